@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace rv::cli {
+
+// Each command takes the words after its name and returns the exit status.
+int RunCountCommand(const std::vector<std::string>& words);
+int RunEquationCommand(const std::vector<std::string>& words);
+int RunSearchCommand(const std::vector<std::string>& words);
+
+}  // namespace rv::cli

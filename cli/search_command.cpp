@@ -1,0 +1,80 @@
+#include <cstdio>
+#include <thread>
+
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "cli/input_file.h"
+#include "cli/json_text.h"
+#include "cli/search_options.h"
+#include "cli/search_runner.h"
+
+namespace rv::cli {
+
+namespace {
+
+void PrintText(const SearchOutcome& outcome, int top) {
+  const std::vector<int> order = outcome.list.sortOrder();
+  for (int i = 0; i < static_cast<int>(order.size()) && i < top; ++i) {
+    const EquationRecord& record = outcome.list.slot(order[static_cast<size_t>(i)]);
+    std::printf("%s\t%s\t%s\n", record.rSquaredText.c_str(), record.ordinalText.c_str(), record.text.c_str());
+  }
+}
+
+void PrintJson(const SearchOutcome& outcome, const SearchData& data, const SearchShape& shape, int top) {
+  std::printf("{\n  \"points\": %d,\n  \"columns\": %d,\n  \"max_terms\": %d,\n  \"sets\": [", data.pointCount,
+              data.columnCount, shape.maxTerms);
+  bool first = true;
+  for (int set = 1; set <= kSetCount; ++set)
+    if (shape.sets[static_cast<size_t>(set - 1)]) {
+      std::printf("%s%d", first ? "" : ", ", set);
+      first = false;
+    }
+  std::printf("],\n  \"candidates\": %lld,\n  \"stopped\": %s,\n  \"equations\": [",
+              static_cast<long long>(outcome.candidateCount), outcome.stopped ? "true" : "false");
+  const std::vector<int> order = outcome.list.sortOrder();
+  for (int i = 0; i < static_cast<int>(order.size()) && i < top; ++i) {
+    const EquationRecord& record = outcome.list.slot(order[static_cast<size_t>(i)]);
+    std::printf("%s\n    {\"r_squared\": %s, \"r_squared_text\": %s, \"ordinal\": %lld, \"equation\": %s}",
+                i == 0 ? "" : ",", JsonNumber(record.rSquared).c_str(), JsonString(record.rSquaredText).c_str(),
+                static_cast<long long>(record.ordinal), JsonString(record.text).c_str());
+  }
+  std::printf("%s]\n}\n", order.empty() ? "" : "\n  ");
+}
+
+}  // namespace
+
+int RunSearchCommand(const std::vector<std::string>& words) {
+  const Arguments arguments =
+      ParseArguments(words, {"max-terms", "sets", "top", "threads", "engine"}, {"json", "quiet"});
+  if (arguments.positional.size() != 1) throw CliError("search needs exactly one FILE");
+  Document document = LoadDocument(arguments.positional[0]);
+  ApplySearchOptions(arguments, document.options);
+  const int top = arguments.has("top") ? static_cast<int>(ParseInteger(arguments.value("top"), "--top", 1, 1000)) : 1000;
+  const unsigned cores = std::thread::hardware_concurrency();
+  const int threads = arguments.has("threads")
+                          ? static_cast<int>(ParseInteger(arguments.value("threads"), "--threads", 1, 256))
+                          : static_cast<int>(cores > 0 ? cores : 1);
+  SearchEngine engine = SearchEngine::Fast;
+  if (arguments.has("engine")) {
+    if (arguments.value("engine") == "reference")
+      engine = SearchEngine::Reference;
+    else if (arguments.value("engine") != "fast")
+      throw CliError("--engine must be fast or reference, not '" + arguments.value("engine") + "'");
+  }
+
+  const SearchData data = TakeSearchSnapshot(document.sheet.cells);
+  if (data.pointCount < 2) throw CliError("Enter the data to regress\non the Data tab.", 1);
+  SearchShape shape;
+  shape.variables = data.variableCount();
+  shape.maxTerms = document.options.maxTerms;
+  shape.sets = document.options.setEnabled;
+
+  const SearchOutcome outcome = RunSearchInForeground(data, shape, engine, threads, !arguments.flag("quiet"));
+  if (arguments.flag("json"))
+    PrintJson(outcome, data, shape, top);
+  else
+    PrintText(outcome, top);
+  return 0;
+}
+
+}  // namespace rv::cli

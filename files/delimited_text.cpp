@@ -1,0 +1,183 @@
+#include "files/delimited_text.h"
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "sheet/value_text.h"
+
+namespace rv {
+
+namespace {
+
+std::string_view Trim(std::string_view field) {
+  while (!field.empty() && (field.front() == ' ' || field.front() == '\t' || field.front() == '\r')) field.remove_prefix(1);
+  while (!field.empty() && (field.back() == ' ' || field.back() == '\t' || field.back() == '\r')) field.remove_suffix(1);
+  if (field.size() >= 2 && field.front() == '"' && field.back() == '"') field = field.substr(1, field.size() - 2);
+  return field;
+}
+
+std::vector<std::string_view> SplitFields(std::string_view line, char delimiter) {
+  std::vector<std::string_view> fields;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = line.find(delimiter, start);
+    if (end == std::string_view::npos) {
+      fields.push_back(line.substr(start));
+      return fields;
+    }
+    fields.push_back(line.substr(start, end - start));
+    start = end + 1;
+  }
+}
+
+bool IsBlank(std::string_view line) {
+  for (char c : line)
+    if (c != ' ' && c != '\t' && c != '\r') return false;
+  return true;
+}
+
+// Y is column 0, Xc is column c; -1 for any other name.
+int ColumnOfName(std::string_view name) {
+  if (name.size() == 1 && (name[0] == 'Y' || name[0] == 'y')) return 0;
+  if (name.size() < 2 || name.size() > 3 || (name[0] != 'X' && name[0] != 'x')) return -1;
+  int number = 0;
+  for (char c : name.substr(1)) {
+    if (c < '0' || c > '9') return -1;
+    number = number * 10 + (c - '0');
+  }
+  if (name[1] == '0' || number < 1 || number > 16) return -1;
+  return number;
+}
+
+std::string Where(int line, int column) {
+  return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": ";
+}
+
+}  // namespace
+
+DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
+  DelimitedTextResult result;
+  for (auto& row : result.values) row.fill(EmptyValue);
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+
+  std::vector<std::string_view> lines;
+  for (size_t start = 0; start <= text.size();) {
+    size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+
+  size_t headerIndex = 0;
+  while (headerIndex < lines.size() && IsBlank(lines[headerIndex])) ++headerIndex;
+  if (headerIndex == lines.size()) {
+    result.error = "the file is empty: the first line must name the columns (Y, X1 ... X16)";
+    return result;
+  }
+  const int headerLine = static_cast<int>(headerIndex) + 1;
+  const auto names = SplitFields(lines[headerIndex], delimiter);
+  if (names.size() > kSheetColumns) {
+    result.error = "line " + std::to_string(headerLine) + ": " + std::to_string(names.size()) +
+                   " columns, but a sheet has at most 17 (Y and X1 ... X16)";
+    return result;
+  }
+  std::vector<int> columns;
+  std::array<bool, kSheetColumns> used{};
+  for (size_t i = 0; i < names.size(); ++i) {
+    const std::string_view name = Trim(names[i]);
+    const int column = ColumnOfName(name);
+    const int position = static_cast<int>(i) + 1;
+    if (column < 0) {
+      bool numeric = !name.empty();
+      char* end = nullptr;
+      const std::string copy(name);
+      std::strtod(copy.c_str(), &end);
+      numeric = numeric && end != nullptr && *end == '\0';
+      result.error = Where(headerLine, position) +
+                     (numeric ? "the first line must name the columns (Y, X1 ... X16), found the number '"
+                              : "unknown column name '") +
+                     std::string(name) + "'" + (numeric ? "" : " (expected Y, X1 ... X16)");
+      return result;
+    }
+    if (used[static_cast<size_t>(column)]) {
+      result.error = Where(headerLine, position) + "column '" + std::string(name) + "' is named twice";
+      return result;
+    }
+    used[static_cast<size_t>(column)] = true;
+    columns.push_back(column);
+  }
+
+  int row = 0;
+  for (size_t index = headerIndex + 1; index < lines.size(); ++index) {
+    if (IsBlank(lines[index])) continue;
+    const int lineNumber = static_cast<int>(index) + 1;
+    if (row == kSheetRows) {
+      result.error = "line " + std::to_string(lineNumber) + ": more than 99 points; a sheet holds at most 99";
+      return result;
+    }
+    const auto fields = SplitFields(lines[index], delimiter);
+    if (fields.size() > columns.size()) {
+      result.error = Where(lineNumber, static_cast<int>(columns.size()) + 1) + "the line has " +
+                     std::to_string(fields.size()) + " fields, but the first line names " +
+                     std::to_string(columns.size()) + " columns";
+      return result;
+    }
+    for (size_t i = 0; i < fields.size(); ++i) {
+      const std::string field(Trim(fields[i]));
+      if (field.empty()) continue;
+      char* end = nullptr;
+      const double value = std::strtod(field.c_str(), &end);
+      if (end == field.c_str() || *end != '\0' || !std::isfinite(value)) {
+        result.error = Where(lineNumber, static_cast<int>(i) + 1) + "'" + field + "' is not a finite number";
+        return result;
+      }
+      result.values[static_cast<size_t>(row)][static_cast<size_t>(columns[i])] = value;
+    }
+    ++row;
+  }
+  result.ok = true;
+  return result;
+}
+
+std::string FormatDelimitedText(const SheetValues& values, char delimiter) {
+  int lastColumn = 0, lastRow = -1;
+  for (int r = 0; r < kSheetRows; ++r)
+    for (int c = 0; c < kSheetColumns; ++c)
+      if (!IsEmptyValue(values[r][c])) {
+        lastRow = r;
+        if (c > lastColumn) lastColumn = c;
+      }
+  std::string text;
+  for (int c = 0; c <= lastColumn; ++c) {
+    if (c > 0) text += delimiter;
+    text += DefaultColumnName(c);
+  }
+  text += '\n';
+  for (int r = 0; r <= lastRow; ++r) {
+    for (int c = 0; c <= lastColumn; ++c) {
+      if (c > 0) text += delimiter;
+      if (!IsEmptyValue(values[r][c])) text += FormatText("%.17g", values[r][c]);
+    }
+    text += '\n';
+  }
+  return text;
+}
+
+char DelimiterForPath(std::string_view path) {
+  auto endsWith = [&](std::string_view suffix) {
+    if (path.size() < suffix.size()) return false;
+    for (size_t i = 0; i < suffix.size(); ++i) {
+      char c = path[path.size() - suffix.size() + i];
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+      if (c != suffix[i]) return false;
+    }
+    return true;
+  };
+  if (endsWith(".csv")) return ',';
+  if (endsWith(".tsv")) return '\t';
+  return '\0';
+}
+
+}  // namespace rv

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "regress/candidate.h"
+#include "sheet/document.h"
+
+namespace rv {
+
+inline constexpr int kMaxSearchVariables = 15;
+
+// What fixes the sequence of candidates: the number of variables taking part
+// (n = ColumnCount - 1), Maximum Terms and the enabled sets.
+struct SearchShape {
+  int variables = 0;
+  int maxTerms = 5;
+  std::array<bool, kSetCount> sets{true, true, true, true, true, true};
+};
+
+// Candidates of one variable block of one kind pass. A candidate of the block
+// takes m variables u1 < ... < um: every kind of the pass on u1 ... u(m-1),
+// then the kinds of the last group on um, each in the order A, B, C, D.
+struct BlockPass {
+  int set = 1;
+  int engine = 1;                       // number of kinds in the pass, 1 to 4
+  std::array<std::uint8_t, 4> kinds{};  // A, B, C, D
+  int m = 1;
+  std::uint8_t last = 0;                // bit k set: kind k is in the last group
+};
+
+// A stretch of consecutive ordinals inside one block (or inside the rational
+// candidates of a set), starting at rank firstRank of that block.
+struct Segment {
+  int set = 1;
+  bool rational = false;
+  BlockPass block;
+  std::int64_t firstOrdinal = 0;
+  std::int64_t firstRank = 0;
+  std::int64_t count = 0;
+};
+
+std::int64_t Binomial(int n, int k);
+
+std::int64_t CountSetCandidates(const SearchShape& shape, int set);
+std::int64_t CountCandidates(const SearchShape& shape);
+
+// The candidate with this ordinal (1 to CountCandidates), found by jumping
+// straight to its set, pass, block and subset.
+Candidate CandidateAt(const SearchShape& shape, std::int64_t ordinal);
+
+// The segments that cover the ordinals first to last, in order.
+std::vector<Segment> SegmentsBetween(const SearchShape& shape, std::int64_t first, std::int64_t last);
+
+// The variables u1 < ... < um of the subset with this lexicographic rank.
+void UnrankSubset(int n, int m, std::int64_t rank, std::uint8_t* subset);
+// Steps to the next subset in lexicographic order; false after the last one.
+bool NextSubset(int n, int m, std::uint8_t* subset);
+
+Candidate BlockCandidate(const BlockPass& block, const std::uint8_t* subset);
+Candidate RationalCandidate(int set, int variables, std::int64_t rank);
+
+// Ordinal of the first candidate of each enabled set, and one past the last;
+// zero for a disabled set.
+struct SetRange {
+  std::int64_t first = 0;
+  std::int64_t count = 0;
+};
+std::array<SetRange, kSetCount> SetRanges(const SearchShape& shape);
+
+}  // namespace rv

@@ -1,0 +1,63 @@
+#include "regress/equation_list.h"
+
+#include <algorithm>
+
+#include "sheet/value_text.h"
+
+namespace rv {
+
+EquationRecord MakeEquationRecord(double rSquared, std::int64_t ordinal, std::string text) {
+  EquationRecord record;
+  record.rSquared = rSquared;
+  record.rSquaredText = FormatText(" %f", rSquared);
+  record.ordinalText = FormatText("%lld", static_cast<long long>(ordinal));
+  record.ordinal = ordinal;
+  record.text = std::move(text);
+  return record;
+}
+
+int EquationList::chooseSlot(double rSquared) const {
+  if (!(rSquared > entryThreshold_)) return -1;
+  if (size() < kCapacity) return size();
+  return lowestSlot_;
+}
+
+void EquationList::insert(int slot, EquationRecord record) {
+  if (slot == size())
+    slots_.push_back(std::move(record));
+  else
+    slots_[static_cast<size_t>(slot)] = std::move(record);
+  ++insertCount_;
+  updateThreshold();
+}
+
+void EquationList::updateThreshold() {
+  if (size() < kCapacity) return;
+  lowestSlot_ = 0;
+  for (int i = 1; i < size(); ++i)
+    if (slots_[static_cast<size_t>(i)].rSquared < slots_[static_cast<size_t>(lowestSlot_)].rSquared) lowestSlot_ = i;
+  entryThreshold_ = slots_[static_cast<size_t>(lowestSlot_)].rSquared;
+}
+
+std::vector<int> EquationList::sortOrder() const {
+  std::vector<int> order(slots_.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+  std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
+    return slots_[static_cast<size_t>(a)].rSquared > slots_[static_cast<size_t>(b)].rSquared;
+  });
+  return order;
+}
+
+void EquationList::clear() {
+  slots_.clear();
+  insertCount_ = 0;
+  entryThreshold_ = 0.0;
+  lowestSlot_ = -1;
+}
+
+void EquationList::setSingleEntry(EquationRecord record) {
+  clear();
+  slots_.push_back(std::move(record));
+}
+
+}  // namespace rv

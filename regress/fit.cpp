@@ -1,0 +1,115 @@
+#include "regress/fit_workspace.h"
+
+#include "regress/y_form.h"
+
+namespace rv {
+
+namespace {
+
+void ApplyYForm(FitWorkspace& ws, const SearchData& data, int set) {
+  ws.domainFault = false;
+  for (int i = 0; i < ws.pointCount; ++i) {
+    const double y = data.values[i][0];
+    ws.observedY[i] = y;
+    double transformed;
+    if (TransformY(set, y, transformed))
+      ws.transformedY[i] = transformed;
+    else
+      ws.domainFault = true;
+  }
+}
+
+void BuildTerm(FitWorkspace& ws, const SearchData& data, int column, const Term& term) {
+  if (TermAlwaysFaults(term)) {
+    ws.domainFault = true;
+    return;
+  }
+  for (int i = 0; i < ws.pointCount; ++i) {
+    double value;
+    if (TermColumnValue(term.kind, data.values[i][term.variable], data.values[i][term.variable2],
+                        ws.transformedY[i], value))
+      ws.design[i][column] = value;
+    else
+      ws.domainFault = true;
+  }
+}
+
+void BuildConstant(FitWorkspace& ws, int column) {
+  for (int i = 0; i < ws.pointCount; ++i) ws.design[i][column] = 1.0;
+  ws.constantColumn = column;
+}
+
+}  // namespace
+
+void BuildCandidate(FitWorkspace& ws, const SearchData& data, const Candidate& candidate) {
+  ws.pointCount = data.pointCount;
+  ws.candidate = candidate;
+  ws.text = EquationText(candidate);
+  ApplyYForm(ws, data, candidate.set);
+  for (int j = 0; j < candidate.termCount; ++j) BuildTerm(ws, data, j, candidate.terms[j]);
+  BuildConstant(ws, candidate.termCount);
+}
+
+bool FitCandidate(FitWorkspace& ws, std::int64_t ordinal) {
+  if (ws.domainFault) return false;
+  const int p = ws.constantColumn;
+  const int m = p + 1;
+  auto& a = ws.normalMatrix;
+  auto& b = ws.normalVector;
+  auto& c = ws.coefficients;
+  for (int r = 0; r < m; ++r) {
+    for (int col = 0; col < m; ++col) a[r][col] = 0.0;
+    b[r] = 0.0;
+  }
+  for (int i = 0; i < ws.pointCount; ++i) {
+    const auto& d = ws.design[i];
+    for (int r = 0; r < m; ++r) {
+      for (int col = 0; col < m; ++col) a[r][col] += d[r] * d[col];
+      b[r] += ws.transformedY[i] * d[r];
+    }
+  }
+  for (int k = 0; k < p; ++k) {
+    for (int r = k + 1; r <= p; ++r) {
+      const double f = a[r][k] / a[k][k];
+      for (int col = k; col <= p; ++col) a[r][col] = a[r][col] - f * a[k][col];
+      b[r] = b[r] - f * b[k];
+    }
+  }
+  for (int k = p; k >= 0; --k) {
+    c[k] = b[k] / a[k][k];
+    for (int r = 0; r < k; ++r) b[r] = b[r] - c[k] * a[r][k];
+  }
+  ws.lastFittedOrdinal = ordinal;
+  return true;
+}
+
+double ScoreCandidate(FitWorkspace& ws) {
+  const int set = ws.candidate.set;
+  const int p = ws.constantColumn;
+  double sumY = 0.0, ssRes = 0.0, sumY2 = 0.0;
+  for (int i = 0; i < ws.pointCount; ++i) {
+    double fitted = 0.0;
+    for (int j = 0; j <= p; ++j) fitted += ws.design[i][j] * ws.coefficients[j];
+    const double yhat = BackTransform(set, fitted);
+    const double y = BackTransform(set, ws.transformedY[i]);
+    sumY += y;
+    ssRes += (y - yhat) * (y - yhat);
+    sumY2 += y * y;
+  }
+  const double n = static_cast<double>(ws.pointCount);
+  ws.lastRSquared = 1.0 - ssRes / (sumY2 - sumY * sumY / n);
+  return ws.lastRSquared;
+}
+
+double EvaluateEquation(const FitWorkspace& ws, const double* variables) {
+  const int p = ws.constantColumn;
+  double sum = ws.coefficients[p];
+  for (int j = 0; j < p; ++j) {
+    const Term& term = ws.candidate.terms[j];
+    sum += ws.coefficients[j] *
+           TermFunction(term.kind, variables[term.variable], variables[term.variable2], ws.coefficients.data());
+  }
+  return BackTransform(ws.candidate.set, sum);
+}
+
+}  // namespace rv

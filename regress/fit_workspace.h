@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "regress/candidate.h"
+#include "regress/search_data.h"
+
+namespace rv {
+
+// The state one fit works in. After a fit it describes the current equation:
+// its coefficients, design matrix, transform and text, which the statistics,
+// the code generator and the graph read.
+struct FitWorkspace {
+  int pointCount = 0;
+  std::array<std::array<double, kMaxCandidateColumns>, kSheetRows> design{};
+  std::array<double, kSheetRows> transformedY{};
+  std::array<double, kSheetRows> observedY{};
+  int constantColumn = 0;  // p: the number of terms
+  bool domainFault = false;
+  std::array<std::array<double, kMaxCandidateColumns>, kMaxCandidateColumns> normalMatrix{};
+  std::array<double, kMaxCandidateColumns> normalVector{};
+  std::array<double, kMaxCandidateColumns> coefficients{};
+  Candidate candidate;
+  std::string text;
+  double lastRSquared = 0.0;
+  std::int64_t lastFittedOrdinal = 0;  // 0: nothing fitted yet
+
+  int set() const { return candidate.set; }
+  int coefficientCount() const { return constantColumn + 1; }
+};
+
+// Applies the Y form, every term builder and the constant builder of a
+// candidate, exactly as the search builds it: column j of the design matrix
+// holds term j at each point, the last column the constant 1.0. A point that
+// fails a guard raises the domain fault and leaves its entry as it was.
+void BuildCandidate(FitWorkspace& workspace, const SearchData& data, const Candidate& candidate);
+
+// Normal equations accumulated point by point over both triangles, Gaussian
+// elimination without pivoting, back substitution. False when the candidate
+// has a domain fault; a singular system is left to the score to reject.
+bool FitCandidate(FitWorkspace& workspace, std::int64_t ordinal);
+
+// R squared on the untransformed scale of Y; also kept as lastRSquared.
+double ScoreCandidate(FitWorkspace& workspace);
+
+// The fitted equation evaluated for single variable values; variables[k] is
+// the value of Xk (index 0 is not used).
+double EvaluateEquation(const FitWorkspace& workspace, const double* variables);
+
+}  // namespace rv

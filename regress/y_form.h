@@ -1,0 +1,26 @@
+#pragma once
+
+namespace rv {
+
+// The six transforms of Y, one per equation set (set number 1 to 6).
+inline constexpr int kSetY = 1;          // "Y ="
+inline constexpr int kSetReciprocal = 2; // "1/Y ="
+inline constexpr int kSetSquare = 3;     // "Y^2 ="
+inline constexpr int kSetCube = 4;       // "Y^3 ="
+inline constexpr int kSetLog = 5;        // "ln(Y) ="
+inline constexpr int kSetExp = 6;        // "exp(Y) ="
+
+// The head that opens the equation text of a set.
+const char* YFormHead(int set);
+
+// The transformed Y of one point; false when Y fails the set's guard.
+bool TransformY(int set, double y, double& transformed);
+
+// Maps a value on the transformed scale back to Y. Outside its guard the
+// argument comes back unchanged.
+double BackTransform(int set, double t);
+
+// The cube root as the program computes it: the power 0.333333333333, not 1/3.
+inline constexpr double kCubeRootPower = 0.333333333333;
+
+}  // namespace rv

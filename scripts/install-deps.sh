@@ -1,0 +1,29 @@
+#!/bin/sh
+# Installs the Debian packages the build and the tests need, and nothing when
+# they are all present already, so every make target can call it cheaply.
+set -eu
+
+packages="
+  build-essential cmake pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev gfortran
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  xvfb xauth fonts-liberation2 fonts-dejavu-core
+"
+
+missing=""
+for p in $packages; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+
+[ -z "$missing" ] && exit 0
+
+echo "Installing missing packages:$missing"
+sudo_cmd=""
+[ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo_cmd apt-get update -qq
+# shellcheck disable=SC2086
+$sudo_cmd apt-get install -y -qq --no-install-recommends $missing

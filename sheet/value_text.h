@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "sheet/data_sheet.h"
+
+namespace rv {
+
+enum class ValueTextMode { General = 0, Scientific = 2 };
+
+// Rewrites every exponent of a printf-formatted number to at least two digits
+// and removes a leading zero from a three-digit exponent below 100.
+std::string TwoDigitExponent(std::string text);
+
+// printf-style formatting into a std::string.
+std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// General display: "%.12f" with the twelfth decimal, trailing zeros and a bare
+// point removed. Scientific: "%.12E" with a two-digit exponent. Empty for EmptyValue.
+std::string FormatValueText(double value, ValueTextMode mode);
+
+// The display text of a cell by its column's format.
+std::string FormatCellText(const DataSheet& sheet, int row, int column);
+std::string FormatByColumnFormat(double value, ColumnFormat format);
+
+}  // namespace rv

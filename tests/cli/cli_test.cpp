@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include "run_tool.h"
+
+namespace rv::testing {
+namespace {
+
+const std::string kExample = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.csv";
+
+TEST(CountCommand, PrintsEverySetAndTheTotal) {
+  const ToolResult result = RunTool({"count", "--vars", "15", "--max-terms", "20"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out,
+            "Set 1: 99420318\nSet 2: 132918816\nSet 3: 103064880\nSet 4: 103064880\n"
+            "Set 5: 93824616\nSet 6: 93824616\nTotal: 626118126\n");
+  EXPECT_EQ(RunTool({"count", "--vars", "3", "--sets", "2,5"}).out, "Set 2: 13372\nSet 5: 8104\nTotal: 21476\n");
+}
+
+TEST(EquationCommand, PrintsTheTextExactlyAsBuilt) {
+  EXPECT_EQ(RunTool({"equation", "1", "--vars", "1", "--sets", "1"}).out, "Y = (aX1 + c) / (1 - bX1)   \n");
+  EXPECT_EQ(RunTool({"equation", "3", "--vars", "1"}).out, "Y = aX1 + b\n");
+  const ToolResult beyond = RunTool({"equation", "1700", "--vars", "1", "--sets", "1"});
+  EXPECT_NE(beyond.status, 0);
+  EXPECT_NE(beyond.err.find("1 to 1699"), std::string::npos) << beyond.err;
+}
+
+TEST(CommandLine, RejectsMistakesWithAMessage) {
+  EXPECT_EQ(RunTool({}).status, 2);
+  EXPECT_EQ(RunTool({"frobnicate"}).status, 2);
+  const ToolResult noVars = RunTool({"count"});
+  EXPECT_EQ(noVars.status, 2);
+  EXPECT_NE(noVars.err.find("--vars"), std::string::npos);
+  EXPECT_NE(RunTool({"count", "--vars", "16"}).status, 0);
+  EXPECT_NE(RunTool({"count", "--vars", "3", "--max-terms", "21"}).status, 0);
+  EXPECT_NE(RunTool({"count", "--vars", "3", "--sets", "7"}).status, 0);
+  EXPECT_NE(RunTool({"count", "--vars", "3", "--bogus"}).status, 0);
+}
+
+TEST(SearchCommand, RanksTheBundledExample) {
+  const ToolResult result = RunTool({"search", kExample, "--top", "3", "--quiet"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out.substr(0, result.out.find('\n')), " 0.999912\t43068\tln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d");
+  EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 3);
+}
+
+TEST(SearchCommand, WritesJsonWithFullPrecision) {
+  const ToolResult result = RunTool({"search", kExample, "--top", "2", "--json", "--quiet", "--max-terms", "4"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("\"points\": 40"), std::string::npos);
+  EXPECT_NE(result.out.find("\"max_terms\": 4"), std::string::npos);
+  EXPECT_NE(result.out.find("\"r_squared\": 0.99991"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("\"equation\": \"ln(Y) = a ln(X1)"), std::string::npos);
+}
+
+class MalformedInput : public ::testing::Test {
+ protected:
+  void SetUp() override { folder = MakeTemporaryFolder(); }
+  void TearDown() override {
+    std::remove(path.c_str());
+    rmdir(folder.c_str());
+  }
+  ToolResult search(const std::string& content, const std::string& name = "data.csv") {
+    path = folder + "/" + name;
+    WriteFile(path, content);
+    return RunTool({"search", path, "--quiet", "--max-terms", "2"});
+  }
+  std::string folder, path;
+};
+
+TEST_F(MalformedInput, EachFaultIsNamedWithItsLineAndColumn) {
+  struct Case {
+    std::string content, message;
+  };
+  std::string tooMany = "Y,X1\n";
+  for (int i = 0; i < 100; ++i) tooMany += std::to_string(i) + "," + std::to_string(i * 2) + "\n";
+  const Case cases[] = {
+      {"1,2\n3,4\n", "line 1, column 1: the first line must name the columns"},
+      {"Y,X1,Speed\n1,2,3\n", "line 1, column 3: unknown column name 'Speed'"},
+      {"Y,X1\n1,2\n3,abc\n", "line 3, column 2: 'abc' is not a finite number"},
+      {"Y,X1\n1,2\n3,1e999\n", "line 3, column 2: '1e999' is not a finite number"},
+      {"Y,X1\n1,2,3\n", "line 2, column 3: the line has 3 fields"},
+      {"Y,X1,X1\n", "line 1, column 3: column 'X1' is named twice"},
+      {tooMany, "line 101: more than 99 points"},
+      {"Y,X1,X2,X3,X4,X5,X6,X7,X8,X9,X10,X11,X12,X13,X14,X15,X16,X17\n", "18 columns, but a sheet has at most 17"},
+      {"", "the file is empty"},
+  };
+  for (const Case& c : cases) {
+    const ToolResult result = search(c.content);
+    EXPECT_EQ(result.status, 1) << c.message;
+    EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+  }
+}
+
+TEST_F(MalformedInput, FewerThanTwoPointsGetsTheProgramsOwnMessage) {
+  const ToolResult result = search("Y\tX1\n1.5\t2\n\t3\n4\t5\n", "data.tsv");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "Enter the data to regress\non the Data tab.\n");
+}
+
+TEST_F(MalformedInput, AFileThatCannotBeReadIsReported) {
+  const ToolResult result = RunTool({"search", folder + "/missing.csv"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("cannot open"), std::string::npos);
+  EXPECT_NE(RunTool({"search", folder + "/data.xls"}).status, 0);
+}
+
+}  // namespace
+}  // namespace rv::testing

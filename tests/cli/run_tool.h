@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace rv::testing {
+
+struct ToolResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs regrovantis-cli with these arguments and collects what it printed.
+ToolResult RunTool(const std::vector<std::string>& arguments);
+
+// A fresh folder under the system's temporary folder, removed by the caller.
+std::string MakeTemporaryFolder();
+void WriteFile(const std::string& path, const std::string& content);
+std::string ReadFile(const std::string& path);
+
+}  // namespace rv::testing

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+
+#include "literal_reference.h"
+#include "regress/equation_list.h"
+#include "regress/fit_workspace.h"
+#include "test_sheets.h"
+
+namespace rv {
+namespace {
+
+Candidate Make(int set, std::initializer_list<Term> terms) {
+  Candidate candidate;
+  candidate.set = set;
+  for (const Term& term : terms) candidate.add(term);
+  return candidate;
+}
+
+double Fit(FitWorkspace& ws, const SearchData& data, const Candidate& candidate) {
+  BuildCandidate(ws, data, candidate);
+  if (!FitCandidate(ws, 42)) return std::nan("");
+  return ScoreCandidate(ws);
+}
+
+TEST(Fit, AgreesBitForBitWithTheLiteralFit) {
+  const SearchData data = testing::SmoothLawSheet();
+  FitWorkspace ws;
+  const Candidate candidates[] = {
+      Make(1, {{kTermX, 1, 0}}),
+      Make(4, {{kTermX2, 1, 2}, {kTermInvSqrt, 2, 3}, {kTermRatio, 3, 1}, {kTermExp, 1, 0}}),
+      Make(6, {{kTermLn, 3, 0}, {kTermProduct, 1, 2}}),
+      Make(2, {{kTermInvX4, 2, 0}, {kTermX3, 3, 0}, {kTermInvLn, 1, 0}}),
+  };
+  for (const Candidate& candidate : candidates) {
+    const testing::LiteralFit literal = testing::LiteralFitCandidate(data, candidate);
+    ASSERT_TRUE(literal.accepted);
+    const double r2 = Fit(ws, data, candidate);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(r2), std::bit_cast<std::uint64_t>(literal.rSquared)) << EquationText(candidate);
+    for (int j = 0; j <= candidate.termCount; ++j)
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(ws.coefficients[j]),
+                std::bit_cast<std::uint64_t>(literal.coefficients[static_cast<size_t>(j)]));
+  }
+}
+
+TEST(Fit, TwoPointsAndOneTermFitTheLineExactly) {
+  const SearchData data = testing::TwoPointSheet();
+  FitWorkspace ws;
+  const double r2 = Fit(ws, data, Make(1, {{kTermX, 1, 0}}));
+  EXPECT_NEAR(r2, 1.0, 1e-12);
+  EXPECT_NEAR(ws.coefficients[0], 1.0, 1e-12);
+  EXPECT_NEAR(ws.coefficients[1], -1.0, 1e-12);
+  EXPECT_EQ(ws.lastFittedOrdinal, 42);
+  EXPECT_EQ(ws.lastRSquared, r2);
+}
+
+TEST(Fit, AColumnEqualToTheConstantGivesAZeroPivotAndNoUsableScore) {
+  const SearchData data = testing::DegenerateSheet();  // X1 is 2 at every point
+  FitWorkspace ws;
+  const double r2 = Fit(ws, data, Make(1, {{kTermX, 1, 0}}));
+  EXPECT_FALSE(r2 > 0.0);
+}
+
+TEST(Fit, ScoresOnTheUntransformedScale) {
+  const SearchData data = testing::SmoothLawSheet();
+  FitWorkspace ws;
+  const double r2 = Fit(ws, data, Make(5, {{kTermX, 1, 0}}));
+  double sumY = 0, sumY2 = 0, ssRes = 0;
+  for (int i = 0; i < data.pointCount; ++i) {
+    const double y = std::exp(std::log(data.values[i][0]));
+    const double yhat = std::exp(ws.coefficients[0] * data.values[i][1] + ws.coefficients[1]);
+    sumY += y;
+    sumY2 += y * y;
+    ssRes += (y - yhat) * (y - yhat);
+  }
+  EXPECT_DOUBLE_EQ(r2, 1.0 - ssRes / (sumY2 - sumY * sumY / data.pointCount));
+}
+
+TEST(Fit, ADomainFaultRejectsBeforeAnyArithmetic) {
+  SearchData data = testing::SmoothLawSheet();
+  data.values[0][1] = -2.0;
+  FitWorkspace ws;
+  BuildCandidate(ws, data, Make(1, {{kTermSqrt, 1, 0}}));
+  ws.lastFittedOrdinal = 7;
+  EXPECT_FALSE(FitCandidate(ws, 9));
+  EXPECT_EQ(ws.lastFittedOrdinal, 7);
+}
+
+TEST(EquationList, FillsSlotsInOrderThenReplacesTheLowestWithTheSmallestSlot) {
+  EquationList list;
+  EXPECT_EQ(list.chooseSlot(0.0), -1);
+  EXPECT_EQ(list.chooseSlot(-0.5), -1);
+  EXPECT_EQ(list.chooseSlot(std::nan("")), -1);
+  for (int i = 0; i < EquationList::kCapacity; ++i) {
+    const double r2 = (i == 10 || i == 20) ? 0.1 : 0.5 + i * 1e-4;
+    ASSERT_EQ(list.chooseSlot(r2), i);
+    list.insert(i, MakeEquationRecord(r2, i + 1, "Y = a"));
+  }
+  EXPECT_EQ(list.entryThreshold(), 0.1);
+  EXPECT_EQ(list.chooseSlot(0.1), -1);  // equal to the lowest does not enter
+  ASSERT_EQ(list.chooseSlot(0.2), 10);
+  list.insert(10, MakeEquationRecord(0.2, 2001, "Y = b"));
+  EXPECT_EQ(list.entryThreshold(), 0.1);
+  EXPECT_EQ(list.chooseSlot(0.3), 20);
+  list.insert(20, MakeEquationRecord(0.3, 2002, "Y = c"));
+  EXPECT_EQ(list.entryThreshold(), 0.2);
+  EXPECT_EQ(list.insertCount(), 1002);
+  EXPECT_EQ(list.size(), 1000);
+}
+
+TEST(EquationList, SortsByDescendingRSquaredWithTiesInSlotOrder) {
+  EquationList list;
+  const double values[] = {0.5, 0.9, 0.5, 0.7, 0.9};
+  for (int i = 0; i < 5; ++i) list.insert(list.chooseSlot(values[i]), MakeEquationRecord(values[i], i + 1, "t"));
+  EXPECT_EQ(list.sortOrder(), (std::vector<int>{1, 4, 3, 0, 2}));
+}
+
+TEST(EquationRecord, KeepsTheWholeTexts) {
+  const EquationRecord record = MakeEquationRecord(0.987654321, 626118126, std::string(200, 'x'));
+  EXPECT_EQ(record.rSquaredText, " 0.987654");
+  EXPECT_EQ(record.ordinalText, "626118126");
+  EXPECT_EQ(record.textLength(), 200);
+  EXPECT_EQ(MakeEquationRecord(1e20, 1, "").rSquaredText, " 100000000000000000000.000000");
+}
+
+}  // namespace
+}  // namespace rv

@@ -1,0 +1,153 @@
+#include "literal_reference.h"
+
+#include <cmath>
+
+#include "regress/walk.h"
+
+namespace rv::testing {
+
+namespace {
+
+// Each point either gives its value or fails the guard.
+bool Column(const Term& t, const SearchData& d, int i, const std::vector<double>& ty, double& out) {
+  const double x = d.values[i][t.variable];
+  const double w = d.values[i][t.variable2];
+  switch (t.kind) {
+    case 1: out = x; return true;
+    case 2: out = x * x; return true;
+    case 3: out = x * x * x; return true;
+    case 4: out = (x * x) * (x * x); return true;
+    case 5: out = 1.0 / x; return std::fabs(x) > 1e-20;
+    case 6: out = 1.0 / (x * x); return std::fabs(x) > 1e-20;
+    case 7: out = 1.0 / (x * x * x); return std::fabs(x) > 1e-20;
+    case 8: out = 1.0 / ((x * x) * (x * x)); return std::fabs(x) > 1e-20;
+    case 9: out = std::sqrt(x); return x >= 0.0;
+    case 10: out = 1.0 / std::sqrt(x); return x > 1e-20;
+    case 11: out = std::log(x); return x > 1e-20;
+    case 12: out = 1.0 / std::log(x); return x > 1e-20;
+    case 13: out = std::exp(x); return true;
+    case 14: out = 1.0 / std::exp(x); return std::fabs(x) > 1e-20;
+    case 15: out = x * w; return t.variable2 != 0;
+    case 16: out = x / w; return t.variable2 != 0 && std::fabs(w) > 1e-20;
+    case 17: out = x; return true;
+    case 18: out = x * x; return true;
+    case 19: out = x * ty[static_cast<size_t>(i)]; return true;
+  }
+  return false;
+}
+
+bool Transform(int set, double y, double& out) {
+  switch (set) {
+    case 1: out = y; return true;
+    case 2: out = 1.0 / y; return std::fabs(y) > 1e-20;
+    case 3: out = y * y; return y >= 0.0;
+    case 4: out = y * y * y; return y >= 0.0;
+    case 5: out = std::log(y); return y > 0.0;
+    case 6: out = std::exp(y); return y > 0.0;
+  }
+  return false;
+}
+
+double Back(int set, double t) {
+  switch (set) {
+    case 2: return std::fabs(t) > 1e-20 ? 1.0 / t : t;
+    case 3: return t >= 0.0 ? std::sqrt(t) : t;
+    case 4: return t >= 0.0 ? std::pow(t, 0.333333333333) : t;
+    case 5: return std::exp(t);
+    case 6: return t > 0.0 ? std::log(t) : t;
+  }
+  return t;
+}
+
+}  // namespace
+
+LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidate) {
+  LiteralFit fit;
+  const int n = data.pointCount;
+  const int p = candidate.termCount;
+  const int m = p + 1;
+  std::vector<double> ty(static_cast<size_t>(n));
+  std::vector<std::vector<double>> design(static_cast<size_t>(n), std::vector<double>(static_cast<size_t>(m), 0.0));
+  bool fault = false;
+  for (int i = 0; i < n; ++i) fault |= !Transform(candidate.set, data.values[i][0], ty[static_cast<size_t>(i)]);
+  for (int j = 0; j < p; ++j)
+    for (int i = 0; i < n; ++i)
+      fault |= !Column(candidate.terms[static_cast<size_t>(j)], data, i, ty, design[static_cast<size_t>(i)][static_cast<size_t>(j)]);
+  for (int i = 0; i < n; ++i) design[static_cast<size_t>(i)][static_cast<size_t>(p)] = 1.0;
+  if (fault) return fit;
+  fit.accepted = true;
+
+  std::vector<std::vector<double>> a(static_cast<size_t>(m), std::vector<double>(static_cast<size_t>(m), 0.0));
+  std::vector<double> b(static_cast<size_t>(m), 0.0);
+  for (int i = 0; i < n; ++i)
+    for (int r = 0; r < m; ++r) {
+      for (int c = 0; c < m; ++c) a[r][c] += design[i][r] * design[i][c];
+      b[r] += ty[i] * design[i][r];
+    }
+  for (int k = 0; k < p; ++k)
+    for (int r = k + 1; r <= p; ++r) {
+      const double f = a[r][k] / a[k][k];
+      for (int c = k; c <= p; ++c) a[r][c] = a[r][c] - f * a[k][c];
+      b[r] = b[r] - f * b[k];
+    }
+  fit.coefficients.assign(static_cast<size_t>(m), 0.0);
+  auto& coef = fit.coefficients;
+  for (int k = p; k >= 0; --k) {
+    coef[k] = b[k] / a[k][k];
+    for (int r = 0; r < k; ++r) b[r] = b[r] - coef[k] * a[r][k];
+  }
+
+  double sumY = 0.0, ssRes = 0.0, sumY2 = 0.0;
+  for (int i = 0; i < n; ++i) {
+    double fitted = 0.0;
+    for (int j = 0; j <= p; ++j) fitted += design[i][j] * coef[j];
+    const double yhat = Back(candidate.set, fitted);
+    const double y = Back(candidate.set, ty[i]);
+    sumY += y;
+    ssRes += (y - yhat) * (y - yhat);
+    sumY2 += y * y;
+  }
+  fit.rSquared = 1.0 - ssRes / (sumY2 - sumY * sumY / static_cast<double>(n));
+  return fit;
+}
+
+std::vector<LiteralEntry> LiteralSearch(const SearchData& data, const SearchShape& shape, std::int64_t* insertions) {
+  std::vector<LiteralEntry> slots;
+  std::int64_t insertCount = 0;
+  double threshold = 0.0;
+  for (const Segment& segment : SegmentsBetween(shape, 1, CountCandidates(shape))) {
+    WalkSegment(shape, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
+      const LiteralFit fit = LiteralFitCandidate(data, candidate);
+      if (!fit.accepted || !(fit.rSquared > threshold)) return;
+      size_t slot = slots.size();
+      if (slots.size() == 1000) {
+        slot = 0;
+        for (size_t i = 1; i < slots.size(); ++i)
+          if (slots[i].rSquared < slots[slot].rSquared) slot = i;
+        if (!(fit.rSquared > slots[slot].rSquared)) return;
+        slots[slot] = {fit.rSquared, ordinal, EquationText(candidate)};
+      } else {
+        slots.push_back({fit.rSquared, ordinal, EquationText(candidate)});
+      }
+      ++insertCount;
+      if (slots.size() == 1000) {
+        threshold = slots[0].rSquared;
+        for (const LiteralEntry& entry : slots) threshold = std::fmin(threshold, entry.rSquared);
+      }
+    });
+  }
+  if (insertions) *insertions = insertCount;
+
+  // The list view's order, built the way the program fills it.
+  std::vector<size_t> order;
+  for (size_t i = 0; i < slots.size(); ++i) {
+    size_t r = 0;
+    while (r < order.size() && !(slots[i].rSquared > slots[order[r]].rSquared)) ++r;
+    order.insert(order.begin() + static_cast<std::ptrdiff_t>(r), i);
+  }
+  std::vector<LiteralEntry> shown;
+  for (size_t slot : order) shown.push_back(slots[slot]);
+  return shown;
+}
+
+}  // namespace rv::testing

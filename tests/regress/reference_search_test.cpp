@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+
+#include "literal_reference.h"
+#include "regress/recreate_equation.h"
+#include "regress/reference_search.h"
+#include "test_sheets.h"
+
+namespace rv {
+namespace {
+
+SearchShape ShapeFor(const SearchData& data, int maxTerms, std::array<bool, kSetCount> sets = {true, true, true, true, true, true}) {
+  SearchShape shape;
+  shape.variables = data.variableCount();
+  shape.maxTerms = maxTerms;
+  shape.sets = sets;
+  return shape;
+}
+
+void ExpectSameList(const SearchOutcome& outcome, const std::vector<testing::LiteralEntry>& literal) {
+  const std::vector<int> order = outcome.list.sortOrder();
+  ASSERT_EQ(order.size(), literal.size());
+  for (size_t i = 0; i < order.size(); ++i) {
+    const EquationRecord& record = outcome.list.slot(order[i]);
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(record.rSquared), std::bit_cast<std::uint64_t>(literal[i].rSquared)) << i;
+    ASSERT_EQ(record.ordinal, literal[i].ordinal) << i;
+    ASSERT_EQ(record.text, literal[i].text) << i;
+  }
+}
+
+struct Case {
+  const char* name;
+  SearchData data;
+  int maxTerms;
+};
+
+class ReferenceSearchTest : public ::testing::TestWithParam<int> {};
+
+std::vector<Case> Cases() {
+  return {{"smooth law", testing::SmoothLawSheet(), 5},
+          {"zeros and negatives", testing::ZerosAndNegativesSheet(), 4},
+          {"empty cells", testing::EmptyCellsSheet(), 6},
+          {"two points", testing::TwoPointSheet(), 3},
+          {"degenerate ties", testing::DegenerateSheet(), 4},
+          {"all Y equal", testing::AllYEqualSheet(), 3}};
+}
+
+TEST_P(ReferenceSearchTest, EqualsTheLiteralSearch) {
+  const Case c = Cases()[static_cast<size_t>(GetParam())];
+  SCOPED_TRACE(c.name);
+  const SearchShape shape = ShapeFor(c.data, c.maxTerms);
+  SearchMonitor monitor;
+  const SearchOutcome outcome = RunReferenceSearch(c.data, shape, monitor);
+  std::int64_t insertions = 0;
+  ExpectSameList(outcome, testing::LiteralSearch(c.data, shape, &insertions));
+  EXPECT_EQ(outcome.list.insertCount(), insertions);
+  EXPECT_EQ(outcome.candidateCount, CountCandidates(shape));
+  EXPECT_EQ(monitor.done(), outcome.candidateCount);
+  EXPECT_FALSE(outcome.stopped);
+}
+
+INSTANTIATE_TEST_SUITE_P(DataSets, ReferenceSearchTest, ::testing::Range(0, 6));
+
+TEST(ReferenceSearch, InsertsMoreThanAThousandTimesAndKeepsTheBest) {
+  const SearchData data = testing::SmoothLawSheet(20);
+  const SearchShape shape = ShapeFor(data, 5);
+  SearchMonitor monitor;
+  const SearchOutcome outcome = RunReferenceSearch(data, shape, monitor);
+  EXPECT_GT(outcome.list.insertCount(), 1000);
+  EXPECT_EQ(outcome.list.size(), 1000);
+}
+
+TEST(ReferenceSearch, AnnouncesEachEnabledSetAndStopsWhenAsked) {
+  const SearchData data = testing::SmoothLawSheet();
+  const SearchShape shape = ShapeFor(data, 3, {false, true, false, false, true, false});
+  SearchMonitor monitor;
+  RunReferenceSearch(data, shape, monitor);
+  EXPECT_EQ(monitor.takeEvents(), (std::vector<SetEvent>{{2, false}, {2, true}, {5, false}, {5, true}}));
+
+  SearchMonitor stopped;
+  stopped.requestStop();
+  const SearchOutcome outcome = RunReferenceSearch(data, shape, stopped);
+  EXPECT_TRUE(outcome.stopped);
+  EXPECT_TRUE(outcome.list.empty());
+  EXPECT_EQ(outcome.candidateCount, CountCandidates(shape));
+}
+
+TEST(RecreateEquation, RebuildsTheListedEquationWithoutTouchingTheList) {
+  const SearchData data = testing::EmptyCellsSheet();
+  const SearchShape shape = ShapeFor(data, 6);
+  SearchMonitor monitor;
+  const SearchOutcome outcome = RunReferenceSearch(data, shape, monitor);
+  ASSERT_FALSE(outcome.list.empty());
+  FitWorkspace ws;
+  for (int slot : {0, outcome.list.size() / 2, outcome.list.size() - 1}) {
+    const EquationRecord& record = outcome.list.slot(slot);
+    ASSERT_TRUE(RecreateEquation(ws, data, shape, record.ordinal));
+    EXPECT_EQ(ws.text, record.text);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(ws.lastRSquared), std::bit_cast<std::uint64_t>(record.rSquared));
+    EXPECT_EQ(ws.lastFittedOrdinal, record.ordinal);
+  }
+  EXPECT_FALSE(RecreateEquation(ws, data, shape, 0));
+  EXPECT_FALSE(RecreateEquation(ws, data, shape, CountCandidates(shape) + 1));
+}
+
+}  // namespace
+}  // namespace rv

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "regress/candidate.h"
+#include "regress/fit_workspace.h"
+#include "regress/y_form.h"
+#include "test_sheets.h"
+
+namespace rv {
+namespace {
+
+Candidate Make(int set, std::initializer_list<Term> terms, bool rational = false) {
+  Candidate candidate;
+  candidate.set = set;
+  candidate.rational = rational;
+  for (const Term& term : terms) candidate.add(term);
+  return candidate;
+}
+
+TEST(YForm, HeadsGuardsAndBackTransforms) {
+  const char* heads[] = {"Y =", "1/Y =", "Y^2 =", "Y^3 =", "ln(Y) =", "exp(Y) ="};
+  for (int set = 1; set <= 6; ++set) EXPECT_STREQ(YFormHead(set), heads[set - 1]);
+  double t = 0;
+  EXPECT_TRUE(TransformY(kSetY, -4.0, t));
+  EXPECT_FALSE(TransformY(kSetReciprocal, 1e-20, t));
+  EXPECT_TRUE(TransformY(kSetSquare, 0.0, t));
+  EXPECT_FALSE(TransformY(kSetCube, -1e-300, t));
+  EXPECT_FALSE(TransformY(kSetLog, 0.0, t));
+  EXPECT_FALSE(TransformY(kSetExp, 0.0, t));
+  EXPECT_TRUE(TransformY(kSetExp, 2.0, t));
+  EXPECT_EQ(t, std::exp(2.0));
+
+  EXPECT_EQ(BackTransform(kSetReciprocal, 4.0), 0.25);
+  EXPECT_EQ(BackTransform(kSetReciprocal, 1e-21), 1e-21);
+  EXPECT_EQ(BackTransform(kSetSquare, -9.0), -9.0);
+  EXPECT_EQ(BackTransform(kSetExp, -3.0), -3.0);
+  const double cube = BackTransform(kSetCube, 8.0);
+  EXPECT_LT(cube, 2.0);
+  EXPECT_NEAR(cube, 2.0, 1e-11);
+  EXPECT_EQ(cube, std::pow(8.0, 0.333333333333));
+}
+
+TEST(TermText, EveryKindWritesItsFormatWithTheNextLetter) {
+  const char* expected[] = {" bX3 +",  " bX3^2 +",       " bX3^3 +",       " bX3^4 +",
+                            " b/X3 +", " b/X3^2 +",      " b/X3^3 +",      " b/X3^4 +",
+                            " b sqr(X3) +", " b/sqr(X3) +", " b ln(X3) +", " b/ln(X3) +",
+                            " b e^X3 +", " b/exp(X3) +", " b X3 X5 +", " b X3/X5 +"};
+  for (int kind = 1; kind <= 16; ++kind) {
+    std::string text;
+    char letter = 'b';
+    AppendTermText(text, {static_cast<std::uint8_t>(kind), 3, 5}, letter);
+    EXPECT_EQ(text, expected[kind - 1]) << "kind " << kind;
+    EXPECT_EQ(letter, 'c');
+  }
+}
+
+TEST(EquationText, ReadsAsDocumented) {
+  EXPECT_EQ(EquationText(Make(1, {{kTermX, 1, 0}})), "Y = aX1 + b");
+  EXPECT_EQ(EquationText(Make(5, {{kTermLn, 2, 4}, {kTermProduct, 2, 4}})), "ln(Y) = a ln(X2) + b X2 X4 + c");
+  EXPECT_EQ(EquationText(Make(1, {{kRationalLinear, 1, 3}, {kRationalDenominator, 3, 0}}, true)),
+            "Y = (aX1 + c) / (1 - bX3)   ");
+  Candidate longest;
+  for (int j = 0; j < 19; ++j) longest.add({kTermX, 1, 0});
+  const std::string text = EquationText(longest);
+  EXPECT_EQ(text.substr(text.size() - 2), " t");  // the twentieth coefficient letter
+}
+
+TEST(TermGuards, AZeroVariableDropsTheKindsThatDivideOrTakeLogarithms) {
+  SearchData data = testing::SmoothLawSheet(6);
+  data.values[3][1] = 0.0;
+  FitWorkspace ws;
+  for (int kind = 1; kind <= 14; ++kind) {
+    BuildCandidate(ws, data, Make(1, {{static_cast<std::uint8_t>(kind), 1, 0}}));
+    const bool survives = kind <= 4 || kind == 9 || kind == 13;
+    EXPECT_EQ(ws.domainFault, !survives) << "kind " << kind;
+  }
+  BuildCandidate(ws, data, Make(1, {{kTermRatio, 2, 1}}));
+  EXPECT_TRUE(ws.domainFault);
+  BuildCandidate(ws, data, Make(1, {{kTermProduct, 2, 1}}));
+  EXPECT_FALSE(ws.domainFault);
+  BuildCandidate(ws, data, Make(1, {{kTermProduct, 2, 0}}));
+  EXPECT_TRUE(ws.domainFault);
+}
+
+TEST(TermGuards, YGuardsDropWholeSets) {
+  SearchData data = testing::SmoothLawSheet(6);
+  FitWorkspace ws;
+  data.values[2][0] = -1.0;
+  for (int set = 1; set <= 6; ++set) {
+    BuildCandidate(ws, data, Make(set, {{kTermX, 1, 0}}));
+    EXPECT_EQ(ws.domainFault, set >= 3) << "set " << set;
+  }
+  data.values[2][0] = 0.0;
+  for (int set = 1; set <= 6; ++set) {
+    BuildCandidate(ws, data, Make(set, {{kTermX, 1, 0}}));
+    EXPECT_EQ(ws.domainFault, set == 2 || set == 5 || set == 6) << "set " << set;
+  }
+}
+
+TEST(TermColumns, LogarithmOfOneGivesAnInfiniteReciprocal) {
+  double value = 0;
+  EXPECT_TRUE(TermColumnValue(kTermInvLn, 1.0, 0.0, 0.0, value));
+  EXPECT_TRUE(std::isinf(value));
+  EXPECT_FALSE(TermColumnValue(kTermInvSqrt, 1e-20, 0.0, 0.0, value));
+  EXPECT_FALSE(TermColumnValue(kTermLn, std::nan(""), 0.0, 0.0, value));
+  EXPECT_TRUE(TermColumnValue(kRationalDenominator, 2.0, 0.0, 3.0, value));
+  EXPECT_EQ(value, 6.0);
+}
+
+TEST(TermFunction, ReturnsTheArgumentOutsideItsGuard) {
+  const double none[3] = {0, 0, 0};
+  EXPECT_EQ(TermFunction(kTermRatio, 5.0, 0.0, none), 5.0);
+  EXPECT_EQ(TermFunction(kTermRatio, 5.0, 2.0, none), 2.5);
+  EXPECT_EQ(TermFunction(kTermInvLn, -2.0, 0.0, none), -2.0);
+  EXPECT_EQ(TermFunction(kTermX4, 2.0, 0.0, none), 16.0);
+  EXPECT_EQ(TermFunction(kTermInvExp, 0.0, 0.0, none), 0.0);
+}
+
+TEST(EvaluateEquation, TheRationalPiecesAddUpToTheRationalForm) {
+  const SearchData data = testing::SmoothLawSheet(10);
+  FitWorkspace ws;
+  BuildCandidate(ws, data, Make(1, {{kRationalSquare, 1, 2}, {kRationalDenominator, 2, 0}}, true));
+  ASSERT_TRUE(FitCandidate(ws, 1));
+  const double a = ws.coefficients[0], b = ws.coefficients[1], c = ws.coefficients[2];
+  double variables[17] = {};
+  variables[1] = 1.7;
+  variables[2] = 0.3;
+  const double direct = (a * 1.7 * 1.7 + c) / (1.0 - b * 0.3);
+  EXPECT_NEAR(EvaluateEquation(ws, variables), direct, 1e-9 * std::fabs(direct));
+}
+
+TEST(EvaluateEquation, MatchesTheFittedValuesAtTheDataPoints) {
+  const SearchData data = testing::SmoothLawSheet(10);
+  FitWorkspace ws;
+  BuildCandidate(ws, data, Make(5, {{kTermX, 1, 0}, {kTermSqrt, 2, 0}, {kTermRatio, 2, 3}}));
+  ASSERT_TRUE(FitCandidate(ws, 1));
+  for (int i = 0; i < data.pointCount; ++i) {
+    double fitted = 0.0;
+    for (int j = 0; j <= ws.constantColumn; ++j) fitted += ws.design[i][j] * ws.coefficients[j];
+    double variables[17] = {};
+    for (int v = 1; v <= 16; ++v) variables[v] = data.values[i][v];
+    EXPECT_NEAR(EvaluateEquation(ws, variables), std::exp(fitted), 1e-12 * std::exp(fitted));
+  }
+}
+
+}  // namespace
+}  // namespace rv
