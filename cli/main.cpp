@@ -7,31 +7,48 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage:\n"
-    "  regrovantis-cli count  --vars N [--max-terms M] [--sets 1,2,...]\n"
-    "  regrovantis-cli equation ORDINAL --vars N [--max-terms M] [--sets ...]\n"
-    "  regrovantis-cli search FILE [--max-terms M] [--sets ...] [--top K] [--threads T]\n"
-    "                              [--engine fast|reference] [--json] [--quiet]\n";
+struct Command {
+  const char* name;
+  int (*run)(const std::vector<std::string>&);
+  const char* usage;
+};
+
+constexpr Command kCommands[] = {
+    {"count", rv::cli::RunCountCommand, "count  --vars N [--max-terms M] [--sets 1,2,...]"},
+    {"equation", rv::cli::RunEquationCommand, "equation ORDINAL --vars N [--max-terms M] [--sets ...]"},
+    {"search", rv::cli::RunSearchCommand,
+     "search FILE [--max-terms M] [--sets ...] [--top K] [--threads T]\n"
+     "                         [--engine fast|reference] [--json] [--quiet]"},
+};
+
+void PrintUsage(std::FILE* out) {
+  std::fputs("usage:\n", out);
+  for (const Command& command : kCommands) std::fprintf(out, "  regrovantis-cli %s\n", command.usage);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
-    std::fputs(kUsage, arguments.empty() ? stderr : stdout);
-    return arguments.empty() ? 2 : 0;
-  }
-  const std::string& command = arguments[0];
-  const std::vector<std::string> words(arguments.begin() + 1, arguments.end());
-  try {
-    if (command == "count") return rv::cli::RunCountCommand(words);
-    if (command == "equation") return rv::cli::RunEquationCommand(words);
-    if (command == "search") return rv::cli::RunSearchCommand(words);
-    std::fprintf(stderr, "regrovantis-cli: unknown command '%s'\n%s", command.c_str(), kUsage);
+  if (arguments.empty()) {
+    PrintUsage(stderr);
     return 2;
-  } catch (const rv::cli::CliError& error) {
-    std::fprintf(stderr, "%s\n", error.what());
-    return error.exitStatus;
   }
+  if (arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
+    PrintUsage(stdout);
+    return 0;
+  }
+  const std::vector<std::string> words(arguments.begin() + 1, arguments.end());
+  for (const Command& command : kCommands) {
+    if (arguments[0] != command.name) continue;
+    try {
+      return command.run(words);
+    } catch (const rv::cli::CliError& error) {
+      std::fprintf(stderr, "%s\n", error.what());
+      return error.exitStatus;
+    }
+  }
+  std::fprintf(stderr, "regrovantis-cli: unknown command '%s'\n", arguments[0].c_str());
+  PrintUsage(stderr);
+  return 2;
 }
