@@ -1,0 +1,131 @@
+#include "app/widgets/message_dialog.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <vector>
+
+#include "app/widgets/control_id.h"
+#include "app/widgets/place_dialog.h"
+#include "app/widgets/program_fonts.h"
+#include "app/widgets/window_metrics.h"
+
+namespace rv {
+
+namespace {
+
+constexpr int kButtonWidth = 76;
+constexpr int kButtonHeight = 20;
+constexpr int kLineHeight = 13;
+
+struct ButtonSpec {
+  int answer;
+  const char* label;
+};
+
+struct KindSpec {
+  std::vector<ButtonSpec> buttons;
+  int defaultAnswer;  // 0: Enter presses nothing
+  int pointerAnswer;  // the button the mouse pointer is moved onto
+  QStyle::StandardPixmap icon;
+};
+
+KindSpec SpecOf(MessageKind kind) {
+  const ButtonSpec ok{kAnswerOk, "&OK"};
+  const ButtonSpec yes{kAnswerYes, "&Yes"};
+  const ButtonSpec no{kAnswerNo, "&No"};
+  const ButtonSpec cancel{kAnswerCancel, "&Cancel"};
+  switch (kind) {
+    case MessageKind::YesNo:
+      return {{yes, no}, kAnswerYes, kAnswerNo, QStyle::SP_MessageBoxQuestion};
+    case MessageKind::YesNoCancel:
+      return {{yes, no, cancel}, 0, kAnswerYes, QStyle::SP_MessageBoxQuestion};
+    case MessageKind::Error:
+      return {{ok}, kAnswerOk, kAnswerOk, QStyle::SP_MessageBoxCritical};
+    case MessageKind::Information:
+      break;
+  }
+  return {{ok}, kAnswerOk, kAnswerOk, QStyle::SP_MessageBoxInformation};
+}
+
+class MessageDialog : public QDialog {
+ public:
+  MessageDialog(const QString& text, QWidget* owner, MessageKind kind)
+      : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+        kind_(kind) {
+    const KindSpec spec = SpecOf(kind);
+    setObjectName(QStringLiteral("MSGDLG%1").arg(static_cast<int>(kind)));
+    setWindowTitle(QStringLiteral("Regrovantis"));
+    setFont(DialogFont());
+
+    // The first line alone decides the width; later lines do not widen the text.
+    const QFontMetrics metrics(DialogFont());
+    const int textWidth = metrics.horizontalAdvance(text.section(QLatin1Char('\n'), 0, 0));
+    const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
+    const int textHeight = kCaptionHeight + kLineHeight * lines;
+    const int dialogWidth = textWidth + 112;
+    // The sizes include the caption, which the desktop's frame draws above the client area.
+    resize(dialogWidth, textHeight + 76 - kCaptionHeight);
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(style()->standardIcon(spec.icon).pixmap(32, 32));
+    icon->setGeometry(16, 14, 32, 32);
+
+    auto* label = new QLabel(this);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setText(text);
+    label->setGeometry(60, 14, textWidth + 40, textHeight + 2);
+    SetControlId(label, kMessageTextId);
+
+    const int count = static_cast<int>(spec.buttons.size());
+    const int centre = dialogWidth / 2;
+    int x = centre - (count * (kButtonWidth + 4) - 4) / 2;
+    for (const ButtonSpec& buttonSpec : spec.buttons) {
+      auto* button = new QPushButton(QString::fromLatin1(buttonSpec.label), this);
+      button->setAutoDefault(false);
+      button->setDefault(buttonSpec.answer == spec.defaultAnswer);
+      button->setGeometry(x, textHeight + 16, kButtonWidth, kButtonHeight);
+      SetControlId(button, buttonSpec.answer);
+      const int answer = buttonSpec.answer;
+      connect(button, &QPushButton::clicked, this, [this, answer] { done(answer); });
+      if (buttonSpec.answer == spec.pointerAnswer) pointerButton_ = button;
+      if (buttonSpec.answer == spec.defaultAnswer || focusButton_ == nullptr) focusButton_ = button;
+      x += kButtonWidth + 4;
+    }
+  }
+
+  // Escape answers Cancel where there is a Cancel button and OK where OK is
+  // the only answer; a Yes/No question must be answered.
+  void reject() override {
+    if (kind_ == MessageKind::YesNoCancel) done(kAnswerCancel);
+    else if (kind_ != MessageKind::YesNo) done(kAnswerOk);
+  }
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QDialog::showEvent(event);
+    focusButton_->setFocus();
+    QCursor::setPos(pointerButton_->mapToGlobal(pointerButton_->rect().center()));
+  }
+
+ private:
+  MessageKind kind_;
+  QPushButton* pointerButton_ = nullptr;
+  QPushButton* focusButton_ = nullptr;
+};
+
+}  // namespace
+
+int ShowMessage(const QString& text, QWidget* owner, MessageKind kind) {
+  MessageDialog dialog(text, owner, kind);
+  PlaceDialog(&dialog, MainWindowOf(owner));
+  if (kind == MessageKind::Error) QApplication::beep();
+  return dialog.exec();
+}
+
+}  // namespace rv
