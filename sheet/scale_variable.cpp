@@ -1,0 +1,49 @@
+#include "sheet/scale_variable.h"
+
+#include <cmath>
+
+#include "sheet/cell_entry.h"
+
+namespace rv {
+
+namespace {
+
+double Apply(ScaleOperation operation, double value, double factor) {
+  switch (operation) {
+    case ScaleOperation::Add: return value + factor;
+    case ScaleOperation::Subtract: return value - factor;
+    case ScaleOperation::Multiply: return value * factor;
+    case ScaleOperation::Divide: return value / factor;
+  }
+  return value;
+}
+
+}  // namespace
+
+double ReadScaleFactor(std::string_view text) {
+  const double factor = ReadLeadingNumber(text);
+  return std::isfinite(factor) ? factor : 0.0;
+}
+
+bool ScaleColumn(SheetValues& cells, int column, ScaleOperation operation, double factor) {
+  if (factor == 0.0 || !std::isfinite(factor) || column < 0 || column >= kSheetColumns) return false;
+  for (auto& row : cells) {
+    double& cell = row[column];
+    if (IsEmptyValue(cell)) continue;
+    const double scaled = Apply(operation, cell, factor);
+    cell = std::isfinite(scaled) ? scaled : EmptyValue;
+  }
+  return true;
+}
+
+ColumnValues SaveColumn(const SheetValues& cells, int column) {
+  ColumnValues values;
+  for (int row = 0; row < kSheetRows; ++row) values[row] = cells[row][column];
+  return values;
+}
+
+void RestoreColumn(SheetValues& cells, int column, const ColumnValues& values) {
+  for (int row = 0; row < kSheetRows; ++row) cells[row][column] = values[row];
+}
+
+}  // namespace rv

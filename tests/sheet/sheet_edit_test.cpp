@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include "sheet/cell_location.h"
+#include "sheet/format_preview.h"
+#include "sheet/graph_range.h"
+#include "sheet/row_column_edit.h"
+#include "sheet/scale_variable.h"
+#include "sheet/select_all.h"
+#include "sheet/sheet_navigation.h"
+
+namespace rv {
+namespace {
+
+void FillSheet(DataSheet& sheet) {
+  for (int r = 0; r < kSheetRows; ++r)
+    for (int c = 0; c < kSheetColumns; ++c) sheet.cell(r, c) = 100.0 * r + c;
+}
+
+TEST(RowEdit, DeletingRowZeroMovesEveryRowUpAndEmptiesTheLast) {
+  DataSheet sheet;
+  FillSheet(sheet);
+  DeleteRow(sheet, 0);
+  for (int r = 0; r < kSheetRows - 1; ++r) ASSERT_EQ(sheet.cell(r, 3), 100.0 * (r + 1) + 3);
+  for (int c = 0; c < kSheetColumns; ++c) EXPECT_TRUE(IsEmptyValue(sheet.cell(98, c)));
+}
+
+TEST(RowEdit, InsertingARowEmptiesItAndLosesTheLast) {
+  DataSheet sheet;
+  FillSheet(sheet);
+  InsertRow(sheet, 40);
+  EXPECT_EQ(sheet.cell(39, 0), 3900.0);
+  for (int c = 0; c < kSheetColumns; ++c) EXPECT_TRUE(IsEmptyValue(sheet.cell(40, c)));
+  EXPECT_EQ(sheet.cell(41, 0), 4000.0);
+  EXPECT_EQ(sheet.cell(98, 16), 9716.0);
+  InsertRow(sheet, 98);
+  EXPECT_TRUE(IsEmptyValue(sheet.cell(98, 16)));
+}
+
+TEST(ColumnEdit, WidthsAndFormatsTravelWithTheirColumnsButNamesStay) {
+  DataSheet sheet;
+  FillSheet(sheet);
+  sheet.names[3] = "Temp";
+  sheet.formats[3] = {FormatKind::Scientific, 4};
+  SetColumnWidth(sheet, 3, 120);
+  SetColumnWidth(sheet, 16, 50);
+
+  InsertColumn(sheet, 2);
+  EXPECT_TRUE(IsEmptyValue(sheet.cell(7, 2)));
+  EXPECT_EQ(sheet.cell(7, 3), 702.0);
+  EXPECT_EQ(sheet.cell(7, 4), 703.0);
+  EXPECT_EQ(sheet.cell(7, 16), 715.0);
+  EXPECT_EQ(sheet.columnWidth(4), 120);
+  EXPECT_EQ(sheet.columnWidth(2), 80);
+  EXPECT_EQ(sheet.columnWidth(16), 80);  // the old X16 and its width are gone
+  EXPECT_EQ(sheet.formats[4], (ColumnFormat{FormatKind::Scientific, 4}));
+  EXPECT_EQ(sheet.formats[3], ColumnFormat{});
+  EXPECT_EQ(sheet.names[3], "Temp");
+  EXPECT_EQ(sheet.columnBoundaries[0], -1);
+  EXPECT_EQ(sheet.columnBoundaries[17], -1 + 16 * 80 + 120);
+
+  DeleteColumn(sheet, 0);
+  EXPECT_EQ(sheet.cell(7, 0), 701.0);
+  EXPECT_EQ(sheet.columnWidth(3), 120);
+  EXPECT_EQ(sheet.formats[3], (ColumnFormat{FormatKind::Scientific, 4}));
+  EXPECT_TRUE(IsEmptyValue(sheet.cell(7, 16)));
+  EXPECT_EQ(sheet.formats[16], ColumnFormat{});
+  EXPECT_EQ(sheet.columnWidth(16), 80);
+  EXPECT_EQ(sheet.columnBoundaries[17], -1 + 16 * 80 + 120);
+}
+
+TEST(ScaleVariable, ChangesOnlyNonEmptyCellsOfTheColumn) {
+  DataSheet sheet;
+  sheet.cell(0, 2) = 10.0;
+  sheet.cell(5, 2) = -4.0;
+  sheet.cell(0, 3) = 10.0;
+  EXPECT_TRUE(ScaleColumn(sheet.cells, 2, ScaleOperation::Add, 2.0));
+  EXPECT_TRUE(ScaleColumn(sheet.cells, 2, ScaleOperation::Multiply, 3.0));
+  EXPECT_TRUE(ScaleColumn(sheet.cells, 2, ScaleOperation::Subtract, 1.0));
+  EXPECT_TRUE(ScaleColumn(sheet.cells, 2, ScaleOperation::Divide, 5.0));
+  EXPECT_EQ(sheet.cell(0, 2), 7.0);
+  EXPECT_EQ(sheet.cell(5, 2), -1.4);
+  EXPECT_TRUE(IsEmptyValue(sheet.cell(1, 2)));
+  EXPECT_EQ(sheet.cell(0, 3), 10.0);
+}
+
+TEST(ScaleVariable, FactorZeroOrUnreadableDoesNothingAndOverflowEmptiesTheCell) {
+  DataSheet sheet;
+  sheet.cell(0, 1) = 3.0;
+  sheet.cell(1, 1) = 1e300;
+  const ColumnValues saved = SaveColumn(sheet.cells, 1);
+  EXPECT_EQ(ReadScaleFactor(""), 0.0);
+  EXPECT_EQ(ReadScaleFactor("abc"), 0.0);
+  EXPECT_EQ(ReadScaleFactor("1e999"), 0.0);
+  EXPECT_EQ(ReadScaleFactor("2.5x"), 2.5);
+  for (auto operation : {ScaleOperation::Add, ScaleOperation::Divide})
+    EXPECT_FALSE(ScaleColumn(sheet.cells, 1, operation, 0.0));
+  EXPECT_EQ(SaveColumn(sheet.cells, 1), saved);
+
+  EXPECT_TRUE(ScaleColumn(sheet.cells, 1, ScaleOperation::Multiply, 1e10));
+  EXPECT_EQ(sheet.cell(0, 1), 3e10);
+  EXPECT_TRUE(IsEmptyValue(sheet.cell(1, 1)));
+  RestoreColumn(sheet.cells, 1, saved);
+  EXPECT_EQ(sheet.cell(1, 1), 1e300);
+}
+
+TEST(GraphRange, RoundsOutwardAndHoldsTheMean) {
+  EXPECT_DOUBLE_EQ(NiceRange(3.2, 47.9).low, 0.0);
+  EXPECT_DOUBLE_EQ(NiceRange(3.2, 47.9).high, 50.0);
+  EXPECT_DOUBLE_EQ(NiceRange(0.12, 0.61).low, 0.1);
+  EXPECT_DOUBLE_EQ(NiceRange(0.12, 0.61).high, 0.7);
+  EXPECT_DOUBLE_EQ(NiceRange(130.0, 2130.0).high, 2200.0);
+
+  DataSheet sheet;
+  sheet.cell(0, 4) = 3.2;
+  sheet.cell(9, 4) = 47.9;
+  sheet.cell(3, 4) = 20.0;
+  UpdateGraphRange(sheet, 4);
+  EXPECT_DOUBLE_EQ(sheet.graphMinimum[4], 0.0);
+  EXPECT_DOUBLE_EQ(sheet.graphMaximum[4], 50.0);
+  EXPECT_DOUBLE_EQ(sheet.graphConstant[4], (3.2 + 47.9 + 20.0) / 3);
+  UpdateGraphRange(sheet, 5);
+  EXPECT_TRUE(IsEmptyValue(sheet.graphMinimum[5]));
+  EXPECT_TRUE(IsEmptyValue(sheet.graphConstant[5]));
+}
+
+TEST(GraphRange, AColumnOfOneValueKeepsThatValueInsteadOfNotANumber) {
+  DataSheet sheet;
+  sheet.cell(2, 1) = 5.0;
+  sheet.cell(8, 1) = 5.0;
+  const GraphRange range = ComputeGraphRange(sheet.cells, 1);
+  EXPECT_EQ(range.minimum, 5.0);
+  EXPECT_EQ(range.maximum, 5.0);
+  EXPECT_EQ(range.constant, 5.0);
+}
+
+TEST(SelectAll, CoversEveryNonEmptyCellOrNothing) {
+  DataSheet sheet;
+  EXPECT_FALSE(OccupiedRange(sheet.cells).has_value());
+  sheet.cell(3, 2) = 1.0;
+  sheet.cell(7, 5) = 0.0;
+  EXPECT_EQ(OccupiedRange(sheet.cells), (CellRange{3, 2, 7, 5}));
+  sheet.cell(98, 0) = 1.0;
+  EXPECT_EQ(OccupiedRange(sheet.cells), (CellRange{3, 0, 98, 5}));
+}
+
+TEST(Navigation, KeysStopAtTheEdgesAndNeverWrap) {
+  const auto to = [](CellPosition from, NavigationKey key) { return NavigationTarget(from, key, 1); };
+  EXPECT_EQ(to({4, 16}, NavigationKey::Tab), (CellPosition{4, 16}));
+  EXPECT_EQ(to({4, 16}, NavigationKey::Right), (CellPosition{4, 16}));
+  EXPECT_EQ(to({4, 0}, NavigationKey::Left), (CellPosition{4, 0}));
+  EXPECT_EQ(to({4, 7}, NavigationKey::Home), (CellPosition{4, 0}));
+  EXPECT_EQ(to({4, 7}, NavigationKey::End), (CellPosition{4, 16}));
+  EXPECT_EQ(to({0, 7}, NavigationKey::Up), (CellPosition{0, 7}));
+  EXPECT_EQ(to({98, 7}, NavigationKey::Down), (CellPosition{98, 7}));
+  EXPECT_EQ(to({95, 5}, NavigationKey::PageDown), (CellPosition{98, 5}));
+  EXPECT_EQ(to({20, 5}, NavigationKey::PageDown), (CellPosition{28, 5}));
+  EXPECT_EQ(to({5, 5}, NavigationKey::PageUp), (CellPosition{0, 5}));
+  EXPECT_EQ(to({20, 5}, NavigationKey::PageUp), (CellPosition{12, 5}));
+}
+
+TEST(Navigation, EnterFollowsMoveSelectionAfterEnter) {
+  const CellPosition middle{10, 10};
+  EXPECT_EQ(NavigationTarget(middle, NavigationKey::Enter, 0), middle);
+  EXPECT_EQ(NavigationTarget(middle, NavigationKey::Enter, 1), (CellPosition{10, 11}));
+  EXPECT_EQ(NavigationTarget(middle, NavigationKey::Enter, 2), (CellPosition{11, 10}));
+  EXPECT_EQ(NavigationTarget(middle, NavigationKey::Enter, 3), (CellPosition{10, 9}));
+  EXPECT_EQ(NavigationTarget(middle, NavigationKey::Enter, 4), (CellPosition{9, 10}));
+  EXPECT_EQ(NavigationTarget({3, 0}, NavigationKey::Enter, 3), (CellPosition{3, 0}));
+  EXPECT_EQ(NavigationTarget({98, 0}, NavigationKey::Enter, 2), (CellPosition{98, 0}));
+  EXPECT_EQ(NavigationTarget(middle, NavigationKey::Enter, 7), middle);
+  EXPECT_TRUE(MovesCaretInEditMode(NavigationKey::Home));
+  EXPECT_FALSE(MovesCaretInEditMode(NavigationKey::Tab));
+}
+
+TEST(FormatPreview, ShowsTheSampleValueInTheChosenFormat) {
+  EXPECT_EQ(FormatPreviewText({FormatKind::General, 5}), "No Format");
+  EXPECT_EQ(FormatPreviewText({FormatKind::Number, 3}), "12.346");
+  EXPECT_EQ(FormatPreviewText({FormatKind::Number, 0}), "12");
+  EXPECT_EQ(FormatPreviewText({FormatKind::Scientific, 2}), "1.23E+01");
+}
+
+TEST(CellLocation, NamesTheColumnAndCountsRowsFromOne) {
+  DataSheet sheet;
+  EXPECT_EQ(CellLocationText(sheet, {11, 3}), "X3 - 12");
+  sheet.names[0] = "Pressure";
+  EXPECT_EQ(CellLocationText(sheet, {98, 0}), "Pressure - 99");
+}
+
+}  // namespace
+}  // namespace rv
