@@ -19,6 +19,8 @@ constexpr Command kCommands[] = {
     {"search", rv::cli::RunSearchCommand,
      "search FILE [--max-terms M] [--sets ...] [--top K] [--threads T]\n"
      "                         [--engine fast|reference] [--json] [--quiet]"},
+    {"stats", rv::cli::RunStatsCommand, "stats  FILE [--ordinal K] [--max-terms M] [--sets ...] [--json]"},
+    {"code", rv::cli::RunCodeCommand, "code   FILE [--ordinal K] [--max-terms M] [--sets ...] --lang basic|c|cpp|fortran"},
 };
 
 void PrintUsage(std::FILE* out) {

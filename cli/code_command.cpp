@@ -1,0 +1,40 @@
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "cli/current_equation.h"
+#include "stats/function_text.h"
+
+namespace rv::cli {
+
+namespace {
+
+FunctionLanguage ParseLanguage(const Arguments& arguments) {
+  if (!arguments.has("lang")) throw CliError("code needs --lang basic|c|cpp|fortran");
+  const std::string& name = arguments.value("lang");
+  if (name == "basic") return FunctionLanguage::Basic;
+  if (name == "c") return FunctionLanguage::C;
+  if (name == "cpp") return FunctionLanguage::Cpp;
+  if (name == "fortran") return FunctionLanguage::Fortran;
+  throw CliError("--lang must be basic, c, cpp or fortran, not '" + name + "'");
+}
+
+}  // namespace
+
+int RunCodeCommand(const std::vector<std::string>& words) {
+  const Arguments arguments = ParseArguments(words, {"ordinal", "max-terms", "sets", "lang"}, {});
+  const FunctionLanguage language = ParseLanguage(arguments);
+  const FitWorkspace workspace = LoadCurrentEquation(arguments, "code");
+  for (int k = 0; k < workspace.coefficientCount(); ++k)
+    if (!std::isfinite(workspace.coefficients[k]))
+      throw CliError("equation " + std::to_string(workspace.lastFittedOrdinal) +
+                         " has no finite coefficients for this data (its design is singular)",
+                     1);
+  const std::string text = GenerateFunctionText(workspace, language);
+  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) throw CliError("cannot write the function", 1);
+  return 0;
+}
+
+}  // namespace rv::cli

@@ -1,0 +1,85 @@
+#include <cstdio>
+#include <string>
+
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "cli/current_equation.h"
+#include "cli/json_text.h"
+#include "stats/statistics_pass.h"
+
+namespace rv::cli {
+
+namespace {
+
+void PrintText(const EquationStatistics& s) {
+  std::printf("%s\n\nCoefficients\n", s.equationText.c_str());
+  for (const CoefficientRow& row : s.coefficientRows) std::printf("%s\t%s\n", row.label.c_str(), row.value.c_str());
+  std::printf("\nRegression Statistics:\n%s\n%s\n%s\n", s.rSquaredLine.c_str(), s.stdErrorLine.c_str(),
+              s.stdDevLine.c_str());
+  std::printf("\nANOVA\tdf\tSS\tMS\n");
+  std::printf("Regress\t%s\t%s\t%s\n", s.regressTexts.df.c_str(), s.regressTexts.ss.c_str(), s.regressTexts.ms.c_str());
+  std::printf("Residual\t%s\t%s\t%s\n", s.residualTexts.df.c_str(), s.residualTexts.ss.c_str(),
+              s.residualTexts.ms.c_str());
+  std::printf("Total\t%s\t%s\n", s.totalTexts.df.c_str(), s.totalTexts.ss.c_str());
+  std::printf("\nResiduals\nn\tY Obs\tY Calc\tDifference\tPct Diff\n");
+  for (const ResidualRow& row : s.residualRows)
+    std::printf("%s\t%s\t%s\t%s\t%s\n", row.number.c_str(), row.yObs.c_str(), row.yCalc.c_str(),
+                row.difference.c_str(), row.pctDiff.c_str());
+  std::printf("\nStd Errs\nTerm\tStd Error\tt Stat\tP Value\n");
+  for (const TermRow& row : s.termRows)
+    std::printf("%s\t%s\t%s\t%s\n", row.label.c_str(), row.stdError.c_str(), row.tStat.c_str(), row.pValue.c_str());
+}
+
+template <typename Item, typename Text>
+std::string JsonArray(const std::vector<Item>& items, Text text) {
+  std::string out = "[";
+  for (size_t i = 0; i < items.size(); ++i) out += (i == 0 ? "" : ", ") + text(items[i]);
+  return out + "]";
+}
+
+std::string JsonAnovaRow(const AnovaRow& row, bool withMeanSquare) {
+  std::string out = "{\"df\": " + std::to_string(row.df) + ", \"ss\": " + JsonNumber(row.ss);
+  if (withMeanSquare) out += ", \"ms\": " + JsonNumber(row.ms);
+  return out + "}";
+}
+
+void PrintJson(const EquationStatistics& s, long long ordinal) {
+  const auto term = [&s](double TermStatistics::*field) {
+    return JsonArray(s.terms, [field](const TermStatistics& t) { return JsonNumber(t.*field); });
+  };
+  std::printf("{\n  \"equation\": %s,\n  \"ordinal\": %lld,\n", JsonString(s.equationText).c_str(), ordinal);
+  std::printf("  \"r_squared\": %s,\n  \"std_error\": %s,\n  \"std_dev\": %s,\n", JsonNumber(s.summary.rSquared).c_str(),
+              JsonNumber(s.summary.stdError).c_str(), JsonNumber(s.summary.stdDev).c_str());
+  std::printf("  \"coefficients\": %s,\n", JsonArray(s.coefficients, JsonNumber).c_str());
+  std::printf("  \"term_labels\": %s,\n",
+              JsonArray(s.terms, [](const TermStatistics& t) { return JsonString(t.label); }).c_str());
+  std::printf("  \"coef_std_errors\": %s,\n", term(&TermStatistics::stdError).c_str());
+  std::printf("  \"t_stats\": %s,\n", term(&TermStatistics::tStat).c_str());
+  std::printf("  \"p_values\": %s,\n", term(&TermStatistics::pValue).c_str());
+  std::printf("  \"anova\": {\n    \"regress\": %s,\n    \"residual\": %s,\n    \"total\": %s\n  },\n",
+              JsonAnovaRow(s.anova.regress, true).c_str(), JsonAnovaRow(s.anova.residual, true).c_str(),
+              JsonAnovaRow(s.anova.total, false).c_str());
+  std::printf("  \"residuals\": [");
+  const ResidualTable& table = s.residuals;
+  for (int i = 0; i < table.pointCount(); ++i)
+    std::printf("%s\n    {\"n\": %d, \"y_obs\": %s, \"y_calc\": %s, \"difference\": %s, \"pct_diff\": %s}",
+                i == 0 ? "" : ",", i + 1, JsonNumber(table.yObs[static_cast<size_t>(i)]).c_str(),
+                JsonNumber(table.yCalc[static_cast<size_t>(i)]).c_str(), JsonNumber(table.difference(i)).c_str(),
+                JsonNumber(table.percentDifference(i)).c_str());
+  std::printf("%s]\n}\n", table.pointCount() == 0 ? "" : "\n  ");
+}
+
+}  // namespace
+
+int RunStatsCommand(const std::vector<std::string>& words) {
+  const Arguments arguments = ParseArguments(words, {"ordinal", "max-terms", "sets"}, {"json"});
+  const FitWorkspace workspace = LoadCurrentEquation(arguments, "stats");
+  const EquationStatistics statistics = StatisticsPass(workspace);
+  if (arguments.flag("json"))
+    PrintJson(statistics, static_cast<long long>(workspace.lastFittedOrdinal));
+  else
+    PrintText(statistics);
+  return 0;
+}
+
+}  // namespace rv::cli

@@ -1,0 +1,48 @@
+#include "stats/residual_table.h"
+
+#include <cmath>
+
+#include "regress/y_form.h"
+
+namespace rv {
+
+namespace {
+
+// Smallest and largest finite value; a value moves an extreme only when it
+// lies strictly beyond it. Both stay 0 when no value is finite.
+struct Extremes {
+  bool any = false;
+  double low = 0.0, high = 0.0;
+  void add(double value) {
+    if (!std::isfinite(value)) return;
+    if (!any || value < low) low = value;
+    if (!any || value > high) high = value;
+    any = true;
+  }
+};
+
+}  // namespace
+
+ResidualTable BuildResidualTable(const FitWorkspace& workspace) {
+  ResidualTable table;
+  const int n = workspace.pointCount;
+  const int p = workspace.constantColumn;
+  table.yObs.resize(static_cast<size_t>(n));
+  table.yCalc.resize(static_cast<size_t>(n));
+  Extremes obs, calc;
+  for (int i = 0; i < n; ++i) {
+    double sum = 0.0;
+    for (int k = 0; k <= p; ++k) sum += workspace.coefficients[k] * workspace.design[i][k];
+    table.yObs[static_cast<size_t>(i)] = workspace.observedY[i];
+    table.yCalc[static_cast<size_t>(i)] = BackTransform(workspace.set(), sum);
+    obs.add(table.yObs[static_cast<size_t>(i)]);
+    calc.add(table.yCalc[static_cast<size_t>(i)]);
+  }
+  table.obsMin = obs.low;
+  table.obsRange = obs.high - obs.low;
+  table.calcMin = calc.low;
+  table.calcRange = calc.high - calc.low;
+  return table;
+}
+
+}  // namespace rv

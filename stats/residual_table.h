@@ -1,0 +1,29 @@
+#pragma once
+
+#include <vector>
+
+#include "regress/fit_workspace.h"
+
+namespace rv {
+
+// Observed and calculated Y of every point of the current equation, with the
+// extremes of the finite values, by which the observed-versus-calculated chart
+// scales. A range is zero when all its values are equal; the chart must then
+// place the points itself.
+struct ResidualTable {
+  std::vector<double> yObs;
+  std::vector<double> yCalc;
+  double obsMin = 0.0, obsRange = 0.0;
+  double calcMin = 0.0, calcRange = 0.0;
+
+  int pointCount() const { return static_cast<int>(yObs.size()); }
+  double difference(int i) const { return yObs[i] - yCalc[i]; }
+  // The difference as a percentage of Y Obs; not finite when Y Obs is 0.
+  double percentDifference(int i) const { return difference(i) * 100.0 / yObs[i]; }
+};
+
+// Y Obs is the sheet's Y; Y Calc maps the sum of coefficient times design
+// value (in column order) back with the equation's BackTransform.
+ResidualTable BuildResidualTable(const FitWorkspace& workspace);
+
+}  // namespace rv

@@ -1,0 +1,28 @@
+#include "stats/term_label.h"
+
+namespace rv {
+
+std::vector<std::string> TermLabels(const std::string& equationText, int count) {
+  std::vector<std::string> labels;
+  const size_t equals = equationText.find('=');
+  size_t position = equals == std::string::npos ? equationText.size() : equals + 2;
+  bool piecesLeft = true;
+  for (int k = 0; k < count; ++k) {
+    if (!piecesLeft || position >= equationText.size()) {
+      labels.emplace_back();
+      piecesLeft = false;
+      continue;
+    }
+    const size_t plus = equationText.find('+', position);
+    if (plus == std::string::npos) {
+      labels.push_back(equationText.substr(position));
+      piecesLeft = false;
+    } else {
+      labels.push_back(equationText.substr(position, plus - position));
+      position = plus + 2;
+    }
+  }
+  return labels;
+}
+
+}  // namespace rv
