@@ -1,0 +1,52 @@
+#include "app/widgets/status_bar.h"
+
+#include <QPainter>
+#include <QSizeGrip>
+#include <QStyleOptionFrame>
+#include <qdrawutil.h>
+
+namespace rv {
+
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent), grip_(new QSizeGrip(this)) {
+  setObjectName(QStringLiteral("status"));
+  setFixedHeight(kHeight);
+  texts_[0] = QStringLiteral("Loading");
+}
+
+void StatusBar::setPaneText(int pane, const QString& text) {
+  if (pane != 1 && pane != 2) return;
+  texts_[pane - 1] = text;
+  repaint(paneRect(pane));
+}
+
+QString StatusBar::paneText(int pane) const { return pane == 1 || pane == 2 ? texts_[pane - 1] : QString(); }
+
+QSize StatusBar::sizeHint() const { return {626, kHeight}; }
+
+QRect StatusBar::paneRect(int pane) const {
+  return pane == 1 ? QRect(QPoint(8, 6), QPoint(64, 19)) : QRect(QPoint(72, 6), QPoint(127, 19));
+}
+
+void StatusBar::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().window());
+  QStyleOptionFrame band;
+  band.initFrom(this);
+  band.rect = rect();
+  band.lineWidth = 1;
+  band.state |= QStyle::State_Raised;
+  style()->drawPrimitive(QStyle::PE_Frame, &band, &painter, this);
+  for (int pane : {1, 2}) {
+    const QRect box = paneRect(pane).adjusted(-2, -2, 2, 2);
+    qDrawShadePanel(&painter, box, palette(), true, 1);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(paneRect(pane).adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, texts_[pane - 1]);
+  }
+}
+
+void StatusBar::resizeEvent(QResizeEvent*) {
+  const QSize grip = grip_->sizeHint();
+  grip_->setGeometry(width() - grip.width() - 2, height() - grip.height() - 2, grip.width(), grip.height());
+}
+
+}  // namespace rv
