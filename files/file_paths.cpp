@@ -1,0 +1,35 @@
+#include "files/file_paths.h"
+
+#include <filesystem>
+
+namespace rv {
+
+std::string FolderOfPath(std::string_view path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string_view::npos) return {};
+  if (slash == 0) return "/";
+  return std::string(path.substr(0, slash));
+}
+
+std::string FileNameOfPath(std::string_view path) {
+  const std::size_t slash = path.rfind('/');
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string WithDataFileExtension(std::string_view path) {
+  const std::size_t nameStart = path.rfind('/') == std::string_view::npos ? 0 : path.rfind('/') + 1;
+  const std::size_t dot = path.rfind('.');
+  const bool hasExtension = dot != std::string_view::npos && dot > nameStart;
+  return std::string(hasExtension ? path.substr(0, dot) : path) + ".rvd";
+}
+
+bool IsAbsolutePath(std::string_view path) { return !path.empty() && path.front() == '/'; }
+
+std::string AbsolutePath(std::string_view path) {
+  if (path.empty() || IsAbsolutePath(path)) return std::string(path);
+  std::error_code error;
+  const std::filesystem::path folder = std::filesystem::current_path(error);
+  return error ? std::string(path) : (folder / path).string();
+}
+
+}  // namespace rv

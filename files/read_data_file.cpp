@@ -1,0 +1,54 @@
+#include "files/read_data_file.h"
+
+#include "files/data_file_io.h"
+#include "files/file_paths.h"
+#include "files/named_document.h"
+
+namespace rv {
+
+namespace {
+
+// The list now holds at most the stored equation, at position 0.
+void ShowStoredEquation(DataFileSession& session, EquationList& equations) {
+  equations.clear();
+  if (session.selectedIndex < 0) {
+    if (session.graphedIndex >= 0) session.graphedIndex = -1;
+    return;
+  }
+  equations.setSingleEntry(session.savedEquation);
+  session.graphedIndex = session.graphedIndex == session.selectedIndex ? 0 : -1;
+  session.selectedIndex = 0;
+}
+
+}  // namespace
+
+FileOutcome ReadDataFile(const std::string& path, Document& document, DataFileSession& session,
+                         EquationList& equations, RecentFiles& recentFiles) {
+  const std::string source = AbsolutePath(path);
+  LoadResult loaded = LoadDataFile(source);
+  FileOutcome outcome;
+  if (loaded.failure != LoadFailure::None) {
+    outcome.message = loaded.message;
+    if (loaded.failure == LoadFailure::CannotOpen) {
+      recentFiles.forget(path);
+      recentFiles.forget(source);
+      outcome.updateRecentFileMenu = true;
+    }
+    return outcome;
+  }
+
+  const bool shadeSurface = document.options.shadeSurface;
+  document = std::move(loaded.contents->document);
+  document.options.shadeSurface = shadeSurface;
+  NameDocument(document.state, source);
+  session = std::move(loaded.contents->session);
+  outcome = SheetReplacedOutcome();
+  outcome.pressDraw = session.graphDrawn;
+  session.graphDrawn = false;
+  ShowStoredEquation(session, equations);
+  recentFiles.remember(source);
+  outcome.updateRecentFileMenu = true;
+  return outcome;
+}
+
+}  // namespace rv

@@ -1,0 +1,75 @@
+#include "files/settings_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "files/atomic_file.h"
+#include "files/file_paths.h"
+#include "files/profile_text.h"
+
+namespace rv {
+
+namespace {
+
+constexpr std::size_t kTooltipsDigits = 7;
+
+std::string FileKey(std::size_t index) { return "FILE" + std::to_string(index + 1); }
+
+// Optional sign, then the leading digits; anything else ends the number.
+int LeadingInteger(std::string_view text) {
+  text = text.substr(0, kTooltipsDigits);
+  std::size_t i = 0;
+  const bool negative = i < text.size() && text[i] == '-';
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  int value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10 + (text[i] - '0');
+  return negative ? -value : value;
+}
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  if (in) text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+std::string SettingsFilePath(const char* xdgConfigHome, const char* home) {
+  if (xdgConfigHome && IsAbsolutePath(xdgConfigHome)) return std::string(xdgConfigHome) + "/" + kSettingsFileName;
+  if (home && IsAbsolutePath(home)) return std::string(home) + "/.config/" + kSettingsFileName;
+  return {};
+}
+
+Settings ReadSettingsFile(const std::string& path) {
+  Settings settings;
+  if (path.empty()) return settings;
+  const ProfileText profile(ReadText(path));
+  if (const auto tooltips = profile.value(kSettingsSection, "TOOLTIPS")) settings.tooltips = LeadingInteger(*tooltips);
+  for (std::size_t i = 0; i < settings.recentFiles.size(); ++i)
+    settings.recentFiles[i] = profile.value(kSettingsSection, FileKey(i)).value_or("");
+  settings.dataFolder = profile.value(kSettingsSection, "DATAFOLDER").value_or("");
+  return settings;
+}
+
+bool WriteSettingsFile(const std::string& path, const Settings& settings) {
+  if (path.empty()) return false;
+  std::error_code error;
+  const std::string folder = FolderOfPath(path);
+  if (!folder.empty()) std::filesystem::create_directories(folder, error);
+  ProfileText profile(ReadText(path));
+  profile.setValue(kSettingsSection, "TOOLTIPS", std::to_string(settings.tooltips));
+  for (std::size_t i = 0; i < settings.recentFiles.size(); ++i)
+    profile.setValue(kSettingsSection, FileKey(i), settings.recentFiles[i]);
+  profile.setValue(kSettingsSection, "DATAFOLDER", settings.dataFolder);
+  const std::string text = profile.text();
+  return !WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+std::string DataFolderAtStartUp(const std::string& stored, const std::string& programFolder) {
+  std::error_code error;
+  return !stored.empty() && std::filesystem::is_directory(stored, error) ? stored : programFolder;
+}
+
+}  // namespace rv

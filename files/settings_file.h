@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "files/recent_files.h"
+
+namespace rv {
+
+inline constexpr const char* kSettingsFileName = "Regrovantis.ini";
+inline constexpr const char* kSettingsSection = "Regrovantis";
+
+// The settings kept between runs, as the settings file holds them.
+struct Settings {
+  int tooltips = 1;                                        // TOOLTIPS: nonzero shows tooltips
+  std::array<std::string, kRecentFileSlots> recentFiles;  // FILE1 to FILE4
+  std::string dataFolder;                                 // DATAFOLDER
+  friend bool operator==(const Settings&, const Settings&) = default;
+};
+
+// "Regrovantis.ini" in the user's configuration folder: $XDG_CONFIG_HOME, or
+// $HOME/.config when that is unset or not absolute. Pass the environment's
+// values (null when unset). Empty when neither names a folder.
+std::string SettingsFilePath(const char* xdgConfigHome, const char* home);
+
+// Read at start-up. A missing file or key gives the default: TOOLTIPS "1",
+// the others empty. TOOLTIPS is read as a whole number from its first seven
+// characters, like C's atoi (so text that is not a number reads as 0).
+Settings ReadSettingsFile(const std::string& path);
+
+// Written at exit, into section "Regrovantis" (other sections and keys in the
+// file are kept), atomically, making the folder when it is missing.
+// TOOLTIPS as "%d", FILE1 to FILE4 as given (use RecentFiles::settingsValues,
+// which writes two spaces for an unused key), DATAFOLDER. False when it could
+// not be written; the program goes on regardless.
+bool WriteSettingsFile(const std::string& path, const Settings& settings);
+
+// The data folder at start-up: the stored folder when it still is a folder,
+// else the program's own folder.
+std::string DataFolderAtStartUp(const std::string& stored, const std::string& programFolder);
+
+}  // namespace rv
