@@ -1,0 +1,276 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+
+#include "files/data_file_format.h"
+#include "files/file_paths.h"
+#include "files/new_data_sheet.h"
+#include "files/read_data_file.h"
+#include "files/save_changes.h"
+#include "files/write_data_file.h"
+#include "sample_documents.h"
+#include "temporary_folder.h"
+
+namespace rv::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DataFileOperations : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    document = SampleDocument();
+    session = SampleSession();
+    equations.setSingleEntry(session.savedEquation);
+  }
+  FileOutcome save(const std::string& path) { return WriteDataFile(path, document, session, equations, recent); }
+  FileOutcome open(const std::string& path) { return ReadDataFile(path, document, session, equations, recent); }
+  // Everything the data file would store of the state in memory.
+  DataFileBytes memory() const { return EncodeDataFile(document, session); }
+  std::vector<std::string> folderContents() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder.path())) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  TemporaryFolder folder;
+  Document document;
+  DataFileSession session;
+  EquationList equations;
+  RecentFiles recent;
+};
+
+TEST(DataFilePaths, OnlyTheFileNamesExtensionIsReplaced) {
+  EXPECT_EQ(WithDataFileExtension("/home/ann/test.txt"), "/home/ann/test.rvd");
+  EXPECT_EQ(WithDataFileExtension("/home/ann/test"), "/home/ann/test.rvd");
+  EXPECT_EQ(WithDataFileExtension("/home/ann/run.2024/test"), "/home/ann/run.2024/test.rvd");
+  EXPECT_EQ(WithDataFileExtension("/home/ann/archive.tar.gz"), "/home/ann/archive.tar.rvd");
+  EXPECT_EQ(WithDataFileExtension("/home/ann/.hidden"), "/home/ann/.hidden.rvd");
+  EXPECT_EQ(FolderOfPath("/home/ann/test.rvd"), "/home/ann");
+  EXPECT_EQ(FolderOfPath("/test.rvd"), "/");
+  EXPECT_EQ(FileNameOfPath("/home/ann/test.rvd"), "test.rvd");
+}
+
+TEST_F(DataFileOperations, AFolderNameWithADotKeepsItsTail) {
+  fs::create_directory(folder.file("run.2024"));
+  ASSERT_TRUE(save(folder.file("run.2024/test")).succeeded);
+  EXPECT_TRUE(fs::exists(folder.file("run.2024/test.rvd")));
+  EXPECT_EQ(document.state.fileTitle, "test.rvd");
+}
+
+TEST_F(DataFileOperations, AFileThatCannotBeCreatedIsReportedAndNothingIsLost) {
+  document.state.named = true;
+  document.state.modified = true;
+  document.state.path = "/elsewhere/old.rvd";
+  const std::string path = folder.file("missing/out.rvd");
+  const FileOutcome outcome = save(path);
+  EXPECT_FALSE(outcome.succeeded);
+  ASSERT_TRUE(outcome.message);
+  EXPECT_EQ(outcome.message->text, "Error opening output data file\n" + path + "\nData not saved, try using Save As.");
+  EXPECT_EQ(outcome.message->kind, FileMessageKind::Error);
+  EXPECT_FALSE(document.state.named);
+  EXPECT_TRUE(document.state.modified);
+  EXPECT_EQ(document.state.path, "/elsewhere/old.rvd");
+  EXPECT_FALSE(SavePathOf(document.state)) << "Save now asks for a name";
+  EXPECT_TRUE(recent.menuItems().empty());
+}
+
+// A file size limit makes the write fail after the file was created, as a
+// full disk would.
+TEST_F(DataFileOperations, AWriteErrorLeavesThePreviousFileIntact) {
+  const std::string path = folder.file("kept.rvd");
+  ASSERT_TRUE(save(path).succeeded);
+  const auto before = ReadBytes(path);
+  document.sheet.cell(0, 0) = 7.0;
+  document.state.modified = true;
+
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &small);
+  const FileOutcome outcome = save(path);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+
+  EXPECT_FALSE(outcome.succeeded);
+  ASSERT_TRUE(outcome.message);
+  EXPECT_EQ(outcome.message->text, "Error opening output data file\n" + path + "\nData not saved, try using Save As.");
+  EXPECT_EQ(ReadBytes(path), before);
+  EXPECT_FALSE(document.state.named);
+  EXPECT_TRUE(document.state.modified);
+  EXPECT_EQ(folderContents(), std::vector<std::string>{"kept.rvd"}) << "no temporary file is left behind";
+}
+
+TEST_F(DataFileOperations, AFolderInTheWayOfTheFileIsReported) {
+  fs::create_directory(folder.file("taken.rvd"));
+  const FileOutcome outcome = save(folder.file("taken.rvd"));
+  EXPECT_FALSE(outcome.succeeded);
+  EXPECT_TRUE(fs::is_directory(folder.file("taken.rvd")));
+  EXPECT_EQ(folderContents(), std::vector<std::string>{"taken.rvd"});
+}
+
+TEST_F(DataFileOperations, SavingOverAFileKeepsItsPermissionsAndLinks) {
+  const std::string path = folder.file("shared.rvd");
+  ASSERT_TRUE(save(path).succeeded);
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink(path, folder.file("link.rvd"));
+  document.sheet.cell(5, 5) = 55.0;
+  ASSERT_TRUE(save(folder.file("link.rvd")).succeeded);
+  EXPECT_TRUE(fs::is_symlink(folder.file("link.rvd")));
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  Document reread;
+  DataFileSession rereadSession;
+  ASSERT_TRUE(ReadDataFile(path, reread, rereadSession, equations, recent).succeeded);
+  EXPECT_EQ(reread.sheet.cell(5, 5), 55.0);
+}
+
+TEST_F(DataFileOperations, AMissingFileIsReportedAndForgottenWhileTheSheetStays) {
+  const std::string path = folder.file("gone.rvd");
+  recent = RecentFiles::FromSettings({"/data/a.rvd", path, "/data/b.rvd", path});
+  document.state.named = true;
+  document.state.path = "/data/current.rvd";
+  const DataFileBytes before = memory();
+  const FileOutcome outcome = open(path);
+  EXPECT_FALSE(outcome.succeeded);
+  ASSERT_TRUE(outcome.message);
+  EXPECT_EQ(outcome.message->text, "Error opening input data file\n" + path);
+  EXPECT_EQ(outcome.message->kind, FileMessageKind::Error);
+  EXPECT_EQ(memory(), before);
+  EXPECT_EQ(document.state.path, "/data/current.rvd");
+  EXPECT_TRUE(outcome.updateRecentFileMenu);
+  EXPECT_EQ(recent.settingsValues(), (std::array<std::string, 4>{"/data/a.rvd", "/data/b.rvd", "  ", "  "}));
+  EXPECT_FALSE(open(folder.path()).succeeded) << "a folder is not a data file";
+}
+
+TEST_F(DataFileOperations, ACorruptedFileLeavesTheSheetUnchanged) {
+  const std::string path = folder.file("short.rvd");
+  ASSERT_TRUE(save(path).succeeded);
+  auto bytes = ReadBytes(path);
+  document.sheet.cell(0, 0) = -1.0;
+  document.state.modified = true;
+  const DataFileBytes before = memory();
+  const std::string corrupted = "The data file has been corrupted\nyou need to reenter your data.";
+  for (std::size_t size : {std::size_t{0}, std::size_t{70}, std::size_t{8000}, std::size_t{16369}}) {
+    WriteBytes(path, std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size)));
+    const FileOutcome outcome = open(path);
+    EXPECT_FALSE(outcome.succeeded) << size;
+    ASSERT_TRUE(outcome.message);
+    EXPECT_EQ(outcome.message->text, corrupted);
+    EXPECT_EQ(memory(), before) << size;
+    EXPECT_TRUE(document.state.modified);
+    EXPECT_EQ(equations.size(), 1);
+  }
+  bytes[67] ^= 0x40;
+  WriteBytes(path, bytes);
+  EXPECT_EQ(open(path).message->text, corrupted) << "wrong magic number";
+  EXPECT_EQ(recent.path(0), path) << "a corrupted file stays in the recent files";
+}
+
+TEST_F(DataFileOperations, NewGivesTheEmptyUntitledSheet) {
+  document.state = {true, true, "/data/a.rvd", "a.rvd", "/data"};
+  const FileOutcome outcome = NewDataSheet(document, session, equations);
+  EXPECT_TRUE(outcome.succeeded && outcome.reloadSheet && outcome.reloadEquationList && outcome.updateTitle &&
+              outcome.reloadGraphVariables && outcome.releaseGraph);
+  Document fresh;
+  fresh.options.moveSelectionAfterEnter = 2;
+  EXPECT_EQ(EncodeDataFile(document, session), EncodeDataFile(fresh, DataFileSession{}));
+  EXPECT_EQ(document.options.moveSelectionAfterEnter, 2) << "New keeps Move Selection After Enter";
+  EXPECT_TRUE(document.options.shadeSurface);
+  EXPECT_TRUE(equations.empty());
+  EXPECT_EQ(session.selectedIndex, -1);
+  EXPECT_EQ(session.savedEquation.ordinal, 0);
+  EXPECT_TRUE(session.graphVariables.empty());
+  EXPECT_FALSE(document.state.named || document.state.modified);
+  EXPECT_EQ(document.state.path, "");
+  EXPECT_EQ(document.state.dataFolder, "/data");
+  EXPECT_EQ(WindowTitle(document.state), "Regrovantis - Untitled");
+}
+
+class SaveChangesQuestionTest : public DataFileOperations {
+ protected:
+  SaveChangesResult answer(MessageAnswer reply, std::optional<std::string> saveAsPath = std::nullopt) {
+    return AnswerSaveChanges(reply, saveAsPath, document, session, equations, recent);
+  }
+  void nameDocument(const std::string& path) {
+    ASSERT_TRUE(save(path).succeeded);
+    document.state.modified = true;
+  }
+};
+
+TEST_F(SaveChangesQuestionTest, IsAskedOnlyForUnsavedChangesAndNamesTheFile) {
+  EXPECT_FALSE(AskSaveChanges(document.state).ask);
+  EXPECT_EQ(answer(MessageAnswer::Cancel).decision, SaveChangesDecision::GoOn) << "nothing to lose";
+
+  document.state.modified = true;
+  SaveChangesQuestion question = AskSaveChanges(document.state);
+  EXPECT_TRUE(question.ask);
+  EXPECT_EQ(question.message, (FileMessage{"Do you want to save the changes in 'Untitled'?", FileMessageKind::YesNoCancel}));
+  EXPECT_TRUE(question.yesNeedsSaveAs);
+
+  nameDocument(folder.file("run.rvd"));
+  question = AskSaveChanges(document.state);
+  EXPECT_EQ(question.message.text, "Do you want to save the changes in 'run.rvd'?");
+  EXPECT_FALSE(question.yesNeedsSaveAs);
+}
+
+TEST_F(SaveChangesQuestionTest, NoGoesOnAndCancelAbandonsWithoutSaving) {
+  nameDocument(folder.file("run.rvd"));
+  const auto before = ReadBytes(folder.file("run.rvd"));
+  document.sheet.cell(0, 0) = 1234.0;
+  EXPECT_EQ(answer(MessageAnswer::No).decision, SaveChangesDecision::GoOn);
+  EXPECT_EQ(answer(MessageAnswer::Cancel).decision, SaveChangesDecision::Abandon);
+  EXPECT_EQ(ReadBytes(folder.file("run.rvd")), before);
+  EXPECT_TRUE(document.state.modified);
+}
+
+TEST_F(SaveChangesQuestionTest, YesSavesANamedSheetAndGoesOn) {
+  nameDocument(folder.file("run.rvd"));
+  document.sheet.cell(0, 0) = 1234.0;
+  const SaveChangesResult result = answer(MessageAnswer::Yes);
+  EXPECT_EQ(result.decision, SaveChangesDecision::GoOn);
+  EXPECT_TRUE(result.save.succeeded);
+  EXPECT_FALSE(document.state.modified);
+  Document reread;
+  DataFileSession rereadSession;
+  ASSERT_TRUE(ReadDataFile(folder.file("run.rvd"), reread, rereadSession, equations, recent).succeeded);
+  EXPECT_EQ(reread.sheet.cell(0, 0), 1234.0);
+}
+
+TEST_F(SaveChangesQuestionTest, YesOnAnUntitledSheetSavesWhereSaveAsSays) {
+  document.state.modified = true;
+  const SaveChangesResult result = answer(MessageAnswer::Yes, folder.file("chosen"));
+  EXPECT_EQ(result.decision, SaveChangesDecision::GoOn);
+  EXPECT_TRUE(fs::exists(folder.file("chosen.rvd")));
+  EXPECT_EQ(document.state.fileTitle, "chosen.rvd");
+}
+
+TEST_F(SaveChangesQuestionTest, ACancelledSaveAsOrAFailedSaveAbandonsAndKeepsTheChanges) {
+  document.state.modified = true;
+  const DataFileBytes before = memory();
+  SaveChangesResult result = answer(MessageAnswer::Yes, std::nullopt);
+  EXPECT_EQ(result.decision, SaveChangesDecision::Abandon);
+  EXPECT_FALSE(result.save.message);
+  EXPECT_TRUE(document.state.modified);
+  EXPECT_EQ(memory(), before);
+  EXPECT_TRUE(folderContents().empty());
+
+  result = answer(MessageAnswer::Yes, folder.file("missing/x.rvd"));
+  EXPECT_EQ(result.decision, SaveChangesDecision::Abandon);
+  ASSERT_TRUE(result.save.message);
+  EXPECT_EQ(result.save.message->text,
+            "Error opening output data file\n" + folder.file("missing/x.rvd") + "\nData not saved, try using Save As.");
+  EXPECT_TRUE(document.state.modified);
+  EXPECT_EQ(memory(), before);
+}
+
+}  // namespace
+}  // namespace rv::testing

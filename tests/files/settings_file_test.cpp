@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "files/read_data_file.h"
+#include "files/settings_file.h"
+#include "files/write_data_file.h"
+#include "temporary_folder.h"
+
+namespace rv::testing {
+namespace {
+
+std::string ReadText(const std::string& path) {
+  const auto bytes = ReadBytes(path);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+  WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+TEST(SettingsFile, LivesInTheUsersConfigurationFolder) {
+  EXPECT_EQ(SettingsFilePath("/home/ann/cfg", "/home/ann"), "/home/ann/cfg/Regrovantis.ini");
+  EXPECT_EQ(SettingsFilePath(nullptr, "/home/ann"), "/home/ann/.config/Regrovantis.ini");
+  EXPECT_EQ(SettingsFilePath("relative", "/home/ann"), "/home/ann/.config/Regrovantis.ini");
+  EXPECT_EQ(SettingsFilePath(nullptr, nullptr), "");
+}
+
+TEST(SettingsFile, AMissingFileOrKeyGivesTheDefaults) {
+  TemporaryFolder folder;
+  EXPECT_EQ(ReadSettingsFile(folder.file("none.ini")), Settings{});
+  WriteText(folder.file("other.ini"), "[Other]\nTOOLTIPS=0\nFILE1=/data/a.rvd\n");
+  EXPECT_EQ(ReadSettingsFile(folder.file("other.ini")), Settings{});
+  EXPECT_EQ(ReadSettingsFile(""), Settings{});
+}
+
+TEST(SettingsFile, ReadsValuesLikeAProfileFile) {
+  TemporaryFolder folder;
+  WriteText(folder.file("a.ini"),
+            "; comment\r\n[other]\r\nFILE1=/wrong.rvd\r\n[regrovantis]\r\ntooltips=0\r\nFILE1=  \r\n"
+            " FILE2 = /data/b.rvd \r\nFILE3=\"/data/c d.rvd\"\r\nDataFolder=/data\r\n");
+  const Settings settings = ReadSettingsFile(folder.file("a.ini"));
+  EXPECT_EQ(settings.tooltips, 0);
+  EXPECT_EQ(settings.recentFiles, (std::array<std::string, 4>{"", "/data/b.rvd", "/data/c d.rvd", ""}));
+  EXPECT_EQ(settings.dataFolder, "/data");
+}
+
+TEST(SettingsFile, TooltipsReadsTheLeadingNumberOfSevenCharacters) {
+  TemporaryFolder folder;
+  const std::pair<const char*, int> cases[] = {{"1", 1}, {"0", 0}, {"", 0}, {"abc", 0}, {"12abc", 12}, {"-3", -3},
+                                               {"123456789", 1234567}};
+  for (const auto& [text, expected] : cases) {
+    WriteText(folder.file("t.ini"), std::string("[Regrovantis]\nTOOLTIPS=") + text + "\n");
+    EXPECT_EQ(ReadSettingsFile(folder.file("t.ini")).tooltips, expected) << text;
+  }
+}
+
+TEST(SettingsFile, WritesEveryKeyAndKeepsTheRestOfTheFile) {
+  TemporaryFolder folder;
+  const std::string path = folder.file("config/sub/Regrovantis.ini");
+  Settings settings;
+  settings.tooltips = 0;
+  settings.recentFiles = RecentFiles::FromSettings({"/data/a.rvd", "", "/data/b.rvd", ""}).settingsValues();
+  settings.dataFolder = "/data";
+  ASSERT_TRUE(WriteSettingsFile(path, settings));
+  EXPECT_EQ(ReadText(path),
+            "[Regrovantis]\r\nTOOLTIPS=0\r\nFILE1=/data/a.rvd\r\nFILE2=/data/b.rvd\r\nFILE3=  \r\nFILE4=  \r\n"
+            "DATAFOLDER=/data\r\n");
+  Settings expected = settings;
+  expected.recentFiles = {"/data/a.rvd", "/data/b.rvd", "", ""};
+  EXPECT_EQ(ReadSettingsFile(path), expected);
+
+  WriteText(path, "[Window]\nLeft=5\n[Regrovantis]\nFILE2=/old.rvd\nEXTRA=kept\n[Last]\nX=1\n");
+  ASSERT_TRUE(WriteSettingsFile(path, settings));
+  EXPECT_EQ(ReadText(path),
+            "[Window]\r\nLeft=5\r\n[Regrovantis]\r\nFILE2=/data/b.rvd\r\nEXTRA=kept\r\nTOOLTIPS=0\r\nFILE1=/data/a.rvd\r\n"
+            "FILE3=  \r\nFILE4=  \r\nDATAFOLDER=/data\r\n[Last]\r\nX=1\r\n");
+}
+
+TEST(SettingsFile, AFileThatCannotBeWrittenIsReportedOnlyByTheResult) {
+  TemporaryFolder folder;
+  WriteText(folder.file("blocker"), "a file, not a folder");
+  EXPECT_FALSE(WriteSettingsFile(folder.file("blocker/Regrovantis.ini"), Settings{}));
+  EXPECT_FALSE(WriteSettingsFile("", Settings{}));
+}
+
+TEST(SettingsFile, TheDataFolderFallsBackToTheProgramsFolder) {
+  TemporaryFolder folder;
+  WriteText(folder.file("plain"), "x");
+  EXPECT_EQ(DataFolderAtStartUp(folder.path(), "/opt/regrovantis"), folder.path());
+  EXPECT_EQ(DataFolderAtStartUp("", "/opt/regrovantis"), "/opt/regrovantis");
+  EXPECT_EQ(DataFolderAtStartUp(folder.file("gone"), "/opt/regrovantis"), "/opt/regrovantis");
+  EXPECT_EQ(DataFolderAtStartUp(folder.file("plain"), "/opt/regrovantis"), "/opt/regrovantis");
+}
+
+// A run from start-up to exit: two files saved, one of the listed files
+// deleted meanwhile and then opened from the menu.
+TEST(SettingsFile, ARunEndsWithTheFilesThatStillExist) {
+  TemporaryFolder folder;
+  const std::string ini = folder.file("Regrovantis.ini");
+  const std::string deleted = folder.file("deleted.rvd");
+  WriteText(ini, "[Regrovantis]\r\nFILE1=" + deleted + "\r\nDATAFOLDER=" + folder.path() + "\r\n");
+
+  const Settings atStart = ReadSettingsFile(ini);
+  RecentFiles recent = RecentFiles::FromSettings(atStart.recentFiles);
+  Document document;
+  document.state.dataFolder = DataFolderAtStartUp(atStart.dataFolder, "/opt/regrovantis");
+  DataFileSession session;
+  EquationList equations;
+  ASSERT_TRUE(WriteDataFile(folder.file("one"), document, session, equations, recent).succeeded);
+  ASSERT_TRUE(WriteDataFile(folder.file("two"), document, session, equations, recent).succeeded);
+  EXPECT_FALSE(ReadDataFile(*recent.pathOfCommand(403), document, session, equations, recent).succeeded);
+  EXPECT_FALSE(recent.menuItems().at(2).enabled);
+
+  Settings atExit;
+  atExit.tooltips = atStart.tooltips;
+  atExit.recentFiles = recent.settingsValues();
+  atExit.dataFolder = document.state.dataFolder;
+  ASSERT_TRUE(WriteSettingsFile(ini, atExit));
+  const std::string text = ReadText(ini);
+  EXPECT_NE(text.find("FILE1=" + folder.file("two.rvd") + "\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("FILE2=" + folder.file("one.rvd") + "\r\n"), std::string::npos);
+  EXPECT_NE(text.find("FILE3=  \r\nFILE4=  \r\n"), std::string::npos);
+  EXPECT_NE(text.find("TOOLTIPS=1\r\n"), std::string::npos);
+  EXPECT_EQ(text.find("deleted"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace rv::testing
