@@ -6,8 +6,9 @@ namespace rv {
 
 // FORTRAN reads a statement line only up to column 72. Every statement line
 // of the text (lines end with CR LF; comment lines start with 'C') that is
-// longer is continued at its last blank within the 72 columns on a
-// continuation line "     1     "; shorter lines stay as they are.
+// longer goes on in continuation lines "     1     ", broken at a blank
+// within the 72 columns: before a '+' where possible, else after a ','.
+// Shorter lines stay as they are.
 std::string FitFixedFormLines(const std::string& text);
 
 }  // namespace rv

@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "fitted_equation.h"
+#include "stats/function_text.h"
+#include "stats/parameter_names.h"
+
+// The generated functions are compiled by the real compilers and run; their
+// values must agree with the program's own evaluation of each equation.
+
+namespace rv::testing {
+namespace {
+
+constexpr int kPoints = 40;
+constexpr int kVariables = 6;
+constexpr int kSamples = 3;
+
+std::vector<Candidate> EquationsOfEveryFormAndKind() {
+  return {
+      MakeCandidate(kSetY, {{kTermX, 1, 0}, {kTermX2, 2, 0}, {kTermProduct, 1, 3}, {kTermInvX, 3, 0}}),
+      MakeCandidate(kSetReciprocal, {{kTermX3, 1, 0}, {kTermInvX2, 2, 0}, {kTermRatio, 2, 3}}),
+      MakeCandidate(kSetSquare, {{kTermX4, 1, 0}, {kTermInvX3, 2, 0}, {kTermSqrt, 3, 0}}),
+      MakeCandidate(kSetCube, {{kTermInvX4, 1, 0}, {kTermInvSqrt, 2, 0}, {kTermLn, 3, 0}}),
+      MakeCandidate(kSetLog, {{kTermInvLn, 1, 0}, {kTermExp, 2, 0}, {kTermInvExp, 3, 0}}),
+      MakeCandidate(kSetExp, {{kTermX, 2, 0}, {kTermLn, 1, 0}}),
+      MakeCandidate(kSetY, {{kRationalLinear, 1, 2}, {kRationalDenominator, 2, 0}}, true),
+      MakeCandidate(kSetLog, {{kRationalSquare, 3, 1}, {kRationalDenominator, 1, 0}}, true),
+      MakeCandidate(kSetExp, {{kRationalLinear, 2, 2}, {kRationalDenominator, 2, 0}}, true),
+      // Long enough for continuation lines and a broken C parameter line.
+      MakeCandidate(kSetLog, {{kTermX, 1, 0}, {kTermLn, 2, 0}, {kTermInvX2, 3, 0}, {kTermSqrt, 4, 0},
+                              {kTermProduct, 5, 6}, {kTermInvExp, 6, 0}, {kTermX3, 2, 0}, {kTermRatio, 4, 1},
+                              {kTermInvSqrt, 5, 0}, {kTermX4, 3, 0}, {kTermInvLn, 6, 0}, {kTermInvX4, 1, 0}}),
+  };
+}
+
+double Noise(std::uint32_t& state) {
+  state = state * 1664525u + 1013904223u;
+  return static_cast<double>(state >> 8) / 16777216.0;
+}
+
+double TermValue(const Term& term, const double* x) {
+  double value = 0.0;
+  EXPECT_TRUE(TermColumnValue(term.kind, x[term.variable], x[term.variable2], 0.0, value));
+  return value;
+}
+
+double InverseTransform(int set, double t) {
+  switch (set) {
+    case kSetReciprocal: return 1.0 / t;
+    case kSetSquare: return std::sqrt(t);
+    case kSetCube: return std::cbrt(t);
+    case kSetLog: return std::exp(t);
+    case kSetExp: return std::log(t);
+  }
+  return t;
+}
+
+// Data that follow the equation's own law, with a little noise, so the fitted
+// coefficients are moderate and the transformed Y stays at 2 or more.
+FitWorkspace FitToItsLaw(const Candidate& candidate, std::uint32_t seed) {
+  std::vector<std::vector<double>> rows;
+  const double middle[kVariables + 1] = {0, 2.5, 2.5, 2.5, 2.5, 2.5, 2.5};
+  for (int i = 0; i < kPoints; ++i) {
+    double x[kVariables + 1] = {0};
+    for (int v = 1; v <= kVariables; ++v) x[v] = 1.5 + 2.5 * Noise(seed);
+    double t = 2.0 + 0.01 * Noise(seed);
+    if (candidate.rational) {
+      const Term& numerator = candidate.terms[0];
+      const double u = numerator.kind == kRationalSquare ? x[numerator.variable] * x[numerator.variable] : x[numerator.variable];
+      t += (0.8 * u + 2.0) / (1.0 - 0.1 * x[numerator.variable2]);
+    } else {
+      for (int k = 0; k < candidate.termCount; ++k)
+        t += (0.3 + 0.1 * k) * TermValue(candidate.terms[k], x) / TermValue(candidate.terms[k], middle);
+    }
+    std::vector<double> row = {InverseTransform(candidate.set, t)};
+    row.insert(row.end(), x + 1, x + kVariables + 1);
+    rows.push_back(row);
+  }
+  return FitEquation(rows, candidate);
+}
+
+struct Sample {
+  double x[kSheetColumns] = {0};
+};
+
+std::vector<Sample> Samples() {
+  std::vector<Sample> samples(kSamples);
+  for (int s = 0; s < kSamples; ++s)
+    for (int v = 1; v <= kVariables; ++v) samples[static_cast<size_t>(s)].x[v] = 1.6 + 0.3 * v + 0.2 * s;
+  return samples;
+}
+
+std::string Arguments(const FitWorkspace& ws, bool byReference) {
+  std::string text;
+  for (const std::string& name : ParameterNames(ws.text)) {
+    const int v = std::stoi(name.substr(1));
+    text += (text.empty() ? "" : ", ") + std::string(byReference ? "&x[" : "x[") + std::to_string(v) + "]";
+  }
+  return text;
+}
+
+// A driver's line that prints "equation sample value" for one sample.
+std::string SampleCall(size_t equation, int sample, const std::string& function, const std::string& arguments) {
+  std::ostringstream line;
+  line.precision(17);
+  line << "  { double x[] = {0";
+  for (int v = 1; v <= kVariables; ++v) line << ", " << Samples()[static_cast<size_t>(sample)].x[v];
+  line << "}; printf(\"" << equation << ' ' << sample << " %.17g\\n\", " << function << '(' << arguments << ")); }\n";
+  return line.str();
+}
+
+void WriteText(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+}
+
+// Runs a shell command; its output, or a failure naming the command.
+std::string RunShell(const std::string& command) {
+  std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return "cannot run " + command;
+  std::string output;
+  char buffer[4096];
+  while (const size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
+  const int status = pclose(pipe);
+  if (status != 0) ADD_FAILURE() << command << "\n" << output;
+  return output;
+}
+
+class CompiledFunction : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/rv-compiled-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder = pattern;
+    std::uint32_t seed = 17;
+    for (const Candidate& candidate : EquationsOfEveryFormAndKind()) equations.push_back(FitToItsLaw(candidate, seed++));
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  // Lines "equation sample value" printed by a driver, checked against the
+  // program's own evaluation.
+  void ExpectAgreement(const std::string& output, const std::string& language) {
+    std::istringstream lines(output);
+    int e, s, checked = 0;
+    double value;
+    while (lines >> e >> s >> value) {
+      const double expected = EvaluateEquation(equations[static_cast<size_t>(e)], Samples()[static_cast<size_t>(s)].x);
+      EXPECT_NEAR(value, expected, 1e-9 * std::fabs(expected))
+          << language << ": " << equations[static_cast<size_t>(e)].text << " at sample " << s;
+      ++checked;
+    }
+    EXPECT_EQ(checked, static_cast<int>(equations.size()) * kSamples) << language << " printed:\n" << output;
+  }
+
+  // One program with every function, each renamed by the preprocessor.
+  void CheckCFamily(FunctionLanguage language, const std::string& compiler, const std::string& extension) {
+    std::string driver = "#include <math.h>\n#include <stdio.h>\n";
+    std::string calls;
+    for (size_t e = 0; e < equations.size(); ++e) {
+      std::string file = "f";  // built in steps: g++ 12 misreports "literal" + string here
+      file += std::to_string(e) + extension;
+      WriteText(folder / file, GenerateFunctionText(equations[e], language));
+      driver += "#define Func Func" + std::to_string(e) + "\n#include \"" + file + "\"\n#undef Func\n";
+      for (int s = 0; s < kSamples; ++s) calls += SampleCall(e, s, "Func" + std::to_string(e), Arguments(equations[e], false));
+    }
+    WriteText(folder / ("driver" + extension), driver + "int main(void) {\n" + calls + "  return 0;\n}\n");
+    const std::string program = (folder / ("run" + extension.substr(1))).string();
+    RunShell(compiler + " -Wall -Werror -o " + program + " " + (folder / ("driver" + extension)).string() + " -lm");
+    ExpectAgreement(RunShell(program), compiler);
+  }
+
+  std::vector<FitWorkspace> equations;
+  std::filesystem::path folder;
+};
+
+TEST_F(CompiledFunction, CAndCppAgreeWithTheProgram) {
+  CheckCFamily(FunctionLanguage::C, "gcc", ".c");
+  CheckCFamily(FunctionLanguage::Cpp, "g++", ".cpp");
+}
+
+TEST_F(CompiledFunction, FortranAgreesWithTheProgram) {
+  std::string output;
+  for (size_t e = 0; e < equations.size(); ++e) {
+    const std::string name = std::to_string(e);
+    const std::string text = GenerateFunctionText(equations[e], FunctionLanguage::Fortran);
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+      if (line[0] != 'C') {
+        EXPECT_LE(line.size(), 73u) << line;  // 72 columns and the CR
+      }
+    WriteText(folder / ("f" + name + ".for"), text);
+    std::string driver = "#include <stdio.h>\ndouble func_();\nint main(void) {\n";
+    for (int s = 0; s < kSamples; ++s) driver += SampleCall(e, s, "func_", Arguments(equations[e], true));
+    WriteText(folder / ("d" + name + ".c"), driver + "  return 0;\n}\n");
+    const std::string base = (folder / name).string();
+    const std::string fortran = (folder / ("f" + name + ".for")).string();
+    const std::string c = (folder / ("d" + name + ".c")).string();
+    RunShell("gfortran -Wall -Werror -c -o " + base + "f.o " + fortran);
+    RunShell("gcc -Wall -Werror -Wno-strict-prototypes -c -o " + base + "d.o " + c);
+    RunShell("gfortran -o " + base + ".run " + base + "d.o " + base + "f.o");
+    output += RunShell(base + ".run");
+  }
+  ExpectAgreement(output, "gfortran");
+}
+
+}  // namespace
+}  // namespace rv::testing

@@ -1,0 +1,44 @@
+#include "stats/student_t.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "student_t_reference.h"
+
+namespace rv::testing {
+namespace {
+
+TEST(StudentT, AgreesWithTheClosedFormsForManyDegreesOfFreedom) {
+  for (const int df : {1, 2, 3, 4, 5, 7, 9, 10, 15, 30, 61, 97}) {
+    for (const double t : {0.0, 0.1, 0.7, 1.0, 1.96, 2.5, 4.24, 8.0, 25.0, -3.3}) {
+      const double expected = static_cast<double>(ClosedFormTwoSidedP(t, df));
+      EXPECT_NEAR(TwoSidedStudentP(t, df), expected, 1e-13 + 1e-11 * expected) << "t " << t << " df " << df;
+    }
+  }
+}
+
+TEST(StudentT, MatchesTabulatedValues) {
+  EXPECT_NEAR(TwoSidedStudentP(2.228, 10), 0.05, 5e-5);
+  EXPECT_NEAR(TwoSidedStudentP(12.706, 1), 0.05, 5e-5);
+  EXPECT_NEAR(TwoSidedStudentP(2.576, 1e6), 0.01, 5e-5);
+  EXPECT_NEAR(TwoSidedStudentP(2.0, 1), 1.0 - 2.0 * std::atan(2.0) / M_PI, 1e-15);
+  EXPECT_NEAR(TwoSidedStudentP(2.0, 2), 1.0 - 2.0 / std::sqrt(6.0), 1e-15);
+}
+
+TEST(StudentT, HandlesTheEdges) {
+  EXPECT_EQ(TwoSidedStudentP(0.0, 5), 1.0);
+  EXPECT_EQ(TwoSidedStudentP(INFINITY, 5), 0.0);
+  EXPECT_GT(TwoSidedStudentP(1e4, 3), 0.0);
+  EXPECT_LT(TwoSidedStudentP(1e4, 3), 1e-10);
+  EXPECT_TRUE(std::isnan(TwoSidedStudentP(NAN, 5)));
+  EXPECT_TRUE(std::isnan(TwoSidedStudentP(1.0, 0)));
+  EXPECT_TRUE(std::isnan(TwoSidedStudentP(1.0, -2)));
+  EXPECT_TRUE(std::isnan(RegularizedIncompleteBeta(1.0, 1.0, 1.5)));
+  EXPECT_DOUBLE_EQ(RegularizedIncompleteBeta(2.0, 3.0, 0.4), 1.0 - RegularizedIncompleteBeta(3.0, 2.0, 0.6));
+  // I_x(1, b) = 1 - (1 - x)^b.
+  EXPECT_NEAR(RegularizedIncompleteBeta(1.0, 4.5, 0.3), 1.0 - std::pow(0.7, 4.5), 1e-15);
+}
+
+}  // namespace
+}  // namespace rv::testing
