@@ -11,5 +11,6 @@ int RunEquationCommand(const std::vector<std::string>& words);
 int RunSearchCommand(const std::vector<std::string>& words);
 int RunStatsCommand(const std::vector<std::string>& words);
 int RunCodeCommand(const std::vector<std::string>& words);
+int RunConvertCommand(const std::vector<std::string>& words);
 
 }  // namespace rv::cli

@@ -21,6 +21,7 @@ constexpr Command kCommands[] = {
      "                         [--engine fast|reference] [--json] [--quiet]"},
     {"stats", rv::cli::RunStatsCommand, "stats  FILE [--ordinal K] [--max-terms M] [--sets ...] [--json]"},
     {"code", rv::cli::RunCodeCommand, "code   FILE [--ordinal K] [--max-terms M] [--sets ...] --lang basic|c|cpp|fortran"},
+    {"convert", rv::cli::RunConvertCommand, "convert IN OUT   (.csv/.tsv <-> .rvd)"},
 };
 
 void PrintUsage(std::FILE* out) {

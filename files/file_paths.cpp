@@ -1,5 +1,6 @@
 #include "files/file_paths.h"
 
+#include <cctype>
 #include <filesystem>
 
 namespace rv {
@@ -21,6 +22,15 @@ std::string WithDataFileExtension(std::string_view path) {
   const std::size_t dot = path.rfind('.');
   const bool hasExtension = dot != std::string_view::npos && dot > nameStart;
   return std::string(hasExtension ? path.substr(0, dot) : path) + ".rvd";
+}
+
+bool HasDataFileExtension(std::string_view path) {
+  constexpr std::string_view kExtension = ".rvd";
+  if (path.size() < kExtension.size()) return false;
+  const std::string_view tail = path.substr(path.size() - kExtension.size());
+  for (std::size_t i = 0; i < kExtension.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(tail[i])) != kExtension[i]) return false;
+  return true;
 }
 
 bool IsAbsolutePath(std::string_view path) { return !path.empty() && path.front() == '/'; }

@@ -19,6 +19,9 @@ std::string FileNameOfPath(std::string_view path);
 // of a hidden file's name, is not an extension.
 std::string WithDataFileExtension(std::string_view path);
 
+// Whether the file name ends with ".rvd", in any letter case.
+bool HasDataFileExtension(std::string_view path);
+
 bool IsAbsolutePath(std::string_view path);
 
 // A relative path taken from the current folder; an absolute or empty path as it is.

@@ -1,0 +1,47 @@
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "cli/input_file.h"
+#include "files/atomic_file.h"
+#include "files/data_file_io.h"
+#include "files/delimited_text.h"
+#include "files/file_paths.h"
+
+namespace rv::cli {
+
+namespace {
+
+void WriteDataFileOutput(const std::string& path, const InputFile& input) {
+  const DataFileBytes image = EncodeDataFile(input.document, input.dataFileSession.value_or(DataFileSession{}));
+  const StoreResult stored = StoreDataFile(path, image);
+  if (stored.failure != StoreFailure::None)
+    throw CliError(stored.message.text + (stored.reason.empty() ? "" : "\n(" + stored.reason + ")"), 1);
+}
+
+void WriteTextOutput(const std::string& path, const InputFile& input, char delimiter) {
+  const std::string text = FormatDelimitedText(input.document.sheet.cells, delimiter);
+  const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+  if (const auto reason = WriteFileAtomically(path, bytes)) throw CliError("cannot write '" + path + "': " + *reason, 1);
+}
+
+}  // namespace
+
+// A .csv or .tsv file becomes a data file with the defaults of a new sheet; a
+// data file becomes text with its values only (the first line names the
+// columns Y, X1 ...), every number written so that it reads back exactly.
+int RunConvertCommand(const std::vector<std::string>& words) {
+  const Arguments arguments = ParseArguments(words, {}, {});
+  if (arguments.positional.size() != 2) throw CliError("convert needs IN and OUT");
+  const std::string& in = arguments.positional[0];
+  const std::string& out = arguments.positional[1];
+  const char delimiter = DelimiterForPath(out);
+  if (!HasDataFileExtension(out) && delimiter == '\0')
+    throw CliError("'" + out + "': OUT must be a .rvd, .csv or .tsv file");
+  const InputFile input = LoadInputFile(in);
+  if (HasDataFileExtension(out))
+    WriteDataFileOutput(out, input);
+  else
+    WriteTextOutput(out, input, delimiter);
+  return 0;
+}
+
+}  // namespace rv::cli

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "files/data_file_format.h"
+#include "files/delimited_text.h"
+#include "run_tool.h"
+
+namespace rv::testing {
+namespace {
+
+const std::string kExampleCsv = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.csv";
+const std::string kExampleRvd = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.rvd";
+
+class ConvertCommand : public ::testing::Test {
+ protected:
+  void SetUp() override { folder = MakeTemporaryFolder(); }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+  std::string file(const std::string& name) const { return folder + "/" + name; }
+  ToolResult convert(const std::string& in, const std::string& out) { return RunTool({"convert", in, out}); }
+  std::string folder;
+};
+
+SheetValues ValuesOf(const std::string& text, char delimiter) {
+  const DelimitedTextResult parsed = ParseDelimitedText(text, delimiter);
+  EXPECT_TRUE(parsed.ok) << parsed.error;
+  return parsed.values;
+}
+
+bool SameBits(const SheetValues& a, const SheetValues& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+TEST_F(ConvertCommand, TextToDataFileAndBackKeepsEveryValue) {
+  const std::string text =
+      "Y,X1,X2,X5\n"
+      "1.5,-0,4.9406564584124654e-324,1.7976931348623157e+308\n"
+      "0.1,,3,\n"
+      ",2.2250738585072014e-308,-7.25e-12,6\n"
+      "3,4,5,6\n";
+  WriteFile(file("in.csv"), text);
+  ASSERT_EQ(convert(file("in.csv"), file("sheet.rvd")).status, 0);
+  EXPECT_EQ(std::filesystem::file_size(file("sheet.rvd")), 16370u);
+  ASSERT_EQ(convert(file("sheet.rvd"), file("out.csv")).status, 0);
+  EXPECT_TRUE(SameBits(ValuesOf(text, ','), ValuesOf(ReadFile(file("out.csv")), ',')));
+
+  ASSERT_EQ(convert(file("out.csv"), file("again.rvd")).status, 0);
+  EXPECT_EQ(ReadFile(file("again.rvd")), ReadFile(file("sheet.rvd")));
+  ASSERT_EQ(convert(file("sheet.rvd"), file("out.tsv")).status, 0);
+  EXPECT_TRUE(SameBits(ValuesOf(text, ','), ValuesOf(ReadFile(file("out.tsv")), '\t')));
+}
+
+TEST_F(ConvertCommand, ADataFileFromTextHasTheDefaultsOfANewSheet) {
+  ASSERT_EQ(convert(kExampleCsv, file("gas.rvd")).status, 0);
+  const std::string bytes = ReadFile(file("gas.rvd"));
+  const auto contents = DecodeDataFile(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+  ASSERT_TRUE(contents);
+  Document fresh;
+  fresh.sheet.cells = contents->document.sheet.cells;
+  EXPECT_EQ(EncodeDataFile(contents->document, contents->session), EncodeDataFile(fresh, DataFileSession{}));
+  EXPECT_EQ(ReadFile(kExampleRvd), bytes) << "examples/ideal_gas.rvd is the converted example";
+}
+
+TEST_F(ConvertCommand, SearchOnADataFileUsesItsStoredOptionsUnlessGiven) {
+  ASSERT_EQ(convert(kExampleCsv, file("gas.csv")).status, 0);
+  Document document;
+  document.sheet.cells = ValuesOf(ReadFile(file("gas.csv")), ',');
+  document.options.maxTerms = 2;
+  document.options.setEnabled = {false, true, false, false, true, false};
+  const DataFileBytes image = EncodeDataFile(document, DataFileSession{});
+  WriteFile(file("options.rvd"), std::string(image.begin(), image.end()));
+
+  const ToolResult stored = RunTool({"search", file("options.rvd"), "--json", "--quiet", "--top", "1"});
+  ASSERT_EQ(stored.status, 0) << stored.err;
+  EXPECT_NE(stored.out.find("\"max_terms\": 2"), std::string::npos) << stored.out;
+  EXPECT_NE(stored.out.find("\"sets\": [2, 5]"), std::string::npos) << stored.out;
+  const ToolResult given = RunTool({"search", file("options.rvd"), "--json", "--quiet", "--top", "1", "--max-terms", "3"});
+  EXPECT_NE(given.out.find("\"max_terms\": 3"), std::string::npos) << given.out;
+  EXPECT_NE(given.out.find("\"sets\": [2, 5]"), std::string::npos);
+
+  const ToolResult example = RunTool({"search", kExampleRvd, "--top", "1", "--quiet"});
+  EXPECT_EQ(example.out, " 0.999912\t43068\tln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d\n");
+}
+
+TEST_F(ConvertCommand, ReportsEachFaultWithTheProgramsMessage) {
+  ToolResult result = convert(file("missing.rvd"), file("out.csv"));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "Error opening input data file\n" + file("missing.rvd") + "\n");
+
+  WriteFile(file("short.rvd"), std::string(16369, '\0'));
+  result = convert(file("short.rvd"), file("out.csv"));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "The data file has been corrupted\nyou need to reenter your data.\n");
+
+  result = convert(kExampleCsv, file("missing/out.rvd"));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err.rfind("Error opening output data file\n" + file("missing/out.rvd") +
+                                 "\nData not saved, try using Save As.",
+                             0),
+            0u)
+      << result.err;
+
+  WriteFile(file("bad.csv"), "Y,X1\n1,abc\n");
+  EXPECT_NE(convert(file("bad.csv"), file("x.rvd")).err.find("line 2, column 2"), std::string::npos);
+  EXPECT_EQ(convert(kExampleCsv, file("out.xls")).status, 2);
+  EXPECT_EQ(RunTool({"convert", kExampleCsv}).status, 2);
+  EXPECT_FALSE(std::filesystem::exists(file("out.csv")) || std::filesystem::exists(file("x.rvd")));
+}
+
+}  // namespace
+}  // namespace rv::testing
