@@ -6,25 +6,54 @@
 
 namespace rv::cli {
 
-FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command) {
-  if (arguments.positional.size() != 1) throw CliError(std::string(command) + " needs exactly one FILE");
-  Document document = LoadDocument(arguments.positional[0]);
-  ApplySearchOptions(arguments, document.options);
-  const SearchData data = TakeSearchSnapshot(document.sheet.cells);
-  if (data.pointCount < 2) throw CliError("Enter the data to regress\non the Data tab.", 1);
+namespace {
+
+SearchShape ShapeOf(const SearchData& data, const DocumentOptions& options) {
   SearchShape shape;
   shape.variables = data.variableCount();
-  shape.maxTerms = document.options.maxTerms;
-  shape.sets = document.options.setEnabled;
-  if (CountCandidates(shape) == 0) throw CliError("'" + arguments.positional[0] + "' has no X variable to regress on", 1);
-  if (!arguments.has("ordinal")) throw CliError(std::string(command) + " needs --ordinal K for a .csv or .tsv file");
-  const long long ordinal = ParseInteger(arguments.value("ordinal"), "--ordinal", 1, CountCandidates(shape));
+  shape.maxTerms = options.maxTerms;
+  shape.sets = options.setEnabled;
+  return shape;
+}
+
+FitWorkspace Recreate(const SearchData& data, const SearchShape& shape, long long ordinal) {
   FitWorkspace workspace;
   if (!RecreateEquation(workspace, data, shape, ordinal))
     throw CliError("equation " + std::to_string(ordinal) + " (" + EquationText(CandidateAt(shape, ordinal)) +
                        ") cannot be fitted to this data: a value lies outside the range of its transform or a term",
                    1);
   return workspace;
+}
+
+FitWorkspace StoredEquation(const InputFile& input, const std::string& path) {
+  const EquationRecord* record = input.storedEquation();
+  if (record == nullptr) throw CliError("'" + path + "' stores no selected equation: give --ordinal K", 1);
+  const Document& document = input.document;
+  const SearchData data = SnapshotWithCounts(document.sheet.cells, document.pointCount, document.columnCount);
+  const SearchShape shape = ShapeOf(data, document.options);
+  if (data.pointCount < 2 || record->ordinal < 1 || record->ordinal > CountCandidates(shape))
+    throw CliError("the equation stored in '" + path + "' does not fit its data: give --ordinal K", 1);
+  return Recreate(data, shape, record->ordinal);
+}
+
+}  // namespace
+
+FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command) {
+  if (arguments.positional.size() != 1) throw CliError(std::string(command) + " needs exactly one FILE");
+  const std::string& path = arguments.positional[0];
+  InputFile input = LoadInputFile(path);
+  if (!arguments.has("ordinal")) {
+    if (!input.dataFileSession) throw CliError(std::string(command) + " needs --ordinal K for a .csv or .tsv file");
+    if (arguments.has("max-terms") || arguments.has("sets"))
+      throw CliError("--max-terms and --sets need --ordinal K: the stored equation goes with the file's own options");
+    return StoredEquation(input, path);
+  }
+  ApplySearchOptions(arguments, input.document.options);
+  const SearchData data = TakeSearchSnapshot(input.document.sheet.cells);
+  if (data.pointCount < 2) throw CliError("Enter the data to regress\non the Data tab.", 1);
+  const SearchShape shape = ShapeOf(data, input.document.options);
+  if (CountCandidates(shape) == 0) throw CliError("'" + path + "' has no X variable to regress on", 1);
+  return Recreate(data, shape, ParseInteger(arguments.value("ordinal"), "--ordinal", 1, CountCandidates(shape)));
 }
 
 }  // namespace rv::cli

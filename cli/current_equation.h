@@ -6,10 +6,14 @@
 namespace rv::cli {
 
 // For the commands on one equation (options --ordinal, --max-terms, --sets).
-// Loads FILE (the one positional word) and re-creates the equation of
-// --ordinal K in the sequence its data and search options fix: the data's N
-// and K with --max-terms and --sets or their defaults. Throws CliError when
-// the ordinal is missing or out of range, or the equation cannot be fitted.
+// Loads FILE (the one positional word) and re-creates an equation:
+// - with --ordinal K, equation K of the sequence that the data's own N and K
+//   and the search options fix (--max-terms and --sets, else those a .rvd
+//   file stores, else the defaults), as `search` numbers them;
+// - without it, the equation a .rvd file stores, with the N, K, Maximum
+//   Terms and sets it was found with.
+// Throws CliError when the ordinal is missing or out of range, or the
+// equation cannot be fitted.
 FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command);
 
 }  // namespace rv::cli

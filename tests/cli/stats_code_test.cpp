@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "files/data_file_format.h"
+#include "files/data_file_io.h"
+#include "run_tool.h"
+
+namespace rv::testing {
+namespace {
+
+// Set I of Anscombe's quartet; ordinal 3 of one variable is Y = aX1 + b.
+const char kAnscombe[] =
+    "Y,X1\n8.04,10\n6.95,8\n7.58,13\n8.81,9\n8.33,11\n9.96,14\n7.24,6\n4.26,4\n10.84,12\n4.82,7\n5.68,5\n";
+
+class EquationCommands : public ::testing::Test {
+ protected:
+  void SetUp() override { folder = MakeTemporaryFolder(); }
+  void TearDown() override {
+    for (const std::string& path : paths) std::remove(path.c_str());
+    rmdir(folder.c_str());
+  }
+  std::string file(const std::string& content, const std::string& name = "data.csv") {
+    paths.push_back(folder + "/" + name);
+    WriteFile(paths.back(), content);
+    return paths.back();
+  }
+  std::string folder;
+  std::vector<std::string> paths;
+};
+
+TEST_F(EquationCommands, StatsPrintsTheDialogsContent) {
+  const ToolResult result = RunTool({"stats", file(kAnscombe), "--ordinal", "3"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  for (const char* line : {"Y = aX1 + b\n", "\n a  =\t5.00090909E-01\n", "\nR Squared  =  0.666542\n",
+                           "\nStd Error  =  1.236603\n", "\nRegress\t1\t28\t27.5\n", "\nResidual\t9\t13.76\t1.53\n",
+                           "\nTotal\t10\t41\n", "\n  11\t5.6800E+00\t5.5005E+00\t1.7945E-01\t3.16\n",
+                           "\nTerm\tStd Error\tt Stat\tP Value\naX1 \t+1.179055E-01\t+4.241455\t2.1696E-03\n"})
+    EXPECT_NE(result.out.find(line), std::string::npos) << line << "\nin\n" << result.out;
+}
+
+TEST_F(EquationCommands, StatsWritesJsonWithFullPrecisionAndNullForUndefined) {
+  const ToolResult result = RunTool({"stats", file(kAnscombe), "--ordinal", "3", "--json"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  for (const char* part : {"\"equation\": \"Y = aX1 + b\"", "\"ordinal\": 3", "\"r_squared\": 0.66654",
+                           "\"coefficients\": [0.50009090909090", "\"term_labels\": [\"aX1 \", \"b\"]",
+                           "\"p_values\": [0.0021696", "\"residual\": {\"df\": 9, \"ss\": 13.7626", "\"total\": {\"df\": 10, \"ss\": 41.27",
+                           "{\"n\": 1, \"y_obs\": 8.0399999999999991, \"y_calc\": 8.0010000000000"})
+    EXPECT_NE(result.out.find(part), std::string::npos) << part << "\nin\n" << result.out;
+
+  // Two points leave no residual degrees of freedom.
+  const ToolResult two = RunTool({"stats", file("Y,X1\n1,1\n3,2\n", "two.csv"), "--ordinal", "3", "--json"});
+  ASSERT_EQ(two.status, 0) << two.err;
+  EXPECT_NE(two.out.find("\"coef_std_errors\": [null, null]"), std::string::npos) << two.out;
+  EXPECT_NE(two.out.find("\"residual\": {\"df\": 0, \"ss\": 0, \"ms\": null}"), std::string::npos) << two.out;
+}
+
+TEST_F(EquationCommands, CodePrintsExactlyTheFunctionFile) {
+  const ToolResult c = RunTool({"code", file(kAnscombe), "--ordinal", "3", "--lang", "c"});
+  ASSERT_EQ(c.status, 0) << c.err;
+  EXPECT_EQ(c.out,
+            "/*  Regrovantis Procedure (Func)  */\r\n/*  Y = aX1 + b  */\r\n\r\ndouble Func (double X1) { \r\n\r\n"
+            "    double  a = 0.500090909091;\r\n    double  b = 3.000090909091;\r\n    double  Y;\r\n\r\n"
+            "    Y = (a * X1 + b);\r\n\r\n    return Y;}\r\n\r\n");
+  EXPECT_EQ(RunTool({"code", paths[0], "--ordinal", "3", "--lang", "cpp"}).out, c.out);
+  const ToolResult fortran = RunTool({"code", paths[0], "--ordinal", "3", "--lang", "fortran"});
+  EXPECT_NE(fortran.out.find("      DATA  A  / +5.000909090909D-01 /\r\n"), std::string::npos) << fortran.out;
+  EXPECT_NE(RunTool({"code", paths[0], "--ordinal", "3", "--lang", "basic"}).out.find("    Func = (a * X1 + b)\r\n"),
+            std::string::npos);
+}
+
+TEST_F(EquationCommands, UseTheEquationADataFileStores) {
+  // Stored with the first 8 of the 11 points and only the set of ln(Y):
+  // there ordinal 3 is ln(Y) = aX1 + b, while the whole data and every set
+  // would make it Y = aX1 + b.
+  Document document;
+  const double x[] = {10, 8, 13, 9, 11, 14, 6, 4, 12, 7, 5};
+  const double y[] = {8.04, 6.95, 7.58, 8.81, 8.33, 9.96, 7.24, 4.26, 10.84, 4.82, 5.68};
+  for (int i = 0; i < 11; ++i) document.sheet.cell(i, 0) = y[i], document.sheet.cell(i, 1) = x[i];
+  document.pointCount = 8;
+  document.columnCount = 2;
+  document.options.setEnabled = {false, false, false, false, true, false};
+  DataFileSession session;
+  session.selectedIndex = 0;
+  session.savedEquation = MakeEquationRecord(0.5, 3, "ln(Y) = aX1 + b");
+  paths.push_back(folder + "/stored.rvd");
+  ASSERT_EQ(StoreDataFile(paths.back(), EncodeDataFile(document, session)).failure, StoreFailure::None);
+
+  const ToolResult stored = RunTool({"stats", paths.back(), "--json"});
+  ASSERT_EQ(stored.status, 0) << stored.err;
+  EXPECT_NE(stored.out.find("\"equation\": \"ln(Y) = aX1 + b\",\n  \"ordinal\": 3,"), std::string::npos) << stored.out;
+  EXPECT_NE(stored.out.find("{\"n\": 8,"), std::string::npos);
+  EXPECT_EQ(stored.out.find("{\"n\": 9,"), std::string::npos);
+  const ToolResult code = RunTool({"code", paths.back(), "--lang", "c"});
+  EXPECT_NE(code.out.find("    Y = exp (a * X1 + b);\r\n"), std::string::npos) << code.out << code.err;
+
+  // --ordinal numbers the equations as a search of the file does.
+  const ToolResult chosen = RunTool({"stats", paths.back(), "--ordinal", "4"});
+  EXPECT_EQ(chosen.out.substr(0, chosen.out.find('\n')), "ln(Y) = aX1^2 + b");
+  EXPECT_NE(chosen.out.find("\n  11\t"), std::string::npos);
+  EXPECT_EQ(RunTool({"stats", paths.back(), "--sets", "1"}).status, 2);
+
+  const ToolResult none = RunTool({"stats", std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.rvd"});
+  EXPECT_EQ(none.status, 1);
+  EXPECT_NE(none.err.find("stores no selected equation"), std::string::npos) << none.err;
+}
+
+TEST_F(EquationCommands, RejectMistakesWithAMessage) {
+  const std::string data = file(kAnscombe);
+  const ToolResult noOrdinal = RunTool({"stats", data});
+  EXPECT_EQ(noOrdinal.status, 2);
+  EXPECT_NE(noOrdinal.err.find("--ordinal"), std::string::npos);
+  const ToolResult noLanguage = RunTool({"code", data, "--ordinal", "3"});
+  EXPECT_EQ(noLanguage.status, 2);
+  EXPECT_NE(noLanguage.err.find("--lang"), std::string::npos);
+  EXPECT_EQ(RunTool({"code", data, "--ordinal", "3", "--lang", "pascal"}).status, 2);
+  const ToolResult beyond = RunTool({"stats", data, "--ordinal", "12732"});
+  EXPECT_EQ(beyond.status, 2);
+  EXPECT_NE(beyond.err.find("1 to 12731"), std::string::npos) << beyond.err;
+
+  // ln(Y) cannot take a negative Y.
+  const ToolResult unfit = RunTool({"stats", file("Y,X1\n-1,1\n3,2\n4,3\n", "negative.csv"), "--ordinal", "3", "--sets", "5"});
+  EXPECT_EQ(unfit.status, 1);
+  EXPECT_NE(unfit.err.find("ln(Y) = aX1 + b"), std::string::npos) << unfit.err;
+  EXPECT_TRUE(unfit.out.empty());
+}
+
+}  // namespace
+}  // namespace rv::testing
