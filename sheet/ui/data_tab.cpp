@@ -1,0 +1,452 @@
+#include "sheet/ui/data_tab.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolButton>
+
+#include "app/widgets/place_dialog.h"
+#include "app/widgets/program_fonts.h"
+#include "app/widgets/tooltips.h"
+#include "sheet/cell_entry.h"
+#include "sheet/cell_location.h"
+#include "sheet/clipboard_text.h"
+#include "sheet/row_column_edit.h"
+#include "sheet/select_all.h"
+#include "sheet/ui/cell_editor.h"
+#include "sheet/ui/data_grid.h"
+#include "sheet/ui/format_dialog.h"
+#include "sheet/ui/grid_header.h"
+#include "sheet/ui/scale_dialog.h"
+#include "sheet/value_text.h"
+
+namespace rv {
+
+namespace {
+
+constexpr int kCommandCopy = 30;
+constexpr int kCommandPaste = 31;
+constexpr int kCommandCut = 32;
+constexpr int kCommandClear = 33;
+constexpr int kCommandInsert = 37;
+constexpr int kCommandDelete = 38;
+constexpr int kCommandFormat = 39;
+constexpr int kCommandScale = 40;
+
+bool ClipboardHasText() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  return data != nullptr && data->hasText();
+}
+
+QToolButton* CornerButton(QWidget* parent, const char* name, Qt::ArrowType arrow) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setArrowType(arrow);
+  button->setFocusPolicy(Qt::NoFocus);
+  return button;
+}
+
+}  // namespace
+
+DataTab::DataTab(Document& document, QWidget* parent)
+    : QWidget(parent),
+      document_(document),
+      nameBox_(new QLabel(this)),
+      entryLine_(new CellEditor(this)),
+      grid_(new DataGrid(document.sheet, this)),
+      columnHeader_(new GridHeader(document.sheet, Qt::Horizontal, this)),
+      rowStrip_(new GridHeader(document.sheet, Qt::Vertical, this)),
+      corner_(CornerButton(this, "SelectAllCorner", Qt::NoArrow)),
+      topArrow_(CornerButton(this, "TARW", Qt::UpArrow)),
+      leftArrow_(CornerButton(this, "LARW", Qt::LeftArrow)) {
+  setObjectName(QStringLiteral("DataTab"));
+  setFont(DialogFont());
+  nameBox_->setObjectName(QStringLiteral("NameBox"));
+  nameBox_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  entryLine_->setObjectName(QStringLiteral("EntryLine"));
+  entryLine_->setEditMode(true);
+  entryLine_->installEventFilter(this);
+  AddTooltip(nameBox_, kTipInputLocation);
+  AddTooltip(entryLine_, kTipEnterData);
+  AddTooltip(columnHeader_, kTipVariableNames);
+  AddTooltip(rowStrip_, kTipDataRows);
+
+  CellEditor* cell = grid_->editor();
+  connect(cell, &CellEditor::acceptingCharacter, this, &DataTab::typingStarts);
+  connect(entryLine_, &CellEditor::acceptingCharacter, this, &DataTab::typingStarts);
+  connect(cell, &QLineEdit::textEdited, this, &DataTab::cellTextEdited);
+  connect(entryLine_, &QLineEdit::textEdited, this, &DataTab::entryTextEdited);
+  connect(cell, &CellEditor::navigationKeyReleased, this, [this](NavigationKey key) { navigate(key, false); });
+  connect(entryLine_, &CellEditor::navigationKeyReleased, this, [this](NavigationKey key) { navigate(key, true); });
+
+  connect(grid_, &DataGrid::cellPressed, this, &DataTab::cellPressed);
+  connect(grid_, &DataGrid::cellDragged, this, &DataTab::cellDragged);
+  connect(grid_, &DataGrid::dragFinished, this, &DataTab::dragFinished);
+  connect(grid_, &DataGrid::contextMenuAt, this, &DataTab::showCellMenu);
+  connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, columnHeader_, &GridHeader::setOffset);
+  connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, rowStrip_, &GridHeader::setOffset);
+
+  const auto connectHeader = [this](GridHeader* header, HeaderKind kind) {
+    connect(header, &GridHeader::itemPressed, this, [this, kind](int item) { headerPressed(kind, item); });
+    connect(header, &GridHeader::itemDragged, this, [this, kind](int item) { headerDragged(kind, item); });
+    connect(header, &GridHeader::dragFinished, this, &DataTab::dragFinished);
+    connect(header, &GridHeader::contextMenuAt, this,
+            [this, kind](int item, const QPoint& at) { showHeaderMenu(kind, item, at); });
+  };
+  connectHeader(columnHeader_, HeaderKind::Column);
+  connectHeader(rowStrip_, HeaderKind::Row);
+  connect(columnHeader_, &GridHeader::resizeTracking, grid_, &DataGrid::setTrackingLine);
+  connect(columnHeader_, &GridHeader::columnResized, this, &DataTab::columnResized);
+
+  connect(corner_, &QToolButton::clicked, this, &DataTab::selectAll);
+  connect(topArrow_, &QToolButton::clicked, this, [this] {
+    grid_->scrollToTopRow();
+    focusCurrentCell();
+  });
+  connect(leftArrow_, &QToolButton::clicked, this, [this] {
+    grid_->scrollToFirstColumn();
+    focusCurrentCell();
+  });
+
+  resize(628, 395);
+  enterCell({0, 0}, false);
+}
+
+CellEditor* DataTab::cellEditor() const { return grid_->editor(); }
+
+CellRange DataTab::actedOnRange() const { return ActedOnRange(selection_, current_); }
+
+int DataTab::cellIdAt(const QPoint& globalPosition) const {
+  const QPoint point = grid_->viewport()->mapFromGlobal(globalPosition);
+  return grid_->viewport()->rect().contains(point) ? grid_->cellIdAt(point) : -1;
+}
+
+// The pieces sit where the Data page has always had them; the grid takes the
+// rest of the page.
+void DataTab::resizeEvent(QResizeEvent*) {
+  const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const int headerWidth = std::max(0, width() - scrollBar - 36);
+  const int stripHeight = std::max(0, height() - scrollBar - 45);
+  nameBox_->setGeometry(5, 6, 128, 16);
+  entryLine_->setGeometry(192, 6, std::max(0, width() - 197), 16);
+  corner_->setGeometry(5, 24, 26, 18);
+  columnHeader_->setGeometry(31, 24, headerWidth, 18);
+  topArrow_->setGeometry(31 + headerWidth, 24, scrollBar, 18);
+  rowStrip_->setGeometry(5, 41, 26, stripHeight);
+  leftArrow_->setGeometry(5, 41 + stripHeight, 26, scrollBar);
+  grid_->setGeometry(31, 41, std::max(0, width() - 36), std::max(0, height() - 44));
+}
+
+void DataTab::markModified() {
+  document_.state.modified = true;
+  emit modified();
+}
+
+void DataTab::setEditMode(bool on) {
+  editMode_ = on;
+  grid_->editor()->setEditMode(on);
+}
+
+void DataTab::commitPendingEdit() {
+  if (!entryEdited_) return;
+  entryEdited_ = false;
+  document_.sheet.cell(current_.row, current_.column) = CellValueFromText(entryLine_->text().toStdString());
+  grid_->viewport()->update();
+}
+
+void DataTab::enterCell(CellPosition cell, bool keepEntryLineFocus) {
+  commitPendingEdit();
+  current_ = cell;
+  grid_->setCurrentCell(cell);
+  grid_->ensureVisible(cell);
+  columnHeader_->setCurrent(cell.column);
+  rowStrip_->setCurrent(cell.row);
+  showCurrentCell();
+  if (keepEntryLineFocus) {
+    entryLine_->setFocus();
+    return;
+  }
+  replaceOnFirstKey_ = true;
+  setEditMode(false);
+  grid_->editor()->setFocus();
+}
+
+// The cell shows its column format, the entry line the general display.
+void DataTab::showCurrentCell() {
+  const DataSheet& sheet = document_.sheet;
+  grid_->editor()->setText(QString::fromStdString(FormatCellText(sheet, current_.row, current_.column)));
+  // A narrow cell shows the start of a long number.
+  grid_->editor()->setCursorPosition(0);
+  entryLine_->setText(
+      QString::fromStdString(FormatValueText(sheet.cell(current_.row, current_.column), ValueTextMode::General)));
+  nameBox_->setText(QString::fromStdString(CellLocationText(sheet, current_)));
+  entryEdited_ = false;
+}
+
+void DataTab::focusCurrentCell() {
+  if (!entryLine_->hasFocus()) grid_->editor()->setFocus();
+}
+
+void DataTab::typingStarts() {
+  markModified();
+  if (!replaceOnFirstKey_) return;
+  replaceOnFirstKey_ = false;
+  grid_->editor()->clear();
+  entryLine_->clear();
+  entryEdited_ = true;
+}
+
+void DataTab::cellTextEdited(const QString& text) {
+  entryLine_->setText(text);
+  entryEdited_ = true;
+  markModified();
+}
+
+void DataTab::entryTextEdited(const QString& text) {
+  grid_->editor()->setText(text);
+  entryEdited_ = true;
+  markModified();
+}
+
+void DataTab::toggleEditMode() {
+  if (entryLine_->hasFocus()) return;
+  if (editMode_) {
+    setEditMode(false);
+    return;
+  }
+  setEditMode(true);
+  replaceOnFirstKey_ = false;
+  grid_->editor()->setText(entryLine_->text());
+  grid_->editor()->setFocus();
+}
+
+void DataTab::navigate(NavigationKey key, bool fromEntryLine) {
+  endRangeSelection();
+  enterCell(NavigationTarget(current_, key, document_.options.moveSelectionAfterEnter), fromEntryLine);
+}
+
+// Clicking into the entry line edits the current cell's text in place.
+bool DataTab::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == entryLine_) {
+    if (event->type() == QEvent::FocusIn) {
+      setEditMode(true);
+      replaceOnFirstKey_ = false;
+    } else if (event->type() == QEvent::FocusOut &&
+               static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+               static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
+      setEditMode(false);
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void DataTab::showSelection() {
+  const bool shown = selection_.active || (drag_ != DragKind::None && selection_.spansSeveralCells());
+  grid_->setHighlight(shown ? std::optional<CellRange>(selection_.rectangle()) : std::nullopt);
+}
+
+void DataTab::endRangeSelection() {
+  selection_.active = false;
+  drag_ = DragKind::None;
+  grid_->setHighlight(std::nullopt);
+}
+
+void DataTab::cellPressed(CellPosition cell) {
+  endRangeSelection();
+  if (cell != current_ || !grid_->editor()->hasFocus()) enterCell(cell, false);
+  selection_ = {false, cell, cell};
+  drag_ = DragKind::Cells;
+}
+
+void DataTab::cellDragged(CellPosition cell) {
+  if (drag_ != DragKind::Cells) return;
+  selection_.end = cell;
+  showSelection();
+}
+
+void DataTab::dragFinished() {
+  if (drag_ == DragKind::Cells) selection_.active = selection_.spansSeveralCells();
+  drag_ = DragKind::None;
+  showSelection();
+}
+
+void DataTab::selectRows(int anchorRow, int endRow) {
+  selection_ = {true, {anchorRow, 0}, {endRow, kSheetColumns - 1}};
+  showSelection();
+}
+
+void DataTab::selectColumns(int anchorColumn, int endColumn) {
+  selection_ = {true, {0, anchorColumn}, {kSheetRows - 1, endColumn}};
+  showSelection();
+}
+
+// A click on a header item selects its whole row or column and fixes where
+// Insert, Delete, Format and Scale act.
+void DataTab::headerPressed(HeaderKind kind, int item) {
+  endRangeSelection();
+  headerKind_ = kind;
+  headerItem_ = item;
+  if (kind == HeaderKind::Row) {
+    enterCell({item, 0}, false);
+    selectRows(item, item);
+    drag_ = DragKind::Rows;
+  } else {
+    enterCell({0, item}, false);
+    selectColumns(item, item);
+    drag_ = DragKind::Columns;
+  }
+}
+
+void DataTab::headerDragged(HeaderKind kind, int item) {
+  if (kind == HeaderKind::Row && drag_ == DragKind::Rows) selectRows(selection_.anchor.row, item);
+  if (kind == HeaderKind::Column && drag_ == DragKind::Columns) selectColumns(selection_.anchor.column, item);
+}
+
+// Context-menu items go through the main window's command table.
+void DataTab::addCommand(QMenu& menu, const char* text, int id, bool enabled) {
+  QAction* action = menu.addAction(QString::fromLatin1(text));
+  action->setEnabled(enabled);
+  connect(action, &QAction::triggered, this, [this, id] { emit commandRequested(id); });
+}
+
+void DataTab::showCellMenu(const QPoint& globalPosition) {
+  QMenu menu(this);
+  menu.setObjectName(QStringLiteral("DatMenu"));
+  addCommand(menu, "Cut", kCommandCut, true);
+  addCommand(menu, "Copy", kCommandCopy, true);
+  addCommand(menu, "Paste", kCommandPaste, ClipboardHasText());
+  addCommand(menu, "Clear", kCommandClear, true);
+  menu.exec(globalPosition);
+}
+
+void DataTab::showHeaderMenu(HeaderKind kind, int item, const QPoint& globalPosition) {
+  headerPressed(kind, item);
+  drag_ = DragKind::None;
+  QMenu menu(this);
+  menu.setObjectName(QStringLiteral("HdrMenu"));
+  const bool column = kind == HeaderKind::Column;
+  addCommand(menu, "Cut", kCommandCut, true);
+  addCommand(menu, "Copy", kCommandCopy, true);
+  addCommand(menu, "Paste", kCommandPaste, ClipboardHasText());
+  addCommand(menu, "Insert", kCommandInsert, true);
+  addCommand(menu, "Delete", kCommandDelete, true);
+  addCommand(menu, "Clear", kCommandClear, true);
+  addCommand(menu, "Format", kCommandFormat, column);
+  addCommand(menu, "Scale", kCommandScale, column);
+  menu.exec(globalPosition);
+}
+
+void DataTab::cellsChanged() {
+  grid_->viewport()->update();
+  showCurrentCell();
+  if (!editMode_) replaceOnFirstKey_ = true;
+  markModified();
+}
+
+void DataTab::copySelection() {
+  commitPendingEdit();
+  const std::string text = CopyText(document_.sheet.cells, actedOnRange());
+  QGuiApplication::clipboard()->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void DataTab::cutSelection() {
+  copySelection();
+  clearSelection();
+}
+
+void DataTab::clearSelection() {
+  commitPendingEdit();
+  const CellRange range = actedOnRange();
+  for (int row = range.top; row <= range.bottom; ++row)
+    for (int column = range.left; column <= range.right; ++column) document_.sheet.cell(row, column) = EmptyValue;
+  cellsChanged();
+}
+
+void DataTab::paste() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (data == nullptr || !data->hasText()) return;
+  commitPendingEdit();
+  const QByteArray text = data->text().toUtf8();
+  const CellRange highlighted = selection_.rectangle();
+  PasteText(document_.sheet.cells, std::string_view(text.constData(), static_cast<size_t>(text.size())),
+            selection_.active ? selection_.anchor : current_, selection_.active ? &highlighted : nullptr);
+  cellsChanged();
+}
+
+void DataTab::selectAll() {
+  commitPendingEdit();
+  endRangeSelection();
+  if (const auto occupied = OccupiedRange(document_.sheet.cells)) {
+    selection_ = {true, {occupied->top, occupied->left}, {occupied->bottom, occupied->right}};
+    showSelection();
+  }
+  focusCurrentCell();
+}
+
+void DataTab::insertAtHeader() { editAtHeader(&InsertRow, &InsertColumn); }
+
+void DataTab::deleteAtHeader() { editAtHeader(&DeleteRow, &DeleteColumn); }
+
+void DataTab::editAtHeader(void (*rowEdit)(DataSheet&, int), void (*columnEdit)(DataSheet&, int)) {
+  if (headerKind_ == HeaderKind::None) return;
+  commitPendingEdit();
+  (headerKind_ == HeaderKind::Row ? rowEdit : columnEdit)(document_.sheet, headerItem_);
+  layoutGrid();
+  cellsChanged();
+  focusCurrentCell();
+}
+
+void DataTab::formatColumn() {
+  if (headerKind_ != HeaderKind::Column) return;
+  commitPendingEdit();
+  FormatDialog dialog(document_.sheet.formats[headerItem_], this);
+  PlaceDialog(&dialog, MainWindowOf(this));
+  if (dialog.exec() == QDialog::Accepted) {
+    document_.sheet.formats[headerItem_] = dialog.format();
+    cellsChanged();
+  }
+  focusCurrentCell();
+}
+
+void DataTab::scaleVariable() {
+  if (headerKind_ != HeaderKind::Column) return;
+  commitPendingEdit();
+  ScaleDialog dialog(document_.sheet, headerItem_, this);
+  connect(&dialog, &ScaleDialog::columnChanged, this, [this] {
+    grid_->viewport()->update();
+    showCurrentCell();
+  });
+  PlaceDialog(&dialog, MainWindowOf(this));
+  if (dialog.exec() == QDialog::Accepted) cellsChanged();
+  focusCurrentCell();
+}
+
+void DataTab::columnResized(int column, int width) {
+  if (width == document_.sheet.columnWidth(column)) return;
+  SetColumnWidth(document_.sheet, column, width);
+  layoutGrid();
+  markModified();
+}
+
+void DataTab::layoutGrid() {
+  grid_->relayout();
+  columnHeader_->update();
+}
+
+void DataTab::reloadFromDocument() {
+  entryEdited_ = false;
+  headerKind_ = HeaderKind::None;
+  endRangeSelection();
+  layoutGrid();
+  rowStrip_->update();
+  grid_->scrollToTopRow();
+  grid_->scrollToFirstColumn();
+  enterCell({0, 0}, false);
+}
+
+}  // namespace rv

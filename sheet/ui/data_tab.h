@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QWidget>
+
+#include "sheet/cell_range.h"
+#include "sheet/document.h"
+#include "sheet/sheet_navigation.h"
+
+class QLabel;
+class QMenu;
+class QToolButton;
+
+namespace rv {
+
+class CellEditor;
+class DataGrid;
+class GridHeader;
+
+// The Data tab: the grid of 99 x 17 cells with its column header and row
+// strip, the name box and the entry line. Typed values are committed to the
+// document when the current cell changes; every change marks the document
+// modified.
+class DataTab : public QWidget {
+  Q_OBJECT
+ public:
+  explicit DataTab(Document& document, QWidget* parent = nullptr);
+
+  void copySelection();
+  void paste();
+  void cutSelection();
+  void clearSelection();
+  void selectAll();
+  void toggleEditMode();
+  void insertAtHeader();
+  void deleteAtHeader();
+  void formatColumn();
+  void scaleVariable();
+  // Stores the text being typed into the current cell; the text stays as typed.
+  void commitPendingEdit();
+  void endRangeSelection();
+  // After New or Open: names, widths and every cell from the document, the
+  // pending entry dropped, the focus on cell (0, 0).
+  void reloadFromDocument();
+  void focusCurrentCell();
+
+  CellPosition currentCell() const { return current_; }
+  bool editMode() const { return editMode_; }
+  // The cells an editing command acts on.
+  CellRange actedOnRange() const;
+  bool hasRangeSelection() const { return selection_.active; }
+  // The control id of the grid cell under a global position, or -1 off the grid.
+  int cellIdAt(const QPoint& globalPosition) const;
+
+  DataGrid* grid() const { return grid_; }
+  CellEditor* cellEditor() const;
+  CellEditor* entryLine() const { return entryLine_; }
+  QLabel* nameBox() const { return nameBox_; }
+  GridHeader* columnHeader() const { return columnHeader_; }
+  GridHeader* rowStrip() const { return rowStrip_; }
+
+ signals:
+  void modified();
+  void commandRequested(int id);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  enum class HeaderKind { None, Row, Column };
+  enum class DragKind { None, Cells, Rows, Columns };
+
+  void enterCell(CellPosition cell, bool keepEntryLineFocus);
+  void showCurrentCell();
+  void setEditMode(bool on);
+  void markModified();
+  void cellsChanged();
+  void navigate(NavigationKey key, bool fromEntryLine);
+  void typingStarts();
+  void cellTextEdited(const QString& text);
+  void entryTextEdited(const QString& text);
+
+  void cellPressed(CellPosition cell);
+  void cellDragged(CellPosition cell);
+  void dragFinished();
+  void selectRows(int anchorRow, int endRow);
+  void selectColumns(int anchorColumn, int endColumn);
+  void headerPressed(HeaderKind kind, int item);
+  void headerDragged(HeaderKind kind, int item);
+  void showSelection();
+
+  void addCommand(QMenu& menu, const char* text, int id, bool enabled);
+  // Insert or Delete on the row or column of the last header click.
+  void editAtHeader(void (*rowEdit)(DataSheet&, int), void (*columnEdit)(DataSheet&, int));
+  void showCellMenu(const QPoint& globalPosition);
+  void showHeaderMenu(HeaderKind kind, int item, const QPoint& globalPosition);
+  void columnResized(int column, int width);
+  void layoutGrid();
+
+  Document& document_;
+  QLabel* nameBox_;
+  CellEditor* entryLine_;
+  DataGrid* grid_;
+  GridHeader* columnHeader_;
+  GridHeader* rowStrip_;
+  QToolButton* corner_;
+  QToolButton* topArrow_;
+  QToolButton* leftArrow_;
+
+  CellPosition current_;
+  bool replaceOnFirstKey_ = true;
+  bool editMode_ = false;
+  // The entry line holds text typed since the cell was entered; only such
+  // text is committed, so walking over cells never rounds their values to
+  // the eleven decimals they display.
+  bool entryEdited_ = false;
+  RangeSelection selection_;
+  DragKind drag_ = DragKind::None;
+  HeaderKind headerKind_ = HeaderKind::None;
+  int headerItem_ = 0;
+};
+
+}  // namespace rv

@@ -1,0 +1,123 @@
+#include "sheet/ui/grid_header.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+#include "sheet/ui/grid_geometry.h"
+
+namespace rv {
+
+namespace {
+
+// A press this close to a column's right border resizes the column.
+constexpr int kBorderGrip = 3;
+constexpr int kMinimumColumnWidth = 8;
+
+}  // namespace
+
+GridHeader::GridHeader(const DataSheet& sheet, Qt::Orientation orientation, QWidget* parent)
+    : QWidget(parent), sheet_(sheet), orientation_(orientation) {
+  setObjectName(horizontal() ? QStringLiteral("ColumnHeader") : QStringLiteral("sbrwnd"));
+  setMouseTracking(horizontal());
+}
+
+void GridHeader::setOffset(int offset) {
+  offset_ = offset;
+  update();
+}
+
+void GridHeader::setCurrent(int item) {
+  current_ = item;
+  update();
+}
+
+int GridHeader::itemAt(const QPoint& point) const {
+  return horizontal() ? ColumnAt(sheet_, along(point)) : RowAt(along(point));
+}
+
+QRect GridHeader::itemRect(int item) const {
+  if (horizontal()) return QRect(sheet_.columnBoundaries[item] - offset_, 0, sheet_.columnWidth(item), height());
+  return QRect(0, item * kGridRowHeight - offset_, width(), kGridRowHeight);
+}
+
+QString GridHeader::itemText(int item) const {
+  return horizontal() ? QString::fromStdString(sheet_.names[item]) : QString::number(item + 1);
+}
+
+std::optional<int> GridHeader::borderAt(const QPoint& point) const {
+  if (!horizontal()) return std::nullopt;
+  const int x = along(point);
+  for (int column = 0; column < kSheetColumns; ++column)
+    if (std::abs(x - sheet_.columnBoundaries[column + 1]) <= kBorderGrip) return column;
+  return std::nullopt;
+}
+
+int GridHeader::trackedRight(const QPoint& point) const {
+  return std::max(along(point), sheet_.columnBoundaries[*resizingColumn_] + kMinimumColumnWidth);
+}
+
+void GridHeader::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QPalette& colours = palette();
+  painter.fillRect(rect(), colours.button());
+  const int count = horizontal() ? kSheetColumns : kSheetRows;
+  for (int item = 0; item < count; ++item) {
+    const QRect rect = itemRect(item);
+    if (!rect.intersects(this->rect())) continue;
+    if (item == current_) {
+      qDrawWinButton(&painter, rect, colours, false);
+    } else {
+      painter.setPen(colours.color(QPalette::Mid));
+      painter.drawLine(rect.topRight(), rect.bottomRight());
+      painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+    }
+    painter.setPen(colours.color(QPalette::ButtonText));
+    painter.drawText(rect, Qt::AlignCenter, itemText(item));
+  }
+}
+
+void GridHeader::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const QPoint point = event->position().toPoint();
+  resizingColumn_ = borderAt(point);
+  if (resizingColumn_) {
+    emit resizeTracking(trackedRight(point));
+    return;
+  }
+  dragging_ = true;
+  emit itemPressed(itemAt(point));
+}
+
+void GridHeader::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint point = event->position().toPoint();
+  if (resizingColumn_) {
+    emit resizeTracking(trackedRight(point));
+  } else if (dragging_) {
+    emit itemDragged(itemAt(point));
+  } else if (horizontal()) {
+    setCursor(borderAt(point) ? Qt::SplitHCursor : Qt::ArrowCursor);
+  }
+}
+
+void GridHeader::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  if (resizingColumn_) {
+    const int column = *resizingColumn_;
+    const int width = trackedRight(event->position().toPoint()) - sheet_.columnBoundaries[column];
+    resizingColumn_.reset();
+    emit resizeTracking(std::nullopt);
+    emit columnResized(column, width);
+  } else if (dragging_) {
+    dragging_ = false;
+    emit dragFinished();
+  }
+}
+
+void GridHeader::contextMenuEvent(QContextMenuEvent* event) {
+  event->accept();
+  emit contextMenuAt(itemAt(event->pos()), event->globalPos());
+}
+
+}  // namespace rv

@@ -1,0 +1,89 @@
+#include "sheet/ui/scale_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/widgets/control_id.h"
+#include "app/widgets/help.h"
+#include "app/widgets/message_dialog.h"
+#include "app/widgets/program_fonts.h"
+#include "sheet/graph_range.h"
+
+namespace rv {
+
+namespace {
+
+struct OperationButton {
+  ScaleOperation operation;
+  int id;
+  const char* image;
+  const char* symbol;
+};
+
+constexpr OperationButton kOperationButtons[] = {
+    {ScaleOperation::Add, ScaleDialog::kAddId, "SADD", "+"},
+    {ScaleOperation::Subtract, ScaleDialog::kSubtractId, "SSUB", "\u2212"},
+    {ScaleOperation::Multiply, ScaleDialog::kMultiplyId, "SMUL", "\u00d7"},
+    {ScaleOperation::Divide, ScaleDialog::kDivideId, "SDIV", "\u00f7"},
+};
+
+}  // namespace
+
+ScaleDialog::ScaleDialog(DataSheet& sheet, int column, QWidget* parent)
+    : QDialog(parent), sheet_(sheet), column_(column), saved_(SaveColumn(sheet.cells, column)),
+      factor_(new QLineEdit(this)) {
+  setObjectName(QStringLiteral("ScleDlg"));
+  setWindowTitle(QStringLiteral("Scale Variable ") + QString::fromStdString(sheet.names[column]));
+  setFont(DialogFont());
+  SetControlId(factor_, kFactorId);
+
+  auto* operations = new QHBoxLayout;
+  for (const OperationButton& button : kOperationButtons) {
+    auto* push = new QPushButton(QString::fromUtf8(button.symbol), this);
+    push->setObjectName(QString::fromLatin1(button.image));
+    push->setAutoDefault(false);
+    push->setFixedSize(32, 28);
+    SetControlId(push, button.id);
+    connect(push, &QPushButton::clicked, this, [this, operation = button.operation] { apply(operation); });
+    operations->addWidget(push);
+  }
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  SetControlId(buttons->button(QDialogButtonBox::Ok), kAnswerOk);
+  SetControlId(buttons->button(QDialogButtonBox::Cancel), kAnswerCancel);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(new QLabel(QStringLiteral("Factor:"), this), 0, 0);
+  layout->addWidget(factor_, 0, 1);
+  layout->addLayout(operations, 1, 0, 1, 2);
+  layout->addWidget(buttons, 2, 0, 1, 2);
+  InstallContextHelp(this, kScaleHelpBase);
+  factor_->setFocus();
+}
+
+void ScaleDialog::apply(ScaleOperation operation) {
+  factor_->setFocus();
+  if (!ScaleColumn(sheet_.cells, column_, operation, ReadScaleFactor(factor_->text().toStdString()))) return;
+  factor_->clear();
+  emit columnChanged();
+}
+
+void ScaleDialog::accept() {
+  // The graph range of an X variable follows its data while Auto Update is on.
+  if (sheet_.autoUpdate && column_ > 0) UpdateGraphRange(sheet_, column_);
+  QDialog::accept();
+}
+
+void ScaleDialog::reject() {
+  RestoreColumn(sheet_.cells, column_, saved_);
+  emit columnChanged();
+  QDialog::reject();
+}
+
+}  // namespace rv
