@@ -68,8 +68,7 @@ class MessageDialog : public QDialog {
     const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
     const int textHeight = kCaptionHeight + kLineHeight * lines;
     const int dialogWidth = textWidth + 112;
-    // The sizes include the caption, which the desktop's frame draws above the client area.
-    resize(dialogWidth, textHeight + 76 - kCaptionHeight);
+    resize(dialogWidth, textHeight + 76);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(spec.icon).pixmap(32, 32));

@@ -2,9 +2,8 @@
 
 namespace rv {
 
-// The caption height the program's window and dialog sizes were laid out
-// with. The desktop's frame draws the caption, so a size that includes it
-// leaves this much less for the client area.
+// The caption height the program's layouts were drawn with; the message
+// dialog's text height counts it once.
 inline constexpr int kCaptionHeight = 19;
 
 }  // namespace rv

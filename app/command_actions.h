@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <map>
+#include <set>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace rv {
+
+struct RecentFileMenuItem;
+
+// One QAction per command id, each reporting its id through command(). The
+// menu bar "DlgMenu" shows the menu items; the accelerators are the actions'
+// shortcuts on the main window.
+class CommandActions : public QObject {
+  Q_OBJECT
+ public:
+  explicit CommandActions(QWidget* mainWindow);
+
+  QMenuBar* menuBar() const { return menuBar_; }
+  QMenu* fileMenu() const { return fileMenu_; }
+  QMenu* editMenu() const { return editMenu_; }
+
+  // nullptr for an id without an action.
+  QAction* action(int id) const;
+
+  // Every command starts disabled; start-up enables them when it has finished.
+  void setAllEnabled(bool enabled);
+
+  // The recent-file items, then a separator when there are any, then Exit.
+  void setRecentFiles(const std::vector<RecentFileMenuItem>& items);
+
+ signals:
+  void command(int id);
+
+ private:
+  QAction* makeAction(int id);
+
+  QMenuBar* menuBar_;
+  QMenu* fileMenu_;
+  QMenu* editMenu_;
+  QAction* recentFilesStart_;
+  std::map<int, QAction*> actions_;
+  std::set<int> greyedRecentFiles_;
+  bool enabled_ = false;
+};
+
+}  // namespace rv

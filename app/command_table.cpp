@@ -1,0 +1,81 @@
+#include <QTabWidget>
+
+#include "app/command_ids.h"
+#include "app/main_window.h"
+#include "app/pending_commands.h"
+#include "app/whats_this_mode.h"
+#include "app/widgets/help.h"
+#include "sheet/ui/data_tab.h"
+
+namespace rv {
+
+// Each command goes to its owner; commands that depend on the tab showing
+// are turned into the tab's own command first. Before start-up has finished
+// there is nothing to act on, and the commands are disabled as well.
+void MainWindow::runCommand(int id) {
+  if (!started_) return;
+  const int page = tabs_->currentIndex();
+  switch (id) {
+    case command::kNew: files_->newSheet(); break;
+    case command::kOpen: files_->open(); break;
+    case command::kSave: files_->save(); break;
+    case command::kSaveAs: files_->saveAs(); break;
+    case command::kPrint:
+      runCommand(page == kDataPage ? command::kPrintData
+                 : page == kEquationsPage ? command::kPrintEquation
+                                          : command::kPrintGraph);
+      break;
+    case command::kPrintData: pending_->printData(); break;
+    case command::kPrintEquation: pending_->printEquation(); break;
+    case command::kPrintGraph: pending_->printGraph(); break;
+    case command::kExit: close(); break;
+    case command::kEditMode:
+      if (page == kDataPage) dataTab_->toggleEditMode();
+      break;
+    case command::kCopy:
+      if (pending_->statisticsWindowOpen()) break;
+      runCommand(page == kDataPage ? command::kCopyData
+                 : page == kEquationsPage ? command::kCopyEquation
+                                          : command::kCopyGraph);
+      break;
+    case command::kCopyData: dataTab_->copySelection(); break;
+    case command::kPasteData: dataTab_->paste(); break;
+    case command::kCutData: dataTab_->cutSelection(); break;
+    case command::kClearData: dataTab_->clearSelection(); break;
+    case command::kSelectAll: dataTab_->selectAll(); break;
+    case command::kCopyGraph: pending_->copyGraph(); break;
+    case command::kCopyEquation: pending_->copyEquation(); break;
+    case command::kInsert: dataTab_->insertAtHeader(); break;
+    case command::kDelete: dataTab_->deleteAtHeader(); break;
+    case command::kFormat: dataTab_->formatColumn(); break;
+    case command::kScale: dataTab_->scaleVariable(); break;
+    case command::kVariables: pending_->showVariables(); break;
+    case command::kHelpTopics: ShowHelpContents(this); break;
+    case command::kWhatsThis: whatsThis_->enter(); break;
+    case command::kAbout: showAbout(); break;
+    case command::kShowData:
+    case command::kShowEquations:
+    case command::kShowGraph: tabs_->setCurrentIndex(id - command::kShowData); break;
+    case command::kCalculate:
+      if (page == kEquationsPage) pending_->pressStart();
+      else if (page == kGraphPage) pending_->pressDraw();
+      break;
+    case command::kStop: pending_->pressStop(); break;
+    case command::kStats:
+      if (page == kEquationsPage) pending_->pressStats();
+      break;
+    case command::kMaximize: toggleMaximized(); break;
+    case command::kDraw:
+      if (page == kGraphPage) pending_->pressDraw();
+      break;
+    case command::kOptions: showOptions(); break;
+    case command::kRotate:
+      if (page == kGraphPage) pending_->pressRotate();
+      break;
+    default:
+      if (id >= command::kFirstRecentFile && id <= command::kLastRecentFile) files_->openRecent(id);
+      break;
+  }
+}
+
+}  // namespace rv

@@ -1,0 +1,98 @@
+#include "app/file_commands.h"
+
+#include <QString>
+
+#include "app/path_chooser.h"
+#include "app/widgets/message_dialog.h"
+#include "files/data_file_messages.h"
+#include "files/new_data_sheet.h"
+#include "files/read_data_file.h"
+#include "files/save_changes.h"
+#include "files/write_data_file.h"
+
+namespace rv {
+
+FileCommands::FileCommands(Document& document, DataFileSession& session, EquationList& equations,
+                           RecentFiles& recentFiles, std::unique_ptr<PathChooser> pathChooser, FileCommandsView& view)
+    : document_(document),
+      session_(session),
+      equations_(equations),
+      recentFiles_(recentFiles),
+      pathChooser_(std::move(pathChooser)),
+      view_(view) {}
+
+FileCommands::~FileCommands() = default;
+
+bool FileCommands::askSaveChanges() {
+  view_.settleSheet();
+  const SaveChangesQuestion question = AskSaveChanges(document_.state);
+  if (!question.ask) return true;
+  const auto answer = static_cast<MessageAnswer>(ShowMessage(QString::fromStdString(question.message.text),
+                                                             view_.dialogOwner(), MessageKind::YesNoCancel));
+  std::optional<std::string> saveAsPath;
+  if (answer == MessageAnswer::Yes && question.yesNeedsSaveAs) {
+    saveAsPath = pathChooser_->savePath(view_.dialogOwner(), QStringLiteral("Save As"), document_.state.dataFolder);
+  }
+  const bool saving = answer == MessageAnswer::Yes && (saveAsPath || !question.yesNeedsSaveAs);
+  if (saving) view_.showBusy(kSavingStatus);
+  const SaveChangesResult result =
+      AnswerSaveChanges(answer, saveAsPath, document_, session_, equations_, recentFiles_);
+  if (saving) {
+    view_.showBusy(nullptr);
+    view_.showOutcome(result.save);
+  }
+  return result.decision == SaveChangesDecision::GoOn;
+}
+
+void FileCommands::newSheet() {
+  if (!askSaveChanges()) return;
+  view_.showOutcome(NewDataSheet(document_, session_, equations_));
+}
+
+void FileCommands::open() {
+  if (!askSaveChanges()) return;
+  const std::optional<std::string> path = pathChooser_->openPath(view_.dialogOwner(), document_.state.dataFolder);
+  if (path) read(*path);
+}
+
+void FileCommands::save() {
+  view_.settleSheet();
+  if (const std::optional<std::string> path = SavePathOf(document_.state)) write(*path);
+  else saveAs();
+}
+
+void FileCommands::saveAs() {
+  view_.settleSheet();
+  const std::optional<std::string> path =
+      pathChooser_->savePath(view_.dialogOwner(), QStringLiteral("Save"), document_.state.dataFolder);
+  if (path) write(*path);
+}
+
+void FileCommands::openRecent(int command) {
+  const std::optional<std::string> path = recentFiles_.pathOfCommand(command);
+  if (!path || !askSaveChanges()) return;
+  read(*path);
+}
+
+void FileCommands::openDropped(const std::string& path) {
+  if (askSaveChanges()) read(path);
+}
+
+void FileCommands::openAtStartUp(const std::string& path) { read(path); }
+
+void FileCommands::read(const std::string& path) {
+  view_.settleSheet();
+  view_.showBusy(kLoadingStatus);
+  const FileOutcome outcome = ReadDataFile(path, document_, session_, equations_, recentFiles_);
+  view_.showBusy(nullptr);
+  view_.showOutcome(outcome);
+}
+
+void FileCommands::write(const std::string& path) {
+  view_.showBusy(kSavingStatus);
+  const FileOutcome outcome = WriteDataFile(path, document_, session_, equations_, recentFiles_);
+  view_.showBusy(nullptr);
+  view_.showOutcome(outcome);
+}
+
+}  // namespace rv

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "files/data_file_session.h"
+#include "files/file_outcome.h"
+#include "files/recent_files.h"
+#include "regress/equation_list.h"
+#include "sheet/document.h"
+
+class QWidget;
+
+namespace rv {
+
+class PathChooser;
+
+// What the file commands need from the main window around each operation.
+class FileCommandsView {
+ public:
+  virtual ~FileCommandsView() = default;
+  // Ends any range selection and stores the text being typed into its cell.
+  virtual void settleSheet() = 0;
+  // Shows a busy status ("Saving", "Loading") with the wait cursor, or, for
+  // nullptr, "Ready" with the arrow cursor.
+  virtual void showBusy(const char* status) = 0;
+  // Shows the outcome's message, then brings every window up to date.
+  virtual void showOutcome(const FileOutcome& outcome) = 0;
+  virtual QWidget* dialogOwner() = 0;
+};
+
+// New, Open, Save, Save As, the recent files, a dropped file and the file
+// named at start-up, each asking to save changes first where it replaces
+// the sheet.
+class FileCommands {
+ public:
+  FileCommands(Document& document, DataFileSession& session, EquationList& equations, RecentFiles& recentFiles,
+               std::unique_ptr<PathChooser> pathChooser, FileCommandsView& view);
+  ~FileCommands();
+
+  void newSheet();
+  void open();
+  void save();
+  void saveAs();
+  void openRecent(int command);
+  void openDropped(const std::string& path);
+  // The file named on the command line, once the grid exists; no question.
+  void openAtStartUp(const std::string& path);
+
+  // The save-changes question while the sheet is modified: true to go on
+  // with the action, false to abandon it.
+  bool askSaveChanges();
+
+ private:
+  void read(const std::string& path);
+  void write(const std::string& path);
+
+  Document& document_;
+  DataFileSession& session_;
+  EquationList& equations_;
+  RecentFiles& recentFiles_;
+  std::unique_ptr<PathChooser> pathChooser_;
+  FileCommandsView& view_;
+};
+
+}  // namespace rv

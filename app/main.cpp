@@ -1,0 +1,47 @@
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSessionManager>
+#include <cstdlib>
+
+#include "app/main_window.h"
+#include "app/widgets/help.h"
+#include "app/widgets/program_fonts.h"
+#include "files/settings_file.h"
+
+namespace {
+
+// The first argument names a data file to open; one that is not an existing
+// file is ignored.
+std::optional<std::string> CommandLineFile(const QStringList& arguments) {
+  if (arguments.size() < 2 || !QFileInfo(arguments[1]).isFile()) return std::nullopt;
+  return QFile::encodeName(arguments[1]).toStdString();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Regrovantis"));
+  QApplication::setFont(rv::DialogFont());
+  QApplication::setQuitOnLastWindowClosed(true);
+
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  rv::StartUpOptions options;
+  options.settingsPath = rv::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+  options.helpFilePath = programFolder + QLatin1Char('/') + QString::fromLatin1(rv::kHelpFileName);
+  options.programFolder = QFile::encodeName(programFolder).toStdString();
+  options.commandLineFile = CommandLineFile(QCoreApplication::arguments());
+
+  rv::MainWindow window(std::move(options));
+  // Logging off asks to save changes but never stops the session from ending.
+  QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager& manager) {
+    if (manager.allowsInteraction()) {
+      window.askToSaveChanges();
+      manager.release();
+    }
+    window.shutDown();
+  });
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,233 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/about_dialog.h"
+#include "app/command_actions.h"
+#include "app/command_ids.h"
+#include "app/key_gate.h"
+#include "app/options_dialog.h"
+#include "app/path_chooser.h"
+#include "app/pending_commands.h"
+#include "app/whats_this_mode.h"
+#include "app/widgets/control_id.h"
+#include "app/widgets/help.h"
+#include "app/widgets/message_dialog.h"
+#include "app/widgets/resource_pictures.h"
+#include "app/widgets/status_bar.h"
+#include "app/widgets/tooltips.h"
+#include "sheet/ui/data_tab.h"
+
+namespace rv {
+
+namespace {
+
+constexpr int kProgressRange = 1070;
+
+// The commands greyed in the menus while there is nothing for them to act on.
+constexpr int kEquationCommands[] = {command::kPrintEquation, command::kCopyEquation};
+constexpr int kGraphCommands[] = {command::kPrintGraph, command::kCopyGraph};
+
+}  // namespace
+
+MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
+  if (!startUp_.pathChooser) startUp_.pathChooser = std::make_unique<FileDialogPathChooser>();
+  buildFirstStage();
+  files_ = std::make_unique<FileCommands>(document_, session_, equations_, recentFiles_,
+                                          std::move(startUp_.pathChooser), static_cast<FileCommandsView&>(*this));
+  pending_ = std::make_unique<PendingCommands>(session_, equations_, this);
+  if (startUp_.secondStageDelayMs >= 0) QTimer::singleShot(startUp_.secondStageDelayMs, this, [this] { finishStartUp(); });
+}
+
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(keyGate_);
+  qApp->removeEventFilter(toolTipSwitch_);
+  if (!started_) QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::buildFirstStage() {
+  setObjectName(QStringLiteral("Regrovantis"));
+  setWindowIcon(QIcon(ResourcePicture(QStringLiteral("Regrovantis"), QSize(32, 32))));
+  setAcceptDrops(true);
+  SetHelpFilePath(this, startUp_.helpFilePath);
+
+  keyGate_ = new KeyGate(this);
+  qApp->installEventFilter(keyGate_);
+  toolTipSwitch_ = new ToolTipSwitch(this);
+  qApp->installEventFilter(toolTipSwitch_);
+  whatsThis_ = new WhatsThisMode(this, [this] { return currentPage(); });
+
+  commands_ = new CommandActions(this);
+  connect(commands_, &CommandActions::command, this, &MainWindow::runCommand);
+  AddTooltip(commands_->menuBar(), kTipMenuItems);
+  for (QMenu* menu : {commands_->fileMenu(), commands_->editMenu()}) {
+    connect(menu, &QMenu::aboutToShow, this, [this] { greyMenuItems(true); });
+    connect(menu, &QMenu::aboutToHide, this, [this] { greyMenuItems(false); });
+  }
+
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName(QStringLiteral("tabs"));
+  tabs_->setCornerWidget(commands_->menuBar(), Qt::TopLeftCorner);
+  tabs_->setStyleSheet(QStringLiteral("QTabWidget::tab-bar { alignment: right; }"));
+  addPage(QStringLiteral("&Data"), kTipEnterData);
+  addPage(QStringLiteral("E&quations"), kTipRegressEquations);
+  addPage(QStringLiteral("&Graph"), kTipDrawGraph);
+  connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
+
+  status_ = new StatusBar(this);
+  SetControlId(status_, kStatusBarId);
+  AddTooltip(status_, kTipStatusBar);
+  progress_ = new QProgressBar(status_);
+  SetControlId(progress_, kProgressBarId);
+  progress_->setRange(0, kProgressRange);
+  progress_->setValue(20);
+  progress_->setTextVisible(false);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(2, 1, 2, 0);
+  layout->setSpacing(2);
+  layout->addWidget(tabs_, 1);
+  layout->addWidget(status_);
+
+  // A file named on the command line shows its name from the first moment;
+  // it is read once the grid exists.
+  QString title = QString::fromStdString(WindowTitle(document_.state));
+  if (startUp_.commandLineFile && QFileInfo(QFile::decodeName(startUp_.commandLineFile->c_str())).isFile())
+    title = QStringLiteral("Regrovantis - ") + QFileInfo(QFile::decodeName(startUp_.commandLineFile->c_str())).fileName();
+  else
+    startUp_.commandLineFile.reset();
+  setWindowTitle(title);
+  placeInWorkArea();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void MainWindow::placeInWorkArea() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect workArea = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+  const QSize size(std::min(workArea.width() - 8, kWidth), std::min(workArea.height() - 8, kHeight));
+  resize(size);
+  move(workArea.x() + (workArea.width() - size.width()) / 2, workArea.y() + (workArea.height() - size.height()) / 2);
+}
+
+QWidget* MainWindow::addPage(const QString& label, int toolTip) {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  const int index = tabs_->addTab(page, label);
+  tabs_->setTabToolTip(index, ToolTipText(toolTip));
+  return page;
+}
+
+QWidget* MainWindow::currentPage() const { return tabs_->currentWidget(); }
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  progress_->setGeometry(StatusBar::kPanesRight, 4, std::max(0, status_->width() - 151), 16);
+}
+
+// The page left behind gets nothing to do yet; the Data page, when entered,
+// gives the focus back to the current cell.
+void MainWindow::pageChanged(int index) {
+  currentPageIndex_ = index;
+  if (index == kDataPage && dataTab_ != nullptr) dataTab_->focusCurrentCell();
+}
+
+void MainWindow::greyMenuItems(bool open) {
+  if (!started_) return;
+  const bool equationSelected = session_.selectedIndex >= 0 && session_.selectedIndex < equations_.size();
+  const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+  // The greying holds only while a menu is open: the same commands reach
+  // their owners by key, which decide for themselves.
+  for (int id : kEquationCommands) commands_->action(id)->setEnabled(!open || equationSelected);
+  for (int id : kGraphCommands) commands_->action(id)->setEnabled(!open || session_.graphDrawn);
+  commands_->action(command::kPasteData)->setEnabled(!open || (clipboard != nullptr && clipboard->hasText()));
+}
+
+void MainWindow::settleSheet() {
+  if (dataTab_ == nullptr) return;
+  dataTab_->endRangeSelection();
+  dataTab_->commitPendingEdit();
+}
+
+void MainWindow::showBusy(const char* status) {
+  if (status != nullptr) {
+    status_->setPaneText(1, QString::fromLatin1(status));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    return;
+  }
+  status_->setPaneText(1, QStringLiteral("Ready"));
+  QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::showOutcome(const FileOutcome& outcome) {
+  if (outcome.message)
+    ShowMessage(QString::fromStdString(outcome.message->text), this, static_cast<MessageKind>(outcome.message->kind));
+  if (outcome.updateTitle) updateTitle();
+  if (outcome.updateRecentFileMenu) commands_->setRecentFiles(recentFiles_.menuItems());
+  if (outcome.reloadSheet && dataTab_ != nullptr) dataTab_->reloadFromDocument();
+  if (outcome.reloadEquationList) status_->setPaneText(2, QString());
+  if (outcome.pressDraw) pending_->pressDraw();
+  if (outcome.focusCurrentCell && currentPageIndex_ == kDataPage && dataTab_ != nullptr) dataTab_->focusCurrentCell();
+}
+
+void MainWindow::showOptions() {
+  bool showToolTips = toolTipsOption_ != 0;
+  if (!ShowOptionsDialog(this, document_.options, showToolTips)) return;
+  toolTipsOption_ = showToolTips ? 1 : 0;
+  toolTipSwitch_->setShown(showToolTips);
+  // A drawn graph is drawn again with the new colours once the dialog is gone.
+  if (session_.graphDrawn) QTimer::singleShot(0, this, [this] { pending_->pressDraw(); });
+  document_.state.modified = true;
+}
+
+void MainWindow::showAbout() {
+  ShowAboutDialog(this);
+  if (currentPageIndex_ == kDataPage) dataTab_->focusCurrentCell();
+}
+
+void MainWindow::updateTitle() { setWindowTitle(QString::fromStdString(WindowTitle(document_.state))); }
+
+void MainWindow::toggleMaximized() {
+  if (isMaximized()) showNormal();
+  else showMaximized();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (started_ && !shutDown_) {
+    if (!files_->askSaveChanges()) {
+      event->ignore();
+      return;
+    }
+    shutDown();
+  }
+  event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls() && started_) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (!url.isLocalFile()) continue;
+    event->acceptProposedAction();
+    // The question and the reading wait until the drop has ended.
+    const std::string path = QFile::encodeName(url.toLocalFile()).toStdString();
+    QTimer::singleShot(0, this, [this, path] { files_->openDropped(path); });
+    return;
+  }
+}
+
+}  // namespace rv

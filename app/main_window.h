@@ -1,0 +1,130 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/file_commands.h"
+#include "app/path_chooser.h"
+#include "files/data_file_session.h"
+#include "files/recent_files.h"
+#include "regress/equation_list.h"
+#include "sheet/document.h"
+
+class QProgressBar;
+class QTabWidget;
+
+namespace rv {
+
+class CommandActions;
+class DataTab;
+class KeyGate;
+class PendingCommands;
+class StatusBar;
+class ToolTipSwitch;
+class WhatsThisMode;
+
+// Where the program finds its surroundings; tests give their own.
+struct StartUpOptions {
+  std::string settingsPath;    // "Regrovantis.ini"; empty: nothing is read or written
+  QString helpFilePath;        // "Regrovantis.hlp"
+  std::string programFolder;   // the data folder when the stored one is gone
+  std::optional<std::string> commandLineFile;
+  std::unique_ptr<PathChooser> pathChooser;  // file dialogs when not given
+  int secondStageDelayMs = 500;              // negative: the caller runs finishStartUp()
+};
+
+// The main window "Regrovantis": menu bar, the tabs Data, Equations and
+// Graph, the status bar and the progress bar. It owns the document and
+// everything kept beside it, and runs every command through runCommand().
+class MainWindow : public QWidget, private FileCommandsView {
+  Q_OBJECT
+ public:
+  static constexpr int kWidth = 632;
+  static constexpr int kHeight = 448;
+  static constexpr int kStatusBarId = 102;
+  static constexpr int kProgressBarId = 103;
+  static constexpr int kDataPage = 0;
+  static constexpr int kEquationsPage = 1;
+  static constexpr int kGraphPage = 2;
+
+  explicit MainWindow(StartUpOptions options);
+  ~MainWindow() override;
+
+  // The second stage of start-up: the pages and the grid, the settings file,
+  // the recent files, then the file named on the command line. Runs once.
+  void finishStartUp();
+  bool startUpFinished() const { return started_; }
+
+  // The command table: every menu item, accelerator, context-menu item and
+  // forwarded button press arrives here by number.
+  void runCommand(int id);
+
+  Document& document() { return document_; }
+  DataFileSession& session() { return session_; }
+  EquationList& equations() { return equations_; }
+  const RecentFiles& recentFiles() const { return recentFiles_; }
+  CommandActions& commands() const { return *commands_; }
+  DataTab* dataTab() const { return dataTab_; }
+  QTabWidget* tabs() const { return tabs_; }
+  StatusBar* statusBar() const { return status_; }
+  QProgressBar* progressBar() const { return progress_; }
+  const ToolTipSwitch& toolTips() const { return *toolTipSwitch_; }
+  WhatsThisMode& whatsThis() const { return *whatsThis_; }
+  QWidget* currentPage() const;
+
+  // The save-changes question while the sheet is modified; false when the
+  // user cancels.
+  bool askToSaveChanges() { return files_->askSaveChanges(); }
+
+  // Writes the settings file; the program's last act.
+  void shutDown();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void settleSheet() override;
+  void showBusy(const char* status) override;
+  void showOutcome(const FileOutcome& outcome) override;
+  QWidget* dialogOwner() override { return this; }
+
+  void buildFirstStage();
+  void placeInWorkArea();
+  QWidget* addPage(const QString& label, int toolTip);
+  void pageChanged(int index);
+  void greyMenuItems(bool open);
+  void showOptions();
+  void showAbout();
+  void toggleMaximized();
+  void readSettings();
+  void updateTitle();
+
+  StartUpOptions startUp_;
+  Document document_;
+  DataFileSession session_;
+  EquationList equations_;
+  RecentFiles recentFiles_;
+  int toolTipsOption_ = 1;
+  bool started_ = false;
+  bool shutDown_ = false;
+  int currentPageIndex_ = kDataPage;
+
+  CommandActions* commands_ = nullptr;
+  KeyGate* keyGate_ = nullptr;
+  ToolTipSwitch* toolTipSwitch_ = nullptr;
+  WhatsThisMode* whatsThis_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  StatusBar* status_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  DataTab* dataTab_ = nullptr;
+  std::unique_ptr<FileCommands> files_;
+  std::unique_ptr<PendingCommands> pending_;
+};
+
+}  // namespace rv

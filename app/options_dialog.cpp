@@ -1,0 +1,89 @@
+#include "app/options_dialog.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "app/options_equations_page.h"
+#include "app/options_graph_page.h"
+#include "app/widgets/control_id.h"
+#include "app/widgets/help.h"
+#include "app/widgets/message_dialog.h"
+#include "app/widgets/place_dialog.h"
+
+namespace rv {
+
+namespace {
+
+constexpr int kTabsId = 101;
+constexpr int kSetsCaptionId = 203;
+constexpr int kLastSetsGroupId = 212;
+
+// The set check boxes share the help of their group, "Regress Equation Types".
+int OptionsHelpId(int id) { return id > kSetsCaptionId && id <= kLastSetsGroupId ? kSetsCaptionId : id; }
+
+QPushButton* DialogButton(const QString& text, int id, int x, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  SetControlId(button, id);
+  button->setGeometry(x, 318, 76, 22);
+  return button;
+}
+
+}  // namespace
+
+OptionsDialog::OptionsDialog(DocumentOptions& options, bool showToolTips, QWidget* parent)
+    : QDialog(parent), options_(options), tabs_(new QTabWidget(this)) {
+  setObjectName(QStringLiteral("OptnDlg"));
+  setWindowTitle(QStringLiteral("Options"));
+  resize(452, 348);
+
+  SetControlId(tabs_, kTabsId);
+  equationsPage_ = new OptionsEquationsPage(options, showToolTips, nullptr);
+  graphPage_ = new OptionsGraphPage(options, nullptr);
+  // Alt+Q and Alt+G choose the pages by the tabs' mnemonics.
+  tabs_->addTab(equationsPage_, QStringLiteral("E&quations"));
+  tabs_->addTab(graphPage_, QStringLiteral("&Graph"));
+  tabs_->setGeometry(4, 4, 444, 310);
+  tabs_->tabBar()->installEventFilter(this);
+
+  QPushButton* ok = DialogButton(QStringLiteral("&OK"), kAnswerOk, 290, this);
+  ok->setDefault(true);
+  QPushButton* cancel = DialogButton(QStringLiteral("&Cancel"), kAnswerCancel, 372, this);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  InstallContextHelp(this, kOptionsHelpBase, OptionsHelpId);
+  equationsPage_->focusFirst();
+}
+
+DocumentOptions OptionsDialog::chosenOptions() const {
+  DocumentOptions chosen = options_;
+  equationsPage_->store(chosen);
+  graphPage_->store(chosen);
+  return chosen;
+}
+
+bool OptionsDialog::chosenShowToolTips() const { return equationsPage_->showToolTips(); }
+
+bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == tabs_->tabBar() && event->type() == QEvent::KeyPress && tabs_->currentWidget() == graphPage_) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+      graphPage_->moveColorRow(key == Qt::Key_Up ? -1 : 1);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+bool ShowOptionsDialog(QWidget* owner, DocumentOptions& options, bool& showToolTips) {
+  OptionsDialog dialog(options, showToolTips, owner);
+  PlaceDialog(&dialog, MainWindowOf(owner));
+  if (dialog.exec() != QDialog::Accepted) return false;
+  options = dialog.chosenOptions();
+  showToolTips = dialog.chosenShowToolTips();
+  return true;
+}
+
+}  // namespace rv

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "sheet/document.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace rv {
+
+class UpDownEdit;
+
+// The Equations page of the Options dialog ("OptnGen"): printout titles,
+// equation sets, Maximum Terms, Move Selection After Enter, tooltips.
+class OptionsEquationsPage : public QWidget {
+  Q_OBJECT
+ public:
+  OptionsEquationsPage(const DocumentOptions& options, bool showToolTips, QWidget* parent);
+
+  // Copies the page's values into options, each clamped to its range.
+  void store(DocumentOptions& options) const;
+  bool showToolTips() const;
+
+  void focusFirst();
+
+ private:
+  QLineEdit* title1_;
+  QLineEdit* title2_;
+  std::array<QCheckBox*, kSetCount> sets_{};
+  UpDownEdit* maxTerms_;
+  QCheckBox* moveSelection_;
+  QComboBox* moveDirection_;
+  QCheckBox* toolTips_;
+};
+
+}  // namespace rv

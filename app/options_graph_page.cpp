@@ -1,0 +1,147 @@
+#include "app/options_graph_page.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/color_button.h"
+#include "app/color_strip.h"
+#include "app/graph_color_swatches.h"
+#include "app/widgets/control_id.h"
+#include "app/widgets/program_fonts.h"
+#include "app/widgets/up_down_edit.h"
+
+namespace rv {
+
+namespace {
+
+constexpr int kMinSegments = 1;
+constexpr int kMaxSegments = 50;
+constexpr int kShadeSurfaceId = 309;
+constexpr int kDefaultColorsId = 332;
+constexpr int kBlackAndWhiteId = 333;
+
+struct ColorButtonSpec {
+  GraphColorElement element;
+  int id;
+  const char* caption;
+  QPoint position;
+};
+
+constexpr int kPlaneColumns[3] = {8, 120, 232};
+
+const std::array<ColorButtonSpec, kGraphColorElementCount>& ColorButtonSpecs() {
+  static const std::array<ColorButtonSpec, kGraphColorElementCount> specs = {{
+      {kBackground, 302, "Background", {16, 24}},
+      {kBorderOutline, 303, "Border Outline", {16, 44}},
+      {kEquationText, 304, "Equation Text", {16, 64}},
+      {kCubeEdges, 305, "Cube Edges", {16, 84}},
+      {kGrid2DLine, 307, "Grid - 2D Line", {180, 24}},
+      {kSolidSurface, 308, "Solid Surface", {180, 44}},
+      {kDataPoints, 310, "Data Points", {180, 84}},
+      {kBackPlaneGrid, 314, "Grid Lines", {kPlaneColumns[0] + 8, 132}},
+      {kBackPlaneSurface, 315, "Surface", {kPlaneColumns[0] + 8, 152}},
+      {kXLabels, 316, "X Labels", {kPlaneColumns[0] + 8, 172}},
+      {kBottomPlaneGrid, 320, "Grid Lines", {kPlaneColumns[1] + 8, 132}},
+      {kBottomPlaneSurface, 321, "Surface", {kPlaneColumns[1] + 8, 152}},
+      {kYLabels, 322, "Y Labels", {kPlaneColumns[1] + 8, 172}},
+      {kRightPlaneGrid, 326, "Grid Lines", {kPlaneColumns[2] + 8, 132}},
+      {kRightPlaneSurface, 327, "Surface", {kPlaneColumns[2] + 8, 152}},
+      {kZLabels, 328, "Z Labels", {kPlaneColumns[2] + 8, 172}},
+  }};
+  return specs;
+}
+
+struct PlaneSpec {
+  int captionId;
+  const char* caption;
+  int segmentsId;
+  const char* segmentsLabel;
+};
+
+constexpr PlaneSpec kPlanes[3] = {{311, "X-Y Back Plane", 312, "X Segments"},
+                                  {317, "X-Z Bottom Plane", 318, "Y Segments"},
+                                  {323, "Y-Z Right Plane", 324, "Z Segments"}};
+
+QLabel* Caption(int id, const char* text, QPoint position, QWidget* parent) {
+  auto* label = new QLabel(QString::fromLatin1(text), parent);
+  label->setFont(CaptionFont());
+  label->setGeometry(position.x(), position.y(), 156, 18);
+  SetControlId(label, id);
+  return label;
+}
+
+QPushButton* PageButton(int id, const char* text, QPoint position, QWidget* parent) {
+  auto* button = new QPushButton(QString::fromLatin1(text), parent);
+  SetControlId(button, id);
+  button->setAutoDefault(false);
+  button->setGeometry(position.x(), position.y(), 104, 24);
+  return button;
+}
+
+}  // namespace
+
+OptionsGraphPage::OptionsGraphPage(DocumentOptions& options, QWidget* parent) : QWidget(parent), options_(options) {
+  setObjectName(QStringLiteral("OptnGph"));
+  Caption(301, "Graph Options and Colors", {8, 4}, this);
+  Caption(306, "Equation Surface", {172, 4}, this);
+  for (const ColorButtonSpec& spec : ColorButtonSpecs()) {
+    auto* button = new ColorButton(QString::fromLatin1(spec.caption), spec.id, this);
+    button->setGeometry(spec.position.x(), spec.position.y(), 150, 16);
+    connect(button, &QAbstractButton::clicked, this,
+            [this, button, element = spec.element] { giveCurrentColor(button, element); });
+    colorButtons_[spec.element] = button;
+  }
+  shadeSurface_ = new QCheckBox(QStringLiteral("Shade Surface"), this);
+  SetControlId(shadeSurface_, kShadeSurfaceId);
+  shadeSurface_->setGeometry(180, 64, 150, 16);
+
+  for (int plane = 0; plane < 3; ++plane) {
+    const PlaneSpec& spec = kPlanes[plane];
+    const int x = kPlaneColumns[plane];
+    Caption(spec.captionId, spec.caption, {x, 112}, this);
+    auto* label = new QLabel(QString::fromLatin1(spec.segmentsLabel), this);
+    label->setGeometry(x + 8, 196, 100, 16);
+    auto* segments = new UpDownEdit(spec.segmentsId, spec.segmentsId + 1, kMinSegments, kMaxSegments, this);
+    segments->setGeometry(x + 8, 214, 60, 20);
+    segments->setValue(options.segments[static_cast<size_t>(plane)]);
+    segments_[static_cast<size_t>(plane)] = segments;
+  }
+
+  connect(PageButton(kDefaultColorsId, "Default Colors", {8, 252}, this), &QPushButton::clicked, this,
+          [this] { showColors(kDefaultGraphColors, true); });
+  connect(PageButton(kBlackAndWhiteId, "Black and White", {120, 252}, this), &QPushButton::clicked, this,
+          [this] { showColors(kBlackAndWhiteGraphColors, false); });
+
+  strip_ = new ColorStrip(this);
+  strip_->setCurrentRow(options.colorRow);
+  connect(strip_, &ColorStrip::currentRowChanged, this, [this](int row) { options_.colorRow = row; });
+  showColors(options.graphColors, options.shadeSurface);
+}
+
+void OptionsGraphPage::showColors(const std::array<std::int32_t, kGraphColorElementCount>& colors, bool shade) {
+  for (int element = 0; element < kGraphColorElementCount; ++element)
+    colorButtons_[static_cast<size_t>(element)]->setSelection(colors[static_cast<size_t>(element)]);
+  shadeSurface_->setChecked(shade);
+}
+
+// The background always has a colour: the none row does not apply to it.
+void OptionsGraphPage::giveCurrentColor(ColorButton* button, GraphColorElement element) {
+  if (element == kBackground && strip_->currentRow() == kNoColor) return;
+  button->setSelection(strip_->currentRow());
+}
+
+void OptionsGraphPage::moveColorRow(int step) { strip_->setCurrentRow(strip_->currentRow() + step); }
+
+int OptionsGraphPage::colorRow() const { return strip_->currentRow(); }
+
+void OptionsGraphPage::store(DocumentOptions& options) const {
+  for (int plane = 0; plane < 3; ++plane)
+    options.segments[static_cast<size_t>(plane)] =
+        ClampedDecimal(segments_[static_cast<size_t>(plane)]->text(), kMinSegments, kMaxSegments);
+  for (int element = 0; element < kGraphColorElementCount; ++element)
+    options.graphColors[static_cast<size_t>(element)] = colorButtons_[static_cast<size_t>(element)]->selection();
+  options.shadeSurface = shadeSurface_->isChecked();
+}
+
+}  // namespace rv

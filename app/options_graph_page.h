@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "sheet/document.h"
+
+class QCheckBox;
+
+namespace rv {
+
+class ColorButton;
+class ColorStrip;
+class UpDownEdit;
+
+// The Graph page of the Options dialog ("OptnGph"): the sixteen graph colour
+// buttons, Shade Surface, the segment counts of the three planes and the
+// colour strip. The strip's current row is written to the options at once.
+class OptionsGraphPage : public QWidget {
+  Q_OBJECT
+ public:
+  OptionsGraphPage(DocumentOptions& options, QWidget* parent);
+
+  void store(DocumentOptions& options) const;
+
+  // The Up and Down keys on the dialog's tab bar move the strip's row.
+  void moveColorRow(int step);
+  int colorRow() const;
+
+ private:
+  void showColors(const std::array<std::int32_t, kGraphColorElementCount>& colors, bool shade);
+  void giveCurrentColor(ColorButton* button, GraphColorElement element);
+
+  DocumentOptions& options_;
+  std::array<ColorButton*, kGraphColorElementCount> colorButtons_{};
+  QCheckBox* shadeSurface_;
+  std::array<UpDownEdit*, 3> segments_{};
+  ColorStrip* strip_;
+};
+
+}  // namespace rv

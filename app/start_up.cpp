@@ -1,0 +1,91 @@
+#include <QApplication>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/command_actions.h"
+#include "app/key_gate.h"
+#include "app/main_window.h"
+#include "app/pending_commands.h"
+#include "app/widgets/help.h"
+#include "app/widgets/status_bar.h"
+#include "app/widgets/tooltips.h"
+#include "files/settings_file.h"
+#include "sheet/ui/data_tab.h"
+
+namespace rv {
+
+namespace {
+
+void ShowProgress(QProgressBar* progress, int value) {
+  progress->setValue(value);
+  progress->repaint();
+}
+
+// Shown at once rather than by the layout's next pass, so the focus can go
+// to the grid before start-up ends.
+void PutIntoPage(QWidget* page, QWidget* content) {
+  page->layout()->addWidget(content);
+  content->show();
+}
+
+}  // namespace
+
+// The first stage has shown the window; this one builds everything that
+// takes time, so the window appears at once.
+void MainWindow::finishStartUp() {
+  if (started_) return;
+  ShowProgress(progress_, 40);
+  for (auto [index, name] : {std::pair{kEquationsPage, "EqunTab"}, std::pair{kGraphPage, "GrphTab"}}) {
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    PutIntoPage(tabs_->widget(index), page);
+  }
+  ShowProgress(progress_, 60);
+  readSettings();
+  const bool helpFileFound = HelpFileReadable(startUp_.helpFilePath);
+  ShowProgress(progress_, 80);
+
+  dataTab_ = new DataTab(document_);
+  PutIntoPage(tabs_->widget(kDataPage), dataTab_);
+  connect(dataTab_, &DataTab::commandRequested, this, &MainWindow::runCommand);
+  ShowProgress(progress_, progress_->maximum());
+
+  progress_->hide();
+  tabs_->setCurrentIndex(kDataPage);
+  dataTab_->focusCurrentCell();
+  QApplication::restoreOverrideCursor();
+  status_->setPaneText(1, QStringLiteral("Ready"));
+  started_ = true;
+  keyGate_->open();
+  commands_->setAllEnabled(true);
+
+  if (!helpFileFound) ShowMissingHelpFileMessage(this);
+  if (startUp_.commandLineFile) {
+    files_->openAtStartUp(*startUp_.commandLineFile);
+    updateTitle();
+  }
+}
+
+void MainWindow::readSettings() {
+  if (startUp_.settingsPath.empty()) return;
+  const Settings settings = ReadSettingsFile(startUp_.settingsPath);
+  toolTipsOption_ = settings.tooltips;
+  toolTipSwitch_->setShown(toolTipsOption_ != 0);
+  recentFiles_ = RecentFiles::FromSettings(settings.recentFiles);
+  commands_->setRecentFiles(recentFiles_.menuItems());
+  document_.state.dataFolder = DataFolderAtStartUp(settings.dataFolder, startUp_.programFolder);
+}
+
+// The settings are written only when start-up has read them, so a window
+// closed while it is still loading cannot wipe the recent files.
+void MainWindow::shutDown() {
+  if (shutDown_) return;
+  shutDown_ = true;
+  pending_->pressStop();
+  if (!started_ || startUp_.settingsPath.empty()) return;
+  WriteSettingsFile(startUp_.settingsPath,
+                    Settings{toolTipsOption_, recentFiles_.settingsValues(), document_.state.dataFolder});
+}
+
+}  // namespace rv

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/path_chooser.h"
+
+namespace rv::test {
+
+// Answers the file dialogs with prepared paths and records their titles.
+class ScriptedPathChooser : public PathChooser {
+ public:
+  struct Script {
+    std::deque<std::optional<std::string>> answers;  // nothing: the dialog is cancelled
+    QStringList titles;
+  };
+  explicit ScriptedPathChooser(std::shared_ptr<Script> script) : script_(std::move(script)) {}
+
+  std::optional<std::string> openPath(QWidget*, const std::string&) override { return next(QStringLiteral("Open")); }
+  std::optional<std::string> savePath(QWidget*, const QString& title, const std::string&) override {
+    return next(title);
+  }
+
+ private:
+  std::optional<std::string> next(const QString& title) {
+    script_->titles << title;
+    if (script_->answers.empty()) {
+      ADD_FAILURE() << "unexpected file dialog " << title.toStdString();
+      return std::nullopt;
+    }
+    auto answer = script_->answers.front();
+    script_->answers.pop_front();
+    return answer;
+  }
+
+  std::shared_ptr<Script> script_;
+};
+
+// A main window whose settings file lives in a temporary folder, with the
+// program's help file and scripted file dialogs. Start-up's second stage is
+// run by the test.
+class AppTest : public ::testing::Test {
+ protected:
+  void TearDown() override { window.reset(); }
+
+  std::string settingsPath() const { return folder.filePath(QStringLiteral("Regrovantis.ini")).toStdString(); }
+  std::string pathIn(const char* name) const { return folder.filePath(QString::fromLatin1(name)).toStdString(); }
+
+  MainWindow& makeWindow(std::optional<std::string> commandLineFile = std::nullopt,
+                         QString helpFile = QStringLiteral(REGROVANTIS_SOURCE_DIR "/res/Regrovantis.hlp")) {
+    StartUpOptions options;
+    options.settingsPath = settingsPath();
+    options.helpFilePath = helpFile;
+    options.programFolder = folder.path().toStdString();
+    options.commandLineFile = std::move(commandLineFile);
+    options.pathChooser = std::make_unique<ScriptedPathChooser>(paths);
+    options.secondStageDelayMs = -1;
+    window = std::make_unique<MainWindow>(std::move(options));
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    return *window;
+  }
+
+  MainWindow& startedWindow() {
+    makeWindow();
+    window->finishStartUp();
+    return *window;
+  }
+
+  QTemporaryDir folder;
+  std::shared_ptr<ScriptedPathChooser::Script> paths = std::make_shared<ScriptedPathChooser::Script>();
+  std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace rv::test

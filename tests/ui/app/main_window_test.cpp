@@ -1,0 +1,224 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QtTest/QTest>
+
+#include "app/command_actions.h"
+#include "app/command_ids.h"
+#include "app/whats_this_mode.h"
+#include "app/widgets/help_window.h"
+#include "app/widgets/message_dialog.h"
+#include "app/widgets/status_bar.h"
+#include "app_fixture.h"
+#include "files/write_data_file.h"
+#include "modal_answers.h"
+#include "sheet/ui/cell_editor.h"
+#include "sheet/ui/data_grid.h"
+#include "sheet/ui/data_tab.h"
+
+namespace rv::test {
+namespace {
+
+using MainWindowTest = AppTest;
+
+TEST_F(MainWindowTest, FirstStageShowsTheFrameLoadingAndKeepsEveryCommandAndKeyAway) {
+  MainWindow& main = makeWindow();
+  EXPECT_EQ(main.size(), QSize(632, 448));
+  EXPECT_EQ(main.windowTitle(), "Regrovantis - Untitled");
+  ASSERT_EQ(main.tabs()->count(), 3);
+  EXPECT_EQ(main.tabs()->tabText(0), "&Data");
+  EXPECT_EQ(main.tabs()->tabText(1), "E&quations");
+  EXPECT_EQ(main.tabs()->tabText(2), "&Graph");
+  EXPECT_EQ(main.statusBar()->paneText(1), "Loading");
+  EXPECT_TRUE(main.progressBar()->isVisible());
+  EXPECT_EQ(main.progressBar()->maximum(), 1070);
+  EXPECT_EQ(main.dataTab(), nullptr);
+
+  for (int id : {command::kNew, command::kPasteData, command::kSelectAll, command::kOptions, command::kAbout})
+    EXPECT_FALSE(main.commands().action(id)->isEnabled()) << id;
+  main.commands().action(command::kSelectAll)->trigger();  // a disabled action does nothing
+  main.runCommand(command::kSelectAll);                    // nor does the command table
+
+  // Keys typed while the program loads are lost, wherever the focus is.
+  QLineEdit elsewhere;
+  elsewhere.show();
+  QTest::keyClicks(&elsewhere, "12");
+  EXPECT_EQ(elsewhere.text(), "");
+
+  main.finishStartUp();
+  EXPECT_EQ(main.statusBar()->paneText(1), "Ready");
+  EXPECT_FALSE(main.progressBar()->isVisible());
+  ASSERT_NE(main.dataTab(), nullptr);
+  EXPECT_EQ(main.dataTab()->objectName(), "DataTab");
+  EXPECT_TRUE(main.dataTab()->cellEditor()->hasFocus());
+  EXPECT_NE(main.tabs()->widget(1)->findChild<QWidget*>("EqunTab"), nullptr);
+  EXPECT_NE(main.tabs()->widget(2)->findChild<QWidget*>("GrphTab"), nullptr);
+  EXPECT_TRUE(main.commands().action(command::kSelectAll)->isEnabled());
+  QTest::keyClicks(&elsewhere, "12");
+  EXPECT_EQ(elsewhere.text(), "12");
+}
+
+TEST_F(MainWindowTest, AFileNamedOnTheCommandLineIsTitledAtOnceAndReadOnceTheGridExists) {
+  Document saved;
+  saved.sheet.cell(0, 0) = 4.5;
+  saved.sheet.cell(1, 2) = -2;
+  DataFileSession session;
+  EquationList equations;
+  RecentFiles recent;
+  ASSERT_TRUE(WriteDataFile(pathIn("start.rvd"), saved, session, equations, recent).succeeded);
+
+  MainWindow& main = makeWindow(pathIn("start.rvd"));
+  EXPECT_EQ(main.windowTitle(), "Regrovantis - start.rvd");
+  EXPECT_TRUE(IsEmptyValue(main.document().sheet.cell(0, 0)));
+  main.finishStartUp();
+  EXPECT_EQ(main.document().sheet.cell(0, 0), 4.5);
+  EXPECT_EQ(main.document().sheet.cell(1, 2), -2);
+  EXPECT_EQ(main.dataTab()->cellEditor()->text(), "4.5");
+  EXPECT_EQ(main.statusBar()->paneText(1), "Ready");
+  EXPECT_EQ(main.commands().action(command::kFirstRecentFile)->text(), "&1 " + QString::fromStdString(pathIn("start.rvd")));
+}
+
+TEST_F(MainWindowTest, AMissingFileOnTheCommandLineIsIgnored) {
+  MainWindow& main = makeWindow(pathIn("missing.rvd"));
+  EXPECT_EQ(main.windowTitle(), "Regrovantis - Untitled");
+  main.finishStartUp();
+  EXPECT_EQ(main.windowTitle(), "Regrovantis - Untitled");
+  EXPECT_FALSE(main.document().state.named);
+}
+
+TEST_F(MainWindowTest, AMissingHelpFileWarnsAndStartUpGoesOn) {
+  makeWindow(std::nullopt, QString::fromStdString(pathIn("nowhere.hlp")));
+  ModalAnswers answers;
+  answers.answer(kAnswerOk);
+  window->finishStartUp();
+  EXPECT_EQ(answers.messageTexts(),
+            QStringList{"Can not find the help file, Regrovantis.hlp,\nyou need to reinstall the program."});
+  EXPECT_TRUE(window->startUpFinished());
+}
+
+TEST_F(MainWindowTest, AcceleratorsReachTheDataTabEvenFromInsideACell) {
+  MainWindow& main = startedWindow();
+  main.document().sheet.cell(3, 2) = 1;
+  main.document().sheet.cell(7, 5) = 2;
+  main.dataTab()->reloadFromDocument();
+  QWidget* cell = main.dataTab()->cellEditor();
+  cell->setFocus();
+
+  QTest::keyClick(cell, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(main.dataTab()->actedOnRange(), (CellRange{3, 2, 7, 5}));
+
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(cell, Qt::Key_C, Qt::ControlModifier);
+  const QString copied = QGuiApplication::clipboard()->text();
+  EXPECT_TRUE(copied.startsWith("1.000000000000\t\t\t\r\n")) << copied.toStdString();
+  EXPECT_EQ(copied.count("\r\n"), 5);
+
+  main.runCommand(command::kClearData);
+  EXPECT_TRUE(IsEmptyValue(main.document().sheet.cell(3, 2)));
+  EXPECT_TRUE(main.document().state.modified);
+}
+
+TEST_F(MainWindowTest, PrintAndCopyKeysFollowTheTabShowing) {
+  MainWindow& main = startedWindow();
+  ModalAnswers answers;
+  answers.answer(kAnswerOk).answer(kAnswerOk).answer(kAnswerOk);
+  main.runCommand(command::kShowGraph);
+  EXPECT_EQ(main.tabs()->currentIndex(), MainWindow::kGraphPage);
+  main.runCommand(command::kPrint);
+  main.runCommand(command::kCopy);
+  main.runCommand(command::kShowEquations);
+  main.runCommand(command::kCopy);
+  EXPECT_EQ(answers.messageTexts(), (QStringList{"First draw the graph to print.", "First draw the graph to copy.",
+                                                 "First select the equation to copy."}));
+  EXPECT_EQ(answers.dialogNames(), (QStringList{"MSGDLG1", "MSGDLG1", "MSGDLG1"}));
+
+  // Back on the Data tab Ctrl+C copies cells again and shows nothing.
+  main.runCommand(command::kShowData);
+  main.runCommand(command::kCopy);
+  EXPECT_EQ(answers.pending(), 0);
+}
+
+TEST_F(MainWindowTest, MenusGreyWhatHasNothingToActOnOnlyWhileTheyAreOpen) {
+  MainWindow& main = startedWindow();
+  QAction* paste = main.commands().action(command::kPasteData);
+  QGuiApplication::clipboard()->clear();
+  emit main.commands().editMenu()->aboutToShow();
+  EXPECT_FALSE(paste->isEnabled());
+  EXPECT_FALSE(main.commands().action(command::kCopyGraph)->isEnabled());
+  EXPECT_FALSE(main.commands().action(command::kCopyEquation)->isEnabled());
+  EXPECT_TRUE(main.commands().action(command::kCopyData)->isEnabled());
+  emit main.commands().editMenu()->aboutToHide();
+  EXPECT_TRUE(paste->isEnabled()) << "Ctrl+V must work once the menu is closed";
+
+  QGuiApplication::clipboard()->setText("1\t2\r\n");
+  emit main.commands().editMenu()->aboutToShow();
+  EXPECT_TRUE(paste->isEnabled());
+  emit main.commands().editMenu()->aboutToHide();
+
+  main.session().graphDrawn = true;
+  emit main.commands().fileMenu()->aboutToShow();
+  EXPECT_TRUE(main.commands().action(command::kPrintGraph)->isEnabled());
+  EXPECT_FALSE(main.commands().action(command::kPrintEquation)->isEnabled());
+  emit main.commands().fileMenu()->aboutToHide();
+}
+
+TEST_F(MainWindowTest, MenuBarHoldsEveryItemWithItsLabel) {
+  MainWindow& main = startedWindow();
+  QStringList titles;
+  for (QAction* menu : main.commands().menuBar()->actions()) titles << menu->text();
+  EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Help"}));
+  QStringList file;
+  for (QAction* item : main.commands().fileMenu()->actions()) file << (item->isSeparator() ? "-" : item->text());
+  EXPECT_EQ(file, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
+                                "Print &Data...\tCtrl+P", "Print &Equation...", "Print &Graph...", "-",
+                                "E&xit\tAlt+F4"}));
+  EXPECT_EQ(main.commands().action(command::kCopy)->shortcut(), QKeySequence("Ctrl+C"));
+  EXPECT_EQ(main.commands().action(command::kCalculate)->shortcuts(),
+            (QList<QKeySequence>{QKeySequence("Alt+S"), QKeySequence("F9")}));
+}
+
+TEST_F(MainWindowTest, WhatsThisFindsTheContextUnderThePointer) {
+  MainWindow& main = startedWindow();
+  DataGrid* grid = main.dataTab()->grid();
+  const QPoint overCell = grid->viewport()->mapToGlobal(grid->visualCellRect({2, 3}).center());
+  EXPECT_EQ(WhatsThisContextAt(&main, main.currentPage(), overCell), 1000);
+  const QPoint overStatus = main.statusBar()->mapToGlobal(QPoint(100, 12));
+  EXPECT_EQ(WhatsThisContextAt(&main, main.currentPage(), overStatus), MainWindow::kStatusBarId);
+  const QPoint overMenuBar = main.commands().menuBar()->mapToGlobal(QPoint(200, 4));
+  EXPECT_EQ(WhatsThisContextAt(&main, main.currentPage(), overMenuBar), -1);
+
+  ModalAnswers answers;
+  answers.answer(kAnswerOk);
+  main.whatsThis().showHelpAt(overMenuBar);
+  EXPECT_EQ(answers.messageTexts(), QStringList{"For context help select a contol,\nsuch as a button or check box."});
+  main.whatsThis().showHelpAt(overCell);
+  auto* help = main.findChild<HelpWindow*>();
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(help->shownAnchor(), "c1000");
+}
+
+TEST_F(MainWindowTest, HelpTopicsOpensTheHelpFileAtItsContents) {
+  MainWindow& main = startedWindow();
+  main.runCommand(command::kHelpTopics);
+  auto* help = main.findChild<HelpWindow*>();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->shownAnchor(), "contents");
+  EXPECT_TRUE(help->browser()->toPlainText().contains("Regrovantis Help"));
+}
+
+TEST_F(MainWindowTest, F3MaximisesAndRestores) {
+  MainWindow& main = startedWindow();
+  main.runCommand(command::kMaximize);
+  EXPECT_TRUE(main.isMaximized());
+  main.runCommand(command::kMaximize);
+  EXPECT_FALSE(main.isMaximized());
+}
+
+}  // namespace
+}  // namespace rv::test
