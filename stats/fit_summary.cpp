@@ -21,7 +21,9 @@ FitSummary BuildFitSummary(const ResidualTable& table, double rSquared) {
   const double qcc = n * scc - sc * sc;
   FitSummary summary;
   summary.rSquared = rSquared;
-  summary.stdError = std::sqrt((qoo - qoc * qoc / qcc) / (n * (n - 2.0)));
+  // Never negative but by rounding, as for an exact fit.
+  const double unexplained = qoo - qoc * qoc / qcc;
+  summary.stdError = std::sqrt((unexplained < 0.0 ? 0.0 : unexplained) / (n * (n - 2.0)));
   summary.stdDev = std::sqrt(std::fabs(qoo) / ((n - 1.0) * n));
   return summary;
 }

@@ -8,7 +8,6 @@
 
 #include "fitted_equation.h"
 #include "stats/copy_texts.h"
-#include "stats/number_text.h"
 #include "student_t_reference.h"
 
 namespace rv::testing {
@@ -217,6 +216,17 @@ TEST(EquationStatistics, ShowUndefinedValuesAsNotAvailable) {
     EXPECT_EQ(row.pValue, "n/a");
   }
 
+  // Exact fits: rounding must not turn a standard error of zero into n/a.
+  for (int trial = 5; trial <= 11; ++trial) {
+    std::vector<std::vector<double>> line;
+    for (int i = 0; i < 7; ++i) {
+      const double x = 0.1 * (i + 1) + 0.013 * trial;
+      line.push_back({(0.1 + 0.37 * trial) * x + 0.3 - 0.11 * trial, x});
+    }
+    EXPECT_EQ(StatisticsPass(FitEquation(line, MakeCandidate(kSetY, {{kTermX, 1, 0}}))).stdErrorLine,
+              "Std Error  =  0.000000");
+  }
+
   // Two points: the standard error line divides by N - 2.
   const EquationStatistics two =
       StatisticsPass(FitEquation({{1, 1}, {3, 2}}, MakeCandidate(kSetY, {{kTermX, 1, 0}})));
@@ -237,17 +247,6 @@ TEST(EquationStatistics, ShowAPointWithZeroYAsNotAvailableOnlyInItsPctDiff) {
   const std::string copy = CopyResidualsText(s.residuals);
   EXPECT_NE(copy.find("\r\n1\t0.000000000000\t"), std::string::npos) << copy;
   EXPECT_NE(copy.find("\tn/a\r\n2\t"), std::string::npos) << copy;
-}
-
-TEST(NumberText, WritesTwoExponentDigitsAndNotAvailable) {
-  EXPECT_EQ(ScientificText(1.23e-4, 8), "1.23000000E-04");
-  EXPECT_EQ(ScientificText(-12.3456789, 8), "-1.23456789E+01");
-  EXPECT_EQ(ScientificText(0.5, 4), "5.0000E-01");
-  EXPECT_EQ(ScientificText(1.5e-300, 4), "1.5000E-300");
-  EXPECT_EQ(ScientificText(0.0123, 6, true), "+1.230000E-02");
-  EXPECT_EQ(ScientificText(NAN, 4), "n/a");
-  EXPECT_EQ(FixedText(-INFINITY, 2), "n/a");
-  EXPECT_EQ(FixedText(2.5, 6, true), "+2.500000");
 }
 
 TEST(CopyTexts, HoldEveryValueWithCrLfLineEnds) {
