@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "data_file_invariants.h"
+#include "files/read_data_file.h"
+#include "sample_documents.h"
+#include "temporary_folder.h"
+
+// The reader over the seed files of its fuzz target, and over damaged copies
+// of them: cut short, grown, with bytes flipped, and random bytes behind a
+// correct magic number. No file may crash it or give a document outside the
+// program's ranges, and a refused file must leave the sheet in memory alone.
+
+namespace rv::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+std::vector<std::string> SeedFiles() {
+  std::vector<std::string> seeds;
+  for (const auto& entry : fs::directory_iterator(std::string(REGROVANTIS_SOURCE_DIR) + "/tests/data/rvd"))
+    if (entry.path().extension() == ".rvd") seeds.push_back(entry.path().string());
+  std::sort(seeds.begin(), seeds.end());
+  return seeds;
+}
+
+struct Reader {
+  Document document = SampleDocument();
+  DataFileSession session = SampleSession();
+  EquationList equations;
+  RecentFiles recent;
+  FileOutcome read(const std::string& path) { return ReadDataFile(path, document, session, equations, recent); }
+  DataFileContents contents() const { return {document, session}; }
+};
+
+void ExpectSound(const DataFileContents& contents, const std::string& what) {
+  const std::string violation = DataFileInvariantViolation(contents);
+  EXPECT_TRUE(violation.empty()) << what << ": " << violation;
+}
+
+TEST(DataFileCorpus, EverySeedReadsIntoASoundDocument) {
+  const auto seeds = SeedFiles();
+  ASSERT_GE(seeds.size(), 5u);
+  for (const std::string& seed : seeds) {
+    Reader reader;
+    const FileOutcome outcome = reader.read(seed);
+    ASSERT_TRUE(outcome.succeeded) << seed;
+    ExpectSound(reader.contents(), seed);
+    EXPECT_LE(reader.equations.size(), 1);
+    EXPECT_EQ(reader.session.selectedIndex, reader.equations.empty() ? -1 : 0) << seed;
+  }
+}
+
+TEST(DataFileCorpus, ShortFilesAreRefusedAndLongOnesReadFromTheirStart) {
+  TemporaryFolder folder;
+  const std::size_t cuts[] = {0, 1, 18, 65, 66, 69, 70, 78, 950, 15350, 15370, 15410, 15662, 16114, 16369};
+  for (const std::string& seed : SeedFiles()) {
+    const Bytes bytes = ReadBytes(seed);
+    Reader expected;
+    ASSERT_TRUE(expected.read(seed).succeeded);
+    for (std::size_t cut : cuts) {
+      WriteBytes(folder.file("cut.rvd"), Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cut)));
+      Reader reader;
+      const DataFileBytes before = EncodeDataFile(reader.document, reader.session);
+      const FileOutcome outcome = reader.read(folder.file("cut.rvd"));
+      EXPECT_FALSE(outcome.succeeded) << seed << " cut to " << cut;
+      EXPECT_EQ(EncodeDataFile(reader.document, reader.session), before) << seed << " cut to " << cut;
+    }
+    for (std::size_t extra : {std::size_t{1}, std::size_t{256}, std::size_t{1} << 20}) {
+      Bytes grown = bytes;
+      grown.resize(bytes.size() + extra, 0xA5);
+      WriteBytes(folder.file("grown.rvd"), grown);
+      Reader reader;
+      ASSERT_TRUE(reader.read(folder.file("grown.rvd")).succeeded) << seed << " grown by " << extra;
+      EXPECT_EQ(EncodeDataFile(reader.document, reader.session), EncodeDataFile(expected.document, expected.session));
+    }
+  }
+}
+
+// Bytes of every seed in turn, inverted: every byte outside the cells, and a
+// spread of cell bytes (each cell is read the same way). Only the magic
+// number's bytes may make the file unreadable.
+TEST(DataFileCorpus, AnyFlippedByteGivesASoundDocument) {
+  constexpr std::size_t kCells = 950, kCellsEnd = 950 + 14400;
+  const auto next = [&](std::size_t i) { return i >= kCells && i < kCellsEnd ? std::min(i + 97, kCellsEnd) : i + 1; };
+  for (const std::string& seed : SeedFiles()) {
+    Bytes bytes = ReadBytes(seed);
+    for (std::size_t i = 0; i < bytes.size(); i = next(i)) {
+      bytes[i] ^= 0xFF;
+      const auto contents = DecodeDataFile(bytes);
+      bytes[i] ^= 0xFF;
+      const bool inMagic = i >= 66 && i < 70;
+      ASSERT_EQ(contents.has_value(), !inMagic) << seed << " byte " << i;
+      if (contents) {
+        const std::string violation = DataFileInvariantViolation(*contents);
+        ASSERT_TRUE(violation.empty()) << seed << " byte " << i << ": " << violation;
+      }
+    }
+  }
+}
+
+TEST(DataFileCorpus, RandomBytesBehindTheMagicNumberGiveASoundDocument) {
+  TemporaryFolder folder;
+  std::mt19937 random(20240611);
+  for (int file = 0; file < 40; ++file) {
+    Bytes bytes(16370);
+    for (auto& byte : bytes) byte = static_cast<std::uint8_t>(random());
+    const std::uint8_t magic[] = {0x47, 0x19, 0x31, 0x01};
+    std::copy(std::begin(magic), std::end(magic), bytes.begin() + 66);
+    WriteBytes(folder.file("random.rvd"), bytes);
+    Reader reader;
+    ASSERT_TRUE(reader.read(folder.file("random.rvd")).succeeded) << file;
+    ExpectSound(reader.contents(), "random file " + std::to_string(file));
+  }
+}
+
+}  // namespace
+}  // namespace rv::testing
