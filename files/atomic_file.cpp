@@ -66,6 +66,8 @@ void FlushFolder(const std::string& target) {
 
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> content) {
   const std::string target = ResolveLink(path);
+  // A file the user may not write to is not replaced behind their back.
+  if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return SystemReason(errno);
   std::string temporaryPath;
   const int descriptor = CreateTemporaryFile(target, temporaryPath);
   if (descriptor < 0) return SystemReason(errno);

@@ -193,6 +193,7 @@ TEST_F(DataFileOperations, NewGivesTheEmptyUntitledSheet) {
   EXPECT_EQ(document.state.path, "");
   EXPECT_EQ(document.state.dataFolder, "/data");
   EXPECT_EQ(WindowTitle(document.state), "Regrovantis - Untitled");
+  EXPECT_FALSE(SavePathOf(document.state)) << "Save on an untitled sheet opens Save As";
 }
 
 class SaveChangesQuestionTest : public DataFileOperations {
