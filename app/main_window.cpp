@@ -213,6 +213,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     shutDown();
   }
   event->accept();
+  // The help window goes with the program.
+  for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    if (child->isWindow()) child->close();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

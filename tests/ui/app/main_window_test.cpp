@@ -123,6 +123,17 @@ TEST_F(MainWindowTest, AcceleratorsReachTheDataTabEvenFromInsideACell) {
   EXPECT_TRUE(main.document().state.modified);
 }
 
+TEST_F(MainWindowTest, TabMnemonicsSwitchPagesAndTheDataPageTakesTheFocusBack) {
+  MainWindow& main = startedWindow();
+  QTest::keyClick(&main, Qt::Key_Q, Qt::AltModifier);
+  EXPECT_EQ(main.tabs()->currentIndex(), MainWindow::kEquationsPage);
+  QTest::keyClick(&main, Qt::Key_G, Qt::AltModifier);
+  EXPECT_EQ(main.tabs()->currentIndex(), MainWindow::kGraphPage);
+  QTest::keyClick(&main, Qt::Key_D, Qt::AltModifier);
+  EXPECT_EQ(main.tabs()->currentIndex(), MainWindow::kDataPage);
+  EXPECT_TRUE(main.dataTab()->cellEditor()->hasFocus());
+}
+
 TEST_F(MainWindowTest, PrintAndCopyKeysFollowTheTabShowing) {
   MainWindow& main = startedWindow();
   ModalAnswers answers;

@@ -1,0 +1,244 @@
+#include <QAction>
+#include <QDropEvent>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+#include <QtTest/QTest>
+#include <fstream>
+
+#include "app/command_actions.h"
+#include "app/command_ids.h"
+#include "app/widgets/message_dialog.h"
+#include "app/widgets/status_bar.h"
+#include "app/widgets/tooltips.h"
+#include "app_fixture.h"
+#include "files/read_data_file.h"
+#include "files/settings_file.h"
+#include "modal_answers.h"
+#include "sheet/ui/cell_editor.h"
+#include "sheet/ui/data_tab.h"
+
+namespace rv::test {
+namespace {
+
+class FileCommandsTest : public AppTest {
+ protected:
+  // Types a value into the current cell, as the user does; it is committed
+  // when a file command starts.
+  void type(const char* text) {
+    QWidget* cell = window->dataTab()->cellEditor();
+    cell->setFocus();
+    QTest::keyClicks(cell, text);
+  }
+
+  double cellOnDisk(const std::string& path, int row, int column) {
+    Document document;
+    DataFileSession session;
+    EquationList equations;
+    RecentFiles recent;
+    EXPECT_TRUE(ReadDataFile(path, document, session, equations, recent).succeeded) << path;
+    return document.sheet.cell(row, column);
+  }
+
+  QStringList recentLabels() const {
+    QStringList labels;
+    for (int id = command::kFirstRecentFile; id <= command::kLastRecentFile; ++id) {
+      QAction* item = window->commands().action(id);
+      if (item != nullptr && window->commands().fileMenu()->actions().contains(item))
+        labels << item->text() + (item->isEnabled() ? "" : " (greyed)");
+    }
+    return labels;
+  }
+
+  std::string saveAs(const char* name) {
+    paths->answers.push_back(pathIn(name));
+    window->runCommand(command::kSaveAs);
+    return pathIn(name);
+  }
+};
+
+TEST_F(FileCommandsTest, CancelKeepsTheSheetAndNoDiscardsIt) {
+  startedWindow();
+  type("7.5");
+  ModalAnswers answers;
+  answers.answer(kAnswerCancel);
+  window->runCommand(command::kNew);
+  EXPECT_EQ(answers.messageTexts(), QStringList{"Do you want to save the changes in 'Untitled'?"});
+  EXPECT_EQ(window->document().sheet.cell(0, 0), 7.5);
+  EXPECT_TRUE(window->document().state.modified);
+
+  answers.answer(kAnswerNo);
+  window->runCommand(command::kNew);
+  EXPECT_TRUE(IsEmptyValue(window->document().sheet.cell(0, 0)));
+  EXPECT_FALSE(window->document().state.modified);
+  EXPECT_EQ(window->dataTab()->cellEditor()->text(), "");
+  EXPECT_EQ(answers.pending(), 0);
+}
+
+TEST_F(FileCommandsTest, YesSavesTheTypedValueUnderTheSheetsNameBeforeGoingOn) {
+  startedWindow();
+  // Save on an untitled sheet asks for a name.
+  const std::string path = pathIn("named.rvd");
+  paths->answers.push_back(path);
+  window->runCommand(command::kSave);
+  EXPECT_EQ(paths->titles, QStringList{"Save"});
+  EXPECT_EQ(window->windowTitle(), "Regrovantis - named.rvd");
+
+  type("42");
+  ModalAnswers answers;
+  answers.answer(kAnswerYes);
+  window->runCommand(command::kNew);
+  EXPECT_EQ(answers.messageTexts(), QStringList{"Do you want to save the changes in 'named.rvd'?"});
+  EXPECT_EQ(cellOnDisk(path, 0, 0), 42);
+  EXPECT_TRUE(IsEmptyValue(window->document().sheet.cell(0, 0)));
+  EXPECT_EQ(window->windowTitle(), "Regrovantis - Untitled");
+}
+
+TEST_F(FileCommandsTest, YesOnAnUntitledSheetThenCancelInSaveAsAbandonsTheCommand) {
+  startedWindow();
+  type("3");
+  paths->answers.push_back(std::nullopt);
+  ModalAnswers answers;
+  answers.answer(kAnswerYes);
+  window->runCommand(command::kNew);
+  EXPECT_EQ(paths->titles, QStringList{"Save As"});
+  EXPECT_EQ(window->document().sheet.cell(0, 0), 3);
+  EXPECT_TRUE(window->document().state.modified);
+}
+
+TEST_F(FileCommandsTest, AFailedSaveShowsItsErrorAndAbandonsTheCommand) {
+  startedWindow();
+  type("3");
+  const std::string unreachable = pathIn("no-such-folder/data.rvd");
+  paths->answers.push_back(unreachable);
+  ModalAnswers answers;
+  answers.answer(kAnswerYes).answer(kAnswerOk);
+  window->runCommand(command::kNew);
+  ASSERT_EQ(answers.messageTexts().size(), 2);
+  EXPECT_EQ(answers.messageTexts()[1],
+            QString::fromStdString("Error opening output data file\n" + unreachable + "\nData not saved, try using Save As."));
+  EXPECT_EQ(answers.dialogNames()[1], "MSGDLG4");
+  EXPECT_EQ(window->document().sheet.cell(0, 0), 3);
+  EXPECT_TRUE(window->document().state.modified);
+  EXPECT_EQ(window->statusBar()->paneText(1), "Ready");
+}
+
+TEST_F(FileCommandsTest, SavedAndOpenedFilesLeadTheRecentFileMenu) {
+  startedWindow();
+  const std::string first = saveAs("first.rvd");
+  paths->answers.push_back(pathIn("second.txt"));
+  window->runCommand(command::kSaveAs);
+  const std::string second = pathIn("second.rvd");
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(second)));
+  EXPECT_EQ(recentLabels(), (QStringList{QString::fromStdString("&1 " + second), QString::fromStdString("&2 " + first)}));
+
+  // Opening the older one again moves it to the top.
+  paths->answers.push_back(first);
+  window->runCommand(command::kOpen);
+  EXPECT_EQ(recentLabels(), (QStringList{QString::fromStdString("&1 " + first), QString::fromStdString("&2 " + second)}));
+  EXPECT_EQ(window->windowTitle(), "Regrovantis - first.rvd");
+}
+
+TEST_F(FileCommandsTest, ARecentFileThatIsGoneIsGreyedAndLeftOutOfTheSettings) {
+  startedWindow();
+  const std::string kept = saveAs("kept.rvd");
+  const std::string gone = saveAs("gone.rvd");
+  ASSERT_TRUE(QFile::remove(QString::fromStdString(gone)));
+  type("5");
+
+  ModalAnswers answers;
+  answers.answer(kAnswerNo).answer(kAnswerOk);
+  window->runCommand(command::kFirstRecentFile);
+  ASSERT_EQ(answers.messageTexts().size(), 2);
+  EXPECT_EQ(answers.messageTexts()[1], QString::fromStdString("Error opening input data file\n" + gone));
+  EXPECT_EQ(recentLabels(), (QStringList{QString::fromStdString("&1 " + gone) + " (greyed)",
+                                         QString::fromStdString("&2 " + kept)}));
+  EXPECT_EQ(window->document().sheet.cell(0, 0), 5) << "the sheet stays as it was";
+
+  window->shutDown();
+  const Settings settings = ReadSettingsFile(settingsPath());
+  EXPECT_EQ(settings.recentFiles[0], kept);
+  EXPECT_EQ(settings.recentFiles[1], "");
+}
+
+TEST_F(FileCommandsTest, ACorruptedFileLeavesTheSheetAsItWas) {
+  startedWindow();
+  {
+    std::ofstream junk(pathIn("junk.rvd"), std::ios::binary);
+    junk << std::string(16370, 'x');
+  }
+  type("9");
+  paths->answers.push_back(pathIn("junk.rvd"));
+  ModalAnswers answers;
+  answers.answer(kAnswerNo).answer(kAnswerOk);
+  window->runCommand(command::kOpen);
+  EXPECT_EQ(answers.messageTexts().value(1), "The data file has been corrupted\nyou need to reenter your data.");
+  EXPECT_EQ(window->document().sheet.cell(0, 0), 9);
+  EXPECT_EQ(window->windowTitle(), "Regrovantis - Untitled");
+}
+
+TEST_F(FileCommandsTest, StartUpReadsTheSettingsAndShutdownWritesThemBack) {
+  const std::string recent = pathIn("recent.rvd");
+  {
+    std::ofstream ini(settingsPath());
+    ini << "[Regrovantis]\r\nTOOLTIPS=0\r\nFILE1=\r\nFILE2=" << recent << "\r\nDATAFOLDER=" << folder.path().toStdString()
+        << "\r\n";
+  }
+  startedWindow();
+  EXPECT_FALSE(window->toolTips().isShown());
+  EXPECT_EQ(recentLabels(), QStringList{QString::fromStdString("&1 " + recent)});
+  EXPECT_EQ(window->document().state.dataFolder, folder.path().toStdString());
+
+  window->shutDown();
+  const Settings settings = ReadSettingsFile(settingsPath());
+  EXPECT_EQ(settings.tooltips, 0);
+  EXPECT_EQ(settings.recentFiles[0], recent);
+  EXPECT_EQ(settings.recentFiles[1], "");
+  EXPECT_EQ(settings.dataFolder, folder.path().toStdString());
+}
+
+TEST_F(FileCommandsTest, AWindowClosedWhileLoadingLeavesTheSettingsAlone) {
+  {
+    std::ofstream ini(settingsPath());
+    ini << "[Regrovantis]\r\nFILE1=" << pathIn("kept.rvd") << "\r\n";
+  }
+  makeWindow();
+  window->close();
+  EXPECT_EQ(ReadSettingsFile(settingsPath()).recentFiles[0], pathIn("kept.rvd"));
+}
+
+TEST_F(FileCommandsTest, ClosingAModifiedSheetAsksAndCancelKeepsTheWindowOpen) {
+  startedWindow();
+  type("1");
+  ModalAnswers answers;
+  answers.answer(kAnswerCancel);
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  answers.answer(kAnswerNo);
+  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(settingsPath())));
+}
+
+TEST_F(FileCommandsTest, ADroppedFileIsOpenedAfterTheQuestion) {
+  startedWindow();
+  const std::string path = saveAs("dropped.rvd");
+  window->runCommand(command::kNew);
+  type("2");
+
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+  QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window.get(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  ModalAnswers answers;
+  answers.answer(kAnswerNo);
+  QCoreApplication::sendEvent(window.get(), &drop);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Regrovantis - dropped.rvd"; }));
+  EXPECT_TRUE(IsEmptyValue(window->document().sheet.cell(0, 0)));
+  EXPECT_EQ(answers.pending(), 0);
+}
+
+}  // namespace
+}  // namespace rv::test

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QSignalSpy>
+#include <QToolTip>
+#include <QtTest/QTest>
+
+#include "app/widgets/help.h"
+#include "app/widgets/help_window.h"
+#include "app/widgets/message_dialog.h"
+#include "app/widgets/status_bar.h"
+#include "app/widgets/sticky_button.h"
+#include "app/widgets/tooltips.h"
+#include "modal_answers.h"
+
+namespace rv {
+namespace {
+
+TEST(StickyButton, EachPressTogglesAndSendsItsCommandButTheOwnersReleaseSendsNothing) {
+  StickyButton start(QStringLiteral("&Start"), 301);
+  QList<int> commands;
+  QObject::connect(&start, &StickyButton::command, [&](int id) { commands << id; });
+  start.show();
+  QTest::mousePress(&start, Qt::LeftButton);
+  EXPECT_TRUE(start.isPressed()) << "pressed on the press itself";
+  QTest::mouseRelease(&start, Qt::LeftButton);
+  EXPECT_TRUE(start.isPressed());
+  QTest::mouseClick(&start, Qt::LeftButton);
+  EXPECT_FALSE(start.isPressed());
+  EXPECT_EQ(commands, (QList<int>{301, 301}));
+
+  QTest::mouseClick(&start, Qt::LeftButton);
+  start.setPressed(false);
+  EXPECT_FALSE(start.isPressed());
+  EXPECT_EQ(commands.size(), 3);
+}
+
+TEST(StatusBar, PanesKeepTheirOwnTexts) {
+  StatusBar status;
+  EXPECT_EQ(status.paneText(1), "Loading");
+  status.setPaneText(1, QStringLiteral("Working"));
+  status.setPaneText(2, QStringLiteral("12345"));
+  status.setPaneText(3, QStringLiteral("nowhere"));
+  EXPECT_EQ(status.paneText(1), "Working");
+  EXPECT_EQ(status.paneText(2), "12345");
+  EXPECT_EQ(status.height(), StatusBar::kHeight);
+}
+
+TEST(ToolTips, TheSwitchHidesEveryToolTipWhileItIsOff) {
+  EXPECT_EQ(ToolTipText(kTipStartRegression), "Start Regression");
+  EXPECT_EQ(ToolTipText(kTipX1Name), "X1 Name");
+  EXPECT_EQ(ToolTipText(400), "");
+  QWidget tool;
+  AddTooltip(&tool, kTipStatusBar);
+  EXPECT_EQ(tool.toolTip(), "Status Bar");
+  tool.resize(100, 40);
+  tool.show();
+
+  ToolTipSwitch toolTips;
+  qApp->installEventFilter(&toolTips);
+  auto ask = [&] {
+    QHelpEvent event(QEvent::ToolTip, QPoint(5, 5), tool.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&tool, &event);
+    return QToolTip::isVisible();
+  };
+  toolTips.setShown(false);
+  EXPECT_FALSE(ask());
+  toolTips.setShown(true);
+  EXPECT_TRUE(ask());
+  toolTips.setShown(false);
+  EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+  qApp->removeEventFilter(&toolTips);
+}
+
+TEST(ContextHelp, IdsOutsideTheControlRangeAskForAControl) {
+  QWidget mainWindow;
+  SetHelpFilePath(&mainWindow, QStringLiteral(REGROVANTIS_SOURCE_DIR "/res/Regrovantis.hlp"));
+  test::ModalAnswers answers;
+  answers.answer(kAnswerOk).answer(kAnswerOk);
+  ShowContextHelp(&mainWindow, 99, kOptionsHelpBase);
+  ShowContextHelp(&mainWindow, 9999, kOptionsHelpBase);
+  EXPECT_EQ(answers.messageTexts(),
+            QStringList(2, QStringLiteral("For context help select a contol,\nsuch as a button or check box.")));
+  ShowContextHelp(&mainWindow, 101, kCopyGraphHelpBase);
+  auto* help = mainWindow.findChild<HelpWindow*>();
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(help->shownAnchor(), "c601");
+}
+
+TEST(ContextHelp, AMissingHelpFileIsReportedInsteadOfAnEmptyWindow) {
+  QWidget mainWindow;
+  SetHelpFilePath(&mainWindow, QStringLiteral("/nonexistent/Regrovantis.hlp"));
+  test::ModalAnswers answers;
+  answers.answer(kAnswerOk);
+  ShowHelpContents(&mainWindow);
+  EXPECT_EQ(answers.messageTexts(),
+            QStringList{"Can not find the help file, Regrovantis.hlp,\nyou need to reinstall the program."});
+  EXPECT_EQ(mainWindow.findChild<HelpWindow*>(), nullptr);
+}
+
+}  // namespace
+}  // namespace rv
