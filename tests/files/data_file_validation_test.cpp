@@ -190,17 +190,5 @@ TEST(DataFileDecoder, SkipsGraphVariableRecordsWithoutATab) {
   EXPECT_EQ(entries[2].text, "\t" + std::string(14, 'Q'));
 }
 
-// Whatever a file holds, the document read from it writes back to a file
-// that reads as the same document.
-TEST(DataFileDecoder, WhatItReadsWritesBackUnchanged) {
-  Bytes bytes(16370);
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>((i * 2654435761u) >> 13);
-  Put32(bytes, 66, 0x01311947);
-  const DataFileContents first = Decode(bytes);
-  const DataFileBytes once = EncodeDataFile(first.document, first.session);
-  const DataFileContents second = Decode(Bytes(once.begin(), once.end()));
-  EXPECT_EQ(EncodeDataFile(second.document, second.session), once);
-}
-
 }  // namespace
 }  // namespace rv::testing
