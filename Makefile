@@ -1,18 +1,20 @@
 # Two commands matter: `make run` searches the bundled example, `make test`
 # runs every test, then the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Both install missing Debian packages first.
+# UndefinedBehaviorSanitizer, then the threaded search under ThreadSanitizer.
+# Both install missing Debian packages first.
 
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
+TSAN_BUILD ?= build-thread-sanitize
 JOBS       ?= $(shell nproc)
 CLI        := $(BUILD)/cli/regrovantis-cli
 
-.PHONY: run test deps build build-sanitize test-fast test-sanitize bench gui clean
+.PHONY: run test deps build build-sanitize test-fast test-sanitize test-threads bench gui clean
 
 run: build
 	$(CLI) search examples/ideal_gas.csv --top 20
 
-test: test-fast test-sanitize
+test: test-fast test-sanitize test-threads
 
 deps:
 	@./scripts/install-deps.sh
@@ -31,6 +33,13 @@ build-sanitize: deps
 test-sanitize: build-sanitize
 	cd $(SAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
 
+# The multi-threaded search and its stop request under ThreadSanitizer.
+test-threads: deps
+	@cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREGROVANTIS_THREAD_SANITIZE=ON \
+	  -DREGROVANTIS_GUI=OFF -DREGROVANTIS_BENCH=OFF > /dev/null
+	cmake --build $(TSAN_BUILD) -j$(JOBS) --target regress_tests
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/regress/regress_tests --gtest_filter='SearchRun*:FastSearch.*'
+
 bench: build
 	$(BUILD)/bench/regrovantis-bench
 
@@ -38,4 +47,4 @@ gui: build
 	$(BUILD)/app/regrovantis
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(TSAN_BUILD)

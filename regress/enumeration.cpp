@@ -167,29 +167,36 @@ std::int64_t Binomial(int n, int k) {
   return result;
 }
 
-std::int64_t CountSetCandidates(const SearchShape& shape, int set) {
-  std::int64_t count = RationalCount(set, shape.variables);
-  for (int engine = 1; engine <= 4; ++engine)
-    count += static_cast<std::int64_t>(Passes(set, engine).size()) * PassCount(shape, engine);
-  return count;
-}
-
-std::int64_t CountCandidates(const SearchShape& shape) {
-  std::int64_t total = 0;
-  for (int set = 1; set <= kSetCount; ++set)
-    if (shape.sets[static_cast<size_t>(set - 1)]) total += CountSetCandidates(shape, set);
-  return total;
-}
-
-std::array<SetRange, kSetCount> SetRanges(const SearchShape& shape) {
-  std::array<SetRange, kSetCount> ranges{};
+CandidateSequence::CandidateSequence(const SearchShape& shape) : shape_(shape) {
+  for (int engine = 1; engine <= 4; ++engine) perPass_[static_cast<size_t>(engine)] = PassCount(shape, engine);
   std::int64_t next = 1;
   for (int set = 1; set <= kSetCount; ++set) {
     if (!shape.sets[static_cast<size_t>(set - 1)]) continue;
-    ranges[static_cast<size_t>(set - 1)] = {next, CountSetCandidates(shape, set)};
-    next += ranges[static_cast<size_t>(set - 1)].count;
+    ranges_[static_cast<size_t>(set - 1)] = {next, setCount(set)};
+    next += ranges_[static_cast<size_t>(set - 1)].count;
   }
-  return ranges;
+  total_ = next - 1;
+}
+
+std::int64_t CandidateSequence::setCount(int set) const {
+  std::int64_t count = RationalCount(set, shape_.variables);
+  for (int engine = 1; engine <= 4; ++engine)
+    count += static_cast<std::int64_t>(Passes(set, engine).size()) * perPass_[static_cast<size_t>(engine)];
+  return count;
+}
+
+std::int64_t CountSetCandidates(const SearchShape& shape, int set) { return CandidateSequence(shape).setCount(set); }
+
+std::int64_t CountCandidates(const SearchShape& shape) { return CandidateSequence(shape).count(); }
+
+std::array<SetRange, kSetCount> SetRanges(const SearchShape& shape) { return CandidateSequence(shape).setRanges(); }
+
+Candidate CandidateAt(const SearchShape& shape, std::int64_t ordinal) {
+  return CandidateSequence(shape).candidateAt(ordinal);
+}
+
+std::vector<Segment> SegmentsBetween(const SearchShape& shape, std::int64_t first, std::int64_t last) {
+  return CandidateSequence(shape).segmentsBetween(first, last);
 }
 
 void UnrankSubset(int n, int m, std::int64_t rank, std::uint8_t* subset) {
@@ -253,17 +260,17 @@ Candidate RationalCandidate(int set, int variables, std::int64_t rank) {
   return candidate;
 }
 
-Candidate CandidateAt(const SearchShape& shape, std::int64_t ordinal) {
-  const auto ranges = SetRanges(shape);
+Candidate CandidateSequence::candidateAt(std::int64_t ordinal) const {
+  const SearchShape& shape = shape_;
   for (int set = 1; set <= kSetCount; ++set) {
-    const SetRange& range = ranges[static_cast<size_t>(set - 1)];
+    const SetRange& range = ranges_[static_cast<size_t>(set - 1)];
     if (range.count == 0 || ordinal < range.first || ordinal >= range.first + range.count) continue;
     std::int64_t offset = ordinal - range.first;
     const std::int64_t rationals = RationalCount(set, shape.variables);
     if (offset < rationals) return RationalCandidate(set, shape.variables, offset);
     offset -= rationals;
     for (int engine = 1; engine <= 4; ++engine) {
-      const std::int64_t perPass = PassCount(shape, engine);
+      const std::int64_t perPass = perPass_[static_cast<size_t>(engine)];
       const auto& passes = Passes(set, engine);
       const std::int64_t regionSize = perPass * static_cast<std::int64_t>(passes.size());
       if (offset >= regionSize) {
@@ -288,11 +295,11 @@ Candidate CandidateAt(const SearchShape& shape, std::int64_t ordinal) {
   return Candidate{};
 }
 
-std::vector<Segment> SegmentsBetween(const SearchShape& shape, std::int64_t first, std::int64_t last) {
+std::vector<Segment> CandidateSequence::segmentsBetween(std::int64_t first, std::int64_t last) const {
+  const SearchShape& shape = shape_;
   std::vector<Segment> segments;
-  const auto ranges = SetRanges(shape);
   for (int set = 1; set <= kSetCount; ++set) {
-    const SetRange& range = ranges[static_cast<size_t>(set - 1)];
+    const SetRange& range = ranges_[static_cast<size_t>(set - 1)];
     if (range.count == 0 || last < range.first || first >= range.first + range.count) continue;
     std::int64_t ordinal = range.first;
     const std::int64_t rationals = RationalCount(set, shape.variables);
@@ -306,7 +313,7 @@ std::vector<Segment> SegmentsBetween(const SearchShape& shape, std::int64_t firs
       ordinal += rationals;
     }
     for (int engine = 1; engine <= 4; ++engine) {
-      const std::int64_t perPass = PassCount(shape, engine);
+      const std::int64_t perPass = perPass_[static_cast<size_t>(engine)];
       const auto& passes = Passes(set, engine);
       if (perPass == 0) continue;
       const std::int64_t regionEnd = ordinal + perPass * static_cast<std::int64_t>(passes.size());

@@ -43,15 +43,43 @@ struct Segment {
 
 std::int64_t Binomial(int n, int k);
 
+// Ordinal of the first candidate of each enabled set and its number of
+// candidates; zero for a disabled set.
+struct SetRange {
+  std::int64_t first = 0;
+  std::int64_t count = 0;
+};
+
+// The sequence of candidates of one search shape, with its layout worked out
+// once: how many candidates each kind pass holds and where each set begins.
+class CandidateSequence {
+ public:
+  explicit CandidateSequence(const SearchShape& shape);
+
+  const SearchShape& shape() const { return shape_; }
+  std::int64_t count() const { return total_; }
+  std::int64_t setCount(int set) const;
+  const std::array<SetRange, kSetCount>& setRanges() const { return ranges_; }
+
+  // The candidate with this ordinal (1 to count()), found by jumping straight
+  // to its set, pass, block and subset.
+  Candidate candidateAt(std::int64_t ordinal) const;
+
+  // The segments that cover the ordinals first to last, in order.
+  std::vector<Segment> segmentsBetween(std::int64_t first, std::int64_t last) const;
+
+ private:
+  SearchShape shape_;
+  std::array<std::int64_t, 5> perPass_{};  // candidates of one pass, by engine
+  std::array<SetRange, kSetCount> ranges_{};
+  std::int64_t total_ = 0;
+};
+
 std::int64_t CountSetCandidates(const SearchShape& shape, int set);
 std::int64_t CountCandidates(const SearchShape& shape);
-
-// The candidate with this ordinal (1 to CountCandidates), found by jumping
-// straight to its set, pass, block and subset.
 Candidate CandidateAt(const SearchShape& shape, std::int64_t ordinal);
-
-// The segments that cover the ordinals first to last, in order.
 std::vector<Segment> SegmentsBetween(const SearchShape& shape, std::int64_t first, std::int64_t last);
+std::array<SetRange, kSetCount> SetRanges(const SearchShape& shape);
 
 // The variables u1 < ... < um of the subset with this lexicographic rank.
 void UnrankSubset(int n, int m, std::int64_t rank, std::uint8_t* subset);
@@ -60,13 +88,5 @@ bool NextSubset(int n, int m, std::uint8_t* subset);
 
 Candidate BlockCandidate(const BlockPass& block, const std::uint8_t* subset);
 Candidate RationalCandidate(int set, int variables, std::int64_t rank);
-
-// Ordinal of the first candidate of each enabled set, and one past the last;
-// zero for a disabled set.
-struct SetRange {
-  std::int64_t first = 0;
-  std::int64_t count = 0;
-};
-std::array<SetRange, kSetCount> SetRanges(const SearchShape& shape);
 
 }  // namespace rv

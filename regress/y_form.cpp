@@ -45,15 +45,4 @@ bool TransformY(int set, double y, double& transformed) {
   return false;
 }
 
-double BackTransform(int set, double t) {
-  switch (set) {
-    case kSetReciprocal: return std::fabs(t) > 1e-20 ? 1.0 / t : t;
-    case kSetSquare: return t >= 0.0 ? std::sqrt(t) : t;
-    case kSetCube: return t >= 0.0 ? std::pow(t, kCubeRootPower) : t;
-    case kSetLog: return std::exp(t);
-    case kSetExp: return t > 0.0 ? std::log(t) : t;
-  }
-  return t;
-}
-
 }  // namespace rv

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 namespace rv {
 
 // The six transforms of Y, one per equation set (set number 1 to 6).
@@ -16,11 +18,21 @@ const char* YFormHead(int set);
 // The transformed Y of one point; false when Y fails the set's guard.
 bool TransformY(int set, double y, double& transformed);
 
-// Maps a value on the transformed scale back to Y. Outside its guard the
-// argument comes back unchanged.
-double BackTransform(int set, double t);
-
 // The cube root as the program computes it: the power 0.333333333333, not 1/3.
 inline constexpr double kCubeRootPower = 0.333333333333;
+
+// Maps a value on the transformed scale back to Y. Outside its guard the
+// argument comes back unchanged. Inline: the search calls it for every point
+// of every candidate.
+inline double BackTransform(int set, double t) {
+  switch (set) {
+    case kSetReciprocal: return std::fabs(t) > 1e-20 ? 1.0 / t : t;
+    case kSetSquare: return t >= 0.0 ? std::sqrt(t) : t;
+    case kSetCube: return t >= 0.0 ? std::pow(t, kCubeRootPower) : t;
+    case kSetLog: return std::exp(t);
+    case kSetExp: return t > 0.0 ? std::log(t) : t;
+  }
+  return t;
+}
 
 }  // namespace rv

@@ -1,0 +1,270 @@
+#include "regress/fast_search.h"
+
+#include <algorithm>
+#include <atomic>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <queue>
+#include <thread>
+#include <vector>
+
+#include "regress/column_bank.h"
+#include "regress/exact_score.h"
+#include "regress/fit_workspace.h"
+#include "regress/walk.h"
+
+namespace rv {
+
+namespace {
+
+struct Candidacy {
+  std::int64_t ordinal;
+  double rSquared;
+};
+
+// A lower bound of the list's entry threshold: the thousandth best R squared
+// among candidates known to come earlier (0 while fewer than 1000 are known).
+class EntryBound {
+ public:
+  explicit EntryBound(const std::vector<double>& earlier) {
+    for (double value : earlier) push(value);
+  }
+  double value() const { return best_.size() < EquationList::kCapacity ? 0.0 : best_.top(); }
+  void push(double value) {
+    best_.push(value);
+    if (best_.size() > EquationList::kCapacity) best_.pop();
+  }
+
+ private:
+  std::priority_queue<double, std::vector<double>, std::greater<double>> best_;
+};
+
+// Marks the columns of one candidate, to find a column that is there twice.
+class ColumnStamp {
+ public:
+  explicit ColumnStamp(int columns) : marks_(static_cast<size_t>(columns), 0) {}
+  void startCandidate() {
+    if (++generation_ == 0) {
+      std::fill(marks_.begin(), marks_.end(), 0u);
+      generation_ = 1;
+    }
+  }
+  // False when the column was marked already for this candidate.
+  bool markFirst(int column) {
+    std::uint32_t& mark = marks_[static_cast<size_t>(column)];
+    if (mark == generation_) return false;
+    mark = generation_;
+    return true;
+  }
+
+ private:
+  std::vector<std::uint32_t> marks_;
+  std::uint32_t generation_ = 0;
+};
+
+struct ChunkResult {
+  std::vector<Candidacy> candidacies;
+  std::int64_t lastOrdinal = 0;  // the last ordinal examined
+};
+
+class FastSearch {
+ public:
+  FastSearch(const SearchData& data, const SearchShape& shape, std::int64_t chunkSize, SearchMonitor& monitor)
+      : data_(data), shape_(shape), sequence_(shape), monitor_(monitor), bank_(data),
+        chunkSize_(std::max<std::int64_t>(1, chunkSize)) {
+    for (int set = 1; set <= kSetCount; ++set)
+      if (shape.sets[static_cast<size_t>(set - 1)])
+        scorings_[static_cast<size_t>(set - 1)] = PrepareSetScoring(bank_, data, set);
+    total_ = sequence_.count();
+    chunkCount_ = (total_ + chunkSize_ - 1) / chunkSize_;
+  }
+
+  SearchOutcome run(int threads) {
+    SearchOutcome outcome;
+    outcome.candidateCount = total_;
+    monitor_.setTotal(total_);
+    announceNextSet(0);
+    {
+      std::vector<std::jthread> workers;
+      for (int t = 0; t < std::max(1, threads); ++t) workers.emplace_back([this] { work(); });
+    }
+    std::lock_guard lock(mutex_);
+    commitReady(true);
+    outcome.stopped = monitor_.stopRequested();
+    outcome.list = std::move(list_);
+    return outcome;
+  }
+
+ private:
+  void work() {
+    ScoreScratch scratch;
+    FitWorkspace workspace;
+    ColumnStamp stamp(bank_.columnCount());
+    for (;;) {
+      if (monitor_.stopRequested()) return;
+      const std::int64_t chunk = nextChunk_.fetch_add(1);
+      if (chunk >= chunkCount_) return;
+      std::vector<double> earlier;
+      {
+        std::lock_guard lock(mutex_);
+        earlier = committedValues_;
+      }
+      ChunkResult result = examine(chunk, EntryBound(earlier), scratch, workspace, stamp);
+      std::lock_guard lock(mutex_);
+      finished_.emplace(chunk, std::move(result));
+      commitReady(false);
+    }
+  }
+
+  ChunkResult examine(std::int64_t chunk, EntryBound bound, ScoreScratch& scratch, FitWorkspace& workspace,
+                      ColumnStamp& stamp) {
+    ChunkResult result;
+    const std::int64_t first = chunk * chunkSize_ + 1;
+    const std::int64_t last = std::min(total_, first + chunkSize_ - 1);
+    result.lastOrdinal = first - 1;
+    std::array<EntryTest, kSetCount> tests;
+    auto offer = [&](std::int64_t ordinal, double rSquared) {
+      result.candidacies.push_back({ordinal, rSquared});
+      bound.push(rSquared);
+    };
+    for (const Segment& segment : sequence_.segmentsBetween(first, last)) {
+      if (monitor_.stopRequested()) return result;
+      const SetScoring& scoring = *scorings_[static_cast<size_t>(segment.set - 1)];
+      if (!scoring.yFault) {
+        if (segment.rational)
+          examineRationals(segment, bound, workspace, offer);
+        else
+          examineBlock(segment, scoring, bound, scratch, stamp, tests, offer);
+      }
+      result.lastOrdinal = segment.firstOrdinal + segment.count - 1;
+      monitor_.addDone(segment.count);
+    }
+    return result;
+  }
+
+  template <class Offer>
+  void examineRationals(const Segment& segment, const EntryBound& bound, FitWorkspace& workspace, Offer& offer) {
+    WalkSegment(shape_, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
+      BuildCandidate(workspace, data_, candidate);
+      if (!FitCandidate(workspace, ordinal)) return;
+      const double rSquared = ScoreCandidate(workspace);
+      if (rSquared > bound.value()) offer(ordinal, rSquared);
+    });
+  }
+
+  template <class Offer>
+  void examineBlock(const Segment& segment, const SetScoring& scoring, const EntryBound& bound, ScoreScratch& scratch,
+                    ColumnStamp& stamp, std::array<EntryTest, kSetCount>& tests, Offer& offer) {
+    const BlockPass& block = segment.block;
+    // A two-variable kind on the last variable has no second variable: every
+    // candidate of the block faults.
+    for (int k = 0; k < block.engine; ++k)
+      if ((block.last & (1u << k)) && UsesSecondVariable(block.kinds[static_cast<size_t>(k)])) return;
+    std::uint8_t subset[16];
+    UnrankSubset(shape_.variables, block.m, segment.firstRank, subset);
+    int ids[kMaxCandidateColumns];
+    EntryTest& test = tests[static_cast<size_t>(segment.set - 1)];
+    for (std::int64_t i = 0; i < segment.count; ++i, NextSubset(shape_.variables, block.m, subset)) {
+      int m = 0;
+      bool usable = true;
+      stamp.startCandidate();
+      // A faulted column rejects the candidate; so do two identical columns,
+      // whose elimination meets a zero pivot and leaves no usable coefficient.
+      auto add = [&](int id) {
+        if (id < 0 || bank_.faulted(id) || !stamp.markFirst(bank_.representative(id))) usable = false;
+        ids[m++] = id;
+      };
+      for (int r = 0; r + 1 < block.m && usable; ++r)
+        for (int k = 0; k < block.engine && usable; ++k)
+          add(bank_.id(block.kinds[static_cast<size_t>(k)], subset[r], subset[r + 1]));
+      for (int k = 0; k < block.engine && usable; ++k)
+        if (block.last & (1u << k)) add(bank_.id(block.kinds[static_cast<size_t>(k)], subset[block.m - 1], 0));
+      if (usable) add(bank_.constantId());
+      if (!usable) continue;
+      if (test.threshold != bound.value() || test.denominator != scoring.denominator)
+        test = EntryTest(bound.value(), scoring.denominator);
+      double rSquared = 0.0;
+      if (ScoreAboveThreshold(bank_, scoring, ids, m, test, scratch, rSquared)) offer(segment.firstOrdinal + i, rSquared);
+    }
+  }
+
+  // Replays finished chunks in ordinal order; at the end also the chunks a
+  // stop left unfinished.
+  void commitReady(bool final) {
+    for (;;) {
+      auto found = finished_.find(committedChunks_);
+      if (found == finished_.end()) {
+        if (!final || finished_.empty()) break;
+        found = finished_.begin();
+      }
+      for (const Candidacy& c : found->second.candidacies) {
+        const int slot = list_.chooseSlot(c.rSquared);
+        if (slot >= 0)
+          list_.insert(slot, MakeEquationRecord(c.rSquared, c.ordinal, EquationText(sequence_.candidateAt(c.ordinal))));
+      }
+      const std::int64_t lastOrdinal = found->second.lastOrdinal;
+      committedChunks_ = found->first + 1;
+      finished_.erase(found);
+      if (!monitor_.stopRequested()) announceFinishedSets(lastOrdinal);
+    }
+    committedValues_.clear();
+    for (int i = 0; i < list_.size(); ++i) committedValues_.push_back(list_.slot(i).rSquared);
+  }
+
+  void announceNextSet(std::int64_t afterOrdinal) {
+    for (int set = 1; set <= kSetCount; ++set) {
+      const SetRange& range = sequence_.setRanges()[static_cast<size_t>(set - 1)];
+      if (range.count > 0 && range.first > afterOrdinal) {
+        monitor_.announce({set, false});
+        return;
+      }
+    }
+  }
+
+  void announceFinishedSets(std::int64_t committedThrough) {
+    for (;;) {
+      const int set = nextSetToFinish_;
+      if (set > kSetCount) return;
+      const SetRange& range = sequence_.setRanges()[static_cast<size_t>(set - 1)];
+      if (range.count == 0) {
+        ++nextSetToFinish_;
+        continue;
+      }
+      const std::int64_t end = range.first + range.count - 1;
+      if (committedThrough < end) return;
+      monitor_.announce({set, true});
+      ++nextSetToFinish_;
+      announceNextSet(end);
+    }
+  }
+
+  const SearchData& data_;
+  const SearchShape shape_;
+  const CandidateSequence sequence_;
+  SearchMonitor& monitor_;
+  const ColumnBank bank_;
+  const std::int64_t chunkSize_;
+  std::array<std::optional<SetScoring>, kSetCount> scorings_;
+  std::int64_t total_ = 0;
+  std::int64_t chunkCount_ = 0;
+  std::atomic<std::int64_t> nextChunk_{0};
+
+  std::mutex mutex_;
+  std::map<std::int64_t, ChunkResult> finished_;
+  std::int64_t committedChunks_ = 0;
+  EquationList list_;
+  std::vector<double> committedValues_;
+  int nextSetToFinish_ = 1;
+};
+
+}  // namespace
+
+SearchOutcome RunFastSearch(const SearchData& data, const SearchShape& shape, const FastSearchOptions& options,
+                            SearchMonitor& monitor) {
+  FastSearch search(data, shape, options.chunkSize, monitor);
+  return search.run(options.threads);
+}
+
+}  // namespace rv

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <chrono>
+#include <thread>
+
+#include "literal_reference.h"
+#include "regress/fast_search.h"
+#include "test_sheets.h"
+
+namespace rv {
+namespace {
+
+SearchShape ShapeFor(const SearchData& data, int maxTerms) {
+  SearchShape shape;
+  shape.variables = data.variableCount();
+  shape.maxTerms = maxTerms;
+  return shape;
+}
+
+void ExpectSameList(const SearchOutcome& outcome, const std::vector<testing::LiteralEntry>& literal) {
+  const std::vector<int> order = outcome.list.sortOrder();
+  ASSERT_EQ(order.size(), literal.size());
+  for (size_t i = 0; i < order.size(); ++i) {
+    const EquationRecord& record = outcome.list.slot(order[i]);
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(record.rSquared), std::bit_cast<std::uint64_t>(literal[i].rSquared))
+        << "position " << i << ": " << record.text << " vs " << literal[i].text;
+    ASSERT_EQ(record.ordinal, literal[i].ordinal) << "position " << i;
+    ASSERT_EQ(record.text, literal[i].text) << "position " << i;
+  }
+}
+
+// A five-variable sheet with a repeated column and many ties.
+SearchData FiveVariableSheet() {
+  std::uint32_t state = 3;
+  std::vector<std::vector<double>> rows;
+  for (int i = 0; i < 24; ++i) {
+    const double x1 = 1.0 + 0.25 * i, x2 = 3.0 - 0.1 * i, x3 = 0.2 + (i % 5), x4 = x1, x5 = 2.0 + std::sin(i);
+    rows.push_back({10.0 + x1 * x5 - 2.0 * std::sqrt(x3) + 0.2 * testing::Noise(state), x1, x2, x3, x4, x5});
+  }
+  return testing::SheetFromRows(rows);
+}
+
+struct Case {
+  const char* name;
+  SearchData data;
+  int maxTerms;
+};
+
+std::vector<Case> Cases() {
+  return {{"smooth law, Maximum Terms 8", testing::SmoothLawSheet(), 8},
+          {"zeros and negatives", testing::ZerosAndNegativesSheet(), 6},
+          {"empty cells", testing::EmptyCellsSheet(), 8},
+          {"degenerate ties", testing::DegenerateSheet(), 6},
+          {"all Y equal", testing::AllYEqualSheet(), 4},
+          {"two points", testing::TwoPointSheet(), 3},
+          {"five variables", FiveVariableSheet(), 4}};
+}
+
+class FastSearchTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(FastSearchTest, GivesTheLiteralListForEveryThreadCountAndChunking) {
+  const Case c = Cases()[static_cast<size_t>(GetParam())];
+  SCOPED_TRACE(c.name);
+  const SearchShape shape = ShapeFor(c.data, c.maxTerms);
+  std::int64_t insertions = 0;
+  const auto literal = testing::LiteralSearch(c.data, shape, &insertions);
+  for (int threads : {1, 2, 3}) {
+    for (std::int64_t chunk : {std::int64_t{1} << 16, std::int64_t{997}}) {
+      SCOPED_TRACE(::testing::Message() << threads << " threads, chunks of " << chunk);
+      SearchMonitor monitor;
+      const SearchOutcome outcome = RunFastSearch(c.data, shape, {.threads = threads, .chunkSize = chunk}, monitor);
+      ExpectSameList(outcome, literal);
+      EXPECT_EQ(outcome.list.insertCount(), insertions);
+      EXPECT_EQ(outcome.candidateCount, CountCandidates(shape));
+      EXPECT_EQ(monitor.done(), outcome.candidateCount);
+      EXPECT_FALSE(outcome.stopped);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(DataSets, FastSearchTest, ::testing::Range(0, 7));
+
+TEST(FastSearch, AnnouncesTheSetsInTurn) {
+  const SearchData data = testing::SmoothLawSheet();
+  SearchShape shape = ShapeFor(data, 5);
+  shape.sets = {true, false, true, false, false, true};
+  SearchMonitor monitor;
+  RunFastSearch(data, shape, {.threads = 2, .chunkSize = 500}, monitor);
+  EXPECT_EQ(monitor.takeEvents(),
+            (std::vector<SetEvent>{{1, false}, {1, true}, {3, false}, {3, true}, {6, false}, {6, true}}));
+}
+
+TEST(FastSearch, AStopKeepsWhatWasFoundAndEndsPromptly) {
+  std::uint32_t state = 9;
+  std::vector<std::vector<double>> rows;
+  for (int i = 0; i < 60; ++i) {
+    std::vector<double> row = {5.0 + testing::Noise(state)};
+    for (int v = 1; v <= 10; ++v) row.push_back(1.0 + v + testing::Noise(state));
+    rows.push_back(row);
+  }
+  const SearchData data = testing::SheetFromRows(rows);
+  const SearchShape shape = ShapeFor(data, 20);
+  SearchMonitor monitor;
+  SearchOutcome outcome;
+  std::jthread worker([&] { outcome = RunFastSearch(data, shape, {.threads = 2}, monitor); });
+  while (monitor.done() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  const auto stopAt = std::chrono::steady_clock::now();
+  monitor.requestStop();
+  worker.join();
+  const double stopSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - stopAt).count();
+  EXPECT_LT(stopSeconds, 2.0);
+  EXPECT_TRUE(outcome.stopped);
+  EXPECT_EQ(outcome.candidateCount, CountCandidates(shape));
+  EXPECT_LT(monitor.done(), outcome.candidateCount);
+  EXPECT_FALSE(outcome.list.empty());
+}
+
+}  // namespace
+}  // namespace rv
