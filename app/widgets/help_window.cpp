@@ -24,6 +24,10 @@ void HelpWindow::showAt(const QString& path, const QString& anchor) {
     path_ = path;
   }
   anchor_ = anchor;
+  if (!isVisible() && parentWidget() != nullptr) {
+    const QPoint centre = parentWidget()->frameGeometry().center();
+    move(centre.x() - width() / 2, centre.y() - height() / 2);
+  }
   show();
   raise();
   activateWindow();

@@ -68,7 +68,9 @@ class MessageDialog : public QDialog {
     const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
     const int textHeight = kCaptionHeight + kLineHeight * lines;
     const int dialogWidth = textWidth + 112;
-    resize(dialogWidth, textHeight + 76);
+    // The height counts the caption, which the desktop's frame adds above
+    // the dialog's own area.
+    resize(dialogWidth, textHeight + 76 - kCaptionHeight);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(spec.icon).pixmap(32, 32));

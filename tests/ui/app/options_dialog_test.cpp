@@ -153,6 +153,8 @@ TEST_F(OptionsDialogTest, F1OnASetCheckBoxShowsTheHelpOfTheirGroup) {
   startedWindow();
   runOptions(
       [](QWidget* dialog) {
+        dialog->activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([dialog] { return dialog->isActiveWindow(); }));
         QWidget* set = FindControl(dialog, 206);
         set->setFocus();
         QTest::keyClick(set, Qt::Key_F1);
