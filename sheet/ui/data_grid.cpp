@@ -220,20 +220,15 @@ void DataGrid::scrollNearEdges() {
 // A press on the current cell's editor starts a range selection like a press
 // on any other cell; the editor still places its caret.
 bool DataGrid::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != editor_) return false;
+  const auto type = event->type();
+  if (watched != editor_ ||
+      (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease))
+    return false;
   const auto* mouse = static_cast<QMouseEvent*>(event);
-  switch (event->type()) {
-    case QEvent::MouseButtonPress:
-      if (mouse->button() == Qt::LeftButton) beginDrag(editor_->mapTo(viewport(), mouse->position().toPoint()));
-      break;
-    case QEvent::MouseMove:
-      if (dragging_) dragTo(editor_->mapTo(viewport(), mouse->position().toPoint()));
-      break;
-    case QEvent::MouseButtonRelease:
-      if (mouse->button() == Qt::LeftButton) endDrag();
-      break;
-    default: break;
-  }
+  const QPoint point = editor_->mapTo(viewport(), mouse->position().toPoint());
+  if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) beginDrag(point);
+  if (type == QEvent::MouseMove && dragging_) dragTo(point);
+  if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) endDrag();
   return false;
 }
 

@@ -1,4 +1,5 @@
 #include <QElapsedTimer>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include "data_tab_fixture.h"
@@ -8,6 +9,7 @@ namespace rv::test {
 namespace {
 
 using ClipboardTest = DataTabTest;
+using SelectionTest = DataTabTest;
 
 QString ClipboardText() { return QApplication::clipboard()->text(); }
 void SetClipboardText(const QString& text) { QApplication::clipboard()->setText(text); }
@@ -111,7 +113,7 @@ TEST_F(ClipboardTest, AFullSheetPastesAndRedrawsWellUnder100Milliseconds) {
   EXPECT_EQ(document.sheet.cells, source.cells);
 }
 
-TEST_F(ClipboardTest, SelectAllSelectsTheRectangleOfEveryValue) {
+TEST_F(SelectionTest, SelectAllSelectsTheRectangleOfEveryValue) {
   tab->selectAll();
   EXPECT_FALSE(tab->hasRangeSelection());
   document.sheet.cell(3, 2) = 1.0;
@@ -138,7 +140,7 @@ TEST_F(ClipboardTest, CutCopiesThenClearsAndClearEmptiesTheEntryLine) {
   EXPECT_EQ(cellText(), "");
 }
 
-TEST_F(ClipboardTest, HeaderClicksSelectWholeColumnsAndRows) {
+TEST_F(SelectionTest, HeaderClicksSelectWholeColumnsAndRows) {
   GridHeader* header = tab->columnHeader();
   QTest::mousePress(header, Qt::LeftButton, Qt::NoModifier, header->itemRect(2).center());
   QTest::mouseMove(header, header->itemRect(4).center());
@@ -150,6 +152,23 @@ TEST_F(ClipboardTest, HeaderClicksSelectWholeColumnsAndRows) {
   QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, strip->itemRect(6).center());
   EXPECT_EQ(current(), (CellPosition{6, 0}));
   EXPECT_EQ(tab->actedOnRange(), (CellRange{6, 0, 6, 16}));
+}
+
+TEST_F(SelectionTest, DraggingNearTheRightEdgeScrollsTheGridAndExtendsTheRange) {
+  pressCell({2, 1});
+  QWidget* viewport = tab->grid()->viewport();
+  const QPoint nearRight(viewport->width() - 10, cellCentre({4, 1}).y());
+  const int columnUnderPointer = tab->grid()->cellAt(nearRight).column;
+  QTest::mouseMove(viewport, nearRight);
+  QTest::qWait(350);
+  QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, nearRight);
+  EXPECT_GT(tab->grid()->horizontalScrollBar()->value(), 0);
+  const CellRange range = tab->actedOnRange();
+  EXPECT_EQ(range.top, 2);
+  EXPECT_EQ(range.left, 1);
+  EXPECT_EQ(range.bottom, 4);
+  EXPECT_GT(range.right, columnUnderPointer);
+  EXPECT_EQ(tab->columnHeader()->itemRect(range.right).left(), tab->grid()->visualCellRect({0, range.right}).left());
 }
 
 }  // namespace
