@@ -5,6 +5,7 @@
 #include <cstring>
 #include <map>
 #include <numeric>
+#include <thread>
 
 #include "regress/term_kind.h"
 #include "regress/y_form.h"
@@ -38,7 +39,7 @@ std::vector<int> FirstColumnOfEachVariable(int variables) {
 
 }  // namespace
 
-ColumnBank::ColumnBank(const SearchData& data)
+ColumnBank::ColumnBank(const SearchData& data, int threads)
     : points_(data.pointCount),
       variables_(data.variableCount()),
       firstOfVariable_(FirstColumnOfEachVariable(variables_)),
@@ -80,17 +81,39 @@ ColumnBank::ColumnBank(const SearchData& data)
     representative_[static_cast<size_t>(c)] = seen.emplace(std::move(bits), c).first->second;
   }
 
-  // Sums run over the points in point order, as the fit accumulates them.
+  computeCrossSums(threads);
+}
+
+// Sums run over the points in point order, as the fit accumulates them; four
+// sums at a time keep the processor busy while each stays in its own order.
+void ColumnBank::computeCrossSums(int threads) {
+  const size_t points = static_cast<size_t>(points_);
+  std::vector<double> inPointOrder(static_cast<size_t>(columns_) * points);
+  for (int c = 0; c < columns_; ++c)
+    for (size_t i = 0; i < points; ++i)
+      inPointOrder[static_cast<size_t>(c) * points + i] = column(c)[position_[i]];
   cross_.assign(static_cast<size_t>(columns_) * static_cast<size_t>(columns_), 0.0);
-  for (int a = 0; a < columns_; ++a)
-    for (int b = a; b < columns_; ++b) {
-      const double* x = column(a);
-      const double* y = column(b);
-      double sum = 0.0;
-      for (const int k : position_) sum += x[k] * y[k];
-      cross_[static_cast<size_t>(a) * static_cast<size_t>(columns_) + static_cast<size_t>(b)] = sum;
-      cross_[static_cast<size_t>(b) * static_cast<size_t>(columns_) + static_cast<size_t>(a)] = sum;
+  auto rows = [&](int firstRow, int step) {
+    for (int a = firstRow; a < columns_; a += step) {
+      const double* x = inPointOrder.data() + static_cast<size_t>(a) * points;
+      for (int b = a; b < columns_; b += 4) {
+        const int width = std::min(4, columns_ - b);
+        const double* y = inPointOrder.data() + static_cast<size_t>(b) * points;
+        double sums[4] = {0.0, 0.0, 0.0, 0.0};
+        for (size_t i = 0; i < points; ++i)
+          for (int w = 0; w < 4; ++w)
+            if (w < width) sums[w] += x[i] * y[static_cast<size_t>(w) * points + i];
+        for (int w = 0; w < width; ++w) {
+          cross_[static_cast<size_t>(a) * static_cast<size_t>(columns_) + static_cast<size_t>(b + w)] = sums[w];
+          cross_[static_cast<size_t>(b + w) * static_cast<size_t>(columns_) + static_cast<size_t>(a)] = sums[w];
+        }
+      }
     }
+  };
+  const int workers = std::max(1, threads);
+  std::vector<std::jthread> pool;
+  for (int t = 1; t < workers; ++t) pool.emplace_back(rows, t, workers);
+  rows(0, workers);
 }
 
 // The columns of one variable lie together, so that the sums of a

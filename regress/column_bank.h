@@ -14,7 +14,8 @@ namespace rv {
 // column b, which is exactly the sum the fit accumulates point by point.
 class ColumnBank {
  public:
-  explicit ColumnBank(const SearchData& data);
+  // The sums are worked out on `threads` threads.
+  explicit ColumnBank(const SearchData& data, int threads = 1);
 
   int pointCount() const { return points_; }
   int columnCount() const { return columns_; }
@@ -56,6 +57,8 @@ class ColumnBank {
   std::vector<std::uint8_t> faulted_;
   std::vector<int> representative_;
   std::vector<double> cross_;
+
+  void computeCrossSums(int threads);
 };
 
 // What one equation set adds: its transformed Y, the observations mapped back

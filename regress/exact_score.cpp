@@ -62,16 +62,15 @@ void Solve(const ColumnBank& bank, const SetScoring& scoring, const int* ids, in
 
 // The back transforms of the six sets, lane by lane, as in BackTransform;
 // lanes past the last point are left alone.
+// The back transforms of "Y =" and "1/Y =" lane by lane, as BackTransform
+// does them.
 template <int Set>
-Lanes BackTransformLanes(Lanes t, int valid) {
+Lanes BackTransformLanes(Lanes t) {
   if constexpr (Set == kSetY) {
     return t;
-  } else if constexpr (Set == kSetReciprocal) {
+  } else {
     const Lanes magnitude = t < Broadcast(0.0) ? -t : t;
     return magnitude > Broadcast(1e-20) ? Broadcast(1.0) / t : t;
-  } else {
-    for (int i = 0; i < valid; ++i) t[i] = BackTransform(Set, t[i]);
-    return t;
   }
 }
 
@@ -81,12 +80,26 @@ Lanes BackTransformLanes(Lanes t, int valid) {
 // point order.
 constexpr double kReorderMargin = 1.0 - 1e-13;
 
+class ResidualSum {
+ public:
+  explicit ResidualSum(const EntryTest& test) : limit_(test.residualLimit) {}
+  // Adds one squared residual; true once the candidate is ruled out.
+  bool addRulesOut(double square) {
+    partial_ += square;
+    return partial_ * kReorderMargin >= limit_ && partial_ <= std::numeric_limits<double>::max();
+  }
+
+ private:
+  double limit_;
+  double partial_ = 0.0;
+};
+
 template <int Set>
 bool Score(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m, const EntryTest& test,
            ScoreScratch& s, double& rSquared) {
   const int n = bank.pointCount();
   const double* observed = scoring.observed.data();
-  double partial = 0.0;
+  ResidualSum sum(test);
   for (int start = 0; start < n; start += kPointBlock) {
     Lanes fitted[kPointBlock / kLanes] = {};
     for (int j = 0; j < m; ++j) {
@@ -95,15 +108,20 @@ bool Score(const ColumnBank& bank, const SetScoring& scoring, const int* ids, in
       for (int b = 0; b < kPointBlock / kLanes; ++b) fitted[b] += Load(column + b * kLanes) * c;
     }
     const int end = std::min(n, start + kPointBlock);
-    for (int b = 0; b < kPointBlock / kLanes; ++b) {
-      const int valid = std::clamp(end - start - b * kLanes, 0, kLanes);
-      const Lanes d = Load(observed + start + b * kLanes) - BackTransformLanes<Set>(fitted[b], valid);
-      const Lanes squares = d * d;
-      Store(s.squares + start + b * kLanes, squares);
-      for (int i = 0; i < valid; ++i) {
-        partial += squares[i];
-        if (partial * kReorderMargin >= test.residualLimit && partial <= std::numeric_limits<double>::max())
-          return false;
+    if constexpr (Set == kSetY || Set == kSetReciprocal) {
+      for (int b = 0; b < kPointBlock / kLanes; ++b) {
+        const Lanes d = Load(observed + start + b * kLanes) - BackTransformLanes<Set>(fitted[b]);
+        Store(s.squares + start + b * kLanes, d * d);
+      }
+      for (int i = start; i < end; ++i)
+        if (sum.addRulesOut(s.squares[i])) return false;
+    } else {
+      // Costly transforms: one point at a time, so none is computed past the
+      // point that rules the candidate out.
+      for (int i = start; i < end; ++i) {
+        const double d = observed[i] - BackTransform(Set, fitted[(i - start) / kLanes][(i - start) % kLanes]);
+        s.squares[i] = d * d;
+        if (sum.addRulesOut(s.squares[i])) return false;
       }
     }
   }

@@ -71,8 +71,9 @@ struct ChunkResult {
 
 class FastSearch {
  public:
-  FastSearch(const SearchData& data, const SearchShape& shape, std::int64_t chunkSize, SearchMonitor& monitor)
-      : data_(data), shape_(shape), sequence_(shape), monitor_(monitor), bank_(data),
+  FastSearch(const SearchData& data, const SearchShape& shape, int threads, std::int64_t chunkSize,
+             SearchMonitor& monitor)
+      : data_(data), shape_(shape), sequence_(shape), monitor_(monitor), bank_(data, threads),
         chunkSize_(std::max<std::int64_t>(1, chunkSize)) {
     for (int set = 1; set <= kSetCount; ++set)
       if (shape.sets[static_cast<size_t>(set - 1)])
@@ -263,7 +264,7 @@ class FastSearch {
 
 SearchOutcome RunFastSearch(const SearchData& data, const SearchShape& shape, const FastSearchOptions& options,
                             SearchMonitor& monitor) {
-  FastSearch search(data, shape, options.chunkSize, monitor);
+  FastSearch search(data, shape, options.threads, options.chunkSize, monitor);
   return search.run(options.threads);
 }
 
