@@ -1,34 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <chrono>
 #include <thread>
 
-#include "literal_reference.h"
+#include "search_expectations.h"
 #include "regress/fast_search.h"
 #include "test_sheets.h"
 
 namespace rv {
 namespace {
 
-SearchShape ShapeFor(const SearchData& data, int maxTerms) {
-  SearchShape shape;
-  shape.variables = data.variableCount();
-  shape.maxTerms = maxTerms;
-  return shape;
-}
-
-void ExpectSameList(const SearchOutcome& outcome, const std::vector<testing::LiteralEntry>& literal) {
-  const std::vector<int> order = outcome.list.sortOrder();
-  ASSERT_EQ(order.size(), literal.size());
-  for (size_t i = 0; i < order.size(); ++i) {
-    const EquationRecord& record = outcome.list.slot(order[i]);
-    ASSERT_EQ(std::bit_cast<std::uint64_t>(record.rSquared), std::bit_cast<std::uint64_t>(literal[i].rSquared))
-        << "position " << i << ": " << record.text << " vs " << literal[i].text;
-    ASSERT_EQ(record.ordinal, literal[i].ordinal) << "position " << i;
-    ASSERT_EQ(record.text, literal[i].text) << "position " << i;
-  }
-}
+using testing::ExpectSameList;
+using testing::ShapeFor;
 
 // A five-variable sheet with a repeated column and many ties.
 SearchData FiveVariableSheet() {

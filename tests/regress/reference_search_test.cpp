@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 
-#include "literal_reference.h"
+#include "search_expectations.h"
 #include "regress/recreate_equation.h"
 #include "regress/reference_search.h"
 #include "test_sheets.h"
@@ -10,24 +9,8 @@
 namespace rv {
 namespace {
 
-SearchShape ShapeFor(const SearchData& data, int maxTerms, std::array<bool, kSetCount> sets = {true, true, true, true, true, true}) {
-  SearchShape shape;
-  shape.variables = data.variableCount();
-  shape.maxTerms = maxTerms;
-  shape.sets = sets;
-  return shape;
-}
-
-void ExpectSameList(const SearchOutcome& outcome, const std::vector<testing::LiteralEntry>& literal) {
-  const std::vector<int> order = outcome.list.sortOrder();
-  ASSERT_EQ(order.size(), literal.size());
-  for (size_t i = 0; i < order.size(); ++i) {
-    const EquationRecord& record = outcome.list.slot(order[i]);
-    ASSERT_EQ(std::bit_cast<std::uint64_t>(record.rSquared), std::bit_cast<std::uint64_t>(literal[i].rSquared)) << i;
-    ASSERT_EQ(record.ordinal, literal[i].ordinal) << i;
-    ASSERT_EQ(record.text, literal[i].text) << i;
-  }
-}
+using testing::ExpectSameList;
+using testing::ShapeFor;
 
 struct Case {
   const char* name;
