@@ -68,6 +68,8 @@ DataTab::DataTab(Document& document, QWidget* parent)
   setFont(DialogFont());
   nameBox_->setObjectName(QStringLiteral("NameBox"));
   nameBox_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  nameBox_->setBackgroundRole(QPalette::Base);
+  nameBox_->setAutoFillBackground(true);
   entryLine_->setObjectName(QStringLiteral("EntryLine"));
   entryLine_->setEditMode(true);
   entryLine_->installEventFilter(this);
