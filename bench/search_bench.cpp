@@ -61,7 +61,7 @@ Measurement TimeSearch(const rv::SearchData& data, const rv::SearchShape& shape,
   rv::SearchMonitor monitor;
   const auto start = Clock::now();
   const rv::SearchOutcome outcome = reference ? rv::RunReferenceSearch(data, shape, monitor)
-                                              : rv::RunFastSearch(data, shape, {.threads = threads}, monitor);
+                                              : rv::RunFastSearch(data, shape, rv::FastSearchOptions(threads), monitor);
   Measurement m;
   m.seconds = std::chrono::duration<double>(Clock::now() - start).count();
   m.candidates = outcome.candidateCount;

@@ -13,29 +13,54 @@ namespace rv {
 
 namespace {
 
-// Two doubles handled by one SSE2 instruction. Each lane is an ordinary IEEE
-// operation, so results match the scalar code bit for bit; -ffp-contract=off
-// keeps products and sums apart.
-typedef double Lanes __attribute__((vector_size(16)));
-constexpr int kLanes = 2;
+// N doubles handled by one instruction. Each lane is an ordinary IEEE
+// operation, so results match the scalar code bit for bit whatever the
+// width; -ffp-contract=off keeps products and sums apart. The helpers are
+// always inlined into the kernel of their instruction set, so no vector ever
+// crosses a call (hence no ABI concern).
+#pragma GCC diagnostic ignored "-Wpsabi"
+template <int N>
+struct LanesOf;
+template <>
+struct LanesOf<2> {
+  typedef double type __attribute__((vector_size(16)));
+};
+template <>
+struct LanesOf<4> {
+  typedef double type __attribute__((vector_size(32)));
+};
+template <>
+struct LanesOf<8> {
+  typedef double type __attribute__((vector_size(64)));
+};
 
-Lanes Broadcast(double value) { return Lanes{value, value}; }
+template <int N>
+struct Simd {
+  using Lanes = typename LanesOf<N>::type;
+  [[gnu::always_inline]] static Lanes load(const double* from) {
+    Lanes lanes;
+    std::memcpy(&lanes, from, sizeof lanes);
+    return lanes;
+  }
+  [[gnu::always_inline]] static void store(double* to, Lanes lanes) { std::memcpy(to, &lanes, sizeof lanes); }
+  [[gnu::always_inline]] static Lanes broadcast(double value) {
+    Lanes lanes;
+    for (int i = 0; i < N; ++i) lanes[i] = value;
+    return lanes;
+  }
+};
+
 constexpr int kPointBlock = 8;  // points whose fitted values are computed together
-
-Lanes Load(const double* from) {
-  Lanes lanes;
-  std::memcpy(&lanes, from, sizeof lanes);
-  return lanes;
-}
-
-void Store(double* to, Lanes lanes) { std::memcpy(to, &lanes, sizeof lanes); }
 
 // Elimination without pivoting and back substitution, exactly the plain
 // fit's operations. A row update also touches the columns left of the pivot
 // and the padding; those entries are never read again.
-void Solve(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m, ScoreScratch& s) {
+template <int N>
+[[gnu::always_inline]] inline void Solve(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
+                                         ScoreScratch& s) {
+  using V = Simd<N>;
   const int p = m - 1;
-  const int width = (m + kLanes - 1) / kLanes * kLanes;
+  const int width = (m + N - 1) / N * N;
   // The sums are symmetric to the bit, so each is fetched once.
   for (int r = 0; r < m; ++r) {
     double* row = s.normal[r];
@@ -45,32 +70,18 @@ void Solve(const ColumnBank& bank, const SetScoring& scoring, const int* ids, in
   }
   for (int k = 0; k < p; ++k) {
     const double* pivotRow = s.normal[k];
-    const int from = k / kLanes * kLanes;
+    const int from = k / N * N;
     for (int r = k + 1; r <= p; ++r) {
       double* row = s.normal[r];
       const double f = row[k] / pivotRow[k];
-      const Lanes factor = Broadcast(f);
-      for (int c = from; c < width; c += kLanes) Store(row + c, Load(row + c) - factor * Load(pivotRow + c));
+      const typename V::Lanes factor = V::broadcast(f);
+      for (int c = from; c < width; c += N) V::store(row + c, V::load(row + c) - factor * V::load(pivotRow + c));
       s.rightHandSide[r] = s.rightHandSide[r] - f * s.rightHandSide[k];
     }
   }
   for (int k = p; k >= 0; --k) {
     s.coefficients[k] = s.rightHandSide[k] / s.normal[k][k];
     for (int r = 0; r < k; ++r) s.rightHandSide[r] = s.rightHandSide[r] - s.coefficients[k] * s.normal[r][k];
-  }
-}
-
-// The back transforms of the six sets, lane by lane, as in BackTransform;
-// lanes past the last point are left alone.
-// The back transforms of "Y =" and "1/Y =" lane by lane, as BackTransform
-// does them.
-template <int Set>
-Lanes BackTransformLanes(Lanes t) {
-  if constexpr (Set == kSetY) {
-    return t;
-  } else {
-    const Lanes magnitude = t < Broadcast(0.0) ? -t : t;
-    return magnitude > Broadcast(1e-20) ? Broadcast(1.0) / t : t;
   }
 }
 
@@ -84,7 +95,7 @@ class ResidualSum {
  public:
   explicit ResidualSum(const EntryTest& test) : limit_(test.residualLimit) {}
   // Adds one squared residual; true once the candidate is ruled out.
-  bool addRulesOut(double square) {
+  [[gnu::always_inline]] bool addRulesOut(double square) {
     partial_ += square;
     return partial_ * kReorderMargin >= limit_ && partial_ <= std::numeric_limits<double>::max();
   }
@@ -94,24 +105,33 @@ class ResidualSum {
   double partial_ = 0.0;
 };
 
-template <int Set>
-bool Score(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m, const EntryTest& test,
-           ScoreScratch& s, double& rSquared) {
+template <int N, int Set>
+[[gnu::always_inline]] inline bool Score(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
+                                         const EntryTest& test, ScoreScratch& s, double& rSquared) {
+  using V = Simd<N>;
+  constexpr int kVectors = kPointBlock / N;
   const int n = bank.pointCount();
   const double* observed = scoring.observed.data();
   ResidualSum sum(test);
   for (int start = 0; start < n; start += kPointBlock) {
-    Lanes fitted[kPointBlock / kLanes] = {};
+    typename V::Lanes fitted[kVectors];
+    for (int b = 0; b < kVectors; ++b) fitted[b] = V::broadcast(0.0);
     for (int j = 0; j < m; ++j) {
       const double* column = bank.column(ids[j]) + start;
-      const Lanes c = Broadcast(s.coefficients[j]);
-      for (int b = 0; b < kPointBlock / kLanes; ++b) fitted[b] += Load(column + b * kLanes) * c;
+      const typename V::Lanes c = V::broadcast(s.coefficients[j]);
+      for (int b = 0; b < kVectors; ++b) fitted[b] += V::load(column + b * N) * c;
     }
     const int end = std::min(n, start + kPointBlock);
     if constexpr (Set == kSetY || Set == kSetReciprocal) {
-      for (int b = 0; b < kPointBlock / kLanes; ++b) {
-        const Lanes d = Load(observed + start + b * kLanes) - BackTransformLanes<Set>(fitted[b]);
-        Store(s.squares + start + b * kLanes, d * d);
+      for (int b = 0; b < kVectors; ++b) {
+        typename V::Lanes estimate = fitted[b];
+        if constexpr (Set == kSetReciprocal) {
+          // BackTransform of "1/Y =", lane by lane.
+          const typename V::Lanes magnitude = estimate < V::broadcast(0.0) ? -estimate : estimate;
+          estimate = magnitude > V::broadcast(1e-20) ? V::broadcast(1.0) / estimate : estimate;
+        }
+        const typename V::Lanes d = V::load(observed + start + b * N) - estimate;
+        V::store(s.squares + start + b * N, d * d);
       }
       for (int i = start; i < end; ++i)
         if (sum.addRulesOut(s.squares[i])) return false;
@@ -119,7 +139,7 @@ bool Score(const ColumnBank& bank, const SetScoring& scoring, const int* ids, in
       // Costly transforms: one point at a time, so none is computed past the
       // point that rules the candidate out.
       for (int i = start; i < end; ++i) {
-        const double d = observed[i] - BackTransform(Set, fitted[(i - start) / kLanes][(i - start) % kLanes]);
+        const double d = observed[i] - BackTransform(Set, fitted[(i - start) / N][(i - start) % N]);
         s.squares[i] = d * d;
         if (sum.addRulesOut(s.squares[i])) return false;
       }
@@ -131,7 +151,46 @@ bool Score(const ColumnBank& bank, const SetScoring& scoring, const int* ids, in
   return rSquared > test.threshold;
 }
 
+template <int N>
+[[gnu::always_inline]] inline bool SolveAndScore(const ColumnBank& bank, const SetScoring& scoring, const int* ids,
+                                                 int m, const EntryTest& test, ScoreScratch& s, double& rSquared) {
+  Solve<N>(bank, scoring, ids, m, s);
+  switch (scoring.set) {
+    case kSetY: return Score<N, kSetY>(bank, scoring, ids, m, test, s, rSquared);
+    case kSetReciprocal: return Score<N, kSetReciprocal>(bank, scoring, ids, m, test, s, rSquared);
+    case kSetSquare: return Score<N, kSetSquare>(bank, scoring, ids, m, test, s, rSquared);
+    case kSetCube: return Score<N, kSetCube>(bank, scoring, ids, m, test, s, rSquared);
+    case kSetLog: return Score<N, kSetLog>(bank, scoring, ids, m, test, s, rSquared);
+    case kSetExp: return Score<N, kSetExp>(bank, scoring, ids, m, test, s, rSquared);
+  }
+  return false;
+}
+
+// One copy of the kernel per instruction set; the processor decides which runs.
+__attribute__((target("avx512f"))) bool SolveAndScoreAvx512(const ColumnBank& bank, const SetScoring& scoring,
+                                                           const int* ids, int m, const EntryTest& test,
+                                                           ScoreScratch& s, double& rSquared) {
+  return SolveAndScore<8>(bank, scoring, ids, m, test, s, rSquared);
+}
+
+__attribute__((target("avx2"))) bool SolveAndScoreAvx2(const ColumnBank& bank, const SetScoring& scoring,
+                                                       const int* ids, int m, const EntryTest& test, ScoreScratch& s,
+                                                       double& rSquared) {
+  return SolveAndScore<4>(bank, scoring, ids, m, test, s, rSquared);
+}
+
+bool SolveAndScoreSse2(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
+                       const EntryTest& test, ScoreScratch& s, double& rSquared) {
+  return SolveAndScore<2>(bank, scoring, ids, m, test, s, rSquared);
+}
+
 }  // namespace
+
+VectorWidth WidestVectors() {
+  if (__builtin_cpu_supports("avx512f")) return VectorWidth::Avx512;
+  if (__builtin_cpu_supports("avx2")) return VectorWidth::Avx2;
+  return VectorWidth::Sse2;
+}
 
 EntryTest::EntryTest(double entryThreshold, double scoreDenominator)
     : threshold(entryThreshold), denominator(scoreDenominator), residualLimit(std::numeric_limits<double>::infinity()) {
@@ -156,17 +215,13 @@ EntryTest::EntryTest(double entryThreshold, double scoreDenominator)
 }
 
 bool ScoreAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
-                         const EntryTest& test, ScoreScratch& s, double& rSquared) {
-  Solve(bank, scoring, ids, m, s);
-  switch (scoring.set) {
-    case kSetY: return Score<kSetY>(bank, scoring, ids, m, test, s, rSquared);
-    case kSetReciprocal: return Score<kSetReciprocal>(bank, scoring, ids, m, test, s, rSquared);
-    case kSetSquare: return Score<kSetSquare>(bank, scoring, ids, m, test, s, rSquared);
-    case kSetCube: return Score<kSetCube>(bank, scoring, ids, m, test, s, rSquared);
-    case kSetLog: return Score<kSetLog>(bank, scoring, ids, m, test, s, rSquared);
-    case kSetExp: return Score<kSetExp>(bank, scoring, ids, m, test, s, rSquared);
+                         const EntryTest& test, VectorWidth width, ScoreScratch& s, double& rSquared) {
+  switch (width) {
+    case VectorWidth::Avx512: return SolveAndScoreAvx512(bank, scoring, ids, m, test, s, rSquared);
+    case VectorWidth::Avx2: return SolveAndScoreAvx2(bank, scoring, ids, m, test, s, rSquared);
+    case VectorWidth::Sse2: break;
   }
-  return false;
+  return SolveAndScoreSse2(bank, scoring, ids, m, test, s, rSquared);
 }
 
 }  // namespace rv

@@ -26,6 +26,11 @@ struct EntryTest {
   double residualLimit = 0.0;  // +infinity when D is not positive: no early stop
 };
 
+// How many doubles one instruction handles: 2 (SSE2, every x86-64), 4 (AVX2)
+// or 8 (AVX-512). The results are the same to the bit; only the speed differs.
+enum class VectorWidth { Sse2, Avx2, Avx512 };
+VectorWidth WidestVectors();  // the widest this processor offers
+
 // Fits the candidate whose design columns are `ids` (its terms, then the
 // constant) and scores it with the very operations of the plain fit: the
 // normal equations come from the bank's sums, which are the same sums in the
@@ -35,6 +40,6 @@ struct EntryTest {
 // bank's scoring order, and it stops early, returning false, as soon as their
 // running sum rules the candidate out.
 bool ScoreAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
-                         const EntryTest& test, ScoreScratch& scratch, double& rSquared);
+                         const EntryTest& test, VectorWidth width, ScoreScratch& scratch, double& rSquared);
 
 }  // namespace rv

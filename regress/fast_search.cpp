@@ -71,10 +71,10 @@ struct ChunkResult {
 
 class FastSearch {
  public:
-  FastSearch(const SearchData& data, const SearchShape& shape, int threads, std::int64_t chunkSize,
+  FastSearch(const SearchData& data, const SearchShape& shape, const FastSearchOptions& options,
              SearchMonitor& monitor)
-      : data_(data), shape_(shape), sequence_(shape), monitor_(monitor), bank_(data, threads),
-        chunkSize_(std::max<std::int64_t>(1, chunkSize)) {
+      : data_(data), shape_(shape), sequence_(shape), monitor_(monitor), bank_(data, options.threads),
+        chunkSize_(std::max<std::int64_t>(1, options.chunkSize)), vectors_(options.vectors.value_or(WidestVectors())) {
     for (int set = 1; set <= kSetCount; ++set)
       if (shape.sets[static_cast<size_t>(set - 1)])
         scorings_[static_cast<size_t>(set - 1)] = PrepareSetScoring(bank_, data, set);
@@ -187,7 +187,8 @@ class FastSearch {
       if (test.threshold != bound.value() || test.denominator != scoring.denominator)
         test = EntryTest(bound.value(), scoring.denominator);
       double rSquared = 0.0;
-      if (ScoreAboveThreshold(bank_, scoring, ids, m, test, scratch, rSquared)) offer(segment.firstOrdinal + i, rSquared);
+      if (ScoreAboveThreshold(bank_, scoring, ids, m, test, vectors_, scratch, rSquared))
+        offer(segment.firstOrdinal + i, rSquared);
     }
   }
 
@@ -247,6 +248,7 @@ class FastSearch {
   SearchMonitor& monitor_;
   const ColumnBank bank_;
   const std::int64_t chunkSize_;
+  const VectorWidth vectors_;
   std::array<std::optional<SetScoring>, kSetCount> scorings_;
   std::int64_t total_ = 0;
   std::int64_t chunkCount_ = 0;
@@ -264,7 +266,7 @@ class FastSearch {
 
 SearchOutcome RunFastSearch(const SearchData& data, const SearchShape& shape, const FastSearchOptions& options,
                             SearchMonitor& monitor) {
-  FastSearch search(data, shape, options.threads, options.chunkSize, monitor);
+  FastSearch search(data, shape, options, monitor);
   return search.run(options.threads);
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include "regress/enumeration.h"
+#include "regress/exact_score.h"
 #include "regress/search_data.h"
 #include "regress/search_monitor.h"
 #include "regress/search_outcome.h"
@@ -13,8 +16,10 @@ namespace rv {
 // can tell (its bound never exceeds the true entry threshold), and finished
 // chunks are replayed in ordinal order through the one insertion rule.
 struct FastSearchOptions {
-  int threads = 1;
+  explicit FastSearchOptions(int threadCount = 1) : threads(threadCount) {}
+  int threads;
   std::int64_t chunkSize = 1 << 16;  // candidates a thread takes at a time
+  std::optional<VectorWidth> vectors;  // the processor's widest when not given
 };
 
 SearchOutcome RunFastSearch(const SearchData& data, const SearchShape& shape, const FastSearchOptions& options,

@@ -40,7 +40,7 @@ void SearchRun::work(SearchRequest request) {
     } else {
       const unsigned cores = std::thread::hardware_concurrency();
       const int threads = request.threads > 0 ? request.threads : static_cast<int>(cores > 0 ? cores : 1);
-      outcome = RunFastSearch(request.data, request.shape, {.threads = threads}, *monitor_);
+      outcome = RunFastSearch(request.data, request.shape, FastSearchOptions(threads), *monitor_);
     }
   }
   {

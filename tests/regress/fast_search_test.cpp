@@ -24,6 +24,14 @@ SearchData FiveVariableSheet() {
   return testing::SheetFromRows(rows);
 }
 
+// Every kernel this processor can run; each must give the same list.
+std::vector<VectorWidth> SupportedWidths() {
+  std::vector<VectorWidth> widths = {VectorWidth::Sse2};
+  if (WidestVectors() != VectorWidth::Sse2) widths.push_back(VectorWidth::Avx2);
+  if (WidestVectors() == VectorWidth::Avx512) widths.push_back(VectorWidth::Avx512);
+  return widths;
+}
+
 struct Case {
   const char* name;
   SearchData data;
@@ -48,16 +56,22 @@ TEST_P(FastSearchTest, GivesTheLiteralListForEveryThreadCountAndChunking) {
   const SearchShape shape = ShapeFor(c.data, c.maxTerms);
   std::int64_t insertions = 0;
   const auto literal = testing::LiteralSearch(c.data, shape, &insertions);
-  for (int threads : {1, 2, 3}) {
-    for (std::int64_t chunk : {std::int64_t{1} << 16, std::int64_t{997}}) {
-      SCOPED_TRACE(::testing::Message() << threads << " threads, chunks of " << chunk);
-      SearchMonitor monitor;
-      const SearchOutcome outcome = RunFastSearch(c.data, shape, {.threads = threads, .chunkSize = chunk}, monitor);
-      ExpectSameList(outcome, literal);
-      EXPECT_EQ(outcome.list.insertCount(), insertions);
-      EXPECT_EQ(outcome.candidateCount, CountCandidates(shape));
-      EXPECT_EQ(monitor.done(), outcome.candidateCount);
-      EXPECT_FALSE(outcome.stopped);
+  for (VectorWidth width : SupportedWidths()) {
+    for (int threads : {1, 2, 3}) {
+      for (std::int64_t chunk : {std::int64_t{1} << 16, std::int64_t{997}}) {
+        SCOPED_TRACE(::testing::Message() << threads << " threads, chunks of " << chunk << ", vector width "
+                                          << static_cast<int>(width));
+        SearchMonitor monitor;
+        FastSearchOptions options(threads);
+        options.chunkSize = chunk;
+        options.vectors = width;
+        const SearchOutcome outcome = RunFastSearch(c.data, shape, options, monitor);
+        ExpectSameList(outcome, literal);
+        EXPECT_EQ(outcome.list.insertCount(), insertions);
+        EXPECT_EQ(outcome.candidateCount, CountCandidates(shape));
+        EXPECT_EQ(monitor.done(), outcome.candidateCount);
+        EXPECT_FALSE(outcome.stopped);
+      }
     }
   }
 }
@@ -69,7 +83,9 @@ TEST(FastSearch, AnnouncesTheSetsInTurn) {
   SearchShape shape = ShapeFor(data, 5);
   shape.sets = {true, false, true, false, false, true};
   SearchMonitor monitor;
-  RunFastSearch(data, shape, {.threads = 2, .chunkSize = 500}, monitor);
+  FastSearchOptions options(2);
+  options.chunkSize = 500;
+  RunFastSearch(data, shape, options, monitor);
   EXPECT_EQ(monitor.takeEvents(),
             (std::vector<SetEvent>{{1, false}, {1, true}, {3, false}, {3, true}, {6, false}, {6, true}}));
 }
@@ -86,7 +102,7 @@ TEST(FastSearch, AStopKeepsWhatWasFoundAndEndsPromptly) {
   const SearchShape shape = ShapeFor(data, 20);
   SearchMonitor monitor;
   SearchOutcome outcome;
-  std::jthread worker([&] { outcome = RunFastSearch(data, shape, {.threads = 2}, monitor); });
+  std::jthread worker([&] { outcome = RunFastSearch(data, shape, FastSearchOptions(2), monitor); });
   while (monitor.done() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
   const auto stopAt = std::chrono::steady_clock::now();
