@@ -8,14 +8,6 @@ namespace rv::cli {
 
 namespace {
 
-SearchShape ShapeOf(const SearchData& data, const DocumentOptions& options) {
-  SearchShape shape;
-  shape.variables = data.variableCount();
-  shape.maxTerms = options.maxTerms;
-  shape.sets = options.setEnabled;
-  return shape;
-}
-
 FitWorkspace Recreate(const SearchData& data, const SearchShape& shape, long long ordinal) {
   FitWorkspace workspace;
   if (!RecreateEquation(workspace, data, shape, ordinal))
@@ -30,7 +22,7 @@ FitWorkspace StoredEquation(const InputFile& input, const std::string& path) {
   if (record == nullptr) throw CliError("'" + path + "' stores no selected equation: give --ordinal K", 1);
   const Document& document = input.document;
   const SearchData data = SnapshotWithCounts(document.sheet.cells, document.pointCount, document.columnCount);
-  const SearchShape shape = ShapeOf(data, document.options);
+  const SearchShape shape = MakeSearchShape(data, document.options);
   if (data.pointCount < 2 || record->ordinal < 1 || record->ordinal > CountCandidates(shape))
     throw CliError("the equation stored in '" + path + "' does not fit its data: give --ordinal K", 1);
   return Recreate(data, shape, record->ordinal);
@@ -51,7 +43,7 @@ FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command
   ApplySearchOptions(arguments, input.document.options);
   const SearchData data = TakeSearchSnapshot(input.document.sheet.cells);
   if (data.pointCount < 2) throw CliError("Enter the data to regress\non the Data tab.", 1);
-  const SearchShape shape = ShapeOf(data, input.document.options);
+  const SearchShape shape = MakeSearchShape(data, input.document.options);
   if (CountCandidates(shape) == 0) throw CliError("'" + path + "' has no X variable to regress on", 1);
   return Recreate(data, shape, ParseInteger(arguments.value("ordinal"), "--ordinal", 1, CountCandidates(shape)));
 }

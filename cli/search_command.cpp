@@ -64,10 +64,7 @@ int RunSearchCommand(const std::vector<std::string>& words) {
 
   const SearchData data = TakeSearchSnapshot(document.sheet.cells);
   if (data.pointCount < 2) throw CliError("Enter the data to regress\non the Data tab.", 1);
-  SearchShape shape;
-  shape.variables = data.variableCount();
-  shape.maxTerms = document.options.maxTerms;
-  shape.sets = document.options.setEnabled;
+  const SearchShape shape = MakeSearchShape(data, document.options);
 
   const SearchOutcome outcome = RunSearchInForeground(data, shape, engine, threads, !arguments.flag("quiet"));
   if (arguments.flag("json"))

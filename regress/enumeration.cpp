@@ -160,6 +160,14 @@ void ClipInto(std::vector<Segment>& out, Segment segment, std::int64_t first, st
 
 }  // namespace
 
+SearchShape MakeSearchShape(const SearchData& data, const DocumentOptions& options) {
+  SearchShape shape;
+  shape.variables = data.variableCount();
+  shape.maxTerms = options.maxTerms;
+  shape.sets = options.setEnabled;
+  return shape;
+}
+
 std::int64_t Binomial(int n, int k) {
   if (k < 0 || n < 0 || k > n) return 0;
   std::int64_t result = 1;

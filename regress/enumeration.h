@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "regress/candidate.h"
+#include "regress/search_data.h"
 #include "sheet/document.h"
 
 namespace rv {
@@ -18,6 +19,9 @@ struct SearchShape {
   int maxTerms = 5;
   std::array<bool, kSetCount> sets{true, true, true, true, true, true};
 };
+
+// The shape of a search over this data with these options.
+SearchShape MakeSearchShape(const SearchData& data, const DocumentOptions& options);
 
 // Candidates of one variable block of one kind pass. A candidate of the block
 // takes m variables u1 < ... < um: every kind of the pass on u1 ... u(m-1),
