@@ -1,7 +1,9 @@
 #include "app/widgets/help_window.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace rv {
@@ -24,6 +26,14 @@ void HelpWindow::showAt(const QString& path, const QString& anchor) {
     path_ = path;
   }
   anchor_ = anchor;
+  // Help asked for from a modal dialog must be readable while the dialog is
+  // open, so the window then takes its turn as the modal one.
+  QWidget* modal = QApplication::activeModalWidget();
+  const bool overModalDialog = modal != nullptr && modal != this;
+  if (overModalDialog != (windowModality() == Qt::ApplicationModal)) {
+    hide();
+    setWindowModality(overModalDialog ? Qt::ApplicationModal : Qt::NonModal);
+  }
   if (!isVisible() && parentWidget() != nullptr) {
     const QPoint centre = parentWidget()->frameGeometry().center();
     move(centre.x() - width() / 2, centre.y() - height() / 2);
@@ -31,7 +41,10 @@ void HelpWindow::showAt(const QString& path, const QString& anchor) {
   show();
   raise();
   activateWindow();
+  // A freshly loaded text is laid out only when the window shows; the topic
+  // is found again once it has been.
   browser_->scrollToAnchor(anchor);
+  QTimer::singleShot(0, browser_, [browser = browser_, anchor] { browser->scrollToAnchor(anchor); });
 }
 
 }  // namespace rv
