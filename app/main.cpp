@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSessionManager>
+#include <clocale>
 #include <cstdlib>
 
 #include "app/main_window.h"
@@ -22,6 +23,9 @@ std::optional<std::string> CommandLineFile(const QStringList& arguments) {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // QApplication takes the user's locale; numbers in cells, files and copies
+  // are always written with a decimal point.
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("Regrovantis"));
   QApplication::setFont(rv::DialogFont());
   QApplication::setQuitOnLastWindowClosed(true);
@@ -43,5 +47,8 @@ int main(int argc, char** argv) {
     window.shutDown();
   });
   window.show();
+  // Without a window manager (a bare X server) the window would never become
+  // active and no shortcut would reach it.
+  window.activateWindow();
   return QApplication::exec();
 }
