@@ -1,0 +1,104 @@
+#include "stats/ui/function_save_panel.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLineEdit>
+
+#include "app/widgets/message_dialog.h"
+#include "app/widgets/resource_pictures.h"
+#include "stats/function_file.h"
+#include "stats/function_text.h"
+#include "stats/ui/picture_button.h"
+
+namespace rv {
+
+namespace {
+
+constexpr int kNameBoxLength = 254;
+
+QStringList LanguageFilters() {
+  QStringList filters;
+  for (int language = 0; language < kFunctionLanguageCount; ++language)
+    filters << QString::fromLatin1(LanguageListEntry(static_cast<FunctionLanguage>(language)));
+  return filters;
+}
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+FunctionSavePanel::FunctionSavePanel(const FitWorkspace& equation, const QString& folder, QWidget* parent)
+    : QFileDialog(parent), equation_(equation) {
+  setObjectName(QStringLiteral("FunctionSavePanel"));
+  setWindowFlags(Qt::Widget);
+  setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+  setAcceptMode(QFileDialog::AcceptSave);
+  setFileMode(QFileDialog::AnyFile);
+  setNameFilters(LanguageFilters());
+  selectNameFilter(LanguageFilters().first());
+  setDirectory(folder);
+  setViewMode(QFileDialog::List);
+  setLabelText(QFileDialog::FileName, QStringLiteral("File name:"));
+  setLabelText(QFileDialog::FileType, QStringLiteral("Language:"));
+  setSizeGripEnabled(false);
+
+  fileNameBox()->setMaxLength(kNameBoxLength);
+  fileNameBox()->setTextMargins(2, 0, 0, 0);
+  if (QWidget* sidebar = findChild<QWidget*>(QStringLiteral("sidebar"))) sidebar->hide();
+
+  // The save button takes the place of the Save and Cancel buttons, beside
+  // the name box and the Language list.
+  saveButton_ = new PictureButton(QStringLiteral("Save"), ResourcePicture(QStringLiteral("FBTN"), QSize(48, 32)),
+                                  kSaveButtonId, this);
+  saveButton_->setFixedSize(54, 48);
+  saveButton_->setDefault(true);
+  connect(saveButton_, &QPushButton::clicked, this, &FunctionSavePanel::save);
+  auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+  auto* grid = qobject_cast<QGridLayout*>(layout());
+  if (buttons != nullptr && grid != nullptr) {
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(buttons), &row, &column, &rowSpan, &columnSpan);
+    buttons->hide();
+    grid->removeWidget(buttons);
+    grid->addWidget(saveButton_, row, column, 2, columnSpan, Qt::AlignCenter);
+  }
+}
+
+FunctionLanguage FunctionSavePanel::language() const {
+  const int index = static_cast<int>(LanguageFilters().indexOf(selectedNameFilter()));
+  return static_cast<FunctionLanguage>(index < 0 ? 0 : index);
+}
+
+QLineEdit* FunctionSavePanel::fileNameBox() const { return findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); }
+
+void FunctionSavePanel::save() {
+  const QString typed = fileNameBox()->text();
+  if (typed.trimmed().isEmpty()) {
+    QApplication::beep();
+    fileNameBox()->setFocus();
+    return;
+  }
+  // A typed name may lead through folders, relative to the folder shown.
+  const QFileInfo target(QDir(directory().absolutePath()), typed);
+  if (target.isDir()) {
+    setDirectory(target.absoluteFilePath());
+    fileNameBox()->clear();
+    return;
+  }
+  const std::string path = FunctionFilePath(LocalPath(target.absolutePath()), LocalPath(target.fileName()), language());
+  if (FunctionFileExists(path) && !confirmReplace(path)) return;
+  const FunctionFileOutcome outcome = WriteFunctionFile(path, GenerateFunctionText(equation_, language()));
+  if (!outcome.written) ShowMessage(QString::fromLocal8Bit(outcome.message.c_str()), this, MessageKind::Error);
+}
+
+bool FunctionSavePanel::confirmReplace(const std::string& path) {
+  return ShowMessage(QString::fromLocal8Bit(ReplaceFileQuestion(path).c_str()), this, MessageKind::YesNo) == kAnswerYes;
+}
+
+void FunctionSavePanel::accept() { save(); }
+
+void FunctionSavePanel::reject() { emit cancelled(); }
+
+}  // namespace rv

@@ -1,0 +1,201 @@
+#include "stats/ui/statistics_dialog.h"
+
+#include <qdrawutil.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QShortcut>
+
+#include "app/widgets/control_id.h"
+#include "app/widgets/help.h"
+#include "app/widgets/place_dialog.h"
+#include "app/widgets/program_fonts.h"
+#include "app/widgets/sticky_button.h"
+#include "stats/copy_texts.h"
+#include "stats/function_text.h"
+#include "stats/ui/chart_picture.h"
+#include "stats/ui/coefficients_page.h"
+#include "stats/ui/function_save_panel.h"
+#include "stats/ui/report_list.h"
+#include "stats/ui/residuals_page.h"
+#include "stats/ui/statistics_layout.h"
+#include "stats/ui/std_errors_page.h"
+
+namespace rv {
+
+namespace {
+
+constexpr QRect kOneLineTitle(16, 20, 404, 20);
+constexpr QRect kTwoLineTitle(16, 12, 404, 40);
+constexpr QRect kFunctionPanelPlace(14, 47, 412, 192);
+constexpr int kButtonTop = 260;
+constexpr int kButtonHeight = 24;
+
+struct PageButtonTexts {
+  const char* print;
+  const char* copy;
+};
+
+// The Print and Copy buttons name what they act on.
+constexpr PageButtonTexts kPageButtonTexts[4] = {
+    {"&Print Coefficients", "&Copy Coefficients"},
+    {"&Print Residuals", "&Copy Residuals"},
+    {"&Print Std Errors", "&Copy Std Errors"},
+    {"&Print Function", "&Copy Function"},
+};
+
+QString DataFolder(const Document& document) { return QFile::decodeName(document.state.dataFolder.c_str()); }
+
+void PutTextOnClipboard(const std::string& text) { QApplication::clipboard()->setText(QString::fromStdString(text)); }
+
+}  // namespace
+
+StatisticsDialog::StatisticsDialog(const FitWorkspace& equation, const Document& document, QWidget* mainWindow)
+    : QDialog(mainWindow), equation_(equation), statistics_(StatisticsPass(equation_)) {
+  setObjectName(QStringLiteral("StatDlg"));
+  setWindowTitle(QStringLiteral("Equation Statistics"));
+  setFont(DialogFont());
+  resize(kStatisticsClientSize);
+
+  title_ = new QLabel(QString::fromStdString(statistics_.equationText), this);
+  SetControlId(title_, kTitleId);
+  QFont bold = DialogFont();
+  bold.setBold(true);
+  title_->setFont(bold);
+  title_->setAlignment(Qt::AlignCenter);
+  placeTitle();
+
+  coefficientsPage_ = new CoefficientsPage(statistics_, this);
+  residualsPage_ = new ResidualsPage(statistics_, this);
+  stdErrorsPage_ = new StdErrorsPage(statistics_, this);
+  functionPanel_ = new FunctionSavePanel(equation_, DataFolder(document), this);
+  functionPanel_->setGeometry(kFunctionPanelPlace);
+  connect(functionPanel_, &FunctionSavePanel::cancelled, this, &QDialog::reject);
+
+  const struct {
+    int id;
+    const char* text;
+    int x, width;
+  } pageButtons[4] = {{kResidualsButtonId, "&Residuals", 8, 56},
+                      {kStdErrorsButtonId, "&Std Errs", 66, 56},
+                      {kFunctionButtonId, "&Function", 124, 56},
+                      {kPrintButtonId, kPageButtonTexts[0].print, 186, 94}};
+  for (size_t i = 0; i < std::size(pageButtons); ++i) {
+    auto* button = new StickyButton(QString::fromLatin1(pageButtons[i].text), pageButtons[i].id, this);
+    button->setGeometry(pageButtons[i].x, kButtonTop, pageButtons[i].width, kButtonHeight);
+    connect(button, &StickyButton::command, this, &StatisticsDialog::pagePressed);
+    pageButtons_[i] = button;
+  }
+  // Printing comes with the print settings; until then the Print page stays closed.
+  pageButtons_[3]->setEnabled(false);
+
+  copyButton_ = new QPushButton(QString::fromLatin1(kPageButtonTexts[0].copy), this);
+  SetControlId(copyButton_, kCopyButtonId);
+  copyButton_->setAutoDefault(false);
+  copyButton_->setGeometry(282, kButtonTop, 94, kButtonHeight);
+  connect(copyButton_, &QPushButton::clicked, this, &StatisticsDialog::copyPage);
+
+  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  SetControlId(close, kCloseButtonId);
+  close->setDefault(true);
+  close->setGeometry(380, kButtonTop, 48, kButtonHeight);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* copyKey = new QShortcut(QKeySequence::Copy, this);
+  copyKey->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(copyKey, &QShortcut::activated, this, &StatisticsDialog::copyPage);
+
+  // On the Function page the help of the file chooser's own controls is that
+  // of the save button.
+  InstallContextHelp(this, kStatisticsHelpBase, [this](int id) {
+    return id < 0 && page_ == kFunctionPage ? FunctionSavePanel::kSaveButtonId : id;
+  });
+
+  showPage(kCoefficientsPage);
+  PlaceDialog(this, mainWindow);
+}
+
+void StatisticsDialog::placeTitle() {
+  const QString text = title_->text();
+  const bool twoLines =
+      text.size() > kOneLineTitleLength || QFontMetrics(title_->font()).horizontalAdvance(text) > kOneLineTitle.width();
+  title_->setWordWrap(twoLines);
+  title_->setGeometry(twoLines ? kTwoLineTitle : kOneLineTitle);
+}
+
+QWidget* StatisticsDialog::pageWidget(int page) const {
+  switch (page) {
+    case kCoefficientsPage:
+      return coefficientsPage_;
+    case kResidualsPage:
+      return residualsPage_;
+    case kStdErrorsPage:
+      return stdErrorsPage_;
+    case kFunctionPage:
+      return functionPanel_;
+    default:
+      return nullptr;
+  }
+}
+
+void StatisticsDialog::pagePressed(int buttonId) {
+  const int requested = buttonId - kResidualsButtonId + kResidualsPage;
+  showPage(requested == page_ ? kCoefficientsPage : requested);
+}
+
+void StatisticsDialog::showPage(int page) {
+  page_ = page;
+  for (int p = kCoefficientsPage; p <= kFunctionPage; ++p) pageWidget(p)->setVisible(p == page);
+  for (size_t i = 0; i < pageButtons_.size(); ++i)
+    pageButtons_[i]->setPressed(static_cast<int>(i) + kResidualsPage == page);
+  pageButtons_[3]->setText(QString::fromLatin1(kPageButtonTexts[page].print));
+  copyButton_->setText(QString::fromLatin1(kPageButtonTexts[page].copy));
+
+  switch (page) {
+    case kCoefficientsPage:
+      coefficientsPage_->list()->setFocus();
+      break;
+    case kResidualsPage:
+      if (QWidget* focus = residualsPage_->focusControl()) focus->setFocus();
+      break;
+    case kStdErrorsPage:
+      stdErrorsPage_->list()->setFocus();
+      break;
+    case kFunctionPage:
+      functionPanel_->raise();
+      functionPanel_->fileNameBox()->setFocus();
+      break;
+  }
+  update();
+}
+
+void StatisticsDialog::copyPage() {
+  switch (page_) {
+    case kCoefficientsPage:
+      PutTextOnClipboard(CopyCoefficientsText(equation_));
+      break;
+    case kResidualsPage:
+      if (residualsPage_->chartMode())
+        QApplication::clipboard()->setMimeData(ChartPictureMimeData(statistics_.residuals));
+      else
+        PutTextOnClipboard(CopyResidualsText(statistics_.residuals));
+      break;
+    case kStdErrorsPage:
+      PutTextOnClipboard(CopyStdErrorsText(statistics_));
+      break;
+    case kFunctionPage:
+      PutTextOnClipboard(GenerateFunctionText(equation_, functionPanel_->language()));
+      break;
+  }
+}
+
+void StatisticsDialog::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  qDrawWinPanel(&painter, rect().adjusted(2, 2, -2, -2), palette(), true);
+}
+
+}  // namespace rv

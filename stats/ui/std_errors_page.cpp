@@ -1,0 +1,32 @@
+#include "stats/ui/std_errors_page.h"
+
+#include "stats/ui/list_frame.h"
+#include "stats/ui/report_list.h"
+#include "stats/ui/statistics_layout.h"
+
+namespace rv {
+
+namespace {
+
+ListFrame StdErrorsFrame() {
+  return {Corners(20, 52, 416, 226),
+          Corners(22, 54, 414, 72),
+          {{62, QStringLiteral("Term")},
+           {146, QStringLiteral("Std Error")},
+           {234, QStringLiteral("t Stat")},
+           {322, QStringLiteral("P Value")}},
+          {102, 190, 278, 366}};
+}
+
+}  // namespace
+
+StdErrorsPage::StdErrorsPage(const EquationStatistics& statistics, QWidget* parent)
+    : StatisticsPage(StdErrorsFrame(), parent),
+      list_(new ReportList(kListId, {{80, false}, {88, true}, {88, true}, {88, true}}, this)) {
+  list_->setGeometry(OnPage(22, 72, 392, 152));
+  std::vector<std::vector<std::string>> rows;
+  for (const TermRow& row : statistics.termRows) rows.push_back({row.label, row.stdError, row.tStat, row.pValue});
+  list_->setRows(rows);
+}
+
+}  // namespace rv
