@@ -1,0 +1,121 @@
+#include "stats/ui/function_save_panel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include "app/widgets/message_dialog.h"
+#include "statistics_dialog_fixture.h"
+#include "stats/function_file.h"
+#include "stats/function_text.h"
+#include "ui/app/modal_answers.h"
+
+namespace rv::testing {
+namespace {
+
+using rv::test::ModalAnswers;
+
+class FunctionSavePanelTest : public StatisticsDialogTest {
+ protected:
+  FunctionSavePanel& openPanel() {
+    document.state.dataFolder = folder.path().toStdString();
+    open();
+    press(StatisticsDialog::kFunctionButtonId);
+    return *dialog->functionPanel();
+  }
+
+  void save(const QString& name, const char* language = "C++ Procedure (*.cpp)") {
+    FunctionSavePanel& panel = *dialog->functionPanel();
+    panel.selectNameFilter(QString::fromLatin1(language));
+    panel.fileNameBox()->setText(name);
+    press(FunctionSavePanel::kSaveButtonId);
+  }
+
+  QString pathOf(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
+
+  static QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  QByteArray expectedText(FunctionLanguage language) const {
+    return QByteArray::fromStdString(GenerateFunctionText(equation, language));
+  }
+
+  QTemporaryDir folder;
+};
+
+TEST_F(FunctionSavePanelTest, SavesUnderTheLanguagesExtensionInTheFolderShown) {
+  FunctionSavePanel& panel = openPanel();
+  EXPECT_EQ(QDir(panel.directory()).absolutePath(), QDir(folder.path()).absolutePath());
+  save(QStringLiteral("fit.txt"));
+  EXPECT_EQ(Contents(pathOf("fit.cpp")), expectedText(FunctionLanguage::Cpp));
+  EXPECT_FALSE(QFile::exists(pathOf("fit.txt")));
+
+  // Enter in the name box saves too, and the panel stays open.
+  panel.selectNameFilter(QStringLiteral("Basic Function (*.bas)"));
+  panel.fileNameBox()->setText(QStringLiteral("fit"));
+  QTest::keyClick(panel.fileNameBox(), Qt::Key_Return);
+  EXPECT_EQ(Contents(pathOf("fit.bas")), expectedText(FunctionLanguage::Basic));
+  EXPECT_TRUE(panel.isVisible());
+  EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(FunctionSavePanelTest, AnEmptyNameWritesNothingAndKeepsTheFocusInTheNameBox) {
+  FunctionSavePanel& panel = openPanel();
+  save(QString());
+  save(QStringLiteral("   "));
+  EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(panel.fileNameBox()));
+  EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(FunctionSavePanelTest, AnExistingFileIsReplacedOnlyAfterYes) {
+  openPanel();
+  {
+    QFile existing(pathOf("fit.c"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write("keep me");
+  }
+  const std::string path = pathOf("fit.c").toStdString();
+  ModalAnswers answers;
+  answers.answer(kAnswerNo).answer(kAnswerYes);
+  save(QStringLiteral("fit.c"), "C Procedure (*.c)");
+  EXPECT_EQ(Contents(pathOf("fit.c")), QByteArray("keep me"));
+  save(QStringLiteral("fit.c"), "C Procedure (*.c)");
+  EXPECT_EQ(Contents(pathOf("fit.c")), expectedText(FunctionLanguage::C));
+  EXPECT_EQ(answers.dialogNames(), QStringList({QStringLiteral("MSGDLG2"), QStringLiteral("MSGDLG2")}));
+  EXPECT_EQ(answers.messageTexts().value(0), QString::fromStdString(ReplaceFileQuestion(path)));
+}
+
+TEST_F(FunctionSavePanelTest, AFileThatCannotBeWrittenIsReportedAsAnError) {
+  openPanel();
+  ModalAnswers answers;
+  answers.answer(kAnswerOk);
+  save(QStringLiteral("no such folder/fit"), "FORTRAN Function (*.for)");
+  ASSERT_EQ(answers.dialogNames(), QStringList(QStringLiteral("MSGDLG4")));
+  const QString expected = QStringLiteral("The function could not be written to the file '%1'.")
+                               .arg(folder.filePath(QStringLiteral("no such folder/fit.for")));
+  EXPECT_TRUE(answers.messageTexts().value(0).startsWith(expected)) << answers.messageTexts().value(0).toStdString();
+  EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(FunctionSavePanelTest, TheNameOfAFolderOpensIt) {
+  FunctionSavePanel& panel = openPanel();
+  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+  save(QStringLiteral("sub"));
+  EXPECT_EQ(QDir(panel.directory()).absolutePath(), QDir(pathOf("sub")).absolutePath());
+  EXPECT_TRUE(panel.fileNameBox()->text().isEmpty());
+  save(QStringLiteral("fit"));
+  EXPECT_EQ(Contents(pathOf("sub/fit.cpp")), expectedText(FunctionLanguage::Cpp));
+}
+
+TEST_F(FunctionSavePanelTest, EscapeInThePanelClosesTheDialog) {
+  FunctionSavePanel& panel = openPanel();
+  QTest::keyClick(panel.fileNameBox(), Qt::Key_Escape);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
+
+}  // namespace
+}  // namespace rv::testing

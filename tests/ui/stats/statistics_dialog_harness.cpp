@@ -1,0 +1,65 @@
+// Opens the Equation Statistics dialog on one equation of a data file, at a
+// chosen page, for looking at the dialog and taking screenshots:
+//
+//   statistics_dialog_harness FILE.rvd [ORDINAL [PAGE [chart]]]
+//
+// ORDINAL numbers the equation as a search over the file's data and options
+// does; without it, or with 0, the equation the file stores is shown. PAGE
+// is 0 Coefficients (the default), 1 Residuals, 2 Std Errs or 3 Function;
+// "chart" shows the Residuals page's chart.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/widgets/control_id.h"
+#include "files/data_file_io.h"
+#include "files/file_paths.h"
+#include "regress/enumeration.h"
+#include "regress/recreate_equation.h"
+#include "stats/ui/residuals_page.h"
+#include "stats/ui/statistics_dialog.h"
+
+namespace {
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "%s\n", message.c_str());
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc < 2) return Fail("usage: statistics_dialog_harness FILE.rvd [ORDINAL [PAGE [chart]]]");
+  const std::string path = argv[1];
+  const long long chosenOrdinal = argc > 2 ? std::atoll(argv[2]) : 0;
+  const int page = argc > 3 ? std::atoi(argv[3]) : 0;
+  const bool chart = argc > 4 && std::string(argv[4]) == "chart";
+
+  rv::LoadResult loaded = rv::LoadDataFile(path);
+  if (loaded.failure != rv::LoadFailure::None) return Fail(loaded.message.text);
+  rv::Document& document = loaded.contents->document;
+  document.state.dataFolder = rv::FolderOfPath(rv::AbsolutePath(path));
+  const rv::DataFileSession& session = loaded.contents->session;
+  if (chosenOrdinal == 0 && session.selectedIndex < 0) return Fail(path + " stores no selected equation");
+
+  // A stored equation goes with the point and column counts of its search.
+  const rv::SearchData data =
+      chosenOrdinal == 0 ? rv::SnapshotWithCounts(document.sheet.cells, document.pointCount, document.columnCount)
+                         : rv::TakeSearchSnapshot(document.sheet.cells);
+  const long long ordinal = chosenOrdinal == 0 ? session.savedEquation.ordinal : chosenOrdinal;
+  rv::FitWorkspace workspace;
+  if (!rv::RecreateEquation(workspace, data, rv::MakeSearchShape(data, document.options), ordinal))
+    return Fail("equation " + std::to_string(ordinal) + " does not fit the file's data");
+
+  rv::StatisticsDialog dialog(workspace, document, nullptr);
+  dialog.show();
+  if (page >= rv::StatisticsDialog::kResidualsPage && page <= rv::StatisticsDialog::kFunctionPage)
+    qobject_cast<QAbstractButton*>(rv::FindControl(&dialog, rv::StatisticsDialog::kResidualsButtonId + page - 1))
+        ->click();
+  if (chart) dialog.residualsPage()->setChartMode(true);
+  return dialog.exec();
+}
