@@ -100,14 +100,19 @@ TEST_F(FunctionSavePanelTest, AFileThatCannotBeWrittenIsReportedAsAnError) {
   EXPECT_TRUE(dialog->isVisible());
 }
 
-TEST_F(FunctionSavePanelTest, TheNameOfAFolderOpensIt) {
+TEST_F(FunctionSavePanelTest, TypedFoldersAreFollowedAndOnlyTheFileNameTakesTheExtension) {
   FunctionSavePanel& panel = openPanel();
-  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
-  save(QStringLiteral("sub"));
-  EXPECT_EQ(QDir(panel.directory()).absolutePath(), QDir(pathOf("sub")).absolutePath());
+  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub.d")));
+  save(QStringLiteral("sub.d/fit"));
+  EXPECT_EQ(Contents(pathOf("sub.d/fit.cpp")), expectedText(FunctionLanguage::Cpp));
+  EXPECT_FALSE(QFile::exists(pathOf("sub.cpp")));
+
+  // The name of a folder opens it.
+  save(QStringLiteral("sub.d"));
+  EXPECT_EQ(QDir(panel.directory()).absolutePath(), QDir(pathOf("sub.d")).absolutePath());
   EXPECT_TRUE(panel.fileNameBox()->text().isEmpty());
-  save(QStringLiteral("fit"));
-  EXPECT_EQ(Contents(pathOf("sub/fit.cpp")), expectedText(FunctionLanguage::Cpp));
+  save(QStringLiteral("other"), "Basic Function (*.bas)");
+  EXPECT_EQ(Contents(pathOf("sub.d/other.bas")), expectedText(FunctionLanguage::Basic));
 }
 
 TEST_F(FunctionSavePanelTest, EscapeInThePanelClosesTheDialog) {
