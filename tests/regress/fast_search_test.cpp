@@ -32,10 +32,24 @@ std::vector<VectorWidth> SupportedWidths() {
   return widths;
 }
 
+// Five smooth variables with little noise: long equations fit best.
+SearchData FiveSmoothVariablesSheet() {
+  std::uint32_t state = 17;
+  std::vector<std::vector<double>> rows;
+  for (int i = 0; i < 30; ++i) {
+    const double x1 = 1.0 + 0.3 * i, x2 = 1.5 + std::fmod(0.7 * i, 4.0), x3 = 2.0 + std::cos(i),
+                 x4 = 0.5 + 0.05 * i * i, x5 = 3.0 + std::sin(0.5 * i);
+    rows.push_back({2.0 + x1 + 0.5 * x2 * x2 + std::sqrt(x3) + 0.3 * x4 * x5 + 0.01 * testing::Noise(state), x1, x2,
+                    x3, x4, x5});
+  }
+  return testing::SheetFromRows(rows);
+}
+
 struct Case {
   const char* name;
   SearchData data;
   int maxTerms;
+  std::array<bool, kSetCount> sets = {true, true, true, true, true, true};
 };
 
 std::vector<Case> Cases() {
@@ -45,7 +59,10 @@ std::vector<Case> Cases() {
           {"degenerate ties", testing::DegenerateSheet(), 6},
           {"all Y equal", testing::AllYEqualSheet(), 4},
           {"two points", testing::TwoPointSheet(), 3},
-          {"five variables", FiveVariableSheet(), 4}};
+          {"five variables", FiveVariableSheet(), 4},
+          // Blocks of many columns, whose neighbours share the elimination of
+          // all but their last variable's columns.
+          {"five variables, long equations", FiveSmoothVariablesSheet(), 9, {true, false, false, false, false, false}}};
 }
 
 class FastSearchTest : public ::testing::TestWithParam<int> {};
@@ -53,7 +70,7 @@ class FastSearchTest : public ::testing::TestWithParam<int> {};
 TEST_P(FastSearchTest, GivesTheLiteralListForEveryThreadCountAndChunking) {
   const Case c = Cases()[static_cast<size_t>(GetParam())];
   SCOPED_TRACE(c.name);
-  const SearchShape shape = ShapeFor(c.data, c.maxTerms);
+  const SearchShape shape = ShapeFor(c.data, c.maxTerms, c.sets);
   std::int64_t insertions = 0;
   const auto literal = testing::LiteralSearch(c.data, shape, &insertions);
   for (VectorWidth width : SupportedWidths()) {
@@ -76,7 +93,7 @@ TEST_P(FastSearchTest, GivesTheLiteralListForEveryThreadCountAndChunking) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(DataSets, FastSearchTest, ::testing::Range(0, 7));
+INSTANTIATE_TEST_SUITE_P(DataSets, FastSearchTest, ::testing::Range(0, 8));
 
 TEST(FastSearch, AnnouncesTheSetsInTurn) {
   const SearchData data = testing::SmoothLawSheet();
