@@ -5,7 +5,9 @@
 #include "app/pending_commands.h"
 #include "app/whats_this_mode.h"
 #include "app/widgets/help.h"
+#include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
+#include "stats/ui/statistics_dialog.h"
 
 namespace rv {
 
@@ -33,7 +35,10 @@ void MainWindow::runCommand(int id) {
       if (page == kDataPage) dataTab_->toggleEditMode();
       break;
     case command::kCopy:
-      if (pending_->statisticsWindowOpen()) break;
+      if (StatisticsDialog* statistics = equationsTab_->statisticsDialog()) {
+        statistics->copyPage();
+        break;
+      }
       runCommand(page == kDataPage ? command::kCopyData
                  : page == kEquationsPage ? command::kCopyEquation
                                           : command::kCopyGraph);
@@ -44,7 +49,7 @@ void MainWindow::runCommand(int id) {
     case command::kClearData: dataTab_->clearSelection(); break;
     case command::kSelectAll: dataTab_->selectAll(); break;
     case command::kCopyGraph: pending_->copyGraph(); break;
-    case command::kCopyEquation: pending_->copyEquation(); break;
+    case command::kCopyEquation: equationsTab_->copyEquation(); break;
     case command::kInsert: dataTab_->insertAtHeader(); break;
     case command::kDelete: dataTab_->deleteAtHeader(); break;
     case command::kFormat: dataTab_->formatColumn(); break;
@@ -57,12 +62,12 @@ void MainWindow::runCommand(int id) {
     case command::kShowEquations:
     case command::kShowGraph: tabs_->setCurrentIndex(id - command::kShowData); break;
     case command::kCalculate:
-      if (page == kEquationsPage) pending_->pressStart();
+      if (page == kEquationsPage) equationsTab_->pressStart();
       else if (page == kGraphPage) pending_->pressDraw();
       break;
-    case command::kStop: pending_->pressStop(); break;
+    case command::kStop: equationsTab_->requestStop(); break;
     case command::kStats:
-      if (page == kEquationsPage) pending_->pressStats();
+      if (page == kEquationsPage) equationsTab_->pressStats();
       break;
     case command::kMaximize: toggleMaximized(); break;
     case command::kDraw:

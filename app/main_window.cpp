@@ -28,6 +28,7 @@
 #include "app/widgets/resource_pictures.h"
 #include "app/widgets/status_bar.h"
 #include "app/widgets/tooltips.h"
+#include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
 
 namespace rv {
@@ -47,7 +48,7 @@ MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
   buildFirstStage();
   files_ = std::make_unique<FileCommands>(document_, session_, equations_, recentFiles_,
                                           std::move(startUp_.pathChooser), static_cast<FileCommandsView&>(*this));
-  pending_ = std::make_unique<PendingCommands>(session_, equations_, this);
+  pending_ = std::make_unique<PendingCommands>(session_, this);
   if (startUp_.secondStageDelayMs >= 0) QTimer::singleShot(startUp_.secondStageDelayMs, this, [this] { finishStartUp(); });
 }
 
@@ -177,7 +178,10 @@ void MainWindow::showOutcome(const FileOutcome& outcome) {
   if (outcome.updateTitle) updateTitle();
   if (outcome.updateRecentFileMenu) commands_->setRecentFiles(recentFiles_.menuItems());
   if (outcome.reloadSheet && dataTab_ != nullptr) dataTab_->reloadFromDocument();
-  if (outcome.reloadEquationList) status_->setPaneText(2, QString());
+  if (outcome.reloadEquationList && equationsTab_ != nullptr) {
+    equationsTab_->reloadList();
+    status_->setPaneText(2, QString());
+  }
   if (outcome.pressDraw) pending_->pressDraw();
   if (outcome.focusCurrentCell && currentPageIndex_ == kDataPage && dataTab_ != nullptr) dataTab_->focusCurrentCell();
 }

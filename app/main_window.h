@@ -11,6 +11,7 @@
 #include "files/data_file_session.h"
 #include "files/recent_files.h"
 #include "regress/equation_list.h"
+#include "regress/fit_workspace.h"
 #include "sheet/document.h"
 
 class QProgressBar;
@@ -20,6 +21,7 @@ namespace rv {
 
 class CommandActions;
 class DataTab;
+class EquationsTab;
 class KeyGate;
 class PendingCommands;
 class StatusBar;
@@ -65,9 +67,11 @@ class MainWindow : public QWidget, private FileCommandsView {
   Document& document() { return document_; }
   DataFileSession& session() { return session_; }
   EquationList& equations() { return equations_; }
+  FitWorkspace& workspace() { return workspace_; }
   const RecentFiles& recentFiles() const { return recentFiles_; }
   CommandActions& commands() const { return *commands_; }
   DataTab* dataTab() const { return dataTab_; }
+  EquationsTab* equationsTab() const { return equationsTab_; }
   QTabWidget* tabs() const { return tabs_; }
   StatusBar* statusBar() const { return status_; }
   QProgressBar* progressBar() const { return progress_; }
@@ -109,6 +113,7 @@ class MainWindow : public QWidget, private FileCommandsView {
   Document document_;
   DataFileSession session_;
   EquationList equations_;
+  FitWorkspace workspace_;
   RecentFiles recentFiles_;
   int toolTipsOption_ = 1;
   bool started_ = false;
@@ -123,6 +128,7 @@ class MainWindow : public QWidget, private FileCommandsView {
   StatusBar* status_ = nullptr;
   QProgressBar* progress_ = nullptr;
   DataTab* dataTab_ = nullptr;
+  EquationsTab* equationsTab_ = nullptr;
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<PendingCommands> pending_;
 };

@@ -7,12 +7,7 @@
 
 namespace rv {
 
-PendingCommands::PendingCommands(const DataFileSession& session, const EquationList& equations, QWidget* owner)
-    : session_(session), equations_(equations), owner_(owner) {}
-
-bool PendingCommands::equationSelected() const {
-  return session_.selectedIndex >= 0 && session_.selectedIndex < equations_.size();
-}
+PendingCommands::PendingCommands(const DataFileSession& session, QWidget* owner) : session_(session), owner_(owner) {}
 
 void PendingCommands::printData() {}
 
@@ -30,18 +25,7 @@ void PendingCommands::copyGraph() {
   ShowCopyGraphDialog(owner_);
 }
 
-void PendingCommands::copyEquation() {
-  if (!equationSelected())
-    ShowMessage(QStringLiteral("First select the equation to copy."), owner_, MessageKind::Information);
-}
-
 void PendingCommands::showVariables() {}
-
-void PendingCommands::pressStart() {}
-
-void PendingCommands::pressStop() {}
-
-void PendingCommands::pressStats() {}
 
 void PendingCommands::pressDraw() {}
 

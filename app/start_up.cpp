@@ -11,6 +11,7 @@
 #include "app/widgets/status_bar.h"
 #include "app/widgets/tooltips.h"
 #include "files/settings_file.h"
+#include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
 
 namespace rv {
@@ -36,11 +37,12 @@ void PutIntoPage(QWidget* page, QWidget* content) {
 void MainWindow::finishStartUp() {
   if (started_) return;
   ShowProgress(progress_, 40);
-  for (auto [index, name] : {std::pair{kEquationsPage, "EqunTab"}, std::pair{kGraphPage, "GrphTab"}}) {
-    auto* page = new QWidget;
-    page->setObjectName(QString::fromLatin1(name));
-    PutIntoPage(tabs_->widget(index), page);
-  }
+  equationsTab_ = new EquationsTab({document_, session_, equations_, workspace_, *status_, *progress_});
+  PutIntoPage(tabs_->widget(kEquationsPage), equationsTab_);
+  connect(equationsTab_, &EquationsTab::commandRequested, this, &MainWindow::runCommand);
+  auto* graphPage = new QWidget;
+  graphPage->setObjectName(QStringLiteral("GrphTab"));
+  PutIntoPage(tabs_->widget(kGraphPage), graphPage);
   ShowProgress(progress_, 60);
   readSettings();
   const bool helpFileFound = HelpFileReadable(startUp_.helpFilePath);
@@ -82,7 +84,7 @@ void MainWindow::readSettings() {
 void MainWindow::shutDown() {
   if (shutDown_) return;
   shutDown_ = true;
-  pending_->pressStop();
+  if (equationsTab_ != nullptr) equationsTab_->requestStop();
   if (!started_ || startUp_.settingsPath.empty()) return;
   WriteSettingsFile(startUp_.settingsPath,
                     Settings{toolTipsOption_, recentFiles_.settingsValues(), document_.state.dataFolder});

@@ -1,0 +1,311 @@
+#include "regress/ui/equations_tab.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <climits>
+
+#include "app/widgets/control_id.h"
+#include "app/widgets/message_dialog.h"
+#include "app/widgets/status_bar.h"
+#include "app/widgets/sticky_button.h"
+#include "app/widgets/tooltips.h"
+#include "regress/current_equation.h"
+#include "regress/ui/equation_list_model.h"
+#include "regress/ui/equation_list_view.h"
+#include "regress/ui/set_status_lines.h"
+#include "stats/copy_texts.h"
+#include "stats/ui/statistics_dialog.h"
+
+namespace rv {
+
+namespace {
+
+// The context menu's items and the commands they raise.
+constexpr struct {
+  const char* text;
+  int command;
+} kContextMenu[] = {{"Calculate", 48}, {"Print", 23}, {"Copy", 29}, {"Help", 42}};
+
+// The headings above the list, where the list's own area begins at x = 92.
+constexpr int kListLeft = 92;
+constexpr int kListTop = 24;
+constexpr struct {
+  const char* text;
+  int x;
+} kHeadings[] = {{"Rsq", 102}, {"No", 181}, {"Equation", 221}};
+constexpr int kHeadingTop = 6;
+constexpr int kSeparators[] = {160, 216};
+
+constexpr QRect kButtonPlaces[] = {{5, 4, 80, 20}, {5, 24, 80, 20}, {5, 44, 80, 20}};
+constexpr QPoint kStatusLinesPlace(7, 70);
+
+QString CountText(std::int64_t count) { return QString::number(count); }
+
+// A progress bar counts in int; longer searches are shown in proportion.
+std::int64_t ProgressScale(std::int64_t total) { return total <= INT_MAX ? 1 : total / INT_MAX + 1; }
+
+StickyButton* MakeStickyButton(const char* text, int id, int toolTip, QWidget* parent) {
+  auto* button = new StickyButton(QString::fromLatin1(text), id, parent);
+  AddTooltip(button, toolTip);
+  // The main window's accelerators press the button; a mnemonic of its own
+  // would make the key ambiguous.
+  button->setShortcut(QKeySequence());
+  return button;
+}
+
+}  // namespace
+
+EquationsTab::EquationsTab(EquationsTabContext context, QWidget* parent)
+    : QWidget(parent), context_(context), listShape_(MakeSearchShape({}, context.document.options)) {
+  setObjectName(QStringLiteral("EqunTab"));
+  start_ = MakeStickyButton("&Start", kStartId, kTipStartRegression, this);
+  stop_ = new QPushButton(QStringLiteral("S&top"), this);
+  SetControlId(stop_, kStopId);
+  AddTooltip(stop_, kTipStopRegression);
+  stop_->setAutoDefault(false);
+  stop_->setShortcut(QKeySequence());
+  stats_ = MakeStickyButton("St&ats", kStatsId, kTipShowStatistics, this);
+  start_->setGeometry(kButtonPlaces[0]);
+  stop_->setGeometry(kButtonPlaces[1]);
+  stats_->setGeometry(kButtonPlaces[2]);
+  connect(start_, &StickyButton::command, this, &EquationsTab::buttonCommand);
+  connect(stats_, &StickyButton::command, this, &EquationsTab::buttonCommand);
+  connect(stop_, &QPushButton::clicked, this, &EquationsTab::requestStop);
+
+  statusLines_ = new SetStatusLines(this);
+  statusLines_->move(kStatusLinesPlace);
+
+  model_ = new EquationListModel(context_.equations, this);
+  list_ = new EquationListView(model_, this);
+  connect(list_, &EquationListView::rowSelected, this, [this](int row) { context_.session.selectedIndex = row; });
+  connect(list_, &EquationListView::rowActivated, this, [this] {
+    if (!searching_) showStatistics();
+  });
+  connect(list_, &EquationListView::contextMenuAt, this, &EquationsTab::showContextMenu);
+
+  progressTimer_ = new QTimer(this);
+  progressTimer_->setObjectName(QStringLiteral("ProgressTimer"));
+  progressTimer_->setInterval(kProgressPeriodMs);
+  connect(progressTimer_, &QTimer::timeout, this, &EquationsTab::showProgress);
+  watchTimer_ = new QTimer(this);
+  watchTimer_->setInterval(kWatchPeriodMs);
+  connect(watchTimer_, &QTimer::timeout, this, &EquationsTab::watchSearch);
+}
+
+// The search's worker threads are stopped and joined by the run itself.
+EquationsTab::~EquationsTab() = default;
+
+StatisticsDialog* EquationsTab::statisticsDialog() const { return statistics_; }
+
+void EquationsTab::pressStart() { start_->click(); }
+
+void EquationsTab::pressStats() { stats_->click(); }
+
+void EquationsTab::requestStop() {
+  if (searching_) run_.requestStop();
+}
+
+void EquationsTab::buttonCommand(int id) {
+  if (id == kStartId) startPressed();
+  else if (id == kStatsId) statsPressed();
+}
+
+// The button has just changed its state. While a search runs it stays
+// pressed until the search has ended.
+void EquationsTab::startPressed() {
+  if (searching_) {
+    requestStop();
+    start_->setPressed(true);
+    stats_->setPressed(false);
+    return;
+  }
+  startSearch();
+}
+
+void EquationsTab::statsPressed() {
+  if (searching_) {
+    requestStop();
+    stats_->setPressed(false);
+    return;
+  }
+  showStatistics();
+}
+
+void EquationsTab::startSearch() {
+  SearchRequest request;
+  request.data = TakeSearchSnapshot(context_.document.sheet.cells);
+  request.shape = MakeSearchShape(request.data, context_.document.options);
+  if (request.data.pointCount < 2) {
+    ShowMessage(QString::fromLatin1(kTooFewPointsMessage), window(), MessageKind::Information);
+    start_->setPressed(false);
+    return;
+  }
+  // The counts go with the ordinals of the new list: the data file stores
+  // them and re-creation reads them.
+  context_.document.pointCount = request.data.pointCount;
+  context_.document.columnCount = request.data.columnCount;
+  listShape_ = request.shape;
+
+  start_->setPressed(true);
+  statusLines_->clear();
+  context_.status.setPaneText(1, QStringLiteral("Working"));
+  context_.status.setPaneText(2, QString());
+  context_.equations.clear();
+  model_->showNothing();
+  context_.session.selectedIndex = -1;
+  context_.session.graphedIndex = -2;
+  // The workspace's equation belongs to the old list.
+  context_.workspace.lastFittedOrdinal = 0;
+  progressScale_ = 1;
+  context_.progress.setRange(0, 0);
+  context_.progress.setValue(0);
+  context_.progress.show();
+
+  abandoned_ = false;
+  searching_ = true;
+  run_.start(std::move(request));
+  progressTimer_->start();
+  watchTimer_->start();
+}
+
+void EquationsTab::watchSearch() {
+  for (const SetEvent& event : run_.takeEvents()) statusLines_->present(event);
+  const SearchProgress progress = run_.progress();
+  if (progress.phase != SearchPhase::Counting && context_.progress.maximum() == 0 && progress.total > 0) {
+    progressScale_ = ProgressScale(progress.total);
+    context_.progress.setRange(0, static_cast<int>(progress.total / progressScale_));
+  }
+  if (run_.running()) return;
+  if (std::optional<SearchOutcome> outcome = run_.takeOutcome()) finishSearch(std::move(*outcome));
+}
+
+void EquationsTab::showProgress() {
+  const SearchProgress progress = run_.progress();
+  if (progress.phase != SearchPhase::Fitting) return;
+  const std::int64_t done = progress.done;
+  context_.progress.setValue(static_cast<int>(done / progressScale_));
+  context_.status.setPaneText(2, CountText(done));
+}
+
+void EquationsTab::finishSearch(SearchOutcome outcome) {
+  searching_ = false;
+  progressTimer_->stop();
+  watchTimer_->stop();
+  context_.progress.hide();
+  start_->setPressed(false);
+  context_.status.setPaneText(1, QStringLiteral("Ready"));
+  if (abandoned_) return;
+
+  context_.equations = std::move(outcome.list);
+  model_->showEntries();
+  list_->fitEquationColumn();
+  selectRow(context_.equations.empty() ? -1 : 0);
+  if (list_->isVisible()) list_->setFocus();
+  context_.status.setPaneText(2, CountText(outcome.candidateCount));
+  context_.session.graphDrawn = false;
+  context_.document.state.modified = true;
+}
+
+void EquationsTab::reloadList() {
+  if (searching_) {
+    abandoned_ = true;
+    run_.requestStop();
+  }
+  statusLines_->clear();
+  const int selected = context_.session.selectedIndex;
+  model_->showEntries();
+  list_->fitEquationColumn();
+  selectRow(selected);
+  // The stored equation is re-created by the ordinals of the file's counts
+  // and options.
+  listShape_ = MakeSearchShape(
+      SnapshotWithCounts(context_.document.sheet.cells, context_.document.pointCount, context_.document.columnCount),
+      context_.document.options);
+  context_.workspace.lastFittedOrdinal = 0;
+}
+
+void EquationsTab::selectRow(int row) {
+  list_->selectRow(row);
+  context_.session.selectedIndex = list_->selectedRow();
+}
+
+bool EquationsTab::equationSelected() const { return model_->entryAt(context_.session.selectedIndex) != nullptr; }
+
+bool EquationsTab::makeSelectedEquationCurrent() {
+  if (searching_) return false;
+  const EquationRecord* chosen = model_->entryAt(context_.session.selectedIndex);
+  if (chosen == nullptr) return false;
+  const SearchData data =
+      SnapshotWithCounts(context_.document.sheet.cells, context_.document.pointCount, context_.document.columnCount);
+  if (MakeChosenEquationCurrent(context_.workspace, data, listShape_, *chosen)) return true;
+  // A failed attempt has left a half-built candidate in the workspace.
+  context_.workspace.lastFittedOrdinal = 0;
+  ShowMessage(QString::fromLatin1(kCannotRecreateMessage), window(), MessageKind::Error);
+  return false;
+}
+
+// The Stats button stays pressed while the dialog is open.
+void EquationsTab::showStatistics() {
+  if (!equationSelected()) {
+    stats_->setPressed(false);
+    ShowMessage(QString::fromLatin1(kSelectToDisplayMessage), window(), MessageKind::Information);
+    return;
+  }
+  if (!makeSelectedEquationCurrent()) {
+    stats_->setPressed(false);
+    return;
+  }
+  stats_->setPressed(true);
+  StatisticsDialog dialog(context_.workspace, context_.document, window());
+  statistics_ = &dialog;
+  dialog.exec();
+  statistics_ = nullptr;
+  stats_->setPressed(false);
+  // Without a window manager nothing would give the main window the keyboard back.
+  window()->activateWindow();
+  list_->setFocus();
+}
+
+void EquationsTab::copyEquation() {
+  if (!equationSelected()) {
+    ShowMessage(QString::fromLatin1(kSelectToCopyMessage), window(), MessageKind::Information);
+    return;
+  }
+  if (!makeSelectedEquationCurrent()) return;
+  QApplication::clipboard()->setText(QString::fromStdString(CopyCoefficientsText(context_.workspace)));
+}
+
+void EquationsTab::showContextMenu(const QPoint& globalPosition) {
+  QMenu menu(this);
+  menu.setObjectName(QStringLiteral("CtxMenu"));
+  for (const auto& item : kContextMenu) {
+    const int id = item.command;
+    connect(menu.addAction(QString::fromLatin1(item.text)), &QAction::triggered, this,
+            [this, id] { emit commandRequested(id); });
+  }
+  menu.exec(globalPosition);
+}
+
+void EquationsTab::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  // The list's frame moves its columns right by the frame's width.
+  const int shift = list_->x() + list_->frameWidth() - kListLeft;
+  painter.setPen(palette().color(QPalette::WindowText));
+  const int textHeight = kListTop - kHeadingTop;
+  for (const auto& heading : kHeadings)
+    painter.drawText(QRect(heading.x + shift, kHeadingTop, 100, textHeight), Qt::AlignLeft | Qt::AlignTop,
+                     QString::fromLatin1(heading.text));
+  painter.setPen(palette().color(QPalette::Mid));
+  for (int x : kSeparators) painter.drawLine(x + shift, kHeadingTop - 2, x + shift, kListTop - 2);
+}
+
+void EquationsTab::resizeEvent(QResizeEvent*) {
+  list_->setGeometry(kListLeft, kListTop, std::max(0, width() - 97), std::max(0, height() - 27));
+}
+
+}  // namespace rv

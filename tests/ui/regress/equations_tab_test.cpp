@@ -1,0 +1,101 @@
+#include <QMenu>
+#include <QProgressBar>
+#include <QTimer>
+
+#include "app/widgets/message_dialog.h"
+#include "equations_fixture.h"
+#include "regress/enumeration.h"
+#include "regress/ui/set_status_lines.h"
+
+namespace rv::test {
+namespace {
+
+using EquationsTabTest = EquationsTest;
+
+// Repeated Y values and a variable equal to Y: many candidates tie.
+std::vector<std::vector<double>> TyingRows() {
+  std::vector<std::vector<double>> rows;
+  for (int i = 0; i < 9; ++i) rows.push_back({(i % 3) + 1.0, 2.0, 1.0 + i, (i % 3) + 1.0});
+  return rows;
+}
+
+int SlotOf(const EquationList& equations, const EquationRecord& entry) {
+  for (int slot = 0; slot < equations.size(); ++slot)
+    if (&equations.slot(slot) == &entry) return slot;
+  return -1;
+}
+
+TEST_F(EquationsTabTest, ASearchListsEveryEntryBestFirstWithTiesInSlotOrder) {
+  startWithRows(TyingRows());
+  window->document().options.maxTerms = 3;
+  window->document().state.modified = false;
+  search();
+
+  const EquationList& equations = window->equations();
+  ASSERT_GT(rows(), 1);
+  EXPECT_EQ(rows(), equations.size());
+  int ties = 0;
+  for (int r = 0; r + 1 < rows(); ++r) {
+    ASSERT_GE(row(r).rSquared, row(r + 1).rSquared) << "row " << r;
+    if (row(r).rSquared == row(r + 1).rSquared) {
+      ++ties;
+      EXPECT_LT(SlotOf(equations, row(r)), SlotOf(equations, row(r + 1))) << "row " << r;
+    }
+  }
+  EXPECT_GT(ties, 0) << "the sheet is meant to make candidates tie";
+  EXPECT_EQ(shown(0, EquationListModel::kRSquaredColumn), QString::fromStdString(row(0).rSquaredText));
+  EXPECT_EQ(shown(0, EquationListModel::kOrdinalColumn), QString::number(row(0).ordinal));
+  EXPECT_EQ(shown(0, EquationListModel::kEquationColumn), QString::fromStdString(row(0).text));
+
+  // The best entry is selected, the run's counts and the set lines are shown.
+  EXPECT_EQ(tab().list()->selectedRow(), 0);
+  EXPECT_EQ(window->session().selectedIndex, 0);
+  SearchShape shape;
+  shape.variables = 3;
+  shape.maxTerms = 3;
+  EXPECT_EQ(statusPane(1), "Ready");
+  EXPECT_EQ(statusPane(2), QString::number(CountCandidates(shape)));
+  for (int line = 0; line < 6; ++line) {
+    EXPECT_EQ(tab().statusLines()->lineText(line), QStringLiteral("Set %1").arg(line + 1));
+    EXPECT_TRUE(tab().statusLines()->lineChecked(line));
+  }
+  EXPECT_EQ(tab().statusLines()->lineText(6), "");
+  EXPECT_FALSE(window->progressBar()->isVisible());
+  EXPECT_TRUE(window->document().state.modified);
+  EXPECT_EQ(window->document().pointCount, 9);
+  EXPECT_EQ(window->document().columnCount, 4);
+
+  // One point left: the message, and the list and texts stay as they were.
+  const int listed = rows();
+  for (int r = 1; r < 9; ++r) window->document().sheet.cell(r, 0) = EmptyValue;
+  answers.answer(kAnswerOk);
+  window->runCommand(command::kCalculate);
+  EXPECT_EQ(answers.messageTexts(), QStringList{"Enter the data to regress\non the Data tab."});
+  EXPECT_EQ(answers.dialogNames(), QStringList{"MSGDLG1"});
+  EXPECT_FALSE(tab().startButton()->isPressed());
+  EXPECT_FALSE(tab().searchRunning());
+  EXPECT_EQ(rows(), listed);
+  EXPECT_EQ(statusPane(2), QString::number(CountCandidates(shape)));
+  EXPECT_EQ(window->document().pointCount, 9);
+}
+
+TEST_F(EquationsTabTest, TheListsContextMenuRaisesItsCommands) {
+  startWithRows(TyingRows());
+  QStringList items;
+  QTimer::singleShot(50, [&items] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->objectName(), "CtxMenu");
+    for (QAction* action : menu->actions()) items << action->text();
+    menu->actions().first()->trigger();
+    menu->close();
+  });
+  QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 20), tab().list()->mapToGlobal(QPoint(20, 20)));
+  QApplication::sendEvent(tab().list()->viewport(), &request);
+  EXPECT_EQ(items, (QStringList{"Calculate", "Print", "Copy", "Help"}));
+  ASSERT_TRUE(searchEnded());
+  EXPECT_GT(rows(), 0);
+}
+
+}  // namespace
+}  // namespace rv::test

@@ -1,0 +1,143 @@
+#include <QElapsedTimer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdint>
+#include <iostream>
+
+#include "equations_fixture.h"
+#include "regress/enumeration.h"
+#include "sheet/ui/cell_editor.h"
+
+namespace rv::test {
+namespace {
+
+// Fifty points over fifteen variables searched with Maximum Terms 20: far
+// more candidates than any test can wait for.
+class LargeSearchTest : public EquationsTest {
+ protected:
+  void SetUp() override {
+    std::uint32_t state = 3;
+    auto noise = [&state] {
+      state = state * 1664525u + 1013904223u;
+      return static_cast<double>(state >> 8) / 16777216.0;
+    };
+    std::vector<std::vector<double>> rows;
+    for (int i = 0; i < 50; ++i) {
+      std::vector<double> row = {4.0 + noise()};
+      for (int v = 1; v <= 15; ++v) row.push_back(1.0 + v + noise());
+      rows.push_back(row);
+    }
+    startWithRows(rows);
+    window->document().options.maxTerms = 20;
+  }
+
+  static std::string wholeCount() {
+    SearchShape shape;
+    shape.variables = 15;
+    shape.maxTerms = 20;
+    return std::to_string(CountCandidates(shape));
+  }
+
+  // Starts the search and lets it fit for a while.
+  void startAndLetRun(int ms) {
+    window->runCommand(command::kCalculate);
+    ASSERT_TRUE(tab().searchRunning());
+    QTest::qWait(ms);
+    ASSERT_TRUE(tab().searchRunning());
+  }
+};
+
+// Stop, Alt+T, Start pressed again and Stats pressed during the run all end
+// it promptly with the equations found so far.
+TEST_F(LargeSearchTest, EveryStopRequestEndsTheRunWithinTwoSecondsKeepingWhatItFound) {
+  const std::pair<const char*, std::function<void()>> requests[] = {
+      {"Stop", [this] { tab().stopButton()->click(); }},
+      {"Alt+T", [this] { window->runCommand(command::kStop); }},
+      {"F9", [this] { window->runCommand(command::kCalculate); }},
+      {"Stats", [this] { window->runCommand(command::kStats); }},
+  };
+  for (const auto& [name, request] : requests) {
+    startAndLetRun(1500);
+    QElapsedTimer clock;
+    clock.start();
+    request();
+    EXPECT_FALSE(tab().statsButton()->isPressed()) << name;
+    ASSERT_TRUE(searchEnded(5000)) << name;
+    const double seconds = clock.elapsed() / 1000.0;
+    std::cout << "[ measured ] " << name << " ended the search after " << seconds << " s\n";
+    EXPECT_LT(seconds, 2.0) << name;
+    EXPECT_GT(rows(), 0) << name;
+    for (int r = 0; r + 1 < rows(); ++r) ASSERT_GE(row(r).rSquared, row(r + 1).rSquared) << name;
+    EXPECT_EQ(window->session().selectedIndex, 0) << name;
+    EXPECT_EQ(statusPane(1), "Ready") << name;
+    EXPECT_EQ(statusPane(2).toStdString(), wholeCount()) << name;
+    EXPECT_FALSE(window->progressBar()->isVisible()) << name;
+  }
+}
+
+// A new sheet replaces the one the search started from: the search stops
+// and what it found is dropped, so no equation of the old data is listed.
+TEST_F(LargeSearchTest, ASearchWhoseSheetIsReplacedListsNothing) {
+  startAndLetRun(1000);
+  window->runCommand(command::kNew);
+  ASSERT_TRUE(searchEnded(5000));
+  EXPECT_EQ(rows(), 0);
+  EXPECT_EQ(window->equations().size(), 0);
+  EXPECT_EQ(window->session().selectedIndex, -1);
+  EXPECT_FALSE(window->document().state.modified);
+  EXPECT_EQ(window->document().pointCount, 0);
+  EXPECT_EQ(statusPane(1), "Ready");
+}
+
+// The interface thread keeps answering while the search fits on every core:
+// the longest pause between the ticks of a 10 ms timer stays short while the
+// user types on the Data tab, switches tabs and resizes the window.
+TEST_F(LargeSearchTest, TheWindowAnswersWhileTheSearchRuns) {
+  window->runCommand(command::kCalculate);
+  QElapsedTimer clock;
+  clock.start();
+  qint64 lastTick = 0;
+  qint64 longestPause = 0;
+  QTimer probe;
+  probe.setTimerType(Qt::PreciseTimer);
+  probe.setInterval(10);
+  QObject::connect(&probe, &QTimer::timeout, [&] {
+    const qint64 now = clock.elapsed();
+    longestPause = std::max(longestPause, now - lastTick);
+    lastTick = now;
+  });
+  lastTick = clock.elapsed();
+  probe.start();
+
+  window->runCommand(command::kShowData);
+  QWidget* cell = window->dataTab()->cellEditor();
+  cell->setFocus();
+  for (const char* key : {"1", "2", ".", "5"}) {
+    QTest::keyClicks(cell, key);
+    QTest::qWait(150);
+  }
+  QTest::keyClick(cell, Qt::Key_Tab);
+  for (int step = 0; step < 6; ++step) {
+    window->resize(640 + 20 * step, 460 + 10 * step);
+    QTest::qWait(150);
+  }
+  window->runCommand(command::kShowEquations);
+  QTest::qWait(1200);
+  probe.stop();
+
+  std::cout << "[ measured ] longest pause of the interface thread: " << longestPause << " ms\n";
+  EXPECT_LT(longestPause, 250);
+  EXPECT_EQ(window->document().sheet.cell(0, 0), 12.5);
+  ASSERT_TRUE(tab().searchRunning());
+  EXPECT_EQ(statusPane(1), "Working");
+  // The two-second count has been shown at least once.
+  EXPECT_GT(statusPane(2).toLongLong(), 0);
+  EXPECT_GT(window->progressBar()->value(), 0);
+
+  window->runCommand(command::kStop);
+  ASSERT_TRUE(searchEnded(5000));
+}
+
+}  // namespace
+}  // namespace rv::test
