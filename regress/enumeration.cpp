@@ -11,14 +11,8 @@ using Kinds = std::array<std::uint8_t, 4>;
 
 constexpr int kA = 1, kB = 2, kC = 4, kD = 8;
 
-struct BlockDefinition {
-  int m;
-  std::uint8_t last;
-  bool ungated;
-};
-
-std::vector<BlockDefinition> MakeEngineBlocks(int engine) {
-  std::vector<BlockDefinition> blocks;
+std::vector<VariableBlock> MakeEngineBlocks(int engine) {
+  std::vector<VariableBlock> blocks;
   switch (engine) {
     case 1:
       blocks.push_back({1, std::uint8_t(kA), true});
@@ -50,28 +44,28 @@ std::vector<BlockDefinition> MakeEngineBlocks(int engine) {
   return blocks;
 }
 
-const std::vector<BlockDefinition>& EngineBlocks(int engine) {
-  static const std::array<std::vector<BlockDefinition>, 5> blocks = {
-      std::vector<BlockDefinition>{}, MakeEngineBlocks(1), MakeEngineBlocks(2), MakeEngineBlocks(3),
+const std::vector<VariableBlock>& EngineBlocks(int engine) {
+  static const std::array<std::vector<VariableBlock>, 5> blocks = {
+      std::vector<VariableBlock>{}, MakeEngineBlocks(1), MakeEngineBlocks(2), MakeEngineBlocks(3),
       MakeEngineBlocks(4)};
   return blocks[static_cast<size_t>(engine)];
 }
 
 // Maximum Terms a block needs: one more than its number of terms, except for
 // the fifteen-term block m = 4, last = ABC of four kinds, which needs 18.
-int RequiredMaxTerms(int engine, const BlockDefinition& block) {
+int RequiredMaxTerms(int engine, const VariableBlock& block) {
   if (block.ungated) return 0;
   if (engine == 4 && block.m == 4 && block.last == (kA | kB | kC)) return 18;
   return engine * (block.m - 1) + std::popcount(block.last) + 1;
 }
 
-bool BlockRuns(const SearchShape& shape, int engine, const BlockDefinition& block) {
+bool BlockRuns(const SearchShape& shape, int engine, const VariableBlock& block) {
   return shape.variables >= block.m && shape.maxTerms >= RequiredMaxTerms(engine, block);
 }
 
 std::int64_t PassCount(const SearchShape& shape, int engine) {
   std::int64_t count = 0;
-  for (const BlockDefinition& block : EngineBlocks(engine))
+  for (const VariableBlock& block : EngineBlocks(engine))
     if (BlockRuns(shape, engine, block)) count += Binomial(shape.variables, block.m);
   return count;
 }
@@ -138,13 +132,11 @@ std::int64_t RationalCount(int set, int variables) {
   return HasRationalCandidates(set) ? std::int64_t{variables} * (variables + 1) : 0;
 }
 
-BlockPass MakeBlockPass(int set, int engine, const Kinds& kinds, const BlockDefinition& block) {
-  BlockPass pass;
+KindPass MakeKindPass(int set, int engine, const Kinds& kinds) {
+  KindPass pass;
   pass.set = set;
   pass.engine = engine;
   pass.kinds = kinds;
-  pass.m = block.m;
-  pass.last = block.last;
   return pass;
 }
 
@@ -228,13 +220,13 @@ bool NextSubset(int n, int m, std::uint8_t* subset) {
   return true;
 }
 
-Candidate BlockCandidate(const BlockPass& block, const std::uint8_t* subset) {
+Candidate BlockCandidate(const KindPass& pass, const VariableBlock& block, const std::uint8_t* subset) {
   Candidate candidate;
-  candidate.set = block.set;
+  candidate.set = pass.set;
   for (int r = 0; r + 1 < block.m; ++r)
-    for (int k = 0; k < block.engine; ++k) candidate.add({block.kinds[static_cast<size_t>(k)], subset[r], subset[r + 1]});
-  for (int k = 0; k < block.engine; ++k)
-    if (block.last & (1u << k)) candidate.add({block.kinds[static_cast<size_t>(k)], subset[block.m - 1], 0});
+    for (int k = 0; k < pass.engine; ++k) candidate.add({pass.kinds[static_cast<size_t>(k)], subset[r], subset[r + 1]});
+  for (int k = 0; k < pass.engine; ++k)
+    if (block.last & (1u << k)) candidate.add({pass.kinds[static_cast<size_t>(k)], subset[block.m - 1], 0});
   return candidate;
 }
 
@@ -287,7 +279,7 @@ Candidate CandidateSequence::candidateAt(std::int64_t ordinal) const {
       }
       const Kinds& kinds = passes[static_cast<size_t>(offset / perPass)];
       std::int64_t rank = offset % perPass;
-      for (const BlockDefinition& block : EngineBlocks(engine)) {
+      for (const VariableBlock& block : EngineBlocks(engine)) {
         if (!BlockRuns(shape, engine, block)) continue;
         const std::int64_t size = Binomial(shape.variables, block.m);
         if (rank >= size) {
@@ -296,7 +288,7 @@ Candidate CandidateSequence::candidateAt(std::int64_t ordinal) const {
         }
         std::uint8_t subset[16];
         UnrankSubset(shape.variables, block.m, rank, subset);
-        return BlockCandidate(MakeBlockPass(set, engine, kinds, block), subset);
+        return BlockCandidate(MakeKindPass(set, engine, kinds), block, subset);
       }
     }
   }
@@ -333,11 +325,12 @@ std::vector<Segment> CandidateSequence::segmentsBetween(std::int64_t first, std:
       for (size_t pass = static_cast<size_t>(firstPass); pass < passes.size(); ++pass) {
         std::int64_t blockStart = ordinal + static_cast<std::int64_t>(pass) * perPass;
         if (blockStart > last) break;
-        for (const BlockDefinition& block : EngineBlocks(engine)) {
+        for (const VariableBlock& block : EngineBlocks(engine)) {
           if (!BlockRuns(shape, engine, block)) continue;
           Segment segment;
           segment.set = set;
-          segment.block = MakeBlockPass(set, engine, passes[pass], block);
+          segment.pass = MakeKindPass(set, engine, passes[pass]);
+          segment.block = block;
           segment.firstOrdinal = blockStart;
           segment.count = Binomial(shape.variables, block.m);
           ClipInto(segments, segment, first, last);

@@ -23,15 +23,21 @@ struct SearchShape {
 // The shape of a search over this data with these options.
 SearchShape MakeSearchShape(const SearchData& data, const DocumentOptions& options);
 
-// Candidates of one variable block of one kind pass. A candidate of the block
-// takes m variables u1 < ... < um: every kind of the pass on u1 ... u(m-1),
-// then the kinds of the last group on um, each in the order A, B, C, D.
-struct BlockPass {
+// One pass of an engine of a set: its kinds A, B, C, D (as many as the
+// engine has).
+struct KindPass {
   int set = 1;
   int engine = 1;                       // number of kinds in the pass, 1 to 4
   std::array<std::uint8_t, 4> kinds{};  // A, B, C, D
+};
+
+// One block of a pass. A candidate of the block takes m variables
+// u1 < ... < um: every kind of the pass on u1 ... u(m-1), then the kinds of
+// the last group on um, each in the order A, B, C, D.
+struct VariableBlock {
   int m = 1;
-  std::uint8_t last = 0;                // bit k set: kind k is in the last group
+  std::uint8_t last = 0;  // bit k set: kind k is in the last group
+  bool ungated = false;   // runs whenever there are m variables, whatever Maximum Terms
 };
 
 // A stretch of consecutive ordinals inside one block (or inside the rational
@@ -39,7 +45,8 @@ struct BlockPass {
 struct Segment {
   int set = 1;
   bool rational = false;
-  BlockPass block;
+  KindPass pass;
+  VariableBlock block;
   std::int64_t firstOrdinal = 0;
   std::int64_t firstRank = 0;
   std::int64_t count = 0;
@@ -90,7 +97,7 @@ void UnrankSubset(int n, int m, std::int64_t rank, std::uint8_t* subset);
 // Steps to the next subset in lexicographic order; false after the last one.
 bool NextSubset(int n, int m, std::uint8_t* subset);
 
-Candidate BlockCandidate(const BlockPass& block, const std::uint8_t* subset);
+Candidate BlockCandidate(const KindPass& pass, const VariableBlock& block, const std::uint8_t* subset);
 Candidate RationalCandidate(int set, int variables, std::int64_t rank);
 
 }  // namespace rv

@@ -158,11 +158,12 @@ class FastSearch {
   template <class Offer>
   void examineBlock(const Segment& segment, const SetScoring& scoring, const EntryBound& bound, ScoreScratch& scratch,
                     ColumnStamp& stamp, std::array<EntryTest, kSetCount>& tests, Offer& offer) {
-    const BlockPass& block = segment.block;
+    const KindPass& pass = segment.pass;
+    const VariableBlock& block = segment.block;
     // A two-variable kind on the last variable has no second variable: every
     // candidate of the block faults.
-    for (int k = 0; k < block.engine; ++k)
-      if ((block.last & (1u << k)) && UsesSecondVariable(block.kinds[static_cast<size_t>(k)])) return;
+    for (int k = 0; k < pass.engine; ++k)
+      if ((block.last & (1u << k)) && UsesSecondVariable(pass.kinds[static_cast<size_t>(k)])) return;
     std::uint8_t subset[16];
     UnrankSubset(shape_.variables, block.m, segment.firstRank, subset);
     int ids[kMaxCandidateColumns];
@@ -178,10 +179,10 @@ class FastSearch {
         ids[m++] = id;
       };
       for (int r = 0; r + 1 < block.m && usable; ++r)
-        for (int k = 0; k < block.engine && usable; ++k)
-          add(bank_.id(block.kinds[static_cast<size_t>(k)], subset[r], subset[r + 1]));
-      for (int k = 0; k < block.engine && usable; ++k)
-        if (block.last & (1u << k)) add(bank_.id(block.kinds[static_cast<size_t>(k)], subset[block.m - 1], 0));
+        for (int k = 0; k < pass.engine && usable; ++k)
+          add(bank_.id(pass.kinds[static_cast<size_t>(k)], subset[r], subset[r + 1]));
+      for (int k = 0; k < pass.engine && usable; ++k)
+        if (block.last & (1u << k)) add(bank_.id(pass.kinds[static_cast<size_t>(k)], subset[block.m - 1], 0));
       if (usable) add(bank_.constantId());
       if (!usable) continue;
       if (test.threshold != bound.value() || test.denominator != scoring.denominator)

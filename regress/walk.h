@@ -17,7 +17,7 @@ void WalkSegment(const SearchShape& shape, const Segment& segment, Visit&& visit
   std::uint8_t subset[16];
   UnrankSubset(shape.variables, segment.block.m, segment.firstRank, subset);
   for (std::int64_t i = 0; i < segment.count; ++i) {
-    visit(segment.firstOrdinal + i, BlockCandidate(segment.block, subset));
+    visit(segment.firstOrdinal + i, BlockCandidate(segment.pass, segment.block, subset));
     NextSubset(shape.variables, segment.block.m, subset);
   }
 }

@@ -4,13 +4,15 @@
 
 namespace rv {
 
-// The six transforms of Y, one per equation set (set number 1 to 6).
-inline constexpr int kSetY = 1;          // "Y ="
-inline constexpr int kSetReciprocal = 2; // "1/Y ="
-inline constexpr int kSetSquare = 3;     // "Y^2 ="
-inline constexpr int kSetCube = 4;       // "Y^3 ="
-inline constexpr int kSetLog = 5;        // "ln(Y) ="
-inline constexpr int kSetExp = 6;        // "exp(Y) ="
+// The six transforms of Y, one per equation set; the value is the set number.
+enum YForm : int {
+  kSetY = 1,          // "Y ="
+  kSetReciprocal = 2, // "1/Y ="
+  kSetSquare = 3,     // "Y^2 ="
+  kSetCube = 4,       // "Y^3 ="
+  kSetLog = 5,        // "ln(Y) ="
+  kSetExp = 6         // "exp(Y) ="
+};
 
 // The head that opens the equation text of a set.
 const char* YFormHead(int set);
