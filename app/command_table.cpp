@@ -1,6 +1,6 @@
 #include <QTabWidget>
 
-#include "app/command_ids.h"
+#include "app/widgets/command_ids.h"
 #include "app/main_window.h"
 #include "app/pending_commands.h"
 #include "app/whats_this_mode.h"

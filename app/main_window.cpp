@@ -16,7 +16,7 @@
 
 #include "app/about_dialog.h"
 #include "app/command_actions.h"
-#include "app/command_ids.h"
+#include "app/widgets/command_ids.h"
 #include "app/key_gate.h"
 #include "app/options_dialog.h"
 #include "app/path_chooser.h"

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <climits>
 
+#include "app/widgets/command_ids.h"
 #include "app/widgets/control_id.h"
 #include "app/widgets/message_dialog.h"
 #include "app/widgets/status_bar.h"
@@ -29,7 +30,10 @@ namespace {
 constexpr struct {
   const char* text;
   int command;
-} kContextMenu[] = {{"Calculate", 48}, {"Print", 23}, {"Copy", 29}, {"Help", 42}};
+} kContextMenu[] = {{"Calculate", command::kCalculate},
+                    {"Print", command::kPrint},
+                    {"Copy", command::kCopy},
+                    {"Help", command::kHelpTopics}};
 
 // The headings above the list, where the list's own area begins at x = 92.
 constexpr int kListLeft = 92;

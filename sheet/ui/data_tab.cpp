@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "app/widgets/command_ids.h"
 #include "app/widgets/place_dialog.h"
 #include "app/widgets/program_fonts.h"
 #include "app/widgets/tooltips.h"
@@ -28,15 +29,6 @@
 namespace rv {
 
 namespace {
-
-constexpr int kCommandCopy = 30;
-constexpr int kCommandPaste = 31;
-constexpr int kCommandCut = 32;
-constexpr int kCommandClear = 33;
-constexpr int kCommandInsert = 37;
-constexpr int kCommandDelete = 38;
-constexpr int kCommandFormat = 39;
-constexpr int kCommandScale = 40;
 
 bool ClipboardHasText() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -319,10 +311,10 @@ void DataTab::addCommand(QMenu& menu, const char* text, int id, bool enabled) {
 void DataTab::showCellMenu(const QPoint& globalPosition) {
   QMenu menu(this);
   menu.setObjectName(QStringLiteral("DatMenu"));
-  addCommand(menu, "Cut", kCommandCut, true);
-  addCommand(menu, "Copy", kCommandCopy, true);
-  addCommand(menu, "Paste", kCommandPaste, ClipboardHasText());
-  addCommand(menu, "Clear", kCommandClear, true);
+  addCommand(menu, "Cut", command::kCutData, true);
+  addCommand(menu, "Copy", command::kCopyData, true);
+  addCommand(menu, "Paste", command::kPasteData, ClipboardHasText());
+  addCommand(menu, "Clear", command::kClearData, true);
   menu.exec(globalPosition);
 }
 
@@ -332,14 +324,14 @@ void DataTab::showHeaderMenu(HeaderKind kind, int item, const QPoint& globalPosi
   QMenu menu(this);
   menu.setObjectName(QStringLiteral("HdrMenu"));
   const bool column = kind == HeaderKind::Column;
-  addCommand(menu, "Cut", kCommandCut, true);
-  addCommand(menu, "Copy", kCommandCopy, true);
-  addCommand(menu, "Paste", kCommandPaste, ClipboardHasText());
-  addCommand(menu, "Insert", kCommandInsert, true);
-  addCommand(menu, "Delete", kCommandDelete, true);
-  addCommand(menu, "Clear", kCommandClear, true);
-  addCommand(menu, "Format", kCommandFormat, column);
-  addCommand(menu, "Scale", kCommandScale, column);
+  addCommand(menu, "Cut", command::kCutData, true);
+  addCommand(menu, "Copy", command::kCopyData, true);
+  addCommand(menu, "Paste", command::kPasteData, ClipboardHasText());
+  addCommand(menu, "Insert", command::kInsert, true);
+  addCommand(menu, "Delete", command::kDelete, true);
+  addCommand(menu, "Clear", command::kClearData, true);
+  addCommand(menu, "Format", command::kFormat, column);
+  addCommand(menu, "Scale", command::kScale, column);
   menu.exec(globalPosition);
 }
 

@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "app/command_actions.h"
-#include "app/command_ids.h"
+#include "app/widgets/command_ids.h"
 #include "app/widgets/message_dialog.h"
 #include "app/widgets/status_bar.h"
 #include "app/widgets/tooltips.h"

@@ -2,7 +2,7 @@
 #include <QFile>
 #include <QSet>
 
-#include "app/command_ids.h"
+#include "app/widgets/command_ids.h"
 #include "app/copy_graph_dialog.h"
 #include "app/options_dialog.h"
 #include "app/widgets/control_id.h"

@@ -9,7 +9,7 @@
 #include <QtTest/QTest>
 
 #include "app/command_actions.h"
-#include "app/command_ids.h"
+#include "app/widgets/command_ids.h"
 #include "app/whats_this_mode.h"
 #include "app/widgets/help_window.h"
 #include "app/widgets/message_dialog.h"

@@ -8,7 +8,7 @@
 
 #include "app/color_button.h"
 #include "app/color_strip.h"
-#include "app/command_ids.h"
+#include "app/widgets/command_ids.h"
 #include "app/graph_color_swatches.h"
 #include "app/widgets/control_id.h"
 #include "app/widgets/help_window.h"

@@ -7,7 +7,7 @@
 
 #include "app/app_fixture.h"
 #include "app/modal_answers.h"
-#include "app/command_ids.h"
+#include "app/widgets/command_ids.h"
 #include "app/widgets/status_bar.h"
 #include "app/widgets/sticky_button.h"
 #include "regress/ui/equation_list_model.h"
