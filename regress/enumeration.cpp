@@ -189,14 +189,8 @@ std::int64_t CountSetCandidates(const SearchShape& shape, int set) { return Cand
 
 std::int64_t CountCandidates(const SearchShape& shape) { return CandidateSequence(shape).count(); }
 
-std::array<SetRange, kSetCount> SetRanges(const SearchShape& shape) { return CandidateSequence(shape).setRanges(); }
-
 Candidate CandidateAt(const SearchShape& shape, std::int64_t ordinal) {
   return CandidateSequence(shape).candidateAt(ordinal);
-}
-
-std::vector<Segment> SegmentsBetween(const SearchShape& shape, std::int64_t first, std::int64_t last) {
-  return CandidateSequence(shape).segmentsBetween(first, last);
 }
 
 void UnrankSubset(int n, int m, std::int64_t rank, std::uint8_t* subset) {

@@ -89,8 +89,6 @@ class CandidateSequence {
 std::int64_t CountSetCandidates(const SearchShape& shape, int set);
 std::int64_t CountCandidates(const SearchShape& shape);
 Candidate CandidateAt(const SearchShape& shape, std::int64_t ordinal);
-std::vector<Segment> SegmentsBetween(const SearchShape& shape, std::int64_t first, std::int64_t last);
-std::array<SetRange, kSetCount> SetRanges(const SearchShape& shape);
 
 // The variables u1 < ... < um of the subset with this lexicographic rank.
 void UnrankSubset(int n, int m, std::int64_t rank, std::uint8_t* subset);

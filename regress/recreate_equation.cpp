@@ -4,8 +4,9 @@ namespace rv {
 
 bool RecreateEquation(FitWorkspace& workspace, const SearchData& data, const SearchShape& shape,
                       std::int64_t ordinal) {
-  if (ordinal < 1 || ordinal > CountCandidates(shape)) return false;
-  BuildCandidate(workspace, data, CandidateAt(shape, ordinal));
+  const CandidateSequence sequence(shape);
+  if (ordinal < 1 || ordinal > sequence.count()) return false;
+  BuildCandidate(workspace, data, sequence.candidateAt(ordinal));
   if (!FitCandidate(workspace, ordinal)) return false;
   ScoreCandidate(workspace);
   return true;

@@ -7,16 +7,16 @@ namespace rv {
 
 SearchOutcome RunReferenceSearch(const SearchData& data, const SearchShape& shape, SearchMonitor& monitor) {
   SearchOutcome outcome;
-  outcome.candidateCount = CountCandidates(shape);
+  const CandidateSequence sequence(shape);
+  outcome.candidateCount = sequence.count();
   monitor.setTotal(outcome.candidateCount);
   FitWorkspace workspace;
-  const auto ranges = SetRanges(shape);
   for (int set = 1; set <= kSetCount; ++set) {
-    const SetRange& range = ranges[static_cast<size_t>(set - 1)];
+    const SetRange& range = sequence.setRanges()[static_cast<size_t>(set - 1)];
     if (!shape.sets[static_cast<size_t>(set - 1)]) continue;
     if (monitor.stopRequested()) break;
     monitor.announce({set, false});
-    for (const Segment& segment : SegmentsBetween(shape, range.first, range.first + range.count - 1)) {
+    for (const Segment& segment : sequence.segmentsBetween(range.first, range.first + range.count - 1)) {
       if (monitor.stopRequested()) break;
       WalkSegment(shape, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
         BuildCandidate(workspace, data, candidate);

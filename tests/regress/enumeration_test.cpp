@@ -47,7 +47,7 @@ TEST(CandidateCounts, MatchTheReferenceTable) {
 // Walks every candidate one by one and checks it against the direct jump.
 void ExpectWalkMatchesJumps(const SearchShape& shape) {
   std::int64_t expected = 1;
-  for (const Segment& segment : SegmentsBetween(shape, 1, CountCandidates(shape))) {
+  for (const Segment& segment : CandidateSequence(shape).segmentsBetween(1, CountCandidates(shape))) {
     WalkSegment(shape, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
       ASSERT_EQ(ordinal, expected++);
       ASSERT_EQ(CandidateAt(shape, ordinal), candidate) << "ordinal " << ordinal;
@@ -71,7 +71,7 @@ TEST(CandidateSequence, SegmentsOfAnyRangeJoinUpToTheWholeWalk) {
   for (std::int64_t first : {std::int64_t{1}, std::int64_t{37}, total / 3, total - 5}) {
     const std::int64_t last = std::min(total, first + 20000);
     std::int64_t next = first;
-    for (const Segment& segment : SegmentsBetween(shape, first, last)) {
+    for (const Segment& segment : CandidateSequence(shape).segmentsBetween(first, last)) {
       EXPECT_EQ(segment.firstOrdinal, next);
       WalkSegment(shape, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
         ASSERT_EQ(CandidateAt(shape, ordinal), candidate);

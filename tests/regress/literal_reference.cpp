@@ -115,7 +115,7 @@ std::vector<LiteralEntry> LiteralSearch(const SearchData& data, const SearchShap
   std::vector<LiteralEntry> slots;
   std::int64_t insertCount = 0;
   double threshold = 0.0;
-  for (const Segment& segment : SegmentsBetween(shape, 1, CountCandidates(shape))) {
+  for (const Segment& segment : CandidateSequence(shape).segmentsBetween(1, CountCandidates(shape))) {
     WalkSegment(shape, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
       const LiteralFit fit = LiteralFitCandidate(data, candidate);
       if (!fit.accepted || !(fit.rSquared > threshold)) return;
