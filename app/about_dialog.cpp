@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/message_dialog.h"
-#include "app/widgets/place_dialog.h"
-#include "app/widgets/program_fonts.h"
-#include "app/widgets/resource_pictures.h"
+#include "widgets/control_id.h"
+#include "widgets/message_dialog.h"
+#include "widgets/place_dialog.h"
+#include "widgets/program_fonts.h"
+#include "widgets/resource_pictures.h"
 
 #ifndef REGROVANTIS_VERSION
 #define REGROVANTIS_VERSION "1.0.0"

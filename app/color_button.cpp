@@ -5,8 +5,8 @@
 #include <qdrawutil.h>
 
 #include "app/graph_color_swatches.h"
-#include "app/widgets/control_id.h"
-#include "app/widgets/resource_pictures.h"
+#include "widgets/control_id.h"
+#include "widgets/resource_pictures.h"
 
 namespace rv {
 

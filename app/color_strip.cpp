@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "app/graph_color_swatches.h"
-#include "app/widgets/resource_pictures.h"
+#include "widgets/resource_pictures.h"
 
 namespace rv {
 

@@ -5,7 +5,7 @@
 #include <QMenuBar>
 #include <vector>
 
-#include "app/widgets/command_ids.h"
+#include "widgets/command_ids.h"
 #include "files/recent_files.h"
 
 namespace rv {

@@ -1,10 +1,10 @@
 #include <QTabWidget>
 
-#include "app/widgets/command_ids.h"
+#include "widgets/command_ids.h"
 #include "app/main_window.h"
 #include "app/pending_commands.h"
 #include "app/whats_this_mode.h"
-#include "app/widgets/help.h"
+#include "widgets/help.h"
 #include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
 #include "stats/ui/statistics_dialog.h"
@@ -35,7 +35,7 @@ void MainWindow::runCommand(int id) {
       if (page == kDataPage) dataTab_->toggleEditMode();
       break;
     case command::kCopy:
-      if (StatisticsDialog* statistics = equationsTab_->statisticsDialog()) {
+      if (StatisticsDialog* statistics = statisticsDialog()) {
         statistics->copyPage();
         break;
       }

@@ -6,10 +6,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/help.h"
-#include "app/widgets/message_dialog.h"
-#include "app/widgets/place_dialog.h"
+#include "widgets/control_id.h"
+#include "widgets/help.h"
+#include "widgets/message_dialog.h"
+#include "widgets/place_dialog.h"
 
 namespace rv {
 

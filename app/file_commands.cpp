@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "app/path_chooser.h"
-#include "app/widgets/message_dialog.h"
+#include "widgets/message_dialog.h"
 #include "files/data_file_messages.h"
 #include "files/new_data_sheet.h"
 #include "files/read_data_file.h"

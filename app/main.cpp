@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "app/main_window.h"
-#include "app/widgets/help.h"
-#include "app/widgets/program_fonts.h"
+#include "widgets/help.h"
+#include "widgets/program_fonts.h"
 #include "files/settings_file.h"
 
 namespace {

@@ -16,20 +16,21 @@
 
 #include "app/about_dialog.h"
 #include "app/command_actions.h"
-#include "app/widgets/command_ids.h"
+#include "widgets/command_ids.h"
 #include "app/key_gate.h"
 #include "app/options_dialog.h"
 #include "app/path_chooser.h"
 #include "app/pending_commands.h"
 #include "app/whats_this_mode.h"
-#include "app/widgets/control_id.h"
-#include "app/widgets/help.h"
-#include "app/widgets/message_dialog.h"
-#include "app/widgets/resource_pictures.h"
-#include "app/widgets/status_bar.h"
-#include "app/widgets/tooltips.h"
+#include "widgets/control_id.h"
+#include "widgets/help.h"
+#include "widgets/message_dialog.h"
+#include "widgets/resource_pictures.h"
+#include "widgets/status_bar.h"
+#include "widgets/tooltips.h"
 #include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
+#include "stats/ui/statistics_dialog.h"
 
 namespace rv {
 
@@ -194,6 +195,16 @@ void MainWindow::showOptions() {
   // A drawn graph is drawn again with the new colours once the dialog is gone.
   if (session_.graphDrawn) QTimer::singleShot(0, this, [this] { pending_->pressDraw(); });
   document_.state.modified = true;
+}
+
+StatisticsDialog* MainWindow::statisticsDialog() const { return statistics_; }
+
+// The Equations tab has made the selected equation current.
+void MainWindow::showStatistics() {
+  StatisticsDialog dialog(workspace_, document_, this);
+  statistics_ = &dialog;
+  dialog.exec();
+  statistics_ = nullptr;
 }
 
 void MainWindow::showAbout() {

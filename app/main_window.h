@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -24,6 +25,7 @@ class DataTab;
 class EquationsTab;
 class KeyGate;
 class PendingCommands;
+class StatisticsDialog;
 class StatusBar;
 class ToolTipSwitch;
 class WhatsThisMode;
@@ -78,6 +80,8 @@ class MainWindow : public QWidget, private FileCommandsView {
   const ToolTipSwitch& toolTips() const { return *toolTipSwitch_; }
   WhatsThisMode& whatsThis() const { return *whatsThis_; }
   QWidget* currentPage() const;
+  // The statistics dialog while it is open.
+  StatisticsDialog* statisticsDialog() const;
 
   // The save-changes question while the sheet is modified; false when the
   // user cancels.
@@ -104,6 +108,7 @@ class MainWindow : public QWidget, private FileCommandsView {
   void pageChanged(int index);
   void greyMenuItems(bool open);
   void showOptions();
+  void showStatistics();
   void showAbout();
   void toggleMaximized();
   void readSettings();
@@ -131,6 +136,7 @@ class MainWindow : public QWidget, private FileCommandsView {
   EquationsTab* equationsTab_ = nullptr;
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<PendingCommands> pending_;
+  QPointer<StatisticsDialog> statistics_;
 };
 
 }  // namespace rv

@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/program_fonts.h"
-#include "app/widgets/resource_pictures.h"
-#include "app/widgets/up_down_edit.h"
+#include "widgets/control_id.h"
+#include "widgets/program_fonts.h"
+#include "widgets/resource_pictures.h"
+#include "widgets/up_down_edit.h"
 
 namespace rv {
 

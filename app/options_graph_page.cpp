@@ -7,9 +7,9 @@
 #include "app/color_button.h"
 #include "app/color_strip.h"
 #include "app/graph_color_swatches.h"
-#include "app/widgets/control_id.h"
-#include "app/widgets/program_fonts.h"
-#include "app/widgets/up_down_edit.h"
+#include "widgets/control_id.h"
+#include "widgets/program_fonts.h"
+#include "widgets/up_down_edit.h"
 
 namespace rv {
 

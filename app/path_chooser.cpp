@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QFileDialog>
 
-#include "app/widgets/place_dialog.h"
-#include "app/widgets/program_fonts.h"
+#include "widgets/place_dialog.h"
+#include "widgets/program_fonts.h"
 
 namespace rv {
 

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "app/copy_graph_dialog.h"
-#include "app/widgets/message_dialog.h"
+#include "widgets/message_dialog.h"
 
 namespace rv {
 

@@ -7,9 +7,9 @@
 #include "app/key_gate.h"
 #include "app/main_window.h"
 #include "app/pending_commands.h"
-#include "app/widgets/help.h"
-#include "app/widgets/status_bar.h"
-#include "app/widgets/tooltips.h"
+#include "widgets/help.h"
+#include "widgets/status_bar.h"
+#include "widgets/tooltips.h"
 #include "files/settings_file.h"
 #include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
@@ -40,6 +40,7 @@ void MainWindow::finishStartUp() {
   equationsTab_ = new EquationsTab({document_, session_, equations_, workspace_, *status_, *progress_});
   PutIntoPage(tabs_->widget(kEquationsPage), equationsTab_);
   connect(equationsTab_, &EquationsTab::commandRequested, this, &MainWindow::runCommand);
+  connect(equationsTab_, &EquationsTab::statisticsRequested, this, &MainWindow::showStatistics);
   auto* graphPage = new QWidget;
   graphPage->setObjectName(QStringLiteral("GrphTab"));
   PutIntoPage(tabs_->widget(kGraphPage), graphPage);

@@ -5,8 +5,8 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/help.h"
+#include "widgets/control_id.h"
+#include "widgets/help.h"
 
 namespace rv {
 

@@ -5,8 +5,8 @@
 #include <QItemSelectionModel>
 #include <algorithm>
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/tooltips.h"
+#include "widgets/control_id.h"
+#include "widgets/tooltips.h"
 #include "regress/ui/equation_list_model.h"
 
 namespace rv {

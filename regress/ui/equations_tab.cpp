@@ -9,18 +9,17 @@
 #include <QTimer>
 #include <climits>
 
-#include "app/widgets/command_ids.h"
-#include "app/widgets/control_id.h"
-#include "app/widgets/message_dialog.h"
-#include "app/widgets/status_bar.h"
-#include "app/widgets/sticky_button.h"
-#include "app/widgets/tooltips.h"
+#include "widgets/command_ids.h"
+#include "widgets/control_id.h"
+#include "widgets/message_dialog.h"
+#include "widgets/status_bar.h"
+#include "widgets/sticky_button.h"
+#include "widgets/tooltips.h"
 #include "regress/current_equation.h"
 #include "regress/ui/equation_list_model.h"
 #include "regress/ui/equation_list_view.h"
 #include "regress/ui/set_status_lines.h"
 #include "stats/copy_texts.h"
-#include "stats/ui/statistics_dialog.h"
 
 namespace rv {
 
@@ -103,8 +102,6 @@ EquationsTab::EquationsTab(EquationsTabContext context, QWidget* parent)
 
 // The search's worker threads are stopped and joined by the run itself.
 EquationsTab::~EquationsTab() = default;
-
-StatisticsDialog* EquationsTab::statisticsDialog() const { return statistics_; }
 
 void EquationsTab::pressStart() { start_->click(); }
 
@@ -265,10 +262,7 @@ void EquationsTab::showStatistics() {
     return;
   }
   stats_->setPressed(true);
-  StatisticsDialog dialog(context_.workspace, context_.document, window());
-  statistics_ = &dialog;
-  dialog.exec();
-  statistics_ = nullptr;
+  emit statisticsRequested();
   stats_->setPressed(false);
   // Without a window manager nothing would give the main window the keyboard back.
   window()->activateWindow();

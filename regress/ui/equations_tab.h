@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 #include "files/data_file_session.h"
@@ -19,7 +18,6 @@ namespace rv {
 class EquationListModel;
 class EquationListView;
 class SetStatusLines;
-class StatisticsDialog;
 class StatusBar;
 class StickyButton;
 
@@ -79,8 +77,6 @@ class EquationsTab : public QWidget {
 
   // From Start until the tab has shown the search's end.
   bool searchRunning() const { return searching_; }
-  // The statistics dialog while it is open.
-  StatisticsDialog* statisticsDialog() const;
 
   StickyButton* startButton() const { return start_; }
   QPushButton* stopButton() const { return stop_; }
@@ -92,6 +88,9 @@ class EquationsTab : public QWidget {
  signals:
   // A context-menu item, for the main window's command table.
   void commandRequested(int id);
+  // The selected equation is current in the workspace: the owner shows its
+  // statistics and returns when the user has closed them.
+  void statisticsRequested();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -128,7 +127,6 @@ class EquationsTab : public QWidget {
   EquationListView* list_;
   QTimer* progressTimer_;
   QTimer* watchTimer_;
-  QPointer<StatisticsDialog> statistics_;
 };
 
 }  // namespace rv

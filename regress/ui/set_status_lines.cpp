@@ -2,9 +2,9 @@
 
 #include <QLabel>
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/resource_pictures.h"
-#include "app/widgets/tooltips.h"
+#include "widgets/control_id.h"
+#include "widgets/resource_pictures.h"
+#include "widgets/tooltips.h"
 
 namespace rv {
 

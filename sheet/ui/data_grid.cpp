@@ -6,9 +6,9 @@
 #include <QScrollBar>
 #include <qdrawutil.h>
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/help.h"
-#include "app/widgets/program_fonts.h"
+#include "widgets/control_id.h"
+#include "widgets/help.h"
+#include "widgets/program_fonts.h"
 #include "sheet/ui/cell_editor.h"
 #include "sheet/ui/grid_geometry.h"
 #include "sheet/value_text.h"

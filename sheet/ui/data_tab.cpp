@@ -10,10 +10,10 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "app/widgets/command_ids.h"
-#include "app/widgets/place_dialog.h"
-#include "app/widgets/program_fonts.h"
-#include "app/widgets/tooltips.h"
+#include "widgets/command_ids.h"
+#include "widgets/place_dialog.h"
+#include "widgets/program_fonts.h"
+#include "widgets/tooltips.h"
 #include "sheet/cell_entry.h"
 #include "sheet/cell_location.h"
 #include "sheet/clipboard_text.h"

@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/help.h"
-#include "app/widgets/message_dialog.h"
-#include "app/widgets/program_fonts.h"
-#include "app/widgets/up_down_edit.h"
+#include "widgets/control_id.h"
+#include "widgets/help.h"
+#include "widgets/message_dialog.h"
+#include "widgets/program_fonts.h"
+#include "widgets/up_down_edit.h"
 #include "sheet/format_preview.h"
 
 namespace rv {

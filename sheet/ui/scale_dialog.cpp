@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/help.h"
-#include "app/widgets/message_dialog.h"
-#include "app/widgets/program_fonts.h"
+#include "widgets/control_id.h"
+#include "widgets/help.h"
+#include "widgets/message_dialog.h"
+#include "widgets/program_fonts.h"
 #include "sheet/graph_range.h"
 
 namespace rv {

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "app/widgets/control_id.h"
+#include "widgets/control_id.h"
 #include "stats/ui/list_frame.h"
 #include "stats/ui/report_list.h"
 #include "stats/ui/statistics_layout.h"

@@ -6,8 +6,8 @@
 #include <QGridLayout>
 #include <QLineEdit>
 
-#include "app/widgets/message_dialog.h"
-#include "app/widgets/resource_pictures.h"
+#include "widgets/message_dialog.h"
+#include "widgets/resource_pictures.h"
 #include "stats/function_file.h"
 #include "stats/function_text.h"
 #include "stats/ui/picture_button.h"

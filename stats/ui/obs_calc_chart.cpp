@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "app/widgets/control_id.h"
+#include "widgets/control_id.h"
 #include "stats/ui/chart_picture.h"
 
 namespace rv {

@@ -3,7 +3,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "app/widgets/control_id.h"
+#include "widgets/control_id.h"
 
 namespace rv {
 

@@ -2,7 +2,7 @@
 
 #include <QHeaderView>
 
-#include "app/widgets/control_id.h"
+#include "widgets/control_id.h"
 
 namespace rv {
 

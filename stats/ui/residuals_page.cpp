@@ -1,7 +1,7 @@
 #include "stats/ui/residuals_page.h"
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/resource_pictures.h"
+#include "widgets/control_id.h"
+#include "widgets/resource_pictures.h"
 #include "stats/ui/list_frame.h"
 #include "stats/ui/obs_calc_chart.h"
 #include "stats/ui/picture_button.h"

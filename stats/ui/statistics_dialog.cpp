@@ -10,11 +10,11 @@
 #include <QPainter>
 #include <QShortcut>
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/help.h"
-#include "app/widgets/place_dialog.h"
-#include "app/widgets/program_fonts.h"
-#include "app/widgets/sticky_button.h"
+#include "widgets/control_id.h"
+#include "widgets/help.h"
+#include "widgets/place_dialog.h"
+#include "widgets/program_fonts.h"
+#include "widgets/sticky_button.h"
 #include "stats/copy_texts.h"
 #include "stats/function_text.h"
 #include "stats/ui/chart_picture.h"

@@ -8,10 +8,10 @@
 #include <fstream>
 
 #include "app/command_actions.h"
-#include "app/widgets/command_ids.h"
-#include "app/widgets/message_dialog.h"
-#include "app/widgets/status_bar.h"
-#include "app/widgets/tooltips.h"
+#include "widgets/command_ids.h"
+#include "widgets/message_dialog.h"
+#include "widgets/status_bar.h"
+#include "widgets/tooltips.h"
 #include "app_fixture.h"
 #include "files/read_data_file.h"
 #include "files/settings_file.h"

@@ -2,12 +2,12 @@
 #include <QFile>
 #include <QSet>
 
-#include "app/widgets/command_ids.h"
+#include "widgets/command_ids.h"
 #include "app/copy_graph_dialog.h"
 #include "app/options_dialog.h"
-#include "app/widgets/control_id.h"
-#include "app/widgets/help.h"
-#include "app/widgets/message_dialog.h"
+#include "widgets/control_id.h"
+#include "widgets/help.h"
+#include "widgets/message_dialog.h"
 #include "app_fixture.h"
 #include "modal_answers.h"
 #include "sheet/ui/format_dialog.h"

@@ -9,11 +9,11 @@
 #include <QtTest/QTest>
 
 #include "app/command_actions.h"
-#include "app/widgets/command_ids.h"
+#include "widgets/command_ids.h"
 #include "app/whats_this_mode.h"
-#include "app/widgets/help_window.h"
-#include "app/widgets/message_dialog.h"
-#include "app/widgets/status_bar.h"
+#include "widgets/help_window.h"
+#include "widgets/message_dialog.h"
+#include "widgets/status_bar.h"
 #include "app_fixture.h"
 #include "files/write_data_file.h"
 #include "modal_answers.h"

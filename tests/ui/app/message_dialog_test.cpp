@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/message_dialog.h"
-#include "app/widgets/program_fonts.h"
-#include "app/widgets/window_metrics.h"
+#include "widgets/control_id.h"
+#include "widgets/message_dialog.h"
+#include "widgets/program_fonts.h"
+#include "widgets/window_metrics.h"
 #include "modal_answers.h"
 
 namespace rv {

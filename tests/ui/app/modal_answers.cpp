@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/message_dialog.h"
+#include "widgets/control_id.h"
+#include "widgets/message_dialog.h"
 
 namespace rv::test {
 

@@ -8,12 +8,12 @@
 
 #include "app/color_button.h"
 #include "app/color_strip.h"
-#include "app/widgets/command_ids.h"
+#include "widgets/command_ids.h"
 #include "app/graph_color_swatches.h"
-#include "app/widgets/control_id.h"
-#include "app/widgets/help_window.h"
-#include "app/widgets/message_dialog.h"
-#include "app/widgets/tooltips.h"
+#include "widgets/control_id.h"
+#include "widgets/help_window.h"
+#include "widgets/message_dialog.h"
+#include "widgets/tooltips.h"
 #include "app_fixture.h"
 #include "modal_answers.h"
 

@@ -6,12 +6,12 @@
 #include <QToolTip>
 #include <QtTest/QTest>
 
-#include "app/widgets/help.h"
-#include "app/widgets/help_window.h"
-#include "app/widgets/message_dialog.h"
-#include "app/widgets/status_bar.h"
-#include "app/widgets/sticky_button.h"
-#include "app/widgets/tooltips.h"
+#include "widgets/help.h"
+#include "widgets/help_window.h"
+#include "widgets/message_dialog.h"
+#include "widgets/status_bar.h"
+#include "widgets/sticky_button.h"
+#include "widgets/tooltips.h"
 #include "modal_answers.h"
 
 namespace rv {

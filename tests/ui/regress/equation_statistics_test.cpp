@@ -2,8 +2,8 @@
 #include <QClipboard>
 #include <QLabel>
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/message_dialog.h"
+#include "widgets/control_id.h"
+#include "widgets/message_dialog.h"
 #include "equations_fixture.h"
 #include "regress/enumeration.h"
 #include "regress/recreate_equation.h"
@@ -39,7 +39,7 @@ class EquationStatisticsTest : public EquationsTest {
   ModalAnswers::Handler showsEntry(const EquationRecord& entry) {
     return [this, &entry](QWidget* dialog) {
       EXPECT_EQ(dialog->objectName(), "StatDlg");
-      EXPECT_EQ(tab().statisticsDialog(), dialog);
+      EXPECT_EQ(window->statisticsDialog(), dialog);
       EXPECT_TRUE(tab().statsButton()->isPressed());
       auto* title = qobject_cast<QLabel*>(FindControl(dialog, StatisticsDialog::kTitleId));
       EXPECT_EQ(title->text().toStdString(), entry.text);
@@ -79,7 +79,7 @@ TEST_F(EquationStatisticsTest, StatsShowsTheSelectedEquationReCreatedAndTakesThe
   EXPECT_EQ(answers.dialogNames(), (QStringList{"MSGDLG1", "StatDlg"}));
   EXPECT_EQ(copiedInDialog, expectedCopy(chosen, window->document().options));
   EXPECT_FALSE(tab().statsButton()->isPressed());
-  EXPECT_EQ(tab().statisticsDialog(), nullptr);
+  EXPECT_EQ(window->statisticsDialog(), nullptr);
   EXPECT_TRUE(QTest::qWaitFor([this] { return tab().list()->hasFocus(); }));
 
   // Enter on another entry opens its statistics.

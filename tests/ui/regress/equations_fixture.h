@@ -7,9 +7,9 @@
 
 #include "app/app_fixture.h"
 #include "app/modal_answers.h"
-#include "app/widgets/command_ids.h"
-#include "app/widgets/status_bar.h"
-#include "app/widgets/sticky_button.h"
+#include "widgets/command_ids.h"
+#include "widgets/status_bar.h"
+#include "widgets/sticky_button.h"
 #include "regress/ui/equation_list_model.h"
 #include "regress/ui/equation_list_view.h"
 #include "regress/ui/equations_tab.h"

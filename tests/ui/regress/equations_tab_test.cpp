@@ -2,7 +2,7 @@
 #include <QProgressBar>
 #include <QTimer>
 
-#include "app/widgets/message_dialog.h"
+#include "widgets/message_dialog.h"
 #include "equations_fixture.h"
 #include "regress/enumeration.h"
 #include "regress/ui/set_status_lines.h"

@@ -3,7 +3,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/widgets/control_id.h"
+#include "widgets/control_id.h"
 #include "data_tab_fixture.h"
 #include "sheet/ui/format_dialog.h"
 #include "sheet/ui/scale_dialog.h"

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "app/widgets/message_dialog.h"
+#include "widgets/message_dialog.h"
 #include "statistics_dialog_fixture.h"
 #include "stats/function_file.h"
 #include "stats/function_text.h"

@@ -6,7 +6,7 @@
 #include <QtTest/QTest>
 #include <memory>
 
-#include "app/widgets/control_id.h"
+#include "widgets/control_id.h"
 #include "stats/fitted_equation.h"
 #include "stats/ui/statistics_dialog.h"
 

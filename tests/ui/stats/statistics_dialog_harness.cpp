@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/widgets/control_id.h"
+#include "widgets/control_id.h"
 #include "files/data_file_io.h"
 #include "files/file_paths.h"
 #include "regress/enumeration.h"

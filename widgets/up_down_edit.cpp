@@ -1,4 +1,4 @@
-#include "app/widgets/up_down_edit.h"
+#include "widgets/up_down_edit.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/widgets/control_id.h"
+#include "widgets/control_id.h"
 
 namespace rv {
 

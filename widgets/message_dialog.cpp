@@ -1,4 +1,4 @@
-#include "app/widgets/message_dialog.h"
+#include "widgets/message_dialog.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -9,10 +9,10 @@
 #include <QStyle>
 #include <vector>
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/place_dialog.h"
-#include "app/widgets/program_fonts.h"
-#include "app/widgets/window_metrics.h"
+#include "widgets/control_id.h"
+#include "widgets/place_dialog.h"
+#include "widgets/program_fonts.h"
+#include "widgets/window_metrics.h"
 
 namespace rv {
 

@@ -1,10 +1,10 @@
-#include "app/widgets/sticky_button.h"
+#include "widgets/sticky_button.h"
 
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "app/widgets/control_id.h"
+#include "widgets/control_id.h"
 
 namespace rv {
 

@@ -1,4 +1,4 @@
-#include "app/widgets/help_window.h"
+#include "widgets/help_window.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/widgets/place_dialog.h"
+#include "widgets/place_dialog.h"
 
 #include <QGuiApplication>
 #include <QScreen>

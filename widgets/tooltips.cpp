@@ -1,4 +1,4 @@
-#include "app/widgets/tooltips.h"
+#include "widgets/tooltips.h"
 
 #include <QEvent>
 #include <QToolTip>

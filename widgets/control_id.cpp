@@ -1,4 +1,4 @@
-#include "app/widgets/control_id.h"
+#include "widgets/control_id.h"
 
 #include <QVariant>
 #include <QWidget>

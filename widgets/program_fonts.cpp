@@ -1,4 +1,4 @@
-#include "app/widgets/program_fonts.h"
+#include "widgets/program_fonts.h"
 
 namespace rv {
 

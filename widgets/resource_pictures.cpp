@@ -1,4 +1,4 @@
-#include "app/widgets/resource_pictures.h"
+#include "widgets/resource_pictures.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

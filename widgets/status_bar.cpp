@@ -1,4 +1,4 @@
-#include "app/widgets/status_bar.h"
+#include "widgets/status_bar.h"
 
 #include <QPainter>
 #include <QSizeGrip>

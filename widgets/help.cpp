@@ -1,4 +1,4 @@
-#include "app/widgets/help.h"
+#include "widgets/help.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -8,10 +8,10 @@
 #include <QShortcut>
 #include <QVariant>
 
-#include "app/widgets/control_id.h"
-#include "app/widgets/help_window.h"
-#include "app/widgets/message_dialog.h"
-#include "app/widgets/place_dialog.h"
+#include "widgets/control_id.h"
+#include "widgets/help_window.h"
+#include "widgets/message_dialog.h"
+#include "widgets/place_dialog.h"
 
 namespace rv {
 

@@ -1,4 +1,4 @@
-#include "app/widgets/text_label.h"
+#include "widgets/text_label.h"
 
 namespace rv {
 

@@ -1,0 +1,60 @@
+# The layers of the program: each folder is one library that links only the
+# libraries below it, and a build step refuses any include that reaches a
+# folder the library does not use.
+#
+#   engine folders (plain C++20, no Qt)  ->  widgets/  ->  */ui  ->  app/, cli/
+
+function(regrovantis_check_includes target folder)
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}_includes.stamp)
+  file(GLOB sources CONFIGURE_DEPENDS
+       ${PROJECT_SOURCE_DIR}/${folder}/*.h ${PROJECT_SOURCE_DIR}/${folder}/*.cpp)
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DFOLDER=${folder}
+            "-DALLOWED=${ARGN}" -DSTAMP=${stamp} -P ${PROJECT_SOURCE_DIR}/cmake/check_includes.cmake
+    DEPENDS ${sources} ${PROJECT_SOURCE_DIR}/cmake/check_includes.cmake
+    COMMENT "Checking the includes of ${folder}/"
+    VERBATIM)
+  add_custom_target(${target}_includes DEPENDS ${stamp})
+  add_dependencies(${target} ${target}_includes)
+endfunction()
+
+# An engine folder's library. USES names the engine folders it builds on.
+# Every engine library is compiled without floating-point contraction, and
+# so is whatever includes its headers: sums and products happen in the order
+# the rules state, so results are reproducible to the last bit.
+function(regrovantis_engine_library folder)
+  cmake_parse_arguments(ARG "" "" "SOURCES;USES" ${ARGN})
+  set(target regrovantis_${folder})
+  add_library(${target} STATIC ${ARG_SOURCES})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_compile_options(${target} PUBLIC -ffp-contract=off -fno-fast-math PRIVATE -Wall -Wextra -Wpedantic)
+  set(used "")
+  foreach(lower ${ARG_USES})
+    list(APPEND used regrovantis_${lower})
+  endforeach()
+  target_link_libraries(${target} PUBLIC ${used} Threads::Threads)
+  regrovantis_check_includes(${target} ${folder} ${folder} ${ARG_USES})
+endfunction()
+
+# A Qt library: widgets/, a subsystem's ui/ folder or app/. USES names the
+# folders below it that it builds on: a ui/ folder uses engine folders and
+# widgets/, never another ui/ folder; only app/ uses the ui/ folders.
+function(regrovantis_qt_library target folder)
+  cmake_parse_arguments(ARG "" "" "SOURCES;USES;QT" ${ARGN})
+  add_library(${target} STATIC ${ARG_SOURCES})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  set(used "")
+  set(allowed ${folder})
+  foreach(lower ${ARG_USES})
+    list(APPEND allowed ${lower})
+    string(REPLACE "/" "_" library ${lower})
+    list(APPEND used regrovantis_${library})
+  endforeach()
+  set(qt "")
+  foreach(module Widgets ${ARG_QT})
+    list(APPEND qt Qt6::${module})
+  endforeach()
+  target_link_libraries(${target} PUBLIC ${used} ${qt})
+  regrovantis_check_includes(${target} ${folder} ${allowed})
+endfunction()
