@@ -100,7 +100,19 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
   double sumY = 0.0, ssRes = 0.0, sumY2 = 0.0;
   for (int i = 0; i < n; ++i) {
     double fitted = 0.0;
-    for (int j = 0; j <= p; ++j) fitted += design[i][j] * coef[j];
+    if (candidate.rational) {
+      // The equation's own value (a u + c) / (1 - b x), not the row of the
+      // linearised design, which holds the observed Y itself.
+      const double u = design[i][0];
+      const double x = data.values[i][candidate.terms[1].variable];
+      double t = coef[0] * u;
+      t = t + coef[2];
+      double d = coef[1] * x;
+      d = 1.0 - d;
+      fitted = t / d;
+    } else {
+      for (int j = 0; j <= p; ++j) fitted += design[i][j] * coef[j];
+    }
     const double yhat = Back(candidate.set, fitted);
     const double y = Back(candidate.set, ty[i]);
     sumY += y;

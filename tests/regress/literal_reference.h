@@ -11,7 +11,9 @@
 namespace rv::testing {
 
 // The fit and scoring of one candidate, written out the plain way from the
-// rules, with nothing shared with the engine's fitting code.
+// rules, with nothing shared with the engine's fitting code. A rational
+// candidate is fitted through its linearised design and scored by the value
+// of its own equation.
 struct LiteralFit {
   bool accepted = false;  // false: a guard failed somewhere
   std::vector<double> coefficients;
