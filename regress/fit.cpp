@@ -1,5 +1,6 @@
 #include "regress/fit_workspace.h"
 
+#include "regress/rational_form.h"
 #include "regress/y_form.h"
 
 namespace rv {
@@ -31,6 +32,7 @@ void BuildTerm(FitWorkspace& ws, const SearchData& data, int column, const Term&
       ws.design[i][column] = value;
     else
       ws.domainFault = true;
+    if (term.kind == kRationalDenominator) ws.denominatorX[i] = data.values[i][term.variable];
   }
 }
 
@@ -83,14 +85,20 @@ bool FitCandidate(FitWorkspace& ws, std::int64_t ordinal) {
   return true;
 }
 
+double FittedValue(const FitWorkspace& ws, int point) {
+  const auto& row = ws.design[point];
+  const auto& c = ws.coefficients;
+  if (ws.candidate.rational) return RationalValue(c[0], c[1], c[2], row[0], ws.denominatorX[point]);
+  double fitted = 0.0;
+  for (int j = 0; j <= ws.constantColumn; ++j) fitted += row[j] * c[j];
+  return fitted;
+}
+
 double ScoreCandidate(FitWorkspace& ws) {
   const int set = ws.candidate.set;
-  const int p = ws.constantColumn;
   double sumY = 0.0, ssRes = 0.0, sumY2 = 0.0;
   for (int i = 0; i < ws.pointCount; ++i) {
-    double fitted = 0.0;
-    for (int j = 0; j <= p; ++j) fitted += ws.design[i][j] * ws.coefficients[j];
-    const double yhat = BackTransform(set, fitted);
+    const double yhat = BackTransform(set, FittedValue(ws, i));
     const double y = BackTransform(set, ws.transformedY[i]);
     sumY += y;
     ssRes += (y - yhat) * (y - yhat);
@@ -102,14 +110,22 @@ double ScoreCandidate(FitWorkspace& ws) {
 }
 
 double EvaluateEquation(const FitWorkspace& ws, const double* variables) {
-  const int p = ws.constantColumn;
-  double sum = ws.coefficients[p];
-  for (int j = 0; j < p; ++j) {
-    const Term& term = ws.candidate.terms[j];
-    sum += ws.coefficients[j] *
-           TermFunction(term.kind, variables[term.variable], variables[term.variable2], ws.coefficients.data());
+  const Candidate& candidate = ws.candidate;
+  const auto& c = ws.coefficients;
+  if (candidate.rational) {
+    const Term& numerator = candidate.terms[0];
+    double u = 0.0;
+    TermColumnValue(numerator.kind, variables[numerator.variable], 0.0, 0.0, u);
+    const double x = variables[candidate.terms[1].variable];
+    return BackTransform(candidate.set, RationalValue(c[0], c[1], c[2], u, x));
   }
-  return BackTransform(ws.candidate.set, sum);
+  const int p = ws.constantColumn;
+  double sum = c[p];
+  for (int j = 0; j < p; ++j) {
+    const Term& term = candidate.terms[j];
+    sum += c[j] * TermFunction(term.kind, variables[term.variable], variables[term.variable2], c.data());
+  }
+  return BackTransform(candidate.set, sum);
 }
 
 }  // namespace rv

@@ -17,6 +17,9 @@ struct FitWorkspace {
   std::array<std::array<double, kMaxCandidateColumns>, kSheetRows> design{};
   std::array<double, kSheetRows> transformedY{};
   std::array<double, kSheetRows> observedY{};
+  // A rational candidate's denominator variable X_w at each point: its
+  // equation, not its linearised design, gives the fitted values.
+  std::array<double, kSheetRows> denominatorX{};
   int constantColumn = 0;  // p: the number of terms
   bool domainFault = false;
   std::array<std::array<double, kMaxCandidateColumns>, kMaxCandidateColumns> normalMatrix{};
@@ -42,11 +45,20 @@ void BuildCandidate(FitWorkspace& workspace, const SearchData& data, const Candi
 // has a domain fault; a singular system is left to the score to reject.
 bool FitCandidate(FitWorkspace& workspace, std::int64_t ordinal);
 
-// R squared on the untransformed scale of Y; also kept as lastRSquared.
+// The fitted value at one data point on the transformed scale of Y: the sum of
+// coefficient times design value in column order, or for a rational
+// candidate the value of its equation (a u + c) / (1 - b x).
+double FittedValue(const FitWorkspace& workspace, int point);
+
+// R squared on the untransformed scale of Y, comparing every point's
+// BackTransform of its fitted value with its observation mapped to the
+// transformed scale and back; also kept as lastRSquared.
 double ScoreCandidate(FitWorkspace& workspace);
 
 // The fitted equation evaluated for single variable values; variables[k] is
-// the value of Xk (index 0 is not used).
+// the value of Xk (index 0 is not used). A rational equation is evaluated as
+// a whole, by the steps of its fitted values, so at a data point it gives
+// exactly the Y its score and statistics use.
 double EvaluateEquation(const FitWorkspace& workspace, const double* variables);
 
 }  // namespace rv

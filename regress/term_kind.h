@@ -26,7 +26,6 @@ struct Term {
 };
 
 constexpr bool IsOrdinaryKind(int kind) { return kind >= kTermX && kind <= kTermRatio; }
-constexpr bool IsRationalKind(int kind) { return kind >= kRationalLinear && kind <= kRationalDenominator; }
 constexpr bool UsesSecondVariable(int kind) { return kind == kTermProduct || kind == kTermRatio; }
 
 // A two-variable kind without a second variable can never be built.
