@@ -26,15 +26,12 @@ struct Extremes {
 ResidualTable BuildResidualTable(const FitWorkspace& workspace) {
   ResidualTable table;
   const int n = workspace.pointCount;
-  const int p = workspace.constantColumn;
   table.yObs.resize(static_cast<size_t>(n));
   table.yCalc.resize(static_cast<size_t>(n));
   Extremes obs, calc;
   for (int i = 0; i < n; ++i) {
-    double sum = 0.0;
-    for (int k = 0; k <= p; ++k) sum += workspace.coefficients[k] * workspace.design[i][k];
     table.yObs[static_cast<size_t>(i)] = workspace.observedY[i];
-    table.yCalc[static_cast<size_t>(i)] = BackTransform(workspace.set(), sum);
+    table.yCalc[static_cast<size_t>(i)] = BackTransform(workspace.set(), FittedValue(workspace, i));
     obs.add(table.yObs[static_cast<size_t>(i)]);
     calc.add(table.yCalc[static_cast<size_t>(i)]);
   }

@@ -22,8 +22,8 @@ struct ResidualTable {
   double percentDifference(int i) const { return difference(i) * 100.0 / yObs[i]; }
 };
 
-// Y Obs is the sheet's Y; Y Calc maps the sum of coefficient times design
-// value (in column order) back with the equation's BackTransform.
+// Y Obs is the sheet's Y; Y Calc maps the equation's fitted value back with
+// its BackTransform, the very value its R squared was scored with.
 ResidualTable BuildResidualTable(const FitWorkspace& workspace);
 
 }  // namespace rv

@@ -1,5 +1,7 @@
 #include "stats/term_label.h"
 
+#include <string>
+
 namespace rv {
 
 std::vector<std::string> TermLabels(const std::string& equationText, int count) {
@@ -23,6 +25,12 @@ std::vector<std::string> TermLabels(const std::string& equationText, int count) 
     }
   }
   return labels;
+}
+
+std::vector<std::string> RationalTermLabels(const Candidate& candidate) {
+  const Term& numerator = candidate.terms[0];
+  const std::string power = numerator.kind == kRationalSquare ? "^2" : "";
+  return {"aX" + std::to_string(numerator.variable) + power, "bX" + std::to_string(candidate.terms[1].variable), "c"};
 }
 
 }  // namespace rv

@@ -7,10 +7,10 @@
 
 namespace rv {
 
-// The statistics of one coefficient of the linear model that was fitted, on
-// the transformed scale of Y. Std Error, t Stat and P Value are not finite
-// where they are undefined: no residual degrees of freedom, a singular
-// design, or a standard error of zero (an exact fit) for t and P.
+// The statistics of one coefficient of the fitted equation, on the
+// transformed scale of Y. Std Error, t Stat and P Value are not finite where
+// they are undefined: no residual degrees of freedom, a singular design, or a
+// standard error of zero (an exact fit) for t and P.
 struct TermStatistics {
   std::string label;  // see TermLabel
   double coefficient = 0.0;
@@ -22,7 +22,9 @@ struct TermStatistics {
 // With s^2 = sum of (transformed Y - fitted)^2 / (N - p - 1): Std Error of
 // coefficient k = sqrt(s^2 [(X'X)^-1]kk), t Stat = coefficient / Std Error,
 // P Value = the two-sided P of Student's t with N - p - 1 degrees of
-// freedom. One entry per coefficient, the constant last.
+// freedom. For a rational equation the fitted values are its own and X holds
+// the derivatives of (a u + c) / (1 - b x) by a, b and c, the asymptotic
+// errors of a non-linear fit. One entry per coefficient, the constant last.
 std::vector<TermStatistics> BuildTermStatistics(const FitWorkspace& workspace);
 
 }  // namespace rv
