@@ -2,6 +2,7 @@
 
 #include "cli/input_file.h"
 #include "cli/search_options.h"
+#include "cli/searchable_data.h"
 #include "regress/recreate_equation.h"
 
 namespace rv::cli {
@@ -42,9 +43,9 @@ FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command
   }
   ApplySearchOptions(arguments, input.document.options);
   const SearchData data = TakeSearchSnapshot(input.document.sheet.cells);
-  if (data.pointCount < 2) throw CliError("Enter the data to regress\non the Data tab.", 1);
+  RequireSearchableData(data, path);
   const SearchShape shape = MakeSearchShape(data, input.document.options);
-  if (CountCandidates(shape) == 0) throw CliError("'" + path + "' has no X variable to regress on", 1);
+  if (CountCandidates(shape) == 0) throw CliError("no equation set is enabled: give --sets", 1);
   return Recreate(data, shape, ParseInteger(arguments.value("ordinal"), "--ordinal", 1, CountCandidates(shape)));
 }
 

@@ -1,8 +1,5 @@
 #include "cli/input_file.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "cli/command_line.h"
 #include "files/data_file_io.h"
 #include "files/delimited_text.h"
@@ -15,15 +12,6 @@ const EquationRecord* InputFile::storedEquation() const {
   return &dataFileSession->savedEquation;
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw CliError("cannot open '" + path + "'", 1);
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) throw CliError("cannot read '" + path + "'", 1);
-  return content.str();
-}
-
 InputFile LoadInputFile(const std::string& path) {
   InputFile input;
   if (HasDataFileExtension(path)) {
@@ -33,10 +21,9 @@ InputFile LoadInputFile(const std::string& path) {
     input.dataFileSession = std::move(loaded.contents->session);
     return input;
   }
-  const char delimiter = DelimiterForPath(path);
-  if (delimiter == '\0') throw CliError("'" + path + "': expected a .rvd, .csv or .tsv file", 1);
-  const DelimitedTextResult parsed = ParseDelimitedText(ReadWholeFile(path), delimiter);
-  if (!parsed.ok) throw CliError(path + ": " + parsed.error, 1);
+  if (DelimiterForPath(path) == '\0') throw CliError("'" + path + "': expected a .rvd, .csv or .tsv file", 1);
+  const DelimitedTextResult parsed = ReadDelimitedFile(path);
+  if (!parsed.ok) throw CliError(parsed.error, 1);
   input.document.sheet.cells = parsed.values;
   return input;
 }

@@ -30,6 +30,4 @@ InputFile LoadInputFile(const std::string& path);
 // The document of LoadInputFile.
 Document LoadDocument(const std::string& path);
 
-std::string ReadWholeFile(const std::string& path);
-
 }  // namespace rv::cli

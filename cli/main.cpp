@@ -1,4 +1,6 @@
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,18 @@ constexpr Command kCommands[] = {
     {"convert", rv::cli::RunConvertCommand, "convert IN OUT   (.csv/.tsv <-> .rvd)"},
 };
 
+// A command whose output could not be written has failed, whatever it
+// computed: a full disk must not look like an empty result.
+int CheckOutputWritten(int status) {
+  errno = 0;
+  const bool flushed = std::fflush(stdout) == 0;
+  const int error = errno;
+  if (flushed && !std::ferror(stdout)) return status;
+  std::fprintf(stderr, "regrovantis-cli: cannot write the output%s%s\n", error != 0 ? ": " : "",
+               error != 0 ? std::strerror(error) : "");
+  return status != 0 ? status : 1;
+}
+
 void PrintUsage(std::FILE* out) {
   std::fputs("usage:\n", out);
   for (const Command& command : kCommands) std::fprintf(out, "  regrovantis-cli %s\n", command.usage);
@@ -39,13 +53,13 @@ int main(int argc, char** argv) {
   }
   if (arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
     PrintUsage(stdout);
-    return 0;
+    return CheckOutputWritten(0);
   }
   const std::vector<std::string> words(arguments.begin() + 1, arguments.end());
   for (const Command& command : kCommands) {
     if (arguments[0] != command.name) continue;
     try {
-      return command.run(words);
+      return CheckOutputWritten(command.run(words));
     } catch (const rv::cli::CliError& error) {
       std::fprintf(stderr, "%s\n", error.what());
       return error.exitStatus;

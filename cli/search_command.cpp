@@ -7,6 +7,7 @@
 #include "cli/json_text.h"
 #include "cli/search_options.h"
 #include "cli/search_runner.h"
+#include "cli/searchable_data.h"
 
 namespace rv::cli {
 
@@ -20,7 +21,8 @@ void PrintText(const SearchOutcome& outcome, int top) {
   }
 }
 
-void PrintJson(const SearchOutcome& outcome, const SearchData& data, const SearchShape& shape, int top) {
+void PrintJson(const ForegroundSearch& search, const SearchData& data, const SearchShape& shape, int top) {
+  const SearchOutcome& outcome = search.outcome;
   std::printf("{\n  \"points\": %d,\n  \"columns\": %d,\n  \"max_terms\": %d,\n  \"sets\": [", data.pointCount,
               data.columnCount, shape.maxTerms);
   bool first = true;
@@ -29,8 +31,9 @@ void PrintJson(const SearchOutcome& outcome, const SearchData& data, const Searc
       std::printf("%s%d", first ? "" : ", ", set);
       first = false;
     }
-  std::printf("],\n  \"candidates\": %lld,\n  \"stopped\": %s,\n  \"equations\": [",
-              static_cast<long long>(outcome.candidateCount), outcome.stopped ? "true" : "false");
+  std::printf("],\n  \"candidates\": %lld,\n  \"examined\": %lld,\n  \"stopped\": %s,\n  \"equations\": [",
+              static_cast<long long>(outcome.candidateCount), static_cast<long long>(search.examined),
+              outcome.stopped ? "true" : "false");
   const std::vector<int> order = outcome.list.sortOrder();
   for (int i = 0; i < static_cast<int>(order.size()) && i < top; ++i) {
     const EquationRecord& record = outcome.list.slot(order[static_cast<size_t>(i)]);
@@ -62,16 +65,19 @@ int RunSearchCommand(const std::vector<std::string>& words) {
       throw CliError("--engine must be fast or reference, not '" + arguments.value("engine") + "'");
   }
 
+  const std::string& path = arguments.positional[0];
   const SearchData data = TakeSearchSnapshot(document.sheet.cells);
-  if (data.pointCount < 2) throw CliError("Enter the data to regress\non the Data tab.", 1);
+  RequireSearchableData(data, path);
+  WarnAboutLeftOutData(document.sheet.cells);
   const SearchShape shape = MakeSearchShape(data, document.options);
 
-  const SearchOutcome outcome = RunSearchInForeground(data, shape, engine, threads, !arguments.flag("quiet"));
+  const ForegroundSearch search = RunSearchInForeground(data, shape, engine, threads, !arguments.flag("quiet"));
   if (arguments.flag("json"))
-    PrintJson(outcome, data, shape, top);
+    PrintJson(search, data, shape, top);
   else
-    PrintText(outcome, top);
-  return 0;
+    PrintText(search.outcome, top);
+  // A search ended by Ctrl+C prints what it found, then exits as interrupted.
+  return search.interrupted ? kInterruptedStatus : 0;
 }
 
 }  // namespace rv::cli

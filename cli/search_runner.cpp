@@ -17,8 +17,8 @@ extern "C" void OnInterrupt(int) { interrupted.store(true); }
 
 }  // namespace
 
-SearchOutcome RunSearchInForeground(const SearchData& data, const SearchShape& shape, SearchEngine engine,
-                                    int threads, bool showProgress) {
+ForegroundSearch RunSearchInForeground(const SearchData& data, const SearchShape& shape, SearchEngine engine,
+                                       int threads, bool showProgress) {
   interrupted.store(false);
   auto previous = std::signal(SIGINT, OnInterrupt);
   const auto start = std::chrono::steady_clock::now();
@@ -31,10 +31,10 @@ SearchOutcome RunSearchInForeground(const SearchData& data, const SearchShape& s
     if (interrupted.load()) run.requestStop();
     if (showProgress) bar.update(run.progress().done, run.progress().total, seconds());
   }
-  SearchOutcome outcome = *run.takeOutcome();
-  if (showProgress) bar.finish(run.progress().done, outcome.candidateCount, seconds(), outcome.stopped);
+  ForegroundSearch search{*run.takeOutcome(), run.progress().done, interrupted.load()};
+  if (showProgress) bar.finish(search.examined, search.outcome.candidateCount, seconds(), search.outcome.stopped);
   std::signal(SIGINT, previous);
-  return outcome;
+  return search;
 }
 
 }  // namespace rv::cli

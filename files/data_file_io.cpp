@@ -1,47 +1,25 @@
 #include "files/data_file_io.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
 
 #include "files/atomic_file.h"
 #include "files/data_file_messages.h"
 #include "files/file_paths.h"
+#include "files/regular_file.h"
 
 namespace rv {
 
 namespace {
 
 // An unknown amount of free space does not stop the save: creating the file
-// then reports what is wrong.
+// then reports what is wrong. A file system without any capacity (/proc,
+// /sys) has no space to speak of, and the real reason comes from creating
+// the file.
 bool HasTooLittleSpace(const std::string& path) {
   const std::string folder = FolderOfPath(path);
   std::error_code error;
   const std::filesystem::space_info space = std::filesystem::space(folder.empty() ? "." : folder, error);
-  return !error && space.available < kMinimumFreeDiskSpace;
-}
-
-enum class ReadOutcome { Read, CannotRead };
-
-// Reads at most bytes.size() bytes and says how many it got.
-ReadOutcome ReadPrefix(const std::string& path, std::span<std::uint8_t> bytes, std::size_t& count) {
-  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (descriptor < 0) return ReadOutcome::CannotRead;
-  struct stat status {};
-  bool ok = ::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
-  count = 0;
-  while (ok && count < bytes.size()) {
-    const ssize_t got = ::read(descriptor, bytes.data() + count, bytes.size() - count);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) ok = false;
-    if (got <= 0) break;
-    count += static_cast<std::size_t>(got);
-  }
-  ::close(descriptor);
-  return ok ? ReadOutcome::Read : ReadOutcome::CannotRead;
+  return !error && space.capacity > 0 && space.available < kMinimumFreeDiskSpace;
 }
 
 }  // namespace
@@ -63,14 +41,14 @@ StoreResult StoreDataFile(const std::string& path, const DataFileBytes& image) {
 
 LoadResult LoadDataFile(const std::string& path) {
   LoadResult result;
-  DataFileBytes image{};
-  std::size_t count = 0;
-  if (ReadPrefix(path, image, count) == ReadOutcome::CannotRead) {
+  const FileRead read = ReadRegularFile(path, DataFileBytes{}.size(), BeyondLimit::Ignore);
+  if (read.failure != FileReadFailure::None) {
     result.failure = LoadFailure::CannotOpen;
     result.message = InputFileErrorMessage(path);
     return result;
   }
-  result.contents = DecodeDataFile(std::span<const std::uint8_t>(image.data(), count));
+  result.contents =
+      DecodeDataFile(std::span(reinterpret_cast<const std::uint8_t*>(read.bytes.data()), read.bytes.size()));
   if (!result.contents) {
     result.failure = LoadFailure::Corrupted;
     result.message = CorruptedFileMessage();

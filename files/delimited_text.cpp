@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "files/regular_file.h"
 #include "sheet/value_text.h"
 
 namespace rv {
@@ -51,6 +52,26 @@ int ColumnOfName(std::string_view name) {
   return number;
 }
 
+// A short, printable quotation of what the file holds: a bad field may be
+// megabytes long or hold control bytes.
+std::string Excerpt(std::string_view field) {
+  constexpr std::size_t kShown = 24;
+  std::string text = "'";
+  for (std::size_t i = 0; i < field.size() && i < kShown; ++i) {
+    const auto byte = static_cast<unsigned char>(field[i]);
+    if (byte >= 0x20 && byte < 0x7F) {
+      text += static_cast<char>(byte);
+    } else {
+      static constexpr char kHex[] = "0123456789ABCDEF";
+      text += "\\x";
+      text += kHex[byte >> 4];
+      text += kHex[byte & 0xF];
+    }
+  }
+  text += field.size() > kShown ? "'..." : "'";
+  return text;
+}
+
 std::string Where(int line, int column) {
   return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": ";
 }
@@ -66,6 +87,11 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
   for (size_t start = 0; start <= text.size();) {
     size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();
+    if (end - start > kMaxDelimitedLineBytes) {
+      result.error = "line " + std::to_string(lines.size() + 1) + ": longer than " +
+                     std::to_string(kMaxDelimitedLineBytes) + " bytes; no line of a data sheet is that long";
+      return result;
+    }
     lines.push_back(text.substr(start, end - start));
     start = end + 1;
   }
@@ -96,13 +122,13 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
       std::strtod(copy.c_str(), &end);
       numeric = numeric && end != nullptr && *end == '\0';
       result.error = Where(headerLine, position) +
-                     (numeric ? "the first line must name the columns (Y, X1 ... X16), found the number '"
-                              : "unknown column name '") +
-                     std::string(name) + "'" + (numeric ? "" : " (expected Y, X1 ... X16)");
+                     (numeric ? "the first line must name the columns (Y, X1 ... X16), found the number "
+                              : "unknown column name ") +
+                     Excerpt(name) + (numeric ? "" : " (expected Y, X1 ... X16)");
       return result;
     }
     if (used[static_cast<size_t>(column)]) {
-      result.error = Where(headerLine, position) + "column '" + std::string(name) + "' is named twice";
+      result.error = Where(headerLine, position) + "column " + Excerpt(name) + " is named twice";
       return result;
     }
     used[static_cast<size_t>(column)] = true;
@@ -127,10 +153,15 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
     for (size_t i = 0; i < fields.size(); ++i) {
       const std::string field(Trim(fields[i]));
       if (field.empty()) continue;
+      // strtod would stop at a NUL and read "1\0999" as 1.
+      if (field.find('\0') != std::string::npos) {
+        result.error = Where(lineNumber, static_cast<int>(i) + 1) + Excerpt(field) + " holds a NUL byte";
+        return result;
+      }
       char* end = nullptr;
       const double value = std::strtod(field.c_str(), &end);
       if (end == field.c_str() || *end != '\0' || !std::isfinite(value)) {
-        result.error = Where(lineNumber, static_cast<int>(i) + 1) + "'" + field + "' is not a finite number";
+        result.error = Where(lineNumber, static_cast<int>(i) + 1) + Excerpt(field) + " is not a finite number";
         return result;
       }
       result.values[static_cast<size_t>(row)][static_cast<size_t>(columns[i])] = value;
@@ -138,6 +169,24 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
     ++row;
   }
   result.ok = true;
+  return result;
+}
+
+DelimitedTextResult ReadDelimitedFile(const std::string& path) {
+  const FileRead read = ReadRegularFile(path, kMaxDelimitedFileBytes);
+  DelimitedTextResult result;
+  switch (read.failure) {
+    case FileReadFailure::None: break;
+    case FileReadFailure::CannotOpen: result.error = "cannot open '" + path + "': " + read.reason; return result;
+    case FileReadFailure::NotRegular: result.error = "'" + path + "' is " + read.reason + ", not a file"; return result;
+    case FileReadFailure::TooLarge:
+      result.error = "'" + path + "' is larger than " + std::to_string(kMaxDelimitedFileBytes >> 20) +
+                     " MB; a sheet of 99 points needs far less";
+      return result;
+    case FileReadFailure::Unreadable: result.error = "cannot read '" + path + "': " + read.reason; return result;
+  }
+  result = ParseDelimitedText(read.bytes, DelimiterForPath(path));
+  if (!result.ok) result.error = path + ": " + result.error;
   return result;
 }
 
@@ -160,6 +209,10 @@ std::string FormatDelimitedText(const SheetValues& values, char delimiter) {
       if (c > 0) text += delimiter;
       if (!IsEmptyValue(values[r][c])) text += FormatText("%.17g", values[r][c]);
     }
+    // An empty row of a one-column sheet would be a blank line, which the
+    // reader skips: the rows after it would move up and the empty Y that
+    // ends the points would be lost.
+    if (lastColumn == 0 && IsEmptyValue(values[r][0])) text += "\"\"";
     text += '\n';
   }
   return text;

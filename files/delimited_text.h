@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,17 @@ struct DelimitedTextResult {
   SheetValues values;
 };
 
+// A sheet of 99 points in text needs a few kilobytes; these bounds are far
+// beyond any valid file and keep a wrong file from exhausting memory.
+inline constexpr std::size_t kMaxDelimitedFileBytes = 4 << 20;
+inline constexpr std::size_t kMaxDelimitedLineBytes = 8192;
+
 DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter);
+
+// Reads a .csv or .tsv file: only a regular file of at most
+// kMaxDelimitedFileBytes, parsed by ParseDelimitedText with the delimiter its
+// extension names. The error names the file when it cannot be read.
+DelimitedTextResult ReadDelimitedFile(const std::string& path);
 
 // The columns up to the last one holding a value and the rows up to the last
 // one holding a value, each number written so that it reads back exactly.

@@ -1,6 +1,7 @@
 #include "run_tool.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -32,12 +33,13 @@ std::string ReadFile(const std::string& path) {
   return text.str();
 }
 
-ToolResult RunTool(const std::vector<std::string>& arguments) {
+ToolResult RunTool(const std::vector<std::string>& arguments, const ToolRun& run) {
   const std::string folder = MakeTemporaryFolder();
   const std::string outPath = folder + "/out", errPath = folder + "/err";
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  const std::string& standardOutput = run.standardOutput.empty() ? outPath : run.standardOutput;
+  posix_spawn_file_actions_addopen(&actions, 1, standardOutput.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   std::vector<std::string> words = {REGROVANTIS_CLI_PATH};
   words.insert(words.end(), arguments.begin(), arguments.end());
@@ -47,6 +49,10 @@ ToolResult RunTool(const std::vector<std::string>& arguments) {
   pid_t pid = 0;
   ToolResult result;
   if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+    if (run.interruptAfterMs >= 0) {
+      usleep(static_cast<useconds_t>(run.interruptAfterMs) * 1000);
+      kill(pid, SIGINT);
+    }
     int status = 0;
     waitpid(pid, &status, 0);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

@@ -11,8 +11,13 @@ struct ToolResult {
   std::string err;
 };
 
+struct ToolRun {
+  std::string standardOutput;  // where standard output goes; empty: collected into ToolResult::out
+  int interruptAfterMs = -1;   // when not negative, Ctrl+C (SIGINT) after this long
+};
+
 // Runs regrovantis-cli with these arguments and collects what it printed.
-ToolResult RunTool(const std::vector<std::string>& arguments);
+ToolResult RunTool(const std::vector<std::string>& arguments, const ToolRun& run = {});
 
 // A fresh folder under the system's temporary folder, removed by the caller.
 std::string MakeTemporaryFolder();

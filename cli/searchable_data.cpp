@@ -1,0 +1,20 @@
+#include "cli/searchable_data.h"
+
+#include <cstdio>
+
+#include "cli/command_line.h"
+#include "regress/search_run.h"
+#include "sheet/left_out_data.h"
+
+namespace rv::cli {
+
+void RequireSearchableData(const SearchData& data, const std::string& path) {
+  if (data.pointCount < 2) throw CliError(kTooFewPointsMessage, 1);
+  if (data.variableCount() == 0) throw CliError("'" + path + "' has no X variable to regress on", 1);
+}
+
+void WarnAboutLeftOutData(const SheetValues& cells) {
+  for (const std::string& sentence : DescribeLeftOutData(cells)) std::fprintf(stderr, "warning: %s\n", sentence.c_str());
+}
+
+}  // namespace rv::cli

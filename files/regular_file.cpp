@@ -1,0 +1,71 @@
+#include "files/regular_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace rv {
+
+namespace {
+
+const char* KindOf(mode_t mode) {
+  if (S_ISDIR(mode)) return "a folder";
+  if (S_ISFIFO(mode)) return "a pipe";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+  if (S_ISSOCK(mode)) return "a socket";
+  return "a special file";
+}
+
+}  // namespace
+
+FileRead ReadRegularFile(const std::string& path, std::size_t limit, BeyondLimit beyond) {
+  FileRead result;
+  // Opening a FIFO without O_NONBLOCK waits for a writer.
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) {
+    result.failure = FileReadFailure::CannotOpen;
+    result.reason = std::strerror(errno);
+    return result;
+  }
+  struct stat status {};
+  if (::fstat(descriptor, &status) != 0) {
+    result.failure = FileReadFailure::Unreadable;
+    result.reason = std::strerror(errno);
+  } else if (!S_ISREG(status.st_mode)) {
+    result.failure = FileReadFailure::NotRegular;
+    result.reason = KindOf(status.st_mode);
+  } else if (static_cast<std::uintmax_t>(status.st_size) > limit && beyond == BeyondLimit::Refuse) {
+    result.failure = FileReadFailure::TooLarge;
+  }
+  // The size can change while we read: never take more than limit + 1 bytes.
+  char chunk[65536];
+  while (result.failure == FileReadFailure::None && result.bytes.size() <= limit) {
+    const std::size_t wanted = std::min(sizeof chunk, limit + 1 - result.bytes.size());
+    const ssize_t got = ::read(descriptor, chunk, wanted);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      result.failure = FileReadFailure::Unreadable;
+      result.reason = std::strerror(errno);
+    }
+    if (got <= 0) break;
+    result.bytes.append(chunk, static_cast<std::size_t>(got));
+  }
+  ::close(descriptor);
+  if (result.failure != FileReadFailure::None) {
+    result.bytes.clear();
+    return result;
+  }
+  result.longer = result.bytes.size() > limit;
+  if (result.longer) result.bytes.resize(limit);
+  if (result.longer && beyond == BeyondLimit::Refuse) {
+    result.failure = FileReadFailure::TooLarge;
+    result.bytes.clear();
+  }
+  return result;
+}
+
+}  // namespace rv

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sheet/data_sheet.h"
+
+namespace rv {
+
+// A search uses the rows before the first empty Y and the variables before
+// the first one with an empty cell among those rows, never X16. What the
+// sheet holds beyond them takes no part; these sentences say what and why,
+// one per cause, for a user who may not expect it.
+std::vector<std::string> DescribeLeftOutData(const SheetValues& cells);
+
+}  // namespace rv

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "run_tool.h"
+
+namespace rv::testing {
+namespace {
+
+const std::string kExample = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.csv";
+const std::string kLargeSearch = std::string(REGROVANTIS_SOURCE_DIR) + "/bench/synthetic_15.csv";
+
+class BadInput : public ::testing::Test {
+ protected:
+  void SetUp() override { folder = MakeTemporaryFolder(); }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+  std::string write(const std::string& name, const std::string& content) {
+    const std::string path = folder + "/" + name;
+    WriteFile(path, content);
+    return path;
+  }
+  static bool mentions(const ToolResult& result, const std::string& text) {
+    return result.err.find(text) != std::string::npos;
+  }
+  std::string folder;
+};
+
+TEST_F(BadInput, OnlyRegularFilesOfASensibleSizeAreRead) {
+  const std::string fifo = folder + "/x.csv";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const ToolResult pipe = RunTool({"search", fifo, "--quiet"});
+  EXPECT_EQ(pipe.status, 1);
+  EXPECT_TRUE(mentions(pipe, "is a pipe")) << pipe.err;
+
+  const std::string zero = folder + "/zero.csv";
+  ASSERT_EQ(symlink("/dev/zero", zero.c_str()), 0);
+  const ToolResult device = RunTool({"search", zero, "--quiet"});
+  EXPECT_EQ(device.status, 1);
+  EXPECT_TRUE(mentions(device, "is a device")) << device.err;
+
+  const std::string directory = folder + "/sheet.csv";
+  ASSERT_EQ(mkdir(directory.c_str(), 0700), 0);
+  const ToolResult notAFile = RunTool({"search", directory, "--quiet"});
+  EXPECT_EQ(notAFile.status, 1);
+  EXPECT_TRUE(mentions(notAFile, "is a folder")) << notAFile.err;
+  EXPECT_FALSE(mentions(notAFile, "empty"));
+
+  const ToolResult huge = RunTool({"search", write("huge.csv", "Y,X1\n" + std::string(5 << 20, ' ')), "--quiet"});
+  EXPECT_EQ(huge.status, 1);
+  EXPECT_TRUE(mentions(huge, "larger than 4 MB")) << huge.err;
+}
+
+TEST_F(BadInput, ABadFieldIsQuotedShortAndEscaped) {
+  const std::string longField(100000, '7');
+  const ToolResult longLine = RunTool({"search", write("long.csv", "Y,X1\n1," + longField + "x\n"), "--quiet"});
+  EXPECT_EQ(longLine.status, 1);
+  EXPECT_TRUE(mentions(longLine, "line 2: longer than")) << longLine.err.substr(0, 200);
+  EXPECT_LT(longLine.err.size(), 200u);
+
+  const ToolResult wide = RunTool({"search", write("wide.csv", "Y,X1\n1," + std::string(3000, '7') + "x\n"), "--quiet"});
+  EXPECT_EQ(wide.status, 1);
+  EXPECT_TRUE(mentions(wide, "line 2, column 2: '777777777777777777777777'... is not a finite number")) << wide.err;
+
+  const ToolResult control = RunTool({"search", write("control.csv", "Y,X1\n1,\x1b[2J\n"), "--quiet"});
+  EXPECT_TRUE(mentions(control, "'\\x1B[2J' is not a finite number")) << control.err;
+}
+
+TEST_F(BadInput, ANulByteInAFieldIsRefusedWithItsPlace) {
+  const ToolResult result =
+      RunTool({"search", write("nul.csv", std::string("Y,X1\n1,2\n3,1\0999\n4,5\n", 20)), "--quiet"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_TRUE(mentions(result, "line 3, column 2: '1\\x00999' holds a NUL byte")) << result.err;
+}
+
+TEST_F(BadInput, OutputThatCannotBeWrittenFailsTheCommand) {
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"search", kExample, "--top", "5", "--quiet"},
+        std::vector<std::string>{"count", "--vars", "3"}, std::vector<std::string>{"stats", kExample, "--ordinal", "3"}}) {
+    const ToolResult result = RunTool(command, {.standardOutput = "/dev/full"});
+    EXPECT_EQ(result.status, 1) << command[0];
+    EXPECT_TRUE(mentions(result, "cannot write the output")) << result.err;
+  }
+}
+
+TEST_F(BadInput, DataTheSearchLeavesOutIsNamedWithTheReason) {
+  // X2 is empty in the third point: X2 and X3 take no part; Y is empty in
+  // row 5, so the rows after it take no part either.
+  const std::string sheet = write("gaps.csv", "Y,X1,X2,X3\n1,2,3,4\n2,3,4,5\n3,4,,6\n4,5,6,7\n,1,1,1\n6,7,8,9\n");
+  const ToolResult result = RunTool({"search", sheet, "--quiet", "--max-terms", "2"});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_TRUE(mentions(result, "warning: row 6 takes no part: Y is empty in row 5")) << result.err;
+  EXPECT_TRUE(mentions(result, "warning: X2 and X3 take no part: X2 is empty in row 3")) << result.err;
+
+  std::string header = "Y", row = "1";
+  for (int c = 1; c <= 16; ++c) {
+    header += ",X" + std::to_string(c);
+    row += "," + std::to_string(c);
+  }
+  const ToolResult full = RunTool({"search", write("full.csv", header + "\n" + row + "\n2" + row.substr(1) + "\n"),
+                                   "--quiet", "--max-terms", "1", "--sets", "1"});
+  EXPECT_TRUE(mentions(full, "warning: X16 takes no part: a search uses at most X1 to X15")) << full.err;
+
+  const ToolResult clean = RunTool({"search", kExample, "--quiet", "--max-terms", "1"});
+  EXPECT_FALSE(mentions(clean, "warning")) << clean.err;
+}
+
+TEST_F(BadInput, ASheetWithoutAnXVariableIsRefusedLikeStats) {
+  const std::string sheet = write("no_x.csv", "Y,X1,X2\n1,,3\n2,,4\n3,,5\n");
+  const ToolResult search = RunTool({"search", sheet, "--quiet"});
+  const ToolResult stats = RunTool({"stats", sheet, "--ordinal", "1"});
+  EXPECT_EQ(search.status, 1);
+  EXPECT_EQ(stats.status, 1);
+  EXPECT_TRUE(mentions(search, "has no X variable to regress on")) << search.err;
+  EXPECT_EQ(search.err.substr(search.err.find('\'')), stats.err.substr(stats.err.find('\'')));
+  EXPECT_TRUE(search.out.empty());
+}
+
+TEST_F(BadInput, ASaveThatFailsSaysWhy) {
+  const ToolResult result = RunTool({"convert", kExample, "/proc/regrovantis.rvd"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_FALSE(mentions(result, "disk space")) << result.err;
+  EXPECT_TRUE(mentions(result, "Error opening output data file")) << result.err;
+}
+
+TEST(Interrupt, CtrlCEndsTheSearchWithWhatItFoundAndStatus130) {
+  const ToolResult result = RunTool({"search", kLargeSearch, "--max-terms", "8", "--threads", "1", "--json"},
+                                    {.interruptAfterMs = 2000});
+  EXPECT_EQ(result.status, 130) << result.err;
+  EXPECT_NE(result.out.find("\"stopped\": true"), std::string::npos) << result.out.substr(0, 400);
+  const auto number = [&](const std::string& key) {
+    const size_t at = result.out.find("\"" + key + "\": ");
+    return at == std::string::npos ? -1LL : std::stoll(result.out.substr(at + key.size() + 4));
+  };
+  EXPECT_GT(number("candidates"), number("examined"));
+  EXPECT_GE(number("examined"), 0);
+}
+
+}  // namespace
+}  // namespace rv::testing
