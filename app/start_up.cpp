@@ -72,7 +72,10 @@ void MainWindow::finishStartUp() {
 
 void MainWindow::readSettings() {
   if (startUp_.settingsPath.empty()) return;
-  const Settings settings = ReadSettingsFile(startUp_.settingsPath);
+  const SettingsRead read = ReadSettingsFile(startUp_.settingsPath);
+  const Settings& settings = read.settings;
+  // A settings file that is not one starts the program with the defaults.
+  if (!read.refusal.empty()) status_->setPaneText(2, QString::fromStdString(read.refusal));
   toolTipsOption_ = settings.tooltips;
   toolTipSwitch_->setShown(toolTipsOption_ != 0);
   recentFiles_ = RecentFiles::FromSettings(settings.recentFiles);

@@ -1,12 +1,11 @@
 #include "files/settings_file.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "files/atomic_file.h"
 #include "files/file_paths.h"
 #include "files/profile_text.h"
+#include "files/regular_file.h"
 
 namespace rv {
 
@@ -27,11 +26,15 @@ int LeadingInteger(std::string_view text) {
   return negative ? -value : value;
 }
 
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  if (in) text << in.rdbuf();
-  return text.str();
+std::string Refusal(const FileRead& read) {
+  switch (read.failure) {
+    case FileReadFailure::None:
+    case FileReadFailure::CannotOpen: return {};
+    case FileReadFailure::NotRegular: return "Settings file not read: it is " + read.reason;
+    case FileReadFailure::TooLarge: return "Settings file not read: it is too large";
+    case FileReadFailure::Unreadable: return "Settings file not read: " + read.reason;
+  }
+  return {};
 }
 
 }  // namespace
@@ -42,15 +45,18 @@ std::string SettingsFilePath(const char* xdgConfigHome, const char* home) {
   return {};
 }
 
-Settings ReadSettingsFile(const std::string& path) {
-  Settings settings;
-  if (path.empty()) return settings;
-  const ProfileText profile(ReadText(path));
+SettingsRead ReadSettingsFile(const std::string& path) {
+  SettingsRead result;
+  if (path.empty()) return result;
+  const FileRead read = ReadRegularFile(path, kMaxSettingsFileBytes);
+  result.refusal = Refusal(read);
+  Settings& settings = result.settings;
+  const ProfileText profile(read.bytes);
   if (const auto tooltips = profile.value(kSettingsSection, "TOOLTIPS")) settings.tooltips = LeadingInteger(*tooltips);
   for (std::size_t i = 0; i < settings.recentFiles.size(); ++i)
     settings.recentFiles[i] = profile.value(kSettingsSection, FileKey(i)).value_or("");
   settings.dataFolder = profile.value(kSettingsSection, "DATAFOLDER").value_or("");
-  return settings;
+  return result;
 }
 
 bool WriteSettingsFile(const std::string& path, const Settings& settings) {
@@ -58,7 +64,7 @@ bool WriteSettingsFile(const std::string& path, const Settings& settings) {
   std::error_code error;
   const std::string folder = FolderOfPath(path);
   if (!folder.empty()) std::filesystem::create_directories(folder, error);
-  ProfileText profile(ReadText(path));
+  ProfileText profile("");
   profile.setValue(kSettingsSection, "TOOLTIPS", std::to_string(settings.tooltips));
   for (std::size_t i = 0; i < settings.recentFiles.size(); ++i)
     profile.setValue(kSettingsSection, FileKey(i), settings.recentFiles[i]);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "files/recent_files.h"
@@ -23,13 +24,27 @@ struct Settings {
 // values (null when unset). Empty when neither names a folder.
 std::string SettingsFilePath(const char* xdgConfigHome, const char* home);
 
+// A settings file holds a few short lines; anything larger is not one.
+inline constexpr std::size_t kMaxSettingsFileBytes = 64 * 1024;
+
+struct SettingsRead {
+  Settings settings;
+  // Why the file was not read, for the status bar; empty when it was read or
+  // does not exist yet.
+  std::string refusal;
+};
+
 // Read at start-up. A missing file or key gives the default: TOOLTIPS "1",
 // the others empty. TOOLTIPS is read as a whole number from its first seven
-// characters, like C's atoi (so text that is not a number reads as 0).
-Settings ReadSettingsFile(const std::string& path);
+// characters, like C's atoi (so text that is not a number reads as 0). Only
+// a regular file of at most kMaxSettingsFileBytes is read: a pipe would keep
+// start-up waiting and a device would fill the memory; such a file gives the
+// defaults and a refusal.
+SettingsRead ReadSettingsFile(const std::string& path);
 
-// Written at exit, into section "Regrovantis" (other sections and keys in the
-// file are kept), atomically, making the folder when it is missing.
+// Written at exit, atomically, making the folder when it is missing: section
+// "Regrovantis" with the program's keys and nothing else, so whatever else
+// the file held (garbage, megabytes) does not survive the run.
 // TOOLTIPS as "%d", FILE1 to FILE4 as given (use RecentFiles::settingsValues,
 // which writes two spaces for an unused key), DATAFOLDER. False when it could
 // not be written; the program goes on regardless.

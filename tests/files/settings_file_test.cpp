@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "files/read_data_file.h"
@@ -28,10 +30,10 @@ TEST(SettingsFile, LivesInTheUsersConfigurationFolder) {
 
 TEST(SettingsFile, AMissingFileOrKeyGivesTheDefaults) {
   TemporaryFolder folder;
-  EXPECT_EQ(ReadSettingsFile(folder.file("none.ini")), Settings{});
+  EXPECT_EQ(ReadSettingsFile(folder.file("none.ini")).settings, Settings{});
   WriteText(folder.file("other.ini"), "[Other]\nTOOLTIPS=0\nFILE1=/data/a.rvd\n");
-  EXPECT_EQ(ReadSettingsFile(folder.file("other.ini")), Settings{});
-  EXPECT_EQ(ReadSettingsFile(""), Settings{});
+  EXPECT_EQ(ReadSettingsFile(folder.file("other.ini")).settings, Settings{});
+  EXPECT_EQ(ReadSettingsFile("").settings, Settings{});
 }
 
 TEST(SettingsFile, ReadsValuesLikeAProfileFile) {
@@ -39,7 +41,7 @@ TEST(SettingsFile, ReadsValuesLikeAProfileFile) {
   WriteText(folder.file("a.ini"),
             "; comment\r\n[other]\r\nFILE1=/wrong.rvd\r\n[regrovantis]\r\ntooltips=0\r\nFILE1=  \r\n"
             " FILE2 = /data/b.rvd \r\nFILE3=\"/data/c d.rvd\"\r\nDataFolder=/data\r\n");
-  const Settings settings = ReadSettingsFile(folder.file("a.ini"));
+  const Settings settings = ReadSettingsFile(folder.file("a.ini")).settings;
   EXPECT_EQ(settings.tooltips, 0);
   EXPECT_EQ(settings.recentFiles, (std::array<std::string, 4>{"", "/data/b.rvd", "/data/c d.rvd", ""}));
   EXPECT_EQ(settings.dataFolder, "/data");
@@ -51,11 +53,11 @@ TEST(SettingsFile, TooltipsReadsTheLeadingNumberOfSevenCharacters) {
                                                {"123456789", 1234567}};
   for (const auto& [text, expected] : cases) {
     WriteText(folder.file("t.ini"), std::string("[Regrovantis]\nTOOLTIPS=") + text + "\n");
-    EXPECT_EQ(ReadSettingsFile(folder.file("t.ini")).tooltips, expected) << text;
+    EXPECT_EQ(ReadSettingsFile(folder.file("t.ini")).settings.tooltips, expected) << text;
   }
 }
 
-TEST(SettingsFile, WritesEveryKeyAndKeepsTheRestOfTheFile) {
+TEST(SettingsFile, WritesItsOwnKeysAndNothingElse) {
   TemporaryFolder folder;
   const std::string path = folder.file("config/sub/Regrovantis.ini");
   Settings settings;
@@ -68,13 +70,35 @@ TEST(SettingsFile, WritesEveryKeyAndKeepsTheRestOfTheFile) {
             "DATAFOLDER=/data\r\n");
   Settings expected = settings;
   expected.recentFiles = {"/data/a.rvd", "/data/b.rvd", "", ""};
-  EXPECT_EQ(ReadSettingsFile(path), expected);
+  EXPECT_EQ(ReadSettingsFile(path).settings, expected);
 
-  WriteText(path, "[Window]\nLeft=5\n[Regrovantis]\nFILE2=/old.rvd\nEXTRA=kept\n[Last]\nX=1\n");
+  // Unknown sections, keys and garbage were read past at start-up; they are
+  // not carried from run to run.
+  const std::string written = ReadText(path);
+  WriteText(path, "[Window]\nLeft=5\n[Regrovantis]\nFILE2=/old.rvd\nEXTRA=dropped\n" + std::string(60000, 'z') +
+                      "\n[Last]\nX=1\n");
   ASSERT_TRUE(WriteSettingsFile(path, settings));
-  EXPECT_EQ(ReadText(path),
-            "[Window]\r\nLeft=5\r\n[Regrovantis]\r\nFILE2=/data/b.rvd\r\nEXTRA=kept\r\nTOOLTIPS=0\r\nFILE1=/data/a.rvd\r\n"
-            "FILE3=  \r\nFILE4=  \r\nDATAFOLDER=/data\r\n[Last]\r\nX=1\r\n");
+  EXPECT_EQ(ReadText(path), written);
+}
+
+TEST(SettingsFile, OnlyARegularFileOfSensibleSizeIsRead) {
+  TemporaryFolder folder;
+  const std::string fifo = folder.file("fifo.ini");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const SettingsRead pipe = ReadSettingsFile(fifo);
+  EXPECT_EQ(pipe.settings, Settings{});
+  EXPECT_EQ(pipe.refusal, "Settings file not read: it is a pipe");
+
+  const SettingsRead device = ReadSettingsFile("/dev/zero");
+  EXPECT_EQ(device.settings, Settings{});
+  EXPECT_EQ(device.refusal, "Settings file not read: it is a device");
+
+  WriteText(folder.file("big.ini"), "[Regrovantis]\nTOOLTIPS=0\n" + std::string(kMaxSettingsFileBytes, ';'));
+  const SettingsRead big = ReadSettingsFile(folder.file("big.ini"));
+  EXPECT_EQ(big.settings, Settings{});
+  EXPECT_EQ(big.refusal, "Settings file not read: it is too large");
+
+  EXPECT_EQ(ReadSettingsFile(folder.file("missing.ini")).refusal, "");
 }
 
 TEST(SettingsFile, AFileThatCannotBeWrittenIsReportedOnlyByTheResult) {
@@ -101,7 +125,7 @@ TEST(SettingsFile, ARunEndsWithTheFilesThatStillExist) {
   const std::string deleted = folder.file("deleted.rvd");
   WriteText(ini, "[Regrovantis]\r\nFILE1=" + deleted + "\r\nDATAFOLDER=" + folder.path() + "\r\n");
 
-  const Settings atStart = ReadSettingsFile(ini);
+  const Settings atStart = ReadSettingsFile(ini).settings;
   RecentFiles recent = RecentFiles::FromSettings(atStart.recentFiles);
   Document document;
   document.state.dataFolder = DataFolderAtStartUp(atStart.dataFolder, "/opt/regrovantis");
