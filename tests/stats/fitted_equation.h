@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <initializer_list>
 #include <vector>
 
@@ -18,14 +19,24 @@ inline Candidate MakeCandidate(int set, std::initializer_list<Term> terms, bool 
   return candidate;
 }
 
-// Fits the candidate to the rows (Y first, then X1, X2, ...) exactly as the
-// program re-creates an equation.
-inline FitWorkspace FitEquation(const std::vector<std::vector<double>>& rows, const Candidate& candidate) {
+// Deterministic noise, evenly spread over [-0.5, 0.5).
+inline double CenteredNoise(std::uint32_t& state) {
+  state = state * 1664525u + 1013904223u;
+  return static_cast<double>(state >> 8) / 16777216.0 - 0.5;
+}
+
+// The search's snapshot of a sheet holding the rows (Y first, then X1, X2, ...).
+inline SearchData DataFromRows(const std::vector<std::vector<double>>& rows) {
   SheetValues values;
   for (auto& row : values) row.fill(EmptyValue);
   for (size_t r = 0; r < rows.size(); ++r)
     for (size_t c = 0; c < rows[r].size(); ++c) values[r][c] = rows[r][c];
-  const SearchData data = TakeSearchSnapshot(values);
+  return TakeSearchSnapshot(values);
+}
+
+// Fits the candidate to the rows exactly as the program re-creates an equation.
+inline FitWorkspace FitEquation(const std::vector<std::vector<double>>& rows, const Candidate& candidate) {
+  const SearchData data = DataFromRows(rows);
   FitWorkspace workspace;
   BuildCandidate(workspace, data, candidate);
   EXPECT_TRUE(FitCandidate(workspace, 1)) << workspace.text;
