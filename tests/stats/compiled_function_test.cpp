@@ -6,13 +6,16 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "fitted_equation.h"
+#include "stats/coefficient_literal.h"
 #include "stats/function_text.h"
 #include "stats/parameter_names.h"
+#include "stats/statistics_pass.h"
 
 // The generated functions are compiled by the real compilers and run; their
 // values must agree with the program's own evaluation of each equation.
@@ -66,7 +69,7 @@ double InverseTransform(int set, double t) {
 
 // Data that follow the equation's own law, with a little noise, so the fitted
 // coefficients are moderate and the transformed Y stays at 2 or more.
-FitWorkspace FitToItsLaw(const Candidate& candidate, std::uint32_t seed) {
+std::vector<std::vector<double>> RowsOfItsLaw(const Candidate& candidate, std::uint32_t seed) {
   std::vector<std::vector<double>> rows;
   const double middle[kVariables + 1] = {0, 2.5, 2.5, 2.5, 2.5, 2.5, 2.5};
   for (int i = 0; i < kPoints; ++i) {
@@ -85,7 +88,7 @@ FitWorkspace FitToItsLaw(const Candidate& candidate, std::uint32_t seed) {
     row.insert(row.end(), x + 1, x + kVariables + 1);
     rows.push_back(row);
   }
-  return FitEquation(rows, candidate);
+  return rows;
 }
 
 struct Sample {
@@ -108,14 +111,20 @@ std::string Arguments(const FitWorkspace& ws, bool byReference) {
   return text;
 }
 
-// A driver's line that prints "equation sample value" for one sample.
-std::string SampleCall(size_t equation, int sample, const std::string& function, const std::string& arguments) {
+// A driver's line that prints "equation place value" for the variable values
+// x[1] ... x[kVariables] of one place (a sample or a data point).
+std::string ValueCall(size_t equation, int place, const double* x, const std::string& function,
+                      const std::string& arguments) {
   std::ostringstream line;
   line.precision(17);
   line << "  { double x[] = {0";
-  for (int v = 1; v <= kVariables; ++v) line << ", " << Samples()[static_cast<size_t>(sample)].x[v];
-  line << "}; printf(\"" << equation << ' ' << sample << " %.17g\\n\", " << function << '(' << arguments << ")); }\n";
+  for (int v = 1; v <= kVariables; ++v) line << ", " << x[v];
+  line << "}; printf(\"" << equation << ' ' << place << " %.17g\\n\", " << function << '(' << arguments << ")); }\n";
   return line.str();
+}
+
+std::string SampleCall(size_t equation, int sample, const std::string& function, const std::string& arguments) {
+  return ValueCall(equation, sample, Samples()[static_cast<size_t>(sample)].x, function, arguments);
 }
 
 void WriteText(const std::filesystem::path& path, const std::string& text) {
@@ -142,7 +151,10 @@ class CompiledFunction : public ::testing::Test {
     ASSERT_NE(mkdtemp(pattern), nullptr);
     folder = pattern;
     std::uint32_t seed = 17;
-    for (const Candidate& candidate : EquationsOfEveryFormAndKind()) equations.push_back(FitToItsLaw(candidate, seed++));
+    for (const Candidate& candidate : EquationsOfEveryFormAndKind()) {
+      rows.push_back(RowsOfItsLaw(candidate, seed++));
+      equations.push_back(FitEquation(rows.back(), candidate));
+    }
   }
   void TearDown() override { std::filesystem::remove_all(folder); }
 
@@ -161,23 +173,40 @@ class CompiledFunction : public ::testing::Test {
     EXPECT_EQ(checked, static_cast<int>(equations.size()) * kSamples) << language << " printed:\n" << output;
   }
 
-  // One program with every function, each renamed by the preprocessor.
-  void CheckCFamily(FunctionLanguage language, const std::string& compiler, const std::string& extension) {
+  // One program with the functions of the chosen equations, each renamed by
+  // the preprocessor; it prints the lines that `calls` makes for each
+  // equation and its function's name and arguments.
+  template <typename Calls>
+  std::string RunCFamily(const std::vector<size_t>& chosen, FunctionLanguage language, const std::string& compiler,
+                         const std::string& extension, Calls calls) {
     std::string driver = "#include <math.h>\n#include <stdio.h>\n";
-    std::string calls;
-    for (size_t e = 0; e < equations.size(); ++e) {
+    std::string body;
+    for (const size_t e : chosen) {
       std::string file = "f";  // built in steps: g++ 12 misreports "literal" + string here
       file += std::to_string(e) + extension;
       WriteText(folder / file, GenerateFunctionText(equations[e], language));
       driver += "#define Func Func" + std::to_string(e) + "\n#include \"" + file + "\"\n#undef Func\n";
-      for (int s = 0; s < kSamples; ++s) calls += SampleCall(e, s, "Func" + std::to_string(e), Arguments(equations[e], false));
+      body += calls(e, "Func" + std::to_string(e), Arguments(equations[e], false));
     }
-    WriteText(folder / ("driver" + extension), driver + "int main(void) {\n" + calls + "  return 0;\n}\n");
+    WriteText(folder / ("driver" + extension), driver + "int main(void) {\n" + body + "  return 0;\n}\n");
     const std::string program = (folder / ("run" + extension.substr(1))).string();
     RunShell(compiler + " -Wall -Werror -o " + program + " " + (folder / ("driver" + extension)).string() + " -lm");
-    ExpectAgreement(RunShell(program), compiler);
+    return RunShell(program);
   }
 
+  void CheckCFamily(FunctionLanguage language, const std::string& compiler, const std::string& extension) {
+    std::vector<size_t> all(equations.size());
+    for (size_t e = 0; e < all.size(); ++e) all[e] = e;
+    const std::string output = RunCFamily(all, language, compiler, extension,
+                                          [](size_t e, const std::string& function, const std::string& arguments) {
+                                            std::string lines;
+                                            for (int s = 0; s < kSamples; ++s) lines += SampleCall(e, s, function, arguments);
+                                            return lines;
+                                          });
+    ExpectAgreement(output, compiler);
+  }
+
+  std::vector<std::vector<std::vector<double>>> rows;  // the data each equation was fitted to
   std::vector<FitWorkspace> equations;
   std::filesystem::path folder;
 };
@@ -185,6 +214,46 @@ class CompiledFunction : public ::testing::Test {
 TEST_F(CompiledFunction, CAndCppAgreeWithTheProgram) {
   CheckCFamily(FunctionLanguage::C, "gcc", ".c");
   CheckCFamily(FunctionLanguage::Cpp, "g++", ".cpp");
+}
+
+// At every data point of a rational equation of each Y form that has them,
+// the residual table's Y Calc is the value of the equation's C function and
+// of the program's own evaluation. The function carries its coefficients as
+// literals of twelve decimals, so the equation takes them as written before
+// its statistics are made: the comparison measures the equation, not the
+// rounding of its constants.
+TEST_F(CompiledFunction, ARationalEquationsYCalcIsItsFunctionsValueAtEveryPoint) {
+  std::vector<size_t> rational;
+  std::set<int> forms;
+  for (size_t e = 0; e < equations.size(); ++e) {
+    FitWorkspace& ws = equations[e];
+    if (!ws.candidate.rational) continue;
+    rational.push_back(e);
+    forms.insert(ws.set());
+    for (int k = 0; k < ws.coefficientCount(); ++k)
+      ws.coefficients[k] = std::strtod(CoefficientLiteral(ws.coefficients[k], 'E').c_str(), nullptr);
+  }
+  EXPECT_EQ(forms, (std::set<int>{kSetY, kSetLog, kSetExp}));
+  const std::string output =
+      RunCFamily(rational, FunctionLanguage::C, "gcc", ".c",
+                 [this](size_t e, const std::string& function, const std::string& arguments) {
+                   std::string lines;
+                   for (int i = 0; i < kPoints; ++i) lines += ValueCall(e, i, rows[e][static_cast<size_t>(i)].data(), function, arguments);
+                   return lines;
+                 });
+  std::istringstream lines(output);
+  int e, i, checked = 0;
+  double value;
+  while (lines >> e >> i >> value) {
+    const FitWorkspace& ws = equations[static_cast<size_t>(e)];
+    const double yCalc = StatisticsPass(ws).residuals.yCalc[static_cast<size_t>(i)];
+    EXPECT_NEAR(value, yCalc, 1e-12 * std::fabs(yCalc)) << ws.text << " at point " << i + 1;
+    EXPECT_NEAR(EvaluateEquation(ws, rows[static_cast<size_t>(e)][static_cast<size_t>(i)].data()), yCalc,
+                1e-12 * std::fabs(yCalc))
+        << ws.text << " at point " << i + 1;
+    ++checked;
+  }
+  EXPECT_EQ(checked, static_cast<int>(rational.size()) * kPoints) << output;
 }
 
 TEST_F(CompiledFunction, FortranAgreesWithTheProgram) {
