@@ -11,9 +11,10 @@
 namespace rv {
 namespace {
 
-Candidate Make(int set, std::initializer_list<Term> terms) {
+Candidate Make(int set, std::initializer_list<Term> terms, bool rational = false) {
   Candidate candidate;
   candidate.set = set;
+  candidate.rational = rational;
   for (const Term& term : terms) candidate.add(term);
   return candidate;
 }
@@ -32,6 +33,9 @@ TEST(Fit, AgreesBitForBitWithTheLiteralFit) {
       Make(4, {{kTermX2, 1, 2}, {kTermInvSqrt, 2, 3}, {kTermRatio, 3, 1}, {kTermExp, 1, 0}}),
       Make(6, {{kTermLn, 3, 0}, {kTermProduct, 1, 2}}),
       Make(2, {{kTermInvX4, 2, 0}, {kTermX3, 3, 0}, {kTermInvLn, 1, 0}}),
+      Make(1, {{kRationalLinear, 1, 3}, {kRationalDenominator, 3, 0}}, true),
+      Make(5, {{kRationalSquare, 2, 2}, {kRationalDenominator, 2, 0}}, true),
+      Make(6, {{kRationalLinear, 3, 1}, {kRationalDenominator, 1, 0}}, true),
   };
   for (const Candidate& candidate : candidates) {
     const testing::LiteralFit literal = testing::LiteralFitCandidate(data, candidate);
@@ -75,6 +79,42 @@ TEST(Fit, ScoresOnTheUntransformedScale) {
     ssRes += (y - yhat) * (y - yhat);
   }
   EXPECT_DOUBLE_EQ(r2, 1.0 - ssRes / (sumY2 - sumY * sumY / data.pointCount));
+}
+
+// Y = (2 X1 + 5) / (1 - 0.1 X1) with 0.5 % noise.
+SearchData RationalLawSheet() {
+  std::uint32_t state = 5;
+  std::vector<std::vector<double>> rows;
+  for (int i = 0; i < 30; ++i) {
+    const double x = 1.0 + 0.25 * i;
+    rows.push_back({(2.0 * x + 5.0) / (1.0 - 0.1 * x) * (1.0 + 0.01 * testing::Noise(state)), x});
+  }
+  return testing::SheetFromRows(rows);
+}
+
+TEST(Fit, ARationalCandidateIsScoredByTheValueOfItsEquation) {
+  const SearchData data = RationalLawSheet();
+  FitWorkspace ws;
+  const double r2 = Fit(ws, data, Make(1, {{kRationalLinear, 1, 1}, {kRationalDenominator, 1, 0}}, true));
+  const double a = ws.coefficients[0], b = ws.coefficients[1], c = ws.coefficients[2];
+  EXPECT_NEAR(a, 2.0, 0.1);
+  EXPECT_NEAR(b, 0.1, 0.01);
+  EXPECT_NEAR(c, 5.0, 0.2);
+  long double sumY = 0, sumY2 = 0, ssRes = 0;
+  for (int i = 0; i < data.pointCount; ++i) {
+    const long double x = data.values[i][1], y = data.values[i][0];
+    const long double yhat = (a * x + c) / (1.0L - b * x);
+    sumY += y, sumY2 += y * y, ssRes += (y - yhat) * (y - yhat);
+  }
+  EXPECT_NEAR(r2, static_cast<double>(1 - ssRes / (sumY2 - sumY * sumY / data.pointCount)), 1e-12);
+  EXPECT_GT(r2, 0.999);
+  for (int i = 0; i < data.pointCount; ++i) EXPECT_EQ(FittedValue(ws, i), (a * data.values[i][1] + c) / (1.0 - b * data.values[i][1]));
+
+  // A denominator of zero at a data point leaves no usable score.
+  ws.coefficients[1] = 0.25;  // 1 - b X1 = 0 at X1 = 4
+  EXPECT_FALSE(ScoreCandidate(ws) > 0.0);
+  EquationList list;
+  EXPECT_EQ(list.chooseSlot(ws.lastRSquared), -1);
 }
 
 TEST(Fit, ADomainFaultRejectsBeforeAnyArithmetic) {

@@ -117,17 +117,24 @@ TEST(TermFunction, ReturnsTheArgumentOutsideItsGuard) {
   EXPECT_EQ(TermFunction(kTermInvExp, 0.0, 0.0, none), 0.0);
 }
 
-TEST(EvaluateEquation, TheRationalPiecesAddUpToTheRationalForm) {
+TEST(EvaluateEquation, TakesARationalEquationAsAWhole) {
   const SearchData data = testing::SmoothLawSheet(10);
   FitWorkspace ws;
-  BuildCandidate(ws, data, Make(1, {{kRationalSquare, 1, 2}, {kRationalDenominator, 2, 0}}, true));
+  BuildCandidate(ws, data, Make(5, {{kRationalSquare, 1, 2}, {kRationalDenominator, 2, 0}}, true));
   ASSERT_TRUE(FitCandidate(ws, 1));
-  const double a = ws.coefficients[0], b = ws.coefficients[1], c = ws.coefficients[2];
+  // At the data points, the very values the score used.
+  for (int i = 0; i < data.pointCount; ++i)
+    EXPECT_EQ(EvaluateEquation(ws, data.values[i].data()), std::exp(FittedValue(ws, i))) << "point " << i;
   double variables[17] = {};
   variables[1] = 1.7;
   variables[2] = 0.3;
-  const double direct = (a * 1.7 * 1.7 + c) / (1.0 - b * 0.3);
-  EXPECT_NEAR(EvaluateEquation(ws, variables), direct, 1e-9 * std::fabs(direct));
+  // Coefficients a or b of zero leave the equation defined, though its
+  // pieces, divided by them, are not.
+  ws.coefficients[0] = 0.0;
+  ws.coefficients[1] = 0.0;
+  EXPECT_EQ(EvaluateEquation(ws, variables), std::exp(ws.coefficients[2]));
+  ws.coefficients[1] = 0.5;
+  EXPECT_EQ(EvaluateEquation(ws, variables), std::exp(ws.coefficients[2] / (1.0 - 0.5 * 0.3)));
 }
 
 TEST(EvaluateEquation, MatchesTheFittedValuesAtTheDataPoints) {
