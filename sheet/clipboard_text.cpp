@@ -1,5 +1,7 @@
 #include "sheet/clipboard_text.h"
 
+#include <algorithm>
+
 #include "sheet/cell_entry.h"
 #include "sheet/value_text.h"
 
@@ -20,46 +22,52 @@ std::string CopyText(const SheetValues& cells, const CellRange& range) {
   return text;
 }
 
-namespace {
-
-bool EndsText(char character) { return static_cast<signed char>(character) < 9; }
-
-}  // namespace
-
-std::vector<PastedCell> PasteText(SheetValues& cells, std::string_view text, CellPosition start,
-                                  const CellRange* selection) {
-  std::vector<PastedCell> written;
+PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition start, const CellRange* selection) {
+  PasteOutcome outcome;
   CellPosition target = start;
-  std::string field;
+  std::string_view::size_type fieldStart = 0;
   bool fieldOpen = false;  // a character has been read since the last tab or line end
+  int fieldsInRow = 0;
 
-  const auto storeField = [&] {
+  const auto storeField = [&](std::string_view::size_type end) {
+    ++fieldsInRow;
     const bool inSheet = target.row < kSheetRows && target.column < kSheetColumns;
     if (inSheet && (selection == nullptr || selection->contains(target.row, target.column))) {
-      const double value = CellValueFromText(field);
+      const double value = CellValueFromText(text.substr(fieldStart, end - fieldStart));
       cells[target.row][target.column] = value;
-      written.push_back({target, value});
+      outcome.written.push_back({target, value});
     }
-    field.clear();
     fieldOpen = false;
   };
+  const auto endRow = [&] {
+    if (fieldsInRow == 0) return;
+    ++outcome.textRows;
+    outcome.textColumns = std::max(outcome.textColumns, fieldsInRow);
+    if (target.row >= kSheetRows) ++outcome.rowsCut;
+    outcome.columnsCut = std::max(outcome.columnsCut, start.column + fieldsInRow - kSheetColumns);
+    fieldsInRow = 0;
+  };
 
-  for (size_t i = 0; i < text.size() && !EndsText(text[i]); ++i) {
+  text = text.substr(0, text.find('\0'));
+  for (std::string_view::size_type i = 0; i < text.size(); ++i) {
     const char character = text[i];
     if (character == '\t') {
-      storeField();
+      storeField(i);
       ++target.column;
+      fieldStart = i + 1;
     } else if (character == '\r' || character == '\n') {
-      storeField();
+      storeField(i);
+      endRow();
       target = {target.row + 1, start.column};
       if (character == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      fieldStart = i + 1;
     } else {
       fieldOpen = true;
-      if (field.size() < static_cast<size_t>(kMaxCellTextLength)) field += character;
     }
   }
-  if (fieldOpen) storeField();
-  return written;
+  if (fieldOpen) storeField(text.size());
+  endRow();
+  return outcome;
 }
 
 }  // namespace rv

@@ -19,14 +19,22 @@ struct PastedCell {
   double value = 0.0;
 };
 
-// Reads clipboard text into cells starting at `start`. Tabs end fields; a line
-// ends at CR LF, a bare LF or a bare CR, and the next line starts again in the
-// start column. A last field that no tab or line end follows is stored too.
-// A field keeps at most the 32 characters a cell accepts. The text ends at a
-// NUL or at any byte below 9 as a signed char, which includes every byte from
-// 0x80 on. Cells outside the sheet are skipped, and so are cells outside
-// `selection` when one is given. Returns the cells written, in text order.
-std::vector<PastedCell> PasteText(SheetValues& cells, std::string_view text, CellPosition start,
-                                  const CellRange* selection);
+struct PasteOutcome {
+  std::vector<PastedCell> written;  // the cells written, in text order
+  int textRows = 0;                 // rows the text holds
+  int textColumns = 0;              // fields of its widest row
+  int rowsCut = 0;                  // rows of the text below the sheet's last row
+  int columnsCut = 0;               // fields of the widest row beyond the sheet's last column
+};
+
+// Reads clipboard text (UTF-8) into cells starting at `start`. Tabs end
+// fields; a line ends at CR LF, a bare LF or a bare CR, and the next line
+// starts again in the start column. A last field that no tab or line end
+// follows is stored too. Each field is read whole by the rule of a typed
+// cell, so a field that is not a number empties its cell and the rest of the
+// text is still pasted; only a NUL ends the text. Cells outside the sheet are
+// skipped and counted, and cells outside `selection` are skipped when one is
+// given.
+PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition start, const CellRange* selection);
 
 }  // namespace rv

@@ -11,8 +11,7 @@ namespace {
 class ClipboardTextTest : public ::testing::Test {
  protected:
   DataSheet sheet;
-  std::vector<PastedCell> paste(const std::string& text, CellPosition start = {0, 0},
-                                const CellRange* selection = nullptr) {
+  PasteOutcome paste(const std::string& text, CellPosition start = {0, 0}, const CellRange* selection = nullptr) {
     return PasteText(sheet.cells, text, start, selection);
   }
   double at(int row, int column) const { return sheet.cell(row, column); }
@@ -27,15 +26,19 @@ TEST_F(ClipboardTextTest, CopyOfAFullSheetOfLongNumbersIsWholeAndPastesBack) {
   EXPECT_EQ(text.substr(text.size() - lastCell.size()), lastCell);
 
   DataSheet copy;
-  const auto written = PasteText(copy.cells, text, {0, 0}, nullptr);
-  EXPECT_EQ(written.size(), static_cast<size_t>(kSheetRows * kSheetColumns));
+  const PasteOutcome outcome = PasteText(copy.cells, text, {0, 0}, nullptr);
+  EXPECT_EQ(outcome.written.size(), static_cast<size_t>(kSheetRows * kSheetColumns));
+  EXPECT_EQ(outcome.textRows, kSheetRows);
+  EXPECT_EQ(outcome.textColumns, kSheetColumns);
+  EXPECT_EQ(outcome.rowsCut, 0);
+  EXPECT_EQ(outcome.columnsCut, 0);
   EXPECT_EQ(copy.cells, sheet.cells);
 }
 
 TEST_F(ClipboardTextTest, PasteStoresTheLastFieldWithoutALineEnd) {
-  const auto written = paste("1\t2\r\n3\t4");
+  const PasteOutcome outcome = paste("1\t2\r\n3\t4");
   EXPECT_EQ(at(1, 1), 4.0);
-  EXPECT_EQ(written.size(), 4u);
+  EXPECT_EQ(outcome.written.size(), 4u);
   paste("42", {7, 3});
   EXPECT_EQ(at(7, 3), 42.0);
   // An empty field before a line end empties its cell, as Copy writes an
@@ -56,33 +59,48 @@ TEST_F(ClipboardTextTest, ALineEndsAtCrLfOrABareLfOrABareCr) {
   EXPECT_EQ(at(34, 0), 4.0);
 }
 
-TEST_F(ClipboardTextTest, AFieldKeepsAtMost32Characters) {
-  // 32 characters read 1.2345678901234567890123456789012; the 33rd digit is cut.
-  paste("1.23456789012345678901234567890129999e5\t1");
-  EXPECT_DOUBLE_EQ(at(0, 0), 1.234567890123456789);
-  EXPECT_EQ(at(0, 1), 1.0);
-  paste(std::string(100000, '7') + "\t2");
-  EXPECT_DOUBLE_EQ(at(0, 0), 7.7777777777777777e31);
-  EXPECT_EQ(at(0, 1), 2.0);
+TEST_F(ClipboardTextTest, AFieldIsReadWhole) {
+  paste("1.00000000000000000000000000000e+05\t-1.2345678901234567890123456789e-05");
+  EXPECT_EQ(at(0, 0), 1e5);
+  EXPECT_EQ(at(0, 1), -1.2345678901234567890123456789e-05);
+  // 100000 digits overflow: not a number a cell can hold.
+  paste(std::string(100000, '7') + "\t2", {1, 0});
+  EXPECT_TRUE(IsEmptyValue(at(1, 0)));
+  EXPECT_EQ(at(1, 1), 2.0);
 }
 
-TEST_F(ClipboardTextTest, TextEndsAtControlBytesAndBytesAbove127) {
-  paste(std::string("1\t2\x01\t3\n"));
-  EXPECT_EQ(at(0, 1), 2.0);
-  EXPECT_TRUE(IsEmptyValue(at(0, 2)));
-  paste("4\t5\xc2\xb5\t6", {1, 0});
-  EXPECT_EQ(at(1, 1), 5.0);
-  EXPECT_TRUE(IsEmptyValue(at(1, 2)));
-  paste(std::string("8\0\t9", 4), {2, 0});
-  EXPECT_EQ(at(2, 0), 8.0);
-  EXPECT_TRUE(IsEmptyValue(at(2, 1)));
+TEST_F(ClipboardTextTest, TextBeyondAsciiIsPastedWholeAndOnlyANulEndsIt) {
+  paste("1\t2\n3\t4\n5 \xc2\xb5s\t6\n7\t8\n");
+  EXPECT_EQ(at(2, 0), 5.0);
+  EXPECT_EQ(at(2, 1), 6.0);
+  EXPECT_EQ(at(3, 1), 8.0);
+  paste("\xc2\xb5\t\x01\t9", {10, 0});
+  EXPECT_TRUE(IsEmptyValue(at(10, 0)));
+  EXPECT_TRUE(IsEmptyValue(at(10, 1)));
+  EXPECT_EQ(at(10, 2), 9.0);
+  paste(std::string("8\0\t9", 4), {20, 0});
+  EXPECT_EQ(at(20, 0), 8.0);
+  EXPECT_TRUE(IsEmptyValue(at(20, 1)));
+}
+
+TEST_F(ClipboardTextTest, WhatFallsOffTheSheetIsCounted) {
+  std::string text;
+  for (int r = 0; r < 5; ++r) text += "1\t2\t3\t4\r\n";
+  const PasteOutcome outcome = paste(text, {96, 15});
+  EXPECT_EQ(outcome.textRows, 5);
+  EXPECT_EQ(outcome.textColumns, 4);
+  EXPECT_EQ(outcome.rowsCut, 2);
+  EXPECT_EQ(outcome.columnsCut, 2);
+  EXPECT_EQ(outcome.written.size(), 6u);
+  EXPECT_EQ(at(98, 16), 2.0);
+  EXPECT_EQ(paste("1\t2").columnsCut, 0);
 }
 
 TEST_F(ClipboardTextTest, PasteSkipsCellsOutsideTheSheetAndTheSelection) {
-  const auto written = paste("1\t2\t3\n4\t5\t6\n", {98, 15});
+  const PasteOutcome outcome = paste("1\t2\t3\n4\t5\t6\n", {98, 15});
   EXPECT_EQ(at(98, 15), 1.0);
   EXPECT_EQ(at(98, 16), 2.0);
-  EXPECT_EQ(written.size(), 2u);
+  EXPECT_EQ(outcome.written.size(), 2u);
 
   const CellRange selection{0, 0, 1, 1};
   paste("1\t2\t3\n4\t5\t6\n7\t8\t9\n", {0, 0}, &selection);
