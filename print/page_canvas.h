@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "graph/frame_buffer.h"
+#include "graph/graph_palette.h"
+#include "print/job_fonts.h"
+
+namespace rv {
+
+inline constexpr const char* kPrintDocumentName = "Regrovantis Report";
+
+// Where a text's x lies: at its left end, its middle or its right end. Its
+// y is always the top of the font's character cell.
+enum class TextAlign { Left, Centre, Right };
+
+// A pen colour as 0xRRGGBB and a width in page units; width 0 is the
+// thinnest line the device draws well.
+struct PagePen {
+  std::uint32_t rgb = 0x000000;
+  int width = 0;
+  friend bool operator==(const PagePen&, const PagePen&) = default;
+};
+
+inline constexpr PagePen kRulePen{0x000000, 0};
+inline constexpr PagePen kChartFramePen{0x000000, 6};
+inline constexpr PagePen kChartPointPen{0xFF0000, 0};
+
+// What the device is opened with.
+struct PrintJobSetup {
+  std::string printer;
+  std::string documentName = kPrintDocumentName;
+  bool landscape = false;
+  int copies = 1;
+  JobFonts fonts;
+};
+
+// The surface every report draws on, in units of 1/300 inch from the
+// paper's top left corner, y downward; text is black on a transparent
+// background. A printer, a PDF file or a recording in the tests stands
+// behind it.
+class PageCanvas {
+ public:
+  virtual ~PageCanvas() = default;
+
+  // Opens the document. False when it cannot be opened; the canvas has then
+  // told the user why (or the user declined), and it holds nothing of the job.
+  virtual bool beginJob(const PrintJobSetup& setup) = 0;
+  virtual void startPage() = 0;
+  virtual void endPage() = 0;
+  // Closes the document and releases everything the job created.
+  virtual void endJob() = 0;
+
+  virtual void drawText(int x, int y, TextAlign align, PrintFont font, const std::string& text) = 0;
+  virtual void drawLine(int x1, int y1, int x2, int y2, const PagePen& pen) = 0;
+  // The picture stretched onto the rectangle, each pixel in its palette colour.
+  virtual void drawPicture(int x, int y, int width, int height, const FrameBuffer& picture,
+                           const GraphPalette& palette) = 0;
+};
+
+}  // namespace rv

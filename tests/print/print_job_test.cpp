@@ -1,0 +1,135 @@
+#include "print/print_job.h"
+
+#include <gtest/gtest.h>
+
+#include "print/job_fonts.h"
+#include "recording_canvas.h"
+#include "sample_documents.h"
+
+namespace rv::testing {
+namespace {
+
+TEST(PrintJobFonts, HeightsGrowWithTheFontSizeWithinTheirClamps) {
+  const JobFontHeights twelve = JobFontHeightsFor(12);
+  EXPECT_EQ(twelve.body, 48);
+  EXPECT_EQ(twelve.title1, 72);
+  EXPECT_EQ(twelve.title2, 60);
+  // Size 1 would give 4, 6 and 5 units: all come up to the lower clamp.
+  const JobFontHeights one = JobFontHeightsFor(1);
+  EXPECT_EQ(one.body, 8);
+  EXPECT_EQ(one.title1, 8);
+  EXPECT_EQ(one.title2, 8);
+  // Size 40 would give 160, 240 and 200.
+  const JobFontHeights forty = JobFontHeightsFor(40);
+  EXPECT_EQ(forty.body, 120);
+  EXPECT_EQ(forty.title1, 120);
+  EXPECT_EQ(forty.title2, 120);
+  // Size 20: body 80 stays, the titles (120, 100) are just within.
+  EXPECT_EQ(JobFontHeightsFor(20).title1, 120);
+  EXPECT_EQ(JobFontHeightsFor(20).title2, 100);
+  EXPECT_EQ(JobFontHeightsFor(1'000'000'000).body, 120);
+}
+
+TEST(PrintJobFonts, TheJobHasTheChosenFaceForBodyAndTitlesAndFixedFacesElsewhere) {
+  PrintSettings settings;
+  settings.fontFace = "Times New Roman";
+  settings.fontSize = 10;
+  const JobFonts fonts = JobFontsFor(settings);
+  EXPECT_EQ(FontOf(fonts, PrintFont::Footer), (PrintFontSpec{"Arial", 32, false}));
+  EXPECT_EQ(FontOf(fonts, PrintFont::Body), (PrintFontSpec{"Times New Roman", 40, false}));
+  EXPECT_EQ(FontOf(fonts, PrintFont::Title1), (PrintFontSpec{"Times New Roman", 60, false}));
+  EXPECT_EQ(FontOf(fonts, PrintFont::Title2), (PrintFontSpec{"Times New Roman", 50, false}));
+  EXPECT_EQ(FontOf(fonts, PrintFont::ChartCaption), (PrintFontSpec{"Tahoma", 80, false}));
+  EXPECT_EQ(FontOf(fonts, PrintFont::ChartCaptionVertical), (PrintFontSpec{"Tahoma", 80, true}));
+}
+
+TEST(PrintSettingsClamps, CopiesAndTypedFontSizesStayInRange) {
+  EXPECT_EQ(ClampCopies(0), 1);
+  EXPECT_EQ(ClampCopies(-4), 1);
+  EXPECT_EQ(ClampCopies(1), 1);
+  EXPECT_EQ(ClampCopies(99), 99);
+  EXPECT_EQ(ClampCopies(150), 99);
+  EXPECT_EQ(ClampTypedFontSize(0), 1);
+  EXPECT_EQ(ClampTypedFontSize(1), 1);
+  EXPECT_EQ(ClampTypedFontSize(48), 48);
+  EXPECT_EQ(ClampTypedFontSize(5'000'000'000LL), kMaxTypedFontSize);
+}
+
+TEST(PrintJobPages, GeometryOfBothOrientations) {
+  const PageGeometry portrait = PageGeometryFor(false);
+  EXPECT_EQ(portrait.width, 2550);
+  EXPECT_EQ(portrait.height, 3300);
+  EXPECT_EQ(portrait.titleCentre, 1275);
+  EXPECT_EQ(portrait.footerY, 3120);
+  EXPECT_EQ(portrait.pageNumberRight, 2400);
+  const PageGeometry landscape = PageGeometryFor(true);
+  EXPECT_EQ(landscape.width, 3300);
+  EXPECT_EQ(landscape.height, 2550);
+  EXPECT_EQ(landscape.titleCentre, 1575);
+  EXPECT_EQ(landscape.footerY, 2400);
+  EXPECT_EQ(landscape.pageNumberRight, 3120);
+}
+
+TEST(PrintJobPages, TheFooterPrintsThePathOfANamedSheetAndThePageNumber) {
+  for (const bool landscape : {false, true}) {
+    SCOPED_TRACE(landscape ? "landscape" : "portrait");
+    RecordingCanvas canvas;
+    DocumentState named;
+    named.named = true;
+    named.path = "/home/ada/fits/gas.rvd";
+    PrintJob job = MakePrintJob(canvas, Settings(12, landscape), named);
+    ASSERT_TRUE(BeginPrintJob(job));
+    StartPrintPage(job);
+    job.pageCounter = 7;
+    EndPrintPage(job);
+    EndPrintJob(job);
+
+    ASSERT_EQ(canvas.pages.size(), 1u);
+    const auto& texts = canvas.pages[0].texts;
+    ASSERT_EQ(texts.size(), 2u);
+    const int footerY = landscape ? 2400 : 3120;
+    EXPECT_EQ(texts[0].text, "/home/ada/fits/gas.rvd");
+    EXPECT_EQ(texts[0].x, 150);
+    EXPECT_EQ(texts[0].y, footerY);
+    EXPECT_EQ(texts[0].align, TextAlign::Left);
+    EXPECT_EQ(texts[0].font, PrintFont::Footer);
+    EXPECT_EQ(texts[1].text, "7");
+    EXPECT_EQ(texts[1].x, landscape ? 3120 : 2400);
+    EXPECT_EQ(texts[1].y, footerY);
+    EXPECT_EQ(texts[1].align, TextAlign::Right);
+    EXPECT_EQ(texts[1].font, PrintFont::Footer);
+    EXPECT_TRUE(canvas.pages[0].ended);
+    EXPECT_EQ(canvas.strayCalls, 0);
+  }
+}
+
+TEST(PrintJobPages, AnUnnamedSheetPrintsOnlyThePageNumber) {
+  RecordingCanvas canvas;
+  DocumentState unnamed;
+  unnamed.path = "/left/over/from/before.rvd";  // a path without the Named flag is not the sheet's
+  PrintJob job = MakePrintJob(canvas, Settings(), unnamed);
+  ASSERT_TRUE(BeginPrintJob(job));
+  StartPrintPage(job);
+  job.pageCounter = 1;
+  EndPrintPage(job);
+  EndPrintJob(job);
+  EXPECT_EQ(canvas.textsOf(0), std::vector<std::string>{"1"});
+}
+
+TEST(PrintJobPages, TheDeviceIsOpenedWithTheSettings) {
+  RecordingCanvas canvas;
+  PrintSettings settings = Settings(9, true);
+  settings.copies = 3;
+  settings.fontFace = "Arial";
+  PrintJob job = MakePrintJob(canvas, settings, DocumentState{});
+  ASSERT_TRUE(BeginPrintJob(job));
+  EndPrintJob(job);
+  EXPECT_EQ(canvas.setup.printer, "Office");
+  EXPECT_EQ(canvas.setup.documentName, "Regrovantis Report");
+  EXPECT_TRUE(canvas.setup.landscape);
+  EXPECT_EQ(canvas.setup.copies, 3);
+  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Body), (PrintFontSpec{"Arial", 36, false}));
+}
+
+}  // namespace
+}  // namespace rv::testing

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "print/page_canvas.h"
+
+namespace rv::testing {
+
+// A canvas that keeps everything drawn on it, page by page, so that tests
+// can read every position and text of a printout.
+class RecordingCanvas : public PageCanvas {
+ public:
+  struct Text {
+    int x, y;
+    TextAlign align;
+    PrintFont font;
+    std::string text;
+  };
+  struct Line {
+    int x1, y1, x2, y2;
+    PagePen pen;
+  };
+  struct Picture {
+    int x, y, width, height;
+    int pictureWidth, pictureHeight;
+  };
+  struct Page {
+    std::vector<Text> texts;
+    std::vector<Line> lines;
+    std::vector<Picture> pictures;
+    bool ended = false;
+  };
+
+  // Whether beginJob succeeds; a refused job stands for a printer that
+  // cannot be opened.
+  bool acceptJob = true;
+
+  std::vector<Page> pages;
+  PrintJobSetup setup;
+  int jobsBegun = 0;
+  int jobsEnded = 0;
+  // Drawing or page calls made outside an open page or job; a report must make none.
+  int strayCalls = 0;
+
+  bool beginJob(const PrintJobSetup& jobSetup) override {
+    setup = jobSetup;
+    if (!acceptJob) return false;
+    ++jobsBegun;
+    open_ = true;
+    return true;
+  }
+  void startPage() override {
+    if (!open_ || pageOpen()) ++strayCalls;
+    pages.emplace_back();
+  }
+  void endPage() override {
+    if (!pageOpen()) ++strayCalls;
+    if (!pages.empty()) pages.back().ended = true;
+  }
+  void endJob() override {
+    if (!open_ || pageOpen()) ++strayCalls;
+    open_ = false;
+    ++jobsEnded;
+  }
+  void drawText(int x, int y, TextAlign align, PrintFont font, const std::string& text) override {
+    if (page()) page()->texts.push_back({x, y, align, font, text});
+  }
+  void drawLine(int x1, int y1, int x2, int y2, const PagePen& pen) override {
+    if (page()) page()->lines.push_back({x1, y1, x2, y2, pen});
+  }
+  void drawPicture(int x, int y, int width, int height, const FrameBuffer& picture, const GraphPalette&) override {
+    if (page()) page()->pictures.push_back({x, y, width, height, picture.width, picture.height});
+  }
+
+  // The texts of a page in the order drawn, and the first text equal to text
+  // (nullptr when the page has none).
+  std::vector<std::string> textsOf(size_t page) const {
+    std::vector<std::string> texts;
+    for (const Text& text : pages.at(page).texts) texts.push_back(text.text);
+    return texts;
+  }
+  const Text* find(size_t page, const std::string& text) const {
+    for (const Text& t : pages.at(page).texts)
+      if (t.text == text) return &t;
+    return nullptr;
+  }
+
+ private:
+  bool pageOpen() const { return !pages.empty() && !pages.back().ended; }
+  Page* page() {
+    if (!open_ || !pageOpen()) {
+      ++strayCalls;
+      return nullptr;
+    }
+    return &pages.back();
+  }
+  bool open_ = false;
+};
+
+}  // namespace rv::testing
