@@ -1,0 +1,317 @@
+#include "print/data_report.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "print/page_geometry.h"
+#include "recording_canvas.h"
+#include "sample_documents.h"
+
+namespace rv::testing {
+namespace {
+
+using Page = RecordingCanvas::Page;
+
+// The body texts of a page drawn at y, left to right.
+std::vector<std::string> RowTexts(const Page& page, int y) {
+  std::vector<RecordingCanvas::Text> row;
+  for (const auto& text : page.texts)
+    if (text.y == y && text.font == PrintFont::Body) row.push_back(text);
+  std::sort(row.begin(), row.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+  std::vector<std::string> texts;
+  for (const auto& text : row) texts.push_back(text.text);
+  return texts;
+}
+
+// The page number the footer of a page prints.
+std::string PageNumber(const Page& page) {
+  for (const auto& text : page.texts)
+    if (text.font == PrintFont::Footer && text.align == TextAlign::Right) return text.text;
+  return {};
+}
+
+int CountText(const Page& page, const std::string& wanted) {
+  return static_cast<int>(std::count_if(page.texts.begin(), page.texts.end(), [&](const auto& t) { return t.text == wanted; }));
+}
+
+void SetAllWidths(Document& document, int width) {
+  for (int c = 0; c < kSheetColumns; ++c) SetColumnWidth(document.sheet, c, width);
+}
+
+TEST(DataReportLayout, FontSize12PortraitQuantities) {
+  const DataTableLayout layout = DataTableLayoutFor(12, false);
+  EXPECT_EQ(layout.rowHeight, 60);
+  EXPECT_EQ(layout.inset, 8);
+  EXPECT_EQ(layout.numberColumnRight - kLeftMargin, 96);
+  EXPECT_EQ(layout.widestTable, 2250);
+  EXPECT_EQ(layout.pageBreak, 2850);
+  const DataTableLayout landscape = DataTableLayoutFor(12, true);
+  EXPECT_EQ(landscape.widestTable, 2850);
+  EXPECT_EQ(landscape.pageBreak, 2250);
+  // The inset truncates: 10 × 200 / 300 is 6.
+  EXPECT_EQ(DataTableLayoutFor(10, false).inset, 6);
+}
+
+TEST(DataReportLayout, ColumnEdgesScaleTheScreenWidths) {
+  Document document;
+  SetColumnWidth(document.sheet, 1, 131);
+  const DataTableLayout layout = DataTableLayoutFor(10, false);
+  // At size 10 a 96-pixel column is an inch: 300 units.
+  SetColumnWidth(document.sheet, 0, 96);
+  EXPECT_EQ(ColumnRightEdge(layout, document.sheet, 0, 0), 380 + 300);
+  // 131 × 10000 / 3200 = 409.375, truncated.
+  EXPECT_EQ(ColumnRightEdge(layout, document.sheet, 1, 1), 380 + 409);
+  EXPECT_EQ(ColumnRightEdge(layout, document.sheet, 0, 1), 380 + (96 + 131) * 10000 / 3200);
+}
+
+TEST(DataReport, ValuesInRowsOneToThreeOfYAndX1PrintTwoColumnsAndThreeRows) {
+  const Document document = DocumentWithRows({{1.5, 10}, {2.5, 20}, {3.25, 30}});
+  RecordingCanvas canvas;
+  PrintDataReport(canvas, Settings(), document);
+
+  ASSERT_EQ(canvas.pages.size(), 1u);
+  const Page& page = canvas.pages[0];
+  EXPECT_EQ(RowTexts(page, 308), (std::vector<std::string>{"Y", "X1"}));
+  EXPECT_EQ(RowTexts(page, 368), (std::vector<std::string>{"1", "1.5", "10"}));
+  EXPECT_EQ(RowTexts(page, 428), (std::vector<std::string>{"2", "2.5", "20"}));
+  EXPECT_EQ(RowTexts(page, 488), (std::vector<std::string>{"3", "3.25", "30"}));
+  EXPECT_EQ(CountText(page, "4"), 0);
+  EXPECT_EQ(PageNumber(page), "1");
+
+  // Right-aligned at the inset from each column's right rule: Y ends at
+  // 396 + 80 × 12000 / 3200 = 696, X1 at 996.
+  const auto* y = canvas.find(0, "Y");
+  ASSERT_NE(y, nullptr);
+  EXPECT_EQ(y->x, 688);
+  EXPECT_EQ(y->align, TextAlign::Right);
+  EXPECT_EQ(canvas.find(0, "X1")->x, 988);
+  EXPECT_EQ(canvas.find(0, "3")->x, 388);
+
+  // The rules: the top of every row and the bottom of the table run from
+  // the left margin to the table's right edge.
+  std::vector<int> ruleYs;
+  for (const auto& line : page.lines)
+    if (line.y1 == line.y2) {
+      EXPECT_EQ(line.x1, 300);
+      EXPECT_EQ(line.x2, 996);
+      ruleYs.push_back(line.y1);
+    }
+  EXPECT_EQ(ruleYs, (std::vector<int>{300, 360, 420, 480, 540}));
+  // The vertical rules of one row: left border, row-number column, each column.
+  std::vector<int> verticalXs;
+  for (const auto& line : page.lines)
+    if (line.x1 == line.x2 && line.y1 == 360) {
+      EXPECT_EQ(line.y2, 420);
+      verticalXs.push_back(line.x1);
+    }
+  EXPECT_EQ(verticalXs, (std::vector<int>{300, 396, 696, 996}));
+  EXPECT_EQ(canvas.strayCalls, 0);
+}
+
+TEST(DataReport, EmptyCellsPrintNothingAndFormatsApply) {
+  Document document = DocumentWithRows({{1.5, 10, 7}, {EmptyValue, 20}});
+  document.sheet.formats[1] = {FormatKind::Number, 3};
+  document.sheet.formats[2] = {FormatKind::Scientific, 2};
+  RecordingCanvas canvas;
+  PrintDataReport(canvas, Settings(), document);
+  ASSERT_EQ(canvas.pages.size(), 1u);
+  EXPECT_EQ(RowTexts(canvas.pages[0], 368), (std::vector<std::string>{"1", "1.5", "10.000", "7.00E+00"}));
+  // Row 2 has no Y and no X2, but its row is printed with its number.
+  EXPECT_EQ(RowTexts(canvas.pages[0], 428), (std::vector<std::string>{"2", "20.000"}));
+}
+
+TEST(DataReport, TheExtentIsTheLastRowAndTheLastColumnHoldingAnyValue) {
+  Document document;
+  document.sheet.cell(6, 0) = 1;
+  document.sheet.cell(2, 4) = 0;  // zero is a value
+  const SheetExtent extent = PrintedExtent(document.sheet);
+  EXPECT_EQ(extent.lastRow, 6);
+  EXPECT_EQ(extent.lastColumn, 4);
+  EXPECT_TRUE(PrintedExtent(Document{}.sheet).empty());
+}
+
+TEST(DataReport, AnEmptySheetPrintsNothing) {
+  RecordingCanvas canvas;
+  PrintDataReport(canvas, Settings(), Document{});
+  EXPECT_EQ(canvas.jobsBegun, 0);
+  EXPECT_TRUE(canvas.setup.printer.empty());
+  EXPECT_TRUE(canvas.pages.empty());
+}
+
+TEST(DataReport, TitlesOfThreeCharactersOrFewerTakeNoSpace) {
+  Document document = DocumentWithRows({{1, 2}});
+  document.options.title1 = "abc";
+  document.options.title2 = "\xC3\xA4\xC3\xB6\xC3\xBC";  // three letters in six bytes
+  RecordingCanvas canvas;
+  PrintDataReport(canvas, Settings(), document);
+  ASSERT_EQ(canvas.pages.size(), 1u);
+  EXPECT_EQ(canvas.find(0, "abc"), nullptr);
+  EXPECT_EQ(canvas.find(0, document.options.title2), nullptr);
+  EXPECT_EQ(canvas.find(0, "Y")->y, 308);
+}
+
+TEST(DataReport, TitlesAreCentredAndPushTheTableDown) {
+  Document document = DocumentWithRows({{1, 2}});
+  document.options.title1 = "Gas law";
+  RecordingCanvas one;
+  PrintDataReport(one, Settings(), document);
+  const auto* title = one.find(0, "Gas law");
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->x, 1275);
+  EXPECT_EQ(title->y, 300);
+  EXPECT_EQ(title->align, TextAlign::Centre);
+  EXPECT_EQ(title->font, PrintFont::Title1);
+  // 300 + 12 × 50 / 8 = 375, then 12 × 5 / 3 = 20 before the heading row.
+  EXPECT_EQ(one.find(0, "Y")->y, 395 + 8);
+
+  document.options.title2 = "Run 2";
+  RecordingCanvas two;
+  PrintDataReport(two, Settings(12, true), document);
+  EXPECT_EQ(two.find(0, "Gas law")->x, 1575);
+  const auto* second = two.find(0, "Run 2");
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(second->y, 375);
+  EXPECT_EQ(second->font, PrintFont::Title2);
+  EXPECT_EQ(two.find(0, "Y")->y, 470 + 8);
+
+  // Title 2 alone takes Title 1's place.
+  document.options.title1.clear();
+  RecordingCanvas alone;
+  PrintDataReport(alone, Settings(), document);
+  EXPECT_EQ(alone.find(0, "Run 2")->y, 300);
+}
+
+TEST(DataReport, LandscapePutsThePageNumberAtX3120AndTheFooterAtY2400) {
+  Document document = DocumentWithRows({{1, 2}});
+  document.state.named = true;
+  document.state.path = "/tmp/sheet.rvd";
+  RecordingCanvas canvas;
+  PrintDataReport(canvas, Settings(12, true), document);
+  ASSERT_EQ(canvas.pages.size(), 1u);
+  const auto* number = canvas.find(0, "1");
+  const auto* path = canvas.find(0, "/tmp/sheet.rvd");
+  ASSERT_NE(path, nullptr);
+  EXPECT_EQ(path->y, 2400);
+  EXPECT_EQ(path->x, 150);
+  // "1" is both a row number and the page number; the page number is the footer's.
+  for (const auto& text : canvas.pages[0].texts)
+    if (text.font == PrintFont::Footer && text.text == "1") number = &text;
+  EXPECT_EQ(number->x, 3120);
+  EXPECT_EQ(number->y, 2400);
+}
+
+TEST(DataReport, RowsBreakIntoPagesThatRepeatTheHeading) {
+  // At size 12 portrait the heading ends at 360 and 42 rows reach 2880,
+  // past the break at 2850.
+  RecordingCanvas canvas;
+  PrintDataReport(canvas, Settings(), FilledDocument(99, 2));
+  ASSERT_EQ(canvas.pages.size(), 3u);
+  const int rowsPerPage[] = {42, 42, 15};
+  for (size_t p = 0; p < 3; ++p) {
+    SCOPED_TRACE(p);
+    const Page& page = canvas.pages[p];
+    EXPECT_EQ(RowTexts(page, 308), (std::vector<std::string>{"Y", "X1"}));
+    EXPECT_EQ(PageNumber(page), std::to_string(p + 1));
+    int rows = 0;
+    for (const auto& text : page.texts)
+      if (text.x == 388 && text.font == PrintFont::Body) ++rows;
+    EXPECT_EQ(rows, rowsPerPage[p]);
+    EXPECT_TRUE(page.ended);
+  }
+  // The last row of the first page, and the first of the second.
+  EXPECT_EQ(RowTexts(canvas.pages[0], 360 + 41 * 60 + 8).front(), "42");
+  EXPECT_EQ(RowTexts(canvas.pages[1], 368).front(), "43");
+  EXPECT_EQ(canvas.strayCalls, 0);
+}
+
+TEST(DataReport, ALastRowThatFillsItsPageEndsThatPageOnce) {
+  // 42 rows end exactly at a page break: one page, closed once, and the
+  // next block's page is number 2.
+  Document document = FilledDocument(42, 17);
+  SetAllWidths(document, 200);
+  RecordingCanvas canvas;
+  PrintDataReport(canvas, Settings(), document);
+  EXPECT_EQ(canvas.strayCalls, 0);
+  ASSERT_EQ(canvas.pages.size(), 9u);
+  for (size_t p = 0; p < canvas.pages.size(); ++p) EXPECT_EQ(PageNumber(canvas.pages[p]), std::to_string(p + 1));
+}
+
+TEST(DataReport, SeventeenWideColumnsPrintInBlocksEachOnNewPagesWithTitlesAndHeadings) {
+  Document document = FilledDocument(5, 17);
+  SetAllWidths(document, 200);
+  document.options.title1 = "Wide sheet";
+  const DataTableLayout layout = DataTableLayoutFor(12, false);
+  // Each column prints 200 × 12000 / 3200 = 750 units wide: two fit below 2250.
+  const std::vector<ColumnBlock> blocks = ColumnBlocks(layout, document.sheet, 16);
+  ASSERT_EQ(blocks.size(), 9u);
+  for (size_t b = 0; b < blocks.size(); ++b) {
+    EXPECT_EQ(blocks[b].first, static_cast<int>(2 * b));
+    EXPECT_EQ(blocks[b].last, std::min(static_cast<int>(2 * b + 1), 16));
+  }
+
+  RecordingCanvas canvas;
+  PrintDataReport(canvas, Settings(), document);
+  ASSERT_EQ(canvas.pages.size(), 9u);
+  for (size_t p = 0; p < canvas.pages.size(); ++p) {
+    SCOPED_TRACE(p);
+    const Page& page = canvas.pages[p];
+    ASSERT_NE(canvas.find(p, "Wide sheet"), nullptr);
+    const std::vector<std::string> heading = RowTexts(page, 395 + 8);
+    ASSERT_FALSE(heading.empty());
+    EXPECT_EQ(heading.front(), DefaultColumnName(static_cast<int>(2 * p)));
+    EXPECT_EQ(heading.size(), p < 8 ? 2u : 1u);
+    EXPECT_EQ(PageNumber(page), std::to_string(p + 1));
+    // Every block prints all five rows.
+    EXPECT_EQ(RowTexts(page, 455 + 4 * 60 + 8).front(), "5");
+  }
+  // Each block starts at the row-number column again.
+  EXPECT_EQ(canvas.find(2, "X4")->x, 396 + 750 - 8);
+  EXPECT_EQ(canvas.find(2, "X5")->x, 396 + 1500 - 8);
+}
+
+TEST(DataReport, AColumnWiderThanTheWidestTablePrintsAloneInItsBlock) {
+  // At size 48 a column of 400 pixels prints 6000 units wide: it cannot fit.
+  Document document = FilledDocument(3, 3);
+  SetColumnWidth(document.sheet, 1, 400);
+  const DataTableLayout layout = DataTableLayoutFor(48, false);
+  const std::vector<ColumnBlock> blocks = ColumnBlocks(layout, document.sheet, 2);
+  ASSERT_EQ(blocks.size(), 3u);
+  EXPECT_EQ(blocks[0].first, 0);
+  EXPECT_EQ(blocks[0].last, 0);
+  EXPECT_EQ(blocks[1].first, 1);
+  EXPECT_EQ(blocks[1].last, 1);
+  EXPECT_EQ(blocks[2].first, 2);
+
+  RecordingCanvas canvas;
+  PrintDataReport(canvas, Settings(48, false), document);
+  ASSERT_EQ(canvas.pages.size(), 3u);
+  EXPECT_EQ(RowTexts(canvas.pages[1], 300 + 32), (std::vector<std::string>{"X1"}));
+  // Its right rule lies where its width puts it, beyond the paper.
+  EXPECT_EQ(canvas.find(1, "X1")->x, 300 + 384 + 6000 - 32);
+  EXPECT_EQ(canvas.strayCalls, 0);
+
+  // Every column too wide: one block each, still ending.
+  Document allWide = FilledDocument(2, 17);
+  SetAllWidths(allWide, 2000);
+  EXPECT_EQ(ColumnBlocks(DataTableLayoutFor(48, true), allWide.sheet, 16).size(), 17u);
+}
+
+TEST(DataReport, ExtremeTypedFontSizesStillEnd) {
+  const Document document = FilledDocument(99, 17);
+  RecordingCanvas tiny;
+  PrintDataReport(tiny, Settings(0, false), document);
+  // Size 0 prints as size 1: rows 5 units apart, all on one page.
+  ASSERT_EQ(tiny.pages.size(), 1u);
+  EXPECT_EQ(tiny.strayCalls, 0);
+
+  RecordingCanvas huge;
+  PrintDataReport(huge, Settings(2'000'000'000, false), document);
+  // Every row and every column on a page of its own, and the job ends.
+  EXPECT_EQ(huge.pages.size(), 99u * 17u);
+  EXPECT_EQ(huge.strayCalls, 0);
+  EXPECT_EQ(huge.jobsEnded, 1);
+}
+
+}  // namespace
+}  // namespace rv::testing
