@@ -2,7 +2,10 @@
 
 #include <unistd.h>
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 #include "files/data_file_format.h"
 #include "files/data_file_io.h"
@@ -54,6 +57,94 @@ TEST_F(EquationCommands, StatsWritesJsonWithFullPrecisionAndNullForUndefined) {
   ASSERT_EQ(two.status, 0) << two.err;
   EXPECT_NE(two.out.find("\"coef_std_errors\": [null, null]"), std::string::npos) << two.out;
   EXPECT_NE(two.out.find("\"residual\": {\"df\": 0, \"ss\": 0, \"ms\": null}"), std::string::npos) << two.out;
+}
+
+// Every value given for one key in a JSON text, in order; null reads as not a number.
+std::vector<double> NumbersOf(const std::string& json, const std::string& key) {
+  std::vector<double> numbers;
+  const std::string mark = "\"" + key + "\": ";
+  for (size_t at = json.find(mark); at != std::string::npos; at = json.find(mark, at + 1))
+    numbers.push_back(json.compare(at + mark.size(), 4, "null") == 0 ? std::nan("")
+                                                                       : std::strtod(json.c_str() + at + mark.size(), nullptr));
+  return numbers;
+}
+
+// R squared by the scoring rule from the Y Obs and Y Calc that stats --json shows.
+double RSquaredOfShownValues(const std::string& statsJson) {
+  const std::vector<double> observed = NumbersOf(statsJson, "y_obs"), calculated = NumbersOf(statsJson, "y_calc");
+  EXPECT_EQ(observed.size(), calculated.size());
+  double sumY = 0.0, ssRes = 0.0, sumY2 = 0.0;
+  for (size_t i = 0; i < observed.size(); ++i) {
+    sumY += observed[i];
+    ssRes += (observed[i] - calculated[i]) * (observed[i] - calculated[i]);
+    sumY2 += observed[i] * observed[i];
+  }
+  return 1.0 - ssRes / (sumY2 - sumY * sumY / static_cast<double>(observed.size()));
+}
+
+// A listed equation's R squared is that of the values its statistics show.
+// Checked for every rational equation of the list and every `step`th entry
+// (the statistics tests check every entry of full lists in the engine);
+// `rationals` counts the rational ones.
+void ExpectListedRSquaredOfShownValues(const std::string& path, const std::string& top, size_t expectedEntries,
+                                       size_t step, size_t& rationals) {
+  const ToolResult search = RunTool({"search", path, "--json", "--quiet", "--top", top});
+  ASSERT_EQ(search.status, 0) << search.err;
+  const std::vector<double> listed = NumbersOf(search.out, "r_squared"), ordinals = NumbersOf(search.out, "ordinal");
+  ASSERT_EQ(listed.size(), expectedEntries);
+  ASSERT_EQ(ordinals.size(), expectedEntries);
+  rationals = 0;
+  size_t line = search.out.find("{\"r_squared\": ");
+  for (size_t k = 0; k < listed.size(); ++k, line = search.out.find("{\"r_squared\": ", line + 1)) {
+    const std::string entry = search.out.substr(line, search.out.find('\n', line) - line);
+    const bool rational = entry.find("/ (1 - b") != std::string::npos;
+    rationals += rational ? 1 : 0;
+    if (!rational && k % step != 0) continue;
+    const std::string ordinal = std::to_string(static_cast<long long>(ordinals[k]));
+    const ToolResult stats = RunTool({"stats", path, "--ordinal", ordinal, "--json"});
+    ASSERT_EQ(stats.status, 0) << stats.err;
+    EXPECT_NEAR(RSquaredOfShownValues(stats.out), listed[k], 1e-9) << entry;
+    EXPECT_EQ(NumbersOf(stats.out, "r_squared"), std::vector<double>{listed[k]}) << entry;
+  }
+}
+
+TEST_F(EquationCommands, EveryListedEquationShowsTheRSquaredOfItsOwnValues) {
+  // Y = (2 X1 + 5) / (1 - 0.1 X1) with 0.5 % noise: the law itself is listed,
+  // with its own R squared close to 1.
+  std::string text = "Y,X1\n";
+  std::uint32_t state = 5;
+  for (int i = 0; i < 30; ++i) {
+    state = state * 1664525u + 1013904223u;
+    const double x = 1.0 + 0.25 * i, noise = static_cast<double>(state >> 8) / 16777216.0 - 0.5;
+    char row[64];
+    std::snprintf(row, sizeof row, "%.17g,%.17g\n", (2.0 * x + 5.0) / (1.0 - 0.1 * x) * (1.0 + 0.01 * noise), x);
+    text += row;
+  }
+  const std::string path = file(text, "rational.csv");
+  size_t rationals = 0;
+  ExpectListedRSquaredOfShownValues(path, "1000", 1000, 10, rationals);
+  EXPECT_GT(rationals, 0u);
+  const ToolResult law = RunTool({"search", path, "--quiet", "--sets", "1", "--top", "1"});
+  EXPECT_GT(std::strtod(law.out.c_str(), nullptr), 0.9999) << law.out;
+  EXPECT_NE(law.out.find("\t1\tY = (aX1 + c) / (1 - bX1)   \n"), std::string::npos) << law.out;
+}
+
+TEST_F(EquationCommands, TheBundledExampleListsNoEquationAboveItsOwnRSquared) {
+  const std::string example = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.csv";
+  size_t rationals = 0;
+  ExpectListedRSquaredOfShownValues(example, "20", 20, 1, rationals);
+
+  // (aX1^2 + c) / (1 - bX1) once came fourth with the R squared of its
+  // linearised design; as an equation it predicts worse than the mean.
+  const ToolResult rational = RunTool({"stats", example, "--ordinal", "4", "--json"});
+  ASSERT_EQ(rational.status, 0) << rational.err;
+  EXPECT_NE(rational.out.find("\"r_squared\": -0.1249"), std::string::npos) << rational.out;
+  EXPECT_NE(rational.out.find("\"term_labels\": [\"aX1^2\", \"bX1\", \"c\"]"), std::string::npos) << rational.out;
+  EXPECT_NE(rational.out.find("{\"n\": 1, \"y_obs\": 234.52000000000001, \"y_calc\": 235.62"), std::string::npos)
+      << rational.out;
+  const ToolResult text = RunTool({"stats", example, "--ordinal", "4"});
+  EXPECT_NE(text.out.find("\nTerm\tStd Error\tt Stat\tP Value\naX1^2\t"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("\nbX1\t"), std::string::npos) << text.out;
 }
 
 TEST_F(EquationCommands, CodePrintsExactlyTheFunctionFile) {
