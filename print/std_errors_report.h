@@ -1,0 +1,19 @@
+#pragma once
+
+#include "print/page_canvas.h"
+#include "print/print_settings.h"
+#include "sheet/document.h"
+#include "stats/statistics_pass.h"
+
+namespace rv {
+
+// Each field of the printed term rows keeps at most this many characters.
+inline constexpr size_t kStdErrorFieldLength = 31;
+
+// The equation text centred, then the columns "Term", "Std Error" and
+// "t Stat" right-aligned, one row per coefficient with the texts of the
+// statistics dialog's term list.
+void PrintStdErrorsReport(PageCanvas& canvas, const PrintSettings& settings, const Document& document,
+                          const EquationStatistics& statistics);
+
+}  // namespace rv
