@@ -157,7 +157,7 @@ TEST_F(FileCommandsTest, ARecentFileThatIsGoneIsGreyedAndLeftOutOfTheSettings) {
   EXPECT_EQ(window->document().sheet.cell(0, 0), 5) << "the sheet stays as it was";
 
   window->shutDown();
-  const Settings settings = ReadSettingsFile(settingsPath());
+  const Settings settings = ReadSettingsFile(settingsPath()).settings;
   EXPECT_EQ(settings.recentFiles[0], kept);
   EXPECT_EQ(settings.recentFiles[1], "");
 }
@@ -191,7 +191,7 @@ TEST_F(FileCommandsTest, StartUpReadsTheSettingsAndShutdownWritesThemBack) {
   EXPECT_EQ(window->document().state.dataFolder, folder.path().toStdString());
 
   window->shutDown();
-  const Settings settings = ReadSettingsFile(settingsPath());
+  const Settings settings = ReadSettingsFile(settingsPath()).settings;
   EXPECT_EQ(settings.tooltips, 0);
   EXPECT_EQ(settings.recentFiles[0], recent);
   EXPECT_EQ(settings.recentFiles[1], "");
@@ -205,7 +205,7 @@ TEST_F(FileCommandsTest, AWindowClosedWhileLoadingLeavesTheSettingsAlone) {
   }
   makeWindow();
   window->close();
-  EXPECT_EQ(ReadSettingsFile(settingsPath()).recentFiles[0], pathIn("kept.rvd"));
+  EXPECT_EQ(ReadSettingsFile(settingsPath()).settings.recentFiles[0], pathIn("kept.rvd"));
 }
 
 TEST_F(FileCommandsTest, ClosingAModifiedSheetAsksAndCancelKeepsTheWindowOpen) {
