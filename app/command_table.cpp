@@ -13,9 +13,12 @@ namespace rv {
 
 // Each command goes to its owner; commands that depend on the tab showing
 // are turned into the tab's own command first. Before start-up has finished
-// there is nothing to act on, and the commands are disabled as well.
+// there is nothing to act on, and the commands are disabled as well. Every
+// command starts from the sheet as the user sees it, a text being typed
+// included.
 void MainWindow::runCommand(int id) {
   if (!started_) return;
+  dataTab_->commitPendingEdit();
   const int page = tabs_->currentIndex();
   switch (id) {
     case command::kNew: files_->newSheet(); break;

@@ -65,6 +65,7 @@ DataTab::DataTab(Document& document, QWidget* parent)
   entryLine_->setObjectName(QStringLiteral("EntryLine"));
   entryLine_->setEditMode(true);
   entryLine_->installEventFilter(this);
+  grid_->editor()->installEventFilter(this);
   AddTooltip(nameBox_, kTipInputLocation);
   AddTooltip(entryLine_, kTipEnterData);
   AddTooltip(columnHeader_, kTipVariableNames);
@@ -182,8 +183,10 @@ void DataTab::showCurrentCell() {
   entryEdited_ = false;
 }
 
+// The keyboard goes to the grid only while the Data tab shows: keys must
+// never reach a cell the user cannot see.
 void DataTab::focusCurrentCell() {
-  if (!entryLine_->hasFocus()) grid_->editor()->setFocus();
+  if (isVisible() && !entryLine_->hasFocus()) grid_->editor()->setFocus();
 }
 
 void DataTab::typingStarts() {
@@ -213,10 +216,12 @@ void DataTab::toggleEditMode() {
     setEditMode(false);
     return;
   }
+  // The cell takes the focus first: a cell getting the focus arms
+  // replace-on-first-key, which F2 turns off.
+  grid_->editor()->setFocus();
   setEditMode(true);
   replaceOnFirstKey_ = false;
   grid_->editor()->setText(entryLine_->text());
-  grid_->editor()->setFocus();
 }
 
 void DataTab::navigate(NavigationKey key, bool fromEntryLine) {
@@ -224,17 +229,27 @@ void DataTab::navigate(NavigationKey key, bool fromEntryLine) {
   enterCell(NavigationTarget(current_, key, document_.options.moveSelectionAfterEnter), fromEntryLine);
 }
 
-// Clicking into the entry line edits the current cell's text in place.
+// A text being typed is committed when its editor loses the focus, so every
+// command sees the sheet as the user sees it; a cell that gets the focus
+// back is replaced by the first key, as a cell entered anew is. Clicking
+// into the entry line edits the current cell's text in place. A context menu
+// takes the keyboard only for a moment and changes none of this.
 bool DataTab::eventFilter(QObject* watched, QEvent* event) {
+  const bool focusIn = event->type() == QEvent::FocusIn;
+  const bool focusOut = event->type() == QEvent::FocusOut;
+  if ((watched != entryLine_ && watched != grid_->editor()) || !(focusIn || focusOut) ||
+      static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason)
+    return QWidget::eventFilter(watched, event);
+  if (focusOut) commitPendingEdit();
   if (watched == entryLine_) {
-    if (event->type() == QEvent::FocusIn) {
+    if (focusIn) {
       setEditMode(true);
       replaceOnFirstKey_ = false;
-    } else if (event->type() == QEvent::FocusOut &&
-               static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
-               static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
+    } else if (static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
       setEditMode(false);
     }
+  } else if (focusIn) {
+    replaceOnFirstKey_ = true;
   }
   return QWidget::eventFilter(watched, event);
 }
