@@ -30,7 +30,10 @@ class CommandActions : public QObject {
   QAction* action(int id) const;
 
   // Every command starts disabled; start-up enables them when it has finished.
+  // Commands the program cannot carry out yet stay disabled.
   void setAllEnabled(bool enabled);
+  // Greys a command while there is nothing for it to act on.
+  void setGreyed(int id, bool greyed);
 
   // The recent-file items, then a separator when there are any, then Exit.
   void setRecentFiles(const std::vector<RecentFileMenuItem>& items);

@@ -1,6 +1,8 @@
+#include <QAction>
 #include <QTabWidget>
 
 #include "widgets/command_ids.h"
+#include "app/command_actions.h"
 #include "app/main_window.h"
 #include "app/pending_commands.h"
 #include "app/whats_this_mode.h"
@@ -13,11 +15,12 @@ namespace rv {
 
 // Each command goes to its owner; commands that depend on the tab showing
 // are turned into the tab's own command first. Before start-up has finished
-// there is nothing to act on, and the commands are disabled as well. Every
-// command starts from the sheet as the user sees it, a text being typed
-// included.
+// there is nothing to act on, and the commands are disabled as well; a
+// greyed command does nothing, whichever way it arrives. Every command
+// starts from the sheet as the user sees it, a text being typed included.
 void MainWindow::runCommand(int id) {
   if (!started_) return;
+  if (const QAction* action = commands_->action(id); action != nullptr && !action->isEnabled()) return;
   dataTab_->commitPendingEdit();
   const int page = tabs_->currentIndex();
   switch (id) {
@@ -30,8 +33,6 @@ void MainWindow::runCommand(int id) {
                  : page == kEquationsPage ? command::kPrintEquation
                                           : command::kPrintGraph);
       break;
-    case command::kPrintData: pending_->printData(); break;
-    case command::kPrintEquation: pending_->printEquation(); break;
     case command::kPrintGraph: pending_->printGraph(); break;
     case command::kExit: close(); break;
     case command::kEditMode:

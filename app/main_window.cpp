@@ -152,9 +152,9 @@ void MainWindow::greyMenuItems(bool open) {
   const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
   // The greying holds only while a menu is open: the same commands reach
   // their owners by key, which decide for themselves.
-  for (int id : kEquationCommands) commands_->action(id)->setEnabled(!open || equationSelected);
-  for (int id : kGraphCommands) commands_->action(id)->setEnabled(!open || session_.graphDrawn);
-  commands_->action(command::kPasteData)->setEnabled(!open || (clipboard != nullptr && clipboard->hasText()));
+  for (int id : kEquationCommands) commands_->setGreyed(id, open && !equationSelected);
+  for (int id : kGraphCommands) commands_->setGreyed(id, open && !session_.graphDrawn);
+  commands_->setGreyed(command::kPasteData, open && (clipboard == nullptr || !clipboard->hasText()));
 }
 
 void MainWindow::settleSheet() {

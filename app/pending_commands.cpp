@@ -9,10 +9,6 @@ namespace rv {
 
 PendingCommands::PendingCommands(const DataFileSession& session, QWidget* owner) : session_(session), owner_(owner) {}
 
-void PendingCommands::printData() {}
-
-void PendingCommands::printEquation() {}
-
 void PendingCommands::printGraph() {
   if (!session_.graphDrawn) ShowMessage(QStringLiteral("First draw the graph to print."), owner_, MessageKind::Information);
 }

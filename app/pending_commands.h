@@ -14,8 +14,6 @@ class PendingCommands {
  public:
   PendingCommands(const DataFileSession& session, QWidget* owner);
 
-  void printData();
-  void printEquation();
   void printGraph();
   void copyGraph();
   void showVariables();
