@@ -17,17 +17,14 @@ namespace {
 
 using Bytes = std::span<const std::uint8_t>;
 
-constexpr std::int32_t kMaxColumnWidth = 4096;
-constexpr std::int32_t kMinSegments = 1;
-constexpr std::int32_t kMaxSegments = 50;
 constexpr std::int32_t kMaxColorSelection = 16;
 constexpr std::int32_t kMaxMoveSelection = 4;
 constexpr std::int32_t kMaxListIndex = EquationList::kCapacity - 1;
 
 double FiniteOrEmpty(double value) { return std::isfinite(value) ? value : EmptyValue; }
 
-// Each column keeps its stored width when it is between 1 and 4096 pixels
-// and gets the default width otherwise; boundary 0 is always -1.
+// Each column keeps its stored width when it is between 1 and kMaxColumnWidth
+// pixels and gets the default width otherwise; boundary 0 is always -1.
 void GetColumnBoundaries(Bytes bytes, DataSheet& sheet) {
   sheet.columnBoundaries[0] = -1;
   for (std::size_t c = 0; c + 1 < df::kColumnSlotCount; ++c) {

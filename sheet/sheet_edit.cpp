@@ -1,0 +1,54 @@
+#include "sheet/sheet_edit.h"
+
+#include <algorithm>
+
+#include "sheet/cell_entry.h"
+#include "sheet/clear_cells.h"
+#include "sheet/clipboard_text.h"
+#include "sheet/graph_range.h"
+#include "sheet/row_column_edit.h"
+
+namespace rv {
+
+namespace {
+
+bool IsColumn(int column) { return column >= 0 && column < kSheetColumns; }
+
+bool IsCell(CellPosition cell) { return cell.row >= 0 && cell.row < kSheetRows && IsColumn(cell.column); }
+
+// One overload per edit; std::visit picks the one that matches.
+struct Applier {
+  DataSheet& sheet;
+
+  void operator()(const CellTextEntered& edit) const {
+    if (IsCell(edit.cell)) sheet.cell(edit.cell.row, edit.cell.column) = CellValueFromText(edit.text);
+  }
+  void operator()(const TextPasted& edit) const {
+    if (!IsCell(edit.start)) return;
+    PasteText(sheet.cells, edit.text, edit.start, edit.selection ? &*edit.selection : nullptr);
+  }
+  void operator()(const CellsCleared& edit) const { ClearCells(sheet.cells, edit.range); }
+  void operator()(const RowInserted& edit) const { InsertRow(sheet, edit.row); }
+  void operator()(const RowDeleted& edit) const { DeleteRow(sheet, edit.row); }
+  void operator()(const ColumnInserted& edit) const { InsertColumn(sheet, edit.column); }
+  void operator()(const ColumnDeleted& edit) const { DeleteColumn(sheet, edit.column); }
+  void operator()(const ColumnFormatted& edit) const {
+    if (!IsColumn(edit.column)) return;
+    sheet.formats[edit.column] = {edit.format.kind,
+                                  std::min(edit.format.places, static_cast<std::uint32_t>(kMaxDecimalPlaces))};
+  }
+  void operator()(const ColumnScaled& edit) const {
+    if (!IsColumn(edit.column)) return;
+    RestoreColumn(sheet.cells, edit.column, edit.values);
+    if (sheet.autoUpdate && edit.column > 0) UpdateGraphRange(sheet, edit.column);
+  }
+  void operator()(const ColumnResized& edit) const {
+    if (IsColumn(edit.column)) SetColumnWidth(sheet, edit.column, std::clamp(edit.width, 1, kMaxColumnWidth));
+  }
+};
+
+}  // namespace
+
+void ApplySheetEdit(DataSheet& sheet, const SheetEdit& edit) { std::visit(Applier{sheet}, edit); }
+
+}  // namespace rv

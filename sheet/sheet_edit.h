@@ -1,0 +1,78 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "sheet/cell_range.h"
+#include "sheet/data_sheet.h"
+#include "sheet/scale_variable.h"
+
+namespace rv {
+
+// Each change the user makes to the sheet, as a value. The Data tab reports
+// what the user did; the main window applies it with ApplySheetEdit, so every
+// change of the sheet passes one place and is one step.
+
+// A typed text committed to its cell: empty text empties the cell, other
+// text stores its leading number.
+struct CellTextEntered {
+  CellPosition cell;
+  std::string text;
+};
+
+// Clipboard text (UTF-8) pasted from `start`; with a range selected, only
+// its cells take values.
+struct TextPasted {
+  std::string text;
+  CellPosition start;
+  std::optional<CellRange> selection;
+};
+
+struct CellsCleared {
+  CellRange range;
+};
+
+struct RowInserted {
+  int row = 0;
+};
+
+struct RowDeleted {
+  int row = 0;
+};
+
+struct ColumnInserted {
+  int column = 0;
+};
+
+struct ColumnDeleted {
+  int column = 0;
+};
+
+struct ColumnFormatted {
+  int column = 0;
+  ColumnFormat format;
+};
+
+// The column's values as the Scale Variable dialog left them on OK.
+struct ColumnScaled {
+  int column = 0;
+  ColumnValues values{};
+};
+
+// A column border dragged to a new width, in pixels.
+struct ColumnResized {
+  int column = 0;
+  int width = kDefaultColumnWidth;
+};
+
+using SheetEdit = std::variant<CellTextEntered, TextPasted, CellsCleared, RowInserted, RowDeleted, ColumnInserted,
+                               ColumnDeleted, ColumnFormatted, ColumnScaled, ColumnResized>;
+
+// Applies the edit to the sheet. An edit naming a row or column outside the
+// sheet changes nothing; decimal places beyond 12 count as 12 and a width is
+// kept between 1 and kMaxColumnWidth. A scaled X column's graph minimum,
+// maximum and constant follow its values while Auto Update is on.
+void ApplySheetEdit(DataSheet& sheet, const SheetEdit& edit);
+
+}  // namespace rv
