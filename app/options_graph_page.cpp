@@ -15,8 +15,6 @@ namespace rv {
 
 namespace {
 
-constexpr int kMinSegments = 1;
-constexpr int kMaxSegments = 50;
 constexpr int kShadeSurfaceId = 309;
 constexpr int kDefaultColorsId = 332;
 constexpr int kBlackAndWhiteId = 333;

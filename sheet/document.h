@@ -12,6 +12,9 @@ inline constexpr int kSetCount = 6;
 inline constexpr int kMinMaxTerms = 1;
 inline constexpr int kMaxMaxTerms = 20;
 inline constexpr int kMaxTitleLength = 61;
+// Segments of each graph axis.
+inline constexpr int kMinSegments = 1;
+inline constexpr int kMaxSegments = 50;
 
 // The sixteen graph colour selections in the order the data file stores them.
 enum GraphColorElement : int {
