@@ -1,0 +1,43 @@
+#include "graph/data_points_text.h"
+
+#include "sheet/value_text.h"
+
+namespace rv {
+
+namespace {
+
+std::string CurveText(const Surface& surface) {
+  std::string text = FormatText("X%d\tY\r\n", surface.selection.first);
+  for (int k = 0; k < kGridPoints; ++k) {
+    const SurfacePoint& p = surface.grid[static_cast<size_t>(k)][0];
+    text += p.hasValue() ? FormatText("%f\t%f\r\n", p.x, p.value) : FormatText("%f\t\r\n", p.x);
+  }
+  return text;
+}
+
+std::string Field(double value) { return FormatValueText(value, ValueTextMode::General) + "\t"; }
+
+std::string SurfaceText(const Surface& surface, const DataSheet& sheet) {
+  const SurfaceGrid& grid = surface.grid;
+  std::string text = sheet.names[static_cast<size_t>(surface.selection.first)] + "\t" +
+                     sheet.names[static_cast<size_t>(surface.selection.second)] + " ->\r\n\t";
+  for (const auto& row : grid) text += Field(row[0].z);
+  text += "\r\n";
+  for (int column = 0; column < kGridPoints; ++column) {
+    text += Field(grid[0][static_cast<size_t>(column)].x);
+    for (const auto& row : grid) {
+      const SurfacePoint& p = row[static_cast<size_t>(column)];
+      text += p.hasValue() ? Field(p.value) : "\t";
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string GraphDataPointsText(const Surface& surface, const DataSheet& sheet) {
+  return surface.isCurve() ? CurveText(surface) : SurfaceText(surface, sheet);
+}
+
+}  // namespace rv

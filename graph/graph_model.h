@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "graph/axis_labels.h"
+#include "graph/data_point_markers.h"
+#include "graph/graph_selection.h"
+#include "graph/surface.h"
+#include "regress/fit_workspace.h"
+#include "sheet/data_sheet.h"
+
+namespace rv {
+
+// Every number one picture of the graph is drawn from.
+struct GraphModel {
+  Surface surface;
+  std::vector<DataPointMarker> markers;
+  std::vector<AxisLabel> xLabels;
+  std::vector<AxisLabel> yLabels;
+  std::vector<AxisLabel> zLabels;
+  std::string xTitle;
+  std::string yTitle;
+  std::string zTitle;
+};
+
+struct GraphModelOutcome {
+  GraphModel model;
+  std::string message;  // why there is no picture; empty when there is one
+  bool ok() const { return message.empty(); }
+};
+
+// The surface of the workspace's current equation over the selected
+// variables, its data-point markers, labels and titles. The sheet's graph
+// values are taken as they are: apply Auto Update before.
+GraphModelOutcome BuildGraphModel(const FitWorkspace& workspace, const DataSheet& sheet,
+                                  const GraphSelection& selection, const std::array<std::int32_t, 3>& segments);
+
+}  // namespace rv

@@ -1,0 +1,67 @@
+#include "graph/graph_selection.h"
+
+#include <cctype>
+
+#include "sheet/data_sheet.h"
+
+namespace rv {
+
+namespace {
+
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+}  // namespace
+
+std::vector<GraphVariableEntry> GraphVariableEntries(const std::string& equationText) {
+  std::vector<GraphVariableEntry> entries;
+  std::string last;
+  size_t at = equationText.find('X');
+  while (at != std::string::npos && at + 1 < equationText.size()) {
+    // The character after the 'X' always belongs to the token, the one
+    // after that only when it is a digit: X1, X12, and X1 of X1^2.
+    size_t end = at + 2;
+    if (end < equationText.size() && IsDigit(equationText[end])) ++end;
+    std::string token = equationText.substr(at, end - at);
+    if (token != last) entries.push_back({"\t" + token, false});
+    last = std::move(token);
+    at = equationText.find('X', end);
+  }
+  if (entries.size() <= kMaxGraphedVariables)
+    for (GraphVariableEntry& entry : entries) entry.selected = true;
+  return entries;
+}
+
+int GraphEntryVariable(const GraphVariableEntry& entry) {
+  const std::string& text = entry.text;
+  if (text.size() < 3 || text.size() > 4 || text[0] != '\t' || text[1] != 'X') return 0;
+  int number = 0;
+  for (size_t i = 2; i < text.size(); ++i) {
+    if (!IsDigit(text[i])) return 0;
+    number = number * 10 + (text[i] - '0');
+  }
+  return number >= 1 && number < kSheetColumns ? number : 0;
+}
+
+GraphSelectionCheck ValidateGraphSelection(bool equationChosen, const std::vector<GraphVariableEntry>& entries) {
+  GraphSelectionCheck check;
+  if (!equationChosen) {
+    check.message = kNoEquationToGraphMessage;
+    return check;
+  }
+  GraphSelection& selection = check.selection;
+  for (const GraphVariableEntry& entry : entries) {
+    if (!entry.selected) continue;
+    const int variable = GraphEntryVariable(entry);
+    if (variable == 0) continue;
+    if (selection.count == 0) selection.first = variable;
+    if (selection.count == 1) selection.second = variable;
+    ++selection.count;
+  }
+  if (selection.count == 1) selection.second = selection.first;
+  if (selection.count == 0) check.message = kNoVariableToGraphMessage;
+  if (selection.count > kMaxGraphedVariables) check.message = kTooManyVariablesMessage;
+  if (!check.ok()) selection = {};
+  return check;
+}
+
+}  // namespace rv

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "graph/evaluate_equation.h"
+#include "graph/graph_selection.h"
+#include "regress/fit_workspace.h"
+#include "sheet/data_sheet.h"
+#include "sheet/document.h"
+
+namespace rv {
+
+// The evaluation grid is fixed, whatever the segment counts: 21 points a
+// side, 20 intervals.
+inline constexpr int kGridPoints = 21;
+
+struct SurfacePoint {
+  double x = 0.0;
+  double value = 0.0;
+  double z = 0.0;
+  // A point where the equation has no finite value is in no range and no
+  // part of the picture.
+  bool hasValue() const { return std::isfinite(value); }
+};
+
+// grid[row][column]: row r is the r-th value of the second variable, column
+// c the c-th of the first. A curve fills only column 0: point k of the
+// curve is grid[k][0], in the plane z = 0.
+using SurfaceGrid = std::array<std::array<SurfacePoint, kGridPoints>, kGridPoints>;
+
+struct GraphRanges {
+  double xMin = 0.0, xMax = 0.0;
+  double zMin = 0.0, zMax = 0.0;
+  double valueMin = 0.0, valueMax = 0.0;  // rounded outward by NiceRange
+  // The unrounded extremes of the values, which Shade Surface spreads its
+  // ramp over; widened as the value range is when all values are equal.
+  double shadeMin = 0.0, shadeMax = 0.0;
+
+  double xRange() const { return xMax - xMin; }
+  double zRange() const { return zMax - zMin; }
+  double valueRange() const { return valueMax - valueMin; }
+};
+
+// The segment counts (X, Y, Z, each 1 to 50) and the steps they divide the
+// ranges into; grid lines and labels fall on them.
+struct SegmentSteps {
+  int xSegments = 10, ySegments = 10, zSegments = 10;
+  double x = 0.0, value = 0.0, z = 0.0;
+};
+
+struct Surface {
+  GraphSelection selection;
+  SurfaceGrid grid{};
+  GraphRanges ranges;
+  SegmentSteps steps;
+  // The graph constants of every variable; the graphed ones are overwritten
+  // point by point.
+  VariableVector constants{};
+
+  bool isCurve() const { return selection.count == 1; }
+  // The points of the curve (21) or of the surface (21 × 21) in grid order.
+  int pointCount() const { return isCurve() ? kGridPoints : kGridPoints * kGridPoints; }
+};
+
+struct SurfaceOutcome {
+  Surface surface;
+  std::string message;  // why there is no picture; empty when there is one
+  bool ok() const { return message.empty(); }
+};
+
+// Evaluates the workspace's current equation over the graph ranges of the
+// selected variables (the caller re-creates the chosen equation first), and
+// works out the value range and the segment steps. No picture when a graphed
+// variable's range is empty or the equation has no finite value over it.
+SurfaceOutcome BuildSurface(const FitWorkspace& workspace, const DataSheet& sheet, const GraphSelection& selection,
+                            const std::array<std::int32_t, 3>& segments);
+
+}  // namespace rv

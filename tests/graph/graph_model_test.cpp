@@ -1,0 +1,294 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "graph/auto_update.h"
+#include "graph/axis_labels.h"
+#include "graph/data_point_markers.h"
+#include "graph/graph_selection.h"
+#include "graph/surface.h"
+#include "graph_fixtures.h"
+#include "sheet/graph_range.h"
+
+namespace rv {
+namespace {
+
+using testing::Curve;
+using testing::Equation;
+using testing::SheetWithRanges;
+using testing::SurfaceOver;
+
+std::vector<std::string> Texts(const std::vector<GraphVariableEntry>& entries) {
+  std::vector<std::string> texts;
+  for (const GraphVariableEntry& entry : entries) texts.push_back(entry.text);
+  return texts;
+}
+
+TEST(GraphVariableList, OffersEachVariableTokenOnceInARowInTextOrder) {
+  // X1 and X1 squared collapse; two entries come pre-selected.
+  const auto squared = GraphVariableEntries("Y = aX1 + bX1^2 + cX3 + d");
+  EXPECT_EQ(Texts(squared), (std::vector<std::string>{"\tX1", "\tX3"}));
+  EXPECT_TRUE(squared[0].selected && squared[1].selected);
+
+  // Only consecutive duplicates collapse; three entries are not pre-selected.
+  const auto again = GraphVariableEntries("Y = aX1 + bX2 + cX1 + d");
+  EXPECT_EQ(Texts(again), (std::vector<std::string>{"\tX1", "\tX2", "\tX1"}));
+  EXPECT_FALSE(again[0].selected);
+
+  EXPECT_EQ(Texts(GraphVariableEntries("ln(Y) = a/sqr(X12) + b")), (std::vector<std::string>{"\tX12"}));
+  EXPECT_TRUE(GraphVariableEntries("Y = a").empty());
+}
+
+TEST(GraphVariableList, ReadsVariablesThatFollowCloselyAndPastSixteenOccurrences) {
+  // Products and quotients name their second variable three characters
+  // after the first.
+  EXPECT_EQ(Texts(GraphVariableEntries("Y = a X1 X2 + b")), (std::vector<std::string>{"\tX1", "\tX2"}));
+  EXPECT_EQ(Texts(GraphVariableEntries("Y = a X1/X2 + b X3/X1 + c")),
+            (std::vector<std::string>{"\tX1", "\tX2", "\tX3", "\tX1"}));
+
+  std::string text = "Y =";
+  std::vector<std::string> expected;
+  for (int i = 0; i < 18; ++i) {
+    const int variable = i % 9 + 1;
+    text += " a X" + std::to_string(variable) + " +";
+    expected.push_back("\tX" + std::to_string(variable));
+  }
+  EXPECT_EQ(Texts(GraphVariableEntries(text + " b")), expected);
+}
+
+TEST(GraphSelectionCheck, NeedsAnEquationAndOneOrTwoVariables) {
+  const std::vector<GraphVariableEntry> entries = {{"\tX1", false}, {"\tX4", false}, {"\tX12", false}};
+  EXPECT_STREQ(ValidateGraphSelection(false, entries).message, kNoEquationToGraphMessage);
+  EXPECT_STREQ(ValidateGraphSelection(true, entries).message, kNoVariableToGraphMessage);
+  EXPECT_STREQ(ValidateGraphSelection(true, {}).message, kNoVariableToGraphMessage);
+
+  auto chosen = entries;
+  chosen[2].selected = true;
+  const GraphSelectionCheck one = ValidateGraphSelection(true, chosen);
+  ASSERT_TRUE(one.ok());
+  EXPECT_EQ(one.selection, (GraphSelection{1, 12, 12}));
+
+  chosen[1].selected = true;
+  EXPECT_EQ(ValidateGraphSelection(true, chosen).selection, (GraphSelection{2, 4, 12}));
+
+  chosen[0].selected = true;
+  const GraphSelectionCheck three = ValidateGraphSelection(true, chosen);
+  EXPECT_STREQ(three.message, kTooManyVariablesMessage);
+  EXPECT_EQ(three.selection.count, 0);
+
+  // An entry of a damaged data file names no variable and is not counted.
+  EXPECT_STREQ(ValidateGraphSelection(true, {{"\tX0", true}, {"\tY", true}, {"\tX17", true}}).message,
+               kNoVariableToGraphMessage);
+}
+
+TEST(AutoUpdate, RoundsEachColumnOutwardHoldsItAtItsMeanAndEmptiesColumnsWithoutData) {
+  EXPECT_EQ(NiceRange(0.0, 0.5).high, 0.5);  // a unit of 0.1
+  EXPECT_EQ(NiceRange(0.3, 5.3).high, 6.0);  // a unit of 1
+  EXPECT_EQ(NiceRange(1.0, 51.0).high, 60.0);
+  EXPECT_EQ(NiceRange(1.0, 501.0).high, 510.0);
+  EXPECT_EQ(NiceRange(1.0, 2001.0).high, 2100.0);
+
+  DataSheet sheet;
+  sheet.cell(0, 2) = 3.2;
+  sheet.cell(1, 2) = 47.9;
+  sheet.graphMinimum[3] = 7.0;  // entered by the user, then overwritten
+  ApplyAutoUpdate(sheet);
+  EXPECT_EQ(sheet.graphMinimum[2], 0.0);
+  EXPECT_EQ(sheet.graphMaximum[2], 50.0);
+  EXPECT_EQ(sheet.graphConstant[2], (3.2 + 47.9) / 2);
+  EXPECT_TRUE(IsEmptyValue(sheet.graphMinimum[3]) && IsEmptyValue(sheet.graphMaximum[3]));
+
+  sheet.autoUpdate = false;
+  sheet.graphMinimum[2] = -5.0;
+  ApplyAutoUpdate(sheet);
+  EXPECT_EQ(sheet.graphMinimum[2], -5.0);
+}
+
+TEST(BuildSurface, ACurveHas21PointsByRepeatedAdditionAndASymmetricDepthRange) {
+  const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}}, {0.25, 2.0});  // Y = 0.25 X1 + 2
+  const SurfaceOutcome built = BuildSurface(ws, SheetWithRanges({{1, {0.0, 30.0}}}), Curve(1), {10, 10, 10});
+  ASSERT_TRUE(built.ok()) << built.message;
+  const Surface& s = built.surface;
+  double x = 0.0;
+  for (int k = 0; k < kGridPoints; ++k) {
+    EXPECT_EQ(s.grid[k][0].x, x);
+    EXPECT_EQ(s.grid[k][0].value, 0.25 * x + 2.0);
+    EXPECT_EQ(s.grid[k][0].z, 0.0);
+    x = x + 30.0 * 0.05;
+  }
+  // Values 2 to 9.5 round out to 2 to 10 with a unit of 1; the depth range
+  // is at least half the X range.
+  EXPECT_EQ(s.ranges.valueMin, 2.0);
+  EXPECT_EQ(s.ranges.valueMax, 10.0);
+  EXPECT_EQ(s.ranges.zMin, -15.0);
+  EXPECT_EQ(s.ranges.zMax, 15.0);
+
+  // When the values reach further, they set the depth.
+  const FitWorkspace steep = Equation(kSetY, {{kTermX, 1, 0}}, {-4.0, 1.0});  // Y = -4 X1 + 1
+  const Surface& t = BuildSurface(steep, SheetWithRanges({{1, {0.0, 30.0}}}), Curve(1), {10, 10, 10}).surface;
+  EXPECT_EQ(t.ranges.valueMin, -120.0);
+  EXPECT_EQ(t.ranges.zMin, -120.0);
+  EXPECT_EQ(t.ranges.zMax, 120.0);
+}
+
+TEST(BuildSurface, ASurfaceRunsXAlongEachRowAndZFromRowToRowWithSegmentStepsClamped) {
+  const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 10.0, 0.0});  // Y = X1 + 10 X2
+  const DataSheet sheet = SheetWithRanges({{1, {0.0, 2.0}}, {2, {-1.0, 1.0}}});
+  const SurfaceOutcome built = BuildSurface(ws, sheet, SurfaceOver(1, 2), {0, 99, 4});
+  ASSERT_TRUE(built.ok());
+  const Surface& s = built.surface;
+  EXPECT_EQ(s.grid[0][20].x, s.grid[5][20].x);
+  EXPECT_EQ(s.grid[7][0].z, s.grid[7][20].z);
+  EXPECT_EQ(s.grid[20][20].value, s.grid[20][20].x + 10.0 * s.grid[20][20].z);
+  EXPECT_EQ(s.grid[0][0].value, -10.0);
+  // The raw extremes are kept for shading; the value range is rounded out.
+  EXPECT_EQ(s.ranges.shadeMin, -10.0);
+  EXPECT_DOUBLE_EQ(s.ranges.shadeMax, 12.0);
+  EXPECT_DOUBLE_EQ(s.ranges.valueMin, -10.0);
+  EXPECT_DOUBLE_EQ(s.ranges.valueMax, 20.0);
+  EXPECT_EQ(s.ranges.zMin, -1.0);
+  EXPECT_EQ(s.steps.xSegments, 1);
+  EXPECT_EQ(s.steps.ySegments, 50);
+  EXPECT_EQ(s.steps.x, 2.0);
+  EXPECT_EQ(s.steps.z, 0.5);
+  EXPECT_DOUBLE_EQ(s.steps.value, 30.0 / 50);
+}
+
+TEST(BuildSurface, EqualValuesGetARangeAroundThemInsteadOfNoWidth) {
+  const FitWorkspace flat = Equation(kSetY, {{kTermX, 1, 0}}, {0.0, 5.0});
+  const Surface s = BuildSurface(flat, SheetWithRanges({{1, {0.0, 1.0}}}), Curve(1), {10, 10, 10}).surface;
+  EXPECT_DOUBLE_EQ(s.ranges.valueMin, 4.5);
+  EXPECT_DOUBLE_EQ(s.ranges.valueMax, 5.5);
+  EXPECT_DOUBLE_EQ(s.ranges.shadeMin, 4.5);
+
+  const FitWorkspace zero = Equation(kSetY, {{kTermX, 1, 0}}, {0.0, 0.0});
+  const Surface z = BuildSurface(zero, SheetWithRanges({{1, {0.0, 1.0}}}), Curve(1), {10, 10, 10}).surface;
+  EXPECT_EQ(z.ranges.valueMin, -1.0);
+  EXPECT_EQ(z.ranges.valueMax, 1.0);
+  EXPECT_GT(z.steps.value, 0.0);
+}
+
+TEST(BuildSurface, RefusesAnEmptyRangeAndAnEquationWithoutValue) {
+  const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
+  DataSheet sheet;  // Auto Update over an empty column leaves EmptyValue … EmptyValue
+  sheet.cell(0, 1) = 1.0;
+  sheet.cell(1, 1) = 4.0;
+  ApplyAutoUpdate(sheet);
+  const SurfaceOutcome empty = BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10});
+  EXPECT_EQ(empty.message, "The graph range of X2 is empty.\nSet its Minimum and Maximum under View, Variables.");
+
+  sheet.graphMinimum[2] = 3.0;
+  sheet.graphMaximum[2] = 1.0;
+  EXPECT_FALSE(BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10}).ok());
+  sheet.graphMaximum[2] = std::nan("");
+  EXPECT_FALSE(BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10}).ok());
+
+  // e^X1 overflows beyond about 709.
+  const FitWorkspace exp = Equation(kSetY, {{kTermExp, 1, 0}}, {1.0, 0.0});
+  const SurfaceOutcome none = BuildSurface(exp, SheetWithRanges({{1, {800.0, 1000.0}}}), Curve(1), {10, 10, 10});
+  EXPECT_EQ(none.message, "The equation has no value\nover the graph range.");
+}
+
+TEST(BuildSurface, PointsWithoutAValueStayOutOfTheRange) {
+  const FitWorkspace exp = Equation(kSetY, {{kTermExp, 1, 0}}, {1.0, 0.0});
+  const SurfaceOutcome built = BuildSurface(exp, SheetWithRanges({{1, {0.0, 1000.0}}}), Curve(1), {10, 10, 10});
+  ASSERT_TRUE(built.ok()) << built.message;
+  const Surface& s = built.surface;
+  EXPECT_TRUE(s.grid[14][0].hasValue());   // x = 700
+  EXPECT_FALSE(s.grid[15][0].hasValue());  // x = 750
+  EXPECT_EQ(s.ranges.shadeMax, std::exp(s.grid[14][0].x));
+  EXPECT_TRUE(std::isfinite(s.ranges.valueMax));
+}
+
+TEST(BuildSurface, ARationalFormTakesItsOwnValue) {
+  // Y = (a X1^2 + c) / (1 - b X2)
+  const double a = 1.3, b = 0.07, c = -2.1;
+  const FitWorkspace ws =
+      Equation(kSetY, {{kRationalSquare, 1, 2}, {kRationalDenominator, 2, 0}}, {a, b, c}, true);
+  const Surface s =
+      BuildSurface(ws, SheetWithRanges({{1, {0.0, 3.0}}, {2, {0.0, 5.0}}}), SurfaceOver(1, 2), {10, 10, 10}).surface;
+  for (const auto& row : s.grid)
+    for (const SurfacePoint& p : row) {
+      double t = a * (p.x * p.x);
+      t = t + c;
+      double d = b * p.z;
+      d = 1.0 - d;
+      EXPECT_EQ(p.value, t / d);
+    }
+}
+
+TEST(DataPointMarkers, StandOnTheSliceAndOnlyStrictlyInsideTheValueRange) {
+  const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}}, {1.0, 2.0});  // Y = X1 + 2, values 2 to 12
+  DataSheet sheet = SheetWithRanges({{1, {0.0, 10.0}}});
+  const double rows[][2] = {{3.3, 1.0}, {12.0, 4.0}, {2.0, 5.0}, {12.5, 3.0}, {2.5, EmptyValue}};
+  for (int r = 0; r < 5; ++r) {
+    sheet.cell(r, 0) = rows[r][0];
+    sheet.cell(r, 1) = rows[r][1];
+  }
+  sheet.cell(6, 0) = 4.0;  // after the first empty Y: not a data point
+  sheet.cell(6, 1) = 1.0;
+  const Surface surface = BuildSurface(ws, sheet, Curve(1), {10, 10, 10}).surface;
+  ASSERT_EQ(surface.ranges.valueMax, 12.0);
+  ASSERT_EQ(surface.ranges.valueMin, 2.0);
+
+  // Y = 12 is exactly the maximum and 2 exactly the minimum: no marker.
+  const auto markers = DataPointMarkers(surface, ws, sheet);
+  ASSERT_EQ(markers.size(), 1u);
+  EXPECT_EQ(markers[0].x, 1.0);
+  EXPECT_EQ(markers[0].height, 3.3);  // the observed Y itself
+  EXPECT_EQ(markers[0].surfaceValue, 3.0);
+  EXPECT_EQ(markers[0].z, 0.0);
+
+  // With X2 held at its constant 10, the point (X1 2, X2 3, Y 6.5) lies 1.5
+  // above its own equation value and is shown 1.5 above the slice.
+  const FitWorkspace two = Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
+  DataSheet slice = SheetWithRanges({{1, {0.0, 10.0}}, {2, {0.0, 20.0}}});
+  slice.cell(0, 0) = 6.5;
+  slice.cell(0, 1) = 2.0;
+  slice.cell(0, 2) = 3.0;
+  const Surface over = BuildSurface(two, slice, Curve(1), {10, 10, 10}).surface;
+  const auto shifted = DataPointMarkers(over, two, slice);
+  ASSERT_EQ(shifted.size(), 1u);
+  EXPECT_EQ(shifted[0].surfaceValue, 12.0);
+  EXPECT_EQ(shifted[0].height, 13.5);
+}
+
+TEST(AxisLabels, RunFromTheEndsByTheStepsWithGeneralTextsAndUpperCaseTitles) {
+  const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {10.0, 1.0, 0.0});
+  DataSheet sheet = SheetWithRanges({{1, {-1.0, 1.0}}, {2, {0.0, 0.5}}});
+  sheet.names[0] = "Press";
+  sheet.names[1] = "temp";
+  sheet.names[2] = "Vol";
+  const Surface s = BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 4, 5}).surface;
+
+  const auto y = AxisLabels(s, GraphAxis::Y);
+  ASSERT_EQ(y.size(), 5u);
+  EXPECT_EQ(y.front().value, s.ranges.valueMax);
+  EXPECT_EQ(y.front().text, "20");
+  EXPECT_EQ(y[1].text, "12.5");
+  EXPECT_EQ(y.back().text, "-10");
+
+  // -1 stepped up by 0.2 five times lands a hair below 0: shown as 0.
+  const auto x = AxisLabels(s, GraphAxis::X);
+  ASSERT_EQ(x.size(), 11u);
+  EXPECT_EQ(x[0].text, "-1");
+  EXPECT_EQ(x[1].text, "-0.8");
+  EXPECT_LT(x[5].value, 0.0);
+  EXPECT_EQ(x[5].text, "0");
+
+  // The Z min corner is not labelled.
+  const auto z = AxisLabels(s, GraphAxis::Z);
+  ASSERT_EQ(z.size(), 5u);
+  EXPECT_EQ(z.front().text, "0.1");
+  EXPECT_EQ(z.back().text, "0.5");
+
+  EXPECT_EQ(AxisTitle(sheet, s.selection, GraphAxis::Y), "PRESS");
+  EXPECT_EQ(AxisTitle(sheet, s.selection, GraphAxis::X), "TEMP");
+  EXPECT_EQ(AxisTitle(sheet, s.selection, GraphAxis::Z), "VOL");
+  EXPECT_EQ(AxisTitle(sheet, Curve(1), GraphAxis::Z), "");
+}
+
+}  // namespace
+}  // namespace rv
