@@ -9,6 +9,7 @@ packages="
   clang libclang-rt-14-dev gfortran
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   xvfb xauth fonts-liberation2 fonts-dejavu-core
+  libcups2-dev cups-daemon poppler-utils
 "
 
 missing=""
