@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace rv {
+
+// The primitives a display list records, named after the drawing modes they
+// stand for: GL_LINE_STRIP, GL_LINE_LOOP, GL_LINES, GL_QUADS, GL_QUAD_STRIP.
+enum class PrimitiveKind { LineStrip, LineLoop, Lines, Quads, QuadStrip };
+
+// A vertex in graph coordinates (x, value, z) with the colour index current
+// when it was recorded.
+struct Vertex {
+  double x = 0.0;
+  double y = 0.0;
+  double z = 0.0;
+  std::uint8_t index = 0;
+};
+
+struct Primitive {
+  PrimitiveKind kind = PrimitiveKind::Lines;
+  std::vector<Vertex> vertices;
+};
+
+// Text drawn with the glyph set at a raster position, in one colour index.
+struct RasterText {
+  double x = 0.0;
+  double y = 0.0;
+  double z = 0.0;
+  std::uint8_t index = 0;
+  std::string text;
+};
+
+// Transforms recorded in a list multiply the current matrix, so they also
+// apply to every list called after it in the same frame.
+struct Scaling {
+  double x = 1.0, y = 1.0, z = 1.0;
+};
+struct Translation {
+  double x = 0.0, y = 0.0, z = 0.0;
+};
+
+using ListCommand = std::variant<Scaling, Translation, Primitive, RasterText>;
+
+struct DisplayList {
+  std::vector<ListCommand> commands;
+};
+
+// The four lists of a graph, called in this order every frame: the curve or
+// surface (with the scaling that maps the ranges into the view volume), the
+// data-point markers, the planes with their grids and the cube edges, the
+// labels. clearIndex is the Background's palette index.
+inline constexpr int kSceneLists = 4;
+enum SceneList : int { kSurfaceList = 0, kMarkerList = 1, kPlaneList = 2, kLabelList = 3 };
+
+struct Scene {
+  std::array<DisplayList, kSceneLists> lists;
+  std::uint8_t clearIndex = 31;
+};
+
+}  // namespace rv

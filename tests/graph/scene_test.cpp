@@ -1,0 +1,293 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "graph/build_scene.h"
+#include "graph/view_state.h"
+#include "graph_fixtures.h"
+
+namespace rv {
+namespace {
+
+using testing::BlockGlyphs;
+using testing::Curve;
+using testing::Equation;
+using testing::Model;
+using testing::OnlyColors;
+using testing::SheetWithRanges;
+using testing::SurfaceOver;
+
+std::vector<Primitive> Primitives(const DisplayList& list) {
+  std::vector<Primitive> primitives;
+  for (const ListCommand& command : list.commands)
+    if (const auto* p = std::get_if<Primitive>(&command)) primitives.push_back(*p);
+  return primitives;
+}
+
+std::vector<RasterText> Texts(const DisplayList& list) {
+  std::vector<RasterText> texts;
+  for (const ListCommand& command : list.commands)
+    if (const auto* t = std::get_if<RasterText>(&command)) texts.push_back(*t);
+  return texts;
+}
+
+// Y = X1 + X2 over X1 0..10, X2 0..20: values 0 to 30.
+GraphModel PlaneModel() {
+  static const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
+  DataSheet sheet = SheetWithRanges({{1, {0.0, 10.0}}, {2, {0.0, 20.0}}});
+  sheet.cell(0, 0) = 20.0;
+  sheet.cell(0, 1) = 5.0;
+  sheet.cell(0, 2) = 10.0;
+  return Model(ws, sheet, SurfaceOver(1, 2), {5, 3, 4});
+}
+
+TEST(Scene, ListOneMapsTheRangesIntoABoxOrACube) {
+  const GraphModel surface = PlaneModel();
+  const Scene scene = BuildScene(surface, DefaultGraphOptions(), BlockGlyphs());
+  const auto& commands = scene.lists[kSurfaceList].commands;
+  const auto& scaling = std::get<Scaling>(commands[0]);
+  EXPECT_EQ(scaling.x, 1.0 / 10);
+  EXPECT_EQ(scaling.y, 1.0 / 30);
+  EXPECT_EQ(scaling.z, 1.0 / 20);
+  const auto& centring = std::get<Translation>(commands[1]);
+  EXPECT_EQ(centring.x, -5.0);
+  EXPECT_EQ(centring.y, -15.0);
+  EXPECT_EQ(centring.z, -10.0);
+
+  const FitWorkspace line = Equation(kSetY, {{kTermX, 1, 0}}, {1.0, 0.0});
+  const GraphModel curve = Model(line, SheetWithRanges({{1, {0.0, 10.0}}}), Curve(1));
+  const Scene curveScene = BuildScene(curve, DefaultGraphOptions(), BlockGlyphs());
+  const auto& box = std::get<Scaling>(curveScene.lists[0].commands[0]);
+  EXPECT_EQ(box.x, 1.4 / 10);
+  EXPECT_EQ(box.z, 1.4 / 20);  // the depth range -10 … 10
+  EXPECT_EQ(Primitives(curveScene.lists[0]).size(), 1u);
+}
+
+TEST(Scene, AColorOfNoneLeavesItsElementOut) {
+  const GraphModel model = PlaneModel();
+  const Scene full = BuildScene(model, DefaultGraphOptions(), BlockGlyphs());
+  ASSERT_EQ(Primitives(full.lists[kMarkerList]).size(), 1u);
+  EXPECT_EQ(Primitives(full.lists[kMarkerList])[0].vertices.size(), 6u);
+  EXPECT_EQ(Primitives(full.lists[kMarkerList])[0].vertices[0].index, 63);  // red
+
+  GraphOptions options = DefaultGraphOptions();
+  options.colors[kDataPoints] = kNoColor;
+  options.colors[kGrid2DLine] = 17;  // anything above 16 is none as well
+  const Scene without = BuildScene(model, options, BlockGlyphs());
+  EXPECT_TRUE(without.lists[kMarkerList].commands.empty());
+  for (const Primitive& p : Primitives(without.lists[kSurfaceList])) EXPECT_EQ(p.kind, PrimitiveKind::QuadStrip);
+
+  GraphOptions nothing = OnlyColors({});
+  const Scene bare = BuildScene(model, nothing, BlockGlyphs());
+  EXPECT_EQ(bare.lists[kSurfaceList].commands.size(), 2u);  // the scaling and the centring only
+  for (int list = 1; list < kSceneLists; ++list) EXPECT_TRUE(bare.lists[list].commands.empty()) << list;
+  EXPECT_EQ(bare.clearIndex, 31);
+
+  nothing.colors[kBackground] = kNoColor;  // never none: white instead
+  EXPECT_EQ(BuildScene(model, nothing, BlockGlyphs()).clearIndex, 31);
+  nothing.colors[kBackground] = 12;
+  EXPECT_EQ(BuildScene(model, nothing, BlockGlyphs()).clearIndex, 127);
+}
+
+TEST(Scene, WithEveryPlaneOffOnlyTheThreeCubeEdgesAppear) {
+  const GraphModel model = PlaneModel();
+  const auto planes = Primitives(BuildScene(model, OnlyColors({{kCubeEdges, 3}}), BlockGlyphs()).lists[kPlaneList]);
+  ASSERT_EQ(planes.size(), 1u);
+  EXPECT_EQ(planes[0].kind, PrimitiveKind::Lines);
+  const std::vector<std::array<double, 3>> expected = {{0, 30, 0}, {0, 30, 20}, {0, 30, 20},
+                                                       {10, 30, 20}, {0, 0, 20}, {0, 30, 20}};
+  ASSERT_EQ(planes[0].vertices.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    const Vertex& v = planes[0].vertices[i];
+    EXPECT_EQ((std::array<double, 3>{v.x, v.y, v.z}), expected[i]) << i;
+    EXPECT_EQ(v.index, 14);  // dark grey
+  }
+}
+
+TEST(Scene, PlanesHaveOutlinesInnerGridLinesAndSurfacesBehindTheirGrids) {
+  const GraphModel model = PlaneModel();  // X 5 segments, Y 3, Z 4
+  const auto back =
+      Primitives(BuildScene(model, OnlyColors({{kBackPlaneGrid, 12}, {kBackPlaneSurface, 2}}), BlockGlyphs())
+                     .lists[kPlaneList]);
+  ASSERT_EQ(back.size(), 3u);
+  EXPECT_EQ(back[0].kind, PrimitiveKind::LineLoop);
+  EXPECT_EQ(back[1].vertices.size(), 2u * (2 + 4));  // value lines first, then X lines
+  EXPECT_EQ(back[1].vertices[0].y, 10.0);
+  EXPECT_EQ(back[1].vertices[4].x, 2.0);
+  EXPECT_EQ(back[2].kind, PrimitiveKind::Quads);
+  EXPECT_EQ(back[2].vertices[0].z, 0.0 - 20 * 0.0025);
+  EXPECT_EQ(back[2].vertices[0].index, 21);
+
+  // Without the grid, the surface lies in the plane itself.
+  const auto alone = Primitives(
+      BuildScene(model, OnlyColors({{kRightPlaneSurface, 2}}), BlockGlyphs()).lists[kPlaneList]);
+  ASSERT_EQ(alone.size(), 1u);
+  EXPECT_EQ(alone[0].vertices[0].x, 10.0);
+
+  const auto bottom = Primitives(
+      BuildScene(model, OnlyColors({{kBottomPlaneGrid, 5}, {kBottomPlaneSurface, 4}}), BlockGlyphs()).lists[kPlaneList]);
+  ASSERT_EQ(bottom.size(), 3u);
+  EXPECT_EQ(bottom[1].vertices[0].x, 2.0);  // lines along Z first
+  EXPECT_EQ(bottom[1].vertices[8].z, 5.0);
+  EXPECT_EQ(bottom[2].vertices[0].y, 0.0 - 30 * 0.0025);
+}
+
+TEST(Scene, ShadeSurfaceSpreadsTheRampFromTheLowestToTheHighestVertex) {
+  const GraphModel model = PlaneModel();
+  GraphOptions options = OnlyColors({{kSolidSurface, 11}});
+  options.shadeSurface = true;
+  const auto strips = Primitives(BuildScene(model, options, BlockGlyphs()).lists[kSurfaceList]);
+  ASSERT_EQ(strips.size(), 20u);
+  const double drop = 30 * 0.0025;
+  std::vector<Vertex> vertices;
+  for (const Primitive& strip : strips) {
+    EXPECT_EQ(strip.kind, PrimitiveKind::QuadStrip);
+    EXPECT_EQ(strip.vertices.size(), 42u);
+    vertices.insert(vertices.end(), strip.vertices.begin(), strip.vertices.end());
+  }
+  std::sort(vertices.begin(), vertices.end(), [](const Vertex& a, const Vertex& b) { return a.y < b.y; });
+  EXPECT_EQ(vertices.front().index, 160);  // the lowest vertex, dark cyan
+  EXPECT_EQ(vertices.front().y, 0.0 - drop);
+  EXPECT_EQ(vertices.back().index, 191);  // the highest, bright cyan
+  for (size_t i = 1; i < vertices.size(); ++i) EXPECT_LE(vertices[i - 1].index, vertices[i].index);
+  // Halfway up, 31 × 0.5 truncates to 15.
+  const auto middle = std::find_if(vertices.begin(), vertices.end(), [drop](const Vertex& v) { return v.y + drop > 14.9; });
+  EXPECT_EQ(middle->index, 175);
+
+  options.shadeSurface = false;
+  for (const Primitive& strip : Primitives(BuildScene(model, options, BlockGlyphs()).lists[kSurfaceList]))
+    for (const Vertex& v : strip.vertices) EXPECT_EQ(v.index, 191);
+
+  // The first strip runs along grid row 1, each column's point of row 1
+  // before that of row 0.
+  const Primitive& first = strips[0];
+  EXPECT_EQ(first.vertices[0].z, model.surface.grid[1][0].z);
+  EXPECT_EQ(first.vertices[1].z, model.surface.grid[0][0].z);
+  EXPECT_EQ(first.vertices[2].x, model.surface.grid[1][1].x);
+}
+
+TEST(Scene, NoLineOrQuadTouchesAPointWithoutAValue) {
+  // e^X1 overflows from X1 = 750 on: columns 15 to 20 have no value.
+  const FitWorkspace ws = Equation(kSetY, {{kTermExp, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
+  const GraphModel model = Model(ws, SheetWithRanges({{1, {0.0, 1000.0}}, {2, {0.0, 1.0}}}), SurfaceOver(1, 2));
+  const auto primitives =
+      Primitives(BuildScene(model, OnlyColors({{kGrid2DLine, 0}, {kSolidSurface, 11}}), BlockGlyphs()).lists[0]);
+  int alongX = 0, alongZ = 0, strips = 0;
+  for (const Primitive& p : primitives) {
+    for (const Vertex& v : p.vertices) EXPECT_TRUE(std::isfinite(v.y));
+    if (p.kind == PrimitiveKind::QuadStrip) {
+      ++strips;
+      EXPECT_EQ(p.vertices.size(), 30u);
+    } else if (p.vertices.size() == 15) {
+      ++alongX;
+    } else {
+      EXPECT_EQ(p.vertices.size(), 21u);
+      ++alongZ;
+    }
+  }
+  EXPECT_EQ(alongX, 21);
+  EXPECT_EQ(alongZ, 15);
+  EXPECT_EQ(strips, 20);
+}
+
+TEST(Scene, LabelsStandBesideTheirAxesMeasuredWithTheGlyphs) {
+  GraphModel model = PlaneModel();
+  model.yTitle = "AB";
+  model.zTitle = "Z~";
+  const Scene scene = BuildScene(model, OnlyColors({{kXLabels, 0}, {kYLabels, 5}, {kZLabels, 8}}), BlockGlyphs());
+  const auto texts = Texts(scene.lists[kLabelList]);
+  // Y: 4 labels and two title characters; Z: 4 labels and the title; X: 6 labels and the title.
+  ASSERT_EQ(texts.size(), 4u + 2 + 4 + 1 + 6 + 1);
+
+  const RasterText& top = texts[0];  // "30", 8 pixels wide
+  EXPECT_EQ(top.text, "30");
+  EXPECT_EQ(top.index, 63);
+  EXPECT_DOUBLE_EQ(top.x, 0.0 - 0.05 * 10 - 8 * 0.004 * 10);
+  EXPECT_DOUBLE_EQ(top.y, 30.0 - 30.0 / 150);
+  EXPECT_EQ(top.z, 0.0);
+  const RasterText& low = texts[4];  // the Y title's first character, lowest
+  EXPECT_EQ(low.text, "A");
+  EXPECT_DOUBLE_EQ(low.x, top.x - 0.1 * 10);
+  EXPECT_DOUBLE_EQ(low.y, 15.0 - 0.05 * 30);
+  EXPECT_DOUBLE_EQ(texts[5].y, 15.0);
+
+  const RasterText& z = texts[6];
+  EXPECT_EQ(z.index, 95);
+  EXPECT_DOUBLE_EQ(z.z, 5.0);
+  EXPECT_DOUBLE_EQ(z.y, 0.0 - 1.0);
+  const RasterText& zTitle = texts[10];
+  EXPECT_EQ(zTitle.text, "Z~");
+  EXPECT_DOUBLE_EQ(zTitle.x, 0.0 - 0.05 * 10 - 8 * 0.004 * 10 - 0.1 * 10);  // "20" is the widest Z label
+  EXPECT_EQ(zTitle.z, 10.0);
+
+  const RasterText& x = texts[12];  // "2" at X 2, 4 pixels wide
+  EXPECT_EQ(x.text, "2");
+  EXPECT_DOUBLE_EQ(x.x, 2.0 - 4 * 0.015 * 2.0);
+  EXPECT_DOUBLE_EQ(x.y, 0.0 - 0.05 * 30);
+  EXPECT_DOUBLE_EQ(x.z, 20.0 + 0.05 * 20);
+  EXPECT_DOUBLE_EQ(texts.back().y, 0.0 - 0.125 * 30);
+
+  // '~' is not in the label font: it takes no room.
+  EXPECT_EQ(TextWidth(BlockGlyphs(), "Z~"), 4);
+}
+
+TEST(Scene, ACurveKeepsItsLabelsInItsOwnPlane) {
+  const FitWorkspace line = Equation(kSetY, {{kTermX, 1, 0}}, {1.0, 0.0});
+  const GraphModel curve = Model(line, SheetWithRanges({{1, {0.0, 10.0}}}), Curve(1));
+  const auto texts = Texts(BuildScene(curve, DefaultGraphOptions(), BlockGlyphs()).lists[kLabelList]);
+  for (const RasterText& t : texts) EXPECT_EQ(t.z, 0.0);
+  EXPECT_EQ(texts[0].text, "10");
+  EXPECT_DOUBLE_EQ(texts[0].x, 0.0 - 0.025 * 10 - 8 * 0.004 * 10);
+  EXPECT_DOUBLE_EQ(texts[0].y, 10.0 - 10.0 / 120);
+  EXPECT_DOUBLE_EQ(texts[11].x, texts[0].x - 0.05 * 10);  // the Y title "Y"
+
+  const auto planes = Primitives(BuildScene(curve, DefaultGraphOptions(), BlockGlyphs()).lists[kPlaneList]);
+  ASSERT_EQ(planes.size(), 2u);  // the back plane only, without cube edges
+  for (const Primitive& p : planes)
+    for (const Vertex& v : p.vertices) EXPECT_EQ(v.z, 0.0);
+}
+
+TEST(ViewState, DefaultAnglesAreFaceOnForACurveAndThirtyDegreesForASurface) {
+  ViewState view;
+  view.zoom = {-0.5, 0.2, -0.1, 0.3};
+  ResetView(view, 1);
+  EXPECT_EQ(view.horizontalAngle, 0.0);
+  EXPECT_EQ(view.verticalAngle, 0.0);
+  EXPECT_EQ(view.zoom, ZoomBounds{});
+  ResetView(view, 2);
+  EXPECT_EQ(view.horizontalPosition, 210);
+  EXPECT_EQ(view.horizontalAngle, 30.0);
+  EXPECT_EQ(view.verticalAngle, 30.0);
+
+  SetAnglePositions(view, 0, 400);
+  EXPECT_EQ(view.verticalPosition, 360);
+  StepRotation(view);
+  EXPECT_EQ(view.horizontalPosition, 359);
+  EXPECT_EQ(view.horizontalAngle, 179.0);
+}
+
+TEST(ViewState, ADragZoomsIntoItsRectangleNeverPastTheFullView) {
+  // A main window of 900 × 700: half 334, centre (400, 314).
+  ViewState view;
+  FinishZoomDrag(view, {400, 314, 567, 481}, 900, 700);
+  EXPECT_DOUBLE_EQ(view.zoom.left, 0.0);
+  EXPECT_DOUBLE_EQ(view.zoom.right, 0.5);
+  EXPECT_DOUBLE_EQ(view.zoom.top, 0.0);
+  EXPECT_DOUBLE_EQ(view.zoom.bottom, -0.5);
+  // The same rectangle again zooms into the quarter shown.
+  FinishZoomDrag(view, {400, 314, 567, 481}, 900, 700);
+  EXPECT_DOUBLE_EQ(view.zoom.left, 0.25);
+  EXPECT_DOUBLE_EQ(view.zoom.bottom, -0.375);
+
+  FinishZoomDrag(view, {0, 0, 8, 20}, 900, 700);  // too narrow: back to the full view
+  EXPECT_EQ(view.zoom, ZoomBounds{});
+  FinishZoomDrag(view, {-2000, -2000, 2000, 2000}, 900, 700);
+  EXPECT_EQ(view.zoom, ZoomBounds{});
+  FinishZoomDrag(view, {1200, 100, 1300, 200}, 900, 700);  // wholly right of the view
+  EXPECT_EQ(view.zoom, ZoomBounds{});
+}
+
+}  // namespace
+}  // namespace rv
