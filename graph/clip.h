@@ -1,0 +1,21 @@
+#pragma once
+
+#include <vector>
+
+#include "graph/raster_vertex.h"
+
+namespace rv {
+
+// The view volume is the cube -1 ≤ x, y, z ≤ 1 of normalised device
+// coordinates; what lies outside it is not drawn.
+bool InsideViewVolume(const RasterVertex& v);
+
+// Cuts a line to the part inside the view volume, interpolating depth and
+// index. False when no part is inside (or a coordinate is not a number).
+bool ClipLine(RasterVertex& a, RasterVertex& b);
+
+// Cuts a convex polygon to the view volume. The result replaces polygon and
+// is empty when nothing is left; scratch is working room.
+void ClipPolygon(std::vector<RasterVertex>& polygon, std::vector<RasterVertex>& scratch);
+
+}  // namespace rv

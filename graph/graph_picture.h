@@ -1,0 +1,23 @@
+#pragma once
+
+#include "graph/display_list.h"
+#include "graph/frame_buffer.h"
+#include "graph/glyph_set.h"
+#include "graph/graph_options.h"
+#include "graph/view_state.h"
+
+namespace rv {
+
+// The copied and printed picture is a square of 640 pixels.
+inline constexpr int kPictureSize = 640;
+
+// The scene drawn off screen into a size × size picture filled by the
+// viewport, with the view's zoom and angles.
+FrameBuffer RenderGraphPicture(const Scene& scene, const GlyphSet& glyphs, const ViewState& view,
+                               int size = kPictureSize);
+
+// Two nested one-pixel rectangles in the Border Outline colour, the outer one
+// on the picture's edge; nothing when the colour is none.
+void DrawBorderOutline(FrameBuffer& picture, const GraphOptions& options);
+
+}  // namespace rv

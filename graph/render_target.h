@@ -1,0 +1,21 @@
+#pragma once
+
+#include <vector>
+
+#include "graph/frame_buffer.h"
+#include "graph/viewport.h"
+
+namespace rv {
+
+// What the renderer draws into: the picture, its depth buffer (0 nearest,
+// 1 the far plane) and the viewport. Kept from frame to frame so that
+// drawing a frame allocates nothing.
+struct RenderTarget {
+  FrameBuffer frame;
+  std::vector<float> depth;
+  Viewport viewport;
+
+  RenderTarget(int width, int height, const Viewport& viewport);
+};
+
+}  // namespace rv
