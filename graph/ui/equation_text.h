@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "graph/frame_buffer.h"
+
+namespace rv {
+
+// The equation written across the top of a picture in "Times New Roman":
+// the cell height is the picture's side × 2 divided by the text's length,
+// at most 32 pixels, the text centred on the middle of the picture with its
+// top 20 pixels down. Every pixel of the text takes the palette index, so
+// the picture stays one of palette indices. An empty text writes nothing.
+void DrawEquationText(FrameBuffer& picture, const std::string& text, std::uint8_t index);
+
+}  // namespace rv

@@ -1,0 +1,17 @@
+#include "graph/ui/graph_bitmap.h"
+
+#include "graph/build_scene.h"
+#include "graph/graph_color.h"
+#include "graph/ui/equation_text.h"
+
+namespace rv {
+
+FrameBuffer RenderGraphBitmap(const GraphModel& model, const GraphOptions& options, const GlyphSet& glyphs,
+                              const ViewState& view, const std::string& equationText, int size) {
+  FrameBuffer picture = RenderGraphPicture(BuildScene(model, options, glyphs), glyphs, view, size);
+  if (const auto index = GraphColorIndex(options.color(kEquationText))) DrawEquationText(picture, equationText, *index);
+  DrawBorderOutline(picture, options);
+  return picture;
+}
+
+}  // namespace rv

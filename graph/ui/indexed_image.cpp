@@ -1,0 +1,24 @@
+#include "graph/ui/indexed_image.h"
+
+#include <QList>
+#include <cstring>
+
+#include "graph/graph_palette.h"
+
+namespace rv {
+
+QImage IndexedImage(const FrameBuffer& picture) {
+  QImage image(picture.width, picture.height, QImage::Format_Indexed8);
+  QList<QRgb> colors(kPaletteSize);
+  for (int i = 0; i < kPaletteSize; ++i) colors[i] = kGraphPalette.argb(i);
+  image.setColorTable(colors);
+  for (int y = 0; y < picture.height; ++y)
+    std::memcpy(image.scanLine(y), picture.row(y), static_cast<size_t>(picture.width));
+  return image;
+}
+
+bool SaveIndexedPng(const FrameBuffer& picture, const QString& path) {
+  return IndexedImage(picture).save(path, "PNG");
+}
+
+}  // namespace rv

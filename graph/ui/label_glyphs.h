@@ -1,0 +1,13 @@
+#pragma once
+
+#include "graph/glyph_set.h"
+
+namespace rv {
+
+// The graph's label font, "MS Sans Serif" with a 12-pixel cell as fontconfig
+// resolves it, as one-bit glyph bitmaps of the characters '*' to '['. Needs
+// a QGuiApplication. The program and the command-line tool both take their
+// glyphs from here, so their pictures agree pixel for pixel.
+GlyphSet LabelGlyphs();
+
+}  // namespace rv
