@@ -12,5 +12,6 @@ int RunSearchCommand(const std::vector<std::string>& words);
 int RunStatsCommand(const std::vector<std::string>& words);
 int RunCodeCommand(const std::vector<std::string>& words);
 int RunConvertCommand(const std::vector<std::string>& words);
+int RunGraphCommand(const std::vector<std::string>& words);
 
 }  // namespace rv::cli

@@ -1,0 +1,162 @@
+#include <QGuiApplication>
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "cli/current_equation.h"
+#include "cli/input_file.h"
+#include "cli/search_options.h"
+#include "cli/search_runner.h"
+#include "cli/searchable_data.h"
+#include "graph/auto_update.h"
+#include "graph/data_points_text.h"
+#include "graph/graph_model.h"
+#include "graph/graph_options.h"
+#include "graph/graph_selection.h"
+#include "graph/ui/graph_bitmap.h"
+#include "graph/ui/indexed_image.h"
+#include "graph/ui/label_glyphs.h"
+#include "graph/view_state.h"
+#include "regress/recreate_equation.h"
+#include "sheet/value_text.h"
+
+namespace rv::cli {
+
+namespace {
+
+constexpr int kMinPictureSize = 64;
+constexpr int kMaxPictureSize = 4096;
+
+// The best equation of a search of the file with its options (or those
+// given), as the Equations tab selects it when a search ends.
+FitWorkspace BestEquation(const Arguments& arguments, Document document, const std::string& path) {
+  ApplySearchOptions(arguments, document.options);
+  const SearchData data = TakeSearchSnapshot(document.sheet.cells);
+  RequireSearchableData(data, path);
+  const SearchShape shape = MakeSearchShape(data, document.options);
+  const unsigned cores = std::thread::hardware_concurrency();
+  const ForegroundSearch search =
+      RunSearchInForeground(data, shape, SearchEngine::Fast, static_cast<int>(cores > 0 ? cores : 1), false);
+  const std::vector<int> order = search.outcome.list.sortOrder();
+  if (order.empty()) throw CliError("the search of '" + path + "' found no equation to graph", 1);
+  const EquationRecord& best = search.outcome.list.slot(order[0]);
+  FitWorkspace workspace;
+  if (!RecreateEquation(workspace, data, shape, best.ordinal))
+    throw CliError("the best equation of '" + path + "' cannot be re-created", 1);
+  std::fprintf(stderr, "'%s' stores no equation: graphing the best one found, ordinal %lld, %s\n", path.c_str(),
+               static_cast<long long>(best.ordinal), best.text.c_str());
+  return workspace;
+}
+
+// The equation to graph: the one --ordinal names, else the one a .rvd file
+// stores, else the best one a search of the file finds.
+FitWorkspace ChosenEquation(const Arguments& arguments, const InputFile& input) {
+  if (arguments.has("ordinal") || input.storedEquation() != nullptr) return LoadCurrentEquation(arguments, "graph");
+  return BestEquation(arguments, input.document, arguments.positional[0]);
+}
+
+// "X1" or "X1,X2": the variable numbers in the order given.
+std::vector<int> ParseVariables(const std::string& text) {
+  std::vector<int> variables;
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t comma = std::min(text.find(',', start), text.size());
+    const std::string word = text.substr(start, comma - start);
+    const int variable = GraphEntryVariable({"\t" + word, true});
+    if (variable == 0) throw CliError("--vars takes variables such as X1 or X1,X2, not '" + text + "'");
+    variables.push_back(variable);
+    start = comma + 1;
+  }
+  return variables;
+}
+
+// The graphed variables: the first given is the X axis, the second the Z
+// axis. Each must be one the equation uses, as the Graph tab offers only those.
+GraphSelection SelectVariables(const std::vector<int>& variables, const std::string& equationText) {
+  if (variables.size() > static_cast<size_t>(kMaxGraphedVariables)) throw CliError(kTooManyVariablesMessage, 1);
+  if (variables.size() == 2 && variables[0] == variables[1]) throw CliError("--vars names X" + std::to_string(variables[0]) + " twice");
+  const std::vector<GraphVariableEntry> entries = GraphVariableEntries(equationText);
+  for (const int variable : variables) {
+    bool used = false;
+    for (const GraphVariableEntry& entry : entries) used = used || GraphEntryVariable(entry) == variable;
+    if (used) continue;
+    std::string offered;
+    for (const GraphVariableEntry& entry : entries)
+      offered += (offered.empty() ? "" : ", ") + entry.text.substr(1);
+    throw CliError(FormatText("The equation does not use X%d.\nIt can be graphed over %s.", variable, offered.c_str()),
+                   1);
+  }
+  return {static_cast<int>(variables.size()), variables.front(), variables.back()};
+}
+
+ViewState ViewFromArguments(const Arguments& arguments, int graphedVariables) {
+  ViewState view;
+  ResetView(view, graphedVariables);
+  if (!arguments.has("angles")) return view;
+  const std::string& text = arguments.value("angles");
+  const size_t comma = text.find(',');
+  if (comma == std::string::npos) throw CliError("--angles takes two angles H,V such as 30,30, not '" + text + "'");
+  const long long horizontal = ParseInteger(text.substr(0, comma), "the horizontal angle", -180, 180);
+  const long long vertical = ParseInteger(text.substr(comma + 1), "the vertical angle", -180, 180);
+  SetAnglePositions(view, static_cast<int>(horizontal) + 180, static_cast<int>(vertical) + 180);
+  return view;
+}
+
+// Qt's own notes (about the desktop session, say) are no concern of a
+// command-line picture; only its failures reach standard error.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+void WritePicture(const GraphModel& model, const Document& document, const FitWorkspace& workspace,
+                  const ViewState& view, int size, const std::string& path) {
+  // Glyphs and the equation text are rasterised by QtGui, which needs an
+  // application object; the offscreen platform needs no display.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(QuietQtMessages);
+  int argc = 1;
+  char name[] = "regrovantis-cli";
+  char* argv[] = {name, nullptr};
+  QGuiApplication application(argc, argv);
+  const FrameBuffer picture = RenderGraphBitmap(model, GraphOptionsOf(document.options), LabelGlyphs(), view,
+                                                workspace.text, size);
+  if (!SaveIndexedPng(picture, QString::fromStdString(path))) throw CliError("cannot write the picture '" + path + "'", 1);
+}
+
+}  // namespace
+
+int RunGraphCommand(const std::vector<std::string>& words) {
+  const Arguments arguments =
+      ParseArguments(words, {"ordinal", "max-terms", "sets", "vars", "angles", "size", "out"}, {"data"});
+  if (!arguments.has("vars")) throw CliError("graph needs --vars X1 or --vars X1,X2");
+  if (arguments.has("out") == arguments.flag("data")) throw CliError("graph needs either --out PICTURE.png or --data");
+  const std::vector<int> variables = ParseVariables(arguments.value("vars"));
+  const int size = arguments.has("size") ? static_cast<int>(ParseInteger(arguments.value("size"), "--size",
+                                                                          kMinPictureSize, kMaxPictureSize))
+                                         : kPictureSize;
+
+  if (arguments.positional.size() != 1) throw CliError("graph needs exactly one FILE");
+  const InputFile input = LoadInputFile(arguments.positional[0]);
+  const FitWorkspace workspace = ChosenEquation(arguments, input);
+  Document document = input.document;
+  const GraphSelection selection = SelectVariables(variables, workspace.text);
+  const ViewState view = ViewFromArguments(arguments, selection.count);
+
+  ApplyAutoUpdate(document.sheet);
+  const GraphModelOutcome built = BuildGraphModel(workspace, document.sheet, selection, document.options.segments);
+  if (!built.ok()) throw CliError(built.message, 1);
+
+  if (arguments.flag("data")) {
+    const std::string text = GraphDataPointsText(built.model.surface, document.sheet);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return 0;
+  }
+  WritePicture(built.model, document, workspace, view, size, arguments.value("out"));
+  return 0;
+}
+
+}  // namespace rv::cli

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+
+#include "run_tool.h"
+
+namespace rv::testing {
+namespace {
+
+const std::string kExample = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.rvd";
+
+// Set I of Anscombe's quartet; ordinal 3 of one variable is Y = aX1 + b.
+const char kAnscombe[] =
+    "Y,X1\n8.04,10\n6.95,8\n7.58,13\n8.81,9\n8.33,11\n9.96,14\n7.24,6\n4.26,4\n10.84,12\n4.82,7\n5.68,5\n";
+
+std::uint32_t BigEndian(const std::string& bytes, size_t at) {
+  std::uint32_t value = 0;
+  for (size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+  return value;
+}
+
+struct PngHeader {
+  std::uint32_t width = 0, height = 0;
+  int bitDepth = 0, colourType = 0;
+  std::string palette;  // the PLTE chunk's data, three bytes an entry
+};
+
+PngHeader ReadPngHeader(const std::string& png) {
+  PngHeader header;
+  if (png.size() < 33 || png.compare(1, 3, "PNG") != 0 || png.compare(12, 4, "IHDR") != 0) return header;
+  header.width = BigEndian(png, 16);
+  header.height = BigEndian(png, 20);
+  header.bitDepth = static_cast<unsigned char>(png[24]);
+  header.colourType = static_cast<unsigned char>(png[25]);
+  for (size_t at = 8; at + 8 <= png.size();) {
+    const std::uint32_t length = BigEndian(png, at);
+    if (png.compare(at + 4, 4, "PLTE") == 0) header.palette = png.substr(at + 8, length);
+    at += 12 + length;
+  }
+  return header;
+}
+
+class GraphCommand : public ::testing::Test {
+ protected:
+  void SetUp() override { folder = MakeTemporaryFolder(); }
+  void TearDown() override {
+    for (const std::string& path : paths) std::remove(path.c_str());
+    rmdir(folder.c_str());
+  }
+  std::string path(const std::string& name) {
+    paths.push_back(folder + "/" + name);
+    return paths.back();
+  }
+  std::string file(const std::string& content, const std::string& name) {
+    const std::string at = path(name);
+    WriteFile(at, content);
+    return at;
+  }
+  std::string folder;
+  std::vector<std::string> paths;
+};
+
+TEST_F(GraphCommand, WritesTheCopiedPictureAsAnIndexedPngTheSameEveryTime) {
+  const std::string picture = path("g.png");
+  const ToolResult result = RunTool({"graph", kExample, "--vars", "X1,X2", "--out", picture});
+  ASSERT_EQ(result.status, 0) << result.err;
+  // The example stores no equation: the best one of a search is graphed.
+  EXPECT_NE(result.err.find("ln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d"), std::string::npos) << result.err;
+  const std::string png = ReadFile(picture);
+  const PngHeader header = ReadPngHeader(png);
+  EXPECT_EQ(header.width, 640u);
+  EXPECT_EQ(header.height, 640u);
+  EXPECT_EQ(header.bitDepth, 8);
+  EXPECT_EQ(header.colourType, 3);  // palette colours
+  ASSERT_EQ(header.palette.size(), 3u * 256);
+  EXPECT_EQ(header.palette.substr(3 * 191, 3), std::string("\x00\xFF\xFF", 3));
+  EXPECT_EQ(header.palette.substr(3 * 42, 3), std::string("\x81\x00\x00", 3));
+
+  const std::string again = path("again.png");
+  ASSERT_EQ(RunTool({"graph", kExample, "--vars", "X1,X2", "--out", again}).status, 0);
+  EXPECT_EQ(ReadFile(again), png);
+
+  const std::string turned = path("turned.png");
+  ASSERT_EQ(RunTool({"graph", kExample, "--vars", "X1,X2", "--angles", "-45,10", "--size", "300", "--out", turned})
+                .status,
+            0);
+  const PngHeader small = ReadPngHeader(ReadFile(turned));
+  EXPECT_EQ(small.width, 300u);
+  EXPECT_EQ(small.height, 300u);
+}
+
+TEST_F(GraphCommand, DataPrintsTheGridPointsAsCopyDataPointsWould) {
+  const ToolResult curve = RunTool({"graph", file(kAnscombe, "a.csv"), "--ordinal", "3", "--vars", "X1", "--data"});
+  ASSERT_EQ(curve.status, 0) << curve.err;
+  EXPECT_EQ(curve.out.rfind("X1\tY\r\n4.000000\t", 0), 0u) << curve.out;  // X1 4 to 14 by Auto Update
+  EXPECT_EQ(std::count(curve.out.begin(), curve.out.end(), '\n'), 22);
+  EXPECT_NE(curve.out.find("\r\n14.000000\t"), std::string::npos);
+
+  const ToolResult surface = RunTool({"graph", kExample, "--vars", "X2,X1", "--data"});
+  ASSERT_EQ(surface.status, 0) << surface.err;
+  // X2 across the rows, X1 down the columns: a line of 21 X1 values, then
+  // one line per X2 value.
+  EXPECT_EQ(surface.out.rfind("X2\tX1 ->\r\n\t250\t", 0), 0u) << surface.out.substr(0, 60);
+  EXPECT_EQ(std::count(surface.out.begin(), surface.out.end(), '\n'), 2 + 21);
+}
+
+TEST_F(GraphCommand, RefusesVariablesAndRangesItCannotGraph) {
+  const std::string anscombe = file(kAnscombe, "a.csv");
+  const ToolResult unused = RunTool({"graph", anscombe, "--ordinal", "3", "--vars", "X2", "--data"});
+  EXPECT_EQ(unused.status, 1);
+  EXPECT_NE(unused.err.find("The equation does not use X2.\nIt can be graphed over X1."), std::string::npos)
+      << unused.err;
+
+  const ToolResult three = RunTool({"graph", kExample, "--vars", "X1,X2,X3", "--data"});
+  EXPECT_EQ(three.status, 1);
+  EXPECT_NE(three.err.find("The maximum number of independent\nvariables that can be graphed is 2."),
+            std::string::npos)
+      << three.err;
+
+  // A column of one value has a graph range of no width.
+  const ToolResult flat =
+      RunTool({"graph", file("Y,X1\n1,5\n2,5\n3,5\n", "flat.csv"), "--ordinal", "3", "--vars", "X1", "--data"});
+  EXPECT_EQ(flat.status, 1);
+  EXPECT_NE(flat.err.find("The graph range of X1 is empty.\nSet its Minimum and Maximum under View, Variables."),
+            std::string::npos)
+      << flat.err;
+  EXPECT_TRUE(flat.out.empty());
+
+  for (const std::vector<std::string>& words :
+       {std::vector<std::string>{"graph", anscombe, "--ordinal", "3", "--vars", "Y", "--data"},
+        {"graph", anscombe, "--ordinal", "3", "--vars", "X1,X1", "--data"},
+        {"graph", anscombe, "--ordinal", "3", "--vars", "X1"},
+        {"graph", anscombe, "--ordinal", "3", "--vars", "X1", "--data", "--out", "x.png"},
+        {"graph", anscombe, "--ordinal", "3", "--data"},
+        {"graph", anscombe, "--ordinal", "3", "--vars", "X1", "--angles", "200,0", "--data"},
+        {"graph", anscombe, "--ordinal", "3", "--vars", "X1", "--size", "5", "--data"}}) {
+    const ToolResult result = RunTool(words);
+    EXPECT_EQ(result.status, 2) << words[4] << " " << result.err;
+    EXPECT_FALSE(result.err.empty());
+  }
+}
+
+}  // namespace
+}  // namespace rv::testing
