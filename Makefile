@@ -42,6 +42,7 @@ test-threads: deps
 
 bench: build
 	$(BUILD)/bench/regrovantis-bench
+	$(BUILD)/bench/regrovantis-graph-bench
 
 gui: build
 	$(BUILD)/app/regrovantis
