@@ -23,8 +23,13 @@ QString SystemDefaultPrinter() {
 QStringList PrintFontFaces() {
   QStringList faces;
   const QStringList families = QFontDatabase::families();
-  for (const QString& family : families)
-    if (QFontDatabase::isSmoothlyScalable(family) && !QFontDatabase::isPrivateFamily(family)) faces.append(family);
+  for (const QString& family : families) {
+    if (!QFontDatabase::isSmoothlyScalable(family) || QFontDatabase::isPrivateFamily(family)) continue;
+    // A family that several foundries make is listed once, by its face name.
+    const qsizetype foundry = family.lastIndexOf(QLatin1String(" ["));
+    const QString face = foundry > 0 && family.endsWith(QLatin1Char(']')) ? family.left(foundry) : family;
+    if (!faces.contains(face)) faces.append(face);
+  }
   for (const char* windowsFace : {"Arial", "Courier New", "Times New Roman"}) {
     const QString face = QLatin1String(windowsFace);
     if (faces.contains(face, Qt::CaseInsensitive)) continue;

@@ -1,0 +1,250 @@
+#include "print/ui/print_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QtTest/QTest>
+#include <memory>
+
+#include "app/modal_answers.h"
+#include "print/ui/print_destinations.h"
+#include "print/ui/printer_properties.h"
+#include "widgets/control_id.h"
+#include "widgets/print_settings_controls.h"
+#include "widgets/resource_pictures.h"
+#include "widgets/up_down_edit.h"
+
+namespace rv::testing {
+namespace {
+
+using test::ClickControl;
+using test::ModalAnswers;
+
+const QStringList kPrinters = {QStringLiteral("zeta"), QStringLiteral("Alpha"), QStringLiteral("Print to PDF"),
+                               QStringLiteral("beta laser"), QStringLiteral("Regrovantis Ghost")};
+const QStringList kFonts = {QStringLiteral("Liberation Mono"), QStringLiteral("Courier New"), QStringLiteral("arial"),
+                            QStringLiteral("DejaVu Sans")};
+
+class PrintDialogTest : public ::testing::Test {
+ protected:
+  PrintDialog& open(PrintDialogKind kind = PrintDialogKind::Data, QStringList printers = kPrinters,
+                    QStringList fonts = kFonts) {
+    dialog = std::make_unique<PrintDialog>(kind, settings, properties, nullptr, printers, fonts);
+    dialog->show();
+    return *dialog;
+  }
+
+  QWidget* control(int id) const { return FindControl(dialog.get(), id); }
+  QListWidget* list(int id) const { return qobject_cast<QListWidget*>(control(id)); }
+  QString text(int id) const { return qobject_cast<QLabel*>(control(id))->text(); }
+  void type(int id, const QString& typed) const {
+    auto* edit = qobject_cast<QLineEdit*>(control(id));
+    edit->selectAll();
+    QTest::keyClicks(edit, typed);
+  }
+  static QStringList Entries(const QListWidget* list) {
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
+    return entries;
+  }
+
+  PrintSettings settings;
+  PrinterProperties properties;
+  std::unique_ptr<PrintDialog> dialog;
+};
+
+TEST_F(PrintDialogTest, TheTitleNamesWhatIsPrinted) {
+  EXPECT_EQ(open(PrintDialogKind::Data).windowTitle(), QStringLiteral("Print Data"));
+  EXPECT_EQ(open(PrintDialogKind::Equation).windowTitle(), QStringLiteral("Print Equation"));
+  EXPECT_EQ(open(PrintDialogKind::Graph).windowTitle(), QStringLiteral("Print Graph"));
+  EXPECT_EQ(dialog->objectName(), QStringLiteral("PrntDlg"));
+  for (const int id : {1, 2, 51, 101, 102, 103, 104, 106, 107, 108, 109, 110, 111, 112, 113})
+    EXPECT_NE(control(id), nullptr) << id;
+  EXPECT_EQ(qobject_cast<QAbstractButton*>(control(51))->text(), QStringLiteral("P&roperties"));
+  EXPECT_EQ(qobject_cast<QAbstractButton*>(control(112))->text(), QStringLiteral("Por&trait"));
+  EXPECT_EQ(qobject_cast<QAbstractButton*>(control(113))->text(), QStringLiteral("&Landscape"));
+}
+
+TEST_F(PrintDialogTest, ListsAreSortedAndTheCurrentChoicesSelected) {
+  settings.printer = "BETA";
+  settings.fontFace = "courier new";
+  open();
+  EXPECT_EQ(Entries(list(101)), QStringList({"Alpha", "beta laser", "Print to PDF", "Regrovantis Ghost", "zeta"}));
+  EXPECT_EQ(Entries(list(102)), QStringList({"arial", "Courier New", "DejaVu Sans", "Liberation Mono"}));
+  // The printer is found by the start of its name, the face whole.
+  EXPECT_EQ(list(101)->currentItem()->text(), QStringLiteral("beta laser"));
+  EXPECT_EQ(list(102)->currentItem()->text(), QStringLiteral("Courier New"));
+  EXPECT_EQ(dialog->focusWidget(), list(101));
+
+  settings.printer = "Gone";
+  settings.fontFace = "Courier";
+  open();
+  EXPECT_EQ(list(101)->currentRow(), 0);
+  EXPECT_EQ(list(102)->currentRow(), 0);
+}
+
+TEST_F(PrintDialogTest, TheStatusFieldsFollowTheSelectedPrinter) {
+  settings.printer = "Print to PDF";
+  open();
+  EXPECT_EQ(text(106), QStringLiteral("Idle"));
+  EXPECT_EQ(text(107), QStringLiteral("PDF document"));
+  list(101)->setCurrentRow(3);  // Regrovantis Ghost: no such queue
+  EXPECT_EQ(text(106), QStringLiteral("Unknown"));
+  EXPECT_EQ(text(107), QString());
+  EXPECT_EQ(text(108), QString());
+  EXPECT_EQ(text(109), QStringLiteral("Can not access printer."));
+}
+
+TEST_F(PrintDialogTest, PrintReportsTheChoicesWithTypedNumbersAsTheyAreRead) {
+  settings.printer = "zeta";
+  settings.fontSize = 10;
+  settings.copies = 2;
+  open();
+  EXPECT_EQ(qobject_cast<QLineEdit*>(control(103))->text(), QStringLiteral("10"));
+  EXPECT_EQ(qobject_cast<QLineEdit*>(control(110))->text(), QStringLiteral("2"));
+  EXPECT_TRUE(qobject_cast<QRadioButton*>(control(112))->isChecked());
+
+  list(101)->setCurrentRow(0);
+  list(102)->setCurrentRow(3);
+  type(103, QStringLiteral("1"));
+  type(110, QStringLiteral("0"));
+  QTest::mouseClick(qobject_cast<QAbstractButton*>(control(113)), Qt::LeftButton);
+  PrintSettings chosen = dialog->chosenSettings();
+  EXPECT_EQ(chosen.printer, "Alpha");
+  EXPECT_EQ(chosen.fontFace, "Liberation Mono");
+  EXPECT_EQ(chosen.fontSize, 1);
+  EXPECT_EQ(chosen.copies, 1);
+  EXPECT_TRUE(chosen.landscape);
+
+  type(110, QStringLiteral("150"));
+  type(103, QStringLiteral("72"));
+  chosen = dialog->chosenSettings();
+  EXPECT_EQ(chosen.copies, 99);
+  EXPECT_EQ(chosen.fontSize, 72);  // typed sizes beyond the up-down's range stand
+  type(110, QStringLiteral("two"));
+  EXPECT_EQ(dialog->chosenSettings().copies, 1);
+}
+
+TEST_F(PrintDialogTest, TheUpDownsStayWithinTheirRanges) {
+  settings.fontSize = 48;
+  settings.copies = 1;
+  open();
+  auto* size = dialog->controls()->fontSizeBox();
+  size->stepBy(1);
+  EXPECT_EQ(size->text(), QStringLiteral("48"));
+  type(103, QStringLiteral("1"));
+  size->stepBy(1);
+  EXPECT_EQ(size->text(), QStringLiteral("3"));
+  auto* copies = dialog->controls()->copiesBox();
+  copies->stepBy(-1);
+  EXPECT_EQ(copies->text(), QStringLiteral("1"));
+  type(110, QStringLiteral("99"));
+  copies->stepBy(1);
+  EXPECT_EQ(copies->text(), QStringLiteral("99"));
+}
+
+TEST_F(PrintDialogTest, TheOrientationPictureFollowsTheButtons) {
+  open();
+  const QImage portrait = ResourcePicture(QStringLiteral("PORT"), QSize(32, 32)).toImage();
+  const QImage landscape = ResourcePicture(QStringLiteral("LAND"), QSize(32, 32)).toImage();
+  ASSERT_NE(portrait, landscape);
+  EXPECT_EQ(dialog->controls()->orientationPicture().toImage(), portrait);
+  QTest::mouseClick(qobject_cast<QAbstractButton*>(control(113)), Qt::LeftButton);
+  EXPECT_EQ(dialog->controls()->orientationPicture().toImage(), landscape);
+  EXPECT_FALSE(qobject_cast<QRadioButton*>(control(112))->isChecked());
+  // The dialog shows it at (216, 192): 4 pixels below its top edge, in its
+  // middle, the portrait sheet is white and the landscape sheet not there yet.
+  const QPoint probe(216 + 16, 192 + 4);
+  EXPECT_NE(dialog->grab().toImage().pixel(probe), qRgb(255, 255, 255));
+  QTest::mouseClick(qobject_cast<QAbstractButton*>(control(112)), Qt::LeftButton);
+  EXPECT_EQ(dialog->grab().toImage().pixel(probe), qRgb(255, 255, 255));
+}
+
+TEST_F(PrintDialogTest, PrintAndCancelAnswerTheCaller) {
+  settings.printer = "Alpha";
+  settings.copies = 4;
+  ModalAnswers answers;
+  // The dialog lists the print system's printers; "Print to PDF" is always among them.
+  answers.then([](QWidget* shown) {
+    auto* printers = qobject_cast<QListWidget*>(FindControl(shown, 101));
+    const QList<QListWidgetItem*> pdf = printers->findItems(QStringLiteral("Print to PDF"), Qt::MatchExactly);
+    ASSERT_EQ(pdf.size(), 1);
+    printers->setCurrentItem(pdf.first());
+    ClickControl(shown, 1);
+  });
+  const std::optional<PrintSettings> printed = ShowPrintDialog(PrintDialogKind::Graph, settings, properties, nullptr);
+  ASSERT_TRUE(printed.has_value());
+  EXPECT_EQ(printed->printer, "Print to PDF");
+  EXPECT_EQ(printed->copies, 4);
+  EXPECT_EQ(answers.dialogNames(), QStringList(QStringLiteral("PrntDlg")));
+
+  answers.then([](QWidget* shown) { ClickControl(shown, 2); });
+  EXPECT_FALSE(ShowPrintDialog(PrintDialogKind::Graph, settings, properties, nullptr).has_value());
+}
+
+TEST_F(PrintDialogTest, WithoutPrintersOrFontsTheChoicesStayAsTheyWere) {
+  settings.printer = "Somewhere";
+  settings.fontFace = "Courier New";
+  open(PrintDialogKind::Data, {}, {});
+  EXPECT_EQ(text(106), QStringLiteral("Unknown"));
+  EXPECT_EQ(text(109), QStringLiteral("Can not access printer."));
+  const PrintSettings chosen = dialog->chosenSettings();
+  EXPECT_EQ(chosen.printer, "Somewhere");
+  EXPECT_EQ(chosen.fontFace, "Courier New");
+}
+
+TEST_F(PrintDialogTest, PropertiesOpenThePrintersOwnOptionsAndKeepThem) {
+  settings.printer = "Print to PDF";
+  open();
+  ModalAnswers answers;
+  answers.then([](QWidget* shown) {
+    auto* options = qobject_cast<QPrintDialog*>(shown);
+    ASSERT_NE(options, nullptr);
+    options->reject();
+  });
+  ClickControl(dialog.get(), 51);
+  EXPECT_EQ(properties.keptPrinter(QStringLiteral("Print to PDF")), nullptr);
+
+  answers.then([](QWidget* shown) {
+    auto* options = qobject_cast<QPrintDialog*>(shown);
+    ASSERT_NE(options, nullptr);
+    options->accept();
+  });
+  ClickControl(dialog.get(), 51);
+  QPrinter* kept = properties.keptPrinter(QStringLiteral("Print to PDF"));
+  ASSERT_NE(kept, nullptr);
+  EXPECT_EQ(kept->outputFormat(), QPrinter::PdfFormat);
+  EXPECT_EQ(answers.pending(), 0);
+
+  // The same printer's options are shown again from what was kept.
+  answers.then([kept](QWidget* shown) {
+    EXPECT_EQ(qobject_cast<QPrintDialog*>(shown)->printer(), kept);
+    qobject_cast<QPrintDialog*>(shown)->reject();
+  });
+  ClickControl(dialog.get(), 51);
+  EXPECT_EQ(properties.keptPrinter(QStringLiteral("Print to PDF")), kept);
+}
+
+TEST(PrintDestinations, PrintToPdfIsAlwaysOfferedOnce) {
+  const QStringList printers = PrinterChoices();
+  EXPECT_EQ(printers.count(QStringLiteral("Print to PDF")), 1);
+  EXPECT_FALSE(SystemDefaultPrinter().isEmpty());
+}
+
+TEST(PrintDestinations, TheFacesIncludeTheWindowsFacesByTheirStandInsOnceEach) {
+  const QStringList faces = PrintFontFaces();
+  for (const char* face : {"Courier New", "Arial", "Times New Roman", "Liberation Mono", "Liberation Sans"})
+    EXPECT_EQ(faces.count(QLatin1String(face)), 1) << face;
+  for (const QString& face : faces) {
+    EXPECT_FALSE(face.contains(QLatin1String(" ["))) << face.toStdString();
+    EXPECT_EQ(faces.count(face), 1) << face.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace rv::testing

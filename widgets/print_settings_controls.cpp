@@ -1,0 +1,117 @@
+#include "widgets/print_settings_controls.h"
+
+#include <qdrawutil.h>
+
+#include <QListWidget>
+#include <QPainter>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "widgets/control_id.h"
+#include "widgets/resource_pictures.h"
+#include "widgets/up_down_edit.h"
+
+namespace rv {
+
+namespace {
+
+constexpr int kCaptionStripHeight = 18;
+constexpr QSize kOrientationPictureSize(32, 32);
+
+QListWidget* ChoiceList(int id, QWidget* dialog) {
+  auto* list = new QListWidget(dialog);
+  SetControlId(list, id);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setUniformItemSizes(true);
+  return list;
+}
+
+// The lists sort as the system's sorted list boxes do: case aside.
+void FillSorted(QListWidget* list, QStringList entries) {
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+  const QSignalBlocker blocker(list);
+  list->clear();
+  list->addItems(entries);
+}
+
+void SelectRow(QListWidget* list, int row) {
+  if (list->count() == 0) return;
+  list->setCurrentRow(std::max(row, 0));
+  list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtTop);
+}
+
+QString SelectedText(const QListWidget* list) {
+  const QList<QListWidgetItem*> selected = list->selectedItems();
+  return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+}  // namespace
+
+PrintSettingsControls::PrintSettingsControls(const PrintControlSetup& setup, QWidget* dialog)
+    : QObject(dialog),
+      printers_(ChoiceList(setup.printers, dialog)),
+      fonts_(ChoiceList(setup.fonts, dialog)),
+      fontSize_(new UpDownEdit(setup.fontSize, setup.fontSizeUpDown, setup.minFontSize, setup.maxFontSize, dialog)),
+      copies_(new UpDownEdit(setup.copies, setup.copiesUpDown, setup.minCopies, setup.maxCopies, dialog)),
+      portrait_(new QRadioButton(QStringLiteral("Por&trait"), dialog)),
+      landscape_(new QRadioButton(QStringLiteral("&Landscape"), dialog)) {
+  SetControlId(portrait_, setup.portrait);
+  SetControlId(landscape_, setup.landscape);
+  portrait_->setChecked(true);
+  connect(printers_, &QListWidget::currentTextChanged, this, &PrintSettingsControls::printerSelected);
+  connect(landscape_, &QRadioButton::toggled, this, &PrintSettingsControls::orientationChanged);
+}
+
+void PrintSettingsControls::setPrinters(QStringList names, const QString& current) {
+  FillSorted(printers_, std::move(names));
+  int row = 0;
+  for (int i = 0; i < printers_->count(); ++i)
+    if (printers_->item(i)->text().startsWith(current, Qt::CaseInsensitive)) {
+      row = i;
+      break;
+    }
+  SelectRow(printers_, row);
+}
+
+void PrintSettingsControls::setFonts(QStringList faces, const QString& current) {
+  FillSorted(fonts_, std::move(faces));
+  int row = 0;
+  for (int i = 0; i < fonts_->count(); ++i)
+    if (fonts_->item(i)->text().compare(current, Qt::CaseInsensitive) == 0) {
+      row = i;
+      break;
+    }
+  SelectRow(fonts_, row);
+}
+
+void PrintSettingsControls::setFontSize(int size) { fontSize_->setValue(size); }
+
+void PrintSettingsControls::setCopies(int copies) { copies_->setValue(copies); }
+
+void PrintSettingsControls::setLandscape(bool landscape) { (landscape ? landscape_ : portrait_)->setChecked(true); }
+
+QString PrintSettingsControls::selectedPrinter() const { return SelectedText(printers_); }
+
+QString PrintSettingsControls::selectedFont() const { return SelectedText(fonts_); }
+
+QString PrintSettingsControls::fontSizeText() const { return fontSize_->text(); }
+
+QString PrintSettingsControls::copiesText() const { return copies_->text(); }
+
+bool PrintSettingsControls::landscape() const { return landscape_->isChecked(); }
+
+QPixmap PrintSettingsControls::orientationPicture() const {
+  return ResourcePicture(landscape() ? QStringLiteral("LAND") : QStringLiteral("PORT"), kOrientationPictureSize);
+}
+
+void PaintCaptionPanel(QPainter& painter, const QPalette& palette, const QRect& panel, const QString& caption) {
+  qDrawWinPanel(&painter, panel, palette, true);
+  const QRect strip(panel.left() + 2, panel.top() + 2, panel.width() - 4, kCaptionStripHeight);
+  painter.fillRect(strip, Qt::white);
+  painter.setPen(Qt::black);
+  painter.drawText(strip.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, caption);
+  painter.drawLine(strip.left(), strip.bottom(), strip.right(), strip.bottom());
+}
+
+}  // namespace rv
