@@ -13,7 +13,9 @@ namespace {
 constexpr int kLabelCellHeight = 12;
 
 // The character drawn on a canvas with room all round, then cut to the
-// pixels it sets; the origin offsets say where the baseline origin was.
+// pixels it sets; the origin offsets say where the baseline origin was. The
+// canvas row at the baseline is the first one below it, so a glyph standing
+// on the baseline ends a row above and has no descent.
 GlyphBitmap RasterizeCharacter(const QFont& font, const QFontMetrics& metrics, QChar character) {
   GlyphBitmap glyph;
   glyph.advance = metrics.horizontalAdvance(character);
@@ -43,7 +45,7 @@ GlyphBitmap RasterizeCharacter(const QFont& font, const QFontMetrics& metrics, Q
   glyph.width = right - left + 1;
   glyph.height = bottom - top + 1;
   glyph.xOrigin = origin.x() - left;
-  glyph.yOrigin = bottom - origin.y();
+  glyph.yOrigin = bottom - (origin.y() - 1);
   glyph.bits.resize(static_cast<size_t>(glyph.width) * static_cast<size_t>(glyph.height));
   for (int y = top; y <= bottom; ++y)
     for (int x = left; x <= right; ++x)

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <algorithm>
+
+#include "graph/graph_palette.h"
+#include "graph/ui/equation_text.h"
+#include "graph/ui/graph_bitmap.h"
+#include "graph/ui/indexed_image.h"
+#include "graph/ui/label_glyphs.h"
+#include "regress/y_form.h"
+
+namespace rv {
+namespace {
+
+constexpr std::uint8_t kWhite = 31;
+
+struct Box {
+  int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
+};
+
+// The bounds of the pixels holding index, and whether every other pixel
+// is still white.
+Box BoundsOf(const FrameBuffer& picture, std::uint8_t index, bool* onlyWhiteElsewhere = nullptr) {
+  Box box;
+  bool clean = true;
+  for (int y = 0; y < picture.height; ++y)
+    for (int x = 0; x < picture.width; ++x) {
+      const std::uint8_t i = picture.at(x, y);
+      if (i == index) {
+        box.left = std::min(box.left, x);
+        box.right = std::max(box.right, x);
+        box.top = std::min(box.top, y);
+        box.bottom = std::max(box.bottom, y);
+      } else if (i != kWhite) {
+        clean = false;
+      }
+    }
+  if (onlyWhiteElsewhere) *onlyWhiteElsewhere = clean;
+  return box;
+}
+
+TEST(LabelGlyphs, EveryCharacterOfTheFontHasABitmapAndAnAdvance) {
+  const GlyphSet glyphs = LabelGlyphs();
+  for (int c = kFirstGlyph; c < kFirstGlyph + kGlyphCount; ++c) {
+    const GlyphBitmap* glyph = glyphs.find(static_cast<unsigned char>(c));
+    ASSERT_NE(glyph, nullptr);
+    EXPECT_TRUE(glyph->complete()) << char(c);
+    EXPECT_GT(glyph->advance, 0) << char(c);
+    EXPECT_GT(glyph->width, 0) << char(c);
+    EXPECT_LE(glyph->height, 12) << char(c);  // within the 12-pixel cell
+  }
+  const GlyphBitmap& one = *glyphs.find('1');
+  const GlyphBitmap& w = *glyphs.find('W');
+  EXPECT_LT(one.advance, w.advance);
+  // Digits and capitals stand on the baseline.
+  EXPECT_EQ(glyphs.find('0')->yOrigin, 0);
+  EXPECT_EQ(glyphs.find('E')->yOrigin, 0);
+  EXPECT_GT(glyphs.find('8')->height, 5);
+  EXPECT_EQ(TextWidth(glyphs, "10"), one.advance + glyphs.find('0')->advance);
+}
+
+TEST(EquationText, IsCentredBelowTheTopInOneIndexScaledByItsLength) {
+  FrameBuffer picture(640, 640, kWhite);
+  DrawEquationText(picture, "Y = aX1 + b", 0);
+  bool clean = false;
+  const Box shortText = BoundsOf(picture, 0, &clean);
+  EXPECT_TRUE(clean);  // no antialiased shades: only the one index
+  EXPECT_GE(shortText.top, 20);
+  EXPECT_LE(shortText.bottom, 20 + 32);
+  EXPECT_NEAR((shortText.left + shortText.right) / 2.0, 320, 4);
+
+  // 1280 / 64 characters: a cell of 20 pixels instead of 32.
+  FrameBuffer longer(640, 640, kWhite);
+  const std::string text = "ln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d sqr(X4) + e X5 X6 + f";
+  ASSERT_EQ(text.size(), 64u);
+  DrawEquationText(longer, text, 0);
+  const Box longText = BoundsOf(longer, 0);
+  EXPECT_GE(longText.top, 20);
+  EXPECT_LE(longText.bottom, 20 + 20);
+  EXPECT_LT(longText.bottom - longText.top, shortText.bottom - shortText.top);
+
+  FrameBuffer untouched(64, 64, kWhite);
+  DrawEquationText(untouched, "", 0);
+  for (const std::uint8_t i : untouched.pixels) ASSERT_EQ(i, kWhite);
+}
+
+GraphModel LineModel(const FitWorkspace& ws) {
+  DataSheet sheet;
+  sheet.autoUpdate = false;
+  sheet.graphMinimum[1] = 0.0;
+  sheet.graphMaximum[1] = 10.0;
+  return BuildGraphModel(ws, sheet, {1, 1, 1}, {10, 10, 10}).model;
+}
+
+TEST(GraphBitmap, DrawsTheEquationTextThenTheBorderOverThePicture) {
+  FitWorkspace ws;
+  ws.candidate.set = kSetY;
+  ws.candidate.add({kTermX, 1, 0});
+  ws.constantColumn = 1;
+  ws.coefficients[0] = 1.0;
+  ws.text = "Y = aX1 + b";
+  GraphOptions options;
+  options.colors.fill(kNoColor);
+  options.colors[kBackground] = 1;
+  ViewState view;
+  ResetView(view, 1);
+  const GlyphSet glyphs = LabelGlyphs();
+
+  const FrameBuffer blank = RenderGraphBitmap(LineModel(ws), options, glyphs, view, ws.text);
+  for (const std::uint8_t i : blank.pixels) ASSERT_EQ(i, kWhite);
+
+  options.colors[kEquationText] = 12;  // blue
+  options.colors[kBorderOutline] = 5;  // red
+  const FrameBuffer picture = RenderGraphBitmap(LineModel(ws), options, glyphs, view, ws.text);
+  EXPECT_EQ(picture.width, 640);
+  EXPECT_EQ(picture.at(0, 0), 63);
+  EXPECT_EQ(picture.at(1, 638), 63);
+  EXPECT_EQ(picture.at(639, 300), 63);
+  EXPECT_EQ(picture.at(2, 300), kWhite);
+  const Box text = BoundsOf(picture, 127);
+  EXPECT_GE(text.top, 20);
+  EXPECT_NEAR((text.left + text.right) / 2.0, 320, 4);
+}
+
+TEST(IndexedImage, KeepsTheIndicesWithThePaletteAsColourTable) {
+  FrameBuffer picture(5, 3, kWhite);
+  picture.at(4, 2) = 191;
+  picture.at(0, 1) = 42;
+  const QImage image = IndexedImage(picture);
+  ASSERT_EQ(image.format(), QImage::Format_Indexed8);
+  ASSERT_EQ(image.colorCount(), 256);
+  for (int i = 0; i < 256; ++i) EXPECT_EQ(image.color(i), kGraphPalette.argb(i)) << i;
+
+  QTemporaryDir folder;
+  const QString path = folder.filePath("picture.png");
+  ASSERT_TRUE(SaveIndexedPng(picture, path));
+  const QImage back(path);
+  ASSERT_EQ(back.format(), QImage::Format_Indexed8);
+  ASSERT_EQ(back.size(), QSize(5, 3));
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x) EXPECT_EQ(back.color(back.pixelIndex(x, y)), kGraphPalette.argb(picture.at(x, y)));
+  EXPECT_FALSE(SaveIndexedPng(picture, folder.filePath("missing/folder/picture.png")));
+}
+
+}  // namespace
+}  // namespace rv
