@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "graph/build_scene.h"
 #include "graph/draw_scene.h"
@@ -315,6 +316,35 @@ TEST(GraphPicture, ShadeSurfaceRunsFromTheDarkToTheBrightEndOfTheRamp) {
   EXPECT_EQ(Up(picture, 479, 160), 191);
   EXPECT_EQ(Up(picture, 159, 479), kWhite);
   for (int k = 1; k < 320; ++k) EXPECT_LE(Up(picture, 159 + k, 480 - k), Up(picture, 160 + k, 479 - k)) << k;
+}
+
+// Whether the index shows within a pixel of (x, rowFromBottom).
+bool Near(const FrameBuffer& frame, double x, double rowFromBottom, std::uint8_t index) {
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx)
+      if (Up(frame, static_cast<int>(x) + dx, static_cast<int>(rowFromBottom) + dy) == index) return true;
+  return false;
+}
+
+TEST(GraphPicture, TheDefaultSurfaceViewTurnsTheCubeThirtyDegreesBothWays) {
+  // The unit cube centred on the origin; the edge from the near upper left
+  // corner to the back, at its middle, is the point (-0.5, 0.5, 0). Turned
+  // 30° about the horizontal axis, then 30° about the vertical axis:
+  const double c = std::cos(std::numbers::pi / 6), s = std::sin(std::numbers::pi / 6);
+  const double y1 = 0.5 * c, z1 = 0.5 * s;  // about X: y' = y c - z s, z' = y s + z c
+  const double x2 = -0.5 * c + z1 * s;      // about Y: x' = x c + z s
+  ViewState view;
+  ResetView(view, 2);
+  const GraphModel model = RisingSurface();
+  const FrameBuffer picture =
+      RenderGraphPicture(BuildScene(model, OnlyColors({{kCubeEdges, 3}}), BlockGlyphs()), BlockGlyphs(), view);
+  EXPECT_TRUE(Near(picture, (x2 + 1) * 320, (y1 + 1) * 320, 14));
+  // The same point face-on lies elsewhere, and nothing else is drawn there.
+  EXPECT_FALSE(Near(picture, 0.5 * 320, 1.5 * 320, 14));
+  int drawn = 0;
+  for (const std::uint8_t i : picture.pixels) drawn += i != kWhite;
+  EXPECT_GT(drawn, 3 * 200);
+  EXPECT_LT(drawn, 3 * 400);
 }
 
 TEST(GraphPicture, TheBorderOutlineIsTwoRectanglesOnTheEdge) {
