@@ -53,7 +53,7 @@ void MainWindow::runCommand(int id) {
     case command::kClearData: dataTab_->clearSelection(); break;
     case command::kSelectAll: dataTab_->selectAll(); break;
     case command::kCopyGraph: pending_->copyGraph(); break;
-    case command::kCopyEquation: equationsTab_->copyEquation(); break;
+    case command::kCopyEquation: copyEquation(); break;
     case command::kInsert: dataTab_->insertAtHeader(); break;
     case command::kDelete: dataTab_->deleteAtHeader(); break;
     case command::kFormat: dataTab_->formatColumn(); break;

@@ -163,6 +163,15 @@ void MainWindow::settleSheet() {
   dataTab_->commitPendingEdit();
 }
 
+// The current equation was fitted to the sheet as it was, so it is re-created
+// before it is used again.
+void MainWindow::applySheetEdit(const SheetEdit& edit) {
+  ApplySheetEdit(document_.sheet, edit);
+  document_.state.modified = true;
+  workspace_.lastFittedOrdinal = 0;
+  dataTab_->showSheet();
+}
+
 void MainWindow::showBusy(const char* status) {
   if (status != nullptr) {
     status_->setPaneText(1, QString::fromLatin1(status));
@@ -180,7 +189,12 @@ void MainWindow::showOutcome(const FileOutcome& outcome) {
   if (outcome.updateRecentFileMenu) commands_->setRecentFiles(recentFiles_.menuItems());
   if (outcome.reloadSheet && dataTab_ != nullptr) dataTab_->reloadFromDocument();
   if (outcome.reloadEquationList && equationsTab_ != nullptr) {
-    equationsTab_->reloadList();
+    // The stored equation is re-created by the ordinals of the file's counts
+    // and options.
+    listShape_ = MakeSearchShape(SnapshotWithCounts(document_.sheet.cells, document_.pointCount, document_.columnCount),
+                                 document_.options);
+    workspace_.lastFittedOrdinal = 0;
+    equationsTab_->reloadList(session_.selectedIndex);
     status_->setPaneText(2, QString());
   }
   if (outcome.pressDraw) pending_->pressDraw();
@@ -198,14 +212,6 @@ void MainWindow::showOptions() {
 }
 
 StatisticsDialog* MainWindow::statisticsDialog() const { return statistics_; }
-
-// The Equations tab has made the selected equation current.
-void MainWindow::showStatistics() {
-  StatisticsDialog dialog(workspace_, document_, this);
-  statistics_ = &dialog;
-  dialog.exec();
-  statistics_ = nullptr;
-}
 
 void MainWindow::showAbout() {
   ShowAboutDialog(this);

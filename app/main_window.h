@@ -11,9 +11,11 @@
 #include "app/path_chooser.h"
 #include "files/data_file_session.h"
 #include "files/recent_files.h"
+#include "regress/enumeration.h"
 #include "regress/equation_list.h"
 #include "regress/fit_workspace.h"
 #include "sheet/document.h"
+#include "sheet/sheet_edit.h"
 
 class QProgressBar;
 class QTabWidget;
@@ -29,6 +31,7 @@ class StatisticsDialog;
 class StatusBar;
 class ToolTipSwitch;
 class WhatsThisMode;
+struct FinishedSearch;
 
 // Where the program finds its surroundings; tests give their own.
 struct StartUpOptions {
@@ -42,7 +45,9 @@ struct StartUpOptions {
 
 // The main window "Regrovantis": menu bar, the tabs Data, Equations and
 // Graph, the status bar and the progress bar. It owns the document and
-// everything kept beside it, and runs every command through runCommand().
+// everything kept beside it, and is the only one that changes them: the
+// tabs and dialogs show what they read and report what the user did, and
+// the main window applies it. Every command runs through runCommand().
 class MainWindow : public QWidget, private FileCommandsView {
   Q_OBJECT
  public:
@@ -98,6 +103,16 @@ class MainWindow : public QWidget, private FileCommandsView {
 
  private:
   void settleSheet() override;
+  // Every change of the sheet the user makes on the Data tab comes here.
+  void applySheetEdit(const SheetEdit& edit);
+  void searchStarted();
+  void searchFinished(const FinishedSearch& search);
+  // Makes the selected list entry the workspace's current equation,
+  // re-creating it when it was not the one fitted last. False, after telling
+  // the user why, when it cannot be re-created; false without a word when
+  // nothing is selected.
+  bool makeSelectedEquationCurrent();
+  void copyEquation();
   void showBusy(const char* status) override;
   void showOutcome(const FileOutcome& outcome) override;
   QWidget* dialogOwner() override { return this; }
@@ -119,6 +134,9 @@ class MainWindow : public QWidget, private FileCommandsView {
   DataFileSession session_;
   EquationList equations_;
   FitWorkspace workspace_;
+  // The shape the listed ordinals were found with; Options changed since
+  // then cannot change which equation an ordinal names.
+  SearchShape listShape_;
   RecentFiles recentFiles_;
   int toolTipsOption_ = 1;
   bool started_ = false;

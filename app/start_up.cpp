@@ -37,9 +37,12 @@ void PutIntoPage(QWidget* page, QWidget* content) {
 void MainWindow::finishStartUp() {
   if (started_) return;
   ShowProgress(progress_, 40);
-  equationsTab_ = new EquationsTab({document_, session_, equations_, workspace_, *status_, *progress_});
+  equationsTab_ = new EquationsTab({document_, equations_, *status_, *progress_});
   PutIntoPage(tabs_->widget(kEquationsPage), equationsTab_);
   connect(equationsTab_, &EquationsTab::commandRequested, this, &MainWindow::runCommand);
+  connect(equationsTab_, &EquationsTab::searchStarted, this, &MainWindow::searchStarted);
+  connect(equationsTab_, &EquationsTab::searchFinished, this, &MainWindow::searchFinished);
+  connect(equationsTab_, &EquationsTab::selectionChanged, this, [this](int row) { session_.selectedIndex = row; });
   connect(equationsTab_, &EquationsTab::statisticsRequested, this, &MainWindow::showStatistics);
   auto* graphPage = new QWidget;
   graphPage->setObjectName(QStringLiteral("GrphTab"));
@@ -52,6 +55,8 @@ void MainWindow::finishStartUp() {
   dataTab_ = new DataTab(document_);
   PutIntoPage(tabs_->widget(kDataPage), dataTab_);
   connect(dataTab_, &DataTab::commandRequested, this, &MainWindow::runCommand);
+  connect(dataTab_, &DataTab::sheetEdited, this, &MainWindow::applySheetEdit);
+  connect(dataTab_, &DataTab::modified, this, [this] { document_.state.modified = true; });
   ShowProgress(progress_, progress_->maximum());
 
   progress_->hide();

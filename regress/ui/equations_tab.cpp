@@ -1,7 +1,5 @@
 #include "regress/ui/equations_tab.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
@@ -15,11 +13,9 @@
 #include "widgets/status_bar.h"
 #include "widgets/sticky_button.h"
 #include "widgets/tooltips.h"
-#include "regress/current_equation.h"
 #include "regress/ui/equation_list_model.h"
 #include "regress/ui/equation_list_view.h"
 #include "regress/ui/set_status_lines.h"
-#include "stats/copy_texts.h"
 
 namespace rv {
 
@@ -63,8 +59,7 @@ StickyButton* MakeStickyButton(const char* text, int id, int toolTip, QWidget* p
 
 }  // namespace
 
-EquationsTab::EquationsTab(EquationsTabContext context, QWidget* parent)
-    : QWidget(parent), context_(context), listShape_(MakeSearchShape({}, context.document.options)) {
+EquationsTab::EquationsTab(EquationsTabContext context, QWidget* parent) : QWidget(parent), context_(context) {
   setObjectName(QStringLiteral("EqunTab"));
   start_ = MakeStickyButton("&Start", kStartId, kTipStartRegression, this);
   stop_ = new QPushButton(QStringLiteral("S&top"), this);
@@ -85,7 +80,7 @@ EquationsTab::EquationsTab(EquationsTabContext context, QWidget* parent)
 
   model_ = new EquationListModel(context_.equations, this);
   list_ = new EquationListView(model_, this);
-  connect(list_, &EquationListView::rowSelected, this, [this](int row) { context_.session.selectedIndex = row; });
+  connect(list_, &EquationListView::rowSelected, this, &EquationsTab::selectionChanged);
   connect(list_, &EquationListView::rowActivated, this, [this] {
     if (!searching_) showStatistics();
   });
@@ -148,20 +143,14 @@ void EquationsTab::startSearch() {
   }
   // The counts go with the ordinals of the new list: the data file stores
   // them and re-creation reads them.
-  context_.document.pointCount = request.data.pointCount;
-  context_.document.columnCount = request.data.columnCount;
-  listShape_ = request.shape;
+  report_ = {{}, request.shape, request.data.pointCount, request.data.columnCount, 0};
 
   start_->setPressed(true);
   statusLines_->clear();
   context_.status.setPaneText(1, QStringLiteral("Working"));
   context_.status.setPaneText(2, QString());
-  context_.equations.clear();
   model_->showNothing();
-  context_.session.selectedIndex = -1;
-  context_.session.graphedIndex = -2;
-  // The workspace's equation belongs to the old list.
-  context_.workspace.lastFittedOrdinal = 0;
+  emit searchStarted();
   progressScale_ = 1;
   context_.progress.setRange(0, 0);
   context_.progress.setValue(0);
@@ -202,63 +191,39 @@ void EquationsTab::finishSearch(SearchOutcome outcome) {
   context_.status.setPaneText(1, QStringLiteral("Ready"));
   if (abandoned_) return;
 
-  context_.equations = std::move(outcome.list);
+  report_.list = std::move(outcome.list);
+  report_.candidateCount = outcome.candidateCount;
+  emit searchFinished(report_);
+  report_.list.clear();
   model_->showEntries();
   list_->fitEquationColumn();
   selectRow(context_.equations.empty() ? -1 : 0);
   if (list_->isVisible()) list_->setFocus();
   context_.status.setPaneText(2, CountText(outcome.candidateCount));
-  context_.session.graphDrawn = false;
-  context_.document.state.modified = true;
 }
 
-void EquationsTab::reloadList() {
+void EquationsTab::reloadList(int selectedRow) {
   if (searching_) {
     abandoned_ = true;
     run_.requestStop();
   }
   statusLines_->clear();
-  const int selected = context_.session.selectedIndex;
   model_->showEntries();
   list_->fitEquationColumn();
-  selectRow(selected);
-  // The stored equation is re-created by the ordinals of the file's counts
-  // and options.
-  listShape_ = MakeSearchShape(
-      SnapshotWithCounts(context_.document.sheet.cells, context_.document.pointCount, context_.document.columnCount),
-      context_.document.options);
-  context_.workspace.lastFittedOrdinal = 0;
+  selectRow(selectedRow);
 }
 
+// The selection always reaches the owner, also when the row stays the same.
 void EquationsTab::selectRow(int row) {
   list_->selectRow(row);
-  context_.session.selectedIndex = list_->selectedRow();
-}
-
-bool EquationsTab::equationSelected() const { return model_->entryAt(context_.session.selectedIndex) != nullptr; }
-
-bool EquationsTab::makeSelectedEquationCurrent() {
-  if (searching_) return false;
-  const EquationRecord* chosen = model_->entryAt(context_.session.selectedIndex);
-  if (chosen == nullptr) return false;
-  const SearchData data =
-      SnapshotWithCounts(context_.document.sheet.cells, context_.document.pointCount, context_.document.columnCount);
-  if (MakeChosenEquationCurrent(context_.workspace, data, listShape_, *chosen)) return true;
-  // A failed attempt has left a half-built candidate in the workspace.
-  context_.workspace.lastFittedOrdinal = 0;
-  ShowMessage(QString::fromLatin1(kCannotRecreateMessage), window(), MessageKind::Error);
-  return false;
+  emit selectionChanged(list_->selectedRow());
 }
 
 // The Stats button stays pressed while the dialog is open.
 void EquationsTab::showStatistics() {
-  if (!equationSelected()) {
+  if (model_->entryAt(list_->selectedRow()) == nullptr) {
     stats_->setPressed(false);
     ShowMessage(QString::fromLatin1(kSelectToDisplayMessage), window(), MessageKind::Information);
-    return;
-  }
-  if (!makeSelectedEquationCurrent()) {
-    stats_->setPressed(false);
     return;
   }
   stats_->setPressed(true);
@@ -267,15 +232,6 @@ void EquationsTab::showStatistics() {
   // Without a window manager nothing would give the main window the keyboard back.
   window()->activateWindow();
   list_->setFocus();
-}
-
-void EquationsTab::copyEquation() {
-  if (!equationSelected()) {
-    ShowMessage(QString::fromLatin1(kSelectToCopyMessage), window(), MessageKind::Information);
-    return;
-  }
-  if (!makeSelectedEquationCurrent()) return;
-  QApplication::clipboard()->setText(QString::fromStdString(CopyCoefficientsText(context_.workspace)));
 }
 
 void EquationsTab::showContextMenu(const QPoint& globalPosition) {

@@ -2,11 +2,9 @@
 
 #include <QWidget>
 
-#include "files/data_file_session.h"
-#include "regress/enumeration.h"
 #include "regress/equation_list.h"
-#include "regress/fit_workspace.h"
 #include "regress/search_run.h"
+#include "regress/ui/finished_search.h"
 #include "sheet/document.h"
 
 class QProgressBar;
@@ -21,20 +19,21 @@ class SetStatusLines;
 class StatusBar;
 class StickyButton;
 
-// What the Equations tab works on; the main window owns all of it.
+// What the Equations tab shows; the main window owns all of it. The tab
+// reads the document and the list, and shows a search's progress in the main
+// window's status bar and progress bar.
 struct EquationsTabContext {
-  Document& document;
-  DataFileSession& session;
-  EquationList& equations;
-  FitWorkspace& workspace;  // the current equation
+  const Document& document;
+  const EquationList& equations;
   StatusBar& status;
   QProgressBar& progress;
 };
 
 // "EqunTab": Start, Stop and Stats, the status lines of the equation sets
 // and the ranked list. A search runs on the engine's worker threads; the tab
-// polls it, shows its progress and, at its end, the list best first. The
-// selected entry is re-created in the workspace before anything uses it.
+// polls it, shows its progress and, at its end, reports what it found and
+// shows the list best first. What the user does is reported to the owner,
+// which changes the list, the selection and the current equation.
 class EquationsTab : public QWidget {
   Q_OBJECT
  public:
@@ -47,9 +46,6 @@ class EquationsTab : public QWidget {
   static constexpr int kWatchPeriodMs = 100;
 
   static constexpr const char* kSelectToDisplayMessage = "Select the equation to display.";
-  static constexpr const char* kSelectToCopyMessage = "First select the equation to copy.";
-  static constexpr const char* kCannotRecreateMessage =
-      "The selected equation can not be fitted\nto the data on the Data tab.";
 
   explicit EquationsTab(EquationsTabContext context, QWidget* parent = nullptr);
   ~EquationsTab() override;
@@ -61,19 +57,11 @@ class EquationsTab : public QWidget {
   void pressStats();
   // Asks a running search to stop; it ends with the equations found so far.
   void requestStop();
-  // "Copy Equation": the selected equation's coefficients as text.
-  void copyEquation();
   // After New or Open: the status lines cleared and the list shown anew from
-  // the equation list, with the session's selected entry selected. A search
-  // still running belongs to the sheet that was replaced: it is stopped and
-  // its result dropped.
-  void reloadList();
-
-  // Makes the selected entry the workspace's current equation, re-creating it
-  // when it was not the one fitted last. False, after telling the user why,
-  // when it cannot be re-created; false without a word while a search runs
-  // or nothing is selected.
-  bool makeSelectedEquationCurrent();
+  // the equation list, with this row selected. A search still running
+  // belongs to the sheet that was replaced: it is stopped and its result
+  // dropped.
+  void reloadList(int selectedRow);
 
   // From Start until the tab has shown the search's end.
   bool searchRunning() const { return searching_; }
@@ -88,8 +76,14 @@ class EquationsTab : public QWidget {
  signals:
   // A context-menu item, for the main window's command table.
   void commandRequested(int id);
-  // The selected equation is current in the workspace: the owner shows its
-  // statistics and returns when the user has closed them.
+  // A search starts: the list it replaces is gone and nothing is selected.
+  void searchStarted();
+  // A search ended with this list; the tab shows it once the signal returns.
+  void searchFinished(const rv::FinishedSearch& search);
+  // A row of the list was selected, or none (-1).
+  void selectionChanged(int row);
+  // Stats for the selected row: the owner makes its equation current, shows
+  // its statistics and returns when the user has closed them.
   void statisticsRequested();
 
  protected:
@@ -105,7 +99,6 @@ class EquationsTab : public QWidget {
   void showProgress();
   void finishSearch(SearchOutcome outcome);
   void showStatistics();
-  bool equationSelected() const;
   void selectRow(int row);
   void showContextMenu(const QPoint& globalPosition);
 
@@ -114,9 +107,9 @@ class EquationsTab : public QWidget {
   bool searching_ = false;
   // The sheet the running search started from was replaced: its result is dropped.
   bool abandoned_ = false;
-  // The shape the listed ordinals were found with; Options changed since
-  // then cannot change which equation an ordinal names.
-  SearchShape listShape_;
+  // The report of the running search: its shape and counts from the start,
+  // its list and candidate count at the end.
+  FinishedSearch report_;
   std::int64_t progressScale_ = 1;
 
   StickyButton* start_;

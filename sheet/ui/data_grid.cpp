@@ -34,7 +34,7 @@ int CellId(CellPosition cell) { return kGridCellHelpContext + kSheetColumns * ce
 }  // namespace
 
 DataGrid::DataGrid(const DataSheet& sheet, QWidget* parent)
-    : QAbstractScrollArea(parent), sheet_(sheet), editor_(new CellEditor(viewport())) {
+    : QAbstractScrollArea(parent), sheet_(&sheet), editor_(new CellEditor(viewport())) {
   setObjectName(QStringLiteral("datwnd"));
   setFont(GridFont());
   setFrameShape(QFrame::NoFrame);
@@ -66,15 +66,20 @@ QPoint DataGrid::scrollOffset() const {
 }
 
 QRect DataGrid::visualCellRect(CellPosition cell) const {
-  return CellRect(sheet_, cell).translated(-scrollOffset());
+  return CellRect(*sheet_, cell).translated(-scrollOffset());
 }
 
 CellPosition DataGrid::cellAt(const QPoint& viewportPoint) const {
   const QPoint content = viewportPoint + scrollOffset();
-  return {RowAt(content.y()), ColumnAt(sheet_, content.x())};
+  return {RowAt(content.y()), ColumnAt(*sheet_, content.x())};
 }
 
 int DataGrid::cellIdAt(const QPoint& viewportPoint) const { return CellId(cellAt(viewportPoint)); }
+
+void DataGrid::setSheet(const DataSheet& sheet) {
+  sheet_ = &sheet;
+  viewport()->update();
+}
 
 void DataGrid::setCurrentCell(CellPosition cell) {
   current_ = cell;
@@ -102,7 +107,7 @@ void DataGrid::setTrackingLine(std::optional<int> contentX) {
 
 void DataGrid::updateScrollRanges() {
   const QSize area = viewport()->size();
-  horizontalScrollBar()->setRange(0, std::max(0, GridWidth(sheet_) - area.width()));
+  horizontalScrollBar()->setRange(0, std::max(0, GridWidth(*sheet_) - area.width()));
   verticalScrollBar()->setRange(0, std::max(0, kGridHeight - area.height()));
 }
 
@@ -111,7 +116,7 @@ void DataGrid::placeEditor() {
 }
 
 void DataGrid::ensureVisible(CellPosition cell) {
-  const QRect rect = CellRect(sheet_, cell);
+  const QRect rect = CellRect(*sheet_, cell);
   const QSize area = viewport()->size();
   QScrollBar* horizontal = horizontalScrollBar();
   QScrollBar* vertical = verticalScrollBar();
@@ -143,8 +148,8 @@ void DataGrid::paintEvent(QPaintEvent* event) {
   const QPoint offset = scrollOffset();
   const int firstRow = RowAt(dirty.top() + offset.y());
   const int lastRow = RowAt(dirty.bottom() + offset.y());
-  const int firstColumn = ColumnAt(sheet_, dirty.left() + offset.x());
-  const int lastColumn = ColumnAt(sheet_, dirty.right() + offset.x());
+  const int firstColumn = ColumnAt(*sheet_, dirty.left() + offset.x());
+  const int lastColumn = ColumnAt(*sheet_, dirty.right() + offset.x());
 
   painter.fillRect(dirty, colours.base());
   for (int row = firstRow; row <= lastRow; ++row) {
@@ -155,7 +160,7 @@ void DataGrid::paintEvent(QPaintEvent* event) {
       painter.setPen(colours.color(QPalette::Mid));
       painter.drawLine(rect.topRight(), rect.bottomRight());
       painter.drawLine(rect.bottomLeft(), rect.bottomRight());
-      const QString text = QString::fromStdString(FormatCellText(sheet_, row, column));
+      const QString text = QString::fromStdString(FormatCellText(*sheet_, row, column));
       if (text.isEmpty()) continue;
       painter.setPen(colours.color(highlighted ? QPalette::HighlightedText : QPalette::Text));
       painter.drawText(rect.adjusted(kCellTextMargin, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, text);

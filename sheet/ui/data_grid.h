@@ -21,6 +21,11 @@ class DataGrid : public QAbstractScrollArea {
 
   CellEditor* editor() const { return editor_; }
 
+  // The sheet the grid shows: the document's, or for a moment a preview of
+  // a change the user has not confirmed yet.
+  const DataSheet& sheet() const { return *sheet_; }
+  void setSheet(const DataSheet& sheet);
+
   void setCurrentCell(CellPosition cell);
   void setHighlight(std::optional<CellRange> range);
   std::optional<CellRange> highlight() const { return highlight_; }
@@ -63,7 +68,7 @@ class DataGrid : public QAbstractScrollArea {
   void scrollNearEdges();
   QPoint scrollOffset() const;
 
-  const DataSheet& sheet_;
+  const DataSheet* sheet_;
   CellEditor* editor_;
   CellPosition current_;
   std::optional<CellRange> highlight_;

@@ -14,10 +14,8 @@
 #include "widgets/place_dialog.h"
 #include "widgets/program_fonts.h"
 #include "widgets/tooltips.h"
-#include "sheet/cell_entry.h"
 #include "sheet/cell_location.h"
 #include "sheet/clipboard_text.h"
-#include "sheet/row_column_edit.h"
 #include "sheet/select_all.h"
 #include "sheet/ui/cell_editor.h"
 #include "sheet/ui/data_grid.h"
@@ -45,7 +43,7 @@ QToolButton* CornerButton(QWidget* parent, const char* name, Qt::ArrowType arrow
 
 }  // namespace
 
-DataTab::DataTab(Document& document, QWidget* parent)
+DataTab::DataTab(const Document& document, QWidget* parent)
     : QWidget(parent),
       document_(document),
       nameBox_(new QLabel(this)),
@@ -137,11 +135,6 @@ void DataTab::resizeEvent(QResizeEvent*) {
   grid_->setGeometry(31, 41, std::max(0, width() - 36), std::max(0, height() - 44));
 }
 
-void DataTab::markModified() {
-  document_.state.modified = true;
-  emit modified();
-}
-
 void DataTab::setEditMode(bool on) {
   editMode_ = on;
   grid_->editor()->setEditMode(on);
@@ -149,9 +142,15 @@ void DataTab::setEditMode(bool on) {
 
 void DataTab::commitPendingEdit() {
   if (!entryEdited_) return;
+  // Still marked as typed while the owner applies it, so the text stays.
+  emit sheetEdited(CellTextEntered{current_, entryLine_->text().toStdString()});
   entryEdited_ = false;
-  document_.sheet.cell(current_.row, current_.column) = CellValueFromText(entryLine_->text().toStdString());
-  grid_->viewport()->update();
+}
+
+void DataTab::showSheet() {
+  layoutGrid();
+  rowStrip_->update();
+  if (!entryEdited_) showCurrentCell();
 }
 
 void DataTab::enterCell(CellPosition cell, bool keepEntryLineFocus) {
@@ -173,7 +172,7 @@ void DataTab::enterCell(CellPosition cell, bool keepEntryLineFocus) {
 
 // The cell shows its column format, the entry line the general display.
 void DataTab::showCurrentCell() {
-  const DataSheet& sheet = document_.sheet;
+  const DataSheet& sheet = grid_->sheet();
   grid_->editor()->setText(QString::fromStdString(FormatCellText(sheet, current_.row, current_.column)));
   // A narrow cell shows the start of a long number.
   grid_->editor()->setCursorPosition(0);
@@ -190,7 +189,7 @@ void DataTab::focusCurrentCell() {
 }
 
 void DataTab::typingStarts() {
-  markModified();
+  emit modified();
   if (!replaceOnFirstKey_) return;
   replaceOnFirstKey_ = false;
   grid_->editor()->clear();
@@ -201,13 +200,13 @@ void DataTab::typingStarts() {
 void DataTab::cellTextEdited(const QString& text) {
   entryLine_->setText(text);
   entryEdited_ = true;
-  markModified();
+  emit modified();
 }
 
 void DataTab::entryTextEdited(const QString& text) {
   grid_->editor()->setText(text);
   entryEdited_ = true;
-  markModified();
+  emit modified();
 }
 
 void DataTab::toggleEditMode() {
@@ -350,11 +349,9 @@ void DataTab::showHeaderMenu(HeaderKind kind, int item, const QPoint& globalPosi
   menu.exec(globalPosition);
 }
 
-void DataTab::cellsChanged() {
-  grid_->viewport()->update();
-  showCurrentCell();
+void DataTab::editCells(const SheetEdit& edit) {
+  emit sheetEdited(edit);
   if (!editMode_) replaceOnFirstKey_ = true;
-  markModified();
 }
 
 void DataTab::copySelection() {
@@ -370,21 +367,15 @@ void DataTab::cutSelection() {
 
 void DataTab::clearSelection() {
   commitPendingEdit();
-  const CellRange range = actedOnRange();
-  for (int row = range.top; row <= range.bottom; ++row)
-    for (int column = range.left; column <= range.right; ++column) document_.sheet.cell(row, column) = EmptyValue;
-  cellsChanged();
+  editCells(CellsCleared{actedOnRange()});
 }
 
 void DataTab::paste() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (data == nullptr || !data->hasText()) return;
   commitPendingEdit();
-  const QByteArray text = data->text().toUtf8();
-  const CellRange highlighted = selection_.rectangle();
-  PasteText(document_.sheet.cells, std::string_view(text.constData(), static_cast<size_t>(text.size())),
-            selection_.active ? selection_.anchor : current_, selection_.active ? &highlighted : nullptr);
-  cellsChanged();
+  editCells(TextPasted{data->text().toStdString(), selection_.active ? selection_.anchor : current_,
+                       selection_.active ? std::optional(selection_.rectangle()) : std::nullopt});
 }
 
 void DataTab::selectAll() {
@@ -397,16 +388,14 @@ void DataTab::selectAll() {
   focusCurrentCell();
 }
 
-void DataTab::insertAtHeader() { editAtHeader(&InsertRow, &InsertColumn); }
+void DataTab::insertAtHeader() { editAtHeader(RowInserted{headerItem_}, ColumnInserted{headerItem_}); }
 
-void DataTab::deleteAtHeader() { editAtHeader(&DeleteRow, &DeleteColumn); }
+void DataTab::deleteAtHeader() { editAtHeader(RowDeleted{headerItem_}, ColumnDeleted{headerItem_}); }
 
-void DataTab::editAtHeader(void (*rowEdit)(DataSheet&, int), void (*columnEdit)(DataSheet&, int)) {
+void DataTab::editAtHeader(const SheetEdit& rowEdit, const SheetEdit& columnEdit) {
   if (headerKind_ == HeaderKind::None) return;
   commitPendingEdit();
-  (headerKind_ == HeaderKind::Row ? rowEdit : columnEdit)(document_.sheet, headerItem_);
-  layoutGrid();
-  cellsChanged();
+  editCells(headerKind_ == HeaderKind::Row ? rowEdit : columnEdit);
   focusCurrentCell();
 }
 
@@ -415,31 +404,32 @@ void DataTab::formatColumn() {
   commitPendingEdit();
   FormatDialog dialog(document_.sheet.formats[headerItem_], this);
   PlaceDialog(&dialog, MainWindowOf(this));
-  if (dialog.exec() == QDialog::Accepted) {
-    document_.sheet.formats[headerItem_] = dialog.format();
-    cellsChanged();
-  }
+  if (dialog.exec() == QDialog::Accepted) editCells(ColumnFormatted{headerItem_, dialog.format()});
   focusCurrentCell();
 }
 
 void DataTab::scaleVariable() {
   if (headerKind_ != HeaderKind::Column) return;
   commitPendingEdit();
-  ScaleDialog dialog(document_.sheet, headerItem_, this);
+  // The grid shows each step on a copy of the sheet; the document takes the
+  // column only on OK.
+  DataSheet preview = document_.sheet;
+  ScaleDialog dialog(preview, headerItem_, this);
   connect(&dialog, &ScaleDialog::columnChanged, this, [this] {
     grid_->viewport()->update();
     showCurrentCell();
   });
+  grid_->setSheet(preview);
   PlaceDialog(&dialog, MainWindowOf(this));
-  if (dialog.exec() == QDialog::Accepted) cellsChanged();
+  const bool accepted = dialog.exec() == QDialog::Accepted;
+  grid_->setSheet(document_.sheet);
+  if (accepted) editCells(ColumnScaled{headerItem_, SaveColumn(preview.cells, headerItem_)});
+  else showCurrentCell();
   focusCurrentCell();
 }
 
 void DataTab::columnResized(int column, int width) {
-  if (width == document_.sheet.columnWidth(column)) return;
-  SetColumnWidth(document_.sheet, column, width);
-  layoutGrid();
-  markModified();
+  if (width != document_.sheet.columnWidth(column)) emit sheetEdited(ColumnResized{column, width});
 }
 
 void DataTab::layoutGrid() {

@@ -4,6 +4,7 @@
 
 #include "sheet/cell_range.h"
 #include "sheet/document.h"
+#include "sheet/sheet_edit.h"
 #include "sheet/sheet_navigation.h"
 
 class QLabel;
@@ -17,13 +18,14 @@ class DataGrid;
 class GridHeader;
 
 // The Data tab: the grid of 99 x 17 cells with its column header and row
-// strip, the name box and the entry line. Typed values are committed to the
-// document when the current cell changes; every change marks the document
-// modified.
+// strip, the name box and the entry line. It shows the document and reports
+// every change the user makes as a SheetEdit; its owner applies the edit and
+// calls showSheet(). A typed text is reported when its editor loses the
+// keyboard or the current cell changes.
 class DataTab : public QWidget {
   Q_OBJECT
  public:
-  explicit DataTab(Document& document, QWidget* parent = nullptr);
+  explicit DataTab(const Document& document, QWidget* parent = nullptr);
 
   void copySelection();
   void paste();
@@ -35,12 +37,16 @@ class DataTab : public QWidget {
   void deleteAtHeader();
   void formatColumn();
   void scaleVariable();
-  // Stores the text being typed into the current cell; the text stays as typed.
+  // Reports the text being typed in the current cell; the text stays as typed.
   void commitPendingEdit();
   void endRangeSelection();
+  // The sheet changed: the grid, its headers and the current cell's texts
+  // are shown anew; a text being typed stays.
+  void showSheet();
   // After New or Open: names, widths and every cell from the document, the
   // pending entry dropped, the focus on cell (0, 0).
   void reloadFromDocument();
+  // The keyboard goes to the current cell while the Data tab shows.
   void focusCurrentCell();
 
   CellPosition currentCell() const { return current_; }
@@ -59,6 +65,10 @@ class DataTab : public QWidget {
   GridHeader* rowStrip() const { return rowStrip_; }
 
  signals:
+  // The user changed the sheet.
+  void sheetEdited(const rv::SheetEdit& edit);
+  // A key changed the text being typed: the document counts as modified
+  // from the first key on, before the text is committed.
   void modified();
   void commandRequested(int id);
 
@@ -73,8 +83,8 @@ class DataTab : public QWidget {
   void enterCell(CellPosition cell, bool keepEntryLineFocus);
   void showCurrentCell();
   void setEditMode(bool on);
-  void markModified();
-  void cellsChanged();
+  // Reports an edit of cells; the next key replaces the current cell again.
+  void editCells(const SheetEdit& edit);
   void navigate(NavigationKey key, bool fromEntryLine);
   void typingStarts();
   void cellTextEdited(const QString& text);
@@ -91,13 +101,13 @@ class DataTab : public QWidget {
 
   void addCommand(QMenu& menu, const char* text, int id, bool enabled);
   // Insert or Delete on the row or column of the last header click.
-  void editAtHeader(void (*rowEdit)(DataSheet&, int), void (*columnEdit)(DataSheet&, int));
+  void editAtHeader(const SheetEdit& rowEdit, const SheetEdit& columnEdit);
   void showCellMenu(const QPoint& globalPosition);
   void showHeaderMenu(HeaderKind kind, int item, const QPoint& globalPosition);
   void columnResized(int column, int width);
   void layoutGrid();
 
-  Document& document_;
+  const Document& document_;
   QLabel* nameBox_;
   CellEditor* entryLine_;
   DataGrid* grid_;

@@ -11,7 +11,6 @@
 #include "widgets/help.h"
 #include "widgets/message_dialog.h"
 #include "widgets/program_fonts.h"
-#include "sheet/graph_range.h"
 
 namespace rv {
 
@@ -34,8 +33,7 @@ constexpr OperationButton kOperationButtons[] = {
 }  // namespace
 
 ScaleDialog::ScaleDialog(DataSheet& sheet, int column, QWidget* parent)
-    : QDialog(parent), sheet_(sheet), column_(column), saved_(SaveColumn(sheet.cells, column)),
-      factor_(new QLineEdit(this)) {
+    : QDialog(parent), sheet_(sheet), column_(column), factor_(new QLineEdit(this)) {
   setObjectName(QStringLiteral("ScleDlg"));
   setWindowTitle(QStringLiteral("Scale Variable ") + QString::fromStdString(sheet.names[column]));
   setFont(DialogFont());
@@ -72,18 +70,6 @@ void ScaleDialog::apply(ScaleOperation operation) {
   if (!ScaleColumn(sheet_.cells, column_, operation, ReadScaleFactor(factor_->text().toStdString()))) return;
   factor_->clear();
   emit columnChanged();
-}
-
-void ScaleDialog::accept() {
-  // The graph range of an X variable follows its data while Auto Update is on.
-  if (sheet_.autoUpdate && column_ > 0) UpdateGraphRange(sheet_, column_);
-  QDialog::accept();
-}
-
-void ScaleDialog::reject() {
-  RestoreColumn(sheet_.cells, column_, saved_);
-  emit columnChanged();
-  QDialog::reject();
 }
 
 }  // namespace rv

@@ -10,8 +10,8 @@ class QLineEdit;
 namespace rv {
 
 // "ScleDlg": adds, subtracts, multiplies or divides every value of one column
-// by a factor, as often as the user likes. The sheet changes at once; Cancel
-// puts the column's values back as they were when the dialog opened.
+// by a factor, as often as the user likes. The sheet it is given changes at
+// once; the caller gives it a copy and keeps the copy's column on OK.
 class ScaleDialog : public QDialog {
   Q_OBJECT
  public:
@@ -23,9 +23,6 @@ class ScaleDialog : public QDialog {
 
   ScaleDialog(DataSheet& sheet, int column, QWidget* parent = nullptr);
 
-  void accept() override;
-  void reject() override;
-
  signals:
   void columnChanged();
 
@@ -34,7 +31,6 @@ class ScaleDialog : public QDialog {
 
   DataSheet& sheet_;
   int column_;
-  ColumnValues saved_;
   QLineEdit* factor_;
 };
 

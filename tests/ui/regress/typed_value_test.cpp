@@ -82,5 +82,18 @@ TEST_F(TypedValueTest, StatsReCreatesWithTheValueTypedBeforeLeavingTheDataTab) {
   EXPECT_EQ(window->document().sheet.cell(1, 0), 4.75);
 }
 
+TEST_F(TypedValueTest, AnEditAfterAnEquationWasShownMakesItReCreatedFromTheNewValues) {
+  startWithOpenRow();
+  search();
+  ASSERT_GT(rows(), 0);
+  window->runCommand(command::kCopyEquation);
+  const std::string before = QGuiApplication::clipboard()->text().toStdString();
+  typeInto({2, 0}, "9.5");
+  QTest::keyClick(window->dataTab()->cellEditor(), Qt::Key_Down);
+  window->runCommand(command::kCopyEquation);
+  EXPECT_NE(QGuiApplication::clipboard()->text().toStdString(), before);
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), expectedCopy(row(0)));
+}
+
 }  // namespace
 }  // namespace rv::test

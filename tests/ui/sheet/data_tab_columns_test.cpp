@@ -151,20 +151,23 @@ TEST_F(ColumnsTest, ScaleVariableAppliesOperationsAndCancelRestoresTheColumn) {
     EXPECT_EQ(dialog->windowTitle(), "Scale Variable X2");
     typeInto(dialog, ScaleDialog::kFactorId, "0");
     press(dialog, ScaleDialog::kMultiplyId);
-    EXPECT_EQ(value(0, 2), 1.0);
+    EXPECT_EQ(tab->grid()->sheet().cell(0, 2), 1.0);
     EXPECT_EQ(textOf(dialog, ScaleDialog::kFactorId), "0");
     typeInto(dialog, ScaleDialog::kFactorId, "10");
     press(dialog, ScaleDialog::kMultiplyId);
-    EXPECT_EQ(value(2, 2), 30.0);
+    EXPECT_EQ(tab->grid()->sheet().cell(2, 2), 30.0);
     EXPECT_EQ(textOf(dialog, ScaleDialog::kFactorId), "");
     EXPECT_EQ(cellText(), "10");  // the grid shows the change at once
+    EXPECT_EQ(value(2, 2), 3.0);  // the document takes it on OK
     ClickControl(dialog, 2);
   });
   columnMenu(2, "Scale");
   EXPECT_EQ(value(0, 2), 1.0);
   EXPECT_EQ(value(2, 2), 3.0);
+  EXPECT_EQ(tab->grid()->sheet().cell(2, 2), 3.0);
   EXPECT_EQ(cellText(), "1");
   EXPECT_FALSE(document.state.modified);
+  EXPECT_TRUE(edits.empty());
 
   answers.then([&](QWidget* dialog) {
     typeInto(dialog, ScaleDialog::kFactorId, "2");
@@ -176,6 +179,7 @@ TEST_F(ColumnsTest, ScaleVariableAppliesOperationsAndCancelRestoresTheColumn) {
     ClickControl(dialog, 1);
   });
   columnMenu(2, "Scale");
+  EXPECT_EQ(edits.size(), 1u) << "the steps of one Scale are one edit";
   EXPECT_EQ(value(0, 2), 99.75);
   EXPECT_EQ(value(2, 2), 100.25);
   EXPECT_TRUE(IsEmptyValue(value(1, 2)));

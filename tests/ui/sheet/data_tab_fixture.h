@@ -21,13 +21,15 @@
 
 namespace rv::test {
 
-// A Data tab shown alone as a window, with the few accelerators and the
-// command table that the main window gives it in the program.
+// A Data tab shown alone as a window, with the few accelerators, the command
+// table and the owner's part that the main window gives it in the program:
+// every edit it reports is applied to the document and shown.
 class DataTabTest : public ::testing::Test {
  protected:
   Document document;
   std::unique_ptr<DataTab> tab;
   std::vector<int> commands;
+  std::vector<SheetEdit> edits;
   int modifiedSignals = 0;
 
   void SetUp() override {
@@ -36,7 +38,16 @@ class DataTabTest : public ::testing::Test {
     tab->resize(628, 395);
     addShortcut(Qt::Key_F2, [this] { tab->toggleEditMode(); });
     addShortcut(QKeySequence::Copy, [this] { tab->copySelection(); });
-    QObject::connect(tab.get(), &DataTab::modified, [this] { ++modifiedSignals; });
+    QObject::connect(tab.get(), &DataTab::modified, [this] {
+      ++modifiedSignals;
+      document.state.modified = true;
+    });
+    QObject::connect(tab.get(), &DataTab::sheetEdited, [this](const SheetEdit& edit) {
+      edits.push_back(edit);
+      ApplySheetEdit(document.sheet, edit);
+      document.state.modified = true;
+      tab->showSheet();
+    });
     QObject::connect(tab.get(), &DataTab::commandRequested, tab.get(), [this](int id) { dispatch(id); });
     tab->show();
     tab->activateWindow();

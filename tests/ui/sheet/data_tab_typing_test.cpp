@@ -204,5 +204,33 @@ TEST_F(TypingTest, CommitPendingEditStoresTheTextBeingTyped) {
   EXPECT_EQ(cellText(), "425");
 }
 
+TEST_F(TypingTest, EveryChangeReachesTheOwnerOnceAsAnEdit) {
+  type("5");
+  EXPECT_TRUE(edits.empty()) << "typing alone changes no cell";
+  key(Qt::Key_Down);
+  ASSERT_EQ(edits.size(), 1u);
+  const auto* typed = std::get_if<CellTextEntered>(&edits[0]);
+  ASSERT_NE(typed, nullptr);
+  EXPECT_EQ(typed->cell, (CellPosition{0, 0}));
+  EXPECT_EQ(typed->text, "5");
+
+  // A typed text is reported when the keyboard goes elsewhere, and stays as typed.
+  type("6.50");
+  QLineEdit elsewhere(tab.get());
+  elsewhere.show();
+  elsewhere.setFocus();
+  ASSERT_EQ(edits.size(), 2u);
+  EXPECT_EQ(value(1, 0), 6.5);
+  EXPECT_EQ(cellText(), "6.50");
+
+  tab->clearSelection();
+  QApplication::clipboard()->setText("1\t2\r\n");
+  tab->paste();
+  ASSERT_EQ(edits.size(), 4u);
+  EXPECT_EQ(std::get<CellsCleared>(edits[2]).range, (CellRange{1, 0, 1, 0}));
+  EXPECT_EQ(std::get<TextPasted>(edits[3]).start, (CellPosition{1, 0}));
+  EXPECT_EQ(value(1, 1), 2.0);
+}
+
 }  // namespace
 }  // namespace rv::test

@@ -1,0 +1,76 @@
+#include <QApplication>
+#include <QClipboard>
+
+#include "app/main_window.h"
+#include "regress/current_equation.h"
+#include "regress/ui/finished_search.h"
+#include "stats/copy_texts.h"
+#include "stats/ui/statistics_dialog.h"
+#include "widgets/message_dialog.h"
+
+namespace rv {
+
+namespace {
+
+constexpr const char* kSelectToCopyMessage = "First select the equation to copy.";
+constexpr const char* kCannotRecreateMessage = "The selected equation can not be fitted\nto the data on the Data tab.";
+
+// The entry in this row of the list as the Equations tab shows it, best
+// first; nullptr when the row holds none.
+const EquationRecord* EntryInRow(const EquationList& equations, int row) {
+  const std::vector<int> order = equations.sortOrder();
+  if (row < 0 || row >= static_cast<int>(order.size())) return nullptr;
+  return &equations.slot(order[static_cast<size_t>(row)]);
+}
+
+}  // namespace
+
+// A new search replaces the list: nothing is selected or graphed, and the
+// workspace's equation belongs to the old list.
+void MainWindow::searchStarted() {
+  equations_.clear();
+  session_.selectedIndex = -1;
+  session_.graphedIndex = -2;
+  workspace_.lastFittedOrdinal = 0;
+}
+
+// The counts go with the ordinals of the new list: the data file stores them
+// and re-creation reads them.
+void MainWindow::searchFinished(const FinishedSearch& search) {
+  equations_ = search.list;
+  listShape_ = search.shape;
+  document_.pointCount = search.pointCount;
+  document_.columnCount = search.columnCount;
+  session_.graphDrawn = false;
+  document_.state.modified = true;
+}
+
+bool MainWindow::makeSelectedEquationCurrent() {
+  const EquationRecord* chosen = EntryInRow(equations_, session_.selectedIndex);
+  if (chosen == nullptr) return false;
+  const SearchData data = SnapshotWithCounts(document_.sheet.cells, document_.pointCount, document_.columnCount);
+  if (MakeChosenEquationCurrent(workspace_, data, listShape_, *chosen)) return true;
+  // A failed attempt has left a half-built candidate in the workspace.
+  workspace_.lastFittedOrdinal = 0;
+  ShowMessage(QString::fromLatin1(kCannotRecreateMessage), this, MessageKind::Error);
+  return false;
+}
+
+void MainWindow::showStatistics() {
+  if (!makeSelectedEquationCurrent()) return;
+  StatisticsDialog dialog(workspace_, document_, this);
+  statistics_ = &dialog;
+  dialog.exec();
+  statistics_ = nullptr;
+}
+
+void MainWindow::copyEquation() {
+  if (EntryInRow(equations_, session_.selectedIndex) == nullptr) {
+    ShowMessage(QString::fromLatin1(kSelectToCopyMessage), this, MessageKind::Information);
+    return;
+  }
+  if (makeSelectedEquationCurrent())
+    QApplication::clipboard()->setText(QString::fromStdString(CopyCoefficientsText(workspace_)));
+}
+
+}  // namespace rv
