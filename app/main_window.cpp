@@ -202,10 +202,11 @@ void MainWindow::showOutcome(const FileOutcome& outcome) {
 }
 
 void MainWindow::showOptions() {
-  bool showToolTips = toolTipsOption_ != 0;
-  if (!ShowOptionsDialog(this, document_.options, showToolTips)) return;
-  toolTipsOption_ = showToolTips ? 1 : 0;
-  toolTipSwitch_->setShown(showToolTips);
+  const OptionsAnswer answer = ShowOptionsDialog(this, document_.options, toolTipsOption_ != 0);
+  document_.options = answer.options;
+  if (!answer.accepted) return;
+  toolTipsOption_ = answer.showToolTips ? 1 : 0;
+  toolTipSwitch_->setShown(answer.showToolTips);
   // A drawn graph is drawn again with the new colours once the dialog is gone.
   if (session_.graphDrawn) QTimer::singleShot(0, this, [this] { pending_->pressDraw(); });
   document_.state.modified = true;

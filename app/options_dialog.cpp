@@ -32,7 +32,7 @@ QPushButton* DialogButton(const QString& text, int id, int x, QWidget* parent) {
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(DocumentOptions& options, bool showToolTips, QWidget* parent)
+OptionsDialog::OptionsDialog(const DocumentOptions& options, bool showToolTips, QWidget* parent)
     : QDialog(parent), options_(options), tabs_(new QTabWidget(this)) {
   setObjectName(QStringLiteral("OptnDlg"));
   setWindowTitle(QStringLiteral("Options"));
@@ -66,6 +66,8 @@ DocumentOptions OptionsDialog::chosenOptions() const {
 
 bool OptionsDialog::chosenShowToolTips() const { return equationsPage_->showToolTips(); }
 
+int OptionsDialog::chosenColorRow() const { return graphPage_->colorRow(); }
+
 bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == tabs_->tabBar() && event->type() == QEvent::KeyPress && tabs_->currentWidget() == graphPage_) {
     const int key = static_cast<QKeyEvent*>(event)->key();
@@ -77,13 +79,13 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-bool ShowOptionsDialog(QWidget* owner, DocumentOptions& options, bool& showToolTips) {
+OptionsAnswer ShowOptionsDialog(QWidget* owner, const DocumentOptions& options, bool showToolTips) {
   OptionsDialog dialog(options, showToolTips, owner);
   PlaceDialog(&dialog, MainWindowOf(owner));
-  if (dialog.exec() != QDialog::Accepted) return false;
-  options = dialog.chosenOptions();
-  showToolTips = dialog.chosenShowToolTips();
-  return true;
+  if (dialog.exec() == QDialog::Accepted) return {true, dialog.chosenOptions(), dialog.chosenShowToolTips()};
+  OptionsAnswer cancelled{false, options, showToolTips};
+  cancelled.options.colorRow = dialog.chosenColorRow();
+  return cancelled;
 }
 
 }  // namespace rv

@@ -11,30 +11,38 @@ namespace rv {
 class OptionsEquationsPage;
 class OptionsGraphPage;
 
-// The Options dialog ("OptnDlg"): two pages, nothing stored until OK. Only
-// the colour strip's current row is written to the options as soon as it is
-// clicked.
+// The Options dialog ("OptnDlg"): two pages showing the options it was
+// given; it changes nothing itself.
 class OptionsDialog : public QDialog {
   Q_OBJECT
  public:
-  OptionsDialog(DocumentOptions& options, bool showToolTips, QWidget* parent);
+  OptionsDialog(const DocumentOptions& options, bool showToolTips, QWidget* parent);
 
   // The options with the dialog's values, every number clamped to its range.
   DocumentOptions chosenOptions() const;
   bool chosenShowToolTips() const;
+  int chosenColorRow() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  DocumentOptions& options_;
+  const DocumentOptions& options_;
   QTabWidget* tabs_;
   OptionsEquationsPage* equationsPage_;
   OptionsGraphPage* graphPage_;
 };
 
-// Shows the dialog over owner. On OK the options and showToolTips take the
-// dialog's values and the result is true; Cancel leaves them as they were.
-bool ShowOptionsDialog(QWidget* owner, DocumentOptions& options, bool& showToolTips);
+// What the user left in the Options dialog: on OK every option as the dialog
+// shows it; on Cancel the options as they were but for the colour strip's
+// row, which is kept either way.
+struct OptionsAnswer {
+  bool accepted = false;
+  DocumentOptions options;
+  bool showToolTips = true;
+};
+
+// Shows the dialog over owner with these options.
+OptionsAnswer ShowOptionsDialog(QWidget* owner, const DocumentOptions& options, bool showToolTips);
 
 }  // namespace rv

@@ -79,7 +79,7 @@ QPushButton* PageButton(int id, const char* text, QPoint position, QWidget* pare
 
 }  // namespace
 
-OptionsGraphPage::OptionsGraphPage(DocumentOptions& options, QWidget* parent) : QWidget(parent), options_(options) {
+OptionsGraphPage::OptionsGraphPage(const DocumentOptions& options, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("OptnGph"));
   Caption(301, "Graph Options and Colors", {8, 4}, this);
   Caption(306, "Equation Surface", {172, 4}, this);
@@ -113,7 +113,6 @@ OptionsGraphPage::OptionsGraphPage(DocumentOptions& options, QWidget* parent) : 
 
   strip_ = new ColorStrip(this);
   strip_->setCurrentRow(options.colorRow);
-  connect(strip_, &ColorStrip::currentRowChanged, this, [this](int row) { options_.colorRow = row; });
   showColors(options.graphColors, options.shadeSurface);
 }
 
@@ -140,6 +139,7 @@ void OptionsGraphPage::store(DocumentOptions& options) const {
   for (int element = 0; element < kGraphColorElementCount; ++element)
     options.graphColors[static_cast<size_t>(element)] = colorButtons_[static_cast<size_t>(element)]->selection();
   options.shadeSurface = shadeSurface_->isChecked();
+  options.colorRow = colorRow();
 }
 
 }  // namespace rv

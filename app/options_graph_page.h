@@ -15,11 +15,11 @@ class UpDownEdit;
 
 // The Graph page of the Options dialog ("OptnGph"): the sixteen graph colour
 // buttons, Shade Surface, the segment counts of the three planes and the
-// colour strip. The strip's current row is written to the options at once.
+// colour strip. The strip's row is kept also when the dialog is cancelled.
 class OptionsGraphPage : public QWidget {
   Q_OBJECT
  public:
-  OptionsGraphPage(DocumentOptions& options, QWidget* parent);
+  OptionsGraphPage(const DocumentOptions& options, QWidget* parent);
 
   void store(DocumentOptions& options) const;
 
@@ -31,7 +31,6 @@ class OptionsGraphPage : public QWidget {
   void showColors(const std::array<std::int32_t, kGraphColorElementCount>& colors, bool shade);
   void giveCurrentColor(ColorButton* button, GraphColorElement element);
 
-  DocumentOptions& options_;
   std::array<ColorButton*, kGraphColorElementCount> colorButtons_{};
   QCheckBox* shadeSurface_;
   std::array<UpDownEdit*, 3> segments_{};
