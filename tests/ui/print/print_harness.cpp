@@ -8,8 +8,8 @@
 // graph; every report but data prints the equation of ORDINAL, numbered as a
 // search over the file's data and options does, or with 0 or without it the
 // equation the file stores. The
-// graph is drawn over the file's graph variables (else the equation's first
-// two) with the file's colours, without axis labels.
+// graph is drawn as the program draws its printed picture, over the file's
+// graph variables (else the equation's first two) with the file's colours.
 
 #include <QApplication>
 #include <cstdio>
@@ -19,10 +19,10 @@
 #include "files/data_file_io.h"
 #include "files/file_paths.h"
 #include "graph/auto_update.h"
-#include "graph/build_scene.h"
 #include "graph/graph_model.h"
-#include "graph/graph_picture.h"
 #include "graph/graph_selection.h"
+#include "graph/ui/graph_bitmap.h"
+#include "graph/ui/label_glyphs.h"
 #include "print/coefficients_report.h"
 #include "print/data_report.h"
 #include "print/function_report.h"
@@ -63,13 +63,9 @@ rv::FrameBuffer GraphPicture(const rv::FitWorkspace& equation, const rv::Documen
     why = model.message;
     return {};
   }
-  const rv::GlyphSet noLabels;
-  const rv::GraphOptions options = rv::GraphOptionsOf(document.options);
   rv::ViewState view;
   rv::ResetView(view, check.selection.count);
-  rv::FrameBuffer picture = rv::RenderGraphPicture(rv::BuildScene(model.model, options, noLabels), noLabels, view);
-  rv::DrawBorderOutline(picture, options);
-  return picture;
+  return rv::RenderGraphBitmap(model.model, rv::GraphOptionsOf(document.options), rv::LabelGlyphs(), view, equation.text);
 }
 
 }  // namespace
