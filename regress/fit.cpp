@@ -123,7 +123,7 @@ double EvaluateEquation(const FitWorkspace& ws, const double* variables) {
   double sum = c[p];
   for (int j = 0; j < p; ++j) {
     const Term& term = candidate.terms[j];
-    sum += c[j] * TermFunction(term.kind, variables[term.variable], variables[term.variable2], c.data());
+    sum += c[j] * TermFunction(term.kind, variables[term.variable], variables[term.variable2]);
   }
   return BackTransform(candidate.set, sum);
 }

@@ -96,7 +96,7 @@ void AppendTermText(std::string& text, const Term& term, char& letter) {
   if (length > 0) text.append(buffer, static_cast<size_t>(length));
 }
 
-double TermFunction(int kind, double p, double q, const double* c) {
+double TermFunction(int kind, double p, double q) {
   switch (kind) {
     case kTermX: return p;
     case kTermX2: return p * p;
@@ -114,9 +114,6 @@ double TermFunction(int kind, double p, double q, const double* c) {
     case kTermInvExp: return AboveTiny(p) ? 1.0 / std::exp(p) : p;
     case kTermProduct: return p * q;
     case kTermRatio: return q != 0.0 ? p / q : p;
-    case kRationalLinear: return ((c[0] * p + c[2]) / (1.0 - c[1] * q)) / c[0];
-    case kRationalSquare: return ((c[0] * p * p + c[2]) / (1.0 - c[1] * q)) / c[0];
-    case kRationalDenominator: return -c[2] / c[1];
   }
   return p;
 }

@@ -42,8 +42,9 @@ bool TermColumnValue(int kind, double x, double x2, double transformedY, double&
 // coefficient letter; the rational pieces write the letters a, b, c themselves.
 void AppendTermText(std::string& text, const Term& term, char& letter);
 
-// The term evaluated for single values p (its variable) and q (its second
-// variable); the rational pieces need the coefficients a, b, c.
-double TermFunction(int kind, double p, double q, const double* coefficients);
+// An ordinary term evaluated for single values p (its variable) and q (its
+// second variable). The rational pieces have no value of their own: a
+// rational equation is evaluated as a whole.
+double TermFunction(int kind, double p, double q);
 
 }  // namespace rv

@@ -109,12 +109,11 @@ TEST(TermColumns, LogarithmOfOneGivesAnInfiniteReciprocal) {
 }
 
 TEST(TermFunction, ReturnsTheArgumentOutsideItsGuard) {
-  const double none[3] = {0, 0, 0};
-  EXPECT_EQ(TermFunction(kTermRatio, 5.0, 0.0, none), 5.0);
-  EXPECT_EQ(TermFunction(kTermRatio, 5.0, 2.0, none), 2.5);
-  EXPECT_EQ(TermFunction(kTermInvLn, -2.0, 0.0, none), -2.0);
-  EXPECT_EQ(TermFunction(kTermX4, 2.0, 0.0, none), 16.0);
-  EXPECT_EQ(TermFunction(kTermInvExp, 0.0, 0.0, none), 0.0);
+  EXPECT_EQ(TermFunction(kTermRatio, 5.0, 0.0), 5.0);
+  EXPECT_EQ(TermFunction(kTermRatio, 5.0, 2.0), 2.5);
+  EXPECT_EQ(TermFunction(kTermInvLn, -2.0, 0.0), -2.0);
+  EXPECT_EQ(TermFunction(kTermX4, 2.0, 0.0), 16.0);
+  EXPECT_EQ(TermFunction(kTermInvExp, 0.0, 0.0), 0.0);
 }
 
 TEST(EvaluateEquation, TakesARationalEquationAsAWhole) {
