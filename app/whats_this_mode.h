@@ -23,7 +23,6 @@ class WhatsThisMode : public QObject {
   WhatsThisMode(QWidget* mainWindow, std::function<QWidget*()> currentPage);
 
   void enter();
-  bool isActive() const { return active_; }
 
   // The help of the point: its topic, or the message that asks for a control.
   void showHelpAt(const QPoint& globalPosition);

@@ -4,8 +4,6 @@ namespace rv::command {
 
 // Every menu item, accelerator, context-menu item and forwarded button press
 // arrives at the main window as one of these numbers.
-inline constexpr int kEnterPage = 17;  // sent to a tab page when it is shown
-inline constexpr int kLeavePage = 18;  // sent to a tab page before it is hidden
 inline constexpr int kNew = 19;
 inline constexpr int kOpen = 20;
 inline constexpr int kSave = 21;
