@@ -48,15 +48,15 @@ EquationListView::EquationListView(EquationListModel* model, QWidget* parent) : 
   });
 }
 
-void EquationListView::fitEquationColumn() {
+void EquationListView::fitColumns() {
   auto* entries = static_cast<EquationListModel*>(model());
-  int widest = kColumnWidths[EquationListModel::kEquationColumn];
   const QFontMetrics metrics(font());
-  for (int row = 0; row < entries->rowCount(); ++row) {
-    const QString text = entries->index(row, EquationListModel::kEquationColumn).data().toString();
-    widest = std::max(widest, metrics.horizontalAdvance(text) + kTextMargin);
+  for (int column : {EquationListModel::kOrdinalColumn, EquationListModel::kEquationColumn}) {
+    int widest = kColumnWidths[column];
+    for (int row = 0; row < entries->rowCount(); ++row)
+      widest = std::max(widest, metrics.horizontalAdvance(entries->index(row, column).data().toString()) + kTextMargin);
+    setColumnWidth(column, widest);
   }
-  setColumnWidth(EquationListModel::kEquationColumn, widest);
 }
 
 int EquationListView::selectedRow() const {

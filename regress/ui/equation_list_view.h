@@ -16,9 +16,11 @@ class EquationListView : public QTableView {
 
   explicit EquationListView(EquationListModel* model, QWidget* parent = nullptr);
 
-  // After the entries changed: the equation column is made wide enough for
-  // the longest equation.
-  void fitEquationColumn();
+  // After the entries changed: the ordinal and equation columns are made
+  // wide enough for their longest text. The data file's fixed fields cut an
+  // ordinal's text to 8 characters and an equation to 128; the list shows
+  // both whole, however long.
+  void fitColumns();
   int selectedRow() const;
   void selectRow(int row);
 

@@ -1,5 +1,6 @@
 #include "regress/ui/equations_tab.h"
 
+#include <QHeaderView>
 #include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
@@ -30,15 +31,17 @@ constexpr struct {
                     {"Copy", command::kCopy},
                     {"Help", command::kHelpTopics}};
 
-// The headings above the list, where the list's own area begins at x = 92.
+// The headings above the list, where the list's own area begins at x = 92:
+// each this far into its column, and a separator where each of the first
+// two columns ends, so they follow a column widened for a long ordinal.
 constexpr int kListLeft = 92;
 constexpr int kListTop = 24;
 constexpr struct {
   const char* text;
-  int x;
-} kHeadings[] = {{"Rsq", 102}, {"No", 181}, {"Equation", 221}};
+  int column;
+  int inset;
+} kHeadings[] = {{"Rsq", 0, 10}, {"No", 1, 21}, {"Equation", 2, 5}};
 constexpr int kHeadingTop = 6;
-constexpr int kSeparators[] = {160, 216};
 
 constexpr QRect kButtonPlaces[] = {{5, 4, 80, 20}, {5, 24, 80, 20}, {5, 44, 80, 20}};
 constexpr QPoint kStatusLinesPlace(7, 70);
@@ -85,6 +88,8 @@ EquationsTab::EquationsTab(EquationsTabContext context, QWidget* parent) : QWidg
     if (!searching_) showStatistics();
   });
   connect(list_, &EquationListView::contextMenuAt, this, &EquationsTab::showContextMenu);
+  // The headings follow the columns' widths.
+  connect(list_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { update(); });
 
   progressTimer_ = new QTimer(this);
   progressTimer_->setObjectName(QStringLiteral("ProgressTimer"));
@@ -196,7 +201,7 @@ void EquationsTab::finishSearch(SearchOutcome outcome) {
   emit searchFinished(report_);
   report_.list.clear();
   model_->showEntries();
-  list_->fitEquationColumn();
+  list_->fitColumns();
   selectRow(context_.equations.empty() ? -1 : 0);
   if (list_->isVisible()) list_->setFocus();
   context_.status.setPaneText(2, CountText(outcome.candidateCount));
@@ -209,7 +214,7 @@ void EquationsTab::reloadList(int selectedRow) {
   }
   statusLines_->clear();
   model_->showEntries();
-  list_->fitEquationColumn();
+  list_->fitColumns();
   selectRow(selectedRow);
 }
 
@@ -249,13 +254,19 @@ void EquationsTab::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // The list's frame moves its columns right by the frame's width.
   const int shift = list_->x() + list_->frameWidth() - kListLeft;
+  const auto columnLeft = [this, shift](int column) {
+    int x = kListLeft + shift;
+    for (int before = 0; before < column; ++before) x += list_->columnWidth(before);
+    return x;
+  };
   painter.setPen(palette().color(QPalette::WindowText));
   const int textHeight = kListTop - kHeadingTop;
   for (const auto& heading : kHeadings)
-    painter.drawText(QRect(heading.x + shift, kHeadingTop, 100, textHeight), Qt::AlignLeft | Qt::AlignTop,
-                     QString::fromLatin1(heading.text));
+    painter.drawText(QRect(columnLeft(heading.column) + heading.inset, kHeadingTop, 100, textHeight),
+                     Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(heading.text));
   painter.setPen(palette().color(QPalette::Mid));
-  for (int x : kSeparators) painter.drawLine(x + shift, kHeadingTop - 2, x + shift, kListTop - 2);
+  for (int column : {1, 2})
+    painter.drawLine(columnLeft(column), kHeadingTop - 2, columnLeft(column), kListTop - 2);
 }
 
 void EquationsTab::resizeEvent(QResizeEvent*) {

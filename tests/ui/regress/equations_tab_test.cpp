@@ -94,5 +94,23 @@ TEST_F(EquationsTabTest, TheListsContextMenuRaisesItsCommands) {
   EXPECT_GT(rows(), 0);
 }
 
+// The data file's fields cut an ordinal to 8 characters and an equation to
+// 128; the list shows both whole, its columns as wide as they need.
+TEST_F(EquationsTabTest, TheListShowsLongOrdinalsAndEquationsWhole) {
+  startedWindow();
+  std::string longText = "Y = a";
+  while (longText.size() < 200) longText += " + b/X1";
+  window->equations().setSingleEntry(MakeEquationRecord(0.5, 626118126, longText));
+  window->session().selectedIndex = 0;
+  window->runCommand(command::kShowEquations);
+  tab().reloadList(0);
+  ASSERT_EQ(rows(), 1);
+  EXPECT_EQ(shown(0, EquationListModel::kOrdinalColumn), "626118126");
+  EXPECT_EQ(shown(0, EquationListModel::kEquationColumn).toStdString(), longText);
+  const QFontMetrics metrics(tab().list()->font());
+  for (int column : {EquationListModel::kOrdinalColumn, EquationListModel::kEquationColumn})
+    EXPECT_GT(tab().list()->columnWidth(column), metrics.horizontalAdvance(shown(0, column))) << column;
+}
+
 }  // namespace
 }  // namespace rv::test
