@@ -13,7 +13,9 @@
 namespace {
 
 // The first argument names a data file to open; one that is not an existing
-// file is ignored.
+// file is ignored. The name opens whatever its first character: a rule that
+// it begin with a quotation mark or a capital letter only made sense for
+// drive letters, and would refuse the lower-case paths usual here.
 std::optional<std::string> CommandLineFile(const QStringList& arguments) {
   if (arguments.size() < 2 || !QFileInfo(arguments[1]).isFile()) return std::nullopt;
   return QFile::encodeName(arguments[1]).toStdString();

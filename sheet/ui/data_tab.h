@@ -120,9 +120,10 @@ class DataTab : public QWidget {
   CellPosition current_;
   bool replaceOnFirstKey_ = true;
   bool editMode_ = false;
-  // The entry line holds text typed since the cell was entered; only such
-  // text is committed, so walking over cells never rounds their values to
-  // the eleven decimals they display.
+  // The entry line holds text typed since the cell was entered or last
+  // committed. A cell is committed only when its text was edited, not each
+  // time the current cell changes: storing the shown text back would round
+  // a value to the eleven decimals it displays.
   bool entryEdited_ = false;
   RangeSelection selection_;
   DragKind drag_ = DragKind::None;
