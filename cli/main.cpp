@@ -24,9 +24,11 @@ constexpr Command kCommands[] = {
     {"stats", rv::cli::RunStatsCommand, "stats  FILE [--ordinal K] [--max-terms M] [--sets ...] [--json]"},
     {"code", rv::cli::RunCodeCommand, "code   FILE [--ordinal K] [--max-terms M] [--sets ...] --lang basic|c|cpp|fortran"},
     {"convert", rv::cli::RunConvertCommand, "convert IN OUT   (.csv/.tsv <-> .rvd)"},
+#ifdef REGROVANTIS_GRAPH_COMMAND
     {"graph", rv::cli::RunGraphCommand,
      "graph  FILE [--ordinal K] [--max-terms M] [--sets ...] --vars X1[,X2] [--angles H,V]\n"
      "                         [--size N] (--out PICTURE.png | --data)"},
+#endif
 };
 
 // A command whose output could not be written has failed, whatever it
