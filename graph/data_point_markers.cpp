@@ -1,5 +1,7 @@
 #include "graph/data_point_markers.h"
 
+#include <cmath>
+
 #include "sheet/point_count.h"
 
 namespace rv {
