@@ -10,6 +10,12 @@ namespace rv {
 inline constexpr int kMaxCandidateTerms = 19;               // plus the constant
 inline constexpr int kMaxCandidateColumns = kMaxCandidateTerms + 1;
 
+// More coefficients than points have no single solution: such a fit passes
+// through every point by accident of the elimination and its R squared of 1
+// says nothing, so it never enters the list. As many coefficients as points
+// (a line through two points) is an exact fit and may.
+inline constexpr bool CanEnterList(int coefficientCount, int pointCount) { return coefficientCount <= pointCount; }
+
 // One candidate equation: its set (the Y form) and its term columns in
 // column order; the constant column follows the terms.
 struct Candidate {

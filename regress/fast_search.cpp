@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -148,6 +149,7 @@ class FastSearch {
   template <class Offer>
   void examineRationals(const Segment& segment, const EntryBound& bound, FitWorkspace& workspace, Offer& offer) {
     WalkSegment(shape_, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
+      if (!CanEnterList(candidate.termCount + 1, data_.pointCount)) return;
       BuildCandidate(workspace, data_, candidate);
       if (!FitCandidate(workspace, ordinal)) return;
       const double rSquared = ScoreCandidate(workspace);
@@ -160,6 +162,8 @@ class FastSearch {
                     ColumnStamp& stamp, std::array<EntryTest, kSetCount>& tests, Offer& offer) {
     const KindPass& pass = segment.pass;
     const VariableBlock& block = segment.block;
+    const int coefficients = (block.m - 1) * pass.engine + std::popcount(block.last) + 1;
+    if (!CanEnterList(coefficients, data_.pointCount)) return;
     // A two-variable kind on the last variable has no second variable: every
     // candidate of the block faults.
     for (int k = 0; k < pass.engine; ++k)

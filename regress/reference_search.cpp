@@ -19,6 +19,7 @@ SearchOutcome RunReferenceSearch(const SearchData& data, const SearchShape& shap
     for (const Segment& segment : sequence.segmentsBetween(range.first, range.first + range.count - 1)) {
       if (monitor.stopRequested()) break;
       WalkSegment(shape, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
+        if (!CanEnterList(candidate.termCount + 1, data.pointCount)) return;
         BuildCandidate(workspace, data, candidate);
         if (!FitCandidate(workspace, ordinal)) return;
         const double rSquared = ScoreCandidate(workspace);

@@ -129,6 +129,8 @@ std::vector<LiteralEntry> LiteralSearch(const SearchData& data, const SearchShap
   double threshold = 0.0;
   for (const Segment& segment : CandidateSequence(shape).segmentsBetween(1, CountCandidates(shape))) {
     WalkSegment(shape, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
+      // More coefficients than points: no single fit, never listed.
+      if (candidate.termCount + 1 > data.pointCount) return;
       const LiteralFit fit = LiteralFitCandidate(data, candidate);
       if (!fit.accepted || !(fit.rSquared > threshold)) return;
       size_t slot = slots.size();

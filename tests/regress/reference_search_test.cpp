@@ -54,6 +54,25 @@ TEST(ReferenceSearch, InsertsMoreThanAThousandTimesAndKeepsTheBest) {
   EXPECT_EQ(outcome.list.size(), 1000);
 }
 
+TEST(ReferenceSearch, ListsNoEquationWithMoreCoefficientsThanPoints) {
+  const SearchData two = testing::TwoPointSheet();
+  const SearchData three = testing::SheetFromRows({{1.0, 2.0, 5.0}, {3.0, 4.0, 7.0}, {4.0, 5.5, 6.0}});
+  for (const SearchData& data : {two, three}) {
+    const SearchShape shape = ShapeFor(data, 5);
+    SearchMonitor monitor;
+    const SearchOutcome outcome = RunReferenceSearch(data, shape, monitor);
+    ASSERT_FALSE(outcome.list.empty());
+    bool exactFitListed = false;
+    for (int slot = 0; slot < outcome.list.size(); ++slot) {
+      const Candidate candidate = CandidateAt(shape, outcome.list.slot(slot).ordinal);
+      EXPECT_LE(candidate.termCount + 1, data.pointCount) << EquationText(candidate);
+      exactFitListed |= candidate.termCount + 1 == data.pointCount && outcome.list.slot(slot).rSquared > 0.999999;
+    }
+    // An exact fit with as many coefficients as points is still listed.
+    EXPECT_TRUE(exactFitListed) << data.pointCount;
+  }
+}
+
 TEST(ReferenceSearch, AnnouncesEachEnabledSetAndStopsWhenAsked) {
   const SearchData data = testing::SmoothLawSheet();
   const SearchShape shape = ShapeFor(data, 3, {false, true, false, false, true, false});
@@ -85,6 +104,22 @@ TEST(RecreateEquation, RebuildsTheListedEquationWithoutTouchingTheList) {
   }
   EXPECT_FALSE(RecreateEquation(ws, data, shape, 0));
   EXPECT_FALSE(RecreateEquation(ws, data, shape, CountCandidates(shape) + 1));
+}
+
+TEST(RecreateEquation, RefusesAnEquationThatWouldReadAnEmptiedCell) {
+  SearchData data = testing::SmoothLawSheet();
+  const SearchShape shape = ShapeFor(data, 3);
+  std::int64_t ordinal = 1;
+  while (EquationText(CandidateAt(shape, ordinal)) != "Y = aX1 + b") ++ordinal;
+  FitWorkspace ws;
+  ASSERT_TRUE(RecreateEquation(ws, data, shape, ordinal));
+  // The counts stay those of the search, as a data file keeps them.
+  data.values[4][1] = EmptyValue;
+  EXPECT_FALSE(RecreateEquation(ws, data, shape, ordinal));
+  // A variable the equation does not read may be emptied.
+  data.values[4][1] = 1.5;
+  data.values[4][2] = EmptyValue;
+  EXPECT_TRUE(RecreateEquation(ws, data, shape, ordinal));
 }
 
 }  // namespace
