@@ -26,7 +26,9 @@ FitWorkspace StoredEquation(const InputFile& input, const std::string& path) {
   const SearchShape shape = MakeSearchShape(data, document.options);
   if (data.pointCount < 2 || record->ordinal < 1 || record->ordinal > CountCandidates(shape))
     throw CliError("the equation stored in '" + path + "' does not fit its data: give --ordinal K", 1);
-  return Recreate(data, shape, record->ordinal);
+  FitWorkspace workspace;
+  if (!RecreateEquation(workspace, data, shape, record->ordinal)) throw CliError(kCannotRecreateMessage, 1);
+  return workspace;
 }
 
 }  // namespace

@@ -192,6 +192,19 @@ TEST_F(EquationCommands, UseTheEquationADataFileStores) {
   EXPECT_NE(chosen.out.find("\n  11\t"), std::string::npos);
   EXPECT_EQ(RunTool({"stats", paths.back(), "--sets", "1"}).status, 2);
 
+  // X1 emptied among the stored points after the search: the stored equation
+  // would fit the number that marks an empty cell.
+  document.sheet.cell(4, 1) = EmptyValue;
+  paths.push_back(folder + "/emptied.rvd");
+  ASSERT_EQ(StoreDataFile(paths.back(), EncodeDataFile(document, session)).failure, StoreFailure::None);
+  for (const std::vector<std::string>& command : {std::vector<std::string>{"stats", paths.back()},
+                                                    std::vector<std::string>{"code", paths.back(), "--lang", "c"}}) {
+    const ToolResult emptied = RunTool(command);
+    EXPECT_EQ(emptied.status, 1) << command[0];
+    EXPECT_EQ(emptied.err, "The selected equation can not be fitted\nto the data on the Data tab.\n") << command[0];
+    EXPECT_TRUE(emptied.out.empty());
+  }
+
   const ToolResult none = RunTool({"stats", std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.rvd"});
   EXPECT_EQ(none.status, 1);
   EXPECT_NE(none.err.find("stores no selected equation"), std::string::npos) << none.err;
