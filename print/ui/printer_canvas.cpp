@@ -25,29 +25,34 @@ PrinterCanvas::~PrinterCanvas() {
   if (isOpen()) endJob();
 }
 
+QPrinter* PrinterCanvas::printerFor(const QString& name) {
+  if (QPrinter* kept = properties_.keptPrinter(name)) return kept;
+  ownPrinter_ = NewPrinter(name);
+  return ownPrinter_.get();
+}
+
 QPrinter* PrinterCanvas::openPrinter(const PrintJobSetup& setup) {
   const QString name = QString::fromStdString(setup.printer);
   if (name == QLatin1String(kPrintToPdf)) {
-    pdfPath_ = choosePdfPath_ ? choosePdfPath_(owner_, suggestedPdfPath_) : QString();
-    if (pdfPath_.isEmpty()) return nullptr;
-    ownPrinter_ = NewPrinter(name);
-    ownPrinter_->setOutputFileName(pdfPath_);
-    return ownPrinter_.get();
+    const QString path = choosePdfPath_ ? choosePdfPath_(owner_, suggestedPdfPath_) : QString();
+    if (path.isEmpty()) return nullptr;
+    QPrinter* printer = printerFor(name);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    return printer;
   }
   if (QPrinterInfo::printerInfo(name).isNull()) {
     fail(kCannotCreateDeviceMessage);
     return nullptr;
   }
-  if (QPrinter* kept = properties_.keptPrinter(name)) {
-    kept->setPrinterName(name);
-    return kept;
-  }
-  ownPrinter_ = NewPrinter(name);
-  if (!ownPrinter_->isValid()) {
+  QPrinter* printer = printerFor(name);
+  // Naming the printer again would set its options back to the printer's defaults.
+  if (printer->printerName() != name) printer->setPrinterName(name);
+  if (!printer->isValid()) {
     fail(kCannotCreateDeviceMessage);
     return nullptr;
   }
-  return ownPrinter_.get();
+  return printer;
 }
 
 bool PrinterCanvas::beginJob(const PrintJobSetup& setup) {

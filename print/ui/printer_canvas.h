@@ -49,10 +49,10 @@ class PrinterCanvas : public PageCanvas {
   // Whether anything created for a job is still held: after a job ends, or
   // fails to start, nothing is.
   bool holdsJob() const { return painter_ || ownPrinter_ || printer_; }
-  // The PDF file of the last job started on "Print to PDF".
-  QString pdfPath() const { return pdfPath_; }
 
  private:
+  // The printer kept with its properties, or one this job creates.
+  QPrinter* printerFor(const QString& name);
   QPrinter* openPrinter(const PrintJobSetup& setup);
   bool fail(const char* message);
   void release();
@@ -62,7 +62,6 @@ class PrinterCanvas : public PageCanvas {
   QWidget* owner_;
   QString suggestedPdfPath_;
   PdfPathChooser choosePdfPath_;
-  QString pdfPath_;
 
   std::unique_ptr<QPrinter> ownPrinter_;  // a printer this job created
   QPrinter* printer_ = nullptr;           // ownPrinter_ or a kept one

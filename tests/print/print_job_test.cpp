@@ -30,19 +30,6 @@ TEST(PrintJobFonts, HeightsGrowWithTheFontSizeWithinTheirClamps) {
   EXPECT_EQ(JobFontHeightsFor(1'000'000'000).body, 120);
 }
 
-TEST(PrintJobFonts, TheJobHasTheChosenFaceForBodyAndTitlesAndFixedFacesElsewhere) {
-  PrintSettings settings;
-  settings.fontFace = "Times New Roman";
-  settings.fontSize = 10;
-  const JobFonts fonts = JobFontsFor(settings);
-  EXPECT_EQ(FontOf(fonts, PrintFont::Footer), (PrintFontSpec{"Arial", 32, false}));
-  EXPECT_EQ(FontOf(fonts, PrintFont::Body), (PrintFontSpec{"Times New Roman", 40, false}));
-  EXPECT_EQ(FontOf(fonts, PrintFont::Title1), (PrintFontSpec{"Times New Roman", 60, false}));
-  EXPECT_EQ(FontOf(fonts, PrintFont::Title2), (PrintFontSpec{"Times New Roman", 50, false}));
-  EXPECT_EQ(FontOf(fonts, PrintFont::ChartCaption), (PrintFontSpec{"Tahoma", 80, false}));
-  EXPECT_EQ(FontOf(fonts, PrintFont::ChartCaptionVertical), (PrintFontSpec{"Tahoma", 80, true}));
-}
-
 TEST(PrintSettingsClamps, CopiesAndTypedFontSizesStayInRange) {
   EXPECT_EQ(ClampCopies(0), 1);
   EXPECT_EQ(ClampCopies(-4), 1);
@@ -53,21 +40,6 @@ TEST(PrintSettingsClamps, CopiesAndTypedFontSizesStayInRange) {
   EXPECT_EQ(ClampTypedFontSize(1), 1);
   EXPECT_EQ(ClampTypedFontSize(48), 48);
   EXPECT_EQ(ClampTypedFontSize(5'000'000'000LL), kMaxTypedFontSize);
-}
-
-TEST(PrintJobPages, GeometryOfBothOrientations) {
-  const PageGeometry portrait = PageGeometryFor(false);
-  EXPECT_EQ(portrait.width, 2550);
-  EXPECT_EQ(portrait.height, 3300);
-  EXPECT_EQ(portrait.titleCentre, 1275);
-  EXPECT_EQ(portrait.footerY, 3120);
-  EXPECT_EQ(portrait.pageNumberRight, 2400);
-  const PageGeometry landscape = PageGeometryFor(true);
-  EXPECT_EQ(landscape.width, 3300);
-  EXPECT_EQ(landscape.height, 2550);
-  EXPECT_EQ(landscape.titleCentre, 1575);
-  EXPECT_EQ(landscape.footerY, 2400);
-  EXPECT_EQ(landscape.pageNumberRight, 3120);
 }
 
 TEST(PrintJobPages, TheFooterPrintsThePathOfANamedSheetAndThePageNumber) {
@@ -120,7 +92,7 @@ TEST(PrintJobPages, TheDeviceIsOpenedWithTheSettings) {
   RecordingCanvas canvas;
   PrintSettings settings = Settings(9, true);
   settings.copies = 3;
-  settings.fontFace = "Arial";
+  settings.fontFace = "Times New Roman";
   PrintJob job = MakePrintJob(canvas, settings, DocumentState{});
   ASSERT_TRUE(BeginPrintJob(job));
   EndPrintJob(job);
@@ -128,7 +100,12 @@ TEST(PrintJobPages, TheDeviceIsOpenedWithTheSettings) {
   EXPECT_EQ(canvas.setup.documentName, "Regrovantis Report");
   EXPECT_TRUE(canvas.setup.landscape);
   EXPECT_EQ(canvas.setup.copies, 3);
-  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Body), (PrintFontSpec{"Arial", 36, false}));
+  // Body and titles in the chosen face; the footer and the chart captions fixed.
+  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Body), (PrintFontSpec{"Times New Roman", 36, false}));
+  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Title1), (PrintFontSpec{"Times New Roman", 54, false}));
+  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Title2), (PrintFontSpec{"Times New Roman", 45, false}));
+  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Footer), (PrintFontSpec{"Arial", 32, false}));
+  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::ChartCaptionVertical), (PrintFontSpec{"Tahoma", 80, true}));
 }
 
 }  // namespace

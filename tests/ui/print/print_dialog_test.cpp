@@ -17,7 +17,6 @@
 #include "widgets/control_id.h"
 #include "widgets/print_settings_controls.h"
 #include "widgets/resource_pictures.h"
-#include "widgets/up_down_edit.h"
 
 namespace rv::testing {
 namespace {
@@ -128,24 +127,6 @@ TEST_F(PrintDialogTest, PrintReportsTheChoicesWithTypedNumbersAsTheyAreRead) {
   EXPECT_EQ(chosen.fontSize, 72);  // typed sizes beyond the up-down's range stand
   type(110, QStringLiteral("two"));
   EXPECT_EQ(dialog->chosenSettings().copies, 1);
-}
-
-TEST_F(PrintDialogTest, TheUpDownsStayWithinTheirRanges) {
-  settings.fontSize = 48;
-  settings.copies = 1;
-  open();
-  auto* size = dialog->controls()->fontSizeBox();
-  size->stepBy(1);
-  EXPECT_EQ(size->text(), QStringLiteral("48"));
-  type(103, QStringLiteral("1"));
-  size->stepBy(1);
-  EXPECT_EQ(size->text(), QStringLiteral("3"));
-  auto* copies = dialog->controls()->copiesBox();
-  copies->stepBy(-1);
-  EXPECT_EQ(copies->text(), QStringLiteral("1"));
-  type(110, QStringLiteral("99"));
-  copies->stepBy(1);
-  EXPECT_EQ(copies->text(), QStringLiteral("99"));
 }
 
 TEST_F(PrintDialogTest, TheOrientationPictureFollowsTheButtons) {

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdlib>
@@ -180,6 +182,19 @@ TEST_F(PrinterCanvasTest, DecliningThePdfFileNamePrintsNothingAndSaysNothing) {
   EXPECT_EQ(asked, 1);
   EXPECT_FALSE(canvas.holdsJob());
   EXPECT_TRUE(answers.dialogNames().isEmpty());
+}
+
+TEST_F(PrinterCanvasTest, AJobUsesThePrinterKeptWithItsPropertiesAndLeavesItKept) {
+  ModalAnswers answers;
+  answers.then([](QWidget* shown) { qobject_cast<QDialog*>(shown)->accept(); });
+  ASSERT_TRUE(properties.edit(QStringLiteral("Print to PDF"), nullptr));
+  QPrinter* kept = properties.keptPrinter(QStringLiteral("Print to PDF"));
+  ASSERT_NE(kept, nullptr);
+  const QString path = pathOf(QStringLiteral("kept.pdf"));
+  printToPdf(path, [&](PageCanvas& canvas) { PrintDataReport(canvas, PdfSettings(), FilledDocument(2, 2)); });
+  EXPECT_EQ(kept->outputFileName(), path);
+  EXPECT_EQ(properties.keptPrinter(QStringLiteral("Print to PDF")), kept);
+  EXPECT_EQ(ReadPdfText(path).pages.size(), 1u);
 }
 
 TEST(PageFont, WindowsFacesResolveToTheirMetricCompatibleFacesAtTheirCellHeight) {
