@@ -91,7 +91,6 @@ PrintDialog::PrintDialog(PrintDialogKind kind, const PrintSettings& settings, Pr
   connect(print, &QPushButton::clicked, this, &QDialog::accept);
   connect(propertiesButton, &QPushButton::clicked, this, &PrintDialog::editProperties);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(controls_, &PrintSettingsControls::printerSelected, this, &PrintDialog::showStatus);
   connect(controls_, &PrintSettingsControls::orientationChanged, this, [this] { update(); });
 
   controls_->setPrinters(std::move(printers), QString::fromStdString(settings.printer));
@@ -100,6 +99,7 @@ PrintDialog::PrintDialog(PrintDialogKind kind, const PrintSettings& settings, Pr
   controls_->setCopies(settings.copies);
   controls_->setLandscape(settings.landscape);
   showStatus(controls_->selectedPrinter());
+  connect(controls_, &PrintSettingsControls::printerSelected, this, &PrintDialog::showStatus);
   controls_->printerList()->setFocus();
   PlaceDialog(this, owner);
 }
