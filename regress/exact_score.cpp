@@ -4,51 +4,15 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 
+#include "regress/lane_back_transform.h"
+#include "regress/vector_lanes.h"
 #include "regress/y_form.h"
 
 namespace rv {
 
 namespace {
-
-// N doubles handled by one instruction. Each lane is an ordinary IEEE
-// operation, so results match the scalar code bit for bit whatever the
-// width; -ffp-contract=off keeps products and sums apart. The helpers are
-// always inlined into the kernel of their instruction set, so no vector ever
-// crosses a call (hence no ABI concern).
-#pragma GCC diagnostic ignored "-Wpsabi"
-template <int N>
-struct LanesOf;
-template <>
-struct LanesOf<2> {
-  typedef double type __attribute__((vector_size(16)));
-};
-template <>
-struct LanesOf<4> {
-  typedef double type __attribute__((vector_size(32)));
-};
-template <>
-struct LanesOf<8> {
-  typedef double type __attribute__((vector_size(64)));
-};
-
-template <int N>
-struct Simd {
-  using Lanes = typename LanesOf<N>::type;
-  [[gnu::always_inline]] static Lanes load(const double* from) {
-    Lanes lanes;
-    std::memcpy(&lanes, from, sizeof lanes);
-    return lanes;
-  }
-  [[gnu::always_inline]] static void store(double* to, Lanes lanes) { std::memcpy(to, &lanes, sizeof lanes); }
-  [[gnu::always_inline]] static Lanes broadcast(double value) {
-    Lanes lanes;
-    for (int i = 0; i < N; ++i) lanes[i] = value;
-    return lanes;
-  }
-};
 
 constexpr int kPointBlock = 8;  // points whose fitted values are computed together
 
@@ -85,35 +49,30 @@ template <int N>
   }
 }
 
-// A sum of non-negative terms rounded in any order is within 2 n u of the
-// exact sum (u = 2^-53, n <= 99 points), so a partial sum taken in scoring
-// order, shrunk by this factor, never exceeds the residual sum taken in
-// point order.
-constexpr double kReorderMargin = 1.0 - 1e-13;
-
 class ResidualSum {
  public:
-  explicit ResidualSum(const EntryTest& test) : limit_(test.residualLimit) {}
+  ResidualSum(const EntryTest& test, double partial) : test_(test), partial_(partial) {}
   // Adds one squared residual; true once the candidate is ruled out.
   [[gnu::always_inline]] bool addRulesOut(double square) {
     partial_ += square;
-    return partial_ * kReorderMargin >= limit_ && partial_ <= std::numeric_limits<double>::max();
+    return test_.rulesOut(partial_);
   }
 
  private:
-  double limit_;
-  double partial_ = 0.0;
+  const EntryTest& test_;
+  double partial_;
 };
 
 template <int N, int Set>
 [[gnu::always_inline]] inline bool Score(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
-                                         const EntryTest& test, ScoreScratch& s, double& rSquared) {
+                                         const EntryTest& test, ResidualStart from, ScoreScratch& s,
+                                         double& rSquared) {
   using V = Simd<N>;
   constexpr int kVectors = kPointBlock / N;
   const int n = bank.pointCount();
   const double* observed = scoring.observed.data();
-  ResidualSum sum(test);
-  for (int start = 0; start < n; start += kPointBlock) {
+  ResidualSum sum(test, from.partial);
+  for (int start = from.point; start < n; start += kPointBlock) {
     typename V::Lanes fitted[kVectors];
     for (int b = 0; b < kVectors; ++b) fitted[b] = V::broadcast(0.0);
     for (int j = 0; j < m; ++j) {
@@ -124,13 +83,7 @@ template <int N, int Set>
     const int end = std::min(n, start + kPointBlock);
     if constexpr (Set == kSetY || Set == kSetReciprocal) {
       for (int b = 0; b < kVectors; ++b) {
-        typename V::Lanes estimate = fitted[b];
-        if constexpr (Set == kSetReciprocal) {
-          // BackTransform of "1/Y =", lane by lane.
-          const typename V::Lanes magnitude = estimate < V::broadcast(0.0) ? -estimate : estimate;
-          estimate = magnitude > V::broadcast(1e-20) ? V::broadcast(1.0) / estimate : estimate;
-        }
-        const typename V::Lanes d = V::load(observed + start + b * N) - estimate;
+        const typename V::Lanes d = V::load(observed + start + b * N) - CheapBackTransform<N, Set>(fitted[b]);
         V::store(s.squares + start + b * N, d * d);
       }
       for (int i = start; i < end; ++i)
@@ -151,37 +104,49 @@ template <int N, int Set>
   return rSquared > test.threshold;
 }
 
+// Solves first unless a batch has solved the candidate already.
 template <int N>
 [[gnu::always_inline]] inline bool SolveAndScore(const ColumnBank& bank, const SetScoring& scoring, const int* ids,
-                                                 int m, const EntryTest& test, ScoreScratch& s, double& rSquared) {
-  Solve<N>(bank, scoring, ids, m, s);
+                                                 int m, const EntryTest& test, bool solve, ResidualStart from,
+                                                 ScoreScratch& s, double& rSquared) {
+  if (solve) Solve<N>(bank, scoring, ids, m, s);
   switch (scoring.set) {
-    case kSetY: return Score<N, kSetY>(bank, scoring, ids, m, test, s, rSquared);
-    case kSetReciprocal: return Score<N, kSetReciprocal>(bank, scoring, ids, m, test, s, rSquared);
-    case kSetSquare: return Score<N, kSetSquare>(bank, scoring, ids, m, test, s, rSquared);
-    case kSetCube: return Score<N, kSetCube>(bank, scoring, ids, m, test, s, rSquared);
-    case kSetLog: return Score<N, kSetLog>(bank, scoring, ids, m, test, s, rSquared);
-    case kSetExp: return Score<N, kSetExp>(bank, scoring, ids, m, test, s, rSquared);
+    case kSetY: return Score<N, kSetY>(bank, scoring, ids, m, test, from, s, rSquared);
+    case kSetReciprocal: return Score<N, kSetReciprocal>(bank, scoring, ids, m, test, from, s, rSquared);
+    case kSetSquare: return Score<N, kSetSquare>(bank, scoring, ids, m, test, from, s, rSquared);
+    case kSetCube: return Score<N, kSetCube>(bank, scoring, ids, m, test, from, s, rSquared);
+    case kSetLog: return Score<N, kSetLog>(bank, scoring, ids, m, test, from, s, rSquared);
+    case kSetExp: return Score<N, kSetExp>(bank, scoring, ids, m, test, from, s, rSquared);
   }
   return false;
 }
 
 // One copy of the kernel per instruction set; the processor decides which runs.
 __attribute__((target("avx512f"))) bool SolveAndScoreAvx512(const ColumnBank& bank, const SetScoring& scoring,
-                                                           const int* ids, int m, const EntryTest& test,
-                                                           ScoreScratch& s, double& rSquared) {
-  return SolveAndScore<8>(bank, scoring, ids, m, test, s, rSquared);
+                                                           const int* ids, int m, const EntryTest& test, bool solve,
+                                                           ResidualStart from, ScoreScratch& s, double& rSquared) {
+  return SolveAndScore<8>(bank, scoring, ids, m, test, solve, from, s, rSquared);
 }
 
 __attribute__((target("avx2"))) bool SolveAndScoreAvx2(const ColumnBank& bank, const SetScoring& scoring,
-                                                       const int* ids, int m, const EntryTest& test, ScoreScratch& s,
-                                                       double& rSquared) {
-  return SolveAndScore<4>(bank, scoring, ids, m, test, s, rSquared);
+                                                       const int* ids, int m, const EntryTest& test, bool solve,
+                                                       ResidualStart from, ScoreScratch& s, double& rSquared) {
+  return SolveAndScore<4>(bank, scoring, ids, m, test, solve, from, s, rSquared);
 }
 
 bool SolveAndScoreSse2(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
-                       const EntryTest& test, ScoreScratch& s, double& rSquared) {
-  return SolveAndScore<2>(bank, scoring, ids, m, test, s, rSquared);
+                       const EntryTest& test, bool solve, ResidualStart from, ScoreScratch& s, double& rSquared) {
+  return SolveAndScore<2>(bank, scoring, ids, m, test, solve, from, s, rSquared);
+}
+
+bool Dispatch(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m, const EntryTest& test,
+              VectorWidth width, bool solve, ResidualStart from, ScoreScratch& s, double& rSquared) {
+  switch (width) {
+    case VectorWidth::Avx512: return SolveAndScoreAvx512(bank, scoring, ids, m, test, solve, from, s, rSquared);
+    case VectorWidth::Avx2: return SolveAndScoreAvx2(bank, scoring, ids, m, test, solve, from, s, rSquared);
+    case VectorWidth::Sse2: break;
+  }
+  return SolveAndScoreSse2(bank, scoring, ids, m, test, solve, from, s, rSquared);
 }
 
 }  // namespace
@@ -216,12 +181,13 @@ EntryTest::EntryTest(double entryThreshold, double scoreDenominator)
 
 bool ScoreAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
                          const EntryTest& test, VectorWidth width, ScoreScratch& s, double& rSquared) {
-  switch (width) {
-    case VectorWidth::Avx512: return SolveAndScoreAvx512(bank, scoring, ids, m, test, s, rSquared);
-    case VectorWidth::Avx2: return SolveAndScoreAvx2(bank, scoring, ids, m, test, s, rSquared);
-    case VectorWidth::Sse2: break;
-  }
-  return SolveAndScoreSse2(bank, scoring, ids, m, test, s, rSquared);
+  return Dispatch(bank, scoring, ids, m, test, width, true, ResidualStart{}, s, rSquared);
+}
+
+bool ScoreRestAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
+                             const EntryTest& test, VectorWidth width, ResidualStart from, ScoreScratch& s,
+                             double& rSquared) {
+  return Dispatch(bank, scoring, ids, m, test, width, false, from, s, rSquared);
 }
 
 }  // namespace rv

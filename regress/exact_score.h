@@ -1,5 +1,7 @@
 #pragma once
 
+#include <limits>
+
 #include "regress/candidate.h"
 #include "regress/column_bank.h"
 
@@ -19,8 +21,20 @@ struct ScoreScratch {
 // the points that reaches the limit (with a margin for the rounding of a sum
 // taken in another order) already rules the candidate out.
 struct EntryTest {
+  // A sum of non-negative terms rounded in any order is within 2 n u of the
+  // exact sum (u = 2^-53, n <= 99 points), so a partial sum taken in scoring
+  // order, shrunk by this factor, never exceeds the residual sum taken in
+  // point order.
+  static constexpr double kReorderMargin = 1.0 - 1e-13;
+
   EntryTest() = default;
   EntryTest(double threshold, double denominator);
+  // True when a running sum of squared residuals already rules the
+  // candidate out. An infinite sum does not: its order may matter.
+  bool rulesOut(double partialSum) const {
+    return partialSum * kReorderMargin >= residualLimit && partialSum <= std::numeric_limits<double>::max();
+  }
+
   double threshold = -1.0;
   double denominator = 0.0;
   double residualLimit = 0.0;  // +infinity when D is not positive: no early stop
@@ -41,5 +55,20 @@ VectorWidth WidestVectors();  // the widest this processor offers
 // running sum rules the candidate out.
 bool ScoreAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
                          const EntryTest& test, VectorWidth width, ScoreScratch& scratch, double& rSquared);
+
+// Where the residual pass of a solved candidate goes on: at a point that is
+// a multiple of 8 in scoring order, with the running sum of the squared
+// residuals before it.
+struct ResidualStart {
+  int point = 0;
+  double partial = 0.0;
+};
+
+// The rest of ScoreAboveThreshold for a candidate that was solved and scored
+// up to `from` elsewhere: the scratch holds its coefficients and the squared
+// residuals of the points before from.point, in scoring order.
+bool ScoreRestAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
+                             const EntryTest& test, VectorWidth width, ResidualStart from, ScoreScratch& scratch,
+                             double& rSquared);
 
 }  // namespace rv
