@@ -167,7 +167,7 @@ void DataTab::enterCell(CellPosition cell, bool keepEntryLineFocus) {
   }
   replaceOnFirstKey_ = true;
   setEditMode(false);
-  grid_->editor()->setFocus();
+  if (isVisible()) grid_->editor()->setFocus();
 }
 
 // The cell shows its column format, the entry line the general display.

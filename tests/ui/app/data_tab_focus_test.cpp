@@ -52,5 +52,14 @@ TEST_F(DataTabFocusTest, SelectAllOnAnotherTabSelectsCellsButLeavesTheKeyboardAl
   EXPECT_EQ(window->dataTab()->actedOnRange(), (CellRange{3, 2, 7, 5}));
 }
 
+TEST_F(DataTabFocusTest, ANewSheetMadeOnAnotherTabLeavesTheKeyboardThere) {
+  startedWindow();
+  window->runCommand(command::kShowEquations);
+  window->runCommand(command::kNew);
+  EXPECT_FALSE(window->dataTab()->isAncestorOf(focus()));
+  window->runCommand(command::kShowData);
+  EXPECT_EQ(focus(), static_cast<QWidget*>(cell()));
+}
+
 }  // namespace
 }  // namespace rv::test
