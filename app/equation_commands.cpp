@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "regress/current_equation.h"
+#include "regress/recreate_equation.h"
 #include "regress/ui/finished_search.h"
 #include "stats/copy_texts.h"
 #include "stats/ui/statistics_dialog.h"
@@ -13,7 +14,6 @@ namespace rv {
 namespace {
 
 constexpr const char* kSelectToCopyMessage = "First select the equation to copy.";
-constexpr const char* kCannotRecreateMessage = "The selected equation can not be fitted\nto the data on the Data tab.";
 
 // The entry in this row of the list as the Equations tab shows it, best
 // first; nullptr when the row holds none.
