@@ -5,12 +5,14 @@
 #include <bit>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <queue>
 #include <thread>
 #include <vector>
 
+#include "regress/batch_score.h"
 #include "regress/column_bank.h"
 #include "regress/exact_score.h"
 #include "regress/fit_workspace.h"
@@ -65,6 +67,32 @@ class ColumnStamp {
   std::uint32_t generation_ = 0;
 };
 
+// What one thread works with.
+struct Worker {
+  explicit Worker(int columns) : stamp(columns) {}
+
+  // The entry test of a set for this threshold, worked out again only when
+  // either changed.
+  const EntryTest& test(const SetScoring& scoring, double threshold) {
+    EntryTest& test = tests[static_cast<size_t>(scoring.set - 1)];
+    if (test.threshold != threshold || test.denominator != scoring.denominator)
+      test = EntryTest(threshold, scoring.denominator);
+    return test;
+  }
+
+  ScoreScratch scratch;
+  BatchScratch batchScratch;
+  FitWorkspace workspace;
+  ColumnStamp stamp;
+  std::array<EntryTest, kSetCount> tests;
+  // The candidates waiting to be solved side by side: all of one set and
+  // with as many columns, in ordinal order.
+  CandidateBatch batch;
+  int batchSet = 0;
+  std::int64_t batchOrdinals[kMaxBatchLanes];
+  KernelTally tally;
+};
+
 struct ChunkResult {
   std::vector<Candidacy> candidacies;
   std::int64_t lastOrdinal = 0;  // the last ordinal examined
@@ -75,7 +103,8 @@ class FastSearch {
   FastSearch(const SearchData& data, const SearchShape& shape, const FastSearchOptions& options,
              SearchMonitor& monitor)
       : data_(data), shape_(shape), sequence_(shape), monitor_(monitor), bank_(data, options.threads),
-        chunkSize_(std::max<std::int64_t>(1, options.chunkSize)), vectors_(options.vectors.value_or(WidestVectors())) {
+        chunkSize_(std::max<std::int64_t>(1, options.chunkSize)), vectors_(options.vectors.value_or(WidestVectors())),
+        batchSize_(std::clamp(options.batchSize.value_or(BatchLanes(vectors_)), 0, BatchLanes(vectors_))) {
     for (int set = 1; set <= kSetCount; ++set)
       if (shape.sets[static_cast<size_t>(set - 1)])
         scorings_[static_cast<size_t>(set - 1)] = PrepareSetScoring(bank_, data, set);
@@ -83,7 +112,7 @@ class FastSearch {
     chunkCount_ = (total_ + chunkSize_ - 1) / chunkSize_;
   }
 
-  SearchOutcome run(int threads) {
+  SearchOutcome run(int threads, KernelTally* tally) {
     SearchOutcome outcome;
     outcome.candidateCount = total_;
     monitor_.setTotal(total_);
@@ -96,53 +125,57 @@ class FastSearch {
     commitReady(true);
     outcome.stopped = monitor_.stopRequested();
     outcome.list = std::move(list_);
+    if (tally) *tally = tally_;
     return outcome;
   }
 
  private:
   void work() {
-    ScoreScratch scratch;
-    FitWorkspace workspace;
-    ColumnStamp stamp(bank_.columnCount());
+    auto worker = std::make_unique<Worker>(bank_.columnCount());
     for (;;) {
-      if (monitor_.stopRequested()) return;
+      if (monitor_.stopRequested()) break;
       const std::int64_t chunk = nextChunk_.fetch_add(1);
-      if (chunk >= chunkCount_) return;
+      if (chunk >= chunkCount_) break;
       std::vector<double> earlier;
       {
         std::lock_guard lock(mutex_);
         earlier = committedValues_;
       }
-      ChunkResult result = examine(chunk, EntryBound(earlier), scratch, workspace, stamp);
+      ChunkResult result = examine(chunk, EntryBound(earlier), *worker);
       std::lock_guard lock(mutex_);
       finished_.emplace(chunk, std::move(result));
       commitReady(false);
     }
+    std::lock_guard lock(mutex_);
+    tally_.inBatches += worker->tally.inBatches;
+    tally_.handedOver += worker->tally.handedOver;
+    tally_.alone += worker->tally.alone;
   }
 
-  ChunkResult examine(std::int64_t chunk, EntryBound bound, ScoreScratch& scratch, FitWorkspace& workspace,
-                      ColumnStamp& stamp) {
+  ChunkResult examine(std::int64_t chunk, EntryBound bound, Worker& worker) {
     ChunkResult result;
     const std::int64_t first = chunk * chunkSize_ + 1;
     const std::int64_t last = std::min(total_, first + chunkSize_ - 1);
     result.lastOrdinal = first - 1;
-    std::array<EntryTest, kSetCount> tests;
     auto offer = [&](std::int64_t ordinal, double rSquared) {
       result.candidacies.push_back({ordinal, rSquared});
       bound.push(rSquared);
     };
     for (const Segment& segment : sequence_.segmentsBetween(first, last)) {
-      if (monitor_.stopRequested()) return result;
+      if (monitor_.stopRequested()) break;
       const SetScoring& scoring = *scorings_[static_cast<size_t>(segment.set - 1)];
       if (!scoring.yFault) {
-        if (segment.rational)
-          examineRationals(segment, bound, workspace, offer);
-        else
-          examineBlock(segment, scoring, bound, scratch, stamp, tests, offer);
+        if (segment.rational) {
+          settleBatch(worker, bound, offer);
+          examineRationals(segment, bound, worker.workspace, offer);
+        } else {
+          examineBlock(segment, scoring, bound, worker, offer);
+        }
       }
       result.lastOrdinal = segment.firstOrdinal + segment.count - 1;
       monitor_.addDone(segment.count);
     }
+    settleBatch(worker, bound, offer);
     return result;
   }
 
@@ -158,8 +191,8 @@ class FastSearch {
   }
 
   template <class Offer>
-  void examineBlock(const Segment& segment, const SetScoring& scoring, const EntryBound& bound, ScoreScratch& scratch,
-                    ColumnStamp& stamp, std::array<EntryTest, kSetCount>& tests, Offer& offer) {
+  void examineBlock(const Segment& segment, const SetScoring& scoring, const EntryBound& bound, Worker& worker,
+                    Offer& offer) {
     const KindPass& pass = segment.pass;
     const VariableBlock& block = segment.block;
     const int coefficients = (block.m - 1) * pass.engine + std::popcount(block.last) + 1;
@@ -168,18 +201,24 @@ class FastSearch {
     // candidate of the block faults.
     for (int k = 0; k < pass.engine; ++k)
       if ((block.last & (1u << k)) && UsesSecondVariable(pass.kinds[static_cast<size_t>(k)])) return;
+    CandidateBatch& batch = worker.batch;
+    // Consecutive blocks of a set with as many columns share batches.
+    if (batch.size > 0 && (worker.batchSet != segment.set || batch.columns != coefficients))
+      settleBatch(worker, bound, offer);
+    worker.batchSet = segment.set;
+    batch.columns = coefficients;
     std::uint8_t subset[16];
     UnrankSubset(shape_.variables, block.m, segment.firstRank, subset);
-    int ids[kMaxCandidateColumns];
-    EntryTest& test = tests[static_cast<size_t>(segment.set - 1)];
+    int alone[kMaxCandidateColumns];
     for (std::int64_t i = 0; i < segment.count; ++i, NextSubset(shape_.variables, block.m, subset)) {
+      int* ids = batchSize_ > 0 ? batch.ids[batch.size] : alone;
       int m = 0;
       bool usable = true;
-      stamp.startCandidate();
+      worker.stamp.startCandidate();
       // A faulted column rejects the candidate; so do two identical columns,
       // whose elimination meets a zero pivot and leaves no usable coefficient.
       auto add = [&](int id) {
-        if (id < 0 || bank_.faulted(id) || !stamp.markFirst(bank_.representative(id))) usable = false;
+        if (id < 0 || bank_.faulted(id) || !worker.stamp.markFirst(bank_.representative(id))) usable = false;
         ids[m++] = id;
       };
       for (int r = 0; r + 1 < block.m && usable; ++r)
@@ -189,12 +228,35 @@ class FastSearch {
         if (block.last & (1u << k)) add(bank_.id(pass.kinds[static_cast<size_t>(k)], subset[block.m - 1], 0));
       if (usable) add(bank_.constantId());
       if (!usable) continue;
-      if (test.threshold != bound.value() || test.denominator != scoring.denominator)
-        test = EntryTest(bound.value(), scoring.denominator);
-      double rSquared = 0.0;
-      if (ScoreAboveThreshold(bank_, scoring, ids, m, test, vectors_, scratch, rSquared))
-        offer(segment.firstOrdinal + i, rSquared);
+      const std::int64_t ordinal = segment.firstOrdinal + i;
+      if (batchSize_ == 0) {
+        double rSquared = 0.0;
+        ++worker.tally.alone;
+        if (ScoreAboveThreshold(bank_, scoring, ids, m, worker.test(scoring, bound.value()), vectors_,
+                                worker.scratch, rSquared))
+          offer(ordinal, rSquared);
+        continue;
+      }
+      worker.batchOrdinals[batch.size++] = ordinal;
+      if (batch.size == batchSize_) settleBatch(worker, bound, offer);
     }
+  }
+
+  // Solves and scores the waiting candidates side by side and offers, in
+  // ordinal order, those that beat the bound they were tested against.
+  template <class Offer>
+  void settleBatch(Worker& worker, const EntryBound& bound, Offer& offer) {
+    CandidateBatch& batch = worker.batch;
+    if (batch.size == 0) return;
+    const SetScoring& scoring = *scorings_[static_cast<size_t>(worker.batchSet - 1)];
+    BatchVerdict verdict;
+    ScoreBatchAboveThreshold(bank_, scoring, batch, worker.test(scoring, bound.value()), vectors_,
+                             worker.batchScratch, verdict);
+    for (int l = 0; l < batch.size; ++l)
+      if (verdict.above[l]) offer(worker.batchOrdinals[l], verdict.rSquared[l]);
+    worker.tally.inBatches += batch.size;
+    worker.tally.handedOver += verdict.handedOver;
+    batch.size = 0;
   }
 
   // Replays finished chunks in ordinal order; at the end also the chunks a
@@ -254,6 +316,7 @@ class FastSearch {
   const ColumnBank bank_;
   const std::int64_t chunkSize_;
   const VectorWidth vectors_;
+  const int batchSize_;
   std::array<std::optional<SetScoring>, kSetCount> scorings_;
   std::int64_t total_ = 0;
   std::int64_t chunkCount_ = 0;
@@ -265,14 +328,15 @@ class FastSearch {
   EquationList list_;
   std::vector<double> committedValues_;
   int nextSetToFinish_ = 1;
+  KernelTally tally_;
 };
 
 }  // namespace
 
 SearchOutcome RunFastSearch(const SearchData& data, const SearchShape& shape, const FastSearchOptions& options,
-                            SearchMonitor& monitor) {
+                            SearchMonitor& monitor, KernelTally* tally) {
   FastSearch search(data, shape, options, monitor);
-  return search.run(options.threads);
+  return search.run(options.threads, tally);
 }
 
 }  // namespace rv

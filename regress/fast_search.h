@@ -20,9 +20,27 @@ struct FastSearchOptions {
   int threads;
   std::int64_t chunkSize = 1 << 16;  // candidates a thread takes at a time
   std::optional<VectorWidth> vectors;  // the processor's widest when not given
+  // Candidates of the same number of columns solved side by side, one per
+  // vector lane: 1 up to the lanes of the vectors (all of them when not
+  // given). 0 solves each candidate on its own, the path a batch is checked
+  // against.
+  std::optional<int> batchSize;
 };
 
+// How the fitted candidates of the kind passes were settled. Candidates that
+// a faulted or repeated column or too few points rule out are not fitted at
+// all, and the few rational ones go through the plain fit.
+struct KernelTally {
+  std::int64_t inBatches = 0;   // solved side by side
+  std::int64_t handedOver = 0;  // of those, residual pass finished by the one-candidate path
+  std::int64_t alone = 0;       // solved and scored one at a time
+
+  std::int64_t settledInBatches() const { return inBatches - handedOver; }
+  std::int64_t fitted() const { return inBatches + alone; }
+};
+
+// `tally`, when given, learns how the candidates were settled.
 SearchOutcome RunFastSearch(const SearchData& data, const SearchShape& shape, const FastSearchOptions& options,
-                            SearchMonitor& monitor);
+                            SearchMonitor& monitor, KernelTally* tally = nullptr);
 
 }  // namespace rv

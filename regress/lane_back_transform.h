@@ -13,8 +13,8 @@ template <int N, int Set>
   static_assert(Set == kSetY || Set == kSetReciprocal, "only the transforms of one instruction per lane");
   using V = Simd<N>;
   if constexpr (Set == kSetReciprocal) {
-    const typename V::Lanes magnitude = t < V::broadcast(0.0) ? -t : t;
-    return magnitude > V::broadcast(1e-20) ? V::broadcast(1.0) / t : t;
+    const typename V::Lanes magnitude = V::select(LanesBelow(t, V::broadcast(0.0)), -t, t);
+    return V::select(LanesAbove(magnitude, V::broadcast(1e-20)), V::broadcast(1.0) / t, t);
   }
   return t;
 }

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "search_expectations.h"
+#include "regress/batch_score.h"
 #include "regress/fast_search.h"
 #include "test_sheets.h"
 
@@ -12,6 +13,7 @@ namespace {
 
 using testing::ExpectSameList;
 using testing::ShapeFor;
+using testing::SupportedWidths;
 
 // A five-variable sheet with a repeated column and many ties.
 SearchData FiveVariableSheet() {
@@ -22,14 +24,6 @@ SearchData FiveVariableSheet() {
     rows.push_back({10.0 + x1 * x5 - 2.0 * std::sqrt(x3) + 0.2 * testing::Noise(state), x1, x2, x3, x4, x5});
   }
   return testing::SheetFromRows(rows);
-}
-
-// Every kernel this processor can run; each must give the same list.
-std::vector<VectorWidth> SupportedWidths() {
-  std::vector<VectorWidth> widths = {VectorWidth::Sse2};
-  if (WidestVectors() != VectorWidth::Sse2) widths.push_back(VectorWidth::Avx2);
-  if (WidestVectors() == VectorWidth::Avx512) widths.push_back(VectorWidth::Avx512);
-  return widths;
 }
 
 // Five smooth variables with little noise: long equations fit best.
@@ -94,6 +88,41 @@ TEST_P(FastSearchTest, GivesTheLiteralListForEveryThreadCountAndChunking) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DataSets, FastSearchTest, ::testing::Range(0, 8));
+
+// Every batch size from one candidate to a full vector, on every width: the
+// same list as the one-candidate path and the literal search, with every
+// fitted candidate settled in batches or handed over from one.
+TEST(FastSearch, EveryBatchSizeGivesTheOneCandidateList) {
+  const std::vector<Case> cases = {{"smooth law, Maximum Terms 6", testing::SmoothLawSheet(), 6}, Cases()[3], Cases()[7]};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const SearchShape shape = ShapeFor(c.data, c.maxTerms, c.sets);
+    const auto literal = testing::LiteralSearch(c.data, shape);
+    for (VectorWidth width : SupportedWidths()) {
+      FastSearchOptions alone(2);
+      alone.vectors = width;
+      alone.batchSize = 0;
+      SearchMonitor aloneMonitor;
+      KernelTally aloneTally;
+      ExpectSameList(RunFastSearch(c.data, shape, alone, aloneMonitor, &aloneTally), literal);
+      EXPECT_EQ(aloneTally.inBatches, 0);
+      ASSERT_GT(aloneTally.alone, 0);
+      for (int size = 1; size <= BatchLanes(width); ++size) {
+        SCOPED_TRACE(::testing::Message() << "batches of " << size << ", vector width " << static_cast<int>(width));
+        FastSearchOptions options(2);
+        options.vectors = width;
+        options.batchSize = size;
+        options.chunkSize = 997;
+        SearchMonitor monitor;
+        KernelTally tally;
+        ExpectSameList(RunFastSearch(c.data, shape, options, monitor, &tally), literal);
+        EXPECT_EQ(tally.alone, 0);
+        EXPECT_EQ(tally.inBatches, aloneTally.alone);
+        EXPECT_GT(tally.settledInBatches(), 0);
+      }
+    }
+  }
+}
 
 TEST(FastSearch, AnnouncesTheSetsInTurn) {
   const SearchData data = testing::SmoothLawSheet();

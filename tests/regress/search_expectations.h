@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "literal_reference.h"
+#include "regress/exact_score.h"
 #include "regress/search_outcome.h"
 
 namespace rv::testing {
@@ -17,6 +18,14 @@ inline SearchShape ShapeFor(const SearchData& data, int maxTerms,
   shape.maxTerms = maxTerms;
   shape.sets = sets;
   return shape;
+}
+
+// Every kernel this processor can run; each must give the same results.
+inline std::vector<VectorWidth> SupportedWidths() {
+  std::vector<VectorWidth> widths = {VectorWidth::Sse2};
+  if (WidestVectors() != VectorWidth::Sse2) widths.push_back(VectorWidth::Avx2);
+  if (WidestVectors() == VectorWidth::Avx512) widths.push_back(VectorWidth::Avx512);
+  return widths;
 }
 
 // The list as shown (R squared bits, ordinals, texts, order) equals the literal search's.

@@ -1,0 +1,210 @@
+#include "regress/batch_score.h"
+
+#include <limits>
+
+#include "regress/lane_back_transform.h"
+#include "regress/vector_lanes.h"
+#include "regress/y_form.h"
+
+namespace rv {
+
+namespace {
+
+constexpr int kPointBlock = 8;  // a residual pass is handed over at a multiple of this point
+
+// A batch hands its candidates to the one-candidate path when no more than
+// this share of its lanes (at least one) is alive at a point block: a lane's
+// residual pass gathers its values point by point, the one-candidate path
+// reads eight points of a column at once.
+constexpr int HandOverAt(int lanes) { return lanes / 4 > 0 ? lanes / 4 : 1; }
+
+template <int N>
+struct LaneState {
+  const int m;
+  BatchScratch& s;
+  const int* ids[N];  // a lane beyond the batch repeats the first candidate, so that it computes what that one does
+
+  LaneState(const CandidateBatch& batch, BatchScratch& scratch) : m(batch.columns), s(scratch) {
+    for (int l = 0; l < N; ++l) ids[l] = batch.ids[l < batch.size ? l : 0];
+  }
+
+  double* normal(int r, int c) const { return s.normal + (r * m + c) * N; }
+  double* rightHandSide(int r) const { return s.rightHandSide + r * N; }
+  double* coefficients(int j) const { return s.coefficients + j * N; }
+  double* squares(int position) const { return s.squares + position * N; }
+};
+
+// The normal equations of every lane gathered from the bank, then the
+// elimination without pivoting and the back substitution of the
+// one-candidate path, one candidate per lane. The elimination leaves the
+// entries left of the pivot column as they were: nothing reads them again.
+template <int N>
+[[gnu::always_inline]] inline void SolveBatch(const ColumnBank& bank, const SetScoring& scoring, const LaneState<N>& x) {
+  using V = Simd<N>;
+  using Values = typename V::Lanes;
+  const int m = x.m;
+  const int p = m - 1;
+  // The sums are symmetric to the bit, so each is fetched once.
+  for (int r = 0; r < m; ++r) {
+    for (int c = r; c < m; ++c) {
+      const Values sums = V::gather([&](int l) [[gnu::always_inline]] { return bank.cross(x.ids[l][r], x.ids[l][c]); });
+      V::store(x.normal(r, c), sums);
+      V::store(x.normal(c, r), sums);
+    }
+    const Values rhs =
+        V::gather([&](int l) [[gnu::always_inline]] { return scoring.rightHandSide[static_cast<size_t>(x.ids[l][r])]; });
+    V::store(x.rightHandSide(r), rhs);
+  }
+  for (int k = 0; k < p; ++k) {
+    const Values pivot = V::load(x.normal(k, k));
+    const Values pivotRightHandSide = V::load(x.rightHandSide(k));
+    for (int r = k + 1; r <= p; ++r) {
+      const Values f = V::load(x.normal(r, k)) / pivot;
+      for (int c = k + 1; c <= p; ++c) V::store(x.normal(r, c), V::load(x.normal(r, c)) - f * V::load(x.normal(k, c)));
+      V::store(x.rightHandSide(r), V::load(x.rightHandSide(r)) - f * pivotRightHandSide);
+    }
+  }
+  for (int k = p; k >= 0; --k) {
+    const Values coefficient = V::load(x.rightHandSide(k)) / V::load(x.normal(k, k));
+    V::store(x.coefficients(k), coefficient);
+    for (int r = 0; r < k; ++r)
+      V::store(x.rightHandSide(r), V::load(x.rightHandSide(r)) - coefficient * V::load(x.normal(r, k)));
+  }
+}
+
+// Each live lane goes on alone from `point`, with its coefficients, its
+// squared residuals so far and its running sum.
+template <int N>
+[[gnu::always_inline]] inline void HandOver(const ColumnBank& bank, const SetScoring& scoring, const EntryTest& test, VectorWidth width,
+              const LaneState<N>& x, typename Simd<N>::Mask alive, typename Simd<N>::Lanes partial, int point,
+              BatchVerdict& verdict) {
+  ScoreScratch& single = x.s.single;
+  for (int l = 0; l < N; ++l) {
+    if (!alive[l]) continue;
+    for (int j = 0; j < x.m; ++j) single.coefficients[j] = x.coefficients(j)[l];
+    for (int k = 0; k < point; ++k) single.squares[k] = x.squares(k)[l];
+    verdict.above[l] = ScoreRestAboveThreshold(bank, scoring, x.ids[l], x.m, test, width,
+                                               ResidualStart{point, partial[l]}, single, verdict.rSquared[l]);
+    ++verdict.handedOver;
+  }
+}
+
+// The residual pass of every lane point by point in scoring order, each
+// lane's fitted value summed in column order from 0.0 as the one-candidate
+// path sums it.
+template <int N, int Set>
+[[gnu::always_inline]] inline void ScoreLanes(const ColumnBank& bank, const SetScoring& scoring,
+                                              const EntryTest& test, VectorWidth width, int size, const LaneState<N>& x,
+                                              BatchVerdict& verdict) {
+  using V = Simd<N>;
+  using Values = typename V::Lanes;
+  using Mask = typename V::Mask;
+  const int m = x.m;
+  const int n = bank.pointCount();
+  const double* observed = scoring.observed.data();
+  const double* columns[kMaxCandidateColumns][N];
+  for (int j = 0; j < m; ++j)
+    for (int l = 0; l < N; ++l) columns[j][l] = bank.column(x.ids[l][j]);
+  Mask alive;
+  for (int l = 0; l < N; ++l) alive[l] = l < size ? -1 : 0;
+  const Values margin = V::broadcast(EntryTest::kReorderMargin);
+  const Values limit = V::broadcast(test.residualLimit);
+  const Values largest = V::broadcast(std::numeric_limits<double>::max());
+  Values partial = V::broadcast(0.0);
+  for (int k = 0; k < n; ++k) {
+    if (k % kPointBlock == 0 && k > 0) {
+      int live = 0;
+      for (int l = 0; l < N; ++l) live += alive[l] != 0;
+      if (live <= HandOverAt(N)) {
+        HandOver<N>(bank, scoring, test, width, x, alive, partial, k, verdict);
+        return;
+      }
+    }
+    Values fitted = V::broadcast(0.0);
+    for (int j = 0; j < m; ++j) {
+      const Values values = V::gather([&](int l) [[gnu::always_inline]] { return columns[j][l][k]; });
+      fitted += values * V::load(x.coefficients(j));
+    }
+    Values estimate;
+    if constexpr (Set == kSetY || Set == kSetReciprocal) {
+      estimate = CheapBackTransform<N, Set>(fitted);
+    } else {
+      for (int l = 0; l < N; ++l) estimate[l] = alive[l] ? BackTransform(Set, fitted[l]) : 0.0;
+    }
+    const Values d = V::broadcast(observed[k]) - estimate;
+    const Values square = d * d;
+    V::store(x.squares(k), square);
+    partial += square;
+    alive &= ~(LanesAtLeast(partial * margin, limit) & LanesAtMost(partial, largest));
+    if (V::none(alive)) return;
+  }
+  Values ssRes = V::broadcast(0.0);
+  for (const int k : bank.scoringPosition()) ssRes += V::load(x.squares(k));
+  const Values rSquared = V::broadcast(1.0) - ssRes / V::broadcast(scoring.denominator);
+  for (int l = 0; l < N; ++l) {
+    if (!alive[l]) continue;
+    verdict.rSquared[l] = rSquared[l];
+    verdict.above[l] = rSquared[l] > test.threshold;
+  }
+}
+
+template <int N>
+[[gnu::always_inline]] inline void SolveAndScoreBatch(const ColumnBank& bank, const SetScoring& scoring,
+                                                      const CandidateBatch& batch, const EntryTest& test,
+                                                      VectorWidth width, BatchScratch& scratch,
+                                                      BatchVerdict& verdict) {
+  const LaneState<N> x(batch, scratch);
+  SolveBatch<N>(bank, scoring, x);
+  const int size = batch.size;
+  switch (scoring.set) {
+    case kSetY: return ScoreLanes<N, kSetY>(bank, scoring, test, width, size, x, verdict);
+    case kSetReciprocal: return ScoreLanes<N, kSetReciprocal>(bank, scoring, test, width, size, x, verdict);
+    case kSetSquare: return ScoreLanes<N, kSetSquare>(bank, scoring, test, width, size, x, verdict);
+    case kSetCube: return ScoreLanes<N, kSetCube>(bank, scoring, test, width, size, x, verdict);
+    case kSetLog: return ScoreLanes<N, kSetLog>(bank, scoring, test, width, size, x, verdict);
+    case kSetExp: return ScoreLanes<N, kSetExp>(bank, scoring, test, width, size, x, verdict);
+  }
+}
+
+// One copy of the kernel per instruction set; the processor decides which runs.
+__attribute__((target("avx512f,avx512dq"))) void SolveAndScoreBatchAvx512(const ColumnBank& bank, const SetScoring& scoring,
+                                                                 const CandidateBatch& batch, const EntryTest& test,
+                                                                 BatchScratch& s, BatchVerdict& verdict) {
+  SolveAndScoreBatch<8>(bank, scoring, batch, test, VectorWidth::Avx512, s, verdict);
+}
+
+__attribute__((target("avx2"))) void SolveAndScoreBatchAvx2(const ColumnBank& bank, const SetScoring& scoring,
+                                                             const CandidateBatch& batch, const EntryTest& test,
+                                                             BatchScratch& s, BatchVerdict& verdict) {
+  SolveAndScoreBatch<4>(bank, scoring, batch, test, VectorWidth::Avx2, s, verdict);
+}
+
+void SolveAndScoreBatchSse2(const ColumnBank& bank, const SetScoring& scoring, const CandidateBatch& batch,
+                            const EntryTest& test, BatchScratch& s, BatchVerdict& verdict) {
+  SolveAndScoreBatch<2>(bank, scoring, batch, test, VectorWidth::Sse2, s, verdict);
+}
+
+}  // namespace
+
+int BatchLanes(VectorWidth width) {
+  switch (width) {
+    case VectorWidth::Avx512: return 8;
+    case VectorWidth::Avx2: return 4;
+    case VectorWidth::Sse2: break;
+  }
+  return 2;
+}
+
+void ScoreBatchAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const CandidateBatch& batch,
+                              const EntryTest& test, VectorWidth width, BatchScratch& scratch, BatchVerdict& verdict) {
+  verdict.handedOver = 0;
+  for (int l = 0; l < kMaxBatchLanes; ++l) verdict.above[l] = false;
+  switch (width) {
+    case VectorWidth::Avx512: return SolveAndScoreBatchAvx512(bank, scoring, batch, test, scratch, verdict);
+    case VectorWidth::Avx2: return SolveAndScoreBatchAvx2(bank, scoring, batch, test, scratch, verdict);
+    case VectorWidth::Sse2: break;
+  }
+  SolveAndScoreBatchSse2(bank, scoring, batch, test, scratch, verdict);
+}
+
+}  // namespace rv

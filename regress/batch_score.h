@@ -1,0 +1,48 @@
+#pragma once
+
+#include "regress/exact_score.h"
+
+namespace rv {
+
+// The widest vectors hold eight doubles: at most eight candidates side by side.
+inline constexpr int kMaxBatchLanes = 8;
+
+// Candidates solved side by side with these vectors: one per lane.
+int BatchLanes(VectorWidth width);
+
+// Candidates of one set with the same number of columns. Each candidate's
+// column ids are its terms, then the constant.
+struct CandidateBatch {
+  int columns = 0;  // m, the same for every candidate of the batch
+  int size = 0;     // candidates held, at most the lanes of the vectors
+  int ids[kMaxBatchLanes][kMaxCandidateColumns];
+};
+
+// What the batch found for each of its candidates, in batch order.
+struct BatchVerdict {
+  bool above[kMaxBatchLanes];
+  double rSquared[kMaxBatchLanes];  // set where above
+  int handedOver = 0;               // candidates whose residual pass the one-candidate path finished
+};
+
+// Room for the normal equations, coefficients and squared residuals of a
+// batch, lane by lane: entry (r, c) of lane l of the normal matrix sits at
+// (r m + c) lanes + l.
+struct BatchScratch {
+  alignas(64) double normal[kMaxCandidateColumns * kMaxCandidateColumns * kMaxBatchLanes];
+  alignas(64) double rightHandSide[kMaxCandidateColumns * kMaxBatchLanes];
+  alignas(64) double coefficients[kMaxCandidateColumns * kMaxBatchLanes];
+  alignas(64) double squares[(kSheetRows + 8) * kMaxBatchLanes];  // by scoring position, then lane
+  ScoreScratch single;  // for a candidate handed to the one-candidate path
+};
+
+// ScoreAboveThreshold for every candidate of the batch at once, one
+// candidate per lane: the same operations in the same order, lane by lane,
+// so each verdict and R squared is the one-candidate path's to the bit. A
+// lane whose running residual sum rules its candidate out is masked; the
+// costly back transforms run only for lanes still alive. When few lanes are
+// left, their residual passes go on in the one-candidate path.
+void ScoreBatchAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const CandidateBatch& batch,
+                              const EntryTest& test, VectorWidth width, BatchScratch& scratch, BatchVerdict& verdict);
+
+}  // namespace rv

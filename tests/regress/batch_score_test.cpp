@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <vector>
+
+#include "regress/batch_score.h"
+#include "search_expectations.h"
+#include "test_sheets.h"
+
+namespace rv {
+namespace {
+
+using testing::SupportedWidths;
+
+// A sheet on which every set's transform holds: positive Y and variables.
+SearchData PositiveSheet(int points) {
+  std::uint32_t state = 23;
+  std::vector<std::vector<double>> rows;
+  for (int i = 0; i < points; ++i) {
+    const double x1 = 0.5 + 0.21 * i, x2 = 1.0 + std::fmod(0.37 * i * i, 3.0), x3 = 2.0 + std::sin(0.4 * i);
+    rows.push_back({1.5 + 0.2 * x1 + 0.3 * std::log(x2) * x3 + 0.05 * testing::Noise(state), x1, x2, x3});
+  }
+  return testing::SheetFromRows(rows);
+}
+
+// Candidates of m columns drawn from the bank's usable columns, none twice,
+// the constant last.
+std::vector<std::vector<int>> DrawCandidates(const ColumnBank& bank, int m, int count, std::uint32_t seed) {
+  std::vector<int> usable;
+  std::vector<bool> representativeTaken(static_cast<size_t>(bank.columnCount()), false);
+  for (int id = 0; id + 1 < bank.columnCount(); ++id)
+    if (!bank.faulted(id) && bank.representative(id) == id) usable.push_back(id);
+  std::vector<std::vector<int>> candidates;
+  for (int c = 0; c < count; ++c) {
+    std::vector<int> ids;
+    std::vector<bool> taken(usable.size(), false);
+    while (static_cast<int>(ids.size()) + 1 < m) {
+      seed = seed * 1664525u + 1013904223u;
+      const size_t pick = (seed >> 8) % usable.size();
+      if (taken[pick]) continue;
+      taken[pick] = true;
+      ids.push_back(usable[pick]);
+    }
+    ids.push_back(bank.constantId());
+    candidates.push_back(ids);
+  }
+  return candidates;
+}
+
+struct Expected {
+  bool above;
+  double rSquared;
+};
+
+Expected OneCandidate(const ColumnBank& bank, const SetScoring& scoring, const std::vector<int>& ids,
+                      const EntryTest& test, VectorWidth width) {
+  ScoreScratch scratch;
+  Expected expected{false, 0.0};
+  expected.above = ScoreAboveThreshold(bank, scoring, ids.data(), static_cast<int>(ids.size()), test, width, scratch,
+                                       expected.rSquared);
+  return expected;
+}
+
+// Every set, several sizes of equation and thresholds from "everything
+// passes" to "almost nothing does" (so lanes leave early, in every pattern,
+// and the last ones are handed over), every batch size and vector width: each
+// candidate's verdict and R squared are the one-candidate path's to the bit.
+TEST(BatchScore, EveryLaneSettlesAsTheOneCandidatePathDoes) {
+  const SearchData data = PositiveSheet(37);
+  const ColumnBank bank(data);
+  BatchScratch scratch;
+  int handedOver = 0, settledInBatch = 0, passed = 0, ruledOut = 0;
+  for (int set = 1; set <= kSetCount; ++set) {
+    const SetScoring scoring = PrepareSetScoring(bank, data, set);
+    ASSERT_FALSE(scoring.yFault);
+    for (int m : {1, 2, 3, 5, 8, 13, 20}) {
+      const auto candidates = DrawCandidates(bank, m, 24, static_cast<std::uint32_t>(set * 100 + m));
+      for (double threshold : {0.0, 0.3, 0.8, 0.95, 0.995}) {
+        const EntryTest test(threshold, scoring.denominator);
+        for (VectorWidth width : SupportedWidths()) {
+          for (int size = 1; size <= BatchLanes(width); ++size) {
+            for (size_t first = 0; first + static_cast<size_t>(size) <= candidates.size(); first += static_cast<size_t>(size)) {
+              CandidateBatch batch;
+              batch.columns = m;
+              batch.size = size;
+              for (int l = 0; l < size; ++l)
+                std::copy(candidates[first + static_cast<size_t>(l)].begin(), candidates[first + static_cast<size_t>(l)].end(), batch.ids[l]);
+              BatchVerdict verdict;
+              ScoreBatchAboveThreshold(bank, scoring, batch, test, width, scratch, verdict);
+              handedOver += verdict.handedOver;
+              settledInBatch += size - verdict.handedOver;
+              for (int l = 0; l < size; ++l) {
+                SCOPED_TRACE(::testing::Message() << "set " << set << ", " << m << " columns, threshold " << threshold
+                                                  << ", width " << static_cast<int>(width) << ", batch of " << size
+                                                  << ", lane " << l);
+                const Expected expected = OneCandidate(bank, scoring, candidates[first + static_cast<size_t>(l)], test, width);
+                ASSERT_EQ(verdict.above[l], expected.above);
+                if (expected.above) {
+                  ++passed;
+                  ASSERT_EQ(std::bit_cast<std::uint64_t>(verdict.rSquared[l]),
+                            std::bit_cast<std::uint64_t>(expected.rSquared));
+                } else {
+                  ++ruledOut;
+                }
+              }
+            }
+          }
+        }
+      }
+    }
+  }
+  // The cases above reach every way a lane can end.
+  EXPECT_GT(handedOver, 0);
+  EXPECT_GT(settledInBatch, 0);
+  EXPECT_GT(passed, 0);
+  EXPECT_GT(ruledOut, 0);
+}
+
+}  // namespace
+}  // namespace rv
