@@ -143,7 +143,7 @@ TEST(CandidateSequence, TwoVariableKindsOnTheLastVariableGetNoSecondVariable) {
   EXPECT_EQ(pair.terms[1], (Term{kTermProduct, 2, 0}));
 }
 
-TEST(CandidateSequence, JumpingToTheLastOrdinalOfTheLargestSearchIsImmediate) {
+TEST(CandidateSequenceTiming, JumpingToTheLastOrdinalOfTheLargestSearchIsImmediate) {
   const SearchShape shape = Shape(15, 20);
   const auto start = std::chrono::steady_clock::now();
   const Candidate last = CandidateAt(shape, 626118126);

@@ -57,7 +57,7 @@ TEST(SearchRun, RefusesTooFewPointsAndASecondSearch) {
   run.wait();
 }
 
-TEST(SearchRun, AStopAtAnyMomentEndsTheRunWithWhatItFound) {
+TEST(SearchRunTiming, AStopAtAnyMomentEndsTheRunWithWhatItFound) {
   for (int delayMs : {0, 1, 300}) {
     SearchRun run;
     ASSERT_EQ(run.start(RequestFor(ManyVariables(), 20)), SearchStart::Started);

@@ -48,9 +48,11 @@ class LargeSearchTest : public EquationsTest {
   }
 };
 
+using LargeSearchTiming = LargeSearchTest;
+
 // Stop, Alt+T, Start pressed again and Stats pressed during the run all end
 // it promptly with the equations found so far.
-TEST_F(LargeSearchTest, EveryStopRequestEndsTheRunWithinTwoSecondsKeepingWhatItFound) {
+TEST_F(LargeSearchTiming, EveryStopRequestEndsTheRunWithinTwoSecondsKeepingWhatItFound) {
   const std::pair<const char*, std::function<void()>> requests[] = {
       {"Stop", [this] { tab().stopButton()->click(); }},
       {"Alt+T", [this] { window->runCommand(command::kStop); }},
@@ -93,7 +95,7 @@ TEST_F(LargeSearchTest, ASearchWhoseSheetIsReplacedListsNothing) {
 // The interface thread keeps answering while the search fits on every core:
 // the longest pause between the ticks of a 10 ms timer stays short while the
 // user types on the Data tab, switches tabs and resizes the window.
-TEST_F(LargeSearchTest, TheWindowAnswersWhileTheSearchRuns) {
+TEST_F(LargeSearchTiming, TheWindowAnswersWhileTheSearchRuns) {
   window->runCommand(command::kCalculate);
   QElapsedTimer clock;
   clock.start();

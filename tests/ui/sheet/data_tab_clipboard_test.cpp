@@ -9,6 +9,7 @@ namespace rv::test {
 namespace {
 
 using ClipboardTest = DataTabTest;
+using ClipboardTiming = DataTabTest;
 using SelectionTest = DataTabTest;
 
 QString ClipboardText() { return QApplication::clipboard()->text(); }
@@ -98,7 +99,7 @@ TEST_F(ClipboardTest, PasteWithoutTextChangesNothing) {
   EXPECT_FALSE(document.state.modified);
 }
 
-TEST_F(ClipboardTest, AFullSheetPastesAndRedrawsWellUnder100Milliseconds) {
+TEST_F(ClipboardTiming, AFullSheetPastesAndRedrawsWellUnder100Milliseconds) {
   DataSheet source;
   for (int r = 0; r < kSheetRows; ++r)
     for (int c = 0; c < kSheetColumns; ++c) source.cell(r, c) = (r * kSheetColumns + c) * 0.125 - 50.0;
