@@ -3,57 +3,43 @@
 #include <cmath>
 #include <limits>
 
+#include "stats/incomplete_beta.h"
+
 namespace rv {
 
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kTiny = 1e-300;
-constexpr double kEpsilon = 1e-15;
-constexpr int kMaxIterations = 1000;
-
-double AvoidZero(double value) { return std::fabs(value) < kTiny ? kTiny : value; }
-
-// The continued fraction of I_x(a, b), evaluated by the modified Lentz
-// method; it converges quickly for x below (a + 1) / (a + b + 2).
-double BetaContinuedFraction(double a, double b, double x) {
-  double c = 1.0;
-  double d = 1.0 / AvoidZero(1.0 - (a + b) * x / (a + 1.0));
-  double fraction = d;
-  for (int m = 1; m <= kMaxIterations; ++m) {
-    const double twoM = 2.0 * m;
-    const double even = m * (b - m) * x / ((a + twoM - 1.0) * (a + twoM));
-    d = 1.0 / AvoidZero(1.0 + even * d);
-    c = AvoidZero(1.0 + even / c);
-    fraction *= d * c;
-    const double odd = -(a + m) * (a + b + m) * x / ((a + twoM) * (a + twoM + 1.0));
-    d = 1.0 / AvoidZero(1.0 + odd * d);
-    c = AvoidZero(1.0 + odd / c);
-    const double step = d * c;
-    fraction *= step;
-    if (std::fabs(step - 1.0) < kEpsilon) break;
-  }
-  return fraction;
-}
 
 }  // namespace
-
-double RegularizedIncompleteBeta(double a, double b, double x) {
-  if (!(a > 0.0) || !(b > 0.0) || !(x >= 0.0 && x <= 1.0)) return kNaN;
-  if (x == 0.0) return 0.0;
-  if (x == 1.0) return 1.0;
-  const double logFront =
-      std::lgamma(a + b) - std::lgamma(a) - std::lgamma(b) + a * std::log(x) + b * std::log1p(-x);
-  const double front = std::exp(logFront);
-  if (x < (a + 1.0) / (a + b + 2.0)) return front * BetaContinuedFraction(a, b, x) / a;
-  return 1.0 - front * BetaContinuedFraction(b, a, 1.0 - x) / b;
-}
 
 double TwoSidedStudentP(double t, double df) {
   if (!(df > 0.0) || std::isnan(t)) return kNaN;
   if (std::isinf(t)) return 0.0;
   // P(|T| >= |t|) = I_x(df / 2, 1 / 2) with x = df / (df + t^2).
   return RegularizedIncompleteBeta(0.5 * df, 0.5, 1.0 / (1.0 + t * t / df));
+}
+
+double StudentTCriticalValue(double twoSidedP, double df) {
+  if (!(df > 0.0) || !(twoSidedP > 0.0 && twoSidedP <= 1.0)) return kNaN;
+  if (twoSidedP == 1.0) return 0.0;
+  // The P value falls from 1 at t = 0 towards 0: double an upper bound until
+  // it brackets the critical value, then halve the bracket until its ends are
+  // neighbouring doubles, so the result is as exact as the P value itself.
+  double low = 0.0, high = 1.0;
+  while (TwoSidedStudentP(high, df) > twoSidedP) {
+    low = high;
+    high *= 2.0;
+    if (std::isinf(high)) return kNaN;
+  }
+  for (;;) {
+    const double middle = low + (high - low) / 2.0;
+    if (middle <= low || middle >= high) return middle;
+    if (TwoSidedStudentP(middle, df) > twoSidedP)
+      low = middle;
+    else
+      high = middle;
+  }
 }
 
 }  // namespace rv
