@@ -166,7 +166,8 @@ void MainWindow::settleSheet() {
 // The current equation was fitted to the sheet as it was, so it is re-created
 // before it is used again.
 void MainWindow::applySheetEdit(const SheetEdit& edit) {
-  ApplySheetEdit(document_.sheet, edit);
+  const std::string notice = ApplySheetEdit(document_.sheet, edit);
+  if (!notice.empty()) status_->setPaneText(2, QString::fromStdString(notice));
   document_.state.modified = true;
   workspace_.lastFittedOrdinal = 0;
   dataTab_->showSheet();

@@ -70,4 +70,13 @@ PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition s
   return outcome;
 }
 
+std::string PasteNotice(const PasteOutcome& outcome) {
+  if (outcome.rowsCut == 0 && outcome.columnsCut == 0) return {};
+  const auto part = [](int fitted, int all, const char* what) {
+    return std::to_string(fitted) + " of " + std::to_string(all) + " " + what;
+  };
+  return "Pasted " + part(outcome.textRows - outcome.rowsCut, outcome.textRows, "rows") + " and " +
+         part(outcome.textColumns - outcome.columnsCut, outcome.textColumns, "columns") + "; the rest did not fit.";
+}
+
 }  // namespace rv

@@ -37,4 +37,9 @@ struct PasteOutcome {
 // given.
 PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition start, const CellRange* selection);
 
+// What the user is told when part of a paste fell beyond the sheet ("Pasted
+// 97 of 99 rows and 17 of 18 columns; the rest did not fit."); empty when
+// everything fitted.
+std::string PasteNotice(const PasteOutcome& outcome);
+
 }  // namespace rv

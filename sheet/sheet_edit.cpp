@@ -19,13 +19,14 @@ bool IsCell(CellPosition cell) { return cell.row >= 0 && cell.row < kSheetRows &
 // One overload per edit; std::visit picks the one that matches.
 struct Applier {
   DataSheet& sheet;
+  std::string& notice;
 
   void operator()(const CellTextEntered& edit) const {
     if (IsCell(edit.cell)) sheet.cell(edit.cell.row, edit.cell.column) = CellValueFromText(edit.text);
   }
   void operator()(const TextPasted& edit) const {
     if (!IsCell(edit.start)) return;
-    PasteText(sheet.cells, edit.text, edit.start, edit.selection ? &*edit.selection : nullptr);
+    notice = PasteNotice(PasteText(sheet.cells, edit.text, edit.start, edit.selection ? &*edit.selection : nullptr));
   }
   void operator()(const CellsCleared& edit) const { ClearCells(sheet.cells, edit.range); }
   void operator()(const RowInserted& edit) const { InsertRow(sheet, edit.row); }
@@ -49,6 +50,10 @@ struct Applier {
 
 }  // namespace
 
-void ApplySheetEdit(DataSheet& sheet, const SheetEdit& edit) { std::visit(Applier{sheet}, edit); }
+std::string ApplySheetEdit(DataSheet& sheet, const SheetEdit& edit) {
+  std::string notice;
+  std::visit(Applier{sheet, notice}, edit);
+  return notice;
+}
 
 }  // namespace rv

@@ -72,7 +72,9 @@ using SheetEdit = std::variant<CellTextEntered, TextPasted, CellsCleared, RowIns
 // Applies the edit to the sheet. An edit naming a row or column outside the
 // sheet changes nothing; decimal places beyond 12 count as 12 and a width is
 // kept between 1 and kMaxColumnWidth. A scaled X column's graph minimum,
-// maximum and constant follow its values while Auto Update is on.
-void ApplySheetEdit(DataSheet& sheet, const SheetEdit& edit);
+// maximum and constant follow its values while Auto Update is on. Returns
+// what the user should be told when the edit could not do all that was asked
+// (a paste larger than the room it had), else an empty text.
+std::string ApplySheetEdit(DataSheet& sheet, const SheetEdit& edit);
 
 }  // namespace rv
