@@ -204,7 +204,8 @@ void EquationsTab::finishSearch(SearchOutcome outcome) {
   list_->fitColumns();
   selectRow(context_.equations.empty() ? -1 : 0);
   if (list_->isVisible()) list_->setFocus();
-  context_.status.setPaneText(2, CountText(outcome.candidateCount));
+  // A stopped search shows how far it got, not the count of the whole sequence.
+  context_.status.setPaneText(2, CountText(outcome.stopped ? run_.progress().done : outcome.candidateCount));
 }
 
 void EquationsTab::reloadList(int selectedRow) {
