@@ -5,6 +5,8 @@
 #include "cli/commands.h"
 #include "cli/current_equation.h"
 #include "cli/json_text.h"
+#include "stats/fit_criteria.h"
+#include "stats/number_text.h"
 #include "stats/statistics_pass.h"
 
 namespace rv::cli {
@@ -30,6 +32,21 @@ void PrintText(const EquationStatistics& s) {
     std::printf("%s\t%s\t%s\t%s\n", row.label.c_str(), row.stdError.c_str(), row.tStat.c_str(), row.pValue.c_str());
 }
 
+// Lines the dialog does not show, after its content, in its style: the
+// criteria as statistic lines, the intervals as a table by term.
+void PrintCriteriaText(const EquationStatistics& s, const FitCriteria& c) {
+  std::printf("\nFit Criteria\n");
+  std::printf("Adjusted R Squared  =  %s\n", FixedText(c.adjustedRSquared, 6).c_str());
+  std::printf("F Stat  =  %s\n", ScientificText(c.fStat, 8).c_str());
+  std::printf("F P Value  =  %s\n", ScientificText(c.fPValue, 4).c_str());
+  std::printf("AICc  =  %s\n", FixedText(c.aicc, 6).c_str());
+  std::printf("BIC  =  %s\n", FixedText(c.bic, 6).c_str());
+  std::printf("\n95%% Confidence Intervals\nTerm\tLower\tUpper\n");
+  for (size_t k = 0; k < c.coefficientCi95.size(); ++k)
+    std::printf("%s\t%s\t%s\n", s.terms[k].label.c_str(), ScientificText(c.coefficientCi95[k].lower, 8).c_str(),
+                ScientificText(c.coefficientCi95[k].upper, 8).c_str());
+}
+
 template <typename Item, typename Text>
 std::string JsonArray(const std::vector<Item>& items, Text text) {
   std::string out = "[";
@@ -43,7 +60,11 @@ std::string JsonAnovaRow(const AnovaRow& row, bool withMeanSquare) {
   return out + "}";
 }
 
-void PrintJson(const EquationStatistics& s, long long ordinal) {
+std::string JsonInterval(const ConfidenceInterval& interval) {
+  return "[" + JsonNumber(interval.lower) + ", " + JsonNumber(interval.upper) + "]";
+}
+
+void PrintJson(const EquationStatistics& s, const FitCriteria& c, long long ordinal) {
   const auto term = [&s](double TermStatistics::*field) {
     return JsonArray(s.terms, [field](const TermStatistics& t) { return JsonNumber(t.*field); });
   };
@@ -56,6 +77,10 @@ void PrintJson(const EquationStatistics& s, long long ordinal) {
   std::printf("  \"coef_std_errors\": %s,\n", term(&TermStatistics::stdError).c_str());
   std::printf("  \"t_stats\": %s,\n", term(&TermStatistics::tStat).c_str());
   std::printf("  \"p_values\": %s,\n", term(&TermStatistics::pValue).c_str());
+  std::printf("  \"adjusted_r_squared\": %s,\n  \"f_stat\": %s,\n  \"f_p_value\": %s,\n",
+              JsonNumber(c.adjustedRSquared).c_str(), JsonNumber(c.fStat).c_str(), JsonNumber(c.fPValue).c_str());
+  std::printf("  \"aicc\": %s,\n  \"bic\": %s,\n", JsonNumber(c.aicc).c_str(), JsonNumber(c.bic).c_str());
+  std::printf("  \"coef_ci95\": %s,\n", JsonArray(c.coefficientCi95, JsonInterval).c_str());
   std::printf("  \"anova\": {\n    \"regress\": %s,\n    \"residual\": %s,\n    \"total\": %s\n  },\n",
               JsonAnovaRow(s.anova.regress, true).c_str(), JsonAnovaRow(s.anova.residual, true).c_str(),
               JsonAnovaRow(s.anova.total, false).c_str());
@@ -75,10 +100,13 @@ int RunStatsCommand(const std::vector<std::string>& words) {
   const Arguments arguments = ParseArguments(words, {"ordinal", "max-terms", "sets"}, {"json"});
   const FitWorkspace workspace = LoadCurrentEquation(arguments, "stats");
   const EquationStatistics statistics = StatisticsPass(workspace);
-  if (arguments.flag("json"))
-    PrintJson(statistics, static_cast<long long>(workspace.lastFittedOrdinal));
-  else
+  const FitCriteria criteria = BuildFitCriteria(statistics);
+  if (arguments.flag("json")) {
+    PrintJson(statistics, criteria, static_cast<long long>(workspace.lastFittedOrdinal));
+  } else {
     PrintText(statistics);
+    PrintCriteriaText(statistics, criteria);
+  }
   return 0;
 }
 

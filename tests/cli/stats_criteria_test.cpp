@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+#include "run_tool.h"
+
+// The fit criteria stats adds after the dialog's content. Their arithmetic is
+// checked in the engine's tests; here the published figures of a textbook
+// regression (set I of Anscombe's quartet: adjusted R squared 0.6295, F 17.99
+// on 1 and 9 degrees of freedom, P 0.00217) must reach both output forms.
+
+namespace rv::testing {
+namespace {
+
+const char kAnscombe[] =
+    "Y,X1\n8.04,10\n6.95,8\n7.58,13\n8.81,9\n8.33,11\n9.96,14\n7.24,6\n4.26,4\n10.84,12\n4.82,7\n5.68,5\n";
+
+class StatsCriteria : public ::testing::Test {
+ protected:
+  void SetUp() override { folder = MakeTemporaryFolder(); }
+  void TearDown() override {
+    std::remove(path.c_str());
+    rmdir(folder.c_str());
+  }
+  std::string file(const std::string& content) {
+    path = folder + "/data.csv";
+    WriteFile(path, content);
+    return path;
+  }
+  std::string folder, path;
+};
+
+TEST_F(StatsCriteria, TextFollowsTheDialogsContent) {
+  const ToolResult result = RunTool({"stats", file(kAnscombe), "--ordinal", "3"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const std::string criteria =
+      "\nb\t+1.124747E+00\t+2.667348\t2.5734E-02\n"
+      "\nFit Criteria\n"
+      "Adjusted R Squared  =  0.629492\n"
+      "F Stat  =  1.79899430E+01\n"
+      "F P Value  =  2.1696E-03\n"
+      "AICc  =  7.964726\n"
+      "BIC  =  7.260517\n"
+      "\n95% Confidence Intervals\nTerm\tLower\tUpper\n"
+      "aX1 \t2.33370136E-01\t7.66811682E-01\n"
+      "b\t4.55736900E-01\t5.54444492E+00\n";
+  ASSERT_GE(result.out.size(), criteria.size());
+  EXPECT_EQ(result.out.substr(result.out.size() - criteria.size()), criteria) << result.out;
+}
+
+TEST_F(StatsCriteria, JsonCarriesThemWithFullPrecisionAndNullWhereUndefined) {
+  const ToolResult result = RunTool({"stats", file(kAnscombe), "--ordinal", "3", "--json"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  // With one term F is the square of the slope's t, and its P the slope's P.
+  for (const char* part : {"\"p_values\": [0.002169628873078", "\"adjusted_r_squared\": 0.629491621676",
+                           "\"f_stat\": 17.98994296767", "\"f_p_value\": 0.002169628873078", "\"aicc\": 7.964726382650",
+                           "\"bic\": 7.260516928246",
+                           "\"coef_ci95\": [[0.23337013", ", 0.76681168", "], [0.4557368999", ", 5.5444449"})
+    EXPECT_NE(result.out.find(part), std::string::npos) << part << "\nin\n" << result.out;
+
+  // Two points leave no residual degrees of freedom.
+  const ToolResult two = RunTool({"stats", file("Y,X1\n1,1\n3,2\n"), "--ordinal", "3", "--json"});
+  ASSERT_EQ(two.status, 0) << two.err;
+  EXPECT_NE(two.out.find("\"adjusted_r_squared\": null,\n  \"f_stat\": null,\n  \"f_p_value\": null,\n"
+                         "  \"aicc\": null,\n  \"bic\": null,\n  \"coef_ci95\": [[null, null], [null, null]],\n"),
+            std::string::npos)
+      << two.out;
+  const ToolResult twoText = RunTool({"stats", path, "--ordinal", "3"});
+  EXPECT_NE(twoText.out.find("\nAdjusted R Squared  =  n/a\nF Stat  =  n/a\n"), std::string::npos) << twoText.out;
+  EXPECT_NE(twoText.out.find("\naX1 \tn/a\tn/a\n"), std::string::npos) << twoText.out;
+}
+
+}  // namespace
+}  // namespace rv::testing
