@@ -10,4 +10,13 @@ int ClampTypedFontSize(long long typed) {
   return static_cast<int>(std::clamp<long long>(typed, kMinTypedFontSize, kMaxTypedFontSize));
 }
 
+PrintSettings ApplyPrintChoice(PrintSettings previous, const PrintChoice& choice) {
+  if (!choice.printer.empty()) previous.printer = choice.printer;
+  if (!choice.fontFace.empty()) previous.fontFace = choice.fontFace;
+  previous.fontSize = ClampTypedFontSize(choice.fontSize);
+  previous.copies = ClampCopies(choice.copies);
+  previous.landscape = choice.landscape;
+  return previous;
+}
+
 }  // namespace rv

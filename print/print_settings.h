@@ -34,4 +34,19 @@ int ClampCopies(long long typed);
 // A typed font size within kMinTypedFontSize … kMaxTypedFontSize.
 int ClampTypedFontSize(long long typed);
 
+// What a print dialog's controls hold when Print is pressed: the selected
+// printer and face, empty when a list has no selection, and the numbers
+// typed for the font size and the copies.
+struct PrintChoice {
+  std::string printer;
+  std::string fontFace;
+  long long fontSize = kStartFontSize;
+  long long copies = 1;
+  bool landscape = false;
+};
+
+// The settings after the choice: a list without a selection keeps the
+// previous printer or face; the typed font size and copies are clamped.
+PrintSettings ApplyPrintChoice(PrintSettings previous, const PrintChoice& choice);
+
 }  // namespace rv

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <algorithm>
+#include <climits>
 
 #include "widgets/control_id.h"
 #include "widgets/resource_pictures.h"
@@ -98,6 +99,10 @@ QString PrintSettingsControls::selectedFont() const { return SelectedText(fonts_
 QString PrintSettingsControls::fontSizeText() const { return fontSize_->text(); }
 
 QString PrintSettingsControls::copiesText() const { return copies_->text(); }
+
+int PrintSettingsControls::typedFontSize() const { return ClampedDecimal(fontSizeText(), 0, INT_MAX); }
+
+int PrintSettingsControls::typedCopies() const { return ClampedDecimal(copiesText(), 0, INT_MAX); }
 
 bool PrintSettingsControls::landscape() const { return landscape_->isChecked(); }
 

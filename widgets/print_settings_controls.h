@@ -60,6 +60,10 @@ class PrintSettingsControls : public QObject {
   QString selectedFont() const;
   QString fontSizeText() const;
   QString copiesText() const;
+  // The numbers typed in the boxes, 0 for a text that is not one; the owner
+  // keeps them within its bounds.
+  int typedFontSize() const;
+  int typedCopies() const;
   bool landscape() const;
 
   // "PORT" or "LAND", 32 × 32, for the orientation chosen.

@@ -105,13 +105,8 @@ PrintDialog::PrintDialog(PrintDialogKind kind, const PrintSettings& settings, Pr
 }
 
 PrintSettings PrintDialog::chosenSettings() const {
-  PrintSettings chosen = settings_;
-  if (const QString printer = controls_->selectedPrinter(); !printer.isEmpty()) chosen.printer = printer.toStdString();
-  if (const QString face = controls_->selectedFont(); !face.isEmpty()) chosen.fontFace = face.toStdString();
-  chosen.fontSize = ClampedDecimal(controls_->fontSizeText(), kMinTypedFontSize, kMaxTypedFontSize);
-  chosen.copies = ClampedDecimal(controls_->copiesText(), kMinCopies, kMaxCopies);
-  chosen.landscape = controls_->landscape();
-  return chosen;
+  return ApplyPrintChoice(settings_, {controls_->selectedPrinter().toStdString(), controls_->selectedFont().toStdString(),
+                                     controls_->typedFontSize(), controls_->typedCopies(), controls_->landscape()});
 }
 
 void PrintDialog::showStatus(const QString& printer) {

@@ -42,6 +42,25 @@ TEST(PrintSettingsClamps, CopiesAndTypedFontSizesStayInRange) {
   EXPECT_EQ(ClampTypedFontSize(5'000'000'000LL), kMaxTypedFontSize);
 }
 
+TEST(PrintSettingsClamps, AChoiceWithoutAPrinterOrFaceKeepsThePreviousOnesAndClampsWhatWasTyped) {
+  PrintSettings previous;
+  previous.printer = "office";
+  previous.fontFace = "Arial";
+  previous.copies = 4;
+  const PrintSettings kept = ApplyPrintChoice(previous, PrintChoice{"", "", 0, 150, true});
+  EXPECT_EQ(kept.printer, "office");
+  EXPECT_EQ(kept.fontFace, "Arial");
+  EXPECT_EQ(kept.fontSize, 1);
+  EXPECT_EQ(kept.copies, 99);
+  EXPECT_TRUE(kept.landscape);
+  const PrintSettings chosen = ApplyPrintChoice(kept, PrintChoice{kPrintToPdf, "Courier New", 40, 0, false});
+  EXPECT_EQ(chosen.printer, kPrintToPdf);
+  EXPECT_EQ(chosen.fontFace, "Courier New");
+  EXPECT_EQ(chosen.fontSize, 40);
+  EXPECT_EQ(chosen.copies, 1);
+  EXPECT_FALSE(chosen.landscape);
+}
+
 TEST(PrintJobPages, TheFooterPrintsThePathOfANamedSheetAndThePageNumber) {
   for (const bool landscape : {false, true}) {
     SCOPED_TRACE(landscape ? "landscape" : "portrait");
