@@ -3,24 +3,9 @@
 #include "files/data_file_io.h"
 #include "files/file_paths.h"
 #include "files/named_document.h"
+#include "files/stored_equation.h"
 
 namespace rv {
-
-namespace {
-
-// The list now holds at most the stored equation, at position 0.
-void ShowStoredEquation(DataFileSession& session, EquationList& equations) {
-  equations.clear();
-  if (session.selectedIndex < 0) {
-    if (session.graphedIndex >= 0) session.graphedIndex = -1;
-    return;
-  }
-  equations.setSingleEntry(session.savedEquation);
-  session.graphedIndex = session.graphedIndex == session.selectedIndex ? 0 : -1;
-  session.selectedIndex = 0;
-}
-
-}  // namespace
 
 FileOutcome ReadDataFile(const std::string& path, Document& document, DataFileSession& session,
                          EquationList& equations, RecentFiles& recentFiles) {
@@ -45,7 +30,7 @@ FileOutcome ReadDataFile(const std::string& path, Document& document, DataFileSe
   outcome = SheetReplacedOutcome();
   outcome.pressDraw = session.graphDrawn;
   session.graphDrawn = false;
-  ShowStoredEquation(session, equations);
+  ListStoredEquation(session, equations);
   recentFiles.remember(source);
   outcome.updateRecentFileMenu = true;
   return outcome;
