@@ -42,6 +42,9 @@ endfunction()
 function(regrovantis_qt_library target folder)
   cmake_parse_arguments(ARG "" "" "SOURCES;USES;QT" ${ARGN})
   add_library(${target} STATIC ${ARG_SOURCES})
+  # Only the Qt libraries are run through moc and rcc; the engine and the
+  # test programs are spared the generators.
+  set_target_properties(${target} PROPERTIES AUTOMOC ON AUTORCC ON)
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   target_compile_options(${target} PRIVATE -Wall -Wextra)
   set(used "")
