@@ -20,6 +20,7 @@
 #include "stats/ui/chart_picture.h"
 #include "stats/ui/coefficients_page.h"
 #include "stats/ui/function_save_panel.h"
+#include "stats/ui/print_page.h"
 #include "stats/ui/report_list.h"
 #include "stats/ui/residuals_page.h"
 #include "stats/ui/statistics_layout.h"
@@ -54,7 +55,8 @@ void PutTextOnClipboard(const std::string& text) { QApplication::clipboard()->se
 
 }  // namespace
 
-StatisticsDialog::StatisticsDialog(const FitWorkspace& equation, const Document& document, QWidget* mainWindow)
+StatisticsDialog::StatisticsDialog(const FitWorkspace& equation, const Document& document, QWidget* mainWindow,
+                                   const PrintPageChoices& print)
     : QDialog(mainWindow), equation_(equation), statistics_(StatisticsPass(equation_)) {
   setObjectName(QStringLiteral("StatDlg"));
   setWindowTitle(QStringLiteral("Equation Statistics"));
@@ -75,6 +77,8 @@ StatisticsDialog::StatisticsDialog(const FitWorkspace& equation, const Document&
   functionPanel_ = new FunctionSavePanel(equation_, DataFolder(document), this);
   functionPanel_->setGeometry(kFunctionPanelPlace);
   connect(functionPanel_, &FunctionSavePanel::cancelled, this, &QDialog::reject);
+  printPage_ = new PrintPage(print, this);
+  connect(printPage_, &PrintPage::printPressed, this, &StatisticsDialog::printPageToPrint);
 
   const struct {
     int id;
@@ -90,9 +94,6 @@ StatisticsDialog::StatisticsDialog(const FitWorkspace& equation, const Document&
     connect(button, &StickyButton::command, this, &StatisticsDialog::pagePressed);
     pageButtons_[i] = button;
   }
-  // Printing comes with the print settings; until then the Print page stays closed.
-  pageButtons_[3]->setEnabled(false);
-
   copyButton_ = new QPushButton(QString::fromLatin1(kPageButtonTexts[0].copy), this);
   SetControlId(copyButton_, kCopyButtonId);
   copyButton_->setAutoDefault(false);
@@ -137,6 +138,8 @@ QWidget* StatisticsDialog::pageWidget(int page) const {
       return stdErrorsPage_;
     case kFunctionPage:
       return functionPanel_;
+    case kPrintPage:
+      return printPage_;
     default:
       return nullptr;
   }
@@ -144,16 +147,20 @@ QWidget* StatisticsDialog::pageWidget(int page) const {
 
 void StatisticsDialog::pagePressed(int buttonId) {
   const int requested = buttonId - kResidualsButtonId + kResidualsPage;
+  if (requested == kPrintPage && page_ != kPrintPage) pageToPrint_ = page_;
   showPage(requested == page_ ? kCoefficientsPage : requested);
 }
 
 void StatisticsDialog::showPage(int page) {
   page_ = page;
-  for (int p = kCoefficientsPage; p <= kFunctionPage; ++p) pageWidget(p)->setVisible(p == page);
+  for (int p = kCoefficientsPage; p <= kPrintPage; ++p) pageWidget(p)->setVisible(p == page);
   for (size_t i = 0; i < pageButtons_.size(); ++i)
     pageButtons_[i]->setPressed(static_cast<int>(i) + kResidualsPage == page);
-  pageButtons_[3]->setText(QString::fromLatin1(kPageButtonTexts[page].print));
-  copyButton_->setText(QString::fromLatin1(kPageButtonTexts[page].copy));
+  // The Print page keeps the names of the page it prints.
+  if (page != kPrintPage) {
+    pageButtons_[3]->setText(QString::fromLatin1(kPageButtonTexts[page].print));
+    copyButton_->setText(QString::fromLatin1(kPageButtonTexts[page].copy));
+  }
 
   switch (page) {
     case kCoefficientsPage:
@@ -171,6 +178,16 @@ void StatisticsDialog::showPage(int page) {
       break;
   }
   update();
+}
+
+void StatisticsDialog::printPageToPrint() {
+  const std::optional<PrintSettings> settings = printPage_->chosenSettings();
+  if (!settings) {
+    QApplication::beep();
+    return;
+  }
+  emit printRequested(*settings, ReportOfPage(pageToPrint_, equation_, statistics_, residualsPage_->chartMode(),
+                                              functionPanel_->language()));
 }
 
 void StatisticsDialog::copyPage() {

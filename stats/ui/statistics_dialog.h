@@ -6,6 +6,8 @@
 #include "regress/fit_workspace.h"
 #include "sheet/document.h"
 #include "stats/statistics_pass.h"
+#include "stats/ui/print_page.h"
+#include "stats/ui/statistics_report.h"
 
 class QLabel;
 class QPushButton;
@@ -21,7 +23,8 @@ class StickyButton;
 // "StatDlg", the Equation Statistics dialog: the current equation's
 // coefficients and statistics, its residuals as a list or a chart, the
 // standard errors of its terms, and its function, each on a page of its own
-// with a copy to the clipboard.
+// with a copy to the clipboard. Its Print page asks its owner to print the
+// page the user came from, with the settings chosen there.
 class StatisticsDialog : public QDialog {
   Q_OBJECT
  public:
@@ -40,7 +43,9 @@ class StatisticsDialog : public QDialog {
   // Shows the equation the workspace holds (it must be current: the caller
   // re-creates it first). The statistics are computed once, on opening, by
   // the engine's StatisticsPass; the data folder is the panel's start folder.
-  StatisticsDialog(const FitWorkspace& equation, const Document& document, QWidget* mainWindow);
+  // The Print page offers the printers and faces of print.
+  StatisticsDialog(const FitWorkspace& equation, const Document& document, QWidget* mainWindow,
+                   const PrintPageChoices& print = {});
 
   // 0 Coefficients, 1 Residuals, 2 Std Errs, 3 Function, 4 Print.
   int page() const { return page_; }
@@ -50,6 +55,13 @@ class StatisticsDialog : public QDialog {
   const EquationStatistics& statistics() const { return statistics_; }
   ResidualsPage* residualsPage() const { return residualsPage_; }
   FunctionSavePanel* functionPanel() const { return functionPanel_; }
+  PrintPage* printPage() const { return printPage_; }
+
+ signals:
+  // The Print page's Print button with a printer selected: the owner stores
+  // the settings and prints the report before the dialog goes on. The
+  // report reads the dialog's equation and statistics.
+  void printRequested(const PrintSettings& settings, const StatisticsReport& report);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -61,16 +73,21 @@ class StatisticsDialog : public QDialog {
   void showPage(int page);
   QWidget* pageWidget(int page) const;
   void placeTitle();
+  // The Print page's Print button: a beep when no printer is selected.
+  void printPageToPrint();
 
   const FitWorkspace equation_;
   const EquationStatistics statistics_;
   int page_ = kCoefficientsPage;
+  // The page that showed when the Print page was opened; its report prints.
+  int pageToPrint_ = kCoefficientsPage;
 
   QLabel* title_;
   CoefficientsPage* coefficientsPage_;
   ResidualsPage* residualsPage_;
   StdErrorsPage* stdErrorsPage_;
   FunctionSavePanel* functionPanel_;
+  PrintPage* printPage_;
   std::array<StickyButton*, 4> pageButtons_;  // 601 to 604
   QPushButton* copyButton_;
 };

@@ -21,7 +21,7 @@ class StatisticsDialogTest : public ::testing::Test {
   }
 
   StatisticsDialog& open() {
-    dialog = std::make_unique<StatisticsDialog>(equation, document, nullptr);
+    dialog = std::make_unique<StatisticsDialog>(equation, document, nullptr, print);
     dialog->show();
     dialog->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -39,6 +39,7 @@ class StatisticsDialogTest : public ::testing::Test {
 
   FitWorkspace equation = Line();
   Document document;
+  PrintPageChoices print;  // what the Print page offers
   std::unique_ptr<StatisticsDialog> dialog;
 };
 

@@ -5,8 +5,9 @@
 //
 // ORDINAL numbers the equation as a search over the file's data and options
 // does; without it, or with 0, the equation the file stores is shown. PAGE
-// is 0 Coefficients (the default), 1 Residuals, 2 Std Errs or 3 Function;
-// "chart" shows the Residuals page's chart.
+// is 0 Coefficients (the default), 1 Residuals, 2 Std Errs, 3 Function or
+// 4 Print, which offers the print system's printers and the installed
+// faces; "chart" shows the Residuals page's chart.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include "widgets/control_id.h"
 #include "files/data_file_io.h"
 #include "files/file_paths.h"
+#include "print/ui/print_destinations.h"
 #include "regress/enumeration.h"
 #include "regress/recreate_equation.h"
 #include "stats/ui/residuals_page.h"
@@ -55,9 +57,12 @@ int main(int argc, char** argv) {
   if (!rv::RecreateEquation(workspace, data, rv::MakeSearchShape(data, document.options), ordinal))
     return Fail("equation " + std::to_string(ordinal) + " does not fit the file's data");
 
-  rv::StatisticsDialog dialog(workspace, document, nullptr);
+  rv::PrintSettings printSettings;
+  printSettings.printer = rv::SystemDefaultPrinter().toStdString();
+  rv::StatisticsDialog dialog(workspace, document, nullptr,
+                              {rv::PrinterChoices(), rv::PrintFontFaces(), printSettings});
   dialog.show();
-  if (page >= rv::StatisticsDialog::kResidualsPage && page <= rv::StatisticsDialog::kFunctionPage)
+  if (page >= rv::StatisticsDialog::kResidualsPage && page <= rv::StatisticsDialog::kPrintPage)
     qobject_cast<QAbstractButton*>(rv::FindControl(&dialog, rv::StatisticsDialog::kResidualsButtonId + page - 1))
         ->click();
   if (chart) dialog.residualsPage()->setChartMode(true);

@@ -1,0 +1,78 @@
+#include "stats/ui/print_page.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "stats/ui/list_frame.h"
+#include "stats/ui/statistics_layout.h"
+#include "widgets/control_id.h"
+#include "widgets/print_settings_controls.h"
+#include "widgets/up_down_edit.h"
+
+namespace rv {
+
+namespace {
+
+const QRect kPrinterPanel = Corners(20, 52, 280, 188);
+const QRect kFontPanel = Corners(284, 52, 416, 164);
+constexpr QPoint kOrientationPicture(24, 196);
+
+QLabel* Label(const QString& text, int id, const QRect& place, QWidget* page) {
+  auto* label = new QLabel(text, page);
+  SetControlId(label, id);
+  label->setGeometry(place);
+  return label;
+}
+
+}  // namespace
+
+PrintPage::PrintPage(const PrintPageChoices& choices, QWidget* parent)
+    : QWidget(parent),
+      settings_(choices.settings),
+      controls_(new PrintSettingsControls({kPrinterListId, kFontListId, kFontSizeId, kFontSizeUpDownId, kCopiesId,
+                                           kCopiesUpDownId, kPortraitId, kLandscapeId, kMinFontSizeChoice,
+                                           kMaxFontSizeChoice, kMinCopies, kMaxCopies},
+                                          this)) {
+  setGeometry(kPageArea);
+  controls_->printerList()->setGeometry(OnPage(24, 76, 252, 80));
+  Label(QStringLiteral("Copies"), kCopiesLabelId, OnPage(28, 162, 42, 20), this);
+  controls_->copiesBox()->setGeometry(OnPage(72, 162, 56, 20));
+  controls_->portraitButton()->setGeometry(OnPage(64, 196, 90, 18));
+  controls_->landscapeButton()->setGeometry(OnPage(64, 216, 90, 18));
+  controls_->fontList()->setGeometry(OnPage(288, 76, 124, 58));
+  Label(QStringLiteral("Font Size"), kFontSizeLabelId, OnPage(290, 140, 56, 20), this);
+  controls_->fontSizeBox()->setGeometry(OnPage(348, 140, 62, 20));
+
+  auto* print = new QPushButton(QStringLiteral("Print"), this);
+  SetControlId(print, kPrintButtonId);
+  print->setAutoDefault(false);
+  print->setGeometry(OnPage(336, 196, 80, 24));
+  connect(print, &QPushButton::clicked, this, &PrintPage::printPressed);
+
+  controls_->setPrinters(choices.printers, QString::fromStdString(settings_.printer));
+  controls_->setFonts(choices.fonts, QString::fromStdString(settings_.fontFace));
+  controls_->setFontSize(kStartFontSize);
+  controls_->setCopies(1);
+  controls_->setLandscape(settings_.landscape);
+  connect(controls_, &PrintSettingsControls::orientationChanged, this, [this] { update(); });
+}
+
+std::optional<PrintSettings> PrintPage::chosenSettings() const {
+  const QString printer = controls_->selectedPrinter();
+  if (printer.isEmpty()) return std::nullopt;
+  return ApplyPrintChoice(settings_, {printer.toStdString(), controls_->selectedFont().toStdString(),
+                                      controls_->typedFontSize(), controls_->typedCopies(), controls_->landscape()});
+}
+
+void PrintPage::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.translate(-kPageArea.topLeft());
+  PaintCaptionPanel(painter, palette(), kPrinterPanel, QStringLiteral("Use Printer"));
+  PaintCaptionPanel(painter, palette(), kFontPanel, QStringLiteral("Select Font"));
+  painter.drawPixmap(kOrientationPicture, controls_->orientationPicture());
+}
+
+}  // namespace rv

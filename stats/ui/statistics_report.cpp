@@ -1,0 +1,32 @@
+#include "stats/ui/statistics_report.h"
+
+#include "print/coefficients_report.h"
+#include "print/function_report.h"
+#include "print/residuals_report.h"
+#include "print/std_errors_report.h"
+
+namespace rv {
+
+StatisticsReport ReportOfPage(int page, const FitWorkspace& equation, const EquationStatistics& statistics, bool chart,
+                              FunctionLanguage language) {
+  switch (page) {
+    case 1:
+      return [&statistics, chart](PageCanvas& canvas, const PrintSettings& settings, const Document& document) {
+        PrintResidualsReport(canvas, settings, document, statistics.residuals, chart);
+      };
+    case 2:
+      return [&statistics](PageCanvas& canvas, const PrintSettings& settings, const Document& document) {
+        PrintStdErrorsReport(canvas, settings, document, statistics);
+      };
+    case 3:
+      return [&equation, language](PageCanvas& canvas, const PrintSettings& settings, const Document& document) {
+        PrintFunctionReport(canvas, settings, document, equation, language);
+      };
+    default:
+      return [&equation](PageCanvas& canvas, const PrintSettings& settings, const Document& document) {
+        PrintCoefficientsReport(canvas, settings, document, equation);
+      };
+  }
+}
+
+}  // namespace rv
