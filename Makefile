@@ -10,8 +10,9 @@ SAN_BUILD  ?= build-sanitize
 TSAN_BUILD ?= build-thread-sanitize
 JOBS       ?= $(shell nproc)
 CLI        := $(BUILD)/cli/regrovantis-cli
+PREFIX     ?= $(HOME)/.local
 
-.PHONY: run test deps configure build build-sanitize test-fast test-timing test-sanitize test-threads bench gui clean
+.PHONY: run test deps configure build build-sanitize test-fast test-timing test-sanitize test-threads bench gui install clean
 
 run: configure
 	cmake --build $(BUILD) -j$(JOBS) --target regrovantis-cli
@@ -55,6 +56,11 @@ bench: build
 
 gui: build
 	$(BUILD)/app/regrovantis
+
+# The program, the tool, the help file, the menu entry, the data file's type
+# and the icon under PREFIX (default ~/.local, which needs no root).
+install: build
+	cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(TSAN_BUILD)

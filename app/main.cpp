@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSessionManager>
@@ -21,6 +22,18 @@ std::optional<std::string> CommandLineFile(const QStringList& arguments) {
   return QFile::encodeName(arguments[1]).toStdString();
 }
 
+// The help file lies beside the program in the build folder and in the
+// program's data folder of an installation, which lies at a fixed place
+// relative to the program's own folder. When neither holds it, the one beside
+// the program is the one the message about a missing help file means.
+QString HelpFileOfProgram(const QString& programFolder) {
+  const QString name = QString::fromLatin1(rv::kHelpFileName);
+  const QString beside = programFolder + QLatin1Char('/') + name;
+  const QString installed =
+      QDir::cleanPath(programFolder + QStringLiteral("/" REGROVANTIS_INSTALLED_HELP_FOLDER "/") + name);
+  return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -29,13 +42,15 @@ int main(int argc, char** argv) {
   // are always written with a decimal point.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("Regrovantis"));
+  // Names the installed desktop entry, whose icon a desktop shows for the window.
+  QGuiApplication::setDesktopFileName(QStringLiteral("regrovantis"));
   QApplication::setFont(rv::DialogFont());
   QApplication::setQuitOnLastWindowClosed(true);
 
   const QString programFolder = QCoreApplication::applicationDirPath();
   rv::StartUpOptions options;
   options.settingsPath = rv::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-  options.helpFilePath = programFolder + QLatin1Char('/') + QString::fromLatin1(rv::kHelpFileName);
+  options.helpFilePath = HelpFileOfProgram(programFolder);
   options.programFolder = QFile::encodeName(programFolder).toStdString();
   options.commandLineFile = CommandLineFile(QCoreApplication::arguments());
 
