@@ -10,6 +10,7 @@ packages="
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   xvfb xauth fonts-liberation2 fonts-dejavu-core
   libcups2-dev cups-daemon poppler-utils
+  desktop-file-utils libxml2-utils shared-mime-info
 "
 
 missing=""
