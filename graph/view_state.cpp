@@ -8,11 +8,13 @@ namespace {
 
 constexpr int kMinZoomDrag = 9;
 
-ZoomBounds ZoomInto(const ZoomBounds& bounds, const PixelRect& rect, int clientWidth, int clientHeight) {
-  // Half the viewport's side and its centre, in graph window pixels.
-  const double half = clientHeight / 2 - 16;
-  const double cx = clientWidth / 2 - 50;
-  const double cy = clientHeight / 2 - 36;
+ZoomBounds ZoomInto(const ZoomBounds& bounds, const PixelRect& rect, const Viewport& viewport, int pictureHeight) {
+  // Half the viewport's side and its centre in the picture's pixels, counted
+  // from the top row as the mouse counts them; the viewport itself counts
+  // from the bottom row and reaches below the picture.
+  const double half = viewport.width / 2.0;
+  const double cx = viewport.x + half;
+  const double cy = pictureHeight - (viewport.y + viewport.height / 2.0);
   const double l = (rect.left - cx) / half;
   const double r = (rect.right - cx) / half;
   const double t = (cy - rect.top) / half;
@@ -46,14 +48,14 @@ void StepRotation(ViewState& view) {
   SetAnglePositions(view, position, view.verticalPosition);
 }
 
-void FinishZoomDrag(ViewState& view, const PixelRect& rect, int clientWidth, int clientHeight) {
-  if (rect.right - rect.left < kMinZoomDrag || rect.bottom - rect.top < kMinZoomDrag || clientHeight / 2 - 16 <= 0) {
+void FinishZoomDrag(ViewState& view, const PixelRect& rect, const Viewport& viewport, int pictureHeight) {
+  if (rect.right - rect.left < kMinZoomDrag || rect.bottom - rect.top < kMinZoomDrag || viewport.width <= 0) {
     view.zoom = {};
     return;
   }
   // A rectangle wholly outside the full view leaves nothing to show: the
   // zoom stays as it was rather than turning the picture inside out.
-  const ZoomBounds zoomed = ZoomInto(view.zoom, rect, clientWidth, clientHeight);
+  const ZoomBounds zoomed = ZoomInto(view.zoom, rect, viewport, pictureHeight);
   if (zoomed.left < zoomed.right && zoomed.bottom < zoomed.top) view.zoom = zoomed;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "graph/viewport.h"
+
 namespace rv {
 
 // The part of the view volume shown; the full view is -1, 1, -1, 1.
@@ -44,10 +46,11 @@ struct PixelRect {
   int bottom = 0;
 };
 
-// The end of a zoom drag in a main window whose client area is clientWidth ×
-// clientHeight: a rectangle at least 9 pixels wide and high zooms into it,
-// never past the full view (one wholly outside it changes nothing); a
-// smaller one resets the zoom.
-void FinishZoomDrag(ViewState& view, const PixelRect& rect, int clientWidth, int clientHeight);
+// The end of a zoom drag in a picture pictureHeight pixels high drawn
+// through viewport (GraphWindowViewport): a rectangle at least 9 pixels wide
+// and high zooms into it, never past the full view (one wholly outside it
+// changes nothing); a smaller one resets the zoom. The rectangle is mapped
+// through the viewport's centre as the picture shows it, top row first.
+void FinishZoomDrag(ViewState& view, const PixelRect& rect, const Viewport& viewport, int pictureHeight);
 
 }  // namespace rv

@@ -269,24 +269,43 @@ TEST(ViewState, DefaultAnglesAreFaceOnForACurveAndThirtyDegreesForASurface) {
 }
 
 TEST(ViewState, ADragZoomsIntoItsRectangleNeverPastTheFullView) {
-  // A main window of 900 × 700: half 334, centre (400, 314).
+  // A main window of 900 × 700: a viewport of side 668 at x 66, reaching 20
+  // pixels below a picture 640 high; its centre shows at (400, 326).
+  const Viewport viewport = GraphWindowViewport(900, 700);
   ViewState view;
-  FinishZoomDrag(view, {400, 314, 567, 481}, 900, 700);
+  FinishZoomDrag(view, {400, 326, 567, 493}, viewport, 640);
   EXPECT_DOUBLE_EQ(view.zoom.left, 0.0);
   EXPECT_DOUBLE_EQ(view.zoom.right, 0.5);
   EXPECT_DOUBLE_EQ(view.zoom.top, 0.0);
   EXPECT_DOUBLE_EQ(view.zoom.bottom, -0.5);
   // The same rectangle again zooms into the quarter shown.
-  FinishZoomDrag(view, {400, 314, 567, 481}, 900, 700);
+  FinishZoomDrag(view, {400, 326, 567, 493}, viewport, 640);
   EXPECT_DOUBLE_EQ(view.zoom.left, 0.25);
   EXPECT_DOUBLE_EQ(view.zoom.bottom, -0.375);
 
-  FinishZoomDrag(view, {0, 0, 8, 20}, 900, 700);  // too narrow: back to the full view
+  FinishZoomDrag(view, {0, 0, 8, 20}, viewport, 640);  // too narrow: back to the full view
   EXPECT_EQ(view.zoom, ZoomBounds{});
-  FinishZoomDrag(view, {-2000, -2000, 2000, 2000}, 900, 700);
+  FinishZoomDrag(view, {-2000, -2000, 2000, 2000}, viewport, 640);
   EXPECT_EQ(view.zoom, ZoomBounds{});
-  FinishZoomDrag(view, {1200, 100, 1300, 200}, 900, 700);  // wholly right of the view
+  FinishZoomDrag(view, {1200, 100, 1300, 200}, viewport, 640);  // wholly right of the view
   EXPECT_EQ(view.zoom, ZoomBounds{});
+}
+
+TEST(ViewState, AZoomShowsWhatTheDraggedRectangleFramed) {
+  // Whatever the picture's height, the pixel at a rectangle's corner is where
+  // the new view's corner falls: the dragged part fills the view.
+  const Viewport viewport = GraphWindowViewport(632, 420);
+  for (const int pictureHeight : {360, 343}) {
+    ViewState view;
+    const PixelRect rect{150, 60, 250, 160};
+    FinishZoomDrag(view, rect, viewport, pictureHeight);
+    const auto deviceX = [&](int x) { return (x - viewport.x) / (viewport.width / 2.0) - 1.0; };
+    const auto deviceY = [&](int y) { return (pictureHeight - y - viewport.y) / (viewport.height / 2.0) - 1.0; };
+    EXPECT_DOUBLE_EQ(view.zoom.left, deviceX(rect.left)) << pictureHeight;
+    EXPECT_DOUBLE_EQ(view.zoom.right, deviceX(rect.right)) << pictureHeight;
+    EXPECT_NEAR(view.zoom.top, deviceY(rect.top), 1e-12) << pictureHeight;
+    EXPECT_NEAR(view.zoom.bottom, deviceY(rect.bottom), 1e-12) << pictureHeight;
+  }
 }
 
 }  // namespace
