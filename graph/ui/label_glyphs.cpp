@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "graph/ui/cell_height_font.h"
 
@@ -56,8 +58,9 @@ GlyphBitmap RasterizeCharacter(const QFont& font, const QFontMetrics& metrics, Q
 
 }  // namespace
 
-GlyphSet LabelGlyphs() {
-  const QFont font = CellHeightFont(QStringLiteral("MS Sans Serif"), QFont::SansSerif, kLabelCellHeight);
+GlyphSet LabelGlyphs(double scale) {
+  const int cellHeight = std::max(kLabelCellHeight, static_cast<int>(std::lround(kLabelCellHeight * scale)));
+  const QFont font = CellHeightFont(QStringLiteral("MS Sans Serif"), QFont::SansSerif, cellHeight);
   const QFontMetrics metrics(font);
   GlyphSet set;
   for (int i = 0; i < kGlyphCount; ++i)
