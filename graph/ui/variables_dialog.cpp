@@ -1,0 +1,125 @@
+#include "graph/ui/variables_dialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "graph/ui/variables_panel.h"
+#include "sheet/cell_entry.h"
+#include "sheet/graph_range.h"
+#include "sheet/value_text.h"
+#include "widgets/control_id.h"
+#include "widgets/help.h"
+#include "widgets/message_dialog.h"
+#include "widgets/place_dialog.h"
+#include "widgets/program_fonts.h"
+#include "widgets/tooltips.h"
+
+namespace rv {
+
+namespace {
+
+constexpr QPoint kPanelPlace(4, 44);
+constexpr int kWidth = 436;
+constexpr int kHeight = 294;
+constexpr int kButtonTop = 262;
+
+QString ValueText(double value) { return QString::fromStdString(FormatValueText(value, ValueTextMode::General)); }
+
+double ValueOf(const QLineEdit* box) { return CellValueFromText(box->text().toStdString()); }
+
+void Heading(const char* text, QRect place, Qt::Alignment alignment, QWidget* parent) {
+  auto* label = new QLabel(QString::fromLatin1(text), parent);
+  label->setGeometry(place);
+  label->setAlignment(alignment | Qt::AlignVCenter);
+}
+
+QPushButton* Button(const char* text, int id, int left, QWidget* parent) {
+  auto* button = new QPushButton(QString::fromLatin1(text), parent);
+  SetControlId(button, id);
+  button->setGeometry(left, kButtonTop, 76, 22);
+  return button;
+}
+
+}  // namespace
+
+VariablesDialog::VariablesDialog(const DataSheet& sheet, QWidget* parent)
+    : QDialog(parent), sheet_(sheet), panel_(new VariablesPanel(this)), autoUpdate_(new QCheckBox(QStringLiteral("Auto Update"), this)) {
+  setObjectName(QStringLiteral("VarsDlg"));
+  setWindowTitle(QStringLiteral("Variables"));
+  setFont(DialogFont());
+  resize(kWidth, kHeight);
+  panel_->move(kPanelPlace);
+
+  // The headings stand over the panel's columns.
+  Heading("Graph Variable Values", {152, 4, 258, 16}, Qt::AlignHCenter, this);
+  Heading("Variable", {8, 24, 48, 16}, Qt::AlignLeft, this);
+  Heading("Name", {56, 24, 92, 16}, Qt::AlignLeft, this);
+  Heading("Minimum", {152, 24, 82, 16}, Qt::AlignLeft, this);
+  Heading("Maximum", {240, 24, 82, 16}, Qt::AlignLeft, this);
+  Heading("Constant", {328, 24, 82, 16}, Qt::AlignLeft, this);
+
+  SetControlId(autoUpdate_, kAutoUpdateId);
+  AddTooltip(autoUpdate_, kTipAutoUpdate);
+  autoUpdate_->setGeometry(8, kButtonTop + 2, 100, 18);
+  QPushButton* set = Button("&Set", kSetId, 116, this);
+  AddTooltip(set, kTipSetMinMaxCons);
+  set->setAutoDefault(false);
+  QPushButton* ok = Button("&OK", kAnswerOk, 268, this);
+  ok->setDefault(true);
+  QPushButton* cancel = Button("&Cancel", kAnswerCancel, 352, this);
+  cancel->setAutoDefault(false);
+  connect(set, &QPushButton::clicked, this, &VariablesDialog::setFromData);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  InstallContextHelp(this, kVariablesHelpBase, &VariablesPanel::HelpId);
+  showSheet();
+  panel_->nameBox(0)->setFocus();
+}
+
+void VariablesDialog::showSheet() {
+  for (int column = 0; column < kSheetColumns; ++column)
+    panel_->nameBox(column)->setText(QString::fromStdString(sheet_.names[column]));
+  for (int variable = 1; variable < kSheetColumns; ++variable) {
+    panel_->valueBox(variable, VariablesPanel::kMinimumBox)->setText(ValueText(sheet_.graphMinimum[variable]));
+    panel_->valueBox(variable, VariablesPanel::kMaximumBox)->setText(ValueText(sheet_.graphMaximum[variable]));
+    panel_->valueBox(variable, VariablesPanel::kConstantBox)->setText(ValueText(sheet_.graphConstant[variable]));
+  }
+  autoUpdate_->setChecked(sheet_.autoUpdate);
+}
+
+// A column without data gets three empty boxes.
+void VariablesDialog::setFromData() {
+  for (int variable = 1; variable < kSheetColumns; ++variable) {
+    const GraphRange range = ComputeGraphRange(sheet_.cells, variable);
+    panel_->valueBox(variable, VariablesPanel::kMinimumBox)->setText(ValueText(range.minimum));
+    panel_->valueBox(variable, VariablesPanel::kMaximumBox)->setText(ValueText(range.maximum));
+    panel_->valueBox(variable, VariablesPanel::kConstantBox)->setText(ValueText(range.constant));
+  }
+}
+
+GraphVariableValues VariablesDialog::values() const {
+  GraphVariableValues values;
+  for (int column = 0; column < kSheetColumns; ++column)
+    values.names[static_cast<size_t>(column)] = panel_->nameBox(column)->text().toStdString();
+  values.minimum[0] = values.maximum[0] = values.constant[0] = EmptyValue;
+  for (int variable = 1; variable < kSheetColumns; ++variable) {
+    const auto slot = static_cast<size_t>(variable);
+    values.minimum[slot] = ValueOf(panel_->valueBox(variable, VariablesPanel::kMinimumBox));
+    values.maximum[slot] = ValueOf(panel_->valueBox(variable, VariablesPanel::kMaximumBox));
+    values.constant[slot] = ValueOf(panel_->valueBox(variable, VariablesPanel::kConstantBox));
+  }
+  values.autoUpdate = autoUpdate_->isChecked();
+  return values;
+}
+
+std::optional<GraphVariableValues> ShowVariablesDialog(QWidget* owner, const DataSheet& sheet) {
+  VariablesDialog dialog(sheet, owner);
+  PlaceDialog(&dialog, MainWindowOf(owner));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.values();
+}
+
+}  // namespace rv
