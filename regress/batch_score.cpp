@@ -1,5 +1,6 @@
 #include "regress/batch_score.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "regress/lane_back_transform.h"
@@ -10,22 +11,28 @@ namespace rv {
 
 namespace {
 
-constexpr int kPointBlock = 8;  // a residual pass is handed over at a multiple of this point
-
 // A batch hands its candidates to the one-candidate path when no more than
-// this share of its lanes (at least one) is alive at a point block: a lane's
-// residual pass gathers its values point by point, the one-candidate path
-// reads eight points of a column at once.
+// this share of its lanes (at least one) is alive at a point block: the
+// batch works out a point block's fitted values for every lane it holds
+// alive, the one-candidate path only for its own.
 constexpr int HandOverAt(int lanes) { return lanes / 4 > 0 ? lanes / 4 : 1; }
 
 template <int N>
 struct LaneState {
+  using Index = typename Simd<N>::Index;
+
   const int m;
   BatchScratch& s;
   const int* ids[N];  // a lane beyond the batch repeats the first candidate, so that it computes what that one does
+  Index columnIds[kMaxCandidateColumns];  // column j's id in each lane
+  Index rowStarts[kMaxCandidateColumns];  // where column j's row of the bank's sums starts, in each lane
 
-  LaneState(const CandidateBatch& batch, BatchScratch& scratch) : m(batch.columns), s(scratch) {
+  LaneState(const ColumnBank& bank, const CandidateBatch& batch, BatchScratch& scratch) : m(batch.columns), s(scratch) {
     for (int l = 0; l < N; ++l) ids[l] = batch.ids[l < batch.size ? l : 0];
+    for (int j = 0; j < m; ++j) {
+      for (int l = 0; l < N; ++l) columnIds[j][l] = ids[l][j];
+      rowStarts[j] = columnIds[j] * bank.columnCount();
+    }
   }
 
   double* normal(int r, int c) const { return s.normal + (r * m + c) * N; }
@@ -47,13 +54,11 @@ template <int N>
   // The sums are symmetric to the bit, so each is fetched once.
   for (int r = 0; r < m; ++r) {
     for (int c = r; c < m; ++c) {
-      const Values sums = V::gather([&](int l) [[gnu::always_inline]] { return bank.cross(x.ids[l][r], x.ids[l][c]); });
+      const Values sums = LanesFrom(bank.crossSums(), x.rowStarts[r] + x.columnIds[c]);
       V::store(x.normal(r, c), sums);
       V::store(x.normal(c, r), sums);
     }
-    const Values rhs =
-        V::gather([&](int l) [[gnu::always_inline]] { return scoring.rightHandSide[static_cast<size_t>(x.ids[l][r])]; });
-    V::store(x.rightHandSide(r), rhs);
+    V::store(x.rightHandSide(r), LanesFrom(scoring.rightHandSide.data(), x.columnIds[r]));
   }
   for (int k = 0; k < p; ++k) {
     const Values pivot = V::load(x.normal(k, k));
@@ -89,9 +94,11 @@ template <int N>
   }
 }
 
-// The residual pass of every lane point by point in scoring order, each
-// lane's fitted value summed in column order from 0.0 as the one-candidate
-// path sums it.
+// The residual pass of every lane in scoring order, a point block at a
+// time: first each live lane's fitted values over the block, summed in
+// column order from 0.0 as the one-candidate path sums them, then point by
+// point the back transforms, squared residuals and running sums of all
+// lanes at once.
 template <int N, int Set>
 [[gnu::always_inline]] inline void ScoreLanes(const ColumnBank& bank, const SetScoring& scoring,
                                               const EntryTest& test, VectorWidth width, int size, const LaneState<N>& x,
@@ -99,44 +106,61 @@ template <int N, int Set>
   using V = Simd<N>;
   using Values = typename V::Lanes;
   using Mask = typename V::Mask;
+  constexpr int kVectors = kPointBlock / N;
   const int m = x.m;
   const int n = bank.pointCount();
   const double* observed = scoring.observed.data();
-  const double* columns[kMaxCandidateColumns][N];
-  for (int j = 0; j < m; ++j)
-    for (int l = 0; l < N; ++l) columns[j][l] = bank.column(x.ids[l][j]);
+  const double* columns[N][kMaxCandidateColumns];
+  for (int l = 0; l < N; ++l)
+    for (int j = 0; j < m; ++j) columns[l][j] = bank.column(x.ids[l][j]);
   Mask alive;
   for (int l = 0; l < N; ++l) alive[l] = l < size ? -1 : 0;
   const Values margin = V::broadcast(EntryTest::kReorderMargin);
   const Values limit = V::broadcast(test.residualLimit);
   const Values largest = V::broadcast(std::numeric_limits<double>::max());
   Values partial = V::broadcast(0.0);
-  for (int k = 0; k < n; ++k) {
-    if (k % kPointBlock == 0 && k > 0) {
+  // Each lane's fitted values over the block, N points to a vector. A lane
+  // that left keeps those of an earlier block, which nothing reads.
+  Values fitted[N][kVectors];
+  for (int start = 0; start < n; start += kPointBlock) {
+    if (start > 0) {
       int live = 0;
       for (int l = 0; l < N; ++l) live += alive[l] != 0;
       if (live <= HandOverAt(N)) {
-        HandOver<N>(bank, scoring, test, width, x, alive, partial, k, verdict);
+        HandOver<N>(bank, scoring, test, width, x, alive, partial, start, verdict);
         return;
       }
     }
-    Values fitted = V::broadcast(0.0);
-    for (int j = 0; j < m; ++j) {
-      const Values values = V::gather([&](int l) [[gnu::always_inline]] { return columns[j][l][k]; });
-      fitted += values * V::load(x.coefficients(j));
+    for (int l = 0; l < N; ++l) {
+      if (start > 0 && !alive[l]) continue;
+      for (int b = 0; b < kVectors; ++b) fitted[l][b] = V::broadcast(0.0);
+      for (int j = 0; j < m; ++j) {
+        const double* column = columns[l][j] + start;
+        const Values c = V::broadcast(x.coefficients(j)[l]);
+        for (int b = 0; b < kVectors; ++b) fitted[l][b] += V::load(column + b * N) * c;
+      }
     }
-    Values estimate;
-    if constexpr (Set == kSetY || Set == kSetReciprocal) {
-      estimate = CheapBackTransform<N, Set>(fitted);
-    } else {
-      for (int l = 0; l < N; ++l) estimate[l] = alive[l] ? BackTransform(Set, fitted[l]) : 0.0;
+    for (int b = 0; b < kVectors; ++b) {
+      Values byPoint[N];  // byPoint[i]: point start + b N + i of every lane
+      for (int l = 0; l < N; ++l) byPoint[l] = fitted[l][b];
+      V::transpose(byPoint);
+      for (int i = 0; i < N; ++i) {
+        const int k = start + b * N + i;
+        if (k == n) break;
+        Values estimate;
+        if constexpr (Set == kSetY || Set == kSetReciprocal) {
+          estimate = CheapBackTransform<N, Set>(byPoint[i]);
+        } else {
+          for (int l = 0; l < N; ++l) estimate[l] = alive[l] ? BackTransform(Set, byPoint[i][l]) : 0.0;
+        }
+        const Values d = V::broadcast(observed[k]) - estimate;
+        const Values square = d * d;
+        V::store(x.squares(k), square);
+        partial += square;
+        alive &= ~(LanesAtLeast(partial * margin, limit) & LanesAtMost(partial, largest));
+        if (V::none(alive)) return;
+      }
     }
-    const Values d = V::broadcast(observed[k]) - estimate;
-    const Values square = d * d;
-    V::store(x.squares(k), square);
-    partial += square;
-    alive &= ~(LanesAtLeast(partial * margin, limit) & LanesAtMost(partial, largest));
-    if (V::none(alive)) return;
   }
   Values ssRes = V::broadcast(0.0);
   for (const int k : bank.scoringPosition()) ssRes += V::load(x.squares(k));
@@ -153,7 +177,7 @@ template <int N>
                                                       const CandidateBatch& batch, const EntryTest& test,
                                                       VectorWidth width, BatchScratch& scratch,
                                                       BatchVerdict& verdict) {
-  const LaneState<N> x(batch, scratch);
+  const LaneState<N> x(bank, batch, scratch);
   SolveBatch<N>(bank, scoring, x);
   const int size = batch.size;
   switch (scoring.set) {
@@ -167,7 +191,7 @@ template <int N>
 }
 
 // One copy of the kernel per instruction set; the processor decides which runs.
-__attribute__((target("avx512f,avx512dq"))) void SolveAndScoreBatchAvx512(const ColumnBank& bank, const SetScoring& scoring,
+__attribute__((target("avx512f"))) void SolveAndScoreBatchAvx512(const ColumnBank& bank, const SetScoring& scoring,
                                                                  const CandidateBatch& batch, const EntryTest& test,
                                                                  BatchScratch& s, BatchVerdict& verdict) {
   SolveAndScoreBatch<8>(bank, scoring, batch, test, VectorWidth::Avx512, s, verdict);

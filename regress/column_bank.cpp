@@ -14,10 +14,6 @@ namespace rv {
 
 namespace {
 
-constexpr int kSingleVariableKinds = 14;  // kinds 1 to 14 use one variable
-
-// Variable v has its fourteen one-variable kinds, then its products and its
-// ratios with each later variable.
 std::vector<int> FarthestFromTheMeanFirst(const SearchData& data) {
   std::vector<int> order(static_cast<size_t>(data.pointCount));
   std::iota(order.begin(), order.end(), 0);
@@ -30,10 +26,13 @@ std::vector<int> FarthestFromTheMeanFirst(const SearchData& data) {
   return order;
 }
 
+// Variable v has its fourteen one-variable kinds, then its products and its
+// ratios with each later variable.
 std::vector<int> FirstColumnOfEachVariable(int variables) {
   std::vector<int> first(static_cast<size_t>(variables) + 2, 0);
   for (int v = 1; v <= variables; ++v)
-    first[static_cast<size_t>(v) + 1] = first[static_cast<size_t>(v)] + kSingleVariableKinds + 2 * (variables - v);
+    first[static_cast<size_t>(v) + 1] =
+        first[static_cast<size_t>(v)] + ColumnBank::kSingleVariableKinds + 2 * (variables - v);
   return first;
 }
 
@@ -74,11 +73,14 @@ ColumnBank::ColumnBank(const SearchData& data, int threads)
 
   // Columns with bit-identical values share a representative.
   representative_.resize(static_cast<size_t>(columns_));
+  usableRepresentative_.resize(static_cast<size_t>(columns_));
   std::map<std::vector<std::uint64_t>, int> seen;
   for (int c = 0; c < columns_; ++c) {
     std::vector<std::uint64_t> bits(static_cast<size_t>(points_));
     std::memcpy(bits.data(), column(c), bits.size() * sizeof(double));
     representative_[static_cast<size_t>(c)] = seen.emplace(std::move(bits), c).first->second;
+    usableRepresentative_[static_cast<size_t>(c)] = faulted(c) ? -1 : representative_[static_cast<size_t>(c)];
+    hasTwins_ = hasTwins_ || representative_[static_cast<size_t>(c)] != c;
   }
 
   computeCrossSums(threads);
@@ -114,15 +116,6 @@ void ColumnBank::computeCrossSums(int threads) {
   std::vector<std::jthread> pool;
   for (int t = 1; t < workers; ++t) pool.emplace_back(rows, t, workers);
   rows(0, workers);
-}
-
-// The columns of one variable lie together, so that the sums of a
-// candidate, whose terms mostly share variables, lie close in memory.
-int ColumnBank::id(int kind, int variable, int variable2) const {
-  const int first = firstOfVariable_[static_cast<size_t>(variable)];
-  if (!UsesSecondVariable(kind)) return first + (kind - 1);
-  if (variable2 <= variable) return -1;
-  return first + kSingleVariableKinds + (kind - kTermProduct) * (variables_ - variable) + (variable2 - variable - 1);
 }
 
 SetScoring PrepareSetScoring(const ColumnBank& bank, const SearchData& data, int set) {

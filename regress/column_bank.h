@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "regress/search_data.h"
+#include "regress/term_kind.h"
 
 namespace rv {
 
@@ -14,6 +15,8 @@ namespace rv {
 // column b, which is exactly the sum the fit accumulates point by point.
 class ColumnBank {
  public:
+  static constexpr int kSingleVariableKinds = 14;  // kinds 1 to 14 use one variable
+
   // The sums are worked out on `threads` threads.
   explicit ColumnBank(const SearchData& data, int threads = 1);
 
@@ -33,7 +36,14 @@ class ColumnBank {
   // second variable, which can never be built. Candidates only pair a
   // variable with a later one, so the two-variable kinds exist only for
   // variable2 > variable.
-  int id(int kind, int variable, int variable2) const;
+  int id(int kind, int variable, int variable2) const {
+    // The columns of one variable lie together, so that the sums of a
+    // candidate, whose terms mostly share variables, lie close in memory.
+    const int first = firstOfVariable_[static_cast<size_t>(variable)];
+    if (!UsesSecondVariable(kind)) return first + (kind - 1);
+    if (variable2 <= variable) return -1;
+    return first + kSingleVariableKinds + (kind - kTermProduct) * (variables_ - variable) + (variable2 - variable - 1);
+  }
   int constantId() const { return columns_ - 1; }
 
   // True when some point fails the column's guard.
@@ -41,8 +51,15 @@ class ColumnBank {
   // The first column holding exactly the same values; two columns with the
   // same representative make the normal equations singular.
   int representative(int id) const { return representative_[static_cast<size_t>(id)]; }
+  // Both at once, as a candidate's walk asks them: the representative, or -1
+  // for a faulted column.
+  int usableRepresentative(int id) const { return usableRepresentative_[static_cast<size_t>(id)]; }
+  // True when some column has a twin (a representative other than itself).
+  bool hasTwins() const { return hasTwins_; }
 
   const double* column(int id) const { return values_.data() + static_cast<size_t>(id) * static_cast<size_t>(stride_); }
+  // Entry (a, b) of the sums lies at a * columnCount() + b.
+  const double* crossSums() const { return cross_.data(); }
   double cross(int a, int b) const { return cross_[static_cast<size_t>(a) * static_cast<size_t>(columns_) + static_cast<size_t>(b)]; }
 
  private:
@@ -56,6 +73,8 @@ class ColumnBank {
   std::vector<double> values_;
   std::vector<std::uint8_t> faulted_;
   std::vector<int> representative_;
+  std::vector<int> usableRepresentative_;
+  bool hasTwins_ = false;
   std::vector<double> cross_;
 
   void computeCrossSums(int threads);

@@ -14,8 +14,6 @@ namespace rv {
 
 namespace {
 
-constexpr int kPointBlock = 8;  // points whose fitted values are computed together
-
 // Elimination without pivoting and back substitution, exactly the plain
 // fit's operations. A row update also touches the columns left of the pivot
 // and the padding; those entries are never read again.

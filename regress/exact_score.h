@@ -7,6 +7,9 @@
 
 namespace rv {
 
+// Points whose fitted values are worked out together, eight at a time.
+inline constexpr int kPointBlock = 8;
+
 // Room for one candidate's normal equations and fitted values.
 struct ScoreScratch {
   alignas(64) double normal[kMaxCandidateColumns][kMaxCandidateColumns + 4];
@@ -56,8 +59,8 @@ VectorWidth WidestVectors();  // the widest this processor offers
 bool ScoreAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
                          const EntryTest& test, VectorWidth width, ScoreScratch& scratch, double& rSquared);
 
-// Where the residual pass of a solved candidate goes on: at a point that is
-// a multiple of 8 in scoring order, with the running sum of the squared
+// Where the residual pass of a solved candidate goes on: at the start of a
+// point block in scoring order, with the running sum of the squared
 // residuals before it.
 struct ResidualStart {
   int point = 0;

@@ -67,6 +67,18 @@ class ColumnStamp {
   std::uint32_t generation_ = 0;
 };
 
+// True when every candidate of the block has some column twice, so that its
+// elimination meets a zero pivot: a kind that the pass holds twice, both on
+// one variable (the first, which takes every kind when there are several).
+bool RepeatsAColumn(const KindPass& pass, const VariableBlock& block) {
+  for (int a = 0; a < pass.engine; ++a)
+    for (int b = a + 1; b < pass.engine; ++b)
+      if (pass.kinds[static_cast<size_t>(a)] == pass.kinds[static_cast<size_t>(b)] &&
+          (block.m > 1 || (((block.last >> a) & 1u) && ((block.last >> b) & 1u))))
+        return true;
+  return false;
+}
+
 // What one thread works with.
 struct Worker {
   explicit Worker(int columns) : stamp(columns) {}
@@ -201,6 +213,7 @@ class FastSearch {
     // candidate of the block faults.
     for (int k = 0; k < pass.engine; ++k)
       if ((block.last & (1u << k)) && UsesSecondVariable(pass.kinds[static_cast<size_t>(k)])) return;
+    if (RepeatsAColumn(pass, block)) return;
     CandidateBatch& batch = worker.batch;
     // Consecutive blocks of a set with as many columns share batches.
     if (batch.size > 0 && (worker.batchSet != segment.set || batch.columns != coefficients))
@@ -210,15 +223,19 @@ class FastSearch {
     std::uint8_t subset[16];
     UnrankSubset(shape_.variables, block.m, segment.firstRank, subset);
     int alone[kMaxCandidateColumns];
+    // Without twins in the bank, the blocks that repeat a column are all
+    // there is to find.
+    const bool twins = bank_.hasTwins();
     for (std::int64_t i = 0; i < segment.count; ++i, NextSubset(shape_.variables, block.m, subset)) {
       int* ids = batchSize_ > 0 ? batch.ids[batch.size] : alone;
       int m = 0;
       bool usable = true;
-      worker.stamp.startCandidate();
+      if (twins) worker.stamp.startCandidate();
       // A faulted column rejects the candidate; so do two identical columns,
       // whose elimination meets a zero pivot and leaves no usable coefficient.
       auto add = [&](int id) {
-        if (id < 0 || bank_.faulted(id) || !worker.stamp.markFirst(bank_.representative(id))) usable = false;
+        const int representative = id < 0 ? -1 : bank_.usableRepresentative(id);
+        if (representative < 0 || (twins && !worker.stamp.markFirst(representative))) usable = false;
         ids[m++] = id;
       };
       for (int r = 0; r + 1 < block.m && usable; ++r)

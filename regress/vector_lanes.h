@@ -1,5 +1,7 @@
 #pragma once
 
+#include <immintrin.h>
+
 #include <cstring>
 
 namespace rv {
@@ -17,16 +19,19 @@ template <>
 struct LanesOf<2> {
   typedef double type __attribute__((vector_size(16)));
   typedef long mask __attribute__((vector_size(16)));
+  typedef int index __attribute__((vector_size(8)));
 };
 template <>
 struct LanesOf<4> {
   typedef double type __attribute__((vector_size(32)));
   typedef long mask __attribute__((vector_size(32)));
+  typedef int index __attribute__((vector_size(16)));
 };
 template <>
 struct LanesOf<8> {
   typedef double type __attribute__((vector_size(64)));
   typedef long mask __attribute__((vector_size(64)));
+  typedef int index __attribute__((vector_size(32)));
 };
 
 // Lane-by-lane comparisons: every bit of a lane set where it holds. A
@@ -47,10 +52,22 @@ inline LanesOf<2>::mask LanesBelow(LanesOf<2>::type a, LanesOf<2>::type b) { ret
 [[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesAbove(LanesOf<8>::type a, LanesOf<8>::type b) { return a > b; }
 [[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesBelow(LanesOf<8>::type a, LanesOf<8>::type b) { return a < b; }
 
+// Lane l from base[index[l]]: the processor's gather where it has one.
+inline LanesOf<2>::type LanesFrom(const double* base, LanesOf<2>::index index) {
+  return LanesOf<2>::type{base[index[0]], base[index[1]]};
+}
+[[gnu::target("avx2")]] inline LanesOf<4>::type LanesFrom(const double* base, LanesOf<4>::index index) {
+  return reinterpret_cast<LanesOf<4>::type>(_mm256_i32gather_pd(base, reinterpret_cast<__m128i>(index), 8));
+}
+[[gnu::target("avx512f")]] inline LanesOf<8>::type LanesFrom(const double* base, LanesOf<8>::index index) {
+  return reinterpret_cast<LanesOf<8>::type>(_mm512_i32gather_pd(reinterpret_cast<__m256i>(index), base, 8));
+}
+
 template <int N>
 struct Simd {
   using Lanes = typename LanesOf<N>::type;
   using Mask = typename LanesOf<N>::mask;
+  using Index = typename LanesOf<N>::index;
   [[gnu::always_inline]] static Lanes load(const double* from) {
     Lanes lanes;
     std::memcpy(&lanes, from, sizeof lanes);
@@ -69,6 +86,41 @@ struct Simd {
     if constexpr (N == 2) return Lanes{f(0), f(1)};
     if constexpr (N == 4) return Lanes{f(0), f(1), f(2), f(3)};
     if constexpr (N == 8) return Lanes{f(0), f(1), f(2), f(3), f(4), f(5), f(6), f(7)};
+  }
+  // Turns N vectors, row r holding lanes 0 to N - 1 of row r, into their
+  // transpose: afterwards rows[i][r] is what rows[r][i] was.
+  [[gnu::always_inline]] static void transpose(Lanes* rows) {
+    if constexpr (N == 2) {
+      const Lanes a = rows[0], b = rows[1];
+      rows[0] = __builtin_shufflevector(a, b, 0, 2);
+      rows[1] = __builtin_shufflevector(a, b, 1, 3);
+    } else if constexpr (N == 4) {
+      Lanes t[4];
+      for (int i = 0; i < 4; i += 2) {
+        t[i] = __builtin_shufflevector(rows[i], rows[i + 1], 0, 4, 2, 6);
+        t[i + 1] = __builtin_shufflevector(rows[i], rows[i + 1], 1, 5, 3, 7);
+      }
+      rows[0] = __builtin_shufflevector(t[0], t[2], 0, 1, 4, 5);
+      rows[1] = __builtin_shufflevector(t[1], t[3], 0, 1, 4, 5);
+      rows[2] = __builtin_shufflevector(t[0], t[2], 2, 3, 6, 7);
+      rows[3] = __builtin_shufflevector(t[1], t[3], 2, 3, 6, 7);
+    } else {
+      // Pairs of rows interleaved, then pairs of pairs, then the halves.
+      Lanes t[8], u[8];
+      for (int i = 0; i < 8; i += 2) {
+        t[i] = __builtin_shufflevector(rows[i], rows[i + 1], 0, 8, 2, 10, 4, 12, 6, 14);
+        t[i + 1] = __builtin_shufflevector(rows[i], rows[i + 1], 1, 9, 3, 11, 5, 13, 7, 15);
+      }
+      for (int i = 0; i < 8; i += 4)
+        for (int odd = 0; odd < 2; ++odd) {
+          u[i + odd] = __builtin_shufflevector(t[i + odd], t[i + 2 + odd], 0, 1, 8, 9, 4, 5, 12, 13);
+          u[i + 2 + odd] = __builtin_shufflevector(t[i + odd], t[i + 2 + odd], 2, 3, 10, 11, 6, 7, 14, 15);
+        }
+      for (int i = 0; i < 4; ++i) {
+        rows[i] = __builtin_shufflevector(u[i], u[i + 4], 0, 1, 2, 3, 8, 9, 10, 11);
+        rows[i + 4] = __builtin_shufflevector(u[i], u[i + 4], 4, 5, 6, 7, 12, 13, 14, 15);
+      }
+    }
   }
   // Where the mask is set, the lane of `set`, elsewhere the lane of
   // `otherwise`, bit for bit.
