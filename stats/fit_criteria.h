@@ -27,7 +27,9 @@ struct FitCriteria {
 // mean):
 //   adjusted R squared = 1 - (SSE / (n - p - 1)) / (SST / (n - 1))
 //   F = ((SST - SSE) / p) / (SSE / (n - p - 1)), the Regress mean square over
-//       the Residual one, with the upper-tail P of F(p, n - p - 1)
+//       the Residual one, with the upper-tail P of F(p, n - p - 1); F is
+//       negative, and its P 1, for an equation fitted on a transformed scale
+//       that predicts Y worse than Y's mean does
 //   AICc = n ln(SSE / n) + 2k + 2k(k + 1) / (n - k - 1)
 //   BIC  = n ln(SSE / n) + k ln(n)
 // The 95 % confidence interval of each coefficient is coefficient -/+ t Std

@@ -73,5 +73,16 @@ TEST_F(StatsCriteria, JsonCarriesThemWithFullPrecisionAndNullWhereUndefined) {
   EXPECT_NE(twoText.out.find("\naX1 \tn/a\tn/a\n"), std::string::npos) << twoText.out;
 }
 
+TEST_F(StatsCriteria, AnEquationWorseThanTheMeanHasANegativeFWithPOne) {
+  // The bundled example's ordinal 4, (aX1^2 + c) / (1 - bX1), has a negative
+  // R squared on the scale of Y.
+  const std::string example = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.csv";
+  const ToolResult result = RunTool({"stats", example, "--ordinal", "4", "--json"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("\"r_squared\": -0.1249"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("\"f_stat\": -"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("\"f_p_value\": 1,"), std::string::npos) << result.out;
+}
+
 }  // namespace
 }  // namespace rv::testing
