@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/pending_commands.h"
 #include "app/whats_this_mode.h"
+#include "graph/ui/graph_tab.h"
 #include "widgets/help.h"
 #include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
@@ -52,13 +53,13 @@ void MainWindow::runCommand(int id) {
     case command::kCutData: dataTab_->cutSelection(); break;
     case command::kClearData: dataTab_->clearSelection(); break;
     case command::kSelectAll: dataTab_->selectAll(); break;
-    case command::kCopyGraph: pending_->copyGraph(); break;
+    case command::kCopyGraph: copyGraph(); break;
     case command::kCopyEquation: copyEquation(); break;
     case command::kInsert: dataTab_->insertAtHeader(); break;
     case command::kDelete: dataTab_->deleteAtHeader(); break;
     case command::kFormat: dataTab_->formatColumn(); break;
     case command::kScale: dataTab_->scaleVariable(); break;
-    case command::kVariables: pending_->showVariables(); break;
+    case command::kVariables: showVariables(); break;
     case command::kHelpTopics: ShowHelpContents(this); break;
     case command::kWhatsThis: whatsThis_->enter(); break;
     case command::kAbout: showAbout(); break;
@@ -67,7 +68,7 @@ void MainWindow::runCommand(int id) {
     case command::kShowGraph: tabs_->setCurrentIndex(id - command::kShowData); break;
     case command::kCalculate:
       if (page == kEquationsPage) equationsTab_->pressStart();
-      else if (page == kGraphPage) pending_->pressDraw();
+      else if (page == kGraphPage) graphTab_->pressDraw();
       break;
     case command::kStop: equationsTab_->requestStop(); break;
     case command::kStats:
@@ -75,11 +76,11 @@ void MainWindow::runCommand(int id) {
       break;
     case command::kMaximize: toggleMaximized(); break;
     case command::kDraw:
-      if (page == kGraphPage) pending_->pressDraw();
+      if (page == kGraphPage) graphTab_->pressDraw();
       break;
     case command::kOptions: showOptions(); break;
     case command::kRotate:
-      if (page == kGraphPage) pending_->pressRotate();
+      if (page == kGraphPage) graphTab_->pressRotate();
       break;
     default:
       if (id >= command::kFirstRecentFile && id <= command::kLastRecentFile) files_->openRecent(id);

@@ -15,15 +15,16 @@ namespace {
 
 constexpr const char* kSelectToCopyMessage = "First select the equation to copy.";
 
-// The entry in this row of the list as the Equations tab shows it, best
-// first; nullptr when the row holds none.
-const EquationRecord* EntryInRow(const EquationList& equations, int row) {
-  const std::vector<int> order = equations.sortOrder();
-  if (row < 0 || row >= static_cast<int>(order.size())) return nullptr;
-  return &equations.slot(order[static_cast<size_t>(row)]);
-}
-
 }  // namespace
+
+// The entry in the selected row of the list as the Equations tab shows it,
+// best first.
+const EquationRecord* MainWindow::selectedEntry() const {
+  const std::vector<int> order = equations_.sortOrder();
+  const int row = session_.selectedIndex;
+  if (row < 0 || row >= static_cast<int>(order.size())) return nullptr;
+  return &equations_.slot(order[static_cast<size_t>(row)]);
+}
 
 // A new search replaces the list: nothing is selected or graphed, and the
 // workspace's equation belongs to the old list.
@@ -46,7 +47,7 @@ void MainWindow::searchFinished(const FinishedSearch& search) {
 }
 
 bool MainWindow::makeSelectedEquationCurrent() {
-  const EquationRecord* chosen = EntryInRow(equations_, session_.selectedIndex);
+  const EquationRecord* chosen = selectedEntry();
   if (chosen == nullptr) return false;
   const SearchData data = SnapshotWithCounts(document_.sheet.cells, document_.pointCount, document_.columnCount);
   if (MakeChosenEquationCurrent(workspace_, data, listShape_, *chosen)) return true;
@@ -65,7 +66,7 @@ void MainWindow::showStatistics() {
 }
 
 void MainWindow::copyEquation() {
-  if (EntryInRow(equations_, session_.selectedIndex) == nullptr) {
+  if (selectedEntry() == nullptr) {
     ShowMessage(QString::fromLatin1(kSelectToCopyMessage), this, MessageKind::Information);
     return;
   }

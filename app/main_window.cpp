@@ -22,6 +22,7 @@
 #include "app/path_chooser.h"
 #include "app/pending_commands.h"
 #include "app/whats_this_mode.h"
+#include "graph/ui/graph_tab.h"
 #include "widgets/control_id.h"
 #include "widgets/help.h"
 #include "widgets/message_dialog.h"
@@ -139,11 +140,14 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   progress_->setGeometry(StatusBar::kPanesRight, 4, std::max(0, status_->width() - 151), 16);
 }
 
-// The page left behind gets nothing to do yet; the Data page, when entered,
-// gives the focus back to the current cell.
+// Leaving the Graph page stops the graph turning; entering it shows the
+// graph of the equation selected now. The Data page, when entered, gives
+// the focus back to the current cell.
 void MainWindow::pageChanged(int index) {
+  if (currentPageIndex_ == kGraphPage && graphTab_ != nullptr) graphTab_->stopRotation();
   currentPageIndex_ = index;
   if (index == kDataPage && dataTab_ != nullptr) dataTab_->focusCurrentCell();
+  if (index == kGraphPage && graphTab_ != nullptr) syncGraphWithSelection();
 }
 
 void MainWindow::greyMenuItems(bool open) {
@@ -198,7 +202,9 @@ void MainWindow::showOutcome(const FileOutcome& outcome) {
     equationsTab_->reloadList(session_.selectedIndex);
     status_->setPaneText(2, QString());
   }
-  if (outcome.pressDraw) pending_->pressDraw();
+  if (outcome.reloadGraphVariables && graphTab_ != nullptr) graphTab_->showVariables();
+  if (outcome.releaseGraph && graphTab_ != nullptr) forgetGraph();
+  if (outcome.pressDraw && graphTab_ != nullptr) graphTab_->pressDraw();
   if (outcome.focusCurrentCell && currentPageIndex_ == kDataPage && dataTab_ != nullptr) dataTab_->focusCurrentCell();
 }
 
@@ -209,7 +215,7 @@ void MainWindow::showOptions() {
   toolTipsOption_ = answer.showToolTips ? 1 : 0;
   toolTipSwitch_->setShown(answer.showToolTips);
   // A drawn graph is drawn again with the new colours once the dialog is gone.
-  if (session_.graphDrawn) QTimer::singleShot(0, this, [this] { pending_->pressDraw(); });
+  if (session_.graphDrawn) QTimer::singleShot(0, this, [this] { graphTab_->pressDraw(); });
   document_.state.modified = true;
 }
 

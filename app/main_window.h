@@ -11,6 +11,10 @@
 #include "app/path_chooser.h"
 #include "files/data_file_session.h"
 #include "files/recent_files.h"
+#include "graph/frame_buffer.h"
+#include "graph/glyph_set.h"
+#include "graph/ui/graph_owner.h"
+#include "graph/ui/graph_state.h"
 #include "regress/enumeration.h"
 #include "regress/equation_list.h"
 #include "regress/fit_workspace.h"
@@ -25,6 +29,7 @@ namespace rv {
 class CommandActions;
 class DataTab;
 class EquationsTab;
+class GraphTab;
 class KeyGate;
 class PendingCommands;
 class StatisticsDialog;
@@ -48,7 +53,7 @@ struct StartUpOptions {
 // everything kept beside it, and is the only one that changes them: the
 // tabs and dialogs show what they read and report what the user did, and
 // the main window applies it. Every command runs through runCommand().
-class MainWindow : public QWidget, private FileCommandsView {
+class MainWindow : public QWidget, private FileCommandsView, private GraphOwner {
   Q_OBJECT
  public:
   static constexpr int kWidth = 632;
@@ -79,6 +84,11 @@ class MainWindow : public QWidget, private FileCommandsView {
   CommandActions& commands() const { return *commands_; }
   DataTab* dataTab() const { return dataTab_; }
   EquationsTab* equationsTab() const { return equationsTab_; }
+  GraphTab* graphTab() const { return graphTab_; }
+  const GraphState& graph() const { return graph_; }
+  // The drawn graph as Copy Picture copies it: 640 × 640, with the equation
+  // text and the border outline in their colours.
+  FrameBuffer graphPicture() const;
   QTabWidget* tabs() const { return tabs_; }
   StatusBar* statusBar() const { return status_; }
   QProgressBar* progressBar() const { return progress_; }
@@ -112,7 +122,21 @@ class MainWindow : public QWidget, private FileCommandsView {
   // the user why, when it cannot be re-created; false without a word when
   // nothing is selected.
   bool makeSelectedEquationCurrent();
+  // The list entry selected on the Equations tab, nullptr when none is.
+  const EquationRecord* selectedEntry() const;
   void copyEquation();
+
+  // The graph belongs to the equation selected when the Graph tab was last
+  // shown: another selection brings its own variable list and no graph.
+  void syncGraphWithSelection();
+  void forgetGraph();
+  void copyGraph();
+  void showVariables();
+  bool prepareGraph(bool showMessages) override;
+  void setAnglePositions(int horizontal, int vertical) override;
+  void stepRotation() override;
+  void finishZoomDrag(const PixelRect& rect, const Viewport& viewport, int pictureHeight) override;
+  void selectGraphVariables(const std::vector<bool>& selected) override;
   void showBusy(const char* status) override;
   void showOutcome(const FileOutcome& outcome) override;
   QWidget* dialogOwner() override { return this; }
@@ -134,6 +158,9 @@ class MainWindow : public QWidget, private FileCommandsView {
   DataFileSession session_;
   EquationList equations_;
   FitWorkspace workspace_;
+  GraphState graph_;
+  // The label font's glyphs, set once the application has started.
+  GlyphSet labelGlyphs_;
   // The shape the listed ordinals were found with; Options changed since
   // then cannot change which equation an ordinal names.
   SearchShape listShape_;
@@ -152,6 +179,7 @@ class MainWindow : public QWidget, private FileCommandsView {
   QProgressBar* progress_ = nullptr;
   DataTab* dataTab_ = nullptr;
   EquationsTab* equationsTab_ = nullptr;
+  GraphTab* graphTab_ = nullptr;
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<PendingCommands> pending_;
   QPointer<StatisticsDialog> statistics_;

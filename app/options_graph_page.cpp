@@ -6,7 +6,7 @@
 
 #include "app/color_button.h"
 #include "app/color_strip.h"
-#include "app/graph_color_swatches.h"
+#include "graph/graph_options.h"
 #include "widgets/control_id.h"
 #include "widgets/program_fonts.h"
 #include "widgets/up_down_edit.h"
@@ -107,9 +107,15 @@ OptionsGraphPage::OptionsGraphPage(const DocumentOptions& options, QWidget* pare
   }
 
   connect(PageButton(kDefaultColorsId, "Default Colors", {8, 252}, this), &QPushButton::clicked, this,
-          [this] { showColors(kDefaultGraphColors, true); });
+          [this] {
+            const GraphOptions defaults = DefaultGraphOptions();
+            showColors(defaults.colors, defaults.shadeSurface);
+          });
   connect(PageButton(kBlackAndWhiteId, "Black and White", {120, 252}, this), &QPushButton::clicked, this,
-          [this] { showColors(kBlackAndWhiteGraphColors, false); });
+          [this] {
+            const GraphOptions blackAndWhite = BlackAndWhiteGraphOptions();
+            showColors(blackAndWhite.colors, blackAndWhite.shadeSurface);
+          });
 
   strip_ = new ColorStrip(this);
   strip_->setCurrentRow(options.colorRow);

@@ -6,11 +6,12 @@
 #include "app/command_actions.h"
 #include "app/key_gate.h"
 #include "app/main_window.h"
-#include "app/pending_commands.h"
 #include "widgets/help.h"
 #include "widgets/status_bar.h"
 #include "widgets/tooltips.h"
 #include "files/settings_file.h"
+#include "graph/ui/graph_tab.h"
+#include "graph/ui/label_glyphs.h"
 #include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
 
@@ -44,9 +45,10 @@ void MainWindow::finishStartUp() {
   connect(equationsTab_, &EquationsTab::searchFinished, this, &MainWindow::searchFinished);
   connect(equationsTab_, &EquationsTab::selectionChanged, this, [this](int row) { session_.selectedIndex = row; });
   connect(equationsTab_, &EquationsTab::statisticsRequested, this, &MainWindow::showStatistics);
-  auto* graphPage = new QWidget;
-  graphPage->setObjectName(QStringLiteral("GrphTab"));
-  PutIntoPage(tabs_->widget(kGraphPage), graphPage);
+  labelGlyphs_ = LabelGlyphs();
+  graphTab_ = new GraphTab({graph_, session_, *this});
+  PutIntoPage(tabs_->widget(kGraphPage), graphTab_);
+  connect(graphTab_, &GraphTab::commandRequested, this, &MainWindow::runCommand);
   ShowProgress(progress_, 60);
   readSettings();
   const bool helpFileFound = HelpFileReadable(startUp_.helpFilePath);
@@ -94,6 +96,7 @@ void MainWindow::shutDown() {
   if (shutDown_) return;
   shutDown_ = true;
   if (equationsTab_ != nullptr) equationsTab_->requestStop();
+  if (graphTab_ != nullptr) graphTab_->stopRotation();
   if (!started_ || startUp_.settingsPath.empty()) return;
   WriteSettingsFile(startUp_.settingsPath,
                     Settings{toolTipsOption_, recentFiles_.settingsValues(), document_.state.dataFolder});

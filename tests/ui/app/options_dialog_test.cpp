@@ -9,7 +9,7 @@
 #include "app/color_button.h"
 #include "app/color_strip.h"
 #include "widgets/command_ids.h"
-#include "app/graph_color_swatches.h"
+#include "graph/graph_options.h"
 #include "widgets/control_id.h"
 #include "widgets/help_window.h"
 #include "widgets/message_dialog.h"
@@ -105,7 +105,7 @@ TEST_F(OptionsDialogTest, CancelStoresNothingButTheColourStripRow) {
 TEST_F(OptionsDialogTest, BlackAndWhiteAndTheNoneRowReachTheColours) {
   startedWindow();
   runOptions([](QWidget* dialog) { ClickControl(dialog, kBlackAndWhite); }, kAnswerOk);
-  EXPECT_EQ(window->document().options.graphColors, kBlackAndWhiteGraphColors);
+  EXPECT_EQ(window->document().options.graphColors, BlackAndWhiteGraphOptions().colors);
   EXPECT_FALSE(window->document().options.shadeSurface);
 
   runOptions(

@@ -1,0 +1,106 @@
+#include <QApplication>
+#include <QClipboard>
+
+#include "app/copy_graph_dialog.h"
+#include "app/main_window.h"
+#include "graph/data_points_text.h"
+#include "graph/graph_options.h"
+#include "graph/graph_selection.h"
+#include "graph/ui/graph_bitmap.h"
+#include "graph/ui/graph_tab.h"
+#include "graph/ui/graph_variable_values.h"
+#include "graph/ui/indexed_image.h"
+#include "graph/ui/prepare_graph.h"
+#include "graph/ui/variables_dialog.h"
+#include "sheet/ui/data_tab.h"
+#include "widgets/message_dialog.h"
+
+namespace rv {
+
+namespace {
+
+constexpr const char* kDrawToCopyMessage = "First draw the graph to copy.";
+
+}  // namespace
+
+void MainWindow::syncGraphWithSelection() {
+  if (session_.selectedIndex == session_.graphedIndex) return;
+  const EquationRecord* selected = selectedEntry();
+  session_.graphVariables = selected != nullptr ? GraphVariableEntries(selected->text) : std::vector<GraphVariableEntry>{};
+  session_.graphedIndex = session_.selectedIndex;
+  graphTab_->showVariables();
+  forgetGraph();
+}
+
+void MainWindow::forgetGraph() {
+  session_.graphDrawn = false;
+  graphTab_->showGraph();
+}
+
+bool MainWindow::prepareGraph(bool showMessages) {
+  syncGraphWithSelection();
+  const GraphSelectionCheck check = ValidateGraphSelection(selectedEntry() != nullptr, session_.graphVariables);
+  if (!check.ok()) {
+    if (showMessages) ShowMessage(QString::fromLatin1(check.message), this, MessageKind::Information);
+    graphTab_->focusVariableList();
+    return false;
+  }
+  if (!makeSelectedEquationCurrent()) return false;
+  const std::string refusal =
+      PrepareGraph(graph_, document_.sheet, workspace_, check.selection, document_.options, labelGlyphs_);
+  if (!refusal.empty()) {
+    if (showMessages) ShowMessage(QString::fromStdString(refusal), this, MessageKind::Information);
+    return false;
+  }
+  session_.graphDrawn = true;
+  return true;
+}
+
+void MainWindow::setAnglePositions(int horizontal, int vertical) {
+  SetAnglePositions(graph_.view, horizontal, vertical);
+}
+
+void MainWindow::stepRotation() { StepRotation(graph_.view); }
+
+void MainWindow::finishZoomDrag(const PixelRect& rect, const Viewport& viewport, int pictureHeight) {
+  FinishZoomDrag(graph_.view, rect, viewport, pictureHeight);
+}
+
+void MainWindow::selectGraphVariables(const std::vector<bool>& selected) {
+  const size_t count = std::min(selected.size(), session_.graphVariables.size());
+  for (size_t i = 0; i < count; ++i) session_.graphVariables[i].selected = selected[i];
+}
+
+// The picture is made from the graph as it was drawn, which is what the
+// window shows, whatever was edited or selected since.
+FrameBuffer MainWindow::graphPicture() const {
+  return RenderGraphBitmap(graph_.model, GraphOptionsOf(document_.options), labelGlyphs_, graph_.view,
+                           graph_.equationText);
+}
+
+void MainWindow::copyGraph() {
+  if (!session_.graphDrawn) {
+    ShowMessage(QString::fromLatin1(kDrawToCopyMessage), this, MessageKind::Information);
+    return;
+  }
+  switch (ShowCopyGraphDialog(this)) {
+    case kCopyPicture: QApplication::clipboard()->setImage(IndexedImage(graphPicture())); break;
+    case kCopyDataPoints:
+      QApplication::clipboard()->setText(
+          QString::fromStdString(GraphDataPointsText(graph_.model.surface, document_.sheet)));
+      break;
+    default: break;
+  }
+}
+
+// The values take effect at the next Draw; the grid's headings show the
+// names at once.
+void MainWindow::showVariables() {
+  const std::optional<GraphVariableValues> values = ShowVariablesDialog(this, document_.sheet);
+  if (!values) return;
+  StoreGraphVariableValues(document_.sheet, *values);
+  dataTab_->showSheet();
+  document_.state.modified = true;
+}
+
+}  // namespace rv
