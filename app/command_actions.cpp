@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <algorithm>
 #include <vector>
 
 #include "widgets/command_ids.h"
@@ -81,12 +80,6 @@ const std::vector<Accelerator>& Accelerators() {
   return table;
 }
 
-// Printing is not part of the program yet: until it is, these commands stay
-// grey wherever they are offered. Printing takes each one off this list.
-constexpr int kCommandsToCome[] = {command::kPrintData, command::kPrintEquation};
-
-bool IsToCome(int id) { return std::ranges::find(kCommandsToCome, id) != std::end(kCommandsToCome); }
-
 // Commands that are neither menu items nor accelerators but arrive from
 // context menus, tab mnemonics and buttons.
 constexpr int kOtherCommands[] = {command::kInsert,    command::kDelete,         command::kFormat,
@@ -144,10 +137,10 @@ QAction* CommandActions::action(int id) const {
 
 void CommandActions::setAllEnabled(bool enabled) {
   enabled_ = enabled;
-  for (auto& [id, action] : actions_) action->setEnabled(enabled && !greyedRecentFiles_.contains(id) && !IsToCome(id));
+  for (auto& [id, action] : actions_) action->setEnabled(enabled && !greyedRecentFiles_.contains(id));
 }
 
-void CommandActions::setGreyed(int id, bool greyed) { action(id)->setEnabled(enabled_ && !greyed && !IsToCome(id)); }
+void CommandActions::setGreyed(int id, bool greyed) { action(id)->setEnabled(enabled_ && !greyed); }
 
 void CommandActions::setRecentFiles(const std::vector<RecentFileMenuItem>& items) {
   // Everything behind the fixed items is rebuilt: recent files, separator, Exit.

@@ -30,7 +30,6 @@ class CommandActions : public QObject {
   QAction* action(int id) const;
 
   // Every command starts disabled; start-up enables them when it has finished.
-  // Commands the program cannot carry out yet stay disabled.
   void setAllEnabled(bool enabled);
   // Greys a command while there is nothing for it to act on.
   void setGreyed(int id, bool greyed);

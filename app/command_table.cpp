@@ -34,6 +34,8 @@ void MainWindow::runCommand(int id) {
                  : page == kEquationsPage ? command::kPrintEquation
                                           : command::kPrintGraph);
       break;
+    case command::kPrintData: printData(); break;
+    case command::kPrintEquation: printEquation(); break;
     case command::kPrintGraph: pending_->printGraph(); break;
     case command::kExit: close(); break;
     case command::kEditMode:

@@ -2,6 +2,7 @@
 #include <QClipboard>
 
 #include "app/main_window.h"
+#include "print/ui/print_destinations.h"
 #include "regress/current_equation.h"
 #include "regress/recreate_equation.h"
 #include "regress/ui/finished_search.h"
@@ -59,7 +60,8 @@ bool MainWindow::makeSelectedEquationCurrent() {
 
 void MainWindow::showStatistics() {
   if (!makeSelectedEquationCurrent()) return;
-  StatisticsDialog dialog(workspace_, document_, this);
+  StatisticsDialog dialog(workspace_, document_, this, {PrinterChoices(), PrintFontFaces(), printSettings_});
+  connect(&dialog, &StatisticsDialog::printRequested, this, &MainWindow::printStatisticsReport);
   statistics_ = &dialog;
   dialog.exec();
   statistics_ = nullptr;

@@ -23,6 +23,7 @@
 #include "app/pending_commands.h"
 #include "app/whats_this_mode.h"
 #include "graph/ui/graph_tab.h"
+#include "print/ui/printer_properties.h"
 #include "widgets/control_id.h"
 #include "widgets/help.h"
 #include "widgets/message_dialog.h"
@@ -47,6 +48,7 @@ constexpr int kGraphCommands[] = {command::kPrintGraph, command::kCopyGraph};
 
 MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
   if (!startUp_.pathChooser) startUp_.pathChooser = std::make_unique<FileDialogPathChooser>();
+  printerProperties_ = std::make_unique<PrinterProperties>();
   buildFirstStage();
   files_ = std::make_unique<FileCommands>(document_, session_, equations_, recentFiles_,
                                           std::move(startUp_.pathChooser), static_cast<FileCommandsView&>(*this));

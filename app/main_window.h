@@ -15,11 +15,14 @@
 #include "graph/glyph_set.h"
 #include "graph/ui/graph_owner.h"
 #include "graph/ui/graph_state.h"
+#include "print/print_settings.h"
+#include "print/ui/run_print_job.h"
 #include "regress/enumeration.h"
 #include "regress/equation_list.h"
 #include "regress/fit_workspace.h"
 #include "sheet/document.h"
 #include "sheet/sheet_edit.h"
+#include "stats/ui/statistics_report.h"
 
 class QProgressBar;
 class QTabWidget;
@@ -32,6 +35,8 @@ class EquationsTab;
 class GraphTab;
 class KeyGate;
 class PendingCommands;
+class PrinterProperties;
+enum class PrintDialogKind;
 class StatisticsDialog;
 class StatusBar;
 class ToolTipSwitch;
@@ -82,6 +87,7 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner 
   FitWorkspace& workspace() { return workspace_; }
   const RecentFiles& recentFiles() const { return recentFiles_; }
   CommandActions& commands() const { return *commands_; }
+  const PrintSettings& printSettings() const { return printSettings_; }
   DataTab* dataTab() const { return dataTab_; }
   EquationsTab* equationsTab() const { return equationsTab_; }
   GraphTab* graphTab() const { return graphTab_; }
@@ -125,6 +131,16 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner 
   // The list entry selected on the Equations tab, nullptr when none is.
   const EquationRecord* selectedEntry() const;
   void copyEquation();
+
+  // The print commands: the print dialog of their kind, and on Print the
+  // report with the settings chosen there, which are kept for the next one.
+  void printData();
+  void printEquation();
+  // The statistics dialog's Print page: its settings are kept too.
+  void printStatisticsReport(const PrintSettings& settings, const StatisticsReport& report);
+  bool choosePrintSettings(PrintDialogKind kind);
+  // A job that cannot start tells the user over owner.
+  void runPrintJob(const PrintReport& report, QWidget* owner);
 
   // The graph belongs to the equation selected when the Graph tab was last
   // shown: another selection brings its own variable list and no graph.
@@ -183,6 +199,10 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner 
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<PendingCommands> pending_;
   QPointer<StatisticsDialog> statistics_;
+  // What the next printout uses, and the printers' own options as the user
+  // set them; neither is saved.
+  PrintSettings printSettings_;
+  std::unique_ptr<PrinterProperties> printerProperties_;
 };
 
 }  // namespace rv

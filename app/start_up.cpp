@@ -12,6 +12,7 @@
 #include "files/settings_file.h"
 #include "graph/ui/graph_tab.h"
 #include "graph/ui/label_glyphs.h"
+#include "print/ui/print_destinations.h"
 #include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
 
@@ -51,6 +52,7 @@ void MainWindow::finishStartUp() {
   connect(graphTab_, &GraphTab::commandRequested, this, &MainWindow::runCommand);
   ShowProgress(progress_, 60);
   readSettings();
+  printSettings_.printer = SystemDefaultPrinter().toStdString();
   const bool helpFileFound = HelpFileReadable(startUp_.helpFilePath);
   ShowProgress(progress_, 80);
 

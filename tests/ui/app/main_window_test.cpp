@@ -178,25 +178,6 @@ TEST_F(MainWindowTest, MenusGreyWhatHasNothingToActOnOnlyWhileTheyAreOpen) {
   emit main.commands().fileMenu()->aboutToHide();
 }
 
-TEST_F(MainWindowTest, PrintDataAndPrintEquationStayGreyUntilPrintingExists) {
-  MainWindow& main = startedWindow();
-  QAction* printData = main.commands().action(command::kPrintData);
-  QAction* printEquation = main.commands().action(command::kPrintEquation);
-  EXPECT_FALSE(printData->isEnabled());
-  EXPECT_FALSE(printEquation->isEnabled());
-  emit main.commands().fileMenu()->aboutToShow();
-  emit main.commands().fileMenu()->aboutToHide();
-  EXPECT_FALSE(printData->isEnabled());
-  EXPECT_FALSE(printEquation->isEnabled());
-  EXPECT_TRUE(main.commands().action(command::kPrintGraph)->isEnabled());
-  // Ctrl+P on the Graph tab still says why there is nothing to print.
-  ModalAnswers answers;
-  answers.answer(kAnswerOk);
-  main.runCommand(command::kShowGraph);
-  main.runCommand(command::kPrint);
-  EXPECT_EQ(answers.messageTexts(), QStringList{"First draw the graph to print."});
-}
-
 TEST_F(MainWindowTest, MenuBarHoldsEveryItemWithItsLabel) {
   MainWindow& main = startedWindow();
   QStringList titles;

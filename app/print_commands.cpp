@@ -1,0 +1,40 @@
+#include "app/main_window.h"
+#include "print/coefficients_report.h"
+#include "print/data_report.h"
+#include "print/ui/print_dialog.h"
+#include "print/ui/printer_properties.h"
+#include "stats/ui/statistics_dialog.h"
+
+namespace rv {
+
+bool MainWindow::choosePrintSettings(PrintDialogKind kind) {
+  const std::optional<PrintSettings> chosen = ShowPrintDialog(kind, printSettings_, *printerProperties_, this);
+  if (!chosen) return false;
+  printSettings_ = *chosen;
+  return true;
+}
+
+void MainWindow::runPrintJob(const PrintReport& report, QWidget* owner) {
+  RunPrintJob(report, document_.state, *printerProperties_, owner);
+}
+
+void MainWindow::printData() {
+  if (!choosePrintSettings(PrintDialogKind::Data)) return;
+  runPrintJob([this](PageCanvas& canvas) { PrintDataReport(canvas, printSettings_, document_); }, this);
+}
+
+// Without a selected equation there is nothing to print, so no dialog asks
+// how to print it.
+void MainWindow::printEquation() {
+  if (selectedEntry() == nullptr) return;
+  if (!choosePrintSettings(PrintDialogKind::Equation) || !makeSelectedEquationCurrent()) return;
+  runPrintJob([this](PageCanvas& canvas) { PrintCoefficientsReport(canvas, printSettings_, document_, workspace_); },
+              this);
+}
+
+void MainWindow::printStatisticsReport(const PrintSettings& settings, const StatisticsReport& report) {
+  printSettings_ = settings;
+  runPrintJob([&](PageCanvas& canvas) { report(canvas, printSettings_, document_); }, statisticsDialog());
+}
+
+}  // namespace rv
