@@ -4,7 +4,6 @@
 #include "widgets/command_ids.h"
 #include "app/command_actions.h"
 #include "app/main_window.h"
-#include "app/pending_commands.h"
 #include "app/whats_this_mode.h"
 #include "graph/ui/graph_tab.h"
 #include "widgets/help.h"
@@ -36,7 +35,7 @@ void MainWindow::runCommand(int id) {
       break;
     case command::kPrintData: printData(); break;
     case command::kPrintEquation: printEquation(); break;
-    case command::kPrintGraph: pending_->printGraph(); break;
+    case command::kPrintGraph: printGraph(); break;
     case command::kExit: close(); break;
     case command::kEditMode:
       if (page == kDataPage) dataTab_->toggleEditMode();

@@ -18,14 +18,14 @@ constexpr const char* kSelectToCopyMessage = "First select the equation to copy.
 
 }  // namespace
 
-// The entry in the selected row of the list as the Equations tab shows it,
-// best first.
-const EquationRecord* MainWindow::selectedEntry() const {
+// The entry in a row of the list as the Equations tab shows it, best first.
+const EquationRecord* MainWindow::entryInRow(int row) const {
   const std::vector<int> order = equations_.sortOrder();
-  const int row = session_.selectedIndex;
   if (row < 0 || row >= static_cast<int>(order.size())) return nullptr;
   return &equations_.slot(order[static_cast<size_t>(row)]);
 }
+
+const EquationRecord* MainWindow::selectedEntry() const { return entryInRow(session_.selectedIndex); }
 
 // A new search replaces the list: nothing is selected or graphed, and the
 // workspace's equation belongs to the old list.
@@ -47,8 +47,9 @@ void MainWindow::searchFinished(const FinishedSearch& search) {
   document_.state.modified = true;
 }
 
-bool MainWindow::makeSelectedEquationCurrent() {
-  const EquationRecord* chosen = selectedEntry();
+bool MainWindow::makeSelectedEquationCurrent() { return makeEquationCurrent(selectedEntry()); }
+
+bool MainWindow::makeEquationCurrent(const EquationRecord* chosen) {
   if (chosen == nullptr) return false;
   const SearchData data = SnapshotWithCounts(document_.sheet.cells, document_.pointCount, document_.columnCount);
   if (MakeChosenEquationCurrent(workspace_, data, listShape_, *chosen)) return true;

@@ -20,7 +20,6 @@
 #include "app/key_gate.h"
 #include "app/options_dialog.h"
 #include "app/path_chooser.h"
-#include "app/pending_commands.h"
 #include "app/whats_this_mode.h"
 #include "graph/ui/graph_tab.h"
 #include "print/ui/printer_properties.h"
@@ -52,7 +51,6 @@ MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
   buildFirstStage();
   files_ = std::make_unique<FileCommands>(document_, session_, equations_, recentFiles_,
                                           std::move(startUp_.pathChooser), static_cast<FileCommandsView&>(*this));
-  pending_ = std::make_unique<PendingCommands>(session_, this);
   if (startUp_.secondStageDelayMs >= 0) QTimer::singleShot(startUp_.secondStageDelayMs, this, [this] { finishStartUp(); });
 }
 

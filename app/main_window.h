@@ -34,7 +34,6 @@ class DataTab;
 class EquationsTab;
 class GraphTab;
 class KeyGate;
-class PendingCommands;
 class PrinterProperties;
 enum class PrintDialogKind;
 class StatisticsDialog;
@@ -128,14 +127,20 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner 
   // the user why, when it cannot be re-created; false without a word when
   // nothing is selected.
   bool makeSelectedEquationCurrent();
+  // The same for any entry of the list.
+  bool makeEquationCurrent(const EquationRecord* chosen);
   // The list entry selected on the Equations tab, nullptr when none is.
   const EquationRecord* selectedEntry() const;
+  // The entry in a row of the list as the Equations tab shows it, nullptr
+  // when the row holds none.
+  const EquationRecord* entryInRow(int row) const;
   void copyEquation();
 
   // The print commands: the print dialog of their kind, and on Print the
   // report with the settings chosen there, which are kept for the next one.
   void printData();
   void printEquation();
+  void printGraph();
   // The statistics dialog's Print page: its settings are kept too.
   void printStatisticsReport(const PrintSettings& settings, const StatisticsReport& report);
   bool choosePrintSettings(PrintDialogKind kind);
@@ -197,7 +202,6 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner 
   EquationsTab* equationsTab_ = nullptr;
   GraphTab* graphTab_ = nullptr;
   std::unique_ptr<FileCommands> files_;
-  std::unique_ptr<PendingCommands> pending_;
   QPointer<StatisticsDialog> statistics_;
   // What the next printout uses, and the printers' own options as the user
   // set them; neither is saved.

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -10,6 +11,7 @@
 #include "app/command_actions.h"
 #include "pdf_words.h"
 #include "print/ui/print_dialog.h"
+#include "regress/ui/equation_list_view.h"
 #include "sheet/value_text.h"
 #include "stats/ui/print_page.h"
 #include "stats/ui/statistics_dialog.h"
@@ -184,6 +186,52 @@ TEST_F(PrintCommandsTest, PrintEquationPrintsTheSelectedEquationsCoefficients) {
     const std::string value = FormatValueText(equation.coefficients[size_t(k)], ValueTextMode::Scientific);
     EXPECT_TRUE(Holds(text, value)) << value;
   }
+}
+
+// pdfimages' listing of the pictures in a PDF file: one line each after
+// two heading lines.
+QStringList PictureLines(const QString& path) {
+  QProcess pdfimages;
+  pdfimages.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path});
+  if (!pdfimages.waitForFinished(60000)) return {};
+  QStringList lines = QString::fromLocal8Bit(pdfimages.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+  return lines.mid(2);
+}
+
+TEST_F(PrintCommandsTest, PrintGraphPrintsTheDrawnGraphWithTheCoefficientsOfTheEquationItShows) {
+  startWithSelectedEquation();
+  ASSERT_GT(rows(), 1);
+  window->runCommand(command::kShowGraph);
+  window->runCommand(command::kDraw);
+  ASSERT_TRUE(window->session().graphDrawn);
+  const std::vector<double> graphed(window->workspace().coefficients.begin(),
+                                    window->workspace().coefficients.begin() + window->workspace().coefficientCount());
+
+  // Ctrl+P on the Graph tab asks how to print the graph.
+  answers.then(cancelPrinting());
+  window->runCommand(command::kPrint);
+  EXPECT_EQ(printDialogTitles, QStringList{"Print Graph"});
+
+  // Another equation becomes the workspace's; the drawn graph still shows the first.
+  window->runCommand(command::kShowEquations);
+  tab().list()->selectRow(1);
+  window->runCommand(command::kCopyEquation);
+  ASSERT_NE(window->workspace().lastFittedOrdinal, row(0).ordinal);
+  ASSERT_TRUE(window->session().graphDrawn);
+
+  const QString path = pdfPath("graph.pdf");
+  answers.then(printToPdf()).then(savePdfAs(path));
+  window->runCommand(command::kPrintGraph);
+  EXPECT_EQ(answers.pending(), 0);
+  const PdfText text = ReadPdfText(path);
+  ASSERT_TRUE(text.error.isEmpty()) << text.error.toStdString();
+  ASSERT_EQ(text.pages.size(), 1u);
+  EXPECT_TRUE(Holds(text, "Coefficients"));
+  for (size_t k = 0; k < graphed.size(); ++k) {
+    const std::string value = FormatValueText(graphed[k], ValueTextMode::Scientific);
+    EXPECT_TRUE(Holds(text, value)) << value;
+  }
+  EXPECT_EQ(PictureLines(path).size(), 1) << "the graph's picture";
 }
 
 TEST_F(PrintCommandsTest, TheStatisticsPrintPagePrintsThePageTheUserCameFromWithItsSettings) {
