@@ -41,10 +41,44 @@ struct LaneState {
   double* squares(int position) const { return s.squares + position * N; }
 };
 
+// Columns of a row that the elimination keeps in registers at a time.
+constexpr int kRowChunk = 8;
+
+// Row r's columns c0 to c0 + W - 1 brought up to date by every pivot row
+// above it, in pivot order, with the multipliers of the pivots among them:
+// the same operations on each entry, in the same order, as the elimination
+// that goes pivot by pivot over all rows. A multiplier is kept where the
+// entry it came from was, which nothing reads again.
+template <int N, int W>
+[[gnu::always_inline]] inline void EliminateChunk(const LaneState<N>& x, int r, int c0) {
+  using V = Simd<N>;
+  using Values = typename V::Lanes;
+  // Every loop over the chunk is unrolled, so that its entries stay in registers.
+  Values entry[W];
+#pragma GCC unroll 8
+  for (int u = 0; u < W; ++u) entry[u] = V::load(x.normal(r, c0 + u));
+  for (int k = 0; k < std::min(r, c0); ++k) {
+    const Values f = V::load(x.normal(r, k));
+#pragma GCC unroll 8
+    for (int u = 0; u < W; ++u) entry[u] = entry[u] - f * V::load(x.normal(k, c0 + u));
+  }
+#pragma GCC unroll 8
+  for (int t = 0; t < W; ++t) {
+    const int k = c0 + t;
+    if (k >= r) break;
+    const Values f = entry[t] / V::load(x.normal(k, k));
+    entry[t] = f;
+#pragma GCC unroll 8
+    for (int u = t + 1; u < W; ++u) entry[u] = entry[u] - f * V::load(x.normal(k, c0 + u));
+  }
+#pragma GCC unroll 8
+  for (int u = 0; u < W; ++u) V::store(x.normal(r, c0 + u), entry[u]);
+}
+
 // The normal equations of every lane gathered from the bank, then the
 // elimination without pivoting and the back substitution of the
-// one-candidate path, one candidate per lane. The elimination leaves the
-// entries left of the pivot column as they were: nothing reads them again.
+// one-candidate path, one candidate per lane. The elimination runs row by
+// row, each row a few columns at a time in registers.
 template <int N>
 [[gnu::always_inline]] inline void SolveBatch(const ColumnBank& bank, const SetScoring& scoring, const LaneState<N>& x) {
   using V = Simd<N>;
@@ -54,20 +88,28 @@ template <int N>
   // The sums are symmetric to the bit, so each is fetched once.
   for (int r = 0; r < m; ++r) {
     for (int c = r; c < m; ++c) {
-      const Values sums = LanesFrom(bank.crossSums(), x.rowStarts[r] + x.columnIds[c]);
-      V::store(x.normal(r, c), sums);
-      V::store(x.normal(c, r), sums);
+      const Values entry = LanesFrom(bank.crossSums(), x.rowStarts[r] + x.columnIds[c]);
+      V::store(x.normal(r, c), entry);
+      V::store(x.normal(c, r), entry);
     }
     V::store(x.rightHandSide(r), LanesFrom(scoring.rightHandSide.data(), x.columnIds[r]));
   }
-  for (int k = 0; k < p; ++k) {
-    const Values pivot = V::load(x.normal(k, k));
-    const Values pivotRightHandSide = V::load(x.rightHandSide(k));
-    for (int r = k + 1; r <= p; ++r) {
-      const Values f = V::load(x.normal(r, k)) / pivot;
-      for (int c = k + 1; c <= p; ++c) V::store(x.normal(r, c), V::load(x.normal(r, c)) - f * V::load(x.normal(k, c)));
-      V::store(x.rightHandSide(r), V::load(x.rightHandSide(r)) - f * pivotRightHandSide);
+  for (int r = 1; r <= p; ++r) {
+    for (int c0 = 0; c0 < m; c0 += kRowChunk) {
+      switch (std::min(kRowChunk, m - c0)) {
+        case 1: EliminateChunk<N, 1>(x, r, c0); break;
+        case 2: EliminateChunk<N, 2>(x, r, c0); break;
+        case 3: EliminateChunk<N, 3>(x, r, c0); break;
+        case 4: EliminateChunk<N, 4>(x, r, c0); break;
+        case 5: EliminateChunk<N, 5>(x, r, c0); break;
+        case 6: EliminateChunk<N, 6>(x, r, c0); break;
+        case 7: EliminateChunk<N, 7>(x, r, c0); break;
+        default: EliminateChunk<N, kRowChunk>(x, r, c0); break;
+      }
     }
+    Values rhs = V::load(x.rightHandSide(r));
+    for (int k = 0; k < r; ++k) rhs = rhs - V::load(x.normal(r, k)) * V::load(x.rightHandSide(k));
+    V::store(x.rightHandSide(r), rhs);
   }
   for (int k = p; k >= 0; --k) {
     const Values coefficient = V::load(x.rightHandSide(k)) / V::load(x.normal(k, k));

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <map>
 #include <numeric>
-#include <thread>
 
+#include "regress/cross_sums.h"
 #include "regress/term_kind.h"
 #include "regress/y_form.h"
 
@@ -83,39 +83,7 @@ ColumnBank::ColumnBank(const SearchData& data, int threads)
     hasTwins_ = hasTwins_ || representative_[static_cast<size_t>(c)] != c;
   }
 
-  computeCrossSums(threads);
-}
-
-// Sums run over the points in point order, as the fit accumulates them; four
-// sums at a time keep the processor busy while each stays in its own order.
-void ColumnBank::computeCrossSums(int threads) {
-  const size_t points = static_cast<size_t>(points_);
-  std::vector<double> inPointOrder(static_cast<size_t>(columns_) * points);
-  for (int c = 0; c < columns_; ++c)
-    for (size_t i = 0; i < points; ++i)
-      inPointOrder[static_cast<size_t>(c) * points + i] = column(c)[position_[i]];
-  cross_.assign(static_cast<size_t>(columns_) * static_cast<size_t>(columns_), 0.0);
-  auto rows = [&](int firstRow, int step) {
-    for (int a = firstRow; a < columns_; a += step) {
-      const double* x = inPointOrder.data() + static_cast<size_t>(a) * points;
-      for (int b = a; b < columns_; b += 4) {
-        const int width = std::min(4, columns_ - b);
-        const double* y = inPointOrder.data() + static_cast<size_t>(b) * points;
-        double sums[4] = {0.0, 0.0, 0.0, 0.0};
-        for (size_t i = 0; i < points; ++i)
-          for (int w = 0; w < 4; ++w)
-            if (w < width) sums[w] += x[i] * y[static_cast<size_t>(w) * points + i];
-        for (int w = 0; w < width; ++w) {
-          cross_[static_cast<size_t>(a) * static_cast<size_t>(columns_) + static_cast<size_t>(b + w)] = sums[w];
-          cross_[static_cast<size_t>(b + w) * static_cast<size_t>(columns_) + static_cast<size_t>(a)] = sums[w];
-        }
-      }
-    }
-  };
-  const int workers = std::max(1, threads);
-  std::vector<std::jthread> pool;
-  for (int t = 1; t < workers; ++t) pool.emplace_back(rows, t, workers);
-  rows(0, workers);
+  cross_ = CrossSums(values_.data(), stride_, columns_, position_, threads);
 }
 
 SetScoring PrepareSetScoring(const ColumnBank& bank, const SearchData& data, int set) {

@@ -77,7 +77,6 @@ class ColumnBank {
   bool hasTwins_ = false;
   std::vector<double> cross_;
 
-  void computeCrossSums(int threads);
 };
 
 // What one equation set adds: its transformed Y, the observations mapped back
