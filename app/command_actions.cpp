@@ -76,6 +76,9 @@ const std::vector<Accelerator>& Accelerators() {
       {Qt::CTRL | Qt::Key_X, command::kCutData},    {QKeyCombination(Qt::Key_F1), command::kHelpTopics},
       {Qt::SHIFT | Qt::Key_F1, command::kWhatsThis}, {QKeyCombination(Qt::Key_F2), command::kEditMode},
       {QKeyCombination(Qt::Key_F3), command::kMaximize}, {QKeyCombination(Qt::Key_F9), command::kCalculate},
+      // The key every desktop program quits with, beside Alt+F4, which the
+      // window frame may take for itself.
+      {Qt::CTRL | Qt::Key_Q, command::kExit},
   };
   return table;
 }

@@ -7,8 +7,10 @@
 #include <cstdlib>
 
 #include "app/main_window.h"
+#include "app/termination_signals.h"
 #include "widgets/help.h"
 #include "widgets/program_fonts.h"
+#include "files/recovery_file.h"
 #include "files/settings_file.h"
 
 namespace {
@@ -53,8 +55,15 @@ int main(int argc, char** argv) {
   options.helpFilePath = HelpFileOfProgram(programFolder);
   options.programFolder = QFile::encodeName(programFolder).toStdString();
   options.commandLineFile = CommandLineFile(QCoreApplication::arguments());
+  options.recoveryFolder = rv::RecoveryFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
 
   rv::MainWindow window(std::move(options));
+  // The session's end or a kill: the sheet is kept, the settings written.
+  rv::TerminationSignals termination;
+  QObject::connect(&termination, &rv::TerminationSignals::received, &window, [&window] {
+    window.endSession();
+    QApplication::quit();
+  });
   // Logging off asks to save changes but never stops the session from ending.
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager& manager) {
     if (manager.allowsInteraction()) {

@@ -50,6 +50,9 @@ struct StartUpOptions {
   std::optional<std::string> commandLineFile;
   std::unique_ptr<PathChooser> pathChooser;  // file dialogs when not given
   int secondStageDelayMs = 500;              // negative: the caller runs finishStartUp()
+  // Where a sheet with unsaved changes is kept when the session ends the
+  // program; empty: nothing is kept or offered.
+  std::string recoveryFolder;
 };
 
 // The main window "Regrovantis": menu bar, the tabs Data, Equations and
@@ -109,6 +112,11 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner 
 
   // Writes the settings file; the program's last act.
   void shutDown();
+
+  // The desktop session ends the program (SIGTERM, SIGHUP): nobody can be
+  // asked anything. A sheet with unsaved changes is kept for the next start,
+  // then the program shuts down; the caller ends the event loop.
+  void endSession();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -172,6 +180,7 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner 
   void showAbout();
   void toggleMaximized();
   void readSettings();
+  bool offerRecoveredSheet();
   void updateTitle();
 
   StartUpOptions startUp_;

@@ -7,8 +7,10 @@
 #include "app/key_gate.h"
 #include "app/main_window.h"
 #include "widgets/help.h"
+#include "widgets/message_dialog.h"
 #include "widgets/status_bar.h"
 #include "widgets/tooltips.h"
+#include "files/recovery_file.h"
 #include "files/settings_file.h"
 #include "graph/ui/graph_tab.h"
 #include "graph/ui/label_glyphs.h"
@@ -73,6 +75,9 @@ void MainWindow::finishStartUp() {
   commands_->setAllEnabled(true);
 
   if (!helpFileFound) ShowMissingHelpFileMessage(this);
+  // A restored sheet is the one the user worked on last: a file named on the
+  // command line would replace it unasked.
+  if (offerRecoveredSheet()) return;
   if (startUp_.commandLineFile) {
     files_->openAtStartUp(*startUp_.commandLineFile);
     updateTitle();
@@ -90,6 +95,30 @@ void MainWindow::readSettings() {
   recentFiles_ = RecentFiles::FromSettings(settings.recentFiles);
   commands_->setRecentFiles(recentFiles_.menuItems());
   document_.state.dataFolder = DataFolderAtStartUp(settings.dataFolder, startUp_.programFolder);
+}
+
+// A sheet kept when the last session ended the program is offered back
+// once; declined, it is gone. True when it was restored.
+bool MainWindow::offerRecoveredSheet() {
+  const std::optional<std::string> title = RecoveredSheetTitle(startUp_.recoveryFolder);
+  if (!title) return false;
+  const QString question = QStringLiteral("The changes to '%1' were not saved\nwhen the program was last ended.\n"
+                                          "Do you want to restore them?")
+                               .arg(QString::fromStdString(*title));
+  if (ShowMessage(question, this, MessageKind::YesNo) != kAnswerYes) {
+    DiscardRecoveredSheet(startUp_.recoveryFolder);
+    return false;
+  }
+  const FileOutcome outcome = RestoreRecoveredSheet(startUp_.recoveryFolder, document_, session_, equations_);
+  showOutcome(outcome);
+  return outcome.succeeded;
+}
+
+void MainWindow::endSession() {
+  if (shutDown_) return;
+  settleSheet();
+  if (started_ && document_.state.modified) SaveRecoveryFile(startUp_.recoveryFolder, document_, session_);
+  shutDown();
 }
 
 // The settings are written only when start-up has read them, so a window
