@@ -152,32 +152,28 @@ template <int N, int Set>
   const int m = x.m;
   const int n = bank.pointCount();
   const double* observed = scoring.observed.data();
-  const double* columns[N][kMaxCandidateColumns];
-  for (int l = 0; l < N; ++l)
-    for (int j = 0; j < m; ++j) columns[l][j] = bank.column(x.ids[l][j]);
   Mask alive;
   for (int l = 0; l < N; ++l) alive[l] = l < size ? -1 : 0;
   const Values margin = V::broadcast(EntryTest::kReorderMargin);
   const Values limit = V::broadcast(test.residualLimit);
   const Values largest = V::broadcast(std::numeric_limits<double>::max());
+  auto rulesOut = [&](Values partial) [[gnu::always_inline]] {
+    return LanesAtLeast(partial * margin, limit) & LanesAtMost(partial, largest);
+  };
   Values partial = V::broadcast(0.0);
   // Each lane's fitted values over the block, N points to a vector. A lane
   // that left keeps those of an earlier block, which nothing reads.
   Values fitted[N][kVectors];
   for (int start = 0; start < n; start += kPointBlock) {
-    if (start > 0) {
-      int live = 0;
-      for (int l = 0; l < N; ++l) live += alive[l] != 0;
-      if (live <= HandOverAt(N)) {
-        HandOver<N>(bank, scoring, test, width, x, alive, partial, start, verdict);
-        return;
-      }
+    if (start > 0 && V::count(alive) <= HandOverAt(N)) {
+      HandOver<N>(bank, scoring, test, width, x, alive, partial, start, verdict);
+      return;
     }
     for (int l = 0; l < N; ++l) {
       if (start > 0 && !alive[l]) continue;
       for (int b = 0; b < kVectors; ++b) fitted[l][b] = V::broadcast(0.0);
       for (int j = 0; j < m; ++j) {
-        const double* column = columns[l][j] + start;
+        const double* column = bank.column(x.ids[l][j]) + start;
         const Values c = V::broadcast(x.coefficients(j)[l]);
         for (int b = 0; b < kVectors; ++b) fitted[l][b] += V::load(column + b * N) * c;
       }
@@ -190,7 +186,7 @@ template <int N, int Set>
         const int k = start + b * N + i;
         if (k == n) break;
         Values estimate;
-        if constexpr (Set == kSetY || Set == kSetReciprocal) {
+        if constexpr (HasCheapBackTransform(Set)) {
           estimate = CheapBackTransform<N, Set>(byPoint[i]);
         } else {
           for (int l = 0; l < N; ++l) estimate[l] = alive[l] ? BackTransform(Set, byPoint[i][l]) : 0.0;
@@ -199,9 +195,20 @@ template <int N, int Set>
         const Values square = d * d;
         V::store(x.squares(k), square);
         partial += square;
-        alive &= ~(LanesAtLeast(partial * margin, limit) & LanesAtMost(partial, largest));
-        if (V::none(alive)) return;
+        if constexpr (!HasCheapBackTransform(Set)) {
+          // No library call for a lane past the point that rules it out.
+          alive &= ~rulesOut(partial);
+          if (V::none(alive)) return;
+        }
       }
+    }
+    if constexpr (HasCheapBackTransform(Set)) {
+      // Once a block is enough: a running sum only grows, so the sum at the
+      // block's end rules a lane out whenever one inside the block did. (A
+      // sum that became infinite or undefined on the way rules out nothing,
+      // but then the whole residual sum fails the test all the same.)
+      alive &= ~rulesOut(partial);
+      if (V::none(alive)) return;
     }
   }
   Values ssRes = V::broadcast(0.0);

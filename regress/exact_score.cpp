@@ -79,7 +79,7 @@ template <int N, int Set>
       for (int b = 0; b < kVectors; ++b) fitted[b] += V::load(column + b * N) * c;
     }
     const int end = std::min(n, start + kPointBlock);
-    if constexpr (Set == kSetY || Set == kSetReciprocal) {
+    if constexpr (HasCheapBackTransform(Set)) {
       for (int b = 0; b < kVectors; ++b) {
         const typename V::Lanes d = V::load(observed + start + b * N) - CheapBackTransform<N, Set>(fitted[b]);
         V::store(s.squares + start + b * N, d * d);

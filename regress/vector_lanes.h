@@ -52,6 +52,27 @@ inline LanesOf<2>::mask LanesBelow(LanesOf<2>::type a, LanesOf<2>::type b) { ret
 [[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesAbove(LanesOf<8>::type a, LanesOf<8>::type b) { return a > b; }
 [[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesBelow(LanesOf<8>::type a, LanesOf<8>::type b) { return a < b; }
 
+// Bit l set where lane l of the mask is.
+inline int LanesSet(LanesOf<2>::mask mask) { return _mm_movemask_pd(reinterpret_cast<__m128d>(mask)); }
+[[gnu::target("avx2")]] inline int LanesSet(LanesOf<4>::mask mask) {
+  return _mm256_movemask_pd(reinterpret_cast<__m256d>(mask));
+}
+[[gnu::target("avx512f")]] inline int LanesSet(LanesOf<8>::mask mask) {
+  const __m512i bits = reinterpret_cast<__m512i>(mask);
+  return _mm512_test_epi64_mask(bits, bits);
+}
+
+// The square root of each lane, correctly rounded as std::sqrt is.
+inline LanesOf<2>::type LanesSqrt(LanesOf<2>::type a) {
+  return reinterpret_cast<LanesOf<2>::type>(_mm_sqrt_pd(reinterpret_cast<__m128d>(a)));
+}
+[[gnu::target("avx2")]] inline LanesOf<4>::type LanesSqrt(LanesOf<4>::type a) {
+  return reinterpret_cast<LanesOf<4>::type>(_mm256_sqrt_pd(reinterpret_cast<__m256d>(a)));
+}
+[[gnu::target("avx512f")]] inline LanesOf<8>::type LanesSqrt(LanesOf<8>::type a) {
+  return reinterpret_cast<LanesOf<8>::type>(_mm512_sqrt_pd(reinterpret_cast<__m512d>(a)));
+}
+
 // Lane l from base[index[l]]: the processor's gather where it has one.
 inline LanesOf<2>::type LanesFrom(const double* base, LanesOf<2>::index index) {
   return LanesOf<2>::type{base[index[0]], base[index[1]]};
@@ -127,10 +148,11 @@ struct Simd {
   [[gnu::always_inline]] static Lanes select(Mask mask, Lanes set, Lanes otherwise) {
     return reinterpret_cast<Lanes>((reinterpret_cast<Mask>(set) & mask) | (reinterpret_cast<Mask>(otherwise) & ~mask));
   }
-  [[gnu::always_inline]] static bool none(Mask mask) {
-    for (int i = 0; i < N; ++i)
-      if (mask[i]) return false;
-    return true;
+  [[gnu::always_inline]] static bool none(Mask mask) { return LanesSet(mask) == 0; }
+  [[gnu::always_inline]] static int count(Mask mask) {
+    int lanes = 0;
+    for (int bits = LanesSet(mask); bits != 0; bits &= bits - 1) ++lanes;
+    return lanes;
   }
 };
 
