@@ -13,8 +13,8 @@ class GraphCanvas : public QWidget {
  public:
   explicit GraphCanvas(QWidget* parent);
 
-  // The picture at the canvas's size in device pixels; a null image shows
-  // an empty canvas.
+  // The picture in the graph palette's colours at the canvas's size in
+  // device pixels; a null image shows an empty canvas.
   void setPicture(QImage picture);
   const QImage& picture() const { return picture_; }
 

@@ -83,7 +83,9 @@ void GraphWindow::redraw() {
   if (!target_ || target_->frame.width != width || target_->frame.height != height) target_.emplace(width, height, device);
   target_->viewport = device;
   DrawScene(graph_.scene, glyphs_, graph_.view, *target_);
-  QImage picture = IndexedImage(target_->frame);
+  // In the screen's own format the picture is copied, not converted, each
+  // time the window is painted.
+  QImage picture = IndexedImage(target_->frame).convertToFormat(QImage::Format_RGB32);
   picture.setDevicePixelRatio(ratio);
   canvas_->setPicture(std::move(picture));
 }

@@ -11,6 +11,7 @@
 #include <set>
 
 #include "app/modal_answers.h"
+#include "graph/graph_palette.h"
 #include "graph/graph_selection.h"
 #include "graph_fixture.h"
 #include "regress/ui/equation_list_model.h"
@@ -22,6 +23,8 @@ namespace rv::test {
 namespace {
 
 constexpr int kCopyDataPointsId = 102;
+constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kWhite = 0xFFFFFFFF;
 
 // The centre of one part of a scroll bar: an arrow or the trough on either
 // side of the thumb.
@@ -45,11 +48,11 @@ void Drag(QWidget* canvas, QPoint from, QPoint to) {
   QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
 }
 
-std::set<int> IndicesOf(const QImage& picture) {
-  std::set<int> indices;
+std::set<QRgb> ColorsOf(const QImage& picture) {
+  std::set<QRgb> colors;
   for (int y = 0; y < picture.height(); ++y)
-    for (int x = 0; x < picture.width(); ++x) indices.insert(picture.pixelIndex(x, y));
-  return indices;
+    for (int x = 0; x < picture.width(); ++x) colors.insert(picture.pixel(x, y));
+  return colors;
 }
 
 using GraphTabTest = GraphTest;
@@ -75,11 +78,28 @@ TEST_F(GraphTabTest, OffersTheEquationsVariablesAndDrawsASurfaceTurnedThirtyDegr
   EXPECT_EQ(tab().verticalAngle()->text(), "30");
   EXPECT_EQ(graphWindow().horizontalBar()->value(), 210);
   EXPECT_EQ(graphWindow().verticalBar()->value(), 210);
-  EXPECT_EQ(picture().size(), graphWindow().canvas()->size() * graphWindow().canvas()->devicePixelRatioF());
-  const std::set<int> indices = IndicesOf(picture());
-  EXPECT_GT(std::count_if(indices.begin(), indices.end(), [](int i) { return i >= 160 && i < 192; }), 10)
-      << "the cyan surface, shaded";
+  const std::set<QRgb> colors = ColorsOf(picture());
+  const auto cyanRamp = [](QRgb c) {
+    for (int i = 160; i < 192; ++i)
+      if (c == kGraphPalette.argb(i)) return true;
+    return false;
+  };
+  EXPECT_GT(std::count_if(colors.begin(), colors.end(), cyanRamp), 10) << "the cyan surface, shaded";
   EXPECT_EQ(answers.pending(), 0);
+}
+
+// Also run on a screen of two device pixels per pixel (QT_SCALE_FACTOR=2).
+TEST_F(GraphTabTest, HighDensityScreensGetAPictureWithAPixelForEveryDevicePixel) {
+  searchedWindow();
+  drawOver({0, 1});
+  const GraphCanvas* canvas = graphWindow().canvas();
+  const double ratio = canvas->devicePixelRatioF();
+  if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) EXPECT_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+  EXPECT_EQ(picture().devicePixelRatio(), ratio);
+  EXPECT_EQ(picture().size(), QSize(qRound(canvas->width() * ratio), qRound(canvas->height() * ratio)));
+  // The zoom works in the window's own pixels whatever the density.
+  Drag(graphWindow().canvas(), {100, 80}, {160, 140});
+  EXPECT_NEAR(view().zoom.right - view().zoom.left, 2.0 * 60 / GraphWindowViewport(tab().width() + 4, tab().height() + 53).width, 1e-9);
 }
 
 TEST_F(GraphTabTest, RotateTwiceLeavesTheGraphAtTheAngleReachedWithTheScrollBarThere) {
@@ -227,15 +247,15 @@ TEST_F(GraphTabTest, AnotherEquationBringsItsOwnVariablesAndNoGraphToCopy) {
 TEST_F(GraphTabTest, BlackAndWhiteInOptionsRedrawsADrawnGraphInBlackAndWhite) {
   searchedWindow();
   drawOver({0, 1});
-  EXPECT_GT(IndicesOf(picture()).size(), 10u) << "shades of the colour surface";
+  EXPECT_GT(ColorsOf(picture()).size(), 10u) << "shades of the colour surface";
   ModalAnswers answers;
   answers.then([](QWidget* dialog) {
     ClickControl(dialog, 333);  // "Black and White"
     ClickControl(dialog, kAnswerOk);
   });
   window->runCommand(command::kOptions);
-  ASSERT_TRUE(QTest::qWaitFor([this] { return IndicesOf(picture()) == std::set<int>{0, 31}; }, 5000))
-      << "only black (0) and white (31) in the picture";
+  ASSERT_TRUE(QTest::qWaitFor([this] { return ColorsOf(picture()) == std::set<QRgb>{kBlack, kWhite}; }, 5000))
+      << "only black and white in the picture";
   EXPECT_TRUE(window->session().graphDrawn);
 }
 
