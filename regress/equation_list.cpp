@@ -31,6 +31,10 @@ void EquationList::insert(int slot, EquationRecord record) {
   updateThreshold();
 }
 
+void EquationList::completeSlot(int slot, EquationRecord record) {
+  slots_[static_cast<size_t>(slot)] = std::move(record);
+}
+
 void EquationList::updateThreshold() {
   if (size() < kCapacity) return;
   lowestSlot_ = 0;

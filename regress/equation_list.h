@@ -40,6 +40,11 @@ class EquationList {
   // Fills the slot chosen by chooseSlot and counts the insertion.
   void insert(int slot, EquationRecord record);
 
+  // Puts an entry's full record in its slot, in place of the bare one (R
+  // squared and ordinal) that a search entered, which writes the texts only
+  // of the entries that stay. The R squared must be the one entered.
+  void completeSlot(int slot, EquationRecord record);
+
   // Slot numbers by descending R squared; equal values keep slot order.
   std::vector<int> sortOrder() const;
 

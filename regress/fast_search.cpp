@@ -135,6 +135,11 @@ class FastSearch {
     }
     std::lock_guard lock(mutex_);
     commitReady(true);
+    for (int slot = 0; slot < list_.size(); ++slot) {
+      const EquationRecord& entry = list_.slot(slot);
+      list_.completeSlot(slot, MakeEquationRecord(entry.rSquared, entry.ordinal,
+                                                  EquationText(sequence_.candidateAt(entry.ordinal))));
+    }
     outcome.stopped = monitor_.stopRequested();
     outcome.list = std::move(list_);
     if (tally) *tally = tally_;
@@ -285,10 +290,14 @@ class FastSearch {
         if (!final || finished_.empty()) break;
         found = finished_.begin();
       }
+      // Bare records: the texts are written at the end, for the entries that stay.
       for (const Candidacy& c : found->second.candidacies) {
         const int slot = list_.chooseSlot(c.rSquared);
-        if (slot >= 0)
-          list_.insert(slot, MakeEquationRecord(c.rSquared, c.ordinal, EquationText(sequence_.candidateAt(c.ordinal))));
+        if (slot < 0) continue;
+        EquationRecord bare;
+        bare.rSquared = c.rSquared;
+        bare.ordinal = c.ordinal;
+        list_.insert(slot, std::move(bare));
       }
       const std::int64_t lastOrdinal = found->second.lastOrdinal;
       committedChunks_ = found->first + 1;
