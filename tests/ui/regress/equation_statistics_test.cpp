@@ -166,5 +166,30 @@ TEST_F(EquationStatisticsTest, AReopenedDataFileShowsItsStoredEquationAndStatsRe
   EXPECT_EQ(window->workspace().text, stored.text);
 }
 
+TEST_F(EquationStatisticsTest, AStoredEquationIsNotFittedToACellEmptiedSinceTheSearch) {
+  openExample();
+  search();
+  // An equation of Y that takes X1 as it is: an emptied X1 would read as a
+  // number near zero and fit without complaint.
+  const int plain = firstRowWhere([](const std::string& text) {
+    return text.rfind("Y = ", 0) == 0 && text.find("aX1 ") != std::string::npos &&
+           text.find("ln(") == std::string::npos && text.find('/') == std::string::npos;
+  });
+  ASSERT_GE(plain, 0);
+  select(plain);
+  paths->answers.push_back(pathIn("fit.rvd"));
+  window->runCommand(command::kSaveAs);
+  paths->answers.push_back(pathIn("fit.rvd"));
+  window->runCommand(command::kOpen);
+  ASSERT_EQ(rows(), 1);
+
+  // X1 of the first point emptied: the file's counts still take that point in.
+  window->document().sheet.cell(0, 1) = EmptyValue;
+  answers.answer(kAnswerOk);
+  window->runCommand(command::kStats);
+  EXPECT_EQ(answers.messageTexts(), QStringList{"The selected equation can not be fitted\nto the data on the Data tab."});
+  EXPECT_EQ(window->statisticsDialog(), nullptr);
+}
+
 }  // namespace
 }  // namespace rv::test
