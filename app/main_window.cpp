@@ -214,8 +214,13 @@ void MainWindow::showOptions() {
   if (!answer.accepted) return;
   toolTipsOption_ = answer.showToolTips ? 1 : 0;
   toolTipSwitch_->setShown(answer.showToolTips);
-  // A drawn graph is drawn again with the new colours once the dialog is gone.
-  if (session_.graphDrawn) QTimer::singleShot(0, this, [this] { graphTab_->pressDraw(); });
+  // A drawn graph is drawn again with the new colours once the dialog is
+  // gone; one that turns stops first, or Draw would only stop it.
+  if (session_.graphDrawn)
+    QTimer::singleShot(0, this, [this] {
+      graphTab_->stopRotation();
+      graphTab_->pressDraw();
+    });
   document_.state.modified = true;
 }
 

@@ -248,6 +248,7 @@ TEST_F(GraphTabTest, BlackAndWhiteInOptionsRedrawsADrawnGraphInBlackAndWhite) {
   searchedWindow();
   drawOver({0, 1});
   EXPECT_GT(ColorsOf(picture()).size(), 10u) << "shades of the colour surface";
+  window->runCommand(command::kRotate);  // also while it turns
   ModalAnswers answers;
   answers.then([](QWidget* dialog) {
     ClickControl(dialog, 333);  // "Black and White"
@@ -257,6 +258,7 @@ TEST_F(GraphTabTest, BlackAndWhiteInOptionsRedrawsADrawnGraphInBlackAndWhite) {
   ASSERT_TRUE(QTest::qWaitFor([this] { return ColorsOf(picture()) == std::set<QRgb>{kBlack, kWhite}; }, 5000))
       << "only black and white in the picture";
   EXPECT_TRUE(window->session().graphDrawn);
+  EXPECT_FALSE(tab().rotating());
 }
 
 TEST_F(GraphTabTest, ANewSheetForgetsTheGraphAndItsVariables) {
