@@ -16,7 +16,8 @@ class ProgressBar {
  private:
   std::FILE* out_;
   bool terminal_;
-  double lastPlainLine_ = 0.0;
+  // Off a terminal, a line when the search gets going and then every ten seconds.
+  double lastPlainLine_ = -10.0;
 };
 
 }  // namespace rv::cli

@@ -126,8 +126,8 @@ TEST_F(BadInput, ASaveThatFailsSaysWhy) {
 }
 
 TEST(Interrupt, CtrlCEndsTheSearchWithWhatItFoundAndStatus130) {
-  const ToolResult result = RunTool({"search", kLargeSearch, "--max-terms", "8", "--threads", "1", "--json"},
-                                    {.interruptAfterMs = 2000});
+  const ToolResult result = RunTool({"search", kLargeSearch, "--max-terms", "20", "--threads", "1", "--json"},
+                                    {.interruptOnProgress = true});
   EXPECT_EQ(result.status, 130) << result.err;
   EXPECT_NE(result.out.find("\"stopped\": true"), std::string::npos) << result.out.substr(0, 400);
   const auto number = [&](const std::string& key) {

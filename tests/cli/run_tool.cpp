@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,11 +50,15 @@ ToolResult RunTool(const std::vector<std::string>& arguments, const ToolRun& run
   pid_t pid = 0;
   ToolResult result;
   if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-    if (run.interruptAfterMs >= 0) {
-      usleep(static_cast<useconds_t>(run.interruptAfterMs) * 1000);
+    int status = 0;
+    if (run.interruptOnProgress) {
+      // However busy the machine, the key comes only once the tool shows that
+      // it is at work, and so has its handler in place.
+      struct stat err {};
+      while (waitpid(pid, &status, WNOHANG) == 0 && (stat(errPath.c_str(), &err) != 0 || err.st_size == 0))
+        usleep(20000);
       kill(pid, SIGINT);
     }
-    int status = 0;
     waitpid(pid, &status, 0);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   }

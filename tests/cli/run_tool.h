@@ -13,7 +13,7 @@ struct ToolResult {
 
 struct ToolRun {
   std::string standardOutput;  // where standard output goes; empty: collected into ToolResult::out
-  int interruptAfterMs = -1;   // when not negative, Ctrl+C (SIGINT) after this long
+  bool interruptOnProgress = false;  // Ctrl+C (SIGINT) once the tool has written to standard error
 };
 
 // Runs regrovantis-cli with these arguments and collects what it printed.
