@@ -19,20 +19,12 @@ constexpr int HandOverAt(int lanes) { return lanes / 4 > 0 ? lanes / 4 : 1; }
 
 template <int N>
 struct LaneState {
-  using Index = typename Simd<N>::Index;
-
   const int m;
   BatchScratch& s;
   const int* ids[N];  // a lane beyond the batch repeats the first candidate, so that it computes what that one does
-  Index columnIds[kMaxCandidateColumns];  // column j's id in each lane
-  Index rowStarts[kMaxCandidateColumns];  // where column j's row of the bank's sums starts, in each lane
 
-  LaneState(const ColumnBank& bank, const CandidateBatch& batch, BatchScratch& scratch) : m(batch.columns), s(scratch) {
+  LaneState(const CandidateBatch& batch, BatchScratch& scratch) : m(batch.columns), s(scratch) {
     for (int l = 0; l < N; ++l) ids[l] = batch.ids[l < batch.size ? l : 0];
-    for (int j = 0; j < m; ++j) {
-      for (int l = 0; l < N; ++l) columnIds[j][l] = ids[l][j];
-      rowStarts[j] = columnIds[j] * bank.columnCount();
-    }
   }
 
   double* normal(int r, int c) const { return s.normal + (r * m + c) * N; }
@@ -54,25 +46,27 @@ template <int N, int W>
   using V = Simd<N>;
   using Values = typename V::Lanes;
   // Every loop over the chunk is unrolled, so that its entries stay in registers.
+  double* row = x.normal(r, 0);
   Values entry[W];
 #pragma GCC unroll 8
-  for (int u = 0; u < W; ++u) entry[u] = V::load(x.normal(r, c0 + u));
+  for (int u = 0; u < W; ++u) entry[u] = V::load(row + (c0 + u) * N);
   for (int k = 0; k < std::min(r, c0); ++k) {
-    const Values f = V::load(x.normal(r, k));
+    const Values f = V::load(row + k * N);
+    const double* pivotRow = x.normal(k, c0);
 #pragma GCC unroll 8
-    for (int u = 0; u < W; ++u) entry[u] = entry[u] - f * V::load(x.normal(k, c0 + u));
+    for (int u = 0; u < W; ++u) entry[u] = entry[u] - f * V::load(pivotRow + u * N);
   }
 #pragma GCC unroll 8
   for (int t = 0; t < W; ++t) {
-    const int k = c0 + t;
-    if (k >= r) break;
-    const Values f = entry[t] / V::load(x.normal(k, k));
+    if (c0 + t >= r) break;
+    const double* pivotRow = x.normal(c0 + t, c0);
+    const Values f = entry[t] / V::load(pivotRow + t * N);
     entry[t] = f;
 #pragma GCC unroll 8
-    for (int u = t + 1; u < W; ++u) entry[u] = entry[u] - f * V::load(x.normal(k, c0 + u));
+    for (int u = t + 1; u < W; ++u) entry[u] = entry[u] - f * V::load(pivotRow + u * N);
   }
 #pragma GCC unroll 8
-  for (int u = 0; u < W; ++u) V::store(x.normal(r, c0 + u), entry[u]);
+  for (int u = 0; u < W; ++u) V::store(row + (c0 + u) * N, entry[u]);
 }
 
 // The normal equations of every lane gathered from the bank, then the
@@ -85,14 +79,19 @@ template <int N>
   using Values = typename V::Lanes;
   const int m = x.m;
   const int p = m - 1;
-  // The sums are symmetric to the bit, so each is fetched once.
+  // The sums are symmetric to the bit, so each is fetched once. (Loads put
+  // together in registers beat the processor's gather here.)
   for (int r = 0; r < m; ++r) {
+    const double* sums[N];  // each lane's row of the bank's sums for column r
+    for (int l = 0; l < N; ++l) sums[l] = bank.crossSums() + x.ids[l][r] * bank.columnCount();
     for (int c = r; c < m; ++c) {
-      const Values entry = LanesFrom(bank.crossSums(), x.rowStarts[r] + x.columnIds[c]);
+      const Values entry = V::gather([&](int l) [[gnu::always_inline]] { return sums[l][x.ids[l][c]]; });
       V::store(x.normal(r, c), entry);
       V::store(x.normal(c, r), entry);
     }
-    V::store(x.rightHandSide(r), LanesFrom(scoring.rightHandSide.data(), x.columnIds[r]));
+    V::store(x.rightHandSide(r), V::gather([&](int l) [[gnu::always_inline]] {
+               return scoring.rightHandSide[static_cast<size_t>(x.ids[l][r])];
+             }));
   }
   for (int r = 1; r <= p; ++r) {
     for (int c0 = 0; c0 < m; c0 += kRowChunk) {
@@ -226,7 +225,7 @@ template <int N>
                                                       const CandidateBatch& batch, const EntryTest& test,
                                                       VectorWidth width, BatchScratch& scratch,
                                                       BatchVerdict& verdict) {
-  const LaneState<N> x(bank, batch, scratch);
+  const LaneState<N> x(batch, scratch);
   SolveBatch<N>(bank, scoring, x);
   const int size = batch.size;
   switch (scoring.set) {

@@ -73,13 +73,11 @@ ColumnBank::ColumnBank(const SearchData& data, int threads)
 
   // Columns with bit-identical values share a representative.
   representative_.resize(static_cast<size_t>(columns_));
-  usableRepresentative_.resize(static_cast<size_t>(columns_));
   std::map<std::vector<std::uint64_t>, int> seen;
   for (int c = 0; c < columns_; ++c) {
     std::vector<std::uint64_t> bits(static_cast<size_t>(points_));
     std::memcpy(bits.data(), column(c), bits.size() * sizeof(double));
     representative_[static_cast<size_t>(c)] = seen.emplace(std::move(bits), c).first->second;
-    usableRepresentative_[static_cast<size_t>(c)] = faulted(c) ? -1 : representative_[static_cast<size_t>(c)];
     hasTwins_ = hasTwins_ || representative_[static_cast<size_t>(c)] != c;
   }
 

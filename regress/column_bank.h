@@ -51,9 +51,6 @@ class ColumnBank {
   // The first column holding exactly the same values; two columns with the
   // same representative make the normal equations singular.
   int representative(int id) const { return representative_[static_cast<size_t>(id)]; }
-  // Both at once, as a candidate's walk asks them: the representative, or -1
-  // for a faulted column.
-  int usableRepresentative(int id) const { return usableRepresentative_[static_cast<size_t>(id)]; }
   // True when some column has a twin (a representative other than itself).
   bool hasTwins() const { return hasTwins_; }
 
@@ -73,7 +70,6 @@ class ColumnBank {
   std::vector<double> values_;
   std::vector<std::uint8_t> faulted_;
   std::vector<int> representative_;
-  std::vector<int> usableRepresentative_;
   bool hasTwins_ = false;
   std::vector<double> cross_;
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "regress/batch_score.h"
+#include "regress/block_columns.h"
 #include "regress/column_bank.h"
 #include "regress/exact_score.h"
 #include "regress/fit_workspace.h"
@@ -48,6 +49,15 @@ class EntryBound {
 class ColumnStamp {
  public:
   explicit ColumnStamp(int columns) : marks_(static_cast<size_t>(columns), 0) {}
+  // True when two of the columns hold the same values.
+  bool repeats(const ColumnBank& bank, const int* ids, int count) {
+    startCandidate();
+    for (int j = 0; j < count; ++j)
+      if (!markFirst(bank.representative(ids[j]))) return true;
+    return false;
+  }
+
+ private:
   void startCandidate() {
     if (++generation_ == 0) {
       std::fill(marks_.begin(), marks_.end(), 0u);
@@ -62,7 +72,6 @@ class ColumnStamp {
     return true;
   }
 
- private:
   std::vector<std::uint32_t> marks_;
   std::uint32_t generation_ = 0;
 };
@@ -227,29 +236,25 @@ class FastSearch {
     batch.columns = coefficients;
     std::uint8_t subset[16];
     UnrankSubset(shape_.variables, block.m, segment.firstRank, subset);
-    int alone[kMaxCandidateColumns];
+    BlockColumns columns(bank_, pass, block);
+    columns.moveTo(subset, 0);
     // Without twins in the bank, the blocks that repeat a column are all
     // there is to find.
     const bool twins = bank_.hasTwins();
-    for (std::int64_t i = 0; i < segment.count; ++i, NextSubset(shape_.variables, block.m, subset)) {
-      int* ids = batchSize_ > 0 ? batch.ids[batch.size] : alone;
-      int m = 0;
-      bool usable = true;
-      if (twins) worker.stamp.startCandidate();
+    for (std::int64_t i = 0; i < segment.count; ++i) {
+      if (i > 0) {
+        std::uint8_t before[16];
+        std::copy(subset, subset + block.m, before);
+        NextSubset(shape_.variables, block.m, subset);
+        int changed = 0;
+        while (subset[changed] == before[changed]) ++changed;
+        columns.moveTo(subset, changed);
+      }
       // A faulted column rejects the candidate; so do two identical columns,
       // whose elimination meets a zero pivot and leaves no usable coefficient.
-      auto add = [&](int id) {
-        const int representative = id < 0 ? -1 : bank_.usableRepresentative(id);
-        if (representative < 0 || (twins && !worker.stamp.markFirst(representative))) usable = false;
-        ids[m++] = id;
-      };
-      for (int r = 0; r + 1 < block.m && usable; ++r)
-        for (int k = 0; k < pass.engine && usable; ++k)
-          add(bank_.id(pass.kinds[static_cast<size_t>(k)], subset[r], subset[r + 1]));
-      for (int k = 0; k < pass.engine && usable; ++k)
-        if (block.last & (1u << k)) add(bank_.id(pass.kinds[static_cast<size_t>(k)], subset[block.m - 1], 0));
-      if (usable) add(bank_.constantId());
-      if (!usable) continue;
+      if (!columns.usable() || (twins && worker.stamp.repeats(bank_, columns.ids(), columns.count()))) continue;
+      const int* ids = columns.ids();
+      const int m = columns.count();
       const std::int64_t ordinal = segment.firstOrdinal + i;
       if (batchSize_ == 0) {
         double rSquared = 0.0;
@@ -259,6 +264,7 @@ class FastSearch {
           offer(ordinal, rSquared);
         continue;
       }
+      std::copy(ids, ids + m, batch.ids[batch.size]);
       worker.batchOrdinals[batch.size++] = ordinal;
       if (batch.size == batchSize_) settleBatch(worker, bound, offer);
     }

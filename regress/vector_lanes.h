@@ -19,19 +19,16 @@ template <>
 struct LanesOf<2> {
   typedef double type __attribute__((vector_size(16)));
   typedef long mask __attribute__((vector_size(16)));
-  typedef int index __attribute__((vector_size(8)));
 };
 template <>
 struct LanesOf<4> {
   typedef double type __attribute__((vector_size(32)));
   typedef long mask __attribute__((vector_size(32)));
-  typedef int index __attribute__((vector_size(16)));
 };
 template <>
 struct LanesOf<8> {
   typedef double type __attribute__((vector_size(64)));
   typedef long mask __attribute__((vector_size(64)));
-  typedef int index __attribute__((vector_size(32)));
 };
 
 // Lane-by-lane comparisons: every bit of a lane set where it holds. A
@@ -73,22 +70,10 @@ inline LanesOf<2>::type LanesSqrt(LanesOf<2>::type a) {
   return reinterpret_cast<LanesOf<8>::type>(_mm512_sqrt_pd(reinterpret_cast<__m512d>(a)));
 }
 
-// Lane l from base[index[l]]: the processor's gather where it has one.
-inline LanesOf<2>::type LanesFrom(const double* base, LanesOf<2>::index index) {
-  return LanesOf<2>::type{base[index[0]], base[index[1]]};
-}
-[[gnu::target("avx2")]] inline LanesOf<4>::type LanesFrom(const double* base, LanesOf<4>::index index) {
-  return reinterpret_cast<LanesOf<4>::type>(_mm256_i32gather_pd(base, reinterpret_cast<__m128i>(index), 8));
-}
-[[gnu::target("avx512f")]] inline LanesOf<8>::type LanesFrom(const double* base, LanesOf<8>::index index) {
-  return reinterpret_cast<LanesOf<8>::type>(_mm512_i32gather_pd(reinterpret_cast<__m256i>(index), base, 8));
-}
-
 template <int N>
 struct Simd {
   using Lanes = typename LanesOf<N>::type;
   using Mask = typename LanesOf<N>::mask;
-  using Index = typename LanesOf<N>::index;
   [[gnu::always_inline]] static Lanes load(const double* from) {
     Lanes lanes;
     std::memcpy(&lanes, from, sizeof lanes);
