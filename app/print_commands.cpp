@@ -42,8 +42,10 @@ void MainWindow::printEquation() {
 
 // The graph as drawn, with the coefficients of the equation it shows: the
 // one selected when it was drawn, which the workspace may no longer hold.
+// A search under way has emptied the list that equation came from, and its
+// end forgets the graph: until then there is nothing to print either.
 void MainWindow::printGraph() {
-  if (!session_.graphDrawn) {
+  if (!session_.graphDrawn || entryInRow(session_.graphedIndex) == nullptr) {
     ShowMessage(QString::fromLatin1(kDrawToPrintMessage), this, MessageKind::Information);
     return;
   }

@@ -232,6 +232,15 @@ TEST_F(PrintCommandsTest, PrintGraphPrintsTheDrawnGraphWithTheCoefficientsOfTheE
     EXPECT_TRUE(Holds(text, value)) << value;
   }
   EXPECT_EQ(PictureLines(path).size(), 1) << "the graph's picture";
+
+  // A new search leaves the graph on the screen but its equation gone.
+  window->runCommand(command::kCalculate);
+  ASSERT_TRUE(tab().searchRunning());
+  answers.answer(kAnswerOk);
+  window->runCommand(command::kPrintGraph);
+  EXPECT_EQ(answers.messageTexts(), QStringList{"First draw the graph to print."});
+  ASSERT_TRUE(searchEnded());
+  EXPECT_EQ(answers.pending(), 0);
 }
 
 TEST_F(PrintCommandsTest, TheStatisticsPrintPagePrintsThePageTheUserCameFromWithItsSettings) {
@@ -264,22 +273,6 @@ TEST_F(PrintCommandsTest, TheStatisticsPrintPagePrintsThePageTheUserCameFromWith
   EXPECT_FALSE(Holds(text, "Coefficients"));
   EXPECT_EQ(window->printSettings().fontSize, 10);
   EXPECT_TRUE(window->printSettings().landscape);
-}
-
-TEST_F(PrintCommandsTest, TheStatisticsPrintButtonWithoutASelectedPrinterPrintsNothing) {
-  startWithSelectedEquation();
-  const PrintSettings before = window->printSettings();
-  answers.then([](QWidget* dialog) {
-    ClickControl(dialog, StatisticsDialog::kPrintButtonId);
-    qobject_cast<QListWidget*>(FindControl(dialog, PrintPage::kPrinterListId))->clearSelection();
-    typeInto(dialog, PrintPage::kFontSizeId, "30");
-    ClickControl(dialog, PrintPage::kPrintButtonId);
-    ClickControl(dialog, StatisticsDialog::kCloseButtonId);
-  });
-  window->runCommand(command::kStats);
-  EXPECT_EQ(answers.dialogNames(), QStringList{"StatDlg"});
-  EXPECT_EQ(window->printSettings().fontSize, before.fontSize);
-  EXPECT_EQ(window->printSettings().printer, before.printer);
 }
 
 }  // namespace
