@@ -110,11 +110,14 @@ template <int N>
     for (int k = 0; k < r; ++k) rhs = rhs - V::load(x.normal(r, k)) * V::load(x.rightHandSide(k));
     V::store(x.rightHandSide(r), rhs);
   }
+  // Back substitution row by row: each right-hand side takes the products
+  // of the coefficients after it, last first, as it does when every solved
+  // coefficient is taken out of all the rows above at once.
   for (int k = p; k >= 0; --k) {
-    const Values coefficient = V::load(x.rightHandSide(k)) / V::load(x.normal(k, k));
-    V::store(x.coefficients(k), coefficient);
-    for (int r = 0; r < k; ++r)
-      V::store(x.rightHandSide(r), V::load(x.rightHandSide(r)) - coefficient * V::load(x.normal(r, k)));
+    const double* row = x.normal(k, 0);
+    Values rhs = V::load(x.rightHandSide(k));
+    for (int j = p; j > k; --j) rhs = rhs - V::load(x.coefficients(j)) * V::load(row + j * N);
+    V::store(x.coefficients(k), rhs / V::load(row + k * N));
   }
 }
 
