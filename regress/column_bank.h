@@ -46,8 +46,8 @@ class ColumnBank {
   }
   int constantId() const { return columns_ - 1; }
 
-  // True when some point fails the column's guard.
-  bool faulted(int id) const { return faulted_[static_cast<size_t>(id)] != 0; }
+  // 1 when some point fails the column's guard, else 0.
+  std::uint8_t faulted(int id) const { return faulted_[static_cast<size_t>(id)]; }
   // The first column holding exactly the same values; two columns with the
   // same representative make the normal equations singular.
   int representative(int id) const { return representative_[static_cast<size_t>(id)]; }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <bit>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
@@ -221,7 +221,7 @@ class FastSearch {
                     Offer& offer) {
     const KindPass& pass = segment.pass;
     const VariableBlock& block = segment.block;
-    const int coefficients = (block.m - 1) * pass.engine + std::popcount(block.last) + 1;
+    const int coefficients = BlockColumnCount(pass, block);
     if (!CanEnterList(coefficients, data_.pointCount)) return;
     // A two-variable kind on the last variable has no second variable: every
     // candidate of the block faults.
@@ -264,7 +264,7 @@ class FastSearch {
           offer(ordinal, rSquared);
         continue;
       }
-      std::copy(ids, ids + m, batch.ids[batch.size]);
+      std::memcpy(batch.ids[batch.size], ids, sizeof batch.ids[batch.size]);
       worker.batchOrdinals[batch.size++] = ordinal;
       if (batch.size == batchSize_) settleBatch(worker, bound, offer);
     }
