@@ -36,37 +36,95 @@ struct LaneState {
 // Columns of a row that the elimination keeps in registers at a time.
 constexpr int kRowChunk = 8;
 
-// Row r's columns c0 to c0 + W - 1 brought up to date by every pivot row
-// above it, in pivot order, with the multipliers of the pivots among them:
-// the same operations on each entry, in the same order, as the elimination
-// that goes pivot by pivot over all rows. A multiplier is kept where the
-// entry it came from was, which nothing reads again.
-template <int N, int W>
+// Rows r and r + 1, columns c0 to c0 + W - 1, brought up to date by every
+// pivot row above them, in pivot order, with the multipliers of the pivots
+// among those columns: the same operations on each entry, in the same order,
+// as the elimination that goes pivot by pivot over all rows. The two rows
+// go together because a row's multipliers form a chain, each waiting for
+// the division before it; two chains keep the processor busy. A multiplier
+// is kept where the entry it came from was, which nothing reads again.
+// Without a second row (Pair false) only row r is done.
+template <int N, int W, bool Pair>
 [[gnu::always_inline]] inline void EliminateChunk(const LaneState<N>& x, int r, int c0) {
   using V = Simd<N>;
   using Values = typename V::Lanes;
   // Every loop over the chunk is unrolled, so that its entries stay in registers.
-  double* row = x.normal(r, 0);
-  Values entry[W];
+  double* rowA = x.normal(r, 0);
+  double* rowB = x.normal(Pair ? r + 1 : r, 0);
+  Values a[W], b[W];
 #pragma GCC unroll 8
-  for (int u = 0; u < W; ++u) entry[u] = V::load(row + (c0 + u) * N);
+  for (int u = 0; u < W; ++u) {
+    a[u] = V::load(rowA + (c0 + u) * N);
+    if constexpr (Pair) b[u] = V::load(rowB + (c0 + u) * N);
+  }
   for (int k = 0; k < std::min(r, c0); ++k) {
-    const Values f = V::load(row + k * N);
     const double* pivotRow = x.normal(k, c0);
+    const Values fA = V::load(rowA + k * N);
+    const Values fB = V::load(rowB + k * N);
 #pragma GCC unroll 8
-    for (int u = 0; u < W; ++u) entry[u] = entry[u] - f * V::load(pivotRow + u * N);
+    for (int u = 0; u < W; ++u) {
+      const Values pivot = V::load(pivotRow + u * N);
+      a[u] = a[u] - fA * pivot;
+      if constexpr (Pair) b[u] = b[u] - fB * pivot;
+    }
   }
 #pragma GCC unroll 8
   for (int t = 0; t < W; ++t) {
     if (c0 + t >= r) break;
     const double* pivotRow = x.normal(c0 + t, c0);
-    const Values f = entry[t] / V::load(pivotRow + t * N);
-    entry[t] = f;
+    const Values diagonal = V::load(pivotRow + t * N);
+    const Values fA = a[t] / diagonal;
+    a[t] = fA;
+    Values fB;
+    if constexpr (Pair) {
+      fB = b[t] / diagonal;
+      b[t] = fB;
+    }
 #pragma GCC unroll 8
-    for (int u = t + 1; u < W; ++u) entry[u] = entry[u] - f * V::load(pivotRow + u * N);
+    for (int u = t + 1; u < W; ++u) {
+      const Values pivot = V::load(pivotRow + u * N);
+      a[u] = a[u] - fA * pivot;
+      if constexpr (Pair) b[u] = b[u] - fB * pivot;
+    }
+  }
+  if constexpr (Pair) {
+    // Row r, now done in these columns, is the last pivot row of row r + 1.
+    if (r < c0) {
+      const Values f = V::load(rowB + r * N);
+#pragma GCC unroll 8
+      for (int u = 0; u < W; ++u) b[u] = b[u] - f * a[u];
+    } else if (r < c0 + W) {
+#pragma GCC unroll 8
+      for (int t = 0; t < W; ++t) {
+        if (c0 + t != r) continue;
+        const Values f = b[t] / a[t];
+        b[t] = f;
+#pragma GCC unroll 8
+        for (int u = t + 1; u < W; ++u) b[u] = b[u] - f * a[u];
+      }
+    }
   }
 #pragma GCC unroll 8
-  for (int u = 0; u < W; ++u) V::store(row + (c0 + u) * N, entry[u]);
+  for (int u = 0; u < W; ++u) {
+    V::store(rowA + (c0 + u) * N, a[u]);
+    if constexpr (Pair) V::store(rowB + (c0 + u) * N, b[u]);
+  }
+}
+
+template <int N, bool Pair>
+[[gnu::always_inline]] inline void EliminateRows(const LaneState<N>& x, int r) {
+  for (int c0 = 0; c0 < x.m; c0 += kRowChunk) {
+    switch (std::min(kRowChunk, x.m - c0)) {
+      case 1: EliminateChunk<N, 1, Pair>(x, r, c0); break;
+      case 2: EliminateChunk<N, 2, Pair>(x, r, c0); break;
+      case 3: EliminateChunk<N, 3, Pair>(x, r, c0); break;
+      case 4: EliminateChunk<N, 4, Pair>(x, r, c0); break;
+      case 5: EliminateChunk<N, 5, Pair>(x, r, c0); break;
+      case 6: EliminateChunk<N, 6, Pair>(x, r, c0); break;
+      case 7: EliminateChunk<N, 7, Pair>(x, r, c0); break;
+      default: EliminateChunk<N, kRowChunk, Pair>(x, r, c0); break;
+    }
+  }
 }
 
 // The normal equations of every lane gathered from the bank, then the
@@ -93,22 +151,16 @@ template <int N>
                return scoring.rightHandSide[static_cast<size_t>(x.ids[l][r])];
              }));
   }
-  for (int r = 1; r <= p; ++r) {
-    for (int c0 = 0; c0 < m; c0 += kRowChunk) {
-      switch (std::min(kRowChunk, m - c0)) {
-        case 1: EliminateChunk<N, 1>(x, r, c0); break;
-        case 2: EliminateChunk<N, 2>(x, r, c0); break;
-        case 3: EliminateChunk<N, 3>(x, r, c0); break;
-        case 4: EliminateChunk<N, 4>(x, r, c0); break;
-        case 5: EliminateChunk<N, 5>(x, r, c0); break;
-        case 6: EliminateChunk<N, 6>(x, r, c0); break;
-        case 7: EliminateChunk<N, 7>(x, r, c0); break;
-        default: EliminateChunk<N, kRowChunk>(x, r, c0); break;
-      }
+  for (int r = 1; r <= p; r += 2) {
+    if (r < p)
+      EliminateRows<N, true>(x, r);
+    else
+      EliminateRows<N, false>(x, r);
+    for (int row = r; row <= std::min(r + 1, p); ++row) {
+      Values rhs = V::load(x.rightHandSide(row));
+      for (int k = 0; k < row; ++k) rhs = rhs - V::load(x.normal(row, k)) * V::load(x.rightHandSide(k));
+      V::store(x.rightHandSide(row), rhs);
     }
-    Values rhs = V::load(x.rightHandSide(r));
-    for (int k = 0; k < r; ++k) rhs = rhs - V::load(x.normal(r, k)) * V::load(x.rightHandSide(k));
-    V::store(x.rightHandSide(r), rhs);
   }
   // Back substitution row by row: each right-hand side takes the products
   // of the coefficients after it, last first, as it does when every solved
