@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "files/file_paths.h"
 #include "files/regular_file.h"
 #include "sheet/value_text.h"
 
@@ -205,31 +206,25 @@ std::string FormatDelimitedText(const SheetValues& values, char delimiter) {
   }
   text += '\n';
   for (int r = 0; r <= lastRow; ++r) {
+    std::string line;
     for (int c = 0; c <= lastColumn; ++c) {
-      if (c > 0) text += delimiter;
-      if (!IsEmptyValue(values[r][c])) text += FormatText("%.17g", values[r][c]);
+      if (c > 0) line += delimiter;
+      if (!IsEmptyValue(values[r][c])) line += FormatText("%.17g", values[r][c]);
     }
-    // An empty row of a one-column sheet would be a blank line, which the
-    // reader skips: the rows after it would move up and the empty Y that
-    // ends the points would be lost.
-    if (lastColumn == 0 && IsEmptyValue(values[r][0])) text += "\"\"";
+    // A row without values would be a blank line when it has one column or
+    // its fields are separated by tabs, and the reader skips blank lines:
+    // the rows after it would move up and the empty Y that ends the points
+    // would be lost. A quoted empty first field keeps the line.
+    if (IsBlank(line)) line.insert(0, "\"\"");
+    text += line;
     text += '\n';
   }
   return text;
 }
 
 char DelimiterForPath(std::string_view path) {
-  auto endsWith = [&](std::string_view suffix) {
-    if (path.size() < suffix.size()) return false;
-    for (size_t i = 0; i < suffix.size(); ++i) {
-      char c = path[path.size() - suffix.size() + i];
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-      if (c != suffix[i]) return false;
-    }
-    return true;
-  };
-  if (endsWith(".csv")) return ',';
-  if (endsWith(".tsv")) return '\t';
+  if (HasExtension(path, ".csv")) return ',';
+  if (HasExtension(path, ".tsv")) return '\t';
   return '\0';
 }
 

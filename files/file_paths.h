@@ -14,12 +14,14 @@ std::string FolderOfPath(std::string_view path);
 // The part after the last '/'.
 std::string FileNameOfPath(std::string_view path);
 
-// The path with the file name's extension replaced by ".rvd", or ".rvd"
-// appended when the name has none. A '.' in a folder name, or at the start
-// of a hidden file's name, is not an extension.
+// The path with the file name's extension replaced by extension (".csv"),
+// or extension appended when the name has none. A '.' in a folder name, or
+// at the start of a hidden file's name, is not an extension.
+std::string WithExtension(std::string_view path, std::string_view extension);
 std::string WithDataFileExtension(std::string_view path);
 
-// Whether the file name ends with ".rvd", in any letter case.
+// Whether the file name ends with extension (".png"), in any letter case.
+bool HasExtension(std::string_view path, std::string_view extension);
 bool HasDataFileExtension(std::string_view path);
 
 bool IsAbsolutePath(std::string_view path);

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "files/delimited_text.h"
+#include "files/export_data_file.h"
+#include "files/open_delimited_file.h"
+#include "files/stored_equation.h"
+#include "sample_documents.h"
+#include "temporary_folder.h"
+
+namespace rv::testing {
+namespace {
+
+bool SameCells(const SheetValues& a, const SheetValues& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// A document as the program holds it after opening a data file: named, with
+// its stored equation listed.
+struct OpenSheet {
+  Document document = SampleDocument();
+  DataFileSession session = SampleSession();
+  EquationList equations;
+  OpenSheet() {
+    document.state = {false, true, "/data/run 12.rvd", "run 12.rvd", "/data"};
+    ListStoredEquation(session, equations);
+  }
+  FileOutcome open(const std::string& path) { return OpenDelimitedFile(path, document, session, equations); }
+};
+
+class TextSheetTest : public ::testing::TestWithParam<const char*> {
+ protected:
+  TemporaryFolder folder;
+};
+
+// The sample's rows 10 to 97 hold no value: tab-separated, each would be a
+// line of tabs only, which the reader skips as blank.
+TEST_P(TextSheetTest, AnExportedSheetOpensWithEveryCellBitForBitAsANewUntitledSheet) {
+  const std::string path = folder.file(std::string("run 12.") + GetParam());
+  const Document exported = SampleDocument();
+  ASSERT_TRUE(ExportDataFile(path, exported.sheet).succeeded);
+
+  OpenSheet sheet;
+  ASSERT_EQ(sheet.equations.size(), 1);
+  const FileOutcome outcome = sheet.open(path);
+  ASSERT_TRUE(outcome.succeeded) << (outcome.message ? outcome.message->text : "");
+  EXPECT_FALSE(outcome.message);
+  EXPECT_TRUE(outcome.reloadSheet);
+  EXPECT_TRUE(outcome.reloadEquationList);
+  EXPECT_TRUE(outcome.releaseGraph);
+  EXPECT_FALSE(outcome.updateRecentFileMenu);
+
+  const Document& document = sheet.document;
+  EXPECT_TRUE(SameCells(document.sheet.cells, exported.sheet.cells));
+  EXPECT_EQ(document.state.fileTitle, std::string("run 12.") + GetParam());
+  EXPECT_FALSE(document.state.named) << "Save must ask for a data file's name";
+  EXPECT_TRUE(document.state.path.empty());
+  EXPECT_FALSE(document.state.modified);
+  EXPECT_EQ(document.state.dataFolder, folder.path());
+  // Everything else is as File New makes it; where Enter moves is the user's.
+  EXPECT_EQ(document.sheet.names[1], "X1");
+  EXPECT_EQ(document.sheet.formats[2], ColumnFormat{});
+  EXPECT_EQ(document.sheet.columnWidth(2), kDefaultColumnWidth);
+  EXPECT_TRUE(document.sheet.autoUpdate);
+  EXPECT_EQ(document.options.maxTerms, 5);
+  EXPECT_TRUE(document.options.title1.empty());
+  EXPECT_EQ(document.options.moveSelectionAfterEnter, 2);
+  EXPECT_EQ(document.pointCount, 0);
+  EXPECT_EQ(sheet.session.selectedIndex, -1);
+  EXPECT_TRUE(sheet.session.graphVariables.empty());
+  EXPECT_TRUE(sheet.equations.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(CommaAndTab, TextSheetTest, ::testing::Values("csv", "tsv"));
+
+TEST(TextSheet, ARowWithoutValuesStaysALineInEitherForm) {
+  SheetValues values;
+  for (auto& row : values) row.fill(EmptyValue);
+  values[0][0] = 1.0;
+  values[0][1] = 2.0;
+  values[2][1] = 3.0;
+  EXPECT_EQ(FormatDelimitedText(values, '\t'), "Y\tX1\n1\t2\n\"\"\t\n\t3\n");
+  EXPECT_EQ(FormatDelimitedText(values, ','), "Y,X1\n1,2\n,\n,3\n");
+}
+
+TEST(TextSheet, AFaultIsToldWithTheReadersWordsAndChangesNothing) {
+  TemporaryFolder folder;
+  const std::string path = folder.file("bad.csv");
+  WriteBytes(path, {'Y', ',', 'X', '1', '\n', '1', ',', '2', '\n', '3', ',', 'x', '\n'});
+  OpenSheet sheet;
+  const FileOutcome outcome = sheet.open(path);
+  EXPECT_FALSE(outcome.succeeded);
+  ASSERT_TRUE(outcome.message);
+  EXPECT_EQ(outcome.message->text, ReadDelimitedFile(path).error);
+  EXPECT_EQ(outcome.message->text, path + ": line 3, column 2: 'x' is not a finite number");
+  EXPECT_EQ(outcome.message->kind, FileMessageKind::Error);
+  EXPECT_FALSE(outcome.reloadSheet);
+  EXPECT_TRUE(SameCells(sheet.document.sheet.cells, SampleDocument().sheet.cells));
+  EXPECT_EQ(sheet.document.state.path, "/data/run 12.rvd");
+  EXPECT_TRUE(sheet.document.state.named);
+  EXPECT_EQ(sheet.document.options.title1, SampleDocument().options.title1);
+  EXPECT_EQ(sheet.equations.size(), 1);
+  EXPECT_EQ(sheet.session.selectedIndex, 0);
+
+  const FileOutcome missing = sheet.open(folder.file("gone.csv"));
+  ASSERT_TRUE(missing.message);
+  EXPECT_NE(missing.message->text.find(folder.file("gone.csv")), std::string::npos);
+  EXPECT_EQ(sheet.document.state.path, "/data/run 12.rvd");
+}
+
+TEST(TextSheet, ExportKeepsATextExtensionAndGivesAnyOtherName) {
+  EXPECT_EQ(ExportDataPath("/home/ann/run.csv"), "/home/ann/run.csv");
+  EXPECT_EQ(ExportDataPath("/home/ann/run.TSV"), "/home/ann/run.TSV");
+  EXPECT_EQ(ExportDataPath("/home/ann/run.txt"), "/home/ann/run.csv");
+  EXPECT_EQ(ExportDataPath("/home/ann/run"), "/home/ann/run.csv");
+  EXPECT_EQ(ExportDataPath("/home/ann/run.2024/data"), "/home/ann/run.2024/data.csv");
+}
+
+TEST(TextSheet, AnExportThatCannotBeWrittenSaysWhereAndWhy) {
+  TemporaryFolder folder;
+  const DataSheet sheet = SampleDocument().sheet;
+  const FileOutcome outcome = ExportDataFile(folder.file("missing/run.csv"), sheet);
+  EXPECT_FALSE(outcome.succeeded);
+  ASSERT_TRUE(outcome.message);
+  EXPECT_EQ(outcome.message->text.rfind("Error writing export file\n" + folder.file("missing/run.csv") + "\n(", 0), 0u)
+      << outcome.message->text;
+  EXPECT_FALSE(ExportDataFile(folder.path() + "/", sheet).succeeded) << "a folder is no file name";
+
+  // A file already there is replaced whole.
+  const std::string path = folder.file("run.csv");
+  WriteBytes(path, std::vector<std::uint8_t>(100000, 'x'));
+  ASSERT_TRUE(ExportDataFile(path, sheet).succeeded);
+  const DelimitedTextResult back = ReadDelimitedFile(path);
+  ASSERT_TRUE(back.ok) << back.error;
+  EXPECT_TRUE(SameCells(back.values, sheet.cells));
+}
+
+}  // namespace
+}  // namespace rv::testing
