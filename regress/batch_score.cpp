@@ -27,8 +27,8 @@ struct LaneState {
     for (int l = 0; l < N; ++l) ids[l] = batch.ids[l < batch.size ? l : 0];
   }
 
-  double* normal(int r, int c) const { return s.normal + (r * m + c) * N; }
-  double* rightHandSide(int r) const { return s.rightHandSide + r * N; }
+  // Column m is the right-hand side.
+  double* normal(int r, int c) const { return s.normal + (r * (m + 1) + c) * N; }
   double* coefficients(int j) const { return s.coefficients + j * N; }
   double* squares(int position) const { return s.squares + position * N; }
 };
@@ -113,8 +113,8 @@ template <int N, int W, bool Pair>
 
 template <int N, bool Pair>
 [[gnu::always_inline]] inline void EliminateRows(const LaneState<N>& x, int r) {
-  for (int c0 = 0; c0 < x.m; c0 += kRowChunk) {
-    switch (std::min(kRowChunk, x.m - c0)) {
+  for (int c0 = 0; c0 <= x.m; c0 += kRowChunk) {
+    switch (std::min(kRowChunk, x.m + 1 - c0)) {
       case 1: EliminateChunk<N, 1, Pair>(x, r, c0); break;
       case 2: EliminateChunk<N, 2, Pair>(x, r, c0); break;
       case 3: EliminateChunk<N, 3, Pair>(x, r, c0); break;
@@ -130,7 +130,9 @@ template <int N, bool Pair>
 // The normal equations of every lane gathered from the bank, then the
 // elimination without pivoting and the back substitution of the
 // one-candidate path, one candidate per lane. The elimination runs row by
-// row, each row a few columns at a time in registers.
+// row, each row a few columns at a time in registers; the right-hand side
+// is one more column, which takes the very operations the one-candidate
+// path gives it.
 template <int N>
 [[gnu::always_inline]] inline void SolveBatch(const ColumnBank& bank, const SetScoring& scoring, const LaneState<N>& x) {
   using V = Simd<N>;
@@ -147,7 +149,7 @@ template <int N>
       V::store(x.normal(r, c), entry);
       V::store(x.normal(c, r), entry);
     }
-    V::store(x.rightHandSide(r), V::gather([&](int l) [[gnu::always_inline]] {
+    V::store(x.normal(r, m), V::gather([&](int l) [[gnu::always_inline]] {
                return scoring.rightHandSide[static_cast<size_t>(x.ids[l][r])];
              }));
   }
@@ -156,18 +158,13 @@ template <int N>
       EliminateRows<N, true>(x, r);
     else
       EliminateRows<N, false>(x, r);
-    for (int row = r; row <= std::min(r + 1, p); ++row) {
-      Values rhs = V::load(x.rightHandSide(row));
-      for (int k = 0; k < row; ++k) rhs = rhs - V::load(x.normal(row, k)) * V::load(x.rightHandSide(k));
-      V::store(x.rightHandSide(row), rhs);
-    }
   }
   // Back substitution row by row: each right-hand side takes the products
   // of the coefficients after it, last first, as it does when every solved
   // coefficient is taken out of all the rows above at once.
   for (int k = p; k >= 0; --k) {
     const double* row = x.normal(k, 0);
-    Values rhs = V::load(x.rightHandSide(k));
+    Values rhs = V::load(row + m * N);
     for (int j = p; j > k; --j) rhs = rhs - V::load(x.coefficients(j)) * V::load(row + j * N);
     V::store(x.coefficients(k), rhs / V::load(row + k * N));
   }

@@ -26,11 +26,10 @@ struct BatchVerdict {
 };
 
 // Room for the normal equations, coefficients and squared residuals of a
-// batch, lane by lane: entry (r, c) of lane l of the normal matrix sits at
-// (r m + c) lanes + l.
+// batch, lane by lane. The right-hand side is column m of the normal
+// matrix, whose entry (r, c) of lane l sits at (r (m + 1) + c) lanes + l.
 struct BatchScratch {
-  alignas(64) double normal[kMaxCandidateColumns * kMaxCandidateColumns * kMaxBatchLanes];
-  alignas(64) double rightHandSide[kMaxCandidateColumns * kMaxBatchLanes];
+  alignas(64) double normal[kMaxCandidateColumns * (kMaxCandidateColumns + 1) * kMaxBatchLanes];
   alignas(64) double coefficients[kMaxCandidateColumns * kMaxBatchLanes];
   alignas(64) double squares[(kSheetRows + 8) * kMaxBatchLanes];  // by scoring position, then lane
   ScoreScratch single;  // for a candidate handed to the one-candidate path
