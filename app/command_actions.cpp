@@ -32,12 +32,18 @@ const std::vector<MenuDefinition>& MenuDefinitions() {
         {command::kSave, "&Save\tCtrl+S"},
         {command::kSaveAs, "Save &As..."},
         {0, nullptr},
+        {command::kExportData, "&Export Data..."},
+        {command::kExportGraph, "Export &Graph..."},
+        {0, nullptr},
         {command::kPrintData, "Print &Data...\tCtrl+P"},
         {command::kPrintEquation, "Print &Equation..."},
         {command::kPrintGraph, "Print &Graph..."},
         {0, nullptr}}},
       {"&Edit",
-       {{command::kCopyData, "&Copy Data\tCtrl+C"},
+       {{command::kUndo, "&Undo\tCtrl+Z"},
+        {command::kRedo, "&Redo\tCtrl+Y"},
+        {0, nullptr},
+        {command::kCopyData, "&Copy Data\tCtrl+C"},
         {command::kPasteData, "&Paste Data\tCtrl+V"},
         {command::kCutData, "C&ut Data\tCtrl+X"},
         {command::kClearData, "C&lear Data"},
@@ -79,6 +85,8 @@ const std::vector<Accelerator>& Accelerators() {
       // The key every desktop program quits with, beside Alt+F4, which the
       // window frame may take for itself.
       {Qt::CTRL | Qt::Key_Q, command::kExit},
+      {Qt::CTRL | Qt::Key_Z, command::kUndo},       {Qt::CTRL | Qt::Key_Y, command::kRedo},
+      {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, command::kRedo},
   };
   return table;
 }
@@ -144,6 +152,15 @@ void CommandActions::setAllEnabled(bool enabled) {
 }
 
 void CommandActions::setGreyed(int id, bool greyed) { action(id)->setEnabled(enabled_ && !greyed); }
+
+void CommandActions::setUndoNames(const QString& undoName, const QString& redoName) {
+  const auto label = [](const char* verb, const QString& name, const char* key) {
+    return QString::fromLatin1(verb) + (name.isEmpty() ? QString() : QStringLiteral(" ") + name) + QLatin1Char('\t') +
+           QString::fromLatin1(key);
+  };
+  action(command::kUndo)->setText(label("&Undo", undoName, "Ctrl+Z"));
+  action(command::kRedo)->setText(label("&Redo", redoName, "Ctrl+Y"));
+}
 
 void CommandActions::setRecentFiles(const std::vector<RecentFileMenuItem>& items) {
   // Everything behind the fixed items is rebuilt: recent files, separator, Exit.

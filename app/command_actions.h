@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <map>
 #include <set>
 #include <vector>
@@ -33,6 +34,9 @@ class CommandActions : public QObject {
   void setAllEnabled(bool enabled);
   // Greys a command while there is nothing for it to act on.
   void setGreyed(int id, bool greyed);
+  // Undo and Redo name the change they would undo or redo ("&Undo Paste");
+  // an empty name leaves the item's bare text.
+  void setUndoNames(const QString& undoName, const QString& redoName);
 
   // The recent-file items, then a separator when there are any, then Exit.
   void setRecentFiles(const std::vector<RecentFileMenuItem>& items);

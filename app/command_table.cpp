@@ -28,6 +28,8 @@ void MainWindow::runCommand(int id) {
     case command::kOpen: files_->open(); break;
     case command::kSave: files_->save(); break;
     case command::kSaveAs: files_->saveAs(); break;
+    case command::kExportData: files_->exportData(); break;
+    case command::kExportGraph: exportGraph(); break;
     case command::kPrint:
       runCommand(page == kDataPage ? command::kPrintData
                  : page == kEquationsPage ? command::kPrintEquation
@@ -49,9 +51,15 @@ void MainWindow::runCommand(int id) {
                  : page == kEquationsPage ? command::kCopyEquation
                                           : command::kCopyGraph);
       break;
+    case command::kUndo: undoChange(); break;
+    case command::kRedo: redoChange(); break;
     case command::kCopyData: dataTab_->copySelection(); break;
     case command::kPasteData: dataTab_->paste(); break;
-    case command::kCutData: dataTab_->cutSelection(); break;
+    case command::kCutData:
+      nextChangeName_ = QStringLiteral("Cut");
+      dataTab_->cutSelection();
+      nextChangeName_.clear();
+      break;
     case command::kClearData: dataTab_->clearSelection(); break;
     case command::kSelectAll: dataTab_->selectAll(); break;
     case command::kCopyGraph: copyGraph(); break;

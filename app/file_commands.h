@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -7,6 +8,7 @@
 #include "files/data_file_session.h"
 #include "files/file_outcome.h"
 #include "files/recent_files.h"
+#include "graph/frame_buffer.h"
 #include "regress/equation_list.h"
 #include "sheet/document.h"
 
@@ -32,7 +34,8 @@ class FileCommandsView {
 
 // New, Open, Save, Save As, the recent files, a dropped file and the file
 // named at start-up, each asking to save changes first where it replaces
-// the sheet.
+// the sheet. Open, a dropped file and the file named at start-up may be a
+// .csv or .tsv file too; Export writes the sheet or the graph.
 class FileCommands {
  public:
   FileCommands(Document& document, DataFileSession& session, EquationList& equations, RecentFiles& recentFiles,
@@ -47,6 +50,11 @@ class FileCommands {
   void openDropped(const std::string& path);
   // The file named on the command line, once the grid exists; no question.
   void openAtStartUp(const std::string& path);
+  // File › Export Data and Export Graph: the sheet as text, the graph's
+  // picture (made once a path is chosen) as a PNG file. Neither changes the
+  // document.
+  void exportData();
+  void exportGraph(const std::function<FrameBuffer()>& picture);
 
   // The save-changes question while the sheet is modified: true to go on
   // with the action, false to abandon it.

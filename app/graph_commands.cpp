@@ -12,7 +12,6 @@
 #include "graph/ui/indexed_image.h"
 #include "graph/ui/prepare_graph.h"
 #include "graph/ui/variables_dialog.h"
-#include "sheet/ui/data_tab.h"
 #include "widgets/message_dialog.h"
 
 namespace rv {
@@ -20,6 +19,7 @@ namespace rv {
 namespace {
 
 constexpr const char* kDrawToCopyMessage = "First draw the graph to copy.";
+constexpr const char* kDrawToExportMessage = "First draw the graph to export.";
 
 }  // namespace
 
@@ -93,14 +93,22 @@ void MainWindow::copyGraph() {
   }
 }
 
+void MainWindow::exportGraph() {
+  if (!session_.graphDrawn) {
+    ShowMessage(QString::fromLatin1(kDrawToExportMessage), this, MessageKind::Information);
+    return;
+  }
+  files_->exportGraph([this] { return graphPicture(); });
+}
+
 // The values take effect at the next Draw; the grid's headings show the
-// names at once.
+// names at once. Undo takes back all that one OK stored.
 void MainWindow::showVariables() {
   const std::optional<GraphVariableValues> values = ShowVariablesDialog(this, document_.sheet);
   if (!values) return;
-  StoreGraphVariableValues(document_.sheet, *values);
-  dataTab_->showSheet();
-  document_.state.modified = true;
+  DataSheet after = document_.sheet;
+  StoreGraphVariableValues(after, *values);
+  pushSheetChange(QStringLiteral("Variables"), after, {});
 }
 
 }  // namespace rv

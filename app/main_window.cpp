@@ -12,6 +12,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "app/about_dialog.h"
@@ -29,6 +30,7 @@
 #include "widgets/resource_pictures.h"
 #include "widgets/status_bar.h"
 #include "widgets/tooltips.h"
+#include "sheet/sheet_edit_name.h"
 #include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
 #include "stats/ui/statistics_dialog.h"
@@ -38,10 +40,12 @@ namespace rv {
 namespace {
 
 constexpr int kProgressRange = 1070;
+// Each step keeps two copies of the sheet, some 30 KB.
+constexpr int kUndoSteps = 100;
 
 // The commands greyed in the menus while there is nothing for them to act on.
 constexpr int kEquationCommands[] = {command::kPrintEquation, command::kCopyEquation};
-constexpr int kGraphCommands[] = {command::kPrintGraph, command::kCopyGraph};
+constexpr int kGraphCommands[] = {command::kPrintGraph, command::kCopyGraph, command::kExportGraph};
 
 }  // namespace
 
@@ -55,6 +59,8 @@ MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
 }
 
 MainWindow::~MainWindow() {
+  // The stack empties itself as it goes, after this window has gone.
+  disconnect(undoStack_, nullptr, this, nullptr);
   qApp->removeEventFilter(keyGate_);
   qApp->removeEventFilter(toolTipSwitch_);
   if (!started_) QApplication::restoreOverrideCursor();
@@ -74,6 +80,9 @@ void MainWindow::buildFirstStage() {
 
   commands_ = new CommandActions(this);
   connect(commands_, &CommandActions::command, this, &MainWindow::runCommand);
+  undoStack_ = new QUndoStack(this);
+  undoStack_->setUndoLimit(kUndoSteps);
+  connect(undoStack_, &QUndoStack::indexChanged, this, &MainWindow::showUndoState);
   AddTooltip(commands_->menuBar(), kTipMenuItems);
   for (QMenu* menu : {commands_->fileMenu(), commands_->editMenu()}) {
     connect(menu, &QMenu::aboutToShow, this, [this] { greyMenuItems(true); });
@@ -167,10 +176,17 @@ void MainWindow::settleSheet() {
   dataTab_->commitPendingEdit();
 }
 
+void MainWindow::applySheetEdit(const SheetEdit& edit) {
+  DataSheet after = document_.sheet;
+  std::string notice = ApplySheetEdit(after, edit);
+  const QString name = nextChangeName_.isEmpty() ? QString::fromUtf8(SheetEditName(edit)) : nextChangeName_;
+  pushSheetChange(name, after, std::move(notice));
+}
+
 // The current equation was fitted to the sheet as it was, so it is re-created
 // before it is used again.
-void MainWindow::applySheetEdit(const SheetEdit& edit) {
-  const std::string notice = ApplySheetEdit(document_.sheet, edit);
+void MainWindow::replaceSheet(const DataSheet& sheet, const std::string& notice) {
+  document_.sheet = sheet;
   if (!notice.empty()) status_->setPaneText(2, QString::fromStdString(notice));
   document_.state.modified = true;
   workspace_.lastFittedOrdinal = 0;
@@ -192,6 +208,7 @@ void MainWindow::showOutcome(const FileOutcome& outcome) {
     ShowMessage(QString::fromStdString(outcome.message->text), this, static_cast<MessageKind>(outcome.message->kind));
   if (outcome.updateTitle) updateTitle();
   if (outcome.updateRecentFileMenu) commands_->setRecentFiles(recentFiles_.menuItems());
+  if (outcome.reloadSheet) forgetChanges();
   if (outcome.reloadSheet && dataTab_ != nullptr) dataTab_->reloadFromDocument();
   if (outcome.reloadEquationList && equationsTab_ != nullptr) {
     // The stored equation is re-created by the ordinals of the file's counts

@@ -9,6 +9,7 @@
 
 #include "app/file_commands.h"
 #include "app/path_chooser.h"
+#include "app/sheet_change_command.h"
 #include "files/data_file_session.h"
 #include "files/recent_files.h"
 #include "graph/frame_buffer.h"
@@ -26,6 +27,7 @@
 
 class QProgressBar;
 class QTabWidget;
+class QUndoStack;
 
 namespace rv {
 
@@ -60,7 +62,7 @@ struct StartUpOptions {
 // everything kept beside it, and is the only one that changes them: the
 // tabs and dialogs show what they read and report what the user did, and
 // the main window applies it. Every command runs through runCommand().
-class MainWindow : public QWidget, private FileCommandsView, private GraphOwner {
+class MainWindow : public QWidget, private FileCommandsView, private GraphOwner, private SheetChangeOwner {
   Q_OBJECT
  public:
   static constexpr int kWidth = 632;
@@ -97,6 +99,8 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner 
   // The drawn graph as Copy Picture copies it: 640 × 640, with the equation
   // text and the border outline in their colours.
   FrameBuffer graphPicture() const;
+  // The changes of the sheet that Undo and Redo step through.
+  const QUndoStack& undoStack() const { return *undoStack_; }
   QTabWidget* tabs() const { return tabs_; }
   StatusBar* statusBar() const { return status_; }
   QProgressBar* progressBar() const { return progress_; }
@@ -128,6 +132,18 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner 
   void settleSheet() override;
   // Every change of the sheet the user makes on the Data tab comes here.
   void applySheetEdit(const SheetEdit& edit);
+  // A change of the sheet becomes one step of the undo stack, and is made.
+  void pushSheetChange(const QString& name, const DataSheet& after, std::string notice);
+  void replaceSheet(const DataSheet& sheet, const std::string& notice) override;
+  // A key changed the text being typed: Undo can take it back once it is
+  // committed.
+  void typingChanged();
+  void undoChange();
+  void redoChange();
+  // Another sheet is in memory: nothing of the old one can be undone.
+  void forgetChanges();
+  void showUndoState();
+  void exportGraph();
   void searchStarted();
   void searchFinished(const FinishedSearch& search);
   // Makes the selected list entry the workspace's current equation,
@@ -211,6 +227,12 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner 
   EquationsTab* equationsTab_ = nullptr;
   GraphTab* graphTab_ = nullptr;
   std::unique_ptr<FileCommands> files_;
+  QUndoStack* undoStack_ = nullptr;
+  // A text is being typed that no step of the undo stack holds yet.
+  bool typingPending_ = false;
+  // Names the next change for the command that makes it when the edit alone
+  // would name it otherwise (Cut, which the Data tab reports as a clear).
+  QString nextChangeName_;
   QPointer<StatisticsDialog> statistics_;
   // What the next printout uses, and the printers' own options as the user
   // set them; neither is saved.

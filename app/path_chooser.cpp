@@ -13,21 +13,26 @@ namespace {
 // The dialog shows only the text before each filter's last parenthesis, so
 // the second filter can read "All Files (*.*)" and still match names without
 // a dot, as every file on this system may be.
-const QStringList& DataFileFilters() {
-  static const QStringList filters = {QStringLiteral("Regrovantis Data Files (*.rvd) (*.rvd)"),
-                                      QStringLiteral("All Files (*.*) (*)")};
-  return filters;
-}
+const QString kAllFilesFilter = QStringLiteral("All Files (*.*) (*)");
+const QString kDataFileFilter = QStringLiteral("Regrovantis Data Files (*.rvd) (*.rvd)");
+const QString kTextFileFilter = QStringLiteral("Text Data (*.csv; *.tsv) (*.csv *.tsv)");
+
+struct FileDialogKind {
+  QString objectName;
+  QFileDialog::AcceptMode mode;
+  QStringList filters;
+  QString defaultSuffix;
+};
 
 std::optional<std::string> RunFileDialog(QWidget* owner, const QString& title, const std::string& folder,
-                                         QFileDialog::AcceptMode mode) {
+                                         const FileDialogKind& kind) {
   QFileDialog dialog(owner, title, QFile::decodeName(folder.c_str()));
-  dialog.setObjectName(mode == QFileDialog::AcceptOpen ? QStringLiteral("OpenDlg") : QStringLiteral("SaveDlg"));
+  dialog.setObjectName(kind.objectName);
   dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
-  dialog.setAcceptMode(mode);
-  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dialog.setNameFilters(DataFileFilters());
-  dialog.setDefaultSuffix(QStringLiteral("rvd"));
+  dialog.setAcceptMode(kind.mode);
+  dialog.setFileMode(kind.mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setNameFilters(kind.filters);
+  dialog.setDefaultSuffix(kind.defaultSuffix);
   dialog.setFont(DialogFont());
   dialog.resize(560, 360);
   PlaceDialog(&dialog, MainWindowOf(owner));
@@ -40,12 +45,29 @@ std::optional<std::string> RunFileDialog(QWidget* owner, const QString& title, c
 }  // namespace
 
 std::optional<std::string> FileDialogPathChooser::openPath(QWidget* owner, const std::string& folder) {
-  return RunFileDialog(owner, QStringLiteral("Open"), folder, QFileDialog::AcceptOpen);
+  return RunFileDialog(owner, QStringLiteral("Open"), folder,
+                       {QStringLiteral("OpenDlg"), QFileDialog::AcceptOpen,
+                        {kDataFileFilter, kAllFilesFilter, kTextFileFilter}, QStringLiteral("rvd")});
 }
 
 std::optional<std::string> FileDialogPathChooser::savePath(QWidget* owner, const QString& title,
                                                            const std::string& folder) {
-  return RunFileDialog(owner, title, folder, QFileDialog::AcceptSave);
+  return RunFileDialog(owner, title, folder,
+                       {QStringLiteral("SaveDlg"), QFileDialog::AcceptSave, {kDataFileFilter, kAllFilesFilter},
+                        QStringLiteral("rvd")});
+}
+
+std::optional<std::string> FileDialogPathChooser::exportPath(QWidget* owner, ExportKind kind,
+                                                             const std::string& folder) {
+  if (kind == ExportKind::Graph)
+    return RunFileDialog(owner, QStringLiteral("Export Graph"), folder,
+                         {QStringLiteral("ExportDlg"), QFileDialog::AcceptSave,
+                          {QStringLiteral("PNG Pictures (*.png) (*.png)"), kAllFilesFilter}, QStringLiteral("png")});
+  return RunFileDialog(owner, QStringLiteral("Export Data"), folder,
+                       {QStringLiteral("ExportDlg"), QFileDialog::AcceptSave,
+                        {QStringLiteral("Comma Separated Values (*.csv) (*.csv)"),
+                         QStringLiteral("Tab Separated Values (*.tsv) (*.tsv)"), kAllFilesFilter},
+                        QStringLiteral("csv")});
 }
 
 }  // namespace rv

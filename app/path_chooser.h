@@ -8,6 +8,9 @@ class QWidget;
 
 namespace rv {
 
+// What File › Export writes: the sheet as text, or the graph's picture.
+enum class ExportKind { Data, Graph };
+
 // Where the file commands get a path from the user. The program uses file
 // dialogs; tests answer with paths of their own.
 class PathChooser {
@@ -19,14 +22,20 @@ class PathChooser {
   // file is replaced. title is "Save" (Save As) or "Save As" (the
   // save-changes question). Nothing when cancelled.
   virtual std::optional<std::string> savePath(QWidget* owner, const QString& title, const std::string& folder) = 0;
+  // A file to export to, starting in folder; the dialog asks before an
+  // existing file is replaced. Nothing when cancelled.
+  virtual std::optional<std::string> exportPath(QWidget* owner, ExportKind kind, const std::string& folder) = 0;
 };
 
 // The file dialogs with the filters "Regrovantis Data Files (*.rvd)" and
-// "All Files (*.*)" and the default extension "rvd".
+// "All Files (*.*)" and the default extension "rvd"; Open also offers the
+// text files it reads. The export dialogs, titled "Export Data" and "Export
+// Graph", offer .csv and .tsv files (default .csv) or .png pictures.
 class FileDialogPathChooser : public PathChooser {
  public:
   std::optional<std::string> openPath(QWidget* owner, const std::string& folder) override;
   std::optional<std::string> savePath(QWidget* owner, const QString& title, const std::string& folder) override;
+  std::optional<std::string> exportPath(QWidget* owner, ExportKind kind, const std::string& folder) override;
 };
 
 }  // namespace rv

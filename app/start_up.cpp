@@ -62,7 +62,7 @@ void MainWindow::finishStartUp() {
   PutIntoPage(tabs_->widget(kDataPage), dataTab_);
   connect(dataTab_, &DataTab::commandRequested, this, &MainWindow::runCommand);
   connect(dataTab_, &DataTab::sheetEdited, this, &MainWindow::applySheetEdit);
-  connect(dataTab_, &DataTab::modified, this, [this] { document_.state.modified = true; });
+  connect(dataTab_, &DataTab::modified, this, &MainWindow::typingChanged);
   ShowProgress(progress_, progress_->maximum());
 
   progress_->hide();
@@ -73,6 +73,7 @@ void MainWindow::finishStartUp() {
   started_ = true;
   keyGate_->open();
   commands_->setAllEnabled(true);
+  showUndoState();
 
   if (!helpFileFound) ShowMissingHelpFileMessage(this);
   // A restored sheet is the one the user worked on last: a file named on the

@@ -40,6 +40,11 @@ inline constexpr int kMaximize = 60;
 inline constexpr int kDraw = 61;
 inline constexpr int kOptions = 62;
 inline constexpr int kRotate = 63;
+// Undo, Redo and the exports, numbered clear of every other command.
+inline constexpr int kUndo = 70;
+inline constexpr int kRedo = 71;
+inline constexpr int kExportData = 72;
+inline constexpr int kExportGraph = 73;
 inline constexpr int kFirstRecentFile = 401;
 inline constexpr int kLastRecentFile = 404;
 

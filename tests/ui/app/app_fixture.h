@@ -28,6 +28,9 @@ class ScriptedPathChooser : public PathChooser {
   std::optional<std::string> savePath(QWidget*, const QString& title, const std::string&) override {
     return next(title);
   }
+  std::optional<std::string> exportPath(QWidget*, ExportKind kind, const std::string&) override {
+    return next(kind == ExportKind::Data ? QStringLiteral("Export Data") : QStringLiteral("Export Graph"));
+  }
 
  private:
   std::optional<std::string> next(const QString& title) {

@@ -186,8 +186,15 @@ TEST_F(MainWindowTest, MenuBarHoldsEveryItemWithItsLabel) {
   QStringList file;
   for (QAction* item : main.commands().fileMenu()->actions()) file << (item->isSeparator() ? "-" : item->text());
   EXPECT_EQ(file, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                                "Print &Data...\tCtrl+P", "Print &Equation...", "Print &Graph...", "-",
-                                "E&xit\tAlt+F4"}));
+                                "&Export Data...", "Export &Graph...", "-", "Print &Data...\tCtrl+P",
+                                "Print &Equation...", "Print &Graph...", "-", "E&xit\tAlt+F4"}));
+  QStringList edit;
+  for (QAction* item : main.commands().editMenu()->actions()) edit << (item->isSeparator() ? "-" : item->text());
+  EXPECT_EQ(edit, (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "&Copy Data\tCtrl+C", "&Paste Data\tCtrl+V",
+                                "C&ut Data\tCtrl+X", "C&lear Data", "-", "&Select All\tCtrl+A", "-", "Copy &Graph",
+                                "Copy &Equation"}));
+  EXPECT_EQ(main.commands().action(command::kRedo)->shortcuts(),
+            (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
   EXPECT_EQ(main.commands().action(command::kCopy)->shortcut(), QKeySequence("Ctrl+C"));
   EXPECT_EQ(main.commands().action(command::kCalculate)->shortcuts(),
             (QList<QKeySequence>{QKeySequence("Alt+S"), QKeySequence("F9")}));

@@ -1,0 +1,30 @@
+#include <QFile>
+
+#include "app/file_commands.h"
+#include "app/path_chooser.h"
+#include "files/export_data_file.h"
+#include "files/file_paths.h"
+#include "graph/ui/indexed_image.h"
+#include "widgets/message_dialog.h"
+
+namespace rv {
+
+void FileCommands::exportData() {
+  view_.settleSheet();
+  const std::optional<std::string> path =
+      pathChooser_->exportPath(view_.dialogOwner(), ExportKind::Data, document_.state.dataFolder);
+  if (!path) return;
+  view_.showOutcome(ExportDataFile(*path, document_.sheet));
+}
+
+void FileCommands::exportGraph(const std::function<FrameBuffer()>& picture) {
+  const std::optional<std::string> chosen =
+      pathChooser_->exportPath(view_.dialogOwner(), ExportKind::Graph, document_.state.dataFolder);
+  if (!chosen) return;
+  const std::string path = AbsolutePath(HasExtension(*chosen, ".png") ? *chosen : WithExtension(*chosen, ".png"));
+  if (!SaveIndexedPng(picture(), QFile::decodeName(path.c_str())))
+    ShowMessage(QStringLiteral("Error writing export file\n") + QFile::decodeName(path.c_str()), view_.dialogOwner(),
+                MessageKind::Error);
+}
+
+}  // namespace rv

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QUndoCommand>
+#include <string>
+
+#include "sheet/data_sheet.h"
+
+namespace rv {
+
+// What a change on the undo stack needs from the owner of the sheet.
+class SheetChangeOwner {
+ public:
+  virtual ~SheetChangeOwner() = default;
+  // The sheet takes these contents, as after any edit the user makes; the
+  // notice, when there is one, goes to the status bar.
+  virtual void replaceSheet(const DataSheet& sheet, const std::string& notice) = 0;
+};
+
+// One step of the undo stack: a change of the sheet, kept as the sheet before
+// and after it, which the owner puts in place. Both are exact copies, so
+// undo and redo give back every cell, name, format, width and graph value bit
+// for bit, whatever the change was.
+class SheetChangeCommand : public QUndoCommand {
+ public:
+  SheetChangeCommand(SheetChangeOwner& owner, const QString& name, const DataSheet& before, const DataSheet& after,
+                     std::string notice);
+
+  void undo() override;
+  void redo() override;
+
+ private:
+  SheetChangeOwner& owner_;
+  DataSheet before_;
+  DataSheet after_;
+  std::string notice_;
+};
+
+}  // namespace rv
