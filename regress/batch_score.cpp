@@ -229,13 +229,12 @@ template <int N, int Set>
         for (int b = 0; b < kVectors; ++b) fitted[l][b] += V::load(column + b * N) * c;
       }
     }
-    for (int b = 0; b < kVectors; ++b) {
+    for (int b = 0; b < kVectors && start + b * N < n; ++b) {
       Values byPoint[N];  // byPoint[i]: point start + b N + i of every lane
       for (int l = 0; l < N; ++l) byPoint[l] = fitted[l][b];
       V::transpose(byPoint);
-      for (int i = 0; i < N; ++i) {
+      for (int i = 0; i < N && start + b * N + i < n; ++i) {
         const int k = start + b * N + i;
-        if (k == n) break;
         Values estimate;
         if constexpr (HasCheapBackTransform(Set)) {
           estimate = CheapBackTransform<N, Set>(byPoint[i]);

@@ -162,10 +162,14 @@ class FastSearch {
       if (monitor_.stopRequested()) break;
       const std::int64_t chunk = nextChunk_.fetch_add(1);
       if (chunk >= chunkCount_) break;
+      // The candidates of chunks before this one that are finished but not
+      // yet committed come earlier too.
       std::vector<double> earlier;
       {
         std::lock_guard lock(mutex_);
         earlier = committedValues_;
+        for (auto it = finished_.begin(); it != finished_.end() && it->first < chunk; ++it)
+          for (const Candidacy& c : it->second.candidacies) earlier.push_back(c.rSquared);
       }
       ChunkResult result = examine(chunk, EntryBound(earlier), *worker);
       std::lock_guard lock(mutex_);
