@@ -9,8 +9,9 @@
 
 namespace rv {
 
+// The command table has committed the text being typed; a range selection
+// stays as it is.
 void FileCommands::exportData() {
-  view_.settleSheet();
   const std::optional<std::string> path =
       pathChooser_->exportPath(view_.dialogOwner(), ExportKind::Data, document_.state.dataFolder);
   if (!path) return;

@@ -105,30 +105,6 @@ TEST_F(TextFilesTest, ExportedDataOpensAsTheSameSheetBitForBitUnderTheFilesName)
   EXPECT_EQ(answers.pending(), 0);
 }
 
-TEST_F(TextFilesTest, TabSeparatedExportKeepsAnEmptyRowBetweenPoints) {
-  paste(kAwkwardSheet);
-  const DataSheet exported = document().sheet;
-  paths->answers.push_back(pathIn("export.tsv"));
-  window->runCommand(command::kExportData);
-  paths->answers.push_back(pathIn("export.tsv"));
-  ModalAnswers answers;
-  answers.answer(kAnswerNo);
-  window->runCommand(command::kOpen);
-  EXPECT_TRUE(SameCells(document().sheet.cells, exported.cells));
-}
-
-TEST_F(TextFilesTest, AnExportThatCannotBeWrittenSaysWhere) {
-  paste("1\r\n");
-  paths->answers.push_back(pathIn("no-such-folder/out.txt"));
-  ModalAnswers answers;
-  answers.answer(kAnswerOk);
-  window->runCommand(command::kExportData);
-  ASSERT_EQ(answers.messageTexts().size(), 1);
-  EXPECT_TRUE(answers.messageTexts()[0].startsWith(
-      QString::fromStdString("Error writing export file\n" + pathIn("no-such-folder/out.csv") + "\n(")))
-      << answers.messageTexts()[0].toStdString();
-}
-
 TEST_F(TextFilesTest, ADroppedCsvFileOpensAsText) {
   const std::string csv = pathIn("dropped.csv");
   writeFile(csv, "X2,Y\n5,6\n");
