@@ -1,6 +1,7 @@
 #include "regress/equation_list.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "sheet/value_text.h"
 
@@ -28,19 +29,30 @@ void EquationList::insert(int slot, EquationRecord record) {
   else
     slots_[static_cast<size_t>(slot)] = std::move(record);
   ++insertCount_;
-  updateThreshold();
+  updateThreshold(slot);
 }
 
 void EquationList::completeSlot(int slot, EquationRecord record) {
   slots_[static_cast<size_t>(slot)] = std::move(record);
 }
 
-void EquationList::updateThreshold() {
+void EquationList::updateThreshold(int replacedSlot) {
   if (size() < kCapacity) return;
-  lowestSlot_ = 0;
-  for (int i = 1; i < size(); ++i)
-    if (slots_[static_cast<size_t>(i)].rSquared < slots_[static_cast<size_t>(lowestSlot_)].rSquared) lowestSlot_ = i;
-  entryThreshold_ = slots_[static_cast<size_t>(lowestSlot_)].rSquared;
+  // Ordered by R squared, then by slot: among equal lowest values the
+  // smallest slot comes first.
+  auto higher = std::greater<std::pair<double, int>>();
+  const std::pair<double, int> entered{slots_[static_cast<size_t>(replacedSlot)].rSquared, replacedSlot};
+  if (!byValue_.empty() && byValue_.front().second == replacedSlot) {
+    std::pop_heap(byValue_.begin(), byValue_.end(), higher);
+    byValue_.back() = entered;
+    std::push_heap(byValue_.begin(), byValue_.end(), higher);
+  } else {
+    byValue_.clear();
+    for (int i = 0; i < size(); ++i) byValue_.emplace_back(slots_[static_cast<size_t>(i)].rSquared, i);
+    std::make_heap(byValue_.begin(), byValue_.end(), higher);
+  }
+  lowestSlot_ = byValue_.front().second;
+  entryThreshold_ = byValue_.front().first;
 }
 
 std::vector<int> EquationList::sortOrder() const {
@@ -54,6 +66,7 @@ std::vector<int> EquationList::sortOrder() const {
 
 void EquationList::clear() {
   slots_.clear();
+  byValue_.clear();
   insertCount_ = 0;
   entryThreshold_ = 0.0;
   lowestSlot_ = -1;

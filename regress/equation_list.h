@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rv {
@@ -53,12 +54,15 @@ class EquationList {
   void setSingleEntry(EquationRecord record);
 
  private:
-  void updateThreshold();
+  void updateThreshold(int replacedSlot);
 
   std::vector<EquationRecord> slots_;
   std::int64_t insertCount_ = 0;
   double entryThreshold_ = 0.0;
   int lowestSlot_ = -1;
+  // Once the list is full, every (R squared, slot) as a heap with the lowest
+  // on top: the entry a newcomer replaces, found without looking at all.
+  std::vector<std::pair<double, int>> byValue_;
 };
 
 }  // namespace rv
