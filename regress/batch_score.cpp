@@ -289,20 +289,22 @@ template <int N>
   }
 }
 
-// One copy of the kernel per instruction set; the processor decides which runs.
-__attribute__((target("avx512f"))) void SolveAndScoreBatchAvx512(const ColumnBank& bank, const SetScoring& scoring,
+// One copy of the kernel per instruction set; the processor decides which
+// runs. Everything is inlined into it (flatten), the lane comparisons of its
+// width too, which a kernel this large would otherwise call.
+__attribute__((target("avx512f"), flatten)) void SolveAndScoreBatchAvx512(const ColumnBank& bank, const SetScoring& scoring,
                                                                  const CandidateBatch& batch, const EntryTest& test,
                                                                  BatchScratch& s, BatchVerdict& verdict) {
   SolveAndScoreBatch<8>(bank, scoring, batch, test, VectorWidth::Avx512, s, verdict);
 }
 
-__attribute__((target("avx2"))) void SolveAndScoreBatchAvx2(const ColumnBank& bank, const SetScoring& scoring,
+__attribute__((target("avx2"), flatten)) void SolveAndScoreBatchAvx2(const ColumnBank& bank, const SetScoring& scoring,
                                                              const CandidateBatch& batch, const EntryTest& test,
                                                              BatchScratch& s, BatchVerdict& verdict) {
   SolveAndScoreBatch<4>(bank, scoring, batch, test, VectorWidth::Avx2, s, verdict);
 }
 
-void SolveAndScoreBatchSse2(const ColumnBank& bank, const SetScoring& scoring, const CandidateBatch& batch,
+__attribute__((flatten)) void SolveAndScoreBatchSse2(const ColumnBank& bank, const SetScoring& scoring, const CandidateBatch& batch,
                             const EntryTest& test, BatchScratch& s, BatchVerdict& verdict) {
   SolveAndScoreBatch<2>(bank, scoring, batch, test, VectorWidth::Sse2, s, verdict);
 }
