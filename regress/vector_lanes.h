@@ -66,8 +66,10 @@ inline LanesOf<2>::type LanesSqrt(LanesOf<2>::type a) {
 [[gnu::target("avx2")]] inline LanesOf<4>::type LanesSqrt(LanesOf<4>::type a) {
   return reinterpret_cast<LanesOf<4>::type>(_mm256_sqrt_pd(reinterpret_cast<__m256d>(a)));
 }
+// (All lanes kept through a mask: the unmasked form starts from an undefined
+// vector, which the compiler takes for an uninitialised one.)
 [[gnu::target("avx512f")]] inline LanesOf<8>::type LanesSqrt(LanesOf<8>::type a) {
-  return reinterpret_cast<LanesOf<8>::type>(_mm512_sqrt_pd(reinterpret_cast<__m512d>(a)));
+  return reinterpret_cast<LanesOf<8>::type>(_mm512_maskz_sqrt_pd(0xff, reinterpret_cast<__m512d>(a)));
 }
 
 template <int N>
