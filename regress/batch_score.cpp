@@ -192,6 +192,14 @@ template <int N>
 // column order from 0.0 as the one-candidate path sums them, then point by
 // point the back transforms, squared residuals and running sums of all
 // lanes at once.
+//
+// The sets whose back transform calls the library (exp, log, pow) take no
+// library value in the batch. Each lane sums instead a floor of its squared
+// residuals, from an estimate of the back transform and the most the
+// library's value can differ from it; a floor that rules a lane out rules
+// out the true sum, which is at least as large. The lanes that no floor
+// rules out go to the one-candidate path, which works out their residuals
+// from the first point with the library's values.
 template <int N, int Set>
 [[gnu::always_inline]] inline void ScoreLanes(const ColumnBank& bank, const SetScoring& scoring,
                                               const EntryTest& test, VectorWidth width, int size, const LaneState<N>& x,
@@ -200,29 +208,36 @@ template <int N, int Set>
   using Values = typename V::Lanes;
   using Mask = typename V::Mask;
   constexpr int kVectors = kPointBlock / N;
+  constexpr bool kExact = HasCheapBackTransform(Set);
   const int m = x.m;
   const int n = bank.pointCount();
   const double* observed = scoring.observed.data();
   Mask alive;
   for (int l = 0; l < N; ++l) alive[l] = l < size ? -1 : 0;
+  const Values zero = V::broadcast(0.0);
   const Values margin = V::broadcast(EntryTest::kReorderMargin);
   const Values limit = V::broadcast(test.residualLimit);
   const Values largest = V::broadcast(std::numeric_limits<double>::max());
   auto rulesOut = [&](Values partial) [[gnu::always_inline]] {
     return LanesAtLeast(partial * margin, limit) & LanesAtMost(partial, largest);
   };
-  Values partial = V::broadcast(0.0);
+  // The running sum of the squared residuals, or of their floors. A floor's
+  // own roundings are far below the share taken off it here.
+  Values partial = zero;
+  const Values floorShare = V::broadcast(1.0 - 1e-9);
   // Each lane's fitted values over the block, N points to a vector. A lane
   // that left keeps those of an earlier block, which nothing reads.
   Values fitted[N][kVectors];
   for (int start = 0; start < n; start += kPointBlock) {
-    if (start > 0 && V::count(alive) <= HandOverAt(N)) {
+    // (Lanes that sum floors stay: their screening is cheaper than the
+    // library.)
+    if (kExact && start > 0 && V::count(alive) <= HandOverAt(N)) {
       HandOver<N>(bank, scoring, test, width, x, alive, partial, start, verdict);
       return;
     }
     for (int l = 0; l < N; ++l) {
       if (start > 0 && !alive[l]) continue;
-      for (int b = 0; b < kVectors; ++b) fitted[l][b] = V::broadcast(0.0);
+      for (int b = 0; b < kVectors; ++b) fitted[l][b] = zero;
       for (int j = 0; j < m; ++j) {
         const double* column = bank.column(x.ids[l][j]) + start;
         const Values c = V::broadcast(x.coefficients(j)[l]);
@@ -235,33 +250,34 @@ template <int N, int Set>
       V::transpose(byPoint);
       for (int i = 0; i < N && start + b * N + i < n; ++i) {
         const int k = start + b * N + i;
-        Values estimate;
-        if constexpr (HasCheapBackTransform(Set)) {
-          estimate = CheapBackTransform<N, Set>(byPoint[i]);
+        if constexpr (kExact) {
+          const Values d = V::broadcast(observed[k]) - CheapBackTransform<N, Set>(byPoint[i]);
+          const Values square = d * d;
+          V::store(x.squares(k), square);
+          partial += square;
         } else {
-          for (int l = 0; l < N; ++l) estimate[l] = alive[l] ? BackTransform(Set, byPoint[i][l]) : 0.0;
-        }
-        const Values d = V::broadcast(observed[k]) - estimate;
-        const Values square = d * d;
-        V::store(x.squares(k), square);
-        partial += square;
-        if constexpr (!HasCheapBackTransform(Set)) {
-          // No library call for a lane past the point that rules it out.
-          alive &= ~rulesOut(partial);
-          if (V::none(alive)) return;
+          Values estimate, slack;
+          EstimateBackTransform<N, Set>(byPoint[i], estimate, slack);
+          // The residual is at least this far from 0 (the rounding of the
+          // difference is taken off too); a gap that is not positive, or not
+          // a number, adds nothing.
+          const Values gap = V::abs(V::broadcast(observed[k]) - estimate) * V::broadcast(1.0 - 1e-12) - slack;
+          partial += V::select(LanesAbove(gap, zero), gap * gap, zero);
         }
       }
     }
-    if constexpr (HasCheapBackTransform(Set)) {
-      // Once a block is enough: a running sum only grows, so the sum at the
-      // block's end rules a lane out whenever one inside the block did. (A
-      // sum that became infinite or undefined on the way rules out nothing,
-      // but then the whole residual sum fails the test all the same.)
-      alive &= ~rulesOut(partial);
-      if (V::none(alive)) return;
-    }
+    // Once a block is enough: a running sum only grows, so the sum at the
+    // block's end rules a lane out whenever one inside the block did. (A sum
+    // that became infinite or undefined on the way rules out nothing, but
+    // then the whole residual sum fails the test all the same.)
+    alive &= ~rulesOut(kExact ? partial : partial * floorShare);
+    if (V::none(alive)) return;
   }
-  Values ssRes = V::broadcast(0.0);
+  if constexpr (!kExact) {
+    HandOver<N>(bank, scoring, test, width, x, alive, zero, 0, verdict);
+    return;
+  }
+  Values ssRes = zero;
   for (const int k : bank.scoringPosition()) ssRes += V::load(x.squares(k));
   const Values rSquared = V::broadcast(1.0) - ssRes / V::broadcast(scoring.denominator);
   for (int l = 0; l < N; ++l) {

@@ -135,6 +135,9 @@ struct Simd {
   [[gnu::always_inline]] static Lanes select(Mask mask, Lanes set, Lanes otherwise) {
     return reinterpret_cast<Lanes>((reinterpret_cast<Mask>(set) & mask) | (reinterpret_cast<Mask>(otherwise) & ~mask));
   }
+  [[gnu::always_inline]] static Lanes abs(Lanes x) {
+    return reinterpret_cast<Lanes>(reinterpret_cast<Mask>(x) & 0x7fffffffffffffffL);
+  }
   [[gnu::always_inline]] static bool none(Mask mask) { return LanesSet(mask) == 0; }
   [[gnu::always_inline]] static int count(Mask mask) {
     int lanes = 0;
