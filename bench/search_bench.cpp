@@ -80,8 +80,8 @@ Measurement TimeSearch(const rv::SearchData& data, const rv::SearchShape& shape,
   options.batchSize = settings.batchSize;
   Measurement m;
   const auto start = Clock::now();
-  const rv::SearchOutcome outcome =
-      reference ? rv::RunReferenceSearch(data, shape, monitor) : rv::RunFastSearch(data, shape, options, monitor, &m.tally);
+  const rv::SearchOutcome outcome = reference ? rv::RunReferenceSearch(data, shape, monitor)
+                                              : rv::RunFastSearch(data, shape, options, monitor, &m.tally);
   m.seconds = std::chrono::duration<double>(Clock::now() - start).count();
   m.candidates = outcome.candidateCount;
   const auto order = outcome.list.sortOrder();

@@ -134,7 +134,8 @@ template <int N, bool Pair>
 // is one more column, which takes the very operations the one-candidate
 // path gives it.
 template <int N>
-[[gnu::always_inline]] inline void SolveBatch(const ColumnBank& bank, const SetScoring& scoring, const LaneState<N>& x) {
+[[gnu::always_inline]] inline void SolveBatch(const ColumnBank& bank, const SetScoring& scoring,
+                                              const LaneState<N>& x) {
   using V = Simd<N>;
   using Values = typename V::Lanes;
   const int m = x.m;
@@ -173,9 +174,9 @@ template <int N>
 // Each live lane goes on alone from `point`, with its coefficients, its
 // squared residuals so far and its running sum.
 template <int N>
-[[gnu::always_inline]] inline void HandOver(const ColumnBank& bank, const SetScoring& scoring, const EntryTest& test, VectorWidth width,
-              const LaneState<N>& x, typename Simd<N>::Mask alive, typename Simd<N>::Lanes partial, int point,
-              BatchVerdict& verdict) {
+[[gnu::always_inline]] inline void HandOver(const ColumnBank& bank, const SetScoring& scoring, const EntryTest& test,
+                                            VectorWidth width, const LaneState<N>& x, typename Simd<N>::Mask alive,
+                                            typename Simd<N>::Lanes partial, int point, BatchVerdict& verdict) {
   ScoreScratch& single = x.s.single;
   for (int l = 0; l < N; ++l) {
     if (!alive[l]) continue;
@@ -308,20 +309,22 @@ template <int N>
 // One copy of the kernel per instruction set; the processor decides which
 // runs. Everything is inlined into it (flatten), the lane comparisons of its
 // width too, which a kernel this large would otherwise call.
-__attribute__((target("avx512f"), flatten)) void SolveAndScoreBatchAvx512(const ColumnBank& bank, const SetScoring& scoring,
-                                                                 const CandidateBatch& batch, const EntryTest& test,
-                                                                 BatchScratch& s, BatchVerdict& verdict) {
+__attribute__((target("avx512f"), flatten)) void SolveAndScoreBatchAvx512(
+    const ColumnBank& bank, const SetScoring& scoring, const CandidateBatch& batch, const EntryTest& test,
+    BatchScratch& s, BatchVerdict& verdict) {
   SolveAndScoreBatch<8>(bank, scoring, batch, test, VectorWidth::Avx512, s, verdict);
 }
 
 __attribute__((target("avx2"), flatten)) void SolveAndScoreBatchAvx2(const ColumnBank& bank, const SetScoring& scoring,
-                                                             const CandidateBatch& batch, const EntryTest& test,
-                                                             BatchScratch& s, BatchVerdict& verdict) {
+                                                                      const CandidateBatch& batch,
+                                                                      const EntryTest& test, BatchScratch& s,
+                                                                      BatchVerdict& verdict) {
   SolveAndScoreBatch<4>(bank, scoring, batch, test, VectorWidth::Avx2, s, verdict);
 }
 
-__attribute__((flatten)) void SolveAndScoreBatchSse2(const ColumnBank& bank, const SetScoring& scoring, const CandidateBatch& batch,
-                            const EntryTest& test, BatchScratch& s, BatchVerdict& verdict) {
+__attribute__((flatten)) void SolveAndScoreBatchSse2(const ColumnBank& bank, const SetScoring& scoring,
+                                                     const CandidateBatch& batch, const EntryTest& test,
+                                                     BatchScratch& s, BatchVerdict& verdict) {
   SolveAndScoreBatch<2>(bank, scoring, batch, test, VectorWidth::Sse2, s, verdict);
 }
 

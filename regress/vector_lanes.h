@@ -44,10 +44,18 @@ inline LanesOf<2>::mask LanesBelow(LanesOf<2>::type a, LanesOf<2>::type b) { ret
 [[gnu::target("avx2")]] inline LanesOf<4>::mask LanesAtMost(LanesOf<4>::type a, LanesOf<4>::type b) { return a <= b; }
 [[gnu::target("avx2")]] inline LanesOf<4>::mask LanesAbove(LanesOf<4>::type a, LanesOf<4>::type b) { return a > b; }
 [[gnu::target("avx2")]] inline LanesOf<4>::mask LanesBelow(LanesOf<4>::type a, LanesOf<4>::type b) { return a < b; }
-[[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesAtLeast(LanesOf<8>::type a, LanesOf<8>::type b) { return a >= b; }
-[[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesAtMost(LanesOf<8>::type a, LanesOf<8>::type b) { return a <= b; }
-[[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesAbove(LanesOf<8>::type a, LanesOf<8>::type b) { return a > b; }
-[[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesBelow(LanesOf<8>::type a, LanesOf<8>::type b) { return a < b; }
+[[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesAtLeast(LanesOf<8>::type a, LanesOf<8>::type b) {
+  return a >= b;
+}
+[[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesAtMost(LanesOf<8>::type a, LanesOf<8>::type b) {
+  return a <= b;
+}
+[[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesAbove(LanesOf<8>::type a, LanesOf<8>::type b) {
+  return a > b;
+}
+[[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesBelow(LanesOf<8>::type a, LanesOf<8>::type b) {
+  return a < b;
+}
 
 // Bit l set where lane l of the mask is.
 inline int LanesSet(LanesOf<2>::mask mask) { return _mm_movemask_pd(reinterpret_cast<__m128d>(mask)); }

@@ -79,12 +79,13 @@ TEST(BatchScore, EveryLaneSettlesAsTheOneCandidatePathDoes) {
         const EntryTest test(threshold, scoring.denominator);
         for (VectorWidth width : SupportedWidths()) {
           for (int size = 1; size <= BatchLanes(width); ++size) {
-            for (size_t first = 0; first + static_cast<size_t>(size) <= candidates.size(); first += static_cast<size_t>(size)) {
+            const size_t lanes = static_cast<size_t>(size);
+            for (size_t first = 0; first + lanes <= candidates.size(); first += lanes) {
               CandidateBatch batch;
               batch.columns = m;
               batch.size = size;
-              for (int l = 0; l < size; ++l)
-                std::copy(candidates[first + static_cast<size_t>(l)].begin(), candidates[first + static_cast<size_t>(l)].end(), batch.ids[l]);
+              for (size_t l = 0; l < lanes; ++l)
+                std::copy(candidates[first + l].begin(), candidates[first + l].end(), batch.ids[l]);
               BatchVerdict verdict;
               ScoreBatchAboveThreshold(bank, scoring, batch, test, width, scratch, verdict);
               handedOver += verdict.handedOver;
@@ -93,7 +94,8 @@ TEST(BatchScore, EveryLaneSettlesAsTheOneCandidatePathDoes) {
                 SCOPED_TRACE(::testing::Message() << "set " << set << ", " << m << " columns, threshold " << threshold
                                                   << ", width " << static_cast<int>(width) << ", batch of " << size
                                                   << ", lane " << l);
-                const Expected expected = OneCandidate(bank, scoring, candidates[first + static_cast<size_t>(l)], test, width);
+                const Expected expected =
+                    OneCandidate(bank, scoring, candidates[first + static_cast<size_t>(l)], test, width);
                 ASSERT_EQ(verdict.above[l], expected.above);
                 if (expected.above) {
                   ++passed;

@@ -93,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(DataSets, FastSearchTest, ::testing::Range(0, 8));
 // same list as the one-candidate path and the literal search, with every
 // fitted candidate settled in batches or handed over from one.
 TEST(FastSearch, EveryBatchSizeGivesTheOneCandidateList) {
-  const std::vector<Case> cases = {{"smooth law, Maximum Terms 6", testing::SmoothLawSheet(), 6}, Cases()[3], Cases()[7]};
+  const std::vector<Case> cases = {
+      {"smooth law, Maximum Terms 6", testing::SmoothLawSheet(), 6}, Cases()[3], Cases()[7]};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const SearchShape shape = ShapeFor(c.data, c.maxTerms, c.sets);
