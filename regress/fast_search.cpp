@@ -144,10 +144,18 @@ class FastSearch {
     }
     std::lock_guard lock(mutex_);
     commitReady(true);
-    for (int slot = 0; slot < list_.size(); ++slot) {
-      const EquationRecord& entry = list_.slot(slot);
-      list_.completeSlot(slot, MakeEquationRecord(entry.rSquared, entry.ordinal,
-                                                  EquationText(sequence_.candidateAt(entry.ordinal))));
+    {
+      // The texts of the entries that stay, each thread writing its own slots.
+      std::vector<std::jthread> writers;
+      const int workers = std::max(1, threads);
+      for (int t = 0; t < workers; ++t)
+        writers.emplace_back([this, t, workers] {
+          for (int slot = t; slot < list_.size(); slot += workers) {
+            const EquationRecord& entry = list_.slot(slot);
+            list_.completeSlot(slot, MakeEquationRecord(entry.rSquared, entry.ordinal,
+                                                        EquationText(sequence_.candidateAt(entry.ordinal))));
+          }
+        });
     }
     outcome.stopped = monitor_.stopRequested();
     outcome.list = std::move(list_);
