@@ -1,7 +1,6 @@
 #include "regress/ui/equations_tab.h"
 
 #include <QHeaderView>
-#include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 #include <climits>
 
 #include "widgets/command_ids.h"
+#include "widgets/context_menu.h"
 #include "widgets/control_id.h"
 #include "widgets/message_dialog.h"
 #include "widgets/status_bar.h"
@@ -21,15 +21,6 @@
 namespace rv {
 
 namespace {
-
-// The context menu's items and the commands they raise.
-constexpr struct {
-  const char* text;
-  int command;
-} kContextMenu[] = {{"Calculate", command::kCalculate},
-                    {"Print", command::kPrint},
-                    {"Copy", command::kCopy},
-                    {"Help", command::kHelpTopics}};
 
 // The headings above the list, where the list's own area begins at x = 92:
 // each this far into its column, and a separator where each of the first
@@ -241,14 +232,7 @@ void EquationsTab::showStatistics() {
 }
 
 void EquationsTab::showContextMenu(const QPoint& globalPosition) {
-  QMenu menu(this);
-  menu.setObjectName(QStringLiteral("CtxMenu"));
-  for (const auto& item : kContextMenu) {
-    const int id = item.command;
-    connect(menu.addAction(QString::fromLatin1(item.text)), &QAction::triggered, this,
-            [this, id] { emit commandRequested(id); });
-  }
-  menu.exec(globalPosition);
+  ShowContextMenu(this, globalPosition, [this](int id) { emit commandRequested(id); });
 }
 
 void EquationsTab::paintEvent(QPaintEvent*) {
