@@ -21,11 +21,15 @@ template <int N>
 struct LaneState {
   const int m;
   BatchScratch& s;
-  const int* ids[N];  // a lane beyond the batch repeats the first candidate, so that it computes what that one does
+  const CandidateBatch& batch;
+  int lane[N];  // the candidate of each lane: a lane beyond the batch repeats the first, computing what it does
 
-  LaneState(const CandidateBatch& batch, BatchScratch& scratch) : m(batch.columns), s(scratch) {
-    for (int l = 0; l < N; ++l) ids[l] = batch.ids[l < batch.size ? l : 0];
+  LaneState(const CandidateBatch& candidates, BatchScratch& scratch)
+      : m(candidates.columns), s(scratch), batch(candidates) {
+    for (int l = 0; l < N; ++l) lane[l] = l < batch.size ? l : 0;
   }
+
+  int id(int l, int j) const { return batch.ids[j][lane[l]]; }
 
   // Column m is the right-hand side.
   double* normal(int r, int c) const { return s.normal + (r * (m + 1) + c) * N; }
@@ -144,14 +148,14 @@ template <int N>
   // together in registers beat the processor's gather here.)
   for (int r = 0; r < m; ++r) {
     const double* sums[N];  // each lane's row of the bank's sums for column r
-    for (int l = 0; l < N; ++l) sums[l] = bank.crossSums() + x.ids[l][r] * bank.columnCount();
+    for (int l = 0; l < N; ++l) sums[l] = bank.crossSums() + x.id(l, r) * bank.columnCount();
     for (int c = r; c < m; ++c) {
-      const Values entry = V::gather([&](int l) [[gnu::always_inline]] { return sums[l][x.ids[l][c]]; });
+      const Values entry = V::gather([&](int l) [[gnu::always_inline]] { return sums[l][x.id(l, c)]; });
       V::store(x.normal(r, c), entry);
       V::store(x.normal(c, r), entry);
     }
     V::store(x.normal(r, m), V::gather([&](int l) [[gnu::always_inline]] {
-               return scoring.rightHandSide[static_cast<size_t>(x.ids[l][r])];
+               return scoring.rightHandSide[static_cast<size_t>(x.id(l, r))];
              }));
   }
   for (int r = 1; r <= p; r += 2) {
@@ -180,9 +184,13 @@ template <int N>
   ScoreScratch& single = x.s.single;
   for (int l = 0; l < N; ++l) {
     if (!alive[l]) continue;
-    for (int j = 0; j < x.m; ++j) single.coefficients[j] = x.coefficients(j)[l];
+    int ids[kMaxCandidateColumns];
+    for (int j = 0; j < x.m; ++j) {
+      ids[j] = x.id(l, j);
+      single.coefficients[j] = x.coefficients(j)[l];
+    }
     for (int k = 0; k < point; ++k) single.squares[k] = x.squares(k)[l];
-    verdict.above[l] = ScoreRestAboveThreshold(bank, scoring, x.ids[l], x.m, test, width,
+    verdict.above[l] = ScoreRestAboveThreshold(bank, scoring, ids, x.m, test, width,
                                                ResidualStart{point, partial[l]}, single, verdict.rSquared[l]);
     ++verdict.handedOver;
   }
@@ -240,7 +248,7 @@ template <int N, int Set>
       if (start > 0 && !alive[l]) continue;
       for (int b = 0; b < kVectors; ++b) fitted[l][b] = zero;
       for (int j = 0; j < m; ++j) {
-        const double* column = bank.column(x.ids[l][j]) + start;
+        const double* column = bank.column(x.id(l, j)) + start;
         const Values c = V::broadcast(x.coefficients(j)[l]);
         for (int b = 0; b < kVectors; ++b) fitted[l][b] += V::load(column + b * N) * c;
       }

@@ -11,11 +11,18 @@ inline constexpr int kMaxBatchLanes = 8;
 int BatchLanes(VectorWidth width);
 
 // Candidates of one set with the same number of columns. Each candidate's
-// column ids are its terms, then the constant.
+// column ids are its terms, then the constant: ids[j][l] is column j of
+// candidate l (so that a candidate is put in with single stores, which the
+// reads of its columns just written can take straight from the processor's
+// store queue).
 struct CandidateBatch {
   int columns = 0;  // m, the same for every candidate of the batch
   int size = 0;     // candidates held, at most the lanes of the vectors
-  int ids[kMaxBatchLanes][kMaxCandidateColumns];
+  int ids[kMaxCandidateColumns][kMaxBatchLanes];
+
+  void put(int lane, const int* columnIds) {
+    for (int j = 0; j < columns; ++j) ids[j][lane] = columnIds[j];
+  }
 };
 
 // What the batch found for each of its candidates, in batch order.

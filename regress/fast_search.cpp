@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
@@ -276,7 +275,7 @@ class FastSearch {
           offer(ordinal, rSquared);
         continue;
       }
-      std::memcpy(batch.ids[batch.size], ids, sizeof batch.ids[batch.size]);
+      batch.put(batch.size, ids);
       worker.batchOrdinals[batch.size++] = ordinal;
       if (batch.size == batchSize_) settleBatch(worker, bound, offer);
     }

@@ -84,8 +84,7 @@ TEST(BatchScore, EveryLaneSettlesAsTheOneCandidatePathDoes) {
               CandidateBatch batch;
               batch.columns = m;
               batch.size = size;
-              for (size_t l = 0; l < lanes; ++l)
-                std::copy(candidates[first + l].begin(), candidates[first + l].end(), batch.ids[l]);
+              for (size_t l = 0; l < lanes; ++l) batch.put(static_cast<int>(l), candidates[first + l].data());
               BatchVerdict verdict;
               ScoreBatchAboveThreshold(bank, scoring, batch, test, width, scratch, verdict);
               handedOver += verdict.handedOver;
