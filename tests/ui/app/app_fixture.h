@@ -13,7 +13,7 @@
 #include "app/main_window.h"
 #include "app/path_chooser.h"
 
-namespace rv::test {
+namespace rv::testing {
 
 // Answers the file dialogs with prepared paths and records their titles.
 class ScriptedPathChooser : public PathChooser {
@@ -84,4 +84,4 @@ class AppTest : public ::testing::Test {
   std::unique_ptr<MainWindow> window;
 };
 
-}  // namespace rv::test
+}  // namespace rv::testing

@@ -7,7 +7,7 @@
 #include "sheet/ui/data_tab.h"
 #include "widgets/command_ids.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 // Where the keyboard goes as the user moves between the tabs.
@@ -62,4 +62,4 @@ TEST_F(DataTabFocusTest, ANewSheetMadeOnAnotherTabLeavesTheKeyboardThere) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

@@ -15,11 +15,11 @@
 #include "app_fixture.h"
 #include "files/read_data_file.h"
 #include "files/settings_file.h"
-#include "modal_answers.h"
+#include "support/modal_answers.h"
 #include "sheet/ui/cell_editor.h"
 #include "sheet/ui/data_tab.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 class FileCommandsTest : public AppTest {
@@ -241,4 +241,4 @@ TEST_F(FileCommandsTest, ADroppedFileIsOpenedAfterTheQuestion) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

@@ -9,11 +9,11 @@
 #include "widgets/help.h"
 #include "widgets/message_dialog.h"
 #include "app_fixture.h"
-#include "modal_answers.h"
+#include "support/modal_answers.h"
 #include "sheet/ui/format_dialog.h"
 #include "sheet/ui/scale_dialog.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 // The help contexts of every control of a window: its id plus the base,
@@ -70,4 +70,4 @@ TEST_F(HelpTopicsTest, EveryControlOfTheProgramsWindowsHasItsTopic) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

@@ -16,12 +16,12 @@
 #include "widgets/status_bar.h"
 #include "app_fixture.h"
 #include "files/write_data_file.h"
-#include "modal_answers.h"
+#include "support/modal_answers.h"
 #include "sheet/ui/cell_editor.h"
 #include "sheet/ui/data_grid.h"
 #include "sheet/ui/data_tab.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 using MainWindowTest = AppTest;
@@ -239,4 +239,4 @@ TEST_F(MainWindowTest, F3MaximisesAndRestores) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

@@ -11,7 +11,7 @@
 #include "widgets/message_dialog.h"
 #include "widgets/program_fonts.h"
 #include "widgets/window_metrics.h"
-#include "modal_answers.h"
+#include "support/modal_answers.h"
 
 namespace rv {
 namespace {
@@ -26,7 +26,7 @@ struct SeenDialog {
 // Shows a message, records its layout and answers it.
 SeenDialog ShowAndMeasure(const QString& text, MessageKind kind, int answer, int* result) {
   SeenDialog seen;
-  test::ModalAnswers answers;
+  testing::ModalAnswers answers;
   answers.then([&](QWidget* dialog) {
     seen.size = dialog->size();
     seen.text = FindControl(dialog, kMessageTextId)->geometry();
@@ -36,7 +36,7 @@ SeenDialog ShowAndMeasure(const QString& text, MessageKind kind, int answer, int
     }
     std::sort(seen.buttons.begin(), seen.buttons.end(),
               [](const auto& a, const auto& b) { return a.second.x() < b.second.x(); });
-    test::ClickControl(dialog, answer);
+    testing::ClickControl(dialog, answer);
   });
   *result = ShowMessage(text, nullptr, kind);
   EXPECT_EQ(answers.pending(), 0);
@@ -101,14 +101,14 @@ TEST(MessageDialog, QuestionsPlaceTheirButtonsAroundTheCentreAndReturnTheClicked
 }
 
 TEST(MessageDialog, EscapeCancelsTheThreeWayQuestionButCannotDismissAYesNoQuestion) {
-  test::ModalAnswers answers;
+  testing::ModalAnswers answers;
   answers.then([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
   EXPECT_EQ(ShowMessage(QStringLiteral("Save?"), nullptr, MessageKind::YesNoCancel), kAnswerCancel);
 
   answers.then([](QWidget* dialog) {
     static_cast<QDialog*>(dialog)->reject();
     EXPECT_TRUE(dialog->isVisible());
-    test::ClickControl(dialog, kAnswerYes);
+    testing::ClickControl(dialog, kAnswerYes);
   });
   EXPECT_EQ(ShowMessage(QStringLiteral("Replace?"), nullptr, MessageKind::YesNo), kAnswerYes);
   EXPECT_EQ(answers.pending(), 0);

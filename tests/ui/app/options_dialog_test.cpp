@@ -15,9 +15,9 @@
 #include "widgets/message_dialog.h"
 #include "widgets/tooltips.h"
 #include "app_fixture.h"
-#include "modal_answers.h"
+#include "support/modal_answers.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 constexpr int kTitle1 = 201;
@@ -166,4 +166,4 @@ TEST_F(OptionsDialogTest, F1OnASetCheckBoxShowsTheHelpOfTheirGroup) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

@@ -6,7 +6,7 @@
 #include "widgets/command_ids.h"
 #include "widgets/status_bar.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 // Ctrl+V on the Data tab as the user pastes from another program.
@@ -44,4 +44,4 @@ TEST_F(PasteTest, WhatDidNotFitIsToldInTheStatusBar) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "app/app_fixture.h"
-#include "app/modal_answers.h"
+#include "support/modal_answers.h"
 #include "app/termination_signals.h"
 #include "files/recovery_file.h"
 #include "sheet/ui/cell_editor.h"
@@ -11,7 +11,7 @@
 #include "widgets/command_ids.h"
 #include "widgets/message_dialog.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 // The program ended from outside while the sheet holds unsaved changes, and
@@ -96,4 +96,4 @@ TEST_F(SessionEndTest, CtrlQQuitsLikeExitAskingToSaveChanges) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

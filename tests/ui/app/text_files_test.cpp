@@ -14,11 +14,11 @@
 #include "files/delimited_text.h"
 #include "graph/graph_fixture.h"
 #include "graph/ui/indexed_image.h"
-#include "modal_answers.h"
+#include "support/modal_answers.h"
 #include "widgets/command_ids.h"
 #include "widgets/message_dialog.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 bool SameCells(const SheetValues& a, const SheetValues& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
@@ -143,4 +143,4 @@ TEST_F(TextFilesTest, ExportGraphWritesThePictureCopyGraphCopies) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

@@ -9,7 +9,7 @@
 #include "app/command_actions.h"
 #include "graph/ui/variables_dialog.h"
 #include "graph/ui/variables_panel.h"
-#include "modal_answers.h"
+#include "support/modal_answers.h"
 #include "sheet/scale_variable.h"
 #include "sheet/ui/cell_editor.h"
 #include "sheet/ui/data_tab.h"
@@ -18,7 +18,7 @@
 #include "widgets/control_id.h"
 #include "widgets/message_dialog.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 // Everything a change of the sheet can touch, compared byte for byte, so
@@ -230,4 +230,4 @@ TEST_F(UndoTest, TheVariablesDialogsNamesAndValuesAreOneStep) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

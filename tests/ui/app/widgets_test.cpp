@@ -12,7 +12,7 @@
 #include "widgets/status_bar.h"
 #include "widgets/sticky_button.h"
 #include "widgets/tooltips.h"
-#include "modal_answers.h"
+#include "support/modal_answers.h"
 
 namespace rv {
 namespace {
@@ -76,7 +76,7 @@ TEST(ToolTips, TheSwitchHidesEveryToolTipWhileItIsOff) {
 TEST(ContextHelp, IdsOutsideTheControlRangeAskForAControl) {
   QWidget mainWindow;
   SetHelpFilePath(&mainWindow, QStringLiteral(REGROVANTIS_SOURCE_DIR "/res/Regrovantis.hlp"));
-  test::ModalAnswers answers;
+  testing::ModalAnswers answers;
   answers.answer(kAnswerOk).answer(kAnswerOk);
   ShowContextHelp(&mainWindow, 99, kOptionsHelpBase);
   ShowContextHelp(&mainWindow, 9999, kOptionsHelpBase);
@@ -91,7 +91,7 @@ TEST(ContextHelp, IdsOutsideTheControlRangeAskForAControl) {
 TEST(ContextHelp, AMissingHelpFileIsReportedInsteadOfAnEmptyWindow) {
   QWidget mainWindow;
   SetHelpFilePath(&mainWindow, QStringLiteral("/nonexistent/Regrovantis.hlp"));
-  test::ModalAnswers answers;
+  testing::ModalAnswers answers;
   answers.answer(kAnswerOk);
   ShowHelpContents(&mainWindow);
   EXPECT_EQ(answers.messageTexts(),

@@ -6,7 +6,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
-#include "app/modal_answers.h"
+#include "support/modal_answers.h"
 #include "files/data_file_io.h"
 #include "graph/auto_update.h"
 #include "graph/graph_model.h"
@@ -20,7 +20,7 @@
 #include "regress/ui/equation_list_model.h"
 #include "widgets/message_dialog.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 constexpr int kCopyPictureId = 101;
@@ -98,4 +98,4 @@ TEST_F(CopyPictureTest, CopyPictureIsTheCommandLinesPicturePixelForPixel) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

@@ -12,7 +12,7 @@
 #include "regress/ui/equations_tab.h"
 #include "widgets/command_ids.h"
 
-namespace rv::test {
+namespace rv::testing {
 
 inline const char* kExampleFile = REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd";
 
@@ -55,4 +55,4 @@ class GraphTest : public AppTest {
   }
 };
 
-}  // namespace rv::test
+}  // namespace rv::testing

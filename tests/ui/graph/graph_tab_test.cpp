@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <set>
 
-#include "app/modal_answers.h"
+#include "support/modal_answers.h"
 #include "graph/graph_palette.h"
 #include "graph/graph_selection.h"
 #include "graph_fixture.h"
@@ -19,7 +19,7 @@
 #include "widgets/message_dialog.h"
 #include "widgets/sticky_button.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 constexpr int kCopyDataPointsId = 102;
@@ -275,4 +275,4 @@ TEST_F(GraphTabTest, ANewSheetForgetsTheGraphAndItsVariables) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include "app/modal_answers.h"
+#include "support/modal_answers.h"
 #include "graph/ui/variables_dialog.h"
 #include "graph/ui/variables_panel.h"
 #include "graph_fixture.h"
@@ -11,7 +11,7 @@
 #include "widgets/control_id.h"
 #include "widgets/message_dialog.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 using Box = VariablesPanel::ValueBox;
@@ -101,4 +101,4 @@ TEST(VariablesPanel, EveryRowsValueBoxSharesTheHelpOfItsColumn) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pdf_words.h"
+#include "support/pdf_words.h"
 #include "sheet/document.h"
 
 namespace rv::testing {

@@ -9,7 +9,7 @@
 
 #include "../regress/equations_fixture.h"
 #include "app/command_actions.h"
-#include "pdf_words.h"
+#include "support/pdf_words.h"
 #include "print/ui/print_dialog.h"
 #include "regress/ui/equation_list_view.h"
 #include "sheet/value_text.h"
@@ -18,7 +18,7 @@
 #include "widgets/control_id.h"
 #include "widgets/message_dialog.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 using testing::PdfText;
@@ -276,4 +276,4 @@ TEST_F(PrintCommandsTest, TheStatisticsPrintPagePrintsThePageTheUserCameFromWith
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

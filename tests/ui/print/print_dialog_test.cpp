@@ -11,7 +11,7 @@
 #include <QtTest/QTest>
 #include <memory>
 
-#include "app/modal_answers.h"
+#include "support/modal_answers.h"
 #include "print/ui/print_destinations.h"
 #include "print/ui/printer_properties.h"
 #include "widgets/control_id.h"
@@ -21,8 +21,6 @@
 namespace rv::testing {
 namespace {
 
-using test::ClickControl;
-using test::ModalAnswers;
 
 const QStringList kPrinters = {QStringLiteral("zeta"), QStringLiteral("Alpha"), QStringLiteral("Print to PDF"),
                                QStringLiteral("beta laser"), QStringLiteral("Regrovantis Ghost")};

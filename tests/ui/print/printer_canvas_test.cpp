@@ -13,9 +13,9 @@
 #include <cstdlib>
 
 #include "../../print/sample_documents.h"
-#include "app/modal_answers.h"
+#include "support/modal_answers.h"
 #include "known_sheet.h"
-#include "pdf_words.h"
+#include "support/pdf_words.h"
 #include "print/data_report.h"
 #include "print/graph_report.h"
 #include "print/residuals_report.h"
@@ -27,7 +27,6 @@
 namespace rv::testing {
 namespace {
 
-using test::ModalAnswers;
 
 bool RunTool(const QString& program, const QStringList& arguments) {
   QProcess tool;

@@ -5,7 +5,7 @@
 #include <QLabel>
 
 #include "known_sheet.h"
-#include "pdf_words.h"
+#include "support/pdf_words.h"
 #include "print/data_report.h"
 #include "print/ui/cups_printer.h"
 #include "print/ui/print_destinations.h"

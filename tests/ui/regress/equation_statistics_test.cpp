@@ -11,7 +11,7 @@
 #include "stats/copy_texts.h"
 #include "stats/ui/statistics_dialog.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 class EquationStatisticsTest : public EquationsTest {
@@ -192,4 +192,4 @@ TEST_F(EquationStatisticsTest, AStoredEquationIsNotFittedToACellEmptiedSinceTheS
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/app_fixture.h"
-#include "app/modal_answers.h"
+#include "support/modal_answers.h"
 #include "widgets/command_ids.h"
 #include "widgets/status_bar.h"
 #include "widgets/sticky_button.h"
@@ -15,7 +15,7 @@
 #include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
 
-namespace rv::test {
+namespace rv::testing {
 
 // A started main window on the Equations tab, with helpers to fill the
 // sheet, run a search to its end and read the list as shown.
@@ -62,4 +62,4 @@ class EquationsTest : public AppTest {
   ModalAnswers answers;
 };
 
-}  // namespace rv::test
+}  // namespace rv::testing

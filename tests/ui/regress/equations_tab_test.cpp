@@ -7,7 +7,7 @@
 #include "regress/enumeration.h"
 #include "regress/ui/set_status_lines.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 using EquationsTabTest = EquationsTest;
@@ -113,4 +113,4 @@ TEST_F(EquationsTabTest, TheListShowsLongOrdinalsAndEquationsWhole) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

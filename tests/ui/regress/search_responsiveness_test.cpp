@@ -9,7 +9,7 @@
 #include "regress/enumeration.h"
 #include "sheet/ui/cell_editor.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 // Fifty points over fifteen variables searched with Maximum Terms 20: far
@@ -154,4 +154,4 @@ TEST_F(LargeSearchTiming, TheWindowAnswersWhileTheSearchRuns) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

@@ -9,7 +9,7 @@
 #include "stats/copy_texts.h"
 #include "stats/ui/statistics_dialog.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 // Every command that reads the sheet sees a value the user has typed into a
@@ -96,4 +96,4 @@ TEST_F(TypedValueTest, AnEditAfterAnEquationWasShownMakesItReCreatedFromTheNewVa
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

@@ -5,7 +5,7 @@
 #include "data_tab_fixture.h"
 #include "sheet/clipboard_text.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 using ClipboardTest = DataTabTest;
@@ -173,4 +173,4 @@ TEST_F(SelectionTest, DraggingNearTheRightEdgeScrollsTheGridAndExtendsTheRange) 
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

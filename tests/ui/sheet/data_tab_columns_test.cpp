@@ -7,9 +7,9 @@
 #include "data_tab_fixture.h"
 #include "sheet/ui/format_dialog.h"
 #include "sheet/ui/scale_dialog.h"
-#include "ui/app/modal_answers.h"
+#include "support/modal_answers.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 class ColumnsTest : public DataTabTest {
@@ -214,4 +214,4 @@ TEST_F(ColumnsTest, ReloadShowsTheDocumentFromCellZero) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

@@ -19,7 +19,7 @@
 #include "sheet/ui/data_tab.h"
 #include "sheet/ui/grid_header.h"
 
-namespace rv::test {
+namespace rv::testing {
 
 // A Data tab shown alone as a window, with the few accelerators, the command
 // table and the owner's part that the main window gives it in the program:
@@ -133,4 +133,4 @@ class DataTabTest : public ::testing::Test {
   }
 };
 
-}  // namespace rv::test
+}  // namespace rv::testing

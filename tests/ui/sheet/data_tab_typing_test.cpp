@@ -3,7 +3,7 @@
 #include "data_tab_fixture.h"
 #include "sheet/value_text.h"
 
-namespace rv::test {
+namespace rv::testing {
 namespace {
 
 using TypingTest = DataTabTest;
@@ -233,4 +233,4 @@ TEST_F(TypingTest, EveryChangeReachesTheOwnerOnceAsAnEdit) {
 }
 
 }  // namespace
-}  // namespace rv::test
+}  // namespace rv::testing

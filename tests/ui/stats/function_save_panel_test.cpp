@@ -9,12 +9,12 @@
 #include "statistics_dialog_fixture.h"
 #include "stats/function_file.h"
 #include "stats/function_text.h"
-#include "ui/app/modal_answers.h"
+#include "support/modal_answers.h"
 
 namespace rv::testing {
 namespace {
 
-using rv::test::ModalAnswers;
+using rv::testing::ModalAnswers;
 
 class FunctionSavePanelTest : public StatisticsDialogTest {
  protected:

@@ -1,4 +1,4 @@
-#include "pdf_words.h"
+#include "support/pdf_words.h"
 
 #include <QProcess>
 #include <QRegularExpression>

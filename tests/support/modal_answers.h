@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace rv::test {
+namespace rv::testing {
 
 // Answers the modal dialogs that a test provokes, one queued handler per
 // dialog, in order. Each handler gets the dialog once it is showing; the
@@ -37,4 +37,4 @@ class ModalAnswers {
 // Clicks the control with this id inside the dialog.
 void ClickControl(QWidget* dialog, int id);
 
-}  // namespace rv::test
+}  // namespace rv::testing

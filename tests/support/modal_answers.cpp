@@ -1,4 +1,4 @@
-#include "modal_answers.h"
+#include "support/modal_answers.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,7 +13,7 @@
 #include "widgets/control_id.h"
 #include "widgets/message_dialog.h"
 
-namespace rv::test {
+namespace rv::testing {
 
 struct ModalAnswers::State {
   std::deque<Handler> handlers;
@@ -71,4 +71,4 @@ void ClickControl(QWidget* dialog, int id) {
   if (auto* stuck = qobject_cast<QDialog*>(dialog)) stuck->done(0);
 }
 
-}  // namespace rv::test
+}  // namespace rv::testing
