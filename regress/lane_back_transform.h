@@ -33,7 +33,7 @@ template <int N>
 [[gnu::always_inline]] inline typename Simd<N>::Lanes LanesExp(typename Simd<N>::Lanes t) {
   using V = Simd<N>;
   using Lanes = typename V::Lanes;
-  using Mask = typename V::Mask;
+  using Bits = typename V::Bits;
   constexpr double kToInteger = 6755399441055744.0;  // 1.5 * 2^52: adding it and taking it away rounds to an integer
   constexpr double kTwo52 = 4503599627370496.0;
   constexpr double kInverseFactorials[] = {1.0,       1.0,        1.0 / 2,      1.0 / 6,       1.0 / 24,     1.0 / 120,
@@ -50,7 +50,7 @@ template <int N>
   }
   const Lanes sum = even + r * odd;
   // 2^52 + k + 1023 holds k + 1023 in its low bits, which go to the exponent.
-  const Mask biased = reinterpret_cast<Mask>(k + V::broadcast(kTwo52 + 1023.0)) - 0x4330000000000000L;
+  const Bits biased = reinterpret_cast<Bits>(k + V::broadcast(kTwo52 + 1023.0)) - 0x4330000000000000UL;
   return sum * reinterpret_cast<Lanes>(biased << 52);
 }
 
@@ -62,11 +62,12 @@ template <int N>
   using V = Simd<N>;
   using Lanes = typename V::Lanes;
   using Mask = typename V::Mask;
+  using Bits = typename V::Bits;
   constexpr double kTwo52 = 4503599627370496.0;
-  const Mask bits = reinterpret_cast<Mask>(t);
+  const Bits bits = reinterpret_cast<Bits>(t);
   // The biased exponent in the low bits of 2^52 gives e + 1023 as a double.
-  Lanes e = reinterpret_cast<Lanes>((bits >> 52) | 0x4330000000000000L) - V::broadcast(kTwo52 + 1023.0);
-  Lanes m = reinterpret_cast<Lanes>((bits & 0x000fffffffffffffL) | 0x3ff0000000000000L);
+  Lanes e = reinterpret_cast<Lanes>((bits >> 52) | 0x4330000000000000UL) - V::broadcast(kTwo52 + 1023.0);
+  Lanes m = reinterpret_cast<Lanes>((bits & 0x000fffffffffffffUL) | 0x3ff0000000000000UL);
   const Mask high = LanesAbove(m, V::broadcast(1.4142135623730951));
   m = V::select(high, m * V::broadcast(0.5), m);
   e = V::select(high, e + V::broadcast(1.0), e);

@@ -19,16 +19,19 @@ template <>
 struct LanesOf<2> {
   typedef double type __attribute__((vector_size(16)));
   typedef long mask __attribute__((vector_size(16)));
+  typedef unsigned long bits __attribute__((vector_size(16)));
 };
 template <>
 struct LanesOf<4> {
   typedef double type __attribute__((vector_size(32)));
   typedef long mask __attribute__((vector_size(32)));
+  typedef unsigned long bits __attribute__((vector_size(32)));
 };
 template <>
 struct LanesOf<8> {
   typedef double type __attribute__((vector_size(64)));
   typedef long mask __attribute__((vector_size(64)));
+  typedef unsigned long bits __attribute__((vector_size(64)));
 };
 
 // Lane-by-lane comparisons: every bit of a lane set where it holds. A
@@ -84,6 +87,8 @@ template <int N>
 struct Simd {
   using Lanes = typename LanesOf<N>::type;
   using Mask = typename LanesOf<N>::mask;
+  // A lane's bit pattern as an unsigned number, whose arithmetic wraps.
+  using Bits = typename LanesOf<N>::bits;
   [[gnu::always_inline]] static Lanes load(const double* from) {
     Lanes lanes;
     std::memcpy(&lanes, from, sizeof lanes);
@@ -144,7 +149,7 @@ struct Simd {
     return reinterpret_cast<Lanes>((reinterpret_cast<Mask>(set) & mask) | (reinterpret_cast<Mask>(otherwise) & ~mask));
   }
   [[gnu::always_inline]] static Lanes abs(Lanes x) {
-    return reinterpret_cast<Lanes>(reinterpret_cast<Mask>(x) & 0x7fffffffffffffffL);
+    return reinterpret_cast<Lanes>(reinterpret_cast<Bits>(x) & 0x7fffffffffffffffUL);
   }
   [[gnu::always_inline]] static bool none(Mask mask) { return LanesSet(mask) == 0; }
   [[gnu::always_inline]] static int count(Mask mask) {
