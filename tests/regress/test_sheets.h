@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "regress/search_data.h"
+#include "support/search_sheets.h"
 
 namespace rv::testing {
 
@@ -14,19 +15,6 @@ struct TestSheet {
   std::string name;
   SearchData data;
 };
-
-inline double Noise(std::uint32_t& state) {
-  state = state * 1664525u + 1013904223u;
-  return static_cast<double>(state >> 8) / 16777216.0 - 0.5;
-}
-
-inline SearchData SheetFromRows(const std::vector<std::vector<double>>& rows) {
-  SheetValues values;
-  for (auto& row : values) row.fill(EmptyValue);
-  for (size_t r = 0; r < rows.size(); ++r)
-    for (size_t c = 0; c < rows[r].size(); ++c) values[r][c] = rows[r][c];
-  return TakeSearchSnapshot(values);
-}
 
 // A smooth law with a little noise over three positive variables.
 inline SearchData SmoothLawSheet(int points = 14) {

@@ -51,7 +51,7 @@ TEST(FitCriteria, ARationalEquationUsesItsOwnDegreesOfFreedomAndErrors) {
   std::uint32_t state = 7;
   for (int i = 0; i < 14; ++i) {
     const double x1 = 0.5 + 0.3 * i, x2 = 1.0 + std::fmod(1.7 * i, 5.0);
-    rows.push_back({(2.0 * x1 + 3.0) / (1.0 - 0.08 * x2) + 0.05 * CenteredNoise(state), x1, x2});
+    rows.push_back({(2.0 * x1 + 3.0) / (1.0 - 0.08 * x2) + 0.05 * Noise(state), x1, x2});
   }
   const FitWorkspace workspace =
       FitEquation(rows, MakeCandidate(kSetY, {{kRationalLinear, 1, 2}, {kRationalDenominator, 2, 0}}, true));

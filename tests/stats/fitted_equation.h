@@ -8,6 +8,7 @@
 
 #include "regress/fit_workspace.h"
 #include "regress/y_form.h"
+#include "support/search_sheets.h"
 
 namespace rv::testing {
 
@@ -19,24 +20,9 @@ inline Candidate MakeCandidate(int set, std::initializer_list<Term> terms, bool 
   return candidate;
 }
 
-// Deterministic noise, evenly spread over [-0.5, 0.5).
-inline double CenteredNoise(std::uint32_t& state) {
-  state = state * 1664525u + 1013904223u;
-  return static_cast<double>(state >> 8) / 16777216.0 - 0.5;
-}
-
-// The search's snapshot of a sheet holding the rows (Y first, then X1, X2, ...).
-inline SearchData DataFromRows(const std::vector<std::vector<double>>& rows) {
-  SheetValues values;
-  for (auto& row : values) row.fill(EmptyValue);
-  for (size_t r = 0; r < rows.size(); ++r)
-    for (size_t c = 0; c < rows[r].size(); ++c) values[r][c] = rows[r][c];
-  return TakeSearchSnapshot(values);
-}
-
 // Fits the candidate to the rows exactly as the program re-creates an equation.
 inline FitWorkspace FitEquation(const std::vector<std::vector<double>>& rows, const Candidate& candidate) {
-  const SearchData data = DataFromRows(rows);
+  const SearchData data = SheetFromRows(rows);
   FitWorkspace workspace;
   BuildCandidate(workspace, data, candidate);
   EXPECT_TRUE(FitCandidate(workspace, 1)) << workspace.text;

@@ -33,7 +33,7 @@ Sheet RationalLaw() {
   Sheet sheet{"rational law", {}, "Y = (aX1 + c) / (1 - bX1)   "};
   for (int i = 0; i < 30; ++i) {
     const double x = 1.0 + 0.25 * i;
-    sheet.rows.push_back({(2.0 * x + 5.0) / (1.0 - 0.1 * x) * (1.0 + 0.01 * CenteredNoise(state)), x});
+    sheet.rows.push_back({(2.0 * x + 5.0) / (1.0 - 0.1 * x) * (1.0 + 0.01 * Noise(state)), x});
   }
   return sheet;
 }
@@ -43,8 +43,8 @@ Sheet LogRationalLaw() {
   std::uint32_t state = 31;
   Sheet sheet{"rational law of ln(Y)", {}, "ln(Y) = (aX1^2 + c) / (1 - bX2)   "};
   for (int i = 0; i < 30; ++i) {
-    const double x1 = 1.0 + 0.07 * i, x2 = 1.0 + std::fmod(2.3 * i, 7.0), x3 = 2.0 + CenteredNoise(state);
-    const double y = std::exp((0.3 * x1 * x1 + 1.0) / (1.0 - 0.05 * x2)) * (1.0 + 0.01 * CenteredNoise(state));
+    const double x1 = 1.0 + 0.07 * i, x2 = 1.0 + std::fmod(2.3 * i, 7.0), x3 = 2.0 + Noise(state);
+    const double y = std::exp((0.3 * x1 * x1 + 1.0) / (1.0 - 0.05 * x2)) * (1.0 + 0.01 * Noise(state));
     sheet.rows.push_back({y, x1, x2, x3});
   }
   return sheet;
@@ -56,9 +56,9 @@ Sheet GasLaw() {
   std::uint32_t state = 13;
   Sheet sheet{"gas law", {}, nullptr};
   for (int i = 0; i < 40; ++i) {
-    const double t = 250.0 + 150.0 * (CenteredNoise(state) + 0.5), v = 5.0 + 25.0 * (CenteredNoise(state) + 0.5),
-                 n = 0.5 + 2.5 * (CenteredNoise(state) + 0.5);
-    sheet.rows.push_back({8.314 * t * n / v * (1.0 + 0.01 * CenteredNoise(state)), t, v, n});
+    const double t = 250.0 + 150.0 * (Noise(state) + 0.5), v = 5.0 + 25.0 * (Noise(state) + 0.5),
+                 n = 0.5 + 2.5 * (Noise(state) + 0.5);
+    sheet.rows.push_back({8.314 * t * n / v * (1.0 + 0.01 * Noise(state)), t, v, n});
   }
   return sheet;
 }
@@ -78,7 +78,7 @@ class ListedEquations : public ::testing::TestWithParam<Sheet> {};
 
 TEST_P(ListedEquations, ShowTheRSquaredOfTheirOwnValues) {
   const Sheet& sheet = GetParam();
-  const SearchData data = DataFromRows(sheet.rows);
+  const SearchData data = SheetFromRows(sheet.rows);
   SearchShape shape;
   shape.variables = data.variableCount();
   shape.maxTerms = 5;

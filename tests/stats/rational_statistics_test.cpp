@@ -23,7 +23,7 @@ std::vector<std::vector<double>> LogRationalRows() {
   std::vector<std::vector<double>> rows;
   for (int i = 0; i < 25; ++i) {
     const double x1 = 1.0 + 0.08 * i, x2 = 1.0 + std::fmod(2.3 * i, 7.0);
-    const double y = std::exp((0.3 * x1 * x1 + 1.0) / (1.0 - 0.05 * x2)) * (1.0 + 0.01 * CenteredNoise(state));
+    const double y = std::exp((0.3 * x1 * x1 + 1.0) / (1.0 - 0.05 * x2)) * (1.0 + 0.01 * Noise(state));
     rows.push_back({y, x1, x2});
   }
   return rows;

@@ -7,6 +7,7 @@
 
 #include "equations_fixture.h"
 #include "regress/enumeration.h"
+#include "support/search_sheets.h"
 #include "sheet/ui/cell_editor.h"
 
 namespace rv::testing {
@@ -18,10 +19,7 @@ class LargeSearchTest : public EquationsTest {
  protected:
   void SetUp() override {
     std::uint32_t state = 3;
-    auto noise = [&state] {
-      state = state * 1664525u + 1013904223u;
-      return static_cast<double>(state >> 8) / 16777216.0;
-    };
+    auto noise = [&state] { return Noise(state) + 0.5; };
     std::vector<std::vector<double>> rows;
     for (int i = 0; i < 50; ++i) {
       std::vector<double> row = {4.0 + noise()};
