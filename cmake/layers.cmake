@@ -38,9 +38,12 @@ endfunction()
 
 # A Qt library: widgets/, a subsystem's ui/ folder or app/. USES names the
 # folders below it that it builds on: a ui/ folder uses engine folders and
-# widgets/, never another ui/ folder; only app/ uses the ui/ folders.
+# widgets/, never another ui/ folder; only app/ uses the ui/ folders. QT
+# names the Qt modules beside Widgets, which comes with widgets/ in USES. A
+# second library of a folder says SHARES_FOLDER: the folder's includes are
+# checked once, by the library that uses the most.
 function(regrovantis_qt_library target folder)
-  cmake_parse_arguments(ARG "" "" "SOURCES;USES;QT" ${ARGN})
+  cmake_parse_arguments(ARG "SHARES_FOLDER" "" "SOURCES;USES;QT" ${ARGN})
   add_library(${target} STATIC ${ARG_SOURCES})
   # Only the Qt libraries are run through moc and rcc; the engine and the
   # test programs are spared the generators.
@@ -55,9 +58,14 @@ function(regrovantis_qt_library target folder)
     list(APPEND used regrovantis_${library})
   endforeach()
   set(qt "")
-  foreach(module Widgets ${ARG_QT})
+  if("widgets" IN_LIST ARG_USES)
+    list(APPEND qt Qt6::Widgets)
+  endif()
+  foreach(module ${ARG_QT})
     list(APPEND qt Qt6::${module})
   endforeach()
   target_link_libraries(${target} PUBLIC ${used} ${qt})
-  regrovantis_check_includes(${target} ${folder} ${allowed})
+  if(NOT ARG_SHARES_FOLDER)
+    regrovantis_check_includes(${target} ${folder} ${allowed})
+  endif()
 endfunction()
