@@ -127,7 +127,7 @@ TEST_F(BadInput, ASaveThatFailsSaysWhy) {
 
 TEST(Interrupt, CtrlCEndsTheSearchWithWhatItFoundAndStatus130) {
   const ToolResult result = RunTool({"search", kLargeSearch, "--max-terms", "20", "--threads", "1", "--json"},
-                                    {.interruptOnProgress = true});
+                                    {.standardOutput = {}, .interruptOnProgress = true});
   EXPECT_EQ(result.status, 130) << result.err;
   EXPECT_NE(result.out.find("\"stopped\": true"), std::string::npos) << result.out.substr(0, 400);
   const auto number = [&](const std::string& key) {
