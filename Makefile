@@ -12,6 +12,9 @@ JOBS       ?= $(shell nproc)
 CLI        := $(BUILD)/cli/regrovantis-cli
 PREFIX     ?= $(HOME)/.local
 
+# New build folders use Ninja; one made earlier keeps its generator.
+generator = $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja)
+
 .PHONY: run test deps configure build build-sanitize test-fast test-timing test-sanitize test-threads bench gui install clean
 
 run: configure
@@ -24,7 +27,7 @@ deps:
 	@./scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
+	@cmake $(call generator,$(BUILD)) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -37,7 +40,7 @@ test-timing: build
 	cd $(BUILD) && ctest --output-on-failure -L timing
 
 build-sanitize: deps
-	@cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREGROVANTIS_SANITIZE=ON > /dev/null
+	@cmake $(call generator,$(SAN_BUILD)) -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREGROVANTIS_SANITIZE=ON > /dev/null
 	cmake --build $(SAN_BUILD) -j$(JOBS)
 
 test-sanitize: build-sanitize
@@ -45,7 +48,7 @@ test-sanitize: build-sanitize
 
 # The multi-threaded search and its stop request under ThreadSanitizer.
 test-threads: deps
-	@cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREGROVANTIS_THREAD_SANITIZE=ON \
+	@cmake $(call generator,$(TSAN_BUILD)) -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREGROVANTIS_THREAD_SANITIZE=ON \
 	  -DREGROVANTIS_GUI=OFF -DREGROVANTIS_BENCH=OFF > /dev/null
 	cmake --build $(TSAN_BUILD) -j$(JOBS) --target regress_tests
 	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/regress/regress_tests --gtest_filter='SearchRun*:FastSearch.*:-*Timing.*'

@@ -4,6 +4,8 @@
 #
 #   engine folders (plain C++20, no Qt)  ->  widgets/  ->  */ui  ->  app/, cli/
 
+include(${CMAKE_CURRENT_LIST_DIR}/precompiled_headers.cmake)
+
 function(regrovantis_check_includes target folder)
   set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}_includes.stamp)
   file(GLOB sources CONFIGURE_DEPENDS
@@ -65,6 +67,9 @@ function(regrovantis_qt_library target folder)
     list(APPEND qt Qt6::${module})
   endforeach()
   target_link_libraries(${target} PUBLIC ${used} ${qt})
+  if(Qt6::Widgets IN_LIST qt)
+    regrovantis_precompile(${target} qt_widgets ${REGROVANTIS_QT_WIDGETS_HEADERS})
+  endif()
   if(NOT ARG_SHARES_FOLDER)
     regrovantis_check_includes(${target} ${folder} ${allowed})
   endif()

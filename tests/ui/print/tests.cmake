@@ -21,5 +21,5 @@ regrovantis_add_ui_tests(print_commands_tests
 
 # Shows the print dialog or prints a data file's reports into PDF files,
 # for screenshots.
-add_executable(print_harness print_harness.cpp)
+add_executable(print_harness ${CMAKE_CURRENT_LIST_DIR}/print_harness.cpp)
 target_link_libraries(print_harness PRIVATE regrovantis_print_ui regrovantis_graph_picture regrovantis_files)
