@@ -9,7 +9,7 @@ namespace rv {
 // The font of a print job: the face requested by name (fontconfig finds a
 // metric-compatible face for "Courier New", "Arial" and "Times New Roman"),
 // outline only, unhinted, sized in page units so that its character cell,
-// ascent plus descent, is the spec's height, as printer fonts are sized.
+// ascent plus descent, is the requested height, as printer fonts are sized.
 QFont PageFont(const PrintFontSpec& spec);
 
 }  // namespace rv
