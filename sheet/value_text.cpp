@@ -1,6 +1,7 @@
 #include "sheet/value_text.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstdarg>
 #include <cstdio>
 
@@ -63,6 +64,18 @@ std::string FormatValueText(double value, ValueTextMode mode) {
   if (IsEmptyValue(value)) return {};
   if (mode == ValueTextMode::Scientific) return TwoDigitExponent(FormatText("%.12E", value));
   return GeneralText(value);
+}
+
+std::string ExactValueText(double value) {
+  if (IsEmptyValue(value)) return {};
+  std::string text;
+  for (int digits = 1; digits <= 17; ++digits) {
+    text = TwoDigitExponent(FormatText("%.*G", digits, value));
+    double back = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), back);
+    if (back == value) break;
+  }
+  return text;
 }
 
 std::string FormatByColumnFormat(double value, ColumnFormat format) {
