@@ -13,7 +13,7 @@ class RasterSink : public SceneSink {
  public:
   RasterSink(RenderTarget& target, const GlyphSet& glyphs) : target_(target), glyphs_(glyphs) {}
 
-  void line(const RasterVertex& a, const RasterVertex& b) override { RasterizeLine(target_, a, b); }
+  void line(const RasterVertex& a, const RasterVertex& b, bool) override { RasterizeLine(target_, a, b); }
   void triangle(const RasterVertex& a, const RasterVertex& b, const RasterVertex& c) override {
     RasterizeTriangle(target_, a, b, c);
   }

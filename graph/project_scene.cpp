@@ -41,7 +41,7 @@ class ListPlayer {
       const Point3 p = matrix_.apply({v.x, v.y, v.z});
       device_.push_back({p.x, p.y, p.z, static_cast<double>(v.index)});
     }
-    bias_ = primitive.onSurface ? kSurfaceLineBias : 0.0;
+    onSurface_ = primitive.onSurface;
     const size_t n = device_.size();
     switch (primitive.kind) {
       case PrimitiveKind::Lines:
@@ -91,9 +91,11 @@ class ListPlayer {
     if (!ClipLine(a, b)) return;
     a = toWindow(a);
     b = toWindow(b);
-    a.z -= bias_;
-    b.z -= bias_;
-    sink_.line(a, b);
+    if (onSurface_) {
+      a.z -= kSurfaceLineBias;
+      b.z -= kSurfaceLineBias;
+    }
+    sink_.line(a, b, onSurface_);
   }
 
   // A quad is drawn as the triangles (a, b, c) and (a, c, d), each clipped
@@ -115,7 +117,7 @@ class ListPlayer {
   SceneSink& sink_;
   const FrameGeometry& frame_;
   Transform matrix_;
-  double bias_ = 0.0;
+  bool onSurface_ = false;
   std::vector<RasterVertex> device_;
   std::vector<RasterVertex> polygon_;
   std::vector<RasterVertex> scratch_;

@@ -17,7 +17,9 @@ namespace rv {
 class SceneSink {
  public:
   virtual ~SceneSink() = default;
-  virtual void line(const RasterVertex& a, const RasterVertex& b) = 0;
+  // onSurface: the line lies on the solid surface (its wire grid), and its
+  // depth is already brought kSurfaceLineBias nearer.
+  virtual void line(const RasterVertex& a, const RasterVertex& b, bool onSurface) = 0;
   virtual void triangle(const RasterVertex& a, const RasterVertex& b, const RasterVertex& c) = 0;
   virtual void text(const TextBlock& block) = 0;
 };

@@ -34,26 +34,69 @@ struct Piece {
   RasterVertex v[3];
 };
 
-// Keeps what a frame projects, to be painted afterwards in depth order.
+RasterVertex Between(const RasterVertex& a, const RasterVertex& b, double t) {
+  return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, a.z + (b.z - a.z) * t, a.index + (b.index - a.index) * t};
+}
+
+// Keeps what a frame projects, to be painted afterwards in depth order. A
+// long line is cut into pieces no longer than the surface's cells, so that
+// each piece is ordered against the polygons beside it, not by the middle
+// of the whole line.
 class RecordingSink : public SceneSink {
  public:
-  void line(const RasterVertex& a, const RasterVertex& b) override {
-    pieces.push_back({(a.z + b.z) / 2, 2, {a, b, {}}});
+  explicit RecordingSink(double longestPiece) : longestPiece_(longestPiece) {}
+
+  // A piece of the wire grid goes by its nearer end and a little nearer
+  // still, so that it comes after the polygons whose edges it runs along,
+  // however steeply they turn away.
+  void line(const RasterVertex& a, const RasterVertex& b, bool onSurface) override {
+    const int count = std::max(1, static_cast<int>(std::ceil(std::hypot(b.x - a.x, b.y - a.y) / longestPiece_)));
+    for (int k = 0; k < count; ++k) {
+      const RasterVertex from = Between(a, b, static_cast<double>(k) / count);
+      const RasterVertex to = Between(a, b, static_cast<double>(k + 1) / count);
+      const double depth = onSurface ? std::min(from.z, to.z) - kSurfaceLineBias : (from.z + to.z) / 2;
+      pieces.push_back({depth, 2, {from, to, {}}});
+    }
   }
+  // A large triangle (a steep face of the surface) is halved across its
+  // longest side until each piece is small, for the same reason.
   void triangle(const RasterVertex& a, const RasterVertex& b, const RasterVertex& c) override {
-    pieces.push_back({(a.z + b.z + c.z) / 3, 3, {a, b, c}});
+    const double ab = std::hypot(b.x - a.x, b.y - a.y);
+    const double bc = std::hypot(c.x - b.x, c.y - b.y);
+    const double ca = std::hypot(a.x - c.x, a.y - c.y);
+    const double longest = std::max({ab, bc, ca});
+    if (longest <= 2 * longestPiece_ || !std::isfinite(longest)) {
+      pieces.push_back({(a.z + b.z + c.z) / 3, 3, {a, b, c}});
+      return;
+    }
+    if (longest == ab) {
+      const RasterVertex m = Between(a, b, 0.5);
+      triangle(a, m, c);
+      triangle(m, b, c);
+    } else if (longest == bc) {
+      const RasterVertex m = Between(b, c, 0.5);
+      triangle(a, b, m);
+      triangle(a, m, c);
+    } else {
+      const RasterVertex m = Between(c, a, 0.5);
+      triangle(a, b, m);
+      triangle(m, b, c);
+    }
   }
   void text(const TextBlock& block) override { texts.push_back(block); }
 
   std::vector<Piece> pieces;
   std::vector<TextBlock> texts;
+
+ private:
+  double longestPiece_;
 };
 
 void PaintGraph(QPainter& painter, const GraphModel& model, const GraphOptions& options, const GlyphSet& glyphs,
                 const ViewState& view, const std::string& equationText, int size) {
   const Scene scene = BuildScene(model, options, glyphs);
   const double scale = static_cast<double>(size) / kPictureSize;
-  RecordingSink frame;
+  RecordingSink frame(size / 40.0);
   ProjectScene(scene, PictureGlyphs(glyphs, size), view, {PictureViewport(size), size, size}, frame);
 
   // Window y runs upward from the bottom row, the painter's downward.

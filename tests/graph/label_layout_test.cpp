@@ -35,7 +35,7 @@ GlyphSet LabelSizedGlyphs() {
 
 class TextSink : public SceneSink {
  public:
-  void line(const RasterVertex&, const RasterVertex&) override {}
+  void line(const RasterVertex&, const RasterVertex&, bool) override {}
   void triangle(const RasterVertex&, const RasterVertex&, const RasterVertex&) override {}
   void text(const TextBlock& block) override { blocks.push_back(block); }
   std::vector<TextBlock> blocks;
