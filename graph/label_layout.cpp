@@ -60,16 +60,23 @@ TextRole LabelsOf(TextRole title) {
   }
 }
 
+// The room that must stay between two texts to read them as two: half the
+// font's height, at least 2 pixels.
+int Spacing(const GlyphSet& glyphs) {
+  const FontExtent extent = ExtentOf(glyphs);
+  return std::max(2, (extent.ascent + extent.descent) / 2);
+}
+
 // Keeps every stride-th label of a role, the smallest stride (1, 2, 4 …) at
-// which the kept ones do not overlap.
-void ThinRole(std::vector<TextBlock>& blocks, std::vector<bool>& kept, TextRole role) {
+// which the kept ones stand gap pixels apart.
+void ThinRole(std::vector<TextBlock>& blocks, std::vector<bool>& kept, TextRole role, int gap) {
   std::vector<size_t> labels;
   for (size_t i = 0; i < blocks.size(); ++i)
     if (blocks[i].role == role) labels.push_back(i);
   const auto overlapsAt = [&](size_t stride) {
     for (size_t a = 0; a < labels.size(); a += stride)
       for (size_t b = a + stride; b < labels.size(); b += stride)
-        if (blocks[labels[a]].box.overlaps(blocks[labels[b]].box)) return true;
+        if (blocks[labels[a]].box.overlaps(blocks[labels[b]].box, gap)) return true;
     return false;
   };
   size_t stride = 1;
@@ -163,7 +170,8 @@ std::vector<TextBlock> LayOutTexts(std::vector<TextBlock> blocks, const GlyphSet
   for (const TextBlock& block : blocks)
     if (IsLabel(block.role) && std::find(roles.begin(), roles.end(), block.role) == roles.end())
       roles.push_back(block.role);
-  for (const TextRole role : roles) ThinRole(blocks, kept, role);
+  const int gap = Spacing(glyphs);
+  for (const TextRole role : roles) ThinRole(blocks, kept, role, gap);
   // Where two axes meet, a label of the later axis gives way.
   for (size_t i = 0; i < blocks.size(); ++i) {
     if (!kept[i] || !IsLabel(blocks[i].role)) continue;

@@ -12,8 +12,10 @@ namespace rv {
 // bottom ≤ y < top.
 struct TextBox {
   int left = 0, bottom = 0, right = 0, top = 0;
-  bool overlaps(const TextBox& other) const {
-    return left < other.right && other.left < right && bottom < other.top && other.bottom < top;
+  // Whether the boxes come closer than gap pixels (0: whether they overlap).
+  bool overlaps(const TextBox& other, int gap = 0) const {
+    return left < other.right + gap && other.left < right + gap && bottom < other.top + gap &&
+           other.bottom < top + gap;
   }
 };
 
@@ -41,11 +43,12 @@ TextBox RunBox(const GlyphSet& glyphs, const TextRun& run);
 
 // Lays the texts of a picture out so that all can be read: every block is
 // shifted (never dropped) until it lies inside the picture of width ×
-// height pixels; the labels of an axis whose boxes overlap are thinned to
-// every second one, then every fourth and so on until none overlaps; a
-// label that still overlaps a label of another axis is left out; a title is
-// moved off its axis's labels (and, where the picture's edge stops it, the
-// labels off the title). Blocks come back in the order given.
+// height pixels; the labels of an axis whose boxes overlap, or come so close
+// that they would read as one ("250265280"), are thinned to every second
+// one, then every fourth and so on until each stands apart; a label that
+// still overlaps a label of another axis is left out; a title is moved off
+// its axis's labels (and, where the picture's edge stops it, the labels off
+// the title). Blocks come back in the order given.
 std::vector<TextBlock> LayOutTexts(std::vector<TextBlock> blocks, const GlyphSet& glyphs, int width, int height);
 
 }  // namespace rv

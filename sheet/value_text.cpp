@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 
@@ -68,9 +69,14 @@ std::string FormatValueText(double value, ValueTextMode mode) {
 
 std::string ExactValueText(double value) {
   if (IsEmptyValue(value)) return {};
+  // %G turns to the exponent form once the exponent reaches the digits
+  // asked for; a whole number such as 250 is asked for all its digits so
+  // that it stays "250", not "2.5E+02".
+  const int exponent = value == 0.0 || !std::isfinite(value) ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
   std::string text;
   for (int digits = 1; digits <= 17; ++digits) {
-    text = TwoDigitExponent(FormatText("%.*G", digits, value));
+    const int shown = exponent >= digits && exponent < 17 ? exponent + 1 : digits;
+    text = TwoDigitExponent(FormatText("%.*G", shown, value));
     double back = 0.0;
     std::from_chars(text.data(), text.data() + text.size(), back);
     if (back == value) break;
