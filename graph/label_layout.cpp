@@ -84,25 +84,27 @@ void ThinRole(std::vector<TextBlock>& blocks, std::vector<bool>& kept, TextRole 
   for (size_t k = 0; k < labels.size(); ++k) kept[labels[k]] = k % stride == 0;
 }
 
-// How far a box must move along one axis (sign given) to clear another.
-int Clearance(const TextBox& moving, const TextBox& fixed, bool horizontal, int sign) {
-  if (horizontal) return sign < 0 ? moving.right - fixed.left : fixed.right - moving.left;
-  return sign < 0 ? moving.top - fixed.bottom : fixed.top - moving.bottom;
+// How far a box must move along one axis (sign given) to stand gap pixels
+// clear of another.
+int Clearance(const TextBox& moving, const TextBox& fixed, bool horizontal, int sign, int gap) {
+  if (horizontal) return (sign < 0 ? moving.right - fixed.left : fixed.right - moving.left) + gap;
+  return (sign < 0 ? moving.top - fixed.bottom : fixed.top - moving.bottom) + gap;
 }
 
 // The largest clearance the box needs from any of the kept blocks of role.
 int NeededShift(const TextBox& box, const std::vector<TextBlock>& blocks, const std::vector<bool>& kept,
-                TextRole role, bool horizontal, int sign) {
+                TextRole role, bool horizontal, int sign, int gap) {
   int needed = 0;
   for (size_t i = 0; i < blocks.size(); ++i)
-    if (kept[i] && blocks[i].role == role && box.overlaps(blocks[i].box))
-      needed = std::max(needed, Clearance(box, blocks[i].box, horizontal, sign));
+    if (kept[i] && blocks[i].role == role && box.overlaps(blocks[i].box, gap))
+      needed = std::max(needed, Clearance(box, blocks[i].box, horizontal, sign, gap));
   return needed;
 }
 
 // A title moves away from its labels, on the side it stands on; where the
 // picture's edge stops it, the labels move away from the title instead.
-void ClearTitle(std::vector<TextBlock>& blocks, const std::vector<bool>& kept, size_t title, int width, int height) {
+void ClearTitle(std::vector<TextBlock>& blocks, const std::vector<bool>& kept, size_t title, int width, int height,
+                int gap) {
   const TextRole labels = LabelsOf(blocks[title].role);
   bool any = false;
   TextBox around;
@@ -120,12 +122,12 @@ void ClearTitle(std::vector<TextBlock>& blocks, const std::vector<bool>& kept, s
   const auto shiftBy = [&](TextBlock& b, int amount) { Move(b, horizontal ? amount : 0, horizontal ? 0 : amount); };
 
   for (int guard = 0; guard < 64; ++guard) {
-    const int needed = NeededShift(block.box, blocks, kept, labels, horizontal, sign);
+    const int needed = NeededShift(block.box, blocks, kept, labels, horizontal, sign, gap);
     if (needed <= 0) break;
     shiftBy(block, sign * needed);
   }
   ShiftInside(block, width, height);
-  const int back = NeededShift(block.box, blocks, kept, labels, horizontal, sign);
+  const int back = NeededShift(block.box, blocks, kept, labels, horizontal, sign, gap);
   if (back <= 0) return;
   for (size_t i = 0; i < blocks.size(); ++i)
     if (kept[i] && blocks[i].role == labels) {
@@ -182,7 +184,7 @@ std::vector<TextBlock> LayOutTexts(std::vector<TextBlock> blocks, const GlyphSet
         kept[i] = false;
   }
   for (size_t i = 0; i < blocks.size(); ++i)
-    if (LabelsOf(blocks[i].role) != TextRole::Free) ClearTitle(blocks, kept, i, width, height);
+    if (LabelsOf(blocks[i].role) != TextRole::Free) ClearTitle(blocks, kept, i, width, height, gap);
 
   std::vector<TextBlock> laidOut;
   for (size_t i = 0; i < blocks.size(); ++i)
