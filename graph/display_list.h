@@ -24,9 +24,10 @@ struct Vertex {
 struct Primitive {
   PrimitiveKind kind = PrimitiveKind::Lines;
   std::vector<Vertex> vertices;
-  // Lines that lie on the solid surface (its wire grid) are drawn a little
-  // nearer than their place, so that where surface and line meet at the
-  // same depth the line wins every pixel and stays whole.
+  // The curve and the wire grid of the surface are drawn a little nearer
+  // than their place, so that where they meet the solid surface (or, for a
+  // curve, the back plane's grid in its own plane) at the same depth, they
+  // win every pixel and stay whole.
   bool onSurface = false;
 };
 
