@@ -17,8 +17,8 @@ namespace rv {
 class SceneSink {
  public:
   virtual ~SceneSink() = default;
-  // onSurface: the line lies on the solid surface (its wire grid), and its
-  // depth is already brought kSurfaceLineBias nearer.
+  // onSurface: the line is the curve or part of the surface's wire grid
+  // (Primitive::onSurface), its depth already brought kSurfaceLineBias nearer.
   virtual void line(const RasterVertex& a, const RasterVertex& b, bool onSurface) = 0;
   virtual void triangle(const RasterVertex& a, const RasterVertex& b, const RasterVertex& c) = 0;
   virtual void text(const TextBlock& block) = 0;
@@ -32,8 +32,8 @@ struct FrameGeometry {
   int height = 0;
 };
 
-// Lines on the solid surface are drawn this much nearer (in window depth)
-// than their place, so that they win against the surface under them.
+// The curve and the wire grid are drawn this much nearer (in window depth)
+// than their place, so that they win against what lies at their depth.
 inline constexpr double kSurfaceLineBias = 0.004;
 
 // Replays the four lists through the orthographic projection of the zoom
