@@ -63,6 +63,9 @@ TEST(LabelLayout, EveryAxisKeepsReadableLabelsInsideThePictureAndNoneOverlap) {
        SheetWithRanges({{1, {1e12, 2e12}}, {2, {0.0, 10.0}}}), true},
       {"the example's ranges", Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, -10.0, 0.0}),
        SheetWithRanges({{1, {250.0, 400.0}}, {2, {0.0, 25.0}}}), true},
+      {"the example's law from X2 = -10",
+       Equation(kSetLog, {{kTermLn, 1, 0}, {kTermLn, 2, 0}, {kTermLn, 3, 0}}, {1.0, -1.0, 1.0, 2.0}),
+       SheetWithRanges({{1, {250.0, 400.0}}, {2, {-10.0, 30.0}}, {3, {1.0, 2.0}}}), true},
   };
   // The graph window of a main window at its default size, the copied
   // picture, and a large export.
