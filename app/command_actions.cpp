@@ -32,15 +32,15 @@ const std::vector<MenuDefinition>& MenuDefinitions() {
         {command::kSave, "&Save\tCtrl+S"},
         {command::kSaveAs, "Save &As..."},
         {0, nullptr},
-        {command::kExportData, "&Export Data..."},
-        {command::kExportGraph, "Export &Graph..."},
+        {command::kExportData, "Ex&port Data..."},
+        {command::kExportGraph, "Export G&raph..."},
         {0, nullptr},
         {command::kPrintData, "Print &Data...\tCtrl+P"},
         {command::kPrintEquation, "Print &Equation..."},
         {command::kPrintGraph, "Print &Graph..."},
         {0, nullptr}}},
       {"&Edit",
-       {{command::kUndo, "&Undo\tCtrl+Z"},
+       {{command::kUndo, "Und&o\tCtrl+Z"},
         {command::kRedo, "&Redo\tCtrl+Y"},
         {0, nullptr},
         {command::kCopyData, "&Copy Data\tCtrl+C"},
@@ -158,7 +158,7 @@ void CommandActions::setUndoNames(const QString& undoName, const QString& redoNa
     return QString::fromLatin1(verb) + (name.isEmpty() ? QString() : QStringLiteral(" ") + name) + QLatin1Char('\t') +
            QString::fromLatin1(key);
   };
-  action(command::kUndo)->setText(label("&Undo", undoName, "Ctrl+Z"));
+  action(command::kUndo)->setText(label("Und&o", undoName, "Ctrl+Z"));
   action(command::kRedo)->setText(label("&Redo", redoName, "Ctrl+Y"));
 }
 

@@ -34,7 +34,7 @@ class CommandActions : public QObject {
   void setAllEnabled(bool enabled);
   // Greys a command while there is nothing for it to act on.
   void setGreyed(int id, bool greyed);
-  // Undo and Redo name the change they would undo or redo ("&Undo Paste");
+  // Undo and Redo name the change they would undo or redo ("Und&o Paste");
   // an empty name leaves the item's bare text.
   void setUndoNames(const QString& undoName, const QString& redoName);
 

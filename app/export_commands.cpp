@@ -2,30 +2,46 @@
 
 #include "app/file_commands.h"
 #include "app/path_chooser.h"
+#include "files/atomic_file.h"
 #include "files/export_data_file.h"
 #include "files/file_paths.h"
-#include "graph/ui/indexed_image.h"
 #include "widgets/message_dialog.h"
 
 namespace rv {
 
+namespace {
+
+// A name without an extension is a PNG picture's.
+std::string PicturePath(const std::string& chosen) {
+  const std::string withPng = WithExtension(chosen, ".png");
+  return AbsolutePath(withPng == chosen + ".png" ? withPng : chosen);
+}
+
+}  // namespace
+
 // The command table has committed the text being typed; a range selection
 // stays as it is.
 void FileCommands::exportData() {
-  const std::optional<std::string> path =
-      pathChooser_->exportPath(view_.dialogOwner(), ExportKind::Data, document_.state.dataFolder);
+  const std::optional<std::string> path = pathChooser_->exportDataPath(view_.dialogOwner(), document_.state.dataFolder);
   if (!path) return;
   view_.showOutcome(ExportDataFile(*path, document_.sheet));
 }
 
-void FileCommands::exportGraph(const std::function<FrameBuffer()>& picture) {
-  const std::optional<std::string> chosen =
-      pathChooser_->exportPath(view_.dialogOwner(), ExportKind::Graph, document_.state.dataFolder);
+void FileCommands::exportGraph(const GraphPictureMaker& picture) {
+  const std::optional<GraphExportChoice> chosen =
+      pathChooser_->exportGraphPath(view_.dialogOwner(), document_.state.dataFolder);
   if (!chosen) return;
-  const std::string path = AbsolutePath(HasExtension(*chosen, ".png") ? *chosen : WithExtension(*chosen, ".png"));
-  if (!SaveIndexedPng(picture(), QFile::decodeName(path.c_str())))
-    ShowMessage(QStringLiteral("Error writing export file\n") + QFile::decodeName(path.c_str()), view_.dialogOwner(),
-                MessageKind::Error);
+  const std::string path = PicturePath(chosen->path);
+  const QString shown = QFile::decodeName(path.c_str());
+  const std::optional<PictureFormat> format = PictureFormatOf(path);
+  if (!format) {
+    ShowMessage(QStringLiteral("A graph is exported as a .png, .svg or .pdf file,\nnot as ") + shown,
+                view_.dialogOwner(), MessageKind::Error);
+    return;
+  }
+  const std::vector<std::uint8_t> bytes = picture(*format, chosen->size);
+  if (WriteFileAtomically(path, bytes))
+    ShowMessage(QStringLiteral("Error writing export file\n") + shown, view_.dialogOwner(), MessageKind::Error);
 }
 
 }  // namespace rv

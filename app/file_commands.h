@@ -8,7 +8,7 @@
 #include "files/data_file_session.h"
 #include "files/file_outcome.h"
 #include "files/recent_files.h"
-#include "graph/frame_buffer.h"
+#include "graph/ui/graph_export.h"
 #include "regress/equation_list.h"
 #include "sheet/document.h"
 
@@ -17,6 +17,10 @@ class QWidget;
 namespace rv {
 
 class PathChooser;
+
+// The graph's picture in a format, size pixels (or points) a side, as the
+// bytes of its file.
+using GraphPictureMaker = std::function<std::vector<std::uint8_t>(PictureFormat format, int size)>;
 
 // What the file commands need from the main window around each operation.
 class FileCommandsView {
@@ -51,10 +55,11 @@ class FileCommands {
   // The file named on the command line, once the grid exists; no question.
   void openAtStartUp(const std::string& path);
   // File › Export Data and Export Graph: the sheet as text, the graph's
-  // picture (made once a path is chosen) as a PNG file. Neither changes the
-  // document.
+  // picture (made once a path and a size are chosen) as a PNG, SVG or PDF
+  // file by the name's extension; any other extension is refused. Neither
+  // changes the document.
   void exportData();
-  void exportGraph(const std::function<FrameBuffer()>& picture);
+  void exportGraph(const GraphPictureMaker& picture);
 
   // The save-changes question while the sheet is modified: true to go on
   // with the action, false to abandon it.

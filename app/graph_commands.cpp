@@ -7,6 +7,7 @@
 #include "graph/graph_options.h"
 #include "graph/graph_selection.h"
 #include "graph/ui/graph_bitmap.h"
+#include "graph/ui/graph_export.h"
 #include "graph/ui/graph_tab.h"
 #include "graph/ui/graph_variable_values.h"
 #include "graph/ui/indexed_image.h"
@@ -98,7 +99,10 @@ void MainWindow::exportGraph() {
     ShowMessage(QString::fromLatin1(kDrawToExportMessage), this, MessageKind::Information);
     return;
   }
-  files_->exportGraph([this] { return graphPicture(); });
+  files_->exportGraph([this](PictureFormat format, int size) {
+    return GraphPictureBytes(format, {graph_.model, GraphOptionsOf(document_.options), labelGlyphs_, graph_.view,
+                                      graph_.equationText, size});
+  });
 }
 
 // The values take effect at the next Draw; the grid's headings show the

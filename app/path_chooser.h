@@ -8,8 +8,12 @@ class QWidget;
 
 namespace rv {
 
-// What File › Export writes: the sheet as text, or the graph's picture.
-enum class ExportKind { Data, Graph };
+// What File › Export Graph asks for: where, and how many pixels (or
+// points) a side the picture has.
+struct GraphExportChoice {
+  std::string path;
+  int size = 640;
+};
 
 // Where the file commands get a path from the user. The program uses file
 // dialogs; tests answer with paths of their own.
@@ -22,20 +26,24 @@ class PathChooser {
   // file is replaced. title is "Save" (Save As) or "Save As" (the
   // save-changes question). Nothing when cancelled.
   virtual std::optional<std::string> savePath(QWidget* owner, const QString& title, const std::string& folder) = 0;
-  // A file to export to, starting in folder; the dialog asks before an
-  // existing file is replaced. Nothing when cancelled.
-  virtual std::optional<std::string> exportPath(QWidget* owner, ExportKind kind, const std::string& folder) = 0;
+  // A file to export the sheet to, starting in folder; the dialog asks
+  // before an existing file is replaced. Nothing when cancelled.
+  virtual std::optional<std::string> exportDataPath(QWidget* owner, const std::string& folder) = 0;
+  // The same for the graph's picture, with the picture's size.
+  virtual std::optional<GraphExportChoice> exportGraphPath(QWidget* owner, const std::string& folder) = 0;
 };
 
 // The file dialogs with the filters "Regrovantis Data Files (*.rvd)" and
 // "All Files (*.*)" and the default extension "rvd"; Open also offers the
 // text files it reads. The export dialogs, titled "Export Data" and "Export
-// Graph", offer .csv and .tsv files (default .csv) or .png pictures.
+// Graph", offer .csv and .tsv files (default .csv) or .png, .svg and .pdf
+// pictures (default .png) with a Size box, 64 to 4096, 640 at first.
 class FileDialogPathChooser : public PathChooser {
  public:
   std::optional<std::string> openPath(QWidget* owner, const std::string& folder) override;
   std::optional<std::string> savePath(QWidget* owner, const QString& title, const std::string& folder) override;
-  std::optional<std::string> exportPath(QWidget* owner, ExportKind kind, const std::string& folder) override;
+  std::optional<std::string> exportDataPath(QWidget* owner, const std::string& folder) override;
+  std::optional<GraphExportChoice> exportGraphPath(QWidget* owner, const std::string& folder) override;
 };
 
 }  // namespace rv

@@ -1,6 +1,7 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -12,24 +13,23 @@
 #include "cli/search_options.h"
 #include "cli/search_runner.h"
 #include "cli/searchable_data.h"
+#include "files/atomic_file.h"
 #include "graph/auto_update.h"
 #include "graph/data_points_text.h"
 #include "graph/graph_model.h"
 #include "graph/graph_options.h"
+#include "graph/graph_picture.h"
 #include "graph/graph_selection.h"
-#include "graph/ui/graph_bitmap.h"
-#include "graph/ui/indexed_image.h"
+#include "graph/ui/graph_export.h"
 #include "graph/ui/label_glyphs.h"
 #include "graph/view_state.h"
 #include "regress/recreate_equation.h"
+#include "sheet/point_count.h"
 #include "sheet/value_text.h"
 
 namespace rv::cli {
 
 namespace {
-
-constexpr int kMinPictureSize = 64;
-constexpr int kMaxPictureSize = 4096;
 
 // The best equation of a search of the file with its options (or those
 // given), as the Equations tab selects it when a search ends.
@@ -74,6 +74,26 @@ std::vector<int> ParseVariables(const std::string& text) {
   return variables;
 }
 
+// Before any search: the equations of the file's data use only the
+// variables it searches, so another variable can never be graphed.
+void RequireSearchedVariables(const std::vector<int>& variables, const DataSheet& sheet) {
+  const int columns = CountPointsAndColumns(sheet.cells).columnCount;
+  for (const int variable : variables) {
+    if (variable < columns) continue;
+    if (columns <= 1) throw CliError(FormatText("The data has no variable to graph, so not X%d.", variable), 1);
+    if (columns == 2) throw CliError(FormatText("The equations of this data use X1 only:\nX%d cannot be graphed.", variable), 1);
+    throw CliError(
+        FormatText("The equations of this data use X1 to X%d:\nX%d cannot be graphed.", columns - 1, variable), 1);
+  }
+}
+
+// The picture's format, from the name --out gives it, before any work is done.
+PictureFormat OutputFormat(const std::string& path) {
+  const std::optional<PictureFormat> format = PictureFormatOf(path);
+  if (!format) throw CliError("--out takes a picture named .png, .svg or .pdf, not '" + path + "'");
+  return *format;
+}
+
 // The graphed variables: the first given is the X axis, the second the Z
 // axis. Each must be one the equation uses, as the Graph tab offers only those.
 GraphSelection SelectVariables(const std::vector<int>& variables, const std::string& equationText) {
@@ -112,19 +132,21 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
   if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-void WritePicture(const GraphModel& model, const Document& document, const FitWorkspace& workspace,
-                  const ViewState& view, int size, const std::string& path) {
-  // Glyphs and the equation text are rasterised by QtGui, which needs an
-  // application object; the offscreen platform needs no display.
+void WritePicture(PictureFormat format, const GraphModel& model, const Document& document,
+                  const FitWorkspace& workspace, const ViewState& view, int size, const std::string& path) {
+  // Glyphs and texts are set by QtGui, which needs an application object;
+  // the offscreen platform needs no display.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(QuietQtMessages);
   int argc = 1;
   char name[] = "regrovantis-cli";
   char* argv[] = {name, nullptr};
   QGuiApplication application(argc, argv);
-  const FrameBuffer picture = RenderGraphBitmap(model, GraphOptionsOf(document.options), LabelGlyphs(), view,
-                                                workspace.text, size);
-  if (!SaveIndexedPng(picture, QString::fromStdString(path))) throw CliError("cannot write the picture '" + path + "'", 1);
+  const GlyphSet glyphs = LabelGlyphs();
+  const std::vector<std::uint8_t> bytes =
+      GraphPictureBytes(format, {model, GraphOptionsOf(document.options), glyphs, view, workspace.text, size});
+  if (const std::optional<std::string> failure = WriteFileAtomically(path, bytes))
+    throw CliError("cannot write the picture '" + path + "': " + *failure, 1);
 }
 
 }  // namespace
@@ -133,14 +155,17 @@ int RunGraphCommand(const std::vector<std::string>& words) {
   const Arguments arguments =
       ParseArguments(words, {"ordinal", "max-terms", "sets", "vars", "angles", "size", "out"}, {"data"});
   if (!arguments.has("vars")) throw CliError("graph needs --vars X1 or --vars X1,X2");
-  if (arguments.has("out") == arguments.flag("data")) throw CliError("graph needs either --out PICTURE.png or --data");
+  if (arguments.has("out") == arguments.flag("data"))
+    throw CliError("graph needs either --out PICTURE.png|.svg|.pdf or --data");
   const std::vector<int> variables = ParseVariables(arguments.value("vars"));
   const int size = arguments.has("size") ? static_cast<int>(ParseInteger(arguments.value("size"), "--size",
-                                                                          kMinPictureSize, kMaxPictureSize))
+                                                                          kMinExportSize, kMaxExportSize))
                                          : kPictureSize;
+  const PictureFormat format = arguments.has("out") ? OutputFormat(arguments.value("out")) : PictureFormat::Png;
 
   if (arguments.positional.size() != 1) throw CliError("graph needs exactly one FILE");
   const InputFile input = LoadInputFile(arguments.positional[0]);
+  RequireSearchedVariables(variables, input.document.sheet);
   const FitWorkspace workspace = ChosenEquation(arguments, input);
   Document document = input.document;
   const GraphSelection selection = SelectVariables(variables, workspace.text);
@@ -155,7 +180,7 @@ int RunGraphCommand(const std::vector<std::string>& words) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
   }
-  WritePicture(built.model, document, workspace, view, size, arguments.value("out"));
+  WritePicture(format, built.model, document, workspace, view, size, arguments.value("out"));
   return 0;
 }
 

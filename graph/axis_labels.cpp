@@ -2,27 +2,22 @@
 
 #include <cctype>
 
-#include "sheet/value_text.h"
+#include "graph/label_text.h"
 
 namespace rv {
 
 namespace {
 
-// Stepping by repeated addition can land a hair below zero, which the
-// general display would show as "-0".
-std::string LabelText(double value) {
-  std::string text = FormatValueText(value, ValueTextMode::General);
-  if (text == "-0") text = "0";
-  return text;
-}
-
 std::vector<AxisLabel> Labels(double start, double step, int count) {
-  std::vector<AxisLabel> labels;
+  std::vector<double> values;
   double value = start;
   for (int i = 0; i < count; ++i) {
-    labels.push_back({value, LabelText(value)});
+    values.push_back(value);
     value = value + step;
   }
+  const std::vector<std::string> texts = AxisLabelTexts(values, step);
+  std::vector<AxisLabel> labels;
+  for (size_t i = 0; i < values.size(); ++i) labels.push_back({values[i], texts[i]});
   return labels;
 }
 

@@ -19,7 +19,7 @@ struct AxisLabel {
 // value maximum downward by the value step, Y Segments + 1 of them; X from
 // X min upward by the X step, X Segments + 1; Z (surfaces only) from one
 // step above Z min upward, Z Segments, the Z min corner left unlabelled.
-// Texts are the general display of the value.
+// Texts are made by AxisLabelTexts, in one form per axis.
 std::vector<AxisLabel> AxisLabels(const Surface& surface, GraphAxis axis);
 
 // The axis title: the Y name for the value axis, the first variable's name

@@ -21,10 +21,6 @@ double Inside(const RasterVertex& v, int plane) {
 
 }  // namespace
 
-bool InsideViewVolume(const RasterVertex& v) {
-  return std::fabs(v.x) <= 1.0 && std::fabs(v.y) <= 1.0 && std::fabs(v.z) <= 1.0;
-}
-
 bool ClipLine(RasterVertex& a, RasterVertex& b) {
   if (!Finite(a) || !Finite(b)) return false;
   double enter = 0.0;

@@ -7,8 +7,7 @@
 namespace rv {
 
 // The view volume is the cube -1 ≤ x, y, z ≤ 1 of normalised device
-// coordinates; what lies outside it is not drawn.
-bool InsideViewVolume(const RasterVertex& v);
+// coordinates; no line or polygon is drawn outside it.
 
 // Cuts a line to the part inside the view volume, interpolating depth and
 // index. False when no part is inside (or a coordinate is not a number).

@@ -20,11 +20,11 @@ std::vector<DataPointMarker> DataPointMarkers(const Surface& surface, const FitW
     VariableVector slice = surface.constants;
     slice[static_cast<size_t>(selection.first)] = x;
     if (!surface.isCurve()) slice[static_cast<size_t>(selection.second)] = z;
-    const double s = EvaluateEquation(workspace, slice);
+    const double s = GraphValue(workspace, slice);
 
     VariableVector own{};
     for (int v = 0; v < kSheetColumns; ++v) own[static_cast<size_t>(v)] = cells[static_cast<size_t>(v)];
-    const double c = EvaluateEquation(workspace, own);
+    const double c = GraphValue(workspace, own);
     const double observed = cells[0];
     // S + (O − C) need not round back to O when S equals C.
     const double height = s == c ? observed : s + (observed - c);

@@ -12,7 +12,9 @@ namespace rv {
 // surface: the two variables' names, then a line of the 21 Z values of the
 // grid rows, then per grid column its X value and the column's 21 values,
 // each field followed by a tab (general display). A point without a value
-// leaves its field empty, as an empty cell of the data sheet would be.
+// leaves its field empty, as an empty cell of the data sheet would be. A
+// value too small for its fixed display to show a significant digit is
+// written "%.6E" instead.
 std::string GraphDataPointsText(const Surface& surface, const DataSheet& sheet);
 
 }  // namespace rv

@@ -24,15 +24,28 @@ struct Vertex {
 struct Primitive {
   PrimitiveKind kind = PrimitiveKind::Lines;
   std::vector<Vertex> vertices;
+  // The curve and the wire grid of the surface are drawn a little nearer
+  // than their place, so that where they meet the solid surface (or, for a
+  // curve, the back plane's grid in its own plane) at the same depth, they
+  // win every pixel and stay whole.
+  bool onSurface = false;
 };
 
+// What a text of the picture is, for laying the texts out on the picture:
+// the labels of one axis are thinned together, and a title keeps clear of
+// its axis's labels.
+enum class TextRole : std::uint8_t { Free, XLabel, YLabel, ZLabel, XTitle, YTitle, ZTitle };
+
 // Text drawn with the glyph set at a raster position, in one colour index.
+// Consecutive texts of one title role are one title (the Y title stands one
+// character per raster position).
 struct RasterText {
   double x = 0.0;
   double y = 0.0;
   double z = 0.0;
   std::uint8_t index = 0;
   std::string text;
+  TextRole role = TextRole::Free;
 };
 
 // Transforms recorded in a list multiply the current matrix, so they also

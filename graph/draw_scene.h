@@ -9,7 +9,8 @@ namespace rv {
 
 // One frame: clear to the Background, the orthographic projection of the
 // zoom bounds, the rotation about the vertical axis and then about the
-// horizontal axis (each left out at 0°), then the four lists in order.
+// horizontal axis (each left out at 0°), then the four lists in order,
+// the texts laid out last so that all can be read (LayOutTexts).
 // Nothing is recomputed from the graph's numbers; rotating only redraws.
 void DrawScene(const Scene& scene, const GlyphSet& glyphs, const ViewState& view, RenderTarget& target);
 

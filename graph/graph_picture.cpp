@@ -1,5 +1,8 @@
 #include "graph/graph_picture.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "graph/draw_scene.h"
 #include "graph/graph_color.h"
 
@@ -21,8 +24,11 @@ void Rectangle(FrameBuffer& picture, int left, int top, int right, int bottom, s
 
 }  // namespace
 
+int PictureLineWidth(int size) { return std::max(1, static_cast<int>(std::lround(static_cast<double>(size) / kPictureSize))); }
+
 FrameBuffer RenderGraphPicture(const Scene& scene, const GlyphSet& glyphs, const ViewState& view, int size) {
   RenderTarget target(size, size, PictureViewport(size));
+  target.lineWidth = PictureLineWidth(size);
   DrawScene(scene, glyphs, view, target);
   return std::move(target.frame);
 }
@@ -30,8 +36,9 @@ FrameBuffer RenderGraphPicture(const Scene& scene, const GlyphSet& glyphs, const
 void DrawBorderOutline(FrameBuffer& picture, const GraphOptions& options) {
   const auto index = GraphColorIndex(options.color(kBorderOutline));
   if (!index) return;
-  Rectangle(picture, 0, 0, picture.width - 1, picture.height - 1, *index);
-  Rectangle(picture, 1, 1, picture.width - 2, picture.height - 2, *index);
+  const int rectangles = 2 * PictureLineWidth(picture.width);
+  for (int k = 0; k < rectangles; ++k)
+    Rectangle(picture, k, k, picture.width - 1 - k, picture.height - 1 - k, *index);
 }
 
 }  // namespace rv

@@ -11,13 +11,18 @@ namespace rv {
 // The copied and printed picture is a square of 640 pixels.
 inline constexpr int kPictureSize = 640;
 
+// How wide a picture's lines are: 1 pixel at 640, in proportion above.
+int PictureLineWidth(int size);
+
 // The scene drawn off screen into a size × size picture filled by the
-// viewport, with the view's zoom and angles.
+// viewport, with the view's zoom and angles; lines as wide as
+// PictureLineWidth. The glyphs are the ones to draw with, set for the size.
 FrameBuffer RenderGraphPicture(const Scene& scene, const GlyphSet& glyphs, const ViewState& view,
                                int size = kPictureSize);
 
-// Two nested one-pixel rectangles in the Border Outline colour, the outer one
-// on the picture's edge; nothing when the colour is none.
+// Two nested one-pixel rectangles in the Border Outline colour (twice the
+// line width's), the outer one on the picture's edge; nothing when the
+// colour is none.
 void DrawBorderOutline(FrameBuffer& picture, const GraphOptions& options);
 
 }  // namespace rv

@@ -1,5 +1,6 @@
 #include "graph/graph_selection.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "sheet/data_sheet.h"
@@ -14,16 +15,16 @@ bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; 
 
 std::vector<GraphVariableEntry> GraphVariableEntries(const std::string& equationText) {
   std::vector<GraphVariableEntry> entries;
-  std::string last;
   size_t at = equationText.find('X');
   while (at != std::string::npos && at + 1 < equationText.size()) {
     // The character after the 'X' always belongs to the token, the one
     // after that only when it is a digit: X1, X12, and X1 of X1^2.
     size_t end = at + 2;
     if (end < equationText.size() && IsDigit(equationText[end])) ++end;
-    std::string token = equationText.substr(at, end - at);
-    if (token != last) entries.push_back({"\t" + token, false});
-    last = std::move(token);
+    GraphVariableEntry entry{"\t" + equationText.substr(at, end - at), false};
+    const bool offered = std::any_of(entries.begin(), entries.end(),
+                                     [&](const GraphVariableEntry& e) { return e.text == entry.text; });
+    if (!offered) entries.push_back(std::move(entry));
     at = equationText.find('X', end);
   }
   if (entries.size() <= kMaxGraphedVariables)
@@ -52,7 +53,9 @@ GraphSelectionCheck ValidateGraphSelection(bool equationChosen, const std::vecto
   for (const GraphVariableEntry& entry : entries) {
     if (!entry.selected) continue;
     const int variable = GraphEntryVariable(entry);
-    if (variable == 0) continue;
+    // A variable is graphed on one axis at most: a second entry naming it
+    // (a data file may hold one) adds nothing.
+    if (variable == 0 || (selection.count > 0 && variable == selection.first)) continue;
     if (selection.count == 0) selection.first = variable;
     if (selection.count == 1) selection.second = variable;
     ++selection.count;

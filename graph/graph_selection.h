@@ -20,8 +20,8 @@ struct GraphSelection {
 
 // The entries offered for graphing: every variable token of the equation
 // text ("X1", "X12") in the order the text names them, as a tab followed by
-// the token. A token equal to the one before it is not repeated. A list of
-// one or two entries comes with all of them selected.
+// the token. Each variable is offered once, where the text first names it.
+// A list of one or two entries comes with all of them selected.
 std::vector<GraphVariableEntry> GraphVariableEntries(const std::string& equationText);
 
 struct GraphSelectionCheck {
@@ -37,8 +37,8 @@ inline constexpr const char* kTooManyVariablesMessage =
     "The maximum number of independent\nvariables that can be graphed is 2.";
 
 // The graphed variables from the selected entries, in list order. An entry
-// that does not name one of X1 to X16 (a damaged data file may hold one)
-// counts as no variable.
+// that does not name one of X1 to X16, or names a variable already chosen
+// (a damaged data file may hold either), counts as no variable.
 GraphSelectionCheck ValidateGraphSelection(bool equationChosen, const std::vector<GraphVariableEntry>& entries);
 
 // The variable number an entry names, or 0.

@@ -25,7 +25,7 @@ void AddColumnTitle(DisplayList& list, const std::string& title, double x, doubl
   const double vr = r.valueRange();
   double y = (r.valueMin + r.valueMax) / 2 - static_cast<double>(title.size() - 1) * 0.05 * vr;
   for (const char c : title) {
-    list.commands.emplace_back(RasterText{x, y, z, index, std::string(1, c)});
+    list.commands.emplace_back(RasterText{x, y, z, index, std::string(1, c), TextRole::YTitle});
     y = y + 0.05 * vr;
   }
 }
@@ -39,7 +39,8 @@ void AddYLabels(DisplayList& list, const GraphModel& model, const LabelPlacement
     const int w = TextWidth(glyphs, label.text);
     const double x = r.xMin - at.yLabelGap * xr - w * 0.004 * xr;
     leftmost = std::min(leftmost, x);
-    list.commands.emplace_back(RasterText{x, label.value - r.valueRange() * at.yLabelDrop, at.zPlane, index, label.text});
+    list.commands.emplace_back(RasterText{x, label.value - r.valueRange() * at.yLabelDrop, at.zPlane, index, label.text,
+                                          TextRole::YLabel});
   }
   if (!model.yTitle.empty()) AddColumnTitle(list, model.yTitle, leftmost - at.yTitleGap * xr, at.zPlane, r, index);
 }
@@ -52,10 +53,11 @@ void AddZLabels(DisplayList& list, const GraphModel& model, const GlyphSet& glyp
     const int w = TextWidth(glyphs, label.text);
     const double x = r.xMin - 0.05 * xr - w * 0.004 * xr;
     leftmost = std::min(leftmost, x);
-    list.commands.emplace_back(RasterText{x, r.valueMin - r.valueRange() / 30, label.value, index, label.text});
+    list.commands.emplace_back(
+        RasterText{x, r.valueMin - r.valueRange() / 30, label.value, index, label.text, TextRole::ZLabel});
   }
   list.commands.emplace_back(
-      RasterText{leftmost - 0.1 * xr, r.valueMin, (r.zMin + r.zMax) / 2, index, model.zTitle});
+      RasterText{leftmost - 0.1 * xr, r.valueMin, (r.zMin + r.zMax) / 2, index, model.zTitle, TextRole::ZTitle});
 }
 
 void AddXLabels(DisplayList& list, const GraphModel& model, double z, const GlyphSet& glyphs, std::uint8_t index) {
@@ -63,12 +65,13 @@ void AddXLabels(DisplayList& list, const GraphModel& model, double z, const Glyp
   const double step = model.surface.steps.x;
   for (const AxisLabel& label : model.xLabels) {
     const int w = TextWidth(glyphs, label.text);
-    list.commands.emplace_back(
-        RasterText{label.value - w * 0.015 * step, r.valueMin - 0.05 * r.valueRange(), z, index, label.text});
+    list.commands.emplace_back(RasterText{label.value - w * 0.015 * step, r.valueMin - 0.05 * r.valueRange(), z, index,
+                                          label.text, TextRole::XLabel});
   }
   const int w = TextWidth(glyphs, model.xTitle);
   list.commands.emplace_back(RasterText{(r.xMin + r.xMax) / 2 - w * kHalfPixel * r.xRange(),
-                                        r.valueMin - 0.125 * r.valueRange(), z, index, model.xTitle});
+                                        r.valueMin - 0.125 * r.valueRange(), z, index, model.xTitle,
+                                        TextRole::XTitle});
 }
 
 }  // namespace

@@ -77,10 +77,14 @@ void RasterizeLine(RenderTarget& target, const RasterVertex& a, const RasterVert
     const int minorPixel = static_cast<int>(std::floor(minor));
     const double depth = a.z + (b.z - a.z) * t;
     const double index = a.index + (b.index - a.index) * t;
-    if (alongX)
-      Fragment(target, major, minorPixel, depth, index);
-    else
-      Fragment(target, minorPixel, major, depth, index);
+    // A wide line covers lineWidth pixels across its major axis, centred on
+    // the one a thin line covers.
+    for (int across = -(target.lineWidth - 1) / 2; across <= target.lineWidth / 2; ++across) {
+      if (alongX)
+        Fragment(target, major, minorPixel + across, depth, index);
+      else
+        Fragment(target, minorPixel + across, major, depth, index);
+    }
   }
 }
 

@@ -19,7 +19,8 @@ void ClearTarget(RenderTarget& target, std::uint8_t index);
 // A line between two window positions: one fragment per pixel column (or
 // row, when the line is steeper than 45°) whose centre lies on the way from
 // a to b, b itself excluded, so that lines joined end to end draw their
-// shared point once.
+// shared point once. A target's lineWidth above 1 widens every line across
+// its major axis, as wide lines are drawn.
 void RasterizeLine(RenderTarget& target, const RasterVertex& a, const RasterVertex& b);
 
 // A triangle in window coordinates: every pixel whose centre lies inside;

@@ -14,6 +14,9 @@ struct RenderTarget {
   FrameBuffer frame;
   std::vector<float> depth;
   Viewport viewport;
+  // Lines are this many pixels wide: a larger picture draws them wider, so
+  // that it looks like the 640-pixel one.
+  int lineWidth = 1;
 
   RenderTarget(int width, int height, const Viewport& viewport);
 };

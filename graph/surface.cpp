@@ -10,16 +10,24 @@ namespace rv {
 namespace {
 
 // The message that refuses a picture over this variable's graph range, or
-// nothing when the range can be graphed.
+// nothing when the range can be graphed. It names the variable as the user
+// named it. While Auto Update is on, the range comes from the data at every
+// Draw, so typing a Minimum and Maximum alone would not help.
 std::string RangeProblem(const DataSheet& sheet, int variable) {
   const double low = sheet.graphMinimum[static_cast<size_t>(variable)];
   const double high = sheet.graphMaximum[static_cast<size_t>(variable)];
-  if (!(low < high))
-    return FormatText("The graph range of X%d is empty.\nSet its Minimum and Maximum under View, Variables.", variable);
-  if (!std::isfinite(high - low))
-    return FormatText("The graph range of X%d is too wide.\nSet its Minimum and Maximum under View, Variables.",
-                      variable);
-  return {};
+  const char* problem = nullptr;
+  if (!(low < high)) problem = "empty";
+  else if (!std::isfinite(high - low)) problem = "too wide";
+  if (problem == nullptr) return {};
+  const std::string& named = sheet.names[static_cast<size_t>(variable)];
+  const std::string name = named.empty() ? DefaultColumnName(variable) : named;
+  if (sheet.autoUpdate)
+    return FormatText("The graph range of %s is %s.\nAuto Update takes it from the data at every Draw:\n"
+                      "under View, Variables, turn Auto Update off,\nthen set its Minimum and Maximum.",
+                      name.c_str(), problem);
+  return FormatText("The graph range of %s is %s.\nSet its Minimum and Maximum under View, Variables.", name.c_str(),
+                    problem);
 }
 
 void EvaluateCurve(const FitWorkspace& workspace, Surface& surface) {
@@ -29,7 +37,8 @@ void EvaluateCurve(const FitWorkspace& workspace, Surface& surface) {
   double x = r.xMin;
   for (int k = 0; k < kGridPoints; ++k) {
     vector[static_cast<size_t>(surface.selection.first)] = x;
-    surface.grid[static_cast<size_t>(k)][0] = {x, EvaluateEquation(workspace, vector), 0.0};
+    const EquationPoint point = GraphPoint(workspace, vector);
+    surface.grid[static_cast<size_t>(k)][0] = {x, point.value, 0.0, point.poleSide};
     x = x + dx;
   }
 }
@@ -45,7 +54,8 @@ void EvaluateSurface(const FitWorkspace& workspace, Surface& surface) {
     double x = r.xMin;
     for (SurfacePoint& point : row) {
       vector[static_cast<size_t>(surface.selection.first)] = x;
-      point = {x, EvaluateEquation(workspace, vector), z};
+      const EquationPoint value = GraphPoint(workspace, vector);
+      point = {x, value.value, z, value.poleSide};
       x = x + dx;
     }
     z = z + dz;

@@ -21,10 +21,20 @@ struct SurfacePoint {
   double x = 0.0;
   double value = 0.0;
   double z = 0.0;
-  // A point where the equation has no finite value is in no range and no
-  // part of the picture.
+  // Which side of each pole of the equation the point lies on: no line or
+  // polygon joins points on different sides.
+  std::uint32_t poleSide = 0;
+  // A point where the equation has no finite value (a term outside its
+  // domain, a back transform without value, an overflow) is in no range and
+  // no part of the picture.
   bool hasValue() const { return std::isfinite(value); }
 };
+
+// Whether the picture may join two points: both have a value and no pole
+// lies between them.
+inline bool Joinable(const SurfacePoint& a, const SurfacePoint& b) {
+  return a.hasValue() && b.hasValue() && a.poleSide == b.poleSide;
+}
 
 // grid[row][column]: row r is the r-th value of the second variable, column
 // c the c-th of the first. A curve fills only column 0: point k of the

@@ -17,20 +17,21 @@ const SurfacePoint& PointAt(const Surface& surface, int row, int column) {
 }
 
 // Line strips through a path of grid points, broken where a point has no
-// value: no segment touches such a point.
+// value or a pole lies between two points: no segment touches such a point
+// or crosses the pole.
 template <typename PointOf>
 void AddStrips(DisplayList& list, int length, PointOf pointOf, std::uint8_t index) {
-  Primitive strip{PrimitiveKind::LineStrip, {}};
+  Primitive strip{PrimitiveKind::LineStrip, {}, true};
   auto flush = [&] {
     if (strip.vertices.size() >= 2) list.commands.emplace_back(strip);
     strip.vertices.clear();
   };
+  const SurfacePoint* previous = nullptr;
   for (int k = 0; k < length; ++k) {
     const SurfacePoint& p = pointOf(k);
-    if (p.hasValue())
-      strip.vertices.push_back({p.x, p.value, p.z, index});
-    else
-      flush();
+    if (previous != nullptr && !Joinable(*previous, p)) flush();
+    if (p.hasValue()) strip.vertices.push_back({p.x, p.value, p.z, index});
+    previous = &p;
   }
   flush();
 }
@@ -41,8 +42,8 @@ std::uint8_t ShadeIndex(std::uint8_t base, double value, const GraphRanges& r) {
   return static_cast<std::uint8_t>(base + static_cast<int>(std::clamp(t, 0.0, 31.0)));
 }
 
-// One quad strip per run of columns where both rows have values: a quad
-// never has a corner without a value.
+// One quad strip per run of columns where both rows have values on one side
+// of every pole: a quad never has a corner without a value nor spans a pole.
 void AddSolidRow(DisplayList& list, const Surface& surface, int row, const GraphOptions& options,
                  std::uint8_t solid) {
   const GraphRanges& r = surface.ranges;
@@ -57,15 +58,19 @@ void AddSolidRow(DisplayList& list, const Surface& surface, int row, const Graph
     if (strip.vertices.size() >= 4) list.commands.emplace_back(strip);
     strip.vertices.clear();
   };
+  const SurfacePoint* previous = nullptr;
   for (int column = 0; column < kGridPoints; ++column) {
     const SurfacePoint& near = PointAt(surface, row, column);
     const SurfacePoint& far = PointAt(surface, row - 1, column);
-    if (!near.hasValue() || !far.hasValue()) {
+    if (!Joinable(near, far)) {
       flush();
+      previous = nullptr;
       continue;
     }
+    if (previous != nullptr && !Joinable(*previous, near)) flush();
     strip.vertices.push_back(vertex(near));
     strip.vertices.push_back(vertex(far));
+    previous = &near;
   }
   flush();
 }

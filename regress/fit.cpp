@@ -109,7 +109,7 @@ double ScoreCandidate(FitWorkspace& ws) {
   return ws.lastRSquared;
 }
 
-double EvaluateEquation(const FitWorkspace& ws, const double* variables) {
+double TransformedEquationValue(const FitWorkspace& ws, const double* variables) {
   const Candidate& candidate = ws.candidate;
   const auto& c = ws.coefficients;
   if (candidate.rational) {
@@ -117,7 +117,7 @@ double EvaluateEquation(const FitWorkspace& ws, const double* variables) {
     double u = 0.0;
     TermColumnValue(numerator.kind, variables[numerator.variable], 0.0, 0.0, u);
     const double x = variables[candidate.terms[1].variable];
-    return BackTransform(candidate.set, RationalValue(c[0], c[1], c[2], u, x));
+    return RationalValue(c[0], c[1], c[2], u, x);
   }
   const int p = ws.constantColumn;
   double sum = c[p];
@@ -125,7 +125,11 @@ double EvaluateEquation(const FitWorkspace& ws, const double* variables) {
     const Term& term = candidate.terms[j];
     sum += c[j] * TermFunction(term.kind, variables[term.variable], variables[term.variable2]);
   }
-  return BackTransform(candidate.set, sum);
+  return sum;
+}
+
+double EvaluateEquation(const FitWorkspace& ws, const double* variables) {
+  return BackTransform(ws.candidate.set, TransformedEquationValue(ws, variables));
 }
 
 }  // namespace rv

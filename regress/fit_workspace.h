@@ -61,4 +61,8 @@ double ScoreCandidate(FitWorkspace& workspace);
 // exactly the Y its score and statistics use.
 double EvaluateEquation(const FitWorkspace& workspace, const double* variables);
 
+// The same equation's value before the back transform, on the scale it was
+// fitted on.
+double TransformedEquationValue(const FitWorkspace& workspace, const double* variables);
+
 }  // namespace rv

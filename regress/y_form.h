@@ -23,6 +23,19 @@ bool TransformY(int set, double y, double& transformed);
 // The cube root as the program computes it: the power 0.333333333333, not 1/3.
 inline constexpr double kCubeRootPower = 0.333333333333;
 
+// Whether a value on the transformed scale maps back to a Y: the guards
+// BackTransform applies. Outside them BackTransform hands the argument back
+// unchanged, which is no value of Y.
+inline bool HasBackTransform(int set, double t) {
+  switch (set) {
+    case kSetReciprocal: return std::fabs(t) > 1e-20;
+    case kSetSquare:
+    case kSetCube: return t >= 0.0;
+    case kSetExp: return t > 0.0;
+  }
+  return true;
+}
+
 // Maps a value on the transformed scale back to Y. Outside its guard the
 // argument comes back unchanged. Inline: the search calls it for every point
 // of every candidate.

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <system_error>
 
 #include "sheet/empty_value.h"
 
@@ -75,6 +76,21 @@ double CellValueFromText(std::string_view text) {
   if (text.empty()) return EmptyValue;
   const double value = ReadLeadingNumber(text);
   return std::isfinite(value) ? value : EmptyValue;
+}
+
+std::optional<double> ValueFromWholeText(std::string_view text) {
+  while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
+  if (text.empty()) return EmptyValue;
+  // from_chars takes a minus sign but no plus; a sign after a plus is no number.
+  if (text.front() == '+') {
+    text.remove_prefix(1);
+    if (text.empty() || text.front() == '+' || text.front() == '-') return std::nullopt;
+  }
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
+  return value;
 }
 
 }  // namespace rv

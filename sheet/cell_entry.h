@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace rv {
@@ -19,5 +20,11 @@ double ReadLeadingNumber(std::string_view text);
 // The value a typed or pasted text stores: an empty text empties the cell, and
 // so does a text that reads as infinite or not-a-number, which no fit could use.
 double CellValueFromText(std::string_view text);
+
+// A text that must be a value as a whole, as a value box of a dialog takes
+// it: an empty or blank text is the empty value; otherwise the text, blanks
+// around it aside, must be one finite decimal number. Nothing for any other
+// text ("abc", "12abc", "inf"), which the box refuses rather than store 0.
+std::optional<double> ValueFromWholeText(std::string_view text);
 
 }  // namespace rv

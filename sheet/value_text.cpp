@@ -1,6 +1,8 @@
 #include "sheet/value_text.h"
 
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 
@@ -63,6 +65,23 @@ std::string FormatValueText(double value, ValueTextMode mode) {
   if (IsEmptyValue(value)) return {};
   if (mode == ValueTextMode::Scientific) return TwoDigitExponent(FormatText("%.12E", value));
   return GeneralText(value);
+}
+
+std::string ExactValueText(double value) {
+  if (IsEmptyValue(value)) return {};
+  // %G turns to the exponent form once the exponent reaches the digits
+  // asked for; a whole number such as 250 is asked for all its digits so
+  // that it stays "250", not "2.5E+02".
+  const int exponent = value == 0.0 || !std::isfinite(value) ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
+  std::string text;
+  for (int digits = 1; digits <= 17; ++digits) {
+    const int shown = exponent >= digits && exponent < 17 ? exponent + 1 : digits;
+    text = TwoDigitExponent(FormatText("%.*G", shown, value));
+    double back = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), back);
+    if (back == value) break;
+  }
+  return text;
 }
 
 std::string FormatByColumnFormat(double value, ColumnFormat format) {

@@ -19,6 +19,10 @@ std::string FormatText(const char* format, ...) __attribute__((format(printf, 1,
 // point removed. Scientific: "%.12E" with a two-digit exponent. Empty for EmptyValue.
 std::string FormatValueText(double value, ValueTextMode mode);
 
+// The shortest text ("%G" with up to 17 significant digits, two exponent
+// digits) that reads back as the very same double; empty for EmptyValue.
+std::string ExactValueText(double value);
+
 // The display text of a cell by its column's format.
 std::string FormatCellText(const DataSheet& sheet, int row, int column);
 std::string FormatByColumnFormat(double value, ColumnFormat format);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 #include <vector>
 
 #include "widgets/control_id.h"
@@ -62,9 +63,11 @@ class MessageDialog : public QDialog {
     setWindowTitle(QStringLiteral("Regrovantis"));
     setFont(DialogFont());
 
-    // The first line alone decides the width; later lines do not widen the text.
+    // The longest line decides the width, so no line is cut.
     const QFontMetrics metrics(DialogFont());
-    const int textWidth = metrics.horizontalAdvance(text.section(QLatin1Char('\n'), 0, 0));
+    int textWidth = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+      textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
     const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
     const int textHeight = kCaptionHeight + kLineHeight * lines;
     const int dialogWidth = textWidth + 112;

@@ -11,10 +11,17 @@
 
 namespace rv {
 
-// The picture that Copy Picture and the printed graph use: the graph's
-// scene built afresh and drawn off screen at size × size with the view's
-// zoom and angles, the equation text across the top in the Equation Text
-// colour, then the Border Outline.
+// The label glyphs to draw a size × size picture with: the 640-pixel
+// picture's own, scaled up for a larger picture so that its labels take the
+// same share of it.
+GlyphSet PictureGlyphs(const GlyphSet& glyphs, int size);
+
+// The picture that Copy Picture, Export Graph and the printed graph use:
+// the graph's scene built afresh (measured with glyphs, the label font of
+// the 640-pixel picture) and drawn off screen at size × size with the
+// view's zoom and angles, the equation text across the top in the Equation
+// Text colour, then the Border Outline; labels, lines and texts scaled
+// with the size.
 FrameBuffer RenderGraphBitmap(const GraphModel& model, const GraphOptions& options, const GlyphSet& glyphs,
                               const ViewState& view, const std::string& equationText, int size = kPictureSize);
 

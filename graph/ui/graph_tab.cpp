@@ -147,10 +147,12 @@ void GraphTab::showGraph() {
   showNewGraph();
 }
 
-// The angles show at once, not with the next paint of the page.
+// The angles show at once, not with the next paint of the page; without a
+// graph there is no angle to show.
 void GraphTab::showAngles() {
-  horizontalAngle_->setText(AngleText(context_.graph.view.horizontalPosition));
-  verticalAngle_->setText(AngleText(context_.graph.view.verticalPosition));
+  const bool drawn = context_.session.graphDrawn;
+  horizontalAngle_->setText(drawn ? AngleText(context_.graph.view.horizontalPosition) : QString());
+  verticalAngle_->setText(drawn ? AngleText(context_.graph.view.verticalPosition) : QString());
   horizontalAngle_->repaint();
   verticalAngle_->repaint();
 }

@@ -58,9 +58,13 @@ GlyphBitmap RasterizeCharacter(const QFont& font, const QFontMetrics& metrics, Q
 
 }  // namespace
 
-GlyphSet LabelGlyphs(double scale) {
+QFont LabelFont(double scale) {
   const int cellHeight = std::max(kLabelCellHeight, static_cast<int>(std::lround(kLabelCellHeight * scale)));
-  const QFont font = CellHeightFont(QStringLiteral("MS Sans Serif"), QFont::SansSerif, cellHeight);
+  return CellHeightFont(QStringLiteral("MS Sans Serif"), QFont::SansSerif, cellHeight);
+}
+
+GlyphSet LabelGlyphs(double scale) {
+  const QFont font = LabelFont(scale);
   const QFontMetrics metrics(font);
   GlyphSet set;
   for (int i = 0; i < kGlyphCount; ++i)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+
 #include "graph/glyph_set.h"
 
 namespace rv {
@@ -10,5 +12,8 @@ namespace rv {
 // glyphs from here, so their pictures agree pixel for pixel. A scale above 1
 // sets the same labels for a screen of that many device pixels per pixel.
 GlyphSet LabelGlyphs(double scale = 1.0);
+
+// The font those glyphs are cut from, for pictures that keep text as text.
+QFont LabelFont(double scale = 1.0);
 
 }  // namespace rv

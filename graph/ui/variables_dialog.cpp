@@ -1,5 +1,6 @@
 #include "graph/ui/variables_dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,9 +26,16 @@ constexpr int kWidth = 436;
 constexpr int kHeight = 294;
 constexpr int kButtonTop = 262;
 
-QString ValueText(double value) { return QString::fromStdString(FormatValueText(value, ValueTextMode::General)); }
+// Every digit the value needs to be read back as the same double.
+QString ValueText(double value) { return QString::fromStdString(ExactValueText(value)); }
 
-double ValueOf(const QLineEdit* box) { return CellValueFromText(box->text().toStdString()); }
+// A box that holds no number is marked until it is edited.
+void MarkRefused(QLineEdit* box, bool refused) {
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Base, refused ? QColor(255, 208, 208) : QApplication::palette(box).color(QPalette::Base));
+  box->setPalette(palette);
+  box->setProperty("refused", refused);
+}
 
 void Heading(const char* text, QRect place, Qt::Alignment alignment, QWidget* parent) {
   auto* label = new QLabel(QString::fromLatin1(text), parent);
@@ -71,21 +79,32 @@ VariablesDialog::VariablesDialog(const DataSheet& sheet, QWidget* parent)
   QPushButton* cancel = Button("&Cancel", kAnswerCancel, 352, this);
   cancel->setAutoDefault(false);
   connect(set, &QPushButton::clicked, this, &VariablesDialog::setFromData);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ok, &QPushButton::clicked, this, &VariablesDialog::acceptIfNumbers);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
+  for (int variable = 1; variable < kSheetColumns; ++variable)
+    for (const auto box : {VariablesPanel::kMinimumBox, VariablesPanel::kMaximumBox, VariablesPanel::kConstantBox}) {
+      QLineEdit* edit = panel_->valueBox(variable, box);
+      connect(edit, &QLineEdit::textEdited, this, [edit] { MarkRefused(edit, false); });
+    }
   InstallContextHelp(this, kVariablesHelpBase, &VariablesPanel::HelpId);
   showSheet();
   panel_->nameBox(0)->setFocus();
+}
+
+void VariablesDialog::showValue(int variable, VariablesPanel::ValueBox box, double value) {
+  const QString text = ValueText(value);
+  panel_->valueBox(variable, box)->setText(text);
+  shown_[static_cast<size_t>(variable)][box] = {text, value};
 }
 
 void VariablesDialog::showSheet() {
   for (int column = 0; column < kSheetColumns; ++column)
     panel_->nameBox(column)->setText(QString::fromStdString(sheet_.names[column]));
   for (int variable = 1; variable < kSheetColumns; ++variable) {
-    panel_->valueBox(variable, VariablesPanel::kMinimumBox)->setText(ValueText(sheet_.graphMinimum[variable]));
-    panel_->valueBox(variable, VariablesPanel::kMaximumBox)->setText(ValueText(sheet_.graphMaximum[variable]));
-    panel_->valueBox(variable, VariablesPanel::kConstantBox)->setText(ValueText(sheet_.graphConstant[variable]));
+    showValue(variable, VariablesPanel::kMinimumBox, sheet_.graphMinimum[variable]);
+    showValue(variable, VariablesPanel::kMaximumBox, sheet_.graphMaximum[variable]);
+    showValue(variable, VariablesPanel::kConstantBox, sheet_.graphConstant[variable]);
   }
   autoUpdate_->setChecked(sheet_.autoUpdate);
 }
@@ -94,10 +113,45 @@ void VariablesDialog::showSheet() {
 void VariablesDialog::setFromData() {
   for (int variable = 1; variable < kSheetColumns; ++variable) {
     const GraphRange range = ComputeGraphRange(sheet_.cells, variable);
-    panel_->valueBox(variable, VariablesPanel::kMinimumBox)->setText(ValueText(range.minimum));
-    panel_->valueBox(variable, VariablesPanel::kMaximumBox)->setText(ValueText(range.maximum));
-    panel_->valueBox(variable, VariablesPanel::kConstantBox)->setText(ValueText(range.constant));
+    showValue(variable, VariablesPanel::kMinimumBox, range.minimum);
+    showValue(variable, VariablesPanel::kMaximumBox, range.maximum);
+    showValue(variable, VariablesPanel::kConstantBox, range.constant);
   }
+}
+
+// A box keeps the value it was shown with until its text changes, so a
+// value is never rounded by passing through its text.
+std::optional<double> VariablesDialog::valueOf(int variable, VariablesPanel::ValueBox box) const {
+  const ShownValue& shown = shown_[static_cast<size_t>(variable)][box];
+  const QString text = panel_->valueBox(variable, box)->text();
+  if (text == shown.text) return shown.value;
+  return ValueFromWholeText(text.toStdString());
+}
+
+QLineEdit* VariablesDialog::firstRefusedBox() const {
+  for (int variable = 1; variable < kSheetColumns; ++variable)
+    for (const auto box : {VariablesPanel::kMinimumBox, VariablesPanel::kMaximumBox, VariablesPanel::kConstantBox})
+      if (!valueOf(variable, box)) return panel_->valueBox(variable, box);
+  return nullptr;
+}
+
+void VariablesDialog::acceptIfNumbers() {
+  bool refused = false;
+  for (int variable = 1; variable < kSheetColumns; ++variable)
+    for (const auto box : {VariablesPanel::kMinimumBox, VariablesPanel::kMaximumBox, VariablesPanel::kConstantBox}) {
+      const bool bad = !valueOf(variable, box);
+      MarkRefused(panel_->valueBox(variable, box), bad);
+      refused = refused || bad;
+    }
+  if (!refused) {
+    accept();
+    return;
+  }
+  QLineEdit* box = firstRefusedBox();
+  panel_->ensureWidgetVisible(box);
+  box->setFocus();
+  box->selectAll();
+  QApplication::beep();
 }
 
 GraphVariableValues VariablesDialog::values() const {
@@ -107,9 +161,9 @@ GraphVariableValues VariablesDialog::values() const {
   values.minimum[0] = values.maximum[0] = values.constant[0] = EmptyValue;
   for (int variable = 1; variable < kSheetColumns; ++variable) {
     const auto slot = static_cast<size_t>(variable);
-    values.minimum[slot] = ValueOf(panel_->valueBox(variable, VariablesPanel::kMinimumBox));
-    values.maximum[slot] = ValueOf(panel_->valueBox(variable, VariablesPanel::kMaximumBox));
-    values.constant[slot] = ValueOf(panel_->valueBox(variable, VariablesPanel::kConstantBox));
+    values.minimum[slot] = valueOf(variable, VariablesPanel::kMinimumBox).value_or(EmptyValue);
+    values.maximum[slot] = valueOf(variable, VariablesPanel::kMaximumBox).value_or(EmptyValue);
+    values.constant[slot] = valueOf(variable, VariablesPanel::kConstantBox).value_or(EmptyValue);
   }
   values.autoUpdate = autoUpdate_->isChecked();
   return values;

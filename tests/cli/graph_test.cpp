@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 #include "run_tool.h"
 
@@ -93,6 +94,51 @@ TEST_F(GraphCommand, WritesTheCopiedPictureAsAnIndexedPngTheSameEveryTime) {
   EXPECT_EQ(small.height, 300u);
 }
 
+// What a shell command prints, and whether it succeeded.
+std::pair<bool, std::string> Shell(const std::string& command) {
+  std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return {false, ""};
+  std::string output;
+  char buffer[4096];
+  while (const size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
+  return {pclose(pipe) == 0, output};
+}
+
+TEST_F(GraphCommand, TheNamesExtensionChoosesPngSvgOrPdfAndAnyOtherIsRefusedBeforeTheSearch) {
+  const std::string svg = path("g.svg");
+  ASSERT_EQ(RunTool({"graph", kExample, "--vars", "X1,X2", "--size", "1000", "--out", svg}).status, 0);
+  const auto [wellFormed, complaint] = Shell("xmllint --noout '" + svg + "'");
+  EXPECT_TRUE(wellFormed) << complaint;
+  const std::string vector = ReadFile(svg);
+  EXPECT_NE(vector.find("viewBox=\"0 0 1000 1000\""), std::string::npos);
+  EXPECT_NE(vector.find(">X1<"), std::string::npos) << "the X title is text";
+
+  const std::string pdf = path("g.PDF");
+  ASSERT_EQ(RunTool({"graph", kExample, "--vars", "X1,X2", "--out", pdf}).status, 0);
+  const auto [readable, info] = Shell("pdfinfo '" + pdf + "'");
+  EXPECT_TRUE(readable) << info;
+  EXPECT_NE(info.find("640 x 640 pts"), std::string::npos) << info;
+  const auto [extracted, text] = Shell("pdftotext '" + pdf + "' -");
+  EXPECT_TRUE(extracted);
+  for (const char* label : {"X1", "X2", "250", "400", "2900"}) EXPECT_NE(text.find(label), std::string::npos) << label;
+
+  // A JPEG name is refused at once, before any search, and nothing is written.
+  const std::string jpeg = path("g.jpg");
+  const ToolResult refused = RunTool({"graph", kExample, "--vars", "X1,X2", "--out", jpeg});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("--out takes a picture named .png, .svg or .pdf, not '" + jpeg + "'"), std::string::npos)
+      << refused.err;
+  EXPECT_EQ(refused.err.find("stores no equation"), std::string::npos) << "no search ran";
+  EXPECT_EQ(access(jpeg.c_str(), F_OK), -1);
+
+  // So is a variable the data's equations cannot hold.
+  const ToolResult unused = RunTool({"graph", kExample, "--vars", "X1,X9", "--data"});
+  EXPECT_EQ(unused.status, 1);
+  EXPECT_NE(unused.err.find("The equations of this data use X1 to X3:\nX9 cannot be graphed."), std::string::npos)
+      << unused.err;
+  EXPECT_EQ(unused.err.find("stores no equation"), std::string::npos) << "no search ran";
+}
+
 TEST_F(GraphCommand, DataPrintsTheGridPointsAsCopyDataPointsWould) {
   const ToolResult curve = RunTool({"graph", file(kAnscombe, "a.csv"), "--ordinal", "3", "--vars", "X1", "--data"});
   ASSERT_EQ(curve.status, 0) << curve.err;
@@ -106,13 +152,23 @@ TEST_F(GraphCommand, DataPrintsTheGridPointsAsCopyDataPointsWould) {
   // one line per X2 value.
   EXPECT_EQ(surface.out.rfind("X2\tX1 ->\r\n\t250\t", 0), 0u) << surface.out.substr(0, 60);
   EXPECT_EQ(std::count(surface.out.begin(), surface.out.end(), '\n'), 2 + 21);
+  // ln(X2) has no value at X2 = 0: the first column of every line is empty.
+  EXPECT_NE(surface.out.find("\r\n0\t\t"), std::string::npos) << surface.out.substr(0, 400);
+
+  // Values too small for "%f" to show are written "%.6E", not 0.000000.
+  const ToolResult tiny = RunTool({"graph", file("Y,X1\n1e-25,1\n2e-25,2\n3.1e-25,3\n", "tiny.csv"), "--ordinal", "3",
+                                   "--vars", "X1", "--data"});
+  ASSERT_EQ(tiny.status, 0) << tiny.err;
+  EXPECT_NE(tiny.out.find("\t1."), std::string::npos) << tiny.out;
+  EXPECT_NE(tiny.out.find("E-25\r\n"), std::string::npos) << tiny.out;
+  EXPECT_EQ(tiny.out.find("0.000000\r\n"), std::string::npos) << tiny.out;
 }
 
 TEST_F(GraphCommand, RefusesVariablesAndRangesItCannotGraph) {
   const std::string anscombe = file(kAnscombe, "a.csv");
   const ToolResult unused = RunTool({"graph", anscombe, "--ordinal", "3", "--vars", "X2", "--data"});
   EXPECT_EQ(unused.status, 1);
-  EXPECT_NE(unused.err.find("The equation does not use X2.\nIt can be graphed over X1."), std::string::npos)
+  EXPECT_NE(unused.err.find("The equations of this data use X1 only:\nX2 cannot be graphed."), std::string::npos)
       << unused.err;
 
   const ToolResult three = RunTool({"graph", kExample, "--vars", "X1,X2,X3", "--data"});
@@ -125,7 +181,7 @@ TEST_F(GraphCommand, RefusesVariablesAndRangesItCannotGraph) {
   const ToolResult flat =
       RunTool({"graph", file("Y,X1\n1,5\n2,5\n3,5\n", "flat.csv"), "--ordinal", "3", "--vars", "X1", "--data"});
   EXPECT_EQ(flat.status, 1);
-  EXPECT_NE(flat.err.find("The graph range of X1 is empty.\nSet its Minimum and Maximum under View, Variables."),
+  EXPECT_NE(flat.err.find("The graph range of X1 is empty.\nAuto Update takes it from the data at every Draw:"),
             std::string::npos)
       << flat.err;
   EXPECT_TRUE(flat.out.empty());

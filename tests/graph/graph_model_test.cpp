@@ -8,6 +8,7 @@
 #include "graph/axis_labels.h"
 #include "graph/data_point_markers.h"
 #include "graph/graph_selection.h"
+#include "graph/label_text.h"
 #include "graph/surface.h"
 #include "graph_fixtures.h"
 #include "sheet/graph_range.h"
@@ -26,16 +27,18 @@ std::vector<std::string> Texts(const std::vector<GraphVariableEntry>& entries) {
   return texts;
 }
 
-TEST(GraphVariableList, OffersEachVariableTokenOnceInARowInTextOrder) {
+TEST(GraphVariableList, OffersEachVariableOnceInTheOrderTheTextNamesThem) {
   // X1 and X1 squared collapse; two entries come pre-selected.
   const auto squared = GraphVariableEntries("Y = aX1 + bX1^2 + cX3 + d");
   EXPECT_EQ(Texts(squared), (std::vector<std::string>{"\tX1", "\tX3"}));
   EXPECT_TRUE(squared[0].selected && squared[1].selected);
 
-  // Only consecutive duplicates collapse; three entries are not pre-selected.
+  // A variable named again later is not offered twice, so it cannot be
+  // chosen for two axes; three entries are not pre-selected.
   const auto again = GraphVariableEntries("Y = aX1 + bX2 + cX1 + d");
-  EXPECT_EQ(Texts(again), (std::vector<std::string>{"\tX1", "\tX2", "\tX1"}));
-  EXPECT_FALSE(again[0].selected);
+  EXPECT_EQ(Texts(again), (std::vector<std::string>{"\tX1", "\tX2"}));
+  EXPECT_EQ(Texts(GraphVariableEntries("Y = aX1 + bX2 + cX3 + dX1 + e")),
+            (std::vector<std::string>{"\tX1", "\tX2", "\tX3"}));
 
   EXPECT_EQ(Texts(GraphVariableEntries("ln(Y) = a/sqr(X12) + b")), (std::vector<std::string>{"\tX12"}));
   EXPECT_TRUE(GraphVariableEntries("Y = a").empty());
@@ -46,14 +49,15 @@ TEST(GraphVariableList, ReadsVariablesThatFollowCloselyAndPastSixteenOccurrences
   // after the first.
   EXPECT_EQ(Texts(GraphVariableEntries("Y = a X1 X2 + b")), (std::vector<std::string>{"\tX1", "\tX2"}));
   EXPECT_EQ(Texts(GraphVariableEntries("Y = a X1/X2 + b X3/X1 + c")),
-            (std::vector<std::string>{"\tX1", "\tX2", "\tX3", "\tX1"}));
+            (std::vector<std::string>{"\tX1", "\tX2", "\tX3"}));
 
   std::string text = "Y =";
   std::vector<std::string> expected;
+  // X1 to X8 twice each, then X9 and X10 as the 17th and 18th occurrences.
   for (int i = 0; i < 18; ++i) {
-    const int variable = i % 9 + 1;
+    const int variable = i < 16 ? i / 2 + 1 : i - 7;
     text += " a X" + std::to_string(variable) + " +";
-    expected.push_back("\tX" + std::to_string(variable));
+    if (i % 2 == 0 || i >= 16) expected.push_back("\tX" + std::to_string(variable));
   }
   EXPECT_EQ(Texts(GraphVariableEntries(text + " b")), expected);
 }
@@ -72,6 +76,11 @@ TEST(GraphSelectionCheck, NeedsAnEquationAndOneOrTwoVariables) {
 
   chosen[1].selected = true;
   EXPECT_EQ(ValidateGraphSelection(true, chosen).selection, (GraphSelection{2, 4, 12}));
+
+  // The same variable in two entries (a damaged data file's list) is one
+  // variable, never a surface over X4 and X4.
+  const std::vector<GraphVariableEntry> twice = {{"\tX4", true}, {"\tX4", true}};
+  EXPECT_EQ(ValidateGraphSelection(true, twice).selection, (GraphSelection{1, 4, 4}));
 
   chosen[0].selected = true;
   const GraphSelectionCheck three = ValidateGraphSelection(true, chosen);
@@ -177,7 +186,15 @@ TEST(BuildSurface, RefusesAnEmptyRangeAndAnEquationWithoutValue) {
   sheet.cell(1, 1) = 4.0;
   ApplyAutoUpdate(sheet);
   const SurfaceOutcome empty = BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10});
-  EXPECT_EQ(empty.message, "The graph range of X2 is empty.\nSet its Minimum and Maximum under View, Variables.");
+  // With Auto Update on, typing a range would be undone at the next Draw:
+  // the message says so, and names the variable as the user named it.
+  EXPECT_EQ(empty.message,
+            "The graph range of X2 is empty.\nAuto Update takes it from the data at every Draw:\n"
+            "under View, Variables, turn Auto Update off,\nthen set its Minimum and Maximum.");
+  sheet.autoUpdate = false;
+  sheet.names[2] = "Volume";
+  EXPECT_EQ(BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10}).message,
+            "The graph range of Volume is empty.\nSet its Minimum and Maximum under View, Variables.");
 
   sheet.graphMinimum[2] = 3.0;
   sheet.graphMaximum[2] = 1.0;
@@ -200,6 +217,41 @@ TEST(BuildSurface, PointsWithoutAValueStayOutOfTheRange) {
   EXPECT_FALSE(s.grid[15][0].hasValue());  // x = 750
   EXPECT_EQ(s.ranges.shadeMax, std::exp(s.grid[14][0].x));
   EXPECT_TRUE(std::isfinite(s.ranges.valueMax));
+}
+
+TEST(BuildSurface, PointsWhereATermLeavesItsDomainOrTheBackTransformHasNoValueAreGaps) {
+  // The bundled example's law, ln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d,
+  // over X2 from 0: ln(0) has no value, so neither has the row at X2 = 0,
+  // and the value range is that of the other rows.
+  const FitWorkspace law = Equation(kSetLog, {{kTermLn, 1, 0}, {kTermLn, 2, 0}, {kTermLn, 3, 0}}, {1.0, -1.0, 1.0, 2.0});
+  DataSheet sheet = SheetWithRanges({{1, {250.0, 350.0}}, {2, {0.0, 20.0}}, {3, {1.0, 2.0}}});
+  const Surface s = BuildSurface(law, sheet, SurfaceOver(1, 2), {10, 10, 10}).surface;
+  double highest = 0.0;
+  for (int row = 0; row < kGridPoints; ++row)
+    for (const SurfacePoint& p : s.grid[static_cast<size_t>(row)]) {
+      EXPECT_EQ(p.hasValue(), row > 0) << "row " << row;
+      if (p.hasValue()) highest = std::max(highest, p.value);
+    }
+  EXPECT_EQ(s.ranges.shadeMax, highest);
+
+  struct Case {
+    FitWorkspace equation;
+    double low, high;
+    int gaps;  // the first points of the curve without a value
+  };
+  const Case cases[] = {
+      {Equation(kSetY, {{kTermInvSqrt, 1, 0}}, {2.0, 1.0}), -10.0, 10.0, 11},  // a/sqr(X1): none up to 0
+      {Equation(kSetY, {{kTermSqrt, 1, 0}}, {2.0, 1.0}), -10.0, 10.0, 10},     // sqr(0) is 0
+      {Equation(kSetY, {{kTermInvX, 1, 0}}, {2.0, 1.0}), 0.0, 1.0, 1},         // 1/0
+      {Equation(kSetSquare, {{kTermX, 1, 0}}, {1.0, 0.0}), -10.0, 10.0, 10},   // Y^2 = X1: no Y below 0
+      {Equation(kSetReciprocal, {{kTermX, 1, 0}}, {1.0, 0.0}), 0.0, 1.0, 1},   // 1/Y = X1: no Y at 0
+      {Equation(kSetExp, {{kTermX, 1, 0}}, {1.0, 0.0}), -1.0, 1.0, 11},        // exp(Y) = X1 ≤ 0
+  };
+  for (const Case& c : cases) {
+    const Surface curve = BuildSurface(c.equation, SheetWithRanges({{1, {c.low, c.high}}}), Curve(1), {10, 10, 10}).surface;
+    for (int k = 0; k < kGridPoints; ++k)
+      EXPECT_EQ(curve.grid[static_cast<size_t>(k)][0].hasValue(), k >= c.gaps) << c.equation.text << " point " << k;
+  }
 }
 
 TEST(BuildSurface, ARationalFormTakesItsOwnValue) {
@@ -255,7 +307,7 @@ TEST(DataPointMarkers, StandOnTheSliceAndOnlyStrictlyInsideTheValueRange) {
   EXPECT_EQ(shifted[0].height, 13.5);
 }
 
-TEST(AxisLabels, RunFromTheEndsByTheStepsWithGeneralTextsAndUpperCaseTitles) {
+TEST(AxisLabels, RunFromTheEndsByTheStepsWithTheStepsDigitsAndUpperCaseTitles) {
   const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {10.0, 1.0, 0.0});
   DataSheet sheet = SheetWithRanges({{1, {-1.0, 1.0}}, {2, {0.0, 0.5}}});
   sheet.names[0] = "Press";
@@ -266,14 +318,15 @@ TEST(AxisLabels, RunFromTheEndsByTheStepsWithGeneralTextsAndUpperCaseTitles) {
   const auto y = AxisLabels(s, GraphAxis::Y);
   ASSERT_EQ(y.size(), 5u);
   EXPECT_EQ(y.front().value, s.ranges.valueMax);
-  EXPECT_EQ(y.front().text, "20");
+  // A step of 7.5 needs one decimal, and every label of the axis shows it.
+  EXPECT_EQ(y.front().text, "20.0");
   EXPECT_EQ(y[1].text, "12.5");
-  EXPECT_EQ(y.back().text, "-10");
+  EXPECT_EQ(y.back().text, "-10.0");
 
   // -1 stepped up by 0.2 five times lands a hair below 0: shown as 0.
   const auto x = AxisLabels(s, GraphAxis::X);
   ASSERT_EQ(x.size(), 11u);
-  EXPECT_EQ(x[0].text, "-1");
+  EXPECT_EQ(x[0].text, "-1.0");
   EXPECT_EQ(x[1].text, "-0.8");
   EXPECT_LT(x[5].value, 0.0);
   EXPECT_EQ(x[5].text, "0");
@@ -288,6 +341,30 @@ TEST(AxisLabels, RunFromTheEndsByTheStepsWithGeneralTextsAndUpperCaseTitles) {
   EXPECT_EQ(AxisTitle(sheet, s.selection, GraphAxis::X), "TEMP");
   EXPECT_EQ(AxisTitle(sheet, s.selection, GraphAxis::Z), "VOL");
   EXPECT_EQ(AxisTitle(sheet, Curve(1), GraphAxis::Z), "");
+}
+
+TEST(AxisLabelTexts, KeepTheMagnitudeWithTheStepsDigitsFixedOrScientific) {
+  struct Case {
+    double first, step;
+    int count;
+    std::vector<std::string> expected;  // the first labels
+  };
+  const Case cases[] = {
+      {0.0, 0.25, 3, {"0", "0.25", "0.50"}},
+      {7400000.0, -740000.0, 3, {"7400000", "6660000", "5920000"}},    // 7 characters: fixed
+      {1.0e12, 1.0e11, 3, {"1.0E+12", "1.1E+12", "1.2E+12"}},          // 13 would not fit
+      {1.0e-25, 1.0e-26, 3, {"1.0E-25", "1.1E-25", "1.2E-25"}},        // fixed shows no digit
+      {1.2e26, -1.2e25, 2, {"1.20E+26", "1.08E+26"}},                  // values to about e^60
+      {-73400000.0, 7340000.0, 2, {"-7.340E+07", "-6.606E+07"}},       // 9 characters with the sign
+      {0.0, 100.0 / 3, 4, {"0", "33", "67", "100"}},                   // a step of no exact digits
+  };
+  for (const Case& c : cases) {
+    std::vector<double> values;
+    for (int i = 0; i < c.count; ++i) values.push_back(c.first + i * c.step);
+    const std::vector<std::string> texts = AxisLabelTexts(values, c.step);
+    EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + static_cast<long>(c.expected.size())), c.expected)
+        << c.first << " by " << c.step;
+  }
 }
 
 }  // namespace

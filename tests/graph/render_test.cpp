@@ -187,21 +187,25 @@ TEST(DrawScene, RotatingByNinetyDegreesMovesAPointWhereTheMatricesSay) {
   EXPECT_TRUE(dotAt(50, 62));
 }
 
-TEST(DrawScene, TextWhoseRasterPositionLeavesTheViewVolumeIsDropped) {
+TEST(DrawScene, TextIsShiftedOntoThePictureNeverDropped) {
+  // Texts whose raster positions lie right of the picture, behind the view
+  // volume and past its top-left corner each come back whole, inside.
   GlyphSet wide = BlockGlyphs();
-  wide.glyphs['*' - kFirstGlyph].xOrigin = 10;  // would reach 10 pixels back into the picture
+  wide.glyphs['*' - kFirstGlyph].xOrigin = 10;  // reaches 10 pixels left of its origin
   RenderTarget target(100, 100, PictureViewport(100));
-  DrawScene(SceneOf({RasterText{1.02, 0.0, 0.0, 5, "*"}, RasterText{0.0, 0.0, 1.5, 5, "*"}}), wide, Angles(0, 0),
-            target);
-  for (const std::uint8_t i : target.frame.pixels) ASSERT_EQ(i, kWhite);
+  DrawScene(SceneOf({RasterText{1.02, 0.0, 0.0, 5, "*-+"}}), wide, Angles(0, 0), target);
+  // The text ends with the last advance, 13 pixels past the edge: its
+  // origin moves from 101 to 88, "*" 3 wide from 10 left of it, "-" and "+"
+  // 4 apart after it.
+  for (const int x : {78, 80, 92, 94, 96, 98}) EXPECT_EQ(Up(target.frame, x, 50), 5) << x;
+  for (const int x : {77, 81, 95, 99}) EXPECT_EQ(Up(target.frame, x, 50), kWhite) << x;
 
-  // Inside, a text runs on by each glyph's advance and off the picture's edge.
-  DrawScene(SceneOf({RasterText{0.9, 0.0, 0.0, 5, "*-+"}}), BlockGlyphs(), Angles(0, 0), target);
-  for (const int x : {95, 97, 99}) EXPECT_EQ(Up(target.frame, x, 50), 5) << x;
-  EXPECT_EQ(Up(target.frame, 98, 50), kWhite);
-  EXPECT_EQ(Up(target.frame, 94, 50), kWhite);
-  EXPECT_EQ(Up(target.frame, 95, 55), kWhite);
-  EXPECT_EQ(Up(target.frame, 95, 54), 5);
+  DrawScene(SceneOf({RasterText{0.0, 0.0, 1.5, 7, "*"}, RasterText{-3.0, 3.0, 0.0, 9, "**"}}), BlockGlyphs(),
+            Angles(0, 0), target);
+  EXPECT_EQ(Up(target.frame, 50, 50), 7) << "behind the view volume, drawn at its far end";
+  for (const int x : {0, 2, 4, 6}) EXPECT_EQ(Up(target.frame, x, 99), 9) << x;
+  EXPECT_EQ(Up(target.frame, 0, 95), 9);
+  EXPECT_EQ(Up(target.frame, 0, 94), kWhite);
 }
 
 TEST(DrawScene, AViewportLargerThanThePictureAndBelowItsEdgeIsCutToThePicture) {

@@ -192,6 +192,29 @@ TEST(Scene, NoLineOrQuadTouchesAPointWithoutAValue) {
   EXPECT_EQ(strips, 20);
 }
 
+TEST(Scene, NoLineOrQuadCrossesAPole) {
+  // Y = (a X1 + c) / (1 - 0.5 X1) has its pole at X1 = 2, between the grid
+  // points 1.89 and 2.1: the curve runs up to one and on from the other.
+  const FitWorkspace curve = Equation(kSetY, {{kRationalLinear, 1, 0}, {kRationalDenominator, 1, 0}}, {1.0, 0.5, 1.0}, true);
+  const GraphModel model = Model(curve, SheetWithRanges({{1, {0.0, 4.2}}}), Curve(1));
+  const auto strips = Primitives(BuildScene(model, OnlyColors({{kGrid2DLine, 0}}), BlockGlyphs()).lists[0]);
+  ASSERT_EQ(strips.size(), 2u);
+  EXPECT_LT(strips[0].vertices.back().x, 2.0);
+  EXPECT_GT(strips[1].vertices.front().x, 2.0);
+  EXPECT_EQ(strips[0].vertices.size() + strips[1].vertices.size(), 21u);
+
+  // a/X2 + X1 over X2 from -1 to 1.1: no wire and no quad joins the two
+  // sides of X2 = 0, and the wire grid is drawn on top of the solid.
+  const FitWorkspace inverse = Equation(kSetY, {{kTermX, 1, 0}, {kTermInvX, 2, 0}}, {1.0, 1.0, 0.0});
+  const GraphModel surface = Model(inverse, SheetWithRanges({{1, {0.0, 1.0}}, {2, {-1.0, 1.1}}}), SurfaceOver(1, 2));
+  for (const Primitive& p : Primitives(BuildScene(surface, OnlyColors({{kGrid2DLine, 0}, {kSolidSurface, 11}}),
+                                                  BlockGlyphs()).lists[0])) {
+    const bool below = p.vertices.front().z < 0.0;
+    for (const Vertex& v : p.vertices) EXPECT_EQ(v.z < 0.0, below);
+    EXPECT_EQ(p.onSurface, p.kind == PrimitiveKind::LineStrip);
+  }
+}
+
 TEST(Scene, LabelsStandBesideTheirAxesMeasuredWithTheGlyphs) {
   GraphModel model = PlaneModel();
   model.yTitle = "AB";

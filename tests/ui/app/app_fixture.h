@@ -21,6 +21,7 @@ class ScriptedPathChooser : public PathChooser {
   struct Script {
     std::deque<std::optional<std::string>> answers;  // nothing: the dialog is cancelled
     QStringList titles;
+    int exportSize = 640;  // the Size box of Export Graph
   };
   explicit ScriptedPathChooser(std::shared_ptr<Script> script) : script_(std::move(script)) {}
 
@@ -28,8 +29,13 @@ class ScriptedPathChooser : public PathChooser {
   std::optional<std::string> savePath(QWidget*, const QString& title, const std::string&) override {
     return next(title);
   }
-  std::optional<std::string> exportPath(QWidget*, ExportKind kind, const std::string&) override {
-    return next(kind == ExportKind::Data ? QStringLiteral("Export Data") : QStringLiteral("Export Graph"));
+  std::optional<std::string> exportDataPath(QWidget*, const std::string&) override {
+    return next(QStringLiteral("Export Data"));
+  }
+  std::optional<GraphExportChoice> exportGraphPath(QWidget*, const std::string&) override {
+    const std::optional<std::string> path = next(QStringLiteral("Export Graph"));
+    if (!path) return std::nullopt;
+    return GraphExportChoice{*path, script_->exportSize};
   }
 
  private:

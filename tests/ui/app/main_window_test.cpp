@@ -186,13 +186,24 @@ TEST_F(MainWindowTest, MenuBarHoldsEveryItemWithItsLabel) {
   QStringList file;
   for (QAction* item : main.commands().fileMenu()->actions()) file << (item->isSeparator() ? "-" : item->text());
   EXPECT_EQ(file, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                                "&Export Data...", "Export &Graph...", "-", "Print &Data...\tCtrl+P",
+                                "Ex&port Data...", "Export G&raph...", "-", "Print &Data...\tCtrl+P",
                                 "Print &Equation...", "Print &Graph...", "-", "E&xit\tAlt+F4"}));
   QStringList edit;
   for (QAction* item : main.commands().editMenu()->actions()) edit << (item->isSeparator() ? "-" : item->text());
-  EXPECT_EQ(edit, (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "&Copy Data\tCtrl+C", "&Paste Data\tCtrl+V",
+  EXPECT_EQ(edit, (QStringList{"Und&o\tCtrl+Z", "&Redo\tCtrl+Y", "-", "&Copy Data\tCtrl+C", "&Paste Data\tCtrl+V",
                                 "C&ut Data\tCtrl+X", "C&lear Data", "-", "&Select All\tCtrl+A", "-", "Copy &Graph",
                                 "Copy &Equation"}));
+  // Alt and a letter picks one item of an open menu: no letter serves two.
+  for (QAction* menu : main.commands().menuBar()->actions()) {
+    QString letters;
+    for (QAction* item : menu->menu()->actions()) {
+      const qsizetype at = item->text().indexOf(QLatin1Char('&'));
+      if (at < 0 || at + 1 >= item->text().size()) continue;
+      const QChar letter = item->text().at(at + 1).toLower();
+      EXPECT_FALSE(letters.contains(letter)) << menu->text().toStdString() << ": " << item->text().toStdString();
+      letters += letter;
+    }
+  }
   EXPECT_EQ(main.commands().action(command::kRedo)->shortcuts(),
             (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
   EXPECT_EQ(main.commands().action(command::kCopy)->shortcut(), QKeySequence("Ctrl+C"));

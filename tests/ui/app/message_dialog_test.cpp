@@ -44,15 +44,18 @@ SeenDialog ShowAndMeasure(const QString& text, MessageKind kind, int answer, int
   return seen;
 }
 
-int FirstLineWidth(const QString& text) {
-  return QFontMetrics(DialogFont()).horizontalAdvance(text.section(QLatin1Char('\n'), 0, 0));
+int LongestLineWidth(const QString& text) {
+  int width = 0;
+  for (const QString& line : text.split(QLatin1Char('\n')))
+    width = std::max(width, QFontMetrics(DialogFont()).horizontalAdvance(line));
+  return width;
 }
 
 TEST(MessageDialog, OneLineTextSizesTheDialogAndCentresOneButton) {
   const QString text = QStringLiteral("First draw the graph to print.");
   int result = 0;
   const SeenDialog seen = ShowAndMeasure(text, MessageKind::Information, kAnswerOk, &result);
-  const int w = FirstLineWidth(text);
+  const int w = LongestLineWidth(text);
   const int h = kCaptionHeight + 13;
   EXPECT_EQ(result, kAnswerOk);
   EXPECT_EQ(seen.size, QSize(w + 112, h + 76 - kCaptionHeight));
@@ -62,12 +65,12 @@ TEST(MessageDialog, OneLineTextSizesTheDialogAndCentresOneButton) {
   EXPECT_EQ(seen.defaultId, kAnswerOk);
 }
 
-TEST(MessageDialog, TwoLineTextIsAsWideAsItsFirstLineEvenWhenTheSecondIsLonger) {
+TEST(MessageDialog, TwoLineTextIsAsWideAsItsLongestLine) {
   for (const QString& text : {QStringLiteral("The data file has been corrupted\nyou need to reenter your data."),
                               QStringLiteral("Short\nA much longer second line of text")}) {
     int result = 0;
     const SeenDialog seen = ShowAndMeasure(text, MessageKind::Error, kAnswerOk, &result);
-    const int w = FirstLineWidth(text);
+    const int w = LongestLineWidth(text);
     EXPECT_EQ(seen.size.width(), w + 112) << text.toStdString();
     EXPECT_EQ(seen.text.width(), w + 40);
     EXPECT_EQ(seen.size.height(), 26 + 76);
@@ -77,7 +80,7 @@ TEST(MessageDialog, TwoLineTextIsAsWideAsItsFirstLineEvenWhenTheSecondIsLonger) 
 
 TEST(MessageDialog, QuestionsPlaceTheirButtonsAroundTheCentreAndReturnTheClickedAnswer) {
   const QString text = QStringLiteral("Do you want to save the changes in 'Untitled'?");
-  const int x0 = (FirstLineWidth(text) + 112) / 2;
+  const int x0 = (LongestLineWidth(text) + 112) / 2;
   for (int answer : {kAnswerYes, kAnswerNo, kAnswerCancel}) {
     int result = 0;
     const SeenDialog seen = ShowAndMeasure(text, MessageKind::YesNoCancel, answer, &result);

@@ -140,6 +140,24 @@ TEST_F(TextFilesTest, ExportGraphWritesThePictureCopyGraphCopies) {
   EXPECT_EQ(written.size(), QSize(640, 640));
   const QImage copied = IndexedImage(window->graphPicture());
   EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32));
+
+  // The extension chooses the kind of picture, the Size box its size; a
+  // vector picture keeps its labels as text.
+  paths->exportSize = 1000;
+  paths->answers.push_back(pathIn("surface.SVG"));
+  window->runCommand(command::kExportGraph);
+  QFile svg(QString::fromStdString(pathIn("surface.SVG")));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  const QByteArray vector = svg.readAll();
+  EXPECT_TRUE(vector.contains("viewBox=\"0 0 1000 1000\""));
+  EXPECT_TRUE(vector.contains(">X1<")) << "the X title as text";
+
+  paths->answers.push_back(pathIn("surface.jpg"));
+  answers.answer(kAnswerOk);
+  window->runCommand(command::kExportGraph);
+  EXPECT_EQ(answers.messageTexts().last(),
+            "A graph is exported as a .png, .svg or .pdf file,\nnot as " + QString::fromStdString(pathIn("surface.jpg")));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(pathIn("surface.jpg"))));
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ class UndoTest : public AppTest {
 TEST_F(UndoTest, AFullPasteIsOneStepThatUndoTakesBackAndRedoRepeatsBitForBit) {
   EXPECT_FALSE(item(command::kUndo)->isEnabled());
   EXPECT_FALSE(item(command::kRedo)->isEnabled());
-  EXPECT_EQ(itemText(command::kUndo), "&Undo\tCtrl+Z");
+  EXPECT_EQ(itemText(command::kUndo), "Und&o\tCtrl+Z");
   EXPECT_EQ(itemText(command::kRedo), "&Redo\tCtrl+Y");
 
   paste(FullSheetText(0.5));
@@ -83,7 +83,7 @@ TEST_F(UndoTest, AFullPasteIsOneStepThatUndoTakesBackAndRedoRepeatsBitForBit) {
   const DataSheet second = sheet();
   ASSERT_FALSE(SameSheet(first, second));
   EXPECT_EQ(window->undoStack().count(), 2);
-  EXPECT_EQ(itemText(command::kUndo), "&Undo Paste\tCtrl+Z");
+  EXPECT_EQ(itemText(command::kUndo), "Und&o Paste\tCtrl+Z");
 
   window->runCommand(command::kUndo);
   EXPECT_TRUE(SameSheet(sheet(), first));
@@ -92,7 +92,7 @@ TEST_F(UndoTest, AFullPasteIsOneStepThatUndoTakesBackAndRedoRepeatsBitForBit) {
   window->runCommand(command::kUndo);
   EXPECT_TRUE(SameSheet(sheet(), DataSheet{}));
   EXPECT_FALSE(item(command::kUndo)->isEnabled());
-  EXPECT_EQ(itemText(command::kUndo), "&Undo\tCtrl+Z");
+  EXPECT_EQ(itemText(command::kUndo), "Und&o\tCtrl+Z");
 
   window->runCommand(command::kRedo);
   EXPECT_TRUE(SameSheet(sheet(), first));
@@ -128,19 +128,19 @@ TEST_F(UndoTest, InsertFormatAndScaleUndoneThreeTimesGiveBackTheExactSheet) {
   ScaleColumn(preview, 1, ScaleOperation::Multiply, 3.0);
   const ColumnValues scaled = SaveColumn(preview, 1);
   edit(ColumnScaled{1, scaled});
-  EXPECT_EQ(itemText(command::kUndo), "&Undo Scale\tCtrl+Z");
+  EXPECT_EQ(itemText(command::kUndo), "Und&o Scale\tCtrl+Z");
   ASSERT_TRUE(IsEmptyValue(sheet().cell(0, 2)));
   ASSERT_EQ(sheet().formats[3].kind, FormatKind::Scientific);
   ASSERT_EQ(sheet().cell(1, 1), 3.0 * original.cell(1, 1));
 
   window->runCommand(command::kUndo);
-  EXPECT_EQ(itemText(command::kUndo), "&Undo Format\tCtrl+Z");
+  EXPECT_EQ(itemText(command::kUndo), "Und&o Format\tCtrl+Z");
   EXPECT_EQ(itemText(command::kRedo), "&Redo Scale\tCtrl+Y");
   window->runCommand(command::kUndo);
-  EXPECT_EQ(itemText(command::kUndo), "&Undo Insert Column\tCtrl+Z");
+  EXPECT_EQ(itemText(command::kUndo), "Und&o Insert Column\tCtrl+Z");
   window->runCommand(command::kUndo);
   EXPECT_TRUE(SameSheet(sheet(), original));
-  EXPECT_EQ(itemText(command::kUndo), "&Undo Paste\tCtrl+Z");
+  EXPECT_EQ(itemText(command::kUndo), "Und&o Paste\tCtrl+Z");
 }
 
 TEST_F(UndoTest, NewAndOpenLeaveNothingToUndoOrRedo) {
@@ -155,7 +155,7 @@ TEST_F(UndoTest, NewAndOpenLeaveNothingToUndoOrRedo) {
   window->runCommand(command::kNew);
   EXPECT_FALSE(item(command::kUndo)->isEnabled());
   EXPECT_FALSE(item(command::kRedo)->isEnabled());
-  EXPECT_EQ(itemText(command::kUndo), "&Undo\tCtrl+Z");
+  EXPECT_EQ(itemText(command::kUndo), "Und&o\tCtrl+Z");
   EXPECT_EQ(itemText(command::kRedo), "&Redo\tCtrl+Y");
   window->runCommand(command::kUndo);
   EXPECT_TRUE(SameSheet(sheet(), DataSheet{}));
@@ -172,13 +172,13 @@ TEST_F(UndoTest, NewAndOpenLeaveNothingToUndoOrRedo) {
 TEST_F(UndoTest, TextBeingTypedIsTheFirstStepUndoTakesBack) {
   paste("4\r\n");
   QTest::keyClicks(window->dataTab()->cellEditor(), "7.5");
-  EXPECT_EQ(itemText(command::kUndo), "&Undo Typing\tCtrl+Z");
+  EXPECT_EQ(itemText(command::kUndo), "Und&o Typing\tCtrl+Z");
   EXPECT_FALSE(item(command::kRedo)->isEnabled()) << "committing the text ends every redo";
 
   window->runCommand(command::kUndo);
   EXPECT_EQ(sheet().cell(0, 0), 4.0);
   EXPECT_EQ(window->dataTab()->cellEditor()->text(), "4");
-  EXPECT_EQ(itemText(command::kUndo), "&Undo Paste\tCtrl+Z");
+  EXPECT_EQ(itemText(command::kUndo), "Und&o Paste\tCtrl+Z");
   window->runCommand(command::kRedo);
   EXPECT_EQ(sheet().cell(0, 0), 7.5);
   EXPECT_EQ(window->dataTab()->cellEditor()->text(), "7.5");
@@ -200,9 +200,9 @@ TEST_F(UndoTest, CutIsNamedForWhatTheUserDid) {
   paste("1\t2\r\n");
   window->runCommand(command::kCutData);
   EXPECT_TRUE(IsEmptyValue(sheet().cell(0, 0)));
-  EXPECT_EQ(itemText(command::kUndo), "&Undo Cut\tCtrl+Z");
+  EXPECT_EQ(itemText(command::kUndo), "Und&o Cut\tCtrl+Z");
   window->runCommand(command::kClearData);
-  EXPECT_EQ(itemText(command::kUndo), "&Undo Clear\tCtrl+Z");
+  EXPECT_EQ(itemText(command::kUndo), "Und&o Clear\tCtrl+Z");
   window->runCommand(command::kUndo);
   window->runCommand(command::kUndo);
   EXPECT_EQ(sheet().cell(0, 0), 1.0);
@@ -220,7 +220,7 @@ TEST_F(UndoTest, TheVariablesDialogsNamesAndValuesAreOneStep) {
   });
   window->runCommand(command::kVariables);
   ASSERT_EQ(sheet().names[1], "Temp");
-  EXPECT_EQ(itemText(command::kUndo), "&Undo Variables\tCtrl+Z");
+  EXPECT_EQ(itemText(command::kUndo), "Und&o Variables\tCtrl+Z");
 
   window->runCommand(command::kUndo);
   EXPECT_TRUE(SameSheet(sheet(), before));

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QTemporaryDir>
 #include <algorithm>
 
 #include "graph/graph_palette.h"
@@ -133,15 +132,52 @@ TEST(IndexedImage, KeepsTheIndicesWithThePaletteAsColourTable) {
   ASSERT_EQ(image.colorCount(), 256);
   for (int i = 0; i < 256; ++i) EXPECT_EQ(image.color(i), kGraphPalette.argb(i)) << i;
 
-  QTemporaryDir folder;
-  const QString path = folder.filePath("picture.png");
-  ASSERT_TRUE(SaveIndexedPng(picture, path));
-  const QImage back(path);
+  const QImage back = QImage::fromData(IndexedPng(picture), "PNG");
   ASSERT_EQ(back.format(), QImage::Format_Indexed8);
   ASSERT_EQ(back.size(), QSize(5, 3));
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 5; ++x) EXPECT_EQ(back.color(back.pixelIndex(x, y)), kGraphPalette.argb(picture.at(x, y)));
-  EXPECT_FALSE(SaveIndexedPng(picture, folder.filePath("missing/folder/picture.png")));
+}
+
+// The height of the topmost run of rows that hold the index: one label's.
+int FirstRunHeight(const FrameBuffer& picture, std::uint8_t index) {
+  int first = -1;
+  for (int y = 0; y < picture.height; ++y) {
+    bool holds = false;
+    for (int x = 0; x < picture.width && !holds; ++x) holds = picture.at(x, y) == index;
+    if (holds && first < 0) first = y;
+    if (!holds && first >= 0) return y - first;
+  }
+  return 0;
+}
+
+TEST(GraphBitmap, ALargerPictureLooksLikeTheSmallOneOnlySharper) {
+  FitWorkspace ws;
+  ws.candidate.set = kSetY;
+  ws.candidate.add({kTermX, 1, 0});
+  ws.constantColumn = 1;
+  ws.coefficients[0] = 1.0;
+  ws.text = "Y = aX1 + b";
+  GraphOptions options;
+  options.colors.fill(kNoColor);
+  options.colors[kBackground] = 1;
+  options.colors[kYLabels] = 0;
+  options.colors[kBorderOutline] = 5;
+  ViewState view;
+  ResetView(view, 1);
+  const GlyphSet glyphs = LabelGlyphs();
+  const FrameBuffer small = RenderGraphBitmap(LineModel(ws), options, glyphs, view, ws.text, 640);
+  const FrameBuffer large = RenderGraphBitmap(LineModel(ws), options, glyphs, view, ws.text, 2000);
+  ASSERT_EQ(large.width, 2000);
+  const int smallLabel = FirstRunHeight(small, 0);
+  const int largeLabel = FirstRunHeight(large, 0);
+  EXPECT_GT(smallLabel, 5);
+  EXPECT_GE(largeLabel, 3 * smallLabel) << smallLabel << " and " << largeLabel << " pixels high";
+  // The border is two lines of the picture's line width, 3 pixels at 2000.
+  EXPECT_EQ(large.at(5, 1000), 63);
+  EXPECT_EQ(large.at(6, 1000), kWhite);
+  EXPECT_EQ(small.at(1, 320), 63);
+  EXPECT_EQ(small.at(2, 320), kWhite);
 }
 
 }  // namespace

@@ -272,6 +272,8 @@ TEST_F(GraphTabTest, ANewSheetForgetsTheGraphAndItsVariables) {
   EXPECT_FALSE(window->session().graphDrawn);
   EXPECT_EQ(tab().variableList()->count(), 0);
   EXPECT_TRUE(picture().isNull());
+  EXPECT_EQ(tab().horizontalAngle()->text(), "") << "no angles without a graph";
+  EXPECT_EQ(tab().verticalAngle()->text(), "");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <cmath>
 
 #include "support/modal_answers.h"
 #include "graph/ui/variables_dialog.h"
@@ -65,18 +66,30 @@ TEST_F(VariablesDialogTest, SetFillsTheBoxesFromTheDataButCancelStoresNothing) {
   EXPECT_FALSE(window->document().state.modified);
 }
 
-TEST_F(VariablesDialogTest, OkStoresNamesValuesAndAutoUpdateAndMarksTheSheetModified) {
+TEST_F(VariablesDialogTest, OkStoresNamesValuesAndAutoUpdateButRefusesBoxesWithoutANumber) {
   openedWindow();
   ModalAnswers answers;
   answers.then([](QWidget* dialog) {
     QLineEdit* name = BoxIn(dialog, VariablesPanel::NameId(1));
     name->clear();
     QTest::keyClicks(name, "Temperature");  // eight characters are kept
-    BoxIn(dialog, VariablesPanel::ValueId(2, Box::kMinimumBox))->setText("");
-    BoxIn(dialog, VariablesPanel::ValueId(2, Box::kMaximumBox))->setText("2.5e1 litres");
-    BoxIn(dialog, VariablesPanel::ValueId(2, Box::kConstantBox))->setText("abc");
-    BoxIn(dialog, VariablesPanel::ValueId(3, Box::kMaximumBox))->setText("1e999");
+    QLineEdit* minimum = BoxIn(dialog, VariablesPanel::ValueId(2, Box::kMinimumBox));
+    QLineEdit* maximum = BoxIn(dialog, VariablesPanel::ValueId(2, Box::kMaximumBox));
+    QLineEdit* constant = BoxIn(dialog, VariablesPanel::ValueId(2, Box::kConstantBox));
+    QLineEdit* huge = BoxIn(dialog, VariablesPanel::ValueId(3, Box::kMaximumBox));
+    minimum->setText("");
+    maximum->setText("2.5e1 litres");
+    constant->setText("abc");
+    huge->setText("1e999");
     qobject_cast<QCheckBox*>(FindControl(dialog, VariablesDialog::kAutoUpdateId))->setChecked(false);
+    ClickControl(dialog, kAnswerOk);
+    // Nothing is stored as 0 in silence: the boxes are marked, the dialog stays.
+    EXPECT_TRUE(dialog->isVisible());
+    for (QLineEdit* box : {maximum, constant, huge}) EXPECT_TRUE(box->property("refused").toBool()) << box->text().toStdString();
+    EXPECT_FALSE(minimum->property("refused").toBool()) << "an empty box is an empty value";
+    maximum->setText(" 2.5e1 ");
+    constant->setText("-3");
+    huge->setText("+7");
     ClickControl(dialog, kAnswerOk);
   });
   window->runCommand(command::kVariables);
@@ -84,11 +97,35 @@ TEST_F(VariablesDialogTest, OkStoresNamesValuesAndAutoUpdateAndMarksTheSheetModi
   EXPECT_EQ(sheet.names[1], "Temperat");
   EXPECT_TRUE(IsEmptyValue(sheet.graphMinimum[2]));
   EXPECT_EQ(sheet.graphMaximum[2], 25.0);
-  EXPECT_EQ(sheet.graphConstant[2], 0.0) << "text without a number reads as 0";
-  EXPECT_TRUE(IsEmptyValue(sheet.graphMaximum[3])) << "a number beyond the double range is no graph value";
+  EXPECT_EQ(sheet.graphConstant[2], -3.0);
+  EXPECT_EQ(sheet.graphMaximum[3], 7.0);
   EXPECT_EQ(sheet.graphMinimum[1], 123.0) << "boxes left alone keep their values";
   EXPECT_FALSE(sheet.autoUpdate);
   EXPECT_TRUE(window->document().state.modified);
+}
+
+TEST_F(VariablesDialogTest, RenamingYKeepsTinyGraphValuesBitForBit) {
+  openedWindow();
+  DataSheet& sheet = window->document().sheet;
+  sheet.graphMinimum[1] = 1.234567890123456e-25;
+  sheet.graphMaximum[1] = 2.0e-25 / 3.0;
+  sheet.graphConstant[1] = std::nextafter(1.5e-25, 1.0);
+  sheet.graphMaximum[2] = 73354588.123456789;
+  const DataSheet before = sheet;
+  ModalAnswers answers;
+  answers.then([&](QWidget* dialog) {
+    // Shown with every digit the value needs, not as 0.
+    const QString shown = BoxIn(dialog, VariablesPanel::ValueId(1, Box::kMaximumBox))->text();
+    EXPECT_EQ(shown.toDouble(), before.graphMaximum[1]) << shown.toStdString();
+    QLineEdit* name = BoxIn(dialog, VariablesPanel::kYNameId);
+    name->setText("Pressure");
+    ClickControl(dialog, kAnswerOk);
+  });
+  window->runCommand(command::kVariables);
+  EXPECT_EQ(window->document().sheet.names[0], "Pressure");
+  EXPECT_EQ(window->document().sheet.graphMinimum, before.graphMinimum);
+  EXPECT_EQ(window->document().sheet.graphMaximum, before.graphMaximum);
+  EXPECT_EQ(window->document().sheet.graphConstant, before.graphConstant);
 }
 
 TEST(VariablesPanel, EveryRowsValueBoxSharesTheHelpOfItsColumn) {
