@@ -133,8 +133,8 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner,
   // Every change of the sheet the user makes on the Data tab comes here.
   void applySheetEdit(const SheetEdit& edit);
   // A change of the sheet becomes one step of the undo stack, and is made.
-  void pushSheetChange(const QString& name, const DataSheet& after, std::string notice);
-  void replaceSheet(const DataSheet& sheet, const std::string& notice) override;
+  void pushSheetChange(const QString& name, const DataSheet& after);
+  void replaceSheet(const DataSheet& sheet) override;
   // A key changed the text being typed: Undo can take it back once it is
   // committed.
   void typingChanged();

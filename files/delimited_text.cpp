@@ -7,6 +7,7 @@
 
 #include "files/file_paths.h"
 #include "files/regular_file.h"
+#include "sheet/quoted_text.h"
 #include "sheet/value_text.h"
 
 namespace rv {
@@ -51,26 +52,6 @@ int ColumnOfName(std::string_view name) {
   }
   if (name[1] == '0' || number < 1 || number > 16) return -1;
   return number;
-}
-
-// A short, printable quotation of what the file holds: a bad field may be
-// megabytes long or hold control bytes.
-std::string Excerpt(std::string_view field) {
-  constexpr std::size_t kShown = 24;
-  std::string text = "'";
-  for (std::size_t i = 0; i < field.size() && i < kShown; ++i) {
-    const auto byte = static_cast<unsigned char>(field[i]);
-    if (byte >= 0x20 && byte < 0x7F) {
-      text += static_cast<char>(byte);
-    } else {
-      static constexpr char kHex[] = "0123456789ABCDEF";
-      text += "\\x";
-      text += kHex[byte >> 4];
-      text += kHex[byte & 0xF];
-    }
-  }
-  text += field.size() > kShown ? "'..." : "'";
-  return text;
 }
 
 std::string Where(int line, int column) {
@@ -125,11 +106,11 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
       result.error = Where(headerLine, position) +
                      (numeric ? "the first line must name the columns (Y, X1 ... X16), found the number "
                               : "unknown column name ") +
-                     Excerpt(name) + (numeric ? "" : " (expected Y, X1 ... X16)");
+                     QuotedText(name) + (numeric ? "" : " (expected Y, X1 ... X16)");
       return result;
     }
     if (used[static_cast<size_t>(column)]) {
-      result.error = Where(headerLine, position) + "column " + Excerpt(name) + " is named twice";
+      result.error = Where(headerLine, position) + "column " + QuotedText(name) + " is named twice";
       return result;
     }
     used[static_cast<size_t>(column)] = true;
@@ -156,13 +137,13 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
       if (field.empty()) continue;
       // strtod would stop at a NUL and read "1\0999" as 1.
       if (field.find('\0') != std::string::npos) {
-        result.error = Where(lineNumber, static_cast<int>(i) + 1) + Excerpt(field) + " holds a NUL byte";
+        result.error = Where(lineNumber, static_cast<int>(i) + 1) + QuotedText(field) + " holds a NUL byte";
         return result;
       }
       char* end = nullptr;
       const double value = std::strtod(field.c_str(), &end);
       if (end == field.c_str() || *end != '\0' || !std::isfinite(value)) {
-        result.error = Where(lineNumber, static_cast<int>(i) + 1) + Excerpt(field) + " is not a finite number";
+        result.error = Where(lineNumber, static_cast<int>(i) + 1) + QuotedText(field) + " is not a finite number";
         return result;
       }
       result.values[static_cast<size_t>(row)][static_cast<size_t>(columns[i])] = value;
