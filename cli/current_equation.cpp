@@ -46,6 +46,7 @@ FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command
   ApplySearchOptions(arguments, input.document.options);
   const SearchData data = TakeSearchSnapshot(input.document.sheet.cells);
   RequireSearchableData(data, path);
+  WarnAboutLeftOutData(input.document.sheet.cells);
   const SearchShape shape = MakeSearchShape(data, input.document.options);
   if (CountCandidates(shape) == 0) throw CliError("no equation set is enabled: give --sets", 1);
   return Recreate(data, shape, ParseInteger(arguments.value("ordinal"), "--ordinal", 1, CountCandidates(shape)));

@@ -37,6 +37,7 @@ FitWorkspace BestEquation(const Arguments& arguments, Document document, const s
   ApplySearchOptions(arguments, document.options);
   const SearchData data = TakeSearchSnapshot(document.sheet.cells);
   RequireSearchableData(data, path);
+  WarnAboutLeftOutData(document.sheet.cells);
   const SearchShape shape = MakeSearchShape(data, document.options);
   const unsigned cores = std::thread::hardware_concurrency();
   const ForegroundSearch search =

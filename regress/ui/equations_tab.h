@@ -15,6 +15,7 @@ namespace rv {
 
 class EquationListModel;
 class EquationListView;
+class LeftOutNotice;
 class SetStatusLines;
 class StatusBar;
 class StickyButton;
@@ -72,6 +73,7 @@ class EquationsTab : public QWidget {
   SetStatusLines* statusLines() const { return statusLines_; }
   EquationListView* list() const { return list_; }
   EquationListModel* listModel() const { return model_; }
+  LeftOutNotice* leftOutNotice() const { return leftOut_; }
 
  signals:
   // A context-menu item, for the main window's command table.
@@ -89,6 +91,7 @@ class EquationsTab : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void buttonCommand(int id);
@@ -99,6 +102,8 @@ class EquationsTab : public QWidget {
   void showProgress();
   void finishSearch(SearchOutcome outcome);
   void showStatistics();
+  // The line of what takes no part follows the sheet.
+  void showLeftOutData();
   void selectRow(int row);
   void showContextMenu(const QPoint& globalPosition);
 
@@ -118,6 +123,7 @@ class EquationsTab : public QWidget {
   SetStatusLines* statusLines_;
   EquationListModel* model_;
   EquationListView* list_;
+  LeftOutNotice* leftOut_;
   QTimer* progressTimer_;
   QTimer* watchTimer_;
 };
