@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QGuiApplication>
 #include <algorithm>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "cli/search_options.h"
 #include "cli/search_runner.h"
 #include "cli/searchable_data.h"
+#include "cli/text_options.h"
 #include "graph/auto_update.h"
 #include "graph/data_points_text.h"
 #include "graph/graph_model.h"
@@ -22,6 +24,7 @@
 #include "graph/ui/label_glyphs.h"
 #include "graph/view_state.h"
 #include "regress/recreate_equation.h"
+#include "sheet/quoted_text.h"
 #include "sheet/value_text.h"
 
 namespace rv::cli {
@@ -43,13 +46,13 @@ FitWorkspace BestEquation(const Arguments& arguments, Document document, const s
   const ForegroundSearch search =
       RunSearchInForeground(data, shape, SearchEngine::Fast, static_cast<int>(cores > 0 ? cores : 1), false);
   const std::vector<int> order = search.outcome.list.sortOrder();
-  if (order.empty()) throw CliError("the search of '" + path + "' found no equation to graph", 1);
+  if (order.empty()) throw CliError("the search of " + InputName(path) + " found no equation to graph", 1);
   const EquationRecord& best = search.outcome.list.slot(order[0]);
   FitWorkspace workspace;
   if (!RecreateEquation(workspace, data, shape, best.ordinal))
-    throw CliError("the best equation of '" + path + "' cannot be re-created", 1);
-  std::fprintf(stderr, "'%s' stores no equation: graphing the best one found, ordinal %lld, %s\n", path.c_str(),
-               static_cast<long long>(best.ordinal), best.text.c_str());
+    throw CliError("the best equation of " + InputName(path) + " cannot be re-created", 1);
+  std::fprintf(stderr, "%s stores no equation: graphing the best one found, ordinal %lld, %s\n",
+               EscapeControls(InputName(path)).c_str(), static_cast<long long>(best.ordinal), best.text.c_str());
   return workspace;
 }
 
@@ -78,7 +81,8 @@ std::vector<int> ParseVariables(const std::string& text) {
 // The graphed variables: the first given is the X axis, the second the Z
 // axis. Each must be one the equation uses, as the Graph tab offers only those.
 GraphSelection SelectVariables(const std::vector<int>& variables, const std::string& equationText) {
-  if (variables.size() > static_cast<size_t>(kMaxGraphedVariables)) throw CliError(kTooManyVariablesMessage, 1);
+  if (variables.size() > static_cast<size_t>(kMaxGraphedVariables))
+    throw CliError("--vars takes one variable for a curve or two for a surface", 1);
   if (variables.size() == 2 && variables[0] == variables[1]) throw CliError("--vars names X" + std::to_string(variables[0]) + " twice");
   const std::vector<GraphVariableEntry> entries = GraphVariableEntries(equationText);
   for (const int variable : variables) {
@@ -125,6 +129,12 @@ void WritePicture(const GraphModel& model, const Document& document, const FitWo
   QGuiApplication application(argc, argv);
   const FrameBuffer picture = RenderGraphBitmap(model, GraphOptionsOf(document.options), LabelGlyphs(), view,
                                                 workspace.text, size);
+  if (path == "-") {
+    QFile standardOutput;
+    if (!standardOutput.open(stdout, QIODevice::WriteOnly) || !IndexedImage(picture).save(&standardOutput, "PNG"))
+      throw CliError("cannot write the picture to standard output", 1);
+    return;
+  }
   if (!SaveIndexedPng(picture, QString::fromStdString(path))) throw CliError("cannot write the picture '" + path + "'", 1);
 }
 
@@ -132,7 +142,8 @@ void WritePicture(const GraphModel& model, const Document& document, const FitWo
 
 int RunGraphCommand(const std::vector<std::string>& words) {
   const Arguments arguments =
-      ParseArguments(words, {"ordinal", "max-terms", "sets", "vars", "angles", "size", "out"}, {"data"});
+      ParseArguments(words, AndTextValueOptions({"ordinal", "max-terms", "sets", "vars", "angles", "size", "out"}),
+                     AndTextFlagOptions({"data"}));
   if (!arguments.has("vars")) throw CliError("graph needs --vars X1 or --vars X1,X2");
   if (arguments.has("out") == arguments.flag("data")) throw CliError("graph needs either --out PICTURE.png or --data");
   const std::vector<int> variables = ParseVariables(arguments.value("vars"));
@@ -141,7 +152,7 @@ int RunGraphCommand(const std::vector<std::string>& words) {
                                          : kPictureSize;
 
   if (arguments.positional.size() != 1) throw CliError("graph needs exactly one FILE");
-  const InputFile input = LoadInputFile(arguments.positional[0]);
+  const InputFile input = LoadInputFile(arguments.positional[0], arguments);
   const FitWorkspace workspace = ChosenEquation(arguments, input);
   Document document = input.document;
   const GraphSelection selection = SelectVariables(variables, workspace.text);

@@ -154,18 +154,26 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
   return result;
 }
 
-DelimitedTextResult ReadDelimitedFile(const std::string& path) {
-  const FileRead read = ReadRegularFile(path, kMaxDelimitedFileBytes);
-  DelimitedTextResult result;
+TextFileBytes ReadTextFileBytes(const std::string& path) {
+  FileRead read = ReadRegularFile(path, kMaxDelimitedFileBytes);
   switch (read.failure) {
-    case FileReadFailure::None: break;
-    case FileReadFailure::CannotOpen: result.error = "cannot open '" + path + "': " + read.reason; return result;
-    case FileReadFailure::NotRegular: result.error = "'" + path + "' is " + read.reason + ", not a file"; return result;
+    case FileReadFailure::None: return {std::move(read.bytes), {}};
+    case FileReadFailure::CannotOpen: return {{}, "cannot open '" + path + "': " + read.reason};
+    case FileReadFailure::NotRegular: return {{}, "'" + path + "' is " + read.reason + ", not a file"};
     case FileReadFailure::TooLarge:
-      result.error = "'" + path + "' is larger than " + std::to_string(kMaxDelimitedFileBytes >> 20) +
-                     " MB; a sheet of 99 points needs far less";
-      return result;
-    case FileReadFailure::Unreadable: result.error = "cannot read '" + path + "': " + read.reason; return result;
+      return {{}, "'" + path + "' is larger than " + std::to_string(kMaxDelimitedFileBytes >> 20) +
+                      " MB; a sheet of 99 points needs far less"};
+    case FileReadFailure::Unreadable: return {{}, "cannot read '" + path + "': " + read.reason};
+  }
+  return {{}, "cannot read '" + path + "'"};
+}
+
+DelimitedTextResult ReadDelimitedFile(const std::string& path) {
+  const TextFileBytes read = ReadTextFileBytes(path);
+  DelimitedTextResult result;
+  if (!read.error.empty()) {
+    result.error = read.error;
+    return result;
   }
   result = ParseDelimitedText(read.bytes, DelimiterForPath(path));
   if (!result.ok) result.error = path + ": " + result.error;

@@ -146,11 +146,11 @@ std::string RoleName(int role) {
   return DefaultColumnName(role);
 }
 
-TextImportOptions DetectTextImportOptions(std::string_view text) {
+TextImportOptions DetectTextImportOptions(std::string_view text, std::optional<char> separator) {
   TextImportOptions options;
   const std::vector<TextLine> lines = NonBlankLines(text);
+  options.separator = separator.value_or(lines.empty() ? ',' : DetectSeparator(lines));
   if (lines.empty()) return options;
-  options.separator = DetectSeparator(lines);
   options.namesLine = HoldsTextOnly(SplitFields(lines.front().text, options.separator));
   size_t first = options.namesLine ? 1 : 0;
   while (first < lines.size() && HoldsTextOnly(SplitFields(lines[first].text, options.separator))) {

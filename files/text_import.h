@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,8 +61,8 @@ struct TextImport {
 // likely has: the separator that splits its lines into the same number of
 // fields, a decimal comma when its numbers have commas and no points, names
 // when the first line holds text, and as many lines to skip below it as
-// hold text only.
-TextImportOptions DetectTextImportOptions(std::string_view text);
+// hold text only. With a separator given, the rest is found for it.
+TextImportOptions DetectTextImportOptions(std::string_view text, std::optional<char> separator = std::nullopt);
 
 // Reads the text by the options. Every chosen field must be empty or a
 // finite number (ReadFieldNumber); the first that is not is the error.

@@ -13,4 +13,10 @@ namespace rv {
 // than `shown` bytes is cut, "..." following the closing quote.
 std::string QuotedText(std::string_view text, std::size_t shown = 24);
 
+// A message for a terminal whose file names and quoted input may hold
+// control characters: each is written "\xHH" (line ends and tabs stay, and
+// so does every other character, UTF-8 included), so no escape sequence of a
+// file's name or content reaches the terminal.
+std::string EscapeControls(std::string_view text);
+
 }  // namespace rv

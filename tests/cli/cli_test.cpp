@@ -93,10 +93,11 @@ TEST_F(MalformedInput, EachFaultIsNamedWithItsLineAndColumn) {
   }
 }
 
-TEST_F(MalformedInput, FewerThanTwoPointsGetsTheProgramsOwnMessage) {
+// The tool speaks of the file, not of the program's tabs.
+TEST_F(MalformedInput, FewerThanTwoPointsAreNamedWithTheFile) {
   const ToolResult result = search("Y\tX1\n1.5\t2\n\t3\n4\t5\n", "data.tsv");
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "Enter the data to regress\non the Data tab.\n");
+  EXPECT_EQ(result.err, "'" + path + "' has fewer than two points: a search uses the rows before the first empty Y\n");
 }
 
 TEST_F(MalformedInput, AFileThatCannotBeReadIsReported) {
