@@ -32,6 +32,7 @@ const std::vector<MenuDefinition>& MenuDefinitions() {
         {command::kSave, "&Save\tCtrl+S"},
         {command::kSaveAs, "Save &As..."},
         {0, nullptr},
+        {command::kImport, "&Import..."},
         {command::kExportData, "&Export Data..."},
         {command::kExportGraph, "Export &Graph..."},
         {0, nullptr},

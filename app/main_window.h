@@ -48,7 +48,7 @@ struct FinishedSearch;
 struct StartUpOptions {
   std::string settingsPath;    // "Regrovantis.ini"; empty: nothing is read or written
   QString helpFilePath;        // "Regrovantis.hlp"
-  std::string programFolder;   // the data folder when the stored one is gone
+  std::string firstDataFolder;  // the data folder the first time and when the stored one is gone
   std::optional<std::string> commandLineFile;
   std::unique_ptr<PathChooser> pathChooser;  // file dialogs when not given
   int secondStageDelayMs = 500;              // negative: the caller runs finishStartUp()

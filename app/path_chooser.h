@@ -28,8 +28,8 @@ class PathChooser {
 };
 
 // The file dialogs with the filters "Regrovantis Data Files (*.rvd)" and
-// "All Files (*.*)" and the default extension "rvd"; Open also offers the
-// text files it reads. The export dialogs, titled "Export Data" and "Export
+// "All Files (*.*)" and the default extension "rvd"; Open offers first
+// "Data files (*.rvd *.csv *.tsv *.txt)", every file it reads, then each kind. The export dialogs, titled "Export Data" and "Export
 // Graph", offer .csv and .tsv files (default .csv) or .png pictures.
 class FileDialogPathChooser : public PathChooser {
  public:

@@ -151,14 +151,18 @@ TextImportOptions DetectTextImportOptions(std::string_view text, std::optional<c
   const std::vector<TextLine> lines = NonBlankLines(text);
   options.separator = separator.value_or(lines.empty() ? ',' : DetectSeparator(lines));
   if (lines.empty()) return options;
-  options.namesLine = HoldsTextOnly(SplitFields(lines.front().text, options.separator));
-  size_t first = options.namesLine ? 1 : 0;
-  while (first < lines.size() && HoldsTextOnly(SplitFields(lines[first].text, options.separator))) {
+  const Fields first = SplitFields(lines.front().text, options.separator);
+  options.namesLine = HoldsTextOnly(first);
+  // A sheet the program exported names its columns Y, X1 ...: an empty
+  // cell there is one on purpose, and its row is kept.
+  options.dropIncomplete = DefaultRoles(options.namesLine ? first : Fields{}, 0).empty();
+  size_t data = options.namesLine ? 1 : 0;
+  while (data < lines.size() && HoldsTextOnly(SplitFields(lines[data].text, options.separator))) {
     ++options.skipLines;
-    ++first;
+    ++data;
   }
   bool comma = false, point = false;
-  for (size_t i = first; i < lines.size() && i < first + kLinesLookedAt; ++i)
+  for (size_t i = data; i < lines.size() && i < data + kLinesLookedAt; ++i)
     for (const std::string& field : SplitFields(lines[i].text, options.separator)) {
       point = point || field.find('.') != std::string::npos;
       comma = comma || (field.find(',') != std::string::npos && ReadFieldNumber(field, true));
@@ -241,15 +245,16 @@ TextImport ImportText(std::string_view text, const TextImportOptions& options, i
       const int column = columnOfRole[static_cast<size_t>(role)];
       if (column < 0 || fieldOf(column).empty()) continue;
       const std::optional<double> value = ReadFieldNumber(fieldOf(column), options.decimalComma);
-      if (!value) {
+      // The rows are still counted after the first fault, for the
+      // import dialog to show.
+      if (!value && result.error.empty())
         result.error = Where(lineNumber, column + 1) + QuotedText(fieldOf(column)) + " is not a number" +
                        (options.decimalComma ? " with a decimal comma" : "");
-        return result;
-      }
+      if (!value) continue;
       values[static_cast<size_t>(role)] = *value;
     }
   }
-  if (result.rowsBeyond > 0 && !options.keepFirstRows)
+  if (result.rowsBeyond > 0 && !options.keepFirstRows && result.error.empty())
     result.error = "the text holds " + std::to_string(result.rowsRead + result.rowsBeyond) +
                    " rows of data, but a sheet holds at most " + std::to_string(maxRows);
   return result;

@@ -61,7 +61,9 @@ struct TextImport {
 // likely has: the separator that splits its lines into the same number of
 // fields, a decimal comma when its numbers have commas and no points, names
 // when the first line holds text, and as many lines to skip below it as
-// hold text only. With a separator given, the rest is found for it.
+// hold text only. With a separator given, the rest is found for it. Rows
+// with an empty cell are dropped, unless the names are Y, X1 ... as the
+// program exports a sheet, where an empty cell is one on purpose.
 TextImportOptions DetectTextImportOptions(std::string_view text, std::optional<char> separator = std::nullopt);
 
 // Reads the text by the options. Every chosen field must be empty or a
