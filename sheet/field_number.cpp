@@ -19,8 +19,9 @@ std::string_view TrimField(std::string_view field) {
 std::optional<double> ReadFieldNumber(std::string_view field, bool decimalComma) {
   field = TrimField(field);
   // from_chars takes a minus sign but no plus sign, and only '.'.
-  if (!field.empty() && field.front() == '+') field.remove_prefix(1);
-  if (field.empty() || field.front() == '+') return std::nullopt;
+  const bool plus = !field.empty() && field.front() == '+';
+  if (plus) field.remove_prefix(1);
+  if (field.empty() || field.front() == '+' || (plus && field.front() == '-')) return std::nullopt;
   if (field.size() > 1 && field.front() == '-' && (field[1] == '+' || field[1] == '-')) return std::nullopt;
   std::string text(field);
   const char ownSign = decimalComma ? ',' : '.';

@@ -68,6 +68,12 @@ TEST_F(ClipboardTextTest, AFieldIsReadWhole) {
   paste("1.00000000000000000000000000000e+05\t-1.2345678901234567890123456789e-05");
   EXPECT_EQ(at(0, 0), 1e5);
   EXPECT_EQ(at(0, 1), -1.2345678901234567890123456789e-05);
+  // A sign, blanks around the number, a bare point and a capital exponent.
+  ASSERT_TRUE(paste("+2\t .5 \t-0\t1E3", {2, 0}).error.empty());
+  EXPECT_EQ(at(2, 0), 2.0);
+  EXPECT_EQ(at(2, 1), 0.5);
+  EXPECT_TRUE(std::signbit(at(2, 2)));
+  EXPECT_EQ(at(2, 3), 1000.0);
   // 100000 digits overflow: not a number a cell can hold.
   const std::string huge = std::string(100000, '7') + "\t2";
   EXPECT_FALSE(paste(huge, {1, 0}).error.empty());
@@ -99,6 +105,9 @@ TEST_F(ClipboardTextTest, AFieldThatIsNoNumberRefusesThePasteAndChangesNothing) 
       {"\xef\xbc\x95", "'\\xEF\\xBC\\x95'"},
       {"5 \xc2\xb5s", "'5 \\xC2\\xB5s'"},
       {"--1", "'--1'"},
+      {"+-1", "'+-1'"},
+      {"0x1p3", "'0x1p3'"},
+      {"1 000", "'1 000'"},
       {"1,5", "'1,5'"},  // a comma beside numbers with a point
       {"\x1b[31m" + std::string(100, '7'), "'\\x1B[31m7777777777777777777'..."},
   };
