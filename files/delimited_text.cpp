@@ -1,5 +1,6 @@
 #include "files/delimited_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -122,7 +123,10 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
     if (IsBlank(lines[index])) continue;
     const int lineNumber = static_cast<int>(index) + 1;
     if (row == kSheetRows) {
-      result.error = "line " + std::to_string(lineNumber) + ": more than 99 points; a sheet holds at most 99";
+      const auto points = kSheetRows + std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(index), lines.end(),
+                                                     [](std::string_view line) { return !IsBlank(line); });
+      result.error = "line " + std::to_string(lineNumber) + ": the file holds " + std::to_string(points) +
+                     " points, but a sheet holds at most 99";
       return result;
     }
     const auto fields = SplitFields(lines[index], delimiter);
