@@ -35,6 +35,8 @@ int IndexOfRole(int role) { return role >= 0 && role < kSheetColumns ? role : kS
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+QString Rows(int count) { return count == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(count); }
+
 }  // namespace
 
 ImportDialog::ImportDialog(const QString& fileName, std::string text, QWidget* owner)
@@ -161,8 +163,10 @@ void ImportDialog::read() {
   showSummary();
 }
 
+// A text that is no table may split into a million fields, or one field of
+// megabytes: the preview shows as much of it as a user can look at.
 void ImportDialog::showPreview() {
-  const int columns = reading_.columnCount;
+  const int columns = std::min(reading_.columnCount, kPreviewColumns);
   preview_->clear();
   preview_->setColumnCount(columns);
   preview_->setRowCount(static_cast<int>(reading_.firstRows.size()));
@@ -178,7 +182,7 @@ void ImportDialog::showPreview() {
   for (int r = 0; r < static_cast<int>(reading_.firstRows.size()); ++r) {
     const auto& fields = reading_.firstRows[static_cast<size_t>(r)];
     for (int c = 0; c < static_cast<int>(fields.size()) && c < columns; ++c) {
-      auto* item = new QTableWidgetItem(Text(fields[static_cast<size_t>(c)]));
+      auto* item = new QTableWidgetItem(Text(fields[static_cast<size_t>(c)].substr(0, kPreviewCharacters)));
       if (reading_.roles[static_cast<size_t>(c)] == kLeftOutColumn) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
       preview_->setItem(r, c, item);
     }
@@ -190,7 +194,7 @@ void ImportDialog::showPreview() {
 }
 
 void ImportDialog::showSummary() {
-  drop_->setText(QStringLiteral("D&rop rows with an empty cell among the chosen columns (%1 rows)").arg(reading_.rowsIncomplete));
+  drop_->setText(QStringLiteral("D&rop rows with an empty cell among the chosen columns (%1)").arg(Rows(reading_.rowsIncomplete)));
   keepFirst_->setEnabled(reading_.rowsBeyond > 0 || options_.keepFirstRows);
   ok_->setEnabled(reading_.error.empty());
   if (!reading_.error.empty()) {
@@ -198,9 +202,9 @@ void ImportDialog::showSummary() {
                       (reading_.rowsBeyond > 0 ? QStringLiteral(". Keep the first rows, or cancel.") : QStringLiteral(".")));
     return;
   }
-  QString text = QStringLiteral("%1 rows will be read").arg(reading_.rowsRead);
-  if (reading_.rowsDropped > 0) text += QStringLiteral("; %1 rows with an empty cell dropped").arg(reading_.rowsDropped);
-  if (reading_.rowsBeyond > 0) text += QStringLiteral("; the %1 rows after them left out").arg(reading_.rowsBeyond);
+  QString text = Rows(reading_.rowsRead) + QStringLiteral(" will be read");
+  if (reading_.rowsDropped > 0) text += QStringLiteral("; %1 with an empty cell dropped").arg(Rows(reading_.rowsDropped));
+  if (reading_.rowsBeyond > 0) text += QStringLiteral("; the %1 after them left out").arg(Rows(reading_.rowsBeyond));
   if (reading_.namesCut > 0) {
     QStringList cut;
     for (size_t c = 0; c < reading_.headings.size() && c < reading_.roles.size(); ++c)

@@ -27,6 +27,8 @@ class ImportDialog : public QDialog {
   Q_OBJECT
  public:
   static constexpr int kPreviewRows = 20;
+  static constexpr int kPreviewColumns = 64;
+  static constexpr size_t kPreviewCharacters = 64;
 
   ImportDialog(const QString& fileName, std::string text, QWidget* owner);
 

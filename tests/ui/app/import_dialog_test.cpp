@@ -102,5 +102,21 @@ TEST_F(ImportDialogTest, IncompleteRowsAreDroppedAndCountedAndCancelChangesNothi
   EXPECT_TRUE(IsEmptyValue(sheet().cell(0, 2)));
 }
 
+// A text that is no table (one line of 200,000 fields, one field of a
+// megabyte) opens the dialog at once, with a preview of what fits.
+TEST_F(ImportDialogTest, ATextThatIsNoTableShowsWhatFits) {
+  std::string wide;
+  for (int i = 0; i < 200000; ++i) wide += "1,";
+  const std::string path = pathIn("wide.txt");
+  std::ofstream(path, std::ios::binary) << "a\n" << wide << "\n" << std::string(1 << 20, 'x') << "\n";
+  open(path, [](QWidget* dialog) {
+    ImportDialog& import = Import(dialog);
+    EXPECT_EQ(import.preview()->columnCount(), ImportDialog::kPreviewColumns);
+    EXPECT_EQ(import.preview()->item(1, 0)->text().size(), static_cast<qsizetype>(ImportDialog::kPreviewCharacters));
+    EXPECT_EQ(import.summary()->text(), "1 row will be read; 1 row with an empty cell dropped.");
+    import.reject();
+  });
+}
+
 }  // namespace
 }  // namespace rv::testing
