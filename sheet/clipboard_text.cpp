@@ -75,10 +75,13 @@ std::string CopyText(const SheetValues& cells, const CellRange& range) {
   return text;
 }
 
-std::optional<std::vector<std::string>> PasteHeadings(std::string_view text) {
+std::optional<PasteHeadingLines> PasteHeadings(std::string_view text) {
   const std::vector<Line> lines = SplitLines(text);
   if (lines.empty() || !IsHeading(lines.front())) return std::nullopt;
-  return std::vector<std::string>(lines.front().begin(), lines.front().end());
+  PasteHeadingLines headings{{lines.front().begin(), lines.front().end()}, 1};
+  while (headings.lines < static_cast<int>(lines.size()) && IsHeading(lines[static_cast<size_t>(headings.lines)]))
+    ++headings.lines;
+  return headings;
 }
 
 PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition start, const CellRange* selection,
@@ -86,7 +89,8 @@ PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition s
   PasteOutcome outcome;
   const std::vector<Line> lines = SplitLines(text);
   const bool headed = heading != PasteHeading::None && !lines.empty() && IsHeading(lines.front());
-  const size_t first = headed ? 1 : 0;
+  size_t first = headed ? 1 : 0;
+  while (headed && first < lines.size() && IsHeading(lines[first])) ++first;
   if (headed && heading == PasteHeading::Names)
     for (size_t i = 0; i < lines.front().size(); ++i)
       if (start.column + static_cast<int>(i) < kSheetColumns)

@@ -17,7 +17,8 @@ namespace rv {
 std::string CopyText(const SheetValues& cells, const CellRange& range);
 
 // What becomes of a first line of names (PasteHeadings): nothing (it is read
-// as values, and refused), the variables' names, or skipped.
+// as values, and refused), the variables' names, or skipped. Either way the
+// lines of text only below it (units, say) are skipped with it.
 enum class PasteHeading { None, Names, Skip };
 
 struct PastedCell {
@@ -42,9 +43,13 @@ struct PasteOutcome {
   int columnsCut = 0;               // fields of the widest row beyond the sheet's last column
 };
 
-// The fields of the text's first line when it holds names, not values: no
-// field of it reads as a number and one at least is not empty.
-std::optional<std::vector<std::string>> PasteHeadings(std::string_view text);
+// The text's first lines when they hold text, not values: no field reads as
+// a number and one at least is not empty. The first gives the names.
+struct PasteHeadingLines {
+  std::vector<std::string> names;
+  int lines = 0;  // the first and those of text only below it
+};
+std::optional<PasteHeadingLines> PasteHeadings(std::string_view text);
 
 // Reads clipboard text (UTF-8) into cells starting at `start`. Tabs end
 // fields; a line ends at CR LF, a bare LF or a bare CR, and the next line

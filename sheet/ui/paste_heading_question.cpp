@@ -17,12 +17,17 @@ std::optional<PasteHeading> AskPasteHeading(const std::string& text, QWidget* ow
   const auto headings = PasteHeadings(text);
   if (!headings) return PasteHeading::None;
   std::string names;
-  for (size_t i = 0; i < headings->size() && i < kNamesShown; ++i)
-    names += (i > 0 ? ", " : "") + VariableNameFromText((*headings)[i]);
-  if (headings->size() > kNamesShown) names += ", ...";
+  for (size_t i = 0; i < headings->names.size() && i < kNamesShown; ++i)
+    names += (i > 0 ? ", " : "") + VariableNameFromText(headings->names[i]);
+  if (headings->names.size() > kNamesShown) names += ", ...";
+  const int below = headings->lines - 1;
+  const QString units = below == 0 ? QString()
+                        : below == 1 ? QStringLiteral(" The line of text below it is skipped either way.")
+                                     : QStringLiteral(" The %1 lines of text below it are skipped either way.").arg(below);
   const QString question = QStringLiteral("The first line of the pasted text holds names, not numbers:\n%1\n\n"
-                                          "Use them as the variables' names (at most 8 characters each)? No skips the line.")
-                               .arg(QString::fromStdString(names));
+                                          "Use them as the variables' names (at most 8 characters each)? No skips the "
+                                          "line.%2")
+                               .arg(QString::fromStdString(names), units);
   switch (ShowMessage(question, owner, MessageKind::YesNoCancel)) {
     case kAnswerYes: return PasteHeading::Names;
     case kAnswerNo: return PasteHeading::Skip;

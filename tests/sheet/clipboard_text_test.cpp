@@ -136,9 +136,10 @@ TEST_F(ClipboardTextTest, NumbersWithADecimalCommaAndNoPointReadWithTheComma) {
 // start their names, cut to eight characters, or is skipped; unasked, it is
 // refused like any other text.
 TEST_F(ClipboardTextTest, AFirstLineOfNamesGivesNamesOrIsSkipped) {
-  const std::string text = "Length\t\"Period of swing\"\r\n0,6343\t1,0275\r\n";
+  const std::string text = "Length\t\"Period of swing\"\r\nm\ts\r\n0,6343\t1,0275\r\n";
   ASSERT_TRUE(PasteHeadings(text).has_value());
-  EXPECT_EQ(PasteHeadings(text)->size(), 2u);
+  EXPECT_EQ(PasteHeadings(text)->names.size(), 2u);
+  EXPECT_EQ(PasteHeadings(text)->lines, 2);  // the units below the names
   EXPECT_FALSE(PasteHeadings("1\tx\r\n").has_value());
   EXPECT_FALSE(PasteHeadings("\t\r\n1\r\n").has_value());
 

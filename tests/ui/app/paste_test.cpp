@@ -25,7 +25,7 @@ class PasteTest : public AppTest {
 };
 
 TEST_F(PasteTest, ASpreadsheetsHeadingBecomesNamesOrIsSkippedAndDecimalCommasAreRead) {
-  const QString sheet = QStringLiteral("Length\tPeriod\r\n0,6343\t1,5975\r\n1,0275\t2,0330\r\n");
+  const QString sheet = QStringLiteral("Length\tPeriod\r\nm\ts\r\n0,6343\t1,5975\r\n1,0275\t2,0330\r\n");
   ModalAnswers answers;
   answers.answer(kAnswerYes).answer(kAnswerNo).answer(kAnswerCancel);
   paste(sheet);
@@ -43,6 +43,7 @@ TEST_F(PasteTest, ASpreadsheetsHeadingBecomesNamesOrIsSkippedAndDecimalCommasAre
   EXPECT_EQ(window->undoStack().count(), 2);
   ASSERT_EQ(answers.messageTexts().size(), 3);
   EXPECT_TRUE(answers.messageTexts()[0].contains("Length, Period")) << answers.messageTexts()[0].toStdString();
+  EXPECT_TRUE(answers.messageTexts()[0].endsWith("The line of text below it is skipped either way."));
 }
 
 // A field that is no number stops the paste with a message naming it; the
