@@ -198,6 +198,7 @@ void MainWindow::replaceSheet(const DataSheet& sheet) {
   document_.state.modified = true;
   workspace_.lastFittedOrdinal = 0;
   dataTab_->showSheet();
+  if (equationsTab_ != nullptr) equationsTab_->showLeftOutData();
 }
 
 void MainWindow::showBusy(const char* status) {

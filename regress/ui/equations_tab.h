@@ -64,6 +64,9 @@ class EquationsTab : public QWidget {
   // dropped.
   void reloadList(int selectedRow);
 
+  // The sheet changed: the line of what takes no part follows it.
+  void showLeftOutData();
+
   // From Start until the tab has shown the search's end.
   bool searchRunning() const { return searching_; }
 
@@ -102,8 +105,6 @@ class EquationsTab : public QWidget {
   void showProgress();
   void finishSearch(SearchOutcome outcome);
   void showStatistics();
-  // The line of what takes no part follows the sheet.
-  void showLeftOutData();
   void selectRow(int row);
   void showContextMenu(const QPoint& globalPosition);
 
