@@ -27,7 +27,8 @@ FitWorkspace StoredEquation(const InputFile& input, const std::string& path) {
   if (data.pointCount < 2 || record->ordinal < 1 || record->ordinal > CountCandidates(shape))
     throw CliError("the equation stored in " + InputName(path) + " does not fit its data: give --ordinal K", 1);
   FitWorkspace workspace;
-  if (!RecreateEquation(workspace, data, shape, record->ordinal)) throw CliError(kCannotRecreateMessage, 1);
+  if (!RecreateEquation(workspace, data, shape, record->ordinal))
+    throw CliError("the equation stored in " + InputName(path) + " cannot be fitted to its data: give --ordinal K", 1);
   return workspace;
 }
 
