@@ -29,6 +29,15 @@ int FirstEmptyRow(const SheetValues& cells, int column, int rows) {
   return rows;
 }
 
+// The last row at or below the first empty Y that holds data, -1 for none.
+int LastLeftOutRow(const SheetValues& cells, int points) {
+  int lastRow = -1;
+  for (int row = points; row < kSheetRows; ++row)
+    for (int column = 0; column < kSheetColumns; ++column)
+      if (!IsEmptyValue(cells[row][column])) lastRow = row;
+  return lastRow;
+}
+
 std::string DescribeLeftOutColumns(const SheetValues& cells, const PointsAndColumns& counts) {
   std::vector<int> leftOut;
   for (int column = counts.columnCount; column < kSheetColumns; ++column)
@@ -44,12 +53,14 @@ std::string DescribeLeftOutColumns(const SheetValues& cells, const PointsAndColu
 
 }  // namespace
 
+bool DataFollowsAGap(const SheetValues& cells) {
+  const int points = CountPointsAndColumns(cells).pointCount;
+  return LastLeftOutRow(cells, points) > points;
+}
+
 std::string DescribeLeftOutRows(const SheetValues& cells) {
   const int points = CountPointsAndColumns(cells).pointCount;
-  int lastRow = -1;
-  for (int row = points; row < kSheetRows; ++row)
-    for (int column = 0; column < kSheetColumns; ++column)
-      if (!IsEmptyValue(cells[row][column])) lastRow = row;
+  const int lastRow = LastLeftOutRow(cells, points);
   if (lastRow < 0) return {};
   const std::string gap = std::to_string(points + 1);
   if (lastRow == points) return "Row " + gap + " takes no part: Y is empty in it";

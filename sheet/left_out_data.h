@@ -18,4 +18,8 @@ std::vector<std::string> DescribeLeftOutData(const SheetValues& cells);
 // hold data; empty otherwise.
 std::string DescribeLeftOutRows(const SheetValues& cells);
 
+// True when rows below the row of the first empty Y hold data: points after
+// a gap, not a point still being typed in.
+bool DataFollowsAGap(const SheetValues& cells);
+
 }  // namespace rv

@@ -21,8 +21,8 @@ void LeftOutNotice::showFor(const SheetValues& cells) {
 }
 
 bool LeftOutNotice::confirmStart(const SheetValues& cells, QWidget* owner) {
+  if (!DataFollowsAGap(cells) || goOnAnswered_) return true;
   const std::string rows = DescribeLeftOutRows(cells);
-  if (rows.empty() || goOnAnswered_) return true;
   const int points = CountPointsAndColumns(cells).pointCount;
   const QString question = QStringLiteral("%1, and a search uses only the rows before the first empty Y.\n\n"
                                           "Search the first %2 rows anyway?")

@@ -8,8 +8,8 @@ namespace rv {
 
 // The line on the Equations tab that says which rows and variables of the
 // sheet take no part in a search, and why; hidden while everything takes
-// part. Before a search whose sheet holds data below the first empty Y it
-// asks whether to go on, once per sheet.
+// part. Before a search whose sheet holds data in rows after the first
+// empty Y it asks whether to go on, once per sheet.
 class LeftOutNotice : public QLabel {
   Q_OBJECT
  public:

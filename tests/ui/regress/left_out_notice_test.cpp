@@ -44,5 +44,15 @@ TEST_F(LeftOutNoticeTest, RowsAndVariablesLeftOutAreSaidAndStartAsksOnce) {
   EXPECT_TRUE(notice.isHidden());
 }
 
+// A point still being typed in (its X without its Y, nothing below) is
+// said on the line, but Start does not ask about it.
+TEST_F(LeftOutNoticeTest, APointBeingTypedInIsSaidButNotAskedAbout) {
+  startWithRows({{3, 1}, {5, 2}, {7, 3}, {EmptyValue, 4}});
+  EXPECT_EQ(tab().leftOutNotice()->text(), "Row 4 takes no part: Y is empty in it.");
+  search();
+  EXPECT_GT(rows(), 0);
+  EXPECT_TRUE(answers.messageTexts().isEmpty());
+}
+
 }  // namespace
 }  // namespace rv::testing
