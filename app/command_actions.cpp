@@ -32,6 +32,7 @@ const std::vector<MenuDefinition>& MenuDefinitions() {
         {command::kSave, "&Save\tCtrl+S"},
         {command::kSaveAs, "Save &As..."},
         {0, nullptr},
+        {command::kImport, "&Import..."},
         {command::kExportData, "Ex&port Data..."},
         {command::kExportGraph, "Export G&raph..."},
         {0, nullptr},

@@ -26,6 +26,7 @@ void MainWindow::runCommand(int id) {
   switch (id) {
     case command::kNew: files_->newSheet(); break;
     case command::kOpen: files_->open(); break;
+    case command::kImport: files_->importFile(); break;
     case command::kSave: files_->save(); break;
     case command::kSaveAs: files_->saveAs(); break;
     case command::kExportData: files_->exportData(); break;

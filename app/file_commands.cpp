@@ -5,9 +5,8 @@
 #include "app/path_chooser.h"
 #include "widgets/message_dialog.h"
 #include "files/data_file_messages.h"
-#include "files/delimited_text.h"
 #include "files/new_data_sheet.h"
-#include "files/open_delimited_file.h"
+#include "files/open_imported_text.h"
 #include "files/read_data_file.h"
 #include "files/save_changes.h"
 #include "files/write_data_file.h"
@@ -82,13 +81,14 @@ void FileCommands::openDropped(const std::string& path) {
 
 void FileCommands::openAtStartUp(const std::string& path) { read(path); }
 
-// A .csv or .tsv file is read as text; any other file as a data file.
 void FileCommands::read(const std::string& path) {
+  if (IsTextDataPath(path)) {
+    importText(path);
+    return;
+  }
   view_.settleSheet();
   view_.showBusy(kLoadingStatus);
-  const FileOutcome outcome = DelimiterForPath(path) != '\0'
-                                  ? OpenDelimitedFile(path, document_, session_, equations_)
-                                  : ReadDataFile(path, document_, session_, equations_, recentFiles_);
+  const FileOutcome outcome = ReadDataFile(path, document_, session_, equations_, recentFiles_);
   view_.showBusy(nullptr);
   view_.showOutcome(outcome);
 }

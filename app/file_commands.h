@@ -39,7 +39,8 @@ class FileCommandsView {
 // New, Open, Save, Save As, the recent files, a dropped file and the file
 // named at start-up, each asking to save changes first where it replaces
 // the sheet. Open, a dropped file and the file named at start-up may be a
-// .csv or .tsv file too; Export writes the sheet or the graph.
+// .csv, .tsv or .txt file too, read through the import dialog; Export
+// writes the sheet or the graph.
 class FileCommands {
  public:
   FileCommands(Document& document, DataFileSession& session, EquationList& equations, RecentFiles& recentFiles,
@@ -52,6 +53,9 @@ class FileCommands {
   void saveAs();
   void openRecent(int command);
   void openDropped(const std::string& path);
+  // File › Import: any file chosen is read as text through the import
+  // dialog (a data file as a data file).
+  void importFile();
   // The file named on the command line, once the grid exists; no question.
   void openAtStartUp(const std::string& path);
   // File › Export Data and Export Graph: the sheet as text, the graph's
@@ -66,7 +70,12 @@ class FileCommands {
   bool askSaveChanges();
 
  private:
+  // A .csv, .tsv or .txt file through the import dialog, any other as a
+  // data file.
   void read(const std::string& path);
+  // The text of the file at path through the import dialog; the sheet
+  // changes only on its OK.
+  void importText(const std::string& path);
   void write(const std::string& path);
 
   Document& document_;

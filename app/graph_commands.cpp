@@ -112,7 +112,7 @@ void MainWindow::showVariables() {
   if (!values) return;
   DataSheet after = document_.sheet;
   StoreGraphVariableValues(after, *values);
-  pushSheetChange(QStringLiteral("Variables"), after, {});
+  pushSheetChange(QStringLiteral("Variables"), after);
 }
 
 }  // namespace rv

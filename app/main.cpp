@@ -53,7 +53,9 @@ int main(int argc, char** argv) {
   rv::StartUpOptions options;
   options.settingsPath = rv::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
   options.helpFilePath = HelpFileOfProgram(programFolder);
-  options.programFolder = QFile::encodeName(programFolder).toStdString();
+  // File › Open starts in the user's home folder until a file is opened or
+  // saved, not among the program's own files.
+  options.firstDataFolder = QFile::encodeName(QDir::homePath()).toStdString();
   options.commandLineFile = CommandLineFile(QCoreApplication::arguments());
   options.recoveryFolder = rv::RecoveryFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
 

@@ -176,21 +176,29 @@ void MainWindow::settleSheet() {
   dataTab_->commitPendingEdit();
 }
 
+// A refused edit leaves the sheet as it was and says why. What an edit could
+// not do is said in a message of its own: it names rows and columns the user
+// has to look for, too long for a pane of the status bar.
 void MainWindow::applySheetEdit(const SheetEdit& edit) {
   DataSheet after = document_.sheet;
-  std::string notice = ApplySheetEdit(after, edit);
+  const SheetEditOutcome outcome = ApplySheetEdit(after, edit);
+  if (!outcome.refusal.empty()) {
+    ShowMessage(QString::fromStdString(outcome.refusal), this, MessageKind::Error);
+    return;
+  }
   const QString name = nextChangeName_.isEmpty() ? QString::fromUtf8(SheetEditName(edit)) : nextChangeName_;
-  pushSheetChange(name, after, std::move(notice));
+  pushSheetChange(name, after);
+  if (!outcome.notice.empty()) ShowMessage(QString::fromStdString(outcome.notice), this, MessageKind::Information);
 }
 
 // The current equation was fitted to the sheet as it was, so it is re-created
 // before it is used again.
-void MainWindow::replaceSheet(const DataSheet& sheet, const std::string& notice) {
+void MainWindow::replaceSheet(const DataSheet& sheet) {
   document_.sheet = sheet;
-  if (!notice.empty()) status_->setPaneText(2, QString::fromStdString(notice));
   document_.state.modified = true;
   workspace_.lastFittedOrdinal = 0;
   dataTab_->showSheet();
+  if (equationsTab_ != nullptr) equationsTab_->showLeftOutData();
 }
 
 void MainWindow::showBusy(const char* status) {

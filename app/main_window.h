@@ -48,7 +48,7 @@ struct FinishedSearch;
 struct StartUpOptions {
   std::string settingsPath;    // "Regrovantis.ini"; empty: nothing is read or written
   QString helpFilePath;        // "Regrovantis.hlp"
-  std::string programFolder;   // the data folder when the stored one is gone
+  std::string firstDataFolder;  // the data folder the first time and when the stored one is gone
   std::optional<std::string> commandLineFile;
   std::unique_ptr<PathChooser> pathChooser;  // file dialogs when not given
   int secondStageDelayMs = 500;              // negative: the caller runs finishStartUp()
@@ -133,8 +133,8 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner,
   // Every change of the sheet the user makes on the Data tab comes here.
   void applySheetEdit(const SheetEdit& edit);
   // A change of the sheet becomes one step of the undo stack, and is made.
-  void pushSheetChange(const QString& name, const DataSheet& after, std::string notice);
-  void replaceSheet(const DataSheet& sheet, const std::string& notice) override;
+  void pushSheetChange(const QString& name, const DataSheet& after);
+  void replaceSheet(const DataSheet& sheet) override;
   // A key changed the text being typed: Undo can take it back once it is
   // committed.
   void typingChanged();

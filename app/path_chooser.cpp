@@ -21,7 +21,13 @@ namespace {
 // a dot, as every file on this system may be.
 const QString kAllFilesFilter = QStringLiteral("All Files (*.*) (*)");
 const QString kDataFileFilter = QStringLiteral("Regrovantis Data Files (*.rvd) (*.rvd)");
-const QString kTextFileFilter = QStringLiteral("Text Data (*.csv; *.tsv) (*.csv *.tsv)");
+// Open offers every file it reads first, then each kind.
+const QStringList kOpenFilters = {QStringLiteral("Data files (*.rvd *.csv *.tsv *.txt) (*.rvd *.csv *.tsv *.txt)"),
+                                  kDataFileFilter,
+                                  QStringLiteral("Comma Separated Values (*.csv) (*.csv)"),
+                                  QStringLiteral("Tab Separated Values (*.tsv) (*.tsv)"),
+                                  QStringLiteral("Text Files (*.txt) (*.txt)"),
+                                  kAllFilesFilter};
 
 struct FileDialogKind {
   QString objectName;
@@ -62,8 +68,7 @@ std::optional<std::string> RunFileDialog(QWidget* owner, const QString& title, c
 
 std::optional<std::string> FileDialogPathChooser::openPath(QWidget* owner, const std::string& folder) {
   return RunFileDialog(owner, QStringLiteral("Open"), folder,
-                       {QStringLiteral("OpenDlg"), QFileDialog::AcceptOpen,
-                        {kDataFileFilter, kAllFilesFilter, kTextFileFilter}, QStringLiteral("rvd")});
+                       {QStringLiteral("OpenDlg"), QFileDialog::AcceptOpen, kOpenFilters, QStringLiteral("rvd")});
 }
 
 std::optional<std::string> FileDialogPathChooser::savePath(QWidget* owner, const QString& title,

@@ -34,10 +34,11 @@ class PathChooser {
 };
 
 // The file dialogs with the filters "Regrovantis Data Files (*.rvd)" and
-// "All Files (*.*)" and the default extension "rvd"; Open also offers the
-// text files it reads. The export dialogs, titled "Export Data" and "Export
-// Graph", offer .csv and .tsv files (default .csv) or .png, .svg and .pdf
-// pictures (default .png) with a Size box, 64 to 4096, 640 at first.
+// "All Files (*.*)" and the default extension "rvd"; Open offers first
+// "Data files (*.rvd *.csv *.tsv *.txt)", every file it reads, then each kind.
+// The export dialogs, titled "Export Data" and "Export Graph", offer .csv and
+// .tsv files (default .csv) or .png, .svg and .pdf pictures (default .png)
+// with a Size box, 64 to 4096, 640 at first.
 class FileDialogPathChooser : public PathChooser {
  public:
   std::optional<std::string> openPath(QWidget* owner, const std::string& folder) override;

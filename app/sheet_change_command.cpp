@@ -3,11 +3,11 @@
 namespace rv {
 
 SheetChangeCommand::SheetChangeCommand(SheetChangeOwner& owner, const QString& name, const DataSheet& before,
-                                       const DataSheet& after, std::string notice)
-    : QUndoCommand(name), owner_(owner), before_(before), after_(after), notice_(std::move(notice)) {}
+                                       const DataSheet& after)
+    : QUndoCommand(name), owner_(owner), before_(before), after_(after) {}
 
-void SheetChangeCommand::undo() { owner_.replaceSheet(before_, {}); }
+void SheetChangeCommand::undo() { owner_.replaceSheet(before_); }
 
-void SheetChangeCommand::redo() { owner_.replaceSheet(after_, notice_); }
+void SheetChangeCommand::redo() { owner_.replaceSheet(after_); }
 
 }  // namespace rv

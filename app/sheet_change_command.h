@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QUndoCommand>
-#include <string>
 
 #include "sheet/data_sheet.h"
 
@@ -12,9 +11,8 @@ namespace rv {
 class SheetChangeOwner {
  public:
   virtual ~SheetChangeOwner() = default;
-  // The sheet takes these contents, as after any edit the user makes; the
-  // notice, when there is one, goes to the status bar.
-  virtual void replaceSheet(const DataSheet& sheet, const std::string& notice) = 0;
+  // The sheet takes these contents, as after any edit the user makes.
+  virtual void replaceSheet(const DataSheet& sheet) = 0;
 };
 
 // One step of the undo stack: a change of the sheet, kept as the sheet before
@@ -23,8 +21,7 @@ class SheetChangeOwner {
 // for bit, whatever the change was.
 class SheetChangeCommand : public QUndoCommand {
  public:
-  SheetChangeCommand(SheetChangeOwner& owner, const QString& name, const DataSheet& before, const DataSheet& after,
-                     std::string notice);
+  SheetChangeCommand(SheetChangeOwner& owner, const QString& name, const DataSheet& before, const DataSheet& after);
 
   void undo() override;
   void redo() override;
@@ -33,7 +30,6 @@ class SheetChangeCommand : public QUndoCommand {
   SheetChangeOwner& owner_;
   DataSheet before_;
   DataSheet after_;
-  std::string notice_;
 };
 
 }  // namespace rv

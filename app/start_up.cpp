@@ -95,7 +95,7 @@ void MainWindow::readSettings() {
   toolTipSwitch_->setShown(toolTipsOption_ != 0);
   recentFiles_ = RecentFiles::FromSettings(settings.recentFiles);
   commands_->setRecentFiles(recentFiles_.menuItems());
-  document_.state.dataFolder = DataFolderAtStartUp(settings.dataFolder, startUp_.programFolder);
+  document_.state.dataFolder = DataFolderAtStartUp(settings.dataFolder, startUp_.firstDataFolder);
 }
 
 // A sheet kept when the last session ended the program is offered back

@@ -7,9 +7,9 @@
 
 namespace rv {
 
-void MainWindow::pushSheetChange(const QString& name, const DataSheet& after, std::string notice) {
+void MainWindow::pushSheetChange(const QString& name, const DataSheet& after) {
   typingPending_ = false;
-  undoStack_->push(new SheetChangeCommand(*this, name, document_.sheet, after, std::move(notice)));
+  undoStack_->push(new SheetChangeCommand(*this, name, document_.sheet, after));
 }
 
 void MainWindow::typingChanged() {

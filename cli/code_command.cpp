@@ -5,6 +5,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/current_equation.h"
+#include "cli/text_options.h"
 #include "stats/function_text.h"
 
 namespace rv::cli {
@@ -24,7 +25,7 @@ FunctionLanguage ParseLanguage(const Arguments& arguments) {
 }  // namespace
 
 int RunCodeCommand(const std::vector<std::string>& words) {
-  const Arguments arguments = ParseArguments(words, {"ordinal", "max-terms", "sets", "lang"}, {});
+  const Arguments arguments = ParseArguments(words, AndTextValueOptions({"ordinal", "max-terms", "sets", "lang"}), AndTextFlagOptions({}));
   const FunctionLanguage language = ParseLanguage(arguments);
   const FitWorkspace workspace = LoadCurrentEquation(arguments, "code");
   for (int k = 0; k < workspace.coefficientCount(); ++k)

@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/input_file.h"
+#include "cli/text_options.h"
 #include "files/atomic_file.h"
 #include "files/data_file_io.h"
 #include "files/delimited_text.h"
@@ -29,14 +30,14 @@ void WriteTextOutput(const std::string& path, const InputFile& input, char delim
 // data file becomes text with its values only (the first line names the
 // columns Y, X1 ...), every number written so that it reads back exactly.
 int RunConvertCommand(const std::vector<std::string>& words) {
-  const Arguments arguments = ParseArguments(words, {}, {});
+  const Arguments arguments = ParseArguments(words, AndTextValueOptions({}), AndTextFlagOptions({}));
   if (arguments.positional.size() != 2) throw CliError("convert needs IN and OUT");
   const std::string& in = arguments.positional[0];
   const std::string& out = arguments.positional[1];
   const char delimiter = DelimiterForPath(out);
   if (!HasDataFileExtension(out) && delimiter == '\0')
     throw CliError("'" + out + "': OUT must be a .rvd, .csv or .tsv file");
-  const InputFile input = LoadInputFile(in);
+  const InputFile input = LoadInputFile(in, arguments);
   if (HasDataFileExtension(out))
     WriteDataFileOutput(out, input);
   else

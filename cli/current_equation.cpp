@@ -20,14 +20,15 @@ FitWorkspace Recreate(const SearchData& data, const SearchShape& shape, long lon
 
 FitWorkspace StoredEquation(const InputFile& input, const std::string& path) {
   const EquationRecord* record = input.storedEquation();
-  if (record == nullptr) throw CliError("'" + path + "' stores no selected equation: give --ordinal K", 1);
+  if (record == nullptr) throw CliError(InputName(path) + " stores no selected equation: give --ordinal K", 1);
   const Document& document = input.document;
   const SearchData data = SnapshotWithCounts(document.sheet.cells, document.pointCount, document.columnCount);
   const SearchShape shape = MakeSearchShape(data, document.options);
   if (data.pointCount < 2 || record->ordinal < 1 || record->ordinal > CountCandidates(shape))
-    throw CliError("the equation stored in '" + path + "' does not fit its data: give --ordinal K", 1);
+    throw CliError("the equation stored in " + InputName(path) + " does not fit its data: give --ordinal K", 1);
   FitWorkspace workspace;
-  if (!RecreateEquation(workspace, data, shape, record->ordinal)) throw CliError(kCannotRecreateMessage, 1);
+  if (!RecreateEquation(workspace, data, shape, record->ordinal))
+    throw CliError("the equation stored in " + InputName(path) + " cannot be fitted to its data: give --ordinal K", 1);
   return workspace;
 }
 
@@ -36,9 +37,9 @@ FitWorkspace StoredEquation(const InputFile& input, const std::string& path) {
 FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command) {
   if (arguments.positional.size() != 1) throw CliError(std::string(command) + " needs exactly one FILE");
   const std::string& path = arguments.positional[0];
-  InputFile input = LoadInputFile(path);
+  InputFile input = LoadInputFile(path, arguments);
   if (!arguments.has("ordinal")) {
-    if (!input.dataFileSession) throw CliError(std::string(command) + " needs --ordinal K for a .csv or .tsv file");
+    if (!input.dataFileSession) throw CliError(std::string(command) + " needs --ordinal K for a text file");
     if (arguments.has("max-terms") || arguments.has("sets"))
       throw CliError("--max-terms and --sets need --ordinal K: the stored equation goes with the file's own options");
     return StoredEquation(input, path);
@@ -46,6 +47,7 @@ FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command
   ApplySearchOptions(arguments, input.document.options);
   const SearchData data = TakeSearchSnapshot(input.document.sheet.cells);
   RequireSearchableData(data, path);
+  WarnAboutLeftOutData(input.document.sheet.cells);
   const SearchShape shape = MakeSearchShape(data, input.document.options);
   if (CountCandidates(shape) == 0) throw CliError("no equation set is enabled: give --sets", 1);
   return Recreate(data, shape, ParseInteger(arguments.value("ordinal"), "--ordinal", 1, CountCandidates(shape)));

@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QGuiApplication>
 #include <algorithm>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include "cli/search_options.h"
 #include "cli/search_runner.h"
 #include "cli/searchable_data.h"
+#include "cli/text_options.h"
 #include "files/atomic_file.h"
 #include "graph/auto_update.h"
 #include "graph/data_points_text.h"
@@ -25,6 +27,7 @@
 #include "graph/view_state.h"
 #include "regress/recreate_equation.h"
 #include "sheet/point_count.h"
+#include "sheet/quoted_text.h"
 #include "sheet/value_text.h"
 
 namespace rv::cli {
@@ -37,18 +40,19 @@ FitWorkspace BestEquation(const Arguments& arguments, Document document, const s
   ApplySearchOptions(arguments, document.options);
   const SearchData data = TakeSearchSnapshot(document.sheet.cells);
   RequireSearchableData(data, path);
+  WarnAboutLeftOutData(document.sheet.cells);
   const SearchShape shape = MakeSearchShape(data, document.options);
   const unsigned cores = std::thread::hardware_concurrency();
   const ForegroundSearch search =
       RunSearchInForeground(data, shape, SearchEngine::Fast, static_cast<int>(cores > 0 ? cores : 1), false);
   const std::vector<int> order = search.outcome.list.sortOrder();
-  if (order.empty()) throw CliError("the search of '" + path + "' found no equation to graph", 1);
+  if (order.empty()) throw CliError("the search of " + InputName(path) + " found no equation to graph", 1);
   const EquationRecord& best = search.outcome.list.slot(order[0]);
   FitWorkspace workspace;
   if (!RecreateEquation(workspace, data, shape, best.ordinal))
-    throw CliError("the best equation of '" + path + "' cannot be re-created", 1);
-  std::fprintf(stderr, "'%s' stores no equation: graphing the best one found, ordinal %lld, %s\n", path.c_str(),
-               static_cast<long long>(best.ordinal), best.text.c_str());
+    throw CliError("the best equation of " + InputName(path) + " cannot be re-created", 1);
+  std::fprintf(stderr, "%s stores no equation: graphing the best one found, ordinal %lld, %s\n",
+               EscapeControls(InputName(path)).c_str(), static_cast<long long>(best.ordinal), best.text.c_str());
   return workspace;
 }
 
@@ -88,7 +92,11 @@ void RequireSearchedVariables(const std::vector<int>& variables, const DataSheet
 }
 
 // The picture's format, from the name --out gives it, before any work is done.
+// "-" sends a PNG to standard output, for a pipe.
+constexpr const char* kStandardOutput = "-";
+
 PictureFormat OutputFormat(const std::string& path) {
+  if (path == kStandardOutput) return PictureFormat::Png;
   const std::optional<PictureFormat> format = PictureFormatOf(path);
   if (!format) throw CliError("--out takes a picture named .png, .svg or .pdf, not '" + path + "'");
   return *format;
@@ -97,7 +105,8 @@ PictureFormat OutputFormat(const std::string& path) {
 // The graphed variables: the first given is the X axis, the second the Z
 // axis. Each must be one the equation uses, as the Graph tab offers only those.
 GraphSelection SelectVariables(const std::vector<int>& variables, const std::string& equationText) {
-  if (variables.size() > static_cast<size_t>(kMaxGraphedVariables)) throw CliError(kTooManyVariablesMessage, 1);
+  if (variables.size() > static_cast<size_t>(kMaxGraphedVariables))
+    throw CliError("--vars takes one variable for a curve or two for a surface", 1);
   if (variables.size() == 2 && variables[0] == variables[1]) throw CliError("--vars names X" + std::to_string(variables[0]) + " twice");
   const std::vector<GraphVariableEntry> entries = GraphVariableEntries(equationText);
   for (const int variable : variables) {
@@ -145,6 +154,11 @@ void WritePicture(PictureFormat format, const GraphModel& model, const Document&
   const GlyphSet glyphs = LabelGlyphs();
   const std::vector<std::uint8_t> bytes =
       GraphPictureBytes(format, {model, GraphOptionsOf(document.options), glyphs, view, workspace.text, size});
+  if (path == kStandardOutput) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
+      throw CliError("cannot write the picture to standard output", 1);
+    return;
+  }
   if (const std::optional<std::string> failure = WriteFileAtomically(path, bytes))
     throw CliError("cannot write the picture '" + path + "': " + *failure, 1);
 }
@@ -153,7 +167,8 @@ void WritePicture(PictureFormat format, const GraphModel& model, const Document&
 
 int RunGraphCommand(const std::vector<std::string>& words) {
   const Arguments arguments =
-      ParseArguments(words, {"ordinal", "max-terms", "sets", "vars", "angles", "size", "out"}, {"data"});
+      ParseArguments(words, AndTextValueOptions({"ordinal", "max-terms", "sets", "vars", "angles", "size", "out"}),
+                     AndTextFlagOptions({"data"}));
   if (!arguments.has("vars")) throw CliError("graph needs --vars X1 or --vars X1,X2");
   if (arguments.has("out") == arguments.flag("data"))
     throw CliError("graph needs either --out PICTURE.png|.svg|.pdf or --data");
@@ -164,7 +179,7 @@ int RunGraphCommand(const std::vector<std::string>& words) {
   const PictureFormat format = arguments.has("out") ? OutputFormat(arguments.value("out")) : PictureFormat::Png;
 
   if (arguments.positional.size() != 1) throw CliError("graph needs exactly one FILE");
-  const InputFile input = LoadInputFile(arguments.positional[0]);
+  const InputFile input = LoadInputFile(arguments.positional[0], arguments);
   RequireSearchedVariables(variables, input.document.sheet);
   const FitWorkspace workspace = ChosenEquation(arguments, input);
   Document document = input.document;

@@ -6,28 +6,77 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/text_options.h"
+#include "sheet/quoted_text.h"
 
 namespace {
+
+// How FILE may be given and read, for every command that reads one.
+constexpr const char* kFileHelp =
+    "FILE is a .rvd data file, a .csv or .tsv file whose first line names the\n"
+    "columns Y, X1 ..., or - for standard input (comma- or tab-separated).\n"
+    "These options read any text of measurements instead (what they do not say\n"
+    "is found in the text):\n"
+    "  --sep ,|;|tab|space   the field separator\n"
+    "  --decimal-comma       numbers are written 0,6343\n"
+    "  --skip N              lines to leave out below the names line (units)\n"
+    "  --y COLUMN            the column that is Y, by name or number (default 1)\n"
+    "  --x COL,COL,...       the columns that are X1, X2 ... (default: the others)\n"
+    "  --drop-incomplete     leave out rows with an empty field in those columns\n"
+    "  --keep-first          keep the first 99 rows of a longer text\n";
+
+constexpr const char* kSearchOptionsHelp =
+    "  --max-terms M         the largest number of coefficients, 1 to 20\n"
+    "  --sets 1,2,...        the equation sets to try\n";
 
 struct Command {
   const char* name;
   int (*run)(const std::vector<std::string>&);
   const char* usage;
+  const char* summary;
+  const char* options;
+  bool readsFile;
 };
 
-constexpr Command kCommands[] = {
-    {"count", rv::cli::RunCountCommand, "count  --vars N [--max-terms M] [--sets 1,2,...]"},
-    {"equation", rv::cli::RunEquationCommand, "equation ORDINAL --vars N [--max-terms M] [--sets ...]"},
+const Command kCommands[] = {
+    {"count", rv::cli::RunCountCommand, "count  --vars N [--max-terms M] [--sets 1,2,...]",
+     "Prints the candidate equations of each enabled set for N variables, then the total.\n",
+     "  --vars N              the number of X variables, 1 to 15\n", false},
+    {"equation", rv::cli::RunEquationCommand, "equation ORDINAL --vars N [--max-terms M] [--sets ...]",
+     "Prints the equation an ordinal names for N variables.\n",
+     "  --vars N              the number of X variables, 1 to 15\n", false},
     {"search", rv::cli::RunSearchCommand,
      "search FILE [--max-terms M] [--sets ...] [--top K] [--threads T]\n"
-     "                         [--engine fast|reference] [--json] [--quiet]"},
-    {"stats", rv::cli::RunStatsCommand, "stats  FILE [--ordinal K] [--max-terms M] [--sets ...] [--json]"},
-    {"code", rv::cli::RunCodeCommand, "code   FILE [--ordinal K] [--max-terms M] [--sets ...] --lang basic|c|cpp|fortran"},
-    {"convert", rv::cli::RunConvertCommand, "convert IN OUT   (.csv/.tsv <-> .rvd)"},
+     "                         [--engine fast|reference] [--json] [--quiet] [text options]",
+     "Searches FILE's data and prints the best equations: R squared, ordinal, equation.\n",
+     "  --top K               print the K best (default all, at most 1000)\n"
+     "  --threads T           threads to search with (default every core)\n"
+     "  --engine fast|reference  the fast search or the plain reference one\n"
+     "  --json                one JSON document\n"
+     "  --quiet               no progress bar\n",
+     true},
+    {"stats", rv::cli::RunStatsCommand, "stats  FILE [--ordinal K] [--max-terms M] [--sets ...] [--json] [text options]",
+     "Prints the statistics of one equation: ordinal K, or the one a .rvd file stores.\n",
+     "  --ordinal K           the equation, as search numbers it\n  --json                one JSON document\n", true},
+    {"code", rv::cli::RunCodeCommand,
+     "code   FILE [--ordinal K] [--max-terms M] [--sets ...] --lang basic|c|cpp|fortran [text options]",
+     "Prints one equation as a function in BASIC, C, C++ or FORTRAN.\n",
+     "  --ordinal K           the equation, as search numbers it\n  --lang LANGUAGE       basic, c, cpp or fortran\n",
+     true},
+    {"convert", rv::cli::RunConvertCommand, "convert IN OUT [text options]   (text <-> .rvd)",
+     "Writes IN as OUT: text as a .rvd data file, a data file as .csv or .tsv text.\n", "", true},
 #ifdef REGROVANTIS_GRAPH_COMMAND
     {"graph", rv::cli::RunGraphCommand,
      "graph  FILE [--ordinal K] [--max-terms M] [--sets ...] --vars X1[,X2] [--angles H,V]\n"
-     "                         [--size N] (--out PICTURE.png | --data)"},
+     "                         [--size N] (--out PICTURE.png | --data) [text options]",
+     "Draws one equation as a curve over one variable or a surface over two.\n",
+     "  --ordinal K           the equation (default: the stored one, else the best)\n"
+     "  --vars X1[,X2]        the X axis and, for a surface, the depth\n"
+     "  --angles H,V          the view's angles, -180 to 180 (default 30,30)\n"
+     "  --size N              the picture's size in pixels (default 640)\n"
+     "  --out PICTURE.png     write the picture; - writes it to standard output\n"
+     "  --data                print the grid points instead\n",
+     true},
 #endif
 };
 
@@ -46,6 +95,19 @@ int CheckOutputWritten(int status) {
 void PrintUsage(std::FILE* out) {
   std::fputs("usage:\n", out);
   for (const Command& command : kCommands) std::fprintf(out, "  regrovantis-cli %s\n", command.usage);
+  std::fputs("  regrovantis-cli COMMAND --help\n  regrovantis-cli --version\n", out);
+}
+
+void PrintCommandHelp(const Command& command) {
+  std::printf("usage: regrovantis-cli %s\n\n%s\n%s", command.usage, command.summary, command.options);
+  if (std::string(command.usage).find("--max-terms") != std::string::npos) std::fputs(kSearchOptionsHelp, stdout);
+  if (command.readsFile) std::printf("\n%s", kFileHelp);
+}
+
+bool AsksForHelp(const std::vector<std::string>& words) {
+  for (const std::string& word : words)
+    if (word == "--help" || word == "-h") return true;
+  return false;
 }
 
 }  // namespace
@@ -60,17 +122,26 @@ int main(int argc, char** argv) {
     PrintUsage(stdout);
     return CheckOutputWritten(0);
   }
+  if (arguments[0] == "--version") {
+    std::printf("regrovantis-cli %s\n", REGROVANTIS_VERSION);
+    return CheckOutputWritten(0);
+  }
   const std::vector<std::string> words(arguments.begin() + 1, arguments.end());
   for (const Command& command : kCommands) {
     if (arguments[0] != command.name) continue;
+    if (AsksForHelp(words)) {
+      PrintCommandHelp(command);
+      return CheckOutputWritten(0);
+    }
     try {
       return CheckOutputWritten(command.run(words));
     } catch (const rv::cli::CliError& error) {
-      std::fprintf(stderr, "%s\n", error.what());
+      // File names and quoted input may hold escape sequences.
+      std::fprintf(stderr, "%s\n", rv::EscapeControls(error.what()).c_str());
       return error.exitStatus;
     }
   }
-  std::fprintf(stderr, "regrovantis-cli: unknown command '%s'\n", arguments[0].c_str());
+  std::fprintf(stderr, "regrovantis-cli: unknown command %s\n", rv::QuotedText(arguments[0], 40).c_str());
   PrintUsage(stderr);
   return 2;
 }

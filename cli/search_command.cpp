@@ -8,6 +8,7 @@
 #include "cli/search_options.h"
 #include "cli/search_runner.h"
 #include "cli/searchable_data.h"
+#include "cli/text_options.h"
 
 namespace rv::cli {
 
@@ -48,9 +49,10 @@ void PrintJson(const ForegroundSearch& search, const SearchData& data, const Sea
 
 int RunSearchCommand(const std::vector<std::string>& words) {
   const Arguments arguments =
-      ParseArguments(words, {"max-terms", "sets", "top", "threads", "engine"}, {"json", "quiet"});
+      ParseArguments(words, AndTextValueOptions({"max-terms", "sets", "top", "threads", "engine"}),
+                     AndTextFlagOptions({"json", "quiet"}));
   if (arguments.positional.size() != 1) throw CliError("search needs exactly one FILE");
-  Document document = LoadDocument(arguments.positional[0]);
+  Document document = LoadDocument(arguments.positional[0], arguments);
   ApplySearchOptions(arguments, document.options);
   const int top = arguments.has("top") ? static_cast<int>(ParseInteger(arguments.value("top"), "--top", 1, 1000)) : 1000;
   const unsigned cores = std::thread::hardware_concurrency();

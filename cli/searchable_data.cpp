@@ -3,14 +3,15 @@
 #include <cstdio>
 
 #include "cli/command_line.h"
-#include "regress/search_run.h"
+#include "cli/input_file.h"
 #include "sheet/left_out_data.h"
 
 namespace rv::cli {
 
 void RequireSearchableData(const SearchData& data, const std::string& path) {
-  if (data.pointCount < 2) throw CliError(kTooFewPointsMessage, 1);
-  if (data.variableCount() == 0) throw CliError("'" + path + "' has no X variable to regress on", 1);
+  if (data.pointCount < 2)
+    throw CliError(InputName(path) + " has fewer than two points: a search uses the rows before the first empty Y", 1);
+  if (data.variableCount() == 0) throw CliError(InputName(path) + " has no X variable to regress on", 1);
 }
 
 void WarnAboutLeftOutData(const SheetValues& cells) {

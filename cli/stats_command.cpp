@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/current_equation.h"
 #include "cli/json_text.h"
+#include "cli/text_options.h"
 #include "stats/fit_criteria.h"
 #include "stats/number_text.h"
 #include "stats/statistics_pass.h"
@@ -97,7 +98,7 @@ void PrintJson(const EquationStatistics& s, const FitCriteria& c, long long ordi
 }  // namespace
 
 int RunStatsCommand(const std::vector<std::string>& words) {
-  const Arguments arguments = ParseArguments(words, {"ordinal", "max-terms", "sets"}, {"json"});
+  const Arguments arguments = ParseArguments(words, AndTextValueOptions({"ordinal", "max-terms", "sets"}), AndTextFlagOptions({"json"}));
   const FitWorkspace workspace = LoadCurrentEquation(arguments, "stats");
   const EquationStatistics statistics = StatisticsPass(workspace);
   const FitCriteria criteria = BuildFitCriteria(statistics);

@@ -1,5 +1,6 @@
 #include "files/delimited_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 
 #include "files/file_paths.h"
 #include "files/regular_file.h"
+#include "sheet/quoted_text.h"
 #include "sheet/value_text.h"
 
 namespace rv {
@@ -51,26 +53,6 @@ int ColumnOfName(std::string_view name) {
   }
   if (name[1] == '0' || number < 1 || number > 16) return -1;
   return number;
-}
-
-// A short, printable quotation of what the file holds: a bad field may be
-// megabytes long or hold control bytes.
-std::string Excerpt(std::string_view field) {
-  constexpr std::size_t kShown = 24;
-  std::string text = "'";
-  for (std::size_t i = 0; i < field.size() && i < kShown; ++i) {
-    const auto byte = static_cast<unsigned char>(field[i]);
-    if (byte >= 0x20 && byte < 0x7F) {
-      text += static_cast<char>(byte);
-    } else {
-      static constexpr char kHex[] = "0123456789ABCDEF";
-      text += "\\x";
-      text += kHex[byte >> 4];
-      text += kHex[byte & 0xF];
-    }
-  }
-  text += field.size() > kShown ? "'..." : "'";
-  return text;
 }
 
 std::string Where(int line, int column) {
@@ -125,11 +107,11 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
       result.error = Where(headerLine, position) +
                      (numeric ? "the first line must name the columns (Y, X1 ... X16), found the number "
                               : "unknown column name ") +
-                     Excerpt(name) + (numeric ? "" : " (expected Y, X1 ... X16)");
+                     QuotedText(name) + (numeric ? "" : " (expected Y, X1 ... X16)");
       return result;
     }
     if (used[static_cast<size_t>(column)]) {
-      result.error = Where(headerLine, position) + "column " + Excerpt(name) + " is named twice";
+      result.error = Where(headerLine, position) + "column " + QuotedText(name) + " is named twice";
       return result;
     }
     used[static_cast<size_t>(column)] = true;
@@ -141,7 +123,10 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
     if (IsBlank(lines[index])) continue;
     const int lineNumber = static_cast<int>(index) + 1;
     if (row == kSheetRows) {
-      result.error = "line " + std::to_string(lineNumber) + ": more than 99 points; a sheet holds at most 99";
+      const auto points = kSheetRows + std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(index), lines.end(),
+                                                     [](std::string_view line) { return !IsBlank(line); });
+      result.error = "line " + std::to_string(lineNumber) + ": the file holds " + std::to_string(points) +
+                     " points, but a sheet holds at most 99";
       return result;
     }
     const auto fields = SplitFields(lines[index], delimiter);
@@ -156,13 +141,13 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
       if (field.empty()) continue;
       // strtod would stop at a NUL and read "1\0999" as 1.
       if (field.find('\0') != std::string::npos) {
-        result.error = Where(lineNumber, static_cast<int>(i) + 1) + Excerpt(field) + " holds a NUL byte";
+        result.error = Where(lineNumber, static_cast<int>(i) + 1) + QuotedText(field) + " holds a NUL byte";
         return result;
       }
       char* end = nullptr;
       const double value = std::strtod(field.c_str(), &end);
       if (end == field.c_str() || *end != '\0' || !std::isfinite(value)) {
-        result.error = Where(lineNumber, static_cast<int>(i) + 1) + Excerpt(field) + " is not a finite number";
+        result.error = Where(lineNumber, static_cast<int>(i) + 1) + QuotedText(field) + " is not a finite number";
         return result;
       }
       result.values[static_cast<size_t>(row)][static_cast<size_t>(columns[i])] = value;
@@ -173,18 +158,26 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
   return result;
 }
 
-DelimitedTextResult ReadDelimitedFile(const std::string& path) {
-  const FileRead read = ReadRegularFile(path, kMaxDelimitedFileBytes);
-  DelimitedTextResult result;
+TextFileBytes ReadTextFileBytes(const std::string& path) {
+  FileRead read = ReadRegularFile(path, kMaxDelimitedFileBytes);
   switch (read.failure) {
-    case FileReadFailure::None: break;
-    case FileReadFailure::CannotOpen: result.error = "cannot open '" + path + "': " + read.reason; return result;
-    case FileReadFailure::NotRegular: result.error = "'" + path + "' is " + read.reason + ", not a file"; return result;
+    case FileReadFailure::None: return {std::move(read.bytes), {}};
+    case FileReadFailure::CannotOpen: return {{}, "cannot open '" + path + "': " + read.reason};
+    case FileReadFailure::NotRegular: return {{}, "'" + path + "' is " + read.reason + ", not a file"};
     case FileReadFailure::TooLarge:
-      result.error = "'" + path + "' is larger than " + std::to_string(kMaxDelimitedFileBytes >> 20) +
-                     " MB; a sheet of 99 points needs far less";
-      return result;
-    case FileReadFailure::Unreadable: result.error = "cannot read '" + path + "': " + read.reason; return result;
+      return {{}, "'" + path + "' is larger than " + std::to_string(kMaxDelimitedFileBytes >> 20) +
+                      " MB; a sheet of 99 points needs far less"};
+    case FileReadFailure::Unreadable: return {{}, "cannot read '" + path + "': " + read.reason};
+  }
+  return {{}, "cannot read '" + path + "'"};
+}
+
+DelimitedTextResult ReadDelimitedFile(const std::string& path) {
+  const TextFileBytes read = ReadTextFileBytes(path);
+  DelimitedTextResult result;
+  if (!read.error.empty()) {
+    result.error = read.error;
+    return result;
   }
   result = ParseDelimitedText(read.bytes, DelimiterForPath(path));
   if (!result.ok) result.error = path + ": " + result.error;

@@ -24,6 +24,14 @@ inline constexpr std::size_t kMaxDelimitedLineBytes = 8192;
 
 DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter);
 
+// The bytes of a text file of measurements: only a regular file of at most
+// kMaxDelimitedFileBytes. The error names the file when it cannot be read.
+struct TextFileBytes {
+  std::string bytes;
+  std::string error;  // empty when read
+};
+TextFileBytes ReadTextFileBytes(const std::string& path);
+
 // Reads a .csv or .tsv file: only a regular file of at most
 // kMaxDelimitedFileBytes, parsed by ParseDelimitedText with the delimiter its
 // extension names. The error names the file when it cannot be read.

@@ -1,11 +1,16 @@
 // Pasting arbitrary clipboard text at an arbitrary cell: it must never crash
 // or write outside the sheet, every cell it writes holds a finite number or
-// is empty, and what it reports as cut off matches where the text fell.
+// is empty, a refused paste writes nothing, and what it reports as cut off
+// matches where the text fell. The same bytes, taken as doubles, make a
+// sheet that Copy and then Paste must give back bit for bit.
 
-#include <cmath>
-#include <cstdio>
 #include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string_view>
 
@@ -18,25 +23,61 @@ namespace {
   std::abort();
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size < 2) return 0;
-  // The first two bytes choose the cell the paste starts at.
-  const rv::CellPosition start{data[0] % rv::kSheetRows, data[1] % rv::kSheetColumns};
-  const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
+std::unique_ptr<rv::SheetValues> EmptySheet() {
   auto cells = std::make_unique<rv::SheetValues>();
   for (auto& row : *cells) row.fill(rv::EmptyValue);
-  const rv::PasteOutcome outcome = rv::PasteText(*cells, text, start, nullptr);
+  return cells;
+}
 
+void CheckPaste(const std::uint8_t* data, std::size_t size) {
+  // The first two bytes choose the cell the paste starts at, the third what
+  // becomes of a first line of names.
+  const rv::CellPosition start{data[0] % rv::kSheetRows, data[1] % rv::kSheetColumns};
+  const auto heading = static_cast<rv::PasteHeading>(data[2] % 3);
+  const std::string_view text(reinterpret_cast<const char*>(data + 3), size - 3);
+  auto cells = EmptySheet();
+  const rv::PasteOutcome outcome = rv::PasteText(*cells, text, start, nullptr, heading);
+
+  if (!outcome.error.empty()) {
+    if (!outcome.written.empty() || *cells != *EmptySheet()) Fail("a refused paste changed the sheet");
+    if (outcome.error.size() > 200) Fail("the refusal is too long");
+    return;
+  }
   for (const rv::PastedCell& pasted : outcome.written) {
     if (pasted.cell.row < start.row || pasted.cell.row >= rv::kSheetRows || pasted.cell.column < start.column ||
         pasted.cell.column >= rv::kSheetColumns)
       Fail("a cell written outside the pasted area");
     if (!rv::IsEmptyValue(pasted.value) && !std::isfinite(pasted.value)) Fail("a cell holds no finite number");
   }
+  for (const rv::PastedName& name : outcome.names)
+    if (name.column < start.column || name.column >= rv::kSheetColumns) Fail("a name given outside the sheet");
   if (outcome.rowsCut != std::max(0, start.row + outcome.textRows - rv::kSheetRows))
     Fail("rows cut off do not match the text's rows");
   if (outcome.columnsCut < 0 || outcome.columnsCut > outcome.textColumns) Fail("columns cut off out of range");
+}
+
+void CheckCopyRoundTrip(const std::uint8_t* data, std::size_t size) {
+  auto cells = EmptySheet();
+  const std::size_t values = std::min(size / 8, static_cast<std::size_t>(rv::kSheetRows * rv::kSheetColumns));
+  for (std::size_t i = 0; i < values; ++i) {
+    double value = 0.0;
+    std::memcpy(&value, data + 8 * i, 8);
+    if (std::isfinite(value)) (*cells)[i / rv::kSheetColumns][i % rv::kSheetColumns] = value;
+  }
+  const std::string text = rv::CopyText(*cells, rv::CellRange::WholeSheet());
+  auto pasted = EmptySheet();
+  if (!rv::PasteText(*pasted, text, {0, 0}, nullptr).error.empty()) Fail("a copied sheet is refused");
+  for (int r = 0; r < rv::kSheetRows; ++r)
+    for (int c = 0; c < rv::kSheetColumns; ++c)
+      if (std::bit_cast<std::uint64_t>((*pasted)[r][c]) != std::bit_cast<std::uint64_t>((*cells)[r][c]))
+        Fail("copy and paste changed a value");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 3) return 0;
+  CheckPaste(data, size);
+  CheckCopyRoundTrip(data, size);
   return 0;
 }

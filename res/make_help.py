@@ -23,7 +23,7 @@ WHERE = {
 CONTROLS = [
     (MAIN, 101, "Close", "Closes Regrovantis. When the data sheet has unsaved changes you are asked whether to save them first."),
     (MAIN, 102, "Status bar", "The left pane tells what the program is doing: Loading, Ready, Saving or Working. "
-     "The right pane shows how many candidate equations a search has fitted."),
+     "The right pane shows how many candidate equations a search has fitted, or a message."),
     (MAIN, 103, "Progress bar", "Shows how far start-up or a search has come."),
     (MAIN, 104, "Restore", "Returns the maximized window to its former size (F3)."),
     (MAIN, 105, "What's This", "Click this, or press Shift+F1, then click any control to read what it does."),
@@ -151,13 +151,19 @@ and look at the chosen equation's statistics and graph.</p>
 <h2>The tabs</h2>
 <ul>
 <li><b>Data</b> (Alt+D): the data sheet. Each row is one point; Y is in the first column.
-Copy and paste work with spreadsheets and text editors (tab-separated text).</li>
+Copy and paste work with spreadsheets and text editors (tab-separated text). A first line of names
+can become the variables' names; numbers with a decimal comma are read; a field that is not a number
+stops the paste before anything changes, and the message names its row and column.</li>
 <li><b>Equations</b> (Alt+Q): Start runs the search; the list ranks the equations found by R squared.</li>
 <li><b>Graph</b> (Alt+G): draws the selected equation as a curve over one variable or a surface over two.</li>
 </ul>
 <h2>Files</h2>
 <p>File, Save writes the sheet, its options and the selected equation into one <b>.rvd</b> data file;
 File, Open reads it back. The last four files are listed on the File menu. You can also drop a data file on the window.</p>
+<p>File, Open of a .csv, .tsv or .txt file, File, Import and a dropped text file show the import dialog: the separator,
+the decimal sign, whether the first line holds names, the lines to skip below it (units), and for each column whether it
+is Y, an X or left out. Rows with an empty cell can be dropped, and a text longer than 99 rows is refused unless its first
+99 rows are kept. The preview shows the first rows; nothing reaches the sheet until OK.</p>
 <h2>Options</h2>
 <p>View, Options sets the printout titles, the equation sets and Maximum Terms, where Enter moves on the
 Data tab, the tooltips, and the graph's colours and segments.</p>

@@ -2,10 +2,63 @@
 
 #include <algorithm>
 
-#include "sheet/cell_entry.h"
-#include "sheet/value_text.h"
+#include "sheet/field_number.h"
+#include "sheet/quoted_text.h"
+#include "sheet/variable_name.h"
 
 namespace rv {
+
+namespace {
+
+using Line = std::vector<std::string_view>;
+
+std::vector<Line> SplitLines(std::string_view text) {
+  text = text.substr(0, text.find('\0'));
+  std::vector<Line> lines;
+  Line line;
+  std::string_view::size_type fieldStart = 0;
+  for (std::string_view::size_type i = 0; i < text.size(); ++i) {
+    const char character = text[i];
+    if (character == '\t') {
+      line.push_back(text.substr(fieldStart, i - fieldStart));
+      fieldStart = i + 1;
+    } else if (character == '\r' || character == '\n') {
+      line.push_back(text.substr(fieldStart, i - fieldStart));
+      lines.push_back(std::move(line));
+      line.clear();
+      if (character == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      fieldStart = i + 1;
+    }
+  }
+  if (fieldStart < text.size()) line.push_back(text.substr(fieldStart));
+  if (!line.empty()) lines.push_back(std::move(line));
+  return lines;
+}
+
+bool IsHeading(const Line& line) {
+  bool text = false;
+  for (std::string_view field : line) {
+    if (ReadFieldNumber(field, false) || ReadFieldNumber(field, true)) return false;
+    text = text || !TrimField(field).empty();
+  }
+  return text;
+}
+
+// Spreadsheets of a decimal-comma locale copy 0,6343: read so when the
+// numbers have a comma and none a point.
+bool UsesDecimalComma(const std::vector<Line>& lines, size_t first) {
+  bool comma = false;
+  for (size_t l = first; l < lines.size(); ++l)
+    for (std::string_view field : lines[l]) {
+      if (field.find('.') != std::string_view::npos) return false;
+      if (field.find(',') == std::string_view::npos) continue;
+      if (!ReadFieldNumber(field, true)) return false;
+      comma = true;
+    }
+  return comma;
+}
+
+}  // namespace
 
 std::string CopyText(const SheetValues& cells, const CellRange& range) {
   std::string text;
@@ -13,7 +66,7 @@ std::string CopyText(const SheetValues& cells, const CellRange& range) {
   for (int row = range.top; row <= range.bottom; ++row) {
     for (int column = range.left; column <= range.right; ++column) {
       const double value = cells[row][column];
-      if (!IsEmptyValue(value)) text += FormatText("%.12f", value);
+      if (!IsEmptyValue(value)) text += CopiedNumberText(value);
       text += '\t';
     }
     text.back() = '\r';
@@ -22,51 +75,53 @@ std::string CopyText(const SheetValues& cells, const CellRange& range) {
   return text;
 }
 
-PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition start, const CellRange* selection) {
+std::optional<PasteHeadingLines> PasteHeadings(std::string_view text) {
+  const std::vector<Line> lines = SplitLines(text);
+  if (lines.empty() || !IsHeading(lines.front())) return std::nullopt;
+  PasteHeadingLines headings{{lines.front().begin(), lines.front().end()}, 1};
+  while (headings.lines < static_cast<int>(lines.size()) && IsHeading(lines[static_cast<size_t>(headings.lines)]))
+    ++headings.lines;
+  return headings;
+}
+
+PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition start, const CellRange* selection,
+                       PasteHeading heading) {
   PasteOutcome outcome;
-  CellPosition target = start;
-  std::string_view::size_type fieldStart = 0;
-  bool fieldOpen = false;  // a character has been read since the last tab or line end
-  int fieldsInRow = 0;
+  const std::vector<Line> lines = SplitLines(text);
+  const bool headed = heading != PasteHeading::None && !lines.empty() && IsHeading(lines.front());
+  size_t first = headed ? 1 : 0;
+  while (headed && first < lines.size() && IsHeading(lines[first])) ++first;
+  if (headed && heading == PasteHeading::Names)
+    for (size_t i = 0; i < lines.front().size(); ++i)
+      if (start.column + static_cast<int>(i) < kSheetColumns)
+        outcome.names.push_back({start.column + static_cast<int>(i), VariableNameFromText(lines.front()[i])});
+  const bool decimalComma = UsesDecimalComma(lines, first);
 
-  const auto storeField = [&](std::string_view::size_type end) {
-    ++fieldsInRow;
-    const bool inSheet = target.row < kSheetRows && target.column < kSheetColumns;
-    if (inSheet && (selection == nullptr || selection->contains(target.row, target.column))) {
-      const double value = CellValueFromText(text.substr(fieldStart, end - fieldStart));
-      cells[target.row][target.column] = value;
-      outcome.written.push_back({target, value});
+  for (size_t l = first; l < lines.size(); ++l) {
+    const int row = start.row + static_cast<int>(l - first);
+    const int fields = static_cast<int>(lines[l].size());
+    for (int i = 0; i < fields; ++i) {
+      const CellPosition target{row, start.column + i};
+      if (target.row >= kSheetRows || target.column >= kSheetColumns) continue;
+      if (selection != nullptr && !selection->contains(target.row, target.column)) continue;
+      const std::string_view field = lines[l][static_cast<size_t>(i)];
+      std::optional<double> value = EmptyValue;
+      if (!TrimField(field).empty()) value = ReadFieldNumber(field, decimalComma);
+      if (!value) {
+        PasteOutcome refused;
+        refused.error = "Nothing was pasted: " + QuotedText(TrimField(field)) + " for row " +
+                        std::to_string(target.row + 1) + ", column " + DefaultColumnName(target.column) +
+                        " is not a number.";
+        return refused;
+      }
+      outcome.written.push_back({target, *value});
     }
-    fieldOpen = false;
-  };
-  const auto endRow = [&] {
-    if (fieldsInRow == 0) return;
     ++outcome.textRows;
-    outcome.textColumns = std::max(outcome.textColumns, fieldsInRow);
-    if (target.row >= kSheetRows) ++outcome.rowsCut;
-    outcome.columnsCut = std::max(outcome.columnsCut, start.column + fieldsInRow - kSheetColumns);
-    fieldsInRow = 0;
-  };
-
-  text = text.substr(0, text.find('\0'));
-  for (std::string_view::size_type i = 0; i < text.size(); ++i) {
-    const char character = text[i];
-    if (character == '\t') {
-      storeField(i);
-      ++target.column;
-      fieldStart = i + 1;
-    } else if (character == '\r' || character == '\n') {
-      storeField(i);
-      endRow();
-      target = {target.row + 1, start.column};
-      if (character == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      fieldStart = i + 1;
-    } else {
-      fieldOpen = true;
-    }
+    outcome.textColumns = std::max(outcome.textColumns, fields);
+    if (row >= kSheetRows) ++outcome.rowsCut;
+    outcome.columnsCut = std::max(outcome.columnsCut, start.column + fields - kSheetColumns);
   }
-  if (fieldOpen) storeField(text.size());
-  endRow();
+  for (const PastedCell& pasted : outcome.written) cells[pasted.cell.row][pasted.cell.column] = pasted.value;
   return outcome;
 }
 

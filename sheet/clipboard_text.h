@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,32 +11,58 @@
 namespace rv {
 
 // The text Copy puts on the clipboard: for every row of the range, each cell
-// as "%.12f\t" or a bare "\t" when empty, the row's last tab replaced by CR LF.
-// The text grows with the range; nothing is cut.
+// as its CopiedNumberText and a tab, or a bare tab when empty, the row's
+// last tab replaced by CR LF. Paste reads every value back bit for bit. The
+// text grows with the range; nothing is cut.
 std::string CopyText(const SheetValues& cells, const CellRange& range);
+
+// What becomes of a first line of names (PasteHeadings): nothing (it is read
+// as values, and refused), the variables' names, or skipped. Either way the
+// lines of text only below it (units, say) are skipped with it.
+enum class PasteHeading { None, Names, Skip };
 
 struct PastedCell {
   CellPosition cell;
   double value = 0.0;
 };
 
+struct PastedName {
+  int column = 0;
+  std::string name;
+};
+
 struct PasteOutcome {
+  // Not empty when a field is no number: nothing was written, and this says
+  // which field, where.
+  std::string error;
   std::vector<PastedCell> written;  // the cells written, in text order
-  int textRows = 0;                 // rows the text holds
+  std::vector<PastedName> names;    // the names of a first line used as names
+  int textRows = 0;                 // rows of values the text holds
   int textColumns = 0;              // fields of its widest row
   int rowsCut = 0;                  // rows of the text below the sheet's last row
   int columnsCut = 0;               // fields of the widest row beyond the sheet's last column
 };
 
+// The text's first lines when they hold text, not values: no field reads as
+// a number and one at least is not empty. The first gives the names.
+struct PasteHeadingLines {
+  std::vector<std::string> names;
+  int lines = 0;  // the first and those of text only below it
+};
+std::optional<PasteHeadingLines> PasteHeadings(std::string_view text);
+
 // Reads clipboard text (UTF-8) into cells starting at `start`. Tabs end
 // fields; a line ends at CR LF, a bare LF or a bare CR, and the next line
 // starts again in the start column. A last field that no tab or line end
-// follows is stored too. Each field is read whole by the rule of a typed
-// cell, so a field that is not a number empties its cell and the rest of the
-// text is still pasted; only a NUL ends the text. Cells outside the sheet are
-// skipped and counted, and cells outside `selection` are skipped when one is
-// given.
-PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition start, const CellRange* selection);
+// follows is stored too; only a NUL ends the text. An empty field empties
+// its cell; every other field must be a finite number (ReadFieldNumber),
+// with a decimal comma when the numbers use one and no field holds a point.
+// The whole text is read before any cell changes: a field that is no number
+// leaves every cell as it was and the outcome's error names it. Cells
+// outside the sheet are skipped and counted, and cells outside `selection`
+// are skipped when one is given.
+PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition start, const CellRange* selection,
+                       PasteHeading heading = PasteHeading::None);
 
 // What the user is told when part of a paste fell beyond the sheet ("Pasted
 // 97 of 99 rows and 17 of 18 columns; the rest did not fit."); empty when

@@ -29,38 +29,48 @@ int FirstEmptyRow(const SheetValues& cells, int column, int rows) {
   return rows;
 }
 
-}  // namespace
-
-std::vector<std::string> DescribeLeftOutData(const SheetValues& cells) {
-  const PointsAndColumns counts = CountPointsAndColumns(cells);
-  std::vector<std::string> sentences;
-  if (counts.pointCount == 0) return sentences;
-
+// The last row at or below the first empty Y that holds data, -1 for none.
+int LastLeftOutRow(const SheetValues& cells, int points) {
   int lastRow = -1;
-  for (int row = counts.pointCount; row < kSheetRows; ++row)
+  for (int row = points; row < kSheetRows; ++row)
     for (int column = 0; column < kSheetColumns; ++column)
       if (!IsEmptyValue(cells[row][column])) lastRow = row;
-  if (lastRow >= 0) {
-    const std::string first = std::to_string(counts.pointCount + 2);
-    const std::string last = std::to_string(lastRow + 1);
-    sentences.push_back((lastRow == counts.pointCount + 1 ? "row " + last + " takes" : "rows " + first + " to " + last + " take") +
-                        " no part: Y is empty in row " + std::to_string(counts.pointCount + 1) +
-                        ", and a search uses only the rows before the first empty Y");
-  }
+  return lastRow;
+}
 
+std::string DescribeLeftOutColumns(const SheetValues& cells, const PointsAndColumns& counts) {
   std::vector<int> leftOut;
   for (int column = counts.columnCount; column < kSheetColumns; ++column)
     if (HoldsValue(cells, column, counts.pointCount)) leftOut.push_back(column);
-  if (leftOut.empty()) return sentences;
+  if (leftOut.empty()) return {};
   const std::string verb = leftOut.size() == 1 ? " takes" : " take";
-  if (counts.columnCount > kLastSearchedColumn) {
-    sentences.push_back(ColumnList(leftOut) + verb + " no part: a search uses at most X1 to X15");
-  } else {
-    const int stop = counts.columnCount;
-    sentences.push_back(ColumnList(leftOut) + verb + " no part: " + DefaultColumnName(stop) + " is empty in row " +
-                        std::to_string(FirstEmptyRow(cells, stop, counts.pointCount) + 1) +
-                        ", and a search uses only the variables before the first one with an empty cell");
-  }
+  if (counts.columnCount > kLastSearchedColumn) return ColumnList(leftOut) + verb + " no part: a search uses at most X1 to X15";
+  const int stop = counts.columnCount;
+  const std::string where = " is empty in row " + std::to_string(FirstEmptyRow(cells, stop, counts.pointCount) + 1);
+  if (leftOut.size() == 1 && leftOut.front() == stop) return ColumnList(leftOut) + verb + " no part: it" + where;
+  return ColumnList(leftOut) + verb + " no part: " + DefaultColumnName(stop) + where;
+}
+
+}  // namespace
+
+bool DataFollowsAGap(const SheetValues& cells) {
+  const int points = CountPointsAndColumns(cells).pointCount;
+  return LastLeftOutRow(cells, points) > points;
+}
+
+std::string DescribeLeftOutRows(const SheetValues& cells) {
+  const int points = CountPointsAndColumns(cells).pointCount;
+  const int lastRow = LastLeftOutRow(cells, points);
+  if (lastRow < 0) return {};
+  const std::string gap = std::to_string(points + 1);
+  if (lastRow == points) return "Row " + gap + " takes no part: Y is empty in it";
+  return "Rows " + gap + " to " + std::to_string(lastRow + 1) + " take no part: Y is empty in row " + gap;
+}
+
+std::vector<std::string> DescribeLeftOutData(const SheetValues& cells) {
+  std::vector<std::string> sentences;
+  for (std::string sentence : {DescribeLeftOutRows(cells), DescribeLeftOutColumns(cells, CountPointsAndColumns(cells))})
+    if (!sentence.empty()) sentences.push_back(std::move(sentence));
   return sentences;
 }
 

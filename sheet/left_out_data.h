@@ -10,7 +10,16 @@ namespace rv {
 // A search uses the rows before the first empty Y and the variables before
 // the first one with an empty cell among those rows, never X16. What the
 // sheet holds beyond them takes no part; these sentences say what and why,
-// one per cause, for a user who may not expect it.
+// one per cause ("Rows 7 to 13 take no part: Y is empty in row 7"; "X3 takes
+// no part: it is empty in row 6"), for a user who may not expect it.
 std::vector<std::string> DescribeLeftOutData(const SheetValues& cells);
+
+// The sentence about rows alone, when rows at or below the first empty Y
+// hold data; empty otherwise.
+std::string DescribeLeftOutRows(const SheetValues& cells);
+
+// True when rows below the row of the first empty Y hold data: points after
+// a gap, not a point still being typed in.
+bool DataFollowsAGap(const SheetValues& cells);
 
 }  // namespace rv

@@ -19,14 +19,18 @@ bool IsCell(CellPosition cell) { return cell.row >= 0 && cell.row < kSheetRows &
 // One overload per edit; std::visit picks the one that matches.
 struct Applier {
   DataSheet& sheet;
-  std::string& notice;
+  SheetEditOutcome& outcome;
 
   void operator()(const CellTextEntered& edit) const {
     if (IsCell(edit.cell)) sheet.cell(edit.cell.row, edit.cell.column) = CellValueFromText(edit.text);
   }
   void operator()(const TextPasted& edit) const {
     if (!IsCell(edit.start)) return;
-    notice = PasteNotice(PasteText(sheet.cells, edit.text, edit.start, edit.selection ? &*edit.selection : nullptr));
+    const PasteOutcome pasted =
+        PasteText(sheet.cells, edit.text, edit.start, edit.selection ? &*edit.selection : nullptr, edit.heading);
+    outcome.refusal = pasted.error;
+    outcome.notice = PasteNotice(pasted);
+    for (const PastedName& name : pasted.names) sheet.names[static_cast<size_t>(name.column)] = name.name;
   }
   void operator()(const CellsCleared& edit) const { ClearCells(sheet.cells, edit.range); }
   void operator()(const RowInserted& edit) const { InsertRow(sheet, edit.row); }
@@ -50,10 +54,10 @@ struct Applier {
 
 }  // namespace
 
-std::string ApplySheetEdit(DataSheet& sheet, const SheetEdit& edit) {
-  std::string notice;
-  std::visit(Applier{sheet, notice}, edit);
-  return notice;
+SheetEditOutcome ApplySheetEdit(DataSheet& sheet, const SheetEdit& edit) {
+  SheetEditOutcome outcome;
+  std::visit(Applier{sheet, outcome}, edit);
+  return outcome;
 }
 
 }  // namespace rv

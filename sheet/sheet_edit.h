@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "sheet/cell_range.h"
+#include "sheet/clipboard_text.h"
 #include "sheet/data_sheet.h"
 #include "sheet/scale_variable.h"
 
@@ -22,11 +23,12 @@ struct CellTextEntered {
 };
 
 // Clipboard text (UTF-8) pasted from `start`; with a range selected, only
-// its cells take values.
+// its cells take values. A first line of names becomes what the user chose.
 struct TextPasted {
   std::string text;
   CellPosition start;
   std::optional<CellRange> selection;
+  PasteHeading heading = PasteHeading::None;
 };
 
 struct CellsCleared {
@@ -69,12 +71,19 @@ struct ColumnResized {
 using SheetEdit = std::variant<CellTextEntered, TextPasted, CellsCleared, RowInserted, RowDeleted, ColumnInserted,
                                ColumnDeleted, ColumnFormatted, ColumnScaled, ColumnResized>;
 
+struct SheetEditOutcome {
+  // The edit did part of what was asked (a paste larger than the room it
+  // had): what the user should be told.
+  std::string notice;
+  // The edit was refused and the sheet is as it was (a pasted field that is
+  // no number): why.
+  std::string refusal;
+};
+
 // Applies the edit to the sheet. An edit naming a row or column outside the
 // sheet changes nothing; decimal places beyond 12 count as 12 and a width is
 // kept between 1 and kMaxColumnWidth. A scaled X column's graph minimum,
-// maximum and constant follow its values while Auto Update is on. Returns
-// what the user should be told when the edit could not do all that was asked
-// (a paste larger than the room it had), else an empty text.
-std::string ApplySheetEdit(DataSheet& sheet, const SheetEdit& edit);
+// maximum and constant follow its values while Auto Update is on.
+SheetEditOutcome ApplySheetEdit(DataSheet& sheet, const SheetEdit& edit);
 
 }  // namespace rv

@@ -45,6 +45,7 @@ inline constexpr int kUndo = 70;
 inline constexpr int kRedo = 71;
 inline constexpr int kExportData = 72;
 inline constexpr int kExportGraph = 73;
+inline constexpr int kImport = 74;
 inline constexpr int kFirstRecentFile = 401;
 inline constexpr int kLastRecentFile = 404;
 

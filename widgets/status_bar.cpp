@@ -1,6 +1,7 @@
 #include "widgets/status_bar.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <QSizeGrip>
 #include <QStyleOptionFrame>
 #include <qdrawutil.h>
@@ -15,16 +16,22 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent), grip_(new QSizeGrip(thi
 
 void StatusBar::setPaneText(int pane, const QString& text) {
   if (pane != 1 && pane != 2) return;
+  const QRect before = paneRect(pane);
   texts_[pane - 1] = text;
-  repaint(paneRect(pane));
+  repaint(before.united(paneRect(pane)).adjusted(-2, -2, 2, 2));
 }
 
 QString StatusBar::paneText(int pane) const { return pane == 1 || pane == 2 ? texts_[pane - 1] : QString(); }
 
 QSize StatusBar::sizeHint() const { return {626, kHeight}; }
 
+// Pane 2 widens for a text longer than its counts, up to the size grip, so
+// that a message shows whole.
 QRect StatusBar::paneRect(int pane) const {
-  return pane == 1 ? QRect(QPoint(8, 6), QPoint(64, 19)) : QRect(QPoint(72, 6), QPoint(127, 19));
+  if (pane == 1) return QRect(QPoint(8, 6), QPoint(64, 19));
+  const int textWidth = fontMetrics().horizontalAdvance(texts_[1]) + 4;
+  const int right = std::clamp(72 + textWidth, 127, std::max(127, width() - grip_->sizeHint().width() - 8));
+  return QRect(QPoint(72, 6), QPoint(right, 19));
 }
 
 void StatusBar::paintEvent(QPaintEvent*) {
@@ -40,7 +47,9 @@ void StatusBar::paintEvent(QPaintEvent*) {
     const QRect box = paneRect(pane).adjusted(-2, -2, 2, 2);
     qDrawShadePanel(&painter, box, palette(), true, 1);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(paneRect(pane).adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, texts_[pane - 1]);
+    const QRect textRect = paneRect(pane).adjusted(2, 0, 0, 0);
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
+                     fontMetrics().elidedText(texts_[pane - 1], Qt::ElideRight, textRect.width()));
   }
 }
 

@@ -8,7 +8,8 @@ class QSizeGrip;
 namespace rv {
 
 // The two-pane status bar: pane 1 tells what the program is doing ("Ready",
-// "Loading", "Saving", "Working"), pane 2 the count of a running search.
+// "Loading", "Saving", "Working"), pane 2 the count of a running search or a
+// message, for which it widens as far as the bar allows.
 class StatusBar : public QWidget {
   Q_OBJECT
  public:
@@ -23,13 +24,14 @@ class StatusBar : public QWidget {
   QString paneText(int pane) const;
 
   QSize sizeHint() const override;
+  // Where the pane's text is drawn.
+  QRect paneRect(int pane) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  QRect paneRect(int pane) const;
 
   QString texts_[2];
   QSizeGrip* grip_;

@@ -16,6 +16,7 @@
 #include "widgets/tooltips.h"
 #include "regress/ui/equation_list_model.h"
 #include "regress/ui/equation_list_view.h"
+#include "regress/ui/left_out_notice.h"
 #include "regress/ui/set_status_lines.h"
 
 namespace rv {
@@ -81,6 +82,7 @@ EquationsTab::EquationsTab(EquationsTabContext context, QWidget* parent) : QWidg
   connect(list_, &EquationListView::contextMenuAt, this, &EquationsTab::showContextMenu);
   // The headings follow the columns' widths.
   connect(list_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { update(); });
+  leftOut_ = new LeftOutNotice(this);
 
   progressTimer_ = new QTimer(this);
   progressTimer_->setObjectName(QStringLiteral("ProgressTimer"));
@@ -134,6 +136,11 @@ void EquationsTab::startSearch() {
   request.shape = MakeSearchShape(request.data, context_.document.options);
   if (request.data.pointCount < 2) {
     ShowMessage(QString::fromLatin1(kTooFewPointsMessage), window(), MessageKind::Information);
+    start_->setPressed(false);
+    return;
+  }
+  showLeftOutData();
+  if (!leftOut_->confirmStart(context_.document.sheet.cells, window())) {
     start_->setPressed(false);
     return;
   }
@@ -205,6 +212,8 @@ void EquationsTab::reloadList(int selectedRow) {
     run_.requestStop();
   }
   statusLines_->clear();
+  leftOut_->forgetAnswer();
+  showLeftOutData();
   model_->showEntries();
   list_->fitColumns();
   selectRow(selectedRow);
@@ -254,8 +263,20 @@ void EquationsTab::paintEvent(QPaintEvent*) {
     painter.drawLine(columnLeft(column), kHeadingTop - 2, columnLeft(column), kListTop - 2);
 }
 
+// The line of data left out takes the bottom of the list's room, as high as
+// its sentences need.
 void EquationsTab::resizeEvent(QResizeEvent*) {
-  list_->setGeometry(kListLeft, kListTop, std::max(0, width() - 97), std::max(0, height() - 27));
+  const int listWidth = std::max(0, width() - 97);
+  const int noticeHeight = !leftOut_->isHidden() ? leftOut_->heightForWidth(listWidth) + 4 : 0;
+  list_->setGeometry(kListLeft, kListTop, listWidth, std::max(0, height() - 27 - noticeHeight));
+  leftOut_->setGeometry(kListLeft, list_->geometry().bottom() + 3, listWidth, std::max(0, noticeHeight - 2));
+}
+
+void EquationsTab::showEvent(QShowEvent*) { showLeftOutData(); }
+
+void EquationsTab::showLeftOutData() {
+  leftOut_->showFor(context_.document.sheet.cells);
+  resizeEvent(nullptr);
 }
 
 }  // namespace rv

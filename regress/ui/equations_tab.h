@@ -15,6 +15,7 @@ namespace rv {
 
 class EquationListModel;
 class EquationListView;
+class LeftOutNotice;
 class SetStatusLines;
 class StatusBar;
 class StickyButton;
@@ -63,6 +64,9 @@ class EquationsTab : public QWidget {
   // dropped.
   void reloadList(int selectedRow);
 
+  // The sheet changed: the line of what takes no part follows it.
+  void showLeftOutData();
+
   // From Start until the tab has shown the search's end.
   bool searchRunning() const { return searching_; }
 
@@ -72,6 +76,7 @@ class EquationsTab : public QWidget {
   SetStatusLines* statusLines() const { return statusLines_; }
   EquationListView* list() const { return list_; }
   EquationListModel* listModel() const { return model_; }
+  LeftOutNotice* leftOutNotice() const { return leftOut_; }
 
  signals:
   // A context-menu item, for the main window's command table.
@@ -89,6 +94,7 @@ class EquationsTab : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void buttonCommand(int id);
@@ -118,6 +124,7 @@ class EquationsTab : public QWidget {
   SetStatusLines* statusLines_;
   EquationListModel* model_;
   EquationListView* list_;
+  LeftOutNotice* leftOut_;
   QTimer* progressTimer_;
   QTimer* watchTimer_;
 };

@@ -21,6 +21,7 @@
 #include "sheet/ui/data_grid.h"
 #include "sheet/ui/format_dialog.h"
 #include "sheet/ui/grid_header.h"
+#include "sheet/ui/paste_heading_question.h"
 #include "sheet/ui/scale_dialog.h"
 #include "sheet/value_text.h"
 
@@ -374,8 +375,11 @@ void DataTab::paste() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (data == nullptr || !data->hasText()) return;
   commitPendingEdit();
-  editCells(TextPasted{data->text().toStdString(), selection_.active ? selection_.anchor : current_,
-                       selection_.active ? std::optional(selection_.rectangle()) : std::nullopt});
+  const std::string text = data->text().toStdString();
+  const std::optional<PasteHeading> heading = AskPasteHeading(text, this);
+  if (!heading) return;
+  editCells(TextPasted{text, selection_.active ? selection_.anchor : current_,
+                       selection_.active ? std::optional(selection_.rectangle()) : std::nullopt, *heading});
 }
 
 void DataTab::selectAll() {

@@ -87,12 +87,17 @@ TEST_F(BadInput, OutputThatCannotBeWrittenFailsTheCommand) {
 
 TEST_F(BadInput, DataTheSearchLeavesOutIsNamedWithTheReason) {
   // X2 is empty in the third point: X2 and X3 take no part; Y is empty in
-  // row 5, so the rows after it take no part either.
+  // row 5, so it and the row after it take no part either. Each is said once.
   const std::string sheet = write("gaps.csv", "Y,X1,X2,X3\n1,2,3,4\n2,3,4,5\n3,4,,6\n4,5,6,7\n,1,1,1\n6,7,8,9\n");
   const ToolResult result = RunTool({"search", sheet, "--quiet", "--max-terms", "2"});
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_TRUE(mentions(result, "warning: row 6 takes no part: Y is empty in row 5")) << result.err;
-  EXPECT_TRUE(mentions(result, "warning: X2 and X3 take no part: X2 is empty in row 3")) << result.err;
+  EXPECT_TRUE(mentions(result, "warning: Rows 5 to 6 take no part: Y is empty in row 5\n")) << result.err;
+  EXPECT_TRUE(mentions(result, "warning: X2 and X3 take no part: X2 is empty in row 3\n")) << result.err;
+  size_t warnings = 0;
+  for (size_t at = result.err.find("warning"); at != std::string::npos; at = result.err.find("warning", at + 1)) ++warnings;
+  EXPECT_EQ(warnings, 2u) << result.err;
+  const ToolResult stats = RunTool({"stats", sheet, "--ordinal", "1", "--max-terms", "2"});
+  EXPECT_TRUE(mentions(stats, "warning: X2 and X3 take no part: X2 is empty in row 3\n")) << stats.err;
 
   std::string header = "Y", row = "1";
   for (int c = 1; c <= 16; ++c) {

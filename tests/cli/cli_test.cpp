@@ -82,7 +82,7 @@ TEST_F(MalformedInput, EachFaultIsNamedWithItsLineAndColumn) {
       {"Y,X1\n1,2\n3,1e999\n", "line 3, column 2: '1e999' is not a finite number"},
       {"Y,X1\n1,2,3\n", "line 2, column 3: the line has 3 fields"},
       {"Y,X1,X1\n", "line 1, column 3: column 'X1' is named twice"},
-      {tooMany, "line 101: more than 99 points"},
+      {tooMany, "line 101: the file holds 100 points, but a sheet holds at most 99"},
       {"Y,X1,X2,X3,X4,X5,X6,X7,X8,X9,X10,X11,X12,X13,X14,X15,X16,X17\n", "18 columns, but a sheet has at most 17"},
       {"", "the file is empty"},
   };
@@ -93,10 +93,11 @@ TEST_F(MalformedInput, EachFaultIsNamedWithItsLineAndColumn) {
   }
 }
 
-TEST_F(MalformedInput, FewerThanTwoPointsGetsTheProgramsOwnMessage) {
+// The tool speaks of the file, not of the program's tabs.
+TEST_F(MalformedInput, FewerThanTwoPointsAreNamedWithTheFile) {
   const ToolResult result = search("Y\tX1\n1.5\t2\n\t3\n4\t5\n", "data.tsv");
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "Enter the data to regress\non the Data tab.\n");
+  EXPECT_EQ(result.err, "'" + path + "' has fewer than two points: a search uses the rows before the first empty Y\n");
 }
 
 TEST_F(MalformedInput, AFileThatCannotBeReadIsReported) {

@@ -42,6 +42,7 @@ ToolResult RunTool(const std::vector<std::string>& arguments, const ToolRun& run
   const std::string& standardOutput = run.standardOutput.empty() ? outPath : run.standardOutput;
   posix_spawn_file_actions_addopen(&actions, 1, standardOutput.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  if (!run.standardInput.empty()) posix_spawn_file_actions_addopen(&actions, 0, run.standardInput.c_str(), O_RDONLY, 0);
   std::vector<std::string> words = {REGROVANTIS_CLI_PATH};
   words.insert(words.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;

@@ -201,7 +201,8 @@ TEST_F(EquationCommands, UseTheEquationADataFileStores) {
                                                     std::vector<std::string>{"code", paths.back(), "--lang", "c"}}) {
     const ToolResult emptied = RunTool(command);
     EXPECT_EQ(emptied.status, 1) << command[0];
-    EXPECT_EQ(emptied.err, "The selected equation can not be fitted\nto the data on the Data tab.\n") << command[0];
+    EXPECT_EQ(emptied.err, "the equation stored in '" + paths.back() + "' cannot be fitted to its data: give --ordinal K\n")
+        << command[0];
     EXPECT_TRUE(emptied.out.empty());
   }
 

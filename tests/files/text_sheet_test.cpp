@@ -4,7 +4,7 @@
 
 #include "files/delimited_text.h"
 #include "files/export_data_file.h"
-#include "files/open_delimited_file.h"
+#include "files/open_imported_text.h"
 #include "files/stored_equation.h"
 #include "sample_documents.h"
 #include "temporary_folder.h"
@@ -24,7 +24,17 @@ struct OpenSheet {
     document.state = {false, true, "/data/run 12.rvd", "run 12.rvd", "/data"};
     ListStoredEquation(session, equations);
   }
-  FileOutcome open(const std::string& path) { return OpenDelimitedFile(path, document, session, equations); }
+  // As the import dialog reads it when the user changes nothing.
+  TextImport read(const std::string& path) const {
+    const TextFileBytes bytes = ReadTextFileBytes(path);
+    EXPECT_EQ(bytes.error, "");
+    return ImportText(bytes.bytes, DetectTextImportOptions(bytes.bytes));
+  }
+  FileOutcome open(const std::string& path) {
+    const TextImport reading = read(path);
+    EXPECT_EQ(reading.error, "");
+    return OpenImportedText(path, reading, document, session, equations);
+  }
 };
 
 class TextSheetTest : public ::testing::TestWithParam<const char*> {
@@ -77,29 +87,17 @@ TEST(TextSheet, ARowWithoutValuesStaysALineInEitherForm) {
   EXPECT_EQ(FormatDelimitedText(values, ','), "Y,X1\n1,2\n,\n,3\n");
 }
 
-TEST(TextSheet, AFaultIsToldWithTheReadersWordsAndChangesNothing) {
+// A fault is found before anything changes: the import dialog shows it and
+// keeps OK grey.
+TEST(TextSheet, AFaultIsToldWithTheReadersWordsBeforeAnythingChanges) {
   TemporaryFolder folder;
   const std::string path = folder.file("bad.csv");
   WriteBytes(path, {'Y', ',', 'X', '1', '\n', '1', ',', '2', '\n', '3', ',', 'x', '\n'});
-  OpenSheet sheet;
-  const FileOutcome outcome = sheet.open(path);
-  EXPECT_FALSE(outcome.succeeded);
-  ASSERT_TRUE(outcome.message);
-  EXPECT_EQ(outcome.message->text, ReadDelimitedFile(path).error);
-  EXPECT_EQ(outcome.message->text, path + ": line 3, column 2: 'x' is not a finite number");
-  EXPECT_EQ(outcome.message->kind, FileMessageKind::Error);
-  EXPECT_FALSE(outcome.reloadSheet);
-  EXPECT_TRUE(SameCells(sheet.document.sheet.cells, SampleDocument().sheet.cells));
-  EXPECT_EQ(sheet.document.state.path, "/data/run 12.rvd");
-  EXPECT_TRUE(sheet.document.state.named);
-  EXPECT_EQ(sheet.document.options.title1, SampleDocument().options.title1);
-  EXPECT_EQ(sheet.equations.size(), 1);
-  EXPECT_EQ(sheet.session.selectedIndex, 0);
-
-  const FileOutcome missing = sheet.open(folder.file("gone.csv"));
-  ASSERT_TRUE(missing.message);
-  EXPECT_NE(missing.message->text.find(folder.file("gone.csv")), std::string::npos);
-  EXPECT_EQ(sheet.document.state.path, "/data/run 12.rvd");
+  const OpenSheet sheet;
+  EXPECT_EQ(sheet.read(path).error, "line 3, column 2: 'x' is not a number");
+  const TextFileBytes missing = ReadTextFileBytes(folder.file("gone.csv"));
+  EXPECT_NE(missing.error.find(folder.file("gone.csv")), std::string::npos);
+  EXPECT_TRUE(missing.bytes.empty());
 }
 
 TEST(TextSheet, ExportKeepsATextExtensionAndGivesAnyOtherName) {

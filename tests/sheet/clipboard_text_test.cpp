@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
 #include <string>
 
 #include "sheet/clipboard_text.h"
@@ -63,25 +68,137 @@ TEST_F(ClipboardTextTest, AFieldIsReadWhole) {
   paste("1.00000000000000000000000000000e+05\t-1.2345678901234567890123456789e-05");
   EXPECT_EQ(at(0, 0), 1e5);
   EXPECT_EQ(at(0, 1), -1.2345678901234567890123456789e-05);
+  // A sign, blanks around the number, a bare point and a capital exponent.
+  ASSERT_TRUE(paste("+2\t .5 \t-0\t1E3", {2, 0}).error.empty());
+  EXPECT_EQ(at(2, 0), 2.0);
+  EXPECT_EQ(at(2, 1), 0.5);
+  EXPECT_TRUE(std::signbit(at(2, 2)));
+  EXPECT_EQ(at(2, 3), 1000.0);
   // 100000 digits overflow: not a number a cell can hold.
-  paste(std::string(100000, '7') + "\t2", {1, 0});
-  EXPECT_TRUE(IsEmptyValue(at(1, 0)));
-  EXPECT_EQ(at(1, 1), 2.0);
+  const std::string huge = std::string(100000, '7') + "\t2";
+  EXPECT_FALSE(paste(huge, {1, 0}).error.empty());
+  EXPECT_TRUE(IsEmptyValue(at(1, 1)));
 }
 
-TEST_F(ClipboardTextTest, TextBeyondAsciiIsPastedWholeAndOnlyANulEndsIt) {
-  paste("1\t2\n3\t4\n5 \xc2\xb5s\t6\n7\t8\n");
-  EXPECT_EQ(at(2, 0), 5.0);
-  EXPECT_EQ(at(2, 1), 6.0);
+TEST_F(ClipboardTextTest, TextBeyondAsciiIsReadWholeAndOnlyANulEndsIt) {
+  paste("1\t2\n3\t4\n5\t6\n7\t8\n");
   EXPECT_EQ(at(3, 1), 8.0);
-  // Fields that are not numbers read as 0, as typed text that is not one does.
-  paste("\xc2\xb5\t\x01\t9", {10, 0});
-  EXPECT_EQ(at(10, 0), 0.0);
-  EXPECT_EQ(at(10, 1), 0.0);
-  EXPECT_EQ(at(10, 2), 9.0);
   paste(std::string("8\0\t9", 4), {20, 0});
   EXPECT_EQ(at(20, 0), 8.0);
   EXPECT_TRUE(IsEmptyValue(at(20, 1)));
+}
+
+// A field that is no number stops the whole paste, whatever came before it;
+// the refusal names the sheet's row and column and quotes the field,
+// escaped and shortened.
+TEST_F(ClipboardTextTest, AFieldThatIsNoNumberRefusesThePasteAndChangesNothing) {
+  const struct {
+    std::string field;
+    std::string quoted;
+  } cases[] = {
+      {"abc", "'abc'"},
+      {"inf", "'inf'"},
+      {"nan", "'nan'"},
+      {"1e400", "'1e400'"},
+      {"1e-400", "'1e-400'"},
+      {"3\xc3\xa9", "'3\\xC3\\xA9'"},
+      {"\xef\xbc\x95", "'\\xEF\\xBC\\x95'"},
+      {"5 \xc2\xb5s", "'5 \\xC2\\xB5s'"},
+      {"--1", "'--1'"},
+      {"+-1", "'+-1'"},
+      {"0x1p3", "'0x1p3'"},
+      {"1 000", "'1 000'"},
+      {"1,5", "'1,5'"},  // a comma beside numbers with a point
+      {"\x1b[31m" + std::string(100, '7'), "'\\x1B[31m7777777777777777777'..."},
+  };
+  for (int r = 0; r < 10; ++r) sheet.cell(r, 2) = 0.25 * r;
+  const DataSheet before = sheet;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.field);
+    const PasteOutcome outcome = paste("1\t2.5\t3\r\n4\t" + c.field + "\t6\r\n7\t8\t9\r\n", {1, 1});
+    EXPECT_EQ(outcome.error, "Nothing was pasted: " + c.quoted + " for row 3, column X2 is not a number.");
+    EXPECT_TRUE(outcome.written.empty());
+    EXPECT_EQ(std::memcmp(&sheet.cells, &before.cells, sizeof sheet.cells), 0);
+  }
+}
+
+TEST_F(ClipboardTextTest, NumbersWithADecimalCommaAndNoPointReadWithTheComma) {
+  EXPECT_TRUE(paste("0,6343\t1,0275\r\n-2,5e-3\t7\r\n").error.empty());
+  EXPECT_EQ(at(0, 0), 0.6343);
+  EXPECT_EQ(at(0, 1), 1.0275);
+  EXPECT_EQ(at(1, 0), -2.5e-3);
+  EXPECT_EQ(at(1, 1), 7.0);
+  EXPECT_FALSE(paste("0,5\t1.5\r\n").error.empty());
+  EXPECT_FALSE(paste("1,234,5\r\n").error.empty());
+}
+
+// A spreadsheet's heading row is recognised; it gives the columns from the
+// start their names, cut to eight characters, or is skipped; unasked, it is
+// refused like any other text.
+TEST_F(ClipboardTextTest, AFirstLineOfNamesGivesNamesOrIsSkipped) {
+  const std::string text = "Length\t\"Period of swing\"\r\nm\ts\r\n0,6343\t1,0275\r\n";
+  ASSERT_TRUE(PasteHeadings(text).has_value());
+  EXPECT_EQ(PasteHeadings(text)->names.size(), 2u);
+  EXPECT_EQ(PasteHeadings(text)->lines, 2);  // the units below the names
+  EXPECT_FALSE(PasteHeadings("1\tx\r\n").has_value());
+  EXPECT_FALSE(PasteHeadings("\t\r\n1\r\n").has_value());
+
+  const PasteOutcome named = PasteText(sheet.cells, text, {4, 2}, nullptr, PasteHeading::Names);
+  ASSERT_EQ(named.names.size(), 2u);
+  EXPECT_EQ(named.names[0].column, 2);
+  EXPECT_EQ(named.names[0].name, "Length");
+  EXPECT_EQ(named.names[1].name, "Period o");
+  EXPECT_EQ(at(4, 2), 0.6343);
+  EXPECT_EQ(named.textRows, 1);
+
+  EXPECT_TRUE(PasteText(sheet.cells, text, {10, 0}, nullptr, PasteHeading::Skip).names.empty());
+  EXPECT_EQ(at(10, 1), 1.0275);
+  EXPECT_EQ(paste(text, {20, 0}).error, "Nothing was pasted: 'Length' for row 21, column Y is not a number.");
+}
+
+// Copy writes "%.12f" where that is exact and the shortest exact text
+// elsewhere, so Copy then Paste gives every value back bit for bit.
+TEST_F(ClipboardTextTest, CopyThenPasteGivesRandomSheetsBackBitForBit) {
+  std::mt19937_64 random(22);
+  // Any bits of a finite double with its binary exponent in [low, high).
+  const auto bits = [&random](int low, int high) {
+    const auto exponent = static_cast<std::uint64_t>(1023 + low + static_cast<int>(random() % (high - low)));
+    return std::bit_cast<double>((random() & ~(0x7FFull << 52)) | (exponent << 52));
+  };
+  // Huge values cost the most to print with "%.12f": they are one kind of
+  // twelve.
+  const auto draw = [&random, &bits]() -> double {
+    switch (random() % 12) {
+      case 0:
+      case 1: return std::uniform_real_distribution<double>(-1e-3, 1e-3)(random);
+      case 2: return std::ldexp(static_cast<double>(random() % 1000000), -1074);  // subnormal
+      case 3: return bits(900, 1024);
+      case 4:
+      case 5: return static_cast<double>(static_cast<std::int64_t>(random() % 2000001) - 1000000);
+      case 6:
+      case 7:
+      case 8: return bits(-60, 60);
+      case 9: return bits(-1022, 1024);
+      case 10: return -0.0;
+      default: return EmptyValue;
+    }
+  };
+  // Blocks of every width and up to 40 rows (a whole sheet is copied above),
+  // each copied with the empty rest of the sheet.
+  for (int trial = 0; trial < 1000; ++trial) {
+    DataSheet source;
+    const int rows = 1 + static_cast<int>(random() % 40);
+    const int columns = 1 + static_cast<int>(random() % kSheetColumns);
+    for (int r = 0; r < rows; ++r)
+      for (int c = 0; c < columns; ++c) source.cell(r, c) = draw();
+    const std::string text = CopyText(source.cells, CellRange::WholeSheet());
+    DataSheet copy;
+    ASSERT_TRUE(PasteText(copy.cells, text, {0, 0}, nullptr).error.empty());
+    ASSERT_EQ(std::memcmp(&copy.cells, &source.cells, sizeof copy.cells), 0) << "trial " << trial;
+  }
+  sheet.cell(0, 0) = 0.07243628666754276;
+  sheet.cell(0, 1) = 1.5;
+  EXPECT_EQ(CopyText(sheet.cells, {0, 0, 0, 2}), "0.07243628666754276\t1.500000000000\t\r\n");
 }
 
 TEST_F(ClipboardTextTest, WhatFallsOffTheSheetIsCounted) {

@@ -68,7 +68,7 @@ class AppTest : public ::testing::Test {
     StartUpOptions options;
     options.settingsPath = settingsPath();
     options.helpFilePath = helpFile;
-    options.programFolder = folder.path().toStdString();
+    options.firstDataFolder = folder.path().toStdString();
     options.commandLineFile = std::move(commandLineFile);
     options.pathChooser = std::make_unique<ScriptedPathChooser>(paths);
     options.secondStageDelayMs = -1;

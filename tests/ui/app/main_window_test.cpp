@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, MenuBarHoldsEveryItemWithItsLabel) {
   EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Help"}));
   QStringList file;
   for (QAction* item : main.commands().fileMenu()->actions()) file << (item->isSeparator() ? "-" : item->text());
-  EXPECT_EQ(file, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
+  EXPECT_EQ(file, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "&Import...",
                                 "Ex&port Data...", "Export G&raph...", "-", "Print &Data...\tCtrl+P",
                                 "Print &Equation...", "Print &Graph...", "-", "E&xit\tAlt+F4"}));
   QStringList edit;

@@ -24,7 +24,7 @@ class SessionEndTest : public AppTest {
     StartUpOptions options;
     options.settingsPath = settingsPath();
     options.helpFilePath = QStringLiteral(REGROVANTIS_SOURCE_DIR "/res/Regrovantis.hlp");
-    options.programFolder = folder.path().toStdString();
+    options.firstDataFolder = folder.path().toStdString();
     options.pathChooser = std::make_unique<ScriptedPathChooser>(paths);
     options.secondStageDelayMs = -1;
     options.recoveryFolder = recoveryFolder();

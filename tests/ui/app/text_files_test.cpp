@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
+#include <QPushButton>
 #include <QMenu>
 #include <QMimeData>
 #include <QUndoStack>
@@ -11,7 +13,7 @@
 #include <fstream>
 
 #include "app/command_actions.h"
-#include "files/delimited_text.h"
+#include "app/import_dialog.h"
 #include "graph/graph_fixture.h"
 #include "graph/ui/indexed_image.h"
 #include "support/modal_answers.h"
@@ -22,6 +24,9 @@ namespace rv::testing {
 namespace {
 
 bool SameCells(const SheetValues& a, const SheetValues& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// OK in the import dialog, with what it found in the text.
+void AcceptImport(QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); }
 
 // Values that only print and read back exactly with all their digits, with
 // empty cells, an empty row between points and the last cell of the sheet.
@@ -52,6 +57,8 @@ class TextFilesTest : public GraphTest {
   }
 };
 
+// The import dialog shows the fault, naming the line and column, and keeps
+// OK grey; Cancel leaves the sheet as it was.
 TEST_F(TextFilesTest, AMalformedLineIsToldWithTheReadersWordsAndTheSheetStaysAsItWas) {
   paste(kAwkwardSheet);
   paths->answers.push_back(pathIn("kept.rvd"));
@@ -62,12 +69,15 @@ TEST_F(TextFilesTest, AMalformedLineIsToldWithTheReadersWordsAndTheSheetStaysAsI
   writeFile(bad, "Y,X1\n1,2\n3,2..5\n");
 
   ModalAnswers answers;
-  answers.answer(kAnswerNo).answer(kAnswerOk);
+  answers.answer(kAnswerNo).then([](QWidget* dialog) {
+    auto* import = qobject_cast<ImportDialog*>(dialog);
+    ASSERT_NE(import, nullptr);
+    EXPECT_EQ(import->summary()->text(), "The text cannot be read: line 3, column 2: '2..5' is not a number.");
+    EXPECT_FALSE(import->okButton()->isEnabled());
+    import->reject();
+  });
   openFile(bad);
-  ASSERT_EQ(answers.messageTexts().size(), 2);
-  EXPECT_EQ(answers.messageTexts()[1], QString::fromStdString(ReadDelimitedFile(bad).error));
-  EXPECT_TRUE(answers.messageTexts()[1].contains("line 3, column 2")) << answers.messageTexts()[1].toStdString();
-  EXPECT_EQ(answers.dialogNames()[1], "MSGDLG4");
+  EXPECT_EQ(answers.dialogNames(), (QStringList{"MSGDLG3", "ImportDlg"}));
   EXPECT_TRUE(SameCells(document().sheet.cells, before.cells));
   EXPECT_EQ(window->windowTitle(), "Regrovantis - kept.rvd");
   EXPECT_TRUE(document().state.modified);
@@ -88,7 +98,7 @@ TEST_F(TextFilesTest, ExportedDataOpensAsTheSameSheetBitForBitUnderTheFilesName)
   EXPECT_TRUE(document().state.modified) << "nor does it save it";
 
   ModalAnswers answers;
-  answers.answer(kAnswerNo);
+  answers.answer(kAnswerNo).then(AcceptImport);
   window->runCommand(command::kNew);
   openFile(csv);
   EXPECT_TRUE(SameCells(document().sheet.cells, exported.cells));
@@ -108,6 +118,8 @@ TEST_F(TextFilesTest, ExportedDataOpensAsTheSameSheetBitForBitUnderTheFilesName)
 TEST_F(TextFilesTest, ADroppedCsvFileOpensAsText) {
   const std::string csv = pathIn("dropped.csv");
   writeFile(csv, "X2,Y\n5,6\n");
+  ModalAnswers answers;
+  answers.then(AcceptImport);
   QMimeData mime;
   mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(csv))});
   QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);

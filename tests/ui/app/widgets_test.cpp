@@ -47,6 +47,20 @@ TEST(StatusBar, PanesKeepTheirOwnTexts) {
   EXPECT_EQ(status.height(), StatusBar::kHeight);
 }
 
+// A message in pane 2 widens it to show whole, as far as the bar allows.
+TEST(StatusBar, AMessageWidensItsPane) {
+  StatusBar status;
+  status.resize(1200, StatusBar::kHeight);
+  status.setPaneText(2, QStringLiteral("12345"));
+  const int countWidth = status.paneRect(2).width();
+  const QString message = QStringLiteral("The settings file is not one: the program starts with the defaults.");
+  status.setPaneText(2, message);
+  EXPECT_GE(status.paneRect(2).width(), status.fontMetrics().horizontalAdvance(message));
+  EXPECT_GT(status.paneRect(2).width(), countWidth);
+  status.resize(300, StatusBar::kHeight);
+  EXPECT_LT(status.paneRect(2).right(), 300);
+}
+
 TEST(ToolTips, TheSwitchHidesEveryToolTipWhileItIsOff) {
   EXPECT_EQ(ToolTipText(kTipStartRegression), "Start Regression");
   EXPECT_EQ(ToolTipText(kTipX1Name), "X1 Name");

@@ -1,6 +1,7 @@
 regrovantis_add_ui_tests(regress_ui_tests
   SOURCES
     equations_tab_test.cpp
+    left_out_notice_test.cpp
     equation_statistics_test.cpp
     search_responsiveness_test.cpp
     typed_value_test.cpp

@@ -1,0 +1,32 @@
+#include "app/file_commands.h"
+#include "app/import_dialog.h"
+#include "app/path_chooser.h"
+#include "files/delimited_text.h"
+#include "files/file_paths.h"
+#include "files/open_imported_text.h"
+
+namespace rv {
+
+void FileCommands::importFile() {
+  if (!askSaveChanges()) return;
+  const std::optional<std::string> path = pathChooser_->openPath(view_.dialogOwner(), document_.state.dataFolder);
+  if (!path) return;
+  if (HasDataFileExtension(*path)) read(*path);
+  else importText(*path);
+}
+
+void FileCommands::importText(const std::string& path) {
+  view_.settleSheet();
+  TextFileBytes text = ReadTextFileBytes(path);
+  if (!text.error.empty()) {
+    FileOutcome refused;
+    refused.message = FileMessage{text.error, FileMessageKind::Error};
+    view_.showOutcome(refused);
+    return;
+  }
+  const std::optional<TextImport> reading = ShowImportDialog(view_.dialogOwner(), path, std::move(text.bytes));
+  if (!reading) return;
+  view_.showOutcome(OpenImportedText(path, *reading, document_, session_, equations_));
+}
+
+}  // namespace rv

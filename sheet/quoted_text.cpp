@@ -1,0 +1,45 @@
+#include "sheet/quoted_text.h"
+
+namespace rv {
+
+std::string QuotedText(std::string_view text, std::size_t shown) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string quoted = "'";
+  for (std::size_t i = 0; i < text.size() && i < shown; ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte >= 0x20 && byte < 0x7F) {
+      quoted += static_cast<char>(byte);
+    } else {
+      quoted += "\\x";
+      quoted += kHex[byte >> 4];
+      quoted += kHex[byte & 0xF];
+    }
+  }
+  quoted += text.size() > shown ? "'..." : "'";
+  return quoted;
+}
+
+std::string EscapeControls(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string escaped;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+    // U+0080 to U+009F, the C1 controls, are 0xC2 0x80 to 0xC2 0x9F in UTF-8.
+    const bool c1 = byte == 0xC2 && next >= 0x80 && next <= 0x9F;
+    if ((byte < 0x20 && byte != '\n' && byte != '\t') || byte == 0x7F || c1) {
+      for (std::size_t k = 0; k < (c1 ? 2u : 1u); ++k) {
+        const auto b = static_cast<unsigned char>(text[i + k]);
+        escaped += "\\x";
+        escaped += kHex[b >> 4];
+        escaped += kHex[b & 0xF];
+      }
+      i += c1 ? 1 : 0;
+    } else {
+      escaped += static_cast<char>(byte);
+    }
+  }
+  return escaped;
+}
+
+}  // namespace rv

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace rv {
+
+// A short, printable quotation of a text for a message: a field of a file or
+// of the clipboard may be megabytes long or hold control bytes, and a file
+// name may hold escape sequences that would reach a terminal. Printable
+// ASCII stays as it is, every other byte is written "\xHH", and a text longer
+// than `shown` bytes is cut, "..." following the closing quote.
+std::string QuotedText(std::string_view text, std::size_t shown = 24);
+
+// A message for a terminal whose file names and quoted input may hold
+// control characters: each is written "\xHH" (line ends and tabs stay, and
+// so does every other character, UTF-8 included), so no escape sequence of a
+// file's name or content reaches the terminal.
+std::string EscapeControls(std::string_view text);
+
+}  // namespace rv

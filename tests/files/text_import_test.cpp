@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "files/text_import.h"
+
+namespace rv {
+namespace {
+
+std::string LabFile() {
+  std::ifstream in(REGROVANTIS_SOURCE_DIR "/tests/data/import/pendulum.csv", std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The lab file: semicolons, a units row, decimal commas, blank lines and
+// 120 rows. Detection finds how it is written; it is refused with its count
+// unless the first 99 rows are kept.
+TEST(TextImport, TheLabFileIsDetectedAndItsFirst99RowsKeptWhenAsked) {
+  const std::string text = LabFile();
+  TextImportOptions options = DetectTextImportOptions(text);
+  EXPECT_EQ(options.separator, ';');
+  EXPECT_TRUE(options.decimalComma);
+  EXPECT_TRUE(options.namesLine);
+  EXPECT_EQ(options.skipLines, 1);
+
+  EXPECT_EQ(ImportText(text, options).error, "the text holds 120 rows of data, but a sheet holds at most 99");
+  options.keepFirstRows = true;
+  const TextImport read = ImportText(text, options, 5);
+  ASSERT_EQ(read.error, "");
+  EXPECT_EQ(read.rowsRead, 99);
+  EXPECT_EQ(read.rowsBeyond, 21);
+  EXPECT_EQ(read.names[0], "Length");
+  EXPECT_EQ(read.names[1], "Period");
+  EXPECT_EQ(read.values[0][0], 0.2);
+  EXPECT_EQ(read.values[0][1], 0.8944);
+  EXPECT_EQ(read.values[98][0], 1.18);
+  EXPECT_TRUE(IsEmptyValue(read.values[0][2]));
+  ASSERT_EQ(read.firstRows.size(), 5u);
+  EXPECT_EQ(read.firstRows[0][0], "0,2000");
+}
+
+// Roles by the names Y, X1 ... X16 when every name is one of them, else the
+// first column Y and the rest X1, X2 ... in order, else as given; rows with
+// an empty chosen field are kept (an empty cell) or dropped and counted.
+TEST(TextImport, ColumnsGoWhereTheirRolesSayAndIncompleteRowsAreCountedOrDropped) {
+  const struct {
+    const char* text;
+    std::vector<int> roles;
+    bool drop;
+    std::vector<std::vector<double>> sheet;  // rows of Y, X1, X2
+    int dropped;
+  } cases[] = {
+      {"X1,Y\n1,2\n3,4\n", {}, false, {{2, 1}, {4, 3}}, 0},
+      {"Depth,Time,Mass\n1,2,3\n", {}, false, {{1, 2, 3}}, 0},
+      {"1 2 3\n  4\t 5   6\n", {}, false, {{1, 2, 3}, {4, 5, 6}}, 0},
+      {"a,b,c\n1,2,3\n", {kLeftOutColumn, 0, 1}, false, {{2, 3}}, 0},
+      {"a,b\n1,2\n,,\n3,\n5,6\n", {}, true, {{1, 2}, {5, 6}}, 2},
+      {"a,b\n1,2\n,3\n5,6\n", {}, false, {{1, 2}, {EmptyValue, 3}, {5, 6}}, 0},
+      {"a,b\n1,\"2\"\n\"3\",4,\"x,y\"\n", {0, 1}, false, {{1, 2}, {3, 4, EmptyValue}}, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    TextImportOptions options = DetectTextImportOptions(c.text);
+    options.roles = c.roles;
+    options.dropIncomplete = c.drop;
+    const TextImport read = ImportText(c.text, options);
+    ASSERT_EQ(read.error, "");
+    EXPECT_EQ(read.rowsRead, static_cast<int>(c.sheet.size()));
+    EXPECT_EQ(read.rowsDropped, c.dropped);
+    for (size_t r = 0; r < c.sheet.size(); ++r)
+      for (size_t k = 0; k < c.sheet[r].size(); ++k) EXPECT_EQ(read.values[r][k], c.sheet[r][k]) << r << "," << k;
+    EXPECT_TRUE(IsEmptyValue(read.values[c.sheet.size()][0]));
+  }
+}
+
+TEST(TextImport, FaultsAreNamedWithLineAndColumnAndNamesAreCutToEightCharacters) {
+  const struct {
+    const char* text;
+    std::vector<int> roles;
+    const char* error;
+  } cases[] = {
+      {"Y,X1\n1,2\n\n3,abc\n", {}, "line 4, column 2: 'abc' is not a number"},
+      {"Y;X1\n1;inf\n", {}, "line 2, column 2: 'inf' is not a number"},
+      {"a,b\n1,2\n", {1, 1}, "columns 1 and 2 are both X1"},
+      {"a,b\n1,2\n", {kLeftOutColumn, 1}, "no column is Y"},
+      {"a,b\n1,\x1b[2J\n", {}, "line 2, column 2: '\\x1B[2J' is not a number"},
+  };
+  for (const auto& c : cases) {
+    TextImportOptions options = DetectTextImportOptions(c.text);
+    options.roles = c.roles;
+    EXPECT_EQ(ImportText(c.text, options).error, c.error);
+  }
+  const TextImport named = ImportText("Temperature,Größe,Y\n1,2,3\n", {});
+  EXPECT_EQ(named.names[0], "Temperat");
+  EXPECT_EQ(named.names[1], "Größe");
+  EXPECT_EQ(named.names[2], "Y");
+  EXPECT_EQ(named.namesCut, 1);
+}
+
+}  // namespace
+}  // namespace rv

@@ -1,0 +1,122 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QUndoStack>
+#include <cstring>
+#include <fstream>
+
+#include "app/app_fixture.h"
+#include "app/import_dialog.h"
+#include "support/modal_answers.h"
+#include "widgets/command_ids.h"
+#include "widgets/message_dialog.h"
+
+namespace rv::testing {
+namespace {
+
+// File › Open of a text file of measurements: the import dialog shows how
+// it will be read, and the sheet changes only on OK.
+class ImportDialogTest : public AppTest {
+ protected:
+  void SetUp() override { startedWindow(); }
+  const DataSheet& sheet() const { return window->document().sheet; }
+  void open(const std::string& path, ModalAnswers::Handler inDialog) {
+    answers.then(std::move(inDialog));
+    paths->answers.push_back(path);
+    window->runCommand(command::kOpen);
+    EXPECT_EQ(answers.pending(), 0);
+  }
+  ModalAnswers answers;
+};
+
+ImportDialog& Import(QWidget* dialog) { return *qobject_cast<ImportDialog*>(dialog); }
+
+// The lab file (semicolons, a units row, decimal commas, blank lines, 120
+// rows) opens with its own names, the units row skipped and, when the user
+// asks, its first 99 rows.
+TEST_F(ImportDialogTest, TheLabFileOpensWithItsNamesAndTheFirst99RowsWhenAsked) {
+  const std::string lab = REGROVANTIS_SOURCE_DIR "/tests/data/import/pendulum.csv";
+  open(lab, [](QWidget* dialog) {
+    ImportDialog& import = Import(dialog);
+    EXPECT_EQ(import.separatorBox()->currentText(), "Semicolon");
+    EXPECT_EQ(import.decimalBox()->currentIndex(), 1);
+    EXPECT_TRUE(import.namesBox()->isChecked());
+    EXPECT_EQ(import.skipBox()->value(), 1);
+    EXPECT_EQ(import.preview()->horizontalHeaderItem(0)->text(), "Length\nY");
+    EXPECT_EQ(import.preview()->horizontalHeaderItem(1)->text(), "Period\nX1");
+    EXPECT_EQ(import.preview()->item(0, 1)->text(), "0,8944");
+    EXPECT_FALSE(import.okButton()->isEnabled());
+    EXPECT_TRUE(import.summary()->text().contains("120 rows of data, but a sheet holds at most 99"));
+    import.keepFirstBox()->click();
+    EXPECT_EQ(import.summary()->text(), "99 rows will be read; the 21 rows after them left out.");
+    import.okButton()->click();
+  });
+  EXPECT_EQ(sheet().names[0], "Length");
+  EXPECT_EQ(sheet().names[1], "Period");
+  EXPECT_EQ(sheet().cell(0, 0), 0.2);
+  EXPECT_EQ(sheet().cell(0, 1), 0.8944);
+  EXPECT_EQ(sheet().cell(98, 0), 1.18);
+  EXPECT_EQ(window->windowTitle(), "Regrovantis - pendulum.csv");
+  EXPECT_FALSE(window->document().state.modified);
+}
+
+// A 13-row sheet as a spreadsheet exports it, with ",," rows: the dialog
+// drops them by default and says how many; Cancel leaves the sheet as it
+// was; a column chosen as left out takes no part; names are cut to eight
+// characters, as the summary says.
+TEST_F(ImportDialogTest, IncompleteRowsAreDroppedAndCountedAndCancelChangesNothing) {
+  std::string text = "Temperature,Volume,Ignored\n";
+  for (int r = 1; r <= 13; ++r) text += r == 4 || r == 9 ? ",,\n" : std::to_string(r) + "," + std::to_string(2 * r) + ",x\n";
+  const std::string path = pathIn("gaps.csv");
+  std::ofstream(path, std::ios::binary) << text;
+  window->document().sheet.cell(0, 0) = 0.1;
+  const DataSheet before = sheet();
+
+  open(path, [](QWidget* dialog) {
+    ImportDialog& import = Import(dialog);
+    EXPECT_TRUE(import.dropBox()->isChecked());
+    EXPECT_TRUE(import.dropBox()->text().endsWith("(2 rows)")) << import.dropBox()->text().toStdString();
+    EXPECT_TRUE(import.summary()->text().startsWith("The text cannot be read: line 2, column 3: 'x'"));
+    import.reject();
+  });
+  EXPECT_EQ(std::memcmp(&sheet().cells, &before.cells, sizeof before.cells), 0);
+
+  open(path, [](QWidget* dialog) {
+    ImportDialog& import = Import(dialog);
+    emit import.preview()->horizontalHeader()->sectionClicked(2);
+    import.roleBox()->setCurrentIndex(import.roleBox()->count() - 1);
+    emit import.roleBox()->activated(import.roleBox()->count() - 1);
+    EXPECT_EQ(import.preview()->horizontalHeaderItem(2)->text(), "Ignored\nleft out");
+    EXPECT_EQ(import.summary()->text(),
+              "11 rows will be read; 2 rows with an empty cell dropped; names cut to 8 characters: Temperat.");
+    import.okButton()->click();
+  });
+  EXPECT_EQ(sheet().names[0], "Temperat");
+  EXPECT_EQ(sheet().cell(3, 0), 5.0);
+  EXPECT_EQ(sheet().cell(10, 1), 26.0);
+  EXPECT_TRUE(IsEmptyValue(sheet().cell(11, 0)));
+  EXPECT_TRUE(IsEmptyValue(sheet().cell(0, 2)));
+}
+
+// A text that is no table (one line of 200,000 fields, one field of a
+// megabyte) opens the dialog at once, with a preview of what fits.
+TEST_F(ImportDialogTest, ATextThatIsNoTableShowsWhatFits) {
+  std::string wide;
+  for (int i = 0; i < 200000; ++i) wide += "1,";
+  const std::string path = pathIn("wide.txt");
+  std::ofstream(path, std::ios::binary) << "a\n" << wide << "\n" << std::string(1 << 20, 'x') << "\n";
+  open(path, [](QWidget* dialog) {
+    ImportDialog& import = Import(dialog);
+    EXPECT_EQ(import.preview()->columnCount(), ImportDialog::kPreviewColumns);
+    EXPECT_EQ(import.preview()->item(1, 0)->text().size(), static_cast<qsizetype>(ImportDialog::kPreviewCharacters));
+    EXPECT_EQ(import.summary()->text(), "1 row will be read; 1 row with an empty cell dropped.");
+    import.reject();
+  });
+}
+
+}  // namespace
+}  // namespace rv::testing
