@@ -4,14 +4,21 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFutureWatcher>
+#include <QPointer>
 
 #include "print/pdf_file_name.h"
+#include "print/ui/background_task.h"
+#include "print/ui/locale_paper.h"
+#include "widgets/message_dialog.h"
 
 namespace rv {
 
 namespace {
 
-// The wait cursor while the pages are made and handed to the print system.
+constexpr int kJobPollMilliseconds = 1000;
+
+// The wait cursor while the pages are made.
 class WaitCursor {
  public:
   WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -20,6 +27,49 @@ class WaitCursor {
   WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
+// Runs work off the user interface thread and then done with its result
+// on it, unless the owner has gone by then.
+template <typename Result>
+void WhenDone(QWidget* owner, std::function<Result()> work, std::function<void(const Result&)> done) {
+  QObject* context = owner ? static_cast<QObject*>(owner) : QCoreApplication::instance();
+  auto* watcher = new QFutureWatcher<Result>(context);
+  QObject::connect(watcher, &QFutureWatcherBase::finished, context, [watcher, done] {
+    done(watcher->result());
+    watcher->deleteLater();
+  });
+  watcher->setFuture(RunInBackground<Result>(std::move(work)));
+}
+
+void TellFailure(QWidget* owner, const QString& queue, const std::string& why) {
+  ShowMessage(QString::fromLatin1(kCannotPrintMessage).arg(queue, QString::fromStdString(why)), owner,
+              MessageKind::Error);
+}
+
+// Hands the job to its queue, then follows it until it is printed, aborted
+// or the watch ends.
+void SendToQueue(QueueJob job, QWidget* owner, const PrintJobPlaces& places) {
+  const QString queue = QString::fromStdString(job.queue);
+  const QPointer<QWidget> guardedOwner(owner);
+  const auto sent = places.sent;
+  const int watch = places.watchMilliseconds;
+  WhenDone<QueueJobSubmission>(
+      owner, [job = std::move(job)] { return SubmitQueueJob(job); },
+      [guardedOwner, queue, sent, watch](const QueueJobSubmission& submission) {
+        if (submission.jobId <= 0) {
+          TellFailure(guardedOwner, queue, submission.failure);
+          return;
+        }
+        if (sent) sent(JobSentText(submission.jobId, queue));
+        const std::string name = queue.toStdString();
+        const int id = submission.jobId;
+        WhenDone<QueueJobEnd>(
+            guardedOwner, [name, id, watch] { return WatchQueueJob(name, id, kJobPollMilliseconds, watch); },
+            [guardedOwner, queue, id](const QueueJobEnd& end) {
+              if (end.failed) TellFailure(guardedOwner, queue, QStringLiteral("Job %1: ").arg(id).toStdString() + end.failure);
+            });
+      });
+}
+
 }  // namespace
 
 QString AskPdfPath(QWidget* owner, const QString& suggestedPath) {
@@ -27,13 +77,25 @@ QString AskPdfPath(QWidget* owner, const QString& suggestedPath) {
                                       QStringLiteral("PDF Files (*.pdf)"));
 }
 
-void RunPrintJob(const PrintReport& report, const DocumentState& document, PrinterProperties& properties,
-                 QWidget* owner, PdfPathChooser choosePdfPath) {
+QString JobSentText(int jobId, const QString& queue) { return QStringLiteral("Job %1 sent to %2").arg(jobId).arg(queue); }
+
+QString RunPrintJob(const PrintReport& report, const DocumentState& document, QWidget* owner,
+                    const PrintJobPlaces& places) {
   const std::string programFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
-  const QString suggested = QFile::decodeName(DefaultPdfPath(document, programFolder).c_str());
-  PrinterCanvas canvas(properties, owner, suggested, std::move(choosePdfPath));
-  const WaitCursor wait;
-  report(canvas);
+  const std::string lastFolder = QFile::encodeName(places.lastPdfFolder).toStdString();
+  PrinterCanvas::Delivery delivery;
+  delivery.suggestedPdfPath = [&](const std::string& stem) {
+    return QFile::decodeName(DefaultPdfPath(stem, lastFolder, document, programFolder).c_str());
+  };
+  delivery.choosePdfPath = places.choosePdfPath;
+  delivery.writePdf = places.writePdf;
+  delivery.sendToQueue = [owner, &places](QueueJob job) { SendToQueue(std::move(job), owner, places); };
+  PrinterCanvas canvas(LocalePaper(), owner, std::move(delivery));
+  {
+    const WaitCursor wait;
+    report(canvas);
+  }
+  return canvas.writtenPdfPath();
 }
 
 }  // namespace rv

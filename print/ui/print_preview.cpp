@@ -1,0 +1,50 @@
+#include "print/ui/print_preview.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "print/ui/locale_paper.h"
+#include "print/ui/painted_canvas.h"
+#include "print/ui/printer_canvas.h"
+#include "widgets/message_dialog.h"
+
+namespace rv {
+
+namespace {
+
+// The canvas on the preview's printer: what a report draws is recorded
+// page by page and shown.
+class PreviewCanvas : public PaintedCanvas {
+ public:
+  PreviewCanvas(QPrinter* printer, QWidget* owner) : PaintedCanvas(LocalePaper()), printer_(printer), owner_(owner) {}
+
+ protected:
+  QPagedPaintDevice* openDevice(const PrintJobSetup&) override { return printer_; }
+  void paintingFailed(const PrintJobSetup&) override {
+    ShowMessage(QString::fromLatin1(kCannotStartDocumentMessage), owner_, MessageKind::Error);
+  }
+  void closeDevice(const PrintJobSetup&, bool) override {}
+
+ private:
+  QPrinter* printer_;
+  QWidget* owner_;
+};
+
+}  // namespace
+
+void ShowPrintPreview(const PrintReport& report, QWidget* owner) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setFullPage(true);
+  QPrintPreviewDialog dialog(&printer, owner);
+  dialog.setObjectName(QStringLiteral("PreviewDlg"));
+  dialog.setWindowTitle(QStringLiteral("Print Preview"));
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&report, owner](QPrinter* target) {
+    PreviewCanvas canvas(target, owner);
+    report(canvas);
+  });
+  dialog.resize(900, 1000);
+  dialog.exec();
+}
+
+}  // namespace rv

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <string>
+#include <vector>
+
+#include "print/printer_status.h"
+
+namespace rv {
+
+// Every request to the print server waits at most this long for its
+// answer, connecting included; a server that does not answer in time is
+// treated as one that is not there.
+inline constexpr int kPrintServerTimeoutMilliseconds = 2000;
+
+// A queue of the print server as the print dialog shows it.
+struct PrintQueue {
+  std::string name;
+  PrinterDescription description;
+  std::string mediaDefault;  // the paper it is set to, as the server names it ("iso_a4_210x297mm")
+};
+
+// The queues of the print server and its default one. These calls block for
+// up to the timeout of each request they make: run them off the user
+// interface thread.
+struct PrintServerSurvey {
+  std::vector<PrintQueue> queues;
+  std::string defaultQueue;  // empty when the server has none
+  std::string failure;       // why the server could not be asked; empty when it answered
+};
+
+PrintServerSurvey SurveyPrintServer();
+
+// A PDF document for a queue, with the options the job asks for.
+struct QueueJob {
+  std::string queue;
+  std::string name;   // the job's name at the server
+  QByteArray pdf;
+  int copies = 1;
+  std::string media;  // the paper, as the server names it; empty leaves the queue's
+};
+
+// What the server did with a job: its number, or why it was not taken.
+struct QueueJobSubmission {
+  int jobId = 0;
+  std::string failure;
+};
+
+QueueJobSubmission SubmitQueueJob(const QueueJob& job);
+
+// What became of a job the server took, once it is known: completed, or
+// the reason it was aborted or cancelled. Asks again every pollMilliseconds
+// for at most watchMilliseconds; a job still waiting then counts as taken.
+struct QueueJobEnd {
+  bool failed = false;
+  std::string failure;
+};
+
+QueueJobEnd WatchQueueJob(const std::string& queue, int jobId, int pollMilliseconds, int watchMilliseconds);
+
+}  // namespace rv
