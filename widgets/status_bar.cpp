@@ -1,6 +1,7 @@
 #include "widgets/status_bar.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <QSizeGrip>
 #include <QStyleOptionFrame>
 #include <qdrawutil.h>
@@ -15,16 +16,21 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent), grip_(new QSizeGrip(thi
 
 void StatusBar::setPaneText(int pane, const QString& text) {
   if (pane != 1 && pane != 2) return;
+  const QRect before = paneRect(pane);
   texts_[pane - 1] = text;
-  repaint(paneRect(pane));
+  repaint(before.united(paneRect(pane)).adjusted(-2, -2, 2, 2));
 }
 
 QString StatusBar::paneText(int pane) const { return pane == 1 || pane == 2 ? texts_[pane - 1] : QString(); }
 
 QSize StatusBar::sizeHint() const { return {626, kHeight}; }
 
+// Pane 2 grows to the right for a text longer than it ("Job 12 sent to
+// Office_Laser"), as far as the bar reaches.
 QRect StatusBar::paneRect(int pane) const {
-  return pane == 1 ? QRect(QPoint(8, 6), QPoint(64, 19)) : QRect(QPoint(72, 6), QPoint(127, 19));
+  if (pane == 1) return QRect(QPoint(8, 6), QPoint(64, 19));
+  const int textRight = 72 + fontMetrics().horizontalAdvance(texts_[1]) + 4;
+  return QRect(QPoint(72, 6), QPoint(std::clamp(textRight, 127, std::max(127, width() - 24)), 19));
 }
 
 void StatusBar::paintEvent(QPaintEvent*) {

@@ -1,5 +1,6 @@
 #include "print/ui/print_preview.h"
 
+#include <QAction>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -11,6 +12,8 @@
 namespace rv {
 
 namespace {
+
+constexpr QSize kPreviewSize(760, 900);
 
 // The canvas on the preview's printer: what a report draws is recorded
 // page by page and shown.
@@ -43,7 +46,11 @@ void ShowPrintPreview(const PrintReport& report, QWidget* owner) {
     PreviewCanvas canvas(target, owner);
     report(canvas);
   });
-  dialog.resize(900, 1000);
+  // The preview only shows: printing and the paper are chosen in the print
+  // dialog, and printing from here would go past the program's own writer.
+  for (QAction* action : dialog.findChildren<QAction*>())
+    if (action->text() == QLatin1String("Print") || action->text() == QLatin1String("Page setup")) action->setVisible(false);
+  dialog.resize(kPreviewSize);
   dialog.exec();
 }
 

@@ -6,6 +6,7 @@
 
 #include "files/atomic_file.h"
 #include "print/print_settings.h"
+#include "print/ui/print_failure_message.h"
 #include "widgets/message_dialog.h"
 
 namespace rv {
@@ -72,7 +73,7 @@ void PrinterCanvas::closeDevice(const PrintJobSetup& setup, bool painted) {
 }
 
 void PrinterCanvas::fail(const QString& destination, const QString& reason) {
-  ShowMessage(QString::fromLatin1(kCannotPrintMessage).arg(destination, reason), owner_, MessageKind::Error);
+  ShowMessage(PrintFailureMessage(destination, reason), owner_, MessageKind::Error);
 }
 
 }  // namespace rv

@@ -26,8 +26,6 @@ using PdfFileWriter = std::function<std::optional<std::string>(const std::string
 using QueueJobSender = std::function<void(QueueJob job)>;
 
 inline constexpr const char* kCannotStartDocumentMessage = "Can not start document\non device queue.";
-// The destination (a file's path, a queue's name) and the reason.
-inline constexpr const char* kCannotPrintMessage = "Can not print to %1:\n%2";
 
 // The PDF file writer of the program: the whole document or, when anything
 // fails, the file as it was before.

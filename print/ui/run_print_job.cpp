@@ -10,6 +10,7 @@
 #include "print/pdf_file_name.h"
 #include "print/ui/background_task.h"
 #include "print/ui/locale_paper.h"
+#include "print/ui/print_failure_message.h"
 #include "widgets/message_dialog.h"
 
 namespace rv {
@@ -41,8 +42,7 @@ void WhenDone(QWidget* owner, std::function<Result()> work, std::function<void(c
 }
 
 void TellFailure(QWidget* owner, const QString& queue, const std::string& why) {
-  ShowMessage(QString::fromLatin1(kCannotPrintMessage).arg(queue, QString::fromStdString(why)), owner,
-              MessageKind::Error);
+  ShowMessage(PrintFailureMessage(queue, QString::fromStdString(why)), owner, MessageKind::Error);
 }
 
 // Hands the job to its queue, then follows it until it is printed, aborted
