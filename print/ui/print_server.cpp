@@ -2,8 +2,6 @@
 
 #include <cups/cups.h>
 
-#include <QDeadlineTimer>
-#include <QThread>
 #include <cstdlib>
 #include <memory>
 
@@ -152,33 +150,26 @@ QueueJobSubmission SubmitQueueJob(const QueueJob& job) {
   return submission;
 }
 
-QueueJobEnd WatchQueueJob(const std::string& queue, int jobId, int pollMilliseconds, int watchMilliseconds) {
-  const QDeadlineTimer deadline(watchMilliseconds);
-  const std::string printerUri = PrinterUri(queue);
-  while (true) {
-    if (const Connection http = Connect()) {
-      ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-      ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri.c_str());
-      ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
-      const Ipp response(cupsDoRequest(http.get(), request, "/"));
-      ipp_attribute_t* state = response ? ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM) : nullptr;
-      // A number the server gives another queue's job is not this job.
-      ipp_attribute_t* printer = response ? ippFindAttribute(response.get(), "job-printer-uri", IPP_TAG_URI) : nullptr;
-      if (printer && !Text(printer).ends_with("/printers/" + queue)) return {};
-      if (state) {
-        const int value = ippGetInteger(state, 0);
-        if (value == IPP_JSTATE_COMPLETED) return {};
-        if (value == IPP_JSTATE_ABORTED || value == IPP_JSTATE_CANCELED) {
-          ipp_attribute_t* message = ippFindAttribute(response.get(), "job-printer-state-message", IPP_TAG_TEXT);
-          std::string why = message ? Text(message) : std::string();
-          if (why.empty()) why = value == IPP_JSTATE_ABORTED ? "The job was aborted." : "The job was cancelled.";
-          return {true, why};
-        }
-      }
-    }
-    if (deadline.hasExpired()) return {};
-    QThread::msleep(static_cast<unsigned long>(pollMilliseconds));
+QueueJobState ReadQueueJobState(const std::string& queue, int jobId) {
+  const Connection http = Connect();
+  if (!http) return {};
+  ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, PrinterUri(queue).c_str());
+  ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
+  const Ipp response(cupsDoRequest(http.get(), request, "/"));
+  if (!response) return {};
+  // A number the server gives another queue's job is not this job.
+  ipp_attribute_t* printer = ippFindAttribute(response.get(), "job-printer-uri", IPP_TAG_URI);
+  ipp_attribute_t* state = ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM);
+  if (!state || (printer && !Text(printer).ends_with("/printers/" + queue))) return {true, false, {}};
+  const int value = ippGetInteger(state, 0);
+  if (value == IPP_JSTATE_ABORTED || value == IPP_JSTATE_CANCELED) {
+    ipp_attribute_t* message = ippFindAttribute(response.get(), "job-printer-state-message", IPP_TAG_TEXT);
+    std::string why = message ? Text(message) : std::string();
+    if (why.empty()) why = value == IPP_JSTATE_ABORTED ? "The job was aborted." : "The job was cancelled.";
+    return {true, true, why};
   }
+  return {value == IPP_JSTATE_COMPLETED, false, {}};
 }
 
 }  // namespace rv

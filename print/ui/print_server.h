@@ -48,14 +48,15 @@ struct QueueJobSubmission {
 
 QueueJobSubmission SubmitQueueJob(const QueueJob& job);
 
-// What became of a job the server took, once it is known: completed, or
-// the reason it was aborted or cancelled. Asks again every pollMilliseconds
-// for at most watchMilliseconds; a job still waiting then counts as taken.
-struct QueueJobEnd {
+// What has become of a job the server took: whether it has ended (printed,
+// aborted, cancelled, or gone from the server) and, when it was aborted or
+// cancelled, why. One request, as the others.
+struct QueueJobState {
+  bool ended = false;
   bool failed = false;
   std::string failure;
 };
 
-QueueJobEnd WatchQueueJob(const std::string& queue, int jobId, int pollMilliseconds, int watchMilliseconds);
+QueueJobState ReadQueueJobState(const std::string& queue, int jobId);
 
 }  // namespace rv

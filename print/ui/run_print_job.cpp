@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QFutureWatcher>
 #include <QPointer>
+#include <QTimer>
+#include <algorithm>
 
 #include "print/pdf_file_name.h"
 #include "print/ui/background_task.h"
@@ -29,10 +31,11 @@ class WaitCursor {
 };
 
 // Runs work off the user interface thread and then done with its result
-// on it, unless the owner has gone by then.
+// on it. What a job's owner should hear outlives the owner (a dialog may
+// close meanwhile): the application is the context, the owner a guarded
+// parent of the message.
 template <typename Result>
-void WhenDone(QWidget* owner, std::function<Result()> work, std::function<void(const Result&)> done) {
-  QObject* context = owner ? static_cast<QObject*>(owner) : QCoreApplication::instance();
+void WhenDone(QObject* context, std::function<Result()> work, std::function<void(const Result&)> done) {
   auto* watcher = new QFutureWatcher<Result>(context);
   QObject::connect(watcher, &QFutureWatcherBase::finished, context, [watcher, done] {
     done(watcher->result());
@@ -45,28 +48,35 @@ void TellFailure(QWidget* owner, const QString& queue, const std::string& why) {
   ShowMessage(PrintFailureMessage(queue, QString::fromStdString(why)), owner, MessageKind::Error);
 }
 
-// Hands the job to its queue, then follows it until it is printed, aborted
-// or the watch ends.
+// Asks after the job every second, each time off the user interface
+// thread, until it has ended or the polls are used up; an abort is told.
+void FollowJob(const QPointer<QWidget>& owner, const QString& queue, int jobId, int pollsLeft) {
+  QObject* application = QCoreApplication::instance();
+  WhenDone<QueueJobState>(
+      application, [name = queue.toStdString(), jobId] { return ReadQueueJobState(name, jobId); },
+      [owner, queue, jobId, pollsLeft, application](const QueueJobState& state) {
+        if (state.failed) TellFailure(owner, queue, QStringLiteral("Job %1: ").arg(jobId).toStdString() + state.failure);
+        if (state.ended || pollsLeft <= 1) return;
+        QTimer::singleShot(kJobPollMilliseconds, application,
+                           [owner, queue, jobId, pollsLeft] { FollowJob(owner, queue, jobId, pollsLeft - 1); });
+      });
+}
+
+// Hands the job to its queue, then follows it.
 void SendToQueue(QueueJob job, QWidget* owner, const PrintJobPlaces& places) {
   const QString queue = QString::fromStdString(job.queue);
   const QPointer<QWidget> guardedOwner(owner);
   const auto sent = places.sent;
-  const int watch = places.watchMilliseconds;
+  const int polls = std::max(1, places.watchMilliseconds / kJobPollMilliseconds);
   WhenDone<QueueJobSubmission>(
-      owner, [job = std::move(job)] { return SubmitQueueJob(job); },
-      [guardedOwner, queue, sent, watch](const QueueJobSubmission& submission) {
+      QCoreApplication::instance(), [job = std::move(job)] { return SubmitQueueJob(job); },
+      [guardedOwner, queue, sent, polls](const QueueJobSubmission& submission) {
         if (submission.jobId <= 0) {
           TellFailure(guardedOwner, queue, submission.failure);
           return;
         }
         if (sent) sent(JobSentText(submission.jobId, queue));
-        const std::string name = queue.toStdString();
-        const int id = submission.jobId;
-        WhenDone<QueueJobEnd>(
-            guardedOwner, [name, id, watch] { return WatchQueueJob(name, id, kJobPollMilliseconds, watch); },
-            [guardedOwner, queue, id](const QueueJobEnd& end) {
-              if (end.failed) TellFailure(guardedOwner, queue, QStringLiteral("Job %1: ").arg(id).toStdString() + end.failure);
-            });
+        FollowJob(guardedOwner, queue, submission.jobId, polls);
       });
 }
 
