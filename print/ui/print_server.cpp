@@ -161,15 +161,15 @@ QueueJobState ReadQueueJobState(const std::string& queue, int jobId) {
   // A number the server gives another queue's job is not this job.
   ipp_attribute_t* printer = ippFindAttribute(response.get(), "job-printer-uri", IPP_TAG_URI);
   ipp_attribute_t* state = ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM);
-  if (!state || (printer && !Text(printer).ends_with("/printers/" + queue))) return {true, false, {}};
+  if (!state || (printer && !Text(printer).ends_with("/printers/" + queue))) return {true, true, false, {}};
   const int value = ippGetInteger(state, 0);
   if (value == IPP_JSTATE_ABORTED || value == IPP_JSTATE_CANCELED) {
     ipp_attribute_t* message = ippFindAttribute(response.get(), "job-printer-state-message", IPP_TAG_TEXT);
     std::string why = message ? Text(message) : std::string();
     if (why.empty()) why = value == IPP_JSTATE_ABORTED ? "The job was aborted." : "The job was cancelled.";
-    return {true, true, why};
+    return {true, true, true, why};
   }
-  return {value == IPP_JSTATE_COMPLETED, false, {}};
+  return {true, value == IPP_JSTATE_COMPLETED, false, {}};
 }
 
 }  // namespace rv

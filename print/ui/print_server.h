@@ -48,10 +48,12 @@ struct QueueJobSubmission {
 
 QueueJobSubmission SubmitQueueJob(const QueueJob& job);
 
-// What has become of a job the server took: whether it has ended (printed,
-// aborted, cancelled, or gone from the server) and, when it was aborted or
-// cancelled, why. One request, as the others.
+// What has become of a job the server took: whether the server answered,
+// whether the job has ended (printed, aborted, cancelled, or gone from the
+// server) and, when it was aborted or cancelled, why. One request, as the
+// others.
 struct QueueJobState {
+  bool answered = false;
   bool ended = false;
   bool failed = false;
   std::string failure;

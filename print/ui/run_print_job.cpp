@@ -20,6 +20,9 @@ namespace rv {
 namespace {
 
 constexpr int kJobPollMilliseconds = 1000;
+// A server that has not answered three times in a row has gone away.
+constexpr int kUnansweredPolls = 3;
+constexpr const char* kServerGoneMessage = "The print server stopped answering before the job was printed.";
 
 // The wait cursor while the pages are made.
 class WaitCursor {
@@ -49,16 +52,21 @@ void TellFailure(QWidget* owner, const QString& queue, const std::string& why) {
 }
 
 // Asks after the job every second, each time off the user interface
-// thread, until it has ended or the polls are used up; an abort is told.
-void FollowJob(const QPointer<QWidget>& owner, const QString& queue, int jobId, int pollsLeft) {
+// thread, until it has ended or the polls are used up. An abort is told,
+// and so is a server that stops answering before the job has ended.
+void FollowJob(const QPointer<QWidget>& owner, const QString& queue, int jobId, int pollsLeft, int unanswered) {
   QObject* application = QCoreApplication::instance();
   WhenDone<QueueJobState>(
       application, [name = queue.toStdString(), jobId] { return ReadQueueJobState(name, jobId); },
-      [owner, queue, jobId, pollsLeft, application](const QueueJobState& state) {
-        if (state.failed) TellFailure(owner, queue, QStringLiteral("Job %1: ").arg(jobId).toStdString() + state.failure);
-        if (state.ended || pollsLeft <= 1) return;
-        QTimer::singleShot(kJobPollMilliseconds, application,
-                           [owner, queue, jobId, pollsLeft] { FollowJob(owner, queue, jobId, pollsLeft - 1); });
+      [owner, queue, jobId, pollsLeft, unanswered, application](const QueueJobState& state) {
+        const std::string job = QStringLiteral("Job %1: ").arg(jobId).toStdString();
+        if (state.failed) TellFailure(owner, queue, job + state.failure);
+        const int silent = state.answered ? 0 : unanswered + 1;
+        if (silent == kUnansweredPolls) TellFailure(owner, queue, job + kServerGoneMessage);
+        if (state.ended || silent == kUnansweredPolls || pollsLeft <= 1) return;
+        QTimer::singleShot(kJobPollMilliseconds, application, [owner, queue, jobId, pollsLeft, silent] {
+          FollowJob(owner, queue, jobId, pollsLeft - 1, silent);
+        });
       });
 }
 
@@ -76,7 +84,7 @@ void SendToQueue(QueueJob job, QWidget* owner, const PrintJobPlaces& places) {
           return;
         }
         if (sent) sent(JobSentText(submission.jobId, queue));
-        FollowJob(guardedOwner, queue, submission.jobId, polls);
+        FollowJob(guardedOwner, queue, submission.jobId, polls, 0);
       });
 }
 

@@ -105,9 +105,9 @@ TEST_F(SpoolerTest, TheQueuesAreOfferedWithTheirStatusTypeDeviceAndComment) {
             QStringLiteral("Known sheet queue"));
 }
 
-// A queue that refuses the job, a job its device fails and a server that
-// has gone away: each is told in a message naming the queue, and nothing
-// is said to be sent that was not.
+// A queue that refuses the job, a job its device fails, a server that goes
+// away while it holds a job and one that has gone: each is told in a
+// message naming the queue, and nothing is said to be sent that was not.
 TEST_F(SpoolerTest, EveryWayAJobFailsIsToldWithTheQueueAndTheReason) {
   ModalAnswers answers;
   answers.answer(kAnswerOk).answer(kAnswerOk).answer(kAnswerOk);
@@ -124,15 +124,24 @@ TEST_F(SpoolerTest, EveryWayAJobFailsIsToldWithTheQueueAndTheReason) {
       << answers.messageTexts()[1].toStdString();
   EXPECT_EQ(sent.size(), 1);  // taken, then aborted
 
+  // The stopped queue holds its job; the server goes away meanwhile.
+  answers.answer(kAnswerOk);
+  print(PrivateSpooler::kStoppedQueue);
+  ASSERT_TRUE(WaitFor([&] { return sent.size() == 2; }));
   const QByteArray gone = spooler.server().toLatin1();
   spooler.stop();
   qputenv("CUPS_SERVER", gone);
-  print(PrivateSpooler::kIdleQueue);
   ASSERT_TRUE(WaitFor([&] { return answers.messageTexts().size() == 3; }));
-  qunsetenv("CUPS_SERVER");
-  EXPECT_TRUE(answers.messageTexts()[2].startsWith(QStringLiteral("Can not print to RegrovantisSpool:\n")))
+  EXPECT_TRUE(answers.messageTexts()[2].startsWith(QStringLiteral("Can not print to RegrovantisStopped:\nJob ")))
       << answers.messageTexts()[2].toStdString();
-  EXPECT_EQ(sent.size(), 1);
+
+  // A job for a server that is gone is not sent.
+  print(PrivateSpooler::kIdleQueue);
+  ASSERT_TRUE(WaitFor([&] { return answers.messageTexts().size() == 4; }));
+  qunsetenv("CUPS_SERVER");
+  EXPECT_TRUE(answers.messageTexts()[3].startsWith(QStringLiteral("Can not print to RegrovantisSpool:\n")))
+      << answers.messageTexts()[3].toStdString();
+  EXPECT_EQ(sent.size(), 2);
   EXPECT_EQ(answers.pending(), 0);
 }
 
