@@ -1,5 +1,7 @@
 #include "print/ui/print_preview.h"
 
+#include <cups/cups.h>
+
 #include <QAction>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -33,9 +35,22 @@ class PreviewCanvas : public PaintedCanvas {
   QWidget* owner_;
 };
 
+// Qt's printer asks the print server for its default printer when it is
+// made, in this thread and without a time limit. The preview needs no
+// printer, so while it shows, this thread's questions go to a server that
+// is not there and fail at once; the print server itself is never waited on.
+class NoPrintServer {
+ public:
+  NoPrintServer() { cupsSetServer("/nonexistent/regrovantis-preview-asks-no-print-server"); }
+  ~NoPrintServer() { cupsSetServer(nullptr); }
+  NoPrintServer(const NoPrintServer&) = delete;
+  NoPrintServer& operator=(const NoPrintServer&) = delete;
+};
+
 }  // namespace
 
 void ShowPrintPreview(const PrintReport& report, QWidget* owner) {
+  const NoPrintServer noPrintServer;
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setFullPage(true);

@@ -4,15 +4,17 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "../../print/sample_documents.h"
 #include "print/data_report.h"
 #include "print/ui/print_dialog.h"
+#include "print/ui/print_preview.h"
 #include "print/ui/run_print_job.h"
 #include "widgets/control_id.h"
 
@@ -52,7 +54,7 @@ class PaintCounter : public QObject {
   }
 };
 
-TEST(PrintDialogTiming, APrintServerThatNeverAnswersLeavesTheWindowAnsweringAndPdfPrinting) {
+TEST(PrintDialogTiming, APrintServerThatNeverAnswersLeavesTheWindowAnsweringAndPdfAndThePreviewWorking) {
   const SilentServer server;
   ASSERT_TRUE(server.listening());
   PrintSettings settings;
@@ -86,6 +88,14 @@ TEST(PrintDialogTiming, APrintServerThatNeverAnswersLeavesTheWindowAnsweringAndP
   EXPECT_EQ(RunPrintJob([&](PageCanvas& canvas) { PrintDataReport(canvas, pdf, document); }, document.state, nullptr,
                         places),
             path);
+  EXPECT_LT(clock.elapsed(), 1000);
+
+  // Nor does the preview.
+  clock.restart();
+  QTimer::singleShot(100, [] {
+    if (QWidget* preview = QApplication::activeModalWidget()) preview->close();
+  });
+  ShowPrintPreview([&](PageCanvas& canvas) { PrintDataReport(canvas, pdf, document); }, nullptr);
   EXPECT_LT(clock.elapsed(), 1000);
 
   // The server's silence ends the search after its timeouts, and Print to
