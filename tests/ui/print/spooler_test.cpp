@@ -29,14 +29,15 @@ class SpoolerTest : public ::testing::Test {
   }
 
   // Prints the known sheet's data report on the queue; the status bar's
-  // text goes to sent.
-  void print(const char* queue, int copies = 1) {
+  // text goes to sent. The job is followed for watch milliseconds: a
+  // test's jobs must not be followed on into the next test's server.
+  void print(const char* queue, int copies = 1, int watch = 20000) {
     PrintSettings settings;
     settings.printer = queue;
     settings.copies = copies;
     PrintJobPlaces places;
     places.sent = [this](const QString& text) { sent << text; };
-    places.watchMilliseconds = 20000;
+    places.watchMilliseconds = watch;
     RunPrintJob([&](PageCanvas& canvas) { PrintDataReport(canvas, settings, document); }, document.state, nullptr,
                 places);
   }
@@ -54,7 +55,7 @@ class SpoolerTest : public ::testing::Test {
 };
 
 TEST_F(SpoolerTest, TheDataReportReachesTheQueuesDeviceAsTheLayoutPutsItAndTheJobIsNamed) {
-  print(PrivateSpooler::kIdleQueue, 2);
+  print(PrivateSpooler::kIdleQueue, 2, 1000);
   ASSERT_TRUE(spooler.waitForOutput(PrivateSpooler::kIdleQueue, 30000)) << spooler.logTail().toStdString();
 
   // The queue is raw: its device receives the job as the program made it.
