@@ -37,6 +37,8 @@ struct PrintJobSetup {
   int copies = 1;
   std::string paper;         // as PrintSettings::paper
   std::string printerMedia;  // as PrintSettings::printerMedia
+  std::string sides;         // as PrintSettings::sides
+  int quality = 0;           // as PrintSettings::quality
   JobFonts fonts;
 };
 

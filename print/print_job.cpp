@@ -12,6 +12,8 @@ PrintJob MakePrintJob(PageCanvas& canvas, const PrintSettings& settings, const D
   setup.fileStem = ReportFileStem(report, document);
   setup.paper = settings.paper;
   setup.printerMedia = settings.printerMedia;
+  setup.sides = settings.sides;
+  setup.quality = settings.quality;
   setup.landscape = settings.landscape;
   setup.copies = ClampCopies(settings.copies);
   setup.fonts = JobFontsFor(settings);

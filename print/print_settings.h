@@ -27,6 +27,11 @@ struct PrintSettings {
   // The paper the chosen printer is set to, as the print system names it;
   // empty when it names none or is not known yet.
   std::string printerMedia;
+  // The printer's own options set in its Properties: two-sided printing (a
+  // print system keyword, "two-sided-long-edge") and the print quality (3
+  // draft, 4 normal, 5 high); empty and 0 leave the printer's own.
+  std::string sides;
+  int quality = 0;
 };
 
 // A typed number of copies: 0 (or less) becomes 1, more than 99 becomes 99.

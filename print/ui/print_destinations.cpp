@@ -8,16 +8,12 @@
 
 namespace rv {
 
-namespace {
-
 const PrintQueue* QueueNamed(const QString& name, const PrintServerSurvey& survey) {
   const std::string wanted = name.toStdString();
   for (const PrintQueue& queue : survey.queues)
     if (queue.name == wanted) return &queue;
   return nullptr;
 }
-
-}  // namespace
 
 QFuture<PrintServerSurvey> SurveyPrintServerInBackground() {
   return RunInBackground<PrintServerSurvey>(&SurveyPrintServer);

@@ -19,6 +19,9 @@ QStringList PrinterChoices(const PrintServerSurvey& survey);
 // The print server's default queue, or "Print to PDF" when it has none.
 QString DefaultPrinterChoice(const PrintServerSurvey& survey);
 
+// The queue of that name in the survey, nullptr when there is none.
+const PrintQueue* QueueNamed(const QString& name, const PrintServerSurvey& survey);
+
 // The print dialog's status fields for a choice of its printer list, as
 // the survey found the queue.
 PrinterStatusFields StatusFieldsOfChoice(const QString& name, const PrintServerSurvey& survey);

@@ -98,12 +98,16 @@ PrintDialog::PrintDialog(PrintDialogKind kind, const PrintSettings& settings, QW
     SetControlId(*fields[i], ids[i]);
   }
 
-  auto* print = Button(QStringLiteral("&Print"), kPrintButtonId, QRect(318, 138, 116, 24), this);
+  auto* print = Button(QStringLiteral("&Print"), kPrintButtonId, QRect(318, 134, 116, 22), this);
   print->setDefault(true);
-  previewButton_ = Button(QStringLiteral("Pre&view"), kPreviewButtonId, QRect(318, 168, 116, 24), this);
+  propertiesButton_ = Button(QStringLiteral("P&roperties"), kPropertiesButtonId, QRect(318, 158, 116, 22), this);
+  previewButton_ = Button(QStringLiteral("Pre&view"), kPreviewButtonId, QRect(318, 182, 116, 22), this);
   previewButton_->setEnabled(static_cast<bool>(preview_));
-  auto* cancel = Button(QStringLiteral("&Cancel"), kCancelButtonId, QRect(318, 198, 116, 24), this);
+  auto* cancel = Button(QStringLiteral("&Cancel"), kCancelButtonId, QRect(318, 206, 116, 22), this);
+  options_ = {settings.sides, settings.quality};
+  optionsPrinter_ = settings.printer;
   connect(print, &QPushButton::clicked, this, &QDialog::accept);
+  connect(propertiesButton_, &QPushButton::clicked, this, &PrintDialog::editProperties);
   connect(previewButton_, &QPushButton::clicked, this, [this] { preview_(chosenSettings(), this); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(controls_, &PrintSettingsControls::orientationChanged, this, [this] { update(); });
@@ -131,6 +135,10 @@ PrintSettings PrintDialog::chosenSettings() const {
                                    controls_->typedFontSize(), controls_->typedCopies(), controls_->landscape()});
   chosen.paper = paper_->currentData().toString().toStdString();
   chosen.printerMedia = QueueMedia(QString::fromStdString(chosen.printer), survey_);
+  // Options set for one printer do not go to another.
+  const QueueOptions options = chosen.printer == optionsPrinter_ ? options_ : QueueOptions{};
+  chosen.sides = options.sides;
+  chosen.quality = options.quality;
   return chosen;
 }
 
@@ -158,6 +166,20 @@ void PrintDialog::showStatus(const QString& printer) {
   comment_->setText(QString::fromStdString(fields.comment));
   // A PDF file is written once, whatever Copies says.
   controls_->copiesBox()->setEnabled(!pdf);
+  const PrintQueue* queue = QueueNamed(printer, survey_);
+  propertiesButton_->setEnabled(queue != nullptr && HasQueueOptions(*queue));
+}
+
+void PrintDialog::editProperties() {
+  const QString printer = controls_->selectedPrinter();
+  const PrintQueue* queue = QueueNamed(printer, survey_);
+  if (queue == nullptr) return;
+  const std::string name = printer.toStdString();
+  const std::optional<QueueOptions> edited =
+      EditQueueOptions(*queue, name == optionsPrinter_ ? options_ : QueueOptions{}, this);
+  if (!edited) return;
+  options_ = *edited;
+  optionsPrinter_ = name;
 }
 
 void PrintDialog::paintEvent(QPaintEvent*) {

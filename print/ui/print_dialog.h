@@ -9,6 +9,7 @@
 
 #include "print/print_settings.h"
 #include "print/ui/print_destinations.h"
+#include "print/ui/printer_properties_dialog.h"
 
 class QComboBox;
 class QLabel;
@@ -34,13 +35,15 @@ inline constexpr const char* kLookingForPrinters = "Looking for printers\u2026";
 // "PrntDlg": where and how the next printout is printed. The printer list
 // is filled while the dialog shows, from the print server asked on a thread
 // of its own, and shows the status of the selected printer; Print to PDF is
-// there from the start. Pre&view shows the pages; Print reports the choice,
-// Cancel leaves everything as it was.
+// there from the start. P&roperties sets the queue's own options, Pre&view
+// shows the pages; Print reports the choice, Cancel leaves everything as it
+// was.
 class PrintDialog : public QDialog {
   Q_OBJECT
  public:
   static constexpr int kPrintButtonId = 1;
   static constexpr int kCancelButtonId = 2;
+  static constexpr int kPropertiesButtonId = 51;
   static constexpr int kPreviewButtonId = 52;
   static constexpr int kPrinterListId = 101;
   static constexpr int kFontListId = 102;
@@ -76,12 +79,17 @@ class PrintDialog : public QDialog {
  private:
   void showStatus(const QString& printer);
   void takeSurvey();
+  void editProperties();
 
   PrintSettings settings_;
   PrintPreviewRequest preview_;
   PrintSettingsControls* controls_;
   QComboBox* paper_;
   QPushButton* previewButton_;
+  QPushButton* propertiesButton_;
+  // The options set in Properties, and the printer they were set for.
+  QueueOptions options_;
+  std::string optionsPrinter_;
   QLabel* status_;
   QLabel* type_;
   QLabel* where_;

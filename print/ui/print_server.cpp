@@ -61,6 +61,12 @@ void ReadQueueAttribute(ipp_attribute_t* attribute, PrintQueue& queue) {
   else if (name == "device-uri") description.deviceUri = Text(attribute);
   else if (name == "printer-info") description.info = Text(attribute);
   else if (name == "media-default") queue.mediaDefault = Text(attribute);
+  else if (name == "sides-supported")
+    for (int i = 0; i < ippGetCount(attribute); ++i) {
+      if (const char* sides = ippGetString(attribute, i, nullptr)) queue.sidesSupported.emplace_back(sides);
+    }
+  else if (name == "print-quality-supported")
+    for (int i = 0; i < ippGetCount(attribute); ++i) queue.qualitiesSupported.push_back(ippGetInteger(attribute, i));
   else if (name == "printer-state-reasons")
     for (int i = 0; i < ippGetCount(attribute); ++i) {
       const char* reason = ippGetString(attribute, i, nullptr);
@@ -95,7 +101,8 @@ PrintServerSurvey SurveyPrintServer() {
   }
   static const char* const kAttributes[] = {"printer-name",           "printer-state", "printer-state-reasons",
                                             "printer-is-accepting-jobs", "printer-make-and-model", "device-uri",
-                                            "printer-info",           "media-default"};
+                                            "printer-info",           "media-default", "sides-supported",
+                                            "print-quality-supported"};
   ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
   ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                 static_cast<int>(std::size(kAttributes)), nullptr, kAttributes);
@@ -129,6 +136,8 @@ QueueJobSubmission SubmitQueueJob(const QueueJob& job) {
   cups_option_t* options = nullptr;
   int count = cupsAddIntegerOption("copies", job.copies, 0, &options);
   if (!job.media.empty()) count = cupsAddOption("media", job.media.c_str(), count, &options);
+  if (!job.sides.empty()) count = cupsAddOption("sides", job.sides.c_str(), count, &options);
+  if (job.quality != 0) count = cupsAddIntegerOption("print-quality", job.quality, count, &options);
   const int id = cupsCreateJob(http.get(), job.queue.c_str(), job.name.c_str(), count, options);
   cupsFreeOptions(count, options);
   if (id <= 0) {

@@ -18,6 +18,8 @@ struct PrintQueue {
   std::string name;
   PrinterDescription description;
   std::string mediaDefault;  // the paper it is set to, as the server names it ("iso_a4_210x297mm")
+  std::vector<std::string> sidesSupported;  // its two-sided printing keywords
+  std::vector<int> qualitiesSupported;      // its print qualities, 3 draft, 4 normal, 5 high
 };
 
 // The queues of the print server and its default one. These calls block for
@@ -38,6 +40,8 @@ struct QueueJob {
   QByteArray pdf;
   int copies = 1;
   std::string media;  // the paper, as the server names it; empty leaves the queue's
+  std::string sides;  // two-sided printing; empty leaves the queue's
+  int quality = 0;    // print quality; 0 leaves the queue's
 };
 
 // What the server did with a job: its number, or why it was not taken.

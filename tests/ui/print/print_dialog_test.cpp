@@ -13,6 +13,7 @@
 
 #include "support/modal_answers.h"
 #include "print/ui/print_destinations.h"
+#include "print/ui/printer_properties_dialog.h"
 #include "widgets/control_id.h"
 #include "widgets/print_settings_controls.h"
 #include "widgets/resource_pictures.h"
@@ -37,6 +38,10 @@ class PrintDialogTest : public ::testing::Test {
       PrintQueue queue;
       queue.name = name.toStdString();
       queue.description = {kQueueIdle, {}, "Model " + queue.name, "ipp://host/" + queue.name, "Room", name != "Regrovantis Ghost"};
+      if (name == "zeta") {
+        queue.sidesSupported = {"one-sided", "two-sided-long-edge", "two-sided-short-edge"};
+        queue.qualitiesSupported = {3, 4, 5};
+      }
       survey.queues.push_back(queue);
     }
     dialog = std::make_unique<PrintDialog>(kind, settings, nullptr, QtFuture::makeReadyFuture(survey), fonts, preview);
@@ -69,8 +74,9 @@ TEST_F(PrintDialogTest, TheTitleNamesWhatIsPrinted) {
   EXPECT_EQ(open(PrintDialogKind::Equation).windowTitle(), QStringLiteral("Print Equation"));
   EXPECT_EQ(open(PrintDialogKind::Graph).windowTitle(), QStringLiteral("Print Graph"));
   EXPECT_EQ(dialog->objectName(), QStringLiteral("PrntDlg"));
-  for (const int id : {1, 2, 52, 101, 102, 103, 104, 106, 107, 108, 109, 110, 111, 112, 113, 114})
+  for (const int id : {1, 2, 51, 52, 101, 102, 103, 104, 106, 107, 108, 109, 110, 111, 112, 113, 114})
     EXPECT_NE(control(id), nullptr) << id;
+  EXPECT_EQ(qobject_cast<QAbstractButton*>(control(51))->text(), QStringLiteral("P&roperties"));
   EXPECT_EQ(qobject_cast<QAbstractButton*>(control(52))->text(), QStringLiteral("Pre&view"));
   EXPECT_EQ(qobject_cast<QAbstractButton*>(control(112))->text(), QStringLiteral("Por&trait"));
   EXPECT_EQ(qobject_cast<QAbstractButton*>(control(113))->text(), QStringLiteral("&Landscape"));
@@ -230,6 +236,39 @@ TEST_F(PrintDialogTest, PreviewShowsThePagesWithTheSettingsTheDialogHolds) {
   ASSERT_EQ(previewed.size(), 1);
   EXPECT_TRUE(previewed[0].landscape);
   EXPECT_TRUE(dialog->isVisible());
+}
+
+// Properties set the queue's own options, with OK and Cancel only; they go
+// with a job for that queue and no other.
+TEST_F(PrintDialogTest, PropertiesSetTheOptionsOfTheQueueThatOffersThem) {
+  settings.printer = "zeta";
+  open();
+  auto* properties = qobject_cast<QAbstractButton*>(control(PrintDialog::kPropertiesButtonId));
+  ASSERT_TRUE(properties->isEnabled());
+  ModalAnswers answers;
+  answers.then([](QWidget* shown) {
+    EXPECT_EQ(shown->windowTitle(), QStringLiteral("Properties - zeta"));
+    EXPECT_EQ(shown->findChildren<QAbstractButton*>().size(), 2);  // OK and Cancel
+    auto* sides = qobject_cast<QComboBox*>(FindControl(shown, PrinterPropertiesDialog::kSidesId));
+    auto* quality = qobject_cast<QComboBox*>(FindControl(shown, PrinterPropertiesDialog::kQualityId));
+    EXPECT_EQ(sides->count(), 4);
+    sides->setCurrentText(QStringLiteral("Two-sided, long edge"));
+    quality->setCurrentText(QStringLiteral("High"));
+    qobject_cast<QDialog*>(shown)->accept();
+  });
+  ClickControl(dialog.get(), PrintDialog::kPropertiesButtonId);
+  EXPECT_EQ(answers.pending(), 0);
+  EXPECT_EQ(dialog->chosenSettings().sides, "two-sided-long-edge");
+  EXPECT_EQ(dialog->chosenSettings().quality, 5);
+
+  // Cancel keeps them; another printer has none of them, and no Properties.
+  answers.then([](QWidget* shown) { qobject_cast<QDialog*>(shown)->reject(); });
+  ClickControl(dialog.get(), PrintDialog::kPropertiesButtonId);
+  EXPECT_EQ(dialog->chosenSettings().quality, 5);
+  list(101)->setCurrentRow(0);
+  EXPECT_FALSE(properties->isEnabled());
+  EXPECT_TRUE(dialog->chosenSettings().sides.empty());
+  EXPECT_EQ(dialog->chosenSettings().quality, 0);
 }
 
 TEST(PrintDestinations, PrintToPdfIsAlwaysOfferedOnceAndIsTheDefaultWithoutOne) {

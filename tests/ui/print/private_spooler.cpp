@@ -61,7 +61,7 @@ constexpr const char* kBackend =
     "#!/bin/sh\n"
     "if [ $# -eq 0 ]; then echo 'direct regrovantis-file \"Unknown\" \"Regrovantis test file\"'; exit 0; fi\n"
     "out=\"${DEVICE_URI#*:}\"\n"
-    "printf '%s\\n%s\\n' \"$3\" \"$4\" > \"$out.args\"\n"
+    "printf '%s\\n%s\\n%s\\n' \"$3\" \"$4\" \"$5\" > \"$out.args\"\n"
     "if [ $# -ge 6 ]; then cat \"$6\"; else cat; fi > \"$out.part\" && mv \"$out.part\" \"$out\"\n";
 
 // A device that fails every job it is given: the queue aborts the job.

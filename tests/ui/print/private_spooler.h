@@ -34,7 +34,7 @@ class PrivateSpooler {
   // "127.0.0.1:port".
   QString server() const;
   // The file a queue's device writes the last job into, and the file that
-  // holds that job's title and copies, one a line.
+  // holds that job's title, copies and options, one a line.
   QString outputOf(const char* queue) const;
   QString jobArgumentsOf(const char* queue) const;
   QString deviceUriOf(const char* queue) const;

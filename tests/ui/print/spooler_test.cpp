@@ -35,6 +35,8 @@ class SpoolerTest : public ::testing::Test {
     PrintSettings settings;
     settings.printer = queue;
     settings.copies = copies;
+    settings.sides = "two-sided-long-edge";
+    settings.quality = 5;
     PrintJobPlaces places;
     places.sent = [this](const QString& text) { sent << text; };
     places.watchMilliseconds = watch;
@@ -64,10 +66,16 @@ TEST_F(SpoolerTest, TheDataReportReachesTheQueuesDeviceAsTheLayoutPutsItAndTheJo
   EXPECT_TRUE(output.read(5) == "%PDF-");
   ExpectKnownSheetReport(ReadPdfText(output.fileName()));
 
-  // The job's title and copies as the device got them.
+  // The job's title, copies and the options of the printer's Properties as
+  // the device got them.
   QFile arguments(spooler.jobArgumentsOf(PrivateSpooler::kIdleQueue));
   ASSERT_TRUE(arguments.open(QIODevice::ReadOnly));
-  EXPECT_EQ(arguments.readAll(), QByteArray("Regrovantis Report\n2\n"));
+  const QList<QByteArray> lines = arguments.readAll().split('\n');
+  ASSERT_GE(lines.size(), 3);
+  EXPECT_EQ(lines[0], "Regrovantis Report");
+  EXPECT_EQ(lines[1], "2");
+  EXPECT_TRUE(lines[2].contains("sides=two-sided-long-edge")) << lines[2].toStdString();
+  EXPECT_TRUE(lines[2].contains("print-quality=5")) << lines[2].toStdString();
 
   // The status bar names the job's number.
   ASSERT_TRUE(WaitFor([&] { return !sent.isEmpty(); }));
