@@ -144,7 +144,10 @@ void MainWindow::shutDown() {
   if (equationsTab_ != nullptr) equationsTab_->requestStop();
   if (graphTab_ != nullptr) graphTab_->stopRotation();
   if (!started_ || startUp_.settingsPath.empty()) return;
-  Settings settings{toolTipsOption_, recentFiles_.settingsValues(), document_.state.dataFolder};
+  Settings settings;
+  settings.tooltips = toolTipsOption_;
+  settings.recentFiles = recentFiles_.settingsValues();
+  settings.dataFolder = document_.state.dataFolder;
   writePrintingSettings(settings);
   WriteSettingsFile(startUp_.settingsPath, settings);
 }
