@@ -113,7 +113,9 @@ TEST(PageFit, TheResidualTablePrintsEveryPointAboveTheFooterAsManyAPageAsFitAtMo
       EXPECT_EQ(canvas.pages[p].texts.back().text, std::to_string(p + 1));
       EXPECT_LE(rows, 50);
       // A page that is not the last holds as many rows as fit.
-      if (p + 1 < canvas.pages.size()) EXPECT_TRUE(rows == 50 || lastY + 2 * lineHeight > footerY) << rows;
+      if (p + 1 < canvas.pages.size()) {
+        EXPECT_TRUE(rows == 50 || lastY + 2 * lineHeight > footerY) << rows;
+      }
     }
     EXPECT_EQ(next, 100);
   }
