@@ -73,7 +73,10 @@ TEST_F(PrinterCanvasTest, TheDataReportInAPdfHasEveryTextWhereTheLayoutPutsIt) {
 
 TEST_F(PrinterCanvasTest, ThePdfIsOnTheLocalesPaperTitledWithTheReportAndTheDataFile) {
   const Document document = KnownSheet();
+  // LC_ALL would speak for LC_PAPER.
   const QByteArray kept = qgetenv("LC_PAPER");
+  const QByteArray keptAll = qgetenv("LC_ALL");
+  qunsetenv("LC_ALL");
   for (const auto& [locale, width, height] : {std::tuple{"de_DE.UTF-8", 595, 842}, std::tuple{"en_US.UTF-8", 612, 792}}) {
     SCOPED_TRACE(locale);
     qputenv("LC_PAPER", locale);
@@ -91,6 +94,7 @@ TEST_F(PrinterCanvasTest, ThePdfIsOnTheLocalesPaperTitledWithTheReportAndTheData
     EXPECT_TRUE(fields.contains(QStringLiteral("Creator:         Regrovantis 1."))) << fields.toStdString();
   }
   if (kept.isNull()) qunsetenv("LC_PAPER"); else qputenv("LC_PAPER", kept);
+  if (!keptAll.isNull()) qputenv("LC_ALL", keptAll);
 }
 
 TEST_F(PrinterCanvasTest, LandscapePagesAndPageBreaksReachThePdf) {
