@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
   document.state.named = true;
   document.state.path = rv::AbsolutePath(path);
   document.state.dataFolder = rv::FolderOfPath(document.state.path);
+  document.state.fileTitle = rv::FileNameOfPath(document.state.path);
   const rv::DataFileSession& session = loaded.contents->session;
 
   rv::PrintSettings settings;
