@@ -73,8 +73,15 @@ void MainWindow::printGraph() {
                   });
 }
 
+// A printer's own options, set in the print dialog's Properties, go with
+// that printer's jobs only.
 void MainWindow::printStatisticsReport(const PrintSettings& settings, const StatisticsReport& report) {
+  const bool samePrinter = settings.printer == printSettings_.printer;
   printSettings_ = settings;
+  if (!samePrinter) {
+    printSettings_.sides.clear();
+    printSettings_.quality = 0;
+  }
   printSettings_.printerMedia = QueueMedia(QString::fromStdString(settings.printer), printServerSurvey_);
   runPrintJob([&](PageCanvas& canvas) { report(canvas, printSettings_, document_); }, statisticsDialog());
 }
