@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QFutureWatcher>
 
 #include "app/main_window.h"
 #include "print/ui/print_destinations.h"
+#include "widgets/print_settings_controls.h"
 #include "regress/current_equation.h"
 #include "regress/recreate_equation.h"
 #include "regress/ui/finished_search.h"
@@ -61,8 +63,23 @@ bool MainWindow::makeEquationCurrent(const EquationRecord* chosen) {
 
 void MainWindow::showStatistics() {
   if (!makeSelectedEquationCurrent()) return;
-  StatisticsDialog dialog(workspace_, document_, this, {PrinterChoices(), PrintFontFaces(), printSettings_});
+  // The Print page offers the printer in use and Print to PDF until the
+  // print server, asked meanwhile, names its printers.
+  QStringList printers{QLatin1String(kPrintToPdf)};
+  if (!printSettings_.printer.empty() && printSettings_.printer != kPrintToPdf)
+    printers.prepend(QString::fromStdString(printSettings_.printer));
+  StatisticsDialog dialog(workspace_, document_, this, {printers, PrintFontFaces(), printSettings_});
   connect(&dialog, &StatisticsDialog::printRequested, this, &MainWindow::printStatisticsReport);
+  QFutureWatcher<PrintServerSurvey> survey;
+  connect(&survey, &QFutureWatcherBase::finished, &dialog, [this, &survey, &dialog] {
+    printServerSurvey_ = survey.result();
+    PrintSettingsControls* controls = dialog.printPage()->controls();
+    QString current = controls->selectedPrinter();
+    if (printSettings_.printer.empty() && current == QLatin1String(kPrintToPdf))
+      current = DefaultPrinterChoice(printServerSurvey_);
+    controls->setPrinters(PrinterChoices(printServerSurvey_), current);
+  });
+  survey.setFuture(SurveyPrintServerInBackground());
   statistics_ = &dialog;
   dialog.exec();
   statistics_ = nullptr;

@@ -23,7 +23,6 @@
 #include "app/path_chooser.h"
 #include "app/whats_this_mode.h"
 #include "graph/ui/graph_tab.h"
-#include "print/ui/printer_properties.h"
 #include "widgets/control_id.h"
 #include "widgets/help.h"
 #include "widgets/message_dialog.h"
@@ -51,7 +50,6 @@ constexpr int kGraphCommands[] = {command::kPrintGraph, command::kCopyGraph, com
 
 MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
   if (!startUp_.pathChooser) startUp_.pathChooser = std::make_unique<FileDialogPathChooser>();
-  printerProperties_ = std::make_unique<PrinterProperties>();
   buildFirstStage();
   files_ = std::make_unique<FileCommands>(document_, session_, equations_, recentFiles_,
                                           std::move(startUp_.pathChooser), static_cast<FileCommandsView&>(*this));

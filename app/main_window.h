@@ -17,6 +17,7 @@
 #include "graph/ui/graph_owner.h"
 #include "graph/ui/graph_state.h"
 #include "print/print_settings.h"
+#include "print/ui/print_server.h"
 #include "print/ui/run_print_job.h"
 #include "regress/enumeration.h"
 #include "regress/equation_list.h"
@@ -36,7 +37,7 @@ class DataTab;
 class EquationsTab;
 class GraphTab;
 class KeyGate;
-class PrinterProperties;
+struct Settings;
 enum class PrintDialogKind;
 class StatisticsDialog;
 class StatusBar;
@@ -167,9 +168,14 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner,
   void printGraph();
   // The statistics dialog's Print page: its settings are kept too.
   void printStatisticsReport(const PrintSettings& settings, const StatisticsReport& report);
-  bool choosePrintSettings(PrintDialogKind kind);
-  // A job that cannot start tells the user over owner.
+  // The print dialog of the kind, whose Preview shows the report with the
+  // settings of the dialog; on Print the report with the settings chosen.
+  void printWithDialog(PrintDialogKind kind, const StatisticsReport& report);
+  // A job that cannot start or fails tells the user over owner; one a queue
+  // took is told in the status bar.
   void runPrintJob(const PrintReport& report, QWidget* owner);
+  void readPrintingSettings(const Settings& settings);
+  void writePrintingSettings(Settings& settings) const;
 
   // The graph belongs to the equation selected when the Graph tab was last
   // shown: another selection brings its own variable list and no graph.
@@ -234,10 +240,12 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner,
   // would name it otherwise (Cut, which the Data tab reports as a clear).
   QString nextChangeName_;
   QPointer<StatisticsDialog> statistics_;
-  // What the next printout uses, and the printers' own options as the user
-  // set them; neither is saved.
+  // What the next printout uses (its paper is kept in the settings file),
+  // and the folder the last PDF went to.
   PrintSettings printSettings_;
-  std::unique_ptr<PrinterProperties> printerProperties_;
+  QString lastPdfFolder_;
+  // The print server's queues as the statistics dialog last found them.
+  PrintServerSurvey printServerSurvey_;
 };
 
 }  // namespace rv

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -12,9 +13,9 @@
 #include "widgets/tooltips.h"
 #include "files/recovery_file.h"
 #include "files/settings_file.h"
+#include "print/paper.h"
 #include "graph/ui/graph_tab.h"
 #include "graph/ui/label_glyphs.h"
-#include "print/ui/print_destinations.h"
 #include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
 
@@ -54,7 +55,6 @@ void MainWindow::finishStartUp() {
   connect(graphTab_, &GraphTab::commandRequested, this, &MainWindow::runCommand);
   ShowProgress(progress_, 60);
   readSettings();
-  printSettings_.printer = SystemDefaultPrinter().toStdString();
   const bool helpFileFound = HelpFileReadable(startUp_.helpFilePath);
   ShowProgress(progress_, 80);
 
@@ -96,6 +96,20 @@ void MainWindow::readSettings() {
   recentFiles_ = RecentFiles::FromSettings(settings.recentFiles);
   commands_->setRecentFiles(recentFiles_.menuItems());
   document_.state.dataFolder = DataFolderAtStartUp(settings.dataFolder, startUp_.firstDataFolder);
+  readPrintingSettings(settings);
+}
+
+// The printer in use starts as the print server's default, which the print
+// dialogs find when they ask the server; the paper and the PDF folder are
+// the last run's.
+void MainWindow::readPrintingSettings(const Settings& settings) {
+  printSettings_.paper = PaperNamed(settings.paper) ? settings.paper : std::string();
+  lastPdfFolder_ = QFile::decodeName(settings.pdfFolder.c_str());
+}
+
+void MainWindow::writePrintingSettings(Settings& settings) const {
+  settings.paper = printSettings_.paper;
+  settings.pdfFolder = QFile::encodeName(lastPdfFolder_).toStdString();
 }
 
 // A sheet kept when the last session ended the program is offered back
@@ -130,8 +144,12 @@ void MainWindow::shutDown() {
   if (equationsTab_ != nullptr) equationsTab_->requestStop();
   if (graphTab_ != nullptr) graphTab_->stopRotation();
   if (!started_ || startUp_.settingsPath.empty()) return;
-  WriteSettingsFile(startUp_.settingsPath,
-                    Settings{toolTipsOption_, recentFiles_.settingsValues(), document_.state.dataFolder});
+  Settings settings;
+  settings.tooltips = toolTipsOption_;
+  settings.recentFiles = recentFiles_.settingsValues();
+  settings.dataFolder = document_.state.dataFolder;
+  writePrintingSettings(settings);
+  WriteSettingsFile(startUp_.settingsPath, settings);
 }
 
 }  // namespace rv

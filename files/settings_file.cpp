@@ -37,6 +37,17 @@ std::string Refusal(const FileRead& read) {
   return {};
 }
 
+// The printing keys: the paper of Page Setup and the last PDF folder.
+void ReadPrintingKeys(const ProfileText& profile, Settings& settings) {
+  settings.paper = profile.value(kSettingsSection, "PAPER").value_or("");
+  settings.pdfFolder = profile.value(kSettingsSection, "PDFFOLDER").value_or("");
+}
+
+void WritePrintingKeys(ProfileText& profile, const Settings& settings) {
+  if (!settings.paper.empty()) profile.setValue(kSettingsSection, "PAPER", settings.paper);
+  if (!settings.pdfFolder.empty()) profile.setValue(kSettingsSection, "PDFFOLDER", settings.pdfFolder);
+}
+
 }  // namespace
 
 std::string SettingsFilePath(const char* xdgConfigHome, const char* home) {
@@ -56,6 +67,7 @@ SettingsRead ReadSettingsFile(const std::string& path) {
   for (std::size_t i = 0; i < settings.recentFiles.size(); ++i)
     settings.recentFiles[i] = profile.value(kSettingsSection, FileKey(i)).value_or("");
   settings.dataFolder = profile.value(kSettingsSection, "DATAFOLDER").value_or("");
+  ReadPrintingKeys(profile, settings);
   return result;
 }
 
@@ -69,6 +81,7 @@ bool WriteSettingsFile(const std::string& path, const Settings& settings) {
   for (std::size_t i = 0; i < settings.recentFiles.size(); ++i)
     profile.setValue(kSettingsSection, FileKey(i), settings.recentFiles[i]);
   profile.setValue(kSettingsSection, "DATAFOLDER", settings.dataFolder);
+  WritePrintingKeys(profile, settings);
   const std::string text = profile.text();
   return !WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }

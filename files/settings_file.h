@@ -16,6 +16,8 @@ struct Settings {
   int tooltips = 1;                                        // TOOLTIPS: nonzero shows tooltips
   std::array<std::string, kRecentFileSlots> recentFiles;  // FILE1 to FILE4
   std::string dataFolder;                                 // DATAFOLDER
+  std::string paper;      // PAPER: the paper chosen for printouts, empty for the printer's own
+  std::string pdfFolder;  // PDFFOLDER: where the last printout to PDF went
   friend bool operator==(const Settings&, const Settings&) = default;
 };
 
@@ -46,7 +48,8 @@ SettingsRead ReadSettingsFile(const std::string& path);
 // "Regrovantis" with the program's keys and nothing else, so whatever else
 // the file held (garbage, megabytes) does not survive the run.
 // TOOLTIPS as "%d", FILE1 to FILE4 as given (use RecentFiles::settingsValues,
-// which writes two spaces for an unused key), DATAFOLDER. False when it could
+// which writes two spaces for an unused key), DATAFOLDER, PAPER and
+// PDFFOLDER (both left out while empty). False when it could
 // not be written; the program goes on regardless.
 bool WriteSettingsFile(const std::string& path, const Settings& settings);
 

@@ -1,33 +1,57 @@
 #include "print/coefficients_report.h"
 
+#include <algorithm>
+
+#include "print/page_flow.h"
 #include "print/print_job.h"
 #include "print/title_block.h"
+#include "print/wrapped_lines.h"
 #include "sheet/value_text.h"
 #include "stats/coefficient_letter.h"
 
 namespace rv {
 
+namespace {
+
+// Where a coefficient's value starts at the least; a label that reaches
+// further (a large font) pushes it on, a quarter of the font's height
+// after the label's end.
+constexpr int kValueX = 400;
+
+}  // namespace
+
 void PrintCoefficientsReport(PageCanvas& canvas, const PrintSettings& settings, const Document& document,
                              const FitWorkspace& equation) {
-  PrintJob job = MakePrintJob(canvas, settings, document.state);
+  PrintJob job = MakePrintJob(canvas, settings, document.state, kCoefficientsReportName);
   if (!BeginPrintJob(job)) return;
-  StartPrintPage(job);
   const int lineHeight = LineHeight(settings.fontSize);
-  const TitleBlockEnd titles = PrintTitleBlock(job, document.options, lineHeight);
-  int y = titles.y;
-  if (titles.printed) y += lineHeight / 3;
-  y += lineHeight;
-  canvas.drawText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, equation.text);
-  y += 2 * lineHeight;
+  const int right = job.geometry.bodyRight;
+  const int labelGap = FontOf(job.setup.fonts, PrintFont::Body).height / 4;
+  PageFlow flow(job, [&](PrintJob& page) {
+    const TitleBlockEnd titles = PrintTitleBlock(page, document.options, lineHeight);
+    return titles.y + (titles.printed ? lineHeight / 3 : 0) + lineHeight;
+  });
+  int y = flow.start();
+  for (const std::string& line : WrappedLines(canvas, PrintFont::Body, equation.text, right - kLeftMargin)) {
+    y = flow.place(y, lineHeight);
+    canvas.drawText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, line);
+    y += lineHeight;
+  }
+  y = flow.place(y + lineHeight, lineHeight);
   canvas.drawText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, "Coefficients");
   for (int k = 0; k < equation.coefficientCount(); ++k) {
-    y += lineHeight;
-    canvas.drawText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, FormatText("%c =", CoefficientLetter(k)));
-    canvas.drawText(400, y, TextAlign::Left, PrintFont::Body,
-                    FormatValueText(equation.coefficients[static_cast<size_t>(k)], ValueTextMode::Scientific));
+    y = flow.place(y + lineHeight, lineHeight);
+    const std::string label = FormatText("%c =", CoefficientLetter(k));
+    canvas.drawText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, label);
+    const int valueX = std::max(kValueX, kLeftMargin + canvas.textWidth(PrintFont::Body, label) + labelGap);
+    const std::string value = FormatValueText(equation.coefficients[static_cast<size_t>(k)], ValueTextMode::Scientific);
+    const std::vector<std::string> lines = WrappedLines(canvas, PrintFont::Body, value, right - valueX);
+    for (size_t i = 0; i < lines.size(); ++i) {
+      if (i > 0) y = flow.place(y + lineHeight, lineHeight);
+      canvas.drawText(valueX, y, TextAlign::Left, PrintFont::Body, lines[i]);
+    }
   }
-  job.pageCounter = 1;
-  EndPrintPage(job);
+  flow.finish();
   EndPrintJob(job);
 }
 

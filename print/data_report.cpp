@@ -24,8 +24,9 @@ BlockTable TableOf(const DataTableLayout& layout, const DataSheet& sheet, Column
 }
 
 // One row of the table at y: its top rule, the left border, the row-number
-// column's border and, right-aligned in each cell, the texts; rowLabel is
-// the row number (empty in the heading row) and cellText(c) a column's text.
+// column's border and, right-aligned in each cell and shown only inside
+// it, the texts; rowLabel is the row number (empty in the heading row) and
+// cellText(c) a column's text.
 template <typename CellText>
 void PrintTableRow(PageCanvas& canvas, const BlockTable& table, int y, const std::string& rowLabel, CellText cellText) {
   const DataTableLayout& layout = table.layout;
@@ -34,12 +35,16 @@ void PrintTableRow(PageCanvas& canvas, const BlockTable& table, int y, const std
   canvas.drawLine(kLeftMargin, y, kLeftMargin, bottom, kRulePen);
   canvas.drawLine(layout.numberColumnRight, y, layout.numberColumnRight, bottom, kRulePen);
   if (!rowLabel.empty())
-    canvas.drawText(layout.numberColumnRight - layout.inset, y + layout.inset, TextAlign::Right, PrintFont::Body, rowLabel);
+    canvas.drawClippedText(layout.numberColumnRight - layout.inset, y + layout.inset, TextAlign::Right, PrintFont::Body,
+                           rowLabel, kLeftMargin, layout.numberColumnRight);
+  int left = layout.numberColumnRight;
   for (int c = table.block.first; c <= table.block.last; ++c) {
     const int edge = table.rightEdges[static_cast<size_t>(c - table.block.first)];
     const std::string text = cellText(c);
-    if (!text.empty()) canvas.drawText(edge - layout.inset, y + layout.inset, TextAlign::Right, PrintFont::Body, text);
+    if (!text.empty())
+      canvas.drawClippedText(edge - layout.inset, y + layout.inset, TextAlign::Right, PrintFont::Body, text, left, edge);
     canvas.drawLine(edge, y, edge, bottom, kRulePen);
+    left = edge;
   }
 }
 
@@ -61,12 +66,20 @@ void EndTablePage(PrintJob& job, const BlockTable& table, int y) {
   EndPrintPage(job);
 }
 
+// A page ends after a row reaching below the page break, and before a row
+// that would reach into the footer: with large fonts, in landscape, the
+// break leaves no room for one more row.
 void PrintBlock(PrintJob& job, const BlockTable& table, int lastRow, const DocumentOptions& options) {
   bool pageOpen = false;
   int y = kTopMargin;
+  int firstRowY = kTopMargin;
   for (int row = 0; row <= lastRow; ++row) {
+    if (pageOpen && y > firstRowY && y + table.layout.rowHeight > job.geometry.footerY) {
+      EndTablePage(job, table, y);
+      pageOpen = false;
+    }
     if (!pageOpen) {
-      y = StartTablePage(job, table, options);
+      y = firstRowY = StartTablePage(job, table, options);
       pageOpen = true;
     }
     PrintTableRow(job.canvas, table, y, FormatText("%d", row + 1),
@@ -119,7 +132,7 @@ std::vector<ColumnBlock> ColumnBlocks(const DataTableLayout& layout, const DataS
 void PrintDataReport(PageCanvas& canvas, const PrintSettings& settings, const Document& document) {
   const SheetExtent extent = PrintedExtent(document.sheet);
   if (extent.empty()) return;
-  PrintJob job = MakePrintJob(canvas, settings, document.state);
+  PrintJob job = MakePrintJob(canvas, settings, document.state, kDataReportName);
   if (!BeginPrintJob(job)) return;
   const DataTableLayout layout = DataTableLayoutFor(settings.fontSize, settings.landscape);
   for (const ColumnBlock& block : ColumnBlocks(layout, document.sheet, extent.lastColumn))

@@ -1,7 +1,9 @@
 #include "print/function_report.h"
 
+#include "print/page_flow.h"
 #include "print/print_job.h"
 #include "print/title_block.h"
+#include "print/wrapped_lines.h"
 #include "stats/function_text.h"
 
 namespace rv {
@@ -14,17 +16,21 @@ constexpr int kGapBelowTitles = 80;
 
 void PrintFunctionReport(PageCanvas& canvas, const PrintSettings& settings, const Document& document,
                          const FitWorkspace& equation, FunctionLanguage language) {
-  PrintJob job = MakePrintJob(canvas, settings, document.state);
+  PrintJob job = MakePrintJob(canvas, settings, document.state, kFunctionReportName);
   if (!BeginPrintJob(job)) return;
-  StartPrintPage(job);
   const int lineHeight = LineHeight(settings.fontSize);
-  int y = PrintTitleBlock(job, document.options, lineHeight).y + kGapBelowTitles;
-  for (const std::string& line : FunctionListingLines(equation, language)) {
-    if (!line.empty()) canvas.drawText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, line);
-    y += lineHeight;
-  }
-  job.pageCounter = 1;
-  EndPrintPage(job);
+  const int width = job.geometry.bodyRight - kLeftMargin;
+  PageFlow flow(job, [&](PrintJob& page) {
+    return PrintTitleBlock(page, document.options, lineHeight).y + kGapBelowTitles;
+  });
+  int y = flow.start();
+  for (const std::string& listed : FunctionListingLines(equation, language))
+    for (const std::string& line : WrappedLines(canvas, PrintFont::Body, listed, width)) {
+      y = flow.place(y, lineHeight);
+      if (!line.empty()) canvas.drawText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, line);
+      y += lineHeight;
+    }
+  flow.finish();
   EndPrintJob(job);
 }
 

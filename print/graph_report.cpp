@@ -18,7 +18,7 @@ constexpr int kCoefficientPitch = 60;
 
 void PrintGraphReport(PageCanvas& canvas, const PrintSettings& settings, const Document& document,
                       const FrameBuffer& picture, const GraphPalette& palette, const FitWorkspace& equation) {
-  PrintJob job = MakePrintJob(canvas, settings, document.state);
+  PrintJob job = MakePrintJob(canvas, settings, document.state, kGraphReportName);
   if (!BeginPrintJob(job)) return;
   StartPrintPage(job);
   const int centre = job.geometry.titleCentre;

@@ -30,9 +30,15 @@ inline constexpr PagePen kChartPointPen{0xFF0000, 0};
 // What the device is opened with.
 struct PrintJobSetup {
   std::string printer;
-  std::string documentName = kPrintDocumentName;
+  std::string documentName = kPrintDocumentName;  // the job's name at the print system
+  std::string title;                              // a PDF's title: "Residuals — gas.rvd"
+  std::string fileStem;                           // the PDF file name offered, without ".pdf"
   bool landscape = false;
   int copies = 1;
+  std::string paper;         // as PrintSettings::paper
+  std::string printerMedia;  // as PrintSettings::printerMedia
+  std::string sides;         // as PrintSettings::sides
+  int quality = 0;           // as PrintSettings::quality
   JobFonts fonts;
 };
 
@@ -53,6 +59,12 @@ class PageCanvas {
   virtual void endJob() = 0;
 
   virtual void drawText(int x, int y, TextAlign align, PrintFont font, const std::string& text) = 0;
+  // The text as drawText places it, but only what lies between clipLeft and
+  // clipRight shows: a table's cell keeps its text inside its rules.
+  virtual void drawClippedText(int x, int y, TextAlign align, PrintFont font, const std::string& text, int clipLeft,
+                               int clipRight) = 0;
+  // How far the text reaches across the page in the font, in page units.
+  virtual int textWidth(PrintFont font, const std::string& text) = 0;
   virtual void drawLine(int x1, int y1, int x2, int y2, const PagePen& pen) = 0;
   // The picture stretched onto the rectangle, each pixel in its palette colour.
   virtual void drawPicture(int x, int y, int width, int height, const FrameBuffer& picture,

@@ -4,9 +4,16 @@
 
 namespace rv {
 
-PrintJob MakePrintJob(PageCanvas& canvas, const PrintSettings& settings, const DocumentState& document) {
+PrintJob MakePrintJob(PageCanvas& canvas, const PrintSettings& settings, const DocumentState& document,
+                      const ReportName& report) {
   PrintJobSetup setup;
   setup.printer = settings.printer;
+  setup.title = ReportTitle(report, document);
+  setup.fileStem = ReportFileStem(report, document);
+  setup.paper = settings.paper;
+  setup.printerMedia = settings.printerMedia;
+  setup.sides = settings.sides;
+  setup.quality = settings.quality;
   setup.landscape = settings.landscape;
   setup.copies = ClampCopies(settings.copies);
   setup.fonts = JobFontsFor(settings);

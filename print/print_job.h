@@ -4,6 +4,7 @@
 
 #include "print/page_canvas.h"
 #include "print/page_geometry.h"
+#include "print/pdf_file_name.h"
 #include "print/print_settings.h"
 #include "sheet/document.h"
 
@@ -20,7 +21,9 @@ struct PrintJob {
   int pageCounter = 0;
 };
 
-PrintJob MakePrintJob(PageCanvas& canvas, const PrintSettings& settings, const DocumentState& document);
+// A job printing the report with the settings, for the document.
+PrintJob MakePrintJob(PageCanvas& canvas, const PrintSettings& settings, const DocumentState& document,
+                      const ReportName& report);
 
 // Every report runs BeginPrintJob, then StartPrintPage … EndPrintPage for
 // each page, then EndPrintJob. When BeginPrintJob fails the report prints

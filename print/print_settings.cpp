@@ -7,7 +7,7 @@ namespace rv {
 int ClampCopies(long long typed) { return static_cast<int>(std::clamp<long long>(typed, kMinCopies, kMaxCopies)); }
 
 int ClampTypedFontSize(long long typed) {
-  return static_cast<int>(std::clamp<long long>(typed, kMinTypedFontSize, kMaxTypedFontSize));
+  return static_cast<int>(std::clamp<long long>(typed, kMinFontSizeChoice, kMaxFontSizeChoice));
 }
 
 PrintSettings ApplyPrintChoice(PrintSettings previous, const PrintChoice& choice) {

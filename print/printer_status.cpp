@@ -107,8 +107,9 @@ std::vector<std::string> SplitStateReasons(const std::string& text) {
 
 PrinterStatusFields StatusFieldsFor(const std::optional<PrinterDescription>& printer) {
   if (!printer) return {};
-  return {PrinterStatusText(PrinterStatusWord(printer->state, printer->stateReasons)), printer->makeAndModel,
-          printer->deviceUri, printer->info};
+  const std::string status = printer->accepting ? PrinterStatusText(PrinterStatusWord(printer->state, printer->stateReasons))
+                                                : PrinterStatusText(StatusBit(kStatusNotAvailable));
+  return {status, printer->makeAndModel, printer->deviceUri, printer->info};
 }
 
 PrinterStatusFields PdfDestinationFields() { return {"Idle", "PDF document", "A file chosen when printing", ""}; }

@@ -50,6 +50,7 @@ struct PrinterDescription {
   std::string makeAndModel;               // printer-make-and-model
   std::string deviceUri;                  // device-uri
   std::string info;                       // printer-info
+  bool accepting = true;                  // printer-is-accepting-jobs
 };
 
 inline constexpr int kQueueIdle = 3;
@@ -75,7 +76,9 @@ struct PrinterStatusFields {
 };
 
 // The fields of a printer that could be read (status, make and model,
-// device, description), or those of one that could not.
+// device, description), or those of one that could not. A queue that does
+// not accept jobs is "Not Available", whatever its state: a job sent to it
+// would be refused.
 PrinterStatusFields StatusFieldsFor(const std::optional<PrinterDescription>& printer);
 
 // The fields of the PDF destination.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "print/page_flow.h"
 #include "print/print_job.h"
 #include "print/title_block.h"
 #include "sheet/value_text.h"
@@ -27,39 +28,55 @@ constexpr int kChartGap = 100;
 constexpr int kPointMargin = 20;
 constexpr int kPointSpan = 960;
 
-// Starts a page of the table and prints its headers; returns the y below them.
-int StartTablePage(PrintJob& job, const DocumentOptions& options, int lineHeight) {
-  StartPrintPage(job);
+// The table's columns: "n" left-aligned at the margin, the others
+// right-aligned at their right edges; each text shows only inside its
+// column, which begins where the one before it ends.
+constexpr int kNumberRight = 400;
+constexpr int kColumnGap = 20;
+
+struct ResidualColumn {
+  int right;
+  int clipLeft;
+};
+constexpr ResidualColumn kValueColumns[] = {{kObsRight, kNumberRight},
+                                            {kCalcRight, kObsRight + kColumnGap},
+                                            {kDifferenceRight, kCalcRight + kColumnGap},
+                                            {kPercentRight, kDifferenceRight + kColumnGap}};
+
+void PrintRow(PageCanvas& canvas, int y, const std::string& number, const std::string (&values)[4]) {
+  canvas.drawClippedText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, number, kLeftMargin, kNumberRight - kColumnGap);
+  for (size_t c = 0; c < 4; ++c)
+    canvas.drawClippedText(kValueColumns[c].right, y, TextAlign::Right, PrintFont::Body, values[c], kValueColumns[c].clipLeft,
+                           kValueColumns[c].right);
+}
+
+// The top of a page of the table: the titles and the headers. Returns the
+// y of the page's first row.
+int TableHeading(PrintJob& job, const DocumentOptions& options, int lineHeight) {
   const TitleBlockEnd titles = PrintTitleBlock(job, options, lineHeight);
   int y = titles.y;
   if (titles.printed) y += lineHeight / 2;
-  PageCanvas& canvas = job.canvas;
-  canvas.drawText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, "n");
-  canvas.drawText(kObsRight, y, TextAlign::Right, PrintFont::Body, "Y Obs");
-  canvas.drawText(kCalcRight, y, TextAlign::Right, PrintFont::Body, "Y Calc");
-  canvas.drawText(kDifferenceRight, y, TextAlign::Right, PrintFont::Body, "Difference");
-  canvas.drawText(kPercentRight, y, TextAlign::Right, PrintFont::Body, "Pct Diff");
-  ++job.pageCounter;
-  return y + lineHeight / 2;
+  PrintRow(job.canvas, y, "n", {"Y Obs", "Y Calc", "Difference", "Pct Diff"});
+  return y + lineHeight / 2 + lineHeight;
 }
 
+// As many rows a page as end above the footer, at most 50.
 void PrintTable(PrintJob& job, const DocumentOptions& options, const ResidualTable& table, int lineHeight) {
-  PageCanvas& canvas = job.canvas;
-  int y = 0;
+  PageFlow flow(job, [&](PrintJob& page) { return TableHeading(page, options, lineHeight); });
+  int y = flow.start();
+  int rowsOnPage = 0;
   for (int i = 0; i < table.pointCount(); ++i) {
-    if (i % kResidualRowsPerPage == 0) {
-      if (i > 0) EndPrintPage(job);
-      y = StartTablePage(job, options, lineHeight);
-    }
-    y += lineHeight;
+    const int pageBefore = job.pageCounter;
+    y = rowsOnPage == kResidualRowsPerPage ? flow.breakPage() : flow.place(y, lineHeight);
+    if (job.pageCounter != pageBefore) rowsOnPage = 0;
     const size_t point = static_cast<size_t>(i);
-    canvas.drawText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, FormatText("%d", i + 1));
-    canvas.drawText(kObsRight, y, TextAlign::Right, PrintFont::Body, PrintedResidualText(table.yObs[point]));
-    canvas.drawText(kCalcRight, y, TextAlign::Right, PrintFont::Body, PrintedResidualText(table.yCalc[point]));
-    canvas.drawText(kDifferenceRight, y, TextAlign::Right, PrintFont::Body, PrintedResidualText(table.difference(i)));
-    canvas.drawText(kPercentRight, y, TextAlign::Right, PrintFont::Body, PrintedPercentText(table.percentDifference(i)));
+    PrintRow(job.canvas, y, FormatText("%d", i + 1),
+             {PrintedResidualText(table.yObs[point]), PrintedResidualText(table.yCalc[point]),
+              PrintedResidualText(table.difference(i)), PrintedPercentText(table.percentDifference(i))});
+    ++rowsOnPage;
+    y += lineHeight;
   }
-  EndPrintPage(job);
+  flow.finish();
 }
 
 void PrintChart(PrintJob& job, const DocumentOptions& options, const ResidualTable& table, int lineHeight) {
@@ -105,7 +122,7 @@ void PrintResidualsReport(PageCanvas& canvas, const PrintSettings& settings, con
                           const ResidualTable& table, bool chart) {
   // An equation always has points; without any there is nothing to print.
   if (table.pointCount() == 0) return;
-  PrintJob job = MakePrintJob(canvas, settings, document.state);
+  PrintJob job = MakePrintJob(canvas, settings, document.state, chart ? kResidualChartReportName : kResidualsReportName);
   if (!BeginPrintJob(job)) return;
   const int lineHeight = LineHeight(settings.fontSize);
   if (chart)

@@ -57,6 +57,7 @@ PrintSettingsControls::PrintSettingsControls(const PrintControlSetup& setup, QWi
       copies_(new UpDownEdit(setup.copies, setup.copiesUpDown, setup.minCopies, setup.maxCopies, dialog)),
       portrait_(new QRadioButton(QStringLiteral("Por&trait"), dialog)),
       landscape_(new QRadioButton(QStringLiteral("&Landscape"), dialog)) {
+  fontSize_->acceptOnlyTheRange();
   SetControlId(portrait_, setup.portrait);
   SetControlId(landscape_, setup.landscape);
   portrait_->setChecked(true);

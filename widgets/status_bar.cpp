@@ -25,8 +25,8 @@ QString StatusBar::paneText(int pane) const { return pane == 1 || pane == 2 ? te
 
 QSize StatusBar::sizeHint() const { return {626, kHeight}; }
 
-// Pane 2 widens for a text longer than its counts, up to the size grip, so
-// that a message shows whole.
+// Pane 2 widens for a text longer than its counts ("Job 12 sent to
+// Office_Laser"), up to the size grip, so that a message shows whole.
 QRect StatusBar::paneRect(int pane) const {
   if (pane == 1) return QRect(QPoint(8, 6), QPoint(64, 19));
   const int textWidth = fontMetrics().horizontalAdvance(texts_[1]) + 4;

@@ -1,6 +1,7 @@
 #include "widgets/up_down_edit.h"
 
 #include <QHBoxLayout>
+#include <QIntValidator>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -12,6 +13,20 @@
 namespace rv {
 
 namespace {
+
+// Digits only, no more of them than the range's end has, and no number
+// beyond its end; what is left unfinished is made a number of the range.
+class RangeValidator : public QIntValidator {
+ public:
+  RangeValidator(int minimum, int maximum, QObject* parent) : QIntValidator(minimum, maximum, parent) {}
+  State validate(QString& input, int& position) const override {
+    for (const QChar c : input)
+      if (c < QLatin1Char('0') || c > QLatin1Char('9')) return Invalid;
+    if (!input.isEmpty() && input.toLongLong() > top()) return Invalid;
+    return QIntValidator::validate(input, position);
+  }
+  void fixup(QString& input) const override { input = QString::number(ClampedDecimal(input, bottom(), top())); }
+};
 
 QToolButton* ArrowButton(Qt::ArrowType arrow, QWidget* parent) {
   auto* button = new QToolButton(parent);
@@ -45,6 +60,8 @@ UpDownEdit::UpDownEdit(int editId, int upDownId, int minimum, int maximum, QWidg
   connect(up, &QToolButton::clicked, this, [this] { stepBy(1); });
   connect(down, &QToolButton::clicked, this, [this] { stepBy(-1); });
 }
+
+void UpDownEdit::acceptOnlyTheRange() { edit_->setValidator(new RangeValidator(minimum_, maximum_, edit_)); }
 
 QString UpDownEdit::text() const { return edit_->text(); }
 

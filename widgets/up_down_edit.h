@@ -20,6 +20,10 @@ class UpDownEdit : public QWidget {
   QString text() const;
   void setValue(int value);
   void stepBy(int steps);
+  // From now on the box takes only digits that can still make a number of
+  // the range; a number left below the range (a lone "1" of 2 … 48) is
+  // raised to its start when the box is left.
+  void acceptOnlyTheRange();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,22 +2,46 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QPrinterInfo>
 
 #include "print/print_settings.h"
+#include "print/ui/background_task.h"
 
 namespace rv {
 
-QStringList PrinterChoices() {
-  QStringList choices = QPrinterInfo::availablePrinterNames();
-  choices.removeAll(QLatin1String(kPrintToPdf));
+const PrintQueue* QueueNamed(const QString& name, const PrintServerSurvey& survey) {
+  const std::string wanted = name.toStdString();
+  for (const PrintQueue& queue : survey.queues)
+    if (queue.name == wanted) return &queue;
+  return nullptr;
+}
+
+QFuture<PrintServerSurvey> SurveyPrintServerInBackground() {
+  return RunInBackground<PrintServerSurvey>(&SurveyPrintServer);
+}
+
+QStringList PrinterChoices(const PrintServerSurvey& survey) {
+  QStringList choices;
+  for (const PrintQueue& queue : survey.queues)
+    if (queue.name != kPrintToPdf) choices.append(QString::fromStdString(queue.name));
   choices.append(QLatin1String(kPrintToPdf));
   return choices;
 }
 
-QString SystemDefaultPrinter() {
-  const QString name = QPrinterInfo::defaultPrinterName();
-  return name.isEmpty() ? QLatin1String(kPrintToPdf) : name;
+QString DefaultPrinterChoice(const PrintServerSurvey& survey) {
+  if (!survey.defaultQueue.empty() && QueueNamed(QString::fromStdString(survey.defaultQueue), survey))
+    return QString::fromStdString(survey.defaultQueue);
+  return QLatin1String(kPrintToPdf);
+}
+
+PrinterStatusFields StatusFieldsOfChoice(const QString& name, const PrintServerSurvey& survey) {
+  if (name == QLatin1String(kPrintToPdf)) return PdfDestinationFields();
+  const PrintQueue* queue = QueueNamed(name, survey);
+  return StatusFieldsFor(queue ? std::optional<PrinterDescription>(queue->description) : std::nullopt);
+}
+
+std::string QueueMedia(const QString& name, const PrintServerSurvey& survey) {
+  const PrintQueue* queue = QueueNamed(name, survey);
+  return queue ? queue->mediaDefault : std::string();
 }
 
 QStringList PrintFontFaces() {

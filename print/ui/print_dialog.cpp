@@ -1,13 +1,14 @@
 #include "print/ui/print_dialog.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
-#include "print/ui/cups_printer.h"
-#include "print/ui/printer_properties.h"
+#include "print/paper.h"
 #include "widgets/control_id.h"
 #include "widgets/place_dialog.h"
 #include "widgets/print_settings_controls.h"
@@ -53,9 +54,9 @@ QString PrintDialogTitle(PrintDialogKind kind) {
   return QStringLiteral("Print Data");
 }
 
-PrintDialog::PrintDialog(PrintDialogKind kind, const PrintSettings& settings, PrinterProperties& properties,
-                         QWidget* owner, QStringList printers, QStringList fonts)
-    : QDialog(owner), settings_(settings), properties_(properties) {
+PrintDialog::PrintDialog(PrintDialogKind kind, const PrintSettings& settings, QWidget* owner,
+                         QFuture<PrintServerSurvey> survey, QStringList fonts, PrintPreviewRequest preview)
+    : QDialog(owner), settings_(settings), preview_(std::move(preview)) {
   setObjectName(QStringLiteral("PrntDlg"));
   setWindowTitle(PrintDialogTitle(kind));
   setFont(DialogFont());
@@ -74,6 +75,19 @@ PrintDialog::PrintDialog(PrintDialogKind kind, const PrintSettings& settings, Pr
   controls_->portraitButton()->setGeometry(130, 164, 80, 18);
   controls_->landscapeButton()->setGeometry(130, 186, 80, 18);
 
+  // Page Setup: the paper, or the one the printer (or, for a PDF, the
+  // locale) has.
+  Label(QStringLiteral("Paper"), QRect(14, 196, 44, 20), this);
+  paper_ = new QComboBox(this);
+  SetControlId(paper_, kPaperId);
+  paper_->setGeometry(60, 196, 66, 22);
+  paper_->addItem(QStringLiteral("Default"), QString());
+  for (const Paper& paper : CommonPapers()) {
+    const QString name = QString::fromUtf8(paper.name.data(), qsizetype(paper.name.size()));
+    paper_->addItem(name, name);
+  }
+  paper_->setCurrentIndex(std::max(0, paper_->findData(QString::fromStdString(settings.paper))));
+
   QLabel** fields[4] = {&status_, &type_, &where_, &comment_};
   const char* captions[4] = {"Status:", "Type:", "Where:", "Comment:"};
   const int ids[4] = {kStatusId, kTypeId, kWhereId, kCommentId};
@@ -84,44 +98,88 @@ PrintDialog::PrintDialog(PrintDialogKind kind, const PrintSettings& settings, Pr
     SetControlId(*fields[i], ids[i]);
   }
 
-  auto* print = Button(QStringLiteral("&Print"), kPrintButtonId, QRect(318, 138, 116, 24), this);
+  auto* print = Button(QStringLiteral("&Print"), kPrintButtonId, QRect(318, 134, 116, 22), this);
   print->setDefault(true);
-  auto* propertiesButton = Button(QStringLiteral("P&roperties"), kPropertiesButtonId, QRect(318, 168, 116, 24), this);
-  auto* cancel = Button(QStringLiteral("&Cancel"), kCancelButtonId, QRect(318, 198, 116, 24), this);
+  propertiesButton_ = Button(QStringLiteral("P&roperties"), kPropertiesButtonId, QRect(318, 158, 116, 22), this);
+  previewButton_ = Button(QStringLiteral("Pre&view"), kPreviewButtonId, QRect(318, 182, 116, 22), this);
+  previewButton_->setEnabled(static_cast<bool>(preview_));
+  auto* cancel = Button(QStringLiteral("&Cancel"), kCancelButtonId, QRect(318, 206, 116, 22), this);
+  options_ = {settings.sides, settings.quality};
+  optionsPrinter_ = settings.printer;
   connect(print, &QPushButton::clicked, this, &QDialog::accept);
-  connect(propertiesButton, &QPushButton::clicked, this, &PrintDialog::editProperties);
+  connect(propertiesButton_, &QPushButton::clicked, this, &PrintDialog::editProperties);
+  connect(previewButton_, &QPushButton::clicked, this, [this] { preview_(chosenSettings(), this); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(controls_, &PrintSettingsControls::orientationChanged, this, [this] { update(); });
 
-  controls_->setPrinters(std::move(printers), QString::fromStdString(settings.printer));
+  // Until the print server answers, the printer in use and Print to PDF.
+  QStringList waiting{QLatin1String(kPrintToPdf)};
+  if (!settings.printer.empty() && settings.printer != kPrintToPdf) waiting.prepend(QString::fromStdString(settings.printer));
+  controls_->setPrinters(waiting, QString::fromStdString(settings.printer.empty() ? kPrintToPdf : settings.printer));
   controls_->setFonts(std::move(fonts), QString::fromStdString(settings.fontFace));
-  controls_->setFontSize(settings.fontSize);
+  controls_->setFontSize(ClampTypedFontSize(settings.fontSize));
   controls_->setCopies(settings.copies);
   controls_->setLandscape(settings.landscape);
-  showStatus(controls_->selectedPrinter());
   connect(controls_, &PrintSettingsControls::printerSelected, this, &PrintDialog::showStatus);
+  showStatus(controls_->selectedPrinter());
   controls_->printerList()->setFocus();
   PlaceDialog(this, owner);
+
+  connect(&watcher_, &QFutureWatcherBase::finished, this, &PrintDialog::takeSurvey);
+  watcher_.setFuture(survey);
 }
 
 PrintSettings PrintDialog::chosenSettings() const {
-  return ApplyPrintChoice(settings_, {controls_->selectedPrinter().toStdString(), controls_->selectedFont().toStdString(),
-                                     controls_->typedFontSize(), controls_->typedCopies(), controls_->landscape()});
+  PrintSettings chosen =
+      ApplyPrintChoice(settings_, {controls_->selectedPrinter().toStdString(), controls_->selectedFont().toStdString(),
+                                   controls_->typedFontSize(), controls_->typedCopies(), controls_->landscape()});
+  chosen.paper = paper_->currentData().toString().toStdString();
+  chosen.printerMedia = QueueMedia(QString::fromStdString(chosen.printer), survey_);
+  // Options set for one printer do not go to another.
+  const QueueOptions options = chosen.printer == optionsPrinter_ ? options_ : QueueOptions{};
+  chosen.sides = options.sides;
+  chosen.quality = options.quality;
+  return chosen;
+}
+
+void PrintDialog::takeSurvey() {
+  survey_ = watcher_.future().result();
+  surveyed_ = true;
+  // The printer selected meanwhile stays selected; else the one in use, or
+  // the server's default when none is.
+  QString current = controls_->selectedPrinter();
+  if (settings_.printer.empty() && current == QLatin1String(kPrintToPdf)) current = DefaultPrinterChoice(survey_);
+  controls_->setPrinters(PrinterChoices(survey_), current);
+  showStatus(controls_->selectedPrinter());
 }
 
 void PrintDialog::showStatus(const QString& printer) {
-  const PrinterStatusFields fields = printer.isEmpty() ? PrinterStatusFields{} : StatusFieldsOfChoice(printer);
+  const bool pdf = printer == QLatin1String(kPrintToPdf);
+  PrinterStatusFields fields;
+  if (!surveyed_ && !pdf && !printer.isEmpty())
+    fields = {kLookingForPrinters, "", "", ""};
+  else if (!printer.isEmpty())
+    fields = StatusFieldsOfChoice(printer, survey_);
   status_->setText(QString::fromStdString(fields.status));
   type_->setText(QString::fromStdString(fields.type));
   where_->setText(QString::fromStdString(fields.where));
   comment_->setText(QString::fromStdString(fields.comment));
+  // A PDF file is written once, whatever Copies says.
+  controls_->copiesBox()->setEnabled(!pdf);
+  const PrintQueue* queue = QueueNamed(printer, survey_);
+  propertiesButton_->setEnabled(queue != nullptr && HasQueueOptions(*queue));
 }
 
 void PrintDialog::editProperties() {
   const QString printer = controls_->selectedPrinter();
-  if (printer.isEmpty()) return;
-  properties_.edit(printer, this);
-  showStatus(printer);
+  const PrintQueue* queue = QueueNamed(printer, survey_);
+  if (queue == nullptr) return;
+  const std::string name = printer.toStdString();
+  const std::optional<QueueOptions> edited =
+      EditQueueOptions(*queue, name == optionsPrinter_ ? options_ : QueueOptions{}, this);
+  if (!edited) return;
+  options_ = *edited;
+  optionsPrinter_ = name;
 }
 
 void PrintDialog::paintEvent(QPaintEvent*) {
@@ -131,9 +189,9 @@ void PrintDialog::paintEvent(QPaintEvent*) {
   painter.drawPixmap(kOrientationPicture, controls_->orientationPicture());
 }
 
-std::optional<PrintSettings> ShowPrintDialog(PrintDialogKind kind, const PrintSettings& settings,
-                                             PrinterProperties& properties, QWidget* owner) {
-  PrintDialog dialog(kind, settings, properties, owner);
+std::optional<PrintSettings> ShowPrintDialog(PrintDialogKind kind, const PrintSettings& settings, QWidget* owner,
+                                             PrintPreviewRequest preview) {
+  PrintDialog dialog(kind, settings, owner, SurveyPrintServerInBackground(), PrintFontFaces(), std::move(preview));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.chosenSettings();
 }

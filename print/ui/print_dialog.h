@@ -1,17 +1,22 @@
 #pragma once
 
 #include <QDialog>
+#include <QFuture>
+#include <QFutureWatcher>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 #include "print/print_settings.h"
 #include "print/ui/print_destinations.h"
+#include "print/ui/printer_properties_dialog.h"
 
+class QComboBox;
 class QLabel;
+class QPushButton;
 
 namespace rv {
 
-class PrinterProperties;
 class PrintSettingsControls;
 
 // What is about to be printed; it names the dialog.
@@ -20,15 +25,26 @@ enum class PrintDialogKind { Data = 1, Equation = 2, Graph = 3 };
 // "Print Data", "Print Equation" or "Print Graph".
 QString PrintDialogTitle(PrintDialogKind kind);
 
+// Shows the print preview of what is about to be printed with the
+// settings, over the dialog.
+using PrintPreviewRequest = std::function<void(const PrintSettings& settings, QWidget* over)>;
+
+// "Looking for printers…": the status while the print server is asked.
+inline constexpr const char* kLookingForPrinters = "Looking for printers\u2026";
+
 // "PrntDlg": where and how the next printout is printed. The printer list
-// shows the status of the selected printer; Properties opens the printer's
-// own options; Print reports the choice, Cancel leaves everything as it was.
+// is filled while the dialog shows, from the print server asked on a thread
+// of its own, and shows the status of the selected printer; Print to PDF is
+// there from the start. P&roperties sets the queue's own options, Pre&view
+// shows the pages; Print reports the choice, Cancel leaves everything as it
+// was.
 class PrintDialog : public QDialog {
   Q_OBJECT
  public:
   static constexpr int kPrintButtonId = 1;
   static constexpr int kCancelButtonId = 2;
   static constexpr int kPropertiesButtonId = 51;
+  static constexpr int kPreviewButtonId = 52;
   static constexpr int kPrinterListId = 101;
   static constexpr int kFontListId = 102;
   static constexpr int kFontSizeId = 103;
@@ -41,38 +57,51 @@ class PrintDialog : public QDialog {
   static constexpr int kCopiesUpDownId = 111;
   static constexpr int kPortraitId = 112;
   static constexpr int kLandscapeId = 113;
+  static constexpr int kPaperId = 114;
 
-  // printers and fonts are the lists offered; by default the print system's
-  // printers with "Print to PDF", and the installed scalable faces.
-  PrintDialog(PrintDialogKind kind, const PrintSettings& settings, PrinterProperties& properties, QWidget* owner,
-              QStringList printers = PrinterChoices(), QStringList fonts = PrintFontFaces());
+  // survey is the print server's answer to come; fonts the faces offered.
+  PrintDialog(PrintDialogKind kind, const PrintSettings& settings, QWidget* owner,
+              QFuture<PrintServerSurvey> survey = SurveyPrintServerInBackground(), QStringList fonts = PrintFontFaces(),
+              PrintPreviewRequest preview = {});
 
   // The settings as the user left them when pressing Print: the selected
   // printer and face (the previous ones when a list has no selection), the
-  // typed font size, and the typed copies with 0 → 1 and above 99 → 99.
+  // typed font size and copies kept within their ranges, the paper.
   PrintSettings chosenSettings() const;
 
   PrintSettingsControls* controls() const { return controls_; }
+  // Whether the print server has answered (or failed to).
+  bool surveyed() const { return surveyed_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   void showStatus(const QString& printer);
+  void takeSurvey();
   void editProperties();
 
   PrintSettings settings_;
-  PrinterProperties& properties_;
+  PrintPreviewRequest preview_;
   PrintSettingsControls* controls_;
+  QComboBox* paper_;
+  QPushButton* previewButton_;
+  QPushButton* propertiesButton_;
+  // The options set in Properties, and the printer they were set for.
+  QueueOptions options_;
+  std::string optionsPrinter_;
   QLabel* status_;
   QLabel* type_;
   QLabel* where_;
   QLabel* comment_;
+  QFutureWatcher<PrintServerSurvey> watcher_;
+  PrintServerSurvey survey_;
+  bool surveyed_ = false;
 };
 
 // Shows the dialog over owner; the chosen settings when the user pressed
 // Print, nothing when Cancel.
-std::optional<PrintSettings> ShowPrintDialog(PrintDialogKind kind, const PrintSettings& settings,
-                                             PrinterProperties& properties, QWidget* owner);
+std::optional<PrintSettings> ShowPrintDialog(PrintDialogKind kind, const PrintSettings& settings, QWidget* owner,
+                                             PrintPreviewRequest preview = {});
 
 }  // namespace rv

@@ -1,158 +1,80 @@
 #include "print/ui/printer_canvas.h"
 
-#include <QFontMetricsF>
-#include <QImage>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QFile>
+#include <QPdfWriter>
+#include <span>
 
-#include "print/page_geometry.h"
+#include "files/atomic_file.h"
 #include "print/print_settings.h"
-#include "print/ui/page_font.h"
-#include "print/ui/printer_properties.h"
+#include "print/ui/print_failure_message.h"
 #include "widgets/message_dialog.h"
 
 namespace rv {
 
-PrinterCanvas::PrinterCanvas(PrinterProperties& properties, QWidget* owner, QString suggestedPdfPath,
-                             PdfPathChooser choosePdfPath)
-    : properties_(properties),
-      owner_(owner),
-      suggestedPdfPath_(std::move(suggestedPdfPath)),
-      choosePdfPath_(std::move(choosePdfPath)) {}
+std::optional<std::string> WritePdfFile(const std::string& path, const QByteArray& pdf) {
+  return WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
+                                             static_cast<size_t>(pdf.size())));
+}
+
+QString PdfCreator() { return QStringLiteral("Regrovantis %1").arg(QStringLiteral(REGROVANTIS_VERSION)); }
+
+PrinterCanvas::PrinterCanvas(const Paper& localePaper, QWidget* owner, Delivery delivery)
+    : PaintedCanvas(localePaper), owner_(owner), delivery_(std::move(delivery)) {}
 
 PrinterCanvas::~PrinterCanvas() {
   if (isOpen()) endJob();
 }
 
-QPrinter* PrinterCanvas::printerFor(const QString& name) {
-  if (QPrinter* kept = properties_.keptPrinter(name)) return kept;
-  ownPrinter_ = NewPrinter(name);
-  return ownPrinter_.get();
-}
-
-QPrinter* PrinterCanvas::openPrinter(const PrintJobSetup& setup) {
-  const QString name = QString::fromStdString(setup.printer);
-  if (name == QLatin1String(kPrintToPdf)) {
-    const QString path = choosePdfPath_ ? choosePdfPath_(owner_, suggestedPdfPath_) : QString();
-    if (path.isEmpty()) return nullptr;
-    QPrinter* printer = printerFor(name);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    return printer;
+QPagedPaintDevice* PrinterCanvas::openDevice(const PrintJobSetup& setup) {
+  writtenPdfPath_.clear();
+  pdfPath_.clear();
+  if (setup.printer == kPrintToPdf) {
+    const QString suggested = delivery_.suggestedPdfPath ? delivery_.suggestedPdfPath(setup.fileStem) : QString();
+    pdfPath_ = delivery_.choosePdfPath ? delivery_.choosePdfPath(owner_, suggested) : QString();
+    if (pdfPath_.isEmpty()) return nullptr;
   }
-  if (QPrinterInfo::printerInfo(name).isNull()) {
-    fail(kCannotCreateDeviceMessage);
+  document_.setData(QByteArray());
+  if (!document_.open(QIODevice::WriteOnly)) {
+    fail(pdfPath_.isEmpty() ? QString::fromStdString(setup.printer) : pdfPath_, document_.errorString());
     return nullptr;
   }
-  QPrinter* printer = printerFor(name);
-  // Naming the printer again would set its options back to the printer's defaults.
-  if (printer->printerName() != name) printer->setPrinterName(name);
-  if (!printer->isValid()) {
-    fail(kCannotCreateDeviceMessage);
-    return nullptr;
+  writer_ = std::make_unique<QPdfWriter>(&document_);
+  writer_->setTitle(QString::fromStdString(setup.title));
+  writer_->setCreator(PdfCreator());
+  return writer_.get();
+}
+
+void PrinterCanvas::paintingFailed(const PrintJobSetup&) {
+  writer_.reset();
+  document_.close();
+  ShowMessage(QString::fromLatin1(kCannotStartDocumentMessage), owner_, MessageKind::Error);
+}
+
+void PrinterCanvas::closeDevice(const PrintJobSetup& setup, bool painted) {
+  writer_.reset();
+  document_.close();
+  const QByteArray pdf = document_.data();
+  document_.setData(QByteArray());
+  const QString destination = pdfPath_.isEmpty() ? QString::fromStdString(setup.printer) : pdfPath_;
+  if (!painted) {
+    fail(destination, QStringLiteral("The pages could not be made."));
+    return;
   }
-  return printer;
-}
-
-bool PrinterCanvas::beginJob(const PrintJobSetup& setup) {
-  if (isOpen()) endJob();
-  printer_ = openPrinter(setup);
-  if (!printer_) {
-    release();
-    return false;
+  if (!pdfPath_.isEmpty()) {
+    if (const std::optional<std::string> why = delivery_.writePdf(QFile::encodeName(pdfPath_).toStdString(), pdf)) {
+      fail(destination, QString::fromStdString(*why));
+      return;
+    }
+    writtenPdfPath_ = pdfPath_;
+    return;
   }
-  printer_->setDocName(QString::fromStdString(setup.documentName));
-  printer_->setPageSize(QPageSize(QPageSize::Letter));
-  printer_->setPageOrientation(setup.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-  printer_->setFullPage(true);
-  printer_->setCopyCount(setup.copies);
-  fontSpecs_ = setup.fonts;
-  for (size_t f = 0; f < fonts_.size(); ++f) fonts_[f] = PageFont(fontSpecs_[f]);
-
-  painter_ = std::make_unique<QPainter>();
-  if (!painter_->begin(printer_)) return fail(kCannotStartDocumentMessage);
-  pagesStarted_ = 0;
-  return true;
+  if (delivery_.sendToQueue)
+    delivery_.sendToQueue(
+        {setup.printer, setup.documentName, pdf, setup.copies, std::string(paper().ippMedia), setup.sides, setup.quality});
 }
 
-bool PrinterCanvas::fail(const char* message) {
-  release();
-  ShowMessage(QString::fromLatin1(message), owner_, MessageKind::Error);
-  return false;
-}
-
-void PrinterCanvas::release() {
-  painter_.reset();
-  printer_ = nullptr;
-  ownPrinter_.reset();
-}
-
-void PrinterCanvas::mapPageUnits() {
-  painter_->resetTransform();
-  painter_->scale(printer_->logicalDpiX() / double(kPageUnitsPerInch), printer_->logicalDpiY() / double(kPageUnitsPerInch));
-  painter_->setBackgroundMode(Qt::TransparentMode);
-  painter_->setPen(Qt::black);
-  painter_->setFont(fonts_[static_cast<size_t>(PrintFont::Body)]);
-}
-
-void PrinterCanvas::startPage() {
-  if (!isOpen()) return;
-  // The device starts its first page when the document starts.
-  if (pagesStarted_++ > 0) printer_->newPage();
-  mapPageUnits();
-}
-
-// A page ends when the next one starts or the document ends.
-void PrinterCanvas::endPage() {}
-
-void PrinterCanvas::endJob() {
-  if (!isOpen()) return;
-  painter_->end();
-  release();
-}
-
-void PrinterCanvas::drawText(int x, int y, TextAlign align, PrintFont font, const std::string& text) {
-  if (!isOpen()) return;
-  const QFont& qfont = fonts_[static_cast<size_t>(font)];
-  const QString line = QString::fromStdString(text);
-  const QFontMetricsF metrics(qfont, painter_->device());
-  const qreal width = metrics.horizontalAdvance(line);
-  const qreal start = align == TextAlign::Left ? 0.0 : align == TextAlign::Centre ? -width / 2 : -width;
-  painter_->save();
-  painter_->setFont(qfont);
-  painter_->setPen(Qt::black);
-  painter_->translate(x, y);
-  // A vertical text runs upward from its point, its cell's top to the left.
-  if (FontOf(fontSpecs_, font).vertical) painter_->rotate(-90.0);
-  painter_->drawText(QPointF(start, metrics.ascent()), line);
-  painter_->restore();
-}
-
-void PrinterCanvas::drawLine(int x1, int y1, int x2, int y2, const PagePen& pen) {
-  if (!isOpen()) return;
-  // The thinnest line is one unit, a pixel of the 300-dot printers the
-  // layout was made for; thinner hairlines vanish on fine devices.
-  painter_->setPen(QPen(QColor(QRgb(pen.rgb)), pen.width > 0 ? pen.width : 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter_->drawLine(x1, y1, x2, y2);
-}
-
-void PrinterCanvas::drawPicture(int x, int y, int width, int height, const FrameBuffer& picture,
-                                const GraphPalette& palette) {
-  if (!isOpen() || picture.width <= 0 || picture.height <= 0) return;
-  QImage image(picture.width, picture.height, QImage::Format_Indexed8);
-  QList<QRgb> colors;
-  for (int i = 0; i < kPaletteSize; ++i) colors.push_back(palette.argb(i));
-  image.setColorTable(colors);
-  for (int row = 0; row < picture.height; ++row)
-    std::copy(picture.row(row), picture.row(row) + picture.width, image.scanLine(row));
-  painter_->save();
-  // Each pixel a square of its own colour, as a colour-index picture is
-  // stretched; lossless, since a compressed picture would shift the colours.
-  painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter_->setRenderHint(QPainter::LosslessImageRendering, true);
-  painter_->drawImage(QRect(x, y, width, height), image);
-  painter_->restore();
+void PrinterCanvas::fail(const QString& destination, const QString& reason) {
+  ShowMessage(PrintFailureMessage(destination, reason), owner_, MessageKind::Error);
 }
 
 }  // namespace rv

@@ -1,74 +1,77 @@
 #pragma once
 
-#include <QFont>
+#include <QBuffer>
 #include <QString>
-#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
-#include "print/page_canvas.h"
+#include "print/ui/painted_canvas.h"
+#include "print/ui/print_server.h"
 
-class QPainter;
-class QPrinter;
+class QPdfWriter;
 class QWidget;
 
 namespace rv {
-
-class PrinterProperties;
 
 // Asks where "Print to PDF" writes, starting from the suggested path; an
 // empty answer cancels the job.
 using PdfPathChooser = std::function<QString(QWidget* owner, const QString& suggestedPath)>;
 
-inline constexpr const char* kCannotCreateDeviceMessage = "Can not create printer\ndevice context.";
+// Writes a finished PDF document to its path: the reason when it could not.
+using PdfFileWriter = std::function<std::optional<std::string>(const std::string& path, const QByteArray& pdf)>;
+
+// Hands a finished document to a queue of the print server.
+using QueueJobSender = std::function<void(QueueJob job)>;
+
 inline constexpr const char* kCannotStartDocumentMessage = "Can not start document\non device queue.";
 
-// The page canvas on a printer of the print system or on a PDF file: a
-// QPainter over a QPrinter on Letter paper, from its top left corner, one
-// page unit 1/300 inch at whatever resolution the device has.
-class PrinterCanvas : public PageCanvas {
+// The PDF file writer of the program: the whole document or, when anything
+// fails, the file as it was before.
+std::optional<std::string> WritePdfFile(const std::string& path, const QByteArray& pdf);
+
+// "Regrovantis 1.0.0": who made a PDF.
+QString PdfCreator();
+
+// The page canvas of a printout to a queue of the print server or into a
+// PDF file. The pages are made as a PDF document in memory, titled with
+// the report and made by the program; when the job ends, the document is
+// written to the file the user named, or handed to the queue.
+class PrinterCanvas : public PaintedCanvas {
  public:
-  PrinterCanvas(PrinterProperties& properties, QWidget* owner, QString suggestedPdfPath, PdfPathChooser choosePdfPath);
+  struct Delivery {
+    // The path offered for a PDF file of the given name stem.
+    std::function<QString(const std::string& fileStem)> suggestedPdfPath;
+    PdfPathChooser choosePdfPath;
+    PdfFileWriter writePdf = WritePdfFile;
+    QueueJobSender sendToQueue;
+  };
+
+  PrinterCanvas(const Paper& localePaper, QWidget* owner, Delivery delivery);
   ~PrinterCanvas() override;
 
-  // Opens the printer named in the setup (the one kept with its properties,
-  // if any) or, for "Print to PDF", the file the chooser names. When the
-  // printer cannot be opened or the document cannot start, the user is told
-  // so and everything created for the job is released again.
-  bool beginJob(const PrintJobSetup& setup) override;
-  void startPage() override;
-  void endPage() override;
-  void endJob() override;
-
-  void drawText(int x, int y, TextAlign align, PrintFont font, const std::string& text) override;
-  void drawLine(int x1, int y1, int x2, int y2, const PagePen& pen) override;
-  void drawPicture(int x, int y, int width, int height, const FrameBuffer& picture, const GraphPalette& palette) override;
-
-  // Whether a job holds a printer now.
-  bool isOpen() const { return painter_ != nullptr; }
   // Whether anything created for a job is still held: after a job ends, or
   // fails to start, nothing is.
-  bool holdsJob() const { return painter_ || ownPrinter_ || printer_; }
+  bool holdsJob() const { return writer_ != nullptr || isOpen(); }
+  // The PDF file the last job was written to; empty when it went to a
+  // queue or was not written.
+  const QString& writtenPdfPath() const { return writtenPdfPath_; }
+
+ protected:
+  QPagedPaintDevice* openDevice(const PrintJobSetup& setup) override;
+  void paintingFailed(const PrintJobSetup& setup) override;
+  void closeDevice(const PrintJobSetup& setup, bool painted) override;
 
  private:
-  // The printer kept with its properties, or one this job creates.
-  QPrinter* printerFor(const QString& name);
-  QPrinter* openPrinter(const PrintJobSetup& setup);
-  bool fail(const char* message);
-  void release();
-  void mapPageUnits();
+  void fail(const QString& destination, const QString& reason);
 
-  PrinterProperties& properties_;
   QWidget* owner_;
-  QString suggestedPdfPath_;
-  PdfPathChooser choosePdfPath_;
-
-  std::unique_ptr<QPrinter> ownPrinter_;  // a printer this job created
-  QPrinter* printer_ = nullptr;           // ownPrinter_ or a kept one
-  std::unique_ptr<QPainter> painter_;
-  JobFonts fontSpecs_;
-  std::array<QFont, kPrintFontCount> fonts_;
-  int pagesStarted_ = 0;
+  Delivery delivery_;
+  QString pdfPath_;  // the file chosen for the job, empty for a queue
+  QBuffer document_;
+  std::unique_ptr<QPdfWriter> writer_;
+  QString writtenPdfPath_;
 };
 
 }  // namespace rv

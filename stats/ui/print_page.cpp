@@ -58,6 +58,12 @@ PrintPage::PrintPage(const PrintPageChoices& choices, QWidget* parent)
   controls_->setCopies(1);
   controls_->setLandscape(settings_.landscape);
   connect(controls_, &PrintSettingsControls::orientationChanged, this, [this] { update(); });
+  // A PDF file is written once, whatever Copies says.
+  const auto greyCopiesForPdf = [this](const QString& printer) {
+    controls_->copiesBox()->setEnabled(printer != QLatin1String(kPrintToPdf));
+  };
+  connect(controls_, &PrintSettingsControls::printerSelected, this, greyCopiesForPdf);
+  greyCopiesForPdf(controls_->selectedPrinter());
 }
 
 std::optional<PrintSettings> PrintPage::chosenSettings() const {

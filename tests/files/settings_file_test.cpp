@@ -79,6 +79,14 @@ TEST(SettingsFile, WritesItsOwnKeysAndNothingElse) {
                       "\n[Last]\nX=1\n");
   ASSERT_TRUE(WriteSettingsFile(path, settings));
   EXPECT_EQ(ReadText(path), written);
+
+  // The paper of the printouts and the last PDF folder, once chosen.
+  settings.paper = "A4";
+  settings.pdfFolder = "/home/ada/prints";
+  ASSERT_TRUE(WriteSettingsFile(path, settings));
+  EXPECT_EQ(ReadText(path), written + "PAPER=A4\r\nPDFFOLDER=/home/ada/prints\r\n");
+  EXPECT_EQ(ReadSettingsFile(path).settings.paper, "A4");
+  EXPECT_EQ(ReadSettingsFile(path).settings.pdfFolder, "/home/ada/prints");
 }
 
 TEST(SettingsFile, OnlyARegularFileOfSensibleSizeIsRead) {

@@ -36,10 +36,10 @@ TEST(PrintSettingsClamps, CopiesAndTypedFontSizesStayInRange) {
   EXPECT_EQ(ClampCopies(1), 1);
   EXPECT_EQ(ClampCopies(99), 99);
   EXPECT_EQ(ClampCopies(150), 99);
-  EXPECT_EQ(ClampTypedFontSize(0), 1);
-  EXPECT_EQ(ClampTypedFontSize(1), 1);
+  EXPECT_EQ(ClampTypedFontSize(0), 2);
+  EXPECT_EQ(ClampTypedFontSize(2), 2);
   EXPECT_EQ(ClampTypedFontSize(48), 48);
-  EXPECT_EQ(ClampTypedFontSize(5'000'000'000LL), kMaxTypedFontSize);
+  EXPECT_EQ(ClampTypedFontSize(5'000'000'000LL), 48);
 }
 
 TEST(PrintSettingsClamps, AChoiceWithoutAPrinterOrFaceKeepsThePreviousOnesAndClampsWhatWasTyped) {
@@ -50,7 +50,7 @@ TEST(PrintSettingsClamps, AChoiceWithoutAPrinterOrFaceKeepsThePreviousOnesAndCla
   const PrintSettings kept = ApplyPrintChoice(previous, PrintChoice{"", "", 0, 150, true});
   EXPECT_EQ(kept.printer, "office");
   EXPECT_EQ(kept.fontFace, "Arial");
-  EXPECT_EQ(kept.fontSize, 1);
+  EXPECT_EQ(kept.fontSize, 2);
   EXPECT_EQ(kept.copies, 99);
   EXPECT_TRUE(kept.landscape);
   const PrintSettings chosen = ApplyPrintChoice(kept, PrintChoice{kPrintToPdf, "Courier New", 40, 0, false});
@@ -68,7 +68,7 @@ TEST(PrintJobPages, TheFooterPrintsThePathOfANamedSheetAndThePageNumber) {
     DocumentState named;
     named.named = true;
     named.path = "/home/ada/fits/gas.rvd";
-    PrintJob job = MakePrintJob(canvas, Settings(12, landscape), named);
+    PrintJob job = MakePrintJob(canvas, Settings(12, landscape), named, kDataReportName);
     ASSERT_TRUE(BeginPrintJob(job));
     StartPrintPage(job);
     job.pageCounter = 7;
@@ -98,7 +98,7 @@ TEST(PrintJobPages, AnUnnamedSheetPrintsOnlyThePageNumber) {
   RecordingCanvas canvas;
   DocumentState unnamed;
   unnamed.path = "/left/over/from/before.rvd";  // a path without the Named flag is not the sheet's
-  PrintJob job = MakePrintJob(canvas, Settings(), unnamed);
+  PrintJob job = MakePrintJob(canvas, Settings(), unnamed, kDataReportName);
   ASSERT_TRUE(BeginPrintJob(job));
   StartPrintPage(job);
   job.pageCounter = 1;
@@ -112,7 +112,7 @@ TEST(PrintJobPages, TheDeviceIsOpenedWithTheSettings) {
   PrintSettings settings = Settings(9, true);
   settings.copies = 3;
   settings.fontFace = "Times New Roman";
-  PrintJob job = MakePrintJob(canvas, settings, DocumentState{});
+  PrintJob job = MakePrintJob(canvas, settings, DocumentState{}, kDataReportName);
   ASSERT_TRUE(BeginPrintJob(job));
   EndPrintJob(job);
   EXPECT_EQ(canvas.setup.printer, "Office");

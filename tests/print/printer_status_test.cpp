@@ -59,6 +59,9 @@ TEST(PrinterStatus, FieldsOfAReadablePrinterAndOfOneThatCannotBeRead) {
   EXPECT_EQ(StatusFieldsFor(printer),
             (PrinterStatusFields{"Idle", "Generic PDF Printer", "ipp://host/printers/a", "Second floor"}));
   EXPECT_EQ(StatusFieldsFor(std::nullopt), (PrinterStatusFields{"Unknown", "", "", "Can not access printer."}));
+  // An idle queue that refuses jobs is not available.
+  const PrinterDescription refusing{kQueueIdle, {}, "Laser", "usb://x", "Hall", false};
+  EXPECT_EQ(StatusFieldsFor(refusing).status, "Not Available");
 }
 
 }  // namespace

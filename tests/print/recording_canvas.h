@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,14 @@ class RecordingCanvas : public PageCanvas {
     TextAlign align;
     PrintFont font;
     std::string text;
+    int clipLeft = INT_MIN;  // what shows of the text lies between these
+    int clipRight = INT_MAX;
+    int width = 0;
+    // Where the text starts and ends across the page, and what of it shows.
+    int left() const { return align == TextAlign::Left ? x : align == TextAlign::Centre ? x - width / 2 : x - width; }
+    int right() const { return left() + width; }
+    int shownLeft() const { return std::max(left(), clipLeft); }
+    int shownRight() const { return std::min(right(), clipRight); }
   };
   struct Line {
     int x1, y1, x2, y2;
@@ -64,7 +74,18 @@ class RecordingCanvas : public PageCanvas {
     ++jobsEnded;
   }
   void drawText(int x, int y, TextAlign align, PrintFont font, const std::string& text) override {
-    if (page()) page()->texts.push_back({x, y, align, font, text});
+    drawClippedText(x, y, align, font, text, INT_MIN, INT_MAX);
+  }
+  void drawClippedText(int x, int y, TextAlign align, PrintFont font, const std::string& text, int clipLeft,
+                       int clipRight) override {
+    if (page()) page()->texts.push_back({x, y, align, font, text, clipLeft, clipRight, textWidth(font, text)});
+  }
+  // Every character three fifths of the font's height wide, about as wide
+  // as a character of a fixed-pitch face.
+  int textWidth(PrintFont font, const std::string& text) override {
+    const long characters =
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    return static_cast<int>(characters * FontOf(setup.fonts, font).height * 3 / 5);
   }
   void drawLine(int x1, int y1, int x2, int y2, const PagePen& pen) override {
     if (page()) page()->lines.push_back({x1, y1, x2, y2, pen});

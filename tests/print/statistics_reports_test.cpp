@@ -100,16 +100,19 @@ TEST(StdErrorsReport, LongFieldsKeep31Characters) {
   EXPECT_NE(canvas.find(0, std::string(31, 'x')), nullptr);
 }
 
-TEST(ResidualsReport, NinetyNinePointsPrintPagesOf50And49NumberedOneAndTwo) {
+TEST(ResidualsReport, NinetyNinePointsPrintAsManyRowsAPageAsEndAboveTheFooter) {
   RecordingCanvas canvas;
   PrintResidualsReport(canvas, Settings(), Document{}, Residuals(99), false);
-  ASSERT_EQ(canvas.pages.size(), 2u);
-  for (size_t page = 0; page < 2; ++page) {
+  // At 12 points portrait a row is 60 units high from 390: 45 rows end by
+  // the footer at 3120.
+  ASSERT_EQ(canvas.pages.size(), 3u);
+  const int rowsPerPage[] = {45, 45, 9};
+  for (size_t page = 0; page < 3; ++page) {
     SCOPED_TRACE(page);
     int rows = 0;
     for (const auto& text : canvas.pages[page].texts)
       if (text.x == 300 && text.align == TextAlign::Left && text.font == PrintFont::Body && text.text != "n") ++rows;
-    EXPECT_EQ(rows, page == 0 ? 50 : 49);
+    EXPECT_EQ(rows, rowsPerPage[page]);
     ExpectText(At(canvas, page, "n"), 300, 300, TextAlign::Left);
     ExpectText(At(canvas, page, "Y Obs"), 700, 300, TextAlign::Right);
     ExpectText(At(canvas, page, "Y Calc"), 1200, 300, TextAlign::Right);
@@ -122,18 +125,20 @@ TEST(ResidualsReport, NinetyNinePointsPrintPagesOf50And49NumberedOneAndTwo) {
   }
   // Half a line below the headers, then a line: the first row at 390.
   ExpectText(At(canvas, 0, "1"), 300, 390, TextAlign::Left);
-  ExpectText(At(canvas, 0, "50"), 300, 390 + 49 * 60, TextAlign::Left);
-  ExpectText(At(canvas, 1, "51"), 300, 390, TextAlign::Left);
-  ExpectText(At(canvas, 1, "99"), 300, 390 + 48 * 60, TextAlign::Left);
+  ExpectText(At(canvas, 0, "45"), 300, 390 + 44 * 60, TextAlign::Left);
+  ExpectText(At(canvas, 1, "46"), 300, 390, TextAlign::Left);
+  ExpectText(At(canvas, 2, "99"), 300, 390 + 8 * 60, TextAlign::Left);
   ExpectText(At(canvas, 0, "1.00"), 700, 390, TextAlign::Right);
   ExpectText(At(canvas, 0, "1.50"), 1200, 390, TextAlign::Right);
   ExpectText(At(canvas, 0, "-0.50"), 1700, 390, TextAlign::Right);
   ExpectText(At(canvas, 0, "-50.00"), 2200, 390, TextAlign::Right);
   EXPECT_EQ(canvas.strayCalls, 0);
 
-  RecordingCanvas fifty;
-  PrintResidualsReport(fifty, Settings(), Document{}, Residuals(50), false);
-  EXPECT_EQ(fifty.pages.size(), 1u);
+  // At 10 points 54 rows would fit: a page still takes at most 50.
+  RecordingCanvas small;
+  PrintResidualsReport(small, Settings(10), Document{}, Residuals(99), false);
+  ASSERT_EQ(small.pages.size(), 2u);
+  ExpectText(At(small, 1, "51"), 300, 375, TextAlign::Left);
 }
 
 TEST(ResidualsReport, TitlesAddHalfALineOnEveryPage) {

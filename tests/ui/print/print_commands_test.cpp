@@ -146,7 +146,7 @@ TEST_F(PrintCommandsTest, PrintDataWritesTheSheetIntoThePdfTheUserNamesAndKeepsT
   EXPECT_EQ(answers.pending(), 0);
   EXPECT_EQ(pdfDialogTitles, QStringList{"Print to PDF"});
   ASSERT_EQ(offeredPdfFiles.size(), 1);
-  EXPECT_TRUE(offeredPdfFiles[0].endsWith(QStringLiteral("/Untitled.pdf"))) << offeredPdfFiles[0].toStdString();
+  EXPECT_TRUE(offeredPdfFiles[0].endsWith(QStringLiteral("/Untitled-data.pdf"))) << offeredPdfFiles[0].toStdString();
 
   const PdfText text = ReadPdfText(path);
   ASSERT_TRUE(text.error.isEmpty()) << text.error.toStdString();
@@ -167,6 +167,12 @@ TEST_F(PrintCommandsTest, PrintDataWritesTheSheetIntoThePdfTheUserNamesAndKeepsT
   });
   window->runCommand(command::kPrintData);
   EXPECT_EQ(answers.pending(), 0);
+
+  // The next report is offered under its own name in the folder the last PDF went to.
+  answers.then(printToPdf()).then(savePdfAs(pdfPath("equation.pdf")));
+  window->runCommand(command::kPrintEquation);
+  ASSERT_EQ(offeredPdfFiles.size(), 2);
+  EXPECT_EQ(offeredPdfFiles[1], folder.filePath(QStringLiteral("Untitled-coefficients.pdf")));
 }
 
 TEST_F(PrintCommandsTest, PrintEquationPrintsTheSelectedEquationsCoefficients) {

@@ -2,18 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLabel>
+#include <QPromise>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QRadioButton>
 #include <QtTest/QTest>
 #include <memory>
 
 #include "support/modal_answers.h"
 #include "print/ui/print_destinations.h"
-#include "print/ui/printer_properties.h"
+#include "print/ui/printer_properties_dialog.h"
 #include "widgets/control_id.h"
 #include "widgets/print_settings_controls.h"
 #include "widgets/resource_pictures.h"
@@ -29,10 +29,25 @@ const QStringList kFonts = {QStringLiteral("Liberation Mono"), QStringLiteral("C
 
 class PrintDialogTest : public ::testing::Test {
  protected:
+  // The dialog over a print server that names these queues; "Regrovantis
+  // Ghost" does not accept jobs.
   PrintDialog& open(PrintDialogKind kind = PrintDialogKind::Data, QStringList printers = kPrinters,
-                    QStringList fonts = kFonts) {
-    dialog = std::make_unique<PrintDialog>(kind, settings, properties, nullptr, printers, fonts);
+                    QStringList fonts = kFonts, PrintPreviewRequest preview = {}) {
+    PrintServerSurvey survey;
+    for (const QString& name : printers) {
+      PrintQueue queue;
+      queue.name = name.toStdString();
+      queue.description = {kQueueIdle, {}, "Model " + queue.name, "ipp://host/" + queue.name, "Room", name != "Regrovantis Ghost"};
+      if (name == "zeta") {
+        queue.sidesSupported = {"one-sided", "two-sided-long-edge", "two-sided-short-edge"};
+        queue.qualitiesSupported = {3, 4, 5};
+      }
+      survey.queues.push_back(queue);
+    }
+    dialog = std::make_unique<PrintDialog>(kind, settings, nullptr, QtFuture::makeReadyFuture(survey), fonts, preview);
     dialog->show();
+    for (int i = 0; i < 200 && !dialog->surveyed(); ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(dialog->surveyed());
     return *dialog;
   }
 
@@ -51,7 +66,6 @@ class PrintDialogTest : public ::testing::Test {
   }
 
   PrintSettings settings;
-  PrinterProperties properties;
   std::unique_ptr<PrintDialog> dialog;
 };
 
@@ -60,9 +74,10 @@ TEST_F(PrintDialogTest, TheTitleNamesWhatIsPrinted) {
   EXPECT_EQ(open(PrintDialogKind::Equation).windowTitle(), QStringLiteral("Print Equation"));
   EXPECT_EQ(open(PrintDialogKind::Graph).windowTitle(), QStringLiteral("Print Graph"));
   EXPECT_EQ(dialog->objectName(), QStringLiteral("PrntDlg"));
-  for (const int id : {1, 2, 51, 101, 102, 103, 104, 106, 107, 108, 109, 110, 111, 112, 113})
+  for (const int id : {1, 2, 51, 52, 101, 102, 103, 104, 106, 107, 108, 109, 110, 111, 112, 113, 114})
     EXPECT_NE(control(id), nullptr) << id;
   EXPECT_EQ(qobject_cast<QAbstractButton*>(control(51))->text(), QStringLiteral("P&roperties"));
+  EXPECT_EQ(qobject_cast<QAbstractButton*>(control(52))->text(), QStringLiteral("Pre&view"));
   EXPECT_EQ(qobject_cast<QAbstractButton*>(control(112))->text(), QStringLiteral("Por&trait"));
   EXPECT_EQ(qobject_cast<QAbstractButton*>(control(113))->text(), QStringLiteral("&Landscape"));
 }
@@ -85,16 +100,41 @@ TEST_F(PrintDialogTest, ListsAreSortedAndTheCurrentChoicesSelected) {
   EXPECT_EQ(list(102)->currentRow(), 0);
 }
 
-TEST_F(PrintDialogTest, TheStatusFieldsFollowTheSelectedPrinter) {
+TEST_F(PrintDialogTest, TheStatusFieldsFollowTheSelectedPrinterAndCopiesAreGreyForPdf) {
   settings.printer = "Print to PDF";
   open();
   EXPECT_EQ(text(106), QStringLiteral("Idle"));
   EXPECT_EQ(text(107), QStringLiteral("PDF document"));
-  list(101)->setCurrentRow(3);  // Regrovantis Ghost: no such queue
-  EXPECT_EQ(text(106), QStringLiteral("Unknown"));
-  EXPECT_EQ(text(107), QString());
-  EXPECT_EQ(text(108), QString());
-  EXPECT_EQ(text(109), QStringLiteral("Can not access printer."));
+  EXPECT_FALSE(control(110)->isEnabled());
+  list(101)->setCurrentRow(4);  // zeta
+  EXPECT_EQ(text(106), QStringLiteral("Idle"));
+  EXPECT_EQ(text(107), QStringLiteral("Model zeta"));
+  EXPECT_EQ(text(108), QStringLiteral("ipp://host/zeta"));
+  EXPECT_EQ(text(109), QStringLiteral("Room"));
+  EXPECT_TRUE(control(110)->isEnabled());
+  // An idle queue that does not accept jobs is not available.
+  list(101)->setCurrentRow(3);
+  EXPECT_EQ(text(106), QStringLiteral("Not Available"));
+}
+
+TEST_F(PrintDialogTest, UntilTheServerAnswersThePrinterInUseIsLookedForAndPrintToPdfIsThere) {
+  settings.printer = "zeta";
+  QPromise<PrintServerSurvey> answer;
+  answer.start();
+  PrintDialog waiting(PrintDialogKind::Data, settings, nullptr, answer.future(), kFonts);
+  auto* printers = qobject_cast<QListWidget*>(FindControl(&waiting, PrintDialog::kPrinterListId));
+  EXPECT_EQ(Entries(printers), QStringList({"Print to PDF", "zeta"}));
+  EXPECT_EQ(qobject_cast<QLabel*>(FindControl(&waiting, PrintDialog::kStatusId))->text(),
+            QStringLiteral("Looking for printers\u2026"));
+  PrintServerSurvey survey;
+  survey.queues.push_back({"zeta", {kQueueStopped, {"paused"}, "", "", ""}, ""});
+  survey.queues.push_back({"Alpha", {}, ""});
+  answer.addResult(survey);
+  answer.finish();
+  for (int i = 0; i < 200 && !waiting.surveyed(); ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  EXPECT_EQ(Entries(printers), QStringList({"Alpha", "Print to PDF", "zeta"}));
+  EXPECT_EQ(printers->currentItem()->text(), QStringLiteral("zeta"));
+  EXPECT_EQ(qobject_cast<QLabel*>(FindControl(&waiting, PrintDialog::kStatusId))->text(), QStringLiteral("Paused"));
 }
 
 TEST_F(PrintDialogTest, PrintReportsTheChoicesWithTypedNumbersAsTheyAreRead) {
@@ -108,21 +148,30 @@ TEST_F(PrintDialogTest, PrintReportsTheChoicesWithTypedNumbersAsTheyAreRead) {
 
   list(101)->setCurrentRow(0);
   list(102)->setCurrentRow(3);
+  qobject_cast<QComboBox*>(control(114))->setCurrentText(QStringLiteral("A5"));
   type(103, QStringLiteral("1"));
   type(110, QStringLiteral("0"));
   QTest::mouseClick(qobject_cast<QAbstractButton*>(control(113)), Qt::LeftButton);
   PrintSettings chosen = dialog->chosenSettings();
   EXPECT_EQ(chosen.printer, "Alpha");
   EXPECT_EQ(chosen.fontFace, "Liberation Mono");
-  EXPECT_EQ(chosen.fontSize, 1);
+  EXPECT_EQ(chosen.fontSize, 2);  // a lone 1 is below the range
   EXPECT_EQ(chosen.copies, 1);
   EXPECT_TRUE(chosen.landscape);
+  EXPECT_EQ(chosen.paper, "A5");
 
   type(110, QStringLiteral("150"));
   type(103, QStringLiteral("72"));
   chosen = dialog->chosenSettings();
   EXPECT_EQ(chosen.copies, 99);
-  EXPECT_EQ(chosen.fontSize, 72);  // typed sizes beyond the up-down's range stand
+  // The Font Size field takes only what can make a number of 2 … 48: the
+  // 2 of 72 and letters are refused.
+  EXPECT_EQ(qobject_cast<QLineEdit*>(control(103))->text(), QStringLiteral("7"));
+  EXPECT_EQ(chosen.fontSize, 7);
+  type(103, QStringLiteral("abc"));
+  EXPECT_EQ(qobject_cast<QLineEdit*>(control(103))->text(), QStringLiteral("7"));
+  type(103, QStringLiteral("4x8"));
+  EXPECT_EQ(qobject_cast<QLineEdit*>(control(103))->text(), QStringLiteral("48"));
   type(110, QStringLiteral("two"));
   EXPECT_EQ(dialog->chosenSettings().copies, 1);
 }
@@ -156,63 +205,84 @@ TEST_F(PrintDialogTest, PrintAndCancelAnswerTheCaller) {
     printers->setCurrentItem(pdf.first());
     ClickControl(shown, 1);
   });
-  const std::optional<PrintSettings> printed = ShowPrintDialog(PrintDialogKind::Graph, settings, properties, nullptr);
+  const std::optional<PrintSettings> printed = ShowPrintDialog(PrintDialogKind::Graph, settings, nullptr);
   ASSERT_TRUE(printed.has_value());
   EXPECT_EQ(printed->printer, "Print to PDF");
   EXPECT_EQ(printed->copies, 4);
   EXPECT_EQ(answers.dialogNames(), QStringList(QStringLiteral("PrntDlg")));
 
   answers.then([](QWidget* shown) { ClickControl(shown, 2); });
-  EXPECT_FALSE(ShowPrintDialog(PrintDialogKind::Graph, settings, properties, nullptr).has_value());
+  EXPECT_FALSE(ShowPrintDialog(PrintDialogKind::Graph, settings, nullptr).has_value());
 }
 
-TEST_F(PrintDialogTest, WithoutPrintersOrFontsTheChoicesStayAsTheyWere) {
+TEST_F(PrintDialogTest, WithoutPrintersPrintToPdfIsChosenAndWithoutFontsTheFaceStays) {
   settings.printer = "Somewhere";
   settings.fontFace = "Courier New";
   open(PrintDialogKind::Data, {}, {});
-  EXPECT_EQ(text(106), QStringLiteral("Unknown"));
-  EXPECT_EQ(text(109), QStringLiteral("Can not access printer."));
+  EXPECT_EQ(Entries(list(101)), QStringList({"Print to PDF"}));
   const PrintSettings chosen = dialog->chosenSettings();
-  EXPECT_EQ(chosen.printer, "Somewhere");
+  EXPECT_EQ(chosen.printer, "Print to PDF");
   EXPECT_EQ(chosen.fontFace, "Courier New");
 }
 
-TEST_F(PrintDialogTest, PropertiesOpenThePrintersOwnOptionsAndKeepThem) {
-  settings.printer = "Print to PDF";
-  open();
-  ModalAnswers answers;
-  answers.then([](QWidget* shown) {
-    auto* options = qobject_cast<QPrintDialog*>(shown);
-    ASSERT_NE(options, nullptr);
-    options->reject();
+TEST_F(PrintDialogTest, PreviewShowsThePagesWithTheSettingsTheDialogHolds) {
+  QList<PrintSettings> previewed;
+  open(PrintDialogKind::Data, kPrinters, kFonts, [&](const PrintSettings& shown, QWidget* over) {
+    previewed << shown;
+    EXPECT_EQ(over, dialog.get());
   });
-  ClickControl(dialog.get(), 51);
-  EXPECT_EQ(properties.keptPrinter(QStringLiteral("Print to PDF")), nullptr);
-
-  answers.then([](QWidget* shown) {
-    auto* options = qobject_cast<QPrintDialog*>(shown);
-    ASSERT_NE(options, nullptr);
-    options->accept();
-  });
-  ClickControl(dialog.get(), 51);
-  QPrinter* kept = properties.keptPrinter(QStringLiteral("Print to PDF"));
-  ASSERT_NE(kept, nullptr);
-  EXPECT_EQ(kept->outputFormat(), QPrinter::PdfFormat);
-  EXPECT_EQ(answers.pending(), 0);
-
-  // The same printer's options are shown again from what was kept.
-  answers.then([kept](QWidget* shown) {
-    EXPECT_EQ(qobject_cast<QPrintDialog*>(shown)->printer(), kept);
-    qobject_cast<QPrintDialog*>(shown)->reject();
-  });
-  ClickControl(dialog.get(), 51);
-  EXPECT_EQ(properties.keptPrinter(QStringLiteral("Print to PDF")), kept);
+  QTest::mouseClick(qobject_cast<QAbstractButton*>(control(113)), Qt::LeftButton);
+  ClickControl(dialog.get(), PrintDialog::kPreviewButtonId);
+  ASSERT_EQ(previewed.size(), 1);
+  EXPECT_TRUE(previewed[0].landscape);
+  EXPECT_TRUE(dialog->isVisible());
 }
 
-TEST(PrintDestinations, PrintToPdfIsAlwaysOfferedOnce) {
-  const QStringList printers = PrinterChoices();
-  EXPECT_EQ(printers.count(QStringLiteral("Print to PDF")), 1);
-  EXPECT_FALSE(SystemDefaultPrinter().isEmpty());
+// Properties set the queue's own options, with OK and Cancel only; they go
+// with a job for that queue and no other.
+TEST_F(PrintDialogTest, PropertiesSetTheOptionsOfTheQueueThatOffersThem) {
+  settings.printer = "zeta";
+  open();
+  auto* properties = qobject_cast<QAbstractButton*>(control(PrintDialog::kPropertiesButtonId));
+  ASSERT_TRUE(properties->isEnabled());
+  ModalAnswers answers;
+  answers.then([](QWidget* shown) {
+    EXPECT_EQ(shown->windowTitle(), QStringLiteral("Properties - zeta"));
+    EXPECT_EQ(shown->findChildren<QAbstractButton*>().size(), 2);  // OK and Cancel
+    auto* sides = qobject_cast<QComboBox*>(FindControl(shown, PrinterPropertiesDialog::kSidesId));
+    auto* quality = qobject_cast<QComboBox*>(FindControl(shown, PrinterPropertiesDialog::kQualityId));
+    EXPECT_EQ(sides->count(), 4);
+    sides->setCurrentText(QStringLiteral("Two-sided, long edge"));
+    quality->setCurrentText(QStringLiteral("High"));
+    qobject_cast<QDialog*>(shown)->accept();
+  });
+  ClickControl(dialog.get(), PrintDialog::kPropertiesButtonId);
+  EXPECT_EQ(answers.pending(), 0);
+  EXPECT_EQ(dialog->chosenSettings().sides, "two-sided-long-edge");
+  EXPECT_EQ(dialog->chosenSettings().quality, 5);
+
+  // Cancel keeps them; another printer has none of them, and no Properties.
+  answers.then([](QWidget* shown) { qobject_cast<QDialog*>(shown)->reject(); });
+  ClickControl(dialog.get(), PrintDialog::kPropertiesButtonId);
+  EXPECT_EQ(dialog->chosenSettings().quality, 5);
+  list(101)->setCurrentRow(0);
+  EXPECT_FALSE(properties->isEnabled());
+  EXPECT_TRUE(dialog->chosenSettings().sides.empty());
+  EXPECT_EQ(dialog->chosenSettings().quality, 0);
+}
+
+TEST(PrintDestinations, PrintToPdfIsAlwaysOfferedOnceAndIsTheDefaultWithoutOne) {
+  PrintServerSurvey survey;
+  EXPECT_EQ(PrinterChoices(survey), QStringList({"Print to PDF"}));
+  EXPECT_EQ(DefaultPrinterChoice(survey), QStringLiteral("Print to PDF"));
+  survey.queues.push_back({"Print to PDF", {}, ""});
+  survey.queues.push_back({"Office", {}, "iso_a4_210x297mm"});
+  survey.defaultQueue = "Office";
+  EXPECT_EQ(PrinterChoices(survey).count(QStringLiteral("Print to PDF")), 1);
+  EXPECT_EQ(DefaultPrinterChoice(survey), QStringLiteral("Office"));
+  EXPECT_EQ(QueueMedia(QStringLiteral("Office"), survey), "iso_a4_210x297mm");
+  survey.defaultQueue = "Gone";
+  EXPECT_EQ(DefaultPrinterChoice(survey), QStringLiteral("Print to PDF"));
 }
 
 TEST(PrintDestinations, TheFacesIncludeTheWindowsFacesByTheirStandInsOnceEach) {

@@ -3,6 +3,7 @@
 //
 //   print_harness FILE.rvd dialog [data|equation|graph]
 //   print_harness FILE.rvd REPORT OUT.pdf [ORDINAL [landscape [SIZE]]]
+//   print_harness FILE.rvd REPORT preview [ORDINAL [landscape [SIZE]]]
 //
 // REPORT is data, coefficients, residuals, chart, stderrors, function (C) or
 // graph; every report but data prints the equation of ORDINAL, numbered as a
@@ -30,7 +31,7 @@
 #include "print/residuals_report.h"
 #include "print/std_errors_report.h"
 #include "print/ui/print_dialog.h"
-#include "print/ui/printer_properties.h"
+#include "print/ui/print_preview.h"
 #include "print/ui/run_print_job.h"
 #include "regress/enumeration.h"
 #include "regress/recreate_equation.h"
@@ -83,17 +84,16 @@ int main(int argc, char** argv) {
   document.state.named = true;
   document.state.path = rv::AbsolutePath(path);
   document.state.dataFolder = rv::FolderOfPath(document.state.path);
+  document.state.fileTitle = rv::FileNameOfPath(document.state.path);
   const rv::DataFileSession& session = loaded.contents->session;
 
   rv::PrintSettings settings;
-  settings.printer = rv::SystemDefaultPrinter().toStdString();
-  rv::PrinterProperties properties;
   if (report == "dialog") {
     const std::string kind = argc > 3 ? argv[3] : "data";
     const rv::PrintDialogKind dialogKind = kind == "graph"      ? rv::PrintDialogKind::Graph
                                            : kind == "equation" ? rv::PrintDialogKind::Equation
                                                                 : rv::PrintDialogKind::Data;
-    rv::PrintDialog dialog(dialogKind, settings, properties, nullptr);
+    rv::PrintDialog dialog(dialogKind, settings, nullptr);
     return dialog.exec();
   }
   if (argc < 4) return Fail("name the PDF file to write");
@@ -119,16 +119,20 @@ int main(int argc, char** argv) {
   const rv::FrameBuffer picture = report == "graph" ? GraphPicture(equation, document, session, why) : rv::FrameBuffer();
   if (!why.empty()) return Fail(why);
 
-  rv::RunPrintJob(
-      [&](rv::PageCanvas& canvas) {
-        if (report == "data") rv::PrintDataReport(canvas, settings, document);
-        if (report == "coefficients") rv::PrintCoefficientsReport(canvas, settings, document, equation);
-        if (report == "residuals" || report == "chart")
-          rv::PrintResidualsReport(canvas, settings, document, statistics.residuals, report == "chart");
-        if (report == "stderrors") rv::PrintStdErrorsReport(canvas, settings, document, statistics);
-        if (report == "function") rv::PrintFunctionReport(canvas, settings, document, equation, rv::FunctionLanguage::C);
-        if (report == "graph") rv::PrintGraphReport(canvas, settings, document, picture, rv::kGraphPalette, equation);
-      },
-      document.state, properties, nullptr, [&](QWidget*, const QString&) { return out; });
-  return 0;
+  const rv::PrintReport print = [&](rv::PageCanvas& canvas) {
+    if (report == "data") rv::PrintDataReport(canvas, settings, document);
+    if (report == "coefficients") rv::PrintCoefficientsReport(canvas, settings, document, equation);
+    if (report == "residuals" || report == "chart")
+      rv::PrintResidualsReport(canvas, settings, document, statistics.residuals, report == "chart");
+    if (report == "stderrors") rv::PrintStdErrorsReport(canvas, settings, document, statistics);
+    if (report == "function") rv::PrintFunctionReport(canvas, settings, document, equation, rv::FunctionLanguage::C);
+    if (report == "graph") rv::PrintGraphReport(canvas, settings, document, picture, rv::kGraphPalette, equation);
+  };
+  if (out == QLatin1String("preview")) {
+    rv::ShowPrintPreview(print, nullptr);
+    return 0;
+  }
+  rv::PrintJobPlaces places;
+  places.choosePdfPath = [&](QWidget*, const QString&) { return out; };
+  return rv::RunPrintJob(print, document.state, nullptr, places).isEmpty() ? 1 : 0;
 }

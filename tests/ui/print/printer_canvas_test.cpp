@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <tuple>
 
 #include "../../print/sample_documents.h"
 #include "support/modal_answers.h"
@@ -20,7 +21,6 @@
 #include "print/graph_report.h"
 #include "print/residuals_report.h"
 #include "print/ui/page_font.h"
-#include "print/ui/printer_properties.h"
 #include "print/ui/run_print_job.h"
 #include "widgets/message_dialog.h"
 
@@ -40,12 +40,17 @@ class PrinterCanvasTest : public ::testing::Test {
 
   // Prints the report into the PDF file at path, as "Print to PDF" does
   // when the user names that file.
-  void printToPdf(const QString& path, const PrintReport& report, const Document& document = Document{}) {
-    RunPrintJob(report, document.state, properties, nullptr, [&](QWidget*, const QString& suggested) {
+  QString printToPdf(const QString& path, const PrintReport& report, const Document& document = Document{},
+                     PdfFileWriter writer = WritePdfFile) {
+    PrintJobPlaces places;
+    places.choosePdfPath = [&](QWidget*, const QString& suggested) {
       suggestions << suggested;
       return path;
-    });
+    };
+    places.writePdf = std::move(writer);
+    return RunPrintJob(report, document.state, nullptr, places);
   }
+
 
   static PrintSettings PdfSettings(int fontSize = 12, bool landscape = false) {
     PrintSettings settings = Settings(fontSize, landscape);
@@ -54,7 +59,6 @@ class PrinterCanvasTest : public ::testing::Test {
   }
 
   QTemporaryDir folder;
-  PrinterProperties properties;
   QStringList suggestions;
 };
 
@@ -63,8 +67,34 @@ TEST_F(PrinterCanvasTest, TheDataReportInAPdfHasEveryTextWhereTheLayoutPutsIt) {
   const QString path = pathOf(QStringLiteral("gas.pdf"));
   printToPdf(path, [&](PageCanvas& canvas) { PrintDataReport(canvas, PdfSettings(), document); }, document);
   ExpectKnownSheetReport(ReadPdfText(path));
-  // The file name offered first: the data file's name with ".pdf" in the data folder.
-  EXPECT_EQ(suggestions, QStringList(QStringLiteral("/data/fits/gas.pdf")));
+  // The file name offered first: the data file's name and the report's in the data folder.
+  EXPECT_EQ(suggestions, QStringList(QStringLiteral("/data/fits/gas-data.pdf")));
+}
+
+TEST_F(PrinterCanvasTest, ThePdfIsOnTheLocalesPaperTitledWithTheReportAndTheDataFile) {
+  const Document document = KnownSheet();
+  // LC_ALL would speak for LC_PAPER.
+  const QByteArray kept = qgetenv("LC_PAPER");
+  const QByteArray keptAll = qgetenv("LC_ALL");
+  qunsetenv("LC_ALL");
+  for (const auto& [locale, width, height] : {std::tuple{"de_DE.UTF-8", 595, 842}, std::tuple{"en_US.UTF-8", 612, 792}}) {
+    SCOPED_TRACE(locale);
+    qputenv("LC_PAPER", locale);
+    const QString path = pathOf(QStringLiteral("paper.pdf"));
+    printToPdf(path, [&](PageCanvas& canvas) { PrintDataReport(canvas, PdfSettings(), document); }, document);
+    const PdfText text = ReadPdfText(path);
+    ASSERT_EQ(text.pages.size(), 1u);
+    EXPECT_NEAR(text.pages[0].width, width, 0.5);
+    EXPECT_NEAR(text.pages[0].height, height, 0.5);
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    ASSERT_TRUE(info.waitForFinished(60000));
+    const QString fields = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(fields.contains(QStringLiteral("Title:           Data \u2014 gas.rvd"))) << fields.toStdString();
+    EXPECT_TRUE(fields.contains(QStringLiteral("Creator:         Regrovantis 1."))) << fields.toStdString();
+  }
+  if (kept.isNull()) qunsetenv("LC_PAPER"); else qputenv("LC_PAPER", kept);
+  if (!keptAll.isNull()) qputenv("LC_ALL", keptAll);
 }
 
 TEST_F(PrinterCanvasTest, LandscapePagesAndPageBreaksReachThePdf) {
@@ -138,62 +168,48 @@ TEST_F(PrinterCanvasTest, TheGraphPictureIsStretchedInItsPaletteColours) {
   EXPECT_TRUE(near(page.pixel(120, 227), qRgb(255, 255, 255)));
 }
 
-TEST_F(PrinterCanvasTest, AJobThatCannotStartTellsTheUserAndReleasesWhatItCreated) {
+TEST_F(PrinterCanvasTest, APdfThatCannotBeWrittenIsToldWithItsPathAndReasonAndLeavesNoFile) {
   const Document document = FilledDocument(3, 2);
+  const auto report = [&](PageCanvas& canvas) { PrintDataReport(canvas, PdfSettings(), document); };
+  ModalAnswers answers;
+  answers.answer(kAnswerOk).answer(kAnswerOk);
+  // A folder that is not there, and a disk that fills up while the file is written.
   const QString unreachable = pathOf(QStringLiteral("no such folder/out.pdf"));
-  ModalAnswers answers;
-  answers.answer(kAnswerOk);
-  PrinterCanvas canvas(properties, nullptr, QString(), [&](QWidget*, const QString&) { return unreachable; });
-  PrintDataReport(canvas, PdfSettings(), document);
-  EXPECT_EQ(answers.messageTexts(), QStringList(QStringLiteral("Can not start document\non device queue.")));
-  EXPECT_EQ(answers.dialogNames(), QStringList(QStringLiteral("MSGDLG4")));
-  EXPECT_FALSE(canvas.holdsJob());
+  EXPECT_TRUE(printToPdf(unreachable, report).isEmpty());
+  const QString full = pathOf(QStringLiteral("full.pdf"));
+  EXPECT_TRUE(printToPdf(full, report, document, [](const std::string&, const QByteArray&) {
+                return std::optional<std::string>("No space left on device");
+              }).isEmpty());
+  ASSERT_EQ(answers.messageTexts().size(), 2);
+  EXPECT_TRUE(answers.messageTexts()[0].startsWith(QStringLiteral("Can not print to ") + unreachable + QStringLiteral(":\n")))
+      << answers.messageTexts()[0].toStdString();
+  EXPECT_EQ(answers.messageTexts()[1], QStringLiteral("Can not print to ") + full + QStringLiteral(":\nNo space left on device"));
+  EXPECT_EQ(answers.dialogNames(), QStringList({QStringLiteral("MSGDLG4"), QStringLiteral("MSGDLG4")}));
   EXPECT_FALSE(QFile::exists(unreachable));
+  EXPECT_FALSE(QFile::exists(full));
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
 
-  // The same canvas prints the next job.
+  // The next job prints.
   const QString good = pathOf(QStringLiteral("good.pdf"));
-  PrinterCanvas second(properties, nullptr, QString(), [&](QWidget*, const QString&) { return good; });
-  PrintDataReport(second, PdfSettings(), document);
-  EXPECT_FALSE(second.holdsJob());
+  EXPECT_EQ(printToPdf(good, report), good);
   EXPECT_EQ(ReadPdfText(good).pages.size(), 1u);
-}
-
-TEST_F(PrinterCanvasTest, APrinterTheSystemDoesNotKnowHasNoDeviceContext) {
-  ModalAnswers answers;
-  answers.answer(kAnswerOk);
-  PrintSettings settings = Settings();
-  settings.printer = "Regrovantis no such queue";
-  PrinterCanvas canvas(properties, nullptr, QString(), {});
-  PrintDataReport(canvas, settings, FilledDocument(2, 2));
-  EXPECT_EQ(answers.messageTexts(), QStringList(QStringLiteral("Can not create printer\ndevice context.")));
-  EXPECT_FALSE(canvas.holdsJob());
 }
 
 TEST_F(PrinterCanvasTest, DecliningThePdfFileNamePrintsNothingAndSaysNothing) {
   ModalAnswers answers;  // any dialog would fail the test
   int asked = 0;
-  PrinterCanvas canvas(properties, nullptr, QStringLiteral("/x/y.pdf"), [&](QWidget*, const QString& suggested) {
+  PrinterCanvas::Delivery delivery;
+  delivery.suggestedPdfPath = [](const std::string& stem) { return QStringLiteral("/x/%1.pdf").arg(QString::fromStdString(stem)); };
+  delivery.choosePdfPath = [&](QWidget*, const QString& suggested) {
     ++asked;
-    EXPECT_EQ(suggested, QStringLiteral("/x/y.pdf"));
+    EXPECT_EQ(suggested, QStringLiteral("/x/Untitled-data.pdf"));
     return QString();
-  });
+  };
+  PrinterCanvas canvas(kLetterPaper, nullptr, delivery);
   PrintDataReport(canvas, PdfSettings(), FilledDocument(2, 2));
   EXPECT_EQ(asked, 1);
   EXPECT_FALSE(canvas.holdsJob());
   EXPECT_TRUE(answers.dialogNames().isEmpty());
-}
-
-TEST_F(PrinterCanvasTest, AJobUsesThePrinterKeptWithItsPropertiesAndLeavesItKept) {
-  ModalAnswers answers;
-  answers.then([](QWidget* shown) { qobject_cast<QDialog*>(shown)->accept(); });
-  ASSERT_TRUE(properties.edit(QStringLiteral("Print to PDF"), nullptr));
-  QPrinter* kept = properties.keptPrinter(QStringLiteral("Print to PDF"));
-  ASSERT_NE(kept, nullptr);
-  const QString path = pathOf(QStringLiteral("kept.pdf"));
-  printToPdf(path, [&](PageCanvas& canvas) { PrintDataReport(canvas, PdfSettings(), FilledDocument(2, 2)); });
-  EXPECT_EQ(kept->outputFileName(), path);
-  EXPECT_EQ(properties.keptPrinter(QStringLiteral("Print to PDF")), kept);
-  EXPECT_EQ(ReadPdfText(path).pages.size(), 1u);
 }
 
 TEST(PageFont, WindowsFacesResolveToTheirMetricCompatibleFacesAtTheirCellHeight) {

@@ -61,8 +61,14 @@ constexpr const char* kBackend =
     "#!/bin/sh\n"
     "if [ $# -eq 0 ]; then echo 'direct regrovantis-file \"Unknown\" \"Regrovantis test file\"'; exit 0; fi\n"
     "out=\"${DEVICE_URI#*:}\"\n"
-    "printf '%s\\n%s\\n' \"$3\" \"$4\" > \"$out.args\"\n"
+    "printf '%s\\n%s\\n%s\\n' \"$3\" \"$4\" \"$5\" > \"$out.args\"\n"
     "if [ $# -ge 6 ]; then cat \"$6\"; else cat; fi > \"$out.part\" && mv \"$out.part\" \"$out\"\n";
+
+// A device that fails every job it is given: the queue aborts the job.
+constexpr const char* kFailingBackend =
+    "#!/bin/sh\n"
+    "if [ $# -eq 0 ]; then echo 'direct regrovantis-fail \"Unknown\" \"Regrovantis failing device\"'; exit 0; fi\n"
+    "cat > /dev/null; echo 'ERROR: The paper tray is on fire' >&2; exit 1\n";
 
 }  // namespace
 
@@ -96,7 +102,9 @@ bool PrivateSpooler::writeConfiguration() {
   // The scheduler's helpers other than the device are the installed ones.
   for (const char* sub : {"filter", "daemon", "cgi-bin", "monitor", "notifier"})
     QFile::link(QStringLiteral("/usr/lib/cups/%1").arg(QLatin1String(sub)), root + QStringLiteral("/bin/") + sub);
-  if (!WriteFile(root + QStringLiteral("/bin/backend/regrovantis-file"), kBackend, kOwnerOnly)) return false;
+  if (!WriteFile(root + QStringLiteral("/bin/backend/regrovantis-file"), kBackend, kOwnerOnly) ||
+      !WriteFile(root + QStringLiteral("/bin/backend/regrovantis-fail"), kFailingBackend, kOwnerOnly))
+    return false;
 
   QByteArray files = QStringLiteral(
                          "ServerRoot %1/conf\nServerBin %1/bin\nRequestRoot %1/spool\nCacheDir %1/cache\n"
@@ -122,8 +130,12 @@ bool PrivateSpooler::writeConfiguration() {
           "<DefaultPrinter %1>\nInfo Known sheet queue\nLocation Test bench\nDeviceURI %2\nState Idle\n"
           "Accepting Yes\nShared No\n</Printer>\n"
           "<Printer %3>\nInfo Stopped queue\nDeviceURI %4\nState Stopped\nStateMessage Stopped by the test\n"
-          "Reason paused\nAccepting Yes\nShared No\n</Printer>\n")
-          .arg(QLatin1String(kIdleQueue), deviceUriOf(kIdleQueue), QLatin1String(kStoppedQueue), deviceUriOf(kStoppedQueue))
+          "Reason paused\nAccepting Yes\nShared No\n</Printer>\n"
+          "<Printer %5>\nInfo Refusing queue\nDeviceURI %6\nState Idle\nAccepting No\nShared No\n</Printer>\n"
+          "<Printer %7>\nInfo Failing queue\nDeviceURI regrovantis-fail:/dev/null\nState Idle\nAccepting Yes\n"
+          "ErrorPolicy abort-job\nShared No\n</Printer>\n")
+          .arg(QLatin1String(kIdleQueue), deviceUriOf(kIdleQueue), QLatin1String(kStoppedQueue), deviceUriOf(kStoppedQueue),
+               QLatin1String(kRefusingQueue), deviceUriOf(kRefusingQueue), QLatin1String(kFailingQueue))
           .toLocal8Bit();
   return WriteFile(root + QStringLiteral("/conf/cups-files.conf"), files, kReadable) &&
          WriteFile(root + QStringLiteral("/conf/cupsd.conf"), daemon, kReadable) &&

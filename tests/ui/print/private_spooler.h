@@ -9,13 +9,17 @@ namespace rv::testing {
 // A CUPS scheduler of the test's own: its configuration, spool and logs in
 // a temporary folder, listening on a free localhost port, with two raw
 // queues whose device writes every job into a file of that folder:
-// kIdleQueue (the default printer) and kStoppedQueue (stopped by the user).
+// kIdleQueue (the default printer), kStoppedQueue (stopped by the user) and
+// kRefusingQueue (which does not accept jobs); and kFailingQueue, whose
+// device fails every job, which the queue then aborts.
 // While it runs, this process's print system calls go to it; it is stopped
 // when the object goes.
 class PrivateSpooler {
  public:
   static constexpr const char* kIdleQueue = "RegrovantisSpool";
   static constexpr const char* kStoppedQueue = "RegrovantisStopped";
+  static constexpr const char* kRefusingQueue = "RegrovantisRefusing";
+  static constexpr const char* kFailingQueue = "RegrovantisFailing";
 
   PrivateSpooler();
   ~PrivateSpooler();
@@ -30,7 +34,7 @@ class PrivateSpooler {
   // "127.0.0.1:port".
   QString server() const;
   // The file a queue's device writes the last job into, and the file that
-  // holds that job's title and copies, one a line.
+  // holds that job's title, copies and options, one a line.
   QString outputOf(const char* queue) const;
   QString jobArgumentsOf(const char* queue) const;
   QString deviceUriOf(const char* queue) const;
@@ -41,9 +45,11 @@ class PrivateSpooler {
   // The end of the scheduler's log, for failure messages.
   QString logTail() const;
 
+  // Stops the scheduler: the print server goes away.
+  void stop();
+
  private:
   bool writeConfiguration();
-  void stop();
 
   QTemporaryDir folder_;
   QProcess scheduler_;

@@ -2,6 +2,7 @@ regrovantis_add_ui_tests(print_ui_tests
   SOURCES
     known_sheet.cpp
     print_dialog_test.cpp
+    print_dialog_timing_test.cpp
     printer_canvas_test.cpp
     private_spooler.cpp
     spooler_test.cpp

@@ -95,6 +95,12 @@ TEST_F(PrintPageTest, TheButtonOpensThePageWithItsControlsFilledAndAgainReturnsT
   EXPECT_EQ(controls().copiesText(), QStringLiteral("1"));
   EXPECT_TRUE(controls().landscapeButton()->isChecked());
   EXPECT_FALSE(controls().portraitButton()->isChecked());
+  // Copies is grey while Print to PDF is chosen.
+  EXPECT_TRUE(controls().copiesBox()->isEnabled());
+  controls().printerList()->setCurrentRow(2);
+  EXPECT_FALSE(controls().copiesBox()->isEnabled());
+  controls().printerList()->setCurrentRow(1);
+  EXPECT_TRUE(controls().copiesBox()->isEnabled());
 
   // Copy has nothing to copy here.
   QApplication::clipboard()->setText(QStringLiteral("kept"));

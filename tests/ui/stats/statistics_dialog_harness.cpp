@@ -57,10 +57,11 @@ int main(int argc, char** argv) {
   if (!rv::RecreateEquation(workspace, data, rv::MakeSearchShape(data, document.options), ordinal))
     return Fail("equation " + std::to_string(ordinal) + " does not fit the file's data");
 
+  const rv::PrintServerSurvey survey = rv::SurveyPrintServer();
   rv::PrintSettings printSettings;
-  printSettings.printer = rv::SystemDefaultPrinter().toStdString();
+  printSettings.printer = rv::DefaultPrinterChoice(survey).toStdString();
   rv::StatisticsDialog dialog(workspace, document, nullptr,
-                              {rv::PrinterChoices(), rv::PrintFontFaces(), printSettings});
+                              {rv::PrinterChoices(survey), rv::PrintFontFaces(), printSettings});
   dialog.show();
   if (page >= rv::StatisticsDialog::kResidualsPage && page <= rv::StatisticsDialog::kPrintPage)
     qobject_cast<QAbstractButton*>(rv::FindControl(&dialog, rv::StatisticsDialog::kResidualsButtonId + page - 1))
