@@ -19,9 +19,10 @@ constexpr Command kCommands[] = {
     {"count", rv::cli::RunCountCommand, "count  --vars N [--max-terms M] [--sets 1,2,...]"},
     {"equation", rv::cli::RunEquationCommand, "equation ORDINAL --vars N [--max-terms M] [--sets ...]"},
     {"search", rv::cli::RunSearchCommand,
-     "search FILE [--max-terms M] [--sets ...] [--top K] [--threads T]\n"
-     "                         [--engine fast|reference] [--json] [--quiet]"},
-    {"stats", rv::cli::RunStatsCommand, "stats  FILE [--ordinal K] [--max-terms M] [--sets ...] [--json]"},
+     "search FILE [--max-terms M] [--sets ...] [--rank-by r2|adj-r2|aicc|bic] [--top K]\n"
+     "                         [--threads T] [--engine fast|reference] [--json] [--quiet]"},
+    {"stats", rv::cli::RunStatsCommand,
+     "stats  FILE [--ordinal K | --rank K [--rank-by C]] [--max-terms M] [--sets ...] [--json]"},
     {"code", rv::cli::RunCodeCommand, "code   FILE [--ordinal K] [--max-terms M] [--sets ...] --lang basic|c|cpp|fortran"},
     {"convert", rv::cli::RunConvertCommand, "convert IN OUT   (.csv/.tsv <-> .rvd)"},
 #ifdef REGROVANTIS_GRAPH_COMMAND
