@@ -41,13 +41,14 @@ void PutIntoPage(QWidget* page, QWidget* content) {
 void MainWindow::finishStartUp() {
   if (started_) return;
   ShowProgress(progress_, 40);
-  equationsTab_ = new EquationsTab({document_, equations_, *status_, *progress_});
+  equationsTab_ = new EquationsTab({document_, equations_, rankBy_, *status_, *progress_});
   PutIntoPage(tabs_->widget(kEquationsPage), equationsTab_);
   connect(equationsTab_, &EquationsTab::commandRequested, this, &MainWindow::runCommand);
   connect(equationsTab_, &EquationsTab::searchStarted, this, &MainWindow::searchStarted);
   connect(equationsTab_, &EquationsTab::searchFinished, this, &MainWindow::searchFinished);
   connect(equationsTab_, &EquationsTab::selectionChanged, this, [this](int row) { session_.selectedIndex = row; });
   connect(equationsTab_, &EquationsTab::statisticsRequested, this, &MainWindow::showStatistics);
+  connect(equationsTab_, &EquationsTab::rankByChosen, this, [this](RankingCriterion criterion) { rankBy_ = criterion; });
   labelGlyphs_ = LabelGlyphs();
   graphTab_ = new GraphTab({graph_, session_, *this});
   PutIntoPage(tabs_->widget(kGraphPage), graphTab_);
@@ -96,6 +97,8 @@ void MainWindow::readSettings() {
   recentFiles_ = RecentFiles::FromSettings(settings.recentFiles);
   commands_->setRecentFiles(recentFiles_.menuItems());
   document_.state.dataFolder = DataFolderAtStartUp(settings.dataFolder, startUp_.programFolder);
+  rankBy_ = settings.rankBy;
+  equationsTab_->showRankBy();
 }
 
 // A sheet kept when the last session ended the program is offered back
@@ -130,8 +133,12 @@ void MainWindow::shutDown() {
   if (equationsTab_ != nullptr) equationsTab_->requestStop();
   if (graphTab_ != nullptr) graphTab_->stopRotation();
   if (!started_ || startUp_.settingsPath.empty()) return;
-  WriteSettingsFile(startUp_.settingsPath,
-                    Settings{toolTipsOption_, recentFiles_.settingsValues(), document_.state.dataFolder});
+  Settings settings;
+  settings.tooltips = toolTipsOption_;
+  settings.recentFiles = recentFiles_.settingsValues();
+  settings.dataFolder = document_.state.dataFolder;
+  settings.rankBy = rankBy_;
+  WriteSettingsFile(startUp_.settingsPath, settings);
 }
 
 }  // namespace rv

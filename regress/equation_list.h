@@ -44,7 +44,8 @@ class EquationList {
  public:
   static constexpr int kCapacity = 1000;
 
-  explicit EquationList(RankingCriterion criterion = RankingCriterion::RSquared) : criterion_(criterion) {}
+  EquationList() = default;
+  explicit EquationList(RankingCriterion criterion) : criterion_(criterion) {}
 
   RankingCriterion criterion() const { return criterion_; }
   // Insertions since the search started, not capped at the capacity.
@@ -79,7 +80,7 @@ class EquationList {
  private:
   void updateThreshold(int replacedSlot);
 
-  RankingCriterion criterion_;
+  RankingCriterion criterion_ = RankingCriterion::RSquared;
   std::vector<EquationRecord> slots_;
   std::int64_t insertCount_ = 0;
   int lowestSlot_ = -1;

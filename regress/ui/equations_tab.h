@@ -15,6 +15,7 @@ namespace rv {
 
 class EquationListModel;
 class EquationListView;
+class RankingChoice;
 class SetStatusLines;
 class StatusBar;
 class StickyButton;
@@ -25,6 +26,7 @@ class StickyButton;
 struct EquationsTabContext {
   const Document& document;
   const EquationList& equations;
+  const RankingCriterion& rankBy;  // what the next search ranks by
   StatusBar& status;
   QProgressBar& progress;
 };
@@ -63,6 +65,9 @@ class EquationsTab : public QWidget {
   // dropped.
   void reloadList(int selectedRow);
 
+  // After the owner changed the criterion the next search ranks by.
+  void showRankBy();
+
   // From Start until the tab has shown the search's end.
   bool searchRunning() const { return searching_; }
 
@@ -72,6 +77,7 @@ class EquationsTab : public QWidget {
   SetStatusLines* statusLines() const { return statusLines_; }
   EquationListView* list() const { return list_; }
   EquationListModel* listModel() const { return model_; }
+  RankingChoice* rankingChoice() const { return ranking_; }
 
  signals:
   // A context-menu item, for the main window's command table.
@@ -80,6 +86,8 @@ class EquationsTab : public QWidget {
   void searchStarted();
   // A search ended with this list; the tab shows it once the signal returns.
   void searchFinished(const rv::FinishedSearch& search);
+  // The user chose what the next search ranks by.
+  void rankByChosen(rv::RankingCriterion criterion);
   // A row of the list was selected, or none (-1).
   void selectionChanged(int row);
   // Stats for the selected row: the owner makes its equation current, shows
@@ -116,6 +124,7 @@ class EquationsTab : public QWidget {
   QPushButton* stop_;
   StickyButton* stats_;
   SetStatusLines* statusLines_;
+  RankingChoice* ranking_;
   EquationListModel* model_;
   EquationListView* list_;
   QTimer* progressTimer_;
