@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/current_equation.h"
 #include "cli/json_text.h"
+#include "stats/criteria_text.h"
 #include "stats/fit_criteria.h"
 #include "stats/number_text.h"
 #include "stats/statistics_pass.h"
@@ -36,16 +37,10 @@ void PrintText(const EquationStatistics& s) {
 // criteria as statistic lines, the intervals as a table by term.
 void PrintCriteriaText(const EquationStatistics& s, const FitCriteria& c) {
   std::printf("\nFit Criteria\n");
-  std::printf("Adjusted R Squared  =  %s\n", FixedText(c.adjustedRSquared, 6).c_str());
-  std::printf("F Stat  =  %s\n", ScientificText(c.fStat, 8).c_str());
-  std::printf("F P Value  =  %s\n", ScientificText(c.fPValue, 4).c_str());
-  std::printf("AICc  =  %s\n", FixedText(c.aicc, 6).c_str());
-  std::printf("BIC  =  %s\n", FixedText(c.bic, 6).c_str());
-  std::printf("Residual Std Error  =  %s\n", FixedText(c.residualStdError, 6).c_str());
+  for (const CriterionRow& row : CriterionRows(c)) std::printf("%s  =  %s\n", row.name.c_str(), row.value.c_str());
   std::printf("\n95%% Confidence Intervals\nTerm\tLower\tUpper\n");
-  for (size_t k = 0; k < c.coefficientCi95.size(); ++k)
-    std::printf("%s\t%s\t%s\n", s.terms[k].label.c_str(), ScientificText(c.coefficientCi95[k].lower, 8).c_str(),
-                ScientificText(c.coefficientCi95[k].upper, 8).c_str());
+  for (const IntervalRow& row : IntervalRows(s, c))
+    std::printf("%s\t%s\t%s\n", row.label.c_str(), row.lower.c_str(), row.upper.c_str());
 }
 
 template <typename Item, typename Text>

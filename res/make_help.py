@@ -142,6 +142,16 @@ CONTROLS = [
     (STATISTICS, 603, "Function page", "Writes the equation as a function in BASIC, C, C++ or FORTRAN."),
     (STATISTICS, 604, "Print page", "Prints the page that was showing."),
     (STATISTICS, 605, "Copy", "Copies the page that is showing to the clipboard."),
+    (STATISTICS, 606, "Criteria page", "Shows the figures that weigh the fit against its number of coefficients: "
+     "adjusted R squared, F and its P value, AICc, BIC, the residual standard error, and each coefficient's "
+     "95 % interval (Alt+I)."),
+] + [
+    (STATISTICS, 801 + k, "Fit criterion", "Adjusted R squared, F with its P value, AICc, BIC and the residual standard "
+     "error sqrt(SSE / (N - k)), on the scale of Y; n/a where a figure is undefined. Lower AICc and BIC are better; "
+     "only their differences between equations on the same data mean anything.") for k in range(6)
+] + [
+    (STATISTICS, 810, "Confidence intervals", "Each coefficient's 95 % interval, on the scale the equation is fitted on: "
+     "the coefficient less and plus Student's t (0.975, N - k) times its Std Error."),
 ]
 
 # Topics of their own, beside a control's title and text: (context, HTML).
