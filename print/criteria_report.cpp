@@ -1,7 +1,8 @@
 #include "print/criteria_report.h"
 
-#include "print/print_job.h"
-#include "print/title_block.h"
+#include "print/equation_report_page.h"
+#include "print/page_geometry.h"
+#include "print/term_columns.h"
 #include "stats/criteria_text.h"
 #include "stats/fit_criteria.h"
 
@@ -10,40 +11,26 @@ namespace rv {
 namespace {
 
 constexpr int kValueRight = 1300;
-constexpr int kColumnRights[3] = {700, 1300, 1900};
-
-void PrintRow(PageCanvas& canvas, int y, const std::string& term, const std::string& lower, const std::string& upper) {
-  const std::string* fields[3] = {&term, &lower, &upper};
-  for (int i = 0; i < 3; ++i) canvas.drawText(kColumnRights[i], y, TextAlign::Right, PrintFont::Body, *fields[i]);
-}
 
 }  // namespace
 
 void PrintCriteriaReport(PageCanvas& canvas, const PrintSettings& settings, const Document& document,
                          const EquationStatistics& statistics) {
   const FitCriteria criteria = BuildFitCriteria(statistics);
-  PrintJob job = MakePrintJob(canvas, settings, document.state);
-  if (!BeginPrintJob(job)) return;
-  StartPrintPage(job);
-  const int lineHeight = LineHeight(settings.fontSize);
-  int y = PrintTitleBlock(job, document.options, lineHeight).y;
-  y += 2 * lineHeight;
-  canvas.drawText(job.geometry.titleCentre, y, TextAlign::Centre, PrintFont::Body, statistics.equationText);
-  y += 2 * lineHeight;
-  for (const CriterionRow& row : CriterionRows(criteria)) {
-    y += lineHeight;
-    canvas.drawText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, row.name);
-    canvas.drawText(kValueRight, y, TextAlign::Right, PrintFont::Body, row.value);
-  }
-  y += 2 * lineHeight;
-  PrintRow(canvas, y, "Term", "Lower 95%", "Upper 95%");
-  for (const IntervalRow& row : IntervalRows(statistics, criteria)) {
-    y += lineHeight;
-    PrintRow(canvas, y, row.label, row.lower, row.upper);
-  }
-  job.pageCounter = 1;
-  EndPrintPage(job);
-  EndPrintJob(job);
+  PrintEquationReportPage(canvas, settings, document, statistics.equationText, [&](int y, int lineHeight) {
+    y += 2 * lineHeight;
+    for (const CriterionRow& row : CriterionRows(criteria)) {
+      y += lineHeight;
+      canvas.drawText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, row.name);
+      canvas.drawText(kValueRight, y, TextAlign::Right, PrintFont::Body, row.value);
+    }
+    y += 2 * lineHeight;
+    PrintTermColumns(canvas, y, "Term", "Lower 95%", "Upper 95%");
+    for (const IntervalRow& row : IntervalRows(statistics, criteria)) {
+      y += lineHeight;
+      PrintTermColumns(canvas, y, row.label, row.lower, row.upper);
+    }
+  });
 }
 
 }  // namespace rv
