@@ -174,8 +174,9 @@ and the true law, with two coefficients, can stand hundreds of places down.</p>
 degree of freedom: a term must explain more than its share to raise it. Larger is better.</li>
 <li><b>AICc</b> = N ln(SSE / N) + 2k + 2k(k + 1) / (N - k - 1) adds 2 for each coefficient, and more
 when there are few points. Smaller is better.</li>
-<li><b>BIC</b> = N ln(SSE / N) + k ln(N) adds ln N for each coefficient, more than AICc once there are
-eight points or more, so it prefers simpler equations still. Smaller is better.</li>
+<li><b>BIC</b> = N ln(SSE / N) + k ln(N) adds ln N for each coefficient (more than the 2 of AICc once
+there are eight points or more), so with many points it prefers simpler equations still. Smaller is
+better.</li>
 </ul>
 <p>N is the number of points, k the number of coefficients (three for a rational form), SSE the sum of
 squared residuals and SST the spread of Y about its mean, both on the scale of Y. Only differences of
