@@ -163,7 +163,7 @@ namespace {
 // positive (no early stop).
 double RSquaredResidualLimit(double threshold, double sst) {
   if (!(sst > 0.0)) return std::numeric_limits<double>::infinity();
-  auto rulesOut = [&](double ssRes) { return !(1.0 - ssRes / sst > threshold); };
+  auto rulesOut = [&](double ssRes) { return !(ResidualScore{ssRes, sst}.rSquared() > threshold); };
   if (rulesOut(0.0)) return 0.0;
   std::uint64_t low = 0;
   std::uint64_t high = std::bit_cast<std::uint64_t>(std::numeric_limits<double>::infinity());
