@@ -61,6 +61,7 @@ FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command
   if (arguments.positional.size() != 1) throw CliError(std::string(command) + " needs exactly one FILE");
   const std::string& path = arguments.positional[0];
   InputFile input = LoadInputFile(path);
+  if (arguments.has("rank-by") && !arguments.has("rank")) throw CliError("--rank-by needs --rank K");
   if (arguments.has("rank")) {
     if (arguments.has("ordinal")) throw CliError("give --ordinal K or --rank K, not both");
     return RankedEquation(arguments, input.document, path,

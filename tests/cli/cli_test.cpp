@@ -77,6 +77,7 @@ TEST(SearchCommand, RanksByTheCriterionGivenAndStatsFollowsItsList) {
   EXPECT_EQ(RunTool({"search", kExample, "--rank-by", "aic"}).status, 2);
   EXPECT_EQ(RunTool({"stats", kExample, "--rank", "1", "--ordinal", "3"}).status, 2);
   EXPECT_EQ(RunTool({"stats", kExample, "--rank", "1001"}).status, 2);
+  EXPECT_EQ(RunTool({"stats", kExample, "--rank-by", "bic", "--ordinal", "3"}).status, 2);
 }
 
 class MalformedInput : public ::testing::Test {
