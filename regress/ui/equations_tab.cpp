@@ -33,7 +33,10 @@ struct Heading {
   int column;
   int inset;
 };
-constexpr Heading kHeadings[] = {{"Rsq", 0, 10}, {"No", 1, 21}, {"k", 2, 9}, {"Equation", 4, 5}};
+constexpr Heading kHeadings[] = {{"Rsq", EquationListModel::kRSquaredColumn, 10},
+                                 {"No", EquationListModel::kOrdinalColumn, 21},
+                                 {"k", EquationListModel::kCoefficientsColumn, 9},
+                                 {"Equation", EquationListModel::kEquationColumn, 5}};
 constexpr int kHeadingTop = 6;
 
 // The heading of the criterion's column; none for R squared, whose column is hidden.
