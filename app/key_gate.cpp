@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "widgets/help.h"
+
 namespace rv {
 
 KeyGate::KeyGate(QWidget* mainWindow) : QObject(mainWindow), mainWindow_(mainWindow) {}
@@ -12,11 +14,17 @@ bool KeyGate::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride) return false;
   if (!open_) return true;
-  // Left unaccepted, the override lets the shortcut map trigger the action.
-  if (type == QEvent::ShortcutOverride) {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    return widget != nullptr && widget->window() == mainWindow_ && isAccelerator(event);
+  auto* widget = qobject_cast<QWidget*>(watched);
+  // F1 on a control with a topic of its own opens that topic: the accepted
+  // override keeps Help Topics from firing, the key press shows the topic.
+  if (widget != nullptr && OwnHelpTopic(widget) != 0 && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+      static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+    event->accept();
+    if (type == QEvent::KeyPress) ShowHelpTopic(widget, OwnHelpTopic(widget));
+    return type != QEvent::ShortcutOverride;
   }
+  // Left unaccepted, the override lets the shortcut map trigger the action.
+  if (type == QEvent::ShortcutOverride) return widget != nullptr && widget->window() == mainWindow_ && isAccelerator(event);
   return false;
 }
 

@@ -218,6 +218,8 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner,
   SearchShape listShape_;
   RecentFiles recentFiles_;
   int toolTipsOption_ = 1;
+  // What the next search ranks its list by; kept in the settings file.
+  RankingCriterion rankBy_ = RankingCriterion::RSquared;
   bool started_ = false;
   bool shutDown_ = false;
   int currentPageIndex_ = kDataPage;

@@ -42,13 +42,14 @@ void PutIntoPage(QWidget* page, QWidget* content) {
 void MainWindow::finishStartUp() {
   if (started_) return;
   ShowProgress(progress_, 40);
-  equationsTab_ = new EquationsTab({document_, equations_, *status_, *progress_});
+  equationsTab_ = new EquationsTab({document_, equations_, rankBy_, *status_, *progress_});
   PutIntoPage(tabs_->widget(kEquationsPage), equationsTab_);
   connect(equationsTab_, &EquationsTab::commandRequested, this, &MainWindow::runCommand);
   connect(equationsTab_, &EquationsTab::searchStarted, this, &MainWindow::searchStarted);
   connect(equationsTab_, &EquationsTab::searchFinished, this, &MainWindow::searchFinished);
   connect(equationsTab_, &EquationsTab::selectionChanged, this, [this](int row) { session_.selectedIndex = row; });
   connect(equationsTab_, &EquationsTab::statisticsRequested, this, &MainWindow::showStatistics);
+  connect(equationsTab_, &EquationsTab::rankByChosen, this, [this](RankingCriterion criterion) { rankBy_ = criterion; });
   labelGlyphs_ = LabelGlyphs();
   graphTab_ = new GraphTab({graph_, session_, *this});
   PutIntoPage(tabs_->widget(kGraphPage), graphTab_);
@@ -96,6 +97,8 @@ void MainWindow::readSettings() {
   recentFiles_ = RecentFiles::FromSettings(settings.recentFiles);
   commands_->setRecentFiles(recentFiles_.menuItems());
   document_.state.dataFolder = DataFolderAtStartUp(settings.dataFolder, startUp_.firstDataFolder);
+  rankBy_ = settings.rankBy;
+  equationsTab_->showRankBy();
   readPrintingSettings(settings);
 }
 
@@ -148,6 +151,7 @@ void MainWindow::shutDown() {
   settings.tooltips = toolTipsOption_;
   settings.recentFiles = recentFiles_.settingsValues();
   settings.dataFolder = document_.state.dataFolder;
+  settings.rankBy = rankBy_;
   writePrintingSettings(settings);
   WriteSettingsFile(startUp_.settingsPath, settings);
 }

@@ -1,7 +1,10 @@
 #include "cli/current_equation.h"
 
+#include <thread>
+
 #include "cli/input_file.h"
 #include "cli/search_options.h"
+#include "cli/search_runner.h"
 #include "cli/searchable_data.h"
 #include "regress/recreate_equation.h"
 
@@ -34,10 +37,38 @@ FitWorkspace StoredEquation(const InputFile& input, const std::string& path) {
 
 }  // namespace
 
+FitWorkspace RankedEquation(const Arguments& arguments, Document document, const std::string& path, long long rank) {
+  ApplySearchOptions(arguments, document.options);
+  const SearchData data = TakeSearchSnapshot(document.sheet.cells);
+  RequireSearchableData(data, path);
+  WarnAboutLeftOutData(document.sheet.cells);
+  const SearchShape shape = MakeSearchShape(data, document.options);
+  const unsigned cores = std::thread::hardware_concurrency();
+  const ForegroundSearch search = RunSearchInForeground(data, shape, RankingCriterionOption(arguments),
+                                                        SearchEngine::Fast, static_cast<int>(cores > 0 ? cores : 1), false);
+  const std::vector<int> order = search.outcome.list.sortOrder();
+  if (order.empty()) throw CliError("the search of " + InputName(path) + " found no equation", 1);
+  if (static_cast<long long>(order.size()) < rank)
+    throw CliError("the search of " + InputName(path) + " lists " + std::to_string(order.size()) + " equations, not " +
+                       std::to_string(rank),
+                   1);
+  const EquationRecord& entry = search.outcome.list.slot(order[static_cast<size_t>(rank - 1)]);
+  FitWorkspace workspace;
+  if (!RecreateEquation(workspace, data, shape, entry.ordinal))
+    throw CliError("equation " + std::to_string(entry.ordinal) + " of " + InputName(path) + " cannot be re-created", 1);
+  return workspace;
+}
+
 FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command) {
   if (arguments.positional.size() != 1) throw CliError(std::string(command) + " needs exactly one FILE");
   const std::string& path = arguments.positional[0];
   InputFile input = LoadInputFile(path, arguments);
+  if (arguments.has("rank-by") && !arguments.has("rank")) throw CliError("--rank-by needs --rank K");
+  if (arguments.has("rank")) {
+    if (arguments.has("ordinal")) throw CliError("give --ordinal K or --rank K, not both");
+    return RankedEquation(arguments, input.document, path,
+                          ParseInteger(arguments.value("rank"), "--rank", 1, EquationList::kCapacity));
+  }
   if (!arguments.has("ordinal")) {
     if (!input.dataFileSession) throw CliError(std::string(command) + " needs --ordinal K for a text file");
     if (arguments.has("max-terms") || arguments.has("sets"))

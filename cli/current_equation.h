@@ -2,6 +2,9 @@
 
 #include "cli/command_line.h"
 #include "regress/fit_workspace.h"
+#include "sheet/document.h"
+
+#include <string>
 
 namespace rv::cli {
 
@@ -14,6 +17,12 @@ namespace rv::cli {
 //   Terms and sets it was found with.
 // Throws CliError when the ordinal is missing or out of range, or the
 // equation cannot be fitted.
+// With --rank K (and --ordinal not given), entry K of the list that a search
+// with the same options (--max-terms, --sets, --rank-by) gives.
 FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command);
+
+// Entry `rank` (1 for the best) of the list a search of the document with
+// these options (--max-terms, --sets, --rank-by) gives, re-created.
+FitWorkspace RankedEquation(const Arguments& arguments, Document document, const std::string& path, long long rank);
 
 }  // namespace rv::cli

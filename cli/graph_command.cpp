@@ -36,23 +36,11 @@ namespace {
 
 // The best equation of a search of the file with its options (or those
 // given), as the Equations tab selects it when a search ends.
-FitWorkspace BestEquation(const Arguments& arguments, Document document, const std::string& path) {
-  ApplySearchOptions(arguments, document.options);
-  const SearchData data = TakeSearchSnapshot(document.sheet.cells);
-  RequireSearchableData(data, path);
-  WarnAboutLeftOutData(document.sheet.cells);
-  const SearchShape shape = MakeSearchShape(data, document.options);
-  const unsigned cores = std::thread::hardware_concurrency();
-  const ForegroundSearch search =
-      RunSearchInForeground(data, shape, SearchEngine::Fast, static_cast<int>(cores > 0 ? cores : 1), false);
-  const std::vector<int> order = search.outcome.list.sortOrder();
-  if (order.empty()) throw CliError("the search of " + InputName(path) + " found no equation to graph", 1);
-  const EquationRecord& best = search.outcome.list.slot(order[0]);
-  FitWorkspace workspace;
-  if (!RecreateEquation(workspace, data, shape, best.ordinal))
-    throw CliError("the best equation of " + InputName(path) + " cannot be re-created", 1);
+FitWorkspace BestEquation(const Arguments& arguments, const Document& document, const std::string& path) {
+  FitWorkspace workspace = RankedEquation(arguments, document, path, 1);
   std::fprintf(stderr, "%s stores no equation: graphing the best one found, ordinal %lld, %s\n",
-               EscapeControls(InputName(path)).c_str(), static_cast<long long>(best.ordinal), best.text.c_str());
+               EscapeControls(InputName(path)).c_str(),
+               static_cast<long long>(workspace.lastFittedOrdinal), workspace.text.c_str());
   return workspace;
 }
 

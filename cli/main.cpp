@@ -46,18 +46,24 @@ const Command kCommands[] = {
      "Prints the equation an ordinal names for N variables.\n",
      "  --vars N              the number of X variables, 1 to 15\n", false},
     {"search", rv::cli::RunSearchCommand,
-     "search FILE [--max-terms M] [--sets ...] [--top K] [--threads T]\n"
-     "                         [--engine fast|reference] [--json] [--quiet] [text options]",
+     "search FILE [--max-terms M] [--sets ...] [--rank-by r2|adj-r2|aicc|bic] [--top K]\n"
+     "                         [--threads T] [--engine fast|reference] [--json] [--quiet] [text options]",
      "Searches FILE's data and prints the best equations: R squared, ordinal, equation.\n",
+     "  --rank-by CRITERION   rank by r2 (default), adj-r2, aicc or bic\n"
      "  --top K               print the K best (default all, at most 1000)\n"
      "  --threads T           threads to search with (default every core)\n"
      "  --engine fast|reference  the fast search or the plain reference one\n"
      "  --json                one JSON document\n"
      "  --quiet               no progress bar\n",
      true},
-    {"stats", rv::cli::RunStatsCommand, "stats  FILE [--ordinal K] [--max-terms M] [--sets ...] [--json] [text options]",
-     "Prints the statistics of one equation: ordinal K, or the one a .rvd file stores.\n",
-     "  --ordinal K           the equation, as search numbers it\n  --json                one JSON document\n", true},
+    {"stats", rv::cli::RunStatsCommand,
+     "stats  FILE [--ordinal K | --rank K [--rank-by C]] [--max-terms M] [--sets ...] [--json] [text options]",
+     "Prints the statistics of one equation: ordinal K, entry K of the list, or the one a .rvd file stores.\n",
+     "  --ordinal K           the equation, as search numbers it\n"
+     "  --rank K              entry K of the list a search with the same options gives\n"
+     "  --rank-by CRITERION   the list's criterion for --rank: r2 (default), adj-r2, aicc or bic\n"
+     "  --json                one JSON document\n",
+     true},
     {"code", rv::cli::RunCodeCommand,
      "code   FILE [--ordinal K] [--max-terms M] [--sets ...] --lang basic|c|cpp|fortran [text options]",
      "Prints one equation as a function in BASIC, C, C++ or FORTRAN.\n",

@@ -9,16 +9,23 @@
 #include "cli/search_runner.h"
 #include "cli/searchable_data.h"
 #include "cli/text_options.h"
+#include "sheet/value_text.h"
 
 namespace rv::cli {
 
 namespace {
 
+// Beside R squared, the value of the criterion that ranked the list, when
+// it is another.
 void PrintText(const SearchOutcome& outcome, int top) {
+  const RankingCriterion criterion = outcome.list.criterion();
   const std::vector<int> order = outcome.list.sortOrder();
   for (int i = 0; i < static_cast<int>(order.size()) && i < top; ++i) {
     const EquationRecord& record = outcome.list.slot(order[static_cast<size_t>(i)]);
-    std::printf("%s\t%s\t%s\n", record.rSquaredText.c_str(), record.ordinalText.c_str(), record.text.c_str());
+    std::printf("%s\t", record.rSquaredText.c_str());
+    if (criterion != RankingCriterion::RSquared)
+      std::printf("%s\t", FormatText(" %f", record.score.value(criterion)).c_str());
+    std::printf("%s\t%s\n", record.ordinalText.c_str(), record.text.c_str());
   }
 }
 
@@ -32,15 +39,22 @@ void PrintJson(const ForegroundSearch& search, const SearchData& data, const Sea
       std::printf("%s%d", first ? "" : ", ", set);
       first = false;
     }
-  std::printf("],\n  \"candidates\": %lld,\n  \"examined\": %lld,\n  \"stopped\": %s,\n  \"equations\": [",
+  std::printf("],\n  \"rank_by\": %s,\n  \"candidates\": %lld,\n  \"examined\": %lld,\n  \"stopped\": %s,\n"
+              "  \"equations\": [",
+              JsonString(RankingCriterionKey(outcome.list.criterion())).c_str(),
               static_cast<long long>(outcome.candidateCount), static_cast<long long>(search.examined),
               outcome.stopped ? "true" : "false");
   const std::vector<int> order = outcome.list.sortOrder();
   for (int i = 0; i < static_cast<int>(order.size()) && i < top; ++i) {
     const EquationRecord& record = outcome.list.slot(order[static_cast<size_t>(i)]);
-    std::printf("%s\n    {\"r_squared\": %s, \"r_squared_text\": %s, \"ordinal\": %lld, \"equation\": %s}",
+    const ResidualScore& score = record.score;
+    std::printf("%s\n    {\"r_squared\": %s, \"r_squared_text\": %s, \"ordinal\": %lld, \"equation\": %s, "
+                "\"k\": %d, \"adjusted_r_squared\": %s, \"aicc\": %s, \"bic\": %s}",
                 i == 0 ? "" : ",", JsonNumber(record.rSquared).c_str(), JsonString(record.rSquaredText).c_str(),
-                static_cast<long long>(record.ordinal), JsonString(record.text).c_str());
+                static_cast<long long>(record.ordinal), JsonString(record.text).c_str(), score.coefficients,
+                JsonNumber(score.value(RankingCriterion::AdjustedRSquared)).c_str(),
+                JsonNumber(score.value(RankingCriterion::Aicc)).c_str(),
+                JsonNumber(score.value(RankingCriterion::Bic)).c_str());
   }
   std::printf("%s]\n}\n", order.empty() ? "" : "\n  ");
 }
@@ -49,7 +63,7 @@ void PrintJson(const ForegroundSearch& search, const SearchData& data, const Sea
 
 int RunSearchCommand(const std::vector<std::string>& words) {
   const Arguments arguments =
-      ParseArguments(words, AndTextValueOptions({"max-terms", "sets", "top", "threads", "engine"}),
+      ParseArguments(words, AndTextValueOptions({"max-terms", "sets", "top", "threads", "engine", "rank-by"}),
                      AndTextFlagOptions({"json", "quiet"}));
   if (arguments.positional.size() != 1) throw CliError("search needs exactly one FILE");
   Document document = LoadDocument(arguments.positional[0], arguments);
@@ -73,7 +87,8 @@ int RunSearchCommand(const std::vector<std::string>& words) {
   WarnAboutLeftOutData(document.sheet.cells);
   const SearchShape shape = MakeSearchShape(data, document.options);
 
-  const ForegroundSearch search = RunSearchInForeground(data, shape, engine, threads, !arguments.flag("quiet"));
+  const ForegroundSearch search = RunSearchInForeground(data, shape, RankingCriterionOption(arguments), engine, threads,
+                                                        !arguments.flag("quiet"));
   if (arguments.flag("json"))
     PrintJson(search, data, shape, top);
   else

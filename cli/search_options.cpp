@@ -21,4 +21,10 @@ void ApplySearchOptions(const Arguments& arguments, DocumentOptions& options) {
   }
 }
 
+RankingCriterion RankingCriterionOption(const Arguments& arguments) {
+  if (!arguments.has("rank-by")) return RankingCriterion::RSquared;
+  if (const auto criterion = RankingCriterionFromKey(arguments.value("rank-by"))) return *criterion;
+  throw CliError("--rank-by must be r2, adj-r2, aicc or bic, not '" + arguments.value("rank-by") + "'");
+}
+
 }  // namespace rv::cli

@@ -17,15 +17,15 @@ extern "C" void OnInterrupt(int) { interrupted.store(true); }
 
 }  // namespace
 
-ForegroundSearch RunSearchInForeground(const SearchData& data, const SearchShape& shape, SearchEngine engine,
-                                       int threads, bool showProgress) {
+ForegroundSearch RunSearchInForeground(const SearchData& data, const SearchShape& shape, RankingCriterion criterion,
+                                       SearchEngine engine, int threads, bool showProgress) {
   interrupted.store(false);
   auto previous = std::signal(SIGINT, OnInterrupt);
   const auto start = std::chrono::steady_clock::now();
   auto seconds = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
 
   SearchRun run;
-  run.start({data, shape, threads, engine == SearchEngine::Reference});
+  run.start({data, shape, threads, engine == SearchEngine::Reference, criterion});
   ProgressBar bar(stderr);
   while (!run.waitFor(std::chrono::milliseconds(200))) {
     if (interrupted.load()) run.requestStop();

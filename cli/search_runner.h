@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "regress/enumeration.h"
+#include "regress/ranking_criterion.h"
 #include "regress/search_data.h"
 #include "regress/search_outcome.h"
 
@@ -22,7 +23,7 @@ struct ForegroundSearch {
 
 // Runs a search on a worker thread while this thread draws the progress bar.
 // Ctrl+C asks the search to stop; it then ends normally with what it found.
-ForegroundSearch RunSearchInForeground(const SearchData& data, const SearchShape& shape, SearchEngine engine,
-                                       int threads, bool showProgress);
+ForegroundSearch RunSearchInForeground(const SearchData& data, const SearchShape& shape, RankingCriterion criterion,
+                                       SearchEngine engine, int threads, bool showProgress);
 
 }  // namespace rv::cli

@@ -6,6 +6,7 @@
 #include "cli/current_equation.h"
 #include "cli/json_text.h"
 #include "cli/text_options.h"
+#include "stats/criteria_text.h"
 #include "stats/fit_criteria.h"
 #include "stats/number_text.h"
 #include "stats/statistics_pass.h"
@@ -37,15 +38,10 @@ void PrintText(const EquationStatistics& s) {
 // criteria as statistic lines, the intervals as a table by term.
 void PrintCriteriaText(const EquationStatistics& s, const FitCriteria& c) {
   std::printf("\nFit Criteria\n");
-  std::printf("Adjusted R Squared  =  %s\n", FixedText(c.adjustedRSquared, 6).c_str());
-  std::printf("F Stat  =  %s\n", ScientificText(c.fStat, 8).c_str());
-  std::printf("F P Value  =  %s\n", ScientificText(c.fPValue, 4).c_str());
-  std::printf("AICc  =  %s\n", FixedText(c.aicc, 6).c_str());
-  std::printf("BIC  =  %s\n", FixedText(c.bic, 6).c_str());
+  for (const CriterionRow& row : CriterionRows(c)) std::printf("%s  =  %s\n", row.name.c_str(), row.value.c_str());
   std::printf("\n95%% Confidence Intervals\nTerm\tLower\tUpper\n");
-  for (size_t k = 0; k < c.coefficientCi95.size(); ++k)
-    std::printf("%s\t%s\t%s\n", s.terms[k].label.c_str(), ScientificText(c.coefficientCi95[k].lower, 8).c_str(),
-                ScientificText(c.coefficientCi95[k].upper, 8).c_str());
+  for (const IntervalRow& row : IntervalRows(s, c))
+    std::printf("%s\t%s\t%s\n", row.label.c_str(), row.lower.c_str(), row.upper.c_str());
 }
 
 template <typename Item, typename Text>
@@ -80,7 +76,8 @@ void PrintJson(const EquationStatistics& s, const FitCriteria& c, long long ordi
   std::printf("  \"p_values\": %s,\n", term(&TermStatistics::pValue).c_str());
   std::printf("  \"adjusted_r_squared\": %s,\n  \"f_stat\": %s,\n  \"f_p_value\": %s,\n",
               JsonNumber(c.adjustedRSquared).c_str(), JsonNumber(c.fStat).c_str(), JsonNumber(c.fPValue).c_str());
-  std::printf("  \"aicc\": %s,\n  \"bic\": %s,\n", JsonNumber(c.aicc).c_str(), JsonNumber(c.bic).c_str());
+  std::printf("  \"aicc\": %s,\n  \"bic\": %s,\n  \"residual_std_error\": %s,\n", JsonNumber(c.aicc).c_str(),
+              JsonNumber(c.bic).c_str(), JsonNumber(c.residualStdError).c_str());
   std::printf("  \"coef_ci95\": %s,\n", JsonArray(c.coefficientCi95, JsonInterval).c_str());
   std::printf("  \"anova\": {\n    \"regress\": %s,\n    \"residual\": %s,\n    \"total\": %s\n  },\n",
               JsonAnovaRow(s.anova.regress, true).c_str(), JsonAnovaRow(s.anova.residual, true).c_str(),
@@ -98,7 +95,8 @@ void PrintJson(const EquationStatistics& s, const FitCriteria& c, long long ordi
 }  // namespace
 
 int RunStatsCommand(const std::vector<std::string>& words) {
-  const Arguments arguments = ParseArguments(words, AndTextValueOptions({"ordinal", "max-terms", "sets"}), AndTextFlagOptions({"json"}));
+  const Arguments arguments = ParseArguments(words, AndTextValueOptions({"ordinal", "rank", "rank-by", "max-terms", "sets"}),
+                                             AndTextFlagOptions({"json"}));
   const FitWorkspace workspace = LoadCurrentEquation(arguments, "stats");
   const EquationStatistics statistics = StatisticsPass(workspace);
   const FitCriteria criteria = BuildFitCriteria(statistics);

@@ -67,6 +67,8 @@ SettingsRead ReadSettingsFile(const std::string& path) {
   for (std::size_t i = 0; i < settings.recentFiles.size(); ++i)
     settings.recentFiles[i] = profile.value(kSettingsSection, FileKey(i)).value_or("");
   settings.dataFolder = profile.value(kSettingsSection, "DATAFOLDER").value_or("");
+  if (const auto rankBy = profile.value(kSettingsSection, "RANKBY"))
+    settings.rankBy = RankingCriterionFromKey(*rankBy).value_or(RankingCriterion::RSquared);
   ReadPrintingKeys(profile, settings);
   return result;
 }
@@ -81,6 +83,7 @@ bool WriteSettingsFile(const std::string& path, const Settings& settings) {
   for (std::size_t i = 0; i < settings.recentFiles.size(); ++i)
     profile.setValue(kSettingsSection, FileKey(i), settings.recentFiles[i]);
   profile.setValue(kSettingsSection, "DATAFOLDER", settings.dataFolder);
+  profile.setValue(kSettingsSection, "RANKBY", RankingCriterionKey(settings.rankBy));
   WritePrintingKeys(profile, settings);
   const std::string text = profile.text();
   return !WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));

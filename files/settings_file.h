@@ -5,6 +5,7 @@
 #include <string>
 
 #include "files/recent_files.h"
+#include "regress/ranking_criterion.h"
 
 namespace rv {
 
@@ -18,6 +19,7 @@ struct Settings {
   std::string dataFolder;                                 // DATAFOLDER
   std::string paper;      // PAPER: the paper chosen for printouts, empty for the printer's own
   std::string pdfFolder;  // PDFFOLDER: where the last printout to PDF went
+  RankingCriterion rankBy = RankingCriterion::RSquared;  // RANKBY: r2, adj-r2, aicc or bic
   friend bool operator==(const Settings&, const Settings&) = default;
 };
 
@@ -38,7 +40,8 @@ struct SettingsRead {
 
 // Read at start-up. A missing file or key gives the default: TOOLTIPS "1",
 // the others empty. TOOLTIPS is read as a whole number from its first seven
-// characters, like C's atoi (so text that is not a number reads as 0). Only
+// characters, like C's atoi (so text that is not a number reads as 0).
+// RANKBY that names no criterion gives R squared. Only
 // a regular file of at most kMaxSettingsFileBytes is read: a pipe would keep
 // start-up waiting and a device would fill the memory; such a file gives the
 // defaults and a refusal.
@@ -48,8 +51,8 @@ SettingsRead ReadSettingsFile(const std::string& path);
 // "Regrovantis" with the program's keys and nothing else, so whatever else
 // the file held (garbage, megabytes) does not survive the run.
 // TOOLTIPS as "%d", FILE1 to FILE4 as given (use RecentFiles::settingsValues,
-// which writes two spaces for an unused key), DATAFOLDER, PAPER and
-// PDFFOLDER (both left out while empty). False when it could
+// which writes two spaces for an unused key), DATAFOLDER, RANKBY, PAPER and
+// PDFFOLDER (the last two left out while empty). False when it could
 // not be written; the program goes on regardless.
 bool WriteSettingsFile(const std::string& path, const Settings& settings);
 

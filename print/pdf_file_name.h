@@ -18,6 +18,7 @@ inline constexpr ReportName kCoefficientsReportName{"Coefficients", "coefficient
 inline constexpr ReportName kResidualsReportName{"Residuals", "residuals"};
 inline constexpr ReportName kResidualChartReportName{"Observed vs Calculated", "chart"};
 inline constexpr ReportName kStdErrorsReportName{"Std Errors", "std-errors"};
+inline constexpr ReportName kCriteriaReportName{"Criteria", "criteria"};
 inline constexpr ReportName kFunctionReportName{"Function", "function"};
 inline constexpr ReportName kGraphReportName{"Graph", "graph"};
 

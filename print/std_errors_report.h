@@ -7,9 +7,6 @@
 
 namespace rv {
 
-// Each field of the printed term rows keeps at most this many characters.
-inline constexpr size_t kStdErrorFieldLength = 31;
-
 // The equation text centred, then the columns "Term", "Std Error" and
 // "t Stat" right-aligned, one row per coefficient with the texts of the
 // statistics dialog's term list.

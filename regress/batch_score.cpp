@@ -191,7 +191,7 @@ template <int N>
     }
     for (int k = 0; k < point; ++k) single.squares[k] = x.squares(k)[l];
     verdict.above[l] = ScoreRestAboveThreshold(bank, scoring, ids, x.m, test, width,
-                                               ResidualStart{point, partial[l]}, single, verdict.rSquared[l]);
+                                               ResidualStart{point, partial[l]}, single, verdict.score[l]);
     ++verdict.handedOver;
   }
 }
@@ -288,11 +288,10 @@ template <int N, int Set>
   }
   Values ssRes = zero;
   for (const int k : bank.scoringPosition()) ssRes += V::load(x.squares(k));
-  const Values rSquared = V::broadcast(1.0) - ssRes / V::broadcast(scoring.denominator);
   for (int l = 0; l < N; ++l) {
     if (!alive[l]) continue;
-    verdict.rSquared[l] = rSquared[l];
-    verdict.above[l] = rSquared[l] > test.threshold;
+    verdict.score[l].ssRes = ssRes[l];
+    verdict.above[l] = test.admits(ssRes[l], verdict.score[l].merit);
   }
 }
 

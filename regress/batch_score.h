@@ -28,7 +28,7 @@ struct CandidateBatch {
 // What the batch found for each of its candidates, in batch order.
 struct BatchVerdict {
   bool above[kMaxBatchLanes];
-  double rSquared[kMaxBatchLanes];  // set where above
+  EntryScore score[kMaxBatchLanes];  // set where above
   int handedOver = 0;               // candidates whose residual pass the one-candidate path finished
 };
 
@@ -44,7 +44,7 @@ struct BatchScratch {
 
 // ScoreAboveThreshold for every candidate of the batch at once, one
 // candidate per lane: the same operations in the same order, lane by lane,
-// so each verdict and R squared is the one-candidate path's to the bit. A
+// so each verdict and score is the one-candidate path's to the bit. A
 // lane whose running residual sum rules its candidate out is masked; the
 // costly back transforms run only for lanes still alive. When few lanes are
 // left, their residual passes go on in the one-candidate path.

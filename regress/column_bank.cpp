@@ -7,6 +7,7 @@
 #include <numeric>
 
 #include "regress/cross_sums.h"
+#include "regress/sum_of_squares.h"
 #include "regress/term_kind.h"
 #include "regress/y_form.h"
 
@@ -90,17 +91,16 @@ SetScoring PrepareSetScoring(const ColumnBank& bank, const SearchData& data, int
   const int n = bank.pointCount();
   scoring.transformedY.assign(static_cast<size_t>(n), 0.0);
   scoring.observed.assign(static_cast<size_t>(bank.stride()), 0.0);
-  double sumY = 0.0, sumY2 = 0.0;
+  std::vector<double> inPointOrder(static_cast<size_t>(n));
   const std::vector<int>& position = bank.scoringPosition();
   for (int i = 0; i < n; ++i) {
     double& ty = scoring.transformedY[static_cast<size_t>(i)];
     if (!TransformY(set, data.values[i][0], ty)) scoring.yFault = true;
     const double y = BackTransform(set, ty);
     scoring.observed[static_cast<size_t>(position[static_cast<size_t>(i)])] = y;
-    sumY += y;
-    sumY2 += y * y;
+    inPointOrder[static_cast<size_t>(i)] = y;
   }
-  scoring.denominator = sumY2 - sumY * sumY / static_cast<double>(n);
+  scoring.denominator = SumOfSquaresAboutMean(inPointOrder.data(), n);
   scoring.rightHandSide.assign(static_cast<size_t>(bank.columnCount()), 0.0);
   for (int c = 0; c < bank.columnCount(); ++c) {
     const double* x = bank.column(c);

@@ -84,7 +84,7 @@ struct SetScoring {
   bool yFault = false;
   std::vector<double> transformedY;
   std::vector<double> observed;  // BackTransform of the transformed Y, in scoring order, padded to the stride
-  double denominator = 0.0;      // sumY2 - sumY * sumY / N, summed in point order
+  double denominator = 0.0;      // SST: SumOfSquaresAboutMean of the observations in point order
   std::vector<double> rightHandSide;
 };
 

@@ -64,7 +64,7 @@ class ResidualSum {
 template <int N, int Set>
 [[gnu::always_inline]] inline bool Score(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
                                          const EntryTest& test, ResidualStart from, ScoreScratch& s,
-                                         double& rSquared) {
+                                         EntryScore& score) {
   using V = Simd<N>;
   constexpr int kVectors = kPointBlock / N;
   const int n = bank.pointCount();
@@ -98,23 +98,23 @@ template <int N, int Set>
   }
   double ssRes = 0.0;
   for (const int k : bank.scoringPosition()) ssRes += s.squares[k];
-  rSquared = 1.0 - ssRes / scoring.denominator;
-  return rSquared > test.threshold;
+  score.ssRes = ssRes;
+  return test.admits(ssRes, score.merit);
 }
 
 // Solves first unless a batch has solved the candidate already.
 template <int N>
 [[gnu::always_inline]] inline bool SolveAndScore(const ColumnBank& bank, const SetScoring& scoring, const int* ids,
                                                  int m, const EntryTest& test, bool solve, ResidualStart from,
-                                                 ScoreScratch& s, double& rSquared) {
+                                                 ScoreScratch& s, EntryScore& score) {
   if (solve) Solve<N>(bank, scoring, ids, m, s);
   switch (scoring.set) {
-    case kSetY: return Score<N, kSetY>(bank, scoring, ids, m, test, from, s, rSquared);
-    case kSetReciprocal: return Score<N, kSetReciprocal>(bank, scoring, ids, m, test, from, s, rSquared);
-    case kSetSquare: return Score<N, kSetSquare>(bank, scoring, ids, m, test, from, s, rSquared);
-    case kSetCube: return Score<N, kSetCube>(bank, scoring, ids, m, test, from, s, rSquared);
-    case kSetLog: return Score<N, kSetLog>(bank, scoring, ids, m, test, from, s, rSquared);
-    case kSetExp: return Score<N, kSetExp>(bank, scoring, ids, m, test, from, s, rSquared);
+    case kSetY: return Score<N, kSetY>(bank, scoring, ids, m, test, from, s, score);
+    case kSetReciprocal: return Score<N, kSetReciprocal>(bank, scoring, ids, m, test, from, s, score);
+    case kSetSquare: return Score<N, kSetSquare>(bank, scoring, ids, m, test, from, s, score);
+    case kSetCube: return Score<N, kSetCube>(bank, scoring, ids, m, test, from, s, score);
+    case kSetLog: return Score<N, kSetLog>(bank, scoring, ids, m, test, from, s, score);
+    case kSetExp: return Score<N, kSetExp>(bank, scoring, ids, m, test, from, s, score);
   }
   return false;
 }
@@ -122,29 +122,29 @@ template <int N>
 // One copy of the kernel per instruction set; the processor decides which runs.
 __attribute__((target("avx512f"))) bool SolveAndScoreAvx512(const ColumnBank& bank, const SetScoring& scoring,
                                                            const int* ids, int m, const EntryTest& test, bool solve,
-                                                           ResidualStart from, ScoreScratch& s, double& rSquared) {
-  return SolveAndScore<8>(bank, scoring, ids, m, test, solve, from, s, rSquared);
+                                                           ResidualStart from, ScoreScratch& s, EntryScore& score) {
+  return SolveAndScore<8>(bank, scoring, ids, m, test, solve, from, s, score);
 }
 
 __attribute__((target("avx2"))) bool SolveAndScoreAvx2(const ColumnBank& bank, const SetScoring& scoring,
                                                        const int* ids, int m, const EntryTest& test, bool solve,
-                                                       ResidualStart from, ScoreScratch& s, double& rSquared) {
-  return SolveAndScore<4>(bank, scoring, ids, m, test, solve, from, s, rSquared);
+                                                       ResidualStart from, ScoreScratch& s, EntryScore& score) {
+  return SolveAndScore<4>(bank, scoring, ids, m, test, solve, from, s, score);
 }
 
 bool SolveAndScoreSse2(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
-                       const EntryTest& test, bool solve, ResidualStart from, ScoreScratch& s, double& rSquared) {
-  return SolveAndScore<2>(bank, scoring, ids, m, test, solve, from, s, rSquared);
+                       const EntryTest& test, bool solve, ResidualStart from, ScoreScratch& s, EntryScore& score) {
+  return SolveAndScore<2>(bank, scoring, ids, m, test, solve, from, s, score);
 }
 
 bool Dispatch(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m, const EntryTest& test,
-              VectorWidth width, bool solve, ResidualStart from, ScoreScratch& s, double& rSquared) {
+              VectorWidth width, bool solve, ResidualStart from, ScoreScratch& s, EntryScore& score) {
   switch (width) {
-    case VectorWidth::Avx512: return SolveAndScoreAvx512(bank, scoring, ids, m, test, solve, from, s, rSquared);
-    case VectorWidth::Avx2: return SolveAndScoreAvx2(bank, scoring, ids, m, test, solve, from, s, rSquared);
+    case VectorWidth::Avx512: return SolveAndScoreAvx512(bank, scoring, ids, m, test, solve, from, s, score);
+    case VectorWidth::Avx2: return SolveAndScoreAvx2(bank, scoring, ids, m, test, solve, from, s, score);
     case VectorWidth::Sse2: break;
   }
-  return SolveAndScoreSse2(bank, scoring, ids, m, test, solve, from, s, rSquared);
+  return SolveAndScoreSse2(bank, scoring, ids, m, test, solve, from, s, score);
 }
 
 }  // namespace
@@ -155,16 +155,16 @@ VectorWidth WidestVectors() {
   return VectorWidth::Sse2;
 }
 
-EntryTest::EntryTest(double entryThreshold, double scoreDenominator)
-    : threshold(entryThreshold), denominator(scoreDenominator), residualLimit(std::numeric_limits<double>::infinity()) {
-  if (!(denominator > 0.0)) return;
-  auto rulesOut = [&](double ssRes) { return !(1.0 - ssRes / denominator > entryThreshold); };
-  if (rulesOut(0.0)) {
-    residualLimit = 0.0;
-    return;
-  }
-  // Non-negative doubles order like their bit patterns: bisect on the bits for
-  // the smallest residual sum that rules a candidate out.
+namespace {
+
+// The smallest residual sum at which R squared no longer exceeds the
+// threshold, found on the bits of the sum (non-negative doubles order like
+// their bit patterns), so that it is exact; +infinity when SST is not
+// positive (no early stop).
+double RSquaredResidualLimit(double threshold, double sst) {
+  if (!(sst > 0.0)) return std::numeric_limits<double>::infinity();
+  auto rulesOut = [&](double ssRes) { return !(ResidualScore{ssRes, sst}.rSquared() > threshold); };
+  if (rulesOut(0.0)) return 0.0;
   std::uint64_t low = 0;
   std::uint64_t high = std::bit_cast<std::uint64_t>(std::numeric_limits<double>::infinity());
   while (high - low > 1) {
@@ -174,18 +174,67 @@ EntryTest::EntryTest(double entryThreshold, double scoreDenominator)
     else
       low = middle;
   }
-  residualLimit = std::bit_cast<double>(high);
+  return std::bit_cast<double>(high);
+}
+
+// The other criteria solved for the residual sum at which their merit
+// reaches the bound, raised by a relative 1e-8: the rounding of the
+// criterion (a few units in the last place of values below 1e5) moves it by
+// far less, so every larger sum is ruled out by the exact test too. 0 when
+// the criterion is undefined for this many coefficients.
+double CriterionResidualLimit(RankingCriterion criterion, double bound, double sst, int points, int coefficients) {
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  if (bound == -kInfinity) return kInfinity;
+  const double n = points;
+  const double k = coefficients;
+  double limit = kInfinity;
+  switch (criterion) {
+    case RankingCriterion::RSquared: return RSquaredResidualLimit(bound, sst);
+    case RankingCriterion::AdjustedRSquared:
+      // 1 - (SSE / (N - k)) / (SST / (N - 1)) > bound
+      if (!(n - k >= 1.0) || !(sst > 0.0)) return 0.0;
+      limit = (1.0 - bound) * (sst / (n - 1.0)) * (n - k);
+      break;
+    case RankingCriterion::Aicc:
+      // N ln(SSE / N) + penalty < -bound
+      if (!(n - k - 1.0 >= 1.0)) return 0.0;
+      limit = n * std::exp((-bound - (2.0 * k + 2.0 * k * (k + 1.0) / (n - k - 1.0))) / n);
+      break;
+    case RankingCriterion::Bic:
+      if (!(n - k >= 1.0)) return 0.0;
+      limit = n * std::exp((-bound - k * std::log(n)) / n);
+      break;
+  }
+  if (!(limit > 0.0)) return 0.0;
+  // A limit lost below the smallest doubles would wrongly rule out an exact
+  // fit's neighbours; no criterion gets there on real data.
+  return std::max(limit * (1.0 + 1e-8), 1e-290);
+}
+
+}  // namespace
+
+EntryTest::EntryTest(RankingCriterion rankingCriterion, double meritBound, double totalSquares, int pointCount,
+                     int coefficientCount)
+    : criterion(rankingCriterion), bound(meritBound), sst(totalSquares), points(pointCount),
+      coefficients(coefficientCount) {
+  if (criterion == RankingCriterion::RSquared) {
+    residualLimit = RSquaredResidualLimit(std::max(bound, 0.0), sst);
+    return;
+  }
+  // R squared above 0 needs SSE / SST below 1, so SSE below SST.
+  const double positive = sst > 0.0 ? sst : std::numeric_limits<double>::infinity();
+  residualLimit = std::min(positive, CriterionResidualLimit(criterion, bound, sst, points, coefficients));
 }
 
 bool ScoreAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
-                         const EntryTest& test, VectorWidth width, ScoreScratch& s, double& rSquared) {
-  return Dispatch(bank, scoring, ids, m, test, width, true, ResidualStart{}, s, rSquared);
+                         const EntryTest& test, VectorWidth width, ScoreScratch& s, EntryScore& score) {
+  return Dispatch(bank, scoring, ids, m, test, width, true, ResidualStart{}, s, score);
 }
 
 bool ScoreRestAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
                              const EntryTest& test, VectorWidth width, ResidualStart from, ScoreScratch& s,
-                             double& rSquared) {
-  return Dispatch(bank, scoring, ids, m, test, width, false, from, s, rSquared);
+                             EntryScore& score) {
+  return Dispatch(bank, scoring, ids, m, test, width, false, from, s, score);
 }
 
 }  // namespace rv

@@ -4,6 +4,7 @@
 
 #include "regress/candidate.h"
 #include "regress/column_bank.h"
+#include "regress/ranking_criterion.h"
 
 namespace rv {
 
@@ -18,11 +19,12 @@ struct ScoreScratch {
   alignas(64) double squares[kSheetRows + 8];  // squared residuals, in scoring order
 };
 
-// The entry threshold a candidate of one set must beat, and the residual sum
-// of squares at which that becomes impossible. R squared is 1 - ssRes / D
-// with D > 0, which only falls as ssRes grows, so a residual sum over some of
-// the points that reaches the limit (with a margin for the rounding of a sum
-// taken in another order) already rules the candidate out.
+// What a candidate of one set and one number of coefficients must do to
+// enter the list, and the residual sum of squares at which that becomes
+// impossible. Every criterion only worsens as the residual sum grows (for a
+// fixed number of coefficients), so a residual sum over some of the points
+// that reaches the limit (with a margin for the rounding of a sum taken in
+// another order) already rules the candidate out.
 struct EntryTest {
   // A sum of non-negative terms rounded in any order is within 2 n u of the
   // exact sum (u = 2^-53, n <= 99 points), so a partial sum taken in scoring
@@ -31,16 +33,32 @@ struct EntryTest {
   static constexpr double kReorderMargin = 1.0 - 1e-13;
 
   EntryTest() = default;
-  EntryTest(double threshold, double denominator);
+  // bound: the merit to beat, -infinity while the list takes anything it
+  // may hold.
+  EntryTest(RankingCriterion criterion, double bound, double sst, int points, int coefficients);
   // True when a running sum of squared residuals already rules the
   // candidate out. An infinite sum does not: its order may matter.
   bool rulesOut(double partialSum) const {
     return partialSum * kReorderMargin >= residualLimit && partialSum <= std::numeric_limits<double>::max();
   }
+  // The verdict on the whole residual sum, by the list's own rule; the merit
+  // is set either way.
+  bool admits(double ssRes, double& merit) const {
+    return MayEnterList(ResidualScore{ssRes, sst, points, coefficients}, criterion, merit) && merit > bound;
+  }
 
-  double threshold = -1.0;
-  double denominator = 0.0;
-  double residualLimit = 0.0;  // +infinity when D is not positive: no early stop
+  RankingCriterion criterion = RankingCriterion::RSquared;
+  double bound = -std::numeric_limits<double>::infinity();
+  double sst = std::numeric_limits<double>::quiet_NaN();  // never equal: a test made by default is made again
+  int points = 0;
+  int coefficients = 0;
+  double residualLimit = 0.0;  // +infinity: no early stop
+};
+
+// A candidate that passed: its residual sum (in point order) and its merit.
+struct EntryScore {
+  double ssRes = 0.0;
+  double merit = 0.0;
 };
 
 // How many doubles one instruction handles: 2 (SSE2, every x86-64), 4 (AVX2)
@@ -52,12 +70,12 @@ VectorWidth WidestVectors();  // the widest this processor offers
 // constant) and scores it with the very operations of the plain fit: the
 // normal equations come from the bank's sums, which are the same sums in the
 // same order, then elimination without pivoting, back substitution and the
-// residual sum point by point in point order. True, with the R squared, when
-// the candidate beats the threshold. The residuals are worked out in the
+// residual sum point by point in point order. True, with its score, when
+// the test admits the candidate. The residuals are worked out in the
 // bank's scoring order, and it stops early, returning false, as soon as their
 // running sum rules the candidate out.
 bool ScoreAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
-                         const EntryTest& test, VectorWidth width, ScoreScratch& scratch, double& rSquared);
+                         const EntryTest& test, VectorWidth width, ScoreScratch& scratch, EntryScore& score);
 
 // Where the residual pass of a solved candidate goes on: at the start of a
 // point block in scoring order, with the running sum of the squared
@@ -72,6 +90,6 @@ struct ResidualStart {
 // residuals of the points before from.point, in scoring order.
 bool ScoreRestAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
                              const EntryTest& test, VectorWidth width, ResidualStart from, ScoreScratch& scratch,
-                             double& rSquared);
+                             EntryScore& score);
 
 }  // namespace rv

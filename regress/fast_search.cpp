@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <atomic>
 #include <functional>
+#include <limits>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <queue>
+#include <set>
 #include <thread>
 #include <vector>
 
@@ -24,24 +25,31 @@ namespace {
 
 struct Candidacy {
   std::int64_t ordinal;
-  double rSquared;
+  EntryScore score;
+  int set;
+  int coefficients;
 };
 
-// A lower bound of the list's entry threshold: the thousandth best R squared
-// among candidates known to come earlier (0 while fewer than 1000 are known).
+// A lower bound of the merit a candidate must exceed to enter the list: the
+// thousandth best of the different merits among candidates known to come
+// earlier (-infinity while fewer are known). The list holds different
+// equations only, and one equation's copies share its merit, so counting
+// each merit once never overtakes the list's lowest merit.
 class EntryBound {
  public:
   explicit EntryBound(const std::vector<double>& earlier) {
     for (double value : earlier) push(value);
   }
-  double value() const { return best_.size() < EquationList::kCapacity ? 0.0 : best_.top(); }
+  double value() const {
+    return best_.size() < EquationList::kCapacity ? -std::numeric_limits<double>::infinity() : *best_.begin();
+  }
   void push(double value) {
-    best_.push(value);
-    if (best_.size() > EquationList::kCapacity) best_.pop();
+    best_.insert(value);
+    if (best_.size() > EquationList::kCapacity) best_.erase(best_.begin());
   }
 
  private:
-  std::priority_queue<double, std::vector<double>, std::greater<double>> best_;
+  std::set<double> best_;
 };
 
 // Marks the columns of one candidate, to find a column that is there twice.
@@ -91,12 +99,14 @@ bool RepeatsAColumn(const KindPass& pass, const VariableBlock& block) {
 struct Worker {
   explicit Worker(int columns) : stamp(columns) {}
 
-  // The entry test of a set for this threshold, worked out again only when
-  // either changed.
-  const EntryTest& test(const SetScoring& scoring, double threshold) {
-    EntryTest& test = tests[static_cast<size_t>(scoring.set - 1)];
-    if (test.threshold != threshold || test.denominator != scoring.denominator)
-      test = EntryTest(threshold, scoring.denominator);
+  // The entry test of a set and a number of coefficients (one for all, by
+  // R squared) for this bound, worked out again only when it changed.
+  const EntryTest& test(const SetScoring& scoring, int coefficients, RankingCriterion criterion, int points,
+                        double bound) {
+    const int byCount = criterion == RankingCriterion::RSquared ? 0 : coefficients;
+    EntryTest& test = tests[static_cast<size_t>(scoring.set - 1)][static_cast<size_t>(byCount)];
+    if (test.bound != bound || test.sst != scoring.denominator)
+      test = EntryTest(criterion, bound, scoring.denominator, points, coefficients);
     return test;
   }
 
@@ -104,7 +114,7 @@ struct Worker {
   BatchScratch batchScratch;
   FitWorkspace workspace;
   ColumnStamp stamp;
-  std::array<EntryTest, kSetCount> tests;
+  std::array<std::array<EntryTest, kMaxCandidateColumns + 1>, kSetCount> tests;
   // The candidates waiting to be solved side by side: all of one set and
   // with as many columns, in ordinal order.
   CandidateBatch batch;
@@ -124,7 +134,9 @@ class FastSearch {
              SearchMonitor& monitor)
       : data_(data), shape_(shape), sequence_(shape), monitor_(monitor), bank_(data, options.threads),
         chunkSize_(std::max<std::int64_t>(1, options.chunkSize)), vectors_(options.vectors.value_or(WidestVectors())),
-        batchSize_(std::clamp(options.batchSize.value_or(BatchLanes(vectors_)), 0, BatchLanes(vectors_))) {
+        criterion_(options.criterion),
+        batchSize_(std::clamp(options.batchSize.value_or(BatchLanes(vectors_)), 0, BatchLanes(vectors_))),
+        list_(options.criterion) {
     for (int set = 1; set <= kSetCount; ++set)
       if (shape.sets[static_cast<size_t>(set - 1)])
         scorings_[static_cast<size_t>(set - 1)] = PrepareSetScoring(bank_, data, set);
@@ -151,8 +163,8 @@ class FastSearch {
         writers.emplace_back([this, t, workers] {
           for (int slot = t; slot < list_.size(); slot += workers) {
             const EquationRecord& entry = list_.slot(slot);
-            list_.completeSlot(slot, MakeEquationRecord(entry.rSquared, entry.ordinal,
-                                                        EquationText(sequence_.candidateAt(entry.ordinal))));
+            list_.completeSlot(slot, MakeRankedRecord(entry.score, criterion_, entry.ordinal,
+                                                      EquationText(sequence_.candidateAt(entry.ordinal))));
           }
         });
     }
@@ -176,7 +188,7 @@ class FastSearch {
         std::lock_guard lock(mutex_);
         earlier = committedValues_;
         for (auto it = finished_.begin(); it != finished_.end() && it->first < chunk; ++it)
-          for (const Candidacy& c : it->second.candidacies) earlier.push_back(c.rSquared);
+          for (const Candidacy& c : it->second.candidacies) earlier.push_back(c.score.merit);
       }
       ChunkResult result = examine(chunk, EntryBound(earlier), *worker);
       std::lock_guard lock(mutex_);
@@ -194,9 +206,9 @@ class FastSearch {
     const std::int64_t first = chunk * chunkSize_ + 1;
     const std::int64_t last = std::min(total_, first + chunkSize_ - 1);
     result.lastOrdinal = first - 1;
-    auto offer = [&](std::int64_t ordinal, double rSquared) {
-      result.candidacies.push_back({ordinal, rSquared});
-      bound.push(rSquared);
+    auto offer = [&](std::int64_t ordinal, const EntryScore& score, int set, int coefficients) {
+      result.candidacies.push_back({ordinal, score, set, coefficients});
+      bound.push(score.merit);
     };
     for (const Segment& segment : sequence_.segmentsBetween(first, last)) {
       if (monitor_.stopRequested()) break;
@@ -222,8 +234,10 @@ class FastSearch {
       if (!CanEnterList(candidate.termCount + 1, data_.pointCount)) return;
       BuildCandidate(workspace, data_, candidate);
       if (!FitCandidate(workspace, ordinal)) return;
-      const double rSquared = ScoreCandidate(workspace);
-      if (rSquared > bound.value()) offer(ordinal, rSquared);
+      ScoreCandidate(workspace);
+      EntryScore score{workspace.lastScore.ssRes, 0.0};
+      if (MayEnterList(workspace.lastScore, criterion_, score.merit) && score.merit > bound.value())
+        offer(ordinal, score, candidate.set, workspace.coefficientCount());
     });
   }
 
@@ -268,17 +282,21 @@ class FastSearch {
       const int m = columns.count();
       const std::int64_t ordinal = segment.firstOrdinal + i;
       if (batchSize_ == 0) {
-        double rSquared = 0.0;
+        EntryScore score;
         ++worker.tally.alone;
-        if (ScoreAboveThreshold(bank_, scoring, ids, m, worker.test(scoring, bound.value()), vectors_,
-                                worker.scratch, rSquared))
-          offer(ordinal, rSquared);
+        if (ScoreAboveThreshold(bank_, scoring, ids, m, test(worker, scoring, m, bound), vectors_, worker.scratch,
+                                score))
+          offer(ordinal, score, segment.set, m);
         continue;
       }
       batch.put(batch.size, ids);
       worker.batchOrdinals[batch.size++] = ordinal;
       if (batch.size == batchSize_) settleBatch(worker, bound, offer);
     }
+  }
+
+  const EntryTest& test(Worker& worker, const SetScoring& scoring, int coefficients, const EntryBound& bound) {
+    return worker.test(scoring, coefficients, criterion_, data_.pointCount, bound.value());
   }
 
   // Solves and scores the waiting candidates side by side and offers, in
@@ -289,10 +307,10 @@ class FastSearch {
     if (batch.size == 0) return;
     const SetScoring& scoring = *scorings_[static_cast<size_t>(worker.batchSet - 1)];
     BatchVerdict verdict;
-    ScoreBatchAboveThreshold(bank_, scoring, batch, worker.test(scoring, bound.value()), vectors_,
+    ScoreBatchAboveThreshold(bank_, scoring, batch, test(worker, scoring, batch.columns, bound), vectors_,
                              worker.batchScratch, verdict);
     for (int l = 0; l < batch.size; ++l)
-      if (verdict.above[l]) offer(worker.batchOrdinals[l], verdict.rSquared[l]);
+      if (verdict.above[l]) offer(worker.batchOrdinals[l], verdict.score[l], worker.batchSet, batch.columns);
     worker.tally.inBatches += batch.size;
     worker.tally.handedOver += verdict.handedOver;
     batch.size = 0;
@@ -307,12 +325,16 @@ class FastSearch {
         if (!final || finished_.empty()) break;
         found = finished_.begin();
       }
-      // Bare records: the texts are written at the end, for the entries that stay.
+      // Bare records: the texts are written at the end, for the entries
+      // that stay. (Every candidacy may be listed: the test admitted it.)
       for (const Candidacy& c : found->second.candidacies) {
-        const int slot = list_.chooseSlot(c.rSquared);
-        if (slot < 0) continue;
+        const int slot = list_.chooseSlot(c.score.merit);
+        if (slot < 0 || list_.holdsEquation(c.score.merit, c.ordinal, textOf_)) continue;
         EquationRecord bare;
-        bare.rSquared = c.rSquared;
+        bare.score = {c.score.ssRes, scorings_[static_cast<size_t>(c.set - 1)]->denominator, data_.pointCount,
+                      c.coefficients};
+        bare.rSquared = bare.score.rSquared();
+        bare.merit = c.score.merit;
         bare.ordinal = c.ordinal;
         list_.insert(slot, std::move(bare));
       }
@@ -322,7 +344,7 @@ class FastSearch {
       if (!monitor_.stopRequested()) announceFinishedSets(lastOrdinal);
     }
     committedValues_.clear();
-    for (int i = 0; i < list_.size(); ++i) committedValues_.push_back(list_.slot(i).rSquared);
+    for (int i = 0; i < list_.size(); ++i) committedValues_.push_back(list_.slot(i).merit);
   }
 
   void announceNextSet(std::int64_t afterOrdinal) {
@@ -359,8 +381,13 @@ class FastSearch {
   const ColumnBank bank_;
   const std::int64_t chunkSize_;
   const VectorWidth vectors_;
+  const RankingCriterion criterion_;
   const int batchSize_;
+  const std::function<std::string(std::int64_t)> textOf_ = [this](std::int64_t ordinal) {
+    return EquationText(sequence_.candidateAt(ordinal));
+  };
   std::array<std::optional<SetScoring>, kSetCount> scorings_;
+  EquationList list_;
   std::int64_t total_ = 0;
   std::int64_t chunkCount_ = 0;
   std::atomic<std::int64_t> nextChunk_{0};
@@ -368,7 +395,6 @@ class FastSearch {
   std::mutex mutex_;
   std::map<std::int64_t, ChunkResult> finished_;
   std::int64_t committedChunks_ = 0;
-  EquationList list_;
   std::vector<double> committedValues_;
   int nextSetToFinish_ = 1;
   KernelTally tally_;

@@ -13,7 +13,7 @@ namespace rv {
 // The search on several threads, giving the very list the one-by-one search
 // gives. The ordinals are cut into chunks that the threads take in order.
 // Each thread keeps every candidate that could enter the list as far as it
-// can tell (its bound never exceeds the true entry threshold), and finished
+// can tell (its bound never exceeds the list's true lowest merit), and finished
 // chunks are replayed in ordinal order through the one insertion rule.
 struct FastSearchOptions {
   explicit FastSearchOptions(int threadCount = 1) : threads(threadCount) {}
@@ -25,6 +25,7 @@ struct FastSearchOptions {
   // given). 0 solves each candidate on its own, the path a batch is checked
   // against.
   std::optional<int> batchSize;
+  RankingCriterion criterion = RankingCriterion::RSquared;  // what the list ranks by
 };
 
 // How the fitted candidates of the kind passes were settled. Candidates that

@@ -1,6 +1,7 @@
 #include "regress/fit_workspace.h"
 
 #include "regress/rational_form.h"
+#include "regress/sum_of_squares.h"
 #include "regress/y_form.h"
 
 namespace rv {
@@ -96,16 +97,16 @@ double FittedValue(const FitWorkspace& ws, int point) {
 
 double ScoreCandidate(FitWorkspace& ws) {
   const int set = ws.candidate.set;
-  double sumY = 0.0, ssRes = 0.0, sumY2 = 0.0;
+  std::array<double, kSheetRows> observed;
+  double ssRes = 0.0;
   for (int i = 0; i < ws.pointCount; ++i) {
     const double yhat = BackTransform(set, FittedValue(ws, i));
     const double y = BackTransform(set, ws.transformedY[i]);
-    sumY += y;
+    observed[static_cast<size_t>(i)] = y;
     ssRes += (y - yhat) * (y - yhat);
-    sumY2 += y * y;
   }
-  const double n = static_cast<double>(ws.pointCount);
-  ws.lastRSquared = 1.0 - ssRes / (sumY2 - sumY * sumY / n);
+  ws.lastScore = {ssRes, SumOfSquaresAboutMean(observed.data(), ws.pointCount), ws.pointCount, ws.coefficientCount()};
+  ws.lastRSquared = ws.lastScore.rSquared();
   return ws.lastRSquared;
 }
 

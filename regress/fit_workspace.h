@@ -5,6 +5,7 @@
 #include <string>
 
 #include "regress/candidate.h"
+#include "regress/ranking_criterion.h"
 #include "regress/search_data.h"
 
 namespace rv {
@@ -28,6 +29,7 @@ struct FitWorkspace {
   Candidate candidate;
   std::string text;
   double lastRSquared = 0.0;
+  ResidualScore lastScore;  // the sums lastRSquared came from
   std::int64_t lastFittedOrdinal = 0;  // 0: nothing fitted yet
 
   int set() const { return candidate.set; }
@@ -52,7 +54,9 @@ double FittedValue(const FitWorkspace& workspace, int point);
 
 // R squared on the untransformed scale of Y, comparing every point's
 // BackTransform of its fitted value with its observation mapped to the
-// transformed scale and back; also kept as lastRSquared.
+// transformed scale and back: 1 - SSE / SST, SST taken about the mean of
+// those observations (SumOfSquaresAboutMean). Kept as lastRSquared, with its
+// sums as lastScore.
 double ScoreCandidate(FitWorkspace& workspace);
 
 // The fitted equation evaluated for single variable values; variables[k] is

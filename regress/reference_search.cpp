@@ -5,9 +5,12 @@
 
 namespace rv {
 
-SearchOutcome RunReferenceSearch(const SearchData& data, const SearchShape& shape, SearchMonitor& monitor) {
+SearchOutcome RunReferenceSearch(const SearchData& data, const SearchShape& shape, SearchMonitor& monitor,
+                                 RankingCriterion criterion) {
   SearchOutcome outcome;
+  outcome.list = EquationList(criterion);
   const CandidateSequence sequence(shape);
+  const auto textOf = [&sequence](std::int64_t ordinal) { return EquationText(sequence.candidateAt(ordinal)); };
   outcome.candidateCount = sequence.count();
   monitor.setTotal(outcome.candidateCount);
   FitWorkspace workspace;
@@ -22,9 +25,12 @@ SearchOutcome RunReferenceSearch(const SearchData& data, const SearchShape& shap
         if (!CanEnterList(candidate.termCount + 1, data.pointCount)) return;
         BuildCandidate(workspace, data, candidate);
         if (!FitCandidate(workspace, ordinal)) return;
-        const double rSquared = ScoreCandidate(workspace);
-        const int slot = outcome.list.chooseSlot(rSquared);
-        if (slot >= 0) outcome.list.insert(slot, MakeEquationRecord(rSquared, ordinal, workspace.text));
+        ScoreCandidate(workspace);
+        double merit = 0.0;
+        if (!MayEnterList(workspace.lastScore, criterion, merit)) return;
+        const int slot = outcome.list.chooseSlot(merit);
+        if (slot < 0 || outcome.list.holdsEquation(merit, ordinal, textOf)) return;
+        outcome.list.insert(slot, MakeRankedRecord(workspace.lastScore, criterion, ordinal, workspace.text));
       });
       monitor.addDone(segment.count);
     }

@@ -36,11 +36,13 @@ void SearchRun::work(SearchRequest request) {
   } else {
     phase_.store(SearchPhase::Fitting);
     if (request.reference) {
-      outcome = RunReferenceSearch(request.data, request.shape, *monitor_);
+      outcome = RunReferenceSearch(request.data, request.shape, *monitor_, request.criterion);
     } else {
       const unsigned cores = std::thread::hardware_concurrency();
       const int threads = request.threads > 0 ? request.threads : static_cast<int>(cores > 0 ? cores : 1);
-      outcome = RunFastSearch(request.data, request.shape, FastSearchOptions(threads), *monitor_);
+      FastSearchOptions options(threads);
+      options.criterion = request.criterion;
+      outcome = RunFastSearch(request.data, request.shape, options, *monitor_);
     }
   }
   {

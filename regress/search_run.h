@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "regress/enumeration.h"
+#include "regress/ranking_criterion.h"
 #include "regress/search_data.h"
 #include "regress/search_monitor.h"
 #include "regress/search_outcome.h"
@@ -25,6 +26,7 @@ struct SearchRequest {
   SearchShape shape;
   int threads = 0;         // 0: every core
   bool reference = false;  // the one-by-one reference search instead of the fast one
+  RankingCriterion criterion = RankingCriterion::RSquared;
 };
 
 enum class SearchPhase { Idle, Counting, Fitting, Finished };

@@ -35,7 +35,9 @@ CONTROLS = [
 ] + [
     (MAIN, 307 + 2 * k, "Equation set finished", "A check mark appears when the search has finished the equation set beside it.") for k in range(9)
 ] + [
-    (MAIN, 330, "Equation list", "The best equations found, ranked by R squared. Select one to see its statistics, "
+    (MAIN, 330, "Equation list", "The best equations found, each text once, ranked by the criterion chosen in Rank by "
+     "(R squared unless you chose another). Beside R squared the list shows the number of coefficients k and the "
+     "value of the ranking criterion. Select one to see its statistics, "
      "draw its graph, print or copy it. Double-click an equation to show its statistics."),
     (MAIN, 402, "Draw", "Draws the graph of the selected equation over the selected variables (Alt+W)."),
     (MAIN, 403, "Rotate", "Turns the graph continuously; press again to stop (Alt+R)."),
@@ -140,7 +142,56 @@ CONTROLS = [
     (STATISTICS, 603, "Function page", "Writes the equation as a function in BASIC, C, C++ or FORTRAN."),
     (STATISTICS, 604, "Print page", "Prints the page that was showing."),
     (STATISTICS, 605, "Copy", "Copies the page that is showing to the clipboard."),
+    (STATISTICS, 606, "Criteria page", "Shows the figures that weigh the fit against its number of coefficients: "
+     "adjusted R squared, F and its P value, AICc, BIC, the residual standard error, and each coefficient's "
+     "95 % interval (Alt+I)."),
+] + [
+    (STATISTICS, 801 + k, "Fit criterion", "Adjusted R squared, F with its P value, AICc, BIC and the residual standard "
+     "error sqrt(SSE / (N - k)), on the scale of Y; n/a where a figure is undefined. Lower AICc and BIC are better; "
+     "only their differences between equations on the same data mean anything.") for k in range(6)
+] + [
+    (STATISTICS, 810, "Confidence intervals", "Each coefficient's 95 % interval, on the scale the equation is fitted on: "
+     "the coefficient less and plus Student's t (0.975, N - k) times its Std Error."),
 ]
+
+# Topics of their own, beside a control's title and text: (context, HTML).
+GUIDES = {
+    MAIN + 331: """
+<h2>Choosing an equation</h2>
+<p><i>Main window</i>. <b>Rank by</b> (Alt+K) chooses what the next search ranks its list by:
+<b>R squared</b>, <b>Adjusted R squared</b>, <b>AICc</b> or <b>BIC</b>. Choosing re-runs nothing;
+the next Start uses it, and the line under the drop-down names the criterion that ranked the list
+shown. The choice is kept for the next session.</p>
+<h3>What R squared rewards</h3>
+<p>R squared is the share of the spread of Y that an equation explains. Every term added lets an
+equation follow the points more closely, noise included, so R squared never falls when a term is
+added. On noisy measurements the top of a list by R squared is therefore crowded with the most
+flexible equations (as many coefficients as Maximum Terms allows, terms that are barely significant),
+and the true law, with two coefficients, can stand hundreds of places down.</p>
+<h3>What the criteria penalise</h3>
+<ul>
+<li><b>Adjusted R squared</b> = 1 - (SSE / (N - k)) / (SST / (N - 1)) charges each coefficient a
+degree of freedom: a term must explain more than its share to raise it. Larger is better.</li>
+<li><b>AICc</b> = N ln(SSE / N) + 2k + 2k(k + 1) / (N - k - 1) adds 2 for each coefficient, and more
+when there are few points. Smaller is better.</li>
+<li><b>BIC</b> = N ln(SSE / N) + k ln(N) adds ln N for each coefficient (more than the 2 of AICc once
+there are eight points or more), so with many points it prefers simpler equations still. Smaller is
+better.</li>
+</ul>
+<p>N is the number of points, k the number of coefficients (three for a rational form), SSE the sum of
+squared residuals and SST the spread of Y about its mean, both on the scale of Y. Only differences of
+AICc or BIC between equations on the same data mean anything: a difference below 2 says little, one
+above 10 says much.</p>
+<h3>As many coefficients as points</h3>
+<p>An equation with as many coefficients as there are points passes through every point: its R squared
+is 1 whatever the law, it has no residual left to judge it by, and it says nothing. Adjusted R squared,
+AICc and BIC are undefined for it, so a list ranked by them never holds it.</p>
+<h3>In practice</h3>
+<p>Rank by AICc (or BIC with many points), look at the first few equations, prefer the simplest of those
+that fit about as well, and check its residuals, its terms' P values on the Std Errs page and its
+figures on the Criteria page of the statistics.</p>
+""",
+}
 
 CONTENTS = """
 <h1>Regrovantis Help</h1>
@@ -154,7 +205,8 @@ and look at the chosen equation's statistics and graph.</p>
 Copy and paste work with spreadsheets and text editors (tab-separated text). A first line of names
 can become the variables' names; numbers with a decimal comma are read; a field that is not a number
 stops the paste before anything changes, and the message names its row and column.</li>
-<li><b>Equations</b> (Alt+Q): Start runs the search; the list ranks the equations found by R squared.</li>
+<li><b>Equations</b> (Alt+Q): Start runs the search; the list ranks the equations found by R squared,
+or by the criterion chosen in Rank by (see <a href="#c331">Choosing an equation</a>).</li>
 <li><b>Graph</b> (Alt+G): draws the selected equation as a curve over one variable or a surface over two.</li>
 </ul>
 <h2>Files</h2>
@@ -189,9 +241,11 @@ def main():
         topics.setdefault(base + control, []).append((base, title, text))
     parts = ["<html><head><meta charset=\"utf-8\"><title>Regrovantis Help</title></head><body>",
              "<a name=\"contents\"></a>", CONTENTS, "<h1>Controls</h1>"]
-    for context in sorted(topics):
+    for context in sorted(set(topics) | set(GUIDES)):
         parts.append(f"<hr><a name=\"c{context}\"></a>")
-        for base, title, text in topics[context]:
+        if context in GUIDES:
+            parts.append(GUIDES[context].strip())
+        for base, title, text in topics.get(context, []):
             parts.append(f"<h3>{html.escape(title)}</h3><p><i>{WHERE[base]}</i>. {html.escape(text)}</p>")
     parts.append("</body></html>")
     out = pathlib.Path(__file__).with_name("Regrovantis.hlp")

@@ -2,32 +2,30 @@
 
 #include <limits>
 
+#include "regress/sum_of_squares.h"
+
 namespace rv {
 
 namespace {
 
-double MeanSquare(double ss, int df) {
-  return df > 0 ? ss / df : std::numeric_limits<double>::quiet_NaN();
-}
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+double MeanSquare(double ss, int df) { return df > 0 ? ss / df : kNaN; }
 
 }  // namespace
 
 AnovaTable BuildAnovaTable(const ResidualTable& table, int termCount) {
   const int n = table.pointCount();
-  double sum = 0.0;
-  for (int i = 0; i < n; ++i) sum += table.yObs[static_cast<size_t>(i)];
-  const double mean = n > 0 ? sum / n : 0.0;
-  double sst = 0.0, sse = 0.0;
-  for (int i = 0; i < n; ++i) {
-    const double spread = table.yObs[static_cast<size_t>(i)] - mean;
-    const double difference = table.difference(i);
-    sst += spread * spread;
-    sse += difference * difference;
-  }
+  const double sst = SumOfSquaresAboutMean(table.yObs.data(), n);
+  double sse = 0.0;
+  for (int i = 0; i < n; ++i) sse += table.difference(i) * table.difference(i);
+  // No spread to explain, or an equation (fitted on a transformed scale)
+  // that predicts Y worse than its mean: no explained sum of squares.
+  const double explained = sst > 0.0 && sst >= sse ? sst - sse : kNaN;
   AnovaTable anova;
-  anova.regress = {termCount, sst - sse, MeanSquare(sst - sse, termCount)};
+  anova.regress = {termCount, explained, MeanSquare(explained, termCount)};
   anova.residual = {n - termCount - 1, sse, MeanSquare(sse, n - termCount - 1)};
-  anova.total = {n - 1, sst, std::numeric_limits<double>::quiet_NaN()};
+  anova.total = {n - 1, sst, kNaN};
   return anova;
 }
 

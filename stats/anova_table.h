@@ -13,9 +13,10 @@ struct AnovaRow {
 };
 
 // The table on the scale of Y, consistent with the R squared the fit scores:
-// Total SS = sum of (Y Obs - mean)^2 with N - 1 df, Residual SS = sum of
-// (Y Obs - Y Calc)^2 with N - p - 1 df, Regress SS = their difference with
-// p df; each mean square is SS / df.
+// Total SS = sum of (Y Obs - mean)^2 (about the mean, in two passes) with
+// N - 1 df, Residual SS = sum of (Y Obs - Y Calc)^2 with N - p - 1 df,
+// Regress SS = their difference with p df, not finite when the total is 0
+// or below the residual; each mean square is SS / df.
 struct AnovaTable {
   AnovaRow regress, residual, total;
 };

@@ -19,27 +19,26 @@ struct FitCriteria {
   double fPValue = 0.0;
   double aicc = 0.0;
   double bic = 0.0;
+  double residualStdError = 0.0;  // sqrt(SSE / (n - p - 1)), on the scale of Y
   std::vector<ConfidenceInterval> coefficientCi95;  // one per coefficient, the constant last
 };
 
 // With n points, p terms, k = p + 1 coefficients, and the ANOVA table's sums
 // of squares on the scale of Y, SSE (residual) and SST (total, about the
-// mean):
-//   adjusted R squared = 1 - (SSE / (n - p - 1)) / (SST / (n - 1))
+// mean): adjusted R squared, AICc and BIC by the formulas the search ranks
+// with (regress/ranking_criterion.h), and
 //   F = ((SST - SSE) / p) / (SSE / (n - p - 1)), the Regress mean square over
-//       the Residual one, with the upper-tail P of F(p, n - p - 1); F is
-//       negative, and its P 1, for an equation fitted on a transformed scale
-//       that predicts Y worse than Y's mean does
-//   AICc = n ln(SSE / n) + 2k + 2k(k + 1) / (n - k - 1)
-//   BIC  = n ln(SSE / n) + k ln(n)
+//       the Residual one, with the upper-tail P of F(p, n - p - 1)
 // The 95 % confidence interval of each coefficient is coefficient -/+ t Std
 // Error on the transformed scale the coefficients are fitted on, with t the
 // 97.5 % quantile of Student's t with n - p - 1 degrees of freedom and the
 // Std Error of the term statistics (a rational equation's non-linear ones).
 // Undefined: everything without residual degrees of freedom; adjusted R
-// squared when SST is 0; F and its P with no terms or an exact fit (SSE 0);
-// AICc and BIC with SSE 0, AICc also when n - k - 1 <= 0; an interval whose
-// coefficient or Std Error is not finite.
+// squared when SST is 0; F and its P with no terms, an exact fit (SSE 0), Y
+// constant (SST 0) or an equation, fitted on a transformed scale, that
+// predicts Y worse than Y's mean (no Regress sum of squares); AICc and BIC
+// with SSE 0, AICc also when n - k - 1 <= 0; an interval whose coefficient
+// or Std Error is not finite.
 FitCriteria BuildFitCriteria(const EquationStatistics& statistics);
 
 }  // namespace rv

@@ -96,6 +96,10 @@ void ShowHelpContents(QWidget* owner) { OpenHelpAt(owner, QStringLiteral("conten
 
 void ShowHelpTopic(QWidget* owner, int context) { OpenHelpAt(owner, HelpTopicAnchor(context)); }
 
+void SetOwnHelpTopic(QWidget* control, int context) { control->setProperty("ownHelpTopic", context); }
+
+int OwnHelpTopic(const QWidget* control) { return control->property("ownHelpTopic").toInt(); }
+
 void ShowContextHelp(QWidget* dialog, int controlId, int base) {
   if (controlId < 100 || controlId > 9998) {
     ShowMessage(QStringLiteral("For context help select a contol,\nsuch as a button or check box."), dialog,

@@ -39,6 +39,11 @@ void ShowMissingHelpFileMessage(QWidget* owner);
 void ShowHelpContents(QWidget* owner);
 void ShowHelpTopic(QWidget* owner, int context);
 
+// A control of the main window whose F1 opens a topic of its own instead of
+// the contents (Help Topics); 0 when it has none.
+void SetOwnHelpTopic(QWidget* control, int context);
+int OwnHelpTopic(const QWidget* control);
+
 // The pop-up topic of control id + base, or the message that asks for a
 // control when the id is below 100 or above 9998.
 void ShowContextHelp(QWidget* dialog, int controlId, int base);

@@ -1,5 +1,9 @@
 #include "regress/ui/equation_list_model.h"
 
+#include <cmath>
+
+#include "sheet/value_text.h"
+
 namespace rv {
 
 EquationListModel::EquationListModel(const EquationList& equations, QObject* parent)
@@ -29,19 +33,29 @@ int EquationListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(sortOrder_.size());
 }
 
-int EquationListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 3; }
+int EquationListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumnCount; }
 
 QVariant EquationListModel::data(const QModelIndex& index, int role) const {
   const EquationRecord* entry = entryAt(index.row());
   if (entry == nullptr) return {};
   if (role == Qt::TextAlignmentRole) {
-    const Qt::Alignment horizontal = index.column() == kOrdinalColumn ? Qt::AlignRight : Qt::AlignLeft;
+    const bool number = index.column() == kOrdinalColumn || index.column() == kCoefficientsColumn;
+    const Qt::Alignment horizontal = number ? Qt::AlignRight : Qt::AlignLeft;
     return static_cast<int>(horizontal | Qt::AlignVCenter);
   }
   if (role != Qt::DisplayRole) return {};
   switch (index.column()) {
     case kRSquaredColumn: return QString::fromStdString(entry->rSquaredText);
     case kOrdinalColumn: return QString::fromStdString(entry->ordinalText);
+    // A record read from a data file has no count and no criterion.
+    case kCoefficientsColumn:
+      return entry->score.coefficients > 0 ? QString::number(entry->score.coefficients) : QString();
+    case kCriterionColumn: {
+      const RankingCriterion criterion = equations_.criterion();
+      const double value = entry->score.value(criterion);
+      if (criterion == RankingCriterion::RSquared || !std::isfinite(value)) return QString();
+      return QString::fromStdString(FormatText(" %f", value));
+    }
     case kEquationColumn: return QString::fromStdString(entry->text);
     default: return {};
   }

@@ -8,14 +8,19 @@
 namespace rv {
 
 // The ranked list as the list view sees it: one row per entry, best first,
-// three columns (the R squared text, the ordinal text, the equation). The
-// texts stay in the equation list and are handed out when the view asks.
+// five columns (the R squared text, the ordinal text, the number of
+// coefficients, the value of the criterion that ranked the list, the
+// equation). The texts stay in the equation list and are handed out when
+// the view asks; the criterion's column is empty for a list by R squared.
 class EquationListModel : public QAbstractTableModel {
   Q_OBJECT
  public:
   static constexpr int kRSquaredColumn = 0;
   static constexpr int kOrdinalColumn = 1;
-  static constexpr int kEquationColumn = 2;
+  static constexpr int kCoefficientsColumn = 2;
+  static constexpr int kCriterionColumn = 3;
+  static constexpr int kEquationColumn = 4;
+  static constexpr int kColumnCount = 5;
 
   explicit EquationListModel(const EquationList& equations, QObject* parent = nullptr);
 

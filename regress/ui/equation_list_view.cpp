@@ -13,7 +13,7 @@ namespace rv {
 
 namespace {
 
-constexpr int kColumnWidths[] = {68, 56, 800};
+constexpr int kColumnWidths[] = {68, 56, 24, 84, 800};
 constexpr int kRowHeight = 16;
 constexpr int kTextMargin = 8;
 
@@ -28,6 +28,7 @@ EquationListView::EquationListView(EquationListModel* model, QWidget* parent) : 
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(kRowHeight);
   for (int column = 0; column < model->columnCount(); ++column) setColumnWidth(column, kColumnWidths[column]);
+  setColumnHidden(EquationListModel::kCriterionColumn, true);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -50,6 +51,11 @@ EquationListView::EquationListView(EquationListModel* model, QWidget* parent) : 
 
 void EquationListView::fitColumns() {
   auto* entries = static_cast<EquationListModel*>(model());
+  // The criterion's column shows only when a criterion other than R squared ranked the list.
+  bool criterionShown = false;
+  for (int row = 0; row < entries->rowCount() && !criterionShown; ++row)
+    criterionShown = !entries->index(row, EquationListModel::kCriterionColumn).data().toString().isEmpty();
+  setColumnHidden(EquationListModel::kCriterionColumn, !criterionShown);
   const QFontMetrics metrics(font());
   for (int column : {EquationListModel::kOrdinalColumn, EquationListModel::kEquationColumn}) {
     int widest = kColumnWidths[column];

@@ -17,6 +17,7 @@
 #include "regress/ui/equation_list_model.h"
 #include "regress/ui/equation_list_view.h"
 #include "regress/ui/left_out_notice.h"
+#include "regress/ui/ranking_choice.h"
 #include "regress/ui/set_status_lines.h"
 
 namespace rv {
@@ -28,15 +29,31 @@ namespace {
 // two columns ends, so they follow a column widened for a long ordinal.
 constexpr int kListLeft = 92;
 constexpr int kListTop = 24;
-constexpr struct {
+struct Heading {
   const char* text;
   int column;
   int inset;
-} kHeadings[] = {{"Rsq", 0, 10}, {"No", 1, 21}, {"Equation", 2, 5}};
+};
+constexpr Heading kHeadings[] = {{"Rsq", EquationListModel::kRSquaredColumn, 10},
+                                 {"No", EquationListModel::kOrdinalColumn, 21},
+                                 {"k", EquationListModel::kCoefficientsColumn, 9},
+                                 {"Equation", EquationListModel::kEquationColumn, 5}};
 constexpr int kHeadingTop = 6;
+
+// The heading of the criterion's column; none for R squared, whose column is hidden.
+const char* CriterionHeading(RankingCriterion criterion) {
+  switch (criterion) {
+    case RankingCriterion::RSquared: return "";
+    case RankingCriterion::AdjustedRSquared: return "Adj Rsq";
+    case RankingCriterion::Aicc: return "AICc";
+    case RankingCriterion::Bic: return "BIC";
+  }
+  return "";
+}
 
 constexpr QRect kButtonPlaces[] = {{5, 4, 80, 20}, {5, 24, 80, 20}, {5, 44, 80, 20}};
 constexpr QPoint kStatusLinesPlace(7, 70);
+constexpr QPoint kRankingPlace(5, 70 + SetStatusLines::kLineCount * SetStatusLines::kLineHeight + 8);
 
 QString CountText(std::int64_t count) { return QString::number(count); }
 
@@ -72,6 +89,10 @@ EquationsTab::EquationsTab(EquationsTabContext context, QWidget* parent) : QWidg
 
   statusLines_ = new SetStatusLines(this);
   statusLines_->move(kStatusLinesPlace);
+  ranking_ = new RankingChoice(this);
+  ranking_->move(kRankingPlace);
+  ranking_->showChoice(context_.rankBy);
+  connect(ranking_, &RankingChoice::chosen, this, &EquationsTab::rankByChosen);
 
   model_ = new EquationListModel(context_.equations, this);
   list_ = new EquationListView(model_, this);
@@ -104,6 +125,8 @@ void EquationsTab::requestStop() {
   if (searching_) run_.requestStop();
 }
 
+void EquationsTab::showRankBy() { ranking_->showChoice(context_.rankBy); }
+
 void EquationsTab::buttonCommand(int id) {
   if (id == kStartId) startPressed();
   else if (id == kStatsId) statsPressed();
@@ -134,6 +157,7 @@ void EquationsTab::startSearch() {
   SearchRequest request;
   request.data = TakeSearchSnapshot(context_.document.sheet.cells);
   request.shape = MakeSearchShape(request.data, context_.document.options);
+  request.criterion = context_.rankBy;
   if (request.data.pointCount < 2) {
     ShowMessage(QString::fromLatin1(kTooFewPointsMessage), window(), MessageKind::Information);
     start_->setPressed(false);
@@ -153,6 +177,7 @@ void EquationsTab::startSearch() {
   context_.status.setPaneText(1, QStringLiteral("Working"));
   context_.status.setPaneText(2, QString());
   model_->showNothing();
+  ranking_->showListCriterion(std::nullopt);
   emit searchStarted();
   progressScale_ = 1;
   context_.progress.setRange(0, 0);
@@ -200,6 +225,7 @@ void EquationsTab::finishSearch(SearchOutcome outcome) {
   report_.list.clear();
   model_->showEntries();
   list_->fitColumns();
+  ranking_->showListCriterion(context_.equations.criterion());
   selectRow(context_.equations.empty() ? -1 : 0);
   if (list_->isVisible()) list_->setFocus();
   // A stopped search shows how far it got, not the count of the whole sequence.
@@ -216,6 +242,7 @@ void EquationsTab::reloadList(int selectedRow) {
   showLeftOutData();
   model_->showEntries();
   list_->fitColumns();
+  ranking_->showListCriterion(std::nullopt);
   selectRow(selectedRow);
 }
 
@@ -255,11 +282,15 @@ void EquationsTab::paintEvent(QPaintEvent*) {
   };
   painter.setPen(palette().color(QPalette::WindowText));
   const int textHeight = kListTop - kHeadingTop;
-  for (const auto& heading : kHeadings)
+  const auto drawHeading = [&](const Heading& heading) {
     painter.drawText(QRect(columnLeft(heading.column) + heading.inset, kHeadingTop, 100, textHeight),
                      Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(heading.text));
+  };
+  for (const Heading& heading : kHeadings) drawHeading(heading);
+  if (!list_->isColumnHidden(EquationListModel::kCriterionColumn))
+    drawHeading({CriterionHeading(context_.equations.criterion()), EquationListModel::kCriterionColumn, 10});
   painter.setPen(palette().color(QPalette::Mid));
-  for (int column : {1, 2})
+  for (int column = 1; column < EquationListModel::kColumnCount; ++column)
     painter.drawLine(columnLeft(column), kHeadingTop - 2, columnLeft(column), kListTop - 2);
 }
 

@@ -16,6 +16,7 @@ namespace rv {
 class EquationListModel;
 class EquationListView;
 class LeftOutNotice;
+class RankingChoice;
 class SetStatusLines;
 class StatusBar;
 class StickyButton;
@@ -26,6 +27,7 @@ class StickyButton;
 struct EquationsTabContext {
   const Document& document;
   const EquationList& equations;
+  const RankingCriterion& rankBy;  // what the next search ranks by
   StatusBar& status;
   QProgressBar& progress;
 };
@@ -66,6 +68,8 @@ class EquationsTab : public QWidget {
 
   // The sheet changed: the line of what takes no part follows it.
   void showLeftOutData();
+  // After the owner changed the criterion the next search ranks by.
+  void showRankBy();
 
   // From Start until the tab has shown the search's end.
   bool searchRunning() const { return searching_; }
@@ -77,6 +81,7 @@ class EquationsTab : public QWidget {
   EquationListView* list() const { return list_; }
   EquationListModel* listModel() const { return model_; }
   LeftOutNotice* leftOutNotice() const { return leftOut_; }
+  RankingChoice* rankingChoice() const { return ranking_; }
 
  signals:
   // A context-menu item, for the main window's command table.
@@ -85,6 +90,8 @@ class EquationsTab : public QWidget {
   void searchStarted();
   // A search ended with this list; the tab shows it once the signal returns.
   void searchFinished(const rv::FinishedSearch& search);
+  // The user chose what the next search ranks by.
+  void rankByChosen(rv::RankingCriterion criterion);
   // A row of the list was selected, or none (-1).
   void selectionChanged(int row);
   // Stats for the selected row: the owner makes its equation current, shows
@@ -122,6 +129,7 @@ class EquationsTab : public QWidget {
   QPushButton* stop_;
   StickyButton* stats_;
   SetStatusLines* statusLines_;
+  RankingChoice* ranking_;
   EquationListModel* model_;
   EquationListView* list_;
   LeftOutNotice* leftOut_;

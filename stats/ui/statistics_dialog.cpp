@@ -16,9 +16,11 @@
 #include "widgets/program_fonts.h"
 #include "widgets/sticky_button.h"
 #include "stats/copy_texts.h"
+#include "stats/criteria_text.h"
 #include "stats/function_text.h"
 #include "stats/ui/chart_picture.h"
 #include "stats/ui/coefficients_page.h"
+#include "stats/ui/criteria_page.h"
 #include "stats/ui/function_save_panel.h"
 #include "stats/ui/print_page.h"
 #include "stats/ui/report_list.h"
@@ -41,13 +43,21 @@ struct PageButtonTexts {
   const char* copy;
 };
 
-// The Print and Copy buttons name what they act on.
-constexpr PageButtonTexts kPageButtonTexts[4] = {
+// The Print and Copy buttons name what they act on, by page (the Print
+// page keeps those of the page it prints).
+constexpr PageButtonTexts kPageButtonTexts[6] = {
     {"&Print Coefficients", "&Copy Coefficients"},
     {"&Print Residuals", "&Copy Residuals"},
     {"&Print Std Errors", "&Copy Std Errors"},
     {"&Print Function", "&Copy Function"},
+    {nullptr, nullptr},
+    {"&Print Criteria", "&Copy Criteria"},
 };
+
+// The Criteria button is a row of its own below the others, which keep
+// their places; the dialog is that much taller.
+constexpr int kCriteriaRowTop = kButtonTop + kButtonHeight + 6;
+constexpr QSize kClientSizeWithCriteria(kStatisticsClientSize.width(), kCriteriaRowTop + kButtonHeight + 10);
 
 QString DataFolder(const Document& document) { return QFile::decodeName(document.state.dataFolder.c_str()); }
 
@@ -57,11 +67,12 @@ void PutTextOnClipboard(const std::string& text) { QApplication::clipboard()->se
 
 StatisticsDialog::StatisticsDialog(const FitWorkspace& equation, const Document& document, QWidget* mainWindow,
                                    const PrintPageChoices& print)
-    : QDialog(mainWindow), equation_(equation), statistics_(StatisticsPass(equation_)) {
+    : QDialog(mainWindow), equation_(equation), statistics_(StatisticsPass(equation_)),
+      criteria_(BuildFitCriteria(statistics_)) {
   setObjectName(QStringLiteral("StatDlg"));
   setWindowTitle(QStringLiteral("Equation Statistics"));
   setFont(DialogFont());
-  resize(kStatisticsClientSize);
+  resize(kClientSizeWithCriteria);
 
   title_ = new QLabel(QString::fromStdString(statistics_.equationText), this);
   SetControlId(title_, kTitleId);
@@ -74,6 +85,7 @@ StatisticsDialog::StatisticsDialog(const FitWorkspace& equation, const Document&
   coefficientsPage_ = new CoefficientsPage(statistics_, this);
   residualsPage_ = new ResidualsPage(statistics_, this);
   stdErrorsPage_ = new StdErrorsPage(statistics_, this);
+  criteriaPage_ = new CriteriaPage(statistics_, criteria_, this);
   functionPanel_ = new FunctionSavePanel(equation_, DataFolder(document), this);
   functionPanel_->setGeometry(kFunctionPanelPlace);
   connect(functionPanel_, &FunctionSavePanel::cancelled, this, &QDialog::reject);
@@ -83,14 +95,15 @@ StatisticsDialog::StatisticsDialog(const FitWorkspace& equation, const Document&
   const struct {
     int id;
     const char* text;
-    int x, width;
-  } pageButtons[4] = {{kResidualsButtonId, "&Residuals", 8, 56},
-                      {kStdErrorsButtonId, "&Std Errs", 66, 56},
-                      {kFunctionButtonId, "&Function", 124, 56},
-                      {kPrintButtonId, kPageButtonTexts[0].print, 186, 94}};
+    int x, y, width;
+  } pageButtons[5] = {{kResidualsButtonId, "&Residuals", 8, kButtonTop, 56},
+                      {kStdErrorsButtonId, "&Std Errs", 66, kButtonTop, 56},
+                      {kFunctionButtonId, "&Function", 124, kButtonTop, 56},
+                      {kPrintButtonId, kPageButtonTexts[0].print, 186, kButtonTop, 94},
+                      {kCriteriaButtonId, "Cr&iteria", 8, kCriteriaRowTop, 56}};
   for (size_t i = 0; i < std::size(pageButtons); ++i) {
     auto* button = new StickyButton(QString::fromLatin1(pageButtons[i].text), pageButtons[i].id, this);
-    button->setGeometry(pageButtons[i].x, kButtonTop, pageButtons[i].width, kButtonHeight);
+    button->setGeometry(pageButtons[i].x, pageButtons[i].y, pageButtons[i].width, kButtonHeight);
     connect(button, &StickyButton::command, this, &StatisticsDialog::pagePressed);
     pageButtons_[i] = button;
   }
@@ -140,22 +153,26 @@ QWidget* StatisticsDialog::pageWidget(int page) const {
       return functionPanel_;
     case kPrintPage:
       return printPage_;
+    case kCriteriaPage:
+      return criteriaPage_;
     default:
       return nullptr;
   }
 }
 
 void StatisticsDialog::pagePressed(int buttonId) {
-  const int requested = buttonId - kResidualsButtonId + kResidualsPage;
+  const int requested = buttonId == kCriteriaButtonId ? kCriteriaPage : buttonId - kResidualsButtonId + kResidualsPage;
   if (requested == kPrintPage && page_ != kPrintPage) pageToPrint_ = page_;
   showPage(requested == page_ ? kCoefficientsPage : requested);
 }
 
 void StatisticsDialog::showPage(int page) {
   page_ = page;
-  for (int p = kCoefficientsPage; p <= kPrintPage; ++p) pageWidget(p)->setVisible(p == page);
-  for (size_t i = 0; i < pageButtons_.size(); ++i)
-    pageButtons_[i]->setPressed(static_cast<int>(i) + kResidualsPage == page);
+  for (int p = kCoefficientsPage; p <= kCriteriaPage; ++p) pageWidget(p)->setVisible(p == page);
+  for (StickyButton* button : pageButtons_)
+    button->setPressed(ControlId(button) == kCriteriaButtonId
+                           ? page == kCriteriaPage
+                           : ControlId(button) - kResidualsButtonId + kResidualsPage == page);
   // The Print page keeps the names of the page it prints.
   if (page != kPrintPage) {
     pageButtons_[3]->setText(QString::fromLatin1(kPageButtonTexts[page].print));
@@ -171,6 +188,9 @@ void StatisticsDialog::showPage(int page) {
       break;
     case kStdErrorsPage:
       stdErrorsPage_->list()->setFocus();
+      break;
+    case kCriteriaPage:
+      criteriaPage_->list()->setFocus();
       break;
     case kFunctionPage:
       functionPanel_->raise();
@@ -206,6 +226,9 @@ void StatisticsDialog::copyPage() {
       break;
     case kFunctionPage:
       PutTextOnClipboard(GenerateFunctionText(equation_, functionPanel_->language()));
+      break;
+    case kCriteriaPage:
+      PutTextOnClipboard(CopyCriteriaText(statistics_, criteria_));
       break;
   }
 }

@@ -5,6 +5,7 @@
 
 #include "regress/fit_workspace.h"
 #include "sheet/document.h"
+#include "stats/fit_criteria.h"
 #include "stats/statistics_pass.h"
 #include "stats/ui/print_page.h"
 #include "stats/ui/statistics_report.h"
@@ -15,6 +16,7 @@ class QPushButton;
 namespace rv {
 
 class CoefficientsPage;
+class CriteriaPage;
 class FunctionSavePanel;
 class ResidualsPage;
 class StdErrorsPage;
@@ -22,13 +24,21 @@ class StickyButton;
 
 // "StatDlg", the Equation Statistics dialog: the current equation's
 // coefficients and statistics, its residuals as a list or a chart, the
-// standard errors of its terms, and its function, each on a page of its own
+// standard errors of its terms, its function, and the criteria that weigh
+// its fit against its coefficients, each on a page of its own
 // with a copy to the clipboard. Its Print page asks its owner to print the
 // page the user came from, with the settings chosen there.
 class StatisticsDialog : public QDialog {
   Q_OBJECT
  public:
-  enum Page { kCoefficientsPage = 0, kResidualsPage = 1, kStdErrorsPage = 2, kFunctionPage = 3, kPrintPage = 4 };
+  enum Page {
+    kCoefficientsPage = 0,
+    kResidualsPage = 1,
+    kStdErrorsPage = 2,
+    kFunctionPage = 3,
+    kPrintPage = 4,
+    kCriteriaPage = 5
+  };
 
   static constexpr int kTitleId = 101;
   static constexpr int kResidualsButtonId = 601;
@@ -36,6 +46,7 @@ class StatisticsDialog : public QDialog {
   static constexpr int kFunctionButtonId = 603;
   static constexpr int kPrintButtonId = 604;
   static constexpr int kCopyButtonId = 605;
+  static constexpr int kCriteriaButtonId = 606;
   static constexpr int kCloseButtonId = 2;
   // Titles longer than this take two lines.
   static constexpr int kOneLineTitleLength = 64;
@@ -47,12 +58,13 @@ class StatisticsDialog : public QDialog {
   StatisticsDialog(const FitWorkspace& equation, const Document& document, QWidget* mainWindow,
                    const PrintPageChoices& print = {});
 
-  // 0 Coefficients, 1 Residuals, 2 Std Errs, 3 Function, 4 Print.
+  // 0 Coefficients, 1 Residuals, 2 Std Errs, 3 Function, 4 Print, 5 Criteria.
   int page() const { return page_; }
   // What the Copy button does on the page that shows.
   void copyPage();
 
   const EquationStatistics& statistics() const { return statistics_; }
+  const FitCriteria& criteria() const { return criteria_; }
   ResidualsPage* residualsPage() const { return residualsPage_; }
   FunctionSavePanel* functionPanel() const { return functionPanel_; }
   PrintPage* printPage() const { return printPage_; }
@@ -78,6 +90,7 @@ class StatisticsDialog : public QDialog {
 
   const FitWorkspace equation_;
   const EquationStatistics statistics_;
+  const FitCriteria criteria_;
   int page_ = kCoefficientsPage;
   // The page that showed when the Print page was opened; its report prints.
   int pageToPrint_ = kCoefficientsPage;
@@ -86,9 +99,10 @@ class StatisticsDialog : public QDialog {
   CoefficientsPage* coefficientsPage_;
   ResidualsPage* residualsPage_;
   StdErrorsPage* stdErrorsPage_;
+  CriteriaPage* criteriaPage_;
   FunctionSavePanel* functionPanel_;
   PrintPage* printPage_;
-  std::array<StickyButton*, 4> pageButtons_;  // 601 to 604
+  std::array<StickyButton*, 5> pageButtons_;  // 601 to 604, then 606
   QPushButton* copyButton_;
 };
 

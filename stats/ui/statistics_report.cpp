@@ -1,6 +1,7 @@
 #include "stats/ui/statistics_report.h"
 
 #include "print/coefficients_report.h"
+#include "print/criteria_report.h"
 #include "print/function_report.h"
 #include "print/residuals_report.h"
 #include "print/std_errors_report.h"
@@ -17,6 +18,10 @@ StatisticsReport ReportOfPage(int page, const FitWorkspace& equation, const Equa
     case 2:
       return [&statistics](PageCanvas& canvas, const PrintSettings& settings, const Document& document) {
         PrintStdErrorsReport(canvas, settings, document, statistics);
+      };
+    case 5:
+      return [&statistics](PageCanvas& canvas, const PrintSettings& settings, const Document& document) {
+        PrintCriteriaReport(canvas, settings, document, statistics);
       };
     case 3:
       return [&equation, language](PageCanvas& canvas, const PrintSettings& settings, const Document& document) {

@@ -16,8 +16,9 @@ namespace rv {
 using StatisticsReport = std::function<void(PageCanvas& canvas, const PrintSettings& settings, const Document& document)>;
 
 // The report of a page of the dialog (0 Coefficients, 1 Residuals, 2 Std
-// Errs, 3 Function): the coefficients, the residuals as a table or as the
-// chart, the standard errors, or the function in the language. It reads
+// Errs, 3 Function, 5 Criteria): the coefficients, the residuals as a table
+// or as the chart, the standard errors, the function in the language, or
+// the fit criteria. It reads
 // equation and statistics when it runs, so they must outlive it.
 StatisticsReport ReportOfPage(int page, const FitWorkspace& equation, const EquationStatistics& statistics, bool chart,
                               FunctionLanguage language);

@@ -54,6 +54,32 @@ TEST(SearchCommand, WritesJsonWithFullPrecision) {
   EXPECT_NE(result.out.find("\"equation\": \"ln(Y) = a ln(X1)"), std::string::npos);
 }
 
+// A criterion other than R squared gets its own column in the text; the
+// JSON names the criterion and gives every criterion of every entry; stats
+// --rank K takes entry K of that very list.
+TEST(SearchCommand, RanksByTheCriterionGivenAndStatsFollowsItsList) {
+  const ToolResult text = RunTool({"search", kExample, "--top", "2", "--quiet", "--rank-by", "aicc"});
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_EQ(text.out.substr(0, text.out.find('\n')),
+            " 0.999912\t 15.526952\t43068\tln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d");
+  const ToolResult json = RunTool({"search", kExample, "--top", "2", "--json", "--quiet", "--rank-by", "adj-r2"});
+  for (const char* part : {"\"rank_by\": \"adj-r2\"", "\"k\": 4, \"adjusted_r_squared\": 0.999905135",
+                           "\"aicc\": 15.5269518997", "\"bic\": 21.13961257"})
+    EXPECT_NE(json.out.find(part), std::string::npos) << part << "\nin\n" << json.out;
+
+  const ToolResult bic = RunTool({"search", kExample, "--top", "2", "--quiet", "--rank-by", "bic"});
+  const std::string second = bic.out.substr(bic.out.find('\n') + 1);
+  const std::string secondText = second.substr(second.rfind('\t') + 1, second.find('\n') - second.rfind('\t') - 1);
+  const ToolResult stats = RunTool({"stats", kExample, "--rank", "2", "--rank-by", "bic"});
+  ASSERT_EQ(stats.status, 0) << stats.err;
+  EXPECT_EQ(stats.out.substr(0, stats.out.find('\n')), secondText);
+
+  EXPECT_EQ(RunTool({"search", kExample, "--rank-by", "aic"}).status, 2);
+  EXPECT_EQ(RunTool({"stats", kExample, "--rank", "1", "--ordinal", "3"}).status, 2);
+  EXPECT_EQ(RunTool({"stats", kExample, "--rank", "1001"}).status, 2);
+  EXPECT_EQ(RunTool({"stats", kExample, "--rank-by", "bic", "--ordinal", "3"}).status, 2);
+}
+
 class MalformedInput : public ::testing::Test {
  protected:
   void SetUp() override { folder = MakeTemporaryFolder(); }

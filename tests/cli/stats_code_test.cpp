@@ -73,13 +73,14 @@ std::vector<double> NumbersOf(const std::string& json, const std::string& key) {
 double RSquaredOfShownValues(const std::string& statsJson) {
   const std::vector<double> observed = NumbersOf(statsJson, "y_obs"), calculated = NumbersOf(statsJson, "y_calc");
   EXPECT_EQ(observed.size(), calculated.size());
-  double sumY = 0.0, ssRes = 0.0, sumY2 = 0.0;
+  double sumY = 0.0, ssRes = 0.0, sst = 0.0;
+  for (const double y : observed) sumY += y;
+  const double mean = sumY / static_cast<double>(observed.size());
   for (size_t i = 0; i < observed.size(); ++i) {
-    sumY += observed[i];
     ssRes += (observed[i] - calculated[i]) * (observed[i] - calculated[i]);
-    sumY2 += observed[i] * observed[i];
+    sst += (observed[i] - mean) * (observed[i] - mean);
   }
-  return 1.0 - ssRes / (sumY2 - sumY * sumY / static_cast<double>(observed.size()));
+  return 1.0 - ssRes / sst;
 }
 
 // A listed equation's R squared is that of the values its statistics show.

@@ -44,6 +44,7 @@ TEST_F(StatsCriteria, TextFollowsTheDialogsContent) {
       "F P Value  =  2.1696E-03\n"
       "AICc  =  7.964726\n"
       "BIC  =  7.260517\n"
+      "Residual Std Error  =  1.236603\n"
       "\n95% Confidence Intervals\nTerm\tLower\tUpper\n"
       "aX1 \t2.33370136E-01\t7.66811682E-01\n"
       "b\t4.55736900E-01\t5.54444492E+00\n";
@@ -65,7 +66,7 @@ TEST_F(StatsCriteria, JsonCarriesThemWithFullPrecisionAndNullWhereUndefined) {
   const ToolResult two = RunTool({"stats", file("Y,X1\n1,1\n3,2\n"), "--ordinal", "3", "--json"});
   ASSERT_EQ(two.status, 0) << two.err;
   EXPECT_NE(two.out.find("\"adjusted_r_squared\": null,\n  \"f_stat\": null,\n  \"f_p_value\": null,\n"
-                         "  \"aicc\": null,\n  \"bic\": null,\n  \"coef_ci95\": [[null, null], [null, null]],\n"),
+                         "  \"aicc\": null,\n  \"bic\": null,\n  \"residual_std_error\": null,\n  \"coef_ci95\": [[null, null], [null, null]],\n"),
             std::string::npos)
       << two.out;
   const ToolResult twoText = RunTool({"stats", path, "--ordinal", "3"});
@@ -73,15 +74,25 @@ TEST_F(StatsCriteria, JsonCarriesThemWithFullPrecisionAndNullWhereUndefined) {
   EXPECT_NE(twoText.out.find("\naX1 \tn/a\tn/a\n"), std::string::npos) << twoText.out;
 }
 
-TEST_F(StatsCriteria, AnEquationWorseThanTheMeanHasANegativeFWithPOne) {
+TEST_F(StatsCriteria, NoSumOfSquaresOrFIsNegative) {
   // The bundled example's ordinal 4, (aX1^2 + c) / (1 - bX1), has a negative
-  // R squared on the scale of Y.
+  // R squared on the scale of Y: it explains nothing, so it has no Regress
+  // sum of squares and no F.
   const std::string example = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.csv";
-  const ToolResult result = RunTool({"stats", example, "--ordinal", "4", "--json"});
-  ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_NE(result.out.find("\"r_squared\": -0.1249"), std::string::npos) << result.out;
-  EXPECT_NE(result.out.find("\"f_stat\": -"), std::string::npos) << result.out;
-  EXPECT_NE(result.out.find("\"f_p_value\": 1,"), std::string::npos) << result.out;
+  const ToolResult worse = RunTool({"stats", example, "--ordinal", "4", "--json"});
+  ASSERT_EQ(worse.status, 0) << worse.err;
+  EXPECT_NE(worse.out.find("\"r_squared\": -0.1249"), std::string::npos) << worse.out;
+  EXPECT_NE(worse.out.find("\"f_stat\": null,\n  \"f_p_value\": null,"), std::string::npos) << worse.out;
+  EXPECT_NE(worse.out.find("\"regress\": {\"df\": 2, \"ss\": null, \"ms\": null}"), std::string::npos) << worse.out;
+
+  // A constant Y (whose mean, seven times 0.1 over 7, is not exactly 0.1)
+  // has nothing to explain.
+  const ToolResult flat =
+      RunTool({"stats", file("Y,X1\n0.1,1\n0.1,2\n0.1,5\n0.1,10\n0.1,11\n0.1,12\n0.1,20\n"), "--ordinal", "3", "--json"});
+  ASSERT_EQ(flat.status, 0) << flat.err;
+  for (const char* part : {"\"r_squared\": null", "\"adjusted_r_squared\": null", "\"f_stat\": null",
+                           "\"regress\": {\"df\": 1, \"ss\": null", "\"total\": {\"df\": 6, \"ss\": 0}"})
+    EXPECT_NE(flat.out.find(part), std::string::npos) << part << "\nin\n" << flat.out;
 }
 
 }  // namespace

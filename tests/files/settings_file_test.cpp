@@ -47,6 +47,18 @@ TEST(SettingsFile, ReadsValuesLikeAProfileFile) {
   EXPECT_EQ(settings.dataFolder, "/data");
 }
 
+TEST(SettingsFile, RankByNamesACriterionOrMeansRSquared) {
+  TemporaryFolder folder;
+  const std::pair<const char*, RankingCriterion> cases[] = {{"adj-r2", RankingCriterion::AdjustedRSquared},
+                                                            {"bic", RankingCriterion::Bic},
+                                                            {"AICc", RankingCriterion::RSquared},
+                                                            {"", RankingCriterion::RSquared}};
+  for (const auto& [text, expected] : cases) {
+    WriteText(folder.file("r.ini"), std::string("[Regrovantis]\nRANKBY=") + text + "\n");
+    EXPECT_EQ(ReadSettingsFile(folder.file("r.ini")).settings.rankBy, expected) << text;
+  }
+}
+
 TEST(SettingsFile, TooltipsReadsTheLeadingNumberOfSevenCharacters) {
   TemporaryFolder folder;
   const std::pair<const char*, int> cases[] = {{"1", 1}, {"0", 0}, {"", 0}, {"abc", 0}, {"12abc", 12}, {"-3", -3},
@@ -64,10 +76,11 @@ TEST(SettingsFile, WritesItsOwnKeysAndNothingElse) {
   settings.tooltips = 0;
   settings.recentFiles = RecentFiles::FromSettings({"/data/a.rvd", "", "/data/b.rvd", ""}).settingsValues();
   settings.dataFolder = "/data";
+  settings.rankBy = RankingCriterion::Aicc;
   ASSERT_TRUE(WriteSettingsFile(path, settings));
   EXPECT_EQ(ReadText(path),
             "[Regrovantis]\r\nTOOLTIPS=0\r\nFILE1=/data/a.rvd\r\nFILE2=/data/b.rvd\r\nFILE3=  \r\nFILE4=  \r\n"
-            "DATAFOLDER=/data\r\n");
+            "DATAFOLDER=/data\r\nRANKBY=aicc\r\n");
   Settings expected = settings;
   expected.recentFiles = {"/data/a.rvd", "/data/b.rvd", "", ""};
   EXPECT_EQ(ReadSettingsFile(path).settings, expected);

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "print/coefficients_report.h"
+#include "print/criteria_report.h"
 #include "print/function_report.h"
 #include "print/graph_report.h"
 #include "print/residuals_report.h"
@@ -11,6 +12,7 @@
 #include "recording_canvas.h"
 #include "sample_documents.h"
 #include "stats/fitted_equation.h"
+#include "stats/criteria_text.h"
 #include "stats/function_text.h"
 
 namespace rv::testing {
@@ -98,6 +100,27 @@ TEST(StdErrorsReport, LongFieldsKeep31Characters) {
   RecordingCanvas canvas;
   PrintStdErrorsReport(canvas, Settings(), Document{}, statistics);
   EXPECT_NE(canvas.find(0, std::string(31, 'x')), nullptr);
+}
+
+TEST(CriteriaReport, FiguresThenTheIntervalsUnderTheEquation) {
+  const EquationStatistics statistics =
+      StatisticsPass(FitEquation({{3.1, 1}, {4.9, 2}, {7.2, 3}, {8.8, 4}, {11.1, 5}, {13.0, 6}},
+                                 MakeCandidate(kSetY, {{kTermX, 1, 0}})));
+  const FitCriteria criteria = BuildFitCriteria(statistics);
+  RecordingCanvas canvas;
+  PrintCriteriaReport(canvas, Settings(), Document{}, statistics);
+  ASSERT_EQ(canvas.pages.size(), 1u);
+  ExpectText(At(canvas, 0, "Y = aX1 + b"), 1275, 420, TextAlign::Centre);
+  const std::vector<CriterionRow> rows = CriterionRows(criteria);
+  ASSERT_EQ(rows.size(), 6u);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    ExpectText(At(canvas, 0, rows[i].name), 300, 600 + 60 * static_cast<int>(i), TextAlign::Left);
+    ExpectText(At(canvas, 0, rows[i].value), 1300, 600 + 60 * static_cast<int>(i), TextAlign::Right);
+  }
+  ExpectText(At(canvas, 0, "Lower 95%"), 1300, 1020, TextAlign::Right);
+  ExpectText(At(canvas, 0, "aX1 "), 700, 1080, TextAlign::Right);
+  ExpectText(At(canvas, 0, IntervalRows(statistics, criteria)[1].upper), 1900, 1140, TextAlign::Right);
+  EXPECT_EQ(canvas.strayCalls, 0);
 }
 
 TEST(ResidualsReport, NinetyNinePointsPrintAsManyRowsAPageAsEndAboveTheFooter) {

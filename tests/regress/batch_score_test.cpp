@@ -49,15 +49,15 @@ std::vector<std::vector<int>> DrawCandidates(const ColumnBank& bank, int m, int 
 
 struct Expected {
   bool above;
-  double rSquared;
+  EntryScore score;
 };
 
 Expected OneCandidate(const ColumnBank& bank, const SetScoring& scoring, const std::vector<int>& ids,
                       const EntryTest& test, VectorWidth width) {
   ScoreScratch scratch;
-  Expected expected{false, 0.0};
+  Expected expected{false, {}};
   expected.above = ScoreAboveThreshold(bank, scoring, ids.data(), static_cast<int>(ids.size()), test, width, scratch,
-                                       expected.rSquared);
+                                       expected.score);
   return expected;
 }
 
@@ -76,7 +76,7 @@ TEST(BatchScore, EveryLaneSettlesAsTheOneCandidatePathDoes) {
     for (int m : {1, 2, 3, 5, 8, 13, 20}) {
       const auto candidates = DrawCandidates(bank, m, 24, static_cast<std::uint32_t>(set * 100 + m));
       for (double threshold : {0.0, 0.3, 0.8, 0.95, 0.995}) {
-        const EntryTest test(threshold, scoring.denominator);
+        const EntryTest test(RankingCriterion::RSquared, threshold, scoring.denominator, data.pointCount, m);
         for (VectorWidth width : SupportedWidths()) {
           for (int size = 1; size <= BatchLanes(width); ++size) {
             const size_t lanes = static_cast<size_t>(size);
@@ -98,8 +98,10 @@ TEST(BatchScore, EveryLaneSettlesAsTheOneCandidatePathDoes) {
                 ASSERT_EQ(verdict.above[l], expected.above);
                 if (expected.above) {
                   ++passed;
-                  ASSERT_EQ(std::bit_cast<std::uint64_t>(verdict.rSquared[l]),
-                            std::bit_cast<std::uint64_t>(expected.rSquared));
+                  ASSERT_EQ(std::bit_cast<std::uint64_t>(verdict.score[l].ssRes),
+                            std::bit_cast<std::uint64_t>(expected.score.ssRes));
+                  ASSERT_EQ(std::bit_cast<std::uint64_t>(verdict.score[l].merit),
+                            std::bit_cast<std::uint64_t>(expected.score.merit));
                 } else {
                   ++ruledOut;
                 }

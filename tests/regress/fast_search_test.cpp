@@ -56,38 +56,44 @@ std::vector<Case> Cases() {
           {"five variables", FiveVariableSheet(), 4},
           // Blocks of many columns, whose neighbours share the elimination of
           // all but their last variable's columns.
-          {"five variables, long equations", FiveSmoothVariablesSheet(), 9, {true, false, false, false, false, false}}};
+          {"five variables, long equations", FiveSmoothVariablesSheet(), 9, {true, false, false, false, false, false}},
+          {"large offset", testing::LargeOffsetSheet(), 5},
+          {"one variable, many copies", testing::SingleVariableSheet(), 6}};
 }
 
 class FastSearchTest : public ::testing::TestWithParam<int> {};
 
-TEST_P(FastSearchTest, GivesTheLiteralListForEveryThreadCountAndChunking) {
+TEST_P(FastSearchTest, GivesTheLiteralListForEveryCriterionThreadCountAndChunking) {
   const Case c = Cases()[static_cast<size_t>(GetParam())];
   SCOPED_TRACE(c.name);
   const SearchShape shape = ShapeFor(c.data, c.maxTerms, c.sets);
-  std::int64_t insertions = 0;
-  const auto literal = testing::LiteralSearch(c.data, shape, &insertions);
-  for (VectorWidth width : SupportedWidths()) {
-    for (int threads : {1, 2, 3}) {
-      for (std::int64_t chunk : {std::int64_t{1} << 16, std::int64_t{997}}) {
-        SCOPED_TRACE(::testing::Message() << threads << " threads, chunks of " << chunk << ", vector width "
-                                          << static_cast<int>(width));
-        SearchMonitor monitor;
-        FastSearchOptions options(threads);
-        options.chunkSize = chunk;
-        options.vectors = width;
-        const SearchOutcome outcome = RunFastSearch(c.data, shape, options, monitor);
-        ExpectSameList(outcome, literal);
-        EXPECT_EQ(outcome.list.insertCount(), insertions);
-        EXPECT_EQ(outcome.candidateCount, CountCandidates(shape));
-        EXPECT_EQ(monitor.done(), outcome.candidateCount);
-        EXPECT_FALSE(outcome.stopped);
+  for (RankingCriterion criterion : kRankingCriteria) {
+    std::int64_t insertions = 0;
+    const auto literal = testing::LiteralSearch(c.data, shape, &insertions, criterion);
+    for (VectorWidth width : SupportedWidths()) {
+      for (int threads : {1, 2, 3}) {
+        for (std::int64_t chunk : {std::int64_t{1} << 16, std::int64_t{997}}) {
+          SCOPED_TRACE(::testing::Message() << RankingCriterionName(criterion) << ", " << threads
+                                            << " threads, chunks of " << chunk << ", vector width "
+                                            << static_cast<int>(width));
+          SearchMonitor monitor;
+          FastSearchOptions options(threads);
+          options.chunkSize = chunk;
+          options.vectors = width;
+          options.criterion = criterion;
+          const SearchOutcome outcome = RunFastSearch(c.data, shape, options, monitor);
+          ExpectSameList(outcome, literal);
+          EXPECT_EQ(outcome.list.insertCount(), insertions);
+          EXPECT_EQ(outcome.candidateCount, CountCandidates(shape));
+          EXPECT_EQ(monitor.done(), outcome.candidateCount);
+          EXPECT_FALSE(outcome.stopped);
+        }
       }
     }
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(DataSets, FastSearchTest, ::testing::Range(0, 8));
+INSTANTIATE_TEST_SUITE_P(DataSets, FastSearchTest, ::testing::Range(0, 10));
 
 // Every batch size from one candidate to a full vector, on every width: the
 // same list as the one-candidate path and the literal search, with every

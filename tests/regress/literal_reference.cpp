@@ -97,7 +97,8 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
     for (int r = 0; r < k; ++r) b[r] = b[r] - coef[k] * a[r][k];
   }
 
-  double sumY = 0.0, ssRes = 0.0, sumY2 = 0.0;
+  std::vector<double> observed(static_cast<size_t>(n));
+  double ssRes = 0.0;
   for (int i = 0; i < n; ++i) {
     double fitted = 0.0;
     if (candidate.rational) {
@@ -115,39 +116,70 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
     }
     const double yhat = Back(candidate.set, fitted);
     const double y = Back(candidate.set, ty[i]);
-    sumY += y;
+    observed[i] = y;
     ssRes += (y - yhat) * (y - yhat);
-    sumY2 += y * y;
   }
-  fit.rSquared = 1.0 - ssRes / (sumY2 - sumY * sumY / static_cast<double>(n));
+  // The total sum of squares about the mean, in two passes; exactly 0 when
+  // every observation is the same.
+  double sumY = 0.0;
+  bool allEqual = true;
+  for (int i = 0; i < n; ++i) {
+    sumY += observed[i];
+    allEqual = allEqual && observed[i] == observed[0];
+  }
+  const double mean = sumY / n;
+  double sst = 0.0;
+  for (int i = 0; i < n && !allEqual; ++i) sst += (observed[i] - mean) * (observed[i] - mean);
+  fit.ssRes = ssRes;
+  fit.sst = sst;
+  fit.rSquared = 1.0 - ssRes / sst;
   return fit;
 }
 
-std::vector<LiteralEntry> LiteralSearch(const SearchData& data, const SearchShape& shape, std::int64_t* insertions) {
+double LiteralCriterion(RankingCriterion criterion, const LiteralFit& fit, int n, int k) {
+  const double nan = std::nan("");
+  const double nd = n, kd = k;
+  const double logLikelihood = fit.ssRes > 0.0 ? nd * std::log(fit.ssRes / nd) : nan;
+  switch (criterion) {
+    case RankingCriterion::RSquared: return fit.rSquared;
+    case RankingCriterion::AdjustedRSquared:
+      return n - k >= 1 && fit.sst > 0.0 ? 1.0 - (fit.ssRes / (nd - kd)) / (fit.sst / (nd - 1.0)) : nan;
+    case RankingCriterion::Aicc:
+      return n - k - 1 >= 1 ? logLikelihood + 2.0 * kd + 2.0 * kd * (kd + 1.0) / (nd - kd - 1.0) : nan;
+    case RankingCriterion::Bic: return n - k >= 1 ? logLikelihood + kd * std::log(nd) : nan;
+  }
+  return nan;
+}
+
+std::vector<LiteralEntry> LiteralSearch(const SearchData& data, const SearchShape& shape, std::int64_t* insertions,
+                                        RankingCriterion criterion) {
+  // Larger is better for R squared and adjusted R squared, smaller for AICc and BIC.
+  const bool larger = criterion == RankingCriterion::RSquared || criterion == RankingCriterion::AdjustedRSquared;
+  auto better = [larger](double a, double b) { return larger ? a > b : a < b; };
   std::vector<LiteralEntry> slots;
   std::int64_t insertCount = 0;
-  double threshold = 0.0;
   for (const Segment& segment : CandidateSequence(shape).segmentsBetween(1, CountCandidates(shape))) {
     WalkSegment(shape, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
       // More coefficients than points: no single fit, never listed.
       if (candidate.termCount + 1 > data.pointCount) return;
       const LiteralFit fit = LiteralFitCandidate(data, candidate);
-      if (!fit.accepted || !(fit.rSquared > threshold)) return;
+      if (!fit.accepted || !(fit.rSquared > 0.0)) return;
+      const double value = LiteralCriterion(criterion, fit, data.pointCount, candidate.termCount + 1);
+      if (!std::isfinite(value)) return;
+      const std::string text = EquationText(candidate);
+      for (const LiteralEntry& entry : slots)
+        if (entry.text == text) return;
       size_t slot = slots.size();
       if (slots.size() == 1000) {
         slot = 0;
         for (size_t i = 1; i < slots.size(); ++i)
-          if (slots[i].rSquared < slots[slot].rSquared) slot = i;
-        if (!(fit.rSquared > slots[slot].rSquared)) return;
-        slots[slot] = {fit.rSquared, ordinal, EquationText(candidate)};
+          if (better(slots[slot].criterion, slots[i].criterion)) slot = i;
+        if (!better(value, slots[slot].criterion)) return;
+        slots[slot] = {fit.rSquared, value, ordinal, text};
       } else {
-        slots.push_back({fit.rSquared, ordinal, EquationText(candidate)});
+        slots.push_back({fit.rSquared, value, ordinal, text});
       }
       ++insertCount;
-      if (slots.size() == 1000) {
-        threshold = slots[0].rSquared;
-        for (const LiteralEntry& entry : slots) threshold = std::fmin(threshold, entry.rSquared);
-      }
     });
   }
   if (insertions) *insertions = insertCount;
@@ -156,7 +188,7 @@ std::vector<LiteralEntry> LiteralSearch(const SearchData& data, const SearchShap
   std::vector<size_t> order;
   for (size_t i = 0; i < slots.size(); ++i) {
     size_t r = 0;
-    while (r < order.size() && !(slots[i].rSquared > slots[order[r]].rSquared)) ++r;
+    while (r < order.size() && !better(slots[i].criterion, slots[order[r]].criterion)) ++r;
     order.insert(order.begin() + static_cast<std::ptrdiff_t>(r), i);
   }
   std::vector<LiteralEntry> shown;

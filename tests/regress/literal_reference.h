@@ -6,6 +6,7 @@
 
 #include "regress/candidate.h"
 #include "regress/enumeration.h"
+#include "regress/ranking_criterion.h"
 #include "regress/search_data.h"
 
 namespace rv::testing {
@@ -17,20 +18,29 @@ namespace rv::testing {
 struct LiteralFit {
   bool accepted = false;  // false: a guard failed somewhere
   std::vector<double> coefficients;
+  double ssRes = 0.0;
+  double sst = 0.0;  // about the mean, in two passes
   double rSquared = 0.0;
 };
 LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidate);
 
+// The criterion's value of a literal fit with N points and k coefficients,
+// not a number where it is undefined, and whether larger is better.
+double LiteralCriterion(RankingCriterion criterion, const LiteralFit& fit, int n, int k);
+
 // One entry of the displayed list.
 struct LiteralEntry {
   double rSquared;
+  double criterion;  // the ranking criterion's value
   std::int64_t ordinal;
   std::string text;
 };
 
 // The whole search done literally: every candidate fitted in ordinal order,
-// the 1000-slot insertion rule, then the list sorted as the list view shows it.
+// the 1000-slot insertion rule by the criterion over different equation
+// texts, then the list sorted as the list view shows it.
 std::vector<LiteralEntry> LiteralSearch(const SearchData& data, const SearchShape& shape,
-                                        std::int64_t* insertions = nullptr);
+                                        std::int64_t* insertions = nullptr,
+                                        RankingCriterion criterion = RankingCriterion::RSquared);
 
 }  // namespace rv::testing

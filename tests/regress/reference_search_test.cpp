@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 
 #include "search_expectations.h"
 #include "regress/recreate_equation.h"
@@ -26,24 +29,29 @@ std::vector<Case> Cases() {
           {"empty cells", testing::EmptyCellsSheet(), 6},
           {"two points", testing::TwoPointSheet(), 3},
           {"degenerate ties", testing::DegenerateSheet(), 4},
-          {"all Y equal", testing::AllYEqualSheet(), 3}};
+          {"all Y equal", testing::AllYEqualSheet(), 3},
+          {"large offset", testing::LargeOffsetSheet(), 4},
+          {"one variable, many copies", testing::SingleVariableSheet(), 5}};
 }
 
-TEST_P(ReferenceSearchTest, EqualsTheLiteralSearch) {
+TEST_P(ReferenceSearchTest, EqualsTheLiteralSearchForEveryCriterion) {
   const Case c = Cases()[static_cast<size_t>(GetParam())];
   SCOPED_TRACE(c.name);
   const SearchShape shape = ShapeFor(c.data, c.maxTerms);
-  SearchMonitor monitor;
-  const SearchOutcome outcome = RunReferenceSearch(c.data, shape, monitor);
-  std::int64_t insertions = 0;
-  ExpectSameList(outcome, testing::LiteralSearch(c.data, shape, &insertions));
-  EXPECT_EQ(outcome.list.insertCount(), insertions);
-  EXPECT_EQ(outcome.candidateCount, CountCandidates(shape));
-  EXPECT_EQ(monitor.done(), outcome.candidateCount);
-  EXPECT_FALSE(outcome.stopped);
+  for (RankingCriterion criterion : kRankingCriteria) {
+    SCOPED_TRACE(RankingCriterionName(criterion));
+    SearchMonitor monitor;
+    const SearchOutcome outcome = RunReferenceSearch(c.data, shape, monitor, criterion);
+    std::int64_t insertions = 0;
+    ExpectSameList(outcome, testing::LiteralSearch(c.data, shape, &insertions, criterion));
+    EXPECT_EQ(outcome.list.insertCount(), insertions);
+    EXPECT_EQ(outcome.candidateCount, CountCandidates(shape));
+    EXPECT_EQ(monitor.done(), outcome.candidateCount);
+    EXPECT_FALSE(outcome.stopped);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(DataSets, ReferenceSearchTest, ::testing::Range(0, 6));
+INSTANTIATE_TEST_SUITE_P(DataSets, ReferenceSearchTest, ::testing::Range(0, 8));
 
 TEST(ReferenceSearch, InsertsMoreThanAThousandTimesAndKeepsTheBest) {
   const SearchData data = testing::SmoothLawSheet(20);
@@ -70,6 +78,26 @@ TEST(ReferenceSearch, ListsNoEquationWithMoreCoefficientsThanPoints) {
     }
     // An exact fit with as many coefficients as points is still listed.
     EXPECT_TRUE(exactFitListed) << data.pointCount;
+  }
+}
+
+// The engines' passes build "Y^2 = aX1 + bX1^2 + c" and its like many times
+// over; the list holds each text once, the one enumerated first.
+TEST(ReferenceSearch, ListsEachEquationTextOnce) {
+  const SearchData data = testing::SingleVariableSheet();
+  const SearchShape shape = ShapeFor(data, 5);
+  std::map<std::string, std::int64_t> firstOrdinal;
+  std::int64_t copies = 0;
+  for (std::int64_t ordinal = 1; ordinal <= CountCandidates(shape); ++ordinal)
+    copies += !firstOrdinal.emplace(EquationText(CandidateAt(shape, ordinal)), ordinal).second;
+  ASSERT_GT(copies, 100);
+  SearchMonitor monitor;
+  const SearchOutcome outcome = RunReferenceSearch(data, shape, monitor, RankingCriterion::Aicc);
+  std::set<std::string> texts;
+  for (int slot = 0; slot < outcome.list.size(); ++slot) {
+    const EquationRecord& entry = outcome.list.slot(slot);
+    EXPECT_TRUE(texts.insert(entry.text).second) << entry.text;
+    EXPECT_EQ(entry.ordinal, firstOrdinal[entry.text]) << entry.text;
   }
 }
 

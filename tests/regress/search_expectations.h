@@ -28,7 +28,8 @@ inline std::vector<VectorWidth> SupportedWidths() {
   return widths;
 }
 
-// The list as shown (R squared bits, ordinals, texts, order) equals the literal search's.
+// The list as shown (R squared and criterion bits, ordinals, texts, order)
+// equals the literal search's.
 inline void ExpectSameList(const SearchOutcome& outcome, const std::vector<LiteralEntry>& literal) {
   const std::vector<int> order = outcome.list.sortOrder();
   ASSERT_EQ(order.size(), literal.size());
@@ -36,6 +37,9 @@ inline void ExpectSameList(const SearchOutcome& outcome, const std::vector<Liter
     const EquationRecord& record = outcome.list.slot(order[i]);
     ASSERT_EQ(std::bit_cast<std::uint64_t>(record.rSquared), std::bit_cast<std::uint64_t>(literal[i].rSquared))
         << "position " << i << ": " << record.text << " vs " << literal[i].text;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(record.score.value(outcome.list.criterion())),
+              std::bit_cast<std::uint64_t>(literal[i].criterion))
+        << "position " << i;
     ASSERT_EQ(record.ordinal, literal[i].ordinal) << "position " << i;
     ASSERT_EQ(record.text, literal[i].text) << "position " << i;
   }

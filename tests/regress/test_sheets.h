@@ -71,4 +71,26 @@ inline SearchData AllYEqualSheet() {
   return SheetFromRows(rows);
 }
 
+// Ten readings near Julian date 2460000.5 that drift by 0.01 a day, with
+// noise of 0.003, over X1 = 1 ... 10: a common offset a million times the
+// spread, which the sums of Y and Y^2 cannot carry.
+inline SearchData LargeOffsetSheet() {
+  std::uint32_t state = 31;
+  std::vector<std::vector<double>> rows;
+  for (int i = 1; i <= 10; ++i) rows.push_back({2460000.5 + 0.01 * i + 0.006 * Noise(state), double(i)});
+  return SheetFromRows(rows);
+}
+
+// One variable: the passes of the engines build the same equation many
+// times over (the same terms on X1 in the same order).
+inline SearchData SingleVariableSheet() {
+  std::uint32_t state = 13;
+  std::vector<std::vector<double>> rows;
+  for (int i = 0; i < 25; ++i) {
+    const double x = 0.5 + 0.2 * i;
+    rows.push_back({2.0 + std::sqrt(x) * (1.0 + 0.02 * Noise(state)), x});
+  }
+  return SheetFromRows(rows);
+}
+
 }  // namespace rv::testing

@@ -103,9 +103,53 @@ TEST(FitCriteria, AreUndefinedWhereTheirFormulasAre) {
   EXPECT_TRUE(std::isfinite(three.bic));
   EXPECT_TRUE(std::isfinite(three.fStat));
 
-  // A constant Y has no spread to explain.
-  const FitCriteria flat = CriteriaOf(FitEquation({{2, 1}, {2, 2}, {2, 4}, {2, 5}}, line));
-  EXPECT_FALSE(std::isfinite(flat.adjustedRSquared));
+  // A constant Y has no spread to explain, also when its mean is not exact
+  // (seven times 0.1 sums to a mean just below 0.1): no R squared, Regress
+  // sum of squares or F, never a negative one.
+  for (double y : {2.0, 0.1}) {
+    std::vector<std::vector<double>> rows;
+    for (int i = 0; i < 7; ++i) rows.push_back({y, 1.0 + i * i});
+    const EquationStatistics flat = StatisticsPass(FitEquation(rows, line));
+    const FitCriteria c = BuildFitCriteria(flat);
+    EXPECT_FALSE(std::isfinite(flat.summary.rSquared)) << y;
+    EXPECT_EQ(flat.anova.total.ss, 0.0) << y;
+    EXPECT_FALSE(std::isfinite(flat.anova.regress.ss)) << y;
+    EXPECT_EQ(flat.regressTexts.ss, "n/a") << y;
+    EXPECT_FALSE(std::isfinite(c.adjustedRSquared)) << y;
+    EXPECT_FALSE(std::isfinite(c.fStat)) << y;
+  }
+}
+
+// Ten readings near Julian date 2460000.5 drifting by 0.01 a day: every sum
+// about a mean keeps the spread that sums of Y and Y^2 would cancel away.
+// Std Error and Std Dev agree with their formulas worked out in long double
+// about the means.
+TEST(FitCriteria, ALargeOffsetOfYLeavesTheSumsAboutTheMeanIntact) {
+  std::vector<std::vector<double>> rows;
+  std::uint32_t state = 31;
+  for (int i = 1; i <= 10; ++i) rows.push_back({2460000.5 + 0.01 * i + 0.006 * Noise(state), double(i)});
+  const EquationStatistics s = StatisticsPass(FitEquation(rows, MakeCandidate(kSetY, {{kTermX, 1, 0}})));
+  const int n = 10;
+  long double meanObs = 0, meanCalc = 0;
+  for (int i = 0; i < n; ++i) meanObs += s.residuals.yObs[i], meanCalc += s.residuals.yCalc[i];
+  meanObs /= n, meanCalc /= n;
+  long double soo = 0, scc = 0, soc = 0, sse = 0;
+  for (int i = 0; i < n; ++i) {
+    const long double o = s.residuals.yObs[i] - meanObs, c = s.residuals.yCalc[i] - meanCalc;
+    soo += o * o, scc += c * c, soc += o * c;
+    sse += (s.residuals.yObs[i] - s.residuals.yCalc[i]) * static_cast<long double>(s.residuals.yObs[i] - s.residuals.yCalc[i]);
+  }
+  const double stdError = static_cast<double>(std::sqrt((soo - soc * soc / scc) / (n - 2)));
+  const auto expectWithin1e9 = [](double actual, double expected) {
+    EXPECT_NEAR(actual, expected, 1e-9 * std::fabs(expected));
+  };
+  expectWithin1e9(s.summary.stdError, stdError);
+  expectWithin1e9(s.summary.stdDev, static_cast<double>(std::sqrt(soo / (n - 1))));
+  expectWithin1e9(s.anova.total.ss, static_cast<double>(soo));
+  expectWithin1e9(s.summary.rSquared, static_cast<double>(1 - sse / soo));
+  EXPECT_GT(stdError, 1e-4);
+  EXPECT_GT(s.summary.rSquared, 0.9);
+  EXPECT_LE(s.summary.rSquared, 1.0);
 }
 
 }  // namespace

@@ -64,14 +64,15 @@ Sheet GasLaw() {
 }
 
 double RSquaredOfOwnValues(const ResidualTable& table) {
-  double sumY = 0.0, ssRes = 0.0, sumY2 = 0.0;
+  double sumY = 0.0, ssRes = 0.0, sst = 0.0;
+  for (int i = 0; i < table.pointCount(); ++i) sumY += table.yObs[static_cast<size_t>(i)];
+  const double mean = sumY / table.pointCount();
   for (int i = 0; i < table.pointCount(); ++i) {
     const double y = table.yObs[static_cast<size_t>(i)], yhat = table.yCalc[static_cast<size_t>(i)];
-    sumY += y;
     ssRes += (y - yhat) * (y - yhat);
-    sumY2 += y * y;
+    sst += (y - mean) * (y - mean);
   }
-  return 1.0 - ssRes / (sumY2 - sumY * sumY / table.pointCount());
+  return 1.0 - ssRes / sst;
 }
 
 class ListedEquations : public ::testing::TestWithParam<Sheet> {};

@@ -42,7 +42,10 @@ TEST(RationalStatistics, YCalcIsTheValueOfTheEquationShown) {
   const FitWorkspace ws = FitEquation(rows, kLogRational);
   const EquationStatistics s = StatisticsPass(ws);
   int farFromTheLinearisedRow = 0;
-  long double sumY = 0, sumY2 = 0, ssRes = 0;
+  long double sumY = 0, ssRes = 0;
+  for (const auto& row : rows) sumY += row[0];
+  const long double mean = sumY / rows.size();
+  long double sst = 0;
   for (size_t i = 0; i < rows.size(); ++i) {
     const double own = static_cast<double>(std::exp(OwnValue(s.coefficients, rows[i])));
     EXPECT_NEAR(s.residuals.yCalc[i], own, 1e-13 * own) << "point " << i + 1;
@@ -50,12 +53,10 @@ TEST(RationalStatistics, YCalcIsTheValueOfTheEquationShown) {
     for (int k = 0; k < 3; ++k) linearised += ws.coefficients[k] * ws.design[i][k];
     if (std::fabs(std::exp(linearised) - own) > 1e-6 * own) ++farFromTheLinearisedRow;
     const long double y = rows[i][0], d = y - s.residuals.yCalc[i];
-    sumY += y, sumY2 += y * y, ssRes += d * d;
+    sst += (y - mean) * (y - mean), ssRes += d * d;
   }
   EXPECT_GT(farFromTheLinearisedRow, 10);  // the noise makes the two differ
 
-  const long double n = rows.size();
-  const long double sst = sumY2 - sumY * sumY / n;
   EXPECT_NEAR(s.summary.rSquared, static_cast<double>(1 - ssRes / sst), 1e-12);
   EXPECT_GT(s.summary.rSquared, 0.99);
   EXPECT_NEAR(s.anova.residual.ss, static_cast<double>(ssRes), 1e-10 * static_cast<double>(ssRes));

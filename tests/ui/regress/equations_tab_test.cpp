@@ -2,10 +2,17 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include "widgets/help.h"
+#include "widgets/help_window.h"
 #include "widgets/message_dialog.h"
 #include "equations_fixture.h"
 #include "regress/enumeration.h"
+#include "sheet/value_text.h"
+#include "support/search_sheets.h"
+#include "regress/ui/ranking_choice.h"
 #include "regress/ui/set_status_lines.h"
+
+#include <QComboBox>
 
 namespace rv::testing {
 namespace {
@@ -92,6 +99,51 @@ TEST_F(EquationsTabTest, TheListsContextMenuRaisesItsCommands) {
   EXPECT_EQ(items, (QStringList{"Calculate", "Print", "Copy", "Help"}));
   ASSERT_TRUE(searchEnded());
   EXPECT_GT(rows(), 0);
+}
+
+// A pendulum's period over its length, with 1 % noise.
+std::vector<std::vector<double>> PendulumRows() {
+  std::uint32_t state = 77;
+  std::vector<std::vector<double>> rows;
+  for (int i = 0; i < 30; ++i) {
+    const double length = 0.2 + 0.1 * i;
+    rows.push_back({2.0 * 3.14159265 * std::sqrt(length / 9.81) * (1.0 + 0.02 * Noise(state)), length});
+  }
+  return rows;
+}
+
+// The drop-down is reached with Alt+K and chosen with the arrow keys; the
+// next search ranks by it, shows its values in their own column and names it
+// under the drop-down; the choice is kept in the settings file.
+TEST_F(EquationsTabTest, RanksByTheChosenCriterionAndKeepsTheChoice) {
+  startWithRows(PendulumRows());
+  QComboBox* dropDown = tab().rankingChoice()->dropDown();
+  EXPECT_EQ(dropDown->currentText(), "R squared");
+  QTest::keyClick(window.get(), Qt::Key_K, Qt::AltModifier);
+  ASSERT_EQ(QApplication::focusWidget(), dropDown);
+  QTest::keyClick(dropDown, Qt::Key_Down);
+  QTest::keyClick(dropDown, Qt::Key_Down);
+  EXPECT_EQ(dropDown->currentText(), "AICc");
+  QTest::keyClick(dropDown, Qt::Key_F1);
+  auto* help = window->findChild<HelpWindow*>();
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(help->shownAnchor(), HelpTopicAnchor(RankingChoice::kId));
+  help->close();
+  search();
+
+  ASSERT_GT(rows(), 1);
+  EXPECT_EQ(window->equations().criterion(), RankingCriterion::Aicc);
+  double best = row(0).score.value(RankingCriterion::Aicc);
+  for (int r = 1; r < rows(); ++r) EXPECT_LE(best, row(r).score.value(RankingCriterion::Aicc)) << r;
+  EXPECT_EQ(shown(0, EquationListModel::kCriterionColumn).toStdString(), FormatText(" %f", best));
+  EXPECT_EQ(shown(0, EquationListModel::kCoefficientsColumn), QString::number(row(0).score.coefficients));
+  EXPECT_FALSE(tab().list()->isColumnHidden(EquationListModel::kCriterionColumn));
+  EXPECT_EQ(tab().rankingChoice()->listLine(), "Listed by AICc");
+
+  window->shutDown();
+  window.reset();
+  startedWindow();
+  EXPECT_EQ(tab().rankingChoice()->dropDown()->currentText(), "AICc");
 }
 
 // The data file's fields cut an ordinal to 8 characters and an equation to

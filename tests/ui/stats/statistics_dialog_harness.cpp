@@ -66,6 +66,8 @@ int main(int argc, char** argv) {
   if (page >= rv::StatisticsDialog::kResidualsPage && page <= rv::StatisticsDialog::kPrintPage)
     qobject_cast<QAbstractButton*>(rv::FindControl(&dialog, rv::StatisticsDialog::kResidualsButtonId + page - 1))
         ->click();
+  if (page == rv::StatisticsDialog::kCriteriaPage)
+    qobject_cast<QAbstractButton*>(rv::FindControl(&dialog, rv::StatisticsDialog::kCriteriaButtonId))->click();
   if (chart) dialog.residualsPage()->setChartMode(true);
   return dialog.exec();
 }

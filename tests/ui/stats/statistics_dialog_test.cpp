@@ -10,7 +10,9 @@
 #include "statistics_dialog_fixture.h"
 #include "stats/chart_points.h"
 #include "stats/copy_texts.h"
+#include "stats/criteria_text.h"
 #include "stats/function_text.h"
+#include "stats/ui/criteria_page.h"
 #include "stats/ui/function_save_panel.h"
 #include "stats/ui/obs_calc_chart.h"
 #include "stats/ui/residuals_page.h"
@@ -104,6 +106,19 @@ TEST_F(StatisticsDialogTest, EachPageCopiesTheEnginesText) {
   press(StatisticsDialog::kFunctionButtonId);
   dialog->functionPanel()->selectNameFilter(QStringLiteral("FORTRAN Function (*.for)"));
   EXPECT_EQ(copied(), Text(GenerateFunctionText(equation, FunctionLanguage::Fortran)));
+
+  // The Criteria page (Alt+I) shows the engine's figures and copies them.
+  pressMnemonic(Qt::Key_I, StatisticsDialog::kCriteriaButtonId);
+  EXPECT_EQ(dialog->page(), StatisticsDialog::kCriteriaPage);
+  EXPECT_TRUE(button(StatisticsDialog::kCriteriaButtonId)->isChecked());
+  EXPECT_FALSE(button(StatisticsDialog::kFunctionButtonId)->isChecked());
+  EXPECT_EQ(button(StatisticsDialog::kCopyButtonId)->text(), "&Copy Criteria");
+  const FitCriteria criteria = BuildFitCriteria(statistics);
+  EXPECT_EQ(qobject_cast<QLabel*>(control(CriteriaPage::kFirstLineId + 3))->text(),
+            Text("AICc  =  " + CriterionRows(criteria)[3].value));
+  EXPECT_EQ(copied(), Text(CopyCriteriaText(statistics, criteria)));
+  press(StatisticsDialog::kCriteriaButtonId);
+  EXPECT_EQ(dialog->page(), StatisticsDialog::kCoefficientsPage);
 
   // Ctrl+C in a list copies the page, as the main window's Copy does.
   press(StatisticsDialog::kStdErrorsButtonId);

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string_view>
+
+namespace rv {
+
+// What the equation list ranks by. R squared rewards every extra
+// coefficient; the other three weigh the fit against the number of
+// coefficients it took.
+enum class RankingCriterion { RSquared, AdjustedRSquared, Aicc, Bic };
+
+inline constexpr std::array<RankingCriterion, 4> kRankingCriteria = {
+    RankingCriterion::RSquared, RankingCriterion::AdjustedRSquared, RankingCriterion::Aicc, RankingCriterion::Bic};
+
+// "R squared", "Adjusted R squared", "AICc", "BIC": the names the program shows.
+const char* RankingCriterionName(RankingCriterion criterion);
+// "r2", "adj-r2", "aicc", "bic": the command line's and the settings file's words.
+const char* RankingCriterionKey(RankingCriterion criterion);
+std::optional<RankingCriterion> RankingCriterionFromKey(std::string_view key);
+
+inline constexpr bool SmallerIsBetter(RankingCriterion criterion) {
+  return criterion == RankingCriterion::Aicc || criterion == RankingCriterion::Bic;
+}
+
+// The fit criteria with N points and k coefficients, from the residual sum
+// of squares SSE and the total sum of squares about the mean SST, on the
+// scale of Y. Not a number where undefined:
+//   adjusted R squared = 1 - (SSE / (N - k)) / (SST / (N - 1)); needs N - k >= 1 and SST > 0
+//   AICc = N ln(SSE / N) + 2k + 2k(k + 1) / (N - k - 1); needs N - k - 1 >= 1 and SSE > 0
+//   BIC  = N ln(SSE / N) + k ln(N); needs N - k >= 1 and SSE > 0
+// (the least-squares forms, without the full likelihood's constants: only
+// differences between equations on the same data mean anything).
+double AdjustedRSquared(double sse, double sst, int points, int coefficients);
+double Aicc(double sse, int points, int coefficients);
+double Bic(double sse, int points, int coefficients);
+
+// One candidate's sums as the search scores it.
+struct ResidualScore {
+  double ssRes = std::numeric_limits<double>::quiet_NaN();
+  double sst = std::numeric_limits<double>::quiet_NaN();
+  int points = 0;
+  int coefficients = 0;  // k: the terms and the constant
+
+  double rSquared() const { return 1.0 - ssRes / sst; }
+  // The criterion's own value, as the list shows it.
+  double value(RankingCriterion criterion) const;
+  // The value turned so that larger is better (AICc and BIC negated, which
+  // is exact), the one order the list keeps.
+  double merit(RankingCriterion criterion) const {
+    if (criterion == RankingCriterion::RSquared) return rSquared();
+    const double criterionValue = value(criterion);
+    return SmallerIsBetter(criterion) ? -criterionValue : criterionValue;
+  }
+};
+
+// Whether a candidate may be listed at all, whatever the list holds: its R
+// squared above 0 and its criterion defined. Sets its merit either way.
+inline bool MayEnterList(const ResidualScore& score, RankingCriterion criterion, double& merit) {
+  merit = score.merit(criterion);
+  return score.rSquared() > 0.0 && std::isfinite(merit);
+}
+
+}  // namespace rv
