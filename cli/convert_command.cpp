@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/input_file.h"
+#include "cli/output_target.h"
 #include "files/atomic_file.h"
 #include "files/data_file_io.h"
 #include "files/delimited_text.h"
@@ -36,6 +37,7 @@ int RunConvertCommand(const std::vector<std::string>& words) {
   const char delimiter = DelimiterForPath(out);
   if (!HasDataFileExtension(out) && delimiter == '\0')
     throw CliError("'" + out + "': OUT must be a .rvd, .csv or .tsv file");
+  RequireWritableTarget(out);
   const InputFile input = LoadInputFile(in);
   if (HasDataFileExtension(out))
     WriteDataFileOutput(out, input);
