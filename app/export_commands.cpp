@@ -5,6 +5,7 @@
 #include "files/export_data_file.h"
 #include "files/file_paths.h"
 #include "graph/ui/indexed_image.h"
+#include "graph/ui/picture_file.h"
 #include "widgets/message_dialog.h"
 
 namespace rv {
@@ -23,9 +24,10 @@ void FileCommands::exportGraph(const std::function<FrameBuffer()>& picture) {
       pathChooser_->exportPath(view_.dialogOwner(), ExportKind::Graph, document_.state.dataFolder);
   if (!chosen) return;
   const std::string path = AbsolutePath(HasExtension(*chosen, ".png") ? *chosen : WithExtension(*chosen, ".png"));
-  if (!SaveIndexedPng(picture(), QFile::decodeName(path.c_str())))
-    ShowMessage(QStringLiteral("Error writing export file\n") + QFile::decodeName(path.c_str()), view_.dialogOwner(),
-                MessageKind::Error);
+  if (const auto reason = WritePictureFile(path, IndexedPngBytes(picture())))
+    ShowMessage(QStringLiteral("Error writing export file\n%1\n(%2)")
+                    .arg(QFile::decodeName(path.c_str()), QString::fromStdString(*reason)),
+                view_.dialogOwner(), MessageKind::Error);
 }
 
 }  // namespace rv

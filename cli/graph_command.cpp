@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/current_equation.h"
 #include "cli/input_file.h"
+#include "cli/output_target.h"
 #include "cli/search_options.h"
 #include "cli/search_runner.h"
 #include "cli/searchable_data.h"
@@ -20,6 +21,7 @@
 #include "graph/ui/graph_bitmap.h"
 #include "graph/ui/indexed_image.h"
 #include "graph/ui/label_glyphs.h"
+#include "graph/ui/picture_file.h"
 #include "graph/view_state.h"
 #include "regress/recreate_equation.h"
 #include "sheet/value_text.h"
@@ -124,7 +126,8 @@ void WritePicture(const GraphModel& model, const Document& document, const FitWo
   QGuiApplication application(argc, argv);
   const FrameBuffer picture = RenderGraphBitmap(model, GraphOptionsOf(document.options), LabelGlyphs(), view,
                                                 workspace.text, size);
-  if (!SaveIndexedPng(picture, QString::fromStdString(path))) throw CliError("cannot write the picture '" + path + "'", 1);
+  if (const auto reason = WritePictureFile(path, IndexedPngBytes(picture)))
+    throw CliError("cannot write the picture '" + path + "': " + *reason, 1);
 }
 
 }  // namespace
@@ -134,6 +137,7 @@ int RunGraphCommand(const std::vector<std::string>& words) {
       ParseArguments(words, {"ordinal", "max-terms", "sets", "vars", "angles", "size", "out"}, {"data"});
   if (!arguments.has("vars")) throw CliError("graph needs --vars X1 or --vars X1,X2");
   if (arguments.has("out") == arguments.flag("data")) throw CliError("graph needs either --out PICTURE.png or --data");
+  if (arguments.has("out")) RequireWritableTarget(arguments.value("out"));
   const std::vector<int> variables = ParseVariables(arguments.value("vars"));
   const int size = arguments.has("size") ? static_cast<int>(ParseInteger(arguments.value("size"), "--size",
                                                                           kMinPictureSize, kMaxPictureSize))

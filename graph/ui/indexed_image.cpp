@@ -1,5 +1,6 @@
 #include "graph/ui/indexed_image.h"
 
+#include <QBuffer>
 #include <QList>
 #include <cstring>
 
@@ -17,8 +18,12 @@ QImage IndexedImage(const FrameBuffer& picture) {
   return image;
 }
 
-bool SaveIndexedPng(const FrameBuffer& picture, const QString& path) {
-  return IndexedImage(picture).save(path, "PNG");
+QByteArray IndexedPngBytes(const FrameBuffer& picture) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!IndexedImage(picture).save(&buffer, "PNG")) return {};
+  return bytes;
 }
 
 }  // namespace rv

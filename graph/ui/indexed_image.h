@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
-#include <QString>
 
 #include "graph/frame_buffer.h"
 
@@ -10,7 +10,8 @@ namespace rv {
 // The picture as an 8-bit indexed image whose colour table is GraphPalette.
 QImage IndexedImage(const FrameBuffer& picture);
 
-// Writes the picture as an indexed PNG file; false when it cannot be written.
-bool SaveIndexedPng(const FrameBuffer& picture, const QString& path);
+// The picture encoded as an indexed PNG file's bytes; empty when it cannot
+// be encoded.
+QByteArray IndexedPngBytes(const FrameBuffer& picture);
 
 }  // namespace rv
