@@ -58,11 +58,13 @@ int main(int argc, char** argv) {
   options.recoveryFolder = rv::RecoveryFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
 
   rv::MainWindow window(std::move(options));
-  // The session's end or a kill: the sheet is kept, the settings written.
+  // The session's end, a kill or Ctrl+C in the terminal: the sheet is kept,
+  // the settings written, and the program ends as the signal would have
+  // ended it, with status 128 + its number.
   rv::TerminationSignals termination;
-  QObject::connect(&termination, &rv::TerminationSignals::received, &window, [&window] {
+  QObject::connect(&termination, &rv::TerminationSignals::received, &window, [&window](int signalNumber) {
     window.endSession();
-    QApplication::quit();
+    QApplication::exit(128 + signalNumber);
   });
   // Logging off asks to save changes but never stops the session from ending.
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager& manager) {

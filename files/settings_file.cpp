@@ -37,6 +37,19 @@ std::string Refusal(const FileRead& read) {
   return {};
 }
 
+// The autosave interval has keys of its own, read and written apart from the
+// recent files and folder that the program has always kept.
+void ReadAutoRecovery(const ProfileText& profile, Settings& settings) {
+  const auto text = profile.value(kSettingsSection, "AUTORECOVERY");
+  if (!text || text->empty() || text->size() > 4 || text->find_first_not_of("0123456789") != std::string::npos) return;
+  const int minutes = std::stoi(*text);
+  if (minutes <= kMaxAutoRecoveryMinutes) settings.autoRecoveryMinutes = minutes;
+}
+
+void WriteAutoRecovery(ProfileText& profile, const Settings& settings) {
+  profile.setValue(kSettingsSection, "AUTORECOVERY", std::to_string(settings.autoRecoveryMinutes));
+}
+
 }  // namespace
 
 std::string SettingsFilePath(const char* xdgConfigHome, const char* home) {
@@ -56,6 +69,7 @@ SettingsRead ReadSettingsFile(const std::string& path) {
   for (std::size_t i = 0; i < settings.recentFiles.size(); ++i)
     settings.recentFiles[i] = profile.value(kSettingsSection, FileKey(i)).value_or("");
   settings.dataFolder = profile.value(kSettingsSection, "DATAFOLDER").value_or("");
+  ReadAutoRecovery(profile, settings);
   return result;
 }
 
@@ -69,6 +83,7 @@ bool WriteSettingsFile(const std::string& path, const Settings& settings) {
   for (std::size_t i = 0; i < settings.recentFiles.size(); ++i)
     profile.setValue(kSettingsSection, FileKey(i), settings.recentFiles[i]);
   profile.setValue(kSettingsSection, "DATAFOLDER", settings.dataFolder);
+  WriteAutoRecovery(profile, settings);
   const std::string text = profile.text();
   return !WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }

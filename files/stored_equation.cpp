@@ -18,6 +18,12 @@ void ListStoredEquation(DataFileSession& session, EquationList& equations) {
   session.selectedIndex = 0;
 }
 
+void RefreshSaveArea(DataFileSession& session, const EquationList& equations) {
+  if (session.selectedIndex < 0 || session.selectedIndex >= equations.size()) return;
+  const std::vector<int> order = equations.sortOrder();
+  session.savedEquation = equations.slot(order[static_cast<std::size_t>(session.selectedIndex)]);
+}
+
 StoredEquationFit RecreateStoredEquation(FitWorkspace& workspace, const Document& document,
                                          const EquationRecord& stored) {
   const SearchData data = SnapshotWithCounts(document.sheet.cells, document.pointCount, document.columnCount);

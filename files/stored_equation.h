@@ -16,6 +16,11 @@ namespace rv {
 // one), or nothing when none was stored as selected.
 void ListStoredEquation(DataFileSession& session, EquationList& equations);
 
+// Before a sheet is written: when an equation is selected (selectedIndex
+// names an entry of the list in sorted order) the save area takes it;
+// otherwise it stays as it was last saved or read.
+void RefreshSaveArea(DataFileSession& session, const EquationList& equations);
+
 enum class StoredEquationFit {
   Matches,         // its ordinal re-creates the same text and R squared
   Differs,         // another equation, or no equation at all, has that ordinal
