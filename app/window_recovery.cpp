@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <set>
 
+#include "files/running_process.h"
+
 namespace rv {
 
 namespace {

@@ -1,10 +1,8 @@
 #include "files/recovery_file.h"
 
-#include <signal.h>
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <filesystem>
 
@@ -105,8 +103,6 @@ std::vector<RecoveredSheet> RecoveredSheets(const std::string& folder,
   });
   return sheets;
 }
-
-bool ProcessIsRunning(int processId) { return ::kill(processId, 0) == 0 || errno == EPERM; }
 
 FileOutcome RestoreRecoveredSheet(const std::string& folder, RecoverySlot slot, Document& document,
                                   DataFileSession& session, EquationList& equations) {

@@ -51,9 +51,6 @@ struct RecoveredSheet {
 std::vector<RecoveredSheet> RecoveredSheets(const std::string& folder,
                                             const std::function<bool(RecoverySlot)>& stillOpen);
 
-// Whether a process of that id is running (a window of it may still be open).
-bool ProcessIsRunning(int processId);
-
 // Replaces the sheet by the kept one, as Open replaces it, with its stored
 // equation and graph variables, but the sheet keeps the name it had and
 // counts as changed, since it never was saved; the recent files stay as they
