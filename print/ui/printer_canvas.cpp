@@ -1,11 +1,13 @@
 #include "print/ui/printer_canvas.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "files/atomic_file.h"
 #include "print/page_geometry.h"
 #include "print/print_settings.h"
 #include "print/ui/page_font.h"
@@ -36,6 +38,12 @@ QPrinter* PrinterCanvas::openPrinter(const PrintJobSetup& setup) {
   if (name == QLatin1String(kPrintToPdf)) {
     const QString path = choosePdfPath_ ? choosePdfPath_(owner_, suggestedPdfPath_) : QString();
     if (path.isEmpty()) return nullptr;
+    // The printer writes the file itself: a pipe would hold the program
+    // until something reads it, a device would swallow the document.
+    if (const auto refusal = TargetRefusal(QFile::encodeName(path).toStdString())) {
+      ShowMessage(QString::fromStdString(*refusal), owner_, MessageKind::Error);
+      return nullptr;
+    }
     QPrinter* printer = printerFor(name);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);

@@ -32,7 +32,9 @@ class PrinterCanvas : public PageCanvas {
   ~PrinterCanvas() override;
 
   // Opens the printer named in the setup (the one kept with its properties,
-  // if any) or, for "Print to PDF", the file the chooser names. When the
+  // if any) or, for "Print to PDF", the file the chooser names (refused, with
+  // a message saying what it is, when it leads to anything but a regular
+  // file). When the
   // printer cannot be opened or the document cannot start, the user is told
   // so and everything created for the job is released again.
   bool beginJob(const PrintJobSetup& setup) override;

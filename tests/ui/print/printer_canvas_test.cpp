@@ -1,6 +1,7 @@
 #include "print/ui/printer_canvas.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDialog>
 #include <QFile>
@@ -149,6 +150,15 @@ TEST_F(PrinterCanvasTest, AJobThatCannotStartTellsTheUserAndReleasesWhatItCreate
   EXPECT_EQ(answers.dialogNames(), QStringList(QStringLiteral("MSGDLG4")));
   EXPECT_FALSE(canvas.holdsJob());
   EXPECT_FALSE(QFile::exists(unreachable));
+
+  // A pipe where the file would go is refused before anything is printed.
+  const QString pipe = pathOf(QStringLiteral("pipe.pdf"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  answers.answer(kAnswerOk);
+  PrinterCanvas piped(properties, nullptr, QString(), [&](QWidget*, const QString&) { return pipe; });
+  PrintDataReport(piped, PdfSettings(), document);
+  EXPECT_EQ(answers.messageTexts().value(1), "'" + pipe + "' is a pipe, not a file");
+  EXPECT_FALSE(piped.holdsJob());
 
   // The same canvas prints the next job.
   const QString good = pathOf(QStringLiteral("good.pdf"));
