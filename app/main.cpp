@@ -66,13 +66,15 @@ int main(int argc, char** argv) {
     window.endSession();
     QApplication::exit(128 + signalNumber);
   });
-  // Logging off asks to save changes but never stops the session from ending.
+  // Logging off asks to save changes but never stops the session from
+  // ending; changes left unsaved are kept for the next start, as when the
+  // session ends the program without asking.
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager& manager) {
     if (manager.allowsInteraction()) {
       window.askToSaveChanges();
       manager.release();
     }
-    window.shutDown();
+    window.endSession();
   });
   window.show();
   // Without a window manager (a bare X server) the window would never become

@@ -131,7 +131,8 @@ bool MainWindow::offerRecoveredSheets() {
 }
 
 void MainWindow::keepSheet() {
-  if (!started_) return;
+  // After the shutdown the sheet was either kept by endSession() or let go.
+  if (!started_ || shutDown_) return;
   if (document_.state.modified)
     SaveRecoveryFile(recovery_->folder(), recovery_->slot(), document_, session_, equations_);
   else
