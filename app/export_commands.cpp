@@ -2,9 +2,9 @@
 
 #include "app/file_commands.h"
 #include "app/path_chooser.h"
-#include "files/atomic_file.h"
 #include "files/export_data_file.h"
 #include "files/file_paths.h"
+#include "graph/ui/picture_file.h"
 #include "widgets/message_dialog.h"
 
 namespace rv {
@@ -39,9 +39,9 @@ void FileCommands::exportGraph(const GraphPictureMaker& picture) {
                 view_.dialogOwner(), MessageKind::Error);
     return;
   }
-  const std::vector<std::uint8_t> bytes = picture(*format, chosen->size);
-  if (WriteFileAtomically(path, bytes))
-    ShowMessage(QStringLiteral("Error writing export file\n") + shown, view_.dialogOwner(), MessageKind::Error);
+  if (const auto reason = WritePictureFile(path, picture(*format, chosen->size)))
+    ShowMessage(QStringLiteral("Error writing export file\n%1\n(%2)").arg(shown, QString::fromStdString(*reason)),
+                view_.dialogOwner(), MessageKind::Error);
 }
 
 }  // namespace rv

@@ -5,6 +5,7 @@
 #include "app/path_chooser.h"
 #include "widgets/message_dialog.h"
 #include "files/data_file_messages.h"
+#include "files/file_paths.h"
 #include "files/new_data_sheet.h"
 #include "files/open_imported_text.h"
 #include "files/read_data_file.h"
@@ -30,16 +31,25 @@ bool FileCommands::askSaveChanges() {
   if (!question.ask) return true;
   const auto answer = static_cast<MessageAnswer>(ShowMessage(QString::fromStdString(question.message.text),
                                                              view_.dialogOwner(), MessageKind::YesNoCancel));
-  std::optional<std::string> saveAsPath;
-  if (answer == MessageAnswer::Yes && question.yesNeedsSaveAs) {
-    saveAsPath = pathChooser_->savePath(view_.dialogOwner(), QStringLiteral("Save As"), document_.state.dataFolder);
+  bool needsSaveAs = question.yesNeedsSaveAs;
+  if (answer == MessageAnswer::Yes && !needsSaveAs) {
+    const SaveOverChange over = confirmSaveOver(WithDataFileExtension(AbsolutePath(*SavePathOf(document_.state))));
+    if (over == SaveOverChange::Cancel) return false;
+    needsSaveAs = over == SaveOverChange::SaveAs;
   }
-  const bool saving = answer == MessageAnswer::Yes && (saveAsPath || !question.yesNeedsSaveAs);
+  std::optional<std::string> saveAsPath;
+  if (answer == MessageAnswer::Yes && needsSaveAs) {
+    saveAsPath = pathChooser_->savePath(view_.dialogOwner(), QStringLiteral("Save As"), document_.state.dataFolder);
+    // A named sheet saved over nothing: the user turned away from its file.
+    if (!saveAsPath && !question.yesNeedsSaveAs) return false;
+  }
+  const bool saving = answer == MessageAnswer::Yes && (saveAsPath || !needsSaveAs);
   if (saving) view_.showBusy(kSavingStatus);
   const SaveChangesResult result =
       AnswerSaveChanges(answer, saveAsPath, document_, session_, equations_, recentFiles_);
   if (saving) {
     view_.showBusy(nullptr);
+    if (result.save.succeeded) guard_.adopt(document_.state.path);
     view_.showOutcome(result.save);
   }
   return result.decision == SaveChangesDecision::GoOn;
@@ -47,6 +57,7 @@ bool FileCommands::askSaveChanges() {
 
 void FileCommands::newSheet() {
   if (!askSaveChanges()) return;
+  guard_.release();
   view_.showOutcome(NewDataSheet(document_, session_, equations_));
 }
 
@@ -86,17 +97,25 @@ void FileCommands::read(const std::string& path) {
     importText(path);
     return;
   }
+  if (!confirmOpen(AbsolutePath(path))) return;
   view_.settleSheet();
   view_.showBusy(kLoadingStatus);
   const FileOutcome outcome = ReadDataFile(path, document_, session_, equations_, recentFiles_);
   view_.showBusy(nullptr);
+  if (outcome.succeeded) guard_.adopt(document_.state.path);
   view_.showOutcome(outcome);
 }
 
 void FileCommands::write(const std::string& path) {
+  switch (confirmSaveOver(WithDataFileExtension(AbsolutePath(path)))) {
+    case SaveOverChange::Save: break;
+    case SaveOverChange::SaveAs: saveAs(); return;
+    case SaveOverChange::Cancel: return;
+  }
   view_.showBusy(kSavingStatus);
   const FileOutcome outcome = WriteDataFile(path, document_, session_, equations_, recentFiles_);
   view_.showBusy(nullptr);
+  if (outcome.succeeded) guard_.adopt(document_.state.path);
   view_.showOutcome(outcome);
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/open_file_guard.h"
 #include "files/data_file_session.h"
 #include "files/file_outcome.h"
 #include "files/recent_files.h"
@@ -78,12 +79,20 @@ class FileCommands {
   void importText(const std::string& path);
   void write(const std::string& path);
 
+  // Opening a data file another window has open asks first: true to open it.
+  bool confirmOpen(const std::string& path);
+  enum class SaveOverChange { Save, SaveAs, Cancel };
+  // Saving over a file that changed on disk since this window opened or
+  // saved it asks first.
+  SaveOverChange confirmSaveOver(const std::string& target);
+
   Document& document_;
   DataFileSession& session_;
   EquationList& equations_;
   RecentFiles& recentFiles_;
   std::unique_ptr<PathChooser> pathChooser_;
   FileCommandsView& view_;
+  OpenFileGuard guard_;
 };
 
 }  // namespace rv

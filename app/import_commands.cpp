@@ -26,7 +26,10 @@ void FileCommands::importText(const std::string& path) {
   }
   const std::optional<TextImport> reading = ShowImportDialog(view_.dialogOwner(), path, std::move(text.bytes));
   if (!reading) return;
-  view_.showOutcome(OpenImportedText(path, *reading, document_, session_, equations_));
+  const FileOutcome outcome = OpenImportedText(path, *reading, document_, session_, equations_);
+  // The sheet is untitled now: the data file it replaced is no longer open here.
+  if (outcome.succeeded) guard_.release();
+  view_.showOutcome(outcome);
 }
 
 }  // namespace rv

@@ -60,19 +60,23 @@ int main(int argc, char** argv) {
   options.recoveryFolder = rv::RecoveryFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
 
   rv::MainWindow window(std::move(options));
-  // The session's end or a kill: the sheet is kept, the settings written.
+  // The session's end, a kill or Ctrl+C in the terminal: the sheet is kept,
+  // the settings written, and the program ends as the signal would have
+  // ended it, with status 128 + its number.
   rv::TerminationSignals termination;
-  QObject::connect(&termination, &rv::TerminationSignals::received, &window, [&window] {
+  QObject::connect(&termination, &rv::TerminationSignals::received, &window, [&window](int signalNumber) {
     window.endSession();
-    QApplication::quit();
+    QApplication::exit(128 + signalNumber);
   });
-  // Logging off asks to save changes but never stops the session from ending.
+  // Logging off asks to save changes but never stops the session from
+  // ending; changes left unsaved are kept for the next start, as when the
+  // session ends the program without asking.
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager& manager) {
     if (manager.allowsInteraction()) {
       window.askToSaveChanges();
       manager.release();
     }
-    window.shutDown();
+    window.endSession();
   });
   window.show();
   // Without a window manager (a bare X server) the window would never become

@@ -22,6 +22,7 @@
 #include "app/options_dialog.h"
 #include "app/path_chooser.h"
 #include "app/whats_this_mode.h"
+#include "app/window_recovery.h"
 #include "graph/ui/graph_tab.h"
 #include "widgets/control_id.h"
 #include "widgets/help.h"
@@ -75,6 +76,7 @@ void MainWindow::buildFirstStage() {
   toolTipSwitch_ = new ToolTipSwitch(this);
   qApp->installEventFilter(toolTipSwitch_);
   whatsThis_ = new WhatsThisMode(this, [this] { return currentPage(); });
+  recovery_ = new WindowRecovery(startUp_.recoveryFolder, [this] { keepSheet(); }, this);
 
   commands_ = new CommandActions(this);
   connect(commands_, &CommandActions::command, this, &MainWindow::runCommand);
@@ -229,6 +231,7 @@ void MainWindow::showOutcome(const FileOutcome& outcome) {
   if (outcome.releaseGraph && graphTab_ != nullptr) forgetGraph();
   if (outcome.pressDraw && graphTab_ != nullptr) graphTab_->pressDraw();
   if (outcome.focusCurrentCell && currentPageIndex_ == kDataPage && dataTab_ != nullptr) dataTab_->focusCurrentCell();
+  if (!document_.state.modified) keepSheet();
 }
 
 void MainWindow::showOptions() {
@@ -267,6 +270,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
       event->ignore();
       return;
     }
+    // Saved, or the user let the changes go: nothing is left to recover.
+    RemoveRecoveryFile(recovery_->folder(), recovery_->slot());
     shutDown();
   }
   event->accept();

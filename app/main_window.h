@@ -43,6 +43,7 @@ class StatisticsDialog;
 class StatusBar;
 class ToolTipSwitch;
 class WhatsThisMode;
+class WindowRecovery;
 struct FinishedSearch;
 
 // Where the program finds its surroundings; tests give their own.
@@ -53,8 +54,9 @@ struct StartUpOptions {
   std::optional<std::string> commandLineFile;
   std::unique_ptr<PathChooser> pathChooser;  // file dialogs when not given
   int secondStageDelayMs = 500;              // negative: the caller runs finishStartUp()
-  // Where a sheet with unsaved changes is kept when the session ends the
-  // program; empty: nothing is kept or offered.
+  // Where each window keeps its sheet with unsaved changes, every few
+  // minutes and when a signal ends the program; empty: nothing is kept or
+  // offered.
   std::string recoveryFolder;
 };
 
@@ -118,10 +120,13 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner,
   // Writes the settings file; the program's last act.
   void shutDown();
 
-  // The desktop session ends the program (SIGTERM, SIGHUP): nobody can be
+  // A signal ends the program (SIGTERM, SIGHUP, SIGINT): nobody can be
   // asked anything. A sheet with unsaved changes is kept for the next start,
   // then the program shuts down; the caller ends the event loop.
   void endSession();
+
+  // Where this window keeps its sheet, and how often.
+  const WindowRecovery& recovery() const { return *recovery_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -202,7 +207,13 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner,
   void showAbout();
   void toggleMaximized();
   void readSettings();
-  bool offerRecoveredSheet();
+  // Offers the sheets kept by windows that are gone, one by one, oldest
+  // first; true when one was restored (the others wait for the next start).
+  bool offerRecoveredSheets();
+  // Keeps the sheet in this window's recovery file while it is modified, and
+  // removes the file once nothing is left unsaved.
+  void keepSheet();
+  void openCommandLineFile();
   void updateTitle();
 
   StartUpOptions startUp_;
@@ -220,6 +231,7 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner,
   int toolTipsOption_ = 1;
   // What the next search ranks its list by; kept in the settings file.
   RankingCriterion rankBy_ = RankingCriterion::RSquared;
+  WindowRecovery* recovery_ = nullptr;
   bool started_ = false;
   bool shutDown_ = false;
   int currentPageIndex_ = kDataPage;

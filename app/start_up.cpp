@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFile>
+#include <QDateTime>
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -7,6 +8,7 @@
 #include "app/command_actions.h"
 #include "app/key_gate.h"
 #include "app/main_window.h"
+#include "app/window_recovery.h"
 #include "widgets/help.h"
 #include "widgets/message_dialog.h"
 #include "widgets/status_bar.h"
@@ -77,16 +79,21 @@ void MainWindow::finishStartUp() {
   showUndoState();
 
   if (!helpFileFound) ShowMissingHelpFileMessage(this);
-  // A restored sheet is the one the user worked on last: a file named on the
-  // command line would replace it unasked.
-  if (offerRecoveredSheet()) return;
-  if (startUp_.commandLineFile) {
+  openCommandLineFile();
+}
+
+// A restored sheet is the one the user worked on last: a file named on the
+// command line replaces it only after the save-changes question.
+void MainWindow::openCommandLineFile() {
+  const bool restored = offerRecoveredSheets();
+  if (shutDown_) return;
+  if (startUp_.commandLineFile && (!restored || (files_->askSaveChanges() && !shutDown_)))
     files_->openAtStartUp(*startUp_.commandLineFile);
-    updateTitle();
-  }
+  updateTitle();
 }
 
 void MainWindow::readSettings() {
+  recovery_->setInterval(kDefaultAutoRecoveryMinutes);
   if (startUp_.settingsPath.empty()) return;
   const SettingsRead read = ReadSettingsFile(startUp_.settingsPath);
   const Settings& settings = read.settings;
@@ -99,6 +106,7 @@ void MainWindow::readSettings() {
   document_.state.dataFolder = DataFolderAtStartUp(settings.dataFolder, startUp_.firstDataFolder);
   rankBy_ = settings.rankBy;
   equationsTab_->showRankBy();
+  recovery_->setInterval(settings.autoRecoveryMinutes);
   readPrintingSettings(settings);
 }
 
@@ -115,27 +123,43 @@ void MainWindow::writePrintingSettings(Settings& settings) const {
   settings.pdfFolder = QFile::encodeName(lastPdfFolder_).toStdString();
 }
 
-// A sheet kept when the last session ended the program is offered back
-// once; declined, it is gone. True when it was restored.
-bool MainWindow::offerRecoveredSheet() {
-  const std::optional<std::string> title = RecoveredSheetTitle(startUp_.recoveryFolder);
-  if (!title) return false;
-  const QString question = QStringLiteral("The changes to '%1' were not saved\nwhen the program was last ended.\n"
-                                          "Do you want to restore them?")
-                               .arg(QString::fromStdString(*title));
-  if (ShowMessage(question, this, MessageKind::YesNo) != kAnswerYes) {
-    DiscardRecoveredSheet(startUp_.recoveryFolder);
-    return false;
+bool MainWindow::offerRecoveredSheets() {
+  for (const RecoveredSheet& sheet : recovery_->sheetsToOffer()) {
+    const QString keptAt = QDateTime::fromSecsSinceEpoch(sheet.keptAt).toString(QStringLiteral("yyyy-MM-dd hh:mm"));
+    // The dialog is as wide as its first line.
+    const QString question = QStringLiteral("The changes to '%1' kept at %2\nwere not saved when the program ended."
+                                            "\nDo you want to restore them?")
+                                 .arg(QString::fromStdString(sheet.title), keptAt);
+    const int answer = ShowMessage(question, this, MessageKind::YesNo);
+    // A signal that ends the program while it asks leaves every kept sheet.
+    if (shutDown_) return false;
+    if (answer != kAnswerYes) {
+      if (answer == kAnswerNo) RemoveRecoveryFile(recovery_->folder(), sheet.slot);
+      continue;
+    }
+    const FileOutcome outcome = RestoreRecoveredSheet(recovery_->folder(), sheet.slot, document_, session_, equations_);
+    showOutcome(outcome);
+    if (!outcome.succeeded) continue;
+    // Kept again at once, now as this window's.
+    keepSheet();
+    return true;
   }
-  const FileOutcome outcome = RestoreRecoveredSheet(startUp_.recoveryFolder, document_, session_, equations_);
-  showOutcome(outcome);
-  return outcome.succeeded;
+  return false;
+}
+
+void MainWindow::keepSheet() {
+  // After the shutdown the sheet was either kept by endSession() or let go.
+  if (!started_ || shutDown_) return;
+  if (document_.state.modified)
+    SaveRecoveryFile(recovery_->folder(), recovery_->slot(), document_, session_, equations_);
+  else
+    RemoveRecoveryFile(recovery_->folder(), recovery_->slot());
 }
 
 void MainWindow::endSession() {
   if (shutDown_) return;
   settleSheet();
-  if (started_ && document_.state.modified) SaveRecoveryFile(startUp_.recoveryFolder, document_, session_);
+  keepSheet();
   shutDown();
 }
 
@@ -152,6 +176,7 @@ void MainWindow::shutDown() {
   settings.recentFiles = recentFiles_.settingsValues();
   settings.dataFolder = document_.state.dataFolder;
   settings.rankBy = rankBy_;
+  settings.autoRecoveryMinutes = recovery_->interval();
   writePrintingSettings(settings);
   WriteSettingsFile(startUp_.settingsPath, settings);
 }

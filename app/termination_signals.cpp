@@ -12,7 +12,7 @@ namespace rv {
 namespace {
 
 int pipeEnds[2] = {-1, -1};
-constexpr int kHandledSignals[] = {SIGTERM, SIGHUP};
+constexpr int kHandledSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 extern "C" void WriteSignalNumber(int signalNumber) {
   const int saved = errno;

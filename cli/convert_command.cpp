@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/input_file.h"
 #include "cli/text_options.h"
+#include "cli/output_target.h"
 #include "files/atomic_file.h"
 #include "files/data_file_io.h"
 #include "files/delimited_text.h"
@@ -37,6 +38,7 @@ int RunConvertCommand(const std::vector<std::string>& words) {
   const char delimiter = DelimiterForPath(out);
   if (!HasDataFileExtension(out) && delimiter == '\0')
     throw CliError("'" + out + "': OUT must be a .rvd, .csv or .tsv file");
+  RequireWritableTarget(out);
   const InputFile input = LoadInputFile(in, arguments);
   if (HasDataFileExtension(out))
     WriteDataFileOutput(out, input);

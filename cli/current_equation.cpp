@@ -6,6 +6,7 @@
 #include "cli/search_options.h"
 #include "cli/search_runner.h"
 #include "cli/searchable_data.h"
+#include "files/stored_equation.h"
 #include "regress/recreate_equation.h"
 
 namespace rv::cli {
@@ -24,15 +25,13 @@ FitWorkspace Recreate(const SearchData& data, const SearchShape& shape, long lon
 FitWorkspace StoredEquation(const InputFile& input, const std::string& path) {
   const EquationRecord* record = input.storedEquation();
   if (record == nullptr) throw CliError(InputName(path) + " stores no selected equation: give --ordinal K", 1);
-  const Document& document = input.document;
-  const SearchData data = SnapshotWithCounts(document.sheet.cells, document.pointCount, document.columnCount);
-  const SearchShape shape = MakeSearchShape(data, document.options);
-  if (data.pointCount < 2 || record->ordinal < 1 || record->ordinal > CountCandidates(shape))
-    throw CliError("the equation stored in " + InputName(path) + " does not fit its data: give --ordinal K", 1);
   FitWorkspace workspace;
-  if (!RecreateEquation(workspace, data, shape, record->ordinal))
-    throw CliError("the equation stored in " + InputName(path) + " cannot be fitted to its data: give --ordinal K", 1);
-  return workspace;
+  switch (RecreateStoredEquation(workspace, input.document, *record)) {
+    case StoredEquationFit::Matches: return workspace;
+    case StoredEquationFit::Differs: throw CliError(StoredEquationMismatchMessage(path).text, 1);
+    case StoredEquationFit::CannotBeFitted: break;
+  }
+  throw CliError("the equation stored in " + InputName(path) + " cannot be fitted to its data: give --ordinal K", 1);
 }
 
 }  // namespace

@@ -11,11 +11,11 @@
 #include "cli/commands.h"
 #include "cli/current_equation.h"
 #include "cli/input_file.h"
+#include "cli/output_target.h"
 #include "cli/search_options.h"
 #include "cli/search_runner.h"
 #include "cli/searchable_data.h"
 #include "cli/text_options.h"
-#include "files/atomic_file.h"
 #include "graph/auto_update.h"
 #include "graph/data_points_text.h"
 #include "graph/graph_model.h"
@@ -24,6 +24,7 @@
 #include "graph/graph_selection.h"
 #include "graph/ui/graph_export.h"
 #include "graph/ui/label_glyphs.h"
+#include "graph/ui/picture_file.h"
 #include "graph/view_state.h"
 #include "regress/recreate_equation.h"
 #include "sheet/point_count.h"
@@ -147,8 +148,8 @@ void WritePicture(PictureFormat format, const GraphModel& model, const Document&
       throw CliError("cannot write the picture to standard output", 1);
     return;
   }
-  if (const std::optional<std::string> failure = WriteFileAtomically(path, bytes))
-    throw CliError("cannot write the picture '" + path + "': " + *failure, 1);
+  if (const auto reason = WritePictureFile(path, bytes))
+    throw CliError("cannot write the picture " + InputName(path) + ": " + *reason, 1);
 }
 
 }  // namespace
@@ -160,6 +161,7 @@ int RunGraphCommand(const std::vector<std::string>& words) {
   if (!arguments.has("vars")) throw CliError("graph needs --vars X1 or --vars X1,X2");
   if (arguments.has("out") == arguments.flag("data"))
     throw CliError("graph needs either --out PICTURE.png|.svg|.pdf or --data");
+  if (arguments.has("out") && arguments.value("out") != kStandardOutput) RequireWritableTarget(arguments.value("out"));
   const std::vector<int> variables = ParseVariables(arguments.value("vars"));
   const int size = arguments.has("size") ? static_cast<int>(ParseInteger(arguments.value("size"), "--size",
                                                                           kMinExportSize, kMaxExportSize))

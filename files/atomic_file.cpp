@@ -4,25 +4,64 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <random>
 
+#include "files/file_kind.h"
 #include "files/file_paths.h"
 
 namespace rv {
 
 namespace {
 
+// As many links as the system itself follows before it gives up (ELOOP).
+constexpr int kMaxLinkHops = 40;
+// The content goes out in pieces of this size, so that a disk filling up
+// part-way is met as it would be with any larger file.
+constexpr std::size_t kWriteChunk = 64 * 1024;
+
 std::string SystemReason(int error) { return std::strerror(error); }
 
-// The file a symbolic link names, so that saving through the link updates it.
-std::string ResolveLink(const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::is_symlink(path, error)) return path;
-  const std::filesystem::path target = std::filesystem::canonical(path, error);
-  return error ? path : target.string();
+struct FollowedPath {
+  std::string path;          // the file the links lead to, or the path itself
+  bool throughLink = false;
+  int error = 0;             // a link that could not be read, or a loop
+};
+
+std::string BesideLink(const std::string& link, const std::string& target) {
+  if (target.front() == '/') return target;
+  const std::string folder = FolderOfPath(link);
+  if (folder.empty()) return target;
+  return folder == "/" ? "/" + target : folder + "/" + target;
+}
+
+// Follows symbolic links one by one, so that a link to a file not made yet
+// still names where the file goes.
+FollowedPath FollowLinks(const std::string& path) {
+  FollowedPath followed{path};
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    struct stat status {};
+    if (::lstat(followed.path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return followed;
+    char target[4096];
+    const ssize_t length = ::readlink(followed.path.c_str(), target, sizeof target);
+    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof target) {
+      followed.error = length < 0 ? errno : ENAMETOOLONG;
+      return followed;
+    }
+    followed.path = BesideLink(followed.path, std::string(target, static_cast<std::size_t>(length)));
+    followed.throughLink = true;
+  }
+  followed.error = ELOOP;
+  return followed;
+}
+
+std::optional<std::string> RefusalOf(const std::string& path, const FollowedPath& followed) {
+  struct stat status {};
+  if (::stat(followed.path.c_str(), &status) != 0 || S_ISREG(status.st_mode)) return std::nullopt;
+  return "'" + path + "' " + (followed.throughLink ? "leads to " : "is ") + SpecialFileKind(status.st_mode) +
+         ", not a file";
 }
 
 // Opens a new, uniquely named file beside target; the umask applies as for
@@ -39,9 +78,9 @@ int CreateTemporaryFile(const std::string& target, std::string& temporaryPath) {
   return -1;
 }
 
-bool WriteAll(int descriptor, std::span<const std::uint8_t> content) {
+bool WriteAll(int descriptor, std::span<const std::uint8_t> content, const WriteCall& writeCall) {
   while (!content.empty()) {
-    const ssize_t written = ::write(descriptor, content.data(), content.size());
+    const ssize_t written = writeCall(descriptor, content.data(), std::min(content.size(), kWriteChunk));
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) {
       if (written == 0) errno = EIO;
@@ -64,8 +103,22 @@ void FlushFolder(const std::string& target) {
 
 }  // namespace
 
+std::optional<std::string> TargetRefusal(const std::string& path) {
+  const FollowedPath followed = FollowLinks(path);
+  if (followed.error != 0) return std::nullopt;
+  return RefusalOf(path, followed);
+}
+
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> content) {
-  const std::string target = ResolveLink(path);
+  return WriteFileAtomically(path, content, ::write);
+}
+
+std::optional<std::string> WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> content,
+                                               const WriteCall& writeCall) {
+  const FollowedPath followed = FollowLinks(path);
+  if (followed.error != 0) return SystemReason(followed.error);
+  if (auto refusal = RefusalOf(path, followed)) return refusal;
+  const std::string& target = followed.path;
   // A file the user may not write to is not replaced behind their back.
   if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return SystemReason(errno);
   std::string temporaryPath;
@@ -74,9 +127,8 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::spa
 
   struct stat existing {};
   bool ok = true;
-  if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
-    ok = ::fchmod(descriptor, existing.st_mode & 07777) == 0;
-  ok = ok && WriteAll(descriptor, content) && ::fsync(descriptor) == 0;
+  if (::stat(target.c_str(), &existing) == 0) ok = ::fchmod(descriptor, existing.st_mode & 07777) == 0;
+  ok = ok && WriteAll(descriptor, content, writeCall) && ::fsync(descriptor) == 0;
   int error = ok ? 0 : errno;
   if (::close(descriptor) != 0 && ok) {
     ok = false;

@@ -26,6 +26,12 @@ bool HasTooLittleSpace(const std::string& path) {
 
 StoreResult StoreDataFile(const std::string& path, const DataFileBytes& image) {
   StoreResult result;
+  // A device or a pipe is no place for a data file, whatever the space.
+  if (auto refusal = TargetRefusal(path)) {
+    result.failure = StoreFailure::Output;
+    result.message = FileMessage{*refusal, FileMessageKind::Error};
+    return result;
+  }
   if (HasTooLittleSpace(path)) {
     result.failure = StoreFailure::DiskSpace;
     result.message = InsufficientDiskSpaceMessage();

@@ -20,8 +20,9 @@ struct StoreResult {
 };
 
 // Writes a data file image to exactly this path, atomically. Nothing is
-// written when the folder has too little free space; any other failure
-// leaves a file already at the path as it was.
+// written when the path leads to something that is not a regular file (the
+// message then says what it is) or the folder has too little free space; any
+// other failure leaves a file already at the path as it was.
 StoreResult StoreDataFile(const std::string& path, const DataFileBytes& image);
 
 enum class LoadFailure { None, CannotOpen, Corrupted };

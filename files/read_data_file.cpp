@@ -27,7 +27,9 @@ FileOutcome ReadDataFile(const std::string& path, Document& document, DataFileSe
   document.options.shadeSurface = shadeSurface;
   NameDocument(document.state, source);
   session = std::move(loaded.contents->session);
+  const std::optional<FileMessage> dropped = DropMismatchedStoredEquation(document, session, document.state.fileTitle);
   outcome = SheetReplacedOutcome();
+  outcome.message = dropped;
   outcome.pressDraw = session.graphDrawn;
   session.graphDrawn = false;
   ListStoredEquation(session, equations);

@@ -27,6 +27,10 @@ namespace rv {
 // drawn; outcome.pressDraw asks for it to be drawn again when it was drawn at
 // save time.
 //
+// The stored equation is kept only when its ordinal re-creates it, text and
+// R squared (see DropMismatchedStoredEquation); otherwise the sheet opens
+// without it and outcome.message says so.
+//
 // When the file cannot be opened, every recent-file slot holding the path is
 // emptied. When it is shorter than 16,370 bytes or has the wrong magic
 // number, it is reported as corrupted. In both cases the sheet in memory, its

@@ -8,19 +8,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "files/file_kind.h"
+
 namespace rv {
-
-namespace {
-
-const char* KindOf(mode_t mode) {
-  if (S_ISDIR(mode)) return "a folder";
-  if (S_ISFIFO(mode)) return "a pipe";
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-  if (S_ISSOCK(mode)) return "a socket";
-  return "a special file";
-}
-
-}  // namespace
 
 FileRead ReadRegularFile(const std::string& path, std::size_t limit, BeyondLimit beyond) {
   FileRead result;
@@ -37,7 +27,7 @@ FileRead ReadRegularFile(const std::string& path, std::size_t limit, BeyondLimit
     result.reason = std::strerror(errno);
   } else if (!S_ISREG(status.st_mode)) {
     result.failure = FileReadFailure::NotRegular;
-    result.reason = KindOf(status.st_mode);
+    result.reason = SpecialFileKind(status.st_mode);
   } else if (static_cast<std::uintmax_t>(status.st_size) > limit && beyond == BeyondLimit::Refuse) {
     result.failure = FileReadFailure::TooLarge;
   }

@@ -22,8 +22,7 @@ SaveChangesResult AnswerSaveChanges(MessageAnswer answer, const std::optional<st
     return result;
   }
   if (answer != MessageAnswer::Yes) return result;
-  std::optional<std::string> path = SavePathOf(document.state);
-  if (!path) path = saveAsPath;
+  const std::optional<std::string> path = saveAsPath ? saveAsPath : SavePathOf(document.state);
   if (!path) return result;
   result.save = WriteDataFile(*path, document, session, equations, recentFiles);
   if (result.save.succeeded) result.decision = SaveChangesDecision::GoOn;

@@ -40,8 +40,9 @@ struct SaveChangesResult {
   FileOutcome save;  // the save made for Yes, if any
 };
 
-// No goes on without saving; Cancel abandons. Yes saves (to the current
-// path, or to saveAsPath for an untitled sheet) and goes on only when the save
+// No goes on without saving; Cancel abandons. Yes saves (to saveAsPath when
+// the user chose one, for an untitled sheet or instead of saving over a file
+// changed on disk, else to the current path) and goes on only when the save
 // succeeded: a failed save, or a cancelled Save As (no saveAsPath), abandons
 // the action and leaves the sheet as it is, still modified.
 SaveChangesResult AnswerSaveChanges(MessageAnswer answer, const std::optional<std::string>& saveAsPath,

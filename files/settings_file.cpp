@@ -48,6 +48,19 @@ void WritePrintingKeys(ProfileText& profile, const Settings& settings) {
   if (!settings.pdfFolder.empty()) profile.setValue(kSettingsSection, "PDFFOLDER", settings.pdfFolder);
 }
 
+// The autosave interval has keys of its own, read and written apart from the
+// recent files and folder that the program has always kept.
+void ReadAutoRecovery(const ProfileText& profile, Settings& settings) {
+  const auto text = profile.value(kSettingsSection, "AUTORECOVERY");
+  if (!text || text->empty() || text->size() > 4 || text->find_first_not_of("0123456789") != std::string::npos) return;
+  const int minutes = std::stoi(*text);
+  if (minutes <= kMaxAutoRecoveryMinutes) settings.autoRecoveryMinutes = minutes;
+}
+
+void WriteAutoRecovery(ProfileText& profile, const Settings& settings) {
+  profile.setValue(kSettingsSection, "AUTORECOVERY", std::to_string(settings.autoRecoveryMinutes));
+}
+
 }  // namespace
 
 std::string SettingsFilePath(const char* xdgConfigHome, const char* home) {
@@ -69,6 +82,7 @@ SettingsRead ReadSettingsFile(const std::string& path) {
   settings.dataFolder = profile.value(kSettingsSection, "DATAFOLDER").value_or("");
   if (const auto rankBy = profile.value(kSettingsSection, "RANKBY"))
     settings.rankBy = RankingCriterionFromKey(*rankBy).value_or(RankingCriterion::RSquared);
+  ReadAutoRecovery(profile, settings);
   ReadPrintingKeys(profile, settings);
   return result;
 }
@@ -84,6 +98,7 @@ bool WriteSettingsFile(const std::string& path, const Settings& settings) {
     profile.setValue(kSettingsSection, FileKey(i), settings.recentFiles[i]);
   profile.setValue(kSettingsSection, "DATAFOLDER", settings.dataFolder);
   profile.setValue(kSettingsSection, "RANKBY", RankingCriterionKey(settings.rankBy));
+  WriteAutoRecovery(profile, settings);
   WritePrintingKeys(profile, settings);
   const std::string text = profile.text();
   return !WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));

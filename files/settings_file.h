@@ -12,6 +12,11 @@ namespace rv {
 inline constexpr const char* kSettingsFileName = "Regrovantis.ini";
 inline constexpr const char* kSettingsSection = "Regrovantis";
 
+// How often a modified sheet is kept for recovery, in minutes; 0 never
+// (it is still kept when a signal ends the program).
+inline constexpr int kDefaultAutoRecoveryMinutes = 5;
+inline constexpr int kMaxAutoRecoveryMinutes = 24 * 60;
+
 // The settings kept between runs, as the settings file holds them.
 struct Settings {
   int tooltips = 1;                                        // TOOLTIPS: nonzero shows tooltips
@@ -20,6 +25,7 @@ struct Settings {
   std::string paper;      // PAPER: the paper chosen for printouts, empty for the printer's own
   std::string pdfFolder;  // PDFFOLDER: where the last printout to PDF went
   RankingCriterion rankBy = RankingCriterion::RSquared;  // RANKBY: r2, adj-r2, aicc or bic
+  int autoRecoveryMinutes = kDefaultAutoRecoveryMinutes;  // AUTORECOVERY
   friend bool operator==(const Settings&, const Settings&) = default;
 };
 
@@ -41,7 +47,9 @@ struct SettingsRead {
 // Read at start-up. A missing file or key gives the default: TOOLTIPS "1",
 // the others empty. TOOLTIPS is read as a whole number from its first seven
 // characters, like C's atoi (so text that is not a number reads as 0).
-// RANKBY that names no criterion gives R squared. Only
+// RANKBY that names no criterion gives R squared; AUTORECOVERY is a whole
+// number of minutes from 0 to kMaxAutoRecoveryMinutes, anything else gives
+// the default. Only
 // a regular file of at most kMaxSettingsFileBytes is read: a pipe would keep
 // start-up waiting and a device would fill the memory; such a file gives the
 // defaults and a refusal.
@@ -51,8 +59,9 @@ SettingsRead ReadSettingsFile(const std::string& path);
 // "Regrovantis" with the program's keys and nothing else, so whatever else
 // the file held (garbage, megabytes) does not survive the run.
 // TOOLTIPS as "%d", FILE1 to FILE4 as given (use RecentFiles::settingsValues,
-// which writes two spaces for an unused key), DATAFOLDER, RANKBY, PAPER and
-// PDFFOLDER (the last two left out while empty). False when it could
+// which writes two spaces for an unused key), DATAFOLDER, RANKBY,
+// AUTORECOVERY as "%d", PAPER and PDFFOLDER (the last two left out while
+// empty). False when it could
 // not be written; the program goes on regardless.
 bool WriteSettingsFile(const std::string& path, const Settings& settings);
 

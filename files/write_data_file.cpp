@@ -4,18 +4,9 @@
 #include "files/data_file_messages.h"
 #include "files/file_paths.h"
 #include "files/named_document.h"
+#include "files/stored_equation.h"
 
 namespace rv {
-
-namespace {
-
-void RefreshSaveArea(DataFileSession& session, const EquationList& equations) {
-  if (session.selectedIndex < 0 || session.selectedIndex >= equations.size()) return;
-  const std::vector<int> order = equations.sortOrder();
-  session.savedEquation = equations.slot(order[static_cast<std::size_t>(session.selectedIndex)]);
-}
-
-}  // namespace
 
 std::optional<std::string> SavePathOf(const DocumentState& state) {
   if (!state.named || state.path.empty()) return std::nullopt;

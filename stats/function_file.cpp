@@ -1,18 +1,17 @@
 #include "stats/function_file.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <cstdint>
 #include <filesystem>
+#include <span>
+
+#include "files/atomic_file.h"
 
 namespace rv {
 
 namespace {
 
-FunctionFileOutcome Failure(const std::string& path, int error) {
-  std::string message = "The function could not be written to the file '" + path + "'.";
-  if (error != 0) message += std::string("\n") + std::strerror(error);
-  return {false, message, kErrorMessageKind};
+FunctionFileOutcome Failure(const std::string& path, const std::string& reason) {
+  return {false, "The function could not be written to the file '" + path + "'.\n" + reason, kErrorMessageKind};
 }
 
 }  // namespace
@@ -33,13 +32,8 @@ std::string ReplaceFileQuestion(const std::string& path) {
 }
 
 FunctionFileOutcome WriteFunctionFile(const std::string& path, const std::string& text) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return Failure(path, errno);
-  const size_t written = std::fwrite(text.data(), 1, text.size(), file);
-  const int writeError = written == text.size() ? 0 : errno;
-  const bool closed = std::fclose(file) == 0;
-  if (written != text.size()) return Failure(path, writeError);
-  if (!closed) return Failure(path, errno);
+  const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+  if (const auto reason = WriteFileAtomically(path, bytes)) return Failure(path, *reason);
   return {true, {}, 0};
 }
 

@@ -25,7 +25,8 @@ std::string FunctionFilePath(const std::string& folder, const std::string& typed
 bool FunctionFileExists(const std::string& path);
 std::string ReplaceFileQuestion(const std::string& path);
 
-// Creates the file (replacing an existing one) and writes the text exactly.
+// Writes the text exactly, replacing an existing file as a whole (see
+// WriteFileAtomically).
 FunctionFileOutcome WriteFunctionFile(const std::string& path, const std::string& text);
 
 }  // namespace rv

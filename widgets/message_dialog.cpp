@@ -55,7 +55,7 @@ KindSpec SpecOf(MessageKind kind) {
 
 class MessageDialog : public QDialog {
  public:
-  MessageDialog(const QString& text, QWidget* owner, MessageKind kind)
+  MessageDialog(const QString& text, QWidget* owner, MessageKind kind, const QStringList& labels)
       : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
         kind_(kind) {
     const KindSpec spec = SpecOf(kind);
@@ -90,7 +90,8 @@ class MessageDialog : public QDialog {
     const int centre = dialogWidth / 2;
     int x = centre - (count * (kButtonWidth + 4) - 4) / 2;
     for (const ButtonSpec& buttonSpec : spec.buttons) {
-      auto* button = new QPushButton(QString::fromLatin1(buttonSpec.label), this);
+      const qsizetype index = &buttonSpec - spec.buttons.data();
+      auto* button = new QPushButton(index < labels.size() ? labels[index] : QString::fromLatin1(buttonSpec.label), this);
       button->setAutoDefault(false);
       button->setDefault(buttonSpec.answer == spec.defaultAnswer);
       button->setGeometry(x, textHeight + 16, kButtonWidth, kButtonHeight);
@@ -125,8 +126,10 @@ class MessageDialog : public QDialog {
 
 }  // namespace
 
-int ShowMessage(const QString& text, QWidget* owner, MessageKind kind) {
-  MessageDialog dialog(text, owner, kind);
+int ShowMessage(const QString& text, QWidget* owner, MessageKind kind) { return ShowMessage(text, owner, kind, {}); }
+
+int ShowMessage(const QString& text, QWidget* owner, MessageKind kind, const QStringList& labels) {
+  MessageDialog dialog(text, owner, kind, labels);
   PlaceDialog(&dialog, MainWindowOf(owner));
   if (kind == MessageKind::Error) QApplication::beep();
   return dialog.exec();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -22,5 +23,10 @@ inline constexpr int kMessageTextId = 101;
 // kAnswerOk, kAnswerYes, kAnswerNo or kAnswerCancel. The dialog is as wide as
 // the text's first line plus 112 pixels; an error also sounds the bell.
 int ShowMessage(const QString& text, QWidget* owner, MessageKind kind);
+
+// The same dialog for a question whose buttons need other words than Yes,
+// No and Cancel: the labels of the buttons answering kAnswerYes, kAnswerNo
+// and (for YesNoCancel) kAnswerCancel, in that order.
+int ShowMessage(const QString& text, QWidget* owner, MessageKind kind, const QStringList& labels);
 
 }  // namespace rv

@@ -36,7 +36,7 @@ struct GraphPictureRequest {
 
 // The file's bytes: an indexed PNG in the graph palette, or an SVG or PDF
 // that keeps lines, polygons and texts as such. Made in memory, so the
-// caller writes the file in one step.
+// caller writes the file in one step; empty when it cannot be encoded.
 std::vector<std::uint8_t> GraphPictureBytes(PictureFormat format, const GraphPictureRequest& request);
 
 }  // namespace rv

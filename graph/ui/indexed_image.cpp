@@ -20,9 +20,9 @@ QImage IndexedImage(const FrameBuffer& picture) {
 
 QByteArray IndexedPng(const FrameBuffer& picture) {
   QByteArray bytes;
-  QBuffer png(&bytes);
-  png.open(QIODevice::WriteOnly);
-  IndexedImage(picture).save(&png, "PNG");
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!IndexedImage(picture).save(&buffer, "PNG")) return {};
   return bytes;
 }
 

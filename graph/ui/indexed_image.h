@@ -10,7 +10,8 @@ namespace rv {
 // The picture as an 8-bit indexed image whose colour table is GraphPalette.
 QImage IndexedImage(const FrameBuffer& picture);
 
-// The picture as the bytes of an indexed PNG file.
+// The picture encoded as an indexed PNG file's bytes; empty when it cannot
+// be encoded.
 QByteArray IndexedPng(const FrameBuffer& picture);
 
 }  // namespace rv

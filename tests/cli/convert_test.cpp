@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <cstring>
 #include <filesystem>
 
 #include "files/data_file_format.h"
 #include "files/delimited_text.h"
+#include "files/file_paths.h"
 #include "run_tool.h"
 
 namespace rv::testing {
@@ -47,6 +51,28 @@ TEST_F(ConvertCommand, TextToDataFileAndBackKeepsEveryValue) {
   EXPECT_EQ(ReadFile(file("again.rvd")), ReadFile(file("sheet.rvd")));
   ASSERT_EQ(convert(file("sheet.rvd"), file("out.tsv")).status, 0);
   EXPECT_TRUE(SameBits(ValuesOf(text, ','), ValuesOf(ReadFile(file("out.tsv")), '\t')));
+}
+
+// A link to a device or a pipe is refused before anything is read or
+// written, in either direction, and the device stays a device.
+TEST_F(ConvertCommand, AnOutputThatLeadsToADeviceOrAPipeIsRefused) {
+  const bool device = mknod(file("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+  ASSERT_EQ(mkfifo(file("pipe").c_str(), 0600), 0);
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"pipe", "out.csv"}, {"pipe", "out.rvd"}, {"null", "out.tsv"}, {"null", "out.rvd"}};
+  for (const auto& [special, out] : cases) {
+    if (special == "null" && !device) continue;  // mknod needs privileges
+    SCOPED_TRACE(out);
+    std::filesystem::remove(file(out));
+    std::filesystem::create_symlink(special, file(out));
+    const ToolResult result = convert(HasDataFileExtension(out) ? kExampleCsv : kExampleRvd, file(out));
+    EXPECT_EQ(result.status, 1);
+    const std::string kind = special == "pipe" ? "a pipe" : "a device";
+    EXPECT_EQ(result.err, "'" + file(out) + "' leads to " + kind + ", not a file\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(file(out)));
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(file("pipe")));
+  if (device) EXPECT_TRUE(std::filesystem::is_character_file(file("null")));
 }
 
 TEST_F(ConvertCommand, ADataFileFromTextHasTheDefaultsOfANewSheet) {

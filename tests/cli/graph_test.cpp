@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <utility>
+#include <filesystem>
 
 #include "run_tool.h"
 
@@ -137,6 +141,37 @@ TEST_F(GraphCommand, TheNamesExtensionChoosesPngSvgOrPdfAndAnyOtherIsRefusedBefo
   EXPECT_NE(unused.err.find("The equations of this data use X1 to X3:\nX9 cannot be graphed."), std::string::npos)
       << unused.err;
   EXPECT_EQ(unused.err.find("stores no equation"), std::string::npos) << "no search ran";
+}
+
+// The tool inherits a file size limit as it would meet a full disk: the
+// picture that was there stays whole, and a link to a pipe is refused.
+TEST_F(GraphCommand, APictureThatCannotBeWrittenLeavesTheOldOne) {
+  const std::string picture = path("g.png");
+  ASSERT_EQ(RunTool({"graph", kExample, "--vars", "X1,X2", "--out", picture}).status, 0);
+  const std::string before = ReadFile(picture);
+
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 1024;
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &small);
+  const ToolResult full = RunTool({"graph", kExample, "--vars", "X1,X2", "--angles", "-45,10", "--out", picture});
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_EQ(full.status, 1);
+  EXPECT_NE(full.err.find("cannot write the picture '" + picture + "': File too large"), std::string::npos) << full.err;
+  EXPECT_EQ(ReadFile(picture), before);
+
+  const std::string pipe = path("pipe");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const std::string link = path("link.png");
+  std::filesystem::create_symlink("pipe", link);
+  const ToolResult refused = RunTool({"graph", kExample, "--vars", "X1,X2", "--out", link});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("'" + link + "' leads to a pipe, not a file"), std::string::npos) << refused.err;
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 3) << "no temporary file is left";
 }
 
 TEST_F(GraphCommand, DataPrintsTheGridPointsAsCopyDataPointsWould) {

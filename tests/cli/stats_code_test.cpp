@@ -9,6 +9,7 @@
 
 #include "files/data_file_format.h"
 #include "files/data_file_io.h"
+#include "regress/recreate_equation.h"
 #include "run_tool.h"
 
 namespace rv::testing {
@@ -175,7 +176,10 @@ TEST_F(EquationCommands, UseTheEquationADataFileStores) {
   document.options.setEnabled = {false, false, false, false, true, false};
   DataFileSession session;
   session.selectedIndex = 0;
-  session.savedEquation = MakeEquationRecord(0.5, 3, "ln(Y) = aX1 + b");
+  FitWorkspace fitted;
+  ASSERT_TRUE(RecreateEquation(fitted, SnapshotWithCounts(document.sheet.cells, 8, 2),
+                               MakeSearchShape(SnapshotWithCounts(document.sheet.cells, 8, 2), document.options), 3));
+  session.savedEquation = MakeEquationRecord(fitted.lastRSquared, 3, fitted.text);
   paths.push_back(folder + "/stored.rvd");
   ASSERT_EQ(StoreDataFile(paths.back(), EncodeDataFile(document, session)).failure, StoreFailure::None);
 
@@ -192,6 +196,19 @@ TEST_F(EquationCommands, UseTheEquationADataFileStores) {
   EXPECT_EQ(chosen.out.substr(0, chosen.out.find('\n')), "ln(Y) = aX1^2 + b");
   EXPECT_NE(chosen.out.find("\n  11\t"), std::string::npos);
   EXPECT_EQ(RunTool({"stats", paths.back(), "--sets", "1"}).status, 2);
+
+  // A flipped bit in the stored ordinal names another equation.
+  session.savedEquation = MakeEquationRecord(fitted.lastRSquared, 3 ^ 1, fitted.text);
+  paths.push_back(folder + "/flipped.rvd");
+  ASSERT_EQ(StoreDataFile(paths.back(), EncodeDataFile(document, session)).failure, StoreFailure::None);
+  for (const std::vector<std::string>& command : {std::vector<std::string>{"stats", paths.back()},
+                                                    std::vector<std::string>{"code", paths.back(), "--lang", "c"}}) {
+    const ToolResult flipped = RunTool(command);
+    EXPECT_EQ(flipped.status, 1) << command[0];
+    EXPECT_EQ(flipped.err, "The equation stored in '" + paths.back() + "' does not match its data and was left out.\n");
+    EXPECT_TRUE(flipped.out.empty());
+  }
+  session.savedEquation = MakeEquationRecord(fitted.lastRSquared, 3, fitted.text);
 
   // X1 emptied among the stored points after the search: the stored equation
   // would fit the number that marks an empty cell.

@@ -112,9 +112,9 @@ TEST_F(DataFileLayout, SearchStateAndStoredEquation) {
   EXPECT_EQ(I32(bytes, 15366), 10);
 
   EXPECT_EQ(Bits(bytes, 15370), Bits(kSampleRSquared));
-  EXPECT_EQ(Raw(bytes, 15378, 12), Field(" 0.999912", 12));
-  EXPECT_EQ(Raw(bytes, 15390, 8), Field("43068", 8));
-  EXPECT_EQ(I32(bytes, 15398), 43068);
+  EXPECT_EQ(Raw(bytes, 15378, 12), Field(" 0.856962", 12));
+  EXPECT_EQ(Raw(bytes, 15390, 8), Field("14", 8));
+  EXPECT_EQ(I32(bytes, 15398), 14);
   EXPECT_EQ(U32(bytes, 15402), 0u) << "the text reference means nothing in a file";
   EXPECT_EQ(I32(bytes, 15406), static_cast<std::int32_t>(std::strlen(kSampleEquation)));
   EXPECT_EQ(Raw(bytes, 15410, 128), Field(kSampleEquation, 128));

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstring>
 #include <csignal>
 #include <filesystem>
 
@@ -149,6 +150,46 @@ TEST_F(DataFileOperations, AMissingFileIsReportedAndForgottenWhileTheSheetStays)
   EXPECT_TRUE(outcome.updateRecentFileMenu);
   EXPECT_EQ(recent.settingsValues(), (std::array<std::string, 4>{"/data/a.rvd", "/data/b.rvd", "  ", "  "}));
   EXPECT_FALSE(open(folder.path()).succeeded) << "a folder is not a data file";
+}
+
+// The stored record is damaged one way at a time: a flipped bit in the
+// ordinal (14 names Y = aX2 + b, 10 a rational form), another R squared, an
+// altered text. Each time the sheet opens without the equation and says so;
+// the untouched file keeps it.
+TEST_F(DataFileOperations, AStoredEquationThatDoesNotMatchItsDataIsLeftOut) {
+  const std::string path = folder.file("run.rvd");
+  ASSERT_TRUE(save(path).succeeded);
+  const auto saved = ReadBytes(path);
+  const auto patched = [&saved](std::size_t at, const void* value, std::size_t size) {
+    auto bytes = saved;
+    std::memcpy(&bytes[at], value, size);
+    return bytes;
+  };
+  const std::int32_t flippedOrdinal = kSampleOrdinal ^ 4;
+  const double otherRSquared = 0.8569;
+  const char otherText[] = "Y = aX1 + b";
+  const std::vector<std::pair<const char*, std::vector<std::uint8_t>>> cases = {
+      {"as saved", saved},
+      {"a flipped bit in the ordinal", patched(15398, &flippedOrdinal, 4)},
+      {"another R squared", patched(15370, &otherRSquared, 8)},
+      {"another text", patched(15410, otherText, sizeof otherText)},
+  };
+  for (const auto& [what, bytes] : cases) {
+    SCOPED_TRACE(what);
+    WriteBytes(path, bytes);
+    const FileOutcome outcome = open(path);
+    ASSERT_TRUE(outcome.succeeded);
+    const bool kept = bytes == saved;
+    EXPECT_EQ(equations.size(), kept ? 1 : 0);
+    EXPECT_EQ(session.selectedIndex, kept ? 0 : -1);
+    EXPECT_EQ(outcome.pressDraw, kept) << "no graph without its equation";
+    EXPECT_EQ(session.graphVariables.empty(), !kept);
+    EXPECT_EQ(outcome.message.has_value(), !kept);
+    if (!kept)
+      EXPECT_EQ(*outcome.message,
+                (FileMessage{"The equation stored in 'run.rvd' does not match its data and was left out.",
+                             FileMessageKind::Information}));
+  }
 }
 
 TEST_F(DataFileOperations, ACorruptedFileLeavesTheSheetUnchanged) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "files/data_file_format.h"
 #include "files/read_data_file.h"
 #include "files/write_data_file.h"
 #include "sample_documents.h"
@@ -132,16 +133,16 @@ TEST(DataFileRoundTrip, TheSelectedEntryRefreshesTheSaveArea) {
   Application app = SampleApplication();
   app.equations.clear();
   app.equations.insert(0, MakeEquationRecord(0.5, 11, "Y = aX1 + b"));
-  app.equations.insert(1, MakeEquationRecord(0.9, 22, "Y = a/X1 + b"));
+  app.equations.insert(1, MakeEquationRecord(kSampleRSquared, kSampleOrdinal, kSampleEquation));
   app.session.selectedIndex = 0;  // the best entry, in sorted order
   app.session.graphedIndex = 1;
   ASSERT_TRUE(app.save(folder.file("a.rvd")).succeeded);
-  EXPECT_EQ(app.session.savedEquation.ordinal, 22);
+  EXPECT_EQ(app.session.savedEquation.ordinal, kSampleOrdinal);
 
   Application opened;
   ASSERT_TRUE(opened.open(folder.file("a.rvd")).succeeded);
   ASSERT_EQ(opened.equations.size(), 1);
-  EXPECT_EQ(opened.equations.slot(0).text, "Y = a/X1 + b");
+  EXPECT_EQ(opened.equations.slot(0).text, kSampleEquation);
   EXPECT_EQ(opened.session.selectedIndex, 0);
   EXPECT_LT(opened.session.graphedIndex, 0) << "the graphed equation was another one";
   EXPECT_TRUE(opened.session.graphVariables.empty()) << "its graph variables are not stored";
@@ -161,13 +162,14 @@ TEST(DataFileRoundTrip, LongTextsAreCutToTheirFieldsAndTheOrdinalTextIsRebuilt) 
   EXPECT_EQ(bytes[15410 + 127], 0);
   EXPECT_EQ(bytes[15406], 127);
 
-  Application opened;
-  ASSERT_TRUE(opened.open(folder.file("a.rvd")).succeeded);
-  EXPECT_EQ(opened.equations.slot(0).ordinalText, "123456789");
-  EXPECT_EQ(opened.equations.slot(0).ordinal, 123456789);
-  EXPECT_EQ(opened.equations.slot(0).text, longText.substr(0, 127));
-  EXPECT_EQ(opened.document.options.title1, std::string(61, 't'));
-  EXPECT_EQ(opened.document.sheet.names[3], "Temperat");
+  // Read back as stored: opening would leave out an equation of no such ordinal.
+  const auto opened = DecodeDataFile(bytes);
+  ASSERT_TRUE(opened);
+  EXPECT_EQ(opened->session.savedEquation.ordinalText, "123456789");
+  EXPECT_EQ(opened->session.savedEquation.ordinal, 123456789);
+  EXPECT_EQ(opened->session.savedEquation.text, longText.substr(0, 127));
+  EXPECT_EQ(opened->document.options.title1, std::string(61, 't'));
+  EXPECT_EQ(opened->document.sheet.names[3], "Temperat");
 }
 
 TEST(DataFileRoundTrip, NonAsciiTextsSurviveAsSingleByteCharacters) {

@@ -146,8 +146,8 @@ TEST(DataFileDecoder, AStoredEquationNeedsAnOrdinalAndAPositiveRSquared) {
   Bytes bytes = SampleBytes();
   Fill(bytes, 15378, 20, 'z');  // both short texts garbled and unterminated
   const EquationRecord record = Decode(bytes).session.savedEquation;
-  EXPECT_EQ(record.rSquaredText, " 0.999912");
-  EXPECT_EQ(record.ordinalText, "43068");
+  EXPECT_EQ(record.rSquaredText, " 0.856962");
+  EXPECT_EQ(record.ordinalText, "14");
 
   for (const auto& [ordinal, rSquared] : std::vector<std::pair<std::int64_t, double>>{
            {0, 0.5}, {-4, 0.5}, {5, std::numeric_limits<double>::quiet_NaN()}, {5, -0.25}, {5, 0.0}}) {

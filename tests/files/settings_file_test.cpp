@@ -69,6 +69,16 @@ TEST(SettingsFile, TooltipsReadsTheLeadingNumberOfSevenCharacters) {
   }
 }
 
+TEST(SettingsFile, AutoRecoveryIsAWholeNumberOfMinutesOrTheDefault) {
+  TemporaryFolder folder;
+  const std::pair<const char*, int> cases[] = {{"0", 0}, {"1", 1}, {"15", 15}, {"1440", 1440}, {"1441", 5},
+                                               {"-1", 5}, {"", 5}, {"3m", 5}, {"99999999999", 5}};
+  for (const auto& [text, expected] : cases) {
+    WriteText(folder.file("t.ini"), std::string("[Regrovantis]\nAUTORECOVERY=") + text + "\n");
+    EXPECT_EQ(ReadSettingsFile(folder.file("t.ini")).settings.autoRecoveryMinutes, expected) << text;
+  }
+}
+
 TEST(SettingsFile, WritesItsOwnKeysAndNothingElse) {
   TemporaryFolder folder;
   const std::string path = folder.file("config/sub/Regrovantis.ini");
@@ -80,7 +90,7 @@ TEST(SettingsFile, WritesItsOwnKeysAndNothingElse) {
   ASSERT_TRUE(WriteSettingsFile(path, settings));
   EXPECT_EQ(ReadText(path),
             "[Regrovantis]\r\nTOOLTIPS=0\r\nFILE1=/data/a.rvd\r\nFILE2=/data/b.rvd\r\nFILE3=  \r\nFILE4=  \r\n"
-            "DATAFOLDER=/data\r\nRANKBY=aicc\r\n");
+            "DATAFOLDER=/data\r\nRANKBY=aicc\r\nAUTORECOVERY=5\r\n");
   Settings expected = settings;
   expected.recentFiles = {"/data/a.rvd", "/data/b.rvd", "", ""};
   EXPECT_EQ(ReadSettingsFile(path).settings, expected);

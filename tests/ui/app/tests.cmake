@@ -10,6 +10,7 @@ regrovantis_add_ui_tests(app_ui_tests
     paste_test.cpp
     session_end_test.cpp
     text_files_test.cpp
+    two_windows_test.cpp
     undo_test.cpp
     widgets_test.cpp
   LIBRARIES

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QImage>
 #include <QListWidget>
 #include <QtTest/QTest>
@@ -21,9 +22,18 @@ inline const char* kExampleFile = REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rv
 // offers X1, X2 and X3.
 class GraphTest : public AppTest {
  protected:
+  // A copy of the bundled example in the test's own folder: opening a data
+  // file locks it, and tests that run side by side must not share a lock.
+  std::string copiedExample() {
+    const std::string path = pathIn("ideal_gas.rvd");
+    if (!QFile::exists(QString::fromStdString(path)))
+      EXPECT_TRUE(QFile::copy(QString::fromLatin1(kExampleFile), QString::fromStdString(path)));
+    return path;
+  }
+
   MainWindow& searchedWindow() {
     startedWindow();
-    paths->answers.push_back(std::string(kExampleFile));
+    paths->answers.push_back(copiedExample());
     window->runCommand(command::kOpen);
     window->runCommand(command::kShowEquations);
     window->equationsTab()->pressStart();

@@ -28,7 +28,7 @@ class VariablesDialogTest : public GraphTest {
   // The example opened, with graph values of X1 that differ from its data.
   MainWindow& openedWindow() {
     startedWindow();
-    paths->answers.push_back(std::string(kExampleFile));
+    paths->answers.push_back(copiedExample());
     window->runCommand(command::kOpen);
     DataSheet& sheet = window->document().sheet;
     sheet.graphMinimum[1] = 123.0;

@@ -1,6 +1,7 @@
 #include "print/ui/printer_canvas.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -172,7 +173,7 @@ TEST_F(PrinterCanvasTest, APdfThatCannotBeWrittenIsToldWithItsPathAndReasonAndLe
   const Document document = FilledDocument(3, 2);
   const auto report = [&](PageCanvas& canvas) { PrintDataReport(canvas, PdfSettings(), document); };
   ModalAnswers answers;
-  answers.answer(kAnswerOk).answer(kAnswerOk);
+  answers.answer(kAnswerOk).answer(kAnswerOk).answer(kAnswerOk);
   // A folder that is not there, and a disk that fills up while the file is written.
   const QString unreachable = pathOf(QStringLiteral("no such folder/out.pdf"));
   EXPECT_TRUE(printToPdf(unreachable, report).isEmpty());
@@ -180,14 +181,22 @@ TEST_F(PrinterCanvasTest, APdfThatCannotBeWrittenIsToldWithItsPathAndReasonAndLe
   EXPECT_TRUE(printToPdf(full, report, document, [](const std::string&, const QByteArray&) {
                 return std::optional<std::string>("No space left on device");
               }).isEmpty());
-  ASSERT_EQ(answers.messageTexts().size(), 2);
+  // A pipe where the file would go is refused, never written into.
+  const QString pipe = pathOf(QStringLiteral("pipe.pdf"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  EXPECT_TRUE(printToPdf(pipe, report).isEmpty());
+  ASSERT_EQ(answers.messageTexts().size(), 3);
+  // Long messages are wrapped to the dialog's width.
+  EXPECT_EQ(QString(answers.messageTexts()[2]).replace(QLatin1Char('\n'), QLatin1Char(' ')),
+            QStringLiteral("Can not print to ") + pipe + QStringLiteral(": '") + pipe + QStringLiteral("' is a pipe, not a file"));
   EXPECT_TRUE(answers.messageTexts()[0].startsWith(QStringLiteral("Can not print to ") + unreachable + QStringLiteral(":\n")))
       << answers.messageTexts()[0].toStdString();
   EXPECT_EQ(answers.messageTexts()[1], QStringLiteral("Can not print to ") + full + QStringLiteral(":\nNo space left on device"));
-  EXPECT_EQ(answers.dialogNames(), QStringList({QStringLiteral("MSGDLG4"), QStringLiteral("MSGDLG4")}));
+  EXPECT_EQ(answers.dialogNames(),
+            QStringList({QStringLiteral("MSGDLG4"), QStringLiteral("MSGDLG4"), QStringLiteral("MSGDLG4")}));
   EXPECT_FALSE(QFile::exists(unreachable));
   EXPECT_FALSE(QFile::exists(full));
-  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList()) << "no file and no temporary file is left";
 
   // The next job prints.
   const QString good = pathOf(QStringLiteral("good.pdf"));

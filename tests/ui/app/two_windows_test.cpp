@@ -1,0 +1,139 @@
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <filesystem>
+
+#include "app_fixture.h"
+#include "files/lock_file.h"
+#include "files/read_data_file.h"
+#include "support/modal_answers.h"
+#include "widgets/command_ids.h"
+#include "widgets/message_dialog.h"
+
+namespace rv::testing {
+namespace {
+
+// Two windows on one data file, as two copies of the program would have it.
+class TwoWindowsTest : public AppTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd"),
+                            QString::fromStdString(data)));
+  }
+  void TearDown() override {
+    other.reset();
+    AppTest::TearDown();
+  }
+
+  std::unique_ptr<MainWindow> otherWindow() {
+    StartUpOptions options;
+    options.firstDataFolder = folder.path().toStdString();
+    options.helpFilePath = QStringLiteral(REGROVANTIS_SOURCE_DIR "/res/Regrovantis.hlp");
+    options.pathChooser = std::make_unique<ScriptedPathChooser>(paths);
+    options.secondStageDelayMs = -1;
+    auto made = std::make_unique<MainWindow>(std::move(options));
+    made->show();
+    made->finishStartUp();
+    return made;
+  }
+
+  static void open(MainWindow& window, std::shared_ptr<ScriptedPathChooser::Script>& paths, const std::string& path) {
+    paths->answers.push_back(path);
+    window.runCommand(command::kOpen);
+  }
+
+  static void setCell(MainWindow& window, int row, double value) {
+    window.document().sheet.cell(row, 0) = value;
+    window.document().state.modified = true;
+  }
+
+  double cellOnDisk(const std::string& path, int row) {
+    Document document;
+    DataFileSession session;
+    EquationList equations;
+    RecentFiles recent;
+    EXPECT_TRUE(ReadDataFile(path, document, session, equations, recent).succeeded) << path;
+    return document.sheet.cell(row, 0);
+  }
+
+  const std::string data = pathIn("rt.rvd");
+  std::unique_ptr<MainWindow> other;
+  ModalAnswers answers;
+};
+
+TEST_F(TwoWindowsTest, TheSecondIsWarnedAndASaveOverAChangedFileAsks) {
+  startedWindow();
+  open(*window, paths, data);
+  EXPECT_TRUE(std::filesystem::exists(LockFilePath(data)));
+  EXPECT_EQ(answers.messageTexts().size(), 0);
+
+  other = otherWindow();
+  answers.answer(kAnswerNo);  // the button that answers No reads Cancel here
+  open(*other, paths, data);
+  EXPECT_EQ(answers.messageTexts().value(0),
+            "'rt.rvd' is open in another Regrovantis window; changes saved in one will overwrite the other.");
+  EXPECT_EQ(other->document().state.fileTitle, "") << "Cancel opens nothing";
+  answers.answer(kAnswerYes);
+  open(*other, paths, data);
+  EXPECT_EQ(other->document().state.fileTitle, "rt.rvd");
+
+  setCell(*window, 0, 111);
+  window->runCommand(command::kSave);
+  EXPECT_EQ(answers.messageTexts().size(), 2) << "the file is as this window saw it";
+  setCell(*other, 1, 222);
+  const double y1Before = other->document().sheet.cell(0, 0);
+
+  // Cancel keeps both the sheet and the file.
+  answers.answer(kAnswerCancel);
+  other->runCommand(command::kSave);
+  EXPECT_EQ(answers.messageTexts().value(2),
+            "The file 'rt.rvd' was changed by another program after it was opened. Save anyway?");
+  EXPECT_EQ(cellOnDisk(data, 0), 111);
+  EXPECT_EQ(other->document().sheet.cell(1, 0), 222);
+  EXPECT_EQ(other->document().sheet.cell(0, 0), y1Before);
+  EXPECT_TRUE(other->document().state.modified);
+
+  // Save As... saves elsewhere, and the question has nothing more to ask.
+  answers.answer(kAnswerNo);
+  paths->answers.push_back(pathIn("rt-b.rvd"));
+  other->runCommand(command::kSave);
+  EXPECT_EQ(cellOnDisk(pathIn("rt-b.rvd"), 1), 222);
+  EXPECT_EQ(cellOnDisk(data, 0), 111);
+  EXPECT_FALSE(other->document().state.modified);
+
+  // Save Anyway, asked also by the question before closing.
+  setCell(*window, 2, 333);
+  ASSERT_TRUE(QFile::remove(QString::fromStdString(data)));
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(pathIn("rt-b.rvd")), QString::fromStdString(data)));
+  answers.answer(kAnswerYes).answer(kAnswerYes);
+  window->runCommand(command::kNew);
+  ASSERT_EQ(answers.messageTexts().size(), 6);
+  EXPECT_TRUE(answers.messageTexts().value(3).startsWith("The file 'rt.rvd' was changed"));
+  EXPECT_EQ(answers.messageTexts().value(4), "Do you want to save the changes in 'rt.rvd'?");
+  EXPECT_TRUE(answers.messageTexts().value(5).startsWith("The file 'rt.rvd' was changed"));
+  EXPECT_EQ(cellOnDisk(data, 2), 333);
+  EXPECT_FALSE(std::filesystem::exists(LockFilePath(data))) << "New lets the file go";
+  EXPECT_EQ(answers.pending(), 0);
+}
+
+TEST_F(TwoWindowsTest, ALockWhoseProgramHasEndedIsIgnoredAndClosingRemovesOurs) {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  char host[256] = {};
+  ::gethostname(host, sizeof host - 1);
+  ASSERT_TRUE(WriteLockFile(data, {"ann", host, static_cast<int>(child)}));
+
+  startedWindow();
+  open(*window, paths, data);
+  EXPECT_EQ(answers.messageTexts().size(), 0);
+  EXPECT_EQ(window->document().state.fileTitle, "rt.rvd");
+  EXPECT_EQ(ReadLockFile(data)->processId, static_cast<int>(::getpid())) << "the stale lock is replaced";
+  window->close();
+  window.reset();
+  EXPECT_FALSE(std::filesystem::exists(LockFilePath(data)));
+}
+
+}  // namespace
+}  // namespace rv::testing
