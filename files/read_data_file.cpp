@@ -27,7 +27,7 @@ FileOutcome ReadDataFile(const std::string& path, Document& document, DataFileSe
   document.options.shadeSurface = shadeSurface;
   NameDocument(document.state, source);
   session = std::move(loaded.contents->session);
-  const std::optional<FileMessage> dropped = DropMismatchedStoredEquation(document, session, document.state.fileTitle);
+  const std::optional<Message> dropped = DropMismatchedStoredEquation(document, session, document.state.fileTitle);
   outcome = SheetReplacedOutcome();
   outcome.message = dropped;
   outcome.pressDraw = session.graphDrawn;
