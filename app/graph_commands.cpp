@@ -40,17 +40,18 @@ void MainWindow::forgetGraph() {
 
 bool MainWindow::prepareGraph(bool showMessages) {
   syncGraphWithSelection();
-  const GraphSelectionCheck check = ValidateGraphSelection(selectedEntry() != nullptr, session_.graphVariables);
-  if (!check.ok()) {
-    if (showMessages) ShowMessage(QString::fromLatin1(check.message), this, MessageKind::Information);
+  const Outcome<GraphSelection> selection =
+      ValidateGraphSelection(selectedEntry() != nullptr, session_.graphVariables);
+  if (!selection) {
+    if (showMessages) ShowMessage(QString::fromLatin1(selection.message().text.c_str()), this, selection.message().kind);
     graphTab_->focusVariableList();
     return false;
   }
   if (!makeSelectedEquationCurrent()) return false;
-  const std::string refusal =
-      PrepareGraph(graph_, document_.sheet, workspace_, check.selection, document_.options, labelGlyphs_);
-  if (!refusal.empty()) {
-    if (showMessages) ShowMessage(QString::fromStdString(refusal), this, MessageKind::Information);
+  const Outcome<void> prepared =
+      PrepareGraph(graph_, document_.sheet, workspace_, *selection, document_.options, labelGlyphs_);
+  if (!prepared) {
+    if (showMessages) ShowMessage(QString::fromStdString(prepared.message().text), this, prepared.message().kind);
     return false;
   }
   session_.graphDrawn = true;

@@ -177,15 +177,15 @@ int RunGraphCommand(const std::vector<std::string>& words) {
   const ViewState view = ViewFromArguments(arguments, selection.count);
 
   ApplyAutoUpdate(document.sheet);
-  const GraphModelOutcome built = BuildGraphModel(workspace, document.sheet, selection, document.options.segments);
-  if (!built.ok()) throw CliError(built.message, 1);
+  const Outcome<GraphModel> built = BuildGraphModel(workspace, document.sheet, selection, document.options.segments);
+  if (!built) throw CliError(built.message().text, 1);
 
   if (arguments.flag("data")) {
-    const std::string text = GraphDataPointsText(built.model.surface, document.sheet);
+    const std::string text = GraphDataPointsText(built->surface, document.sheet);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
   }
-  WritePicture(format, built.model, document, workspace, view, size, arguments.value("out"));
+  WritePicture(format, *built, document, workspace, view, size, arguments.value("out"));
   return 0;
 }
 

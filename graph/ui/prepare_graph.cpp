@@ -6,14 +6,14 @@
 
 namespace rv {
 
-std::string PrepareGraph(GraphState& graph, DataSheet& sheet, const FitWorkspace& workspace,
+Outcome<void> PrepareGraph(GraphState& graph, DataSheet& sheet, const FitWorkspace& workspace,
                          const GraphSelection& selection, const DocumentOptions& options, const GlyphSet& glyphs) {
   ApplyAutoUpdate(sheet);
-  GraphModelOutcome built = BuildGraphModel(workspace, sheet, selection, options.segments);
-  if (!built.ok()) return built.message;
+  Outcome<GraphModel> built = BuildGraphModel(workspace, sheet, selection, options.segments);
+  if (!built) return built.message();
   graph.selection = selection;
-  graph.scene = BuildScene(built.model, GraphOptionsOf(options), glyphs);
-  graph.model = std::move(built.model);
+  graph.scene = BuildScene(*built, GraphOptionsOf(options), glyphs);
+  graph.model = std::move(built).value();
   graph.equationText = workspace.text;
   ResetView(graph.view, selection.count);
   return {};

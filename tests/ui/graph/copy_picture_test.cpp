@@ -43,8 +43,8 @@ QImage PictureFromFile(long long ordinal, const GraphSelection& selection, int h
   FitWorkspace workspace;
   EXPECT_TRUE(RecreateEquation(workspace, data, MakeSearchShape(data, document.options), ordinal));
   ApplyAutoUpdate(document.sheet);
-  const GraphModelOutcome built = BuildGraphModel(workspace, document.sheet, selection, document.options.segments);
-  EXPECT_TRUE(built.ok()) << built.message;
+  const Outcome<GraphModel> built = BuildGraphModel(workspace, document.sheet, selection, document.options.segments);
+  EXPECT_TRUE(built) << built.message().text;
   ViewState view;
   SetAnglePositions(view, horizontal + 180, vertical + 180);
   return IndexedImage(

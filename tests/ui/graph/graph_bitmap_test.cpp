@@ -90,7 +90,7 @@ GraphModel LineModel(const FitWorkspace& ws) {
   sheet.autoUpdate = false;
   sheet.graphMinimum[1] = 0.0;
   sheet.graphMaximum[1] = 10.0;
-  return BuildGraphModel(ws, sheet, {1, 1, 1}, {10, 10, 10}).model;
+  return BuildGraphModel(ws, sheet, {1, 1, 1}, {10, 10, 10}).value();
 }
 
 TEST(GraphBitmap, DrawsTheEquationTextThenTheBorderOverThePicture) {
