@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "files/data_file_session.h"
+#include "sheet/graph_variable_entry.h"
 #include "sheet/outcome.h"
 
 namespace rv {
