@@ -15,7 +15,7 @@
 #include "graph/frame_buffer.h"
 #include "graph/glyph_set.h"
 #include "graph/ui/graph_owner.h"
-#include "graph/ui/graph_state.h"
+#include "graph/graph_state.h"
 #include "print/print_settings.h"
 #include "print/ui/print_server.h"
 #include "print/ui/run_print_job.h"

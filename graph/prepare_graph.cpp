@@ -1,4 +1,4 @@
-#include "graph/ui/prepare_graph.h"
+#include "graph/prepare_graph.h"
 
 #include "graph/auto_update.h"
 #include "graph/build_scene.h"
@@ -6,10 +6,15 @@
 
 namespace rv {
 
-Outcome<void> PrepareGraph(GraphState& graph, DataSheet& sheet, const FitWorkspace& workspace,
-                         const GraphSelection& selection, const DocumentOptions& options, const GlyphSet& glyphs) {
+Outcome<GraphModel> DrawnGraphModel(DataSheet& sheet, const FitWorkspace& workspace, const GraphSelection& selection,
+                                    const DocumentOptions& options) {
   ApplyAutoUpdate(sheet);
-  Outcome<GraphModel> built = BuildGraphModel(workspace, sheet, selection, options.segments);
+  return BuildGraphModel(workspace, sheet, selection, options.segments);
+}
+
+Outcome<void> PrepareGraph(GraphState& graph, DataSheet& sheet, const FitWorkspace& workspace,
+                           const GraphSelection& selection, const DocumentOptions& options, const GlyphSet& glyphs) {
+  Outcome<GraphModel> built = DrawnGraphModel(sheet, workspace, selection, options);
   if (!built) return built.message();
   graph.selection = selection;
   graph.scene = BuildScene(*built, GraphOptionsOf(options), glyphs);
