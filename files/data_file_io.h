@@ -15,8 +15,8 @@ enum class StoreFailure { None, DiskSpace, Output };
 
 struct StoreResult {
   StoreFailure failure = StoreFailure::None;
-  Message message;  // when it failed
-  std::string reason;   // the system's reason for an output failure
+  Message message;     // when it failed
+  std::string reason;  // the system's reason for an output failure
 };
 
 // Writes a data file image to exactly this path, atomically. Nothing is
