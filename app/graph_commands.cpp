@@ -6,12 +6,12 @@
 #include "graph/data_points_text.h"
 #include "graph/graph_options.h"
 #include "graph/graph_selection.h"
+#include "graph/prepare_graph.h"
 #include "graph/ui/graph_bitmap.h"
 #include "graph/ui/graph_export.h"
 #include "graph/ui/graph_tab.h"
 #include "graph/ui/graph_variable_values.h"
 #include "graph/ui/indexed_image.h"
-#include "graph/prepare_graph.h"
 #include "graph/ui/variables_dialog.h"
 #include "widgets/message_dialog.h"
 
@@ -43,7 +43,7 @@ bool MainWindow::prepareGraph(bool showMessages) {
   const Outcome<GraphSelection> selection =
       ValidateGraphSelection(selectedEntry() != nullptr, session_.graphVariables);
   if (!selection) {
-    if (showMessages) ShowMessage(QString::fromLatin1(selection.message().text.c_str()), this, selection.message().kind);
+    if (showMessages) ShowMessage(QString::fromStdString(selection.message().text), this, selection.message().kind);
     graphTab_->focusVariableList();
     return false;
   }
