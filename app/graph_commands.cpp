@@ -11,7 +11,7 @@
 #include "graph/ui/graph_export.h"
 #include "graph/ui/graph_tab.h"
 #include "graph/ui/graph_variable_values.h"
-#include "graph/ui/indexed_image.h"
+#include "widgets/indexed_image.h"
 #include "graph/ui/variables_dialog.h"
 #include "widgets/message_dialog.h"
 

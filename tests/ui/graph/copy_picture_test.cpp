@@ -12,7 +12,7 @@
 #include "graph/graph_model.h"
 #include "graph/graph_options.h"
 #include "graph/ui/graph_bitmap.h"
-#include "graph/ui/indexed_image.h"
+#include "widgets/indexed_image.h"
 #include "graph/ui/label_glyphs.h"
 #include "graph_fixture.h"
 #include "regress/enumeration.h"

@@ -6,7 +6,7 @@
 #include "graph/graph_palette.h"
 #include "graph/ui/equation_text.h"
 #include "graph/ui/graph_bitmap.h"
-#include "graph/ui/indexed_image.h"
+#include "widgets/indexed_image.h"
 #include "graph/ui/label_glyphs.h"
 #include "regress/y_form.h"
 
