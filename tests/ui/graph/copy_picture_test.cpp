@@ -48,7 +48,7 @@ QImage PictureFromFile(long long ordinal, const GraphSelection& selection, int h
   ViewState view;
   SetAnglePositions(view, horizontal + 180, vertical + 180);
   return IndexedImage(
-      RenderGraphBitmap(built.model, GraphOptionsOf(document.options), LabelGlyphs(), view, workspace.text));
+      RenderGraphBitmap(*built, GraphOptionsOf(document.options), LabelGlyphs(), view, workspace.text));
 }
 
 using CopyPictureTest = GraphTest;

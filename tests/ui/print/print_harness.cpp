@@ -19,9 +19,9 @@
 
 #include "files/data_file_io.h"
 #include "files/file_paths.h"
-#include "graph/auto_update.h"
 #include "graph/graph_model.h"
 #include "graph/graph_selection.h"
+#include "graph/prepare_graph.h"
 #include "graph/ui/graph_bitmap.h"
 #include "graph/ui/label_glyphs.h"
 #include "print/coefficients_report.h"
@@ -58,16 +58,14 @@ rv::FrameBuffer GraphPicture(const rv::FitWorkspace& equation, const rv::Documen
     return {};
   }
   rv::DataSheet sheet = document.sheet;
-  rv::ApplyAutoUpdate(sheet);
-  const rv::Outcome<rv::GraphModel> model =
-      rv::BuildGraphModel(equation, sheet, *selection, document.options.segments);
+  const rv::Outcome<rv::GraphModel> model = rv::DrawnGraphModel(sheet, equation, *selection, document.options);
   if (!model) {
     why = model.message().text;
     return {};
   }
   rv::ViewState view;
-  rv::ResetView(view, *selection.count);
-  return rv::RenderGraphBitmap(model.model, rv::GraphOptionsOf(document.options), rv::LabelGlyphs(), view, equation.text);
+  rv::ResetView(view, selection->count);
+  return rv::RenderGraphBitmap(*model, rv::GraphOptionsOf(document.options), rv::LabelGlyphs(), view, equation.text);
 }
 
 }  // namespace
