@@ -6,12 +6,12 @@
 #include "graph/data_points_text.h"
 #include "graph/graph_options.h"
 #include "graph/graph_selection.h"
+#include "graph/prepare_graph.h"
 #include "graph/ui/graph_bitmap.h"
 #include "graph/ui/graph_export.h"
 #include "graph/ui/graph_tab.h"
 #include "graph/ui/graph_variable_values.h"
-#include "graph/ui/indexed_image.h"
-#include "graph/ui/prepare_graph.h"
+#include "widgets/indexed_image.h"
 #include "graph/ui/variables_dialog.h"
 #include "widgets/message_dialog.h"
 
@@ -40,17 +40,18 @@ void MainWindow::forgetGraph() {
 
 bool MainWindow::prepareGraph(bool showMessages) {
   syncGraphWithSelection();
-  const GraphSelectionCheck check = ValidateGraphSelection(selectedEntry() != nullptr, session_.graphVariables);
-  if (!check.ok()) {
-    if (showMessages) ShowMessage(QString::fromLatin1(check.message), this, MessageKind::Information);
+  const Outcome<GraphSelection> selection =
+      ValidateGraphSelection(selectedEntry() != nullptr, session_.graphVariables);
+  if (!selection) {
+    if (showMessages) ShowMessage(QString::fromStdString(selection.message().text), this, selection.message().kind);
     graphTab_->focusVariableList();
     return false;
   }
   if (!makeSelectedEquationCurrent()) return false;
-  const std::string refusal =
-      PrepareGraph(graph_, document_.sheet, workspace_, check.selection, document_.options, labelGlyphs_);
-  if (!refusal.empty()) {
-    if (showMessages) ShowMessage(QString::fromStdString(refusal), this, MessageKind::Information);
+  const Outcome<void> prepared =
+      PrepareGraph(graph_, document_.sheet, workspace_, *selection, document_.options, labelGlyphs_);
+  if (!prepared) {
+    if (showMessages) ShowMessage(QString::fromStdString(prepared.message().text), this, prepared.message().kind);
     return false;
   }
   session_.graphDrawn = true;

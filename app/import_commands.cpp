@@ -20,7 +20,7 @@ void FileCommands::importText(const std::string& path) {
   TextFileBytes text = ReadTextFileBytes(path);
   if (!text.error.empty()) {
     FileOutcome refused;
-    refused.message = FileMessage{text.error, FileMessageKind::Error};
+    refused.message = Message{text.error, MessageKind::Error};
     view_.showOutcome(refused);
     return;
   }

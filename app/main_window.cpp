@@ -213,7 +213,7 @@ void MainWindow::showBusy(const char* status) {
 
 void MainWindow::showOutcome(const FileOutcome& outcome) {
   if (outcome.message)
-    ShowMessage(QString::fromStdString(outcome.message->text), this, static_cast<MessageKind>(outcome.message->kind));
+    ShowMessage(QString::fromStdString(outcome.message->text), this, outcome.message->kind);
   if (outcome.updateTitle) updateTitle();
   if (outcome.updateRecentFileMenu) commands_->setRecentFiles(recentFiles_.menuItems());
   if (outcome.reloadSheet) forgetChanges();

@@ -63,8 +63,8 @@ constexpr rv::GraphSelection kSurface{2, 1, 2};
 constexpr std::array<std::int32_t, 3> kSegments{10, 10, 10};
 
 rv::Scene PrepareScene(const Example& e, const rv::GlyphSet& glyphs) {
-  const rv::GraphModelOutcome built = rv::BuildGraphModel(e.workspace, e.sheet, kSurface, kSegments);
-  return rv::BuildScene(built.model, rv::DefaultGraphOptions(), glyphs);
+  const rv::Outcome<rv::GraphModel> built = rv::BuildGraphModel(e.workspace, e.sheet, kSurface, kSegments);
+  return rv::BuildScene(*built, rv::DefaultGraphOptions(), glyphs);
 }
 
 void Prepare(benchmark::State& state) {

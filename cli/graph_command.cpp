@@ -16,12 +16,12 @@
 #include "cli/search_runner.h"
 #include "cli/searchable_data.h"
 #include "cli/text_options.h"
-#include "graph/auto_update.h"
 #include "graph/data_points_text.h"
 #include "graph/graph_model.h"
 #include "graph/graph_options.h"
 #include "graph/graph_picture.h"
 #include "graph/graph_selection.h"
+#include "graph/prepare_graph.h"
 #include "graph/ui/graph_export.h"
 #include "graph/ui/label_glyphs.h"
 #include "graph/ui/picture_file.h"
@@ -176,16 +176,15 @@ int RunGraphCommand(const std::vector<std::string>& words) {
   const GraphSelection selection = SelectVariables(variables, workspace.text);
   const ViewState view = ViewFromArguments(arguments, selection.count);
 
-  ApplyAutoUpdate(document.sheet);
-  const GraphModelOutcome built = BuildGraphModel(workspace, document.sheet, selection, document.options.segments);
-  if (!built.ok()) throw CliError(built.message, 1);
+  const Outcome<GraphModel> built = DrawnGraphModel(document.sheet, workspace, selection, document.options);
+  if (!built) throw CliError(built.message().text, 1);
 
   if (arguments.flag("data")) {
-    const std::string text = GraphDataPointsText(built.model.surface, document.sheet);
+    const std::string text = GraphDataPointsText(built->surface, document.sheet);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
   }
-  WritePicture(format, built.model, document, workspace, view, size, arguments.value("out"));
+  WritePicture(format, *built, document, workspace, view, size, arguments.value("out"));
   return 0;
 }
 

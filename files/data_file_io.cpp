@@ -29,7 +29,7 @@ StoreResult StoreDataFile(const std::string& path, const DataFileBytes& image) {
   // A device or a pipe is no place for a data file, whatever the space.
   if (auto refusal = TargetRefusal(path)) {
     result.failure = StoreFailure::Output;
-    result.message = FileMessage{*refusal, FileMessageKind::Error};
+    result.message = Message{*refusal, MessageKind::Error};
     return result;
   }
   if (HasTooLittleSpace(path)) {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "files/data_file_format.h"
-#include "files/file_message.h"
+#include "sheet/message.h"
 
 namespace rv {
 
@@ -15,8 +15,8 @@ enum class StoreFailure { None, DiskSpace, Output };
 
 struct StoreResult {
   StoreFailure failure = StoreFailure::None;
-  FileMessage message;  // when it failed
-  std::string reason;   // the system's reason for an output failure
+  Message message;     // when it failed
+  std::string reason;  // the system's reason for an output failure
 };
 
 // Writes a data file image to exactly this path, atomically. Nothing is
@@ -29,7 +29,7 @@ enum class LoadFailure { None, CannotOpen, Corrupted };
 
 struct LoadResult {
   LoadFailure failure = LoadFailure::None;
-  FileMessage message;  // when it failed
+  Message message;  // when it failed
   std::optional<DataFileContents> contents;
 };
 

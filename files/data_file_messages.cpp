@@ -2,25 +2,25 @@
 
 namespace rv {
 
-FileMessage InsufficientDiskSpaceMessage() {
+Message InsufficientDiskSpaceMessage() {
   return {"The data can not be saved due to\ninsufficient disk space.  Select\nanother drive or delete some files.",
-          FileMessageKind::Error};
+          MessageKind::Error};
 }
 
-FileMessage OutputFileErrorMessage(const std::string& path) {
-  return {"Error opening output data file\n" + path + "\nData not saved, try using Save As.", FileMessageKind::Error};
+Message OutputFileErrorMessage(const std::string& path) {
+  return {"Error opening output data file\n" + path + "\nData not saved, try using Save As.", MessageKind::Error};
 }
 
-FileMessage InputFileErrorMessage(const std::string& path) {
-  return {"Error opening input data file\n" + path, FileMessageKind::Error};
+Message InputFileErrorMessage(const std::string& path) {
+  return {"Error opening input data file\n" + path, MessageKind::Error};
 }
 
-FileMessage CorruptedFileMessage() {
-  return {"The data file has been corrupted\nyou need to reenter your data.", FileMessageKind::Error};
+Message CorruptedFileMessage() {
+  return {"The data file has been corrupted\nyou need to reenter your data.", MessageKind::Error};
 }
 
-FileMessage SaveChangesQuestionMessage(const std::string& title) {
-  return {"Do you want to save the changes in '" + title + "'?", FileMessageKind::YesNoCancel};
+Message SaveChangesQuestionMessage(const std::string& title) {
+  return {"Do you want to save the changes in '" + title + "'?", MessageKind::YesNoCancel};
 }
 
 }  // namespace rv

@@ -5,16 +5,9 @@
 #include <vector>
 
 #include "regress/equation_list.h"
+#include "sheet/graph_variable_entry.h"
 
 namespace rv {
-
-// One entry of the Graph tab's list of variables to graph: a tab character
-// followed by the variable's name, and whether the entry is selected.
-struct GraphVariableEntry {
-  std::string text;
-  bool selected = false;
-  friend bool operator==(const GraphVariableEntry&, const GraphVariableEntry&) = default;
-};
 
 // What a data file stores beyond the Document: the application keeps one
 // instance beside its Document and hands both to the reader and the writer.

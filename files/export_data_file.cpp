@@ -24,7 +24,7 @@ FileOutcome ExportDataFile(const std::string& path, const DataSheet& sheet) {
     failure = WriteFileAtomically(target, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
   }
   if (failure) {
-    outcome.message = FileMessage{"Error writing export file\n" + target + "\n(" + *failure + ")", FileMessageKind::Error};
+    outcome.message = Message{"Error writing export file\n" + target + "\n(" + *failure + ")", MessageKind::Error};
     return outcome;
   }
   outcome.succeeded = true;

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "files/file_message.h"
+#include "sheet/message.h"
 
 namespace rv {
 
@@ -11,7 +11,7 @@ namespace rv {
 // the message (when there is one) and then acts on each flag that is set.
 struct FileOutcome {
   bool succeeded = false;
-  std::optional<FileMessage> message;
+  std::optional<Message> message;
 
   // Show WindowTitle(document.state) in the title bar.
   bool updateTitle = false;

@@ -2,6 +2,7 @@
 
 #include "files/data_file_io.h"
 #include "files/file_paths.h"
+#include "files/loaded_sheet.h"
 #include "files/named_document.h"
 #include "files/stored_equation.h"
 
@@ -22,16 +23,13 @@ FileOutcome ReadDataFile(const std::string& path, Document& document, DataFileSe
     return outcome;
   }
 
-  const bool shadeSurface = document.options.shadeSurface;
-  document = std::move(loaded.contents->document);
-  document.options.shadeSurface = shadeSurface;
+  const bool drawn = AdoptLoadedSheet(std::move(*loaded.contents), document, session);
   NameDocument(document.state, source);
-  session = std::move(loaded.contents->session);
-  const std::optional<FileMessage> dropped = DropMismatchedStoredEquation(document, session, document.state.fileTitle);
+  // A stored equation that is dropped takes its graph with it.
+  const std::optional<Message> dropped = DropMismatchedStoredEquation(document, session, document.state.fileTitle);
   outcome = SheetReplacedOutcome();
   outcome.message = dropped;
-  outcome.pressDraw = session.graphDrawn;
-  session.graphDrawn = false;
+  outcome.pressDraw = drawn && !dropped;
   ListStoredEquation(session, equations);
   recentFiles.remember(source);
   outcome.updateRecentFileMenu = true;

@@ -10,6 +10,7 @@
 #include "files/data_file_format.h"
 #include "files/data_file_io.h"
 #include "files/file_paths.h"
+#include "files/loaded_sheet.h"
 #include "files/named_document.h"
 #include "files/regular_file.h"
 #include "files/stored_equation.h"
@@ -115,15 +116,11 @@ FileOutcome RestoreRecoveredSheet(const std::string& folder, RecoverySlot slot, 
     return outcome;
   }
   const std::string dataFolder = document.state.dataFolder;
-  const bool shadeSurface = document.options.shadeSurface;
-  document = std::move(loaded.contents->document);
-  document.options.shadeSurface = shadeSurface;
+  AdoptLoadedSheet(std::move(*loaded.contents), document, session);
   document.state = {};
   document.state.dataFolder = dataFolder;
   if (!path.empty()) NameDocument(document.state, path);
   document.state.modified = true;
-  session = std::move(loaded.contents->session);
-  session.graphDrawn = false;
   ListStoredEquation(session, equations);
   outcome = SheetReplacedOutcome();
   return outcome;

@@ -34,12 +34,12 @@ StoredEquationFit RecreateStoredEquation(FitWorkspace& workspace, const Document
   return same ? StoredEquationFit::Matches : StoredEquationFit::Differs;
 }
 
-FileMessage StoredEquationMismatchMessage(const std::string& name) {
+Message StoredEquationMismatchMessage(const std::string& name) {
   return {"The equation stored in '" + name + "' does not match its data and was left out.",
-          FileMessageKind::Information};
+          MessageKind::Information};
 }
 
-std::optional<FileMessage> DropMismatchedStoredEquation(const Document& document, DataFileSession& session,
+std::optional<Message> DropMismatchedStoredEquation(const Document& document, DataFileSession& session,
                                                         const std::string& name) {
   if (session.selectedIndex < 0) return std::nullopt;
   FitWorkspace workspace;

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "files/data_file_session.h"
-#include "files/file_message.h"
 #include "regress/equation_list.h"
 #include "regress/fit_workspace.h"
 #include "sheet/document.h"
+#include "sheet/message.h"
 
 namespace rv {
 
@@ -36,12 +36,12 @@ StoredEquationFit RecreateStoredEquation(FitWorkspace& workspace, const Document
                                          const EquationRecord& stored);
 
 // Said when a data file's stored equation is left out; name is the file's.
-FileMessage StoredEquationMismatchMessage(const std::string& name);
+Message StoredEquationMismatchMessage(const std::string& name);
 
 // Opening a data file keeps its stored equation only when it matches: else
 // the session is left without a selected or graphed equation, and the graph
 // variables that went with it, and the message says so.
-std::optional<FileMessage> DropMismatchedStoredEquation(const Document& document, DataFileSession& session,
+std::optional<Message> DropMismatchedStoredEquation(const Document& document, DataFileSession& session,
                                                         const std::string& name);
 
 }  // namespace rv

@@ -26,16 +26,10 @@ struct GraphModel {
   std::string zTitle;
 };
 
-struct GraphModelOutcome {
-  GraphModel model;
-  std::string message;  // why there is no picture; empty when there is one
-  bool ok() const { return message.empty(); }
-};
-
 // The surface of the workspace's current equation over the selected
 // variables, its data-point markers, labels and titles. The sheet's graph
 // values are taken as they are: apply Auto Update before.
-GraphModelOutcome BuildGraphModel(const FitWorkspace& workspace, const DataSheet& sheet,
-                                  const GraphSelection& selection, const std::array<std::int32_t, 3>& segments);
+Outcome<GraphModel> BuildGraphModel(const FitWorkspace& workspace, const DataSheet& sheet,
+                                    const GraphSelection& selection, const std::array<std::int32_t, 3>& segments);
 
 }  // namespace rv

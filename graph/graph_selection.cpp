@@ -43,13 +43,9 @@ int GraphEntryVariable(const GraphVariableEntry& entry) {
   return number >= 1 && number < kSheetColumns ? number : 0;
 }
 
-GraphSelectionCheck ValidateGraphSelection(bool equationChosen, const std::vector<GraphVariableEntry>& entries) {
-  GraphSelectionCheck check;
-  if (!equationChosen) {
-    check.message = kNoEquationToGraphMessage;
-    return check;
-  }
-  GraphSelection& selection = check.selection;
+Outcome<GraphSelection> ValidateGraphSelection(bool equationChosen, const std::vector<GraphVariableEntry>& entries) {
+  if (!equationChosen) return Message{kNoEquationToGraphMessage, MessageKind::Information};
+  GraphSelection selection;
   for (const GraphVariableEntry& entry : entries) {
     if (!entry.selected) continue;
     const int variable = GraphEntryVariable(entry);
@@ -61,10 +57,9 @@ GraphSelectionCheck ValidateGraphSelection(bool equationChosen, const std::vecto
     ++selection.count;
   }
   if (selection.count == 1) selection.second = selection.first;
-  if (selection.count == 0) check.message = kNoVariableToGraphMessage;
-  if (selection.count > kMaxGraphedVariables) check.message = kTooManyVariablesMessage;
-  if (!check.ok()) selection = {};
-  return check;
+  if (selection.count == 0) return Message{kNoVariableToGraphMessage, MessageKind::Information};
+  if (selection.count > kMaxGraphedVariables) return Message{kTooManyVariablesMessage, MessageKind::Information};
+  return selection;
 }
 
 }  // namespace rv

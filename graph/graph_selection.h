@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "files/data_file_session.h"
+#include "sheet/graph_variable_entry.h"
+#include "sheet/outcome.h"
 
 namespace rv {
 
@@ -24,12 +25,6 @@ struct GraphSelection {
 // A list of one or two entries comes with all of them selected.
 std::vector<GraphVariableEntry> GraphVariableEntries(const std::string& equationText);
 
-struct GraphSelectionCheck {
-  GraphSelection selection;
-  const char* message = nullptr;  // the reason when the check failed
-  bool ok() const { return message == nullptr; }
-};
-
 inline constexpr const char* kNoEquationToGraphMessage =
     "Select the equation to graph from\nthe list on the Equations tab.";
 inline constexpr const char* kNoVariableToGraphMessage = "Select one or two variables to\ngraph from the list.";
@@ -38,8 +33,9 @@ inline constexpr const char* kTooManyVariablesMessage =
 
 // The graphed variables from the selected entries, in list order. An entry
 // that does not name one of X1 to X16, or names a variable already chosen
-// (a damaged data file may hold either), counts as no variable.
-GraphSelectionCheck ValidateGraphSelection(bool equationChosen, const std::vector<GraphVariableEntry>& entries);
+// (a damaged data file may hold either), counts as no variable. A failure is
+// one of the messages above, shown as information.
+Outcome<GraphSelection> ValidateGraphSelection(bool equationChosen, const std::vector<GraphVariableEntry>& entries);
 
 // The variable number an entry names, or 0.
 int GraphEntryVariable(const GraphVariableEntry& entry);

@@ -10,7 +10,7 @@ namespace rv {
 namespace {
 
 // The message that refuses a picture over this variable's graph range, or
-// nothing when the range can be graphed. It names the variable as the user
+// empty when the range can be graphed. It names the variable as the user
 // named it. While Auto Update is on, the range comes from the data at every
 // Draw, so typing a Minimum and Maximum alone would not help.
 std::string RangeProblem(const DataSheet& sheet, int variable) {
@@ -93,18 +93,20 @@ bool FindValueRange(Surface& surface) {
   return true;
 }
 
+// Why there is no picture: a notice, not an error.
+Message Refusal(std::string text) { return {std::move(text), MessageKind::Information}; }
+
 int ClampSegments(std::int32_t count) { return std::clamp<int>(count, kMinSegments, kMaxSegments); }
 
 }  // namespace
 
-SurfaceOutcome BuildSurface(const FitWorkspace& workspace, const DataSheet& sheet, const GraphSelection& selection,
-                            const std::array<std::int32_t, 3>& segments) {
-  SurfaceOutcome outcome;
-  Surface& surface = outcome.surface;
+Outcome<Surface> BuildSurface(const FitWorkspace& workspace, const DataSheet& sheet, const GraphSelection& selection,
+                              const std::array<std::int32_t, 3>& segments) {
+  Surface surface;
   surface.selection = selection;
   for (const int variable : {selection.first, selection.second}) {
-    outcome.message = RangeProblem(sheet, variable);
-    if (!outcome.ok()) return outcome;
+    std::string problem = RangeProblem(sheet, variable);
+    if (!problem.empty()) return Refusal(std::move(problem));
   }
 
   GraphRanges& r = surface.ranges;
@@ -120,14 +122,9 @@ SurfaceOutcome BuildSurface(const FitWorkspace& workspace, const DataSheet& shee
   else
     EvaluateSurface(workspace, surface);
 
-  if (!FindValueRange(surface)) {
-    outcome.message = "The equation has no value\nover the graph range.";
-    return outcome;
-  }
-  if (!(r.valueMin < r.valueMax) || !std::isfinite(r.valueRange())) {
-    outcome.message = "The values of the equation over\nthe graph range cannot be graphed.";
-    return outcome;
-  }
+  if (!FindValueRange(surface)) return Refusal("The equation has no value\nover the graph range.");
+  if (!(r.valueMin < r.valueMax) || !std::isfinite(r.valueRange()))
+    return Refusal("The values of the equation over\nthe graph range cannot be graphed.");
 
   // A curve lies in the plane z = 0 in the middle of a box whose depth is
   // symmetric about it.
@@ -144,7 +141,7 @@ SurfaceOutcome BuildSurface(const FitWorkspace& workspace, const DataSheet& shee
   steps.x = r.xRange() / steps.xSegments;
   steps.value = r.valueRange() / steps.ySegments;
   steps.z = r.zRange() / steps.zSegments;
-  return outcome;
+  return surface;
 }
 
 }  // namespace rv

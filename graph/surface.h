@@ -10,6 +10,7 @@
 #include "regress/fit_workspace.h"
 #include "sheet/data_sheet.h"
 #include "sheet/document.h"
+#include "sheet/outcome.h"
 
 namespace rv {
 
@@ -75,17 +76,12 @@ struct Surface {
   int pointCount() const { return isCurve() ? kGridPoints : kGridPoints * kGridPoints; }
 };
 
-struct SurfaceOutcome {
-  Surface surface;
-  std::string message;  // why there is no picture; empty when there is one
-  bool ok() const { return message.empty(); }
-};
-
 // Evaluates the workspace's current equation over the graph ranges of the
 // selected variables (the caller re-creates the chosen equation first), and
 // works out the value range and the segment steps. No picture when a graphed
-// variable's range is empty or the equation has no finite value over it.
-SurfaceOutcome BuildSurface(const FitWorkspace& workspace, const DataSheet& sheet, const GraphSelection& selection,
-                            const std::array<std::int32_t, 3>& segments);
+// variable's range is empty or the equation has no finite value over it;
+// the message, shown as information, says which.
+Outcome<Surface> BuildSurface(const FitWorkspace& workspace, const DataSheet& sheet, const GraphSelection& selection,
+                              const std::array<std::int32_t, 3>& segments);
 
 }  // namespace rv

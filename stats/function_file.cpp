@@ -10,8 +10,8 @@ namespace rv {
 
 namespace {
 
-FunctionFileOutcome Failure(const std::string& path, const std::string& reason) {
-  return {false, "The function could not be written to the file '" + path + "'.\n" + reason, kErrorMessageKind};
+Message Failure(const std::string& path, const std::string& reason) {
+  return {"The function could not be written to the file '" + path + "'.\n" + reason, MessageKind::Error};
 }
 
 }  // namespace
@@ -31,10 +31,10 @@ std::string ReplaceFileQuestion(const std::string& path) {
   return "The file '" + path + "' already exists.\nDo you want to replace the existing file?";
 }
 
-FunctionFileOutcome WriteFunctionFile(const std::string& path, const std::string& text) {
+Outcome<void> WriteFunctionFile(const std::string& path, const std::string& text) {
   const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
   if (const auto reason = WriteFileAtomically(path, bytes)) return Failure(path, *reason);
-  return {true, {}, 0};
+  return {};
 }
 
 }  // namespace rv

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "sheet/message.h"
+
 class QWidget;
 
 namespace rv {
@@ -10,12 +12,10 @@ namespace rv {
 // The program's message dialog. Its objectName is "MSGDLG" followed by the
 // kind; the message text has the control id 101 and each button the id of
 // its answer.
-enum class MessageKind { Information = 1, YesNo = 2, YesNoCancel = 3, Error = 4 };
-
-inline constexpr int kAnswerOk = 1;
-inline constexpr int kAnswerCancel = 2;
-inline constexpr int kAnswerYes = 6;
-inline constexpr int kAnswerNo = 7;
+inline constexpr int kAnswerOk = static_cast<int>(MessageAnswer::Ok);
+inline constexpr int kAnswerCancel = static_cast<int>(MessageAnswer::Cancel);
+inline constexpr int kAnswerYes = static_cast<int>(MessageAnswer::Yes);
+inline constexpr int kAnswerNo = static_cast<int>(MessageAnswer::No);
 
 inline constexpr int kMessageTextId = 101;
 

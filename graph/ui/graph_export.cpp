@@ -5,7 +5,7 @@
 #include <cctype>
 
 #include "graph/ui/graph_bitmap.h"
-#include "graph/ui/indexed_image.h"
+#include "widgets/indexed_image.h"
 #include "graph/ui/vector_picture.h"
 
 namespace rv {

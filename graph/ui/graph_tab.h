@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "files/data_file_session.h"
-#include "graph/ui/graph_state.h"
+#include "graph/graph_state.h"
 
 class QLabel;
 class QListWidget;

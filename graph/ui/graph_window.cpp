@@ -12,7 +12,7 @@
 #include "graph/ui/graph_canvas.h"
 #include "graph/ui/graph_cursors.h"
 #include "graph/ui/graph_owner.h"
-#include "graph/ui/indexed_image.h"
+#include "widgets/indexed_image.h"
 #include "graph/ui/label_glyphs.h"
 #include "widgets/control_id.h"
 

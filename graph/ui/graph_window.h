@@ -7,8 +7,8 @@
 
 #include "files/data_file_session.h"
 #include "graph/glyph_set.h"
+#include "graph/graph_state.h"
 #include "graph/render_target.h"
-#include "graph/ui/graph_state.h"
 #include "graph/view_state.h"
 
 class QRubberBand;

@@ -9,6 +9,7 @@
 
 #include "print/page_geometry.h"
 #include "print/ui/page_font.h"
+#include "widgets/indexed_image.h"
 
 namespace rv {
 
@@ -120,12 +121,7 @@ void PaintedCanvas::drawLine(int x1, int y1, int x2, int y2, const PagePen& pen)
 void PaintedCanvas::drawPicture(int x, int y, int width, int height, const FrameBuffer& picture,
                                 const GraphPalette& palette) {
   if (!isOpen() || picture.width <= 0 || picture.height <= 0) return;
-  QImage image(picture.width, picture.height, QImage::Format_Indexed8);
-  QList<QRgb> colors;
-  for (int i = 0; i < kPaletteSize; ++i) colors.push_back(palette.argb(i));
-  image.setColorTable(colors);
-  for (int row = 0; row < picture.height; ++row)
-    std::copy(picture.row(row), picture.row(row) + picture.width, image.scanLine(row));
+  const QImage image = IndexedImage(picture, palette);
   painter_->save();
   // Each pixel a square of its own colour, as a colour-index picture is
   // stretched; lossless, since a compressed picture would shift the colours.

@@ -89,8 +89,8 @@ void FunctionSavePanel::save() {
   }
   const std::string path = FunctionFilePath(LocalPath(target.absolutePath()), LocalPath(target.fileName()), language());
   if (FunctionFileExists(path) && !confirmReplace(path)) return;
-  const FunctionFileOutcome outcome = WriteFunctionFile(path, GenerateFunctionText(equation_, language()));
-  if (!outcome.written) ShowMessage(QString::fromLocal8Bit(outcome.message.c_str()), this, MessageKind::Error);
+  const Outcome<void> written = WriteFunctionFile(path, GenerateFunctionText(equation_, language()));
+  if (!written) ShowMessage(QString::fromLocal8Bit(written.message().text.c_str()), this, written.message().kind);
 }
 
 bool FunctionSavePanel::confirmReplace(const std::string& path) {

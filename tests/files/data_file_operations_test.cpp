@@ -74,7 +74,7 @@ TEST_F(DataFileOperations, AFileThatCannotBeCreatedIsReportedAndNothingIsLost) {
   EXPECT_FALSE(outcome.succeeded);
   ASSERT_TRUE(outcome.message);
   EXPECT_EQ(outcome.message->text, "Error opening output data file\n" + path + "\nData not saved, try using Save As.");
-  EXPECT_EQ(outcome.message->kind, FileMessageKind::Error);
+  EXPECT_EQ(outcome.message->kind, MessageKind::Error);
   EXPECT_FALSE(document.state.named);
   EXPECT_TRUE(document.state.modified);
   EXPECT_EQ(document.state.path, "/elsewhere/old.rvd");
@@ -144,7 +144,7 @@ TEST_F(DataFileOperations, AMissingFileIsReportedAndForgottenWhileTheSheetStays)
   EXPECT_FALSE(outcome.succeeded);
   ASSERT_TRUE(outcome.message);
   EXPECT_EQ(outcome.message->text, "Error opening input data file\n" + path);
-  EXPECT_EQ(outcome.message->kind, FileMessageKind::Error);
+  EXPECT_EQ(outcome.message->kind, MessageKind::Error);
   EXPECT_EQ(memory(), before);
   EXPECT_EQ(document.state.path, "/data/current.rvd");
   EXPECT_TRUE(outcome.updateRecentFileMenu);
@@ -187,8 +187,8 @@ TEST_F(DataFileOperations, AStoredEquationThatDoesNotMatchItsDataIsLeftOut) {
     EXPECT_EQ(outcome.message.has_value(), !kept);
     if (!kept)
       EXPECT_EQ(*outcome.message,
-                (FileMessage{"The equation stored in 'run.rvd' does not match its data and was left out.",
-                             FileMessageKind::Information}));
+                (Message{"The equation stored in 'run.rvd' does not match its data and was left out.",
+                             MessageKind::Information}));
   }
 }
 
@@ -255,7 +255,7 @@ TEST_F(SaveChangesQuestionTest, IsAskedOnlyForUnsavedChangesAndNamesTheFile) {
   document.state.modified = true;
   SaveChangesQuestion question = AskSaveChanges(document.state);
   EXPECT_TRUE(question.ask);
-  EXPECT_EQ(question.message, (FileMessage{"Do you want to save the changes in 'Untitled'?", FileMessageKind::YesNoCancel}));
+  EXPECT_EQ(question.message, (Message{"Do you want to save the changes in 'Untitled'?", MessageKind::YesNoCancel}));
   EXPECT_TRUE(question.yesNeedsSaveAs);
 
   nameDocument(folder.file("run.rvd"));

@@ -67,6 +67,7 @@ TEST(RecoveryFile, EachWindowKeepsItsOwnSheetAndTheGoneOnesComeBackOldestFirst) 
 
   Document document;
   document.state.dataFolder = "/home/ann";
+  document.options.shadeSurface = false;
   DataFileSession restored;
   EquationList equations;
   const FileOutcome outcome = RestoreRecoveredSheet(folder, newer, document, restored, equations);
@@ -74,6 +75,7 @@ TEST(RecoveryFile, EachWindowKeepsItsOwnSheetAndTheGoneOnesComeBackOldestFirst) 
   EXPECT_TRUE(outcome.reloadSheet);
   EXPECT_TRUE(SameCells(document.sheet.cells, kept.sheet.cells));
   EXPECT_EQ(document.options.title1, kept.options.title1);
+  EXPECT_FALSE(document.options.shadeSurface) << "the file does not hold the shading: the window's stays";
   EXPECT_EQ(document.state.path, "/data/run 12.rvd");
   EXPECT_TRUE(document.state.named);
   EXPECT_TRUE(document.state.modified);

@@ -35,7 +35,7 @@ std::vector<std::string> Fields(const std::string& line) {
 
 TEST(CopyDataPoints, ACurveListsItsTwentyOnePointsUnderXnAndY) {
   const FitWorkspace ws = Equation(kSetY, {{kTermX, 3, 0}}, {0.5, 1.0});
-  const Surface s = BuildSurface(ws, SheetWithRanges({{3, {0.0, 2.0}}}), Curve(3), {10, 10, 10}).surface;
+  const Surface s = BuildSurface(ws, SheetWithRanges({{3, {0.0, 2.0}}}), Curve(3), {10, 10, 10}).value();
   const auto lines = Lines(GraphDataPointsText(s, DataSheet{}));
   ASSERT_EQ(lines.size(), 22u);
   EXPECT_EQ(lines[0], "X3\tY");
@@ -48,7 +48,7 @@ TEST(CopyDataPoints, ASurfaceListsTheZValuesThenOneLinePerXWithItsColumn) {
   DataSheet sheet = SheetWithRanges({{1, {0.0, 2.0}}, {2, {0.0, 1.0}}});
   sheet.names[1] = "Temp";
   sheet.names[2] = "Vol";
-  const Surface s = BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10}).surface;
+  const Surface s = BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10}).value();
   const std::string text = GraphDataPointsText(s, sheet);
   EXPECT_EQ(text.rfind("Temp\tVol ->\r\n\t0\t0.05\t0.1\t", 0), 0u) << text.substr(0, 40);
   const auto lines = Lines(text);
@@ -64,13 +64,13 @@ TEST(CopyDataPoints, ASurfaceListsTheZValuesThenOneLinePerXWithItsColumn) {
 
 TEST(CopyDataPoints, APointWithoutAValueLeavesAnEmptyField) {
   const FitWorkspace exp = Equation(kSetY, {{kTermExp, 1, 0}}, {1.0, 0.0});
-  const Surface curve = BuildSurface(exp, SheetWithRanges({{1, {0.0, 1000.0}}}), Curve(1), {10, 10, 10}).surface;
+  const Surface curve = BuildSurface(exp, SheetWithRanges({{1, {0.0, 1000.0}}}), Curve(1), {10, 10, 10}).value();
   const auto lines = Lines(GraphDataPointsText(curve, DataSheet{}));
   EXPECT_EQ(lines[21], "1000.000000\t");
 
   const FitWorkspace both = Equation(kSetY, {{kTermExp, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
   const Surface surface =
-      BuildSurface(both, SheetWithRanges({{1, {0.0, 1000.0}}, {2, {0.0, 1.0}}}), SurfaceOver(1, 2), {10, 10, 10}).surface;
+      BuildSurface(both, SheetWithRanges({{1, {0.0, 1000.0}}, {2, {0.0, 1.0}}}), SurfaceOver(1, 2), {10, 10, 10}).value();
   const auto last = Fields(Lines(GraphDataPointsText(surface, DataSheet{}))[22]);
   EXPECT_EQ(last[0], "1000");
   for (size_t i = 1; i < last.size(); ++i) EXPECT_EQ(last[i], "") << i;

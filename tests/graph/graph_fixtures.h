@@ -45,7 +45,7 @@ inline GraphSelection SurfaceOver(int first, int second) { return {2, first, sec
 
 inline GraphModel Model(const FitWorkspace& ws, const DataSheet& sheet, const GraphSelection& selection,
                         std::array<std::int32_t, 3> segments = {10, 10, 10}) {
-  return BuildGraphModel(ws, sheet, selection, segments).model;
+  return BuildGraphModel(ws, sheet, selection, segments).value();
 }
 
 // Options with every element off except the ones given.

@@ -64,32 +64,32 @@ TEST(GraphVariableList, ReadsVariablesThatFollowCloselyAndPastSixteenOccurrences
 
 TEST(GraphSelectionCheck, NeedsAnEquationAndOneOrTwoVariables) {
   const std::vector<GraphVariableEntry> entries = {{"\tX1", false}, {"\tX4", false}, {"\tX12", false}};
-  EXPECT_STREQ(ValidateGraphSelection(false, entries).message, kNoEquationToGraphMessage);
-  EXPECT_STREQ(ValidateGraphSelection(true, entries).message, kNoVariableToGraphMessage);
-  EXPECT_STREQ(ValidateGraphSelection(true, {}).message, kNoVariableToGraphMessage);
+  EXPECT_EQ(ValidateGraphSelection(false, entries).message(), (Message{kNoEquationToGraphMessage, MessageKind::Information}));
+  EXPECT_EQ(ValidateGraphSelection(true, entries).message().text, kNoVariableToGraphMessage);
+  EXPECT_EQ(ValidateGraphSelection(true, {}).message().text, kNoVariableToGraphMessage);
 
   auto chosen = entries;
   chosen[2].selected = true;
-  const GraphSelectionCheck one = ValidateGraphSelection(true, chosen);
-  ASSERT_TRUE(one.ok());
-  EXPECT_EQ(one.selection, (GraphSelection{1, 12, 12}));
+  const Outcome<GraphSelection> one = ValidateGraphSelection(true, chosen);
+  ASSERT_TRUE(one);
+  EXPECT_EQ(*one, (GraphSelection{1, 12, 12}));
 
   chosen[1].selected = true;
-  EXPECT_EQ(ValidateGraphSelection(true, chosen).selection, (GraphSelection{2, 4, 12}));
+  EXPECT_EQ(ValidateGraphSelection(true, chosen).value(), (GraphSelection{2, 4, 12}));
 
   // The same variable in two entries (a damaged data file's list) is one
   // variable, never a surface over X4 and X4.
   const std::vector<GraphVariableEntry> twice = {{"\tX4", true}, {"\tX4", true}};
-  EXPECT_EQ(ValidateGraphSelection(true, twice).selection, (GraphSelection{1, 4, 4}));
+  EXPECT_EQ(ValidateGraphSelection(true, twice).value(), (GraphSelection{1, 4, 4}));
 
   chosen[0].selected = true;
-  const GraphSelectionCheck three = ValidateGraphSelection(true, chosen);
-  EXPECT_STREQ(three.message, kTooManyVariablesMessage);
-  EXPECT_EQ(three.selection.count, 0);
+  const Outcome<GraphSelection> three = ValidateGraphSelection(true, chosen);
+  ASSERT_FALSE(three);
+  EXPECT_EQ(three.message().text, kTooManyVariablesMessage);
 
   // An entry of a damaged data file names no variable and is not counted.
-  EXPECT_STREQ(ValidateGraphSelection(true, {{"\tX0", true}, {"\tY", true}, {"\tX17", true}}).message,
-               kNoVariableToGraphMessage);
+  EXPECT_EQ(ValidateGraphSelection(true, {{"\tX0", true}, {"\tY", true}, {"\tX17", true}}).message().text,
+            kNoVariableToGraphMessage);
 }
 
 TEST(AutoUpdate, RoundsEachColumnOutwardHoldsItAtItsMeanAndEmptiesColumnsWithoutData) {
@@ -117,9 +117,9 @@ TEST(AutoUpdate, RoundsEachColumnOutwardHoldsItAtItsMeanAndEmptiesColumnsWithout
 
 TEST(BuildSurface, ACurveHas21PointsByRepeatedAdditionAndASymmetricDepthRange) {
   const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}}, {0.25, 2.0});  // Y = 0.25 X1 + 2
-  const SurfaceOutcome built = BuildSurface(ws, SheetWithRanges({{1, {0.0, 30.0}}}), Curve(1), {10, 10, 10});
-  ASSERT_TRUE(built.ok()) << built.message;
-  const Surface& s = built.surface;
+  const Outcome<Surface> built = BuildSurface(ws, SheetWithRanges({{1, {0.0, 30.0}}}), Curve(1), {10, 10, 10});
+  ASSERT_TRUE(built) << built.message().text;
+  const Surface& s = built.value();
   double x = 0.0;
   for (int k = 0; k < kGridPoints; ++k) {
     EXPECT_EQ(s.grid[k][0].x, x);
@@ -136,7 +136,7 @@ TEST(BuildSurface, ACurveHas21PointsByRepeatedAdditionAndASymmetricDepthRange) {
 
   // When the values reach further, they set the depth.
   const FitWorkspace steep = Equation(kSetY, {{kTermX, 1, 0}}, {-4.0, 1.0});  // Y = -4 X1 + 1
-  const Surface& t = BuildSurface(steep, SheetWithRanges({{1, {0.0, 30.0}}}), Curve(1), {10, 10, 10}).surface;
+  const Surface& t = BuildSurface(steep, SheetWithRanges({{1, {0.0, 30.0}}}), Curve(1), {10, 10, 10}).value();
   EXPECT_EQ(t.ranges.valueMin, -120.0);
   EXPECT_EQ(t.ranges.zMin, -120.0);
   EXPECT_EQ(t.ranges.zMax, 120.0);
@@ -145,9 +145,9 @@ TEST(BuildSurface, ACurveHas21PointsByRepeatedAdditionAndASymmetricDepthRange) {
 TEST(BuildSurface, ASurfaceRunsXAlongEachRowAndZFromRowToRowWithSegmentStepsClamped) {
   const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 10.0, 0.0});  // Y = X1 + 10 X2
   const DataSheet sheet = SheetWithRanges({{1, {0.0, 2.0}}, {2, {-1.0, 1.0}}});
-  const SurfaceOutcome built = BuildSurface(ws, sheet, SurfaceOver(1, 2), {0, 99, 4});
-  ASSERT_TRUE(built.ok());
-  const Surface& s = built.surface;
+  const Outcome<Surface> built = BuildSurface(ws, sheet, SurfaceOver(1, 2), {0, 99, 4});
+  ASSERT_TRUE(built);
+  const Surface& s = built.value();
   EXPECT_EQ(s.grid[0][20].x, s.grid[5][20].x);
   EXPECT_EQ(s.grid[7][0].z, s.grid[7][20].z);
   EXPECT_EQ(s.grid[20][20].value, s.grid[20][20].x + 10.0 * s.grid[20][20].z);
@@ -167,13 +167,13 @@ TEST(BuildSurface, ASurfaceRunsXAlongEachRowAndZFromRowToRowWithSegmentStepsClam
 
 TEST(BuildSurface, EqualValuesGetARangeAroundThemInsteadOfNoWidth) {
   const FitWorkspace flat = Equation(kSetY, {{kTermX, 1, 0}}, {0.0, 5.0});
-  const Surface s = BuildSurface(flat, SheetWithRanges({{1, {0.0, 1.0}}}), Curve(1), {10, 10, 10}).surface;
+  const Surface s = BuildSurface(flat, SheetWithRanges({{1, {0.0, 1.0}}}), Curve(1), {10, 10, 10}).value();
   EXPECT_DOUBLE_EQ(s.ranges.valueMin, 4.5);
   EXPECT_DOUBLE_EQ(s.ranges.valueMax, 5.5);
   EXPECT_DOUBLE_EQ(s.ranges.shadeMin, 4.5);
 
   const FitWorkspace zero = Equation(kSetY, {{kTermX, 1, 0}}, {0.0, 0.0});
-  const Surface z = BuildSurface(zero, SheetWithRanges({{1, {0.0, 1.0}}}), Curve(1), {10, 10, 10}).surface;
+  const Surface z = BuildSurface(zero, SheetWithRanges({{1, {0.0, 1.0}}}), Curve(1), {10, 10, 10}).value();
   EXPECT_EQ(z.ranges.valueMin, -1.0);
   EXPECT_EQ(z.ranges.valueMax, 1.0);
   EXPECT_GT(z.steps.value, 0.0);
@@ -185,34 +185,34 @@ TEST(BuildSurface, RefusesAnEmptyRangeAndAnEquationWithoutValue) {
   sheet.cell(0, 1) = 1.0;
   sheet.cell(1, 1) = 4.0;
   ApplyAutoUpdate(sheet);
-  const SurfaceOutcome empty = BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10});
+  const Outcome<Surface> empty = BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10});
   // With Auto Update on, typing a range would be undone at the next Draw:
   // the message says so, and names the variable as the user named it.
-  EXPECT_EQ(empty.message,
+  EXPECT_EQ(empty.message().text,
             "The graph range of X2 is empty.\nAuto Update takes it from the data at every Draw:\n"
             "under View, Variables, turn Auto Update off,\nthen set its Minimum and Maximum.");
   sheet.autoUpdate = false;
   sheet.names[2] = "Volume";
-  EXPECT_EQ(BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10}).message,
+  EXPECT_EQ(BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10}).message().text,
             "The graph range of Volume is empty.\nSet its Minimum and Maximum under View, Variables.");
 
   sheet.graphMinimum[2] = 3.0;
   sheet.graphMaximum[2] = 1.0;
-  EXPECT_FALSE(BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10}).ok());
+  EXPECT_FALSE(BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10}));
   sheet.graphMaximum[2] = std::nan("");
-  EXPECT_FALSE(BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10}).ok());
+  EXPECT_FALSE(BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10}));
 
   // e^X1 overflows beyond about 709.
   const FitWorkspace exp = Equation(kSetY, {{kTermExp, 1, 0}}, {1.0, 0.0});
-  const SurfaceOutcome none = BuildSurface(exp, SheetWithRanges({{1, {800.0, 1000.0}}}), Curve(1), {10, 10, 10});
-  EXPECT_EQ(none.message, "The equation has no value\nover the graph range.");
+  const Outcome<Surface> none = BuildSurface(exp, SheetWithRanges({{1, {800.0, 1000.0}}}), Curve(1), {10, 10, 10});
+  EXPECT_EQ(none.message().text, "The equation has no value\nover the graph range.");
 }
 
 TEST(BuildSurface, PointsWithoutAValueStayOutOfTheRange) {
   const FitWorkspace exp = Equation(kSetY, {{kTermExp, 1, 0}}, {1.0, 0.0});
-  const SurfaceOutcome built = BuildSurface(exp, SheetWithRanges({{1, {0.0, 1000.0}}}), Curve(1), {10, 10, 10});
-  ASSERT_TRUE(built.ok()) << built.message;
-  const Surface& s = built.surface;
+  const Outcome<Surface> built = BuildSurface(exp, SheetWithRanges({{1, {0.0, 1000.0}}}), Curve(1), {10, 10, 10});
+  ASSERT_TRUE(built) << built.message().text;
+  const Surface& s = built.value();
   EXPECT_TRUE(s.grid[14][0].hasValue());   // x = 700
   EXPECT_FALSE(s.grid[15][0].hasValue());  // x = 750
   EXPECT_EQ(s.ranges.shadeMax, std::exp(s.grid[14][0].x));
@@ -225,7 +225,7 @@ TEST(BuildSurface, PointsWhereATermLeavesItsDomainOrTheBackTransformHasNoValueAr
   // and the value range is that of the other rows.
   const FitWorkspace law = Equation(kSetLog, {{kTermLn, 1, 0}, {kTermLn, 2, 0}, {kTermLn, 3, 0}}, {1.0, -1.0, 1.0, 2.0});
   DataSheet sheet = SheetWithRanges({{1, {250.0, 350.0}}, {2, {0.0, 20.0}}, {3, {1.0, 2.0}}});
-  const Surface s = BuildSurface(law, sheet, SurfaceOver(1, 2), {10, 10, 10}).surface;
+  const Surface s = BuildSurface(law, sheet, SurfaceOver(1, 2), {10, 10, 10}).value();
   double highest = 0.0;
   for (int row = 0; row < kGridPoints; ++row)
     for (const SurfacePoint& p : s.grid[static_cast<size_t>(row)]) {
@@ -248,7 +248,7 @@ TEST(BuildSurface, PointsWhereATermLeavesItsDomainOrTheBackTransformHasNoValueAr
       {Equation(kSetExp, {{kTermX, 1, 0}}, {1.0, 0.0}), -1.0, 1.0, 11},        // exp(Y) = X1 ≤ 0
   };
   for (const Case& c : cases) {
-    const Surface curve = BuildSurface(c.equation, SheetWithRanges({{1, {c.low, c.high}}}), Curve(1), {10, 10, 10}).surface;
+    const Surface curve = BuildSurface(c.equation, SheetWithRanges({{1, {c.low, c.high}}}), Curve(1), {10, 10, 10}).value();
     for (int k = 0; k < kGridPoints; ++k)
       EXPECT_EQ(curve.grid[static_cast<size_t>(k)][0].hasValue(), k >= c.gaps) << c.equation.text << " point " << k;
   }
@@ -260,7 +260,7 @@ TEST(BuildSurface, ARationalFormTakesItsOwnValue) {
   const FitWorkspace ws =
       Equation(kSetY, {{kRationalSquare, 1, 2}, {kRationalDenominator, 2, 0}}, {a, b, c}, true);
   const Surface s =
-      BuildSurface(ws, SheetWithRanges({{1, {0.0, 3.0}}, {2, {0.0, 5.0}}}), SurfaceOver(1, 2), {10, 10, 10}).surface;
+      BuildSurface(ws, SheetWithRanges({{1, {0.0, 3.0}}, {2, {0.0, 5.0}}}), SurfaceOver(1, 2), {10, 10, 10}).value();
   for (const auto& row : s.grid)
     for (const SurfacePoint& p : row) {
       double t = a * (p.x * p.x);
@@ -281,7 +281,7 @@ TEST(DataPointMarkers, StandOnTheSliceAndOnlyStrictlyInsideTheValueRange) {
   }
   sheet.cell(6, 0) = 4.0;  // after the first empty Y: not a data point
   sheet.cell(6, 1) = 1.0;
-  const Surface surface = BuildSurface(ws, sheet, Curve(1), {10, 10, 10}).surface;
+  const Surface surface = BuildSurface(ws, sheet, Curve(1), {10, 10, 10}).value();
   ASSERT_EQ(surface.ranges.valueMax, 12.0);
   ASSERT_EQ(surface.ranges.valueMin, 2.0);
 
@@ -300,7 +300,7 @@ TEST(DataPointMarkers, StandOnTheSliceAndOnlyStrictlyInsideTheValueRange) {
   slice.cell(0, 0) = 6.5;
   slice.cell(0, 1) = 2.0;
   slice.cell(0, 2) = 3.0;
-  const Surface over = BuildSurface(two, slice, Curve(1), {10, 10, 10}).surface;
+  const Surface over = BuildSurface(two, slice, Curve(1), {10, 10, 10}).value();
   const auto shifted = DataPointMarkers(over, two, slice);
   ASSERT_EQ(shifted.size(), 1u);
   EXPECT_EQ(shifted[0].surfaceValue, 12.0);
@@ -313,7 +313,7 @@ TEST(AxisLabels, RunFromTheEndsByTheStepsWithTheStepsDigitsAndUpperCaseTitles) {
   sheet.names[0] = "Press";
   sheet.names[1] = "temp";
   sheet.names[2] = "Vol";
-  const Surface s = BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 4, 5}).surface;
+  const Surface s = BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 4, 5}).value();
 
   const auto y = AxisLabels(s, GraphAxis::Y);
   ASSERT_EQ(y.size(), 5u);

@@ -199,8 +199,7 @@ TEST_F(FunctionFile, IsNamedByTheLanguageAndWrittenExactly) {
   const std::string path = FunctionFilePath(folder, "fit", FunctionLanguage::Cpp);
   EXPECT_FALSE(FunctionFileExists(path));
   const std::string text = GenerateFunctionText(FourTerms(), FunctionLanguage::Cpp);
-  const FunctionFileOutcome outcome = WriteFunctionFile(path, text);
-  EXPECT_TRUE(outcome.written);
+  EXPECT_TRUE(WriteFunctionFile(path, text));
   EXPECT_TRUE(FunctionFileExists(path));
   std::ifstream in(path, std::ios::binary);
   const std::string written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -210,14 +209,14 @@ TEST_F(FunctionFile, IsNamedByTheLanguageAndWrittenExactly) {
 
 TEST_F(FunctionFile, ReportsAFileThatCannotBeWritten) {
   const std::string path = folder + "/missing/fit.c";
-  const FunctionFileOutcome outcome = WriteFunctionFile(path, "text");
-  EXPECT_FALSE(outcome.written);
-  EXPECT_EQ(outcome.messageKind, 4);
-  EXPECT_NE(outcome.message.find("'" + path + "'"), std::string::npos) << outcome.message;
+  const Outcome<void> outcome = WriteFunctionFile(path, "text");
+  ASSERT_FALSE(outcome);
+  EXPECT_EQ(outcome.message().kind, MessageKind::Error);
+  EXPECT_NE(outcome.message().text.find("'" + path + "'"), std::string::npos) << outcome.message().text;
   if (access("/dev/full", W_OK) == 0) {
-    const FunctionFileOutcome full = WriteFunctionFile("/dev/full", std::string(1 << 16, 'x'));
-    EXPECT_FALSE(full.written);
-    EXPECT_NE(full.message.find("/dev/full"), std::string::npos);
+    const Outcome<void> full = WriteFunctionFile("/dev/full", std::string(1 << 16, 'x'));
+    ASSERT_FALSE(full);
+    EXPECT_NE(full.message().text.find("/dev/full"), std::string::npos);
   }
 }
 

@@ -15,7 +15,7 @@
 #include "app/command_actions.h"
 #include "app/import_dialog.h"
 #include "graph/graph_fixture.h"
-#include "graph/ui/indexed_image.h"
+#include "widgets/indexed_image.h"
 #include "support/modal_answers.h"
 #include "widgets/command_ids.h"
 #include "widgets/message_dialog.h"

@@ -12,7 +12,7 @@
 #include "graph/graph_model.h"
 #include "graph/graph_options.h"
 #include "graph/ui/graph_bitmap.h"
-#include "graph/ui/indexed_image.h"
+#include "widgets/indexed_image.h"
 #include "graph/ui/label_glyphs.h"
 #include "graph_fixture.h"
 #include "regress/enumeration.h"
@@ -43,12 +43,12 @@ QImage PictureFromFile(long long ordinal, const GraphSelection& selection, int h
   FitWorkspace workspace;
   EXPECT_TRUE(RecreateEquation(workspace, data, MakeSearchShape(data, document.options), ordinal));
   ApplyAutoUpdate(document.sheet);
-  const GraphModelOutcome built = BuildGraphModel(workspace, document.sheet, selection, document.options.segments);
-  EXPECT_TRUE(built.ok()) << built.message;
+  const Outcome<GraphModel> built = BuildGraphModel(workspace, document.sheet, selection, document.options.segments);
+  EXPECT_TRUE(built) << built.message().text;
   ViewState view;
   SetAnglePositions(view, horizontal + 180, vertical + 180);
   return IndexedImage(
-      RenderGraphBitmap(built.model, GraphOptionsOf(document.options), LabelGlyphs(), view, workspace.text));
+      RenderGraphBitmap(*built, GraphOptionsOf(document.options), LabelGlyphs(), view, workspace.text));
 }
 
 using CopyPictureTest = GraphTest;

@@ -6,7 +6,7 @@
 #include "graph/graph_palette.h"
 #include "graph/ui/equation_text.h"
 #include "graph/ui/graph_bitmap.h"
-#include "graph/ui/indexed_image.h"
+#include "widgets/indexed_image.h"
 #include "graph/ui/label_glyphs.h"
 #include "regress/y_form.h"
 
@@ -90,7 +90,7 @@ GraphModel LineModel(const FitWorkspace& ws) {
   sheet.autoUpdate = false;
   sheet.graphMinimum[1] = 0.0;
   sheet.graphMaximum[1] = 10.0;
-  return BuildGraphModel(ws, sheet, {1, 1, 1}, {10, 10, 10}).model;
+  return BuildGraphModel(ws, sheet, {1, 1, 1}, {10, 10, 10}).value();
 }
 
 TEST(GraphBitmap, DrawsTheEquationTextThenTheBorderOverThePicture) {

@@ -19,9 +19,9 @@
 
 #include "files/data_file_io.h"
 #include "files/file_paths.h"
-#include "graph/auto_update.h"
 #include "graph/graph_model.h"
 #include "graph/graph_selection.h"
+#include "graph/prepare_graph.h"
 #include "graph/ui/graph_bitmap.h"
 #include "graph/ui/label_glyphs.h"
 #include "print/coefficients_report.h"
@@ -52,21 +52,20 @@ rv::FrameBuffer GraphPicture(const rv::FitWorkspace& equation, const rv::Documen
     entries = rv::GraphVariableEntries(equation.text);
     for (size_t i = 0; i < entries.size(); ++i) entries[i].selected = i < 2;
   }
-  const rv::GraphSelectionCheck check = rv::ValidateGraphSelection(true, entries);
-  if (!check.ok()) {
-    why = check.message;
+  const rv::Outcome<rv::GraphSelection> selection = rv::ValidateGraphSelection(true, entries);
+  if (!selection) {
+    why = selection.message().text;
     return {};
   }
   rv::DataSheet sheet = document.sheet;
-  rv::ApplyAutoUpdate(sheet);
-  const rv::GraphModelOutcome model = rv::BuildGraphModel(equation, sheet, check.selection, document.options.segments);
-  if (!model.ok()) {
-    why = model.message;
+  const rv::Outcome<rv::GraphModel> model = rv::DrawnGraphModel(sheet, equation, *selection, document.options);
+  if (!model) {
+    why = model.message().text;
     return {};
   }
   rv::ViewState view;
-  rv::ResetView(view, check.selection.count);
-  return rv::RenderGraphBitmap(model.model, rv::GraphOptionsOf(document.options), rv::LabelGlyphs(), view, equation.text);
+  rv::ResetView(view, selection->count);
+  return rv::RenderGraphBitmap(*model, rv::GraphOptionsOf(document.options), rv::LabelGlyphs(), view, equation.text);
 }
 
 }  // namespace

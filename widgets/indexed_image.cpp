@@ -1,17 +1,15 @@
-#include "graph/ui/indexed_image.h"
+#include "widgets/indexed_image.h"
 
 #include <QBuffer>
 #include <QList>
 #include <cstring>
 
-#include "graph/graph_palette.h"
-
 namespace rv {
 
-QImage IndexedImage(const FrameBuffer& picture) {
+QImage IndexedImage(const FrameBuffer& picture, const GraphPalette& palette) {
   QImage image(picture.width, picture.height, QImage::Format_Indexed8);
   QList<QRgb> colors(kPaletteSize);
-  for (int i = 0; i < kPaletteSize; ++i) colors[i] = kGraphPalette.argb(i);
+  for (int i = 0; i < kPaletteSize; ++i) colors[i] = palette.argb(i);
   image.setColorTable(colors);
   for (int y = 0; y < picture.height; ++y)
     std::memcpy(image.scanLine(y), picture.row(y), static_cast<size_t>(picture.width));

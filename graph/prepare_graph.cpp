@@ -1,0 +1,27 @@
+#include "graph/prepare_graph.h"
+
+#include "graph/auto_update.h"
+#include "graph/build_scene.h"
+#include "graph/graph_options.h"
+
+namespace rv {
+
+Outcome<GraphModel> DrawnGraphModel(DataSheet& sheet, const FitWorkspace& workspace, const GraphSelection& selection,
+                                    const DocumentOptions& options) {
+  ApplyAutoUpdate(sheet);
+  return BuildGraphModel(workspace, sheet, selection, options.segments);
+}
+
+Outcome<void> PrepareGraph(GraphState& graph, DataSheet& sheet, const FitWorkspace& workspace,
+                           const GraphSelection& selection, const DocumentOptions& options, const GlyphSet& glyphs) {
+  Outcome<GraphModel> built = DrawnGraphModel(sheet, workspace, selection, options);
+  if (!built) return built.message();
+  graph.selection = selection;
+  graph.scene = BuildScene(*built, GraphOptionsOf(options), glyphs);
+  graph.model = std::move(built).value();
+  graph.equationText = workspace.text;
+  ResetView(graph.view, selection.count);
+  return {};
+}
+
+}  // namespace rv

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "graph/glyph_set.h"
+#include "graph/graph_model.h"
+#include "graph/graph_selection.h"
+#include "graph/graph_state.h"
+#include "regress/fit_workspace.h"
+#include "sheet/document.h"
+#include "sheet/outcome.h"
+
+namespace rv {
+
+// The model a Draw graphs: Auto Update applied to the sheet, then the
+// surface of the workspace's current equation over the selected variables
+// with its markers and labels. The program and the command-line tool both
+// graph through it, so their pictures agree.
+Outcome<GraphModel> DrawnGraphModel(DataSheet& sheet, const FitWorkspace& workspace, const GraphSelection& selection,
+                                    const DocumentOptions& options);
+
+// A new graph: the DrawnGraphModel and its display lists (label widths
+// measured with glyphs), the view reset to its default angles and the full
+// zoom. When there is no picture, says why and leaves the graph as it was.
+Outcome<void> PrepareGraph(GraphState& graph, DataSheet& sheet, const FitWorkspace& workspace,
+                           const GraphSelection& selection, const DocumentOptions& options, const GlyphSet& glyphs);
+
+}  // namespace rv
