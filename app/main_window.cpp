@@ -40,6 +40,23 @@ namespace rv {
 namespace {
 
 constexpr int kProgressRange = 1070;
+// How far the progress bar stands when the first stage is shown.
+constexpr int kFirstStageProgress = 20;
+
+// The window's own margins around the tabs and the status bar, and the gap
+// between them.
+constexpr QMargins kWindowMargins(2, 1, 2, 0);
+constexpr int kTabsToStatusBar = 2;
+// The window keeps this far inside the desktop's work area, whose size is
+// taken as this when no screen is known.
+constexpr int kWorkAreaInset = 8;
+constexpr QRect kWorkAreaWithoutScreen(0, 0, 800, 600);
+// The progress bar sits in the status bar right of its panes, this far from
+// the bar's top and this high; it is as wide as the status bar less this,
+// which leaves the size grip free.
+constexpr int kProgressTop = 4;
+constexpr int kProgressHeight = 16;
+constexpr int kProgressWidthLess = 151;
 // Each step keeps two copies of the sheet, some 30 KB.
 constexpr int kUndoSteps = 100;
 
@@ -104,12 +121,12 @@ void MainWindow::buildFirstStage() {
   progress_ = new QProgressBar(status_);
   SetControlId(progress_, kProgressBarId);
   progress_->setRange(0, kProgressRange);
-  progress_->setValue(20);
+  progress_->setValue(kFirstStageProgress);
   progress_->setTextVisible(false);
 
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(2, 1, 2, 0);
-  layout->setSpacing(2);
+  layout->setContentsMargins(kWindowMargins);
+  layout->setSpacing(kTabsToStatusBar);
   layout->addWidget(tabs_, 1);
   layout->addWidget(status_);
 
@@ -127,8 +144,9 @@ void MainWindow::buildFirstStage() {
 
 void MainWindow::placeInWorkArea() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const QRect workArea = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600);
-  const QSize size(std::min(workArea.width() - 8, kWidth), std::min(workArea.height() - 8, kHeight));
+  const QRect workArea = screen != nullptr ? screen->availableGeometry() : kWorkAreaWithoutScreen;
+  const QSize size(std::min(workArea.width() - kWorkAreaInset, kWidth),
+                   std::min(workArea.height() - kWorkAreaInset, kHeight));
   resize(size);
   move(workArea.x() + (workArea.width() - size.width()) / 2, workArea.y() + (workArea.height() - size.height()) / 2);
 }
@@ -146,7 +164,8 @@ QWidget* MainWindow::currentPage() const { return tabs_->currentWidget(); }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  progress_->setGeometry(StatusBar::kPanesRight, 4, std::max(0, status_->width() - 151), 16);
+  progress_->setGeometry(StatusBar::kPanesRight, kProgressTop, std::max(0, status_->width() - kProgressWidthLess),
+                         kProgressHeight);
 }
 
 // Leaving the Graph page stops the graph turning; entering it shows the
@@ -203,11 +222,11 @@ void MainWindow::replaceSheet(const DataSheet& sheet) {
 
 void MainWindow::showBusy(const char* status) {
   if (status != nullptr) {
-    status_->setPaneText(1, QString::fromLatin1(status));
+    status_->setPaneText(StatusPane::Activity, QString::fromLatin1(status));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     return;
   }
-  status_->setPaneText(1, QStringLiteral("Ready"));
+  status_->setPaneText(StatusPane::Activity, QStringLiteral("Ready"));
   QApplication::restoreOverrideCursor();
 }
 
@@ -225,7 +244,7 @@ void MainWindow::showOutcome(const FileOutcome& outcome) {
                                  document_.options);
     workspace_.lastFittedOrdinal = 0;
     equationsTab_->reloadList(session_.selectedIndex);
-    status_->setPaneText(2, QString());
+    status_->setPaneText(StatusPane::Detail, QString());
   }
   if (outcome.reloadGraphVariables && graphTab_ != nullptr) graphTab_->showVariables();
   if (outcome.releaseGraph && graphTab_ != nullptr) forgetGraph();

@@ -34,7 +34,7 @@ void MainWindow::runPrintJob(const PrintReport& report, QWidget* owner) {
   places.lastPdfFolder = lastPdfFolder_;
   const QPointer<StatusBar> status(status_);
   places.sent = [status](const QString& text) {
-    if (status) status->setPaneText(2, text);
+    if (status) status->setPaneText(StatusPane::Detail, text);
   };
   const QString written = RunPrintJob(report, document_.state, owner, places);
   if (!written.isEmpty()) lastPdfFolder_ = QFileInfo(written).absolutePath();

@@ -72,7 +72,7 @@ void MainWindow::finishStartUp() {
   tabs_->setCurrentIndex(kDataPage);
   dataTab_->focusCurrentCell();
   QApplication::restoreOverrideCursor();
-  status_->setPaneText(1, QStringLiteral("Ready"));
+  status_->setPaneText(StatusPane::Activity, QStringLiteral("Ready"));
   started_ = true;
   keyGate_->open();
   commands_->setAllEnabled(true);
@@ -98,7 +98,7 @@ void MainWindow::readSettings() {
   const SettingsRead read = ReadSettingsFile(startUp_.settingsPath);
   const Settings& settings = read.settings;
   // A settings file that is not one starts the program with the defaults.
-  if (!read.refusal.empty()) status_->setPaneText(2, QString::fromStdString(read.refusal));
+  if (!read.refusal.empty()) status_->setPaneText(StatusPane::Detail, QString::fromStdString(read.refusal));
   toolTipsOption_ = settings.tooltips;
   toolTipSwitch_->setShown(toolTipsOption_ != 0);
   recentFiles_ = RecentFiles::FromSettings(settings.recentFiles);
