@@ -12,7 +12,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "app/about_dialog.h"
@@ -21,6 +20,8 @@
 #include "app/key_gate.h"
 #include "app/options_dialog.h"
 #include "app/path_chooser.h"
+#include "app/print_controller.h"
+#include "app/sheet_history.h"
 #include "app/whats_this_mode.h"
 #include "app/window_recovery.h"
 #include "graph/ui/graph_tab.h"
@@ -57,8 +58,6 @@ constexpr QRect kWorkAreaWithoutScreen(0, 0, 800, 600);
 constexpr int kProgressTop = 4;
 constexpr int kProgressHeight = 16;
 constexpr int kProgressWidthLess = 151;
-// Each step keeps two copies of the sheet, some 30 KB.
-constexpr int kUndoSteps = 100;
 
 // The commands greyed in the menus while there is nothing for them to act on.
 constexpr int kEquationCommands[] = {command::kPrintEquation, command::kCopyEquation};
@@ -75,8 +74,6 @@ MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
 }
 
 MainWindow::~MainWindow() {
-  // The stack empties itself as it goes, after this window has gone.
-  disconnect(undoStack_, nullptr, this, nullptr);
   qApp->removeEventFilter(keyGate_);
   qApp->removeEventFilter(toolTipSwitch_);
   if (!started_) QApplication::restoreOverrideCursor();
@@ -97,9 +94,7 @@ void MainWindow::buildFirstStage() {
 
   commands_ = new CommandActions(this);
   connect(commands_, &CommandActions::command, this, &MainWindow::runCommand);
-  undoStack_ = new QUndoStack(this);
-  undoStack_->setUndoLimit(kUndoSteps);
-  connect(undoStack_, &QUndoStack::indexChanged, this, &MainWindow::showUndoState);
+  history_ = new SheetHistory(*this, *commands_, this);
   AddTooltip(commands_->menuBar(), kTipMenuItems);
   for (QMenu* menu : {commands_->fileMenu(), commands_->editMenu()}) {
     connect(menu, &QMenu::aboutToShow, this, [this] { greyMenuItems(true); });
@@ -118,6 +113,7 @@ void MainWindow::buildFirstStage() {
   status_ = new StatusBar(this);
   SetControlId(status_, kStatusBarId);
   AddTooltip(status_, kTipStatusBar);
+  printing_ = std::make_unique<PrintController>(document_, status_, this);
   progress_ = new QProgressBar(status_);
   SetControlId(progress_, kProgressBarId);
   progress_->setRange(0, kProgressRange);
@@ -206,7 +202,7 @@ void MainWindow::applySheetEdit(const SheetEdit& edit) {
     return;
   }
   const QString name = nextChangeName_.isEmpty() ? QString::fromUtf8(SheetEditName(edit)) : nextChangeName_;
-  pushSheetChange(name, after);
+  history_->push(name, document_.sheet, after);
   if (!outcome.notice.empty()) ShowMessage(QString::fromStdString(outcome.notice), this, MessageKind::Information);
 }
 
@@ -235,7 +231,7 @@ void MainWindow::showOutcome(const FileOutcome& outcome) {
     ShowMessage(QString::fromStdString(outcome.message->text), this, static_cast<MessageKind>(outcome.message->kind));
   if (outcome.updateTitle) updateTitle();
   if (outcome.updateRecentFileMenu) commands_->setRecentFiles(recentFiles_.menuItems());
-  if (outcome.reloadSheet) forgetChanges();
+  if (outcome.reloadSheet) history_->forget();
   if (outcome.reloadSheet && dataTab_ != nullptr) dataTab_->reloadFromDocument();
   if (outcome.reloadEquationList && equationsTab_ != nullptr) {
     // The stored equation is re-created by the ordinals of the file's counts
@@ -290,7 +286,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
       return;
     }
     // Saved, or the user let the changes go: nothing is left to recover.
-    RemoveRecoveryFile(recovery_->folder(), recovery_->slot());
+    recovery_->letGo();
     shutDown();
   }
   event->accept();
