@@ -4,6 +4,8 @@
 #include "widgets/command_ids.h"
 #include "app/command_actions.h"
 #include "app/main_window.h"
+#include "app/print_controller.h"
+#include "app/sheet_history.h"
 #include "app/whats_this_mode.h"
 #include "graph/ui/graph_tab.h"
 #include "widgets/help.h"
@@ -36,7 +38,7 @@ void MainWindow::runCommand(int id) {
                  : page == kEquationsPage ? command::kPrintEquation
                                           : command::kPrintGraph);
       break;
-    case command::kPrintData: printData(); break;
+    case command::kPrintData: printing_->printData(); break;
     case command::kPrintEquation: printEquation(); break;
     case command::kPrintGraph: printGraph(); break;
     case command::kExit: close(); break;
@@ -52,8 +54,8 @@ void MainWindow::runCommand(int id) {
                  : page == kEquationsPage ? command::kCopyEquation
                                           : command::kCopyGraph);
       break;
-    case command::kUndo: undoChange(); break;
-    case command::kRedo: redoChange(); break;
+    case command::kUndo: history_->undo(); break;
+    case command::kRedo: history_->redo(); break;
     case command::kCopyData: dataTab_->copySelection(); break;
     case command::kPasteData: dataTab_->paste(); break;
     case command::kCutData:

@@ -3,6 +3,7 @@
 #include <QFutureWatcher>
 
 #include "app/main_window.h"
+#include "app/print_controller.h"
 #include "print/ui/print_destinations.h"
 #include "widgets/print_settings_controls.h"
 #include "regress/current_equation.h"
@@ -66,18 +67,22 @@ void MainWindow::showStatistics() {
   // The Print page offers the printer in use and Print to PDF until the
   // print server, asked meanwhile, names its printers.
   QStringList printers{QLatin1String(kPrintToPdf)};
-  if (!printSettings_.printer.empty() && printSettings_.printer != kPrintToPdf)
-    printers.prepend(QString::fromStdString(printSettings_.printer));
-  StatisticsDialog dialog(workspace_, document_, this, {printers, PrintFontFaces(), printSettings_});
-  connect(&dialog, &StatisticsDialog::printRequested, this, &MainWindow::printStatisticsReport);
+  const PrintSettings& printSettings = printing_->settings();
+  if (!printSettings.printer.empty() && printSettings.printer != kPrintToPdf)
+    printers.prepend(QString::fromStdString(printSettings.printer));
+  StatisticsDialog dialog(workspace_, document_, this, {printers, PrintFontFaces(), printSettings});
+  connect(&dialog, &StatisticsDialog::printRequested, this,
+          [this, &dialog](const PrintSettings& settings, const StatisticsReport& report) {
+            printing_->printStatisticsReport(settings, report, &dialog);
+          });
   QFutureWatcher<PrintServerSurvey> survey;
   connect(&survey, &QFutureWatcherBase::finished, &dialog, [this, &survey, &dialog] {
-    printServerSurvey_ = survey.result();
+    printing_->setServerSurvey(survey.result());
     PrintSettingsControls* controls = dialog.printPage()->controls();
     QString current = controls->selectedPrinter();
-    if (printSettings_.printer.empty() && current == QLatin1String(kPrintToPdf))
-      current = DefaultPrinterChoice(printServerSurvey_);
-    controls->setPrinters(PrinterChoices(printServerSurvey_), current);
+    if (printing_->settings().printer.empty() && current == QLatin1String(kPrintToPdf))
+      current = DefaultPrinterChoice(printing_->serverSurvey());
+    controls->setPrinters(PrinterChoices(printing_->serverSurvey()), current);
   });
   survey.setFuture(SurveyPrintServerInBackground());
   statistics_ = &dialog;

@@ -3,6 +3,7 @@
 
 #include "app/copy_graph_dialog.h"
 #include "app/main_window.h"
+#include "app/sheet_history.h"
 #include "graph/data_points_text.h"
 #include "graph/graph_options.h"
 #include "graph/graph_selection.h"
@@ -113,7 +114,7 @@ void MainWindow::showVariables() {
   if (!values) return;
   DataSheet after = document_.sheet;
   StoreGraphVariableValues(after, *values);
-  pushSheetChange(QStringLiteral("Variables"), after);
+  history_->push(QStringLiteral("Variables"), document_.sheet, after);
 }
 
 }  // namespace rv

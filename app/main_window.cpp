@@ -12,7 +12,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "app/about_dialog.h"
@@ -21,6 +20,8 @@
 #include "app/key_gate.h"
 #include "app/options_dialog.h"
 #include "app/path_chooser.h"
+#include "app/print_controller.h"
+#include "app/sheet_history.h"
 #include "app/whats_this_mode.h"
 #include "app/window_recovery.h"
 #include "graph/ui/graph_tab.h"
@@ -40,8 +41,23 @@ namespace rv {
 namespace {
 
 constexpr int kProgressRange = 1070;
-// Each step keeps two copies of the sheet, some 30 KB.
-constexpr int kUndoSteps = 100;
+// How far the progress bar stands when the first stage is shown.
+constexpr int kFirstStageProgress = 20;
+
+// The window's own margins around the tabs and the status bar, and the gap
+// between them.
+constexpr QMargins kWindowMargins(2, 1, 2, 0);
+constexpr int kTabsToStatusBar = 2;
+// The window keeps this far inside the desktop's work area, whose size is
+// taken as this when no screen is known.
+constexpr int kWorkAreaInset = 8;
+constexpr QRect kWorkAreaWithoutScreen(0, 0, 800, 600);
+// The progress bar sits in the status bar right of its panes, this far from
+// the bar's top and this high; it is as wide as the status bar less this,
+// which leaves the size grip free.
+constexpr int kProgressTop = 4;
+constexpr int kProgressHeight = 16;
+constexpr int kProgressWidthLess = 151;
 
 // The commands greyed in the menus while there is nothing for them to act on.
 constexpr int kEquationCommands[] = {command::kPrintEquation, command::kCopyEquation};
@@ -58,8 +74,6 @@ MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
 }
 
 MainWindow::~MainWindow() {
-  // The stack empties itself as it goes, after this window has gone.
-  disconnect(undoStack_, nullptr, this, nullptr);
   qApp->removeEventFilter(keyGate_);
   qApp->removeEventFilter(toolTipSwitch_);
   if (!started_) QApplication::restoreOverrideCursor();
@@ -80,9 +94,7 @@ void MainWindow::buildFirstStage() {
 
   commands_ = new CommandActions(this);
   connect(commands_, &CommandActions::command, this, &MainWindow::runCommand);
-  undoStack_ = new QUndoStack(this);
-  undoStack_->setUndoLimit(kUndoSteps);
-  connect(undoStack_, &QUndoStack::indexChanged, this, &MainWindow::showUndoState);
+  history_ = new SheetHistory(*this, *commands_, this);
   AddTooltip(commands_->menuBar(), kTipMenuItems);
   for (QMenu* menu : {commands_->fileMenu(), commands_->editMenu()}) {
     connect(menu, &QMenu::aboutToShow, this, [this] { greyMenuItems(true); });
@@ -101,15 +113,16 @@ void MainWindow::buildFirstStage() {
   status_ = new StatusBar(this);
   SetControlId(status_, kStatusBarId);
   AddTooltip(status_, kTipStatusBar);
+  printing_ = std::make_unique<PrintController>(document_, status_, this);
   progress_ = new QProgressBar(status_);
   SetControlId(progress_, kProgressBarId);
   progress_->setRange(0, kProgressRange);
-  progress_->setValue(20);
+  progress_->setValue(kFirstStageProgress);
   progress_->setTextVisible(false);
 
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(2, 1, 2, 0);
-  layout->setSpacing(2);
+  layout->setContentsMargins(kWindowMargins);
+  layout->setSpacing(kTabsToStatusBar);
   layout->addWidget(tabs_, 1);
   layout->addWidget(status_);
 
@@ -127,8 +140,9 @@ void MainWindow::buildFirstStage() {
 
 void MainWindow::placeInWorkArea() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const QRect workArea = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600);
-  const QSize size(std::min(workArea.width() - 8, kWidth), std::min(workArea.height() - 8, kHeight));
+  const QRect workArea = screen != nullptr ? screen->availableGeometry() : kWorkAreaWithoutScreen;
+  const QSize size(std::min(workArea.width() - kWorkAreaInset, kWidth),
+                   std::min(workArea.height() - kWorkAreaInset, kHeight));
   resize(size);
   move(workArea.x() + (workArea.width() - size.width()) / 2, workArea.y() + (workArea.height() - size.height()) / 2);
 }
@@ -146,7 +160,8 @@ QWidget* MainWindow::currentPage() const { return tabs_->currentWidget(); }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  progress_->setGeometry(StatusBar::kPanesRight, 4, std::max(0, status_->width() - 151), 16);
+  progress_->setGeometry(StatusBar::kPanesRight, kProgressTop, std::max(0, status_->width() - kProgressWidthLess),
+                         kProgressHeight);
 }
 
 // Leaving the Graph page stops the graph turning; entering it shows the
@@ -187,7 +202,7 @@ void MainWindow::applySheetEdit(const SheetEdit& edit) {
     return;
   }
   const QString name = nextChangeName_.isEmpty() ? QString::fromUtf8(SheetEditName(edit)) : nextChangeName_;
-  pushSheetChange(name, after);
+  history_->push(name, document_.sheet, after);
   if (!outcome.notice.empty()) ShowMessage(QString::fromStdString(outcome.notice), this, MessageKind::Information);
 }
 
@@ -203,11 +218,11 @@ void MainWindow::replaceSheet(const DataSheet& sheet) {
 
 void MainWindow::showBusy(const char* status) {
   if (status != nullptr) {
-    status_->setPaneText(1, QString::fromLatin1(status));
+    status_->setPaneText(StatusPane::Activity, QString::fromLatin1(status));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     return;
   }
-  status_->setPaneText(1, QStringLiteral("Ready"));
+  status_->setPaneText(StatusPane::Activity, QStringLiteral("Ready"));
   QApplication::restoreOverrideCursor();
 }
 
@@ -216,7 +231,7 @@ void MainWindow::showOutcome(const FileOutcome& outcome) {
     ShowMessage(QString::fromStdString(outcome.message->text), this, outcome.message->kind);
   if (outcome.updateTitle) updateTitle();
   if (outcome.updateRecentFileMenu) commands_->setRecentFiles(recentFiles_.menuItems());
-  if (outcome.reloadSheet) forgetChanges();
+  if (outcome.reloadSheet) history_->forget();
   if (outcome.reloadSheet && dataTab_ != nullptr) dataTab_->reloadFromDocument();
   if (outcome.reloadEquationList && equationsTab_ != nullptr) {
     // The stored equation is re-created by the ordinals of the file's counts
@@ -225,7 +240,7 @@ void MainWindow::showOutcome(const FileOutcome& outcome) {
                                  document_.options);
     workspace_.lastFittedOrdinal = 0;
     equationsTab_->reloadList(session_.selectedIndex);
-    status_->setPaneText(2, QString());
+    status_->setPaneText(StatusPane::Detail, QString());
   }
   if (outcome.reloadGraphVariables && graphTab_ != nullptr) graphTab_->showVariables();
   if (outcome.releaseGraph && graphTab_ != nullptr) forgetGraph();
@@ -271,7 +286,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
       return;
     }
     // Saved, or the user let the changes go: nothing is left to recover.
-    RemoveRecoveryFile(recovery_->folder(), recovery_->slot());
+    recovery_->letGo();
     shutDown();
   }
   event->accept();

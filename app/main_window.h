@@ -16,9 +16,6 @@
 #include "graph/glyph_set.h"
 #include "graph/graph_state.h"
 #include "graph/ui/graph_owner.h"
-#include "print/print_settings.h"
-#include "print/ui/print_server.h"
-#include "print/ui/run_print_job.h"
 #include "regress/enumeration.h"
 #include "regress/equation_list.h"
 #include "regress/fit_workspace.h"
@@ -28,7 +25,6 @@
 
 class QProgressBar;
 class QTabWidget;
-class QUndoStack;
 
 namespace rv {
 
@@ -37,8 +33,9 @@ class DataTab;
 class EquationsTab;
 class GraphTab;
 class KeyGate;
+class PrintController;
+class SheetHistory;
 struct Settings;
-enum class PrintDialogKind;
 class StatisticsDialog;
 class StatusBar;
 class ToolTipSwitch;
@@ -92,9 +89,8 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner,
   DataFileSession& session() { return session_; }
   EquationList& equations() { return equations_; }
   FitWorkspace& workspace() { return workspace_; }
-  const RecentFiles& recentFiles() const { return recentFiles_; }
   CommandActions& commands() const { return *commands_; }
-  const PrintSettings& printSettings() const { return printSettings_; }
+  const PrintController& printing() const { return *printing_; }
   DataTab* dataTab() const { return dataTab_; }
   EquationsTab* equationsTab() const { return equationsTab_; }
   GraphTab* graphTab() const { return graphTab_; }
@@ -103,7 +99,7 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner,
   // text and the border outline in their colours.
   FrameBuffer graphPicture() const;
   // The changes of the sheet that Undo and Redo step through.
-  const QUndoStack& undoStack() const { return *undoStack_; }
+  const SheetHistory& history() const { return *history_; }
   QTabWidget* tabs() const { return tabs_; }
   StatusBar* statusBar() const { return status_; }
   QProgressBar* progressBar() const { return progress_; }
@@ -138,17 +134,7 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner,
   void settleSheet() override;
   // Every change of the sheet the user makes on the Data tab comes here.
   void applySheetEdit(const SheetEdit& edit);
-  // A change of the sheet becomes one step of the undo stack, and is made.
-  void pushSheetChange(const QString& name, const DataSheet& after);
   void replaceSheet(const DataSheet& sheet) override;
-  // A key changed the text being typed: Undo can take it back once it is
-  // committed.
-  void typingChanged();
-  void undoChange();
-  void redoChange();
-  // Another sheet is in memory: nothing of the old one can be undone.
-  void forgetChanges();
-  void showUndoState();
   void exportGraph();
   void searchStarted();
   void searchFinished(const FinishedSearch& search);
@@ -166,21 +152,10 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner,
   const EquationRecord* entryInRow(int row) const;
   void copyEquation();
 
-  // The print commands: the print dialog of their kind, and on Print the
-  // report with the settings chosen there, which are kept for the next one.
-  void printData();
+  // The print commands of the equation and the graph, which make their
+  // equation current before the print dialog shows it.
   void printEquation();
   void printGraph();
-  // The statistics dialog's Print page: its settings are kept too.
-  void printStatisticsReport(const PrintSettings& settings, const StatisticsReport& report);
-  // The print dialog of the kind, whose Preview shows the report with the
-  // settings of the dialog; on Print the report with the settings chosen.
-  void printWithDialog(PrintDialogKind kind, const StatisticsReport& report);
-  // A job that cannot start or fails tells the user over owner; one a queue
-  // took is told in the status bar.
-  void runPrintJob(const PrintReport& report, QWidget* owner);
-  void readPrintingSettings(const Settings& settings);
-  void writePrintingSettings(Settings& settings) const;
 
   // The graph belongs to the equation selected when the Graph tab was last
   // shown: another selection brings its own variable list and no graph.
@@ -247,19 +222,12 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner,
   EquationsTab* equationsTab_ = nullptr;
   GraphTab* graphTab_ = nullptr;
   std::unique_ptr<FileCommands> files_;
-  QUndoStack* undoStack_ = nullptr;
-  // A text is being typed that no step of the undo stack holds yet.
-  bool typingPending_ = false;
+  SheetHistory* history_ = nullptr;
   // Names the next change for the command that makes it when the edit alone
   // would name it otherwise (Cut, which the Data tab reports as a clear).
   QString nextChangeName_;
   QPointer<StatisticsDialog> statistics_;
-  // What the next printout uses (its paper is kept in the settings file),
-  // and the folder the last PDF went to.
-  PrintSettings printSettings_;
-  QString lastPdfFolder_;
-  // The print server's queues as the statistics dialog last found them.
-  PrintServerSurvey printServerSurvey_;
+  std::unique_ptr<PrintController> printing_;
 };
 
 }  // namespace rv

@@ -19,7 +19,7 @@ constexpr int kShadeSurfaceId = 309;
 constexpr int kDefaultColorsId = 332;
 constexpr int kBlackAndWhiteId = 333;
 
-struct ColorButtonSpec {
+struct ColorButtonPlace {
   GraphColorElement element;
   int id;
   const char* caption;
@@ -28,8 +28,8 @@ struct ColorButtonSpec {
 
 constexpr int kPlaneColumns[3] = {8, 120, 232};
 
-const std::array<ColorButtonSpec, kGraphColorElementCount>& ColorButtonSpecs() {
-  static const std::array<ColorButtonSpec, kGraphColorElementCount> specs = {{
+const std::array<ColorButtonPlace, kGraphColorElementCount>& ColorButtonPlaces() {
+  static const std::array<ColorButtonPlace, kGraphColorElementCount> places = {{
       {kBackground, 302, "Background", {16, 24}},
       {kBorderOutline, 303, "Border Outline", {16, 44}},
       {kEquationText, 304, "Equation Text", {16, 64}},
@@ -47,17 +47,17 @@ const std::array<ColorButtonSpec, kGraphColorElementCount>& ColorButtonSpecs() {
       {kRightPlaneSurface, 327, "Surface", {kPlaneColumns[2] + 8, 152}},
       {kZLabels, 328, "Z Labels", {kPlaneColumns[2] + 8, 172}},
   }};
-  return specs;
+  return places;
 }
 
-struct PlaneSpec {
+struct PlaneDef {
   int captionId;
   const char* caption;
   int segmentsId;
   const char* segmentsLabel;
 };
 
-constexpr PlaneSpec kPlanes[3] = {{311, "X-Y Back Plane", 312, "X Segments"},
+constexpr PlaneDef kPlanes[3] = {{311, "X-Y Back Plane", 312, "X Segments"},
                                   {317, "X-Z Bottom Plane", 318, "Y Segments"},
                                   {323, "Y-Z Right Plane", 324, "Z Segments"}};
 
@@ -83,7 +83,7 @@ OptionsGraphPage::OptionsGraphPage(const DocumentOptions& options, QWidget* pare
   setObjectName(QStringLiteral("OptnGph"));
   Caption(301, "Graph Options and Colors", {8, 4}, this);
   Caption(306, "Equation Surface", {172, 4}, this);
-  for (const ColorButtonSpec& spec : ColorButtonSpecs()) {
+  for (const ColorButtonPlace& spec : ColorButtonPlaces()) {
     auto* button = new ColorButton(QString::fromLatin1(spec.caption), spec.id, this);
     button->setGeometry(spec.position.x(), spec.position.y(), 150, 16);
     connect(button, &QAbstractButton::clicked, this,
@@ -95,7 +95,7 @@ OptionsGraphPage::OptionsGraphPage(const DocumentOptions& options, QWidget* pare
   shadeSurface_->setGeometry(180, 64, 150, 16);
 
   for (int plane = 0; plane < 3; ++plane) {
-    const PlaneSpec& spec = kPlanes[plane];
+    const PlaneDef& spec = kPlanes[plane];
     const int x = kPlaneColumns[plane];
     Caption(spec.captionId, spec.caption, {x, 112}, this);
     auto* label = new QLabel(QString::fromLatin1(spec.segmentsLabel), this);

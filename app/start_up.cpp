@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QFile>
 #include <QDateTime>
 #include <QProgressBar>
 #include <QTabWidget>
@@ -8,6 +7,8 @@
 #include "app/command_actions.h"
 #include "app/key_gate.h"
 #include "app/main_window.h"
+#include "app/print_controller.h"
+#include "app/sheet_history.h"
 #include "app/window_recovery.h"
 #include "widgets/help.h"
 #include "widgets/message_dialog.h"
@@ -15,7 +16,6 @@
 #include "widgets/tooltips.h"
 #include "files/recovery_file.h"
 #include "files/settings_file.h"
-#include "print/paper.h"
 #include "graph/ui/graph_tab.h"
 #include "graph/ui/label_glyphs.h"
 #include "regress/ui/equations_tab.h"
@@ -65,18 +65,21 @@ void MainWindow::finishStartUp() {
   PutIntoPage(tabs_->widget(kDataPage), dataTab_);
   connect(dataTab_, &DataTab::commandRequested, this, &MainWindow::runCommand);
   connect(dataTab_, &DataTab::sheetEdited, this, &MainWindow::applySheetEdit);
-  connect(dataTab_, &DataTab::modified, this, &MainWindow::typingChanged);
+  connect(dataTab_, &DataTab::modified, this, [this] {
+    document_.state.modified = true;
+    history_->typingChanged();
+  });
   ShowProgress(progress_, progress_->maximum());
 
   progress_->hide();
   tabs_->setCurrentIndex(kDataPage);
   dataTab_->focusCurrentCell();
   QApplication::restoreOverrideCursor();
-  status_->setPaneText(1, QStringLiteral("Ready"));
+  status_->setPaneText(StatusPane::Activity, QStringLiteral("Ready"));
   started_ = true;
   keyGate_->open();
   commands_->setAllEnabled(true);
-  showUndoState();
+  history_->showState();
 
   if (!helpFileFound) ShowMissingHelpFileMessage(this);
   openCommandLineFile();
@@ -98,7 +101,7 @@ void MainWindow::readSettings() {
   const SettingsRead read = ReadSettingsFile(startUp_.settingsPath);
   const Settings& settings = read.settings;
   // A settings file that is not one starts the program with the defaults.
-  if (!read.refusal.empty()) status_->setPaneText(2, QString::fromStdString(read.refusal));
+  if (!read.refusal.empty()) status_->setPaneText(StatusPane::Detail, QString::fromStdString(read.refusal));
   toolTipsOption_ = settings.tooltips;
   toolTipSwitch_->setShown(toolTipsOption_ != 0);
   recentFiles_ = RecentFiles::FromSettings(settings.recentFiles);
@@ -107,20 +110,7 @@ void MainWindow::readSettings() {
   rankBy_ = settings.rankBy;
   equationsTab_->showRankBy();
   recovery_->setInterval(settings.autoRecoveryMinutes);
-  readPrintingSettings(settings);
-}
-
-// The printer in use starts as the print server's default, which the print
-// dialogs find when they ask the server; the paper and the PDF folder are
-// the last run's.
-void MainWindow::readPrintingSettings(const Settings& settings) {
-  printSettings_.paper = PaperNamed(settings.paper) ? settings.paper : std::string();
-  lastPdfFolder_ = QFile::decodeName(settings.pdfFolder.c_str());
-}
-
-void MainWindow::writePrintingSettings(Settings& settings) const {
-  settings.paper = printSettings_.paper;
-  settings.pdfFolder = QFile::encodeName(lastPdfFolder_).toStdString();
+  printing_->readSettings(settings);
 }
 
 bool MainWindow::offerRecoveredSheets() {
@@ -150,10 +140,7 @@ bool MainWindow::offerRecoveredSheets() {
 void MainWindow::keepSheet() {
   // After the shutdown the sheet was either kept by endSession() or let go.
   if (!started_ || shutDown_) return;
-  if (document_.state.modified)
-    SaveRecoveryFile(recovery_->folder(), recovery_->slot(), document_, session_, equations_);
-  else
-    RemoveRecoveryFile(recovery_->folder(), recovery_->slot());
+  recovery_->keep(document_, session_, equations_);
 }
 
 void MainWindow::endSession() {
@@ -177,7 +164,7 @@ void MainWindow::shutDown() {
   settings.dataFolder = document_.state.dataFolder;
   settings.rankBy = rankBy_;
   settings.autoRecoveryMinutes = recovery_->interval();
-  writePrintingSettings(settings);
+  printing_->writeSettings(settings);
   WriteSettingsFile(startUp_.settingsPath, settings);
 }
 

@@ -43,6 +43,16 @@ void WindowRecovery::setInterval(int minutes) {
   timer_->start(minutes * 60 * 1000);
 }
 
+void WindowRecovery::keep(const Document& document, const DataFileSession& session,
+                          const EquationList& equations) const {
+  if (document.state.modified)
+    SaveRecoveryFile(folder_, slot_, document, session, equations);
+  else
+    letGo();
+}
+
+void WindowRecovery::letGo() const { RemoveRecoveryFile(folder_, slot_); }
+
 std::vector<RecoveredSheet> WindowRecovery::sheetsToOffer() const {
   const int self = slot_.processId;
   return RecoveredSheets(folder_, [self](RecoverySlot slot) {

@@ -28,6 +28,13 @@ class WindowRecovery : public QObject {
   void setInterval(int minutes);
   int interval() const { return minutes_; }
 
+  // Keeps the sheet in this window's recovery file while it is modified, and
+  // removes the file once nothing is left unsaved.
+  void keep(const Document& document, const DataFileSession& session, const EquationList& equations) const;
+  // Nothing is left to recover: the sheet was saved, or the user let the
+  // changes go.
+  void letGo() const;
+
   // The kept sheets of windows that are gone (of a process that has ended,
   // or closed windows of this one), oldest first.
   std::vector<RecoveredSheet> sheetsToOffer() const;

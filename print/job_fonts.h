@@ -21,14 +21,14 @@ inline constexpr const char* kChartCaptionFace = "Tahoma";
 
 // One font: its face, the height of its character cell in page units, and
 // whether its text runs upward (turned a quarter to the left).
-struct PrintFontSpec {
+struct PrintFontChoice {
   std::string face;
   int height = 0;
   bool vertical = false;
-  friend bool operator==(const PrintFontSpec&, const PrintFontSpec&) = default;
+  friend bool operator==(const PrintFontChoice&, const PrintFontChoice&) = default;
 };
 
-using JobFonts = std::array<PrintFontSpec, kPrintFontCount>;
+using JobFonts = std::array<PrintFontChoice, kPrintFontCount>;
 
 struct JobFontHeights {
   int body;    // 4 × font size
@@ -42,7 +42,7 @@ JobFontHeights JobFontHeightsFor(int fontSize);
 // Every font of a job with these settings, indexed by PrintFont.
 JobFonts JobFontsFor(const PrintSettings& settings);
 
-inline const PrintFontSpec& FontOf(const JobFonts& fonts, PrintFont font) {
+inline const PrintFontChoice& FontOf(const JobFonts& fonts, PrintFont font) {
   return fonts[static_cast<size_t>(font)];
 }
 

@@ -6,15 +6,14 @@ namespace {
 
 struct LanguageNames {
   const char* entry;
-  const char* pattern;
   const char* extension;
 };
 
 constexpr LanguageNames kNames[kFunctionLanguageCount] = {
-    {"Basic Function (*.bas)", "*.bas", ".bas"},
-    {"C Procedure (*.c)", "*.c", ".c"},
-    {"C++ Procedure (*.cpp)", "*.cpp", ".cpp"},
-    {"FORTRAN Function (*.for)", "*.for", ".for"},
+    {"Basic Function (*.bas)", ".bas"},
+    {"C Procedure (*.c)", ".c"},
+    {"C++ Procedure (*.cpp)", ".cpp"},
+    {"FORTRAN Function (*.for)", ".for"},
 };
 
 const LanguageNames& NamesOf(FunctionLanguage language) { return kNames[static_cast<int>(language)]; }
@@ -22,7 +21,6 @@ const LanguageNames& NamesOf(FunctionLanguage language) { return kNames[static_c
 }  // namespace
 
 const char* LanguageListEntry(FunctionLanguage language) { return NamesOf(language).entry; }
-const char* LanguageFilterPattern(FunctionLanguage language) { return NamesOf(language).pattern; }
 const char* LanguageExtension(FunctionLanguage language) { return NamesOf(language).extension; }
 
 std::string FunctionFileName(const std::string& typedName, FunctionLanguage language) {

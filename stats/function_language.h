@@ -13,8 +13,6 @@ inline constexpr int kFunctionLanguageCount = 4;
 // "Basic Function (*.bas)", "C Procedure (*.c)", "C++ Procedure (*.cpp)",
 // "FORTRAN Function (*.for)".
 const char* LanguageListEntry(FunctionLanguage language);
-// "*.bas", "*.c", "*.cpp", "*.for".
-const char* LanguageFilterPattern(FunctionLanguage language);
 // ".bas", ".c", ".cpp", ".for".
 const char* LanguageExtension(FunctionLanguage language);
 

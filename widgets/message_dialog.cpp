@@ -23,23 +23,23 @@ constexpr int kButtonWidth = 76;
 constexpr int kButtonHeight = 20;
 constexpr int kLineHeight = 13;
 
-struct ButtonSpec {
+struct ButtonDef {
   int answer;
   const char* label;
 };
 
-struct KindSpec {
-  std::vector<ButtonSpec> buttons;
+struct KindDef {
+  std::vector<ButtonDef> buttons;
   int defaultAnswer;  // 0: Enter presses nothing
   int pointerAnswer;  // the button the mouse pointer is moved onto
   QStyle::StandardPixmap icon;
 };
 
-KindSpec SpecOf(MessageKind kind) {
-  const ButtonSpec ok{kAnswerOk, "&OK"};
-  const ButtonSpec yes{kAnswerYes, "&Yes"};
-  const ButtonSpec no{kAnswerNo, "&No"};
-  const ButtonSpec cancel{kAnswerCancel, "&Cancel"};
+KindDef DefOf(MessageKind kind) {
+  const ButtonDef ok{kAnswerOk, "&OK"};
+  const ButtonDef yes{kAnswerYes, "&Yes"};
+  const ButtonDef no{kAnswerNo, "&No"};
+  const ButtonDef cancel{kAnswerCancel, "&Cancel"};
   switch (kind) {
     case MessageKind::YesNo:
       return {{yes, no}, kAnswerYes, kAnswerNo, QStyle::SP_MessageBoxQuestion};
@@ -58,7 +58,7 @@ class MessageDialog : public QDialog {
   MessageDialog(const QString& text, QWidget* owner, MessageKind kind, const QStringList& labels)
       : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
         kind_(kind) {
-    const KindSpec spec = SpecOf(kind);
+    const KindDef spec = DefOf(kind);
     setObjectName(QStringLiteral("MSGDLG%1").arg(static_cast<int>(kind)));
     setWindowTitle(QStringLiteral("Regrovantis"));
     setFont(DialogFont());
@@ -89,17 +89,17 @@ class MessageDialog : public QDialog {
     const int count = static_cast<int>(spec.buttons.size());
     const int centre = dialogWidth / 2;
     int x = centre - (count * (kButtonWidth + 4) - 4) / 2;
-    for (const ButtonSpec& buttonSpec : spec.buttons) {
-      const qsizetype index = &buttonSpec - spec.buttons.data();
-      auto* button = new QPushButton(index < labels.size() ? labels[index] : QString::fromLatin1(buttonSpec.label), this);
+    for (const ButtonDef& buttonDef : spec.buttons) {
+      const qsizetype index = &buttonDef - spec.buttons.data();
+      auto* button = new QPushButton(index < labels.size() ? labels[index] : QString::fromLatin1(buttonDef.label), this);
       button->setAutoDefault(false);
-      button->setDefault(buttonSpec.answer == spec.defaultAnswer);
+      button->setDefault(buttonDef.answer == spec.defaultAnswer);
       button->setGeometry(x, textHeight + 16, kButtonWidth, kButtonHeight);
-      SetControlId(button, buttonSpec.answer);
-      const int answer = buttonSpec.answer;
+      SetControlId(button, buttonDef.answer);
+      const int answer = buttonDef.answer;
       connect(button, &QPushButton::clicked, this, [this, answer] { done(answer); });
-      if (buttonSpec.answer == spec.pointerAnswer) pointerButton_ = button;
-      if (buttonSpec.answer == spec.defaultAnswer || focusButton_ == nullptr) focusButton_ = button;
+      if (buttonDef.answer == spec.pointerAnswer) pointerButton_ = button;
+      if (buttonDef.answer == spec.defaultAnswer || focusButton_ == nullptr) focusButton_ = button;
       x += kButtonWidth + 4;
     }
   }

@@ -8,30 +8,47 @@
 
 namespace rv {
 
+namespace {
+
+// The panes' text areas in the bar; the Detail pane's right edge is the
+// narrowest it gets.
+constexpr int kPaneTop = 6;
+constexpr int kPaneBottom = 19;
+constexpr int kActivityLeft = 8;
+constexpr int kActivityRight = 64;
+constexpr int kDetailLeft = 72;
+constexpr int kDetailRight = 127;
+// Between the Detail pane and the size grip.
+constexpr int kGripGap = 8;
+
+size_t IndexOf(StatusPane pane) { return static_cast<size_t>(pane); }
+
+}  // namespace
+
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent), grip_(new QSizeGrip(this)) {
   setObjectName(QStringLiteral("status"));
   setFixedHeight(kHeight);
-  texts_[0] = QStringLiteral("Loading");
+  texts_[IndexOf(StatusPane::Activity)] = QStringLiteral("Loading");
 }
 
-void StatusBar::setPaneText(int pane, const QString& text) {
-  if (pane != 1 && pane != 2) return;
+void StatusBar::setPaneText(StatusPane pane, const QString& text) {
   const QRect before = paneRect(pane);
-  texts_[pane - 1] = text;
+  texts_[IndexOf(pane)] = text;
   repaint(before.united(paneRect(pane)).adjusted(-2, -2, 2, 2));
 }
 
-QString StatusBar::paneText(int pane) const { return pane == 1 || pane == 2 ? texts_[pane - 1] : QString(); }
+QString StatusBar::paneText(StatusPane pane) const { return texts_[IndexOf(pane)]; }
 
 QSize StatusBar::sizeHint() const { return {626, kHeight}; }
 
-// Pane 2 widens for a text longer than its counts ("Job 12 sent to
+// The Detail pane widens for a text longer than its counts ("Job 12 sent to
 // Office_Laser"), up to the size grip, so that a message shows whole.
-QRect StatusBar::paneRect(int pane) const {
-  if (pane == 1) return QRect(QPoint(8, 6), QPoint(64, 19));
-  const int textWidth = fontMetrics().horizontalAdvance(texts_[1]) + 4;
-  const int right = std::clamp(72 + textWidth, 127, std::max(127, width() - grip_->sizeHint().width() - 8));
-  return QRect(QPoint(72, 6), QPoint(right, 19));
+QRect StatusBar::paneRect(StatusPane pane) const {
+  if (pane == StatusPane::Activity) return QRect(QPoint(kActivityLeft, kPaneTop), QPoint(kActivityRight, kPaneBottom));
+  const int textWidth = fontMetrics().horizontalAdvance(texts_[IndexOf(StatusPane::Detail)]) + 4;
+  const int right = std::clamp(kDetailLeft + textWidth, kDetailRight,
+                               std::max(kDetailRight, width() - grip_->sizeHint().width() - kGripGap));
+  return QRect(QPoint(kDetailLeft, kPaneTop), QPoint(right, kPaneBottom));
 }
 
 void StatusBar::paintEvent(QPaintEvent*) {
@@ -43,13 +60,13 @@ void StatusBar::paintEvent(QPaintEvent*) {
   band.lineWidth = 1;
   band.state |= QStyle::State_Raised;
   style()->drawPrimitive(QStyle::PE_Frame, &band, &painter, this);
-  for (int pane : {1, 2}) {
+  for (StatusPane pane : {StatusPane::Activity, StatusPane::Detail}) {
     const QRect box = paneRect(pane).adjusted(-2, -2, 2, 2);
     qDrawShadePanel(&painter, box, palette(), true, 1);
     painter.setPen(palette().color(QPalette::WindowText));
     const QRect textRect = paneRect(pane).adjusted(2, 0, 0, 0);
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
-                     fontMetrics().elidedText(texts_[pane - 1], Qt::ElideRight, textRect.width()));
+                     fontMetrics().elidedText(texts_[IndexOf(pane)], Qt::ElideRight, textRect.width()));
   }
 }
 

@@ -7,6 +7,12 @@ class QSizeGrip;
 
 namespace rv {
 
+// The status bar's panes, left to right.
+enum class StatusPane {
+  Activity,  // what the program is doing: "Ready", "Loading", "Saving", "Working"
+  Detail,    // the count of a running search, or a message
+};
+
 // The two-pane status bar: pane 1 tells what the program is doing ("Ready",
 // "Loading", "Saving", "Working"), pane 2 the count of a running search or a
 // message, for which it widens as far as the bar allows.
@@ -19,20 +25,19 @@ class StatusBar : public QWidget {
 
   explicit StatusBar(QWidget* parent = nullptr);
 
-  // pane is 1 or 2; the pane is redrawn at once.
-  void setPaneText(int pane, const QString& text);
-  QString paneText(int pane) const;
+  // The pane is redrawn at once.
+  void setPaneText(StatusPane pane, const QString& text);
+  QString paneText(StatusPane pane) const;
 
   QSize sizeHint() const override;
   // Where the pane's text is drawn.
-  QRect paneRect(int pane) const;
+  QRect paneRect(StatusPane pane) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-
   QString texts_[2];
   QSizeGrip* grip_;
 };

@@ -32,6 +32,43 @@ constexpr int kColumnLeft = 5;
 constexpr int kColumnWidth = 80;
 constexpr int kCaptionHeight = 14;
 
+// The page's layout: on the left a column of three sunken frames (Draw and
+// Rotate; the variable list under its caption; the view angle), on the
+// right the graph window's frame. What sits at the foot of the page is
+// placed by its distance up from the bottom of the client area ("Up").
+constexpr int kFrameLeft = 3;
+constexpr int kFrameRight = 87;
+constexpr int kButtonsFrameTop = 2;
+constexpr int kButtonsFrameBottom = 46;
+constexpr int kVariablesFrameTop = 49;
+constexpr int kVariablesFrameBottomUp = 134;
+constexpr int kAngleFrameTopUp = 131;
+constexpr int kFramesBottomUp = 54;  // of the view angle's frame and the graph's
+constexpr int kGraphFrameLeft = 90;
+constexpr int kGraphFrameRightLess = 7;
+
+constexpr QRect kDrawButton(kColumnLeft, 4, kColumnWidth, 20);
+constexpr QRect kRotateButton(kColumnLeft, 24, kColumnWidth, 20);
+constexpr int kSelectCaptionTop = 52;
+constexpr int kVariablesCaptionTop = 66;
+constexpr int kCaptionRuleY = 84;
+constexpr int kListTop = 85;
+constexpr int kListHeightLess = 221;
+constexpr int kAngleIconLeft = 20;
+constexpr int kAngleIconUp = 111;
+constexpr int kAngleCaptionUp = 75;
+// The two angle readings by the icon: left, distance up, width, height.
+constexpr QRect kHorizontalAngle(16, 127, 32, 14);
+constexpr QRect kVerticalAngle(54, 96, 30, 15);
+// The graph window, inside its frame.
+constexpr QPoint kGraphWindowTopLeft(92, 4);
+constexpr int kGraphWindowWidthLess = 101;
+constexpr int kGraphWindowHeightLess = 60;
+
+QRect FromBottom(const QRect& place, int clientHeight) {
+  return {place.x(), clientHeight - place.y(), place.width(), place.height()};
+}
+
 void SunkenFrame(QPainter& painter, const QPoint& topLeft, const QPoint& bottomRight, const QPalette& palette) {
   qDrawShadePanel(&painter, QRect(topLeft, bottomRight), palette, true, 1);
 }
@@ -182,32 +219,35 @@ void GraphTab::paintEvent(QPaintEvent*) {
   const int w = clientWidth();
   const int h = clientHeight();
   QPainter painter(this);
-  SunkenFrame(painter, {3, 2}, {87, 46}, palette());
-  SunkenFrame(painter, {3, 49}, {87, h - 134}, palette());
-  SunkenFrame(painter, {3, h - 131}, {87, h - 54}, palette());
-  SunkenFrame(painter, {90, 2}, {w - 7, h - 54}, palette());
+  SunkenFrame(painter, {kFrameLeft, kButtonsFrameTop}, {kFrameRight, kButtonsFrameBottom}, palette());
+  SunkenFrame(painter, {kFrameLeft, kVariablesFrameTop}, {kFrameRight, h - kVariablesFrameBottomUp}, palette());
+  SunkenFrame(painter, {kFrameLeft, h - kAngleFrameTopUp}, {kFrameRight, h - kFramesBottomUp}, palette());
+  SunkenFrame(painter, {kGraphFrameLeft, kButtonsFrameTop}, {w - kGraphFrameRightLess, h - kFramesBottomUp},
+              palette());
   painter.setPen(palette().color(QPalette::WindowText));
   const auto caption = [&painter](int top, const QString& text) {
     painter.drawText(QRect(kColumnLeft, top, kColumnWidth, kCaptionHeight), Qt::AlignHCenter | Qt::AlignTop, text);
   };
-  caption(52, QStringLiteral("Select"));
-  caption(66, QStringLiteral("Variables"));
-  caption(h - 75, QStringLiteral("View Angle"));
+  caption(kSelectCaptionTop, QStringLiteral("Select"));
+  caption(kVariablesCaptionTop, QStringLiteral("Variables"));
+  caption(h - kAngleCaptionUp, QStringLiteral("View Angle"));
   painter.setPen(palette().color(QPalette::Dark));
-  painter.drawLine(5, 84, 85, 84);
-  painter.drawPixmap(20, h - 111, ResourcePicture(QStringLiteral("GARW"), QSize(kAngleIconSize, kAngleIconSize)));
+  painter.drawLine(kColumnLeft, kCaptionRuleY, kColumnLeft + kColumnWidth, kCaptionRuleY);
+  painter.drawPixmap(kAngleIconLeft, h - kAngleIconUp,
+                     ResourcePicture(QStringLiteral("GARW"), QSize(kAngleIconSize, kAngleIconSize)));
 }
 
 void GraphTab::resizeEvent(QResizeEvent*) {
   const int w = clientWidth();
   const int h = clientHeight();
-  draw_->setGeometry(5, 4, 80, 20);
-  rotate_->setGeometry(5, 24, 80, 20);
-  list_->setGeometry(5, 85, 80, std::max(0, h - 221));
-  horizontalAngle_->setGeometry(16, h - 127, 32, 14);
-  verticalAngle_->setGeometry(54, h - 96, 30, 15);
+  draw_->setGeometry(kDrawButton);
+  rotate_->setGeometry(kRotateButton);
+  list_->setGeometry(kColumnLeft, kListTop, kColumnWidth, std::max(0, h - kListHeightLess));
+  horizontalAngle_->setGeometry(FromBottom(kHorizontalAngle, h));
+  verticalAngle_->setGeometry(FromBottom(kVerticalAngle, h));
   window_->setClientSize(w, h);
-  window_->setGeometry(92, 4, std::max(0, w - 101), std::max(0, h - 60));
+  window_->setGeometry(kGraphWindowTopLeft.x(), kGraphWindowTopLeft.y(), std::max(0, w - kGraphWindowWidthLess),
+                       std::max(0, h - kGraphWindowHeightLess));
 }
 
 }  // namespace rv

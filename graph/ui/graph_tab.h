@@ -51,7 +51,6 @@ class GraphTab : public QWidget {
   void focusVariableList();
 
   bool rotating() const { return rotating_; }
-  QPushButton* drawButton() const { return draw_; }
   StickyButton* rotateButton() const { return rotate_; }
   QListWidget* variableList() const { return list_; }
   GraphWindow* graphWindow() const { return window_; }

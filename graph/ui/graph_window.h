@@ -49,7 +49,6 @@ class GraphWindow : public QWidget {
   QScrollBar* horizontalBar() const { return horizontal_; }
   QScrollBar* verticalBar() const { return vertical_; }
   GraphCanvas* canvas() const { return canvas_; }
-  bool dragging() const { return dragging_; }
 
  signals:
   // An angle position moved; the picture follows when the bar is let go.

@@ -22,7 +22,7 @@ QFont::StyleHint HintFor(const QString& face) {
 
 }  // namespace
 
-QFont PageFont(const PrintFontSpec& spec) {
+QFont PageFont(const PrintFontChoice& spec) {
   const QString face = QString::fromStdString(spec.face);
   QFont font(face);
   font.setStyleHint(HintFor(face), QFont::StyleStrategy(QFont::ForceOutline | QFont::PreferQuality));

@@ -10,6 +10,6 @@ namespace rv {
 // metric-compatible face for "Courier New", "Arial" and "Times New Roman"),
 // outline only, unhinted, sized in page units so that its character cell,
 // ascent plus descent, is the requested height, as printer fonts are sized.
-QFont PageFont(const PrintFontSpec& spec);
+QFont PageFont(const PrintFontChoice& spec);
 
 }  // namespace rv

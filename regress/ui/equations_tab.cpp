@@ -174,8 +174,8 @@ void EquationsTab::startSearch() {
 
   start_->setPressed(true);
   statusLines_->clear();
-  context_.status.setPaneText(1, QStringLiteral("Working"));
-  context_.status.setPaneText(2, QString());
+  context_.status.setPaneText(StatusPane::Activity, QStringLiteral("Working"));
+  context_.status.setPaneText(StatusPane::Detail, QString());
   model_->showNothing();
   ranking_->showListCriterion(std::nullopt);
   emit searchStarted();
@@ -207,7 +207,7 @@ void EquationsTab::showProgress() {
   if (progress.phase != SearchPhase::Fitting) return;
   const std::int64_t done = progress.done;
   context_.progress.setValue(static_cast<int>(done / progressScale_));
-  context_.status.setPaneText(2, CountText(done));
+  context_.status.setPaneText(StatusPane::Detail, CountText(done));
 }
 
 void EquationsTab::finishSearch(SearchOutcome outcome) {
@@ -216,7 +216,7 @@ void EquationsTab::finishSearch(SearchOutcome outcome) {
   watchTimer_->stop();
   context_.progress.hide();
   start_->setPressed(false);
-  context_.status.setPaneText(1, QStringLiteral("Ready"));
+  context_.status.setPaneText(StatusPane::Activity, QStringLiteral("Ready"));
   if (abandoned_) return;
 
   report_.list = std::move(outcome.list);
@@ -229,7 +229,7 @@ void EquationsTab::finishSearch(SearchOutcome outcome) {
   selectRow(context_.equations.empty() ? -1 : 0);
   if (list_->isVisible()) list_->setFocus();
   // A stopped search shows how far it got, not the count of the whole sequence.
-  context_.status.setPaneText(2, CountText(outcome.stopped ? run_.progress().done : outcome.candidateCount));
+  context_.status.setPaneText(StatusPane::Detail, CountText(outcome.stopped ? run_.progress().done : outcome.candidateCount));
 }
 
 void EquationsTab::reloadList(int selectedRow) {

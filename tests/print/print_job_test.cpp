@@ -120,11 +120,11 @@ TEST(PrintJobPages, TheDeviceIsOpenedWithTheSettings) {
   EXPECT_TRUE(canvas.setup.landscape);
   EXPECT_EQ(canvas.setup.copies, 3);
   // Body and titles in the chosen face; the footer and the chart captions fixed.
-  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Body), (PrintFontSpec{"Times New Roman", 36, false}));
-  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Title1), (PrintFontSpec{"Times New Roman", 54, false}));
-  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Title2), (PrintFontSpec{"Times New Roman", 45, false}));
-  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Footer), (PrintFontSpec{"Arial", 32, false}));
-  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::ChartCaptionVertical), (PrintFontSpec{"Tahoma", 80, true}));
+  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Body), (PrintFontChoice{"Times New Roman", 36, false}));
+  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Title1), (PrintFontChoice{"Times New Roman", 54, false}));
+  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Title2), (PrintFontChoice{"Times New Roman", 45, false}));
+  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Footer), (PrintFontChoice{"Arial", 32, false}));
+  EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::ChartCaptionVertical), (PrintFontChoice{"Tahoma", 80, true}));
 }
 
 }  // namespace

@@ -121,7 +121,7 @@ TEST_F(FileCommandsTest, AFailedSaveShowsItsErrorAndAbandonsTheCommand) {
   EXPECT_EQ(answers.dialogNames()[1], "MSGDLG4");
   EXPECT_EQ(window->document().sheet.cell(0, 0), 3);
   EXPECT_TRUE(window->document().state.modified);
-  EXPECT_EQ(window->statusBar()->paneText(1), "Ready");
+  EXPECT_EQ(window->statusBar()->paneText(StatusPane::Activity), "Ready");
 }
 
 TEST_F(FileCommandsTest, SavedAndOpenedFilesLeadTheRecentFileMenu) {

@@ -34,7 +34,7 @@ TEST_F(MainWindowTest, FirstStageShowsTheFrameLoadingAndKeepsEveryCommandAndKeyA
   EXPECT_EQ(main.tabs()->tabText(0), "&Data");
   EXPECT_EQ(main.tabs()->tabText(1), "E&quations");
   EXPECT_EQ(main.tabs()->tabText(2), "&Graph");
-  EXPECT_EQ(main.statusBar()->paneText(1), "Loading");
+  EXPECT_EQ(main.statusBar()->paneText(StatusPane::Activity), "Loading");
   EXPECT_TRUE(main.progressBar()->isVisible());
   EXPECT_EQ(main.progressBar()->maximum(), 1070);
   EXPECT_EQ(main.dataTab(), nullptr);
@@ -51,7 +51,7 @@ TEST_F(MainWindowTest, FirstStageShowsTheFrameLoadingAndKeepsEveryCommandAndKeyA
   EXPECT_EQ(elsewhere.text(), "");
 
   main.finishStartUp();
-  EXPECT_EQ(main.statusBar()->paneText(1), "Ready");
+  EXPECT_EQ(main.statusBar()->paneText(StatusPane::Activity), "Ready");
   EXPECT_FALSE(main.progressBar()->isVisible());
   ASSERT_NE(main.dataTab(), nullptr);
   EXPECT_EQ(main.dataTab()->objectName(), "DataTab");
@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, AFileNamedOnTheCommandLineIsTitledAtOnceAndReadOnceTheGri
   EXPECT_EQ(main.document().sheet.cell(0, 0), 4.5);
   EXPECT_EQ(main.document().sheet.cell(1, 2), -2);
   EXPECT_EQ(main.dataTab()->cellEditor()->text(), "4.5");
-  EXPECT_EQ(main.statusBar()->paneText(1), "Ready");
+  EXPECT_EQ(main.statusBar()->paneText(StatusPane::Activity), "Ready");
   EXPECT_EQ(main.commands().action(command::kFirstRecentFile)->text(), "&1 " + QString::fromStdString(pathIn("start.rvd")));
 }
 

@@ -14,6 +14,7 @@
 
 #include "app/command_actions.h"
 #include "app/import_dialog.h"
+#include "app/sheet_history.h"
 #include "graph/graph_fixture.h"
 #include "widgets/indexed_image.h"
 #include "support/modal_answers.h"
@@ -81,7 +82,7 @@ TEST_F(TextFilesTest, AMalformedLineIsToldWithTheReadersWordsAndTheSheetStaysAsI
   EXPECT_TRUE(SameCells(document().sheet.cells, before.cells));
   EXPECT_EQ(window->windowTitle(), "Regrovantis - kept.rvd");
   EXPECT_TRUE(document().state.modified);
-  EXPECT_EQ(window->undoStack().count(), 2) << "the changes made can still be undone";
+  EXPECT_EQ(window->history().stack().count(), 2) << "the changes made can still be undone";
 }
 
 TEST_F(TextFilesTest, ExportedDataOpensAsTheSameSheetBitForBitUnderTheFilesName) {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/app_fixture.h"
+#include "app/sheet_history.h"
 #include "app/command_actions.h"
 #include "graph/ui/variables_dialog.h"
 #include "graph/ui/variables_panel.h"
@@ -82,7 +83,7 @@ TEST_F(UndoTest, AFullPasteIsOneStepThatUndoTakesBackAndRedoRepeatsBitForBit) {
   paste(FullSheetText(1000.25));
   const DataSheet second = sheet();
   ASSERT_FALSE(SameSheet(first, second));
-  EXPECT_EQ(window->undoStack().count(), 2);
+  EXPECT_EQ(window->history().stack().count(), 2);
   EXPECT_EQ(itemText(command::kUndo), "Und&o Paste\tCtrl+Z");
 
   window->runCommand(command::kUndo);
@@ -166,7 +167,7 @@ TEST_F(UndoTest, NewAndOpenLeaveNothingToUndoOrRedo) {
   paths->answers.push_back(pathIn("kept.rvd"));
   window->runCommand(command::kOpen);
   EXPECT_FALSE(item(command::kUndo)->isEnabled());
-  EXPECT_EQ(window->undoStack().count(), 0);
+  EXPECT_EQ(window->history().stack().count(), 0);
 }
 
 TEST_F(UndoTest, TextBeingTypedIsTheFirstStepUndoTakesBack) {

@@ -38,12 +38,11 @@ TEST(StickyButton, EachPressTogglesAndSendsItsCommandButTheOwnersReleaseSendsNot
 
 TEST(StatusBar, PanesKeepTheirOwnTexts) {
   StatusBar status;
-  EXPECT_EQ(status.paneText(1), "Loading");
-  status.setPaneText(1, QStringLiteral("Working"));
-  status.setPaneText(2, QStringLiteral("12345"));
-  status.setPaneText(3, QStringLiteral("nowhere"));
-  EXPECT_EQ(status.paneText(1), "Working");
-  EXPECT_EQ(status.paneText(2), "12345");
+  EXPECT_EQ(status.paneText(StatusPane::Activity), "Loading");
+  status.setPaneText(StatusPane::Activity, QStringLiteral("Working"));
+  status.setPaneText(StatusPane::Detail, QStringLiteral("12345"));
+  EXPECT_EQ(status.paneText(StatusPane::Activity), "Working");
+  EXPECT_EQ(status.paneText(StatusPane::Detail), "12345");
   EXPECT_EQ(status.height(), StatusBar::kHeight);
 }
 
@@ -51,14 +50,14 @@ TEST(StatusBar, PanesKeepTheirOwnTexts) {
 TEST(StatusBar, AMessageWidensItsPane) {
   StatusBar status;
   status.resize(1200, StatusBar::kHeight);
-  status.setPaneText(2, QStringLiteral("12345"));
-  const int countWidth = status.paneRect(2).width();
+  status.setPaneText(StatusPane::Detail, QStringLiteral("12345"));
+  const int countWidth = status.paneRect(StatusPane::Detail).width();
   const QString message = QStringLiteral("The settings file is not one: the program starts with the defaults.");
-  status.setPaneText(2, message);
-  EXPECT_GE(status.paneRect(2).width(), status.fontMetrics().horizontalAdvance(message));
-  EXPECT_GT(status.paneRect(2).width(), countWidth);
+  status.setPaneText(StatusPane::Detail, message);
+  EXPECT_GE(status.paneRect(StatusPane::Detail).width(), status.fontMetrics().horizontalAdvance(message));
+  EXPECT_GT(status.paneRect(StatusPane::Detail).width(), countWidth);
   status.resize(300, StatusBar::kHeight);
-  EXPECT_LT(status.paneRect(2).right(), 300);
+  EXPECT_LT(status.paneRect(StatusPane::Detail).right(), 300);
 }
 
 TEST(ToolTips, TheSwitchHidesEveryToolTipWhileItIsOff) {

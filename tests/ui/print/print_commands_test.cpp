@@ -9,6 +9,7 @@
 
 #include "../regress/equations_fixture.h"
 #include "app/command_actions.h"
+#include "app/print_controller.h"
 #include "support/pdf_words.h"
 #include "print/ui/print_dialog.h"
 #include "regress/ui/equation_list_view.h"
@@ -159,8 +160,8 @@ TEST_F(PrintCommandsTest, PrintDataWritesTheSheetIntoThePdfTheUserNamesAndKeepsT
       EXPECT_TRUE(Holds(text, FormatCellText(sheet, row, column))) << row << ", " << column;
 
   // The next print dialog starts from what was chosen.
-  EXPECT_EQ(window->printSettings().printer, kPrintToPdf);
-  EXPECT_EQ(window->printSettings().fontSize, 10);
+  EXPECT_EQ(window->printing().settings().printer, kPrintToPdf);
+  EXPECT_EQ(window->printing().settings().fontSize, 10);
   answers.then([](QWidget* dialog) {
     EXPECT_EQ(qobject_cast<QLineEdit*>(FindControl(dialog, PrintDialog::kFontSizeId))->text(), "10");
     ClickControl(dialog, PrintDialog::kCancelButtonId);
@@ -277,8 +278,8 @@ TEST_F(PrintCommandsTest, TheStatisticsPrintPagePrintsThePageTheUserCameFromWith
   for (const char* heading : {"n", "Obs", "Calc", "Difference", "Pct", "Diff"})
     EXPECT_TRUE(Holds(text, heading)) << heading;
   EXPECT_FALSE(Holds(text, "Coefficients"));
-  EXPECT_EQ(window->printSettings().fontSize, 10);
-  EXPECT_TRUE(window->printSettings().landscape);
+  EXPECT_EQ(window->printing().settings().fontSize, 10);
+  EXPECT_TRUE(window->printing().settings().landscape);
 }
 
 }  // namespace

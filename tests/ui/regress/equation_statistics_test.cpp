@@ -62,7 +62,7 @@ TEST_F(EquationStatisticsTest, StatsShowsTheSelectedEquationReCreatedAndTakesThe
   search();
   // More than 1000 entries entered: the list keeps 1000, the count is of candidates.
   EXPECT_EQ(rows(), EquationList::kCapacity);
-  EXPECT_EQ(statusPane(2), "59187");
+  EXPECT_EQ(statusPane(StatusPane::Detail), "59187");
 
   select(3);
   EXPECT_EQ(window->session().selectedIndex, 3);

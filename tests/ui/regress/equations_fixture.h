@@ -55,7 +55,7 @@ class EquationsTest : public AppTest {
   int rows() const { return tab().listModel()->rowCount(); }
   const EquationRecord& row(int r) const { return *tab().listModel()->entryAt(r); }
   QString shown(int r, int column) const { return tab().listModel()->index(r, column).data().toString(); }
-  QString statusPane(int pane) const { return window->statusBar()->paneText(pane); }
+  QString statusPane(StatusPane pane) const { return window->statusBar()->paneText(pane); }
 
   // Every dialog a test provokes is answered here; an unexpected one fails
   // the test and is closed.

@@ -57,8 +57,8 @@ TEST_F(EquationsTabTest, ASearchListsEveryEntryBestFirstWithTiesInSlotOrder) {
   SearchShape shape;
   shape.variables = 3;
   shape.maxTerms = 3;
-  EXPECT_EQ(statusPane(1), "Ready");
-  EXPECT_EQ(statusPane(2), QString::number(CountCandidates(shape)));
+  EXPECT_EQ(statusPane(StatusPane::Activity), "Ready");
+  EXPECT_EQ(statusPane(StatusPane::Detail), QString::number(CountCandidates(shape)));
   for (int line = 0; line < 6; ++line) {
     EXPECT_EQ(tab().statusLines()->lineText(line), QStringLiteral("Set %1").arg(line + 1));
     EXPECT_TRUE(tab().statusLines()->lineChecked(line));
@@ -79,7 +79,7 @@ TEST_F(EquationsTabTest, ASearchListsEveryEntryBestFirstWithTiesInSlotOrder) {
   EXPECT_FALSE(tab().startButton()->isPressed());
   EXPECT_FALSE(tab().searchRunning());
   EXPECT_EQ(rows(), listed);
-  EXPECT_EQ(statusPane(2), QString::number(CountCandidates(shape)));
+  EXPECT_EQ(statusPane(StatusPane::Detail), QString::number(CountCandidates(shape)));
   EXPECT_EQ(window->document().pointCount, 9);
 }
 

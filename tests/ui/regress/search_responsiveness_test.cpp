@@ -70,10 +70,10 @@ TEST_F(LargeSearchTiming, EveryStopRequestEndsTheRunWithinTwoSecondsKeepingWhatI
     EXPECT_GT(rows(), 0) << name;
     for (int r = 0; r + 1 < rows(); ++r) ASSERT_GE(row(r).rSquared, row(r + 1).rSquared) << name;
     EXPECT_EQ(window->session().selectedIndex, 0) << name;
-    EXPECT_EQ(statusPane(1), "Ready") << name;
+    EXPECT_EQ(statusPane(StatusPane::Activity), "Ready") << name;
     // The count of candidates examined when it stopped, not of them all.
-    EXPECT_GT(statusPane(2).toLongLong(), 0) << name;
-    EXPECT_LT(statusPane(2).toLongLong(), std::stoll(wholeCount())) << name;
+    EXPECT_GT(statusPane(StatusPane::Detail).toLongLong(), 0) << name;
+    EXPECT_LT(statusPane(StatusPane::Detail).toLongLong(), std::stoll(wholeCount())) << name;
     EXPECT_FALSE(window->progressBar()->isVisible()) << name;
   }
 }
@@ -82,7 +82,7 @@ TEST_F(LargeSearchTest, AStoppedSearchShowsTheCandidatesItExamined) {
   startAndLetRun(500);
   window->runCommand(command::kStop);
   ASSERT_TRUE(searchEnded(60000));
-  const long long shown = statusPane(2).toLongLong();
+  const long long shown = statusPane(StatusPane::Detail).toLongLong();
   EXPECT_GT(shown, 0);
   EXPECT_LT(shown, std::stoll(wholeCount()));
   EXPECT_GT(rows(), 0);
@@ -99,7 +99,7 @@ TEST_F(LargeSearchTest, ASearchWhoseSheetIsReplacedListsNothing) {
   EXPECT_EQ(window->session().selectedIndex, -1);
   EXPECT_FALSE(window->document().state.modified);
   EXPECT_EQ(window->document().pointCount, 0);
-  EXPECT_EQ(statusPane(1), "Ready");
+  EXPECT_EQ(statusPane(StatusPane::Activity), "Ready");
 }
 
 // The interface thread keeps answering while the search fits on every core:
@@ -142,9 +142,9 @@ TEST_F(LargeSearchTiming, TheWindowAnswersWhileTheSearchRuns) {
   EXPECT_LT(longestPause, 250);
   EXPECT_EQ(window->document().sheet.cell(0, 0), 12.5);
   ASSERT_TRUE(tab().searchRunning());
-  EXPECT_EQ(statusPane(1), "Working");
+  EXPECT_EQ(statusPane(StatusPane::Activity), "Working");
   // The two-second count has been shown at least once.
-  EXPECT_GT(statusPane(2).toLongLong(), 0);
+  EXPECT_GT(statusPane(StatusPane::Detail).toLongLong(), 0);
   EXPECT_GT(window->progressBar()->value(), 0);
 
   window->runCommand(command::kStop);
