@@ -17,6 +17,16 @@ namespace {
 // alive, the one-candidate path only for its own.
 constexpr int HandOverAt(int lanes) { return lanes / 4 > 0 ? lanes / 4 : 1; }
 
+// The share of |observed - estimate| that the residual is surely at least:
+// the difference is rounded by at most u = 2^-53 of itself, and this takes
+// off 1e-12, thousands of times more.
+constexpr double kDifferenceShare = 1.0 - 1e-12;
+
+// The share of a running sum of floors that the exact sum of the floors
+// surely exceeds: each floor's square and the sum over at most 99 points
+// round by less than (n + 2) u = 1.2e-14 of it, and this takes off 1e-9.
+constexpr double kFloorSumShare = 1.0 - 1e-9;
+
 template <class V>
 struct LaneState {
   static constexpr int N = V::kLanes;
@@ -232,10 +242,9 @@ template <class V, int Set>
   auto rulesOut = [&](Values partial) [[gnu::always_inline]] {
     return V::atLeast(partial * margin, limit) & V::atMost(partial, largest);
   };
-  // The running sum of the squared residuals, or of their floors. A floor's
-  // own roundings are far below the share taken off it here.
+  // The running sum of the squared residuals, or of their floors.
   Values partial = zero;
-  const Values floorShare = V::broadcast(1.0 - 1e-9);
+  const Values floorShare = V::broadcast(kFloorSumShare);
   // Each lane's fitted values over the block, N points to a vector. A lane
   // that left keeps those of an earlier block, which nothing reads.
   Values fitted[N][kVectors];
@@ -272,7 +281,7 @@ template <class V, int Set>
           // The residual is at least this far from 0 (the rounding of the
           // difference is taken off too); a gap that is not positive, or not
           // a number, adds nothing.
-          const Values gap = V::abs(V::broadcast(observed[k]) - estimate) * V::broadcast(1.0 - 1e-12) - slack;
+          const Values gap = V::abs(V::broadcast(observed[k]) - estimate) * V::broadcast(kDifferenceShare) - slack;
           partial += V::select(V::above(gap, zero), gap * gap, zero);
         }
       }

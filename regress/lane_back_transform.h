@@ -4,6 +4,7 @@
 
 #include "regress/vector_lanes.h"
 #include "regress/y_form.h"
+#include "regress/zero_guard.h"
 
 namespace rv {
 
@@ -19,7 +20,7 @@ template <class V, int Set>
   if constexpr (Set == kSetSquare) return V::select(V::atLeast(t, V::broadcast(0.0)), V::sqrt(t), t);
   if constexpr (Set == kSetReciprocal) {
     const typename V::Lanes magnitude = V::select(V::below(t, V::broadcast(0.0)), -t, t);
-    return V::select(V::above(magnitude, V::broadcast(1e-20)), V::broadcast(1.0) / t, t);
+    return V::select(V::above(magnitude, V::broadcast(kZeroGuard)), V::broadcast(1.0) / t, t);
   }
   return t;
 }
