@@ -339,6 +339,8 @@ int BatchLanes(VectorWidth width) { return RunKernel<LaneCount>(width); }
 
 void ScoreBatchAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const CandidateBatch& batch,
                               const EntryTest& test, VectorWidth width, BatchScratch& scratch, BatchVerdict& verdict) {
+  RV_EXPECT(batch.columns >= 1 && batch.columns <= kMaxCandidateColumns);
+  RV_EXPECT(batch.size >= 1 && batch.size <= BatchLanes(width));
   verdict.handedOver = 0;
   for (int l = 0; l < kMaxBatchLanes; ++l) verdict.above[l] = false;
   RunKernel<SolveAndScoreBatch>(width, bank, scoring, batch, test, width, scratch, verdict);

@@ -9,6 +9,7 @@
 #include "regress/kernel_dispatch.h"
 #include "regress/lane_back_transform.h"
 #include "regress/y_form.h"
+#include "sheet/expect.h"
 
 namespace rv {
 
@@ -192,12 +193,15 @@ EntryTest::EntryTest(RankingCriterion rankingCriterion, double meritBound, doubl
 
 bool ScoreAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
                          const EntryTest& test, VectorWidth width, ScoreScratch& s, EntryScore& score) {
+  RV_EXPECT(m >= 1 && m <= kMaxCandidateColumns);
   return RunKernel<SolveAndScore>(width, bank, scoring, ids, m, test, true, ResidualStart{}, s, score);
 }
 
 bool ScoreRestAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
                              const EntryTest& test, VectorWidth width, ResidualStart from, ScoreScratch& s,
                              EntryScore& score) {
+  RV_EXPECT(m >= 1 && m <= kMaxCandidateColumns);
+  RV_EXPECT(from.point >= 0 && from.point <= bank.pointCount());
   return RunKernel<SolveAndScore>(width, bank, scoring, ids, m, test, false, from, s, score);
 }
 
