@@ -8,6 +8,7 @@
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 TSAN_BUILD ?= build-thread-sanitize
+PORTABLE_BUILD ?= build-portable
 JOBS       ?= $(shell nproc)
 CLI        := $(BUILD)/cli/regrovantis-cli
 PREFIX     ?= $(HOME)/.local
@@ -15,7 +16,7 @@ PREFIX     ?= $(HOME)/.local
 # New build folders use Ninja; one made earlier keeps its generator.
 generator = $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja)
 
-.PHONY: run test deps configure build build-sanitize test-fast test-timing test-sanitize test-threads bench gui install clean
+.PHONY: run test deps configure build build-sanitize test-fast test-timing test-sanitize test-threads test-portable bench gui install clean
 
 run: configure
 	cmake --build $(BUILD) -j$(JOBS) --target regrovantis-cli
@@ -53,6 +54,17 @@ test-threads: deps
 	cmake --build $(TSAN_BUILD) -j$(JOBS) --target regress_tests
 	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/regress/regress_tests --gtest_filter='SearchRun*:FastSearch.*:-*Timing.*'
 
+# The portable search kernel on another processor: the engine and its search
+# tests cross-compiled for 64-bit ARM and run under qemu-user. Not part of
+# `make test`; it installs the cross compiler and qemu-user itself.
+test-portable:
+	@./scripts/install-deps.sh portable
+	@cmake $(call generator,$(PORTABLE_BUILD)) -S . -B $(PORTABLE_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake -DREGROVANTIS_GTEST_SOURCE=/usr/src/googletest \
+	  -DREGROVANTIS_GUI=OFF -DREGROVANTIS_BENCH=OFF > /dev/null
+	cmake --build $(PORTABLE_BUILD) -j$(JOBS) --target regress_tests
+	qemu-aarch64 -L /usr/aarch64-linux-gnu $(PORTABLE_BUILD)/tests/regress/regress_tests --gtest_filter='-*Timing.*'
+
 bench: build
 	$(BUILD)/bench/regrovantis-bench
 	$(BUILD)/bench/regrovantis-graph-bench
@@ -66,4 +78,4 @@ install: build
 	cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(TSAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(TSAN_BUILD) $(PORTABLE_BUILD)

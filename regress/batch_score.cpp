@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "regress/kernel_dispatch.h"
 #include "regress/lane_back_transform.h"
-#include "regress/vector_lanes.h"
 #include "regress/y_form.h"
 
 namespace rv {
@@ -17,8 +17,19 @@ namespace {
 // alive, the one-candidate path only for its own.
 constexpr int HandOverAt(int lanes) { return lanes / 4 > 0 ? lanes / 4 : 1; }
 
-template <int N>
+// The share of |observed - estimate| that the residual is surely at least:
+// the difference is rounded by at most u = 2^-53 of itself, and this takes
+// off 1e-12, thousands of times more.
+constexpr double kDifferenceShare = 1.0 - 1e-12;
+
+// The share of a running sum of floors that the exact sum of the floors
+// surely exceeds: each floor's square and the sum over at most 99 points
+// round by less than (n + 2) u = 1.2e-14 of it, and this takes off 1e-9.
+constexpr double kFloorSumShare = 1.0 - 1e-9;
+
+template <class V>
 struct LaneState {
+  static constexpr int N = V::kLanes;
   const int m;
   BatchScratch& s;
   const CandidateBatch& batch;
@@ -48,9 +59,9 @@ constexpr int kRowChunk = 8;
 // the division before it; two chains keep the processor busy. A multiplier
 // is kept where the entry it came from was, which nothing reads again.
 // Without a second row (Pair false) only row r is done.
-template <int N, int W, bool Pair>
-[[gnu::always_inline]] inline void EliminateChunk(const LaneState<N>& x, int r, int c0) {
-  using V = Simd<N>;
+template <class V, int W, bool Pair>
+[[gnu::always_inline]] inline void EliminateChunk(const LaneState<V>& x, int r, int c0) {
+  constexpr int N = V::kLanes;
   using Values = typename V::Lanes;
   // Every loop over the chunk is unrolled, so that its entries stay in registers.
   double* rowA = x.normal(r, 0);
@@ -115,18 +126,18 @@ template <int N, int W, bool Pair>
   }
 }
 
-template <int N, bool Pair>
-[[gnu::always_inline]] inline void EliminateRows(const LaneState<N>& x, int r) {
+template <class V, bool Pair>
+[[gnu::always_inline]] inline void EliminateRows(const LaneState<V>& x, int r) {
   for (int c0 = 0; c0 <= x.m; c0 += kRowChunk) {
     switch (std::min(kRowChunk, x.m + 1 - c0)) {
-      case 1: EliminateChunk<N, 1, Pair>(x, r, c0); break;
-      case 2: EliminateChunk<N, 2, Pair>(x, r, c0); break;
-      case 3: EliminateChunk<N, 3, Pair>(x, r, c0); break;
-      case 4: EliminateChunk<N, 4, Pair>(x, r, c0); break;
-      case 5: EliminateChunk<N, 5, Pair>(x, r, c0); break;
-      case 6: EliminateChunk<N, 6, Pair>(x, r, c0); break;
-      case 7: EliminateChunk<N, 7, Pair>(x, r, c0); break;
-      default: EliminateChunk<N, kRowChunk, Pair>(x, r, c0); break;
+      case 1: EliminateChunk<V, 1, Pair>(x, r, c0); break;
+      case 2: EliminateChunk<V, 2, Pair>(x, r, c0); break;
+      case 3: EliminateChunk<V, 3, Pair>(x, r, c0); break;
+      case 4: EliminateChunk<V, 4, Pair>(x, r, c0); break;
+      case 5: EliminateChunk<V, 5, Pair>(x, r, c0); break;
+      case 6: EliminateChunk<V, 6, Pair>(x, r, c0); break;
+      case 7: EliminateChunk<V, 7, Pair>(x, r, c0); break;
+      default: EliminateChunk<V, kRowChunk, Pair>(x, r, c0); break;
     }
   }
 }
@@ -137,10 +148,10 @@ template <int N, bool Pair>
 // row, each row a few columns at a time in registers; the right-hand side
 // is one more column, which takes the very operations the one-candidate
 // path gives it.
-template <int N>
+template <class V>
 [[gnu::always_inline]] inline void SolveBatch(const ColumnBank& bank, const SetScoring& scoring,
-                                              const LaneState<N>& x) {
-  using V = Simd<N>;
+                                              const LaneState<V>& x) {
+  constexpr int N = V::kLanes;
   using Values = typename V::Lanes;
   const int m = x.m;
   const int p = m - 1;
@@ -160,9 +171,9 @@ template <int N>
   }
   for (int r = 1; r <= p; r += 2) {
     if (r < p)
-      EliminateRows<N, true>(x, r);
+      EliminateRows<V, true>(x, r);
     else
-      EliminateRows<N, false>(x, r);
+      EliminateRows<V, false>(x, r);
   }
   // Back substitution row by row: each right-hand side takes the products
   // of the coefficients after it, last first, as it does when every solved
@@ -177,10 +188,11 @@ template <int N>
 
 // Each live lane goes on alone from `point`, with its coefficients, its
 // squared residuals so far and its running sum.
-template <int N>
+template <class V>
 [[gnu::always_inline]] inline void HandOver(const ColumnBank& bank, const SetScoring& scoring, const EntryTest& test,
-                                            VectorWidth width, const LaneState<N>& x, typename Simd<N>::Mask alive,
-                                            typename Simd<N>::Lanes partial, int point, BatchVerdict& verdict) {
+                                            VectorWidth width, const LaneState<V>& x, typename V::Mask alive,
+                                            typename V::Lanes partial, int point, BatchVerdict& verdict) {
+  constexpr int N = V::kLanes;
   ScoreScratch& single = x.s.single;
   for (int l = 0; l < N; ++l) {
     if (!alive[l]) continue;
@@ -209,11 +221,11 @@ template <int N>
 // out the true sum, which is at least as large. The lanes that no floor
 // rules out go to the one-candidate path, which works out their residuals
 // from the first point with the library's values.
-template <int N, int Set>
+template <class V, int Set>
 [[gnu::always_inline]] inline void ScoreLanes(const ColumnBank& bank, const SetScoring& scoring,
-                                              const EntryTest& test, VectorWidth width, int size, const LaneState<N>& x,
+                                              const EntryTest& test, VectorWidth width, int size, const LaneState<V>& x,
                                               BatchVerdict& verdict) {
-  using V = Simd<N>;
+  constexpr int N = V::kLanes;
   using Values = typename V::Lanes;
   using Mask = typename V::Mask;
   constexpr int kVectors = kPointBlock / N;
@@ -228,12 +240,11 @@ template <int N, int Set>
   const Values limit = V::broadcast(test.residualLimit);
   const Values largest = V::broadcast(std::numeric_limits<double>::max());
   auto rulesOut = [&](Values partial) [[gnu::always_inline]] {
-    return LanesAtLeast(partial * margin, limit) & LanesAtMost(partial, largest);
+    return V::atLeast(partial * margin, limit) & V::atMost(partial, largest);
   };
-  // The running sum of the squared residuals, or of their floors. A floor's
-  // own roundings are far below the share taken off it here.
+  // The running sum of the squared residuals, or of their floors.
   Values partial = zero;
-  const Values floorShare = V::broadcast(1.0 - 1e-9);
+  const Values floorShare = V::broadcast(kFloorSumShare);
   // Each lane's fitted values over the block, N points to a vector. A lane
   // that left keeps those of an earlier block, which nothing reads.
   Values fitted[N][kVectors];
@@ -241,7 +252,7 @@ template <int N, int Set>
     // (Lanes that sum floors stay: their screening is cheaper than the
     // library.)
     if (kExact && start > 0 && V::count(alive) <= HandOverAt(N)) {
-      HandOver<N>(bank, scoring, test, width, x, alive, partial, start, verdict);
+      HandOver<V>(bank, scoring, test, width, x, alive, partial, start, verdict);
       return;
     }
     for (int l = 0; l < N; ++l) {
@@ -260,18 +271,18 @@ template <int N, int Set>
       for (int i = 0; i < N && start + b * N + i < n; ++i) {
         const int k = start + b * N + i;
         if constexpr (kExact) {
-          const Values d = V::broadcast(observed[k]) - CheapBackTransform<N, Set>(byPoint[i]);
+          const Values d = V::broadcast(observed[k]) - CheapBackTransform<V, Set>(byPoint[i]);
           const Values square = d * d;
           V::store(x.squares(k), square);
           partial += square;
         } else {
           Values estimate, slack;
-          EstimateBackTransform<N, Set>(byPoint[i], estimate, slack);
+          EstimateBackTransform<V, Set>(byPoint[i], estimate, slack);
           // The residual is at least this far from 0 (the rounding of the
           // difference is taken off too); a gap that is not positive, or not
           // a number, adds nothing.
-          const Values gap = V::abs(V::broadcast(observed[k]) - estimate) * V::broadcast(1.0 - 1e-12) - slack;
-          partial += V::select(LanesAbove(gap, zero), gap * gap, zero);
+          const Values gap = V::abs(V::broadcast(observed[k]) - estimate) * V::broadcast(kDifferenceShare) - slack;
+          partial += V::select(V::above(gap, zero), gap * gap, zero);
         }
       }
     }
@@ -283,7 +294,7 @@ template <int N, int Set>
     if (V::none(alive)) return;
   }
   if constexpr (!kExact) {
-    HandOver<N>(bank, scoring, test, width, x, alive, zero, 0, verdict);
+    HandOver<V>(bank, scoring, test, width, x, alive, zero, 0, verdict);
     return;
   }
   Values ssRes = zero;
@@ -295,67 +306,44 @@ template <int N, int Set>
   }
 }
 
-template <int N>
-[[gnu::always_inline]] inline void SolveAndScoreBatch(const ColumnBank& bank, const SetScoring& scoring,
-                                                      const CandidateBatch& batch, const EntryTest& test,
-                                                      VectorWidth width, BatchScratch& scratch,
-                                                      BatchVerdict& verdict) {
-  const LaneState<N> x(batch, scratch);
-  SolveBatch<N>(bank, scoring, x);
-  const int size = batch.size;
-  switch (scoring.set) {
-    case kSetY: return ScoreLanes<N, kSetY>(bank, scoring, test, width, size, x, verdict);
-    case kSetReciprocal: return ScoreLanes<N, kSetReciprocal>(bank, scoring, test, width, size, x, verdict);
-    case kSetSquare: return ScoreLanes<N, kSetSquare>(bank, scoring, test, width, size, x, verdict);
-    case kSetCube: return ScoreLanes<N, kSetCube>(bank, scoring, test, width, size, x, verdict);
-    case kSetLog: return ScoreLanes<N, kSetLog>(bank, scoring, test, width, size, x, verdict);
-    case kSetExp: return ScoreLanes<N, kSetExp>(bank, scoring, test, width, size, x, verdict);
+struct SolveAndScoreBatch {
+  template <class V>
+  [[gnu::always_inline]] static void run(const ColumnBank& bank, const SetScoring& scoring,
+                                         const CandidateBatch& batch, const EntryTest& test, VectorWidth width,
+                                         BatchScratch& scratch, BatchVerdict& verdict) {
+    const LaneState<V> x(batch, scratch);
+    SolveBatch<V>(bank, scoring, x);
+    const int size = batch.size;
+    switch (scoring.set) {
+      case kSetY: return ScoreLanes<V, kSetY>(bank, scoring, test, width, size, x, verdict);
+      case kSetReciprocal: return ScoreLanes<V, kSetReciprocal>(bank, scoring, test, width, size, x, verdict);
+      case kSetSquare: return ScoreLanes<V, kSetSquare>(bank, scoring, test, width, size, x, verdict);
+      case kSetCube: return ScoreLanes<V, kSetCube>(bank, scoring, test, width, size, x, verdict);
+      case kSetLog: return ScoreLanes<V, kSetLog>(bank, scoring, test, width, size, x, verdict);
+      case kSetExp: return ScoreLanes<V, kSetExp>(bank, scoring, test, width, size, x, verdict);
+    }
   }
-}
+};
 
-// One copy of the kernel per instruction set; the processor decides which
-// runs. Everything is inlined into it (flatten), the lane comparisons of its
-// width too, which a kernel this large would otherwise call.
-__attribute__((target("avx512f"), flatten)) void SolveAndScoreBatchAvx512(
-    const ColumnBank& bank, const SetScoring& scoring, const CandidateBatch& batch, const EntryTest& test,
-    BatchScratch& s, BatchVerdict& verdict) {
-  SolveAndScoreBatch<8>(bank, scoring, batch, test, VectorWidth::Avx512, s, verdict);
-}
-
-__attribute__((target("avx2"), flatten)) void SolveAndScoreBatchAvx2(const ColumnBank& bank, const SetScoring& scoring,
-                                                                      const CandidateBatch& batch,
-                                                                      const EntryTest& test, BatchScratch& s,
-                                                                      BatchVerdict& verdict) {
-  SolveAndScoreBatch<4>(bank, scoring, batch, test, VectorWidth::Avx2, s, verdict);
-}
-
-__attribute__((flatten)) void SolveAndScoreBatchSse2(const ColumnBank& bank, const SetScoring& scoring,
-                                                     const CandidateBatch& batch, const EntryTest& test,
-                                                     BatchScratch& s, BatchVerdict& verdict) {
-  SolveAndScoreBatch<2>(bank, scoring, batch, test, VectorWidth::Sse2, s, verdict);
-}
+// The lanes of a copy of the kernels.
+struct LaneCount {
+  template <class V>
+  static int run() {
+    return V::kLanes;
+  }
+};
 
 }  // namespace
 
-int BatchLanes(VectorWidth width) {
-  switch (width) {
-    case VectorWidth::Avx512: return 8;
-    case VectorWidth::Avx2: return 4;
-    case VectorWidth::Sse2: break;
-  }
-  return 2;
-}
+int BatchLanes(VectorWidth width) { return RunKernel<LaneCount>(width); }
 
 void ScoreBatchAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const CandidateBatch& batch,
                               const EntryTest& test, VectorWidth width, BatchScratch& scratch, BatchVerdict& verdict) {
+  RV_EXPECT(batch.columns >= 1 && batch.columns <= kMaxCandidateColumns);
+  RV_EXPECT(batch.size >= 1 && batch.size <= BatchLanes(width));
   verdict.handedOver = 0;
   for (int l = 0; l < kMaxBatchLanes; ++l) verdict.above[l] = false;
-  switch (width) {
-    case VectorWidth::Avx512: return SolveAndScoreBatchAvx512(bank, scoring, batch, test, scratch, verdict);
-    case VectorWidth::Avx2: return SolveAndScoreBatchAvx2(bank, scoring, batch, test, scratch, verdict);
-    case VectorWidth::Sse2: break;
-  }
-  SolveAndScoreBatchSse2(bank, scoring, batch, test, scratch, verdict);
+  RunKernel<SolveAndScoreBatch>(width, bank, scoring, batch, test, width, scratch, verdict);
 }
 
 }  // namespace rv

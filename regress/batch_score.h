@@ -1,6 +1,7 @@
 #pragma once
 
 #include "regress/exact_score.h"
+#include "sheet/expect.h"
 
 namespace rv {
 
@@ -21,6 +22,8 @@ struct CandidateBatch {
   int ids[kMaxCandidateColumns][kMaxBatchLanes];
 
   void put(int lane, const int* columnIds) {
+    RV_EXPECT(lane >= 0 && lane < kMaxBatchLanes);
+    RV_EXPECT(columns >= 1 && columns <= kMaxCandidateColumns);
     for (int j = 0; j < columns; ++j) ids[j][lane] = columnIds[j];
   }
 };

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <thread>
 
-#include "regress/exact_score.h"
-#include "regress/vector_lanes.h"
+#include "regress/kernel_dispatch.h"
 
 namespace rv {
 
@@ -34,58 +33,40 @@ PointRows ByPoint(const double* values, int stride, int columns, const std::vect
 // Rows firstRow, firstRow + step, ... of the sums: for row a, the columns
 // from a on, N of them to a vector, each lane summing its own column in
 // point order.
-template <int N>
-[[gnu::always_inline]] inline void SumRows(const PointRows& rows, int points, int columns, int firstRow, int step,
-                                           double* sums) {
-  using V = Simd<N>;
-  for (int a = firstRow; a < columns; a += step) {
-    for (int b0 = a / N * N; b0 < columns; b0 += kGroups * N) {
-      typename V::Lanes lanes[kGroups];
-      for (int g = 0; g < kGroups; ++g) lanes[g] = V::broadcast(0.0);
-      for (int i = 0; i < points; ++i) {
-        const double* row = rows.values.data() + static_cast<size_t>(i) * static_cast<size_t>(rows.width);
-        const typename V::Lanes x = V::broadcast(row[a]);
-        for (int g = 0; g < kGroups; ++g) lanes[g] += x * V::load(row + b0 + g * N);
-      }
-      double found[kGroups * N];
-      for (int g = 0; g < kGroups; ++g) V::store(found + g * N, lanes[g]);
-      for (int b = std::max(a, b0); b < std::min(columns, b0 + kGroups * N); ++b) {
-        sums[static_cast<size_t>(a) * static_cast<size_t>(columns) + static_cast<size_t>(b)] = found[b - b0];
-        sums[static_cast<size_t>(b) * static_cast<size_t>(columns) + static_cast<size_t>(a)] = found[b - b0];
+struct SumRows {
+  template <class V>
+  [[gnu::always_inline]] static void run(const PointRows& rows, int points, int columns, int firstRow, int step,
+                                         double* sums) {
+    constexpr int N = V::kLanes;
+    for (int a = firstRow; a < columns; a += step) {
+      for (int b0 = a / N * N; b0 < columns; b0 += kGroups * N) {
+        typename V::Lanes lanes[kGroups];
+        for (int g = 0; g < kGroups; ++g) lanes[g] = V::broadcast(0.0);
+        for (int i = 0; i < points; ++i) {
+          const double* row = rows.values.data() + static_cast<size_t>(i) * static_cast<size_t>(rows.width);
+          const typename V::Lanes x = V::broadcast(row[a]);
+          for (int g = 0; g < kGroups; ++g) lanes[g] += x * V::load(row + b0 + g * N);
+        }
+        double found[kGroups * N];
+        for (int g = 0; g < kGroups; ++g) V::store(found + g * N, lanes[g]);
+        for (int b = std::max(a, b0); b < std::min(columns, b0 + kGroups * N); ++b) {
+          sums[static_cast<size_t>(a) * static_cast<size_t>(columns) + static_cast<size_t>(b)] = found[b - b0];
+          sums[static_cast<size_t>(b) * static_cast<size_t>(columns) + static_cast<size_t>(a)] = found[b - b0];
+        }
       }
     }
   }
-}
-
-__attribute__((target("avx512f"))) void SumRowsAvx512(const PointRows& rows, int points, int columns, int firstRow,
-                                                      int step, double* sums) {
-  SumRows<8>(rows, points, columns, firstRow, step, sums);
-}
-
-__attribute__((target("avx2"))) void SumRowsAvx2(const PointRows& rows, int points, int columns, int firstRow,
-                                                  int step, double* sums) {
-  SumRows<4>(rows, points, columns, firstRow, step, sums);
-}
-
-void SumRowsSse2(const PointRows& rows, int points, int columns, int firstRow, int step, double* sums) {
-  SumRows<2>(rows, points, columns, firstRow, step, sums);
-}
+};
 
 }  // namespace
 
 std::vector<double> CrossSums(const double* values, int stride, int columns, const std::vector<int>& positionOfPoint,
-                              int threads) {
+                              int threads, VectorWidth width) {
   const PointRows rows = ByPoint(values, stride, columns, positionOfPoint);
   const int points = static_cast<int>(positionOfPoint.size());
   std::vector<double> sums(static_cast<size_t>(columns) * static_cast<size_t>(columns), 0.0);
-  const VectorWidth width = WidestVectors();
   auto sumRows = [&](int firstRow, int step) {
-    switch (width) {
-      case VectorWidth::Avx512: return SumRowsAvx512(rows, points, columns, firstRow, step, sums.data());
-      case VectorWidth::Avx2: return SumRowsAvx2(rows, points, columns, firstRow, step, sums.data());
-      case VectorWidth::Sse2: break;
-    }
-    SumRowsSse2(rows, points, columns, firstRow, step, sums.data());
+    RunKernel<SumRows>(width, rows, points, columns, firstRow, step, sums.data());
   };
   const int workers = std::max(1, threads);
   std::vector<std::jthread> pool;

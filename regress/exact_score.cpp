@@ -6,9 +6,10 @@
 #include <cstdint>
 #include <limits>
 
+#include "regress/kernel_dispatch.h"
 #include "regress/lane_back_transform.h"
-#include "regress/vector_lanes.h"
 #include "regress/y_form.h"
+#include "sheet/expect.h"
 
 namespace rv {
 
@@ -17,10 +18,10 @@ namespace {
 // Elimination without pivoting and back substitution, exactly the plain
 // fit's operations. A row update also touches the columns left of the pivot
 // and the padding; those entries are never read again.
-template <int N>
+template <class V>
 [[gnu::always_inline]] inline void Solve(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
                                          ScoreScratch& s) {
-  using V = Simd<N>;
+  constexpr int N = V::kLanes;
   const int p = m - 1;
   const int width = (m + N - 1) / N * N;
   // The sums are symmetric to the bit, so each is fetched once.
@@ -61,11 +62,11 @@ class ResidualSum {
   double partial_;
 };
 
-template <int N, int Set>
+template <class V, int Set>
 [[gnu::always_inline]] inline bool Score(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
                                          const EntryTest& test, ResidualStart from, ScoreScratch& s,
                                          EntryScore& score) {
-  using V = Simd<N>;
+  constexpr int N = V::kLanes;
   constexpr int kVectors = kPointBlock / N;
   const int n = bank.pointCount();
   const double* observed = scoring.observed.data();
@@ -81,7 +82,7 @@ template <int N, int Set>
     const int end = std::min(n, start + kPointBlock);
     if constexpr (HasCheapBackTransform(Set)) {
       for (int b = 0; b < kVectors; ++b) {
-        const typename V::Lanes d = V::load(observed + start + b * N) - CheapBackTransform<N, Set>(fitted[b]);
+        const typename V::Lanes d = V::load(observed + start + b * N) - CheapBackTransform<V, Set>(fitted[b]);
         V::store(s.squares + start + b * N, d * d);
       }
       for (int i = start; i < end; ++i)
@@ -103,59 +104,23 @@ template <int N, int Set>
 }
 
 // Solves first unless a batch has solved the candidate already.
-template <int N>
-[[gnu::always_inline]] inline bool SolveAndScore(const ColumnBank& bank, const SetScoring& scoring, const int* ids,
-                                                 int m, const EntryTest& test, bool solve, ResidualStart from,
-                                                 ScoreScratch& s, EntryScore& score) {
-  if (solve) Solve<N>(bank, scoring, ids, m, s);
-  switch (scoring.set) {
-    case kSetY: return Score<N, kSetY>(bank, scoring, ids, m, test, from, s, score);
-    case kSetReciprocal: return Score<N, kSetReciprocal>(bank, scoring, ids, m, test, from, s, score);
-    case kSetSquare: return Score<N, kSetSquare>(bank, scoring, ids, m, test, from, s, score);
-    case kSetCube: return Score<N, kSetCube>(bank, scoring, ids, m, test, from, s, score);
-    case kSetLog: return Score<N, kSetLog>(bank, scoring, ids, m, test, from, s, score);
-    case kSetExp: return Score<N, kSetExp>(bank, scoring, ids, m, test, from, s, score);
+struct SolveAndScore {
+  template <class V>
+  [[gnu::always_inline]] static bool run(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
+                                         const EntryTest& test, bool solve, ResidualStart from, ScoreScratch& s,
+                                         EntryScore& score) {
+    if (solve) Solve<V>(bank, scoring, ids, m, s);
+    switch (scoring.set) {
+      case kSetY: return Score<V, kSetY>(bank, scoring, ids, m, test, from, s, score);
+      case kSetReciprocal: return Score<V, kSetReciprocal>(bank, scoring, ids, m, test, from, s, score);
+      case kSetSquare: return Score<V, kSetSquare>(bank, scoring, ids, m, test, from, s, score);
+      case kSetCube: return Score<V, kSetCube>(bank, scoring, ids, m, test, from, s, score);
+      case kSetLog: return Score<V, kSetLog>(bank, scoring, ids, m, test, from, s, score);
+      case kSetExp: return Score<V, kSetExp>(bank, scoring, ids, m, test, from, s, score);
+    }
+    return false;
   }
-  return false;
-}
-
-// One copy of the kernel per instruction set; the processor decides which runs.
-__attribute__((target("avx512f"))) bool SolveAndScoreAvx512(const ColumnBank& bank, const SetScoring& scoring,
-                                                           const int* ids, int m, const EntryTest& test, bool solve,
-                                                           ResidualStart from, ScoreScratch& s, EntryScore& score) {
-  return SolveAndScore<8>(bank, scoring, ids, m, test, solve, from, s, score);
-}
-
-__attribute__((target("avx2"))) bool SolveAndScoreAvx2(const ColumnBank& bank, const SetScoring& scoring,
-                                                       const int* ids, int m, const EntryTest& test, bool solve,
-                                                       ResidualStart from, ScoreScratch& s, EntryScore& score) {
-  return SolveAndScore<4>(bank, scoring, ids, m, test, solve, from, s, score);
-}
-
-bool SolveAndScoreSse2(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
-                       const EntryTest& test, bool solve, ResidualStart from, ScoreScratch& s, EntryScore& score) {
-  return SolveAndScore<2>(bank, scoring, ids, m, test, solve, from, s, score);
-}
-
-bool Dispatch(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m, const EntryTest& test,
-              VectorWidth width, bool solve, ResidualStart from, ScoreScratch& s, EntryScore& score) {
-  switch (width) {
-    case VectorWidth::Avx512: return SolveAndScoreAvx512(bank, scoring, ids, m, test, solve, from, s, score);
-    case VectorWidth::Avx2: return SolveAndScoreAvx2(bank, scoring, ids, m, test, solve, from, s, score);
-    case VectorWidth::Sse2: break;
-  }
-  return SolveAndScoreSse2(bank, scoring, ids, m, test, solve, from, s, score);
-}
-
-}  // namespace
-
-VectorWidth WidestVectors() {
-  if (__builtin_cpu_supports("avx512f")) return VectorWidth::Avx512;
-  if (__builtin_cpu_supports("avx2")) return VectorWidth::Avx2;
-  return VectorWidth::Sse2;
-}
-
-namespace {
+};
 
 // The smallest residual sum at which R squared no longer exceeds the
 // threshold, found on the bits of the sum (non-negative doubles order like
@@ -228,13 +193,16 @@ EntryTest::EntryTest(RankingCriterion rankingCriterion, double meritBound, doubl
 
 bool ScoreAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
                          const EntryTest& test, VectorWidth width, ScoreScratch& s, EntryScore& score) {
-  return Dispatch(bank, scoring, ids, m, test, width, true, ResidualStart{}, s, score);
+  RV_EXPECT(m >= 1 && m <= kMaxCandidateColumns);
+  return RunKernel<SolveAndScore>(width, bank, scoring, ids, m, test, true, ResidualStart{}, s, score);
 }
 
 bool ScoreRestAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
                              const EntryTest& test, VectorWidth width, ResidualStart from, ScoreScratch& s,
                              EntryScore& score) {
-  return Dispatch(bank, scoring, ids, m, test, width, false, from, s, score);
+  RV_EXPECT(m >= 1 && m <= kMaxCandidateColumns);
+  RV_EXPECT(from.point >= 0 && from.point <= bank.pointCount());
+  return RunKernel<SolveAndScore>(width, bank, scoring, ids, m, test, false, from, s, score);
 }
 
 }  // namespace rv

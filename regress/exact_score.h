@@ -5,6 +5,7 @@
 #include "regress/candidate.h"
 #include "regress/column_bank.h"
 #include "regress/ranking_criterion.h"
+#include "regress/vector_width.h"
 
 namespace rv {
 
@@ -60,11 +61,6 @@ struct EntryScore {
   double ssRes = 0.0;
   double merit = 0.0;
 };
-
-// How many doubles one instruction handles: 2 (SSE2, every x86-64), 4 (AVX2)
-// or 8 (AVX-512). The results are the same to the bit; only the speed differs.
-enum class VectorWidth { Sse2, Avx2, Avx512 };
-VectorWidth WidestVectors();  // the widest this processor offers
 
 // Fits the candidate whose design columns are `ids` (its terms, then the
 // constant) and scores it with the very operations of the plain fit: the

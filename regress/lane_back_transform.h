@@ -4,6 +4,7 @@
 
 #include "regress/vector_lanes.h"
 #include "regress/y_form.h"
+#include "regress/zero_guard.h"
 
 namespace rv {
 
@@ -13,14 +14,13 @@ constexpr bool HasCheapBackTransform(int set) { return set == kSetY || set == kS
 
 // BackTransform of such a set applied to N values at once, with the very
 // operations of BackTransform.
-template <int N, int Set>
-[[gnu::always_inline]] inline typename Simd<N>::Lanes CheapBackTransform(typename Simd<N>::Lanes t) {
+template <class V, int Set>
+[[gnu::always_inline]] inline typename V::Lanes CheapBackTransform(typename V::Lanes t) {
   static_assert(HasCheapBackTransform(Set), "only the transforms of an instruction or two per lane");
-  using V = Simd<N>;
-  if constexpr (Set == kSetSquare) return V::select(LanesAtLeast(t, V::broadcast(0.0)), LanesSqrt(t), t);
+  if constexpr (Set == kSetSquare) return V::select(V::atLeast(t, V::broadcast(0.0)), V::sqrt(t), t);
   if constexpr (Set == kSetReciprocal) {
-    const typename V::Lanes magnitude = V::select(LanesBelow(t, V::broadcast(0.0)), -t, t);
-    return V::select(LanesAbove(magnitude, V::broadcast(1e-20)), V::broadcast(1.0) / t, t);
+    const typename V::Lanes magnitude = V::select(V::below(t, V::broadcast(0.0)), -t, t);
+    return V::select(V::above(magnitude, V::broadcast(kZeroGuard)), V::broadcast(1.0) / t, t);
   }
   return t;
 }
@@ -29,9 +29,8 @@ template <int N, int Set>
 // ln 2 / 2, the Taylor polynomial of e^r to degree 10 (the rest is below
 // 3e-13), times 2^k put into the exponent bits. The polynomial goes by
 // halves, so that its two chains of products run side by side.
-template <int N>
-[[gnu::always_inline]] inline typename Simd<N>::Lanes LanesExp(typename Simd<N>::Lanes t) {
-  using V = Simd<N>;
+template <class V>
+[[gnu::always_inline]] inline typename V::Lanes LanesExp(typename V::Lanes t) {
   using Lanes = typename V::Lanes;
   using Bits = typename V::Bits;
   constexpr double kToInteger = 6755399441055744.0;  // 1.5 * 2^52: adding it and taking it away rounds to an integer
@@ -57,9 +56,8 @@ template <int N>
 // ln t for 1e-300 <= t <= 1e300 within 3e-13 of its value: t = m 2^e with
 // m between 1/sqrt 2 and sqrt 2, ln m = 2 artanh s for s = (m - 1) / (m + 1),
 // |s| < 0.172, its series to s^15 (the rest is below 3e-14), plus e ln 2.
-template <int N>
-[[gnu::always_inline]] inline typename Simd<N>::Lanes LanesLog(typename Simd<N>::Lanes t) {
-  using V = Simd<N>;
+template <class V>
+[[gnu::always_inline]] inline typename V::Lanes LanesLog(typename V::Lanes t) {
   using Lanes = typename V::Lanes;
   using Mask = typename V::Mask;
   using Bits = typename V::Bits;
@@ -68,7 +66,7 @@ template <int N>
   // The biased exponent in the low bits of 2^52 gives e + 1023 as a double.
   Lanes e = reinterpret_cast<Lanes>((bits >> 52) | 0x4330000000000000UL) - V::broadcast(kTwo52 + 1023.0);
   Lanes m = reinterpret_cast<Lanes>((bits & 0x000fffffffffffffUL) | 0x3ff0000000000000UL);
-  const Mask high = LanesAbove(m, V::broadcast(1.4142135623730951));
+  const Mask high = V::above(m, V::broadcast(1.4142135623730951));
   m = V::select(high, m * V::broadcast(0.5), m);
   e = V::select(high, e + V::broadcast(1.0), e);
   const Lanes s = (m - V::broadcast(1.0)) / (m + V::broadcast(1.0));
@@ -85,30 +83,29 @@ template <int N>
 // over a thousand times the error of the estimate and millions of times the
 // library's, so that it holds beyond doubt. Out of the estimate's range the
 // slack is infinite; where BackTransform returns t itself it is 0.
-template <int N, int Set>
-[[gnu::always_inline]] inline void EstimateBackTransform(typename Simd<N>::Lanes t, typename Simd<N>::Lanes& estimate,
-                                                         typename Simd<N>::Lanes& slack) {
+template <class V, int Set>
+[[gnu::always_inline]] inline void EstimateBackTransform(typename V::Lanes t, typename V::Lanes& estimate,
+                                                         typename V::Lanes& slack) {
   static_assert(!HasCheapBackTransform(Set), "only the transforms that call the library");
-  using V = Simd<N>;
   using Lanes = typename V::Lanes;
   const Lanes zero = V::broadcast(0.0);
   const Lanes unknown = V::broadcast(std::numeric_limits<double>::infinity());
   const Lanes tolerance = V::broadcast(1e-9);
   if constexpr (Set == kSetCube) {
-    const typename V::Mask inRange = LanesAtLeast(t, V::broadcast(1e-300)) & LanesAtMost(t, V::broadcast(1e300));
-    const Lanes power = LanesExp<N>(V::broadcast(kCubeRootPower) * LanesLog<N>(t));
+    const typename V::Mask inRange = V::atLeast(t, V::broadcast(1e-300)) & V::atMost(t, V::broadcast(1e300));
+    const Lanes power = LanesExp<V>(V::broadcast(kCubeRootPower) * LanesLog<V>(t));
     estimate = V::select(inRange, power, t);
-    slack = V::select(inRange, power * tolerance, V::select(LanesAtMost(t, zero), zero, unknown));
+    slack = V::select(inRange, power * tolerance, V::select(V::atMost(t, zero), zero, unknown));
   } else if constexpr (Set == kSetLog) {
-    const typename V::Mask inRange = LanesAtLeast(t, V::broadcast(-700.0)) & LanesAtMost(t, V::broadcast(700.0));
-    estimate = LanesExp<N>(t);
+    const typename V::Mask inRange = V::atLeast(t, V::broadcast(-700.0)) & V::atMost(t, V::broadcast(700.0));
+    estimate = LanesExp<V>(t);
     slack = V::select(inRange, estimate * tolerance, unknown);
   } else {
-    const typename V::Mask inRange = LanesAtLeast(t, V::broadcast(1e-300)) & LanesAtMost(t, V::broadcast(1e300));
-    const Lanes logarithm = LanesLog<N>(t);
+    const typename V::Mask inRange = V::atLeast(t, V::broadcast(1e-300)) & V::atMost(t, V::broadcast(1e300));
+    const Lanes logarithm = LanesLog<V>(t);
     estimate = V::select(inRange, logarithm, t);
     slack = V::select(inRange, tolerance * (V::broadcast(1.0) + V::abs(logarithm)),
-                      V::select(LanesAtMost(t, zero), zero, unknown));
+                      V::select(V::atMost(t, zero), zero, unknown));
   }
 }
 

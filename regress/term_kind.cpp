@@ -3,12 +3,14 @@
 #include <cmath>
 #include <cstdio>
 
+#include "regress/zero_guard.h"
+
 namespace rv {
 
 namespace {
 
-bool AboveTiny(double x) { return std::fabs(x) > 1e-20; }
-bool PositiveAboveTiny(double x) { return x > 1e-20; }
+bool AboveTiny(double x) { return std::fabs(x) > kZeroGuard; }
+bool PositiveAboveTiny(double x) { return x > kZeroGuard; }
 
 // The display formats of the ordinary kinds; %s is the coefficient letter.
 constexpr const char* kNameFormats[kOrdinaryKindCount + 1] = {

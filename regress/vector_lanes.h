@@ -1,17 +1,23 @@
 #pragma once
 
-#include <immintrin.h>
-
+#include <cmath>
 #include <cstring>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 namespace rv {
 
-// N doubles handled by one instruction. Each lane is an ordinary IEEE
-// operation, so results match the scalar code bit for bit whatever the
-// width; -ffp-contract=off keeps products and sums apart, so no operation
-// is ever fused. The helpers are always inlined into the kernel of their
-// instruction set, so no vector ever crosses a call (hence no ABI concern,
-// and no warning about it in the kernel files that include this).
+// N doubles handled together, in the compiler's own vectors, which every
+// target compiles: to its vector instructions where it has them (SSE2 on
+// x86-64, NEON on 64-bit ARM), to scalar ones elsewhere. Each lane is an
+// ordinary IEEE operation, so results match the scalar code bit for bit
+// whatever the width; -ffp-contract=off keeps products and sums apart, so no
+// operation is ever fused. The helpers are always inlined into the kernel of
+// their instruction set, so no vector ever crosses a call (hence no ABI
+// concern; the kernel files say so to the compiler too).
+#pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpsabi"
 template <int N>
 struct LanesOf;
@@ -34,57 +40,80 @@ struct LanesOf<8> {
   typedef unsigned long bits __attribute__((vector_size(64)));
 };
 
-// Lane-by-lane comparisons: every bit of a lane set where it holds. A
-// comparison written in a template that is not compiled for the
-// instruction set of its width is split into scalar ones before the
-// template reaches its kernel; these are compiled for their width and
-// inlined once the template is, into the kernel of the same set.
-inline LanesOf<2>::mask LanesAtLeast(LanesOf<2>::type a, LanesOf<2>::type b) { return a >= b; }
-inline LanesOf<2>::mask LanesAtMost(LanesOf<2>::type a, LanesOf<2>::type b) { return a <= b; }
-inline LanesOf<2>::mask LanesAbove(LanesOf<2>::type a, LanesOf<2>::type b) { return a > b; }
-inline LanesOf<2>::mask LanesBelow(LanesOf<2>::type a, LanesOf<2>::type b) { return a < b; }
-[[gnu::target("avx2")]] inline LanesOf<4>::mask LanesAtLeast(LanesOf<4>::type a, LanesOf<4>::type b) { return a >= b; }
-[[gnu::target("avx2")]] inline LanesOf<4>::mask LanesAtMost(LanesOf<4>::type a, LanesOf<4>::type b) { return a <= b; }
-[[gnu::target("avx2")]] inline LanesOf<4>::mask LanesAbove(LanesOf<4>::type a, LanesOf<4>::type b) { return a > b; }
-[[gnu::target("avx2")]] inline LanesOf<4>::mask LanesBelow(LanesOf<4>::type a, LanesOf<4>::type b) { return a < b; }
-[[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesAtLeast(LanesOf<8>::type a, LanesOf<8>::type b) {
-  return a >= b;
-}
-[[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesAtMost(LanesOf<8>::type a, LanesOf<8>::type b) {
-  return a <= b;
-}
-[[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesAbove(LanesOf<8>::type a, LanesOf<8>::type b) {
-  return a > b;
-}
-[[gnu::target("avx512f")]] inline LanesOf<8>::mask LanesBelow(LanesOf<8>::type a, LanesOf<8>::type b) {
-  return a < b;
-}
+// The lane operations that differ between instruction sets, in plain C++
+// for any target: lane-by-lane comparisons (every bit of a lane set where it
+// holds), the bits of a mask (bit l set where lane l is) and the square root
+// of each lane, correctly rounded as std::sqrt is.
+struct PortableLaneOps {
+  template <class L>
+  [[gnu::always_inline]] static auto atLeast(L a, L b) { return a >= b; }
+  template <class L>
+  [[gnu::always_inline]] static auto atMost(L a, L b) { return a <= b; }
+  template <class L>
+  [[gnu::always_inline]] static auto above(L a, L b) { return a > b; }
+  template <class L>
+  [[gnu::always_inline]] static auto below(L a, L b) { return a < b; }
+  template <class M>
+  [[gnu::always_inline]] static int laneBits(M mask) {
+    int bits = 0;
+    for (int l = 0; l < static_cast<int>(sizeof mask / sizeof mask[0]); ++l) bits |= (mask[l] != 0 ? 1 : 0) << l;
+    return bits;
+  }
+  template <class L>
+  [[gnu::always_inline]] static L sqrt(L a) {
+    for (int l = 0; l < static_cast<int>(sizeof a / sizeof a[0]); ++l) a[l] = std::sqrt(a[l]);
+    return a;
+  }
+};
 
-// Bit l set where lane l of the mask is.
-inline int LanesSet(LanesOf<2>::mask mask) { return _mm_movemask_pd(reinterpret_cast<__m128d>(mask)); }
-[[gnu::target("avx2")]] inline int LanesSet(LanesOf<4>::mask mask) {
-  return _mm256_movemask_pd(reinterpret_cast<__m256d>(mask));
-}
-[[gnu::target("avx512f")]] inline int LanesSet(LanesOf<8>::mask mask) {
-  const __m512i bits = reinterpret_cast<__m512i>(mask);
-  return _mm512_test_epi64_mask(bits, bits);
-}
+#if defined(__x86_64__)
+// The x86-64 instruction sets. A comparison written in a template that is
+// not compiled for the instruction set of its width is split into scalar
+// ones before the template reaches its kernel; these are compiled for their
+// width and inlined once the template is, into the kernel of the same set.
+struct Sse2LaneOps : PortableLaneOps {
+  static int laneBits(LanesOf<2>::mask mask) { return _mm_movemask_pd(reinterpret_cast<__m128d>(mask)); }
+  static LanesOf<2>::type sqrt(LanesOf<2>::type a) {
+    return reinterpret_cast<LanesOf<2>::type>(_mm_sqrt_pd(reinterpret_cast<__m128d>(a)));
+  }
+};
 
-// The square root of each lane, correctly rounded as std::sqrt is.
-inline LanesOf<2>::type LanesSqrt(LanesOf<2>::type a) {
-  return reinterpret_cast<LanesOf<2>::type>(_mm_sqrt_pd(reinterpret_cast<__m128d>(a)));
-}
-[[gnu::target("avx2")]] inline LanesOf<4>::type LanesSqrt(LanesOf<4>::type a) {
-  return reinterpret_cast<LanesOf<4>::type>(_mm256_sqrt_pd(reinterpret_cast<__m256d>(a)));
-}
-// (All lanes kept through a mask: the unmasked form starts from an undefined
-// vector, which the compiler takes for an uninitialised one.)
-[[gnu::target("avx512f")]] inline LanesOf<8>::type LanesSqrt(LanesOf<8>::type a) {
-  return reinterpret_cast<LanesOf<8>::type>(_mm512_maskz_sqrt_pd(0xff, reinterpret_cast<__m512d>(a)));
-}
+struct Avx2LaneOps {
+  using L = LanesOf<4>;
+  [[gnu::target("avx2")]] static L::mask atLeast(L::type a, L::type b) { return a >= b; }
+  [[gnu::target("avx2")]] static L::mask atMost(L::type a, L::type b) { return a <= b; }
+  [[gnu::target("avx2")]] static L::mask above(L::type a, L::type b) { return a > b; }
+  [[gnu::target("avx2")]] static L::mask below(L::type a, L::type b) { return a < b; }
+  [[gnu::target("avx2")]] static int laneBits(L::mask mask) {
+    return _mm256_movemask_pd(reinterpret_cast<__m256d>(mask));
+  }
+  [[gnu::target("avx2")]] static L::type sqrt(L::type a) {
+    return reinterpret_cast<L::type>(_mm256_sqrt_pd(reinterpret_cast<__m256d>(a)));
+  }
+};
 
-template <int N>
-struct Simd {
+struct Avx512LaneOps {
+  using L = LanesOf<8>;
+  [[gnu::target("avx512f")]] static L::mask atLeast(L::type a, L::type b) { return a >= b; }
+  [[gnu::target("avx512f")]] static L::mask atMost(L::type a, L::type b) { return a <= b; }
+  [[gnu::target("avx512f")]] static L::mask above(L::type a, L::type b) { return a > b; }
+  [[gnu::target("avx512f")]] static L::mask below(L::type a, L::type b) { return a < b; }
+  [[gnu::target("avx512f")]] static int laneBits(L::mask mask) {
+    const __m512i bits = reinterpret_cast<__m512i>(mask);
+    return _mm512_test_epi64_mask(bits, bits);
+  }
+  // (All lanes kept through a mask: the unmasked form starts from an
+  // undefined vector, which the compiler takes for an uninitialised one.)
+  [[gnu::target("avx512f")]] static L::type sqrt(L::type a) {
+    return reinterpret_cast<L::type>(_mm512_maskz_sqrt_pd(0xff, reinterpret_cast<__m512d>(a)));
+  }
+};
+#endif
+
+// The lanes of one kernel copy: N doubles with the lane operations of Ops.
+template <int N, class Ops>
+struct Simd : Ops {
+  static constexpr int kLanes = N;
   using Lanes = typename LanesOf<N>::type;
   using Mask = typename LanesOf<N>::mask;
   // A lane's bit pattern as an unsigned number, whose arithmetic wraps.
@@ -151,12 +180,22 @@ struct Simd {
   [[gnu::always_inline]] static Lanes abs(Lanes x) {
     return reinterpret_cast<Lanes>(reinterpret_cast<Bits>(x) & 0x7fffffffffffffffUL);
   }
-  [[gnu::always_inline]] static bool none(Mask mask) { return LanesSet(mask) == 0; }
+  [[gnu::always_inline]] static bool none(Mask mask) { return Ops::laneBits(mask) == 0; }
   [[gnu::always_inline]] static int count(Mask mask) {
     int lanes = 0;
-    for (int bits = LanesSet(mask); bits != 0; bits &= bits - 1) ++lanes;
+    for (int bits = Ops::laneBits(mask); bits != 0; bits &= bits - 1) ++lanes;
     return lanes;
   }
 };
+
+// The copies of the search kernels. The portable one holds two doubles, the
+// width every 64-bit processor's vectors have.
+using PortableLanes = Simd<2, PortableLaneOps>;
+#if defined(__x86_64__)
+using Sse2Lanes = Simd<2, Sse2LaneOps>;
+using Avx2Lanes = Simd<4, Avx2LaneOps>;
+using Avx512Lanes = Simd<8, Avx512LaneOps>;
+#endif
+#pragma GCC diagnostic pop
 
 }  // namespace rv

@@ -22,7 +22,7 @@ bool TransformY(int set, double y, double& transformed) {
       transformed = y;
       return true;
     case kSetReciprocal:
-      if (!(std::fabs(y) > 1e-20)) return false;
+      if (!(std::fabs(y) > kZeroGuard)) return false;
       transformed = 1.0 / y;
       return true;
     case kSetSquare:

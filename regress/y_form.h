@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "regress/zero_guard.h"
+
 namespace rv {
 
 // The six transforms of Y, one per equation set; the value is the set number.
@@ -28,7 +30,7 @@ inline constexpr double kCubeRootPower = 0.333333333333;
 // unchanged, which is no value of Y.
 inline bool HasBackTransform(int set, double t) {
   switch (set) {
-    case kSetReciprocal: return std::fabs(t) > 1e-20;
+    case kSetReciprocal: return std::fabs(t) > kZeroGuard;
     case kSetSquare:
     case kSetCube: return t >= 0.0;
     case kSetExp: return t > 0.0;
@@ -41,7 +43,7 @@ inline bool HasBackTransform(int set, double t) {
 // of every candidate.
 inline double BackTransform(int set, double t) {
   switch (set) {
-    case kSetReciprocal: return std::fabs(t) > 1e-20 ? 1.0 / t : t;
+    case kSetReciprocal: return std::fabs(t) > kZeroGuard ? 1.0 / t : t;
     case kSetSquare: return t >= 0.0 ? std::sqrt(t) : t;
     case kSetCube: return t >= 0.0 ? std::pow(t, kCubeRootPower) : t;
     case kSetLog: return std::exp(t);

@@ -13,6 +13,13 @@ packages="
   desktop-file-utils libxml2-utils shared-mime-info
 "
 
+# `install-deps.sh portable` adds what `make test-portable` needs: the cross
+# compiler for 64-bit ARM, qemu-user to run its programs, and the GoogleTest
+# sources to build for ARM.
+if [ "${1:-}" = portable ]; then
+  packages="$packages g++-aarch64-linux-gnu qemu-user googletest"
+fi
+
 missing=""
 for p in $packages; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

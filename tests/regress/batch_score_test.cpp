@@ -119,5 +119,33 @@ TEST(BatchScore, EveryLaneSettlesAsTheOneCandidatePathDoes) {
   EXPECT_GT(ruledOut, 0);
 }
 
+// Where preconditions are checked (the Debug and sanitizer builds), a lane
+// or column count out of range stops the program at the call, naming the
+// broken condition, before it writes past the batch.
+TEST(BatchScore, RefusesALaneOrColumnCountOutOfRange) {
+#if !defined(REGROVANTIS_CONTRACTS)
+  GTEST_SKIP() << "preconditions are checked in the Debug and sanitizer builds";
+#else
+  const int ids[kMaxCandidateColumns + 1] = {};
+  const struct {
+    int columns;
+    int lane;
+    const char* broken;
+  } cases[] = {{2, kMaxBatchLanes, "lane < kMaxBatchLanes"},
+               {2, -1, "lane >= 0"},
+               {0, 0, "columns >= 1"},
+               {kMaxCandidateColumns + 1, 0, "columns <= kMaxCandidateColumns"}};
+  for (const auto& c : cases) {
+    CandidateBatch batch;
+    batch.columns = c.columns;
+    EXPECT_DEATH(batch.put(c.lane, ids), c.broken) << c.columns << " columns, lane " << c.lane;
+  }
+  CandidateBatch fine;
+  fine.columns = kMaxCandidateColumns;
+  fine.put(kMaxBatchLanes - 1, ids);
+  EXPECT_EQ(fine.ids[kMaxCandidateColumns - 1][kMaxBatchLanes - 1], 0);
+#endif
+}
+
 }  // namespace
 }  // namespace rv

@@ -20,13 +20,9 @@ inline SearchShape ShapeFor(const SearchData& data, int maxTerms,
   return shape;
 }
 
-// Every kernel this processor can run; each must give the same results.
-inline std::vector<VectorWidth> SupportedWidths() {
-  std::vector<VectorWidth> widths = {VectorWidth::Sse2};
-  if (WidestVectors() != VectorWidth::Sse2) widths.push_back(VectorWidth::Avx2);
-  if (WidestVectors() == VectorWidth::Avx512) widths.push_back(VectorWidth::Avx512);
-  return widths;
-}
+// Every kernel this processor can run, the portable one too; each must give
+// the same results.
+inline std::vector<VectorWidth> SupportedWidths() { return VectorWidthsHere(); }
 
 // The list as shown (R squared and criterion bits, ordinals, texts, order)
 // equals the literal search's.
