@@ -9,6 +9,7 @@ BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 TSAN_BUILD ?= build-thread-sanitize
 PORTABLE_BUILD ?= build-portable
+STYLE_BUILD ?= build-style
 JOBS       ?= $(shell nproc)
 CLI        := $(BUILD)/cli/regrovantis-cli
 PREFIX     ?= $(HOME)/.local
@@ -16,7 +17,7 @@ PREFIX     ?= $(HOME)/.local
 # New build folders use Ninja; one made earlier keeps its generator.
 generator = $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja)
 
-.PHONY: run test deps configure build build-sanitize test-fast test-timing test-sanitize test-threads test-portable bench gui install clean
+.PHONY: run test check-style deps configure build build-sanitize test-fast test-timing test-sanitize test-threads test-portable bench gui install clean
 
 run: configure
 	cmake --build $(BUILD) -j$(JOBS) --target regrovantis-cli
@@ -26,6 +27,15 @@ test: test-fast test-timing test-sanitize test-threads
 
 deps:
 	@./scripts/install-deps.sh
+
+# Format and tidy findings in the C++ files changed since BASE (default the
+# first parent). clang-tidy needs compile commands, not a build, and cannot
+# read g++'s precompiled headers: a folder of its own, configured without them.
+BASE ?= HEAD~1
+check-style: deps
+	@cmake $(call generator,$(STYLE_BUILD)) -S . -B $(STYLE_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON > /dev/null
+	BUILD=$(STYLE_BUILD) ./scripts/check-style.sh $(BASE)
 
 configure: deps
 	@cmake $(call generator,$(BUILD)) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
@@ -78,4 +88,4 @@ install: build
 	cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(TSAN_BUILD) $(PORTABLE_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(TSAN_BUILD) $(PORTABLE_BUILD) $(STYLE_BUILD)

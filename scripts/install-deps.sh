@@ -6,7 +6,7 @@ set -eu
 packages="
   build-essential cmake ninja-build pkg-config lld
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev gfortran
+  clang libclang-rt-14-dev gfortran clang-format clang-tidy
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   xvfb xauth fonts-liberation2 fonts-dejavu-core
   libcups2-dev cups-daemon poppler-utils
