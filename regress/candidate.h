@@ -4,6 +4,7 @@
 #include <string>
 
 #include "regress/term_kind.h"
+#include "sheet/expect.h"
 
 namespace rv {
 
@@ -24,7 +25,10 @@ struct Candidate {
   int termCount = 0;
   std::array<Term, kMaxCandidateTerms> terms{};
 
-  void add(Term term) { terms[termCount++] = term; }
+  void add(Term term) {
+    RV_EXPECT(termCount < kMaxCandidateTerms);
+    terms[termCount++] = term;
+  }
   friend bool operator==(const Candidate& a, const Candidate& b) {
     if (a.set != b.set || a.rational != b.rational || a.termCount != b.termCount) return false;
     for (int j = 0; j < a.termCount; ++j)
