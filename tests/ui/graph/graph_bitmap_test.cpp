@@ -85,6 +85,25 @@ TEST(EquationText, IsCentredBelowTheTopInOneIndexScaledByItsLength) {
   for (const std::uint8_t i : untouched.pixels) ASSERT_EQ(i, kWhite);
 }
 
+// Y = aX1 + b with a = 1 and b = 0.
+FitWorkspace LineEquation() {
+  FitWorkspace ws;
+  ws.candidate.set = kSetY;
+  ws.candidate.add({kTermX, 1, 0});
+  ws.constantColumn = 1;
+  ws.coefficients[0] = 1.0;
+  ws.text = "Y = aX1 + b";
+  return ws;
+}
+
+// Every part of the graph switched off but its background.
+GraphOptions BackgroundOnly() {
+  GraphOptions options;
+  options.colors.fill(kNoColor);
+  options.colors[kBackground] = 1;
+  return options;
+}
+
 GraphModel LineModel(const FitWorkspace& ws) {
   DataSheet sheet;
   sheet.autoUpdate = false;
@@ -94,15 +113,8 @@ GraphModel LineModel(const FitWorkspace& ws) {
 }
 
 TEST(GraphBitmap, DrawsTheEquationTextThenTheBorderOverThePicture) {
-  FitWorkspace ws;
-  ws.candidate.set = kSetY;
-  ws.candidate.add({kTermX, 1, 0});
-  ws.constantColumn = 1;
-  ws.coefficients[0] = 1.0;
-  ws.text = "Y = aX1 + b";
-  GraphOptions options;
-  options.colors.fill(kNoColor);
-  options.colors[kBackground] = 1;
+  const FitWorkspace ws = LineEquation();
+  GraphOptions options = BackgroundOnly();
   ViewState view;
   ResetView(view, 1);
   const GlyphSet glyphs = LabelGlyphs();
@@ -152,15 +164,8 @@ int FirstRunHeight(const FrameBuffer& picture, std::uint8_t index) {
 }
 
 TEST(GraphBitmap, ALargerPictureLooksLikeTheSmallOneOnlySharper) {
-  FitWorkspace ws;
-  ws.candidate.set = kSetY;
-  ws.candidate.add({kTermX, 1, 0});
-  ws.constantColumn = 1;
-  ws.coefficients[0] = 1.0;
-  ws.text = "Y = aX1 + b";
-  GraphOptions options;
-  options.colors.fill(kNoColor);
-  options.colors[kBackground] = 1;
+  const FitWorkspace ws = LineEquation();
+  GraphOptions options = BackgroundOnly();
   options.colors[kYLabels] = 0;
   options.colors[kBorderOutline] = 5;
   ViewState view;
