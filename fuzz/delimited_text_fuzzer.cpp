@@ -16,7 +16,6 @@ namespace {
   std::abort();
 }
 
-bool SameBits(const rv::SheetValues& a, const rv::SheetValues& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 void Check(std::string_view text, char delimiter) {
   const rv::DelimitedTextResult parsed = rv::ParseDelimitedText(text, delimiter);

@@ -1,13 +1,32 @@
 #include "sheet/data_sheet.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace rv {
+
+void SheetValues::ensureRows(int count) {
+  const int wanted = std::min(count, kMaxSheetRows);
+  if (wanted > rowCount()) rows_.resize(static_cast<std::size_t>(wanted), EmptyRow());
+}
+
+void SheetValues::dropEmptyTail() {
+  const auto isEmpty = [](const SheetRow& row) { return std::ranges::all_of(row, IsEmptyValue); };
+  while (rowCount() > kSheetRows && isEmpty(rows_.back())) rows_.pop_back();
+}
+
+bool SameBits(const SheetValues& a, const SheetValues& b) {
+  if (a.rowCount() != b.rowCount()) return false;
+  return std::equal(a.begin(), a.end(), b.begin(),
+                    [](const SheetRow& x, const SheetRow& y) { return std::memcmp(x.data(), y.data(), sizeof x) == 0; });
+}
 
 std::string DefaultColumnName(int column) {
   return column == 0 ? std::string("Y") : "X" + std::to_string(column);
 }
 
 void ClearDataSheet(DataSheet& sheet) {
-  for (auto& row : sheet.cells) row.fill(EmptyValue);
+  sheet.cells = SheetValues();
   for (int c = 0; c < kColumnSlots; ++c) {
     sheet.names[c] = DefaultColumnName(c);
     sheet.formats[c] = ColumnFormat{};

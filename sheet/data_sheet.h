@@ -1,14 +1,21 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "sheet/empty_value.h"
+#include "sheet/expect.h"
 
 namespace rv {
 
+// The rows of the data file's fixed block: a sheet always has at least these,
+// so a sheet of 99 rows is in memory, on screen and on disk what it always was.
 inline constexpr int kSheetRows = 99;
+// A longer sheet grows with empty rows up to this many.
+inline constexpr int kMaxSheetRows = 100000;
 inline constexpr int kSheetColumns = 17;    // column 0 is Y, column c is Xc
 inline constexpr int kColumnSlots = 18;     // per-column arrays keep one spare slot
 inline constexpr int kDefaultColumnWidth = 80;
@@ -24,7 +31,53 @@ struct ColumnFormat {
   friend bool operator==(const ColumnFormat&, const ColumnFormat&) = default;
 };
 
-using SheetValues = std::array<std::array<double, kSheetColumns>, kSheetRows>;
+using SheetRow = std::array<double, kSheetColumns>;
+
+// The sheet's values, row by row: at least kSheetRows rows, at most
+// kMaxSheetRows. Rows past the last stored one read as empty.
+class SheetValues {
+ public:
+  SheetValues() : rows_(kSheetRows, EmptyRow()) {}
+
+  static SheetRow EmptyRow() {
+    SheetRow row;
+    row.fill(EmptyValue);
+    return row;
+  }
+
+  int rowCount() const { return static_cast<int>(rows_.size()); }
+  std::size_t size() const { return rows_.size(); }
+
+  SheetRow& operator[](std::size_t row) {
+    RV_EXPECT(row < rows_.size());
+    return rows_[row];
+  }
+  const SheetRow& operator[](std::size_t row) const {
+    RV_EXPECT(row < rows_.size());
+    return rows_[row];
+  }
+
+  // The value at (row, column), empty for a row past the last stored one.
+  double at(int row, int column) const {
+    return row >= 0 && row < rowCount() ? rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]
+                                        : EmptyValue;
+  }
+
+  // Adds empty rows until there are `count`; never beyond kMaxSheetRows, never fewer.
+  void ensureRows(int count);
+  // Drops empty rows from the end, keeping at least kSheetRows.
+  void dropEmptyTail();
+
+  auto begin() { return rows_.begin(); }
+  auto end() { return rows_.end(); }
+  auto begin() const { return rows_.begin(); }
+  auto end() const { return rows_.end(); }
+
+  friend bool operator==(const SheetValues&, const SheetValues&) = default;
+
+ private:
+  std::vector<SheetRow> rows_;
+};
 
 struct DataSheet;
 
@@ -46,10 +99,13 @@ struct DataSheet {
   DataSheet() { ClearDataSheet(*this); }
 
   double& cell(int row, int column) { return cells[row][column]; }
-  double cell(int row, int column) const { return cells[row][column]; }
+  double cell(int row, int column) const { return cells.at(row, column); }
 
   int columnWidth(int column) const { return columnBoundaries[column + 1] - columnBoundaries[column]; }
 };
+
+// Equal bit for bit, row count included: -0 differs from 0 and a NaN equals itself.
+bool SameBits(const SheetValues& a, const SheetValues& b);
 
 std::string DefaultColumnName(int column);
 

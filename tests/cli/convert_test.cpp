@@ -32,7 +32,6 @@ SheetValues ValuesOf(const std::string& text, char delimiter) {
   return parsed.values;
 }
 
-bool SameBits(const SheetValues& a, const SheetValues& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 TEST_F(ConvertCommand, TextToDataFileAndBackKeepsEveryValue) {
   const std::string text =

@@ -58,7 +58,7 @@ TEST(DataFileRoundTrip, SaveThenOpenRestoresEveryField) {
 
   const DataSheet& a = saved.document.sheet;
   const DataSheet& b = opened.document.sheet;
-  EXPECT_EQ(std::memcmp(&a.cells, &b.cells, sizeof(a.cells)), 0) << "cells bit for bit";
+  EXPECT_TRUE(SameBits(a.cells, b.cells)) << "cells bit for bit";
   EXPECT_EQ(a.names, b.names);
   EXPECT_EQ(a.formats, b.formats);
   EXPECT_EQ(a.columnBoundaries, b.columnBoundaries);

@@ -14,7 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool SameCells(const SheetValues& a, const SheetValues& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 bool NoneOpen(RecoverySlot) { return false; }
 
@@ -73,7 +72,7 @@ TEST(RecoveryFile, EachWindowKeepsItsOwnSheetAndTheGoneOnesComeBackOldestFirst) 
   const FileOutcome outcome = RestoreRecoveredSheet(folder, newer, document, restored, equations);
   EXPECT_TRUE(outcome.succeeded);
   EXPECT_TRUE(outcome.reloadSheet);
-  EXPECT_TRUE(SameCells(document.sheet.cells, kept.sheet.cells));
+  EXPECT_TRUE(SameBits(document.sheet.cells, kept.sheet.cells));
   EXPECT_EQ(document.options.title1, kept.options.title1);
   EXPECT_FALSE(document.options.shadeSurface) << "the file does not hold the shading: the window's stays";
   EXPECT_EQ(document.state.path, "/data/run 12.rvd");
@@ -122,7 +121,7 @@ TEST(RecoveryFile, ADamagedKeptSheetIsReportedAndLeavesTheSheetAlone) {
   const FileOutcome outcome = RestoreRecoveredSheet(temporary.path(), {9, 1}, document, session, equations);
   EXPECT_FALSE(outcome.succeeded);
   ASSERT_TRUE(outcome.message);
-  EXPECT_TRUE(SameCells(document.sheet.cells, SampleDocument().sheet.cells));
+  EXPECT_TRUE(SameBits(document.sheet.cells, SampleDocument().sheet.cells));
   EXPECT_TRUE(RecoveredSheets(temporary.path(), NoneOpen).empty());
 }
 

@@ -12,7 +12,6 @@
 namespace rv::testing {
 namespace {
 
-bool SameCells(const SheetValues& a, const SheetValues& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // A document as the program holds it after opening a data file: named, with
 // its stored equation listed.
@@ -60,7 +59,7 @@ TEST_P(TextSheetTest, AnExportedSheetOpensWithEveryCellBitForBitAsANewUntitledSh
   EXPECT_FALSE(outcome.updateRecentFileMenu);
 
   const Document& document = sheet.document;
-  EXPECT_TRUE(SameCells(document.sheet.cells, exported.sheet.cells));
+  EXPECT_TRUE(SameBits(document.sheet.cells, exported.sheet.cells));
   EXPECT_EQ(document.state.fileTitle, std::string("run 12.") + GetParam());
   EXPECT_FALSE(document.state.named) << "Save must ask for a data file's name";
   EXPECT_TRUE(document.state.path.empty());
@@ -124,7 +123,7 @@ TEST(TextSheet, AnExportThatCannotBeWrittenSaysWhereAndWhy) {
   ASSERT_TRUE(ExportDataFile(path, sheet).succeeded);
   const DelimitedTextResult back = ReadDelimitedFile(path);
   ASSERT_TRUE(back.ok) << back.error;
-  EXPECT_TRUE(SameCells(back.values, sheet.cells));
+  EXPECT_TRUE(SameBits(back.values, sheet.cells));
 }
 
 }  // namespace

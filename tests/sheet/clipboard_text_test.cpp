@@ -118,7 +118,7 @@ TEST_F(ClipboardTextTest, AFieldThatIsNoNumberRefusesThePasteAndChangesNothing) 
     const PasteOutcome outcome = paste("1\t2.5\t3\r\n4\t" + c.field + "\t6\r\n7\t8\t9\r\n", {1, 1});
     EXPECT_EQ(outcome.error, "Nothing was pasted: " + c.quoted + " for row 3, column X2 is not a number.");
     EXPECT_TRUE(outcome.written.empty());
-    EXPECT_EQ(std::memcmp(&sheet.cells, &before.cells, sizeof sheet.cells), 0);
+    EXPECT_TRUE(SameBits(sheet.cells, before.cells));
   }
 }
 
@@ -194,7 +194,7 @@ TEST_F(ClipboardTextTest, CopyThenPasteGivesRandomSheetsBackBitForBit) {
     const std::string text = CopyText(source.cells, CellRange::WholeSheet());
     DataSheet copy;
     ASSERT_TRUE(PasteText(copy.cells, text, {0, 0}, nullptr).error.empty());
-    ASSERT_EQ(std::memcmp(&copy.cells, &source.cells, sizeof copy.cells), 0) << "trial " << trial;
+    ASSERT_TRUE(SameBits(copy.cells, source.cells)) << "trial " << trial;
   }
   sheet.cell(0, 0) = 0.07243628666754276;
   sheet.cell(0, 1) = 1.5;

@@ -24,7 +24,6 @@
 namespace rv::testing {
 namespace {
 
-bool SameCells(const SheetValues& a, const SheetValues& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // OK in the import dialog, with what it found in the text.
 void AcceptImport(QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); }
@@ -79,7 +78,7 @@ TEST_F(TextFilesTest, AMalformedLineIsToldWithTheReadersWordsAndTheSheetStaysAsI
   });
   openFile(bad);
   EXPECT_EQ(answers.dialogNames(), (QStringList{"MSGDLG3", "ImportDlg"}));
-  EXPECT_TRUE(SameCells(document().sheet.cells, before.cells));
+  EXPECT_TRUE(SameBits(document().sheet.cells, before.cells));
   EXPECT_EQ(window->windowTitle(), "Regrovantis - kept.rvd");
   EXPECT_TRUE(document().state.modified);
   EXPECT_EQ(window->history().stack().count(), 2) << "the changes made can still be undone";
@@ -102,7 +101,7 @@ TEST_F(TextFilesTest, ExportedDataOpensAsTheSameSheetBitForBitUnderTheFilesName)
   answers.answer(kAnswerNo).then(AcceptImport);
   window->runCommand(command::kNew);
   openFile(csv);
-  EXPECT_TRUE(SameCells(document().sheet.cells, exported.cells));
+  EXPECT_TRUE(SameBits(document().sheet.cells, exported.cells));
   EXPECT_EQ(window->windowTitle(), "Regrovantis - export.csv");
   EXPECT_FALSE(document().state.modified);
   EXPECT_EQ(recentFileCount(), 0) << "only data files are listed";

@@ -24,14 +24,14 @@ namespace {
 
 // Everything a change of the sheet can touch, compared byte for byte, so
 // that -0 and 0 differ.
-bool SameBits(const auto& a, const auto& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool SameBytes(const auto& a, const auto& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 ::testing::AssertionResult SameSheet(const DataSheet& a, const DataSheet& b) {
   if (!SameBits(a.cells, b.cells)) return ::testing::AssertionFailure() << "cells differ";
   if (a.names != b.names) return ::testing::AssertionFailure() << "names differ";
   if (a.formats != b.formats) return ::testing::AssertionFailure() << "formats differ";
-  if (!SameBits(a.graphMinimum, b.graphMinimum) || !SameBits(a.graphMaximum, b.graphMaximum) ||
-      !SameBits(a.graphConstant, b.graphConstant))
+  if (!SameBytes(a.graphMinimum, b.graphMinimum) || !SameBytes(a.graphMaximum, b.graphMaximum) ||
+      !SameBytes(a.graphConstant, b.graphConstant))
     return ::testing::AssertionFailure() << "graph values differ";
   if (a.columnBoundaries != b.columnBoundaries) return ::testing::AssertionFailure() << "widths differ";
   if (a.autoUpdate != b.autoUpdate) return ::testing::AssertionFailure() << "Auto Update differs";
