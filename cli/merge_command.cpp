@@ -30,6 +30,11 @@ std::string ReadPartText(const std::string& path) {
   return text;
 }
 
+bool SameOptions(const SearchPart& a, const SearchPart& b) {
+  return a.points == b.points && a.columns == b.columns && a.shape.maxTerms == b.shape.maxTerms &&
+         a.shape.sets == b.shape.sets && a.criterion == b.criterion;
+}
+
 std::string ShardName(int shard, int shards) { return std::to_string(shard) + "/" + std::to_string(shards); }
 
 // The parts of one search by shard, each shard there exactly once: a part of
@@ -50,8 +55,8 @@ std::vector<SearchPart> CheckedParts(const std::vector<std::string>& paths) {
     if (!parts.empty()) {
       const SearchPart& first = parts.front();
       if (part.fingerprint != first.fingerprint)
-        throw CliError(InputName(path) + " is a part of another search than " + InputName(paths.front()) +
-                           ": other data or other search options",
+        throw CliError(InputName(path) + " is a part of another search than " + InputName(paths.front()) + ": " +
+                           (SameOptions(part, first) ? "other data" : "other search options"),
                        1);
       if (part.shard.shards != first.shard.shards)
         throw CliError(InputName(path) + " is shard " + shard + ", but " + InputName(paths.front()) +
@@ -59,7 +64,7 @@ std::vector<SearchPart> CheckedParts(const std::vector<std::string>& paths) {
                        1);
     }
     if (const auto seen = pathOfShard.find(part.shard.shard); seen != pathOfShard.end())
-      throw CliError(InputName(path) + " is shard " + shard + " again, as " + InputName(seen->second) + " is", 1);
+      throw CliError("shard " + shard + " is given twice: " + InputName(seen->second) + " and " + InputName(path), 1);
     pathOfShard.emplace(part.shard.shard, path);
     parts.push_back(std::move(part));
   }

@@ -136,7 +136,7 @@ void PrintSearchPart(const SearchPart& part) {
 SearchPart ReadSearchPart(std::string_view text) {
   const JsonValue document = ParseJson(text);
   if (document.kind != JsonValue::Kind::Object) throw JsonError("not a JSON object");
-  if (!document.member("search_part")) throw JsonError("no \"search_part\": not written by search --shard");
+  if (!document.member("search_part")) throw JsonError("it has no \"search_part\" member");
   if (IntegerMember(document, "search_part", 0, std::numeric_limits<int>::max()) != kPartLayout)
     throw JsonError("written by another version of the program (\"search_part\" is not " +
                     std::to_string(kPartLayout) + ")");
