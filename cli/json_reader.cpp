@@ -122,10 +122,8 @@ class JsonParser {
       return at_ > from;
     };
     if (peek() == '-') ++at_;
-    if (peek() == '0')
-      ++at_;
-    else if (!digits())
-      fail("a number expected");
+    if (peek() == '0') ++at_;
+    else if (!digits()) fail("a number expected");
     if (peek() == '.') {
       ++at_;
       if (!digits()) fail("digits expected after the decimal point");
@@ -144,14 +142,10 @@ class JsonParser {
     for (int i = 0; i < 4; ++i) {
       const char h = text_[at_++];
       code <<= 4;
-      if (h >= '0' && h <= '9')
-        code |= static_cast<unsigned>(h - '0');
-      else if (h >= 'a' && h <= 'f')
-        code |= static_cast<unsigned>(h - 'a' + 10);
-      else if (h >= 'A' && h <= 'F')
-        code |= static_cast<unsigned>(h - 'A' + 10);
-      else
-        fail("four hex digits expected after \\u");
+      if (h >= '0' && h <= '9') code |= static_cast<unsigned>(h - '0');
+      else if (h >= 'a' && h <= 'f') code |= static_cast<unsigned>(h - 'a' + 10);
+      else if (h >= 'A' && h <= 'F') code |= static_cast<unsigned>(h - 'A' + 10);
+      else fail("four hex digits expected after \\u");
     }
     return code;
   }
@@ -188,7 +182,9 @@ class JsonParser {
       }
       if (at_ >= text_.size()) fail("the text ends inside a string");
       switch (const char escaped = text_[at_++]) {
-        case '"': case '\\': case '/': out += escaped; break;
+        case '"':
+        case '\\':
+        case '/': out += escaped; break;
         case 'b': out += '\b'; break;
         case 'f': out += '\f'; break;
         case 'n': out += '\n'; break;

@@ -92,7 +92,8 @@ int RunMergeCommand(const std::vector<std::string>& words) {
   int standardInputs = 0;
   for (const std::string& path : arguments.positional) standardInputs += path == "-" ? 1 : 0;
   if (standardInputs > 1) throw CliError("merge reads at most one part from standard input");
-  const int top = arguments.has("top") ? static_cast<int>(ParseInteger(arguments.value("top"), "--top", 1, 1000)) : 1000;
+  const int top =
+      arguments.has("top") ? static_cast<int>(ParseInteger(arguments.value("top"), "--top", 1, 1000)) : 1000;
   const unsigned cores = std::thread::hardware_concurrency();
   const int threads = arguments.has("threads")
                           ? static_cast<int>(ParseInteger(arguments.value("threads"), "--threads", 1, 256))

@@ -64,8 +64,8 @@ double DoubleMember(const JsonValue& object, const char* name) {
 
 ShardChoice ParseShardOption(const std::string& text) {
   const size_t slash = text.find('/');
-  const std::string usage = "--shard must be K/N, part K of N with 1 <= K <= N <= " + std::to_string(kMaxShards) +
-                            ", not '" + text + "'";
+  const std::string usage =
+      "--shard must be K/N, part K of N with 1 <= K <= N <= " + std::to_string(kMaxShards) + ", not '" + text + "'";
   if (slash == std::string::npos) throw CliError(usage);
   ShardChoice choice;
   try {
@@ -109,21 +109,23 @@ SearchPart MakeSearchPart(const SearchData& data, const SearchShape& shape, Shar
 }
 
 void PrintSearchPart(const SearchPart& part) {
-  std::printf("{\n  \"search_part\": %d,\n  \"shard\": %d,\n  \"shards\": %d,\n  \"fingerprint\": %s,\n"
-              "  \"points\": %d,\n  \"columns\": %d,\n  \"max_terms\": %d,\n  \"sets\": [",
-              kPartLayout, part.shard.shard, part.shard.shards, JsonString(part.fingerprint).c_str(), part.points,
-              part.columns, part.shape.maxTerms);
+  std::printf(
+      "{\n  \"search_part\": %d,\n  \"shard\": %d,\n  \"shards\": %d,\n  \"fingerprint\": %s,\n"
+      "  \"points\": %d,\n  \"columns\": %d,\n  \"max_terms\": %d,\n  \"sets\": [",
+      kPartLayout, part.shard.shard, part.shard.shards, JsonString(part.fingerprint).c_str(), part.points, part.columns,
+      part.shape.maxTerms);
   bool first = true;
   for (int set = 1; set <= kSetCount; ++set)
     if (part.shape.sets[static_cast<size_t>(set - 1)]) {
       std::printf("%s%d", first ? "" : ", ", set);
       first = false;
     }
-  std::printf("],\n  \"rank_by\": %s,\n  \"candidates\": %lld,\n  \"first_ordinal\": %lld,\n"
-              "  \"last_ordinal\": %lld,\n  \"examined\": %lld,\n  \"stopped\": %s,\n  \"entered\": [",
-              JsonString(RankingCriterionKey(part.criterion)).c_str(), static_cast<long long>(part.candidates),
-              static_cast<long long>(part.range.first), static_cast<long long>(part.range.last),
-              static_cast<long long>(part.examined), part.stopped ? "true" : "false");
+  std::printf(
+      "],\n  \"rank_by\": %s,\n  \"candidates\": %lld,\n  \"first_ordinal\": %lld,\n"
+      "  \"last_ordinal\": %lld,\n  \"examined\": %lld,\n  \"stopped\": %s,\n  \"entered\": [",
+      JsonString(RankingCriterionKey(part.criterion)).c_str(), static_cast<long long>(part.candidates),
+      static_cast<long long>(part.range.first), static_cast<long long>(part.range.last),
+      static_cast<long long>(part.examined), part.stopped ? "true" : "false");
   for (size_t i = 0; i < part.entries.size(); ++i) {
     const PartEntry& entry = part.entries[i];
     std::printf("%s\n    {\"ordinal\": %lld, \"ss_res\": %s, \"sst\": %s, \"k\": %d}", i == 0 ? "" : ",",
@@ -138,8 +140,8 @@ SearchPart ReadSearchPart(std::string_view text) {
   if (document.kind != JsonValue::Kind::Object) throw JsonError("not a JSON object");
   if (!document.member("search_part")) throw JsonError("it has no \"search_part\" member");
   if (IntegerMember(document, "search_part", 0, std::numeric_limits<int>::max()) != kPartLayout)
-    throw JsonError("written by another version of the program (\"search_part\" is not " +
-                    std::to_string(kPartLayout) + ")");
+    throw JsonError("written by another version of the program (\"search_part\" is not " + std::to_string(kPartLayout) +
+                    ")");
   SearchPart part;
   part.shard.shards = static_cast<int>(IntegerMember(document, "shards", 1, kMaxShards));
   part.shard.shard = static_cast<int>(IntegerMember(document, "shard", 1, part.shard.shards));

@@ -6,17 +6,16 @@
 
 namespace rv {
 
-bool OfferBareEntry(EquationList& list, const ResidualScore& score, double merit, std::int64_t ordinal,
+void OfferBareEntry(EquationList& list, const ResidualScore& score, double merit, std::int64_t ordinal,
                     const std::function<std::string(std::int64_t)>& textOf) {
   const int slot = list.chooseSlot(merit);
-  if (slot < 0 || list.holdsEquation(merit, ordinal, textOf)) return false;
+  if (slot < 0 || list.holdsEquation(merit, ordinal, textOf)) return;
   EquationRecord bare;
   bare.score = score;
   bare.rSquared = score.rSquared();
   bare.merit = merit;
   bare.ordinal = ordinal;
   list.insert(slot, std::move(bare));
-  return true;
 }
 
 void CompleteBareEntries(EquationList& list, const CandidateSequence& sequence, int threads) {

@@ -13,8 +13,8 @@ namespace rv {
 // score, merit and ordinal, without texts, which are written at the end for
 // the entries that stay. Candidates must come in ordinal order, each already
 // admitted by MayEnterList; textOf(ordinal) gives any ordinal's equation
-// text. True when it entered.
-bool OfferBareEntry(EquationList& list, const ResidualScore& score, double merit, std::int64_t ordinal,
+// text.
+void OfferBareEntry(EquationList& list, const ResidualScore& score, double merit, std::int64_t ordinal,
                     const std::function<std::string(std::int64_t)>& textOf);
 
 // Puts the full record of every entry in its slot, with the texts of its

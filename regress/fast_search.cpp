@@ -318,10 +318,10 @@ class FastSearch {
       }
       // (Every candidacy may be listed: the test admitted it.)
       for (const Candidacy& c : found->second.candidacies)
-        OfferBareEntry(list_,
-                       {c.score.ssRes, scorings_[static_cast<size_t>(c.set - 1)]->denominator, data_.pointCount,
-                        c.coefficients},
-                       c.score.merit, c.ordinal, textOf_);
+        OfferBareEntry(
+            list_,
+            {c.score.ssRes, scorings_[static_cast<size_t>(c.set - 1)]->denominator, data_.pointCount, c.coefficients},
+            c.score.merit, c.ordinal, textOf_);
       const std::int64_t lastOrdinal = found->second.lastOrdinal;
       committedChunks_ = found->first + 1;
       finished_.erase(found);

@@ -66,8 +66,8 @@ TEST_F(SearchShards, MergedPartsGiveTheVeryJsonOfOneSearch) {
       {"example by R squared", {"search", kExample, "--json", "--quiet"}},
       {"example by AICc", {"search", kExample, "--json", "--quiet", "--rank-by", "aicc"}},
       {"twins by R squared", {"search", twins, "--json", "--quiet", "--max-terms", "3"}},
-      {"twins by BIC, three sets", {"search", twins, "--json", "--quiet", "--max-terms", "3", "--rank-by", "bic",
-                                    "--sets", "2,4,6"}},
+      {"twins by BIC, three sets",
+       {"search", twins, "--json", "--quiet", "--max-terms", "3", "--rank-by", "bic", "--sets", "2,4,6"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
