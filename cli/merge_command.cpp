@@ -51,7 +51,10 @@ std::vector<SearchPart> CheckedParts(const std::vector<std::string>& paths) {
     }
     const std::string shard = ShardName(part.shard.shard, part.shard.shards);
     if (part.stopped)
-      throw CliError(InputName(path) + " holds shard " + shard + " of a search that was stopped: search it again", 1);
+      throw CliError(InputName(path) + " holds shard " + shard + ", whose search was stopped after " +
+                         std::to_string(part.examined) + " of its " + std::to_string(part.range.count()) +
+                         " candidates: search that shard again",
+                     1);
     if (!parts.empty()) {
       const SearchPart& first = parts.front();
       if (part.fingerprint != first.fingerprint)

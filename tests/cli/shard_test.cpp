@@ -103,6 +103,11 @@ TEST_F(SearchShards, MergeRefusesPartsThatDoNotMakeOneSearch) {
   RunTool(search, IntoFile(whole));
   const std::string truncated = folder + "/truncated.json";
   WriteFile(truncated, ReadFile(one).substr(0, 300));
+  std::string stoppedText = ReadFile(three);
+  const std::string notStopped = "\"stopped\": false";
+  stoppedText.replace(stoppedText.find(notStopped), notStopped.size(), "\"stopped\": true");
+  const std::string stopped = folder + "/stopped.json";
+  WriteFile(stopped, stoppedText);
 
   struct Refusal {
     std::vector<std::string> words;
@@ -114,6 +119,7 @@ TEST_F(SearchShards, MergeRefusesPartsThatDoNotMakeOneSearch) {
       {{"merge", one, two, two, three}, "shard 2/3 is given twice", 1},
       {{"merge", one, two, folder + "/foreign.json"}, "is a part of another search than '" + one + "': other data", 1},
       {{"merge", one, two, whole}, "'" + whole + "' is not a part written by search --shard", 1},
+      {{"merge", one, two, stopped}, "holds shard 3/3, whose search was stopped", 1},
       {{"merge", one, two, truncated}, "'" + truncated + "' is not a part written by search --shard: line ", 1},
       {{"merge", one, two, folder + "/absent.json"}, "cannot open", 1},
       {{"merge"}, "merge needs the part of every shard", 2},
