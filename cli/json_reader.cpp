@@ -66,7 +66,7 @@ class JsonParser {
         if (peek() != '"') fail("a member name expected");
         std::string name = parseString();
         expect(':');
-        value.members.emplace_back(std::move(name), parseValue(depth + 1));
+        value.members.push_back({std::move(name), parseValue(depth + 1)});
         skipSpace();
         if (peek() == ',') {
           ++at_;
@@ -214,8 +214,8 @@ class JsonParser {
 }  // namespace
 
 const JsonValue* JsonValue::member(std::string_view name) const {
-  for (const auto& [key, value] : members)
-    if (key == name) return &value;
+  for (const JsonMember& found : members)
+    if (found.name == name) return &found.value;
   return nullptr;
 }
 

@@ -4,7 +4,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace rv::cli {
@@ -14,6 +13,8 @@ struct JsonError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+struct JsonMember;
+
 // One JSON value as read. A number keeps its text, so that it is converted
 // once, exactly, by whoever knows what it must be.
 struct JsonValue {
@@ -22,10 +23,15 @@ struct JsonValue {
   bool boolean = false;
   std::string text;  // a number's digits, or a string's characters
   std::vector<JsonValue> items;
-  std::vector<std::pair<std::string, JsonValue>> members;  // in the order written
+  std::vector<JsonMember> members;  // in the order written
 
   // The member of an object with this name, or nullptr.
   const JsonValue* member(std::string_view name) const;
+};
+
+struct JsonMember {
+  std::string name;
+  JsonValue value;
 };
 
 // Reads one JSON document (RFC 8259) that fills the whole text. Nesting

@@ -21,6 +21,7 @@ void OfferBareEntry(EquationList& list, const ResidualScore& score, double merit
 void CompleteBareEntries(EquationList& list, const CandidateSequence& sequence, int threads) {
   std::vector<std::jthread> writers;
   const int workers = std::max(1, threads);
+  writers.reserve(static_cast<size_t>(workers));
   for (int t = 0; t < workers; ++t)
     writers.emplace_back([&list, &sequence, t, workers] {
       for (int slot = t; slot < list.size(); slot += workers) {
