@@ -19,14 +19,17 @@ namespace {
 
 // The whole text of a part; "-" is standard input.
 std::string ReadPartText(const std::string& path) {
-  const bool standardInput = path == "-";
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(standardInput ? stdin : std::fopen(path.c_str(), "rb"),
-                                                       standardInput ? [](std::FILE*) { return 0; } : std::fclose);
-  if (!file) throw CliError("cannot open " + InputName(path) + ": " + std::strerror(errno), 1);
+  // A file is closed however the reading ends; standard input stays open.
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> opened(nullptr, [](std::FILE* f) { return std::fclose(f); });
+  if (path != "-") {
+    opened.reset(std::fopen(path.c_str(), "rb"));
+    if (!opened) throw CliError("cannot open " + InputName(path) + ": " + std::strerror(errno), 1);
+  }
+  std::FILE* file = opened ? opened.get() : stdin;
   std::string text;
   char buffer[65536];
-  for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) text.append(buffer, read);
-  if (std::ferror(file.get())) throw CliError("cannot read " + InputName(path) + ": " + std::strerror(errno), 1);
+  for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, read);
+  if (std::ferror(file)) throw CliError("cannot read " + InputName(path) + ": " + std::strerror(errno), 1);
   return text;
 }
 
