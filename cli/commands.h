@@ -9,6 +9,7 @@ namespace rv::cli {
 int RunCountCommand(const std::vector<std::string>& words);
 int RunEquationCommand(const std::vector<std::string>& words);
 int RunSearchCommand(const std::vector<std::string>& words);
+int RunMergeCommand(const std::vector<std::string>& words);
 int RunStatsCommand(const std::vector<std::string>& words);
 int RunCodeCommand(const std::vector<std::string>& words);
 int RunConvertCommand(const std::vector<std::string>& words);

@@ -43,8 +43,9 @@ FitWorkspace RankedEquation(const Arguments& arguments, Document document, const
   WarnAboutLeftOutData(document.sheet.cells);
   const SearchShape shape = MakeSearchShape(data, document.options);
   const unsigned cores = std::thread::hardware_concurrency();
-  const ForegroundSearch search = RunSearchInForeground(data, shape, RankingCriterionOption(arguments),
-                                                        SearchEngine::Fast, static_cast<int>(cores > 0 ? cores : 1), false);
+  const ForegroundSearch search =
+      RunSearchInForeground(data, shape, RankingCriterionOption(arguments), SearchEngine::Fast,
+                            static_cast<int>(cores > 0 ? cores : 1), std::nullopt, false);
   const std::vector<int> order = search.outcome.list.sortOrder();
   if (order.empty()) throw CliError("the search of " + InputName(path) + " found no equation", 1);
   if (static_cast<long long>(order.size()) < rank)

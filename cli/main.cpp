@@ -47,15 +47,25 @@ const Command kCommands[] = {
      "  --vars N              the number of X variables, 1 to 15\n", false},
     {"search", rv::cli::RunSearchCommand,
      "search FILE [--max-terms M] [--sets ...] [--rank-by r2|adj-r2|aicc|bic] [--top K]\n"
-     "                         [--threads T] [--engine fast|reference] [--json] [--quiet] [text options]",
+     "                         [--threads T] [--engine fast|reference] [--shard K/N] [--json] [--quiet]\n"
+     "                         [text options]",
      "Searches FILE's data and prints the best equations: R squared, ordinal, equation.\n",
      "  --rank-by CRITERION   rank by r2 (default), adj-r2, aicc or bic\n"
      "  --top K               print the K best (default all, at most 1000)\n"
      "  --threads T           threads to search with (default every core)\n"
      "  --engine fast|reference  the fast search or the plain reference one\n"
+     "  --shard K/N           search only part K of N of the candidates and write what\n"
+     "                        merge needs of it (with --json; see merge --help)\n"
      "  --json                one JSON document\n"
      "  --quiet               no progress bar\n",
      true},
+    {"merge", rv::cli::RunMergeCommand, "merge  PART.json ... [--top K] [--threads T]   (- is standard input)",
+     "Merges the parts that search FILE --shard K/N --json wrote, one for every K from 1\n"
+     "to N, into the JSON document that one search over all candidates writes, exactly.\n"
+     "Refuses a missing or repeated shard and a part of other data or options.\n",
+     "  --top K               print the K best (default all, at most 1000)\n"
+     "  --threads T           threads to write the equation texts with (default every core)\n",
+     false},
     {"stats", rv::cli::RunStatsCommand,
      "stats  FILE [--ordinal K | --rank K [--rank-by C]] [--max-terms M] [--sets ...] [--json] [text options]",
      "Prints the statistics of one equation: ordinal K, entry K of the list, or the one a .rvd file stores.\n",

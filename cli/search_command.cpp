@@ -1,11 +1,13 @@
 #include <cstdio>
+#include <optional>
 #include <thread>
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/input_file.h"
-#include "cli/json_text.h"
+#include "cli/search_json.h"
 #include "cli/search_options.h"
+#include "cli/search_part.h"
 #include "cli/search_runner.h"
 #include "cli/searchable_data.h"
 #include "cli/text_options.h"
@@ -29,41 +31,11 @@ void PrintText(const SearchOutcome& outcome, int top) {
   }
 }
 
-void PrintJson(const ForegroundSearch& search, const SearchData& data, const SearchShape& shape, int top) {
-  const SearchOutcome& outcome = search.outcome;
-  std::printf("{\n  \"points\": %d,\n  \"columns\": %d,\n  \"max_terms\": %d,\n  \"sets\": [", data.pointCount,
-              data.columnCount, shape.maxTerms);
-  bool first = true;
-  for (int set = 1; set <= kSetCount; ++set)
-    if (shape.sets[static_cast<size_t>(set - 1)]) {
-      std::printf("%s%d", first ? "" : ", ", set);
-      first = false;
-    }
-  std::printf("],\n  \"rank_by\": %s,\n  \"candidates\": %lld,\n  \"examined\": %lld,\n  \"stopped\": %s,\n"
-              "  \"equations\": [",
-              JsonString(RankingCriterionKey(outcome.list.criterion())).c_str(),
-              static_cast<long long>(outcome.candidateCount), static_cast<long long>(search.examined),
-              outcome.stopped ? "true" : "false");
-  const std::vector<int> order = outcome.list.sortOrder();
-  for (int i = 0; i < static_cast<int>(order.size()) && i < top; ++i) {
-    const EquationRecord& record = outcome.list.slot(order[static_cast<size_t>(i)]);
-    const ResidualScore& score = record.score;
-    std::printf("%s\n    {\"r_squared\": %s, \"r_squared_text\": %s, \"ordinal\": %lld, \"equation\": %s, "
-                "\"k\": %d, \"adjusted_r_squared\": %s, \"aicc\": %s, \"bic\": %s}",
-                i == 0 ? "" : ",", JsonNumber(record.rSquared).c_str(), JsonString(record.rSquaredText).c_str(),
-                static_cast<long long>(record.ordinal), JsonString(record.text).c_str(), score.coefficients,
-                JsonNumber(score.value(RankingCriterion::AdjustedRSquared)).c_str(),
-                JsonNumber(score.value(RankingCriterion::Aicc)).c_str(),
-                JsonNumber(score.value(RankingCriterion::Bic)).c_str());
-  }
-  std::printf("%s]\n}\n", order.empty() ? "" : "\n  ");
-}
-
 }  // namespace
 
 int RunSearchCommand(const std::vector<std::string>& words) {
   const Arguments arguments =
-      ParseArguments(words, AndTextValueOptions({"max-terms", "sets", "top", "threads", "engine", "rank-by"}),
+      ParseArguments(words, AndTextValueOptions({"max-terms", "sets", "top", "threads", "engine", "rank-by", "shard"}),
                      AndTextFlagOptions({"json", "quiet"}));
   if (arguments.positional.size() != 1) throw CliError("search needs exactly one FILE");
   Document document = LoadDocument(arguments.positional[0], arguments);
@@ -81,16 +53,27 @@ int RunSearchCommand(const std::vector<std::string>& words) {
       throw CliError("--engine must be fast or reference, not '" + arguments.value("engine") + "'");
   }
 
+  std::optional<ShardChoice> shard;
+  if (arguments.has("shard")) {
+    shard = ParseShardOption(arguments.value("shard"));
+    if (!arguments.flag("json")) throw CliError("--shard writes a part for merge: give --json too");
+    if (arguments.has("top")) throw CliError("--top belongs to merge, which writes the list of all parts");
+  }
+
   const std::string& path = arguments.positional[0];
   const SearchData data = TakeSearchSnapshot(document.sheet.cells);
   RequireSearchableData(data, path);
   WarnAboutLeftOutData(document.sheet.cells);
   const SearchShape shape = MakeSearchShape(data, document.options);
+  std::optional<OrdinalRange> part;
+  if (shard) part = ShardRange(CountCandidates(shape), shard->shard, shard->shards);
 
   const ForegroundSearch search = RunSearchInForeground(data, shape, RankingCriterionOption(arguments), engine, threads,
-                                                        !arguments.flag("quiet"));
-  if (arguments.flag("json"))
-    PrintJson(search, data, shape, top);
+                                                        part, !arguments.flag("quiet"));
+  if (shard)
+    PrintSearchPart(MakeSearchPart(data, shape, *shard, search.outcome, search.examined));
+  else if (arguments.flag("json"))
+    PrintSearchJson(data.pointCount, data.columnCount, shape, search.outcome, search.examined, top);
   else
     PrintText(search.outcome, top);
   // A search ended by Ctrl+C prints what it found, then exits as interrupted.

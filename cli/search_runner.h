@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "regress/enumeration.h"
+#include "regress/ordinal_range.h"
 #include "regress/ranking_criterion.h"
 #include "regress/search_data.h"
 #include "regress/search_outcome.h"
@@ -23,7 +25,9 @@ struct ForegroundSearch {
 
 // Runs a search on a worker thread while this thread draws the progress bar.
 // Ctrl+C asks the search to stop; it then ends normally with what it found.
+// Given a part, it examines only that part of the sequence.
 ForegroundSearch RunSearchInForeground(const SearchData& data, const SearchShape& shape, RankingCriterion criterion,
-                                       SearchEngine engine, int threads, bool showProgress);
+                                       SearchEngine engine, int threads, std::optional<OrdinalRange> part,
+                                       bool showProgress);
 
 }  // namespace rv::cli

@@ -43,6 +43,7 @@ bool EquationList::holdsEquation(double merit, std::int64_t ordinal,
 }
 
 void EquationList::insert(int slot, EquationRecord record) {
+  if (keepsEntryLog_) entryLog_.push_back(record);
   if (slot == size()) {
     slots_.push_back(std::move(record));
   } else {
@@ -94,6 +95,7 @@ void EquationList::clear() {
   slots_.clear();
   byValue_.clear();
   slotsByMerit_.clear();
+  entryLog_.clear();
   insertCount_ = 0;
   lowestSlot_ = -1;
 }

@@ -73,6 +73,12 @@ class EquationList {
   // Slot numbers by descending merit; equal values keep slot order.
   std::vector<int> sortOrder() const;
 
+  // From now on keeps a copy of every record entered, in order: what a part
+  // of a search hands on, since replaying the entries of all parts in
+  // ordinal order fills a list exactly as one search over them all does.
+  void keepEntryLog() { keepsEntryLog_ = true; }
+  const std::vector<EquationRecord>& entryLog() const { return entryLog_; }
+
   void clear();
   // A reopened data file shows its stored equation as the only entry.
   void setSingleEntry(EquationRecord record);
@@ -83,6 +89,8 @@ class EquationList {
   RankingCriterion criterion_ = RankingCriterion::RSquared;
   std::vector<EquationRecord> slots_;
   std::int64_t insertCount_ = 0;
+  bool keepsEntryLog_ = false;
+  std::vector<EquationRecord> entryLog_;
   int lowestSlot_ = -1;
   // Once the list is full, every (merit, slot) as a heap with the lowest on
   // top: the entry a newcomer replaces, found without looking at all.

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "regress/bare_entry.h"
 #include "regress/batch_score.h"
 #include "regress/block_columns.h"
 #include "regress/column_bank.h"
@@ -141,33 +142,23 @@ class FastSearch {
       if (shape.sets[static_cast<size_t>(set - 1)])
         scorings_[static_cast<size_t>(set - 1)] = PrepareSetScoring(bank_, data, set);
     total_ = sequence_.count();
-    chunkCount_ = (total_ + chunkSize_ - 1) / chunkSize_;
+    range_ = options.part.value_or(OrdinalRange{1, total_});
+    if (options.part) list_.keepEntryLog();
+    chunkCount_ = (range_.count() + chunkSize_ - 1) / chunkSize_;
   }
 
   SearchOutcome run(int threads, KernelTally* tally) {
     SearchOutcome outcome;
     outcome.candidateCount = total_;
-    monitor_.setTotal(total_);
-    announceNextSet(0);
+    monitor_.setTotal(range_.count());
+    announceNextSet(range_.first - 1);
     {
       std::vector<std::jthread> workers;
       for (int t = 0; t < std::max(1, threads); ++t) workers.emplace_back([this] { work(); });
     }
     std::lock_guard lock(mutex_);
     commitReady(true);
-    {
-      // The texts of the entries that stay, each thread writing its own slots.
-      std::vector<std::jthread> writers;
-      const int workers = std::max(1, threads);
-      for (int t = 0; t < workers; ++t)
-        writers.emplace_back([this, t, workers] {
-          for (int slot = t; slot < list_.size(); slot += workers) {
-            const EquationRecord& entry = list_.slot(slot);
-            list_.completeSlot(slot, MakeRankedRecord(entry.score, criterion_, entry.ordinal,
-                                                      EquationText(sequence_.candidateAt(entry.ordinal))));
-          }
-        });
-    }
+    CompleteBareEntries(list_, sequence_, threads);
     outcome.stopped = monitor_.stopRequested();
     outcome.list = std::move(list_);
     if (tally) *tally = tally_;
@@ -203,8 +194,8 @@ class FastSearch {
 
   ChunkResult examine(std::int64_t chunk, EntryBound bound, Worker& worker) {
     ChunkResult result;
-    const std::int64_t first = chunk * chunkSize_ + 1;
-    const std::int64_t last = std::min(total_, first + chunkSize_ - 1);
+    const std::int64_t first = range_.first + chunk * chunkSize_;
+    const std::int64_t last = std::min(range_.last, first + chunkSize_ - 1);
     result.lastOrdinal = first - 1;
     auto offer = [&](std::int64_t ordinal, const EntryScore& score, int set, int coefficients) {
       result.candidacies.push_back({ordinal, score, set, coefficients});
@@ -325,19 +316,12 @@ class FastSearch {
         if (!final || finished_.empty()) break;
         found = finished_.begin();
       }
-      // Bare records: the texts are written at the end, for the entries
-      // that stay. (Every candidacy may be listed: the test admitted it.)
-      for (const Candidacy& c : found->second.candidacies) {
-        const int slot = list_.chooseSlot(c.score.merit);
-        if (slot < 0 || list_.holdsEquation(c.score.merit, c.ordinal, textOf_)) continue;
-        EquationRecord bare;
-        bare.score = {c.score.ssRes, scorings_[static_cast<size_t>(c.set - 1)]->denominator, data_.pointCount,
-                      c.coefficients};
-        bare.rSquared = bare.score.rSquared();
-        bare.merit = c.score.merit;
-        bare.ordinal = c.ordinal;
-        list_.insert(slot, std::move(bare));
-      }
+      // (Every candidacy may be listed: the test admitted it.)
+      for (const Candidacy& c : found->second.candidacies)
+        OfferBareEntry(
+            list_,
+            {c.score.ssRes, scorings_[static_cast<size_t>(c.set - 1)]->denominator, data_.pointCount, c.coefficients},
+            c.score.merit, c.ordinal, textOf_);
       const std::int64_t lastOrdinal = found->second.lastOrdinal;
       committedChunks_ = found->first + 1;
       finished_.erase(found);
@@ -389,6 +373,7 @@ class FastSearch {
   std::array<std::optional<SetScoring>, kSetCount> scorings_;
   EquationList list_;
   std::int64_t total_ = 0;
+  OrdinalRange range_;
   std::int64_t chunkCount_ = 0;
   std::atomic<std::int64_t> nextChunk_{0};
 

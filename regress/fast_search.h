@@ -4,6 +4,7 @@
 
 #include "regress/enumeration.h"
 #include "regress/exact_score.h"
+#include "regress/ordinal_range.h"
 #include "regress/search_data.h"
 #include "regress/search_monitor.h"
 #include "regress/search_outcome.h"
@@ -26,6 +27,9 @@ struct FastSearchOptions {
   // against.
   std::optional<int> batchSize;
   RankingCriterion criterion = RankingCriterion::RSquared;  // what the list ranks by
+  // Only this part of the sequence, its list keeping its entry log; the
+  // whole sequence when not given.
+  std::optional<OrdinalRange> part;
 };
 
 // How the fitted candidates of the kind passes were settled. Candidates that

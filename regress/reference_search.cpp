@@ -1,25 +1,31 @@
 #include "regress/reference_search.h"
 
+#include <algorithm>
+
 #include "regress/fit_workspace.h"
 #include "regress/walk.h"
 
 namespace rv {
 
 SearchOutcome RunReferenceSearch(const SearchData& data, const SearchShape& shape, SearchMonitor& monitor,
-                                 RankingCriterion criterion) {
+                                 RankingCriterion criterion, std::optional<OrdinalRange> part) {
   SearchOutcome outcome;
   outcome.list = EquationList(criterion);
+  if (part) outcome.list.keepEntryLog();
   const CandidateSequence sequence(shape);
   const auto textOf = [&sequence](std::int64_t ordinal) { return EquationText(sequence.candidateAt(ordinal)); };
   outcome.candidateCount = sequence.count();
-  monitor.setTotal(outcome.candidateCount);
+  const OrdinalRange examined = part.value_or(OrdinalRange{1, outcome.candidateCount});
+  monitor.setTotal(examined.count());
   FitWorkspace workspace;
   for (int set = 1; set <= kSetCount; ++set) {
     const SetRange& range = sequence.setRanges()[static_cast<size_t>(set - 1)];
-    if (!shape.sets[static_cast<size_t>(set - 1)]) continue;
+    const std::int64_t first = std::max(range.first, examined.first);
+    const std::int64_t last = std::min(range.first + range.count - 1, examined.last);
+    if (!shape.sets[static_cast<size_t>(set - 1)] || first > last) continue;
     if (monitor.stopRequested()) break;
     monitor.announce({set, false});
-    for (const Segment& segment : sequence.segmentsBetween(range.first, range.first + range.count - 1)) {
+    for (const Segment& segment : sequence.segmentsBetween(first, last)) {
       if (monitor.stopRequested()) break;
       WalkSegment(shape, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
         if (!CanEnterList(candidate.termCount + 1, data.pointCount)) return;

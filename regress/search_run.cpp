@@ -28,20 +28,22 @@ SearchStart SearchRun::start(SearchRequest request) {
 void SearchRun::work(SearchRequest request) {
   // The count comes from the block table; a stop already requested skips
   // the fitting pass altogether.
-  monitor_->setTotal(CountCandidates(request.shape));
+  const std::int64_t candidates = CountCandidates(request.shape);
+  monitor_->setTotal(request.part ? request.part->count() : candidates);
   SearchOutcome outcome;
   if (monitor_->stopRequested()) {
-    outcome.candidateCount = monitor_->total();
+    outcome.candidateCount = candidates;
     outcome.stopped = true;
   } else {
     phase_.store(SearchPhase::Fitting);
     if (request.reference) {
-      outcome = RunReferenceSearch(request.data, request.shape, *monitor_, request.criterion);
+      outcome = RunReferenceSearch(request.data, request.shape, *monitor_, request.criterion, request.part);
     } else {
       const unsigned cores = std::thread::hardware_concurrency();
       const int threads = request.threads > 0 ? request.threads : static_cast<int>(cores > 0 ? cores : 1);
       FastSearchOptions options(threads);
       options.criterion = request.criterion;
+      options.part = request.part;
       outcome = RunFastSearch(request.data, request.shape, options, *monitor_);
     }
   }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "regress/enumeration.h"
+#include "regress/ordinal_range.h"
 #include "regress/ranking_criterion.h"
 #include "regress/search_data.h"
 #include "regress/search_monitor.h"
@@ -27,6 +28,9 @@ struct SearchRequest {
   int threads = 0;         // 0: every core
   bool reference = false;  // the one-by-one reference search instead of the fast one
   RankingCriterion criterion = RankingCriterion::RSquared;
+  // Only this part of the sequence, its list keeping its entry log; the
+  // whole sequence when not given.
+  std::optional<OrdinalRange> part;
 };
 
 enum class SearchPhase { Idle, Counting, Fitting, Finished };
@@ -34,7 +38,7 @@ enum class SearchPhase { Idle, Counting, Fitting, Finished };
 struct SearchProgress {
   SearchPhase phase = SearchPhase::Idle;
   std::int64_t done = 0;   // candidates examined so far
-  std::int64_t total = 0;  // candidates in the whole sequence (known once counted)
+  std::int64_t total = 0;  // candidates to examine: the sequence's or its part's (known once counted)
 };
 
 enum class SearchStart { Started, AlreadyRunning, TooFewPoints };

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "regress/enumeration.h"
+#include "regress/ordinal_range.h"
 #include "regress/walk.h"
 
 namespace rv {
@@ -80,6 +81,24 @@ TEST(CandidateSequence, SegmentsOfAnyRangeJoinUpToTheWholeWalk) {
     }
     EXPECT_EQ(next, last + 1);
   }
+}
+
+// Shards follow one another from ordinal 1 to the last, their sizes within
+// one of each other; with more shards than candidates the last ones are empty.
+TEST(CandidateSequence, ShardsCoverEveryOrdinalOnce) {
+  for (const std::int64_t total : {std::int64_t{0}, std::int64_t{1}, std::int64_t{5}, std::int64_t{59187}})
+    for (const int shards : {1, 2, 3, 7, 64}) {
+      std::int64_t next = 1, smallest = total, largest = 0;
+      for (int shard = 1; shard <= shards; ++shard) {
+        const OrdinalRange range = ShardRange(total, shard, shards);
+        EXPECT_EQ(range.first, next) << total << " in " << shards;
+        next += range.count();
+        smallest = std::min(smallest, range.count());
+        largest = std::max(largest, range.count());
+      }
+      EXPECT_EQ(next, total + 1) << total << " in " << shards;
+      EXPECT_LE(largest - smallest, 1) << total << " in " << shards;
+    }
 }
 
 TEST(CandidateSequence, OneVariableStartsWithTheRationalForms) {

@@ -1,0 +1,40 @@
+#include "cli/search_json.h"
+
+#include <cstdio>
+
+#include "cli/json_text.h"
+
+namespace rv::cli {
+
+void PrintSearchJson(int points, int columns, const SearchShape& shape, const SearchOutcome& outcome,
+                     std::int64_t examined, int top) {
+  std::printf("{\n  \"points\": %d,\n  \"columns\": %d,\n  \"max_terms\": %d,\n  \"sets\": [", points, columns,
+              shape.maxTerms);
+  bool first = true;
+  for (int set = 1; set <= kSetCount; ++set)
+    if (shape.sets[static_cast<size_t>(set - 1)]) {
+      std::printf("%s%d", first ? "" : ", ", set);
+      first = false;
+    }
+  std::printf(
+      "],\n  \"rank_by\": %s,\n  \"candidates\": %lld,\n  \"examined\": %lld,\n  \"stopped\": %s,\n"
+      "  \"equations\": [",
+      JsonString(RankingCriterionKey(outcome.list.criterion())).c_str(), static_cast<long long>(outcome.candidateCount),
+      static_cast<long long>(examined), outcome.stopped ? "true" : "false");
+  const std::vector<int> order = outcome.list.sortOrder();
+  for (int i = 0; i < static_cast<int>(order.size()) && i < top; ++i) {
+    const EquationRecord& record = outcome.list.slot(order[static_cast<size_t>(i)]);
+    const ResidualScore& score = record.score;
+    std::printf(
+        "%s\n    {\"r_squared\": %s, \"r_squared_text\": %s, \"ordinal\": %lld, \"equation\": %s, "
+        "\"k\": %d, \"adjusted_r_squared\": %s, \"aicc\": %s, \"bic\": %s}",
+        i == 0 ? "" : ",", JsonNumber(record.rSquared).c_str(), JsonString(record.rSquaredText).c_str(),
+        static_cast<long long>(record.ordinal), JsonString(record.text).c_str(), score.coefficients,
+        JsonNumber(score.value(RankingCriterion::AdjustedRSquared)).c_str(),
+        JsonNumber(score.value(RankingCriterion::Aicc)).c_str(),
+        JsonNumber(score.value(RankingCriterion::Bic)).c_str());
+  }
+  std::printf("%s]\n}\n", order.empty() ? "" : "\n  ");
+}
+
+}  // namespace rv::cli

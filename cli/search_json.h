@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+#include "regress/enumeration.h"
+#include "regress/search_outcome.h"
+
+namespace rv::cli {
+
+// The JSON document of a search: the data's counts, the search's shape and
+// criterion, its counters and the best `top` entries of its list, every
+// number with 17 significant digits. A merge of a search's parts writes it
+// too, byte for byte as one search over all candidates would.
+void PrintSearchJson(int points, int columns, const SearchShape& shape, const SearchOutcome& outcome,
+                     std::int64_t examined, int top);
+
+}  // namespace rv::cli

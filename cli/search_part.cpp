@@ -1,0 +1,189 @@
+#include "cli/search_part.h"
+
+#include <bit>
+#include <cstdio>
+#include <limits>
+
+#include "cli/command_line.h"
+#include "cli/json_reader.h"
+#include "cli/json_text.h"
+#include "regress/candidate.h"
+
+namespace rv::cli {
+
+namespace {
+
+// The version of the part's layout, so that a later layout is refused
+// rather than misread.
+constexpr int kPartLayout = 1;
+constexpr int kMaxShards = 1000000;
+
+// FNV-1a over 64 bits.
+class Fingerprint {
+ public:
+  void add(std::uint64_t word) {
+    for (int byte = 0; byte < 8; ++byte) {
+      hash_ ^= (word >> (8 * byte)) & 0xFFu;
+      hash_ *= 0x100000001B3u;
+    }
+  }
+  std::string text() const {
+    char digits[17];
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash_));
+    return digits;
+  }
+
+ private:
+  std::uint64_t hash_ = 0xCBF29CE484222325u;
+};
+
+const JsonValue& Member(const JsonValue& object, const char* name, JsonValue::Kind kind) {
+  const JsonValue* value = object.member(name);
+  if (!value) throw JsonError(std::string("no \"") + name + "\"");
+  if (value->kind != kind) throw JsonError(std::string("\"") + name + "\" is not of the right kind");
+  return *value;
+}
+
+std::int64_t IntegerMember(const JsonValue& object, const char* name, std::int64_t low, std::int64_t high) {
+  try {
+    return JsonInteger(Member(object, name, JsonValue::Kind::Number), low, high);
+  } catch (const JsonError& error) {
+    throw JsonError(std::string("\"") + name + "\": " + error.what());
+  }
+}
+
+double DoubleMember(const JsonValue& object, const char* name) {
+  try {
+    return JsonDouble(Member(object, name, JsonValue::Kind::Number));
+  } catch (const JsonError& error) {
+    throw JsonError(std::string("\"") + name + "\": " + error.what());
+  }
+}
+
+}  // namespace
+
+ShardChoice ParseShardOption(const std::string& text) {
+  const size_t slash = text.find('/');
+  const std::string usage =
+      "--shard must be K/N, part K of N with 1 <= K <= N <= " + std::to_string(kMaxShards) + ", not '" + text + "'";
+  if (slash == std::string::npos) throw CliError(usage);
+  ShardChoice choice;
+  try {
+    choice.shard = static_cast<int>(ParseInteger(text.substr(0, slash), "K", 1, kMaxShards));
+    choice.shards = static_cast<int>(ParseInteger(text.substr(slash + 1), "N", 1, kMaxShards));
+  } catch (const CliError&) {
+    throw CliError(usage);
+  }
+  if (choice.shard > choice.shards) throw CliError(usage);
+  return choice;
+}
+
+std::string SearchFingerprint(const SearchData& data, const SearchShape& shape, RankingCriterion criterion) {
+  Fingerprint fingerprint;
+  fingerprint.add(static_cast<std::uint64_t>(data.pointCount));
+  fingerprint.add(static_cast<std::uint64_t>(data.columnCount));
+  fingerprint.add(static_cast<std::uint64_t>(shape.maxTerms));
+  for (const bool set : shape.sets) fingerprint.add(set ? 1u : 0u);
+  fingerprint.add(static_cast<std::uint64_t>(criterion));
+  for (int row = 0; row < data.pointCount; ++row)
+    for (int column = 0; column < data.columnCount; ++column)
+      fingerprint.add(std::bit_cast<std::uint64_t>(data.values[static_cast<size_t>(row)][static_cast<size_t>(column)]));
+  return fingerprint.text();
+}
+
+SearchPart MakeSearchPart(const SearchData& data, const SearchShape& shape, ShardChoice shard,
+                          const SearchOutcome& outcome, std::int64_t examined) {
+  SearchPart part;
+  part.shard = shard;
+  part.criterion = outcome.list.criterion();
+  part.fingerprint = SearchFingerprint(data, shape, part.criterion);
+  part.points = data.pointCount;
+  part.columns = data.columnCount;
+  part.shape = shape;
+  part.candidates = outcome.candidateCount;
+  part.range = ShardRange(outcome.candidateCount, shard.shard, shard.shards);
+  part.examined = examined;
+  part.stopped = outcome.stopped;
+  for (const EquationRecord& record : outcome.list.entryLog()) part.entries.push_back({record.ordinal, record.score});
+  return part;
+}
+
+void PrintSearchPart(const SearchPart& part) {
+  std::printf(
+      "{\n  \"search_part\": %d,\n  \"shard\": %d,\n  \"shards\": %d,\n  \"fingerprint\": %s,\n"
+      "  \"points\": %d,\n  \"columns\": %d,\n  \"max_terms\": %d,\n  \"sets\": [",
+      kPartLayout, part.shard.shard, part.shard.shards, JsonString(part.fingerprint).c_str(), part.points, part.columns,
+      part.shape.maxTerms);
+  bool first = true;
+  for (int set = 1; set <= kSetCount; ++set)
+    if (part.shape.sets[static_cast<size_t>(set - 1)]) {
+      std::printf("%s%d", first ? "" : ", ", set);
+      first = false;
+    }
+  std::printf(
+      "],\n  \"rank_by\": %s,\n  \"candidates\": %lld,\n  \"first_ordinal\": %lld,\n"
+      "  \"last_ordinal\": %lld,\n  \"examined\": %lld,\n  \"stopped\": %s,\n  \"entered\": [",
+      JsonString(RankingCriterionKey(part.criterion)).c_str(), static_cast<long long>(part.candidates),
+      static_cast<long long>(part.range.first), static_cast<long long>(part.range.last),
+      static_cast<long long>(part.examined), part.stopped ? "true" : "false");
+  for (size_t i = 0; i < part.entries.size(); ++i) {
+    const PartEntry& entry = part.entries[i];
+    std::printf("%s\n    {\"ordinal\": %lld, \"ss_res\": %s, \"sst\": %s, \"k\": %d}", i == 0 ? "" : ",",
+                static_cast<long long>(entry.ordinal), JsonNumber(entry.score.ssRes).c_str(),
+                JsonNumber(entry.score.sst).c_str(), entry.score.coefficients);
+  }
+  std::printf("%s]\n}\n", part.entries.empty() ? "" : "\n  ");
+}
+
+SearchPart ReadSearchPart(std::string_view text) {
+  const JsonValue document = ParseJson(text);
+  if (document.kind != JsonValue::Kind::Object) throw JsonError("not a JSON object");
+  if (!document.member("search_part")) throw JsonError("it has no \"search_part\" member");
+  if (IntegerMember(document, "search_part", 0, std::numeric_limits<int>::max()) != kPartLayout)
+    throw JsonError("written by another version of the program (\"search_part\" is not " + std::to_string(kPartLayout) +
+                    ")");
+  SearchPart part;
+  part.shard.shards = static_cast<int>(IntegerMember(document, "shards", 1, kMaxShards));
+  part.shard.shard = static_cast<int>(IntegerMember(document, "shard", 1, part.shard.shards));
+  part.fingerprint = Member(document, "fingerprint", JsonValue::Kind::String).text;
+  part.points = static_cast<int>(IntegerMember(document, "points", 2, std::numeric_limits<int>::max()));
+  part.columns = static_cast<int>(IntegerMember(document, "columns", 2, kMaxSearchVariables + 1));
+  part.shape.variables = part.columns - 1;
+  part.shape.maxTerms = static_cast<int>(IntegerMember(document, "max_terms", kMinMaxTerms, kMaxMaxTerms));
+  part.shape.sets.fill(false);
+  const JsonValue& sets = Member(document, "sets", JsonValue::Kind::Array);
+  if (sets.items.empty()) throw JsonError("\"sets\" is empty");
+  for (const JsonValue& set : sets.items)
+    part.shape.sets[static_cast<size_t>(JsonInteger(set, 1, kSetCount) - 1)] = true;
+  const std::string& rankBy = Member(document, "rank_by", JsonValue::Kind::String).text;
+  const auto criterion = RankingCriterionFromKey(rankBy);
+  if (!criterion) throw JsonError("\"rank_by\" is not r2, adj-r2, aicc or bic");
+  part.criterion = *criterion;
+  part.candidates = IntegerMember(document, "candidates", 0, std::numeric_limits<std::int64_t>::max());
+  if (part.candidates != CountCandidates(part.shape))
+    throw JsonError("\"candidates\" is not the count of the search's candidates");
+  part.range = ShardRange(part.candidates, part.shard.shard, part.shard.shards);
+  if (IntegerMember(document, "first_ordinal", 0, std::numeric_limits<std::int64_t>::max()) != part.range.first ||
+      IntegerMember(document, "last_ordinal", 0, std::numeric_limits<std::int64_t>::max()) != part.range.last)
+    throw JsonError("its ordinals are not those of shard " + std::to_string(part.shard.shard) + "/" +
+                    std::to_string(part.shard.shards));
+  part.examined = IntegerMember(document, "examined", 0, part.range.count());
+  part.stopped = Member(document, "stopped", JsonValue::Kind::Boolean).boolean;
+  if (!part.stopped && part.examined != part.range.count())
+    throw JsonError("\"examined\" is not the count of its ordinals, yet it was not stopped");
+  std::int64_t previous = part.range.first - 1;
+  for (const JsonValue& item : Member(document, "entered", JsonValue::Kind::Array).items) {
+    if (item.kind != JsonValue::Kind::Object) throw JsonError("an entry of \"entered\" is not an object");
+    PartEntry entry;
+    entry.ordinal = IntegerMember(item, "ordinal", previous + 1, part.range.last);
+    entry.score.ssRes = DoubleMember(item, "ss_res");
+    entry.score.sst = DoubleMember(item, "sst");
+    entry.score.points = part.points;
+    entry.score.coefficients = static_cast<int>(IntegerMember(item, "k", 1, kMaxCandidateColumns));
+    part.entries.push_back(entry);
+    previous = entry.ordinal;
+  }
+  return part;
+}
+
+}  // namespace rv::cli
