@@ -127,9 +127,10 @@ bool MainWindow::offerRecoveredSheets() {
       if (answer == kAnswerNo) RemoveRecoveryFile(recovery_->folder(), sheet.slot);
       continue;
     }
-    const FileOutcome outcome = RestoreRecoveredSheet(recovery_->folder(), sheet.slot, document_, session_, equations_);
+    const Outcome<ViewUpdates> outcome =
+        RestoreRecoveredSheet(recovery_->folder(), sheet.slot, document_, session_, equations_);
     showOutcome(outcome);
-    if (!outcome.succeeded) continue;
+    if (!outcome) continue;
     // Kept again at once, now as this window's.
     keepSheet();
     return true;
