@@ -29,8 +29,8 @@ bool FileCommands::askSaveChanges() {
   view_.settleSheet();
   const SaveChangesQuestion question = AskSaveChanges(document_.state);
   if (!question.ask) return true;
-  const auto answer = static_cast<MessageAnswer>(ShowMessage(QString::fromStdString(question.message.text),
-                                                             view_.dialogOwner(), MessageKind::YesNoCancel));
+  const MessageAnswer answer =
+      ShowMessage(QString::fromStdString(question.message.text), view_.dialogOwner(), MessageKind::YesNoCancel);
   bool needsSaveAs = question.yesNeedsSaveAs;
   if (answer == MessageAnswer::Yes && !needsSaveAs) {
     const SaveOverChange over = confirmSaveOver(WithDataFileExtension(AbsolutePath(*SavePathOf(document_.state))));
