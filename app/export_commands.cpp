@@ -24,7 +24,9 @@ std::string PicturePath(const std::string& chosen) {
 void FileCommands::exportData() {
   const std::optional<std::string> path = pathChooser_->exportDataPath(view_.dialogOwner(), document_.state.dataFolder);
   if (!path) return;
-  view_.showOutcome(ExportDataFile(*path, document_.sheet));
+  const Outcome<void> exported = ExportDataFile(*path, document_.sheet);
+  // Nothing to bring up to date: the sheet is as it was.
+  view_.showOutcome(exported ? Outcome<ViewUpdates>(ViewUpdates{}) : Outcome<ViewUpdates>(exported.message()));
 }
 
 void FileCommands::exportGraph(const GraphPictureMaker& picture) {
@@ -39,8 +41,9 @@ void FileCommands::exportGraph(const GraphPictureMaker& picture) {
                 view_.dialogOwner(), MessageKind::Error);
     return;
   }
-  if (const auto reason = WritePictureFile(path, picture(*format, chosen->size)))
-    ShowMessage(QStringLiteral("Error writing export file\n%1\n(%2)").arg(shown, QString::fromStdString(*reason)),
+  if (const Outcome<void> written = WritePictureFile(path, picture(*format, chosen->size)); !written)
+    ShowMessage(QStringLiteral("Error writing export file\n%1\n(%2)")
+                    .arg(shown, QString::fromStdString(written.message().text)),
                 view_.dialogOwner(), MessageKind::Error);
 }
 

@@ -29,8 +29,8 @@ bool FileCommands::askSaveChanges() {
   view_.settleSheet();
   const SaveChangesQuestion question = AskSaveChanges(document_.state);
   if (!question.ask) return true;
-  const auto answer = static_cast<MessageAnswer>(ShowMessage(QString::fromStdString(question.message.text),
-                                                             view_.dialogOwner(), MessageKind::YesNoCancel));
+  const MessageAnswer answer =
+      ShowMessage(QString::fromStdString(question.message.text), view_.dialogOwner(), MessageKind::YesNoCancel);
   bool needsSaveAs = question.yesNeedsSaveAs;
   if (answer == MessageAnswer::Yes && !needsSaveAs) {
     const SaveOverChange over = confirmSaveOver(WithDataFileExtension(AbsolutePath(*SavePathOf(document_.state))));
@@ -45,14 +45,18 @@ bool FileCommands::askSaveChanges() {
   }
   const bool saving = answer == MessageAnswer::Yes && (saveAsPath || !needsSaveAs);
   if (saving) view_.showBusy(kSavingStatus);
-  const SaveChangesResult result =
+  const Outcome<SaveChangesDecision> decided =
       AnswerSaveChanges(answer, saveAsPath, document_, session_, equations_, recentFiles_);
-  if (saving) {
-    view_.showBusy(nullptr);
-    if (result.save.succeeded) guard_.adopt(document_.state.path);
-    view_.showOutcome(result.save);
+  if (saving) view_.showBusy(nullptr);
+  if (!decided) {
+    view_.showOutcome(decided.message());
+    return false;
   }
-  return result.decision == SaveChangesDecision::GoOn;
+  if (decided->saved) {
+    guard_.adopt(document_.state.path);
+    view_.showOutcome(*decided->saved);
+  }
+  return decided->goOn;
 }
 
 void FileCommands::newSheet() {
@@ -100,9 +104,9 @@ void FileCommands::read(const std::string& path) {
   if (!confirmOpen(AbsolutePath(path))) return;
   view_.settleSheet();
   view_.showBusy(kLoadingStatus);
-  const FileOutcome outcome = ReadDataFile(path, document_, session_, equations_, recentFiles_);
+  const Outcome<ViewUpdates> outcome = ReadDataFile(path, document_, session_, equations_, recentFiles_);
   view_.showBusy(nullptr);
-  if (outcome.succeeded) guard_.adopt(document_.state.path);
+  if (outcome) guard_.adopt(document_.state.path);
   view_.showOutcome(outcome);
 }
 
@@ -113,9 +117,9 @@ void FileCommands::write(const std::string& path) {
     case SaveOverChange::Cancel: return;
   }
   view_.showBusy(kSavingStatus);
-  const FileOutcome outcome = WriteDataFile(path, document_, session_, equations_, recentFiles_);
+  const Outcome<ViewUpdates> outcome = WriteDataFile(path, document_, session_, equations_, recentFiles_);
   view_.showBusy(nullptr);
-  if (outcome.succeeded) guard_.adopt(document_.state.path);
+  if (outcome) guard_.adopt(document_.state.path);
   view_.showOutcome(outcome);
 }
 

@@ -7,11 +7,12 @@
 
 #include "app/open_file_guard.h"
 #include "files/data_file_session.h"
-#include "files/file_outcome.h"
 #include "files/recent_files.h"
+#include "files/view_updates.h"
 #include "graph/ui/graph_export.h"
 #include "regress/equation_list.h"
 #include "sheet/document.h"
+#include "sheet/outcome.h"
 
 class QWidget;
 
@@ -32,8 +33,9 @@ class FileCommandsView {
   // Shows a busy status ("Saving", "Loading") with the wait cursor, or, for
   // nullptr, "Ready" with the arrow cursor.
   virtual void showBusy(const char* status) = 0;
-  // Shows the outcome's message, then brings every window up to date.
-  virtual void showOutcome(const FileOutcome& outcome) = 0;
+  // Shows the failure's message, or the notice and then brings every window
+  // up to date as the updates ask.
+  virtual void showOutcome(const Outcome<ViewUpdates>& outcome) = 0;
   virtual QWidget* dialogOwner() = 0;
 };
 

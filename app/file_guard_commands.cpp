@@ -12,7 +12,7 @@ bool FileCommands::confirmOpen(const std::string& path) {
       QStringLiteral("'%1' is open in another Regrovantis window; changes saved in one will overwrite the other.")
           .arg(QString::fromStdString(FileNameOfPath(path)));
   return ShowMessage(question, view_.dialogOwner(), MessageKind::YesNo,
-                     {QStringLiteral("&Open Anyway"), QStringLiteral("&Cancel")}) == kAnswerYes;
+                     {QStringLiteral("&Open Anyway"), QStringLiteral("&Cancel")}) == MessageAnswer::Yes;
 }
 
 FileCommands::SaveOverChange FileCommands::confirmSaveOver(const std::string& target) {
@@ -22,8 +22,8 @@ FileCommands::SaveOverChange FileCommands::confirmSaveOver(const std::string& ta
           .arg(QString::fromStdString(FileNameOfPath(target)));
   switch (ShowMessage(question, view_.dialogOwner(), MessageKind::YesNoCancel,
                       {QStringLiteral("Save &Anyway"), QStringLiteral("Save &As..."), QStringLiteral("&Cancel")})) {
-    case kAnswerYes: return SaveOverChange::Save;
-    case kAnswerNo: return SaveOverChange::SaveAs;
+    case MessageAnswer::Yes: return SaveOverChange::Save;
+    case MessageAnswer::No: return SaveOverChange::SaveAs;
     default: return SaveOverChange::Cancel;
   }
 }

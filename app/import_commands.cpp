@@ -17,19 +17,17 @@ void FileCommands::importFile() {
 
 void FileCommands::importText(const std::string& path) {
   view_.settleSheet();
-  TextFileBytes text = ReadTextFileBytes(path);
-  if (!text.error.empty()) {
-    FileOutcome refused;
-    refused.message = Message{text.error, MessageKind::Error};
-    view_.showOutcome(refused);
+  Outcome<std::string> text = ReadTextFileBytes(path);
+  if (!text) {
+    view_.showOutcome(text.message());
     return;
   }
-  const std::optional<TextImport> reading = ShowImportDialog(view_.dialogOwner(), path, std::move(text.bytes));
+  const std::optional<TextImport> reading = ShowImportDialog(view_.dialogOwner(), path, std::move(*text));
   if (!reading) return;
-  const FileOutcome outcome = OpenImportedText(path, *reading, document_, session_, equations_);
+  const ViewUpdates updates = OpenImportedText(path, *reading, document_, session_, equations_);
   // The sheet is untitled now: the data file it replaced is no longer open here.
-  if (outcome.succeeded) guard_.release();
-  view_.showOutcome(outcome);
+  guard_.release();
+  view_.showOutcome(updates);
 }
 
 }  // namespace rv

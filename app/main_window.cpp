@@ -226,14 +226,21 @@ void MainWindow::showBusy(const char* status) {
   QApplication::restoreOverrideCursor();
 }
 
-void MainWindow::showOutcome(const FileOutcome& outcome) {
-  if (outcome.message)
-    ShowMessage(QString::fromStdString(outcome.message->text), this, outcome.message->kind);
-  if (outcome.updateTitle) updateTitle();
-  if (outcome.updateRecentFileMenu) commands_->setRecentFiles(recentFiles_.menuItems());
-  if (outcome.reloadSheet) history_->forget();
-  if (outcome.reloadSheet && dataTab_ != nullptr) dataTab_->reloadFromDocument();
-  if (outcome.reloadEquationList && equationsTab_ != nullptr) {
+void MainWindow::showOutcome(const Outcome<ViewUpdates>& outcome) {
+  ViewUpdates updates;
+  if (outcome) {
+    updates = *outcome;
+  } else {
+    ShowMessage(QString::fromStdString(outcome.message().text), this, outcome.message().kind);
+    // A data file that could not be opened has left the recent files.
+    updates.updateRecentFileMenu = true;
+  }
+  if (updates.notice) ShowMessage(QString::fromStdString(updates.notice->text), this, updates.notice->kind);
+  if (updates.updateTitle) updateTitle();
+  if (updates.updateRecentFileMenu) commands_->setRecentFiles(recentFiles_.menuItems());
+  if (updates.reloadSheet) history_->forget();
+  if (updates.reloadSheet && dataTab_ != nullptr) dataTab_->reloadFromDocument();
+  if (updates.reloadEquationList && equationsTab_ != nullptr) {
     // The stored equation is re-created by the ordinals of the file's counts
     // and options.
     listShape_ = MakeSearchShape(SnapshotWithCounts(document_.sheet.cells, document_.pointCount, document_.columnCount),
@@ -242,10 +249,10 @@ void MainWindow::showOutcome(const FileOutcome& outcome) {
     equationsTab_->reloadList(session_.selectedIndex);
     status_->setPaneText(StatusPane::Detail, QString());
   }
-  if (outcome.reloadGraphVariables && graphTab_ != nullptr) graphTab_->showVariables();
-  if (outcome.releaseGraph && graphTab_ != nullptr) forgetGraph();
-  if (outcome.pressDraw && graphTab_ != nullptr) graphTab_->pressDraw();
-  if (outcome.focusCurrentCell && currentPageIndex_ == kDataPage && dataTab_ != nullptr) dataTab_->focusCurrentCell();
+  if (updates.reloadGraphVariables && graphTab_ != nullptr) graphTab_->showVariables();
+  if (updates.releaseGraph && graphTab_ != nullptr) forgetGraph();
+  if (updates.pressDraw && graphTab_ != nullptr) graphTab_->pressDraw();
+  if (updates.focusCurrentCell && currentPageIndex_ == kDataPage && dataTab_ != nullptr) dataTab_->focusCurrentCell();
   if (!document_.state.modified) keepSheet();
 }
 

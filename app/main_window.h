@@ -169,7 +169,7 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner,
   void finishZoomDrag(const PixelRect& rect, const Viewport& viewport, int pictureHeight) override;
   void selectGraphVariables(const std::vector<bool>& selected) override;
   void showBusy(const char* status) override;
-  void showOutcome(const FileOutcome& outcome) override;
+  void showOutcome(const Outcome<ViewUpdates>& outcome) override;
   QWidget* dialogOwner() override { return this; }
 
   void buildFirstStage();

@@ -120,16 +120,17 @@ bool MainWindow::offerRecoveredSheets() {
     const QString question = QStringLiteral("The changes to '%1' kept at %2\nwere not saved when the program ended."
                                             "\nDo you want to restore them?")
                                  .arg(QString::fromStdString(sheet.title), keptAt);
-    const int answer = ShowMessage(question, this, MessageKind::YesNo);
+    const MessageAnswer answer = ShowMessage(question, this, MessageKind::YesNo);
     // A signal that ends the program while it asks leaves every kept sheet.
     if (shutDown_) return false;
-    if (answer != kAnswerYes) {
-      if (answer == kAnswerNo) RemoveRecoveryFile(recovery_->folder(), sheet.slot);
+    if (answer != MessageAnswer::Yes) {
+      if (answer == MessageAnswer::No) RemoveRecoveryFile(recovery_->folder(), sheet.slot);
       continue;
     }
-    const FileOutcome outcome = RestoreRecoveredSheet(recovery_->folder(), sheet.slot, document_, session_, equations_);
+    const Outcome<ViewUpdates> outcome =
+        RestoreRecoveredSheet(recovery_->folder(), sheet.slot, document_, session_, equations_);
     showOutcome(outcome);
-    if (!outcome.succeeded) continue;
+    if (!outcome) continue;
     // Kept again at once, now as this window's.
     keepSheet();
     return true;

@@ -28,13 +28,13 @@ struct Example {
 
 const Example& LoadExample() {
   static const Example example = [] {
-    const rv::DelimitedTextResult parsed = rv::ReadDelimitedFile(REGROVANTIS_EXAMPLE_DATA);
-    if (!parsed.ok) {
-      std::fprintf(stderr, "cannot read %s: %s\n", REGROVANTIS_EXAMPLE_DATA, parsed.error.c_str());
+    const rv::Outcome<rv::SheetValues> parsed = rv::ReadDelimitedFile(REGROVANTIS_EXAMPLE_DATA);
+    if (!parsed) {
+      std::fprintf(stderr, "cannot read %s: %s\n", REGROVANTIS_EXAMPLE_DATA, parsed.message().text.c_str());
       std::exit(1);
     }
     Example e;
-    e.sheet.cells = parsed.values;
+    e.sheet.cells = *parsed;
     rv::ApplyAutoUpdate(e.sheet);
     rv::Candidate law;
     law.set = rv::kSetLog;

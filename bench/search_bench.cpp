@@ -42,12 +42,12 @@ rv::SearchData LoadSynthetic(int variables) {
   std::ifstream in(REGROVANTIS_BENCH_DATA);
   std::stringstream text;
   text << in.rdbuf();
-  const rv::DelimitedTextResult parsed = rv::ParseDelimitedText(text.str(), ',');
-  if (!parsed.ok) {
-    std::fprintf(stderr, "cannot read %s: %s\n", REGROVANTIS_BENCH_DATA, parsed.error.c_str());
+  const rv::Outcome<rv::SheetValues> parsed = rv::ParseDelimitedText(text.str(), ',');
+  if (!parsed) {
+    std::fprintf(stderr, "cannot read %s: %s\n", REGROVANTIS_BENCH_DATA, parsed.message().text.c_str());
     std::exit(1);
   }
-  rv::SheetValues values = parsed.values;
+  rv::SheetValues values = *parsed;
   for (auto& row : values)
     for (int c = variables + 1; c < rv::kSheetColumns; ++c) row[static_cast<size_t>(c)] = rv::EmptyValue;
   return rv::TakeSearchSnapshot(values);

@@ -14,15 +14,14 @@ namespace {
 
 void WriteDataFileOutput(const std::string& path, const InputFile& input) {
   const DataFileBytes image = EncodeDataFile(input.document, input.dataFileSession.value_or(DataFileSession{}));
-  const StoreResult stored = StoreDataFile(path, image);
-  if (stored.failure != StoreFailure::None)
-    throw CliError(stored.message.text + (stored.reason.empty() ? "" : "\n(" + stored.reason + ")"), 1);
+  if (const Outcome<void> stored = StoreDataFile(path, image); !stored) throw CliError(stored.message().text, 1);
 }
 
 void WriteTextOutput(const std::string& path, const InputFile& input, char delimiter) {
   const std::string text = FormatDelimitedText(input.document.sheet.cells, delimiter);
   const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-  if (const auto reason = WriteFileAtomically(path, bytes)) throw CliError("cannot write '" + path + "': " + *reason, 1);
+  if (const Outcome<void> written = WriteFileAtomically(path, bytes); !written)
+    throw CliError("cannot write '" + path + "': " + written.message().text, 1);
 }
 
 }  // namespace

@@ -148,8 +148,8 @@ void WritePicture(PictureFormat format, const GraphModel& model, const Document&
       throw CliError("cannot write the picture to standard output", 1);
     return;
   }
-  if (const auto reason = WritePictureFile(path, bytes))
-    throw CliError("cannot write the picture " + InputName(path) + ": " + *reason, 1);
+  if (const Outcome<void> written = WritePictureFile(path, bytes); !written)
+    throw CliError("cannot write the picture " + InputName(path) + ": " + written.message().text, 1);
 }
 
 }  // namespace

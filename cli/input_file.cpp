@@ -30,9 +30,9 @@ std::string ReadStandardInput() {
 
 std::string ReadTextFile(const std::string& path) {
   if (path == kStandardInput) return ReadStandardInput();
-  TextFileBytes read = ReadTextFileBytes(path);
-  if (!read.error.empty()) throw CliError(read.error, 1);
-  return std::move(read.bytes);
+  Outcome<std::string> read = ReadTextFileBytes(path);
+  if (!read) throw CliError(read.message().text, 1);
+  return std::move(*read);
 }
 
 // Standard input is tab-separated when its first line holds a tab.
@@ -65,10 +65,10 @@ InputFile LoadInputFile(const std::string& path, const Arguments& arguments) {
   if (path != kStandardInput && HasDataFileExtension(path)) {
     if (HasTextOptions(arguments))
       throw CliError("--sep, --decimal-comma, --skip, --y, --x, --drop-incomplete and --keep-first are for text files");
-    LoadResult loaded = LoadDataFile(path);
-    if (loaded.failure != LoadFailure::None) throw CliError(loaded.message.text, 1);
-    input.document = std::move(loaded.contents->document);
-    input.dataFileSession = std::move(loaded.contents->session);
+    Outcome<DataFileContents> loaded = LoadDataFile(path);
+    if (!loaded) throw CliError(loaded.message().text, 1);
+    input.document = std::move(loaded->document);
+    input.dataFileSession = std::move(loaded->session);
     return input;
   }
   const bool byOptions = HasTextOptions(arguments);
@@ -79,10 +79,10 @@ InputFile LoadInputFile(const std::string& path, const Arguments& arguments) {
     ReadByOptions(path, text, TextOptionsFromArguments(arguments, text), input.document);
     return input;
   }
-  const DelimitedTextResult parsed =
+  const Outcome<SheetValues> parsed =
       ParseDelimitedText(text, path == kStandardInput ? DelimiterOfText(text) : DelimiterForPath(path));
-  if (!parsed.ok) throw CliError(InputName(path) + ": " + parsed.error, 1);
-  input.document.sheet.cells = parsed.values;
+  if (!parsed) throw CliError(InputName(path) + ": " + parsed.message().text, 1);
+  input.document.sheet.cells = *parsed;
   return input;
 }
 

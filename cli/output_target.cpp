@@ -6,7 +6,7 @@
 namespace rv::cli {
 
 void RequireWritableTarget(const std::string& path) {
-  if (const auto refusal = TargetRefusal(path)) throw CliError(*refusal, 1);
+  if (const Outcome<void> accepted = CheckWriteTarget(path); !accepted) throw CliError(accepted.message().text, 1);
 }
 
 }  // namespace rv::cli

@@ -22,7 +22,7 @@ constexpr int kMaxLinkHops = 40;
 // part-way is met as it would be with any larger file.
 constexpr std::size_t kWriteChunk = 64 * 1024;
 
-std::string SystemReason(int error) { return std::strerror(error); }
+Message SystemReason(int error) { return {std::strerror(error), MessageKind::Error}; }
 
 struct FollowedPath {
   std::string path;          // the file the links lead to, or the path itself
@@ -57,11 +57,12 @@ FollowedPath FollowLinks(const std::string& path) {
   return followed;
 }
 
-std::optional<std::string> RefusalOf(const std::string& path, const FollowedPath& followed) {
+Outcome<void> CheckFollowed(const std::string& path, const FollowedPath& followed) {
   struct stat status {};
-  if (::stat(followed.path.c_str(), &status) != 0 || S_ISREG(status.st_mode)) return std::nullopt;
-  return "'" + path + "' " + (followed.throughLink ? "leads to " : "is ") + SpecialFileKind(status.st_mode) +
-         ", not a file";
+  if (::stat(followed.path.c_str(), &status) != 0 || S_ISREG(status.st_mode)) return {};
+  return Message{"'" + path + "' " + (followed.throughLink ? "leads to " : "is ") + SpecialFileKind(status.st_mode) +
+                     ", not a file",
+                 MessageKind::Error};
 }
 
 // Opens a new, uniquely named file beside target; the umask applies as for
@@ -103,21 +104,21 @@ void FlushFolder(const std::string& target) {
 
 }  // namespace
 
-std::optional<std::string> TargetRefusal(const std::string& path) {
+Outcome<void> CheckWriteTarget(const std::string& path) {
   const FollowedPath followed = FollowLinks(path);
-  if (followed.error != 0) return std::nullopt;
-  return RefusalOf(path, followed);
+  if (followed.error != 0) return {};
+  return CheckFollowed(path, followed);
 }
 
-std::optional<std::string> WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> content) {
+Outcome<void> WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> content) {
   return WriteFileAtomically(path, content, ::write);
 }
 
-std::optional<std::string> WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> content,
-                                               const WriteCall& writeCall) {
+Outcome<void> WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> content,
+                                  const WriteCall& writeCall) {
   const FollowedPath followed = FollowLinks(path);
   if (followed.error != 0) return SystemReason(followed.error);
-  if (auto refusal = RefusalOf(path, followed)) return refusal;
+  if (Outcome<void> accepted = CheckFollowed(path, followed); !accepted) return accepted;
   const std::string& target = followed.path;
   // A file the user may not write to is not replaced behind their back.
   if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return SystemReason(errno);
@@ -143,7 +144,7 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::spa
     return SystemReason(error);
   }
   FlushFolder(target);
-  return std::nullopt;
+  return {};
 }
 
 }  // namespace rv

@@ -4,17 +4,18 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <span>
 #include <string>
 
+#include "sheet/outcome.h"
+
 namespace rv {
 
-// Why a file must not be written at path: it, or the file its symbolic links
-// lead to, exists and is not a regular file. "'out.csv' leads to a device,
-// not a file"; "'out.csv' is a folder, not a file" when no link is in
-// between. Nothing when a regular file may be written there.
-std::optional<std::string> TargetRefusal(const std::string& path);
+// Whether a file may be written at path: not when it, or the file its
+// symbolic links lead to, exists and is not a regular file. The message then
+// says why: "'out.csv' leads to a device, not a file"; "'out.csv' is a
+// folder, not a file" when no link is in between.
+Outcome<void> CheckWriteTarget(const std::string& path);
 
 // Replaces the file at path with content so that, whatever fails, the path
 // holds either its old content or all of the new: the content goes into a
@@ -23,16 +24,17 @@ std::optional<std::string> TargetRefusal(const std::string& path);
 // replaced (created when missing); a target that is not a regular file is
 // refused (TargetRefusal) before anything is written. An existing file that
 // the user may not write to is refused too; otherwise it keeps its permission
-// bits. Returns the reason when anything failed (the temporary file is then
-// removed), nothing on success.
-std::optional<std::string> WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> content);
+// bits. When anything failed (the temporary file is then removed) the
+// message is the reason alone, in the system's words or CheckWriteTarget's,
+// for the caller to put into its own.
+Outcome<void> WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> content);
 
 // One call of write(2): descriptor, bytes, count; returns what write returns.
 using WriteCall = std::function<ssize_t(int, const void*, std::size_t)>;
 
 // The same, with every write of the content made through writeCall, so that
 // a test can make the n-th one fail as a full disk would.
-std::optional<std::string> WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> content,
-                                               const WriteCall& writeCall);
+Outcome<void> WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> content,
+                                  const WriteCall& writeCall);
 
 }  // namespace rv

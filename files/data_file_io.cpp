@@ -9,57 +9,42 @@
 
 namespace rv {
 
-namespace {
-
-// An unknown amount of free space does not stop the save: creating the file
-// then reports what is wrong. A file system without any capacity (/proc,
-// /sys) has no space to speak of, and the real reason comes from creating
-// the file.
-bool HasTooLittleSpace(const std::string& path) {
+// A file system without any capacity (/proc, /sys) has no space to speak of,
+// and the real reason comes from creating the file.
+Outcome<void> CheckDiskSpace(const std::string& path) {
   const std::string folder = FolderOfPath(path);
   std::error_code error;
   const std::filesystem::space_info space = std::filesystem::space(folder.empty() ? "." : folder, error);
-  return !error && space.capacity > 0 && space.available < kMinimumFreeDiskSpace;
+  if (!error && space.capacity > 0 && space.available < kMinimumFreeDiskSpace) return InsufficientDiskSpaceMessage();
+  return {};
 }
 
-}  // namespace
-
-StoreResult StoreDataFile(const std::string& path, const DataFileBytes& image) {
-  StoreResult result;
+Outcome<void> StoreDataFile(const std::string& path, const DataFileBytes& image) {
   // A device or a pipe is no place for a data file, whatever the space.
-  if (auto refusal = TargetRefusal(path)) {
-    result.failure = StoreFailure::Output;
-    result.message = Message{*refusal, MessageKind::Error};
-    return result;
-  }
-  if (HasTooLittleSpace(path)) {
-    result.failure = StoreFailure::DiskSpace;
-    result.message = InsufficientDiskSpaceMessage();
-    return result;
-  }
-  if (const auto reason = WriteFileAtomically(path, image)) {
-    result.failure = StoreFailure::Output;
-    result.message = OutputFileErrorMessage(path);
-    result.reason = *reason;
-  }
-  return result;
+  if (Outcome<void> accepted = CheckWriteTarget(path); !accepted) return accepted;
+  if (Outcome<void> room = CheckDiskSpace(path); !room) return room;
+  if (const Outcome<void> written = WriteFileAtomically(path, image); !written)
+    return Message{OutputFileErrorMessage(path).text + "\n(" + written.message().text + ")", MessageKind::Error};
+  return {};
 }
 
-LoadResult LoadDataFile(const std::string& path) {
-  LoadResult result;
-  const FileRead read = ReadRegularFile(path, DataFileBytes{}.size(), BeyondLimit::Ignore);
-  if (read.failure != FileReadFailure::None) {
-    result.failure = LoadFailure::CannotOpen;
-    result.message = InputFileErrorMessage(path);
-    return result;
-  }
-  result.contents =
-      DecodeDataFile(std::span(reinterpret_cast<const std::uint8_t*>(read.bytes.data()), read.bytes.size()));
-  if (!result.contents) {
-    result.failure = LoadFailure::Corrupted;
-    result.message = CorruptedFileMessage();
-  }
-  return result;
+Outcome<std::string> ReadDataFileBytes(const std::string& path) {
+  FileRead read = ReadRegularFile(path, DataFileBytes{}.size(), BeyondLimit::Ignore);
+  if (read.failure != FileReadFailure::None) return InputFileErrorMessage(path);
+  return std::move(read.bytes);
+}
+
+Outcome<DataFileContents> DecodeDataFileBytes(std::string_view bytes) {
+  std::optional<DataFileContents> contents =
+      DecodeDataFile(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+  if (!contents) return CorruptedFileMessage();
+  return std::move(*contents);
+}
+
+Outcome<DataFileContents> LoadDataFile(const std::string& path) {
+  const Outcome<std::string> bytes = ReadDataFileBytes(path);
+  if (!bytes) return bytes.message();
+  return DecodeDataFileBytes(*bytes);
 }
 
 }  // namespace rv

@@ -1,41 +1,38 @@
 #pragma once
 
-#include <optional>
 #include <string>
+#include <string_view>
 
 #include "files/data_file_format.h"
-#include "sheet/message.h"
+#include "sheet/outcome.h"
 
 namespace rv {
 
 // Below this many free bytes in the target folder a data file is not saved.
 inline constexpr std::uintmax_t kMinimumFreeDiskSpace = 10000;
 
-enum class StoreFailure { None, DiskSpace, Output };
-
-struct StoreResult {
-  StoreFailure failure = StoreFailure::None;
-  Message message;     // when it failed
-  std::string reason;  // the system's reason for an output failure
-};
+// Whether the folder of path has room for a data file; the message says it
+// has not (InsufficientDiskSpaceMessage). An unknown amount of free space
+// does not stop the save: writing the file then reports what is wrong.
+Outcome<void> CheckDiskSpace(const std::string& path);
 
 // Writes a data file image to exactly this path, atomically. Nothing is
 // written when the path leads to something that is not a regular file (the
 // message then says what it is) or the folder has too little free space; any
-// other failure leaves a file already at the path as it was.
-StoreResult StoreDataFile(const std::string& path, const DataFileBytes& image);
+// other failure leaves a file already at the path as it was, and its message
+// (OutputFileErrorMessage) ends with the system's reason in brackets.
+Outcome<void> StoreDataFile(const std::string& path, const DataFileBytes& image);
 
-enum class LoadFailure { None, CannotOpen, Corrupted };
+// The bytes of a data file as far as one can hold them: only a regular file
+// is read, and only its first 16,370 bytes. InputFileErrorMessage when it
+// cannot be read.
+Outcome<std::string> ReadDataFileBytes(const std::string& path);
 
-struct LoadResult {
-  LoadFailure failure = LoadFailure::None;
-  Message message;  // when it failed
-  std::optional<DataFileContents> contents;
-};
+// The contents of those bytes; CorruptedFileMessage when they are fewer than
+// 16,370 or the magic number is wrong.
+Outcome<DataFileContents> DecodeDataFileBytes(std::string_view bytes);
 
-// Reads and validates a data file. Only regular files are read, and only
-// their first 16,370 bytes: a longer file loads from those, a shorter one or
-// one with the wrong magic number is reported as corrupted.
-LoadResult LoadDataFile(const std::string& path);
+// Reads and validates a data file: the two steps above.
+Outcome<DataFileContents> LoadDataFile(const std::string& path);
 
 }  // namespace rv

@@ -55,15 +55,17 @@ int ColumnOfName(std::string_view name) {
   return number;
 }
 
+Message TextError(std::string text) { return {std::move(text), MessageKind::Error}; }
+
 std::string Where(int line, int column) {
   return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": ";
 }
 
 }  // namespace
 
-DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
-  DelimitedTextResult result;
-  for (auto& row : result.values) row.fill(EmptyValue);
+Outcome<SheetValues> ParseDelimitedText(std::string_view text, char delimiter) {
+  SheetValues values;
+  for (auto& row : values) row.fill(EmptyValue);
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
 
   std::vector<std::string_view> lines;
@@ -71,9 +73,8 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
     size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();
     if (end - start > kMaxDelimitedLineBytes) {
-      result.error = "line " + std::to_string(lines.size() + 1) + ": longer than " +
-                     std::to_string(kMaxDelimitedLineBytes) + " bytes; no line of a data sheet is that long";
-      return result;
+      return TextError("line " + std::to_string(lines.size() + 1) + ": longer than " +
+                       std::to_string(kMaxDelimitedLineBytes) + " bytes; no line of a data sheet is that long");
     }
     lines.push_back(text.substr(start, end - start));
     start = end + 1;
@@ -82,15 +83,13 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
   size_t headerIndex = 0;
   while (headerIndex < lines.size() && IsBlank(lines[headerIndex])) ++headerIndex;
   if (headerIndex == lines.size()) {
-    result.error = "the file is empty: the first line must name the columns (Y, X1 ... X16)";
-    return result;
+    return TextError("the file is empty: the first line must name the columns (Y, X1 ... X16)");
   }
   const int headerLine = static_cast<int>(headerIndex) + 1;
   const auto names = SplitFields(lines[headerIndex], delimiter);
   if (names.size() > kSheetColumns) {
-    result.error = "line " + std::to_string(headerLine) + ": " + std::to_string(names.size()) +
-                   " columns, but a sheet has at most 17 (Y and X1 ... X16)";
-    return result;
+    return TextError("line " + std::to_string(headerLine) + ": " + std::to_string(names.size()) +
+                     " columns, but a sheet has at most 17 (Y and X1 ... X16)");
   }
   std::vector<int> columns;
   std::array<bool, kSheetColumns> used{};
@@ -104,15 +103,13 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
       const std::string copy(name);
       std::strtod(copy.c_str(), &end);
       numeric = numeric && end != nullptr && *end == '\0';
-      result.error = Where(headerLine, position) +
-                     (numeric ? "the first line must name the columns (Y, X1 ... X16), found the number "
-                              : "unknown column name ") +
-                     QuotedText(name) + (numeric ? "" : " (expected Y, X1 ... X16)");
-      return result;
+      return TextError(Where(headerLine, position) +
+                       (numeric ? "the first line must name the columns (Y, X1 ... X16), found the number "
+                                : "unknown column name ") +
+                       QuotedText(name) + (numeric ? "" : " (expected Y, X1 ... X16)"));
     }
     if (used[static_cast<size_t>(column)]) {
-      result.error = Where(headerLine, position) + "column " + QuotedText(name) + " is named twice";
-      return result;
+      return TextError(Where(headerLine, position) + "column " + QuotedText(name) + " is named twice");
     }
     used[static_cast<size_t>(column)] = true;
     columns.push_back(column);
@@ -125,63 +122,54 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
     if (row == kSheetRows) {
       const auto points = kSheetRows + std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(index), lines.end(),
                                                      [](std::string_view line) { return !IsBlank(line); });
-      result.error = "line " + std::to_string(lineNumber) + ": the file holds " + std::to_string(points) +
-                     " points, but a sheet holds at most 99";
-      return result;
+      return TextError("line " + std::to_string(lineNumber) + ": the file holds " + std::to_string(points) +
+                       " points, but a sheet holds at most 99");
     }
     const auto fields = SplitFields(lines[index], delimiter);
     if (fields.size() > columns.size()) {
-      result.error = Where(lineNumber, static_cast<int>(columns.size()) + 1) + "the line has " +
-                     std::to_string(fields.size()) + " fields, but the first line names " +
-                     std::to_string(columns.size()) + " columns";
-      return result;
+      return TextError(Where(lineNumber, static_cast<int>(columns.size()) + 1) + "the line has " +
+                       std::to_string(fields.size()) + " fields, but the first line names " +
+                       std::to_string(columns.size()) + " columns");
     }
     for (size_t i = 0; i < fields.size(); ++i) {
       const std::string field(Trim(fields[i]));
       if (field.empty()) continue;
       // strtod would stop at a NUL and read "1\0999" as 1.
       if (field.find('\0') != std::string::npos) {
-        result.error = Where(lineNumber, static_cast<int>(i) + 1) + QuotedText(field) + " holds a NUL byte";
-        return result;
+        return TextError(Where(lineNumber, static_cast<int>(i) + 1) + QuotedText(field) + " holds a NUL byte");
       }
       char* end = nullptr;
       const double value = std::strtod(field.c_str(), &end);
       if (end == field.c_str() || *end != '\0' || !std::isfinite(value)) {
-        result.error = Where(lineNumber, static_cast<int>(i) + 1) + QuotedText(field) + " is not a finite number";
-        return result;
+        return TextError(Where(lineNumber, static_cast<int>(i) + 1) + QuotedText(field) + " is not a finite number");
       }
-      result.values[static_cast<size_t>(row)][static_cast<size_t>(columns[i])] = value;
+      values[static_cast<size_t>(row)][static_cast<size_t>(columns[i])] = value;
     }
     ++row;
   }
-  result.ok = true;
-  return result;
+  return values;
 }
 
-TextFileBytes ReadTextFileBytes(const std::string& path) {
+Outcome<std::string> ReadTextFileBytes(const std::string& path) {
   FileRead read = ReadRegularFile(path, kMaxDelimitedFileBytes);
   switch (read.failure) {
-    case FileReadFailure::None: return {std::move(read.bytes), {}};
-    case FileReadFailure::CannotOpen: return {{}, "cannot open '" + path + "': " + read.reason};
-    case FileReadFailure::NotRegular: return {{}, "'" + path + "' is " + read.reason + ", not a file"};
+    case FileReadFailure::None: return std::move(read.bytes);
+    case FileReadFailure::CannotOpen: return TextError("cannot open '" + path + "': " + read.reason);
+    case FileReadFailure::NotRegular: return TextError("'" + path + "' is " + read.reason + ", not a file");
     case FileReadFailure::TooLarge:
-      return {{}, "'" + path + "' is larger than " + std::to_string(kMaxDelimitedFileBytes >> 20) +
-                      " MB; a sheet of 99 points needs far less"};
-    case FileReadFailure::Unreadable: return {{}, "cannot read '" + path + "': " + read.reason};
+      return TextError("'" + path + "' is larger than " + std::to_string(kMaxDelimitedFileBytes >> 20) +
+                       " MB; a sheet of 99 points needs far less");
+    case FileReadFailure::Unreadable: return TextError("cannot read '" + path + "': " + read.reason);
   }
-  return {{}, "cannot read '" + path + "'"};
+  return TextError("cannot read '" + path + "'");
 }
 
-DelimitedTextResult ReadDelimitedFile(const std::string& path) {
-  const TextFileBytes read = ReadTextFileBytes(path);
-  DelimitedTextResult result;
-  if (!read.error.empty()) {
-    result.error = read.error;
-    return result;
-  }
-  result = ParseDelimitedText(read.bytes, DelimiterForPath(path));
-  if (!result.ok) result.error = path + ": " + result.error;
-  return result;
+Outcome<SheetValues> ReadDelimitedFile(const std::string& path) {
+  const Outcome<std::string> read = ReadTextFileBytes(path);
+  if (!read) return read.message();
+  Outcome<SheetValues> parsed = ParseDelimitedText(*read, DelimiterForPath(path));
+  if (!parsed) return TextError(path + ": " + parsed.message().text);
+  return parsed;
 }
 
 std::string FormatDelimitedText(const SheetValues& values, char delimiter) {

@@ -5,37 +5,29 @@
 #include <string_view>
 
 #include "sheet/data_sheet.h"
+#include "sheet/outcome.h"
 
 namespace rv {
-
-// A data sheet read from comma- or tab-separated text: the first line names
-// the columns (Y, X1 ... X16, in any order), every further line is one point,
-// an empty field is an empty cell.
-struct DelimitedTextResult {
-  bool ok = false;
-  std::string error;  // names the line and the column of the first problem
-  SheetValues values;
-};
 
 // A sheet of 99 points in text needs a few kilobytes; these bounds are far
 // beyond any valid file and keep a wrong file from exhausting memory.
 inline constexpr std::size_t kMaxDelimitedFileBytes = 4 << 20;
 inline constexpr std::size_t kMaxDelimitedLineBytes = 8192;
 
-DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter);
+// A data sheet read from comma- or tab-separated text: the first line names
+// the columns (Y, X1 ... X16, in any order), every further line is one point,
+// an empty field is an empty cell. The message names the line and the column
+// of the first problem.
+Outcome<SheetValues> ParseDelimitedText(std::string_view text, char delimiter);
 
 // The bytes of a text file of measurements: only a regular file of at most
-// kMaxDelimitedFileBytes. The error names the file when it cannot be read.
-struct TextFileBytes {
-  std::string bytes;
-  std::string error;  // empty when read
-};
-TextFileBytes ReadTextFileBytes(const std::string& path);
+// kMaxDelimitedFileBytes. The message names the file when it cannot be read.
+Outcome<std::string> ReadTextFileBytes(const std::string& path);
 
 // Reads a .csv or .tsv file: only a regular file of at most
 // kMaxDelimitedFileBytes, parsed by ParseDelimitedText with the delimiter its
-// extension names. The error names the file when it cannot be read.
-DelimitedTextResult ReadDelimitedFile(const std::string& path);
+// extension names. The message names the file.
+Outcome<SheetValues> ReadDelimitedFile(const std::string& path);
 
 // The columns up to the last one holding a value and the rows up to the last
 // one holding a value, each number written so that it reads back exactly.

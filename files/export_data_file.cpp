@@ -13,22 +13,17 @@ std::string ExportDataPath(std::string_view path) {
   return DelimiterForPath(path) != '\0' ? std::string(path) : WithExtension(path, ".csv");
 }
 
-FileOutcome ExportDataFile(const std::string& path, const DataSheet& sheet) {
+Outcome<void> ExportDataFile(const std::string& path, const DataSheet& sheet) {
   const std::string target = ExportDataPath(AbsolutePath(path));
-  FileOutcome outcome;
-  std::optional<std::string> failure;
-  if (FileNameOfPath(path).empty()) {
-    failure = "no file name";
-  } else {
-    const std::string text = FormatDelimitedText(sheet.cells, DelimiterForPath(target));
-    failure = WriteFileAtomically(target, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-  }
-  if (failure) {
-    outcome.message = Message{"Error writing export file\n" + target + "\n(" + *failure + ")", MessageKind::Error};
-    return outcome;
-  }
-  outcome.succeeded = true;
-  return outcome;
+  const auto failure = [&target](const std::string& reason) {
+    return Message{"Error writing export file\n" + target + "\n(" + reason + ")", MessageKind::Error};
+  };
+  if (FileNameOfPath(path).empty()) return failure("no file name");
+  const std::string text = FormatDelimitedText(sheet.cells, DelimiterForPath(target));
+  const Outcome<void> written =
+      WriteFileAtomically(target, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  if (!written) return failure(written.message().text);
+  return {};
 }
 
 }  // namespace rv

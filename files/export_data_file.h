@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "files/file_outcome.h"
 #include "sheet/data_sheet.h"
+#include "sheet/outcome.h"
 
 namespace rv {
 
@@ -20,6 +20,6 @@ std::string ExportDataPath(std::string_view path);
 // tabs for a .tsv path, else by commas. The document is not changed. When
 // the file cannot be written, the message names the path and the reason,
 // and a file already there is left as it was.
-FileOutcome ExportDataFile(const std::string& path, const DataSheet& sheet);
+Outcome<void> ExportDataFile(const std::string& path, const DataSheet& sheet);
 
 }  // namespace rv

@@ -43,8 +43,8 @@ bool LockIsLive(const LockOwner& owner, const std::string& thisHost) {
 
 bool WriteLockFile(const std::string& dataPath, const LockOwner& owner) {
   const std::string line = owner.user + "," + owner.host + "," + std::to_string(owner.processId) + "\n";
-  return !WriteFileAtomically(LockFilePath(dataPath),
-                              std::span(reinterpret_cast<const std::uint8_t*>(line.data()), line.size()));
+  return static_cast<bool>(WriteFileAtomically(
+      LockFilePath(dataPath), std::span(reinterpret_cast<const std::uint8_t*>(line.data()), line.size())));
 }
 
 void RemoveLockFile(const std::string& dataPath, const LockOwner& owner) {

@@ -2,7 +2,7 @@
 
 namespace rv {
 
-FileOutcome NewDataSheet(Document& document, DataFileSession& session, EquationList& equations) {
+ViewUpdates NewDataSheet(Document& document, DataFileSession& session, EquationList& equations) {
   const std::int32_t moveSelection = document.options.moveSelectionAfterEnter;
   const std::string dataFolder = document.state.dataFolder;
   document = Document{};
@@ -10,7 +10,7 @@ FileOutcome NewDataSheet(Document& document, DataFileSession& session, EquationL
   document.state.dataFolder = dataFolder;
   session = DataFileSession{};
   equations.clear();
-  return SheetReplacedOutcome();
+  return SheetReplacedUpdates();
 }
 
 }  // namespace rv

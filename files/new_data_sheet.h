@@ -1,7 +1,7 @@
 #pragma once
 
 #include "files/data_file_session.h"
-#include "files/file_outcome.h"
+#include "files/view_updates.h"
 #include "regress/equation_list.h"
 #include "sheet/document.h"
 
@@ -14,6 +14,7 @@ namespace rv {
 // defaults (Move Selection After Enter stays as it is); N and K become 0, no
 // equation is listed or stored, the Graph tab's list is emptied; both flags
 // are cleared and the path and file title emptied. The data folder stays.
-FileOutcome NewDataSheet(Document& document, DataFileSession& session, EquationList& equations);
+// It cannot fail.
+ViewUpdates NewDataSheet(Document& document, DataFileSession& session, EquationList& equations);
 
 }  // namespace rv

@@ -5,17 +5,17 @@
 
 namespace rv {
 
-FileOutcome OpenImportedText(const std::string& path, const TextImport& reading, Document& document,
+ViewUpdates OpenImportedText(const std::string& path, const TextImport& reading, Document& document,
                              DataFileSession& session, EquationList& equations) {
   const std::string source = AbsolutePath(path);
-  FileOutcome outcome = NewDataSheet(document, session, equations);
+  const ViewUpdates updates = NewDataSheet(document, session, equations);
   document.sheet.cells = reading.values;
   for (int column = 0; column < kSheetColumns; ++column)
     if (!reading.names[static_cast<size_t>(column)].empty())
       document.sheet.names[static_cast<size_t>(column)] = reading.names[static_cast<size_t>(column)];
   document.state.fileTitle = FileNameOfPath(source);
   document.state.dataFolder = FolderOfPath(source);
-  return outcome;
+  return updates;
 }
 
 bool IsTextDataPath(const std::string& path) {

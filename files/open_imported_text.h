@@ -3,8 +3,8 @@
 #include <string>
 
 #include "files/data_file_session.h"
-#include "files/file_outcome.h"
 #include "files/text_import.h"
+#include "files/view_updates.h"
 #include "regress/equation_list.h"
 #include "sheet/document.h"
 
@@ -17,8 +17,9 @@ namespace rv {
 // data file's name, but shows the text file's name as its title; its data
 // folder is the file's folder. Nothing is modified yet, and the recent
 // files stay as they are: they list data files only. The application
-// prepares and finishes as for ReadDataFile.
-FileOutcome OpenImportedText(const std::string& path, const TextImport& reading, Document& document,
+// prepares and finishes as for ReadDataFile. It cannot fail: the reading
+// was checked when it was made.
+ViewUpdates OpenImportedText(const std::string& path, const TextImport& reading, Document& document,
                              DataFileSession& session, EquationList& equations);
 
 // A .csv, .tsv or .txt path: a text the import dialog reads.

@@ -8,32 +8,29 @@
 
 namespace rv {
 
-FileOutcome ReadDataFile(const std::string& path, Document& document, DataFileSession& session,
-                         EquationList& equations, RecentFiles& recentFiles) {
+Outcome<ViewUpdates> ReadDataFile(const std::string& path, Document& document, DataFileSession& session,
+                                  EquationList& equations, RecentFiles& recentFiles) {
   const std::string source = AbsolutePath(path);
-  LoadResult loaded = LoadDataFile(source);
-  FileOutcome outcome;
-  if (loaded.failure != LoadFailure::None) {
-    outcome.message = loaded.message;
-    if (loaded.failure == LoadFailure::CannotOpen) {
-      recentFiles.forget(path);
-      recentFiles.forget(source);
-      outcome.updateRecentFileMenu = true;
-    }
-    return outcome;
+  const Outcome<std::string> bytes = ReadDataFileBytes(source);
+  if (!bytes) {
+    recentFiles.forget(path);
+    recentFiles.forget(source);
+    return bytes.message();
   }
+  Outcome<DataFileContents> loaded = DecodeDataFileBytes(*bytes);
+  if (!loaded) return loaded.message();
 
-  const bool drawn = AdoptLoadedSheet(std::move(*loaded.contents), document, session);
+  const bool drawn = AdoptLoadedSheet(std::move(*loaded), document, session);
   NameDocument(document.state, source);
   // A stored equation that is dropped takes its graph with it.
   const std::optional<Message> dropped = DropMismatchedStoredEquation(document, session, document.state.fileTitle);
-  outcome = SheetReplacedOutcome();
-  outcome.message = dropped;
-  outcome.pressDraw = drawn && !dropped;
+  ViewUpdates updates = SheetReplacedUpdates();
+  updates.notice = dropped;
+  updates.pressDraw = drawn && !dropped;
   ListStoredEquation(session, equations);
   recentFiles.remember(source);
-  outcome.updateRecentFileMenu = true;
-  return outcome;
+  updates.updateRecentFileMenu = true;
+  return updates;
 }
 
 }  // namespace rv

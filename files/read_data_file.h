@@ -3,18 +3,19 @@
 #include <string>
 
 #include "files/data_file_session.h"
-#include "files/file_outcome.h"
 #include "files/recent_files.h"
+#include "files/view_updates.h"
 #include "regress/equation_list.h"
 #include "sheet/document.h"
+#include "sheet/outcome.h"
 
 namespace rv {
 
 // Opens a data file (Open, a recent-file command, a file named at start-up).
 // Before calling, the application ends any range selection, commits the cell
 // being edited, stops the graph's rotation, shows kLoadingStatus and a wait
-// cursor; afterwards it shows kReadyStatus and the arrow cursor, then acts on
-// the outcome.
+// cursor; afterwards it shows kReadyStatus and the arrow cursor, then shows
+// the failure's message or acts on the view updates.
 //
 // The whole file is read and checked before anything changes. On success the
 // document, the session and the equation list are replaced: the list holds
@@ -24,18 +25,19 @@ namespace rv {
 // takes the path (a relative one from the current folder), its file title and
 // folder (the data folder), the named flag is set, the modified flag cleared,
 // and the path goes to the top of the recent files. The graph is marked not
-// drawn; outcome.pressDraw asks for it to be drawn again when it was drawn at
+// drawn; pressDraw asks for it to be drawn again when it was drawn at
 // save time.
 //
 // The stored equation is kept only when its ordinal re-creates it, text and
 // R squared (see DropMismatchedStoredEquation); otherwise the sheet opens
-// without it and outcome.message says so.
+// without it and the updates' notice says so.
 //
 // When the file cannot be opened, every recent-file slot holding the path is
-// emptied. When it is shorter than 16,370 bytes or has the wrong magic
+// emptied (the application rebuilds the recent-file menu after any failed
+// file operation). When it is shorter than 16,370 bytes or has the wrong magic
 // number, it is reported as corrupted. In both cases the sheet in memory, its
 // path and its flags stay as they were.
-FileOutcome ReadDataFile(const std::string& path, Document& document, DataFileSession& session,
-                         EquationList& equations, RecentFiles& recentFiles);
+Outcome<ViewUpdates> ReadDataFile(const std::string& path, Document& document, DataFileSession& session,
+                                  EquationList& equations, RecentFiles& recentFiles);
 
 }  // namespace rv

@@ -72,10 +72,10 @@ bool SaveRecoveryFile(const std::string& folder, RecoverySlot slot, const Docume
   std::filesystem::permissions(folder, std::filesystem::perms::owner_all, error);
   const std::string path = document.state.named ? document.state.path : std::string();
   // The note first: a data file without its note would restore under no name.
-  if (WriteFileAtomically(NotePath(folder, slot), Bytes(path))) return false;
+  if (!WriteFileAtomically(NotePath(folder, slot), Bytes(path))) return false;
   DataFileSession kept = session;
   RefreshSaveArea(kept, equations);
-  return StoreDataFile(DataPath(folder, slot), EncodeDataFile(document, kept)).failure == StoreFailure::None;
+  return static_cast<bool>(StoreDataFile(DataPath(folder, slot), EncodeDataFile(document, kept)));
 }
 
 void RemoveRecoveryFile(const std::string& folder, RecoverySlot slot) {
@@ -105,25 +105,20 @@ std::vector<RecoveredSheet> RecoveredSheets(const std::string& folder,
   return sheets;
 }
 
-FileOutcome RestoreRecoveredSheet(const std::string& folder, RecoverySlot slot, Document& document,
-                                  DataFileSession& session, EquationList& equations) {
-  LoadResult loaded = LoadDataFile(DataPath(folder, slot));
+Outcome<ViewUpdates> RestoreRecoveredSheet(const std::string& folder, RecoverySlot slot, Document& document,
+                                           DataFileSession& session, EquationList& equations) {
+  Outcome<DataFileContents> loaded = LoadDataFile(DataPath(folder, slot));
   const std::string path = SavedPath(folder, slot);
   RemoveRecoveryFile(folder, slot);
-  FileOutcome outcome;
-  if (loaded.failure != LoadFailure::None) {
-    outcome.message = loaded.message;
-    return outcome;
-  }
+  if (!loaded) return loaded.message();
   const std::string dataFolder = document.state.dataFolder;
-  AdoptLoadedSheet(std::move(*loaded.contents), document, session);
+  AdoptLoadedSheet(std::move(*loaded), document, session);
   document.state = {};
   document.state.dataFolder = dataFolder;
   if (!path.empty()) NameDocument(document.state, path);
   document.state.modified = true;
   ListStoredEquation(session, equations);
-  outcome = SheetReplacedOutcome();
-  return outcome;
+  return SheetReplacedUpdates();
 }
 
 }  // namespace rv

@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "files/data_file_session.h"
-#include "files/file_outcome.h"
+#include "files/view_updates.h"
 #include "regress/equation_list.h"
 #include "sheet/document.h"
+#include "sheet/outcome.h"
 
 namespace rv {
 
@@ -55,7 +56,7 @@ std::vector<RecoveredSheet> RecoveredSheets(const std::string& folder,
 // equation and graph variables, but the sheet keeps the name it had and
 // counts as changed, since it never was saved; the recent files stay as they
 // are. The kept sheet is removed either way.
-FileOutcome RestoreRecoveredSheet(const std::string& folder, RecoverySlot slot, Document& document,
-                                  DataFileSession& session, EquationList& equations);
+Outcome<ViewUpdates> RestoreRecoveredSheet(const std::string& folder, RecoverySlot slot, Document& document,
+                                           DataFileSession& session, EquationList& equations);
 
 }  // namespace rv

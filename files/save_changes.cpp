@@ -13,20 +13,18 @@ SaveChangesQuestion AskSaveChanges(const DocumentState& state) {
   return question;
 }
 
-SaveChangesResult AnswerSaveChanges(MessageAnswer answer, const std::optional<std::string>& saveAsPath,
-                                    Document& document, DataFileSession& session, const EquationList& equations,
-                                    RecentFiles& recentFiles) {
-  SaveChangesResult result;
-  if (!document.state.modified || answer == MessageAnswer::No) {
-    result.decision = SaveChangesDecision::GoOn;
-    return result;
-  }
-  if (answer != MessageAnswer::Yes) return result;
+Outcome<SaveChangesDecision> AnswerSaveChanges(MessageAnswer answer, const std::optional<std::string>& saveAsPath,
+                                               Document& document, DataFileSession& session,
+                                               const EquationList& equations, RecentFiles& recentFiles) {
+  const SaveChangesDecision goOn{.goOn = true, .saved = std::nullopt};
+  const SaveChangesDecision abandon{.goOn = false, .saved = std::nullopt};
+  if (!document.state.modified || answer == MessageAnswer::No) return goOn;
+  if (answer != MessageAnswer::Yes) return abandon;
   const std::optional<std::string> path = saveAsPath ? saveAsPath : SavePathOf(document.state);
-  if (!path) return result;
-  result.save = WriteDataFile(*path, document, session, equations, recentFiles);
-  if (result.save.succeeded) result.decision = SaveChangesDecision::GoOn;
-  return result;
+  if (!path) return abandon;
+  Outcome<ViewUpdates> saved = WriteDataFile(*path, document, session, equations, recentFiles);
+  if (!saved) return saved.message();
+  return SaveChangesDecision{.goOn = true, .saved = std::move(*saved)};
 }
 
 }  // namespace rv

@@ -4,10 +4,11 @@
 #include <string>
 
 #include "files/data_file_session.h"
-#include "files/file_outcome.h"
 #include "files/recent_files.h"
+#include "files/view_updates.h"
 #include "regress/equation_list.h"
 #include "sheet/document.h"
+#include "sheet/outcome.h"
 
 namespace rv {
 
@@ -20,9 +21,10 @@ namespace rv {
 //     std::optional<std::string> path;
 //     if (answer == MessageAnswer::Yes && question.yesNeedsSaveAs)
 //       path = the Save As dialog (titled "Save As"), nothing when cancelled;
-//     const SaveChangesResult result = AnswerSaveChanges(answer, path, document, ...);
-//     show result.save.message when there is one and act on result.save;
-//     if (result.decision == SaveChangesDecision::Abandon) stop the action.
+//     const Outcome<SaveChangesDecision> decided = AnswerSaveChanges(answer, path, document, ...);
+//     if (!decided) show decided.message() and stop the action (the save failed);
+//     act on decided->saved when there is a save;
+//     if (!decided->goOn) stop the action.
 //   }
 //   go on with the action.
 struct SaveChangesQuestion {
@@ -33,20 +35,19 @@ struct SaveChangesQuestion {
 
 SaveChangesQuestion AskSaveChanges(const DocumentState& state);
 
-enum class SaveChangesDecision { GoOn, Abandon };
-
-struct SaveChangesResult {
-  SaveChangesDecision decision = SaveChangesDecision::Abandon;
-  FileOutcome save;  // the save made for Yes, if any
+struct SaveChangesDecision {
+  bool goOn = false;                 // false: the action is abandoned
+  std::optional<ViewUpdates> saved;  // the save made for Yes, if any
 };
 
 // No goes on without saving; Cancel abandons. Yes saves (to saveAsPath when
 // the user chose one, for an untitled sheet or instead of saving over a file
 // changed on disk, else to the current path) and goes on only when the save
-// succeeded: a failed save, or a cancelled Save As (no saveAsPath), abandons
-// the action and leaves the sheet as it is, still modified.
-SaveChangesResult AnswerSaveChanges(MessageAnswer answer, const std::optional<std::string>& saveAsPath,
-                                    Document& document, DataFileSession& session, const EquationList& equations,
-                                    RecentFiles& recentFiles);
+// succeeded: a failed save (the outcome is then its message), or a cancelled
+// Save As (no saveAsPath), abandons the action and leaves the sheet as it
+// is, still modified.
+Outcome<SaveChangesDecision> AnswerSaveChanges(MessageAnswer answer, const std::optional<std::string>& saveAsPath,
+                                               Document& document, DataFileSession& session,
+                                               const EquationList& equations, RecentFiles& recentFiles);
 
 }  // namespace rv

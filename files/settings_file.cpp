@@ -101,7 +101,8 @@ bool WriteSettingsFile(const std::string& path, const Settings& settings) {
   WriteAutoRecovery(profile, settings);
   WritePrintingKeys(profile, settings);
   const std::string text = profile.text();
-  return !WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  return static_cast<bool>(
+      WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())));
 }
 
 std::string DataFolderAtStartUp(const std::string& stored, const std::string& programFolder) {

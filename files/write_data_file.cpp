@@ -1,5 +1,6 @@
 #include "files/write_data_file.h"
 
+#include "files/atomic_file.h"
 #include "files/data_file_io.h"
 #include "files/data_file_messages.h"
 #include "files/file_paths.h"
@@ -13,29 +14,30 @@ std::optional<std::string> SavePathOf(const DocumentState& state) {
   return state.path;
 }
 
-FileOutcome WriteDataFile(const std::string& path, Document& document, DataFileSession& session,
-                          const EquationList& equations, RecentFiles& recentFiles) {
-  FileOutcome outcome;
-  if (FileNameOfPath(path).empty()) {
-    outcome.message = OutputFileErrorMessage(path);
+// The steps of StoreDataFile, each failing its own way: too little space is
+// found before the path is tried, so only then does the sheet keep its path,
+// and the user is not shown the system's reason.
+Outcome<ViewUpdates> WriteDataFile(const std::string& path, Document& document, DataFileSession& session,
+                                   const EquationList& equations, RecentFiles& recentFiles) {
+  const auto failedAtPath = [&document](Message message) {
     document.state.named = false;
-    return outcome;
-  }
+    return message;
+  };
+  if (FileNameOfPath(path).empty()) return failedAtPath(OutputFileErrorMessage(path));
   const std::string target = WithDataFileExtension(AbsolutePath(path));
   RefreshSaveArea(session, equations);
-  const StoreResult stored = StoreDataFile(target, EncodeDataFile(document, session));
-  if (stored.failure != StoreFailure::None) {
-    outcome.message = stored.message;
-    if (stored.failure == StoreFailure::Output) document.state.named = false;
-    return outcome;
-  }
+  const DataFileBytes image = EncodeDataFile(document, session);
+  // A device or a pipe is no place for a data file, whatever the space.
+  if (Outcome<void> accepted = CheckWriteTarget(target); !accepted) return failedAtPath(accepted.message());
+  if (Outcome<void> room = CheckDiskSpace(target); !room) return room.message();
+  if (!WriteFileAtomically(target, image)) return failedAtPath(OutputFileErrorMessage(target));
   NameDocument(document.state, target);
   recentFiles.remember(target);
-  outcome.succeeded = true;
-  outcome.updateTitle = true;
-  outcome.updateRecentFileMenu = true;
-  outcome.focusCurrentCell = true;
-  return outcome;
+  ViewUpdates updates;
+  updates.updateTitle = true;
+  updates.updateRecentFileMenu = true;
+  updates.focusCurrentCell = true;
+  return updates;
 }
 
 }  // namespace rv

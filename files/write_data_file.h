@@ -4,10 +4,11 @@
 #include <string>
 
 #include "files/data_file_session.h"
-#include "files/file_outcome.h"
 #include "files/recent_files.h"
+#include "files/view_updates.h"
 #include "regress/equation_list.h"
 #include "sheet/document.h"
+#include "sheet/outcome.h"
 
 namespace rv {
 
@@ -32,7 +33,7 @@ std::optional<std::string> SavePathOf(const DocumentState& state);
 // why and the file already at the path is left as it was: with too little
 // disk space nothing else changes; otherwise the named flag is cleared and
 // the modified flag stays set.
-FileOutcome WriteDataFile(const std::string& path, Document& document, DataFileSession& session,
-                          const EquationList& equations, RecentFiles& recentFiles);
+Outcome<ViewUpdates> WriteDataFile(const std::string& path, Document& document, DataFileSession& session,
+                                   const EquationList& equations, RecentFiles& recentFiles);
 
 }  // namespace rv

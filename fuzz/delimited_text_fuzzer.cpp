@@ -18,14 +18,15 @@ namespace {
 
 
 void Check(std::string_view text, char delimiter) {
-  const rv::DelimitedTextResult parsed = rv::ParseDelimitedText(text, delimiter);
-  if (!parsed.ok) {
-    if (parsed.error.empty()) Fail("a refusal without a message");
-    if (parsed.error.size() > 300) Fail("an error message that quotes too much");
+  const rv::Outcome<rv::SheetValues> parsed = rv::ParseDelimitedText(text, delimiter);
+  if (!parsed) {
+    if (parsed.message().text.empty()) Fail("a refusal without a message");
+    if (parsed.message().text.size() > 300) Fail("an error message that quotes too much");
     return;
   }
-  const rv::DelimitedTextResult again = rv::ParseDelimitedText(rv::FormatDelimitedText(parsed.values, delimiter), delimiter);
-  if (!again.ok || !SameBits(parsed.values, again.values)) Fail("an accepted sheet does not read back as itself");
+  const rv::Outcome<rv::SheetValues> again =
+      rv::ParseDelimitedText(rv::FormatDelimitedText(*parsed, delimiter), delimiter);
+  if (!again || !SameBits(*parsed, *again)) Fail("an accepted sheet does not read back as itself");
 }
 
 }  // namespace

@@ -33,7 +33,8 @@ std::string ReplaceFileQuestion(const std::string& path) {
 
 Outcome<void> WriteFunctionFile(const std::string& path, const std::string& text) {
   const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-  if (const auto reason = WriteFileAtomically(path, bytes)) return Failure(path, *reason);
+  if (const Outcome<void> written = WriteFileAtomically(path, bytes); !written)
+    return Failure(path, written.message().text);
   return {};
 }
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "widgets/control_id.h"
@@ -24,33 +25,40 @@ constexpr int kButtonHeight = 20;
 constexpr int kLineHeight = 13;
 
 struct ButtonDef {
-  int answer;
+  MessageAnswer answer;
   const char* label;
 };
 
 struct KindDef {
   std::vector<ButtonDef> buttons;
-  int defaultAnswer;  // 0: Enter presses nothing
-  int pointerAnswer;  // the button the mouse pointer is moved onto
+  std::optional<MessageAnswer> defaultAnswer;  // nothing: Enter presses no button
+  MessageAnswer pointerAnswer;                 // the button the mouse pointer is moved onto
   QStyle::StandardPixmap icon;
 };
 
 KindDef DefOf(MessageKind kind) {
-  const ButtonDef ok{kAnswerOk, "&OK"};
-  const ButtonDef yes{kAnswerYes, "&Yes"};
-  const ButtonDef no{kAnswerNo, "&No"};
-  const ButtonDef cancel{kAnswerCancel, "&Cancel"};
+  const ButtonDef ok{MessageAnswer::Ok, "&OK"};
+  const ButtonDef yes{MessageAnswer::Yes, "&Yes"};
+  const ButtonDef no{MessageAnswer::No, "&No"};
+  const ButtonDef cancel{MessageAnswer::Cancel, "&Cancel"};
   switch (kind) {
-    case MessageKind::YesNo:
-      return {{yes, no}, kAnswerYes, kAnswerNo, QStyle::SP_MessageBoxQuestion};
+    case MessageKind::YesNo: return {{yes, no}, MessageAnswer::Yes, MessageAnswer::No, QStyle::SP_MessageBoxQuestion};
     case MessageKind::YesNoCancel:
-      return {{yes, no, cancel}, 0, kAnswerYes, QStyle::SP_MessageBoxQuestion};
-    case MessageKind::Error:
-      return {{ok}, kAnswerOk, kAnswerOk, QStyle::SP_MessageBoxCritical};
+      return {{yes, no, cancel}, std::nullopt, MessageAnswer::Yes, QStyle::SP_MessageBoxQuestion};
+    case MessageKind::Error: return {{ok}, MessageAnswer::Ok, MessageAnswer::Ok, QStyle::SP_MessageBoxCritical};
     case MessageKind::Information:
       break;
   }
-  return {{ok}, kAnswerOk, kAnswerOk, QStyle::SP_MessageBoxInformation};
+  return {{ok}, MessageAnswer::Ok, MessageAnswer::Ok, QStyle::SP_MessageBoxInformation};
+}
+
+// The dialog ends with the control id of the button that answered. Closed
+// any other way (its owner going away) it was not answered, which counts as
+// Cancel.
+MessageAnswer AnswerOfDialogResult(int result) {
+  for (const MessageAnswer answer : {MessageAnswer::Ok, MessageAnswer::Yes, MessageAnswer::No})
+    if (result == ControlIdOf(answer)) return answer;
+  return MessageAnswer::Cancel;
 }
 
 class MessageDialog : public QDialog {
@@ -95,8 +103,8 @@ class MessageDialog : public QDialog {
       button->setAutoDefault(false);
       button->setDefault(buttonDef.answer == spec.defaultAnswer);
       button->setGeometry(x, textHeight + 16, kButtonWidth, kButtonHeight);
-      SetControlId(button, buttonDef.answer);
-      const int answer = buttonDef.answer;
+      const int answer = ControlIdOf(buttonDef.answer);
+      SetControlId(button, answer);
       connect(button, &QPushButton::clicked, this, [this, answer] { done(answer); });
       if (buttonDef.answer == spec.pointerAnswer) pointerButton_ = button;
       if (buttonDef.answer == spec.defaultAnswer || focusButton_ == nullptr) focusButton_ = button;
@@ -126,13 +134,15 @@ class MessageDialog : public QDialog {
 
 }  // namespace
 
-int ShowMessage(const QString& text, QWidget* owner, MessageKind kind) { return ShowMessage(text, owner, kind, {}); }
+MessageAnswer ShowMessage(const QString& text, QWidget* owner, MessageKind kind) {
+  return ShowMessage(text, owner, kind, {});
+}
 
-int ShowMessage(const QString& text, QWidget* owner, MessageKind kind, const QStringList& labels) {
+MessageAnswer ShowMessage(const QString& text, QWidget* owner, MessageKind kind, const QStringList& labels) {
   MessageDialog dialog(text, owner, kind, labels);
   PlaceDialog(&dialog, MainWindowOf(owner));
   if (kind == MessageKind::Error) QApplication::beep();
-  return dialog.exec();
+  return AnswerOfDialogResult(dialog.exec());
 }
 
 }  // namespace rv

@@ -4,8 +4,8 @@
 
 namespace rv {
 
-std::optional<std::string> WritePictureFile(const std::string& path, const std::vector<std::uint8_t>& encoded) {
-  if (encoded.empty()) return std::string("the picture could not be encoded");
+Outcome<void> WritePictureFile(const std::string& path, const std::vector<std::uint8_t>& encoded) {
+  if (encoded.empty()) return Message{"the picture could not be encoded", MessageKind::Error};
   return WriteFileAtomically(path, encoded);
 }
 

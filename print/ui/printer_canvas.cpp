@@ -11,7 +11,7 @@
 
 namespace rv {
 
-std::optional<std::string> WritePdfFile(const std::string& path, const QByteArray& pdf) {
+Outcome<void> WritePdfFile(const std::string& path, const QByteArray& pdf) {
   return WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
                                              static_cast<size_t>(pdf.size())));
 }
@@ -61,8 +61,8 @@ void PrinterCanvas::closeDevice(const PrintJobSetup& setup, bool painted) {
     return;
   }
   if (!pdfPath_.isEmpty()) {
-    if (const std::optional<std::string> why = delivery_.writePdf(QFile::encodeName(pdfPath_).toStdString(), pdf)) {
-      fail(destination, QString::fromStdString(*why));
+    if (const Outcome<void> written = delivery_.writePdf(QFile::encodeName(pdfPath_).toStdString(), pdf); !written) {
+      fail(destination, QString::fromStdString(written.message().text));
       return;
     }
     writtenPdfPath_ = pdfPath_;

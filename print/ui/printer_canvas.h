@@ -4,11 +4,11 @@
 #include <QString>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "print/ui/painted_canvas.h"
 #include "print/ui/print_server.h"
+#include "sheet/outcome.h"
 
 class QPdfWriter;
 class QWidget;
@@ -19,8 +19,9 @@ namespace rv {
 // empty answer cancels the job.
 using PdfPathChooser = std::function<QString(QWidget* owner, const QString& suggestedPath)>;
 
-// Writes a finished PDF document to its path: the reason when it could not.
-using PdfFileWriter = std::function<std::optional<std::string>(const std::string& path, const QByteArray& pdf)>;
+// Writes a finished PDF document to its path; the message is the reason
+// when it could not.
+using PdfFileWriter = std::function<Outcome<void>(const std::string& path, const QByteArray& pdf)>;
 
 // Hands a finished document to a queue of the print server.
 using QueueJobSender = std::function<void(QueueJob job)>;
@@ -29,7 +30,7 @@ inline constexpr const char* kCannotStartDocumentMessage = "Can not start docume
 
 // The PDF file writer of the program: the whole document or, when anything
 // fails, the file as it was before.
-std::optional<std::string> WritePdfFile(const std::string& path, const QByteArray& pdf);
+Outcome<void> WritePdfFile(const std::string& path, const QByteArray& pdf);
 
 // "Regrovantis 1.0.0": who made a PDF.
 QString PdfCreator();

@@ -28,7 +28,7 @@ bool LeftOutNotice::confirmStart(const SheetValues& cells, QWidget* owner) {
                                           "Search the first %2 rows anyway?")
                                .arg(QString::fromStdString(rows))
                                .arg(points);
-  goOnAnswered_ = ShowMessage(question, owner, MessageKind::YesNo) == kAnswerYes;
+  goOnAnswered_ = ShowMessage(question, owner, MessageKind::YesNo) == MessageAnswer::Yes;
   return goOnAnswered_;
 }
 

@@ -29,8 +29,8 @@ std::optional<PasteHeading> AskPasteHeading(const std::string& text, QWidget* ow
                                           "line.%2")
                                .arg(QString::fromStdString(names), units);
   switch (ShowMessage(question, owner, MessageKind::YesNoCancel)) {
-    case kAnswerYes: return PasteHeading::Names;
-    case kAnswerNo: return PasteHeading::Skip;
+    case MessageAnswer::Yes: return PasteHeading::Names;
+    case MessageAnswer::No: return PasteHeading::Skip;
     default: return std::nullopt;
   }
 }

@@ -94,7 +94,8 @@ void FunctionSavePanel::save() {
 }
 
 bool FunctionSavePanel::confirmReplace(const std::string& path) {
-  return ShowMessage(QString::fromLocal8Bit(ReplaceFileQuestion(path).c_str()), this, MessageKind::YesNo) == kAnswerYes;
+  return ShowMessage(QString::fromLocal8Bit(ReplaceFileQuestion(path).c_str()), this, MessageKind::YesNo) ==
+         MessageAnswer::Yes;
 }
 
 void FunctionSavePanel::accept() { save(); }

@@ -27,9 +27,9 @@ class ConvertCommand : public ::testing::Test {
 };
 
 SheetValues ValuesOf(const std::string& text, char delimiter) {
-  const DelimitedTextResult parsed = ParseDelimitedText(text, delimiter);
-  EXPECT_TRUE(parsed.ok) << parsed.error;
-  return parsed.values;
+  const Outcome<SheetValues> parsed = ParseDelimitedText(text, delimiter);
+  if (!parsed) ADD_FAILURE() << parsed.message().text;
+  return parsed ? *parsed : SheetValues{};
 }
 
 

@@ -181,7 +181,7 @@ TEST_F(EquationCommands, UseTheEquationADataFileStores) {
                                MakeSearchShape(SnapshotWithCounts(document.sheet.cells, 8, 2), document.options), 3));
   session.savedEquation = MakeEquationRecord(fitted.lastRSquared, 3, fitted.text);
   paths.push_back(folder + "/stored.rvd");
-  ASSERT_EQ(StoreDataFile(paths.back(), EncodeDataFile(document, session)).failure, StoreFailure::None);
+  ASSERT_TRUE(StoreDataFile(paths.back(), EncodeDataFile(document, session)));
 
   const ToolResult stored = RunTool({"stats", paths.back(), "--json"});
   ASSERT_EQ(stored.status, 0) << stored.err;
@@ -200,7 +200,7 @@ TEST_F(EquationCommands, UseTheEquationADataFileStores) {
   // A flipped bit in the stored ordinal names another equation.
   session.savedEquation = MakeEquationRecord(fitted.lastRSquared, 3 ^ 1, fitted.text);
   paths.push_back(folder + "/flipped.rvd");
-  ASSERT_EQ(StoreDataFile(paths.back(), EncodeDataFile(document, session)).failure, StoreFailure::None);
+  ASSERT_TRUE(StoreDataFile(paths.back(), EncodeDataFile(document, session)));
   for (const std::vector<std::string>& command : {std::vector<std::string>{"stats", paths.back()},
                                                     std::vector<std::string>{"code", paths.back(), "--lang", "c"}}) {
     const ToolResult flipped = RunTool(command);
@@ -214,7 +214,7 @@ TEST_F(EquationCommands, UseTheEquationADataFileStores) {
   // would fit the number that marks an empty cell.
   document.sheet.cell(4, 1) = EmptyValue;
   paths.push_back(folder + "/emptied.rvd");
-  ASSERT_EQ(StoreDataFile(paths.back(), EncodeDataFile(document, session)).failure, StoreFailure::None);
+  ASSERT_TRUE(StoreDataFile(paths.back(), EncodeDataFile(document, session)));
   for (const std::vector<std::string>& command : {std::vector<std::string>{"stats", paths.back()},
                                                     std::vector<std::string>{"code", paths.back(), "--lang", "c"}}) {
     const ToolResult emptied = RunTool(command);

@@ -32,7 +32,9 @@ struct Reader {
   DataFileSession session = SampleSession();
   EquationList equations;
   RecentFiles recent;
-  FileOutcome read(const std::string& path) { return ReadDataFile(path, document, session, equations, recent); }
+  Outcome<ViewUpdates> read(const std::string& path) {
+    return ReadDataFile(path, document, session, equations, recent);
+  }
   DataFileContents contents() const { return {document, session}; }
 };
 
@@ -46,8 +48,8 @@ TEST(DataFileCorpus, EverySeedReadsIntoASoundDocument) {
   ASSERT_GE(seeds.size(), 5u);
   for (const std::string& seed : seeds) {
     Reader reader;
-    const FileOutcome outcome = reader.read(seed);
-    ASSERT_TRUE(outcome.succeeded) << seed;
+    const Outcome<ViewUpdates> outcome = reader.read(seed);
+    ASSERT_TRUE(outcome) << seed;
     ExpectSound(reader.contents(), seed);
     EXPECT_LE(reader.equations.size(), 1);
     EXPECT_EQ(reader.session.selectedIndex, reader.equations.empty() ? -1 : 0) << seed;
@@ -60,13 +62,13 @@ TEST(DataFileCorpus, ShortFilesAreRefusedAndLongOnesReadFromTheirStart) {
   for (const std::string& seed : SeedFiles()) {
     const Bytes bytes = ReadBytes(seed);
     Reader expected;
-    ASSERT_TRUE(expected.read(seed).succeeded);
+    ASSERT_TRUE(expected.read(seed));
     for (std::size_t cut : cuts) {
       WriteBytes(folder.file("cut.rvd"), Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cut)));
       Reader reader;
       const DataFileBytes before = EncodeDataFile(reader.document, reader.session);
-      const FileOutcome outcome = reader.read(folder.file("cut.rvd"));
-      EXPECT_FALSE(outcome.succeeded) << seed << " cut to " << cut;
+      const Outcome<ViewUpdates> outcome = reader.read(folder.file("cut.rvd"));
+      EXPECT_FALSE(outcome) << seed << " cut to " << cut;
       EXPECT_EQ(EncodeDataFile(reader.document, reader.session), before) << seed << " cut to " << cut;
     }
     for (std::size_t extra : {std::size_t{1}, std::size_t{256}, std::size_t{1} << 20}) {
@@ -74,7 +76,7 @@ TEST(DataFileCorpus, ShortFilesAreRefusedAndLongOnesReadFromTheirStart) {
       grown.resize(bytes.size() + extra, 0xA5);
       WriteBytes(folder.file("grown.rvd"), grown);
       Reader reader;
-      ASSERT_TRUE(reader.read(folder.file("grown.rvd")).succeeded) << seed << " grown by " << extra;
+      ASSERT_TRUE(reader.read(folder.file("grown.rvd"))) << seed << " grown by " << extra;
       EXPECT_EQ(EncodeDataFile(reader.document, reader.session), EncodeDataFile(expected.document, expected.session));
     }
   }
@@ -112,7 +114,7 @@ TEST(DataFileCorpus, RandomBytesBehindTheMagicNumberGiveASoundDocument) {
     std::copy(std::begin(magic), std::end(magic), bytes.begin() + 66);
     WriteBytes(folder.file("random.rvd"), bytes);
     Reader reader;
-    ASSERT_TRUE(reader.read(folder.file("random.rvd")).succeeded) << file;
+    ASSERT_TRUE(reader.read(folder.file("random.rvd"))) << file;
     ExpectSound(reader.contents(), "random file " + std::to_string(file));
   }
 }

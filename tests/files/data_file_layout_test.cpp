@@ -45,8 +45,7 @@ class DataFileLayout : public ::testing::Test {
     EquationList list;
     list.setSingleEntry(session.savedEquation);
     RecentFiles recent;
-    const FileOutcome outcome = WriteDataFile(folder.file("sample"), document, session, list, recent);
-    ASSERT_TRUE(outcome.succeeded);
+    ASSERT_TRUE(WriteDataFile(folder.file("sample"), document, session, list, recent));
     bytes = ReadBytes(folder.file("sample.rvd"));
     ASSERT_EQ(bytes.size(), 16370u);
   }

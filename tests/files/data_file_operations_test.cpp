@@ -29,8 +29,12 @@ class DataFileOperations : public ::testing::Test {
     session = SampleSession();
     equations.setSingleEntry(session.savedEquation);
   }
-  FileOutcome save(const std::string& path) { return WriteDataFile(path, document, session, equations, recent); }
-  FileOutcome open(const std::string& path) { return ReadDataFile(path, document, session, equations, recent); }
+  Outcome<ViewUpdates> save(const std::string& path) {
+    return WriteDataFile(path, document, session, equations, recent);
+  }
+  Outcome<ViewUpdates> open(const std::string& path) {
+    return ReadDataFile(path, document, session, equations, recent);
+  }
   // Everything the data file would store of the state in memory.
   DataFileBytes memory() const { return EncodeDataFile(document, session); }
   std::vector<std::string> folderContents() const {
@@ -60,7 +64,7 @@ TEST(DataFilePaths, OnlyTheFileNamesExtensionIsReplaced) {
 
 TEST_F(DataFileOperations, AFolderNameWithADotKeepsItsTail) {
   fs::create_directory(folder.file("run.2024"));
-  ASSERT_TRUE(save(folder.file("run.2024/test")).succeeded);
+  ASSERT_TRUE(save(folder.file("run.2024/test")));
   EXPECT_TRUE(fs::exists(folder.file("run.2024/test.rvd")));
   EXPECT_EQ(document.state.fileTitle, "test.rvd");
 }
@@ -70,11 +74,10 @@ TEST_F(DataFileOperations, AFileThatCannotBeCreatedIsReportedAndNothingIsLost) {
   document.state.modified = true;
   document.state.path = "/elsewhere/old.rvd";
   const std::string path = folder.file("missing/out.rvd");
-  const FileOutcome outcome = save(path);
-  EXPECT_FALSE(outcome.succeeded);
-  ASSERT_TRUE(outcome.message);
-  EXPECT_EQ(outcome.message->text, "Error opening output data file\n" + path + "\nData not saved, try using Save As.");
-  EXPECT_EQ(outcome.message->kind, MessageKind::Error);
+  const Outcome<ViewUpdates> outcome = save(path);
+  ASSERT_FALSE(outcome);
+  EXPECT_EQ(outcome.message().text, "Error opening output data file\n" + path + "\nData not saved, try using Save As.");
+  EXPECT_EQ(outcome.message().kind, MessageKind::Error);
   EXPECT_FALSE(document.state.named);
   EXPECT_TRUE(document.state.modified);
   EXPECT_EQ(document.state.path, "/elsewhere/old.rvd");
@@ -86,7 +89,7 @@ TEST_F(DataFileOperations, AFileThatCannotBeCreatedIsReportedAndNothingIsLost) {
 // full disk would.
 TEST_F(DataFileOperations, AWriteErrorLeavesThePreviousFileIntact) {
   const std::string path = folder.file("kept.rvd");
-  ASSERT_TRUE(save(path).succeeded);
+  ASSERT_TRUE(save(path));
   const auto before = ReadBytes(path);
   document.sheet.cell(0, 0) = 7.0;
   document.state.modified = true;
@@ -97,13 +100,12 @@ TEST_F(DataFileOperations, AWriteErrorLeavesThePreviousFileIntact) {
   small.rlim_cur = 4096;
   const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
   setrlimit(RLIMIT_FSIZE, &small);
-  const FileOutcome outcome = save(path);
+  const Outcome<ViewUpdates> outcome = save(path);
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previousHandler);
 
-  EXPECT_FALSE(outcome.succeeded);
-  ASSERT_TRUE(outcome.message);
-  EXPECT_EQ(outcome.message->text, "Error opening output data file\n" + path + "\nData not saved, try using Save As.");
+  ASSERT_FALSE(outcome);
+  EXPECT_EQ(outcome.message().text, "Error opening output data file\n" + path + "\nData not saved, try using Save As.");
   EXPECT_EQ(ReadBytes(path), before);
   EXPECT_FALSE(document.state.named);
   EXPECT_TRUE(document.state.modified);
@@ -112,25 +114,27 @@ TEST_F(DataFileOperations, AWriteErrorLeavesThePreviousFileIntact) {
 
 TEST_F(DataFileOperations, AFolderInTheWayOfTheFileIsReported) {
   fs::create_directory(folder.file("taken.rvd"));
-  const FileOutcome outcome = save(folder.file("taken.rvd"));
-  EXPECT_FALSE(outcome.succeeded);
+  const Outcome<ViewUpdates> outcome = save(folder.file("taken.rvd"));
+  ASSERT_FALSE(outcome);
+  EXPECT_EQ(outcome.message().text, "'" + folder.file("taken.rvd") + "' is a folder, not a file");
+  EXPECT_FALSE(document.state.named);
   EXPECT_TRUE(fs::is_directory(folder.file("taken.rvd")));
   EXPECT_EQ(folderContents(), std::vector<std::string>{"taken.rvd"});
 }
 
 TEST_F(DataFileOperations, SavingOverAFileKeepsItsPermissionsAndLinks) {
   const std::string path = folder.file("shared.rvd");
-  ASSERT_TRUE(save(path).succeeded);
+  ASSERT_TRUE(save(path));
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   fs::create_symlink(path, folder.file("link.rvd"));
   document.sheet.cell(5, 5) = 55.0;
-  ASSERT_TRUE(save(folder.file("link.rvd")).succeeded);
+  ASSERT_TRUE(save(folder.file("link.rvd")));
   EXPECT_TRUE(fs::is_symlink(folder.file("link.rvd")));
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   Document reread;
   DataFileSession rereadSession;
-  ASSERT_TRUE(ReadDataFile(path, reread, rereadSession, equations, recent).succeeded);
+  ASSERT_TRUE(ReadDataFile(path, reread, rereadSession, equations, recent));
   EXPECT_EQ(reread.sheet.cell(5, 5), 55.0);
 }
 
@@ -140,16 +144,14 @@ TEST_F(DataFileOperations, AMissingFileIsReportedAndForgottenWhileTheSheetStays)
   document.state.named = true;
   document.state.path = "/data/current.rvd";
   const DataFileBytes before = memory();
-  const FileOutcome outcome = open(path);
-  EXPECT_FALSE(outcome.succeeded);
-  ASSERT_TRUE(outcome.message);
-  EXPECT_EQ(outcome.message->text, "Error opening input data file\n" + path);
-  EXPECT_EQ(outcome.message->kind, MessageKind::Error);
+  const Outcome<ViewUpdates> outcome = open(path);
+  ASSERT_FALSE(outcome);
+  EXPECT_EQ(outcome.message().text, "Error opening input data file\n" + path);
+  EXPECT_EQ(outcome.message().kind, MessageKind::Error);
   EXPECT_EQ(memory(), before);
   EXPECT_EQ(document.state.path, "/data/current.rvd");
-  EXPECT_TRUE(outcome.updateRecentFileMenu);
   EXPECT_EQ(recent.settingsValues(), (std::array<std::string, 4>{"/data/a.rvd", "/data/b.rvd", "  ", "  "}));
-  EXPECT_FALSE(open(folder.path()).succeeded) << "a folder is not a data file";
+  EXPECT_FALSE(open(folder.path())) << "a folder is not a data file";
 }
 
 // The stored record is damaged one way at a time: a flipped bit in the
@@ -158,7 +160,7 @@ TEST_F(DataFileOperations, AMissingFileIsReportedAndForgottenWhileTheSheetStays)
 // the untouched file keeps it.
 TEST_F(DataFileOperations, AStoredEquationThatDoesNotMatchItsDataIsLeftOut) {
   const std::string path = folder.file("run.rvd");
-  ASSERT_TRUE(save(path).succeeded);
+  ASSERT_TRUE(save(path));
   const auto saved = ReadBytes(path);
   const auto patched = [&saved](std::size_t at, const void* value, std::size_t size) {
     auto bytes = saved;
@@ -177,24 +179,23 @@ TEST_F(DataFileOperations, AStoredEquationThatDoesNotMatchItsDataIsLeftOut) {
   for (const auto& [what, bytes] : cases) {
     SCOPED_TRACE(what);
     WriteBytes(path, bytes);
-    const FileOutcome outcome = open(path);
-    ASSERT_TRUE(outcome.succeeded);
+    const Outcome<ViewUpdates> outcome = open(path);
+    ASSERT_TRUE(outcome);
     const bool kept = bytes == saved;
     EXPECT_EQ(equations.size(), kept ? 1 : 0);
     EXPECT_EQ(session.selectedIndex, kept ? 0 : -1);
-    EXPECT_EQ(outcome.pressDraw, kept) << "no graph without its equation";
+    EXPECT_EQ(outcome->pressDraw, kept) << "no graph without its equation";
     EXPECT_EQ(session.graphVariables.empty(), !kept);
-    EXPECT_EQ(outcome.message.has_value(), !kept);
+    EXPECT_EQ(outcome->notice.has_value(), !kept);
     if (!kept)
-      EXPECT_EQ(*outcome.message,
-                (Message{"The equation stored in 'run.rvd' does not match its data and was left out.",
-                             MessageKind::Information}));
+      EXPECT_EQ(*outcome->notice, (Message{"The equation stored in 'run.rvd' does not match its data and was left out.",
+                                           MessageKind::Information}));
   }
 }
 
 TEST_F(DataFileOperations, ACorruptedFileLeavesTheSheetUnchanged) {
   const std::string path = folder.file("short.rvd");
-  ASSERT_TRUE(save(path).succeeded);
+  ASSERT_TRUE(save(path));
   auto bytes = ReadBytes(path);
   document.sheet.cell(0, 0) = -1.0;
   document.state.modified = true;
@@ -202,25 +203,24 @@ TEST_F(DataFileOperations, ACorruptedFileLeavesTheSheetUnchanged) {
   const std::string corrupted = "The data file has been corrupted\nyou need to reenter your data.";
   for (std::size_t size : {std::size_t{0}, std::size_t{70}, std::size_t{8000}, std::size_t{16369}}) {
     WriteBytes(path, std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size)));
-    const FileOutcome outcome = open(path);
-    EXPECT_FALSE(outcome.succeeded) << size;
-    ASSERT_TRUE(outcome.message);
-    EXPECT_EQ(outcome.message->text, corrupted);
+    const Outcome<ViewUpdates> outcome = open(path);
+    ASSERT_FALSE(outcome) << size;
+    EXPECT_EQ(outcome.message().text, corrupted);
     EXPECT_EQ(memory(), before) << size;
     EXPECT_TRUE(document.state.modified);
     EXPECT_EQ(equations.size(), 1);
   }
   bytes[67] ^= 0x40;
   WriteBytes(path, bytes);
-  EXPECT_EQ(open(path).message->text, corrupted) << "wrong magic number";
+  EXPECT_EQ(open(path).message().text, corrupted) << "wrong magic number";
   EXPECT_EQ(recent.path(0), path) << "a corrupted file stays in the recent files";
 }
 
 TEST_F(DataFileOperations, NewGivesTheEmptyUntitledSheet) {
   document.state = {true, true, "/data/a.rvd", "a.rvd", "/data"};
-  const FileOutcome outcome = NewDataSheet(document, session, equations);
-  EXPECT_TRUE(outcome.succeeded && outcome.reloadSheet && outcome.reloadEquationList && outcome.updateTitle &&
-              outcome.reloadGraphVariables && outcome.releaseGraph);
+  const ViewUpdates updates = NewDataSheet(document, session, equations);
+  EXPECT_TRUE(updates.reloadSheet && updates.reloadEquationList && updates.updateTitle &&
+              updates.reloadGraphVariables && updates.releaseGraph);
   Document fresh;
   fresh.options.moveSelectionAfterEnter = 2;
   EXPECT_EQ(EncodeDataFile(document, session), EncodeDataFile(fresh, DataFileSession{}));
@@ -239,18 +239,18 @@ TEST_F(DataFileOperations, NewGivesTheEmptyUntitledSheet) {
 
 class SaveChangesQuestionTest : public DataFileOperations {
  protected:
-  SaveChangesResult answer(MessageAnswer reply, std::optional<std::string> saveAsPath = std::nullopt) {
+  Outcome<SaveChangesDecision> answer(MessageAnswer reply, std::optional<std::string> saveAsPath = std::nullopt) {
     return AnswerSaveChanges(reply, saveAsPath, document, session, equations, recent);
   }
   void nameDocument(const std::string& path) {
-    ASSERT_TRUE(save(path).succeeded);
+    ASSERT_TRUE(save(path));
     document.state.modified = true;
   }
 };
 
 TEST_F(SaveChangesQuestionTest, IsAskedOnlyForUnsavedChangesAndNamesTheFile) {
   EXPECT_FALSE(AskSaveChanges(document.state).ask);
-  EXPECT_EQ(answer(MessageAnswer::Cancel).decision, SaveChangesDecision::GoOn) << "nothing to lose";
+  EXPECT_TRUE(answer(MessageAnswer::Cancel)->goOn) << "nothing to lose";
 
   document.state.modified = true;
   SaveChangesQuestion question = AskSaveChanges(document.state);
@@ -268,8 +268,8 @@ TEST_F(SaveChangesQuestionTest, NoGoesOnAndCancelAbandonsWithoutSaving) {
   nameDocument(folder.file("run.rvd"));
   const auto before = ReadBytes(folder.file("run.rvd"));
   document.sheet.cell(0, 0) = 1234.0;
-  EXPECT_EQ(answer(MessageAnswer::No).decision, SaveChangesDecision::GoOn);
-  EXPECT_EQ(answer(MessageAnswer::Cancel).decision, SaveChangesDecision::Abandon);
+  EXPECT_TRUE(answer(MessageAnswer::No)->goOn);
+  EXPECT_FALSE(answer(MessageAnswer::Cancel)->goOn);
   EXPECT_EQ(ReadBytes(folder.file("run.rvd")), before);
   EXPECT_TRUE(document.state.modified);
 }
@@ -277,20 +277,23 @@ TEST_F(SaveChangesQuestionTest, NoGoesOnAndCancelAbandonsWithoutSaving) {
 TEST_F(SaveChangesQuestionTest, YesSavesANamedSheetAndGoesOn) {
   nameDocument(folder.file("run.rvd"));
   document.sheet.cell(0, 0) = 1234.0;
-  const SaveChangesResult result = answer(MessageAnswer::Yes);
-  EXPECT_EQ(result.decision, SaveChangesDecision::GoOn);
-  EXPECT_TRUE(result.save.succeeded);
+  const Outcome<SaveChangesDecision> decided = answer(MessageAnswer::Yes);
+  ASSERT_TRUE(decided);
+  EXPECT_TRUE(decided->goOn);
+  ASSERT_TRUE(decided->saved);
+  EXPECT_TRUE(decided->saved->updateTitle);
   EXPECT_FALSE(document.state.modified);
   Document reread;
   DataFileSession rereadSession;
-  ASSERT_TRUE(ReadDataFile(folder.file("run.rvd"), reread, rereadSession, equations, recent).succeeded);
+  ASSERT_TRUE(ReadDataFile(folder.file("run.rvd"), reread, rereadSession, equations, recent));
   EXPECT_EQ(reread.sheet.cell(0, 0), 1234.0);
 }
 
 TEST_F(SaveChangesQuestionTest, YesOnAnUntitledSheetSavesWhereSaveAsSays) {
   document.state.modified = true;
-  const SaveChangesResult result = answer(MessageAnswer::Yes, folder.file("chosen"));
-  EXPECT_EQ(result.decision, SaveChangesDecision::GoOn);
+  const Outcome<SaveChangesDecision> decided = answer(MessageAnswer::Yes, folder.file("chosen"));
+  ASSERT_TRUE(decided);
+  EXPECT_TRUE(decided->goOn);
   EXPECT_TRUE(fs::exists(folder.file("chosen.rvd")));
   EXPECT_EQ(document.state.fileTitle, "chosen.rvd");
 }
@@ -298,17 +301,17 @@ TEST_F(SaveChangesQuestionTest, YesOnAnUntitledSheetSavesWhereSaveAsSays) {
 TEST_F(SaveChangesQuestionTest, ACancelledSaveAsOrAFailedSaveAbandonsAndKeepsTheChanges) {
   document.state.modified = true;
   const DataFileBytes before = memory();
-  SaveChangesResult result = answer(MessageAnswer::Yes, std::nullopt);
-  EXPECT_EQ(result.decision, SaveChangesDecision::Abandon);
-  EXPECT_FALSE(result.save.message);
+  const Outcome<SaveChangesDecision> cancelled = answer(MessageAnswer::Yes, std::nullopt);
+  ASSERT_TRUE(cancelled) << "a cancelled Save As is said by nothing";
+  EXPECT_FALSE(cancelled->goOn);
+  EXPECT_FALSE(cancelled->saved);
   EXPECT_TRUE(document.state.modified);
   EXPECT_EQ(memory(), before);
   EXPECT_TRUE(folderContents().empty());
 
-  result = answer(MessageAnswer::Yes, folder.file("missing/x.rvd"));
-  EXPECT_EQ(result.decision, SaveChangesDecision::Abandon);
-  ASSERT_TRUE(result.save.message);
-  EXPECT_EQ(result.save.message->text,
+  const Outcome<SaveChangesDecision> failed = answer(MessageAnswer::Yes, folder.file("missing/x.rvd"));
+  ASSERT_FALSE(failed);
+  EXPECT_EQ(failed.message().text,
             "Error opening output data file\n" + folder.file("missing/x.rvd") + "\nData not saved, try using Save As.");
   EXPECT_TRUE(document.state.modified);
   EXPECT_EQ(memory(), before);

@@ -17,8 +17,12 @@ struct Application {
   EquationList equations;
   RecentFiles recent;
 
-  FileOutcome save(const std::string& path) { return WriteDataFile(path, document, session, equations, recent); }
-  FileOutcome open(const std::string& path) { return ReadDataFile(path, document, session, equations, recent); }
+  Outcome<ViewUpdates> save(const std::string& path) {
+    return WriteDataFile(path, document, session, equations, recent);
+  }
+  Outcome<ViewUpdates> open(const std::string& path) {
+    return ReadDataFile(path, document, session, equations, recent);
+  }
 };
 
 Application SampleApplication() {
@@ -40,21 +44,22 @@ void ExpectSameRecord(const EquationRecord& a, const EquationRecord& b) {
 TEST(DataFileRoundTrip, SaveThenOpenRestoresEveryField) {
   TemporaryFolder folder;
   Application saved = SampleApplication();
-  ASSERT_TRUE(saved.save(folder.file("run.rvd")).succeeded);
+  ASSERT_TRUE(saved.save(folder.file("run.rvd")));
 
   Application opened;
   opened.document.options.shadeSurface = true;
   opened.document.state.modified = true;
-  const FileOutcome outcome = opened.open(folder.file("run.rvd"));
-  ASSERT_TRUE(outcome.succeeded) << (outcome.message ? outcome.message->text : "");
+  const Outcome<ViewUpdates> outcome = opened.open(folder.file("run.rvd"));
+  ASSERT_TRUE(outcome) << outcome.message().text;
   const DocumentState& state = opened.document.state;
   EXPECT_TRUE(state.named);
   EXPECT_FALSE(state.modified);
   EXPECT_EQ(WindowTitle(state), "Regrovantis - run.rvd");
   EXPECT_EQ(state.dataFolder, folder.path());
   EXPECT_EQ(opened.recent.path(0), folder.file("run.rvd"));
-  EXPECT_TRUE(outcome.updateTitle && outcome.updateRecentFileMenu && outcome.reloadSheet &&
-              outcome.reloadEquationList && outcome.reloadGraphVariables);
+  EXPECT_TRUE(outcome->updateTitle && outcome->updateRecentFileMenu && outcome->reloadSheet &&
+              outcome->reloadEquationList && outcome->reloadGraphVariables);
+  EXPECT_FALSE(outcome->notice);
 
   const DataSheet& a = saved.document.sheet;
   const DataSheet& b = opened.document.sheet;
@@ -88,15 +93,15 @@ TEST(DataFileRoundTrip, SaveThenOpenRestoresEveryField) {
   EXPECT_EQ(opened.session.selectedIndex, 0);
   EXPECT_EQ(opened.session.graphedIndex, 0);
   EXPECT_FALSE(opened.session.graphDrawn) << "the graph is drawn again by pressing Draw";
-  EXPECT_TRUE(outcome.pressDraw);
+  EXPECT_TRUE(outcome->pressDraw);
 }
 
 TEST(DataFileRoundTrip, SavingSetsTheDocumentStateAndTheRecentFiles) {
   TemporaryFolder folder;
   Application app = SampleApplication();
   app.document.state.modified = true;
-  const FileOutcome outcome = app.save(folder.file("report.txt"));
-  ASSERT_TRUE(outcome.succeeded);
+  const Outcome<ViewUpdates> outcome = app.save(folder.file("report.txt"));
+  ASSERT_TRUE(outcome);
   const DocumentState& state = app.document.state;
   EXPECT_EQ(state.path, folder.file("report.rvd"));
   EXPECT_EQ(state.fileTitle, "report.rvd");
@@ -104,7 +109,7 @@ TEST(DataFileRoundTrip, SavingSetsTheDocumentStateAndTheRecentFiles) {
   EXPECT_TRUE(state.named);
   EXPECT_FALSE(state.modified);
   EXPECT_EQ(app.recent.path(0), folder.file("report.rvd"));
-  EXPECT_TRUE(outcome.updateTitle && outcome.updateRecentFileMenu && outcome.focusCurrentCell);
+  EXPECT_TRUE(outcome->updateTitle && outcome->updateRecentFileMenu && outcome->focusCurrentCell);
   EXPECT_FALSE(std::filesystem::exists(folder.file("report.txt")));
 }
 
@@ -113,16 +118,16 @@ TEST(DataFileRoundTrip, WithoutASelectionTheSaveAreaIsWrittenUnchanged) {
   Application app = SampleApplication();
   app.equations.clear();
   app.session.selectedIndex = -1;
-  ASSERT_TRUE(app.save(folder.file("a.rvd")).succeeded);
+  ASSERT_TRUE(app.save(folder.file("a.rvd")));
   EXPECT_EQ(ReadBytes(folder.file("a.rvd"))[15350], 0xFF) << "selected index -1";
 
   Application opened;
-  ASSERT_TRUE(opened.open(folder.file("a.rvd")).succeeded);
+  ASSERT_TRUE(opened.open(folder.file("a.rvd")));
   EXPECT_TRUE(opened.equations.empty());
   EXPECT_EQ(opened.session.selectedIndex, -1);
   EXPECT_EQ(opened.session.savedEquation.ordinal, kSampleOrdinal);
 
-  ASSERT_TRUE(opened.save(folder.file("b.rvd")).succeeded);
+  ASSERT_TRUE(opened.save(folder.file("b.rvd")));
   const auto first = ReadBytes(folder.file("a.rvd")), second = ReadBytes(folder.file("b.rvd"));
   EXPECT_TRUE(std::equal(first.begin() + 15370, first.begin() + 15538, second.begin() + 15370))
       << "the record and its text";
@@ -136,11 +141,11 @@ TEST(DataFileRoundTrip, TheSelectedEntryRefreshesTheSaveArea) {
   app.equations.insert(1, MakeEquationRecord(kSampleRSquared, kSampleOrdinal, kSampleEquation));
   app.session.selectedIndex = 0;  // the best entry, in sorted order
   app.session.graphedIndex = 1;
-  ASSERT_TRUE(app.save(folder.file("a.rvd")).succeeded);
+  ASSERT_TRUE(app.save(folder.file("a.rvd")));
   EXPECT_EQ(app.session.savedEquation.ordinal, kSampleOrdinal);
 
   Application opened;
-  ASSERT_TRUE(opened.open(folder.file("a.rvd")).succeeded);
+  ASSERT_TRUE(opened.open(folder.file("a.rvd")));
   ASSERT_EQ(opened.equations.size(), 1);
   EXPECT_EQ(opened.equations.slot(0).text, kSampleEquation);
   EXPECT_EQ(opened.session.selectedIndex, 0);
@@ -155,7 +160,7 @@ TEST(DataFileRoundTrip, LongTextsAreCutToTheirFieldsAndTheOrdinalTextIsRebuilt) 
   app.equations.setSingleEntry(MakeEquationRecord(0.75, 123456789, longText));
   app.document.options.title1 = std::string(70, 't');
   app.document.sheet.names[3] = "Temperature";
-  ASSERT_TRUE(app.save(folder.file("a.rvd")).succeeded);
+  ASSERT_TRUE(app.save(folder.file("a.rvd")));
   const auto bytes = ReadBytes(folder.file("a.rvd"));
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[15390]), 8), std::string("1234567\0", 8));
   EXPECT_EQ(bytes[15410 + 126], 'x');
@@ -178,12 +183,12 @@ TEST(DataFileRoundTrip, NonAsciiTextsSurviveAsSingleByteCharacters) {
   app.document.sheet.names[1] = "Temp °C";
   app.document.sheet.names[2] = "Straße€é";  // eight characters, eleven bytes of UTF-8
   app.document.options.title2 = "Größe – Ω";  // Ω has no single-byte form
-  ASSERT_TRUE(app.save(folder.file("a.rvd")).succeeded);
+  ASSERT_TRUE(app.save(folder.file("a.rvd")));
   const auto bytes = ReadBytes(folder.file("a.rvd"));
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[78 + 24]), 9), std::string("Stra\xDF" "e\x80\xE9\0", 9));
 
   Application opened;
-  ASSERT_TRUE(opened.open(folder.file("a.rvd")).succeeded);
+  ASSERT_TRUE(opened.open(folder.file("a.rvd")));
   EXPECT_EQ(opened.document.sheet.names[1], "Temp °C");
   EXPECT_EQ(opened.document.sheet.names[2], "Straße€é");
   EXPECT_EQ(opened.document.options.title2, "Größe – ?");

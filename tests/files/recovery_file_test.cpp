@@ -69,9 +69,9 @@ TEST(RecoveryFile, EachWindowKeepsItsOwnSheetAndTheGoneOnesComeBackOldestFirst) 
   document.options.shadeSurface = false;
   DataFileSession restored;
   EquationList equations;
-  const FileOutcome outcome = RestoreRecoveredSheet(folder, newer, document, restored, equations);
-  EXPECT_TRUE(outcome.succeeded);
-  EXPECT_TRUE(outcome.reloadSheet);
+  const Outcome<ViewUpdates> outcome = RestoreRecoveredSheet(folder, newer, document, restored, equations);
+  ASSERT_TRUE(outcome);
+  EXPECT_TRUE(outcome->reloadSheet);
   EXPECT_TRUE(SameBits(document.sheet.cells, kept.sheet.cells));
   EXPECT_EQ(document.options.title1, kept.options.title1);
   EXPECT_FALSE(document.options.shadeSurface) << "the file does not hold the shading: the window's stays";
@@ -102,7 +102,7 @@ TEST(RecoveryFile, AnUntitledSheetComesBackUntitled) {
   document.state.path = "/data/other.rvd";
   DataFileSession session;
   EquationList equations;
-  EXPECT_TRUE(RestoreRecoveredSheet(temporary.path(), {5, 1}, document, session, equations).succeeded);
+  EXPECT_TRUE(RestoreRecoveredSheet(temporary.path(), {5, 1}, document, session, equations));
   EXPECT_FALSE(document.state.named);
   EXPECT_TRUE(document.state.path.empty());
   EXPECT_TRUE(document.state.modified);
@@ -118,9 +118,9 @@ TEST(RecoveryFile, ADamagedKeptSheetIsReportedAndLeavesTheSheetAlone) {
   Document document = SampleDocument();
   DataFileSession session;
   EquationList equations;
-  const FileOutcome outcome = RestoreRecoveredSheet(temporary.path(), {9, 1}, document, session, equations);
-  EXPECT_FALSE(outcome.succeeded);
-  ASSERT_TRUE(outcome.message);
+  const Outcome<ViewUpdates> outcome = RestoreRecoveredSheet(temporary.path(), {9, 1}, document, session, equations);
+  ASSERT_FALSE(outcome);
+  EXPECT_EQ(outcome.message().text, "The data file has been corrupted\nyou need to reenter your data.");
   EXPECT_TRUE(SameBits(document.sheet.cells, SampleDocument().sheet.cells));
   EXPECT_TRUE(RecoveredSheets(temporary.path(), NoneOpen).empty());
 }

@@ -162,9 +162,9 @@ TEST(SettingsFile, ARunEndsWithTheFilesThatStillExist) {
   document.state.dataFolder = DataFolderAtStartUp(atStart.dataFolder, "/opt/regrovantis");
   DataFileSession session;
   EquationList equations;
-  ASSERT_TRUE(WriteDataFile(folder.file("one"), document, session, equations, recent).succeeded);
-  ASSERT_TRUE(WriteDataFile(folder.file("two"), document, session, equations, recent).succeeded);
-  EXPECT_FALSE(ReadDataFile(*recent.pathOfCommand(403), document, session, equations, recent).succeeded);
+  ASSERT_TRUE(WriteDataFile(folder.file("one"), document, session, equations, recent));
+  ASSERT_TRUE(WriteDataFile(folder.file("two"), document, session, equations, recent));
+  EXPECT_FALSE(ReadDataFile(*recent.pathOfCommand(403), document, session, equations, recent));
   EXPECT_FALSE(recent.menuItems().at(2).enabled);
 
   Settings atExit;

@@ -25,11 +25,12 @@ struct OpenSheet {
   }
   // As the import dialog reads it when the user changes nothing.
   TextImport read(const std::string& path) const {
-    const TextFileBytes bytes = ReadTextFileBytes(path);
-    EXPECT_EQ(bytes.error, "");
-    return ImportText(bytes.bytes, DetectTextImportOptions(bytes.bytes));
+    const Outcome<std::string> bytes = ReadTextFileBytes(path);
+    if (!bytes) ADD_FAILURE() << bytes.message().text;
+    const std::string text = bytes ? *bytes : std::string();
+    return ImportText(text, DetectTextImportOptions(text));
   }
-  FileOutcome open(const std::string& path) {
+  ViewUpdates open(const std::string& path) {
     const TextImport reading = read(path);
     EXPECT_EQ(reading.error, "");
     return OpenImportedText(path, reading, document, session, equations);
@@ -46,17 +47,16 @@ class TextSheetTest : public ::testing::TestWithParam<const char*> {
 TEST_P(TextSheetTest, AnExportedSheetOpensWithEveryCellBitForBitAsANewUntitledSheet) {
   const std::string path = folder.file(std::string("run 12.") + GetParam());
   const Document exported = SampleDocument();
-  ASSERT_TRUE(ExportDataFile(path, exported.sheet).succeeded);
+  ASSERT_TRUE(ExportDataFile(path, exported.sheet));
 
   OpenSheet sheet;
   ASSERT_EQ(sheet.equations.size(), 1);
-  const FileOutcome outcome = sheet.open(path);
-  ASSERT_TRUE(outcome.succeeded) << (outcome.message ? outcome.message->text : "");
-  EXPECT_FALSE(outcome.message);
-  EXPECT_TRUE(outcome.reloadSheet);
-  EXPECT_TRUE(outcome.reloadEquationList);
-  EXPECT_TRUE(outcome.releaseGraph);
-  EXPECT_FALSE(outcome.updateRecentFileMenu);
+  const ViewUpdates updates = sheet.open(path);
+  EXPECT_FALSE(updates.notice);
+  EXPECT_TRUE(updates.reloadSheet);
+  EXPECT_TRUE(updates.reloadEquationList);
+  EXPECT_TRUE(updates.releaseGraph);
+  EXPECT_FALSE(updates.updateRecentFileMenu);
 
   const Document& document = sheet.document;
   EXPECT_TRUE(SameBits(document.sheet.cells, exported.sheet.cells));
@@ -94,9 +94,10 @@ TEST(TextSheet, AFaultIsToldWithTheReadersWordsBeforeAnythingChanges) {
   WriteBytes(path, {'Y', ',', 'X', '1', '\n', '1', ',', '2', '\n', '3', ',', 'x', '\n'});
   const OpenSheet sheet;
   EXPECT_EQ(sheet.read(path).error, "line 3, column 2: 'x' is not a number");
-  const TextFileBytes missing = ReadTextFileBytes(folder.file("gone.csv"));
-  EXPECT_NE(missing.error.find(folder.file("gone.csv")), std::string::npos);
-  EXPECT_TRUE(missing.bytes.empty());
+  const Outcome<std::string> missing = ReadTextFileBytes(folder.file("gone.csv"));
+  ASSERT_FALSE(missing);
+  EXPECT_NE(missing.message().text.find(folder.file("gone.csv")), std::string::npos);
+  EXPECT_EQ(missing.message().kind, MessageKind::Error);
 }
 
 TEST(TextSheet, ExportKeepsATextExtensionAndGivesAnyOtherName) {
@@ -110,20 +111,20 @@ TEST(TextSheet, ExportKeepsATextExtensionAndGivesAnyOtherName) {
 TEST(TextSheet, AnExportThatCannotBeWrittenSaysWhereAndWhy) {
   TemporaryFolder folder;
   const DataSheet sheet = SampleDocument().sheet;
-  const FileOutcome outcome = ExportDataFile(folder.file("missing/run.csv"), sheet);
-  EXPECT_FALSE(outcome.succeeded);
-  ASSERT_TRUE(outcome.message);
-  EXPECT_EQ(outcome.message->text.rfind("Error writing export file\n" + folder.file("missing/run.csv") + "\n(", 0), 0u)
-      << outcome.message->text;
-  EXPECT_FALSE(ExportDataFile(folder.path() + "/", sheet).succeeded) << "a folder is no file name";
+  const Outcome<void> outcome = ExportDataFile(folder.file("missing/run.csv"), sheet);
+  ASSERT_FALSE(outcome);
+  EXPECT_EQ(outcome.message().text.rfind("Error writing export file\n" + folder.file("missing/run.csv") + "\n(", 0), 0u)
+      << outcome.message().text;
+  EXPECT_EQ(outcome.message().kind, MessageKind::Error);
+  EXPECT_FALSE(ExportDataFile(folder.path() + "/", sheet)) << "a folder is no file name";
 
   // A file already there is replaced whole.
   const std::string path = folder.file("run.csv");
   WriteBytes(path, std::vector<std::uint8_t>(100000, 'x'));
-  ASSERT_TRUE(ExportDataFile(path, sheet).succeeded);
-  const DelimitedTextResult back = ReadDelimitedFile(path);
-  ASSERT_TRUE(back.ok) << back.error;
-  EXPECT_TRUE(SameBits(back.values, sheet.cells));
+  ASSERT_TRUE(ExportDataFile(path, sheet));
+  const Outcome<SheetValues> back = ReadDelimitedFile(path);
+  ASSERT_TRUE(back) << back.message().text;
+  EXPECT_TRUE(SameBits(*back, sheet.cells));
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ class FileCommandsTest : public AppTest {
     DataFileSession session;
     EquationList equations;
     RecentFiles recent;
-    EXPECT_TRUE(ReadDataFile(path, document, session, equations, recent).succeeded) << path;
+    EXPECT_TRUE(ReadDataFile(path, document, session, equations, recent)) << path;
     return document.sheet.cell(row, column);
   }
 

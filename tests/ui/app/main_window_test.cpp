@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, AFileNamedOnTheCommandLineIsTitledAtOnceAndReadOnceTheGri
   DataFileSession session;
   EquationList equations;
   RecentFiles recent;
-  ASSERT_TRUE(WriteDataFile(pathIn("start.rvd"), saved, session, equations, recent).succeeded);
+  ASSERT_TRUE(WriteDataFile(pathIn("start.rvd"), saved, session, equations, recent));
 
   MainWindow& main = makeWindow(pathIn("start.rvd"));
   EXPECT_EQ(main.windowTitle(), "Regrovantis - start.rvd");

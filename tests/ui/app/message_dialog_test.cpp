@@ -38,7 +38,7 @@ SeenDialog ShowAndMeasure(const QString& text, MessageKind kind, int answer, int
               [](const auto& a, const auto& b) { return a.second.x() < b.second.x(); });
     testing::ClickControl(dialog, answer);
   });
-  *result = ShowMessage(text, nullptr, kind);
+  *result = ControlIdOf(ShowMessage(text, nullptr, kind));
   EXPECT_EQ(answers.pending(), 0);
   EXPECT_EQ(answers.dialogNames(), QStringList{QStringLiteral("MSGDLG%1").arg(static_cast<int>(kind))});
   return seen;
@@ -106,14 +106,18 @@ TEST(MessageDialog, QuestionsPlaceTheirButtonsAroundTheCentreAndReturnTheClicked
 TEST(MessageDialog, EscapeCancelsTheThreeWayQuestionButCannotDismissAYesNoQuestion) {
   testing::ModalAnswers answers;
   answers.then([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
-  EXPECT_EQ(ShowMessage(QStringLiteral("Save?"), nullptr, MessageKind::YesNoCancel), kAnswerCancel);
+  EXPECT_EQ(ShowMessage(QStringLiteral("Save?"), nullptr, MessageKind::YesNoCancel), MessageAnswer::Cancel);
 
   answers.then([](QWidget* dialog) {
     static_cast<QDialog*>(dialog)->reject();
     EXPECT_TRUE(dialog->isVisible());
     testing::ClickControl(dialog, kAnswerYes);
   });
-  EXPECT_EQ(ShowMessage(QStringLiteral("Replace?"), nullptr, MessageKind::YesNo), kAnswerYes);
+  EXPECT_EQ(ShowMessage(QStringLiteral("Replace?"), nullptr, MessageKind::YesNo), MessageAnswer::Yes);
+
+  // Ended without any button, as when the program closes its windows: no Yes.
+  answers.then([](QWidget* dialog) { static_cast<QDialog*>(dialog)->done(QDialog::Rejected); });
+  EXPECT_EQ(ShowMessage(QStringLiteral("Restore?"), nullptr, MessageKind::YesNo), MessageAnswer::Cancel);
   EXPECT_EQ(answers.pending(), 0);
 }
 

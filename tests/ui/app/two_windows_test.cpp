@@ -53,7 +53,7 @@ class TwoWindowsTest : public AppTest {
     DataFileSession session;
     EquationList equations;
     RecentFiles recent;
-    EXPECT_TRUE(ReadDataFile(path, document, session, equations, recent).succeeded) << path;
+    EXPECT_TRUE(ReadDataFile(path, document, session, equations, recent)) << path;
     return document.sheet.cell(row, 0);
   }
 

@@ -36,9 +36,9 @@ std::optional<QPoint> FirstDifference(const QImage& a, const QImage& b) {
 // The same picture made outside the program from the data file alone: the
 // equation re-created from its ordinal, the ranges by Auto Update.
 QImage PictureFromFile(long long ordinal, const GraphSelection& selection, int horizontal, int vertical) {
-  LoadResult loaded = LoadDataFile(kExampleFile);
-  EXPECT_EQ(loaded.failure, LoadFailure::None);
-  Document& document = loaded.contents->document;
+  Outcome<DataFileContents> loaded = LoadDataFile(kExampleFile);
+  EXPECT_TRUE(loaded);
+  Document& document = loaded->document;
   const SearchData data = TakeSearchSnapshot(document.sheet.cells);
   FitWorkspace workspace;
   EXPECT_TRUE(RecreateEquation(workspace, data, MakeSearchShape(data, document.options), ordinal));

@@ -77,14 +77,14 @@ int main(int argc, char** argv) {
   const std::string path = argv[1];
   const std::string report = argv[2];
 
-  rv::LoadResult loaded = rv::LoadDataFile(path);
-  if (loaded.failure != rv::LoadFailure::None) return Fail(loaded.message.text);
-  rv::Document& document = loaded.contents->document;
+  rv::Outcome<rv::DataFileContents> loaded = rv::LoadDataFile(path);
+  if (!loaded) return Fail(loaded.message().text);
+  rv::Document& document = loaded->document;
   document.state.named = true;
   document.state.path = rv::AbsolutePath(path);
   document.state.dataFolder = rv::FolderOfPath(document.state.path);
   document.state.fileTitle = rv::FileNameOfPath(document.state.path);
-  const rv::DataFileSession& session = loaded.contents->session;
+  const rv::DataFileSession& session = loaded->session;
 
   rv::PrintSettings settings;
   if (report == "dialog") {

@@ -179,7 +179,7 @@ TEST_F(PrinterCanvasTest, APdfThatCannotBeWrittenIsToldWithItsPathAndReasonAndLe
   EXPECT_TRUE(printToPdf(unreachable, report).isEmpty());
   const QString full = pathOf(QStringLiteral("full.pdf"));
   EXPECT_TRUE(printToPdf(full, report, document, [](const std::string&, const QByteArray&) {
-                return std::optional<std::string>("No space left on device");
+                return Outcome<void>(Message{"No space left on device", MessageKind::Error});
               }).isEmpty());
   // A pipe where the file would go is refused, never written into.
   const QString pipe = pathOf(QStringLiteral("pipe.pdf"));

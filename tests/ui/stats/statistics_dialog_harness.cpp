@@ -41,11 +41,11 @@ int main(int argc, char** argv) {
   const int page = argc > 3 ? std::atoi(argv[3]) : 0;
   const bool chart = argc > 4 && std::string(argv[4]) == "chart";
 
-  rv::LoadResult loaded = rv::LoadDataFile(path);
-  if (loaded.failure != rv::LoadFailure::None) return Fail(loaded.message.text);
-  rv::Document& document = loaded.contents->document;
+  rv::Outcome<rv::DataFileContents> loaded = rv::LoadDataFile(path);
+  if (!loaded) return Fail(loaded.message().text);
+  rv::Document& document = loaded->document;
   document.state.dataFolder = rv::FolderOfPath(rv::AbsolutePath(path));
-  const rv::DataFileSession& session = loaded.contents->session;
+  const rv::DataFileSession& session = loaded->session;
   if (chosenOrdinal == 0 && session.selectedIndex < 0) return Fail(path + " stores no selected equation");
 
   // A stored equation goes with the point and column counts of its search.

@@ -6,12 +6,14 @@
 
 namespace rv {
 
-// What a file operation did, and what the application must do with its
-// windows afterwards. The engine never shows anything: the application shows
-// the message (when there is one) and then acts on each flag that is set.
-struct FileOutcome {
-  bool succeeded = false;
-  std::optional<Message> message;
+// What the application must do with its windows after a file operation
+// succeeded. The engine never shows anything: the application shows the
+// notice (when there is one) and then acts on each flag that is set. A
+// failed operation comes as its message instead (Outcome<ViewUpdates>).
+struct ViewUpdates {
+  // Said although the operation succeeded: a data file opened without its
+  // stored equation.
+  std::optional<Message> notice;
 
   // Show WindowTitle(document.state) in the title bar.
   bool updateTitle = false;
@@ -35,15 +37,14 @@ struct FileOutcome {
 };
 
 // After New or Open: another sheet is in memory, so every view shows it anew.
-inline FileOutcome SheetReplacedOutcome() {
-  FileOutcome outcome;
-  outcome.succeeded = true;
-  outcome.updateTitle = true;
-  outcome.reloadSheet = true;
-  outcome.reloadEquationList = true;
-  outcome.reloadGraphVariables = true;
-  outcome.releaseGraph = true;
-  return outcome;
+inline ViewUpdates SheetReplacedUpdates() {
+  ViewUpdates updates;
+  updates.updateTitle = true;
+  updates.reloadSheet = true;
+  updates.reloadEquationList = true;
+  updates.reloadGraphVariables = true;
+  updates.releaseGraph = true;
+  return updates;
 }
 
 }  // namespace rv
