@@ -34,9 +34,9 @@ void PrintJson(const ForegroundSearch& search, const SearchData& data, const Sea
   std::printf("{\n  \"points\": %d,\n  \"columns\": %d,\n  \"max_terms\": %d,\n  \"sets\": [", data.pointCount,
               data.columnCount, shape.maxTerms);
   bool first = true;
-  for (int set = 1; set <= kSetCount; ++set)
-    if (shape.sets[static_cast<size_t>(set - 1)]) {
-      std::printf("%s%d", first ? "" : ", ", set);
+  for (EquationSet set : kEquationSets)
+    if (shape.sets[set]) {
+      std::printf("%s%d", first ? "" : ", ", EquationSetNumber(set));
       first = false;
     }
   std::printf("],\n  \"rank_by\": %s,\n  \"candidates\": %lld,\n  \"examined\": %lld,\n  \"stopped\": %s,\n"

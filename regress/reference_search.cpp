@@ -14,9 +14,9 @@ SearchOutcome RunReferenceSearch(const SearchData& data, const SearchShape& shap
   outcome.candidateCount = sequence.count();
   monitor.setTotal(outcome.candidateCount);
   FitWorkspace workspace;
-  for (int set = 1; set <= kSetCount; ++set) {
-    const SetRange& range = sequence.setRanges()[static_cast<size_t>(set - 1)];
-    if (!shape.sets[static_cast<size_t>(set - 1)]) continue;
+  for (EquationSet set : kEquationSets) {
+    const SetRange& range = sequence.setRanges()[set];
+    if (!shape.sets[set]) continue;
     if (monitor.stopRequested()) break;
     monitor.announce({set, false});
     for (const Segment& segment : sequence.segmentsBetween(range.first, range.first + range.count - 1)) {
