@@ -36,7 +36,8 @@ struct Edge {
 };
 constexpr Edge Far(int distance) { return {distance, true}; }
 
-// A part of the page by its four edges.
+// A part of the page by its four edges; the right and bottom edges lie just
+// past it. A part squeezed to nothing has no width or height.
 struct Place {
   Edge left, top, right, bottom;
   QRect in(int clientWidth, int clientHeight) const {
