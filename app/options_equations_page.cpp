@@ -61,15 +61,17 @@ OptionsEquationsPage::OptionsEquationsPage(const DocumentOptions& options, bool 
   QLabel* caption = Label(QStringLiteral("Regress Equation Types"), {10, 70, 260, 18}, this);
   caption->setFont(CaptionFont());
   SetControlId(caption, kSetsCaptionId);
-  for (int set = 0; set < kSetCount; ++set) {
+  for (int row = 0; row < kSetCount; ++row) {
+    const EquationSet set = kEquationSets[static_cast<size_t>(row)];
+    const int number = EquationSetNumber(set);
     auto* box = new QCheckBox(this);
-    SetControlId(box, kFirstSetId + set);
-    box->setAccessibleName(QString::number(set + 1));
-    box->setIcon(ResourcePicture(QStringLiteral("EQN%1").arg(set + 1), QSize(224, 16)));
+    SetControlId(box, kFirstSetId + row);
+    box->setAccessibleName(QString::number(number));
+    box->setIcon(ResourcePicture(QStringLiteral("EQN%1").arg(number), QSize(224, 16)));
     box->setIconSize(QSize(224, 16));
-    box->setGeometry(20, 92 + 24 * set, 260, 20);
-    box->setChecked(options.setEnabled[static_cast<size_t>(set)]);
-    sets_[static_cast<size_t>(set)] = box;
+    box->setGeometry(20, 92 + 24 * row, 260, 20);
+    box->setChecked(options.setEnabled[set]);
+    sets_[set] = box;
   }
 
   Label(QStringLiteral("Maximum Terms"), {300, 92, 120, 16}, this);
@@ -98,8 +100,7 @@ OptionsEquationsPage::OptionsEquationsPage(const DocumentOptions& options, bool 
 void OptionsEquationsPage::store(DocumentOptions& options) const {
   options.title1 = TitleText(title1_->text());
   options.title2 = TitleText(title2_->text());
-  for (int set = 0; set < kSetCount; ++set)
-    options.setEnabled[static_cast<size_t>(set)] = sets_[static_cast<size_t>(set)]->isChecked();
+  for (EquationSet set : kEquationSets) options.setEnabled[set] = sets_[set]->isChecked();
   options.moveSelectionAfterEnter = moveSelection_->isChecked() ? moveDirection_->currentIndex() + 1 : 0;
   options.maxTerms = ClampedDecimal(maxTerms_->text(), kMinMaxTerms, kMaxMaxTerms);
 }

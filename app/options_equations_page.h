@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 
 #include "sheet/document.h"
 
@@ -29,7 +28,7 @@ class OptionsEquationsPage : public QWidget {
  private:
   QLineEdit* title1_;
   QLineEdit* title2_;
-  std::array<QCheckBox*, kSetCount> sets_{};
+  PerEquationSet<QCheckBox*> sets_{};
   UpDownEdit* maxTerms_;
   QCheckBox* moveSelection_;
   QComboBox* moveDirection_;

@@ -37,7 +37,7 @@ const Example& LoadExample() {
     e.sheet.cells = *parsed;
     rv::ApplyAutoUpdate(e.sheet);
     rv::Candidate law;
-    law.set = rv::kSetLog;
+    law.set = rv::EquationSet::Log;
     for (std::uint8_t v = 1; v <= 3; ++v) law.add({rv::kTermLn, v, 0});
     rv::BuildCandidate(e.workspace, rv::TakeSearchSnapshot(e.sheet.cells), law);
     rv::FitCandidate(e.workspace, 1);

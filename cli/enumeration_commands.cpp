@@ -26,9 +26,9 @@ int RunCountCommand(const std::vector<std::string>& words) {
   const Arguments arguments = ParseArguments(words, {"vars", "max-terms", "sets"}, {});
   if (!arguments.positional.empty()) throw CliError("count takes no file or ordinal");
   const SearchShape shape = ShapeFromArguments(arguments);
-  for (int set = 1; set <= kSetCount; ++set)
-    if (shape.sets[static_cast<size_t>(set - 1)])
-      std::printf("Set %d: %lld\n", set, static_cast<long long>(CountSetCandidates(shape, set)));
+  for (EquationSet set : kEquationSets)
+    if (shape.sets[set])
+      std::printf("Set %d: %lld\n", EquationSetNumber(set), static_cast<long long>(CountSetCandidates(shape, set)));
   std::printf("Total: %lld\n", static_cast<long long>(CountCandidates(shape)));
   return 0;
 }

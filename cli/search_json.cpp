@@ -11,9 +11,9 @@ void PrintSearchJson(int points, int columns, const SearchShape& shape, const Se
   std::printf("{\n  \"points\": %d,\n  \"columns\": %d,\n  \"max_terms\": %d,\n  \"sets\": [", points, columns,
               shape.maxTerms);
   bool first = true;
-  for (int set = 1; set <= kSetCount; ++set)
-    if (shape.sets[static_cast<size_t>(set - 1)]) {
-      std::printf("%s%d", first ? "" : ", ", set);
+  for (EquationSet set : kEquationSets)
+    if (shape.sets[set]) {
+      std::printf("%s%d", first ? "" : ", ", EquationSetNumber(set));
       first = false;
     }
   std::printf(

@@ -8,13 +8,13 @@ void ApplySearchOptions(const Arguments& arguments, DocumentOptions& options) {
   if (arguments.has("max-terms"))
     options.maxTerms = static_cast<int>(ParseInteger(arguments.value("max-terms"), "--max-terms", kMinMaxTerms, kMaxMaxTerms));
   if (arguments.has("sets")) {
-    options.setEnabled.fill(false);
+    options.setEnabled = {};
     std::stringstream list(arguments.value("sets"));
     std::string item;
     bool any = false;
     while (std::getline(list, item, ',')) {
-      const int set = static_cast<int>(ParseInteger(item, "each set of --sets", 1, kSetCount));
-      options.setEnabled[static_cast<size_t>(set - 1)] = true;
+      const auto number = static_cast<int>(ParseInteger(item, "each set of --sets", 1, kSetCount));
+      options.setEnabled[*EquationSetFromNumber(number)] = true;
       any = true;
     }
     if (!any) throw CliError("--sets needs at least one set number from 1 to 6");

@@ -83,7 +83,7 @@ std::string SearchFingerprint(const SearchData& data, const SearchShape& shape, 
   fingerprint.add(static_cast<std::uint64_t>(data.pointCount));
   fingerprint.add(static_cast<std::uint64_t>(data.columnCount));
   fingerprint.add(static_cast<std::uint64_t>(shape.maxTerms));
-  for (const bool set : shape.sets) fingerprint.add(set ? 1u : 0u);
+  for (const EquationSet set : kEquationSets) fingerprint.add(shape.sets[set] ? 1u : 0u);
   fingerprint.add(static_cast<std::uint64_t>(criterion));
   for (int row = 0; row < data.pointCount; ++row)
     for (int column = 0; column < data.columnCount; ++column)
@@ -115,9 +115,9 @@ void PrintSearchPart(const SearchPart& part) {
       kPartLayout, part.shard.shard, part.shard.shards, JsonString(part.fingerprint).c_str(), part.points, part.columns,
       part.shape.maxTerms);
   bool first = true;
-  for (int set = 1; set <= kSetCount; ++set)
-    if (part.shape.sets[static_cast<size_t>(set - 1)]) {
-      std::printf("%s%d", first ? "" : ", ", set);
+  for (EquationSet set : kEquationSets)
+    if (part.shape.sets[set]) {
+      std::printf("%s%d", first ? "" : ", ", EquationSetNumber(set));
       first = false;
     }
   std::printf(
@@ -150,11 +150,11 @@ SearchPart ReadSearchPart(std::string_view text) {
   part.columns = static_cast<int>(IntegerMember(document, "columns", 2, kMaxSearchVariables + 1));
   part.shape.variables = part.columns - 1;
   part.shape.maxTerms = static_cast<int>(IntegerMember(document, "max_terms", kMinMaxTerms, kMaxMaxTerms));
-  part.shape.sets.fill(false);
+  part.shape.sets = {};
   const JsonValue& sets = Member(document, "sets", JsonValue::Kind::Array);
   if (sets.items.empty()) throw JsonError("\"sets\" is empty");
   for (const JsonValue& set : sets.items)
-    part.shape.sets[static_cast<size_t>(JsonInteger(set, 1, kSetCount) - 1)] = true;
+    part.shape.sets[*EquationSetFromNumber(static_cast<int>(JsonInteger(set, 1, kSetCount)))] = true;
   const std::string& rankBy = Member(document, "rank_by", JsonValue::Kind::String).text;
   const auto criterion = RankingCriterionFromKey(rankBy);
   if (!criterion) throw JsonError("\"rank_by\" is not r2, adj-r2, aicc or bic");

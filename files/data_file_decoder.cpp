@@ -65,7 +65,7 @@ std::int32_t InRangeOr(std::int32_t value, std::int32_t low, std::int32_t high, 
 void GetOptions(Bytes bytes, DocumentOptions& options) {
   const DocumentOptions defaults;
   options.maxTerms = std::clamp(GetInt32(bytes, df::kMaxTerms), kMinMaxTerms, kMaxMaxTerms);
-  for (std::size_t s = 0; s < kSetCount; ++s) options.setEnabled[s] = GetUint32(bytes, df::kSetFlags + s * 4) != 0;
+  for (EquationSet set : kEquationSets) options.setEnabled[set] = GetUint32(bytes, df::SetFlagOffset(set)) != 0;
   for (std::size_t i = 0; i < options.segments.size(); ++i)
     options.segments[i] = std::clamp(GetInt32(bytes, df::kSegments + i * 4), kMinSegments, kMaxSegments);
   options.colorRow = InRangeOr(GetInt32(bytes, df::kColorRow), 0, kMaxColorSelection, defaults.colorRow);

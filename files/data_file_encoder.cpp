@@ -72,7 +72,7 @@ void PutGraphVariables(std::span<std::uint8_t> bytes, const DataFileSession& ses
 
 void PutOptions(std::span<std::uint8_t> bytes, const DocumentOptions& options) {
   PutInt32(bytes, df::kMaxTerms, options.maxTerms);
-  for (std::size_t s = 0; s < kSetCount; ++s) PutUint32(bytes, df::kSetFlags + s * 4, options.setEnabled[s] ? 1 : 0);
+  for (EquationSet set : kEquationSets) PutUint32(bytes, df::SetFlagOffset(set), options.setEnabled[set] ? 1 : 0);
   for (std::size_t i = 0; i < options.segments.size(); ++i) PutInt32(bytes, df::kSegments + i * 4, options.segments[i]);
   PutInt32(bytes, df::kColorRow, options.colorRow);
   for (std::size_t i = 0; i < kGraphColorElementCount; ++i)

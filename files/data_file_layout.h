@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "sheet/equation_set.h"
+
 // Where each field of a .rvd data file lies. All integers are 32-bit and
 // doubles IEEE 754, both little-endian; texts are NUL-terminated inside their
 // fixed width. Every offset follows from the one before and its size, which
@@ -101,5 +103,10 @@ static_assert(kTrailingZeros == kMoveSelection + 4);
 static_assert(kFileSize == kTrailingZeros + kTrailingZeroCount);
 static_assert(kRecordTextLength + 4 == kRecordSize);
 static_assert(kGraphVariableText + kGraphVariableTextWidth == kGraphVariableRecordSize);
+
+// The six set flags are words in set order, the first set's at kSetFlags.
+constexpr std::size_t SetFlagOffset(EquationSet set) {
+  return kSetFlags + static_cast<std::size_t>(EquationSetNumber(set) - 1) * 4;
+}
 
 }  // namespace rv::data_file

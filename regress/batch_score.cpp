@@ -221,9 +221,9 @@ template <class V>
 // out the true sum, which is at least as large. The lanes that no floor
 // rules out go to the one-candidate path, which works out their residuals
 // from the first point with the library's values.
-template <class V, int Set>
-[[gnu::always_inline]] inline void ScoreLanes(const ColumnBank& bank, const SetScoring& scoring,
-                                              const EntryTest& test, VectorWidth width, int size, const LaneState<V>& x,
+template <class V, EquationSet Set>
+[[gnu::always_inline]] inline void ScoreLanes(const ColumnBank& bank, const SetScoring& scoring, const EntryTest& test,
+                                              VectorWidth width, int size, const LaneState<V>& x,
                                               BatchVerdict& verdict) {
   constexpr int N = V::kLanes;
   using Values = typename V::Lanes;
@@ -315,12 +315,13 @@ struct SolveAndScoreBatch {
     SolveBatch<V>(bank, scoring, x);
     const int size = batch.size;
     switch (scoring.set) {
-      case kSetY: return ScoreLanes<V, kSetY>(bank, scoring, test, width, size, x, verdict);
-      case kSetReciprocal: return ScoreLanes<V, kSetReciprocal>(bank, scoring, test, width, size, x, verdict);
-      case kSetSquare: return ScoreLanes<V, kSetSquare>(bank, scoring, test, width, size, x, verdict);
-      case kSetCube: return ScoreLanes<V, kSetCube>(bank, scoring, test, width, size, x, verdict);
-      case kSetLog: return ScoreLanes<V, kSetLog>(bank, scoring, test, width, size, x, verdict);
-      case kSetExp: return ScoreLanes<V, kSetExp>(bank, scoring, test, width, size, x, verdict);
+      case EquationSet::Y: return ScoreLanes<V, EquationSet::Y>(bank, scoring, test, width, size, x, verdict);
+      case EquationSet::Reciprocal:
+        return ScoreLanes<V, EquationSet::Reciprocal>(bank, scoring, test, width, size, x, verdict);
+      case EquationSet::Square: return ScoreLanes<V, EquationSet::Square>(bank, scoring, test, width, size, x, verdict);
+      case EquationSet::Cube: return ScoreLanes<V, EquationSet::Cube>(bank, scoring, test, width, size, x, verdict);
+      case EquationSet::Log: return ScoreLanes<V, EquationSet::Log>(bank, scoring, test, width, size, x, verdict);
+      case EquationSet::Exp: return ScoreLanes<V, EquationSet::Exp>(bank, scoring, test, width, size, x, verdict);
     }
   }
 };

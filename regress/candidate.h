@@ -4,6 +4,7 @@
 #include <string>
 
 #include "regress/term_kind.h"
+#include "sheet/equation_set.h"
 #include "sheet/expect.h"
 
 namespace rv {
@@ -20,7 +21,7 @@ inline constexpr bool CanEnterList(int coefficientCount, int pointCount) { retur
 // One candidate equation: its set (the Y form) and its term columns in
 // column order; the constant column follows the terms.
 struct Candidate {
-  int set = 1;
+  EquationSet set = EquationSet::Y;
   bool rational = false;
   int termCount = 0;
   std::array<Term, kMaxCandidateTerms> terms{};

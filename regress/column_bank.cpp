@@ -85,7 +85,7 @@ ColumnBank::ColumnBank(const SearchData& data, int threads)
   cross_ = CrossSums(values_.data(), stride_, columns_, position_, threads);
 }
 
-SetScoring PrepareSetScoring(const ColumnBank& bank, const SearchData& data, int set) {
+SetScoring PrepareSetScoring(const ColumnBank& bank, const SearchData& data, EquationSet set) {
   SetScoring scoring;
   scoring.set = set;
   const int n = bank.pointCount();

@@ -5,6 +5,7 @@
 
 #include "regress/search_data.h"
 #include "regress/term_kind.h"
+#include "sheet/equation_set.h"
 
 namespace rv {
 
@@ -80,7 +81,7 @@ class ColumnBank {
 // and the right-hand side of the normal equations for every column (summed
 // in point order, like every sum of the fit).
 struct SetScoring {
-  int set = 1;
+  EquationSet set = EquationSet::Y;
   bool yFault = false;
   std::vector<double> transformedY;
   std::vector<double> observed;  // BackTransform of the transformed Y, in scoring order, padded to the stride
@@ -88,6 +89,6 @@ struct SetScoring {
   std::vector<double> rightHandSide;
 };
 
-SetScoring PrepareSetScoring(const ColumnBank& bank, const SearchData& data, int set);
+SetScoring PrepareSetScoring(const ColumnBank& bank, const SearchData& data, EquationSet set);
 
 }  // namespace rv

@@ -77,7 +77,7 @@ void AddTriples(std::vector<Kinds>& passes, int highestKind) {
         passes.push_back({std::uint8_t(i), std::uint8_t(j), std::uint8_t(k), 0});
 }
 
-std::vector<Kinds> MakePasses(int set, int engine) {
+std::vector<Kinds> MakePasses(EquationSet set, int engine) {
   std::vector<Kinds> passes;
   constexpr int kinds = kOrdinaryKindCount;
   if (engine == 1) {
@@ -86,21 +86,21 @@ std::vector<Kinds> MakePasses(int set, int engine) {
     for (int i = 1; i <= kinds; ++i)
       for (int j = i + 1; j <= kinds; ++j) passes.push_back({std::uint8_t(i), std::uint8_t(j), 0, 0});
   } else if (engine == 3) {
-    if (set == 1 || set == 2) {
+    if (set == EquationSet::Y || set == EquationSet::Reciprocal) {
       AddTriples(passes, kinds);
-    } else if (set == 3 || set == 4) {
+    } else if (set == EquationSet::Square || set == EquationSet::Cube) {
       for (int run = 0; run < 16; ++run)
         for (int c = 3; c <= kinds; ++c) passes.push_back({1, 2, std::uint8_t(c), 0});
     } else {
       AddTriples(passes, 10);
     }
-  } else if (set == 1) {
+  } else if (set == EquationSet::Y) {
     // The run D = i+3 ... 16 with A, B, C = i, i+1, i+2, made 16 - i times in a row.
     for (int i = 1; i <= kinds; ++i)
       for (int run = 0; run < kinds - i; ++run)
         for (int d = i + 3; d <= kinds; ++d)
           passes.push_back({std::uint8_t(i), std::uint8_t(i + 1), std::uint8_t(i + 2), std::uint8_t(d)});
-  } else if (set == 2) {
+  } else if (set == EquationSet::Reciprocal) {
     // Every triple with D = C, each pass made 16 - k times back to back.
     std::vector<Kinds> triples;
     AddTriples(triples, kinds);
@@ -116,23 +116,25 @@ std::vector<Kinds> MakePasses(int set, int engine) {
   return passes;
 }
 
-const std::vector<Kinds>& Passes(int set, int engine) {
+const std::vector<Kinds>& Passes(EquationSet set, int engine) {
   static const auto table = [] {
-    std::array<std::array<std::vector<Kinds>, 5>, kSetCount + 1> t;
-    for (int s = 1; s <= kSetCount; ++s)
-      for (int e = 1; e <= 4; ++e) t[static_cast<size_t>(s)][static_cast<size_t>(e)] = MakePasses(s, e);
+    PerEquationSet<std::array<std::vector<Kinds>, 5>> t;
+    for (EquationSet s : kEquationSets)
+      for (int e = 1; e <= 4; ++e) t[s][static_cast<size_t>(e)] = MakePasses(s, e);
     return t;
   }();
-  return table[static_cast<size_t>(set)][static_cast<size_t>(engine)];
+  return table[set][static_cast<size_t>(engine)];
 }
 
-bool HasRationalCandidates(int set) { return set == 1 || set == 5 || set == 6; }
+bool HasRationalCandidates(EquationSet set) {
+  return set == EquationSet::Y || set == EquationSet::Log || set == EquationSet::Exp;
+}
 
-std::int64_t RationalCount(int set, int variables) {
+std::int64_t RationalCount(EquationSet set, int variables) {
   return HasRationalCandidates(set) ? std::int64_t{variables} * (variables + 1) : 0;
 }
 
-KindPass MakeKindPass(int set, int engine, const Kinds& kinds) {
+KindPass MakeKindPass(EquationSet set, int engine, const Kinds& kinds) {
   KindPass pass;
   pass.set = set;
   pass.engine = engine;
@@ -170,22 +172,24 @@ std::int64_t Binomial(int n, int k) {
 CandidateSequence::CandidateSequence(const SearchShape& shape) : shape_(shape) {
   for (int engine = 1; engine <= 4; ++engine) perPass_[static_cast<size_t>(engine)] = PassCount(shape, engine);
   std::int64_t next = 1;
-  for (int set = 1; set <= kSetCount; ++set) {
-    if (!shape.sets[static_cast<size_t>(set - 1)]) continue;
-    ranges_[static_cast<size_t>(set - 1)] = {next, setCount(set)};
-    next += ranges_[static_cast<size_t>(set - 1)].count;
+  for (EquationSet set : kEquationSets) {
+    if (!shape.sets[set]) continue;
+    ranges_[set] = {next, setCount(set)};
+    next += ranges_[set].count;
   }
   total_ = next - 1;
 }
 
-std::int64_t CandidateSequence::setCount(int set) const {
+std::int64_t CandidateSequence::setCount(EquationSet set) const {
   std::int64_t count = RationalCount(set, shape_.variables);
   for (int engine = 1; engine <= 4; ++engine)
     count += static_cast<std::int64_t>(Passes(set, engine).size()) * perPass_[static_cast<size_t>(engine)];
   return count;
 }
 
-std::int64_t CountSetCandidates(const SearchShape& shape, int set) { return CandidateSequence(shape).setCount(set); }
+std::int64_t CountSetCandidates(const SearchShape& shape, EquationSet set) {
+  return CandidateSequence(shape).setCount(set);
+}
 
 std::int64_t CountCandidates(const SearchShape& shape) { return CandidateSequence(shape).count(); }
 
@@ -224,7 +228,7 @@ Candidate BlockCandidate(const KindPass& pass, const VariableBlock& block, const
   return candidate;
 }
 
-Candidate RationalCandidate(int set, int variables, std::int64_t rank) {
+Candidate RationalCandidate(EquationSet set, int variables, std::int64_t rank) {
   const std::int64_t n = variables;
   const std::int64_t pairs = Binomial(variables, 2);
   std::uint8_t v = 0, w = 0;
@@ -239,7 +243,7 @@ Candidate RationalCandidate(int set, int variables, std::int64_t rank) {
     std::int64_t pairRank = rank - 2 * n;
     const bool firstLoop = pairRank < pairs;
     if (!firstLoop) pairRank -= pairs;
-    const bool squareLoop = (set == 1) == firstLoop;
+    const bool squareLoop = (set == EquationSet::Y) == firstLoop;
     numerator = squareLoop ? kRationalSquare : kRationalLinear;
     std::uint8_t pair[2];
     UnrankSubset(variables, 2, pairRank, pair);
@@ -256,8 +260,8 @@ Candidate RationalCandidate(int set, int variables, std::int64_t rank) {
 
 Candidate CandidateSequence::candidateAt(std::int64_t ordinal) const {
   const SearchShape& shape = shape_;
-  for (int set = 1; set <= kSetCount; ++set) {
-    const SetRange& range = ranges_[static_cast<size_t>(set - 1)];
+  for (EquationSet set : kEquationSets) {
+    const SetRange& range = ranges_[set];
     if (range.count == 0 || ordinal < range.first || ordinal >= range.first + range.count) continue;
     std::int64_t offset = ordinal - range.first;
     const std::int64_t rationals = RationalCount(set, shape.variables);
@@ -280,7 +284,7 @@ Candidate CandidateSequence::candidateAt(std::int64_t ordinal) const {
           rank -= size;
           continue;
         }
-        std::uint8_t subset[16];
+        std::uint8_t subset[kMaxSearchVariables];
         UnrankSubset(shape.variables, block.m, rank, subset);
         return BlockCandidate(MakeKindPass(set, engine, kinds), block, subset);
       }
@@ -292,8 +296,8 @@ Candidate CandidateSequence::candidateAt(std::int64_t ordinal) const {
 std::vector<Segment> CandidateSequence::segmentsBetween(std::int64_t first, std::int64_t last) const {
   const SearchShape& shape = shape_;
   std::vector<Segment> segments;
-  for (int set = 1; set <= kSetCount; ++set) {
-    const SetRange& range = ranges_[static_cast<size_t>(set - 1)];
+  for (EquationSet set : kEquationSets) {
+    const SetRange& range = ranges_[set];
     if (range.count == 0 || last < range.first || first >= range.first + range.count) continue;
     std::int64_t ordinal = range.first;
     const std::int64_t rationals = RationalCount(set, shape.variables);

@@ -10,6 +10,7 @@
 
 namespace rv {
 
+// At most X1 ... X15 take part; a subset of them holds as many at most.
 inline constexpr int kMaxSearchVariables = 15;
 
 // What fixes the sequence of candidates: the number of variables taking part
@@ -17,7 +18,7 @@ inline constexpr int kMaxSearchVariables = 15;
 struct SearchShape {
   int variables = 0;
   int maxTerms = 5;
-  std::array<bool, kSetCount> sets{true, true, true, true, true, true};
+  PerEquationSet<bool> sets{true, true, true, true, true, true};
 };
 
 // The shape of a search over this data with these options.
@@ -26,7 +27,7 @@ SearchShape MakeSearchShape(const SearchData& data, const DocumentOptions& optio
 // One pass of an engine of a set: its kinds A, B, C, D (as many as the
 // engine has).
 struct KindPass {
-  int set = 1;
+  EquationSet set = EquationSet::Y;
   int engine = 1;                       // number of kinds in the pass, 1 to 4
   std::array<std::uint8_t, 4> kinds{};  // A, B, C, D
 };
@@ -43,7 +44,7 @@ struct VariableBlock {
 // A stretch of consecutive ordinals inside one block (or inside the rational
 // candidates of a set), starting at rank firstRank of that block.
 struct Segment {
-  int set = 1;
+  EquationSet set = EquationSet::Y;
   bool rational = false;
   KindPass pass;
   VariableBlock block;
@@ -69,8 +70,8 @@ class CandidateSequence {
 
   const SearchShape& shape() const { return shape_; }
   std::int64_t count() const { return total_; }
-  std::int64_t setCount(int set) const;
-  const std::array<SetRange, kSetCount>& setRanges() const { return ranges_; }
+  std::int64_t setCount(EquationSet set) const;
+  const PerEquationSet<SetRange>& setRanges() const { return ranges_; }
 
   // The candidate with this ordinal (1 to count()), found by jumping straight
   // to its set, pass, block and subset.
@@ -82,11 +83,11 @@ class CandidateSequence {
  private:
   SearchShape shape_;
   std::array<std::int64_t, 5> perPass_{};  // candidates of one pass, by engine
-  std::array<SetRange, kSetCount> ranges_{};
+  PerEquationSet<SetRange> ranges_{};
   std::int64_t total_ = 0;
 };
 
-std::int64_t CountSetCandidates(const SearchShape& shape, int set);
+std::int64_t CountSetCandidates(const SearchShape& shape, EquationSet set);
 std::int64_t CountCandidates(const SearchShape& shape);
 Candidate CandidateAt(const SearchShape& shape, std::int64_t ordinal);
 
@@ -96,6 +97,6 @@ void UnrankSubset(int n, int m, std::int64_t rank, std::uint8_t* subset);
 bool NextSubset(int n, int m, std::uint8_t* subset);
 
 Candidate BlockCandidate(const KindPass& pass, const VariableBlock& block, const std::uint8_t* subset);
-Candidate RationalCandidate(int set, int variables, std::int64_t rank);
+Candidate RationalCandidate(EquationSet set, int variables, std::int64_t rank);
 
 }  // namespace rv

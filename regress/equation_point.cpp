@@ -44,7 +44,7 @@ EquationPoint EquationPointAt(const FitWorkspace& workspace, const double* varia
   }
   const double transformed = TransformedEquationValue(workspace, variables);
   if (!HasBackTransform(candidate.set, transformed)) return {kNoValue, 0};
-  if (candidate.set == kSetReciprocal) side(transformed);
+  if (candidate.set == EquationSet::Reciprocal) side(transformed);
   point.value = BackTransform(candidate.set, transformed);
   return point;
 }

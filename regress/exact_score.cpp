@@ -62,7 +62,7 @@ class ResidualSum {
   double partial_;
 };
 
-template <class V, int Set>
+template <class V, EquationSet Set>
 [[gnu::always_inline]] inline bool Score(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
                                          const EntryTest& test, ResidualStart from, ScoreScratch& s,
                                          EntryScore& score) {
@@ -111,12 +111,13 @@ struct SolveAndScore {
                                          EntryScore& score) {
     if (solve) Solve<V>(bank, scoring, ids, m, s);
     switch (scoring.set) {
-      case kSetY: return Score<V, kSetY>(bank, scoring, ids, m, test, from, s, score);
-      case kSetReciprocal: return Score<V, kSetReciprocal>(bank, scoring, ids, m, test, from, s, score);
-      case kSetSquare: return Score<V, kSetSquare>(bank, scoring, ids, m, test, from, s, score);
-      case kSetCube: return Score<V, kSetCube>(bank, scoring, ids, m, test, from, s, score);
-      case kSetLog: return Score<V, kSetLog>(bank, scoring, ids, m, test, from, s, score);
-      case kSetExp: return Score<V, kSetExp>(bank, scoring, ids, m, test, from, s, score);
+      case EquationSet::Y: return Score<V, EquationSet::Y>(bank, scoring, ids, m, test, from, s, score);
+      case EquationSet::Reciprocal:
+        return Score<V, EquationSet::Reciprocal>(bank, scoring, ids, m, test, from, s, score);
+      case EquationSet::Square: return Score<V, EquationSet::Square>(bank, scoring, ids, m, test, from, s, score);
+      case EquationSet::Cube: return Score<V, EquationSet::Cube>(bank, scoring, ids, m, test, from, s, score);
+      case EquationSet::Log: return Score<V, EquationSet::Log>(bank, scoring, ids, m, test, from, s, score);
+      case EquationSet::Exp: return Score<V, EquationSet::Exp>(bank, scoring, ids, m, test, from, s, score);
     }
     return false;
   }

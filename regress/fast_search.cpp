@@ -27,7 +27,7 @@ namespace {
 struct Candidacy {
   std::int64_t ordinal;
   EntryScore score;
-  int set;
+  EquationSet set;
   int coefficients;
 };
 
@@ -105,7 +105,7 @@ struct Worker {
   const EntryTest& test(const SetScoring& scoring, int coefficients, RankingCriterion criterion, int points,
                         double bound) {
     const int byCount = criterion == RankingCriterion::RSquared ? 0 : coefficients;
-    EntryTest& test = tests[static_cast<size_t>(scoring.set - 1)][static_cast<size_t>(byCount)];
+    EntryTest& test = tests[scoring.set][static_cast<size_t>(byCount)];
     if (test.bound != bound || test.sst != scoring.denominator)
       test = EntryTest(criterion, bound, scoring.denominator, points, coefficients);
     return test;
@@ -115,11 +115,11 @@ struct Worker {
   BatchScratch batchScratch;
   FitWorkspace workspace;
   ColumnStamp stamp;
-  std::array<std::array<EntryTest, kMaxCandidateColumns + 1>, kSetCount> tests;
+  PerEquationSet<std::array<EntryTest, kMaxCandidateColumns + 1>> tests;
   // The candidates waiting to be solved side by side: all of one set and
   // with as many columns, in ordinal order.
   CandidateBatch batch;
-  int batchSet = 0;
+  EquationSet batchSet = EquationSet::Y;
   std::int64_t batchOrdinals[kMaxBatchLanes];
   KernelTally tally;
 };
@@ -138,9 +138,8 @@ class FastSearch {
         criterion_(options.criterion),
         batchSize_(std::clamp(options.batchSize.value_or(BatchLanes(vectors_)), 0, BatchLanes(vectors_))),
         list_(options.criterion) {
-    for (int set = 1; set <= kSetCount; ++set)
-      if (shape.sets[static_cast<size_t>(set - 1)])
-        scorings_[static_cast<size_t>(set - 1)] = PrepareSetScoring(bank_, data, set);
+    for (EquationSet set : kEquationSets)
+      if (shape.sets[set]) scorings_[set] = PrepareSetScoring(bank_, data, set);
     total_ = sequence_.count();
     range_ = options.part.value_or(OrdinalRange{1, total_});
     if (options.part) list_.keepEntryLog();
@@ -197,13 +196,13 @@ class FastSearch {
     const std::int64_t first = range_.first + chunk * chunkSize_;
     const std::int64_t last = std::min(range_.last, first + chunkSize_ - 1);
     result.lastOrdinal = first - 1;
-    auto offer = [&](std::int64_t ordinal, const EntryScore& score, int set, int coefficients) {
+    auto offer = [&](std::int64_t ordinal, const EntryScore& score, EquationSet set, int coefficients) {
       result.candidacies.push_back({ordinal, score, set, coefficients});
       bound.push(score.merit);
     };
     for (const Segment& segment : sequence_.segmentsBetween(first, last)) {
       if (monitor_.stopRequested()) break;
-      const SetScoring& scoring = *scorings_[static_cast<size_t>(segment.set - 1)];
+      const SetScoring& scoring = *scorings_[segment.set];
       if (!scoring.yFault) {
         if (segment.rational) {
           settleBatch(worker, bound, offer);
@@ -250,7 +249,7 @@ class FastSearch {
       settleBatch(worker, bound, offer);
     worker.batchSet = segment.set;
     batch.columns = coefficients;
-    std::uint8_t subset[16];
+    std::uint8_t subset[kMaxSearchVariables];
     UnrankSubset(shape_.variables, block.m, segment.firstRank, subset);
     BlockColumns columns(bank_, pass, block);
     columns.moveTo(subset, 0);
@@ -259,7 +258,7 @@ class FastSearch {
     const bool twins = bank_.hasTwins();
     for (std::int64_t i = 0; i < segment.count; ++i) {
       if (i > 0) {
-        std::uint8_t before[16];
+        std::uint8_t before[kMaxSearchVariables];
         std::copy(subset, subset + block.m, before);
         NextSubset(shape_.variables, block.m, subset);
         int changed = 0;
@@ -296,7 +295,7 @@ class FastSearch {
   void settleBatch(Worker& worker, const EntryBound& bound, Offer& offer) {
     CandidateBatch& batch = worker.batch;
     if (batch.size == 0) return;
-    const SetScoring& scoring = *scorings_[static_cast<size_t>(worker.batchSet - 1)];
+    const SetScoring& scoring = *scorings_[worker.batchSet];
     BatchVerdict verdict;
     ScoreBatchAboveThreshold(bank_, scoring, batch, test(worker, scoring, batch.columns, bound), vectors_,
                              worker.batchScratch, verdict);
@@ -320,7 +319,7 @@ class FastSearch {
       for (const Candidacy& c : found->second.candidacies)
         OfferBareEntry(
             list_,
-            {c.score.ssRes, scorings_[static_cast<size_t>(c.set - 1)]->denominator, data_.pointCount, c.coefficients},
+            {c.score.ssRes, scorings_[c.set]->denominator, data_.pointCount, c.coefficients},
             c.score.merit, c.ordinal, textOf_);
       const std::int64_t lastOrdinal = found->second.lastOrdinal;
       committedChunks_ = found->first + 1;
@@ -332,8 +331,8 @@ class FastSearch {
   }
 
   void announceNextSet(std::int64_t afterOrdinal) {
-    for (int set = 1; set <= kSetCount; ++set) {
-      const SetRange& range = sequence_.setRanges()[static_cast<size_t>(set - 1)];
+    for (EquationSet set : kEquationSets) {
+      const SetRange& range = sequence_.setRanges()[set];
       if (range.count > 0 && range.first > afterOrdinal) {
         monitor_.announce({set, false});
         return;
@@ -343,9 +342,9 @@ class FastSearch {
 
   void announceFinishedSets(std::int64_t committedThrough) {
     for (;;) {
-      const int set = nextSetToFinish_;
-      if (set > kSetCount) return;
-      const SetRange& range = sequence_.setRanges()[static_cast<size_t>(set - 1)];
+      if (nextSetToFinish_ == kEquationSets.size()) return;
+      const EquationSet set = kEquationSets[nextSetToFinish_];
+      const SetRange& range = sequence_.setRanges()[set];
       if (range.count == 0) {
         ++nextSetToFinish_;
         continue;
@@ -370,7 +369,7 @@ class FastSearch {
   const std::function<std::string(std::int64_t)> textOf_ = [this](std::int64_t ordinal) {
     return EquationText(sequence_.candidateAt(ordinal));
   };
-  std::array<std::optional<SetScoring>, kSetCount> scorings_;
+  PerEquationSet<std::optional<SetScoring>> scorings_;
   EquationList list_;
   std::int64_t total_ = 0;
   OrdinalRange range_;
@@ -381,7 +380,7 @@ class FastSearch {
   std::map<std::int64_t, ChunkResult> finished_;
   std::int64_t committedChunks_ = 0;
   std::vector<double> committedValues_;
-  int nextSetToFinish_ = 1;
+  std::size_t nextSetToFinish_ = 0;  // into kEquationSets
   KernelTally tally_;
 };
 

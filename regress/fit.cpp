@@ -8,7 +8,7 @@ namespace rv {
 
 namespace {
 
-void ApplyYForm(FitWorkspace& ws, const SearchData& data, int set) {
+void ApplyYForm(FitWorkspace& ws, const SearchData& data, EquationSet set) {
   ws.domainFault = false;
   for (int i = 0; i < ws.pointCount; ++i) {
     const double y = data.values[i][0];
@@ -96,7 +96,7 @@ double FittedValue(const FitWorkspace& ws, int point) {
 }
 
 double ScoreCandidate(FitWorkspace& ws) {
-  const int set = ws.candidate.set;
+  const EquationSet set = ws.candidate.set;
   std::array<double, kSheetRows> observed;
   double ssRes = 0.0;
   for (int i = 0; i < ws.pointCount; ++i) {

@@ -32,7 +32,7 @@ struct FitWorkspace {
   ResidualScore lastScore;  // the sums lastRSquared came from
   std::int64_t lastFittedOrdinal = 0;  // 0: nothing fitted yet
 
-  int set() const { return candidate.set; }
+  EquationSet set() const { return candidate.set; }
   int coefficientCount() const { return constantColumn + 1; }
 };
 

@@ -10,15 +10,17 @@ namespace rv {
 
 // The sets whose BackTransform takes an instruction or two per lane ("Y =",
 // "1/Y =" and "Y^2 ="); the others call the library's exp, log or pow.
-constexpr bool HasCheapBackTransform(int set) { return set == kSetY || set == kSetReciprocal || set == kSetSquare; }
+constexpr bool HasCheapBackTransform(EquationSet set) {
+  return set == EquationSet::Y || set == EquationSet::Reciprocal || set == EquationSet::Square;
+}
 
 // BackTransform of such a set applied to N values at once, with the very
 // operations of BackTransform.
-template <class V, int Set>
+template <class V, EquationSet Set>
 [[gnu::always_inline]] inline typename V::Lanes CheapBackTransform(typename V::Lanes t) {
   static_assert(HasCheapBackTransform(Set), "only the transforms of an instruction or two per lane");
-  if constexpr (Set == kSetSquare) return V::select(V::atLeast(t, V::broadcast(0.0)), V::sqrt(t), t);
-  if constexpr (Set == kSetReciprocal) {
+  if constexpr (Set == EquationSet::Square) return V::select(V::atLeast(t, V::broadcast(0.0)), V::sqrt(t), t);
+  if constexpr (Set == EquationSet::Reciprocal) {
     const typename V::Lanes magnitude = V::select(V::below(t, V::broadcast(0.0)), -t, t);
     return V::select(V::above(magnitude, V::broadcast(kZeroGuard)), V::broadcast(1.0) / t, t);
   }
@@ -83,7 +85,7 @@ template <class V>
 // over a thousand times the error of the estimate and millions of times the
 // library's, so that it holds beyond doubt. Out of the estimate's range the
 // slack is infinite; where BackTransform returns t itself it is 0.
-template <class V, int Set>
+template <class V, EquationSet Set>
 [[gnu::always_inline]] inline void EstimateBackTransform(typename V::Lanes t, typename V::Lanes& estimate,
                                                          typename V::Lanes& slack) {
   static_assert(!HasCheapBackTransform(Set), "only the transforms that call the library");
@@ -91,12 +93,12 @@ template <class V, int Set>
   const Lanes zero = V::broadcast(0.0);
   const Lanes unknown = V::broadcast(std::numeric_limits<double>::infinity());
   const Lanes tolerance = V::broadcast(1e-9);
-  if constexpr (Set == kSetCube) {
+  if constexpr (Set == EquationSet::Cube) {
     const typename V::Mask inRange = V::atLeast(t, V::broadcast(1e-300)) & V::atMost(t, V::broadcast(1e300));
     const Lanes power = LanesExp<V>(V::broadcast(kCubeRootPower) * LanesLog<V>(t));
     estimate = V::select(inRange, power, t);
     slack = V::select(inRange, power * tolerance, V::select(V::atMost(t, zero), zero, unknown));
-  } else if constexpr (Set == kSetLog) {
+  } else if constexpr (Set == EquationSet::Log) {
     const typename V::Mask inRange = V::atLeast(t, V::broadcast(-700.0)) & V::atMost(t, V::broadcast(700.0));
     estimate = LanesExp<V>(t);
     slack = V::select(inRange, estimate * tolerance, unknown);

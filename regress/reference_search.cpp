@@ -18,11 +18,11 @@ SearchOutcome RunReferenceSearch(const SearchData& data, const SearchShape& shap
   const OrdinalRange examined = part.value_or(OrdinalRange{1, outcome.candidateCount});
   monitor.setTotal(examined.count());
   FitWorkspace workspace;
-  for (int set = 1; set <= kSetCount; ++set) {
-    const SetRange& range = sequence.setRanges()[static_cast<size_t>(set - 1)];
+  for (EquationSet set : kEquationSets) {
+    const SetRange& range = sequence.setRanges()[set];
     const std::int64_t first = std::max(range.first, examined.first);
     const std::int64_t last = std::min(range.first + range.count - 1, examined.last);
-    if (!shape.sets[static_cast<size_t>(set - 1)] || first > last) continue;
+    if (!shape.sets[set] || first > last) continue;
     if (monitor.stopRequested()) break;
     monitor.announce({set, false});
     for (const Segment& segment : sequence.segmentsBetween(first, last)) {

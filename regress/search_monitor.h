@@ -6,11 +6,13 @@
 #include <utility>
 #include <vector>
 
+#include "sheet/equation_set.h"
+
 namespace rv {
 
 // A set of the fitting pass started or finished, for the set status lines.
 struct SetEvent {
-  int set = 0;
+  EquationSet set = EquationSet::Y;
   bool finished = false;
   friend bool operator==(const SetEvent&, const SetEvent&) = default;
 };

@@ -14,7 +14,7 @@ void WalkSegment(const SearchShape& shape, const Segment& segment, Visit&& visit
       visit(segment.firstOrdinal + i, RationalCandidate(segment.set, shape.variables, segment.firstRank + i));
     return;
   }
-  std::uint8_t subset[16];
+  std::uint8_t subset[kMaxSearchVariables];
   UnrankSubset(shape.variables, segment.block.m, segment.firstRank, subset);
   for (std::int64_t i = 0; i < segment.count; ++i) {
     visit(segment.firstOrdinal + i, BlockCandidate(segment.pass, segment.block, subset));

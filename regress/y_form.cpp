@@ -4,40 +4,40 @@
 
 namespace rv {
 
-const char* YFormHead(int set) {
+const char* YFormHead(EquationSet set) {
   switch (set) {
-    case kSetY: return "Y =";
-    case kSetReciprocal: return "1/Y =";
-    case kSetSquare: return "Y^2 =";
-    case kSetCube: return "Y^3 =";
-    case kSetLog: return "ln(Y) =";
-    case kSetExp: return "exp(Y) =";
+    case EquationSet::Y: return "Y =";
+    case EquationSet::Reciprocal: return "1/Y =";
+    case EquationSet::Square: return "Y^2 =";
+    case EquationSet::Cube: return "Y^3 =";
+    case EquationSet::Log: return "ln(Y) =";
+    case EquationSet::Exp: return "exp(Y) =";
   }
   return "";
 }
 
-bool TransformY(int set, double y, double& transformed) {
+bool TransformY(EquationSet set, double y, double& transformed) {
   switch (set) {
-    case kSetY:
+    case EquationSet::Y:
       transformed = y;
       return true;
-    case kSetReciprocal:
+    case EquationSet::Reciprocal:
       if (!(std::fabs(y) > kZeroGuard)) return false;
       transformed = 1.0 / y;
       return true;
-    case kSetSquare:
+    case EquationSet::Square:
       if (!(y >= 0.0)) return false;
       transformed = y * y;
       return true;
-    case kSetCube:
+    case EquationSet::Cube:
       if (!(y >= 0.0)) return false;
       transformed = y * y * y;
       return true;
-    case kSetLog:
+    case EquationSet::Log:
       if (!(y > 0.0)) return false;
       transformed = std::log(y);
       return true;
-    case kSetExp:
+    case EquationSet::Exp:
       if (!(y > 0.0)) return false;
       transformed = std::exp(y);
       return true;

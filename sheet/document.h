@@ -5,10 +5,10 @@
 #include <string>
 
 #include "sheet/data_sheet.h"
+#include "sheet/equation_set.h"
 
 namespace rv {
 
-inline constexpr int kSetCount = 6;
 inline constexpr int kMinMaxTerms = 1;
 inline constexpr int kMaxMaxTerms = 20;
 inline constexpr int kMaxTitleLength = 61;
@@ -30,7 +30,7 @@ inline constexpr std::array<std::int32_t, kGraphColorElementCount> kDefaultGraph
 // Everything the user sets around the data; it travels in the data file.
 struct DocumentOptions {
   std::int32_t maxTerms = 5;
-  std::array<bool, kSetCount> setEnabled{true, true, true, true, true, true};
+  PerEquationSet<bool> setEnabled{true, true, true, true, true, true};
   std::int32_t moveSelectionAfterEnter = 1;  // 0 off, 1 right, 2 down, 3 left, 4 up
   std::string title1;
   std::string title2;

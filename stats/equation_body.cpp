@@ -25,22 +25,27 @@ struct Spellings {
 
 // The head undoes the transform of Y; "Y^3 =" opens the power whose exponent
 // the closing writes, the same 0.333333333333 the program back-transforms with.
-Spellings Head(int set) {
+Spellings Head(EquationSet set) {
   switch (set) {
-    case kSetLog: return {"    Func = Exp (", "    Y = exp (", "      FUNC = DEXP ("};
-    case kSetExp: return {"    Func = Log (", "    Y = log (", "      FUNC = DLOG ("};
-    case kSetSquare: return {"    Func = (", "    Y = sqrt (", "      FUNC = DSQRT ("};
-    case kSetCube: return {"    Func = (", "    Y = pow (", "      FUNC = ("};
-    case kSetReciprocal: return {"    Func = 1# / (", "    Y = 1.0 / (", "      FUNC = 1.0 / ("};
+    case EquationSet::Y: break;
+    case EquationSet::Log: return {"    Func = Exp (", "    Y = exp (", "      FUNC = DEXP ("};
+    case EquationSet::Exp: return {"    Func = Log (", "    Y = log (", "      FUNC = DLOG ("};
+    case EquationSet::Square: return {"    Func = (", "    Y = sqrt (", "      FUNC = DSQRT ("};
+    case EquationSet::Cube: return {"    Func = (", "    Y = pow (", "      FUNC = ("};
+    case EquationSet::Reciprocal: return {"    Func = 1# / (", "    Y = 1.0 / (", "      FUNC = 1.0 / ("};
   }
   return {"    Func = (", "    Y = (", "      FUNC = ("};
 }
 
 // What follows the constant's letter.
-Spellings Closing(int set) {
+Spellings Closing(EquationSet set) {
   switch (set) {
-    case kSetSquare: return {")^0.5", ");", ")"};
-    case kSetCube: return {")^0.333333333333", ", 0.333333333333);", ") ** 0.333333333333D0"};
+    case EquationSet::Square: return {")^0.5", ");", ")"};
+    case EquationSet::Cube: return {")^0.333333333333", ", 0.333333333333);", ") ** 0.333333333333D0"};
+    case EquationSet::Y:
+    case EquationSet::Reciprocal:
+    case EquationSet::Log:
+    case EquationSet::Exp: break;
   }
   return {")", ");", ")"};
 }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <qdrawutil.h>
 
 #include "graph/ui/graph_owner.h"
@@ -25,51 +26,61 @@ namespace {
 // below its caption, and is 4 narrower and 53 lower than that area.
 constexpr int kPageWidthLess = 4;
 constexpr int kPageHeightLess = 53;
-constexpr int kAngleIconSize = 32;
+
+// A coordinate on the client area: from its left or top edge, or back from
+// its right or bottom edge, which follow the window's size.
+struct Edge {
+  int distance;
+  bool fromFar = false;
+  constexpr int in(int extent) const { return fromFar ? extent - distance : distance; }
+};
+constexpr Edge Far(int distance) { return {distance, true}; }
+
+// A part of the page by its four edges; the right and bottom edges lie just
+// past it. A part squeezed to nothing has no width or height.
+struct Place {
+  Edge left, top, right, bottom;
+  QRect in(int clientWidth, int clientHeight) const {
+    const int x = left.in(clientWidth);
+    const int y = top.in(clientHeight);
+    return {x, y, std::max(0, right.in(clientWidth) - x), std::max(0, bottom.in(clientHeight) - y)};
+  }
+};
+
+// On the left a column of three sunken frames (Draw and Rotate; the
+// variable list under its captions; the view angle), on the right the graph
+// window's frame. A frame's right and bottom edges are its last pixels.
+constexpr Place kFrames[] = {
+    {{3}, {2}, {87}, {46}},
+    {{3}, {49}, {87}, Far(134)},
+    {{3}, Far(131), {87}, Far(54)},
+    {{90}, {2}, Far(7), Far(54)},
+};
 
 // Texts are drawn in 80-pixel columns centred on x 45.
 constexpr int kColumnLeft = 5;
-constexpr int kColumnWidth = 80;
+constexpr int kColumnRight = 85;
 constexpr int kCaptionHeight = 14;
-
-// The page's layout: on the left a column of three sunken frames (Draw and
-// Rotate; the variable list under its caption; the view angle), on the
-// right the graph window's frame. What sits at the foot of the page is
-// placed by its distance up from the bottom of the client area ("Up").
-constexpr int kFrameLeft = 3;
-constexpr int kFrameRight = 87;
-constexpr int kButtonsFrameTop = 2;
-constexpr int kButtonsFrameBottom = 46;
-constexpr int kVariablesFrameTop = 49;
-constexpr int kVariablesFrameBottomUp = 134;
-constexpr int kAngleFrameTopUp = 131;
-constexpr int kFramesBottomUp = 54;  // of the view angle's frame and the graph's
-constexpr int kGraphFrameLeft = 90;
-constexpr int kGraphFrameRightLess = 7;
-
-constexpr QRect kDrawButton(kColumnLeft, 4, kColumnWidth, 20);
-constexpr QRect kRotateButton(kColumnLeft, 24, kColumnWidth, 20);
-constexpr int kSelectCaptionTop = 52;
-constexpr int kVariablesCaptionTop = 66;
+constexpr struct {
+  Edge top;
+  const char* text;
+} kCaptions[] = {{{52}, "Select"}, {{66}, "Variables"}, {Far(75), "View Angle"}};
+// The rule under the captions of the variable list.
 constexpr int kCaptionRuleY = 84;
-constexpr int kListTop = 85;
-constexpr int kListHeightLess = 221;
-constexpr int kAngleIconLeft = 20;
-constexpr int kAngleIconUp = 111;
-constexpr int kAngleCaptionUp = 75;
-// The two angle readings by the icon: left, distance up, width, height.
-constexpr QRect kHorizontalAngle(16, 127, 32, 14);
-constexpr QRect kVerticalAngle(54, 96, 30, 15);
+
+constexpr Place kDrawButton{{kColumnLeft}, {4}, {kColumnRight}, {24}};
+constexpr Place kRotateButton{{kColumnLeft}, {24}, {kColumnRight}, {44}};
+constexpr Place kVariableList{{kColumnLeft}, {85}, {kColumnRight}, Far(136)};
+// The view angle's icon, with the two angle readings by it.
+constexpr Place kAngleIcon{{20}, Far(111), {52}, Far(79)};
+constexpr Place kHorizontalAngle{{16}, Far(127), {48}, Far(113)};
+constexpr Place kVerticalAngle{{54}, Far(96), {84}, Far(81)};
 // The graph window, inside its frame.
-constexpr QPoint kGraphWindowTopLeft(92, 4);
-constexpr int kGraphWindowWidthLess = 101;
-constexpr int kGraphWindowHeightLess = 60;
+constexpr Place kGraphWindow{{92}, {4}, Far(9), Far(56)};
 
-QRect FromBottom(const QRect& place, int clientHeight) {
-  return {place.x(), clientHeight - place.y(), place.width(), place.height()};
-}
-
-void SunkenFrame(QPainter& painter, const QPoint& topLeft, const QPoint& bottomRight, const QPalette& palette) {
+void SunkenFrame(QPainter& painter, const Place& frame, int clientWidth, int clientHeight, const QPalette& palette) {
+  const QPoint topLeft(frame.left.in(clientWidth), frame.top.in(clientHeight));
+  const QPoint bottomRight(frame.right.in(clientWidth), frame.bottom.in(clientHeight));
   qDrawShadePanel(&painter, QRect(topLeft, bottomRight), palette, true, 1);
 }
 
@@ -219,35 +230,27 @@ void GraphTab::paintEvent(QPaintEvent*) {
   const int w = clientWidth();
   const int h = clientHeight();
   QPainter painter(this);
-  SunkenFrame(painter, {kFrameLeft, kButtonsFrameTop}, {kFrameRight, kButtonsFrameBottom}, palette());
-  SunkenFrame(painter, {kFrameLeft, kVariablesFrameTop}, {kFrameRight, h - kVariablesFrameBottomUp}, palette());
-  SunkenFrame(painter, {kFrameLeft, h - kAngleFrameTopUp}, {kFrameRight, h - kFramesBottomUp}, palette());
-  SunkenFrame(painter, {kGraphFrameLeft, kButtonsFrameTop}, {w - kGraphFrameRightLess, h - kFramesBottomUp},
-              palette());
+  for (const Place& frame : kFrames) SunkenFrame(painter, frame, w, h, palette());
   painter.setPen(palette().color(QPalette::WindowText));
-  const auto caption = [&painter](int top, const QString& text) {
-    painter.drawText(QRect(kColumnLeft, top, kColumnWidth, kCaptionHeight), Qt::AlignHCenter | Qt::AlignTop, text);
-  };
-  caption(kSelectCaptionTop, QStringLiteral("Select"));
-  caption(kVariablesCaptionTop, QStringLiteral("Variables"));
-  caption(h - kAngleCaptionUp, QStringLiteral("View Angle"));
+  for (const auto& caption : kCaptions)
+    painter.drawText(QRect(kColumnLeft, caption.top.in(h), kColumnRight - kColumnLeft, kCaptionHeight),
+                     Qt::AlignHCenter | Qt::AlignTop, QString::fromLatin1(caption.text));
   painter.setPen(palette().color(QPalette::Dark));
-  painter.drawLine(kColumnLeft, kCaptionRuleY, kColumnLeft + kColumnWidth, kCaptionRuleY);
-  painter.drawPixmap(kAngleIconLeft, h - kAngleIconUp,
-                     ResourcePicture(QStringLiteral("GARW"), QSize(kAngleIconSize, kAngleIconSize)));
+  painter.drawLine(kColumnLeft, kCaptionRuleY, kColumnRight, kCaptionRuleY);
+  const QRect icon = kAngleIcon.in(w, h);
+  painter.drawPixmap(icon.topLeft(), ResourcePicture(QStringLiteral("GARW"), icon.size()));
 }
 
 void GraphTab::resizeEvent(QResizeEvent*) {
   const int w = clientWidth();
   const int h = clientHeight();
-  draw_->setGeometry(kDrawButton);
-  rotate_->setGeometry(kRotateButton);
-  list_->setGeometry(kColumnLeft, kListTop, kColumnWidth, std::max(0, h - kListHeightLess));
-  horizontalAngle_->setGeometry(FromBottom(kHorizontalAngle, h));
-  verticalAngle_->setGeometry(FromBottom(kVerticalAngle, h));
+  draw_->setGeometry(kDrawButton.in(w, h));
+  rotate_->setGeometry(kRotateButton.in(w, h));
+  list_->setGeometry(kVariableList.in(w, h));
+  horizontalAngle_->setGeometry(kHorizontalAngle.in(w, h));
+  verticalAngle_->setGeometry(kVerticalAngle.in(w, h));
   window_->setClientSize(w, h);
-  window_->setGeometry(kGraphWindowTopLeft.x(), kGraphWindowTopLeft.y(), std::max(0, w - kGraphWindowWidthLess),
-                       std::max(0, h - kGraphWindowHeightLess));
+  window_->setGeometry(kGraphWindow.in(w, h));
 }
 
 }  // namespace rv

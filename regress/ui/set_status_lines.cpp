@@ -48,7 +48,7 @@ void SetStatusLines::present(const SetEvent& event) {
     setChecked(nextLine_, true);
     ++nextLine_;
   } else {
-    texts_[nextLine_]->setText(QStringLiteral("Set %1").arg(event.set));
+    texts_[nextLine_]->setText(QStringLiteral("Set %1").arg(EquationSetNumber(event.set)));
   }
 }
 

@@ -34,7 +34,7 @@ std::vector<std::string> Fields(const std::string& line) {
 }
 
 TEST(CopyDataPoints, ACurveListsItsTwentyOnePointsUnderXnAndY) {
-  const FitWorkspace ws = Equation(kSetY, {{kTermX, 3, 0}}, {0.5, 1.0});
+  const FitWorkspace ws = Equation(EquationSet::Y, {{kTermX, 3, 0}}, {0.5, 1.0});
   const Surface s = BuildSurface(ws, SheetWithRanges({{3, {0.0, 2.0}}}), Curve(3), {10, 10, 10}).value();
   const auto lines = Lines(GraphDataPointsText(s, DataSheet{}));
   ASSERT_EQ(lines.size(), 22u);
@@ -44,7 +44,7 @@ TEST(CopyDataPoints, ACurveListsItsTwentyOnePointsUnderXnAndY) {
 }
 
 TEST(CopyDataPoints, ASurfaceListsTheZValuesThenOneLinePerXWithItsColumn) {
-  const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 10.0, 0.0});
+  const FitWorkspace ws = Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 10.0, 0.0});
   DataSheet sheet = SheetWithRanges({{1, {0.0, 2.0}}, {2, {0.0, 1.0}}});
   sheet.names[1] = "Temp";
   sheet.names[2] = "Vol";
@@ -63,12 +63,12 @@ TEST(CopyDataPoints, ASurfaceListsTheZValuesThenOneLinePerXWithItsColumn) {
 }
 
 TEST(CopyDataPoints, APointWithoutAValueLeavesAnEmptyField) {
-  const FitWorkspace exp = Equation(kSetY, {{kTermExp, 1, 0}}, {1.0, 0.0});
+  const FitWorkspace exp = Equation(EquationSet::Y, {{kTermExp, 1, 0}}, {1.0, 0.0});
   const Surface curve = BuildSurface(exp, SheetWithRanges({{1, {0.0, 1000.0}}}), Curve(1), {10, 10, 10}).value();
   const auto lines = Lines(GraphDataPointsText(curve, DataSheet{}));
   EXPECT_EQ(lines[21], "1000.000000\t");
 
-  const FitWorkspace both = Equation(kSetY, {{kTermExp, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
+  const FitWorkspace both = Equation(EquationSet::Y, {{kTermExp, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
   const Surface surface =
       BuildSurface(both, SheetWithRanges({{1, {0.0, 1000.0}}, {2, {0.0, 1.0}}}), SurfaceOver(1, 2), {10, 10, 10}).value();
   const auto last = Fields(Lines(GraphDataPointsText(surface, DataSheet{}))[22]);

@@ -14,8 +14,8 @@ namespace rv::testing {
 
 // An equation set up by hand: Y form, terms and coefficients (the constant
 // last), as a fit would leave them in the workspace.
-inline FitWorkspace Equation(int set, std::initializer_list<Term> terms, std::initializer_list<double> coefficients,
-                             bool rational = false) {
+inline FitWorkspace Equation(EquationSet set, std::initializer_list<Term> terms,
+                             std::initializer_list<double> coefficients, bool rational = false) {
   FitWorkspace ws;
   ws.candidate.set = set;
   ws.candidate.rational = rational;

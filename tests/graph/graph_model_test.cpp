@@ -116,7 +116,7 @@ TEST(AutoUpdate, RoundsEachColumnOutwardHoldsItAtItsMeanAndEmptiesColumnsWithout
 }
 
 TEST(BuildSurface, ACurveHas21PointsByRepeatedAdditionAndASymmetricDepthRange) {
-  const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}}, {0.25, 2.0});  // Y = 0.25 X1 + 2
+  const FitWorkspace ws = Equation(EquationSet::Y, {{kTermX, 1, 0}}, {0.25, 2.0});  // Y = 0.25 X1 + 2
   const Outcome<Surface> built = BuildSurface(ws, SheetWithRanges({{1, {0.0, 30.0}}}), Curve(1), {10, 10, 10});
   ASSERT_TRUE(built) << built.message().text;
   const Surface& s = built.value();
@@ -135,7 +135,7 @@ TEST(BuildSurface, ACurveHas21PointsByRepeatedAdditionAndASymmetricDepthRange) {
   EXPECT_EQ(s.ranges.zMax, 15.0);
 
   // When the values reach further, they set the depth.
-  const FitWorkspace steep = Equation(kSetY, {{kTermX, 1, 0}}, {-4.0, 1.0});  // Y = -4 X1 + 1
+  const FitWorkspace steep = Equation(EquationSet::Y, {{kTermX, 1, 0}}, {-4.0, 1.0});  // Y = -4 X1 + 1
   const Surface& t = BuildSurface(steep, SheetWithRanges({{1, {0.0, 30.0}}}), Curve(1), {10, 10, 10}).value();
   EXPECT_EQ(t.ranges.valueMin, -120.0);
   EXPECT_EQ(t.ranges.zMin, -120.0);
@@ -143,7 +143,8 @@ TEST(BuildSurface, ACurveHas21PointsByRepeatedAdditionAndASymmetricDepthRange) {
 }
 
 TEST(BuildSurface, ASurfaceRunsXAlongEachRowAndZFromRowToRowWithSegmentStepsClamped) {
-  const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 10.0, 0.0});  // Y = X1 + 10 X2
+  const FitWorkspace ws =
+      Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 10.0, 0.0});  // Y = X1 + 10 X2
   const DataSheet sheet = SheetWithRanges({{1, {0.0, 2.0}}, {2, {-1.0, 1.0}}});
   const Outcome<Surface> built = BuildSurface(ws, sheet, SurfaceOver(1, 2), {0, 99, 4});
   ASSERT_TRUE(built);
@@ -166,13 +167,13 @@ TEST(BuildSurface, ASurfaceRunsXAlongEachRowAndZFromRowToRowWithSegmentStepsClam
 }
 
 TEST(BuildSurface, EqualValuesGetARangeAroundThemInsteadOfNoWidth) {
-  const FitWorkspace flat = Equation(kSetY, {{kTermX, 1, 0}}, {0.0, 5.0});
+  const FitWorkspace flat = Equation(EquationSet::Y, {{kTermX, 1, 0}}, {0.0, 5.0});
   const Surface s = BuildSurface(flat, SheetWithRanges({{1, {0.0, 1.0}}}), Curve(1), {10, 10, 10}).value();
   EXPECT_DOUBLE_EQ(s.ranges.valueMin, 4.5);
   EXPECT_DOUBLE_EQ(s.ranges.valueMax, 5.5);
   EXPECT_DOUBLE_EQ(s.ranges.shadeMin, 4.5);
 
-  const FitWorkspace zero = Equation(kSetY, {{kTermX, 1, 0}}, {0.0, 0.0});
+  const FitWorkspace zero = Equation(EquationSet::Y, {{kTermX, 1, 0}}, {0.0, 0.0});
   const Surface z = BuildSurface(zero, SheetWithRanges({{1, {0.0, 1.0}}}), Curve(1), {10, 10, 10}).value();
   EXPECT_EQ(z.ranges.valueMin, -1.0);
   EXPECT_EQ(z.ranges.valueMax, 1.0);
@@ -180,7 +181,7 @@ TEST(BuildSurface, EqualValuesGetARangeAroundThemInsteadOfNoWidth) {
 }
 
 TEST(BuildSurface, RefusesAnEmptyRangeAndAnEquationWithoutValue) {
-  const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
+  const FitWorkspace ws = Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
   DataSheet sheet;  // Auto Update over an empty column leaves EmptyValue … EmptyValue
   sheet.cell(0, 1) = 1.0;
   sheet.cell(1, 1) = 4.0;
@@ -203,13 +204,13 @@ TEST(BuildSurface, RefusesAnEmptyRangeAndAnEquationWithoutValue) {
   EXPECT_FALSE(BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 10, 10}));
 
   // e^X1 overflows beyond about 709.
-  const FitWorkspace exp = Equation(kSetY, {{kTermExp, 1, 0}}, {1.0, 0.0});
+  const FitWorkspace exp = Equation(EquationSet::Y, {{kTermExp, 1, 0}}, {1.0, 0.0});
   const Outcome<Surface> none = BuildSurface(exp, SheetWithRanges({{1, {800.0, 1000.0}}}), Curve(1), {10, 10, 10});
   EXPECT_EQ(none.message().text, "The equation has no value\nover the graph range.");
 }
 
 TEST(BuildSurface, PointsWithoutAValueStayOutOfTheRange) {
-  const FitWorkspace exp = Equation(kSetY, {{kTermExp, 1, 0}}, {1.0, 0.0});
+  const FitWorkspace exp = Equation(EquationSet::Y, {{kTermExp, 1, 0}}, {1.0, 0.0});
   const Outcome<Surface> built = BuildSurface(exp, SheetWithRanges({{1, {0.0, 1000.0}}}), Curve(1), {10, 10, 10});
   ASSERT_TRUE(built) << built.message().text;
   const Surface& s = built.value();
@@ -223,7 +224,8 @@ TEST(BuildSurface, PointsWhereATermLeavesItsDomainOrTheBackTransformHasNoValueAr
   // The bundled example's law, ln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d,
   // over X2 from 0: ln(0) has no value, so neither has the row at X2 = 0,
   // and the value range is that of the other rows.
-  const FitWorkspace law = Equation(kSetLog, {{kTermLn, 1, 0}, {kTermLn, 2, 0}, {kTermLn, 3, 0}}, {1.0, -1.0, 1.0, 2.0});
+  const FitWorkspace law =
+      Equation(EquationSet::Log, {{kTermLn, 1, 0}, {kTermLn, 2, 0}, {kTermLn, 3, 0}}, {1.0, -1.0, 1.0, 2.0});
   DataSheet sheet = SheetWithRanges({{1, {250.0, 350.0}}, {2, {0.0, 20.0}}, {3, {1.0, 2.0}}});
   const Surface s = BuildSurface(law, sheet, SurfaceOver(1, 2), {10, 10, 10}).value();
   double highest = 0.0;
@@ -240,12 +242,12 @@ TEST(BuildSurface, PointsWhereATermLeavesItsDomainOrTheBackTransformHasNoValueAr
     int gaps;  // the first points of the curve without a value
   };
   const Case cases[] = {
-      {Equation(kSetY, {{kTermInvSqrt, 1, 0}}, {2.0, 1.0}), -10.0, 10.0, 11},  // a/sqr(X1): none up to 0
-      {Equation(kSetY, {{kTermSqrt, 1, 0}}, {2.0, 1.0}), -10.0, 10.0, 10},     // sqr(0) is 0
-      {Equation(kSetY, {{kTermInvX, 1, 0}}, {2.0, 1.0}), 0.0, 1.0, 1},         // 1/0
-      {Equation(kSetSquare, {{kTermX, 1, 0}}, {1.0, 0.0}), -10.0, 10.0, 10},   // Y^2 = X1: no Y below 0
-      {Equation(kSetReciprocal, {{kTermX, 1, 0}}, {1.0, 0.0}), 0.0, 1.0, 1},   // 1/Y = X1: no Y at 0
-      {Equation(kSetExp, {{kTermX, 1, 0}}, {1.0, 0.0}), -1.0, 1.0, 11},        // exp(Y) = X1 ≤ 0
+      {Equation(EquationSet::Y, {{kTermInvSqrt, 1, 0}}, {2.0, 1.0}), -10.0, 10.0, 11},  // a/sqr(X1): none up to 0
+      {Equation(EquationSet::Y, {{kTermSqrt, 1, 0}}, {2.0, 1.0}), -10.0, 10.0, 10},     // sqr(0) is 0
+      {Equation(EquationSet::Y, {{kTermInvX, 1, 0}}, {2.0, 1.0}), 0.0, 1.0, 1},         // 1/0
+      {Equation(EquationSet::Square, {{kTermX, 1, 0}}, {1.0, 0.0}), -10.0, 10.0, 10},   // Y^2 = X1: no Y below 0
+      {Equation(EquationSet::Reciprocal, {{kTermX, 1, 0}}, {1.0, 0.0}), 0.0, 1.0, 1},   // 1/Y = X1: no Y at 0
+      {Equation(EquationSet::Exp, {{kTermX, 1, 0}}, {1.0, 0.0}), -1.0, 1.0, 11},        // exp(Y) = X1 ≤ 0
   };
   for (const Case& c : cases) {
     const Surface curve = BuildSurface(c.equation, SheetWithRanges({{1, {c.low, c.high}}}), Curve(1), {10, 10, 10}).value();
@@ -258,7 +260,7 @@ TEST(BuildSurface, ARationalFormTakesItsOwnValue) {
   // Y = (a X1^2 + c) / (1 - b X2)
   const double a = 1.3, b = 0.07, c = -2.1;
   const FitWorkspace ws =
-      Equation(kSetY, {{kRationalSquare, 1, 2}, {kRationalDenominator, 2, 0}}, {a, b, c}, true);
+      Equation(EquationSet::Y, {{kRationalSquare, 1, 2}, {kRationalDenominator, 2, 0}}, {a, b, c}, true);
   const Surface s =
       BuildSurface(ws, SheetWithRanges({{1, {0.0, 3.0}}, {2, {0.0, 5.0}}}), SurfaceOver(1, 2), {10, 10, 10}).value();
   for (const auto& row : s.grid)
@@ -272,7 +274,7 @@ TEST(BuildSurface, ARationalFormTakesItsOwnValue) {
 }
 
 TEST(DataPointMarkers, StandOnTheSliceAndOnlyStrictlyInsideTheValueRange) {
-  const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}}, {1.0, 2.0});  // Y = X1 + 2, values 2 to 12
+  const FitWorkspace ws = Equation(EquationSet::Y, {{kTermX, 1, 0}}, {1.0, 2.0});  // Y = X1 + 2, values 2 to 12
   DataSheet sheet = SheetWithRanges({{1, {0.0, 10.0}}});
   const double rows[][2] = {{3.3, 1.0}, {12.0, 4.0}, {2.0, 5.0}, {12.5, 3.0}, {2.5, EmptyValue}};
   for (int r = 0; r < 5; ++r) {
@@ -295,7 +297,7 @@ TEST(DataPointMarkers, StandOnTheSliceAndOnlyStrictlyInsideTheValueRange) {
 
   // With X2 held at its constant 10, the point (X1 2, X2 3, Y 6.5) lies 1.5
   // above its own equation value and is shown 1.5 above the slice.
-  const FitWorkspace two = Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
+  const FitWorkspace two = Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
   DataSheet slice = SheetWithRanges({{1, {0.0, 10.0}}, {2, {0.0, 20.0}}});
   slice.cell(0, 0) = 6.5;
   slice.cell(0, 1) = 2.0;
@@ -308,7 +310,7 @@ TEST(DataPointMarkers, StandOnTheSliceAndOnlyStrictlyInsideTheValueRange) {
 }
 
 TEST(AxisLabels, RunFromTheEndsByTheStepsWithTheStepsDigitsAndUpperCaseTitles) {
-  const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {10.0, 1.0, 0.0});
+  const FitWorkspace ws = Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {10.0, 1.0, 0.0});
   DataSheet sheet = SheetWithRanges({{1, {-1.0, 1.0}}, {2, {0.0, 0.5}}});
   sheet.names[0] = "Press";
   sheet.names[1] = "temp";

@@ -54,17 +54,18 @@ TEST(LabelLayout, EveryAxisKeepsReadableLabelsInsideThePictureAndNoneOverlap) {
     bool surface;
   };
   const Case cases[] = {
-      {"values to 7e7", Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {7.3e6, 1.0, 0.0}),
+      {"values to 7e7", Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {7.3e6, 1.0, 0.0}),
        SheetWithRanges({{1, {-10.0, 10.0}}, {2, {250.0, 350.0}}}), true},
-      {"values to e^60", Equation(kSetLog, {{kTermX, 1, 0}}, {1.0, 0.0}), SheetWithRanges({{1, {0.0, 60.0}}}), false},
-      {"values near 1e-25", Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1e-25, 1e-26, 0.0}),
+      {"values to e^60", Equation(EquationSet::Log, {{kTermX, 1, 0}}, {1.0, 0.0}), SheetWithRanges({{1, {0.0, 60.0}}}),
+       false},
+      {"values near 1e-25", Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1e-25, 1e-26, 0.0}),
        SheetWithRanges({{1, {1.0, 2.0}}, {2, {1e-25, 2e-25}}}), true},
-      {"values near 1e12", Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1e11, 1.0, 1e12}),
+      {"values near 1e12", Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1e11, 1.0, 1e12}),
        SheetWithRanges({{1, {1e12, 2e12}}, {2, {0.0, 10.0}}}), true},
-      {"the example's ranges", Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, -10.0, 0.0}),
+      {"the example's ranges", Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, -10.0, 0.0}),
        SheetWithRanges({{1, {250.0, 400.0}}, {2, {0.0, 25.0}}}), true},
       {"the example's law from X2 = -10",
-       Equation(kSetLog, {{kTermLn, 1, 0}, {kTermLn, 2, 0}, {kTermLn, 3, 0}}, {1.0, -1.0, 1.0, 2.0}),
+       Equation(EquationSet::Log, {{kTermLn, 1, 0}, {kTermLn, 2, 0}, {kTermLn, 3, 0}}, {1.0, -1.0, 1.0, 2.0}),
        SheetWithRanges({{1, {250.0, 400.0}}, {2, {-10.0, 30.0}}, {3, {1.0, 2.0}}}), true},
   };
   // The graph window of a main window at its default size, the copied

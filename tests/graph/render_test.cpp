@@ -244,7 +244,7 @@ TEST(DrawScene, PrimitivesWithoutFiniteCoordinatesAreLeftOut) {
 double Window(double u) { return ((u - 5.0) * 0.14 + 1.0) * 320.0; }
 
 TEST(GraphPicture, ACurveShowsItsLineGridMarkerAndLabelsWhereTheyBelong) {
-  const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}}, {1.0, 0.0});
+  const FitWorkspace ws = Equation(EquationSet::Y, {{kTermX, 1, 0}}, {1.0, 0.0});
   DataSheet sheet = SheetWithRanges({{1, {0.0, 10.0}}});
   sheet.cell(0, 0) = 6.1;
   sheet.cell(0, 1) = 4.3;
@@ -284,7 +284,7 @@ TEST(GraphPicture, ACurveShowsItsLineGridMarkerAndLabelsWhereTheyBelong) {
 // Y = X2 over X1, X2 0 to 10: the surface rises towards the viewer, in
 // front of the back plane everywhere.
 GraphModel RisingSurface() {
-  static const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {0.0, 1.0, 0.0});
+  static const FitWorkspace ws = Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {0.0, 1.0, 0.0});
   return Model(ws, SheetWithRanges({{1, {0.0, 10.0}}, {2, {0.0, 10.0}}}), SurfaceOver(1, 2));
 }
 
@@ -311,7 +311,7 @@ TEST(GraphPicture, TheDepthTestHidesWhatLiesBehindTheSurface) {
 TEST(GraphPicture, ShadeSurfaceRunsFromTheDarkToTheBrightEndOfTheRamp) {
   // Y = X1 + X2 seen from above: the lowest corner (0, 0) at window
   // (160, 480), the highest (10, 10) at (480, 160).
-  const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
+  const FitWorkspace ws = Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
   const GraphModel model = Model(ws, SheetWithRanges({{1, {0.0, 10.0}}, {2, {0.0, 10.0}}}), SurfaceOver(1, 2));
   GraphOptions options = OnlyColors({{kSolidSurface, 11}});
   options.shadeSurface = true;

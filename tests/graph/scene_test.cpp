@@ -35,7 +35,7 @@ std::vector<RasterText> Texts(const DisplayList& list) {
 
 // Y = X1 + X2 over X1 0..10, X2 0..20: values 0 to 30.
 GraphModel PlaneModel() {
-  static const FitWorkspace ws = Equation(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
+  static const FitWorkspace ws = Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
   DataSheet sheet = SheetWithRanges({{1, {0.0, 10.0}}, {2, {0.0, 20.0}}});
   sheet.cell(0, 0) = 20.0;
   sheet.cell(0, 1) = 5.0;
@@ -56,7 +56,7 @@ TEST(Scene, ListOneMapsTheRangesIntoABoxOrACube) {
   EXPECT_EQ(centring.y, -15.0);
   EXPECT_EQ(centring.z, -10.0);
 
-  const FitWorkspace line = Equation(kSetY, {{kTermX, 1, 0}}, {1.0, 0.0});
+  const FitWorkspace line = Equation(EquationSet::Y, {{kTermX, 1, 0}}, {1.0, 0.0});
   const GraphModel curve = Model(line, SheetWithRanges({{1, {0.0, 10.0}}}), Curve(1));
   const Scene curveScene = BuildScene(curve, DefaultGraphOptions(), BlockGlyphs());
   const auto& box = std::get<Scaling>(curveScene.lists[0].commands[0]);
@@ -170,7 +170,7 @@ TEST(Scene, ShadeSurfaceSpreadsTheRampFromTheLowestToTheHighestVertex) {
 
 TEST(Scene, NoLineOrQuadTouchesAPointWithoutAValue) {
   // e^X1 overflows from X1 = 750 on: columns 15 to 20 have no value.
-  const FitWorkspace ws = Equation(kSetY, {{kTermExp, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
+  const FitWorkspace ws = Equation(EquationSet::Y, {{kTermExp, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
   const GraphModel model = Model(ws, SheetWithRanges({{1, {0.0, 1000.0}}, {2, {0.0, 1.0}}}), SurfaceOver(1, 2));
   const auto primitives =
       Primitives(BuildScene(model, OnlyColors({{kGrid2DLine, 0}, {kSolidSurface, 11}}), BlockGlyphs()).lists[0]);
@@ -195,7 +195,8 @@ TEST(Scene, NoLineOrQuadTouchesAPointWithoutAValue) {
 TEST(Scene, NoLineOrQuadCrossesAPole) {
   // Y = (a X1 + c) / (1 - 0.5 X1) has its pole at X1 = 2, between the grid
   // points 1.89 and 2.1: the curve runs up to one and on from the other.
-  const FitWorkspace curve = Equation(kSetY, {{kRationalLinear, 1, 0}, {kRationalDenominator, 1, 0}}, {1.0, 0.5, 1.0}, true);
+  const FitWorkspace curve =
+      Equation(EquationSet::Y, {{kRationalLinear, 1, 0}, {kRationalDenominator, 1, 0}}, {1.0, 0.5, 1.0}, true);
   const GraphModel model = Model(curve, SheetWithRanges({{1, {0.0, 4.2}}}), Curve(1));
   const auto strips = Primitives(BuildScene(model, OnlyColors({{kGrid2DLine, 0}}), BlockGlyphs()).lists[0]);
   ASSERT_EQ(strips.size(), 2u);
@@ -205,7 +206,7 @@ TEST(Scene, NoLineOrQuadCrossesAPole) {
 
   // a/X2 + X1 over X2 from -1 to 1.1: no wire and no quad joins the two
   // sides of X2 = 0, and the wire grid is drawn on top of the solid.
-  const FitWorkspace inverse = Equation(kSetY, {{kTermX, 1, 0}, {kTermInvX, 2, 0}}, {1.0, 1.0, 0.0});
+  const FitWorkspace inverse = Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermInvX, 2, 0}}, {1.0, 1.0, 0.0});
   const GraphModel surface = Model(inverse, SheetWithRanges({{1, {0.0, 1.0}}, {2, {-1.0, 1.1}}}), SurfaceOver(1, 2));
   for (const Primitive& p : Primitives(BuildScene(surface, OnlyColors({{kGrid2DLine, 0}, {kSolidSurface, 11}}),
                                                   BlockGlyphs()).lists[0])) {
@@ -257,7 +258,7 @@ TEST(Scene, LabelsStandBesideTheirAxesMeasuredWithTheGlyphs) {
 }
 
 TEST(Scene, ACurveKeepsItsLabelsInItsOwnPlane) {
-  const FitWorkspace line = Equation(kSetY, {{kTermX, 1, 0}}, {1.0, 0.0});
+  const FitWorkspace line = Equation(EquationSet::Y, {{kTermX, 1, 0}}, {1.0, 0.0});
   const GraphModel curve = Model(line, SheetWithRanges({{1, {0.0, 10.0}}}), Curve(1));
   const auto texts = Texts(BuildScene(curve, DefaultGraphOptions(), BlockGlyphs()).lists[kLabelList]);
   for (const RasterText& t : texts) EXPECT_EQ(t.z, 0.0);

@@ -73,7 +73,7 @@ std::string Printed(const RecordingCanvas& canvas, const std::vector<std::string
 // page at large sizes.
 FitWorkspace LongEquation() {
   Candidate candidate;
-  candidate.set = kSetY;
+  candidate.set = EquationSet::Y;
   for (int v = 1; candidate.termCount < kMaxCandidateTerms; ++v) {
     candidate.add({kTermX2, static_cast<std::uint8_t>(v), 0});
     if (candidate.termCount < kMaxCandidateTerms)

@@ -22,7 +22,7 @@ namespace {
 TEST(PrintJobPages, NoReportPrintsWhenTheJobCannotStart) {
   const Document document = FilledDocument(5, 3);
   const FitWorkspace equation =
-      FitEquation({{3.1, 1}, {4.9, 2}, {7.2, 3}, {8.8, 4}, {11.1, 5}}, MakeCandidate(kSetY, {{kTermX, 1, 0}}));
+      FitEquation({{3.1, 1}, {4.9, 2}, {7.2, 3}, {8.8, 4}, {11.1, 5}}, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}}));
   const EquationStatistics statistics = StatisticsPass(equation);
   const FrameBuffer picture(640, 640);
   const PrintSettings settings = Settings();

@@ -19,7 +19,7 @@ namespace rv::testing {
 namespace {
 
 FitWorkspace Line() {
-  return EquationWithCoefficients(MakeCandidate(kSetY, {{kTermX, 1, 0}}), {2.5, -1250.0});
+  return EquationWithCoefficients(MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}}), {2.5, -1250.0});
 }
 
 // Y Obs i + 1 and Y Calc i + 1.5 for count points.
@@ -103,9 +103,8 @@ TEST(StdErrorsReport, LongFieldsKeep31Characters) {
 }
 
 TEST(CriteriaReport, FiguresThenTheIntervalsUnderTheEquation) {
-  const EquationStatistics statistics =
-      StatisticsPass(FitEquation({{3.1, 1}, {4.9, 2}, {7.2, 3}, {8.8, 4}, {11.1, 5}, {13.0, 6}},
-                                 MakeCandidate(kSetY, {{kTermX, 1, 0}})));
+  const EquationStatistics statistics = StatisticsPass(FitEquation(
+      {{3.1, 1}, {4.9, 2}, {7.2, 3}, {8.8, 4}, {11.1, 5}, {13.0, 6}}, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}})));
   const FitCriteria criteria = BuildFitCriteria(statistics);
   RecordingCanvas canvas;
   PrintCriteriaReport(canvas, Settings(), Document{}, statistics);

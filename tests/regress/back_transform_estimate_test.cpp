@@ -27,7 +27,7 @@ std::vector<double> Arguments() {
   return values;
 }
 
-template <int Set>
+template <EquationSet Set>
 void ExpectTheSlackHolds() {
   using V = PortableLanes;
   int estimated = 0;
@@ -35,7 +35,7 @@ void ExpectTheSlackHolds() {
     V::Lanes estimate, slack;
     EstimateBackTransform<V, Set>(V::broadcast(t), estimate, slack);
     const double exact = BackTransform(Set, t);
-    SCOPED_TRACE(::testing::Message() << "set " << Set << ", t = " << t);
+    SCOPED_TRACE(::testing::Message() << "set " << EquationSetNumber(Set) << ", t = " << t);
     EXPECT_EQ(std::bit_cast<std::uint64_t>(estimate[0]), std::bit_cast<std::uint64_t>(estimate[1]));
     EXPECT_EQ(std::bit_cast<std::uint64_t>(slack[0]), std::bit_cast<std::uint64_t>(slack[1]));
     if (std::isinf(slack[0])) continue;  // out of the estimate's range: no claim
@@ -51,25 +51,26 @@ void ExpectTheSlackHolds() {
   EXPECT_GT(estimated, 10000);
 }
 
-TEST(BackTransformEstimate, IsWithinItsSlackOfTheLibrarysCubeRoot) { ExpectTheSlackHolds<kSetCube>(); }
-TEST(BackTransformEstimate, IsWithinItsSlackOfTheLibrarysExponential) { ExpectTheSlackHolds<kSetLog>(); }
-TEST(BackTransformEstimate, IsWithinItsSlackOfTheLibrarysLogarithm) { ExpectTheSlackHolds<kSetExp>(); }
+TEST(BackTransformEstimate, IsWithinItsSlackOfTheLibrarysCubeRoot) { ExpectTheSlackHolds<EquationSet::Cube>(); }
+TEST(BackTransformEstimate, IsWithinItsSlackOfTheLibrarysExponential) { ExpectTheSlackHolds<EquationSet::Log>(); }
+TEST(BackTransformEstimate, IsWithinItsSlackOfTheLibrarysLogarithm) { ExpectTheSlackHolds<EquationSet::Exp>(); }
 
 // Where there is no estimate, nothing is claimed: the slack is infinite.
 TEST(BackTransformEstimate, ClaimsNothingOutOfRange) {
   using V = PortableLanes;
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const struct {
-    int set;
+    EquationSet set;
     double t;
-  } cases[] = {{kSetCube, 1e-310}, {kSetCube, 1e301}, {kSetCube, nan}, {kSetLog, 701.0},
-               {kSetLog, -701.0}, {kSetLog, nan},     {kSetExp, 1e-310}, {kSetExp, 1e301}};
+  } cases[] = {{EquationSet::Cube, 1e-310}, {EquationSet::Cube, 1e301}, {EquationSet::Cube, nan},
+               {EquationSet::Log, 701.0},   {EquationSet::Log, -701.0}, {EquationSet::Log, nan},
+               {EquationSet::Exp, 1e-310},  {EquationSet::Exp, 1e301}};
   for (const auto& c : cases) {
     V::Lanes estimate = V::broadcast(0.0), slack = V::broadcast(0.0);
-    if (c.set == kSetCube) EstimateBackTransform<V, kSetCube>(V::broadcast(c.t), estimate, slack);
-    if (c.set == kSetLog) EstimateBackTransform<V, kSetLog>(V::broadcast(c.t), estimate, slack);
-    if (c.set == kSetExp) EstimateBackTransform<V, kSetExp>(V::broadcast(c.t), estimate, slack);
-    EXPECT_TRUE(std::isinf(slack[0])) << "set " << c.set << ", t = " << c.t;
+    if (c.set == EquationSet::Cube) EstimateBackTransform<V, EquationSet::Cube>(V::broadcast(c.t), estimate, slack);
+    if (c.set == EquationSet::Log) EstimateBackTransform<V, EquationSet::Log>(V::broadcast(c.t), estimate, slack);
+    if (c.set == EquationSet::Exp) EstimateBackTransform<V, EquationSet::Exp>(V::broadcast(c.t), estimate, slack);
+    EXPECT_TRUE(std::isinf(slack[0])) << "set " << EquationSetNumber(c.set) << ", t = " << c.t;
   }
 }
 

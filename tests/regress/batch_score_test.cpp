@@ -70,11 +70,11 @@ TEST(BatchScore, EveryLaneSettlesAsTheOneCandidatePathDoes) {
   const ColumnBank bank(data);
   BatchScratch scratch;
   int handedOver = 0, settledInBatch = 0, passed = 0, ruledOut = 0;
-  for (int set = 1; set <= kSetCount; ++set) {
+  for (EquationSet set : kEquationSets) {
     const SetScoring scoring = PrepareSetScoring(bank, data, set);
     ASSERT_FALSE(scoring.yFault);
     for (int m : {1, 2, 3, 5, 8, 13, 20}) {
-      const auto candidates = DrawCandidates(bank, m, 24, static_cast<std::uint32_t>(set * 100 + m));
+      const auto candidates = DrawCandidates(bank, m, 24, static_cast<std::uint32_t>(EquationSetNumber(set) * 100 + m));
       for (double threshold : {0.0, 0.3, 0.8, 0.95, 0.995}) {
         const EntryTest test(RankingCriterion::RSquared, threshold, scoring.denominator, data.pointCount, m);
         for (VectorWidth width : SupportedWidths()) {
@@ -90,9 +90,9 @@ TEST(BatchScore, EveryLaneSettlesAsTheOneCandidatePathDoes) {
               handedOver += verdict.handedOver;
               settledInBatch += size - verdict.handedOver;
               for (int l = 0; l < size; ++l) {
-                SCOPED_TRACE(::testing::Message() << "set " << set << ", " << m << " columns, threshold " << threshold
-                                                  << ", width " << static_cast<int>(width) << ", batch of " << size
-                                                  << ", lane " << l);
+                SCOPED_TRACE(::testing::Message()
+                             << "set " << EquationSetNumber(set) << ", " << m << " columns, threshold " << threshold
+                             << ", width " << static_cast<int>(width) << ", batch of " << size << ", lane " << l);
                 const Expected expected =
                     OneCandidate(bank, scoring, candidates[first + static_cast<size_t>(l)], test, width);
                 ASSERT_EQ(verdict.above[l], expected.above);

@@ -9,7 +9,7 @@
 namespace rv {
 namespace {
 
-SearchShape Shape(int variables, int maxTerms, std::array<bool, kSetCount> sets = {true, true, true, true, true, true}) {
+SearchShape Shape(int variables, int maxTerms, PerEquationSet<bool> sets = {true, true, true, true, true, true}) {
   SearchShape shape;
   shape.variables = variables;
   shape.maxTerms = maxTerms;
@@ -19,7 +19,7 @@ SearchShape Shape(int variables, int maxTerms, std::array<bool, kSetCount> sets 
 
 struct ReferenceRow {
   int maxTerms, variables;
-  std::array<std::int64_t, kSetCount> counts;
+  PerEquationSet<std::int64_t> counts;
 };
 
 TEST(CandidateCounts, MatchTheReferenceTable) {
@@ -33,10 +33,10 @@ TEST(CandidateCounts, MatchTheReferenceTable) {
   for (const ReferenceRow& row : table) {
     const SearchShape shape = Shape(row.variables, row.maxTerms);
     std::int64_t total = 0;
-    for (int set = 1; set <= kSetCount; ++set) {
-      EXPECT_EQ(CountSetCandidates(shape, set), row.counts[static_cast<size_t>(set - 1)])
-          << "MT " << row.maxTerms << ", n " << row.variables << ", set " << set;
-      total += row.counts[static_cast<size_t>(set - 1)];
+    for (EquationSet set : kEquationSets) {
+      EXPECT_EQ(CountSetCandidates(shape, set), row.counts[set])
+          << "MT " << row.maxTerms << ", n " << row.variables << ", set " << EquationSetNumber(set);
+      total += row.counts[set];
     }
     EXPECT_EQ(CountCandidates(shape), total);
   }
@@ -169,7 +169,7 @@ TEST(CandidateSequenceTiming, JumpingToTheLastOrdinalOfTheLargestSearchIsImmedia
   const Candidate first = CandidateAt(shape, 1);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   EXPECT_LT(seconds, 0.05);
-  EXPECT_EQ(last.set, 6);
+  EXPECT_EQ(last.set, EquationSet::Exp);
   EXPECT_EQ(EquationText(first), "Y = (aX1 + c) / (1 - bX1)   ");
   // The last candidate: m = 5, last group D, of the last quadruple 13, 14, 15, 16.
   EXPECT_EQ(last.termCount, 17);
@@ -180,7 +180,7 @@ TEST(CandidateSequenceTiming, JumpingToTheLastOrdinalOfTheLargestSearchIsImmedia
 TEST(Subsets, UnrankAndNextAgree) {
   for (int n = 1; n <= 7; ++n)
     for (int m = 1; m <= n; ++m) {
-      std::uint8_t walked[16], jumped[16];
+      std::uint8_t walked[kMaxSearchVariables], jumped[kMaxSearchVariables];
       UnrankSubset(n, m, 0, walked);
       for (std::int64_t rank = 0; rank < Binomial(n, m); ++rank) {
         UnrankSubset(n, m, rank, jumped);

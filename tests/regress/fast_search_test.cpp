@@ -43,7 +43,7 @@ struct Case {
   const char* name;
   SearchData data;
   int maxTerms;
-  std::array<bool, kSetCount> sets = {true, true, true, true, true, true};
+  PerEquationSet<bool> sets = {true, true, true, true, true, true};
 };
 
 std::vector<Case> Cases() {
@@ -139,8 +139,12 @@ TEST(FastSearch, AnnouncesTheSetsInTurn) {
   FastSearchOptions options(2);
   options.chunkSize = 500;
   RunFastSearch(data, shape, options, monitor);
-  EXPECT_EQ(monitor.takeEvents(),
-            (std::vector<SetEvent>{{1, false}, {1, true}, {3, false}, {3, true}, {6, false}, {6, true}}));
+  EXPECT_EQ(monitor.takeEvents(), (std::vector<SetEvent>{{EquationSet::Y, false},
+                                                         {EquationSet::Y, true},
+                                                         {EquationSet::Square, false},
+                                                         {EquationSet::Square, true},
+                                                         {EquationSet::Exp, false},
+                                                         {EquationSet::Exp, true}}));
 }
 
 struct StoppedSearch {

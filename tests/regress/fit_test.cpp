@@ -11,7 +11,7 @@
 namespace rv {
 namespace {
 
-Candidate Make(int set, std::initializer_list<Term> terms, bool rational = false) {
+Candidate Make(EquationSet set, std::initializer_list<Term> terms, bool rational = false) {
   Candidate candidate;
   candidate.set = set;
   candidate.rational = rational;
@@ -29,13 +29,13 @@ TEST(Fit, AgreesBitForBitWithTheLiteralFit) {
   const SearchData data = testing::SmoothLawSheet();
   FitWorkspace ws;
   const Candidate candidates[] = {
-      Make(1, {{kTermX, 1, 0}}),
-      Make(4, {{kTermX2, 1, 2}, {kTermInvSqrt, 2, 3}, {kTermRatio, 3, 1}, {kTermExp, 1, 0}}),
-      Make(6, {{kTermLn, 3, 0}, {kTermProduct, 1, 2}}),
-      Make(2, {{kTermInvX4, 2, 0}, {kTermX3, 3, 0}, {kTermInvLn, 1, 0}}),
-      Make(1, {{kRationalLinear, 1, 3}, {kRationalDenominator, 3, 0}}, true),
-      Make(5, {{kRationalSquare, 2, 2}, {kRationalDenominator, 2, 0}}, true),
-      Make(6, {{kRationalLinear, 3, 1}, {kRationalDenominator, 1, 0}}, true),
+      Make(EquationSet::Y, {{kTermX, 1, 0}}),
+      Make(EquationSet::Cube, {{kTermX2, 1, 2}, {kTermInvSqrt, 2, 3}, {kTermRatio, 3, 1}, {kTermExp, 1, 0}}),
+      Make(EquationSet::Exp, {{kTermLn, 3, 0}, {kTermProduct, 1, 2}}),
+      Make(EquationSet::Reciprocal, {{kTermInvX4, 2, 0}, {kTermX3, 3, 0}, {kTermInvLn, 1, 0}}),
+      Make(EquationSet::Y, {{kRationalLinear, 1, 3}, {kRationalDenominator, 3, 0}}, true),
+      Make(EquationSet::Log, {{kRationalSquare, 2, 2}, {kRationalDenominator, 2, 0}}, true),
+      Make(EquationSet::Exp, {{kRationalLinear, 3, 1}, {kRationalDenominator, 1, 0}}, true),
   };
   for (const Candidate& candidate : candidates) {
     const testing::LiteralFit literal = testing::LiteralFitCandidate(data, candidate);
@@ -51,7 +51,7 @@ TEST(Fit, AgreesBitForBitWithTheLiteralFit) {
 TEST(Fit, TwoPointsAndOneTermFitTheLineExactly) {
   const SearchData data = testing::TwoPointSheet();
   FitWorkspace ws;
-  const double r2 = Fit(ws, data, Make(1, {{kTermX, 1, 0}}));
+  const double r2 = Fit(ws, data, Make(EquationSet::Y, {{kTermX, 1, 0}}));
   EXPECT_NEAR(r2, 1.0, 1e-12);
   EXPECT_NEAR(ws.coefficients[0], 1.0, 1e-12);
   EXPECT_NEAR(ws.coefficients[1], -1.0, 1e-12);
@@ -62,14 +62,14 @@ TEST(Fit, TwoPointsAndOneTermFitTheLineExactly) {
 TEST(Fit, AColumnEqualToTheConstantGivesAZeroPivotAndNoUsableScore) {
   const SearchData data = testing::DegenerateSheet();  // X1 is 2 at every point
   FitWorkspace ws;
-  const double r2 = Fit(ws, data, Make(1, {{kTermX, 1, 0}}));
+  const double r2 = Fit(ws, data, Make(EquationSet::Y, {{kTermX, 1, 0}}));
   EXPECT_FALSE(r2 > 0.0);
 }
 
 TEST(Fit, ScoresOnTheUntransformedScale) {
   const SearchData data = testing::SmoothLawSheet();
   FitWorkspace ws;
-  const double r2 = Fit(ws, data, Make(5, {{kTermX, 1, 0}}));
+  const double r2 = Fit(ws, data, Make(EquationSet::Log, {{kTermX, 1, 0}}));
   double sumY = 0, ssRes = 0, sst = 0;
   for (int i = 0; i < data.pointCount; ++i) sumY += std::exp(std::log(data.values[i][0]));
   for (int i = 0; i < data.pointCount; ++i) {
@@ -95,7 +95,7 @@ SearchData RationalLawSheet() {
 TEST(Fit, ARationalCandidateIsScoredByTheValueOfItsEquation) {
   const SearchData data = RationalLawSheet();
   FitWorkspace ws;
-  const double r2 = Fit(ws, data, Make(1, {{kRationalLinear, 1, 1}, {kRationalDenominator, 1, 0}}, true));
+  const double r2 = Fit(ws, data, Make(EquationSet::Y, {{kRationalLinear, 1, 1}, {kRationalDenominator, 1, 0}}, true));
   const double a = ws.coefficients[0], b = ws.coefficients[1], c = ws.coefficients[2];
   EXPECT_NEAR(a, 2.0, 0.1);
   EXPECT_NEAR(b, 0.1, 0.01);
@@ -120,7 +120,7 @@ TEST(Fit, ADomainFaultRejectsBeforeAnyArithmetic) {
   SearchData data = testing::SmoothLawSheet();
   data.values[0][1] = -2.0;
   FitWorkspace ws;
-  BuildCandidate(ws, data, Make(1, {{kTermSqrt, 1, 0}}));
+  BuildCandidate(ws, data, Make(EquationSet::Y, {{kTermSqrt, 1, 0}}));
   ws.lastFittedOrdinal = 7;
   EXPECT_FALSE(FitCandidate(ws, 9));
   EXPECT_EQ(ws.lastFittedOrdinal, 7);

@@ -69,7 +69,8 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
   std::vector<double> ty(static_cast<size_t>(n));
   std::vector<std::vector<double>> design(static_cast<size_t>(n), std::vector<double>(static_cast<size_t>(m), 0.0));
   bool fault = false;
-  for (int i = 0; i < n; ++i) fault |= !Transform(candidate.set, data.values[i][0], ty[static_cast<size_t>(i)]);
+  for (int i = 0; i < n; ++i)
+    fault |= !Transform(EquationSetNumber(candidate.set), data.values[i][0], ty[static_cast<size_t>(i)]);
   for (int j = 0; j < p; ++j)
     for (int i = 0; i < n; ++i)
       fault |= !Column(candidate.terms[static_cast<size_t>(j)], data, i, ty, design[static_cast<size_t>(i)][static_cast<size_t>(j)]);
@@ -114,8 +115,8 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
     } else {
       for (int j = 0; j <= p; ++j) fitted += design[i][j] * coef[j];
     }
-    const double yhat = Back(candidate.set, fitted);
-    const double y = Back(candidate.set, ty[i]);
+    const double yhat = Back(EquationSetNumber(candidate.set), fitted);
+    const double y = Back(EquationSetNumber(candidate.set), ty[i]);
     observed[i] = y;
     ssRes += (y - yhat) * (y - yhat);
   }

@@ -106,7 +106,10 @@ TEST(ReferenceSearch, AnnouncesEachEnabledSetAndStopsWhenAsked) {
   const SearchShape shape = ShapeFor(data, 3, {false, true, false, false, true, false});
   SearchMonitor monitor;
   RunReferenceSearch(data, shape, monitor);
-  EXPECT_EQ(monitor.takeEvents(), (std::vector<SetEvent>{{2, false}, {2, true}, {5, false}, {5, true}}));
+  EXPECT_EQ(monitor.takeEvents(), (std::vector<SetEvent>{{EquationSet::Reciprocal, false},
+                                                         {EquationSet::Reciprocal, true},
+                                                         {EquationSet::Log, false},
+                                                         {EquationSet::Log, true}}));
 
   SearchMonitor stopped;
   stopped.requestStop();

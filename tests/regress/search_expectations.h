@@ -12,7 +12,7 @@
 namespace rv::testing {
 
 inline SearchShape ShapeFor(const SearchData& data, int maxTerms,
-                            std::array<bool, kSetCount> sets = {true, true, true, true, true, true}) {
+                            PerEquationSet<bool> sets = {true, true, true, true, true, true}) {
   SearchShape shape;
   shape.variables = data.variableCount();
   shape.maxTerms = maxTerms;

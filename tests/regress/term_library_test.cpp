@@ -10,7 +10,7 @@
 namespace rv {
 namespace {
 
-Candidate Make(int set, std::initializer_list<Term> terms, bool rational = false) {
+Candidate Make(EquationSet set, std::initializer_list<Term> terms, bool rational = false) {
   Candidate candidate;
   candidate.set = set;
   candidate.rational = rational;
@@ -20,22 +20,22 @@ Candidate Make(int set, std::initializer_list<Term> terms, bool rational = false
 
 TEST(YForm, HeadsGuardsAndBackTransforms) {
   const char* heads[] = {"Y =", "1/Y =", "Y^2 =", "Y^3 =", "ln(Y) =", "exp(Y) ="};
-  for (int set = 1; set <= 6; ++set) EXPECT_STREQ(YFormHead(set), heads[set - 1]);
+  for (size_t i = 0; i < kEquationSets.size(); ++i) EXPECT_STREQ(YFormHead(kEquationSets[i]), heads[i]);
   double t = 0;
-  EXPECT_TRUE(TransformY(kSetY, -4.0, t));
-  EXPECT_FALSE(TransformY(kSetReciprocal, 1e-20, t));
-  EXPECT_TRUE(TransformY(kSetSquare, 0.0, t));
-  EXPECT_FALSE(TransformY(kSetCube, -1e-300, t));
-  EXPECT_FALSE(TransformY(kSetLog, 0.0, t));
-  EXPECT_FALSE(TransformY(kSetExp, 0.0, t));
-  EXPECT_TRUE(TransformY(kSetExp, 2.0, t));
+  EXPECT_TRUE(TransformY(EquationSet::Y, -4.0, t));
+  EXPECT_FALSE(TransformY(EquationSet::Reciprocal, 1e-20, t));
+  EXPECT_TRUE(TransformY(EquationSet::Square, 0.0, t));
+  EXPECT_FALSE(TransformY(EquationSet::Cube, -1e-300, t));
+  EXPECT_FALSE(TransformY(EquationSet::Log, 0.0, t));
+  EXPECT_FALSE(TransformY(EquationSet::Exp, 0.0, t));
+  EXPECT_TRUE(TransformY(EquationSet::Exp, 2.0, t));
   EXPECT_EQ(t, std::exp(2.0));
 
-  EXPECT_EQ(BackTransform(kSetReciprocal, 4.0), 0.25);
-  EXPECT_EQ(BackTransform(kSetReciprocal, 1e-21), 1e-21);
-  EXPECT_EQ(BackTransform(kSetSquare, -9.0), -9.0);
-  EXPECT_EQ(BackTransform(kSetExp, -3.0), -3.0);
-  const double cube = BackTransform(kSetCube, 8.0);
+  EXPECT_EQ(BackTransform(EquationSet::Reciprocal, 4.0), 0.25);
+  EXPECT_EQ(BackTransform(EquationSet::Reciprocal, 1e-21), 1e-21);
+  EXPECT_EQ(BackTransform(EquationSet::Square, -9.0), -9.0);
+  EXPECT_EQ(BackTransform(EquationSet::Exp, -3.0), -3.0);
+  const double cube = BackTransform(EquationSet::Cube, 8.0);
   EXPECT_LT(cube, 2.0);
   EXPECT_NEAR(cube, 2.0, 1e-11);
   EXPECT_EQ(cube, std::pow(8.0, 0.333333333333));
@@ -56,9 +56,10 @@ TEST(TermText, EveryKindWritesItsFormatWithTheNextLetter) {
 }
 
 TEST(EquationText, ReadsAsDocumented) {
-  EXPECT_EQ(EquationText(Make(1, {{kTermX, 1, 0}})), "Y = aX1 + b");
-  EXPECT_EQ(EquationText(Make(5, {{kTermLn, 2, 4}, {kTermProduct, 2, 4}})), "ln(Y) = a ln(X2) + b X2 X4 + c");
-  EXPECT_EQ(EquationText(Make(1, {{kRationalLinear, 1, 3}, {kRationalDenominator, 3, 0}}, true)),
+  EXPECT_EQ(EquationText(Make(EquationSet::Y, {{kTermX, 1, 0}})), "Y = aX1 + b");
+  EXPECT_EQ(EquationText(Make(EquationSet::Log, {{kTermLn, 2, 4}, {kTermProduct, 2, 4}})),
+            "ln(Y) = a ln(X2) + b X2 X4 + c");
+  EXPECT_EQ(EquationText(Make(EquationSet::Y, {{kRationalLinear, 1, 3}, {kRationalDenominator, 3, 0}}, true)),
             "Y = (aX1 + c) / (1 - bX3)   ");
   Candidate longest;
   for (int j = 0; j < 19; ++j) longest.add({kTermX, 1, 0});
@@ -71,15 +72,15 @@ TEST(TermGuards, AZeroVariableDropsTheKindsThatDivideOrTakeLogarithms) {
   data.values[3][1] = 0.0;
   FitWorkspace ws;
   for (int kind = 1; kind <= 14; ++kind) {
-    BuildCandidate(ws, data, Make(1, {{static_cast<std::uint8_t>(kind), 1, 0}}));
+    BuildCandidate(ws, data, Make(EquationSet::Y, {{static_cast<std::uint8_t>(kind), 1, 0}}));
     const bool survives = kind <= 4 || kind == 9 || kind == 13;
     EXPECT_EQ(ws.domainFault, !survives) << "kind " << kind;
   }
-  BuildCandidate(ws, data, Make(1, {{kTermRatio, 2, 1}}));
+  BuildCandidate(ws, data, Make(EquationSet::Y, {{kTermRatio, 2, 1}}));
   EXPECT_TRUE(ws.domainFault);
-  BuildCandidate(ws, data, Make(1, {{kTermProduct, 2, 1}}));
+  BuildCandidate(ws, data, Make(EquationSet::Y, {{kTermProduct, 2, 1}}));
   EXPECT_FALSE(ws.domainFault);
-  BuildCandidate(ws, data, Make(1, {{kTermProduct, 2, 0}}));
+  BuildCandidate(ws, data, Make(EquationSet::Y, {{kTermProduct, 2, 0}}));
   EXPECT_TRUE(ws.domainFault);
 }
 
@@ -87,14 +88,16 @@ TEST(TermGuards, YGuardsDropWholeSets) {
   SearchData data = testing::SmoothLawSheet(6);
   FitWorkspace ws;
   data.values[2][0] = -1.0;
-  for (int set = 1; set <= 6; ++set) {
+  for (EquationSet set : kEquationSets) {
     BuildCandidate(ws, data, Make(set, {{kTermX, 1, 0}}));
-    EXPECT_EQ(ws.domainFault, set >= 3) << "set " << set;
+    EXPECT_EQ(ws.domainFault, set != EquationSet::Y && set != EquationSet::Reciprocal)
+        << "set " << EquationSetNumber(set);
   }
   data.values[2][0] = 0.0;
-  for (int set = 1; set <= 6; ++set) {
+  for (EquationSet set : kEquationSets) {
     BuildCandidate(ws, data, Make(set, {{kTermX, 1, 0}}));
-    EXPECT_EQ(ws.domainFault, set == 2 || set == 5 || set == 6) << "set " << set;
+    EXPECT_EQ(ws.domainFault, set == EquationSet::Reciprocal || set == EquationSet::Log || set == EquationSet::Exp)
+        << "set " << EquationSetNumber(set);
   }
 }
 
@@ -119,7 +122,7 @@ TEST(TermFunction, ReturnsTheArgumentOutsideItsGuard) {
 TEST(EvaluateEquation, TakesARationalEquationAsAWhole) {
   const SearchData data = testing::SmoothLawSheet(10);
   FitWorkspace ws;
-  BuildCandidate(ws, data, Make(5, {{kRationalSquare, 1, 2}, {kRationalDenominator, 2, 0}}, true));
+  BuildCandidate(ws, data, Make(EquationSet::Log, {{kRationalSquare, 1, 2}, {kRationalDenominator, 2, 0}}, true));
   ASSERT_TRUE(FitCandidate(ws, 1));
   // At the data points, the very values the score used.
   for (int i = 0; i < data.pointCount; ++i)
@@ -139,7 +142,7 @@ TEST(EvaluateEquation, TakesARationalEquationAsAWhole) {
 TEST(EvaluateEquation, MatchesTheFittedValuesAtTheDataPoints) {
   const SearchData data = testing::SmoothLawSheet(10);
   FitWorkspace ws;
-  BuildCandidate(ws, data, Make(5, {{kTermX, 1, 0}, {kTermSqrt, 2, 0}, {kTermRatio, 2, 3}}));
+  BuildCandidate(ws, data, Make(EquationSet::Log, {{kTermX, 1, 0}, {kTermSqrt, 2, 0}, {kTermRatio, 2, 3}}));
   ASSERT_TRUE(FitCandidate(ws, 1));
   for (int i = 0; i < data.pointCount; ++i) {
     double fitted = 0.0;

@@ -59,23 +59,25 @@ TEST(EquationBody, RendersEveryYFormAndTermKind) {
     const char *basic, *c, *fortran;
   };
   const Case cases[] = {
-      {MakeCandidate(kSetLog, {{kTermX, 1, 0}, {kTermLn, 2, 0}}), "    Func = Exp (a * X1 + b * Ln (X2) + c)",
+      {MakeCandidate(EquationSet::Log, {{kTermX, 1, 0}, {kTermLn, 2, 0}}), "    Func = Exp (a * X1 + b * Ln (X2) + c)",
        "    Y = exp (a * X1 + b * log (X2) + c);", "      FUNC = DEXP (A * X1 + B * DLOG (X2) + C)"},
-      {MakeCandidate(kSetExp, {{kTermX, 1, 0}}), "    Func = Log (a * X1 + b)", "    Y = log (a * X1 + b);",
+      {MakeCandidate(EquationSet::Exp, {{kTermX, 1, 0}}), "    Func = Log (a * X1 + b)", "    Y = log (a * X1 + b);",
        "      FUNC = DLOG (A * X1 + B)"},
-      {MakeCandidate(kSetCube, {{kTermProduct, 1, 2}, {kTermRatio, 3, 1}}),
+      {MakeCandidate(EquationSet::Cube, {{kTermProduct, 1, 2}, {kTermRatio, 3, 1}}),
        "    Func = (a * X1 * X2 + b * X3 / X1 + c)^0.333333333333",
        "    Y = pow (a * X1 * X2 + b * X3 / X1 + c, 0.333333333333);",
        "      FUNC = (A * X1 * X2 + B * X3 / X1 + C) ** 0.333333333333D0"},
-      {MakeCandidate(kSetSquare, {{kTermX2, 1, 0}, {kTermSqrt, 2, 0}}), "    Func = (a * X1 * X1 + b * X2 ^ 0.5 + c)^0.5",
-       "    Y = sqrt (a * X1 * X1 + b * sqrt (X2) + c);", "      FUNC = DSQRT (A * X1 * X1 + B * DSQRT (X2) + C)"},
-      {MakeCandidate(kSetReciprocal, {{kTermInvX3, 2, 0}, {kTermInvExp, 1, 0}}),
-       "    Func = 1# / (a / (X2 * X2 * X2) + b / Exp (X1) + c)", "    Y = 1.0 / (a / (X2 * X2 * X2) + b / exp (X1) + c);",
+      {MakeCandidate(EquationSet::Square, {{kTermX2, 1, 0}, {kTermSqrt, 2, 0}}),
+       "    Func = (a * X1 * X1 + b * X2 ^ 0.5 + c)^0.5", "    Y = sqrt (a * X1 * X1 + b * sqrt (X2) + c);",
+       "      FUNC = DSQRT (A * X1 * X1 + B * DSQRT (X2) + C)"},
+      {MakeCandidate(EquationSet::Reciprocal, {{kTermInvX3, 2, 0}, {kTermInvExp, 1, 0}}),
+       "    Func = 1# / (a / (X2 * X2 * X2) + b / Exp (X1) + c)",
+       "    Y = 1.0 / (a / (X2 * X2 * X2) + b / exp (X1) + c);",
        "      FUNC = 1.0 / (A / (X2 * X2 * X2) + B / DEXP (X1) + C)"},
-      {MakeCandidate(kSetY, {{kRationalLinear, 1, 3}, {kRationalDenominator, 3, 0}}, true),
+      {MakeCandidate(EquationSet::Y, {{kRationalLinear, 1, 3}, {kRationalDenominator, 3, 0}}, true),
        "    Func = ((a * X1 + c) / (1 - b * X3))", "    Y = ((a * X1 + c) / (1.0 - b * X3));",
        "      FUNC = ((A * X1 + C) / (1.0 - B * X3))"},
-      {MakeCandidate(kSetExp, {{kRationalSquare, 2, 2}, {kRationalDenominator, 2, 0}}, true),
+      {MakeCandidate(EquationSet::Exp, {{kRationalSquare, 2, 2}, {kRationalDenominator, 2, 0}}, true),
        "    Func = Log ((a * X2 * X2 + c) / (1 - b * X2))", "    Y = log ((a * X2 * X2 + c) / (1.0 - b * X2));",
        "      FUNC = DLOG ((A * X2 * X2 + C) / (1.0 - B * X2))"},
   };
@@ -87,7 +89,9 @@ TEST(EquationBody, RendersEveryYFormAndTermKind) {
 }
 
 // Y = aX1 + b with a coefficient that fixed notation would write as zero.
-FitWorkspace StraightLine() { return EquationWithCoefficients(MakeCandidate(kSetY, {{kTermX, 1, 0}}), {150.0, -2.5e-13}); }
+FitWorkspace StraightLine() {
+  return EquationWithCoefficients(MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}}), {150.0, -2.5e-13});
+}
 
 TEST(FunctionText, WritesTheWholeFunctionInEachLanguage) {
   const FitWorkspace ws = StraightLine();
@@ -110,7 +114,7 @@ TEST(FunctionText, WritesTheWholeFunctionInEachLanguage) {
 
 TEST(FunctionText, BreaksTheCParameterLineBeforeEveryFifthParameter) {
   std::vector<Term> terms;
-  Candidate candidate = MakeCandidate(kSetY, {});
+  Candidate candidate = MakeCandidate(EquationSet::Y, {});
   for (std::uint8_t v = 1; v <= 10; ++v) candidate.add({kTermX, v, 0});
   FitWorkspace ws = EquationWithCoefficients(candidate, {});
   const std::string text = GenerateFunctionText(ws, FunctionLanguage::C);
@@ -127,7 +131,7 @@ TEST(FunctionText, BreaksTheCParameterLineBeforeEveryFifthParameter) {
 
 FitWorkspace FourTerms() {
   return EquationWithCoefficients(
-      MakeCandidate(kSetLog, {{kTermX, 1, 0}, {kTermLn, 2, 0}, {kTermExp, 3, 0}, {kTermProduct, 1, 4}}),
+      MakeCandidate(EquationSet::Log, {{kTermX, 1, 0}, {kTermLn, 2, 0}, {kTermExp, 3, 0}, {kTermProduct, 1, 4}}),
       {0.25, -1.5, 2e-14, 0.0625, 3});
 }
 
@@ -143,7 +147,8 @@ TEST(FunctionText, SplitsLongCommentsAndBodiesOnce) {
   // its second part under "C" and eleven blanks.
   const auto fortranOf = [](std::uint8_t variable) {
     const FitWorkspace w = EquationWithCoefficients(
-        MakeCandidate(kSetLog, {{kTermX, 1, 0}, {kTermLn, 2, 0}, {kTermExp, 13, 0}, {kTermProduct, 10, variable}}),
+        MakeCandidate(EquationSet::Log,
+                      {{kTermX, 1, 0}, {kTermLn, 2, 0}, {kTermExp, 13, 0}, {kTermProduct, 10, variable}}),
         {1, 2, 3, 4, 5});
     return std::make_pair(w.text.size(), GenerateFunctionText(w, FunctionLanguage::Fortran));
   };

@@ -29,19 +29,28 @@ constexpr int kSamples = 3;
 
 std::vector<Candidate> EquationsOfEveryFormAndKind() {
   return {
-      MakeCandidate(kSetY, {{kTermX, 1, 0}, {kTermX2, 2, 0}, {kTermProduct, 1, 3}, {kTermInvX, 3, 0}}),
-      MakeCandidate(kSetReciprocal, {{kTermX3, 1, 0}, {kTermInvX2, 2, 0}, {kTermRatio, 2, 3}}),
-      MakeCandidate(kSetSquare, {{kTermX4, 1, 0}, {kTermInvX3, 2, 0}, {kTermSqrt, 3, 0}}),
-      MakeCandidate(kSetCube, {{kTermInvX4, 1, 0}, {kTermInvSqrt, 2, 0}, {kTermLn, 3, 0}}),
-      MakeCandidate(kSetLog, {{kTermInvLn, 1, 0}, {kTermExp, 2, 0}, {kTermInvExp, 3, 0}}),
-      MakeCandidate(kSetExp, {{kTermX, 2, 0}, {kTermLn, 1, 0}}),
-      MakeCandidate(kSetY, {{kRationalLinear, 1, 2}, {kRationalDenominator, 2, 0}}, true),
-      MakeCandidate(kSetLog, {{kRationalSquare, 3, 1}, {kRationalDenominator, 1, 0}}, true),
-      MakeCandidate(kSetExp, {{kRationalLinear, 2, 2}, {kRationalDenominator, 2, 0}}, true),
+      MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}, {kTermX2, 2, 0}, {kTermProduct, 1, 3}, {kTermInvX, 3, 0}}),
+      MakeCandidate(EquationSet::Reciprocal, {{kTermX3, 1, 0}, {kTermInvX2, 2, 0}, {kTermRatio, 2, 3}}),
+      MakeCandidate(EquationSet::Square, {{kTermX4, 1, 0}, {kTermInvX3, 2, 0}, {kTermSqrt, 3, 0}}),
+      MakeCandidate(EquationSet::Cube, {{kTermInvX4, 1, 0}, {kTermInvSqrt, 2, 0}, {kTermLn, 3, 0}}),
+      MakeCandidate(EquationSet::Log, {{kTermInvLn, 1, 0}, {kTermExp, 2, 0}, {kTermInvExp, 3, 0}}),
+      MakeCandidate(EquationSet::Exp, {{kTermX, 2, 0}, {kTermLn, 1, 0}}),
+      MakeCandidate(EquationSet::Y, {{kRationalLinear, 1, 2}, {kRationalDenominator, 2, 0}}, true),
+      MakeCandidate(EquationSet::Log, {{kRationalSquare, 3, 1}, {kRationalDenominator, 1, 0}}, true),
+      MakeCandidate(EquationSet::Exp, {{kRationalLinear, 2, 2}, {kRationalDenominator, 2, 0}}, true),
       // Long enough for continuation lines and a broken C parameter line.
-      MakeCandidate(kSetLog, {{kTermX, 1, 0}, {kTermLn, 2, 0}, {kTermInvX2, 3, 0}, {kTermSqrt, 4, 0},
-                              {kTermProduct, 5, 6}, {kTermInvExp, 6, 0}, {kTermX3, 2, 0}, {kTermRatio, 4, 1},
-                              {kTermInvSqrt, 5, 0}, {kTermX4, 3, 0}, {kTermInvLn, 6, 0}, {kTermInvX4, 1, 0}}),
+      MakeCandidate(EquationSet::Log, {{kTermX, 1, 0},
+                                       {kTermLn, 2, 0},
+                                       {kTermInvX2, 3, 0},
+                                       {kTermSqrt, 4, 0},
+                                       {kTermProduct, 5, 6},
+                                       {kTermInvExp, 6, 0},
+                                       {kTermX3, 2, 0},
+                                       {kTermRatio, 4, 1},
+                                       {kTermInvSqrt, 5, 0},
+                                       {kTermX4, 3, 0},
+                                       {kTermInvLn, 6, 0},
+                                       {kTermInvX4, 1, 0}}),
   };
 }
 
@@ -56,13 +65,14 @@ double TermValue(const Term& term, const double* x) {
   return value;
 }
 
-double InverseTransform(int set, double t) {
+double InverseTransform(EquationSet set, double t) {
   switch (set) {
-    case kSetReciprocal: return 1.0 / t;
-    case kSetSquare: return std::sqrt(t);
-    case kSetCube: return std::cbrt(t);
-    case kSetLog: return std::exp(t);
-    case kSetExp: return std::log(t);
+    case EquationSet::Y: break;
+    case EquationSet::Reciprocal: return 1.0 / t;
+    case EquationSet::Square: return std::sqrt(t);
+    case EquationSet::Cube: return std::cbrt(t);
+    case EquationSet::Log: return std::exp(t);
+    case EquationSet::Exp: return std::log(t);
   }
   return t;
 }
@@ -224,7 +234,7 @@ TEST_F(CompiledFunction, CAndCppAgreeWithTheProgram) {
 // rounding of its constants.
 TEST_F(CompiledFunction, ARationalEquationsYCalcIsItsFunctionsValueAtEveryPoint) {
   std::vector<size_t> rational;
-  std::set<int> forms;
+  std::set<EquationSet> forms;
   for (size_t e = 0; e < equations.size(); ++e) {
     FitWorkspace& ws = equations[e];
     if (!ws.candidate.rational) continue;
@@ -233,7 +243,7 @@ TEST_F(CompiledFunction, ARationalEquationsYCalcIsItsFunctionsValueAtEveryPoint)
     for (int k = 0; k < ws.coefficientCount(); ++k)
       ws.coefficients[k] = std::strtod(CoefficientLiteral(ws.coefficients[k], 'E').c_str(), nullptr);
   }
-  EXPECT_EQ(forms, (std::set<int>{kSetY, kSetLog, kSetExp}));
+  EXPECT_EQ(forms, (std::set<EquationSet>{EquationSet::Y, EquationSet::Log, EquationSet::Exp}));
   const std::string output =
       RunCFamily(rational, FunctionLanguage::C, "gcc", ".c",
                  [this](size_t e, const std::string& function, const std::string& arguments) {

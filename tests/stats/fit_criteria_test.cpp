@@ -40,10 +40,10 @@ void ExpectReference(const ReferenceFit& reference, const Candidate& candidate, 
 }
 
 TEST(FitCriteria, AgreeWithAnIndependentComputation) {
-  ExpectReference(kNorris, MakeCandidate(kSetY, {{kTermX, 1, 0}}), "Norris");
-  ExpectReference(kPlane, MakeCandidate(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}}), "plane");
+  ExpectReference(kNorris, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}}), "Norris");
+  ExpectReference(kPlane, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}), "plane");
   // Criteria on the scale of Y, intervals on the scale of ln(Y).
-  ExpectReference(kDecay, MakeCandidate(kSetLog, {{kTermX, 1, 0}}), "decay");
+  ExpectReference(kDecay, MakeCandidate(EquationSet::Log, {{kTermX, 1, 0}}), "decay");
 }
 
 TEST(FitCriteria, ARationalEquationUsesItsOwnDegreesOfFreedomAndErrors) {
@@ -54,7 +54,7 @@ TEST(FitCriteria, ARationalEquationUsesItsOwnDegreesOfFreedomAndErrors) {
     rows.push_back({(2.0 * x1 + 3.0) / (1.0 - 0.08 * x2) + 0.05 * Noise(state), x1, x2});
   }
   const FitWorkspace workspace =
-      FitEquation(rows, MakeCandidate(kSetY, {{kRationalLinear, 1, 2}, {kRationalDenominator, 2, 0}}, true));
+      FitEquation(rows, MakeCandidate(EquationSet::Y, {{kRationalLinear, 1, 2}, {kRationalDenominator, 2, 0}}, true));
   const EquationStatistics statistics = StatisticsPass(workspace);
   const FitCriteria c = BuildFitCriteria(statistics);
 
@@ -78,7 +78,7 @@ bool AllUndefined(const FitCriteria& c) {
 }
 
 TEST(FitCriteria, AreUndefinedWhereTheirFormulasAre) {
-  const Candidate line = MakeCandidate(kSetY, {{kTermX, 1, 0}});
+  const Candidate line = MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}});
 
   // Two points on a line leave no residual degrees of freedom.
   const FitCriteria two = CriteriaOf(FitEquation({{1, 1}, {3, 2}}, line));
@@ -128,7 +128,7 @@ TEST(FitCriteria, ALargeOffsetOfYLeavesTheSumsAboutTheMeanIntact) {
   std::vector<std::vector<double>> rows;
   std::uint32_t state = 31;
   for (int i = 1; i <= 10; ++i) rows.push_back({2460000.5 + 0.01 * i + 0.006 * Noise(state), double(i)});
-  const EquationStatistics s = StatisticsPass(FitEquation(rows, MakeCandidate(kSetY, {{kTermX, 1, 0}})));
+  const EquationStatistics s = StatisticsPass(FitEquation(rows, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}})));
   const int n = 10;
   long double meanObs = 0, meanCalc = 0;
   for (int i = 0; i < n; ++i) meanObs += s.residuals.yObs[i], meanCalc += s.residuals.yCalc[i];

@@ -12,7 +12,7 @@
 
 namespace rv::testing {
 
-inline Candidate MakeCandidate(int set, std::initializer_list<Term> terms, bool rational = false) {
+inline Candidate MakeCandidate(EquationSet set, std::initializer_list<Term> terms, bool rational = false) {
   Candidate candidate;
   candidate.set = set;
   candidate.rational = rational;

@@ -29,7 +29,8 @@ std::vector<std::vector<double>> LogRationalRows() {
   return rows;
 }
 
-const Candidate kLogRational = MakeCandidate(kSetLog, {{kRationalSquare, 1, 2}, {kRationalDenominator, 2, 0}}, true);
+const Candidate kLogRational =
+    MakeCandidate(EquationSet::Log, {{kRationalSquare, 1, 2}, {kRationalDenominator, 2, 0}}, true);
 
 // The equation's value on the transformed scale, written out here.
 long double OwnValue(const std::vector<double>& coefficients, const std::vector<double>& row) {
@@ -121,7 +122,8 @@ TEST(RationalStatistics, TermsAreNamedByTheirPieces) {
   EXPECT_NE(copy.find("\r\nbX2\t"), std::string::npos) << copy;
   EXPECT_NE(copy.find("\r\nc\t"), std::string::npos) << copy;
 
-  const Candidate linear = MakeCandidate(kSetLog, {{kRationalLinear, 2, 2}, {kRationalDenominator, 2, 0}}, true);
+  const Candidate linear =
+      MakeCandidate(EquationSet::Log, {{kRationalLinear, 2, 2}, {kRationalDenominator, 2, 0}}, true);
   const EquationStatistics own = StatisticsPass(FitEquation(rows, linear));
   EXPECT_EQ(own.termRows[0].label, "aX2");
   EXPECT_EQ(own.termRows[1].label, "bX2");
@@ -130,7 +132,8 @@ TEST(RationalStatistics, TermsAreNamedByTheirPieces) {
 
 TEST(RationalStatistics, UndefinedErrorsReadNotAvailable) {
   // Three points for three coefficients leave no residual degrees of freedom.
-  const Candidate candidate = MakeCandidate(kSetY, {{kRationalLinear, 1, 1}, {kRationalDenominator, 1, 0}}, true);
+  const Candidate candidate =
+      MakeCandidate(EquationSet::Y, {{kRationalLinear, 1, 1}, {kRationalDenominator, 1, 0}}, true);
   const EquationStatistics exact = StatisticsPass(FitEquation({{7.0, 1.0}, {11.0, 2.0}, {19.0, 3.0}}, candidate));
   EXPECT_EQ(exact.anova.residual.df, 0);
   for (const TermRow& row : exact.termRows) {

@@ -20,7 +20,7 @@ const std::vector<double> kAnscombeY = {8.04, 6.95, 7.58, 8.81, 8.33, 9.96, 7.24
 FitWorkspace AnscombeLine() {
   std::vector<std::vector<double>> rows;
   for (size_t i = 0; i < kAnscombeX.size(); ++i) rows.push_back({kAnscombeY[i], kAnscombeX[i]});
-  return FitEquation(rows, MakeCandidate(kSetY, {{kTermX, 1, 0}}));
+  return FitEquation(rows, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}}));
 }
 
 void ExpectRelative(double actual, long double expected, double tolerance, const char* what) {
@@ -152,7 +152,7 @@ TEST(EquationStatistics, AgreeWithAnExactlyKnownDesignOfTwoVariables) {
   }
   const long double error = std::sqrt(sse / 5 / 8);
   const EquationStatistics s =
-      StatisticsPass(FitEquation(rows, MakeCandidate(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}})));
+      StatisticsPass(FitEquation(rows, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}})));
   const long double expected[] = {a, b, c};
   for (int k = 0; k < 3; ++k) {
     ExpectRelative(s.coefficients[k], expected[k], 1e-12, "coefficient");
@@ -178,8 +178,8 @@ std::vector<std::vector<double>> ThreeVariableRows(int points) {
 }
 
 TEST(AnovaTable, DependsOnThePointsAndMatchesRSquaredOnTheScaleOfY) {
-  const Candidate linear = MakeCandidate(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}, {kTermX, 3, 0}});
-  const Candidate logarithmic = MakeCandidate(kSetLog, {{kTermX, 1, 0}, {kTermX, 2, 0}, {kTermLn, 3, 0}});
+  const Candidate linear = MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}, {kTermX, 3, 0}});
+  const Candidate logarithmic = MakeCandidate(EquationSet::Log, {{kTermX, 1, 0}, {kTermX, 2, 0}, {kTermLn, 3, 0}});
   for (const int points : {10, 20}) {
     for (const Candidate& candidate : {linear, logarithmic}) {
       const FitWorkspace ws = FitEquation(ThreeVariableRows(points), candidate);
@@ -197,7 +197,7 @@ TEST(AnovaTable, DependsOnThePointsAndMatchesRSquaredOnTheScaleOfY) {
 
 TEST(EquationStatistics, ShowUndefinedValuesAsNotAvailable) {
   // Three points for three coefficients: no residual degrees of freedom.
-  const Candidate plane = MakeCandidate(kSetY, {{kTermX, 1, 0}, {kTermX, 2, 0}});
+  const Candidate plane = MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}});
   const EquationStatistics exact = StatisticsPass(FitEquation({{1, 1, 5}, {2, 2, 3}, {4, 3, 4}}, plane));
   EXPECT_EQ(exact.anova.residual.df, 0);
   EXPECT_EQ(exact.residualTexts.ms, "n/a");
@@ -223,20 +223,20 @@ TEST(EquationStatistics, ShowUndefinedValuesAsNotAvailable) {
       const double x = 0.1 * (i + 1) + 0.013 * trial;
       line.push_back({(0.1 + 0.37 * trial) * x + 0.3 - 0.11 * trial, x});
     }
-    EXPECT_EQ(StatisticsPass(FitEquation(line, MakeCandidate(kSetY, {{kTermX, 1, 0}}))).stdErrorLine,
+    EXPECT_EQ(StatisticsPass(FitEquation(line, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}}))).stdErrorLine,
               "Std Error  =  0.000000");
   }
 
   // Two points: the standard error line divides by N - 2.
   const EquationStatistics two =
-      StatisticsPass(FitEquation({{1, 1}, {3, 2}}, MakeCandidate(kSetY, {{kTermX, 1, 0}})));
+      StatisticsPass(FitEquation({{1, 1}, {3, 2}}, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}})));
   EXPECT_EQ(two.stdErrorLine, "Std Error  =  n/a");
   EXPECT_EQ(two.termRows[0].stdError, "n/a");
 }
 
 TEST(EquationStatistics, ShowAPointWithZeroYAsNotAvailableOnlyInItsPctDiff) {
   std::vector<std::vector<double>> rows = {{0.0, 1}, {2.1, 2}, {3.9, 3}, {6.2, 4}, {7.8, 5}};
-  const FitWorkspace ws = FitEquation(rows, MakeCandidate(kSetY, {{kTermX, 1, 0}}));
+  const FitWorkspace ws = FitEquation(rows, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}}));
   const EquationStatistics s = StatisticsPass(ws);
   EXPECT_EQ(s.residualRows[0].pctDiff, "n/a");
   EXPECT_NE(s.residualRows[1].pctDiff, "n/a");
@@ -270,7 +270,7 @@ TEST(CopyTexts, HoldEveryValueWithCrLfLineEnds) {
 TEST(CopyTexts, KeepAllNinetyNinePointsOfLargeValues) {
   std::vector<std::vector<double>> rows;
   for (int i = 0; i < 99; ++i) rows.push_back({1e12 * (1 + i) + 3e9 * std::sin(i), 1.0 + i});
-  const EquationStatistics s = StatisticsPass(FitEquation(rows, MakeCandidate(kSetY, {{kTermX, 1, 0}})));
+  const EquationStatistics s = StatisticsPass(FitEquation(rows, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}})));
   const std::string copy = CopyResidualsText(s.residuals);
   EXPECT_GT(copy.size(), 8192u);
   EXPECT_EQ(std::count(copy.begin(), copy.end(), '\n'), 99);

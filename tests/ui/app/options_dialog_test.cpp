@@ -141,7 +141,7 @@ TEST_F(OptionsDialogTest, TitlesMoveSelectionAndToolTipsAreStoredOnOk) {
   const DocumentOptions& options = window->document().options;
   EXPECT_EQ(options.title1.size(), 61u);
   EXPECT_EQ(options.moveSelectionAfterEnter, 3) << "Left";
-  EXPECT_EQ(options.setEnabled, (std::array<bool, 6>{true, false, true, true, true, true}));
+  EXPECT_EQ(options.setEnabled, (PerEquationSet<bool>{true, false, true, true, true, true}));
   EXPECT_FALSE(window->toolTips().isShown());
 
   runOptions([](QWidget* dialog) { qobject_cast<QCheckBox*>(FindControl(dialog, kMoveSelection))->setChecked(false); },

@@ -88,7 +88,7 @@ TEST(EquationText, IsCentredBelowTheTopInOneIndexScaledByItsLength) {
 // Y = aX1 + b with a = 1 and b = 0.
 FitWorkspace LineEquation() {
   FitWorkspace ws;
-  ws.candidate.set = kSetY;
+  ws.candidate.set = EquationSet::Y;
   ws.candidate.add({kTermX, 1, 0});
   ws.constantColumn = 1;
   ws.coefficients[0] = 1.0;

@@ -98,7 +98,7 @@ TEST_F(EquationStatisticsTest, OptionsChangedAfterASearchDoNotChangeTheListedEqu
   const DocumentOptions searched = window->document().options;
   select(5);
   window->document().options.maxTerms = 2;
-  window->document().options.setEnabled[0] = false;
+  window->document().options.setEnabled[EquationSet::Y] = false;
   window->runCommand(command::kCopyEquation);
   EXPECT_EQ(clipboard(), expectedCopy(row(5), searched));
   EXPECT_EQ(clipboard().rfind(row(5).text + "\r\n\r\nCoefficients\r\n", 0), 0u);

@@ -17,7 +17,7 @@ class StatisticsDialogTest : public ::testing::Test {
  protected:
   static FitWorkspace Line() {
     return FitEquation({{3.1, 1}, {4.9, 2}, {7.2, 3}, {8.8, 4}, {11.1, 5}, {13.0, 6}},
-                       MakeCandidate(kSetY, {{kTermX, 1, 0}}));
+                       MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}}));
   }
 
   StatisticsDialog& open() {

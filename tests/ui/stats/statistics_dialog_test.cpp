@@ -182,7 +182,7 @@ TEST_F(StatisticsDialogTest, ChartCopyIsAFourInchPictureAsSvgAndPng) {
 
 TEST_F(StatisticsDialogTest, EqualValuesPutTheChartsPointsOnTheCentreLine) {
   // Every Y Obs and every Y Calc is 5: both ranges are zero.
-  equation = FitEquation({{5, 1}, {5, 2}, {5, 4}}, MakeCandidate(kSetY, {{kTermX, 1, 0}}));
+  equation = FitEquation({{5, 1}, {5, 2}, {5, 4}}, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}}));
   equation.coefficients[0] = 0.0;
   equation.coefficients[1] = 5.0;
   open();
