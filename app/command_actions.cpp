@@ -1,8 +1,11 @@
 #include "app/command_actions.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <vector>
 
 #include "widgets/command_ids.h"
@@ -11,6 +14,10 @@
 namespace rv {
 
 namespace {
+
+// The commands greyed in the menus while there is nothing for them to act on.
+constexpr int kEquationCommands[] = {command::kPrintEquation, command::kCopyEquation};
+constexpr int kGraphCommands[] = {command::kPrintGraph, command::kCopyGraph, command::kExportGraph};
 
 struct MenuItem {
   int command;  // 0: a separator
@@ -153,6 +160,13 @@ void CommandActions::setAllEnabled(bool enabled) {
 }
 
 void CommandActions::setGreyed(int id, bool greyed) { action(id)->setEnabled(enabled_ && !greyed); }
+
+void CommandActions::greyForOpenMenu(bool open, bool equationSelected, bool graphDrawn) {
+  const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+  for (int id : kEquationCommands) setGreyed(id, open && !equationSelected);
+  for (int id : kGraphCommands) setGreyed(id, open && !graphDrawn);
+  setGreyed(command::kPasteData, open && (clipboard == nullptr || !clipboard->hasText()));
+}
 
 void CommandActions::setUndoNames(const QString& undoName, const QString& redoName) {
   const auto label = [](const char* verb, const QString& name, const char* key) {

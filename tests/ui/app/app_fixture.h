@@ -10,7 +10,10 @@
 #include <optional>
 #include <string>
 
+#include "app/equation_controller.h"
+#include "app/graph_controller.h"
 #include "app/main_window.h"
+#include "app/window_frame.h"
 #include "app/path_chooser.h"
 
 namespace rv::testing {

@@ -27,7 +27,7 @@ class FileCommandsTest : public AppTest {
   // Types a value into the current cell, as the user does; it is committed
   // when a file command starts.
   void type(const char* text) {
-    QWidget* cell = window->dataTab()->cellEditor();
+    QWidget* cell = window->frame().dataTab()->cellEditor();
     cell->setFocus();
     QTest::keyClicks(cell, text);
   }
@@ -72,7 +72,7 @@ TEST_F(FileCommandsTest, CancelKeepsTheSheetAndNoDiscardsIt) {
   window->runCommand(command::kNew);
   EXPECT_TRUE(IsEmptyValue(window->document().sheet.cell(0, 0)));
   EXPECT_FALSE(window->document().state.modified);
-  EXPECT_EQ(window->dataTab()->cellEditor()->text(), "");
+  EXPECT_EQ(window->frame().dataTab()->cellEditor()->text(), "");
   EXPECT_EQ(answers.pending(), 0);
 }
 
@@ -121,7 +121,7 @@ TEST_F(FileCommandsTest, AFailedSaveShowsItsErrorAndAbandonsTheCommand) {
   EXPECT_EQ(answers.dialogNames()[1], "MSGDLG4");
   EXPECT_EQ(window->document().sheet.cell(0, 0), 3);
   EXPECT_TRUE(window->document().state.modified);
-  EXPECT_EQ(window->statusBar()->paneText(StatusPane::Activity), "Ready");
+  EXPECT_EQ(window->frame().statusBar()->paneText(StatusPane::Activity), "Ready");
 }
 
 TEST_F(FileCommandsTest, SavedAndOpenedFilesLeadTheRecentFileMenu) {
@@ -186,7 +186,7 @@ TEST_F(FileCommandsTest, StartUpReadsTheSettingsAndShutdownWritesThemBack) {
         << "\r\n";
   }
   startedWindow();
-  EXPECT_FALSE(window->toolTips().isShown());
+  EXPECT_FALSE(window->findChild<ToolTipSwitch*>()->isShown());
   EXPECT_EQ(recentLabels(), QStringList{QString::fromStdString("&1 " + recent)});
   EXPECT_EQ(window->document().state.dataFolder, folder.path().toStdString());
 

@@ -142,7 +142,7 @@ TEST_F(OptionsDialogTest, TitlesMoveSelectionAndToolTipsAreStoredOnOk) {
   EXPECT_EQ(options.title1.size(), 61u);
   EXPECT_EQ(options.moveSelectionAfterEnter, 3) << "Left";
   EXPECT_EQ(options.setEnabled, (std::array<bool, 6>{true, false, true, true, true, true}));
-  EXPECT_FALSE(window->toolTips().isShown());
+  EXPECT_FALSE(window->findChild<ToolTipSwitch*>()->isShown());
 
   runOptions([](QWidget* dialog) { qobject_cast<QCheckBox*>(FindControl(dialog, kMoveSelection))->setChecked(false); },
              kAnswerOk);

@@ -47,7 +47,7 @@ class SessionEndTest : public AppTest {
   // A value typed into Y1 and left in its cell, not committed.
   static void typeIntoFirstCell(MainWindow& into, const char* text) {
     into.runCommand(command::kShowData);
-    QTest::keyClicks(into.dataTab()->cellEditor(), QString::fromLatin1(text));
+    QTest::keyClicks(into.frame().dataTab()->cellEditor(), QString::fromLatin1(text));
   }
   void typeIntoFirstCell(const char* text) { typeIntoFirstCell(*window, text); }
 

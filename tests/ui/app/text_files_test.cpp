@@ -151,7 +151,7 @@ TEST_F(TextFilesTest, ExportGraphWritesThePictureCopyGraphCopies) {
   ASSERT_FALSE(written.isNull());
   EXPECT_EQ(written.format(), QImage::Format_Indexed8);
   EXPECT_EQ(written.size(), QSize(640, 640));
-  const QImage copied = IndexedImage(window->graphPicture());
+  const QImage copied = IndexedImage(window->graphController().picture());
   EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32));
 
   // The extension chooses the kind of picture, the Size box its size; a

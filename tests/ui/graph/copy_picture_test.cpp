@@ -75,7 +75,7 @@ TEST_F(CopyPictureTest, CopyPictureIsTheCommandLinesPicturePixelForPixel) {
   ASSERT_EQ(copied.format(), QImage::Format_Indexed8);
   ASSERT_EQ(copied.size(), QSize(640, 640));
 
-  const long long ordinal = window->equationsTab()->listModel()->entryAt(0)->ordinal;
+  const long long ordinal = window->frame().equationsTab()->listModel()->entryAt(0)->ordinal;
   QTemporaryDir folder;
   const QString out = folder.filePath("graph.png");
   QProcess cli;

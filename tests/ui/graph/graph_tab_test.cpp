@@ -73,7 +73,7 @@ TEST_F(GraphTabTest, OffersTheEquationsVariablesAndDrawsASurfaceTurnedThirtyDegr
   EXPECT_TRUE(picture().isNull());
 
   drawOver({0, 1});
-  EXPECT_EQ(window->graph().selection, (GraphSelection{2, 1, 2}));
+  EXPECT_EQ(window->graphController().state().selection, (GraphSelection{2, 1, 2}));
   EXPECT_EQ(tab().horizontalAngle()->text(), "30");
   EXPECT_EQ(tab().verticalAngle()->text(), "30");
   EXPECT_EQ(graphWindow().horizontalBar()->value(), 210);
@@ -222,12 +222,12 @@ TEST_F(GraphTabTest, AnotherEquationBringsItsOwnVariablesAndNoGraphToCopy) {
   searchedWindow();
   drawOver({0, 1});
   window->runCommand(command::kShowEquations);
-  const EquationListModel* model = window->equationsTab()->listModel();
+  const EquationListModel* model = window->frame().equationsTab()->listModel();
   const std::vector<GraphVariableEntry> drawnFor = window->session().graphVariables;
   int other = 1;
   while (other < model->rowCount() && GraphVariableEntries(model->entryAt(other)->text).size() == drawnFor.size()) ++other;
   ASSERT_LT(other, model->rowCount()) << "an equation over other variables";
-  window->equationsTab()->list()->selectRow(other);
+  window->frame().equationsTab()->list()->selectRow(other);
   ASSERT_EQ(window->session().selectedIndex, other);
 
   window->runCommand(command::kShowGraph);

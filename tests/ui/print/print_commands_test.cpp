@@ -184,7 +184,7 @@ TEST_F(PrintCommandsTest, PrintEquationPrintsTheSelectedEquationsCoefficients) {
   EXPECT_EQ(printDialogTitles, QStringList{"Print Equation"});
   EXPECT_EQ(answers.pending(), 0);
 
-  const FitWorkspace& equation = window->workspace();
+  const FitWorkspace& equation = window->equationController().workspace();
   EXPECT_EQ(equation.lastFittedOrdinal, row(0).ordinal);
   const PdfText text = ReadPdfText(path);
   ASSERT_TRUE(text.error.isEmpty()) << text.error.toStdString();
@@ -211,8 +211,8 @@ TEST_F(PrintCommandsTest, PrintGraphPrintsTheDrawnGraphWithTheCoefficientsOfTheE
   window->runCommand(command::kShowGraph);
   window->runCommand(command::kDraw);
   ASSERT_TRUE(window->session().graphDrawn);
-  const std::vector<double> graphed(window->workspace().coefficients.begin(),
-                                    window->workspace().coefficients.begin() + window->workspace().coefficientCount());
+  const std::vector<double> graphed(window->equationController().workspace().coefficients.begin(),
+                                    window->equationController().workspace().coefficients.begin() + window->equationController().workspace().coefficientCount());
 
   // Ctrl+P on the Graph tab asks how to print the graph.
   answers.then(cancelPrinting());
@@ -223,7 +223,7 @@ TEST_F(PrintCommandsTest, PrintGraphPrintsTheDrawnGraphWithTheCoefficientsOfTheE
   window->runCommand(command::kShowEquations);
   tab().list()->selectRow(1);
   window->runCommand(command::kCopyEquation);
-  ASSERT_NE(window->workspace().lastFittedOrdinal, row(0).ordinal);
+  ASSERT_NE(window->equationController().workspace().lastFittedOrdinal, row(0).ordinal);
   ASSERT_TRUE(window->session().graphDrawn);
 
   const QString path = pdfPath("graph.pdf");

@@ -21,7 +21,7 @@ namespace rv::testing {
 // sheet, run a search to its end and read the list as shown.
 class EquationsTest : public AppTest {
  protected:
-  EquationsTab& tab() const { return *window->equationsTab(); }
+  EquationsTab& tab() const { return *window->frame().equationsTab(); }
 
   // The bundled example opened as the user opens it, from a copy.
   void openExample() {
@@ -37,7 +37,7 @@ class EquationsTest : public AppTest {
     startedWindow();
     for (size_t r = 0; r < rows.size(); ++r)
       for (size_t c = 0; c < rows[r].size(); ++c) window->document().sheet.cell(int(r), int(c)) = rows[r][c];
-    window->dataTab()->reloadFromDocument();
+    window->frame().dataTab()->reloadFromDocument();
     window->runCommand(command::kShowEquations);
   }
 
@@ -55,7 +55,7 @@ class EquationsTest : public AppTest {
   int rows() const { return tab().listModel()->rowCount(); }
   const EquationRecord& row(int r) const { return *tab().listModel()->entryAt(r); }
   QString shown(int r, int column) const { return tab().listModel()->index(r, column).data().toString(); }
-  QString statusPane(StatusPane pane) const { return window->statusBar()->paneText(pane); }
+  QString statusPane(StatusPane pane) const { return window->frame().statusBar()->paneText(pane); }
 
   // Every dialog a test provokes is answered here; an unexpected one fails
   // the test and is closed.

@@ -64,7 +64,7 @@ TEST_F(EquationsTabTest, ASearchListsEveryEntryBestFirstWithTiesInSlotOrder) {
     EXPECT_TRUE(tab().statusLines()->lineChecked(line));
   }
   EXPECT_EQ(tab().statusLines()->lineText(6), "");
-  EXPECT_FALSE(window->progressBar()->isVisible());
+  EXPECT_FALSE(window->frame().progressBar()->isVisible());
   EXPECT_TRUE(window->document().state.modified);
   EXPECT_EQ(window->document().pointCount, 9);
   EXPECT_EQ(window->document().columnCount, 4);

@@ -74,7 +74,7 @@ TEST_F(LargeSearchTiming, EveryStopRequestEndsTheRunWithinTwoSecondsKeepingWhatI
     // The count of candidates examined when it stopped, not of them all.
     EXPECT_GT(statusPane(StatusPane::Detail).toLongLong(), 0) << name;
     EXPECT_LT(statusPane(StatusPane::Detail).toLongLong(), std::stoll(wholeCount())) << name;
-    EXPECT_FALSE(window->progressBar()->isVisible()) << name;
+    EXPECT_FALSE(window->frame().progressBar()->isVisible()) << name;
   }
 }
 
@@ -123,7 +123,7 @@ TEST_F(LargeSearchTiming, TheWindowAnswersWhileTheSearchRuns) {
   probe.start();
 
   window->runCommand(command::kShowData);
-  QWidget* cell = window->dataTab()->cellEditor();
+  QWidget* cell = window->frame().dataTab()->cellEditor();
   cell->setFocus();
   for (const char* key : {"1", "2", ".", "5"}) {
     QTest::keyClicks(cell, key);
@@ -145,7 +145,7 @@ TEST_F(LargeSearchTiming, TheWindowAnswersWhileTheSearchRuns) {
   EXPECT_EQ(statusPane(StatusPane::Activity), "Working");
   // The two-second count has been shown at least once.
   EXPECT_GT(statusPane(StatusPane::Detail).toLongLong(), 0);
-  EXPECT_GT(window->progressBar()->value(), 0);
+  EXPECT_GT(window->frame().progressBar()->value(), 0);
 
   window->runCommand(command::kStop);
   ASSERT_TRUE(searchEnded(5000));
