@@ -30,12 +30,18 @@
 
 namespace rv {
 
+namespace {
+
+constexpr QSize kIconSize(32, 32);
+
+}  // namespace
+
 // The first stage of start-up: the window, its menus and its frame, shown
 // at once; the tabs follow in finishStartUp().
 MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
   if (!startUp_.pathChooser) startUp_.pathChooser = std::make_unique<FileDialogPathChooser>();
   setObjectName(QStringLiteral("Regrovantis"));
-  setWindowIcon(QIcon(ResourcePicture(QStringLiteral("Regrovantis"), QSize(32, 32))));
+  setWindowIcon(QIcon(ResourcePicture(QStringLiteral("Regrovantis"), kIconSize)));
   SetHelpFilePath(this, startUp_.helpFilePath);
 
   keyGate_ = new KeyGate(this);

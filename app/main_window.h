@@ -71,7 +71,7 @@ class MainWindow : public QWidget, private SheetChangeOwner {
   EquationList& equations() { return equations_; }
 
   const WindowFrame& frame() const { return *frame_; }
-  CommandActions& commands() const { return *commands_; }
+  const CommandActions& commands() const { return *commands_; }
   const SheetHistory& history() const { return *history_; }
   const EquationController& equationController() const { return *equationController_; }
   const GraphController& graphController() const { return *graphs_; }

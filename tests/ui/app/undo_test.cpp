@@ -11,6 +11,7 @@
 #include "graph/ui/variables_dialog.h"
 #include "graph/ui/variables_panel.h"
 #include "support/modal_answers.h"
+#include "regress/ui/equations_tab.h"
 #include "sheet/scale_variable.h"
 #include "sheet/ui/cell_editor.h"
 #include "sheet/ui/data_tab.h"
@@ -185,14 +186,15 @@ TEST_F(UndoTest, TextBeingTypedIsTheFirstStepUndoTakesBack) {
   EXPECT_EQ(window->frame().dataTab()->cellEditor()->text(), "7.5");
 }
 
-// The example's list holds the equation Copy Equation fits; after Undo the
-// fit belongs to the sheet as it was, so it is made again before its next use.
+// Copy Equation fits the best equation of a search; after Undo the fit
+// belongs to the sheet as it was, so it is made again before its next use.
 TEST_F(UndoTest, UndoMarksTheSheetModifiedAndTheEquationIsFittedAgain) {
-  paths->answers.push_back(REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd");
-  window->runCommand(command::kOpen);
-  ASSERT_GT(window->equations().size(), 0);
-  window->session().selectedIndex = 0;
-  paste("1\t2\r\n3\t4\r\n");
+  paste("5\t1\r\n8\t2\r\n11.5\t3\r\n14\t4\r\n17\t5\r\n");
+  window->document().options.maxTerms = 2;
+  window->runCommand(command::kShowEquations);
+  window->frame().equationsTab()->pressStart();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !window->frame().equationsTab()->searchRunning(); }, 60000));
+  ASSERT_EQ(window->session().selectedIndex, 0);
   paths->answers.push_back(pathIn("saved.rvd"));
   window->runCommand(command::kSaveAs);
   ASSERT_FALSE(window->document().state.modified);
