@@ -54,8 +54,8 @@ class CommandActions : public QObject {
   QAction* makeAction(int id);
 
   QMenuBar* menuBar_;
-  QMenu* fileMenu_;
-  QMenu* editMenu_;
+  QMenu* fileMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
   QAction* recentFilesStart_;
   std::map<int, QAction*> actions_;
   std::set<int> greyedRecentFiles_;

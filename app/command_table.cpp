@@ -45,7 +45,7 @@ void MainWindow::runCommand(int id) {
     case command::kExportData: files_->exportData(); break;
     case command::kExportGraph: graphs_->exportPicture(*files_); break;
     case command::kPrint:
-      runCommand(page == kDataPage ? command::kPrintData
+      runCommand(page == kDataPage        ? command::kPrintData
                  : page == kEquationsPage ? command::kPrintEquation
                                           : command::kPrintGraph);
       break;
@@ -61,7 +61,7 @@ void MainWindow::runCommand(int id) {
         statistics->copyPage();
         break;
       }
-      runCommand(page == kDataPage ? command::kCopyData
+      runCommand(page == kDataPage        ? command::kCopyData
                  : page == kEquationsPage ? command::kCopyEquation
                                           : command::kCopyGraph);
       break;

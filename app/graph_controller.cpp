@@ -52,7 +52,8 @@ void GraphController::attach(GraphTab* tab) {
 void GraphController::syncWithSelection() {
   if (session_.selectedIndex == session_.graphedIndex) return;
   const EquationRecord* selected = equations_.selectedEntry();
-  session_.graphVariables = selected != nullptr ? GraphVariableEntries(selected->text) : std::vector<GraphVariableEntry>{};
+  session_.graphVariables =
+      selected != nullptr ? GraphVariableEntries(selected->text) : std::vector<GraphVariableEntry>{};
   session_.graphedIndex = session_.selectedIndex;
   tab_->showVariables();
   forget();
@@ -144,11 +145,10 @@ void GraphController::print() {
     return;
   }
   if (!equations_.makeCurrent(graphed)) return;
-  printing_.printWithDialog(PrintDialogKind::Graph,
-                            [this](PageCanvas& canvas, const PrintSettings& settings, const Document& document) {
-                              PrintGraphReport(canvas, settings, document, picture(), kGraphPalette,
-                                               equations_.workspace());
-                            });
+  printing_.printWithDialog(
+      PrintDialogKind::Graph, [this](PageCanvas& canvas, const PrintSettings& settings, const Document& document) {
+        PrintGraphReport(canvas, settings, document, picture(), kGraphPalette, equations_.workspace());
+      });
 }
 
 // The values take effect at the next Draw; the grid's headings show the

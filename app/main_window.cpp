@@ -90,12 +90,13 @@ MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
   // it is read once the grid exists.
   QString title = QString::fromStdString(WindowTitle(document_.state));
   if (startUp_.commandLineFile && QFileInfo(QFile::decodeName(startUp_.commandLineFile->c_str())).isFile())
-    title = QStringLiteral("Regrovantis - ") + QFileInfo(QFile::decodeName(startUp_.commandLineFile->c_str())).fileName();
-  else
-    startUp_.commandLineFile.reset();
+    title =
+        QStringLiteral("Regrovantis - ") + QFileInfo(QFile::decodeName(startUp_.commandLineFile->c_str())).fileName();
+  else startUp_.commandLineFile.reset();
   setWindowTitle(title);
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  if (startUp_.secondStageDelayMs >= 0) QTimer::singleShot(startUp_.secondStageDelayMs, this, [this] { finishStartUp(); });
+  if (startUp_.secondStageDelayMs >= 0)
+    QTimer::singleShot(startUp_.secondStageDelayMs, this, [this] { finishStartUp(); });
 }
 
 MainWindow::~MainWindow() {

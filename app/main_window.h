@@ -32,8 +32,8 @@ class WindowRecovery;
 
 // Where the program finds its surroundings; tests give their own.
 struct StartUpOptions {
-  std::string settingsPath;    // "Regrovantis.ini"; empty: nothing is read or written
-  QString helpFilePath;        // "Regrovantis.hlp"
+  std::string settingsPath;     // "Regrovantis.ini"; empty: nothing is read or written
+  QString helpFilePath;         // "Regrovantis.hlp"
   std::string firstDataFolder;  // the data folder the first time and when the stored one is gone
   std::optional<std::string> commandLineFile;
   std::unique_ptr<PathChooser> pathChooser;  // file dialogs when not given

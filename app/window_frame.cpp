@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "regress/ui/equations_tab.h"
 #include "graph/ui/graph_tab.h"
+#include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
 #include "widgets/control_id.h"
 #include "widgets/status_bar.h"

@@ -53,10 +53,8 @@ void WindowRecovery::setInterval(int minutes) {
 
 void WindowRecovery::keep() const {
   if (!keeping_) return;
-  if (document_.state.modified)
-    SaveRecoveryFile(folder_, slot_, document_, session_, equations_);
-  else
-    letGo();
+  if (document_.state.modified) SaveRecoveryFile(folder_, slot_, document_, session_, equations_);
+  else letGo();
 }
 
 void WindowRecovery::letGo() const { RemoveRecoveryFile(folder_, slot_); }
@@ -68,13 +66,13 @@ std::vector<RecoveredSheet> WindowRecovery::sheetsToOffer() const {
   });
 }
 
-bool WindowRecovery::offerKeptSheets(QWidget* owner,
-                                     const std::function<bool(const RecoveredSheet&)>& restore) const {
+bool WindowRecovery::offerKeptSheets(QWidget* owner, const std::function<bool(const RecoveredSheet&)>& restore) const {
   for (const RecoveredSheet& sheet : sheetsToOffer()) {
     const QString keptAt = QDateTime::fromSecsSinceEpoch(sheet.keptAt).toString(QStringLiteral("yyyy-MM-dd hh:mm"));
     // The dialog is as wide as its first line.
-    const QString question = QStringLiteral("The changes to '%1' kept at %2\nwere not saved when the program ended."
-                                            "\nDo you want to restore them?")
+    const QString question = QStringLiteral(
+                                 "The changes to '%1' kept at %2\nwere not saved when the program ended."
+                                 "\nDo you want to restore them?")
                                  .arg(QString::fromStdString(sheet.title), keptAt);
     const int answer = ShowMessage(question, owner, MessageKind::YesNo);
     // A signal that ends the program while it asks leaves every kept sheet.

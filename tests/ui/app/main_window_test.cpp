@@ -9,17 +9,17 @@
 #include <QtTest/QTest>
 
 #include "app/command_actions.h"
-#include "widgets/command_ids.h"
 #include "app/whats_this_mode.h"
-#include "widgets/help_window.h"
-#include "widgets/message_dialog.h"
-#include "widgets/status_bar.h"
 #include "app_fixture.h"
 #include "files/write_data_file.h"
-#include "support/modal_answers.h"
 #include "sheet/ui/cell_editor.h"
 #include "sheet/ui/data_grid.h"
 #include "sheet/ui/data_tab.h"
+#include "support/modal_answers.h"
+#include "widgets/command_ids.h"
+#include "widgets/help_window.h"
+#include "widgets/message_dialog.h"
+#include "widgets/status_bar.h"
 
 namespace rv::testing {
 namespace {
@@ -80,7 +80,8 @@ TEST_F(MainWindowTest, AFileNamedOnTheCommandLineIsTitledAtOnceAndReadOnceTheGri
   EXPECT_EQ(main.document().sheet.cell(1, 2), -2);
   EXPECT_EQ(main.frame().dataTab()->cellEditor()->text(), "4.5");
   EXPECT_EQ(main.frame().statusBar()->paneText(StatusPane::Activity), "Ready");
-  EXPECT_EQ(main.commands().action(command::kFirstRecentFile)->text(), "&1 " + QString::fromStdString(pathIn("start.rvd")));
+  EXPECT_EQ(main.commands().action(command::kFirstRecentFile)->text(),
+            "&1 " + QString::fromStdString(pathIn("start.rvd")));
 }
 
 TEST_F(MainWindowTest, AMissingFileOnTheCommandLineIsIgnored) {
@@ -187,13 +188,13 @@ TEST_F(MainWindowTest, MenuBarHoldsEveryItemWithItsLabel) {
   QStringList file;
   for (QAction* item : main.commands().fileMenu()->actions()) file << (item->isSeparator() ? "-" : item->text());
   EXPECT_EQ(file, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "&Import...",
-                                "Ex&port Data...", "Export G&raph...", "-", "Print &Data...\tCtrl+P",
-                                "Print &Equation...", "Print &Graph...", "-", "E&xit\tAlt+F4"}));
+                               "Ex&port Data...", "Export G&raph...", "-", "Print &Data...\tCtrl+P",
+                               "Print &Equation...", "Print &Graph...", "-", "E&xit\tAlt+F4"}));
   QStringList edit;
   for (QAction* item : main.commands().editMenu()->actions()) edit << (item->isSeparator() ? "-" : item->text());
   EXPECT_EQ(edit, (QStringList{"Und&o\tCtrl+Z", "&Redo\tCtrl+Y", "-", "&Copy Data\tCtrl+C", "&Paste Data\tCtrl+V",
-                                "C&ut Data\tCtrl+X", "C&lear Data", "-", "&Select All\tCtrl+A", "-", "Copy &Graph",
-                                "Copy &Equation"}));
+                               "C&ut Data\tCtrl+X", "C&lear Data", "-", "&Select All\tCtrl+A", "-", "Copy &Graph",
+                               "Copy &Equation"}));
   // Alt and a letter picks one item of an open menu: no letter serves two.
   for (QAction* menu : main.commands().menuBar()->actions()) {
     QString letters;

@@ -8,14 +8,14 @@
 
 #include "app/color_button.h"
 #include "app/color_strip.h"
-#include "widgets/command_ids.h"
+#include "app_fixture.h"
 #include "graph/graph_options.h"
+#include "support/modal_answers.h"
+#include "widgets/command_ids.h"
 #include "widgets/control_id.h"
 #include "widgets/help_window.h"
 #include "widgets/message_dialog.h"
 #include "widgets/tooltips.h"
-#include "app_fixture.h"
-#include "support/modal_answers.h"
 
 namespace rv::testing {
 namespace {

@@ -6,16 +6,16 @@
 #include <cstring>
 
 #include "app/app_fixture.h"
-#include "app/sheet_history.h"
 #include "app/command_actions.h"
+#include "app/sheet_history.h"
 #include "graph/ui/variables_dialog.h"
 #include "graph/ui/variables_panel.h"
-#include "support/modal_answers.h"
 #include "regress/ui/equations_tab.h"
 #include "sheet/scale_variable.h"
 #include "sheet/ui/cell_editor.h"
 #include "sheet/ui/data_tab.h"
 #include "sheet/value_text.h"
+#include "support/modal_answers.h"
 #include "widgets/command_ids.h"
 #include "widgets/control_id.h"
 #include "widgets/message_dialog.h"

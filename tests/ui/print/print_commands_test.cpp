@@ -10,12 +10,12 @@
 #include "../regress/equations_fixture.h"
 #include "app/command_actions.h"
 #include "app/print_controller.h"
-#include "support/pdf_words.h"
 #include "print/ui/print_dialog.h"
 #include "regress/ui/equation_list_view.h"
 #include "sheet/value_text.h"
 #include "stats/ui/print_page.h"
 #include "stats/ui/statistics_dialog.h"
+#include "support/pdf_words.h"
 #include "widgets/control_id.h"
 #include "widgets/message_dialog.h"
 
@@ -212,7 +212,8 @@ TEST_F(PrintCommandsTest, PrintGraphPrintsTheDrawnGraphWithTheCoefficientsOfTheE
   window->runCommand(command::kDraw);
   ASSERT_TRUE(window->session().graphDrawn);
   const std::vector<double> graphed(window->equationController().workspace().coefficients.begin(),
-                                    window->equationController().workspace().coefficients.begin() + window->equationController().workspace().coefficientCount());
+                                    window->equationController().workspace().coefficients.begin() +
+                                        window->equationController().workspace().coefficientCount());
 
   // Ctrl+P on the Graph tab asks how to print the graph.
   answers.then(cancelPrinting());
@@ -234,8 +235,8 @@ TEST_F(PrintCommandsTest, PrintGraphPrintsTheDrawnGraphWithTheCoefficientsOfTheE
   ASSERT_TRUE(text.error.isEmpty()) << text.error.toStdString();
   ASSERT_EQ(text.pages.size(), 1u);
   EXPECT_TRUE(Holds(text, "Coefficients"));
-  for (size_t k = 0; k < graphed.size(); ++k) {
-    const std::string value = FormatValueText(graphed[k], ValueTextMode::Scientific);
+  for (const double coefficient : graphed) {
+    const std::string value = FormatValueText(coefficient, ValueTextMode::Scientific);
     EXPECT_TRUE(Holds(text, value)) << value;
   }
   EXPECT_EQ(PictureLines(path).size(), 1) << "the graph's picture";

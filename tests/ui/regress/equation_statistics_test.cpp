@@ -2,14 +2,14 @@
 #include <QClipboard>
 #include <QLabel>
 
-#include "widgets/control_id.h"
-#include "widgets/message_dialog.h"
 #include "equations_fixture.h"
 #include "regress/enumeration.h"
 #include "regress/recreate_equation.h"
 #include "regress/ui/set_status_lines.h"
 #include "stats/copy_texts.h"
 #include "stats/ui/statistics_dialog.h"
+#include "widgets/control_id.h"
+#include "widgets/message_dialog.h"
 
 namespace rv::testing {
 namespace {
@@ -115,7 +115,8 @@ TEST_F(EquationStatisticsTest, AnEquationTheEditedDataNoLongerFitsIsReportedAndT
     }
     return text.find("X3") != std::string::npos;
   });
-  const int logarithmic = firstRowWhere([](const std::string& text) { return text.find("ln(X3)") != std::string::npos; });
+  const int logarithmic =
+      firstRowWhere([](const std::string& text) { return text.find("ln(X3)") != std::string::npos; });
   ASSERT_GE(plain, 0);
   ASSERT_GE(logarithmic, 0);
   select(plain);
@@ -128,7 +129,8 @@ TEST_F(EquationStatisticsTest, AnEquationTheEditedDataNoLongerFitsIsReportedAndT
   answers.answer(kAnswerOk).answer(kAnswerOk);
   window->runCommand(command::kCopyEquation);
   window->runCommand(command::kStats);
-  EXPECT_EQ(answers.messageTexts(), QStringList(2, "The selected equation can not be fitted\nto the data on the Data tab."));
+  EXPECT_EQ(answers.messageTexts(),
+            QStringList(2, "The selected equation can not be fitted\nto the data on the Data tab."));
   EXPECT_EQ(answers.dialogNames(), (QStringList{"MSGDLG4", "MSGDLG4"}));
   EXPECT_FALSE(tab().statsButton()->isPressed());
   EXPECT_EQ(clipboard(), plainCopy);
@@ -187,7 +189,8 @@ TEST_F(EquationStatisticsTest, AStoredEquationIsNotFittedToACellEmptiedSinceTheS
   window->document().sheet.cell(0, 1) = EmptyValue;
   answers.answer(kAnswerOk);
   window->runCommand(command::kStats);
-  EXPECT_EQ(answers.messageTexts(), QStringList{"The selected equation can not be fitted\nto the data on the Data tab."});
+  EXPECT_EQ(answers.messageTexts(),
+            QStringList{"The selected equation can not be fitted\nto the data on the Data tab."});
   EXPECT_EQ(window->equationController().statisticsDialog(), nullptr);
 }
 

@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "app/app_fixture.h"
-#include "support/modal_answers.h"
-#include "widgets/command_ids.h"
-#include "widgets/status_bar.h"
-#include "widgets/sticky_button.h"
 #include "regress/ui/equation_list_model.h"
 #include "regress/ui/equation_list_view.h"
 #include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
+#include "support/modal_answers.h"
+#include "widgets/command_ids.h"
+#include "widgets/status_bar.h"
+#include "widgets/sticky_button.h"
 
 namespace rv::testing {
 
@@ -26,8 +26,8 @@ class EquationsTest : public AppTest {
   // The bundled example opened as the user opens it, from a copy.
   void openExample() {
     const std::string path = pathIn("ideal_gas.rvd");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd"),
-                            QString::fromStdString(path)));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd"), QString::fromStdString(path)));
     makeWindow(path);
     window->finishStartUp();
     window->runCommand(command::kShowEquations);
@@ -42,8 +42,7 @@ class EquationsTest : public AppTest {
   }
 
   bool searchEnded(int timeoutMs = 60000) const {
-    return QTest::qWaitFor([this] { return !tab().searchRunning() && !tab().startButton()->isPressed(); },
-                           timeoutMs);
+    return QTest::qWaitFor([this] { return !tab().searchRunning() && !tab().startButton()->isPressed(); }, timeoutMs);
   }
 
   // F9 on the Equations tab, then the search's end.

@@ -7,8 +7,8 @@
 
 #include "equations_fixture.h"
 #include "regress/enumeration.h"
-#include "support/search_sheets.h"
 #include "sheet/ui/cell_editor.h"
+#include "support/search_sheets.h"
 
 namespace rv::testing {
 namespace {
@@ -64,7 +64,7 @@ TEST_F(LargeSearchTiming, EveryStopRequestEndsTheRunWithinTwoSecondsKeepingWhatI
     request();
     EXPECT_FALSE(tab().statsButton()->isPressed()) << name;
     ASSERT_TRUE(searchEnded(5000)) << name;
-    const double seconds = clock.elapsed() / 1000.0;
+    const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
     std::cout << "[ measured ] " << name << " ended the search after " << seconds << " s\n";
     EXPECT_LT(seconds, 2.0) << name;
     EXPECT_GT(rows(), 0) << name;

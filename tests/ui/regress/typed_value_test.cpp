@@ -21,6 +21,7 @@ class TypedValueTest : public EquationsTest {
   void startWithOpenRow() {
     const double noise[] = {0.01, -0.02, 0.015, 0.0, -0.01, 0.02};
     std::vector<std::vector<double>> rows;
+    rows.reserve(6);
     for (int i = 0; i < 6; ++i) rows.push_back({2.0 * (i + 1) + 1.0 + noise[i], i + 1.0});
     startWithRows(rows);
     window->document().sheet.cell(6, 1) = 7.0;
