@@ -1,16 +1,23 @@
 #include "app/command_actions.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <vector>
 
-#include "widgets/command_ids.h"
 #include "files/recent_files.h"
+#include "widgets/command_ids.h"
 
 namespace rv {
 
 namespace {
+
+// The commands greyed in the menus while there is nothing for them to act on.
+constexpr int kEquationCommands[] = {command::kPrintEquation, command::kCopyEquation};
+constexpr int kGraphCommands[] = {command::kPrintGraph, command::kCopyGraph, command::kExportGraph};
 
 struct MenuItem {
   int command;  // 0: a separator
@@ -74,19 +81,29 @@ struct Accelerator {
 // ambiguous and neither would act.
 const std::vector<Accelerator>& Accelerators() {
   static const std::vector<Accelerator> table = {
-      {Qt::ALT | Qt::Key_A, command::kStats},       {Qt::CTRL | Qt::Key_A, command::kSelectAll},
-      {Qt::CTRL | Qt::Key_C, command::kCopy},       {Qt::CTRL | Qt::Key_N, command::kNew},
-      {Qt::CTRL | Qt::Key_O, command::kOpen},       {Qt::CTRL | Qt::Key_P, command::kPrint},
-      {Qt::ALT | Qt::Key_R, command::kRotate},      {Qt::ALT | Qt::Key_S, command::kCalculate},
-      {Qt::CTRL | Qt::Key_S, command::kSave},       {Qt::ALT | Qt::Key_T, command::kStop},
-      {Qt::CTRL | Qt::Key_V, command::kPasteData},  {Qt::ALT | Qt::Key_W, command::kDraw},
-      {Qt::CTRL | Qt::Key_X, command::kCutData},    {QKeyCombination(Qt::Key_F1), command::kHelpTopics},
-      {Qt::SHIFT | Qt::Key_F1, command::kWhatsThis}, {QKeyCombination(Qt::Key_F2), command::kEditMode},
-      {QKeyCombination(Qt::Key_F3), command::kMaximize}, {QKeyCombination(Qt::Key_F9), command::kCalculate},
+      {Qt::ALT | Qt::Key_A, command::kStats},
+      {Qt::CTRL | Qt::Key_A, command::kSelectAll},
+      {Qt::CTRL | Qt::Key_C, command::kCopy},
+      {Qt::CTRL | Qt::Key_N, command::kNew},
+      {Qt::CTRL | Qt::Key_O, command::kOpen},
+      {Qt::CTRL | Qt::Key_P, command::kPrint},
+      {Qt::ALT | Qt::Key_R, command::kRotate},
+      {Qt::ALT | Qt::Key_S, command::kCalculate},
+      {Qt::CTRL | Qt::Key_S, command::kSave},
+      {Qt::ALT | Qt::Key_T, command::kStop},
+      {Qt::CTRL | Qt::Key_V, command::kPasteData},
+      {Qt::ALT | Qt::Key_W, command::kDraw},
+      {Qt::CTRL | Qt::Key_X, command::kCutData},
+      {QKeyCombination(Qt::Key_F1), command::kHelpTopics},
+      {Qt::SHIFT | Qt::Key_F1, command::kWhatsThis},
+      {QKeyCombination(Qt::Key_F2), command::kEditMode},
+      {QKeyCombination(Qt::Key_F3), command::kMaximize},
+      {QKeyCombination(Qt::Key_F9), command::kCalculate},
       // The key every desktop program quits with, beside Alt+F4, which the
       // window frame may take for itself.
       {Qt::CTRL | Qt::Key_Q, command::kExit},
-      {Qt::CTRL | Qt::Key_Z, command::kUndo},       {Qt::CTRL | Qt::Key_Y, command::kRedo},
+      {Qt::CTRL | Qt::Key_Z, command::kUndo},
+      {Qt::CTRL | Qt::Key_Y, command::kRedo},
       {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, command::kRedo},
   };
   return table;
@@ -94,14 +111,12 @@ const std::vector<Accelerator>& Accelerators() {
 
 // Commands that are neither menu items nor accelerators but arrive from
 // context menus, tab mnemonics and buttons.
-constexpr int kOtherCommands[] = {command::kInsert,    command::kDelete,         command::kFormat,
-                                  command::kScale,     command::kShowData,       command::kShowEquations,
-                                  command::kShowGraph, command::kExit};
+constexpr int kOtherCommands[] = {command::kInsert,   command::kDelete,        command::kFormat,    command::kScale,
+                                  command::kShowData, command::kShowEquations, command::kShowGraph, command::kExit};
 
 }  // namespace
 
-CommandActions::CommandActions(QWidget* mainWindow)
-    : QObject(mainWindow), menuBar_(new QMenuBar(mainWindow)), fileMenu_(nullptr), editMenu_(nullptr) {
+CommandActions::CommandActions(QWidget* mainWindow) : QObject(mainWindow), menuBar_(new QMenuBar(mainWindow)) {
   menuBar_->setObjectName(QStringLiteral("DlgMenu"));
   menuBar_->setNativeMenuBar(false);
   for (const MenuDefinition& definition : MenuDefinitions()) {
@@ -152,8 +167,19 @@ void CommandActions::setAllEnabled(bool enabled) {
   for (auto& [id, action] : actions_) action->setEnabled(enabled && !greyedRecentFiles_.contains(id));
 }
 
+// Greying and naming change the actions this object owns, though through
+// pointers: they stay non-const.
+// NOLINTNEXTLINE(readability-make-member-function-const)
 void CommandActions::setGreyed(int id, bool greyed) { action(id)->setEnabled(enabled_ && !greyed); }
 
+void CommandActions::greyForOpenMenu(bool open, bool equationSelected, bool graphDrawn) {
+  const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+  for (int id : kEquationCommands) setGreyed(id, open && !equationSelected);
+  for (int id : kGraphCommands) setGreyed(id, open && !graphDrawn);
+  setGreyed(command::kPasteData, open && (clipboard == nullptr || !clipboard->hasText()));
+}
+
+// NOLINTNEXTLINE(readability-make-member-function-const)
 void CommandActions::setUndoNames(const QString& undoName, const QString& redoName) {
   const auto label = [](const char* verb, const QString& name, const char* key) {
     return QString::fromLatin1(verb) + (name.isEmpty() ? QString() : QStringLiteral(" ") + name) + QLatin1Char('\t') +

@@ -34,6 +34,12 @@ class CommandActions : public QObject {
   void setAllEnabled(bool enabled);
   // Greys a command while there is nothing for it to act on.
   void setGreyed(int id, bool greyed);
+  // The File and Edit menus grey, while one is open, the equation commands
+  // without a selected equation, the graph commands without a drawn graph
+  // and Paste without a text on the clipboard. The greying holds only while
+  // a menu is open: the same commands reach their owners by key, which
+  // decide for themselves.
+  void greyForOpenMenu(bool open, bool equationSelected, bool graphDrawn);
   // Undo and Redo name the change they would undo or redo ("Und&o Paste");
   // an empty name leaves the item's bare text.
   void setUndoNames(const QString& undoName, const QString& redoName);
@@ -48,8 +54,8 @@ class CommandActions : public QObject {
   QAction* makeAction(int id);
 
   QMenuBar* menuBar_;
-  QMenu* fileMenu_;
-  QMenu* editMenu_;
+  QMenu* fileMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
   QAction* recentFilesStart_;
   std::map<int, QAction*> actions_;
   std::set<int> greyedRecentFiles_;

@@ -1,17 +1,22 @@
 #include <QAction>
 #include <QTabWidget>
 
-#include "widgets/command_ids.h"
+#include "app/about_dialog.h"
 #include "app/command_actions.h"
+#include "app/equation_controller.h"
+#include "app/file_commands.h"
+#include "app/graph_controller.h"
 #include "app/main_window.h"
 #include "app/print_controller.h"
 #include "app/sheet_history.h"
 #include "app/whats_this_mode.h"
+#include "app/window_frame.h"
 #include "graph/ui/graph_tab.h"
-#include "widgets/help.h"
 #include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
 #include "stats/ui/statistics_dialog.h"
+#include "widgets/command_ids.h"
+#include "widgets/help.h"
 
 namespace rv {
 
@@ -23,8 +28,14 @@ namespace rv {
 void MainWindow::runCommand(int id) {
   if (!started_) return;
   if (const QAction* action = commands_->action(id); action != nullptr && !action->isEnabled()) return;
-  dataTab_->commitPendingEdit();
-  const int page = tabs_->currentIndex();
+  DataTab* dataTab = frame_->dataTab();
+  EquationsTab* equationsTab = frame_->equationsTab();
+  GraphTab* graphTab = frame_->graphTab();
+  dataTab->commitPendingEdit();
+  const int page = frame_->tabs()->currentIndex();
+  constexpr int kDataPage = WindowFrame::kDataPage;
+  constexpr int kEquationsPage = WindowFrame::kEquationsPage;
+  constexpr int kGraphPage = WindowFrame::kGraphPage;
   switch (id) {
     case command::kNew: files_->newSheet(); break;
     case command::kOpen: files_->open(); break;
@@ -32,67 +43,73 @@ void MainWindow::runCommand(int id) {
     case command::kSave: files_->save(); break;
     case command::kSaveAs: files_->saveAs(); break;
     case command::kExportData: files_->exportData(); break;
-    case command::kExportGraph: exportGraph(); break;
+    case command::kExportGraph: graphs_->exportPicture(*files_); break;
     case command::kPrint:
-      runCommand(page == kDataPage ? command::kPrintData
+      runCommand(page == kDataPage        ? command::kPrintData
                  : page == kEquationsPage ? command::kPrintEquation
                                           : command::kPrintGraph);
       break;
     case command::kPrintData: printing_->printData(); break;
-    case command::kPrintEquation: printEquation(); break;
-    case command::kPrintGraph: printGraph(); break;
+    case command::kPrintEquation: equationController_->printEquation(); break;
+    case command::kPrintGraph: graphs_->print(); break;
     case command::kExit: close(); break;
     case command::kEditMode:
-      if (page == kDataPage) dataTab_->toggleEditMode();
+      if (page == kDataPage) dataTab->toggleEditMode();
       break;
     case command::kCopy:
-      if (StatisticsDialog* statistics = statisticsDialog()) {
+      if (StatisticsDialog* statistics = equationController_->statisticsDialog()) {
         statistics->copyPage();
         break;
       }
-      runCommand(page == kDataPage ? command::kCopyData
+      runCommand(page == kDataPage        ? command::kCopyData
                  : page == kEquationsPage ? command::kCopyEquation
                                           : command::kCopyGraph);
       break;
     case command::kUndo: history_->undo(); break;
     case command::kRedo: history_->redo(); break;
-    case command::kCopyData: dataTab_->copySelection(); break;
-    case command::kPasteData: dataTab_->paste(); break;
+    case command::kCopyData: dataTab->copySelection(); break;
+    case command::kPasteData: dataTab->paste(); break;
     case command::kCutData:
-      nextChangeName_ = QStringLiteral("Cut");
-      dataTab_->cutSelection();
-      nextChangeName_.clear();
+      history_->setEditName(QStringLiteral("Cut"));
+      dataTab->cutSelection();
+      history_->setEditName(QString());
       break;
-    case command::kClearData: dataTab_->clearSelection(); break;
-    case command::kSelectAll: dataTab_->selectAll(); break;
-    case command::kCopyGraph: copyGraph(); break;
-    case command::kCopyEquation: copyEquation(); break;
-    case command::kInsert: dataTab_->insertAtHeader(); break;
-    case command::kDelete: dataTab_->deleteAtHeader(); break;
-    case command::kFormat: dataTab_->formatColumn(); break;
-    case command::kScale: dataTab_->scaleVariable(); break;
-    case command::kVariables: showVariables(); break;
+    case command::kClearData: dataTab->clearSelection(); break;
+    case command::kSelectAll: dataTab->selectAll(); break;
+    case command::kCopyGraph: graphs_->copy(); break;
+    case command::kCopyEquation: equationController_->copyEquation(); break;
+    case command::kInsert: dataTab->insertAtHeader(); break;
+    case command::kDelete: dataTab->deleteAtHeader(); break;
+    case command::kFormat: dataTab->formatColumn(); break;
+    case command::kScale: dataTab->scaleVariable(); break;
+    case command::kVariables: graphs_->showVariables(); break;
     case command::kHelpTopics: ShowHelpContents(this); break;
     case command::kWhatsThis: whatsThis_->enter(); break;
-    case command::kAbout: showAbout(); break;
+    case command::kAbout:
+      ShowAboutDialog(this);
+      if (page == kDataPage) dataTab->focusCurrentCell();
+      break;
     case command::kShowData:
     case command::kShowEquations:
-    case command::kShowGraph: tabs_->setCurrentIndex(id - command::kShowData); break;
+    case command::kShowGraph: frame_->tabs()->setCurrentIndex(id - command::kShowData); break;
     case command::kCalculate:
-      if (page == kEquationsPage) equationsTab_->pressStart();
-      else if (page == kGraphPage) graphTab_->pressDraw();
+      if (page == kEquationsPage) equationsTab->pressStart();
+      else if (page == kGraphPage) graphTab->pressDraw();
       break;
-    case command::kStop: equationsTab_->requestStop(); break;
+    case command::kStop: equationsTab->requestStop(); break;
     case command::kStats:
-      if (page == kEquationsPage) equationsTab_->pressStats();
+      if (page == kEquationsPage) equationsTab->pressStats();
       break;
-    case command::kMaximize: toggleMaximized(); break;
+    case command::kMaximize:
+      if (isMaximized()) showNormal();
+      else showMaximized();
+      break;
     case command::kDraw:
-      if (page == kGraphPage) graphTab_->pressDraw();
+      if (page == kGraphPage) graphTab->pressDraw();
       break;
     case command::kOptions: showOptions(); break;
     case command::kRotate:
-      if (page == kGraphPage) graphTab_->pressRotate();
+      if (page == kGraphPage) graphTab->pressRotate();
       break;
     default:
       if (id >= command::kFirstRecentFile && id <= command::kLastRecentFile) files_->openRecent(id);

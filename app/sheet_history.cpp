@@ -5,6 +5,7 @@
 #include "app/command_actions.h"
 #include "sheet/sheet_edit_name.h"
 #include "widgets/command_ids.h"
+#include "widgets/message_dialog.h"
 
 namespace rv {
 
@@ -27,6 +28,17 @@ SheetHistory::~SheetHistory() { disconnect(stack_, nullptr, this, nullptr); }
 void SheetHistory::push(const QString& name, const DataSheet& before, const DataSheet& after) {
   typingPending_ = false;
   stack_->push(new SheetChangeCommand(owner_, name, before, after));
+}
+
+void SheetHistory::pushEdit(const DataSheet& sheet, const SheetEdit& edit, QWidget* owner) {
+  DataSheet after = sheet;
+  const SheetEditOutcome outcome = ApplySheetEdit(after, edit);
+  if (!outcome.refusal.empty()) {
+    ShowMessage(QString::fromStdString(outcome.refusal), owner, MessageKind::Error);
+    return;
+  }
+  push(editName_.isEmpty() ? QString::fromUtf8(SheetEditName(edit)) : editName_, sheet, after);
+  if (!outcome.notice.empty()) ShowMessage(QString::fromStdString(outcome.notice), owner, MessageKind::Information);
 }
 
 void SheetHistory::typingChanged() {

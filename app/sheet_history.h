@@ -4,8 +4,10 @@
 #include <QString>
 
 #include "app/sheet_change_command.h"
+#include "sheet/sheet_edit.h"
 
 class QUndoStack;
+class QWidget;
 
 namespace rv {
 
@@ -23,6 +25,16 @@ class SheetHistory : public QObject {
 
   // A change of the sheet becomes one step, and is made.
   void push(const QString& name, const DataSheet& before, const DataSheet& after);
+  // An edit the user made on the Data tab becomes one step, applied to a copy
+  // of sheet. A refused edit leaves the sheet as it was and says why over
+  // owner; what an edit could not do is said in a message of its own: it
+  // names rows and columns the user has to look for, too long for a pane of
+  // the status bar.
+  void pushEdit(const DataSheet& sheet, const SheetEdit& edit, QWidget* owner);
+  // Names the edits until the name is cleared, for the command that makes
+  // them when the edit alone would name it otherwise (Cut, which the Data tab
+  // reports as a clear).
+  void setEditName(const QString& name) { editName_ = name; }
   // A key changed the text being typed: Undo can take it back once it is
   // committed.
   void typingChanged();
@@ -40,6 +52,7 @@ class SheetHistory : public QObject {
   QUndoStack* stack_;
   // A text is being typed that no step of the stack holds yet.
   bool typingPending_ = false;
+  QString editName_;
 };
 
 }  // namespace rv

@@ -2,10 +2,12 @@
 
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QTimer>
 #include <set>
 
 #include "files/running_process.h"
+#include "widgets/message_dialog.h"
 
 namespace rv {
 
@@ -25,11 +27,17 @@ int NextWindowNumber() {
 
 }  // namespace
 
-WindowRecovery::WindowRecovery(std::string folder, std::function<void()> keep, QObject* parent)
-    : QObject(parent), folder_(std::move(folder)), slot_{static_cast<int>(::getpid()), NextWindowNumber()} {
+WindowRecovery::WindowRecovery(std::string folder, const Document& document, const DataFileSession& session,
+                               const EquationList& equations, QObject* parent)
+    : QObject(parent),
+      document_(document),
+      session_(session),
+      equations_(equations),
+      folder_(std::move(folder)),
+      slot_{static_cast<int>(::getpid()), NextWindowNumber()} {
   OpenWindows().insert(slot_.window);
   timer_ = new QTimer(this);
-  connect(timer_, &QTimer::timeout, this, std::move(keep));
+  connect(timer_, &QTimer::timeout, this, &WindowRecovery::keep);
 }
 
 WindowRecovery::~WindowRecovery() { OpenWindows().erase(slot_.window); }
@@ -43,12 +51,10 @@ void WindowRecovery::setInterval(int minutes) {
   timer_->start(minutes * 60 * 1000);
 }
 
-void WindowRecovery::keep(const Document& document, const DataFileSession& session,
-                          const EquationList& equations) const {
-  if (document.state.modified)
-    SaveRecoveryFile(folder_, slot_, document, session, equations);
-  else
-    letGo();
+void WindowRecovery::keep() const {
+  if (!keeping_) return;
+  if (document_.state.modified) SaveRecoveryFile(folder_, slot_, document_, session_, equations_);
+  else letGo();
 }
 
 void WindowRecovery::letGo() const { RemoveRecoveryFile(folder_, slot_); }
@@ -58,6 +64,29 @@ std::vector<RecoveredSheet> WindowRecovery::sheetsToOffer() const {
   return RecoveredSheets(folder_, [self](RecoverySlot slot) {
     return slot.processId == self ? OpenWindows().count(slot.window) != 0 : ProcessIsRunning(slot.processId);
   });
+}
+
+bool WindowRecovery::offerKeptSheets(QWidget* owner, const std::function<bool(const RecoveredSheet&)>& restore) const {
+  for (const RecoveredSheet& sheet : sheetsToOffer()) {
+    const QString keptAt = QDateTime::fromSecsSinceEpoch(sheet.keptAt).toString(QStringLiteral("yyyy-MM-dd hh:mm"));
+    // The dialog is as wide as its first line.
+    const QString question = QStringLiteral(
+                                 "The changes to '%1' kept at %2\nwere not saved when the program ended."
+                                 "\nDo you want to restore them?")
+                                 .arg(QString::fromStdString(sheet.title), keptAt);
+    const MessageAnswer answer = ShowMessage(question, owner, MessageKind::YesNo);
+    // A signal that ends the program while it asks leaves every kept sheet.
+    if (!keeping_) return false;
+    if (answer != MessageAnswer::Yes) {
+      if (answer == MessageAnswer::No) RemoveRecoveryFile(folder_, sheet.slot);
+      continue;
+    }
+    if (!restore(sheet)) continue;
+    // Kept again at once, now as this window's.
+    keep();
+    return true;
+  }
+  return false;
 }
 
 }  // namespace rv

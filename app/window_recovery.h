@@ -8,6 +8,7 @@
 #include "files/recovery_file.h"
 
 class QTimer;
+class QWidget;
 
 namespace rv {
 
@@ -17,10 +18,16 @@ namespace rv {
 class WindowRecovery : public QObject {
   Q_OBJECT
  public:
-  // keep runs at every tick of the timer. An empty folder keeps and offers
-  // nothing.
-  WindowRecovery(std::string folder, std::function<void()> keep, QObject* parent);
+  // The sheet kept is the document with its session and list. An empty
+  // folder keeps and offers nothing.
+  WindowRecovery(std::string folder, const Document& document, const DataFileSession& session,
+                 const EquationList& equations, QObject* parent);
   ~WindowRecovery() override;
+
+  // Keeping starts once start-up has finished and ends with the shutdown:
+  // before, nothing of the user's is in the window; after, the sheet was
+  // either kept by the session's end or let go.
+  void setKeeping(bool keeping) { keeping_ = keeping; }
 
   const std::string& folder() const { return folder_; }
   RecoverySlot slot() const { return slot_; }
@@ -30,7 +37,7 @@ class WindowRecovery : public QObject {
 
   // Keeps the sheet in this window's recovery file while it is modified, and
   // removes the file once nothing is left unsaved.
-  void keep(const Document& document, const DataFileSession& session, const EquationList& equations) const;
+  void keep() const;
   // Nothing is left to recover: the sheet was saved, or the user let the
   // changes go.
   void letGo() const;
@@ -38,11 +45,19 @@ class WindowRecovery : public QObject {
   // The kept sheets of windows that are gone (of a process that has ended,
   // or closed windows of this one), oldest first.
   std::vector<RecoveredSheet> sheetsToOffer() const;
+  // Offers those sheets over owner, one by one, oldest first, until restore
+  // puts one in place; true when it did (the others wait for the next
+  // start). A sheet the user declines is removed.
+  bool offerKeptSheets(QWidget* owner, const std::function<bool(const RecoveredSheet&)>& restore) const;
 
  private:
+  const Document& document_;
+  const DataFileSession& session_;
+  const EquationList& equations_;
   std::string folder_;
   RecoverySlot slot_;
   int minutes_ = 0;
+  bool keeping_ = false;
   QTimer* timer_ = nullptr;
 };
 

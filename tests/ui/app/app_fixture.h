@@ -10,8 +10,11 @@
 #include <optional>
 #include <string>
 
+#include "app/equation_controller.h"
+#include "app/graph_controller.h"
 #include "app/main_window.h"
 #include "app/path_chooser.h"
+#include "app/window_frame.h"
 
 namespace rv::testing {
 

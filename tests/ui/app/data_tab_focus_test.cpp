@@ -13,7 +13,7 @@ namespace {
 // Where the keyboard goes as the user moves between the tabs.
 class DataTabFocusTest : public AppTest {
  protected:
-  CellEditor* cell() const { return window->dataTab()->cellEditor(); }
+  CellEditor* cell() const { return window->frame().dataTab()->cellEditor(); }
   QWidget* focus() const { return QApplication::focusWidget(); }
 };
 
@@ -34,29 +34,29 @@ TEST_F(DataTabFocusTest, SelectAllOnAnotherTabSelectsCellsButLeavesTheKeyboardAl
   startedWindow();
   window->document().sheet.cell(3, 2) = 1.0;
   window->document().sheet.cell(7, 5) = 2.0;
-  window->dataTab()->reloadFromDocument();
+  window->frame().dataTab()->reloadFromDocument();
   for (int page : {command::kShowEquations, command::kShowGraph}) {
     window->runCommand(page);
-    window->dataTab()->endRangeSelection();
+    window->frame().dataTab()->endRangeSelection();
     QWidget* before = focus();
     QTest::keyClick(before != nullptr ? before : window.get(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(window->dataTab()->actedOnRange(), (CellRange{3, 2, 7, 5})) << page;
+    EXPECT_EQ(window->frame().dataTab()->actedOnRange(), (CellRange{3, 2, 7, 5})) << page;
     EXPECT_NE(focus(), static_cast<QWidget*>(cell())) << page;
-    EXPECT_FALSE(window->dataTab()->isAncestorOf(focus())) << page;
+    EXPECT_FALSE(window->frame().dataTab()->isAncestorOf(focus())) << page;
     // Keys typed now cannot reach a cell the user cannot see.
     if (focus() != nullptr) QTest::keyClicks(focus(), "5");
     EXPECT_EQ(cell()->text(), "") << page;
   }
   window->runCommand(command::kShowData);
   EXPECT_EQ(focus(), static_cast<QWidget*>(cell()));
-  EXPECT_EQ(window->dataTab()->actedOnRange(), (CellRange{3, 2, 7, 5}));
+  EXPECT_EQ(window->frame().dataTab()->actedOnRange(), (CellRange{3, 2, 7, 5}));
 }
 
 TEST_F(DataTabFocusTest, ANewSheetMadeOnAnotherTabLeavesTheKeyboardThere) {
   startedWindow();
   window->runCommand(command::kShowEquations);
   window->runCommand(command::kNew);
-  EXPECT_FALSE(window->dataTab()->isAncestorOf(focus()));
+  EXPECT_FALSE(window->frame().dataTab()->isAncestorOf(focus()));
   window->runCommand(command::kShowData);
   EXPECT_EQ(focus(), static_cast<QWidget*>(cell()));
 }

@@ -8,16 +8,16 @@
 #include <fstream>
 
 #include "app/command_actions.h"
+#include "app_fixture.h"
+#include "files/read_data_file.h"
+#include "files/settings_file.h"
+#include "sheet/ui/cell_editor.h"
+#include "sheet/ui/data_tab.h"
+#include "support/modal_answers.h"
 #include "widgets/command_ids.h"
 #include "widgets/message_dialog.h"
 #include "widgets/status_bar.h"
 #include "widgets/tooltips.h"
-#include "app_fixture.h"
-#include "files/read_data_file.h"
-#include "files/settings_file.h"
-#include "support/modal_answers.h"
-#include "sheet/ui/cell_editor.h"
-#include "sheet/ui/data_tab.h"
 
 namespace rv::testing {
 namespace {
@@ -27,7 +27,7 @@ class FileCommandsTest : public AppTest {
   // Types a value into the current cell, as the user does; it is committed
   // when a file command starts.
   void type(const char* text) {
-    QWidget* cell = window->dataTab()->cellEditor();
+    QWidget* cell = window->frame().dataTab()->cellEditor();
     cell->setFocus();
     QTest::keyClicks(cell, text);
   }
@@ -72,7 +72,7 @@ TEST_F(FileCommandsTest, CancelKeepsTheSheetAndNoDiscardsIt) {
   window->runCommand(command::kNew);
   EXPECT_TRUE(IsEmptyValue(window->document().sheet.cell(0, 0)));
   EXPECT_FALSE(window->document().state.modified);
-  EXPECT_EQ(window->dataTab()->cellEditor()->text(), "");
+  EXPECT_EQ(window->frame().dataTab()->cellEditor()->text(), "");
   EXPECT_EQ(answers.pending(), 0);
 }
 
@@ -116,12 +116,12 @@ TEST_F(FileCommandsTest, AFailedSaveShowsItsErrorAndAbandonsTheCommand) {
   answers.answer(kAnswerYes).answer(kAnswerOk);
   window->runCommand(command::kNew);
   ASSERT_EQ(answers.messageTexts().size(), 2);
-  EXPECT_EQ(answers.messageTexts()[1],
-            QString::fromStdString("Error opening output data file\n" + unreachable + "\nData not saved, try using Save As."));
+  EXPECT_EQ(answers.messageTexts()[1], QString::fromStdString("Error opening output data file\n" + unreachable +
+                                                              "\nData not saved, try using Save As."));
   EXPECT_EQ(answers.dialogNames()[1], "MSGDLG4");
   EXPECT_EQ(window->document().sheet.cell(0, 0), 3);
   EXPECT_TRUE(window->document().state.modified);
-  EXPECT_EQ(window->statusBar()->paneText(StatusPane::Activity), "Ready");
+  EXPECT_EQ(window->frame().statusBar()->paneText(StatusPane::Activity), "Ready");
 }
 
 TEST_F(FileCommandsTest, SavedAndOpenedFilesLeadTheRecentFileMenu) {
@@ -131,12 +131,14 @@ TEST_F(FileCommandsTest, SavedAndOpenedFilesLeadTheRecentFileMenu) {
   window->runCommand(command::kSaveAs);
   const std::string second = pathIn("second.rvd");
   EXPECT_TRUE(QFile::exists(QString::fromStdString(second)));
-  EXPECT_EQ(recentLabels(), (QStringList{QString::fromStdString("&1 " + second), QString::fromStdString("&2 " + first)}));
+  EXPECT_EQ(recentLabels(),
+            (QStringList{QString::fromStdString("&1 " + second), QString::fromStdString("&2 " + first)}));
 
   // Opening the older one again moves it to the top.
   paths->answers.push_back(first);
   window->runCommand(command::kOpen);
-  EXPECT_EQ(recentLabels(), (QStringList{QString::fromStdString("&1 " + first), QString::fromStdString("&2 " + second)}));
+  EXPECT_EQ(recentLabels(),
+            (QStringList{QString::fromStdString("&1 " + first), QString::fromStdString("&2 " + second)}));
   EXPECT_EQ(window->windowTitle(), "Regrovantis - first.rvd");
 }
 
@@ -152,8 +154,8 @@ TEST_F(FileCommandsTest, ARecentFileThatIsGoneIsGreyedAndLeftOutOfTheSettings) {
   window->runCommand(command::kFirstRecentFile);
   ASSERT_EQ(answers.messageTexts().size(), 2);
   EXPECT_EQ(answers.messageTexts()[1], QString::fromStdString("Error opening input data file\n" + gone));
-  EXPECT_EQ(recentLabels(), (QStringList{QString::fromStdString("&1 " + gone) + " (greyed)",
-                                         QString::fromStdString("&2 " + kept)}));
+  EXPECT_EQ(recentLabels(),
+            (QStringList{QString::fromStdString("&1 " + gone) + " (greyed)", QString::fromStdString("&2 " + kept)}));
   EXPECT_EQ(window->document().sheet.cell(0, 0), 5) << "the sheet stays as it was";
 
   window->shutDown();
@@ -182,11 +184,11 @@ TEST_F(FileCommandsTest, StartUpReadsTheSettingsAndShutdownWritesThemBack) {
   const std::string recent = pathIn("recent.rvd");
   {
     std::ofstream ini(settingsPath());
-    ini << "[Regrovantis]\r\nTOOLTIPS=0\r\nFILE1=\r\nFILE2=" << recent << "\r\nDATAFOLDER=" << folder.path().toStdString()
-        << "\r\n";
+    ini << "[Regrovantis]\r\nTOOLTIPS=0\r\nFILE1=\r\nFILE2=" << recent
+        << "\r\nDATAFOLDER=" << folder.path().toStdString() << "\r\n";
   }
   startedWindow();
-  EXPECT_FALSE(window->toolTips().isShown());
+  EXPECT_FALSE(window->findChild<ToolTipSwitch*>()->isShown());
   EXPECT_EQ(recentLabels(), QStringList{QString::fromStdString("&1 " + recent)});
   EXPECT_EQ(window->document().state.dataFolder, folder.path().toStdString());
 

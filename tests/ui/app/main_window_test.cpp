@@ -9,17 +9,17 @@
 #include <QtTest/QTest>
 
 #include "app/command_actions.h"
-#include "widgets/command_ids.h"
 #include "app/whats_this_mode.h"
-#include "widgets/help_window.h"
-#include "widgets/message_dialog.h"
-#include "widgets/status_bar.h"
 #include "app_fixture.h"
 #include "files/write_data_file.h"
-#include "support/modal_answers.h"
 #include "sheet/ui/cell_editor.h"
 #include "sheet/ui/data_grid.h"
 #include "sheet/ui/data_tab.h"
+#include "support/modal_answers.h"
+#include "widgets/command_ids.h"
+#include "widgets/help_window.h"
+#include "widgets/message_dialog.h"
+#include "widgets/status_bar.h"
 
 namespace rv::testing {
 namespace {
@@ -30,14 +30,14 @@ TEST_F(MainWindowTest, FirstStageShowsTheFrameLoadingAndKeepsEveryCommandAndKeyA
   MainWindow& main = makeWindow();
   EXPECT_EQ(main.size(), QSize(632, 448));
   EXPECT_EQ(main.windowTitle(), "Regrovantis - Untitled");
-  ASSERT_EQ(main.tabs()->count(), 3);
-  EXPECT_EQ(main.tabs()->tabText(0), "&Data");
-  EXPECT_EQ(main.tabs()->tabText(1), "E&quations");
-  EXPECT_EQ(main.tabs()->tabText(2), "&Graph");
-  EXPECT_EQ(main.statusBar()->paneText(StatusPane::Activity), "Loading");
-  EXPECT_TRUE(main.progressBar()->isVisible());
-  EXPECT_EQ(main.progressBar()->maximum(), 1070);
-  EXPECT_EQ(main.dataTab(), nullptr);
+  ASSERT_EQ(main.frame().tabs()->count(), 3);
+  EXPECT_EQ(main.frame().tabs()->tabText(0), "&Data");
+  EXPECT_EQ(main.frame().tabs()->tabText(1), "E&quations");
+  EXPECT_EQ(main.frame().tabs()->tabText(2), "&Graph");
+  EXPECT_EQ(main.frame().statusBar()->paneText(StatusPane::Activity), "Loading");
+  EXPECT_TRUE(main.frame().progressBar()->isVisible());
+  EXPECT_EQ(main.frame().progressBar()->maximum(), 1070);
+  EXPECT_EQ(main.frame().dataTab(), nullptr);
 
   for (int id : {command::kNew, command::kPasteData, command::kSelectAll, command::kOptions, command::kAbout})
     EXPECT_FALSE(main.commands().action(id)->isEnabled()) << id;
@@ -51,13 +51,13 @@ TEST_F(MainWindowTest, FirstStageShowsTheFrameLoadingAndKeepsEveryCommandAndKeyA
   EXPECT_EQ(elsewhere.text(), "");
 
   main.finishStartUp();
-  EXPECT_EQ(main.statusBar()->paneText(StatusPane::Activity), "Ready");
-  EXPECT_FALSE(main.progressBar()->isVisible());
-  ASSERT_NE(main.dataTab(), nullptr);
-  EXPECT_EQ(main.dataTab()->objectName(), "DataTab");
-  EXPECT_TRUE(main.dataTab()->cellEditor()->hasFocus());
-  EXPECT_NE(main.tabs()->widget(1)->findChild<QWidget*>("EqunTab"), nullptr);
-  EXPECT_NE(main.tabs()->widget(2)->findChild<QWidget*>("GrphTab"), nullptr);
+  EXPECT_EQ(main.frame().statusBar()->paneText(StatusPane::Activity), "Ready");
+  EXPECT_FALSE(main.frame().progressBar()->isVisible());
+  ASSERT_NE(main.frame().dataTab(), nullptr);
+  EXPECT_EQ(main.frame().dataTab()->objectName(), "DataTab");
+  EXPECT_TRUE(main.frame().dataTab()->cellEditor()->hasFocus());
+  EXPECT_NE(main.frame().tabs()->widget(1)->findChild<QWidget*>("EqunTab"), nullptr);
+  EXPECT_NE(main.frame().tabs()->widget(2)->findChild<QWidget*>("GrphTab"), nullptr);
   EXPECT_TRUE(main.commands().action(command::kSelectAll)->isEnabled());
   QTest::keyClicks(&elsewhere, "12");
   EXPECT_EQ(elsewhere.text(), "12");
@@ -78,9 +78,10 @@ TEST_F(MainWindowTest, AFileNamedOnTheCommandLineIsTitledAtOnceAndReadOnceTheGri
   main.finishStartUp();
   EXPECT_EQ(main.document().sheet.cell(0, 0), 4.5);
   EXPECT_EQ(main.document().sheet.cell(1, 2), -2);
-  EXPECT_EQ(main.dataTab()->cellEditor()->text(), "4.5");
-  EXPECT_EQ(main.statusBar()->paneText(StatusPane::Activity), "Ready");
-  EXPECT_EQ(main.commands().action(command::kFirstRecentFile)->text(), "&1 " + QString::fromStdString(pathIn("start.rvd")));
+  EXPECT_EQ(main.frame().dataTab()->cellEditor()->text(), "4.5");
+  EXPECT_EQ(main.frame().statusBar()->paneText(StatusPane::Activity), "Ready");
+  EXPECT_EQ(main.commands().action(command::kFirstRecentFile)->text(),
+            "&1 " + QString::fromStdString(pathIn("start.rvd")));
 }
 
 TEST_F(MainWindowTest, AMissingFileOnTheCommandLineIsIgnored) {
@@ -98,19 +99,20 @@ TEST_F(MainWindowTest, AMissingHelpFileWarnsAndStartUpGoesOn) {
   window->finishStartUp();
   EXPECT_EQ(answers.messageTexts(),
             QStringList{"Can not find the help file, Regrovantis.hlp,\nyou need to reinstall the program."});
-  EXPECT_TRUE(window->startUpFinished());
+  // Start-up enables the commands as its last step.
+  EXPECT_TRUE(window->commands().action(command::kNew)->isEnabled());
 }
 
 TEST_F(MainWindowTest, AcceleratorsReachTheDataTabEvenFromInsideACell) {
   MainWindow& main = startedWindow();
   main.document().sheet.cell(3, 2) = 1;
   main.document().sheet.cell(7, 5) = 2;
-  main.dataTab()->reloadFromDocument();
-  QWidget* cell = main.dataTab()->cellEditor();
+  main.frame().dataTab()->reloadFromDocument();
+  QWidget* cell = main.frame().dataTab()->cellEditor();
   cell->setFocus();
 
   QTest::keyClick(cell, Qt::Key_A, Qt::ControlModifier);
-  EXPECT_EQ(main.dataTab()->actedOnRange(), (CellRange{3, 2, 7, 5}));
+  EXPECT_EQ(main.frame().dataTab()->actedOnRange(), (CellRange{3, 2, 7, 5}));
 
   QGuiApplication::clipboard()->clear();
   QTest::keyClick(cell, Qt::Key_C, Qt::ControlModifier);
@@ -126,12 +128,12 @@ TEST_F(MainWindowTest, AcceleratorsReachTheDataTabEvenFromInsideACell) {
 TEST_F(MainWindowTest, TabMnemonicsSwitchPagesAndTheDataPageTakesTheFocusBack) {
   MainWindow& main = startedWindow();
   QTest::keyClick(&main, Qt::Key_Q, Qt::AltModifier);
-  EXPECT_EQ(main.tabs()->currentIndex(), MainWindow::kEquationsPage);
+  EXPECT_EQ(main.frame().tabs()->currentIndex(), WindowFrame::kEquationsPage);
   QTest::keyClick(&main, Qt::Key_G, Qt::AltModifier);
-  EXPECT_EQ(main.tabs()->currentIndex(), MainWindow::kGraphPage);
+  EXPECT_EQ(main.frame().tabs()->currentIndex(), WindowFrame::kGraphPage);
   QTest::keyClick(&main, Qt::Key_D, Qt::AltModifier);
-  EXPECT_EQ(main.tabs()->currentIndex(), MainWindow::kDataPage);
-  EXPECT_TRUE(main.dataTab()->cellEditor()->hasFocus());
+  EXPECT_EQ(main.frame().tabs()->currentIndex(), WindowFrame::kDataPage);
+  EXPECT_TRUE(main.frame().dataTab()->cellEditor()->hasFocus());
 }
 
 TEST_F(MainWindowTest, PrintAndCopyKeysFollowTheTabShowing) {
@@ -139,7 +141,7 @@ TEST_F(MainWindowTest, PrintAndCopyKeysFollowTheTabShowing) {
   ModalAnswers answers;
   answers.answer(kAnswerOk).answer(kAnswerOk).answer(kAnswerOk);
   main.runCommand(command::kShowGraph);
-  EXPECT_EQ(main.tabs()->currentIndex(), MainWindow::kGraphPage);
+  EXPECT_EQ(main.frame().tabs()->currentIndex(), WindowFrame::kGraphPage);
   main.runCommand(command::kPrint);
   main.runCommand(command::kCopy);
   main.runCommand(command::kShowEquations);
@@ -186,13 +188,13 @@ TEST_F(MainWindowTest, MenuBarHoldsEveryItemWithItsLabel) {
   QStringList file;
   for (QAction* item : main.commands().fileMenu()->actions()) file << (item->isSeparator() ? "-" : item->text());
   EXPECT_EQ(file, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "&Import...",
-                                "Ex&port Data...", "Export G&raph...", "-", "Print &Data...\tCtrl+P",
-                                "Print &Equation...", "Print &Graph...", "-", "E&xit\tAlt+F4"}));
+                               "Ex&port Data...", "Export G&raph...", "-", "Print &Data...\tCtrl+P",
+                               "Print &Equation...", "Print &Graph...", "-", "E&xit\tAlt+F4"}));
   QStringList edit;
   for (QAction* item : main.commands().editMenu()->actions()) edit << (item->isSeparator() ? "-" : item->text());
   EXPECT_EQ(edit, (QStringList{"Und&o\tCtrl+Z", "&Redo\tCtrl+Y", "-", "&Copy Data\tCtrl+C", "&Paste Data\tCtrl+V",
-                                "C&ut Data\tCtrl+X", "C&lear Data", "-", "&Select All\tCtrl+A", "-", "Copy &Graph",
-                                "Copy &Equation"}));
+                               "C&ut Data\tCtrl+X", "C&lear Data", "-", "&Select All\tCtrl+A", "-", "Copy &Graph",
+                               "Copy &Equation"}));
   // Alt and a letter picks one item of an open menu: no letter serves two.
   for (QAction* menu : main.commands().menuBar()->actions()) {
     QString letters;
@@ -213,19 +215,19 @@ TEST_F(MainWindowTest, MenuBarHoldsEveryItemWithItsLabel) {
 
 TEST_F(MainWindowTest, WhatsThisFindsTheContextUnderThePointer) {
   MainWindow& main = startedWindow();
-  DataGrid* grid = main.dataTab()->grid();
+  DataGrid* grid = main.frame().dataTab()->grid();
   const QPoint overCell = grid->viewport()->mapToGlobal(grid->visualCellRect({2, 3}).center());
-  EXPECT_EQ(WhatsThisContextAt(&main, main.currentPage(), overCell), 1000);
-  const QPoint overStatus = main.statusBar()->mapToGlobal(QPoint(100, 12));
-  EXPECT_EQ(WhatsThisContextAt(&main, main.currentPage(), overStatus), MainWindow::kStatusBarId);
+  EXPECT_EQ(WhatsThisContextAt(&main, main.frame().tabs()->currentWidget(), overCell), 1000);
+  const QPoint overStatus = main.frame().statusBar()->mapToGlobal(QPoint(100, 12));
+  EXPECT_EQ(WhatsThisContextAt(&main, main.frame().tabs()->currentWidget(), overStatus), WindowFrame::kStatusBarId);
   const QPoint overMenuBar = main.commands().menuBar()->mapToGlobal(QPoint(200, 4));
-  EXPECT_EQ(WhatsThisContextAt(&main, main.currentPage(), overMenuBar), -1);
+  EXPECT_EQ(WhatsThisContextAt(&main, main.frame().tabs()->currentWidget(), overMenuBar), -1);
 
   ModalAnswers answers;
   answers.answer(kAnswerOk);
-  main.whatsThis().showHelpAt(overMenuBar);
+  main.findChild<WhatsThisMode*>()->showHelpAt(overMenuBar);
   EXPECT_EQ(answers.messageTexts(), QStringList{"For context help select a contol,\nsuch as a button or check box."});
-  main.whatsThis().showHelpAt(overCell);
+  main.findChild<WhatsThisMode*>()->showHelpAt(overCell);
   auto* help = main.findChild<HelpWindow*>();
   ASSERT_NE(help, nullptr);
   EXPECT_EQ(help->shownAnchor(), "c1000");

@@ -8,14 +8,14 @@
 
 #include "app/color_button.h"
 #include "app/color_strip.h"
-#include "widgets/command_ids.h"
+#include "app_fixture.h"
 #include "graph/graph_options.h"
+#include "support/modal_answers.h"
+#include "widgets/command_ids.h"
 #include "widgets/control_id.h"
 #include "widgets/help_window.h"
 #include "widgets/message_dialog.h"
 #include "widgets/tooltips.h"
-#include "app_fixture.h"
-#include "support/modal_answers.h"
 
 namespace rv::testing {
 namespace {
@@ -142,7 +142,7 @@ TEST_F(OptionsDialogTest, TitlesMoveSelectionAndToolTipsAreStoredOnOk) {
   EXPECT_EQ(options.title1.size(), 61u);
   EXPECT_EQ(options.moveSelectionAfterEnter, 3) << "Left";
   EXPECT_EQ(options.setEnabled, (PerEquationSet<bool>{true, false, true, true, true, true}));
-  EXPECT_FALSE(window->toolTips().isShown());
+  EXPECT_FALSE(window->findChild<ToolTipSwitch*>()->isShown());
 
   runOptions([](QWidget* dialog) { qobject_cast<QCheckBox*>(FindControl(dialog, kMoveSelection))->setChecked(false); },
              kAnswerOk);

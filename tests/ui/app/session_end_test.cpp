@@ -1,15 +1,15 @@
+#include <QFile>
 #include <QTest>
 #include <csignal>
-#include <QFile>
 #include <filesystem>
 
 #include "app/app_fixture.h"
-#include "support/modal_answers.h"
 #include "app/termination_signals.h"
 #include "app/window_recovery.h"
 #include "files/recovery_file.h"
 #include "sheet/ui/cell_editor.h"
 #include "sheet/ui/data_tab.h"
+#include "support/modal_answers.h"
 #include "widgets/command_ids.h"
 #include "widgets/message_dialog.h"
 
@@ -47,7 +47,7 @@ class SessionEndTest : public AppTest {
   // A value typed into Y1 and left in its cell, not committed.
   static void typeIntoFirstCell(MainWindow& into, const char* text) {
     into.runCommand(command::kShowData);
-    QTest::keyClicks(into.dataTab()->cellEditor(), QString::fromLatin1(text));
+    QTest::keyClicks(into.frame().dataTab()->cellEditor(), QString::fromLatin1(text));
   }
   void typeIntoFirstCell(const char* text) { typeIntoFirstCell(*window, text); }
 
@@ -85,8 +85,7 @@ TEST_F(SessionEndTest, SigtermKeepsEveryWindowsSheetAndTheNextStartOffersThemAll
   startWindow();
   ASSERT_EQ(answers.messageTexts().size(), 2);
   for (const QString& text : answers.messageTexts())
-    EXPECT_TRUE(text.startsWith("The changes to 'Untitled' kept at "))
-        << text.toStdString();
+    EXPECT_TRUE(text.startsWith("The changes to 'Untitled' kept at ")) << text.toStdString();
   EXPECT_EQ(window->document().sheet.cell(0, 0), 7.0) << "the first window's sheet came first and was declined";
   EXPECT_TRUE(window->document().state.modified);
   // The declined sheet is gone; the restored one is kept again, as this
@@ -119,8 +118,8 @@ TEST_F(SessionEndTest, CtrlCInTheTerminalKeepsTheSheetAndASavedSheetKeepsNothing
 // equation it had selected and that equation's graph variables.
 TEST_F(SessionEndTest, AFileNamedAtStartOpensAfterARestore) {
   const std::string named = pathIn("named.rvd");
-  ASSERT_TRUE(QFile::copy(QStringLiteral(REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd"),
-                          QString::fromStdString(named)));
+  ASSERT_TRUE(
+      QFile::copy(QStringLiteral(REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd"), QString::fromStdString(named)));
   startWindow(named);
   MainWindow& first = *window;
   first.document().sheet.cell(0, 0) = 99.0;

@@ -4,9 +4,9 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
-#include <QPushButton>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QUndoStack>
 #include <QUrl>
 #include <cstring>
@@ -16,9 +16,9 @@
 #include "app/import_dialog.h"
 #include "app/sheet_history.h"
 #include "graph/graph_fixture.h"
-#include "widgets/indexed_image.h"
 #include "support/modal_answers.h"
 #include "widgets/command_ids.h"
+#include "widgets/indexed_image.h"
 #include "widgets/message_dialog.h"
 
 namespace rv::testing {
@@ -150,7 +150,7 @@ TEST_F(TextFilesTest, ExportGraphWritesThePictureCopyGraphCopies) {
   ASSERT_FALSE(written.isNull());
   EXPECT_EQ(written.format(), QImage::Format_Indexed8);
   EXPECT_EQ(written.size(), QSize(640, 640));
-  const QImage copied = IndexedImage(window->graphPicture());
+  const QImage copied = IndexedImage(window->graphController().picture());
   EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32));
 
   // The extension chooses the kind of picture, the Size box its size; a
@@ -167,8 +167,8 @@ TEST_F(TextFilesTest, ExportGraphWritesThePictureCopyGraphCopies) {
   paths->answers.push_back(pathIn("surface.jpg"));
   answers.answer(kAnswerOk);
   window->runCommand(command::kExportGraph);
-  EXPECT_EQ(answers.messageTexts().last(),
-            "A graph is exported as a .png, .svg or .pdf file,\nnot as " + QString::fromStdString(pathIn("surface.jpg")));
+  EXPECT_EQ(answers.messageTexts().last(), "A graph is exported as a .png, .svg or .pdf file,\nnot as " +
+                                               QString::fromStdString(pathIn("surface.jpg")));
   EXPECT_FALSE(QFile::exists(QString::fromStdString(pathIn("surface.jpg"))));
 }
 

@@ -6,15 +6,16 @@
 #include <cstring>
 
 #include "app/app_fixture.h"
-#include "app/sheet_history.h"
 #include "app/command_actions.h"
+#include "app/sheet_history.h"
 #include "graph/ui/variables_dialog.h"
 #include "graph/ui/variables_panel.h"
-#include "support/modal_answers.h"
+#include "regress/ui/equations_tab.h"
 #include "sheet/scale_variable.h"
 #include "sheet/ui/cell_editor.h"
 #include "sheet/ui/data_tab.h"
 #include "sheet/value_text.h"
+#include "support/modal_answers.h"
 #include "widgets/command_ids.h"
 #include "widgets/control_id.h"
 #include "widgets/message_dialog.h"
@@ -66,9 +67,9 @@ class UndoTest : public AppTest {
     window->runCommand(command::kPasteData);
   }
   // An edit as the Data tab reports it from its header menus and dialogs.
-  void edit(const SheetEdit& change) { emit window->dataTab()->sheetEdited(change); }
+  void edit(const SheetEdit& change) { emit window->frame().dataTab()->sheetEdited(change); }
   void keys(int key, Qt::KeyboardModifiers modifiers) {
-    QTest::keyClick(window->dataTab()->cellEditor(), static_cast<Qt::Key>(key), modifiers);
+    QTest::keyClick(window->frame().dataTab()->cellEditor(), static_cast<Qt::Key>(key), modifiers);
   }
 };
 
@@ -102,7 +103,7 @@ TEST_F(UndoTest, AFullPasteIsOneStepThatUndoTakesBackAndRedoRepeatsBitForBit) {
   EXPECT_FALSE(item(command::kRedo)->isEnabled());
   // The entry line shows the current cell as the sheet holds it now.
   window->runCommand(command::kUndo);
-  EXPECT_EQ(window->dataTab()->entryLine()->text(),
+  EXPECT_EQ(window->frame().dataTab()->entryLine()->text(),
             QString::fromStdString(FormatValueText(first.cell(0, 0), ValueTextMode::General)));
   ASSERT_NE(first.cell(0, 0), second.cell(0, 0));
 }
@@ -172,29 +173,37 @@ TEST_F(UndoTest, NewAndOpenLeaveNothingToUndoOrRedo) {
 
 TEST_F(UndoTest, TextBeingTypedIsTheFirstStepUndoTakesBack) {
   paste("4\r\n");
-  QTest::keyClicks(window->dataTab()->cellEditor(), "7.5");
+  QTest::keyClicks(window->frame().dataTab()->cellEditor(), "7.5");
   EXPECT_EQ(itemText(command::kUndo), "Und&o Typing\tCtrl+Z");
   EXPECT_FALSE(item(command::kRedo)->isEnabled()) << "committing the text ends every redo";
 
   window->runCommand(command::kUndo);
   EXPECT_EQ(sheet().cell(0, 0), 4.0);
-  EXPECT_EQ(window->dataTab()->cellEditor()->text(), "4");
+  EXPECT_EQ(window->frame().dataTab()->cellEditor()->text(), "4");
   EXPECT_EQ(itemText(command::kUndo), "Und&o Paste\tCtrl+Z");
   window->runCommand(command::kRedo);
   EXPECT_EQ(sheet().cell(0, 0), 7.5);
-  EXPECT_EQ(window->dataTab()->cellEditor()->text(), "7.5");
+  EXPECT_EQ(window->frame().dataTab()->cellEditor()->text(), "7.5");
 }
 
+// Copy Equation fits the best equation of a search; after Undo the fit
+// belongs to the sheet as it was, so it is made again before its next use.
 TEST_F(UndoTest, UndoMarksTheSheetModifiedAndTheEquationIsFittedAgain) {
-  paste("1\t2\r\n3\t4\r\n");
+  paste("5\t1\r\n8\t2\r\n11.5\t3\r\n14\t4\r\n17\t5\r\n");
+  window->document().options.maxTerms = 2;
+  window->runCommand(command::kShowEquations);
+  window->frame().equationsTab()->pressStart();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !window->frame().equationsTab()->searchRunning(); }, 60000));
+  ASSERT_EQ(window->session().selectedIndex, 0);
   paths->answers.push_back(pathIn("saved.rvd"));
   window->runCommand(command::kSaveAs);
   ASSERT_FALSE(window->document().state.modified);
-  window->workspace().lastFittedOrdinal = 17;
+  window->runCommand(command::kCopyEquation);
+  ASSERT_NE(window->equationController().workspace().lastFittedOrdinal, 0);
 
   window->runCommand(command::kUndo);
   EXPECT_TRUE(window->document().state.modified);
-  EXPECT_EQ(window->workspace().lastFittedOrdinal, 0);
+  EXPECT_EQ(window->equationController().workspace().lastFittedOrdinal, 0);
 }
 
 TEST_F(UndoTest, CutIsNamedForWhatTheUserDid) {

@@ -6,18 +6,18 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
-#include "support/modal_answers.h"
 #include "files/data_file_io.h"
 #include "graph/auto_update.h"
 #include "graph/graph_model.h"
 #include "graph/graph_options.h"
 #include "graph/ui/graph_bitmap.h"
-#include "widgets/indexed_image.h"
 #include "graph/ui/label_glyphs.h"
 #include "graph_fixture.h"
 #include "regress/enumeration.h"
 #include "regress/recreate_equation.h"
 #include "regress/ui/equation_list_model.h"
+#include "support/modal_answers.h"
+#include "widgets/indexed_image.h"
 #include "widgets/message_dialog.h"
 
 namespace rv::testing {
@@ -47,8 +47,7 @@ QImage PictureFromFile(long long ordinal, const GraphSelection& selection, int h
   EXPECT_TRUE(built) << built.message().text;
   ViewState view;
   SetAnglePositions(view, horizontal + 180, vertical + 180);
-  return IndexedImage(
-      RenderGraphBitmap(*built, GraphOptionsOf(document.options), LabelGlyphs(), view, workspace.text));
+  return IndexedImage(RenderGraphBitmap(*built, GraphOptionsOf(document.options), LabelGlyphs(), view, workspace.text));
 }
 
 using CopyPictureTest = GraphTest;
@@ -75,13 +74,12 @@ TEST_F(CopyPictureTest, CopyPictureIsTheCommandLinesPicturePixelForPixel) {
   ASSERT_EQ(copied.format(), QImage::Format_Indexed8);
   ASSERT_EQ(copied.size(), QSize(640, 640));
 
-  const long long ordinal = window->equationsTab()->listModel()->entryAt(0)->ordinal;
+  const long long ordinal = window->frame().equationsTab()->listModel()->entryAt(0)->ordinal;
   QTemporaryDir folder;
   const QString out = folder.filePath("graph.png");
   QProcess cli;
-  cli.start(QStringLiteral(REGROVANTIS_CLI),
-            {"graph", kExampleFile, "--ordinal", QString::number(ordinal), "--vars", "X1,X2", "--angles", "33,20",
-             "--out", out});
+  cli.start(QStringLiteral(REGROVANTIS_CLI), {"graph", kExampleFile, "--ordinal", QString::number(ordinal), "--vars",
+                                              "X1,X2", "--angles", "33,20", "--out", out});
   ASSERT_TRUE(cli.waitForFinished(60000));
   ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
   const QImage fromCommandLine(out);

@@ -36,16 +36,16 @@ class GraphTest : public AppTest {
     paths->answers.push_back(copiedExample());
     window->runCommand(command::kOpen);
     window->runCommand(command::kShowEquations);
-    window->equationsTab()->pressStart();
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !window->equationsTab()->searchRunning(); }, 60000));
+    window->frame().equationsTab()->pressStart();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window->frame().equationsTab()->searchRunning(); }, 60000));
     window->runCommand(command::kShowGraph);
     return *window;
   }
 
-  GraphTab& tab() const { return *window->graphTab(); }
+  GraphTab& tab() const { return *window->frame().graphTab(); }
   GraphWindow& graphWindow() const { return *tab().graphWindow(); }
   const QImage& picture() const { return graphWindow().canvas()->picture(); }
-  const ViewState& view() const { return window->graph().view; }
+  const ViewState& view() const { return window->graphController().state().view; }
 
   // Selects exactly these rows of the variable list, by clicking them.
   void selectVariables(std::initializer_list<int> rows) {

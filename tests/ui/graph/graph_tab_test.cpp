@@ -10,12 +10,12 @@
 #include <algorithm>
 #include <set>
 
-#include "support/modal_answers.h"
 #include "graph/graph_palette.h"
 #include "graph/graph_selection.h"
 #include "graph_fixture.h"
 #include "regress/ui/equation_list_model.h"
 #include "regress/ui/equation_list_view.h"
+#include "support/modal_answers.h"
 #include "widgets/message_dialog.h"
 #include "widgets/sticky_button.h"
 
@@ -60,7 +60,8 @@ using GraphTabTest = GraphTest;
 TEST_F(GraphTabTest, OffersTheEquationsVariablesAndDrawsASurfaceTurnedThirtyDegrees) {
   searchedWindow();
   QStringList entries;
-  for (int row = 0; row < tab().variableList()->count(); ++row) entries << tab().variableList()->item(row)->text().trimmed();
+  for (int row = 0; row < tab().variableList()->count(); ++row)
+    entries << tab().variableList()->item(row)->text().trimmed();
   EXPECT_EQ(entries, (QStringList{"X1", "X2", "X3"}));
   EXPECT_TRUE(tab().variableList()->selectedItems().isEmpty()) << "three entries: none selected for the user";
 
@@ -73,7 +74,7 @@ TEST_F(GraphTabTest, OffersTheEquationsVariablesAndDrawsASurfaceTurnedThirtyDegr
   EXPECT_TRUE(picture().isNull());
 
   drawOver({0, 1});
-  EXPECT_EQ(window->graph().selection, (GraphSelection{2, 1, 2}));
+  EXPECT_EQ(window->graphController().state().selection, (GraphSelection{2, 1, 2}));
   EXPECT_EQ(tab().horizontalAngle()->text(), "30");
   EXPECT_EQ(tab().verticalAngle()->text(), "30");
   EXPECT_EQ(graphWindow().horizontalBar()->value(), 210);
@@ -94,12 +95,14 @@ TEST_F(GraphTabTest, HighDensityScreensGetAPictureWithAPixelForEveryDevicePixel)
   drawOver({0, 1});
   const GraphCanvas* canvas = graphWindow().canvas();
   const double ratio = canvas->devicePixelRatioF();
-  if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) EXPECT_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+  if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+    EXPECT_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
   EXPECT_EQ(picture().devicePixelRatio(), ratio);
   EXPECT_EQ(picture().size(), QSize(qRound(canvas->width() * ratio), qRound(canvas->height() * ratio)));
   // The zoom works in the window's own pixels whatever the density.
   Drag(graphWindow().canvas(), {100, 80}, {160, 140});
-  EXPECT_NEAR(view().zoom.right - view().zoom.left, 2.0 * 60 / GraphWindowViewport(tab().width() + 4, tab().height() + 53).width, 1e-9);
+  EXPECT_NEAR(view().zoom.right - view().zoom.left,
+              2.0 * 60 / GraphWindowViewport(tab().width() + 4, tab().height() + 53).width, 1e-9);
 }
 
 TEST_F(GraphTabTest, RotateTwiceLeavesTheGraphAtTheAngleReachedWithTheScrollBarThere) {
@@ -222,12 +225,13 @@ TEST_F(GraphTabTest, AnotherEquationBringsItsOwnVariablesAndNoGraphToCopy) {
   searchedWindow();
   drawOver({0, 1});
   window->runCommand(command::kShowEquations);
-  const EquationListModel* model = window->equationsTab()->listModel();
+  const EquationListModel* model = window->frame().equationsTab()->listModel();
   const std::vector<GraphVariableEntry> drawnFor = window->session().graphVariables;
   int other = 1;
-  while (other < model->rowCount() && GraphVariableEntries(model->entryAt(other)->text).size() == drawnFor.size()) ++other;
+  while (other < model->rowCount() && GraphVariableEntries(model->entryAt(other)->text).size() == drawnFor.size())
+    ++other;
   ASSERT_LT(other, model->rowCount()) << "an equation over other variables";
-  window->equationsTab()->list()->selectRow(other);
+  window->frame().equationsTab()->list()->selectRow(other);
   ASSERT_EQ(window->session().selectedIndex, other);
 
   window->runCommand(command::kShowGraph);
@@ -255,7 +259,11 @@ TEST_F(GraphTabTest, BlackAndWhiteInOptionsRedrawsADrawnGraphInBlackAndWhite) {
     ClickControl(dialog, kAnswerOk);
   });
   window->runCommand(command::kOptions);
-  ASSERT_TRUE(QTest::qWaitFor([this] { return ColorsOf(picture()) == std::set<QRgb>{kBlack, kWhite}; }, 5000))
+  ASSERT_TRUE(QTest::qWaitFor(
+      [this] {
+        return ColorsOf(picture()) == std::set<QRgb>{kBlack, kWhite};
+      },
+      5000))
       << "only black and white in the picture";
   EXPECT_TRUE(window->session().graphDrawn);
   EXPECT_FALSE(tab().rotating());

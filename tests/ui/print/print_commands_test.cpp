@@ -10,12 +10,12 @@
 #include "../regress/equations_fixture.h"
 #include "app/command_actions.h"
 #include "app/print_controller.h"
-#include "support/pdf_words.h"
 #include "print/ui/print_dialog.h"
 #include "regress/ui/equation_list_view.h"
 #include "sheet/value_text.h"
 #include "stats/ui/print_page.h"
 #include "stats/ui/statistics_dialog.h"
+#include "support/pdf_words.h"
 #include "widgets/control_id.h"
 #include "widgets/message_dialog.h"
 
@@ -184,7 +184,7 @@ TEST_F(PrintCommandsTest, PrintEquationPrintsTheSelectedEquationsCoefficients) {
   EXPECT_EQ(printDialogTitles, QStringList{"Print Equation"});
   EXPECT_EQ(answers.pending(), 0);
 
-  const FitWorkspace& equation = window->workspace();
+  const FitWorkspace& equation = window->equationController().workspace();
   EXPECT_EQ(equation.lastFittedOrdinal, row(0).ordinal);
   const PdfText text = ReadPdfText(path);
   ASSERT_TRUE(text.error.isEmpty()) << text.error.toStdString();
@@ -211,8 +211,9 @@ TEST_F(PrintCommandsTest, PrintGraphPrintsTheDrawnGraphWithTheCoefficientsOfTheE
   window->runCommand(command::kShowGraph);
   window->runCommand(command::kDraw);
   ASSERT_TRUE(window->session().graphDrawn);
-  const std::vector<double> graphed(window->workspace().coefficients.begin(),
-                                    window->workspace().coefficients.begin() + window->workspace().coefficientCount());
+  const std::vector<double> graphed(window->equationController().workspace().coefficients.begin(),
+                                    window->equationController().workspace().coefficients.begin() +
+                                        window->equationController().workspace().coefficientCount());
 
   // Ctrl+P on the Graph tab asks how to print the graph.
   answers.then(cancelPrinting());
@@ -223,7 +224,7 @@ TEST_F(PrintCommandsTest, PrintGraphPrintsTheDrawnGraphWithTheCoefficientsOfTheE
   window->runCommand(command::kShowEquations);
   tab().list()->selectRow(1);
   window->runCommand(command::kCopyEquation);
-  ASSERT_NE(window->workspace().lastFittedOrdinal, row(0).ordinal);
+  ASSERT_NE(window->equationController().workspace().lastFittedOrdinal, row(0).ordinal);
   ASSERT_TRUE(window->session().graphDrawn);
 
   const QString path = pdfPath("graph.pdf");
@@ -234,8 +235,8 @@ TEST_F(PrintCommandsTest, PrintGraphPrintsTheDrawnGraphWithTheCoefficientsOfTheE
   ASSERT_TRUE(text.error.isEmpty()) << text.error.toStdString();
   ASSERT_EQ(text.pages.size(), 1u);
   EXPECT_TRUE(Holds(text, "Coefficients"));
-  for (size_t k = 0; k < graphed.size(); ++k) {
-    const std::string value = FormatValueText(graphed[k], ValueTextMode::Scientific);
+  for (const double coefficient : graphed) {
+    const std::string value = FormatValueText(coefficient, ValueTextMode::Scientific);
     EXPECT_TRUE(Holds(text, value)) << value;
   }
   EXPECT_EQ(PictureLines(path).size(), 1) << "the graph's picture";

@@ -2,14 +2,14 @@
 #include <QClipboard>
 #include <QLabel>
 
-#include "widgets/control_id.h"
-#include "widgets/message_dialog.h"
 #include "equations_fixture.h"
 #include "regress/enumeration.h"
 #include "regress/recreate_equation.h"
 #include "regress/ui/set_status_lines.h"
 #include "stats/copy_texts.h"
 #include "stats/ui/statistics_dialog.h"
+#include "widgets/control_id.h"
+#include "widgets/message_dialog.h"
 
 namespace rv::testing {
 namespace {
@@ -39,11 +39,11 @@ class EquationStatisticsTest : public EquationsTest {
   ModalAnswers::Handler showsEntry(const EquationRecord& entry) {
     return [this, &entry](QWidget* dialog) {
       EXPECT_EQ(dialog->objectName(), "StatDlg");
-      EXPECT_EQ(window->statisticsDialog(), dialog);
+      EXPECT_EQ(window->equationController().statisticsDialog(), dialog);
       EXPECT_TRUE(tab().statsButton()->isPressed());
       auto* title = qobject_cast<QLabel*>(FindControl(dialog, StatisticsDialog::kTitleId));
       EXPECT_EQ(title->text().toStdString(), entry.text);
-      EXPECT_EQ(window->workspace().lastFittedOrdinal, entry.ordinal);
+      EXPECT_EQ(window->equationController().workspace().lastFittedOrdinal, entry.ordinal);
       ClickControl(dialog, StatisticsDialog::kCloseButtonId);
     };
   }
@@ -79,7 +79,7 @@ TEST_F(EquationStatisticsTest, StatsShowsTheSelectedEquationReCreatedAndTakesThe
   EXPECT_EQ(answers.dialogNames(), (QStringList{"MSGDLG1", "StatDlg"}));
   EXPECT_EQ(copiedInDialog, expectedCopy(chosen, window->document().options));
   EXPECT_FALSE(tab().statsButton()->isPressed());
-  EXPECT_EQ(window->statisticsDialog(), nullptr);
+  EXPECT_EQ(window->equationController().statisticsDialog(), nullptr);
   EXPECT_TRUE(QTest::qWaitFor([this] { return tab().list()->hasFocus(); }));
 
   // Enter on another entry opens its statistics.
@@ -115,7 +115,8 @@ TEST_F(EquationStatisticsTest, AnEquationTheEditedDataNoLongerFitsIsReportedAndT
     }
     return text.find("X3") != std::string::npos;
   });
-  const int logarithmic = firstRowWhere([](const std::string& text) { return text.find("ln(X3)") != std::string::npos; });
+  const int logarithmic =
+      firstRowWhere([](const std::string& text) { return text.find("ln(X3)") != std::string::npos; });
   ASSERT_GE(plain, 0);
   ASSERT_GE(logarithmic, 0);
   select(plain);
@@ -128,7 +129,8 @@ TEST_F(EquationStatisticsTest, AnEquationTheEditedDataNoLongerFitsIsReportedAndT
   answers.answer(kAnswerOk).answer(kAnswerOk);
   window->runCommand(command::kCopyEquation);
   window->runCommand(command::kStats);
-  EXPECT_EQ(answers.messageTexts(), QStringList(2, "The selected equation can not be fitted\nto the data on the Data tab."));
+  EXPECT_EQ(answers.messageTexts(),
+            QStringList(2, "The selected equation can not be fitted\nto the data on the Data tab."));
   EXPECT_EQ(answers.dialogNames(), (QStringList{"MSGDLG4", "MSGDLG4"}));
   EXPECT_FALSE(tab().statsButton()->isPressed());
   EXPECT_EQ(clipboard(), plainCopy);
@@ -158,12 +160,12 @@ TEST_F(EquationStatisticsTest, AReopenedDataFileShowsItsStoredEquationAndStatsRe
   EXPECT_EQ(shown(0, EquationListModel::kEquationColumn).toStdString(), stored.text);
   EXPECT_EQ(tab().list()->selectedRow(), 0);
   EXPECT_EQ(window->session().selectedIndex, 0);
-  EXPECT_EQ(window->workspace().lastFittedOrdinal, 0);
+  EXPECT_EQ(window->equationController().workspace().lastFittedOrdinal, 0);
 
   answers.then(showsEntry(row(0)));
   window->runCommand(command::kStats);
   EXPECT_EQ(answers.pending(), 0);
-  EXPECT_EQ(window->workspace().text, stored.text);
+  EXPECT_EQ(window->equationController().workspace().text, stored.text);
 }
 
 TEST_F(EquationStatisticsTest, AStoredEquationIsNotFittedToACellEmptiedSinceTheSearch) {
@@ -187,8 +189,9 @@ TEST_F(EquationStatisticsTest, AStoredEquationIsNotFittedToACellEmptiedSinceTheS
   window->document().sheet.cell(0, 1) = EmptyValue;
   answers.answer(kAnswerOk);
   window->runCommand(command::kStats);
-  EXPECT_EQ(answers.messageTexts(), QStringList{"The selected equation can not be fitted\nto the data on the Data tab."});
-  EXPECT_EQ(window->statisticsDialog(), nullptr);
+  EXPECT_EQ(answers.messageTexts(),
+            QStringList{"The selected equation can not be fitted\nto the data on the Data tab."});
+  EXPECT_EQ(window->equationController().statisticsDialog(), nullptr);
 }
 
 }  // namespace

@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "app/app_fixture.h"
-#include "support/modal_answers.h"
-#include "widgets/command_ids.h"
-#include "widgets/status_bar.h"
-#include "widgets/sticky_button.h"
 #include "regress/ui/equation_list_model.h"
 #include "regress/ui/equation_list_view.h"
 #include "regress/ui/equations_tab.h"
 #include "sheet/ui/data_tab.h"
+#include "support/modal_answers.h"
+#include "widgets/command_ids.h"
+#include "widgets/status_bar.h"
+#include "widgets/sticky_button.h"
 
 namespace rv::testing {
 
@@ -21,13 +21,13 @@ namespace rv::testing {
 // sheet, run a search to its end and read the list as shown.
 class EquationsTest : public AppTest {
  protected:
-  EquationsTab& tab() const { return *window->equationsTab(); }
+  EquationsTab& tab() const { return *window->frame().equationsTab(); }
 
   // The bundled example opened as the user opens it, from a copy.
   void openExample() {
     const std::string path = pathIn("ideal_gas.rvd");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd"),
-                            QString::fromStdString(path)));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd"), QString::fromStdString(path)));
     makeWindow(path);
     window->finishStartUp();
     window->runCommand(command::kShowEquations);
@@ -37,13 +37,12 @@ class EquationsTest : public AppTest {
     startedWindow();
     for (size_t r = 0; r < rows.size(); ++r)
       for (size_t c = 0; c < rows[r].size(); ++c) window->document().sheet.cell(int(r), int(c)) = rows[r][c];
-    window->dataTab()->reloadFromDocument();
+    window->frame().dataTab()->reloadFromDocument();
     window->runCommand(command::kShowEquations);
   }
 
   bool searchEnded(int timeoutMs = 60000) const {
-    return QTest::qWaitFor([this] { return !tab().searchRunning() && !tab().startButton()->isPressed(); },
-                           timeoutMs);
+    return QTest::qWaitFor([this] { return !tab().searchRunning() && !tab().startButton()->isPressed(); }, timeoutMs);
   }
 
   // F9 on the Equations tab, then the search's end.
@@ -55,7 +54,7 @@ class EquationsTest : public AppTest {
   int rows() const { return tab().listModel()->rowCount(); }
   const EquationRecord& row(int r) const { return *tab().listModel()->entryAt(r); }
   QString shown(int r, int column) const { return tab().listModel()->index(r, column).data().toString(); }
-  QString statusPane(StatusPane pane) const { return window->statusBar()->paneText(pane); }
+  QString statusPane(StatusPane pane) const { return window->frame().statusBar()->paneText(pane); }
 
   // Every dialog a test provokes is answered here; an unexpected one fails
   // the test and is closed.

@@ -1,18 +1,17 @@
+#include <QComboBox>
 #include <QMenu>
 #include <QProgressBar>
 #include <QTimer>
 
+#include "equations_fixture.h"
+#include "regress/enumeration.h"
+#include "regress/ui/ranking_choice.h"
+#include "regress/ui/set_status_lines.h"
+#include "sheet/value_text.h"
+#include "support/search_sheets.h"
 #include "widgets/help.h"
 #include "widgets/help_window.h"
 #include "widgets/message_dialog.h"
-#include "equations_fixture.h"
-#include "regress/enumeration.h"
-#include "sheet/value_text.h"
-#include "support/search_sheets.h"
-#include "regress/ui/ranking_choice.h"
-#include "regress/ui/set_status_lines.h"
-
-#include <QComboBox>
 
 namespace rv::testing {
 namespace {
@@ -22,6 +21,7 @@ using EquationsTabTest = EquationsTest;
 // Repeated Y values and a variable equal to Y: many candidates tie.
 std::vector<std::vector<double>> TyingRows() {
   std::vector<std::vector<double>> rows;
+  rows.reserve(9);
   for (int i = 0; i < 9; ++i) rows.push_back({(i % 3) + 1.0, 2.0, 1.0 + i, (i % 3) + 1.0});
   return rows;
 }
@@ -64,7 +64,7 @@ TEST_F(EquationsTabTest, ASearchListsEveryEntryBestFirstWithTiesInSlotOrder) {
     EXPECT_TRUE(tab().statusLines()->lineChecked(line));
   }
   EXPECT_EQ(tab().statusLines()->lineText(6), "");
-  EXPECT_FALSE(window->progressBar()->isVisible());
+  EXPECT_FALSE(window->frame().progressBar()->isVisible());
   EXPECT_TRUE(window->document().state.modified);
   EXPECT_EQ(window->document().pointCount, 9);
   EXPECT_EQ(window->document().columnCount, 4);

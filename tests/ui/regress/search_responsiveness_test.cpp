@@ -7,8 +7,8 @@
 
 #include "equations_fixture.h"
 #include "regress/enumeration.h"
-#include "support/search_sheets.h"
 #include "sheet/ui/cell_editor.h"
+#include "support/search_sheets.h"
 
 namespace rv::testing {
 namespace {
@@ -64,7 +64,7 @@ TEST_F(LargeSearchTiming, EveryStopRequestEndsTheRunWithinTwoSecondsKeepingWhatI
     request();
     EXPECT_FALSE(tab().statsButton()->isPressed()) << name;
     ASSERT_TRUE(searchEnded(5000)) << name;
-    const double seconds = clock.elapsed() / 1000.0;
+    const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
     std::cout << "[ measured ] " << name << " ended the search after " << seconds << " s\n";
     EXPECT_LT(seconds, 2.0) << name;
     EXPECT_GT(rows(), 0) << name;
@@ -74,7 +74,7 @@ TEST_F(LargeSearchTiming, EveryStopRequestEndsTheRunWithinTwoSecondsKeepingWhatI
     // The count of candidates examined when it stopped, not of them all.
     EXPECT_GT(statusPane(StatusPane::Detail).toLongLong(), 0) << name;
     EXPECT_LT(statusPane(StatusPane::Detail).toLongLong(), std::stoll(wholeCount())) << name;
-    EXPECT_FALSE(window->progressBar()->isVisible()) << name;
+    EXPECT_FALSE(window->frame().progressBar()->isVisible()) << name;
   }
 }
 
@@ -123,7 +123,7 @@ TEST_F(LargeSearchTiming, TheWindowAnswersWhileTheSearchRuns) {
   probe.start();
 
   window->runCommand(command::kShowData);
-  QWidget* cell = window->dataTab()->cellEditor();
+  QWidget* cell = window->frame().dataTab()->cellEditor();
   cell->setFocus();
   for (const char* key : {"1", "2", ".", "5"}) {
     QTest::keyClicks(cell, key);
@@ -145,7 +145,7 @@ TEST_F(LargeSearchTiming, TheWindowAnswersWhileTheSearchRuns) {
   EXPECT_EQ(statusPane(StatusPane::Activity), "Working");
   // The two-second count has been shown at least once.
   EXPECT_GT(statusPane(StatusPane::Detail).toLongLong(), 0);
-  EXPECT_GT(window->progressBar()->value(), 0);
+  EXPECT_GT(window->frame().progressBar()->value(), 0);
 
   window->runCommand(command::kStop);
   ASSERT_TRUE(searchEnded(5000));

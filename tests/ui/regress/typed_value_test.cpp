@@ -21,20 +21,21 @@ class TypedValueTest : public EquationsTest {
   void startWithOpenRow() {
     const double noise[] = {0.01, -0.02, 0.015, 0.0, -0.01, 0.02};
     std::vector<std::vector<double>> rows;
+    rows.reserve(6);
     for (int i = 0; i < 6; ++i) rows.push_back({2.0 * (i + 1) + 1.0 + noise[i], i + 1.0});
     startWithRows(rows);
     window->document().sheet.cell(6, 1) = 7.0;
-    window->dataTab()->reloadFromDocument();
+    window->frame().dataTab()->reloadFromDocument();
   }
 
   // Clicks the cell on the Data tab and types the text, leaving it uncommitted.
   void typeInto(CellPosition cell, const char* text) {
     window->runCommand(command::kShowData);
-    DataGrid* grid = window->dataTab()->grid();
+    DataGrid* grid = window->frame().dataTab()->grid();
     const QPoint centre = grid->visualCellRect(cell).center();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-    ASSERT_EQ(window->dataTab()->currentCell(), cell);
-    QTest::keyClicks(window->dataTab()->cellEditor(), text);
+    ASSERT_EQ(window->frame().dataTab()->currentCell(), cell);
+    QTest::keyClicks(window->frame().dataTab()->cellEditor(), text);
   }
 
   std::string expectedCopy(const EquationRecord& entry) const {
@@ -69,11 +70,11 @@ TEST_F(TypedValueTest, StatsReCreatesWithTheValueTypedBeforeLeavingTheDataTab) {
   search();
   ASSERT_GT(rows(), 0);
   typeInto({1, 0}, "4.75");
-  QTest::keyClick(window->dataTab()->cellEditor(), Qt::Key_Q, Qt::AltModifier);
-  ASSERT_EQ(window->tabs()->currentIndex(), MainWindow::kEquationsPage);
+  QTest::keyClick(window->frame().dataTab()->cellEditor(), Qt::Key_Q, Qt::AltModifier);
+  ASSERT_EQ(window->frame().tabs()->currentIndex(), WindowFrame::kEquationsPage);
   double observed = 0.0;
   answers.then([&](QWidget* dialog) {
-    observed = window->workspace().observedY[1];
+    observed = window->equationController().workspace().observedY[1];
     ClickControl(dialog, StatisticsDialog::kCloseButtonId);
   });
   window->runCommand(command::kStats);
@@ -89,7 +90,7 @@ TEST_F(TypedValueTest, AnEditAfterAnEquationWasShownMakesItReCreatedFromTheNewVa
   window->runCommand(command::kCopyEquation);
   const std::string before = QGuiApplication::clipboard()->text().toStdString();
   typeInto({2, 0}, "9.5");
-  QTest::keyClick(window->dataTab()->cellEditor(), Qt::Key_Down);
+  QTest::keyClick(window->frame().dataTab()->cellEditor(), Qt::Key_Down);
   window->runCommand(command::kCopyEquation);
   EXPECT_NE(QGuiApplication::clipboard()->text().toStdString(), before);
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), expectedCopy(row(0)));
