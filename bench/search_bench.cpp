@@ -237,7 +237,8 @@ int main(int argc, char** argv) {
       std::stringstream list(argv[++i]);
       for (std::string item; std::getline(list, item, ',');) problems.push_back(item);
     } else {
-      std::fprintf(stderr, "usage: regrovantis-bench [--threads T] [--batch B] [--rounds R] [--only P1,P2,P3,P4,P5,P6]\n");
+      std::fprintf(stderr,
+                   "usage: regrovantis-bench [--threads T] [--batch B] [--rounds R] [--only P1,P2,P3,P4,P5,P6]\n");
       return 2;
     }
   }

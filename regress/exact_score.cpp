@@ -181,8 +181,12 @@ double CriterionResidualLimit(RankingCriterion criterion, double bound, double s
 
 EntryTest::EntryTest(RankingCriterion rankingCriterion, double meritBound, double totalSquares, int pointCount,
                      int coefficientCount)
-    : criterion(rankingCriterion), bound(meritBound), sst(totalSquares), points(pointCount),
-      coefficients(coefficientCount), reorderMargin(ReorderMargin(pointCount)) {
+    : criterion(rankingCriterion),
+      bound(meritBound),
+      sst(totalSquares),
+      points(pointCount),
+      coefficients(coefficientCount),
+      reorderMargin(ReorderMargin(pointCount)) {
   if (criterion == RankingCriterion::RSquared) {
     residualLimit = RSquaredResidualLimit(std::max(bound, 0.0), sst);
     return;

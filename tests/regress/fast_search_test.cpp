@@ -138,7 +138,9 @@ TEST(FastSearch, EveryBatchSizeGivesTheOneCandidateList) {
 TEST(FastSearch, LongSheetsGiveTheLiteralList) {
   const std::vector<Case> cases = {
       {"1000 points, three variables", testing::LongLawSheet(1000, 3), 2, {true, false, false, false, false, false}},
-      {"1000 points near 2460000.5", testing::LongLawSheet(1000, 1, 2460000.5), 3,
+      {"1000 points near 2460000.5",
+       testing::LongLawSheet(1000, 1, 2460000.5),
+       3,
        {true, false, false, false, true, false}},
       {"150 points near 1e9", testing::LongLawSheet(150, 2, 1e9), 3, {true, true, false, false, false, false}}};
   for (const Case& c : cases) {
