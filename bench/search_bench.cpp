@@ -5,6 +5,11 @@
 //   P2  Maximum Terms 20, three variables, all sets
 //   P3  Maximum Terms 20, fifteen variables, all sets
 //   P4  re-creating the last ordinal of P3
+//   P5  Maximum Terms 5, five variables, all sets, 1,000 points
+//   P6  Maximum Terms 5, three variables, all sets, 20,000 points
+// P5 and P6 report their rate in candidate-points a second (candidates times
+// points over seconds) beside P1's, measured in the same process just
+// before, so that both meet the same load.
 // Each problem runs in a child process so that its peak memory is its own.
 // The fast search solves candidates side by side, one per vector lane; each
 // line says how many (the batch size) and what share of the fitted
@@ -18,6 +23,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -51,6 +58,28 @@ rv::SearchData LoadSynthetic(int variables) {
   for (auto& row : values)
     for (int c = variables + 1; c < rv::kSheetColumns; ++c) row[static_cast<size_t>(c)] = rv::EmptyValue;
   return rv::TakeSearchSnapshot(values);
+}
+
+// The synthetic law of the data file at any length: the same generator, the
+// same law and noise, `points` rows of Y and X1 ... X`variables`.
+rv::SearchData SyntheticSheet(int points, int variables) {
+  std::uint64_t state = 99;
+  auto uniform = [&state] {
+    state = (state * 1103515245 + 12345) % (std::uint64_t{1} << 31);
+    return static_cast<double>(state) / static_cast<double>(std::uint64_t{1} << 31);
+  };
+  rv::SheetValues values;
+  values.ensureRows(points);
+  for (int r = 0; r < points; ++r) {
+    double x[15];
+    for (double& v : x) v = 0.5 + 9.5 * uniform();
+    double y = 3.0 + 2.0 * x[0] + 0.5 * x[1] * x[1] / x[2] + 4.0 * std::log(x[3]) + 0.1 * x[4] * x[5];
+    y *= 1.0 + 0.01 * (uniform() - 0.5);
+    auto& row = values[static_cast<size_t>(r)];
+    row[0] = y;
+    for (int c = 1; c <= variables; ++c) row[static_cast<size_t>(c)] = x[c - 1];
+  }
+  return rv::SnapshotWithCounts(values, points, variables + 1);
 }
 
 rv::SearchShape Shape(const rv::SearchData& data, int maxTerms) {
@@ -117,6 +146,24 @@ void Report(const char* name, const Measurement& m, const char* extra = "") {
   std::fflush(stdout);
 }
 
+double CandidatePointRate(const Measurement& m, int points) {
+  return static_cast<double>(m.candidates) * points / m.seconds;
+}
+
+// A long sheet's search beside P1's fast search, as rates of candidate-points.
+void RunLongProblem(const char* name, int points, int variables, const Settings& settings) {
+  const rv::SearchData p1 = LoadSynthetic(15);
+  const Measurement p1Search = TimeSearch(p1, Shape(p1, 5), false, settings);
+  const rv::SearchData data = SyntheticSheet(points, variables);
+  const Measurement search = TimeSearch(data, Shape(data, 5), false, settings);
+  const double p1Rate = CandidatePointRate(p1Search, p1.pointCount);
+  const double rate = CandidatePointRate(search, points);
+  char extra[160];
+  std::snprintf(extra, sizeof extra, "  %d points: %.3g candidate-points/s, P1 %.3g (%.2f of P1's)", points, rate,
+                p1Rate, rate / p1Rate);
+  Report(name, search, extra);
+}
+
 void RunProblem(const std::string& name, const Settings& settings) {
   if (name == "P1") {
     // The reference and the fast search take turns, so that both meet the
@@ -156,6 +203,10 @@ void RunProblem(const std::string& name, const Settings& settings) {
   } else if (name == "P3") {
     const rv::SearchData data = LoadSynthetic(15);
     Report("P3", TimeSearch(data, Shape(data, 20), false, settings));
+  } else if (name == "P5") {
+    RunLongProblem("P5", 1000, 5, settings);
+  } else if (name == "P6") {
+    RunLongProblem("P6", 20000, 3, settings);
   } else if (name == "P4") {
     const rv::SearchData data = LoadSynthetic(15);
     const rv::SearchShape shape = Shape(data, 20);
@@ -171,7 +222,7 @@ void RunProblem(const std::string& name, const Settings& settings) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> problems = {"P1", "P2", "P4", "P3"};
+  std::vector<std::string> problems = {"P1", "P2", "P4", "P3", "P5", "P6"};
   Settings settings;
   settings.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   for (int i = 1; i < argc; ++i) {
@@ -186,7 +237,8 @@ int main(int argc, char** argv) {
       std::stringstream list(argv[++i]);
       for (std::string item; std::getline(list, item, ',');) problems.push_back(item);
     } else {
-      std::fprintf(stderr, "usage: regrovantis-bench [--threads T] [--batch B] [--rounds R] [--only P1,P2,P3,P4]\n");
+      std::fprintf(stderr,
+                   "usage: regrovantis-bench [--threads T] [--batch B] [--rounds R] [--only P1,P2,P3,P4,P5,P6]\n");
       return 2;
     }
   }

@@ -109,7 +109,7 @@ int ColumnRightEdge(const DataTableLayout& layout, const DataSheet& sheet, int f
 
 SheetExtent PrintedExtent(const DataSheet& sheet) {
   SheetExtent extent;
-  for (int row = 0; row < kSheetRows; ++row)
+  for (int row = 0; row < sheet.cells.rowCount(); ++row)
     for (int column = 0; column < kSheetColumns; ++column)
       if (!IsEmptyValue(sheet.cell(row, column))) {
         extent.lastRow = row;

@@ -23,8 +23,9 @@ constexpr int HandOverAt(int lanes) { return lanes / 4 > 0 ? lanes / 4 : 1; }
 constexpr double kDifferenceShare = 1.0 - 1e-12;
 
 // The share of a running sum of floors that the exact sum of the floors
-// surely exceeds: each floor's square and the sum over at most 99 points
-// round by less than (n + 2) u = 1.2e-14 of it, and this takes off 1e-9.
+// surely exceeds: each floor's square and the sum over n points round by
+// less than (n + 2) u of it, 1.2e-14 for the sheet's first 99 rows and
+// 1.2e-11 at 100,000 points, and this takes off 1e-9.
 constexpr double kFloorSumShare = 1.0 - 1e-9;
 
 template <class V>
@@ -45,7 +46,7 @@ struct LaneState {
   // Column m is the right-hand side.
   double* normal(int r, int c) const { return s.normal + (r * (m + 1) + c) * N; }
   double* coefficients(int j) const { return s.coefficients + j * N; }
-  double* squares(int position) const { return s.squares + position * N; }
+  double* squares(int position) const { return s.squares.data() + position * N; }
 };
 
 // Columns of a row that the elimination keeps in registers at a time.
@@ -236,7 +237,7 @@ template <class V, EquationSet Set>
   Mask alive;
   for (int l = 0; l < N; ++l) alive[l] = l < size ? -1 : 0;
   const Values zero = V::broadcast(0.0);
-  const Values margin = V::broadcast(EntryTest::kReorderMargin);
+  const Values margin = V::broadcast(test.reorderMargin);
   const Values limit = V::broadcast(test.residualLimit);
   const Values largest = V::broadcast(std::numeric_limits<double>::max());
   auto rulesOut = [&](Values partial) [[gnu::always_inline]] {
@@ -342,6 +343,7 @@ void ScoreBatchAboveThreshold(const ColumnBank& bank, const SetScoring& scoring,
                               const EntryTest& test, VectorWidth width, BatchScratch& scratch, BatchVerdict& verdict) {
   RV_EXPECT(batch.columns >= 1 && batch.columns <= kMaxCandidateColumns);
   RV_EXPECT(batch.size >= 1 && batch.size <= BatchLanes(width));
+  RV_EXPECT(bank.pointCount() <= scratch.pointCapacity());
   verdict.handedOver = 0;
   for (int l = 0; l < kMaxBatchLanes; ++l) verdict.above[l] = false;
   RunKernel<SolveAndScoreBatch>(width, bank, scoring, batch, test, width, scratch, verdict);

@@ -36,13 +36,19 @@ struct BatchVerdict {
 };
 
 // Room for the normal equations, coefficients and squared residuals of a
-// batch, lane by lane. The right-hand side is column m of the normal
-// matrix, whose entry (r, c) of lane l sits at (r (m + 1) + c) lanes + l.
+// batch, lane by lane, made once per thread and search for a sheet of up to
+// `points` points. The right-hand side is column m of the normal matrix,
+// whose entry (r, c) of lane l sits at (r (m + 1) + c) lanes + l.
 struct BatchScratch {
+  explicit BatchScratch(int points = kSheetRows)
+      : squares((static_cast<size_t>(points) + kPointBlock) * kMaxBatchLanes), single(points) {}
+
+  int pointCapacity() const { return single.pointCapacity(); }
+
   alignas(64) double normal[kMaxCandidateColumns * (kMaxCandidateColumns + 1) * kMaxBatchLanes];
   alignas(64) double coefficients[kMaxCandidateColumns * kMaxBatchLanes];
-  alignas(64) double squares[(kSheetRows + 8) * kMaxBatchLanes];  // by scoring position, then lane
-  ScoreScratch single;  // for a candidate handed to the one-candidate path
+  std::vector<double> squares;  // by scoring position, then lane
+  ScoreScratch single;          // for a candidate handed to the one-candidate path
 };
 
 // ScoreAboveThreshold for every candidate of the batch at once, one

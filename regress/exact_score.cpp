@@ -70,6 +70,7 @@ template <class V, EquationSet Set>
   constexpr int kVectors = kPointBlock / N;
   const int n = bank.pointCount();
   const double* observed = scoring.observed.data();
+  double* squares = s.squares.data();
   ResidualSum sum(test, from.partial);
   for (int start = from.point; start < n; start += kPointBlock) {
     typename V::Lanes fitted[kVectors];
@@ -83,22 +84,22 @@ template <class V, EquationSet Set>
     if constexpr (HasCheapBackTransform(Set)) {
       for (int b = 0; b < kVectors; ++b) {
         const typename V::Lanes d = V::load(observed + start + b * N) - CheapBackTransform<V, Set>(fitted[b]);
-        V::store(s.squares + start + b * N, d * d);
+        V::store(squares + start + b * N, d * d);
       }
       for (int i = start; i < end; ++i)
-        if (sum.addRulesOut(s.squares[i])) return false;
+        if (sum.addRulesOut(squares[i])) return false;
     } else {
       // Costly transforms: one point at a time, so none is computed past the
       // point that rules the candidate out.
       for (int i = start; i < end; ++i) {
         const double d = observed[i] - BackTransform(Set, fitted[(i - start) / N][(i - start) % N]);
-        s.squares[i] = d * d;
-        if (sum.addRulesOut(s.squares[i])) return false;
+        squares[i] = d * d;
+        if (sum.addRulesOut(squares[i])) return false;
       }
     }
   }
   double ssRes = 0.0;
-  for (const int k : bank.scoringPosition()) ssRes += s.squares[k];
+  for (const int k : bank.scoringPosition()) ssRes += squares[k];
   score.ssRes = ssRes;
   return test.admits(ssRes, score.merit);
 }
@@ -181,8 +182,12 @@ double CriterionResidualLimit(RankingCriterion criterion, double bound, double s
 
 EntryTest::EntryTest(RankingCriterion rankingCriterion, double meritBound, double totalSquares, int pointCount,
                      int coefficientCount)
-    : criterion(rankingCriterion), bound(meritBound), sst(totalSquares), points(pointCount),
-      coefficients(coefficientCount) {
+    : criterion(rankingCriterion),
+      bound(meritBound),
+      sst(totalSquares),
+      points(pointCount),
+      coefficients(coefficientCount),
+      reorderMargin(ReorderMargin(pointCount)) {
   if (criterion == RankingCriterion::RSquared) {
     residualLimit = RSquaredResidualLimit(std::max(bound, 0.0), sst);
     return;
@@ -195,6 +200,7 @@ EntryTest::EntryTest(RankingCriterion rankingCriterion, double meritBound, doubl
 bool ScoreAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, const int* ids, int m,
                          const EntryTest& test, VectorWidth width, ScoreScratch& s, EntryScore& score) {
   RV_EXPECT(m >= 1 && m <= kMaxCandidateColumns);
+  RV_EXPECT(bank.pointCount() <= s.pointCapacity());
   return RunKernel<SolveAndScore>(width, bank, scoring, ids, m, test, true, ResidualStart{}, s, score);
 }
 
@@ -203,6 +209,7 @@ bool ScoreRestAboveThreshold(const ColumnBank& bank, const SetScoring& scoring, 
                              EntryScore& score) {
   RV_EXPECT(m >= 1 && m <= kMaxCandidateColumns);
   RV_EXPECT(from.point >= 0 && from.point <= bank.pointCount());
+  RV_EXPECT(bank.pointCount() <= s.pointCapacity());
   return RunKernel<SolveAndScore>(width, bank, scoring, ids, m, test, false, from, s, score);
 }
 

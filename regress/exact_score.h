@@ -1,6 +1,7 @@
 #pragma once
 
 #include <limits>
+#include <vector>
 
 #include "regress/candidate.h"
 #include "regress/column_bank.h"
@@ -12,12 +13,17 @@ namespace rv {
 // Points whose fitted values are worked out together, eight at a time.
 inline constexpr int kPointBlock = 8;
 
-// Room for one candidate's normal equations and fitted values.
+// Room for one candidate's normal equations and fitted values, made once
+// per thread and search for a sheet of up to `points` points.
 struct ScoreScratch {
+  explicit ScoreScratch(int points = kSheetRows) : squares(static_cast<size_t>(points) + kPointBlock) {}
+
+  int pointCapacity() const { return static_cast<int>(squares.size()) - kPointBlock; }
+
   alignas(64) double normal[kMaxCandidateColumns][kMaxCandidateColumns + 4];
   alignas(64) double rightHandSide[kMaxCandidateColumns + 4];
   alignas(64) double coefficients[kMaxCandidateColumns + 4];
-  alignas(64) double squares[kSheetRows + 8];  // squared residuals, in scoring order
+  std::vector<double> squares;  // squared residuals, in scoring order, a point block past the last point
 };
 
 // What a candidate of one set and one number of coefficients must do to
@@ -27,11 +33,15 @@ struct ScoreScratch {
 // that reaches the limit (with a margin for the rounding of a sum taken in
 // another order) already rules the candidate out.
 struct EntryTest {
-  // A sum of non-negative terms rounded in any order is within 2 n u of the
-  // exact sum (u = 2^-53, n <= 99 points), so a partial sum taken in scoring
-  // order, shrunk by this factor, never exceeds the residual sum taken in
-  // point order.
+  // A sum of n non-negative terms rounded in any order is within (n - 1) u
+  // of the exact sum (u = 2^-53), so two orders differ by less than 2 n u =
+  // 2.2e-16 n: a partial sum taken in scoring order, shrunk by the margin,
+  // never exceeds the residual sum taken in point order. For the sheet's
+  // first 99 rows the margin is 1 - 1e-13 (4.5 times 2 n u at n = 99); a
+  // longer sheet takes off 1e-15 n, the same 4.5 times, which keeps
+  // 1 - 1e-10 at 100,000 points.
   static constexpr double kReorderMargin = 1.0 - 1e-13;
+  static double ReorderMargin(int points) { return points <= kSheetRows ? kReorderMargin : 1.0 - 1e-15 * points; }
 
   EntryTest() = default;
   // bound: the merit to beat, -infinity while the list takes anything it
@@ -40,7 +50,7 @@ struct EntryTest {
   // True when a running sum of squared residuals already rules the
   // candidate out. An infinite sum does not: its order may matter.
   bool rulesOut(double partialSum) const {
-    return partialSum * kReorderMargin >= residualLimit && partialSum <= std::numeric_limits<double>::max();
+    return partialSum * reorderMargin >= residualLimit && partialSum <= std::numeric_limits<double>::max();
   }
   // The verdict on the whole residual sum, by the list's own rule; the merit
   // is set either way.
@@ -54,6 +64,7 @@ struct EntryTest {
   int points = 0;
   int coefficients = 0;
   double residualLimit = 0.0;  // +infinity: no early stop
+  double reorderMargin = kReorderMargin;  // ReorderMargin(points)
 };
 
 // A candidate that passed: its residual sum (in point order) and its merit.

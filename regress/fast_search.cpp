@@ -96,9 +96,9 @@ bool RepeatsAColumn(const KindPass& pass, const VariableBlock& block) {
   return false;
 }
 
-// What one thread works with.
+// What one thread works with, sized for the search's points once.
 struct Worker {
-  explicit Worker(int columns) : stamp(columns) {}
+  Worker(int columns, int points) : scratch(points), batchScratch(points), stamp(columns) {}
 
   // The entry test of a set and a number of coefficients (one for all, by
   // R squared) for this bound, worked out again only when it changed.
@@ -166,7 +166,7 @@ class FastSearch {
 
  private:
   void work() {
-    auto worker = std::make_unique<Worker>(bank_.columnCount());
+    auto worker = std::make_unique<Worker>(bank_.columnCount(), bank_.pointCount());
     for (;;) {
       if (monitor_.stopRequested()) break;
       const std::int64_t chunk = nextChunk_.fetch_add(1);

@@ -42,9 +42,20 @@ void BuildConstant(FitWorkspace& ws, int column) {
   ws.constantColumn = column;
 }
 
+void SizeForPoints(FitWorkspace& ws, int points) {
+  const auto size = static_cast<size_t>(points);
+  if (ws.design.size() == size) return;
+  ws.design.assign(size, {});
+  ws.transformedY.assign(size, 0.0);
+  ws.observedY.assign(size, 0.0);
+  ws.denominatorX.assign(size, 0.0);
+  ws.scoredY.assign(size, 0.0);
+}
+
 }  // namespace
 
 void BuildCandidate(FitWorkspace& ws, const SearchData& data, const Candidate& candidate) {
+  SizeForPoints(ws, data.pointCount);
   ws.pointCount = data.pointCount;
   ws.candidate = candidate;
   ws.text = EquationText(candidate);
@@ -97,7 +108,7 @@ double FittedValue(const FitWorkspace& ws, int point) {
 
 double ScoreCandidate(FitWorkspace& ws) {
   const EquationSet set = ws.candidate.set;
-  std::array<double, kSheetRows> observed;
+  std::vector<double>& observed = ws.scoredY;
   double ssRes = 0.0;
   for (int i = 0; i < ws.pointCount; ++i) {
     const double yhat = BackTransform(set, FittedValue(ws, i));

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "regress/candidate.h"
 #include "regress/ranking_criterion.h"
@@ -15,12 +16,16 @@ namespace rv {
 // the code generator and the graph read.
 struct FitWorkspace {
   int pointCount = 0;
-  std::array<std::array<double, kMaxCandidateColumns>, kSheetRows> design{};
-  std::array<double, kSheetRows> transformedY{};
-  std::array<double, kSheetRows> observedY{};
+  // One entry per point: BuildCandidate sizes them to the data, so a
+  // workspace that fits many candidates of one sheet allocates once.
+  std::vector<std::array<double, kMaxCandidateColumns>> design;
+  std::vector<double> transformedY;
+  std::vector<double> observedY;
   // A rational candidate's denominator variable X_w at each point: its
   // equation, not its linearised design, gives the fitted values.
-  std::array<double, kSheetRows> denominatorX{};
+  std::vector<double> denominatorX;
+  // Each point's transformed Y mapped back, as ScoreCandidate compares it.
+  std::vector<double> scoredY;
   int constantColumn = 0;  // p: the number of terms
   bool domainFault = false;
   std::array<std::array<double, kMaxCandidateColumns>, kMaxCandidateColumns> normalMatrix{};

@@ -12,7 +12,7 @@ SearchData TakeSearchSnapshot(const SheetValues& values) {
 SearchData SnapshotWithCounts(const SheetValues& values, int pointCount, int columnCount) {
   SearchData data;
   data.values = values;
-  data.pointCount = pointCount < 0 ? 0 : (pointCount > kSheetRows ? kSheetRows : pointCount);
+  data.pointCount = pointCount < 0 ? 0 : (pointCount > values.rowCount() ? values.rowCount() : pointCount);
   data.columnCount = columnCount < 0 ? 0 : (columnCount > 16 ? 16 : columnCount);
   return data;
 }

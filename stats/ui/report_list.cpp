@@ -1,5 +1,6 @@
 #include "stats/ui/report_list.h"
 
+#include <QAbstractTableModel>
 #include <QHeaderView>
 
 #include "widgets/control_id.h"
@@ -12,14 +13,49 @@ constexpr int kRowHeight = 16;
 
 }  // namespace
 
+// The texts of a report list, row by row, aligned as their columns say.
+class ReportRows : public QAbstractTableModel {
+ public:
+  ReportRows(const std::vector<ReportColumn>& columns, QObject* parent)
+      : QAbstractTableModel(parent), columns_(columns) {}
+
+  void setRows(const std::vector<std::vector<std::string>>& rows) {
+    beginResetModel();
+    rows_ = rows;
+    endResetModel();
+  }
+
+  int rowCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  }
+  int columnCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+  }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid()) return {};
+    const size_t column = static_cast<size_t>(index.column());
+    if (role == Qt::TextAlignmentRole)
+      return QVariant::fromValue(Qt::AlignVCenter | (columns_[column].rightAligned ? Qt::AlignRight : Qt::AlignLeft));
+    if (role != Qt::DisplayRole) return {};
+    const std::vector<std::string>& texts = rows_[static_cast<size_t>(index.row())];
+    return column < texts.size() ? QString::fromStdString(texts[column]) : QString();
+  }
+
+ private:
+  std::vector<ReportColumn> columns_;
+  std::vector<std::vector<std::string>> rows_;
+};
+
 ReportList::ReportList(int id, const std::vector<ReportColumn>& columns, QWidget* parent)
-    : QTableWidget(0, static_cast<int>(columns.size()), parent), columns_(columns) {
+    : QTableView(parent), columns_(columns), rows_(new ReportRows(columns, this)) {
+  setModel(rows_);
   SetControlId(this, id);
   horizontalHeader()->hide();
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(kRowHeight);
-  for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, columns_[static_cast<size_t>(c)].width);
+  setRows({});
   setShowGrid(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -40,17 +76,9 @@ ReportList::ReportList(int id, const std::vector<ReportColumn>& columns, QWidget
 }
 
 void ReportList::setRows(const std::vector<std::vector<std::string>>& rows) {
-  clearContents();
-  setRowCount(static_cast<int>(rows.size()));
-  for (int r = 0; r < rowCount(); ++r) {
-    const std::vector<std::string>& texts = rows[static_cast<size_t>(r)];
-    for (int c = 0; c < columnCount() && c < static_cast<int>(texts.size()); ++c) {
-      auto* item = new QTableWidgetItem(QString::fromStdString(texts[static_cast<size_t>(c)]));
-      const bool right = columns_[static_cast<size_t>(c)].rightAligned;
-      item->setTextAlignment(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
-      setItem(r, c, item);
-    }
-  }
+  rows_->setRows(rows);
+  // A reset model may give the header its default sections back.
+  for (int c = 0; c < static_cast<int>(columns_.size()); ++c) setColumnWidth(c, columns_[static_cast<size_t>(c)].width);
 }
 
 }  // namespace rv

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QTableWidget>
+#include <QTableView>
 #include <string>
 #include <vector>
 
@@ -13,11 +13,15 @@ struct ReportColumn {
   bool rightAligned;
 };
 
+class ReportRows;
+
 // A list of rows under columns, as the statistics dialog shows its
 // coefficients, residuals and standard errors: no headings of its own (the
 // dialog paints them above it), grid lines, one selected row that stays
 // visible when the list loses the focus, black text on white, read only.
-class ReportList : public QTableWidget {
+// Its model hands out the texts of the rows in view, so that a residual
+// list of many thousands of points opens and scrolls at once.
+class ReportList : public QTableView {
   Q_OBJECT
  public:
   ReportList(int id, const std::vector<ReportColumn>& columns, QWidget* parent = nullptr);
@@ -27,6 +31,7 @@ class ReportList : public QTableWidget {
 
  private:
   std::vector<ReportColumn> columns_;
+  ReportRows* rows_;
 };
 
 }  // namespace rv

@@ -88,8 +88,10 @@ FitWorkspace LongEquation() {
 }
 
 TEST(PageFit, TheResidualTablePrintsEveryPointAboveTheFooterAsManyAPageAsFitAtMost50) {
+  // More points than a data file's 99 rows hold: the pages go on.
+  constexpr int kPoints = 1000;
   ResidualTable table;
-  for (int i = 0; i < 99; ++i) {
+  for (int i = 0; i < kPoints; ++i) {
     table.yObs.push_back(9000.123456 + i);
     table.yCalc.push_back(9000.5 + i);
   }
@@ -119,13 +121,16 @@ TEST(PageFit, TheResidualTablePrintsEveryPointAboveTheFooterAsManyAPageAsFitAtMo
         EXPECT_TRUE(rows == 50 || lastY + 2 * lineHeight > footerY) << rows;
       }
     }
-    EXPECT_EQ(next, 100);
+    EXPECT_EQ(next, kPoints + 1);
   }
 }
 
 TEST(PageFit, DataCellsKeepTheirTextInsideTheirRulesAndRowsAboveTheFooter) {
+  // Row numbers of four digits too, past the data file's 99 rows.
+  constexpr int kRows = 1000;
   Document document = WithTitles();
-  for (int r = 0; r < 99; ++r)
+  document.sheet.cells.ensureRows(kRows);
+  for (int r = 0; r < kRows; ++r)
     for (int c = 0; c < kSheetColumns; ++c) document.sheet.cell(r, c) = 9000.12345599999 + r;
   document.sheet.names[3] = "Pressure";
   for (const PageCase& c : AllCases()) {
@@ -153,7 +158,7 @@ TEST(PageFit, DataCellsKeepTheirTextInsideTheirRulesAndRowsAboveTheFooter) {
       }
     }
     // Every row of every column block.
-    EXPECT_EQ(rowNumbers % 99, 0);
+    EXPECT_EQ(rowNumbers % kRows, 0);
     EXPECT_GT(rowNumbers, 0);
     EXPECT_EQ(canvas.strayCalls, 0);
   }

@@ -131,6 +131,39 @@ TEST(FastSearch, EveryBatchSizeGivesTheOneCandidateList) {
   }
 }
 
+// Sheets longer than the file's 99 rows: the reorder margin and the floor
+// shares of the kernels grow with the points, and the scratch is sized by
+// them. A large offset makes the sums lose digits, so that the early stops
+// meet residual sums close to their limits.
+TEST(FastSearch, LongSheetsGiveTheLiteralList) {
+  const std::vector<Case> cases = {
+      {"1000 points, three variables", testing::LongLawSheet(1000, 3), 2, {true, false, false, false, false, false}},
+      {"1000 points near 2460000.5",
+       testing::LongLawSheet(1000, 1, 2460000.5),
+       3,
+       {true, false, false, false, true, false}},
+      {"150 points near 1e9", testing::LongLawSheet(150, 2, 1e9), 3, {true, true, false, false, false, false}}};
+  for (const Case& c : cases) {
+    ASSERT_GT(c.data.pointCount, kSheetRows) << c.name;
+    const SearchShape shape = ShapeFor(c.data, c.maxTerms, c.sets);
+    for (RankingCriterion criterion : {RankingCriterion::RSquared, RankingCriterion::Aicc}) {
+      SCOPED_TRACE(::testing::Message() << c.name << ", by " << RankingCriterionName(criterion));
+      std::int64_t insertions = 0;
+      const auto literal = testing::LiteralSearch(c.data, shape, &insertions, criterion);
+      for (VectorWidth width : SupportedWidths()) {
+        SCOPED_TRACE(static_cast<int>(width));
+        FastSearchOptions options(2);
+        options.vectors = width;
+        options.criterion = criterion;
+        SearchMonitor monitor;
+        const SearchOutcome outcome = RunFastSearch(c.data, shape, options, monitor);
+        ExpectSameList(outcome, literal);
+        EXPECT_EQ(outcome.list.insertCount(), insertions);
+      }
+    }
+  }
+}
+
 TEST(FastSearch, AnnouncesTheSetsInTurn) {
   const SearchData data = testing::SmoothLawSheet();
   SearchShape shape = ShapeFor(data, 5);

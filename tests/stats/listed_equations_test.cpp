@@ -9,6 +9,8 @@
 #include "fitted_equation.h"
 #include "regress/fast_search.h"
 #include "regress/recreate_equation.h"
+#include "stats/chart_points.h"
+#include "stats/copy_texts.h"
 #include "stats/statistics_pass.h"
 
 // Every equation of a full list, re-created and shown as the statistics
@@ -117,6 +119,41 @@ INSTANTIATE_TEST_SUITE_P(Sheets, ListedEquations, ::testing::Values(RationalLaw(
                              if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
                            return name;
                          });
+
+// Sheets far longer than the file's 99 rows, from a fixed seed: the best
+// equation of a search is re-created and shown with every point in its
+// residual list, its copy and its chart, its R squared that of the list.
+TEST(LongSheets, SearchAndShowTheStatisticsOfEveryPoint) {
+  for (const int points : {1000, 20000}) {
+    SCOPED_TRACE(points);
+    const SearchData data = LongLawSheet(points, 3);
+    ASSERT_EQ(data.pointCount, points);
+    SearchShape shape;
+    shape.variables = data.variableCount();
+    shape.maxTerms = 3;
+    SearchMonitor monitor;
+    const SearchOutcome outcome = RunFastSearch(data, shape, FastSearchOptions(2), monitor);
+    ASSERT_FALSE(outcome.list.empty());
+    const EquationRecord& best = outcome.list.slot(outcome.list.sortOrder().front());
+    FitWorkspace ws;
+    ASSERT_TRUE(RecreateEquation(ws, data, shape, best.ordinal)) << best.text;
+    const EquationStatistics s = StatisticsPass(ws);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(s.summary.rSquared), std::bit_cast<std::uint64_t>(best.rSquared));
+    EXPECT_NEAR(RSquaredOfOwnValues(s.residuals), best.rSquared, 1e-9);
+    EXPECT_EQ(s.anova.total.df, points - 1);
+    ASSERT_EQ(s.residualRows.size(), static_cast<size_t>(points));
+    EXPECT_EQ(s.residualRows.back().number, "  " + std::to_string(points));
+    for (int i = 0; i < points; ++i) {
+      ASSERT_EQ(s.residuals.yObs[static_cast<size_t>(i)], data.values[i][0]);
+      const double yCalc = s.residuals.yCalc[static_cast<size_t>(i)];
+      ASSERT_NEAR(EvaluateEquation(ws, data.values[i].data()), yCalc, 1e-9 * std::fabs(yCalc)) << "point " << i + 1;
+    }
+    for (const auto& term : s.terms) EXPECT_TRUE(std::isfinite(term.stdError)) << term.label;
+    EXPECT_EQ(ChartPoints(s.residuals, kScreenChartFrame).size(), static_cast<size_t>(points));
+    const std::string copy = CopyResidualsText(s.residuals);
+    EXPECT_NE(copy.find("\r\n" + std::to_string(points) + "\t"), std::string::npos);
+  }
+}
 
 }  // namespace
 }  // namespace rv::testing

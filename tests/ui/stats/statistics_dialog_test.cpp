@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSvgRenderer>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "statistics_dialog_fixture.h"
 #include "stats/chart_points.h"
@@ -25,9 +25,9 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 QString LabelText(QWidget* label) { return qobject_cast<QLabel*>(label)->text(); }
 
 QStringList RowTexts(QWidget* list, int row) {
-  auto* table = qobject_cast<QTableWidget*>(list);
+  const QAbstractItemModel* rows = qobject_cast<QTableView*>(list)->model();
   QStringList texts;
-  for (int c = 0; c < table->columnCount(); ++c) texts << table->item(row, c)->text();
+  for (int c = 0; c < rows->columnCount(); ++c) texts << rows->index(row, c).data().toString();
   return texts;
 }
 
