@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "files/atomic_file.h"
+#include "files/data_file_extension.h"
 #include "files/data_file_messages.h"
 #include "files/file_paths.h"
 #include "files/regular_file.h"
@@ -47,7 +48,14 @@ StoreResult StoreDataFile(const std::string& path, const DataFileBytes& image) {
 
 LoadResult LoadDataFile(const std::string& path) {
   LoadResult result;
-  const FileRead read = ReadRegularFile(path, DataFileBytes{}.size(), BeyondLimit::Ignore);
+  constexpr std::size_t kLongestFile = data_file::kFileSize + data_file::ExtensionSize(kMaxSheetRows);
+  const FileRead read = ReadRegularFile(path, kLongestFile);
+  // No sheet makes a longer file: its end is damaged, not unreadable.
+  if (read.failure == FileReadFailure::TooLarge) {
+    result.failure = LoadFailure::Corrupted;
+    result.message = CorruptedFileMessage();
+    return result;
+  }
   if (read.failure != FileReadFailure::None) {
     result.failure = LoadFailure::CannotOpen;
     result.message = InputFileErrorMessage(path);

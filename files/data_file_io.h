@@ -33,9 +33,10 @@ struct LoadResult {
   std::optional<DataFileContents> contents;
 };
 
-// Reads and validates a data file. Only regular files are read, and only
-// their first 16,370 bytes: a longer file loads from those, a shorter one or
-// one with the wrong magic number is reported as corrupted.
+// Reads and validates a data file. Only regular files are read. One shorter
+// than 16,370 bytes, with the wrong magic number, or whose bytes behind the
+// block are no sound extension (longer than any sheet makes, too) is
+// reported as corrupted.
 LoadResult LoadDataFile(const std::string& path);
 
 }  // namespace rv

@@ -15,6 +15,12 @@ void SheetValues::dropEmptyTail() {
   while (rowCount() > kSheetRows && isEmpty(rows_.back())) rows_.pop_back();
 }
 
+int LastRowWithData(const SheetValues& cells) {
+  const auto holdsValue = [](const SheetRow& row) { return !std::ranges::all_of(row, IsEmptyValue); };
+  const auto last = std::find_if(cells.rbegin(), cells.rend(), holdsValue);
+  return static_cast<int>(cells.rend() - last) - 1;
+}
+
 bool SameBits(const SheetValues& a, const SheetValues& b) {
   if (a.rowCount() != b.rowCount()) return false;
   return std::equal(a.begin(), a.end(), b.begin(),
