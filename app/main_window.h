@@ -135,6 +135,7 @@ class MainWindow : public QWidget, private FileCommandsView, private GraphOwner,
   // Every change of the sheet the user makes on the Data tab comes here.
   void applySheetEdit(const SheetEdit& edit);
   void replaceSheet(const DataSheet& sheet) override;
+  const DataSheet& currentSheet() const override { return document_.sheet; }
   void exportGraph();
   void searchStarted();
   void searchFinished(const FinishedSearch& search);
