@@ -10,16 +10,18 @@ namespace rv {
 
 // A data sheet read from comma- or tab-separated text: the first line names
 // the columns (Y, X1 ... X16, in any order), every further line is one point,
-// an empty field is an empty cell.
+// an empty field is an empty cell. Up to kMaxSheetRows points.
 struct DelimitedTextResult {
   bool ok = false;
   std::string error;  // names the line and the column of the first problem
   SheetValues values;
 };
 
-// A sheet of 99 points in text needs a few kilobytes; these bounds are far
-// beyond any valid file and keep a wrong file from exhausting memory.
-inline constexpr std::size_t kMaxDelimitedFileBytes = 4 << 20;
+// A full sheet of 100,000 points as the program exports it needs at most
+// 42.4 MB (17 fields of 24 characters and their separators a line); these
+// bounds are beyond any valid file and keep a wrong file from exhausting
+// memory.
+inline constexpr std::size_t kMaxDelimitedFileBytes = std::size_t{64} << 20;
 inline constexpr std::size_t kMaxDelimitedLineBytes = 8192;
 
 DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter);
