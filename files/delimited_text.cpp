@@ -123,7 +123,7 @@ DelimitedTextResult ParseDelimitedText(std::string_view text, char delimiter) {
     const int lineNumber = static_cast<int>(index) + 1;
     if (row == kMaxSheetRows) {
       const auto points = kMaxSheetRows + std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(index), lines.end(),
-                                                     [](std::string_view line) { return !IsBlank(line); });
+                                                        [](std::string_view line) { return !IsBlank(line); });
       result.error = "line " + std::to_string(lineNumber) + ": the file holds " + std::to_string(points) +
                      " points, but a sheet holds at most " + std::to_string(kMaxSheetRows);
       return result;
@@ -165,8 +165,9 @@ TextFileBytes ReadTextFileBytes(const std::string& path) {
     case FileReadFailure::CannotOpen: return {{}, "cannot open '" + path + "': " + read.reason};
     case FileReadFailure::NotRegular: return {{}, "'" + path + "' is " + read.reason + ", not a file"};
     case FileReadFailure::TooLarge:
-      return {{}, "'" + path + "' is larger than " + std::to_string(kMaxDelimitedFileBytes >> 20) +
-                      " MB; a sheet of " + std::to_string(kMaxSheetRows) + " points needs less"};
+      return {{},
+              "'" + path + "' is larger than " + std::to_string(kMaxDelimitedFileBytes >> 20) + " MB; a sheet of " +
+                  std::to_string(kMaxSheetRows) + " points needs less"};
     case FileReadFailure::Unreadable: return {{}, "cannot read '" + path + "': " + read.reason};
   }
   return {{}, "cannot read '" + path + "'"};

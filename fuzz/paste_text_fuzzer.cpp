@@ -23,9 +23,7 @@ namespace {
   std::abort();
 }
 
-std::unique_ptr<rv::SheetValues> EmptySheet() {
-  return std::make_unique<rv::SheetValues>();
-}
+std::unique_ptr<rv::SheetValues> EmptySheet() { return std::make_unique<rv::SheetValues>(); }
 
 void CheckPaste(const std::uint8_t* data, std::size_t size) {
   // The first two bytes choose the cell the paste starts at, near the top or

@@ -130,8 +130,8 @@ PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition s
   if (rowsPast > 0) {
     PasteOutcome refused;
     refused.error = "Nothing was pasted: " + std::to_string(rowsPast) + (rowsPast == 1 ? " row" : " rows") +
-                    " of the text would go past row " + std::to_string(kMaxSheetRows) +
-                    ", and a sheet holds at most " + std::to_string(kMaxSheetRows) + " rows.";
+                    " of the text would go past row " + std::to_string(kMaxSheetRows) + ", and a sheet holds at most " +
+                    std::to_string(kMaxSheetRows) + " rows.";
     return refused;
   }
   cells.ensureRows(lastRow + 1);

@@ -23,9 +23,8 @@ void EmptyRow(DataSheet& sheet, int row) { sheet.cells[row].fill(EmptyValue); }
 
 bool IsRow(const DataSheet& sheet, int row) { return row >= 0 && row < sheet.cells.rowCount(); }
 
-bool LastRowHoldsData(const DataSheet& sheet) {
-  return !std::ranges::all_of(*sheet.cells.rbegin(), IsEmptyValue);
-}
+bool LastRowHoldsData(const DataSheet& sheet) { return !std::ranges::all_of(*sheet.cells.rbegin(), IsEmptyValue); }
+
 bool IsColumn(int column) { return column >= 0 && column < kSheetColumns; }
 
 }  // namespace

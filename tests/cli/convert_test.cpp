@@ -32,7 +32,6 @@ SheetValues ValuesOf(const std::string& text, char delimiter) {
   return parsed.values;
 }
 
-
 // A sheet of 1,200 rows: its data file is the 16,370-byte block and an
 // extension of 24 + 136 bytes a row past the 99th.
 TEST_F(ConvertCommand, TextToDataFileAndBackKeepsEveryValue) {

@@ -78,8 +78,7 @@ TEST(LongSheetFile, SavesAndReopensBitForBitAsTheBlockAndItsExtension) {
 
     ASSERT_TRUE(SaveRecoveryFile(folder.path(), {1, 1}, document, session, equations));
     Reader recovered;
-    ASSERT_TRUE(RestoreRecoveredSheet(folder.path(), {1, 1}, recovered.document, recovered.session,
-                                      recovered.equations)
+    ASSERT_TRUE(RestoreRecoveredSheet(folder.path(), {1, 1}, recovered.document, recovered.session, recovered.equations)
                     .succeeded);
     EXPECT_TRUE(SameBits(recovered.document.sheet.cells, document.sheet.cells)) << "the recovery file";
   }
@@ -132,7 +131,8 @@ TEST(LongSheetFile, ADamagedExtensionIsRefusedAndTheSheetStays) {
       {"cut to its tag", [&](Bytes& b) { b.resize(extension + 8); }},
       {"one byte behind a 99-row file", [&](Bytes& b) { b = fits, b.push_back(0xA5); }},
       {"a megabyte behind a 99-row file", [&](Bytes& b) { b = fits, b.resize(b.size() + (1 << 20), 0xA5); }},
-      {"longer than any sheet makes", [&](Bytes& b) { b.resize(df::kFileSize + df::ExtensionSize(kMaxSheetRows) + 1); }},
+      {"longer than any sheet makes",
+       [&](Bytes& b) { b.resize(df::kFileSize + df::ExtensionSize(kMaxSheetRows) + 1); }},
   };
   WriteBytes(folder.file("sound.rvd"), sound);
   ASSERT_TRUE(Reader().read(folder.file("sound.rvd")).succeeded) << "the undamaged file";

@@ -85,8 +85,10 @@ TEST(LongSheet, PasteGrowsTheSheetUpTo100000Rows) {
       {5, 96, 101, ""},
       {5, 10, kSheetRows, ""},
       {100000, 0, kMaxSheetRows, ""},
-      {100001, 0, 0, "Nothing was pasted: 1 row of the text would go past row 100000, and a sheet holds at most 100000 rows."},
-      {5, kMaxSheetRows - 2, 0, "Nothing was pasted: 3 rows of the text would go past row 100000, and a sheet holds at most 100000 rows."},
+      {100001, 0, 0,
+       "Nothing was pasted: 1 row of the text would go past row 100000, and a sheet holds at most 100000 rows."},
+      {5, kMaxSheetRows - 2, 0,
+       "Nothing was pasted: 3 rows of the text would go past row 100000, and a sheet holds at most 100000 rows."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.lines << " lines at row " << c.startRow);

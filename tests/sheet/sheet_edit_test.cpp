@@ -27,8 +27,8 @@ TEST(RowEdit, DeletingRowZeroMovesEveryRowUpAndEmptiesTheLast) {
 // when it holds data the sheet grows, and at 100,000 rows it is refused.
 TEST(RowEdit, InsertingARowGrowsTheSheetRatherThanLoseTheLastRow) {
   const struct {
-    int rows;         // rows filled from the top
-    int sheetRows;    // rows of the sheet
+    int rows;       // rows filled from the top
+    int sheetRows;  // rows of the sheet
     int inserted;
     bool done;
     int rowsAfter;
