@@ -75,7 +75,9 @@ TEST(TextImport, UpTo100000RowsAreReadAndALongerTextRefusedOrCut) {
     const TextImport read = ImportText(text(c.rows), options);
     EXPECT_EQ(read.error, c.error) << c.rows;
     EXPECT_EQ(read.rowsRead, c.rowsRead) << c.rows;
-    if (read.error.empty()) EXPECT_EQ(read.values[99999][0], 99999.0) << c.rows;
+    if (read.error.empty()) {
+      EXPECT_EQ(read.values[99999][0], 99999.0) << c.rows;
+    }
   }
 }
 
