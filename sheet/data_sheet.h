@@ -106,6 +106,11 @@ struct DataSheet {
   int columnWidth(int column) const { return columnBoundaries[column + 1] - columnBoundaries[column]; }
 };
 
+// Everything the sheet keeps beside its values, its cells empty: a copy that
+// costs nothing however long the sheet. A field added to DataSheet is added
+// here too.
+DataSheet WithoutValues(const DataSheet& sheet);
+
 // The last row holding a value (Ctrl+End goes there, a data file stores the
 // rows up to it); -1 for an empty sheet.
 int LastRowWithData(const SheetValues& cells);

@@ -11,12 +11,11 @@ bool SameRow(const SheetRow& a, const SheetRow& b) { return std::memcmp(a.data()
 
 }  // namespace
 
-SheetChange::Side SheetChange::MakeSide(const DataSheet& sheet, int top, int end) {
+SheetChange::Side SheetChange::MakeSide(const DataSheet& sheet, int top, int end, int dataEnd) {
   Side side;
-  side.beside = sheet;
-  side.beside.cells = SheetValues();
+  side.beside = WithoutValues(sheet);
   side.rowCount = sheet.cells.rowCount();
-  side.dataEnd = LastRowWithData(sheet.cells) + 1;
+  side.dataEnd = dataEnd;
   side.rows.assign(sheet.cells.begin() + top, sheet.cells.begin() + end);
   return side;
 }
@@ -32,8 +31,8 @@ SheetChange::SheetChange(const DataSheet& before, const DataSheet& after) {
   int bottom = 0;  // rows shared at the end of the data
   while (bottom < shared - top_ && SameRow(row(before, beforeEnd - 1 - bottom), row(after, afterEnd - 1 - bottom)))
     ++bottom;
-  before_ = MakeSide(before, top_, beforeEnd - bottom);
-  after_ = MakeSide(after, top_, afterEnd - bottom);
+  before_ = MakeSide(before, top_, beforeEnd - bottom, beforeEnd);
+  after_ = MakeSide(after, top_, afterEnd - bottom, afterEnd);
 }
 
 // The rows above top_ and the shared rows at the end of the data come from

@@ -34,7 +34,8 @@ class SheetChange {
     int dataEnd = 0;  // one past the last row holding a value
   };
 
-  static Side MakeSide(const DataSheet& sheet, int top, int end);
+  // The side keeps the sheet's rows from top to end.
+  static Side MakeSide(const DataSheet& sheet, int top, int end, int dataEnd);
   DataSheet rebuild(const DataSheet& from, const Side& fromSide, const Side& toSide) const;
 
   int top_ = 0;  // rows above are the same in both
