@@ -39,6 +39,8 @@ SheetChange::SheetChange(const DataSheet& before, const DataSheet& after) {
 // `from`; the changed rows between them from toSide; every row below the
 // data is empty.
 DataSheet SheetChange::rebuild(const DataSheet& from, const Side& fromSide, const Side& toSide) const {
+  // `from` is the sheet the change was made from or to: it holds that data.
+  RV_EXPECT(LastRowWithData(from.cells) + 1 == fromSide.dataEnd);
   DataSheet sheet = toSide.beside;
   sheet.cells.ensureRows(toSide.rowCount);
   std::copy(from.cells.begin(), from.cells.begin() + top_, sheet.cells.begin());
