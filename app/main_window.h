@@ -98,6 +98,7 @@ class MainWindow : public QWidget, private SheetChangeOwner {
   // The current equation was fitted to the sheet as it was, so it is
   // re-created before it is used again.
   void replaceSheet(const DataSheet& sheet) override;
+  const DataSheet& currentSheet() const override { return document_.sheet; }
   void showOptions();
   void readSettings();
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QUndoCommand>
 
-#include "sheet/data_sheet.h"
+#include "sheet/sheet_change.h"
 
 namespace rv {
 
@@ -13,12 +13,16 @@ class SheetChangeOwner {
   virtual ~SheetChangeOwner() = default;
   // The sheet takes these contents, as after any edit the user makes.
   virtual void replaceSheet(const DataSheet& sheet) = 0;
+  // The sheet as it is: every change of it is a step, so it is the sheet the
+  // step to undo or redo left.
+  virtual const DataSheet& currentSheet() const = 0;
 };
 
-// One step of the undo stack: a change of the sheet, kept as the sheet before
-// and after it, which the owner puts in place. Both are exact copies, so
-// undo and redo give back every cell, name, format, width and graph value bit
-// for bit, whatever the change was.
+// One step of the undo stack: a change of the sheet, kept as the rows it
+// changed and everything beside the values (SheetChange), from which the
+// owner's sheet is made as it was before or after. Undo and redo give back
+// every cell, name, format, width and graph value bit for bit, whatever the
+// change was.
 class SheetChangeCommand : public QUndoCommand {
  public:
   SheetChangeCommand(SheetChangeOwner& owner, const QString& name, const DataSheet& before, const DataSheet& after);
@@ -28,8 +32,7 @@ class SheetChangeCommand : public QUndoCommand {
 
  private:
   SheetChangeOwner& owner_;
-  DataSheet before_;
-  DataSheet after_;
+  SheetChange change_;
 };
 
 }  // namespace rv

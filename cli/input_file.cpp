@@ -21,7 +21,7 @@ std::string ReadStandardInput() {
     text.append(buffer, read);
     if (text.size() > kMaxDelimitedFileBytes)
       throw CliError("standard input holds more than " + std::to_string(kMaxDelimitedFileBytes >> 20) +
-                         " MB; a sheet of 99 points needs far less",
+                         " MB; a sheet of " + std::to_string(kMaxSheetRows) + " points needs less",
                      1);
   }
   if (std::ferror(stdin)) throw CliError("cannot read standard input", 1);

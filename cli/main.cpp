@@ -23,7 +23,7 @@ constexpr const char* kFileHelp =
     "  --y COLUMN            the column that is Y, by name or number (default 1)\n"
     "  --x COL,COL,...       the columns that are X1, X2 ... (default: the others)\n"
     "  --drop-incomplete     leave out rows with an empty field in those columns\n"
-    "  --keep-first          keep the first 99 rows of a longer text\n";
+    "  --keep-first          keep the first 100000 rows of a longer text\n";
 
 constexpr const char* kSearchOptionsHelp =
     "  --max-terms M         the largest number of coefficients, 1 to 20\n"

@@ -26,7 +26,7 @@ bool HasTextOptions(const Arguments& arguments);
 // How the text is read: what the text shows (DetectTextImportOptions),
 // changed by the options. --y and --x name columns by their names in the
 // first line or by number from 1; without --x the columns other than Y are
-// X1, X2 ... in order. --keep-first keeps the first 99 rows of a longer text.
+// X1, X2 ... in order. --keep-first keeps the first 100,000 rows of a longer text.
 TextImportOptions TextOptionsFromArguments(const Arguments& arguments, std::string_view text);
 
 }  // namespace rv::cli

@@ -33,6 +33,10 @@ void PutInt32(std::span<std::uint8_t> bytes, std::size_t offset, std::int32_t va
   PutLittleEndian(bytes, offset, static_cast<std::uint32_t>(value), 4);
 }
 
+void PutUint64(std::span<std::uint8_t> bytes, std::size_t offset, std::uint64_t value) {
+  PutLittleEndian(bytes, offset, value, 8);
+}
+
 void PutDouble(std::span<std::uint8_t> bytes, std::size_t offset, double value) {
   PutLittleEndian(bytes, offset, std::bit_cast<std::uint64_t>(value), 8);
 }
@@ -43,6 +47,10 @@ std::uint32_t GetUint32(std::span<const std::uint8_t> bytes, std::size_t offset)
 
 std::int32_t GetInt32(std::span<const std::uint8_t> bytes, std::size_t offset) {
   return static_cast<std::int32_t>(GetUint32(bytes, offset));
+}
+
+std::uint64_t GetUint64(std::span<const std::uint8_t> bytes, std::size_t offset) {
+  return GetLittleEndian(bytes, offset, 8);
 }
 
 double GetDouble(std::span<const std::uint8_t> bytes, std::size_t offset) {

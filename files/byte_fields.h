@@ -11,10 +11,12 @@ namespace rv {
 // std::out_of_range otherwise, so no field is ever read or written beyond.
 void PutUint32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value);
 void PutInt32(std::span<std::uint8_t> bytes, std::size_t offset, std::int32_t value);
+void PutUint64(std::span<std::uint8_t> bytes, std::size_t offset, std::uint64_t value);
 void PutDouble(std::span<std::uint8_t> bytes, std::size_t offset, double value);
 
 std::uint32_t GetUint32(std::span<const std::uint8_t> bytes, std::size_t offset);
 std::int32_t GetInt32(std::span<const std::uint8_t> bytes, std::size_t offset);
+std::uint64_t GetUint64(std::span<const std::uint8_t> bytes, std::size_t offset);
 double GetDouble(std::span<const std::uint8_t> bytes, std::size_t offset);
 
 }  // namespace rv

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "files/byte_fields.h"
+#include "files/data_file_extension.h"
 #include "files/data_file_format.h"
 #include "files/file_text.h"
 
@@ -120,14 +121,16 @@ void GetSession(Bytes bytes, DataFileSession& session) {
 
 std::optional<DataFileContents> DecodeDataFile(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < df::kFileSize) return std::nullopt;
+  const Bytes extension = bytes.subspan(df::kFileSize);
   bytes = bytes.first(df::kFileSize);
   if (GetUint32(bytes, df::kMagic) != df::kMagicNumber) return std::nullopt;
   DataFileContents contents;
   Document& document = contents.document;
   GetSheet(bytes, document.sheet);
+  if (!extension.empty() && !df::ReadExtension(extension, document.sheet.cells)) return std::nullopt;
   GetOptions(bytes, document.options);
   document.columnCount = std::clamp(GetInt32(bytes, df::kColumnCount), 0, kSheetColumns - 1);
-  document.pointCount = std::clamp(GetInt32(bytes, df::kPointCount), 0, kSheetRows);
+  document.pointCount = std::clamp(GetInt32(bytes, df::kPointCount), 0, document.sheet.cells.rowCount());
   GetSession(bytes, contents.session);
   return contents;
 }

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "files/byte_fields.h"
+#include "files/data_file_extension.h"
 #include "files/data_file_format.h"
 #include "files/file_text.h"
 
@@ -85,7 +86,7 @@ void PutOptions(std::span<std::uint8_t> bytes, const DocumentOptions& options) {
 }  // namespace
 
 DataFileBytes EncodeDataFile(const Document& document, const DataFileSession& session) {
-  DataFileBytes image{};
+  DataFileBytes image(df::kFileSize);
   const std::span<std::uint8_t> bytes(image);
   PutBytes(bytes, df::kHeaderText, kHeaderLine);
   PutBytes(bytes, df::kBanner, kBannerLine);
@@ -100,6 +101,7 @@ DataFileBytes EncodeDataFile(const Document& document, const DataFileSession& se
   PutUint32(bytes, df::kGraphDrawn, session.graphDrawn ? 1 : 0);
   PutGraphVariables(bytes, session);
   PutOptions(bytes, document.options);
+  df::AppendExtension(image, document.sheet.cells);
   return image;
 }
 

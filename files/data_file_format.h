@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "files/data_file_layout.h"
 #include "files/data_file_session.h"
@@ -11,9 +12,11 @@
 
 namespace rv {
 
-using DataFileBytes = std::array<std::uint8_t, data_file::kFileSize>;
+using DataFileBytes = std::vector<std::uint8_t>;
 
-// The 16,370 bytes of a data file for this document. The session's record
+// The bytes of a data file for this document: the 16,370-byte block, and
+// behind it the extension of a sheet with values past its 99th row
+// (data_file_extension.h). The session's record
 // and texts are cut to their fields; the graph-variable records hold the
 // Graph tab's entries only when the selected equation is also the graphed
 // one, else all sixteen are empty. Shade Surface and the document state are
@@ -28,8 +31,9 @@ struct DataFileContents {
   DataFileSession session;
 };
 
-// Reads the first 16,370 bytes; bytes beyond them are ignored. Nothing when
-// the image is shorter or its magic number is wrong.
+// Reads the block and the extension behind it. Nothing when the image is
+// shorter than the block, its magic number is wrong, or the bytes behind the
+// block are not a sound extension.
 std::optional<DataFileContents> DecodeDataFile(std::span<const std::uint8_t> bytes);
 
 }  // namespace rv

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "files/atomic_file.h"
+#include "files/data_file_extension.h"
 #include "files/data_file_messages.h"
 #include "files/file_paths.h"
 #include "files/regular_file.h"
@@ -29,7 +30,10 @@ Outcome<void> StoreDataFile(const std::string& path, const DataFileBytes& image)
 }
 
 Outcome<std::string> ReadDataFileBytes(const std::string& path) {
-  FileRead read = ReadRegularFile(path, DataFileBytes{}.size(), BeyondLimit::Ignore);
+  // No sheet makes a longer file: the byte past it makes the decoder refuse
+  // the file as damaged rather than as unreadable.
+  constexpr std::size_t kLongestFile = data_file::kFileSize + data_file::ExtensionSize(kMaxSheetRows);
+  FileRead read = ReadRegularFile(path, kLongestFile + 1, BeyondLimit::Ignore);
   if (read.failure != FileReadFailure::None) return InputFileErrorMessage(path);
   return std::move(read.bytes);
 }

@@ -24,12 +24,14 @@ Outcome<void> CheckDiskSpace(const std::string& path);
 Outcome<void> StoreDataFile(const std::string& path, const DataFileBytes& image);
 
 // The bytes of a data file as far as one can hold them: only a regular file
-// is read, and only its first 16,370 bytes. InputFileErrorMessage when it
+// is read, and no more of it than the longest sheet's file and one byte
+// (so that a longer one shows as damaged). InputFileErrorMessage when it
 // cannot be read.
 Outcome<std::string> ReadDataFileBytes(const std::string& path);
 
 // The contents of those bytes; CorruptedFileMessage when they are fewer than
-// 16,370 or the magic number is wrong.
+// 16,370, the magic number is wrong, or the bytes behind the block are no
+// sound extension (a longer sheet's rows, data_file_extension.h).
 Outcome<DataFileContents> DecodeDataFileBytes(std::string_view bytes);
 
 // Reads and validates a data file: the two steps above.

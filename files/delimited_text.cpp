@@ -65,7 +65,6 @@ std::string Where(int line, int column) {
 
 Outcome<SheetValues> ParseDelimitedText(std::string_view text, char delimiter) {
   SheetValues values;
-  for (auto& row : values) row.fill(EmptyValue);
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
 
   std::vector<std::string_view> lines;
@@ -119,11 +118,11 @@ Outcome<SheetValues> ParseDelimitedText(std::string_view text, char delimiter) {
   for (size_t index = headerIndex + 1; index < lines.size(); ++index) {
     if (IsBlank(lines[index])) continue;
     const int lineNumber = static_cast<int>(index) + 1;
-    if (row == kSheetRows) {
-      const auto points = kSheetRows + std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(index), lines.end(),
-                                                     [](std::string_view line) { return !IsBlank(line); });
+    if (row == kMaxSheetRows) {
+      const auto points = kMaxSheetRows + std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(index), lines.end(),
+                                                        [](std::string_view line) { return !IsBlank(line); });
       return TextError("line " + std::to_string(lineNumber) + ": the file holds " + std::to_string(points) +
-                       " points, but a sheet holds at most 99");
+                       " points, but a sheet holds at most " + std::to_string(kMaxSheetRows));
     }
     const auto fields = SplitFields(lines[index], delimiter);
     if (fields.size() > columns.size()) {
@@ -143,6 +142,7 @@ Outcome<SheetValues> ParseDelimitedText(std::string_view text, char delimiter) {
       if (end == field.c_str() || *end != '\0' || !std::isfinite(value)) {
         return TextError(Where(lineNumber, static_cast<int>(i) + 1) + QuotedText(field) + " is not a finite number");
       }
+      values.ensureRows(row + 1);
       values[static_cast<size_t>(row)][static_cast<size_t>(columns[i])] = value;
     }
     ++row;
@@ -158,7 +158,7 @@ Outcome<std::string> ReadTextFileBytes(const std::string& path) {
     case FileReadFailure::NotRegular: return TextError("'" + path + "' is " + read.reason + ", not a file");
     case FileReadFailure::TooLarge:
       return TextError("'" + path + "' is larger than " + std::to_string(kMaxDelimitedFileBytes >> 20) +
-                       " MB; a sheet of 99 points needs far less");
+                       " MB; a sheet of " + std::to_string(kMaxSheetRows) + " points needs less");
     case FileReadFailure::Unreadable: return TextError("cannot read '" + path + "': " + read.reason);
   }
   return TextError("cannot read '" + path + "'");
@@ -174,7 +174,7 @@ Outcome<SheetValues> ReadDelimitedFile(const std::string& path) {
 
 std::string FormatDelimitedText(const SheetValues& values, char delimiter) {
   int lastColumn = 0, lastRow = -1;
-  for (int r = 0; r < kSheetRows; ++r)
+  for (int r = 0; r < values.rowCount(); ++r)
     for (int c = 0; c < kSheetColumns; ++c)
       if (!IsEmptyValue(values[r][c])) {
         lastRow = r;

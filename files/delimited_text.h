@@ -9,15 +9,17 @@
 
 namespace rv {
 
-// A sheet of 99 points in text needs a few kilobytes; these bounds are far
-// beyond any valid file and keep a wrong file from exhausting memory.
-inline constexpr std::size_t kMaxDelimitedFileBytes = 4 << 20;
+// A full sheet of 100,000 points as the program exports it needs at most
+// 42.4 MB (17 fields of 24 characters and their separators a line); these
+// bounds are beyond any valid file and keep a wrong file from exhausting
+// memory.
+inline constexpr std::size_t kMaxDelimitedFileBytes = std::size_t{64} << 20;
 inline constexpr std::size_t kMaxDelimitedLineBytes = 8192;
 
 // A data sheet read from comma- or tab-separated text: the first line names
 // the columns (Y, X1 ... X16, in any order), every further line is one point,
-// an empty field is an empty cell. The message names the line and the column
-// of the first problem.
+// an empty field is an empty cell; up to kMaxSheetRows points. The message
+// names the line and the column of the first problem.
 Outcome<SheetValues> ParseDelimitedText(std::string_view text, char delimiter);
 
 // The bytes of a text file of measurements: only a regular file of at most

@@ -34,9 +34,10 @@ namespace rv {
 //
 // When the file cannot be opened, every recent-file slot holding the path is
 // emptied (the application rebuilds the recent-file menu after any failed
-// file operation). When it is shorter than 16,370 bytes or has the wrong magic
-// number, it is reported as corrupted. In both cases the sheet in memory, its
-// path and its flags stay as they were.
+// file operation). When it is shorter than 16,370 bytes, has the wrong magic
+// number, or its bytes behind the block are no sound extension (a longer
+// sheet's rows, data_file_extension.h), it is reported as corrupted. In both
+// cases the sheet in memory, its path and its flags stay as they were.
 Outcome<ViewUpdates> ReadDataFile(const std::string& path, Document& document, DataFileSession& session,
                                   EquationList& equations, RecentFiles& recentFiles);
 

@@ -173,7 +173,6 @@ TextImportOptions DetectTextImportOptions(std::string_view text, std::optional<c
 
 TextImport ImportText(std::string_view text, const TextImportOptions& options, int previewRows) {
   TextImport result;
-  for (auto& row : result.values) row.fill(EmptyValue);
   const std::vector<TextLine> lines = NonBlankLines(text);
   size_t next = 0;
   if (options.namesLine && next < lines.size()) result.headings = SplitFields(lines[next++].text, options.separator);
@@ -223,7 +222,7 @@ TextImport ImportText(std::string_view text, const TextImportOptions& options, i
 
   // The rows beyond the room are counted, not read: a user who keeps the
   // first rows need not mend the others.
-  const int maxRows = std::clamp(options.maxRows, 0, kSheetRows);
+  const int maxRows = std::clamp(options.maxRows, 0, kMaxSheetRows);
   for (const auto& [lineNumber, fields] : rows) {
     const auto fieldOf = [&fields = fields](int column) {
       return static_cast<size_t>(column) < fields.size() ? TrimField(fields[static_cast<size_t>(column)])
@@ -240,6 +239,7 @@ TextImport ImportText(std::string_view text, const TextImportOptions& options, i
       ++result.rowsBeyond;
       continue;
     }
+    result.values.ensureRows(result.rowsRead + 1);
     auto& values = result.values[static_cast<size_t>(result.rowsRead++)];
     for (int role = 0; role < kSheetColumns; ++role) {
       const int column = columnOfRole[static_cast<size_t>(role)];

@@ -33,7 +33,7 @@ struct TextImportOptions {
   // More rows than maxRows are refused with their count, or, with this, the
   // first maxRows kept.
   bool keepFirstRows = false;
-  int maxRows = kSheetRows;
+  int maxRows = kMaxSheetRows;
 };
 
 struct TextImport {
@@ -43,7 +43,7 @@ struct TextImport {
   std::vector<std::string> headings;  // the names line's fields; empty without one
   std::vector<int> roles;             // the role of every column of the text as read
   int columnCount = 0;                // fields of the widest line
-  SheetValues values;                 // the rows read, the rest empty
+  SheetValues values;                 // the rows read (at least kSheetRows), the rest empty
   // The names the chosen columns give their variables (cut to
   // kMaxNameLength characters); empty where the column keeps its own.
   std::array<std::string, kSheetColumns> names;

@@ -1,7 +1,7 @@
 // Pasting arbitrary clipboard text at an arbitrary cell: it must never crash
 // or write outside the sheet, every cell it writes holds a finite number or
-// is empty, a refused paste writes nothing, and what it reports as cut off
-// matches where the text fell. The same bytes, taken as doubles, make a
+// is empty, a refused paste writes nothing, the sheet grows to the last row
+// written, and the columns it reports as cut off are within the text's. The same bytes, taken as doubles, make a
 // sheet that Copy and then Paste must give back bit for bit.
 
 #include <algorithm>
@@ -23,16 +23,14 @@ namespace {
   std::abort();
 }
 
-std::unique_ptr<rv::SheetValues> EmptySheet() {
-  auto cells = std::make_unique<rv::SheetValues>();
-  for (auto& row : *cells) row.fill(rv::EmptyValue);
-  return cells;
-}
+std::unique_ptr<rv::SheetValues> EmptySheet() { return std::make_unique<rv::SheetValues>(); }
 
 void CheckPaste(const std::uint8_t* data, std::size_t size) {
-  // The first two bytes choose the cell the paste starts at, the third what
-  // becomes of a first line of names.
-  const rv::CellPosition start{data[0] % rv::kSheetRows, data[1] % rv::kSheetColumns};
+  // The first two bytes choose the cell the paste starts at, near the top or
+  // the bottom of the largest sheet, the third what becomes of a first line
+  // of names.
+  const int row = data[0] & 0x80 ? rv::kMaxSheetRows - (data[0] & 0x7F) - 1 : data[0];
+  const rv::CellPosition start{row, data[1] % rv::kSheetColumns};
   const auto heading = static_cast<rv::PasteHeading>(data[2] % 3);
   const std::string_view text(reinterpret_cast<const char*>(data + 3), size - 3);
   auto cells = EmptySheet();
@@ -43,16 +41,17 @@ void CheckPaste(const std::uint8_t* data, std::size_t size) {
     if (outcome.error.size() > 200) Fail("the refusal is too long");
     return;
   }
+  int lastRow = rv::kSheetRows - 1;
   for (const rv::PastedCell& pasted : outcome.written) {
-    if (pasted.cell.row < start.row || pasted.cell.row >= rv::kSheetRows || pasted.cell.column < start.column ||
+    lastRow = std::max(lastRow, pasted.cell.row);
+    if (pasted.cell.row < start.row || pasted.cell.row >= rv::kMaxSheetRows || pasted.cell.column < start.column ||
         pasted.cell.column >= rv::kSheetColumns)
       Fail("a cell written outside the pasted area");
     if (!rv::IsEmptyValue(pasted.value) && !std::isfinite(pasted.value)) Fail("a cell holds no finite number");
   }
   for (const rv::PastedName& name : outcome.names)
     if (name.column < start.column || name.column >= rv::kSheetColumns) Fail("a name given outside the sheet");
-  if (outcome.rowsCut != std::max(0, start.row + outcome.textRows - rv::kSheetRows))
-    Fail("rows cut off do not match the text's rows");
+  if (cells->rowCount() != lastRow + 1) Fail("the sheet did not grow to the last row written");
   if (outcome.columnsCut < 0 || outcome.columnsCut > outcome.textColumns) Fail("columns cut off out of range");
 }
 

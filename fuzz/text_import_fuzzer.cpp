@@ -28,7 +28,7 @@ void Check(std::string_view text, const rv::TextImportOptions& options) {
   const rv::TextImport read = rv::ImportText(text, options, 5);
   if (read.error.size() > 200) Fail("the refusal is too long");
   if (!read.error.empty()) return;
-  if (read.rowsRead > options.maxRows || read.rowsRead > rv::kSheetRows) Fail("more rows than asked for");
+  if (read.rowsRead > options.maxRows || read.rowsRead > rv::kMaxSheetRows) Fail("more rows than asked for");
   if (read.firstRows.size() > 5) Fail("a longer preview than asked for");
   for (const auto& row : read.values)
     for (double value : row)

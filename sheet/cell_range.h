@@ -27,7 +27,8 @@ struct CellRange {
     return {std::min(a.row, b.row), std::min(a.column, b.column), std::max(a.row, b.row),
             std::max(a.column, b.column)};
   }
-  static CellRange WholeSheet() { return {0, 0, kSheetRows - 1, kSheetColumns - 1}; }
+  // Every column of the first rowCount rows.
+  static CellRange WholeSheet(int rowCount = kSheetRows) { return {0, 0, rowCount - 1, kSheetColumns - 1}; }
 
   bool contains(int row, int column) const {
     return row >= top && row <= bottom && column >= left && column <= right;
@@ -36,8 +37,9 @@ struct CellRange {
   int columnCount() const { return right - left + 1; }
 };
 
-inline CellPosition ClampToSheet(CellPosition cell) {
-  return {std::clamp(cell.row, 0, kSheetRows - 1), std::clamp(cell.column, 0, kSheetColumns - 1)};
+// The nearest cell of a sheet of rowCount rows.
+inline CellPosition ClampToSheet(CellPosition cell, int rowCount = kSheetRows) {
+  return {std::clamp(cell.row, 0, rowCount - 1), std::clamp(cell.column, 0, kSheetColumns - 1)};
 }
 
 // The highlighted rectangle of the grid: the anchor is the cell where the

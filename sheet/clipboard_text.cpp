@@ -65,7 +65,7 @@ std::string CopyText(const SheetValues& cells, const CellRange& range) {
   text.reserve(static_cast<size_t>(range.rowCount()) * range.columnCount() * 20);
   for (int row = range.top; row <= range.bottom; ++row) {
     for (int column = range.left; column <= range.right; ++column) {
-      const double value = cells[row][column];
+      const double value = cells.at(row, column);
       if (!IsEmptyValue(value)) text += CopiedNumberText(value);
       text += '\t';
     }
@@ -97,13 +97,19 @@ PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition s
         outcome.names.push_back({start.column + static_cast<int>(i), VariableNameFromText(lines.front()[i])});
   const bool decimalComma = UsesDecimalComma(lines, first);
 
+  int rowsPast = 0;  // rows of the text with a cell to write past the sheet's largest size
+  int lastRow = -1;
   for (size_t l = first; l < lines.size(); ++l) {
     const int row = start.row + static_cast<int>(l - first);
     const int fields = static_cast<int>(lines[l].size());
     for (int i = 0; i < fields; ++i) {
       const CellPosition target{row, start.column + i};
-      if (target.row >= kSheetRows || target.column >= kSheetColumns) continue;
+      if (target.column >= kSheetColumns) continue;
       if (selection != nullptr && !selection->contains(target.row, target.column)) continue;
+      if (target.row >= kMaxSheetRows) {
+        ++rowsPast;
+        break;
+      }
       const std::string_view field = lines[l][static_cast<size_t>(i)];
       std::optional<double> value = EmptyValue;
       if (!TrimField(field).empty()) value = ReadFieldNumber(field, decimalComma);
@@ -115,22 +121,30 @@ PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition s
         return refused;
       }
       outcome.written.push_back({target, *value});
+      lastRow = target.row;
     }
     ++outcome.textRows;
     outcome.textColumns = std::max(outcome.textColumns, fields);
-    if (row >= kSheetRows) ++outcome.rowsCut;
     outcome.columnsCut = std::max(outcome.columnsCut, start.column + fields - kSheetColumns);
   }
+  if (rowsPast > 0) {
+    PasteOutcome refused;
+    refused.error = "Nothing was pasted: " + std::to_string(rowsPast) + (rowsPast == 1 ? " row" : " rows") +
+                    " of the text would go past row " + std::to_string(kMaxSheetRows) + ", and a sheet holds at most " +
+                    std::to_string(kMaxSheetRows) + " rows.";
+    return refused;
+  }
+  cells.ensureRows(lastRow + 1);
   for (const PastedCell& pasted : outcome.written) cells[pasted.cell.row][pasted.cell.column] = pasted.value;
   return outcome;
 }
 
 std::string PasteNotice(const PasteOutcome& outcome) {
-  if (outcome.rowsCut == 0 && outcome.columnsCut == 0) return {};
+  if (outcome.columnsCut == 0) return {};
   const auto part = [](int fitted, int all, const char* what) {
     return std::to_string(fitted) + " of " + std::to_string(all) + " " + what;
   };
-  return "Pasted " + part(outcome.textRows - outcome.rowsCut, outcome.textRows, "rows") + " and " +
+  return "Pasted " + part(outcome.textRows, outcome.textRows, "rows") + " and " +
          part(outcome.textColumns - outcome.columnsCut, outcome.textColumns, "columns") + "; the rest did not fit.";
 }
 

@@ -39,7 +39,6 @@ struct PasteOutcome {
   std::vector<PastedName> names;    // the names of a first line used as names
   int textRows = 0;                 // rows of values the text holds
   int textColumns = 0;              // fields of its widest row
-  int rowsCut = 0;                  // rows of the text below the sheet's last row
   int columnsCut = 0;               // fields of the widest row beyond the sheet's last column
 };
 
@@ -58,15 +57,17 @@ std::optional<PasteHeadingLines> PasteHeadings(std::string_view text);
 // its cell; every other field must be a finite number (ReadFieldNumber),
 // with a decimal comma when the numbers use one and no field holds a point.
 // The whole text is read before any cell changes: a field that is no number
-// leaves every cell as it was and the outcome's error names it. Cells
-// outside the sheet are skipped and counted, and cells outside `selection`
-// are skipped when one is given.
+// leaves every cell as it was and the outcome's error names it. The sheet
+// grows to the last row written; a text that would write past row
+// kMaxSheetRows is refused the same way, with the count of its rows beyond.
+// Fields right of the last column are skipped and counted, and cells outside
+// `selection` are skipped when one is given.
 PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition start, const CellRange* selection,
                        PasteHeading heading = PasteHeading::None);
 
-// What the user is told when part of a paste fell beyond the sheet ("Pasted
-// 97 of 99 rows and 17 of 18 columns; the rest did not fit."); empty when
-// everything fitted.
+// What the user is told when fields of a paste fell right of the last column
+// ("Pasted 120 of 120 rows and 17 of 18 columns; the rest did not fit.");
+// empty when everything fitted.
 std::string PasteNotice(const PasteOutcome& outcome);
 
 }  // namespace rv

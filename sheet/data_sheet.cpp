@@ -15,6 +15,24 @@ void SheetValues::dropEmptyTail() {
   while (rowCount() > kSheetRows && isEmpty(rows_.back())) rows_.pop_back();
 }
 
+DataSheet WithoutValues(const DataSheet& sheet) {
+  DataSheet copy;
+  copy.names = sheet.names;
+  copy.formats = sheet.formats;
+  copy.graphMinimum = sheet.graphMinimum;
+  copy.graphMaximum = sheet.graphMaximum;
+  copy.graphConstant = sheet.graphConstant;
+  copy.columnBoundaries = sheet.columnBoundaries;
+  copy.autoUpdate = sheet.autoUpdate;
+  return copy;
+}
+
+int LastRowWithData(const SheetValues& cells) {
+  const auto holdsValue = [](const SheetRow& row) { return !std::ranges::all_of(row, IsEmptyValue); };
+  const auto last = std::find_if(cells.rbegin(), cells.rend(), holdsValue);
+  return static_cast<int>(cells.rend() - last) - 1;
+}
+
 bool SameBits(const SheetValues& a, const SheetValues& b) {
   if (a.rowCount() != b.rowCount()) return false;
   return std::equal(a.begin(), a.end(), b.begin(),

@@ -72,6 +72,8 @@ class SheetValues {
   auto end() { return rows_.end(); }
   auto begin() const { return rows_.begin(); }
   auto end() const { return rows_.end(); }
+  auto rbegin() const { return rows_.rbegin(); }
+  auto rend() const { return rows_.rend(); }
 
   friend bool operator==(const SheetValues&, const SheetValues&) = default;
 
@@ -103,6 +105,15 @@ struct DataSheet {
 
   int columnWidth(int column) const { return columnBoundaries[column + 1] - columnBoundaries[column]; }
 };
+
+// Everything the sheet keeps beside its values, its cells empty: a copy that
+// costs nothing however long the sheet. A field added to DataSheet is added
+// here too.
+DataSheet WithoutValues(const DataSheet& sheet);
+
+// The last row holding a value (Ctrl+End goes there, a data file stores the
+// rows up to it); -1 for an empty sheet.
+int LastRowWithData(const SheetValues& cells);
 
 // Equal bit for bit, row count included: -0 differs from 0 and a NaN equals itself.
 bool SameBits(const SheetValues& a, const SheetValues& b);

@@ -32,7 +32,7 @@ int FirstEmptyRow(const SheetValues& cells, int column, int rows) {
 // The last row at or below the first empty Y that holds data, -1 for none.
 int LastLeftOutRow(const SheetValues& cells, int points) {
   int lastRow = -1;
-  for (int row = points; row < kSheetRows; ++row)
+  for (int row = points; row < cells.rowCount(); ++row)
     for (int column = 0; column < kSheetColumns; ++column)
       if (!IsEmptyValue(cells[row][column])) lastRow = row;
   return lastRow;

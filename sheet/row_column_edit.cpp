@@ -21,21 +21,29 @@ void SetBoundaries(DataSheet& sheet, const ColumnWidths& widths) {
 
 void EmptyRow(DataSheet& sheet, int row) { sheet.cells[row].fill(EmptyValue); }
 
-bool IsRow(int row) { return row >= 0 && row < kSheetRows; }
+bool IsRow(const DataSheet& sheet, int row) { return row >= 0 && row < sheet.cells.rowCount(); }
+
+bool LastRowHoldsData(const DataSheet& sheet) { return !std::ranges::all_of(*sheet.cells.rbegin(), IsEmptyValue); }
+
 bool IsColumn(int column) { return column >= 0 && column < kSheetColumns; }
 
 }  // namespace
 
-void InsertRow(DataSheet& sheet, int row) {
-  if (!IsRow(row)) return;
+bool InsertRow(DataSheet& sheet, int row) {
+  if (!IsRow(sheet, row)) return true;
+  if (LastRowHoldsData(sheet)) {
+    if (sheet.cells.rowCount() == kMaxSheetRows) return false;
+    sheet.cells.ensureRows(sheet.cells.rowCount() + 1);
+  }
   std::move_backward(sheet.cells.begin() + row, sheet.cells.end() - 1, sheet.cells.end());
   EmptyRow(sheet, row);
+  return true;
 }
 
 void DeleteRow(DataSheet& sheet, int row) {
-  if (!IsRow(row)) return;
+  if (!IsRow(sheet, row)) return;
   std::move(sheet.cells.begin() + row + 1, sheet.cells.end(), sheet.cells.begin() + row);
-  EmptyRow(sheet, kSheetRows - 1);
+  EmptyRow(sheet, sheet.cells.rowCount() - 1);
 }
 
 void InsertColumn(DataSheet& sheet, int column) {

@@ -1,5 +1,6 @@
 #include "sheet/scale_variable.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "sheet/cell_entry.h"
@@ -38,12 +39,15 @@ bool ScaleColumn(SheetValues& cells, int column, ScaleOperation operation, doubl
 
 ColumnValues SaveColumn(const SheetValues& cells, int column) {
   ColumnValues values;
-  for (int row = 0; row < kSheetRows; ++row) values[row] = cells[row][column];
+  values.reserve(cells.size());
+  for (const SheetRow& row : cells) values.push_back(row[static_cast<std::size_t>(column)]);
   return values;
 }
 
 void RestoreColumn(SheetValues& cells, int column, const ColumnValues& values) {
-  for (int row = 0; row < kSheetRows; ++row) cells[row][column] = values[row];
+  cells.ensureRows(static_cast<int>(values.size()));
+  const std::size_t rows = std::min(values.size(), cells.size());
+  for (std::size_t row = 0; row < rows; ++row) cells[row][static_cast<std::size_t>(column)] = values[row];
 }
 
 }  // namespace rv

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <array>
 #include <string_view>
+#include <vector>
 
 #include "sheet/data_sheet.h"
 
@@ -9,7 +9,8 @@ namespace rv {
 
 enum class ScaleOperation { Add, Subtract, Multiply, Divide };
 
-using ColumnValues = std::array<double, kSheetRows>;
+// One column's values, one per stored row of the sheet.
+using ColumnValues = std::vector<double>;
 
 // The factor typed into the Scale Variable box: its leading number. Zero, and
 // a text that reads as infinite or not-a-number, mean there is nothing to do.
@@ -22,6 +23,8 @@ double ReadScaleFactor(std::string_view text);
 bool ScaleColumn(SheetValues& cells, int column, ScaleOperation operation, double factor);
 
 ColumnValues SaveColumn(const SheetValues& cells, int column);
+// Puts saved values back, growing the sheet to hold them all; rows past them
+// keep their values.
 void RestoreColumn(SheetValues& cells, int column, const ColumnValues& values);
 
 }  // namespace rv

@@ -4,7 +4,7 @@ namespace rv {
 
 std::optional<CellRange> OccupiedRange(const SheetValues& cells) {
   std::optional<CellRange> range;
-  for (int row = 0; row < kSheetRows; ++row)
+  for (int row = 0; row < cells.rowCount(); ++row)
     for (int column = 0; column < kSheetColumns; ++column) {
       if (IsEmptyValue(cells[row][column])) continue;
       if (!range) {

@@ -14,7 +14,8 @@ namespace {
 
 bool IsColumn(int column) { return column >= 0 && column < kSheetColumns; }
 
-bool IsCell(CellPosition cell) { return cell.row >= 0 && cell.row < kSheetRows && IsColumn(cell.column); }
+// Any cell the sheet can grow to hold.
+bool IsCell(CellPosition cell) { return cell.row >= 0 && cell.row < kMaxSheetRows && IsColumn(cell.column); }
 
 // One overload per edit; std::visit picks the one that matches.
 struct Applier {
@@ -22,7 +23,9 @@ struct Applier {
   SheetEditOutcome& outcome;
 
   void operator()(const CellTextEntered& edit) const {
-    if (IsCell(edit.cell)) sheet.cell(edit.cell.row, edit.cell.column) = CellValueFromText(edit.text);
+    if (!IsCell(edit.cell)) return;
+    sheet.cells.ensureRows(edit.cell.row + 1);
+    sheet.cell(edit.cell.row, edit.cell.column) = CellValueFromText(edit.text);
   }
   void operator()(const TextPasted& edit) const {
     if (!IsCell(edit.start)) return;
@@ -33,7 +36,11 @@ struct Applier {
     for (const PastedName& name : pasted.names) sheet.names[static_cast<size_t>(name.column)] = name.name;
   }
   void operator()(const CellsCleared& edit) const { ClearCells(sheet.cells, edit.range); }
-  void operator()(const RowInserted& edit) const { InsertRow(sheet, edit.row); }
+  void operator()(const RowInserted& edit) const {
+    if (!InsertRow(sheet, edit.row))
+      outcome.refusal = "No row was inserted: the sheet's last row, " + std::to_string(kMaxSheetRows) +
+                        ", holds data, and a sheet holds at most " + std::to_string(kMaxSheetRows) + " rows.";
+  }
   void operator()(const RowDeleted& edit) const { DeleteRow(sheet, edit.row); }
   void operator()(const ColumnInserted& edit) const { InsertColumn(sheet, edit.column); }
   void operator()(const ColumnDeleted& edit) const { DeleteColumn(sheet, edit.column); }

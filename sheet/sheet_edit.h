@@ -80,8 +80,9 @@ struct SheetEditOutcome {
   std::string refusal;
 };
 
-// Applies the edit to the sheet. An edit naming a row or column outside the
-// sheet changes nothing; decimal places beyond 12 count as 12 and a width is
+// Applies the edit to the sheet. A text entered or pasted below the stored
+// rows grows the sheet to hold it, up to kMaxSheetRows rows; an edit naming
+// a row or column outside that changes nothing; decimal places beyond 12 count as 12 and a width is
 // kept between 1 and kMaxColumnWidth. A scaled X column's graph minimum,
 // maximum and constant follow its values while Auto Update is on.
 SheetEditOutcome ApplySheetEdit(DataSheet& sheet, const SheetEdit& edit);

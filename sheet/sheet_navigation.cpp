@@ -22,7 +22,8 @@ CellPosition EnterTarget(CellPosition from, std::int32_t moveSelectionAfterEnter
 
 }  // namespace
 
-CellPosition NavigationTarget(CellPosition from, NavigationKey key, std::int32_t moveSelectionAfterEnter) {
+CellPosition NavigationTarget(CellPosition from, NavigationKey key, std::int32_t moveSelectionAfterEnter,
+                              int rowCount) {
   CellPosition to = from;
   switch (key) {
     case NavigationKey::Tab:
@@ -36,7 +37,7 @@ CellPosition NavigationTarget(CellPosition from, NavigationKey key, std::int32_t
     case NavigationKey::PageDown: to.row += kPageRows; break;
     case NavigationKey::Enter: to = EnterTarget(from, moveSelectionAfterEnter); break;
   }
-  return ClampToSheet(to);
+  return ClampToSheet(to, rowCount);
 }
 
 }  // namespace rv

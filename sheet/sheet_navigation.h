@@ -17,8 +17,10 @@ inline constexpr int kPageRows = 8;
 // text; every other navigation key moves the current cell and ends editing.
 bool MovesCaretInEditMode(NavigationKey key);
 
-// The cell a navigation key leads to. Moves stop at the edges of the sheet and
-// never wrap to another row. An Enter setting outside 0 to 4 stays.
-CellPosition NavigationTarget(CellPosition from, NavigationKey key, std::int32_t moveSelectionAfterEnter);
+// The cell a navigation key leads to. Moves stop at the edges of a sheet of
+// rowCount rows and never wrap to another row. An Enter setting outside 0 to
+// 4 stays.
+CellPosition NavigationTarget(CellPosition from, NavigationKey key, std::int32_t moveSelectionAfterEnter,
+                              int rowCount = kSheetRows);
 
 }  // namespace rv

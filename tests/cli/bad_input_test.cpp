@@ -48,9 +48,9 @@ TEST_F(BadInput, OnlyRegularFilesOfASensibleSizeAreRead) {
   EXPECT_TRUE(mentions(notAFile, "is a folder")) << notAFile.err;
   EXPECT_FALSE(mentions(notAFile, "empty"));
 
-  const ToolResult huge = RunTool({"search", write("huge.csv", "Y,X1\n" + std::string(5 << 20, ' ')), "--quiet"});
+  const ToolResult huge = RunTool({"search", write("huge.csv", "Y,X1\n" + std::string(65 << 20, ' ')), "--quiet"});
   EXPECT_EQ(huge.status, 1);
-  EXPECT_TRUE(mentions(huge, "larger than 4 MB")) << huge.err;
+  EXPECT_TRUE(mentions(huge, "larger than 64 MB")) << huge.err;
 }
 
 TEST_F(BadInput, ABadFieldIsQuotedShortAndEscaped) {

@@ -100,7 +100,7 @@ TEST_F(MalformedInput, EachFaultIsNamedWithItsLineAndColumn) {
     std::string content, message;
   };
   std::string tooMany = "Y,X1\n";
-  for (int i = 0; i < 100; ++i) tooMany += std::to_string(i) + "," + std::to_string(i * 2) + "\n";
+  for (int i = 0; i < 100001; ++i) tooMany += std::to_string(i) + ",1\n";
   const Case cases[] = {
       {"1,2\n3,4\n", "line 1, column 1: the first line must name the columns"},
       {"Y,X1,Speed\n1,2,3\n", "line 1, column 3: unknown column name 'Speed'"},
@@ -108,7 +108,7 @@ TEST_F(MalformedInput, EachFaultIsNamedWithItsLineAndColumn) {
       {"Y,X1\n1,2\n3,1e999\n", "line 3, column 2: '1e999' is not a finite number"},
       {"Y,X1\n1,2,3\n", "line 2, column 3: the line has 3 fields"},
       {"Y,X1,X1\n", "line 1, column 3: column 'X1' is named twice"},
-      {tooMany, "line 101: the file holds 100 points, but a sheet holds at most 99"},
+      {tooMany, "line 100002: the file holds 100001 points, but a sheet holds at most 100000"},
       {"Y,X1,X2,X3,X4,X5,X6,X7,X8,X9,X10,X11,X12,X13,X14,X15,X16,X17\n", "18 columns, but a sheet has at most 17"},
       {"", "the file is empty"},
   };

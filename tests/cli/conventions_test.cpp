@@ -81,21 +81,16 @@ TEST_F(Conventions, FileNamesAndInputTextsAreEscapedInMessages) {
 }
 
 // The lab file as instruments write it, by the options and by detection,
-// gives the same sheet: its names, the units row skipped, the first 99
-// rows kept when asked.
+// gives the same sheet: its names, the units row skipped, all 120 rows.
 TEST_F(Conventions, TheLabFileReadsByOptionsOrByDetection) {
   const std::string byOptions = folder + "/options.csv", detected = folder + "/detected.csv";
   written.insert(written.end(), {byOptions, detected});
-  const ToolResult refused = RunTool({"convert", kLabFile, byOptions, "--sep", ";", "--decimal-comma", "--skip", "1"});
-  EXPECT_EQ(refused.status, 1);
-  EXPECT_NE(refused.err.find("120 rows of data, but a sheet holds at most 99 (--keep-first"), std::string::npos)
-      << refused.err;
-  EXPECT_EQ(RunTool({"convert", kLabFile, byOptions, "--sep", ";", "--decimal-comma", "--skip", "1", "--keep-first"}).status, 0);
+  EXPECT_EQ(RunTool({"convert", kLabFile, byOptions, "--sep", ";", "--decimal-comma", "--skip", "1"}).status, 0);
   EXPECT_EQ(RunTool({"convert", kLabFile, detected, "--keep-first"}).status, 0);
   const std::string sheet = ReadFile(byOptions);
   EXPECT_EQ(sheet, ReadFile(detected));
   EXPECT_EQ(sheet.rfind("Y,X1\n0.20000000000000001,0.89439999999999997\n", 0), 0u) << sheet.substr(0, 80);
-  EXPECT_EQ(std::count(sheet.begin(), sheet.end(), '\n'), 100);
+  EXPECT_EQ(std::count(sheet.begin(), sheet.end(), '\n'), 121);
 
   const ToolResult swapped = RunTool({"search", kLabFile, "--keep-first", "--y", "Period", "--x", "1", "--quiet",
                                       "--max-terms", "2", "--top", "1"});

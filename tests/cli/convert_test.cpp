@@ -32,24 +32,37 @@ SheetValues ValuesOf(const std::string& text, char delimiter) {
   return parsed ? *parsed : SheetValues{};
 }
 
-
+// A sheet of 1,200 rows: its data file is the 16,370-byte block and an
+// extension of 24 + 136 bytes a row past the 99th.
 TEST_F(ConvertCommand, TextToDataFileAndBackKeepsEveryValue) {
-  const std::string text =
-      "Y,X1,X2,X5\n"
-      "1.5,-0,4.9406564584124654e-324,1.7976931348623157e+308\n"
-      "0.1,,3,\n"
-      ",2.2250738585072014e-308,-7.25e-12,6\n"
-      "3,4,5,6\n";
-  WriteFile(file("in.csv"), text);
-  ASSERT_EQ(convert(file("in.csv"), file("sheet.rvd")).status, 0);
-  EXPECT_EQ(std::filesystem::file_size(file("sheet.rvd")), 16370u);
-  ASSERT_EQ(convert(file("sheet.rvd"), file("out.csv")).status, 0);
-  EXPECT_TRUE(SameBits(ValuesOf(text, ','), ValuesOf(ReadFile(file("out.csv")), ',')));
+  std::string longText = "Y,X1,X16\n";
+  for (int r = 0; r < 1200; ++r)
+    longText += std::to_string(r) + "," + (r % 7 == 0 ? "" : std::to_string(r * 0.37)) + ",-0\n";
+  const struct {
+    std::string text;
+    std::uintmax_t fileSize;
+  } cases[] = {
+      {"Y,X1,X2,X5\n"
+       "1.5,-0,4.9406564584124654e-324,1.7976931348623157e+308\n"
+       "0.1,,3,\n"
+       ",2.2250738585072014e-308,-7.25e-12,6\n"
+       "3,4,5,6\n",
+       16370u},
+      {longText, 16370u + 24u + 136u * (1200u - 99u)},
+  };
+  for (const auto& c : cases) {
+    const std::string& text = c.text;
+    WriteFile(file("in.csv"), text);
+    ASSERT_EQ(convert(file("in.csv"), file("sheet.rvd")).status, 0);
+    EXPECT_EQ(std::filesystem::file_size(file("sheet.rvd")), c.fileSize);
+    ASSERT_EQ(convert(file("sheet.rvd"), file("out.csv")).status, 0);
+    EXPECT_TRUE(SameBits(ValuesOf(text, ','), ValuesOf(ReadFile(file("out.csv")), ',')));
 
-  ASSERT_EQ(convert(file("out.csv"), file("again.rvd")).status, 0);
-  EXPECT_EQ(ReadFile(file("again.rvd")), ReadFile(file("sheet.rvd")));
-  ASSERT_EQ(convert(file("sheet.rvd"), file("out.tsv")).status, 0);
-  EXPECT_TRUE(SameBits(ValuesOf(text, ','), ValuesOf(ReadFile(file("out.tsv")), '\t')));
+    ASSERT_EQ(convert(file("out.csv"), file("again.rvd")).status, 0);
+    EXPECT_EQ(ReadFile(file("again.rvd")), ReadFile(file("sheet.rvd")));
+    ASSERT_EQ(convert(file("sheet.rvd"), file("out.tsv")).status, 0);
+    EXPECT_TRUE(SameBits(ValuesOf(text, ','), ValuesOf(ReadFile(file("out.tsv")), '\t')));
+  }
 }
 
 // A link to a device or a pipe is refused before anything is read or

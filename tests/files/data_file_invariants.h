@@ -45,7 +45,7 @@ inline std::string DataFileInvariantViolation(const DataFileContents& contents) 
   if (options.moveSelectionAfterEnter < 0 || options.moveSelectionAfterEnter > 4) return "Move Selection out of range";
   if (characters(options.title1) > kMaxTitleLength || characters(options.title2) > kMaxTitleLength)
     return "title too long";
-  if (document.pointCount < 0 || document.pointCount > kSheetRows) return "N out of range";
+  if (document.pointCount < 0 || document.pointCount > sheet.cells.rowCount()) return "N out of range";
   if (document.columnCount < 0 || document.columnCount > 16) return "K out of range";
 
   const EquationRecord& record = session.savedEquation;

@@ -45,12 +45,13 @@ TEST(DataFileDecoder, AcceptsAnyHeaderTextWithTheRightMagicNumber) {
   EXPECT_FALSE(DecodeDataFile(bytes));
 }
 
-TEST(DataFileDecoder, NeedsAllBytesAndIgnoresAnyBeyond) {
+TEST(DataFileDecoder, NeedsAllBytesAndNoneBeyondButAnExtension) {
   Bytes bytes = SampleBytes();
   EXPECT_FALSE(DecodeDataFile(std::span(bytes).first(16369)));
   EXPECT_FALSE(DecodeDataFile(std::span(bytes).first(0)));
-  bytes.resize(20000, 0xEE);
   EXPECT_EQ(Decode(bytes).document.options.title2, "Gauge B");
+  bytes.resize(20000, 0xEE);
+  EXPECT_FALSE(DecodeDataFile(bytes));
 }
 
 TEST(DataFileDecoder, ClampsNumbersToTheRangesTheProgramWrites) {

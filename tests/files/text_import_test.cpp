@@ -17,9 +17,10 @@ std::string LabFile() {
 }
 
 // The lab file: semicolons, a units row, decimal commas, blank lines and
-// 120 rows. Detection finds how it is written; it is refused with its count
-// unless the first 99 rows are kept.
-TEST(TextImport, TheLabFileIsDetectedAndItsFirst99RowsKeptWhenAsked) {
+// 120 rows. Detection finds how it is written, and all 120 rows are read;
+// below a smaller room it is refused with its count unless the first rows
+// are kept.
+TEST(TextImport, TheLabFileIsDetectedAndReadWholeOrItsFirstRowsKeptWhenAsked) {
   const std::string text = LabFile();
   TextImportOptions options = DetectTextImportOptions(text);
   EXPECT_EQ(options.separator, ';');
@@ -27,6 +28,13 @@ TEST(TextImport, TheLabFileIsDetectedAndItsFirst99RowsKeptWhenAsked) {
   EXPECT_TRUE(options.namesLine);
   EXPECT_EQ(options.skipLines, 1);
 
+  const TextImport whole = ImportText(text, options);
+  ASSERT_EQ(whole.error, "");
+  EXPECT_EQ(whole.rowsRead, 120);
+  EXPECT_EQ(whole.values.rowCount(), 120);
+  EXPECT_EQ(whole.rowsBeyond, 0);
+
+  options.maxRows = 99;
   EXPECT_EQ(ImportText(text, options).error, "the text holds 120 rows of data, but a sheet holds at most 99");
   options.keepFirstRows = true;
   const TextImport read = ImportText(text, options, 5);
@@ -41,6 +49,36 @@ TEST(TextImport, TheLabFileIsDetectedAndItsFirst99RowsKeptWhenAsked) {
   EXPECT_TRUE(IsEmptyValue(read.values[0][2]));
   ASSERT_EQ(read.firstRows.size(), 5u);
   EXPECT_EQ(read.firstRows[0][0], "0,2000");
+}
+
+// A sheet holds 100,000 rows: a text of one more is refused with its count,
+// or its first 100,000 kept when asked.
+TEST(TextImport, UpTo100000RowsAreReadAndALongerTextRefusedOrCut) {
+  const auto text = [](int rows) {
+    std::string csv = "Y,X1\n";
+    for (int i = 0; i < rows; ++i) csv += std::to_string(i) + ",1\n";
+    return csv;
+  };
+  const struct {
+    int rows;
+    bool keepFirst;
+    int rowsRead;
+    const char* error;
+  } cases[] = {
+      {100000, false, 100000, ""},
+      {100001, false, 100000, "the text holds 100001 rows of data, but a sheet holds at most 100000"},
+      {100001, true, 100000, ""},
+  };
+  for (const auto& c : cases) {
+    TextImportOptions options = DetectTextImportOptions(text(c.rows));
+    options.keepFirstRows = c.keepFirst;
+    const TextImport read = ImportText(text(c.rows), options);
+    EXPECT_EQ(read.error, c.error) << c.rows;
+    EXPECT_EQ(read.rowsRead, c.rowsRead) << c.rows;
+    if (read.error.empty()) {
+      EXPECT_EQ(read.values[99999][0], 99999.0) << c.rows;
+    }
+  }
 }
 
 // Roles by the names Y, X1 ... X16 when every name is one of them, else the

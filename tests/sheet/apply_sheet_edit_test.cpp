@@ -28,10 +28,18 @@ TEST(ApplySheetEdit, EditsOutsideTheSheetChangeNothing) {
   const DataSheet before = FilledSheet();
   DataSheet sheet = before;
   const SheetEdit outside[] = {
-      CellTextEntered{{99, 0}, "5"},  CellTextEntered{{0, -1}, "5"},        TextPasted{"1\t2\r\n", {-1, 0}, {}},
-      TextPasted{"1\r\n", {0, 17}, {}}, CellsCleared{{99, 0, 120, 16}},      RowInserted{99},
-      RowDeleted{-1},                  ColumnInserted{17},                  ColumnDeleted{-1},
-      ColumnFormatted{17, {FormatKind::Number, 3}}, ColumnScaled{-1, {}}, ColumnResized{17, 120},
+      CellTextEntered{{kMaxSheetRows, 0}, "5"},
+      CellTextEntered{{0, -1}, "5"},
+      TextPasted{"1\t2\r\n", {-1, 0}, {}},
+      TextPasted{"1\r\n", {0, 17}, {}},
+      CellsCleared{{99, 0, 120, 16}},
+      RowInserted{99},
+      RowDeleted{-1},
+      ColumnInserted{17},
+      ColumnDeleted{-1},
+      ColumnFormatted{17, {FormatKind::Number, 3}},
+      ColumnScaled{-1, {}},
+      ColumnResized{17, 120},
   };
   for (const SheetEdit& edit : outside) ApplySheetEdit(sheet, edit);
   EXPECT_EQ(sheet.cells, before.cells);
@@ -94,8 +102,7 @@ TEST(ApplySheetEdit, AFormatKeepsAtMostTwelvePlacesAndAWidthStaysBetweenOneAnd40
 
 TEST(ApplySheetEdit, AScaledXColumnTakesItsGraphRangeAlongWhileAutoUpdateIsOn) {
   DataSheet sheet;
-  ColumnValues values;
-  values.fill(EmptyValue);
+  ColumnValues values(kSheetRows, EmptyValue);
   values[0] = 3.2;
   values[1] = 47.9;
   ApplySheetEdit(sheet, ColumnScaled{0, values});

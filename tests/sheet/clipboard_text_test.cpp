@@ -35,7 +35,6 @@ TEST_F(ClipboardTextTest, CopyOfAFullSheetOfLongNumbersIsWholeAndPastesBack) {
   EXPECT_EQ(outcome.written.size(), static_cast<size_t>(kSheetRows * kSheetColumns));
   EXPECT_EQ(outcome.textRows, kSheetRows);
   EXPECT_EQ(outcome.textColumns, kSheetColumns);
-  EXPECT_EQ(outcome.rowsCut, 0);
   EXPECT_EQ(outcome.columnsCut, 0);
   EXPECT_EQ(copy.cells, sheet.cells);
 }
@@ -201,24 +200,24 @@ TEST_F(ClipboardTextTest, CopyThenPasteGivesRandomSheetsBackBitForBit) {
   EXPECT_EQ(CopyText(sheet.cells, {0, 0, 0, 2}), "0.07243628666754276\t1.500000000000\t\r\n");
 }
 
-TEST_F(ClipboardTextTest, WhatFallsOffTheSheetIsCounted) {
+TEST_F(ClipboardTextTest, WhatFallsRightOfTheSheetIsCountedAndRowsBelowItGrowIt) {
   std::string text;
   for (int r = 0; r < 5; ++r) text += "1\t2\t3\t4\r\n";
   const PasteOutcome outcome = paste(text, {96, 15});
   EXPECT_EQ(outcome.textRows, 5);
   EXPECT_EQ(outcome.textColumns, 4);
-  EXPECT_EQ(outcome.rowsCut, 2);
   EXPECT_EQ(outcome.columnsCut, 2);
-  EXPECT_EQ(outcome.written.size(), 6u);
-  EXPECT_EQ(at(98, 16), 2.0);
+  EXPECT_EQ(outcome.written.size(), 10u);
+  EXPECT_EQ(at(100, 16), 2.0);
+  EXPECT_EQ(PasteNotice(outcome), "Pasted 5 of 5 rows and 2 of 4 columns; the rest did not fit.");
   EXPECT_EQ(paste("1\t2").columnsCut, 0);
 }
 
 TEST_F(ClipboardTextTest, PasteSkipsCellsOutsideTheSheetAndTheSelection) {
   const PasteOutcome outcome = paste("1\t2\t3\n4\t5\t6\n", {98, 15});
   EXPECT_EQ(at(98, 15), 1.0);
-  EXPECT_EQ(at(98, 16), 2.0);
-  EXPECT_EQ(outcome.written.size(), 2u);
+  EXPECT_EQ(at(99, 16), 5.0);
+  EXPECT_EQ(outcome.written.size(), 4u);
 
   const CellRange selection{0, 0, 1, 1};
   paste("1\t2\t3\n4\t5\t6\n7\t8\t9\n", {0, 0}, &selection);

@@ -22,16 +22,41 @@ TEST(RowEdit, DeletingRowZeroMovesEveryRowUpAndEmptiesTheLast) {
   for (int c = 0; c < kSheetColumns; ++c) EXPECT_TRUE(IsEmptyValue(sheet.cell(98, c)));
 }
 
-TEST(RowEdit, InsertingARowEmptiesItAndLosesTheLast) {
-  DataSheet sheet;
-  FillSheet(sheet);
-  InsertRow(sheet, 40);
-  EXPECT_EQ(sheet.cell(39, 0), 3900.0);
-  for (int c = 0; c < kSheetColumns; ++c) EXPECT_TRUE(IsEmptyValue(sheet.cell(40, c)));
-  EXPECT_EQ(sheet.cell(41, 0), 4000.0);
-  EXPECT_EQ(sheet.cell(98, 16), 9716.0);
-  InsertRow(sheet, 98);
-  EXPECT_TRUE(IsEmptyValue(sheet.cell(98, 16)));
+// An inserted row opens up empty and pushes the rows below it down. When the
+// last row is empty the sheet keeps its rows, as a sheet of 99 always did;
+// when it holds data the sheet grows, and at 100,000 rows it is refused.
+TEST(RowEdit, InsertingARowGrowsTheSheetRatherThanLoseTheLastRow) {
+  const struct {
+    int rows;       // rows filled from the top
+    int sheetRows;  // rows of the sheet
+    int inserted;
+    bool done;
+    int rowsAfter;
+  } cases[] = {
+      {50, kSheetRows, 40, true, kSheetRows},
+      {kSheetRows, kSheetRows, 40, true, 100},
+      {kSheetRows, kSheetRows, 98, true, 100},
+      {1000, 1000, 0, true, 1001},
+      {500, 1000, 0, true, 1000},
+      {kMaxSheetRows, kMaxSheetRows, 5, false, kMaxSheetRows},
+      {20, kSheetRows, 99, true, kSheetRows},  // below the sheet: nothing to move
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.rows << " of " << c.sheetRows << " at " << c.inserted);
+    DataSheet sheet;
+    sheet.cells.ensureRows(c.sheetRows);
+    for (int r = 0; r < c.rows; ++r) sheet.cell(r, 3) = r;
+    const DataSheet before = sheet;
+    EXPECT_EQ(InsertRow(sheet, c.inserted), c.done);
+    EXPECT_EQ(sheet.cells.rowCount(), c.rowsAfter);
+    if (!c.done || c.inserted >= c.sheetRows) {
+      EXPECT_TRUE(SameBits(sheet.cells, before.cells));
+      continue;
+    }
+    for (int r = 0; r < c.rows; ++r) ASSERT_EQ(sheet.cell(r < c.inserted ? r : r + 1, 3), r);
+    EXPECT_TRUE(IsEmptyValue(sheet.cell(c.inserted, 3)));
+    EXPECT_EQ(LastRowWithData(sheet.cells), c.rows);
+  }
 }
 
 TEST(ColumnEdit, WidthsAndFormatsTravelWithTheirColumnsButNamesStay) {

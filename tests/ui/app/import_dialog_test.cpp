@@ -36,9 +36,8 @@ class ImportDialogTest : public AppTest {
 ImportDialog& Import(QWidget* dialog) { return *qobject_cast<ImportDialog*>(dialog); }
 
 // The lab file (semicolons, a units row, decimal commas, blank lines, 120
-// rows) opens with its own names, the units row skipped and, when the user
-// asks, its first 99 rows.
-TEST_F(ImportDialogTest, TheLabFileOpensWithItsNamesAndTheFirst99RowsWhenAsked) {
+// rows) opens whole with its own names, the units row skipped.
+TEST_F(ImportDialogTest, TheLabFileOpensWithItsNamesAndAll120Rows) {
   const std::string lab = REGROVANTIS_SOURCE_DIR "/tests/data/import/pendulum.csv";
   open(lab, [](QWidget* dialog) {
     ImportDialog& import = Import(dialog);
@@ -49,10 +48,9 @@ TEST_F(ImportDialogTest, TheLabFileOpensWithItsNamesAndTheFirst99RowsWhenAsked) 
     EXPECT_EQ(import.preview()->horizontalHeaderItem(0)->text(), "Length\nY");
     EXPECT_EQ(import.preview()->horizontalHeaderItem(1)->text(), "Period\nX1");
     EXPECT_EQ(import.preview()->item(0, 1)->text(), "0,8944");
-    EXPECT_FALSE(import.okButton()->isEnabled());
-    EXPECT_TRUE(import.summary()->text().contains("120 rows of data, but a sheet holds at most 99"));
-    import.keepFirstBox()->click();
-    EXPECT_EQ(import.summary()->text(), "99 rows will be read; the 21 rows after them left out.");
+    EXPECT_TRUE(import.okButton()->isEnabled());
+    EXPECT_FALSE(import.keepFirstBox()->isEnabled());
+    EXPECT_EQ(import.summary()->text(), "120 rows will be read.");
     import.okButton()->click();
   });
   EXPECT_EQ(sheet().names[0], "Length");
@@ -60,6 +58,8 @@ TEST_F(ImportDialogTest, TheLabFileOpensWithItsNamesAndTheFirst99RowsWhenAsked) 
   EXPECT_EQ(sheet().cell(0, 0), 0.2);
   EXPECT_EQ(sheet().cell(0, 1), 0.8944);
   EXPECT_EQ(sheet().cell(98, 0), 1.18);
+  EXPECT_EQ(sheet().cell(119, 1), 2.358);
+  EXPECT_EQ(sheet().cells.rowCount(), 120);
   EXPECT_EQ(window->windowTitle(), "Regrovantis - pendulum.csv");
   EXPECT_FALSE(window->document().state.modified);
 }

@@ -70,9 +70,9 @@ TEST_F(PasteTest, WhatDidNotFitIsToldInAMessageWhole) {
   ModalAnswers answers;
   answers.answer(kAnswerOk);
   paste(text);
-  EXPECT_EQ(cell(98, 16), 98 * 18 + 16);
+  EXPECT_EQ(cell(99, 16), 99 * 18 + 16);
   ASSERT_EQ(answers.messageTexts().size(), 1);
-  EXPECT_EQ(answers.messageTexts()[0], "Pasted 99 of 100 rows and 17 of 18 columns; the rest did not fit.");
+  EXPECT_EQ(answers.messageTexts()[0], "Pasted 100 of 100 rows and 17 of 18 columns; the rest did not fit.");
 }
 
 }  // namespace
