@@ -36,8 +36,9 @@ struct CellRange {
   int columnCount() const { return right - left + 1; }
 };
 
-inline CellPosition ClampToSheet(CellPosition cell) {
-  return {std::clamp(cell.row, 0, kSheetRows - 1), std::clamp(cell.column, 0, kSheetColumns - 1)};
+// The cell nearest to `cell` on a sheet of `rowCount` rows.
+inline CellPosition ClampToSheet(CellPosition cell, int rowCount) {
+  return {std::clamp(cell.row, 0, rowCount - 1), std::clamp(cell.column, 0, kSheetColumns - 1)};
 }
 
 // The highlighted rectangle of the grid: the anchor is the cell where the

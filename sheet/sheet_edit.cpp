@@ -14,7 +14,9 @@ namespace {
 
 bool IsColumn(int column) { return column >= 0 && column < kSheetColumns; }
 
-bool IsCell(CellPosition cell) { return cell.row >= 0 && cell.row < kSheetRows && IsColumn(cell.column); }
+bool IsCell(const DataSheet& sheet, CellPosition cell) {
+  return cell.row >= 0 && cell.row < sheet.cells.rowCount() && IsColumn(cell.column);
+}
 
 // One overload per edit; std::visit picks the one that matches.
 struct Applier {
@@ -22,10 +24,10 @@ struct Applier {
   SheetEditOutcome& outcome;
 
   void operator()(const CellTextEntered& edit) const {
-    if (IsCell(edit.cell)) sheet.cell(edit.cell.row, edit.cell.column) = CellValueFromText(edit.text);
+    if (IsCell(sheet, edit.cell)) sheet.cell(edit.cell.row, edit.cell.column) = CellValueFromText(edit.text);
   }
   void operator()(const TextPasted& edit) const {
-    if (!IsCell(edit.start)) return;
+    if (!IsCell(sheet, edit.start)) return;
     const PasteOutcome pasted =
         PasteText(sheet.cells, edit.text, edit.start, edit.selection ? &*edit.selection : nullptr, edit.heading);
     outcome.refusal = pasted.error;
@@ -35,6 +37,7 @@ struct Applier {
   void operator()(const CellsCleared& edit) const { ClearCells(sheet.cells, edit.range); }
   void operator()(const RowInserted& edit) const { InsertRow(sheet, edit.row); }
   void operator()(const RowDeleted& edit) const { DeleteRow(sheet, edit.row); }
+  void operator()(const RowAppended&) const { sheet.cells.ensureRows(sheet.cells.rowCount() + 1); }
   void operator()(const ColumnInserted& edit) const { InsertColumn(sheet, edit.column); }
   void operator()(const ColumnDeleted& edit) const { DeleteColumn(sheet, edit.column); }
   void operator()(const ColumnFormatted& edit) const {

@@ -1,10 +1,18 @@
 #include "sheet/sheet_navigation.h"
 
+#include <algorithm>
+
 namespace rv {
 
 bool MovesCaretInEditMode(NavigationKey key) {
   return key == NavigationKey::Left || key == NavigationKey::Right || key == NavigationKey::Home ||
          key == NavigationKey::End;
+}
+
+std::optional<int> LastRowWithData(const SheetValues& cells) {
+  for (int row = cells.rowCount() - 1; row >= 0; --row)
+    if (std::ranges::any_of(cells[row], [](double value) { return !IsEmptyValue(value); })) return row;
+  return std::nullopt;
 }
 
 namespace {
@@ -22,7 +30,8 @@ CellPosition EnterTarget(CellPosition from, std::int32_t moveSelectionAfterEnter
 
 }  // namespace
 
-CellPosition NavigationTarget(CellPosition from, NavigationKey key, std::int32_t moveSelectionAfterEnter) {
+CellPosition NavigationTarget(const SheetValues& cells, CellPosition from, NavigationKey key,
+                              std::int32_t moveSelectionAfterEnter) {
   CellPosition to = from;
   switch (key) {
     case NavigationKey::Tab:
@@ -35,8 +44,17 @@ CellPosition NavigationTarget(CellPosition from, NavigationKey key, std::int32_t
     case NavigationKey::PageUp: to.row -= kPageRows; break;
     case NavigationKey::PageDown: to.row += kPageRows; break;
     case NavigationKey::Enter: to = EnterTarget(from, moveSelectionAfterEnter); break;
+    case NavigationKey::SheetStart: to = {0, 0}; break;
+    case NavigationKey::SheetEnd: to.row = LastRowWithData(cells).value_or(0); break;
   }
-  return ClampToSheet(to);
+  return ClampToSheet(to, cells.rowCount());
+}
+
+bool MovesPastLastRow(const SheetValues& cells, CellPosition from, NavigationKey key,
+                      std::int32_t moveSelectionAfterEnter) {
+  const bool down = key == NavigationKey::Down ||
+                    (key == NavigationKey::Enter && moveSelectionAfterEnter == static_cast<std::int32_t>(EnterMove::Down));
+  return down && from.row == cells.rowCount() - 1 && cells.rowCount() < kMaxSheetRows;
 }
 
 }  // namespace rv
