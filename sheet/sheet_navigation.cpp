@@ -52,8 +52,9 @@ CellPosition NavigationTarget(const SheetValues& cells, CellPosition from, Navig
 
 bool MovesPastLastRow(const SheetValues& cells, CellPosition from, NavigationKey key,
                       std::int32_t moveSelectionAfterEnter) {
-  const bool down = key == NavigationKey::Down ||
-                    (key == NavigationKey::Enter && moveSelectionAfterEnter == static_cast<std::int32_t>(EnterMove::Down));
+  const bool down =
+      key == NavigationKey::Down ||
+      (key == NavigationKey::Enter && moveSelectionAfterEnter == static_cast<std::int32_t>(EnterMove::Down));
   return down && from.row == cells.rowCount() - 1 && cells.rowCount() < kMaxSheetRows;
 }
 

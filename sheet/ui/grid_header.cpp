@@ -54,8 +54,8 @@ QString GridHeader::itemText(int item) const {
 // as the last row's number measures every number of the strip.
 int GridHeader::stripWidth() const {
   const int digits = static_cast<int>(QString::number(sheet_.cells.rowCount()).size());
-  return std::max(kRowStripWidth, fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))) +
-                                      2 * kRowNumberMargin);
+  return std::max(kRowStripWidth,
+                  fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))) + 2 * kRowNumberMargin);
 }
 
 std::optional<int> GridHeader::borderAt(const QPoint& point) const {

@@ -141,7 +141,8 @@ TEST_F(LongSheetTest, EveryMoveReachesEveryRowAndDownFromTheLastRowAddsOne) {
     EXPECT_EQ(current(), move.to) << where;
     EXPECT_EQ(document.sheet.cells.rowCount(), move.rowsAfter) << where;
     EXPECT_TRUE(currentCellInView()) << where;
-    EXPECT_EQ(tab->nameBox()->text(), QStringLiteral("%1 - %2").arg(QString::fromStdString(document.sheet.names[move.to.column]))
+    EXPECT_EQ(tab->nameBox()->text(), QStringLiteral("%1 - %2")
+                                          .arg(QString::fromStdString(document.sheet.names[move.to.column]))
                                           .arg(move.to.row + 1))
         << where;
     if (!move.typed.isEmpty()) EXPECT_EQ(value(move.from.row, move.from.column), move.typed.toDouble()) << where;
