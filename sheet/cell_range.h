@@ -36,8 +36,8 @@ struct CellRange {
   int columnCount() const { return right - left + 1; }
 };
 
-// The cell nearest to `cell` on a sheet of `rowCount` rows.
-inline CellPosition ClampToSheet(CellPosition cell, int rowCount) {
+// The nearest cell of a sheet of rowCount rows.
+inline CellPosition ClampToSheet(CellPosition cell, int rowCount = kSheetRows) {
   return {std::clamp(cell.row, 0, rowCount - 1), std::clamp(cell.column, 0, kSheetColumns - 1)};
 }
 
