@@ -42,6 +42,7 @@ struct Applier {
                         ", holds data, and a sheet holds at most " + std::to_string(kMaxSheetRows) + " rows.";
   }
   void operator()(const RowDeleted& edit) const { DeleteRow(sheet, edit.row); }
+  void operator()(const RowAppended&) const { sheet.cells.ensureRows(sheet.cells.rowCount() + 1); }
   void operator()(const ColumnInserted& edit) const { InsertColumn(sheet, edit.column); }
   void operator()(const ColumnDeleted& edit) const { DeleteColumn(sheet, edit.column); }
   void operator()(const ColumnFormatted& edit) const {

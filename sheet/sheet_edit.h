@@ -43,6 +43,10 @@ struct RowDeleted {
   int row = 0;
 };
 
+// One empty row after the last, as moving down from the last row asks;
+// nothing beyond kMaxSheetRows rows.
+struct RowAppended {};
+
 struct ColumnInserted {
   int column = 0;
 };
@@ -68,8 +72,8 @@ struct ColumnResized {
   int width = kDefaultColumnWidth;
 };
 
-using SheetEdit = std::variant<CellTextEntered, TextPasted, CellsCleared, RowInserted, RowDeleted, ColumnInserted,
-                               ColumnDeleted, ColumnFormatted, ColumnScaled, ColumnResized>;
+using SheetEdit = std::variant<CellTextEntered, TextPasted, CellsCleared, RowInserted, RowDeleted, RowAppended,
+                               ColumnInserted, ColumnDeleted, ColumnFormatted, ColumnScaled, ColumnResized>;
 
 struct SheetEditOutcome {
   // The edit did part of what was asked (a paste larger than the room it

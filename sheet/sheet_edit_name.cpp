@@ -10,6 +10,7 @@ struct Namer {
   const char* operator()(const CellsCleared&) const { return "Clear"; }
   const char* operator()(const RowInserted&) const { return "Insert Row"; }
   const char* operator()(const RowDeleted&) const { return "Delete Row"; }
+  const char* operator()(const RowAppended&) const { return "Add Row"; }
   const char* operator()(const ColumnInserted&) const { return "Insert Column"; }
   const char* operator()(const ColumnDeleted&) const { return "Delete Column"; }
   const char* operator()(const ColumnFormatted&) const { return "Format"; }

@@ -1,5 +1,7 @@
 #include "sheet/sheet_navigation.h"
 
+#include <algorithm>
+
 namespace rv {
 
 bool MovesCaretInEditMode(NavigationKey key) {
@@ -22,8 +24,8 @@ CellPosition EnterTarget(CellPosition from, std::int32_t moveSelectionAfterEnter
 
 }  // namespace
 
-CellPosition NavigationTarget(CellPosition from, NavigationKey key, std::int32_t moveSelectionAfterEnter,
-                              int rowCount) {
+CellPosition NavigationTarget(const SheetValues& cells, CellPosition from, NavigationKey key,
+                              std::int32_t moveSelectionAfterEnter) {
   CellPosition to = from;
   switch (key) {
     case NavigationKey::Tab:
@@ -36,8 +38,18 @@ CellPosition NavigationTarget(CellPosition from, NavigationKey key, std::int32_t
     case NavigationKey::PageUp: to.row -= kPageRows; break;
     case NavigationKey::PageDown: to.row += kPageRows; break;
     case NavigationKey::Enter: to = EnterTarget(from, moveSelectionAfterEnter); break;
+    case NavigationKey::SheetStart: to = {0, 0}; break;
+    case NavigationKey::SheetEnd: to.row = std::max(LastRowWithData(cells), 0); break;
   }
-  return ClampToSheet(to, rowCount);
+  return ClampToSheet(to, cells.rowCount());
+}
+
+bool MovesPastLastRow(const SheetValues& cells, CellPosition from, NavigationKey key,
+                      std::int32_t moveSelectionAfterEnter) {
+  const bool down =
+      key == NavigationKey::Down ||
+      (key == NavigationKey::Enter && moveSelectionAfterEnter == static_cast<std::int32_t>(EnterMove::Down));
+  return down && from.row == cells.rowCount() - 1 && cells.rowCount() < kMaxSheetRows;
 }
 
 }  // namespace rv

@@ -12,7 +12,14 @@ namespace rv {
 
 namespace {
 
-std::optional<NavigationKey> NavigationKeyOf(int key) {
+// Ctrl+Home and Ctrl+End are the only moves made with a modifier.
+std::optional<NavigationKey> NavigationKeyOf(int key, Qt::KeyboardModifiers modifiers) {
+  if (modifiers & Qt::AltModifier) return std::nullopt;
+  if (modifiers & Qt::ControlModifier) {
+    if (key == Qt::Key_Home) return NavigationKey::SheetStart;
+    if (key == Qt::Key_End) return NavigationKey::SheetEnd;
+    return std::nullopt;
+  }
   switch (key) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab: return NavigationKey::Tab;
@@ -54,8 +61,7 @@ CellEditor::CellEditor(QWidget* parent) : QLineEdit(parent) {
 }
 
 std::optional<NavigationKey> CellEditor::movingKey(const QKeyEvent* event) const {
-  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return std::nullopt;
-  const auto key = NavigationKeyOf(event->key());
+  const auto key = NavigationKeyOf(event->key(), event->modifiers());
   if (!key || (editMode_ && MovesCaretInEditMode(*key))) return std::nullopt;
   return key;
 }
@@ -81,7 +87,7 @@ bool CellEditor::event(QEvent* event) {
 
 void CellEditor::keyPressEvent(QKeyEvent* event) {
   if (const auto key = movingKey(event)) {
-    pressedNavigation_ = key;
+    pressedNavigation_ = PressedMove{event->key(), *key};
     event->accept();
     return;
   }
@@ -105,12 +111,13 @@ void CellEditor::keyPressEvent(QKeyEvent* event) {
   QLineEdit::keyPressEvent(event);
 }
 
+// The move is the one its key made when pressed: Ctrl may be let go first.
 void CellEditor::keyReleaseEvent(QKeyEvent* event) {
-  const auto key = NavigationKeyOf(event->key());
-  if (key && !event->isAutoRepeat() && pressedNavigation_ == key) {
+  if (pressedNavigation_ && !event->isAutoRepeat() && pressedNavigation_->key == event->key()) {
+    const NavigationKey move = pressedNavigation_->move;
     pressedNavigation_.reset();
     event->accept();
-    emit navigationKeyReleased(*key);
+    emit navigationKeyReleased(move);
     return;
   }
   QLineEdit::keyReleaseEvent(event);

@@ -9,8 +9,9 @@ namespace rv {
 
 // The line editor of the Data tab, used for the current cell and for the
 // entry line. It takes only the characters of a number, turns the navigation
-// keys into moves made when the key is released, and leaves the program's
-// accelerators (Ctrl+C, Ctrl+V …) to the main window.
+// keys (Ctrl+Home and Ctrl+End among them) into moves made when the key is
+// released, and leaves the program's accelerators (Ctrl+C, Ctrl+V …) to the
+// main window.
 class CellEditor : public QLineEdit {
   Q_OBJECT
  public:
@@ -38,7 +39,11 @@ class CellEditor : public QLineEdit {
   std::optional<NavigationKey> movingKey(const QKeyEvent* event) const;
 
   bool editMode_ = false;
-  std::optional<NavigationKey> pressedNavigation_;
+  struct PressedMove {
+    int key;
+    NavigationKey move;
+  };
+  std::optional<PressedMove> pressedNavigation_;
 };
 
 }  // namespace rv

@@ -71,7 +71,7 @@ QRect DataGrid::visualCellRect(CellPosition cell) const {
 
 CellPosition DataGrid::cellAt(const QPoint& viewportPoint) const {
   const QPoint content = viewportPoint + scrollOffset();
-  return {RowAt(content.y()), ColumnAt(*sheet_, content.x())};
+  return {RowAt(*sheet_, content.y()), ColumnAt(*sheet_, content.x())};
 }
 
 int DataGrid::cellIdAt(const QPoint& viewportPoint) const { return CellId(cellAt(viewportPoint)); }
@@ -108,7 +108,7 @@ void DataGrid::setTrackingLine(std::optional<int> contentX) {
 void DataGrid::updateScrollRanges() {
   const QSize area = viewport()->size();
   horizontalScrollBar()->setRange(0, std::max(0, GridWidth(*sheet_) - area.width()));
-  verticalScrollBar()->setRange(0, std::max(0, kGridHeight - area.height()));
+  verticalScrollBar()->setRange(0, std::max(0, GridHeight(*sheet_) - area.height()));
 }
 
 void DataGrid::placeEditor() {
@@ -146,8 +146,8 @@ void DataGrid::paintEvent(QPaintEvent* event) {
   const QPalette& colours = palette();
   const QRect dirty = event->rect();
   const QPoint offset = scrollOffset();
-  const int firstRow = RowAt(dirty.top() + offset.y());
-  const int lastRow = RowAt(dirty.bottom() + offset.y());
+  const int firstRow = RowAt(*sheet_, dirty.top() + offset.y());
+  const int lastRow = RowAt(*sheet_, dirty.bottom() + offset.y());
   const int firstColumn = ColumnAt(*sheet_, dirty.left() + offset.x());
   const int lastColumn = ColumnAt(*sheet_, dirty.right() + offset.x());
 
@@ -175,7 +175,8 @@ void DataGrid::paintEvent(QPaintEvent* event) {
 }
 
 void DataGrid::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) beginDrag(event->position().toPoint());
+  if (event->button() == Qt::LeftButton)
+    beginDrag(event->position().toPoint(), event->modifiers().testFlag(Qt::ShiftModifier));
 }
 
 void DataGrid::mouseMoveEvent(QMouseEvent* event) {
@@ -186,11 +187,11 @@ void DataGrid::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) endDrag();
 }
 
-void DataGrid::beginDrag(const QPoint& viewportPoint) {
+void DataGrid::beginDrag(const QPoint& viewportPoint, bool extend) {
   dragging_ = true;
   dragPoint_ = viewportPoint;
   edgeScrollTimer_.start();
-  emit cellPressed(cellAt(dragPoint_));
+  emit cellPressed(cellAt(dragPoint_), extend);
 }
 
 void DataGrid::endDrag() {
@@ -231,7 +232,8 @@ bool DataGrid::eventFilter(QObject* watched, QEvent* event) {
     return false;
   const auto* mouse = static_cast<QMouseEvent*>(event);
   const QPoint point = editor_->mapTo(viewport(), mouse->position().toPoint());
-  if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) beginDrag(point);
+  if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton)
+    beginDrag(point, mouse->modifiers().testFlag(Qt::ShiftModifier));
   if (type == QEvent::MouseMove && dragging_) dragTo(point);
   if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) endDrag();
   return false;

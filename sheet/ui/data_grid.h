@@ -11,8 +11,9 @@ namespace rv {
 
 class CellEditor;
 
-// The grid area of the Data tab: paints the 99 x 17 cells of the sheet and
-// carries one editor over the current cell. Mouse presses and drags are
+// The grid area of the Data tab: paints the cells of the sheet's rows in
+// view, however many rows it has, and carries one editor over the current
+// cell. Mouse presses and drags are
 // reported as cells; the tab decides what they select.
 class DataGrid : public QAbstractScrollArea {
   Q_OBJECT
@@ -44,7 +45,8 @@ class DataGrid : public QAbstractScrollArea {
   QRect visualCellRect(CellPosition cell) const;
 
  signals:
-  void cellPressed(rv::CellPosition cell);
+  // With Shift held the press extends the selection instead of starting one.
+  void cellPressed(rv::CellPosition cell, bool extend);
   void cellDragged(rv::CellPosition cell);
   void dragFinished();
   void contextMenuAt(const QPoint& globalPosition);
@@ -62,7 +64,7 @@ class DataGrid : public QAbstractScrollArea {
  private:
   void updateScrollRanges();
   void placeEditor();
-  void beginDrag(const QPoint& viewportPoint);
+  void beginDrag(const QPoint& viewportPoint, bool extend);
   void dragTo(const QPoint& viewportPoint);
   void endDrag();
   void scrollNearEdges();

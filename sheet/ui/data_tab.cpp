@@ -86,7 +86,8 @@ DataTab::DataTab(const Document& document, QWidget* parent)
   connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, rowStrip_, &GridHeader::setOffset);
 
   const auto connectHeader = [this](GridHeader* header, HeaderKind kind) {
-    connect(header, &GridHeader::itemPressed, this, [this, kind](int item) { headerPressed(kind, item); });
+    connect(header, &GridHeader::itemPressed, this,
+            [this, kind](int item, bool extend) { headerPressed(kind, item, extend); });
     connect(header, &GridHeader::itemDragged, this, [this, kind](int item) { headerDragged(kind, item); });
     connect(header, &GridHeader::dragFinished, this, &DataTab::dragFinished);
     connect(header, &GridHeader::contextMenuAt, this,
@@ -120,20 +121,26 @@ int DataTab::cellIdAt(const QPoint& globalPosition) const {
   return grid_->viewport()->rect().contains(point) ? grid_->cellIdAt(point) : -1;
 }
 
+void DataTab::resizeEvent(QResizeEvent*) { placePieces(); }
+
 // The pieces sit where the Data page has always had them; the grid takes the
-// rest of the page.
-void DataTab::resizeEvent(QResizeEvent*) {
+// rest of the page. Only a sheet whose row numbers are too long for the row
+// strip widens the strip and moves the grid to the right.
+void DataTab::placePieces() {
+  constexpr int kMargin = 5;
   const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  const int headerWidth = std::max(0, width() - scrollBar - 36);
+  const int strip = rowStrip_->stripWidth();
+  const int gridLeft = kMargin + strip;
+  const int headerWidth = std::max(0, width() - scrollBar - gridLeft - kMargin);
   const int stripHeight = std::max(0, height() - scrollBar - 45);
-  nameBox_->setGeometry(5, 6, 128, 16);
+  nameBox_->setGeometry(kMargin, 6, 128, 16);
   entryLine_->setGeometry(192, 6, std::max(0, width() - 197), 16);
-  corner_->setGeometry(5, 24, 26, 18);
-  columnHeader_->setGeometry(31, 24, headerWidth, 18);
-  topArrow_->setGeometry(31 + headerWidth, 24, scrollBar, 18);
-  rowStrip_->setGeometry(5, 41, 26, stripHeight);
-  leftArrow_->setGeometry(5, 41 + stripHeight, 26, scrollBar);
-  grid_->setGeometry(31, 41, std::max(0, width() - 36), std::max(0, height() - 44));
+  corner_->setGeometry(kMargin, 24, strip, 18);
+  columnHeader_->setGeometry(gridLeft, 24, headerWidth, 18);
+  topArrow_->setGeometry(gridLeft + headerWidth, 24, scrollBar, 18);
+  rowStrip_->setGeometry(kMargin, 41, strip, stripHeight);
+  leftArrow_->setGeometry(kMargin, 41 + stripHeight, strip, scrollBar);
+  grid_->setGeometry(gridLeft, 41, std::max(0, width() - gridLeft - kMargin), std::max(0, height() - 44));
 }
 
 void DataTab::setEditMode(bool on) {
@@ -150,8 +157,20 @@ void DataTab::commitPendingEdit() {
 
 void DataTab::showSheet() {
   layoutGrid();
-  rowStrip_->update();
+  keepCurrentCellOnSheet();
   if (!entryEdited_) showCurrentCell();
+}
+
+// Undo can take back rows the current cell stood on; it moves up to the last
+// row that is left, and a text typed for the row that went is dropped.
+void DataTab::keepCurrentCellOnSheet() {
+  const CellPosition onSheet = ClampToSheet(current_, document_.sheet.cells.rowCount());
+  if (onSheet == current_) return;
+  current_ = onSheet;
+  entryEdited_ = false;
+  grid_->setCurrentCell(current_);
+  grid_->ensureVisible(current_);
+  rowStrip_->setCurrent(current_.row);
 }
 
 void DataTab::enterCell(CellPosition cell, bool keepEntryLineFocus) {
@@ -224,9 +243,14 @@ void DataTab::toggleEditMode() {
   grid_->editor()->setText(entryLine_->text());
 }
 
+// The text typed is committed before the move is worked out: Ctrl+End goes
+// to the last row with data, the row just typed included.
 void DataTab::navigate(NavigationKey key, bool fromEntryLine) {
   endRangeSelection();
-  enterCell(NavigationTarget(current_, key, document_.options.moveSelectionAfterEnter), fromEntryLine);
+  commitPendingEdit();
+  const std::int32_t enterMove = document_.options.moveSelectionAfterEnter;
+  if (MovesPastLastRow(document_.sheet.cells, current_, key, enterMove)) emit sheetEdited(RowAppended{});
+  enterCell(NavigationTarget(document_.sheet.cells, current_, key, enterMove), fromEntryLine);
 }
 
 // A text being typed is committed when its editor loses the focus, so every
@@ -265,7 +289,16 @@ void DataTab::endRangeSelection() {
   grid_->setHighlight(std::nullopt);
 }
 
-void DataTab::cellPressed(CellPosition cell) {
+// Shift+click selects from the current cell to the cell clicked, which the
+// pointer may then drag further; the current cell stays where it is.
+void DataTab::cellPressed(CellPosition cell, bool extend) {
+  if (extend) {
+    commitPendingEdit();
+    selection_ = {false, current_, cell};
+    drag_ = DragKind::Cells;
+    showSelection();
+    return;
+  }
   endRangeSelection();
   if (cell != current_ || !grid_->editor()->hasFocus()) enterCell(cell, false);
   selection_ = {false, cell, cell};
@@ -290,13 +323,25 @@ void DataTab::selectRows(int anchorRow, int endRow) {
 }
 
 void DataTab::selectColumns(int anchorColumn, int endColumn) {
-  selection_ = {true, {0, anchorColumn}, {kSheetRows - 1, endColumn}};
+  selection_ = {true, {0, anchorColumn}, {document_.sheet.cells.rowCount() - 1, endColumn}};
   showSelection();
 }
 
 // A click on a header item selects its whole row or column and fixes where
-// Insert, Delete, Format and Scale act.
-void DataTab::headerPressed(HeaderKind kind, int item) {
+// Insert, Delete, Format and Scale act. Shift+click selects the rows or
+// columns from the current cell's to the one clicked.
+void DataTab::headerPressed(HeaderKind kind, int item, bool extend) {
+  if (extend) {
+    commitPendingEdit();
+    if (kind == HeaderKind::Row) {
+      selectRows(current_.row, item);
+      drag_ = DragKind::Rows;
+    } else {
+      selectColumns(current_.column, item);
+      drag_ = DragKind::Columns;
+    }
+    return;
+  }
   endRangeSelection();
   headerKind_ = kind;
   headerItem_ = item;
@@ -334,7 +379,7 @@ void DataTab::showCellMenu(const QPoint& globalPosition) {
 }
 
 void DataTab::showHeaderMenu(HeaderKind kind, int item, const QPoint& globalPosition) {
-  headerPressed(kind, item);
+  headerPressed(kind, item, false);
   drag_ = DragKind::None;
   QMenu menu(this);
   menu.setObjectName(QStringLiteral("HdrMenu"));
@@ -436,9 +481,12 @@ void DataTab::columnResized(int column, int width) {
   if (width != document_.sheet.columnWidth(column)) emit sheetEdited(ColumnResized{column, width});
 }
 
+// A sheet that grew or shrank may need another width of the row strip.
 void DataTab::layoutGrid() {
+  if (rowStrip_->stripWidth() != rowStrip_->width()) placePieces();
   grid_->relayout();
   columnHeader_->update();
+  rowStrip_->update();
 }
 
 void DataTab::reloadFromDocument() {
@@ -446,7 +494,6 @@ void DataTab::reloadFromDocument() {
   headerKind_ = HeaderKind::None;
   endRangeSelection();
   layoutGrid();
-  rowStrip_->update();
   grid_->scrollToTopRow();
   grid_->scrollToFirstColumn();
   enterCell({0, 0}, false);

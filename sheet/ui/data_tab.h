@@ -17,8 +17,8 @@ class CellEditor;
 class DataGrid;
 class GridHeader;
 
-// The Data tab: the grid of 99 x 17 cells with its column header and row
-// strip, the name box and the entry line. It shows the document and reports
+// The Data tab: the grid of the sheet's rows (99 or more) by 17 columns with
+// its column header and row strip, the name box and the entry line. It shows the document and reports
 // every change the user makes as a SheetEdit; its owner applies the edit and
 // calls showSheet(). A typed text is reported when its editor loses the
 // keyboard or the current cell changes.
@@ -82,6 +82,7 @@ class DataTab : public QWidget {
 
   void enterCell(CellPosition cell, bool keepEntryLineFocus);
   void showCurrentCell();
+  void keepCurrentCellOnSheet();
   void setEditMode(bool on);
   // Reports an edit of cells; the next key replaces the current cell again.
   void editCells(const SheetEdit& edit);
@@ -90,12 +91,12 @@ class DataTab : public QWidget {
   void cellTextEdited(const QString& text);
   void entryTextEdited(const QString& text);
 
-  void cellPressed(CellPosition cell);
+  void cellPressed(CellPosition cell, bool extend);
   void cellDragged(CellPosition cell);
   void dragFinished();
   void selectRows(int anchorRow, int endRow);
   void selectColumns(int anchorColumn, int endColumn);
-  void headerPressed(HeaderKind kind, int item);
+  void headerPressed(HeaderKind kind, int item, bool extend);
   void headerDragged(HeaderKind kind, int item);
   void showSelection();
 
@@ -105,6 +106,7 @@ class DataTab : public QWidget {
   void showCellMenu(const QPoint& globalPosition);
   void showHeaderMenu(HeaderKind kind, int item, const QPoint& globalPosition);
   void columnResized(int column, int width);
+  void placePieces();
   void layoutGrid();
 
   const Document& document_;

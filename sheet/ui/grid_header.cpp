@@ -14,6 +14,10 @@ namespace {
 // A press this close to a column's right border resizes the column.
 constexpr int kBorderGrip = 3;
 constexpr int kMinimumColumnWidth = 8;
+// The row strip is this wide until its longest number needs more room, with
+// this much space left on either side of the number.
+constexpr int kRowStripWidth = 26;
+constexpr int kRowNumberMargin = 3;
 
 }  // namespace
 
@@ -34,7 +38,7 @@ void GridHeader::setCurrent(int item) {
 }
 
 int GridHeader::itemAt(const QPoint& point) const {
-  return horizontal() ? ColumnAt(sheet_, along(point)) : RowAt(along(point));
+  return horizontal() ? ColumnAt(sheet_, along(point)) : RowAt(sheet_, along(point));
 }
 
 QRect GridHeader::itemRect(int item) const {
@@ -44,6 +48,14 @@ QRect GridHeader::itemRect(int item) const {
 
 QString GridHeader::itemText(int item) const {
   return horizontal() ? QString::fromStdString(sheet_.names[item]) : QString::number(item + 1);
+}
+
+// Digits are equally wide in the program's fonts, so a row of zeros as long
+// as the last row's number measures every number of the strip.
+int GridHeader::stripWidth() const {
+  const int digits = static_cast<int>(QString::number(sheet_.cells.rowCount()).size());
+  return std::max(kRowStripWidth,
+                  fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))) + 2 * kRowNumberMargin);
 }
 
 std::optional<int> GridHeader::borderAt(const QPoint& point) const {
@@ -62,8 +74,10 @@ void GridHeader::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QPalette& colours = palette();
   painter.fillRect(rect(), colours.button());
-  const int count = horizontal() ? kSheetColumns : kSheetRows;
-  for (int item = 0; item < count; ++item) {
+  // Only the rows in view are drawn: a sheet may have 100,000.
+  const int first = horizontal() ? 0 : itemAt(QPoint(0, 0));
+  const int last = horizontal() ? kSheetColumns - 1 : itemAt(QPoint(0, height() - 1));
+  for (int item = first; item <= last; ++item) {
     const QRect rect = itemRect(item);
     if (!rect.intersects(this->rect())) continue;
     if (item == current_) {
@@ -87,7 +101,7 @@ void GridHeader::mousePressEvent(QMouseEvent* event) {
     return;
   }
   dragging_ = true;
-  emit itemPressed(itemAt(point));
+  emit itemPressed(itemAt(point), event->modifiers().testFlag(Qt::ShiftModifier));
 }
 
 void GridHeader::mouseMoveEvent(QMouseEvent* event) {

@@ -19,9 +19,12 @@ class GridHeader : public QWidget {
   void setCurrent(int item);
   int itemAt(const QPoint& point) const;
   QRect itemRect(int item) const;
+  // Row strip only: as wide as the numbers of every row of the sheet need.
+  int stripWidth() const;
 
  signals:
-  void itemPressed(int item);
+  // With Shift held the press extends the selection instead of starting one.
+  void itemPressed(int item, bool extend);
   void itemDragged(int item);
   void dragFinished();
   void contextMenuAt(int item, const QPoint& globalPosition);

@@ -41,7 +41,7 @@ TEST(LongSheet, EveryOperationReachesTheLastStoredRow) {
   EXPECT_EQ(LastRowWithData(sheet.cells), kRows - 1);
   EXPECT_EQ(ComputeGraphRange(sheet.cells, 1).constant, kRows - 1.0);  // the mean of 0, 2 ... 1998
   EXPECT_EQ(CopyText(sheet.cells, {kRows - 1, 0, kRows, 1}), "999.000000000000\t1998.000000000000\r\n\t\r\n");
-  EXPECT_EQ(NavigationTarget({kRows - 3, 0}, NavigationKey::PageDown, 0, kRows), (CellPosition{kRows - 1, 0}));
+  EXPECT_EQ(NavigationTarget(sheet.cells, {kRows - 3, 0}, NavigationKey::PageDown, 0), (CellPosition{kRows - 1, 0}));
 
   ASSERT_TRUE(ScaleColumn(sheet.cells, 1, ScaleOperation::Add, 1.0));
   EXPECT_EQ(sheet.cell(kRows - 1, 1), 1999.0);

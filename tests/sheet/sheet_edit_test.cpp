@@ -152,11 +152,32 @@ TEST(SelectAll, CoversEveryNonEmptyCellOrNothing) {
 }
 
 TEST(Navigation, EnterStopsAtTheEdgesAndAnUnknownSettingStays) {
-  EXPECT_EQ(NavigationTarget({98, 0}, NavigationKey::Enter, 2), (CellPosition{98, 0}));
-  EXPECT_EQ(NavigationTarget({0, 16}, NavigationKey::Enter, 1), (CellPosition{0, 16}));
-  EXPECT_EQ(NavigationTarget({0, 4}, NavigationKey::Enter, 4), (CellPosition{0, 4}));
-  EXPECT_EQ(NavigationTarget({10, 10}, NavigationKey::Enter, 7), (CellPosition{10, 10}));
-  EXPECT_EQ(NavigationTarget({10, 10}, NavigationKey::Enter, -1), (CellPosition{10, 10}));
+  const SheetValues cells;
+  EXPECT_EQ(NavigationTarget(cells, {98, 0}, NavigationKey::Enter, 2), (CellPosition{98, 0}));
+  EXPECT_EQ(NavigationTarget(cells, {0, 16}, NavigationKey::Enter, 1), (CellPosition{0, 16}));
+  EXPECT_EQ(NavigationTarget(cells, {0, 4}, NavigationKey::Enter, 4), (CellPosition{0, 4}));
+  EXPECT_EQ(NavigationTarget(cells, {10, 10}, NavigationKey::Enter, 7), (CellPosition{10, 10}));
+  EXPECT_EQ(NavigationTarget(cells, {10, 10}, NavigationKey::Enter, -1), (CellPosition{10, 10}));
+}
+
+TEST(Navigation, CtrlEndFindsTheLastRowWithDataAndOnlyDownFromTheLastRowGrowsTheSheet) {
+  SheetValues cells;
+  EXPECT_EQ(LastRowWithData(cells), -1);
+  EXPECT_EQ(NavigationTarget(cells, {40, 3}, NavigationKey::SheetEnd, 2), (CellPosition{0, 3}));
+  cells.ensureRows(500);
+  cells[420][16] = 0.0;
+  EXPECT_EQ(LastRowWithData(cells), 420);
+  EXPECT_EQ(NavigationTarget(cells, {7, 3}, NavigationKey::SheetEnd, 2), (CellPosition{420, 3}));
+  EXPECT_EQ(NavigationTarget(cells, {7, 3}, NavigationKey::SheetStart, 2), (CellPosition{0, 0}));
+  EXPECT_EQ(NavigationTarget(cells, {495, 3}, NavigationKey::PageDown, 2), (CellPosition{499, 3}));
+
+  EXPECT_TRUE(MovesPastLastRow(cells, {499, 3}, NavigationKey::Down, 0));
+  EXPECT_TRUE(MovesPastLastRow(cells, {499, 3}, NavigationKey::Enter, 2));
+  EXPECT_FALSE(MovesPastLastRow(cells, {499, 3}, NavigationKey::Enter, 1));
+  EXPECT_FALSE(MovesPastLastRow(cells, {499, 3}, NavigationKey::PageDown, 2));
+  EXPECT_FALSE(MovesPastLastRow(cells, {498, 3}, NavigationKey::Down, 2));
+  cells.ensureRows(kMaxSheetRows);
+  EXPECT_FALSE(MovesPastLastRow(cells, {kMaxSheetRows - 1, 3}, NavigationKey::Down, 2));
 }
 
 }  // namespace
