@@ -47,7 +47,8 @@ void ColorStrip::paintEvent(QPaintEvent* event) {
       painter.drawText(swatch.adjusted(38, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("None"));
     }
   }
-  painter.drawPixmap(QPoint(348, kRowHeight * row_ + 14) - kOrigin, ResourcePicture(QStringLiteral("MARK"), QSize(12, 15)));
+  painter.drawPixmap(QPoint(348, kRowHeight * row_ + 14) - kOrigin,
+                     ResourcePicture(QStringLiteral("MARK"), QSize(12, 15)));
 }
 
 void ColorStrip::mousePressEvent(QMouseEvent* event) {

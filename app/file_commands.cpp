@@ -3,7 +3,6 @@
 #include <QString>
 
 #include "app/path_chooser.h"
-#include "widgets/message_dialog.h"
 #include "files/data_file_messages.h"
 #include "files/file_paths.h"
 #include "files/new_data_sheet.h"
@@ -11,6 +10,7 @@
 #include "files/read_data_file.h"
 #include "files/save_changes.h"
 #include "files/write_data_file.h"
+#include "widgets/message_dialog.h"
 
 namespace rv {
 

@@ -172,7 +172,8 @@ void ImportDialog::showPreview() {
   preview_->setRowCount(static_cast<int>(reading_.firstRows.size()));
   QStringList headings;
   for (int c = 0; c < columns; ++c) {
-    const int role = c < static_cast<int>(reading_.roles.size()) ? reading_.roles[static_cast<size_t>(c)] : kLeftOutColumn;
+    const int role =
+        c < static_cast<int>(reading_.roles.size()) ? reading_.roles[static_cast<size_t>(c)] : kLeftOutColumn;
     const QString name = c < static_cast<int>(reading_.headings.size())
                              ? Text(VariableNameFromText(reading_.headings[static_cast<size_t>(c)]))
                              : QStringLiteral("%1").arg(c + 1);
@@ -183,7 +184,8 @@ void ImportDialog::showPreview() {
     const auto& fields = reading_.firstRows[static_cast<size_t>(r)];
     for (int c = 0; c < static_cast<int>(fields.size()) && c < columns; ++c) {
       auto* item = new QTableWidgetItem(Text(fields[static_cast<size_t>(c)].substr(0, kPreviewCharacters)));
-      if (reading_.roles[static_cast<size_t>(c)] == kLeftOutColumn) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+      if (reading_.roles[static_cast<size_t>(c)] == kLeftOutColumn)
+        item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
       preview_->setItem(r, c, item);
     }
   }
@@ -194,16 +196,19 @@ void ImportDialog::showPreview() {
 }
 
 void ImportDialog::showSummary() {
-  drop_->setText(QStringLiteral("D&rop rows with an empty cell among the chosen columns (%1)").arg(Rows(reading_.rowsIncomplete)));
+  drop_->setText(
+      QStringLiteral("D&rop rows with an empty cell among the chosen columns (%1)").arg(Rows(reading_.rowsIncomplete)));
   keepFirst_->setEnabled(reading_.rowsBeyond > 0 || options_.keepFirstRows);
   ok_->setEnabled(reading_.error.empty());
   if (!reading_.error.empty()) {
-    summary_->setText(QStringLiteral("The text cannot be read: ") + Text(reading_.error) +
-                      (reading_.rowsBeyond > 0 ? QStringLiteral(". Keep the first rows, or cancel.") : QStringLiteral(".")));
+    summary_->setText(
+        QStringLiteral("The text cannot be read: ") + Text(reading_.error) +
+        (reading_.rowsBeyond > 0 ? QStringLiteral(". Keep the first rows, or cancel.") : QStringLiteral(".")));
     return;
   }
   QString text = Rows(reading_.rowsRead) + QStringLiteral(" will be read");
-  if (reading_.rowsDropped > 0) text += QStringLiteral("; %1 with an empty cell dropped").arg(Rows(reading_.rowsDropped));
+  if (reading_.rowsDropped > 0)
+    text += QStringLiteral("; %1 with an empty cell dropped").arg(Rows(reading_.rowsDropped));
   if (reading_.rowsBeyond > 0) text += QStringLiteral("; the %1 after them left out").arg(Rows(reading_.rowsBeyond));
   if (reading_.namesCut > 0) {
     QStringList cut;

@@ -24,7 +24,8 @@ bool KeyGate::eventFilter(QObject* watched, QEvent* event) {
     return type != QEvent::ShortcutOverride;
   }
   // Left unaccepted, the override lets the shortcut map trigger the action.
-  if (type == QEvent::ShortcutOverride) return widget != nullptr && widget->window() == mainWindow_ && isAccelerator(event);
+  if (type == QEvent::ShortcutOverride)
+    return widget != nullptr && widget->window() == mainWindow_ && isAccelerator(event);
   return false;
 }
 

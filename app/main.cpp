@@ -8,10 +8,10 @@
 
 #include "app/main_window.h"
 #include "app/termination_signals.h"
-#include "widgets/help.h"
-#include "widgets/program_fonts.h"
 #include "files/recovery_file.h"
 #include "files/settings_file.h"
+#include "widgets/help.h"
+#include "widgets/program_fonts.h"
 
 namespace {
 

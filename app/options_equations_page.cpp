@@ -85,7 +85,8 @@ OptionsEquationsPage::OptionsEquationsPage(const DocumentOptions& options, bool 
   moveSelection_->setChecked(options.moveSelectionAfterEnter != 0);
   moveDirection_ = new QComboBox(this);
   SetControlId(moveDirection_, kMoveDirectionId);
-  moveDirection_->addItems({QStringLiteral("Right"), QStringLiteral("Down"), QStringLiteral("Left"), QStringLiteral("Up")});
+  moveDirection_->addItems(
+      {QStringLiteral("Right"), QStringLiteral("Down"), QStringLiteral("Left"), QStringLiteral("Up")});
   moveDirection_->setGeometry(300, 168, 90, 20);
   if (options.moveSelectionAfterEnter >= 1 && options.moveSelectionAfterEnter <= 4)
     moveDirection_->setCurrentIndex(options.moveSelectionAfterEnter - 1);

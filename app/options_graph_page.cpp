@@ -58,8 +58,8 @@ struct PlaneDef {
 };
 
 constexpr PlaneDef kPlanes[3] = {{311, "X-Y Back Plane", 312, "X Segments"},
-                                  {317, "X-Z Bottom Plane", 318, "Y Segments"},
-                                  {323, "Y-Z Right Plane", 324, "Z Segments"}};
+                                 {317, "X-Z Bottom Plane", 318, "Y Segments"},
+                                 {323, "Y-Z Right Plane", 324, "Z Segments"}};
 
 QLabel* Caption(int id, const char* text, QPoint position, QWidget* parent) {
   auto* label = new QLabel(QString::fromLatin1(text), parent);
@@ -106,16 +106,14 @@ OptionsGraphPage::OptionsGraphPage(const DocumentOptions& options, QWidget* pare
     segments_[static_cast<size_t>(plane)] = segments;
   }
 
-  connect(PageButton(kDefaultColorsId, "Default Colors", {8, 252}, this), &QPushButton::clicked, this,
-          [this] {
-            const GraphOptions defaults = DefaultGraphOptions();
-            showColors(defaults.colors, defaults.shadeSurface);
-          });
-  connect(PageButton(kBlackAndWhiteId, "Black and White", {120, 252}, this), &QPushButton::clicked, this,
-          [this] {
-            const GraphOptions blackAndWhite = BlackAndWhiteGraphOptions();
-            showColors(blackAndWhite.colors, blackAndWhite.shadeSurface);
-          });
+  connect(PageButton(kDefaultColorsId, "Default Colors", {8, 252}, this), &QPushButton::clicked, this, [this] {
+    const GraphOptions defaults = DefaultGraphOptions();
+    showColors(defaults.colors, defaults.shadeSurface);
+  });
+  connect(PageButton(kBlackAndWhiteId, "Black and White", {120, 252}, this), &QPushButton::clicked, this, [this] {
+    const GraphOptions blackAndWhite = BlackAndWhiteGraphOptions();
+    showColors(blackAndWhite.colors, blackAndWhite.shadeSurface);
+  });
 
   strip_ = new ColorStrip(this);
   strip_->setCurrentRow(options.colorRow);

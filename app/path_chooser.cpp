@@ -8,7 +8,6 @@
 
 #include "graph/graph_picture.h"
 #include "graph/ui/graph_export.h"
-
 #include "widgets/place_dialog.h"
 #include "widgets/program_fonts.h"
 
@@ -73,14 +72,15 @@ std::optional<std::string> FileDialogPathChooser::openPath(QWidget* owner, const
 
 std::optional<std::string> FileDialogPathChooser::savePath(QWidget* owner, const QString& title,
                                                            const std::string& folder) {
-  return RunFileDialog(owner, title, folder,
-                       {QStringLiteral("SaveDlg"), QFileDialog::AcceptSave, {kDataFileFilter, kAllFilesFilter},
-                        QStringLiteral("rvd")});
+  return RunFileDialog(
+      owner, title, folder,
+      {QStringLiteral("SaveDlg"), QFileDialog::AcceptSave, {kDataFileFilter, kAllFilesFilter}, QStringLiteral("rvd")});
 }
 
 std::optional<std::string> FileDialogPathChooser::exportDataPath(QWidget* owner, const std::string& folder) {
   return RunFileDialog(owner, QStringLiteral("Export Data"), folder,
-                       {QStringLiteral("ExportDlg"), QFileDialog::AcceptSave,
+                       {QStringLiteral("ExportDlg"),
+                        QFileDialog::AcceptSave,
                         {QStringLiteral("Comma Separated Values (*.csv) (*.csv)"),
                          QStringLiteral("Tab Separated Values (*.tsv) (*.tsv)"), kAllFilesFilter},
                         QStringLiteral("csv")});

@@ -27,9 +27,8 @@ void PrintController::printWithDialog(PrintDialogKind kind, const StatisticsRepo
 }
 
 void PrintController::printData() {
-  printWithDialog(PrintDialogKind::Data, [](PageCanvas& canvas, const PrintSettings& settings, const Document& document) {
-    PrintDataReport(canvas, settings, document);
-  });
+  printWithDialog(PrintDialogKind::Data, [](PageCanvas& canvas, const PrintSettings& settings,
+                                            const Document& document) { PrintDataReport(canvas, settings, document); });
 }
 
 // A printer's own options, set in the print dialog's Properties, go with

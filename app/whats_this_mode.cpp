@@ -54,8 +54,7 @@ void WhatsThisMode::showHelpAt(const QPoint& globalPosition) {
 bool WhatsThisMode::eventFilter(QObject*, QEvent* event) {
   switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-      return true;
+    case QEvent::MouseButtonDblClick: return true;
     case QEvent::MouseButtonRelease: {
       auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() != Qt::LeftButton) return true;
@@ -67,8 +66,7 @@ bool WhatsThisMode::eventFilter(QObject*, QEvent* event) {
     case QEvent::KeyPress:
       if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) leave();
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 

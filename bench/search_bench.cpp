@@ -133,15 +133,16 @@ long PeakMegabytes() {
 }
 
 void Report(const char* name, const Measurement& m, const char* extra = "") {
-  std::printf("%-4s %12lld candidates %10.3f s %12.0f candidates/s  best R2 %.6f  peak %ld MB%s\n", name,
-              m.candidates, m.seconds, m.candidates / m.seconds, m.bestRSquared, PeakMegabytes(), extra);
+  std::printf("%-4s %12lld candidates %10.3f s %12.0f candidates/s  best R2 %.6f  peak %ld MB%s\n", name, m.candidates,
+              m.seconds, m.candidates / m.seconds, m.bestRSquared, PeakMegabytes(), extra);
   if (m.fast) {
     const double fitted = static_cast<double>(std::max<std::int64_t>(1, m.tally.fitted()));
-    std::printf("     %d threads, %.0f candidates/s a thread; batch size %d: %lld candidates fitted, %.1f %% settled "
-                "in batches, %.1f %% handed over, %.1f %% alone\n",
-                m.threads, m.candidates / m.seconds / m.threads, m.batchSize,
-                static_cast<long long>(m.tally.fitted()), 100.0 * m.tally.settledInBatches() / fitted,
-                100.0 * m.tally.handedOver / fitted, 100.0 * m.tally.alone / fitted);
+    std::printf(
+        "     %d threads, %.0f candidates/s a thread; batch size %d: %lld candidates fitted, %.1f %% settled "
+        "in batches, %.1f %% handed over, %.1f %% alone\n",
+        m.threads, m.candidates / m.seconds / m.threads, m.batchSize, static_cast<long long>(m.tally.fitted()),
+        100.0 * m.tally.settledInBatches() / fitted, 100.0 * m.tally.handedOver / fitted,
+        100.0 * m.tally.alone / fitted);
   }
   std::fflush(stdout);
 }
@@ -214,8 +215,9 @@ void RunProblem(const std::string& name, const Settings& settings) {
     const auto start = Clock::now();
     const bool fitted = rv::RecreateEquation(workspace, data, shape, rv::CountCandidates(shape));
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    std::printf("P4   re-created ordinal %lld (%s) in %.3f ms: %s\n", static_cast<long long>(rv::CountCandidates(shape)),
-                fitted ? "fitted" : "not fitted", seconds * 1e3, workspace.text.c_str());
+    std::printf("P4   re-created ordinal %lld (%s) in %.3f ms: %s\n",
+                static_cast<long long>(rv::CountCandidates(shape)), fitted ? "fitted" : "not fitted", seconds * 1e3,
+                workspace.text.c_str());
   }
 }
 

@@ -1,8 +1,8 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/input_file.h"
-#include "cli/text_options.h"
 #include "cli/output_target.h"
+#include "cli/text_options.h"
 #include "files/atomic_file.h"
 #include "files/data_file_io.h"
 #include "files/delimited_text.h"
@@ -39,10 +39,8 @@ int RunConvertCommand(const std::vector<std::string>& words) {
     throw CliError("'" + out + "': OUT must be a .rvd, .csv or .tsv file");
   RequireWritableTarget(out);
   const InputFile input = LoadInputFile(in, arguments);
-  if (HasDataFileExtension(out))
-    WriteDataFileOutput(out, input);
-  else
-    WriteTextOutput(out, input, delimiter);
+  if (HasDataFileExtension(out)) WriteDataFileOutput(out, input);
+  else WriteTextOutput(out, input, delimiter);
   return 0;
 }
 

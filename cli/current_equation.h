@@ -1,10 +1,10 @@
 #pragma once
 
+#include <string>
+
 #include "cli/command_line.h"
 #include "regress/fit_workspace.h"
 #include "sheet/document.h"
-
-#include <string>
 
 namespace rv::cli {
 

@@ -40,8 +40,8 @@ namespace {
 FitWorkspace BestEquation(const Arguments& arguments, const Document& document, const std::string& path) {
   FitWorkspace workspace = RankedEquation(arguments, document, path, 1);
   std::fprintf(stderr, "%s stores no equation: graphing the best one found, ordinal %lld, %s\n",
-               EscapeControls(InputName(path)).c_str(),
-               static_cast<long long>(workspace.lastFittedOrdinal), workspace.text.c_str());
+               EscapeControls(InputName(path)).c_str(), static_cast<long long>(workspace.lastFittedOrdinal),
+               workspace.text.c_str());
   return workspace;
 }
 
@@ -74,7 +74,8 @@ void RequireSearchedVariables(const std::vector<int>& variables, const DataSheet
   for (const int variable : variables) {
     if (variable < columns) continue;
     if (columns <= 1) throw CliError(FormatText("The data has no variable to graph, so not X%d.", variable), 1);
-    if (columns == 2) throw CliError(FormatText("The equations of this data use X1 only:\nX%d cannot be graphed.", variable), 1);
+    if (columns == 2)
+      throw CliError(FormatText("The equations of this data use X1 only:\nX%d cannot be graphed.", variable), 1);
     throw CliError(
         FormatText("The equations of this data use X1 to X%d:\nX%d cannot be graphed.", columns - 1, variable), 1);
   }
@@ -96,15 +97,15 @@ PictureFormat OutputFormat(const std::string& path) {
 GraphSelection SelectVariables(const std::vector<int>& variables, const std::string& equationText) {
   if (variables.size() > static_cast<size_t>(kMaxGraphedVariables))
     throw CliError("--vars takes one variable for a curve or two for a surface", 1);
-  if (variables.size() == 2 && variables[0] == variables[1]) throw CliError("--vars names X" + std::to_string(variables[0]) + " twice");
+  if (variables.size() == 2 && variables[0] == variables[1])
+    throw CliError("--vars names X" + std::to_string(variables[0]) + " twice");
   const std::vector<GraphVariableEntry> entries = GraphVariableEntries(equationText);
   for (const int variable : variables) {
     bool used = false;
     for (const GraphVariableEntry& entry : entries) used = used || GraphEntryVariable(entry) == variable;
     if (used) continue;
     std::string offered;
-    for (const GraphVariableEntry& entry : entries)
-      offered += (offered.empty() ? "" : ", ") + entry.text.substr(1);
+    for (const GraphVariableEntry& entry : entries) offered += (offered.empty() ? "" : ", ") + entry.text.substr(1);
     throw CliError(FormatText("The equation does not use X%d.\nIt can be graphed over %s.", variable, offered.c_str()),
                    1);
   }
@@ -163,9 +164,10 @@ int RunGraphCommand(const std::vector<std::string>& words) {
     throw CliError("graph needs either --out PICTURE.png|.svg|.pdf or --data");
   if (arguments.has("out") && arguments.value("out") != kStandardOutput) RequireWritableTarget(arguments.value("out"));
   const std::vector<int> variables = ParseVariables(arguments.value("vars"));
-  const int size = arguments.has("size") ? static_cast<int>(ParseInteger(arguments.value("size"), "--size",
-                                                                          kMinExportSize, kMaxExportSize))
-                                         : kPictureSize;
+  const int size =
+      arguments.has("size")
+          ? static_cast<int>(ParseInteger(arguments.value("size"), "--size", kMinExportSize, kMaxExportSize))
+          : kPictureSize;
   const PictureFormat format = arguments.has("out") ? OutputFormat(arguments.value("out")) : PictureFormat::Png;
 
   if (arguments.positional.size() != 1) throw CliError("graph needs exactly one FILE");

@@ -41,10 +41,12 @@ char DelimiterOfText(const std::string& text) {
   return firstLine.find('\t') != std::string::npos ? '\t' : ',';
 }
 
-void ReadByOptions(const std::string& path, const std::string& text, const TextImportOptions& options, Document& document) {
+void ReadByOptions(const std::string& path, const std::string& text, const TextImportOptions& options,
+                   Document& document) {
   const TextImport read = ImportText(text, options);
   if (!read.error.empty())
-    throw CliError(InputName(path) + ": " + read.error + (read.rowsBeyond > 0 ? " (--keep-first keeps the first ones)" : ""), 1);
+    throw CliError(
+        InputName(path) + ": " + read.error + (read.rowsBeyond > 0 ? " (--keep-first keeps the first ones)" : ""), 1);
   document.sheet.cells = read.values;
   for (int column = 0; column < kSheetColumns; ++column)
     if (!read.names[static_cast<size_t>(column)].empty())

@@ -12,21 +12,16 @@ std::string Duration(double seconds) {
   if (seconds < 0 || seconds > 1e7) return "--:--";
   const long total = static_cast<long>(seconds + 0.5);
   char text[32];
-  if (total >= 3600)
-    std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", total / 3600, total / 60 % 60, total % 60);
-  else
-    std::snprintf(text, sizeof text, "%ld:%02ld", total / 60, total % 60);
+  if (total >= 3600) std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", total / 3600, total / 60 % 60, total % 60);
+  else std::snprintf(text, sizeof text, "%ld:%02ld", total / 60, total % 60);
   return text;
 }
 
 std::string Rate(double perSecond) {
   char text[32];
-  if (perSecond >= 1e6)
-    std::snprintf(text, sizeof text, "%.2f M/s", perSecond / 1e6);
-  else if (perSecond >= 1e3)
-    std::snprintf(text, sizeof text, "%.1f k/s", perSecond / 1e3);
-  else
-    std::snprintf(text, sizeof text, "%.0f /s", perSecond);
+  if (perSecond >= 1e6) std::snprintf(text, sizeof text, "%.2f M/s", perSecond / 1e6);
+  else if (perSecond >= 1e3) std::snprintf(text, sizeof text, "%.1f k/s", perSecond / 1e3);
+  else std::snprintf(text, sizeof text, "%.0f /s", perSecond);
   return text;
 }
 
@@ -39,8 +34,8 @@ std::string Line(std::int64_t done, std::int64_t total, double seconds) {
   std::string bar(static_cast<size_t>(filled), '#');
   bar.append(static_cast<size_t>(kWidth - filled), '-');
   char text[200];
-  std::snprintf(text, sizeof text, "[%s] %5.1f%%  %lld / %lld candidates  %s  %s left", bar.c_str(),
-                fraction * 100.0, static_cast<long long>(done), static_cast<long long>(total), Rate(rate).c_str(),
+  std::snprintf(text, sizeof text, "[%s] %5.1f%%  %lld / %lld candidates  %s  %s left", bar.c_str(), fraction * 100.0,
+                static_cast<long long>(done), static_cast<long long>(total), Rate(rate).c_str(),
                 Duration(left).c_str());
   return text;
 }

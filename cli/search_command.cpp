@@ -40,15 +40,15 @@ int RunSearchCommand(const std::vector<std::string>& words) {
   if (arguments.positional.size() != 1) throw CliError("search needs exactly one FILE");
   Document document = LoadDocument(arguments.positional[0], arguments);
   ApplySearchOptions(arguments, document.options);
-  const int top = arguments.has("top") ? static_cast<int>(ParseInteger(arguments.value("top"), "--top", 1, 1000)) : 1000;
+  const int top =
+      arguments.has("top") ? static_cast<int>(ParseInteger(arguments.value("top"), "--top", 1, 1000)) : 1000;
   const unsigned cores = std::thread::hardware_concurrency();
   const int threads = arguments.has("threads")
                           ? static_cast<int>(ParseInteger(arguments.value("threads"), "--threads", 1, 256))
                           : static_cast<int>(cores > 0 ? cores : 1);
   SearchEngine engine = SearchEngine::Fast;
   if (arguments.has("engine")) {
-    if (arguments.value("engine") == "reference")
-      engine = SearchEngine::Reference;
+    if (arguments.value("engine") == "reference") engine = SearchEngine::Reference;
     else if (arguments.value("engine") != "fast")
       throw CliError("--engine must be fast or reference, not '" + arguments.value("engine") + "'");
   }
@@ -70,12 +70,10 @@ int RunSearchCommand(const std::vector<std::string>& words) {
 
   const ForegroundSearch search = RunSearchInForeground(data, shape, RankingCriterionOption(arguments), engine, threads,
                                                         part, !arguments.flag("quiet"));
-  if (shard)
-    PrintSearchPart(MakeSearchPart(data, shape, *shard, search.outcome, search.examined));
+  if (shard) PrintSearchPart(MakeSearchPart(data, shape, *shard, search.outcome, search.examined));
   else if (arguments.flag("json"))
     PrintSearchJson(data.pointCount, data.columnCount, shape, search.outcome, search.examined, top);
-  else
-    PrintText(search.outcome, top);
+  else PrintText(search.outcome, top);
   // A search ended by Ctrl+C prints what it found, then exits as interrupted.
   return search.interrupted ? kInterruptedStatus : 0;
 }

@@ -6,7 +6,8 @@ namespace rv::cli {
 
 void ApplySearchOptions(const Arguments& arguments, DocumentOptions& options) {
   if (arguments.has("max-terms"))
-    options.maxTerms = static_cast<int>(ParseInteger(arguments.value("max-terms"), "--max-terms", kMinMaxTerms, kMaxMaxTerms));
+    options.maxTerms =
+        static_cast<int>(ParseInteger(arguments.value("max-terms"), "--max-terms", kMinMaxTerms, kMaxMaxTerms));
   if (arguments.has("sets")) {
     options.setEnabled = {};
     std::stringstream list(arguments.value("sets"));

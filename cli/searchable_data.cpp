@@ -15,7 +15,8 @@ void RequireSearchableData(const SearchData& data, const std::string& path) {
 }
 
 void WarnAboutLeftOutData(const SheetValues& cells) {
-  for (const std::string& sentence : DescribeLeftOutData(cells)) std::fprintf(stderr, "warning: %s\n", sentence.c_str());
+  for (const std::string& sentence : DescribeLeftOutData(cells))
+    std::fprintf(stderr, "warning: %s\n", sentence.c_str());
 }
 
 }  // namespace rv::cli

@@ -27,8 +27,8 @@ void PrintText(const EquationStatistics& s) {
   std::printf("Total\t%s\t%s\n", s.totalTexts.df.c_str(), s.totalTexts.ss.c_str());
   std::printf("\nResiduals\nn\tY Obs\tY Calc\tDifference\tPct Diff\n");
   for (const ResidualRow& row : s.residualRows)
-    std::printf("%s\t%s\t%s\t%s\t%s\n", row.number.c_str(), row.yObs.c_str(), row.yCalc.c_str(),
-                row.difference.c_str(), row.pctDiff.c_str());
+    std::printf("%s\t%s\t%s\t%s\t%s\n", row.number.c_str(), row.yObs.c_str(), row.yCalc.c_str(), row.difference.c_str(),
+                row.pctDiff.c_str());
   std::printf("\nStd Errs\nTerm\tStd Error\tt Stat\tP Value\n");
   for (const TermRow& row : s.termRows)
     std::printf("%s\t%s\t%s\t%s\n", row.label.c_str(), row.stdError.c_str(), row.tStat.c_str(), row.pValue.c_str());
@@ -66,8 +66,9 @@ void PrintJson(const EquationStatistics& s, const FitCriteria& c, long long ordi
     return JsonArray(s.terms, [field](const TermStatistics& t) { return JsonNumber(t.*field); });
   };
   std::printf("{\n  \"equation\": %s,\n  \"ordinal\": %lld,\n", JsonString(s.equationText).c_str(), ordinal);
-  std::printf("  \"r_squared\": %s,\n  \"std_error\": %s,\n  \"std_dev\": %s,\n", JsonNumber(s.summary.rSquared).c_str(),
-              JsonNumber(s.summary.stdError).c_str(), JsonNumber(s.summary.stdDev).c_str());
+  std::printf("  \"r_squared\": %s,\n  \"std_error\": %s,\n  \"std_dev\": %s,\n",
+              JsonNumber(s.summary.rSquared).c_str(), JsonNumber(s.summary.stdError).c_str(),
+              JsonNumber(s.summary.stdDev).c_str());
   std::printf("  \"coefficients\": %s,\n", JsonArray(s.coefficients, JsonNumber).c_str());
   std::printf("  \"term_labels\": %s,\n",
               JsonArray(s.terms, [](const TermStatistics& t) { return JsonString(t.label); }).c_str());
@@ -95,8 +96,8 @@ void PrintJson(const EquationStatistics& s, const FitCriteria& c, long long ordi
 }  // namespace
 
 int RunStatsCommand(const std::vector<std::string>& words) {
-  const Arguments arguments = ParseArguments(words, AndTextValueOptions({"ordinal", "rank", "rank-by", "max-terms", "sets"}),
-                                             AndTextFlagOptions({"json"}));
+  const Arguments arguments = ParseArguments(
+      words, AndTextValueOptions({"ordinal", "rank", "rank-by", "max-terms", "sets"}), AndTextFlagOptions({"json"}));
   const FitWorkspace workspace = LoadCurrentEquation(arguments, "stats");
   const EquationStatistics statistics = StatisticsPass(workspace);
   const FitCriteria criteria = BuildFitCriteria(statistics);

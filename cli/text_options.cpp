@@ -56,7 +56,8 @@ TextImportOptions TextOptionsFromArguments(const Arguments& arguments, std::stri
                                   ? DetectTextImportOptions(text, ParseSeparator(arguments.value("sep")))
                                   : DetectTextImportOptions(text);
   if (arguments.flag("decimal-comma")) options.decimalComma = true;
-  if (arguments.has("skip")) options.skipLines = static_cast<int>(ParseInteger(arguments.value("skip"), "--skip", 0, 1000000));
+  if (arguments.has("skip"))
+    options.skipLines = static_cast<int>(ParseInteger(arguments.value("skip"), "--skip", 0, 1000000));
   options.dropIncomplete = arguments.flag("drop-incomplete");
   options.keepFirstRows = arguments.flag("keep-first");
   if (arguments.has("y") || arguments.has("x")) {

@@ -25,9 +25,9 @@ constexpr std::size_t kWriteChunk = 64 * 1024;
 Message SystemReason(int error) { return {std::strerror(error), MessageKind::Error}; }
 
 struct FollowedPath {
-  std::string path;          // the file the links lead to, or the path itself
+  std::string path;  // the file the links lead to, or the path itself
   bool throughLink = false;
-  int error = 0;             // a link that could not be read, or a loop
+  int error = 0;  // a link that could not be read, or a loop
 };
 
 std::string BesideLink(const std::string& link, const std::string& target) {

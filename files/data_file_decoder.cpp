@@ -74,7 +74,8 @@ void GetOptions(Bytes bytes, DocumentOptions& options) {
     options.graphColors[i] =
         InRangeOr(GetInt32(bytes, df::kGraphColors + i * 4), 0, kMaxColorSelection, defaults.graphColors[i]);
   // The background always has a colour.
-  if (options.graphColors[kBackground] == kNoColor) options.graphColors[kBackground] = defaults.graphColors[kBackground];
+  if (options.graphColors[kBackground] == kNoColor)
+    options.graphColors[kBackground] = defaults.graphColors[kBackground];
   options.title1 = GetTextField(bytes, df::kTitle1, df::kTitleWidth, kMaxTitleLength);
   options.title2 = GetTextField(bytes, df::kTitle2, df::kTitleWidth, kMaxTitleLength);
   options.moveSelectionAfterEnter =

@@ -16,7 +16,7 @@ inline constexpr std::uint32_t kMagicNumber = 0x01311947;
 
 inline constexpr std::size_t kColumnSlotCount = 18;
 inline constexpr std::size_t kNameWidth = 12;
-inline constexpr std::size_t kBoundaryCount = 20;  // only the first 18 are used
+inline constexpr std::size_t kBoundaryCount = 20;     // only the first 18 are used
 inline constexpr std::size_t kCellBlockSize = 14400;  // 99 rows of 17 doubles, then filler
 inline constexpr std::size_t kRecordSize = 40;
 inline constexpr std::size_t kRSquaredTextWidth = 12;
@@ -28,13 +28,13 @@ inline constexpr std::size_t kGraphVariableTextWidth = 16;
 inline constexpr std::size_t kTitleWidth = 64;
 inline constexpr std::size_t kTrailingZeroCount = 256;
 
-inline constexpr std::size_t kHeaderText = 0;         // "Regrovantis Data\r\n"
+inline constexpr std::size_t kHeaderText = 0;  // "Regrovantis Data\r\n"
 inline constexpr std::size_t kHeaderTextSize = 18;
-inline constexpr std::size_t kBanner = 18;            // our banner line, ending with CR LF
+inline constexpr std::size_t kBanner = 18;  // our banner line, ending with CR LF
 inline constexpr std::size_t kBannerSize = 47;
-inline constexpr std::size_t kEndOfText = 65;         // 0x1A
+inline constexpr std::size_t kEndOfText = 65;  // 0x1A
 inline constexpr std::size_t kMagic = 66;
-inline constexpr std::size_t kSkippedWord = 70;       // 0
+inline constexpr std::size_t kSkippedWord = 70;  // 0
 inline constexpr std::size_t kAutoUpdate = 74;
 inline constexpr std::size_t kNames = 78;
 inline constexpr std::size_t kGraphMinimum = 294;

@@ -16,8 +16,10 @@ namespace rv {
 namespace {
 
 std::string_view Trim(std::string_view field) {
-  while (!field.empty() && (field.front() == ' ' || field.front() == '\t' || field.front() == '\r')) field.remove_prefix(1);
-  while (!field.empty() && (field.back() == ' ' || field.back() == '\t' || field.back() == '\r')) field.remove_suffix(1);
+  while (!field.empty() && (field.front() == ' ' || field.front() == '\t' || field.front() == '\r'))
+    field.remove_prefix(1);
+  while (!field.empty() && (field.back() == ' ' || field.back() == '\t' || field.back() == '\r'))
+    field.remove_suffix(1);
   if (field.size() >= 2 && field.front() == '"' && field.back() == '"') field = field.substr(1, field.size() - 2);
   return field;
 }

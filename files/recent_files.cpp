@@ -70,8 +70,7 @@ std::array<std::string, kRecentFileSlots> RecentFiles::settingsValues() const {
 void RecentFiles::relabel() {
   int number = 0;
   for (int i = 0; i < kRecentFileSlots; ++i)
-    if (inUse(i))
-      labels_[static_cast<std::size_t>(i)] = "&" + std::to_string(++number) + " " + MenuText(path(i));
+    if (inUse(i)) labels_[static_cast<std::size_t>(i)] = "&" + std::to_string(++number) + " " + MenuText(path(i));
 }
 
 }  // namespace rv

@@ -93,8 +93,7 @@ std::vector<RecoveredSheet> RecoveredSheets(const std::string& folder,
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
     const std::optional<RecoverySlot> slot = SlotOfName(entry.path().filename().string());
     struct stat status {};
-    if (!slot || stillOpen(*slot) || ::lstat(entry.path().c_str(), &status) != 0 || !S_ISREG(status.st_mode))
-      continue;
+    if (!slot || stillOpen(*slot) || ::lstat(entry.path().c_str(), &status) != 0 || !S_ISREG(status.st_mode)) continue;
     const std::string path = SavedPath(folder, *slot);
     sheets.push_back({*slot, path.empty() ? std::string("Untitled") : FileNameOfPath(path), status.st_mtime});
   }

@@ -7,10 +7,10 @@ namespace rv {
 
 enum class FileReadFailure {
   None,
-  CannotOpen,   // missing, no permission: reason says which
-  NotRegular,   // a folder, a pipe, a device: reading it could block or never end
-  TooLarge,     // more bytes than the caller can ever need
-  Unreadable,   // opened, but reading failed: reason says why
+  CannotOpen,  // missing, no permission: reason says which
+  NotRegular,  // a folder, a pipe, a device: reading it could block or never end
+  TooLarge,    // more bytes than the caller can ever need
+  Unreadable,  // opened, but reading failed: reason says why
 };
 
 struct FileRead {

@@ -28,8 +28,8 @@ namespace rv {
 //   }
 //   go on with the action.
 struct SaveChangesQuestion {
-  bool ask = false;  // false while the sheet has no unsaved changes: go on
-  Message message;  // "Do you want to save the changes in '<file title or Untitled>'?"
+  bool ask = false;             // false while the sheet has no unsaved changes: go on
+  Message message;              // "Do you want to save the changes in '<file title or Untitled>'?"
   bool yesNeedsSaveAs = false;  // the sheet is untitled: Yes first asks for a path
 };
 

@@ -19,12 +19,12 @@ inline constexpr int kMaxAutoRecoveryMinutes = 24 * 60;
 
 // The settings kept between runs, as the settings file holds them.
 struct Settings {
-  int tooltips = 1;                                        // TOOLTIPS: nonzero shows tooltips
+  int tooltips = 1;                                       // TOOLTIPS: nonzero shows tooltips
   std::array<std::string, kRecentFileSlots> recentFiles;  // FILE1 to FILE4
   std::string dataFolder;                                 // DATAFOLDER
   std::string paper;      // PAPER: the paper chosen for printouts, empty for the printer's own
   std::string pdfFolder;  // PDFFOLDER: where the last printout to PDF went
-  RankingCriterion rankBy = RankingCriterion::RSquared;  // RANKBY: r2, adj-r2, aicc or bic
+  RankingCriterion rankBy = RankingCriterion::RSquared;   // RANKBY: r2, adj-r2, aicc or bic
   int autoRecoveryMinutes = kDefaultAutoRecoveryMinutes;  // AUTORECOVERY
   friend bool operator==(const Settings&, const Settings&) = default;
 };

@@ -35,12 +35,11 @@ StoredEquationFit RecreateStoredEquation(FitWorkspace& workspace, const Document
 }
 
 Message StoredEquationMismatchMessage(const std::string& name) {
-  return {"The equation stored in '" + name + "' does not match its data and was left out.",
-          MessageKind::Information};
+  return {"The equation stored in '" + name + "' does not match its data and was left out.", MessageKind::Information};
 }
 
 std::optional<Message> DropMismatchedStoredEquation(const Document& document, DataFileSession& session,
-                                                        const std::string& name) {
+                                                    const std::string& name) {
   if (session.selectedIndex < 0) return std::nullopt;
   FitWorkspace workspace;
   if (RecreateStoredEquation(workspace, document, session.savedEquation) == StoredEquationFit::Matches)

@@ -42,6 +42,6 @@ Message StoredEquationMismatchMessage(const std::string& name);
 // the session is left without a selected or graphed equation, and the graph
 // variables that went with it, and the message says so.
 std::optional<Message> DropMismatchedStoredEquation(const Document& document, DataFileSession& session,
-                                                        const std::string& name);
+                                                    const std::string& name);
 
 }  // namespace rv

@@ -131,7 +131,8 @@ std::vector<int> DefaultRoles(const Fields& headings, int columnCount) {
   }
   if (byName) return roles;
   roles.clear();
-  for (int column = 0; column < columnCount; ++column) roles.push_back(column < kSheetColumns ? column : kLeftOutColumn);
+  for (int column = 0; column < columnCount; ++column)
+    roles.push_back(column < kSheetColumns ? column : kLeftOutColumn);
   return roles;
 }
 
@@ -179,10 +180,12 @@ TextImport ImportText(std::string_view text, const TextImportOptions& options, i
   next = std::min(lines.size(), next + static_cast<size_t>(std::max(0, options.skipLines)));
 
   std::vector<std::pair<int, Fields>> rows;
-  for (; next < lines.size(); ++next) rows.emplace_back(lines[next].number, SplitFields(lines[next].text, options.separator));
+  for (; next < lines.size(); ++next)
+    rows.emplace_back(lines[next].number, SplitFields(lines[next].text, options.separator));
   result.columnCount = static_cast<int>(result.headings.size());
   for (const auto& row : rows) result.columnCount = std::max(result.columnCount, static_cast<int>(row.second.size()));
-  for (size_t i = 0; i < rows.size() && static_cast<int>(i) < previewRows; ++i) result.firstRows.push_back(rows[i].second);
+  for (size_t i = 0; i < rows.size() && static_cast<int>(i) < previewRows; ++i)
+    result.firstRows.push_back(rows[i].second);
   result.rowsInText = static_cast<int>(rows.size());
 
   // A spreadsheet exports an empty row as ",,", wider than the sheet's

@@ -47,12 +47,12 @@ struct TextImport {
   // The names the chosen columns give their variables (cut to
   // kMaxNameLength characters); empty where the column keeps its own.
   std::array<std::string, kSheetColumns> names;
-  int namesCut = 0;          // names longer than a variable's name may be
-  int rowsRead = 0;          // rows in values
-  int rowsIncomplete = 0;    // rows with an empty field among the chosen columns
-  int rowsDropped = 0;       // of those, left out
-  int rowsBeyond = 0;        // rows beyond maxRows left out
-  int rowsInText = 0;        // data rows the text holds
+  int namesCut = 0;        // names longer than a variable's name may be
+  int rowsRead = 0;        // rows in values
+  int rowsIncomplete = 0;  // rows with an empty field among the chosen columns
+  int rowsDropped = 0;     // of those, left out
+  int rowsBeyond = 0;      // rows beyond maxRows left out
+  int rowsInText = 0;      // data rows the text holds
   // The first lines of data as the text splits them, for a preview.
   std::vector<std::vector<std::string>> firstRows;
 };

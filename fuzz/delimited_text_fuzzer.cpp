@@ -16,7 +16,6 @@ namespace {
   std::abort();
 }
 
-
 void Check(std::string_view text, char delimiter) {
   const rv::Outcome<rv::SheetValues> parsed = rv::ParseDelimitedText(text, delimiter);
   if (!parsed) {

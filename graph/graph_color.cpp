@@ -9,10 +9,10 @@ namespace {
 // Also the swatch order of the Options dialog: black, white, grey, dark
 // grey, then dark and bright red, yellow, green (bright first), cyan, blue
 // (bright first) and magenta.
-constexpr std::array<std::uint8_t, kGraphColorCount> kColorIndex = {0,  31,  21,  14,  42,  63,  138, 159,
-                                                                   95, 74, 170, 191, 127, 106, 202, 223};
-constexpr std::array<std::uint8_t, kGraphColorCount> kShadeBase = {0,   0,   0,  0,  32, 32,  128, 128,
-                                                                  64, 64, 160, 160, 96, 96, 192, 192};
+constexpr std::array<std::uint8_t, kGraphColorCount> kColorIndex = {0,  31, 21,  14,  42,  63,  138, 159,
+                                                                    95, 74, 170, 191, 127, 106, 202, 223};
+constexpr std::array<std::uint8_t, kGraphColorCount> kShadeBase = {0,  0,  0,   0,   32, 32, 128, 128,
+                                                                   64, 64, 160, 160, 96, 96, 192, 192};
 
 bool IsColor(std::int32_t selection) { return selection >= 0 && selection < kGraphColorCount; }
 

@@ -24,7 +24,9 @@ void Rectangle(FrameBuffer& picture, int left, int top, int right, int bottom, s
 
 }  // namespace
 
-int PictureLineWidth(int size) { return std::max(1, static_cast<int>(std::lround(static_cast<double>(size) / kPictureSize))); }
+int PictureLineWidth(int size) {
+  return std::max(1, static_cast<int>(std::lround(static_cast<double>(size) / kPictureSize)));
+}
 
 FrameBuffer RenderGraphPicture(const Scene& scene, const GlyphSet& glyphs, const ViewState& view, int size) {
   RenderTarget target(size, size, PictureViewport(size));
@@ -37,8 +39,7 @@ void DrawBorderOutline(FrameBuffer& picture, const GraphOptions& options) {
   const auto index = GraphColorIndex(options.color(kBorderOutline));
   if (!index) return;
   const int rectangles = 2 * PictureLineWidth(picture.width);
-  for (int k = 0; k < rectangles; ++k)
-    Rectangle(picture, k, k, picture.width - 1 - k, picture.height - 1 - k, *index);
+  for (int k = 0; k < rectangles; ++k) Rectangle(picture, k, k, picture.width - 1 - k, picture.height - 1 - k, *index);
 }
 
 }  // namespace rv

@@ -22,8 +22,8 @@ std::vector<GraphVariableEntry> GraphVariableEntries(const std::string& equation
     size_t end = at + 2;
     if (end < equationText.size() && IsDigit(equationText[end])) ++end;
     GraphVariableEntry entry{"\t" + equationText.substr(at, end - at), false};
-    const bool offered = std::any_of(entries.begin(), entries.end(),
-                                     [&](const GraphVariableEntry& e) { return e.text == entry.text; });
+    const bool offered =
+        std::any_of(entries.begin(), entries.end(), [&](const GraphVariableEntry& e) { return e.text == entry.text; });
     if (!offered) entries.push_back(std::move(entry));
     at = equationText.find('X', end);
   }

@@ -92,8 +92,8 @@ int Clearance(const TextBox& moving, const TextBox& fixed, bool horizontal, int 
 }
 
 // The largest clearance the box needs from any of the kept blocks of role.
-int NeededShift(const TextBox& box, const std::vector<TextBlock>& blocks, const std::vector<bool>& kept,
-                TextRole role, bool horizontal, int sign, int gap) {
+int NeededShift(const TextBox& box, const std::vector<TextBlock>& blocks, const std::vector<bool>& kept, TextRole role,
+                bool horizontal, int sign, int gap) {
   int needed = 0;
   for (size_t i = 0; i < blocks.size(); ++i)
     if (kept[i] && blocks[i].role == role && box.overlaps(blocks[i].box, gap))

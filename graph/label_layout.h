@@ -14,8 +14,7 @@ struct TextBox {
   int left = 0, bottom = 0, right = 0, top = 0;
   // Whether the boxes come closer than gap pixels (0: whether they overlap).
   bool overlaps(const TextBox& other, int gap = 0) const {
-    return left < other.right + gap && other.left < right + gap && bottom < other.top + gap &&
-           other.bottom < top + gap;
+    return left < other.right + gap && other.left < right + gap && bottom < other.top + gap && other.bottom < top + gap;
   }
 };
 

@@ -12,10 +12,10 @@ namespace {
 constexpr double kHalfPixel = 0.002;
 
 struct LabelPlacement {
-  double zPlane;        // z of the Y labels, and of X labels and titles of a curve
-  double yLabelGap;     // share of the X range between the back plane and the Y labels
-  double yLabelDrop;    // the Y labels sit this share of the value range below their value
-  double yTitleGap;     // share of the X range between the Y labels and the Y title
+  double zPlane;      // z of the Y labels, and of X labels and titles of a curve
+  double yLabelGap;   // share of the X range between the back plane and the Y labels
+  double yLabelDrop;  // the Y labels sit this share of the value range below their value
+  double yTitleGap;   // share of the X range between the Y labels and the Y title
 };
 
 // The Y title stands one character above the other, the first lowest, its
@@ -39,8 +39,8 @@ void AddYLabels(DisplayList& list, const GraphModel& model, const LabelPlacement
     const int w = TextWidth(glyphs, label.text);
     const double x = r.xMin - at.yLabelGap * xr - w * 0.004 * xr;
     leftmost = std::min(leftmost, x);
-    list.commands.emplace_back(RasterText{x, label.value - r.valueRange() * at.yLabelDrop, at.zPlane, index, label.text,
-                                          TextRole::YLabel});
+    list.commands.emplace_back(
+        RasterText{x, label.value - r.valueRange() * at.yLabelDrop, at.zPlane, index, label.text, TextRole::YLabel});
   }
   if (!model.yTitle.empty()) AddColumnTitle(list, model.yTitle, leftmost - at.yTitleGap * xr, at.zPlane, r, index);
 }
@@ -70,8 +70,7 @@ void AddXLabels(DisplayList& list, const GraphModel& model, double z, const Glyp
   }
   const int w = TextWidth(glyphs, model.xTitle);
   list.commands.emplace_back(RasterText{(r.xMin + r.xMax) / 2 - w * kHalfPixel * r.xRange(),
-                                        r.valueMin - 0.125 * r.valueRange(), z, index, model.xTitle,
-                                        TextRole::XTitle});
+                                        r.valueMin - 0.125 * r.valueRange(), z, index, model.xTitle, TextRole::XTitle});
 }
 
 }  // namespace
@@ -81,8 +80,8 @@ DisplayList LabelList(const GraphModel& model, const GraphOptions& options, cons
   const Surface& surface = model.surface;
   const GraphRanges& r = surface.ranges;
   const bool curve = surface.isCurve();
-  const LabelPlacement placement = curve ? LabelPlacement{0.0, 0.025, 1.0 / 120, 0.05}
-                                         : LabelPlacement{r.zMin, 0.05, 1.0 / 150, 0.1};
+  const LabelPlacement placement =
+      curve ? LabelPlacement{0.0, 0.025, 1.0 / 120, 0.05} : LabelPlacement{r.zMin, 0.05, 1.0 / 150, 0.1};
   if (const auto index = GraphColorIndex(options.color(kYLabels))) AddYLabels(list, model, placement, glyphs, *index);
   if (!curve)
     if (const auto index = GraphColorIndex(options.color(kZLabels))) AddZLabels(list, model, glyphs, *index);

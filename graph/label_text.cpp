@@ -54,12 +54,9 @@ std::vector<std::string> AxisLabelTexts(const std::vector<double>& values, doubl
   const int mantissaDigits =
       std::clamp((largest > 0.0 ? LeadingExponent(largest) : stepExponent) - stepExponent + extra, 0, kMostDigits);
   for (const double value : values) {
-    if (IsZero(value, step))
-      texts.emplace_back("0");
-    else if (fixed)
-      texts.push_back(FormatText("%.*f", decimals, value));
-    else
-      texts.push_back(TwoDigitExponent(FormatText("%.*E", mantissaDigits, value)));
+    if (IsZero(value, step)) texts.emplace_back("0");
+    else if (fixed) texts.push_back(FormatText("%.*f", decimals, value));
+    else texts.push_back(TwoDigitExponent(FormatText("%.*E", mantissaDigits, value)));
   }
   return texts;
 }

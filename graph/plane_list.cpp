@@ -76,16 +76,19 @@ DisplayList PlaneList(const Surface& surface, const GraphOptions& options) {
   // The back plane stands behind the box, or in the curve's own plane.
   const double backZ = surface.isCurve() ? 0.0 : r.zMin;
   AddPlane(list, x, value, LinesFirst::AtB, r.zRange() * kSurfaceShift, options.color(kBackPlaneGrid),
-           options.color(kBackPlaneSurface),
-           [&](double u, double v, double shift, std::uint8_t i) { return Vertex{u, v, backZ - shift, i}; });
+           options.color(kBackPlaneSurface), [&](double u, double v, double shift, std::uint8_t i) {
+             return Vertex{u, v, backZ - shift, i};
+           });
   if (surface.isCurve()) return list;
 
   AddPlane(list, x, z, LinesFirst::AtA, r.valueRange() * kSurfaceShift, options.color(kBottomPlaneGrid),
-           options.color(kBottomPlaneSurface),
-           [&](double u, double w, double shift, std::uint8_t i) { return Vertex{u, r.valueMin - shift, w, i}; });
+           options.color(kBottomPlaneSurface), [&](double u, double w, double shift, std::uint8_t i) {
+             return Vertex{u, r.valueMin - shift, w, i};
+           });
   AddPlane(list, value, z, LinesFirst::AtA, r.xRange() * kSurfaceShift, options.color(kRightPlaneGrid),
-           options.color(kRightPlaneSurface),
-           [&](double v, double w, double shift, std::uint8_t i) { return Vertex{r.xMax + shift, v, w, i}; });
+           options.color(kRightPlaneSurface), [&](double v, double w, double shift, std::uint8_t i) {
+             return Vertex{r.xMax + shift, v, w, i};
+           });
 
   if (const auto edge = GraphColorIndex(options.color(kCubeEdges))) {
     const std::uint8_t e = *edge;

@@ -83,8 +83,7 @@ class ListPlayer {
  private:
   RasterVertex toWindow(const RasterVertex& v) const {
     const Viewport& vp = frame_.viewport;
-    return {(v.x + 1.0) * (vp.width / 2.0) + vp.x, (v.y + 1.0) * (vp.height / 2.0) + vp.y, (v.z + 1.0) * 0.5,
-            v.index};
+    return {(v.x + 1.0) * (vp.width / 2.0) + vp.x, (v.y + 1.0) * (vp.height / 2.0) + vp.y, (v.z + 1.0) * 0.5, v.index};
   }
 
   void line(RasterVertex a, RasterVertex b) {

@@ -80,10 +80,8 @@ void RasterizeLine(RenderTarget& target, const RasterVertex& a, const RasterVert
     // A wide line covers lineWidth pixels across its major axis, centred on
     // the one a thin line covers.
     for (int across = -(target.lineWidth - 1) / 2; across <= target.lineWidth / 2; ++across) {
-      if (alongX)
-        Fragment(target, major, minorPixel + across, depth, index);
-      else
-        Fragment(target, minorPixel + across, major, depth, index);
+      if (alongX) Fragment(target, major, minorPixel + across, depth, index);
+      else Fragment(target, minorPixel + across, major, depth, index);
     }
   }
 }

@@ -23,9 +23,10 @@ std::string RangeProblem(const DataSheet& sheet, int variable) {
   const std::string& named = sheet.names[static_cast<size_t>(variable)];
   const std::string name = named.empty() ? DefaultColumnName(variable) : named;
   if (sheet.autoUpdate)
-    return FormatText("The graph range of %s is %s.\nAuto Update takes it from the data at every Draw:\n"
-                      "under View, Variables, turn Auto Update off,\nthen set its Minimum and Maximum.",
-                      name.c_str(), problem);
+    return FormatText(
+        "The graph range of %s is %s.\nAuto Update takes it from the data at every Draw:\n"
+        "under View, Variables, turn Auto Update off,\nthen set its Minimum and Maximum.",
+        name.c_str(), problem);
   return FormatText("The graph range of %s is %s.\nSet its Minimum and Maximum under View, Variables.", name.c_str(),
                     problem);
 }
@@ -117,10 +118,8 @@ Outcome<Surface> BuildSurface(const FitWorkspace& workspace, const DataSheet& sh
   for (int v = 0; v < kSheetColumns; ++v)
     surface.constants[static_cast<size_t>(v)] = sheet.graphConstant[static_cast<size_t>(v)];
 
-  if (surface.isCurve())
-    EvaluateCurve(workspace, surface);
-  else
-    EvaluateSurface(workspace, surface);
+  if (surface.isCurve()) EvaluateCurve(workspace, surface);
+  else EvaluateSurface(workspace, surface);
 
   if (!FindValueRange(surface)) return Refusal("The equation has no value\nover the graph range.");
   if (!(r.valueMin < r.valueMax) || !std::isfinite(r.valueRange()))

@@ -44,8 +44,7 @@ std::uint8_t ShadeIndex(std::uint8_t base, double value, const GraphRanges& r) {
 
 // One quad strip per run of columns where both rows have values on one side
 // of every pole: a quad never has a corner without a value nor spans a pole.
-void AddSolidRow(DisplayList& list, const Surface& surface, int row, const GraphOptions& options,
-                 std::uint8_t solid) {
+void AddSolidRow(DisplayList& list, const Surface& surface, int row, const GraphOptions& options, std::uint8_t solid) {
   const GraphRanges& r = surface.ranges;
   const double drop = r.valueRange() * kSolidDrop;
   const std::uint8_t base = ShadeBase(options.color(kSolidSurface));
@@ -87,13 +86,15 @@ DisplayList SurfaceList(const Surface& surface, const GraphOptions& options) {
 
   if (const auto line = GraphColorIndex(options.color(kGrid2DLine))) {
     if (surface.isCurve()) {
-      AddStrips(list, kGridPoints, [&](int k) -> const SurfacePoint& { return PointAt(surface, k, 0); }, *line);
+      AddStrips(
+          list, kGridPoints, [&](int k) -> const SurfacePoint& { return PointAt(surface, k, 0); }, *line);
     } else {
       for (int row = 0; row < kGridPoints; ++row)
-        AddStrips(list, kGridPoints, [&](int k) -> const SurfacePoint& { return PointAt(surface, row, k); }, *line);
+        AddStrips(
+            list, kGridPoints, [&](int k) -> const SurfacePoint& { return PointAt(surface, row, k); }, *line);
       for (int column = 0; column < kGridPoints; ++column)
-        AddStrips(list, kGridPoints, [&](int k) -> const SurfacePoint& { return PointAt(surface, k, column); },
-                  *line);
+        AddStrips(
+            list, kGridPoints, [&](int k) -> const SurfacePoint& { return PointAt(surface, k, column); }, *line);
     }
   }
   if (surface.isCurve()) return list;

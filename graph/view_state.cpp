@@ -23,8 +23,8 @@ ZoomBounds ZoomInto(const ZoomBounds& bounds, const PixelRect& rect, const Viewp
   const double centreY = (bounds.bottom + bounds.top) / 2;
   const double halfX = (bounds.right - bounds.left) / 2;
   const double halfY = (bounds.top - bounds.bottom) / 2;
-  return {std::max(centreX + l * halfX, -1.0), std::min(centreX + r * halfX, 1.0),
-          std::max(centreY + b * halfY, -1.0), std::min(centreY + t * halfY, 1.0)};
+  return {std::max(centreX + l * halfX, -1.0), std::min(centreX + r * halfX, 1.0), std::max(centreY + b * halfY, -1.0),
+          std::min(centreY + t * halfY, 1.0)};
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ void PrintCriteriaReport(PageCanvas& canvas, const PrintSettings& settings, cons
   std::vector<ReportFigure> figures;
   for (const CriterionRow& row : CriterionRows(criteria)) figures.push_back({row.name, row.value});
   TermTable table{{"Term", "Lower 95%", "Upper 95%"}, {}};
-  for (const IntervalRow& row : IntervalRows(statistics, criteria)) table.rows.push_back({row.label, row.lower, row.upper});
+  for (const IntervalRow& row : IntervalRows(statistics, criteria))
+    table.rows.push_back({row.label, row.lower, row.upper});
   PrintEquationTableReport(canvas, settings, document, kCriteriaReportName, statistics.equationText, figures, table);
 }
 

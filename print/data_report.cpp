@@ -19,7 +19,8 @@ struct BlockTable {
 
 BlockTable TableOf(const DataTableLayout& layout, const DataSheet& sheet, ColumnBlock block) {
   BlockTable table{layout, sheet, block, {}};
-  for (int c = block.first; c <= block.last; ++c) table.rightEdges.push_back(ColumnRightEdge(layout, sheet, block.first, c));
+  for (int c = block.first; c <= block.last; ++c)
+    table.rightEdges.push_back(ColumnRightEdge(layout, sheet, block.first, c));
   return table;
 }
 
@@ -42,7 +43,8 @@ void PrintTableRow(PageCanvas& canvas, const BlockTable& table, int y, const std
     const int edge = table.rightEdges[static_cast<size_t>(c - table.block.first)];
     const std::string text = cellText(c);
     if (!text.empty())
-      canvas.drawClippedText(edge - layout.inset, y + layout.inset, TextAlign::Right, PrintFont::Body, text, left, edge);
+      canvas.drawClippedText(edge - layout.inset, y + layout.inset, TextAlign::Right, PrintFont::Body, text, left,
+                             edge);
     canvas.drawLine(edge, y, edge, bottom, kRulePen);
     left = edge;
   }

@@ -20,9 +20,8 @@ void PrintFunctionReport(PageCanvas& canvas, const PrintSettings& settings, cons
   if (!BeginPrintJob(job)) return;
   const int lineHeight = LineHeight(settings.fontSize);
   const int width = job.geometry.bodyRight - kLeftMargin;
-  PageFlow flow(job, [&](PrintJob& page) {
-    return PrintTitleBlock(page, document.options, lineHeight).y + kGapBelowTitles;
-  });
+  PageFlow flow(
+      job, [&](PrintJob& page) { return PrintTitleBlock(page, document.options, lineHeight).y + kGapBelowTitles; });
   int y = flow.start();
   for (const std::string& listed : FunctionListingLines(equation, language))
     for (const std::string& line : WrappedLines(canvas, PrintFont::Body, listed, width)) {

@@ -42,8 +42,6 @@ JobFontHeights JobFontHeightsFor(int fontSize);
 // Every font of a job with these settings, indexed by PrintFont.
 JobFonts JobFontsFor(const PrintSettings& settings);
 
-inline const PrintFontChoice& FontOf(const JobFonts& fonts, PrintFont font) {
-  return fonts[static_cast<size_t>(font)];
-}
+inline const PrintFontChoice& FontOf(const JobFonts& fonts, PrintFont font) { return fonts[static_cast<size_t>(font)]; }
 
 }  // namespace rv

@@ -11,7 +11,7 @@ namespace rv {
 // (1/300 inch) standing upright, and the names the print system and the
 // settings file give it.
 struct Paper {
-  std::string_view name;      // "Letter", "A4": shown in Page Setup, kept in the settings file
+  std::string_view name;  // "Letter", "A4": shown in Page Setup, kept in the settings file
   int width;
   int height;
   std::string_view ippMedia;  // the print system's media name

@@ -23,8 +23,9 @@ std::string ReportFileStem(const ReportName& report, const DocumentState& docume
 
 std::string DefaultPdfPath(const std::string& fileStem, const std::string& lastPdfFolder, const DocumentState& document,
                            const std::string& programFolder) {
-  const std::string& folder =
-      !lastPdfFolder.empty() ? lastPdfFolder : !document.dataFolder.empty() ? document.dataFolder : programFolder;
+  const std::string& folder = !lastPdfFolder.empty()         ? lastPdfFolder
+                              : !document.dataFolder.empty() ? document.dataFolder
+                                                             : programFolder;
   if (folder.empty()) return fileStem + ".pdf";
   return folder + (folder.back() == '/' ? "" : "/") + fileStem + ".pdf";
 }

@@ -17,7 +17,8 @@ PrintJob MakePrintJob(PageCanvas& canvas, const PrintSettings& settings, const D
   setup.landscape = settings.landscape;
   setup.copies = ClampCopies(settings.copies);
   setup.fonts = JobFontsFor(settings);
-  return PrintJob{canvas, setup, PageGeometryFor(settings.landscape), document.named ? document.path : std::string(), 0};
+  return PrintJob{canvas, setup, PageGeometryFor(settings.landscape), document.named ? document.path : std::string(),
+                  0};
 }
 
 bool BeginPrintJob(PrintJob& job) { return job.canvas.beginJob(job.setup); }

@@ -8,11 +8,11 @@ namespace rv {
 namespace {
 
 constexpr std::array<const char*, 25> kStatusTexts = {
-    "Paused",        "Error",           "Pending Deletion", "Paper Jam",   "Paper Out",
-    "Manual Feed",   "Paper Problem",   "Offline",          "IO Active",   "Busy",
-    "Printing",      "Output Bin Full", "Not Available",    "Waiting",     "Processing",
-    "Initializing",  "Warming Up",      "Toner Low",        "No Toner",    "Page Punt",
-    "User Intervention", "Out of Memory", "Door Open",      "Unknown Server", "Power Save",
+    "Paused",        "Error",     "Pending Deletion",  "Paper Jam",     "Paper Out",  "Manual Feed",
+    "Paper Problem", "Offline",   "IO Active",         "Busy",          "Printing",   "Output Bin Full",
+    "Not Available", "Waiting",   "Processing",        "Initializing",  "Warming Up", "Toner Low",
+    "No Toner",      "Page Punt", "User Intervention", "Out of Memory", "Door Open",  "Unknown Server",
+    "Power Save",
 };
 
 struct ReasonMeaning {
@@ -98,7 +98,8 @@ std::vector<std::string> SplitStateReasons(const std::string& text) {
   while (start <= text.size()) {
     const size_t comma = text.find(',', start);
     const size_t end = comma == std::string::npos ? text.size() : comma;
-    if (end > start && text.compare(start, end - start, "none") != 0) reasons.push_back(text.substr(start, end - start));
+    if (end > start && text.compare(start, end - start, "none") != 0)
+      reasons.push_back(text.substr(start, end - start));
     if (comma == std::string::npos) break;
     start = comma + 1;
   }
@@ -107,8 +108,9 @@ std::vector<std::string> SplitStateReasons(const std::string& text) {
 
 PrinterStatusFields StatusFieldsFor(const std::optional<PrinterDescription>& printer) {
   if (!printer) return {};
-  const std::string status = printer->accepting ? PrinterStatusText(PrinterStatusWord(printer->state, printer->stateReasons))
-                                                : PrinterStatusText(StatusBit(kStatusNotAvailable));
+  const std::string status = printer->accepting
+                                 ? PrinterStatusText(PrinterStatusWord(printer->state, printer->stateReasons))
+                                 : PrinterStatusText(StatusBit(kStatusNotAvailable));
   return {status, printer->makeAndModel, printer->deviceUri, printer->info};
 }
 

@@ -44,10 +44,11 @@ constexpr ResidualColumn kValueColumns[] = {{kObsRight, kNumberRight},
                                             {kPercentRight, kDifferenceRight + kColumnGap}};
 
 void PrintRow(PageCanvas& canvas, int y, const std::string& number, const std::string (&values)[4]) {
-  canvas.drawClippedText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, number, kLeftMargin, kNumberRight - kColumnGap);
+  canvas.drawClippedText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, number, kLeftMargin,
+                         kNumberRight - kColumnGap);
   for (size_t c = 0; c < 4; ++c)
-    canvas.drawClippedText(kValueColumns[c].right, y, TextAlign::Right, PrintFont::Body, values[c], kValueColumns[c].clipLeft,
-                           kValueColumns[c].right);
+    canvas.drawClippedText(kValueColumns[c].right, y, TextAlign::Right, PrintFont::Body, values[c],
+                           kValueColumns[c].clipLeft, kValueColumns[c].right);
 }
 
 // The top of a page of the table: the titles and the headers. Returns the
@@ -122,13 +123,12 @@ void PrintResidualsReport(PageCanvas& canvas, const PrintSettings& settings, con
                           const ResidualTable& table, bool chart) {
   // An equation always has points; without any there is nothing to print.
   if (table.pointCount() == 0) return;
-  PrintJob job = MakePrintJob(canvas, settings, document.state, chart ? kResidualChartReportName : kResidualsReportName);
+  PrintJob job =
+      MakePrintJob(canvas, settings, document.state, chart ? kResidualChartReportName : kResidualsReportName);
   if (!BeginPrintJob(job)) return;
   const int lineHeight = LineHeight(settings.fontSize);
-  if (chart)
-    PrintChart(job, document.options, table, lineHeight);
-  else
-    PrintTable(job, document.options, table, lineHeight);
+  if (chart) PrintChart(job, document.options, table, lineHeight);
+  else PrintTable(job, document.options, table, lineHeight);
   EndPrintJob(job);
 }
 

@@ -171,10 +171,8 @@ template <class V>
              }));
   }
   for (int r = 1; r <= p; r += 2) {
-    if (r < p)
-      EliminateRows<V, true>(x, r);
-    else
-      EliminateRows<V, false>(x, r);
+    if (r < p) EliminateRows<V, true>(x, r);
+    else EliminateRows<V, false>(x, r);
   }
   // Back substitution row by row: each right-hand side takes the products
   // of the coefficients after it, last first, as it does when every solved
@@ -203,8 +201,8 @@ template <class V>
       single.coefficients[j] = x.coefficients(j)[l];
     }
     for (int k = 0; k < point; ++k) single.squares[k] = x.squares(k)[l];
-    verdict.above[l] = ScoreRestAboveThreshold(bank, scoring, ids, x.m, test, width,
-                                               ResidualStart{point, partial[l]}, single, verdict.score[l]);
+    verdict.above[l] = ScoreRestAboveThreshold(bank, scoring, ids, x.m, test, width, ResidualStart{point, partial[l]},
+                                               single, verdict.score[l]);
     ++verdict.handedOver;
   }
 }
@@ -309,9 +307,9 @@ template <class V, EquationSet Set>
 
 struct SolveAndScoreBatch {
   template <class V>
-  [[gnu::always_inline]] static void run(const ColumnBank& bank, const SetScoring& scoring,
-                                         const CandidateBatch& batch, const EntryTest& test, VectorWidth width,
-                                         BatchScratch& scratch, BatchVerdict& verdict) {
+  [[gnu::always_inline]] static void run(const ColumnBank& bank, const SetScoring& scoring, const CandidateBatch& batch,
+                                         const EntryTest& test, VectorWidth width, BatchScratch& scratch,
+                                         BatchVerdict& verdict) {
     const LaneState<V> x(batch, scratch);
     SolveBatch<V>(bank, scoring, x);
     const int size = batch.size;

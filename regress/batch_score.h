@@ -32,7 +32,7 @@ struct CandidateBatch {
 struct BatchVerdict {
   bool above[kMaxBatchLanes];
   EntryScore score[kMaxBatchLanes];  // set where above
-  int handedOver = 0;               // candidates whose residual pass the one-candidate path finished
+  int handedOver = 0;                // candidates whose residual pass the one-candidate path finished
 };
 
 // Room for the normal equations, coefficients and squared residuals of a

@@ -9,7 +9,7 @@
 
 namespace rv {
 
-inline constexpr int kMaxCandidateTerms = 19;               // plus the constant
+inline constexpr int kMaxCandidateTerms = 19;  // plus the constant
 inline constexpr int kMaxCandidateColumns = kMaxCandidateTerms + 1;
 
 // More coefficients than points have no single solution: such a fit passes

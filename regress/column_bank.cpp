@@ -55,10 +55,8 @@ ColumnBank::ColumnBank(const SearchData& data, int threads)
     for (int k = 0; k < points_; ++k) {
       const int i = order_[static_cast<size_t>(k)];
       double value = 0.0;
-      if (TermColumnValue(kind, data.values[i][v], data.values[i][w], 0.0, value))
-        out[k] = value;
-      else
-        faulted_[static_cast<size_t>(columnId)] = 1;
+      if (TermColumnValue(kind, data.values[i][v], data.values[i][w], 0.0, value)) out[k] = value;
+      else faulted_[static_cast<size_t>(columnId)] = 1;
     }
   };
   for (int kind = 1; kind <= kOrdinaryKindCount; ++kind)
@@ -105,7 +103,8 @@ SetScoring PrepareSetScoring(const ColumnBank& bank, const SearchData& data, Equ
   for (int c = 0; c < bank.columnCount(); ++c) {
     const double* x = bank.column(c);
     double sum = 0.0;
-    for (int i = 0; i < n; ++i) sum += scoring.transformedY[static_cast<size_t>(i)] * x[position[static_cast<size_t>(i)]];
+    for (int i = 0; i < n; ++i)
+      sum += scoring.transformedY[static_cast<size_t>(i)] * x[position[static_cast<size_t>(i)]];
     scoring.rightHandSide[static_cast<size_t>(c)] = sum;
   }
   return scoring;

@@ -58,7 +58,9 @@ class ColumnBank {
   const double* column(int id) const { return values_.data() + static_cast<size_t>(id) * static_cast<size_t>(stride_); }
   // Entry (a, b) of the sums lies at a * columnCount() + b.
   const double* crossSums() const { return cross_.data(); }
-  double cross(int a, int b) const { return cross_[static_cast<size_t>(a) * static_cast<size_t>(columns_) + static_cast<size_t>(b)]; }
+  double cross(int a, int b) const {
+    return cross_[static_cast<size_t>(a) * static_cast<size_t>(columns_) + static_cast<size_t>(b)];
+  }
 
  private:
   int points_;
@@ -73,7 +75,6 @@ class ColumnBank {
   std::vector<int> representative_;
   bool hasTwins_ = false;
   std::vector<double> cross_;
-
 };
 
 // What one equation set adds: its transformed Y, the observations mapped back

@@ -33,7 +33,8 @@ std::vector<VariableBlock> MakeEngineBlocks(int engine) {
       break;
     case 4: {
       blocks.push_back({1, std::uint8_t(kA | kB | kC | kD), true});
-      const int lasts[] = {kA, kB, kC, kD, kA | kB, kA | kC, kA | kD, kB | kC, kB | kD, kC | kD,
+      const int lasts[] = {kA,           kB,           kC,           kD,           kA | kB,
+                           kA | kC,      kA | kD,      kB | kC,      kB | kD,      kC | kD,
                            kA | kB | kC, kA | kB | kD, kA | kC | kD, kB | kC | kD, kA | kB | kC | kD};
       for (int m = 2; m <= 4; ++m)
         for (int last : lasts) blocks.push_back({m, static_cast<std::uint8_t>(last), false});
@@ -46,8 +47,7 @@ std::vector<VariableBlock> MakeEngineBlocks(int engine) {
 
 const std::vector<VariableBlock>& EngineBlocks(int engine) {
   static const std::array<std::vector<VariableBlock>, 5> blocks = {
-      std::vector<VariableBlock>{}, MakeEngineBlocks(1), MakeEngineBlocks(2), MakeEngineBlocks(3),
-      MakeEngineBlocks(4)};
+      std::vector<VariableBlock>{}, MakeEngineBlocks(1), MakeEngineBlocks(2), MakeEngineBlocks(3), MakeEngineBlocks(4)};
   return blocks[static_cast<size_t>(engine)];
 }
 

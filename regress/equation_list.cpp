@@ -47,7 +47,8 @@ void EquationList::insert(int slot, EquationRecord record) {
   if (slot == size()) {
     slots_.push_back(std::move(record));
   } else {
-    const auto [first, last] = slotsByMerit_.equal_range(std::bit_cast<std::uint64_t>(slots_[static_cast<size_t>(slot)].merit));
+    const auto [first, last] =
+        slotsByMerit_.equal_range(std::bit_cast<std::uint64_t>(slots_[static_cast<size_t>(slot)].merit));
     for (auto it = first; it != last; ++it)
       if (it->second == slot) {
         slotsByMerit_.erase(it);

@@ -60,8 +60,7 @@ class EquationList {
   // textOf(ordinal) gives the equation text of any ordinal; since an
   // equation's text fixes its fit and so its merit, it is asked only about
   // entries of the very same merit, which are rare.
-  bool holdsEquation(double merit, std::int64_t ordinal,
-                     const std::function<std::string(std::int64_t)>& textOf) const;
+  bool holdsEquation(double merit, std::int64_t ordinal, const std::function<std::string(std::int64_t)>& textOf) const;
   // Fills the slot chosen by chooseSlot and counts the insertion.
   void insert(int slot, EquationRecord record);
 

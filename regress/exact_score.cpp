@@ -136,10 +136,8 @@ double RSquaredResidualLimit(double threshold, double sst) {
   std::uint64_t high = std::bit_cast<std::uint64_t>(std::numeric_limits<double>::infinity());
   while (high - low > 1) {
     const std::uint64_t middle = low + (high - low) / 2;
-    if (rulesOut(std::bit_cast<double>(middle)))
-      high = middle;
-    else
-      low = middle;
+    if (rulesOut(std::bit_cast<double>(middle))) high = middle;
+    else low = middle;
   }
   return std::bit_cast<double>(high);
 }

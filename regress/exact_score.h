@@ -63,7 +63,7 @@ struct EntryTest {
   double sst = std::numeric_limits<double>::quiet_NaN();  // never equal: a test made by default is made again
   int points = 0;
   int coefficients = 0;
-  double residualLimit = 0.0;  // +infinity: no early stop
+  double residualLimit = 0.0;             // +infinity: no early stop
   double reorderMargin = kReorderMargin;  // ReorderMargin(points)
 };
 

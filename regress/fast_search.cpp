@@ -131,10 +131,14 @@ struct ChunkResult {
 
 class FastSearch {
  public:
-  FastSearch(const SearchData& data, const SearchShape& shape, const FastSearchOptions& options,
-             SearchMonitor& monitor)
-      : data_(data), shape_(shape), sequence_(shape), monitor_(monitor), bank_(data, options.threads),
-        chunkSize_(std::max<std::int64_t>(1, options.chunkSize)), vectors_(options.vectors.value_or(WidestVectors())),
+  FastSearch(const SearchData& data, const SearchShape& shape, const FastSearchOptions& options, SearchMonitor& monitor)
+      : data_(data),
+        shape_(shape),
+        sequence_(shape),
+        monitor_(monitor),
+        bank_(data, options.threads),
+        chunkSize_(std::max<std::int64_t>(1, options.chunkSize)),
+        vectors_(options.vectors.value_or(WidestVectors())),
         criterion_(options.criterion),
         batchSize_(std::clamp(options.batchSize.value_or(BatchLanes(vectors_)), 0, BatchLanes(vectors_))),
         list_(options.criterion) {
@@ -317,10 +321,8 @@ class FastSearch {
       }
       // (Every candidacy may be listed: the test admitted it.)
       for (const Candidacy& c : found->second.candidacies)
-        OfferBareEntry(
-            list_,
-            {c.score.ssRes, scorings_[c.set]->denominator, data_.pointCount, c.coefficients},
-            c.score.merit, c.ordinal, textOf_);
+        OfferBareEntry(list_, {c.score.ssRes, scorings_[c.set]->denominator, data_.pointCount, c.coefficients},
+                       c.score.merit, c.ordinal, textOf_);
       const std::int64_t lastOrdinal = found->second.lastOrdinal;
       committedChunks_ = found->first + 1;
       finished_.erase(found);

@@ -19,7 +19,7 @@ namespace rv {
 struct FastSearchOptions {
   explicit FastSearchOptions(int threadCount = 1) : threads(threadCount) {}
   int threads;
-  std::int64_t chunkSize = 1 << 16;  // candidates a thread takes at a time
+  std::int64_t chunkSize = 1 << 16;    // candidates a thread takes at a time
   std::optional<VectorWidth> vectors;  // the processor's widest when not given
   // Candidates of the same number of columns solved side by side, one per
   // vector lane: 1 up to the lanes of the vectors (all of them when not

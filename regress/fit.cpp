@@ -1,5 +1,4 @@
 #include "regress/fit_workspace.h"
-
 #include "regress/rational_form.h"
 #include "regress/sum_of_squares.h"
 #include "regress/y_form.h"
@@ -14,10 +13,8 @@ void ApplyYForm(FitWorkspace& ws, const SearchData& data, EquationSet set) {
     const double y = data.values[i][0];
     ws.observedY[i] = y;
     double transformed;
-    if (TransformY(set, y, transformed))
-      ws.transformedY[i] = transformed;
-    else
-      ws.domainFault = true;
+    if (TransformY(set, y, transformed)) ws.transformedY[i] = transformed;
+    else ws.domainFault = true;
   }
 }
 
@@ -28,11 +25,10 @@ void BuildTerm(FitWorkspace& ws, const SearchData& data, int column, const Term&
   }
   for (int i = 0; i < ws.pointCount; ++i) {
     double value;
-    if (TermColumnValue(term.kind, data.values[i][term.variable], data.values[i][term.variable2],
-                        ws.transformedY[i], value))
+    if (TermColumnValue(term.kind, data.values[i][term.variable], data.values[i][term.variable2], ws.transformedY[i],
+                        value))
       ws.design[i][column] = value;
-    else
-      ws.domainFault = true;
+    else ws.domainFault = true;
     if (term.kind == kRationalDenominator) ws.denominatorX[i] = data.values[i][term.variable];
   }
 }

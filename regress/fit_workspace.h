@@ -34,7 +34,7 @@ struct FitWorkspace {
   Candidate candidate;
   std::string text;
   double lastRSquared = 0.0;
-  ResidualScore lastScore;  // the sums lastRSquared came from
+  ResidualScore lastScore;             // the sums lastRSquared came from
   std::int64_t lastFittedOrdinal = 0;  // 0: nothing fitted yet
 
   EquationSet set() const { return candidate.set; }

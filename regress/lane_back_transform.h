@@ -37,7 +37,7 @@ template <class V>
   using Bits = typename V::Bits;
   constexpr double kToInteger = 6755399441055744.0;  // 1.5 * 2^52: adding it and taking it away rounds to an integer
   constexpr double kTwo52 = 4503599627370496.0;
-  constexpr double kInverseFactorials[] = {1.0,       1.0,        1.0 / 2,      1.0 / 6,       1.0 / 24,     1.0 / 120,
+  constexpr double kInverseFactorials[] = {1.0,       1.0,        1.0 / 2,     1.0 / 6,      1.0 / 24,     1.0 / 120,
                                            1.0 / 720, 1.0 / 5040, 1.0 / 40320, 1.0 / 362880, 1.0 / 3628800};
   const Lanes k = (t * V::broadcast(1.4426950408889634) + V::broadcast(kToInteger)) - V::broadcast(kToInteger);
   const Lanes r = t - k * V::broadcast(0.6931471805599453);

@@ -22,8 +22,7 @@ bool ReadsOnlyFilledCells(const SearchData& data, const Candidate& candidate) {
 
 }  // namespace
 
-bool RecreateEquation(FitWorkspace& workspace, const SearchData& data, const SearchShape& shape,
-                      std::int64_t ordinal) {
+bool RecreateEquation(FitWorkspace& workspace, const SearchData& data, const SearchShape& shape, std::int64_t ordinal) {
   const CandidateSequence sequence(shape);
   if (ordinal < 1 || ordinal > sequence.count()) return false;
   const Candidate candidate = sequence.candidateAt(ordinal);

@@ -17,7 +17,6 @@ inline constexpr const char* kCannotRecreateMessage =
 // before it is walked. False when the ordinal is outside the sequence, the
 // candidate reads an empty cell among the points (the sheet changed since the
 // list was found), or it cannot be fitted (a domain fault).
-bool RecreateEquation(FitWorkspace& workspace, const SearchData& data, const SearchShape& shape,
-                      std::int64_t ordinal);
+bool RecreateEquation(FitWorkspace& workspace, const SearchData& data, const SearchShape& shape, std::int64_t ordinal);
 
 }  // namespace rv

@@ -58,9 +58,7 @@ void SearchRun::work(SearchRequest request) {
 
 void SearchRun::requestStop() { monitor_->requestStop(); }
 
-SearchProgress SearchRun::progress() const {
-  return {phase_.load(), monitor_->done(), monitor_->total()};
-}
+SearchProgress SearchRun::progress() const { return {phase_.load(), monitor_->done(), monitor_->total()}; }
 
 std::vector<SetEvent> SearchRun::takeEvents() { return monitor_->takeEvents(); }
 

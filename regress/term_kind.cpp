@@ -13,12 +13,23 @@ bool AboveTiny(double x) { return std::fabs(x) > kZeroGuard; }
 bool PositiveAboveTiny(double x) { return x > kZeroGuard; }
 
 // The display formats of the ordinary kinds; %s is the coefficient letter.
-constexpr const char* kNameFormats[kOrdinaryKindCount + 1] = {
-    "",
-    " %sX%d +", " %sX%d^2 +", " %sX%d^3 +", " %sX%d^4 +",
-    " %s/X%d +", " %s/X%d^2 +", " %s/X%d^3 +", " %s/X%d^4 +",
-    " %s sqr(X%d) +", " %s/sqr(X%d) +", " %s ln(X%d) +", " %s/ln(X%d) +",
-    " %s e^X%d +", " %s/exp(X%d) +", " %s X%d X%d +", " %s X%d/X%d +"};
+constexpr const char* kNameFormats[kOrdinaryKindCount + 1] = {"",
+                                                              " %sX%d +",
+                                                              " %sX%d^2 +",
+                                                              " %sX%d^3 +",
+                                                              " %sX%d^4 +",
+                                                              " %s/X%d +",
+                                                              " %s/X%d^2 +",
+                                                              " %s/X%d^3 +",
+                                                              " %s/X%d^4 +",
+                                                              " %s sqr(X%d) +",
+                                                              " %s/sqr(X%d) +",
+                                                              " %s ln(X%d) +",
+                                                              " %s/ln(X%d) +",
+                                                              " %s e^X%d +",
+                                                              " %s/exp(X%d) +",
+                                                              " %s X%d X%d +",
+                                                              " %s X%d/X%d +"};
 
 }  // namespace
 
@@ -85,8 +96,7 @@ void AppendTermText(std::string& text, const Term& term, char& letter) {
     if (TermAlwaysFaults(term)) return;
     if (UsesSecondVariable(term.kind))
       length = std::snprintf(buffer, sizeof buffer, kNameFormats[term.kind], letterText, term.variable, term.variable2);
-    else
-      length = std::snprintf(buffer, sizeof buffer, kNameFormats[term.kind], letterText, term.variable);
+    else length = std::snprintf(buffer, sizeof buffer, kNameFormats[term.kind], letterText, term.variable);
     ++letter;
   } else if (term.kind == kRationalLinear) {
     length = std::snprintf(buffer, sizeof buffer, " (aX%d + c) ", term.variable);

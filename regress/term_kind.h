@@ -8,11 +8,25 @@ namespace rv {
 // Kind numbers 1 to 16 are the ordinary term kinds in their table order;
 // 17 to 19 are the pieces of the rational form (aX + c) / (1 - bX).
 enum TermKind : std::uint8_t {
-  kTermX = 1, kTermX2, kTermX3, kTermX4,
-  kTermInvX, kTermInvX2, kTermInvX3, kTermInvX4,
-  kTermSqrt, kTermInvSqrt, kTermLn, kTermInvLn,
-  kTermExp, kTermInvExp, kTermProduct, kTermRatio,
-  kRationalLinear, kRationalSquare, kRationalDenominator
+  kTermX = 1,
+  kTermX2,
+  kTermX3,
+  kTermX4,
+  kTermInvX,
+  kTermInvX2,
+  kTermInvX3,
+  kTermInvX4,
+  kTermSqrt,
+  kTermInvSqrt,
+  kTermLn,
+  kTermInvLn,
+  kTermExp,
+  kTermInvExp,
+  kTermProduct,
+  kTermRatio,
+  kRationalLinear,
+  kRationalSquare,
+  kRationalDenominator
 };
 inline constexpr int kOrdinaryKindCount = 16;
 
@@ -29,9 +43,7 @@ constexpr bool IsOrdinaryKind(int kind) { return kind >= kTermX && kind <= kTerm
 constexpr bool UsesSecondVariable(int kind) { return kind == kTermProduct || kind == kTermRatio; }
 
 // A two-variable kind without a second variable can never be built.
-constexpr bool TermAlwaysFaults(const Term& term) {
-  return UsesSecondVariable(term.kind) && term.variable2 == 0;
-}
+constexpr bool TermAlwaysFaults(const Term& term) { return UsesSecondVariable(term.kind) && term.variable2 == 0; }
 
 // The column value of a term at one point: x is the term's variable, x2 its
 // second variable and transformedY the point's transformed Y. False when the

@@ -46,13 +46,21 @@ struct LanesOf<8> {
 // of each lane, correctly rounded as std::sqrt is.
 struct PortableLaneOps {
   template <class L>
-  [[gnu::always_inline]] static auto atLeast(L a, L b) { return a >= b; }
+  [[gnu::always_inline]] static auto atLeast(L a, L b) {
+    return a >= b;
+  }
   template <class L>
-  [[gnu::always_inline]] static auto atMost(L a, L b) { return a <= b; }
+  [[gnu::always_inline]] static auto atMost(L a, L b) {
+    return a <= b;
+  }
   template <class L>
-  [[gnu::always_inline]] static auto above(L a, L b) { return a > b; }
+  [[gnu::always_inline]] static auto above(L a, L b) {
+    return a > b;
+  }
   template <class L>
-  [[gnu::always_inline]] static auto below(L a, L b) { return a < b; }
+  [[gnu::always_inline]] static auto below(L a, L b) {
+    return a < b;
+  }
   template <class M>
   [[gnu::always_inline]] static int laneBits(M mask) {
     int bits = 0;

@@ -18,9 +18,7 @@ const char* YFormHead(EquationSet set) {
 
 bool TransformY(EquationSet set, double y, double& transformed) {
   switch (set) {
-    case EquationSet::Y:
-      transformed = y;
-      return true;
+    case EquationSet::Y: transformed = y; return true;
     case EquationSet::Reciprocal:
       if (!(std::fabs(y) > kZeroGuard)) return false;
       transformed = 1.0 / y;

@@ -24,15 +24,12 @@ struct CellRange {
   static CellRange Single(CellPosition cell) { return {cell.row, cell.column, cell.row, cell.column}; }
   // Rows and columns are ordered independently, so dragging up or left works.
   static CellRange Spanning(CellPosition a, CellPosition b) {
-    return {std::min(a.row, b.row), std::min(a.column, b.column), std::max(a.row, b.row),
-            std::max(a.column, b.column)};
+    return {std::min(a.row, b.row), std::min(a.column, b.column), std::max(a.row, b.row), std::max(a.column, b.column)};
   }
   // Every column of the first rowCount rows.
   static CellRange WholeSheet(int rowCount = kSheetRows) { return {0, 0, rowCount - 1, kSheetColumns - 1}; }
 
-  bool contains(int row, int column) const {
-    return row >= top && row <= bottom && column >= left && column <= right;
-  }
+  bool contains(int row, int column) const { return row >= top && row <= bottom && column >= left && column <= right; }
   int rowCount() const { return bottom - top + 1; }
   int columnCount() const { return right - left + 1; }
 };

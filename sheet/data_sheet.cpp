@@ -35,13 +35,12 @@ int LastRowWithData(const SheetValues& cells) {
 
 bool SameBits(const SheetValues& a, const SheetValues& b) {
   if (a.rowCount() != b.rowCount()) return false;
-  return std::equal(a.begin(), a.end(), b.begin(),
-                    [](const SheetRow& x, const SheetRow& y) { return std::memcmp(x.data(), y.data(), sizeof x) == 0; });
+  return std::equal(a.begin(), a.end(), b.begin(), [](const SheetRow& x, const SheetRow& y) {
+    return std::memcmp(x.data(), y.data(), sizeof x) == 0;
+  });
 }
 
-std::string DefaultColumnName(int column) {
-  return column == 0 ? std::string("Y") : "X" + std::to_string(column);
-}
+std::string DefaultColumnName(int column) { return column == 0 ? std::string("Y") : "X" + std::to_string(column); }
 
 void ClearDataSheet(DataSheet& sheet) {
   sheet.cells = SheetValues();

@@ -16,8 +16,8 @@ namespace rv {
 inline constexpr int kSheetRows = 99;
 // A longer sheet grows with empty rows up to this many.
 inline constexpr int kMaxSheetRows = 100000;
-inline constexpr int kSheetColumns = 17;    // column 0 is Y, column c is Xc
-inline constexpr int kColumnSlots = 18;     // per-column arrays keep one spare slot
+inline constexpr int kSheetColumns = 17;  // column 0 is Y, column c is Xc
+inline constexpr int kColumnSlots = 18;   // per-column arrays keep one spare slot
 inline constexpr int kDefaultColumnWidth = 80;
 inline constexpr int kMaxColumnWidth = 4096;  // pixels; a data file keeps widths of 1 to this
 inline constexpr int kMaxNameLength = 8;

@@ -18,14 +18,27 @@ inline constexpr int kMaxSegments = 50;
 
 // The sixteen graph colour selections in the order the data file stores them.
 enum GraphColorElement : int {
-  kBackground, kBorderOutline, kEquationText, kGrid2DLine, kSolidSurface, kCubeEdges,
-  kDataPoints, kBackPlaneGrid, kBackPlaneSurface, kXLabels, kBottomPlaneGrid,
-  kBottomPlaneSurface, kYLabels, kRightPlaneGrid, kRightPlaneSurface, kZLabels,
+  kBackground,
+  kBorderOutline,
+  kEquationText,
+  kGrid2DLine,
+  kSolidSurface,
+  kCubeEdges,
+  kDataPoints,
+  kBackPlaneGrid,
+  kBackPlaneSurface,
+  kXLabels,
+  kBottomPlaneGrid,
+  kBottomPlaneSurface,
+  kYLabels,
+  kRightPlaneGrid,
+  kRightPlaneSurface,
+  kZLabels,
   kGraphColorElementCount
 };
 inline constexpr std::int32_t kNoColor = 16;
-inline constexpr std::array<std::int32_t, kGraphColorElementCount> kDefaultGraphColors = {
-    1, 16, 16, 0, 11, 3, 5, 12, 16, 0, 5, 16, 0, 8, 16, 0};
+inline constexpr std::array<std::int32_t, kGraphColorElementCount> kDefaultGraphColors = {1,  16, 16, 0,  11, 3, 5,  12,
+                                                                                          16, 0,  5,  16, 0,  8, 16, 0};
 
 // Everything the user sets around the data; it travels in the data file.
 struct DocumentOptions {

@@ -44,7 +44,8 @@ std::string DescribeLeftOutColumns(const SheetValues& cells, const PointsAndColu
     if (HoldsValue(cells, column, counts.pointCount)) leftOut.push_back(column);
   if (leftOut.empty()) return {};
   const std::string verb = leftOut.size() == 1 ? " takes" : " take";
-  if (counts.columnCount > kLastSearchedColumn) return ColumnList(leftOut) + verb + " no part: a search uses at most X1 to X15";
+  if (counts.columnCount > kLastSearchedColumn)
+    return ColumnList(leftOut) + verb + " no part: a search uses at most X1 to X15";
   const int stop = counts.columnCount;
   const std::string where = " is empty in row " + std::to_string(FirstEmptyRow(cells, stop, counts.pointCount) + 1);
   if (leftOut.size() == 1 && leftOut.front() == stop) return ColumnList(leftOut) + verb + " no part: it" + where;

@@ -71,8 +71,7 @@ void DeleteColumn(DataSheet& sheet, int column) {
   std::move(widths.begin() + column + 1, widths.end(), widths.begin() + column);
   widths[kSheetColumns - 1] = kDefaultColumnWidth;
   SetBoundaries(sheet, widths);
-  std::move(sheet.formats.begin() + column + 1, sheet.formats.begin() + kSheetColumns,
-            sheet.formats.begin() + column);
+  std::move(sheet.formats.begin() + column + 1, sheet.formats.begin() + kSheetColumns, sheet.formats.begin() + column);
   sheet.formats[kSheetColumns - 1] = ColumnFormat{};
 }
 

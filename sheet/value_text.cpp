@@ -26,8 +26,8 @@ std::string TwoDigitExponent(std::string text) {
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
     out.push_back(text[i]);
-    const bool exponentMark = (text[i] == 'E' || text[i] == 'e') && i + 1 < text.size() &&
-                              (text[i + 1] == '+' || text[i + 1] == '-');
+    const bool exponentMark =
+        (text[i] == 'E' || text[i] == 'e') && i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-');
     if (!exponentMark || i == 0 || !(std::isdigit(static_cast<unsigned char>(text[i - 1])) || text[i - 1] == '.'))
       continue;
     out.push_back(text[++i]);  // the sign
@@ -72,7 +72,8 @@ std::string ExactValueText(double value) {
   // %G turns to the exponent form once the exponent reaches the digits
   // asked for; a whole number such as 250 is asked for all its digits so
   // that it stays "250", not "2.5E+02".
-  const int exponent = value == 0.0 || !std::isfinite(value) ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
+  const int exponent =
+      value == 0.0 || !std::isfinite(value) ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
   std::string text;
   for (int digits = 1; digits <= 17; ++digits) {
     const int shown = exponent >= digits && exponent < 17 ? exponent + 1 : digits;

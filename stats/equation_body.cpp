@@ -62,11 +62,9 @@ Spellings TermRendering(int kind) {
       return {"%s * X%d * X%d * X%d * X%d + ", "%s * X%d * X%d * X%d * X%d + ", "%s * X%d * X%d * X%d * X%d + "};
     case kTermInvX: return {"%s / X%d + ", "%s / X%d + ", "%s / X%d + "};
     case kTermInvX2: return {"%s / (X%d * X%d) + ", "%s / (X%d * X%d) + ", "%s / (X%d * X%d) + "};
-    case kTermInvX3:
-      return {"%s / (X%d * X%d * X%d) + ", "%s / (X%d * X%d * X%d) + ", "%s / (X%d * X%d * X%d) + "};
+    case kTermInvX3: return {"%s / (X%d * X%d * X%d) + ", "%s / (X%d * X%d * X%d) + ", "%s / (X%d * X%d * X%d) + "};
     case kTermInvX4:
-      return {"%s / (X%d * X%d * X%d * X%d) + ", "%s / (X%d * X%d * X%d * X%d) + ",
-              "%s / (X%d * X%d * X%d * X%d) + "};
+      return {"%s / (X%d * X%d * X%d * X%d) + ", "%s / (X%d * X%d * X%d * X%d) + ", "%s / (X%d * X%d * X%d * X%d) + "};
     case kTermSqrt: return {"%s * X%d ^ 0.5 + ", "%s * sqrt (X%d) + ", "%s * DSQRT (X%d) + "};
     case kTermInvSqrt: return {"%s / X%d ^ 0.5 + ", "%s / sqrt (X%d) + ", "%s / DSQRT (X%d) + "};
     case kTermLn: return {"%s * Ln (X%d) + ", "%s * log (X%d) + ", "%s * DLOG (X%d) + "};

@@ -20,8 +20,7 @@ std::vector<ConfidenceInterval> ConfidenceIntervals(const std::vector<TermStatis
     const double halfWidth = t * term.stdError;
     if (std::isfinite(halfWidth) && std::isfinite(term.coefficient))
       intervals.push_back({term.coefficient - halfWidth, term.coefficient + halfWidth});
-    else
-      intervals.push_back({kNaN, kNaN});
+    else intervals.push_back({kNaN, kNaN});
   }
   return intervals;
 }
@@ -39,9 +38,8 @@ FitCriteria BuildFitCriteria(const EquationStatistics& statistics) {
 
   FitCriteria criteria;
   criteria.adjustedRSquared = AdjustedRSquared(sse, sst, n, p + 1);
-  criteria.fStat = hasResidualDf && p > 0 && sse > 0.0 && anova.regress.ss >= 0.0
-                       ? ((sst - sse) / p) / (sse / residualDf)
-                       : kNaN;
+  criteria.fStat =
+      hasResidualDf && p > 0 && sse > 0.0 && anova.regress.ss >= 0.0 ? ((sst - sse) / p) / (sse / residualDf) : kNaN;
   criteria.fPValue = std::isfinite(criteria.fStat) ? FUpperTailP(criteria.fStat, p, residualDf) : kNaN;
   criteria.aicc = Aicc(sse, n, p + 1);
   criteria.bic = Bic(sse, n, p + 1);

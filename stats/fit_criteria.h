@@ -19,7 +19,7 @@ struct FitCriteria {
   double fPValue = 0.0;
   double aicc = 0.0;
   double bic = 0.0;
-  double residualStdError = 0.0;  // sqrt(SSE / (n - p - 1)), on the scale of Y
+  double residualStdError = 0.0;                    // sqrt(SSE / (n - p - 1)), on the scale of Y
   std::vector<ConfidenceInterval> coefficientCi95;  // one per coefficient, the constant last
 };
 

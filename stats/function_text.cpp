@@ -44,8 +44,8 @@ std::string BasicText(const FitWorkspace& ws, Listing listing) {
                           : "' Regrovantis Function (Func)'\r\n" + SplitLongLine("' " + ws.text, "\r\n'   ");
   text += "\r\n\r\nFunction Func(" + Joined(ParameterNames(ws.text), "", ", ") + ")\r\n\r\n";
   for (int k = 0; k < ws.coefficientCount(); ++k)
-    text += std::string("    Const ") + CoefficientLetter(k) + " = " + CoefficientLiteral(ws.coefficients[k], 'E') +
-            "\r\n";
+    text +=
+        std::string("    Const ") + CoefficientLetter(k) + " = " + CoefficientLiteral(ws.coefficients[k], 'E') + "\r\n";
   text += "\r\n" + SplitLongLine(BuildEquationBody(ws.candidate, CodeDialect::Basic),
                                  file ? " _\r\n         " : "\r\n         ");
   return text + "\r\n\r\nEnd Function\r\n";
@@ -53,10 +53,10 @@ std::string BasicText(const FitWorkspace& ws, Listing listing) {
 
 std::string CText(const FitWorkspace& ws, Listing listing) {
   const bool file = listing == Listing::File;
-  std::string text = file ? "/*  Regrovantis Procedure (Func)  */\r\n/*  " + SplitLongLine(ws.text, "  */\r\n/*    ") +
-                                "  */\r\n\r\n"
-                          : "/*  Regrovantis Procedure (Func)  */\r\n" +
-                                SplitLongLine("/*  " + ws.text + "  */", "  */\r\n/*  ") + "\r\n\r\n";
+  std::string text =
+      file ? "/*  Regrovantis Procedure (Func)  */\r\n/*  " + SplitLongLine(ws.text, "  */\r\n/*    ") + "  */\r\n\r\n"
+           : "/*  Regrovantis Procedure (Func)  */\r\n" + SplitLongLine("/*  " + ws.text + "  */", "  */\r\n/*  ") +
+                 "\r\n\r\n";
   text += "double Func (" + CParameters(ParameterNames(ws.text), listing) + (file ? ") { \r\n\r\n" : ")\r\n\r\n");
   for (int k = 0; k < ws.coefficientCount(); ++k)
     text += std::string("    double  ") + CoefficientLetter(k) + " = " + CoefficientLiteral(ws.coefficients[k], 'E') +

@@ -42,8 +42,7 @@ double RegularizedIncompleteBeta(double a, double b, double x) {
   if (!(a > 0.0) || !(b > 0.0) || !(x >= 0.0 && x <= 1.0)) return kNaN;
   if (x == 0.0) return 0.0;
   if (x == 1.0) return 1.0;
-  const double logFront =
-      std::lgamma(a + b) - std::lgamma(a) - std::lgamma(b) + a * std::log(x) + b * std::log1p(-x);
+  const double logFront = std::lgamma(a + b) - std::lgamma(a) - std::lgamma(b) + a * std::log(x) + b * std::log1p(-x);
   const double front = std::exp(logFront);
   if (x < (a + 1.0) / (a + b + 2.0)) return front * BetaContinuedFraction(a, b, x) / a;
   return 1.0 - front * BetaContinuedFraction(b, a, 1.0 - x) / b;

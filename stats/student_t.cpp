@@ -35,10 +35,8 @@ double StudentTCriticalValue(double twoSidedP, double df) {
   for (;;) {
     const double middle = low + (high - low) / 2.0;
     if (middle <= low || middle >= high) return middle;
-    if (TwoSidedStudentP(middle, df) > twoSidedP)
-      low = middle;
-    else
-      high = middle;
+    if (TwoSidedStudentP(middle, df) > twoSidedP) low = middle;
+    else high = middle;
   }
 }
 

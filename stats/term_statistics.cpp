@@ -33,7 +33,8 @@ std::vector<std::vector<double>> SensitivityColumns(const FitWorkspace& workspac
       columns[1][row] = FittedValue(workspace, i) * x / denominator;
       columns[2][row] = 1.0 / denominator;
     } else {
-      for (int k = 0; k < workspace.coefficientCount(); ++k) columns[static_cast<size_t>(k)][row] = workspace.design[i][k];
+      for (int k = 0; k < workspace.coefficientCount(); ++k)
+        columns[static_cast<size_t>(k)][row] = workspace.design[i][k];
     }
   }
   return columns;

@@ -21,8 +21,8 @@ constexpr const char* kHelpFileProperty = "helpFile";
 
 HelpWindow* HelpWindowOf(QWidget* owner) {
   QWidget* mainWindow = MainWindowOf(owner);
-  auto* window = mainWindow != nullptr ? mainWindow->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly)
-                                       : nullptr;
+  auto* window =
+      mainWindow != nullptr ? mainWindow->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
   if (window == nullptr) window = new HelpWindow(mainWindow);
   return window;
 }

@@ -46,8 +46,7 @@ KindDef DefOf(MessageKind kind) {
     case MessageKind::YesNoCancel:
       return {{yes, no, cancel}, std::nullopt, MessageAnswer::Yes, QStyle::SP_MessageBoxQuestion};
     case MessageKind::Error: return {{ok}, MessageAnswer::Ok, MessageAnswer::Ok, QStyle::SP_MessageBoxCritical};
-    case MessageKind::Information:
-      break;
+    case MessageKind::Information: break;
   }
   return {{ok}, MessageAnswer::Ok, MessageAnswer::Ok, QStyle::SP_MessageBoxInformation};
 }
@@ -99,7 +98,8 @@ class MessageDialog : public QDialog {
     int x = centre - (count * (kButtonWidth + 4) - 4) / 2;
     for (const ButtonDef& buttonDef : spec.buttons) {
       const qsizetype index = &buttonDef - spec.buttons.data();
-      auto* button = new QPushButton(index < labels.size() ? labels[index] : QString::fromLatin1(buttonDef.label), this);
+      auto* button =
+          new QPushButton(index < labels.size() ? labels[index] : QString::fromLatin1(buttonDef.label), this);
       button->setAutoDefault(false);
       button->setDefault(buttonDef.answer == spec.defaultAnswer);
       button->setGeometry(x, textHeight + 16, kButtonWidth, kButtonHeight);

@@ -1,12 +1,11 @@
 #include "widgets/print_settings_controls.h"
 
-#include <qdrawutil.h>
-
 #include <QListWidget>
 #include <QPainter>
 #include <QRadioButton>
 #include <algorithm>
 #include <climits>
+#include <qdrawutil.h>
 
 #include "widgets/control_id.h"
 #include "widgets/resource_pictures.h"

@@ -1,9 +1,9 @@
 #include "widgets/status_bar.h"
 
 #include <QPainter>
-#include <algorithm>
 #include <QSizeGrip>
 #include <QStyleOptionFrame>
+#include <algorithm>
 #include <qdrawutil.h>
 
 namespace rv {

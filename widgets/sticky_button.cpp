@@ -47,8 +47,8 @@ void StickyButton::paintEvent(QPaintEvent*) {
   painter.drawControl(QStyle::CE_PushButtonBevel, option);
   // The text moves 2 pixels right and down while the button is pressed.
   const int shift = isPressed() ? 2 : 0;
-  painter.drawItemText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
-                       isEnabled(), text(), QPalette::ButtonText);
+  painter.drawItemText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(),
+                       text(), QPalette::ButtonText);
 }
 
 }  // namespace rv

@@ -5,8 +5,8 @@
 #include <cctype>
 
 #include "graph/ui/graph_bitmap.h"
-#include "widgets/indexed_image.h"
 #include "graph/ui/vector_picture.h"
+#include "widgets/indexed_image.h"
 
 namespace rv {
 

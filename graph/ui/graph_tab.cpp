@@ -43,7 +43,7 @@ struct Place {
   QRect in(int clientWidth, int clientHeight) const {
     const int x = left.in(clientWidth);
     const int y = top.in(clientHeight);
-    return {x, y, std::max(0, right.in(clientWidth) - x), std::max(0, bottom.in(clientHeight) - y)};
+    return {x, y, std::max(0, right.in(clientWidth)-x), std::max(0, bottom.in(clientHeight)-y)};
   }
 };
 

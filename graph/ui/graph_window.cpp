@@ -12,9 +12,9 @@
 #include "graph/ui/graph_canvas.h"
 #include "graph/ui/graph_cursors.h"
 #include "graph/ui/graph_owner.h"
-#include "widgets/indexed_image.h"
 #include "graph/ui/label_glyphs.h"
 #include "widgets/control_id.h"
+#include "widgets/indexed_image.h"
 
 namespace rv {
 
@@ -80,7 +80,8 @@ void GraphWindow::redraw() {
   const Viewport logical = viewport();
   const Viewport device{DevicePixels(logical.x, ratio), DevicePixels(logical.y, ratio),
                         DevicePixels(logical.width, ratio), DevicePixels(logical.height, ratio)};
-  if (!target_ || target_->frame.width != width || target_->frame.height != height) target_.emplace(width, height, device);
+  if (!target_ || target_->frame.width != width || target_->frame.height != height)
+    target_.emplace(width, height, device);
   target_->viewport = device;
   DrawScene(graph_.scene, glyphs_, graph_.view, *target_);
   // In the screen's own format the picture is copied, not converted, each
@@ -153,8 +154,8 @@ void GraphWindow::pressed(const QPoint& position) {
 }
 
 PixelRect GraphWindow::dragRect(const QPoint& position) const {
-  return {std::min(anchor_.x(), position.x()), std::min(anchor_.y(), position.y()),
-          std::max(anchor_.x(), position.x()), std::max(anchor_.y(), position.y())};
+  return {std::min(anchor_.x(), position.x()), std::min(anchor_.y(), position.y()), std::max(anchor_.x(), position.x()),
+          std::max(anchor_.y(), position.y())};
 }
 
 void GraphWindow::moved(const QPoint& position) {

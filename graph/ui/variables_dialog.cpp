@@ -53,7 +53,10 @@ QPushButton* Button(const char* text, int id, int left, QWidget* parent) {
 }  // namespace
 
 VariablesDialog::VariablesDialog(const DataSheet& sheet, QWidget* parent)
-    : QDialog(parent), sheet_(sheet), panel_(new VariablesPanel(this)), autoUpdate_(new QCheckBox(QStringLiteral("Auto Update"), this)) {
+    : QDialog(parent),
+      sheet_(sheet),
+      panel_(new VariablesPanel(this)),
+      autoUpdate_(new QCheckBox(QStringLiteral("Auto Update"), this)) {
   setObjectName(QStringLiteral("VarsDlg"));
   setWindowTitle(QStringLiteral("Variables"));
   setFont(DialogFont());

@@ -54,7 +54,8 @@ VariablesPanel::VariablesPanel(QWidget* parent) : QScrollArea(parent) {
       names_[0] = EditBox(kYNameId, {kNameLeft, top, kNameWidth, kBoxHeight}, kTipYName, rows);
     } else {
       SetControlId(label, LabelId(column));
-      names_[static_cast<size_t>(column)] = EditBox(NameId(column), {kNameLeft, top, kNameWidth, kBoxHeight}, kTipX1Name, rows);
+      names_[static_cast<size_t>(column)] =
+          EditBox(NameId(column), {kNameLeft, top, kNameWidth, kBoxHeight}, kTipX1Name, rows);
       for (const ValueBox box : {kMinimumBox, kMaximumBox, kConstantBox})
         values_[static_cast<size_t>(column)][box] =
             EditBox(ValueId(column, box), {kValueLeft[box], top, kValueWidth, kBoxHeight}, kTipGraphValues, rows);

@@ -109,8 +109,8 @@ void PaintGraph(QPainter& painter, const GraphModel& model, const GraphOptions& 
   const double lineWidth = PictureLineWidth(size);
   for (const Piece& piece : frame.pieces) {
     if (piece.corners == 2) {
-      painter.setPen(QPen(PaletteColor((piece.v[0].index + piece.v[1].index) / 2), lineWidth, Qt::SolidLine,
-                          Qt::SquareCap));
+      painter.setPen(
+          QPen(PaletteColor((piece.v[0].index + piece.v[1].index) / 2), lineWidth, Qt::SolidLine, Qt::SquareCap));
       painter.drawLine(at(piece.v[0]), at(piece.v[1]));
       continue;
     }
@@ -147,8 +147,8 @@ void PaintGraph(QPainter& painter, const GraphModel& model, const GraphOptions& 
 
 }  // namespace
 
-QByteArray GraphSvg(const GraphModel& model, const GraphOptions& options, const GlyphSet& glyphs,
-                    const ViewState& view, const std::string& equationText, int size) {
+QByteArray GraphSvg(const GraphModel& model, const GraphOptions& options, const GlyphSet& glyphs, const ViewState& view,
+                    const std::string& equationText, int size) {
   QBuffer svg;
   QSvgGenerator generator;
   generator.setOutputDevice(&svg);
@@ -162,8 +162,8 @@ QByteArray GraphSvg(const GraphModel& model, const GraphOptions& options, const 
   return svg.data();
 }
 
-QByteArray GraphPdf(const GraphModel& model, const GraphOptions& options, const GlyphSet& glyphs,
-                    const ViewState& view, const std::string& equationText, int size) {
+QByteArray GraphPdf(const GraphModel& model, const GraphOptions& options, const GlyphSet& glyphs, const ViewState& view,
+                    const std::string& equationText, int size) {
   QBuffer pdf;
   pdf.open(QIODevice::WriteOnly);
   {

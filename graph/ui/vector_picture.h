@@ -15,9 +15,9 @@ namespace rv {
 // out labels), with lines and polygons painted far to near and every text
 // kept as text, then the equation text and the Border Outline. glyphs is
 // the 640-pixel picture's label font, which the scene is measured with.
-QByteArray GraphSvg(const GraphModel& model, const GraphOptions& options, const GlyphSet& glyphs,
-                    const ViewState& view, const std::string& equationText, int size);
-QByteArray GraphPdf(const GraphModel& model, const GraphOptions& options, const GlyphSet& glyphs,
-                    const ViewState& view, const std::string& equationText, int size);
+QByteArray GraphSvg(const GraphModel& model, const GraphOptions& options, const GlyphSet& glyphs, const ViewState& view,
+                    const std::string& equationText, int size);
+QByteArray GraphPdf(const GraphModel& model, const GraphOptions& options, const GlyphSet& glyphs, const ViewState& view,
+                    const std::string& equationText, int size);
 
 }  // namespace rv

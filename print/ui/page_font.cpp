@@ -13,9 +13,11 @@ constexpr int kReferencePixelSize = 1000;
 
 // What to fall back on when the face itself is not installed.
 QFont::StyleHint HintFor(const QString& face) {
-  if (face.contains(QLatin1String("Courier"), Qt::CaseInsensitive) || face.contains(QLatin1String("Mono"), Qt::CaseInsensitive))
+  if (face.contains(QLatin1String("Courier"), Qt::CaseInsensitive) ||
+      face.contains(QLatin1String("Mono"), Qt::CaseInsensitive))
     return QFont::TypeWriter;
-  if (face.contains(QLatin1String("Times"), Qt::CaseInsensitive) || face.contains(QLatin1String("Serif"), Qt::CaseInsensitive))
+  if (face.contains(QLatin1String("Times"), Qt::CaseInsensitive) ||
+      face.contains(QLatin1String("Serif"), Qt::CaseInsensitive))
     return QFont::Serif;
   return QFont::SansSerif;
 }

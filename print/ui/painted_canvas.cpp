@@ -51,7 +51,8 @@ bool PaintedCanvas::beginJob(const PrintJobSetup& setup) {
 void PaintedCanvas::mapPageUnits() {
   painter_->resetTransform();
   const QPaintDevice* device = painter_->device();
-  painter_->scale(scale_ * device->logicalDpiX() / kPageUnitsPerInch, scale_ * device->logicalDpiY() / kPageUnitsPerInch);
+  painter_->scale(scale_ * device->logicalDpiX() / kPageUnitsPerInch,
+                  scale_ * device->logicalDpiY() / kPageUnitsPerInch);
   painter_->setBackgroundMode(Qt::TransparentMode);
   painter_->setPen(Qt::black);
   painter_->setFont(fonts_[static_cast<size_t>(PrintFont::Body)]);
@@ -79,8 +80,8 @@ void PaintedCanvas::drawText(int x, int y, TextAlign align, PrintFont font, cons
   drawTextIn(x, y, align, font, text, nullptr);
 }
 
-void PaintedCanvas::drawClippedText(int x, int y, TextAlign align, PrintFont font, const std::string& text, int clipLeft,
-                                    int clipRight) {
+void PaintedCanvas::drawClippedText(int x, int y, TextAlign align, PrintFont font, const std::string& text,
+                                    int clipLeft, int clipRight) {
   const qreal height = FontOf(setup_.fonts, font).height;
   const QRectF clip(clipLeft, y - height, qreal(clipRight) - clipLeft, 3 * height);
   drawTextIn(x, y, align, font, text, &clip);
@@ -114,7 +115,8 @@ void PaintedCanvas::drawLine(int x1, int y1, int x2, int y2, const PagePen& pen)
   if (!isOpen()) return;
   // The thinnest line is one unit, a pixel of the 300-dot printers the
   // layout was made for; thinner hairlines vanish on fine devices.
-  painter_->setPen(QPen(QColor(QRgb(pen.rgb)), pen.width > 0 ? pen.width : 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter_->setPen(
+      QPen(QColor(QRgb(pen.rgb)), pen.width > 0 ? pen.width : 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   painter_->drawLine(x1, y1, x2, y2);
 }
 

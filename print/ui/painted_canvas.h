@@ -34,7 +34,8 @@ class PaintedCanvas : public PageCanvas {
                        int clipRight) override;
   int textWidth(PrintFont font, const std::string& text) override;
   void drawLine(int x1, int y1, int x2, int y2, const PagePen& pen) override;
-  void drawPicture(int x, int y, int width, int height, const FrameBuffer& picture, const GraphPalette& palette) override;
+  void drawPicture(int x, int y, int width, int height, const FrameBuffer& picture,
+                   const GraphPalette& palette) override;
 
   // Whether a job is being painted now.
   bool isOpen() const { return painter_ != nullptr; }

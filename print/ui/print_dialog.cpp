@@ -44,12 +44,9 @@ QPushButton* Button(const QString& text, int id, const QRect& place, QWidget* di
 
 QString PrintDialogTitle(PrintDialogKind kind) {
   switch (kind) {
-    case PrintDialogKind::Equation:
-      return QStringLiteral("Print Equation");
-    case PrintDialogKind::Graph:
-      return QStringLiteral("Print Graph");
-    case PrintDialogKind::Data:
-      break;
+    case PrintDialogKind::Equation: return QStringLiteral("Print Equation");
+    case PrintDialogKind::Graph: return QStringLiteral("Print Graph");
+    case PrintDialogKind::Data: break;
   }
   return QStringLiteral("Print Data");
 }
@@ -62,10 +59,10 @@ PrintDialog::PrintDialog(PrintDialogKind kind, const PrintSettings& settings, QW
   setFont(DialogFont());
   resize(kClientSize);
 
-  controls_ = new PrintSettingsControls({kPrinterListId, kFontListId, kFontSizeId, kFontSizeUpDownId, kCopiesId,
-                                         kCopiesUpDownId, kPortraitId, kLandscapeId, kMinFontSizeChoice,
-                                         kMaxFontSizeChoice, kMinCopies, kMaxCopies},
-                                        this);
+  controls_ = new PrintSettingsControls(
+      {kPrinterListId, kFontListId, kFontSizeId, kFontSizeUpDownId, kCopiesId, kCopiesUpDownId, kPortraitId,
+       kLandscapeId, kMinFontSizeChoice, kMaxFontSizeChoice, kMinCopies, kMaxCopies},
+      this);
   controls_->printerList()->setGeometry(12, 30, 288, 60);
   controls_->fontList()->setGeometry(316, 30, 120, 62);
   Label(QStringLiteral("Font Size"), QRect(316, 100, 56, 20), this);
@@ -114,7 +111,8 @@ PrintDialog::PrintDialog(PrintDialogKind kind, const PrintSettings& settings, QW
 
   // Until the print server answers, the printer in use and Print to PDF.
   QStringList waiting{QLatin1String(kPrintToPdf)};
-  if (!settings.printer.empty() && settings.printer != kPrintToPdf) waiting.prepend(QString::fromStdString(settings.printer));
+  if (!settings.printer.empty() && settings.printer != kPrintToPdf)
+    waiting.prepend(QString::fromStdString(settings.printer));
   controls_->setPrinters(waiting, QString::fromStdString(settings.printer.empty() ? kPrintToPdf : settings.printer));
   controls_->setFonts(std::move(fonts), QString::fromStdString(settings.fontFace));
   controls_->setFontSize(ClampTypedFontSize(settings.fontSize));
@@ -156,10 +154,8 @@ void PrintDialog::takeSurvey() {
 void PrintDialog::showStatus(const QString& printer) {
   const bool pdf = printer == QLatin1String(kPrintToPdf);
   PrinterStatusFields fields;
-  if (!surveyed_ && !pdf && !printer.isEmpty())
-    fields = {kLookingForPrinters, "", "", ""};
-  else if (!printer.isEmpty())
-    fields = StatusFieldsOfChoice(printer, survey_);
+  if (!surveyed_ && !pdf && !printer.isEmpty()) fields = {kLookingForPrinters, "", "", ""};
+  else if (!printer.isEmpty()) fields = StatusFieldsOfChoice(printer, survey_);
   status_->setText(QString::fromStdString(fields.status));
   type_->setText(QString::fromStdString(fields.type));
   where_->setText(QString::fromStdString(fields.where));

@@ -64,7 +64,8 @@ void ShowPrintPreview(const PrintReport& report, QWidget* owner) {
   // The preview only shows: printing and the paper are chosen in the print
   // dialog, and printing from here would go past the program's own writer.
   for (QAction* action : dialog.findChildren<QAction*>())
-    if (action->text() == QLatin1String("Print") || action->text() == QLatin1String("Page setup")) action->setVisible(false);
+    if (action->text() == QLatin1String("Print") || action->text() == QLatin1String("Page setup"))
+      action->setVisible(false);
   dialog.resize(kPreviewSize);
   dialog.exec();
 }

@@ -99,10 +99,9 @@ PrintServerSurvey SurveyPrintServer() {
     survey.failure = NoAnswer();
     return survey;
   }
-  static const char* const kAttributes[] = {"printer-name",           "printer-state", "printer-state-reasons",
-                                            "printer-is-accepting-jobs", "printer-make-and-model", "device-uri",
-                                            "printer-info",           "media-default", "sides-supported",
-                                            "print-quality-supported"};
+  static const char* const kAttributes[] = {
+      "printer-name", "printer-state", "printer-state-reasons", "printer-is-accepting-jobs", "printer-make-and-model",
+      "device-uri",   "printer-info",  "media-default",         "sides-supported",           "print-quality-supported"};
   ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
   ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                 static_cast<int>(std::size(kAttributes)), nullptr, kAttributes);
@@ -144,9 +143,10 @@ QueueJobSubmission SubmitQueueJob(const QueueJob& job) {
     submission.failure = ServerFailure();
     return submission;
   }
-  const bool sent =
-      cupsStartDocument(http.get(), job.queue.c_str(), id, job.name.c_str(), CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE &&
-      cupsWriteRequestData(http.get(), job.pdf.constData(), static_cast<size_t>(job.pdf.size())) == HTTP_STATUS_CONTINUE;
+  const bool sent = cupsStartDocument(http.get(), job.queue.c_str(), id, job.name.c_str(), CUPS_FORMAT_PDF, 1) ==
+                        HTTP_STATUS_CONTINUE &&
+                    cupsWriteRequestData(http.get(), job.pdf.constData(), static_cast<size_t>(job.pdf.size())) ==
+                        HTTP_STATUS_CONTINUE;
   // The document is finished even when its data did not all go, so that
   // the server does not keep waiting for the rest.
   const bool finished = cupsFinishDocument(http.get(), job.queue.c_str()) <= IPP_STATUS_OK_EVENTS_COMPLETE;

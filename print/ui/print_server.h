@@ -17,7 +17,7 @@ inline constexpr int kPrintServerTimeoutMilliseconds = 2000;
 struct PrintQueue {
   std::string name;
   PrinterDescription description;
-  std::string mediaDefault;  // the paper it is set to, as the server names it ("iso_a4_210x297mm")
+  std::string mediaDefault;                 // the paper it is set to, as the server names it ("iso_a4_210x297mm")
   std::vector<std::string> sidesSupported;  // its two-sided printing keywords
   std::vector<int> qualitiesSupported;      // its print qualities, 3 draft, 4 normal, 5 high
 };
@@ -36,7 +36,7 @@ PrintServerSurvey SurveyPrintServer();
 // A PDF document for a queue, with the options the job asks for.
 struct QueueJob {
   std::string queue;
-  std::string name;   // the job's name at the server
+  std::string name;  // the job's name at the server
   QByteArray pdf;
   int copies = 1;
   std::string media;  // the paper, as the server names it; empty leaves the queue's

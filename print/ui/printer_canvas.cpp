@@ -12,8 +12,8 @@
 namespace rv {
 
 Outcome<void> WritePdfFile(const std::string& path, const QByteArray& pdf) {
-  return WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
-                                             static_cast<size_t>(pdf.size())));
+  return WriteFileAtomically(
+      path, std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()), static_cast<size_t>(pdf.size())));
 }
 
 QString PdfCreator() { return QStringLiteral("Regrovantis %1").arg(QStringLiteral(REGROVANTIS_VERSION)); }
@@ -69,8 +69,8 @@ void PrinterCanvas::closeDevice(const PrintJobSetup& setup, bool painted) {
     return;
   }
   if (delivery_.sendToQueue)
-    delivery_.sendToQueue(
-        {setup.printer, setup.documentName, pdf, setup.copies, std::string(paper().ippMedia), setup.sides, setup.quality});
+    delivery_.sendToQueue({setup.printer, setup.documentName, pdf, setup.copies, std::string(paper().ippMedia),
+                           setup.sides, setup.quality});
 }
 
 void PrinterCanvas::fail(const QString& destination, const QString& reason) {

@@ -52,7 +52,8 @@ PrinterPropertiesDialog::PrinterPropertiesDialog(const PrintQueue& queue, const 
   setObjectName(QStringLiteral("PropDlg"));
   setWindowTitle(QStringLiteral("Properties - %1").arg(QString::fromStdString(queue.name)));
   setFont(DialogFont());
-  for (const std::string& sides : queue.sidesSupported) sides_->addItem(SidesName(sides), QString::fromStdString(sides));
+  for (const std::string& sides : queue.sidesSupported)
+    sides_->addItem(SidesName(sides), QString::fromStdString(sides));
   for (const int quality : queue.qualitiesSupported) quality_->addItem(QualityName(quality), quality);
   if (!current.sides.empty()) Select(sides_, QString::fromStdString(current.sides));
   if (current.quality != 0) Select(quality_, current.quality);

@@ -95,7 +95,9 @@ QString AskPdfPath(QWidget* owner, const QString& suggestedPath) {
                                       QStringLiteral("PDF Files (*.pdf)"));
 }
 
-QString JobSentText(int jobId, const QString& queue) { return QStringLiteral("Job %1 sent to %2").arg(jobId).arg(queue); }
+QString JobSentText(int jobId, const QString& queue) {
+  return QStringLiteral("Job %1 sent to %2").arg(jobId).arg(queue);
+}
 
 QString RunPrintJob(const PrintReport& report, const DocumentState& document, QWidget* owner,
                     const PrintJobPlaces& places) {

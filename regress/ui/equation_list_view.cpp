@@ -5,9 +5,9 @@
 #include <QItemSelectionModel>
 #include <algorithm>
 
+#include "regress/ui/equation_list_model.h"
 #include "widgets/control_id.h"
 #include "widgets/tooltips.h"
-#include "regress/ui/equation_list_model.h"
 
 namespace rv {
 
@@ -81,7 +81,8 @@ void EquationListView::selectRow(int row) {
 }
 
 void EquationListView::keyPressEvent(QKeyEvent* event) {
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+      (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     if (selectedRow() >= 0) emit rowActivated(selectedRow());
     event->accept();
     return;

@@ -7,6 +7,11 @@
 #include <QTimer>
 #include <climits>
 
+#include "regress/ui/equation_list_model.h"
+#include "regress/ui/equation_list_view.h"
+#include "regress/ui/left_out_notice.h"
+#include "regress/ui/ranking_choice.h"
+#include "regress/ui/set_status_lines.h"
 #include "widgets/command_ids.h"
 #include "widgets/context_menu.h"
 #include "widgets/control_id.h"
@@ -14,11 +19,6 @@
 #include "widgets/status_bar.h"
 #include "widgets/sticky_button.h"
 #include "widgets/tooltips.h"
-#include "regress/ui/equation_list_model.h"
-#include "regress/ui/equation_list_view.h"
-#include "regress/ui/left_out_notice.h"
-#include "regress/ui/ranking_choice.h"
-#include "regress/ui/set_status_lines.h"
 
 namespace rv {
 
@@ -229,7 +229,8 @@ void EquationsTab::finishSearch(SearchOutcome outcome) {
   selectRow(context_.equations.empty() ? -1 : 0);
   if (list_->isVisible()) list_->setFocus();
   // A stopped search shows how far it got, not the count of the whole sequence.
-  context_.status.setPaneText(StatusPane::Detail, CountText(outcome.stopped ? run_.progress().done : outcome.candidateCount));
+  context_.status.setPaneText(StatusPane::Detail,
+                              CountText(outcome.stopped ? run_.progress().done : outcome.candidateCount));
 }
 
 void EquationsTab::reloadList(int selectedRow) {

@@ -24,8 +24,9 @@ bool LeftOutNotice::confirmStart(const SheetValues& cells, QWidget* owner) {
   if (!DataFollowsAGap(cells) || goOnAnswered_) return true;
   const std::string rows = DescribeLeftOutRows(cells);
   const int points = CountPointsAndColumns(cells).pointCount;
-  const QString question = QStringLiteral("%1, and a search uses only the rows before the first empty Y.\n\n"
-                                          "Search the first %2 rows anyway?")
+  const QString question = QStringLiteral(
+                               "%1, and a search uses only the rows before the first empty Y.\n\n"
+                               "Search the first %2 rows anyway?")
                                .arg(QString::fromStdString(rows))
                                .arg(points);
   goOnAnswered_ = ShowMessage(question, owner, MessageKind::YesNo) == MessageAnswer::Yes;

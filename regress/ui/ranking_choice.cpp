@@ -35,9 +35,8 @@ RankingChoice::RankingChoice(QWidget* parent) : QWidget(parent) {
   listed_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   listed_->setGeometry(0, kLineHeight + kDropDownHeight + 4, kWidth, 2 * kLineHeight);
   setFixedSize(kWidth, kLineHeight + kDropDownHeight + 4 + 2 * kLineHeight);
-  connect(dropDown_, &QComboBox::activated, this, [this](int index) {
-    emit chosen(static_cast<RankingCriterion>(dropDown_->itemData(index).toInt()));
-  });
+  connect(dropDown_, &QComboBox::activated, this,
+          [this](int index) { emit chosen(static_cast<RankingCriterion>(dropDown_->itemData(index).toInt())); });
 }
 
 void RankingChoice::showChoice(RankingCriterion criterion) {

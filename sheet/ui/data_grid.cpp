@@ -6,12 +6,12 @@
 #include <QScrollBar>
 #include <qdrawutil.h>
 
-#include "widgets/control_id.h"
-#include "widgets/help.h"
-#include "widgets/program_fonts.h"
 #include "sheet/ui/cell_editor.h"
 #include "sheet/ui/grid_geometry.h"
 #include "sheet/value_text.h"
+#include "widgets/control_id.h"
+#include "widgets/help.h"
+#include "widgets/program_fonts.h"
 
 namespace rv {
 
@@ -61,13 +61,9 @@ DataGrid::DataGrid(const DataSheet& sheet, QWidget* parent)
   placeEditor();
 }
 
-QPoint DataGrid::scrollOffset() const {
-  return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
-}
+QPoint DataGrid::scrollOffset() const { return {horizontalScrollBar()->value(), verticalScrollBar()->value()}; }
 
-QRect DataGrid::visualCellRect(CellPosition cell) const {
-  return CellRect(*sheet_, cell).translated(-scrollOffset());
-}
+QRect DataGrid::visualCellRect(CellPosition cell) const { return CellRect(*sheet_, cell).translated(-scrollOffset()); }
 
 CellPosition DataGrid::cellAt(const QPoint& viewportPoint) const {
   const QPoint content = viewportPoint + scrollOffset();

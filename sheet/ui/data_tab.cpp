@@ -10,10 +10,6 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "widgets/command_ids.h"
-#include "widgets/place_dialog.h"
-#include "widgets/program_fonts.h"
-#include "widgets/tooltips.h"
 #include "sheet/cell_location.h"
 #include "sheet/clipboard_text.h"
 #include "sheet/select_all.h"
@@ -24,6 +20,10 @@
 #include "sheet/ui/paste_heading_question.h"
 #include "sheet/ui/scale_dialog.h"
 #include "sheet/value_text.h"
+#include "widgets/command_ids.h"
+#include "widgets/place_dialog.h"
+#include "widgets/program_fonts.h"
+#include "widgets/tooltips.h"
 
 namespace rv {
 

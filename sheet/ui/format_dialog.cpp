@@ -9,17 +9,20 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "sheet/format_preview.h"
 #include "widgets/control_id.h"
 #include "widgets/help.h"
 #include "widgets/message_dialog.h"
 #include "widgets/program_fonts.h"
 #include "widgets/up_down_edit.h"
-#include "sheet/format_preview.h"
 
 namespace rv {
 
 FormatDialog::FormatDialog(ColumnFormat format, QWidget* parent)
-    : QDialog(parent), category_(new QListWidget(this)), places_(new UpDownEdit(kPlacesId, kPlacesUpDownId, 0, kMaxDecimalPlaces, this)), preview_(new QLabel(this)) {
+    : QDialog(parent),
+      category_(new QListWidget(this)),
+      places_(new UpDownEdit(kPlacesId, kPlacesUpDownId, 0, kMaxDecimalPlaces, this)),
+      preview_(new QLabel(this)) {
   setObjectName(QStringLiteral("FrmtDlg"));
   setWindowTitle(QStringLiteral("Format Column"));
   setFont(DialogFont());
@@ -58,7 +61,8 @@ FormatDialog::FormatDialog(ColumnFormat format, QWidget* parent)
 }
 
 ColumnFormat FormatDialog::format() const {
-  return {static_cast<FormatKind>(std::max(0, category_->currentRow())), static_cast<std::uint32_t>(ClampedDecimal(places_->text(), 0, kMaxDecimalPlaces))};
+  return {static_cast<FormatKind>(std::max(0, category_->currentRow())),
+          static_cast<std::uint32_t>(ClampedDecimal(places_->text(), 0, kMaxDecimalPlaces))};
 }
 
 void FormatDialog::showFormat() {

@@ -3,10 +3,10 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "widgets/control_id.h"
 #include "stats/ui/list_frame.h"
 #include "stats/ui/report_list.h"
 #include "stats/ui/statistics_layout.h"
+#include "widgets/control_id.h"
 
 namespace rv {
 

@@ -2,12 +2,12 @@
 
 #include <QLabel>
 
-#include "widgets/control_id.h"
 #include "stats/coefficient_letter.h"
 #include "stats/criteria_text.h"
 #include "stats/ui/list_frame.h"
 #include "stats/ui/report_list.h"
 #include "stats/ui/statistics_layout.h"
+#include "widgets/control_id.h"
 
 namespace rv {
 

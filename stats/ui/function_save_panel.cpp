@@ -6,11 +6,11 @@
 #include <QGridLayout>
 #include <QLineEdit>
 
-#include "widgets/message_dialog.h"
-#include "widgets/resource_pictures.h"
 #include "stats/function_file.h"
 #include "stats/function_text.h"
 #include "stats/ui/picture_button.h"
+#include "widgets/message_dialog.h"
+#include "widgets/resource_pictures.h"
 
 namespace rv {
 

@@ -1,9 +1,8 @@
 #include "stats/ui/list_frame.h"
 
-#include <qdrawutil.h>
-
 #include <QPainter>
 #include <QPalette>
+#include <qdrawutil.h>
 
 namespace rv {
 

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "widgets/control_id.h"
 #include "stats/ui/chart_picture.h"
+#include "widgets/control_id.h"
 
 namespace rv {
 

@@ -32,10 +32,10 @@ QLabel* Label(const QString& text, int id, const QRect& place, QWidget* page) {
 PrintPage::PrintPage(const PrintPageChoices& choices, QWidget* parent)
     : QWidget(parent),
       settings_(choices.settings),
-      controls_(new PrintSettingsControls({kPrinterListId, kFontListId, kFontSizeId, kFontSizeUpDownId, kCopiesId,
-                                           kCopiesUpDownId, kPortraitId, kLandscapeId, kMinFontSizeChoice,
-                                           kMaxFontSizeChoice, kMinCopies, kMaxCopies},
-                                          this)) {
+      controls_(new PrintSettingsControls(
+          {kPrinterListId, kFontListId, kFontSizeId, kFontSizeUpDownId, kCopiesId, kCopiesUpDownId, kPortraitId,
+           kLandscapeId, kMinFontSizeChoice, kMaxFontSizeChoice, kMinCopies, kMaxCopies},
+          this)) {
   setGeometry(kPageArea);
   controls_->printerList()->setGeometry(OnPage(24, 76, 252, 80));
   Label(QStringLiteral("Copies"), kCopiesLabelId, OnPage(28, 162, 42, 20), this);

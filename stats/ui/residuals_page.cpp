@@ -1,12 +1,12 @@
 #include "stats/ui/residuals_page.h"
 
-#include "widgets/control_id.h"
-#include "widgets/resource_pictures.h"
 #include "stats/ui/list_frame.h"
 #include "stats/ui/obs_calc_chart.h"
 #include "stats/ui/picture_button.h"
 #include "stats/ui/report_list.h"
 #include "stats/ui/statistics_layout.h"
+#include "widgets/control_id.h"
+#include "widgets/resource_pictures.h"
 
 namespace rv {
 

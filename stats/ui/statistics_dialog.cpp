@@ -1,7 +1,5 @@
 #include "stats/ui/statistics_dialog.h"
 
-#include <qdrawutil.h>
-
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -9,12 +7,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QShortcut>
+#include <qdrawutil.h>
 
-#include "widgets/control_id.h"
-#include "widgets/help.h"
-#include "widgets/place_dialog.h"
-#include "widgets/program_fonts.h"
-#include "widgets/sticky_button.h"
 #include "stats/copy_texts.h"
 #include "stats/criteria_text.h"
 #include "stats/function_text.h"
@@ -27,6 +21,11 @@
 #include "stats/ui/residuals_page.h"
 #include "stats/ui/statistics_layout.h"
 #include "stats/ui/std_errors_page.h"
+#include "widgets/control_id.h"
+#include "widgets/help.h"
+#include "widgets/place_dialog.h"
+#include "widgets/program_fonts.h"
+#include "widgets/sticky_button.h"
 
 namespace rv {
 
@@ -67,7 +66,9 @@ void PutTextOnClipboard(const std::string& text) { QApplication::clipboard()->se
 
 StatisticsDialog::StatisticsDialog(const FitWorkspace& equation, const Document& document, QWidget* mainWindow,
                                    const PrintPageChoices& print)
-    : QDialog(mainWindow), equation_(equation), statistics_(StatisticsPass(equation_)),
+    : QDialog(mainWindow),
+      equation_(equation),
+      statistics_(StatisticsPass(equation_)),
       criteria_(BuildFitCriteria(statistics_)) {
   setObjectName(QStringLiteral("StatDlg"));
   setWindowTitle(QStringLiteral("Equation Statistics"));
@@ -143,20 +144,13 @@ void StatisticsDialog::placeTitle() {
 
 QWidget* StatisticsDialog::pageWidget(int page) const {
   switch (page) {
-    case kCoefficientsPage:
-      return coefficientsPage_;
-    case kResidualsPage:
-      return residualsPage_;
-    case kStdErrorsPage:
-      return stdErrorsPage_;
-    case kFunctionPage:
-      return functionPanel_;
-    case kPrintPage:
-      return printPage_;
-    case kCriteriaPage:
-      return criteriaPage_;
-    default:
-      return nullptr;
+    case kCoefficientsPage: return coefficientsPage_;
+    case kResidualsPage: return residualsPage_;
+    case kStdErrorsPage: return stdErrorsPage_;
+    case kFunctionPage: return functionPanel_;
+    case kPrintPage: return printPage_;
+    case kCriteriaPage: return criteriaPage_;
+    default: return nullptr;
   }
 }
 
@@ -180,18 +174,12 @@ void StatisticsDialog::showPage(int page) {
   }
 
   switch (page) {
-    case kCoefficientsPage:
-      coefficientsPage_->list()->setFocus();
-      break;
+    case kCoefficientsPage: coefficientsPage_->list()->setFocus(); break;
     case kResidualsPage:
       if (QWidget* focus = residualsPage_->focusControl()) focus->setFocus();
       break;
-    case kStdErrorsPage:
-      stdErrorsPage_->list()->setFocus();
-      break;
-    case kCriteriaPage:
-      criteriaPage_->list()->setFocus();
-      break;
+    case kStdErrorsPage: stdErrorsPage_->list()->setFocus(); break;
+    case kCriteriaPage: criteriaPage_->list()->setFocus(); break;
     case kFunctionPage:
       functionPanel_->raise();
       functionPanel_->fileNameBox()->setFocus();
@@ -212,24 +200,15 @@ void StatisticsDialog::printPageToPrint() {
 
 void StatisticsDialog::copyPage() {
   switch (page_) {
-    case kCoefficientsPage:
-      PutTextOnClipboard(CopyCoefficientsText(equation_));
-      break;
+    case kCoefficientsPage: PutTextOnClipboard(CopyCoefficientsText(equation_)); break;
     case kResidualsPage:
       if (residualsPage_->chartMode())
         QApplication::clipboard()->setMimeData(ChartPictureMimeData(statistics_.residuals));
-      else
-        PutTextOnClipboard(CopyResidualsText(statistics_.residuals));
+      else PutTextOnClipboard(CopyResidualsText(statistics_.residuals));
       break;
-    case kStdErrorsPage:
-      PutTextOnClipboard(CopyStdErrorsText(statistics_));
-      break;
-    case kFunctionPage:
-      PutTextOnClipboard(GenerateFunctionText(equation_, functionPanel_->language()));
-      break;
-    case kCriteriaPage:
-      PutTextOnClipboard(CopyCriteriaText(statistics_, criteria_));
-      break;
+    case kStdErrorsPage: PutTextOnClipboard(CopyStdErrorsText(statistics_)); break;
+    case kFunctionPage: PutTextOnClipboard(GenerateFunctionText(equation_, functionPanel_->language())); break;
+    case kCriteriaPage: PutTextOnClipboard(CopyCriteriaText(statistics_, criteria_)); break;
   }
 }
 

@@ -13,7 +13,8 @@ namespace rv {
 
 // One of the statistics dialog's printed reports, drawn on a canvas with
 // the print settings and the document's titles and file name.
-using StatisticsReport = std::function<void(PageCanvas& canvas, const PrintSettings& settings, const Document& document)>;
+using StatisticsReport =
+    std::function<void(PageCanvas& canvas, const PrintSettings& settings, const Document& document)>;
 
 // The report of a page of the dialog (0 Coefficients, 1 Residuals, 2 Std
 // Errs, 3 Function, 5 Criteria): the coefficients, the residuals as a table

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,7 +59,8 @@ TEST_F(BadInput, ABadFieldIsQuotedShortAndEscaped) {
   EXPECT_TRUE(mentions(longLine, "line 2: longer than")) << longLine.err.substr(0, 200);
   EXPECT_LT(longLine.err.size(), 200u);
 
-  const ToolResult wide = RunTool({"search", write("wide.csv", "Y,X1\n1," + std::string(3000, '7') + "x\n"), "--quiet"});
+  const ToolResult wide =
+      RunTool({"search", write("wide.csv", "Y,X1\n1," + std::string(3000, '7') + "x\n"), "--quiet"});
   EXPECT_EQ(wide.status, 1);
   EXPECT_TRUE(mentions(wide, "line 2, column 2: '777777777777777777777777'... is not a finite number")) << wide.err;
 
@@ -76,9 +76,9 @@ TEST_F(BadInput, ANulByteInAFieldIsRefusedWithItsPlace) {
 }
 
 TEST_F(BadInput, OutputThatCannotBeWrittenFailsTheCommand) {
-  for (const std::vector<std::string>& command :
-       {std::vector<std::string>{"search", kExample, "--top", "5", "--quiet"},
-        std::vector<std::string>{"count", "--vars", "3"}, std::vector<std::string>{"stats", kExample, "--ordinal", "3"}}) {
+  for (const std::vector<std::string>& command : {std::vector<std::string>{"search", kExample, "--top", "5", "--quiet"},
+                                                  std::vector<std::string>{"count", "--vars", "3"},
+                                                  std::vector<std::string>{"stats", kExample, "--ordinal", "3"}}) {
     const ToolResult result = RunTool(command, {.standardOutput = "/dev/full"});
     EXPECT_EQ(result.status, 1) << command[0];
     EXPECT_TRUE(mentions(result, "cannot write the output")) << result.err;
@@ -94,7 +94,8 @@ TEST_F(BadInput, DataTheSearchLeavesOutIsNamedWithTheReason) {
   EXPECT_TRUE(mentions(result, "warning: Rows 5 to 6 take no part: Y is empty in row 5\n")) << result.err;
   EXPECT_TRUE(mentions(result, "warning: X2 and X3 take no part: X2 is empty in row 3\n")) << result.err;
   size_t warnings = 0;
-  for (size_t at = result.err.find("warning"); at != std::string::npos; at = result.err.find("warning", at + 1)) ++warnings;
+  for (size_t at = result.err.find("warning"); at != std::string::npos; at = result.err.find("warning", at + 1))
+    ++warnings;
   EXPECT_EQ(warnings, 2u) << result.err;
   const ToolResult stats = RunTool({"stats", sheet, "--ordinal", "1", "--max-terms", "2"});
   EXPECT_TRUE(mentions(stats, "warning: X2 and X3 take no part: X2 is empty in row 3\n")) << stats.err;

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include "run_tool.h"
@@ -41,7 +40,8 @@ TEST(CommandLine, RejectsMistakesWithAMessage) {
 TEST(SearchCommand, RanksTheBundledExample) {
   const ToolResult result = RunTool({"search", kExample, "--top", "3", "--quiet"});
   ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.out.substr(0, result.out.find('\n')), " 0.999912\t43068\tln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d");
+  EXPECT_EQ(result.out.substr(0, result.out.find('\n')),
+            " 0.999912\t43068\tln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d");
   EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 3);
 }
 

@@ -92,8 +92,8 @@ TEST_F(Conventions, TheLabFileReadsByOptionsOrByDetection) {
   EXPECT_EQ(sheet.rfind("Y,X1\n0.20000000000000001,0.89439999999999997\n", 0), 0u) << sheet.substr(0, 80);
   EXPECT_EQ(std::count(sheet.begin(), sheet.end(), '\n'), 121);
 
-  const ToolResult swapped = RunTool({"search", kLabFile, "--keep-first", "--y", "Period", "--x", "1", "--quiet",
-                                      "--max-terms", "2", "--top", "1"});
+  const ToolResult swapped = RunTool(
+      {"search", kLabFile, "--keep-first", "--y", "Period", "--x", "1", "--quiet", "--max-terms", "2", "--top", "1"});
   EXPECT_EQ(swapped.status, 0) << swapped.err;
   EXPECT_EQ(RunTool({"search", kLabFile, "--y", "Mass"}).err, "--y names no column of the file: 'Mass'\n");
 }

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -111,7 +110,8 @@ TEST_F(ConvertCommand, SearchOnADataFileUsesItsStoredOptionsUnlessGiven) {
   ASSERT_EQ(stored.status, 0) << stored.err;
   EXPECT_NE(stored.out.find("\"max_terms\": 2"), std::string::npos) << stored.out;
   EXPECT_NE(stored.out.find("\"sets\": [2, 5]"), std::string::npos) << stored.out;
-  const ToolResult given = RunTool({"search", file("options.rvd"), "--json", "--quiet", "--top", "1", "--max-terms", "3"});
+  const ToolResult given =
+      RunTool({"search", file("options.rvd"), "--json", "--quiet", "--top", "1", "--max-terms", "3"});
   EXPECT_NE(given.out.find("\"max_terms\": 3"), std::string::npos) << given.out;
   EXPECT_NE(given.out.find("\"sets\": [2, 5]"), std::string::npos);
 
@@ -131,10 +131,10 @@ TEST_F(ConvertCommand, ReportsEachFaultWithTheProgramsMessage) {
 
   result = convert(kExampleCsv, file("missing/out.rvd"));
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err.rfind("Error opening output data file\n" + file("missing/out.rvd") +
-                                 "\nData not saved, try using Save As.",
-                             0),
-            0u)
+  EXPECT_EQ(
+      result.err.rfind(
+          "Error opening output data file\n" + file("missing/out.rvd") + "\nData not saved, try using Save As.", 0),
+      0u)
       << result.err;
 
   WriteFile(file("bad.csv"), "Y,X1\n1,abc\n");

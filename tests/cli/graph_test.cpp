@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,8 +7,8 @@
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
-#include <utility>
 #include <filesystem>
+#include <utility>
 
 #include "run_tool.h"
 
@@ -90,9 +89,9 @@ TEST_F(GraphCommand, WritesTheCopiedPictureAsAnIndexedPngTheSameEveryTime) {
   EXPECT_EQ(ReadFile(again), png);
 
   const std::string turned = path("turned.png");
-  ASSERT_EQ(RunTool({"graph", kExample, "--vars", "X1,X2", "--angles", "-45,10", "--size", "300", "--out", turned})
-                .status,
-            0);
+  ASSERT_EQ(
+      RunTool({"graph", kExample, "--vars", "X1,X2", "--angles", "-45,10", "--size", "300", "--out", turned}).status,
+      0);
   const PngHeader small = ReadPngHeader(ReadFile(turned));
   EXPECT_EQ(small.width, 300u);
   EXPECT_EQ(small.height, 300u);
@@ -191,8 +190,8 @@ TEST_F(GraphCommand, DataPrintsTheGridPointsAsCopyDataPointsWould) {
   EXPECT_NE(surface.out.find("\r\n0\t\t"), std::string::npos) << surface.out.substr(0, 400);
 
   // Values too small for "%f" to show are written "%.6E", not 0.000000.
-  const ToolResult tiny = RunTool({"graph", file("Y,X1\n1e-25,1\n2e-25,2\n3.1e-25,3\n", "tiny.csv"), "--ordinal", "3",
-                                   "--vars", "X1", "--data"});
+  const ToolResult tiny = RunTool(
+      {"graph", file("Y,X1\n1e-25,1\n2e-25,2\n3.1e-25,3\n", "tiny.csv"), "--ordinal", "3", "--vars", "X1", "--data"});
   ASSERT_EQ(tiny.status, 0) << tiny.err;
   EXPECT_NE(tiny.out.find("\t1."), std::string::npos) << tiny.out;
   EXPECT_NE(tiny.out.find("E-25\r\n"), std::string::npos) << tiny.out;
@@ -208,8 +207,7 @@ TEST_F(GraphCommand, RefusesVariablesAndRangesItCannotGraph) {
 
   const ToolResult three = RunTool({"graph", kExample, "--vars", "X1,X2,X3", "--data"});
   EXPECT_EQ(three.status, 1);
-  EXPECT_NE(three.err.find("--vars takes one variable for a curve or two for a surface"),
-            std::string::npos)
+  EXPECT_NE(three.err.find("--vars takes one variable for a curve or two for a surface"), std::string::npos)
       << three.err;
 
   // A column of one value has a graph range of no width.

@@ -12,8 +12,8 @@ struct ToolResult {
 };
 
 struct ToolRun {
-  std::string standardOutput;  // where standard output goes; empty: collected into ToolResult::out
-  std::string standardInput;   // the file standard input reads; empty: the caller's
+  std::string standardOutput;        // where standard output goes; empty: collected into ToolResult::out
+  std::string standardInput;         // the file standard input reads; empty: the caller's
   bool interruptOnProgress = false;  // Ctrl+C (SIGINT) once the tool has written to standard error
 };
 

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cmath>
@@ -47,10 +46,11 @@ TEST_F(EquationCommands, StatsPrintsTheDialogsContent) {
 TEST_F(EquationCommands, StatsWritesJsonWithFullPrecisionAndNullForUndefined) {
   const ToolResult result = RunTool({"stats", file(kAnscombe), "--ordinal", "3", "--json"});
   ASSERT_EQ(result.status, 0) << result.err;
-  for (const char* part : {"\"equation\": \"Y = aX1 + b\"", "\"ordinal\": 3", "\"r_squared\": 0.66654",
-                           "\"coefficients\": [0.50009090909090", "\"term_labels\": [\"aX1 \", \"b\"]",
-                           "\"p_values\": [0.0021696", "\"residual\": {\"df\": 9, \"ss\": 13.7626", "\"total\": {\"df\": 10, \"ss\": 41.27",
-                           "{\"n\": 1, \"y_obs\": 8.0399999999999991, \"y_calc\": 8.0010000000000"})
+  for (const char* part :
+       {"\"equation\": \"Y = aX1 + b\"", "\"ordinal\": 3", "\"r_squared\": 0.66654",
+        "\"coefficients\": [0.50009090909090", "\"term_labels\": [\"aX1 \", \"b\"]", "\"p_values\": [0.0021696",
+        "\"residual\": {\"df\": 9, \"ss\": 13.7626", "\"total\": {\"df\": 10, \"ss\": 41.27",
+        "{\"n\": 1, \"y_obs\": 8.0399999999999991, \"y_calc\": 8.0010000000000"})
     EXPECT_NE(result.out.find(part), std::string::npos) << part << "\nin\n" << result.out;
 
   // Two points leave no residual degrees of freedom.
@@ -65,8 +65,9 @@ std::vector<double> NumbersOf(const std::string& json, const std::string& key) {
   std::vector<double> numbers;
   const std::string mark = "\"" + key + "\": ";
   for (size_t at = json.find(mark); at != std::string::npos; at = json.find(mark, at + 1))
-    numbers.push_back(json.compare(at + mark.size(), 4, "null") == 0 ? std::nan("")
-                                                                       : std::strtod(json.c_str() + at + mark.size(), nullptr));
+    numbers.push_back(json.compare(at + mark.size(), 4, "null") == 0
+                          ? std::nan("")
+                          : std::strtod(json.c_str() + at + mark.size(), nullptr));
   return numbers;
 }
 
@@ -202,7 +203,7 @@ TEST_F(EquationCommands, UseTheEquationADataFileStores) {
   paths.push_back(folder + "/flipped.rvd");
   ASSERT_TRUE(StoreDataFile(paths.back(), EncodeDataFile(document, session)));
   for (const std::vector<std::string>& command : {std::vector<std::string>{"stats", paths.back()},
-                                                    std::vector<std::string>{"code", paths.back(), "--lang", "c"}}) {
+                                                  std::vector<std::string>{"code", paths.back(), "--lang", "c"}}) {
     const ToolResult flipped = RunTool(command);
     EXPECT_EQ(flipped.status, 1) << command[0];
     EXPECT_EQ(flipped.err, "The equation stored in '" + paths.back() + "' does not match its data and was left out.\n");
@@ -216,10 +217,11 @@ TEST_F(EquationCommands, UseTheEquationADataFileStores) {
   paths.push_back(folder + "/emptied.rvd");
   ASSERT_TRUE(StoreDataFile(paths.back(), EncodeDataFile(document, session)));
   for (const std::vector<std::string>& command : {std::vector<std::string>{"stats", paths.back()},
-                                                    std::vector<std::string>{"code", paths.back(), "--lang", "c"}}) {
+                                                  std::vector<std::string>{"code", paths.back(), "--lang", "c"}}) {
     const ToolResult emptied = RunTool(command);
     EXPECT_EQ(emptied.status, 1) << command[0];
-    EXPECT_EQ(emptied.err, "the equation stored in '" + paths.back() + "' cannot be fitted to its data: give --ordinal K\n")
+    EXPECT_EQ(emptied.err,
+              "the equation stored in '" + paths.back() + "' cannot be fitted to its data: give --ordinal K\n")
         << command[0];
     EXPECT_TRUE(emptied.out.empty());
   }
@@ -243,7 +245,8 @@ TEST_F(EquationCommands, RejectMistakesWithAMessage) {
   EXPECT_NE(beyond.err.find("1 to 12731"), std::string::npos) << beyond.err;
 
   // ln(Y) cannot take a negative Y.
-  const ToolResult unfit = RunTool({"stats", file("Y,X1\n-1,1\n3,2\n4,3\n", "negative.csv"), "--ordinal", "3", "--sets", "5"});
+  const ToolResult unfit =
+      RunTool({"stats", file("Y,X1\n-1,1\n3,2\n4,3\n", "negative.csv"), "--ordinal", "3", "--sets", "5"});
   EXPECT_EQ(unfit.status, 1);
   EXPECT_NE(unfit.err.find("ln(Y) = aX1 + b"), std::string::npos) << unfit.err;
   EXPECT_TRUE(unfit.out.empty());

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdio>
@@ -56,17 +55,18 @@ TEST_F(StatsCriteria, JsonCarriesThemWithFullPrecisionAndNullWhereUndefined) {
   const ToolResult result = RunTool({"stats", file(kAnscombe), "--ordinal", "3", "--json"});
   ASSERT_EQ(result.status, 0) << result.err;
   // With one term F is the square of the slope's t, and its P the slope's P.
-  for (const char* part : {"\"p_values\": [0.002169628873078", "\"adjusted_r_squared\": 0.629491621676",
-                           "\"f_stat\": 17.98994296767", "\"f_p_value\": 0.002169628873078", "\"aicc\": 7.964726382650",
-                           "\"bic\": 7.260516928246",
-                           "\"coef_ci95\": [[0.23337013", ", 0.76681168", "], [0.4557368999", ", 5.5444449"})
+  for (const char* part :
+       {"\"p_values\": [0.002169628873078", "\"adjusted_r_squared\": 0.629491621676", "\"f_stat\": 17.98994296767",
+        "\"f_p_value\": 0.002169628873078", "\"aicc\": 7.964726382650", "\"bic\": 7.260516928246",
+        "\"coef_ci95\": [[0.23337013", ", 0.76681168", "], [0.4557368999", ", 5.5444449"})
     EXPECT_NE(result.out.find(part), std::string::npos) << part << "\nin\n" << result.out;
 
   // Two points leave no residual degrees of freedom.
   const ToolResult two = RunTool({"stats", file("Y,X1\n1,1\n3,2\n"), "--ordinal", "3", "--json"});
   ASSERT_EQ(two.status, 0) << two.err;
   EXPECT_NE(two.out.find("\"adjusted_r_squared\": null,\n  \"f_stat\": null,\n  \"f_p_value\": null,\n"
-                         "  \"aicc\": null,\n  \"bic\": null,\n  \"residual_std_error\": null,\n  \"coef_ci95\": [[null, null], [null, null]],\n"),
+                         "  \"aicc\": null,\n  \"bic\": null,\n  \"residual_std_error\": null,\n  \"coef_ci95\": "
+                         "[[null, null], [null, null]],\n"),
             std::string::npos)
       << two.out;
   const ToolResult twoText = RunTool({"stats", path, "--ordinal", "3"});
@@ -87,8 +87,8 @@ TEST_F(StatsCriteria, NoSumOfSquaresOrFIsNegative) {
 
   // A constant Y (whose mean, seven times 0.1 over 7, is not exactly 0.1)
   // has nothing to explain.
-  const ToolResult flat =
-      RunTool({"stats", file("Y,X1\n0.1,1\n0.1,2\n0.1,5\n0.1,10\n0.1,11\n0.1,12\n0.1,20\n"), "--ordinal", "3", "--json"});
+  const ToolResult flat = RunTool(
+      {"stats", file("Y,X1\n0.1,1\n0.1,2\n0.1,5\n0.1,10\n0.1,11\n0.1,12\n0.1,20\n"), "--ordinal", "3", "--json"});
   ASSERT_EQ(flat.status, 0) << flat.err;
   for (const char* part : {"\"r_squared\": null", "\"adjusted_r_squared\": null", "\"f_stat\": null",
                            "\"regress\": {\"df\": 1, \"ss\": null", "\"total\": {\"df\": 6, \"ss\": 0}"})

@@ -1,5 +1,6 @@
-#include <gtest/gtest.h>
+#include "files/atomic_file.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -11,7 +12,6 @@
 #include <functional>
 #include <map>
 
-#include "files/atomic_file.h"
 #include "temporary_folder.h"
 
 namespace rv::testing {
@@ -73,38 +73,51 @@ TEST(AtomicFile, WritesRegularFilesThroughLinksAndRefusesEverythingElse) {
          fs::create_symlink("target.txt", f.file("link.txt"));
          return f.file("link.txt");
        },
-       true, "", {"link.txt", "old.txt", "target.txt"}},
+       true,
+       "",
+       {"link.txt", "old.txt", "target.txt"}},
       {"a link to a file not made yet makes the file",
        [](const TemporaryFolder& f) {
          fs::create_symlink("new.txt", f.file("link.txt"));
          return f.file("link.txt");
        },
-       true, "", {"link.txt", "new.txt", "old.txt"}},
+       true,
+       "",
+       {"link.txt", "new.txt", "old.txt"}},
       {"a character device behind a link is refused",
        [](const TemporaryFolder& f) {
          if (::mknod(f.file("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) return std::string();
          fs::create_symlink("null", f.file("out.csv"));
          return f.file("out.csv");
        },
-       false, "' leads to a device, not a file", {"null", "old.txt", "out.csv"}},
+       false,
+       "' leads to a device, not a file",
+       {"null", "old.txt", "out.csv"}},
       {"a FIFO is refused",
        [](const TemporaryFolder& f) {
          ::mkfifo(f.file("pipe").c_str(), 0600);
          return f.file("pipe");
        },
-       false, "' is a pipe, not a file", {"old.txt", "pipe"}},
-      {"a folder is refused", [](const TemporaryFolder& f) {
+       false,
+       "' is a pipe, not a file",
+       {"old.txt", "pipe"}},
+      {"a folder is refused",
+       [](const TemporaryFolder& f) {
          fs::create_directory(f.file("sub"));
          return f.file("sub");
        },
-       false, "' is a folder, not a file", {"old.txt", "sub"}},
+       false,
+       "' is a folder, not a file",
+       {"old.txt", "sub"}},
       {"a loop of links is refused",
        [](const TemporaryFolder& f) {
          fs::create_symlink("b", f.file("a"));
          fs::create_symlink("a", f.file("b"));
          return f.file("a");
        },
-       false, "Too many levels of symbolic links", {"a", "b", "old.txt"}},
+       false,
+       "Too many levels of symbolic links",
+       {"a", "b", "old.txt"}},
   };
   for (const TargetCase& c : cases) {
     SCOPED_TRACE(c.what);

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cstring>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 
 #include "files/data_file_format.h"

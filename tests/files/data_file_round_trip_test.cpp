@@ -181,11 +181,13 @@ TEST(DataFileRoundTrip, NonAsciiTextsSurviveAsSingleByteCharacters) {
   TemporaryFolder folder;
   Application app = SampleApplication();
   app.document.sheet.names[1] = "Temp °C";
-  app.document.sheet.names[2] = "Straße€é";  // eight characters, eleven bytes of UTF-8
+  app.document.sheet.names[2] = "Straße€é";   // eight characters, eleven bytes of UTF-8
   app.document.options.title2 = "Größe – Ω";  // Ω has no single-byte form
   ASSERT_TRUE(app.save(folder.file("a.rvd")));
   const auto bytes = ReadBytes(folder.file("a.rvd"));
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[78 + 24]), 9), std::string("Stra\xDF" "e\x80\xE9\0", 9));
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[78 + 24]), 9), std::string("Stra\xDF"
+                                                                                        "e\x80\xE9\0",
+                                                                                        9));
 
   Application opened;
   ASSERT_TRUE(opened.open(folder.file("a.rvd")));

@@ -19,7 +19,8 @@ Bytes SampleBytes() {
 }
 
 void Put32(Bytes& bytes, std::size_t offset, std::int64_t value) {
-  for (int i = 0; i < 4; ++i) bytes.at(offset + i) = static_cast<std::uint8_t>(static_cast<std::uint64_t>(value) >> (8 * i));
+  for (int i = 0; i < 4; ++i)
+    bytes.at(offset + i) = static_cast<std::uint8_t>(static_cast<std::uint64_t>(value) >> (8 * i));
 }
 
 void Put64(Bytes& bytes, std::size_t offset, double value) {
@@ -67,10 +68,9 @@ TEST(DataFileDecoder, ClampsNumbersToTheRangesTheProgramWrites) {
   const auto points = [](const DataFileContents& c) { return c.document.pointCount; };
   const auto columns = [](const DataFileContents& c) { return c.document.columnCount; };
   const Case cases[] = {
-      {15358, 0, 1, maxTerms},      {15358, 25, 20, maxTerms},   {15358, INT32_MIN, 1, maxTerms},
-      {15578, 0, 1, xSegments},     {15586, 51, 50, zSegments},  {15578, -5, 1, xSegments},
-      {15366, 1000, 99, points},    {15366, -1, 0, points},      {15362, 17, 16, columns},
-      {15362, -3, 0, columns},
+      {15358, 0, 1, maxTerms},    {15358, 25, 20, maxTerms}, {15358, INT32_MIN, 1, maxTerms}, {15578, 0, 1, xSegments},
+      {15586, 51, 50, zSegments}, {15578, -5, 1, xSegments}, {15366, 1000, 99, points},       {15366, -1, 0, points},
+      {15362, 17, 16, columns},   {15362, -3, 0, columns},
   };
   for (const Case& c : cases) {
     Bytes bytes = SampleBytes();
@@ -81,13 +81,13 @@ TEST(DataFileDecoder, ClampsNumbersToTheRangesTheProgramWrites) {
 
 TEST(DataFileDecoder, ResetsSelectionsOutsideTheirRangesToTheDefaults) {
   Bytes bytes = SampleBytes();
-  Put32(bytes, 15590, 17);             // colour row
-  Put32(bytes, 15594, 16);             // Background: never none
-  Put32(bytes, 15594 + 4 * 4, 17);     // Solid Surface
-  Put32(bytes, 15594 + 4 * 6, -1);     // Data Points
-  Put32(bytes, 16110, 5);              // Move Selection After Enter
-  Put32(bytes, 806 + 8, 3);            // format kind of X1
-  Put32(bytes, 806 + 20, 13);          // places of X2
+  Put32(bytes, 15590, 17);          // colour row
+  Put32(bytes, 15594, 16);          // Background: never none
+  Put32(bytes, 15594 + 4 * 4, 17);  // Solid Surface
+  Put32(bytes, 15594 + 4 * 6, -1);  // Data Points
+  Put32(bytes, 16110, 5);           // Move Selection After Enter
+  Put32(bytes, 806 + 8, 3);         // format kind of X1
+  Put32(bytes, 806 + 20, 13);       // places of X2
   const DataFileContents contents = Decode(bytes);
   EXPECT_EQ(contents.document.options.colorRow, 1);
   EXPECT_EQ(contents.document.options.graphColors[kBackground], 1);
@@ -116,9 +116,9 @@ TEST(DataFileDecoder, CutsTextsThatRunToTheEndOfTheirFields) {
 
 TEST(DataFileDecoder, KeepsUsableColumnWidthsAndResetsTheOthers) {
   Bytes bytes = SampleBytes();
-  Put32(bytes, 726, 500);                       // boundary 0 must be -1
-  Put32(bytes, 726 + 4 * 5, 100);               // column 4 narrower than nothing, column 5 wider
-  Put32(bytes, 726 + 4 * 10, INT32_MAX);        // columns 9 and 10 absurd
+  Put32(bytes, 726, 500);                 // boundary 0 must be -1
+  Put32(bytes, 726 + 4 * 5, 100);         // column 4 narrower than nothing, column 5 wider
+  Put32(bytes, 726 + 4 * 10, INT32_MAX);  // columns 9 and 10 absurd
   const DataSheet sheet = Decode(bytes).document.sheet;
   EXPECT_EQ(sheet.columnBoundaries[0], -1);
   EXPECT_EQ(sheet.columnWidth(0), 80);
@@ -163,8 +163,8 @@ TEST(DataFileDecoder, AStoredEquationNeedsAnOrdinalAndAPositiveRSquared) {
 }
 
 TEST(DataFileDecoder, ListIndicesOutsideTheListMeanNone) {
-  for (const auto& [selected, graphed, expectedSelected, expectedGraphed] :
-       std::vector<std::array<std::int64_t, 4>>{{1000, 1000, -1, -1}, {-7, -9, -1, -1}, {999, -2, 999, -2}, {3, 3, 3, 3}}) {
+  for (const auto& [selected, graphed, expectedSelected, expectedGraphed] : std::vector<std::array<std::int64_t, 4>>{
+           {1000, 1000, -1, -1}, {-7, -9, -1, -1}, {999, -2, 999, -2}, {3, 3, 3, 3}}) {
     Bytes bytes = SampleBytes();
     Put32(bytes, 15350, selected);
     Put32(bytes, 15354, graphed);
@@ -178,12 +178,12 @@ TEST(DataFileDecoder, SkipsGraphVariableRecordsWithoutATab) {
   Bytes bytes = SampleBytes();
   Fill(bytes, 15662, 20 * 16, '\0');
   Put32(bytes, 15662, 1);
-  std::memcpy(&bytes[15662 + 4], "X1", 2);              // record 0: no tab, skipped
+  std::memcpy(&bytes[15662 + 4], "X1", 2);  // record 0: no tab, skipped
   Put32(bytes, 15662 + 20, 1);
-  std::memcpy(&bytes[15662 + 24], "\tX2", 3);           // record 1: selected
-  std::memcpy(&bytes[15662 + 44], "\tX3", 3);           // record 2: not selected
+  std::memcpy(&bytes[15662 + 24], "\tX2", 3);  // record 1: selected
+  std::memcpy(&bytes[15662 + 44], "\tX3", 3);  // record 2: not selected
   Fill(bytes, 15662 + 5 * 20 + 4, 16, 'Q');
-  bytes[15662 + 5 * 20 + 4] = '\t';                     // record 5: unterminated
+  bytes[15662 + 5 * 20 + 4] = '\t';  // record 5: unterminated
   const auto entries = Decode(bytes).session.graphVariables;
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0], (GraphVariableEntry{"\tX2", true}));

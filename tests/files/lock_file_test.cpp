@@ -1,5 +1,6 @@
-#include <gtest/gtest.h>
+#include "files/lock_file.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -8,7 +9,6 @@
 
 #include "files/atomic_file.h"
 #include "files/disk_identity.h"
-#include "files/lock_file.h"
 #include "temporary_folder.h"
 
 namespace rv::testing {

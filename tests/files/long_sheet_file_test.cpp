@@ -78,7 +78,8 @@ TEST(LongSheetFile, SavesAndReopensBitForBitAsTheBlockAndItsExtension) {
 
     ASSERT_TRUE(SaveRecoveryFile(folder.path(), {1, 1}, document, session, equations));
     Reader recovered;
-    ASSERT_TRUE(RestoreRecoveredSheet(folder.path(), {1, 1}, recovered.document, recovered.session, recovered.equations));
+    ASSERT_TRUE(
+        RestoreRecoveredSheet(folder.path(), {1, 1}, recovered.document, recovered.session, recovered.equations));
     EXPECT_TRUE(SameBits(recovered.document.sheet.cells, document.sheet.cells)) << "the recovery file";
   }
 }

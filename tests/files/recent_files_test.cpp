@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "files/recent_files.h"
+
+#include <gtest/gtest.h>
 
 namespace rv::testing {
 namespace {
@@ -56,10 +56,8 @@ TEST(RecentFiles, AFailedOpenGreysItsEntryAndDropsItFromTheSettings) {
   // Saving another file renumbers the entries in use; the emptied slot moves
   // down with the others and its item stays greyed.
   recent.remember(D);
-  EXPECT_EQ(recent.menuItems(), (Items{{401, "&1 " + D, true},
-                                       {402, "&2 " + A, true},
-                                       {403, "&3 " + C, false},
-                                       {404, "&3 " + C, true}}));
+  EXPECT_EQ(recent.menuItems(),
+            (Items{{401, "&1 " + D, true}, {402, "&2 " + A, true}, {403, "&3 " + C, false}, {404, "&3 " + C, true}}));
 }
 
 TEST(RecentFiles, AmpersandsInAPathAreNotTakenAsKeys) {

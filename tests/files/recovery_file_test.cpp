@@ -1,3 +1,5 @@
+#include "files/recovery_file.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -5,7 +7,6 @@
 #include <filesystem>
 
 #include "files/new_data_sheet.h"
-#include "files/recovery_file.h"
 #include "sample_documents.h"
 #include "temporary_folder.h"
 
@@ -13,7 +14,6 @@ namespace rv::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
 
 bool NoneOpen(RecoverySlot) { return false; }
 
@@ -128,8 +128,8 @@ TEST(RecoveryFile, ADamagedKeptSheetIsReportedAndLeavesTheSheetAlone) {
 TEST(RecoveryFile, NothingIsKeptWhereNoFolderCanBeMade) {
   TemporaryFolder temporary;
   WriteBytes(temporary.file("blocker"), {1});
-  EXPECT_FALSE(SaveRecoveryFile(temporary.file("blocker/regrovantis"), {1, 1}, Document{}, DataFileSession{},
-                                EquationList{}));
+  EXPECT_FALSE(
+      SaveRecoveryFile(temporary.file("blocker/regrovantis"), {1, 1}, Document{}, DataFileSession{}, EquationList{}));
   EXPECT_FALSE(SaveRecoveryFile("", {1, 1}, Document{}, DataFileSession{}, EquationList{}));
 }
 

@@ -12,7 +12,9 @@ struct SampleReader {
   DataFileSession session = SampleSession();
   EquationList equations;
   RecentFiles recent;
-  Outcome<ViewUpdates> read(const std::string& path) { return ReadDataFile(path, document, session, equations, recent); }
+  Outcome<ViewUpdates> read(const std::string& path) {
+    return ReadDataFile(path, document, session, equations, recent);
+  }
   DataFileContents contents() const { return {document, session}; }
 };
 

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
+#include "files/settings_file.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 
 #include "files/read_data_file.h"
-#include "files/settings_file.h"
 #include "files/write_data_file.h"
 #include "temporary_folder.h"
 
@@ -61,8 +61,8 @@ TEST(SettingsFile, RankByNamesACriterionOrMeansRSquared) {
 
 TEST(SettingsFile, TooltipsReadsTheLeadingNumberOfSevenCharacters) {
   TemporaryFolder folder;
-  const std::pair<const char*, int> cases[] = {{"1", 1}, {"0", 0}, {"", 0}, {"abc", 0}, {"12abc", 12}, {"-3", -3},
-                                               {"123456789", 1234567}};
+  const std::pair<const char*, int> cases[] = {
+      {"1", 1}, {"0", 0}, {"", 0}, {"abc", 0}, {"12abc", 12}, {"-3", -3}, {"123456789", 1234567}};
   for (const auto& [text, expected] : cases) {
     WriteText(folder.file("t.ini"), std::string("[Regrovantis]\nTOOLTIPS=") + text + "\n");
     EXPECT_EQ(ReadSettingsFile(folder.file("t.ini")).settings.tooltips, expected) << text;
@@ -71,8 +71,8 @@ TEST(SettingsFile, TooltipsReadsTheLeadingNumberOfSevenCharacters) {
 
 TEST(SettingsFile, AutoRecoveryIsAWholeNumberOfMinutesOrTheDefault) {
   TemporaryFolder folder;
-  const std::pair<const char*, int> cases[] = {{"0", 0}, {"1", 1}, {"15", 15}, {"1440", 1440}, {"1441", 5},
-                                               {"-1", 5}, {"", 5}, {"3m", 5}, {"99999999999", 5}};
+  const std::pair<const char*, int> cases[] = {{"0", 0},  {"1", 1}, {"15", 15}, {"1440", 1440},    {"1441", 5},
+                                               {"-1", 5}, {"", 5},  {"3m", 5},  {"99999999999", 5}};
   for (const auto& [text, expected] : cases) {
     WriteText(folder.file("t.ini"), std::string("[Regrovantis]\nAUTORECOVERY=") + text + "\n");
     EXPECT_EQ(ReadSettingsFile(folder.file("t.ini")).settings.autoRecoveryMinutes, expected) << text;

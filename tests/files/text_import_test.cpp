@@ -1,10 +1,10 @@
+#include "files/text_import.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 #include <string>
-
-#include "files/text_import.h"
 
 namespace rv {
 namespace {

@@ -12,7 +12,6 @@
 namespace rv::testing {
 namespace {
 
-
 // A document as the program holds it after opening a data file: named, with
 // its stored equation listed.
 struct OpenSheet {

@@ -1,10 +1,11 @@
+#include "graph/data_points_text.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "graph/data_points_text.h"
 #include "graph_fixtures.h"
 
 namespace rv {
@@ -57,7 +58,7 @@ TEST(CopyDataPoints, ASurfaceListsTheZValuesThenOneLinePerXWithItsColumn) {
   const auto column = Fields(lines[2 + 3]);  // X = 0.3
   ASSERT_EQ(column.size(), 22u);
   EXPECT_EQ(column[0], "0.3");
-  EXPECT_EQ(column[1], "0.3");   // the value at Z = 0
+  EXPECT_EQ(column[1], "0.3");    // the value at Z = 0
   EXPECT_EQ(column[21], "10.3");  // at Z = 1
   EXPECT_EQ(lines[2 + 3].back(), '\t');
 }
@@ -70,7 +71,8 @@ TEST(CopyDataPoints, APointWithoutAValueLeavesAnEmptyField) {
 
   const FitWorkspace both = Equation(EquationSet::Y, {{kTermExp, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
   const Surface surface =
-      BuildSurface(both, SheetWithRanges({{1, {0.0, 1000.0}}, {2, {0.0, 1.0}}}), SurfaceOver(1, 2), {10, 10, 10}).value();
+      BuildSurface(both, SheetWithRanges({{1, {0.0, 1000.0}}, {2, {0.0, 1.0}}}), SurfaceOver(1, 2), {10, 10, 10})
+          .value();
   const auto last = Fields(Lines(GraphDataPointsText(surface, DataSheet{}))[22]);
   EXPECT_EQ(last[0], "1000");
   for (size_t i = 1; i < last.size(); ++i) EXPECT_EQ(last[i], "") << i;

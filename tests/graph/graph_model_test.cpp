@@ -64,7 +64,8 @@ TEST(GraphVariableList, ReadsVariablesThatFollowCloselyAndPastSixteenOccurrences
 
 TEST(GraphSelectionCheck, NeedsAnEquationAndOneOrTwoVariables) {
   const std::vector<GraphVariableEntry> entries = {{"\tX1", false}, {"\tX4", false}, {"\tX12", false}};
-  EXPECT_EQ(ValidateGraphSelection(false, entries).message(), (Message{kNoEquationToGraphMessage, MessageKind::Information}));
+  EXPECT_EQ(ValidateGraphSelection(false, entries).message(),
+            (Message{kNoEquationToGraphMessage, MessageKind::Information}));
   EXPECT_EQ(ValidateGraphSelection(true, entries).message().text, kNoVariableToGraphMessage);
   EXPECT_EQ(ValidateGraphSelection(true, {}).message().text, kNoVariableToGraphMessage);
 
@@ -250,7 +251,8 @@ TEST(BuildSurface, PointsWhereATermLeavesItsDomainOrTheBackTransformHasNoValueAr
       {Equation(EquationSet::Exp, {{kTermX, 1, 0}}, {1.0, 0.0}), -1.0, 1.0, 11},        // exp(Y) = X1 ≤ 0
   };
   for (const Case& c : cases) {
-    const Surface curve = BuildSurface(c.equation, SheetWithRanges({{1, {c.low, c.high}}}), Curve(1), {10, 10, 10}).value();
+    const Surface curve =
+        BuildSurface(c.equation, SheetWithRanges({{1, {c.low, c.high}}}), Curve(1), {10, 10, 10}).value();
     for (int k = 0; k < kGridPoints; ++k)
       EXPECT_EQ(curve.grid[static_cast<size_t>(k)][0].hasValue(), k >= c.gaps) << c.equation.text << " point " << k;
   }
@@ -353,12 +355,12 @@ TEST(AxisLabelTexts, KeepTheMagnitudeWithTheStepsDigitsFixedOrScientific) {
   };
   const Case cases[] = {
       {0.0, 0.25, 3, {"0", "0.25", "0.50"}},
-      {7400000.0, -740000.0, 3, {"7400000", "6660000", "5920000"}},    // 7 characters: fixed
-      {1.0e12, 1.0e11, 3, {"1.0E+12", "1.1E+12", "1.2E+12"}},          // 13 would not fit
-      {1.0e-25, 1.0e-26, 3, {"1.0E-25", "1.1E-25", "1.2E-25"}},        // fixed shows no digit
-      {1.2e26, -1.2e25, 2, {"1.20E+26", "1.08E+26"}},                  // values to about e^60
-      {-73400000.0, 7340000.0, 2, {"-7.340E+07", "-6.606E+07"}},       // 9 characters with the sign
-      {0.0, 100.0 / 3, 4, {"0", "33", "67", "100"}},                   // a step of no exact digits
+      {7400000.0, -740000.0, 3, {"7400000", "6660000", "5920000"}},  // 7 characters: fixed
+      {1.0e12, 1.0e11, 3, {"1.0E+12", "1.1E+12", "1.2E+12"}},        // 13 would not fit
+      {1.0e-25, 1.0e-26, 3, {"1.0E-25", "1.1E-25", "1.2E-25"}},      // fixed shows no digit
+      {1.2e26, -1.2e25, 2, {"1.20E+26", "1.08E+26"}},                // values to about e^60
+      {-73400000.0, 7340000.0, 2, {"-7.340E+07", "-6.606E+07"}},     // 9 characters with the sign
+      {0.0, 100.0 / 3, 4, {"0", "33", "67", "100"}},                 // a step of no exact digits
   };
   for (const Case& c : cases) {
     std::vector<double> values;

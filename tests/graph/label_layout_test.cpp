@@ -1,3 +1,5 @@
+#include "graph/label_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,7 +8,6 @@
 
 #include "graph/build_scene.h"
 #include "graph/graph_picture.h"
-#include "graph/label_layout.h"
 #include "graph/project_scene.h"
 #include "graph_fixtures.h"
 
@@ -99,7 +100,8 @@ TEST(LabelLayout, EveryAxisKeepsReadableLabelsInsideThePictureAndNoneOverlap) {
         if (block.role == TextRole::XLabel) ++labels[0];
         if (block.role == TextRole::YLabel) ++labels[1];
         if (block.role == TextRole::ZLabel) ++labels[2];
-        if (block.role == TextRole::XTitle || block.role == TextRole::YTitle || block.role == TextRole::ZTitle) ++titles;
+        if (block.role == TextRole::XTitle || block.role == TextRole::YTitle || block.role == TextRole::ZTitle)
+          ++titles;
       }
       // Enough labels stay to read every axis's scale off.
       EXPECT_GE(labels[0], 2) << where;
@@ -114,8 +116,7 @@ TEST(LabelLayout, ThinsOverlappingLabelsToEverySecondThenEveryFourth) {
   const GlyphSet glyphs = LabelSizedGlyphs();
   const auto labels = [](int count, double pitch) {
     std::vector<TextBlock> blocks;
-    for (int i = 0; i < count; ++i)
-      blocks.push_back({TextRole::XLabel, 0, {{20.0 + i * pitch, 50.0, 0.5, "123"}}, {}});
+    for (int i = 0; i < count; ++i) blocks.push_back({TextRole::XLabel, 0, {{20.0 + i * pitch, 50.0, 0.5, "123"}}, {}});
     return blocks;
   };
   const auto kept = [&](int count, double pitch) {
@@ -123,9 +124,9 @@ TEST(LabelLayout, ThinsOverlappingLabelsToEverySecondThenEveryFourth) {
     for (const TextBlock& b : LayOutTexts(labels(count, pitch), glyphs, 400, 100)) at.push_back(b.runs[0].x);
     return at;
   };
-  EXPECT_EQ(kept(5, 30).size(), 5u);                                        // 21 wide, 30 apart
-  EXPECT_EQ(kept(5, 15), (std::vector<double>{20, 50, 80}));                // every second
-  EXPECT_EQ(kept(9, 7), (std::vector<double>{20, 48, 76}));                 // every fourth
+  EXPECT_EQ(kept(5, 30).size(), 5u);                          // 21 wide, 30 apart
+  EXPECT_EQ(kept(5, 15), (std::vector<double>{20, 50, 80}));  // every second
+  EXPECT_EQ(kept(9, 7), (std::vector<double>{20, 48, 76}));   // every fourth
 }
 
 }  // namespace

@@ -108,7 +108,9 @@ TEST(Rasterizer, TheNearerFragmentWinsWhicheverIsDrawnFirst) {
   for (const bool nearFirst : {true, false}) {
     RenderTarget target(10, 10, {0, 0, 10, 10});
     ClearTarget(target, kWhite);
-    auto draw = [&](double z, double index) { RasterizeTriangle(target, with(a, z, index), with(b, z, index), with(c, z, index)); };
+    auto draw = [&](double z, double index) {
+      RasterizeTriangle(target, with(a, z, index), with(b, z, index), with(c, z, index));
+    };
     if (nearFirst) {
       draw(0.25, 40);
       draw(0.5, 70);
@@ -212,8 +214,8 @@ TEST(DrawScene, AViewportLargerThanThePictureAndBelowItsEdgeIsCutToThePicture) {
   // The graph window's way: a square viewport reaching 20 pixels below the
   // picture and past both sides.
   RenderTarget target(100, 80, {-10, -20, 120, 120});
-  const Scene scene = SceneOf({Primitive{PrimitiveKind::Lines, {{-2, 0.5, 0, 9}, {2, 0.5, 0, 9}}},
-                               RasterText{0.0, 0.0, 0.0, 5, "*"}});
+  const Scene scene =
+      SceneOf({Primitive{PrimitiveKind::Lines, {{-2, 0.5, 0, 9}, {2, 0.5, 0, 9}}}, RasterText{0.0, 0.0, 0.0, 5, "*"}});
   DrawScene(scene, DotGlyphs(), Angles(0, 0), target);
   for (int x = 0; x < 100; ++x) {
     EXPECT_EQ(Up(target.frame, x, 70), 9) << x;  // (0.5 + 1) × 60 - 20
@@ -315,7 +317,8 @@ TEST(GraphPicture, ShadeSurfaceRunsFromTheDarkToTheBrightEndOfTheRamp) {
   const GraphModel model = Model(ws, SheetWithRanges({{1, {0.0, 10.0}}, {2, {0.0, 10.0}}}), SurfaceOver(1, 2));
   GraphOptions options = OnlyColors({{kSolidSurface, 11}});
   options.shadeSurface = true;
-  const FrameBuffer picture = RenderGraphPicture(BuildScene(model, options, BlockGlyphs()), BlockGlyphs(), Angles(0, 90));
+  const FrameBuffer picture =
+      RenderGraphPicture(BuildScene(model, options, BlockGlyphs()), BlockGlyphs(), Angles(0, 90));
   EXPECT_EQ(Up(picture, 160, 479), 160);
   EXPECT_EQ(Up(picture, 479, 160), 191);
   EXPECT_EQ(Up(picture, 159, 479), kWhite);

@@ -96,8 +96,8 @@ TEST(Scene, WithEveryPlaneOffOnlyTheThreeCubeEdgesAppear) {
   const auto planes = Primitives(BuildScene(model, OnlyColors({{kCubeEdges, 3}}), BlockGlyphs()).lists[kPlaneList]);
   ASSERT_EQ(planes.size(), 1u);
   EXPECT_EQ(planes[0].kind, PrimitiveKind::Lines);
-  const std::vector<std::array<double, 3>> expected = {{0, 30, 0}, {0, 30, 20}, {0, 30, 20},
-                                                       {10, 30, 20}, {0, 0, 20}, {0, 30, 20}};
+  const std::vector<std::array<double, 3>> expected = {{0, 30, 0},   {0, 30, 20}, {0, 30, 20},
+                                                       {10, 30, 20}, {0, 0, 20},  {0, 30, 20}};
   ASSERT_EQ(planes[0].vertices.size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) {
     const Vertex& v = planes[0].vertices[i];
@@ -108,9 +108,8 @@ TEST(Scene, WithEveryPlaneOffOnlyTheThreeCubeEdgesAppear) {
 
 TEST(Scene, PlanesHaveOutlinesInnerGridLinesAndSurfacesBehindTheirGrids) {
   const GraphModel model = PlaneModel();  // X 5 segments, Y 3, Z 4
-  const auto back =
-      Primitives(BuildScene(model, OnlyColors({{kBackPlaneGrid, 12}, {kBackPlaneSurface, 2}}), BlockGlyphs())
-                     .lists[kPlaneList]);
+  const auto back = Primitives(
+      BuildScene(model, OnlyColors({{kBackPlaneGrid, 12}, {kBackPlaneSurface, 2}}), BlockGlyphs()).lists[kPlaneList]);
   ASSERT_EQ(back.size(), 3u);
   EXPECT_EQ(back[0].kind, PrimitiveKind::LineLoop);
   EXPECT_EQ(back[1].vertices.size(), 2u * (2 + 4));  // value lines first, then X lines
@@ -121,13 +120,14 @@ TEST(Scene, PlanesHaveOutlinesInnerGridLinesAndSurfacesBehindTheirGrids) {
   EXPECT_EQ(back[2].vertices[0].index, 21);
 
   // Without the grid, the surface lies in the plane itself.
-  const auto alone = Primitives(
-      BuildScene(model, OnlyColors({{kRightPlaneSurface, 2}}), BlockGlyphs()).lists[kPlaneList]);
+  const auto alone =
+      Primitives(BuildScene(model, OnlyColors({{kRightPlaneSurface, 2}}), BlockGlyphs()).lists[kPlaneList]);
   ASSERT_EQ(alone.size(), 1u);
   EXPECT_EQ(alone[0].vertices[0].x, 10.0);
 
-  const auto bottom = Primitives(
-      BuildScene(model, OnlyColors({{kBottomPlaneGrid, 5}, {kBottomPlaneSurface, 4}}), BlockGlyphs()).lists[kPlaneList]);
+  const auto bottom =
+      Primitives(BuildScene(model, OnlyColors({{kBottomPlaneGrid, 5}, {kBottomPlaneSurface, 4}}), BlockGlyphs())
+                     .lists[kPlaneList]);
   ASSERT_EQ(bottom.size(), 3u);
   EXPECT_EQ(bottom[1].vertices[0].x, 2.0);  // lines along Z first
   EXPECT_EQ(bottom[1].vertices[8].z, 5.0);
@@ -153,7 +153,8 @@ TEST(Scene, ShadeSurfaceSpreadsTheRampFromTheLowestToTheHighestVertex) {
   EXPECT_EQ(vertices.back().index, 191);  // the highest, bright cyan
   for (size_t i = 1; i < vertices.size(); ++i) EXPECT_LE(vertices[i - 1].index, vertices[i].index);
   // Halfway up, 31 × 0.5 truncates to 15.
-  const auto middle = std::find_if(vertices.begin(), vertices.end(), [drop](const Vertex& v) { return v.y + drop > 14.9; });
+  const auto middle =
+      std::find_if(vertices.begin(), vertices.end(), [drop](const Vertex& v) { return v.y + drop > 14.9; });
   EXPECT_EQ(middle->index, 175);
 
   options.shadeSurface = false;
@@ -208,8 +209,8 @@ TEST(Scene, NoLineOrQuadCrossesAPole) {
   // sides of X2 = 0, and the wire grid is drawn on top of the solid.
   const FitWorkspace inverse = Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermInvX, 2, 0}}, {1.0, 1.0, 0.0});
   const GraphModel surface = Model(inverse, SheetWithRanges({{1, {0.0, 1.0}}, {2, {-1.0, 1.1}}}), SurfaceOver(1, 2));
-  for (const Primitive& p : Primitives(BuildScene(surface, OnlyColors({{kGrid2DLine, 0}, {kSolidSurface, 11}}),
-                                                  BlockGlyphs()).lists[0])) {
+  for (const Primitive& p :
+       Primitives(BuildScene(surface, OnlyColors({{kGrid2DLine, 0}, {kSolidSurface, 11}}), BlockGlyphs()).lists[0])) {
     const bool below = p.vertices.front().z < 0.0;
     for (const Vertex& v : p.vertices) EXPECT_EQ(v.z < 0.0, below);
     EXPECT_EQ(p.onSurface, p.kind == PrimitiveKind::LineStrip);

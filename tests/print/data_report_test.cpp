@@ -32,7 +32,8 @@ std::string PageNumber(const Page& page) {
 }
 
 int CountText(const Page& page, const std::string& wanted) {
-  return static_cast<int>(std::count_if(page.texts.begin(), page.texts.end(), [&](const auto& t) { return t.text == wanted; }));
+  return static_cast<int>(
+      std::count_if(page.texts.begin(), page.texts.end(), [&](const auto& t) { return t.text == wanted; }));
 }
 
 void SetAllWidths(Document& document, int width) {

@@ -13,8 +13,8 @@
 #include "print/std_errors_report.h"
 #include "recording_canvas.h"
 #include "sample_documents.h"
-#include "stats/fitted_equation.h"
 #include "sheet/value_text.h"
+#include "stats/fitted_equation.h"
 #include "stats/function_text.h"
 
 namespace rv::testing {
@@ -51,7 +51,8 @@ void ExpectOnThePage(const RecordingCanvas& canvas, const PageCase& c) {
     EXPECT_TRUE(canvas.pages[p].ended) << p;
     for (const auto& text : canvas.pages[p].texts) {
       if (text.font == PrintFont::Footer) continue;
-      EXPECT_LE(text.y + FontOf(canvas.setup.fonts, text.font).height, page.footerY) << "page " << p << ": " << text.text;
+      EXPECT_LE(text.y + FontOf(canvas.setup.fonts, text.font).height, page.footerY)
+          << "page " << p << ": " << text.text;
       EXPECT_GE(text.shownLeft(), kLeftMargin) << text.text;
       EXPECT_LE(text.shownRight(), page.bodyRight) << text.text;
     }
@@ -64,7 +65,8 @@ std::string Printed(const RecordingCanvas& canvas, const std::vector<std::string
   std::string joined;
   for (const auto& page : canvas.pages)
     for (const auto& text : page.texts)
-      if (text.font == PrintFont::Body && std::find(skip.begin(), skip.end(), text.text) == skip.end()) joined += text.text;
+      if (text.font == PrintFont::Body && std::find(skip.begin(), skip.end(), text.text) == skip.end())
+        joined += text.text;
   std::erase(joined, ' ');
   return joined;
 }
@@ -83,7 +85,8 @@ FitWorkspace LongEquation() {
   equation.candidate = candidate;
   equation.text = EquationText(candidate);
   equation.constantColumn = candidate.termCount;
-  for (int k = 0; k <= candidate.termCount; ++k) equation.coefficients[static_cast<size_t>(k)] = -1.234567890123e-300 * (k + 1);
+  for (int k = 0; k <= candidate.termCount; ++k)
+    equation.coefficients[static_cast<size_t>(k)] = -1.234567890123e-300 * (k + 1);
   return equation;
 }
 

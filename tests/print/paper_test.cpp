@@ -9,9 +9,9 @@ TEST(Paper, LocalesAndPrintSystemNamesGiveTheirPaperAndSmallerPapersScaleTheLayo
   const struct {
     const char* locale;
     const char* paper;
-  } locales[] = {{"de_DE.UTF-8", "A4"}, {"en_US.UTF-8", "Letter"}, {"en_GB", "A4"},   {"fr_CA.UTF-8", "Letter"},
-                 {"es_MX@euro", "Letter"}, {"sr_RS@latin", "A4"},   {"C", "Letter"}, {"POSIX", "Letter"},
-                 {"", "Letter"},           {"C.UTF-8", "Letter"},   {"en_PH", "Letter"}};
+  } locales[] = {{"de_DE.UTF-8", "A4"},    {"en_US.UTF-8", "Letter"}, {"en_GB", "A4"},    {"fr_CA.UTF-8", "Letter"},
+                 {"es_MX@euro", "Letter"}, {"sr_RS@latin", "A4"},     {"C", "Letter"},    {"POSIX", "Letter"},
+                 {"", "Letter"},           {"C.UTF-8", "Letter"},     {"en_PH", "Letter"}};
   for (const auto& [locale, paper] : locales) EXPECT_EQ(PaperOfLocaleName(locale).name, paper) << locale;
 
   EXPECT_EQ(PaperNamed("iso_a4_210x297mm"), kA4Paper);

@@ -27,7 +27,8 @@ TEST(PrinterStatus, QueueStateAndReasonsGiveTheStatusWord) {
   EXPECT_EQ(PrinterStatusWord(kQueueIdle, {"media-empty-error"}), StatusBit(kStatusPaperOut));
   EXPECT_EQ(PrinterStatusWord(kQueueIdle, {"media-empty-warning"}), StatusBit(kStatusPaperOut));
   EXPECT_EQ(PrinterStatusWord(kQueueIdle, {"offline-report"}), StatusBit(kStatusOffline));
-  EXPECT_EQ(PrinterStatusWord(kQueueIdle, {"toner-low-report", "marker-supply-low-warning"}), StatusBit(kStatusTonerLow));
+  EXPECT_EQ(PrinterStatusWord(kQueueIdle, {"toner-low-report", "marker-supply-low-warning"}),
+            StatusBit(kStatusTonerLow));
   EXPECT_EQ(PrinterStatusWord(kQueueIdle, {"cover-open-error"}), StatusBit(kStatusDoorOpen));
   // An unknown reason counts only when it is an error.
   EXPECT_EQ(PrinterStatusWord(kQueueIdle, {"com.vendor-thing-error"}), StatusBit(kStatusError));

@@ -30,8 +30,10 @@ TEST(PrintJobPages, NoReportPrintsWhenTheJobCannotStart) {
   const std::vector<std::pair<const char*, std::function<void(PageCanvas&)>>> reports = {
       {"data", [&](PageCanvas& c) { PrintDataReport(c, settings, document); }},
       {"coefficients", [&](PageCanvas& c) { PrintCoefficientsReport(c, settings, document, equation); }},
-      {"residual table", [&](PageCanvas& c) { PrintResidualsReport(c, settings, document, statistics.residuals, false); }},
-      {"residual chart", [&](PageCanvas& c) { PrintResidualsReport(c, settings, document, statistics.residuals, true); }},
+      {"residual table",
+       [&](PageCanvas& c) { PrintResidualsReport(c, settings, document, statistics.residuals, false); }},
+      {"residual chart",
+       [&](PageCanvas& c) { PrintResidualsReport(c, settings, document, statistics.residuals, true); }},
       {"std errors", [&](PageCanvas& c) { PrintStdErrorsReport(c, settings, document, statistics); }},
       {"function", [&](PageCanvas& c) { PrintFunctionReport(c, settings, document, equation, FunctionLanguage::C); }},
       {"graph", [&](PageCanvas& c) { PrintGraphReport(c, settings, document, picture, kGraphPalette, equation); }},

@@ -14,7 +14,8 @@ namespace rv::testing {
 inline Document DocumentWithRows(const std::vector<std::vector<double>>& rows) {
   Document document;
   for (size_t r = 0; r < rows.size(); ++r)
-    for (size_t c = 0; c < rows[r].size(); ++c) document.sheet.cell(static_cast<int>(r), static_cast<int>(c)) = rows[r][c];
+    for (size_t c = 0; c < rows[r].size(); ++c)
+      document.sheet.cell(static_cast<int>(r), static_cast<int>(c)) = rows[r][c];
   return document;
 }
 

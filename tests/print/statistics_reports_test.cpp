@@ -11,8 +11,8 @@
 #include "print/std_errors_report.h"
 #include "recording_canvas.h"
 #include "sample_documents.h"
-#include "stats/fitted_equation.h"
 #include "stats/criteria_text.h"
+#include "stats/fitted_equation.h"
 #include "stats/function_text.h"
 
 namespace rv::testing {
@@ -215,8 +215,11 @@ TEST(ResidualsReport, TheChartPagePlotsEveryPointInItsSquare) {
   const auto& lines = canvas.pages[0].lines;
   // The square from (775, 400) to (1775, 1400): four sides and the diagonal.
   ASSERT_EQ(lines.size(), 5u + 2u * 5u);
-  const int frame[5][4] = {{775, 400, 775, 1400}, {775, 1400, 1775, 1400}, {1775, 1400, 1775, 400},
-                           {1775, 400, 775, 400}, {775, 1400, 1775, 400}};
+  const int frame[5][4] = {{775, 400, 775, 1400},
+                           {775, 1400, 1775, 1400},
+                           {1775, 1400, 1775, 400},
+                           {1775, 400, 775, 400},
+                           {775, 1400, 1775, 400}};
   for (int i = 0; i < 5; ++i) {
     EXPECT_EQ(lines[static_cast<size_t>(i)].x1, frame[i][0]);
     EXPECT_EQ(lines[static_cast<size_t>(i)].y1, frame[i][1]);

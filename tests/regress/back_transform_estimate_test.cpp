@@ -14,9 +14,22 @@ namespace {
 // Values across the whole range the search meets: both signs, tiny, huge,
 // near 0 and 1 (where a logarithm is near 0), and random mantissas.
 std::vector<double> Arguments() {
-  std::vector<double> values = {0.0, -0.0, 1.0, 1.0 + 1e-15, 1.0 - 1e-15, 0.5, 2.0, 1e-300, 1e300, 699.9, -699.9,
-                                std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                                std::numeric_limits<double>::quiet_NaN(), 1e-310, 2e300};
+  std::vector<double> values = {0.0,
+                                -0.0,
+                                1.0,
+                                1.0 + 1e-15,
+                                1.0 - 1e-15,
+                                0.5,
+                                2.0,
+                                1e-300,
+                                1e300,
+                                699.9,
+                                -699.9,
+                                std::numeric_limits<double>::infinity(),
+                                -std::numeric_limits<double>::infinity(),
+                                std::numeric_limits<double>::quiet_NaN(),
+                                1e-310,
+                                2e300};
   std::uint32_t state = 99;
   for (int i = 0; i < 20000; ++i) {
     const double mantissa = 1.0 + testing::Noise(state) + 0.5;

@@ -1,9 +1,10 @@
+#include "regress/batch_score.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <vector>
 
-#include "regress/batch_score.h"
 #include "search_expectations.h"
 #include "test_sheets.h"
 

@@ -1,3 +1,5 @@
+#include "regress/cross_sums.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -5,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "regress/cross_sums.h"
 #include "test_sheets.h"
 
 namespace rv {
@@ -45,7 +46,8 @@ TEST(CrossSums, AreThePlainSumsInPointOrder) {
                        values[static_cast<size_t>(b * stride + positionOfPoint[static_cast<size_t>(i)])];
             ASSERT_EQ(std::bit_cast<std::uint64_t>(sums[static_cast<size_t>(a * columns + b)]),
                       std::bit_cast<std::uint64_t>(plain))
-                << columns << " columns, " << points << " points, " << threads << " threads, vector width " << static_cast<int>(width) << ", entry " << a << ", " << b;
+                << columns << " columns, " << points << " points, " << threads << " threads, vector width "
+                << static_cast<int>(width) << ", entry " << a << ", " << b;
           }
       }
     }

@@ -1,8 +1,9 @@
+#include "regress/enumeration.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 
-#include "regress/enumeration.h"
 #include "regress/ordinal_range.h"
 #include "regress/walk.h"
 
@@ -128,13 +129,18 @@ TEST(CandidateSequence, TwoKindExampleWithThreeVariables) {
   // E2 with A = X, B = X^2: twelve candidates, in the documented order.
   const SearchShape shape = Shape(3, 20, {true, false, false, false, false, false});
   const std::int64_t first = 12 + 16 * (3 + 3 + 1) + 1;  // rationals, then 16 one-kind passes
-  const std::vector<std::string> expected = {
-      "Y = aX1 + bX1^2 + c",  "Y = aX2 + bX2^2 + c",  "Y = aX3 + bX3^2 + c",
-      "Y = aX1 + bX1^2 + cX2 + d",  "Y = aX1 + bX1^2 + cX3 + d",  "Y = aX2 + bX2^2 + cX3 + d",
-      "Y = aX1 + bX1^2 + cX2 + dX2^2 + e", "Y = aX1 + bX1^2 + cX3 + dX3^2 + e",
-      "Y = aX2 + bX2^2 + cX3 + dX3^2 + e",
-      "Y = aX1 + bX1^2 + cX2 + dX2^2 + eX3 + f", "Y = aX1 + bX1^2 + cX2 + dX2^2 + eX3^2 + f",
-      "Y = aX1 + bX1^2 + cX2 + dX2^2 + eX3 + fX3^2 + g"};
+  const std::vector<std::string> expected = {"Y = aX1 + bX1^2 + c",
+                                             "Y = aX2 + bX2^2 + c",
+                                             "Y = aX3 + bX3^2 + c",
+                                             "Y = aX1 + bX1^2 + cX2 + d",
+                                             "Y = aX1 + bX1^2 + cX3 + d",
+                                             "Y = aX2 + bX2^2 + cX3 + d",
+                                             "Y = aX1 + bX1^2 + cX2 + dX2^2 + e",
+                                             "Y = aX1 + bX1^2 + cX3 + dX3^2 + e",
+                                             "Y = aX2 + bX2^2 + cX3 + dX3^2 + e",
+                                             "Y = aX1 + bX1^2 + cX2 + dX2^2 + eX3 + f",
+                                             "Y = aX1 + bX1^2 + cX2 + dX2^2 + eX3^2 + f",
+                                             "Y = aX1 + bX1^2 + cX2 + dX2^2 + eX3 + fX3^2 + g"};
   for (size_t i = 0; i < expected.size(); ++i)
     EXPECT_EQ(EquationText(CandidateAt(shape, first + static_cast<std::int64_t>(i))), expected[i]) << i;
 }

@@ -1,11 +1,12 @@
+#include "regress/fast_search.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <thread>
 
-#include "search_expectations.h"
 #include "regress/batch_score.h"
-#include "regress/fast_search.h"
+#include "search_expectations.h"
 #include "test_sheets.h"
 
 namespace rv {
@@ -33,8 +34,8 @@ SearchData FiveSmoothVariablesSheet() {
   for (int i = 0; i < 30; ++i) {
     const double x1 = 1.0 + 0.3 * i, x2 = 1.5 + std::fmod(0.7 * i, 4.0), x3 = 2.0 + std::cos(i),
                  x4 = 0.5 + 0.05 * i * i, x5 = 3.0 + std::sin(0.5 * i);
-    rows.push_back({2.0 + x1 + 0.5 * x2 * x2 + std::sqrt(x3) + 0.3 * x4 * x5 + 0.01 * testing::Noise(state), x1, x2,
-                    x3, x4, x5});
+    rows.push_back(
+        {2.0 + x1 + 0.5 * x2 * x2 + std::sqrt(x3) + 0.3 * x4 * x5 + 0.01 * testing::Noise(state), x1, x2, x3, x4, x5});
   }
   return testing::SheetFromRows(rows);
 }
@@ -73,9 +74,9 @@ TEST_P(FastSearchTest, GivesTheLiteralListForEveryCriterionThreadCountAndChunkin
     for (VectorWidth width : SupportedWidths()) {
       for (int threads : {1, 2, 3}) {
         for (std::int64_t chunk : {std::int64_t{1} << 16, std::int64_t{997}}) {
-          SCOPED_TRACE(::testing::Message() << RankingCriterionName(criterion) << ", " << threads
-                                            << " threads, chunks of " << chunk << ", vector width "
-                                            << static_cast<int>(width));
+          SCOPED_TRACE(::testing::Message()
+                       << RankingCriterionName(criterion) << ", " << threads << " threads, chunks of " << chunk
+                       << ", vector width " << static_cast<int>(width));
           SearchMonitor monitor;
           FastSearchOptions options(threads);
           options.chunkSize = chunk;
@@ -221,9 +222,7 @@ TEST(FastSearch, AStopKeepsWhatWasFound) {
   EXPECT_FALSE(stopped.outcome.list.empty());
 }
 
-TEST(FastSearchTiming, AStopEndsTheSearchWithinTwoSeconds) {
-  EXPECT_LT(RunAndStopASearch().secondsToStop, 2.0);
-}
+TEST(FastSearchTiming, AStopEndsTheSearchWithinTwoSeconds) { EXPECT_LT(RunAndStopASearch().secondsToStop, 2.0); }
 
 }  // namespace
 }  // namespace rv

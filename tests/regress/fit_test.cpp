@@ -41,7 +41,8 @@ TEST(Fit, AgreesBitForBitWithTheLiteralFit) {
     const testing::LiteralFit literal = testing::LiteralFitCandidate(data, candidate);
     ASSERT_TRUE(literal.accepted);
     const double r2 = Fit(ws, data, candidate);
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(r2), std::bit_cast<std::uint64_t>(literal.rSquared)) << EquationText(candidate);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(r2), std::bit_cast<std::uint64_t>(literal.rSquared))
+        << EquationText(candidate);
     for (int j = 0; j <= candidate.termCount; ++j)
       EXPECT_EQ(std::bit_cast<std::uint64_t>(ws.coefficients[j]),
                 std::bit_cast<std::uint64_t>(literal.coefficients[static_cast<size_t>(j)]));

@@ -73,7 +73,8 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
     fault |= !Transform(EquationSetNumber(candidate.set), data.values[i][0], ty[static_cast<size_t>(i)]);
   for (int j = 0; j < p; ++j)
     for (int i = 0; i < n; ++i)
-      fault |= !Column(candidate.terms[static_cast<size_t>(j)], data, i, ty, design[static_cast<size_t>(i)][static_cast<size_t>(j)]);
+      fault |= !Column(candidate.terms[static_cast<size_t>(j)], data, i, ty,
+                       design[static_cast<size_t>(i)][static_cast<size_t>(j)]);
   for (int i = 0; i < n; ++i) design[static_cast<size_t>(i)][static_cast<size_t>(p)] = 1.0;
   if (fault) return fit;
   fit.accepted = true;

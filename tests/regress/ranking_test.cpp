@@ -31,7 +31,8 @@ std::vector<Law> Laws() {
   std::vector<std::vector<double>> pendulum, arrhenius, drag;
   for (int i = 0; i < 97; ++i) {  // period against length: T = 2 pi sqrt(L / g)
     const double length = 0.2 + 0.02 * i;
-    pendulum.push_back({2.0 * std::numbers::pi * std::sqrt(length / 9.81) * (1.0 + 0.01 * GaussianNoise(state)), length});
+    pendulum.push_back(
+        {2.0 * std::numbers::pi * std::sqrt(length / 9.81) * (1.0 + 0.01 * GaussianNoise(state)), length});
   }
   for (int i = 0; i < 60; ++i) {  // rate against temperature: k = A exp(-Ea / (R T))
     const double kelvin = 300.0 + 2.0 * i;

@@ -1,12 +1,12 @@
+#include "regress/reference_search.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 
-
-#include "search_expectations.h"
 #include "regress/recreate_equation.h"
-#include "regress/reference_search.h"
+#include "search_expectations.h"
 #include "test_sheets.h"
 
 namespace rv {

@@ -1,10 +1,11 @@
+#include "regress/search_run.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <thread>
 
 #include "regress/current_equation.h"
-#include "regress/search_run.h"
 #include "test_sheets.h"
 
 namespace rv {

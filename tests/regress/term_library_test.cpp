@@ -42,10 +42,9 @@ TEST(YForm, HeadsGuardsAndBackTransforms) {
 }
 
 TEST(TermText, EveryKindWritesItsFormatWithTheNextLetter) {
-  const char* expected[] = {" bX3 +",  " bX3^2 +",       " bX3^3 +",       " bX3^4 +",
-                            " b/X3 +", " b/X3^2 +",      " b/X3^3 +",      " b/X3^4 +",
-                            " b sqr(X3) +", " b/sqr(X3) +", " b ln(X3) +", " b/ln(X3) +",
-                            " b e^X3 +", " b/exp(X3) +", " b X3 X5 +", " b X3/X5 +"};
+  const char* expected[] = {" bX3 +",    " bX3^2 +",     " bX3^3 +",     " bX3^4 +",     " b/X3 +",     " b/X3^2 +",
+                            " b/X3^3 +", " b/X3^4 +",    " b sqr(X3) +", " b/sqr(X3) +", " b ln(X3) +", " b/ln(X3) +",
+                            " b e^X3 +", " b/exp(X3) +", " b X3 X5 +",   " b X3/X5 +"};
   for (int kind = 1; kind <= 16; ++kind) {
     std::string text;
     char letter = 'b';

@@ -1,10 +1,11 @@
+#include "sheet/cell_entry.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 #include <utility>
 
-#include "sheet/cell_entry.h"
 #include "sheet/empty_value.h"
 
 namespace rv {
@@ -54,8 +55,8 @@ TEST(CellEntry, InfiniteAndNotANumberEmptyTheCell) {
 TEST(CellEntry, AValueBoxTakesOnlyAWholeNumberOrNothing) {
   EXPECT_TRUE(IsEmptyValue(*ValueFromWholeText("")));
   EXPECT_TRUE(IsEmptyValue(*ValueFromWholeText("   ")));
-  const std::pair<const char*, double> numbers[] = {{"25", 25.0}, {" 2.5e1 ", 25.0}, {"+7", 7.0}, {"-.5", -0.5},
-                                                    {"1E-25", 1e-25}};
+  const std::pair<const char*, double> numbers[] = {
+      {"25", 25.0}, {" 2.5e1 ", 25.0}, {"+7", 7.0}, {"-.5", -0.5}, {"1E-25", 1e-25}};
   for (const auto& [text, value] : numbers) EXPECT_EQ(ValueFromWholeText(text), value) << text;
   for (const char* text : {"abc", "12abc", "2.5e1 litres", "1e999", "inf", "nan", "+-5", "--5", "-", "+", "1e", "0x10"})
     EXPECT_FALSE(ValueFromWholeText(text).has_value()) << text;

@@ -1,3 +1,5 @@
+#include "sheet/clipboard_text.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -7,7 +9,6 @@
 #include <random>
 #include <string>
 
-#include "sheet/clipboard_text.h"
 #include "sheet/data_sheet.h"
 
 namespace rv {

@@ -1,10 +1,11 @@
+#include "sheet/data_sheet.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cmath>
 #include <cstdlib>
 
-#include "sheet/data_sheet.h"
 #include "sheet/document.h"
 #include "sheet/point_count.h"
 

@@ -1,11 +1,11 @@
+#include "sheet/value_text.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <utility>
-
-#include "sheet/value_text.h"
 
 namespace rv {
 namespace {
@@ -23,9 +23,9 @@ TEST(GeneralDisplay, DropsTheTwelfthDecimalTrailingZerosAndABarePoint) {
 }
 
 TEST(ExactDisplay, IsTheShortestTextThatReadsBackAsTheSameDouble) {
-  const std::pair<double, const char*> cases[] = {
-      {250.0, "250"}, {400.0, "400"}, {0.1, "0.1"}, {312.145, "312.145"}, {1e-25, "1E-25"},
-      {1.5e20, "1.5E+20"}, {-0.0001, "-0.0001"}, {0.0, "0"}, {EmptyValue, ""}};
+  const std::pair<double, const char*> cases[] = {{250.0, "250"},       {400.0, "400"},   {0.1, "0.1"},
+                                                  {312.145, "312.145"}, {1e-25, "1E-25"}, {1.5e20, "1.5E+20"},
+                                                  {-0.0001, "-0.0001"}, {0.0, "0"},       {EmptyValue, ""}};
   for (const auto& [value, text] : cases) EXPECT_EQ(ExactValueText(value), text) << text;
   for (const double value : {2.0e-25 / 3.0, 73354588.123456789, 1.0 / 3.0, std::nextafter(1.5e-25, 1.0)}) {
     const std::string text = ExactValueText(value);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdio>
@@ -168,11 +167,13 @@ TEST(FunctionListing, PrintsTheLinesOfEachLanguage) {
   const Lines basic = FunctionListingLines(ws, FunctionLanguage::Basic);
   EXPECT_EQ(basic[0], "' Regrovantis Function (Func)'");
   EXPECT_EQ(Lines(basic.end() - 4, basic.end()),
-            (Lines{"    Func = Exp (a * X1 + b * Ln (X2)", "         + c * Exp (X3) + d * X1 * X4 + e)", "", "End Function"}));
+            (Lines{"    Func = Exp (a * X1 + b * Ln (X2)", "         + c * Exp (X3) + d * X1 * X4 + e)", "",
+                   "End Function"}));
   const Lines c = FunctionListingLines(ws, FunctionLanguage::C);
-  EXPECT_EQ(Lines(c.begin(), c.begin() + 7),
-            (Lines{"/*  Regrovantis Procedure (Func)  */", "/*  ln(Y) = aX1 + b ln(X2)  */", "/*  + c e^X3 + d X1 X4 + e  */",
-                   "", "double Func (double X1, double X2, double X3, double X4)", "", "    double  a = 0.250000000000;"}));
+  EXPECT_EQ(
+      Lines(c.begin(), c.begin() + 7),
+      (Lines{"/*  Regrovantis Procedure (Func)  */", "/*  ln(Y) = aX1 + b ln(X2)  */", "/*  + c e^X3 + d X1 X4 + e  */",
+             "", "double Func (double X1, double X2, double X3, double X4)", "", "    double  a = 0.250000000000;"}));
   EXPECT_EQ(c.back(), "    return Y;}");
   const Lines fortran = FunctionListingLines(ws, FunctionLanguage::Fortran);
   EXPECT_EQ(Lines(fortran.begin() + 1, fortran.begin() + 3),
@@ -209,7 +210,8 @@ TEST_F(FunctionFile, IsNamedByTheLanguageAndWrittenExactly) {
   std::ifstream in(path, std::ios::binary);
   const std::string written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_EQ(written, text);
-  EXPECT_EQ(ReplaceFileQuestion(path), "The file '" + path + "' already exists.\nDo you want to replace the existing file?");
+  EXPECT_EQ(ReplaceFileQuestion(path),
+            "The file '" + path + "' already exists.\nDo you want to replace the existing file?");
 }
 
 TEST_F(FunctionFile, ReportsAFileThatCannotBeWritten) {

@@ -88,7 +88,8 @@ std::vector<std::vector<double>> RowsOfItsLaw(const Candidate& candidate, std::u
     double t = 2.0 + 0.01 * Noise(seed);
     if (candidate.rational) {
       const Term& numerator = candidate.terms[0];
-      const double u = numerator.kind == kRationalSquare ? x[numerator.variable] * x[numerator.variable] : x[numerator.variable];
+      const double u =
+          numerator.kind == kRationalSquare ? x[numerator.variable] * x[numerator.variable] : x[numerator.variable];
       t += (0.8 * u + 2.0) / (1.0 - 0.1 * x[numerator.variable2]);
     } else {
       for (int k = 0; k < candidate.termCount; ++k)
@@ -210,7 +211,8 @@ class CompiledFunction : public ::testing::Test {
     const std::string output = RunCFamily(all, language, compiler, extension,
                                           [](size_t e, const std::string& function, const std::string& arguments) {
                                             std::string lines;
-                                            for (int s = 0; s < kSamples; ++s) lines += SampleCall(e, s, function, arguments);
+                                            for (int s = 0; s < kSamples; ++s)
+                                              lines += SampleCall(e, s, function, arguments);
                                             return lines;
                                           });
     ExpectAgreement(output, compiler);
@@ -248,7 +250,8 @@ TEST_F(CompiledFunction, ARationalEquationsYCalcIsItsFunctionsValueAtEveryPoint)
       RunCFamily(rational, FunctionLanguage::C, "gcc", ".c",
                  [this](size_t e, const std::string& function, const std::string& arguments) {
                    std::string lines;
-                   for (int i = 0; i < kPoints; ++i) lines += ValueCall(e, i, rows[e][static_cast<size_t>(i)].data(), function, arguments);
+                   for (int i = 0; i < kPoints; ++i)
+                     lines += ValueCall(e, i, rows[e][static_cast<size_t>(i)].data(), function, arguments);
                    return lines;
                  });
   std::istringstream lines(output);

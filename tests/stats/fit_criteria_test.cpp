@@ -137,7 +137,8 @@ TEST(FitCriteria, ALargeOffsetOfYLeavesTheSumsAboutTheMeanIntact) {
   for (int i = 0; i < n; ++i) {
     const long double o = s.residuals.yObs[i] - meanObs, c = s.residuals.yCalc[i] - meanCalc;
     soo += o * o, scc += c * c, soc += o * c;
-    sse += (s.residuals.yObs[i] - s.residuals.yCalc[i]) * static_cast<long double>(s.residuals.yObs[i] - s.residuals.yCalc[i]);
+    sse += (s.residuals.yObs[i] - s.residuals.yCalc[i]) *
+           static_cast<long double>(s.residuals.yObs[i] - s.residuals.yCalc[i]);
   }
   const double stdError = static_cast<double>(std::sqrt((soo - soc * soc / scc) / (n - 2)));
   const auto expectWithin1e9 = [](double actual, double expected) {

@@ -1,5 +1,3 @@
-#include "stats/statistics_pass.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,6 +6,7 @@
 
 #include "fitted_equation.h"
 #include "stats/copy_texts.h"
+#include "stats/statistics_pass.h"
 #include "student_t_reference.h"
 
 namespace rv::testing {
@@ -252,7 +251,8 @@ TEST(EquationStatistics, ShowAPointWithZeroYAsNotAvailableOnlyInItsPctDiff) {
 TEST(CopyTexts, HoldEveryValueWithCrLfLineEnds) {
   const FitWorkspace ws = AnscombeLine();
   const EquationStatistics s = StatisticsPass(ws);
-  EXPECT_EQ(CopyCoefficientsText(ws), "Y = aX1 + b\r\n\r\nCoefficients\r\na =\t5.000909090909E-01\r\nb =\t3.000090909091E+00");
+  EXPECT_EQ(CopyCoefficientsText(ws),
+            "Y = aX1 + b\r\n\r\nCoefficients\r\na =\t5.000909090909E-01\r\nb =\t3.000090909091E+00");
 
   const std::string residuals = CopyResidualsText(s.residuals);
   EXPECT_EQ(residuals.substr(0, residuals.find("\r\n", 40) + 2),

@@ -1,14 +1,14 @@
 #include "support/modal_answers.h"
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
-#include <QDialog>
 #include <deque>
-
-#include <gtest/gtest.h>
 
 #include "widgets/control_id.h"
 #include "widgets/message_dialog.h"

@@ -23,15 +23,16 @@ PdfText ReadPdfText(const QString& path) {
   PdfText result;
   QProcess pdftotext;
   pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-  if (!pdftotext.waitForFinished(60000) || pdftotext.exitStatus() != QProcess::NormalExit || pdftotext.exitCode() != 0) {
+  if (!pdftotext.waitForFinished(60000) || pdftotext.exitStatus() != QProcess::NormalExit ||
+      pdftotext.exitCode() != 0) {
     result.error = QStringLiteral("pdftotext failed: %1 %2")
                        .arg(pdftotext.errorString(), QString::fromLocal8Bit(pdftotext.readAllStandardError()));
     return result;
   }
   const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
-  static const QRegularExpression element(
-      QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">|"
-                     "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
+  static const QRegularExpression element(QStringLiteral(
+      "<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">|"
+      "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
   for (auto match = element.globalMatch(html); match.hasNext();) {
     const QRegularExpressionMatch m = match.next();
     if (!m.captured(1).isEmpty()) {

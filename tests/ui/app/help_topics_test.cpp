@@ -2,16 +2,16 @@
 #include <QFile>
 #include <QSet>
 
-#include "widgets/command_ids.h"
 #include "app/copy_graph_dialog.h"
 #include "app/options_dialog.h"
+#include "app_fixture.h"
+#include "sheet/ui/format_dialog.h"
+#include "sheet/ui/scale_dialog.h"
+#include "support/modal_answers.h"
+#include "widgets/command_ids.h"
 #include "widgets/control_id.h"
 #include "widgets/help.h"
 #include "widgets/message_dialog.h"
-#include "app_fixture.h"
-#include "support/modal_answers.h"
-#include "sheet/ui/format_dialog.h"
-#include "sheet/ui/scale_dialog.h"
 
 namespace rv::testing {
 namespace {

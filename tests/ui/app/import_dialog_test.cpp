@@ -1,3 +1,5 @@
+#include "app/import_dialog.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -10,7 +12,6 @@
 #include <fstream>
 
 #include "app/app_fixture.h"
-#include "app/import_dialog.h"
 #include "support/modal_answers.h"
 #include "widgets/command_ids.h"
 #include "widgets/message_dialog.h"
@@ -70,7 +71,8 @@ TEST_F(ImportDialogTest, TheLabFileOpensWithItsNamesAndAll120Rows) {
 // characters, as the summary says.
 TEST_F(ImportDialogTest, IncompleteRowsAreDroppedAndCountedAndCancelChangesNothing) {
   std::string text = "Temperature,Volume,Ignored\n";
-  for (int r = 1; r <= 13; ++r) text += r == 4 || r == 9 ? ",,\n" : std::to_string(r) + "," + std::to_string(2 * r) + ",x\n";
+  for (int r = 1; r <= 13; ++r)
+    text += r == 4 || r == 9 ? ",,\n" : std::to_string(r) + "," + std::to_string(2 * r) + ",x\n";
   const std::string path = pathIn("gaps.csv");
   std::ofstream(path, std::ios::binary) << text;
   window->document().sheet.cell(0, 0) = 0.1;

@@ -1,3 +1,5 @@
+#include "widgets/message_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -7,11 +9,10 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "support/modal_answers.h"
 #include "widgets/control_id.h"
-#include "widgets/message_dialog.h"
 #include "widgets/program_fonts.h"
 #include "widgets/window_metrics.h"
-#include "support/modal_answers.h"
 
 namespace rv {
 namespace {

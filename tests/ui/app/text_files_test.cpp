@@ -24,7 +24,6 @@
 namespace rv::testing {
 namespace {
 
-
 // OK in the import dialog, with what it found in the text.
 void AcceptImport(QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); }
 

@@ -18,8 +18,8 @@ namespace {
 class TwoWindowsTest : public AppTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(QFile::copy(QStringLiteral(REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd"),
-                            QString::fromStdString(data)));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd"), QString::fromStdString(data)));
   }
   void TearDown() override {
     other.reset();

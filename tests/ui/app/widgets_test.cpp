@@ -6,13 +6,13 @@
 #include <QToolTip>
 #include <QtTest/QTest>
 
+#include "support/modal_answers.h"
 #include "widgets/help.h"
 #include "widgets/help_window.h"
 #include "widgets/message_dialog.h"
 #include "widgets/status_bar.h"
 #include "widgets/sticky_button.h"
 #include "widgets/tooltips.h"
-#include "support/modal_answers.h"
 
 namespace rv {
 namespace {

@@ -1,3 +1,5 @@
+#include "graph/ui/graph_bitmap.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -5,10 +7,9 @@
 
 #include "graph/graph_palette.h"
 #include "graph/ui/equation_text.h"
-#include "graph/ui/graph_bitmap.h"
-#include "widgets/indexed_image.h"
 #include "graph/ui/label_glyphs.h"
 #include "regress/y_form.h"
+#include "widgets/indexed_image.h"
 
 namespace rv {
 namespace {

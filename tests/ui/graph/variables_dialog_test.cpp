@@ -1,14 +1,15 @@
+#include "graph/ui/variables_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <cmath>
 
-#include "support/modal_answers.h"
-#include "graph/ui/variables_dialog.h"
 #include "graph/ui/variables_panel.h"
 #include "graph_fixture.h"
 #include "sheet/graph_range.h"
+#include "support/modal_answers.h"
 #include "widgets/control_id.h"
 #include "widgets/message_dialog.h"
 
@@ -85,7 +86,8 @@ TEST_F(VariablesDialogTest, OkStoresNamesValuesAndAutoUpdateButRefusesBoxesWitho
     ClickControl(dialog, kAnswerOk);
     // Nothing is stored as 0 in silence: the boxes are marked, the dialog stays.
     EXPECT_TRUE(dialog->isVisible());
-    for (QLineEdit* box : {maximum, constant, huge}) EXPECT_TRUE(box->property("refused").toBool()) << box->text().toStdString();
+    for (QLineEdit* box : {maximum, constant, huge})
+      EXPECT_TRUE(box->property("refused").toBool()) << box->text().toStdString();
     EXPECT_FALSE(minimum->property("refused").toBool()) << "an empty box is an empty value";
     maximum->setText(" 2.5e1 ");
     constant->setText("-3");

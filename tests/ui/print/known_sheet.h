@@ -1,7 +1,7 @@
 #pragma once
 
-#include "support/pdf_words.h"
 #include "sheet/document.h"
+#include "support/pdf_words.h"
 
 namespace rv::testing {
 

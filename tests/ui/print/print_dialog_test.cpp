@@ -4,23 +4,22 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPromise>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPromise>
 #include <QRadioButton>
 #include <QtTest/QTest>
 #include <memory>
 
-#include "support/modal_answers.h"
 #include "print/ui/print_destinations.h"
 #include "print/ui/printer_properties_dialog.h"
+#include "support/modal_answers.h"
 #include "widgets/control_id.h"
 #include "widgets/print_settings_controls.h"
 #include "widgets/resource_pictures.h"
 
 namespace rv::testing {
 namespace {
-
 
 const QStringList kPrinters = {QStringLiteral("zeta"), QStringLiteral("Alpha"), QStringLiteral("Print to PDF"),
                                QStringLiteral("beta laser"), QStringLiteral("Regrovantis Ghost")};
@@ -37,7 +36,8 @@ class PrintDialogTest : public ::testing::Test {
     for (const QString& name : printers) {
       PrintQueue queue;
       queue.name = name.toStdString();
-      queue.description = {kQueueIdle, {}, "Model " + queue.name, "ipp://host/" + queue.name, "Room", name != "Regrovantis Ghost"};
+      queue.description = {
+          kQueueIdle, {}, "Model " + queue.name, "ipp://host/" + queue.name, "Room", name != "Regrovantis Ghost"};
       if (name == "zeta") {
         queue.sidesSupported = {"one-sided", "two-sided-long-edge", "two-sided-short-edge"};
         queue.qualitiesSupported = {3, 4, 5};

@@ -85,9 +85,9 @@ TEST(PrintDialogTiming, APrintServerThatNeverAnswersLeavesTheWindowAnsweringAndP
   PrintJobPlaces places;
   places.choosePdfPath = [&](QWidget*, const QString&) { return path; };
   clock.restart();
-  EXPECT_EQ(RunPrintJob([&](PageCanvas& canvas) { PrintDataReport(canvas, pdf, document); }, document.state, nullptr,
-                        places),
-            path);
+  EXPECT_EQ(
+      RunPrintJob([&](PageCanvas& canvas) { PrintDataReport(canvas, pdf, document); }, document.state, nullptr, places),
+      path);
   EXPECT_LT(clock.elapsed(), 1000);
 
   // Nor does the preview.

@@ -115,7 +115,8 @@ int main(int argc, char** argv) {
   }
   const rv::EquationStatistics statistics = rv::StatisticsPass(equation);
   std::string why;
-  const rv::FrameBuffer picture = report == "graph" ? GraphPicture(equation, document, session, why) : rv::FrameBuffer();
+  const rv::FrameBuffer picture =
+      report == "graph" ? GraphPicture(equation, document, session, why) : rv::FrameBuffer();
   if (!why.empty()) return Fail(why);
 
   const rv::PrintReport print = [&](rv::PageCanvas& canvas) {

@@ -15,19 +15,18 @@
 #include <tuple>
 
 #include "../../print/sample_documents.h"
-#include "support/modal_answers.h"
 #include "known_sheet.h"
-#include "support/pdf_words.h"
 #include "print/data_report.h"
 #include "print/graph_report.h"
 #include "print/residuals_report.h"
 #include "print/ui/page_font.h"
 #include "print/ui/run_print_job.h"
+#include "support/modal_answers.h"
+#include "support/pdf_words.h"
 #include "widgets/message_dialog.h"
 
 namespace rv::testing {
 namespace {
-
 
 bool RunTool(const QString& program, const QStringList& arguments) {
   QProcess tool;
@@ -52,7 +51,6 @@ class PrinterCanvasTest : public ::testing::Test {
     return RunPrintJob(report, document.state, nullptr, places);
   }
 
-
   static PrintSettings PdfSettings(int fontSize = 12, bool landscape = false) {
     PrintSettings settings = Settings(fontSize, landscape);
     settings.printer = kPrintToPdf;
@@ -66,7 +64,8 @@ class PrinterCanvasTest : public ::testing::Test {
 TEST_F(PrinterCanvasTest, TheDataReportInAPdfHasEveryTextWhereTheLayoutPutsIt) {
   const Document document = KnownSheet();
   const QString path = pathOf(QStringLiteral("gas.pdf"));
-  printToPdf(path, [&](PageCanvas& canvas) { PrintDataReport(canvas, PdfSettings(), document); }, document);
+  printToPdf(
+      path, [&](PageCanvas& canvas) { PrintDataReport(canvas, PdfSettings(), document); }, document);
   ExpectKnownSheetReport(ReadPdfText(path));
   // The file name offered first: the data file's name and the report's in the data folder.
   EXPECT_EQ(suggestions, QStringList(QStringLiteral("/data/fits/gas-data.pdf")));
@@ -78,11 +77,13 @@ TEST_F(PrinterCanvasTest, ThePdfIsOnTheLocalesPaperTitledWithTheReportAndTheData
   const QByteArray kept = qgetenv("LC_PAPER");
   const QByteArray keptAll = qgetenv("LC_ALL");
   qunsetenv("LC_ALL");
-  for (const auto& [locale, width, height] : {std::tuple{"de_DE.UTF-8", 595, 842}, std::tuple{"en_US.UTF-8", 612, 792}}) {
+  for (const auto& [locale, width, height] :
+       {std::tuple{"de_DE.UTF-8", 595, 842}, std::tuple{"en_US.UTF-8", 612, 792}}) {
     SCOPED_TRACE(locale);
     qputenv("LC_PAPER", locale);
     const QString path = pathOf(QStringLiteral("paper.pdf"));
-    printToPdf(path, [&](PageCanvas& canvas) { PrintDataReport(canvas, PdfSettings(), document); }, document);
+    printToPdf(
+        path, [&](PageCanvas& canvas) { PrintDataReport(canvas, PdfSettings(), document); }, document);
     const PdfText text = ReadPdfText(path);
     ASSERT_EQ(text.pages.size(), 1u);
     EXPECT_NEAR(text.pages[0].width, width, 0.5);
@@ -94,7 +95,8 @@ TEST_F(PrinterCanvasTest, ThePdfIsOnTheLocalesPaperTitledWithTheReportAndTheData
     EXPECT_TRUE(fields.contains(QStringLiteral("Title:           Data \u2014 gas.rvd"))) << fields.toStdString();
     EXPECT_TRUE(fields.contains(QStringLiteral("Creator:         Regrovantis 1."))) << fields.toStdString();
   }
-  if (kept.isNull()) qunsetenv("LC_PAPER"); else qputenv("LC_PAPER", kept);
+  if (kept.isNull()) qunsetenv("LC_PAPER");
+  else qputenv("LC_PAPER", kept);
   if (!keptAll.isNull()) qputenv("LC_ALL", keptAll);
 }
 
@@ -153,12 +155,14 @@ TEST_F(PrinterCanvasTest, TheGraphPictureIsStretchedInItsPaletteColours) {
 
   // At 30 dots per inch a page unit is a tenth of a pixel: the picture
   // covers (30, 30) to (225, 225), its colours split at x 127.
-  ASSERT_TRUE(RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"),
-                                                    QStringLiteral("-singlefile"), path, pathOf(QStringLiteral("page"))}));
+  ASSERT_TRUE(
+      RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"),
+                                           QStringLiteral("-singlefile"), path, pathOf(QStringLiteral("page"))}));
   const QImage page(pathOf(QStringLiteral("page.png")));
   ASSERT_EQ(page.size(), QSize(255, 330));
   const auto near = [](QRgb a, QRgb b) {
-    return std::abs(qRed(a) - qRed(b)) <= 2 && std::abs(qGreen(a) - qGreen(b)) <= 2 && std::abs(qBlue(a) - qBlue(b)) <= 2;
+    return std::abs(qRed(a) - qRed(b)) <= 2 && std::abs(qGreen(a) - qGreen(b)) <= 2 &&
+           std::abs(qBlue(a) - qBlue(b)) <= 2;
   };
   EXPECT_TRUE(near(page.pixel(32, 32), green));
   EXPECT_TRUE(near(page.pixel(125, 223), green));
@@ -188,10 +192,13 @@ TEST_F(PrinterCanvasTest, APdfThatCannotBeWrittenIsToldWithItsPathAndReasonAndLe
   ASSERT_EQ(answers.messageTexts().size(), 3);
   // Long messages are wrapped to the dialog's width.
   EXPECT_EQ(QString(answers.messageTexts()[2]).replace(QLatin1Char('\n'), QLatin1Char(' ')),
-            QStringLiteral("Can not print to ") + pipe + QStringLiteral(": '") + pipe + QStringLiteral("' is a pipe, not a file"));
-  EXPECT_TRUE(answers.messageTexts()[0].startsWith(QStringLiteral("Can not print to ") + unreachable + QStringLiteral(":\n")))
+            QStringLiteral("Can not print to ") + pipe + QStringLiteral(": '") + pipe +
+                QStringLiteral("' is a pipe, not a file"));
+  EXPECT_TRUE(
+      answers.messageTexts()[0].startsWith(QStringLiteral("Can not print to ") + unreachable + QStringLiteral(":\n")))
       << answers.messageTexts()[0].toStdString();
-  EXPECT_EQ(answers.messageTexts()[1], QStringLiteral("Can not print to ") + full + QStringLiteral(":\nNo space left on device"));
+  EXPECT_EQ(answers.messageTexts()[1],
+            QStringLiteral("Can not print to ") + full + QStringLiteral(":\nNo space left on device"));
   EXPECT_EQ(answers.dialogNames(),
             QStringList({QStringLiteral("MSGDLG4"), QStringLiteral("MSGDLG4"), QStringLiteral("MSGDLG4")}));
   EXPECT_FALSE(QFile::exists(unreachable));
@@ -208,7 +215,9 @@ TEST_F(PrinterCanvasTest, DecliningThePdfFileNamePrintsNothingAndSaysNothing) {
   ModalAnswers answers;  // any dialog would fail the test
   int asked = 0;
   PrinterCanvas::Delivery delivery;
-  delivery.suggestedPdfPath = [](const std::string& stem) { return QStringLiteral("/x/%1.pdf").arg(QString::fromStdString(stem)); };
+  delivery.suggestedPdfPath = [](const std::string& stem) {
+    return QStringLiteral("/x/%1.pdf").arg(QString::fromStdString(stem));
+  };
   delivery.choosePdfPath = [&](QWidget*, const QString& suggested) {
     ++asked;
     EXPECT_EQ(suggested, QStringLiteral("/x/Untitled-data.pdf"));
@@ -225,7 +234,8 @@ TEST(PageFont, WindowsFacesResolveToTheirMetricCompatibleFacesAtTheirCellHeight)
   const struct {
     const char* face;
     const char* standIn;
-  } faces[] = {{"Courier New", "Liberation Mono"}, {"Arial", "Liberation Sans"}, {"Times New Roman", "Liberation Serif"}};
+  } faces[] = {
+      {"Courier New", "Liberation Mono"}, {"Arial", "Liberation Sans"}, {"Times New Roman", "Liberation Serif"}};
   for (const auto& [face, standIn] : faces) {
     SCOPED_TRACE(face);
     for (const int height : {8, 48, 120}) {

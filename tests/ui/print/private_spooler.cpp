@@ -134,8 +134,9 @@ bool PrivateSpooler::writeConfiguration() {
           "<Printer %5>\nInfo Refusing queue\nDeviceURI %6\nState Idle\nAccepting No\nShared No\n</Printer>\n"
           "<Printer %7>\nInfo Failing queue\nDeviceURI regrovantis-fail:/dev/null\nState Idle\nAccepting Yes\n"
           "ErrorPolicy abort-job\nShared No\n</Printer>\n")
-          .arg(QLatin1String(kIdleQueue), deviceUriOf(kIdleQueue), QLatin1String(kStoppedQueue), deviceUriOf(kStoppedQueue),
-               QLatin1String(kRefusingQueue), deviceUriOf(kRefusingQueue), QLatin1String(kFailingQueue))
+          .arg(QLatin1String(kIdleQueue), deviceUriOf(kIdleQueue), QLatin1String(kStoppedQueue),
+               deviceUriOf(kStoppedQueue), QLatin1String(kRefusingQueue), deviceUriOf(kRefusingQueue),
+               QLatin1String(kFailingQueue))
           .toLocal8Bit();
   return WriteFile(root + QStringLiteral("/conf/cups-files.conf"), files, kReadable) &&
          WriteFile(root + QStringLiteral("/conf/cupsd.conf"), daemon, kReadable) &&
@@ -144,7 +145,8 @@ bool PrivateSpooler::writeConfiguration() {
 
 bool PrivateSpooler::start() {
   const QString cupsd = QStandardPaths::findExecutable(
-      QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin"), QStringLiteral("/usr/local/sbin")});
+      QStringLiteral("cupsd"),
+      {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin"), QStringLiteral("/usr/local/sbin")});
   if (cupsd.isEmpty()) {
     why_ = QStringLiteral("cupsd is not installed (scripts/install-deps.sh installs cups-daemon)");
     return false;
@@ -155,10 +157,11 @@ bool PrivateSpooler::start() {
     return false;
   }
   // The folder must be passable for the scheduler's own user.
-  QFile::setPermissions(folder_.path(), kOwnerOnly | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
-                                            QFile::ExeOther);
-  scheduler_.start(cupsd, {QStringLiteral("-f"), QStringLiteral("-c"), folder_.filePath(QStringLiteral("conf/cupsd.conf")),
-                           QStringLiteral("-s"), folder_.filePath(QStringLiteral("conf/cups-files.conf"))});
+  QFile::setPermissions(folder_.path(),
+                        kOwnerOnly | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+  scheduler_.start(cupsd,
+                   {QStringLiteral("-f"), QStringLiteral("-c"), folder_.filePath(QStringLiteral("conf/cupsd.conf")),
+                    QStringLiteral("-s"), folder_.filePath(QStringLiteral("conf/cups-files.conf"))});
   if (!scheduler_.waitForStarted(10000)) {
     why_ = QStringLiteral("cupsd does not start: %1").arg(scheduler_.errorString());
     return false;

@@ -1,7 +1,8 @@
+#include "regress/ui/left_out_notice.h"
+
 #include <QLabel>
 
 #include "regress/equations_fixture.h"
-#include "regress/ui/left_out_notice.h"
 #include "widgets/message_dialog.h"
 
 namespace rv::testing {

@@ -3,11 +3,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "widgets/control_id.h"
 #include "data_tab_fixture.h"
 #include "sheet/ui/format_dialog.h"
 #include "sheet/ui/scale_dialog.h"
 #include "support/modal_answers.h"
+#include "widgets/control_id.h"
 
 namespace rv::testing {
 namespace {
@@ -142,9 +142,7 @@ TEST_F(ColumnsTest, ScaleVariableAppliesOperationsAndCancelRestoresTheColumn) {
   document.sheet.cell(1, 2) = EmptyValue;
   tab->reloadFromDocument();
   document.state.modified = false;
-  const auto press = [](QWidget* dialog, int id) {
-    qobject_cast<QPushButton*>(FindControl(dialog, id))->click();
-  };
+  const auto press = [](QWidget* dialog, int id) { qobject_cast<QPushButton*>(FindControl(dialog, id))->click(); };
 
   ModalAnswers answers;
   answers.then([&](QWidget* dialog) {

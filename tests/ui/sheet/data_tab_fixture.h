@@ -64,10 +64,10 @@ class DataTabTest : public ::testing::Test {
 
   void dispatch(int id) {
     commands.push_back(id);
-    const std::map<int, void (DataTab::*)()> table = {
-        {30, &DataTab::copySelection}, {31, &DataTab::paste},          {32, &DataTab::cutSelection},
-        {33, &DataTab::clearSelection}, {37, &DataTab::insertAtHeader}, {38, &DataTab::deleteAtHeader},
-        {39, &DataTab::formatColumn},  {40, &DataTab::scaleVariable}};
+    const std::map<int, void (DataTab::*)()> table = {{30, &DataTab::copySelection},  {31, &DataTab::paste},
+                                                      {32, &DataTab::cutSelection},   {33, &DataTab::clearSelection},
+                                                      {37, &DataTab::insertAtHeader}, {38, &DataTab::deleteAtHeader},
+                                                      {39, &DataTab::formatColumn},   {40, &DataTab::scaleVariable}};
     (tab.get()->*table.at(id))();
   }
 

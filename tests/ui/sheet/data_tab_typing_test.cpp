@@ -78,15 +78,12 @@ struct Move {
 
 TEST_F(TypingTest, EveryNavigationKeyMovesAsTheTableSays) {
   const Move moves[] = {
-      {{4, 5}, Qt::Key_Tab, {4, 6}},        {{4, 16}, Qt::Key_Tab, {4, 16}},
-      {{4, 5}, Qt::Key_Right, {4, 6}},      {{4, 16}, Qt::Key_Right, {4, 16}},
-      {{4, 5}, Qt::Key_Left, {4, 4}},       {{4, 0}, Qt::Key_Left, {4, 0}},
-      {{4, 5}, Qt::Key_Home, {4, 0}},       {{4, 5}, Qt::Key_End, {4, 16}},
-      {{4, 5}, Qt::Key_Up, {3, 5}},         {{0, 5}, Qt::Key_Up, {0, 5}},
-      {{4, 5}, Qt::Key_Down, {5, 5}},       {{97, 5}, Qt::Key_Down, {98, 5}},
-      {{20, 5}, Qt::Key_PageUp, {12, 5}},   {{5, 5}, Qt::Key_PageUp, {0, 5}},
-      {{20, 5}, Qt::Key_PageDown, {28, 5}}, {{95, 5}, Qt::Key_PageDown, {98, 5}},
-      {{4, 5}, Qt::Key_Return, {4, 6}},     {{4, 5}, Qt::Key_Enter, {4, 6}},
+      {{4, 5}, Qt::Key_Tab, {4, 6}},        {{4, 16}, Qt::Key_Tab, {4, 16}},  {{4, 5}, Qt::Key_Right, {4, 6}},
+      {{4, 16}, Qt::Key_Right, {4, 16}},    {{4, 5}, Qt::Key_Left, {4, 4}},   {{4, 0}, Qt::Key_Left, {4, 0}},
+      {{4, 5}, Qt::Key_Home, {4, 0}},       {{4, 5}, Qt::Key_End, {4, 16}},   {{4, 5}, Qt::Key_Up, {3, 5}},
+      {{0, 5}, Qt::Key_Up, {0, 5}},         {{4, 5}, Qt::Key_Down, {5, 5}},   {{97, 5}, Qt::Key_Down, {98, 5}},
+      {{20, 5}, Qt::Key_PageUp, {12, 5}},   {{5, 5}, Qt::Key_PageUp, {0, 5}}, {{20, 5}, Qt::Key_PageDown, {28, 5}},
+      {{95, 5}, Qt::Key_PageDown, {98, 5}}, {{4, 5}, Qt::Key_Return, {4, 6}}, {{4, 5}, Qt::Key_Enter, {4, 6}},
   };
   for (const Move& move : moves) {
     pressCell(move.from);

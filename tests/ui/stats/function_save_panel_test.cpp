@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "widgets/message_dialog.h"
 #include "statistics_dialog_fixture.h"
 #include "stats/function_file.h"
 #include "stats/function_text.h"
 #include "support/modal_answers.h"
+#include "widgets/message_dialog.h"
 
 namespace rv::testing {
 namespace {

@@ -1,3 +1,5 @@
+#include "stats/ui/print_page.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -14,7 +16,6 @@
 #include "print/std_errors_report.h"
 #include "statistics_dialog_fixture.h"
 #include "stats/ui/function_save_panel.h"
-#include "stats/ui/print_page.h"
 #include "stats/ui/residuals_page.h"
 #include "widgets/print_settings_controls.h"
 #include "widgets/up_down_edit.h"
@@ -161,9 +162,8 @@ TEST_F(PrintPageTest, PrintPrintsTheReportOfThePageTheUserCameFrom) {
     return TextsOf(printed);
   };
 
-  EXPECT_EQ(printFromPage(), expected([&](PageCanvas& canvas) {
-              PrintCoefficientsReport(canvas, settings, document, equation);
-            }));
+  EXPECT_EQ(printFromPage(),
+            expected([&](PageCanvas& canvas) { PrintCoefficientsReport(canvas, settings, document, equation); }));
 
   press(StatisticsDialog::kResidualsButtonId);
   const PrintedTexts table = printFromPage();
@@ -181,9 +181,8 @@ TEST_F(PrintPageTest, PrintPrintsTheReportOfThePageTheUserCameFrom) {
   EXPECT_GT(printed.pages.at(0).lines.size(), 5u) << "the chart's frame, diagonal and points";
 
   press(StatisticsDialog::kStdErrorsButtonId);
-  EXPECT_EQ(printFromPage(), expected([&](PageCanvas& canvas) {
-              PrintStdErrorsReport(canvas, settings, document, statistics);
-            }));
+  EXPECT_EQ(printFromPage(),
+            expected([&](PageCanvas& canvas) { PrintStdErrorsReport(canvas, settings, document, statistics); }));
 
   press(StatisticsDialog::kFunctionButtonId);
   dialog->functionPanel()->selectNameFilter(QStringLiteral("FORTRAN Function (*.for)"));

@@ -6,9 +6,9 @@
 #include <QtTest/QTest>
 #include <memory>
 
-#include "widgets/control_id.h"
 #include "stats/fitted_equation.h"
 #include "stats/ui/statistics_dialog.h"
+#include "widgets/control_id.h"
 
 namespace rv::testing {
 

@@ -15,7 +15,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "widgets/control_id.h"
 #include "files/data_file_io.h"
 #include "files/file_paths.h"
 #include "print/ui/print_destinations.h"
@@ -23,6 +22,7 @@
 #include "regress/recreate_equation.h"
 #include "stats/ui/residuals_page.h"
 #include "stats/ui/statistics_dialog.h"
+#include "widgets/control_id.h"
 
 namespace {
 
