@@ -4,12 +4,12 @@
 #include <cstring>
 #include <map>
 #include <memory>
-#include <thread>
 
 #include "cli/commands.h"
 #include "cli/input_file.h"
 #include "cli/json_reader.h"
 #include "cli/search_json.h"
+#include "cli/search_options.h"
 #include "cli/search_part.h"
 #include "regress/bare_entry.h"
 
@@ -98,12 +98,8 @@ int RunMergeCommand(const std::vector<std::string>& words) {
   int standardInputs = 0;
   for (const std::string& path : arguments.positional) standardInputs += path == "-" ? 1 : 0;
   if (standardInputs > 1) throw CliError("merge reads at most one part from standard input");
-  const int top =
-      arguments.has("top") ? static_cast<int>(ParseInteger(arguments.value("top"), "--top", 1, 1000)) : 1000;
-  const unsigned cores = std::thread::hardware_concurrency();
-  const int threads = arguments.has("threads")
-                          ? static_cast<int>(ParseInteger(arguments.value("threads"), "--threads", 1, 256))
-                          : static_cast<int>(cores > 0 ? cores : 1);
+  const int top = TopOption(arguments);
+  const int threads = ThreadsOption(arguments);
 
   const std::vector<SearchPart> parts = CheckedParts(arguments.positional);
   const SearchPart& first = parts.front();

@@ -1,6 +1,5 @@
 #include <cstdio>
 #include <optional>
-#include <thread>
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
@@ -40,12 +39,8 @@ int RunSearchCommand(const std::vector<std::string>& words) {
   if (arguments.positional.size() != 1) throw CliError("search needs exactly one FILE");
   Document document = LoadDocument(arguments.positional[0], arguments);
   ApplySearchOptions(arguments, document.options);
-  const int top =
-      arguments.has("top") ? static_cast<int>(ParseInteger(arguments.value("top"), "--top", 1, 1000)) : 1000;
-  const unsigned cores = std::thread::hardware_concurrency();
-  const int threads = arguments.has("threads")
-                          ? static_cast<int>(ParseInteger(arguments.value("threads"), "--threads", 1, 256))
-                          : static_cast<int>(cores > 0 ? cores : 1);
+  const int top = TopOption(arguments);
+  const int threads = ThreadsOption(arguments);
   SearchEngine engine = SearchEngine::Fast;
   if (arguments.has("engine")) {
     if (arguments.value("engine") == "reference") engine = SearchEngine::Reference;

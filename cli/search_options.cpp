@@ -1,6 +1,7 @@
 #include "cli/search_options.h"
 
 #include <sstream>
+#include <thread>
 
 namespace rv::cli {
 
@@ -26,6 +27,16 @@ RankingCriterion RankingCriterionOption(const Arguments& arguments) {
   if (!arguments.has("rank-by")) return RankingCriterion::RSquared;
   if (const auto criterion = RankingCriterionFromKey(arguments.value("rank-by"))) return *criterion;
   throw CliError("--rank-by must be r2, adj-r2, aicc or bic, not '" + arguments.value("rank-by") + "'");
+}
+
+int TopOption(const Arguments& arguments) {
+  return arguments.has("top") ? static_cast<int>(ParseInteger(arguments.value("top"), "--top", 1, 1000)) : 1000;
+}
+
+int ThreadsOption(const Arguments& arguments) {
+  const unsigned cores = std::thread::hardware_concurrency();
+  return arguments.has("threads") ? static_cast<int>(ParseInteger(arguments.value("threads"), "--threads", 1, 256))
+                                  : static_cast<int>(cores > 0 ? cores : 1);
 }
 
 }  // namespace rv::cli
