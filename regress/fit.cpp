@@ -1,4 +1,7 @@
 #include "regress/fit_workspace.h"
+
+#include <cmath>
+
 #include "regress/rational_form.h"
 #include "regress/sum_of_squares.h"
 #include "regress/y_form.h"
@@ -46,6 +49,7 @@ void SizeForPoints(FitWorkspace& ws, int points) {
   ws.observedY.assign(size, 0.0);
   ws.denominatorX.assign(size, 0.0);
   ws.scoredY.assign(size, 0.0);
+  ws.fitted.assign(size, 0.0);
 }
 
 }  // namespace
@@ -61,58 +65,61 @@ void BuildCandidate(FitWorkspace& ws, const SearchData& data, const Candidate& c
 }
 
 bool FitCandidate(FitWorkspace& ws, std::int64_t ordinal) {
+  ws.verdict = FitVerdict::OutsideRange;
   if (ws.domainFault) return false;
+  ws.verdict = FitVerdict::Unresolved;
   const int p = ws.constantColumn;
-  const int m = p + 1;
-  auto& a = ws.normalMatrix;
-  auto& b = ws.normalVector;
+  const int n = ws.pointCount;
+  if (!CanEnterList(p + 1, n)) return false;
+  const size_t points = static_cast<size_t>(n);
+  std::vector<double> standardY(points, 0.0);
+  StandardiseColumn(ws.transformedY.data(), n, standardY.data(), ws.yScale);
+  std::vector<double> values(points);
+  std::vector<std::vector<double>> standard(static_cast<size_t>(p), std::vector<double>(points));
+  std::vector<const double*> columns;
+  for (int j = 0; j < p; ++j) {
+    for (int i = 0; i < n; ++i) values[static_cast<size_t>(i)] = ws.design[static_cast<size_t>(i)][j];
+    if (StandardiseColumn(values.data(), n, standard[static_cast<size_t>(j)].data(), ws.columnScales[j]) !=
+        ColumnSpread::Varies)
+      return false;
+    columns.push_back(standard[static_cast<size_t>(j)].data());
+  }
+  if (!FactoriseColumns(columns, standardY.data(), n, ws.factors)) return false;
+
+  // Back to the columns as they are: x = mean + length z, y = mean + length z.
+  const std::vector<double> b = ws.factors.solve();
   auto& c = ws.coefficients;
-  for (int r = 0; r < m; ++r) {
-    for (int col = 0; col < m; ++col) a[r][col] = 0.0;
-    b[r] = 0.0;
+  c[p] = ws.yScale.mean;
+  for (int j = 0; j < p; ++j) {
+    c[j] = b[static_cast<size_t>(j)] * ws.yScale.length / ws.columnScales[j].length;
+    c[p] = c[p] - c[j] * ws.columnScales[j].mean;
   }
-  for (int i = 0; i < ws.pointCount; ++i) {
-    const auto& d = ws.design[i];
-    for (int r = 0; r < m; ++r) {
-      for (int col = 0; col < m; ++col) a[r][col] += d[r] * d[col];
-      b[r] += ws.transformedY[i] * d[r];
-    }
+  for (int i = 0; i < n; ++i) {
+    const size_t k = static_cast<size_t>(i);
+    ws.fitted[k] = ws.candidate.rational
+                       ? RationalValue(c[0], c[1], c[2], ws.design[k][0], ws.denominatorX[k])
+                       : ws.yScale.mean + ws.yScale.length * (standardY[k] - ws.factors.residual[k]);
   }
-  for (int k = 0; k < p; ++k) {
-    for (int r = k + 1; r <= p; ++r) {
-      const double f = a[r][k] / a[k][k];
-      for (int col = k; col <= p; ++col) a[r][col] = a[r][col] - f * a[k][col];
-      b[r] = b[r] - f * b[k];
-    }
-  }
-  for (int k = p; k >= 0; --k) {
-    c[k] = b[k] / a[k][k];
-    for (int r = 0; r < k; ++r) b[r] = b[r] - c[k] * a[r][k];
-  }
+  ws.verdict = FitVerdict::Fitted;
   ws.lastFittedOrdinal = ordinal;
   return true;
-}
-
-double FittedValue(const FitWorkspace& ws, int point) {
-  const auto& row = ws.design[point];
-  const auto& c = ws.coefficients;
-  if (ws.candidate.rational) return RationalValue(c[0], c[1], c[2], row[0], ws.denominatorX[point]);
-  double fitted = 0.0;
-  for (int j = 0; j <= ws.constantColumn; ++j) fitted += row[j] * c[j];
-  return fitted;
 }
 
 double ScoreCandidate(FitWorkspace& ws) {
   const EquationSet set = ws.candidate.set;
   std::vector<double>& observed = ws.scoredY;
+  for (int i = 0; i < ws.pointCount; ++i) observed[static_cast<size_t>(i)] = BackTransform(set, ws.transformedY[i]);
+  const int exponent = SquaresExponent(observed.data(), ws.pointCount);
+  const double toScale = std::ldexp(1.0, -exponent);
   double ssRes = 0.0;
   for (int i = 0; i < ws.pointCount; ++i) {
-    const double yhat = BackTransform(set, FittedValue(ws, i));
-    const double y = BackTransform(set, ws.transformedY[i]);
-    observed[static_cast<size_t>(i)] = y;
-    ssRes += (y - yhat) * (y - yhat);
+    const double difference = (observed[static_cast<size_t>(i)] - BackTransform(set, FittedValue(ws, i))) * toScale;
+    ssRes += difference * difference;
   }
-  ws.lastScore = {ssRes, SumOfSquaresAboutMean(observed.data(), ws.pointCount), ws.pointCount, ws.coefficientCount()};
+  std::vector<double> scaled(observed.begin(), observed.end());
+  for (double& y : scaled) y = y * toScale;
+  ws.lastScore = {ssRes, SumOfSquaresAboutMean(scaled.data(), ws.pointCount), ws.pointCount, ws.coefficientCount(),
+                  exponent};
   ws.lastRSquared = ws.lastScore.rSquared();
   return ws.lastRSquared;
 }

@@ -6,10 +6,19 @@
 #include <vector>
 
 #include "regress/candidate.h"
+#include "regress/orthogonal_fit.h"
 #include "regress/ranking_criterion.h"
 #include "regress/search_data.h"
+#include "regress/standard_column.h"
 
 namespace rv {
+
+// Why a fit was given up, or that it was not.
+enum class FitVerdict {
+  Fitted,
+  OutsideRange,  // a point fails the guard of the Y form or of a term
+  Unresolved,    // the columns cannot be told apart in double precision (the rank test)
+};
 
 // The state one fit works in. After a fit it describes the current equation:
 // its coefficients, design matrix, transform and text, which the statistics,
@@ -28,8 +37,15 @@ struct FitWorkspace {
   std::vector<double> scoredY;
   int constantColumn = 0;  // p: the number of terms
   bool domainFault = false;
-  std::array<std::array<double, kMaxCandidateColumns>, kMaxCandidateColumns> normalMatrix{};
-  std::array<double, kMaxCandidateColumns> normalVector{};
+  FitVerdict verdict = FitVerdict::OutsideRange;
+  // The terms' columns and the transformed Y standardised, and the
+  // factorisation of the one against the other, from which come the
+  // coefficients, the fitted values and the statistics.
+  std::array<ColumnScale, kMaxCandidateColumns> columnScales{};
+  ColumnScale yScale;
+  OrthogonalFactors factors;
+  // Each point's fitted value on the transformed scale.
+  std::vector<double> fitted;
   std::array<double, kMaxCandidateColumns> coefficients{};
   Candidate candidate;
   std::string text;
@@ -47,21 +63,26 @@ struct FitWorkspace {
 // fails a guard raises the domain fault and leaves its entry as it was.
 void BuildCandidate(FitWorkspace& workspace, const SearchData& data, const Candidate& candidate);
 
-// Normal equations accumulated point by point over both triangles, Gaussian
-// elimination without pivoting, back substitution. False when the candidate
-// has a domain fault; a singular system is left to the score to reject.
+// Fits the built candidate by the orthogonal factorisation of its
+// standardised columns (regress/orthogonal_fit.h) and keeps its coefficients
+// and fitted values. False, with the verdict saying why, when a point fails a
+// guard, when the candidate has more coefficients than there are points, or
+// when the rank test refuses a column.
 bool FitCandidate(FitWorkspace& workspace, std::int64_t ordinal);
 
-// The fitted value at one data point on the transformed scale of Y: the sum of
-// coefficient times design value in column order, or for a rational
+// The fitted value at one data point on the transformed scale of Y: the mean
+// of the transformed Y plus its projection on the columns, or for a rational
 // candidate the value of its equation (a u + c) / (1 - b x).
-double FittedValue(const FitWorkspace& workspace, int point);
+inline double FittedValue(const FitWorkspace& workspace, int point) {
+  return workspace.fitted[static_cast<size_t>(point)];
+}
 
 // R squared on the untransformed scale of Y, comparing every point's
 // BackTransform of its fitted value with its observation mapped to the
 // transformed scale and back: 1 - SSE / SST, SST taken about the mean of
-// those observations (SumOfSquaresAboutMean). Kept as lastRSquared, with its
-// sums as lastScore.
+// those observations (SumOfSquaresAboutMean), both on the squares' scale of
+// the observations (SquaresScale). Kept as lastRSquared, with its sums as
+// lastScore.
 double ScoreCandidate(FitWorkspace& workspace);
 
 // The fitted equation evaluated for single variable values; variables[k] is

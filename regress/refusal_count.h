@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+namespace rv {
+
+// How the candidates of a search were settled. Each refused candidate is
+// counted once: a pass that a set makes again (regress/enumeration.h)
+// refuses the same candidates as its first copy and adds nothing.
+struct RefusalCount {
+  std::int64_t outsideRange = 0;  // a point outside the range of the Y form or of a term
+  std::int64_t unresolved = 0;    // refused by the rank test: cannot be resolved in double precision
+  std::int64_t fitted = 0;        // fitted and scored (a pass made again included)
+
+  RefusalCount& operator+=(const RefusalCount& other) {
+    outsideRange += other.outsideRange;
+    unresolved += other.unresolved;
+    fitted += other.fitted;
+    return *this;
+  }
+};
+
+}  // namespace rv
