@@ -1,10 +1,12 @@
 #include "regress/block_group.h"
 
 #include <algorithm>
-#include <bit>
+#include <array>
+#include <vector>
 #include <cmath>
 
 #include "regress/kernel_dispatch.h"
+#include "regress/lane_back_transform.h"
 #include "regress/lane_sums.h"
 #include "regress/orthogonal_fit.h"
 #include "regress/y_form.h"
@@ -13,39 +15,98 @@ namespace rv {
 
 namespace {
 
-// The candidates of a group at one subset of variables u1 < ... < um are
-//   fixed columns:  every kind on u1 ... u(m-2), and on u(m-1) the kinds
-//                   before the pass's first two-variable kind;
-//   tail prefix:    on u(m-1) the rest of the kinds, whose two-variable kinds
-//                   take um as their second variable;
-//   last group:     the block's last kinds on um;
-// in this order. The fixed columns are shared by the subsets of one
-// (u1 ... u(m-1)); the tail prefix and the last group's columns (the tail)
-// are orthogonalised against them once per subset, and the last groups of
-// the blocks (A, B, AB, ... of the same kinds) share their own first
-// columns: they form a trie, walked depth first.
+// The candidates of a group with variables u0 < u1 < ... < u(m-1) hold, in
+// term order, on each u_r but the last every kind of the pass (a
+// two-variable kind taking u(r+1) as its second variable), then the last
+// group's kinds on u(m-1). The walk goes through the subsets as a tree of
+// variables: node r stands for u0 ... u_r (r <= m - 2) and adds the columns
+// those fix (the kinds of u(r-1) from the first two-variable one on, which
+// u_r completes, and the kinds of u_r before it); a leaf adds the columns
+// the last variable fixes and the last groups of the blocks, which form a
+// trie of their own (A, AB, ABC, ...). Each node keeps its followers: every
+// one-variable kind on every later variable after the projections on all
+// the node's columns, so that a child or a leaf starts from its parent's
+// followers instead of from the bank.
 struct GroupLayout {
   int engine = 1;
-  int fixedColumns = 0;
-  int tailPrefixColumns = 0;
+  int firstTwoVariableKind = 1;  // engine when the pass has none
+  unsigned oneVariableKinds = 0;  // bit k: kind k uses one variable
 
-  explicit GroupLayout(const BlockGroup& group) : engine(group.pass.engine) {
-    if (group.m < 2) return;
-    int firstTwoVariableKind = engine;
-    for (int k = 0; k < engine; ++k)
-      if (UsesSecondVariable(group.pass.kinds[static_cast<size_t>(k)])) {
-        firstTwoVariableKind = k;
-        break;
-      }
-    fixedColumns = engine * (group.m - 2) + firstTwoVariableKind;
-    tailPrefixColumns = engine - firstTwoVariableKind;
+  explicit GroupLayout(const KindPass& pass) : engine(pass.engine), firstTwoVariableKind(pass.engine) {
+    for (int k = engine - 1; k >= 0; --k) {
+      if (UsesSecondVariable(pass.kinds[static_cast<size_t>(k)])) firstTwoVariableKind = k;
+      else oneVariableKinds |= 1u << k;
+    }
   }
 };
 
 // The kinds of a last group in order as a mask: bit k for kind k.
-bool Extends(unsigned group, unsigned path, int lastKind) {
-  return (group & ((2u << lastKind) - 1u)) == path;
+bool Extends(unsigned group, unsigned path, int lastKind) { return (group & ((2u << lastKind) - 1u)) == path; }
+
+int HighestKind(unsigned path) { return 31 - __builtin_clz(path); }
+
+// The number of kinds in a path of at most four.
+constexpr int KindCount(unsigned path) { return (path & 1u) + ((path >> 1) & 1u) + ((path >> 2) & 1u) + ((path >> 3) & 1u); }
+
+// The paths of kinds of an engine in depth-first order: A, AB, ABC, ABCD,
+// ABD, AC, ACD, AD, B, ... as masks (bit k for kind k).
+const std::vector<unsigned>& TrieOrder(int engine) {
+  static const auto orders = [] {
+    std::array<std::vector<unsigned>, 5> all;
+    for (int e = 1; e <= 4; ++e) {
+      auto visit = [&](auto& self, unsigned path, int last) -> void {
+        for (int k = last + 1; k < e; ++k) {
+          all[static_cast<size_t>(e)].push_back(path | (1u << k));
+          self(self, path | (1u << k), k);
+        }
+      };
+      visit(visit, 0u, -1);
+    }
+    return all;
+  }();
+  return orders[static_cast<size_t>(engine)];
 }
+
+// The trie of the last groups fitted at a leaf: for each node (a path of
+// kinds), whether some fitted group passes through it, and which later kinds
+// the groups below it hold.
+struct LastGroupTrie {
+  unsigned fitted = 0;  // bit g: last group g is fitted
+  bool needed[16] = {};
+  unsigned later[16] = {};
+  unsigned pairsWanted[4] = {};  // bit l of [k]: some fitted group holds kinds k and l, k < l
+  unsigned kinds = 0;            // the kinds of every fitted group
+
+  void build(unsigned groups, int engine) {
+    fitted = groups;
+    kinds = 0;
+    for (unsigned g = 1; g < 16; ++g)
+      if (groups & (1u << g)) kinds |= g;
+    for (int k = 0; k < 4; ++k) {
+      pairsWanted[k] = 0;
+      for (unsigned g = 1; g < 16; ++g)
+        if ((groups & (1u << g)) && (g & (1u << k))) pairsWanted[k] |= g & ~((2u << k) - 1u);
+    }
+    for (unsigned path = 1; path < 16; ++path) {
+      needed[path] = false;
+      later[path] = 0;
+      const int last = HighestKind(path);
+      for (unsigned g = 1; g < 16; ++g) {
+        if (!(groups & (1u << g)) || !Extends(g, path, last)) continue;
+        needed[path] = true;
+        later[path] |= g & ~((2u << last) - 1u) & ((1u << engine) - 1u);
+      }
+    }
+  }
+};
+
+// The states of the last groups' later kinds at one node of the trie, with
+// the sum over the points of each pair of them (pairs[k][l], k < l), which
+// the node's children take their projections from.
+struct TrieStates {
+  ColumnState state[4];
+  double pairs[4][4] = {};
+};
 
 template <class V>
 class GroupWalk {
@@ -56,16 +117,12 @@ class GroupWalk {
         context_(context),
         bank_(*context.bank),
         scoring_(*group.scoring),
-        layout_(group),
+        layout_(group.pass),
         s_(scratch),
         count_(count),
         candidacies_(candidacies),
-        stride_(bank_.stride()),
         points_(bank_.pointCount()) {
-    if (s_.set != scoring_.set) {
-      s_.validLevels = 0;
-      s_.set = scoring_.set;
-    }
+    for (const Segment& segment : group_.segments) lastKinds_ |= segment.block.last;
   }
 
   [[gnu::always_inline]] void run() {
@@ -78,17 +135,22 @@ class GroupWalk {
     const int n = context_.variables;
     const int m = group_.m;
     std::uint8_t subset[kMaxSearchVariables];
+    std::uint8_t before[kMaxSearchVariables] = {};
     UnrankSubset(n, m, firstRank, subset);
     for (std::int64_t rank = firstRank; rank <= lastRank; ++rank) {
-      examineSubset(subset, rank);
+      int changed = 0;
+      if (rank > firstRank)
+        while (changed < m - 1 && subset[changed] == before[changed]) ++changed;
+      for (int r = changed; r + 1 < m; ++r) enterNode(r, subset);
+      examineLeaf(subset, rank);
+      std::copy(subset, subset + m, before);
       NextSubset(n, m, subset);
     }
-    // The tail's levels lie past the fixed columns: only those stay valid.
-    s_.validLevels = std::min(s_.validLevels, layout_.fixedColumns);
   }
 
  private:
   int kind(int k) const { return group_.pass.kinds[static_cast<size_t>(k)]; }
+  const double* residualBefore(int level) { return level == 0 ? scoring_.standardY.data() : s_.residual(level - 1); }
 
   void refuse(bool outsideRange) {
     if (!group_.countsRefusals) return;
@@ -96,182 +158,327 @@ class GroupWalk {
     else ++count_.unresolved;
   }
 
-  [[gnu::always_inline]] void examineSubset(const std::uint8_t* u, std::int64_t rank) {
-    const int m = group_.m;
+  // Node r: the columns u0 ... u_r fix beyond node r - 1's, each taken to its
+  // level, then the node's followers.
+  [[gnu::always_inline]] void enterNode(int r, const std::uint8_t* u) {
     const int engine = layout_.engine;
-    // The fixed columns and the tail's, with their faults.
-    int fixedIds[kMaxCandidateColumns];
-    bool fixedFault = false;
-    for (int j = 0; j < layout_.fixedColumns; ++j) {
-      const int r = j / engine;
-      fixedIds[j] = bank_.id(kind(j % engine), u[r], u[r + 1]);
-      fixedFault = fixedFault || bank_.faulted(fixedIds[j]);
-    }
-    const int tailPrefix = layout_.tailPrefixColumns;
-    for (int t = 0; t < tailPrefix; ++t) {
-      tailIds_[t] = bank_.id(kind(engine - tailPrefix + t), u[m - 2], u[m - 1]);
-      fixedFault = fixedFault || bank_.faulted(tailIds_[t]);
-    }
-    unsigned lastFaults = 0;
-    for (int k = 0; k < engine; ++k) {
-      tailIds_[tailPrefix + k] = UsesSecondVariable(kind(k)) ? -1 : bank_.id(kind(k), u[m - 1], 0);
-      if (tailIds_[tailPrefix + k] < 0 || bank_.faulted(tailIds_[tailPrefix + k])) lastFaults |= 1u << k;
-    }
-    // Which blocks have a candidate here, and which of those are fitted.
-    toFit_ = 0;
-    int fitCount = 0;
-    for (size_t b = 0; b < group_.segments.size(); ++b) {
-      const Segment& segment = group_.segments[b];
-      if (rank < segment.firstRank || rank >= segment.firstRank + segment.count) continue;
-      const unsigned last = segment.block.last;
-      ordinalOf_[last] = segment.firstOrdinal + (rank - segment.firstRank);
-      const int coefficients = layout_.fixedColumns + tailPrefix + std::popcount(last) + 1;
-      if (fixedFault || (last & lastFaults) != 0) refuse(true);
-      else if (!CanEnterList(coefficients, points_) || RepeatsAColumn(group_.pass, segment.block)) refuse(false);
-      else {
-        toFit_ |= 1u << last;
-        ++fitCount;
+    const int f = layout_.firstTwoVariableKind;
+    const int from = r == 0 ? 0 : levelsAfter_[r - 1];
+    int level = from;
+    faulted_[r] = r > 0 && faulted_[r - 1];
+    resolved_[r] = r == 0 || resolved_[r - 1];
+    int ids[2 * 4];
+    bool kept[2 * 4];  // the column starts from its parent's follower
+    int kinds[2 * 4];
+    int count = 0;
+    if (r > 0)
+      for (int k = f; k < engine; ++k) {
+        ids[count] = bank_.id(kind(k), u[r - 1], u[r]);
+        kept[count] = false;
+        kinds[count++] = k;
       }
+    for (int k = 0; k < f; ++k) {
+      ids[count] = bank_.id(kind(k), u[r], 0);
+      kept[count] = true;
+      kinds[count++] = k;
     }
-    if (toFit_ == 0) return;
-    if (!fixedLevelsResolved(fixedIds)) {
-      refuseAll(0, -1);
-      return;
-    }
-    // Every tail column loses its projections on the fixed columns, once.
-    const int fixed = layout_.fixedColumns;
-    unsigned lastNeeded = 0;
-    for (unsigned g = 1; g < 16; ++g)
-      if (toFit_ & (1u << g)) lastNeeded |= g;
-    for (int c = 0; c < tailPrefix + engine; ++c) {
-      if (c >= tailPrefix && !(lastNeeded & (1u << (c - tailPrefix)))) continue;
-      if (!bank_.varies(tailIds_[c])) continue;
-      double* state = s_.follower(0, c);
-      copyColumn(state, bank_.column(tailIds_[c]));
-      takeAwayProjections(state, 0, fixed);
-    }
-    // The tail prefix, column after column, every later tail column losing
-    // its projection on each.
-    for (int t = 0; t < tailPrefix; ++t) {
-      const int level = fixed + t;
-      if (!finishColumn(level, tailIds_[t], s_.follower(0, t))) {
-        refuseAll(0, -1);
+    for (int c = 0; c < count; ++c) faulted_[r] = faulted_[r] || bank_.faulted(ids[c]);
+    levelsAfter_[r] = from + count;
+    if (faulted_[r] || !resolved_[r]) return;
+    for (int c = 0; c < count; ++c, ++level) {
+      const ColumnState start = kept[c] ? followerOf(r - 1, kinds[c], u[r]) : bankState(ids[c]);
+      if (!finish(level, project(start, level, s_.levelColumn(level)))) {
+        resolved_[r] = false;
         return;
       }
-      for (int c = t + 1; c < tailPrefix + engine; ++c) {
-        if (c >= tailPrefix && !(lastNeeded & (1u << (c - tailPrefix)))) continue;
-        if (!bank_.varies(tailIds_[c])) continue;
-        takeAwayProjection(s_.follower(0, c), level);
-      }
+      materialiseResidual(level);
     }
-    walkTrie(0, 0u, -1);
+    if (r < s_.keptNodeDepths()) keepFollowers(r, u);
   }
 
-  // Brings the fixed levels up to these columns, keeping those that agree;
-  // false when one of them is refused.
-  [[gnu::always_inline]] bool fixedLevelsResolved(const int* ids) {
-    int j = 0;
-    while (j < s_.validLevels && j < layout_.fixedColumns && s_.levelId[j] == ids[j]) {
-      if (!s_.levelResolved[j]) return false;
-      ++j;
-    }
-    for (; j < layout_.fixedColumns; ++j) {
-      s_.levelId[j] = ids[j];
-      s_.validLevels = j + 1;
-      double* column = s_.q(j);
-      bool resolved = bank_.varies(ids[j]);
-      if (resolved) {
-        copyColumn(column, bank_.column(ids[j]));
-        takeAwayProjections(column, 0, j);
-        resolved = finishColumn(j, ids[j], column);
-      }
-      s_.levelResolved[j] = resolved;
-      if (!resolved) return false;
-    }
-    return true;
+  // The follower of node r (r = -1: before any node) for kind k on
+  // variable v: kept by that node, or by the deepest node above it that
+  // keeps followers, or the bank's column.
+  [[gnu::always_inline]] ColumnState followerOf(int r, int k, int v) {
+    const int depth = std::min(r, s_.keptNodeDepths() - 1);
+    if (depth < 0) return bankState(bank_.id(kind(k), v, 0));
+    return s_.followers[depth][k * 16 + v];
   }
 
-  // Every fitted candidate of the tail below `path` (a trie node whose last
-  // kind is lastKind; the root when -1) is refused.
-  void refuseAll(unsigned path, int lastKind) {
-    for (unsigned g = 1; g < 16; ++g)
-      if ((toFit_ & (1u << g)) && (lastKind < 0 || Extends(g, path, lastKind))) refuse(false);
+  ColumnState bankState(int id) {
+    if (bank_.faulted(id) || !bank_.varies(id)) return ColumnState{nullptr, 0.0, 0.0, id, 0};
+    return {bank_.column(id), bank_.squaredLength(id), 0.0, id, 0};
   }
 
-  // The trie node of depth `depth` (its path's kinds) extended by each later
-  // kind that some fitted last group continues with.
-  void walkTrie(int depth, unsigned path, int lastKind) {
-    const int engine = layout_.engine;
-    const int tailPrefix = layout_.tailPrefixColumns;
-    const int level = layout_.fixedColumns + tailPrefix + depth;
-    for (int k = lastKind + 1; k < engine; ++k) {
-      const unsigned child = path | (1u << k);
-      bool needed = false;
-      for (unsigned g = 1; g < 16 && !needed; ++g) needed = (toFit_ & (1u << g)) && Extends(g, child, k);
-      if (!needed) continue;
-      const int column = tailPrefix + k;
-      if (!bank_.varies(tailIds_[column]) || !finishColumn(level, tailIds_[column], s_.follower(depth, column))) {
-        refuseAll(child, k);
-        continue;
+  // Node r's followers: each one-variable kind that a later node or the
+  // last group holds, on each later variable, after the node's columns; two
+  // at a time, which share the sweeps over the node's columns.
+  [[gnu::always_inline]] void keepFollowers(int r, const std::uint8_t* u) {
+    const int n = context_.variables;
+    const int to = levelsAfter_[r];
+    unsigned kinds = lastKinds_ & layout_.oneVariableKinds;
+    if (r + 2 < group_.m) kinds |= layout_.oneVariableKinds & ((1u << layout_.firstTwoVariableKind) - 1u);
+    int slots[2];
+    int count = 0;
+    for (int v = u[r] + 1; v <= n; ++v)
+      for (int k = 0; k < layout_.engine; ++k) {
+        if (!(kinds & (1u << k))) continue;
+        const int slot = k * 16 + v;
+        s_.followers[r][slot] = followerOf(r - 1, k, v);
+        if (s_.followers[r][slot].values == nullptr) continue;
+        slots[count++] = slot;
+        if (count == 2) {
+          projectTogether(r, slots, to);
+          count = 0;
+        }
       }
-      if (toFit_ & (1u << child)) {
-        ++count_.fitted;
-        score(level, child);
-      }
-      // The later kinds that some fitted last group below this node holds.
-      bool deeper = false;
-      for (int later = k + 1; later < engine; ++later) {
-        bool wanted = false;
-        for (unsigned g = 1; g < 16 && !wanted; ++g)
-          wanted = (toFit_ & (1u << g)) && Extends(g, child, k) && (g & (1u << later));
-        if (!wanted) continue;
-        deeper = true;
-        const int laterColumn = tailPrefix + later;
-        if (!bank_.varies(tailIds_[laterColumn])) continue;
-        double* state = s_.follower(depth + 1, laterColumn);
-        copyColumn(state, s_.follower(depth, laterColumn));
-        takeAwayProjection(state, level);
-      }
-      if (deeper) walkTrie(depth + 1, child, k);
+    if (count == 1) {
+      ColumnState& state = s_.followers[r][slots[0]];
+      state = project(state, to, s_.follower(r, slots[0]));
     }
   }
 
-  [[gnu::always_inline]] void copyColumn(double* to, const double* from) {
-    for (int i = 0; i < stride_; i += V::kLanes) V::store(to + i, V::load(from + i));
+  // Two of node r's followers (in their slots, holding their parent's
+  // states) after the projections on levels up to to - 1, side by side.
+  [[gnu::always_inline]] void projectTogether(int r, const int* slots, int to) {
+    ColumnState* states[2] = {&s_.followers[r][slots[0]], &s_.followers[r][slots[1]]};
+    const int from = states[0]->levels;
+    if (from >= to) {
+      for (int k = 0; k < 2; ++k) *states[k] = project(*states[k], to, s_.follower(r, slots[k]));
+      return;
+    }
+    double* outs[2] = {s_.follower(r, slots[0]), s_.follower(r, slots[1])};
+    const double* ins[2] = {states[0]->values, states[1]->values};
+    double amounts[2];
+    if (from == 0 && bank_.hasPairSums()) {
+      for (int k = 0; k < 2; ++k) amounts[k] = bank_.pairSum(s_.columnId[0], states[k]->id);
+    } else {
+      LanesDots<V, 2>(s_.column[from], ins, amounts, points_);
+    }
+    for (int level = from; level < to; ++level) {
+      for (double& amount : amounts) amount = amount * s_.inverseSquare[level];
+      if (level + 1 < to) {
+        LanesSubtractEachThenSums<V, 2, false>(outs, ins, amounts, s_.column[level], s_.column[level + 1], amounts,
+                                               nullptr, points_);
+      } else {
+        double squares[2];
+        LanesSubtractEachThenSums<V, 2, true>(outs, ins, amounts, s_.column[level], s_.residual(level), amounts,
+                                              squares, points_);
+        for (int k = 0; k < 2; ++k) {
+          states[k]->squaredLength = squares[k];
+          states[k]->withResidual = amounts[k];
+        }
+      }
+      ins[0] = outs[0];
+      ins[1] = outs[1];
+    }
+    for (int k = 0; k < 2; ++k) {
+      states[k]->values = outs[k];
+      states[k]->levels = to;
+    }
   }
 
-  [[gnu::always_inline]] void takeAwayProjection(double* column, int level) {
-    const double* q = s_.q(level);
-    LanesSubtractMultiple<V>(column, LanesDot<V>(q, column, stride_), q, stride_);
-  }
-
-  [[gnu::always_inline]] void takeAwayProjections(double* column, int from, int to) {
-    for (int level = from; level < to; ++level) takeAwayProjection(column, level);
+  // The state after the projections on its levels up to to - 1 are taken
+  // away, one after the other, into `buffer`, with its squared length and its
+  // sum with Y's residual after level to - 1.
+  [[gnu::always_inline]] ColumnState project(ColumnState state, int to, double* buffer) {
+    if (state.values == nullptr) return state;
+    const int from = state.levels;
+    state.levels = to;
+    const bool fromBank = from == 0;  // the bank's own column, as level 0's is
+    if (from >= to) {
+      if (to == 0) state.withResidual = scoring_.columnSums[static_cast<size_t>(state.id)];
+      return state;
+    }
+    double amount = (fromBank && bank_.hasPairSums() ? bank_.pairSum(s_.columnId[0], state.id)
+                                                     : LanesDot<V>(s_.column[from], state.values, points_)) *
+                    s_.inverseSquare[from];
+    for (int level = from; level < to; ++level) {
+      if (level + 1 < to) {
+        amount = LanesSubtractThenDot<V>(buffer, state.values, amount, s_.column[level], s_.column[level + 1],
+                                         points_) *
+                 s_.inverseSquare[level + 1];
+      } else {
+        LanesSubtractThenSums<V>(buffer, state.values, amount, s_.column[level], s_.residual(level),
+                                 state.squaredLength, state.withResidual, points_);
+      }
+      state.values = buffer;
+    }
+    return state;
   }
 
   // Level `level` from its column's state, which has lost its projections on
   // every level before it once: the second pass where the first left less
-  // than half its squared length, the rank test, the orthonormal column,
-  // and Y's projection on it and residual after it.
-  [[gnu::always_inline]] bool finishColumn(int level, int id, const double* state) {
-    double* q = s_.q(level);
-    if (q != state) copyColumn(q, state);
-    const double lengthSquared = bank_.squaredLength(id);
-    double leftSquared = LanesDot<V>(q, q, stride_);
-    if (leftSquared < kReorthogonalisedBelow * lengthSquared) {
-      takeAwayProjections(q, 0, level);
-      leftSquared = LanesDot<V>(q, q, stride_);
+  // than half its squared length, the rank test, and Y's projection on it.
+  // False when the rank test refuses the column.
+  [[gnu::always_inline]] bool finish(int level, ColumnState state) {
+    if (state.values == nullptr) return false;
+    if (state.squaredLength < kReorthogonalisedBelow * bank_.squaredLength(state.id)) {
+      double* column = s_.levelColumn(level);
+      for (int i = 0; i < level; ++i) {
+        const double amount = LanesDot<V>(s_.column[i], state.values, points_) * s_.inverseSquare[i];
+        LanesSubtractMultiple<V>(column, state.values, amount, s_.column[i], points_);
+        state.values = column;
+      }
+      state.squaredLength = LanesDot<V>(state.values, state.values, points_);
+      state.withResidual = LanesDot<V>(state.values, residualBefore(level), points_);
     }
-    if (!ResolvesColumn(leftSquared, lengthSquared)) return false;
-    const double inverse = 1.0 / std::sqrt(leftSquared);
-    LanesMultiply<V>(q, q, inverse, stride_);
-    const double* before = level == 0 ? scoring_.standardY.data() : s_.residual(level - 1);
-    const double projection = LanesDot<V>(q, before, stride_);
-    double* after = s_.residual(level);
-    const typename V::Lanes factor = V::broadcast(projection);
-    for (int i = 0; i < stride_; i += V::kLanes)
-      V::store(after + i, V::load(before + i) - factor * V::load(q + i));
+    if (!ResolvesColumn(state.squaredLength, bank_.rankReference(state.id))) return false;
+    s_.column[level] = state.values;
+    s_.columnId[level] = state.id;
+    s_.inverseSquare[level] = 1.0 / state.squaredLength;
+    s_.projection[level] = state.withResidual * s_.inverseSquare[level];
     return true;
+  }
+
+  [[gnu::always_inline]] void materialiseResidual(int level) {
+    LanesSubtractMultiple<V>(s_.residual(level), residualBefore(level), s_.projection[level], s_.column[level],
+                             points_);
+  }
+
+  // The leaf of the last variable: its candidates, one per block with a
+  // candidate at this rank.
+  [[gnu::always_inline]] void examineLeaf(const std::uint8_t* u, std::int64_t rank) {
+    const int m = group_.m;
+    const int engine = layout_.engine;
+    const int f = layout_.firstTwoVariableKind;
+    const int node = m - 2;  // -1: no node above the leaf
+    const int fixed = node < 0 ? 0 : levelsAfter_[node];
+    // The tail: the kinds of u(m-2) that the last variable completes.
+    int tailIds[4];
+    int tailCount = 0;
+    bool tailFault = false;
+    if (m >= 2)
+      for (int k = f; k < engine; ++k) {
+        tailIds[tailCount] = bank_.id(kind(k), u[m - 2], u[m - 1]);
+        tailFault = tailFault || bank_.faulted(tailIds[tailCount++]);
+      }
+    unsigned lastFaults = 0;
+    for (int k = 0; k < engine; ++k) {
+      const bool faulted = UsesSecondVariable(kind(k)) || bank_.faulted(bank_.id(kind(k), u[m - 1], 0));
+      if (faulted) lastFaults |= 1u << k;
+    }
+    const bool prefixFault = (node >= 0 && faulted_[node]) || tailFault;
+    unsigned fitted = 0;
+    for (const Segment& segment : group_.segments) {
+      if (rank < segment.firstRank || rank >= segment.firstRank + segment.count) continue;
+      const unsigned last = segment.block.last;
+      ordinalOf_[last] = segment.firstOrdinal + (rank - segment.firstRank);
+      const int coefficients = fixed + tailCount + KindCount(last) + 1;
+      if (prefixFault || (last & lastFaults) != 0) refuse(true);
+      else if (!CanEnterList(coefficients, points_) || RepeatsAColumn(group_.pass, segment.block)) refuse(false);
+      else fitted |= 1u << last;
+    }
+    if (fitted == 0) return;
+    if (fitted != trie_.fitted) trie_.build(fitted, engine);
+    if (node >= 0 && !resolved_[node]) return refuseBelow(0);
+    // The tail's levels, each from the bank.
+    int level = fixed;
+    for (int t = 0; t < tailCount; ++t, ++level) {
+      if (!finish(level, project(bankState(tailIds[t]), level, s_.levelColumn(level)))) return refuseBelow(0);
+      materialiseResidual(level);
+    }
+    // The last groups' columns after the tail's projections, and the sums
+    // of their pairs.
+    trieLevel_ = level;
+    TrieStates& root = trieStates_[0];
+    const unsigned lastKinds = trie_.kinds;
+    for (int k = 0; k < engine; ++k)
+      root.state[k] = lastKinds & (1u << k) ? project(followerOf(node, k, u[m - 1]), level, s_.trieState(0, k))
+                                            : ColumnState{};
+    for (int k = 0; k < engine; ++k)
+      for (int l = k + 1; l < engine; ++l)
+        if ((trie_.pairsWanted[k] & (1u << l)) && root.state[k].values && root.state[l].values)
+          root.pairs[k][l] = pairSum(root.state[k], root.state[l]);
+    walkTrie();
+  }
+
+  // The sum over the points of two states, from the bank's sums when both
+  // are the bank's own columns.
+  double pairSum(const ColumnState& a, const ColumnState& b) {
+    if (a.levels == 0 && b.levels == 0 && bank_.hasPairSums()) return bank_.pairSum(a.id, b.id);
+    return LanesDot<V>(a.values, b.values, points_);
+  }
+
+  // Every fitted last group through `path` (all of them for path 0) is refused.
+  void refuseBelow(unsigned path) {
+    for (unsigned g = 1; g < 16; ++g)
+      if ((trie_.fitted & (1u << g)) && (path == 0 || Extends(g, path, HighestKind(path)))) refuse(false);
+  }
+
+  // The trie's nodes in depth-first order, each after its parent and before
+  // its parent's later children (no recursion: the walk stays one function,
+  // compiled for its vectors); trieStates_[depth] holds the later kinds'
+  // columns after their projections on a node's path.
+  [[gnu::always_inline]] void walkTrie() {
+    unsigned skipped = 0;  // a refused node: the nodes below it are skipped
+    for (const unsigned child : TrieOrder(layout_.engine)) {
+      const int k = HighestKind(child);
+      const unsigned path = child & ~(1u << k);
+      if (skipped != 0 && Extends(child, skipped, HighestKind(skipped))) continue;
+      skipped = 0;
+      if (!trie_.needed[child]) {
+        skipped = child;
+        continue;
+      }
+      const int depth = KindCount(path);
+      const int level = trieLevel_ + depth;
+      ColumnState state = trieStates_[depth].state[k];
+      const bool reorthogonalised = state.values != nullptr && needsSecondPass(state);
+      if (!finish(level, state)) {
+        refuseBelow(child);
+        skipped = child;
+        continue;
+      }
+      if (trie_.fitted & (1u << child)) {
+        ++count_.fitted;
+        score(level, child);
+      }
+      if (trie_.later[child] != 0) spread(depth, level, k, child, reorthogonalised);
+    }
+  }
+
+  bool needsSecondPass(const ColumnState& state) const {
+    return state.squaredLength < kReorthogonalisedBelow * bank_.squaredLength(state.id);
+  }
+
+  // The node of kind k at `level` with children: Y's residual after it and
+  // its later kinds' columns after their projection on it, in one sweep.
+  void spread(int depth, int level, int k, unsigned child, bool reorthogonalised) {
+    const int engine = layout_.engine;
+    TrieStates& states = trieStates_[depth];
+    TrieStates& next = trieStates_[depth + 1];
+    const double* a = s_.column[level];
+    int kinds[3];
+    double* outs[3];
+    const double* ins[3];
+    double amounts[3];
+    int count = 0;
+    for (int later = k + 1; later < engine; ++later) {
+      next.state[later] = ColumnState{};
+      if (!(trie_.later[child] & (1u << later)) || states.state[later].values == nullptr) continue;
+      // A second pass changed the column since its sums with the others were taken.
+      const double sum = reorthogonalised ? LanesDot<V>(a, states.state[later].values, points_) : states.pairs[k][later];
+      kinds[count] = later;
+      outs[count] = s_.trieState(depth + 1, later);
+      ins[count] = states.state[later].values;
+      amounts[count++] = sum * s_.inverseSquare[level];
+    }
+    double squares[3], withResidual[3], pairs[9];
+    double* residual = s_.residual(level);
+    const double* before = residualBefore(level);
+    const double h = s_.projection[level];
+    switch (count) {
+      case 0: LanesSubtractMultiple<V>(residual, before, h, a, points_); break;
+      case 1: LanesSpread<V, 1>(residual, before, h, a, outs, ins, amounts, squares, withResidual, pairs, points_); break;
+      case 2: LanesSpread<V, 2>(residual, before, h, a, outs, ins, amounts, squares, withResidual, pairs, points_); break;
+      default: LanesSpread<V, 3>(residual, before, h, a, outs, ins, amounts, squares, withResidual, pairs, points_);
+    }
+    for (int i = 0; i < count; ++i) {
+      const ColumnState& from = states.state[kinds[i]];
+      next.state[kinds[i]] = {outs[i], squares[i], withResidual[i], from.id, level + 1};
+      for (int j = i + 1; j < count; ++j) next.pairs[kinds[i]][kinds[j]] = pairs[i * count + j];
+    }
   }
 
   void score(int level, unsigned last) {
@@ -285,35 +492,74 @@ class GroupWalk {
     }
   }
 
-  // The candidate whose last column is at `level`: its fitted values and
-  // squared residuals in scoring order, as ScoreCandidate forms them, until
-  // their running sum rules it out; then the residual sum in point order.
+  // The candidate whose last column is at `level`: Y's residual after it,
+  // its fitted values and squared residuals in the scoring order, as
+  // ScoreCandidate forms them, a vector of points at a time, until their
+  // running sum rules it out; that sum at the end is the residual sum. The
+  // sets whose back transform calls the library first sum floors of the
+  // squared residuals from an estimate of it (regress/lane_back_transform.h):
+  // a floor sum that rules the candidate out rules out the true sum.
   template <EquationSet Set>
   void scoreAs(int level, unsigned last) {
+    using Lanes = typename V::Lanes;
+    constexpr int N = V::kLanes;
     const int coefficients = level + 2;
-    const EntryTest& test = context_.test(coefficients);
-    const double* residual = s_.residual(level);
+    const EntryTest& test = context_.tests->forCoefficients(coefficients);
+    const double* before = residualBefore(level);
+    const double* column = s_.column[level];
     const double* standardY = scoring_.standardY.data();
     const double* observed = scoring_.observed.data();
-    const double mean = scoring_.yScale.mean;
-    const double length = scoring_.yScale.length;
-    const double toScale = scoring_.toSquaresScale;
-    double* squares = s_.squares();
-    double partial = 0.0;
-    for (const int i : bank_.scoringOrder()) {
-      const double fitted = mean + length * (standardY[i] - residual[i]);
-      const double difference = (observed[i] - BackTransform(Set, fitted)) * toScale;
-      squares[i] = difference * difference;
-      partial += squares[i];
-      if (test.rulesOut(partial)) return;
+    const Lanes projection = V::broadcast(s_.projection[level]);
+    const Lanes mean = V::broadcast(scoring_.yScale.mean);
+    const Lanes length = V::broadcast(scoring_.yScale.length);
+    const Lanes toScale = V::broadcast(scoring_.toSquaresScale);
+    // The fitted values of the points k ... k + N - 1 (past the last point,
+    // of the zeros that pad the columns).
+    auto fitted = [&](int k) [[gnu::always_inline]] {
+      const Lanes residual = V::load(before + k) - projection * V::load(column + k);
+      return mean + length * (V::load(standardY + k) - residual);
+    };
+    if constexpr (!HasCheapBackTransform(Set)) {
+      double floors = 0.0;
+      for (int k = 0; k < points_; k += N) {
+        Lanes estimate, slack;
+        EstimateBackTransform<V, Set>(fitted(k), estimate, slack);
+        const Lanes gap = V::abs(V::load(observed + k) - estimate) * V::broadcast(kDifferenceShare) - slack;
+        const Lanes floor = V::select(V::above(gap, V::broadcast(0.0)), gap * toScale, V::broadcast(0.0));
+        const Lanes floorSquares = floor * floor;
+        for (int l = 0; l < N && k + l < points_; ++l) floors += floorSquares[l];
+        if (test.rulesOut(floors * kFloorSumShare)) return;
+      }
     }
     double ssRes = 0.0;
-    for (int i = 0; i < points_; ++i) ssRes += squares[i];
+    for (int k = 0; k < points_; k += N) {
+      Lanes difference = V::broadcast(0.0);
+      if constexpr (HasCheapBackTransform(Set)) {
+        difference = (V::load(observed + k) - CheapBackTransform<V, Set>(fitted(k))) * toScale;
+      } else {
+        const Lanes values = fitted(k);
+        for (int l = 0; l < N && k + l < points_; ++l)
+          difference[l] = (observed[k + l] - BackTransform(Set, values[l])) * toScale[l];
+      }
+      const Lanes square = difference * difference;
+      for (int l = 0; l < N && k + l < points_; ++l) ssRes += square[l];
+      if (test.rulesOut(ssRes)) return;
+    }
     EntryScore entry;
     entry.ssRes = ssRes;
     if (!test.admits(ssRes, entry.merit)) return;
     candidacies_.push_back({ordinalOf_[last], entry, coefficients});
   }
+
+  // The share of |observed - estimate| that the residual is surely at least:
+  // the difference is rounded by at most u = 2^-53 of itself, and this takes
+  // off 1e-12, thousands of times more.
+  static constexpr double kDifferenceShare = 1.0 - 1e-12;
+  // The share of a running sum of floors that the exact sum of the floors
+  // surely exceeds: each floor's square and the sum over n points round by
+  // less than (n + 2) u of it, 1.2e-11 at 100,000 points, and this takes off
+  // 1e-9.
+  static constexpr double kFloorSumShare = 1.0 - 1e-9;
 
   const BlockGroup& group_;
   const GroupWalkContext& context_;
@@ -323,11 +569,17 @@ class GroupWalk {
   PrefixScratch& s_;
   RefusalCount& count_;
   std::vector<GroupCandidacy>& candidacies_;
-  const int stride_;
   const int points_;
-  int tailIds_[PrefixScratch::kTailColumns] = {};
-  unsigned toFit_ = 0;                // bit g: the block with last group g has a candidate to fit here
-  std::int64_t ordinalOf_[16] = {};   // by last group, the ordinal of its candidate here
+  unsigned lastKinds_ = 0;  // the kinds of every last group of the group
+  // Node r: the levels after its columns, and whether some column up to it
+  // fails a guard or the rank test.
+  int levelsAfter_[PrefixScratch::kNodeDepths + 1] = {};
+  bool faulted_[PrefixScratch::kNodeDepths + 1] = {};
+  bool resolved_[PrefixScratch::kNodeDepths + 1] = {};
+  LastGroupTrie trie_;
+  int trieLevel_ = 0;  // the level of the last groups' first column
+  TrieStates trieStates_[PrefixScratch::kTrieDepths];
+  std::int64_t ordinalOf_[16] = {};  // by last group, the ordinal of its candidate here
 };
 
 struct WalkGroup {
@@ -338,14 +590,21 @@ struct WalkGroup {
   }
 };
 
+// The followers a worker keeps at most, in bytes: below this every node
+// keeps its own (sheets up to some 10,000 points); longer sheets keep them
+// for the nodes nearest the root only.
+constexpr double kFollowerBytes = 64.0 * 1024 * 1024;
+
 }  // namespace
 
-PrefixScratch::PrefixScratch(int stride)
-    : stride_(stride),
-      q_(static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride), 0.0),
-      residual_(static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride), 0.0),
-      followers_(static_cast<size_t>(kTailColumns) * (kTailColumns + 1) * static_cast<size_t>(stride), 0.0),
-      squares_(static_cast<size_t>(stride), 0.0) {}
+PrefixScratch::PrefixScratch(int points)
+    : stride_(PaddedPoints(points)),
+      keptNodeDepths_(static_cast<int>(std::min<double>(
+          kNodeDepths, kFollowerBytes / (static_cast<double>(kFollowers) * PaddedPoints(points) * sizeof(double))))),
+      levelColumns_(static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride_), 0.0),
+      residuals_(static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride_), 0.0),
+      followers_(static_cast<size_t>(keptNodeDepths_) * kFollowers * static_cast<size_t>(stride_), 0.0),
+      trieStates_(static_cast<size_t>(kTrieDepths * 4) * static_cast<size_t>(stride_), 0.0) {}
 
 bool RepeatsAColumn(const KindPass& pass, const VariableBlock& block) {
   for (int a = 0; a < pass.engine; ++a)

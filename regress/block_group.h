@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 #include "regress/candidate.h"
@@ -34,26 +33,52 @@ struct GroupCandidacy {
   int coefficients = 0;
 };
 
-// Room for the orthonormal columns, residuals and followers of one thread's
-// walk, made once per thread and search for the bank's stride.
+// A column on its way to orthogonality: its values after the projections
+// on levels 0 .. levels - 1 were taken away (the bank's own values before
+// the first), their squared length, and their sum with Y's residual after
+// level levels - 1. No values: the column fails a guard or does not vary.
+struct ColumnState {
+  const double* values = nullptr;
+  double squaredLength = 0.0;
+  double withResidual = 0.0;
+  int id = -1;
+  int levels = 0;
+};
+
+// Room for one thread's walk, made once per thread and search for the
+// bank's points: the orthogonal columns and residuals of the levels, the
+// columns that may follow each node of variables (kept as far down the tree
+// as memory allows) and the states of the last groups' columns.
 class PrefixScratch {
  public:
-  explicit PrefixScratch(int stride);
+  // Kinds of a pass times variables: the columns that may follow a node.
+  static constexpr int kFollowers = 4 * 16;
+  // Nodes of variables below which followers are kept: the most variables
+  // a block has, less its last.
+  static constexpr int kNodeDepths = 11;
+  static constexpr int kTrieDepths = 5;
+
+  explicit PrefixScratch(int points);
 
   int stride() const { return stride_; }
-  double* q(int level) { return at(q_, level); }
-  double* residual(int level) { return at(residual_, level); }
-  // The state of tail column `column` at trie depth `depth`.
-  double* follower(int depth, int column) { return at(followers_, depth * kTailColumns + column); }
-  double* squares() { return squares_.data(); }
+  // A level's own room, for a column worked out there rather than kept.
+  double* levelColumn(int level) { return at(levelColumns_, level); }
+  double* residual(int level) { return at(residuals_, level); }
+  double* follower(int depth, int slot) { return at(followers_, depth * kFollowers + slot); }
+  double* trieState(int depth, int kind) { return at(trieStates_, depth * 4 + kind); }
+  // Nodes deeper than this keep no followers of their own: theirs are worked
+  // out from the deepest node that keeps them.
+  int keptNodeDepths() const { return keptNodeDepths_; }
 
-  // Levels 0 .. validLevels - 1 hold the factors of levelId[0 .. validLevels - 1]
-  // for the set `set`.
-  static constexpr int kTailColumns = 8;  // the columns of the last variable a block group's candidates end with
-  int levelId[kMaxCandidateColumns] = {};
-  bool levelResolved[kMaxCandidateColumns] = {};
-  int validLevels = 0;
-  EquationSet set = EquationSet::Y;
+  // The levels' orthogonal columns (each in a level's room, a follower, a
+  // trie state or the bank), 1 / their squared lengths, Y's projections on
+  // them, and the bank's column each started from.
+  const double* column[kMaxCandidateColumns] = {};
+  double inverseSquare[kMaxCandidateColumns] = {};
+  double projection[kMaxCandidateColumns] = {};
+  int columnId[kMaxCandidateColumns] = {};
+  // The followers of each node that keeps them, by kind * 16 + variable.
+  ColumnState followers[kNodeDepths][kFollowers];
 
  private:
   double* at(std::vector<double>& values, int index) {
@@ -61,19 +86,19 @@ class PrefixScratch {
   }
 
   int stride_;
-  std::vector<double> q_;
-  std::vector<double> residual_;
+  int keptNodeDepths_;
+  std::vector<double> levelColumns_;
+  std::vector<double> residuals_;
   std::vector<double> followers_;
-  std::vector<double> squares_;
+  std::vector<double> trieStates_;
 };
 
-// What a walk needs besides its group: the bank, the test a candidate of k
-// coefficients must pass (asked afresh per candidate, cheap when nothing
-// changed), and where its candidacies go.
+// What a walk needs besides its group: the bank and the tests a candidate
+// must pass to be offered.
 struct GroupWalkContext {
   const ColumnBank* bank = nullptr;
   int variables = 0;
-  std::function<const EntryTest&(int coefficients)> test;
+  EntryTests* tests = nullptr;
 };
 
 // Examines every candidate of the group: classifies the refused ones into

@@ -4,24 +4,15 @@
 #include <cmath>
 #include <numeric>
 
+#include "regress/column_sums.h"
+#include "regress/orthogonal_fit.h"
 #include "regress/point_sums.h"
+#include "regress/scoring_order.h"
 #include "regress/standard_column.h"
 
 namespace rv {
 
 namespace {
-
-std::vector<int> FarthestFromTheMeanFirst(const SearchData& data) {
-  std::vector<int> order(static_cast<size_t>(data.pointCount));
-  std::iota(order.begin(), order.end(), 0);
-  double mean = 0.0;
-  for (int i = 0; i < data.pointCount; ++i) mean += data.values[i][0];
-  mean /= std::max(1, data.pointCount);
-  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    return std::fabs(data.values[a][0] - mean) > std::fabs(data.values[b][0] - mean);
-  });
-  return order;
-}
 
 // Variable v has its fourteen one-variable kinds, then its products and its
 // ratios with each later variable.
@@ -41,23 +32,27 @@ ColumnBank::ColumnBank(const SearchData& data)
       firstOfVariable_(FirstColumnOfEachVariable(variables_)),
       columns_(firstOfVariable_[static_cast<size_t>(variables_) + 1]),
       stride_(PaddedPoints(data.pointCount)),
-      order_(FarthestFromTheMeanFirst(data)) {
+      order_(ScoringOrder(data)) {
   values_.assign(static_cast<size_t>(columns_) * static_cast<size_t>(stride_), 0.0);
   faulted_.assign(static_cast<size_t>(columns_), 0);
   varies_.assign(static_cast<size_t>(columns_), 0);
   squaredLengths_.assign(static_cast<size_t>(columns_), 0.0);
+  rankReferences_.assign(static_cast<size_t>(columns_), 0.0);
   std::vector<double> raw(static_cast<size_t>(points_));
+  std::vector<double> standard(static_cast<size_t>(points_));
   auto fill = [&](int columnId, int kind, int v, int w) {
     const size_t c = static_cast<size_t>(columnId);
     for (int i = 0; i < points_; ++i)
       if (!TermColumnValue(kind, data.values[i][v], data.values[i][w], 0.0, raw[static_cast<size_t>(i)]))
         faulted_[c] = 1;
     if (faulted_[c]) return;
-    double* standard = values_.data() + c * static_cast<size_t>(stride_);
     ColumnScale scale;
-    varies_[c] = StandardiseColumn(raw.data(), points_, standard, scale) == ColumnSpread::Varies;
-    if (varies_[c]) squaredLengths_[c] = PointDot(standard, standard, points_);
-    else std::fill(standard, standard + points_, 0.0);
+    varies_[c] = StandardiseColumn(raw.data(), points_, standard.data(), scale) == ColumnSpread::Varies;
+    if (!varies_[c]) return;
+    double* stored = values_.data() + c * static_cast<size_t>(stride_);
+    for (int k = 0; k < points_; ++k) stored[k] = standard[static_cast<size_t>(order_[static_cast<size_t>(k)])];
+    squaredLengths_[c] = PointDot(stored, stored, points_);
+    rankReferences_[c] = RankReference(squaredLengths_[c], scale.mean, scale.length, points_);
   };
   for (int kind = 1; kind <= kOrdinaryKindCount; ++kind)
     for (int v = 1; v <= variables_; ++v) {
@@ -67,6 +62,7 @@ ColumnBank::ColumnBank(const SearchData& data)
         fill(id(kind, v, 0), kind, v, 0);
       }
     }
+  if (points_ <= kPairSumPoints) pairSums_ = ColumnPairSums(values_.data(), stride_, columns_, points_, WidestVectors());
 }
 
 }  // namespace rv

@@ -10,8 +10,9 @@ namespace rv {
 
 // Every term column a search can build from the sheet, computed and
 // standardised once (regress/standard_column.h): each ordinary kind on each
-// variable, the two-variable kinds on each pair. The values lie in point
-// order, each column padded with zeros to PaddedPoints.
+// variable, the two-variable kinds on each pair. The standardised values lie
+// in the scoring order (regress/scoring_order.h), each column padded with
+// zeros to PaddedPoints.
 class ColumnBank {
  public:
   static constexpr int kSingleVariableKinds = 14;  // kinds 1 to 14 use one variable
@@ -22,9 +23,7 @@ class ColumnBank {
   int columnCount() const { return columns_; }
   // Values of a column are stored with this stride.
   int stride() const { return stride_; }
-  // The points whose Y lies farthest from the mean first: a poor candidate's
-  // residuals there rule it out soonest. scoringOrder()[k] is the point
-  // scored k-th.
+  // ScoringOrder of the sheet: scoringOrder()[k] is the point stored k-th.
   const std::vector<int>& scoringOrder() const { return order_; }
 
   // The column of an ordinary term; -1 for a two-variable kind without a
@@ -45,10 +44,18 @@ class ColumnBank {
   // False for a column that does not vary beyond the rounding of its values:
   // the rank test refuses every candidate that holds it.
   bool varies(int id) const { return varies_[static_cast<size_t>(id)] != 0; }
-  // The standardised values and their squared length, as the plain fit
-  // computes them.
+  // The standardised values, their squared length and their RankReference,
+  // as the plain fit computes them.
   const double* column(int id) const { return values_.data() + static_cast<size_t>(id) * static_cast<size_t>(stride_); }
   double squaredLength(int id) const { return squaredLengths_[static_cast<size_t>(id)]; }
+  double rankReference(int id) const { return rankReferences_[static_cast<size_t>(id)]; }
+  // The sum over the points (PointDot's) of two standardised columns, kept
+  // for sheets of up to kPairSumPoints points, where they cost little.
+  static constexpr int kPairSumPoints = 4096;
+  bool hasPairSums() const { return !pairSums_.empty(); }
+  double pairSum(int a, int b) const {
+    return pairSums_[static_cast<size_t>(a) * static_cast<size_t>(columns_) + static_cast<size_t>(b)];
+  }
 
  private:
   int points_;
@@ -61,6 +68,8 @@ class ColumnBank {
   std::vector<std::uint8_t> faulted_;
   std::vector<std::uint8_t> varies_;
   std::vector<double> squaredLengths_;
+  std::vector<double> rankReferences_;
+  std::vector<double> pairSums_;
 };
 
 }  // namespace rv

@@ -72,8 +72,7 @@ EntryTest::EntryTest(RankingCriterion rankingCriterion, double meritBound, doubl
       sst(totalSquares),
       points(pointCount),
       coefficients(coefficientCount),
-      squaresExponent(exponent),
-      reorderMargin(ReorderMargin(pointCount)) {
+      squaresExponent(exponent) {
   if (criterion == RankingCriterion::RSquared) {
     residualLimit = RSquaredResidualLimit(std::max(bound, 0.0), sst);
     return;

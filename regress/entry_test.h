@@ -1,29 +1,20 @@
 #pragma once
 
+#include <cstdint>
 #include <limits>
 
 #include "regress/ranking_criterion.h"
-#include "sheet/data_sheet.h"
 
 namespace rv {
 
 // What a candidate of one set and one number of coefficients must do to
 // enter the list, and the residual sum of squares at which that becomes
 // impossible. Every criterion only worsens as the residual sum grows (for a
-// fixed number of coefficients), so a residual sum over some of the points
-// that reaches the limit (with a margin for the rounding of a sum taken in
-// another order) already rules the candidate out.
+// fixed number of coefficients), and the residual sum is taken in the
+// scoring order, so a running sum over the first points that reaches the
+// limit already rules the candidate out: adding rounded non-negative terms
+// never makes a sum smaller.
 struct EntryTest {
-  // A sum of n non-negative terms rounded in any order is within (n - 1) u
-  // of the exact sum (u = 2^-53), so two orders differ by less than 2 n u =
-  // 2.2e-16 n: a partial sum taken in scoring order, shrunk by the margin,
-  // never exceeds the residual sum taken in point order. For the sheet's
-  // first 99 rows the margin is 1 - 1e-13 (4.5 times 2 n u at n = 99); a
-  // longer sheet takes off 1e-15 n, the same 4.5 times, which keeps
-  // 1 - 1e-10 at 100,000 points.
-  static constexpr double kReorderMargin = 1.0 - 1e-13;
-  static double ReorderMargin(int points) { return points <= kSheetRows ? kReorderMargin : 1.0 - 1e-15 * points; }
-
   EntryTest() = default;
   // bound: the merit to beat, -infinity while the list takes anything it
   // may hold.
@@ -31,10 +22,8 @@ struct EntryTest {
   EntryTest(RankingCriterion criterion, double bound, double sst, int points, int coefficients,
             int squaresExponent = 0);
   // True when a running sum of squared residuals already rules the
-  // candidate out. An infinite sum does not: its order may matter.
-  bool rulesOut(double partialSum) const {
-    return partialSum * reorderMargin >= residualLimit && partialSum <= std::numeric_limits<double>::max();
-  }
+  // candidate out.
+  bool rulesOut(double partialSum) const { return partialSum >= residualLimit; }
   // The verdict on the whole residual sum, by the list's own rule; the merit
   // is set either way.
   bool admits(double ssRes, double& merit) const {
@@ -48,8 +37,40 @@ struct EntryTest {
   int points = 0;
   int coefficients = 0;
   int squaresExponent = 0;
-  double residualLimit = 0.0;             // +infinity: no early stop
-  double reorderMargin = kReorderMargin;  // ReorderMargin(points)
+  double residualLimit = 0.0;  // +infinity: no early stop
+};
+
+// The entry tests of one set and bound, by number of coefficients (the
+// same for all by R squared), each worked out when first asked for.
+class EntryTests {
+ public:
+  // Starts over when anything the tests hang on changed.
+  void set(RankingCriterion criterion, double bound, double sst, int points, int squaresExponent) {
+    if (criterion == criterion_ && bound == bound_ && sst == sst_ && points == points_ &&
+        squaresExponent == squaresExponent_)
+      return;
+    criterion_ = criterion;
+    bound_ = bound;
+    sst_ = sst;
+    points_ = points;
+    squaresExponent_ = squaresExponent;
+    made_ = 0;
+  }
+  const EntryTest& forCoefficients(int coefficients) {
+    const int slot = criterion_ == RankingCriterion::RSquared ? 0 : coefficients;
+    if (!(made_ & (std::uint64_t{1} << slot))) {
+      tests_[slot] = EntryTest(criterion_, bound_, sst_, points_, coefficients, squaresExponent_);
+      made_ |= std::uint64_t{1} << slot;
+    }
+    return tests_[slot];
+  }
+
+ private:
+  RankingCriterion criterion_ = RankingCriterion::RSquared;
+  double bound_ = 0.0, sst_ = std::numeric_limits<double>::quiet_NaN();
+  int points_ = 0, squaresExponent_ = 0;
+  std::uint64_t made_ = 0;
+  EntryTest tests_[32];
 };
 
 // A candidate that passed: its residual sum (in point order) and its merit.

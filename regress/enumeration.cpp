@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <map>
 
 namespace rv {
 
@@ -134,12 +135,9 @@ const std::vector<std::size_t>& PassesSinceFirstCopy(EquationSet set, int engine
     for (EquationSet s : kEquationSets)
       for (int e = 1; e <= 4; ++e) {
         const std::vector<Kinds>& passes = Passes(s, e);
+        std::map<Kinds, std::size_t> first;
         std::vector<std::size_t>& since = t[s][static_cast<size_t>(e)];
-        for (std::size_t p = 0; p < passes.size(); ++p) {
-          std::size_t first = 0;
-          while (passes[first] != passes[p]) ++first;
-          since.push_back(p - first);
-        }
+        for (std::size_t p = 0; p < passes.size(); ++p) since.push_back(p - first.emplace(passes[p], p).first->second);
       }
     return t;
   }();

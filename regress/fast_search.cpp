@@ -57,20 +57,9 @@ class EntryBound {
 struct Worker {
   explicit Worker(int stride) : scratch(stride) {}
 
-  // The entry test of a set and a number of coefficients (one for all, by
-  // R squared) for this bound, worked out again only when it changed.
-  const EntryTest& test(const SetScoring& scoring, int coefficients, RankingCriterion criterion, int points,
-                        double bound) {
-    const int byCount = criterion == RankingCriterion::RSquared ? 0 : coefficients;
-    EntryTest& test = tests[scoring.set][static_cast<size_t>(byCount)];
-    if (test.bound != bound || test.sst != scoring.denominator)
-      test = EntryTest(criterion, bound, scoring.denominator, points, coefficients, scoring.squaresExponent);
-    return test;
-  }
-
   PrefixScratch scratch;
   FitWorkspace workspace;
-  PerEquationSet<std::array<EntryTest, kMaxCandidateColumns + 1>> tests;
+  PerEquationSet<EntryTests> tests;
   std::vector<GroupCandidacy> groupCandidacies;
   RefusalCount count;
 };
@@ -98,12 +87,12 @@ class FastSearch {
         criterion_(options.criterion),
         list_(options.criterion) {
     for (EquationSet set : kEquationSets)
-      if (shape.sets[set]) scorings_[set] = PrepareSetScoring(data, set, bank_.stride());
+      if (shape.sets[set]) scorings_[set] = PrepareSetScoring(data, set, bank_);
     total_ = sequence_.count();
     range_ = options.part.value_or(OrdinalRange{1, total_});
     if (options.part) list_.keepEntryLog();
     // Chunks small enough that the last ones keep every thread busy.
-    const std::int64_t balanced = range_.count() / (std::max(1, options.threads) * 16) + 1;
+    const std::int64_t balanced = range_.count() / (std::max(1, options.threads) * 32) + 1;
     chunkSize_ = std::max<std::int64_t>(1, std::min(options.chunkSize, std::max<std::int64_t>(balanced, 4096)));
     chunkCount_ = (range_.count() + chunkSize_ - 1) / chunkSize_;
   }
@@ -199,13 +188,12 @@ class FastSearch {
     // The bound stays as it was when the group began: the walk meets its
     // candidates out of ordinal order, and only candidates that come earlier
     // may raise a bound.
-    const double groupBound = bound.value();
+    EntryTests& tests = worker.tests[head.set];
+    tests.set(criterion_, bound.value(), scoring.denominator, data_.pointCount, scoring.squaresExponent);
     GroupWalkContext context;
     context.bank = &bank_;
     context.variables = shape_.variables;
-    context.test = [&](int coefficients) -> const EntryTest& {
-      return worker.test(scoring, coefficients, criterion_, data_.pointCount, groupBound);
-    };
+    context.tests = &tests;
     worker.groupCandidacies.clear();
     ExamineBlockGroup(group, context, vectors_, worker.scratch, worker.count, worker.groupCandidacies);
     for (const GroupCandidacy& c : worker.groupCandidacies) {
@@ -217,7 +205,7 @@ class FastSearch {
   void examineRationals(const Segment& segment, EntryBound& bound, Worker& worker, ChunkResult& result) {
     FitWorkspace& workspace = worker.workspace;
     WalkSegment(shape_, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
-      BuildCandidate(workspace, data_, candidate);
+      BuildCandidate(workspace, data_, candidate, &bank_.scoringOrder());
       if (!FitCandidate(workspace, ordinal)) {
         if (workspace.verdict == FitVerdict::OutsideRange) ++worker.count.outsideRange;
         else ++worker.count.unresolved;

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "regress/point_sums.h"
 #include "regress/rational_form.h"
+#include "regress/scoring_order.h"
 #include "regress/sum_of_squares.h"
 #include "regress/y_form.h"
 
@@ -54,9 +56,12 @@ void SizeForPoints(FitWorkspace& ws, int points) {
 
 }  // namespace
 
-void BuildCandidate(FitWorkspace& ws, const SearchData& data, const Candidate& candidate) {
+void BuildCandidate(FitWorkspace& ws, const SearchData& data, const Candidate& candidate,
+                    const std::vector<int>* scoringOrder) {
   SizeForPoints(ws, data.pointCount);
   ws.pointCount = data.pointCount;
+  if (scoringOrder != nullptr) ws.scoringOrder = *scoringOrder;
+  else ws.scoringOrder = ScoringOrder(data);
   ws.candidate = candidate;
   ws.text = EquationText(candidate);
   ApplyYForm(ws, data, candidate.set);
@@ -72,19 +77,30 @@ bool FitCandidate(FitWorkspace& ws, std::int64_t ordinal) {
   const int n = ws.pointCount;
   if (!CanEnterList(p + 1, n)) return false;
   const size_t points = static_cast<size_t>(n);
-  std::vector<double> standardY(points, 0.0);
-  StandardiseColumn(ws.transformedY.data(), n, standardY.data(), ws.yScale);
+  const std::vector<int>& order = ws.scoringOrder;
+  // Standardised in point order, then taken in the scoring order.
+  auto inScoringOrder = [&](const std::vector<double>& byPoint) {
+    std::vector<double> ordered(points);
+    for (size_t k = 0; k < points; ++k) ordered[k] = byPoint[static_cast<size_t>(order[k])];
+    return ordered;
+  };
+  std::vector<double> standard(points, 0.0);
+  StandardiseColumn(ws.transformedY.data(), n, standard.data(), ws.yScale);
+  const std::vector<double> standardY = inScoringOrder(standard);
   std::vector<double> values(points);
-  std::vector<std::vector<double>> standard(static_cast<size_t>(p), std::vector<double>(points));
+  std::vector<std::vector<double>> ordered(static_cast<size_t>(p));
   std::vector<const double*> columns;
+  std::vector<double> rankReferences;
   for (int j = 0; j < p; ++j) {
     for (int i = 0; i < n; ++i) values[static_cast<size_t>(i)] = ws.design[static_cast<size_t>(i)][j];
-    if (StandardiseColumn(values.data(), n, standard[static_cast<size_t>(j)].data(), ws.columnScales[j]) !=
-        ColumnSpread::Varies)
-      return false;
-    columns.push_back(standard[static_cast<size_t>(j)].data());
+    const ColumnScale& scale = ws.columnScales[j];
+    if (StandardiseColumn(values.data(), n, standard.data(), ws.columnScales[j]) != ColumnSpread::Varies) return false;
+    ordered[static_cast<size_t>(j)] = inScoringOrder(standard);
+    const double* column = ordered[static_cast<size_t>(j)].data();
+    columns.push_back(column);
+    rankReferences.push_back(RankReference(PointDot(column, column, n), scale.mean, scale.length, n));
   }
-  if (!FactoriseColumns(columns, standardY.data(), n, ws.factors)) return false;
+  if (!FactoriseColumns(columns, rankReferences, standardY.data(), n, ws.factors)) return false;
 
   // Back to the columns as they are: x = mean + length z, y = mean + length z.
   const std::vector<double> b = ws.factors.solve();
@@ -94,10 +110,10 @@ bool FitCandidate(FitWorkspace& ws, std::int64_t ordinal) {
     c[j] = b[static_cast<size_t>(j)] * ws.yScale.length / ws.columnScales[j].length;
     c[p] = c[p] - c[j] * ws.columnScales[j].mean;
   }
-  for (int i = 0; i < n; ++i) {
-    const size_t k = static_cast<size_t>(i);
-    ws.fitted[k] = ws.candidate.rational
-                       ? RationalValue(c[0], c[1], c[2], ws.design[k][0], ws.denominatorX[k])
+  for (size_t k = 0; k < points; ++k) {
+    const size_t i = static_cast<size_t>(order[k]);
+    ws.fitted[i] = ws.candidate.rational
+                       ? RationalValue(c[0], c[1], c[2], ws.design[i][0], ws.denominatorX[i])
                        : ws.yScale.mean + ws.yScale.length * (standardY[k] - ws.factors.residual[k]);
   }
   ws.verdict = FitVerdict::Fitted;
@@ -112,7 +128,7 @@ double ScoreCandidate(FitWorkspace& ws) {
   const int exponent = SquaresExponent(observed.data(), ws.pointCount);
   const double toScale = std::ldexp(1.0, -exponent);
   double ssRes = 0.0;
-  for (int i = 0; i < ws.pointCount; ++i) {
+  for (const int i : ws.scoringOrder) {
     const double difference = (observed[static_cast<size_t>(i)] - BackTransform(set, FittedValue(ws, i))) * toScale;
     ssRes += difference * difference;
   }

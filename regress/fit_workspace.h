@@ -40,9 +40,11 @@ struct FitWorkspace {
   FitVerdict verdict = FitVerdict::OutsideRange;
   // The terms' columns and the transformed Y standardised, and the
   // factorisation of the one against the other, from which come the
-  // coefficients, the fitted values and the statistics.
+  // coefficients, the fitted values and the statistics. The factors hold the
+  // points in the scoring order (regress/scoring_order.h).
   std::array<ColumnScale, kMaxCandidateColumns> columnScales{};
   ColumnScale yScale;
+  std::vector<int> scoringOrder;
   OrthogonalFactors factors;
   // Each point's fitted value on the transformed scale.
   std::vector<double> fitted;
@@ -61,7 +63,9 @@ struct FitWorkspace {
 // candidate, exactly as the search builds it: column j of the design matrix
 // holds term j at each point, the last column the constant 1.0. A point that
 // fails a guard raises the domain fault and leaves its entry as it was.
-void BuildCandidate(FitWorkspace& workspace, const SearchData& data, const Candidate& candidate);
+// `scoringOrder`: the sheet's ScoringOrder when the caller has it already.
+void BuildCandidate(FitWorkspace& workspace, const SearchData& data, const Candidate& candidate,
+                    const std::vector<int>* scoringOrder = nullptr);
 
 // Fits the built candidate by the orthogonal factorisation of its
 // standardised columns (regress/orthogonal_fit.h) and keeps its coefficients
@@ -79,10 +83,10 @@ inline double FittedValue(const FitWorkspace& workspace, int point) {
 
 // R squared on the untransformed scale of Y, comparing every point's
 // BackTransform of its fitted value with its observation mapped to the
-// transformed scale and back: 1 - SSE / SST, SST taken about the mean of
-// those observations (SumOfSquaresAboutMean), both on the squares' scale of
-// the observations (SquaresScale). Kept as lastRSquared, with its sums as
-// lastScore.
+// transformed scale and back: 1 - SSE / SST, SSE summed in the scoring order,
+// SST taken about the mean of those observations (SumOfSquaresAboutMean),
+// both on the squares' scale of the observations (SquaresExponent). Kept as
+// lastRSquared, with its sums as lastScore.
 double ScoreCandidate(FitWorkspace& workspace);
 
 // The fitted equation evaluated for single variable values; variables[k] is

@@ -7,51 +7,68 @@
 namespace rv {
 
 // A candidate is fitted by modified Gram-Schmidt on its standardised
-// columns, in its term order: each column loses its projection on every
-// orthonormal column before it, one after the other; when that leaves less
-// than half its squared length (so that rounding may have left some of what
-// was taken away), the same pass runs once more, which is enough. What is
-// left of the column, divided by its length, is its orthonormal column. The
-// standardised Y goes through the same steps once, leaving its projection on
-// each column and its residual.
+// columns, in its term order, keeping the orthogonal columns unnormalised:
+// column j loses, one after the other, its projection on every orthogonal
+// column a_i before it, (a_i . column) / (a_i . a_i) times a_i; when that
+// leaves less than a tenth of its length (so that rounding may have left
+// some of what was taken away in directions that now matter), the same pass
+// runs once more, which is enough. (Modified Gram-Schmidt gives the
+// least-squares fit and its residual accurately without it; the second pass
+// keeps the orthogonal columns orthogonal, which the leave-one-out
+// statistics read.) What is left is a_j. The standardised Y goes through the same
+// steps once, leaving its projection on each column and its residual. Every
+// sum over the points is PointDot's, in its order, so that the search's
+// kernels can give the same bits.
 //
 // The rank test: a column of which the orthogonalisation leaves no more than
-// this share of its length lies, within the rounding of double precision, in
-// the span of the columns before it. Its coefficient and the fit's R squared
-// would be rounding noise (a triangular factor whose diagonal spans more
-// than 1e7 loses eight of the sixteen digits), so the candidate is refused as
-// one that cannot be resolved in double precision.
+// this share of its raw length (before centring) lies, within the rounding of
+// double precision, in the span of the columns before it and the constant.
+// The raw length, not the centred one, because the column's values carry
+// the rounding of their own magnitude: X^2 of a Julian date is rounded to
+// 1e-3, far more than what separates it from X. Its coefficient and the
+// fit's R squared would be rounding noise (a triangular factor whose diagonal
+// spans more than 1e7 loses eight of the sixteen digits), so the candidate
+// is refused as one that cannot be resolved in double precision.
 inline constexpr double kResolvableShare = 1e-7;
 // The share of its squared length a column keeps after the first pass,
 // below which the second pass runs.
-inline constexpr double kReorthogonalisedBelow = 0.5;
+inline constexpr double kReorthogonalisedBelow = 1e-2;
 
-// The squared-length test of the rank test: kResolvableShare squared.
-inline bool ResolvesColumn(double lengthLeftSquared, double lengthSquared) {
-  return lengthLeftSquared > 1e-14 * lengthSquared;
+// What the rank test measures a standardised column against: its squared
+// raw length in the standardised scale, its squared length plus the points
+// times its squared mean over its length.
+inline double RankReference(double squaredLength, double mean, double length, int points) {
+  const double offset = mean / length;
+  return squaredLength + points * (offset * offset);
 }
 
-// The factors of one candidate's standardised design Z = Q R and of its
-// standardised Y: y = Q g + residual.
+// The squared-length test of the rank test: kResolvableShare squared.
+inline bool ResolvesColumn(double lengthLeftSquared, double rankReference) {
+  return lengthLeftSquared > 1e-14 * rankReference;
+}
+
+// The factors of one candidate's standardised design and Y: Z = A U with A's
+// columns orthogonal and U unit upper triangular, y = A h + residual.
 struct OrthogonalFactors {
   int points = 0;
   int columns = 0;
-  std::vector<double> q;         // column j at j * points
-  std::vector<double> r;         // entry (i, j), i <= j, at i * kMaxCandidateColumns + j
-  std::vector<double> g;         // the projection of y on each orthonormal column
-  std::vector<double> residual;  // y - Q g, one value per point
+  std::vector<double> a;                // orthogonal column j at j * points
+  std::vector<double> inverseSquares;   // 1 / (a_j . a_j)
+  std::vector<double> u;                // entry (i, j), i < j, at i * kMaxCandidateColumns + j
+  std::vector<double> h;                // Y's projection on each column, in units of a_j
+  std::vector<double> residual;         // y - A h, one value per point
 
-  const double* column(int j) const { return q.data() + static_cast<size_t>(j) * static_cast<size_t>(points); }
-  double rEntry(int i, int j) const { return r[static_cast<size_t>(i) * kMaxCandidateColumns + static_cast<size_t>(j)]; }
-  // The coefficients of the standardised columns: R b = g solved by back
+  const double* column(int j) const { return a.data() + static_cast<size_t>(j) * static_cast<size_t>(points); }
+  double uEntry(int i, int j) const { return u[static_cast<size_t>(i) * kMaxCandidateColumns + static_cast<size_t>(j)]; }
+  // The coefficients of the standardised columns: U b = h solved by back
   // substitution.
   std::vector<double> solve() const;
 };
 
 // Factorises the standardised columns columns[0 .. count) (points values
-// each) and the standardised y. False when a column cannot be resolved; the
-// factors are then incomplete.
-bool FactoriseColumns(const std::vector<const double*>& columns, const double* y, int points,
-                      OrthogonalFactors& factors);
+// each, each with its RankReference) and the standardised y. False when a
+// column cannot be resolved; the factors are then incomplete.
+bool FactoriseColumns(const std::vector<const double*>& columns, const std::vector<double>& rankReferences,
+                      const double* y, int points, OrthogonalFactors& factors);
 
 }  // namespace rv

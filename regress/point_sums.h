@@ -4,13 +4,12 @@ namespace rv {
 
 // Every sum over a sheet's points that a fit takes is taken in one order,
 // whoever takes it, so that the plain fit and the search's vector kernels
-// agree to the bit: sixteen running sums, point i adding to sum i % 16 in
-// increasing i, then added pairwise (sum l and sum l + 8, then l and l + 4,
-// l and l + 2, and the last two). Vectors of 2, 4 or 8 doubles hold the
-// sixteen sums in 8, 4 or 2 registers and add them in the same pairs; and
-// sixteen sums side by side keep the adder busy where one would wait on
-// each addition.
-inline constexpr int kPointSums = 16;
+// agree to the bit: eight running sums, point i adding to sum i % 8 in
+// increasing i, then added pairwise (sum l and sum l + 4, then l and l + 2,
+// and the last two). Vectors of 2, 4 or 8 doubles hold the eight sums in 4,
+// 2 or 1 registers and add them in the same pairs; and eight sums side by
+// side keep the adder busy where one would wait on each addition.
+inline constexpr int kPointSums = 8;
 
 // The room a column of the search takes: its points and zeros up to a whole
 // number of sums, which add nothing (a running sum that starts at +0 is

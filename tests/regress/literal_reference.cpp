@@ -1,5 +1,6 @@
 #include "literal_reference.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "regress/walk.h"
@@ -64,12 +65,11 @@ double Back(int set, double t) {
   return t;
 }
 
-// Sixteen running sums, point i into sum i % 16, then added in pairs: l
-// with l + 8, l with l + 4, l with l + 2, and the last two.
+// Eight running sums, point i into sum i % 8, then added in pairs: l with
+// l + 4, l with l + 2, and the last two.
 double Dot(const std::vector<double>& a, const std::vector<double>& b) {
-  double s[16] = {};
-  for (size_t i = 0; i < a.size(); ++i) s[i % 16] += a[i] * b[i];
-  for (int l = 0; l < 8; ++l) s[l] = s[l] + s[l + 8];
+  double s[8] = {};
+  for (size_t i = 0; i < a.size(); ++i) s[i % 8] += a[i] * b[i];
   for (int l = 0; l < 4; ++l) s[l] = s[l] + s[l + 4];
   for (int l = 0; l < 2; ++l) s[l] = s[l] + s[l + 2];
   return s[0] + s[1];
@@ -140,40 +140,63 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
   double yMean = 0.0, yLength = 0.0;
   Standardise(ty, yz, yMean, yLength);
 
-  // Modified Gram-Schmidt in term order, a second pass where the first left
-  // less than half the squared length, the rank test at 1e-7 of the length.
-  std::vector<std::vector<double>> q(static_cast<size_t>(p));
-  std::vector<std::vector<double>> r(static_cast<size_t>(p), std::vector<double>(static_cast<size_t>(p), 0.0));
-  std::vector<double> g(static_cast<size_t>(p)), residual = yz;
+  // From here on the points go in the scoring order: Y farthest from its
+  // mean (the sum over N) first, ties in point order.
+  std::vector<int> order(static_cast<size_t>(n));
+  for (int i = 0; i < n; ++i) order[i] = i;
+  double meanY = 0.0;
+  for (int i = 0; i < n; ++i) meanY += data.values[i][0];
+  meanY /= n;
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    return std::fabs(data.values[a][0] - meanY) > std::fabs(data.values[b][0] - meanY);
+  });
+  auto ordered = [&](const std::vector<double>& byPoint) {
+    std::vector<double> result(static_cast<size_t>(n));
+    for (int k = 0; k < n; ++k) result[k] = byPoint[order[k]];
+    return result;
+  };
+  yz = ordered(yz);
+  for (int j = 0; j < p; ++j) z[j] = ordered(z[j]);
+
+  // Modified Gram-Schmidt in term order on unnormalised columns a_j: a
+  // column loses (a_i . a) / (a_i . a_i) times a_i for each i before it, a
+  // second pass where the first left less than a tenth of its length, the
+  // rank test at 1e-7 of the raw length. Z = A U, y = A h + residual.
+  std::vector<std::vector<double>> a(static_cast<size_t>(p));
+  std::vector<double> inverse(static_cast<size_t>(p)), h(static_cast<size_t>(p));
+  std::vector<std::vector<double>> u(static_cast<size_t>(p), std::vector<double>(static_cast<size_t>(p), 0.0));
+  std::vector<double> residual = yz;
   for (int j = 0; j < p; ++j) {
-    std::vector<double> a = z[j];
-    const double before = Dot(a, a);
+    std::vector<double> column = z[j];
+    const double before = Dot(column, column);
     for (int pass = 0; pass < 2; ++pass) {
       for (int i = 0; i < j; ++i) {
-        const double c = Dot(q[i], a);
-        for (int k = 0; k < n; ++k) a[k] = a[k] - c * q[i][k];
-        r[i][j] += c;
+        const double c = Dot(a[i], column) * inverse[i];
+        for (int k = 0; k < n; ++k) column[k] = column[k] - c * a[i][k];
+        u[i][j] += c;
       }
-      if (!(Dot(a, a) < 0.5 * before)) break;
+      if (!(Dot(column, column) < 1e-2 * before)) break;
     }
-    const double left = Dot(a, a);
-    if (!(left > 1e-14 * before)) return fit;
-    const double rho = std::sqrt(left);
-    const double inverse = 1.0 / rho;
-    for (int k = 0; k < n; ++k) a[k] = a[k] * inverse;
-    r[j][j] = rho;
-    q[j] = a;
-    g[j] = Dot(q[j], residual);
-    for (int k = 0; k < n; ++k) residual[k] = residual[k] - g[j] * q[j][k];
+    // The rank test against the raw length: the squared length plus the
+    // points times the squared mean over the length.
+    const double offset = mean[j] / length[j];
+    const double raw = before + n * (offset * offset);
+    const double left = Dot(column, column);
+    if (!(left > 1e-14 * raw)) return fit;
+    a[j] = column;
+    inverse[j] = 1.0 / left;
+    h[j] = Dot(a[j], residual) * inverse[j];
+    for (int k = 0; k < n; ++k) residual[k] = residual[k] - h[j] * a[j][k];
   }
   fit.resolved = true;
 
-  // Coefficients by back substitution, then for the columns as they are.
+  // Coefficients by back substitution (U is unit upper triangular), then for
+  // the columns as they are.
   std::vector<double> b(static_cast<size_t>(p));
   for (int j = p - 1; j >= 0; --j) {
-    double s = g[j];
-    for (int i = j + 1; i < p; ++i) s = s - r[j][i] * b[i];
-    b[j] = s / r[j][j];
+    double s = h[j];
+    for (int i = j + 1; i < p; ++i) s = s - u[j][i] * b[i];
+    b[j] = s;
   }
   fit.coefficients.assign(static_cast<size_t>(p) + 1, 0.0);
   auto& coef = fit.coefficients;
@@ -189,7 +212,8 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
   // observation lies beyond 2^+-400.
   std::vector<double> observed(static_cast<size_t>(n)), fitted(static_cast<size_t>(n));
   double largest = 0.0;
-  for (int i = 0; i < n; ++i) {
+  for (int k = 0; k < n; ++k) {
+    const int i = order[k];
     observed[i] = Back(set, ty[i]);
     largest = std::fmax(largest, std::fabs(observed[i]));
     if (candidate.rational) {
@@ -201,7 +225,7 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
       d = 1.0 - d;
       fitted[i] = t / d;
     } else {
-      fitted[i] = yMean + yLength * (yz[i] - residual[i]);
+      fitted[i] = yMean + yLength * (yz[k] - residual[k]);
     }
   }
   int e = 0;
@@ -209,8 +233,8 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
   if (e >= -400 && e <= 400) e = 0;
   const double toScale = std::ldexp(1.0, -e);
   double ssRes = 0.0;
-  for (int i = 0; i < n; ++i) {
-    const double d = (observed[i] - Back(set, fitted[i])) * toScale;
+  for (int k = 0; k < n; ++k) {
+    const double d = (observed[order[k]] - Back(set, fitted[order[k]])) * toScale;
     ssRes += d * d;
   }
   // The total sum of squares about the mean, in two passes; exactly 0 when

@@ -14,8 +14,9 @@ namespace rv::testing {
 
 // The fit and scoring of one candidate, written out the plain way, with
 // nothing shared with the engine's fitting code: columns and the transformed
-// Y standardised, modified Gram-Schmidt with a second pass where needed and
-// the rank test, back substitution, scoring with the back transform. A
+// Y standardised, modified Gram-Schmidt on unnormalised columns with a second
+// pass where needed and the rank test, back substitution, scoring with the
+// back transform. A
 // rational candidate is fitted through its linearised design and scored by
 // the value of its own equation.
 struct LiteralFit {
