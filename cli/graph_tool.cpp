@@ -22,7 +22,11 @@ constexpr const char* kGraphToolName = "regrovantis-graph";
 // make install puts it, relative to the installed tool's folder.
 std::vector<fs::path> GraphToolPlaces() {
   std::error_code error;
-  const fs::path folder = fs::read_symlink("/proc/self/exe", error).parent_path();
+  const fs::path self = fs::read_symlink("/proc/self/exe", error);
+  // Never a path relative to the current folder, which may hold anything.
+  if (error || !self.is_absolute())
+    throw CliError("regrovantis-cli: cannot find its own folder to start " + std::string(kGraphToolName), 1);
+  const fs::path folder = self.parent_path();
   return {folder / kGraphToolName, (folder / REGROVANTIS_GRAPH_TOOL_FOLDER / kGraphToolName).lexically_normal()};
 }
 
