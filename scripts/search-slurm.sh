@@ -54,7 +54,10 @@ data_copy="$parts/$(basename "$data")"
 task="exec $(quote "$tool") search $(quote "$data_copy")$search_options --threads $cpus --quiet --json"
 task="$task --shard \"\$SLURM_ARRAY_TASK_ID/$shards\" > $(quote "$parts")/part-\"\$SLURM_ARRAY_TASK_ID\".json"
 # shellcheck disable=SC2086
-array=$(sbatch --parsable $array_request --output="$parts/part-%a.log" --wrap "$task")
+array=$(sbatch --parsable $array_request --output="$parts/part-%a.log" --wrap "$task") || {
+  rm -rf "$parts"
+  fail "sbatch did not take the job array"
+}
 array=${array%%;*}
 
 # The merge waits for each task by name, so the first that fails ends it at
@@ -66,11 +69,15 @@ while [ "$shard" -le "$shards" ]; do
   dependency="$dependency:${array}_$shard"
   shard=$((shard + 1))
 done
-partial=$(quote "$result.\$SLURM_JOB_ID.partial")
+partial="$(quote "$result")."\$SLURM_JOB_ID".partial"
 merge="$(quote "$tool") merge $(quote "$parts")/part-*.json > $partial && mv -f $partial $(quote "$result")"
 merge="$merge || { status=\$?; rm -f $partial; exit \$status; }"
 merge_job=$(sbatch --parsable --job-name=regrovantis-merge --dependency="$dependency" --kill-on-invalid-dep=yes \
-  --output="$parts/merge.log" --wrap "$merge")
+  --output="$parts/merge.log" --wrap "$merge") || {
+  scancel "$array"
+  rm -rf "$parts"
+  fail "sbatch did not take the merge job, so the job array $array was cancelled"
+}
 merge_job=${merge_job%%;*}
 
 echo "$script: job array $array ($shards shards), merge job $merge_job; parts and logs in $parts" >&2

@@ -24,17 +24,22 @@ free_port() {
 # shellcheck disable=SC2086
 "$tool" search "$data" $options --json --quiet > "$work/one.json" || fail "the single search failed"
 
-# A tool that fails on shard 2 with a message of its own and searches
-# every other shard, so the others are still at work when it fails.
-failing_tool="$work/failing-regrovantis-cli"
-cat > "$failing_tool" << TOOL
+# failing_tool NAME PATTERN MESSAGE: a tool that fails with MESSAGE when
+# its words match the case PATTERN and does the work otherwise, so that the
+# other shards are still at work when one fails.
+failing_tool() {
+  cat > "$work/$1" << TOOL
 #!/bin/sh
 case " \$* " in
-  *" --shard 2/"*) echo "regrovantis-cli: shard 2 cannot read its data" >&2; exit 1 ;;
+  $2) echo "regrovantis-cli: $3" >&2; exit 1 ;;
 esac
 exec "$tool" "\$@"
 TOOL
-chmod +x "$failing_tool"
+  chmod +x "$work/$1"
+  echo "$work/$1"
+}
+failing_shard=$(failing_tool failing-shard '*" --shard 2/"*' "shard 2 cannot read its data")
+failing_merge=$(failing_tool failing-merge '" merge "*' "the parts do not fit together")
 
 # RUN... runs a recipe into $work/result.json and checks that it matches;
 # merged_in is the seconds it took.
@@ -45,21 +50,21 @@ check_merged_result() {
   merged_in=$(($(date +%s) - started))
 }
 
-# RUN... runs a recipe with the failing tool, within LIMIT seconds: it must
-# end with status 1 and shard 2's message, and leave the old result alone;
-# stopped_in is the seconds it took.
-check_failing_shard() {
-  limit=$1
-  shift
+# LIMIT TOOL MESSAGE RUN... runs a recipe with a failing tool, within LIMIT
+# seconds: it must end with status 1 and the tool's MESSAGE, and leave the
+# old result alone; stopped_in is the seconds it took.
+check_failure() {
+  limit=$1 failing=$2 message=$3
+  shift 3
   echo "the result of an earlier search" > "$work/kept.json"
   started=$(date +%s)
   status=0
-  REGROVANTIS_CLI=$failing_tool timeout "$limit" "$@" "$data" "$work/kept.json" $options 2> "$work/failing.err" ||
+  REGROVANTIS_CLI=$failing timeout "$limit" "$@" "$data" "$work/kept.json" $options 2> "$work/failing.err" ||
     status=$?
   stopped_in=$(($(date +%s) - started))
   [ "$status" -ne 124 ] || fail "the recipe still waited after $limit s: $(cat "$work/failing.err")"
-  [ "$status" -eq 1 ] || fail "a failed shard ended the recipe with status $status: $(cat "$work/failing.err")"
-  grep -q "shard 2 cannot read its data" "$work/failing.err" || fail "the shard's message is missing: $(cat "$work/failing.err")"
+  [ "$status" -eq 1 ] || fail "a failure ended the recipe with status $status: $(cat "$work/failing.err")"
+  grep -q "$message" "$work/failing.err" || fail "the message '$message' is missing: $(cat "$work/failing.err")"
   [ "$(cat "$work/kept.json")" = "the result of an earlier search" ] || fail "a failed recipe changed the result"
   ! ls "$work"/kept.json*.partial > /dev/null 2>&1 || fail "a failed recipe left $(ls "$work"/kept.json*.partial)"
 }

@@ -61,7 +61,8 @@ fi
 export SHARDS=4 NODES="$work/nodes.txt" REGROVANTIS_CLI="$tool" TMPDIR="$work/tmp"
 mkdir "$TMPDIR"
 check_merged_result "$recipe"
-check_failing_shard 120 "$recipe"
+check_failure 60 "$failing_merge" "the parts do not fit together" "$recipe"
+check_failure 120 "$failing_shard" "shard 2 cannot read its data" "$recipe"
 # Stopped at once, parallel removes nothing: the script removes its work
 # folder here and on the other machine, whose login folder is ssh's.
 name=$(grep -o 'regrovantis-search\.[A-Za-z0-9]*' "$work/failing.err" | head -n 1)

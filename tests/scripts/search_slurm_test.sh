@@ -105,6 +105,7 @@ CPUS_PER_TASK=$(($(nproc) + 1)) "$recipe" "$data" "$work/big.json" $options 2> "
   fail "a task larger than the node was not refused: $(cat "$work/big.err")"
 [ -z "$(squeue -h)" ] || fail "a refused search queued jobs: $(squeue)"
 
-check_failing_shard 120 "$recipe"
+check_failure 60 "$failing_merge" "the parts do not fit together" "$recipe"
+check_failure 120 "$failing_shard" "shard 2 cannot read its data" "$recipe"
 [ -z "$(squeue -h)" ] || fail "jobs were left in the queue after a failed shard: $(squeue)"
 echo "search-slurm.sh merged 4 shards into one search's JSON in $merged_in s, and stopped at a failed shard in $stopped_in s"
