@@ -39,6 +39,7 @@ int RunGraphTool(const std::vector<std::string>& words) {
     std::vector<std::string> arguments = {kGraphToolName};
     arguments.insert(arguments.end(), words.begin(), words.end());
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (std::string& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
     execv(place.c_str(), argv.data());
