@@ -87,24 +87,35 @@ if [ "${WAIT:-yes}" = no ]; then
 fi
 trap 'echo "$script: stopped waiting; jobs $array and $merge_job go on (scancel $array $merge_job ends them)" >&2; exit 130' INT TERM
 
+# A job's state; nothing once Slurm has forgotten the job, UNREACHABLE while
+# the controller does not answer (the jobs go on, and so does the waiting).
 state() {
-  scontrol -o show job "$1" 2> /dev/null | sed -n 's/.* JobState=\([A-Z_]*\) .*/\1/p'
+  if answer=$(scontrol -o show job "$1" 2>&1); then
+    printf '%s\n' "$answer" | sed -n 's/.* JobState=\([A-Z_]*\) .*/\1/p'
+  else
+    case $answer in
+      *"Invalid job id"*) ;;
+      *) echo UNREACHABLE ;;
+    esac
+  fi
 }
 
 # The failed tasks, one "K STATE" a line, while Slurm still keeps them.
 failed_tasks() {
   scontrol -o show job "$array" 2> /dev/null |
     sed -n 's/.* ArrayTaskId=\([0-9]*\) .* JobState=\([A-Z_]*\) .*/\1 \2/p' |
-    grep -v -E ' (PENDING|CONFIGURING|RUNNING|COMPLETING|COMPLETED)$' || true
+    grep -E ' (BOOT_FAIL|CANCELLED|DEADLINE|FAILED|NODE_FAIL|OUT_OF_MEMORY|TIMEOUT)$' || true
 }
 
+# Until the merge job has ended, or a task has failed.
 while :; do
   merge_state=$(state "$merge_job")
   failed=$(failed_tasks)
   case $merge_state in
-    PENDING | CONFIGURING | RUNNING | COMPLETING) [ -z "$failed" ] && sleep "$poll" && continue ;;
+    '' | BOOT_FAIL | CANCELLED | COMPLETED | DEADLINE | FAILED | NODE_FAIL | OUT_OF_MEMORY | PREEMPTED | TIMEOUT) break ;;
   esac
-  break
+  [ -z "$failed" ] || break
+  sleep "$poll"
 done
 
 if [ "$merge_state" = COMPLETED ] || { [ -z "$merge_state" ] && [ -n "$(find "$result" -newer "$data_copy" 2> /dev/null)" ]; }; then
