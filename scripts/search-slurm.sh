@@ -69,7 +69,7 @@ while [ "$shard" -le "$shards" ]; do
   dependency="$dependency:${array}_$shard"
   shard=$((shard + 1))
 done
-partial="$(quote "$result")."\$SLURM_JOB_ID".partial"
+partial="$(quote "$result").\$SLURM_JOB_ID.partial"
 merge="$(quote "$tool") merge $(quote "$parts")/part-*.json > $partial && mv -f $partial $(quote "$result")"
 merge="$merge || { status=\$?; rm -f $partial; exit \$status; }"
 merge_job=$(sbatch --parsable --job-name=regrovantis-merge --dependency="$dependency" --kill-on-invalid-dep=yes \
