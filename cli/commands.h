@@ -15,4 +15,8 @@ int RunCodeCommand(const std::vector<std::string>& words);
 int RunConvertCommand(const std::vector<std::string>& words);
 int RunGraphCommand(const std::vector<std::string>& words);
 
+// regrovantis-cli's graph command: draws through regrovantis-graph, the tool
+// linked apart with the desktop libraries, so that searching needs none.
+int RunGraphTool(const std::vector<std::string>& words);
+
 }  // namespace rv::cli

@@ -1,11 +1,9 @@
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/run_command.h"
 #include "cli/text_options.h"
 #include "sheet/quoted_text.h"
 
@@ -81,8 +79,7 @@ const Command kCommands[] = {
      true},
     {"convert", rv::cli::RunConvertCommand, "convert IN OUT [text options]   (text <-> .rvd)",
      "Writes IN as OUT: text as a .rvd data file, a data file as .csv or .tsv text.\n", "", true},
-#ifdef REGROVANTIS_GRAPH_COMMAND
-    {"graph", rv::cli::RunGraphCommand,
+    {"graph", rv::cli::RunGraphTool,
      "graph  FILE [--ordinal K] [--max-terms M] [--sets ...] --vars X1[,X2] [--angles H,V]\n"
      "                         [--size N] (--out PICTURE.png | --data) [text options]",
      "Draws one equation as a curve over one variable or a surface over two.\n",
@@ -93,20 +90,7 @@ const Command kCommands[] = {
      "  --out PICTURE.png     write the picture; - writes it to standard output\n"
      "  --data                print the grid points instead\n",
      true},
-#endif
 };
-
-// A command whose output could not be written has failed, whatever it
-// computed: a full disk must not look like an empty result.
-int CheckOutputWritten(int status) {
-  errno = 0;
-  const bool flushed = std::fflush(stdout) == 0;
-  const int error = errno;
-  if (flushed && !std::ferror(stdout)) return status;
-  std::fprintf(stderr, "regrovantis-cli: cannot write the output%s%s\n", error != 0 ? ": " : "",
-               error != 0 ? std::strerror(error) : "");
-  return status != 0 ? status : 1;
-}
 
 void PrintUsage(std::FILE* out) {
   std::fputs("usage:\n", out);
@@ -136,26 +120,20 @@ int main(int argc, char** argv) {
   }
   if (arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
     PrintUsage(stdout);
-    return CheckOutputWritten(0);
+    return rv::cli::CheckOutputWritten(0);
   }
   if (arguments[0] == "--version") {
     std::printf("regrovantis-cli %s\n", REGROVANTIS_VERSION);
-    return CheckOutputWritten(0);
+    return rv::cli::CheckOutputWritten(0);
   }
   const std::vector<std::string> words(arguments.begin() + 1, arguments.end());
   for (const Command& command : kCommands) {
     if (arguments[0] != command.name) continue;
     if (AsksForHelp(words)) {
       PrintCommandHelp(command);
-      return CheckOutputWritten(0);
+      return rv::cli::CheckOutputWritten(0);
     }
-    try {
-      return CheckOutputWritten(command.run(words));
-    } catch (const rv::cli::CliError& error) {
-      // File names and quoted input may hold escape sequences.
-      std::fprintf(stderr, "%s\n", rv::EscapeControls(error.what()).c_str());
-      return error.exitStatus;
-    }
+    return rv::cli::RunCommand(command.run, words);
   }
   std::fprintf(stderr, "regrovantis-cli: unknown command %s\n", rv::QuotedText(arguments[0], 40).c_str());
   PrintUsage(stderr);

@@ -1,6 +1,9 @@
 #!/bin/sh
 # Installs the Debian packages the build and the tests need, and nothing when
 # they are all present already, so every make target can call it cheaply.
+# The tests of the search recipes run Slurm (with munge), GNU parallel, rsync
+# and an ssh server of their own; where the system starts the services a
+# package brings, installing these starts them too.
 set -eu
 
 packages="
@@ -11,6 +14,7 @@ packages="
   xvfb xauth fonts-liberation2 fonts-dejavu-core
   libcups2-dev cups-daemon poppler-utils
   desktop-file-utils libxml2-utils shared-mime-info
+  slurm-wlm munge parallel rsync openssh-server openssh-client
 "
 
 # `install-deps.sh portable` adds what `make test-portable` needs: the cross

@@ -27,8 +27,8 @@ done
 
 # The programs, the help file where the installed program looks for it, and
 # the icon at every size, as a PNG of that size.
-for program in regrovantis regrovantis-cli; do
-  [ -f "$prefix/bin/$program" ] && [ -x "$prefix/bin/$program" ] || fail "bin/$program is not installed"
+for program in bin/regrovantis bin/regrovantis-cli libexec/regrovantis/regrovantis-graph; do
+  [ -f "$prefix/$program" ] && [ -x "$prefix/$program" ] || fail "$program is not installed"
 done
 cmp -s "$source/res/Regrovantis.hlp" "$prefix/share/regrovantis/Regrovantis.hlp" ||
   fail "share/regrovantis/Regrovantis.hlp is not the help file"
@@ -69,11 +69,15 @@ xmllint --noout "$package" || fail "the MIME type is not well-formed XML"
 complaints=$(XDG_DATA_HOME="$prefix/share" update-mime-database "$prefix/share/mime" 2>&1) || fail "update-mime-database: $complaints"
 [ -z "$complaints" ] || fail "update-mime-database: $complaints"
 
-# The installed command-line tool runs, and writes a data file that the
-# desktop knows by its name and, renamed, by its magic number.
+# The installed command-line tool runs, draws through the graph tool it finds
+# where it was installed, and writes a data file that the desktop knows by its
+# name and, renamed, by its magic number.
 "$prefix/bin/regrovantis-cli" count --vars 2 > "$work/count.txt" || fail "the installed regrovantis-cli does not run"
 grep -q '^Total: [0-9][0-9]*$' "$work/count.txt" || fail "count printed: $(cat "$work/count.txt")"
 "$prefix/bin/regrovantis-cli" convert "$source/examples/ideal_gas.csv" "$work/gas.rvd" || fail "convert"
+"$prefix/bin/regrovantis-cli" graph "$work/gas.rvd" --ordinal 43068 --vars X1 --out "$work/gas.png" ||
+  fail "the installed regrovantis-cli does not draw through regrovantis-graph"
+[ "$(od -A n -t x1 -N 8 "$work/gas.png" | tr -d ' ')" = 89504e470d0a1a0a ] || fail "graph --out wrote no PNG"
 cp "$work/gas.rvd" "$work/gas"
 type_of() {
   XDG_DATA_HOME="$prefix/share" XDG_DATA_DIRS=/usr/share "$mime_type_of" "$1" "$2"

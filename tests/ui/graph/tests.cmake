@@ -14,7 +14,7 @@ regrovantis_add_ui_tests(graph_tab_ui_tests
   LIBRARIES regrovantis_app
 )
 target_compile_definitions(graph_tab_ui_tests PRIVATE REGROVANTIS_CLI="$<TARGET_FILE:regrovantis-cli>")
-add_dependencies(graph_tab_ui_tests regrovantis-cli)
+add_dependencies(graph_tab_ui_tests regrovantis-cli regrovantis-graph)
 # The same picture on a screen of two device pixels per pixel.
 add_test(NAME graph_tab_high_density
   COMMAND graph_tab_ui_tests --gtest_filter=*HighDensity*)
