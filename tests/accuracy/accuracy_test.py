@@ -13,12 +13,11 @@ cannot explain.
     accuracy_test.py --cli build/cli/regrovantis-cli --candidates build/tests/accuracy/list_candidates
 """
 
-import argparse
 import sys
 import time
 from decimal import Decimal
 
-from cli_tool import UNRESOLVABLE, Tool
+from cli_tool import UNRESOLVABLE, parse_build_arguments
 from equation_text import parse_equation
 from exact_fit import ExactFitter, read_sheet
 from exact_results import CONTROL_CASES, OFFSET_CASES, correct_digits, exact_ranking, listable_candidates, read_exact
@@ -223,17 +222,13 @@ def check_control_case(case, tool, exact, report):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--cli", required=True)
-    parser.add_argument("--candidates", required=True, help="the list_candidates program of the same build")
-    arguments = parser.parse_args()
-    tool = Tool(arguments.cli)
+    tool, candidates = parse_build_arguments(__doc__)
     started = time.monotonic()
     reports = []
     for case in OFFSET_CASES + CONTROL_CASES:
         report = Report(case)
         exact = read_exact(case.exact_file)
-        if check_enumeration(case, exact, arguments.candidates, report):
+        if check_enumeration(case, exact, candidates, report):
             (check_offset_case if case.offset else check_control_case)(case, tool, exact, report)
         report.print()
         reports.append(report)

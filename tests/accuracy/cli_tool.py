@@ -1,6 +1,7 @@
 """Runs the command-line tool: a search's list and the statistics of single
 equations, several at a time."""
 
+import argparse
 import json
 import os
 import subprocess
@@ -55,3 +56,12 @@ class Tool:
         # Starting a run waits on the disk and the loader as much as on a core.
         with ThreadPoolExecutor(max_workers=2 * (os.cpu_count() or 1)) as pool:
             return dict(pool.map(run, sorted(set(ordinals))))
+
+
+def parse_build_arguments(description):
+    """The tool and the list_candidates program of the build a script runs on."""
+    parser = argparse.ArgumentParser(description=description, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--cli", required=True, help="the command-line tool, regrovantis-cli")
+    parser.add_argument("--candidates", required=True, help="the list_candidates program of the same build")
+    arguments = parser.parse_args()
+    return Tool(arguments.cli), arguments.candidates

@@ -13,85 +13,43 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 
+# Name, seed, points, X of point i, Y at X (with its noise), digits of Y and of X.
+SHEETS = [
+    # Yearly means of a temperature, 1950 to 2023, on a cubic trend.
+    ("years_cubic.csv", 1950, 74, lambda i, rng: 1950 + i,
+     lambda x, rng: 13.9 + 0.002 * (x - 1950) - 1.2e-4 * (x - 1950) ** 2 + 2.6e-6 * (x - 1950) ** 3
+     + rng.gauss(0, 0.035), 3, 0),
+    # Yearly means of a concentration, 1950 to 2023, on a quadratic trend.
+    ("years_quadratic.csv", 1958, 74, lambda i, rng: 1950 + i,
+     lambda x, rng: 311.0 + 0.75 * (x - 1950) + 0.0125 * (x - 1950) ** 2 + rng.gauss(0, 0.6), 2, 0),
+    # A rate constant against the absolute temperature, 290 to 310 K.
+    ("kelvin_arrhenius.csv", 8314, 60, lambda i, rng: round(rng.uniform(290.0, 310.0), 2),
+     lambda x, rng: 2.0e8 * math.exp(-55000.0 / (8.314 * x)) * (1 + rng.gauss(0, 0.02)), 6, 2),
+    # A seasonal reading against the Julian date, 2,460,000 onwards.
+    ("julian_dates.csv", 2460000, 40, lambda i, rng: 2460000.5 + round(rng.uniform(0.0, 400.0), 2),
+     lambda x, rng: 50.0 + 0.1 * (x - 2460000.5) - 2.0e-4 * (x - 2460000.5) ** 2 + rng.gauss(0, 0.5), 3, 2),
+    # A response against a frequency reading near 1 MHz, within 1 kHz.
+    ("reading_1e6.csv", 1000000, 50, lambda i, rng: round(1.0e6 + rng.uniform(-1000.0, 1000.0), 1),
+     lambda x, rng: 20.0 + 3.0e-3 * (x - 1.0e6) + 2.0e-6 * (x - 1.0e6) ** 2 + rng.gauss(0, 0.05), 4, 1),
+    # The period of a pendulum against its length.
+    ("pendulum.csv", 981, 40, lambda i, rng: round(rng.uniform(0.2, 2.0), 3),
+     lambda x, rng: 2 * math.pi * math.sqrt(x / 9.81) * (1 + rng.gauss(0, 0.005)), 4, 3),
+    # A rate that saturates with the concentration (Michaelis and Menten).
+    ("saturating.csv", 1913, 40, lambda i, rng: round(rng.uniform(0.1, 20.0), 2),
+     lambda x, rng: 12.0 * x / (2.5 + x) * (1 + rng.gauss(0, 0.01)), 3, 2),
+]
 
-def write(name, rows, y_digits, x_digits):
+
+def write(name, seed, points, x_of, y_of, y_digits, x_digits):
+    rng = random.Random(seed)
+    rows = []
+    for i in range(points):
+        x = x_of(i, rng)
+        rows.append((x, y_of(x, rng)))
     lines = ["Y,X1"] + [f"{y:.{y_digits}f},{x:.{x_digits}f}" for x, y in sorted(rows)]
     (HERE / "sheets" / name).write_text("\n".join(lines) + "\n")
 
 
-def years_cubic():
-    """Yearly means of a temperature, 1950 to 2023, on a cubic trend."""
-    rng = random.Random(1950)
-    rows = []
-    for year in range(1950, 2024):
-        t = year - 1950
-        rows.append((year, 13.9 + 0.002 * t - 1.2e-4 * t**2 + 2.6e-6 * t**3 + rng.gauss(0, 0.035)))
-    write("years_cubic.csv", rows, 3, 0)
-
-
-def years_quadratic():
-    """Yearly means of a concentration, 1950 to 2023, on a quadratic trend."""
-    rng = random.Random(1958)
-    rows = []
-    for year in range(1950, 2024):
-        t = year - 1950
-        rows.append((year, 311.0 + 0.75 * t + 0.0125 * t**2 + rng.gauss(0, 0.6)))
-    write("years_quadratic.csv", rows, 2, 0)
-
-
-def kelvin_arrhenius():
-    """A rate constant against the absolute temperature, 290 to 310 K."""
-    rng = random.Random(8314)
-    rows = []
-    for _ in range(60):
-        kelvin = round(rng.uniform(290.0, 310.0), 2)
-        rate = 2.0e8 * math.exp(-55000.0 / (8.314 * kelvin)) * (1 + rng.gauss(0, 0.02))
-        rows.append((kelvin, rate))
-    write("kelvin_arrhenius.csv", rows, 6, 2)
-
-
-def julian_dates():
-    """A seasonal reading against the Julian date, 2,460,000 onwards."""
-    rng = random.Random(2460000)
-    rows = []
-    for _ in range(40):
-        day = 2460000.5 + round(rng.uniform(0.0, 400.0), 2)
-        t = day - 2460000.5
-        rows.append((day, 50.0 + 0.1 * t - 2.0e-4 * t**2 + rng.gauss(0, 0.5)))
-    write("julian_dates.csv", rows, 3, 2)
-
-
-def reading_1e6():
-    """A response against a frequency reading near 1 MHz, within 1 kHz."""
-    rng = random.Random(1000000)
-    rows = []
-    for _ in range(50):
-        hertz = round(1.0e6 + rng.uniform(-1000.0, 1000.0), 1)
-        d = hertz - 1.0e6
-        rows.append((hertz, 20.0 + 3.0e-3 * d + 2.0e-6 * d**2 + rng.gauss(0, 0.05)))
-    write("reading_1e6.csv", rows, 4, 1)
-
-
-def pendulum():
-    """The period of a pendulum against its length."""
-    rng = random.Random(981)
-    rows = []
-    for _ in range(40):
-        length = round(rng.uniform(0.2, 2.0), 3)
-        rows.append((length, 2 * math.pi * math.sqrt(length / 9.81) * (1 + rng.gauss(0, 0.005))))
-    write("pendulum.csv", rows, 4, 3)
-
-
-def saturating():
-    """A rate that saturates with the concentration (Michaelis and Menten)."""
-    rng = random.Random(1913)
-    rows = []
-    for _ in range(40):
-        concentration = round(rng.uniform(0.1, 20.0), 2)
-        rows.append((concentration, 12.0 * concentration / (2.5 + concentration) * (1 + rng.gauss(0, 0.01))))
-    write("saturating.csv", rows, 3, 2)
-
-
 if __name__ == "__main__":
-    for make in (years_cubic, years_quadratic, kelvin_arrhenius, julian_dates, reading_1e6, pendulum, saturating):
-        make()
+    for sheet in SHEETS:
+        write(*sheet)

@@ -11,12 +11,11 @@ certified Longley data.
     measure_accuracy.py --cli build/cli/regrovantis-cli --candidates build/tests/accuracy/list_candidates
 """
 
-import argparse
 import math
 import statistics
 from decimal import Decimal
 
-from cli_tool import Tool
+from cli_tool import parse_build_arguments
 from equation_text import parse_equation
 from exact_fit import ExactFitter, read_sheet
 from exact_results import (CONTROL_CASES, OFFSET_CASES, SHEETS, correct_digits, exact_ranking,
@@ -103,20 +102,16 @@ def longley(tool, list_candidates):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--cli", required=True)
-    parser.add_argument("--candidates", required=True, help="the list_candidates program of the same build")
-    arguments = parser.parse_args()
-    tool = Tool(arguments.cli)
+    tool, candidates = parse_build_arguments(__doc__)
     print(f"Maximum Terms {MAX_TERMS}, all six sets, against the exact fits of every candidate; coefficient digits "
           "are -log10 of the relative error (at most 15), each entry counted by its worst coefficient.\n")
     print(f"| Sheet (points) | Listed top-{TOP} R² off by > 1e-6 | Worst R² error | Coefficient digits of listed "
           f"entries (min / median) | Exact top {TOP} missing from the whole list of 1000 |")
     print("|---|---|---|---|---|")
     for case in ROWS:
-        exact = exact_file_for(case, arguments.candidates)
+        exact = exact_file_for(case, candidates)
         print(row(case, measure(case, tool, exact)), flush=True)
-    longley(tool, arguments.candidates)
+    longley(tool, candidates)
 
 
 if __name__ == "__main__":
