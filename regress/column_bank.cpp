@@ -52,7 +52,7 @@ ColumnBank::ColumnBank(const SearchData& data)
     double* stored = values_.data() + c * static_cast<size_t>(stride_);
     for (int k = 0; k < points_; ++k) stored[k] = standard[static_cast<size_t>(order_[static_cast<size_t>(k)])];
     squaredLengths_[c] = PointDot(stored, stored, points_);
-    rankReferences_[c] = RankReference(squaredLengths_[c], scale.mean, scale.length, points_);
+    rankReferences_[c] = RankReference(squaredLengths_[c], scale.mean, scale.length, points_, HasComputedValues(kind));
   };
   for (int kind = 1; kind <= kOrdinaryKindCount; ++kind)
     for (int v = 1; v <= variables_; ++v) {
@@ -62,7 +62,8 @@ ColumnBank::ColumnBank(const SearchData& data)
         fill(id(kind, v, 0), kind, v, 0);
       }
     }
-  if (points_ <= kPairSumPoints) pairSums_ = ColumnPairSums(values_.data(), stride_, columns_, points_, WidestVectors());
+  if (points_ <= kPairSumPoints)
+    pairSums_ = ColumnPairSums(values_.data(), stride_, columns_, points_, WidestVectors());
 }
 
 }  // namespace rv

@@ -1,7 +1,6 @@
-#include "regress/fit_workspace.h"
-
 #include <cmath>
 
+#include "regress/fit_workspace.h"
 #include "regress/point_sums.h"
 #include "regress/rational_form.h"
 #include "regress/scoring_order.h"
@@ -98,7 +97,8 @@ bool FitCandidate(FitWorkspace& ws, std::int64_t ordinal) {
     ordered[static_cast<size_t>(j)] = inScoringOrder(standard);
     const double* column = ordered[static_cast<size_t>(j)].data();
     columns.push_back(column);
-    rankReferences.push_back(RankReference(PointDot(column, column, n), scale.mean, scale.length, n));
+    rankReferences.push_back(RankReference(PointDot(column, column, n), scale.mean, scale.length, n,
+                                           HasComputedValues(ws.candidate.terms[static_cast<size_t>(j)].kind)));
   }
   if (!FactoriseColumns(columns, rankReferences, standardY.data(), n, ws.factors)) return false;
 
@@ -112,9 +112,7 @@ bool FitCandidate(FitWorkspace& ws, std::int64_t ordinal) {
   }
   for (size_t k = 0; k < points; ++k) {
     const size_t i = static_cast<size_t>(order[k]);
-    ws.fitted[i] = ws.candidate.rational
-                       ? RationalValue(c[0], c[1], c[2], ws.design[i][0], ws.denominatorX[i])
-                       : ws.yScale.mean + ws.yScale.length * (standardY[k] - ws.factors.residual[k]);
+    ws.fitted[i] = ws.yScale.mean + ws.yScale.length * (standardY[k] - ws.factors.residual[k]);
   }
   ws.verdict = FitVerdict::Fitted;
   ws.lastFittedOrdinal = ordinal;

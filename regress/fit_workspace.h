@@ -8,6 +8,7 @@
 #include "regress/candidate.h"
 #include "regress/orthogonal_fit.h"
 #include "regress/ranking_criterion.h"
+#include "regress/rational_form.h"
 #include "regress/search_data.h"
 #include "regress/standard_column.h"
 
@@ -46,7 +47,8 @@ struct FitWorkspace {
   ColumnScale yScale;
   std::vector<int> scoringOrder;
   OrthogonalFactors factors;
-  // Each point's fitted value on the transformed scale.
+  // Each point's fitted value on the transformed scale by the linear fit (a
+  // rational candidate's linearised one; FittedValue gives its equation's).
   std::vector<double> fitted;
   std::array<double, kMaxCandidateColumns> coefficients{};
   Candidate candidate;
@@ -76,9 +78,14 @@ bool FitCandidate(FitWorkspace& workspace, std::int64_t ordinal);
 
 // The fitted value at one data point on the transformed scale of Y: the mean
 // of the transformed Y plus its projection on the columns, or for a rational
-// candidate the value of its equation (a u + c) / (1 - b x).
+// candidate the value of its equation (a u + c) / (1 - b x) with the
+// coefficients as they stand (a caller may round them as a printout does).
 inline double FittedValue(const FitWorkspace& workspace, int point) {
-  return workspace.fitted[static_cast<size_t>(point)];
+  const size_t i = static_cast<size_t>(point);
+  if (workspace.candidate.rational)
+    return RationalValue(workspace.coefficients[0], workspace.coefficients[1], workspace.coefficients[2],
+                         workspace.design[i][0], workspace.denominatorX[i]);
+  return workspace.fitted[i];
 }
 
 // R squared on the untransformed scale of Y, comparing every point's

@@ -26,25 +26,38 @@ namespace rv {
 // The raw length, not the centred one, because the column's values carry
 // the rounding of their own magnitude: X^2 of a Julian date is rounded to
 // 1e-3, far more than what separates it from X. Its coefficient and the
-// fit's R squared would be rounding noise (a triangular factor whose diagonal
-// spans more than 1e7 loses eight of the sixteen digits), so the candidate
-// is refused as one that cannot be resolved in double precision.
-inline constexpr double kResolvableShare = 1e-7;
+// fit's R squared would be rounding noise, so the candidate is refused as one
+// that cannot be resolved in double precision. At 1e-5 (a triangular factor
+// whose diagonal spans at most 1e5) the listed coefficients keep at least
+// eight correct digits on every sheet of the accuracy test, with a margin:
+// at 1e-7 calendar years kept 7.1, at 1e-6 absolute temperatures 6.7.
+inline constexpr double kResolvableShare = 1e-5;
 // The share of its squared length a column keeps after the first pass,
 // below which the second pass runs.
 inline constexpr double kReorthogonalisedBelow = 1e-2;
 
-// What the rank test measures a standardised column against: its squared
-// raw length in the standardised scale, its squared length plus the points
-// times its squared mean over its length.
-inline double RankReference(double squaredLength, double mean, double length, int points) {
+// What the rank test measures a standardised column against. A column of
+// values computed from the data (X^2, sqrt X, ln X, X1 X2 ...) carries the
+// rounding of their magnitude, so its reference is its squared raw length in
+// the standardised scale: its squared length plus the points times its
+// squared mean over its length. A variable as given (the term X) carries no
+// rounding of its own: its values are the data, centring them leaves only
+// the rounding of the mean, which the constant takes, so its reference is
+// its own squared length, and a line through twelve consecutive Julian
+// dates is fitted.
+inline double RankReference(double squaredLength, double mean, double length, int points, bool computedValues) {
+  if (!computedValues) return squaredLength;
   const double offset = mean / length;
   return squaredLength + points * (offset * offset);
 }
 
+// Whether a term's values are computed from the data rather than taken as
+// they are (RankReference).
+inline bool HasComputedValues(int kind) { return kind != kTermX && kind != kRationalLinear; }
+
 // The squared-length test of the rank test: kResolvableShare squared.
 inline bool ResolvesColumn(double lengthLeftSquared, double rankReference) {
-  return lengthLeftSquared > 1e-14 * rankReference;
+  return lengthLeftSquared > 1e-10 * rankReference;
 }
 
 // The factors of one candidate's standardised design and Y: Z = A U with A's
@@ -52,14 +65,16 @@ inline bool ResolvesColumn(double lengthLeftSquared, double rankReference) {
 struct OrthogonalFactors {
   int points = 0;
   int columns = 0;
-  std::vector<double> a;                // orthogonal column j at j * points
-  std::vector<double> inverseSquares;   // 1 / (a_j . a_j)
-  std::vector<double> u;                // entry (i, j), i < j, at i * kMaxCandidateColumns + j
-  std::vector<double> h;                // Y's projection on each column, in units of a_j
-  std::vector<double> residual;         // y - A h, one value per point
+  std::vector<double> a;               // orthogonal column j at j * points
+  std::vector<double> inverseSquares;  // 1 / (a_j . a_j)
+  std::vector<double> u;               // entry (i, j), i < j, at i * kMaxCandidateColumns + j
+  std::vector<double> h;               // Y's projection on each column, in units of a_j
+  std::vector<double> residual;        // y - A h, one value per point
 
   const double* column(int j) const { return a.data() + static_cast<size_t>(j) * static_cast<size_t>(points); }
-  double uEntry(int i, int j) const { return u[static_cast<size_t>(i) * kMaxCandidateColumns + static_cast<size_t>(j)]; }
+  double uEntry(int i, int j) const {
+    return u[static_cast<size_t>(i) * kMaxCandidateColumns + static_cast<size_t>(j)];
+  }
   // The coefficients of the standardised columns: U b = h solved by back
   // substitution.
   std::vector<double> solve() const;

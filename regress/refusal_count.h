@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace rv {
 
@@ -19,5 +20,12 @@ struct RefusalCount {
     return *this;
   }
 };
+
+// Why a fit that the rank test refuses is left out, in every message.
+inline constexpr const char* kCannotBeResolved = "cannot be resolved in double precision";
+
+// "refused: N outside the range of a transform or term, M cannot be resolved
+// in double precision", naming only the counts above zero; empty when none.
+std::string RefusalSummary(const RefusalCount& count);
 
 }  // namespace rv

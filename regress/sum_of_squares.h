@@ -18,6 +18,9 @@ double SumOfSquaresAboutMean(const double* values, int count);
 // they are) for every sheet of ordinary magnitude.
 int SquaresExponent(const double* values, int count);
 
+// No double's binary exponent lies beyond it.
+inline constexpr int kMaxSquaresExponent = 1100;
+
 // The true sum of squares of a sum taken of values times 2^-exponent, which
 // may be infinite though the sum is not.
 double TrueSumOfSquares(double scaledSum, int exponent);

@@ -127,9 +127,10 @@ TEST(Fit, ARationalCandidateIsScoredByTheValueOfItsEquation) {
   EXPECT_NEAR(r2, static_cast<double>(1 - ssRes / (sumY2 - sumY * sumY / data.pointCount)), 1e-12);
   EXPECT_GT(r2, 0.999);
 
-  // A denominator of zero at a data point (an infinite fitted value there)
-  // leaves no usable score.
-  ws.fitted[3] = std::numeric_limits<double>::infinity();
+  // A denominator of zero at a data point (b = 1 / X there: an infinite
+  // fitted value) leaves no usable score.
+  ASSERT_EQ(ws.denominatorX[0], 1.0);
+  ws.coefficients[1] = 1.0;
   EXPECT_FALSE(ScoreCandidate(ws) > 0.0);
   double merit = 0.0;
   EXPECT_FALSE(MayEnterList(ws.lastScore, RankingCriterion::RSquared, merit));

@@ -20,18 +20,48 @@ bool Column(const Term& t, const SearchData& d, int i, const std::vector<double>
     case 2: out = x * x; break;
     case 3: out = x * x * x; break;
     case 4: out = (x * x) * (x * x); break;
-    case 5: out = 1.0 / x; inRange = x != 0.0; break;
-    case 6: out = 1.0 / (x * x); inRange = x != 0.0; break;
-    case 7: out = 1.0 / (x * x * x); inRange = x != 0.0; break;
-    case 8: out = 1.0 / ((x * x) * (x * x)); inRange = x != 0.0; break;
-    case 9: out = std::sqrt(x); inRange = x >= 0.0; break;
-    case 10: out = 1.0 / std::sqrt(x); inRange = x > 0.0; break;
-    case 11: out = std::log(x); inRange = x > 0.0; break;
-    case 12: out = 1.0 / std::log(x); inRange = x > 0.0; break;
+    case 5:
+      out = 1.0 / x;
+      inRange = x != 0.0;
+      break;
+    case 6:
+      out = 1.0 / (x * x);
+      inRange = x != 0.0;
+      break;
+    case 7:
+      out = 1.0 / (x * x * x);
+      inRange = x != 0.0;
+      break;
+    case 8:
+      out = 1.0 / ((x * x) * (x * x));
+      inRange = x != 0.0;
+      break;
+    case 9:
+      out = std::sqrt(x);
+      inRange = x >= 0.0;
+      break;
+    case 10:
+      out = 1.0 / std::sqrt(x);
+      inRange = x > 0.0;
+      break;
+    case 11:
+      out = std::log(x);
+      inRange = x > 0.0;
+      break;
+    case 12:
+      out = 1.0 / std::log(x);
+      inRange = x > 0.0;
+      break;
     case 13: out = std::exp(x); break;
     case 14: out = 1.0 / std::exp(x); break;
-    case 15: out = x * w; inRange = t.variable2 != 0; break;
-    case 16: out = x / w; inRange = t.variable2 != 0 && w != 0.0; break;
+    case 15:
+      out = x * w;
+      inRange = t.variable2 != 0;
+      break;
+    case 16:
+      out = x / w;
+      inRange = t.variable2 != 0 && w != 0.0;
+      break;
     case 17: out = x; break;
     case 18: out = x * x; break;
     case 19: out = x * ty[static_cast<size_t>(i)]; break;
@@ -44,11 +74,26 @@ bool Transform(int set, double y, double& out) {
   bool inRange = true;
   switch (set) {
     case 1: out = y; break;
-    case 2: out = 1.0 / y; inRange = y != 0.0; break;
-    case 3: out = y * y; inRange = y >= 0.0; break;
-    case 4: out = y * y * y; inRange = y >= 0.0; break;
-    case 5: out = std::log(y); inRange = y > 0.0; break;
-    case 6: out = std::exp(y); inRange = y > 0.0; break;
+    case 2:
+      out = 1.0 / y;
+      inRange = y != 0.0;
+      break;
+    case 3:
+      out = y * y;
+      inRange = y >= 0.0;
+      break;
+    case 4:
+      out = y * y * y;
+      inRange = y >= 0.0;
+      break;
+    case 5:
+      out = std::log(y);
+      inRange = y > 0.0;
+      break;
+    case 6:
+      out = std::exp(y);
+      inRange = y > 0.0;
+      break;
     default: return false;
   }
   return inRange && std::isfinite(out);
@@ -161,7 +206,7 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
   // Modified Gram-Schmidt in term order on unnormalised columns a_j: a
   // column loses (a_i . a) / (a_i . a_i) times a_i for each i before it, a
   // second pass where the first left less than a tenth of its length, the
-  // rank test at 1e-7 of the raw length. Z = A U, y = A h + residual.
+  // rank test at 1e-5 of the raw length. Z = A U, y = A h + residual.
   std::vector<std::vector<double>> a(static_cast<size_t>(p));
   std::vector<double> inverse(static_cast<size_t>(p)), h(static_cast<size_t>(p));
   std::vector<std::vector<double>> u(static_cast<size_t>(p), std::vector<double>(static_cast<size_t>(p), 0.0));
@@ -177,12 +222,14 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
       }
       if (!(Dot(column, column) < 1e-2 * before)) break;
     }
-    // The rank test against the raw length: the squared length plus the
-    // points times the squared mean over the length.
+    // The rank test against the raw length, the squared length plus the
+    // points times the squared mean over the length, for a term whose values
+    // are computed; against the squared length for X itself.
+    const int kind = candidate.terms[static_cast<size_t>(j)].kind;
     const double offset = mean[j] / length[j];
-    const double raw = before + n * (offset * offset);
+    const double raw = kind == kTermX || kind == kRationalLinear ? before : before + n * (offset * offset);
     const double left = Dot(column, column);
-    if (!(left > 1e-14 * raw)) return fit;
+    if (!(left > 1e-10 * raw)) return fit;
     a[j] = column;
     inverse[j] = 1.0 / left;
     h[j] = Dot(a[j], residual) * inverse[j];
@@ -259,11 +306,10 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
 double LiteralCriterion(RankingCriterion criterion, const LiteralFit& fit, int n, int k) {
   const double nan = std::nan("");
   const double nd = n, kd = k;
-  const double logLikelihood =
-      !(fit.ssRes > 0.0) ? nan
-      : fit.squaresExponent == 0
-          ? nd * std::log(fit.ssRes / nd)
-          : nd * (std::log(fit.ssRes / nd) + 2.0 * fit.squaresExponent * std::log(2.0));
+  const double logLikelihood = !(fit.ssRes > 0.0) ? nan
+                               : fit.squaresExponent == 0
+                                   ? nd * std::log(fit.ssRes / nd)
+                                   : nd * (std::log(fit.ssRes / nd) + 2.0 * fit.squaresExponent * std::log(2.0));
   switch (criterion) {
     case RankingCriterion::RSquared: return fit.rSquared;
     case RankingCriterion::AdjustedRSquared:
