@@ -11,10 +11,8 @@
 // points over seconds) beside P1's, measured in the same process just
 // before, so that both meet the same load.
 // Each problem runs in a child process so that its peak memory is its own.
-// The fast search solves candidates side by side, one per vector lane; each
-// line says how many (the batch size) and what share of the fitted
-// candidates was settled in batches (the rest finished their residual pass
-// on the one-candidate path). --batch 0 solves every candidate on its own;
+// Each line of the fast search says how many candidates it fitted and how
+// many it refused (outside a range; not resolved in double precision).
 // P1's pair of searches runs three times by default (--rounds R), so that
 // the speed-up is a median of pairs that met the same load.
 #include <sys/resource.h>
@@ -36,7 +34,6 @@
 #include <vector>
 
 #include "files/delimited_text.h"
-#include "regress/batch_score.h"
 #include "regress/fast_search.h"
 #include "regress/recreate_equation.h"
 #include "regress/reference_search.h"
@@ -91,8 +88,7 @@ rv::SearchShape Shape(const rv::SearchData& data, int maxTerms) {
 
 struct Settings {
   int threads = 1;
-  std::optional<int> batchSize;  // the lanes of the widest vectors when not given
-  int rounds = 3;                // of P1's reference and fast search
+  int rounds = 3;  // of P1's reference and fast search
 };
 
 struct Measurement {
@@ -101,28 +97,25 @@ struct Measurement {
   double bestRSquared = 0;
   bool fast = false;
   int threads = 1;
-  int batchSize = 0;
-  rv::KernelTally tally;
+  rv::RefusalCount refusals;
 };
 
 Measurement TimeSearch(const rv::SearchData& data, const rv::SearchShape& shape, bool reference,
                        const Settings& settings, rv::RankingCriterion criterion = rv::RankingCriterion::RSquared) {
   rv::SearchMonitor monitor;
   rv::FastSearchOptions options(settings.threads);
-  options.batchSize = settings.batchSize;
   options.criterion = criterion;
   Measurement m;
   const auto start = Clock::now();
   const rv::SearchOutcome outcome = reference ? rv::RunReferenceSearch(data, shape, monitor, criterion)
-                                              : rv::RunFastSearch(data, shape, options, monitor, &m.tally);
+                                              : rv::RunFastSearch(data, shape, options, monitor);
   m.seconds = std::chrono::duration<double>(Clock::now() - start).count();
   m.candidates = outcome.candidateCount;
   const auto order = outcome.list.sortOrder();
   m.bestRSquared = order.empty() ? 0.0 : outcome.list.slot(order[0]).rSquared;
   m.fast = !reference;
   m.threads = std::max(1, settings.threads);
-  const int lanes = rv::BatchLanes(rv::WidestVectors());
-  m.batchSize = std::clamp(settings.batchSize.value_or(lanes), 0, lanes);
+  m.refusals = outcome.refusals;
   return m;
 }
 
@@ -135,15 +128,10 @@ long PeakMegabytes() {
 void Report(const char* name, const Measurement& m, const char* extra = "") {
   std::printf("%-4s %12lld candidates %10.3f s %12.0f candidates/s  best R2 %.6f  peak %ld MB%s\n", name, m.candidates,
               m.seconds, m.candidates / m.seconds, m.bestRSquared, PeakMegabytes(), extra);
-  if (m.fast) {
-    const double fitted = static_cast<double>(std::max<std::int64_t>(1, m.tally.fitted()));
-    std::printf(
-        "     %d threads, %.0f candidates/s a thread; batch size %d: %lld candidates fitted, %.1f %% settled "
-        "in batches, %.1f %% handed over, %.1f %% alone\n",
-        m.threads, m.candidates / m.seconds / m.threads, m.batchSize, static_cast<long long>(m.tally.fitted()),
-        100.0 * m.tally.settledInBatches() / fitted, 100.0 * m.tally.handedOver / fitted,
-        100.0 * m.tally.alone / fitted);
-  }
+  if (m.fast)
+    std::printf("     %d threads, %.0f candidates/s a thread; %lld fitted, %lld outside a range, %lld not resolved\n",
+                m.threads, m.candidates / m.seconds / m.threads, static_cast<long long>(m.refusals.fitted),
+                static_cast<long long>(m.refusals.outsideRange), static_cast<long long>(m.refusals.unresolved));
   std::fflush(stdout);
 }
 
@@ -230,8 +218,6 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--threads") == 0 && i + 1 < argc) {
       settings.threads = std::atoi(argv[++i]);
-    } else if (std::strcmp(argv[i], "--batch") == 0 && i + 1 < argc) {
-      settings.batchSize = std::atoi(argv[++i]);
     } else if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc) {
       settings.rounds = std::max(1, std::atoi(argv[++i]));
     } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
@@ -240,7 +226,7 @@ int main(int argc, char** argv) {
       for (std::string item; std::getline(list, item, ',');) problems.push_back(item);
     } else {
       std::fprintf(stderr,
-                   "usage: regrovantis-bench [--threads T] [--batch B] [--rounds R] [--only P1,P2,P3,P4,P5,P6]\n");
+                   "usage: regrovantis-bench [--threads T] [--rounds R] [--only P1,P2,P3,P4,P5,P6]\n");
       return 2;
     }
   }

@@ -1,5 +1,6 @@
 #include "cli/current_equation.h"
 
+#include <cstdio>
 #include <thread>
 
 #include "cli/input_file.h"
@@ -8,6 +9,7 @@
 #include "cli/searchable_data.h"
 #include "files/stored_equation.h"
 #include "regress/recreate_equation.h"
+#include "regress/refusal_count.h"
 
 namespace rv::cli {
 
@@ -17,7 +19,10 @@ FitWorkspace Recreate(const SearchData& data, const SearchShape& shape, long lon
   FitWorkspace workspace;
   if (!RecreateEquation(workspace, data, shape, ordinal))
     throw CliError("equation " + std::to_string(ordinal) + " (" + EquationText(CandidateAt(shape, ordinal)) +
-                       ") cannot be fitted to this data: a value lies outside the range of its transform or a term",
+                       ") cannot be fitted to this data: " +
+                       (workspace.verdict == FitVerdict::Unresolved
+                            ? std::string("its terms ") + kCannotBeResolved + " (nearly collinear columns)"
+                            : std::string("a value lies outside the range of its transform or a term")),
                    1);
   return workspace;
 }
@@ -28,6 +33,11 @@ FitWorkspace StoredEquation(const InputFile& input, const std::string& path) {
   FitWorkspace workspace;
   switch (RecreateStoredEquation(workspace, input.document, *record)) {
     case StoredEquationFit::Matches: return workspace;
+    case StoredEquationFit::Refitted:
+      std::fprintf(
+          stderr, "%s\n",
+          StoredEquationRefittedMessage(InputName(path), record->rSquaredText, workspace.lastRSquared).text.c_str());
+      return workspace;
     case StoredEquationFit::Differs: throw CliError(StoredEquationMismatchMessage(path).text, 1);
     case StoredEquationFit::CannotBeFitted: break;
   }

@@ -24,7 +24,8 @@ constexpr const char* kFileHelp =
     "  --keep-first          keep the first 100000 rows of a longer text\n";
 
 constexpr const char* kSearchOptionsHelp =
-    "  --max-terms M         the largest number of coefficients, 1 to 20\n"
+    "  --max-terms M         the most coefficients of an equation of several variables, 1 to 20;\n"
+    "                        the fixed equations of one variable (up to 5) are tried whatever M\n"
     "  --sets 1,2,...        the equation sets to try\n";
 
 struct Command {

@@ -115,6 +115,7 @@ int RunMergeCommand(const std::vector<std::string>& words) {
     for (const PartEntry& entry : part.entries)
       OfferBareEntry(outcome.list, entry.score, entry.score.merit(first.criterion), entry.ordinal, textOf);
     examined += part.examined;
+    outcome.refusals += part.refusals;
   }
   CompleteBareEntries(outcome.list, sequence, threads);
   PrintSearchJson(first.points, first.columns, first.shape, outcome, examined, top);

@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <optional>
+#include <string>
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
@@ -10,6 +11,7 @@
 #include "cli/search_runner.h"
 #include "cli/searchable_data.h"
 #include "cli/text_options.h"
+#include "regress/refusal_count.h"
 #include "sheet/value_text.h"
 
 namespace rv::cli {
@@ -28,6 +30,16 @@ void PrintText(const SearchOutcome& outcome, int top) {
       std::printf("%s\t", FormatText(" %f", record.score.value(criterion)).c_str());
     std::printf("%s\t%s\n", record.ordinalText.c_str(), record.text.c_str());
   }
+}
+
+// The refused candidates' counts on standard error, and why a list is empty
+// even when --quiet.
+void ReportRefusals(const SearchOutcome& outcome, bool quiet) {
+  const std::string refusals = RefusalSummary(outcome.refusals);
+  if (outcome.list.sortOrder().empty())
+    std::fprintf(stderr, "found no equation: %s\n",
+                 refusals.empty() ? "no candidate fits better than the mean of Y" : refusals.c_str());
+  else if (!quiet && !refusals.empty()) std::fprintf(stderr, "%s\n", refusals.c_str());
 }
 
 }  // namespace
@@ -69,6 +81,7 @@ int RunSearchCommand(const std::vector<std::string>& words) {
   else if (arguments.flag("json"))
     PrintSearchJson(data.pointCount, data.columnCount, shape, search.outcome, search.examined, top);
   else PrintText(search.outcome, top);
+  ReportRefusals(search.outcome, arguments.flag("quiet"));
   // A search ended by Ctrl+C prints what it found, then exits as interrupted.
   return search.interrupted ? kInterruptedStatus : 0;
 }

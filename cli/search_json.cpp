@@ -18,9 +18,10 @@ void PrintSearchJson(int points, int columns, const SearchShape& shape, const Se
     }
   std::printf(
       "],\n  \"rank_by\": %s,\n  \"candidates\": %lld,\n  \"examined\": %lld,\n  \"stopped\": %s,\n"
-      "  \"equations\": [",
+      "  \"outside_range\": %lld,\n  \"cannot_be_resolved\": %lld,\n  \"equations\": [",
       JsonString(RankingCriterionKey(outcome.list.criterion())).c_str(), static_cast<long long>(outcome.candidateCount),
-      static_cast<long long>(examined), outcome.stopped ? "true" : "false");
+      static_cast<long long>(examined), outcome.stopped ? "true" : "false",
+      static_cast<long long>(outcome.refusals.outsideRange), static_cast<long long>(outcome.refusals.unresolved));
   const std::vector<int> order = outcome.list.sortOrder();
   for (int i = 0; i < static_cast<int>(order.size()) && i < top; ++i) {
     const EquationRecord& record = outcome.list.slot(order[static_cast<size_t>(i)]);

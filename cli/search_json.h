@@ -8,7 +8,8 @@
 namespace rv::cli {
 
 // The JSON document of a search: the data's counts, the search's shape and
-// criterion, its counters and the best `top` entries of its list, every
+// criterion, its counters (the candidates refused as outside a range or as
+// unresolvable counted apart) and the best `top` entries of its list, every
 // number with 17 significant digits. A merge of a search's parts writes it
 // too, byte for byte as one search over all candidates would.
 void PrintSearchJson(int points, int columns, const SearchShape& shape, const SearchOutcome& outcome,

@@ -8,6 +8,7 @@
 #include "cli/json_reader.h"
 #include "cli/json_text.h"
 #include "regress/candidate.h"
+#include "regress/sum_of_squares.h"
 
 namespace rv::cli {
 
@@ -15,7 +16,7 @@ namespace {
 
 // The version of the part's layout, so that a later layout is refused
 // rather than misread.
-constexpr int kPartLayout = 1;
+constexpr int kPartLayout = 2;
 constexpr int kMaxShards = 1000000;
 
 // FNV-1a over 64 bits.
@@ -104,6 +105,7 @@ SearchPart MakeSearchPart(const SearchData& data, const SearchShape& shape, Shar
   part.range = ShardRange(outcome.candidateCount, shard.shard, shard.shards);
   part.examined = examined;
   part.stopped = outcome.stopped;
+  part.refusals = outcome.refusals;
   for (const EquationRecord& record : outcome.list.entryLog()) part.entries.push_back({record.ordinal, record.score});
   return part;
 }
@@ -122,15 +124,21 @@ void PrintSearchPart(const SearchPart& part) {
     }
   std::printf(
       "],\n  \"rank_by\": %s,\n  \"candidates\": %lld,\n  \"first_ordinal\": %lld,\n"
-      "  \"last_ordinal\": %lld,\n  \"examined\": %lld,\n  \"stopped\": %s,\n  \"entered\": [",
+      "  \"last_ordinal\": %lld,\n  \"examined\": %lld,\n  \"stopped\": %s,\n  \"outside_range\": %lld,\n"
+      "  \"cannot_be_resolved\": %lld,\n  \"entered\": [",
       JsonString(RankingCriterionKey(part.criterion)).c_str(), static_cast<long long>(part.candidates),
       static_cast<long long>(part.range.first), static_cast<long long>(part.range.last),
-      static_cast<long long>(part.examined), part.stopped ? "true" : "false");
+      static_cast<long long>(part.examined), part.stopped ? "true" : "false",
+      static_cast<long long>(part.refusals.outsideRange), static_cast<long long>(part.refusals.unresolved));
   for (size_t i = 0; i < part.entries.size(); ++i) {
     const PartEntry& entry = part.entries[i];
-    std::printf("%s\n    {\"ordinal\": %lld, \"ss_res\": %s, \"sst\": %s, \"k\": %d}", i == 0 ? "" : ",",
+    std::printf("%s\n    {\"ordinal\": %lld, \"ss_res\": %s, \"sst\": %s, \"k\": %d", i == 0 ? "" : ",",
                 static_cast<long long>(entry.ordinal), JsonNumber(entry.score.ssRes).c_str(),
                 JsonNumber(entry.score.sst).c_str(), entry.score.coefficients);
+    // Sums of squares of a sheet far beyond 1e±150 are kept as a power of two
+    // times the sums of scaled values.
+    if (entry.score.squaresExponent != 0) std::printf(", \"squares_exponent\": %d", entry.score.squaresExponent);
+    std::printf("}");
   }
   std::printf("%s]\n}\n", part.entries.empty() ? "" : "\n  ");
 }
@@ -171,6 +179,8 @@ SearchPart ReadSearchPart(std::string_view text) {
   part.stopped = Member(document, "stopped", JsonValue::Kind::Boolean).boolean;
   if (!part.stopped && part.examined != part.range.count())
     throw JsonError("\"examined\" is not the count of its ordinals, yet it was not stopped");
+  part.refusals.outsideRange = IntegerMember(document, "outside_range", 0, part.range.count());
+  part.refusals.unresolved = IntegerMember(document, "cannot_be_resolved", 0, part.range.count());
   std::int64_t previous = part.range.first - 1;
   for (const JsonValue& item : Member(document, "entered", JsonValue::Kind::Array).items) {
     if (item.kind != JsonValue::Kind::Object) throw JsonError("an entry of \"entered\" is not an object");
@@ -180,6 +190,9 @@ SearchPart ReadSearchPart(std::string_view text) {
     entry.score.sst = DoubleMember(item, "sst");
     entry.score.points = part.points;
     entry.score.coefficients = static_cast<int>(IntegerMember(item, "k", 1, kMaxCandidateColumns));
+    if (item.member("squares_exponent"))
+      entry.score.squaresExponent =
+          static_cast<int>(IntegerMember(item, "squares_exponent", -kMaxSquaresExponent, kMaxSquaresExponent));
     part.entries.push_back(entry);
     previous = entry.ordinal;
   }

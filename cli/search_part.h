@@ -45,6 +45,7 @@ struct SearchPart {
   OrdinalRange range;           // the part's ordinals
   std::int64_t examined = 0;
   bool stopped = false;
+  RefusalCount refusals;  // of the first copies of candidates within the range, so that parts add up
   std::vector<PartEntry> entries;
 };
 

@@ -23,10 +23,10 @@ Outcome<ViewUpdates> ReadDataFile(const std::string& path, Document& document, D
   const bool drawn = AdoptLoadedSheet(std::move(*loaded), document, session);
   NameDocument(document.state, source);
   // A stored equation that is dropped takes its graph with it.
-  const std::optional<Message> dropped = DropMismatchedStoredEquation(document, session, document.state.fileTitle);
+  const StoredEquationCheck stored = DropMismatchedStoredEquation(document, session, document.state.fileTitle);
   ViewUpdates updates = SheetReplacedUpdates();
-  updates.notice = dropped;
-  updates.pressDraw = drawn && !dropped;
+  updates.notice = stored.notice;
+  updates.pressDraw = drawn && stored.kept;
   ListStoredEquation(session, equations);
   recentFiles.remember(source);
   updates.updateRecentFileMenu = true;

@@ -28,9 +28,10 @@ namespace rv {
 // drawn; pressDraw asks for it to be drawn again when it was drawn at
 // save time.
 //
-// The stored equation is kept only when its ordinal re-creates it, text and
-// R squared (see DropMismatchedStoredEquation); otherwise the sheet opens
-// without it and the updates' notice says so.
+// The stored equation is kept only when its ordinal re-creates its text,
+// with the R squared of the fit now where that differs from the stored one
+// (see DropMismatchedStoredEquation); otherwise the sheet opens without it.
+// The updates' notice says either.
 //
 // When the file cannot be opened, every recent-file slot holding the path is
 // emptied (the application rebuilds the recent-file menu after any failed

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <map>
 
 namespace rv {
 
@@ -126,6 +127,23 @@ const std::vector<Kinds>& Passes(EquationSet set, int engine) {
   return table[set][static_cast<size_t>(engine)];
 }
 
+// For each pass of a set and engine, how many passes earlier the same kinds
+// were first made (0 for a first pass).
+const std::vector<std::size_t>& PassesSinceFirstCopy(EquationSet set, int engine) {
+  static const auto table = [] {
+    PerEquationSet<std::array<std::vector<std::size_t>, 5>> t;
+    for (EquationSet s : kEquationSets)
+      for (int e = 1; e <= 4; ++e) {
+        const std::vector<Kinds>& passes = Passes(s, e);
+        std::map<Kinds, std::size_t> first;
+        std::vector<std::size_t>& since = t[s][static_cast<size_t>(e)];
+        for (std::size_t p = 0; p < passes.size(); ++p) since.push_back(p - first.emplace(passes[p], p).first->second);
+      }
+    return t;
+  }();
+  return table[set][static_cast<size_t>(engine)];
+}
+
 bool HasRationalCandidates(EquationSet set) {
   return set == EquationSet::Y || set == EquationSet::Log || set == EquationSet::Exp;
 }
@@ -160,6 +178,15 @@ SearchShape MakeSearchShape(const SearchData& data, const DocumentOptions& optio
   shape.maxTerms = options.maxTerms;
   shape.sets = options.setEnabled;
   return shape;
+}
+
+Segment ExaminedPart(const Segment& segment, std::int64_t rangeFirst) {
+  if (segment.repeatShift == 0) return segment;
+  Segment part = segment;
+  // The first copy of ordinal o is o - repeatShift; those before rangeFirst
+  // were not examined.
+  part.count = std::clamp<std::int64_t>(rangeFirst + segment.repeatShift - segment.firstOrdinal, 0, segment.count);
+  return part;
 }
 
 std::int64_t Binomial(int n, int k) {
@@ -331,6 +358,7 @@ std::vector<Segment> CandidateSequence::segmentsBetween(std::int64_t first, std:
           segment.block = block;
           segment.firstOrdinal = blockStart;
           segment.count = Binomial(shape.variables, block.m);
+          segment.repeatShift = static_cast<std::int64_t>(PassesSinceFirstCopy(set, engine)[pass]) * perPass;
           ClipInto(segments, segment, first, last);
           blockStart += segment.count;
         }

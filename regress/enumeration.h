@@ -51,9 +51,21 @@ struct Segment {
   std::int64_t firstOrdinal = 0;
   std::int64_t firstRank = 0;
   std::int64_t count = 0;
+  // A set may make the same pass more than once (the identity form's runs of
+  // four kinds, the three-kind passes of "Y^2 =" and "Y^3 ="); each candidate
+  // of a later copy is the candidate this many ordinals earlier, to the bit.
+  // 0 for a pass made for the first time.
+  std::int64_t repeatShift = 0;
 };
 
 std::int64_t Binomial(int n, int k);
+
+// The part of a segment that must be examined: all of it, or for a pass
+// made again the candidates whose first copy lies before the examined range
+// starts (the others could never enter the list). Its count is 0 when
+// nothing is left.
+Segment ExaminedPart(const Segment& segment, std::int64_t rangeFirst);
+
 
 // Ordinal of the first candidate of each enabled set and its number of
 // candidates; zero for a disabled set.

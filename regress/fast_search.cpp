@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "regress/bare_entry.h"
-#include "regress/batch_score.h"
-#include "regress/block_columns.h"
+#include "regress/block_group.h"
 #include "regress/column_bank.h"
-#include "regress/exact_score.h"
+#include "regress/entry_test.h"
 #include "regress/fit_workspace.h"
+#include "regress/set_scoring.h"
 #include "regress/walk.h"
 
 namespace rv {
@@ -53,81 +53,27 @@ class EntryBound {
   std::set<double> best_;
 };
 
-// Marks the columns of one candidate, to find a column that is there twice.
-class ColumnStamp {
- public:
-  explicit ColumnStamp(int columns) : marks_(static_cast<size_t>(columns), 0) {}
-  // True when two of the columns hold the same values.
-  bool repeats(const ColumnBank& bank, const int* ids, int count) {
-    startCandidate();
-    for (int j = 0; j < count; ++j)
-      if (!markFirst(bank.representative(ids[j]))) return true;
-    return false;
-  }
-
- private:
-  void startCandidate() {
-    if (++generation_ == 0) {
-      std::fill(marks_.begin(), marks_.end(), 0u);
-      generation_ = 1;
-    }
-  }
-  // False when the column was marked already for this candidate.
-  bool markFirst(int column) {
-    std::uint32_t& mark = marks_[static_cast<size_t>(column)];
-    if (mark == generation_) return false;
-    mark = generation_;
-    return true;
-  }
-
-  std::vector<std::uint32_t> marks_;
-  std::uint32_t generation_ = 0;
-};
-
-// True when every candidate of the block has some column twice, so that its
-// elimination meets a zero pivot: a kind that the pass holds twice, both on
-// one variable (the first, which takes every kind when there are several).
-bool RepeatsAColumn(const KindPass& pass, const VariableBlock& block) {
-  for (int a = 0; a < pass.engine; ++a)
-    for (int b = a + 1; b < pass.engine; ++b)
-      if (pass.kinds[static_cast<size_t>(a)] == pass.kinds[static_cast<size_t>(b)] &&
-          (block.m > 1 || (((block.last >> a) & 1u) && ((block.last >> b) & 1u))))
-        return true;
-  return false;
-}
-
 // What one thread works with, sized for the search's points once.
 struct Worker {
-  Worker(int columns, int points) : scratch(points), batchScratch(points), stamp(columns) {}
+  explicit Worker(int stride) : scratch(stride) {}
 
-  // The entry test of a set and a number of coefficients (one for all, by
-  // R squared) for this bound, worked out again only when it changed.
-  const EntryTest& test(const SetScoring& scoring, int coefficients, RankingCriterion criterion, int points,
-                        double bound) {
-    const int byCount = criterion == RankingCriterion::RSquared ? 0 : coefficients;
-    EntryTest& test = tests[scoring.set][static_cast<size_t>(byCount)];
-    if (test.bound != bound || test.sst != scoring.denominator)
-      test = EntryTest(criterion, bound, scoring.denominator, points, coefficients);
-    return test;
-  }
-
-  ScoreScratch scratch;
-  BatchScratch batchScratch;
+  PrefixScratch scratch;
   FitWorkspace workspace;
-  ColumnStamp stamp;
-  PerEquationSet<std::array<EntryTest, kMaxCandidateColumns + 1>> tests;
-  // The candidates waiting to be solved side by side: all of one set and
-  // with as many columns, in ordinal order.
-  CandidateBatch batch;
-  EquationSet batchSet = EquationSet::Y;
-  std::int64_t batchOrdinals[kMaxBatchLanes];
-  KernelTally tally;
+  PerEquationSet<EntryTests> tests;
+  std::vector<GroupCandidacy> groupCandidacies;
+  RefusalCount count;
 };
 
 struct ChunkResult {
   std::vector<Candidacy> candidacies;
   std::int64_t lastOrdinal = 0;  // the last ordinal examined
 };
+
+// Blocks of one pass with as many variables share a walk.
+bool SameGroup(const Segment& a, const Segment& b) {
+  return !a.rational && !b.rational && a.set == b.set && a.pass.engine == b.pass.engine &&
+         a.pass.kinds == b.pass.kinds && a.block.m == b.block.m && a.repeatShift == b.repeatShift;
+}
 
 class FastSearch {
  public:
@@ -136,21 +82,22 @@ class FastSearch {
         shape_(shape),
         sequence_(shape),
         monitor_(monitor),
-        bank_(data, options.threads),
-        chunkSize_(std::max<std::int64_t>(1, options.chunkSize)),
+        bank_(data),
         vectors_(options.vectors.value_or(WidestVectors())),
         criterion_(options.criterion),
-        batchSize_(std::clamp(options.batchSize.value_or(BatchLanes(vectors_)), 0, BatchLanes(vectors_))),
         list_(options.criterion) {
     for (EquationSet set : kEquationSets)
-      if (shape.sets[set]) scorings_[set] = PrepareSetScoring(bank_, data, set);
+      if (shape.sets[set]) scorings_[set] = PrepareSetScoring(data, set, bank_);
     total_ = sequence_.count();
     range_ = options.part.value_or(OrdinalRange{1, total_});
     if (options.part) list_.keepEntryLog();
+    // Chunks small enough that the last ones keep every thread busy.
+    const std::int64_t balanced = range_.count() / (std::max(1, options.threads) * 32) + 1;
+    chunkSize_ = std::max<std::int64_t>(1, std::min(options.chunkSize, std::max<std::int64_t>(balanced, 4096)));
     chunkCount_ = (range_.count() + chunkSize_ - 1) / chunkSize_;
   }
 
-  SearchOutcome run(int threads, KernelTally* tally) {
+  SearchOutcome run(int threads) {
     SearchOutcome outcome;
     outcome.candidateCount = total_;
     monitor_.setTotal(range_.count());
@@ -164,13 +111,13 @@ class FastSearch {
     CompleteBareEntries(list_, sequence_, threads);
     outcome.stopped = monitor_.stopRequested();
     outcome.list = std::move(list_);
-    if (tally) *tally = tally_;
+    outcome.refusals = count_;
     return outcome;
   }
 
  private:
   void work() {
-    auto worker = std::make_unique<Worker>(bank_.columnCount(), bank_.pointCount());
+    auto worker = std::make_unique<Worker>(bank_.stride());
     for (;;) {
       if (monitor_.stopRequested()) break;
       const std::int64_t chunk = nextChunk_.fetch_add(1);
@@ -190,9 +137,7 @@ class FastSearch {
       commitReady(false);
     }
     std::lock_guard lock(mutex_);
-    tally_.inBatches += worker->tally.inBatches;
-    tally_.handedOver += worker->tally.handedOver;
-    tally_.alone += worker->tally.alone;
+    count_ += worker->count;
   }
 
   ChunkResult examine(std::int64_t chunk, EntryBound bound, Worker& worker) {
@@ -200,114 +145,80 @@ class FastSearch {
     const std::int64_t first = range_.first + chunk * chunkSize_;
     const std::int64_t last = std::min(range_.last, first + chunkSize_ - 1);
     result.lastOrdinal = first - 1;
-    auto offer = [&](std::int64_t ordinal, const EntryScore& score, EquationSet set, int coefficients) {
-      result.candidacies.push_back({ordinal, score, set, coefficients});
-      bound.push(score.merit);
-    };
-    for (const Segment& segment : sequence_.segmentsBetween(first, last)) {
+    const std::vector<Segment> segments = sequence_.segmentsBetween(first, last);
+    for (size_t s = 0; s < segments.size();) {
       if (monitor_.stopRequested()) break;
-      const SetScoring& scoring = *scorings_[segment.set];
-      if (!scoring.yFault) {
-        if (segment.rational) {
-          settleBatch(worker, bound, offer);
-          examineRationals(segment, bound, worker.workspace, offer);
-        } else {
-          examineBlock(segment, scoring, bound, worker, offer);
-        }
-      }
-      result.lastOrdinal = segment.firstOrdinal + segment.count - 1;
-      monitor_.addDone(segment.count);
+      // The segments of one block group (or one rational segment).
+      size_t end = s + 1;
+      while (end < segments.size() && SameGroup(segments[s], segments[end])) ++end;
+      std::int64_t examined = 0;
+      for (size_t i = s; i < end; ++i) examined += segments[i].count;
+      examineSegments(segments.data() + s, end - s, bound, worker, result);
+      result.lastOrdinal = segments[end - 1].firstOrdinal + segments[end - 1].count - 1;
+      monitor_.addDone(examined);
+      s = end;
     }
-    settleBatch(worker, bound, offer);
     return result;
   }
 
-  template <class Offer>
-  void examineRationals(const Segment& segment, const EntryBound& bound, FitWorkspace& workspace, Offer& offer) {
-    WalkSegment(shape_, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
-      if (!CanEnterList(candidate.termCount + 1, data_.pointCount)) return;
-      BuildCandidate(workspace, data_, candidate);
-      if (!FitCandidate(workspace, ordinal)) return;
-      ScoreCandidate(workspace);
-      EntryScore score{workspace.lastScore.ssRes, 0.0};
-      if (MayEnterList(workspace.lastScore, criterion_, score.merit) && score.merit > bound.value())
-        offer(ordinal, score, candidate.set, workspace.coefficientCount());
-    });
-  }
-
-  template <class Offer>
-  void examineBlock(const Segment& segment, const SetScoring& scoring, const EntryBound& bound, Worker& worker,
-                    Offer& offer) {
-    const KindPass& pass = segment.pass;
-    const VariableBlock& block = segment.block;
-    const int coefficients = BlockColumnCount(pass, block);
-    if (!CanEnterList(coefficients, data_.pointCount)) return;
-    // A two-variable kind on the last variable has no second variable: every
-    // candidate of the block faults.
-    for (int k = 0; k < pass.engine; ++k)
-      if ((block.last & (1u << k)) && UsesSecondVariable(pass.kinds[static_cast<size_t>(k)])) return;
-    if (RepeatsAColumn(pass, block)) return;
-    CandidateBatch& batch = worker.batch;
-    // Consecutive blocks of a set with as many columns share batches.
-    if (batch.size > 0 && (worker.batchSet != segment.set || batch.columns != coefficients))
-      settleBatch(worker, bound, offer);
-    worker.batchSet = segment.set;
-    batch.columns = coefficients;
-    std::uint8_t subset[kMaxSearchVariables];
-    UnrankSubset(shape_.variables, block.m, segment.firstRank, subset);
-    BlockColumns columns(bank_, pass, block);
-    columns.moveTo(subset, 0);
-    // Without twins in the bank, the blocks that repeat a column are all
-    // there is to find.
-    const bool twins = bank_.hasTwins();
-    for (std::int64_t i = 0; i < segment.count; ++i) {
-      if (i > 0) {
-        std::uint8_t before[kMaxSearchVariables];
-        std::copy(subset, subset + block.m, before);
-        NextSubset(shape_.variables, block.m, subset);
-        int changed = 0;
-        while (subset[changed] == before[changed]) ++changed;
-        columns.moveTo(subset, changed);
-      }
-      // A faulted column rejects the candidate; so do two identical columns,
-      // whose elimination meets a zero pivot and leaves no usable coefficient.
-      if (!columns.usable() || (twins && worker.stamp.repeats(bank_, columns.ids(), columns.count()))) continue;
-      const int* ids = columns.ids();
-      const int m = columns.count();
-      const std::int64_t ordinal = segment.firstOrdinal + i;
-      if (batchSize_ == 0) {
-        EntryScore score;
-        ++worker.tally.alone;
-        if (ScoreAboveThreshold(bank_, scoring, ids, m, test(worker, scoring, m, bound), vectors_, worker.scratch,
-                                score))
-          offer(ordinal, score, segment.set, m);
-        continue;
-      }
-      batch.put(batch.size, ids);
-      worker.batchOrdinals[batch.size++] = ordinal;
-      if (batch.size == batchSize_) settleBatch(worker, bound, offer);
+  void examineSegments(const Segment* segments, size_t count, EntryBound& bound, Worker& worker,
+                       ChunkResult& result) {
+    const Segment& head = segments[0];
+    const SetScoring& scoring = *scorings_[head.set];
+    const bool countsRefusals = head.repeatShift == 0;
+    if (scoring.yFault) {
+      if (countsRefusals)
+        for (size_t i = 0; i < count; ++i) worker.count.outsideRange += segments[i].count;
+      return;
+    }
+    if (head.rational) {
+      examineRationals(head, bound, worker, result);
+      return;
+    }
+    BlockGroup group;
+    group.scoring = &scoring;
+    group.pass = head.pass;
+    group.m = head.block.m;
+    group.countsRefusals = countsRefusals;
+    for (size_t i = 0; i < count; ++i) {
+      const Segment part = ExaminedPart(segments[i], range_.first);
+      if (part.count > 0) group.segments.push_back(part);
+    }
+    if (group.segments.empty()) return;
+    // The bound stays as it was when the group began: the walk meets its
+    // candidates out of ordinal order, and only candidates that come earlier
+    // may raise a bound.
+    EntryTests& tests = worker.tests[head.set];
+    tests.set(criterion_, bound.value(), scoring.denominator, data_.pointCount, scoring.squaresExponent);
+    GroupWalkContext context;
+    context.bank = &bank_;
+    context.variables = shape_.variables;
+    context.tests = &tests;
+    worker.groupCandidacies.clear();
+    ExamineBlockGroup(group, context, vectors_, worker.scratch, worker.count, worker.groupCandidacies);
+    for (const GroupCandidacy& c : worker.groupCandidacies) {
+      result.candidacies.push_back({c.ordinal, c.score, head.set, c.coefficients});
+      bound.push(c.score.merit);
     }
   }
 
-  const EntryTest& test(Worker& worker, const SetScoring& scoring, int coefficients, const EntryBound& bound) {
-    return worker.test(scoring, coefficients, criterion_, data_.pointCount, bound.value());
-  }
-
-  // Solves and scores the waiting candidates side by side and offers, in
-  // ordinal order, those that beat the bound they were tested against.
-  template <class Offer>
-  void settleBatch(Worker& worker, const EntryBound& bound, Offer& offer) {
-    CandidateBatch& batch = worker.batch;
-    if (batch.size == 0) return;
-    const SetScoring& scoring = *scorings_[worker.batchSet];
-    BatchVerdict verdict;
-    ScoreBatchAboveThreshold(bank_, scoring, batch, test(worker, scoring, batch.columns, bound), vectors_,
-                             worker.batchScratch, verdict);
-    for (int l = 0; l < batch.size; ++l)
-      if (verdict.above[l]) offer(worker.batchOrdinals[l], verdict.score[l], worker.batchSet, batch.columns);
-    worker.tally.inBatches += batch.size;
-    worker.tally.handedOver += verdict.handedOver;
-    batch.size = 0;
+  void examineRationals(const Segment& segment, EntryBound& bound, Worker& worker, ChunkResult& result) {
+    FitWorkspace& workspace = worker.workspace;
+    WalkSegment(shape_, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
+      BuildCandidate(workspace, data_, candidate, &bank_.scoringOrder());
+      if (!FitCandidate(workspace, ordinal)) {
+        if (workspace.verdict == FitVerdict::OutsideRange) ++worker.count.outsideRange;
+        else ++worker.count.unresolved;
+        return;
+      }
+      ++worker.count.fitted;
+      ScoreCandidate(workspace);
+      EntryScore score{workspace.lastScore.ssRes, 0.0};
+      if (MayEnterList(workspace.lastScore, criterion_, score.merit) && score.merit > bound.value()) {
+        result.candidacies.push_back({ordinal, score, candidate.set, workspace.coefficientCount()});
+        bound.push(score.merit);
+      }
+    });
   }
 
   // Replays finished chunks in ordinal order; at the end also the chunks a
@@ -320,9 +231,12 @@ class FastSearch {
         found = finished_.begin();
       }
       // (Every candidacy may be listed: the test admitted it.)
-      for (const Candidacy& c : found->second.candidacies)
-        OfferBareEntry(list_, {c.score.ssRes, scorings_[c.set]->denominator, data_.pointCount, c.coefficients},
+      for (const Candidacy& c : found->second.candidacies) {
+        const SetScoring& scoring = *scorings_[c.set];
+        OfferBareEntry(list_,
+                       {c.score.ssRes, scoring.denominator, data_.pointCount, c.coefficients, scoring.squaresExponent},
                        c.score.merit, c.ordinal, textOf_);
+      }
       const std::int64_t lastOrdinal = found->second.lastOrdinal;
       committedChunks_ = found->first + 1;
       finished_.erase(found);
@@ -364,10 +278,8 @@ class FastSearch {
   const CandidateSequence sequence_;
   SearchMonitor& monitor_;
   const ColumnBank bank_;
-  const std::int64_t chunkSize_;
   const VectorWidth vectors_;
   const RankingCriterion criterion_;
-  const int batchSize_;
   const std::function<std::string(std::int64_t)> textOf_ = [this](std::int64_t ordinal) {
     return EquationText(sequence_.candidateAt(ordinal));
   };
@@ -375,6 +287,7 @@ class FastSearch {
   EquationList list_;
   std::int64_t total_ = 0;
   OrdinalRange range_;
+  std::int64_t chunkSize_ = 1;
   std::int64_t chunkCount_ = 0;
   std::atomic<std::int64_t> nextChunk_{0};
 
@@ -383,15 +296,15 @@ class FastSearch {
   std::int64_t committedChunks_ = 0;
   std::vector<double> committedValues_;
   std::size_t nextSetToFinish_ = 0;  // into kEquationSets
-  KernelTally tally_;
+  RefusalCount count_;
 };
 
 }  // namespace
 
 SearchOutcome RunFastSearch(const SearchData& data, const SearchShape& shape, const FastSearchOptions& options,
-                            SearchMonitor& monitor, KernelTally* tally) {
+                            SearchMonitor& monitor) {
   FastSearch search(data, shape, options, monitor);
-  return search.run(options.threads, tally);
+  return search.run(options.threads);
 }
 
 }  // namespace rv

@@ -1,5 +1,9 @@
+#include <cmath>
+
 #include "regress/fit_workspace.h"
+#include "regress/point_sums.h"
 #include "regress/rational_form.h"
+#include "regress/scoring_order.h"
 #include "regress/sum_of_squares.h"
 #include "regress/y_form.h"
 
@@ -46,13 +50,17 @@ void SizeForPoints(FitWorkspace& ws, int points) {
   ws.observedY.assign(size, 0.0);
   ws.denominatorX.assign(size, 0.0);
   ws.scoredY.assign(size, 0.0);
+  ws.fitted.assign(size, 0.0);
 }
 
 }  // namespace
 
-void BuildCandidate(FitWorkspace& ws, const SearchData& data, const Candidate& candidate) {
+void BuildCandidate(FitWorkspace& ws, const SearchData& data, const Candidate& candidate,
+                    const std::vector<int>* scoringOrder) {
   SizeForPoints(ws, data.pointCount);
   ws.pointCount = data.pointCount;
+  if (scoringOrder != nullptr) ws.scoringOrder = *scoringOrder;
+  else ws.scoringOrder = ScoringOrder(data);
   ws.candidate = candidate;
   ws.text = EquationText(candidate);
   ApplyYForm(ws, data, candidate.set);
@@ -61,58 +69,71 @@ void BuildCandidate(FitWorkspace& ws, const SearchData& data, const Candidate& c
 }
 
 bool FitCandidate(FitWorkspace& ws, std::int64_t ordinal) {
+  ws.verdict = FitVerdict::OutsideRange;
   if (ws.domainFault) return false;
+  ws.verdict = FitVerdict::Unresolved;
   const int p = ws.constantColumn;
-  const int m = p + 1;
-  auto& a = ws.normalMatrix;
-  auto& b = ws.normalVector;
+  const int n = ws.pointCount;
+  if (!CanEnterList(p + 1, n)) return false;
+  const size_t points = static_cast<size_t>(n);
+  const std::vector<int>& order = ws.scoringOrder;
+  // Standardised in point order, then taken in the scoring order.
+  auto inScoringOrder = [&](const std::vector<double>& byPoint) {
+    std::vector<double> ordered(points);
+    for (size_t k = 0; k < points; ++k) ordered[k] = byPoint[static_cast<size_t>(order[k])];
+    return ordered;
+  };
+  std::vector<double> standard(points, 0.0);
+  StandardiseColumn(ws.transformedY.data(), n, standard.data(), ws.yScale);
+  const std::vector<double> standardY = inScoringOrder(standard);
+  std::vector<double> values(points);
+  std::vector<std::vector<double>> ordered(static_cast<size_t>(p));
+  std::vector<const double*> columns;
+  std::vector<double> rankReferences;
+  for (int j = 0; j < p; ++j) {
+    for (int i = 0; i < n; ++i) values[static_cast<size_t>(i)] = ws.design[static_cast<size_t>(i)][j];
+    const ColumnScale& scale = ws.columnScales[j];
+    if (StandardiseColumn(values.data(), n, standard.data(), ws.columnScales[j]) != ColumnSpread::Varies) return false;
+    ordered[static_cast<size_t>(j)] = inScoringOrder(standard);
+    const double* column = ordered[static_cast<size_t>(j)].data();
+    columns.push_back(column);
+    rankReferences.push_back(RankReference(PointDot(column, column, n), scale.mean, scale.length, n,
+                                           HasComputedValues(ws.candidate.terms[static_cast<size_t>(j)].kind)));
+  }
+  if (!FactoriseColumns(columns, rankReferences, standardY.data(), n, ws.factors)) return false;
+
+  // Back to the columns as they are: x = mean + length z, y = mean + length z.
+  const std::vector<double> b = ws.factors.solve();
   auto& c = ws.coefficients;
-  for (int r = 0; r < m; ++r) {
-    for (int col = 0; col < m; ++col) a[r][col] = 0.0;
-    b[r] = 0.0;
+  c[p] = ws.yScale.mean;
+  for (int j = 0; j < p; ++j) {
+    c[j] = b[static_cast<size_t>(j)] * ws.yScale.length / ws.columnScales[j].length;
+    c[p] = c[p] - c[j] * ws.columnScales[j].mean;
   }
-  for (int i = 0; i < ws.pointCount; ++i) {
-    const auto& d = ws.design[i];
-    for (int r = 0; r < m; ++r) {
-      for (int col = 0; col < m; ++col) a[r][col] += d[r] * d[col];
-      b[r] += ws.transformedY[i] * d[r];
-    }
+  for (size_t k = 0; k < points; ++k) {
+    const size_t i = static_cast<size_t>(order[k]);
+    ws.fitted[i] = ws.yScale.mean + ws.yScale.length * (standardY[k] - ws.factors.residual[k]);
   }
-  for (int k = 0; k < p; ++k) {
-    for (int r = k + 1; r <= p; ++r) {
-      const double f = a[r][k] / a[k][k];
-      for (int col = k; col <= p; ++col) a[r][col] = a[r][col] - f * a[k][col];
-      b[r] = b[r] - f * b[k];
-    }
-  }
-  for (int k = p; k >= 0; --k) {
-    c[k] = b[k] / a[k][k];
-    for (int r = 0; r < k; ++r) b[r] = b[r] - c[k] * a[r][k];
-  }
+  ws.verdict = FitVerdict::Fitted;
   ws.lastFittedOrdinal = ordinal;
   return true;
-}
-
-double FittedValue(const FitWorkspace& ws, int point) {
-  const auto& row = ws.design[point];
-  const auto& c = ws.coefficients;
-  if (ws.candidate.rational) return RationalValue(c[0], c[1], c[2], row[0], ws.denominatorX[point]);
-  double fitted = 0.0;
-  for (int j = 0; j <= ws.constantColumn; ++j) fitted += row[j] * c[j];
-  return fitted;
 }
 
 double ScoreCandidate(FitWorkspace& ws) {
   const EquationSet set = ws.candidate.set;
   std::vector<double>& observed = ws.scoredY;
+  for (int i = 0; i < ws.pointCount; ++i) observed[static_cast<size_t>(i)] = BackTransform(set, ws.transformedY[i]);
+  const int exponent = SquaresExponent(observed.data(), ws.pointCount);
+  const double toScale = std::ldexp(1.0, -exponent);
   double ssRes = 0.0;
-  for (int i = 0; i < ws.pointCount; ++i) {
-    const double yhat = BackTransform(set, FittedValue(ws, i));
-    const double y = BackTransform(set, ws.transformedY[i]);
-    observed[static_cast<size_t>(i)] = y;
-    ssRes += (y - yhat) * (y - yhat);
+  for (const int i : ws.scoringOrder) {
+    const double difference = (observed[static_cast<size_t>(i)] - BackTransform(set, FittedValue(ws, i))) * toScale;
+    ssRes += difference * difference;
   }
-  ws.lastScore = {ssRes, SumOfSquaresAboutMean(observed.data(), ws.pointCount), ws.pointCount, ws.coefficientCount()};
+  std::vector<double> scaled(observed.begin(), observed.end());
+  for (double& y : scaled) y = y * toScale;
+  ws.lastScore = {ssRes, SumOfSquaresAboutMean(scaled.data(), ws.pointCount), ws.pointCount, ws.coefficientCount(),
+                  exponent};
   ws.lastRSquared = ws.lastScore.rSquared();
   return ws.lastRSquared;
 }

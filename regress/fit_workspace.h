@@ -6,10 +6,20 @@
 #include <vector>
 
 #include "regress/candidate.h"
+#include "regress/orthogonal_fit.h"
 #include "regress/ranking_criterion.h"
+#include "regress/rational_form.h"
 #include "regress/search_data.h"
+#include "regress/standard_column.h"
 
 namespace rv {
+
+// Why a fit was given up, or that it was not.
+enum class FitVerdict {
+  Fitted,
+  OutsideRange,  // a point fails the guard of the Y form or of a term
+  Unresolved,    // the columns cannot be told apart in double precision (the rank test)
+};
 
 // The state one fit works in. After a fit it describes the current equation:
 // its coefficients, design matrix, transform and text, which the statistics,
@@ -28,8 +38,18 @@ struct FitWorkspace {
   std::vector<double> scoredY;
   int constantColumn = 0;  // p: the number of terms
   bool domainFault = false;
-  std::array<std::array<double, kMaxCandidateColumns>, kMaxCandidateColumns> normalMatrix{};
-  std::array<double, kMaxCandidateColumns> normalVector{};
+  FitVerdict verdict = FitVerdict::OutsideRange;
+  // The terms' columns and the transformed Y standardised, and the
+  // factorisation of the one against the other, from which come the
+  // coefficients, the fitted values and the statistics. The factors hold the
+  // points in the scoring order (regress/scoring_order.h).
+  std::array<ColumnScale, kMaxCandidateColumns> columnScales{};
+  ColumnScale yScale;
+  std::vector<int> scoringOrder;
+  OrthogonalFactors factors;
+  // Each point's fitted value on the transformed scale by the linear fit (a
+  // rational candidate's linearised one; FittedValue gives its equation's).
+  std::vector<double> fitted;
   std::array<double, kMaxCandidateColumns> coefficients{};
   Candidate candidate;
   std::string text;
@@ -45,23 +65,35 @@ struct FitWorkspace {
 // candidate, exactly as the search builds it: column j of the design matrix
 // holds term j at each point, the last column the constant 1.0. A point that
 // fails a guard raises the domain fault and leaves its entry as it was.
-void BuildCandidate(FitWorkspace& workspace, const SearchData& data, const Candidate& candidate);
+// `scoringOrder`: the sheet's ScoringOrder when the caller has it already.
+void BuildCandidate(FitWorkspace& workspace, const SearchData& data, const Candidate& candidate,
+                    const std::vector<int>* scoringOrder = nullptr);
 
-// Normal equations accumulated point by point over both triangles, Gaussian
-// elimination without pivoting, back substitution. False when the candidate
-// has a domain fault; a singular system is left to the score to reject.
+// Fits the built candidate by the orthogonal factorisation of its
+// standardised columns (regress/orthogonal_fit.h) and keeps its coefficients
+// and fitted values. False, with the verdict saying why, when a point fails a
+// guard, when the candidate has more coefficients than there are points, or
+// when the rank test refuses a column.
 bool FitCandidate(FitWorkspace& workspace, std::int64_t ordinal);
 
-// The fitted value at one data point on the transformed scale of Y: the sum of
-// coefficient times design value in column order, or for a rational
-// candidate the value of its equation (a u + c) / (1 - b x).
-double FittedValue(const FitWorkspace& workspace, int point);
+// The fitted value at one data point on the transformed scale of Y: the mean
+// of the transformed Y plus its projection on the columns, or for a rational
+// candidate the value of its equation (a u + c) / (1 - b x) with the
+// coefficients as they stand (a caller may round them as a printout does).
+inline double FittedValue(const FitWorkspace& workspace, int point) {
+  const size_t i = static_cast<size_t>(point);
+  if (workspace.candidate.rational)
+    return RationalValue(workspace.coefficients[0], workspace.coefficients[1], workspace.coefficients[2],
+                         workspace.design[i][0], workspace.denominatorX[i]);
+  return workspace.fitted[i];
+}
 
 // R squared on the untransformed scale of Y, comparing every point's
 // BackTransform of its fitted value with its observation mapped to the
-// transformed scale and back: 1 - SSE / SST, SST taken about the mean of
-// those observations (SumOfSquaresAboutMean). Kept as lastRSquared, with its
-// sums as lastScore.
+// transformed scale and back: 1 - SSE / SST, SSE summed in the scoring order,
+// SST taken about the mean of those observations (SumOfSquaresAboutMean),
+// both on the squares' scale of the observations (SquaresExponent). Kept as
+// lastRSquared, with its sums as lastScore.
 double ScoreCandidate(FitWorkspace& workspace);
 
 // The fitted equation evaluated for single variable values; variables[k] is

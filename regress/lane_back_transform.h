@@ -4,7 +4,6 @@
 
 #include "regress/vector_lanes.h"
 #include "regress/y_form.h"
-#include "regress/zero_guard.h"
 
 namespace rv {
 
@@ -21,8 +20,8 @@ template <class V, EquationSet Set>
   static_assert(HasCheapBackTransform(Set), "only the transforms of an instruction or two per lane");
   if constexpr (Set == EquationSet::Square) return V::select(V::atLeast(t, V::broadcast(0.0)), V::sqrt(t), t);
   if constexpr (Set == EquationSet::Reciprocal) {
-    const typename V::Lanes magnitude = V::select(V::below(t, V::broadcast(0.0)), -t, t);
-    return V::select(V::above(magnitude, V::broadcast(kZeroGuard)), V::broadcast(1.0) / t, t);
+    const typename V::Mask zero = V::atLeast(t, V::broadcast(0.0)) & V::atMost(t, V::broadcast(0.0));
+    return V::select(zero, t, V::broadcast(1.0) / t);
   }
   return t;
 }

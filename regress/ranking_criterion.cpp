@@ -8,7 +8,11 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // N ln(SSE / N), the part AICc and BIC share; undefined for an exact fit,
 // whose likelihood has no maximum.
-double LogLikelihoodTerm(double sse, double n) { return sse > 0.0 ? n * std::log(sse / n) : kNaN; }
+double LogLikelihoodTerm(double sse, double n, int squaresExponent) {
+  if (!(sse > 0.0)) return kNaN;
+  if (squaresExponent == 0) return n * std::log(sse / n);
+  return n * (std::log(sse / n) + 2.0 * squaresExponent * std::log(2.0));
+}
 
 }  // namespace
 
@@ -45,27 +49,27 @@ double AdjustedRSquared(double sse, double sst, int points, int coefficients) {
   return 1.0 - (sse / residualDf) / (sst / (n - 1.0));
 }
 
-double Aicc(double sse, int points, int coefficients) {
+double Aicc(double sse, int points, int coefficients, int squaresExponent) {
   const double n = points;
   const double k = coefficients;
   const double aiccDf = n - k - 1.0;
   if (!(aiccDf >= 1.0)) return kNaN;
-  return LogLikelihoodTerm(sse, n) + 2.0 * k + 2.0 * k * (k + 1.0) / aiccDf;
+  return LogLikelihoodTerm(sse, n, squaresExponent) + 2.0 * k + 2.0 * k * (k + 1.0) / aiccDf;
 }
 
-double Bic(double sse, int points, int coefficients) {
+double Bic(double sse, int points, int coefficients, int squaresExponent) {
   const double n = points;
   const double k = coefficients;
   if (!(n - k >= 1.0)) return kNaN;
-  return LogLikelihoodTerm(sse, n) + k * std::log(n);
+  return LogLikelihoodTerm(sse, n, squaresExponent) + k * std::log(n);
 }
 
 double ResidualScore::value(RankingCriterion criterion) const {
   switch (criterion) {
     case RankingCriterion::RSquared: return rSquared();
     case RankingCriterion::AdjustedRSquared: return AdjustedRSquared(ssRes, sst, points, coefficients);
-    case RankingCriterion::Aicc: return Aicc(ssRes, points, coefficients);
-    case RankingCriterion::Bic: return Bic(ssRes, points, coefficients);
+    case RankingCriterion::Aicc: return Aicc(ssRes, points, coefficients, squaresExponent);
+    case RankingCriterion::Bic: return Bic(ssRes, points, coefficients, squaresExponent);
   }
   return kNaN;
 }

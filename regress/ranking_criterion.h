@@ -33,10 +33,12 @@ inline constexpr bool SmallerIsBetter(RankingCriterion criterion) {
 //   AICc = N ln(SSE / N) + 2k + 2k(k + 1) / (N - k - 1); needs N - k - 1 >= 1 and SSE > 0
 //   BIC  = N ln(SSE / N) + k ln(N); needs N - k >= 1 and SSE > 0
 // (the least-squares forms, without the full likelihood's constants: only
-// differences between equations on the same data mean anything).
+// differences between equations on the same data mean anything). SSE and
+// SST may be sums of the values times 2^-squaresExponent (SquaresExponent):
+// the logarithms add that scale back.
 double AdjustedRSquared(double sse, double sst, int points, int coefficients);
-double Aicc(double sse, int points, int coefficients);
-double Bic(double sse, int points, int coefficients);
+double Aicc(double sse, int points, int coefficients, int squaresExponent = 0);
+double Bic(double sse, int points, int coefficients, int squaresExponent = 0);
 
 // One candidate's sums as the search scores it.
 struct ResidualScore {
@@ -44,6 +46,9 @@ struct ResidualScore {
   double sst = std::numeric_limits<double>::quiet_NaN();
   int points = 0;
   int coefficients = 0;  // k: the terms and the constant
+  // The sums are of the values times 2^-squaresExponent; 0 on every sheet of
+  // ordinary magnitude (SquaresExponent).
+  int squaresExponent = 0;
 
   double rSquared() const { return 1.0 - ssRes / sst; }
   // The criterion's own value, as the list shows it.

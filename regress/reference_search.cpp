@@ -18,6 +18,7 @@ SearchOutcome RunReferenceSearch(const SearchData& data, const SearchShape& shap
   const OrdinalRange examined = part.value_or(OrdinalRange{1, outcome.candidateCount});
   monitor.setTotal(examined.count());
   FitWorkspace workspace;
+  RefusalCount& count = outcome.refusals;
   for (EquationSet set : kEquationSets) {
     const SetRange& range = sequence.setRanges()[set];
     const std::int64_t first = std::max(range.first, examined.first);
@@ -27,10 +28,17 @@ SearchOutcome RunReferenceSearch(const SearchData& data, const SearchShape& shap
     monitor.announce({set, false});
     for (const Segment& segment : sequence.segmentsBetween(first, last)) {
       if (monitor.stopRequested()) break;
-      WalkSegment(shape, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
-        if (!CanEnterList(candidate.termCount + 1, data.pointCount)) return;
+      // A pass made again whose first copy was examined holds nothing new.
+      const bool countsRefusals = segment.repeatShift == 0;
+      WalkSegment(shape, ExaminedPart(segment, examined.first), [&](std::int64_t ordinal, const Candidate& candidate) {
         BuildCandidate(workspace, data, candidate);
-        if (!FitCandidate(workspace, ordinal)) return;
+        if (!FitCandidate(workspace, ordinal)) {
+          if (!countsRefusals) return;
+          if (workspace.verdict == FitVerdict::OutsideRange) ++count.outsideRange;
+          else ++count.unresolved;
+          return;
+        }
+        ++count.fitted;
         ScoreCandidate(workspace);
         double merit = 0.0;
         if (!MayEnterList(workspace.lastScore, criterion, merit)) return;

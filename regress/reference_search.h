@@ -12,8 +12,9 @@
 namespace rv {
 
 // The search done the straightforward way, one candidate after another on
-// one thread: every candidate is built column by column, fitted through its
-// normal equations and scored. Slow, but it is the yardstick the fast search
+// one thread: every candidate is built column by column, fitted by the
+// orthogonal factorisation of its standardised columns and scored (a pass
+// made again is skipped where its first copy was examined). Slow, but it is the yardstick the fast search
 // is measured and checked against. The list ranks by the criterion. Given a
 // part, it examines only that part of the sequence, and its list keeps its
 // entry log.

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "regress/equation_list.h"
+#include "regress/refusal_count.h"
 
 namespace rv {
 
@@ -13,6 +14,7 @@ struct SearchOutcome {
   EquationList list;
   std::int64_t candidateCount = 0;
   bool stopped = false;
+  RefusalCount refusals;
 };
 
 }  // namespace rv

@@ -1,5 +1,7 @@
 #include "regress/sum_of_squares.h"
 
+#include <cmath>
+
 namespace rv {
 
 double SumOfSquaresAboutMean(const double* values, int count) {
@@ -19,5 +21,16 @@ double SumOfSquaresAboutMean(const double* values, int count) {
   }
   return squares;
 }
+
+int SquaresExponent(const double* values, int count) {
+  double largest = 0.0;
+  for (int i = 0; i < count; ++i) largest = std::fmax(largest, std::fabs(values[i]));
+  if (!std::isfinite(largest) || largest == 0.0) return 0;
+  int exponent = 0;
+  std::frexp(largest, &exponent);
+  return exponent < -400 || exponent > 400 ? exponent : 0;
+}
+
+double TrueSumOfSquares(double scaledSum, int exponent) { return std::ldexp(scaledSum, 2 * exponent); }
 
 }  // namespace rv

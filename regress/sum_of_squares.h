@@ -10,4 +10,19 @@ namespace rv {
 // value would otherwise leave a spread of rounding noise.
 double SumOfSquaresAboutMean(const double* values, int count);
 
+// Squares of values beyond about 1e120 overflow in a sum, and of values
+// below about 1e-160 vanish. Where the largest magnitude of the values lies
+// outside 2^-400 .. 2^400, the sums of squares of a fit (the residual sum and
+// the total sum about the mean) are taken of the values times 2^-exponent,
+// exact as any power of two; this is that exponent, and 0 (values taken as
+// they are) for every sheet of ordinary magnitude.
+int SquaresExponent(const double* values, int count);
+
+// No double's binary exponent lies beyond it.
+inline constexpr int kMaxSquaresExponent = 1100;
+
+// The true sum of squares of a sum taken of values times 2^-exponent, which
+// may be infinite though the sum is not.
+double TrueSumOfSquares(double scaledSum, int exponent);
+
 }  // namespace rv

@@ -3,14 +3,19 @@
 #include <cmath>
 #include <cstdio>
 
-#include "regress/zero_guard.h"
-
 namespace rv {
 
 namespace {
 
-bool AboveTiny(double x) { return std::fabs(x) > kZeroGuard; }
-bool PositiveAboveTiny(double x) { return x > kZeroGuard; }
+// A term's value stands when it is a number the fit can use: a reciprocal of
+// a nonzero value, a logarithm of a positive one, and whatever the kind, a
+// finite result (a power or an exponential that overflows, a reciprocal of a
+// value so small that it overflows, 1/ln 1). Values as small as 1e-21 (an
+// energy in joules) are values like any other.
+bool Stands(double value, double& out) {
+  out = value;
+  return std::isfinite(value);
+}
 
 // The display formats of the ordinary kinds; %s is the coefficient letter.
 constexpr const char* kNameFormats[kOrdinaryKindCount + 1] = {"",
@@ -36,54 +41,24 @@ constexpr const char* kNameFormats[kOrdinaryKindCount + 1] = {"",
 bool TermColumnValue(int kind, double x, double x2, double transformedY, double& value) {
   switch (kind) {
     case kTermX: value = x; return true;
-    case kTermX2: value = x * x; return true;
-    case kTermX3: value = x * x * x; return true;
-    case kTermX4: value = (x * x) * (x * x); return true;
-    case kTermInvX:
-      if (!AboveTiny(x)) return false;
-      value = 1.0 / x;
-      return true;
-    case kTermInvX2:
-      if (!AboveTiny(x)) return false;
-      value = 1.0 / (x * x);
-      return true;
-    case kTermInvX3:
-      if (!AboveTiny(x)) return false;
-      value = 1.0 / (x * x * x);
-      return true;
-    case kTermInvX4:
-      if (!AboveTiny(x)) return false;
-      value = 1.0 / ((x * x) * (x * x));
-      return true;
-    case kTermSqrt:
-      if (!(x >= 0.0)) return false;
-      value = std::sqrt(x);
-      return true;
-    case kTermInvSqrt:
-      if (!PositiveAboveTiny(x)) return false;
-      value = 1.0 / std::sqrt(x);
-      return true;
-    case kTermLn:
-      if (!PositiveAboveTiny(x)) return false;
-      value = std::log(x);
-      return true;
-    case kTermInvLn:
-      if (!PositiveAboveTiny(x)) return false;
-      value = 1.0 / std::log(x);
-      return true;
-    case kTermExp: value = std::exp(x); return true;
-    case kTermInvExp:
-      if (!AboveTiny(x)) return false;
-      value = 1.0 / std::exp(x);
-      return true;
-    case kTermProduct: value = x * x2; return true;
-    case kTermRatio:
-      if (!AboveTiny(x2)) return false;
-      value = x / x2;
-      return true;
+    case kTermX2: return Stands(x * x, value);
+    case kTermX3: return Stands(x * x * x, value);
+    case kTermX4: return Stands((x * x) * (x * x), value);
+    case kTermInvX: return x != 0.0 && Stands(1.0 / x, value);
+    case kTermInvX2: return x != 0.0 && Stands(1.0 / (x * x), value);
+    case kTermInvX3: return x != 0.0 && Stands(1.0 / (x * x * x), value);
+    case kTermInvX4: return x != 0.0 && Stands(1.0 / ((x * x) * (x * x)), value);
+    case kTermSqrt: return x >= 0.0 && Stands(std::sqrt(x), value);
+    case kTermInvSqrt: return x > 0.0 && Stands(1.0 / std::sqrt(x), value);
+    case kTermLn: return x > 0.0 && Stands(std::log(x), value);
+    case kTermInvLn: return x > 0.0 && Stands(1.0 / std::log(x), value);
+    case kTermExp: return Stands(std::exp(x), value);
+    case kTermInvExp: return Stands(1.0 / std::exp(x), value);
+    case kTermProduct: return Stands(x * x2, value);
+    case kTermRatio: return x2 != 0.0 && Stands(x / x2, value);
     case kRationalLinear: value = x; return true;
-    case kRationalSquare: value = x * x; return true;
-    case kRationalDenominator: value = x * transformedY; return true;
+    case kRationalSquare: return Stands(x * x, value);
+    case kRationalDenominator: return Stands(x * transformedY, value);
   }
   return false;
 }
@@ -114,16 +89,16 @@ double TermFunction(int kind, double p, double q) {
     case kTermX2: return p * p;
     case kTermX3: return p * p * p;
     case kTermX4: return (p * p) * (p * p);
-    case kTermInvX: return AboveTiny(p) ? 1.0 / p : p;
-    case kTermInvX2: return AboveTiny(p) ? 1.0 / (p * p) : p;
-    case kTermInvX3: return AboveTiny(p) ? 1.0 / (p * p * p) : p;
-    case kTermInvX4: return AboveTiny(p) ? 1.0 / ((p * p) * (p * p)) : p;
+    case kTermInvX: return p != 0.0 ? 1.0 / p : p;
+    case kTermInvX2: return p != 0.0 ? 1.0 / (p * p) : p;
+    case kTermInvX3: return p != 0.0 ? 1.0 / (p * p * p) : p;
+    case kTermInvX4: return p != 0.0 ? 1.0 / ((p * p) * (p * p)) : p;
     case kTermSqrt: return p >= 0.0 ? std::sqrt(p) : p;
-    case kTermInvSqrt: return PositiveAboveTiny(p) ? 1.0 / std::sqrt(p) : p;
-    case kTermLn: return PositiveAboveTiny(p) ? std::log(p) : p;
-    case kTermInvLn: return PositiveAboveTiny(p) ? 1.0 / std::log(p) : p;
+    case kTermInvSqrt: return p > 0.0 ? 1.0 / std::sqrt(p) : p;
+    case kTermLn: return p > 0.0 ? std::log(p) : p;
+    case kTermInvLn: return p > 0.0 ? 1.0 / std::log(p) : p;
     case kTermExp: return std::exp(p);
-    case kTermInvExp: return AboveTiny(p) ? 1.0 / std::exp(p) : p;
+    case kTermInvExp: return 1.0 / std::exp(p);
     case kTermProduct: return p * q;
     case kTermRatio: return q != 0.0 ? p / q : p;
   }

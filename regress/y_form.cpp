@@ -18,27 +18,12 @@ const char* YFormHead(EquationSet set) {
 
 bool TransformY(EquationSet set, double y, double& transformed) {
   switch (set) {
-    case EquationSet::Y: transformed = y; return true;
-    case EquationSet::Reciprocal:
-      if (!(std::fabs(y) > kZeroGuard)) return false;
-      transformed = 1.0 / y;
-      return true;
-    case EquationSet::Square:
-      if (!(y >= 0.0)) return false;
-      transformed = y * y;
-      return true;
-    case EquationSet::Cube:
-      if (!(y >= 0.0)) return false;
-      transformed = y * y * y;
-      return true;
-    case EquationSet::Log:
-      if (!(y > 0.0)) return false;
-      transformed = std::log(y);
-      return true;
-    case EquationSet::Exp:
-      if (!(y > 0.0)) return false;
-      transformed = std::exp(y);
-      return true;
+    case EquationSet::Y: transformed = y; return std::isfinite(y);
+    case EquationSet::Reciprocal: transformed = 1.0 / y; return y != 0.0 && std::isfinite(transformed);
+    case EquationSet::Square: transformed = y * y; return y >= 0.0 && std::isfinite(transformed);
+    case EquationSet::Cube: transformed = y * y * y; return y >= 0.0 && std::isfinite(transformed);
+    case EquationSet::Log: transformed = std::log(y); return y > 0.0 && std::isfinite(transformed);
+    case EquationSet::Exp: transformed = std::exp(y); return y > 0.0 && std::isfinite(transformed);
   }
   return false;
 }

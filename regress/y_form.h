@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "regress/zero_guard.h"
 #include "sheet/equation_set.h"
 
 namespace rv {
@@ -10,7 +9,11 @@ namespace rv {
 // The head that opens the equation text of a set.
 const char* YFormHead(EquationSet set);
 
-// The transformed Y of one point; false when Y fails the set's guard.
+// The transformed Y of one point; false when Y fails the set's guard (a
+// reciprocal of a nonzero Y, a square or cube of a Y not below 0, a logarithm
+// or exponential of a positive Y) or the result is not finite, as
+// exp(Y) of a Y above 709.78 is not: every candidate of the set is then
+// outside its range.
 bool TransformY(EquationSet set, double y, double& transformed);
 
 // The cube root as the program computes it: the power 0.333333333333, not 1/3.
@@ -21,7 +24,7 @@ inline constexpr double kCubeRootPower = 0.333333333333;
 // unchanged, which is no value of Y.
 inline bool HasBackTransform(EquationSet set, double t) {
   switch (set) {
-    case EquationSet::Reciprocal: return std::fabs(t) > kZeroGuard;
+    case EquationSet::Reciprocal: return t != 0.0;
     case EquationSet::Square:
     case EquationSet::Cube: return t >= 0.0;
     case EquationSet::Exp: return t > 0.0;
@@ -37,7 +40,7 @@ inline bool HasBackTransform(EquationSet set, double t) {
 inline double BackTransform(EquationSet set, double t) {
   switch (set) {
     case EquationSet::Y: break;
-    case EquationSet::Reciprocal: return std::fabs(t) > kZeroGuard ? 1.0 / t : t;
+    case EquationSet::Reciprocal: return t != 0.0 ? 1.0 / t : t;
     case EquationSet::Square: return t >= 0.0 ? std::sqrt(t) : t;
     case EquationSet::Cube: return t >= 0.0 ? std::pow(t, kCubeRootPower) : t;
     case EquationSet::Log: return std::exp(t);

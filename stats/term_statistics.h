@@ -20,7 +20,8 @@ struct TermStatistics {
 };
 
 // With s^2 = sum of (transformed Y - fitted)^2 / (N - p - 1): Std Error of
-// coefficient k = sqrt(s^2 [(X'X)^-1]kk), t Stat = coefficient / Std Error,
+// coefficient k = sqrt(s^2 [(X'X)^-1]kk), taken from the fit's orthogonal
+// factorisation, t Stat = coefficient / Std Error,
 // P Value = the two-sided P of Student's t with N - p - 1 degrees of
 // freedom. For a rational equation the fitted values are its own and X holds
 // the derivatives of (a u + c) / (1 - b x) by a, b and c, the asymptotic

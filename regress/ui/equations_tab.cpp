@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QTimer>
 #include <climits>
+#include <string>
 
+#include "regress/refusal_count.h"
 #include "regress/ui/equation_list_model.h"
 #include "regress/ui/equation_list_view.h"
 #include "regress/ui/left_out_notice.h"
@@ -229,8 +231,10 @@ void EquationsTab::finishSearch(SearchOutcome outcome) {
   selectRow(context_.equations.empty() ? -1 : 0);
   if (list_->isVisible()) list_->setFocus();
   // A stopped search shows how far it got, not the count of the whole sequence.
-  context_.status.setPaneText(StatusPane::Detail,
-                              CountText(outcome.stopped ? run_.progress().done : outcome.candidateCount));
+  QString detail = CountText(outcome.stopped ? run_.progress().done : outcome.candidateCount);
+  const std::string refusals = RefusalSummary(outcome.refusals);
+  if (!refusals.empty()) detail += QStringLiteral("; ") + QString::fromStdString(refusals);
+  context_.status.setPaneText(StatusPane::Detail, detail);
 }
 
 void EquationsTab::reloadList(int selectedRow) {

@@ -169,26 +169,37 @@ TEST_F(DataFileOperations, AStoredEquationThatDoesNotMatchItsDataIsLeftOut) {
   const std::int32_t flippedOrdinal = kSampleOrdinal ^ 4;
   const double otherRSquared = 0.8569;
   const char otherText[] = "Y = aX1 + b";
-  const std::vector<std::pair<const char*, std::vector<std::uint8_t>>> cases = {
-      {"as saved", saved},
-      {"a flipped bit in the ordinal", patched(15398, &flippedOrdinal, 4)},
-      {"another R squared", patched(15370, &otherRSquared, 8)},
-      {"another text", patched(15410, otherText, sizeof otherText)},
+  // The same text with another R squared is a file of an earlier fit: kept,
+  // with the R squared of the fit now, and said.
+  const std::string mismatch = "The equation stored in 'run.rvd' does not match its data and was left out.";
+  const std::string refitted =
+      "The equation stored in 'run.rvd' was fitted again to its data: R squared 0.856900 as stored,";
+  const struct {
+    const char* what;
+    std::vector<std::uint8_t> bytes;
+    bool kept;
+    std::string notice;  // its beginning; empty for none
+  } cases[] = {
+      {"as saved", saved, true, ""},
+      {"a flipped bit in the ordinal", patched(15398, &flippedOrdinal, 4), false, mismatch},
+      {"another R squared", patched(15370, &otherRSquared, 8), true, refitted},
+      {"another text", patched(15410, otherText, sizeof otherText), false, mismatch},
   };
-  for (const auto& [what, bytes] : cases) {
+  for (const auto& [what, bytes, kept, notice] : cases) {
     SCOPED_TRACE(what);
     WriteBytes(path, bytes);
     const Outcome<ViewUpdates> outcome = open(path);
     ASSERT_TRUE(outcome);
-    const bool kept = bytes == saved;
     EXPECT_EQ(equations.size(), kept ? 1 : 0);
     EXPECT_EQ(session.selectedIndex, kept ? 0 : -1);
     EXPECT_EQ(outcome->pressDraw, kept) << "no graph without its equation";
     EXPECT_EQ(session.graphVariables.empty(), !kept);
-    EXPECT_EQ(outcome->notice.has_value(), !kept);
-    if (!kept)
-      EXPECT_EQ(*outcome->notice, (Message{"The equation stored in 'run.rvd' does not match its data and was left out.",
-                                           MessageKind::Information}));
+    ASSERT_EQ(outcome->notice.has_value(), !notice.empty());
+    if (outcome->notice) {
+      EXPECT_EQ(outcome->notice->text.substr(0, notice.size()), notice);
+      EXPECT_EQ(outcome->notice->kind, MessageKind::Information);
+    }
+    if (kept) EXPECT_NE(equations.slot(0).rSquaredText, " 0.856900") << "the fit now gives the R squared";
   }
 }
 

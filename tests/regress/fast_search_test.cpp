@@ -5,7 +5,6 @@
 #include <chrono>
 #include <thread>
 
-#include "regress/batch_score.h"
 #include "search_expectations.h"
 #include "test_sheets.h"
 
@@ -70,7 +69,8 @@ TEST_P(FastSearchTest, GivesTheLiteralListForEveryCriterionThreadCountAndChunkin
   const SearchShape shape = ShapeFor(c.data, c.maxTerms, c.sets);
   for (RankingCriterion criterion : kRankingCriteria) {
     std::int64_t insertions = 0;
-    const auto literal = testing::LiteralSearch(c.data, shape, &insertions, criterion);
+    RefusalCount refusals;
+    const auto literal = testing::LiteralSearch(c.data, shape, &insertions, criterion, &refusals);
     for (VectorWidth width : SupportedWidths()) {
       for (int threads : {1, 2, 3}) {
         for (std::int64_t chunk : {std::int64_t{1} << 16, std::int64_t{997}}) {
@@ -85,6 +85,8 @@ TEST_P(FastSearchTest, GivesTheLiteralListForEveryCriterionThreadCountAndChunkin
           const SearchOutcome outcome = RunFastSearch(c.data, shape, options, monitor);
           ExpectSameList(outcome, literal);
           EXPECT_EQ(outcome.list.insertCount(), insertions);
+          EXPECT_EQ(outcome.refusals.outsideRange, refusals.outsideRange);
+          EXPECT_EQ(outcome.refusals.unresolved, refusals.unresolved);
           EXPECT_EQ(outcome.candidateCount, CountCandidates(shape));
           EXPECT_EQ(monitor.done(), outcome.candidateCount);
           EXPECT_FALSE(outcome.stopped);
@@ -96,46 +98,9 @@ TEST_P(FastSearchTest, GivesTheLiteralListForEveryCriterionThreadCountAndChunkin
 
 INSTANTIATE_TEST_SUITE_P(DataSets, FastSearchTest, ::testing::Range(0, 10));
 
-// Every batch size from one candidate to a full vector, on every width: the
-// same list as the one-candidate path and the literal search, with every
-// fitted candidate settled in batches or handed over from one.
-TEST(FastSearch, EveryBatchSizeGivesTheOneCandidateList) {
-  const std::vector<Case> cases = {
-      {"smooth law, Maximum Terms 6", testing::SmoothLawSheet(), 6}, Cases()[3], Cases()[7]};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const SearchShape shape = ShapeFor(c.data, c.maxTerms, c.sets);
-    const auto literal = testing::LiteralSearch(c.data, shape);
-    for (VectorWidth width : SupportedWidths()) {
-      FastSearchOptions alone(2);
-      alone.vectors = width;
-      alone.batchSize = 0;
-      SearchMonitor aloneMonitor;
-      KernelTally aloneTally;
-      ExpectSameList(RunFastSearch(c.data, shape, alone, aloneMonitor, &aloneTally), literal);
-      EXPECT_EQ(aloneTally.inBatches, 0);
-      ASSERT_GT(aloneTally.alone, 0);
-      for (int size = 1; size <= BatchLanes(width); ++size) {
-        SCOPED_TRACE(::testing::Message() << "batches of " << size << ", vector width " << static_cast<int>(width));
-        FastSearchOptions options(2);
-        options.vectors = width;
-        options.batchSize = size;
-        options.chunkSize = 997;
-        SearchMonitor monitor;
-        KernelTally tally;
-        ExpectSameList(RunFastSearch(c.data, shape, options, monitor, &tally), literal);
-        EXPECT_EQ(tally.alone, 0);
-        EXPECT_EQ(tally.inBatches, aloneTally.alone);
-        EXPECT_GT(tally.settledInBatches(), 0);
-      }
-    }
-  }
-}
-
-// Sheets longer than the file's 99 rows: the reorder margin and the floor
-// shares of the kernels grow with the points, and the scratch is sized by
-// them. A large offset makes the sums lose digits, so that the early stops
-// meet residual sums close to their limits.
+// Sheets longer than the file's 99 rows: the reorder margin grows with the
+// points and the scratch is sized by them. Large offsets are what the
+// standardised columns are for.
 TEST(FastSearch, LongSheetsGiveTheLiteralList) {
   const std::vector<Case> cases = {
       {"1000 points, three variables", testing::LongLawSheet(1000, 3), 2, {true, false, false, false, false, false}},

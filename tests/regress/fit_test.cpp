@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cmath>
+#include <limits>
 
 #include "literal_reference.h"
 #include "regress/equation_list.h"
@@ -32,14 +33,14 @@ TEST(Fit, AgreesBitForBitWithTheLiteralFit) {
       Make(EquationSet::Y, {{kTermX, 1, 0}}),
       Make(EquationSet::Cube, {{kTermX2, 1, 2}, {kTermInvSqrt, 2, 3}, {kTermRatio, 3, 1}, {kTermExp, 1, 0}}),
       Make(EquationSet::Exp, {{kTermLn, 3, 0}, {kTermProduct, 1, 2}}),
-      Make(EquationSet::Reciprocal, {{kTermInvX4, 2, 0}, {kTermX3, 3, 0}, {kTermInvLn, 1, 0}}),
+      Make(EquationSet::Reciprocal, {{kTermInvX4, 2, 0}, {kTermX3, 3, 0}, {kTermInvLn, 3, 0}}),
       Make(EquationSet::Y, {{kRationalLinear, 1, 3}, {kRationalDenominator, 3, 0}}, true),
       Make(EquationSet::Log, {{kRationalSquare, 2, 2}, {kRationalDenominator, 2, 0}}, true),
       Make(EquationSet::Exp, {{kRationalLinear, 3, 1}, {kRationalDenominator, 1, 0}}, true),
   };
   for (const Candidate& candidate : candidates) {
     const testing::LiteralFit literal = testing::LiteralFitCandidate(data, candidate);
-    ASSERT_TRUE(literal.accepted);
+    ASSERT_TRUE(literal.resolved) << EquationText(candidate);
     const double r2 = Fit(ws, data, candidate);
     EXPECT_EQ(std::bit_cast<std::uint64_t>(r2), std::bit_cast<std::uint64_t>(literal.rSquared))
         << EquationText(candidate);
@@ -60,11 +61,27 @@ TEST(Fit, TwoPointsAndOneTermFitTheLineExactly) {
   EXPECT_EQ(ws.lastRSquared, r2);
 }
 
-TEST(Fit, AColumnEqualToTheConstantGivesAZeroPivotAndNoUsableScore) {
-  const SearchData data = testing::DegenerateSheet();  // X1 is 2 at every point
-  FitWorkspace ws;
-  const double r2 = Fit(ws, data, Make(EquationSet::Y, {{kTermX, 1, 0}}));
-  EXPECT_FALSE(r2 > 0.0);
+// A constant column is the constant again; a column that another column or
+// the constant determine leaves nothing after the orthogonalisation. The
+// rank test refuses both as columns that cannot be resolved.
+TEST(Fit, RefusesColumnsThatCannotBeResolved) {
+  const SearchData degenerate = testing::DegenerateSheet();  // X1 is 2 at every point, X3 equals Y
+  const SearchData smooth = testing::SmoothLawSheet();
+  const struct {
+    const SearchData& data;
+    Candidate candidate;
+  } cases[] = {
+      {degenerate, Make(EquationSet::Y, {{kTermX, 1, 0}})},
+      {degenerate, Make(EquationSet::Y, {{kTermX, 2, 0}, {kTermInvX, 1, 0}})},
+      {smooth, Make(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 1, 0}})},
+      {smooth, Make(EquationSet::Log, {{kTermX, 2, 0}, {kTermLn, 3, 0}, {kTermX, 2, 0}})},
+  };
+  for (const auto& c : cases) {
+    FitWorkspace ws;
+    EXPECT_TRUE(std::isnan(Fit(ws, c.data, c.candidate))) << EquationText(c.candidate);
+    EXPECT_EQ(ws.verdict, FitVerdict::Unresolved) << EquationText(c.candidate);
+    EXPECT_FALSE(testing::LiteralFitCandidate(c.data, c.candidate).resolved) << EquationText(c.candidate);
+  }
 }
 
 TEST(Fit, ScoresOnTheUntransformedScale) {
@@ -79,7 +96,7 @@ TEST(Fit, ScoresOnTheUntransformedScale) {
     ssRes += (y - yhat) * (y - yhat);
     sst += (y - sumY / data.pointCount) * (y - sumY / data.pointCount);
   }
-  EXPECT_DOUBLE_EQ(r2, 1.0 - ssRes / sst);
+  EXPECT_NEAR(r2, 1.0 - ssRes / sst, 1e-12);
 }
 
 // Y = (2 X1 + 5) / (1 - 0.1 X1) with 0.5 % noise.
@@ -110,8 +127,10 @@ TEST(Fit, ARationalCandidateIsScoredByTheValueOfItsEquation) {
   EXPECT_NEAR(r2, static_cast<double>(1 - ssRes / (sumY2 - sumY * sumY / data.pointCount)), 1e-12);
   EXPECT_GT(r2, 0.999);
 
-  // A denominator of zero at a data point leaves no usable score.
-  ws.coefficients[1] = 0.25;  // 1 - b X1 = 0 at X1 = 4
+  // A denominator of zero at a data point (b = 1 / X there: an infinite
+  // fitted value) leaves no usable score.
+  ASSERT_EQ(ws.denominatorX[0], 1.0);
+  ws.coefficients[1] = 1.0;
   EXPECT_FALSE(ScoreCandidate(ws) > 0.0);
   double merit = 0.0;
   EXPECT_FALSE(MayEnterList(ws.lastScore, RankingCriterion::RSquared, merit));
@@ -124,6 +143,7 @@ TEST(Fit, ADomainFaultRejectsBeforeAnyArithmetic) {
   BuildCandidate(ws, data, Make(EquationSet::Y, {{kTermSqrt, 1, 0}}));
   ws.lastFittedOrdinal = 7;
   EXPECT_FALSE(FitCandidate(ws, 9));
+  EXPECT_EQ(ws.verdict, FitVerdict::OutsideRange);
   EXPECT_EQ(ws.lastFittedOrdinal, 7);
 }
 

@@ -7,20 +7,26 @@
 #include "regress/candidate.h"
 #include "regress/enumeration.h"
 #include "regress/ranking_criterion.h"
+#include "regress/refusal_count.h"
 #include "regress/search_data.h"
 
 namespace rv::testing {
 
-// The fit and scoring of one candidate, written out the plain way from the
-// rules, with nothing shared with the engine's fitting code. A rational
-// candidate is fitted through its linearised design and scored by the value
-// of its own equation.
+// The fit and scoring of one candidate, written out the plain way, with
+// nothing shared with the engine's fitting code: columns and the transformed
+// Y standardised, modified Gram-Schmidt on unnormalised columns with a second
+// pass where needed and the rank test, back substitution, scoring with the
+// back transform. A
+// rational candidate is fitted through its linearised design and scored by
+// the value of its own equation.
 struct LiteralFit {
-  bool accepted = false;  // false: a guard failed somewhere
+  bool inRange = false;   // false: a guard failed somewhere
+  bool resolved = false;  // false: out of range, more coefficients than points, or refused by the rank test
   std::vector<double> coefficients;
   double ssRes = 0.0;
   double sst = 0.0;  // about the mean, in two passes
   double rSquared = 0.0;
+  int squaresExponent = 0;  // the sums are of values times 2^-squaresExponent
 };
 LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidate);
 
@@ -38,9 +44,12 @@ struct LiteralEntry {
 
 // The whole search done literally: every candidate fitted in ordinal order,
 // the 1000-slot insertion rule by the criterion over different equation
-// texts, then the list sorted as the list view shows it.
+// texts, then the list sorted as the list view shows it. `refusals`, when
+// given, counts the refused candidates of every pass made for the first time
+// in its set.
 std::vector<LiteralEntry> LiteralSearch(const SearchData& data, const SearchShape& shape,
                                         std::int64_t* insertions = nullptr,
-                                        RankingCriterion criterion = RankingCriterion::RSquared);
+                                        RankingCriterion criterion = RankingCriterion::RSquared,
+                                        RefusalCount* refusals = nullptr);
 
 }  // namespace rv::testing

@@ -43,8 +43,11 @@ TEST_P(ReferenceSearchTest, EqualsTheLiteralSearchForEveryCriterion) {
     SearchMonitor monitor;
     const SearchOutcome outcome = RunReferenceSearch(c.data, shape, monitor, criterion);
     std::int64_t insertions = 0;
-    ExpectSameList(outcome, testing::LiteralSearch(c.data, shape, &insertions, criterion));
+    RefusalCount refusals;
+    ExpectSameList(outcome, testing::LiteralSearch(c.data, shape, &insertions, criterion, &refusals));
     EXPECT_EQ(outcome.list.insertCount(), insertions);
+    EXPECT_EQ(outcome.refusals.outsideRange, refusals.outsideRange);
+    EXPECT_EQ(outcome.refusals.unresolved, refusals.unresolved);
     EXPECT_EQ(outcome.candidateCount, CountCandidates(shape));
     EXPECT_EQ(monitor.done(), outcome.candidateCount);
     EXPECT_FALSE(outcome.stopped);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "literal_reference.h"
-#include "regress/exact_score.h"
+#include "regress/vector_width.h"
 #include "regress/search_outcome.h"
 
 namespace rv::testing {

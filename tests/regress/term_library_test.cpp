@@ -21,18 +21,33 @@ Candidate Make(EquationSet set, std::initializer_list<Term> terms, bool rational
 TEST(YForm, HeadsGuardsAndBackTransforms) {
   const char* heads[] = {"Y =", "1/Y =", "Y^2 =", "Y^3 =", "ln(Y) =", "exp(Y) ="};
   for (size_t i = 0; i < kEquationSets.size(); ++i) EXPECT_STREQ(YFormHead(kEquationSets[i]), heads[i]);
+  // The guards are the transforms' own ranges, whatever the scale: a
+  // reciprocal of any nonzero Y, a logarithm of any positive one, and a
+  // finite result.
+  const struct {
+    EquationSet set;
+    double y;
+    bool inRange;
+  } guards[] = {
+      {EquationSet::Y, -4.0, true},         {EquationSet::Reciprocal, 1e-21, true},
+      {EquationSet::Reciprocal, 0.0, false}, {EquationSet::Reciprocal, 1e-310, false},
+      {EquationSet::Square, 0.0, true},      {EquationSet::Square, 1e200, false},
+      {EquationSet::Cube, -1e-300, false},   {EquationSet::Log, 4e-21, true},
+      {EquationSet::Log, 0.0, false},        {EquationSet::Exp, 0.0, false},
+      {EquationSet::Exp, 2.0, true},         {EquationSet::Exp, 709.0, true},
+      {EquationSet::Exp, 710.0, false},
+  };
+  for (const auto& guard : guards) {
+    double t = 0;
+    EXPECT_EQ(TransformY(guard.set, guard.y, t), guard.inRange) << EquationSetNumber(guard.set) << " " << guard.y;
+  }
   double t = 0;
-  EXPECT_TRUE(TransformY(EquationSet::Y, -4.0, t));
-  EXPECT_FALSE(TransformY(EquationSet::Reciprocal, 1e-20, t));
-  EXPECT_TRUE(TransformY(EquationSet::Square, 0.0, t));
-  EXPECT_FALSE(TransformY(EquationSet::Cube, -1e-300, t));
-  EXPECT_FALSE(TransformY(EquationSet::Log, 0.0, t));
-  EXPECT_FALSE(TransformY(EquationSet::Exp, 0.0, t));
   EXPECT_TRUE(TransformY(EquationSet::Exp, 2.0, t));
   EXPECT_EQ(t, std::exp(2.0));
 
   EXPECT_EQ(BackTransform(EquationSet::Reciprocal, 4.0), 0.25);
-  EXPECT_EQ(BackTransform(EquationSet::Reciprocal, 1e-21), 1e-21);
+  EXPECT_EQ(BackTransform(EquationSet::Reciprocal, 2.5e-21), 1.0 / 2.5e-21);
+  EXPECT_EQ(BackTransform(EquationSet::Reciprocal, 0.0), 0.0);
   EXPECT_EQ(BackTransform(EquationSet::Square, -9.0), -9.0);
   EXPECT_EQ(BackTransform(EquationSet::Exp, -3.0), -3.0);
   const double cube = BackTransform(EquationSet::Cube, 8.0);
@@ -72,7 +87,7 @@ TEST(TermGuards, AZeroVariableDropsTheKindsThatDivideOrTakeLogarithms) {
   FitWorkspace ws;
   for (int kind = 1; kind <= 14; ++kind) {
     BuildCandidate(ws, data, Make(EquationSet::Y, {{static_cast<std::uint8_t>(kind), 1, 0}}));
-    const bool survives = kind <= 4 || kind == 9 || kind == 13;
+    const bool survives = kind <= 4 || kind == 9 || kind == 13 || kind == 14;
     EXPECT_EQ(ws.domainFault, !survives) << "kind " << kind;
   }
   BuildCandidate(ws, data, Make(EquationSet::Y, {{kTermRatio, 2, 1}}));
@@ -100,12 +115,27 @@ TEST(TermGuards, YGuardsDropWholeSets) {
   }
 }
 
-TEST(TermColumns, LogarithmOfOneGivesAnInfiniteReciprocal) {
+// A term stands where its kind has a value: no reciprocal of 0, no
+// logarithm of a value not above 0, and no result that is not finite (1/ln 1,
+// a power or exponential that overflows); tiny values are values.
+TEST(TermColumns, StandWhereTheirKindHasAFiniteValue) {
+  const struct {
+    int kind;
+    double x, x2;
+    bool stands;
+  } cases[] = {
+      {kTermInvLn, 1.0, 0.0, false},    {kTermInvLn, 2.0, 0.0, true},       {kTermInvSqrt, 1e-20, 0.0, true},
+      {kTermInvX, 4e-21, 0.0, true},    {kTermInvX, 0.0, 0.0, false},       {kTermInvX, 1e-310, 0.0, false},
+      {kTermInvX4, 1e-80, 0.0, false},  {kTermLn, 4e-21, 0.0, true},        {kTermLn, std::nan(""), 0.0, false},
+      {kTermLn, 0.0, 0.0, false},       {kTermExp, 710.0, 0.0, false},      {kTermInvExp, -746.0, 0.0, false},
+      {kTermInvExp, 0.0, 0.0, true},    {kTermX4, 1e80, 0.0, false},        {kTermRatio, 3.0, 1e-21, true},
+      {kTermRatio, 3.0, 0.0, false},    {kTermProduct, 1e200, 1e200, false}, {kTermSqrt, -1e-300, 0.0, false},
+  };
+  for (const auto& c : cases) {
+    double value = 0;
+    EXPECT_EQ(TermColumnValue(c.kind, c.x, c.x2, 0.0, value), c.stands) << "kind " << c.kind << " at " << c.x;
+  }
   double value = 0;
-  EXPECT_TRUE(TermColumnValue(kTermInvLn, 1.0, 0.0, 0.0, value));
-  EXPECT_TRUE(std::isinf(value));
-  EXPECT_FALSE(TermColumnValue(kTermInvSqrt, 1e-20, 0.0, 0.0, value));
-  EXPECT_FALSE(TermColumnValue(kTermLn, std::nan(""), 0.0, 0.0, value));
   EXPECT_TRUE(TermColumnValue(kRationalDenominator, 2.0, 0.0, 3.0, value));
   EXPECT_EQ(value, 6.0);
 }
@@ -115,7 +145,8 @@ TEST(TermFunction, ReturnsTheArgumentOutsideItsGuard) {
   EXPECT_EQ(TermFunction(kTermRatio, 5.0, 2.0), 2.5);
   EXPECT_EQ(TermFunction(kTermInvLn, -2.0, 0.0), -2.0);
   EXPECT_EQ(TermFunction(kTermX4, 2.0, 0.0), 16.0);
-  EXPECT_EQ(TermFunction(kTermInvExp, 0.0, 0.0), 0.0);
+  EXPECT_EQ(TermFunction(kTermInvExp, 0.0, 0.0), 1.0);
+  EXPECT_EQ(TermFunction(kTermInvX, 4e-21, 0.0), 1.0 / 4e-21);
 }
 
 TEST(EvaluateEquation, TakesARationalEquationAsAWhole) {

@@ -167,6 +167,37 @@ TEST(EquationStatistics, AgreeWithAnExactlyKnownDesignOfTwoVariables) {
   EXPECT_EQ(s.termRows[2].label, "c");
 }
 
+// A line through X of a large offset, and Y of every magnitude a double
+// holds: the standard errors are the textbook's s / sqrt(Sxx) and
+// s sqrt(1/n + mean^2 / Sxx), and every one scales with Y (by a power of two,
+// exactly) instead of overflowing or vanishing in a square.
+TEST(EquationStatistics, GiveStandardErrorsOfLinesWithOffsetsAndOfYOfAnyMagnitude) {
+  for (const double offset : {0.0, 2460000.5}) {
+    for (const int scale : {-1000, -500, 0, 500, 1000}) {
+      SCOPED_TRACE(::testing::Message() << "offset " << offset << ", Y times 2^" << scale);
+      std::vector<std::vector<double>> rows;
+      long double sx = 0, sy = 0;
+      const int n = 12;
+      for (int i = 0; i < n; ++i) {
+        const double x = offset + i, y = std::ldexp(0.75 * i + 3.0 + 0.25 * std::sin(3.0 * i), scale);
+        rows.push_back({y, x});
+        sx += x, sy += y;
+      }
+      const long double mx = sx / n, my = sy / n;
+      long double sxx = 0, sxy = 0;
+      for (const auto& row : rows) sxx += (row[1] - mx) * (row[1] - mx), sxy += (row[1] - mx) * (row[0] - my);
+      const long double slope = sxy / sxx, intercept = my - slope * mx;
+      long double sse = 0;
+      for (const auto& row : rows) sse += (row[0] - intercept - slope * row[1]) * (row[0] - intercept - slope * row[1]);
+      const long double s2 = sse / (n - 2);
+      const EquationStatistics s = StatisticsPass(FitEquation(rows, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}})));
+      ExpectRelative(s.terms[0].stdError, std::sqrt(s2 / sxx), 1e-9, "slope std error");
+      ExpectRelative(s.terms[1].stdError, std::sqrt(s2 * (1.0L / n + mx * mx / sxx)), 1e-9, "intercept std error");
+      ExpectRelative(s.summary.stdError, std::sqrt(s2), 1e-9, "std error of the fit");
+    }
+  }
+}
+
 std::vector<std::vector<double>> ThreeVariableRows(int points) {
   std::vector<std::vector<double>> rows;
   for (int i = 0; i < points; ++i) {
@@ -206,14 +237,13 @@ TEST(EquationStatistics, ShowUndefinedValuesAsNotAvailable) {
     EXPECT_EQ(row.pValue, "n/a");
   }
 
-  // X2 is twice X1: the design is singular.
+  // X2 is twice X1: the design is singular, which the fit refuses.
   std::vector<std::vector<double>> rows;
   for (int i = 0; i < 8; ++i) rows.push_back({1.0 + i * 0.7 + 0.1 * (i % 3), 1.0 + i, 2.0 + 2.0 * i});
-  const EquationStatistics singular = StatisticsPass(FitEquation(rows, plane));
-  for (const TermRow& row : singular.termRows) {
-    EXPECT_EQ(row.stdError, "n/a");
-    EXPECT_EQ(row.pValue, "n/a");
-  }
+  FitWorkspace singular;
+  BuildCandidate(singular, SheetFromRows(rows), plane);
+  EXPECT_FALSE(FitCandidate(singular, 1));
+  EXPECT_EQ(singular.verdict, FitVerdict::Unresolved);
 
   // Exact fits: rounding must not turn a standard error of zero into n/a.
   for (int trial = 5; trial <= 11; ++trial) {

@@ -1,0 +1,626 @@
+#include "regress/block_group.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+#include <cmath>
+
+#include "regress/kernel_dispatch.h"
+#include "regress/lane_back_transform.h"
+#include "regress/lane_sums.h"
+#include "regress/orthogonal_fit.h"
+#include "regress/y_form.h"
+
+namespace rv {
+
+namespace {
+
+// The candidates of a group with variables u0 < u1 < ... < u(m-1) hold, in
+// term order, on each u_r but the last every kind of the pass (a
+// two-variable kind taking u(r+1) as its second variable), then the last
+// group's kinds on u(m-1). The walk goes through the subsets as a tree of
+// variables: node r stands for u0 ... u_r (r <= m - 2) and adds the columns
+// those fix (the kinds of u(r-1) from the first two-variable one on, which
+// u_r completes, and the kinds of u_r before it); a leaf adds the columns
+// the last variable fixes and the last groups of the blocks, which form a
+// trie of their own (A, AB, ABC, ...). Each node keeps its followers: every
+// one-variable kind on every later variable after the projections on all
+// the node's columns, so that a child or a leaf starts from its parent's
+// followers instead of from the bank.
+struct GroupLayout {
+  int engine = 1;
+  int firstTwoVariableKind = 1;  // engine when the pass has none
+  unsigned oneVariableKinds = 0;  // bit k: kind k uses one variable
+
+  explicit GroupLayout(const KindPass& pass) : engine(pass.engine), firstTwoVariableKind(pass.engine) {
+    for (int k = engine - 1; k >= 0; --k) {
+      if (UsesSecondVariable(pass.kinds[static_cast<size_t>(k)])) firstTwoVariableKind = k;
+      else oneVariableKinds |= 1u << k;
+    }
+  }
+};
+
+// The kinds of a last group in order as a mask: bit k for kind k.
+bool Extends(unsigned group, unsigned path, int lastKind) { return (group & ((2u << lastKind) - 1u)) == path; }
+
+int HighestKind(unsigned path) { return 31 - __builtin_clz(path); }
+
+// The number of kinds in a path of at most four.
+constexpr int KindCount(unsigned path) { return (path & 1u) + ((path >> 1) & 1u) + ((path >> 2) & 1u) + ((path >> 3) & 1u); }
+
+// The paths of kinds of an engine in depth-first order: A, AB, ABC, ABCD,
+// ABD, AC, ACD, AD, B, ... as masks (bit k for kind k).
+const std::vector<unsigned>& TrieOrder(int engine) {
+  static const auto orders = [] {
+    std::array<std::vector<unsigned>, 5> all;
+    for (int e = 1; e <= 4; ++e) {
+      auto visit = [&](auto& self, unsigned path, int last) -> void {
+        for (int k = last + 1; k < e; ++k) {
+          all[static_cast<size_t>(e)].push_back(path | (1u << k));
+          self(self, path | (1u << k), k);
+        }
+      };
+      visit(visit, 0u, -1);
+    }
+    return all;
+  }();
+  return orders[static_cast<size_t>(engine)];
+}
+
+// The trie of the last groups fitted at a leaf: for each node (a path of
+// kinds), whether some fitted group passes through it, and which later kinds
+// the groups below it hold.
+struct LastGroupTrie {
+  unsigned fitted = 0;  // bit g: last group g is fitted
+  bool needed[16] = {};
+  unsigned later[16] = {};
+  unsigned pairsWanted[4] = {};  // bit l of [k]: some fitted group holds kinds k and l, k < l
+  unsigned kinds = 0;            // the kinds of every fitted group
+
+  void build(unsigned groups, int engine) {
+    fitted = groups;
+    kinds = 0;
+    for (unsigned g = 1; g < 16; ++g)
+      if (groups & (1u << g)) kinds |= g;
+    for (int k = 0; k < 4; ++k) {
+      pairsWanted[k] = 0;
+      for (unsigned g = 1; g < 16; ++g)
+        if ((groups & (1u << g)) && (g & (1u << k))) pairsWanted[k] |= g & ~((2u << k) - 1u);
+    }
+    for (unsigned path = 1; path < 16; ++path) {
+      needed[path] = false;
+      later[path] = 0;
+      const int last = HighestKind(path);
+      for (unsigned g = 1; g < 16; ++g) {
+        if (!(groups & (1u << g)) || !Extends(g, path, last)) continue;
+        needed[path] = true;
+        later[path] |= g & ~((2u << last) - 1u) & ((1u << engine) - 1u);
+      }
+    }
+  }
+};
+
+// The states of the last groups' later kinds at one node of the trie, with
+// the sum over the points of each pair of them (pairs[k][l], k < l), which
+// the node's children take their projections from.
+struct TrieStates {
+  ColumnState state[4];
+  double pairs[4][4] = {};
+};
+
+template <class V>
+class GroupWalk {
+ public:
+  GroupWalk(const BlockGroup& group, const GroupWalkContext& context, PrefixScratch& scratch, RefusalCount& count,
+            std::vector<GroupCandidacy>& candidacies)
+      : group_(group),
+        context_(context),
+        bank_(*context.bank),
+        scoring_(*group.scoring),
+        layout_(group.pass),
+        s_(scratch),
+        count_(count),
+        candidacies_(candidacies),
+        points_(bank_.pointCount()) {
+    for (const Segment& segment : group_.segments) lastKinds_ |= segment.block.last;
+  }
+
+  [[gnu::always_inline]] void run() {
+    std::int64_t firstRank = group_.segments.front().firstRank;
+    std::int64_t lastRank = firstRank;
+    for (const Segment& segment : group_.segments) {
+      firstRank = std::min(firstRank, segment.firstRank);
+      lastRank = std::max(lastRank, segment.firstRank + segment.count - 1);
+    }
+    const int n = context_.variables;
+    const int m = group_.m;
+    std::uint8_t subset[kMaxSearchVariables];
+    std::uint8_t before[kMaxSearchVariables] = {};
+    UnrankSubset(n, m, firstRank, subset);
+    for (std::int64_t rank = firstRank; rank <= lastRank; ++rank) {
+      int changed = 0;
+      if (rank > firstRank)
+        while (changed < m - 1 && subset[changed] == before[changed]) ++changed;
+      for (int r = changed; r + 1 < m; ++r) enterNode(r, subset);
+      examineLeaf(subset, rank);
+      std::copy(subset, subset + m, before);
+      NextSubset(n, m, subset);
+    }
+  }
+
+ private:
+  int kind(int k) const { return group_.pass.kinds[static_cast<size_t>(k)]; }
+  const double* residualBefore(int level) { return level == 0 ? scoring_.standardY.data() : s_.residual(level - 1); }
+
+  void refuse(bool outsideRange) {
+    if (!group_.countsRefusals) return;
+    if (outsideRange) ++count_.outsideRange;
+    else ++count_.unresolved;
+  }
+
+  // Node r: the columns u0 ... u_r fix beyond node r - 1's, each taken to its
+  // level, then the node's followers.
+  [[gnu::always_inline]] void enterNode(int r, const std::uint8_t* u) {
+    const int engine = layout_.engine;
+    const int f = layout_.firstTwoVariableKind;
+    const int from = r == 0 ? 0 : levelsAfter_[r - 1];
+    int level = from;
+    faulted_[r] = r > 0 && faulted_[r - 1];
+    resolved_[r] = r == 0 || resolved_[r - 1];
+    int ids[2 * 4];
+    bool kept[2 * 4];  // the column starts from its parent's follower
+    int kinds[2 * 4];
+    int count = 0;
+    if (r > 0)
+      for (int k = f; k < engine; ++k) {
+        ids[count] = bank_.id(kind(k), u[r - 1], u[r]);
+        kept[count] = false;
+        kinds[count++] = k;
+      }
+    for (int k = 0; k < f; ++k) {
+      ids[count] = bank_.id(kind(k), u[r], 0);
+      kept[count] = true;
+      kinds[count++] = k;
+    }
+    for (int c = 0; c < count; ++c) faulted_[r] = faulted_[r] || bank_.faulted(ids[c]);
+    levelsAfter_[r] = from + count;
+    if (faulted_[r] || !resolved_[r]) return;
+    for (int c = 0; c < count; ++c, ++level) {
+      const ColumnState start = kept[c] ? followerOf(r - 1, kinds[c], u[r]) : bankState(ids[c]);
+      if (!finish(level, project(start, level, s_.levelColumn(level)))) {
+        resolved_[r] = false;
+        return;
+      }
+      materialiseResidual(level);
+    }
+    if (r < s_.keptNodeDepths()) keepFollowers(r, u);
+  }
+
+  // The follower of node r (r = -1: before any node) for kind k on
+  // variable v: kept by that node, or by the deepest node above it that
+  // keeps followers, or the bank's column.
+  [[gnu::always_inline]] ColumnState followerOf(int r, int k, int v) {
+    const int depth = std::min(r, s_.keptNodeDepths() - 1);
+    if (depth < 0) return bankState(bank_.id(kind(k), v, 0));
+    return s_.followers[depth][k * 16 + v];
+  }
+
+  ColumnState bankState(int id) {
+    if (bank_.faulted(id) || !bank_.varies(id)) return ColumnState{nullptr, 0.0, 0.0, id, 0};
+    return {bank_.column(id), bank_.squaredLength(id), 0.0, id, 0};
+  }
+
+  // Node r's followers: each one-variable kind that a later node or the
+  // last group holds, on each later variable, after the node's columns; two
+  // at a time, which share the sweeps over the node's columns.
+  [[gnu::always_inline]] void keepFollowers(int r, const std::uint8_t* u) {
+    const int n = context_.variables;
+    const int to = levelsAfter_[r];
+    unsigned kinds = lastKinds_ & layout_.oneVariableKinds;
+    if (r + 2 < group_.m) kinds |= layout_.oneVariableKinds & ((1u << layout_.firstTwoVariableKind) - 1u);
+    int slots[2];
+    int count = 0;
+    for (int v = u[r] + 1; v <= n; ++v)
+      for (int k = 0; k < layout_.engine; ++k) {
+        if (!(kinds & (1u << k))) continue;
+        const int slot = k * 16 + v;
+        s_.followers[r][slot] = followerOf(r - 1, k, v);
+        if (s_.followers[r][slot].values == nullptr) continue;
+        slots[count++] = slot;
+        if (count == 2) {
+          projectTogether(r, slots, to);
+          count = 0;
+        }
+      }
+    if (count == 1) {
+      ColumnState& state = s_.followers[r][slots[0]];
+      state = project(state, to, s_.follower(r, slots[0]));
+    }
+  }
+
+  // Two of node r's followers (in their slots, holding their parent's
+  // states) after the projections on levels up to to - 1, side by side.
+  [[gnu::always_inline]] void projectTogether(int r, const int* slots, int to) {
+    ColumnState* states[2] = {&s_.followers[r][slots[0]], &s_.followers[r][slots[1]]};
+    const int from = states[0]->levels;
+    if (from >= to) {
+      for (int k = 0; k < 2; ++k) *states[k] = project(*states[k], to, s_.follower(r, slots[k]));
+      return;
+    }
+    double* outs[2] = {s_.follower(r, slots[0]), s_.follower(r, slots[1])};
+    const double* ins[2] = {states[0]->values, states[1]->values};
+    double amounts[2];
+    if (from == 0 && bank_.hasPairSums()) {
+      for (int k = 0; k < 2; ++k) amounts[k] = bank_.pairSum(s_.columnId[0], states[k]->id);
+    } else {
+      LanesDots<V, 2>(s_.column[from], ins, amounts, points_);
+    }
+    for (int level = from; level < to; ++level) {
+      for (double& amount : amounts) amount = amount * s_.inverseSquare[level];
+      if (level + 1 < to) {
+        LanesSubtractEachThenSums<V, 2, false>(outs, ins, amounts, s_.column[level], s_.column[level + 1], amounts,
+                                               nullptr, points_);
+      } else {
+        double squares[2];
+        LanesSubtractEachThenSums<V, 2, true>(outs, ins, amounts, s_.column[level], s_.residual(level), amounts,
+                                              squares, points_);
+        for (int k = 0; k < 2; ++k) {
+          states[k]->squaredLength = squares[k];
+          states[k]->withResidual = amounts[k];
+        }
+      }
+      ins[0] = outs[0];
+      ins[1] = outs[1];
+    }
+    for (int k = 0; k < 2; ++k) {
+      states[k]->values = outs[k];
+      states[k]->levels = to;
+    }
+  }
+
+  // The state after the projections on its levels up to to - 1 are taken
+  // away, one after the other, into `buffer`, with its squared length and its
+  // sum with Y's residual after level to - 1.
+  [[gnu::always_inline]] ColumnState project(ColumnState state, int to, double* buffer) {
+    if (state.values == nullptr) return state;
+    const int from = state.levels;
+    state.levels = to;
+    const bool fromBank = from == 0;  // the bank's own column, as level 0's is
+    if (from >= to) {
+      if (to == 0) state.withResidual = scoring_.columnSums[static_cast<size_t>(state.id)];
+      return state;
+    }
+    double amount = (fromBank && bank_.hasPairSums() ? bank_.pairSum(s_.columnId[0], state.id)
+                                                     : LanesDot<V>(s_.column[from], state.values, points_)) *
+                    s_.inverseSquare[from];
+    for (int level = from; level < to; ++level) {
+      if (level + 1 < to) {
+        amount = LanesSubtractThenDot<V>(buffer, state.values, amount, s_.column[level], s_.column[level + 1],
+                                         points_) *
+                 s_.inverseSquare[level + 1];
+      } else {
+        LanesSubtractThenSums<V>(buffer, state.values, amount, s_.column[level], s_.residual(level),
+                                 state.squaredLength, state.withResidual, points_);
+      }
+      state.values = buffer;
+    }
+    return state;
+  }
+
+  // Level `level` from its column's state, which has lost its projections on
+  // every level before it once: the second pass where the first left less
+  // than half its squared length, the rank test, and Y's projection on it.
+  // False when the rank test refuses the column.
+  [[gnu::always_inline]] bool finish(int level, ColumnState state) {
+    if (state.values == nullptr) return false;
+    if (state.squaredLength < kReorthogonalisedBelow * bank_.squaredLength(state.id)) {
+      double* column = s_.levelColumn(level);
+      for (int i = 0; i < level; ++i) {
+        const double amount = LanesDot<V>(s_.column[i], state.values, points_) * s_.inverseSquare[i];
+        LanesSubtractMultiple<V>(column, state.values, amount, s_.column[i], points_);
+        state.values = column;
+      }
+      state.squaredLength = LanesDot<V>(state.values, state.values, points_);
+      state.withResidual = LanesDot<V>(state.values, residualBefore(level), points_);
+    }
+    if (!ResolvesColumn(state.squaredLength, bank_.rankReference(state.id))) return false;
+    s_.column[level] = state.values;
+    s_.columnId[level] = state.id;
+    s_.inverseSquare[level] = 1.0 / state.squaredLength;
+    s_.projection[level] = state.withResidual * s_.inverseSquare[level];
+    return true;
+  }
+
+  [[gnu::always_inline]] void materialiseResidual(int level) {
+    LanesSubtractMultiple<V>(s_.residual(level), residualBefore(level), s_.projection[level], s_.column[level],
+                             points_);
+  }
+
+  // The leaf of the last variable: its candidates, one per block with a
+  // candidate at this rank.
+  [[gnu::always_inline]] void examineLeaf(const std::uint8_t* u, std::int64_t rank) {
+    const int m = group_.m;
+    const int engine = layout_.engine;
+    const int f = layout_.firstTwoVariableKind;
+    const int node = m - 2;  // -1: no node above the leaf
+    const int fixed = node < 0 ? 0 : levelsAfter_[node];
+    // The tail: the kinds of u(m-2) that the last variable completes.
+    int tailIds[4];
+    int tailCount = 0;
+    bool tailFault = false;
+    if (m >= 2)
+      for (int k = f; k < engine; ++k) {
+        tailIds[tailCount] = bank_.id(kind(k), u[m - 2], u[m - 1]);
+        tailFault = tailFault || bank_.faulted(tailIds[tailCount++]);
+      }
+    unsigned lastFaults = 0;
+    for (int k = 0; k < engine; ++k) {
+      const bool faulted = UsesSecondVariable(kind(k)) || bank_.faulted(bank_.id(kind(k), u[m - 1], 0));
+      if (faulted) lastFaults |= 1u << k;
+    }
+    const bool prefixFault = (node >= 0 && faulted_[node]) || tailFault;
+    unsigned fitted = 0;
+    for (const Segment& segment : group_.segments) {
+      if (rank < segment.firstRank || rank >= segment.firstRank + segment.count) continue;
+      const unsigned last = segment.block.last;
+      ordinalOf_[last] = segment.firstOrdinal + (rank - segment.firstRank);
+      const int coefficients = fixed + tailCount + KindCount(last) + 1;
+      if (prefixFault || (last & lastFaults) != 0) refuse(true);
+      else if (!CanEnterList(coefficients, points_) || RepeatsAColumn(group_.pass, segment.block)) refuse(false);
+      else fitted |= 1u << last;
+    }
+    if (fitted == 0) return;
+    if (fitted != trie_.fitted) trie_.build(fitted, engine);
+    if (node >= 0 && !resolved_[node]) return refuseBelow(0);
+    // The tail's levels, each from the bank.
+    int level = fixed;
+    for (int t = 0; t < tailCount; ++t, ++level) {
+      if (!finish(level, project(bankState(tailIds[t]), level, s_.levelColumn(level)))) return refuseBelow(0);
+      materialiseResidual(level);
+    }
+    // The last groups' columns after the tail's projections, and the sums
+    // of their pairs.
+    trieLevel_ = level;
+    TrieStates& root = trieStates_[0];
+    const unsigned lastKinds = trie_.kinds;
+    for (int k = 0; k < engine; ++k)
+      root.state[k] = lastKinds & (1u << k) ? project(followerOf(node, k, u[m - 1]), level, s_.trieState(0, k))
+                                            : ColumnState{};
+    for (int k = 0; k < engine; ++k)
+      for (int l = k + 1; l < engine; ++l)
+        if ((trie_.pairsWanted[k] & (1u << l)) && root.state[k].values && root.state[l].values)
+          root.pairs[k][l] = pairSum(root.state[k], root.state[l]);
+    walkTrie();
+  }
+
+  // The sum over the points of two states, from the bank's sums when both
+  // are the bank's own columns.
+  double pairSum(const ColumnState& a, const ColumnState& b) {
+    if (a.levels == 0 && b.levels == 0 && bank_.hasPairSums()) return bank_.pairSum(a.id, b.id);
+    return LanesDot<V>(a.values, b.values, points_);
+  }
+
+  // Every fitted last group through `path` (all of them for path 0) is refused.
+  void refuseBelow(unsigned path) {
+    for (unsigned g = 1; g < 16; ++g)
+      if ((trie_.fitted & (1u << g)) && (path == 0 || Extends(g, path, HighestKind(path)))) refuse(false);
+  }
+
+  // The trie's nodes in depth-first order, each after its parent and before
+  // its parent's later children (no recursion: the walk stays one function,
+  // compiled for its vectors); trieStates_[depth] holds the later kinds'
+  // columns after their projections on a node's path.
+  [[gnu::always_inline]] void walkTrie() {
+    unsigned skipped = 0;  // a refused node: the nodes below it are skipped
+    for (const unsigned child : TrieOrder(layout_.engine)) {
+      const int k = HighestKind(child);
+      const unsigned path = child & ~(1u << k);
+      if (skipped != 0 && Extends(child, skipped, HighestKind(skipped))) continue;
+      skipped = 0;
+      if (!trie_.needed[child]) {
+        skipped = child;
+        continue;
+      }
+      const int depth = KindCount(path);
+      const int level = trieLevel_ + depth;
+      ColumnState state = trieStates_[depth].state[k];
+      const bool reorthogonalised = state.values != nullptr && needsSecondPass(state);
+      if (!finish(level, state)) {
+        refuseBelow(child);
+        skipped = child;
+        continue;
+      }
+      if (trie_.fitted & (1u << child)) {
+        ++count_.fitted;
+        score(level, child);
+      }
+      if (trie_.later[child] != 0) spread(depth, level, k, child, reorthogonalised);
+    }
+  }
+
+  bool needsSecondPass(const ColumnState& state) const {
+    return state.squaredLength < kReorthogonalisedBelow * bank_.squaredLength(state.id);
+  }
+
+  // The node of kind k at `level` with children: Y's residual after it and
+  // its later kinds' columns after their projection on it, in one sweep.
+  void spread(int depth, int level, int k, unsigned child, bool reorthogonalised) {
+    const int engine = layout_.engine;
+    TrieStates& states = trieStates_[depth];
+    TrieStates& next = trieStates_[depth + 1];
+    const double* a = s_.column[level];
+    int kinds[3];
+    double* outs[3];
+    const double* ins[3];
+    double amounts[3];
+    int count = 0;
+    for (int later = k + 1; later < engine; ++later) {
+      next.state[later] = ColumnState{};
+      if (!(trie_.later[child] & (1u << later)) || states.state[later].values == nullptr) continue;
+      // A second pass changed the column since its sums with the others were taken.
+      const double sum = reorthogonalised ? LanesDot<V>(a, states.state[later].values, points_) : states.pairs[k][later];
+      kinds[count] = later;
+      outs[count] = s_.trieState(depth + 1, later);
+      ins[count] = states.state[later].values;
+      amounts[count++] = sum * s_.inverseSquare[level];
+    }
+    double squares[3], withResidual[3], pairs[9];
+    double* residual = s_.residual(level);
+    const double* before = residualBefore(level);
+    const double h = s_.projection[level];
+    switch (count) {
+      case 0: LanesSubtractMultiple<V>(residual, before, h, a, points_); break;
+      case 1: LanesSpread<V, 1>(residual, before, h, a, outs, ins, amounts, squares, withResidual, pairs, points_); break;
+      case 2: LanesSpread<V, 2>(residual, before, h, a, outs, ins, amounts, squares, withResidual, pairs, points_); break;
+      default: LanesSpread<V, 3>(residual, before, h, a, outs, ins, amounts, squares, withResidual, pairs, points_);
+    }
+    for (int i = 0; i < count; ++i) {
+      const ColumnState& from = states.state[kinds[i]];
+      next.state[kinds[i]] = {outs[i], squares[i], withResidual[i], from.id, level + 1};
+      for (int j = i + 1; j < count; ++j) next.pairs[kinds[i]][kinds[j]] = pairs[i * count + j];
+    }
+  }
+
+  void score(int level, unsigned last) {
+    switch (scoring_.set) {
+      case EquationSet::Y: return scoreAs<EquationSet::Y>(level, last);
+      case EquationSet::Reciprocal: return scoreAs<EquationSet::Reciprocal>(level, last);
+      case EquationSet::Square: return scoreAs<EquationSet::Square>(level, last);
+      case EquationSet::Cube: return scoreAs<EquationSet::Cube>(level, last);
+      case EquationSet::Log: return scoreAs<EquationSet::Log>(level, last);
+      case EquationSet::Exp: return scoreAs<EquationSet::Exp>(level, last);
+    }
+  }
+
+  // The candidate whose last column is at `level`: Y's residual after it,
+  // its fitted values and squared residuals in the scoring order, as
+  // ScoreCandidate forms them, a vector of points at a time, until their
+  // running sum rules it out; that sum at the end is the residual sum. The
+  // sets whose back transform calls the library first sum floors of the
+  // squared residuals from an estimate of it (regress/lane_back_transform.h):
+  // a floor sum that rules the candidate out rules out the true sum.
+  template <EquationSet Set>
+  void scoreAs(int level, unsigned last) {
+    using Lanes = typename V::Lanes;
+    constexpr int N = V::kLanes;
+    const int coefficients = level + 2;
+    const EntryTest& test = context_.tests->forCoefficients(coefficients);
+    const double* before = residualBefore(level);
+    const double* column = s_.column[level];
+    const double* standardY = scoring_.standardY.data();
+    const double* observed = scoring_.observed.data();
+    const Lanes projection = V::broadcast(s_.projection[level]);
+    const Lanes mean = V::broadcast(scoring_.yScale.mean);
+    const Lanes length = V::broadcast(scoring_.yScale.length);
+    const Lanes toScale = V::broadcast(scoring_.toSquaresScale);
+    // The fitted values of the points k ... k + N - 1 (past the last point,
+    // of the zeros that pad the columns).
+    auto fitted = [&](int k) [[gnu::always_inline]] {
+      const Lanes residual = V::load(before + k) - projection * V::load(column + k);
+      return mean + length * (V::load(standardY + k) - residual);
+    };
+    if constexpr (!HasCheapBackTransform(Set)) {
+      double floors = 0.0;
+      for (int k = 0; k < points_; k += N) {
+        Lanes estimate, slack;
+        EstimateBackTransform<V, Set>(fitted(k), estimate, slack);
+        const Lanes gap = V::abs(V::load(observed + k) - estimate) * V::broadcast(kDifferenceShare) - slack;
+        const Lanes floor = V::select(V::above(gap, V::broadcast(0.0)), gap * toScale, V::broadcast(0.0));
+        const Lanes floorSquares = floor * floor;
+        for (int l = 0; l < N && k + l < points_; ++l) floors += floorSquares[l];
+        if (test.rulesOut(floors * kFloorSumShare)) return;
+      }
+    }
+    double ssRes = 0.0;
+    for (int k = 0; k < points_; k += N) {
+      Lanes difference = V::broadcast(0.0);
+      if constexpr (HasCheapBackTransform(Set)) {
+        difference = (V::load(observed + k) - CheapBackTransform<V, Set>(fitted(k))) * toScale;
+      } else {
+        const Lanes values = fitted(k);
+        for (int l = 0; l < N && k + l < points_; ++l)
+          difference[l] = (observed[k + l] - BackTransform(Set, values[l])) * toScale[l];
+      }
+      const Lanes square = difference * difference;
+      for (int l = 0; l < N && k + l < points_; ++l) ssRes += square[l];
+      if (test.rulesOut(ssRes)) return;
+    }
+    EntryScore entry;
+    entry.ssRes = ssRes;
+    if (!test.admits(ssRes, entry.merit)) return;
+    candidacies_.push_back({ordinalOf_[last], entry, coefficients});
+  }
+
+  // The share of |observed - estimate| that the residual is surely at least:
+  // the difference is rounded by at most u = 2^-53 of itself, and this takes
+  // off 1e-12, thousands of times more.
+  static constexpr double kDifferenceShare = 1.0 - 1e-12;
+  // The share of a running sum of floors that the exact sum of the floors
+  // surely exceeds: each floor's square and the sum over n points round by
+  // less than (n + 2) u of it, 1.2e-11 at 100,000 points, and this takes off
+  // 1e-9.
+  static constexpr double kFloorSumShare = 1.0 - 1e-9;
+
+  const BlockGroup& group_;
+  const GroupWalkContext& context_;
+  const ColumnBank& bank_;
+  const SetScoring& scoring_;
+  const GroupLayout layout_;
+  PrefixScratch& s_;
+  RefusalCount& count_;
+  std::vector<GroupCandidacy>& candidacies_;
+  const int points_;
+  unsigned lastKinds_ = 0;  // the kinds of every last group of the group
+  // Node r: the levels after its columns, and whether some column up to it
+  // fails a guard or the rank test.
+  int levelsAfter_[PrefixScratch::kNodeDepths + 1] = {};
+  bool faulted_[PrefixScratch::kNodeDepths + 1] = {};
+  bool resolved_[PrefixScratch::kNodeDepths + 1] = {};
+  LastGroupTrie trie_;
+  int trieLevel_ = 0;  // the level of the last groups' first column
+  TrieStates trieStates_[PrefixScratch::kTrieDepths];
+  std::int64_t ordinalOf_[16] = {};  // by last group, the ordinal of its candidate here
+};
+
+struct WalkGroup {
+  template <class V>
+  static void run(const BlockGroup& group, const GroupWalkContext& context, PrefixScratch& scratch,
+                  RefusalCount& count, std::vector<GroupCandidacy>& candidacies) {
+    GroupWalk<V>(group, context, scratch, count, candidacies).run();
+  }
+};
+
+// The followers a worker keeps at most, in bytes: below this every node
+// keeps its own (sheets up to some 10,000 points); longer sheets keep them
+// for the nodes nearest the root only.
+constexpr double kFollowerBytes = 64.0 * 1024 * 1024;
+
+}  // namespace
+
+PrefixScratch::PrefixScratch(int points)
+    : stride_(PaddedPoints(points)),
+      keptNodeDepths_(static_cast<int>(std::min<double>(
+          kNodeDepths, kFollowerBytes / (static_cast<double>(kFollowers) * PaddedPoints(points) * sizeof(double))))),
+      levelColumns_(static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride_), 0.0),
+      residuals_(static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride_), 0.0),
+      followers_(static_cast<size_t>(keptNodeDepths_) * kFollowers * static_cast<size_t>(stride_), 0.0),
+      trieStates_(static_cast<size_t>(kTrieDepths * 4) * static_cast<size_t>(stride_), 0.0) {}
+
+bool RepeatsAColumn(const KindPass& pass, const VariableBlock& block) {
+  for (int a = 0; a < pass.engine; ++a)
+    for (int b = a + 1; b < pass.engine; ++b)
+      if (pass.kinds[static_cast<size_t>(a)] == pass.kinds[static_cast<size_t>(b)] &&
+          (block.m > 1 || (((block.last >> a) & 1u) && ((block.last >> b) & 1u))))
+        return true;
+  return false;
+}
+
+void ExamineBlockGroup(const BlockGroup& group, const GroupWalkContext& context, VectorWidth width,
+                       PrefixScratch& scratch, RefusalCount& count, std::vector<GroupCandidacy>& candidacies) {
+  const size_t before = candidacies.size();
+  RunKernel<WalkGroup>(width, group, context, scratch, count, candidacies);
+  std::sort(candidacies.begin() + static_cast<std::ptrdiff_t>(before), candidacies.end(),
+            [](const GroupCandidacy& a, const GroupCandidacy& b) { return a.ordinal < b.ordinal; });
+}
+
+}  // namespace rv

@@ -1,0 +1,29 @@
+#pragma once
+
+namespace rv {
+
+// A fit works on its columns centred on their means and divided by their
+// lengths: the constant then needs no column of its own (every centred
+// column is orthogonal to it), a variable with a large offset (calendar
+// years, Julian dates, kelvins) keeps all its digits of spread, and every
+// column has length 1, so that what an orthogonalisation leaves of a column
+// is a share of 1.
+struct ColumnScale {
+  double mean = 0.0;
+  double length = 0.0;  // of the centred column; 0 when its values are all equal
+};
+
+enum class ColumnSpread {
+  Varies,
+  Constant,    // every value the same
+  Unresolved,  // the values differ by no more than the rounding of their digits, or not finite
+};
+
+// Centres and scales values[0 .. points): the mean in two passes (the sum's
+// mean, corrected by the mean of the deviations from it), then the
+// deviations, brought near 1 by a power of two (exact) and divided by the
+// length of their vector, taken with PointDot. Writes the standardised
+// column to `standard` when it varies; otherwise leaves it alone.
+ColumnSpread StandardiseColumn(const double* values, int points, double* standard, ColumnScale& scale);
+
+}  // namespace rv
