@@ -24,8 +24,8 @@ TEST(TextImport, TheLabFileIsDetectedAndReadWholeOrItsFirstRowsKeptWhenAsked) {
   const std::string text = LabFile();
   TextImportOptions options = DetectTextImportOptions(text);
   EXPECT_EQ(options.separator, ';');
-  EXPECT_TRUE(options.decimalComma);
-  EXPECT_TRUE(options.namesLine);
+  EXPECT_EQ(options.number, (NumberFormat{DecimalSign::Comma, ThousandsSeparator::None}));
+  EXPECT_EQ(options.namesLine, 1);
   EXPECT_EQ(options.skipLines, 1);
 
   const TextImport whole = ImportText(text, options);
@@ -132,10 +132,11 @@ TEST(TextImport, FaultsAreNamedWithLineAndColumnAndNamesAreCutToEightCharacters)
     options.roles = c.roles;
     EXPECT_EQ(ImportText(c.text, options).error, c.error);
   }
+  // The column named Y is Y wherever it stands.
   const TextImport named = ImportText("Temperature,Größe,Y\n1,2,3\n", {});
-  EXPECT_EQ(named.names[0], "Temperat");
-  EXPECT_EQ(named.names[1], "Größe");
-  EXPECT_EQ(named.names[2], "Y");
+  EXPECT_EQ(named.names[0], "Y");
+  EXPECT_EQ(named.names[1], "Temperat");
+  EXPECT_EQ(named.names[2], "Größe");
   EXPECT_EQ(named.namesCut, 1);
 }
 

@@ -98,7 +98,7 @@ TEST_F(ClipboardTextTest, AFieldThatIsNoNumberRefusesThePasteAndChangesNothing) 
   } cases[] = {
       {"abc", "'abc'"},
       {"inf", "'inf'"},
-      {"nan", "'nan'"},
+      {"-nan", "'-nan'"},
       {"1e400", "'1e400'"},
       {"1e-400", "'1e-400'"},
       {"3\xc3\xa9", "'3\\xC3\\xA9'"},

@@ -68,17 +68,17 @@ TEST_F(ClipboardTest, PastesTextAsSpreadsheetsAndEditorsPutItOnTheClipboard) {
   EXPECT_EQ(cellText(), "7.25");
 }
 
-// An empty field empties its cell; text that is no finite number refuses
-// the whole paste.
+// An empty field or a missing marker empties its cell; text that is no
+// finite number refuses the whole paste.
 TEST_F(ClipboardTest, PasteEmptiesCellsOfEmptyFieldsAndRefusesInfiniteOrNotANumberText) {
   loadValues([](int, int) { return 9.0; }, 2, 4);
-  SetClipboardText("1\t\t3\r\n");
+  SetClipboardText("1\tNA\t3\r\n");
   tab->paste();
   EXPECT_EQ(value(0, 0), 1.0);
   EXPECT_TRUE(IsEmptyValue(value(0, 1)));
   EXPECT_EQ(value(0, 2), 3.0);
   EXPECT_EQ(value(0, 3), 9.0);
-  for (const char* text : {"5\t1e999\r\n", "5\tnan\r\n", "5\tabc\r\n"}) {
+  for (const char* text : {"5\t1e999\r\n", "5\tinf\r\n", "5\tabc\r\n", "5\t0x10\r\n"}) {
     SetClipboardText(text);
     tab->paste();
     EXPECT_EQ(value(0, 0), 1.0) << text;
