@@ -221,8 +221,8 @@ void WarnAboutTextReading(const std::string& name, const TextImport& reading, co
                  name.c_str(), missing, missing == 1 ? " is" : "s are",
                  MissingMarkersText(options.missingMarkers).c_str(), missing == 1 ? "s" : "");
   if (reading.rowsDropped > 0)
-    std::fprintf(stderr, "warning: %s: %d rows with an empty or missing cell are left out\n", name.c_str(),
-                 reading.rowsDropped);
+    std::fprintf(stderr, "warning: %s: %d row%s with an empty or missing cell %s left out\n", name.c_str(),
+                 reading.rowsDropped, reading.rowsDropped == 1 ? "" : "s", reading.rowsDropped == 1 ? "is" : "are");
   if (!reading.skippedNumberLines.empty())
     std::fprintf(stderr, "warning: %s: --skip %d leaves out line%s %s, which hold%s numbers\n", name.c_str(),
                  options.skipLines, reading.skippedNumberLines.size() == 1 ? "" : "s",

@@ -239,11 +239,14 @@ void ReadValues(std::string_view text, const TextImportOptions& options, const s
   if (result.rowsInText == 0)
     Refuse(result, TextImportFault::NoRows,
            "the text holds no rows of data" +
-               (shape.linesSkipped > 0 ? " below the " + std::to_string(shape.linesSkipped) + " lines skipped"
-                                       : std::string()));
+               (shape.linesSkipped == 1   ? std::string(" below the line skipped")
+                : shape.linesSkipped > 1 ? " below the " + std::to_string(shape.linesSkipped) + " lines skipped"
+                                         : std::string()));
   if (result.rowsRead == 0)
     Refuse(result, TextImportFault::NoRows,
-           "all " + std::to_string(result.rowsDropped) + " rows have an empty cell among the chosen columns");
+           result.rowsDropped == 1 ? std::string("its one row has an empty cell among the chosen columns")
+                                   : "all " + std::to_string(result.rowsDropped) +
+                                         " rows have an empty cell among the chosen columns");
   if (!anyValue) Refuse(result, TextImportFault::NoRows, "the chosen columns hold no values");
 }
 
