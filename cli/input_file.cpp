@@ -104,7 +104,7 @@ InputFile LoadInputFile(const std::string& path, const Arguments& arguments) {
     throw CliError("'" + path + "': expected a .rvd, .csv or .tsv file, or give --sep for another text", 1);
   std::string bytes = ReadTextFile(path);
   const TextEncoding encoding = EncodingFromArguments(arguments, bytes);
-  const std::string text = DecodeText(std::move(bytes), encoding);
+  const std::string text = TakeDecodedText(std::move(bytes), encoding);
   if (byOptions) ReadByOptions(path, text, arguments, input.document);
   else ReadAsExportedSheet(path, text, input.document);
   return input;

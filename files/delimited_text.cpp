@@ -127,7 +127,7 @@ Outcome<SheetValues> ReadDelimitedFile(const std::string& path) {
   Outcome<std::string> read = ReadTextFileBytes(path);
   if (!read) return read.message();
   const TextEncoding encoding = DetectTextEncoding(*read);
-  const std::string text = DecodeText(std::move(*read), encoding);
+  const std::string text = TakeDecodedText(std::move(*read), encoding);
   Outcome<SheetValues> parsed = ParseDelimitedText(text, DelimiterForPath(path));
   if (!parsed) return TextError(path + ": " + parsed.message().text);
   return parsed;

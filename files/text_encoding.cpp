@@ -116,8 +116,8 @@ std::string DecodeText(std::string_view bytes, TextEncoding encoding) {
   return std::string(bytes);
 }
 
-std::string DecodeText(std::string&& bytes, TextEncoding encoding) {
-  if (encoding != TextEncoding::Utf8 || !IsValidUtf8(bytes)) return DecodeText(std::string_view(bytes), encoding);
+std::string TakeDecodedText(std::string&& bytes, TextEncoding encoding) {
+  if (encoding != TextEncoding::Utf8 || !IsValidUtf8(bytes)) return DecodeText(bytes, encoding);
   bytes.erase(0, ByteOrderMarkLength(bytes, encoding));
   return std::move(bytes);
 }

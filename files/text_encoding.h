@@ -25,7 +25,7 @@ bool IsValidUtf8(std::string_view bytes);
 // of bytes that stands for no character in the encoding becomes U+FFFD.
 std::string DecodeText(std::string_view bytes, TextEncoding encoding);
 // The same, taking the bytes over: valid UTF-8 is kept as it is, not copied.
-std::string DecodeText(std::string&& bytes, TextEncoding encoding);
+std::string TakeDecodedText(std::string&& bytes, TextEncoding encoding);
 
 // The length of the byte order mark of the encoding the bytes start with,
 // 0 for none: what DecodeText drops, and all it changes in valid UTF-8.

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                     rv::TextEncoding::Utf16LittleEndian, rv::TextEncoding::Utf16BigEndian})
     if (!rv::IsValidUtf8(rv::DecodeText(bytes, encoding))) Fail("a decoded text is no valid UTF-8");
   const rv::TextEncoding detected = rv::DetectTextEncoding(bytes);
-  const std::string text = rv::DecodeText(std::string(bytes), detected);
+  const std::string text = rv::TakeDecodedText(std::string(bytes), detected);
   if (detected == rv::TextEncoding::Utf8 && text != bytes.substr(rv::ByteOrderMarkLength(bytes, detected)))
     Fail("valid UTF-8 changed when read as UTF-8");
   return 0;
