@@ -47,8 +47,8 @@ char DelimiterOfText(const std::string& text) {
   return firstLine.find('\t') != std::string::npos ? '\t' : ',';
 }
 
-void TakeReading(const TextImport& read, Document& document) {
-  document.sheet.cells = read.values;
+void TakeReading(TextImport& read, Document& document) {
+  document.sheet.cells = std::move(read.values);
   for (int column = 0; column < kSheetColumns; ++column)
     if (!read.names[static_cast<size_t>(column)].empty())
       document.sheet.names[static_cast<size_t>(column)] = read.names[static_cast<size_t>(column)];
@@ -57,7 +57,7 @@ void TakeReading(const TextImport& read, Document& document) {
 void ReadByOptions(const std::string& path, const std::string& text, const Arguments& arguments,
                    Document& document) {
   const TextImportOptions options = TextOptionsFromArguments(arguments, text, path);
-  const TextImport read = ImportText(text, options);
+  TextImport read = ImportText(text, options);
   if (!read.error.empty()) {
     const std::string hint = TextOptionsHint(read, options);
     throw CliError(InputName(path) + ": " + read.error + (hint.empty() ? "" : " (" + hint + ")"), 1);
@@ -70,13 +70,13 @@ void ReadByOptions(const std::string& path, const std::string& text, const Argum
 // take no part, as the program's own export names its columns by position.
 void ReadAsExportedSheet(const std::string& path, const std::string& text, Document& document) {
   const char delimiter = path == kStandardInput ? DelimiterOfText(text) : DelimiterForPath(path);
-  const Outcome<TextImport> read = ReadDelimitedText(text, delimiter);
+  Outcome<TextImport> read = ReadDelimitedText(text, delimiter);
   if (!read) {
     const bool names = !DelimitedTextColumns(text, delimiter);
     throw CliError(InputName(path) + ": " + read.message().text + (names ? kOtherNamesHint : ""), 1);
   }
   WarnAboutTextReading(InputName(path), *read, DelimitedTextOptions(delimiter, {}), Arguments{});
-  document.sheet.cells = read->values;
+  document.sheet.cells = std::move(read->values);
 }
 
 }  // namespace

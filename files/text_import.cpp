@@ -186,6 +186,8 @@ void ReadValues(std::string_view text, const TextImportOptions& options, const s
   // Blanks between fields hide an empty one: a short row cannot be placed.
   const size_t width = result.headings.empty() ? static_cast<size_t>(result.columnCount) : result.headings.size();
   const int maxRows = std::clamp(options.maxRows, 0, kMaxSheetRows);
+  // The rows at once, not by doubling: a long text's sheet is held once.
+  result.values.ensureRows(std::min(result.rowsInText, maxRows));
   bool anyValue = false;
   const bool walked = ForEachDataLine(text, options, 1, progress, [&](const TextLine& line, Fields&& fields, bool skip) {
     if (skip) return;
@@ -232,6 +234,8 @@ void ReadValues(std::string_view text, const TextImportOptions& options, const s
     }
   });
   if (!walked) Refuse(result, TextImportFault::Stopped, "stopped");
+  // Rows dropped leave room at the end that no row took.
+  result.values.dropEmptyTail();
   if (result.rowsBeyond > 0 && !options.keepFirstRows)
     Refuse(result, TextImportFault::TooManyRows,
            "the text holds " + std::to_string(result.rowsRead + result.rowsBeyond) +
