@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -45,6 +46,12 @@ TEST(ImportMemory, A64MegabyteTextIsReadWithinTwiceItsSize) {
       RunTool({"convert", folder + "/long.csv", folder + "/sheet.csv", "--sep", ",", "--keep-first"});
   std::filesystem::remove_all(folder);
   ASSERT_EQ(result.status, 0) << result.err;
+  // The tool starts as this program, and the kernel counts this program's
+  // largest resident set as the tool's first: only a larger one is the tool's.
+  struct rusage self {};
+  getrusage(RUSAGE_SELF, &self);
+  if (result.peakKilobytes <= self.ru_maxrss)
+    GTEST_SKIP() << "this program's own peak (" << self.ru_maxrss << " KB) hides the tool's: run the test alone";
   const long textKilobytes = static_cast<long>(size / 1024);
   std::printf("64 MB text: peak resident set %ld KB, the text %ld KB\n", result.peakKilobytes, textKilobytes);
   EXPECT_LT(result.peakKilobytes, 2 * textKilobytes);
