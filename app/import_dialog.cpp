@@ -272,9 +272,8 @@ void ImportDialog::showOptions() {
   separator_->setCurrentIndex(
       IndexWhere(std::size(kSeparators), [&](int i) { return kSeparators[i].separator == options_.separator; }));
   decimal_->setCurrentIndex(options_.number.decimal == DecimalSign::Comma ? 1 : 0);
-  thousands_->setCurrentIndex(IndexWhere(std::size(kThousands), [&](int i) {
-    return kThousands[i].separator == options_.number.thousands;
-  }));
+  thousands_->setCurrentIndex(
+      IndexWhere(std::size(kThousands), [&](int i) { return kThousands[i].separator == options_.number.thousands; }));
   names_->setValue(options_.namesLine);
   skip_->setValue(options_.skipLines);
   comment_->setText(Text(options_.commentMark));
@@ -287,10 +286,11 @@ void ImportDialog::listLines() {
   lines_->clear();
   TextLines lines(text());
   for (TextLine line; lines_->count() < kListedLines && lines.next(line);) {
-    const QString shown = QString::fromUtf8(line.text.data(), std::min<qsizetype>(static_cast<qsizetype>(line.text.size()),
-                                                                                   kListedCharacters * 4))
-                              .left(kListedCharacters)
-                              .replace('\t', QStringLiteral(" \u2192 "));
+    const QString shown =
+        QString::fromUtf8(line.text.data(),
+                          std::min<qsizetype>(static_cast<qsizetype>(line.text.size()), kListedCharacters * 4))
+            .left(kListedCharacters)
+            .replace('\t', QStringLiteral(" \u2192 "));
     auto* item = new QListWidgetItem(QStringLiteral("%1  %2").arg(line.number, 3).arg(shown), lines_);
     item->setData(Qt::UserRole, line.number);
   }
@@ -319,11 +319,11 @@ void ImportDialog::read() {
   workerProgress_ = std::make_unique<TextImportProgress>();
   workerReading_ = std::make_unique<TextImport>();
   workerDone_ = false;
-  worker_ = std::jthread([this, text = text(), options = options_, progress = workerProgress_.get(),
-                          into = workerReading_.get()] {
-    *into = ImportText(text, options, kPreviewRows, progress);
-    workerDone_ = true;
-  });
+  worker_ = std::jthread(
+      [this, text = text(), options = options_, progress = workerProgress_.get(), into = workerReading_.get()] {
+        *into = ImportText(text, options, kPreviewRows, progress);
+        workerDone_ = true;
+      });
   ok_->setEnabled(false);
   progress_->setValue(0);
   progress_->show();
@@ -375,13 +375,15 @@ void ImportDialog::showSummary() {
   ok_->setEnabled(reading_.error.empty());
   QString text;
   if (textEncoding_ == detectedEncoding_ && textEncoding_ != TextEncoding::Utf8)
-    text = QStringLiteral("Read as %1: the text is not UTF-8. ").arg(QString::fromLatin1(TextEncodingName(textEncoding_)));
+    text =
+        QStringLiteral("Read as %1: the text is not UTF-8. ").arg(QString::fromLatin1(TextEncodingName(textEncoding_)));
   if (!reading_.error.empty()) {
     QString advice = QStringLiteral(".");
     if (reading_.fault == TextImportFault::TooManyRows) advice = QStringLiteral(". Keep the first rows, or cancel.");
     if (reading_.fault == TextImportFault::UndecidedNumber)
       advice = QStringLiteral(". Choose the decimal sign or the thousands separator the text uses.");
-    if (reading_.fault == TextImportFault::ShortRow) advice = QStringLiteral(". Drop such rows, or choose another separator.");
+    if (reading_.fault == TextImportFault::ShortRow)
+      advice = QStringLiteral(". Drop such rows, or choose another separator.");
     summary_->setText(text + QStringLiteral("The text cannot be read: ") + Text(reading_.error) + advice);
     return;
   }

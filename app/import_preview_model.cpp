@@ -23,7 +23,7 @@ int ImportPreviewModel::columnCount(const QModelIndex& parent) const {
 
 int ImportPreviewModel::roleOf(int column) const {
   return column < static_cast<int>(reading_->roles.size()) ? reading_->roles[static_cast<size_t>(column)]
-                                                            : kLeftOutColumn;
+                                                           : kLeftOutColumn;
 }
 
 QVariant ImportPreviewModel::data(const QModelIndex& index, int role) const {
@@ -40,9 +40,10 @@ QVariant ImportPreviewModel::data(const QModelIndex& index, int role) const {
 QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (reading_ == nullptr || role != Qt::DisplayRole) return {};
   if (orientation == Qt::Vertical) return section + 1;
-  const QString name = section < static_cast<int>(reading_->headings.size())
-                           ? QString::fromStdString(VariableNameFromText(reading_->headings[static_cast<size_t>(section)]))
-                           : QString::number(section + 1);
+  const QString name =
+      section < static_cast<int>(reading_->headings.size())
+          ? QString::fromStdString(VariableNameFromText(reading_->headings[static_cast<size_t>(section)]))
+          : QString::number(section + 1);
   return name + '\n' + QString::fromStdString(RoleName(roleOf(section)));
 }
 

@@ -54,8 +54,7 @@ void TakeReading(TextImport& read, Document& document) {
       document.sheet.names[static_cast<size_t>(column)] = read.names[static_cast<size_t>(column)];
 }
 
-void ReadByOptions(const std::string& path, const std::string& text, const Arguments& arguments,
-                   Document& document) {
+void ReadByOptions(const std::string& path, const std::string& text, const Arguments& arguments, Document& document) {
   const TextImportOptions options = TextOptionsFromArguments(arguments, text, path);
   TextImport read = ImportText(text, options);
   if (!read.error.empty()) {

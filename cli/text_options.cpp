@@ -10,8 +10,8 @@
 
 namespace rv::cli {
 
-const std::set<std::string> kTextValueOptions = {"sep",     "thousands", "na", "encoding", "comment",
-                                                 "names",   "skip",      "y",  "x"};
+const std::set<std::string> kTextValueOptions = {"sep",   "thousands", "na", "encoding", "comment",
+                                                 "names", "skip",      "y",  "x"};
 const std::set<std::string> kTextFlagOptions = {"decimal-comma", "drop-incomplete", "keep-first"};
 
 namespace {
@@ -199,8 +199,7 @@ std::string TextOptionsHint(const TextImport& reading, const TextImportOptions& 
     case TextImportFault::NotANumber:
       return "--decimal-comma and --thousands say how numbers are written, --na which words are missing values, "
              "--skip how many lines below the names to leave out";
-    case TextImportFault::ShortRow:
-      return "--drop-incomplete leaves such rows out; --sep splits at another separator";
+    case TextImportFault::ShortRow: return "--drop-incomplete leaves such rows out; --sep splits at another separator";
     case TextImportFault::TooManyRows: return "--keep-first keeps the first ones";
     case TextImportFault::NoRows: return "--names and --skip say where the data start";
     case TextImportFault::Roles: return "--y and --x choose the columns";

@@ -36,9 +36,8 @@ std::vector<int> XColumns(const std::vector<int>& roles) {
   std::vector<int> columns;
   for (int column = 0; column < static_cast<int>(roles.size()); ++column)
     if (roles[static_cast<size_t>(column)] >= 1) columns.push_back(column);
-  std::stable_sort(columns.begin(), columns.end(), [&roles](int a, int b) {
-    return roles[static_cast<size_t>(a)] < roles[static_cast<size_t>(b)];
-  });
+  std::stable_sort(columns.begin(), columns.end(),
+                   [&roles](int a, int b) { return roles[static_cast<size_t>(a)] < roles[static_cast<size_t>(b)]; });
   return columns;
 }
 

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "files/file_paths.h"
+#include "files/regular_file.h"
 #include "files/text_encoding.h"
 #include "files/text_fields.h"
 #include "files/text_lines.h"
-#include "files/regular_file.h"
 #include "sheet/field_number.h"
 #include "sheet/quoted_text.h"
 #include "sheet/value_text.h"

@@ -123,7 +123,8 @@ std::string CheckRoles(const std::vector<int>& roles, std::array<int, kSheetColu
   for (size_t column = 0; column < roles.size(); ++column) {
     const int role = roles[column];
     if (role == kLeftOutColumn) continue;
-    if (role < 0 || role >= kSheetColumns) return "column " + std::to_string(column + 1) + " cannot be " + std::to_string(role);
+    if (role < 0 || role >= kSheetColumns)
+      return "column " + std::to_string(column + 1) + " cannot be " + std::to_string(role);
     if (columnOfRole[static_cast<size_t>(role)] >= 0)
       return "columns " + std::to_string(columnOfRole[static_cast<size_t>(role)] + 1) + " and " +
              std::to_string(column + 1) + " are both " + RoleName(role);
@@ -151,30 +152,31 @@ Shape MeasureText(std::string_view text, const TextImportOptions& options, int p
   Shape shape;
   shape.usedColumns = static_cast<int>(result.headings.size());
   const std::string_view undecided = TrimField(options.undecidedNumber);
-  const bool walked = ForEachDataLine(text, options, 0, progress, [&](const TextLine& line, Fields&& fields, bool skip) {
-    if (skip) {
-      ++shape.linesSkipped;
-      if (HoldsNumber(fields) && result.skippedNumberLines.size() < kSkippedLinesKept)
-        result.skippedNumberLines.push_back(line.number);
-      return;
-    }
-    ++result.rowsInText;
-    if (static_cast<int>(fields.size()) > result.columnCount) {
-      result.columnCount = static_cast<int>(fields.size());
-      result.widestLine = line.number;
-    }
-    for (size_t column = fields.size(); column-- > static_cast<size_t>(shape.usedColumns);)
-      if (!IsMissingField(fields[column], options.missingMarkers)) {
-        shape.usedColumns = static_cast<int>(column) + 1;
-        break;
-      }
-    for (size_t column = 0; shape.undecidedLine == 0 && !undecided.empty() && column < fields.size(); ++column)
-      if (TrimField(fields[column]) == undecided) {
-        shape.undecidedLine = line.number;
-        shape.undecidedColumn = static_cast<int>(column) + 1;
-      }
-    if (static_cast<int>(result.firstRows.size()) < previewRows) result.firstRows.push_back(std::move(fields));
-  });
+  const bool walked =
+      ForEachDataLine(text, options, 0, progress, [&](const TextLine& line, Fields&& fields, bool skip) {
+        if (skip) {
+          ++shape.linesSkipped;
+          if (HoldsNumber(fields) && result.skippedNumberLines.size() < kSkippedLinesKept)
+            result.skippedNumberLines.push_back(line.number);
+          return;
+        }
+        ++result.rowsInText;
+        if (static_cast<int>(fields.size()) > result.columnCount) {
+          result.columnCount = static_cast<int>(fields.size());
+          result.widestLine = line.number;
+        }
+        for (size_t column = fields.size(); column-- > static_cast<size_t>(shape.usedColumns);)
+          if (!IsMissingField(fields[column], options.missingMarkers)) {
+            shape.usedColumns = static_cast<int>(column) + 1;
+            break;
+          }
+        for (size_t column = 0; shape.undecidedLine == 0 && !undecided.empty() && column < fields.size(); ++column)
+          if (TrimField(fields[column]) == undecided) {
+            shape.undecidedLine = line.number;
+            shape.undecidedColumn = static_cast<int>(column) + 1;
+          }
+        if (static_cast<int>(result.firstRows.size()) < previewRows) result.firstRows.push_back(std::move(fields));
+      });
   if (!walked) Refuse(result, TextImportFault::Stopped, "stopped");
   result.columnCount = std::max(result.columnCount, static_cast<int>(result.headings.size()));
   return shape;
@@ -189,50 +191,54 @@ void ReadValues(std::string_view text, const TextImportOptions& options, const s
   // The rows at once, not by doubling: a long text's sheet is held once.
   result.values.ensureRows(std::min(result.rowsInText, maxRows));
   bool anyValue = false;
-  const bool walked = ForEachDataLine(text, options, 1, progress, [&](const TextLine& line, Fields&& fields, bool skip) {
-    if (skip) return;
-    const auto missing = [&](int column) {
-      return static_cast<size_t>(column) >= fields.size() ||
-             IsMissingField(fields[static_cast<size_t>(column)], options.missingMarkers);
-    };
-    const bool isShort = options.separator == ' ' && fields.size() < width;
-    bool incomplete = isShort;
-    for (int column : columnOf) incomplete = incomplete || (column >= 0 && missing(column));
-    if (incomplete) ++result.rowsIncomplete;
-    if (isShort) ++result.rowsShort;
-    if (incomplete && options.dropIncomplete) {
-      ++result.rowsDropped;
-      return;
-    }
-    if (isShort)
-      Refuse(result, TextImportFault::ShortRow,
-             "line " + std::to_string(line.number) + " holds " + std::to_string(fields.size()) + " of " +
-                 std::to_string(width) + " fields, and with blanks between the fields the empty one cannot be placed");
-    if (result.rowsRead == maxRows) {
-      ++result.rowsBeyond;
-      return;
-    }
-    result.values.ensureRows(result.rowsRead + 1);
-    auto& values = result.values[static_cast<size_t>(result.rowsRead++)];
-    for (int role = 0; role < kSheetColumns; ++role) {
-      const int column = columnOf[static_cast<size_t>(role)];
-      if (column < 0) continue;
-      if (missing(column)) {
-        ++result.missingCells;
-        if (static_cast<size_t>(column) < fields.size() && !TrimField(fields[static_cast<size_t>(column)]).empty())
-          ++result.markedCells;
-        continue;
-      }
-      const std::string& field = fields[static_cast<size_t>(column)];
-      const std::optional<double> value = ReadFieldNumber(field, options.number);
-      // The rows are still counted after the first fault, for the import
-      // dialog to show.
-      if (!value) Refuse(result, TextImportFault::NotANumber, Where(line.number, column + 1) + QuotedText(TrimField(field)) + " is not a number");
-      if (!value) continue;
-      values[static_cast<size_t>(role)] = *value;
-      anyValue = true;
-    }
-  });
+  const bool walked =
+      ForEachDataLine(text, options, 1, progress, [&](const TextLine& line, Fields&& fields, bool skip) {
+        if (skip) return;
+        const auto missing = [&](int column) {
+          return static_cast<size_t>(column) >= fields.size() ||
+                 IsMissingField(fields[static_cast<size_t>(column)], options.missingMarkers);
+        };
+        const bool isShort = options.separator == ' ' && fields.size() < width;
+        bool incomplete = isShort;
+        for (int column : columnOf) incomplete = incomplete || (column >= 0 && missing(column));
+        if (incomplete) ++result.rowsIncomplete;
+        if (isShort) ++result.rowsShort;
+        if (incomplete && options.dropIncomplete) {
+          ++result.rowsDropped;
+          return;
+        }
+        if (isShort)
+          Refuse(result, TextImportFault::ShortRow,
+                 "line " + std::to_string(line.number) + " holds " + std::to_string(fields.size()) + " of " +
+                     std::to_string(width) +
+                     " fields, and with blanks between the fields the empty one cannot be placed");
+        if (result.rowsRead == maxRows) {
+          ++result.rowsBeyond;
+          return;
+        }
+        result.values.ensureRows(result.rowsRead + 1);
+        auto& values = result.values[static_cast<size_t>(result.rowsRead++)];
+        for (int role = 0; role < kSheetColumns; ++role) {
+          const int column = columnOf[static_cast<size_t>(role)];
+          if (column < 0) continue;
+          if (missing(column)) {
+            ++result.missingCells;
+            if (static_cast<size_t>(column) < fields.size() && !TrimField(fields[static_cast<size_t>(column)]).empty())
+              ++result.markedCells;
+            continue;
+          }
+          const std::string& field = fields[static_cast<size_t>(column)];
+          const std::optional<double> value = ReadFieldNumber(field, options.number);
+          // The rows are still counted after the first fault, for the import
+          // dialog to show.
+          if (!value)
+            Refuse(result, TextImportFault::NotANumber,
+                   Where(line.number, column + 1) + QuotedText(TrimField(field)) + " is not a number");
+          if (!value) continue;
+          values[static_cast<size_t>(role)] = *value;
+          anyValue = true;
+        }
+      });
   if (!walked) Refuse(result, TextImportFault::Stopped, "stopped");
   // Rows dropped leave room at the end that no row took.
   result.values.dropEmptyTail();
@@ -243,14 +249,14 @@ void ReadValues(std::string_view text, const TextImportOptions& options, const s
   if (result.rowsInText == 0)
     Refuse(result, TextImportFault::NoRows,
            "the text holds no rows of data" +
-               (shape.linesSkipped == 1   ? std::string(" below the line skipped")
+               (shape.linesSkipped == 1  ? std::string(" below the line skipped")
                 : shape.linesSkipped > 1 ? " below the " + std::to_string(shape.linesSkipped) + " lines skipped"
                                          : std::string()));
   if (result.rowsRead == 0)
     Refuse(result, TextImportFault::NoRows,
-           result.rowsDropped == 1 ? std::string("its one row has an empty cell among the chosen columns")
-                                   : "all " + std::to_string(result.rowsDropped) +
-                                         " rows have an empty cell among the chosen columns");
+           result.rowsDropped == 1
+               ? std::string("its one row has an empty cell among the chosen columns")
+               : "all " + std::to_string(result.rowsDropped) + " rows have an empty cell among the chosen columns");
   if (!anyValue) Refuse(result, TextImportFault::NoRows, "the chosen columns hold no values");
 }
 

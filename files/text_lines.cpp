@@ -37,9 +37,7 @@ bool TextLines::next(TextLine& line) {
 
 bool IsBlankLine(std::string_view line) { return TrimField(line).empty(); }
 
-bool IsCommentLine(std::string_view line, std::string_view otherMark) {
-  return CommentMarkLength(line, otherMark) > 0;
-}
+bool IsCommentLine(std::string_view line, std::string_view otherMark) { return CommentMarkLength(line, otherMark) > 0; }
 
 std::string_view CommentText(std::string_view line, std::string_view otherMark) {
   const std::size_t mark = CommentMarkLength(line, otherMark);

@@ -161,7 +161,8 @@ PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition s
                        ExactValueText(*ReadFieldNumber(field, guess.other)) + ".");
       std::optional<double> value = EmptyValue;
       if (!IsMissingField(field, markers)) value = ReadFieldNumber(field, format.value_or(guess.format));
-      if (!value) return Refused("Nothing was pasted: " + QuotedText(field) + " for " + Place(target) + " is not a number.");
+      if (!value)
+        return Refused("Nothing was pasted: " + QuotedText(field) + " for " + Place(target) + " is not a number.");
       outcome.written.push_back({target, *value});
       lastRow = target.row;
     }

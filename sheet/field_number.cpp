@@ -91,8 +91,8 @@ bool TakeWholeDigits(std::string_view& rest, ThousandsSeparator separator, Plain
 
 // Characters a number may hold in some format; anything else makes a word.
 bool MayBeNumberCharacter(char c) {
-  return IsDigit(c) || c == '+' || c == '-' || c == '.' || c == ',' || c == '\'' || c == 'e' || c == 'E' ||
-         c == 'd' || c == 'D' || static_cast<unsigned char>(c) >= 0x80;
+  return IsDigit(c) || c == '+' || c == '-' || c == '.' || c == ',' || c == '\'' || c == 'e' || c == 'E' || c == 'd' ||
+         c == 'D' || static_cast<unsigned char>(c) >= 0x80;
 }
 
 }  // namespace
@@ -107,8 +107,7 @@ std::string_view TrimField(std::string_view field) {
 std::optional<double> ReadFieldNumber(std::string_view field, NumberFormat format) {
   std::string_view rest = TrimField(field);
   const char decimalSign = format.decimal == DecimalSign::Comma ? ',' : '.';
-  if (ThousandsMark(format.thousands) == std::string_view(&decimalSign, 1))
-    format.thousands = ThousandsSeparator::None;
+  if (ThousandsMark(format.thousands) == std::string_view(&decimalSign, 1)) format.thousands = ThousandsSeparator::None;
   PlainNumber plain(rest.size() + 1);
   if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
     if (rest.front() == '-') plain.add('-');
@@ -148,8 +147,7 @@ bool IsNumberInAnyFormat(std::string_view field) {
     if (decimal == DecimalSign::Comma && !comma) continue;
     for (ThousandsSeparator thousands : {ThousandsSeparator::None, ThousandsSeparator::Comma, ThousandsSeparator::Point,
                                          ThousandsSeparator::Apostrophe, ThousandsSeparator::ThinSpace}) {
-      const bool needed = thousands == ThousandsSeparator::None ||
-                          (thousands == ThousandsSeparator::Comma && comma) ||
+      const bool needed = thousands == ThousandsSeparator::None || (thousands == ThousandsSeparator::Comma && comma) ||
                           (thousands == ThousandsSeparator::Point && decimal == DecimalSign::Comma) || other;
       if (needed && ReadFieldNumber(field, {decimal, thousands})) return true;
     }

@@ -46,8 +46,8 @@ std::string ColumnReason(const SheetValues& cells, const PointsAndColumns& count
   if (const int row = FirstEmptyRow(cells, column, points); row < points)
     return "it is empty in row " + std::to_string(row + 1);
   const int stop = counts.columnCount;
-  return std::string(many ? "they come" : "it comes") + " after " + DefaultColumnName(stop) + ", which is empty in row " +
-         std::to_string(FirstEmptyRow(cells, stop, points) + 1);
+  return std::string(many ? "they come" : "it comes") + " after " + DefaultColumnName(stop) +
+         ", which is empty in row " + std::to_string(FirstEmptyRow(cells, stop, points) + 1);
 }
 
 // One sentence for each reason; columns that share one share the sentence.
@@ -62,8 +62,8 @@ std::vector<std::string> DescribeLeftOutColumns(const SheetValues& cells, const 
   std::vector<std::string> sentences;
   for (const auto& [reason, columns] : reasons) {
     const bool many = columns.size() > 1;
-    sentences.push_back(ColumnList(columns) + (many ? " take" : " takes") + " no part: " +
-                        ColumnReason(cells, counts, columns.front(), many));
+    sentences.push_back(ColumnList(columns) + (many ? " take" : " takes") +
+                        " no part: " + ColumnReason(cells, counts, columns.front(), many));
   }
   return sentences;
 }
@@ -86,7 +86,8 @@ std::string DescribeLeftOutRows(const SheetValues& cells) {
 
 std::vector<std::string> DescribeLeftOutData(const SheetValues& cells) {
   std::vector<std::string> sentences = DescribeLeftOutColumns(cells, CountPointsAndColumns(cells));
-  if (std::string rows = DescribeLeftOutRows(cells); !rows.empty()) sentences.insert(sentences.begin(), std::move(rows));
+  if (std::string rows = DescribeLeftOutRows(cells); !rows.empty())
+    sentences.insert(sentences.begin(), std::move(rows));
   return sentences;
 }
 
@@ -94,7 +95,8 @@ std::string DescribeNoUsableX(const SheetValues& cells) {
   const PointsAndColumns counts = CountPointsAndColumns(cells);
   if (counts.columnCount > 1 || counts.pointCount == 0) return {};
   bool others = false;
-  for (int column = 2; column <= kLastSearchedColumn; ++column) others = others || HoldsValue(cells, column, counts.pointCount);
+  for (int column = 2; column <= kLastSearchedColumn; ++column)
+    others = others || HoldsValue(cells, column, counts.pointCount);
   if (!HoldsValue(cells, 1, counts.pointCount) && !others)
     return "No X variable takes part: the rows before the first empty Y hold no X values. "
            "Put the values of an independent variable into X1.";

@@ -1,10 +1,11 @@
+#include "support/import_corpus.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
 
 #include "run_tool.h"
-#include "support/import_corpus.h"
 
 namespace rv::testing {
 namespace {
@@ -48,7 +49,8 @@ TEST(ImportCorpus, TheToolGivesEveryFileItsValuesOrRefusesNamingTheCause) {
       for (size_t row = 0; row < c.rows.size() || row < sheet.size(); ++row)
         for (size_t column = 0; column < 17; ++column)
           EXPECT_EQ(Cell(sheet, row, column), Cell(c.rows, row, column)) << "row " << row << ", column " << column;
-      for (const std::string& warning : c.warnings) EXPECT_NE(result.err.find(warning), std::string::npos) << result.err;
+      for (const std::string& warning : c.warnings)
+        EXPECT_NE(result.err.find(warning), std::string::npos) << result.err;
       if (c.warnings.empty()) EXPECT_EQ(result.err, "");
     }
     for (const std::string& refusal : c.refusals) {

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "files/text_encoding.h"
-
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include "files/text_encoding.h"
 
 namespace rv {
 namespace {
@@ -194,12 +194,12 @@ TEST(TextImport, ChosenRolesNumberTheXVariablesWithoutHoles) {
     int column, role;
     std::vector<int> chosen;
   } cases[] = {
-      {{0, 1, 2, 3}, 2, 0, {1, 2, 0, 3}},       // Y: the old Y an X, the X variables in column order
-      {{0, 1, 2, 3}, 1, out, {0, out, 1, 2}},   // left out: the later ones move down
-      {{0, 1, 2, 3}, 3, 1, {0, 2, 3, 1}},       // X1: the others move up
+      {{0, 1, 2, 3}, 2, 0, {1, 2, 0, 3}},        // Y: the old Y an X, the X variables in column order
+      {{0, 1, 2, 3}, 1, out, {0, out, 1, 2}},    // left out: the later ones move down
+      {{0, 1, 2, 3}, 3, 1, {0, 2, 3, 1}},        // X1: the others move up
       {{0, out, 1, out}, 3, 9, {0, out, 1, 2}},  // X9 of two: the next place
-      {{0, 1, 2}, 0, 2, {2, 1, 3}},             // Y chosen as an X: no Y until one is chosen
-      {{0, 1}, 4, 1, {0, 2, out, out, 1}},      // a column beyond the list
+      {{0, 1, 2}, 0, 2, {2, 1, 3}},              // Y chosen as an X: no Y until one is chosen
+      {{0, 1}, 4, 1, {0, 2, out, out, 1}},       // a column beyond the list
   };
   for (const auto& c : cases) EXPECT_EQ(ChooseColumnRole(c.roles, c.column, c.role), c.chosen);
   std::vector<int> wide(20);
@@ -217,9 +217,13 @@ TEST(TextImport, EveryEncodingIsDecodedToUtf8) {
     TextEncoding detected;
     const char* text;
   } cases[] = {
-      {"Gr\xC3\xB6\xC3\x9F" "e", TextEncoding::Utf8, "Größe"},
+      {"Gr\xC3\xB6\xC3\x9F"
+       "e",
+       TextEncoding::Utf8, "Größe"},
       {"\xEF\xBB\xBFY,X1", TextEncoding::Utf8, "Y,X1"},
-      {"Temp. \xB0" "C \x80", TextEncoding::Windows1252, "Temp. °C €"},
+      {"Temp. \xB0"
+       "C \x80",
+       TextEncoding::Windows1252, "Temp. °C €"},
       {std::string("\xFF\xFEY\0\xB5\0\x3D\xD8\x00\xDE", 10), TextEncoding::Utf16LittleEndian, "Yµ😀"},
       {std::string("\xFE\xFF\0Y\0\xB5", 6), TextEncoding::Utf16BigEndian, "Yµ"},
   };
@@ -229,7 +233,10 @@ TEST(TextImport, EveryEncodingIsDecodedToUtf8) {
     EXPECT_EQ(DecodeText(c.bytes, c.detected), c.text);
     EXPECT_EQ(TakeDecodedText(std::string(c.bytes), c.detected), c.text);
   }
-  EXPECT_EQ(DecodeText("\xB0" "C", TextEncoding::Latin1), "°C");
+  EXPECT_EQ(DecodeText("\xB0"
+                       "C",
+                       TextEncoding::Latin1),
+            "°C");
   EXPECT_EQ(DecodeText("a\xFF", TextEncoding::Utf8), "a\uFFFD");
   EXPECT_EQ(DecodeText(std::string("\xFF\xFE\x3D\xD8!", 5), TextEncoding::Utf16LittleEndian), "\uFFFD\uFFFD");
 }

@@ -63,7 +63,10 @@ TEST(FieldNumber, OneGrammarReadsEveryFormatAndNothingElse) {
     EXPECT_EQ(value, c.value);
     if (value) EXPECT_EQ(std::signbit(*value), std::signbit(*c.value));
   }
-  EXPECT_FALSE(ReadFieldNumber(std::string_view("1\0" "2", 3)));
+  EXPECT_FALSE(
+      ReadFieldNumber(std::string_view("1\0"
+                                       "2",
+                                       3)));
 }
 
 // A comma is a decimal sign only when the fields show it; a thousands
@@ -76,18 +79,12 @@ TEST(NumberFormatGuess, TheFieldsShowTheFormatOrTheFieldInDoubtIsNamed) {
     NumberFormat format;
     const char* undecided;
   } cases[] = {
-      {{"1.5", "2", "abc"}, false, kPoint, ""},
-      {{"1.306", "2.451"}, false, kPoint, ""},
-      {{"0,6343", "1,0275"}, false, kComma, ""},
-      {{"1,306", "687"}, false, kComma, "1,306"},
-      {{"1,306", "687", "12,5"}, false, kComma, ""},
-      {{"1,306", "2.5"}, false, kEnglish, ""},
-      {{"1,306", "687"}, true, kEnglish, ""},
-      {{"1.306,25", "3"}, false, kGerman, ""},
-      {{"1.306", "2,5"}, false, kGerman, ""},
-      {{"1'234.5", "7"}, false, kSwiss, ""},
-      {{"1\u202F234,5", "0,25"}, false, kFrench, ""},
-      {{"NA", "-", ""}, false, kPoint, ""},
+      {{"1.5", "2", "abc"}, false, kPoint, ""},       {{"1.306", "2.451"}, false, kPoint, ""},
+      {{"0,6343", "1,0275"}, false, kComma, ""},      {{"1,306", "687"}, false, kComma, "1,306"},
+      {{"1,306", "687", "12,5"}, false, kComma, ""},  {{"1,306", "2.5"}, false, kEnglish, ""},
+      {{"1,306", "687"}, true, kEnglish, ""},         {{"1.306,25", "3"}, false, kGerman, ""},
+      {{"1.306", "2,5"}, false, kGerman, ""},         {{"1'234.5", "7"}, false, kSwiss, ""},
+      {{"1\u202F234,5", "0,25"}, false, kFrench, ""}, {{"NA", "-", ""}, false, kPoint, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.fields.front());
@@ -101,7 +98,8 @@ TEST(MissingValues, TheUsualWordsAndEmptyFieldsAreMissingInAnyCase) {
   const std::vector<std::string> markers = DefaultMissingMarkers();
   for (const char* field : {"", "  ", "NA", "na", "NaN", "nan", "N/A", "n/a", "-", "--", "null", "NULL", " NA "})
     EXPECT_TRUE(IsMissingField(field, markers)) << field;
-  for (const char* field : {"0", "---", "N", "none", "-1", "NA1"}) EXPECT_FALSE(IsMissingField(field, markers)) << field;
+  for (const char* field : {"0", "---", "N", "none", "-1", "NA1"})
+    EXPECT_FALSE(IsMissingField(field, markers)) << field;
   EXPECT_EQ(MissingMarkersText(markers), "NA, NaN, N/A, -, --, null");
   EXPECT_EQ(MissingMarkersFromText(" NA ,, ?,-999 "), (std::vector<std::string>{"NA", "?", "-999"}));
   EXPECT_TRUE(IsMissingField("?", MissingMarkersFromText("?")));

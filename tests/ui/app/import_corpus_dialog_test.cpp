@@ -70,9 +70,11 @@ void ChooseAsTheToolDoes(ImportDialog& import, const std::vector<std::string>& w
     import.commentBox()->setText(QString::fromStdString(given["--comment"]));
     emit import.commentBox()->editingFinished();
   }
-  if (given.count("--sep")) Activate(import.separatorBox(), import.separatorBox()->findText(SeparatorLabel(given["--sep"])));
+  if (given.count("--sep"))
+    Activate(import.separatorBox(), import.separatorBox()->findText(SeparatorLabel(given["--sep"])));
   if (given.count("--decimal-comma")) Activate(import.decimalBox(), 1);
-  if (given.count("--thousands")) Activate(import.thousandsBox(), ItemStarting(import.thousandsBox(), given["--thousands"]));
+  if (given.count("--thousands"))
+    Activate(import.thousandsBox(), ItemStarting(import.thousandsBox(), given["--thousands"]));
   if (given.count("--names")) import.namesBox()->setValue(std::stoi(given["--names"]));
   if (given.count("--skip")) import.skipBox()->setValue(std::stoi(given["--skip"]));
   import.dropBox()->setChecked(given.count("--drop-incomplete") > 0);

@@ -1,5 +1,6 @@
 #include "app/import_dialog.h"
-#include "app/import_preview_model.h"
+
+#include <sys/resource.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,12 +12,11 @@
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
-#include <sys/resource.h>
-
 #include <cstring>
 #include <fstream>
 
 #include "app/app_fixture.h"
+#include "app/import_preview_model.h"
 #include "support/modal_answers.h"
 #include "widgets/command_ids.h"
 #include "widgets/message_dialog.h"
@@ -177,7 +177,8 @@ TEST_F(ImportDialogTest, A64MegabyteTextIsReadOffTheWindowsThreadWithinTwiceItsS
   import.keepFirstBox()->setChecked(true);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !import.readingInBackground(); }, 120000));
   EXPECT_TRUE(import.okButton()->isEnabled());
-  EXPECT_EQ(import.reading().values[99999][1], std::stod(std::to_string(99999 % 977) + "." + std::to_string(99999 % 10)));
+  EXPECT_EQ(import.reading().values[99999][1],
+            std::stod(std::to_string(99999 % 977) + "." + std::to_string(99999 % 10)));
   const long grown = PeakKilobytes() - before;
   std::printf("64 MB text in the import dialog: peak resident set grew by %ld KB, the text is %ld KB\n", grown,
               textKilobytes);

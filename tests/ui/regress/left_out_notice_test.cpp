@@ -59,7 +59,8 @@ TEST_F(LeftOutNoticeTest, APointBeingTypedInIsSaidButNotAskedAbout) {
 // message says why and what to change.
 TEST_F(LeftOutNoticeTest, ASearchWithoutAnXVariableSaysWhyInsteadOfListingNothing) {
   startWithRows({{3, EmptyValue, 1}, {5, 2, 2}, {7, 3, 3}});
-  EXPECT_EQ(tab().leftOutNotice()->text(), "X1 takes no part: it is empty in row 1.\nX2 takes no part: it comes after X1, which is empty in row 1.");
+  EXPECT_EQ(tab().leftOutNotice()->text(),
+            "X1 takes no part: it is empty in row 1.\nX2 takes no part: it comes after X1, which is empty in row 1.");
   answers.answer(kAnswerOk);
   window->runCommand(command::kCalculate);
   EXPECT_FALSE(tab().searchRunning());
