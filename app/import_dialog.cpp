@@ -145,23 +145,20 @@ ImportDialog::ImportDialog(const QString& fileName, std::string bytes, QWidget* 
     label->setBuddy(buddy);
     return label;
   };
+  // The options in two columns of label and control, row by row.
+  const std::pair<const char*, QWidget*> options[] = {{"&Encoding:", encoding_},
+                                                      {"&Separator:", separator_},
+                                                      {"&Decimal sign:", decimal_},
+                                                      {"&Thousands:", thousands_},
+                                                      {"&Names in line:", names_},
+                                                      {"Skip li&nes below the names:", skip_},
+                                                      {"&Comment mark besides #:", comment_},
+                                                      {"&Missing values:", missing_}};
   auto* reading = new QGridLayout;
-  reading->addWidget(labelFor("&Encoding:", encoding_), 0, 0);
-  reading->addWidget(encoding_, 0, 1);
-  reading->addWidget(labelFor("&Separator:", separator_), 0, 2);
-  reading->addWidget(separator_, 0, 3);
-  reading->addWidget(labelFor("&Decimal sign:", decimal_), 1, 0);
-  reading->addWidget(decimal_, 1, 1);
-  reading->addWidget(labelFor("&Thousands:", thousands_), 1, 2);
-  reading->addWidget(thousands_, 1, 3);
-  reading->addWidget(labelFor("&Names in line:", names_), 2, 0);
-  reading->addWidget(names_, 2, 1);
-  reading->addWidget(labelFor("Skip li&nes below the names:", skip_), 2, 2);
-  reading->addWidget(skip_, 2, 3);
-  reading->addWidget(labelFor("&Comment mark besides #:", comment_), 3, 0);
-  reading->addWidget(comment_, 3, 1);
-  reading->addWidget(labelFor("&Missing values:", missing_), 3, 2);
-  reading->addWidget(missing_, 3, 3);
+  for (int i = 0; i < static_cast<int>(std::size(options)); ++i) {
+    reading->addWidget(labelFor(options[i].first, options[i].second), i / 2, i % 2 * 2);
+    reading->addWidget(options[i].second, i / 2, i % 2 * 2 + 1);
+  }
   auto* column = new QHBoxLayout;
   column->addWidget(roleLabel_);
   column->addWidget(role_);

@@ -23,18 +23,10 @@ A fixed linear congruential generator makes the files the same on every run.
 """
 import math
 
-state = 20261209
+from simulated_noise import Noise
 
-
-def uniform():
-    global state
-    state = (state * 1103515245 + 12345) % 2**31
-    return state / 2**31
-
-
-def gaussian():
-    u1, u2 = uniform() or 1e-12, uniform()
-    return math.sqrt(-2.0 * math.log(u1)) * math.cos(2.0 * math.pi * u2)
+noise = Noise(20261209)
+uniform, gaussian = noise.uniform, noise.gaussian
 
 
 def german(text):
