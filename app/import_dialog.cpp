@@ -188,9 +188,12 @@ ImportDialog::ImportDialog(const QString& fileName, std::string bytes, QWidget* 
     detect();
     read();
   });
+  // Another separator is another layout: the rest is found anew for it, as
+  // the tool finds it for --sep.
   connect(separator_, &QComboBox::activated, this, [this](int index) {
-    options_.separator = kSeparators[index].separator;
-    splittingChanged();
+    separatorHint_ = kSeparators[index].separator;
+    detect();
+    read();
   });
   connect(decimal_, &QComboBox::activated, this, [this](int index) {
     options_.number.decimal = index == 1 ? DecimalSign::Comma : DecimalSign::Point;
