@@ -232,6 +232,7 @@ void WarnAboutTextReading(const std::string& name, const TextImport& reading, co
     if (reading.roles[static_cast<size_t>(column)] == kLeftOutColumn) leftOut.push_back(column + 1);
   if (leftOut.empty()) return;
   std::vector<std::string> names;
+  names.reserve(leftOut.size());
   for (int column : leftOut)
     names.push_back(static_cast<size_t>(column) <= reading.headings.size()
                         ? reading.headings[static_cast<size_t>(column) - 1]

@@ -51,7 +51,9 @@ TEST(ImportCorpus, TheToolGivesEveryFileItsValuesOrRefusesNamingTheCause) {
           EXPECT_EQ(Cell(sheet, row, column), Cell(c.rows, row, column)) << "row " << row << ", column " << column;
       for (const std::string& warning : c.warnings)
         EXPECT_NE(result.err.find(warning), std::string::npos) << result.err;
-      if (c.warnings.empty()) EXPECT_EQ(result.err, "");
+      if (c.warnings.empty()) {
+        EXPECT_EQ(result.err, "");
+      }
     }
     for (const std::string& refusal : c.refusals) {
       const size_t bar = refusal.find(" | ");

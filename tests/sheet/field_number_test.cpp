@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "sheet/missing_values.h"
 #include "sheet/number_format_guess.h"
 
