@@ -155,7 +155,8 @@ TEST_F(ImportDialogTest, A64MegabyteTextIsReadOffTheWindowsThreadWithinTwiceItsS
 #endif
   const long before = PeakKilobytes();
   // Made in room for the whole of it: growing by doubling would hold it twice.
-  std::string text(64'000'000, '\0');
+  std::string text;
+  text.resize(64'000'000);
   size_t size = 0;
   for (int row = -1; size < 63'900'000; ++row)
     size += row < 0

@@ -16,6 +16,7 @@ class LeftOutNoticeTest : public EquationsTest {};
 TEST_F(LeftOutNoticeTest, RowsAndVariablesLeftOutAreSaidAndStartAsksOnce) {
   const double e = EmptyValue;
   std::vector<std::vector<double>> sheet;
+  sheet.reserve(13);
   for (int r = 0; r < 13; ++r) sheet.push_back({1.0 + r * r, 1.0 + r, 2.0 + r % 3, r == 5 ? e : 3.0 + r % 4});
   sheet[6] = {e, e, e, e};
   startWithRows(sheet);
