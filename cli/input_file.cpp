@@ -65,14 +65,29 @@ void ReadByOptions(const std::string& path, const std::string& text, const Argum
   TakeReading(read, document);
 }
 
+// What to give when a text fails to read as the program exports a sheet:
+// other names call for --y and --x; a field that is no number in the
+// export's own format, for the options that say how numbers are written.
+std::string ExportedSheetHint(const std::string& text, char delimiter, const std::string& failure) {
+  const Outcome<DelimitedColumns> columns = DelimitedTextColumns(text, delimiter);
+  if (!columns) return kOtherNamesHint;
+  const TextImportOptions options = DelimitedTextOptions(delimiter, *columns);
+  const TextImport reading = ImportText(text, options);
+  // A fault found before the fields are read (a line too long, say) has
+  // nothing to do with how numbers are written.
+  if (reading.error != failure) return {};
+  const std::string hint = TextOptionsHint(reading, options);
+  return hint.empty() ? "" : " (" + hint + ")";
+}
+
 // A text read as the program exports a sheet: names Y, X1 ... The names
 // take no part, as the program's own export names its columns by position.
 void ReadAsExportedSheet(const std::string& path, const std::string& text, Document& document) {
   const char delimiter = path == kStandardInput ? DelimiterOfText(text) : DelimiterForPath(path);
   Outcome<TextImport> read = ReadDelimitedText(text, delimiter);
   if (!read) {
-    const bool names = !DelimitedTextColumns(text, delimiter);
-    throw CliError(InputName(path) + ": " + read.message().text + (names ? kOtherNamesHint : ""), 1);
+    const std::string& failure = read.message().text;
+    throw CliError(InputName(path) + ": " + failure + ExportedSheetHint(text, delimiter, failure), 1);
   }
   WarnAboutTextReading(InputName(path), *read, DelimitedTextOptions(delimiter, {}), Arguments{});
   document.sheet.cells = std::move(read->values);

@@ -107,6 +107,7 @@ TEST_F(MalformedInput, EachFaultIsNamedWithItsLineAndColumn) {
       {"Y,X1\n1,2\n3,abc\n", "line 3, column 2: 'abc' is not a number"},
       {"Y,X1\n1,2\n3,1e999\n", "line 3, column 2: '1e999' is not a number"},
       {"Y,X1\n1,2\n3,0x10\n", "line 3, column 2: '0x10' is not a number"},
+      {"Y,X1\n\"1,306\",2.5\n", "line 2, column 1: '1,306' is not a number (--decimal-comma and --thousands"},
       {"Y,X1\n1,2,3\n", "line 2, column 3: the line has 3 fields"},
       {"Y,X1,X1\n", "line 1, column 3: column 'X1' is named twice"},
       {tooMany, "the text holds 100001 rows of data, but a sheet holds at most 100000"},
