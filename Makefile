@@ -2,14 +2,16 @@
 # searches the bundled example; `make test` runs every test, then the tests
 # with a wall-clock limit alone on the same optimised build, then every other
 # test again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
-# threaded search under ThreadSanitizer. Both install missing Debian packages
-# first.
+# threaded search under ThreadSanitizer, then each fuzz target for a minute.
+# Both install missing Debian packages first.
 
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 TSAN_BUILD ?= build-thread-sanitize
 PORTABLE_BUILD ?= build-portable
 STYLE_BUILD ?= build-style
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CLI        := $(BUILD)/cli/regrovantis-cli
 PREFIX     ?= $(HOME)/.local
@@ -17,13 +19,13 @@ PREFIX     ?= $(HOME)/.local
 # New build folders use Ninja; one made earlier keeps its generator.
 generator = $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja)
 
-.PHONY: run test check-style deps configure build build-sanitize test-fast test-timing test-sanitize test-threads test-portable bench gui install clean
+.PHONY: run test check-style deps configure build build-sanitize test-fast test-timing test-sanitize test-threads test-portable fuzz bench gui install clean
 
 run: configure
 	cmake --build $(BUILD) -j$(JOBS) --target regrovantis-cli
 	$(CLI) search examples/ideal_gas.csv --top 20
 
-test: test-fast test-timing test-sanitize test-threads
+test: test-fast test-timing test-sanitize test-threads fuzz
 
 deps:
 	@./scripts/install-deps.sh
@@ -75,6 +77,14 @@ test-portable:
 	cmake --build $(PORTABLE_BUILD) -j$(JOBS) --target regress_tests
 	qemu-aarch64 -L /usr/aarch64-linux-gnu $(PORTABLE_BUILD)/tests/regress/regress_tests --gtest_filter='-*Timing.*'
 
+# Every fuzz target, built with clang and the sanitizers (fuzz/), run for
+# FUZZ_SECONDS seconds each over its seeds; a finding fails the target.
+fuzz: deps
+	@cmake $(call generator,$(FUZZ_BUILD)) -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	./scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 bench: build
 	$(BUILD)/bench/regrovantis-bench
 	$(BUILD)/bench/regrovantis-graph-bench
@@ -88,4 +98,4 @@ install: build
 	cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(TSAN_BUILD) $(PORTABLE_BUILD) $(STYLE_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(TSAN_BUILD) $(PORTABLE_BUILD) $(STYLE_BUILD) $(FUZZ_BUILD)

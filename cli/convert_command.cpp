@@ -6,11 +6,22 @@
 #include "files/atomic_file.h"
 #include "files/data_file_io.h"
 #include "files/delimited_text.h"
+#include "files/disk_identity.h"
 #include "files/file_paths.h"
 
 namespace rv::cli {
 
 namespace {
+
+// Writing OUT over IN would replace what is read with part of it: the same
+// file by device and inode, whatever the names (a link, another path).
+void RequireOtherFile(const std::string& in, const std::string& out) {
+  const std::optional<DiskIdentity> input = DiskIdentityOf(in);
+  const std::optional<DiskIdentity> output = DiskIdentityOf(out);
+  if (input && output && input->device == output->device && input->inode == output->inode)
+    throw CliError("'" + out + "' is the input file '" + in + "': convert writes OUT anew, so it must be another file",
+                   1);
+}
 
 void WriteDataFileOutput(const std::string& path, const InputFile& input) {
   const DataFileBytes image = EncodeDataFile(input.document, input.dataFileSession.value_or(DataFileSession{}));
@@ -38,6 +49,7 @@ int RunConvertCommand(const std::vector<std::string>& words) {
   if (!HasDataFileExtension(out) && delimiter == '\0')
     throw CliError("'" + out + "': OUT must be a .rvd, .csv or .tsv file");
   RequireWritableTarget(out);
+  if (in != "-") RequireOtherFile(in, out);
   const InputFile input = LoadInputFile(in, arguments);
   if (HasDataFileExtension(out)) WriteDataFileOutput(out, input);
   else WriteTextOutput(out, input, delimiter);

@@ -6,6 +6,7 @@
 #include "files/data_file_io.h"
 #include "files/delimited_text.h"
 #include "files/file_paths.h"
+#include "files/text_encoding.h"
 #include "files/text_import.h"
 
 namespace rv::cli {
@@ -13,6 +14,11 @@ namespace rv::cli {
 namespace {
 
 constexpr const char* kStandardInput = "-";
+
+constexpr const char* kOtherNamesHint =
+    "\nWithout text options a .csv or .tsv file is read as the program exports a sheet, its columns named Y, X1 ...;"
+    "\n--y and --x choose the columns of any other text by name or number, --sep sets its separator"
+    " (regrovantis-cli search --help lists them all).";
 
 std::string ReadStandardInput() {
   std::string text;
@@ -41,16 +47,50 @@ char DelimiterOfText(const std::string& text) {
   return firstLine.find('\t') != std::string::npos ? '\t' : ',';
 }
 
-void ReadByOptions(const std::string& path, const std::string& text, const TextImportOptions& options,
-                   Document& document) {
-  const TextImport read = ImportText(text, options);
-  if (!read.error.empty())
-    throw CliError(
-        InputName(path) + ": " + read.error + (read.rowsBeyond > 0 ? " (--keep-first keeps the first ones)" : ""), 1);
-  document.sheet.cells = read.values;
+void TakeReading(TextImport& read, Document& document) {
+  document.sheet.cells = std::move(read.values);
   for (int column = 0; column < kSheetColumns; ++column)
     if (!read.names[static_cast<size_t>(column)].empty())
       document.sheet.names[static_cast<size_t>(column)] = read.names[static_cast<size_t>(column)];
+}
+
+void ReadByOptions(const std::string& path, const std::string& text, const Arguments& arguments, Document& document) {
+  const TextImportOptions options = TextOptionsFromArguments(arguments, text, path);
+  TextImport read = ImportText(text, options);
+  if (!read.error.empty()) {
+    const std::string hint = TextOptionsHint(read, options);
+    throw CliError(InputName(path) + ": " + read.error + (hint.empty() ? "" : " (" + hint + ")"), 1);
+  }
+  WarnAboutTextReading(InputName(path), read, options, arguments);
+  TakeReading(read, document);
+}
+
+// What to give when a text fails to read as the program exports a sheet:
+// other names call for --y and --x; a field that is no number in the
+// export's own format, for the options that say how numbers are written.
+std::string ExportedSheetHint(const std::string& text, char delimiter, const std::string& failure) {
+  const Outcome<DelimitedColumns> columns = DelimitedTextColumns(text, delimiter);
+  if (!columns) return kOtherNamesHint;
+  const TextImportOptions options = DelimitedTextOptions(delimiter, *columns);
+  const TextImport reading = ImportText(text, options);
+  // A fault found before the fields are read (a line too long, say) has
+  // nothing to do with how numbers are written.
+  if (reading.error != failure) return {};
+  const std::string hint = TextOptionsHint(reading, options);
+  return hint.empty() ? "" : " (" + hint + ")";
+}
+
+// A text read as the program exports a sheet: names Y, X1 ... The names
+// take no part, as the program's own export names its columns by position.
+void ReadAsExportedSheet(const std::string& path, const std::string& text, Document& document) {
+  const char delimiter = path == kStandardInput ? DelimiterOfText(text) : DelimiterForPath(path);
+  Outcome<TextImport> read = ReadDelimitedText(text, delimiter);
+  if (!read) {
+    const std::string& failure = read.message().text;
+    throw CliError(InputName(path) + ": " + failure + ExportedSheetHint(text, delimiter, failure), 1);
+  }
+  WarnAboutTextReading(InputName(path), *read, DelimitedTextOptions(delimiter, {}), Arguments{});
+  document.sheet.cells = std::move(read->values);
 }
 
 }  // namespace
@@ -66,7 +106,7 @@ InputFile LoadInputFile(const std::string& path, const Arguments& arguments) {
   InputFile input;
   if (path != kStandardInput && HasDataFileExtension(path)) {
     if (HasTextOptions(arguments))
-      throw CliError("--sep, --decimal-comma, --skip, --y, --x, --drop-incomplete and --keep-first are for text files");
+      throw CliError("the text options (--sep, --y, --x and the others) are for text files, not a .rvd data file");
     Outcome<DataFileContents> loaded = LoadDataFile(path);
     if (!loaded) throw CliError(loaded.message().text, 1);
     input.document = std::move(loaded->document);
@@ -76,15 +116,11 @@ InputFile LoadInputFile(const std::string& path, const Arguments& arguments) {
   const bool byOptions = HasTextOptions(arguments);
   if (!byOptions && path != kStandardInput && DelimiterForPath(path) == '\0')
     throw CliError("'" + path + "': expected a .rvd, .csv or .tsv file, or give --sep for another text", 1);
-  const std::string text = ReadTextFile(path);
-  if (byOptions) {
-    ReadByOptions(path, text, TextOptionsFromArguments(arguments, text), input.document);
-    return input;
-  }
-  const Outcome<SheetValues> parsed =
-      ParseDelimitedText(text, path == kStandardInput ? DelimiterOfText(text) : DelimiterForPath(path));
-  if (!parsed) throw CliError(InputName(path) + ": " + parsed.message().text, 1);
-  input.document.sheet.cells = *parsed;
+  std::string bytes = ReadTextFile(path);
+  const TextEncoding encoding = EncodingFromArguments(arguments, bytes);
+  const std::string text = TakeDecodedText(std::move(bytes), encoding);
+  if (byOptions) ReadByOptions(path, text, arguments, input.document);
+  else ReadAsExportedSheet(path, text, input.document);
   return input;
 }
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "files/utf8.h"
+
 namespace rv::cli {
 
 namespace {
@@ -150,24 +152,6 @@ class JsonParser {
     return code;
   }
 
-  static void appendUtf8(std::string& out, unsigned code) {
-    if (code < 0x80) {
-      out += static_cast<char>(code);
-    } else if (code < 0x800) {
-      out += static_cast<char>(0xC0 | (code >> 6));
-      out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-      out += static_cast<char>(0xE0 | (code >> 12));
-      out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (code >> 18));
-      out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-  }
-
   std::string parseString() {
     ++at_;  // the opening quote
     std::string out;
@@ -199,7 +183,7 @@ class JsonParser {
           } else if (code >= 0xD800 && code < 0xE000) {
             fail("a lone surrogate in a string");
           }
-          appendUtf8(out, code);
+          AppendUtf8(out, static_cast<char32_t>(code));
           break;
         }
         default: fail("an unknown escape in a string");

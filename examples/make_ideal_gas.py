@@ -10,21 +10,10 @@ The true law is P = n R T / V with R = 8.314 J/(mol K), so the best equation
 is ln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d with a = 1, b = -1, c = 1.
 A fixed linear congruential generator makes the file the same on every run.
 """
-import math
+from simulated_noise import Noise
 
-state = 20261208
-
-
-def uniform():
-    global state
-    state = (state * 1103515245 + 12345) % 2**31
-    return state / 2**31
-
-
-def gaussian():
-    u1, u2 = uniform() or 1e-12, uniform()
-    return math.sqrt(-2.0 * math.log(u1)) * math.cos(2.0 * math.pi * u2)
-
+noise = Noise(20261208)
+uniform, gaussian = noise.uniform, noise.gaussian
 
 rows = []
 for _ in range(40):

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstdlib>
 #include <vector>
 
 #include "files/file_paths.h"
 #include "files/regular_file.h"
+#include "files/text_encoding.h"
+#include "files/text_fields.h"
+#include "files/text_lines.h"
+#include "sheet/field_number.h"
 #include "sheet/quoted_text.h"
 #include "sheet/value_text.h"
 
@@ -15,36 +17,7 @@ namespace rv {
 
 namespace {
 
-std::string_view Trim(std::string_view field) {
-  while (!field.empty() && (field.front() == ' ' || field.front() == '\t' || field.front() == '\r'))
-    field.remove_prefix(1);
-  while (!field.empty() && (field.back() == ' ' || field.back() == '\t' || field.back() == '\r'))
-    field.remove_suffix(1);
-  if (field.size() >= 2 && field.front() == '"' && field.back() == '"') field = field.substr(1, field.size() - 2);
-  return field;
-}
-
-std::vector<std::string_view> SplitFields(std::string_view line, char delimiter) {
-  std::vector<std::string_view> fields;
-  size_t start = 0;
-  for (;;) {
-    const size_t end = line.find(delimiter, start);
-    if (end == std::string_view::npos) {
-      fields.push_back(line.substr(start));
-      return fields;
-    }
-    fields.push_back(line.substr(start, end - start));
-    start = end + 1;
-  }
-}
-
-bool IsBlank(std::string_view line) {
-  for (char c : line)
-    if (c != ' ' && c != '\t' && c != '\r') return false;
-  return true;
-}
-
-// Y is column 0, Xc is column c; -1 for any other name.
+// Y is column 0, Xc is column c, in either case; -1 for any other name.
 int ColumnOfName(std::string_view name) {
   if (name.size() == 1 && (name[0] == 'Y' || name[0] == 'y')) return 0;
   if (name.size() < 2 || name.size() > 3 || (name[0] != 'X' && name[0] != 'x')) return -1;
@@ -63,93 +36,77 @@ std::string Where(int line, int column) {
   return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": ";
 }
 
+bool IsBlank(std::string_view line) {
+  for (char c : line)
+    if (c != ' ' && c != '\t' && c != '\r') return false;
+  return true;
+}
+
+// No line of a sheet the program exports is that long: the first that is
+// is named.
+std::optional<Message> LongLine(std::string_view text) {
+  TextLines lines(text);
+  for (TextLine line; lines.next(line);)
+    if (line.text.size() > kMaxDelimitedLineBytes)
+      return TextError("line " + std::to_string(line.number) + ": longer than " +
+                       std::to_string(kMaxDelimitedLineBytes) + " bytes; no line of a data sheet is that long");
+  return std::nullopt;
+}
+
 }  // namespace
 
-Outcome<SheetValues> ParseDelimitedText(std::string_view text, char delimiter) {
-  SheetValues values;
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-
-  std::vector<std::string_view> lines;
-  for (size_t start = 0; start <= text.size();) {
-    size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    if (end - start > kMaxDelimitedLineBytes) {
-      return TextError("line " + std::to_string(lines.size() + 1) + ": longer than " +
-                       std::to_string(kMaxDelimitedLineBytes) + " bytes; no line of a data sheet is that long");
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-
-  size_t headerIndex = 0;
-  while (headerIndex < lines.size() && IsBlank(lines[headerIndex])) ++headerIndex;
-  if (headerIndex == lines.size()) {
-    return TextError("the file is empty: the first line must name the columns (Y, X1 ... X16)");
-  }
-  const int headerLine = static_cast<int>(headerIndex) + 1;
-  const auto names = SplitFields(lines[headerIndex], delimiter);
-  if (names.size() > kSheetColumns) {
-    return TextError("line " + std::to_string(headerLine) + ": " + std::to_string(names.size()) +
+Outcome<DelimitedColumns> DelimitedTextColumns(std::string_view text, char delimiter) {
+  TextLines lines(text);
+  std::optional<TextLine> line;
+  for (TextLine each; !line && lines.next(each);)
+    if (!IsBlankLine(each.text) && !IsCommentLine(each.text, {})) line = each;
+  if (!line) return TextError("the file is empty: the first line must name the columns (Y, X1 ... X16)");
+  const std::vector<std::string> names = SplitFields(line->text, delimiter);
+  if (names.size() > kSheetColumns)
+    return TextError("line " + std::to_string(line->number) + ": " + std::to_string(names.size()) +
                      " columns, but a sheet has at most 17 (Y and X1 ... X16)");
-  }
-  std::vector<int> columns;
+  DelimitedColumns columns{line->number, {}};
   std::array<bool, kSheetColumns> used{};
   for (size_t i = 0; i < names.size(); ++i) {
-    const std::string_view name = Trim(names[i]);
+    const std::string_view name = TrimField(names[i]);
     const int column = ColumnOfName(name);
-    const int position = static_cast<int>(i) + 1;
-    if (column < 0) {
-      bool numeric = !name.empty();
-      char* end = nullptr;
-      const std::string copy(name);
-      std::strtod(copy.c_str(), &end);
-      numeric = numeric && end != nullptr && *end == '\0';
-      return TextError(Where(headerLine, position) +
-                       (numeric ? "the first line must name the columns (Y, X1 ... X16), found the number "
-                                : "unknown column name ") +
-                       QuotedText(name) + (numeric ? "" : " (expected Y, X1 ... X16)"));
-    }
-    if (used[static_cast<size_t>(column)]) {
-      return TextError(Where(headerLine, position) + "column " + QuotedText(name) + " is named twice");
-    }
+    const std::string where = Where(line->number, static_cast<int>(i) + 1);
+    if (column < 0 && IsNumberInAnyFormat(name))
+      return TextError(where + "the first line must name the columns (Y, X1 ... X16), found the number " +
+                       QuotedText(name));
+    if (column < 0) return TextError(where + "unknown column name " + QuotedText(name) + " (expected Y, X1 ... X16)");
+    if (used[static_cast<size_t>(column)]) return TextError(where + "column " + QuotedText(name) + " is named twice");
     used[static_cast<size_t>(column)] = true;
-    columns.push_back(column);
+    columns.roles.push_back(column);
   }
+  return columns;
+}
 
-  int row = 0;
-  for (size_t index = headerIndex + 1; index < lines.size(); ++index) {
-    if (IsBlank(lines[index])) continue;
-    const int lineNumber = static_cast<int>(index) + 1;
-    if (row == kMaxSheetRows) {
-      const auto points = kMaxSheetRows + std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(index), lines.end(),
-                                                        [](std::string_view line) { return !IsBlank(line); });
-      return TextError("line " + std::to_string(lineNumber) + ": the file holds " + std::to_string(points) +
-                       " points, but a sheet holds at most " + std::to_string(kMaxSheetRows));
-    }
-    const auto fields = SplitFields(lines[index], delimiter);
-    if (fields.size() > columns.size()) {
-      return TextError(Where(lineNumber, static_cast<int>(columns.size()) + 1) + "the line has " +
-                       std::to_string(fields.size()) + " fields, but the first line names " +
-                       std::to_string(columns.size()) + " columns");
-    }
-    for (size_t i = 0; i < fields.size(); ++i) {
-      const std::string field(Trim(fields[i]));
-      if (field.empty()) continue;
-      // strtod would stop at a NUL and read "1\0999" as 1.
-      if (field.find('\0') != std::string::npos) {
-        return TextError(Where(lineNumber, static_cast<int>(i) + 1) + QuotedText(field) + " holds a NUL byte");
-      }
-      char* end = nullptr;
-      const double value = std::strtod(field.c_str(), &end);
-      if (end == field.c_str() || *end != '\0' || !std::isfinite(value)) {
-        return TextError(Where(lineNumber, static_cast<int>(i) + 1) + QuotedText(field) + " is not a finite number");
-      }
-      values.ensureRows(row + 1);
-      values[static_cast<size_t>(row)][static_cast<size_t>(columns[i])] = value;
-    }
-    ++row;
-  }
-  return values;
+TextImportOptions DelimitedTextOptions(char delimiter, const DelimitedColumns& columns) {
+  TextImportOptions options;
+  options.separator = delimiter;
+  options.namesLine = columns.namesLine;
+  options.roles = columns.roles;
+  return options;
+}
+
+Outcome<TextImport> ReadDelimitedText(std::string_view text, char delimiter) {
+  if (std::optional<Message> tooLong = LongLine(text)) return *tooLong;
+  const Outcome<DelimitedColumns> columns = DelimitedTextColumns(text, delimiter);
+  if (!columns) return columns.message();
+  TextImport read = ImportText(text, DelimitedTextOptions(delimiter, *columns));
+  const auto named = static_cast<int>(columns->roles.size());
+  if (read.columnCount > named)
+    return TextError(Where(read.widestLine, named + 1) + "the line has " + std::to_string(read.columnCount) +
+                     " fields, but the first line names " + std::to_string(named) + " columns");
+  if (!read.error.empty()) return TextError(read.error);
+  return read;
+}
+
+Outcome<SheetValues> ParseDelimitedText(std::string_view text, char delimiter) {
+  Outcome<TextImport> read = ReadDelimitedText(text, delimiter);
+  if (!read) return read.message();
+  return std::move(read->values);
 }
 
 Outcome<std::string> ReadTextFileBytes(const std::string& path) {
@@ -167,9 +124,11 @@ Outcome<std::string> ReadTextFileBytes(const std::string& path) {
 }
 
 Outcome<SheetValues> ReadDelimitedFile(const std::string& path) {
-  const Outcome<std::string> read = ReadTextFileBytes(path);
+  Outcome<std::string> read = ReadTextFileBytes(path);
   if (!read) return read.message();
-  Outcome<SheetValues> parsed = ParseDelimitedText(*read, DelimiterForPath(path));
+  const TextEncoding encoding = DetectTextEncoding(*read);
+  const std::string text = TakeDecodedText(std::move(*read), encoding);
+  Outcome<SheetValues> parsed = ParseDelimitedText(text, DelimiterForPath(path));
   if (!parsed) return TextError(path + ": " + parsed.message().text);
   return parsed;
 }

@@ -31,7 +31,11 @@ FileRead ReadRegularFile(const std::string& path, std::size_t limit, BeyondLimit
   } else if (static_cast<std::uintmax_t>(status.st_size) > limit && beyond == BeyondLimit::Refuse) {
     result.failure = FileReadFailure::TooLarge;
   }
-  // The size can change while we read: never take more than limit + 1 bytes.
+  // Room for the whole file at once: growing by doubling would hold it
+  // about twice on its way. The size can change while we read: never take
+  // more than limit + 1 bytes.
+  if (result.failure == FileReadFailure::None)
+    result.bytes.reserve(std::min<std::uintmax_t>(static_cast<std::uintmax_t>(status.st_size), limit) + 1);
   char chunk[65536];
   while (result.failure == FileReadFailure::None && result.bytes.size() <= limit) {
     const std::size_t wanted = std::min(sizeof chunk, limit + 1 - result.bytes.size());

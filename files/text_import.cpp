@@ -1,10 +1,12 @@
 #include "files/text_import.h"
 
 #include <algorithm>
-#include <optional>
 
-#include "sheet/field_number.h"
+#include "files/text_fields.h"
+#include "files/text_lines.h"
+#include "sheet/number_format_guess.h"
 #include "sheet/quoted_text.h"
+#include "sheet/value_text.h"
 #include "sheet/variable_name.h"
 
 namespace rv {
@@ -13,92 +15,52 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
-// A line of data and where it stands in the text (1-based).
-struct TextLine {
-  int number = 0;
-  std::string_view text;
-};
-
 constexpr char kSeparators[] = {'\t', ';', ',', ' '};
-constexpr int kLinesLookedAt = 30;
+constexpr size_t kSeparatorLinesLookedAt = 30;
+constexpr size_t kNumberLinesLookedAt = 1000;
+constexpr int kLinesBetweenReports = 4096;
+constexpr size_t kSkippedLinesKept = 100;
 
-bool IsBlank(std::string_view line) { return TrimField(line).empty(); }
-
-std::vector<TextLine> NonBlankLines(std::string_view text) {
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  std::vector<TextLine> lines;
-  int number = 0;
-  for (size_t start = 0; start < text.size();) {
-    size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    ++number;
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (!IsBlank(line)) lines.push_back({number, line});
-    start = end + 1;
-  }
-  return lines;
+bool HoldsNumber(const Fields& fields) {
+  return std::any_of(fields.begin(), fields.end(), [](const std::string& field) { return IsNumberInAnyFormat(field); });
 }
 
-// Splits at the separator; a field in double quotes may hold the separator,
-// and "" within it is a quote. A blank separator is a run of blanks, and
-// blanks at the ends of the line separate nothing.
-Fields SplitFields(std::string_view line, char separator) {
-  Fields fields;
-  if (separator == ' ') line = TrimField(line);
-  std::string field;
-  bool quoted = false;
-  for (size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (quoted) {
-      if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-        field += '"';
-        ++i;
-      } else if (c == '"') {
-        quoted = false;
-      } else {
-        field += c;
-      }
-    } else if (c == '"' && TrimField(field).empty()) {
-      field.clear();
-      quoted = true;
-    } else if (c == separator || (separator == ' ' && c == '\t')) {
-      fields.push_back(std::move(field));
-      field.clear();
-      if (separator == ' ')
-        while (i + 1 < line.size() && (line[i + 1] == ' ' || line[i + 1] == '\t')) ++i;
-    } else {
-      field += c;
-    }
-  }
-  fields.push_back(std::move(field));
-  return fields;
+// Text that is no missing marker, to tell names and units from a row whose
+// values are all missing.
+bool HoldsWords(const Fields& fields) {
+  static const std::vector<std::string> markers = DefaultMissingMarkers();
+  return std::any_of(fields.begin(), fields.end(),
+                     [](const std::string& field) { return !IsMissingField(field, markers); });
 }
 
-bool IsNumber(const std::string& field) { return ReadFieldNumber(field, false) || ReadFieldNumber(field, true); }
+// A sign and a digit, or a digit after a decimal sign: a number, perhaps
+// written in a way no format reads (4.0031306Q-02), but a number.
+bool LooksNumeric(std::string_view field) {
+  field = TrimField(field);
+  if (!field.empty() && (field.front() == '+' || field.front() == '-')) field.remove_prefix(1);
+  if (!field.empty() && (field.front() == '.' || field.front() == ',')) field.remove_prefix(1);
+  return !field.empty() && field.front() >= '0' && field.front() <= '9';
+}
 
-// Text only: no field is a number and one at least is not empty.
-bool HoldsTextOnly(const Fields& fields) {
-  bool text = false;
-  for (const std::string& field : fields) {
-    if (IsNumber(field)) return false;
-    text = text || !TrimField(field).empty();
-  }
-  return text;
+bool IsNamesLine(const Fields& fields) { return !HoldsNumber(fields) && HoldsWords(fields); }
+
+// Units below the names: words only, nothing a number could be read from.
+bool IsUnitsLine(const Fields& fields) {
+  return HoldsWords(fields) && std::none_of(fields.begin(), fields.end(), LooksNumeric);
 }
 
 // The separator that gives the lines looked at the same number of fields,
 // more than one, most often; tab first, then ';', ',' and blanks on a tie.
 char DetectSeparator(const std::vector<TextLine>& lines) {
   char best = ',';
-  int bestScore = 0;
+  size_t bestScore = 0;
   for (char separator : kSeparators) {
     std::vector<size_t> counts;
-    for (size_t i = 0; i < lines.size() && i < kLinesLookedAt; ++i)
+    for (size_t i = 0; i < lines.size() && i < kSeparatorLinesLookedAt; ++i)
       counts.push_back(SplitFields(lines[i].text, separator).size());
-    int score = 0;
+    size_t score = 0;
     for (size_t count : counts)
-      if (count > 1) score = std::max(score, static_cast<int>(std::count(counts.begin(), counts.end(), count)));
+      if (count > 1) score = std::max(score, static_cast<size_t>(std::count(counts.begin(), counts.end(), count)));
     if (score > bestScore) {
       best = separator;
       bestScore = score;
@@ -107,159 +69,282 @@ char DetectSeparator(const std::vector<TextLine>& lines) {
   return best;
 }
 
-int RoleOfName(std::string_view name) {
-  name = TrimField(name);
-  if (name == "Y" || name == "y") return 0;
-  if (name.size() < 2 || name.size() > 3 || (name[0] != 'X' && name[0] != 'x') || name[1] == '0') return kLeftOutColumn;
-  int number = 0;
-  for (char c : name.substr(1)) {
-    if (c < '0' || c > '9') return kLeftOutColumn;
-    number = number * 10 + (c - '0');
-  }
-  return number >= 1 && number < kSheetColumns ? number : kLeftOutColumn;
-}
-
-std::vector<int> DefaultRoles(const Fields& headings, int columnCount) {
-  std::vector<int> roles;
-  std::array<bool, kSheetColumns> taken{};
-  bool byName = !headings.empty();
-  for (const std::string& heading : headings) {
-    const int role = RoleOfName(heading);
-    byName = byName && role != kLeftOutColumn && !taken[static_cast<size_t>(role)];
-    if (byName) taken[static_cast<size_t>(role)] = true;
-    roles.push_back(role);
-  }
-  if (byName) return roles;
-  roles.clear();
-  for (int column = 0; column < columnCount; ++column)
-    roles.push_back(column < kSheetColumns ? column : kLeftOutColumn);
-  return roles;
-}
-
 std::string Where(int line, int column) {
   return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": ";
 }
 
-}  // namespace
-
-std::string RoleName(int role) {
-  if (role < 0 || role >= kSheetColumns) return "left out";
-  return DefaultColumnName(role);
+// The names line's fields, its comment mark left out; none without one.
+Fields Headings(std::string_view text, const TextImportOptions& options) {
+  if (options.namesLine <= 0) return {};
+  TextLines lines(text);
+  TextLine line;
+  while (lines.next(line))
+    if (line.number == options.namesLine) {
+      if (IsBlankLine(line.text)) return {};
+      return SplitFields(CommentText(line.text, options.commentMark), options.separator);
+    }
+  return {};
 }
 
-TextImportOptions DetectTextImportOptions(std::string_view text, std::optional<char> separator) {
+// Calls visit(line, fields, skipped) for every line of data, in order: the
+// lines below the names line (every line without one) that are neither
+// blank nor comments, the first skipLines of them skipped. `pass` is the
+// reading's first or second walk through the text, for the progress. False
+// when asked to stop.
+template <class Visit>
+bool ForEachDataLine(std::string_view text, const TextImportOptions& options, int pass, TextImportProgress* progress,
+                     Visit&& visit) {
+  TextLines lines(text);
+  TextLine line;
+  int skipped = 0;
+  for (int count = 1; lines.next(line); ++count) {
+    if (progress != nullptr && count % kLinesBetweenReports == 0) {
+      progress->done = static_cast<size_t>(pass) * text.size() + lines.position();
+      if (progress->stop) return false;
+    }
+    if (line.number <= options.namesLine || IsBlankLine(line.text) || IsCommentLine(line.text, options.commentMark))
+      continue;
+    const bool skip = skipped < options.skipLines;
+    if (skip) ++skipped;
+    visit(line, SplitFields(line.text, options.separator), skip);
+  }
+  return true;
+}
+
+std::string NumberText(std::string_view field, NumberFormat format) {
+  const std::optional<double> value = ReadFieldNumber(field, format);
+  return value ? ExactValueText(*value) : std::string("no number");
+}
+
+// The roles for every column: the given ones, or the default. An empty
+// error when they can make a sheet.
+std::string CheckRoles(const std::vector<int>& roles, std::array<int, kSheetColumns>& columnOfRole) {
+  columnOfRole.fill(-1);
+  for (size_t column = 0; column < roles.size(); ++column) {
+    const int role = roles[column];
+    if (role == kLeftOutColumn) continue;
+    if (role < 0 || role >= kSheetColumns)
+      return "column " + std::to_string(column + 1) + " cannot be " + std::to_string(role);
+    if (columnOfRole[static_cast<size_t>(role)] >= 0)
+      return "columns " + std::to_string(columnOfRole[static_cast<size_t>(role)] + 1) + " and " +
+             std::to_string(column + 1) + " are both " + RoleName(role);
+    columnOfRole[static_cast<size_t>(role)] = static_cast<int>(column);
+  }
+  return columnOfRole[0] < 0 ? "no column is Y" : "";
+}
+
+void Refuse(TextImport& result, TextImportFault fault, std::string error) {
+  if (!result.error.empty()) return;
+  result.fault = fault;
+  result.error = std::move(error);
+}
+
+struct Shape {
+  int usedColumns = 0;  // up to the last column with a name or a value
+  int linesSkipped = 0;
+  int undecidedLine = 0, undecidedColumn = 0;
+};
+
+// The first walk: how many rows and columns the text holds, what is
+// skipped, the preview, and where the field in doubt stands.
+Shape MeasureText(std::string_view text, const TextImportOptions& options, int previewRows,
+                  TextImportProgress* progress, TextImport& result) {
+  Shape shape;
+  shape.usedColumns = static_cast<int>(result.headings.size());
+  const std::string_view undecided = TrimField(options.undecidedNumber);
+  const bool walked =
+      ForEachDataLine(text, options, 0, progress, [&](const TextLine& line, Fields&& fields, bool skip) {
+        if (skip) {
+          ++shape.linesSkipped;
+          if (HoldsNumber(fields) && result.skippedNumberLines.size() < kSkippedLinesKept)
+            result.skippedNumberLines.push_back(line.number);
+          return;
+        }
+        ++result.rowsInText;
+        if (static_cast<int>(fields.size()) > result.columnCount) {
+          result.columnCount = static_cast<int>(fields.size());
+          result.widestLine = line.number;
+        }
+        for (size_t column = fields.size(); column-- > static_cast<size_t>(shape.usedColumns);)
+          if (!IsMissingField(fields[column], options.missingMarkers)) {
+            shape.usedColumns = static_cast<int>(column) + 1;
+            break;
+          }
+        for (size_t column = 0; shape.undecidedLine == 0 && !undecided.empty() && column < fields.size(); ++column)
+          if (TrimField(fields[column]) == undecided) {
+            shape.undecidedLine = line.number;
+            shape.undecidedColumn = static_cast<int>(column) + 1;
+          }
+        if (static_cast<int>(result.firstRows.size()) < previewRows) result.firstRows.push_back(std::move(fields));
+      });
+  if (!walked) Refuse(result, TextImportFault::Stopped, "stopped");
+  result.columnCount = std::max(result.columnCount, static_cast<int>(result.headings.size()));
+  return shape;
+}
+
+// The second walk: the values of the chosen columns.
+void ReadValues(std::string_view text, const TextImportOptions& options, const std::array<int, kSheetColumns>& columnOf,
+                const Shape& shape, TextImportProgress* progress, TextImport& result) {
+  // Blanks between fields hide an empty one: a short row cannot be placed.
+  const size_t width = result.headings.empty() ? static_cast<size_t>(result.columnCount) : result.headings.size();
+  const int maxRows = std::clamp(options.maxRows, 0, kMaxSheetRows);
+  // The rows at once, not by doubling: a long text's sheet is held once.
+  result.values.ensureRows(std::min(result.rowsInText, maxRows));
+  bool anyValue = false;
+  const bool walked =
+      ForEachDataLine(text, options, 1, progress, [&](const TextLine& line, Fields&& fields, bool skip) {
+        if (skip) return;
+        const auto missing = [&](int column) {
+          return static_cast<size_t>(column) >= fields.size() ||
+                 IsMissingField(fields[static_cast<size_t>(column)], options.missingMarkers);
+        };
+        const bool isShort = options.separator == ' ' && fields.size() < width;
+        bool incomplete = isShort;
+        for (int column : columnOf) incomplete = incomplete || (column >= 0 && missing(column));
+        if (incomplete) ++result.rowsIncomplete;
+        if (isShort) ++result.rowsShort;
+        if (incomplete && options.dropIncomplete) {
+          ++result.rowsDropped;
+          return;
+        }
+        if (isShort)
+          Refuse(result, TextImportFault::ShortRow,
+                 "line " + std::to_string(line.number) + " holds " + std::to_string(fields.size()) + " of " +
+                     std::to_string(width) +
+                     " fields, and with blanks between the fields the empty one cannot be placed");
+        if (result.rowsRead == maxRows) {
+          ++result.rowsBeyond;
+          return;
+        }
+        result.values.ensureRows(result.rowsRead + 1);
+        auto& values = result.values[static_cast<size_t>(result.rowsRead++)];
+        for (int role = 0; role < kSheetColumns; ++role) {
+          const int column = columnOf[static_cast<size_t>(role)];
+          if (column < 0) continue;
+          if (missing(column)) {
+            ++result.missingCells;
+            if (static_cast<size_t>(column) < fields.size() && !TrimField(fields[static_cast<size_t>(column)]).empty())
+              ++result.markedCells;
+            continue;
+          }
+          const std::string& field = fields[static_cast<size_t>(column)];
+          const std::optional<double> value = ReadFieldNumber(field, options.number);
+          // The rows are still counted after the first fault, for the import
+          // dialog to show.
+          if (!value)
+            Refuse(result, TextImportFault::NotANumber,
+                   Where(line.number, column + 1) + QuotedText(TrimField(field)) + " is not a number");
+          if (!value) continue;
+          values[static_cast<size_t>(role)] = *value;
+          anyValue = true;
+        }
+      });
+  if (!walked) Refuse(result, TextImportFault::Stopped, "stopped");
+  // Rows dropped leave room at the end that no row took.
+  result.values.dropEmptyTail();
+  if (result.rowsBeyond > 0 && !options.keepFirstRows)
+    Refuse(result, TextImportFault::TooManyRows,
+           "the text holds " + std::to_string(result.rowsRead + result.rowsBeyond) +
+               " rows of data, but a sheet holds at most " + std::to_string(maxRows));
+  if (result.rowsInText == 0)
+    Refuse(result, TextImportFault::NoRows,
+           "the text holds no rows of data" +
+               (shape.linesSkipped == 1  ? std::string(" below the line skipped")
+                : shape.linesSkipped > 1 ? " below the " + std::to_string(shape.linesSkipped) + " lines skipped"
+                                         : std::string()));
+  if (result.rowsRead == 0)
+    Refuse(result, TextImportFault::NoRows,
+           result.rowsDropped == 1
+               ? std::string("its one row has an empty cell among the chosen columns")
+               : "all " + std::to_string(result.rowsDropped) + " rows have an empty cell among the chosen columns");
+  if (!anyValue) Refuse(result, TextImportFault::NoRows, "the chosen columns hold no values");
+}
+
+}  // namespace
+
+TextImportOptions DetectTextImportOptions(std::string_view text, const TextLayoutHints& hints) {
   TextImportOptions options;
-  const std::vector<TextLine> lines = NonBlankLines(text);
-  options.separator = separator.value_or(lines.empty() ? ',' : DetectSeparator(lines));
+  options.commentMark = hints.commentMark;
+  // The lines that are neither blank nor comments, as many as are looked
+  // at, and the last comment above the first of them.
+  std::vector<TextLine> lines;
+  std::optional<TextLine> comment;
+  TextLines walk(text);
+  for (TextLine line; lines.size() < kNumberLinesLookedAt + kSeparatorLinesLookedAt && walk.next(line);) {
+    if (IsBlankLine(line.text)) continue;
+    if (IsCommentLine(line.text, options.commentMark)) {
+      if (lines.empty()) comment = line;
+      continue;
+    }
+    lines.push_back(line);
+  }
+  options.separator = hints.separator.value_or(lines.empty() ? ',' : DetectSeparator(lines));
+  options.namesLine = 0;
   if (lines.empty()) return options;
+
   const Fields first = SplitFields(lines.front().text, options.separator);
-  options.namesLine = HoldsTextOnly(first);
-  // A sheet the program exported names its columns Y, X1 ...: an empty
-  // cell there is one on purpose, and its row is kept.
-  options.dropIncomplete = DefaultRoles(options.namesLine ? first : Fields{}, 0).empty();
-  size_t data = options.namesLine ? 1 : 0;
-  while (data < lines.size() && HoldsTextOnly(SplitFields(lines[data].text, options.separator))) {
+  Fields headings;
+  size_t data = 0;
+  if (IsNamesLine(first)) {
+    options.namesLine = lines.front().number;
+    headings = first;
+    data = 1;
+  } else if (comment) {
+    Fields named = SplitFields(CommentText(comment->text, options.commentMark), options.separator);
+    if (named.size() > 1 && named.size() == first.size() && IsNamesLine(named)) {
+      options.namesLine = comment->number;
+      headings = std::move(named);
+    }
+  }
+  while (data < lines.size() && IsUnitsLine(SplitFields(lines[data].text, options.separator))) {
     ++options.skipLines;
     ++data;
   }
-  bool comma = false, point = false;
-  for (size_t i = data; i < lines.size() && i < data + kLinesLookedAt; ++i)
-    for (const std::string& field : SplitFields(lines[i].text, options.separator)) {
-      point = point || field.find('.') != std::string::npos;
-      comma = comma || (field.find(',') != std::string::npos && ReadFieldNumber(field, true));
-    }
-  options.decimalComma = comma && !point;
+  std::vector<Fields> rows;
+  std::vector<std::string_view> fields;
+  for (size_t i = data; i < lines.size() && i < data + kNumberLinesLookedAt; ++i)
+    rows.push_back(SplitFields(lines[i].text, options.separator));
+  for (const Fields& row : rows) fields.insert(fields.end(), row.begin(), row.end());
+  const NumberFormatGuess guess = GuessNumberFormat(fields, options.separator == ',');
+  options.number = guess.format;
+  options.undecidedNumber = guess.undecided;
+  options.otherNumber = guess.other;
+  options.dropIncomplete = !NamesProgramColumns(headings);
   return options;
 }
 
-TextImport ImportText(std::string_view text, const TextImportOptions& options, int previewRows) {
+TextImport ImportText(std::string_view text, const TextImportOptions& options, int previewRows,
+                      TextImportProgress* progress) {
   TextImport result;
-  const std::vector<TextLine> lines = NonBlankLines(text);
-  size_t next = 0;
-  if (options.namesLine && next < lines.size()) result.headings = SplitFields(lines[next++].text, options.separator);
-  next = std::min(lines.size(), next + static_cast<size_t>(std::max(0, options.skipLines)));
+  result.headings = Headings(text, options);
+  const Shape shape = MeasureText(text, options, previewRows, progress, result);
+  if (result.fault == TextImportFault::Stopped) return result;
 
-  std::vector<std::pair<int, Fields>> rows;
-  for (; next < lines.size(); ++next)
-    rows.emplace_back(lines[next].number, SplitFields(lines[next].text, options.separator));
-  result.columnCount = static_cast<int>(result.headings.size());
-  for (const auto& row : rows) result.columnCount = std::max(result.columnCount, static_cast<int>(row.second.size()));
-  for (size_t i = 0; i < rows.size() && static_cast<int>(i) < previewRows; ++i)
-    result.firstRows.push_back(rows[i].second);
-  result.rowsInText = static_cast<int>(rows.size());
-
-  // A spreadsheet exports an empty row as ",,", wider than the sheet's
-  // columns: the columns by default are those with a name or a value.
-  int usedColumns = static_cast<int>(result.headings.size());
-  for (const auto& row : rows)
-    for (size_t column = 0; column < row.second.size(); ++column)
-      if (!TrimField(row.second[column]).empty()) usedColumns = std::max(usedColumns, static_cast<int>(column) + 1);
-  result.roles = options.roles.empty() ? DefaultRoles(result.headings, usedColumns) : options.roles;
+  result.usedColumns = shape.usedColumns;
+  result.roles = options.roles.empty() ? DefaultColumnRoles(result.headings, shape.usedColumns) : options.roles;
   result.roles.resize(static_cast<size_t>(std::max<int>(result.columnCount, static_cast<int>(result.roles.size()))),
                       kLeftOutColumn);
-  std::array<int, kSheetColumns> columnOfRole;
-  columnOfRole.fill(-1);
-  for (size_t column = 0; column < result.roles.size(); ++column) {
-    const int role = result.roles[column];
-    if (role == kLeftOutColumn) continue;
-    if (role < 0 || role >= kSheetColumns) {
-      result.error = "column " + std::to_string(column + 1) + " cannot be " + std::to_string(role);
-      return result;
-    }
-    if (columnOfRole[static_cast<size_t>(role)] >= 0) {
-      result.error = "columns " + std::to_string(columnOfRole[static_cast<size_t>(role)] + 1) + " and " +
-                     std::to_string(column + 1) + " are both " + RoleName(role);
-      return result;
-    }
-    columnOfRole[static_cast<size_t>(role)] = static_cast<int>(column);
-    if (column < result.headings.size()) {
-      const std::string& heading = result.headings[column];
-      result.names[static_cast<size_t>(role)] = VariableNameFromText(heading);
-      if (VariableNameIsCut(heading)) ++result.namesCut;
-    }
-  }
-  if (columnOfRole[0] < 0) {
-    result.error = "no column is Y";
+  std::array<int, kSheetColumns> columnOf{};
+  if (std::string fault = CheckRoles(result.roles, columnOf); !fault.empty()) {
+    Refuse(result, TextImportFault::Roles, std::move(fault));
     return result;
   }
-
-  // The rows beyond the room are counted, not read: a user who keeps the
-  // first rows need not mend the others.
-  const int maxRows = std::clamp(options.maxRows, 0, kMaxSheetRows);
-  for (const auto& [lineNumber, fields] : rows) {
-    const auto fieldOf = [&fields = fields](int column) {
-      return static_cast<size_t>(column) < fields.size() ? TrimField(fields[static_cast<size_t>(column)])
-                                                         : std::string_view();
-    };
-    bool incomplete = false;
-    for (int column : columnOfRole) incomplete = incomplete || (column >= 0 && fieldOf(column).empty());
-    if (incomplete) ++result.rowsIncomplete;
-    if (incomplete && options.dropIncomplete) {
-      ++result.rowsDropped;
-      continue;
-    }
-    if (result.rowsRead == maxRows) {
-      ++result.rowsBeyond;
-      continue;
-    }
-    result.values.ensureRows(result.rowsRead + 1);
-    auto& values = result.values[static_cast<size_t>(result.rowsRead++)];
-    for (int role = 0; role < kSheetColumns; ++role) {
-      const int column = columnOfRole[static_cast<size_t>(role)];
-      if (column < 0 || fieldOf(column).empty()) continue;
-      const std::optional<double> value = ReadFieldNumber(fieldOf(column), options.decimalComma);
-      // The rows are still counted after the first fault, for the
-      // import dialog to show.
-      if (!value && result.error.empty())
-        result.error = Where(lineNumber, column + 1) + QuotedText(fieldOf(column)) + " is not a number" +
-                       (options.decimalComma ? " with a decimal comma" : "");
-      if (!value) continue;
-      values[static_cast<size_t>(role)] = *value;
-    }
+  for (size_t column = 0; column < result.headings.size(); ++column) {
+    const int role = result.roles[column];
+    if (role == kLeftOutColumn) continue;
+    const std::string& heading = result.headings[column];
+    result.names[static_cast<size_t>(role)] = VariableNameFromText(heading);
+    if (VariableNameIsCut(heading)) ++result.namesCut;
   }
-  if (result.rowsBeyond > 0 && !options.keepFirstRows && result.error.empty())
-    result.error = "the text holds " + std::to_string(result.rowsRead + result.rowsBeyond) +
-                   " rows of data, but a sheet holds at most " + std::to_string(maxRows);
+  if (!options.undecidedNumber.empty()) {
+    const std::string_view field = TrimField(options.undecidedNumber);
+    Refuse(result, TextImportFault::UndecidedNumber,
+           (shape.undecidedLine > 0 ? Where(shape.undecidedLine, shape.undecidedColumn) : std::string()) +
+               QuotedText(field) + " may be " + NumberText(field, options.number) + " or " +
+               NumberText(field, options.otherNumber));
+    return result;
+  }
+  ReadValues(text, options, columnOf, shape, progress, result);
   return result;
 }
 

@@ -1,7 +1,9 @@
-// Any bytes as a text of measurements, read with options the first byte
-// chooses and with those detected: it must never crash; a refusal is short;
-// an accepted reading holds at most the rows asked for, every cell a finite
-// number or empty, and every name within a variable's eight characters.
+// Any bytes as a text of measurements, read with the options detected and
+// with options the first two bytes choose, roles chosen as the import
+// dialog chooses them: it must never crash; a refusal is short; the X
+// variables chosen have no holes; an accepted reading holds at most the rows
+// asked for, every cell a finite number or empty, and every name within a
+// variable's eight characters.
 
 #include <cmath>
 #include <cstdint>
@@ -26,7 +28,7 @@ int Characters(const std::string& text) {
 
 void Check(std::string_view text, const rv::TextImportOptions& options) {
   const rv::TextImport read = rv::ImportText(text, options, 5);
-  if (read.error.size() > 200) Fail("the refusal is too long");
+  if (read.error.size() > 300) Fail("the refusal is too long");
   if (!read.error.empty()) return;
   if (read.rowsRead > options.maxRows || read.rowsRead > rv::kMaxSheetRows) Fail("more rows than asked for");
   if (read.firstRows.size() > 5) Fail("a longer preview than asked for");
@@ -37,21 +39,45 @@ void Check(std::string_view text, const rv::TextImportOptions& options) {
     if (Characters(name) > rv::kMaxNameLength) Fail("a name longer than a variable's");
 }
 
+// X1 ... Xm, each once, and nothing beyond.
+void CheckNoHoles(const std::vector<int>& roles) {
+  std::vector<int> seen(rv::kSheetColumns, 0);
+  for (int role : roles)
+    if (role >= 0) ++seen[static_cast<size_t>(role)];
+  bool ended = false;
+  for (int role = 1; role < rv::kSheetColumns; ++role) {
+    if (seen[static_cast<size_t>(role)] > 1 || (ended && seen[static_cast<size_t>(role)] > 0))
+      Fail("the X variables have a hole or a twin");
+    ended = ended || seen[static_cast<size_t>(role)] == 0;
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size < 1) return 0;
-  const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
-  Check(text, rv::DetectTextImportOptions(text));
+  if (size < 2) return 0;
+  const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
+  rv::TextImportOptions detected = rv::DetectTextImportOptions(text);
+  Check(text, detected);
+
   rv::TextImportOptions options;
   static constexpr char kSeparators[] = {',', ';', '\t', ' '};
   options.separator = kSeparators[data[0] & 3];
-  options.decimalComma = (data[0] & 4) != 0;
-  options.namesLine = (data[0] & 8) != 0;
-  options.skipLines = (data[0] >> 4) & 3;
+  options.number.decimal = (data[0] & 4) != 0 ? rv::DecimalSign::Comma : rv::DecimalSign::Point;
+  options.number.thousands = static_cast<rv::ThousandsSeparator>(data[1] % 5);
+  options.namesLine = (data[0] >> 3) & 3;
+  options.skipLines = (data[0] >> 5) & 1;
   options.dropIncomplete = (data[0] & 64) != 0;
   options.keepFirstRows = (data[0] & 128) != 0;
-  options.maxRows = 1 + data[0] % rv::kSheetRows;
+  options.commentMark = (data[1] & 8) != 0 ? "%" : "";
+  options.maxRows = 1 + data[1] % rv::kSheetRows;
+  // A few choices of roles, as a user clicks through the dialog.
+  std::vector<int> roles = rv::ImportText(text, options).roles;
+  for (int i = 0; i < (data[1] >> 4); ++i) {
+    roles = rv::ChooseColumnRole(roles, (data[1] + 3 * i) % 20, (data[0] + 5 * i) % 18 - 1);
+    CheckNoHoles(roles);
+  }
+  options.roles = roles;
   Check(text, options);
   return 0;
 }

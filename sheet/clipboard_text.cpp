@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "sheet/field_number.h"
+#include "sheet/missing_values.h"
 #include "sheet/quoted_text.h"
+#include "sheet/value_text.h"
 #include "sheet/variable_name.h"
 
 namespace rv {
@@ -12,25 +14,54 @@ namespace {
 
 using Line = std::vector<std::string_view>;
 
+constexpr size_t kLinesLookedAt = 1000;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A line of text without tabs, as a text editor or a terminal gives
+// numbers: runs of blanks separate its fields.
+Line SplitAtBlanks(std::string_view text) {
+  Line fields;
+  size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    const size_t start = i;
+    while (i < text.size() && !IsBlank(text[i])) ++i;
+    if (i > start) fields.push_back(text.substr(start, i - start));
+  }
+  return fields;
+}
+
 std::vector<Line> SplitLines(std::string_view text) {
   text = text.substr(0, text.find('\0'));
+  const bool tabs = text.find('\t') != std::string_view::npos;
   std::vector<Line> lines;
   Line line;
   std::string_view::size_type fieldStart = 0;
+  const auto endField = [&](std::string_view::size_type end) {
+    const std::string_view field = text.substr(fieldStart, end - fieldStart);
+    if (tabs) {
+      line.push_back(field);
+    } else {
+      const Line fields = SplitAtBlanks(field);
+      line.insert(line.end(), fields.begin(), fields.end());
+      if (fields.empty()) line.push_back(field);
+    }
+  };
   for (std::string_view::size_type i = 0; i < text.size(); ++i) {
     const char character = text[i];
     if (character == '\t') {
-      line.push_back(text.substr(fieldStart, i - fieldStart));
+      endField(i);
       fieldStart = i + 1;
     } else if (character == '\r' || character == '\n') {
-      line.push_back(text.substr(fieldStart, i - fieldStart));
+      endField(i);
       lines.push_back(std::move(line));
       line.clear();
       if (character == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
       fieldStart = i + 1;
     }
   }
-  if (fieldStart < text.size()) line.push_back(text.substr(fieldStart));
+  if (fieldStart < text.size()) endField(text.size());
   if (!line.empty()) lines.push_back(std::move(line));
   return lines;
 }
@@ -38,24 +69,35 @@ std::vector<Line> SplitLines(std::string_view text) {
 bool IsHeading(const Line& line) {
   bool text = false;
   for (std::string_view field : line) {
-    if (ReadFieldNumber(field, false) || ReadFieldNumber(field, true)) return false;
+    if (IsNumberInAnyFormat(field)) return false;
     text = text || !TrimField(field).empty();
   }
   return text;
 }
 
-// Spreadsheets of a decimal-comma locale copy 0,6343: read so when the
-// numbers have a comma and none a point.
-bool UsesDecimalComma(const std::vector<Line>& lines, size_t first) {
-  bool comma = false;
-  for (size_t l = first; l < lines.size(); ++l)
-    for (std::string_view field : lines[l]) {
-      if (field.find('.') != std::string_view::npos) return false;
-      if (field.find(',') == std::string_view::npos) continue;
-      if (!ReadFieldNumber(field, true)) return false;
-      comma = true;
-    }
-  return comma;
+// The lines of values: those after the first lines of text only.
+size_t FirstValueLine(const std::vector<Line>& lines) {
+  size_t first = 0;
+  while (first < lines.size() && IsHeading(lines[first])) ++first;
+  return first;
+}
+
+NumberFormatGuess GuessOfLines(const std::vector<Line>& lines) {
+  std::vector<std::string_view> fields;
+  const size_t first = FirstValueLine(lines);
+  for (size_t l = first; l < lines.size() && l < first + kLinesLookedAt; ++l)
+    fields.insert(fields.end(), lines[l].begin(), lines[l].end());
+  return GuessNumberFormat(fields, false);
+}
+
+PasteOutcome Refused(std::string error) {
+  PasteOutcome refused;
+  refused.error = std::move(error);
+  return refused;
+}
+
+std::string Place(CellPosition target) {
+  return "row " + std::to_string(target.row + 1) + ", column " + DefaultColumnName(target.column);
 }
 
 }  // namespace
@@ -75,6 +117,8 @@ std::string CopyText(const SheetValues& cells, const CellRange& range) {
   return text;
 }
 
+NumberFormatGuess PasteNumberFormat(std::string_view text) { return GuessOfLines(SplitLines(text)); }
+
 std::optional<PasteHeadingLines> PasteHeadings(std::string_view text) {
   const std::vector<Line> lines = SplitLines(text);
   if (lines.empty() || !IsHeading(lines.front())) return std::nullopt;
@@ -85,17 +129,17 @@ std::optional<PasteHeadingLines> PasteHeadings(std::string_view text) {
 }
 
 PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition start, const CellRange* selection,
-                       PasteHeading heading) {
+                       PasteHeading heading, std::optional<NumberFormat> format) {
   PasteOutcome outcome;
   const std::vector<Line> lines = SplitLines(text);
   const bool headed = heading != PasteHeading::None && !lines.empty() && IsHeading(lines.front());
-  size_t first = headed ? 1 : 0;
-  while (headed && first < lines.size() && IsHeading(lines[first])) ++first;
+  const size_t first = headed ? FirstValueLine(lines) : 0;
   if (headed && heading == PasteHeading::Names)
     for (size_t i = 0; i < lines.front().size(); ++i)
       if (start.column + static_cast<int>(i) < kSheetColumns)
         outcome.names.push_back({start.column + static_cast<int>(i), VariableNameFromText(lines.front()[i])});
-  const bool decimalComma = UsesDecimalComma(lines, first);
+  const NumberFormatGuess guess = GuessOfLines(lines);
+  const std::vector<std::string> markers = DefaultMissingMarkers();
 
   int rowsPast = 0;  // rows of the text with a cell to write past the sheet's largest size
   int lastRow = -1;
@@ -110,16 +154,15 @@ PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition s
         ++rowsPast;
         break;
       }
-      const std::string_view field = lines[l][static_cast<size_t>(i)];
+      const std::string_view field = TrimField(lines[l][static_cast<size_t>(i)]);
+      if (!format && !guess.undecided.empty() && field == guess.undecided)
+        return Refused("Nothing was pasted: " + QuotedText(field) + " for " + Place(target) + " may be " +
+                       ExactValueText(*ReadFieldNumber(field, guess.format)) + " or " +
+                       ExactValueText(*ReadFieldNumber(field, guess.other)) + ".");
       std::optional<double> value = EmptyValue;
-      if (!TrimField(field).empty()) value = ReadFieldNumber(field, decimalComma);
-      if (!value) {
-        PasteOutcome refused;
-        refused.error = "Nothing was pasted: " + QuotedText(TrimField(field)) + " for row " +
-                        std::to_string(target.row + 1) + ", column " + DefaultColumnName(target.column) +
-                        " is not a number.";
-        return refused;
-      }
+      if (!IsMissingField(field, markers)) value = ReadFieldNumber(field, format.value_or(guess.format));
+      if (!value)
+        return Refused("Nothing was pasted: " + QuotedText(field) + " for " + Place(target) + " is not a number.");
       outcome.written.push_back({target, *value});
       lastRow = target.row;
     }
@@ -127,13 +170,10 @@ PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition s
     outcome.textColumns = std::max(outcome.textColumns, fields);
     outcome.columnsCut = std::max(outcome.columnsCut, start.column + fields - kSheetColumns);
   }
-  if (rowsPast > 0) {
-    PasteOutcome refused;
-    refused.error = "Nothing was pasted: " + std::to_string(rowsPast) + (rowsPast == 1 ? " row" : " rows") +
-                    " of the text would go past row " + std::to_string(kMaxSheetRows) + ", and a sheet holds at most " +
-                    std::to_string(kMaxSheetRows) + " rows.";
-    return refused;
-  }
+  if (rowsPast > 0)
+    return Refused("Nothing was pasted: " + std::to_string(rowsPast) + (rowsPast == 1 ? " row" : " rows") +
+                   " of the text would go past row " + std::to_string(kMaxSheetRows) + ", and a sheet holds at most " +
+                   std::to_string(kMaxSheetRows) + " rows.");
   cells.ensureRows(lastRow + 1);
   for (const PastedCell& pasted : outcome.written) cells[pasted.cell.row][pasted.cell.column] = pasted.value;
   return outcome;

@@ -7,6 +7,7 @@
 
 #include "sheet/cell_range.h"
 #include "sheet/data_sheet.h"
+#include "sheet/number_format_guess.h"
 
 namespace rv {
 
@@ -50,20 +51,28 @@ struct PasteHeadingLines {
 };
 std::optional<PasteHeadingLines> PasteHeadings(std::string_view text);
 
+// How the numbers of clipboard text are written, as its lines of values
+// show it (GuessNumberFormat); when the guess is undecided, the user is
+// asked and the answer given to PasteText.
+NumberFormatGuess PasteNumberFormat(std::string_view text);
+
 // Reads clipboard text (UTF-8) into cells starting at `start`. Tabs end
-// fields; a line ends at CR LF, a bare LF or a bare CR, and the next line
-// starts again in the start column. A last field that no tab or line end
-// follows is stored too; only a NUL ends the text. An empty field empties
-// its cell; every other field must be a finite number (ReadFieldNumber),
-// with a decimal comma when the numbers use one and no field holds a point.
-// The whole text is read before any cell changes: a field that is no number
-// leaves every cell as it was and the outcome's error names it. The sheet
+// fields, or, in a text without a tab, runs of blanks; a line ends at CR LF,
+// a bare LF or a bare CR, and the next line starts again in the start
+// column. A last field that no tab or line end follows is stored too; only a
+// NUL ends the text. An empty field or a missing marker (IsMissingField)
+// empties its cell; every other field must be a finite number
+// (ReadFieldNumber) in the given format, or without one in the format the
+// text shows (PasteNumberFormat), which must then be decided. The whole text
+// is read before any cell changes: a field that is no number, or one whose
+// number is in doubt, leaves every cell as it was and the outcome's error
+// names it. The sheet
 // grows to the last row written; a text that would write past row
 // kMaxSheetRows is refused the same way, with the count of its rows beyond.
 // Fields right of the last column are skipped and counted, and cells outside
 // `selection` are skipped when one is given.
 PasteOutcome PasteText(SheetValues& cells, std::string_view text, CellPosition start, const CellRange* selection,
-                       PasteHeading heading = PasteHeading::None);
+                       PasteHeading heading = PasteHeading::None, std::optional<NumberFormat> format = std::nullopt);
 
 // What the user is told when fields of a paste fell right of the last column
 // ("Pasted 120 of 120 rows and 17 of 18 columns; the rest did not fit.");

@@ -38,18 +38,34 @@ int LastLeftOutRow(const SheetValues& cells, int points) {
   return lastRow;
 }
 
-std::string DescribeLeftOutColumns(const SheetValues& cells, const PointsAndColumns& counts) {
-  std::vector<int> leftOut;
-  for (int column = counts.columnCount; column < kSheetColumns; ++column)
-    if (HoldsValue(cells, column, counts.pointCount)) leftOut.push_back(column);
-  if (leftOut.empty()) return {};
-  const std::string verb = leftOut.size() == 1 ? " takes" : " take";
-  if (counts.columnCount > kLastSearchedColumn)
-    return ColumnList(leftOut) + verb + " no part: a search uses at most X1 to X15";
+// Why the column takes no part, in its own words: it is empty in a point,
+// or a variable before it is, or it is X16.
+std::string ColumnReason(const SheetValues& cells, const PointsAndColumns& counts, int column, bool many) {
+  if (column > kLastSearchedColumn) return "a search uses at most X1 to X15";
+  const int points = counts.pointCount;
+  if (const int row = FirstEmptyRow(cells, column, points); row < points)
+    return "it is empty in row " + std::to_string(row + 1);
   const int stop = counts.columnCount;
-  const std::string where = " is empty in row " + std::to_string(FirstEmptyRow(cells, stop, counts.pointCount) + 1);
-  if (leftOut.size() == 1 && leftOut.front() == stop) return ColumnList(leftOut) + verb + " no part: it" + where;
-  return ColumnList(leftOut) + verb + " no part: " + DefaultColumnName(stop) + where;
+  return std::string(many ? "they come" : "it comes") + " after " + DefaultColumnName(stop) +
+         ", which is empty in row " + std::to_string(FirstEmptyRow(cells, stop, points) + 1);
+}
+
+// One sentence for each reason; columns that share one share the sentence.
+std::vector<std::string> DescribeLeftOutColumns(const SheetValues& cells, const PointsAndColumns& counts) {
+  std::vector<std::pair<std::string, std::vector<int>>> reasons;
+  for (int column = counts.columnCount; column < kSheetColumns; ++column) {
+    if (!HoldsValue(cells, column, counts.pointCount)) continue;
+    const std::string reason = ColumnReason(cells, counts, column, false);
+    if (!reasons.empty() && reasons.back().first == reason) reasons.back().second.push_back(column);
+    else reasons.push_back({reason, {column}});
+  }
+  std::vector<std::string> sentences;
+  for (const auto& [reason, columns] : reasons) {
+    const bool many = columns.size() > 1;
+    sentences.push_back(ColumnList(columns) + (many ? " take" : " takes") +
+                        " no part: " + ColumnReason(cells, counts, columns.front(), many));
+  }
+  return sentences;
 }
 
 }  // namespace
@@ -69,10 +85,25 @@ std::string DescribeLeftOutRows(const SheetValues& cells) {
 }
 
 std::vector<std::string> DescribeLeftOutData(const SheetValues& cells) {
-  std::vector<std::string> sentences;
-  for (std::string sentence : {DescribeLeftOutRows(cells), DescribeLeftOutColumns(cells, CountPointsAndColumns(cells))})
-    if (!sentence.empty()) sentences.push_back(std::move(sentence));
+  std::vector<std::string> sentences = DescribeLeftOutColumns(cells, CountPointsAndColumns(cells));
+  if (std::string rows = DescribeLeftOutRows(cells); !rows.empty())
+    sentences.insert(sentences.begin(), std::move(rows));
   return sentences;
+}
+
+std::string DescribeNoUsableX(const SheetValues& cells) {
+  const PointsAndColumns counts = CountPointsAndColumns(cells);
+  if (counts.columnCount > 1 || counts.pointCount == 0) return {};
+  bool others = false;
+  for (int column = 2; column <= kLastSearchedColumn; ++column)
+    others = others || HoldsValue(cells, column, counts.pointCount);
+  if (!HoldsValue(cells, 1, counts.pointCount) && !others)
+    return "No X variable takes part: the rows before the first empty Y hold no X values. "
+           "Put the values of an independent variable into X1.";
+  const std::string gap = "X1 is empty in row " + std::to_string(FirstEmptyRow(cells, 1, counts.pointCount) + 1);
+  return "No X variable takes part: " + gap +
+         ", and a search uses only the X variables before the first one with an empty cell. Fill X1 in every row" +
+         (others ? ", or move a variable without empty cells into X1." : ".");
 }
 
 }  // namespace rv

@@ -29,8 +29,8 @@ struct Applier {
   }
   void operator()(const TextPasted& edit) const {
     if (!IsCell(edit.start)) return;
-    const PasteOutcome pasted =
-        PasteText(sheet.cells, edit.text, edit.start, edit.selection ? &*edit.selection : nullptr, edit.heading);
+    const PasteOutcome pasted = PasteText(sheet.cells, edit.text, edit.start,
+                                          edit.selection ? &*edit.selection : nullptr, edit.heading, edit.numberFormat);
     outcome.refusal = pasted.error;
     outcome.notice = PasteNotice(pasted);
     for (const PastedName& name : pasted.names) sheet.names[static_cast<size_t>(name.column)] = name.name;

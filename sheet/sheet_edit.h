@@ -23,12 +23,14 @@ struct CellTextEntered {
 };
 
 // Clipboard text (UTF-8) pasted from `start`; with a range selected, only
-// its cells take values. A first line of names becomes what the user chose.
+// its cells take values. A first line of names becomes what the user chose,
+// and so does the number format when the text leaves it in doubt.
 struct TextPasted {
   std::string text;
   CellPosition start;
   std::optional<CellRange> selection;
   PasteHeading heading = PasteHeading::None;
+  std::optional<NumberFormat> numberFormat;
 };
 
 struct CellsCleared {

@@ -100,4 +100,26 @@ std::string FormatCellText(const DataSheet& sheet, int row, int column) {
   return FormatByColumnFormat(sheet.cell(row, column), sheet.formats[column]);
 }
 
+namespace {
+
+// "0", "-0", "0.00", "-0.000": what fixed decimals make of a tiny value.
+bool ShowsZero(const std::string& text) { return text.find_first_not_of("-0.") == std::string::npos; }
+
+}  // namespace
+
+std::string ShownCellText(const DataSheet& sheet, int row, int column) {
+  const double value = sheet.cell(row, column);
+  const ColumnFormat format = sheet.formats[column];
+  std::string text = FormatByColumnFormat(value, format);
+  if (value == 0.0 || IsEmptyValue(value) || !ShowsZero(text)) return text;
+  if (format.kind == FormatKind::Number) return FormatByColumnFormat(value, {FormatKind::Scientific, format.places});
+  return ExactValueText(value);
+}
+
+std::string ShownEntryText(double value) {
+  std::string text = FormatValueText(value, ValueTextMode::General);
+  if (value == 0.0 || IsEmptyValue(value) || !ShowsZero(text)) return text;
+  return ExactValueText(value);
+}
+
 }  // namespace rv

@@ -27,4 +27,12 @@ std::string ExactValueText(double value);
 std::string FormatCellText(const DataSheet& sheet, int row, int column);
 std::string FormatByColumnFormat(double value, ColumnFormat format);
 
+// What the grid shows in a cell and the entry line shows for it: the
+// column's format and the general display, except that a value which fixed
+// decimals would show as 0 or -0 (1.602176634e-19, -2.5e-308) shows in
+// scientific form, so that no number looks like a zero it is not. The
+// stored value is not touched.
+std::string ShownCellText(const DataSheet& sheet, int row, int column);
+std::string ShownEntryText(double value);
+
 }  // namespace rv

@@ -21,6 +21,11 @@ void LeftOutNotice::showFor(const SheetValues& cells) {
 }
 
 bool LeftOutNotice::confirmStart(const SheetValues& cells, QWidget* owner) {
+  // A search without an X variable would end with an empty list.
+  if (const std::string why = DescribeNoUsableX(cells); !why.empty()) {
+    ShowMessage(QString::fromStdString(why), owner, MessageKind::Information);
+    return false;
+  }
   if (!DataFollowsAGap(cells) || goOnAnswered_) return true;
   const std::string rows = DescribeLeftOutRows(cells);
   const int points = CountPointsAndColumns(cells).pointCount;

@@ -9,7 +9,8 @@ namespace rv {
 // The line on the Equations tab that says which rows and variables of the
 // sheet take no part in a search, and why; hidden while everything takes
 // part. Before a search whose sheet holds data in rows after the first
-// empty Y it asks whether to go on, once per sheet.
+// empty Y it asks whether to go on, once per sheet; a search without any X
+// variable it refuses, saying why.
 class LeftOutNotice : public QLabel {
   Q_OBJECT
  public:
@@ -17,8 +18,9 @@ class LeftOutNotice : public QLabel {
 
   // Shows what of these cells takes no part.
   void showFor(const SheetValues& cells);
-  // Before a search: false when the user would rather not search without the
-  // rows left out. Asks only while the user has not said yes for this sheet.
+  // Before a search: false when no X variable would take part (said why),
+  // or when the user would rather not search without the rows left out.
+  // Asks only while the user has not said yes for this sheet.
   bool confirmStart(const SheetValues& cells, QWidget* owner);
   // Another sheet is in memory: its rows are asked about again.
   void forgetAnswer() { goOnAnswered_ = false; }

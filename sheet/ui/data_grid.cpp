@@ -156,7 +156,7 @@ void DataGrid::paintEvent(QPaintEvent* event) {
       painter.setPen(colours.color(QPalette::Mid));
       painter.drawLine(rect.topRight(), rect.bottomRight());
       painter.drawLine(rect.bottomLeft(), rect.bottomRight());
-      const QString text = QString::fromStdString(FormatCellText(*sheet_, row, column));
+      const QString text = QString::fromStdString(ShownCellText(*sheet_, row, column));
       if (text.isEmpty()) continue;
       painter.setPen(colours.color(highlighted ? QPalette::HighlightedText : QPalette::Text));
       painter.drawText(rect.adjusted(kCellTextMargin, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, text);

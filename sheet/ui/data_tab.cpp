@@ -18,6 +18,7 @@
 #include "sheet/ui/format_dialog.h"
 #include "sheet/ui/grid_header.h"
 #include "sheet/ui/paste_heading_question.h"
+#include "sheet/ui/paste_number_question.h"
 #include "sheet/ui/scale_dialog.h"
 #include "sheet/value_text.h"
 #include "widgets/command_ids.h"
@@ -193,11 +194,10 @@ void DataTab::enterCell(CellPosition cell, bool keepEntryLineFocus) {
 // The cell shows its column format, the entry line the general display.
 void DataTab::showCurrentCell() {
   const DataSheet& sheet = grid_->sheet();
-  grid_->editor()->setText(QString::fromStdString(FormatCellText(sheet, current_.row, current_.column)));
+  grid_->editor()->setText(QString::fromStdString(ShownCellText(sheet, current_.row, current_.column)));
   // A narrow cell shows the start of a long number.
   grid_->editor()->setCursorPosition(0);
-  entryLine_->setText(
-      QString::fromStdString(FormatValueText(sheet.cell(current_.row, current_.column), ValueTextMode::General)));
+  entryLine_->setText(QString::fromStdString(ShownEntryText(sheet.cell(current_.row, current_.column))));
   nameBox_->setText(QString::fromStdString(CellLocationText(sheet, current_)));
   entryEdited_ = false;
 }
@@ -423,8 +423,11 @@ void DataTab::paste() {
   const std::string text = data->text().toStdString();
   const std::optional<PasteHeading> heading = AskPasteHeading(text, this);
   if (!heading) return;
+  const PasteNumberAnswer numbers = AskPasteNumberFormat(text, this);
+  if (numbers.cancelled) return;
   editCells(TextPasted{text, selection_.active ? selection_.anchor : current_,
-                       selection_.active ? std::optional(selection_.rectangle()) : std::nullopt, *heading});
+                       selection_.active ? std::optional(selection_.rectangle()) : std::nullopt, *heading,
+                       numbers.format});
 }
 
 void DataTab::selectAll() {

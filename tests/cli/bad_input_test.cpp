@@ -62,17 +62,17 @@ TEST_F(BadInput, ABadFieldIsQuotedShortAndEscaped) {
   const ToolResult wide =
       RunTool({"search", write("wide.csv", "Y,X1\n1," + std::string(3000, '7') + "x\n"), "--quiet"});
   EXPECT_EQ(wide.status, 1);
-  EXPECT_TRUE(mentions(wide, "line 2, column 2: '777777777777777777777777'... is not a finite number")) << wide.err;
+  EXPECT_TRUE(mentions(wide, "line 2, column 2: '777777777777777777777777'... is not a number")) << wide.err;
 
   const ToolResult control = RunTool({"search", write("control.csv", "Y,X1\n1,\x1b[2J\n"), "--quiet"});
-  EXPECT_TRUE(mentions(control, "'\\x1B[2J' is not a finite number")) << control.err;
+  EXPECT_TRUE(mentions(control, "'\\x1B[2J' is not a number")) << control.err;
 }
 
 TEST_F(BadInput, ANulByteInAFieldIsRefusedWithItsPlace) {
   const ToolResult result =
       RunTool({"search", write("nul.csv", std::string("Y,X1\n1,2\n3,1\0999\n4,5\n", 20)), "--quiet"});
   EXPECT_EQ(result.status, 1);
-  EXPECT_TRUE(mentions(result, "line 3, column 2: '1\\x00999' holds a NUL byte")) << result.err;
+  EXPECT_TRUE(mentions(result, "line 3, column 2: '1\\x00999' is not a number")) << result.err;
 }
 
 TEST_F(BadInput, OutputThatCannotBeWrittenFailsTheCommand) {
@@ -86,19 +86,18 @@ TEST_F(BadInput, OutputThatCannotBeWrittenFailsTheCommand) {
 }
 
 TEST_F(BadInput, DataTheSearchLeavesOutIsNamedWithTheReason) {
-  // X2 is empty in the third point: X2 and X3 take no part; Y is empty in
-  // row 5, so it and the row after it take no part either. Each is said once.
+  // X2 is empty in the third point: X2 and X3 take no part, each for its
+  // own reason; Y is empty in row 5, so it and the row after it take no
+  // part either. Each is said once.
   const std::string sheet = write("gaps.csv", "Y,X1,X2,X3\n1,2,3,4\n2,3,4,5\n3,4,,6\n4,5,6,7\n,1,1,1\n6,7,8,9\n");
   const ToolResult result = RunTool({"search", sheet, "--quiet", "--max-terms", "2"});
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_TRUE(mentions(result, "warning: Rows 5 to 6 take no part: Y is empty in row 5\n")) << result.err;
-  EXPECT_TRUE(mentions(result, "warning: X2 and X3 take no part: X2 is empty in row 3\n")) << result.err;
-  size_t warnings = 0;
-  for (size_t at = result.err.find("warning"); at != std::string::npos; at = result.err.find("warning", at + 1))
-    ++warnings;
-  EXPECT_EQ(warnings, 2u) << result.err;
+  const std::string columns =
+      "warning: X2 takes no part: it is empty in row 3\n"
+      "warning: X3 takes no part: it comes after X2, which is empty in row 3\n";
+  EXPECT_EQ(result.err, "warning: Rows 5 to 6 take no part: Y is empty in row 5\n" + columns);
   const ToolResult stats = RunTool({"stats", sheet, "--ordinal", "1", "--max-terms", "2"});
-  EXPECT_TRUE(mentions(stats, "warning: X2 and X3 take no part: X2 is empty in row 3\n")) << stats.err;
+  EXPECT_TRUE(mentions(stats, columns)) << stats.err;
 
   std::string header = "Y", row = "1";
   for (int c = 1; c <= 16; ++c) {

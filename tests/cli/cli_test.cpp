@@ -104,11 +104,14 @@ TEST_F(MalformedInput, EachFaultIsNamedWithItsLineAndColumn) {
   const Case cases[] = {
       {"1,2\n3,4\n", "line 1, column 1: the first line must name the columns"},
       {"Y,X1,Speed\n1,2,3\n", "line 1, column 3: unknown column name 'Speed'"},
-      {"Y,X1\n1,2\n3,abc\n", "line 3, column 2: 'abc' is not a finite number"},
-      {"Y,X1\n1,2\n3,1e999\n", "line 3, column 2: '1e999' is not a finite number"},
+      {"Y,X1\n1,2\n3,abc\n", "line 3, column 2: 'abc' is not a number"},
+      {"Y,X1\n1,2\n3,1e999\n", "line 3, column 2: '1e999' is not a number"},
+      {"Y,X1\n1,2\n3,0x10\n", "line 3, column 2: '0x10' is not a number"},
+      {"Y,X1\n\"1,306\",2.5\n", "line 2, column 1: '1,306' is not a number (--decimal-comma and --thousands"},
       {"Y,X1\n1,2,3\n", "line 2, column 3: the line has 3 fields"},
       {"Y,X1,X1\n", "line 1, column 3: column 'X1' is named twice"},
-      {tooMany, "line 100002: the file holds 100001 points, but a sheet holds at most 100000"},
+      {tooMany, "the text holds 100001 rows of data, but a sheet holds at most 100000"},
+      {"Y,X1\n", "the text holds no rows of data"},
       {"Y,X1,X2,X3,X4,X5,X6,X7,X8,X9,X10,X11,X12,X13,X14,X15,X16,X17\n", "18 columns, but a sheet has at most 17"},
       {"", "the file is empty"},
   };

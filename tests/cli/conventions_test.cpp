@@ -95,7 +95,9 @@ TEST_F(Conventions, TheLabFileReadsByOptionsOrByDetection) {
   const ToolResult swapped = RunTool(
       {"search", kLabFile, "--keep-first", "--y", "Period", "--x", "1", "--quiet", "--max-terms", "2", "--top", "1"});
   EXPECT_EQ(swapped.status, 0) << swapped.err;
-  EXPECT_EQ(RunTool({"search", kLabFile, "--y", "Mass"}).err, "--y names no column of the file: 'Mass'\n");
+  EXPECT_EQ(RunTool({"search", kLabFile, "--y", "Mass"}).err,
+            "--y names no column: 'Mass'. The names in line 1, split at ';', are 'Length', 'Period' (--sep splits at "
+            "another separator, --names takes another line); give one of them or its number from 1 to 2\n");
 }
 
 }  // namespace

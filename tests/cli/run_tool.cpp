@@ -1,19 +1,18 @@
 #include "run_tool.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-
-extern char** environ;
 
 namespace rv::testing {
 
@@ -46,6 +45,7 @@ ToolResult RunTool(const std::vector<std::string>& arguments, const ToolRun& run
   std::vector<std::string> words = {REGROVANTIS_CLI_PATH};
   words.insert(words.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;
+  argv.reserve(words.size() + 1);
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
   pid_t pid = 0;
@@ -60,7 +60,9 @@ ToolResult RunTool(const std::vector<std::string>& arguments, const ToolRun& run
         usleep(20000);
       kill(pid, SIGINT);
     }
-    waitpid(pid, &status, 0);
+    struct rusage usage {};
+    wait4(pid, &status, 0, &usage);
+    result.peakKilobytes = usage.ru_maxrss;
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   }
   posix_spawn_file_actions_destroy(&actions);

@@ -9,6 +9,7 @@ struct ToolResult {
   int status = -1;
   std::string out;
   std::string err;
+  long peakKilobytes = 0;  // the most memory the tool held at once (its largest resident set)
 };
 
 struct ToolRun {

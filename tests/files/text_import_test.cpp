@@ -6,6 +6,8 @@
 #include <sstream>
 #include <string>
 
+#include "files/text_encoding.h"
+
 namespace rv {
 namespace {
 
@@ -24,8 +26,8 @@ TEST(TextImport, TheLabFileIsDetectedAndReadWholeOrItsFirstRowsKeptWhenAsked) {
   const std::string text = LabFile();
   TextImportOptions options = DetectTextImportOptions(text);
   EXPECT_EQ(options.separator, ';');
-  EXPECT_TRUE(options.decimalComma);
-  EXPECT_TRUE(options.namesLine);
+  EXPECT_EQ(options.number, (NumberFormat{DecimalSign::Comma, ThousandsSeparator::None}));
+  EXPECT_EQ(options.namesLine, 1);
   EXPECT_EQ(options.skipLines, 1);
 
   const TextImport whole = ImportText(text, options);
@@ -126,17 +128,134 @@ TEST(TextImport, FaultsAreNamedWithLineAndColumnAndNamesAreCutToEightCharacters)
       {"a,b\n1,2\n", {1, 1}, "columns 1 and 2 are both X1"},
       {"a,b\n1,2\n", {kLeftOutColumn, 1}, "no column is Y"},
       {"a,b\n1,\x1b[2J\n", {}, "line 2, column 2: '\\x1B[2J' is not a number"},
+      {"a;b\nm;s\n", {}, "the text holds no rows of data below the line skipped"},
+      {"a;b\n1,306;2\n", {}, "line 2, column 1: '1,306' may be 1.306 or 1306"},
+      {"a,b\n,\n", {}, "its one row has an empty cell among the chosen columns"},
   };
   for (const auto& c : cases) {
     TextImportOptions options = DetectTextImportOptions(c.text);
-    options.roles = c.roles;
+    if (!c.roles.empty()) options.roles = c.roles;
     EXPECT_EQ(ImportText(c.text, options).error, c.error);
   }
+  // The column named Y is Y wherever it stands.
   const TextImport named = ImportText("Temperature,Größe,Y\n1,2,3\n", {});
-  EXPECT_EQ(named.names[0], "Temperat");
-  EXPECT_EQ(named.names[1], "Größe");
-  EXPECT_EQ(named.names[2], "Y");
+  EXPECT_EQ(named.names[0], "Y");
+  EXPECT_EQ(named.names[1], "Temperat");
+  EXPECT_EQ(named.names[2], "Größe");
   EXPECT_EQ(named.namesCut, 1);
+}
+
+// How the text is laid out: comments, the names line (in a comment or
+// not), units below it but never a line of numbers, the separator (tab for a
+// .tsv file), and rows dropped unless the names are the program's own.
+TEST(TextImport, TheLayoutIsFoundAroundCommentsNamesAndUnits) {
+  const struct {
+    const char* text;
+    std::optional<char> separator;
+    char detected;
+    int namesLine, skipLines;
+    bool drop;
+  } cases[] = {
+      {"# logger\n# Time\tTemp\n0\t21\n1\t22\n", std::nullopt, '\t', 2, 0, true},
+      {"# Time Temp, the comment\nTime;Temp\ns;K\n0;21\n", std::nullopt, ';', 2, 1, true},
+      {"Time;Temp\n4.0031306D-02;1\n", std::nullopt, ';', 1, 0, true},
+      {"Time;Temp\n1,306;x\n4;5\n", std::nullopt, ';', 1, 0, true},
+      {"Time;Temp\nNA;NA\n4;5\n", std::nullopt, ';', 1, 0, true},
+      {"# Time Temp Load\n0 21\n1 22\n", std::nullopt, ' ', 0, 0, true},
+      {"a b,c\n1 2,3\n", '\t', '\t', 1, 0, true},
+      {"Y,X1\n1,\n", std::nullopt, ',', 1, 0, false},
+      {"y,x1\n1,\n", std::nullopt, ',', 1, 0, true},
+      {"1 2\n3 4\n", std::nullopt, ' ', 0, 0, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const TextImportOptions options = DetectTextImportOptions(c.text, {c.separator, {}});
+    EXPECT_EQ(options.separator, c.detected);
+    EXPECT_EQ(options.namesLine, c.namesLine);
+    EXPECT_EQ(options.skipLines, c.skipLines);
+    EXPECT_EQ(options.dropIncomplete, c.drop);
+  }
+  // Another comment mark, where the user names one.
+  EXPECT_EQ(DetectTextImportOptions("% run 3\n1 2\n", {std::nullopt, "%"}).namesLine, 0);
+  EXPECT_EQ(ImportText("% run 3\n1 2\n", DetectTextImportOptions("% run 3\n1 2\n", {std::nullopt, "%"})).rowsRead, 1);
+}
+
+// The roles unless the user chooses, and after each choice: the X variables
+// always X1 ... Xm, without a hole, however the columns are chosen.
+TEST(TextImport, ChosenRolesNumberTheXVariablesWithoutHoles) {
+  constexpr int out = kLeftOutColumn;
+  EXPECT_EQ(DefaultColumnRoles({"a", "b", "c"}, 3), (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(DefaultColumnRoles({"a", "Y", "c"}, 3), (std::vector<int>{1, 0, 2}));
+  EXPECT_EQ(DefaultColumnRoles({"X1", "Y"}, 2), (std::vector<int>{1, 0}));
+  EXPECT_EQ(DefaultColumnRoles({"x1", "y"}, 2), (std::vector<int>{1, 0}));
+  EXPECT_EQ(DefaultColumnRoles({}, 19).back(), out);
+  const struct {
+    std::vector<int> roles;
+    int column, role;
+    std::vector<int> chosen;
+  } cases[] = {
+      {{0, 1, 2, 3}, 2, 0, {1, 2, 0, 3}},        // Y: the old Y an X, the X variables in column order
+      {{0, 1, 2, 3}, 1, out, {0, out, 1, 2}},    // left out: the later ones move down
+      {{0, 1, 2, 3}, 3, 1, {0, 2, 3, 1}},        // X1: the others move up
+      {{0, out, 1, out}, 3, 9, {0, out, 1, 2}},  // X9 of two: the next place
+      {{0, 1, 2}, 0, 2, {2, 1, 3}},              // Y chosen as an X: no Y until one is chosen
+      {{0, 1}, 4, 1, {0, 2, out, out, 1}},       // a column beyond the list
+  };
+  for (const auto& c : cases) EXPECT_EQ(ChooseColumnRole(c.roles, c.column, c.role), c.chosen);
+  std::vector<int> wide(20);
+  for (int column = 0; column < 20; ++column) wide[static_cast<size_t>(column)] = column < 17 ? column : out;
+  wide = ChooseColumnRole(wide, 19, 0);
+  EXPECT_EQ(wide[19], 0);
+  EXPECT_EQ(wide[0], 1);
+  EXPECT_EQ(wide[15], 16);
+  EXPECT_EQ(wide[16], out);  // X1 to X16 are taken
+}
+
+TEST(TextImport, EveryEncodingIsDecodedToUtf8) {
+  const struct {
+    std::string bytes;
+    TextEncoding detected;
+    const char* text;
+  } cases[] = {
+      {"Gr\xC3\xB6\xC3\x9F"
+       "e",
+       TextEncoding::Utf8, "Größe"},
+      {"\xEF\xBB\xBFY,X1", TextEncoding::Utf8, "Y,X1"},
+      {"Temp. \xB0"
+       "C \x80",
+       TextEncoding::Windows1252, "Temp. °C €"},
+      {std::string("\xFF\xFEY\0\xB5\0\x3D\xD8\x00\xDE", 10), TextEncoding::Utf16LittleEndian, "Yµ😀"},
+      {std::string("\xFE\xFF\0Y\0\xB5", 6), TextEncoding::Utf16BigEndian, "Yµ"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(DetectTextEncoding(c.bytes), c.detected);
+    EXPECT_EQ(DecodeText(c.bytes, c.detected), c.text);
+    EXPECT_EQ(TakeDecodedText(std::string(c.bytes), c.detected), c.text);
+  }
+  EXPECT_EQ(DecodeText("\xB0"
+                       "C",
+                       TextEncoding::Latin1),
+            "°C");
+  EXPECT_EQ(DecodeText("a\xFF", TextEncoding::Utf8), "a\uFFFD");
+  EXPECT_EQ(DecodeText(std::string("\xFF\xFE\x3D\xD8!", 5), TextEncoding::Utf16LittleEndian), "\uFFFD\uFFFD");
+}
+
+// A long text is read in two walks that report how far they got; asked to
+// stop, the reading ends early and says so.
+TEST(TextImport, AReadingReportsItsProgressAndStopsWhenAsked) {
+  std::string text = "Y,X1\n";
+  for (int i = 0; i < 20000; ++i) text += std::to_string(i) + ",1\n";
+  TextImportProgress progress;
+  const TextImport read = ImportText(text, DetectTextImportOptions(text), 0, &progress);
+  EXPECT_EQ(read.error, "");
+  EXPECT_EQ(read.rowsRead, 20000);
+  EXPECT_GT(progress.done.load(), text.size());
+  EXPECT_LE(progress.done.load(), 2 * text.size());
+  progress.stop = true;
+  const TextImport stopped = ImportText(text, DetectTextImportOptions(text), 0, &progress);
+  EXPECT_EQ(stopped.fault, TextImportFault::Stopped);
+  EXPECT_FALSE(stopped.error.empty());
 }
 
 }  // namespace

@@ -98,7 +98,7 @@ TEST_F(ClipboardTextTest, AFieldThatIsNoNumberRefusesThePasteAndChangesNothing) 
   } cases[] = {
       {"abc", "'abc'"},
       {"inf", "'inf'"},
-      {"nan", "'nan'"},
+      {"-nan", "'-nan'"},
       {"1e400", "'1e400'"},
       {"1e-400", "'1e-400'"},
       {"3\xc3\xa9", "'3\\xC3\\xA9'"},
@@ -130,6 +130,42 @@ TEST_F(ClipboardTextTest, NumbersWithADecimalCommaAndNoPointReadWithTheComma) {
   EXPECT_EQ(at(1, 1), 7.0);
   EXPECT_FALSE(paste("0,5\t1.5\r\n").error.empty());
   EXPECT_FALSE(paste("1,234,5\r\n").error.empty());
+}
+
+// Text without a tab splits at blanks, as an editor or a terminal gives
+// numbers; a missing-value word empties its cell; a number two formats
+// read differently refuses the paste until the format is given.
+TEST_F(ClipboardTextTest, BlanksSeparateMissingWordsEmptyAndANumberInDoubtWaitsForItsFormat) {
+  constexpr NumberFormat kThousands{DecimalSign::Point, ThousandsSeparator::Comma};
+  constexpr NumberFormat kDecimalComma{DecimalSign::Comma, ThousandsSeparator::None};
+  const double e = EmptyValue;
+  const struct {
+    const char* text;
+    std::optional<NumberFormat> format;
+    const char* error;
+    std::vector<double> firstRow;
+  } cases[] = {
+      {"  1.5   2.5\n3 4\n", std::nullopt, "", {1.5, 2.5}},
+      {"1.5\tNA\t-\tnull\t3\r\n", std::nullopt, "", {1.5, e, e, e, 3}},
+      {"1,306\t687\r\n", std::nullopt, "Nothing was pasted: '1,306' for row 1, column Y may be 1.306 or 1306.", {}},
+      {"1,306\t687\r\n", kThousands, "", {1306, 687}},
+      {"1,306\t687\r\n", kDecimalComma, "", {1.306, 687}},
+      {"1,306\t2.5\r\n", std::nullopt, "", {1306, 2.5}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    DataSheet pasted;
+    const PasteOutcome outcome = PasteText(pasted.cells, c.text, {0, 0}, nullptr, PasteHeading::None, c.format);
+    EXPECT_EQ(outcome.error, c.error);
+    for (size_t column = 0; column < c.firstRow.size(); ++column)
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(pasted.cell(0, static_cast<int>(column))),
+                std::bit_cast<std::uint64_t>(c.firstRow[column]))
+          << column;
+  }
+  EXPECT_EQ(PasteNumberFormat("1,306\t687\r\n").undecided, "1,306");
+  EXPECT_FALSE(PasteHeadings("1.5 2.5\n3 4\n").has_value());
+  ASSERT_TRUE(PasteHeadings("Time Speed\n1 2\n").has_value());
+  EXPECT_EQ(PasteHeadings("Time Speed\n1 2\n")->names, (std::vector<std::string>{"Time", "Speed"}));
 }
 
 // A spreadsheet's heading row is recognised; it gives the columns from the

@@ -64,6 +64,37 @@ TEST(CellDisplay, FollowsTheColumnFormat) {
   EXPECT_EQ(FormatCellText(sheet, 1, 1), "");
 }
 
+// Fixed decimals would show a tiny value as a zero it is not: the grid and
+// the entry line show it in scientific form instead, and a true zero, an
+// empty cell and every other value as before.
+TEST(CellDisplay, ATinyValueShowsInScientificFormNeverAsZero) {
+  const struct {
+    double value;
+    ColumnFormat format;
+    const char* cell;
+    const char* entry;
+  } cases[] = {
+      {1.602176634e-19, {}, "1.602176634E-19", "1.602176634E-19"},
+      {-2.5e-308, {}, "-2.5E-308", "-2.5E-308"},
+      {4e-12, {}, "4E-12", "4E-12"},
+      {0.001, {FormatKind::Number, 2}, "1.00E-03", "0.001"},
+      {-0.004, {FormatKind::Number, 0}, "-4E-03", "-0.004"},
+      {0.0, {}, "0", "0"},
+      {-0.0, {FormatKind::Number, 2}, "-0.00", "-0"},
+      {0.25, {FormatKind::Number, 0}, "2E-01", "0.25"},
+      {1.5, {}, "1.5", "1.5"},
+      {EmptyValue, {}, "", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.cell);
+    DataSheet sheet;
+    sheet.cell(0, 1) = c.value;
+    sheet.formats[1] = c.format;
+    EXPECT_EQ(ShownCellText(sheet, 0, 1), c.cell);
+    EXPECT_EQ(ShownEntryText(c.value), c.entry);
+  }
+}
+
 TEST(FormatText, HandlesLongOutput) {
   EXPECT_EQ(FormatText("%s-%d", std::string(300, 'x').c_str(), 7).size(), 302u);
   EXPECT_EQ(FormatValueText(1e300, ValueTextMode::General).size(), 301u);

@@ -3,6 +3,7 @@ regrovantis_add_ui_tests(app_ui_tests
     data_tab_focus_test.cpp
     file_commands_test.cpp
     help_topics_test.cpp
+    import_corpus_dialog_test.cpp
     import_dialog_test.cpp
     main_window_test.cpp
     message_dialog_test.cpp

@@ -16,6 +16,7 @@ class LeftOutNoticeTest : public EquationsTest {};
 TEST_F(LeftOutNoticeTest, RowsAndVariablesLeftOutAreSaidAndStartAsksOnce) {
   const double e = EmptyValue;
   std::vector<std::vector<double>> sheet;
+  sheet.reserve(13);
   for (int r = 0; r < 13; ++r) sheet.push_back({1.0 + r * r, 1.0 + r, 2.0 + r % 3, r == 5 ? e : 3.0 + r % 4});
   sheet[6] = {e, e, e, e};
   startWithRows(sheet);
@@ -53,6 +54,22 @@ TEST_F(LeftOutNoticeTest, APointBeingTypedInIsSaidButNotAskedAbout) {
   search();
   EXPECT_GT(rows(), 0);
   EXPECT_TRUE(answers.messageTexts().isEmpty());
+}
+
+// A search in which no X variable would take part is not started; the
+// message says why and what to change.
+TEST_F(LeftOutNoticeTest, ASearchWithoutAnXVariableSaysWhyInsteadOfListingNothing) {
+  startWithRows({{3, EmptyValue, 1}, {5, 2, 2}, {7, 3, 3}});
+  EXPECT_EQ(tab().leftOutNotice()->text(),
+            "X1 takes no part: it is empty in row 1.\nX2 takes no part: it comes after X1, which is empty in row 1.");
+  answers.answer(kAnswerOk);
+  window->runCommand(command::kCalculate);
+  EXPECT_FALSE(tab().searchRunning());
+  EXPECT_EQ(rows(), 0);
+  ASSERT_EQ(answers.messageTexts().size(), 1);
+  EXPECT_EQ(answers.messageTexts()[0].toStdString(),
+            "No X variable takes part: X1 is empty in row 1, and a search uses only the X variables before the first "
+            "one with an empty cell. Fill X1 in every row, or move a variable without empty cells into X1.");
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include "data_tab_fixture.h"
 #include "sheet/clipboard_text.h"
+#include "support/modal_answers.h"
+#include "widgets/message_dialog.h"
 
 namespace rv::testing {
 namespace {
@@ -68,22 +70,47 @@ TEST_F(ClipboardTest, PastesTextAsSpreadsheetsAndEditorsPutItOnTheClipboard) {
   EXPECT_EQ(cellText(), "7.25");
 }
 
-// An empty field empties its cell; text that is no finite number refuses
-// the whole paste.
+// An empty field or a missing marker empties its cell; text that is no
+// finite number refuses the whole paste.
 TEST_F(ClipboardTest, PasteEmptiesCellsOfEmptyFieldsAndRefusesInfiniteOrNotANumberText) {
   loadValues([](int, int) { return 9.0; }, 2, 4);
-  SetClipboardText("1\t\t3\r\n");
+  SetClipboardText("1\tNA\t3\r\n");
   tab->paste();
   EXPECT_EQ(value(0, 0), 1.0);
   EXPECT_TRUE(IsEmptyValue(value(0, 1)));
   EXPECT_EQ(value(0, 2), 3.0);
   EXPECT_EQ(value(0, 3), 9.0);
-  for (const char* text : {"5\t1e999\r\n", "5\tnan\r\n", "5\tabc\r\n"}) {
+  for (const char* text : {"5\t1e999\r\n", "5\tinf\r\n", "5\tabc\r\n", "5\t0x10\r\n"}) {
     SetClipboardText(text);
     tab->paste();
     EXPECT_EQ(value(0, 0), 1.0) << text;
     EXPECT_TRUE(IsEmptyValue(value(0, 1))) << text;
   }
+}
+
+// Counts such as 1,306 may have a thousands comma or a decimal comma: the
+// paste asks, each button naming its number, and Cancel pastes nothing.
+// A tiny value pasted shows in scientific form, never as 0.
+TEST_F(ClipboardTest, ANumberInDoubtIsAskedAboutAndATinyOneNeverShowsAsZero) {
+  SetClipboardText("1,306\t687\r\n");
+  ModalAnswers answers;
+  answers.answer(kAnswerCancel).answer(kAnswerYes).answer(kAnswerNo);
+  tab->paste();
+  EXPECT_TRUE(IsEmptyValue(value(0, 0)));
+  tab->paste();
+  EXPECT_EQ(value(0, 0), 1306.0);
+  tab->paste();
+  EXPECT_EQ(value(0, 0), 1.306);
+  EXPECT_EQ(value(0, 1), 687.0);
+  ASSERT_EQ(answers.messageTexts().size(), 3);
+  EXPECT_EQ(answers.messageTexts()[0].toStdString(),
+            "The pasted numbers can be read in two ways: '1,306' may be 1306 or 1.306.\n\nWhich is meant?");
+
+  SetClipboardText("1.602176634e-19\r\n");
+  tab->paste();
+  EXPECT_EQ(cellText(), "1.602176634E-19");
+  EXPECT_EQ(entryText(), "1.602176634E-19");
+  EXPECT_EQ(value(0, 0), 1.602176634e-19);
 }
 
 TEST_F(ClipboardTest, PasteIntoARangeStartsAtItsAnchorAndFillsOnlyHighlightedCells) {
