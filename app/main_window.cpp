@@ -105,8 +105,19 @@ MainWindow::~MainWindow() {
   if (!started_) QApplication::restoreOverrideCursor();
 }
 
-void MainWindow::replaceSheet(const DataSheet& sheet) {
-  document_.sheet = sheet;
+SheetEditOutcome MainWindow::applyEdit(const SheetEdit& edit) {
+  const SheetEditOutcome outcome = ApplySheetEdit(document_.sheet, edit);
+  if (outcome.refusal.empty()) showChangedSheet();
+  return outcome;
+}
+
+void MainWindow::applyChange(const SheetChange& change, ChangeDirection direction) {
+  if (direction == ChangeDirection::Undo) change.undo(document_.sheet);
+  else change.redo(document_.sheet);
+  showChangedSheet();
+}
+
+void MainWindow::showChangedSheet() {
   document_.state.modified = true;
   equationController_->forgetFit();
   frame_->dataTab()->showSheet();
@@ -114,11 +125,13 @@ void MainWindow::replaceSheet(const DataSheet& sheet) {
 }
 
 void MainWindow::showOptions() {
-  const OptionsAnswer answer = ShowOptionsDialog(this, document_.options, toolTipsOption_ != 0);
+  const OptionsAnswer answer = ShowOptionsDialog(this, document_.options, {toolTipsOption_ != 0, undoMegabytes_});
   document_.options = answer.options;
   if (!answer.accepted) return;
-  toolTipsOption_ = answer.showToolTips ? 1 : 0;
-  toolTipSwitch_->setShown(answer.showToolTips);
+  toolTipsOption_ = answer.program.showToolTips ? 1 : 0;
+  toolTipSwitch_->setShown(answer.program.showToolTips);
+  undoMegabytes_ = answer.program.undoMegabytes;
+  history_->setByteBudget(UndoBudgetBytes(undoMegabytes_));
   // A drawn graph is drawn again with the new colours once the dialog is
   // gone; one that turns stops first, or Draw would only stop it.
   if (session_.graphDrawn)

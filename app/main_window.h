@@ -7,9 +7,10 @@
 #include <string>
 
 #include "app/path_chooser.h"
-#include "app/sheet_change_command.h"
+#include "app/sheet_history.h"
 #include "files/data_file_session.h"
 #include "files/recent_files.h"
+#include "files/settings_file.h"
 #include "regress/equation_list.h"
 #include "regress/ranking_criterion.h"
 #include "sheet/document.h"
@@ -95,10 +96,12 @@ class MainWindow : public QWidget, private SheetChangeOwner {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  const DataSheet& currentSheet() const override { return document_.sheet; }
+  SheetEditOutcome applyEdit(const SheetEdit& edit) override;
+  void applyChange(const SheetChange& change, ChangeDirection direction) override;
   // The current equation was fitted to the sheet as it was, so it is
   // re-created before it is used again.
-  void replaceSheet(const DataSheet& sheet) override;
-  const DataSheet& currentSheet() const override { return document_.sheet; }
+  void showChangedSheet();
   void showOptions();
   void readSettings();
 
@@ -108,6 +111,8 @@ class MainWindow : public QWidget, private SheetChangeOwner {
   EquationList equations_;
   RecentFiles recentFiles_;
   int toolTipsOption_ = 1;
+  // The memory Undo may keep, in megabytes; kept in the settings file.
+  int undoMegabytes_ = kDefaultUndoMegabytes;
   // What the next search ranks its list by; kept in the settings file.
   RankingCriterion rankBy_ = RankingCriterion::RSquared;
   bool started_ = false;

@@ -83,8 +83,7 @@ void MainWindow::finishStartUp() {
   auto* dataTab = new DataTab(document_);
   frame_->putInPage(dataTab);
   connect(dataTab, &DataTab::commandRequested, this, &MainWindow::runCommand);
-  connect(dataTab, &DataTab::sheetEdited, this,
-          [this](const SheetEdit& edit) { history_->pushEdit(document_.sheet, edit, this); });
+  connect(dataTab, &DataTab::sheetEdited, this, [this](const SheetEdit& edit) { history_->pushEdit(edit, this); });
   connect(dataTab, &DataTab::modified, this, [this] {
     document_.state.modified = true;
     history_->typingChanged();
@@ -133,6 +132,8 @@ void MainWindow::readSettings() {
   rankBy_ = settings.rankBy;
   frame_->equationsTab()->showRankBy();
   recovery_->setInterval(settings.autoRecoveryMinutes);
+  undoMegabytes_ = settings.undoMegabytes;
+  history_->setByteBudget(UndoBudgetBytes(undoMegabytes_));
   printing_->readSettings(settings);
 }
 
@@ -158,6 +159,7 @@ void MainWindow::shutDown() {
   settings.dataFolder = document_.state.dataFolder;
   settings.rankBy = rankBy_;
   settings.autoRecoveryMinutes = recovery_->interval();
+  settings.undoMegabytes = undoMegabytes_;
   printing_->writeSettings(settings);
   WriteSettingsFile(startUp_.settingsPath, settings);
 }
