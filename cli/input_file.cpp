@@ -6,6 +6,7 @@
 #include "files/data_file_io.h"
 #include "files/delimited_text.h"
 #include "files/file_paths.h"
+#include "files/regular_file.h"
 #include "files/text_import.h"
 
 namespace rv::cli {
@@ -14,22 +15,10 @@ namespace {
 
 constexpr const char* kStandardInput = "-";
 
-std::string ReadStandardInput() {
-  std::string text;
-  char buffer[65536];
-  for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) {
-    text.append(buffer, read);
-    if (text.size() > kMaxDelimitedFileBytes)
-      throw CliError("standard input holds more than " + std::to_string(kMaxDelimitedFileBytes >> 20) +
-                         " MB; a sheet of " + std::to_string(kMaxSheetRows) + " points needs less",
-                     1);
-  }
-  if (std::ferror(stdin)) throw CliError("cannot read standard input", 1);
-  return text;
-}
-
 std::string ReadTextFile(const std::string& path) {
-  if (path == kStandardInput) return ReadStandardInput();
+  if (path == kStandardInput)
+    return ReadStandardInput(kMaxDelimitedFileBytes,
+                             "a sheet of " + std::to_string(kMaxSheetRows) + " points needs less");
   Outcome<std::string> read = ReadTextFileBytes(path);
   if (!read) throw CliError(read.message().text, 1);
   return std::move(*read);
@@ -54,6 +43,18 @@ void ReadByOptions(const std::string& path, const std::string& text, const TextI
 }
 
 }  // namespace
+
+std::string ReadStandardInput(std::size_t limit, const std::string& whyLimit) {
+  std::string text;
+  char buffer[65536];
+  for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) {
+    text.append(buffer, read);
+    if (text.size() > limit)
+      throw CliError("standard input holds more than " + SizeLimitText(limit) + "; " + whyLimit, 1);
+  }
+  if (std::ferror(stdin)) throw CliError("cannot read standard input", 1);
+  return text;
+}
 
 std::string InputName(const std::string& path) { return path == kStandardInput ? "standard input" : "'" + path + "'"; }
 

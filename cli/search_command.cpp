@@ -65,10 +65,14 @@ int RunSearchCommand(const std::vector<std::string>& words) {
 
   const ForegroundSearch search = RunSearchInForeground(data, shape, RankingCriterionOption(arguments), engine, threads,
                                                         part, !arguments.flag("quiet"));
-  if (shard) PrintSearchPart(MakeSearchPart(data, shape, *shard, search.outcome, search.examined));
-  else if (arguments.flag("json"))
-    PrintSearchJson(data.pointCount, data.columnCount, shape, search.outcome, search.examined, top);
-  else PrintText(search.outcome, top);
+  if (shard) {
+    PrintSearchPart(MakeSearchPart(data, shape, *shard, search.outcome, search.examined));
+  } else if (arguments.flag("json")) {
+    const std::string json = SearchJson(data.pointCount, data.columnCount, shape, search.outcome, search.examined, top);
+    std::fwrite(json.data(), 1, json.size(), stdout);
+  } else {
+    PrintText(search.outcome, top);
+  }
   // A search ended by Ctrl+C prints what it found, then exits as interrupted.
   return search.interrupted ? kInterruptedStatus : 0;
 }

@@ -31,7 +31,8 @@ std::string Refusal(const FileRead& read) {
     case FileReadFailure::None:
     case FileReadFailure::CannotOpen: return {};
     case FileReadFailure::NotRegular: return "Settings file not read: it is " + read.reason;
-    case FileReadFailure::TooLarge: return "Settings file not read: it is too large";
+    case FileReadFailure::TooLarge:
+      return "Settings file not read: it is larger than " + SizeLimitText(kMaxSettingsFileBytes);
     case FileReadFailure::Unreadable: return "Settings file not read: " + read.reason;
   }
   return {};

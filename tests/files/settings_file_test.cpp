@@ -138,7 +138,7 @@ TEST(SettingsFile, OnlyARegularFileOfSensibleSizeIsRead) {
   WriteText(folder.file("big.ini"), "[Regrovantis]\nTOOLTIPS=0\n" + std::string(kMaxSettingsFileBytes, ';'));
   const SettingsRead big = ReadSettingsFile(folder.file("big.ini"));
   EXPECT_EQ(big.settings, Settings{});
-  EXPECT_EQ(big.refusal, "Settings file not read: it is too large");
+  EXPECT_EQ(big.refusal, "Settings file not read: it is larger than 64 KB");
 
   EXPECT_EQ(ReadSettingsFile(folder.file("missing.ini")).refusal, "");
 }
