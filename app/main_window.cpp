@@ -15,6 +15,7 @@
 #include "app/file_drop_target.h"
 #include "app/graph_controller.h"
 #include "app/key_gate.h"
+#include "app/open_file_guard.h"
 #include "app/options_dialog.h"
 #include "app/print_controller.h"
 #include "app/sheet_history.h"
@@ -26,6 +27,7 @@
 #include "sheet/ui/data_tab.h"
 #include "widgets/help.h"
 #include "widgets/resource_pictures.h"
+#include "widgets/status_bar.h"
 #include "widgets/tooltips.h"
 
 namespace rv {
@@ -49,7 +51,8 @@ MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
   toolTipSwitch_ = new ToolTipSwitch(this);
   qApp->installEventFilter(toolTipSwitch_);
   whatsThis_ = new WhatsThisMode(this, [this] { return frame_->tabs()->currentWidget(); });
-  recovery_ = new WindowRecovery(startUp_.recoveryFolder, document_, session_, equations_, this);
+  guard_ = std::make_unique<OpenFileGuard>();
+  recovery_ = new WindowRecovery(startUp_.recoveryFolder, document_, session_, equations_, *guard_, this);
 
   commands_ = new CommandActions(this);
   connect(commands_, &CommandActions::command, this, &MainWindow::runCommand);
@@ -73,8 +76,10 @@ MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
   views_ = std::make_unique<DocumentViews>(DocumentViews::Parts{*this, document_, session_, recentFiles_, *commands_,
                                                                 *history_, *frame_, *equationController_, *graphs_,
                                                                 *recovery_});
-  files_ = std::make_unique<FileCommands>(document_, session_, equations_, recentFiles_,
+  files_ = std::make_unique<FileCommands>(document_, session_, equations_, recentFiles_, *guard_,
                                           std::move(startUp_.pathChooser), *views_);
+  connect(recovery_, &WindowRecovery::failed, this,
+          [this](const QString& text) { frame_->statusBar()->setPaneText(StatusPane::Detail, text); });
   dropTarget_ = new FileDropTarget(this, [this](const std::string& path) { files_->openDropped(path); });
 
   // Leaving the Graph page stops the graph turning; entering it shows the
@@ -150,8 +155,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
       event->ignore();
       return;
     }
-    // Saved, or the user let the changes go: nothing is left to recover.
+    // Saved, or the user let the changes go: nothing is left to recover,
+    // and the file's lock goes, or passes to another window that has it open.
     recovery_->letGo();
+    guard_->release();
     shutDown();
   }
   event->accept();

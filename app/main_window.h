@@ -10,6 +10,7 @@
 #include "app/sheet_history.h"
 #include "files/data_file_session.h"
 #include "files/recent_files.h"
+#include "files/recovery_file.h"
 #include "files/settings_file.h"
 #include "regress/equation_list.h"
 #include "regress/ranking_criterion.h"
@@ -24,6 +25,7 @@ class FileCommands;
 class FileDropTarget;
 class GraphController;
 class KeyGate;
+class OpenFileGuard;
 class PrintController;
 class SheetHistory;
 class ToolTipSwitch;
@@ -43,6 +45,9 @@ struct StartUpOptions {
   // minutes and when a signal ends the program; empty: nothing is kept or
   // offered.
   std::string recoveryFolder;
+  // A window opened to restore this kept sheet, chosen in another window's
+  // offer; it offers nothing itself.
+  std::optional<RecoverySlot> restoreAtStart;
 };
 
 // The main window "Regrovantis". It owns the document, the session kept
@@ -104,6 +109,12 @@ class MainWindow : public QWidget, private SheetChangeOwner {
   void showChangedSheet();
   void showOptions();
   void readSettings();
+  // The kept sheets of windows that are gone: offered, then the first chosen
+  // restored here and each other one in a window of its own. True when this
+  // window restored one.
+  bool restoreKeptSheets();
+  // A window of its own for a kept sheet, started at once.
+  void openRestoringWindow(const RecoverySlot& slot);
 
   StartUpOptions startUp_;
   Document document_;
@@ -125,6 +136,7 @@ class MainWindow : public QWidget, private SheetChangeOwner {
   FileDropTarget* dropTarget_ = nullptr;
   WindowFrame* frame_ = nullptr;
   SheetHistory* history_ = nullptr;
+  std::unique_ptr<OpenFileGuard> guard_;
   WindowRecovery* recovery_ = nullptr;
   std::unique_ptr<PrintController> printing_;
   std::unique_ptr<EquationController> equationController_;

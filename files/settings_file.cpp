@@ -95,8 +95,8 @@ SettingsRead ReadSettingsFile(const std::string& path) {
   return result;
 }
 
-bool WriteSettingsFile(const std::string& path, const Settings& settings) {
-  if (path.empty()) return false;
+Outcome<void> WriteSettingsFile(const std::string& path, const Settings& settings) {
+  if (path.empty()) return Message{"no settings file: neither $XDG_CONFIG_HOME nor $HOME is set", MessageKind::Error};
   std::error_code error;
   const std::string folder = FolderOfPath(path);
   if (!folder.empty()) std::filesystem::create_directories(folder, error);
@@ -109,8 +109,7 @@ bool WriteSettingsFile(const std::string& path, const Settings& settings) {
   WriteMemoryAndRecovery(profile, settings);
   WritePrintingKeys(profile, settings);
   const std::string text = profile.text();
-  return static_cast<bool>(
-      WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())));
+  return WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 std::string DataFolderAtStartUp(const std::string& stored, const std::string& programFolder) {

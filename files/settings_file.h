@@ -6,6 +6,7 @@
 
 #include "files/recent_files.h"
 #include "regress/ranking_criterion.h"
+#include "sheet/outcome.h"
 
 namespace rv {
 
@@ -71,9 +72,9 @@ SettingsRead ReadSettingsFile(const std::string& path);
 // TOOLTIPS as "%d", FILE1 to FILE4 as given (use RecentFiles::settingsValues,
 // which writes two spaces for an unused key), DATAFOLDER, RANKBY,
 // AUTORECOVERY and UNDOMEMORY as "%d", PAPER and PDFFOLDER (the last two left out while
-// empty). False when it could
-// not be written; the program goes on regardless.
-bool WriteSettingsFile(const std::string& path, const Settings& settings);
+// empty). The message says why it could not be written (the system's
+// reason); the program goes on regardless.
+Outcome<void> WriteSettingsFile(const std::string& path, const Settings& settings);
 
 // The data folder at start-up: the stored folder when it still is a folder,
 // else the program's own folder.

@@ -76,10 +76,10 @@ TEST(LongSheetFile, SavesAndReopensBitForBitAsTheBlockAndItsExtension) {
     EXPECT_TRUE(SameBits(reader.document.sheet.cells, document.sheet.cells));
     EXPECT_EQ(reader.equations.size(), 1);
 
-    ASSERT_TRUE(SaveRecoveryFile(folder.path(), {1, 1}, document, session, equations));
+    const RecoverySlot slot = NewRecoverySlot();
+    ASSERT_TRUE(SaveRecoveryFile(folder.path(), slot, {1, 1}, {document, session, equations, std::nullopt}));
     Reader recovered;
-    ASSERT_TRUE(
-        RestoreRecoveredSheet(folder.path(), {1, 1}, recovered.document, recovered.session, recovered.equations));
+    ASSERT_TRUE(RestoreRecoveredSheet(folder.path(), slot, recovered.document, recovered.session, recovered.equations));
     EXPECT_TRUE(SameBits(recovered.document.sheet.cells, document.sheet.cells)) << "the recovery file";
   }
 }
