@@ -8,6 +8,7 @@
 #include "files/file_paths.h"
 #include "files/regular_file.h"
 #include "files/text_import.h"
+#include "sheet/quoted_text.h"
 
 namespace rv::cli {
 
@@ -56,7 +57,9 @@ std::string ReadStandardInput(std::size_t limit, const std::string& whyLimit) {
   return text;
 }
 
-std::string InputName(const std::string& path) { return path == kStandardInput ? "standard input" : "'" + path + "'"; }
+std::string InputName(const std::string& path) {
+  return path == kStandardInput ? "standard input" : "'" + EscapeControls(path, LineEnds::Escape) + "'";
+}
 
 const EquationRecord* InputFile::storedEquation() const {
   if (!dataFileSession || dataFileSession->selectedIndex < 0) return nullptr;
@@ -76,7 +79,7 @@ InputFile LoadInputFile(const std::string& path, const Arguments& arguments) {
   }
   const bool byOptions = HasTextOptions(arguments);
   if (!byOptions && path != kStandardInput && DelimiterForPath(path) == '\0')
-    throw CliError("'" + path + "': expected a .rvd, .csv or .tsv file, or give --sep for another text", 1);
+    throw CliError(InputName(path) + ": expected a .rvd, .csv or .tsv file, or give --sep for another text", 1);
   const std::string text = ReadTextFile(path);
   if (byOptions) {
     ReadByOptions(path, text, TextOptionsFromArguments(arguments, text), input.document);

@@ -40,7 +40,8 @@ Document LoadDocument(const std::string& path, const Arguments& arguments);
 // limit bytes, naming the limit and why no input needs more.
 std::string ReadStandardInput(std::size_t limit, const std::string& whyLimit);
 
-// How the path is named in a message: "standard input" for "-".
+// How the path is named in a message: quoted, every control character
+// written "\xHH"; "standard input" for "-".
 std::string InputName(const std::string& path);
 
 }  // namespace rv::cli

@@ -123,6 +123,20 @@ void PrintCommandHelp(const Command& command) {
   if (command.readsFile) std::printf("\n%s", kFileHelp);
 }
 
+// An error for the terminal. A word of the command line that holds a control
+// character (a file name with a line end in it) is written escaped wherever
+// the message quotes it, line ends and tabs included, since a name is one
+// line of a message; then every other control character is.
+std::string TerminalMessage(std::string message, const std::vector<std::string>& words) {
+  for (const std::string& word : words) {
+    const std::string escaped = rv::EscapeControls(word, rv::LineEnds::Escape);
+    if (word.empty() || escaped == word) continue;
+    for (std::size_t at = message.find(word); at != std::string::npos; at = message.find(word, at + escaped.size()))
+      message.replace(at, word.size(), escaped);
+  }
+  return rv::EscapeControls(message);
+}
+
 bool AsksForHelp(const std::vector<std::string>& words) {
   for (const std::string& word : words)
     if (word == "--help" || word == "-h") return true;
@@ -156,7 +170,7 @@ int main(int argc, char** argv) {
       return CheckOutputWritten(command.run(words));
     } catch (const rv::cli::CliError& error) {
       // File names and quoted input may hold escape sequences.
-      std::fprintf(stderr, "%s\n", rv::EscapeControls(error.what()).c_str());
+      std::fprintf(stderr, "%s\n", TerminalMessage(error.what(), words).c_str());
       return error.exitStatus;
     }
   }

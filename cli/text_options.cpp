@@ -21,6 +21,10 @@ char ParseSeparator(const std::string& text) {
   throw CliError("--sep must be ',', ';', tab or space, not " + QuotedText(text, 40));
 }
 
+int ParseSkip(const Arguments& arguments) {
+  return static_cast<int>(ParseInteger(arguments.value("skip"), "--skip", 0, 1000000));
+}
+
 // A column by its name in the first line, or by its number from 1.
 int ColumnOf(const std::string& word, const std::vector<std::string>& headings, int columnCount, const char* option) {
   for (size_t i = 0; i < headings.size(); ++i)
@@ -51,13 +55,17 @@ bool HasTextOptions(const Arguments& arguments) {
   return given;
 }
 
+void CheckTextOptions(const Arguments& arguments) {
+  if (arguments.has("sep")) ParseSeparator(arguments.value("sep"));
+  if (arguments.has("skip")) ParseSkip(arguments);
+}
+
 TextImportOptions TextOptionsFromArguments(const Arguments& arguments, std::string_view text) {
   TextImportOptions options = arguments.has("sep")
                                   ? DetectTextImportOptions(text, ParseSeparator(arguments.value("sep")))
                                   : DetectTextImportOptions(text);
   if (arguments.flag("decimal-comma")) options.decimalComma = true;
-  if (arguments.has("skip"))
-    options.skipLines = static_cast<int>(ParseInteger(arguments.value("skip"), "--skip", 0, 1000000));
+  if (arguments.has("skip")) options.skipLines = ParseSkip(arguments);
   options.dropIncomplete = arguments.flag("drop-incomplete");
   options.keepFirstRows = arguments.flag("keep-first");
   if (arguments.has("y") || arguments.has("x")) {

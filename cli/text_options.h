@@ -23,6 +23,10 @@ std::set<std::string> AndTextFlagOptions(std::set<std::string> own);
 // Y, X1 ... and points.
 bool HasTextOptions(const Arguments& arguments);
 
+// The values of --sep and --skip, checked before any work: CliError otherwise.
+// (--y and --x name columns of the text, so only the text can check them.)
+void CheckTextOptions(const Arguments& arguments);
+
 // How the text is read: what the text shows (DetectTextImportOptions),
 // changed by the options. --y and --x name columns by their names in the
 // first line or by number from 1; without --x the columns other than Y are
