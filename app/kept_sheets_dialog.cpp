@@ -42,7 +42,8 @@ std::vector<KeptSheetChoice> ChooseKeptSheets(const std::vector<RecoveredSheet>&
   dialog.setWindowTitle(QStringLiteral("Kept Sheets"));
   auto* text = new QLabel(
       QStringLiteral("The changes to these sheets were not saved when the program ended.\n"
-                     "Restore opens a sheet in a window of its own; Keep offers it again at the next start."),
+                     "Restore brings a sheet back, the first into this window, each other one into a window\n"
+                     "of its own; Keep offers it again at the next start."),
       &dialog);
   SetControlId(text, kMessageTextId);
 
@@ -51,6 +52,8 @@ std::vector<KeptSheetChoice> ChooseKeptSheets(const std::vector<RecoveredSheet>&
       {QStringLiteral("Kept at"), QStringLiteral("File"), QStringLiteral("Rows"), QStringLiteral("Do")});
   table->verticalHeader()->hide();
   table->setSelectionMode(QAbstractItemView::NoSelection);
+  // The keys go to the choices and the buttons, not to the cells' texts.
+  table->setFocusPolicy(Qt::NoFocus);
   std::vector<QComboBox*> boxes;
   for (std::size_t i = 0; i < sheets.size(); ++i) {
     const RecoveredSheet& sheet = sheets[i];

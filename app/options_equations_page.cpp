@@ -101,11 +101,11 @@ OptionsEquationsPage::OptionsEquationsPage(const DocumentOptions& options, const
   toolTips_->setGeometry(300, 228, 130, 18);
   toolTips_->setChecked(program.showToolTips);
 
-  Label(QStringLiteral("Undo Memory"), {300, 252, 120, 16}, this);
+  Label(QStringLiteral("Undo Memory"), {20, 252, 86, 16}, this);
   undoMemory_ = new UpDownEdit(kUndoMemoryId, kUndoMemoryUpDownId, kMinUndoMegabytes, kMaxUndoMegabytes, this);
-  undoMemory_->setGeometry(300, 270, 60, 20);
+  undoMemory_->setGeometry(110, 250, 60, 20);
   undoMemory_->setValue(program.undoMegabytes);
-  Label(QStringLiteral("MB"), {364, 272, 30, 16}, this);
+  Label(QStringLiteral("MB"), {174, 252, 30, 16}, this);
 }
 
 void OptionsEquationsPage::store(DocumentOptions& options) const {

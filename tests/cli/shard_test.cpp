@@ -129,7 +129,7 @@ TEST_F(SearchShards, MergeRefusesPartsThatDoNotMakeOneSearch) {
   std::filesystem::create_symlink("/dev/zero", zero);
   const std::string huge = folder + "/huge.json";
   WriteFile(huge, "{");
-  std::filesystem::resize_file(huge, (std::size_t{64} << 20) + 1);
+  std::filesystem::resize_file(huge, (std::size_t{16} << 20) + 1);
 
   struct Refusal {
     std::vector<std::string> words;
@@ -150,7 +150,7 @@ TEST_F(SearchShards, MergeRefusesPartsThatDoNotMakeOneSearch) {
       {{"merge", one, two, emptyOne}, "'" + emptyOne + "' is empty: the search of its shard wrote nothing", 1},
       {{"merge", one, two, fifo}, "'" + fifo + "' is a pipe, not a file", 1},
       {{"merge", one, two, zero}, "'" + zero + "' is a device, not a file", 1},
-      {{"merge", one, two, huge}, "'" + huge + "' is larger than 64 MB; no part of a search holds as much", 1},
+      {{"merge", one, two, huge}, "'" + huge + "' is larger than 16 MB; no part of a search holds as much", 1},
       {{"merge", one, two, negative}, "\"ss_res\" is below 0", 1},
       {{"merge", one, two, aboveOne}, "\"ss_res\" is not below \"sst\", so its R squared is not above 0", 1},
       {{"merge"}, "merge needs the part of every shard", 2},
