@@ -114,7 +114,7 @@ class MainWindow : public QWidget, private SheetChangeOwner {
   // window restored one.
   bool restoreKeptSheets();
   // A window of its own for a kept sheet, started at once.
-  void openRestoringWindow(const RecoverySlot& slot);
+  void openRestoringWindow(const RecoverySlot& slot) const;
 
   StartUpOptions startUp_;
   Document document_;

@@ -143,7 +143,7 @@ bool MainWindow::restoreKeptSheets() {
   return restoredHere;
 }
 
-void MainWindow::openRestoringWindow(const RecoverySlot& slot) {
+void MainWindow::openRestoringWindow(const RecoverySlot& slot) const {
   StartUpOptions options;
   options.settingsPath = startUp_.settingsPath;
   options.helpFilePath = startUp_.helpFilePath;

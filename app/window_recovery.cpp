@@ -55,7 +55,7 @@ void WindowRecovery::setInterval(int minutes) {
 }
 
 void WindowRecovery::keep() {
-  if (!keeping_) return;
+  if (!keeping_ || folder_.empty()) return;
   if (!document_.state.modified) {
     letGo();
     return;

@@ -214,6 +214,7 @@ std::vector<RecoveredSheet> RecoveredSheets(const std::string& folder,
     return a.second.slot.id < b.second.slot.id;
   });
   std::vector<RecoveredSheet> sheets;
+  sheets.reserve(found.size());
   for (auto& [kept, sheet] : found) sheets.push_back(std::move(sheet));
   return sheets;
 }

@@ -1,8 +1,7 @@
 #include "files/running_process.h"
 
-#include <signal.h>
-
 #include <cerrno>
+#include <csignal>
 #include <fstream>
 #include <sstream>
 #include <string>
