@@ -42,7 +42,7 @@ LockReading ReadLockFile(const std::string& dataPath);
 // counts as live.
 bool LockIsLive(const LockOwner& owner, const std::string& thisHost);
 
-struct LockAttempt {
+struct [[nodiscard]] LockAttempt {
   enum class Result {
     Taken,       // the lock names owner now
     Held,        // a live lock names holder
