@@ -116,7 +116,7 @@ TEST(RecoveryFile, EveryKeptSheetComesBackOldestFirstWithWhatItKept) {
 // untitled, a damaged one is reported and leaves the sheet alone.
 TEST(RecoveryFile, AnOlderVersionsSheetAndAnUntitledOrDamagedOne) {
   TemporaryFolder temporary;
-  const std::string folder = temporary.path();
+  const std::string& folder = temporary.path();
   Document untitled;
   untitled.sheet.cell(0, 0) = 3.0;
   const DataFileSession none;

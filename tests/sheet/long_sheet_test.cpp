@@ -136,7 +136,7 @@ TEST(LongSheet, UndoKeepsOnlyTheCellsAChangeTouched) {
   };
   std::mt19937 random(27);
   DataSheet start = LongSheet(kRows);
-  for (int i = 0; i < 50; ++i) start.cell(static_cast<int>(random() % kRows), 5) = random() / 7.0;
+  for (int i = 0; i < 50; ++i) start.cell(static_cast<int>(random() % kRows), 5) = static_cast<double>(random()) / 7.0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.edit);
     DataSheet after = start;
@@ -192,7 +192,7 @@ TEST(LongSheet, UndoKeepsItsStepsWithinItsBudget) {
   while (const SheetChange* change = history.undo()) change->undo(sheet);
   const int dropped = kEdits - static_cast<int>(history.steps());
   for (int column : {0, 3, 16}) {
-    const double times = (dropped + kSheetColumns - 1 - column) / kSheetColumns;  // edits of the column dropped
+    const int times = (dropped + kSheetColumns - 1 - column) / kSheetColumns;  // edits of the column dropped
     for (int r = 0; r < kMaxSheetRows; r += 997) EXPECT_EQ(sheet.cell(r, column), first.cell(r, column) + times) << r;
   }
 
