@@ -8,6 +8,7 @@
 #include "files/new_data_sheet.h"
 #include "files/open_imported_text.h"
 #include "files/read_data_file.h"
+#include "files/recovery_file.h"
 #include "files/save_changes.h"
 #include "files/write_data_file.h"
 #include "widgets/message_dialog.h"
@@ -15,12 +16,14 @@
 namespace rv {
 
 FileCommands::FileCommands(Document& document, DataFileSession& session, EquationList& equations,
-                           RecentFiles& recentFiles, std::unique_ptr<PathChooser> pathChooser, FileCommandsView& view)
+                           RecentFiles& recentFiles, OpenFileGuard& guard, std::unique_ptr<PathChooser> pathChooser,
+                           FileCommandsView& view)
     : document_(document),
       session_(session),
       equations_(equations),
       recentFiles_(recentFiles),
       pathChooser_(std::move(pathChooser)),
+      guard_(guard),
       view_(view) {}
 
 FileCommands::~FileCommands() = default;
@@ -52,10 +55,7 @@ bool FileCommands::askSaveChanges() {
     view_.showOutcome(decided.message());
     return false;
   }
-  if (decided->saved) {
-    guard_.adopt(document_.state.path);
-    view_.showOutcome(*decided->saved);
-  }
+  if (decided->saved) showAdopted(*decided->saved);
   return decided->goOn;
 }
 
@@ -106,8 +106,7 @@ void FileCommands::read(const std::string& path) {
   view_.showBusy(kLoadingStatus);
   const Outcome<ViewUpdates> outcome = ReadDataFile(path, document_, session_, equations_, recentFiles_);
   view_.showBusy(nullptr);
-  if (outcome) guard_.adopt(document_.state.path);
-  view_.showOutcome(outcome);
+  showAdopted(outcome);
 }
 
 void FileCommands::write(const std::string& path) {
@@ -119,8 +118,27 @@ void FileCommands::write(const std::string& path) {
   view_.showBusy(kSavingStatus);
   const Outcome<ViewUpdates> outcome = WriteDataFile(path, document_, session_, equations_, recentFiles_);
   view_.showBusy(nullptr);
-  if (outcome) guard_.adopt(document_.state.path);
+  showAdopted(outcome);
+}
+
+void FileCommands::showAdopted(const Outcome<ViewUpdates>& outcome) {
+  const std::optional<std::string> unlocked = outcome ? guard_.adopt(document_.state.path) : std::nullopt;
   view_.showOutcome(outcome);
+  if (unlocked) ShowMessage(QString::fromStdString(*unlocked), view_.dialogOwner(), MessageKind::Information);
+}
+
+bool FileCommands::restoreKept(const std::string& folder, const RecoverySlot& slot) {
+  const Outcome<RestoredSheet> restored = RestoreRecoveredSheet(folder, slot, document_, session_, equations_);
+  if (!restored) {
+    view_.showOutcome(restored.message());
+    return false;
+  }
+  std::optional<std::string> unlocked;
+  if (document_.state.named) unlocked = guard_.adoptKept(document_.state.path, restored->fileIdentity);
+  else guard_.release();
+  view_.showOutcome(restored->updates);
+  if (unlocked) ShowMessage(QString::fromStdString(*unlocked), view_.dialogOwner(), MessageKind::Information);
+  return true;
 }
 
 }  // namespace rv

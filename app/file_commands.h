@@ -8,6 +8,7 @@
 #include "app/open_file_guard.h"
 #include "files/data_file_session.h"
 #include "files/recent_files.h"
+#include "files/recovery_file.h"
 #include "files/view_updates.h"
 #include "graph/ui/graph_export.h"
 #include "regress/equation_list.h"
@@ -46,8 +47,10 @@ class FileCommandsView {
 // writes the sheet or the graph.
 class FileCommands {
  public:
+  // The guard watches the file the window has open: its lock and how it
+  // looked on disk.
   FileCommands(Document& document, DataFileSession& session, EquationList& equations, RecentFiles& recentFiles,
-               std::unique_ptr<PathChooser> pathChooser, FileCommandsView& view);
+               OpenFileGuard& guard, std::unique_ptr<PathChooser> pathChooser, FileCommandsView& view);
   ~FileCommands();
 
   void newSheet();
@@ -61,6 +64,10 @@ class FileCommands {
   void importFile();
   // The file named on the command line, once the grid exists; no question.
   void openAtStartUp(const std::string& path);
+  // A kept sheet of the recovery folder in place of the sheet, with its
+  // file as it looked when the sheet was kept; false when it could not be
+  // read (the user is told).
+  bool restoreKept(const std::string& folder, const RecoverySlot& slot);
   // File › Export Data and Export Graph: the sheet as text, the graph's
   // picture (made once a path and a size are chosen) as a PNG, SVG or PDF
   // file by the name's extension; any other extension is refused. Neither
@@ -80,6 +87,9 @@ class FileCommands {
   // changes only on its OK.
   void importText(const std::string& path);
   void write(const std::string& path);
+  // The window has opened or saved the document's file: the guard watches
+  // it from now on. Why it could not be locked is said after the outcome.
+  void showAdopted(const Outcome<ViewUpdates>& outcome);
 
   // Opening a data file another window has open asks first: true to open it.
   bool confirmOpen(const std::string& path);
@@ -93,8 +103,8 @@ class FileCommands {
   EquationList& equations_;
   RecentFiles& recentFiles_;
   std::unique_ptr<PathChooser> pathChooser_;
+  OpenFileGuard& guard_;
   FileCommandsView& view_;
-  OpenFileGuard guard_;
 };
 
 }  // namespace rv

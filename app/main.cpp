@@ -5,6 +5,7 @@
 #include <QSessionManager>
 #include <clocale>
 #include <cstdlib>
+#include <vector>
 
 #include "app/main_window.h"
 #include "app/termination_signals.h"
@@ -36,6 +37,14 @@ QString HelpFileOfProgram(const QString& programFolder) {
   return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
 }
 
+// Every window of the program: the first, and those opened for kept sheets.
+std::vector<rv::MainWindow*> ProgramWindows() {
+  std::vector<rv::MainWindow*> windows;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (auto* window = qobject_cast<rv::MainWindow*>(top)) windows.push_back(window);
+  return windows;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -64,19 +73,19 @@ int main(int argc, char** argv) {
   // the settings written, and the program ends as the signal would have
   // ended it, with status 128 + its number.
   rv::TerminationSignals termination;
-  QObject::connect(&termination, &rv::TerminationSignals::received, &window, [&window](int signalNumber) {
-    window.endSession();
+  QObject::connect(&termination, &rv::TerminationSignals::received, &window, [](int signalNumber) {
+    for (rv::MainWindow* each : ProgramWindows()) each->endSession();
     QApplication::exit(128 + signalNumber);
   });
   // Logging off asks to save changes but never stops the session from
   // ending; changes left unsaved are kept for the next start, as when the
   // session ends the program without asking.
-  QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager& manager) {
+  QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, [](QSessionManager& manager) {
     if (manager.allowsInteraction()) {
-      window.askToSaveChanges();
+      for (rv::MainWindow* each : ProgramWindows()) each->askToSaveChanges();
       manager.release();
     }
-    window.endSession();
+    for (rv::MainWindow* each : ProgramWindows()) each->endSession();
   });
   window.show();
   // Without a window manager (a bare X server) the window would never become

@@ -15,6 +15,7 @@
 #include "app/file_drop_target.h"
 #include "app/graph_controller.h"
 #include "app/key_gate.h"
+#include "app/open_file_guard.h"
 #include "app/options_dialog.h"
 #include "app/print_controller.h"
 #include "app/sheet_history.h"
@@ -26,6 +27,7 @@
 #include "sheet/ui/data_tab.h"
 #include "widgets/help.h"
 #include "widgets/resource_pictures.h"
+#include "widgets/status_bar.h"
 #include "widgets/tooltips.h"
 
 namespace rv {
@@ -49,7 +51,8 @@ MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
   toolTipSwitch_ = new ToolTipSwitch(this);
   qApp->installEventFilter(toolTipSwitch_);
   whatsThis_ = new WhatsThisMode(this, [this] { return frame_->tabs()->currentWidget(); });
-  recovery_ = new WindowRecovery(startUp_.recoveryFolder, document_, session_, equations_, this);
+  guard_ = std::make_unique<OpenFileGuard>();
+  recovery_ = new WindowRecovery(startUp_.recoveryFolder, document_, session_, equations_, *guard_, this);
 
   commands_ = new CommandActions(this);
   connect(commands_, &CommandActions::command, this, &MainWindow::runCommand);
@@ -73,8 +76,10 @@ MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
   views_ = std::make_unique<DocumentViews>(DocumentViews::Parts{*this, document_, session_, recentFiles_, *commands_,
                                                                 *history_, *frame_, *equationController_, *graphs_,
                                                                 *recovery_});
-  files_ = std::make_unique<FileCommands>(document_, session_, equations_, recentFiles_,
+  files_ = std::make_unique<FileCommands>(document_, session_, equations_, recentFiles_, *guard_,
                                           std::move(startUp_.pathChooser), *views_);
+  connect(recovery_, &WindowRecovery::failed, this,
+          [this](const QString& text) { frame_->statusBar()->setPaneText(StatusPane::Detail, text); });
   dropTarget_ = new FileDropTarget(this, [this](const std::string& path) { files_->openDropped(path); });
 
   // Leaving the Graph page stops the graph turning; entering it shows the
@@ -105,8 +110,19 @@ MainWindow::~MainWindow() {
   if (!started_) QApplication::restoreOverrideCursor();
 }
 
-void MainWindow::replaceSheet(const DataSheet& sheet) {
-  document_.sheet = sheet;
+SheetEditOutcome MainWindow::applyEdit(const SheetEdit& edit) {
+  const SheetEditOutcome outcome = ApplySheetEdit(document_.sheet, edit);
+  if (outcome.refusal.empty()) showChangedSheet();
+  return outcome;
+}
+
+void MainWindow::applyChange(const SheetChange& change, ChangeDirection direction) {
+  if (direction == ChangeDirection::Undo) change.undo(document_.sheet);
+  else change.redo(document_.sheet);
+  showChangedSheet();
+}
+
+void MainWindow::showChangedSheet() {
   document_.state.modified = true;
   equationController_->forgetFit();
   frame_->dataTab()->showSheet();
@@ -114,11 +130,13 @@ void MainWindow::replaceSheet(const DataSheet& sheet) {
 }
 
 void MainWindow::showOptions() {
-  const OptionsAnswer answer = ShowOptionsDialog(this, document_.options, toolTipsOption_ != 0);
+  const OptionsAnswer answer = ShowOptionsDialog(this, document_.options, {toolTipsOption_ != 0, undoMegabytes_});
   document_.options = answer.options;
   if (!answer.accepted) return;
-  toolTipsOption_ = answer.showToolTips ? 1 : 0;
-  toolTipSwitch_->setShown(answer.showToolTips);
+  toolTipsOption_ = answer.program.showToolTips ? 1 : 0;
+  toolTipSwitch_->setShown(answer.program.showToolTips);
+  undoMegabytes_ = answer.program.undoMegabytes;
+  history_->setByteBudget(UndoBudgetBytes(undoMegabytes_));
   // A drawn graph is drawn again with the new colours once the dialog is
   // gone; one that turns stops first, or Draw would only stop it.
   if (session_.graphDrawn)
@@ -137,8 +155,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
       event->ignore();
       return;
     }
-    // Saved, or the user let the changes go: nothing is left to recover.
+    // Saved, or the user let the changes go: nothing is left to recover,
+    // and the file's lock goes, or passes to another window that has it open.
     recovery_->letGo();
+    guard_->release();
     shutDown();
   }
   event->accept();

@@ -7,9 +7,11 @@
 #include <string>
 
 #include "app/path_chooser.h"
-#include "app/sheet_change_command.h"
+#include "app/sheet_history.h"
 #include "files/data_file_session.h"
 #include "files/recent_files.h"
+#include "files/recovery_file.h"
+#include "files/settings_file.h"
 #include "regress/equation_list.h"
 #include "regress/ranking_criterion.h"
 #include "sheet/document.h"
@@ -23,6 +25,7 @@ class FileCommands;
 class FileDropTarget;
 class GraphController;
 class KeyGate;
+class OpenFileGuard;
 class PrintController;
 class SheetHistory;
 class ToolTipSwitch;
@@ -42,6 +45,9 @@ struct StartUpOptions {
   // minutes and when a signal ends the program; empty: nothing is kept or
   // offered.
   std::string recoveryFolder;
+  // A window opened to restore this kept sheet, chosen in another window's
+  // offer; it offers nothing itself.
+  std::optional<RecoverySlot> restoreAtStart;
 };
 
 // The main window "Regrovantis". It owns the document, the session kept
@@ -95,12 +101,20 @@ class MainWindow : public QWidget, private SheetChangeOwner {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  const DataSheet& currentSheet() const override { return document_.sheet; }
+  SheetEditOutcome applyEdit(const SheetEdit& edit) override;
+  void applyChange(const SheetChange& change, ChangeDirection direction) override;
   // The current equation was fitted to the sheet as it was, so it is
   // re-created before it is used again.
-  void replaceSheet(const DataSheet& sheet) override;
-  const DataSheet& currentSheet() const override { return document_.sheet; }
+  void showChangedSheet();
   void showOptions();
   void readSettings();
+  // The kept sheets of windows that are gone: offered, then the first chosen
+  // restored here and each other one in a window of its own. True when this
+  // window restored one.
+  bool restoreKeptSheets();
+  // A window of its own for a kept sheet, started at once.
+  void openRestoringWindow(const RecoverySlot& slot) const;
 
   StartUpOptions startUp_;
   Document document_;
@@ -108,6 +122,8 @@ class MainWindow : public QWidget, private SheetChangeOwner {
   EquationList equations_;
   RecentFiles recentFiles_;
   int toolTipsOption_ = 1;
+  // The memory Undo may keep, in megabytes; kept in the settings file.
+  int undoMegabytes_ = kDefaultUndoMegabytes;
   // What the next search ranks its list by; kept in the settings file.
   RankingCriterion rankBy_ = RankingCriterion::RSquared;
   bool started_ = false;
@@ -120,6 +136,7 @@ class MainWindow : public QWidget, private SheetChangeOwner {
   FileDropTarget* dropTarget_ = nullptr;
   WindowFrame* frame_ = nullptr;
   SheetHistory* history_ = nullptr;
+  std::unique_ptr<OpenFileGuard> guard_;
   WindowRecovery* recovery_ = nullptr;
   std::unique_ptr<PrintController> printing_;
   std::unique_ptr<EquationController> equationController_;

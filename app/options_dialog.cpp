@@ -32,14 +32,14 @@ QPushButton* DialogButton(const QString& text, int id, int x, QWidget* parent) {
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(const DocumentOptions& options, bool showToolTips, QWidget* parent)
+OptionsDialog::OptionsDialog(const DocumentOptions& options, const ProgramOptions& program, QWidget* parent)
     : QDialog(parent), options_(options), tabs_(new QTabWidget(this)) {
   setObjectName(QStringLiteral("OptnDlg"));
   setWindowTitle(QStringLiteral("Options"));
   resize(452, 348);
 
   SetControlId(tabs_, kTabsId);
-  equationsPage_ = new OptionsEquationsPage(options, showToolTips, nullptr);
+  equationsPage_ = new OptionsEquationsPage(options, program, nullptr);
   graphPage_ = new OptionsGraphPage(options, nullptr);
   // Alt+Q and Alt+G choose the pages by the tabs' mnemonics.
   tabs_->addTab(equationsPage_, QStringLiteral("E&quations"));
@@ -64,7 +64,7 @@ DocumentOptions OptionsDialog::chosenOptions() const {
   return chosen;
 }
 
-bool OptionsDialog::chosenShowToolTips() const { return equationsPage_->showToolTips(); }
+ProgramOptions OptionsDialog::chosenProgramOptions() const { return equationsPage_->programOptions(); }
 
 int OptionsDialog::chosenColorRow() const { return graphPage_->colorRow(); }
 
@@ -79,11 +79,11 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-OptionsAnswer ShowOptionsDialog(QWidget* owner, const DocumentOptions& options, bool showToolTips) {
-  OptionsDialog dialog(options, showToolTips, owner);
+OptionsAnswer ShowOptionsDialog(QWidget* owner, const DocumentOptions& options, const ProgramOptions& program) {
+  OptionsDialog dialog(options, program, owner);
   PlaceDialog(&dialog, MainWindowOf(owner));
-  if (dialog.exec() == QDialog::Accepted) return {true, dialog.chosenOptions(), dialog.chosenShowToolTips()};
-  OptionsAnswer cancelled{false, options, showToolTips};
+  if (dialog.exec() == QDialog::Accepted) return {true, dialog.chosenOptions(), dialog.chosenProgramOptions()};
+  OptionsAnswer cancelled{false, options, program};
   cancelled.options.colorRow = dialog.chosenColorRow();
   return cancelled;
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "files/settings_file.h"
 #include "sheet/document.h"
 
 class QTabWidget;
@@ -11,16 +12,23 @@ namespace rv {
 class OptionsEquationsPage;
 class OptionsGraphPage;
 
+// The options of the program rather than of the document: kept in the
+// settings file.
+struct ProgramOptions {
+  bool showToolTips = true;
+  int undoMegabytes = kDefaultUndoMegabytes;  // the memory Undo may keep
+};
+
 // The Options dialog ("OptnDlg"): two pages showing the options it was
 // given; it changes nothing itself.
 class OptionsDialog : public QDialog {
   Q_OBJECT
  public:
-  OptionsDialog(const DocumentOptions& options, bool showToolTips, QWidget* parent);
+  OptionsDialog(const DocumentOptions& options, const ProgramOptions& program, QWidget* parent);
 
   // The options with the dialog's values, every number clamped to its range.
   DocumentOptions chosenOptions() const;
-  bool chosenShowToolTips() const;
+  ProgramOptions chosenProgramOptions() const;
   int chosenColorRow() const;
 
  protected:
@@ -39,10 +47,10 @@ class OptionsDialog : public QDialog {
 struct OptionsAnswer {
   bool accepted = false;
   DocumentOptions options;
-  bool showToolTips = true;
+  ProgramOptions program;
 };
 
 // Shows the dialog over owner with these options.
-OptionsAnswer ShowOptionsDialog(QWidget* owner, const DocumentOptions& options, bool showToolTips);
+OptionsAnswer ShowOptionsDialog(QWidget* owner, const DocumentOptions& options, const ProgramOptions& program);
 
 }  // namespace rv

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "files/settings_file.h"
 #include "widgets/control_id.h"
 #include "widgets/program_fonts.h"
 #include "widgets/resource_pictures.h"
@@ -23,6 +24,8 @@ constexpr int kMaxTermsUpDownId = 214;
 constexpr int kMoveSelectionId = 216;
 constexpr int kMoveDirectionId = 218;
 constexpr int kToolTipsId = 220;
+constexpr int kUndoMemoryId = 222;
+constexpr int kUndoMemoryUpDownId = 223;
 constexpr int kTitleBoxLength = 62;  // one more than is kept
 
 QLabel* Label(const QString& text, const QRect& geometry, QWidget* parent) {
@@ -50,7 +53,8 @@ std::string TitleText(const QString& text) {
 
 }  // namespace
 
-OptionsEquationsPage::OptionsEquationsPage(const DocumentOptions& options, bool showToolTips, QWidget* parent)
+OptionsEquationsPage::OptionsEquationsPage(const DocumentOptions& options, const ProgramOptions& program,
+                                           QWidget* parent)
     : QWidget(parent) {
   setObjectName(QStringLiteral("OptnGen"));
   Label(QStringLiteral("Title 1:"), {10, 12, 50, 16}, this);
@@ -95,7 +99,13 @@ OptionsEquationsPage::OptionsEquationsPage(const DocumentOptions& options, bool 
   toolTips_ = new QCheckBox(QStringLiteral("Display Tool Tips"), this);
   SetControlId(toolTips_, kToolTipsId);
   toolTips_->setGeometry(300, 228, 130, 18);
-  toolTips_->setChecked(showToolTips);
+  toolTips_->setChecked(program.showToolTips);
+
+  Label(QStringLiteral("Undo Memory"), {20, 252, 86, 16}, this);
+  undoMemory_ = new UpDownEdit(kUndoMemoryId, kUndoMemoryUpDownId, kMinUndoMegabytes, kMaxUndoMegabytes, this);
+  undoMemory_->setGeometry(110, 250, 60, 20);
+  undoMemory_->setValue(program.undoMegabytes);
+  Label(QStringLiteral("MB"), {174, 252, 30, 16}, this);
 }
 
 void OptionsEquationsPage::store(DocumentOptions& options) const {
@@ -106,7 +116,9 @@ void OptionsEquationsPage::store(DocumentOptions& options) const {
   options.maxTerms = ClampedDecimal(maxTerms_->text(), kMinMaxTerms, kMaxMaxTerms);
 }
 
-bool OptionsEquationsPage::showToolTips() const { return toolTips_->isChecked(); }
+ProgramOptions OptionsEquationsPage::programOptions() const {
+  return {toolTips_->isChecked(), ClampedDecimal(undoMemory_->text(), kMinUndoMegabytes, kMaxUndoMegabytes)};
+}
 
 void OptionsEquationsPage::focusFirst() { title1_->setFocus(); }
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "app/options_dialog.h"
 #include "sheet/document.h"
 
 class QCheckBox;
@@ -13,15 +14,16 @@ namespace rv {
 class UpDownEdit;
 
 // The Equations page of the Options dialog ("OptnGen"): printout titles,
-// equation sets, Maximum Terms, Move Selection After Enter, tooltips.
+// equation sets, Maximum Terms, Move Selection After Enter, tooltips, and the
+// memory Undo may keep.
 class OptionsEquationsPage : public QWidget {
   Q_OBJECT
  public:
-  OptionsEquationsPage(const DocumentOptions& options, bool showToolTips, QWidget* parent);
+  OptionsEquationsPage(const DocumentOptions& options, const ProgramOptions& program, QWidget* parent);
 
   // Copies the page's values into options, each clamped to its range.
   void store(DocumentOptions& options) const;
-  bool showToolTips() const;
+  ProgramOptions programOptions() const;
 
   void focusFirst();
 
@@ -33,6 +35,7 @@ class OptionsEquationsPage : public QWidget {
   QCheckBox* moveSelection_;
   QComboBox* moveDirection_;
   QCheckBox* toolTips_;
+  UpDownEdit* undoMemory_;
 };
 
 }  // namespace rv

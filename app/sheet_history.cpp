@@ -1,7 +1,5 @@
 #include "app/sheet_history.h"
 
-#include <QUndoStack>
-
 #include "app/command_actions.h"
 #include "sheet/sheet_edit_name.h"
 #include "widgets/command_ids.h"
@@ -9,36 +7,31 @@
 
 namespace rv {
 
-namespace {
-
-// Each step keeps the rows it changed and two copies of what the sheet keeps
-// beside its values, some 30 KB for a change of a few rows.
-constexpr int kUndoSteps = 100;
-
-}  // namespace
-
 SheetHistory::SheetHistory(SheetChangeOwner& owner, CommandActions& commands, QObject* parent)
-    : QObject(parent), owner_(owner), commands_(commands), stack_(new QUndoStack(this)) {
-  stack_->setUndoLimit(kUndoSteps);
-  connect(stack_, &QUndoStack::indexChanged, this, &SheetHistory::showState);
-}
+    : QObject(parent), owner_(owner), commands_(commands) {}
 
-// The stack empties itself as it goes, after the commands' owner has gone.
-SheetHistory::~SheetHistory() { disconnect(stack_, nullptr, this, nullptr); }
+void SheetHistory::keep(const QString& name, SheetChange change) {
+  typingPending_ = false;
+  steps_.push(name.toStdString(), std::move(change));
+  showState();
+}
 
 void SheetHistory::push(const QString& name, const DataSheet& before, const DataSheet& after) {
-  typingPending_ = false;
-  stack_->push(new SheetChangeCommand(owner_, name, before, after));
+  SheetChange change(before, after);
+  owner_.applyChange(change, ChangeDirection::Redo);
+  keep(name, std::move(change));
 }
 
-void SheetHistory::pushEdit(const DataSheet& sheet, const SheetEdit& edit, QWidget* owner) {
-  DataSheet after = sheet;
-  const SheetEditOutcome outcome = ApplySheetEdit(after, edit);
+void SheetHistory::pushEdit(const SheetEdit& edit, QWidget* owner) {
+  const DataSheet& sheet = owner_.currentSheet();
+  const SheetChangeRecorder recorder(sheet, RegionOfEdit(sheet, edit));
+  const SheetEditOutcome outcome = owner_.applyEdit(edit);
   if (!outcome.refusal.empty()) {
     ShowMessage(QString::fromStdString(outcome.refusal), owner, MessageKind::Error);
     return;
   }
-  push(editName_.isEmpty() ? QString::fromUtf8(SheetEditName(edit)) : editName_, sheet, after);
+  keep(editName_.isEmpty() ? QString::fromUtf8(SheetEditName(edit)) : editName_,
+       recorder.finish(owner_.currentSheet()));
   if (!outcome.notice.empty()) ShowMessage(QString::fromStdString(outcome.notice), owner, MessageKind::Information);
 }
 
@@ -52,19 +45,19 @@ void SheetHistory::typingChanged() {
 // a typed text is the step they take back first.
 void SheetHistory::undo() {
   typingPending_ = false;
-  stack_->undo();
+  if (const SheetChange* change = steps_.undo()) owner_.applyChange(*change, ChangeDirection::Undo);
   showState();
 }
 
 void SheetHistory::redo() {
   typingPending_ = false;
-  stack_->redo();
+  if (const SheetChange* change = steps_.redo()) owner_.applyChange(*change, ChangeDirection::Redo);
   showState();
 }
 
 void SheetHistory::forget() {
   typingPending_ = false;
-  stack_->clear();
+  steps_.clear();
   showState();
 }
 
@@ -72,9 +65,10 @@ void SheetHistory::forget() {
 // nothing to repeat, since committing the text ends every redo.
 void SheetHistory::showState() {
   const QString typing = QString::fromUtf8(SheetEditName(CellTextEntered{}));
-  commands_.setUndoNames(typingPending_ ? typing : stack_->undoText(), typingPending_ ? QString() : stack_->redoText());
-  commands_.setGreyed(command::kUndo, !typingPending_ && !stack_->canUndo());
-  commands_.setGreyed(command::kRedo, typingPending_ || !stack_->canRedo());
+  commands_.setUndoNames(typingPending_ ? typing : QString::fromStdString(steps_.undoName()),
+                         typingPending_ ? QString() : QString::fromStdString(steps_.redoName()));
+  commands_.setGreyed(command::kUndo, !typingPending_ && !steps_.canUndo());
+  commands_.setGreyed(command::kRedo, typingPending_ || !steps_.canRedo());
 }
 
 }  // namespace rv

@@ -33,6 +33,9 @@ namespace {
 constexpr int kEquationsTabProgress = 40;
 constexpr int kGraphTabProgress = 60;
 constexpr int kSettingsProgress = 80;
+// The windows one start opens for kept sheets, its own included; the other
+// sheets chosen stay kept.
+constexpr int kMaxRestoringWindows = 10;
 
 void ShowProgress(QProgressBar* progress, int value) {
   progress->setValue(value);
@@ -83,8 +86,7 @@ void MainWindow::finishStartUp() {
   auto* dataTab = new DataTab(document_);
   frame_->putInPage(dataTab);
   connect(dataTab, &DataTab::commandRequested, this, &MainWindow::runCommand);
-  connect(dataTab, &DataTab::sheetEdited, this,
-          [this](const SheetEdit& edit) { history_->pushEdit(document_.sheet, edit, this); });
+  connect(dataTab, &DataTab::sheetEdited, this, [this](const SheetEdit& edit) { history_->pushEdit(edit, this); });
   connect(dataTab, &DataTab::modified, this, [this] {
     document_.state.modified = true;
     history_->typingChanged();
@@ -104,18 +106,55 @@ void MainWindow::finishStartUp() {
   history_->showState();
 
   if (!helpFileFound) ShowMissingHelpFileMessage(this);
+  if (startUp_.restoreAtStart) {
+    if (files_->restoreKept(recovery_->folder(), *startUp_.restoreAtStart)) recovery_->keep();
+    views_->updateTitle();
+    return;
+  }
   // A restored sheet is the one the user worked on last: a file named on the
   // command line replaces it only after the save-changes question.
-  const bool restored = recovery_->offerKeptSheets(this, [this](const RecoveredSheet& sheet) {
-    const Outcome<ViewUpdates> outcome =
-        RestoreRecoveredSheet(recovery_->folder(), sheet.slot, document_, session_, equations_);
-    views_->showOutcome(outcome);
-    return static_cast<bool>(outcome);
-  });
+  const bool restored = restoreKeptSheets();
   if (shutDown_) return;
   if (startUp_.commandLineFile && (!restored || (files_->askSaveChanges() && !shutDown_)))
     files_->openAtStartUp(*startUp_.commandLineFile);
   views_->updateTitle();
+}
+
+bool MainWindow::restoreKeptSheets() {
+  bool restoredHere = false;
+  int windows = 0;
+  int leftKept = 0;
+  for (const RecoveredSheet& sheet : recovery_->offerKeptSheets(this)) {
+    if (!restoredHere) {
+      restoredHere = files_->restoreKept(recovery_->folder(), sheet.slot);
+      if (restoredHere) recovery_->keep();
+    } else if (++windows < kMaxRestoringWindows) {
+      openRestoringWindow(sheet.slot);
+    } else {
+      ++leftKept;
+    }
+  }
+  if (leftKept > 0)
+    ShowMessage(QStringLiteral("%1 more %2 kept for the next start: one start opens at most %3 windows.")
+                    .arg(leftKept)
+                    .arg(leftKept == 1 ? QStringLiteral("sheet stays") : QStringLiteral("sheets stay"))
+                    .arg(kMaxRestoringWindows),
+                this, MessageKind::Information);
+  return restoredHere;
+}
+
+void MainWindow::openRestoringWindow(const RecoverySlot& slot) const {
+  StartUpOptions options;
+  options.settingsPath = startUp_.settingsPath;
+  options.helpFilePath = startUp_.helpFilePath;
+  options.firstDataFolder = startUp_.firstDataFolder;
+  options.recoveryFolder = startUp_.recoveryFolder;
+  options.restoreAtStart = slot;
+  options.secondStageDelayMs = -1;
+  auto* window = new MainWindow(std::move(options));
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
+  window->finishStartUp();
 }
 
 void MainWindow::readSettings() {
@@ -133,6 +172,8 @@ void MainWindow::readSettings() {
   rankBy_ = settings.rankBy;
   frame_->equationsTab()->showRankBy();
   recovery_->setInterval(settings.autoRecoveryMinutes);
+  undoMegabytes_ = settings.undoMegabytes;
+  history_->setByteBudget(UndoBudgetBytes(undoMegabytes_));
   printing_->readSettings(settings);
 }
 
@@ -158,8 +199,16 @@ void MainWindow::shutDown() {
   settings.dataFolder = document_.state.dataFolder;
   settings.rankBy = rankBy_;
   settings.autoRecoveryMinutes = recovery_->interval();
+  settings.undoMegabytes = undoMegabytes_;
   printing_->writeSettings(settings);
-  WriteSettingsFile(startUp_.settingsPath, settings);
+  // The window is closing: the log keeps what the status bar shows last.
+  if (const Outcome<void> written = WriteSettingsFile(startUp_.settingsPath, settings); !written) {
+    const QString text =
+        QStringLiteral("The settings could not be written to %1: %2")
+            .arg(QString::fromStdString(startUp_.settingsPath), QString::fromStdString(written.message().text));
+    qWarning("%s", qUtf8Printable(text));
+    frame_->statusBar()->setPaneText(StatusPane::Detail, text);
+  }
 }
 
 }  // namespace rv

@@ -2,45 +2,48 @@
 
 #include <unistd.h>
 
-#include <QDateTime>
 #include <QTimer>
+#include <QtGlobal>
 #include <set>
 
+#include "app/kept_sheets_dialog.h"
+#include "app/open_file_guard.h"
 #include "files/running_process.h"
-#include "widgets/message_dialog.h"
 
 namespace rv {
 
 namespace {
 
-// The numbers of this process's windows that are open; windows are made
-// and closed on the user interface thread only.
-std::set<int>& OpenWindows() {
-  static std::set<int> open;
+// The slots of this process's open windows; windows are made and closed on
+// the user interface thread only.
+std::set<std::string>& OpenSlots() {
+  static std::set<std::string> open;
   return open;
 }
 
-int NextWindowNumber() {
-  static int last = 0;
-  return ++last;
+RecoveryKeeper ThisProcess() {
+  const int id = static_cast<int>(::getpid());
+  static const std::uint64_t start = ProcessStartStamp(id);
+  return {id, start};
 }
 
 }  // namespace
 
 WindowRecovery::WindowRecovery(std::string folder, const Document& document, const DataFileSession& session,
-                               const EquationList& equations, QObject* parent)
+                               const EquationList& equations, const OpenFileGuard& guard, QObject* parent)
     : QObject(parent),
       document_(document),
       session_(session),
       equations_(equations),
+      guard_(guard),
       folder_(std::move(folder)),
-      slot_{static_cast<int>(::getpid()), NextWindowNumber()} {
-  OpenWindows().insert(slot_.window);
+      slot_(NewRecoverySlot()) {
+  OpenSlots().insert(slot_.id);
   timer_ = new QTimer(this);
   connect(timer_, &QTimer::timeout, this, &WindowRecovery::keep);
 }
 
-WindowRecovery::~WindowRecovery() { OpenWindows().erase(slot_.window); }
+WindowRecovery::~WindowRecovery() { OpenSlots().erase(slot_.id); }
 
 void WindowRecovery::setInterval(int minutes) {
   minutes_ = minutes;
@@ -51,42 +54,49 @@ void WindowRecovery::setInterval(int minutes) {
   timer_->start(minutes * 60 * 1000);
 }
 
-void WindowRecovery::keep() const {
-  if (!keeping_) return;
-  if (document_.state.modified) SaveRecoveryFile(folder_, slot_, document_, session_, equations_);
-  else letGo();
+void WindowRecovery::keep() {
+  if (!keeping_ || folder_.empty()) return;
+  if (!document_.state.modified) {
+    letGo();
+    return;
+  }
+  const Outcome<void> kept =
+      SaveRecoveryFile(folder_, slot_, ThisProcess(), {document_, session_, equations_, guard_.identity()});
+  if (kept) {
+    failure_.clear();
+    return;
+  }
+  if (kept.message().text == failure_) return;
+  failure_ = kept.message().text;
+  const QString text =
+      QStringLiteral("The sheet could not be kept for recovery: %1").arg(QString::fromStdString(failure_));
+  qWarning("%s", qUtf8Printable(text));
+  emit failed(text);
 }
 
 void WindowRecovery::letGo() const { RemoveRecoveryFile(folder_, slot_); }
 
+// A process id of this process that names another run was never this one's.
 std::vector<RecoveredSheet> WindowRecovery::sheetsToOffer() const {
-  const int self = slot_.processId;
-  return RecoveredSheets(folder_, [self](RecoverySlot slot) {
-    return slot.processId == self ? OpenWindows().count(slot.window) != 0 : ProcessIsRunning(slot.processId);
+  const RecoveryKeeper self = ThisProcess();
+  return RecoveredSheets(folder_, [self](const RecoveredSheet& sheet) {
+    if (sheet.keeper.processId == self.processId) return sheet.keeper == self && OpenSlots().count(sheet.slot.id) != 0;
+    return ProcessIsRunning(sheet.keeper.processId, sheet.keeper.processStart);
   });
 }
 
-bool WindowRecovery::offerKeptSheets(QWidget* owner, const std::function<bool(const RecoveredSheet&)>& restore) const {
-  for (const RecoveredSheet& sheet : sheetsToOffer()) {
-    const QString keptAt = QDateTime::fromSecsSinceEpoch(sheet.keptAt).toString(QStringLiteral("yyyy-MM-dd hh:mm"));
-    // The dialog is as wide as its first line.
-    const QString question = QStringLiteral(
-                                 "The changes to '%1' kept at %2\nwere not saved when the program ended."
-                                 "\nDo you want to restore them?")
-                                 .arg(QString::fromStdString(sheet.title), keptAt);
-    const MessageAnswer answer = ShowMessage(question, owner, MessageKind::YesNo);
-    // A signal that ends the program while it asks leaves every kept sheet.
-    if (!keeping_) return false;
-    if (answer != MessageAnswer::Yes) {
-      if (answer == MessageAnswer::No) RemoveRecoveryFile(folder_, sheet.slot);
-      continue;
-    }
-    if (!restore(sheet)) continue;
-    // Kept again at once, now as this window's.
-    keep();
-    return true;
+std::vector<RecoveredSheet> WindowRecovery::offerKeptSheets(QWidget* owner) const {
+  const std::vector<RecoveredSheet> offered = sheetsToOffer();
+  if (offered.empty()) return {};
+  const std::vector<KeptSheetChoice> choices = ChooseKeptSheets(offered, owner);
+  std::vector<RecoveredSheet> restore;
+  // A signal that ends the program while it asks leaves every kept sheet.
+  if (!keeping_) return restore;
+  for (std::size_t i = 0; i < offered.size(); ++i) {
+    if (choices[i] == KeptSheetChoice::Discard) RemoveRecoveryFile(folder_, offered[i].slot);
+    if (choices[i] == KeptSheetChoice::Restore) restore.push_back(offered[i]);
   }
-  return false;
+  return restore;
 }
 
 }  // namespace rv

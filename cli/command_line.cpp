@@ -22,18 +22,19 @@ Arguments ParseArguments(const std::vector<std::string>& words, const std::set<s
       name = name.substr(0, equals);
       inlineValue = true;
     }
+    if (!flagOptions.count(name) && !valueOptions.count(name)) throw CliError("unknown option --" + name);
+    // The last of two values would win without a word, whichever was meant.
+    if (arguments.flag(name) || arguments.has(name)) throw CliError("option --" + name + " is given twice");
     if (flagOptions.count(name)) {
       if (inlineValue) throw CliError("option --" + name + " takes no value");
       arguments.flags.insert(name);
-    } else if (valueOptions.count(name)) {
-      if (!inlineValue) {
-        if (i + 1 >= words.size()) throw CliError("option --" + name + " needs a value");
-        value = words[++i];
-      }
-      arguments.values[name] = value;
-    } else {
-      throw CliError("unknown option --" + name);
+      continue;
     }
+    if (!inlineValue) {
+      if (i + 1 >= words.size()) throw CliError("option --" + name + " needs a value");
+      value = words[++i];
+    }
+    arguments.values[name] = value;
   }
   return arguments;
 }

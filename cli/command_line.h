@@ -26,7 +26,8 @@ struct Arguments {
 };
 
 // Splits the words after the command into positional words, options that take
-// a value (--name VALUE or --name=VALUE) and flags; anything else is an error.
+// a value (--name VALUE or --name=VALUE) and flags; anything else is an
+// error, and so is an option given twice.
 Arguments ParseArguments(const std::vector<std::string>& words, const std::set<std::string>& valueOptions,
                          const std::set<std::string>& flagOptions);
 

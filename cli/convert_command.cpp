@@ -32,7 +32,7 @@ void WriteTextOutput(const std::string& path, const InputFile& input, char delim
   const std::string text = FormatDelimitedText(input.document.sheet.cells, delimiter);
   const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
   if (const Outcome<void> written = WriteFileAtomically(path, bytes); !written)
-    throw CliError("cannot write '" + path + "': " + written.message().text, 1);
+    throw CliError("cannot write " + InputName(path) + ": " + written.message().text, 1);
 }
 
 }  // namespace
@@ -43,11 +43,12 @@ void WriteTextOutput(const std::string& path, const InputFile& input, char delim
 int RunConvertCommand(const std::vector<std::string>& words) {
   const Arguments arguments = ParseArguments(words, AndTextValueOptions({}), AndTextFlagOptions({}));
   if (arguments.positional.size() != 2) throw CliError("convert needs IN and OUT");
+  CheckTextOptions(arguments);
   const std::string& in = arguments.positional[0];
   const std::string& out = arguments.positional[1];
   const char delimiter = DelimiterForPath(out);
   if (!HasDataFileExtension(out) && delimiter == '\0')
-    throw CliError("'" + out + "': OUT must be a .rvd, .csv or .tsv file");
+    throw CliError(InputName(out) + ": OUT must be a .rvd, .csv or .tsv file");
   RequireWritableTarget(out);
   if (in != "-") RequireOtherFile(in, out);
   const InputFile input = LoadInputFile(in, arguments);

@@ -1,6 +1,7 @@
 #include "cli/current_equation.h"
 
 #include <cstdio>
+#include <limits>
 #include <thread>
 
 #include "cli/input_file.h"
@@ -44,6 +45,10 @@ FitWorkspace StoredEquation(const InputFile& input, const std::string& path) {
   throw CliError("the equation stored in " + InputName(path) + " cannot be fitted to its data: give --ordinal K", 1);
 }
 
+long long RankOption(const Arguments& arguments) {
+  return ParseInteger(arguments.value("rank"), "--rank", 1, EquationList::kCapacity);
+}
+
 }  // namespace
 
 FitWorkspace RankedEquation(const Arguments& arguments, Document document, const std::string& path, long long rank) {
@@ -69,20 +74,27 @@ FitWorkspace RankedEquation(const Arguments& arguments, Document document, const
   return workspace;
 }
 
+void CheckEquationChoice(const Arguments& arguments) {
+  if (arguments.has("rank-by") && !arguments.has("rank")) throw CliError("--rank-by needs --rank K");
+  if (arguments.has("rank") && arguments.has("ordinal")) throw CliError("give --ordinal K or --rank K, not both");
+  if (arguments.has("rank")) RankOption(arguments);
+  // The largest ordinal depends on the data; a number it must be at once.
+  if (arguments.has("ordinal"))
+    ParseInteger(arguments.value("ordinal"), "--ordinal", 1, std::numeric_limits<long long>::max());
+}
+
 FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command) {
   if (arguments.positional.size() != 1) throw CliError(std::string(command) + " needs exactly one FILE");
+  CheckOptionValues(arguments);
+  CheckEquationChoice(arguments);
+  const bool chosen = arguments.has("ordinal") || arguments.has("rank");
+  if (!chosen && (arguments.has("max-terms") || arguments.has("sets")))
+    throw CliError("--max-terms and --sets need --ordinal K: the stored equation goes with the file's own options");
   const std::string& path = arguments.positional[0];
   InputFile input = LoadInputFile(path, arguments);
-  if (arguments.has("rank-by") && !arguments.has("rank")) throw CliError("--rank-by needs --rank K");
-  if (arguments.has("rank")) {
-    if (arguments.has("ordinal")) throw CliError("give --ordinal K or --rank K, not both");
-    return RankedEquation(arguments, input.document, path,
-                          ParseInteger(arguments.value("rank"), "--rank", 1, EquationList::kCapacity));
-  }
+  if (arguments.has("rank")) return RankedEquation(arguments, input.document, path, RankOption(arguments));
   if (!arguments.has("ordinal")) {
     if (!input.dataFileSession) throw CliError(std::string(command) + " needs --ordinal K for a text file");
-    if (arguments.has("max-terms") || arguments.has("sets"))
-      throw CliError("--max-terms and --sets need --ordinal K: the stored equation goes with the file's own options");
     return StoredEquation(input, path);
   }
   ApplySearchOptions(arguments, input.document.options);

@@ -8,6 +8,10 @@
 
 namespace rv::cli {
 
+// --ordinal K and --rank K, checked before any work: whole numbers, and not
+// both, nor --rank-by without --rank. CliError otherwise.
+void CheckEquationChoice(const Arguments& arguments);
+
 // For the commands on one equation (options --ordinal, --max-terms, --sets).
 // Loads FILE (the one positional word) and re-creates an equation:
 // - with --ordinal K, equation K of the sequence that the data's own N and K

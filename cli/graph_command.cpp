@@ -88,15 +88,13 @@ constexpr const char* kStandardOutput = "-";
 PictureFormat OutputFormat(const std::string& path) {
   if (path == kStandardOutput) return PictureFormat::Png;
   const std::optional<PictureFormat> format = PictureFormatOf(path);
-  if (!format) throw CliError("--out takes a picture named .png, .svg or .pdf, not '" + path + "'");
+  if (!format) throw CliError("--out takes a picture named .png, .svg or .pdf, not " + InputName(path));
   return *format;
 }
 
 // The graphed variables: the first given is the X axis, the second the Z
 // axis. Each must be one the equation uses, as the Graph tab offers only those.
 GraphSelection SelectVariables(const std::vector<int>& variables, const std::string& equationText) {
-  if (variables.size() > static_cast<size_t>(kMaxGraphedVariables))
-    throw CliError("--vars takes one variable for a curve or two for a surface", 1);
   if (variables.size() == 2 && variables[0] == variables[1])
     throw CliError("--vars names X" + std::to_string(variables[0]) + " twice");
   const std::vector<GraphVariableEntry> entries = GraphVariableEntries(equationText);
@@ -162,21 +160,25 @@ int RunGraphCommand(const std::vector<std::string>& words) {
   if (!arguments.has("vars")) throw CliError("graph needs --vars X1 or --vars X1,X2");
   if (arguments.has("out") == arguments.flag("data"))
     throw CliError("graph needs either --out PICTURE.png|.svg|.pdf or --data");
-  if (arguments.has("out") && arguments.value("out") != kStandardOutput) RequireWritableTarget(arguments.value("out"));
+  if (arguments.positional.size() != 1) throw CliError("graph needs exactly one FILE");
+  CheckOptionValues(arguments);
+  CheckEquationChoice(arguments);
   const std::vector<int> variables = ParseVariables(arguments.value("vars"));
+  if (variables.size() > static_cast<size_t>(kMaxGraphedVariables))
+    throw CliError("--vars takes one variable for a curve or two for a surface", 1);
+  const ViewState view = ViewFromArguments(arguments, static_cast<int>(variables.size()));
   const int size =
       arguments.has("size")
           ? static_cast<int>(ParseInteger(arguments.value("size"), "--size", kMinExportSize, kMaxExportSize))
           : kPictureSize;
   const PictureFormat format = arguments.has("out") ? OutputFormat(arguments.value("out")) : PictureFormat::Png;
+  if (arguments.has("out") && arguments.value("out") != kStandardOutput) RequireWritableTarget(arguments.value("out"));
 
-  if (arguments.positional.size() != 1) throw CliError("graph needs exactly one FILE");
   const InputFile input = LoadInputFile(arguments.positional[0], arguments);
   RequireSearchedVariables(variables, input.document.sheet);
   const FitWorkspace workspace = ChosenEquation(arguments, input);
   Document document = input.document;
   const GraphSelection selection = SelectVariables(variables, workspace.text);
-  const ViewState view = ViewFromArguments(arguments, selection.count);
 
   const Outcome<GraphModel> built = DrawnGraphModel(document.sheet, workspace, selection, document.options);
   if (!built) throw CliError(built.message().text, 1);

@@ -6,8 +6,10 @@
 #include "files/data_file_io.h"
 #include "files/delimited_text.h"
 #include "files/file_paths.h"
+#include "files/regular_file.h"
 #include "files/text_encoding.h"
 #include "files/text_import.h"
+#include "sheet/quoted_text.h"
 
 namespace rv::cli {
 
@@ -20,22 +22,10 @@ constexpr const char* kOtherNamesHint =
     "\n--y and --x choose the columns of any other text by name or number, --sep sets its separator"
     " (regrovantis-cli search --help lists them all).";
 
-std::string ReadStandardInput() {
-  std::string text;
-  char buffer[65536];
-  for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) {
-    text.append(buffer, read);
-    if (text.size() > kMaxDelimitedFileBytes)
-      throw CliError("standard input holds more than " + std::to_string(kMaxDelimitedFileBytes >> 20) +
-                         " MB; a sheet of " + std::to_string(kMaxSheetRows) + " points needs less",
-                     1);
-  }
-  if (std::ferror(stdin)) throw CliError("cannot read standard input", 1);
-  return text;
-}
-
 std::string ReadTextFile(const std::string& path) {
-  if (path == kStandardInput) return ReadStandardInput();
+  if (path == kStandardInput)
+    return ReadStandardInput(kMaxDelimitedFileBytes,
+                             "a sheet of " + std::to_string(kMaxSheetRows) + " points needs less");
   Outcome<std::string> read = ReadTextFileBytes(path);
   if (!read) throw CliError(read.message().text, 1);
   return std::move(*read);
@@ -95,7 +85,21 @@ void ReadAsExportedSheet(const std::string& path, const std::string& text, Docum
 
 }  // namespace
 
-std::string InputName(const std::string& path) { return path == kStandardInput ? "standard input" : "'" + path + "'"; }
+std::string ReadStandardInput(std::size_t limit, const std::string& whyLimit) {
+  std::string text;
+  char buffer[65536];
+  for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) {
+    text.append(buffer, read);
+    if (text.size() > limit)
+      throw CliError("standard input holds more than " + SizeLimitText(limit) + "; " + whyLimit, 1);
+  }
+  if (std::ferror(stdin)) throw CliError("cannot read standard input", 1);
+  return text;
+}
+
+std::string InputName(const std::string& path) {
+  return path == kStandardInput ? "standard input" : "'" + EscapeControls(path, LineEnds::Escape) + "'";
+}
 
 const EquationRecord* InputFile::storedEquation() const {
   if (!dataFileSession || dataFileSession->selectedIndex < 0) return nullptr;
@@ -115,7 +119,7 @@ InputFile LoadInputFile(const std::string& path, const Arguments& arguments) {
   }
   const bool byOptions = HasTextOptions(arguments);
   if (!byOptions && path != kStandardInput && DelimiterForPath(path) == '\0')
-    throw CliError("'" + path + "': expected a .rvd, .csv or .tsv file, or give --sep for another text", 1);
+    throw CliError(InputName(path) + ": expected a .rvd, .csv or .tsv file, or give --sep for another text", 1);
   std::string bytes = ReadTextFile(path);
   const TextEncoding encoding = EncodingFromArguments(arguments, bytes);
   const std::string text = TakeDecodedText(std::move(bytes), encoding);

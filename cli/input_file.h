@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -35,7 +36,12 @@ InputFile LoadInputFile(const std::string& path, const Arguments& arguments);
 // The document of LoadInputFile.
 Document LoadDocument(const std::string& path, const Arguments& arguments);
 
-// How the path is named in a message: "standard input" for "-".
+// Standard input, read whole; CliError (status 1) when it holds more than
+// limit bytes, naming the limit and why no input needs more.
+std::string ReadStandardInput(std::size_t limit, const std::string& whyLimit);
+
+// How the path is named in a message: quoted, every control character
+// written "\xHH"; "standard input" for "-".
 std::string InputName(const std::string& path);
 
 }  // namespace rv::cli

@@ -66,12 +66,15 @@ const Command kCommands[] = {
      "  --json                one JSON document\n"
      "  --quiet               no progress bar\n",
      true},
-    {"merge", rv::cli::RunMergeCommand, "merge  PART.json ... [--top K] [--threads T]   (- is standard input)",
+    {"merge", rv::cli::RunMergeCommand,
+     "merge  PART.json ... [--top K] [--threads T] [--out FILE]   (- is standard input)",
      "Merges the parts that search FILE --shard K/N --json wrote, one for every K from 1\n"
      "to N, into the JSON document that one search over all candidates writes, exactly.\n"
-     "Refuses a missing or repeated shard and a part of other data or options.\n",
+     "Refuses a missing, empty or repeated shard and a part of other data or options.\n",
      "  --top K               print the K best (default all, at most 1000)\n"
-     "  --threads T           threads to write the equation texts with (default every core)\n",
+     "  --threads T           threads to write the equation texts with (default every core)\n"
+     "  --out FILE            write the document to FILE once the merge has succeeded\n"
+     "                        (a failed merge leaves no FILE, not even an empty one)\n",
      false},
     {"stats", rv::cli::RunStatsCommand,
      "stats  FILE [--ordinal K | --rank K [--rank-by C]] [--max-terms M] [--sets ...] [--json] [text options]",

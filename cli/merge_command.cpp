@@ -1,36 +1,47 @@
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <map>
-#include <memory>
+#include <string_view>
 
 #include "cli/commands.h"
 #include "cli/input_file.h"
 #include "cli/json_reader.h"
+#include "cli/output_target.h"
 #include "cli/search_json.h"
 #include "cli/search_options.h"
 #include "cli/search_part.h"
+#include "files/atomic_file.h"
+#include "files/regular_file.h"
 #include "regress/bare_entry.h"
 
 namespace rv::cli {
 
 namespace {
 
+// A part holds the candidates that entered its own list: 6,188 entries
+// (0.5 MB) for the 1.1 million candidates of a search of 15 variables at
+// Maximum Terms 5, and some thousand more for each tenfold of candidates.
+// Reading one part at this limit takes some 180 MB.
+constexpr std::size_t kMaxPartBytes = std::size_t{16} << 20;
+// Of many parts that cannot be merged, this many are named.
+constexpr int kNamedParts = 10;
+
 // The whole text of a part; "-" is standard input.
 std::string ReadPartText(const std::string& path) {
-  // A file is closed however the reading ends; standard input stays open.
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> opened(nullptr, [](std::FILE* f) { return std::fclose(f); });
-  if (path != "-") {
-    opened.reset(std::fopen(path.c_str(), "rb"));
-    if (!opened) throw CliError("cannot open " + InputName(path) + ": " + std::strerror(errno), 1);
-  }
-  std::FILE* file = opened ? opened.get() : stdin;
-  std::string text;
-  char buffer[65536];
-  for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, read);
-  if (std::ferror(file)) throw CliError("cannot read " + InputName(path) + ": " + std::strerror(errno), 1);
-  return text;
+  const std::string why = "no part of a search holds as much";
+  if (path == "-") return ReadStandardInput(kMaxPartBytes, why);
+  Outcome<std::string> read = ReadBoundedFile(path, kMaxPartBytes, why);
+  if (!read) throw CliError(read.message().text, 1);
+  return std::move(*read);
+}
+
+bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+
+// Names the first kNamedParts of the items, "..." after them.
+std::string Listed(const std::vector<std::string>& items) {
+  std::string list;
+  for (std::size_t i = 0; i < items.size() && i < kNamedParts; ++i) list += (i == 0 ? "" : ", ") + items[i];
+  return list + (items.size() > kNamedParts ? " ..." : "");
 }
 
 bool SameOptions(const SearchPart& a, const SearchPart& b) {
@@ -41,14 +52,22 @@ bool SameOptions(const SearchPart& a, const SearchPart& b) {
 std::string ShardName(int shard, int shards) { return std::to_string(shard) + "/" + std::to_string(shards); }
 
 // The parts of one search by shard, each shard there exactly once: a part of
-// another search or data, a repeated shard or a missing one is refused.
+// another search or data, a repeated shard or a missing one is refused. The
+// empty parts (a shard whose search failed before it wrote anything) are
+// named all at once.
 std::vector<SearchPart> CheckedParts(const std::vector<std::string>& paths) {
+  std::vector<std::string> empty;
   std::vector<SearchPart> parts;
   std::map<int, std::string> pathOfShard;
   for (const std::string& path : paths) {
     SearchPart part;
     try {
-      part = ReadSearchPart(ReadPartText(path));
+      const std::string text = ReadPartText(path);
+      if (IsBlank(text)) {
+        empty.push_back(InputName(path));
+        continue;
+      }
+      part = ReadSearchPart(text);
     } catch (const JsonError& error) {
       throw CliError(InputName(path) + " is not a part written by search --shard: " + error.what(), 1);
     }
@@ -60,12 +79,13 @@ std::vector<SearchPart> CheckedParts(const std::vector<std::string>& paths) {
                      1);
     if (!parts.empty()) {
       const SearchPart& first = parts.front();
+      const std::string& firstPath = pathOfShard.at(first.shard.shard);
       if (part.fingerprint != first.fingerprint)
-        throw CliError(InputName(path) + " is a part of another search than " + InputName(paths.front()) + ": " +
+        throw CliError(InputName(path) + " is a part of another search than " + InputName(firstPath) + ": " +
                            (SameOptions(part, first) ? "other data" : "other search options"),
                        1);
       if (part.shard.shards != first.shard.shards)
-        throw CliError(InputName(path) + " is shard " + shard + ", but " + InputName(paths.front()) +
+        throw CliError(InputName(path) + " is shard " + shard + ", but " + InputName(firstPath) +
                            " cuts the search into " + std::to_string(first.shard.shards) + " shards",
                        1);
     }
@@ -74,16 +94,19 @@ std::vector<SearchPart> CheckedParts(const std::vector<std::string>& paths) {
     pathOfShard.emplace(part.shard.shard, path);
     parts.push_back(std::move(part));
   }
+  if (empty.size() == 1)
+    throw CliError(empty.front() + " is empty: the search of its shard wrote nothing; search that shard again", 1);
+  if (!empty.empty())
+    throw CliError(std::to_string(empty.size()) + " parts are empty: " + Listed(empty) +
+                       ": the searches of their shards wrote nothing; search those shards again",
+                   1);
   const int shards = parts.front().shard.shards;
-  std::string missing;
-  int missingCount = 0;
+  std::vector<std::string> missing;
   for (int shard = 1; shard <= shards; ++shard)
-    if (!pathOfShard.count(shard) && ++missingCount <= 10)
-      missing += (missing.empty() ? "" : ", ") + ShardName(shard, shards);
-  if (missingCount > 0)
-    throw CliError((missingCount == 1 ? "shard " + missing + " is missing"
-                                      : std::to_string(missingCount) + " shards are missing: " + missing +
-                                            (missingCount > 10 ? " ..." : "")),
+    if (!pathOfShard.count(shard)) missing.push_back(ShardName(shard, shards));
+  if (!missing.empty())
+    throw CliError((missing.size() == 1 ? "shard " + missing.front() + " is missing"
+                                        : std::to_string(missing.size()) + " shards are missing: " + Listed(missing)),
                    1);
   std::sort(parts.begin(), parts.end(),
             [](const SearchPart& a, const SearchPart& b) { return a.shard.shard < b.shard.shard; });
@@ -93,13 +116,14 @@ std::vector<SearchPart> CheckedParts(const std::vector<std::string>& paths) {
 }  // namespace
 
 int RunMergeCommand(const std::vector<std::string>& words) {
-  const Arguments arguments = ParseArguments(words, {"top", "threads"}, {});
+  const Arguments arguments = ParseArguments(words, {"top", "threads", "out"}, {});
   if (arguments.positional.empty()) throw CliError("merge needs the part of every shard: PART.json ...");
   int standardInputs = 0;
   for (const std::string& path : arguments.positional) standardInputs += path == "-" ? 1 : 0;
   if (standardInputs > 1) throw CliError("merge reads at most one part from standard input");
   const int top = TopOption(arguments);
   const int threads = ThreadsOption(arguments);
+  if (arguments.has("out")) RequireWritableTarget(arguments.value("out"));
 
   const std::vector<SearchPart> parts = CheckedParts(arguments.positional);
   const SearchPart& first = parts.front();
@@ -118,7 +142,18 @@ int RunMergeCommand(const std::vector<std::string>& words) {
     outcome.refusals += part.refusals;
   }
   CompleteBareEntries(outcome.list, sequence, threads);
-  PrintSearchJson(first.points, first.columns, first.shape, outcome, examined, top);
+  const std::string json = SearchJson(first.points, first.columns, first.shape, outcome, examined, top);
+  // A file named by --out is written whole once the merge has succeeded,
+  // never left empty or half written as a shell's redirection would be.
+  if (!arguments.has("out")) {
+    std::fwrite(json.data(), 1, json.size(), stdout);
+    return 0;
+  }
+  const std::string& out = arguments.value("out");
+  if (const Outcome<void> written =
+          WriteFileAtomically(out, std::span(reinterpret_cast<const std::uint8_t*>(json.data()), json.size()));
+      !written)
+    throw CliError("cannot write " + InputName(out) + ": " + written.message().text, 1);
   return 0;
 }
 

@@ -49,10 +49,10 @@ int RunSearchCommand(const std::vector<std::string>& words) {
       ParseArguments(words, AndTextValueOptions({"max-terms", "sets", "top", "threads", "engine", "rank-by", "shard"}),
                      AndTextFlagOptions({"json", "quiet"}));
   if (arguments.positional.size() != 1) throw CliError("search needs exactly one FILE");
-  Document document = LoadDocument(arguments.positional[0], arguments);
-  ApplySearchOptions(arguments, document.options);
+  CheckOptionValues(arguments);
   const int top = TopOption(arguments);
   const int threads = ThreadsOption(arguments);
+  const RankingCriterion criterion = RankingCriterionOption(arguments);
   SearchEngine engine = SearchEngine::Fast;
   if (arguments.has("engine")) {
     if (arguments.value("engine") == "reference") engine = SearchEngine::Reference;
@@ -68,6 +68,8 @@ int RunSearchCommand(const std::vector<std::string>& words) {
   }
 
   const std::string& path = arguments.positional[0];
+  Document document = LoadDocument(path, arguments);
+  ApplySearchOptions(arguments, document.options);
   const SearchData data = TakeSearchSnapshot(document.sheet.cells);
   RequireSearchableData(data, path);
   WarnAboutLeftOutData(document.sheet.cells);
@@ -75,12 +77,16 @@ int RunSearchCommand(const std::vector<std::string>& words) {
   std::optional<OrdinalRange> part;
   if (shard) part = ShardRange(CountCandidates(shape), shard->shard, shard->shards);
 
-  const ForegroundSearch search = RunSearchInForeground(data, shape, RankingCriterionOption(arguments), engine, threads,
-                                                        part, !arguments.flag("quiet"));
-  if (shard) PrintSearchPart(MakeSearchPart(data, shape, *shard, search.outcome, search.examined));
-  else if (arguments.flag("json"))
-    PrintSearchJson(data.pointCount, data.columnCount, shape, search.outcome, search.examined, top);
-  else PrintText(search.outcome, top);
+  const ForegroundSearch search =
+      RunSearchInForeground(data, shape, criterion, engine, threads, part, !arguments.flag("quiet"));
+  if (shard) {
+    PrintSearchPart(MakeSearchPart(data, shape, *shard, search.outcome, search.examined));
+  } else if (arguments.flag("json")) {
+    const std::string json = SearchJson(data.pointCount, data.columnCount, shape, search.outcome, search.examined, top);
+    std::fwrite(json.data(), 1, json.size(), stdout);
+  } else {
+    PrintText(search.outcome, top);
+  }
   ReportRefusals(search.outcome, arguments.flag("quiet"));
   // A search ended by Ctrl+C prints what it found, then exits as interrupted.
   return search.interrupted ? kInterruptedStatus : 0;

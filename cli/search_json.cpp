@@ -1,22 +1,21 @@
 #include "cli/search_json.h"
 
-#include <cstdio>
-
 #include "cli/json_text.h"
+#include "sheet/value_text.h"
 
 namespace rv::cli {
 
-void PrintSearchJson(int points, int columns, const SearchShape& shape, const SearchOutcome& outcome,
-                     std::int64_t examined, int top) {
-  std::printf("{\n  \"points\": %d,\n  \"columns\": %d,\n  \"max_terms\": %d,\n  \"sets\": [", points, columns,
-              shape.maxTerms);
+std::string SearchJson(int points, int columns, const SearchShape& shape, const SearchOutcome& outcome,
+                       std::int64_t examined, int top) {
+  std::string json = FormatText("{\n  \"points\": %d,\n  \"columns\": %d,\n  \"max_terms\": %d,\n  \"sets\": [", points,
+                                columns, shape.maxTerms);
   bool first = true;
   for (EquationSet set : kEquationSets)
     if (shape.sets[set]) {
-      std::printf("%s%d", first ? "" : ", ", EquationSetNumber(set));
+      json += FormatText("%s%d", first ? "" : ", ", EquationSetNumber(set));
       first = false;
     }
-  std::printf(
+  json += FormatText(
       "],\n  \"rank_by\": %s,\n  \"candidates\": %lld,\n  \"examined\": %lld,\n  \"stopped\": %s,\n"
       "  \"outside_range\": %lld,\n  \"cannot_be_resolved\": %lld,\n  \"equations\": [",
       JsonString(RankingCriterionKey(outcome.list.criterion())).c_str(), static_cast<long long>(outcome.candidateCount),
@@ -26,7 +25,7 @@ void PrintSearchJson(int points, int columns, const SearchShape& shape, const Se
   for (int i = 0; i < static_cast<int>(order.size()) && i < top; ++i) {
     const EquationRecord& record = outcome.list.slot(order[static_cast<size_t>(i)]);
     const ResidualScore& score = record.score;
-    std::printf(
+    json += FormatText(
         "%s\n    {\"r_squared\": %s, \"r_squared_text\": %s, \"ordinal\": %lld, \"equation\": %s, "
         "\"k\": %d, \"adjusted_r_squared\": %s, \"aicc\": %s, \"bic\": %s}",
         i == 0 ? "" : ",", JsonNumber(record.rSquared).c_str(), JsonString(record.rSquaredText).c_str(),
@@ -35,7 +34,8 @@ void PrintSearchJson(int points, int columns, const SearchShape& shape, const Se
         JsonNumber(score.value(RankingCriterion::Aicc)).c_str(),
         JsonNumber(score.value(RankingCriterion::Bic)).c_str());
   }
-  std::printf("%s]\n}\n", order.empty() ? "" : "\n  ");
+  json += FormatText("%s]\n}\n", order.empty() ? "" : "\n  ");
+  return json;
 }
 
 }  // namespace rv::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "regress/enumeration.h"
 #include "regress/search_outcome.h"
@@ -12,7 +13,7 @@ namespace rv::cli {
 // unresolvable counted apart) and the best `top` entries of its list, every
 // number with 17 significant digits. A merge of a search's parts writes it
 // too, byte for byte as one search over all candidates would.
-void PrintSearchJson(int points, int columns, const SearchShape& shape, const SearchOutcome& outcome,
-                     std::int64_t examined, int top);
+std::string SearchJson(int points, int columns, const SearchShape& shape, const SearchOutcome& outcome,
+                       std::int64_t examined, int top);
 
 }  // namespace rv::cli

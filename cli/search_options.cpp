@@ -3,6 +3,8 @@
 #include <sstream>
 #include <thread>
 
+#include "cli/text_options.h"
+
 namespace rv::cli {
 
 void ApplySearchOptions(const Arguments& arguments, DocumentOptions& options) {
@@ -21,6 +23,15 @@ void ApplySearchOptions(const Arguments& arguments, DocumentOptions& options) {
     }
     if (!any) throw CliError("--sets needs at least one set number from 1 to 6");
   }
+}
+
+void CheckOptionValues(const Arguments& arguments) {
+  DocumentOptions options;
+  ApplySearchOptions(arguments, options);
+  RankingCriterionOption(arguments);
+  TopOption(arguments);
+  ThreadsOption(arguments);
+  CheckTextOptions(arguments);
 }
 
 RankingCriterion RankingCriterionOption(const Arguments& arguments) {

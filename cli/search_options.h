@@ -8,6 +8,11 @@
 
 namespace rv::cli {
 
+// Every value among --max-terms, --sets, --rank-by, --top, --threads and
+// the text options (text_options.h) that is given, checked before any work
+// is done: CliError naming the first one that is wrong.
+void CheckOptionValues(const Arguments& arguments);
+
 // --max-terms M (1 to 20) and --sets 1,2,... applied over the given options.
 void ApplySearchOptions(const Arguments& arguments, DocumentOptions& options);
 

@@ -61,6 +61,20 @@ double DoubleMember(const JsonValue& object, const char* name) {
   }
 }
 
+// Sums that no search makes: a sum of squares below 0, an R squared
+// (1 - ss_res / sst) above 1 or not above 0, which no list admits, or a
+// criterion without a value.
+void CheckSums(const PartEntry& entry, RankingCriterion criterion) {
+  const std::string which = "the entry of ordinal " + std::to_string(entry.ordinal) + ": ";
+  if (!(entry.score.ssRes >= 0.0)) throw JsonError(which + "\"ss_res\" is below 0");
+  if (!(entry.score.sst > 0.0)) throw JsonError(which + "\"sst\" is not above 0");
+  double merit = 0.0;
+  if (!(entry.score.ssRes < entry.score.sst))
+    throw JsonError(which + "\"ss_res\" is not below \"sst\", so its R squared is not above 0");
+  if (!MayEnterList(entry.score, criterion, merit))
+    throw JsonError(which + "its sums give no " + RankingCriterionKey(criterion) + " to rank it by");
+}
+
 }  // namespace
 
 ShardChoice ParseShardOption(const std::string& text) {
@@ -193,6 +207,7 @@ SearchPart ReadSearchPart(std::string_view text) {
     if (item.member("squares_exponent"))
       entry.score.squaresExponent =
           static_cast<int>(IntegerMember(item, "squares_exponent", -kMaxSquaresExponent, kMaxSquaresExponent));
+    CheckSums(entry, part.criterion);
     part.entries.push_back(entry);
     previous = entry.ordinal;
   }

@@ -157,6 +157,14 @@ bool HasTextOptions(const Arguments& arguments) {
   return given;
 }
 
+void CheckTextOptions(const Arguments& arguments) {
+  if (arguments.has("sep")) ParseSeparator(arguments.value("sep"));
+  if (arguments.has("skip")) ParseInteger(arguments.value("skip"), "--skip", 0, 1000000);
+  if (arguments.has("names")) ParseInteger(arguments.value("names"), "--names", 0, 1000000);
+  if (arguments.has("thousands")) ParseThousands(arguments.value("thousands"));
+  if (arguments.has("encoding")) EncodingFromArguments(arguments, {});
+}
+
 TextEncoding EncodingFromArguments(const Arguments& arguments, std::string_view bytes) {
   if (!arguments.has("encoding")) return DetectTextEncoding(bytes);
   for (const auto& choice : kEncodings)

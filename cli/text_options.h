@@ -45,4 +45,9 @@ std::string TextOptionsHint(const TextImport& reading, const TextImportOptions& 
 void WarnAboutTextReading(const std::string& name, const TextImport& reading, const TextImportOptions& options,
                           const Arguments& arguments);
 
+// The values of the text options that need no text (--sep, --skip, --names,
+// --thousands, --encoding), checked before any work: CliError otherwise.
+// (--y and --x name columns of the text, so only the text can check them.)
+void CheckTextOptions(const Arguments& arguments);
+
 }  // namespace rv::cli

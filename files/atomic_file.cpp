@@ -1,14 +1,20 @@
 #include "files/atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 #include <cstring>
+#include <memory>
 #include <random>
 
+#include "files/data_file_extension.h"
 #include "files/file_kind.h"
 #include "files/file_paths.h"
 
@@ -65,18 +71,71 @@ Outcome<void> CheckFollowed(const std::string& path, const FollowedPath& followe
                  MessageKind::Error};
 }
 
-// Opens a new, uniquely named file beside target; the umask applies as for
-// any file the program creates.
+// The random part of a temporary name: six digits.
+constexpr int kTemporaryDigits = 6;
+constexpr std::string_view kTemporaryEnd = ".tmp";
+
+std::string FolderOrDot(const std::string& path) {
+  const std::string folder = FolderOfPath(path);
+  return folder.empty() ? std::string(".") : folder;
+}
+
+// The longest file name the folder takes; NAME_MAX when it does not say.
+std::size_t NameLimit(const std::string& folder) {
+  const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+  return limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX;
+}
+
+// The first bytes of name, at most `bytes`, never cutting a UTF-8 character.
+std::string_view LeadingBytes(std::string_view name, std::size_t bytes) {
+  if (name.size() <= bytes) return name;
+  while (bytes > 0 && (static_cast<unsigned char>(name[bytes]) & 0xC0) == 0x80) --bytes;
+  return name.substr(0, bytes);
+}
+
+// The digits follow the prefix, which TemporaryPrefix makes.
+bool IsTemporaryName(std::string_view name, std::string_view prefix) {
+  if (!name.starts_with(prefix) || !name.ends_with(kTemporaryEnd)) return false;
+  const std::string_view digits = name.substr(prefix.size(), name.size() - prefix.size() - kTemporaryEnd.size());
+  return !digits.empty() && digits.size() <= kTemporaryDigits &&
+         digits.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// Opens a new, uniquely named file beside target and holds a lock on it
+// while it is written, so that the cleaning of stale ones passes it by; the
+// umask applies as for any file the program creates.
 int CreateTemporaryFile(const std::string& target, std::string& temporaryPath) {
-  const std::string folder = FolderOfPath(target);
-  const std::string prefix = (folder.empty() ? std::string(".") : folder) + "/." + FileNameOfPath(target) + ".";
+  const std::string prefix = FolderOrDot(target) + "/" + TemporaryPrefix(target);
   std::random_device random;
   for (int attempt = 0; attempt < 16; ++attempt) {
-    temporaryPath = prefix + std::to_string(random() % 1000000) + ".tmp";
-    const int descriptor = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    char digits[kTemporaryDigits + 1];
+    std::snprintf(digits, sizeof digits, "%06u", static_cast<unsigned>(random() % 1000000));
+    temporaryPath = prefix + digits + std::string(kTemporaryEnd);
+    const int descriptor = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (descriptor >= 0) ::flock(descriptor, LOCK_EX | LOCK_NB);
     if (descriptor >= 0 || errno != EEXIST) return descriptor;
   }
   return -1;
+}
+
+// A temporary file that no writer holds any more: a save that was killed.
+void RemoveIfAbandoned(const std::string& path) {
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) return;
+  struct stat status {};
+  if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && ::flock(descriptor, LOCK_EX | LOCK_NB) == 0)
+    ::unlink(path.c_str());
+  ::close(descriptor);
+}
+
+// Every temporary file of target's that a killed save left in its folder.
+void RemoveAbandonedTemporaries(const std::string& target) {
+  const std::string folder = FolderOrDot(target);
+  const std::string prefix = TemporaryPrefix(target);
+  const std::unique_ptr<DIR, int (*)(DIR*)> entries(::opendir(folder.c_str()), ::closedir);
+  if (!entries) return;
+  while (const dirent* entry = ::readdir(entries.get()))
+    if (IsTemporaryName(entry->d_name, prefix)) RemoveIfAbandoned(folder + "/" + entry->d_name);
 }
 
 bool WriteAll(int descriptor, std::span<const std::uint8_t> content, const WriteCall& writeCall) {
@@ -103,6 +162,20 @@ void FlushFolder(const std::string& target) {
 }
 
 }  // namespace
+
+std::string TemporaryPrefix(const std::string& target) {
+  const std::string name = FileNameOfPath(target);
+  const std::size_t fixed = 2 + kTemporaryDigits + kTemporaryEnd.size();  // the dots, digits and ".tmp"
+  const std::size_t limit = NameLimit(FolderOrDot(target));
+  if (name.size() + fixed <= limit) return "." + name + ".";
+  // "~" and 16 hex digits of the whole name's hash stand for its end.
+  char hash[18];
+  std::snprintf(hash, sizeof hash, "~%016llx",
+                static_cast<unsigned long long>(
+                    data_file::Fnv1a64({reinterpret_cast<const std::uint8_t*>(name.data()), name.size()})));
+  const std::size_t room = limit > fixed + 17 ? limit - fixed - 17 : 0;
+  return "." + std::string(LeadingBytes(name, room)) + hash + ".";
+}
 
 Outcome<void> CheckWriteTarget(const std::string& path) {
   const FollowedPath followed = FollowLinks(path);
@@ -144,6 +217,7 @@ Outcome<void> WriteFileAtomically(const std::string& path, std::span<const std::
     return SystemReason(error);
   }
   FlushFolder(target);
+  RemoveAbandonedTemporaries(target);
   return {};
 }
 

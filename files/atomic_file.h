@@ -29,6 +29,15 @@ Outcome<void> CheckWriteTarget(const std::string& path);
 // for the caller to put into its own.
 Outcome<void> WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> content);
 
+// The temporary file of a write goes beside the target, named
+// TemporaryPrefix(target) + six random digits + ".tmp": ".NAME.123456.tmp".
+// A name too long for that within the folder's limit of a file name (255
+// bytes) is cut, never inside a character, and "~" and a hash of the whole
+// name follow it, so every save of the file uses the same prefix. Each
+// successful write removes the temporary files of its target that a killed
+// write left behind; one still being written is held locked and passed by.
+std::string TemporaryPrefix(const std::string& target);
+
 // One call of write(2): descriptor, bytes, count; returns what write returns.
 using WriteCall = std::function<ssize_t(int, const void*, std::size_t)>;
 

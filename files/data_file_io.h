@@ -8,25 +8,28 @@
 
 namespace rv {
 
-// Below this many free bytes in the target folder a data file is not saved.
-inline constexpr std::uintmax_t kMinimumFreeDiskSpace = 10000;
+// Whether the folder of path has room for a file of this many bytes: the new
+// file is written whole before the old one goes. The message says it has not
+// (InsufficientDiskSpaceMessage). An unknown amount of free space does not
+// stop the save: writing the file then reports what is wrong.
+Outcome<void> CheckDiskSpace(const std::string& path, std::uintmax_t bytes);
 
-// Whether the folder of path has room for a data file; the message says it
-// has not (InsufficientDiskSpaceMessage). An unknown amount of free space
-// does not stop the save: writing the file then reports what is wrong.
-Outcome<void> CheckDiskSpace(const std::string& path);
+// The message of a data file that could not be written to path:
+// OutputFileErrorMessage with the system's reason in brackets on a line of
+// its own.
+Message DataFileWriteFailure(const std::string& path, const std::string& reason);
 
 // Writes a data file image to exactly this path, atomically. Nothing is
 // written when the path leads to something that is not a regular file (the
 // message then says what it is) or the folder has too little free space; any
-// other failure leaves a file already at the path as it was, and its message
-// (OutputFileErrorMessage) ends with the system's reason in brackets.
+// other failure leaves a file already at the path as it was
+// (DataFileWriteFailure).
 Outcome<void> StoreDataFile(const std::string& path, const DataFileBytes& image);
 
-// The bytes of a data file as far as one can hold them: only a regular file
-// is read, and no more of it than the longest sheet's file and one byte
-// (so that a longer one shows as damaged). InputFileErrorMessage when it
-// cannot be read.
+// The bytes of a data file: only a regular file of at most the size of the
+// longest sheet's file. InputFileErrorMessage when it cannot be opened; a
+// pipe, a folder or a longer file is refused with it and, on a line of its
+// own in brackets, what it is or the limit it passes.
 Outcome<std::string> ReadDataFileBytes(const std::string& path);
 
 // The contents of those bytes; CorruptedFileMessage when they are fewer than

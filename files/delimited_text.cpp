@@ -110,17 +110,8 @@ Outcome<SheetValues> ParseDelimitedText(std::string_view text, char delimiter) {
 }
 
 Outcome<std::string> ReadTextFileBytes(const std::string& path) {
-  FileRead read = ReadRegularFile(path, kMaxDelimitedFileBytes);
-  switch (read.failure) {
-    case FileReadFailure::None: return std::move(read.bytes);
-    case FileReadFailure::CannotOpen: return TextError("cannot open '" + path + "': " + read.reason);
-    case FileReadFailure::NotRegular: return TextError("'" + path + "' is " + read.reason + ", not a file");
-    case FileReadFailure::TooLarge:
-      return TextError("'" + path + "' is larger than " + std::to_string(kMaxDelimitedFileBytes >> 20) +
-                       " MB; a sheet of " + std::to_string(kMaxSheetRows) + " points needs less");
-    case FileReadFailure::Unreadable: return TextError("cannot read '" + path + "': " + read.reason);
-  }
-  return TextError("cannot read '" + path + "'");
+  return ReadBoundedFile(path, kMaxDelimitedFileBytes,
+                         "a sheet of " + std::to_string(kMaxSheetRows) + " points needs less");
 }
 
 Outcome<SheetValues> ReadDelimitedFile(const std::string& path) {

@@ -12,10 +12,16 @@
 
 namespace rv {
 
-FileRead ReadRegularFile(const std::string& path, std::size_t limit, BeyondLimit beyond) {
+FileRead ReadRegularFile(const std::string& path, std::size_t limit, BeyondLimit beyond, LinkAtPath link) {
   FileRead result;
   // Opening a FIFO without O_NONBLOCK waits for a writer.
-  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int noFollow = link == LinkAtPath::Refuse ? O_NOFOLLOW : 0;
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | noFollow);
+  if (descriptor < 0 && noFollow != 0 && errno == ELOOP) {
+    result.failure = FileReadFailure::NotRegular;
+    result.reason = "a symbolic link";
+    return result;
+  }
   if (descriptor < 0) {
     result.failure = FileReadFailure::CannotOpen;
     result.reason = std::strerror(errno);
@@ -60,6 +66,28 @@ FileRead ReadRegularFile(const std::string& path, std::size_t limit, BeyondLimit
     result.bytes.clear();
   }
   return result;
+}
+
+Outcome<std::string> ReadBoundedFile(const std::string& path, std::size_t limit, const std::string& whyLimit) {
+  FileRead read = ReadRegularFile(path, limit);
+  const auto failure = [](std::string text) { return Message{std::move(text), MessageKind::Error}; };
+  switch (read.failure) {
+    case FileReadFailure::None: return std::move(read.bytes);
+    case FileReadFailure::CannotOpen: return failure("cannot open '" + path + "': " + read.reason);
+    case FileReadFailure::NotRegular: return failure("'" + path + "' is " + read.reason + ", not a file");
+    case FileReadFailure::TooLarge:
+      return failure("'" + path + "' is larger than " + SizeLimitText(limit) + "; " + whyLimit);
+    case FileReadFailure::Unreadable: return failure("cannot read '" + path + "': " + read.reason);
+  }
+  return failure("cannot read '" + path + "'");
+}
+
+std::string SizeLimitText(std::size_t limit) {
+  constexpr std::size_t kKilobyte = 1024;
+  constexpr std::size_t kMegabyte = kKilobyte * kKilobyte;
+  if (limit >= kMegabyte && limit % kMegabyte == 0) return std::to_string(limit / kMegabyte) + " MB";
+  if (limit >= kKilobyte && limit % kKilobyte == 0) return std::to_string(limit / kKilobyte) + " KB";
+  return std::to_string(limit) + " bytes";
 }
 
 }  // namespace rv

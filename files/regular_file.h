@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "sheet/outcome.h"
+
 namespace rv {
 
 enum class FileReadFailure {
@@ -21,11 +23,26 @@ struct FileRead {
 };
 
 enum class BeyondLimit { Refuse, Ignore };
+// A file that others may put in place (a lock beside a shared file) is read
+// only when it is itself a regular file: a symbolic link is refused as
+// NotRegular, "a symbolic link".
+enum class LinkAtPath { Follow, Refuse };
 
 // Reads a regular file of at most `limit` bytes. Anything else (a folder, a
 // FIFO, /dev/zero) is refused before a byte is read, so a reader never blocks
 // or runs out of memory. A longer file is refused, or read up to the limit
 // when the caller only needs its beginning.
-FileRead ReadRegularFile(const std::string& path, std::size_t limit, BeyondLimit beyond = BeyondLimit::Refuse);
+FileRead ReadRegularFile(const std::string& path, std::size_t limit, BeyondLimit beyond = BeyondLimit::Refuse,
+                         LinkAtPath link = LinkAtPath::Follow);
+
+// ReadRegularFile of a whole file, with a message for each failure that
+// names the file: "cannot open 'P': REASON", "'P' is a pipe, not a file",
+// "'P' is larger than 64 MB; " followed by whyLimit (why no file needs more),
+// "cannot read 'P': REASON".
+Outcome<std::string> ReadBoundedFile(const std::string& path, std::size_t limit, const std::string& whyLimit);
+
+// A limit of bytes in words: "64 MB", "64 KB" for whole megabytes or
+// kilobytes, else "16370 bytes".
+std::string SizeLimitText(std::size_t limit);
 
 }  // namespace rv

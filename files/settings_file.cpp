@@ -31,7 +31,8 @@ std::string Refusal(const FileRead& read) {
     case FileReadFailure::None:
     case FileReadFailure::CannotOpen: return {};
     case FileReadFailure::NotRegular: return "Settings file not read: it is " + read.reason;
-    case FileReadFailure::TooLarge: return "Settings file not read: it is too large";
+    case FileReadFailure::TooLarge:
+      return "Settings file not read: it is larger than " + SizeLimitText(kMaxSettingsFileBytes);
     case FileReadFailure::Unreadable: return "Settings file not read: " + read.reason;
   }
   return {};
@@ -48,17 +49,24 @@ void WritePrintingKeys(ProfileText& profile, const Settings& settings) {
   if (!settings.pdfFolder.empty()) profile.setValue(kSettingsSection, "PDFFOLDER", settings.pdfFolder);
 }
 
-// The autosave interval has keys of its own, read and written apart from the
-// recent files and folder that the program has always kept.
-void ReadAutoRecovery(const ProfileText& profile, Settings& settings) {
-  const auto text = profile.value(kSettingsSection, "AUTORECOVERY");
-  if (!text || text->empty() || text->size() > 4 || text->find_first_not_of("0123456789") != std::string::npos) return;
-  const int minutes = std::stoi(*text);
-  if (minutes <= kMaxAutoRecoveryMinutes) settings.autoRecoveryMinutes = minutes;
+// The autosave interval and the memory of Undo have keys of their own, read
+// and written apart from the recent files and folder that the program has
+// always kept: whole numbers within a range, else the default stays.
+void ReadWholeNumber(const ProfileText& profile, const char* key, int low, int high, int& number) {
+  const auto text = profile.value(kSettingsSection, key);
+  if (!text || text->empty() || text->size() > 5 || text->find_first_not_of("0123456789") != std::string::npos) return;
+  const int value = std::stoi(*text);
+  if (value >= low && value <= high) number = value;
 }
 
-void WriteAutoRecovery(ProfileText& profile, const Settings& settings) {
+void ReadMemoryAndRecovery(const ProfileText& profile, Settings& settings) {
+  ReadWholeNumber(profile, "AUTORECOVERY", 0, kMaxAutoRecoveryMinutes, settings.autoRecoveryMinutes);
+  ReadWholeNumber(profile, "UNDOMEMORY", kMinUndoMegabytes, kMaxUndoMegabytes, settings.undoMegabytes);
+}
+
+void WriteMemoryAndRecovery(ProfileText& profile, const Settings& settings) {
   profile.setValue(kSettingsSection, "AUTORECOVERY", std::to_string(settings.autoRecoveryMinutes));
+  profile.setValue(kSettingsSection, "UNDOMEMORY", std::to_string(settings.undoMegabytes));
 }
 
 }  // namespace
@@ -82,13 +90,13 @@ SettingsRead ReadSettingsFile(const std::string& path) {
   settings.dataFolder = profile.value(kSettingsSection, "DATAFOLDER").value_or("");
   if (const auto rankBy = profile.value(kSettingsSection, "RANKBY"))
     settings.rankBy = RankingCriterionFromKey(*rankBy).value_or(RankingCriterion::RSquared);
-  ReadAutoRecovery(profile, settings);
+  ReadMemoryAndRecovery(profile, settings);
   ReadPrintingKeys(profile, settings);
   return result;
 }
 
-bool WriteSettingsFile(const std::string& path, const Settings& settings) {
-  if (path.empty()) return false;
+Outcome<void> WriteSettingsFile(const std::string& path, const Settings& settings) {
+  if (path.empty()) return Message{"no settings file: neither $XDG_CONFIG_HOME nor $HOME is set", MessageKind::Error};
   std::error_code error;
   const std::string folder = FolderOfPath(path);
   if (!folder.empty()) std::filesystem::create_directories(folder, error);
@@ -98,11 +106,10 @@ bool WriteSettingsFile(const std::string& path, const Settings& settings) {
     profile.setValue(kSettingsSection, FileKey(i), settings.recentFiles[i]);
   profile.setValue(kSettingsSection, "DATAFOLDER", settings.dataFolder);
   profile.setValue(kSettingsSection, "RANKBY", RankingCriterionKey(settings.rankBy));
-  WriteAutoRecovery(profile, settings);
+  WriteMemoryAndRecovery(profile, settings);
   WritePrintingKeys(profile, settings);
   const std::string text = profile.text();
-  return static_cast<bool>(
-      WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())));
+  return WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 std::string DataFolderAtStartUp(const std::string& stored, const std::string& programFolder) {

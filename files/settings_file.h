@@ -6,6 +6,7 @@
 
 #include "files/recent_files.h"
 #include "regress/ranking_criterion.h"
+#include "sheet/outcome.h"
 
 namespace rv {
 
@@ -17,6 +18,14 @@ inline constexpr const char* kSettingsSection = "Regrovantis";
 inline constexpr int kDefaultAutoRecoveryMinutes = 5;
 inline constexpr int kMaxAutoRecoveryMinutes = 24 * 60;
 
+// The memory Undo may keep, in megabytes. The largest step, a change of
+// every row of a full sheet of 100,000 rows, takes 27.2 MB: the least budget
+// keeps it.
+inline constexpr int kDefaultUndoMegabytes = 256;
+inline constexpr int kMinUndoMegabytes = 32;
+inline constexpr int kMaxUndoMegabytes = 16384;
+constexpr std::size_t UndoBudgetBytes(int megabytes) { return static_cast<std::size_t>(megabytes) << 20; }
+
 // The settings kept between runs, as the settings file holds them.
 struct Settings {
   int tooltips = 1;                                       // TOOLTIPS: nonzero shows tooltips
@@ -26,6 +35,7 @@ struct Settings {
   std::string pdfFolder;  // PDFFOLDER: where the last printout to PDF went
   RankingCriterion rankBy = RankingCriterion::RSquared;   // RANKBY: r2, adj-r2, aicc or bic
   int autoRecoveryMinutes = kDefaultAutoRecoveryMinutes;  // AUTORECOVERY
+  int undoMegabytes = kDefaultUndoMegabytes;              // UNDOMEMORY
   friend bool operator==(const Settings&, const Settings&) = default;
 };
 
@@ -48,7 +58,8 @@ struct SettingsRead {
 // the others empty. TOOLTIPS is read as a whole number from its first seven
 // characters, like C's atoi (so text that is not a number reads as 0).
 // RANKBY that names no criterion gives R squared; AUTORECOVERY is a whole
-// number of minutes from 0 to kMaxAutoRecoveryMinutes, anything else gives
+// number of minutes from 0 to kMaxAutoRecoveryMinutes and UNDOMEMORY of
+// megabytes from kMinUndoMegabytes to kMaxUndoMegabytes, anything else gives
 // the default. Only
 // a regular file of at most kMaxSettingsFileBytes is read: a pipe would keep
 // start-up waiting and a device would fill the memory; such a file gives the
@@ -60,10 +71,10 @@ SettingsRead ReadSettingsFile(const std::string& path);
 // the file held (garbage, megabytes) does not survive the run.
 // TOOLTIPS as "%d", FILE1 to FILE4 as given (use RecentFiles::settingsValues,
 // which writes two spaces for an unused key), DATAFOLDER, RANKBY,
-// AUTORECOVERY as "%d", PAPER and PDFFOLDER (the last two left out while
-// empty). False when it could
-// not be written; the program goes on regardless.
-bool WriteSettingsFile(const std::string& path, const Settings& settings);
+// AUTORECOVERY and UNDOMEMORY as "%d", PAPER and PDFFOLDER (the last two left out while
+// empty). The message says why it could not be written (the system's
+// reason); the program goes on regardless.
+Outcome<void> WriteSettingsFile(const std::string& path, const Settings& settings);
 
 // The data folder at start-up: the stored folder when it still is a folder,
 // else the program's own folder.

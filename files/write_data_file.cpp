@@ -1,6 +1,5 @@
 #include "files/write_data_file.h"
 
-#include "files/atomic_file.h"
 #include "files/data_file_io.h"
 #include "files/data_file_messages.h"
 #include "files/file_paths.h"
@@ -14,23 +13,14 @@ std::optional<std::string> SavePathOf(const DocumentState& state) {
   return state.path;
 }
 
-// The steps of StoreDataFile, each failing its own way: too little space is
-// found before the path is tried, so only then does the sheet keep its path,
-// and the user is not shown the system's reason.
+// The steps of StoreDataFile; a failure leaves the document as it was, its
+// name and its unsaved changes, so the window still says which file it is.
 Outcome<ViewUpdates> WriteDataFile(const std::string& path, Document& document, DataFileSession& session,
                                    const EquationList& equations, RecentFiles& recentFiles) {
-  const auto failedAtPath = [&document](Message message) {
-    document.state.named = false;
-    return message;
-  };
-  if (FileNameOfPath(path).empty()) return failedAtPath(OutputFileErrorMessage(path));
+  if (FileNameOfPath(path).empty()) return OutputFileErrorMessage(path);
   const std::string target = WithDataFileExtension(AbsolutePath(path));
   RefreshSaveArea(session, equations);
-  const DataFileBytes image = EncodeDataFile(document, session);
-  // A device or a pipe is no place for a data file, whatever the space.
-  if (Outcome<void> accepted = CheckWriteTarget(target); !accepted) return failedAtPath(accepted.message());
-  if (Outcome<void> room = CheckDiskSpace(target); !room) return room.message();
-  if (!WriteFileAtomically(target, image)) return failedAtPath(OutputFileErrorMessage(target));
+  if (Outcome<void> stored = StoreDataFile(target, EncodeDataFile(document, session)); !stored) return stored.message();
   NameDocument(document.state, target);
   recentFiles.remember(target);
   ViewUpdates updates;

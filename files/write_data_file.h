@@ -13,7 +13,7 @@
 namespace rv {
 
 // Where Save writes: the current path of a named sheet. Nothing for an
-// untitled sheet, or one whose last save failed: Save then opens Save As.
+// untitled sheet: Save then opens Save As.
 std::optional<std::string> SavePathOf(const DocumentState& state);
 
 // Saves the document as a data file (Save, Save As, Yes to the save-changes
@@ -30,9 +30,9 @@ std::optional<std::string> SavePathOf(const DocumentState& state);
 // On success the document takes the new path, its file title and folder
 // (the data folder), the named flag is set and the modified flag cleared, and
 // the path goes to the top of the recent files. On failure the message says
-// why and the file already at the path is left as it was: with too little
-// disk space nothing else changes; otherwise the named flag is cleared and
-// the modified flag stays set.
+// why, in the system's words (StoreDataFile), the file already at the path is
+// left as it was, and so is the document: its name, and its changes still
+// to save.
 Outcome<ViewUpdates> WriteDataFile(const std::string& path, Document& document, DataFileSession& session,
                                    const EquationList& equations, RecentFiles& recentFiles);
 

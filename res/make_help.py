@@ -70,6 +70,9 @@ CONTROLS = [
     (OPTIONS, 216, "Move Selection", "When checked, Enter moves to the next cell in the chosen direction."),
     (OPTIONS, 218, "After Enter", "The direction Enter moves in: Right, Down, Left or Up."),
     (OPTIONS, 220, "Display Tool Tips", "Shows the short hints that appear when the mouse rests on a control."),
+    (OPTIONS, 222, "Undo Memory", "The memory, in megabytes, that Edit › Undo may keep: 32 to 16384, 256 at first. "
+     "When the changes kept would take more, the oldest are let go. Kept in the settings file."),
+    (OPTIONS, 223, "Undo Memory", "Steps the memory of Undo up or down."),
     (OPTIONS, 301, "Graph Options and Colors", "Click a colour in the column on the right, then click the button of the part of the graph that should take it."),
     (OPTIONS, 302, "Background", "The colour behind the graph. It always has a colour."),
     (OPTIONS, 303, "Border Outline", "The frame of a copied graph picture."),

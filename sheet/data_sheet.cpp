@@ -15,16 +15,34 @@ void SheetValues::dropEmptyTail() {
   while (rowCount() > kSheetRows && isEmpty(rows_.back())) rows_.pop_back();
 }
 
+void SheetValues::setRowCount(int count) {
+  RV_EXPECT(count >= kSheetRows && count <= kMaxSheetRows);
+  rows_.resize(static_cast<std::size_t>(count), EmptyRow());
+}
+
+void SheetValues::replaceRows(int first, int count, std::span<const SheetRow> rows) {
+  RV_EXPECT(first >= 0 && count >= 0 && first + count <= rowCount());
+  const auto at = rows_.begin() + first;
+  const auto kept = static_cast<std::ptrdiff_t>(std::min(rows.size(), static_cast<std::size_t>(count)));
+  std::copy(rows.begin(), rows.begin() + kept, at);
+  if (static_cast<std::size_t>(count) > rows.size()) rows_.erase(at + kept, at + count);
+  else rows_.insert(at + kept, rows.begin() + kept, rows.end());
+}
+
 DataSheet WithoutValues(const DataSheet& sheet) {
   DataSheet copy;
-  copy.names = sheet.names;
-  copy.formats = sheet.formats;
-  copy.graphMinimum = sheet.graphMinimum;
-  copy.graphMaximum = sheet.graphMaximum;
-  copy.graphConstant = sheet.graphConstant;
-  copy.columnBoundaries = sheet.columnBoundaries;
-  copy.autoUpdate = sheet.autoUpdate;
+  CopyBesideValues(sheet, copy);
   return copy;
+}
+
+void CopyBesideValues(const DataSheet& from, DataSheet& to) {
+  to.names = from.names;
+  to.formats = from.formats;
+  to.graphMinimum = from.graphMinimum;
+  to.graphMaximum = from.graphMaximum;
+  to.graphConstant = from.graphConstant;
+  to.columnBoundaries = from.columnBoundaries;
+  to.autoUpdate = from.autoUpdate;
 }
 
 int LastRowWithData(const SheetValues& cells) {

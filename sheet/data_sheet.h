@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,12 @@ class SheetValues {
 
   // Adds empty rows until there are `count`; never beyond kMaxSheetRows, never fewer.
   void ensureRows(int count);
+  // Exactly `count` rows (kSheetRows to kMaxSheetRows): empty rows added, or
+  // rows dropped from the end.
+  void setRowCount(int count);
+  // The `count` rows from `first` give way to `rows`; the rows below move up
+  // or down with them.
+  void replaceRows(int first, int count, std::span<const SheetRow> rows);
   // Drops empty rows from the end, keeping at least kSheetRows.
   void dropEmptyTail();
 
@@ -107,9 +114,11 @@ struct DataSheet {
 };
 
 // Everything the sheet keeps beside its values, its cells empty: a copy that
-// costs nothing however long the sheet. A field added to DataSheet is added
-// here too.
+// costs nothing however long the sheet.
 DataSheet WithoutValues(const DataSheet& sheet);
+// Gives `to` everything `from` keeps beside its values; its cells stay. A
+// field added to DataSheet is added here too.
+void CopyBesideValues(const DataSheet& from, DataSheet& to);
 
 // The last row holding a value (Ctrl+End goes there, a data file stores the
 // rows up to it); -1 for an empty sheet.

@@ -11,8 +11,10 @@ namespace rv {
 // What an operation came to: its value, or the message that says why there
 // is none. A failed outcome converts to false, so callers read
 // `if (!outcome) show(outcome.message());`. Outcome<void> carries no value.
+// An outcome is never dropped: a failure nobody reads is a failure nobody
+// is told of.
 template <class T>
-class Outcome {
+class [[nodiscard]] Outcome {
  public:
   Outcome(T value) : state_(std::in_place_index<0>, std::move(value)) {}
   Outcome(Message message) : state_(std::in_place_index<1>, std::move(message)) {}
@@ -37,7 +39,7 @@ class Outcome {
 };
 
 template <>
-class Outcome<void> {
+class [[nodiscard]] Outcome<void> {
  public:
   Outcome() = default;
   Outcome(Message message) : message_(std::move(message)) {}

@@ -19,7 +19,8 @@ std::string QuotedText(std::string_view text, std::size_t shown) {
   return quoted;
 }
 
-std::string EscapeControls(std::string_view text) {
+std::string EscapeControls(std::string_view text, LineEnds lineEnds) {
+  const bool keepLineEnds = lineEnds == LineEnds::Keep;
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string escaped;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -27,7 +28,8 @@ std::string EscapeControls(std::string_view text) {
     const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
     // U+0080 to U+009F, the C1 controls, are 0xC2 0x80 to 0xC2 0x9F in UTF-8.
     const bool c1 = byte == 0xC2 && next >= 0x80 && next <= 0x9F;
-    if ((byte < 0x20 && byte != '\n' && byte != '\t') || byte == 0x7F || c1) {
+    const bool lineEnd = byte == '\n' || byte == '\t';
+    if ((byte < 0x20 && !(lineEnd && keepLineEnds)) || byte == 0x7F || c1) {
       for (std::size_t k = 0; k < (c1 ? 2u : 1u); ++k) {
         const auto b = static_cast<unsigned char>(text[i + k]);
         escaped += "\\x";

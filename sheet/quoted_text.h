@@ -16,7 +16,9 @@ std::string QuotedText(std::string_view text, std::size_t shown = 24);
 // A message for a terminal whose file names and quoted input may hold
 // control characters: each is written "\xHH" (line ends and tabs stay, and
 // so does every other character, UTF-8 included), so no escape sequence of a
-// file's name or content reaches the terminal.
-std::string EscapeControls(std::string_view text);
+// file's name or content reaches the terminal. A name, which a message shows
+// on one line, has its line ends and tabs escaped too.
+enum class LineEnds { Keep, Escape };
+std::string EscapeControls(std::string_view text, LineEnds lineEnds = LineEnds::Keep);
 
 }  // namespace rv

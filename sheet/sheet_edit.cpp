@@ -60,12 +60,69 @@ struct Applier {
   }
 };
 
+// The lines of a pasted text at most: every line end, CR or LF, may end one.
+int MostLines(std::string_view text) {
+  const auto ends = std::count(text.begin(), text.end(), '\n') + std::count(text.begin(), text.end(), '\r');
+  return static_cast<int>(std::min<std::ptrdiff_t>(ends + 1, kMaxSheetRows));
+}
+
+SheetRegion Rows(int top, int end, int firstColumn, int endColumn) {
+  return {std::clamp(top, 0, kMaxSheetRows), std::clamp(end, 0, kMaxSheetRows),
+          std::clamp(firstColumn, 0, kSheetColumns), std::clamp(endColumn, 0, kSheetColumns), false};
+}
+
+// One overload per edit, as Applier's.
+struct RegionFinder {
+  const DataSheet& sheet;
+
+  SheetRegion operator()(const CellTextEntered& edit) const {
+    if (!IsCell(edit.cell)) return {};
+    return Rows(edit.cell.row, edit.cell.row + 1, edit.cell.column, edit.cell.column + 1);
+  }
+  SheetRegion operator()(const TextPasted& edit) const {
+    if (!IsCell(edit.start)) return {};
+    SheetRegion region = Rows(edit.start.row, edit.start.row + MostLines(edit.text), edit.start.column, kSheetColumns);
+    if (!edit.selection) return region;
+    const CellRange& only = *edit.selection;
+    return Rows(std::max(region.top, only.top), std::min(region.end, only.bottom + 1),
+                std::max(region.firstColumn, only.left), std::min(region.endColumn, only.right + 1));
+  }
+  SheetRegion operator()(const CellsCleared& edit) const {
+    const CellRange& range = edit.range;
+    return Rows(range.top, std::min(range.bottom + 1, sheet.cells.rowCount()), range.left, range.right + 1);
+  }
+  SheetRegion operator()(const RowInserted& edit) const {
+    return {edit.row, sheet.cells.rowCount(), 0, kSheetColumns, true};
+  }
+  SheetRegion operator()(const RowDeleted& edit) const {
+    return {edit.row, sheet.cells.rowCount(), 0, kSheetColumns, true};
+  }
+  SheetRegion operator()(const RowAppended&) const { return {}; }
+  SheetRegion operator()(const ColumnInserted& edit) const {
+    return Rows(0, sheet.cells.rowCount(), edit.column, kSheetColumns);
+  }
+  SheetRegion operator()(const ColumnDeleted& edit) const {
+    return Rows(0, sheet.cells.rowCount(), edit.column, kSheetColumns);
+  }
+  SheetRegion operator()(const ColumnFormatted&) const { return {}; }
+  SheetRegion operator()(const ColumnScaled& edit) const {
+    if (!IsColumn(edit.column)) return {};
+    const int rows = std::max(sheet.cells.rowCount(), static_cast<int>(edit.values.size()));
+    return Rows(0, rows, edit.column, edit.column + 1);
+  }
+  SheetRegion operator()(const ColumnResized&) const { return {}; }
+};
+
 }  // namespace
 
 SheetEditOutcome ApplySheetEdit(DataSheet& sheet, const SheetEdit& edit) {
   SheetEditOutcome outcome;
   std::visit(Applier{sheet, outcome}, edit);
   return outcome;
+}
+
+SheetRegion RegionOfEdit(const DataSheet& sheet, const SheetEdit& edit) {
+  return std::visit(RegionFinder{sheet}, edit);
 }
 
 }  // namespace rv

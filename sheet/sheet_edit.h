@@ -8,6 +8,7 @@
 #include "sheet/clipboard_text.h"
 #include "sheet/data_sheet.h"
 #include "sheet/scale_variable.h"
+#include "sheet/sheet_change.h"
 
 namespace rv {
 
@@ -92,5 +93,9 @@ struct SheetEditOutcome {
 // kept between 1 and kMaxColumnWidth. A scaled X column's graph minimum,
 // maximum and constant follow its values while Auto Update is on.
 SheetEditOutcome ApplySheetEdit(DataSheet& sheet, const SheetEdit& edit);
+
+// The cells the edit may change in this sheet, so that Undo records them
+// and no others (SheetChangeRecorder).
+SheetRegion RegionOfEdit(const DataSheet& sheet, const SheetEdit& edit);
 
 }  // namespace rv

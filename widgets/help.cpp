@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QShortcut>
 #include <QVariant>
@@ -83,6 +84,9 @@ QString HelpFilePath(QWidget* widget) {
 void SetHelpFilePath(QWidget* mainWindow, const QString& path) { mainWindow->setProperty(kHelpFileProperty, path); }
 
 bool HelpFileReadable(const QString& path) {
+  // Opening a pipe would wait for a writer, and reading a device never end.
+  const QFileInfo info(path);
+  if (!info.isFile() || info.size() > kMaxHelpFileBytes) return false;
   QFile file(path);
   return file.open(QIODevice::ReadOnly);
 }

@@ -30,6 +30,9 @@ QString HelpTopicAnchor(int context);
 QString HelpFilePath(QWidget* widget);
 void SetHelpFilePath(QWidget* mainWindow, const QString& path);
 
+// The help is one page of some 32 KB: a file that is no regular file, or
+// larger than this, is no help file and is not read.
+inline constexpr qint64 kMaxHelpFileBytes = qint64{4} << 20;
 bool HelpFileReadable(const QString& path);
 
 // Shows "Can not find the help file ..." over owner.

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "widgets/help.h"
+
 namespace rv {
 
 HelpWindow::HelpWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window), browser_(new QTextBrowser(this)) {
@@ -22,7 +24,7 @@ HelpWindow::HelpWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window), b
 void HelpWindow::showAt(const QString& path, const QString& anchor) {
   if (path != path_) {
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) browser_->setHtml(QString::fromUtf8(file.readAll()));
+    if (file.open(QIODevice::ReadOnly)) browser_->setHtml(QString::fromUtf8(file.read(kMaxHelpFileBytes)));
     path_ = path;
   }
   anchor_ = anchor;

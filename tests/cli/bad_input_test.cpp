@@ -130,6 +130,50 @@ TEST_F(BadInput, ASaveThatFailsSaysWhy) {
   EXPECT_TRUE(mentions(result, "Error opening output data file")) << result.err;
 }
 
+// Every option is checked before any work: an option given twice, or a
+// value that no command could use, is refused at once, even where the
+// search it comes with would take minutes (Maximum Terms 20 of 15
+// variables); and a file's name is written with every control character
+// escaped, its line ends and tabs too.
+TEST_F(BadInput, TheCommandLineIsCheckedBeforeAnyWork) {
+  const struct {
+    std::vector<std::string> words;
+    std::string message;
+  } refusals[] = {
+      {{"search", kExample, "--top", "5", "--top", "7"}, "option --top is given twice"},
+      {{"search", kExample, "--json", "--quiet", "--json"}, "option --json is given twice"},
+      {{"search", kExample, "--sep=;", "--sep", ","}, "option --sep is given twice"},
+      {{"search", folder + "/absent.csv", "--top", "0"}, "--top must be a whole number from 1 to 1000, not '0'"},
+      {{"search", kLargeSearch, "--max-terms", "20", "--threads", "x"}, "--threads must be a whole number"},
+      {{"search", kLargeSearch, "--sep", "|"}, "--sep must be ',', ';', tab or space, not '|'"},
+      {{"stats", folder + "/absent.csv", "--rank", "1", "--rank-by", "best"}, "--rank-by must be r2, adj-r2"},
+      {{"stats", kExample, "--ordinal", "x"}, "--ordinal must be a whole number"},
+      {{"stats", kLargeSearch, "--rank", "1001"}, "--rank must be a whole number from 1 to 1000"},
+      {{"graph", kLargeSearch, "--max-terms", "20", "--vars", "X1", "--angles", "30,200", "--data"},
+       "the vertical angle must be a whole number from -180 to 180, not '200'"},
+      {{"graph", kLargeSearch, "--max-terms", "20", "--vars", "X1,X2,X3", "--data"},
+       "--vars takes one variable for a curve or two for a surface"},
+      {{"merge", folder + "/absent.json", "--top", "5000"}, "--top must be a whole number"},
+  };
+  for (const auto& refusal : refusals) {
+    const ToolResult result = RunTool(refusal.words);
+    EXPECT_EQ(result.status, refusal.message.starts_with("--vars") ? 1 : 2) << refusal.message;
+    EXPECT_TRUE(mentions(result, refusal.message)) << result.err;
+    EXPECT_FALSE(mentions(result, "graphing the best")) << "no search was made";
+  }
+
+  const std::string named = folder + "/line\nend\tand\x1b[2J.rvd";
+  const std::string escaped = folder + "/line\\x0Aend\\x09and\\x1B[2J.rvd";
+  const ToolResult missing = RunTool({"stats", named});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err, "Error opening input data file\n" + escaped + "\n") << missing.err;
+  const ToolResult text = RunTool({"search", named.substr(0, named.size() - 4) + ".csv", "--quiet"});
+  EXPECT_TRUE(mentions(text, "cannot open '" + escaped.substr(0, escaped.size() - 4) + ".csv'")) << text.err;
+  const ToolResult out = RunTool({"convert", kExample, folder + "/no\nfolder/x.rvd"});
+  EXPECT_TRUE(mentions(out, folder + "/no\\x0Afolder/x.rvd")) << out.err;
+  EXPECT_FALSE(mentions(out, "no\nfolder")) << out.err;
+}
+
 TEST(Interrupt, CtrlCEndsTheSearchWithWhatItFoundAndStatus130) {
   const ToolResult result = RunTool({"search", kLargeSearch, "--max-terms", "20", "--threads", "1", "--json"},
                                     {.standardOutput = {}, .interruptOnProgress = true});

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <map>
@@ -108,6 +109,27 @@ TEST_F(SearchShards, MergeRefusesPartsThatDoNotMakeOneSearch) {
   stoppedText.replace(stoppedText.find(notStopped), notStopped.size(), "\"stopped\": true");
   const std::string stopped = folder + "/stopped.json";
   WriteFile(stopped, stoppedText);
+  // A part edited by hand: sums no search makes.
+  const auto edited = [&](const std::string& name, const std::string& from, const std::string& to) {
+    std::string text = ReadFile(three);
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    text.replace(at, from.size(), to);
+    WriteFile(folder + "/" + name, text);
+    return folder + "/" + name;
+  };
+  const std::string negative = edited("negative.json", "\"ss_res\": ", "\"ss_res\": -1, \"was\": ");
+  const std::string aboveOne = edited("above.json", "\"sst\": ", "\"sst\": 1e-300, \"was\": ");
+  const std::string emptyOne = folder + "/empty1.json", emptyTwo = folder + "/empty2.json";
+  WriteFile(emptyOne, "");
+  WriteFile(emptyTwo, "\n");
+  const std::string fifo = folder + "/fifo.json";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string zero = folder + "/zero.json";
+  std::filesystem::create_symlink("/dev/zero", zero);
+  const std::string huge = folder + "/huge.json";
+  WriteFile(huge, "{");
+  std::filesystem::resize_file(huge, (std::size_t{16} << 20) + 1);
 
   struct Refusal {
     std::vector<std::string> words;
@@ -121,18 +143,36 @@ TEST_F(SearchShards, MergeRefusesPartsThatDoNotMakeOneSearch) {
       {{"merge", one, two, whole}, "'" + whole + "' is not a part written by search --shard", 1},
       {{"merge", one, two, stopped}, "holds shard 3/3, whose search was stopped", 1},
       {{"merge", one, two, truncated}, "'" + truncated + "' is not a part written by search --shard: line ", 1},
-      {{"merge", one, two, folder + "/absent.json"}, "cannot open", 1},
+      {{"merge", one, two, folder + "/absent.json"}, "cannot open '" + folder + "/absent.json': No such file", 1},
+      {{"merge", one, emptyOne, two, emptyTwo},
+       "2 parts are empty: '" + emptyOne + "', '" + emptyTwo + "': the searches of their shards wrote nothing",
+       1},
+      {{"merge", one, two, emptyOne}, "'" + emptyOne + "' is empty: the search of its shard wrote nothing", 1},
+      {{"merge", one, two, fifo}, "'" + fifo + "' is a pipe, not a file", 1},
+      {{"merge", one, two, zero}, "'" + zero + "' is a device, not a file", 1},
+      {{"merge", one, two, huge}, "'" + huge + "' is larger than 16 MB; no part of a search holds as much", 1},
+      {{"merge", one, two, negative}, "\"ss_res\" is below 0", 1},
+      {{"merge", one, two, aboveOne}, "\"ss_res\" is not below \"sst\", so its R squared is not above 0", 1},
       {{"merge"}, "merge needs the part of every shard", 2},
       {{"search", twins, "--json", "--shard", "4/3"}, "--shard must be K/N", 2},
       {{"search", twins, "--json", "--shard", "0/3"}, "--shard must be K/N", 2},
       {{"search", twins, "--shard", "1/3"}, "give --json too", 2},
   };
+  // A merge that fails leaves no file where --out points, not even an empty one.
+  const std::string result = folder + "/result.json";
   for (const Refusal& refusal : refusals) {
-    const ToolResult result = RunTool(refusal.words);
-    EXPECT_EQ(result.status, refusal.status) << refusal.message;
-    EXPECT_NE(result.err.find(refusal.message), std::string::npos) << result.err;
-    EXPECT_EQ(result.out, "") << refusal.message;
+    std::vector<std::string> words = refusal.words;
+    if (words[0] == "merge" && words.size() > 1) words.insert(words.end(), {"--out", result});
+    const ToolResult refused = RunTool(words);
+    EXPECT_EQ(refused.status, refusal.status) << refusal.message;
+    EXPECT_NE(refused.err.find(refusal.message), std::string::npos) << refused.err;
+    EXPECT_EQ(refused.out, "") << refusal.message;
+    EXPECT_FALSE(std::filesystem::exists(result)) << refusal.message;
   }
+  const ToolResult written = RunTool({"merge", one, two, three, "--out", result});
+  EXPECT_EQ(written.status, 0) << written.err;
+  EXPECT_EQ(written.out, "");
+  EXPECT_EQ(ReadFile(result), ReadFile(whole));
 }
 
 }  // namespace

@@ -1,16 +1,22 @@
 #include "files/atomic_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <random>
 
 #include "temporary_folder.h"
 
@@ -173,6 +179,76 @@ TEST(AtomicFile, AReadOnlyFolderLeavesTheOldFileWhole) {
   fs::permissions(folder.path(), fs::perms::owner_all);
   EXPECT_EQ(ReadBytes(path), kOld);
   EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"kept.rvd"});
+}
+
+// A name as long as a folder takes (255 bytes; 85 CJK characters) saves: the
+// temporary name is cut to fit, the same for every save of the file.
+TEST(AtomicFile, NamesUpToTheLimitSave) {
+  TemporaryFolder folder;
+  const std::string cjk = "\xE6\x95\xB0";  // 3 bytes
+  std::vector<std::string> names;
+  for (std::size_t length : {1u, 200u, 243u, 244u, 250u, 255u}) names.push_back(std::string(length, 'n'));
+  for (std::size_t characters : {80u, 81u, 82u, 85u}) {
+    std::string name;
+    for (std::size_t i = 0; i < characters; ++i) name += cjk;
+    names.push_back(name);
+  }
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name.size());
+    const std::string path = folder.file(name);
+    const std::string prefix = TemporaryPrefix(path);
+    EXPECT_LE(prefix.size() + 6 + 4, 255u);
+    EXPECT_EQ(TemporaryPrefix(path), prefix);
+    ASSERT_TRUE(WriteFileAtomically(path, kOld));
+    EXPECT_EQ(ReadBytes(path), kOld);
+    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{name});
+    fs::remove(path);
+  }
+}
+
+// Saves killed at random moments, 200 times, leave the file whole every
+// time, the old content or the new; the next save that succeeds removes
+// every temporary file they left, but not one a save still writes.
+TEST(AtomicFile, SavesKilledAtAnyMomentLeaveTheFileWholeAndTheNextSaveClearsUp) {
+  TemporaryFolder folder;
+  const std::string path = folder.file("kept.rvd");
+  const std::vector<std::uint8_t> first = Content(512 << 10, 3), second = Content(512 << 10, 5);
+  ASSERT_TRUE(WriteFileAtomically(path, first));
+  std::mt19937 random(33);
+  int killedMidway = 0;
+  int changed = 0;
+  std::vector<std::uint8_t> previous = first;
+  for (int attempt = 0; attempt < 200; ++attempt) {
+    // Each save the child ends changes the content.
+    const std::vector<std::uint8_t>& next = previous == first ? second : first;
+    const pid_t child = ::fork();
+    if (child == 0) {
+      for (int n = 0;; ++n) static_cast<void>(WriteFileAtomically(path, n % 2 == 0 ? next : previous));
+    }
+    ::usleep(static_cast<useconds_t>(random() % 50000));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    const std::vector<std::uint8_t> now = ReadBytes(path);
+    ASSERT_TRUE(now == first || now == second) << "attempt " << attempt << ": " << now.size() << " bytes";
+    changed += now != previous ? 1 : 0;
+    previous = now;
+    killedMidway += Names(folder.path()).size() > 1 ? 1 : 0;
+  }
+  EXPECT_GT(killedMidway, 0) << "no save was killed while it wrote";
+  EXPECT_GT(changed, 0) << "no save ended before the kill";
+  std::printf("[ MEASURED ] of 200 runs of saves killed at random, %d left a temporary file, %d a new content\n",
+              killedMidway, changed);
+
+  const std::string writing = folder.path() + "/" + TemporaryPrefix(path) + "000001.tmp";
+  const int held = ::open(writing.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+  ASSERT_GE(held, 0);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+  WriteBytes(folder.file(".kept.rvd.12x.tmp"), {1});
+  fs::create_symlink(folder.file("kept.rvd"), folder.path() + "/" + TemporaryPrefix(path) + "000002.tmp");
+  ASSERT_TRUE(WriteFileAtomically(path, first));
+  EXPECT_EQ(Names(folder.path()), (std::vector<std::string>{".kept.rvd.000001.tmp", ".kept.rvd.000002.tmp",
+                                                            ".kept.rvd.12x.tmp", "kept.rvd"}));
+  ::close(held);
 }
 
 }  // namespace

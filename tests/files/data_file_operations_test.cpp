@@ -8,6 +8,8 @@
 #include <filesystem>
 
 #include "files/data_file_format.h"
+#include "files/data_file_io.h"
+#include "files/data_file_messages.h"
 #include "files/file_paths.h"
 #include "files/new_data_sheet.h"
 #include "files/read_data_file.h"
@@ -68,20 +70,35 @@ TEST_F(DataFileOperations, AFolderNameWithADotKeepsItsTail) {
   EXPECT_EQ(document.state.fileTitle, "test.rvd");
 }
 
+// The message gives the system's reason; the sheet keeps its name and its
+// changes, so the window still says which file it is and what is unsaved.
 TEST_F(DataFileOperations, AFileThatCannotBeCreatedIsReportedAndNothingIsLost) {
   document.state.named = true;
   document.state.modified = true;
   document.state.path = "/elsewhere/old.rvd";
+  document.state.fileTitle = "old.rvd";
   const std::string path = folder.file("missing/out.rvd");
   const Outcome<ViewUpdates> outcome = save(path);
   ASSERT_FALSE(outcome);
-  EXPECT_EQ(outcome.message().text, "Error opening output data file\n" + path + "\nData not saved, try using Save As.");
+  EXPECT_EQ(outcome.message().text, "Error opening output data file\n" + path +
+                                        "\nData not saved, try using Save As.\n(No such file or directory)");
   EXPECT_EQ(outcome.message().kind, MessageKind::Error);
-  EXPECT_FALSE(document.state.named);
+  EXPECT_TRUE(document.state.named);
   EXPECT_TRUE(document.state.modified);
   EXPECT_EQ(document.state.path, "/elsewhere/old.rvd");
-  EXPECT_FALSE(SavePathOf(document.state)) << "Save now asks for a name";
+  EXPECT_EQ(SavePathOf(document.state), "/elsewhere/old.rvd");
+  EXPECT_EQ(AskSaveChanges(document.state).message.text, "Do you want to save the changes in 'old.rvd'?");
   EXPECT_TRUE(recent.menuItems().empty());
+}
+
+// The free space a save needs is the file's own size, whatever it is.
+TEST_F(DataFileOperations, TheSpaceCheckedIsTheFilesSize) {
+  const std::uintmax_t available = fs::space(folder.path()).available;
+  EXPECT_TRUE(CheckDiskSpace(folder.file("x.rvd"), 16370));
+  EXPECT_TRUE(CheckDiskSpace(folder.file("x.rvd"), available / 2));
+  const Outcome<void> refused = CheckDiskSpace(folder.file("x.rvd"), available + (std::uintmax_t{1} << 30));
+  ASSERT_FALSE(refused);
+  EXPECT_EQ(refused.message(), InsufficientDiskSpaceMessage());
 }
 
 // A file size limit makes the write fail after the file was created, as a
@@ -104,9 +121,10 @@ TEST_F(DataFileOperations, AWriteErrorLeavesThePreviousFileIntact) {
   std::signal(SIGXFSZ, previousHandler);
 
   ASSERT_FALSE(outcome);
-  EXPECT_EQ(outcome.message().text, "Error opening output data file\n" + path + "\nData not saved, try using Save As.");
+  EXPECT_EQ(outcome.message().text,
+            "Error opening output data file\n" + path + "\nData not saved, try using Save As.\n(File too large)");
   EXPECT_EQ(ReadBytes(path), before);
-  EXPECT_FALSE(document.state.named);
+  EXPECT_TRUE(document.state.named);
   EXPECT_TRUE(document.state.modified);
   EXPECT_EQ(folderContents(), std::vector<std::string>{"kept.rvd"}) << "no temporary file is left behind";
 }
@@ -321,8 +339,8 @@ TEST_F(SaveChangesQuestionTest, ACancelledSaveAsOrAFailedSaveAbandonsAndKeepsThe
 
   const Outcome<SaveChangesDecision> failed = answer(MessageAnswer::Yes, folder.file("missing/x.rvd"));
   ASSERT_FALSE(failed);
-  EXPECT_EQ(failed.message().text,
-            "Error opening output data file\n" + folder.file("missing/x.rvd") + "\nData not saved, try using Save As.");
+  EXPECT_EQ(failed.message().text, "Error opening output data file\n" + folder.file("missing/x.rvd") +
+                                       "\nData not saved, try using Save As.\n(No such file or directory)");
   EXPECT_TRUE(document.state.modified);
   EXPECT_EQ(memory(), before);
 }

@@ -76,10 +76,10 @@ TEST(LongSheetFile, SavesAndReopensBitForBitAsTheBlockAndItsExtension) {
     EXPECT_TRUE(SameBits(reader.document.sheet.cells, document.sheet.cells));
     EXPECT_EQ(reader.equations.size(), 1);
 
-    ASSERT_TRUE(SaveRecoveryFile(folder.path(), {1, 1}, document, session, equations));
+    const RecoverySlot slot = NewRecoverySlot();
+    ASSERT_TRUE(SaveRecoveryFile(folder.path(), slot, {1, 1}, {document, session, equations, std::nullopt}));
     Reader recovered;
-    ASSERT_TRUE(
-        RestoreRecoveredSheet(folder.path(), {1, 1}, recovered.document, recovered.session, recovered.equations));
+    ASSERT_TRUE(RestoreRecoveredSheet(folder.path(), slot, recovered.document, recovered.session, recovered.equations));
     EXPECT_TRUE(SameBits(recovered.document.sheet.cells, document.sheet.cells)) << "the recovery file";
   }
 }
@@ -141,8 +141,6 @@ TEST(LongSheetFile, ADamagedExtensionIsRefusedAndTheSheetStays) {
       {"cut to its tag", [&](Bytes& b) { b.resize(extension + 8); }},
       {"one byte behind a 99-row file", [&](Bytes& b) { b = fits, b.push_back(0xA5); }},
       {"a megabyte behind a 99-row file", [&](Bytes& b) { b = fits, b.resize(b.size() + (1 << 20), 0xA5); }},
-      {"longer than any sheet makes",
-       [&](Bytes& b) { b.resize(df::kFileSize + df::ExtensionSize(kMaxSheetRows) + 1); }},
   };
   WriteBytes(folder.file("sound.rvd"), sound);
   ASSERT_TRUE(Reader().read(folder.file("sound.rvd"))) << "the undamaged file";
@@ -159,6 +157,14 @@ TEST(LongSheetFile, ADamagedExtensionIsRefusedAndTheSheetStays) {
     EXPECT_TRUE(SameBits(reader.document.sheet.cells, before.sheet.cells)) << c.damage;
     EXPECT_EQ(EncodeDataFile(reader.document, reader.session), EncodeDataFile(before, SampleSession())) << c.damage;
   }
+  // Longer than any sheet makes: refused unread, the limit named.
+  Bytes tooLong = sound;
+  tooLong.resize(df::kFileSize + df::ExtensionSize(kMaxSheetRows) + 1);
+  WriteBytes(folder.file("long.rvd"), tooLong);
+  const Outcome<ViewUpdates> outcome = Reader().read(folder.file("long.rvd"));
+  ASSERT_FALSE(outcome);
+  EXPECT_EQ(outcome.message().text, "Error opening input data file\n" + folder.file("long.rvd") +
+                                        "\n(it is larger than 13602930 bytes, the size of a data file of 100000 rows)");
 }
 
 }  // namespace

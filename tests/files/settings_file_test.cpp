@@ -69,13 +69,24 @@ TEST(SettingsFile, TooltipsReadsTheLeadingNumberOfSevenCharacters) {
   }
 }
 
-TEST(SettingsFile, AutoRecoveryIsAWholeNumberOfMinutesOrTheDefault) {
+TEST(SettingsFile, AutoRecoveryAndUndoMemoryAreWholeNumbersInRangeOrTheDefault) {
   TemporaryFolder folder;
-  const std::pair<const char*, int> cases[] = {{"0", 0},  {"1", 1}, {"15", 15}, {"1440", 1440},    {"1441", 5},
-                                               {"-1", 5}, {"", 5},  {"3m", 5},  {"99999999999", 5}};
-  for (const auto& [text, expected] : cases) {
-    WriteText(folder.file("t.ini"), std::string("[Regrovantis]\nAUTORECOVERY=") + text + "\n");
-    EXPECT_EQ(ReadSettingsFile(folder.file("t.ini")).settings.autoRecoveryMinutes, expected) << text;
+  const struct {
+    const char* key;
+    const char* text;
+    int expected;
+  } cases[] = {
+      {"AUTORECOVERY", "0", 0},       {"AUTORECOVERY", "1", 1},       {"AUTORECOVERY", "15", 15},
+      {"AUTORECOVERY", "1440", 1440}, {"AUTORECOVERY", "1441", 5},    {"AUTORECOVERY", "-1", 5},
+      {"AUTORECOVERY", "", 5},        {"AUTORECOVERY", "3m", 5},      {"AUTORECOVERY", "99999999999", 5},
+      {"UNDOMEMORY", "32", 32},       {"UNDOMEMORY", "16384", 16384}, {"UNDOMEMORY", "31", 256},
+      {"UNDOMEMORY", "16385", 256},   {"UNDOMEMORY", "1e3", 256},
+  };
+  for (const auto& c : cases) {
+    WriteText(folder.file("t.ini"), std::string("[Regrovantis]\n") + c.key + "=" + c.text + "\n");
+    const Settings settings = ReadSettingsFile(folder.file("t.ini")).settings;
+    EXPECT_EQ(std::string(c.key) == "UNDOMEMORY" ? settings.undoMegabytes : settings.autoRecoveryMinutes, c.expected)
+        << c.key << "=" << c.text;
   }
 }
 
@@ -90,7 +101,7 @@ TEST(SettingsFile, WritesItsOwnKeysAndNothingElse) {
   ASSERT_TRUE(WriteSettingsFile(path, settings));
   EXPECT_EQ(ReadText(path),
             "[Regrovantis]\r\nTOOLTIPS=0\r\nFILE1=/data/a.rvd\r\nFILE2=/data/b.rvd\r\nFILE3=  \r\nFILE4=  \r\n"
-            "DATAFOLDER=/data\r\nRANKBY=aicc\r\nAUTORECOVERY=5\r\n");
+            "DATAFOLDER=/data\r\nRANKBY=aicc\r\nAUTORECOVERY=5\r\nUNDOMEMORY=256\r\n");
   Settings expected = settings;
   expected.recentFiles = {"/data/a.rvd", "/data/b.rvd", "", ""};
   EXPECT_EQ(ReadSettingsFile(path).settings, expected);
@@ -127,7 +138,7 @@ TEST(SettingsFile, OnlyARegularFileOfSensibleSizeIsRead) {
   WriteText(folder.file("big.ini"), "[Regrovantis]\nTOOLTIPS=0\n" + std::string(kMaxSettingsFileBytes, ';'));
   const SettingsRead big = ReadSettingsFile(folder.file("big.ini"));
   EXPECT_EQ(big.settings, Settings{});
-  EXPECT_EQ(big.refusal, "Settings file not read: it is too large");
+  EXPECT_EQ(big.refusal, "Settings file not read: it is larger than 64 KB");
 
   EXPECT_EQ(ReadSettingsFile(folder.file("missing.ini")).refusal, "");
 }

@@ -1,3 +1,5 @@
+#include <sys/resource.h>
+
 #include <QAction>
 #include <QDropEvent>
 #include <QFile>
@@ -5,6 +7,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QtTest/QTest>
+#include <csignal>
 #include <fstream>
 
 #include "app/command_actions.h"
@@ -116,12 +119,51 @@ TEST_F(FileCommandsTest, AFailedSaveShowsItsErrorAndAbandonsTheCommand) {
   answers.answer(kAnswerYes).answer(kAnswerOk);
   window->runCommand(command::kNew);
   ASSERT_EQ(answers.messageTexts().size(), 2);
-  EXPECT_EQ(answers.messageTexts()[1], QString::fromStdString("Error opening output data file\n" + unreachable +
-                                                              "\nData not saved, try using Save As."));
+  EXPECT_EQ(answers.messageTexts()[1],
+            QString::fromStdString("Error opening output data file\n" + unreachable +
+                                   "\nData not saved, try using Save As.\n(No such file or directory)"));
   EXPECT_EQ(answers.dialogNames()[1], "MSGDLG4");
   EXPECT_EQ(window->document().sheet.cell(0, 0), 3);
   EXPECT_TRUE(window->document().state.modified);
   EXPECT_EQ(window->frame().statusBar()->paneText(StatusPane::Activity), "Ready");
+}
+
+// A disk that fills up (here a limit of the file's size) fails the save with
+// the system's reason; the window still names its file, the changes still
+// count as unsaved, and the file on disk is the one saved before.
+TEST_F(FileCommandsTest, ASaveOntoAFullDiskKeepsTheNameAndTheChanges) {
+  startedWindow();
+  const std::string path = saveAs("full.rvd");
+  const QByteArray before = [&] {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }();
+  type("3");
+  window->runCommand(command::kShowData);
+
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  ModalAnswers answers;
+  answers.answer(kAnswerOk).answer(kAnswerCancel);
+  window->runCommand(command::kSave);
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+
+  EXPECT_EQ(answers.messageTexts().value(0),
+            QString::fromStdString("Error opening output data file\n" + path +
+                                   "\nData not saved, try using Save As.\n(File too large)"));
+  EXPECT_EQ(window->windowTitle(), "Regrovantis - full.rvd");
+  EXPECT_TRUE(window->document().state.modified);
+  window->runCommand(command::kNew);
+  EXPECT_EQ(answers.messageTexts().value(1), "Do you want to save the changes in 'full.rvd'?");
+  QFile file(QString::fromStdString(path));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), before);
+  EXPECT_EQ(answers.pending(), 0);
 }
 
 TEST_F(FileCommandsTest, SavedAndOpenedFilesLeadTheRecentFileMenu) {

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -92,15 +94,21 @@ TEST_F(MainWindowTest, AMissingFileOnTheCommandLineIsIgnored) {
   EXPECT_FALSE(main.document().state.named);
 }
 
+// A pipe in the help file's place is no help file either: start-up does not
+// wait on it.
 TEST_F(MainWindowTest, AMissingHelpFileWarnsAndStartUpGoesOn) {
-  makeWindow(std::nullopt, QString::fromStdString(pathIn("nowhere.hlp")));
-  ModalAnswers answers;
-  answers.answer(kAnswerOk);
-  window->finishStartUp();
-  EXPECT_EQ(answers.messageTexts(),
-            QStringList{"Can not find the help file, Regrovantis.hlp,\nyou need to reinstall the program."});
-  // Start-up enables the commands as its last step.
-  EXPECT_TRUE(window->commands().action(command::kNew)->isEnabled());
+  const std::string pipe = pathIn("pipe.hlp");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  for (const std::string& help : {pathIn("nowhere.hlp"), pipe}) {
+    makeWindow(std::nullopt, QString::fromStdString(help));
+    ModalAnswers answers;
+    answers.answer(kAnswerOk);
+    window->finishStartUp();
+    EXPECT_EQ(answers.messageTexts(),
+              QStringList{"Can not find the help file, Regrovantis.hlp,\nyou need to reinstall the program."});
+    // Start-up enables the commands as its last step.
+    EXPECT_TRUE(window->commands().action(command::kNew)->isEnabled());
+  }
 }
 
 TEST_F(MainWindowTest, AcceleratorsReachTheDataTabEvenFromInsideACell) {

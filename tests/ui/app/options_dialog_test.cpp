@@ -8,7 +8,9 @@
 
 #include "app/color_button.h"
 #include "app/color_strip.h"
+#include "app/sheet_history.h"
 #include "app_fixture.h"
+#include "files/settings_file.h"
 #include "graph/graph_options.h"
 #include "support/modal_answers.h"
 #include "widgets/command_ids.h"
@@ -25,6 +27,7 @@ constexpr int kMaxTerms = 213;
 constexpr int kMoveSelection = 216;
 constexpr int kMoveDirection = 218;
 constexpr int kToolTips = 220;
+constexpr int kUndoMemory = 222;
 constexpr int kXSegments = 312;
 constexpr int kYSegments = 318;
 constexpr int kZSegments = 324;
@@ -68,18 +71,29 @@ TEST_F(OptionsDialogTest, NumbersAreClampedToTheirRangesOnOk) {
     int expectedTerms;
     const char* segments;
     int expectedSegments;
-  } cases[] = {{"25", 20, "99", 50}, {"0", 1, "0", 1}, {"abc", 1, "7x", 1}, {" 12 ", 12, "50", 50}, {"", 1, "", 1}};
+    const char* undoMemory;  // megabytes
+    int expectedUndoMemory;
+  } cases[] = {{"25", 20, "99", 50, "99999", 16384},
+               {"0", 1, "0", 1, "1", 32},
+               {"abc", 1, "7x", 1, "x", 32},
+               {" 12 ", 12, "50", 50, "64", 64},
+               {"", 1, "", 1, "", 32}};
   for (const auto& c : cases) {
     runOptions(
         [&](QWidget* dialog) {
           SetBoxText(dialog, kMaxTerms, c.maxTerms);
           for (int id : {kXSegments, kYSegments, kZSegments}) SetBoxText(dialog, id, c.segments);
+          SetBoxText(dialog, kUndoMemory, c.undoMemory);
         },
         kAnswerOk);
     EXPECT_EQ(window->document().options.maxTerms, c.expectedTerms) << c.maxTerms;
     for (int segments : window->document().options.segments) EXPECT_EQ(segments, c.expectedSegments) << c.segments;
+    EXPECT_EQ(window->history().steps().byteBudget(), std::size_t(c.expectedUndoMemory) << 20) << c.undoMemory;
   }
   EXPECT_TRUE(window->document().state.modified);
+  window->document().state.modified = false;
+  window->close();
+  EXPECT_EQ(ReadSettingsFile(settingsPath()).settings.undoMegabytes, 32) << "kept in the settings file";
 }
 
 TEST_F(OptionsDialogTest, CancelStoresNothingButTheColourStripRow) {

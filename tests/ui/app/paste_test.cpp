@@ -34,14 +34,14 @@ TEST_F(PasteTest, ASpreadsheetsHeadingBecomesNamesOrIsSkippedAndDecimalCommasAre
   EXPECT_EQ(name(1), "Period");
   EXPECT_EQ(cell(0, 0), 0.6343);
   EXPECT_EQ(cell(1, 1), 2.0330);
-  EXPECT_EQ(window->history().stack().count(), 1);  // names and values are one step
+  EXPECT_EQ(window->history().steps().steps(), 1u);  // names and values are one step
 
   paste(QStringLiteral("Mass\tTime\r\n7\t8\r\n"));
   EXPECT_EQ(name(0), "Length");
   EXPECT_EQ(cell(0, 0), 7.0);
   paste(QStringLiteral("Mass\tTime\r\n9\t9\r\n"));
   EXPECT_EQ(cell(0, 0), 7.0);
-  EXPECT_EQ(window->history().stack().count(), 2);
+  EXPECT_EQ(window->history().steps().steps(), 2u);
   ASSERT_EQ(answers.messageTexts().size(), 3);
   EXPECT_TRUE(answers.messageTexts()[0].contains("Length, Period")) << answers.messageTexts()[0].toStdString();
   EXPECT_TRUE(answers.messageTexts()[0].endsWith("The line of text below it is skipped either way."));
@@ -56,7 +56,7 @@ TEST_F(PasteTest, AFieldThatIsNoNumberIsRefusedWithItsRowAndColumn) {
   answers.answer(kAnswerOk);
   paste(QString::fromUtf8("1\t2\n3\t3\xc3\xa9\n5\t6\n"));
   EXPECT_TRUE(SameBits(window->document().sheet.cells, before.cells));
-  EXPECT_EQ(window->history().stack().count(), 0);
+  EXPECT_EQ(window->history().steps().steps(), 0u);
   ASSERT_EQ(answers.messageTexts().size(), 1);
   EXPECT_EQ(answers.messageTexts()[0], "Nothing was pasted: '3\\xC3\\xA9' for row 2, column X1 is not a number.");
   EXPECT_EQ(answers.dialogNames()[0], "MSGDLG4");

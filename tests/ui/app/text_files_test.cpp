@@ -80,7 +80,7 @@ TEST_F(TextFilesTest, AMalformedLineIsToldWithTheReadersWordsAndTheSheetStaysAsI
   EXPECT_TRUE(SameBits(document().sheet.cells, before.cells));
   EXPECT_EQ(window->windowTitle(), "Regrovantis - kept.rvd");
   EXPECT_TRUE(document().state.modified);
-  EXPECT_EQ(window->history().stack().count(), 2) << "the changes made can still be undone";
+  EXPECT_EQ(window->history().steps().steps(), 2u) << "the changes made can still be undone";
 }
 
 TEST_F(TextFilesTest, ExportedDataOpensAsTheSameSheetBitForBitUnderTheFilesName) {

@@ -117,22 +117,78 @@ TEST_F(TwoWindowsTest, TheSecondIsWarnedAndASaveOverAChangedFileAsks) {
   EXPECT_EQ(answers.pending(), 0);
 }
 
-TEST_F(TwoWindowsTest, ALockWhoseProgramHasEndedIsIgnoredAndClosingRemovesOurs) {
+// A stale lock is replaced. The lock names the window that holds it: a
+// second window that opens the file anyway leaves it alone, and when the
+// first closes, the lock passes to the second, so a third is still warned;
+// closing the last window removes it.
+TEST_F(TwoWindowsTest, TheLockStaysWhileAnyWindowHasTheFileOpen) {
   const pid_t child = ::fork();
   if (child == 0) ::_exit(0);
   ::waitpid(child, nullptr, 0);
   char host[256] = {};
   ::gethostname(host, sizeof host - 1);
-  ASSERT_TRUE(WriteLockFile(data, {"ann", host, static_cast<int>(child)}));
+  ASSERT_EQ(TakeLockFile(data, {"ann", host, static_cast<int>(child), 1, 5}).result, LockAttempt::Result::Taken);
 
   startedWindow();
   open(*window, paths, data);
   EXPECT_EQ(answers.messageTexts().size(), 0);
   EXPECT_EQ(window->document().state.fileTitle, "rt.rvd");
-  EXPECT_EQ(ReadLockFile(data)->processId, static_cast<int>(::getpid())) << "the stale lock is replaced";
+  const LockOwner first = ReadLockFile(data).owner;
+  EXPECT_EQ(first.processId, static_cast<int>(::getpid())) << "the stale lock is replaced";
+
+  other = otherWindow();
+  answers.answer(kAnswerYes);
+  open(*other, paths, data);
+  EXPECT_EQ(answers.messageTexts().size(), 1);
+  EXPECT_EQ(ReadLockFile(data).owner, first) << "the second window leaves the first one's lock alone";
+
   window->close();
   window.reset();
+  const LockOwner second = ReadLockFile(data).owner;
+  EXPECT_EQ(second.processId, first.processId);
+  EXPECT_NE(second.window, first.window) << "the lock passed to the window that still has the file";
+
+  std::unique_ptr<MainWindow> third = otherWindow();
+  answers.answer(kAnswerNo);
+  open(*third, paths, data);
+  EXPECT_EQ(answers.messageTexts().value(1),
+            "'rt.rvd' is open in another Regrovantis window; changes saved in one will overwrite the other.");
+  EXPECT_EQ(third->document().state.fileTitle, "");
+  third.reset();
+  other->close();
+  other.reset();
   EXPECT_FALSE(std::filesystem::exists(LockFilePath(data)));
+  EXPECT_EQ(answers.pending(), 0);
+}
+
+// Anyone who can write to the folder can put a link where the lock goes: the
+// file opens unlocked, the user is told why, and the link and the file it
+// leads to stay as they were.
+TEST_F(TwoWindowsTest, ALinkWhereTheLockGoesIsNeverWrittenThrough) {
+  const std::string notes = pathIn("notes.txt");
+  const QByteArray text("thirty-five bytes of the user's own");
+  {
+    QFile file(QString::fromStdString(notes));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+  }
+  std::filesystem::create_symlink(notes, LockFilePath(data));
+
+  startedWindow();
+  answers.answer(kAnswerOk);
+  open(*window, paths, data);
+  EXPECT_EQ(window->document().state.fileTitle, "rt.rvd");
+  EXPECT_EQ(answers.messageTexts().value(0),
+            "'rt.rvd' is open without a lock: '.~lock.rt.rvd#' beside it is a symbolic link, not a lock file of "
+            "Regrovantis. It was left as it is, and other windows that open 'rt.rvd' will not be warned that it is "
+            "open here.");
+  window->close();
+  window.reset();
+  EXPECT_TRUE(std::filesystem::is_symlink(LockFilePath(data)));
+  QFile file(QString::fromStdString(notes));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), text);
+  EXPECT_EQ(answers.pending(), 0);
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ TEST_F(UndoTest, AFullPasteIsOneStepThatUndoTakesBackAndRedoRepeatsBitForBit) {
   paste(FullSheetText(1000.25));
   const DataSheet second = sheet();
   ASSERT_FALSE(SameSheet(first, second));
-  EXPECT_EQ(window->history().stack().count(), 2);
+  EXPECT_EQ(window->history().steps().steps(), 2u);
   EXPECT_EQ(itemText(command::kUndo), "Und&o Paste\tCtrl+Z");
 
   window->runCommand(command::kUndo);
@@ -168,7 +168,7 @@ TEST_F(UndoTest, NewAndOpenLeaveNothingToUndoOrRedo) {
   paths->answers.push_back(pathIn("kept.rvd"));
   window->runCommand(command::kOpen);
   EXPECT_FALSE(item(command::kUndo)->isEnabled());
-  EXPECT_EQ(window->history().stack().count(), 0);
+  EXPECT_EQ(window->history().steps().steps(), 0u);
 }
 
 TEST_F(UndoTest, TextBeingTypedIsTheFirstStepUndoTakesBack) {
