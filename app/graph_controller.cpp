@@ -18,6 +18,7 @@
 #include "graph/ui/graph_variable_values.h"
 #include "graph/ui/label_glyphs.h"
 #include "graph/ui/variables_dialog.h"
+#include "graph/ui/vector_picture.h"
 #include "print/graph_report.h"
 #include "print/ui/print_dialog.h"
 #include "widgets/indexed_image.h"
@@ -147,7 +148,10 @@ void GraphController::print() {
   if (!equations_.makeCurrent(graphed)) return;
   printing_.printWithDialog(
       PrintDialogKind::Graph, [this](PageCanvas& canvas, const PrintSettings& settings, const Document& document) {
-        PrintGraphReport(canvas, settings, document, picture(), kGraphPalette, equations_.workspace());
+        PrintGraphReport(canvas, settings, document,
+                         GraphVectors(graph_.model, GraphOptionsOf(document.options), labelGlyphs_, graph_.view,
+                                      graph_.equationText, kPictureSize),
+                         equations_.workspace());
       });
 }
 

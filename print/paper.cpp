@@ -72,4 +72,12 @@ double LayoutScale(const Paper& paper, bool landscape) {
   return std::min({1.0, width / letterWidth, height / letterHeight});
 }
 
+PageSize LayoutPage(const Paper& paper, bool landscape) {
+  const double scale = LayoutScale(paper, landscape);
+  const double width = (landscape ? paper.height : paper.width) / scale;
+  const double height = (landscape ? paper.width : paper.height) / scale;
+  // The side the scale was taken from comes back whole, not a hair short.
+  return {static_cast<int>(std::floor(width + 1e-6)), static_cast<int>(std::floor(height + 1e-6))};
+}
+
 }  // namespace rv

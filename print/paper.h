@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "print/page_geometry.h"
+
 namespace rv {
 
 // A paper size the printouts can be made on, its size in page units
@@ -47,5 +49,10 @@ Paper JobPaper(std::string_view chosen, std::string_view printerMedia, const Pap
 // direction the whole page is scaled down by this factor so that nothing
 // leaves it; on Letter and larger papers it stays 1.
 double LayoutScale(const Paper& paper, bool landscape);
+
+// The page the layout has on the paper, in page units: the paper's size
+// over its LayoutScale. A4 standing is 2550 × 3607, as wide as Letter and
+// taller; Letter and larger papers are their own size.
+PageSize LayoutPage(const Paper& paper, bool landscape);
 
 }  // namespace rv

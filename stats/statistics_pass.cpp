@@ -15,15 +15,6 @@ std::vector<CoefficientRow> CoefficientRows(const std::vector<double>& coefficie
   return rows;
 }
 
-std::vector<ResidualRow> ResidualRows(const ResidualTable& table) {
-  std::vector<ResidualRow> rows;
-  for (int i = 0; i < table.pointCount(); ++i)
-    rows.push_back({FormatText("  %d", i + 1), ScientificText(table.yObs[static_cast<size_t>(i)], 4),
-                    ScientificText(table.yCalc[static_cast<size_t>(i)], 4), ScientificText(table.difference(i), 4),
-                    FixedText(table.percentDifference(i), 2)});
-  return rows;
-}
-
 AnovaRowTexts AnovaTexts(const AnovaRow& row, int ssDecimals, int msDecimals) {
   return {FormatText("%d", row.df), FixedText(row.ss, ssDecimals), FixedText(row.ms, msDecimals)};
 }
@@ -37,6 +28,15 @@ std::vector<TermRow> TermRows(const std::vector<TermStatistics>& terms) {
 }
 
 }  // namespace
+
+std::vector<ResidualRow> ResidualRows(const ResidualTable& table) {
+  std::vector<ResidualRow> rows;
+  for (int i = 0; i < table.pointCount(); ++i)
+    rows.push_back({FormatText("  %d", i + 1), ScientificText(table.yObs[static_cast<size_t>(i)], 4),
+                    ScientificText(table.yCalc[static_cast<size_t>(i)], 4), ScientificText(table.difference(i), 4),
+                    FixedText(table.percentDifference(i), 2)});
+  return rows;
+}
 
 EquationStatistics StatisticsPass(const FitWorkspace& workspace) {
   EquationStatistics statistics;

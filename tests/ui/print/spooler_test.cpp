@@ -72,7 +72,8 @@ TEST_F(SpoolerTest, TheDataReportReachesTheQueuesDeviceAsTheLayoutPutsItAndTheJo
   ASSERT_TRUE(arguments.open(QIODevice::ReadOnly));
   const QList<QByteArray> lines = arguments.readAll().split('\n');
   ASSERT_GE(lines.size(), 3);
-  EXPECT_EQ(lines[0], "Regrovantis Report");
+  // The job's name says the report and the sheet.
+  EXPECT_TRUE(lines[0].startsWith("Data \xE2\x80\x94 ")) << lines[0].toStdString();
   EXPECT_EQ(lines[1], "2");
   EXPECT_TRUE(lines[2].contains("sides=two-sided-long-edge")) << lines[2].toStdString();
   EXPECT_TRUE(lines[2].contains("print-quality=5")) << lines[2].toStdString();

@@ -167,17 +167,15 @@ TEST_F(PrintPageTest, PrintPrintsTheReportOfThePageTheUserCameFrom) {
 
   press(StatisticsDialog::kResidualsButtonId);
   const PrintedTexts table = printFromPage();
-  EXPECT_EQ(table, expected([&](PageCanvas& canvas) {
-              PrintResidualsReport(canvas, settings, document, statistics.residuals, false);
-            }));
+  EXPECT_EQ(table,
+            expected([&](PageCanvas& canvas) { PrintResidualsReport(canvas, settings, document, statistics, false); }));
   press(StatisticsDialog::kResidualsButtonId);
   press(ResidualsPage::kChartButtonId);
   const PrintedTexts chart = printFromPage();
-  EXPECT_EQ(chart, expected([&](PageCanvas& canvas) {
-              PrintResidualsReport(canvas, settings, document, statistics.residuals, true);
-            }));
+  EXPECT_EQ(chart,
+            expected([&](PageCanvas& canvas) { PrintResidualsReport(canvas, settings, document, statistics, true); }));
   EXPECT_NE(chart, table);
-  EXPECT_EQ(printed.pages.at(0).pictures.size(), 0u);
+  EXPECT_EQ(printed.pages.at(0).graphs.size(), 0u);
   EXPECT_GT(printed.pages.at(0).lines.size(), 5u) << "the chart's frame, diagonal and points";
 
   press(StatisticsDialog::kStdErrorsButtonId);
