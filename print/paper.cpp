@@ -33,6 +33,12 @@ const std::vector<Paper>& CommonPapers() {
   return papers;
 }
 
+std::vector<std::string> PaperNames() {
+  std::vector<std::string> names;
+  for (const Paper& paper : CommonPapers()) names.emplace_back(paper.name);
+  return names;
+}
+
 std::optional<Paper> PaperNamed(std::string_view name) {
   for (const Paper& paper : CommonPapers())
     if (SameName(name, paper.name) || SameName(name, paper.ippMedia)) return paper;

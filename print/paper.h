@@ -25,6 +25,7 @@ inline constexpr Paper kA4Paper{"A4", 2480, 3508, "iso_a4_210x297mm"};
 
 // The papers Page Setup offers: Letter, Legal, Executive, A3, A4, A5, B5.
 const std::vector<Paper>& CommonPapers();
+std::vector<std::string> PaperNames();
 
 // The paper of a name (as CommonPapers names them, case aside), or of a
 // media name of the print system ("iso_a4_210x297mm", "na_letter_8.5x11in",

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 
@@ -153,6 +154,24 @@ TEST_F(SpoolerTest, EveryWayAJobFailsIsToldWithTheQueueAndTheReason) {
       << answers.messageTexts()[3].toStdString();
   EXPECT_EQ(sent.size(), 2);
   EXPECT_EQ(answers.pending(), 0);
+}
+
+// A job whose filter fails is stopped by the scheduler, not printed: the
+// message names the queue, the job and the reason the server gives.
+TEST_F(SpoolerTest, AJobTheServerStopsIsToldWithItsReason) {
+  ModalAnswers answers;
+  answers.answer(kAnswerOk);
+  print(PrivateSpooler::kFilterFailsQueue);
+  ASSERT_TRUE(WaitFor([&] { return answers.messageTexts().size() == 1; })) << spooler.logTail().toStdString();
+  const QString message = answers.messageTexts()[0];
+  EXPECT_TRUE(message.startsWith(QStringLiteral("Can not print to RegrovantisFilterFails:\nJob ")))
+      << message.toStdString();
+  // The filter's own words, or the scheduler's "Filter failed".
+  EXPECT_TRUE(message.contains(QStringLiteral("filter"), Qt::CaseInsensitive)) << message.toStdString();
+  EXPECT_EQ(sent.size(), 1);  // taken, then stopped
+  // The device got nothing of the document, as a printer with a failed
+  // filter prints a blank page at most.
+  EXPECT_EQ(QFileInfo(spooler.outputOf(PrivateSpooler::kFilterFailsQueue)).size(), 0) << message.toStdString();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -17,6 +18,8 @@
 #include "statistics_dialog_fixture.h"
 #include "stats/ui/function_save_panel.h"
 #include "stats/ui/residuals_page.h"
+#include "support/modal_answers.h"
+#include "widgets/message_dialog.h"
 #include "widgets/print_settings_controls.h"
 #include "widgets/up_down_edit.h"
 
@@ -132,6 +135,38 @@ TEST_F(PrintPageTest, PrintHandsOverTheSettingsAsTypedAndClamped) {
   EXPECT_FALSE(requested->landscape);
   EXPECT_EQ(printed.setup.printer, "Basement");
   EXPECT_EQ(printed.setup.copies, 99);
+}
+
+// The page offers the paper and a preview, and refuses a font size it
+// cannot print with before anything is made.
+TEST_F(PrintPageTest, PaperPreviewAndAFontSizeRefusedBeforePrinting) {
+  print.settings.paper = "A4";
+  open();
+  std::optional<PrintSettings> previewed;
+  QObject::connect(dialog.get(), &StatisticsDialog::previewRequested, dialog.get(),
+                   [&](const PrintSettings& settings, const StatisticsReport&) { previewed = settings; });
+  press(StatisticsDialog::kPrintButtonId);
+  for (const int id : {PrintPage::kPaperId, PrintPage::kPaperLabelId, PrintPage::kPreviewButtonId})
+    EXPECT_TRUE(control(id) != nullptr && control(id)->isVisible()) << id;
+  EXPECT_EQ(controls().paper(), QStringLiteral("A4"));
+  controls().paperBox()->setCurrentText(QStringLiteral("Letter"));
+  press(PrintPage::kPreviewButtonId);
+  ASSERT_TRUE(previewed.has_value());
+  EXPECT_EQ(previewed->paper, "Letter");
+  EXPECT_FALSE(requested.has_value());
+
+  ModalAnswers answers;
+  answers.answer(kAnswerOk);
+  controls().fontSizeBox()->edit()->clear();
+  press(PrintPage::kPrintButtonId);
+  EXPECT_EQ(answers.messageTexts(), QStringList(QStringLiteral("Type a Font Size from 2 to 48.")));
+  EXPECT_FALSE(requested.has_value());
+  EXPECT_EQ(printed.jobsBegun, 0);
+  type(controls().fontSizeBox()->edit(), "9");
+  press(PrintPage::kPrintButtonId);
+  ASSERT_TRUE(requested.has_value());
+  EXPECT_EQ(requested->fontSize, 9);
+  EXPECT_EQ(requested->paper, "Letter");
 }
 
 TEST_F(PrintPageTest, WithoutASelectedPrinterPrintPrintsNothing) {
