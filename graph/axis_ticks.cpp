@@ -58,4 +58,25 @@ std::vector<double> TicksWithin(double low, double high, double step, int maxTic
   return ticks;
 }
 
+double AxisTicks::value(long long multiple) const { return Multiple(multiple, PartsOf(fine)); }
+
+AxisTicks AxisTicksWithin(double low, double high, int intervals, long long maxFine) {
+  AxisTicks ticks;
+  ticks.step = RoundStep(high - low, intervals);
+  if (!(ticks.step > 0.0)) return ticks;
+  const RoundParts step = PartsOf(ticks.step);
+  ticks.fine = Multiple(1, {step.exponent - 1, 1});
+  ticks.perStep = 10LL * step.digit;
+  const double first = std::ceil(low / ticks.fine - 1e-9);
+  const double last = std::floor(high / ticks.fine + 1e-9);
+  // A multiple must fit its integer; a range that narrow has no ticks to show anyway.
+  constexpr double kLargestMultiple = 1e18;
+  if (!(std::fabs(first) < kLargestMultiple && std::fabs(last) < kLargestMultiple) ||
+      last - first + 1 > static_cast<double>(maxFine))
+    return {};
+  for (long long k = static_cast<long long>(first); k <= static_cast<long long>(last); ++k)
+    ticks.multiples.push_back(k);
+  return ticks;
+}
+
 }  // namespace rv

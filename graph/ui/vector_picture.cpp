@@ -27,7 +27,7 @@ constexpr const char* kPictureTitle = "Regrovantis graph";
 VectorGraph GraphVectors(const GraphModel& model, const GraphOptions& options, const GlyphSet& glyphs,
                          const ViewState& view, const std::string& equationText, int size) {
   const double scale = std::max(1.0, static_cast<double>(size) / kPictureSize);
-  return BuildVectorGraph(BuildScene(model, options, glyphs), PictureGlyphs(glyphs, size), LabelCellHeight(scale), view,
+  return BuildVectorGraph(BuildScene(model, options), PictureGlyphs(glyphs, size), LabelCellHeight(scale), view,
                           options, equationText, size);
 }
 
