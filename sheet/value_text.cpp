@@ -67,8 +67,9 @@ std::string FormatValueText(double value, ValueTextMode mode) {
   return GeneralText(value);
 }
 
-std::string ExactValueText(double value) {
-  if (IsEmptyValue(value)) return {};
+std::string ExactValueText(double value) { return IsEmptyValue(value) ? std::string() : RoundTripText(value); }
+
+std::string RoundTripText(double value) {
   // %G turns to the exponent form once the exponent reaches the digits
   // asked for; a whole number such as 250 is asked for all its digits so
   // that it stays "250", not "2.5E+02".
