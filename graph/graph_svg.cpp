@@ -46,7 +46,8 @@ void AppendPiece(std::string& d, const VectorGraph::Piece& piece) {
 
 // The pieces in their order, a run of one colour and kind as one path:
 // lines stroked, triangles filled and stroked with a hairline of their
-// colour, which closes the seams between neighbours.
+// colour, which closes the seams between neighbours. A triangle's colours
+// are its style, which the style sheet's unfilled paths do not override.
 void AppendPieces(std::string& svg, const VectorGraph& graph) {
   size_t i = 0;
   while (i < graph.pieces.size()) {
@@ -60,7 +61,7 @@ void AppendPieces(std::string& svg, const VectorGraph& graph) {
     }
     const std::string color = Color(first.rgb);
     if (first.corners == 2) svg += "<path stroke=\"" + color + "\" d=\"" + d + "\"/>\n";
-    else svg += "<path class=\"f\" fill=\"" + color + "\" stroke=\"" + color + "\" d=\"" + d + "\"/>\n";
+    else svg += "<path class=\"f\" style=\"fill:" + color + ";stroke:" + color + "\" d=\"" + d + "\"/>\n";
     i = end;
   }
 }

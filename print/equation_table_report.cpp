@@ -64,7 +64,7 @@ void PrintEquationTableReport(PageCanvas& canvas, const PrintSettings& settings,
   if (!figures.empty()) y += lineHeight;
   TableStyle style;
   style.rowHeight = lineHeight;
-  style.room = std::max(kColumnGap, FontOf(job.setup.fonts, PrintFont::Body).height / 3);
+  style.room = std::max(kColumnGap, FontOf(job.setup.fonts, PrintFont::Body).height / 2);
   PrintTable(job, flow, TableOf(table), style, y);
   flow.finish();
   EndPrintJob(job);

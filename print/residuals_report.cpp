@@ -61,7 +61,7 @@ void PrintTable(PrintJob& job, const DocumentOptions& options, const EquationSta
   TableStyle style;
   style.rowHeight = lineHeight;
   style.headingGap = lineHeight / 2;
-  style.room = std::max(kColumnGap, FontOf(job.setup.fonts, PrintFont::Body).height / 3);
+  style.room = std::max(kColumnGap, FontOf(job.setup.fonts, PrintFont::Body).height / 2);
   style.rowsPerPage = kResidualRowsPerPage;
   PrintTable(job, flow, ResidualTableOf(statistics.residualRows), style, flow.start());
   flow.finish();

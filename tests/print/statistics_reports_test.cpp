@@ -94,10 +94,10 @@ TEST(StdErrorsReport, CentredEquationAndFourRightAlignedColumns) {
   ExpectText(At(canvas, 0, "aX1 "), 700, 660, TextAlign::Right);
   ExpectText(At(canvas, 0, "+1.234568E-01"), 1300, 660, TextAlign::Right);
   ExpectText(At(canvas, 0, "-0.500000"), 1900, 720, TextAlign::Right);
-  // The P Value as wide as its texts: ten characters of 28.8 units and the
-  // room of 20 after t Stat.
-  ExpectText(At(canvas, 0, "P Value"), 2208, 600, TextAlign::Right);
-  ExpectText(At(canvas, 0, "1.0000E-03"), 2208, 660, TextAlign::Right);
+  // The P Value as wide as its texts: ten characters of 28.8 units and
+  // half the font's height of room after t Stat.
+  ExpectText(At(canvas, 0, "P Value"), 2212, 600, TextAlign::Right);
+  ExpectText(At(canvas, 0, "1.0000E-03"), 2212, 660, TextAlign::Right);
 }
 
 TEST(StdErrorsReport, ALongTermPrintsWholeInAWiderColumn) {
@@ -139,7 +139,7 @@ TEST(ResidualsReport, NinetyNinePointsPrintAsManyRowsAPageAsEndAboveTheFooter) {
   ASSERT_EQ(canvas.pages.size(), 3u);
   const int rowsPerPage[] = {45, 45, 9};
   // The columns as wide as the list's texts need: "1.0000E+00" is ten
-  // characters of 28.8 units with 20 of room, 308 from 400.
+  // characters of 28.8 units with half the font's height of room, 312 from 400.
   for (size_t page = 0; page < 3; ++page) {
     SCOPED_TRACE(page);
     int rows = 0;
@@ -147,10 +147,10 @@ TEST(ResidualsReport, NinetyNinePointsPrintAsManyRowsAPageAsEndAboveTheFooter) {
       if (text.x == 300 && text.align == TextAlign::Left && text.font == PrintFont::Body && text.text != "n") ++rows;
     EXPECT_EQ(rows, rowsPerPage[page]);
     ExpectText(At(canvas, page, "n"), 300, 300, TextAlign::Left);
-    ExpectText(At(canvas, page, "Y Obs"), 708, 300, TextAlign::Right);
-    ExpectText(At(canvas, page, "Y Calc"), 1208, 300, TextAlign::Right);
-    ExpectText(At(canvas, page, "Difference"), 1708, 300, TextAlign::Right);
-    ExpectText(At(canvas, page, "Pct Diff"), 2208, 300, TextAlign::Right);
+    ExpectText(At(canvas, page, "Y Obs"), 712, 300, TextAlign::Right);
+    ExpectText(At(canvas, page, "Y Calc"), 1212, 300, TextAlign::Right);
+    ExpectText(At(canvas, page, "Difference"), 1712, 300, TextAlign::Right);
+    ExpectText(At(canvas, page, "Pct Diff"), 2212, 300, TextAlign::Right);
     const auto& footer = canvas.pages[page].texts.back();
     EXPECT_EQ(footer.font, PrintFont::Footer);
     EXPECT_EQ(footer.text, std::to_string(page + 1));
@@ -162,10 +162,10 @@ TEST(ResidualsReport, NinetyNinePointsPrintAsManyRowsAPageAsEndAboveTheFooter) {
   ExpectText(At(canvas, 1, "46"), 300, 390 + 0 * 60, TextAlign::Left);
   ExpectText(At(canvas, 2, "99"), 300, 390 + 8 * 60, TextAlign::Left);
   // The texts of the statistics dialog's residual list.
-  ExpectText(At(canvas, 0, "1.0000E+00"), 708, 390, TextAlign::Right);
-  ExpectText(At(canvas, 0, "1.5000E+00"), 1208, 390, TextAlign::Right);
-  ExpectText(At(canvas, 0, "-5.0000E-01"), 1708, 390, TextAlign::Right);
-  ExpectText(At(canvas, 0, "-50.00"), 2208, 390, TextAlign::Right);
+  ExpectText(At(canvas, 0, "1.0000E+00"), 712, 390, TextAlign::Right);
+  ExpectText(At(canvas, 0, "1.5000E+00"), 1212, 390, TextAlign::Right);
+  ExpectText(At(canvas, 0, "-5.0000E-01"), 1712, 390, TextAlign::Right);
+  ExpectText(At(canvas, 0, "-50.00"), 2212, 390, TextAlign::Right);
   EXPECT_EQ(canvas.strayCalls, 0);
 
   // At 10 points 54 rows would fit: a page still takes at most 50.
