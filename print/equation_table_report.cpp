@@ -15,7 +15,6 @@ constexpr int kFigureValueRight = 1300;
 constexpr int kFigureGap = 40;
 constexpr int kTermWidth = 400;
 constexpr int kValueWidth = 600;
-constexpr int kColumnGap = 20;
 
 PrintedTable TableOf(const TermTable& terms) {
   PrintedTable table;
@@ -62,9 +61,7 @@ void PrintEquationTableReport(PageCanvas& canvas, const PrintSettings& settings,
   int y = PrintCentredText(job, equationText, flow.start(), lineHeight) + 2 * lineHeight;
   for (const ReportFigure& figure : figures) y = PrintFigure(job, flow, figure, y, lineHeight);
   if (!figures.empty()) y += lineHeight;
-  TableStyle style;
-  style.rowHeight = lineHeight;
-  style.room = std::max(kColumnGap, FontOf(job.setup.fonts, PrintFont::Body).height / 2);
+  const TableStyle style = UnruledTableStyle(job, lineHeight);
   PrintTable(job, flow, TableOf(table), style, y);
   flow.finish();
   EndPrintJob(job);

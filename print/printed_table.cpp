@@ -6,6 +6,8 @@ namespace rv {
 
 namespace {
 
+constexpr int kSmallestRoom = 20;
+
 // The width a column needs for its widest text, heading included.
 int NeededWidth(PageCanvas& canvas, const TableColumn& column, int rowCount, const TableStyle& style) {
   int widest = canvas.textWidth(PrintFont::Body, column.heading);
@@ -83,6 +85,13 @@ class BlockPrinter {
 };
 
 }  // namespace
+
+TableStyle UnruledTableStyle(const PrintJob& job, int lineHeight) {
+  TableStyle style;
+  style.rowHeight = lineHeight;
+  style.room = std::max(kSmallestRoom, FontOf(job.setup.fonts, PrintFont::Body).height / 2);
+  return style;
+}
 
 std::vector<TableBlock> TableBlocks(PageCanvas& canvas, const PrintedTable& table, const TableStyle& style,
                                     int bodyRight) {

@@ -38,6 +38,11 @@ struct TableStyle {
   int pageBreak = INT_MAX;  // a row ending below this y ends its page
 };
 
+// A table without rules: rows a line height apart, the texts of
+// neighbouring cells at least half the body font's height (and 20 units)
+// apart.
+TableStyle UnruledTableStyle(const PrintJob& job, int lineHeight);
+
 // The columns one block prints, the key column first, and their cells'
 // left and right edges.
 struct TableBlock {

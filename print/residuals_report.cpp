@@ -24,7 +24,6 @@ constexpr int kPointMargin = 20;
 constexpr int kNumberWidth = 100;
 constexpr int kObsWidth = 300;
 constexpr int kValueWidth = 500;
-constexpr int kColumnGap = 20;
 
 // The titles, then the equation: the top of every page of the report.
 int ReportHeading(PrintJob& job, const DocumentOptions& options, const std::string& equation, int lineHeight) {
@@ -58,10 +57,8 @@ PrintedTable ResidualTableOf(const std::vector<ResidualRow>& rows) {
 
 void PrintTable(PrintJob& job, const DocumentOptions& options, const EquationStatistics& statistics, int lineHeight) {
   PageFlow flow(job, [&](PrintJob& page) { return ReportHeading(page, options, statistics.equationText, lineHeight); });
-  TableStyle style;
-  style.rowHeight = lineHeight;
+  TableStyle style = UnruledTableStyle(job, lineHeight);
   style.headingGap = lineHeight / 2;
-  style.room = std::max(kColumnGap, FontOf(job.setup.fonts, PrintFont::Body).height / 2);
   style.rowsPerPage = kResidualRowsPerPage;
   PrintTable(job, flow, ResidualTableOf(statistics.residualRows), style, flow.start());
   flow.finish();
