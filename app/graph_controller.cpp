@@ -83,7 +83,7 @@ bool GraphController::prepareGraph(bool showMessages) {
   if (!equations_.makeSelectedCurrent()) return false;
   DataSheet sheet = document_.sheet;
   const Outcome<void> prepared =
-      PrepareGraph(graph_, sheet, equations_.workspace(), *selection, document_.options, labelGlyphs_, *yRange);
+      PrepareGraph(graph_, sheet, equations_.workspace(), *selection, document_.options, *yRange);
   storeSheet_(sheet);
   if (!prepared) {
     if (showMessages) ShowMessage(QString::fromStdString(prepared.message().text), window_, prepared.message().kind);

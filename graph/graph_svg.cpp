@@ -60,8 +60,9 @@ void AppendPieces(std::string& svg, const VectorGraph& graph) {
       ++end;
     }
     const std::string color = Color(first.rgb);
-    if (first.corners == 2) svg += "<path stroke=\"" + color + "\" d=\"" + d + "\"/>\n";
-    else svg += "<path class=\"f\" style=\"fill:" + color + ";stroke:" + color + "\" d=\"" + d + "\"/>\n";
+    if (first.corners == 2) svg.append("<path stroke=\"").append(color);
+    else svg.append("<path class=\"f\" style=\"fill:").append(color).append(";stroke:").append(color);
+    svg.append("\" d=\"").append(d).append("\"/>\n");
     i = end;
   }
 }

@@ -13,8 +13,7 @@ Outcome<GraphModel> DrawnGraphModel(DataSheet& sheet, const FitWorkspace& worksp
 }
 
 Outcome<void> PrepareGraph(GraphState& graph, DataSheet& sheet, const FitWorkspace& workspace,
-                           const GraphSelection& selection, const DocumentOptions& options, const GlyphSet& glyphs,
-                           const YRange& yRange) {
+                           const GraphSelection& selection, const DocumentOptions& options, const YRange& yRange) {
   Outcome<GraphModel> built = DrawnGraphModel(sheet, workspace, selection, options, yRange);
   if (!built) return built.message();
   graph.selection = selection;

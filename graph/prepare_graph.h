@@ -1,6 +1,5 @@
 #pragma once
 
-#include "graph/glyph_set.h"
 #include "graph/graph_model.h"
 #include "graph/graph_selection.h"
 #include "graph/graph_state.h"
@@ -17,11 +16,10 @@ namespace rv {
 Outcome<GraphModel> DrawnGraphModel(DataSheet& sheet, const FitWorkspace& workspace, const GraphSelection& selection,
                                     const DocumentOptions& options, const YRange& yRange = {});
 
-// A new graph: the DrawnGraphModel and its display lists (label widths
-// measured with glyphs), the view reset to its default angles and the full
-// zoom. When there is no picture, says why and leaves the graph as it was.
+// A new graph: the DrawnGraphModel and its display lists, the view reset
+// to its default angles and the full zoom. When there is no picture, says
+// why and leaves the graph as it was.
 Outcome<void> PrepareGraph(GraphState& graph, DataSheet& sheet, const FitWorkspace& workspace,
-                           const GraphSelection& selection, const DocumentOptions& options, const GlyphSet& glyphs,
-                           const YRange& yRange = {});
+                           const GraphSelection& selection, const DocumentOptions& options, const YRange& yRange = {});
 
 }  // namespace rv

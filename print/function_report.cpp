@@ -50,8 +50,10 @@ std::vector<std::string> PrintedLines(PageCanvas& canvas, const std::string& lin
   const std::string continuation = lead + "  ";
   const int innerWidth = width - canvas.textWidth(PrintFont::Body, continuation + close);
   std::vector<std::string> lines;
-  for (const std::string& piece : WrappedLines(canvas, PrintFont::Body, inner, innerWidth))
-    lines.push_back((lines.empty() ? lead : continuation) + piece + close);
+  for (const std::string& piece : WrappedLines(canvas, PrintFont::Body, inner, innerWidth)) {
+    std::string printed = lines.empty() ? lead : continuation;
+    lines.push_back(printed.append(piece).append(close));
+  }
   return lines;
 }
 

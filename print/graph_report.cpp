@@ -22,6 +22,7 @@ struct CoefficientLine {
 
 std::vector<CoefficientLine> CoefficientLines(const FitWorkspace& equation) {
   std::vector<CoefficientLine> lines;
+  lines.reserve(static_cast<size_t>(equation.coefficientCount()));
   for (int k = 0; k < equation.coefficientCount(); ++k)
     lines.push_back({FormatText("%c =", CoefficientLetter(k)),
                      FormatValueText(equation.coefficients[static_cast<size_t>(k)], ValueTextMode::Scientific)});

@@ -35,7 +35,7 @@ std::string TwoDigitExponent(std::string text) {
     while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
     std::string digits = text.substr(i + 1, end - i - 1);
     while (digits.size() > 2 && digits[0] == '0') digits.erase(0, 1);
-    while (digits.size() < 2) digits.insert(0, "0");
+    if (digits.size() < 2) out.append(2 - digits.size(), '0');
     out += digits;
     i = end - 1;
   }

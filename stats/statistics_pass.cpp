@@ -21,6 +21,7 @@ AnovaRowTexts AnovaTexts(const AnovaRow& row, int ssDecimals, int msDecimals) {
 
 std::vector<TermRow> TermRows(const std::vector<TermStatistics>& terms) {
   std::vector<TermRow> rows;
+  rows.reserve(terms.size());
   for (const TermStatistics& term : terms)
     rows.push_back({term.label, ScientificText(term.stdError, 6, true), FixedText(term.tStat, 6, true),
                     ScientificText(term.pValue, 4)});
@@ -31,6 +32,7 @@ std::vector<TermRow> TermRows(const std::vector<TermStatistics>& terms) {
 
 std::vector<ResidualRow> ResidualRows(const ResidualTable& table) {
   std::vector<ResidualRow> rows;
+  rows.reserve(static_cast<size_t>(table.pointCount()));
   for (int i = 0; i < table.pointCount(); ++i)
     rows.push_back({FormatText("  %d", i + 1), ScientificText(table.yObs[static_cast<size_t>(i)], 4),
                     ScientificText(table.yCalc[static_cast<size_t>(i)], 4), ScientificText(table.difference(i), 4),

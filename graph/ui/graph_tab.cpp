@@ -236,6 +236,7 @@ void GraphTab::showVariables() {
 
 void GraphTab::variablesSelected() {
   std::vector<bool> selected;
+  selected.reserve(static_cast<size_t>(list_->count()));
   for (int row = 0; row < list_->count(); ++row) selected.push_back(list_->item(row)->isSelected());
   context_.owner.selectGraphVariables(selected);
 }

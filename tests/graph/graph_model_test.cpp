@@ -23,6 +23,7 @@ using testing::SurfaceOver;
 
 std::vector<std::string> Texts(const std::vector<GraphVariableEntry>& entries) {
   std::vector<std::string> texts;
+  texts.reserve(entries.size());
   for (const GraphVariableEntry& entry : entries) texts.push_back(entry.text);
   return texts;
 }
@@ -401,6 +402,7 @@ TEST(AxisLabelTexts, KeepTheMagnitudeWithTheStepsDigitsFixedOrScientific) {
   };
   for (const Case& c : cases) {
     std::vector<double> values;
+    values.reserve(static_cast<size_t>(c.count));
     for (int i = 0; i < c.count; ++i) values.push_back(c.first + i * c.step);
     const std::vector<std::string> texts = AxisLabelTexts(values, c.step);
     EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + static_cast<long>(c.expected.size())), c.expected)

@@ -134,7 +134,9 @@ TEST(LabelLayout, EveryAxisKeepsReadableLabelsInsideThePictureAndNoneOverlap) {
         if (v >= 0) continue;
         EXPECT_GE(labels[0], 2) << where;
         EXPECT_GE(labels[1], 3) << where;
-        if (c.surface) EXPECT_GE(labels[2], 2) << where;
+        if (c.surface) {
+          EXPECT_GE(labels[2], 2) << where;
+        }
       }
     }
   }
@@ -154,6 +156,7 @@ std::vector<TextBlock> Ticks(int count, double pitch, double fine = 1.0) {
 
 std::vector<std::string> Shown(const std::vector<TextBlock>& blocks) {
   std::vector<std::string> texts;
+  texts.reserve(blocks.size());
   for (const TextBlock& b : blocks) texts.push_back(b.runs.at(0).text);
   return texts;
 }

@@ -20,6 +20,7 @@ std::vector<std::string> RowTexts(const Page& page, int y) {
     if (text.y == y && text.font == PrintFont::Body) row.push_back(text);
   std::sort(row.begin(), row.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
   std::vector<std::string> texts;
+  texts.reserve(row.size());
   for (const auto& text : row) texts.push_back(text.text);
   return texts;
 }

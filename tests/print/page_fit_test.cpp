@@ -80,10 +80,11 @@ void ExpectLaidOut(const RecordingCanvas& canvas) {
       const int bottom = text.font == PrintFont::Footer ? page.height : page.footerY;
       EXPECT_TRUE(box.left >= 0 && box.right <= page.width && box.top >= 0 && box.bottom <= bottom)
           << '"' << text.text << "\" at " << box.left << ", " << box.top << " to " << box.right << ", " << box.bottom;
-      if (text.clipLeft != INT_MIN || text.clipRight != INT_MAX)
+      if (text.clipLeft != INT_MIN || text.clipRight != INT_MAX) {
         EXPECT_TRUE(text.left() >= text.clipLeft && text.right() <= text.clipRight)
             << '"' << text.text << "\" from " << text.left() << " to " << text.right() << " in its cell from "
             << text.clipLeft << " to " << text.clipRight;
+      }
       for (size_t other = 0; other < boxes.size(); ++other)
         EXPECT_FALSE(box.overlaps(boxes[other]))
             << '"' << text.text << "\" runs into \"" << drawn.texts[other].text << '"';
@@ -162,6 +163,7 @@ const Sample& TheSample() {
     s.document.state.path = "/home/ada/gas99.rvd";
     s.document.state.fileTitle = "gas99.rvd";
     std::vector<std::vector<double>> fitted;
+    fitted.reserve(rows.size());
     for (const auto& row : rows) fitted.push_back({row[0], row[1], row[2]});
     s.equation = FitEquation(fitted, MakeCandidate(EquationSet::Y, {{kTermX2, 1, 0}, {kTermX, 2, 0}}));
     s.statistics = StatisticsPass(s.equation);
@@ -198,6 +200,7 @@ std::vector<ReportCase> AllReports() {
   for (const IntervalRow& row : IntervalRows(s.statistics, fit))
     criteria.insert(criteria.end(), {row.label, row.lower, row.upper});
   std::vector<std::string> coefficients;
+  coefficients.reserve(static_cast<size_t>(s.equation.coefficientCount()));
   for (int k = 0; k < s.equation.coefficientCount(); ++k)
     coefficients.push_back(FormatValueText(s.equation.coefficients[static_cast<size_t>(k)], ValueTextMode::Scientific));
 
@@ -285,7 +288,9 @@ TEST(PageFit, WrappedCommentLinesKeepTheirCommentMark) {
         if (!inComment) continue;
         ++commentLines;
         EXPECT_TRUE(text.text.starts_with(mark)) << text.text;
-        if (language == FunctionLanguage::C) EXPECT_TRUE(text.text.ends_with("*/")) << text.text;
+        if (language == FunctionLanguage::C) {
+          EXPECT_TRUE(text.text.ends_with("*/")) << text.text;
+        }
         ended = text.text.find("size") != std::string::npos || text.text.find("SIZE") != std::string::npos;
       }
     EXPECT_GT(commentLines, 2);

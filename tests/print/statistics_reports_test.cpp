@@ -196,7 +196,9 @@ TEST(ResidualsReport, EveryPageOfTableAndChartIsHeadedByTheEquation) {
     ASSERT_EQ(canvas.pages.size(), chart ? 1u : 3u);
     for (size_t page = 0; page < canvas.pages.size(); ++page) {
       ExpectText(At(canvas, page, "Y = aX1 + b"), 1275, 300, TextAlign::Centre);
-      if (!chart) EXPECT_EQ(At(canvas, page, "n").y, 390);
+      if (!chart) {
+        EXPECT_EQ(At(canvas, page, "n").y, 390);
+      }
     }
   }
 }

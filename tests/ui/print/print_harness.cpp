@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <string>
 
 #include "files/data_file_io.h"
@@ -71,9 +72,7 @@ rv::VectorGraph GraphPicture(const rv::FitWorkspace& equation, const rv::Documen
                           rv::kPictureSize);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   QApplication application(argc, argv);
   if (argc < 3)
     return Fail("usage: print_harness FILE.rvd dialog [KIND] | FILE.rvd REPORT OUT.pdf [ORDINAL [landscape [SIZE]]]");
@@ -139,4 +138,17 @@ int main(int argc, char** argv) {
   rv::PrintJobPlaces places;
   places.choosePdfPath = [&](QWidget*, const QString&) { return out; };
   return rv::RunPrintJob(print, document.state, nullptr, places).isEmpty() ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+  } catch (...) {
+    std::fprintf(stderr, "print_harness failed\n");
+  }
+  return 1;
 }
