@@ -65,6 +65,10 @@ void EquationController::showStatistics() {
                    [this, &dialog](const PrintSettings& settings, const StatisticsReport& report) {
                      printing_.printStatisticsReport(settings, report, &dialog);
                    });
+  QObject::connect(&dialog, &StatisticsDialog::previewRequested, &dialog,
+                   [this, &dialog](const PrintSettings& settings, const StatisticsReport& report) {
+                     printing_.previewReport(settings, report, &dialog);
+                   });
   QFutureWatcher<PrintServerSurvey> survey;
   QObject::connect(&survey, &QFutureWatcherBase::finished, &dialog, [this, &survey, &dialog] {
     printing_.setServerSurvey(survey.result());
@@ -72,7 +76,7 @@ void EquationController::showStatistics() {
     QString current = controls->selectedPrinter();
     if (printing_.settings().printer.empty() && current == QLatin1String(kPrintToPdf))
       current = DefaultPrinterChoice(printing_.serverSurvey());
-    controls->setPrinters(PrinterChoices(printing_.serverSurvey()), current);
+    controls->setPrinters(PrinterChoices(printing_.serverSurvey(), printing_.settings().printer), current);
   });
   survey.setFuture(SurveyPrintServerInBackground());
   statistics_ = &dialog;

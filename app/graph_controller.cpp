@@ -18,6 +18,8 @@
 #include "graph/ui/graph_variable_values.h"
 #include "graph/ui/label_glyphs.h"
 #include "graph/ui/variables_dialog.h"
+#include "graph/ui/vector_picture.h"
+#include "graph/y_range.h"
 #include "print/graph_report.h"
 #include "print/ui/print_dialog.h"
 #include "widgets/indexed_image.h"
@@ -73,10 +75,15 @@ bool GraphController::prepareGraph(bool showMessages) {
     tab_->focusVariableList();
     return false;
   }
+  const Outcome<YRange> yRange = ParseYRange(yMinimum_, yMaximum_);
+  if (!yRange) {
+    if (showMessages) ShowMessage(QString::fromStdString(yRange.message().text), window_, yRange.message().kind);
+    return false;
+  }
   if (!equations_.makeSelectedCurrent()) return false;
   DataSheet sheet = document_.sheet;
   const Outcome<void> prepared =
-      PrepareGraph(graph_, sheet, equations_.workspace(), *selection, document_.options, labelGlyphs_);
+      PrepareGraph(graph_, sheet, equations_.workspace(), *selection, document_.options, *yRange);
   storeSheet_(sheet);
   if (!prepared) {
     if (showMessages) ShowMessage(QString::fromStdString(prepared.message().text), window_, prepared.message().kind);
@@ -84,6 +91,11 @@ bool GraphController::prepareGraph(bool showMessages) {
   }
   session_.graphDrawn = true;
   return true;
+}
+
+void GraphController::typeYRange(const std::string& minimum, const std::string& maximum) {
+  yMinimum_ = minimum;
+  yMaximum_ = maximum;
 }
 
 void GraphController::setAnglePositions(int horizontal, int vertical) {
@@ -147,7 +159,10 @@ void GraphController::print() {
   if (!equations_.makeCurrent(graphed)) return;
   printing_.printWithDialog(
       PrintDialogKind::Graph, [this](PageCanvas& canvas, const PrintSettings& settings, const Document& document) {
-        PrintGraphReport(canvas, settings, document, picture(), kGraphPalette, equations_.workspace());
+        PrintGraphReport(canvas, settings, document,
+                         GraphVectors(graph_.model, GraphOptionsOf(document.options), labelGlyphs_, graph_.view,
+                                      graph_.equationText, kPictureSize),
+                         equations_.workspace());
       });
 }
 

@@ -58,6 +58,7 @@ class GraphController : public GraphOwner {
   void stepRotation() override;
   void finishZoomDrag(const PixelRect& rect, const Viewport& viewport, int pictureHeight) override;
   void selectGraphVariables(const std::vector<bool>& selected) override;
+  void typeYRange(const std::string& minimum, const std::string& maximum) override;
 
  private:
   const Document& document_;
@@ -70,6 +71,9 @@ class GraphController : public GraphOwner {
   GraphTab* tab_ = nullptr;
   GraphState graph_;
   GlyphSet labelGlyphs_;
+  // The Y range as the Graph tab holds it, read at every Draw.
+  std::string yMinimum_;
+  std::string yMaximum_;
 };
 
 }  // namespace rv

@@ -16,9 +16,13 @@ namespace rv {
 PrintController::PrintController(const Document& document, StatusBar* status, QWidget* window)
     : document_(document), status_(status), window_(window) {}
 
+void PrintController::previewReport(const PrintSettings& settings, const StatisticsReport& report, QWidget* over) {
+  ShowPrintPreview([&](PageCanvas& canvas) { report(canvas, settings, document_); }, over);
+}
+
 void PrintController::printWithDialog(PrintDialogKind kind, const StatisticsReport& report) {
   const auto preview = [this, &report](const PrintSettings& settings, QWidget* over) {
-    ShowPrintPreview([&](PageCanvas& canvas) { report(canvas, settings, document_); }, over);
+    previewReport(settings, report, over);
   };
   const std::optional<PrintSettings> chosen = ShowPrintDialog(kind, settings_, window_, preview);
   if (!chosen) return;

@@ -37,6 +37,9 @@ class PrintController {
   // The statistics dialog's Print page: its settings are kept too. Failures
   // are told over the dialog.
   void printStatisticsReport(const PrintSettings& settings, const StatisticsReport& report, QWidget* dialog);
+  // The preview of the report with the settings over the dialog; the
+  // settings are not kept.
+  void previewReport(const PrintSettings& settings, const StatisticsReport& report, QWidget* over);
 
   const PrintSettings& settings() const { return settings_; }
   const PrintServerSurvey& serverSurvey() const { return serverSurvey_; }

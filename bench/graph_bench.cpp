@@ -62,15 +62,14 @@ rv::GlyphSet BenchGlyphs() {
 constexpr rv::GraphSelection kSurface{2, 1, 2};
 constexpr std::array<std::int32_t, 3> kSegments{10, 10, 10};
 
-rv::Scene PrepareScene(const Example& e, const rv::GlyphSet& glyphs) {
+rv::Scene PrepareScene(const Example& e) {
   const rv::Outcome<rv::GraphModel> built = rv::BuildGraphModel(e.workspace, e.sheet, kSurface, kSegments);
-  return rv::BuildScene(*built, rv::DefaultGraphOptions(), glyphs);
+  return rv::BuildScene(*built, rv::DefaultGraphOptions());
 }
 
 void Prepare(benchmark::State& state) {
   const Example& e = LoadExample();
-  const rv::GlyphSet glyphs = BenchGlyphs();
-  for (auto _ : state) benchmark::DoNotOptimize(PrepareScene(e, glyphs));
+  for (auto _ : state) benchmark::DoNotOptimize(PrepareScene(e));
 }
 
 // The main window whose graph window is 1000 × 800: (W - 101) × (H - 60).
@@ -79,7 +78,7 @@ constexpr int kClientHeight = 860;
 
 void Frame(benchmark::State& state) {
   const rv::GlyphSet glyphs = BenchGlyphs();
-  const rv::Scene scene = PrepareScene(LoadExample(), glyphs);
+  const rv::Scene scene = PrepareScene(LoadExample());
   rv::RenderTarget target(1000, 800, rv::GraphWindowViewport(kClientWidth, kClientHeight));
   rv::ViewState view;
   rv::ResetView(view, 2);
@@ -92,7 +91,7 @@ void Frame(benchmark::State& state) {
 
 void Picture(benchmark::State& state) {
   const rv::GlyphSet glyphs = BenchGlyphs();
-  const rv::Scene scene = PrepareScene(LoadExample(), glyphs);
+  const rv::Scene scene = PrepareScene(LoadExample());
   rv::ViewState view;
   rv::ResetView(view, 2);
   for (auto _ : state) benchmark::DoNotOptimize(rv::RenderGraphPicture(scene, glyphs, view));

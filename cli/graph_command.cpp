@@ -26,6 +26,7 @@
 #include "graph/ui/label_glyphs.h"
 #include "graph/ui/picture_file.h"
 #include "graph/view_state.h"
+#include "graph/y_range.h"
 #include "regress/recreate_equation.h"
 #include "sheet/point_count.h"
 #include "sheet/quoted_text.h"
@@ -123,6 +124,23 @@ ViewState ViewFromArguments(const Arguments& arguments, int graphedVariables) {
   return view;
 }
 
+// --yrange MIN,MAX: the value axis from MIN to MAX; without it the range
+// is automatic, as on the Graph tab with its boxes empty.
+YRange YRangeFromArguments(const Arguments& arguments) {
+  if (!arguments.has("yrange")) return {};
+  const std::string& text = arguments.value("yrange");
+  const size_t comma = text.find(',');
+  if (comma == std::string::npos || comma == 0 || comma + 1 == text.size())
+    throw CliError("--yrange takes the minimum and maximum MIN,MAX such as -5,20, not '" + text + "'");
+  const Outcome<YRange> range = ParseYRange(text.substr(0, comma), text.substr(comma + 1));
+  if (!range) {
+    std::string message = range.message().text;
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    throw CliError("--yrange: " + message);
+  }
+  return *range;
+}
+
 // Qt's own notes (about the desktop session, say) are no concern of a
 // command-line picture; only its failures reach standard error.
 void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -154,9 +172,9 @@ void WritePicture(PictureFormat format, const GraphModel& model, const Document&
 }  // namespace
 
 int RunGraphCommand(const std::vector<std::string>& words) {
-  const Arguments arguments =
-      ParseArguments(words, AndTextValueOptions({"ordinal", "max-terms", "sets", "vars", "angles", "size", "out"}),
-                     AndTextFlagOptions({"data"}));
+  const Arguments arguments = ParseArguments(
+      words, AndTextValueOptions({"ordinal", "max-terms", "sets", "vars", "angles", "size", "out", "yrange"}),
+      AndTextFlagOptions({"data"}));
   if (!arguments.has("vars")) throw CliError("graph needs --vars X1 or --vars X1,X2");
   if (arguments.has("out") == arguments.flag("data"))
     throw CliError("graph needs either --out PICTURE.png|.svg|.pdf or --data");
@@ -173,6 +191,7 @@ int RunGraphCommand(const std::vector<std::string>& words) {
           : kPictureSize;
   const PictureFormat format = arguments.has("out") ? OutputFormat(arguments.value("out")) : PictureFormat::Png;
   if (arguments.has("out") && arguments.value("out") != kStandardOutput) RequireWritableTarget(arguments.value("out"));
+  const YRange yRange = YRangeFromArguments(arguments);
 
   const InputFile input = LoadInputFile(arguments.positional[0], arguments);
   RequireSearchedVariables(variables, input.document.sheet);
@@ -180,7 +199,7 @@ int RunGraphCommand(const std::vector<std::string>& words) {
   Document document = input.document;
   const GraphSelection selection = SelectVariables(variables, workspace.text);
 
-  const Outcome<GraphModel> built = DrawnGraphModel(document.sheet, workspace, selection, document.options);
+  const Outcome<GraphModel> built = DrawnGraphModel(document.sheet, workspace, selection, document.options, yRange);
   if (!built) throw CliError(built.message().text, 1);
 
   if (arguments.flag("data")) {

@@ -19,15 +19,20 @@ double Inside(const RasterVertex& v, int plane) {
   return plane % 2 == 0 ? c + 1.0 : 1.0 - c;
 }
 
-}  // namespace
+// The signed distance inside the band's lower (plane 0) or upper edge.
+struct BandDistance {
+  double low, high;
+  double operator()(const RasterVertex& v, int plane) const { return plane == 0 ? v.y - low : high - v.y; }
+};
 
-bool ClipLine(RasterVertex& a, RasterVertex& b) {
+template <typename Distance>
+bool ClipLineBy(RasterVertex& a, RasterVertex& b, int planes, Distance inside) {
   if (!Finite(a) || !Finite(b)) return false;
   double enter = 0.0;
   double leave = 1.0;
-  for (int plane = 0; plane < 6; ++plane) {
-    const double da = Inside(a, plane);
-    const double db = Inside(b, plane);
+  for (int plane = 0; plane < planes; ++plane) {
+    const double da = inside(a, plane);
+    const double db = inside(b, plane);
     if (da < 0.0 && db < 0.0) return false;
     if (da < 0.0) enter = std::fmax(enter, da / (da - db));
     if (db < 0.0) leave = std::fmin(leave, da / (da - db));
@@ -39,27 +44,46 @@ bool ClipLine(RasterVertex& a, RasterVertex& b) {
   return true;
 }
 
-void ClipPolygon(std::vector<RasterVertex>& polygon, std::vector<RasterVertex>& scratch) {
+template <typename Distance>
+void ClipPolygonBy(std::vector<RasterVertex>& polygon, std::vector<RasterVertex>& scratch, int planes,
+                   Distance inside) {
   for (const RasterVertex& v : polygon)
     if (!Finite(v)) {
       polygon.clear();
       return;
     }
-  for (int plane = 0; plane < 6 && !polygon.empty(); ++plane) {
+  for (int plane = 0; plane < planes && !polygon.empty(); ++plane) {
     bool allInside = true;
-    for (const RasterVertex& v : polygon) allInside = allInside && Inside(v, plane) >= 0.0;
+    for (const RasterVertex& v : polygon) allInside = allInside && inside(v, plane) >= 0.0;
     if (allInside) continue;
     scratch.clear();
     for (size_t i = 0; i < polygon.size(); ++i) {
       const RasterVertex& from = polygon[i];
       const RasterVertex& to = polygon[(i + 1) % polygon.size()];
-      const double dFrom = Inside(from, plane);
-      const double dTo = Inside(to, plane);
+      const double dFrom = inside(from, plane);
+      const double dTo = inside(to, plane);
       if (dFrom >= 0.0) scratch.push_back(from);
       if ((dFrom >= 0.0) != (dTo >= 0.0)) scratch.push_back(Between(from, to, dFrom / (dFrom - dTo)));
     }
     polygon.swap(scratch);
   }
+}
+
+}  // namespace
+
+bool ClipLine(RasterVertex& a, RasterVertex& b) { return ClipLineBy(a, b, 6, Inside); }
+
+void ClipPolygon(std::vector<RasterVertex>& polygon, std::vector<RasterVertex>& scratch) {
+  ClipPolygonBy(polygon, scratch, 6, Inside);
+}
+
+bool ClipLineToBand(RasterVertex& a, RasterVertex& b, double low, double high) {
+  return ClipLineBy(a, b, 2, BandDistance{low, high});
+}
+
+void ClipPolygonToBand(std::vector<RasterVertex>& polygon, std::vector<RasterVertex>& scratch, double low,
+                       double high) {
+  ClipPolygonBy(polygon, scratch, 2, BandDistance{low, high});
 }
 
 }  // namespace rv

@@ -17,4 +17,8 @@ bool ClipLine(RasterVertex& a, RasterVertex& b);
 // is empty when nothing is left; scratch is working room.
 void ClipPolygon(std::vector<RasterVertex>& polygon, std::vector<RasterVertex>& scratch);
 
+// The same cuts to the band low ≤ y ≤ high alone, in any coordinates.
+bool ClipLineToBand(RasterVertex& a, RasterVertex& b, double low, double high);
+void ClipPolygonToBand(std::vector<RasterVertex>& polygon, std::vector<RasterVertex>& scratch, double low, double high);
+
 }  // namespace rv

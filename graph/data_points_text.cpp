@@ -1,35 +1,24 @@
 #include "graph/data_points_text.h"
 
-#include <cmath>
-
 #include "sheet/value_text.h"
 
 namespace rv {
 
 namespace {
 
-// A value of a magnitude the fixed display would show without a single
-// significant digit is written in scientific form, so it is not read as 0.
-bool TooSmallFor(double value, double smallestShown) { return value != 0.0 && std::fabs(value) < smallestShown; }
-
-std::string Tiny(double value) { return TwoDigitExponent(FormatText("%.6E", value)); }
-
-// "%f" shows six decimals.
-std::string CurveNumber(double value) { return TooSmallFor(value, 0.0000005) ? Tiny(value) : FormatText("%f", value); }
+// Every number as the shortest text that reads back as the same double.
+std::string Number(double value) { return RoundTripText(value); }
 
 std::string CurveText(const Surface& surface) {
   std::string text = FormatText("X%d\tY\r\n", surface.selection.first);
   for (int k = 0; k < kGridPoints; ++k) {
     const SurfacePoint& p = surface.grid[static_cast<size_t>(k)][0];
-    text += CurveNumber(p.x) + "\t" + (p.hasValue() ? CurveNumber(p.value) : std::string()) + "\r\n";
+    text += Number(p.x) + "\t" + (p.hasValue() ? Number(p.value) : std::string()) + "\r\n";
   }
   return text;
 }
 
-// The general display shows up to eleven decimals, the twelfth rounded into them.
-std::string Field(double value) {
-  return (TooSmallFor(value, 0.0000000000095) ? Tiny(value) : FormatValueText(value, ValueTextMode::General)) + "\t";
-}
+std::string Field(double value) { return Number(value) + "\t"; }
 
 std::string SurfaceText(const Surface& surface, const DataSheet& sheet) {
   const SurfaceGrid& grid = surface.grid;

@@ -9,8 +9,10 @@
 namespace rv {
 
 // The primitives a display list records, named after the drawing modes they
-// stand for: GL_LINE_STRIP, GL_LINE_LOOP, GL_LINES, GL_QUADS, GL_QUAD_STRIP.
-enum class PrimitiveKind { LineStrip, LineLoop, Lines, Quads, QuadStrip };
+// stand for: GL_LINE_STRIP, GL_LINE_LOOP, GL_LINES, GL_QUADS, GL_QUAD_STRIP;
+// and Markers, a diagonal cross at each vertex as many pixels wide however
+// the view is zoomed.
+enum class PrimitiveKind { LineStrip, LineLoop, Lines, Quads, QuadStrip, Markers };
 
 // A vertex in graph coordinates (x, value, z) with the colour index current
 // when it was recorded.
@@ -38,7 +40,8 @@ enum class TextRole : std::uint8_t { Free, XLabel, YLabel, ZLabel, XTitle, YTitl
 
 // Text drawn with the glyph set at a raster position, in one colour index.
 // Consecutive texts of one title role are one title (the Y title stands one
-// character per raster position).
+// character per raster position). An axis label is a tick: its text is made
+// when the picture is laid out, for the step between the labels shown.
 struct RasterText {
   double x = 0.0;
   double y = 0.0;
@@ -46,6 +49,21 @@ struct RasterText {
   std::uint8_t index = 0;
   std::string text;
   TextRole role = TextRole::Free;
+  // Where the text stands across its raster position, in window pixels: 0
+  // its left end there, 0.5 its middle, 1 its right end; and whether the
+  // middle of its digits (rather than its baseline) is at the position.
+  double align = 0.0;
+  bool middle = false;
+  // A label's tick: a multiple of its axis's fine step, and its value.
+  long long multiple = 0;
+  double value = 0.0;
+};
+
+// The band of values the primitives after it in its list are cut to: what
+// lies outside low ≤ y ≤ high (graph coordinates) is not drawn.
+struct ValueBand {
+  double low = 0.0;
+  double high = 0.0;
 };
 
 // Transforms recorded in a list multiply the current matrix, so they also
@@ -57,7 +75,7 @@ struct Translation {
   double x = 0.0, y = 0.0, z = 0.0;
 };
 
-using ListCommand = std::variant<Scaling, Translation, Primitive, RasterText>;
+using ListCommand = std::variant<Scaling, Translation, Primitive, RasterText, ValueBand>;
 
 struct DisplayList {
   std::vector<ListCommand> commands;
@@ -70,9 +88,18 @@ struct DisplayList {
 inline constexpr int kSceneLists = 4;
 enum SceneList : int { kSurfaceList = 0, kMarkerList = 1, kPlaneList = 2, kLabelList = 3 };
 
+// The labels of one axis: the power of ten its ticks are multiples of, and
+// how many of those make the step its labels stand apart in the whole view.
+struct LabelAxis {
+  TextRole role = TextRole::Free;
+  double fine = 0.0;
+  long long perStep = 1;
+};
+
 struct Scene {
   std::array<DisplayList, kSceneLists> lists;
   std::uint8_t clearIndex = 31;
+  std::vector<LabelAxis> labelAxes;
 };
 
 }  // namespace rv

@@ -18,18 +18,16 @@ namespace rv {
 struct GraphModel {
   Surface surface;
   std::vector<DataPointMarker> markers;
-  std::vector<AxisLabel> xLabels;
-  std::vector<AxisLabel> yLabels;
-  std::vector<AxisLabel> zLabels;
   std::string xTitle;
   std::string yTitle;
   std::string zTitle;
 };
 
 // The surface of the workspace's current equation over the selected
-// variables, its data-point markers, labels and titles. The sheet's graph
-// values are taken as they are: apply Auto Update before.
+// variables with its ticks, its data-point markers and the axis titles. The
+// sheet's graph values are taken as they are: apply Auto Update before.
 Outcome<GraphModel> BuildGraphModel(const FitWorkspace& workspace, const DataSheet& sheet,
-                                    const GraphSelection& selection, const std::array<std::int32_t, 3>& segments);
+                                    const GraphSelection& selection, const std::array<std::int32_t, 3>& segments,
+                                    const YRange& yRange = {});
 
 }  // namespace rv

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "graph/label_text.h"
+
 namespace rv {
 
 namespace {
@@ -49,8 +51,6 @@ void ShiftInside(TextBlock& block, int width, int height) {
   Move(block, ShiftInto(block.box.left, block.box.right, width), ShiftInto(block.box.bottom, block.box.top, height));
 }
 
-bool IsLabel(TextRole role) { return role == TextRole::XLabel || role == TextRole::YLabel || role == TextRole::ZLabel; }
-
 TextRole LabelsOf(TextRole title) {
   switch (title) {
     case TextRole::XTitle: return TextRole::XLabel;
@@ -67,21 +67,83 @@ int Spacing(const GlyphSet& glyphs) {
   return std::max(2, (extent.ascent + extent.descent) / 2);
 }
 
-// Keeps every stride-th label of a role, the smallest stride (1, 2, 4 …) at
-// which the kept ones stand gap pixels apart.
-void ThinRole(std::vector<TextBlock>& blocks, std::vector<bool>& kept, TextRole role, int gap) {
-  std::vector<size_t> labels;
+// The next of 1, 2, 5, 10, 20, 50 …
+long long NextRoundMultiple(long long m) {
+  long long decade = 1;
+  while (m >= 10 * decade) decade *= 10;
+  const long long digit = m / decade;
+  return digit < 2 ? 2 * decade : digit < 5 ? 5 * decade : 10 * decade;
+}
+
+// The smallest multiple of the form 1, 2 or 5 × 10^k that is at least x.
+long long RoundMultipleAtLeast(double x) {
+  long long m = 1;
+  while (static_cast<double>(m) < x && m < (1LL << 60)) m = NextRoundMultiple(m);
+  return m;
+}
+
+// Whether a tick's raster position lies off the picture along its axis,
+// whose direction in the picture is (dx, dy): the picture shows its value
+// no more. One off the picture across the axis is still shown, at the edge.
+bool OffAlongAxis(const TextAnchor& anchor, double dx, double dy, int width, int height) {
+  const double cx = std::clamp(anchor.x, 0.0, static_cast<double>(width)) - anchor.x;
+  const double cy = std::clamp(anchor.y, 0.0, static_cast<double>(height)) - anchor.y;
+  const double length = std::hypot(dx, dy);
+  if (length < 1.0) return cx != 0.0 || cy != 0.0;
+  return std::fabs(cx * dx + cy * dy) / length > 0.5;
+}
+
+// Sets the labels of one axis: its ticks on the picture a round step
+// apart, the finest at which no two come within gap pixels, with texts for
+// that step. Returns whether each block is kept.
+void ChooseTicks(std::vector<TextBlock>& blocks, std::vector<bool>& kept, const LabelAxis& axis, const GlyphSet& glyphs,
+                 int width, int height, double magnification, int gap) {
+  std::vector<size_t> ticks;
   for (size_t i = 0; i < blocks.size(); ++i)
-    if (blocks[i].role == role) labels.push_back(i);
-  const auto overlapsAt = [&](size_t stride) {
-    for (size_t a = 0; a < labels.size(); a += stride)
-      for (size_t b = a + stride; b < labels.size(); b += stride)
-        if (blocks[labels[a]].box.overlaps(blocks[labels[b]].box, gap)) return true;
-    return false;
-  };
-  size_t stride = 1;
-  while (stride < labels.size() && overlapsAt(stride)) stride *= 2;
-  for (size_t k = 0; k < labels.size(); ++k) kept[labels[k]] = k % stride == 0;
+    if (blocks[i].role == axis.role && blocks[i].anchor.tick) ticks.push_back(i);
+  if (ticks.empty()) return;
+  const TextAnchor& first = blocks[ticks.front()].anchor;
+  const TextAnchor& last = blocks[ticks.back()].anchor;
+  std::vector<size_t> visible;
+  for (const size_t i : ticks) {
+    kept[i] = false;
+    if (!OffAlongAxis(blocks[i].anchor, last.x - first.x, last.y - first.y, width, height)) visible.push_back(i);
+  }
+  std::vector<size_t> shown;
+  for (long long m = RoundMultipleAtLeast(static_cast<double>(axis.perStep) / std::max(magnification, 1.0));;
+       m = NextRoundMultiple(m)) {
+    shown.clear();
+    std::vector<double> values;
+    for (const size_t i : visible)
+      if (blocks[i].anchor.multiple % m == 0) {
+        shown.push_back(i);
+        values.push_back(blocks[i].anchor.value);
+      }
+    const std::vector<std::string> texts = AxisLabelTexts(values, axis.fine * static_cast<double>(m));
+    for (size_t k = 0; k < shown.size(); ++k) {
+      TextBlock& block = blocks[shown[k]];
+      block.runs = {AnchoredRun(glyphs, block.anchor, texts[k])};
+      block.box = RunBox(glyphs, block.runs[0]);
+      ShiftInside(block, width, height);
+    }
+    bool apart = true;
+    for (size_t a = 0; a < shown.size() && apart; ++a)
+      for (size_t b = a + 1; b < shown.size() && apart; ++b)
+        apart = !blocks[shown[a]].box.overlaps(blocks[shown[b]].box, gap);
+    if (apart || shown.size() <= 1 || m > (1LL << 58)) break;
+  }
+  for (const size_t i : shown) kept[i] = true;
+}
+
+// The union of the kept labels' boxes of a role; false when it has none.
+bool LabelsBox(const std::vector<TextBlock>& blocks, const std::vector<bool>& kept, TextRole role, TextBox& around) {
+  bool any = false;
+  for (size_t i = 0; i < blocks.size(); ++i) {
+    if (!kept[i] || blocks[i].role != role) continue;
+    around = any ? Union(around, blocks[i].box) : blocks[i].box;
+    any = true;
+  }
+  return any;
 }
 
 // How far a box must move along one axis (sign given) to stand gap pixels
@@ -106,14 +168,8 @@ int NeededShift(const TextBox& box, const std::vector<TextBlock>& blocks, const 
 void ClearTitle(std::vector<TextBlock>& blocks, const std::vector<bool>& kept, size_t title, int width, int height,
                 int gap) {
   const TextRole labels = LabelsOf(blocks[title].role);
-  bool any = false;
   TextBox around;
-  for (size_t i = 0; i < blocks.size(); ++i) {
-    if (!kept[i] || blocks[i].role != labels) continue;
-    around = any ? Union(around, blocks[i].box) : blocks[i].box;
-    any = true;
-  }
-  if (!any) return;
+  if (!LabelsBox(blocks, kept, labels, around)) return;
   TextBlock& block = blocks[title];
   const double dx = (block.box.left + block.box.right) - (around.left + around.right);
   const double dy = (block.box.bottom + block.box.top) - (around.bottom + around.top);
@@ -134,6 +190,17 @@ void ClearTitle(std::vector<TextBlock>& blocks, const std::vector<bool>& kept, s
       shiftBy(blocks[i], -sign * back);
       ShiftInside(blocks[i], width, height);
     }
+}
+
+// Whether two or more kept labels of among stand inside the box around the
+// kept labels of around: the two axes' labels read as one row.
+bool Interleave(const std::vector<TextBlock>& blocks, const std::vector<bool>& kept, TextRole around, TextRole among) {
+  TextBox box;
+  if (!LabelsBox(blocks, kept, around, box)) return false;
+  int inside = 0;
+  for (size_t i = 0; i < blocks.size(); ++i)
+    if (kept[i] && blocks[i].role == among && blocks[i].box.overlaps(box)) ++inside;
+  return inside >= 2;
 }
 
 }  // namespace
@@ -158,8 +225,16 @@ TextBox RunBox(const GlyphSet& glyphs, const TextRun& run) {
   return box;
 }
 
-std::vector<TextBlock> LayOutTexts(std::vector<TextBlock> blocks, const GlyphSet& glyphs, int width, int height) {
+TextRun AnchoredRun(const GlyphSet& glyphs, const TextAnchor& anchor, std::string text) {
+  const double x = anchor.x - anchor.align * TextWidth(glyphs, text);
+  const double y = anchor.y - (anchor.middle ? ExtentOf(glyphs).ascent / 2.0 : 0.0);
+  return {x, y, anchor.z, std::move(text)};
+}
+
+std::vector<TextBlock> LayOutTexts(std::vector<TextBlock> blocks, const GlyphSet& glyphs, int width, int height,
+                                   const std::vector<LabelAxis>& axes, double magnification) {
   for (TextBlock& block : blocks) {
+    if (block.anchor.tick) continue;
     for (size_t r = 0; r < block.runs.size(); ++r) {
       const TextBox box = RunBox(glyphs, block.runs[r]);
       block.box = r == 0 ? box : Union(block.box, box);
@@ -168,23 +243,37 @@ std::vector<TextBlock> LayOutTexts(std::vector<TextBlock> blocks, const GlyphSet
   }
 
   std::vector<bool> kept(blocks.size(), true);
-  std::vector<TextRole> roles;
-  for (const TextBlock& block : blocks)
-    if (IsLabel(block.role) && std::find(roles.begin(), roles.end(), block.role) == roles.end())
-      roles.push_back(block.role);
   const int gap = Spacing(glyphs);
-  for (const TextRole role : roles) ThinRole(blocks, kept, role, gap);
-  // Where two axes meet, a label of the later axis gives way.
-  for (size_t i = 0; i < blocks.size(); ++i) {
-    if (!kept[i] || !IsLabel(blocks[i].role)) continue;
-    const auto earlier = std::find(roles.begin(), roles.end(), blocks[i].role);
-    for (size_t j = 0; j < blocks.size() && kept[i]; ++j)
-      if (kept[j] && IsLabel(blocks[j].role) && std::find(roles.begin(), earlier, blocks[j].role) != earlier &&
-          blocks[i].box.overlaps(blocks[j].box))
-        kept[i] = false;
+  std::vector<TextRole> roles;
+  for (const LabelAxis& axis : axes) {
+    ChooseTicks(blocks, kept, axis, glyphs, width, height, magnification, gap);
+    roles.push_back(axis.role);
   }
+  // A tick of an axis without a scale has no text to show.
+  for (size_t i = 0; i < blocks.size(); ++i)
+    if (blocks[i].anchor.tick && std::find(roles.begin(), roles.end(), blocks[i].role) == roles.end()) kept[i] = false;
+  // Where two axes meet, a label of the later axis gives way; where the
+  // labels of two axes run along one line among each other, the later
+  // axis's go.
+  for (size_t r = 1; r < roles.size(); ++r)
+    for (size_t earlier = 0; earlier < r; ++earlier) {
+      for (size_t i = 0; i < blocks.size(); ++i) {
+        if (!kept[i] || blocks[i].role != roles[r]) continue;
+        for (size_t j = 0; j < blocks.size() && kept[i]; ++j)
+          if (kept[j] && blocks[j].role == roles[earlier] && blocks[i].box.overlaps(blocks[j].box)) kept[i] = false;
+      }
+      if (Interleave(blocks, kept, roles[earlier], roles[r]) || Interleave(blocks, kept, roles[r], roles[earlier]))
+        for (size_t i = 0; i < blocks.size(); ++i)
+          if (blocks[i].role == roles[r]) kept[i] = false;
+    }
   for (size_t i = 0; i < blocks.size(); ++i)
     if (LabelsOf(blocks[i].role) != TextRole::Free) ClearTitle(blocks, kept, i, width, height, gap);
+  // A label that a title still covers gives way to it.
+  for (size_t t = 0; t < blocks.size(); ++t) {
+    if (!kept[t] || LabelsOf(blocks[t].role) == TextRole::Free) continue;
+    for (size_t i = 0; i < blocks.size(); ++i)
+      if (kept[i] && blocks[i].anchor.tick && blocks[i].box.overlaps(blocks[t].box)) kept[i] = false;
+  }
 
   std::vector<TextBlock> laidOut;
   for (size_t i = 0; i < blocks.size(); ++i)

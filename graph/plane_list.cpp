@@ -1,3 +1,5 @@
+#include <vector>
+
 #include "graph/graph_color.h"
 #include "graph/scene_lists.h"
 
@@ -9,12 +11,23 @@ namespace {
 // plane when the plane's grid is drawn too, so the grid stays visible.
 constexpr double kSurfaceShift = 0.0025;
 
-// One coordinate of a plane: its range and the segments grid lines divide it into.
+// One coordinate of a plane: its range and its ticks, at whose steps
+// inside the range the grid lines stand.
 struct PlaneAxis {
   double low = 0.0;
   double high = 0.0;
-  double step = 0.0;
-  int segments = 1;
+  const AxisTicks& ticks;
+
+  std::vector<double> gridLines() const {
+    std::vector<double> at;
+    const double margin = ticks.step * 1e-9;
+    for (const long long multiple : ticks.multiples)
+      if (ticks.onStep(multiple)) {
+        const double value = ticks.value(multiple);
+        if (value > low + margin && value < high - margin) at.push_back(value);
+      }
+    return at;
+  }
 };
 
 enum class LinesFirst { AtA, AtB };
@@ -33,15 +46,13 @@ void AddPlane(DisplayList& list, const PlaneAxis& a, const PlaneAxis& b, LinesFi
                                           at(a.high, b.high, 0.0, *grid), at(a.low, b.high, 0.0, *grid)}});
     Primitive lines{PrimitiveKind::Lines, {}};
     auto linesAtA = [&] {
-      for (int i = 1; i < a.segments; ++i) {
-        const double u = a.low + i * a.step;
+      for (const double u : a.gridLines()) {
         lines.vertices.push_back(at(u, b.low, 0.0, *grid));
         lines.vertices.push_back(at(u, b.high, 0.0, *grid));
       }
     };
     auto linesAtB = [&] {
-      for (int i = 1; i < b.segments; ++i) {
-        const double w = b.low + i * b.step;
+      for (const double w : b.gridLines()) {
         lines.vertices.push_back(at(a.low, w, 0.0, *grid));
         lines.vertices.push_back(at(a.high, w, 0.0, *grid));
       }
@@ -68,10 +79,9 @@ void AddPlane(DisplayList& list, const PlaneAxis& a, const PlaneAxis& b, LinesFi
 DisplayList PlaneList(const Surface& surface, const GraphOptions& options) {
   DisplayList list;
   const GraphRanges& r = surface.ranges;
-  const SegmentSteps& steps = surface.steps;
-  const PlaneAxis x{r.xMin, r.xMax, steps.x, steps.xSegments};
-  const PlaneAxis value{r.valueMin, r.valueMax, steps.value, steps.ySegments};
-  const PlaneAxis z{r.zMin, r.zMax, steps.z, steps.zSegments};
+  const PlaneAxis x{r.xMin, r.xMax, surface.ticks.x};
+  const PlaneAxis value{r.valueMin, r.valueMax, surface.ticks.value};
+  const PlaneAxis z{r.zMin, r.zMax, surface.ticks.z};
 
   // The back plane stands behind the box, or in the curve's own plane.
   const double backZ = surface.isCurve() ? 0.0 : r.zMin;

@@ -7,17 +7,17 @@
 namespace rv {
 
 Outcome<GraphModel> DrawnGraphModel(DataSheet& sheet, const FitWorkspace& workspace, const GraphSelection& selection,
-                                    const DocumentOptions& options) {
+                                    const DocumentOptions& options, const YRange& yRange) {
   ApplyAutoUpdate(sheet);
-  return BuildGraphModel(workspace, sheet, selection, options.segments);
+  return BuildGraphModel(workspace, sheet, selection, options.segments, yRange);
 }
 
 Outcome<void> PrepareGraph(GraphState& graph, DataSheet& sheet, const FitWorkspace& workspace,
-                           const GraphSelection& selection, const DocumentOptions& options, const GlyphSet& glyphs) {
-  Outcome<GraphModel> built = DrawnGraphModel(sheet, workspace, selection, options);
+                           const GraphSelection& selection, const DocumentOptions& options, const YRange& yRange) {
+  Outcome<GraphModel> built = DrawnGraphModel(sheet, workspace, selection, options, yRange);
   if (!built) return built.message();
   graph.selection = selection;
-  graph.scene = BuildScene(*built, GraphOptionsOf(options), glyphs);
+  graph.scene = BuildScene(*built, GraphOptionsOf(options));
   graph.model = std::move(built).value();
   graph.equationText = workspace.text;
   ResetView(graph.view, selection.count);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "graph/glyph_set.h"
 #include "graph/graph_model.h"
 #include "graph/graph_selection.h"
 #include "graph/graph_state.h"
@@ -12,15 +11,15 @@ namespace rv {
 
 // The model a Draw graphs: Auto Update applied to the sheet, then the
 // surface of the workspace's current equation over the selected variables
-// with its markers and labels. The program and the command-line tool both
-// graph through it, so their pictures agree.
+// and the Y range, with its ticks and markers. The program and the
+// command-line tool both graph through it, so their pictures agree.
 Outcome<GraphModel> DrawnGraphModel(DataSheet& sheet, const FitWorkspace& workspace, const GraphSelection& selection,
-                                    const DocumentOptions& options);
+                                    const DocumentOptions& options, const YRange& yRange = {});
 
-// A new graph: the DrawnGraphModel and its display lists (label widths
-// measured with glyphs), the view reset to its default angles and the full
-// zoom. When there is no picture, says why and leaves the graph as it was.
+// A new graph: the DrawnGraphModel and its display lists, the view reset
+// to its default angles and the full zoom. When there is no picture, says
+// why and leaves the graph as it was.
 Outcome<void> PrepareGraph(GraphState& graph, DataSheet& sheet, const FitWorkspace& workspace,
-                           const GraphSelection& selection, const DocumentOptions& options, const GlyphSet& glyphs);
+                           const GraphSelection& selection, const DocumentOptions& options, const YRange& yRange = {});
 
 }  // namespace rv

@@ -38,7 +38,8 @@ inline constexpr double kSurfaceLineBias = 0.004;
 
 // Replays the four lists through the orthographic projection of the zoom
 // bounds and the rotation about the vertical axis, then about the
-// horizontal axis (each left out at 0°).
+// horizontal axis (each left out at 0°), and lays the texts out
+// (LayOutTexts) with labels as fine as the zoom shows them.
 void ProjectScene(const Scene& scene, const GlyphSet& glyphs, const ViewState& view, const FrameGeometry& frame,
                   SceneSink& sink);
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "graph/display_list.h"
-#include "graph/glyph_set.h"
 #include "graph/graph_model.h"
 #include "graph/graph_options.h"
 
@@ -11,10 +10,11 @@ namespace rv {
 
 // List 1: the scaling and centring that map the ranges into the view volume
 // (a box 1.4 wide for a curve, a unit cube for a surface), then the curve's
-// line or the surface's wire grid and solid.
+// line or the surface's wire grid and solid, cut to the value range.
 DisplayList SurfaceList(const Surface& surface, const GraphOptions& options);
 
-// List 2: three segments per data-point marker.
+// List 2: per data point a cross of a fixed size in pixels, and a line to
+// the curve or surface, cut to the value range.
 DisplayList MarkerList(const GraphModel& model, const GraphOptions& options);
 
 // List 3: the back, bottom and right planes with their grids and surfaces
@@ -22,7 +22,8 @@ DisplayList MarkerList(const GraphModel& model, const GraphOptions& options);
 // back plane, in its own plane z = 0.
 DisplayList PlaneList(const Surface& surface, const GraphOptions& options);
 
-// List 4: the axis labels and titles.
-DisplayList LabelList(const GraphModel& model, const GraphOptions& options, const GlyphSet& glyphs);
+// List 4: the axis labels, one per tick of each axis, and the titles; the
+// labels' texts are made when the picture is laid out.
+DisplayList LabelList(const GraphModel& model, const GraphOptions& options);
 
 }  // namespace rv

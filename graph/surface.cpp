@@ -1,6 +1,7 @@
 #include "graph/surface.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "sheet/graph_range.h"
 #include "sheet/value_text.h"
@@ -63,24 +64,58 @@ void EvaluateSurface(const FitWorkspace& workspace, Surface& surface) {
   }
 }
 
-// The value range over the points that have a value. When all values are
-// equal there is no width to round outward, so the range is widened first,
-// by 1 around 0 and by a tenth of the value otherwise; the shading extremes
-// are widened the same way.
-bool FindValueRange(Surface& surface) {
-  bool any = false;
-  double lowest = 0.0;
-  double highest = 0.0;
+// Whether a neighbour of the grid point, along its row or its column, lies
+// on the other side of a pole.
+bool NextToPole(const Surface& surface, int row, int column) {
+  const int columns = surface.isCurve() ? 1 : kGridPoints;
+  const SurfacePoint& point = surface.grid[static_cast<size_t>(row)][static_cast<size_t>(column)];
+  const int neighbours[4][2] = {{row - 1, column}, {row + 1, column}, {row, column - 1}, {row, column + 1}};
+  for (const auto& [r, c] : neighbours) {
+    if (r < 0 || r >= kGridPoints || c < 0 || c >= columns) continue;
+    const SurfacePoint& other = surface.grid[static_cast<size_t>(r)][static_cast<size_t>(c)];
+    if (other.hasValue() && other.poleSide != point.poleSide) return true;
+  }
+  return false;
+}
+
+// The values that set an automatic range: all but those next to a pole
+// that lie beyond the quartiles of the others by three times the distance
+// between the quartiles.
+std::vector<double> RangeValues(const Surface& surface) {
+  std::vector<double> far;
+  std::vector<double> near;
   for (int row = 0; row < kGridPoints; ++row)
     for (int column = 0; column < (surface.isCurve() ? 1 : kGridPoints); ++column) {
       const SurfacePoint& point = surface.grid[static_cast<size_t>(row)][static_cast<size_t>(column)];
-      if (!point.hasValue()) continue;
-      lowest = any ? std::min(lowest, point.value) : point.value;
-      highest = any ? std::max(highest, point.value) : point.value;
-      any = true;
+      if (point.hasValue()) (NextToPole(surface, row, column) ? near : far).push_back(point.value);
     }
-  if (!any) return false;
+  if (far.size() >= 4 && !near.empty()) {
+    std::vector<double> sorted = far;
+    std::sort(sorted.begin(), sorted.end());
+    const double q1 = sorted[(sorted.size() - 1) / 4];
+    const double q3 = sorted[3 * (sorted.size() - 1) / 4];
+    const double reach = 3.0 * (q3 - q1);
+    std::erase_if(near, [&](double v) { return v < q1 - reach || v > q3 + reach; });
+  }
+  far.insert(far.end(), near.begin(), near.end());
+  return far;
+}
+
+// The value range: the typed one, or that of the values (RangeValues)
+// rounded outward. When all values are equal there is no width to round
+// outward, so the range is widened first, by 1 around 0 and by a tenth of
+// the value otherwise; the shading extremes are widened the same way.
+bool FindValueRange(Surface& surface, const YRange& yRange) {
+  const std::vector<double> values = RangeValues(surface);
+  if (values.empty()) return false;
   GraphRanges& r = surface.ranges;
+  if (!yRange.automatic) {
+    r.valueMin = r.shadeMin = yRange.min;
+    r.valueMax = r.shadeMax = yRange.max;
+    return true;
+  }
+  double lowest = *std::min_element(values.begin(), values.end());
+  double highest = *std::max_element(values.begin(), values.end());
   if (lowest == highest) {
     const double widening = lowest == 0.0 ? 1.0 : std::fabs(lowest) / 10.0;
     lowest = lowest - widening;
@@ -102,7 +137,7 @@ int ClampSegments(std::int32_t count) { return std::clamp<int>(count, kMinSegmen
 }  // namespace
 
 Outcome<Surface> BuildSurface(const FitWorkspace& workspace, const DataSheet& sheet, const GraphSelection& selection,
-                              const std::array<std::int32_t, 3>& segments) {
+                              const std::array<std::int32_t, 3>& segments, const YRange& yRange) {
   Surface surface;
   surface.selection = selection;
   for (const int variable : {selection.first, selection.second}) {
@@ -121,7 +156,7 @@ Outcome<Surface> BuildSurface(const FitWorkspace& workspace, const DataSheet& sh
   if (surface.isCurve()) EvaluateCurve(workspace, surface);
   else EvaluateSurface(workspace, surface);
 
-  if (!FindValueRange(surface)) return Refusal("The equation has no value\nover the graph range.");
+  if (!FindValueRange(surface, yRange)) return Refusal("The equation has no value\nover the graph range.");
   if (!(r.valueMin < r.valueMax) || !std::isfinite(r.valueRange()))
     return Refusal("The values of the equation over\nthe graph range cannot be graphed.");
 
@@ -133,13 +168,10 @@ Outcome<Surface> BuildSurface(const FitWorkspace& workspace, const DataSheet& sh
     r.zMax = m;
   }
 
-  SegmentSteps& steps = surface.steps;
-  steps.xSegments = ClampSegments(segments[0]);
-  steps.ySegments = ClampSegments(segments[1]);
-  steps.zSegments = ClampSegments(segments[2]);
-  steps.x = r.xRange() / steps.xSegments;
-  steps.value = r.valueRange() / steps.ySegments;
-  steps.z = r.zRange() / steps.zSegments;
+  SurfaceTicks& ticks = surface.ticks;
+  ticks.x = AxisTicksWithin(r.xMin, r.xMax, ClampSegments(segments[0]));
+  ticks.value = AxisTicksWithin(r.valueMin, r.valueMax, ClampSegments(segments[1]));
+  ticks.z = AxisTicksWithin(r.zMin, r.zMax, ClampSegments(segments[2]));
   return surface;
 }
 

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "graph/axis_ticks.h"
 #include "graph/evaluate_equation.h"
 #include "graph/graph_selection.h"
+#include "graph/y_range.h"
 #include "regress/fit_workspace.h"
 #include "sheet/data_sheet.h"
 #include "sheet/document.h"
@@ -45,7 +47,9 @@ using SurfaceGrid = std::array<std::array<SurfacePoint, kGridPoints>, kGridPoint
 struct GraphRanges {
   double xMin = 0.0, xMax = 0.0;
   double zMin = 0.0, zMax = 0.0;
-  double valueMin = 0.0, valueMax = 0.0;  // rounded outward by NiceRange
+  // Typed, or the values' extremes rounded outward by NiceRange; what lies
+  // beyond is not drawn.
+  double valueMin = 0.0, valueMax = 0.0;
   // The unrounded extremes of the values, which Shade Surface spreads its
   // ramp over; widened as the value range is when all values are equal.
   double shadeMin = 0.0, shadeMax = 0.0;
@@ -55,18 +59,18 @@ struct GraphRanges {
   double valueRange() const { return valueMax - valueMin; }
 };
 
-// The segment counts (X, Y, Z, each 1 to 50) and the steps they divide the
-// ranges into; grid lines and labels fall on them.
-struct SegmentSteps {
-  int xSegments = 10, ySegments = 10, zSegments = 10;
-  double x = 0.0, value = 0.0, z = 0.0;
+// The round numbers along the axes, a step apart that divides each range
+// into about as many intervals as its Segments (1 to 50) ask for; grid
+// lines and labels stand at them.
+struct SurfaceTicks {
+  AxisTicks x, value, z;
 };
 
 struct Surface {
   GraphSelection selection;
   SurfaceGrid grid{};
   GraphRanges ranges;
-  SegmentSteps steps;
+  SurfaceTicks ticks;
   // The graph constants of every variable; the graphed ones are overwritten
   // point by point.
   VariableVector constants{};
@@ -78,10 +82,13 @@ struct Surface {
 
 // Evaluates the workspace's current equation over the graph ranges of the
 // selected variables (the caller re-creates the chosen equation first), and
-// works out the value range and the segment steps. No picture when a graphed
+// works out the value range and the ticks. An automatic value range leaves
+// out a point next to a pole whose value lies far beyond those of the
+// points that are not (beyond the quartiles by three times their distance),
+// so that a curve with a pole stays readable. No picture when a graphed
 // variable's range is empty or the equation has no finite value over it;
 // the message, shown as information, says which.
 Outcome<Surface> BuildSurface(const FitWorkspace& workspace, const DataSheet& sheet, const GraphSelection& selection,
-                              const std::array<std::int32_t, 3>& segments);
+                              const std::array<std::int32_t, 3>& segments, const YRange& yRange = {});
 
 }  // namespace rv

@@ -11,6 +11,7 @@ namespace {
 // The solid lies this share of the value range below the wire grid, so the
 // grid stays visible above it.
 constexpr double kSolidDrop = 0.0025;
+constexpr double kBandMargin = 2 * kSolidDrop;
 
 const SurfacePoint& PointAt(const Surface& surface, int row, int column) {
   return surface.grid[static_cast<size_t>(row)][static_cast<size_t>(column)];
@@ -83,6 +84,9 @@ DisplayList SurfaceList(const Surface& surface, const GraphOptions& options) {
   list.commands.emplace_back(Scaling{box / r.xRange(), box / r.valueRange(), box / r.zRange()});
   list.commands.emplace_back(
       Translation{-(r.xMin + r.xMax) / 2, -(r.valueMin + r.valueMax) / 2, -(r.zMin + r.zMax) / 2});
+  // What lies beyond the value range (a pole's far side, a typed range)
+  // is not drawn; the solid just below the wire grid stays.
+  list.commands.emplace_back(ValueBand{r.valueMin - kBandMargin * r.valueRange(), r.valueMax});
 
   if (const auto line = GraphColorIndex(options.color(kGrid2DLine))) {
     if (surface.isCurve()) {
@@ -108,18 +112,14 @@ DisplayList MarkerList(const GraphModel& model, const GraphOptions& options) {
   const auto index = GraphColorIndex(options.color(kDataPoints));
   if (!index || model.markers.empty()) return list;
   const GraphRanges& r = model.surface.ranges;
-  const double dx = r.xRange() * 0.01;
-  const double dv = r.valueRange() * 0.01;
+  list.commands.emplace_back(ValueBand{r.valueMin, r.valueMax});
+  Primitive crosses{PrimitiveKind::Markers, {}};
   Primitive lines{PrimitiveKind::Lines, {}};
   for (const DataPointMarker& m : model.markers) {
-    const double x = m.x, h = m.height, z = m.z;
-    lines.vertices.insert(lines.vertices.end(), {{x - dx, h - dv, z, *index},
-                                                 {x + dx, h + dv, z, *index},
-                                                 {x - dx, h + dv, z, *index},
-                                                 {x + dx, h - dv, z, *index},
-                                                 {x, h, z, *index},
-                                                 {x, m.surfaceValue, z, *index}});
+    crosses.vertices.push_back({m.x, m.height, m.z, *index});
+    lines.vertices.insert(lines.vertices.end(), {{m.x, m.height, m.z, *index}, {m.x, m.surfaceValue, m.z, *index}});
   }
+  list.commands.emplace_back(std::move(crosses));
   list.commands.emplace_back(std::move(lines));
   return list;
 }

@@ -15,7 +15,8 @@ namespace {
 
 // Where a coefficient's value starts at the least; a label that reaches
 // further (a large font) pushes it on, a quarter of the font's height
-// after the label's end.
+// after the label's end, and a value too long for the rest of the line
+// starts the next one here.
 constexpr int kValueX = 400;
 
 }  // namespace
@@ -43,13 +44,14 @@ void PrintCoefficientsReport(PageCanvas& canvas, const PrintSettings& settings, 
     y = flow.place(y + lineHeight, lineHeight);
     const std::string label = FormatText("%c =", CoefficientLetter(k));
     canvas.drawText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, label);
-    const int valueX = std::max(kValueX, kLeftMargin + canvas.textWidth(PrintFont::Body, label) + labelGap);
+    int valueX = std::max(kValueX, kLeftMargin + canvas.textWidth(PrintFont::Body, label) + labelGap);
     const std::string value = FormatValueText(equation.coefficients[static_cast<size_t>(k)], ValueTextMode::Scientific);
-    const std::vector<std::string> lines = WrappedLines(canvas, PrintFont::Body, value, right - valueX);
-    for (size_t i = 0; i < lines.size(); ++i) {
-      if (i > 0) y = flow.place(y + lineHeight, lineHeight);
-      canvas.drawText(valueX, y, TextAlign::Left, PrintFont::Body, lines[i]);
+    // A value with no room after its label goes on the next line, whole.
+    if (valueX + canvas.textWidth(PrintFont::Body, value) > right) {
+      y = flow.place(y + lineHeight, lineHeight);
+      valueX = kValueX;
     }
+    canvas.drawText(valueX, y, TextAlign::Left, PrintFont::Body, value);
   }
   flow.finish();
   EndPrintJob(job);

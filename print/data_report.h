@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 #include "print/page_canvas.h"
 #include "print/print_settings.h"
 #include "sheet/document.h"
@@ -13,18 +11,15 @@ struct DataTableLayout {
   int fontSize;           // s
   int rowHeight;          // 5s
   int inset;              // s × 200 / 300: text keeps this far from the rules
-  int numberColumnRight;  // 300 + 8s: the row numbers' column
-  int widestTable;        // a block's columns end before this x
-  int pageBreak;          // a row ending below this y ends the page
+  int numberColumnWidth;  // 8s
 };
 
-DataTableLayout DataTableLayoutFor(int fontSize, bool landscape);
+DataTableLayout DataTableLayoutFor(int fontSize);
 
-// The printed right edge of column c in a block starting at column first:
-// 300 + 8s + (B[c + 1] - B[first]) × s × 1000 / 3200, B the grid's column
-// boundaries in screen pixels, so that at size 10 a printed column is as
-// wide as on a 96-pixel-per-inch screen.
-int ColumnRightEdge(const DataTableLayout& layout, const DataSheet& sheet, int first, int column);
+// The printed width of a column: its width on the grid, scaled so that at
+// size 10 a printed column is as wide as on a 96-pixel-per-inch screen
+// (pixels × s × 1000 / 3200), before it widens for its texts.
+int ScaledColumnWidth(const DataTableLayout& layout, const DataSheet& sheet, int column);
 
 // The last row and the last column holding any value, found independently;
 // -1 when the sheet holds no value.
@@ -35,21 +30,13 @@ struct SheetExtent {
 };
 SheetExtent PrintedExtent(const DataSheet& sheet);
 
-struct ColumnBlock {
-  int first;
-  int last;
-};
-
-inline constexpr int kMaxColumnBlocks = 49;
-
-// The columns 0 … lastColumn split into blocks that each fit the widest
-// table. A column too wide to fit even alone makes a block of its own, so
-// every block takes at least one column.
-std::vector<ColumnBlock> ColumnBlocks(const DataTableLayout& layout, const DataSheet& sheet, int lastColumn);
-
-// The data sheet as a ruled table: column blocks one after the other, each
+// The data sheet as a ruled table: every column at least as wide as on the
+// grid and as wide as its widest text in the job's font, as many columns a
+// block as the page's width holds, blocks one after the other, each
 // starting on a new page; every page repeats the titles and the heading row
-// of variable names; rows are numbered. An empty sheet prints nothing.
+// of variable names; rows are numbered. A page ends after a row ending
+// below 2850 (portrait Letter; 2250 lying), or before a row that would reach
+// the footer. An empty sheet prints nothing.
 void PrintDataReport(PageCanvas& canvas, const PrintSettings& settings, const Document& document);
 
 }  // namespace rv

@@ -4,9 +4,8 @@
 
 #include "print/page_flow.h"
 #include "print/print_job.h"
-#include "print/term_columns.h"
+#include "print/printed_table.h"
 #include "print/title_block.h"
-#include "print/wrapped_lines.h"
 
 namespace rv {
 
@@ -14,6 +13,40 @@ namespace {
 
 constexpr int kFigureValueRight = 1300;
 constexpr int kFigureGap = 40;
+constexpr int kTermWidth = 400;
+constexpr int kValueWidth = 600;
+
+PrintedTable TableOf(const TermTable& terms) {
+  PrintedTable table;
+  table.rowCount = static_cast<int>(terms.rows.size());
+  for (size_t c = 0; c < terms.heading.size(); ++c)
+    table.columns.push_back({terms.heading[c], TextAlign::Right,
+                             c == 0  ? kTermWidth
+                             : c < 3 ? kValueWidth
+                                     : 0,
+                             [&terms, c](int row) {
+                               const std::vector<std::string>& texts = terms.rows[static_cast<size_t>(row)];
+                               return c < texts.size() ? texts[c] : std::string();
+                             }});
+  return table;
+}
+
+// The figure's value at 1300, after its name, or where neither leaves it
+// room, on a line of its own at the right edge. Returns the y below it.
+int PrintFigure(PrintJob& job, PageFlow& flow, const ReportFigure& figure, int y, int lineHeight) {
+  PageCanvas& canvas = job.canvas;
+  y = flow.place(y, lineHeight);
+  canvas.drawText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, figure.name);
+  const int nameEnd = kLeftMargin + canvas.textWidth(PrintFont::Body, figure.name);
+  const int valueWidth = canvas.textWidth(PrintFont::Body, figure.value);
+  int valueRight = std::max(kFigureValueRight, nameEnd + kFigureGap + valueWidth);
+  if (valueRight > job.geometry.bodyRight) {
+    y = flow.place(y + lineHeight, lineHeight);
+    valueRight = job.geometry.bodyRight;
+  }
+  canvas.drawText(valueRight, y, TextAlign::Right, PrintFont::Body, figure.value);
+  return y + lineHeight;
+}
 
 }  // namespace
 
@@ -23,45 +56,13 @@ void PrintEquationTableReport(PageCanvas& canvas, const PrintSettings& settings,
   PrintJob job = MakePrintJob(canvas, settings, document.state, report);
   if (!BeginPrintJob(job)) return;
   const int lineHeight = LineHeight(settings.fontSize);
-  const PageGeometry& page = job.geometry;
-  // A page the table runs on to repeats the titles and the table's heading.
-  bool tableStarted = false;
-  PageFlow flow(job, [&](PrintJob& current) {
-    const int y = PrintTitleBlock(current, document.options, lineHeight).y;
-    if (!tableStarted) return y + 2 * lineHeight;
-    PrintTermColumns(canvas, y + lineHeight, table.heading[0], table.heading[1], table.heading[2]);
-    return y + 2 * lineHeight;
-  });
-  int y = flow.start();
-  const int width = 2 * std::min(page.titleCentre - kLeftMargin, page.bodyRight - page.titleCentre);
-  for (const std::string& line : WrappedLines(canvas, PrintFont::Body, equationText, width)) {
-    y = flow.place(y, lineHeight);
-    canvas.drawText(page.titleCentre, y, TextAlign::Centre, PrintFont::Body, line);
-    y += lineHeight;
-  }
-  y += 2 * lineHeight;
-  for (const ReportFigure& figure : figures) {
-    y = flow.place(y, lineHeight);
-    canvas.drawText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, figure.name);
-    // At a large font the value moves right, after its name's real width.
-    const int valueRight = kLeftMargin + canvas.textWidth(PrintFont::Body, figure.name) + kFigureGap +
-                           canvas.textWidth(PrintFont::Body, figure.value);
-    canvas.drawText(std::max(kFigureValueRight, valueRight), y, TextAlign::Right, PrintFont::Body, figure.value);
-    y += lineHeight;
-  }
+  PageFlow flow(job,
+                [&](PrintJob& page) { return PrintTitleBlock(page, document.options, lineHeight).y + 2 * lineHeight; });
+  int y = PrintCentredText(job, equationText, flow.start(), lineHeight) + 2 * lineHeight;
+  for (const ReportFigure& figure : figures) y = PrintFigure(job, flow, figure, y, lineHeight);
   if (!figures.empty()) y += lineHeight;
-  tableStarted = true;
-  const int pageBefore = job.pageCounter;
-  y = flow.place(y, lineHeight);
-  if (job.pageCounter == pageBefore) {
-    PrintTermColumns(canvas, y, table.heading[0], table.heading[1], table.heading[2]);
-    y += lineHeight;
-  }
-  for (const auto& row : table.rows) {
-    y = flow.place(y, lineHeight);
-    PrintTermColumns(canvas, y, row[0], row[1], row[2]);
-    y += lineHeight;
-  }
+  const TableStyle style = UnruledTableStyle(job, lineHeight);
+  PrintTable(job, flow, TableOf(table), style, y);
   flow.finish();
   EndPrintJob(job);
 }

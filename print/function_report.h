@@ -9,7 +9,8 @@
 namespace rv {
 
 // The current equation's function listing in the language, one line per
-// line height at the left margin, on one page.
+// line height at the left margin, over as many pages as it takes. A line
+// wider than the page wraps; a comment wraps into further comment lines.
 void PrintFunctionReport(PageCanvas& canvas, const PrintSettings& settings, const Document& document,
                          const FitWorkspace& equation, FunctionLanguage language);
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "graph/frame_buffer.h"
-#include "graph/graph_palette.h"
+#include "graph/vector_graph.h"
 #include "print/page_canvas.h"
 #include "print/print_settings.h"
 #include "regress/fit_workspace.h"
@@ -10,11 +9,17 @@
 namespace rv {
 
 inline constexpr int kGraphPictureSide = 1950;  // 6.5 inches
+inline constexpr int kSmallestGraphPictureSide = 1200;
 
-// The graph on one page: the titles, the picture stretched to a 6.5-inch
-// square, and under "Coefficients" every coefficient of the equation drawn,
-// "a = " followed by its value with "%.12E" and a two-digit exponent.
+// The graph's page: the titles, the picture as vectors in a square of at
+// most 6.5 inches, and the equation with "Coefficients" and a line per
+// coefficient, "a = " followed by its value with "%.12E" and a two-digit
+// exponent: below the picture standing, beside it lying. Lines are a line
+// height apart; a line too long for its place breaks after the "=". The
+// picture gives up room, down to 4 inches, so that the text fits beside or
+// below it; lying, a text that would not fit beside it goes below, and a
+// text that does not fit the page goes on over a further page.
 void PrintGraphReport(PageCanvas& canvas, const PrintSettings& settings, const Document& document,
-                      const FrameBuffer& picture, const GraphPalette& palette, const FitWorkspace& equation);
+                      const VectorGraph& graph, const FitWorkspace& equation);
 
 }  // namespace rv

@@ -3,13 +3,11 @@
 #include <cstdint>
 #include <string>
 
-#include "graph/frame_buffer.h"
-#include "graph/graph_palette.h"
+#include "graph/vector_graph.h"
 #include "print/job_fonts.h"
+#include "print/page_geometry.h"
 
 namespace rv {
-
-inline constexpr const char* kPrintDocumentName = "Regrovantis Report";
 
 // Where a text's x lies: at its left end, its middle or its right end. Its
 // y is always the top of the font's character cell.
@@ -30,9 +28,8 @@ inline constexpr PagePen kChartPointPen{0xFF0000, 0};
 // What the device is opened with.
 struct PrintJobSetup {
   std::string printer;
-  std::string documentName = kPrintDocumentName;  // the job's name at the print system
-  std::string title;                              // a PDF's title: "Residuals — gas.rvd"
-  std::string fileStem;                           // the PDF file name offered, without ".pdf"
+  std::string title;     // the job's name at the print system and a PDF's title: "Residuals — gas.rvd"
+  std::string fileStem;  // the PDF file name offered, without ".pdf"
   bool landscape = false;
   int copies = 1;
   std::string paper;         // as PrintSettings::paper
@@ -53,6 +50,9 @@ class PageCanvas {
   // Opens the document. False when it cannot be opened; the canvas has then
   // told the user why (or the user declined), and it holds nothing of the job.
   virtual bool beginJob(const PrintJobSetup& setup) = 0;
+  // The page of the job begun last in page units: Letter, or the paper the
+  // device prints on as large as the layout's scale makes it.
+  virtual PageSize pageSize() const = 0;
   virtual void startPage() = 0;
   virtual void endPage() = 0;
   // Closes the document and releases everything the job created.
@@ -66,9 +66,9 @@ class PageCanvas {
   // How far the text reaches across the page in the font, in page units.
   virtual int textWidth(PrintFont font, const std::string& text) = 0;
   virtual void drawLine(int x1, int y1, int x2, int y2, const PagePen& pen) = 0;
-  // The picture stretched onto the rectangle, each pixel in its palette colour.
-  virtual void drawPicture(int x, int y, int width, int height, const FrameBuffer& picture,
-                           const GraphPalette& palette) = 0;
+  // The graph's vector picture scaled onto the square of side units whose
+  // top left corner is (x, y), drawn at the device's own resolution.
+  virtual void drawGraph(int x, int y, int side, const VectorGraph& graph) = 0;
 };
 
 }  // namespace rv

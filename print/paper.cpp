@@ -33,6 +33,12 @@ const std::vector<Paper>& CommonPapers() {
   return papers;
 }
 
+std::vector<std::string> PaperNames() {
+  std::vector<std::string> names;
+  for (const Paper& paper : CommonPapers()) names.emplace_back(paper.name);
+  return names;
+}
+
 std::optional<Paper> PaperNamed(std::string_view name) {
   for (const Paper& paper : CommonPapers())
     if (SameName(name, paper.name) || SameName(name, paper.ippMedia)) return paper;
@@ -70,6 +76,14 @@ double LayoutScale(const Paper& paper, bool landscape) {
   const double letterWidth = landscape ? kLetterPaper.height : kLetterPaper.width;
   const double letterHeight = landscape ? kLetterPaper.width : kLetterPaper.height;
   return std::min({1.0, width / letterWidth, height / letterHeight});
+}
+
+PageSize LayoutPage(const Paper& paper, bool landscape) {
+  const double scale = LayoutScale(paper, landscape);
+  const double width = (landscape ? paper.height : paper.width) / scale;
+  const double height = (landscape ? paper.width : paper.height) / scale;
+  // The side the scale was taken from comes back whole, not a hair short.
+  return {static_cast<int>(std::floor(width + 1e-6)), static_cast<int>(std::floor(height + 1e-6))};
 }
 
 }  // namespace rv

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "print/page_geometry.h"
+
 namespace rv {
 
 // A paper size the printouts can be made on, its size in page units
@@ -23,6 +25,7 @@ inline constexpr Paper kA4Paper{"A4", 2480, 3508, "iso_a4_210x297mm"};
 
 // The papers Page Setup offers: Letter, Legal, Executive, A3, A4, A5, B5.
 const std::vector<Paper>& CommonPapers();
+std::vector<std::string> PaperNames();
 
 // The paper of a name (as CommonPapers names them, case aside), or of a
 // media name of the print system ("iso_a4_210x297mm", "na_letter_8.5x11in",
@@ -47,5 +50,10 @@ Paper JobPaper(std::string_view chosen, std::string_view printerMedia, const Pap
 // direction the whole page is scaled down by this factor so that nothing
 // leaves it; on Letter and larger papers it stays 1.
 double LayoutScale(const Paper& paper, bool landscape);
+
+// The page the layout has on the paper, in page units: the paper's size
+// over its LayoutScale. A4 standing is 2550 × 3607, as wide as Letter and
+// taller; Letter and larger papers are their own size.
+PageSize LayoutPage(const Paper& paper, bool landscape);
 
 }  // namespace rv

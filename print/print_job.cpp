@@ -21,7 +21,11 @@ PrintJob MakePrintJob(PageCanvas& canvas, const PrintSettings& settings, const D
                   0};
 }
 
-bool BeginPrintJob(PrintJob& job) { return job.canvas.beginJob(job.setup); }
+bool BeginPrintJob(PrintJob& job) {
+  if (!job.canvas.beginJob(job.setup)) return false;
+  job.geometry = PageGeometryFor(job.setup.landscape, job.canvas.pageSize());
+  return true;
+}
 
 void StartPrintPage(PrintJob& job) { job.canvas.startPage(); }
 

@@ -27,7 +27,8 @@ PrintJob MakePrintJob(PageCanvas& canvas, const PrintSettings& settings, const D
 
 // Every report runs BeginPrintJob, then StartPrintPage … EndPrintPage for
 // each page, then EndPrintJob. When BeginPrintJob fails the report prints
-// nothing and calls none of the others.
+// nothing and calls none of the others. Once begun, the job's geometry is
+// that of the page the canvas prints on.
 bool BeginPrintJob(PrintJob& job);
 void StartPrintPage(PrintJob& job);
 // The footer (the data file's path at the left, the page counter at the

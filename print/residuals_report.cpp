@@ -1,102 +1,94 @@
 #include "print/residuals_report.h"
 
-#include <cmath>
+#include <algorithm>
 
+#include "print/chart_axes.h"
 #include "print/page_flow.h"
-#include "print/print_job.h"
+#include "print/printed_table.h"
 #include "print/title_block.h"
-#include "sheet/value_text.h"
 #include "stats/chart_points.h"
-#include "stats/number_text.h"
 
 namespace rv {
 
 namespace {
 
-constexpr double kSmallestFixed = 0.01;
-constexpr double kLargestFixed = 1e15;
-
-constexpr int kObsRight = 700;
-constexpr int kCalcRight = 1200;
-constexpr int kDifferenceRight = 1700;
-constexpr int kPercentRight = 2200;
-
-// The chart's square: 1000 units a side, 100 below the titles; the points
-// keep 20 units from its frame.
+// The chart's square: 1000 units a side, 100 below the heading, smaller
+// where the page has no room for it above the footer; the points keep 20
+// units from its frame.
 constexpr int kChartSide = 1000;
 constexpr int kChartGap = 100;
 constexpr int kPointMargin = 20;
-constexpr int kPointSpan = 960;
 
-// The table's columns: "n" left-aligned at the margin, the others
-// right-aligned at their right edges; each text shows only inside its
-// column, which begins where the one before it ends.
-constexpr int kNumberRight = 400;
-constexpr int kColumnGap = 20;
+// The narrowest the table's columns print: "n" from the margin to 400,
+// Y Obs up to 700, the others 500 units each.
+constexpr int kNumberWidth = 100;
+constexpr int kObsWidth = 300;
+constexpr int kValueWidth = 500;
 
-struct ResidualColumn {
-  int right;
-  int clipLeft;
-};
-constexpr ResidualColumn kValueColumns[] = {{kObsRight, kNumberRight},
-                                            {kCalcRight, kObsRight + kColumnGap},
-                                            {kDifferenceRight, kCalcRight + kColumnGap},
-                                            {kPercentRight, kDifferenceRight + kColumnGap}};
-
-void PrintRow(PageCanvas& canvas, int y, const std::string& number, const std::string (&values)[4]) {
-  canvas.drawClippedText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, number, kLeftMargin,
-                         kNumberRight - kColumnGap);
-  for (size_t c = 0; c < 4; ++c)
-    canvas.drawClippedText(kValueColumns[c].right, y, TextAlign::Right, PrintFont::Body, values[c],
-                           kValueColumns[c].clipLeft, kValueColumns[c].right);
-}
-
-// The top of a page of the table: the titles and the headers. Returns the
-// y of the page's first row.
-int TableHeading(PrintJob& job, const DocumentOptions& options, int lineHeight) {
+// The titles, then the equation: the top of every page of the report.
+int ReportHeading(PrintJob& job, const DocumentOptions& options, const std::string& equation, int lineHeight) {
   const TitleBlockEnd titles = PrintTitleBlock(job, options, lineHeight);
-  int y = titles.y;
-  if (titles.printed) y += lineHeight / 2;
-  PrintRow(job.canvas, y, "n", {"Y Obs", "Y Calc", "Difference", "Pct Diff"});
-  return y + lineHeight / 2 + lineHeight;
+  int y = titles.y + (titles.printed ? lineHeight / 2 : 0);
+  if (!equation.empty()) y = PrintCentredText(job, equation, y, lineHeight) + lineHeight / 2;
+  return y;
 }
 
-// As many rows a page as end above the footer, at most 50.
-void PrintTable(PrintJob& job, const DocumentOptions& options, const ResidualTable& table, int lineHeight) {
-  PageFlow flow(job, [&](PrintJob& page) { return TableHeading(page, options, lineHeight); });
-  int y = flow.start();
-  int rowsOnPage = 0;
-  for (int i = 0; i < table.pointCount(); ++i) {
-    const int pageBefore = job.pageCounter;
-    y = rowsOnPage == kResidualRowsPerPage ? flow.breakPage() : flow.place(y, lineHeight);
-    if (job.pageCounter != pageBefore) rowsOnPage = 0;
-    const size_t point = static_cast<size_t>(i);
-    PrintRow(job.canvas, y, FormatText("%d", i + 1),
-             {PrintedResidualText(table.yObs[point]), PrintedResidualText(table.yCalc[point]),
-              PrintedResidualText(table.difference(i)), PrintedPercentText(table.percentDifference(i))});
-    ++rowsOnPage;
-    y += lineHeight;
-  }
+std::string WithoutLeadingBlanks(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+PrintedTable ResidualTableOf(const std::vector<ResidualRow>& rows) {
+  using Field = std::string ResidualRow::*;
+  const auto column = [&rows](const char* heading, int width, Field field) {
+    return TableColumn{heading, TextAlign::Right, width,
+                       [&rows, field](int row) { return rows[static_cast<size_t>(row)].*field; }};
+  };
+  PrintedTable table;
+  table.rowCount = static_cast<int>(rows.size());
+  table.columns.push_back({"n", TextAlign::Left, kNumberWidth,
+                           [&rows](int row) { return WithoutLeadingBlanks(rows[static_cast<size_t>(row)].number); }});
+  table.columns.push_back(column("Y Obs", kObsWidth, &ResidualRow::yObs));
+  table.columns.push_back(column("Y Calc", kValueWidth, &ResidualRow::yCalc));
+  table.columns.push_back(column("Difference", kValueWidth, &ResidualRow::difference));
+  table.columns.push_back(column("Pct Diff", kValueWidth, &ResidualRow::pctDiff));
+  return table;
+}
+
+void PrintTable(PrintJob& job, const DocumentOptions& options, const EquationStatistics& statistics, int lineHeight) {
+  PageFlow flow(job, [&](PrintJob& page) { return ReportHeading(page, options, statistics.equationText, lineHeight); });
+  TableStyle style = UnruledTableStyle(job, lineHeight);
+  style.headingGap = lineHeight / 2;
+  style.rowsPerPage = kResidualRowsPerPage;
+  PrintTable(job, flow, ResidualTableOf(statistics.residualRows), style, flow.start());
   flow.finish();
 }
 
-void PrintChart(PrintJob& job, const DocumentOptions& options, const ResidualTable& table, int lineHeight) {
+void PrintChart(PrintJob& job, const DocumentOptions& options, const EquationStatistics& statistics, int lineHeight) {
   PageCanvas& canvas = job.canvas;
   StartPrintPage(job);
-  const int y = PrintTitleBlock(job, options, lineHeight).y;
+  const int y = ReportHeading(job, options, statistics.equationText, lineHeight);
   const int centre = job.geometry.titleCentre;
-  const int left = centre - kChartSide / 2;
-  const int right = centre + kChartSide / 2;
   const int top = y + kChartGap;
-  const int bottom = top + kChartSide;
+  const int side =
+      std::clamp(job.geometry.footerY - top - ChartAxesDepth(job.setup.fonts), 4 * kPointMargin, kChartSide);
+  const int left = centre - side / 2;
+  const int right = left + side;
+  const int bottom = top + side;
   canvas.drawLine(left, top, left, bottom, kChartFramePen);
   canvas.drawLine(left, bottom, right, bottom, kChartFramePen);
   canvas.drawLine(right, bottom, right, top, kChartFramePen);
   canvas.drawLine(right, top, left, top, kChartFramePen);
   canvas.drawLine(left, bottom, right, top, kChartFramePen);
-  canvas.drawText(left - 90, y + 700, TextAlign::Left, PrintFont::ChartCaptionVertical, "Observed");
-  canvas.drawText(centre, y + 1120, TextAlign::Centre, PrintFont::ChartCaption, "Calculated");
-  const ChartFrame frame{left + kPointMargin, bottom - kPointMargin, kPointSpan, kPointSpan};
+  const ChartFrame frame{left + kPointMargin, bottom - kPointMargin, side - 2 * kPointMargin, side - 2 * kPointMargin};
+  const ResidualTable& table = statistics.residuals;
+  const ChartAxesEnd axes = PrintChartAxes(canvas, job.setup.fonts, frame, {left, top, right, bottom}, table);
+  // The vertical caption runs upward from its point, centred on the side.
+  const std::string observed = "Observed";
+  canvas.drawText(axes.verticalCaptionX,
+                  (top + bottom) / 2 + canvas.textWidth(PrintFont::ChartCaptionVertical, observed) / 2, TextAlign::Left,
+                  PrintFont::ChartCaptionVertical, observed);
+  canvas.drawText(centre, axes.horizontalCaptionY, TextAlign::Centre, PrintFont::ChartCaption, "Calculated");
   for (const ChartPoint& point : ChartPoints(table, frame)) {
     canvas.drawLine(point.x, point.y - 12, point.x, point.y + 13, kChartPointPen);
     canvas.drawLine(point.x - 12, point.y, point.x + 13, point.y, kChartPointPen);
@@ -107,28 +99,16 @@ void PrintChart(PrintJob& job, const DocumentOptions& options, const ResidualTab
 
 }  // namespace
 
-std::string PrintedResidualText(double value) {
-  const double magnitude = std::fabs(value);
-  if (std::isfinite(value) && ((value != 0.0 && magnitude < kSmallestFixed) || magnitude >= kLargestFixed))
-    return ScientificText(value, 4);
-  return FixedText(value, 2);
-}
-
-std::string PrintedPercentText(double percent) {
-  if (std::isfinite(percent) && std::fabs(percent) >= kLargestFixed) return ScientificText(percent, 4);
-  return FixedText(percent, 2);
-}
-
 void PrintResidualsReport(PageCanvas& canvas, const PrintSettings& settings, const Document& document,
-                          const ResidualTable& table, bool chart) {
+                          const EquationStatistics& statistics, bool chart) {
   // An equation always has points; without any there is nothing to print.
-  if (table.pointCount() == 0) return;
+  if (statistics.residuals.pointCount() == 0) return;
   PrintJob job =
       MakePrintJob(canvas, settings, document.state, chart ? kResidualChartReportName : kResidualsReportName);
   if (!BeginPrintJob(job)) return;
   const int lineHeight = LineHeight(settings.fontSize);
-  if (chart) PrintChart(job, document.options, table, lineHeight);
-  else PrintTable(job, document.options, table, lineHeight);
+  if (chart) PrintChart(job, document.options, statistics, lineHeight);
+  else PrintTable(job, document.options, statistics, lineHeight);
   EndPrintJob(job);
 }
 

@@ -7,9 +7,9 @@
 
 namespace rv {
 
-// The equation text centred, then the columns "Term", "Std Error" and
-// "t Stat" right-aligned, one row per coefficient with the texts of the
-// statistics dialog's term list.
+// The equation text centred, then the columns "Term", "Std Error", "t Stat"
+// and "P Value" right-aligned, one row per coefficient with the texts of
+// the statistics dialog's term list.
 void PrintStdErrorsReport(PageCanvas& canvas, const PrintSettings& settings, const Document& document,
                           const EquationStatistics& statistics);
 

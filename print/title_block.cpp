@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "print/wrapped_lines.h"
+
 namespace rv {
 
 namespace {
@@ -30,6 +32,16 @@ TitleBlockEnd PrintTitleBlock(PrintJob& job, const DocumentOptions& options, int
     end = {end.y + step, true};
   }
   return end;
+}
+
+int PrintCentredText(PrintJob& job, const std::string& text, int y, int lineHeight) {
+  const PageGeometry& page = job.geometry;
+  const int width = 2 * std::min(page.titleCentre - kLeftMargin, page.bodyRight - page.titleCentre);
+  for (const std::string& line : WrappedLines(job.canvas, PrintFont::Body, text, width)) {
+    job.canvas.drawText(page.titleCentre, y, TextAlign::Centre, PrintFont::Body, line);
+    y += lineHeight;
+  }
+  return y;
 }
 
 }  // namespace rv

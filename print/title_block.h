@@ -23,4 +23,8 @@ struct TitleBlockEnd {
 // LineHeight × 10 / 8. Without titles the body starts at y 300.
 TitleBlockEnd PrintTitleBlock(PrintJob& job, const DocumentOptions& options, int lineHeight);
 
+// The text centred on the page in the body font, wrapped to the body's
+// width, a line every lineHeight from y; returns the y below its last line.
+int PrintCentredText(PrintJob& job, const std::string& text, int y, int lineHeight);
+
 }  // namespace rv

@@ -4,12 +4,21 @@
 
 namespace rv {
 
+namespace {
+
+// k units of 10^power: divided by a power of ten below one, so that the
+// result is the double nearest the decimal (5E-25, not 5.0000000000000005E-25).
+double Units(double k, int power) { return power >= 0 ? k * std::pow(10.0, power) : k / std::pow(10.0, -power); }
+
+}  // namespace
+
 ValueRange NiceRange(double low, double high) {
   if (!(high > low) || !std::isfinite(high - low)) return {low, high};
   double whole = 0.0;
   std::modf(std::log10((high - low) * 0.01), &whole);
-  const double unit = std::pow(10.0, whole) * 10.0;
-  return {std::floor(low / unit) * unit, std::ceil(high / unit) * unit};
+  const int power = static_cast<int>(whole) + 1;
+  const double unit = Units(1.0, power);
+  return {Units(std::floor(low / unit), power), Units(std::ceil(high / unit), power)};
 }
 
 GraphRange ComputeGraphRange(const SheetValues& cells, int column) {

@@ -35,7 +35,7 @@ std::string TwoDigitExponent(std::string text) {
     while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
     std::string digits = text.substr(i + 1, end - i - 1);
     while (digits.size() > 2 && digits[0] == '0') digits.erase(0, 1);
-    while (digits.size() < 2) digits.insert(0, "0");
+    if (digits.size() < 2) out.append(2 - digits.size(), '0');
     out += digits;
     i = end - 1;
   }
@@ -67,8 +67,9 @@ std::string FormatValueText(double value, ValueTextMode mode) {
   return GeneralText(value);
 }
 
-std::string ExactValueText(double value) {
-  if (IsEmptyValue(value)) return {};
+std::string ExactValueText(double value) { return IsEmptyValue(value) ? std::string() : RoundTripText(value); }
+
+std::string RoundTripText(double value) {
   // %G turns to the exponent form once the exponent reaches the digits
   // asked for; a whole number such as 250 is asked for all its digits so
   // that it stays "250", not "2.5E+02".

@@ -20,7 +20,11 @@ std::string FormatText(const char* format, ...) __attribute__((format(printf, 1,
 std::string FormatValueText(double value, ValueTextMode mode);
 
 // The shortest text ("%G" with up to 17 significant digits, two exponent
-// digits) that reads back as the very same double; empty for EmptyValue.
+// digits, a whole number below 1e17 in full) that reads back as the very
+// same double: 2E+25, not 20000000000000001811939328.
+std::string RoundTripText(double value);
+
+// RoundTripText, empty for EmptyValue.
 std::string ExactValueText(double value);
 
 // The display text of a cell by its column's format.

@@ -15,21 +15,13 @@ std::vector<CoefficientRow> CoefficientRows(const std::vector<double>& coefficie
   return rows;
 }
 
-std::vector<ResidualRow> ResidualRows(const ResidualTable& table) {
-  std::vector<ResidualRow> rows;
-  for (int i = 0; i < table.pointCount(); ++i)
-    rows.push_back({FormatText("  %d", i + 1), ScientificText(table.yObs[static_cast<size_t>(i)], 4),
-                    ScientificText(table.yCalc[static_cast<size_t>(i)], 4), ScientificText(table.difference(i), 4),
-                    FixedText(table.percentDifference(i), 2)});
-  return rows;
-}
-
 AnovaRowTexts AnovaTexts(const AnovaRow& row, int ssDecimals, int msDecimals) {
   return {FormatText("%d", row.df), FixedText(row.ss, ssDecimals), FixedText(row.ms, msDecimals)};
 }
 
 std::vector<TermRow> TermRows(const std::vector<TermStatistics>& terms) {
   std::vector<TermRow> rows;
+  rows.reserve(terms.size());
   for (const TermStatistics& term : terms)
     rows.push_back({term.label, ScientificText(term.stdError, 6, true), FixedText(term.tStat, 6, true),
                     ScientificText(term.pValue, 4)});
@@ -37,6 +29,16 @@ std::vector<TermRow> TermRows(const std::vector<TermStatistics>& terms) {
 }
 
 }  // namespace
+
+std::vector<ResidualRow> ResidualRows(const ResidualTable& table) {
+  std::vector<ResidualRow> rows;
+  rows.reserve(static_cast<size_t>(table.pointCount()));
+  for (int i = 0; i < table.pointCount(); ++i)
+    rows.push_back({FormatText("  %d", i + 1), ScientificText(table.yObs[static_cast<size_t>(i)], 4),
+                    ScientificText(table.yCalc[static_cast<size_t>(i)], 4), ScientificText(table.difference(i), 4),
+                    FixedText(table.percentDifference(i), 2)});
+  return rows;
+}
 
 EquationStatistics StatisticsPass(const FitWorkspace& workspace) {
   EquationStatistics statistics;

@@ -60,6 +60,9 @@ struct EquationStatistics {
   std::vector<TermRow> termRows;
 };
 
+// The residual list's rows of a table, point by point.
+std::vector<ResidualRow> ResidualRows(const ResidualTable& table);
+
 // Computes the statistics of the equation the workspace holds, as its last
 // fit left it; nothing is fitted again.
 EquationStatistics StatisticsPass(const FitWorkspace& workspace);

@@ -1,5 +1,7 @@
 #include "widgets/print_settings_controls.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QRadioButton>
@@ -8,6 +10,7 @@
 #include <qdrawutil.h>
 
 #include "widgets/control_id.h"
+#include "widgets/message_dialog.h"
 #include "widgets/resource_pictures.h"
 #include "widgets/up_down_edit.h"
 
@@ -41,6 +44,20 @@ void SelectRow(QListWidget* list, int row) {
   list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtTop);
 }
 
+// The list selects its last selected entry again whenever its selection
+// empties.
+void KeepOneSelected(QListWidget* list) {
+  QObject::connect(list, &QListWidget::itemSelectionChanged, list, [list] {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (!selected.isEmpty()) {
+      list->setProperty("keptRow", list->row(selected.first()));
+      return;
+    }
+    const int row = list->property("keptRow").isValid() ? list->property("keptRow").toInt() : -1;
+    if (row >= 0 && row < list->count()) list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+  });
+}
+
 QString SelectedText(const QListWidget* list) {
   const QList<QListWidgetItem*> selected = list->selectedItems();
   return selected.isEmpty() ? QString() : selected.first()->text();
@@ -55,8 +72,14 @@ PrintSettingsControls::PrintSettingsControls(const PrintControlSetup& setup, QWi
       fontSize_(new UpDownEdit(setup.fontSize, setup.fontSizeUpDown, setup.minFontSize, setup.maxFontSize, dialog)),
       copies_(new UpDownEdit(setup.copies, setup.copiesUpDown, setup.minCopies, setup.maxCopies, dialog)),
       portrait_(new QRadioButton(QStringLiteral("Por&trait"), dialog)),
-      landscape_(new QRadioButton(QStringLiteral("&Landscape"), dialog)) {
+      landscape_(new QRadioButton(QStringLiteral("&Landscape"), dialog)),
+      paper_(new QComboBox(dialog)),
+      minFontSize_(setup.minFontSize),
+      maxFontSize_(setup.maxFontSize) {
   fontSize_->acceptOnlyTheRange();
+  KeepOneSelected(printers_);
+  KeepOneSelected(fonts_);
+  SetControlId(paper_, setup.paper);
   SetControlId(portrait_, setup.portrait);
   SetControlId(landscape_, setup.landscape);
   portrait_->setChecked(true);
@@ -87,6 +110,26 @@ void PrintSettingsControls::setFonts(QStringList faces, const QString& current) 
 }
 
 void PrintSettingsControls::setFontSize(int size) { fontSize_->setValue(size); }
+
+void PrintSettingsControls::setPapers(const std::vector<std::string>& names, const std::string& current) {
+  paper_->clear();
+  paper_->addItem(QStringLiteral("Default"), QString());
+  for (const std::string& name : names) paper_->addItem(QString::fromStdString(name), QString::fromStdString(name));
+  paper_->setCurrentIndex(std::max(0, paper_->findData(QString::fromStdString(current))));
+}
+
+QString PrintSettingsControls::paper() const { return paper_->currentData().toString(); }
+
+bool PrintSettingsControls::refuseFontSize(QWidget* owner) const {
+  bool number = false;
+  const int size = fontSizeText().trimmed().toInt(&number);
+  if (number && size >= minFontSize_ && size <= maxFontSize_) return false;
+  ShowMessage(QStringLiteral("Type a Font Size from %1 to %2.").arg(minFontSize_).arg(maxFontSize_), owner,
+              MessageKind::Information);
+  fontSize_->edit()->setFocus();
+  fontSize_->edit()->selectAll();
+  return true;
+}
 
 void PrintSettingsControls::setCopies(int copies) { copies_->setValue(copies); }
 

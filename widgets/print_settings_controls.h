@@ -3,7 +3,10 @@
 #include <QObject>
 #include <QPixmap>
 #include <QStringList>
+#include <string>
+#include <vector>
 
+class QComboBox;
 class QListWidget;
 class QPainter;
 class QPalette;
@@ -26,14 +29,18 @@ struct PrintControlSetup {
   int copiesUpDown;
   int portrait;
   int landscape;
+  int paper;
   int minFontSize, maxFontSize;
   int minCopies, maxCopies;
 };
 
 // The controls with which a dialog chooses where and how to print: the
 // printer list, the font list, the font size and copies boxes with their
-// up-downs, and the Portrait and Landscape buttons. They
-// are created in the dialog, which places them; the boxes read as typed.
+// up-downs, the Portrait and Landscape buttons and the paper. They are
+// created in the dialog, which places them; the boxes read as typed. Each
+// list keeps an entry selected once it has one: a click on its empty part
+// or a Ctrl+click on the selected entry leaves the selection where it was,
+// so the dialog never describes a printer other than the one it prints on.
 class PrintSettingsControls : public QObject {
   Q_OBJECT
  public:
@@ -45,6 +52,7 @@ class PrintSettingsControls : public QObject {
   UpDownEdit* copiesBox() const { return copies_; }
   QRadioButton* portraitButton() const { return portrait_; }
   QRadioButton* landscapeButton() const { return landscape_; }
+  QComboBox* paperBox() const { return paper_; }
 
   // The names sorted, case aside; the first one that starts with current
   // (case aside) is selected and scrolled to the top, else the first.
@@ -54,6 +62,9 @@ class PrintSettingsControls : public QObject {
   void setFontSize(int size);
   void setCopies(int copies);
   void setLandscape(bool landscape);
+  // "Default" (the printer's own paper) first, then the papers by name;
+  // current is selected, else "Default".
+  void setPapers(const std::vector<std::string>& names, const std::string& current);
 
   // Empty when the list has no selection.
   QString selectedPrinter() const;
@@ -65,6 +76,12 @@ class PrintSettingsControls : public QObject {
   int typedFontSize() const;
   int typedCopies() const;
   bool landscape() const;
+  // The paper chosen, empty for "Default".
+  QString paper() const;
+  // Whether the typed font size cannot be printed with (empty, or a
+  // number out of the up-down's range): then says so over owner and puts
+  // the focus in the box.
+  bool refuseFontSize(QWidget* owner) const;
 
   // "PORT" or "LAND", 32 × 32, for the orientation chosen.
   QPixmap orientationPicture() const;
@@ -80,6 +97,9 @@ class PrintSettingsControls : public QObject {
   UpDownEdit* copies_;
   QRadioButton* portrait_;
   QRadioButton* landscape_;
+  QComboBox* paper_;
+  int minFontSize_;
+  int maxFontSize_;
 };
 
 // A sunken panel whose top strip is white with the caption at its left and

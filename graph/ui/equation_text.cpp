@@ -2,38 +2,11 @@
 
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
 
-#include "graph/ui/cell_height_font.h"
+#include "graph/vector_graph.h"
+#include "widgets/graph_fonts.h"
 
 namespace rv {
-
-namespace {
-
-// At the 640-pixel picture's size; a larger picture scales them.
-constexpr int kLargestCell = 32;
-constexpr int kTextTop = 20;
-constexpr int kReferenceSize = 640;
-
-int Scaled(int pixels, int size) { return std::max(pixels, pixels * size / kReferenceSize); }
-
-}  // namespace
-
-int EquationTextCell(int pictureSize, const std::string& text) {
-  if (text.empty()) return 0;
-  return std::min(pictureSize * 2 / static_cast<int>(text.size()), Scaled(kLargestCell, pictureSize));
-}
-
-QFont EquationTextFont(int cellHeight) {
-  return CellHeightFont(QStringLiteral("Times New Roman"), QFont::Serif, cellHeight);
-}
-
-QRect EquationTextBand(int pictureSize) {
-  // A band far wider than the picture, centred on it: the text is centred
-  // on the middle even when it is wider than the picture.
-  const int half = pictureSize * 8;
-  return QRect(pictureSize / 2 - half, Scaled(kTextTop, pictureSize), 2 * half, pictureSize);
-}
 
 void DrawEquationText(FrameBuffer& picture, const std::string& text, std::uint8_t index) {
   if (picture.width <= 0 || picture.height <= 0) return;
@@ -46,7 +19,11 @@ void DrawEquationText(FrameBuffer& picture, const std::string& text, std::uint8_
     QPainter painter(&mask);
     painter.setFont(EquationTextFont(cellHeight));
     painter.setPen(Qt::white);
-    painter.drawText(EquationTextBand(picture.width), Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(text));
+    // A band far wider than the picture, centred on it: the text is centred
+    // on the middle even when it is wider than the picture.
+    const int half = picture.width * 8;
+    painter.drawText(QRect(picture.width / 2 - half, EquationTextTop(picture.width), 2 * half, picture.height),
+                     Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(text));
   }
   for (int y = 0; y < picture.height; ++y) {
     const uchar* line = mask.constScanLine(y);

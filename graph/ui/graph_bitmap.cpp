@@ -13,7 +13,7 @@ GlyphSet PictureGlyphs(const GlyphSet& glyphs, int size) {
 
 FrameBuffer RenderGraphBitmap(const GraphModel& model, const GraphOptions& options, const GlyphSet& glyphs,
                               const ViewState& view, const std::string& equationText, int size) {
-  FrameBuffer picture = RenderGraphPicture(BuildScene(model, options, glyphs), PictureGlyphs(glyphs, size), view, size);
+  FrameBuffer picture = RenderGraphPicture(BuildScene(model, options), PictureGlyphs(glyphs, size), view, size);
   if (const auto index = GraphColorIndex(options.color(kEquationText))) DrawEquationText(picture, equationText, *index);
   DrawBorderOutline(picture, options);
   return picture;

@@ -16,7 +16,7 @@ namespace rv {
 // same share of it.
 GlyphSet PictureGlyphs(const GlyphSet& glyphs, int size);
 
-// The picture that Copy Picture, Export Graph and the printed graph use:
+// The picture that Copy Picture and the exported PNG use:
 // the graph's scene built afresh (measured with glyphs, the label font of
 // the 640-pixel picture) and drawn off screen at size × size with the
 // view's zoom and angles, the equation text across the top in the Equation

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "graph/view_state.h"
@@ -26,6 +27,9 @@ class GraphOwner {
   virtual void finishZoomDrag(const PixelRect& rect, const Viewport& viewport, int pictureHeight) = 0;
   // The entries of the variable list the user has selected, in list order.
   virtual void selectGraphVariables(const std::vector<bool>& selected) = 0;
+  // The Y range's minimum and maximum as typed; they take effect at the
+  // next Draw.
+  virtual void typeYRange(const std::string& minimum, const std::string& maximum) = 0;
 };
 
 }  // namespace rv

@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -64,13 +65,19 @@ constexpr int kCaptionHeight = 14;
 constexpr struct {
   Edge top;
   const char* text;
-} kCaptions[] = {{{52}, "Select"}, {{66}, "Variables"}, {Far(75), "View Angle"}};
-// The rule under the captions of the variable list.
+} kCaptions[] = {{{52}, "Select"}, {{66}, "Variables"}, {Far(184), "Y Range"}, {Far(75), "View Angle"}};
+// The rules under the captions of the variable list and above the Y range.
 constexpr int kCaptionRuleY = 84;
+constexpr Edge kYRangeRuleY = Far(187);
 
 constexpr Place kDrawButton{{kColumnLeft}, {4}, {kColumnRight}, {24}};
 constexpr Place kRotateButton{{kColumnLeft}, {24}, {kColumnRight}, {44}};
-constexpr Place kVariableList{{kColumnLeft}, {85}, {kColumnRight}, Far(136)};
+constexpr Place kVariableList{{kColumnLeft}, {85}, {kColumnRight}, Far(190)};
+// The Y range's maximum above its minimum, each behind its caption.
+constexpr Place kYMaximumLabel{{kColumnLeft}, Far(168), {30}, Far(152)};
+constexpr Place kYMaximumBox{{30}, Far(169), {kColumnRight}, Far(152)};
+constexpr Place kYMinimumLabel{{kColumnLeft}, Far(152), {30}, Far(136)};
+constexpr Place kYMinimumBox{{30}, Far(152), {kColumnRight}, Far(135)};
 // The view angle's icon, with the two angle readings by it.
 constexpr Place kAngleIcon{{20}, Far(111), {52}, Far(79)};
 constexpr Place kHorizontalAngle{{16}, Far(127), {48}, Far(113)};
@@ -116,6 +123,19 @@ GraphTab::GraphTab(GraphTabContext context, QWidget* parent) : QWidget(parent), 
   AddTooltip(list_, kTipGraphVariables);
   list_->setSelectionMode(QAbstractItemView::MultiSelection);
   connect(list_, &QListWidget::itemSelectionChanged, this, &GraphTab::variablesSelected);
+
+  const auto rangeBox = [this](int id, const char* caption) {
+    auto* box = new QLineEdit(this);
+    SetControlId(box, id);
+    box->setPlaceholderText(QStringLiteral("auto"));
+    box->setToolTip(QString::fromLatin1(caption));
+    connect(box, &QLineEdit::textChanged, this, &GraphTab::yRangeTyped);
+    return box;
+  };
+  yMaximum_ = rangeBox(kYMaximumId, "The top of the Y axis; empty for an automatic range");
+  yMinimum_ = rangeBox(kYMinimumId, "The bottom of the Y axis; empty for an automatic range");
+  yMaximumLabel_ = new QLabel(QStringLiteral("Max"), this);
+  yMinimumLabel_ = new QLabel(QStringLiteral("Min"), this);
 
   window_ = new GraphWindow(context_.graph, context_.session, context_.owner, this);
   connect(window_, &GraphWindow::anglesChanged, this, &GraphTab::showAngles);
@@ -216,8 +236,13 @@ void GraphTab::showVariables() {
 
 void GraphTab::variablesSelected() {
   std::vector<bool> selected;
+  selected.reserve(static_cast<size_t>(list_->count()));
   for (int row = 0; row < list_->count(); ++row) selected.push_back(list_->item(row)->isSelected());
   context_.owner.selectGraphVariables(selected);
+}
+
+void GraphTab::yRangeTyped() {
+  context_.owner.typeYRange(yMinimum_->text().toStdString(), yMaximum_->text().toStdString());
 }
 
 void GraphTab::focusVariableList() { list_->setFocus(); }
@@ -237,6 +262,7 @@ void GraphTab::paintEvent(QPaintEvent*) {
                      Qt::AlignHCenter | Qt::AlignTop, QString::fromLatin1(caption.text));
   painter.setPen(palette().color(QPalette::Dark));
   painter.drawLine(kColumnLeft, kCaptionRuleY, kColumnRight, kCaptionRuleY);
+  painter.drawLine(kColumnLeft, kYRangeRuleY.in(h), kColumnRight, kYRangeRuleY.in(h));
   const QRect icon = kAngleIcon.in(w, h);
   painter.drawPixmap(icon.topLeft(), ResourcePicture(QStringLiteral("GARW"), icon.size()));
 }
@@ -247,6 +273,10 @@ void GraphTab::resizeEvent(QResizeEvent*) {
   draw_->setGeometry(kDrawButton.in(w, h));
   rotate_->setGeometry(kRotateButton.in(w, h));
   list_->setGeometry(kVariableList.in(w, h));
+  yMaximumLabel_->setGeometry(kYMaximumLabel.in(w, h));
+  yMaximum_->setGeometry(kYMaximumBox.in(w, h));
+  yMinimumLabel_->setGeometry(kYMinimumLabel.in(w, h));
+  yMinimum_->setGeometry(kYMinimumBox.in(w, h));
   horizontalAngle_->setGeometry(kHorizontalAngle.in(w, h));
   verticalAngle_->setGeometry(kVerticalAngle.in(w, h));
   window_->setClientSize(w, h);

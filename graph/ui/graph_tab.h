@@ -6,6 +6,7 @@
 #include "graph/graph_state.h"
 
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTimer;
@@ -25,7 +26,8 @@ struct GraphTabContext {
 };
 
 // "GrphTab": Draw and Rotate, the list of the equation's variables to
-// graph, the view angles and the graph window. Rotate turns the graph one
+// graph, the Y range (empty for an automatic one), the view angles and the
+// graph window. Rotate turns the graph one
 // degree every 100 ms until it is pressed again, Draw is pressed or the tab
 // is left; the graph window's scroll bar then stands where the graph stopped.
 class GraphTab : public QWidget {
@@ -34,6 +36,8 @@ class GraphTab : public QWidget {
   static constexpr int kDrawId = 402;
   static constexpr int kRotateId = 403;
   static constexpr int kVariableListId = 410;
+  static constexpr int kYMinimumId = 411;
+  static constexpr int kYMaximumId = 412;
   static constexpr int kRotationPeriodMs = 100;
 
   explicit GraphTab(GraphTabContext context, QWidget* parent = nullptr);
@@ -53,6 +57,8 @@ class GraphTab : public QWidget {
   bool rotating() const { return rotating_; }
   StickyButton* rotateButton() const { return rotate_; }
   QListWidget* variableList() const { return list_; }
+  QLineEdit* yMinimumBox() const { return yMinimum_; }
+  QLineEdit* yMaximumBox() const { return yMaximum_; }
   GraphWindow* graphWindow() const { return window_; }
   QLabel* horizontalAngle() const { return horizontalAngle_; }
   QLabel* verticalAngle() const { return verticalAngle_; }
@@ -73,6 +79,7 @@ class GraphTab : public QWidget {
   void showNewGraph();
   void showAngles();
   void variablesSelected();
+  void yRangeTyped();
   // The main window's client area below the caption, which the tab's
   // places are measured from.
   int clientWidth() const;
@@ -83,6 +90,10 @@ class GraphTab : public QWidget {
   QPushButton* draw_;
   StickyButton* rotate_;
   QListWidget* list_;
+  QLineEdit* yMinimum_;
+  QLineEdit* yMaximum_;
+  QLabel* yMinimumLabel_;
+  QLabel* yMaximumLabel_;
   GraphWindow* window_;
   QLabel* horizontalAngle_;
   QLabel* verticalAngle_;

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "graph/ui/cell_height_font.h"
+#include "widgets/graph_fonts.h"
 
 namespace rv {
 
@@ -58,13 +58,12 @@ GlyphBitmap RasterizeCharacter(const QFont& font, const QFontMetrics& metrics, Q
 
 }  // namespace
 
-QFont LabelFont(double scale) {
-  const int cellHeight = std::max(kLabelCellHeight, static_cast<int>(std::lround(kLabelCellHeight * scale)));
-  return CellHeightFont(QStringLiteral("MS Sans Serif"), QFont::SansSerif, cellHeight);
+int LabelCellHeight(double scale) {
+  return std::max(kLabelCellHeight, static_cast<int>(std::lround(kLabelCellHeight * scale)));
 }
 
 GlyphSet LabelGlyphs(double scale) {
-  const QFont font = LabelFont(scale);
+  const QFont font = GraphLabelFont(LabelCellHeight(scale));
   const QFontMetrics metrics(font);
   GlyphSet set;
   for (int i = 0; i < kGlyphCount; ++i)

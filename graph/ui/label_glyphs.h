@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QFont>
-
 #include "graph/glyph_set.h"
 
 namespace rv {
@@ -13,7 +11,7 @@ namespace rv {
 // sets the same labels for a screen of that many device pixels per pixel.
 GlyphSet LabelGlyphs(double scale = 1.0);
 
-// The font those glyphs are cut from, for pictures that keep text as text.
-QFont LabelFont(double scale = 1.0);
+// The cell height of those glyphs' font: 12 pixels, scaled above 1.
+int LabelCellHeight(double scale = 1.0);
 
 }  // namespace rv

@@ -1,7 +1,6 @@
 #include "print/ui/painted_canvas.h"
 
 #include <QFontMetricsF>
-#include <QImage>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -9,7 +8,7 @@
 
 #include "print/page_geometry.h"
 #include "print/ui/page_font.h"
-#include "widgets/indexed_image.h"
+#include "widgets/vector_graph_painter.h"
 
 namespace rv {
 
@@ -47,6 +46,8 @@ bool PaintedCanvas::beginJob(const PrintJobSetup& setup) {
   pagesStarted_ = 0;
   return true;
 }
+
+PageSize PaintedCanvas::pageSize() const { return LayoutPage(paper_, setup_.landscape); }
 
 void PaintedCanvas::mapPageUnits() {
   painter_->resetTransform();
@@ -120,16 +121,13 @@ void PaintedCanvas::drawLine(int x1, int y1, int x2, int y2, const PagePen& pen)
   painter_->drawLine(x1, y1, x2, y2);
 }
 
-void PaintedCanvas::drawPicture(int x, int y, int width, int height, const FrameBuffer& picture,
-                                const GraphPalette& palette) {
-  if (!isOpen() || picture.width <= 0 || picture.height <= 0) return;
-  const QImage image = IndexedImage(picture, palette);
+void PaintedCanvas::drawGraph(int x, int y, int side, const VectorGraph& graph) {
+  if (!isOpen() || graph.size <= 0) return;
   painter_->save();
-  // Each pixel a square of its own colour, as a colour-index picture is
-  // stretched; lossless, since a compressed picture would shift the colours.
-  painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter_->setRenderHint(QPainter::LosslessImageRendering, true);
-  painter_->drawImage(QRect(x, y, width, height), image);
+  painter_->translate(x, y);
+  painter_->scale(static_cast<double>(side) / graph.size, static_cast<double>(side) / graph.size);
+  painter_->setClipRect(QRectF(0, 0, graph.size, graph.size), Qt::IntersectClip);
+  PaintVectorGraph(*painter_, graph);
   painter_->restore();
 }
 

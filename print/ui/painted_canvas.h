@@ -14,8 +14,8 @@ namespace rv {
 
 // The page canvas painted with a QPainter on pages of a paged device (a PDF
 // writer, a printer of the print preview). The layout's page units are
-// 1/300 inch of a Letter page; on a smaller paper the whole page is scaled
-// down so that nothing leaves it.
+// 1/300 inch as on Letter paper; on a smaller paper the whole page is scaled
+// down so that nothing leaves it, and the layout takes the page that makes.
 class PaintedCanvas : public PageCanvas {
  public:
   // localePaper is the paper of a job whose settings and printer name none.
@@ -25,6 +25,7 @@ class PaintedCanvas : public PageCanvas {
   PaintedCanvas& operator=(const PaintedCanvas&) = delete;
 
   bool beginJob(const PrintJobSetup& setup) override;
+  PageSize pageSize() const override;
   void startPage() override;
   void endPage() override;
   void endJob() override;
@@ -34,8 +35,7 @@ class PaintedCanvas : public PageCanvas {
                        int clipRight) override;
   int textWidth(PrintFont font, const std::string& text) override;
   void drawLine(int x1, int y1, int x2, int y2, const PagePen& pen) override;
-  void drawPicture(int x, int y, int width, int height, const FrameBuffer& picture,
-                   const GraphPalette& palette) override;
+  void drawGraph(int x, int y, int side, const VectorGraph& graph) override;
 
   // Whether a job is being painted now.
   bool isOpen() const { return painter_ != nullptr; }

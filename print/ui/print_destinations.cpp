@@ -19,10 +19,13 @@ QFuture<PrintServerSurvey> SurveyPrintServerInBackground() {
   return RunInBackground<PrintServerSurvey>(&SurveyPrintServer);
 }
 
-QStringList PrinterChoices(const PrintServerSurvey& survey) {
+QStringList PrinterChoices(const PrintServerSurvey& survey, const std::string& inUse) {
   QStringList choices;
   for (const PrintQueue& queue : survey.queues)
     if (queue.name != kPrintToPdf) choices.append(QString::fromStdString(queue.name));
+  if (!survey.failure.empty() && !inUse.empty() && inUse != kPrintToPdf &&
+      !choices.contains(QString::fromStdString(inUse)))
+    choices.append(QString::fromStdString(inUse));
   choices.append(QLatin1String(kPrintToPdf));
   return choices;
 }
@@ -36,6 +39,7 @@ QString DefaultPrinterChoice(const PrintServerSurvey& survey) {
 PrinterStatusFields StatusFieldsOfChoice(const QString& name, const PrintServerSurvey& survey) {
   if (name == QLatin1String(kPrintToPdf)) return PdfDestinationFields();
   const PrintQueue* queue = QueueNamed(name, survey);
+  if (!queue && !survey.failure.empty()) return {kNotResponding, "", "", survey.failure};
   return StatusFieldsFor(queue ? std::optional<PrinterDescription>(queue->description) : std::nullopt);
 }
 

@@ -12,9 +12,13 @@ namespace rv {
 // Asks the print server for its queues on a thread of its own.
 QFuture<PrintServerSurvey> SurveyPrintServerInBackground();
 
+// The status of a queue the print server could not be asked about.
+inline constexpr const char* kNotResponding = "Not responding";
+
 // Every queue the print server offers, and "Print to PDF", which is always
-// there.
-QStringList PrinterChoices(const PrintServerSurvey& survey);
+// there. When the server did not answer, the queue in use stays offered
+// (its status says it is not responding) rather than vanishing.
+QStringList PrinterChoices(const PrintServerSurvey& survey, const std::string& inUse = {});
 
 // The print server's default queue, or "Print to PDF" when it has none.
 QString DefaultPrinterChoice(const PrintServerSurvey& survey);
@@ -23,7 +27,8 @@ QString DefaultPrinterChoice(const PrintServerSurvey& survey);
 const PrintQueue* QueueNamed(const QString& name, const PrintServerSurvey& survey);
 
 // The print dialog's status fields for a choice of its printer list, as
-// the survey found the queue.
+// the survey found the queue; "Not responding" with the server's failure
+// when it did not answer.
 PrinterStatusFields StatusFieldsOfChoice(const QString& name, const PrintServerSurvey& survey);
 
 // The paper a queue is set to, as the server names it; empty for "Print to

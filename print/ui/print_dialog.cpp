@@ -61,7 +61,7 @@ PrintDialog::PrintDialog(PrintDialogKind kind, const PrintSettings& settings, QW
 
   controls_ = new PrintSettingsControls(
       {kPrinterListId, kFontListId, kFontSizeId, kFontSizeUpDownId, kCopiesId, kCopiesUpDownId, kPortraitId,
-       kLandscapeId, kMinFontSizeChoice, kMaxFontSizeChoice, kMinCopies, kMaxCopies},
+       kLandscapeId, kPaperId, kMinFontSizeChoice, kMaxFontSizeChoice, kMinCopies, kMaxCopies},
       this);
   controls_->printerList()->setGeometry(12, 30, 288, 60);
   controls_->fontList()->setGeometry(316, 30, 120, 62);
@@ -75,15 +75,8 @@ PrintDialog::PrintDialog(PrintDialogKind kind, const PrintSettings& settings, QW
   // Page Setup: the paper, or the one the printer (or, for a PDF, the
   // locale) has.
   Label(QStringLiteral("Paper"), QRect(14, 196, 44, 20), this);
-  paper_ = new QComboBox(this);
-  SetControlId(paper_, kPaperId);
-  paper_->setGeometry(60, 196, 66, 22);
-  paper_->addItem(QStringLiteral("Default"), QString());
-  for (const Paper& paper : CommonPapers()) {
-    const QString name = QString::fromUtf8(paper.name.data(), qsizetype(paper.name.size()));
-    paper_->addItem(name, name);
-  }
-  paper_->setCurrentIndex(std::max(0, paper_->findData(QString::fromStdString(settings.paper))));
+  controls_->paperBox()->setGeometry(60, 196, 66, 22);
+  controls_->setPapers(PaperNames(), settings.paper);
 
   QLabel** fields[4] = {&status_, &type_, &where_, &comment_};
   const char* captions[4] = {"Status:", "Type:", "Where:", "Comment:"};
@@ -103,7 +96,10 @@ PrintDialog::PrintDialog(PrintDialogKind kind, const PrintSettings& settings, QW
   auto* cancel = Button(QStringLiteral("&Cancel"), kCancelButtonId, QRect(318, 206, 116, 22), this);
   options_ = {settings.sides, settings.quality};
   optionsPrinter_ = settings.printer;
-  connect(print, &QPushButton::clicked, this, &QDialog::accept);
+  connect(print, &QPushButton::clicked, this, [this] {
+    if (controls_->refuseFontSize(this)) return;
+    accept();
+  });
   connect(propertiesButton_, &QPushButton::clicked, this, &PrintDialog::editProperties);
   connect(previewButton_, &QPushButton::clicked, this, [this] { preview_(chosenSettings(), this); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -131,7 +127,7 @@ PrintSettings PrintDialog::chosenSettings() const {
   PrintSettings chosen =
       ApplyPrintChoice(settings_, {controls_->selectedPrinter().toStdString(), controls_->selectedFont().toStdString(),
                                    controls_->typedFontSize(), controls_->typedCopies(), controls_->landscape()});
-  chosen.paper = paper_->currentData().toString().toStdString();
+  chosen.paper = controls_->paper().toStdString();
   chosen.printerMedia = QueueMedia(QString::fromStdString(chosen.printer), survey_);
   // Options set for one printer do not go to another.
   const QueueOptions options = chosen.printer == optionsPrinter_ ? options_ : QueueOptions{};
@@ -147,7 +143,7 @@ void PrintDialog::takeSurvey() {
   // the server's default when none is.
   QString current = controls_->selectedPrinter();
   if (settings_.printer.empty() && current == QLatin1String(kPrintToPdf)) current = DefaultPrinterChoice(survey_);
-  controls_->setPrinters(PrinterChoices(survey_), current);
+  controls_->setPrinters(PrinterChoices(survey_, settings_.printer), current);
   showStatus(controls_->selectedPrinter());
 }
 

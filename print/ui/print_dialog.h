@@ -84,7 +84,6 @@ class PrintDialog : public QDialog {
   PrintSettings settings_;
   PrintPreviewRequest preview_;
   PrintSettingsControls* controls_;
-  QComboBox* paper_;
   QPushButton* previewButton_;
   QPushButton* propertiesButton_;
   // The options set in Properties, and the printer they were set for.

@@ -83,6 +83,21 @@ std::string DefaultQueue(http_t* http) {
   return name ? Text(name) : std::string();
 }
 
+// Why the job is in its state, as the server says it: its printer's message
+// about it, else its state reasons other than "none".
+std::string JobStateMessage(ipp_t* job) {
+  for (const char* name : {"job-printer-state-message", "job-state-message"})
+    if (ipp_attribute_t* message = ippFindAttribute(job, name, IPP_TAG_TEXT); message && !Text(message).empty())
+      return Text(message);
+  std::string reasons;
+  if (ipp_attribute_t* attribute = ippFindAttribute(job, "job-state-reasons", IPP_TAG_KEYWORD))
+    for (int i = 0; i < ippGetCount(attribute); ++i) {
+      const char* reason = ippGetString(attribute, i, nullptr);
+      if (reason && std::string_view(reason) != "none") reasons += (reasons.empty() ? "" : ", ") + std::string(reason);
+    }
+  return reasons;
+}
+
 std::string PrinterUri(const std::string& queue) {
   char uri[1024];
   httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
@@ -172,10 +187,14 @@ QueueJobState ReadQueueJobState(const std::string& queue, int jobId) {
   ipp_attribute_t* state = ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM);
   if (!state || (printer && !Text(printer).ends_with("/printers/" + queue))) return {true, true, false, {}};
   const int value = ippGetInteger(state, 0);
-  if (value == IPP_JSTATE_ABORTED || value == IPP_JSTATE_CANCELED) {
-    ipp_attribute_t* message = ippFindAttribute(response.get(), "job-printer-state-message", IPP_TAG_TEXT);
-    std::string why = message ? Text(message) : std::string();
-    if (why.empty()) why = value == IPP_JSTATE_ABORTED ? "The job was aborted." : "The job was cancelled.";
+  // Stopped (a filter failed, the printer stopped it), aborted or cancelled:
+  // the job will not print unless someone acts, and the server says why.
+  if (value == IPP_JSTATE_STOPPED || value == IPP_JSTATE_ABORTED || value == IPP_JSTATE_CANCELED) {
+    std::string why = JobStateMessage(response.get());
+    if (why.empty())
+      why = value == IPP_JSTATE_STOPPED   ? "The print server stopped the job."
+            : value == IPP_JSTATE_ABORTED ? "The job was aborted."
+                                          : "The job was cancelled.";
     return {true, true, true, why};
   }
   return {true, value == IPP_JSTATE_COMPLETED, false, {}};

@@ -53,9 +53,9 @@ struct QueueJobSubmission {
 QueueJobSubmission SubmitQueueJob(const QueueJob& job);
 
 // What has become of a job the server took: whether the server answered,
-// whether the job has ended (printed, aborted, cancelled, or gone from the
-// server) and, when it was aborted or cancelled, why. One request, as the
-// others.
+// whether the job has ended (printed, stopped, aborted, cancelled, or gone
+// from the server) and, when it was stopped, aborted or cancelled, why, as
+// the server says it. One request, as the others.
 struct QueueJobState {
   bool answered = false;
   bool ended = false;

@@ -69,8 +69,8 @@ void PrinterCanvas::closeDevice(const PrintJobSetup& setup, bool painted) {
     return;
   }
   if (delivery_.sendToQueue)
-    delivery_.sendToQueue({setup.printer, setup.documentName, pdf, setup.copies, std::string(paper().ippMedia),
-                           setup.sides, setup.quality});
+    delivery_.sendToQueue(
+        {setup.printer, setup.title, pdf, setup.copies, std::string(paper().ippMedia), setup.sides, setup.quality});
 }
 
 void PrinterCanvas::fail(const QString& destination, const QString& reason) {

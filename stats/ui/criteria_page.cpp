@@ -1,5 +1,7 @@
 #include "stats/ui/criteria_page.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "stats/coefficient_letter.h"
@@ -14,14 +16,26 @@ namespace rv {
 namespace {
 
 constexpr int kLineHeight = 18;
+constexpr int kLineWidth = 174;
+constexpr int kSmallestPixelSize = 6;
+
+// The line in the page's font, or in a smaller one where its text would
+// not fit the room before the intervals: no digit is cut.
+void FitToWidth(QLabel* line) {
+  QFont font = line->font();
+  while (QFontMetrics(font).horizontalAdvance(line->text()) > kLineWidth &&
+         QFontInfo(font).pixelSize() > kSmallestPixelSize)
+    font.setPixelSize(QFontInfo(font).pixelSize() - 1);
+  line->setFont(font);
+}
 
 // The intervals beside the figures, narrower than the other pages' lists:
 // a coefficient by its letter, its bounds as the figures show F.
 ListFrame IntervalsFrame() {
   return {Corners(196, 52, 416, 226),
           Corners(198, 54, 414, 72),
-          {{209, QStringLiteral("")}, {268, QStringLiteral("Lower 95%")}, {364, QStringLiteral("Upper 95%")}},
-          {220, 316}};
+          {{1, QStringLiteral("Lower 95%")}, {2, QStringLiteral("Upper 95%")}},
+          {0, 1}};
 }
 
 }  // namespace
@@ -33,7 +47,8 @@ CriteriaPage::CriteriaPage(const EquationStatistics& statistics, const FitCriter
   for (size_t i = 0; i < rows.size(); ++i) {
     auto* line = new QLabel(QString::fromStdString(rows[i].name + "  =  " + rows[i].value), this);
     SetControlId(line, kFirstLineId + static_cast<int>(i));
-    line->setGeometry(OnPage(20, 58 + kLineHeight * static_cast<int>(i), 174, kLineHeight));
+    line->setGeometry(OnPage(20, 58 + kLineHeight * static_cast<int>(i), kLineWidth, kLineHeight));
+    FitToWidth(line);
   }
   list_->setGeometry(OnPage(198, 72, 216, 152));
   std::vector<std::vector<std::string>> intervals;
@@ -41,6 +56,7 @@ CriteriaPage::CriteriaPage(const EquationStatistics& statistics, const FitCriter
   for (size_t k = 0; k < bounds.size(); ++k)
     intervals.push_back({std::string(1, CoefficientLetter(static_cast<int>(k))), bounds[k].lower, bounds[k].upper});
   list_->setRows(intervals);
+  headList(list_);
 }
 
 }  // namespace rv

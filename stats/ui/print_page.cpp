@@ -1,11 +1,13 @@
 #include "stats/ui/print_page.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "print/paper.h"
 #include "stats/ui/list_frame.h"
 #include "stats/ui/statistics_layout.h"
 #include "widgets/control_id.h"
@@ -34,7 +36,7 @@ PrintPage::PrintPage(const PrintPageChoices& choices, QWidget* parent)
       settings_(choices.settings),
       controls_(new PrintSettingsControls(
           {kPrinterListId, kFontListId, kFontSizeId, kFontSizeUpDownId, kCopiesId, kCopiesUpDownId, kPortraitId,
-           kLandscapeId, kMinFontSizeChoice, kMaxFontSizeChoice, kMinCopies, kMaxCopies},
+           kLandscapeId, kPaperId, kMinFontSizeChoice, kMaxFontSizeChoice, kMinCopies, kMaxCopies},
           this)) {
   setGeometry(kPageArea);
   controls_->printerList()->setGeometry(OnPage(24, 76, 252, 80));
@@ -45,18 +47,31 @@ PrintPage::PrintPage(const PrintPageChoices& choices, QWidget* parent)
   controls_->fontList()->setGeometry(OnPage(288, 76, 124, 58));
   Label(QStringLiteral("Font Size"), kFontSizeLabelId, OnPage(290, 140, 56, 20), this);
   controls_->fontSizeBox()->setGeometry(OnPage(348, 140, 62, 20));
+  Label(QStringLiteral("Paper"), kPaperLabelId, OnPage(290, 168, 40, 20), this);
+  controls_->paperBox()->setGeometry(OnPage(332, 168, 82, 22));
 
+  auto* preview = new QPushButton(QStringLiteral("Pre&view"), this);
+  SetControlId(preview, kPreviewButtonId);
+  preview->setAutoDefault(false);
+  preview->setGeometry(OnPage(250, 196, 80, 24));
   auto* print = new QPushButton(QStringLiteral("Print"), this);
   SetControlId(print, kPrintButtonId);
   print->setAutoDefault(false);
   print->setGeometry(OnPage(336, 196, 80, 24));
-  connect(print, &QPushButton::clicked, this, &PrintPage::printPressed);
+  // A font size that cannot be printed with is said before anything is made.
+  connect(preview, &QPushButton::clicked, this, [this] {
+    if (!controls_->refuseFontSize(this)) emit previewPressed();
+  });
+  connect(print, &QPushButton::clicked, this, [this] {
+    if (!controls_->refuseFontSize(this)) emit printPressed();
+  });
 
   controls_->setPrinters(choices.printers, QString::fromStdString(settings_.printer));
   controls_->setFonts(choices.fonts, QString::fromStdString(settings_.fontFace));
   controls_->setFontSize(kStartFontSize);
   controls_->setCopies(1);
   controls_->setLandscape(settings_.landscape);
+  controls_->setPapers(PaperNames(), settings_.paper);
   connect(controls_, &PrintSettingsControls::orientationChanged, this, [this] { update(); });
   // A PDF file is written once, whatever Copies says.
   const auto greyCopiesForPdf = [this](const QString& printer) {
@@ -69,8 +84,11 @@ PrintPage::PrintPage(const PrintPageChoices& choices, QWidget* parent)
 std::optional<PrintSettings> PrintPage::chosenSettings() const {
   const QString printer = controls_->selectedPrinter();
   if (printer.isEmpty()) return std::nullopt;
-  return ApplyPrintChoice(settings_, {printer.toStdString(), controls_->selectedFont().toStdString(),
-                                      controls_->typedFontSize(), controls_->typedCopies(), controls_->landscape()});
+  PrintSettings chosen =
+      ApplyPrintChoice(settings_, {printer.toStdString(), controls_->selectedFont().toStdString(),
+                                   controls_->typedFontSize(), controls_->typedCopies(), controls_->landscape()});
+  chosen.paper = controls_->paper().toStdString();
+  return chosen;
 }
 
 void PrintPage::paintEvent(QPaintEvent*) {

@@ -22,7 +22,8 @@ struct PrintPageChoices {
 
 // Page 4 of the statistics dialog: where and how the page the user came
 // from is printed. The printer and font lists, the font size, the
-// orientation and the copies, and the Print button.
+// orientation, the copies and the paper, and the Preview and Print
+// buttons, which refuse a font size that cannot be printed with.
 class PrintPage : public QWidget {
   Q_OBJECT
  public:
@@ -37,20 +38,24 @@ class PrintPage : public QWidget {
   static constexpr int kCopiesUpDownId = 509;
   static constexpr int kCopiesLabelId = 510;
   static constexpr int kPrintButtonId = 511;
+  static constexpr int kPaperId = 512;
+  static constexpr int kPaperLabelId = 513;
+  static constexpr int kPreviewButtonId = 514;
 
   // The printer in use and its face are selected; the font size starts at
-  // 12 and the copies at 1 whatever was printed last, the orientation is
-  // the one in use.
+  // 12 and the copies at 1 whatever was printed last, the orientation and
+  // the paper are the ones in use.
   PrintPage(const PrintPageChoices& choices, QWidget* parent);
 
   PrintSettingsControls* controls() const { return controls_; }
 
-  // The settings in use with what the page shows; nothing when no printer
-  // is selected.
+  // The settings in use with what the page shows (the paper chosen
+  // included); nothing when no printer is selected.
   std::optional<PrintSettings> chosenSettings() const;
 
  signals:
   void printPressed();
+  void previewPressed();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <algorithm>
 
 #include "widgets/control_id.h"
 
@@ -10,6 +11,8 @@ namespace rv {
 namespace {
 
 constexpr int kRowHeight = 16;
+// The room a cell's text leaves to the grid lines on both sides.
+constexpr int kCellPadding = 8;
 
 }  // namespace
 
@@ -77,8 +80,18 @@ ReportList::ReportList(int id, const std::vector<ReportColumn>& columns, QWidget
 
 void ReportList::setRows(const std::vector<std::vector<std::string>>& rows) {
   rows_->setRows(rows);
-  // A reset model may give the header its default sections back.
-  for (int c = 0; c < static_cast<int>(columns_.size()); ++c) setColumnWidth(c, columns_[static_cast<size_t>(c)].width);
+  // A reset model may give the header its default sections back. Each
+  // column is as wide as it was laid out, or as its longest text needs: a
+  // point number of 100,000, a long number are never cut.
+  const QFontMetrics metrics(font());
+  for (size_t c = 0; c < columns_.size(); ++c) {
+    const std::string* longest = nullptr;
+    for (const std::vector<std::string>& row : rows)
+      if (c < row.size() && (longest == nullptr || row[c].size() > longest->size())) longest = &row[c];
+    const int needed =
+        longest == nullptr ? 0 : metrics.horizontalAdvance(QString::fromStdString(*longest)) + kCellPadding;
+    setColumnWidth(static_cast<int>(c), std::max(columns_[c].width, needed));
+  }
 }
 
 }  // namespace rv

@@ -26,7 +26,8 @@ class ReportList : public QTableView {
  public:
   ReportList(int id, const std::vector<ReportColumn>& columns, QWidget* parent = nullptr);
 
-  // Replaces the rows; each row holds one text per column.
+  // Replaces the rows; each row holds one text per column. A column widens
+  // to its longest text (by characters; digits are as wide as each other).
   void setRows(const std::vector<std::vector<std::string>>& rows);
 
  private:

@@ -15,12 +15,12 @@ namespace {
 ListFrame ResidualsFrame() {
   return {Corners(20, 52, 416, 226),
           Corners(22, 54, 394, 72),
-          {{37, QStringLiteral("n")},
-           {96, QStringLiteral("Y Obs")},
-           {184, QStringLiteral("Y Calc")},
-           {272, QStringLiteral("Difference")},
-           {354, QStringLiteral("Pct Diff")}},
-          {52, 140, 228, 316, 392}};
+          {{0, QStringLiteral("n")},
+           {1, QStringLiteral("Y Obs")},
+           {2, QStringLiteral("Y Calc")},
+           {3, QStringLiteral("Difference")},
+           {4, QStringLiteral("Pct Diff")}},
+          {0, 1, 2, 3, 4}};
 }
 
 }  // namespace
@@ -37,6 +37,7 @@ ResidualsPage::ResidualsPage(const EquationStatistics& statistics, QWidget* pare
   for (const ResidualRow& row : statistics.residualRows)
     rows.push_back({row.number, row.yObs, row.yCalc, row.difference, row.pctDiff});
   list_->setRows(rows);
+  headList(list_);
 
   chart_->setGeometry(OnPage(22, 54, 372, 170));
   SetControlId(filler_, kFillerId);

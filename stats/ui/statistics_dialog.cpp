@@ -91,7 +91,8 @@ StatisticsDialog::StatisticsDialog(const FitWorkspace& equation, const Document&
   functionPanel_->setGeometry(kFunctionPanelPlace);
   connect(functionPanel_, &FunctionSavePanel::cancelled, this, &QDialog::reject);
   printPage_ = new PrintPage(print, this);
-  connect(printPage_, &PrintPage::printPressed, this, &StatisticsDialog::printPageToPrint);
+  connect(printPage_, &PrintPage::printPressed, this, [this] { printPageToPrint(false); });
+  connect(printPage_, &PrintPage::previewPressed, this, [this] { printPageToPrint(true); });
 
   const struct {
     int id;
@@ -188,14 +189,16 @@ void StatisticsDialog::showPage(int page) {
   update();
 }
 
-void StatisticsDialog::printPageToPrint() {
+void StatisticsDialog::printPageToPrint(bool preview) {
   const std::optional<PrintSettings> settings = printPage_->chosenSettings();
   if (!settings) {
     QApplication::beep();
     return;
   }
-  emit printRequested(*settings, ReportOfPage(pageToPrint_, equation_, statistics_, residualsPage_->chartMode(),
-                                              functionPanel_->language()));
+  const StatisticsReport report =
+      ReportOfPage(pageToPrint_, equation_, statistics_, residualsPage_->chartMode(), functionPanel_->language());
+  if (preview) emit previewRequested(*settings, report);
+  else emit printRequested(*settings, report);
 }
 
 void StatisticsDialog::copyPage() {

@@ -74,6 +74,9 @@ class StatisticsDialog : public QDialog {
   // the settings and prints the report before the dialog goes on. The
   // report reads the dialog's equation and statistics.
   void printRequested(const PrintSettings& settings, const StatisticsReport& report);
+  // The Print page's Preview button: the owner shows the report's pages
+  // with the settings; nothing is printed or stored.
+  void previewRequested(const PrintSettings& settings, const StatisticsReport& report);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -85,8 +88,9 @@ class StatisticsDialog : public QDialog {
   void showPage(int page);
   QWidget* pageWidget(int page) const;
   void placeTitle();
-  // The Print page's Print button: a beep when no printer is selected.
-  void printPageToPrint();
+  // The Print page's Print or Preview button: the report of the page to
+  // print goes to the signal; a beep when no printer is selected.
+  void printPageToPrint(bool preview);
 
   const FitWorkspace equation_;
   const EquationStatistics statistics_;

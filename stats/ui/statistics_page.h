@@ -8,8 +8,12 @@ class QPainter;
 
 namespace rv {
 
+class ReportList;
+
 // One list page of the statistics dialog. It covers the page area and paints
-// the sunken box and headings of its list; the dialog shows one page at a time.
+// the sunken box of its list and the headings over the list's columns,
+// wherever their widths and the list's scrolling put them; the dialog shows
+// one page at a time.
 class StatisticsPage : public QWidget {
   Q_OBJECT
  public:
@@ -19,9 +23,12 @@ class StatisticsPage : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   // Further lines of the page, in client-area coordinates.
   virtual void paintDecorations(QPainter&) {}
+  // The list whose columns the headings stand over.
+  void headList(ReportList* list);
 
  private:
   ListFrame frame_;
+  ReportList* list_ = nullptr;
 };
 
 }  // namespace rv

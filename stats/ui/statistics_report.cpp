@@ -13,7 +13,7 @@ StatisticsReport ReportOfPage(int page, const FitWorkspace& equation, const Equa
   switch (page) {
     case 1:
       return [&statistics, chart](PageCanvas& canvas, const PrintSettings& settings, const Document& document) {
-        PrintResidualsReport(canvas, settings, document, statistics.residuals, chart);
+        PrintResidualsReport(canvas, settings, document, statistics, chart);
       };
     case 2:
       return [&statistics](PageCanvas& canvas, const PrintSettings& settings, const Document& document) {

@@ -11,11 +11,11 @@ namespace {
 ListFrame StdErrorsFrame() {
   return {Corners(20, 52, 416, 226),
           Corners(22, 54, 414, 72),
-          {{62, QStringLiteral("Term")},
-           {146, QStringLiteral("Std Error")},
-           {234, QStringLiteral("t Stat")},
-           {322, QStringLiteral("P Value")}},
-          {102, 190, 278, 366}};
+          {{0, QStringLiteral("Term")},
+           {1, QStringLiteral("Std Error")},
+           {2, QStringLiteral("t Stat")},
+           {3, QStringLiteral("P Value")}},
+          {0, 1, 2, 3}};
 }
 
 }  // namespace
@@ -27,6 +27,7 @@ StdErrorsPage::StdErrorsPage(const EquationStatistics& statistics, QWidget* pare
   std::vector<std::vector<std::string>> rows;
   for (const TermRow& row : statistics.termRows) rows.push_back({row.label, row.stdError, row.tStat, row.pValue});
   list_->setRows(rows);
+  headList(list_);
 }
 
 }  // namespace rv

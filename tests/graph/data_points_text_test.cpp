@@ -40,8 +40,23 @@ TEST(CopyDataPoints, ACurveListsItsTwentyOnePointsUnderXnAndY) {
   const auto lines = Lines(GraphDataPointsText(s, DataSheet{}));
   ASSERT_EQ(lines.size(), 22u);
   EXPECT_EQ(lines[0], "X3\tY");
-  EXPECT_EQ(lines[1], "0.000000\t1.000000");
-  EXPECT_EQ(lines[21], "2.000000\t2.000000");
+  EXPECT_EQ(lines[1], "0\t1");
+  // X stepped up by repeated addition ends a hair above 2: its digits show it.
+  EXPECT_EQ(lines[21], "2.0000000000000004\t2");
+}
+
+// Every number reads back as the double it stands for, in as few digits as
+// that takes: 2E+25, never a 26-digit integer.
+TEST(CopyDataPoints, EveryNumberIsTheShortestTextThatReadsBackAsItsValue) {
+  const FitWorkspace ws = Equation(EquationSet::Y, {{kTermX, 1, 0}}, {1.0, 0.0});
+  const Surface s = BuildSurface(ws, SheetWithRanges({{1, {2e25, 4e25}}}), Curve(1), {10, 10, 10}).value();
+  const auto lines = Lines(GraphDataPointsText(s, DataSheet{}));
+  EXPECT_EQ(lines[1], "2E+25\t2E+25");
+  for (size_t k = 1; k < lines.size(); ++k) {
+    const auto fields = Fields(lines[k]);
+    EXPECT_EQ(std::stod(fields[0]), s.grid[k - 1][0].x) << fields[0];
+    EXPECT_EQ(std::stod(fields[1]), s.grid[k - 1][0].value) << fields[1];
+  }
 }
 
 TEST(CopyDataPoints, ASurfaceListsTheZValuesThenOneLinePerXWithItsColumn) {
@@ -57,9 +72,9 @@ TEST(CopyDataPoints, ASurfaceListsTheZValuesThenOneLinePerXWithItsColumn) {
   EXPECT_EQ(Fields(lines[1]).size(), 22u);
   const auto column = Fields(lines[2 + 3]);  // X = 0.3
   ASSERT_EQ(column.size(), 22u);
-  EXPECT_EQ(column[0], "0.3");
-  EXPECT_EQ(column[1], "0.3");    // the value at Z = 0
-  EXPECT_EQ(column[21], "10.3");  // at Z = 1
+  EXPECT_EQ(column[0], "0.30000000000000004");  // 0.1 added three times
+  EXPECT_EQ(column[1], "0.30000000000000004");  // the value at Z = 0
+  EXPECT_EQ(column[21], "10.300000000000002");  // at Z = 1
   EXPECT_EQ(lines[2 + 3].back(), '\t');
 }
 
@@ -67,7 +82,7 @@ TEST(CopyDataPoints, APointWithoutAValueLeavesAnEmptyField) {
   const FitWorkspace exp = Equation(EquationSet::Y, {{kTermExp, 1, 0}}, {1.0, 0.0});
   const Surface curve = BuildSurface(exp, SheetWithRanges({{1, {0.0, 1000.0}}}), Curve(1), {10, 10, 10}).value();
   const auto lines = Lines(GraphDataPointsText(curve, DataSheet{}));
-  EXPECT_EQ(lines[21], "1000.000000\t");
+  EXPECT_EQ(lines[21], "1000\t");
 
   const FitWorkspace both = Equation(EquationSet::Y, {{kTermExp, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
   const Surface surface =

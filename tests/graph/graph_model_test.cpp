@@ -23,6 +23,7 @@ using testing::SurfaceOver;
 
 std::vector<std::string> Texts(const std::vector<GraphVariableEntry>& entries) {
   std::vector<std::string> texts;
+  texts.reserve(entries.size());
   for (const GraphVariableEntry& entry : entries) texts.push_back(entry.text);
   return texts;
 }
@@ -143,7 +144,7 @@ TEST(BuildSurface, ACurveHas21PointsByRepeatedAdditionAndASymmetricDepthRange) {
   EXPECT_EQ(t.ranges.zMax, 120.0);
 }
 
-TEST(BuildSurface, ASurfaceRunsXAlongEachRowAndZFromRowToRowWithSegmentStepsClamped) {
+TEST(BuildSurface, ASurfaceRunsXAlongEachRowAndZFromRowToRowWithRoundStepsForTheClampedSegments) {
   const FitWorkspace ws =
       Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {1.0, 10.0, 0.0});  // Y = X1 + 10 X2
   const DataSheet sheet = SheetWithRanges({{1, {0.0, 2.0}}, {2, {-1.0, 1.0}}});
@@ -160,11 +161,11 @@ TEST(BuildSurface, ASurfaceRunsXAlongEachRowAndZFromRowToRowWithSegmentStepsClam
   EXPECT_DOUBLE_EQ(s.ranges.valueMin, -10.0);
   EXPECT_DOUBLE_EQ(s.ranges.valueMax, 20.0);
   EXPECT_EQ(s.ranges.zMin, -1.0);
-  EXPECT_EQ(s.steps.xSegments, 1);
-  EXPECT_EQ(s.steps.ySegments, 50);
-  EXPECT_EQ(s.steps.x, 2.0);
-  EXPECT_EQ(s.steps.z, 0.5);
-  EXPECT_DOUBLE_EQ(s.steps.value, 30.0 / 50);
+  // One X segment over 2, fifty value segments over 30 (a step of 0.6 is
+  // no round number: 1), four Z segments over 2.
+  EXPECT_EQ(s.ticks.x.step, 2.0);
+  EXPECT_EQ(s.ticks.value.step, 1.0);
+  EXPECT_EQ(s.ticks.z.step, 0.5);
 }
 
 TEST(BuildSurface, EqualValuesGetARangeAroundThemInsteadOfNoWidth) {
@@ -178,7 +179,7 @@ TEST(BuildSurface, EqualValuesGetARangeAroundThemInsteadOfNoWidth) {
   const Surface z = BuildSurface(zero, SheetWithRanges({{1, {0.0, 1.0}}}), Curve(1), {10, 10, 10}).value();
   EXPECT_EQ(z.ranges.valueMin, -1.0);
   EXPECT_EQ(z.ranges.valueMax, 1.0);
-  EXPECT_GT(z.steps.value, 0.0);
+  EXPECT_GT(z.ticks.value.step, 0.0);
 }
 
 TEST(BuildSurface, RefusesAnEmptyRangeAndAnEquationWithoutValue) {
@@ -208,6 +209,50 @@ TEST(BuildSurface, RefusesAnEmptyRangeAndAnEquationWithoutValue) {
   const FitWorkspace exp = Equation(EquationSet::Y, {{kTermExp, 1, 0}}, {1.0, 0.0});
   const Outcome<Surface> none = BuildSurface(exp, SheetWithRanges({{1, {800.0, 1000.0}}}), Curve(1), {10, 10, 10});
   EXPECT_EQ(none.message().text, "The equation has no value\nover the graph range.");
+}
+
+// Y = 1/X1 + 0 from -1 to 1 in steps of 0.1: the grid's 11th point lies a
+// hair off 0, where the curve is near infinite, on the pole's other side
+// from its neighbour. It sets no automatic range; a typed range is kept.
+TEST(BuildSurface, AnAutomaticRangeLeavesOutPointsNextToAPoleFarBeyondTheOthersAndATypedRangeIsKept) {
+  const FitWorkspace pole = Equation(EquationSet::Y, {{kTermInvX, 1, 0}}, {1.0, 0.0});
+  const DataSheet sheet = SheetWithRanges({{1, {-1.0, 1.0}}});
+  const Surface automatic = BuildSurface(pole, sheet, Curve(1), {10, 10, 10}).value();
+  ASSERT_GT(std::fabs(automatic.grid[10][0].value), 1e10);
+  // The others reach ±10 and a hair more: rounded out, ±20 at most.
+  EXPECT_GE(automatic.ranges.valueMin, -20.0);
+  EXPECT_LE(automatic.ranges.valueMax, 20.0);
+  EXPECT_GT(automatic.ranges.valueMax, 10.0);
+  // Without a pole a steep curve keeps its whole range: e^X1 over 0 to 10.
+  const FitWorkspace steep = Equation(EquationSet::Y, {{kTermExp, 1, 0}}, {1.0, 0.0});
+  const Surface rising = BuildSurface(steep, SheetWithRanges({{1, {0.0, 10.0}}}), Curve(1), {10, 10, 10}).value();
+  EXPECT_GE(rising.ranges.valueMax, std::exp(10.0));
+
+  const Surface typed = BuildSurface(pole, sheet, Curve(1), {10, 10, 10}, {false, -2.5, 4.0}).value();
+  EXPECT_EQ(typed.ranges.valueMin, -2.5);
+  EXPECT_EQ(typed.ranges.valueMax, 4.0);
+  EXPECT_EQ(typed.ticks.value.step, 1.0);
+}
+
+TEST(ParseYRange, BothEmptyIsAutomaticElseTwoNumbersInOrder) {
+  EXPECT_TRUE(ParseYRange("", " ")->automatic);
+  EXPECT_EQ(*ParseYRange(" -2.5", "1e3 "), (YRange{false, -2.5, 1000.0}));
+  const struct {
+    const char* min;
+    const char* max;
+    const char* message;
+  } refused[] = {
+      {"1", "", "Type the Y range's minimum and maximum,\nor neither for an automatic range."},
+      {"abc", "2", "'abc' is not a number:\ntype the Y range as numbers."},
+      {"1", "inf", "'inf' is not a number:\ntype the Y range as numbers."},
+      {"3", "3", "The Y range's minimum must be\nless than its maximum."},
+  };
+  for (const auto& r : refused) {
+    const Outcome<YRange> parsed = ParseYRange(r.min, r.max);
+    ASSERT_FALSE(parsed) << r.min << " " << r.max;
+    EXPECT_EQ(parsed.message().text, r.message);
+    EXPECT_EQ(parsed.message().kind, MessageKind::Error);
+  }
 }
 
 TEST(BuildSurface, PointsWithoutAValueStayOutOfTheRange) {
@@ -311,35 +356,28 @@ TEST(DataPointMarkers, StandOnTheSliceAndOnlyStrictlyInsideTheValueRange) {
   EXPECT_EQ(shifted[0].height, 13.5);
 }
 
-TEST(AxisLabels, RunFromTheEndsByTheStepsWithTheStepsDigitsAndUpperCaseTitles) {
+TEST(AxisTicks, StandAtRoundNumbersWithinTheRangesAndTitlesAreUpperCase) {
   const FitWorkspace ws = Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}, {10.0, 1.0, 0.0});
   DataSheet sheet = SheetWithRanges({{1, {-1.0, 1.0}}, {2, {0.0, 0.5}}});
   sheet.names[0] = "Press";
   sheet.names[1] = "temp";
   sheet.names[2] = "Vol";
   const Surface s = BuildSurface(ws, sheet, SurfaceOver(1, 2), {10, 4, 5}).value();
-
-  const auto y = AxisLabels(s, GraphAxis::Y);
-  ASSERT_EQ(y.size(), 5u);
-  EXPECT_EQ(y.front().value, s.ranges.valueMax);
-  // A step of 7.5 needs one decimal, and every label of the axis shows it.
-  EXPECT_EQ(y.front().text, "20.0");
-  EXPECT_EQ(y[1].text, "12.5");
-  EXPECT_EQ(y.back().text, "-10.0");
-
-  // -1 stepped up by 0.2 five times lands a hair below 0: shown as 0.
-  const auto x = AxisLabels(s, GraphAxis::X);
-  ASSERT_EQ(x.size(), 11u);
-  EXPECT_EQ(x[0].text, "-1.0");
-  EXPECT_EQ(x[1].text, "-0.8");
-  EXPECT_LT(x[5].value, 0.0);
-  EXPECT_EQ(x[5].text, "0");
-
-  // The Z min corner is not labelled.
-  const auto z = AxisLabels(s, GraphAxis::Z);
-  ASSERT_EQ(z.size(), 5u);
-  EXPECT_EQ(z.front().text, "0.1");
-  EXPECT_EQ(z.back().text, "0.5");
+  const auto coarse = [](const AxisTicks& ticks) {
+    std::vector<double> values;
+    for (const long long multiple : ticks.multiples)
+      if (ticks.onStep(multiple)) values.push_back(ticks.value(multiple));
+    return AxisLabelTexts(values, ticks.step);
+  };
+  // Four segments of -10 … 20 would be 7.5 apart: the round step is 10.
+  EXPECT_EQ(coarse(s.ticks.value), (std::vector<std::string>{"-10", "0", "10", "20"}));
+  // Each tick is computed from its multiple: 0 is 0, 0.2 is the double nearest 0.2.
+  EXPECT_EQ(coarse(s.ticks.x),
+            (std::vector<std::string>{"-1.0", "-0.8", "-0.6", "-0.4", "-0.2", "0", "0.2", "0.4", "0.6", "0.8", "1.0"}));
+  EXPECT_EQ(s.ticks.x.value(20), 0.2);
+  EXPECT_EQ(s.ticks.x.fine, 0.01);
+  EXPECT_EQ(s.ticks.x.perStep, 20);
+  EXPECT_EQ(coarse(s.ticks.z), (std::vector<std::string>{"0", "0.1", "0.2", "0.3", "0.4", "0.5"}));
 
   EXPECT_EQ(AxisTitle(sheet, s.selection, GraphAxis::Y), "PRESS");
   EXPECT_EQ(AxisTitle(sheet, s.selection, GraphAxis::X), "TEMP");
@@ -364,6 +402,7 @@ TEST(AxisLabelTexts, KeepTheMagnitudeWithTheStepsDigitsFixedOrScientific) {
   };
   for (const Case& c : cases) {
     std::vector<double> values;
+    values.reserve(static_cast<size_t>(c.count));
     for (int i = 0; i < c.count; ++i) values.push_back(c.first + i * c.step);
     const std::vector<std::string> texts = AxisLabelTexts(values, c.step);
     EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + static_cast<long>(c.expected.size())), c.expected)

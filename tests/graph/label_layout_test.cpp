@@ -36,10 +36,11 @@ GlyphSet LabelSizedGlyphs() {
 
 class TextSink : public SceneSink {
  public:
-  void line(const RasterVertex&, const RasterVertex&, bool) override {}
+  void line(const RasterVertex& a, const RasterVertex& b, bool) override { lines.push_back({a, b}); }
   void triangle(const RasterVertex&, const RasterVertex&, const RasterVertex&) override {}
   void text(const TextBlock& block) override { blocks.push_back(block); }
   std::vector<TextBlock> blocks;
+  std::vector<std::pair<RasterVertex, RasterVertex>> lines;
 };
 
 struct Frame {
@@ -69,64 +70,172 @@ TEST(LabelLayout, EveryAxisKeepsReadableLabelsInsideThePictureAndNoneOverlap) {
        Equation(EquationSet::Log, {{kTermLn, 1, 0}, {kTermLn, 2, 0}, {kTermLn, 3, 0}}, {1.0, -1.0, 1.0, 2.0}),
        SheetWithRanges({{1, {250.0, 400.0}}, {2, {-10.0, 30.0}}, {3, {1.0, 2.0}}}), true},
   };
-  // The graph window of a main window at its default size, the copied
-  // picture, and a large export.
+  // The graph window of a main window at its default size, a small export,
+  // the copied picture, and a large export; the default view and the four
+  // standard ones.
   const Frame frames[] = {{"window", {GraphWindowViewport(632, 448), 515, 372}},
+                          {"320", {PictureViewport(320), 320, 320}},
                           {"picture", {PictureViewport(kPictureSize), kPictureSize, kPictureSize}},
                           {"large", {PictureViewport(2000), 2000, 2000}}};
+  const std::pair<int, int> views[] = {{0, 0}, {90, 0}, {180, -30}, {45, 30}};
   const GlyphSet glyphs = LabelSizedGlyphs();
   for (const Case& c : cases) {
     DataSheet sheet = c.sheet;
     sheet.names[1] = "TEMPERAT";
     const GraphModel model = Model(c.equation, sheet, c.surface ? SurfaceOver(1, 2) : Curve(1));
-    const Scene scene = BuildScene(model, DefaultGraphOptions(), glyphs);
-    ViewState view;
-    ResetView(view, c.surface ? 2 : 1);
-    for (const Frame& frame : frames) {
-      TextSink sink;
-      ProjectScene(scene, glyphs, view, frame.geometry, sink);
-      const std::string where = std::string(c.name) + ", " + frame.name;
-      int labels[3] = {0, 0, 0};
-      int titles = 0;
-      for (size_t i = 0; i < sink.blocks.size(); ++i) {
-        const TextBlock& block = sink.blocks[i];
-        const TextBox& box = block.box;
-        EXPECT_TRUE(box.left >= 0 && box.bottom >= 0 && box.right <= frame.geometry.width &&
-                    box.top <= frame.geometry.height)
-            << where << ": " << block.runs[0].text << " at " << box.left << ", " << box.bottom;
-        for (size_t j = i + 1; j < sink.blocks.size(); ++j)
-          EXPECT_FALSE(box.overlaps(sink.blocks[j].box))
-              << where << ": " << block.runs[0].text << " over " << sink.blocks[j].runs[0].text;
-        if (block.role == TextRole::XLabel) ++labels[0];
-        if (block.role == TextRole::YLabel) ++labels[1];
-        if (block.role == TextRole::ZLabel) ++labels[2];
-        if (block.role == TextRole::XTitle || block.role == TextRole::YTitle || block.role == TextRole::ZTitle)
-          ++titles;
+    const Scene scene = BuildScene(model, DefaultGraphOptions());
+    for (int v = -1; v < 4; ++v) {
+      ViewState view;
+      ResetView(view, c.surface ? 2 : 1);
+      if (v >= 0) SetAnglePositions(view, 180 + views[v].first, 180 + views[v].second);
+      for (const Frame& frame : frames) {
+        TextSink sink;
+        ProjectScene(scene, glyphs, view, frame.geometry, sink);
+        const std::string where =
+            std::string(c.name) + ", " + frame.name + ", view " +
+            (v < 0 ? std::string("default") : std::to_string(views[v].first) + "/" + std::to_string(views[v].second));
+        int labels[3] = {0, 0, 0};
+        int titles = 0;
+        for (size_t i = 0; i < sink.blocks.size(); ++i) {
+          const TextBlock& block = sink.blocks[i];
+          const TextBox& box = block.box;
+          EXPECT_TRUE(box.left >= 0 && box.bottom >= 0 && box.right <= frame.geometry.width &&
+                      box.top <= frame.geometry.height)
+              << where << ": " << block.runs[0].text << " at " << box.left << ", " << box.bottom;
+          for (size_t j = i + 1; j < sink.blocks.size(); ++j)
+            EXPECT_FALSE(box.overlaps(sink.blocks[j].box))
+                << where << ": " << block.runs[0].text << " over " << sink.blocks[j].runs[0].text;
+          if (block.role == TextRole::XLabel) ++labels[0];
+          if (block.role == TextRole::YLabel) ++labels[1];
+          if (block.role == TextRole::ZLabel) ++labels[2];
+          if (block.role == TextRole::XTitle || block.role == TextRole::YTitle || block.role == TextRole::ZTitle)
+            ++titles;
+        }
+        // No two labels of one axis stand among the labels of another.
+        const TextRole roles[] = {TextRole::XLabel, TextRole::YLabel, TextRole::ZLabel};
+        for (const TextRole a : roles)
+          for (const TextRole b : roles) {
+            if (a == b) continue;
+            bool any = false;
+            TextBox around;
+            for (const TextBlock& block : sink.blocks)
+              if (block.role == a) {
+                around = any ? TextBox{std::min(around.left, block.box.left), std::min(around.bottom, block.box.bottom),
+                                       std::max(around.right, block.box.right), std::max(around.top, block.box.top)}
+                             : block.box;
+                any = true;
+              }
+            int among = 0;
+            for (const TextBlock& block : sink.blocks) among += any && block.role == b && block.box.overlaps(around);
+            EXPECT_LE(among, 1) << where << ": labels interleave";
+          }
+        EXPECT_EQ(titles, c.surface ? 3 : 2) << where;
+        // In the default view enough labels stay to read every axis's scale off.
+        if (v >= 0) continue;
+        EXPECT_GE(labels[0], 2) << where;
+        EXPECT_GE(labels[1], 3) << where;
+        if (c.surface) {
+          EXPECT_GE(labels[2], 2) << where;
+        }
       }
-      // Enough labels stay to read every axis's scale off.
-      EXPECT_GE(labels[0], 2) << where;
-      EXPECT_GE(labels[1], 3) << where;
-      if (c.surface) EXPECT_GE(labels[2], 2) << where;
-      EXPECT_EQ(titles, c.surface ? 3 : 2) << where;
     }
   }
 }
 
-TEST(LabelLayout, ThinsOverlappingLabelsToEverySecondThenEveryFourth) {
+// Ticks 0, 1, 2 … of an X axis whose whole view labels every perStep-th,
+// pitch pixels apart from x 20 on a row.
+std::vector<TextBlock> Ticks(int count, double pitch, double fine = 1.0) {
+  std::vector<TextBlock> blocks;
+  for (int k = 0; k < count; ++k) {
+    TextBlock block{TextRole::XLabel, 0, {}, {}, {}};
+    block.anchor = {20.0 + k * pitch, 50.0, 0.5, 0.0, false, true, k, k * fine};
+    blocks.push_back(block);
+  }
+  return blocks;
+}
+
+std::vector<std::string> Shown(const std::vector<TextBlock>& blocks) {
+  std::vector<std::string> texts;
+  texts.reserve(blocks.size());
+  for (const TextBlock& b : blocks) texts.push_back(b.runs.at(0).text);
+  return texts;
+}
+
+TEST(LabelLayout, LabelsStandARoundStepApartTheFinestAtWhichNoneRunTogether) {
   const GlyphSet glyphs = LabelSizedGlyphs();
-  const auto labels = [](int count, double pitch) {
-    std::vector<TextBlock> blocks;
-    for (int i = 0; i < count; ++i) blocks.push_back({TextRole::XLabel, 0, {{20.0 + i * pitch, 50.0, 0.5, "123"}}, {}});
-    return blocks;
+  const std::vector<LabelAxis> axis{{TextRole::XLabel, 1.0, 1}};
+  // 7 pixels a character, 30 apart: every tick.
+  EXPECT_EQ(Shown(LayOutTexts(Ticks(5, 30), glyphs, 400, 100, axis)),
+            (std::vector<std::string>{"0", "1", "2", "3", "4"}));
+  // 15 apart: every second tick would be "10" and "12" 30 apart, 14 wide
+  // with 4 of room; every second it is.
+  EXPECT_EQ(Shown(LayOutTexts(Ticks(13, 15), glyphs, 400, 100, axis)),
+            (std::vector<std::string>{"0", "2", "4", "6", "8", "10", "12"}));
+  // 7 apart: every fifth, never every fourth, which is no round number.
+  EXPECT_EQ(Shown(LayOutTexts(Ticks(21, 7), glyphs, 400, 100, axis)),
+            (std::vector<std::string>{"0", "5", "10", "15", "20"}));
+}
+
+// A view zoomed four times shows a finer step, with the digits it needs,
+// and no label whose value is off the picture.
+TEST(LabelLayout, AZoomedViewLabelsTheValuesInViewAtAFinerStep) {
+  const GlyphSet glyphs = LabelSizedGlyphs();
+  // Ticks every 0.1 from 0 to 10, 20 pixels apart: the picture of 400
+  // shows those from 0 to 1.9; the whole view labels every 1.
+  const std::vector<LabelAxis> axis{{TextRole::XLabel, 0.1, 10}};
+  EXPECT_EQ(Shown(LayOutTexts(Ticks(101, 20, 0.1), glyphs, 400, 100, axis, 1.0)), (std::vector<std::string>{"0", "1"}));
+  EXPECT_EQ(Shown(LayOutTexts(Ticks(101, 20, 0.1), glyphs, 400, 100, axis, 4.0)),
+            (std::vector<std::string>{"0", "0.5", "1.0", "1.5"}));
+  // A label off the picture across its axis stays, at the edge.
+  std::vector<TextBlock> below = Ticks(3, 100);
+  for (TextBlock& b : below) b.anchor.y = -40.0;
+  const std::vector<TextBlock> pinned = LayOutTexts(below, glyphs, 400, 100, {{TextRole::XLabel, 1.0, 1}});
+  ASSERT_EQ(pinned.size(), 3u);
+  EXPECT_EQ(pinned[0].box.bottom, 0);
+}
+
+// Zoomed four times into the middle of Y = X1 over 0 to 10, the picture
+// shows X and Y from 3.2 to 6.8: the labels are of those values, half a
+// unit apart, and the data point's cross is as large as in the whole view.
+TEST(LabelLayout, AZoomedPictureLabelsWhatItShowsAndKeepsItsMarkersSize) {
+  DataSheet sheet = SheetWithRanges({{1, {0.0, 10.0}}});
+  sheet.cell(0, 0) = 5.5;
+  sheet.cell(0, 1) = 5.0;
+  const GraphModel model = Model(Equation(EquationSet::Y, {{kTermX, 1, 0}}, {1.0, 0.0}), sheet, Curve(1));
+  const Scene scene = BuildScene(model, DefaultGraphOptions());
+  const GlyphSet glyphs = LabelSizedGlyphs();
+  const FrameGeometry frame{PictureViewport(kPictureSize), kPictureSize, kPictureSize};
+  const auto crossSide = [](const TextSink& sink) {
+    double side = 0.0;
+    for (const auto& [a, b] : sink.lines)
+      if (a.index == 63 && std::fabs(std::fabs(b.x - a.x) - std::fabs(b.y - a.y)) < 1e-9 && b.x != a.x)
+        side = std::fabs(b.x - a.x);
+    return side;
   };
-  const auto kept = [&](int count, double pitch) {
-    std::vector<double> at;
-    for (const TextBlock& b : LayOutTexts(labels(count, pitch), glyphs, 400, 100)) at.push_back(b.runs[0].x);
-    return at;
-  };
-  EXPECT_EQ(kept(5, 30).size(), 5u);                          // 21 wide, 30 apart
-  EXPECT_EQ(kept(5, 15), (std::vector<double>{20, 50, 80}));  // every second
-  EXPECT_EQ(kept(9, 7), (std::vector<double>{20, 48, 76}));   // every fourth
+  ViewState view;
+  ResetView(view, 1);
+  TextSink whole;
+  ProjectScene(scene, glyphs, view, frame, whole);
+  view.zoom = {-0.25, 0.25, -0.25, 0.25};
+  TextSink zoomed;
+  ProjectScene(scene, glyphs, view, frame, zoomed);
+
+  EXPECT_GT(crossSide(whole), 4.0);
+  EXPECT_DOUBLE_EQ(crossSide(zoomed), crossSide(whole));
+  const double shownFrom = 5.0 - 0.25 / 0.14;
+  const double shownTo = 5.0 + 0.25 / 0.14;
+  for (const TextRole role : {TextRole::XLabel, TextRole::YLabel}) {
+    std::vector<std::string> texts;
+    for (const TextBlock& block : zoomed.blocks)
+      if (block.role == role) {
+        const double value = std::stod(block.runs[0].text);
+        EXPECT_TRUE(value >= shownFrom && value <= shownTo) << block.runs[0].text;
+        texts.push_back(block.runs[0].text);
+      }
+    ASSERT_GE(texts.size(), 3u);
+    for (const std::string& text : texts) EXPECT_EQ(text.size() - text.find('.'), 2u) << text;
+    EXPECT_NEAR(std::stod(texts[1]) - std::stod(texts[0]), 0.5, 1e-12);
+  }
 }
 
 }  // namespace

@@ -253,7 +253,7 @@ TEST(GraphPicture, ACurveShowsItsLineGridMarkerAndLabelsWhereTheyBelong) {
   const GraphModel model = Model(ws, sheet, Curve(1));
   const GraphOptions options =
       OnlyColors({{kBackPlaneGrid, 12}, {kGrid2DLine, 0}, {kDataPoints, 5}, {kXLabels, 0}, {kYLabels, 0}});
-  const FrameBuffer picture = RenderGraphPicture(BuildScene(model, options, BlockGlyphs()), BlockGlyphs(), FaceOn());
+  const FrameBuffer picture = RenderGraphPicture(BuildScene(model, options), BlockGlyphs(), FaceOn());
   ASSERT_EQ(picture.width, 640);
 
   // The back plane's grid line at X 3, at the height of value 6.5.
@@ -267,17 +267,19 @@ TEST(GraphPicture, ACurveShowsItsLineGridMarkerAndLabelsWhereTheyBelong) {
   EXPECT_EQ(Up(picture, static_cast<int>(Window(4.3)), static_cast<int>(Window(5.2))), 63);
   EXPECT_EQ(Up(picture, static_cast<int>(Window(4.3)) + 3, static_cast<int>(Window(5.2))), kWhite);
 
-  // The X label "5": one block glyph left of X 5 by 4 × 0.015 steps, at
-  // value -0.5.
-  const int left = static_cast<int>(Window(5.0 - 4 * 0.015));
+  // The X label "5": one block glyph, 4 pixels of advance, centred under
+  // X 5, its baseline at value -0.5.
+  const int left = static_cast<int>(std::floor(Window(5.0) - 2.0));
   const int bottom = static_cast<int>(Window(-0.5));
   for (int dx = 0; dx < 3; ++dx)
     for (int dy = 0; dy < 5; ++dy) EXPECT_EQ(Up(picture, left + dx, bottom + dy), 0) << dx << " " << dy;
   EXPECT_EQ(Up(picture, left + 3, bottom + 2), kWhite);
   EXPECT_EQ(Up(picture, left, bottom + 5), kWhite);
-  // The top Y label "10": two glyphs, the second one advance further.
-  const int labelX = static_cast<int>(Window(0.0 - 0.025 * 10 - 8 * 0.004 * 10));
-  const int labelY = static_cast<int>(Window(10.0 - 10.0 / 120)) + 2;
+  // The top Y label "10": two glyphs, the second one advance further, its
+  // right end a quarter of a unit left of the plane, the middle of its 5
+  // pixels of ascent at value 10.
+  const int labelX = static_cast<int>(std::floor(Window(0.0 - 0.025 * 10) - 8.0));
+  const int labelY = static_cast<int>(std::floor(Window(10.0) - 2.5)) + 2;
   EXPECT_EQ(Up(picture, labelX, labelY), 0);
   EXPECT_EQ(Up(picture, labelX + 3, labelY), kWhite);
   EXPECT_EQ(Up(picture, labelX + 4, labelY), 0);
@@ -302,12 +304,12 @@ TEST(GraphPicture, TheDepthTestHidesWhatLiesBehindTheSurface) {
   const GraphModel model = RisingSurface();
   const GraphOptions grid = OnlyColors({{kBackPlaneGrid, 12}});
   const GraphOptions both = OnlyColors({{kBackPlaneGrid, 12}, {kSolidSurface, 11}});
-  EXPECT_TRUE(BackGridShows(RenderGraphPicture(BuildScene(model, grid, BlockGlyphs()), BlockGlyphs(), Angles(0, 0))));
-  const FrameBuffer front = RenderGraphPicture(BuildScene(model, both, BlockGlyphs()), BlockGlyphs(), Angles(0, 0));
+  EXPECT_TRUE(BackGridShows(RenderGraphPicture(BuildScene(model, grid), BlockGlyphs(), Angles(0, 0))));
+  const FrameBuffer front = RenderGraphPicture(BuildScene(model, both), BlockGlyphs(), Angles(0, 0));
   EXPECT_FALSE(BackGridShows(front));
   EXPECT_EQ(Up(front, 256, 350), 191);
   // Turned round, the back plane is in front of the surface.
-  EXPECT_TRUE(BackGridShows(RenderGraphPicture(BuildScene(model, both, BlockGlyphs()), BlockGlyphs(), Angles(180, 0))));
+  EXPECT_TRUE(BackGridShows(RenderGraphPicture(BuildScene(model, both), BlockGlyphs(), Angles(180, 0))));
 }
 
 TEST(GraphPicture, ShadeSurfaceRunsFromTheDarkToTheBrightEndOfTheRamp) {
@@ -317,8 +319,7 @@ TEST(GraphPicture, ShadeSurfaceRunsFromTheDarkToTheBrightEndOfTheRamp) {
   const GraphModel model = Model(ws, SheetWithRanges({{1, {0.0, 10.0}}, {2, {0.0, 10.0}}}), SurfaceOver(1, 2));
   GraphOptions options = OnlyColors({{kSolidSurface, 11}});
   options.shadeSurface = true;
-  const FrameBuffer picture =
-      RenderGraphPicture(BuildScene(model, options, BlockGlyphs()), BlockGlyphs(), Angles(0, 90));
+  const FrameBuffer picture = RenderGraphPicture(BuildScene(model, options), BlockGlyphs(), Angles(0, 90));
   EXPECT_EQ(Up(picture, 160, 479), 160);
   EXPECT_EQ(Up(picture, 479, 160), 191);
   EXPECT_EQ(Up(picture, 159, 479), kWhite);
@@ -343,8 +344,7 @@ TEST(GraphPicture, TheDefaultSurfaceViewTurnsTheCubeThirtyDegreesBothWays) {
   ViewState view;
   ResetView(view, 2);
   const GraphModel model = RisingSurface();
-  const FrameBuffer picture =
-      RenderGraphPicture(BuildScene(model, OnlyColors({{kCubeEdges, 3}}), BlockGlyphs()), BlockGlyphs(), view);
+  const FrameBuffer picture = RenderGraphPicture(BuildScene(model, OnlyColors({{kCubeEdges, 3}})), BlockGlyphs(), view);
   EXPECT_TRUE(Near(picture, (x2 + 1) * 320, (y1 + 1) * 320, 14));
   // The same point face-on lies elsewhere, and nothing else is drawn there.
   EXPECT_FALSE(Near(picture, 0.5 * 320, 1.5 * 320, 14));
@@ -368,7 +368,7 @@ TEST(GraphPicture, TheBorderOutlineIsTwoRectanglesOnTheEdge) {
 
 TEST(GraphPicture, TheSameSceneGivesTheSamePictureEveryTime) {
   const GraphModel model = RisingSurface();
-  const Scene scene = BuildScene(model, DefaultGraphOptions(), BlockGlyphs());
+  const Scene scene = BuildScene(model, DefaultGraphOptions());
   ViewState view;
   ResetView(view, 2);
   const FrameBuffer first = RenderGraphPicture(scene, BlockGlyphs(), view);

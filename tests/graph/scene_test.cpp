@@ -45,7 +45,7 @@ GraphModel PlaneModel() {
 
 TEST(Scene, ListOneMapsTheRangesIntoABoxOrACube) {
   const GraphModel surface = PlaneModel();
-  const Scene scene = BuildScene(surface, DefaultGraphOptions(), BlockGlyphs());
+  const Scene scene = BuildScene(surface, DefaultGraphOptions());
   const auto& commands = scene.lists[kSurfaceList].commands;
   const auto& scaling = std::get<Scaling>(commands[0]);
   EXPECT_EQ(scaling.x, 1.0 / 10);
@@ -58,7 +58,7 @@ TEST(Scene, ListOneMapsTheRangesIntoABoxOrACube) {
 
   const FitWorkspace line = Equation(EquationSet::Y, {{kTermX, 1, 0}}, {1.0, 0.0});
   const GraphModel curve = Model(line, SheetWithRanges({{1, {0.0, 10.0}}}), Curve(1));
-  const Scene curveScene = BuildScene(curve, DefaultGraphOptions(), BlockGlyphs());
+  const Scene curveScene = BuildScene(curve, DefaultGraphOptions());
   const auto& box = std::get<Scaling>(curveScene.lists[0].commands[0]);
   EXPECT_EQ(box.x, 1.4 / 10);
   EXPECT_EQ(box.z, 1.4 / 20);  // the depth range -10 … 10
@@ -67,33 +67,36 @@ TEST(Scene, ListOneMapsTheRangesIntoABoxOrACube) {
 
 TEST(Scene, AColorOfNoneLeavesItsElementOut) {
   const GraphModel model = PlaneModel();
-  const Scene full = BuildScene(model, DefaultGraphOptions(), BlockGlyphs());
-  ASSERT_EQ(Primitives(full.lists[kMarkerList]).size(), 1u);
-  EXPECT_EQ(Primitives(full.lists[kMarkerList])[0].vertices.size(), 6u);
+  const Scene full = BuildScene(model, DefaultGraphOptions());
+  // The marker's cross at its centre, and its line to the surface.
+  ASSERT_EQ(Primitives(full.lists[kMarkerList]).size(), 2u);
+  EXPECT_EQ(Primitives(full.lists[kMarkerList])[0].kind, PrimitiveKind::Markers);
+  EXPECT_EQ(Primitives(full.lists[kMarkerList])[0].vertices.size(), 1u);
+  EXPECT_EQ(Primitives(full.lists[kMarkerList])[1].vertices.size(), 2u);
   EXPECT_EQ(Primitives(full.lists[kMarkerList])[0].vertices[0].index, 63);  // red
 
   GraphOptions options = DefaultGraphOptions();
   options.colors[kDataPoints] = kNoColor;
   options.colors[kGrid2DLine] = 17;  // anything above 16 is none as well
-  const Scene without = BuildScene(model, options, BlockGlyphs());
+  const Scene without = BuildScene(model, options);
   EXPECT_TRUE(without.lists[kMarkerList].commands.empty());
   for (const Primitive& p : Primitives(without.lists[kSurfaceList])) EXPECT_EQ(p.kind, PrimitiveKind::QuadStrip);
 
   GraphOptions nothing = OnlyColors({});
-  const Scene bare = BuildScene(model, nothing, BlockGlyphs());
-  EXPECT_EQ(bare.lists[kSurfaceList].commands.size(), 2u);  // the scaling and the centring only
+  const Scene bare = BuildScene(model, nothing);
+  EXPECT_EQ(bare.lists[kSurfaceList].commands.size(), 3u);  // the scaling, the centring and the value band only
   for (int list = 1; list < kSceneLists; ++list) EXPECT_TRUE(bare.lists[list].commands.empty()) << list;
   EXPECT_EQ(bare.clearIndex, 31);
 
   nothing.colors[kBackground] = kNoColor;  // never none: white instead
-  EXPECT_EQ(BuildScene(model, nothing, BlockGlyphs()).clearIndex, 31);
+  EXPECT_EQ(BuildScene(model, nothing).clearIndex, 31);
   nothing.colors[kBackground] = 12;
-  EXPECT_EQ(BuildScene(model, nothing, BlockGlyphs()).clearIndex, 127);
+  EXPECT_EQ(BuildScene(model, nothing).clearIndex, 127);
 }
 
 TEST(Scene, WithEveryPlaneOffOnlyTheThreeCubeEdgesAppear) {
   const GraphModel model = PlaneModel();
-  const auto planes = Primitives(BuildScene(model, OnlyColors({{kCubeEdges, 3}}), BlockGlyphs()).lists[kPlaneList]);
+  const auto planes = Primitives(BuildScene(model, OnlyColors({{kCubeEdges, 3}})).lists[kPlaneList]);
   ASSERT_EQ(planes.size(), 1u);
   EXPECT_EQ(planes[0].kind, PrimitiveKind::Lines);
   const std::vector<std::array<double, 3>> expected = {{0, 30, 0},   {0, 30, 20}, {0, 30, 20},
@@ -108,8 +111,8 @@ TEST(Scene, WithEveryPlaneOffOnlyTheThreeCubeEdgesAppear) {
 
 TEST(Scene, PlanesHaveOutlinesInnerGridLinesAndSurfacesBehindTheirGrids) {
   const GraphModel model = PlaneModel();  // X 5 segments, Y 3, Z 4
-  const auto back = Primitives(
-      BuildScene(model, OnlyColors({{kBackPlaneGrid, 12}, {kBackPlaneSurface, 2}}), BlockGlyphs()).lists[kPlaneList]);
+  const auto back =
+      Primitives(BuildScene(model, OnlyColors({{kBackPlaneGrid, 12}, {kBackPlaneSurface, 2}})).lists[kPlaneList]);
   ASSERT_EQ(back.size(), 3u);
   EXPECT_EQ(back[0].kind, PrimitiveKind::LineLoop);
   EXPECT_EQ(back[1].vertices.size(), 2u * (2 + 4));  // value lines first, then X lines
@@ -120,14 +123,12 @@ TEST(Scene, PlanesHaveOutlinesInnerGridLinesAndSurfacesBehindTheirGrids) {
   EXPECT_EQ(back[2].vertices[0].index, 21);
 
   // Without the grid, the surface lies in the plane itself.
-  const auto alone =
-      Primitives(BuildScene(model, OnlyColors({{kRightPlaneSurface, 2}}), BlockGlyphs()).lists[kPlaneList]);
+  const auto alone = Primitives(BuildScene(model, OnlyColors({{kRightPlaneSurface, 2}})).lists[kPlaneList]);
   ASSERT_EQ(alone.size(), 1u);
   EXPECT_EQ(alone[0].vertices[0].x, 10.0);
 
   const auto bottom =
-      Primitives(BuildScene(model, OnlyColors({{kBottomPlaneGrid, 5}, {kBottomPlaneSurface, 4}}), BlockGlyphs())
-                     .lists[kPlaneList]);
+      Primitives(BuildScene(model, OnlyColors({{kBottomPlaneGrid, 5}, {kBottomPlaneSurface, 4}})).lists[kPlaneList]);
   ASSERT_EQ(bottom.size(), 3u);
   EXPECT_EQ(bottom[1].vertices[0].x, 2.0);  // lines along Z first
   EXPECT_EQ(bottom[1].vertices[8].z, 5.0);
@@ -138,7 +139,7 @@ TEST(Scene, ShadeSurfaceSpreadsTheRampFromTheLowestToTheHighestVertex) {
   const GraphModel model = PlaneModel();
   GraphOptions options = OnlyColors({{kSolidSurface, 11}});
   options.shadeSurface = true;
-  const auto strips = Primitives(BuildScene(model, options, BlockGlyphs()).lists[kSurfaceList]);
+  const auto strips = Primitives(BuildScene(model, options).lists[kSurfaceList]);
   ASSERT_EQ(strips.size(), 20u);
   const double drop = 30 * 0.0025;
   std::vector<Vertex> vertices;
@@ -158,7 +159,7 @@ TEST(Scene, ShadeSurfaceSpreadsTheRampFromTheLowestToTheHighestVertex) {
   EXPECT_EQ(middle->index, 175);
 
   options.shadeSurface = false;
-  for (const Primitive& strip : Primitives(BuildScene(model, options, BlockGlyphs()).lists[kSurfaceList]))
+  for (const Primitive& strip : Primitives(BuildScene(model, options).lists[kSurfaceList]))
     for (const Vertex& v : strip.vertices) EXPECT_EQ(v.index, 191);
 
   // The first strip runs along grid row 1, each column's point of row 1
@@ -173,8 +174,7 @@ TEST(Scene, NoLineOrQuadTouchesAPointWithoutAValue) {
   // e^X1 overflows from X1 = 750 on: columns 15 to 20 have no value.
   const FitWorkspace ws = Equation(EquationSet::Y, {{kTermExp, 1, 0}, {kTermX, 2, 0}}, {1.0, 1.0, 0.0});
   const GraphModel model = Model(ws, SheetWithRanges({{1, {0.0, 1000.0}}, {2, {0.0, 1.0}}}), SurfaceOver(1, 2));
-  const auto primitives =
-      Primitives(BuildScene(model, OnlyColors({{kGrid2DLine, 0}, {kSolidSurface, 11}}), BlockGlyphs()).lists[0]);
+  const auto primitives = Primitives(BuildScene(model, OnlyColors({{kGrid2DLine, 0}, {kSolidSurface, 11}})).lists[0]);
   int alongX = 0, alongZ = 0, strips = 0;
   for (const Primitive& p : primitives) {
     for (const Vertex& v : p.vertices) EXPECT_TRUE(std::isfinite(v.y));
@@ -199,7 +199,7 @@ TEST(Scene, NoLineOrQuadCrossesAPole) {
   const FitWorkspace curve =
       Equation(EquationSet::Y, {{kRationalLinear, 1, 0}, {kRationalDenominator, 1, 0}}, {1.0, 0.5, 1.0}, true);
   const GraphModel model = Model(curve, SheetWithRanges({{1, {0.0, 4.2}}}), Curve(1));
-  const auto strips = Primitives(BuildScene(model, OnlyColors({{kGrid2DLine, 0}}), BlockGlyphs()).lists[0]);
+  const auto strips = Primitives(BuildScene(model, OnlyColors({{kGrid2DLine, 0}})).lists[0]);
   ASSERT_EQ(strips.size(), 2u);
   EXPECT_LT(strips[0].vertices.back().x, 2.0);
   EXPECT_GT(strips[1].vertices.front().x, 2.0);
@@ -210,65 +210,92 @@ TEST(Scene, NoLineOrQuadCrossesAPole) {
   const FitWorkspace inverse = Equation(EquationSet::Y, {{kTermX, 1, 0}, {kTermInvX, 2, 0}}, {1.0, 1.0, 0.0});
   const GraphModel surface = Model(inverse, SheetWithRanges({{1, {0.0, 1.0}}, {2, {-1.0, 1.1}}}), SurfaceOver(1, 2));
   for (const Primitive& p :
-       Primitives(BuildScene(surface, OnlyColors({{kGrid2DLine, 0}, {kSolidSurface, 11}}), BlockGlyphs()).lists[0])) {
+       Primitives(BuildScene(surface, OnlyColors({{kGrid2DLine, 0}, {kSolidSurface, 11}})).lists[0])) {
     const bool below = p.vertices.front().z < 0.0;
     for (const Vertex& v : p.vertices) EXPECT_EQ(v.z < 0.0, below);
     EXPECT_EQ(p.onSurface, p.kind == PrimitiveKind::LineStrip);
   }
 }
 
-TEST(Scene, LabelsStandBesideTheirAxesMeasuredWithTheGlyphs) {
+// The labels of a role, in the order recorded.
+std::vector<RasterText> OfRole(const std::vector<RasterText>& texts, TextRole role) {
+  std::vector<RasterText> of;
+  for (const RasterText& t : texts)
+    if (t.role == role) of.push_back(t);
+  return of;
+}
+
+TEST(Scene, LabelsStandAtEveryFineTickBesideTheirAxesAndTheirTextsWaitForTheLayout) {
   GraphModel model = PlaneModel();
   model.yTitle = "AB";
   model.zTitle = "Z~";
-  const Scene scene = BuildScene(model, OnlyColors({{kXLabels, 0}, {kYLabels, 5}, {kZLabels, 8}}), BlockGlyphs());
+  const Scene scene = BuildScene(model, OnlyColors({{kXLabels, 0}, {kYLabels, 5}, {kZLabels, 8}}));
   const auto texts = Texts(scene.lists[kLabelList]);
-  // Y: 4 labels and two title characters; Z: 4 labels and the title; X: 6 labels and the title.
-  ASSERT_EQ(texts.size(), 4u + 2 + 4 + 1 + 6 + 1);
+  // Values 0 … 30 in three segments: a step of 10, ticks every 1.
+  const auto y = OfRole(texts, TextRole::YLabel);
+  ASSERT_EQ(y.size(), 31u);
+  for (size_t k = 0; k < y.size(); ++k) {
+    EXPECT_TRUE(y[k].text.empty());
+    EXPECT_EQ(y[k].multiple, static_cast<long long>(k));
+    EXPECT_EQ(y[k].value, static_cast<double>(k));
+    EXPECT_DOUBLE_EQ(y[k].x, 0.0 - 0.05 * 10);  // right of its right end, the gap to the back plane
+    EXPECT_EQ(y[k].y, static_cast<double>(k));
+    EXPECT_EQ(y[k].align, 1.0);
+    EXPECT_TRUE(y[k].middle);
+  }
+  EXPECT_EQ(y[0].index, 63);
+  const auto title = OfRole(texts, TextRole::YTitle);
+  ASSERT_EQ(title.size(), 2u);  // one character each, the first lowest
+  EXPECT_EQ(title[0].text, "A");
+  EXPECT_DOUBLE_EQ(title[0].x, y[0].x - (0.05 + 0.1) * 10);
+  EXPECT_DOUBLE_EQ(title[0].y, 15.0 - 0.05 * 30);
+  EXPECT_DOUBLE_EQ(title[1].y, 15.0);
 
-  const RasterText& top = texts[0];  // "30", 8 pixels wide
-  EXPECT_EQ(top.text, "30");
-  EXPECT_EQ(top.index, 63);
-  EXPECT_DOUBLE_EQ(top.x, 0.0 - 0.05 * 10 - 8 * 0.004 * 10);
-  EXPECT_DOUBLE_EQ(top.y, 30.0 - 30.0 / 150);
-  EXPECT_EQ(top.z, 0.0);
-  const RasterText& low = texts[4];  // the Y title's first character, lowest
-  EXPECT_EQ(low.text, "A");
-  EXPECT_DOUBLE_EQ(low.x, top.x - 0.1 * 10);
-  EXPECT_DOUBLE_EQ(low.y, 15.0 - 0.05 * 30);
-  EXPECT_DOUBLE_EQ(texts[5].y, 15.0);
+  // Z 0 … 20 in four segments: a step of 5, ticks every 0.1, the Z min
+  // corner left out.
+  const auto z = OfRole(texts, TextRole::ZLabel);
+  ASSERT_EQ(z.size(), 200u);
+  EXPECT_EQ(z[0].index, 95);
+  EXPECT_EQ(z[0].multiple, 1);
+  EXPECT_DOUBLE_EQ(z[0].z, 0.1);
+  EXPECT_DOUBLE_EQ(z.back().z, 20.0);
+  EXPECT_DOUBLE_EQ(z[0].y, 0.0 - 1.0);
+  EXPECT_EQ(z[0].align, 1.0);
+  const auto zTitle = OfRole(texts, TextRole::ZTitle);
+  ASSERT_EQ(zTitle.size(), 1u);
+  EXPECT_EQ(zTitle[0].text, "Z~");
+  EXPECT_EQ(zTitle[0].z, 10.0);
 
-  const RasterText& z = texts[6];
-  EXPECT_EQ(z.index, 95);
-  EXPECT_DOUBLE_EQ(z.z, 5.0);
-  EXPECT_DOUBLE_EQ(z.y, 0.0 - 1.0);
-  const RasterText& zTitle = texts[10];
-  EXPECT_EQ(zTitle.text, "Z~");
-  EXPECT_DOUBLE_EQ(zTitle.x, 0.0 - 0.05 * 10 - 8 * 0.004 * 10 - 0.1 * 10);  // "20" is the widest Z label
-  EXPECT_EQ(zTitle.z, 10.0);
+  // X 0 … 10 in five segments: a step of 2, ticks every 0.1, each centred
+  // under its value.
+  const auto x = OfRole(texts, TextRole::XLabel);
+  ASSERT_EQ(x.size(), 101u);
+  EXPECT_DOUBLE_EQ(x[20].x, 2.0);
+  EXPECT_EQ(x[20].align, 0.5);
+  EXPECT_DOUBLE_EQ(x[20].y, 0.0 - 0.05 * 30);
+  EXPECT_DOUBLE_EQ(x[20].z, 20.0 + 0.05 * 20);
+  EXPECT_DOUBLE_EQ(OfRole(texts, TextRole::XTitle).at(0).y, 0.0 - 0.125 * 30);
 
-  const RasterText& x = texts[12];  // "2" at X 2, 4 pixels wide
-  EXPECT_EQ(x.text, "2");
-  EXPECT_DOUBLE_EQ(x.x, 2.0 - 4 * 0.015 * 2.0);
-  EXPECT_DOUBLE_EQ(x.y, 0.0 - 0.05 * 30);
-  EXPECT_DOUBLE_EQ(x.z, 20.0 + 0.05 * 20);
-  EXPECT_DOUBLE_EQ(texts.back().y, 0.0 - 0.125 * 30);
-
-  // '~' is not in the label font: it takes no room.
-  EXPECT_EQ(TextWidth(BlockGlyphs(), "Z~"), 4);
+  // The scales the layout chooses the labels shown by.
+  ASSERT_EQ(scene.labelAxes.size(), 3u);
+  EXPECT_EQ(scene.labelAxes[0].role, TextRole::XLabel);
+  EXPECT_DOUBLE_EQ(scene.labelAxes[0].fine, 0.1);
+  EXPECT_EQ(scene.labelAxes[0].perStep, 20);
+  EXPECT_EQ(scene.labelAxes[1].perStep, 10);
+  EXPECT_EQ(scene.labelAxes[2].perStep, 50);
 }
 
 TEST(Scene, ACurveKeepsItsLabelsInItsOwnPlane) {
   const FitWorkspace line = Equation(EquationSet::Y, {{kTermX, 1, 0}}, {1.0, 0.0});
   const GraphModel curve = Model(line, SheetWithRanges({{1, {0.0, 10.0}}}), Curve(1));
-  const auto texts = Texts(BuildScene(curve, DefaultGraphOptions(), BlockGlyphs()).lists[kLabelList]);
+  const auto texts = Texts(BuildScene(curve, DefaultGraphOptions()).lists[kLabelList]);
   for (const RasterText& t : texts) EXPECT_EQ(t.z, 0.0);
-  EXPECT_EQ(texts[0].text, "10");
-  EXPECT_DOUBLE_EQ(texts[0].x, 0.0 - 0.025 * 10 - 8 * 0.004 * 10);
-  EXPECT_DOUBLE_EQ(texts[0].y, 10.0 - 10.0 / 120);
-  EXPECT_DOUBLE_EQ(texts[11].x, texts[0].x - 0.05 * 10);  // the Y title "Y"
+  const auto y = OfRole(texts, TextRole::YLabel);
+  ASSERT_FALSE(y.empty());
+  EXPECT_DOUBLE_EQ(y[0].x, 0.0 - 0.025 * 10);
+  EXPECT_DOUBLE_EQ(OfRole(texts, TextRole::YTitle).at(0).x, y[0].x - (0.025 + 0.05) * 10);  // the Y title "Y"
 
-  const auto planes = Primitives(BuildScene(curve, DefaultGraphOptions(), BlockGlyphs()).lists[kPlaneList]);
+  const auto planes = Primitives(BuildScene(curve, DefaultGraphOptions()).lists[kPlaneList]);
   ASSERT_EQ(planes.size(), 2u);  // the back plane only, without cube edges
   for (const Primitive& p : planes)
     for (const Vertex& v : p.vertices) EXPECT_EQ(v.z, 0.0);

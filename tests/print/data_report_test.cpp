@@ -20,6 +20,7 @@ std::vector<std::string> RowTexts(const Page& page, int y) {
     if (text.y == y && text.font == PrintFont::Body) row.push_back(text);
   std::sort(row.begin(), row.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
   std::vector<std::string> texts;
+  texts.reserve(row.size());
   for (const auto& text : row) texts.push_back(text.text);
   return texts;
 }
@@ -40,30 +41,20 @@ void SetAllWidths(Document& document, int width) {
   for (int c = 0; c < kSheetColumns; ++c) SetColumnWidth(document.sheet, c, width);
 }
 
-TEST(DataReportLayout, FontSize12PortraitQuantities) {
-  const DataTableLayout layout = DataTableLayoutFor(12, false);
+TEST(DataReportLayout, FontSize12Quantities) {
+  const DataTableLayout layout = DataTableLayoutFor(12);
   EXPECT_EQ(layout.rowHeight, 60);
   EXPECT_EQ(layout.inset, 8);
-  EXPECT_EQ(layout.numberColumnRight - kLeftMargin, 96);
-  EXPECT_EQ(layout.widestTable, 2250);
-  EXPECT_EQ(layout.pageBreak, 2850);
-  const DataTableLayout landscape = DataTableLayoutFor(12, true);
-  EXPECT_EQ(landscape.widestTable, 2850);
-  EXPECT_EQ(landscape.pageBreak, 2250);
+  EXPECT_EQ(layout.numberColumnWidth, 96);
   // The inset truncates: 10 × 200 / 300 is 6.
-  EXPECT_EQ(DataTableLayoutFor(10, false).inset, 6);
-}
-
-TEST(DataReportLayout, ColumnEdgesScaleTheScreenWidths) {
-  Document document;
-  SetColumnWidth(document.sheet, 1, 131);
-  const DataTableLayout layout = DataTableLayoutFor(10, false);
-  // At size 10 a 96-pixel column is an inch: 300 units.
-  SetColumnWidth(document.sheet, 0, 96);
-  EXPECT_EQ(ColumnRightEdge(layout, document.sheet, 0, 0), 380 + 300);
+  EXPECT_EQ(DataTableLayoutFor(10).inset, 6);
+  // At size 10 a 96-pixel column is an inch: 300 units; 131 pixels are
   // 131 × 10000 / 3200 = 409.375, truncated.
-  EXPECT_EQ(ColumnRightEdge(layout, document.sheet, 1, 1), 380 + 409);
-  EXPECT_EQ(ColumnRightEdge(layout, document.sheet, 0, 1), 380 + (96 + 131) * 10000 / 3200);
+  Document document;
+  SetColumnWidth(document.sheet, 0, 96);
+  SetColumnWidth(document.sheet, 1, 131);
+  EXPECT_EQ(ScaledColumnWidth(DataTableLayoutFor(10), document.sheet, 0), 300);
+  EXPECT_EQ(ScaledColumnWidth(DataTableLayoutFor(10), document.sheet, 1), 409);
 }
 
 TEST(DataReport, ValuesInRowsOneToThreeOfYAndX1PrintTwoColumnsAndThreeRows) {
@@ -239,18 +230,10 @@ TEST(DataReport, ALastRowThatFillsItsPageEndsThatPageOnce) {
 }
 
 TEST(DataReport, SeventeenWideColumnsPrintInBlocksEachOnNewPagesWithTitlesAndHeadings) {
+  // Each column prints 200 × 12000 / 3200 = 750 units wide: two fit below 2250.
   Document document = FilledDocument(5, 17);
   SetAllWidths(document, 200);
   document.options.title1 = "Wide sheet";
-  const DataTableLayout layout = DataTableLayoutFor(12, false);
-  // Each column prints 200 × 12000 / 3200 = 750 units wide: two fit below 2250.
-  const std::vector<ColumnBlock> blocks = ColumnBlocks(layout, document.sheet, 16);
-  ASSERT_EQ(blocks.size(), 9u);
-  for (size_t b = 0; b < blocks.size(); ++b) {
-    EXPECT_EQ(blocks[b].first, static_cast<int>(2 * b));
-    EXPECT_EQ(blocks[b].last, std::min(static_cast<int>(2 * b + 1), 16));
-  }
-
   RecordingCanvas canvas;
   PrintDataReport(canvas, Settings(), document);
   ASSERT_EQ(canvas.pages.size(), 9u);
@@ -269,33 +252,36 @@ TEST(DataReport, SeventeenWideColumnsPrintInBlocksEachOnNewPagesWithTitlesAndHea
   // Each block starts at the row-number column again.
   EXPECT_EQ(canvas.find(2, "X4")->x, 396 + 750 - 8);
   EXPECT_EQ(canvas.find(2, "X5")->x, 396 + 1500 - 8);
+
+  // Lying, the page holds three: 396 + 3 × 750 = 2646 is within 3000.
+  RecordingCanvas landscape;
+  PrintDataReport(landscape, Settings(12, true), document);
+  ASSERT_EQ(landscape.pages.size(), 6u);
+  EXPECT_EQ(RowTexts(landscape.pages[0], 395 + 8), (std::vector<std::string>{"Y", "X1", "X2"}));
 }
 
-TEST(DataReport, AColumnWiderThanTheWidestTablePrintsAloneInItsBlock) {
-  // At size 48 a column of 400 pixels prints 6000 units wide: it cannot fit.
+TEST(DataReport, AColumnWiderThanThePageNarrowsToThePageButNeverBelowItsTexts) {
+  // At size 48 a column of 400 pixels would print 6000 units wide: it
+  // prints in a block of its own, as wide as the page's body.
   Document document = FilledDocument(3, 3);
   SetColumnWidth(document.sheet, 1, 400);
-  const DataTableLayout layout = DataTableLayoutFor(48, false);
-  const std::vector<ColumnBlock> blocks = ColumnBlocks(layout, document.sheet, 2);
-  ASSERT_EQ(blocks.size(), 3u);
-  EXPECT_EQ(blocks[0].first, 0);
-  EXPECT_EQ(blocks[0].last, 0);
-  EXPECT_EQ(blocks[1].first, 1);
-  EXPECT_EQ(blocks[1].last, 1);
-  EXPECT_EQ(blocks[2].first, 2);
-
   RecordingCanvas canvas;
   PrintDataReport(canvas, Settings(48, false), document);
   ASSERT_EQ(canvas.pages.size(), 3u);
   EXPECT_EQ(RowTexts(canvas.pages[1], 300 + 32), (std::vector<std::string>{"X1"}));
-  // Its right rule lies where its width puts it, beyond the paper.
-  EXPECT_EQ(canvas.find(1, "X1")->x, 300 + 384 + 6000 - 32);
+  EXPECT_EQ(canvas.find(1, "X1")->x, 2250 - 32);
+  for (const auto& line : canvas.pages[1].lines) EXPECT_LE(std::max(line.x1, line.x2), 2250);
   EXPECT_EQ(canvas.strayCalls, 0);
 
-  // Every column too wide: one block each, still ending.
-  Document allWide = FilledDocument(2, 17);
-  SetAllWidths(allWide, 2000);
-  EXPECT_EQ(ColumnBlocks(DataTableLayoutFor(48, true), allWide.sheet, 16).size(), 17u);
+  // A column narrower than its texts widens to hold them.
+  Document narrow = DocumentWithRows({{123456.789, 1}});
+  SetColumnWidth(narrow.sheet, 0, 10);
+  RecordingCanvas widened;
+  PrintDataReport(widened, Settings(12, false), narrow);
+  const auto* value = widened.find(0, "123456.789");
+  ASSERT_NE(value, nullptr);
+  EXPECT_GE(value->left(), 396 + 8);
+  EXPECT_EQ(value->right(), value->clipRight - 8);
 }
 
 TEST(DataReport, FontSizesOutsideTheFieldsRangePrintAtItsEnds) {

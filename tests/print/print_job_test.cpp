@@ -116,7 +116,8 @@ TEST(PrintJobPages, TheDeviceIsOpenedWithTheSettings) {
   ASSERT_TRUE(BeginPrintJob(job));
   EndPrintJob(job);
   EXPECT_EQ(canvas.setup.printer, "Office");
-  EXPECT_EQ(canvas.setup.documentName, "Regrovantis Report");
+  // The job's name says the report and the sheet.
+  EXPECT_EQ(canvas.setup.title, "Data \u2014 Untitled");
   EXPECT_TRUE(canvas.setup.landscape);
   EXPECT_EQ(canvas.setup.copies, 3);
   // Body and titles in the chosen face; the footer and the chart captions fixed.
@@ -125,6 +126,29 @@ TEST(PrintJobPages, TheDeviceIsOpenedWithTheSettings) {
   EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Title2), (PrintFontChoice{"Times New Roman", 45, false}));
   EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::Footer), (PrintFontChoice{"Arial", 32, false}));
   EXPECT_EQ(FontOf(canvas.setup.fonts, PrintFont::ChartCaptionVertical), (PrintFontChoice{"Tahoma", 80, true}));
+}
+
+// On A4 the layout's page is as wide as Letter and taller, so the footer
+// keeps its distance from the paper's bottom edge.
+TEST(PrintJobPages, TheGeometryIsThatOfThePaperTheDevicePrintsOn) {
+  const std::pair<Paper, PageSize> papers[] = {{kLetterPaper, {2550, 3300}}, {kA4Paper, {2550, 3607}}};
+  for (const auto& [paper, size] : papers) {
+    SCOPED_TRACE(std::string(paper.name));
+    RecordingCanvas canvas;
+    canvas.paper = paper;
+    PrintJob job = MakePrintJob(canvas, Settings(), DocumentState{}, kDataReportName);
+    ASSERT_TRUE(BeginPrintJob(job));
+    EXPECT_EQ(job.geometry.width, size.width);
+    EXPECT_EQ(job.geometry.height, size.height);
+    EXPECT_EQ(job.geometry.footerY, size.height - 180);
+    EXPECT_EQ(job.geometry.pageNumberRight, size.width - 150);
+    EXPECT_EQ(job.geometry.bodyRight, size.width - 300);
+    EndPrintJob(job);
+  }
+  const PageGeometry lying = PageGeometryFor(true, LayoutPage(kA4Paper, true));
+  EXPECT_EQ(lying.width, 3607);
+  EXPECT_EQ(lying.footerY, 2400);
+  EXPECT_EQ(lying.pageNumberRight, 3607 - 180);
 }
 
 }  // namespace

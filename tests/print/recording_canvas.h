@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "print/page_canvas.h"
+#include "print/paper.h"
 
 namespace rv::testing {
 
@@ -31,20 +32,22 @@ class RecordingCanvas : public PageCanvas {
     int x1, y1, x2, y2;
     PagePen pen;
   };
-  struct Picture {
-    int x, y, width, height;
-    int pictureWidth, pictureHeight;
+  struct Graph {
+    int x, y, side;
+    VectorGraph graph;
   };
   struct Page {
     std::vector<Text> texts;
     std::vector<Line> lines;
-    std::vector<Picture> pictures;
+    std::vector<Graph> graphs;
     bool ended = false;
   };
 
   // Whether beginJob succeeds; a refused job stands for a printer that
   // cannot be opened.
   bool acceptJob = true;
+  // The paper the device prints on.
+  Paper paper = kLetterPaper;
 
   std::vector<Page> pages;
   PrintJobSetup setup;
@@ -60,6 +63,7 @@ class RecordingCanvas : public PageCanvas {
     open_ = true;
     return true;
   }
+  PageSize pageSize() const override { return LayoutPage(paper, setup.landscape); }
   void startPage() override {
     if (!open_ || pageOpen()) ++strayCalls;
     pages.emplace_back();
@@ -90,8 +94,8 @@ class RecordingCanvas : public PageCanvas {
   void drawLine(int x1, int y1, int x2, int y2, const PagePen& pen) override {
     if (page()) page()->lines.push_back({x1, y1, x2, y2, pen});
   }
-  void drawPicture(int x, int y, int width, int height, const FrameBuffer& picture, const GraphPalette&) override {
-    if (page()) page()->pictures.push_back({x, y, width, height, picture.width, picture.height});
+  void drawGraph(int x, int y, int side, const VectorGraph& graph) override {
+    if (page()) page()->graphs.push_back({x, y, side, graph});
   }
 
   // The texts of a page in the order drawn, and the first text equal to text

@@ -24,19 +24,18 @@ TEST(PrintJobPages, NoReportPrintsWhenTheJobCannotStart) {
   const FitWorkspace equation =
       FitEquation({{3.1, 1}, {4.9, 2}, {7.2, 3}, {8.8, 4}, {11.1, 5}}, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}}));
   const EquationStatistics statistics = StatisticsPass(equation);
-  const FrameBuffer picture(640, 640);
+  VectorGraph graph;
+  graph.size = 640;
   const PrintSettings settings = Settings();
 
   const std::vector<std::pair<const char*, std::function<void(PageCanvas&)>>> reports = {
       {"data", [&](PageCanvas& c) { PrintDataReport(c, settings, document); }},
       {"coefficients", [&](PageCanvas& c) { PrintCoefficientsReport(c, settings, document, equation); }},
-      {"residual table",
-       [&](PageCanvas& c) { PrintResidualsReport(c, settings, document, statistics.residuals, false); }},
-      {"residual chart",
-       [&](PageCanvas& c) { PrintResidualsReport(c, settings, document, statistics.residuals, true); }},
+      {"residual table", [&](PageCanvas& c) { PrintResidualsReport(c, settings, document, statistics, false); }},
+      {"residual chart", [&](PageCanvas& c) { PrintResidualsReport(c, settings, document, statistics, true); }},
       {"std errors", [&](PageCanvas& c) { PrintStdErrorsReport(c, settings, document, statistics); }},
       {"function", [&](PageCanvas& c) { PrintFunctionReport(c, settings, document, equation, FunctionLanguage::C); }},
-      {"graph", [&](PageCanvas& c) { PrintGraphReport(c, settings, document, picture, kGraphPalette, equation); }},
+      {"graph", [&](PageCanvas& c) { PrintGraphReport(c, settings, document, graph, equation); }},
   };
   for (const auto& [name, report] : reports) {
     SCOPED_TRACE(name);

@@ -22,9 +22,12 @@ FitWorkspace Line() {
   return EquationWithCoefficients(MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}}), {2.5, -1250.0});
 }
 
-// Y Obs i + 1 and Y Calc i + 1.5 for count points.
-ResidualTable Residuals(int count) {
-  ResidualTable table;
+// Y Obs i + 1 and Y Calc i + 1.5 for count points, with the residual
+// list's texts.
+EquationStatistics Residuals(int count, std::string equation = {}) {
+  EquationStatistics statistics;
+  statistics.equationText = std::move(equation);
+  ResidualTable& table = statistics.residuals;
   for (int i = 0; i < count; ++i) {
     table.yObs.push_back(i + 1.0);
     table.yCalc.push_back(i + 1.5);
@@ -33,7 +36,8 @@ ResidualTable Residuals(int count) {
   table.obsRange = count - 1.0;
   table.calcMin = 1.5;
   table.calcRange = count - 1.0;
-  return table;
+  statistics.residualRows = ResidualRows(table);
+  return statistics;
 }
 
 const RecordingCanvas::Text& At(const RecordingCanvas& canvas, size_t page, const std::string& text) {
@@ -75,7 +79,7 @@ TEST(CoefficientsReport, EquationThenOneLinePerCoefficient) {
   ExpectText(At(plain, 0, "1"), 3120, 2400, TextAlign::Right, PrintFont::Footer);
 }
 
-TEST(StdErrorsReport, CentredEquationAndThreeRightAlignedColumns) {
+TEST(StdErrorsReport, CentredEquationAndFourRightAlignedColumns) {
   EquationStatistics statistics;
   statistics.equationText = "Y = aX1 + b";
   statistics.termRows = {{"aX1 ", "+1.234568E-01", "+12.345678", "1.0000E-03"},
@@ -90,16 +94,21 @@ TEST(StdErrorsReport, CentredEquationAndThreeRightAlignedColumns) {
   ExpectText(At(canvas, 0, "aX1 "), 700, 660, TextAlign::Right);
   ExpectText(At(canvas, 0, "+1.234568E-01"), 1300, 660, TextAlign::Right);
   ExpectText(At(canvas, 0, "-0.500000"), 1900, 720, TextAlign::Right);
-  // The P Value is not printed.
-  EXPECT_EQ(canvas.find(0, "1.0000E-03"), nullptr);
+  // The P Value as wide as its texts: ten characters of 28.8 units and
+  // half the font's height of room after t Stat.
+  ExpectText(At(canvas, 0, "P Value"), 2212, 600, TextAlign::Right);
+  ExpectText(At(canvas, 0, "1.0000E-03"), 2212, 660, TextAlign::Right);
 }
 
-TEST(StdErrorsReport, LongFieldsKeep31Characters) {
+TEST(StdErrorsReport, ALongTermPrintsWholeInAWiderColumn) {
   EquationStatistics statistics;
   statistics.termRows = {{std::string(40, 'x'), "s", "t", "p"}};
   RecordingCanvas canvas;
   PrintStdErrorsReport(canvas, Settings(), Document{}, statistics);
-  EXPECT_NE(canvas.find(0, std::string(31, 'x')), nullptr);
+  const auto* term = canvas.find(0, std::string(40, 'x'));
+  ASSERT_NE(term, nullptr);
+  EXPECT_GE(term->left(), 300);
+  EXPECT_LE(term->right(), term->clipRight);
 }
 
 TEST(CriteriaReport, FiguresThenTheIntervalsUnderTheEquation) {
@@ -129,6 +138,8 @@ TEST(ResidualsReport, NinetyNinePointsPrintAsManyRowsAPageAsEndAboveTheFooter) {
   // the footer at 3120.
   ASSERT_EQ(canvas.pages.size(), 3u);
   const int rowsPerPage[] = {45, 45, 9};
+  // The columns as wide as the list's texts need: "1.0000E+00" is ten
+  // characters of 28.8 units with half the font's height of room, 312 from 400.
   for (size_t page = 0; page < 3; ++page) {
     SCOPED_TRACE(page);
     int rows = 0;
@@ -136,10 +147,10 @@ TEST(ResidualsReport, NinetyNinePointsPrintAsManyRowsAPageAsEndAboveTheFooter) {
       if (text.x == 300 && text.align == TextAlign::Left && text.font == PrintFont::Body && text.text != "n") ++rows;
     EXPECT_EQ(rows, rowsPerPage[page]);
     ExpectText(At(canvas, page, "n"), 300, 300, TextAlign::Left);
-    ExpectText(At(canvas, page, "Y Obs"), 700, 300, TextAlign::Right);
-    ExpectText(At(canvas, page, "Y Calc"), 1200, 300, TextAlign::Right);
-    ExpectText(At(canvas, page, "Difference"), 1700, 300, TextAlign::Right);
-    ExpectText(At(canvas, page, "Pct Diff"), 2200, 300, TextAlign::Right);
+    ExpectText(At(canvas, page, "Y Obs"), 712, 300, TextAlign::Right);
+    ExpectText(At(canvas, page, "Y Calc"), 1212, 300, TextAlign::Right);
+    ExpectText(At(canvas, page, "Difference"), 1712, 300, TextAlign::Right);
+    ExpectText(At(canvas, page, "Pct Diff"), 2212, 300, TextAlign::Right);
     const auto& footer = canvas.pages[page].texts.back();
     EXPECT_EQ(footer.font, PrintFont::Footer);
     EXPECT_EQ(footer.text, std::to_string(page + 1));
@@ -148,12 +159,13 @@ TEST(ResidualsReport, NinetyNinePointsPrintAsManyRowsAPageAsEndAboveTheFooter) {
   // Half a line below the headers, then a line: the first row at 390.
   ExpectText(At(canvas, 0, "1"), 300, 390, TextAlign::Left);
   ExpectText(At(canvas, 0, "45"), 300, 390 + 44 * 60, TextAlign::Left);
-  ExpectText(At(canvas, 1, "46"), 300, 390, TextAlign::Left);
+  ExpectText(At(canvas, 1, "46"), 300, 390 + 0 * 60, TextAlign::Left);
   ExpectText(At(canvas, 2, "99"), 300, 390 + 8 * 60, TextAlign::Left);
-  ExpectText(At(canvas, 0, "1.00"), 700, 390, TextAlign::Right);
-  ExpectText(At(canvas, 0, "1.50"), 1200, 390, TextAlign::Right);
-  ExpectText(At(canvas, 0, "-0.50"), 1700, 390, TextAlign::Right);
-  ExpectText(At(canvas, 0, "-50.00"), 2200, 390, TextAlign::Right);
+  // The texts of the statistics dialog's residual list.
+  ExpectText(At(canvas, 0, "1.0000E+00"), 712, 390, TextAlign::Right);
+  ExpectText(At(canvas, 0, "1.5000E+00"), 1212, 390, TextAlign::Right);
+  ExpectText(At(canvas, 0, "-5.0000E-01"), 1712, 390, TextAlign::Right);
+  ExpectText(At(canvas, 0, "-50.00"), 2212, 390, TextAlign::Right);
   EXPECT_EQ(canvas.strayCalls, 0);
 
   // At 10 points 54 rows would fit: a page still takes at most 50.
@@ -176,45 +188,28 @@ TEST(ResidualsReport, TitlesAddHalfALineOnEveryPage) {
   EXPECT_EQ(At(canvas, 0, "1").y, 495);
 }
 
-TEST(ResidualsReport, SmallAndHugeValuesPrintInScientificForm) {
-  EXPECT_EQ(PrintedResidualText(0.0), "0.00");
-  EXPECT_EQ(PrintedResidualText(12345.678), "12345.68");
-  EXPECT_EQ(PrintedResidualText(-0.01), "-0.01");
-  EXPECT_EQ(PrintedResidualText(0.004), "4.0000E-03");
-  EXPECT_EQ(PrintedResidualText(-0.00999), "-9.9900E-03");
-  EXPECT_EQ(PrintedResidualText(1e-300), "1.0000E-300");
-  EXPECT_EQ(PrintedResidualText(999999999999999.0), "999999999999999.00");
-  EXPECT_EQ(PrintedResidualText(1e15), "1.0000E+15");
-  EXPECT_EQ(PrintedResidualText(-2.5e300), "-2.5000E+300");
-  EXPECT_EQ(PrintedResidualText(std::numeric_limits<double>::quiet_NaN()), "n/a");
-  EXPECT_EQ(PrintedResidualText(std::numeric_limits<double>::infinity()), "n/a");
-  EXPECT_EQ(PrintedPercentText(0.001), "0.00");
-  EXPECT_EQ(PrintedPercentText(-12.345), "-12.35");
-  EXPECT_EQ(PrintedPercentText(3e17), "3.0000E+17");
-  EXPECT_EQ(PrintedPercentText(std::numeric_limits<double>::infinity()), "n/a");
-
-  // Data in thousandths: the table shows their digits, not columns of 0.00.
-  ResidualTable table;
-  table.yObs = {0.0042, 1e20};
-  table.yCalc = {0.0040, 1e20};
-  RecordingCanvas canvas;
-  PrintResidualsReport(canvas, Settings(), Document{}, table, false);
-  EXPECT_EQ(canvas.textsOf(0)[6], "4.2000E-03");
-  EXPECT_EQ(canvas.textsOf(0)[7], "4.0000E-03");
-  EXPECT_EQ(canvas.textsOf(0)[8], "2.0000E-04");
-  EXPECT_EQ(canvas.textsOf(0)[9], "4.76");
-  EXPECT_EQ(canvas.textsOf(0)[11], "1.0000E+20");
-  EXPECT_EQ(canvas.textsOf(0)[13], "0.00");
-  for (const std::string& text : canvas.textsOf(0)) EXPECT_LE(text.size(), 12u) << text;
+TEST(ResidualsReport, EveryPageOfTableAndChartIsHeadedByTheEquation) {
+  for (const bool chart : {false, true}) {
+    SCOPED_TRACE(chart ? "chart" : "table");
+    RecordingCanvas canvas;
+    PrintResidualsReport(canvas, Settings(), Document{}, Residuals(99, "Y = aX1 + b"), chart);
+    ASSERT_EQ(canvas.pages.size(), chart ? 1u : 3u);
+    for (size_t page = 0; page < canvas.pages.size(); ++page) {
+      ExpectText(At(canvas, page, "Y = aX1 + b"), 1275, 300, TextAlign::Centre);
+      if (!chart) {
+        EXPECT_EQ(At(canvas, page, "n").y, 390);
+      }
+    }
+  }
 }
 
-TEST(ResidualsReport, TheChartPagePlotsEveryPointInItsSquare) {
+TEST(ResidualsReport, TheChartPagePlotsEveryPointInItsSquareWithNumberedAxes) {
   RecordingCanvas canvas;
   PrintResidualsReport(canvas, Settings(), Document{}, Residuals(5), true);
   ASSERT_EQ(canvas.pages.size(), 1u);
   const auto& lines = canvas.pages[0].lines;
   // The square from (775, 400) to (1775, 1400): four sides and the diagonal.
-  ASSERT_EQ(lines.size(), 5u + 2u * 5u);
+  ASSERT_GE(lines.size(), 5u + 2u * 5u);
   const int frame[5][4] = {{775, 400, 775, 1400},
                            {775, 1400, 1775, 1400},
                            {1775, 1400, 1775, 400},
@@ -229,16 +224,39 @@ TEST(ResidualsReport, TheChartPagePlotsEveryPointInItsSquare) {
   }
   // The smallest point 20 units in from the bottom-left corner, the largest
   // 960 units further right and up.
-  EXPECT_EQ(lines[5].x1, 795);
-  EXPECT_EQ(lines[5].y1, 1380 - 12);
-  EXPECT_EQ(lines[5].y2, 1380 + 13);
-  EXPECT_EQ(lines[6].x1, 795 - 12);
-  EXPECT_EQ(lines[6].x2, 795 + 13);
-  EXPECT_EQ(lines[5].pen, kChartPointPen);
-  EXPECT_EQ(lines[13].x1, 1755);
-  EXPECT_EQ(lines[13].y1, 420 - 12);
-  ExpectText(At(canvas, 0, "Observed"), 685, 1000, TextAlign::Left, PrintFont::ChartCaptionVertical);
-  ExpectText(At(canvas, 0, "Calculated"), 1275, 1420, TextAlign::Centre, PrintFont::ChartCaption);
+  std::vector<RecordingCanvas::Line> points;
+  for (const auto& line : lines)
+    if (line.pen == kChartPointPen) points.push_back(line);
+  ASSERT_EQ(points.size(), 10u);
+  EXPECT_EQ(points[0].x1, 795);
+  EXPECT_EQ(points[0].y1, 1380 - 12);
+  EXPECT_EQ(points[0].y2, 1380 + 13);
+  EXPECT_EQ(points[1].x1, 795 - 12);
+  EXPECT_EQ(points[1].x2, 795 + 13);
+  EXPECT_EQ(points[8].x1, 1755);
+  EXPECT_EQ(points[8].y1, 420 - 12);
+  // Y Calc runs from 1.5 at 795 to 5.5 at 1755, 240 units a unit: its
+  // round numbers 2 to 5 stand under the square, centred on their ticks.
+  for (const int value : {2, 3, 4, 5}) {
+    const auto* label = canvas.find(0, std::to_string(value));
+    ASSERT_NE(label, nullptr) << value;
+    EXPECT_EQ(label->align, TextAlign::Centre);
+  }
+  const auto* two = canvas.find(0, "2");
+  EXPECT_EQ(two->x, 795 + 120);
+  EXPECT_GT(two->y, 1400);
+  // Y Obs runs from 1 at 1380 up to 5 at 420: "5" stands left of the
+  // square, its middle at its tick.
+  bool leftFive = false;
+  for (const auto& text : canvas.pages[0].texts)
+    if (text.text == "5" && text.align == TextAlign::Right && text.x < 775 && text.y == 420 - 24) leftFive = true;
+  EXPECT_TRUE(leftFive);
+  const auto& observed = At(canvas, 0, "Observed");
+  EXPECT_EQ(observed.font, PrintFont::ChartCaptionVertical);
+  EXPECT_LT(observed.x + 80, 775 - 20);
+  const auto& calculated = At(canvas, 0, "Calculated");
+  EXPECT_EQ(calculated.x, 1275);
+  EXPECT_GT(calculated.y, two->y + 48);
   EXPECT_EQ(canvas.pages[0].texts.back().text, "1");
   EXPECT_EQ(canvas.find(0, "Y Obs"), nullptr);
 }
@@ -268,34 +286,53 @@ TEST(FunctionReport, TheListingOneLineHeightApartBelowTheTitles) {
   EXPECT_EQ(texts.size(), printed + 2);  // the title and the page number besides
 }
 
-TEST(GraphReport, PictureTitlesAndCoefficientsWhereTheOrientationPutsThem) {
+TEST(GraphReport, PictureTitlesEquationAndCoefficientsWhereTheOrientationPutsThem) {
   const FitWorkspace equation = Line();
-  const FrameBuffer picture(640, 640, 7);
+  VectorGraph graph;
+  graph.size = 640;
   Document document;
   document.options.title1 = "Surface";
   document.options.title2 = "of gas";
   RecordingCanvas canvas;
-  PrintGraphReport(canvas, Settings(), document, picture, kGraphPalette, equation);
+  PrintGraphReport(canvas, Settings(), document, graph, equation);
   ASSERT_EQ(canvas.pages.size(), 1u);
+  // The titles a line height and a quarter apart at 12 points, 75 units.
   ExpectText(At(canvas, 0, "Surface"), 1275, 300, TextAlign::Centre, PrintFont::Title1);
-  ExpectText(At(canvas, 0, "of gas"), 1275, 380, TextAlign::Centre, PrintFont::Title2);
-  ASSERT_EQ(canvas.pages[0].pictures.size(), 1u);
-  const auto& drawn = canvas.pages[0].pictures[0];
+  ExpectText(At(canvas, 0, "of gas"), 1275, 375, TextAlign::Centre, PrintFont::Title2);
+  ASSERT_EQ(canvas.pages[0].graphs.size(), 1u);
+  const auto& drawn = canvas.pages[0].graphs[0];
   EXPECT_EQ(drawn.x, 300);
-  EXPECT_EQ(drawn.y, 460);
-  EXPECT_EQ(drawn.width, 1950);
-  EXPECT_EQ(drawn.height, 1950);
-  EXPECT_EQ(drawn.pictureWidth, 640);
-  ExpectText(At(canvas, 0, "Coefficients"), 600, 2400, TextAlign::Left);
-  ExpectText(At(canvas, 0, "a = 2.500000000000E+00"), 600, 2460, TextAlign::Left);
-  ExpectText(At(canvas, 0, "b = -1.250000000000E+03"), 600, 2520, TextAlign::Left);
+  EXPECT_EQ(drawn.y, 450);
+  // Four lines of text and a blank one fit below a picture of 6.5 inches.
+  EXPECT_EQ(drawn.side, 1950);
+  ExpectText(At(canvas, 0, equation.text), 300, 450 + 1950 + 150, TextAlign::Left);
+  ExpectText(At(canvas, 0, "Coefficients"), 300, 2550 + 120, TextAlign::Left);
+  ExpectText(At(canvas, 0, "a = 2.500000000000E+00"), 300, 2730, TextAlign::Left);
+  ExpectText(At(canvas, 0, "b = -1.250000000000E+03"), 300, 2790, TextAlign::Left);
   EXPECT_EQ(canvas.pages[0].texts.back().text, "1");
 
+  // Lying, the text goes beside the picture, which gives up room for the
+  // widest line: 23 characters of 28.8 units, 662, and 150 before it.
   RecordingCanvas landscape;
-  PrintGraphReport(landscape, Settings(12, true), Document{}, picture, kGraphPalette, equation);
-  EXPECT_EQ(landscape.pages[0].pictures[0].y, 300);
-  ExpectText(At(landscape, 0, "Coefficients"), 2400, 600, TextAlign::Left);
-  ExpectText(At(landscape, 0, "b = -1.250000000000E+03"), 2400, 720, TextAlign::Left);
+  PrintGraphReport(landscape, Settings(12, true), Document{}, graph, equation);
+  ASSERT_EQ(landscape.pages.size(), 1u);
+  const auto& beside = landscape.pages[0].graphs.at(0);
+  EXPECT_EQ(beside.y, 300);
+  EXPECT_EQ(beside.side, 3000 - 300 - 150 - 662);
+  const int x = 300 + beside.side + 150;
+  ExpectText(At(landscape, 0, equation.text), x, 300, TextAlign::Left);
+  ExpectText(At(landscape, 0, "Coefficients"), x, 420, TextAlign::Left);
+  ExpectText(At(landscape, 0, "b = -1.250000000000E+03"), x, 540, TextAlign::Left);
+
+  // At 24 points a line no longer fits beside 6.5 inches: the picture gives way.
+  RecordingCanvas large;
+  PrintGraphReport(large, Settings(24, true), Document{}, graph, equation);
+  const auto& smaller = large.pages[0].graphs.at(0);
+  EXPECT_LT(smaller.side, 1950);
+  const auto* line = large.find(0, "b = -1.250000000000E+03");
+  ASSERT_NE(line, nullptr);
+  EXPECT_GT(line->left(), smaller.x + smaller.side);
+  EXPECT_LE(line->right(), 3000);
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "sheet/graph_range.h"
 #include "sheet/row_column_edit.h"
 #include "sheet/scale_variable.h"
 #include "sheet/select_all.h"
 #include "sheet/sheet_navigation.h"
+#include "sheet/value_text.h"
 
 namespace rv {
 namespace {
@@ -117,6 +120,14 @@ TEST(GraphRange, RoundsOutwardAndHoldsTheMean) {
   EXPECT_DOUBLE_EQ(NiceRange(0.12, 0.61).low, 0.1);
   EXPECT_DOUBLE_EQ(NiceRange(0.12, 0.61).high, 0.7);
   EXPECT_DOUBLE_EQ(NiceRange(130.0, 2130.0).high, 2200.0);
+  // The ends are the doubles nearest their decimals, whose shortest texts
+  // are short: 5E-25 and 1E-24, 0.1 and 0.7.
+  for (const auto& [low, high, from, to] :
+       {std::tuple{5.3e-25, 9.7e-25, "5E-25", "1E-24"}, std::tuple{0.12, 0.61, "0.1", "0.7"},
+        std::tuple{-0.0033, 0.0071, "-0.01", "0.01"}, std::tuple{2.1e25, 3.9e25, "2.1E+25", "3.9E+25"}}) {
+    EXPECT_EQ(ExactValueText(NiceRange(low, high).low), from);
+    EXPECT_EQ(ExactValueText(NiceRange(low, high).high), to);
+  }
 
   DataSheet sheet;
   sheet.cell(0, 4) = 3.2;

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <algorithm>
 
 #include "graph/graph_palette.h"
 #include "graph/ui/equation_text.h"
 #include "graph/ui/label_glyphs.h"
+#include "graph/ui/vector_picture.h"
 #include "regress/y_form.h"
 #include "widgets/indexed_image.h"
 
@@ -184,6 +187,54 @@ TEST(GraphBitmap, ALargerPictureLooksLikeTheSmallOneOnlySharper) {
   EXPECT_EQ(large.at(6, 1000), kWhite);
   EXPECT_EQ(small.at(1, 320), 63);
   EXPECT_EQ(small.at(2, 320), kWhite);
+}
+
+// A surface with shading and every part in its default colour, drawn as
+// the indexed picture and as an SVG rendered again: the two show the same
+// faces in the same colours nearly everywhere (edges and antialiasing aside).
+TEST(GraphSvg, ShowsWhatThePictureShowsInItsColours) {
+  FitWorkspace ws;
+  ws.candidate.set = EquationSet::Y;
+  ws.candidate.add({kTermX, 1, 0});
+  ws.candidate.add({kTermX2, 2, 0});
+  ws.constantColumn = ws.candidate.termCount;
+  ws.coefficients[0] = 2.0;
+  ws.coefficients[1] = 0.5;
+  ws.coefficients[2] = 1.0;
+  ws.text = EquationText(ws.candidate);
+  ws.lastFittedOrdinal = 1;
+  DataSheet sheet;
+  sheet.autoUpdate = false;
+  for (const int v : {1, 2}) {
+    sheet.graphMinimum[static_cast<size_t>(v)] = 0.0;
+    sheet.graphMaximum[static_cast<size_t>(v)] = 10.0;
+  }
+  const GraphModel model = BuildGraphModel(ws, sheet, {2, 1, 2}, {10, 10, 10}).value();
+  const GraphOptions options = DefaultGraphOptions();
+  ViewState view;
+  ResetView(view, 2);
+  const GlyphSet glyphs = LabelGlyphs();
+  const QImage raster = IndexedImage(RenderGraphBitmap(model, options, glyphs, view, ws.text), kGraphPalette)
+                            .convertToFormat(QImage::Format_RGB32);
+  const QByteArray svg = GraphSvg(model, options, glyphs, view, ws.text, kPictureSize);
+  EXPECT_TRUE(svg.contains("sans-serif"));
+  QSvgRenderer renderer(svg);
+  ASSERT_TRUE(renderer.isValid());
+  QImage vector(kPictureSize, kPictureSize, QImage::Format_RGB32);
+  vector.fill(Qt::black);
+  QPainter painter(&vector);
+  renderer.render(&painter);
+  painter.end();
+  int same = 0;
+  int probes = 0;
+  for (int y = 4; y < kPictureSize; y += 8)
+    for (int x = 4; x < kPictureSize; x += 8) {
+      const QRgb a = raster.pixel(x, y);
+      const QRgb b = vector.pixel(x, y);
+      same += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) < 48;
+      ++probes;
+    }
+  EXPECT_GT(same, probes * 9 / 10) << same << " of " << probes;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRubberBand>
 #include <QScrollBar>
 #include <QStyle>
@@ -56,6 +57,31 @@ std::set<QRgb> ColorsOf(const QImage& picture) {
 }
 
 using GraphTabTest = GraphTest;
+
+// The Y range typed on the tab takes effect at the next Draw; one that is
+// not two numbers in order is refused with its message, the graph as it was.
+TEST_F(GraphTabTest, TheYRangeTypedOnTheTabSetsTheValueAxisAtTheNextDraw) {
+  searchedWindow();
+  drawOver({0});
+  const GraphRanges automatic = window->graphController().state().model.surface.ranges;
+  QTest::keyClicks(tab().yMinimumBox(), "100");
+  QTest::keyClicks(tab().yMaximumBox(), "300");
+  EXPECT_EQ(window->graphController().state().model.surface.ranges.valueMax, automatic.valueMax);
+  window->runCommand(command::kDraw);
+  EXPECT_EQ(window->graphController().state().model.surface.ranges.valueMin, 100.0);
+  EXPECT_EQ(window->graphController().state().model.surface.ranges.valueMax, 300.0);
+
+  ModalAnswers answers;
+  answers.answer(kAnswerOk);
+  tab().yMinimumBox()->clear();
+  window->runCommand(command::kDraw);
+  EXPECT_EQ(answers.messageTexts(),
+            QStringList{"Type the Y range's minimum and maximum,\nor neither for an automatic range."});
+  EXPECT_EQ(window->graphController().state().model.surface.ranges.valueMax, 300.0);
+  tab().yMaximumBox()->clear();
+  window->runCommand(command::kDraw);
+  EXPECT_EQ(window->graphController().state().model.surface.ranges.valueMax, automatic.valueMax);
+}
 
 TEST_F(GraphTabTest, OffersTheEquationsVariablesAndDrawsASurfaceTurnedThirtyDegrees) {
   searchedWindow();

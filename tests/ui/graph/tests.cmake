@@ -1,7 +1,7 @@
 regrovantis_add_ui_tests(graph_ui_tests
   SOURCES
     graph_bitmap_test.cpp
-  LIBRARIES regrovantis_graph_picture
+  LIBRARIES regrovantis_graph_picture Qt6::Svg
 )
 
 # The Graph tab, the Variables dialog and Copy Graph, driven through the main

@@ -15,6 +15,7 @@
 #include "print/ui/printer_properties_dialog.h"
 #include "support/modal_answers.h"
 #include "widgets/control_id.h"
+#include "widgets/message_dialog.h"
 #include "widgets/print_settings_controls.h"
 #include "widgets/resource_pictures.h"
 
@@ -213,6 +214,74 @@ TEST_F(PrintDialogTest, PrintAndCancelAnswerTheCaller) {
 
   answers.then([](QWidget* shown) { ClickControl(shown, 2); });
   EXPECT_FALSE(ShowPrintDialog(PrintDialogKind::Graph, settings, nullptr).has_value());
+}
+
+// Clicking the empty part of the printer list, or Ctrl+clicking the
+// selected entry, leaves it selected: Print goes to the destination the
+// panel describes, never to the one used last.
+TEST_F(PrintDialogTest, ThePrinterSelectionCannotBeEmptiedSoPrintGoesWhereThePanelSays) {
+  settings.printer = "Alpha";
+  open(PrintDialogKind::Data, {QStringLiteral("Alpha")});
+  QListWidget* printers = list(PrintDialog::kPrinterListId);
+  printers->setCurrentItem(printers->findItems(QStringLiteral("Print to PDF"), Qt::MatchExactly).value(0));
+  ASSERT_EQ(text(PrintDialog::kTypeId), QStringLiteral("PDF document"));
+  // Two entries leave room below them.
+  const QPoint below(10, printers->viewport()->height() - 3);
+  ASSERT_EQ(printers->itemAt(below), nullptr);
+  const auto expectPdfChosen = [&] {
+    ASSERT_EQ(printers->selectedItems().size(), 1);
+    EXPECT_EQ(printers->selectedItems().first()->text(), QStringLiteral("Print to PDF"));
+    EXPECT_EQ(text(PrintDialog::kTypeId), QStringLiteral("PDF document"));
+    EXPECT_EQ(dialog->chosenSettings().printer, "Print to PDF");
+  };
+  QTest::mouseClick(printers->viewport(), Qt::LeftButton, {}, below);
+  expectPdfChosen();
+  const QRect pdfEntry = printers->visualItemRect(printers->currentItem());
+  QTest::mouseClick(printers->viewport(), Qt::LeftButton, Qt::ControlModifier, pdfEntry.center());
+  expectPdfChosen();
+  // The same holds for the face.
+  QListWidget* faces = list(PrintDialog::kFontListId);
+  const QString face = faces->currentItem()->text();
+  QTest::mouseClick(faces->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    faces->visualItemRect(faces->currentItem()).center());
+  EXPECT_EQ(dialog->chosenSettings().fontFace, face.toStdString());
+}
+
+// An emptied Font Size, or one out of the range, is refused with a word
+// before anything prints; the dialog stays.
+TEST_F(PrintDialogTest, PrintRefusesAFontSizeItCannotPrintWith) {
+  open();
+  ModalAnswers answers;
+  answers.answer(kAnswerOk).answer(kAnswerOk);
+  for (const QString& typed : {QString(), QStringLiteral("1")}) {
+    qobject_cast<QLineEdit*>(control(PrintDialog::kFontSizeId))->clear();
+    type(PrintDialog::kFontSizeId, typed);
+    ClickControl(dialog.get(), PrintDialog::kPrintButtonId);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), 0);
+  }
+  EXPECT_EQ(answers.messageTexts(), QStringList({QStringLiteral("Type a Font Size from 2 to 48."),
+                                                 QStringLiteral("Type a Font Size from 2 to 48.")}));
+  type(PrintDialog::kFontSizeId, QStringLiteral("14"));
+  ClickControl(dialog.get(), PrintDialog::kPrintButtonId);
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+// A print server that does not answer keeps the printer in use in the
+// list, marked as not responding.
+TEST_F(PrintDialogTest, AQueueThatDoesNotAnswerStaysInTheListMarkedNotResponding) {
+  settings.printer = "Office";
+  PrintServerSurvey silent;
+  silent.failure = "The print server does not answer.";
+  PrintDialog waiting(PrintDialogKind::Data, settings, nullptr, QtFuture::makeReadyFuture(silent), kFonts);
+  for (int i = 0; i < 200 && !waiting.surveyed(); ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  ASSERT_TRUE(waiting.surveyed());
+  auto* printers = qobject_cast<QListWidget*>(FindControl(&waiting, PrintDialog::kPrinterListId));
+  EXPECT_EQ(Entries(printers), QStringList({"Office", "Print to PDF"}));
+  EXPECT_EQ(printers->currentItem()->text(), QStringLiteral("Office"));
+  const auto field = [&](int id) { return qobject_cast<QLabel*>(FindControl(&waiting, id))->text(); };
+  EXPECT_EQ(field(PrintDialog::kStatusId), QStringLiteral("Not responding"));
+  EXPECT_EQ(field(PrintDialog::kCommentId), QStringLiteral("The print server does not answer."));
 }
 
 TEST_F(PrintDialogTest, WithoutPrintersPrintToPdfIsChosenAndWithoutFontsTheFaceStays) {

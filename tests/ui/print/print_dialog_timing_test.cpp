@@ -98,14 +98,16 @@ TEST(PrintDialogTiming, APrintServerThatNeverAnswersLeavesTheWindowAnsweringAndP
   ShowPrintPreview([&](PageCanvas& canvas) { PrintDataReport(canvas, pdf, document); }, nullptr);
   EXPECT_LT(clock.elapsed(), 1000);
 
-  // The server's silence ends the search after its timeouts, and Print to
-  // PDF is left to choose.
+  // The server's silence ends the search after its timeouts; the printer
+  // in use stays chosen, marked as not responding, beside Print to PDF.
   clock.restart();
   const QDeadlineTimer deadline(15000);
   while (!dialog.surveyed() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
   ASSERT_TRUE(dialog.surveyed());
   EXPECT_LT(clock.elapsed(), 3 * kPrintServerTimeoutMilliseconds);
-  EXPECT_EQ(dialog.chosenSettings().printer, kPrintToPdf);
+  EXPECT_EQ(dialog.chosenSettings().printer, "Office");
+  EXPECT_EQ(qobject_cast<QLabel*>(FindControl(&dialog, PrintDialog::kStatusId))->text(),
+            QStringLiteral("Not responding"));
 }
 
 }  // namespace

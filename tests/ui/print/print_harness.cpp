@@ -5,8 +5,8 @@
 //   print_harness FILE.rvd REPORT OUT.pdf [ORDINAL [landscape [SIZE]]]
 //   print_harness FILE.rvd REPORT preview [ORDINAL [landscape [SIZE]]]
 //
-// REPORT is data, coefficients, residuals, chart, stderrors, function (C) or
-// graph; every report but data prints the equation of ORDINAL, numbered as a
+// REPORT is data, coefficients, residuals, chart, stderrors, criteria,
+// function (C) or graph; every report but data prints the equation of ORDINAL, numbered as a
 // search over the file's data and options does, or with 0 or without it the
 // equation the file stores. The
 // graph is drawn as the program draws its printed picture, over the file's
@@ -15,16 +15,19 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <string>
 
 #include "files/data_file_io.h"
 #include "files/file_paths.h"
 #include "graph/graph_model.h"
+#include "graph/graph_picture.h"
 #include "graph/graph_selection.h"
 #include "graph/prepare_graph.h"
-#include "graph/ui/graph_bitmap.h"
 #include "graph/ui/label_glyphs.h"
+#include "graph/ui/vector_picture.h"
 #include "print/coefficients_report.h"
+#include "print/criteria_report.h"
 #include "print/data_report.h"
 #include "print/function_report.h"
 #include "print/graph_report.h"
@@ -44,7 +47,7 @@ int Fail(const std::string& message) {
   return 1;
 }
 
-rv::FrameBuffer GraphPicture(const rv::FitWorkspace& equation, const rv::Document& document,
+rv::VectorGraph GraphPicture(const rv::FitWorkspace& equation, const rv::Document& document,
                              const rv::DataFileSession& session, std::string& why) {
   // The file's graph variables, or else the equation's first two.
   std::vector<rv::GraphVariableEntry> entries = session.graphVariables;
@@ -65,12 +68,11 @@ rv::FrameBuffer GraphPicture(const rv::FitWorkspace& equation, const rv::Documen
   }
   rv::ViewState view;
   rv::ResetView(view, selection->count);
-  return rv::RenderGraphBitmap(*model, rv::GraphOptionsOf(document.options), rv::LabelGlyphs(), view, equation.text);
+  return rv::GraphVectors(*model, rv::GraphOptionsOf(document.options), rv::LabelGlyphs(), view, equation.text,
+                          rv::kPictureSize);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   QApplication application(argc, argv);
   if (argc < 3)
     return Fail("usage: print_harness FILE.rvd dialog [KIND] | FILE.rvd REPORT OUT.pdf [ORDINAL [landscape [SIZE]]]");
@@ -115,18 +117,19 @@ int main(int argc, char** argv) {
   }
   const rv::EquationStatistics statistics = rv::StatisticsPass(equation);
   std::string why;
-  const rv::FrameBuffer picture =
-      report == "graph" ? GraphPicture(equation, document, session, why) : rv::FrameBuffer();
+  const rv::VectorGraph picture =
+      report == "graph" ? GraphPicture(equation, document, session, why) : rv::VectorGraph();
   if (!why.empty()) return Fail(why);
 
   const rv::PrintReport print = [&](rv::PageCanvas& canvas) {
     if (report == "data") rv::PrintDataReport(canvas, settings, document);
     if (report == "coefficients") rv::PrintCoefficientsReport(canvas, settings, document, equation);
     if (report == "residuals" || report == "chart")
-      rv::PrintResidualsReport(canvas, settings, document, statistics.residuals, report == "chart");
+      rv::PrintResidualsReport(canvas, settings, document, statistics, report == "chart");
     if (report == "stderrors") rv::PrintStdErrorsReport(canvas, settings, document, statistics);
+    if (report == "criteria") rv::PrintCriteriaReport(canvas, settings, document, statistics);
     if (report == "function") rv::PrintFunctionReport(canvas, settings, document, equation, rv::FunctionLanguage::C);
-    if (report == "graph") rv::PrintGraphReport(canvas, settings, document, picture, rv::kGraphPalette, equation);
+    if (report == "graph") rv::PrintGraphReport(canvas, settings, document, picture, equation);
   };
   if (out == QLatin1String("preview")) {
     rv::ShowPrintPreview(print, nullptr);
@@ -135,4 +138,17 @@ int main(int argc, char** argv) {
   rv::PrintJobPlaces places;
   places.choosePdfPath = [&](QWidget*, const QString&) { return out; };
   return rv::RunPrintJob(print, document.state, nullptr, places).isEmpty() ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+  } catch (...) {
+    std::fprintf(stderr, "print_harness failed\n");
+  }
+  return 1;
 }

@@ -70,6 +70,28 @@ constexpr const char* kFailingBackend =
     "if [ $# -eq 0 ]; then echo 'direct regrovantis-fail \"Unknown\" \"Regrovantis failing device\"'; exit 0; fi\n"
     "cat > /dev/null; echo 'ERROR: The paper tray is on fire' >&2; exit 1\n";
 
+// A filter that fails every document: the scheduler stops the job.
+constexpr const char* kFailingFilter =
+    "#!/bin/sh\n"
+    "cat > /dev/null; echo 'ERROR: The filter cannot read the document' >&2; exit 1\n";
+
+// A PostScript printer whose documents go through the failing filter.
+constexpr const char* kFailingFilterPpd =
+    "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n*LanguageVersion: English\n"
+    "*LanguageEncoding: ISOLatin1\n*PCFileName: \"RVFAIL.PPD\"\n*Manufacturer: \"Regrovantis\"\n"
+    "*Product: \"(Failing filter)\"\n*ModelName: \"Regrovantis failing filter\"\n"
+    "*ShortNickName: \"Failing filter\"\n*NickName: \"Regrovantis failing filter\"\n"
+    "*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n*ColorDevice: False\n*DefaultColorSpace: Gray\n"
+    "*FileSystem: False\n*Throughput: \"1\"\n*TTRasterizer: Type42\n"
+    "*cupsFilter2: \"application/pdf application/vnd.cups-postscript 0 regrovantis-fail-filter\"\n"
+    "*OpenUI *PageSize: PickOne\n*DefaultPageSize: Letter\n"
+    "*PageSize Letter: \"<</PageSize[612 792]>>setpagedevice\"\n*CloseUI: *PageSize\n"
+    "*DefaultImageableArea: Letter\n*ImageableArea Letter: \"0 0 612 792\"\n"
+    "*DefaultPaperDimension: Letter\n*PaperDimension Letter: \"612 792\"\n";
+
+constexpr QFile::Permissions kExecutable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                           QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+
 }  // namespace
 
 PrivateSpooler::PrivateSpooler() { scheduler_.setProcessChannelMode(QProcess::MergedChannels); }
@@ -97,13 +119,20 @@ QString PrivateSpooler::logTail() const {
 
 bool PrivateSpooler::writeConfiguration() {
   const QString root = folder_.path();
-  for (const char* sub : {"conf", "spool", "cache", "state", "tmp", "log", "out", "bin/backend"})
+  for (const char* sub : {"conf/ppd", "spool", "cache", "state", "tmp", "log", "out", "bin/backend", "bin/filter"})
     if (!QDir(root).mkpath(QLatin1String(sub))) return false;
-  // The scheduler's helpers other than the device are the installed ones.
-  for (const char* sub : {"filter", "daemon", "cgi-bin", "monitor", "notifier"})
+  // The scheduler's helpers other than the device and the failing filter
+  // are the installed ones.
+  for (const char* sub : {"daemon", "cgi-bin", "monitor", "notifier"})
     QFile::link(QStringLiteral("/usr/lib/cups/%1").arg(QLatin1String(sub)), root + QStringLiteral("/bin/") + sub);
+  const QDir installedFilters(QStringLiteral("/usr/lib/cups/filter"));
+  for (const QString& filter : installedFilters.entryList(QDir::Files))
+    QFile::link(installedFilters.filePath(filter), root + QStringLiteral("/bin/filter/") + filter);
   if (!WriteFile(root + QStringLiteral("/bin/backend/regrovantis-file"), kBackend, kOwnerOnly) ||
-      !WriteFile(root + QStringLiteral("/bin/backend/regrovantis-fail"), kFailingBackend, kOwnerOnly))
+      !WriteFile(root + QStringLiteral("/bin/backend/regrovantis-fail"), kFailingBackend, kOwnerOnly) ||
+      !WriteFile(root + QStringLiteral("/bin/filter/regrovantis-fail-filter"), kFailingFilter, kExecutable) ||
+      !WriteFile(root + QStringLiteral("/conf/ppd/%1.ppd").arg(QLatin1String(kFilterFailsQueue)), kFailingFilterPpd,
+                 kReadable))
     return false;
 
   QByteArray files = QStringLiteral(
@@ -133,10 +162,11 @@ bool PrivateSpooler::writeConfiguration() {
           "Reason paused\nAccepting Yes\nShared No\n</Printer>\n"
           "<Printer %5>\nInfo Refusing queue\nDeviceURI %6\nState Idle\nAccepting No\nShared No\n</Printer>\n"
           "<Printer %7>\nInfo Failing queue\nDeviceURI regrovantis-fail:/dev/null\nState Idle\nAccepting Yes\n"
-          "ErrorPolicy abort-job\nShared No\n</Printer>\n")
+          "ErrorPolicy abort-job\nShared No\n</Printer>\n"
+          "<Printer %8>\nInfo Filter fails\nDeviceURI %9\nState Idle\nAccepting Yes\nShared No\n</Printer>\n")
           .arg(QLatin1String(kIdleQueue), deviceUriOf(kIdleQueue), QLatin1String(kStoppedQueue),
                deviceUriOf(kStoppedQueue), QLatin1String(kRefusingQueue), deviceUriOf(kRefusingQueue),
-               QLatin1String(kFailingQueue))
+               QLatin1String(kFailingQueue), QLatin1String(kFilterFailsQueue), deviceUriOf(kFilterFailsQueue))
           .toLocal8Bit();
   return WriteFile(root + QStringLiteral("/conf/cups-files.conf"), files, kReadable) &&
          WriteFile(root + QStringLiteral("/conf/cupsd.conf"), daemon, kReadable) &&

@@ -10,8 +10,10 @@ namespace rv::testing {
 // a temporary folder, listening on a free localhost port, with two raw
 // queues whose device writes every job into a file of that folder:
 // kIdleQueue (the default printer), kStoppedQueue (stopped by the user) and
-// kRefusingQueue (which does not accept jobs); and kFailingQueue, whose
-// device fails every job, which the queue then aborts.
+// kRefusingQueue (which does not accept jobs); kFailingQueue, whose
+// device fails every job, which the queue then aborts; and
+// kFilterFailsQueue, a PostScript printer whose filter fails every
+// document, so the scheduler stops the job.
 // While it runs, this process's print system calls go to it; it is stopped
 // when the object goes.
 class PrivateSpooler {
@@ -20,6 +22,7 @@ class PrivateSpooler {
   static constexpr const char* kStoppedQueue = "RegrovantisStopped";
   static constexpr const char* kRefusingQueue = "RegrovantisRefusing";
   static constexpr const char* kFailingQueue = "RegrovantisFailing";
+  static constexpr const char* kFilterFailsQueue = "RegrovantisFilterFails";
 
   PrivateSpooler();
   ~PrivateSpooler();

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 
@@ -72,7 +73,8 @@ TEST_F(SpoolerTest, TheDataReportReachesTheQueuesDeviceAsTheLayoutPutsItAndTheJo
   ASSERT_TRUE(arguments.open(QIODevice::ReadOnly));
   const QList<QByteArray> lines = arguments.readAll().split('\n');
   ASSERT_GE(lines.size(), 3);
-  EXPECT_EQ(lines[0], "Regrovantis Report");
+  // The job's name says the report and the sheet.
+  EXPECT_TRUE(lines[0].startsWith("Data \xE2\x80\x94 ")) << lines[0].toStdString();
   EXPECT_EQ(lines[1], "2");
   EXPECT_TRUE(lines[2].contains("sides=two-sided-long-edge")) << lines[2].toStdString();
   EXPECT_TRUE(lines[2].contains("print-quality=5")) << lines[2].toStdString();
@@ -152,6 +154,24 @@ TEST_F(SpoolerTest, EveryWayAJobFailsIsToldWithTheQueueAndTheReason) {
       << answers.messageTexts()[3].toStdString();
   EXPECT_EQ(sent.size(), 2);
   EXPECT_EQ(answers.pending(), 0);
+}
+
+// A job whose filter fails is stopped by the scheduler, not printed: the
+// message names the queue, the job and the reason the server gives.
+TEST_F(SpoolerTest, AJobTheServerStopsIsToldWithItsReason) {
+  ModalAnswers answers;
+  answers.answer(kAnswerOk);
+  print(PrivateSpooler::kFilterFailsQueue);
+  ASSERT_TRUE(WaitFor([&] { return answers.messageTexts().size() == 1; })) << spooler.logTail().toStdString();
+  const QString message = answers.messageTexts()[0];
+  EXPECT_TRUE(message.startsWith(QStringLiteral("Can not print to RegrovantisFilterFails:\nJob ")))
+      << message.toStdString();
+  // The filter's own words, or the scheduler's "Filter failed".
+  EXPECT_TRUE(message.contains(QStringLiteral("filter"), Qt::CaseInsensitive)) << message.toStdString();
+  EXPECT_EQ(sent.size(), 1);  // taken, then stopped
+  // The device got nothing of the document, as a printer with a failed
+  // filter prints a blank page at most.
+  EXPECT_EQ(QFileInfo(spooler.outputOf(PrivateSpooler::kFilterFailsQueue)).size(), 0) << message.toStdString();
 }
 
 }  // namespace

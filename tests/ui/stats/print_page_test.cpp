@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -17,6 +18,8 @@
 #include "statistics_dialog_fixture.h"
 #include "stats/ui/function_save_panel.h"
 #include "stats/ui/residuals_page.h"
+#include "support/modal_answers.h"
+#include "widgets/message_dialog.h"
 #include "widgets/print_settings_controls.h"
 #include "widgets/up_down_edit.h"
 
@@ -134,6 +137,38 @@ TEST_F(PrintPageTest, PrintHandsOverTheSettingsAsTypedAndClamped) {
   EXPECT_EQ(printed.setup.copies, 99);
 }
 
+// The page offers the paper and a preview, and refuses a font size it
+// cannot print with before anything is made.
+TEST_F(PrintPageTest, PaperPreviewAndAFontSizeRefusedBeforePrinting) {
+  print.settings.paper = "A4";
+  open();
+  std::optional<PrintSettings> previewed;
+  QObject::connect(dialog.get(), &StatisticsDialog::previewRequested, dialog.get(),
+                   [&](const PrintSettings& settings, const StatisticsReport&) { previewed = settings; });
+  press(StatisticsDialog::kPrintButtonId);
+  for (const int id : {PrintPage::kPaperId, PrintPage::kPaperLabelId, PrintPage::kPreviewButtonId})
+    EXPECT_TRUE(control(id) != nullptr && control(id)->isVisible()) << id;
+  EXPECT_EQ(controls().paper(), QStringLiteral("A4"));
+  controls().paperBox()->setCurrentText(QStringLiteral("Letter"));
+  press(PrintPage::kPreviewButtonId);
+  ASSERT_TRUE(previewed.has_value());
+  EXPECT_EQ(previewed->paper, "Letter");
+  EXPECT_FALSE(requested.has_value());
+
+  ModalAnswers answers;
+  answers.answer(kAnswerOk);
+  controls().fontSizeBox()->edit()->clear();
+  press(PrintPage::kPrintButtonId);
+  EXPECT_EQ(answers.messageTexts(), QStringList(QStringLiteral("Type a Font Size from 2 to 48.")));
+  EXPECT_FALSE(requested.has_value());
+  EXPECT_EQ(printed.jobsBegun, 0);
+  type(controls().fontSizeBox()->edit(), "9");
+  press(PrintPage::kPrintButtonId);
+  ASSERT_TRUE(requested.has_value());
+  EXPECT_EQ(requested->fontSize, 9);
+  EXPECT_EQ(requested->paper, "Letter");
+}
+
 TEST_F(PrintPageTest, WithoutASelectedPrinterPrintPrintsNothing) {
   print.printers.clear();
   open();
@@ -167,17 +202,15 @@ TEST_F(PrintPageTest, PrintPrintsTheReportOfThePageTheUserCameFrom) {
 
   press(StatisticsDialog::kResidualsButtonId);
   const PrintedTexts table = printFromPage();
-  EXPECT_EQ(table, expected([&](PageCanvas& canvas) {
-              PrintResidualsReport(canvas, settings, document, statistics.residuals, false);
-            }));
+  EXPECT_EQ(table,
+            expected([&](PageCanvas& canvas) { PrintResidualsReport(canvas, settings, document, statistics, false); }));
   press(StatisticsDialog::kResidualsButtonId);
   press(ResidualsPage::kChartButtonId);
   const PrintedTexts chart = printFromPage();
-  EXPECT_EQ(chart, expected([&](PageCanvas& canvas) {
-              PrintResidualsReport(canvas, settings, document, statistics.residuals, true);
-            }));
+  EXPECT_EQ(chart,
+            expected([&](PageCanvas& canvas) { PrintResidualsReport(canvas, settings, document, statistics, true); }));
   EXPECT_NE(chart, table);
-  EXPECT_EQ(printed.pages.at(0).pictures.size(), 0u);
+  EXPECT_EQ(printed.pages.at(0).graphs.size(), 0u);
   EXPECT_GT(printed.pages.at(0).lines.size(), 5u) << "the chart's frame, diagonal and points";
 
   press(StatisticsDialog::kStdErrorsButtonId);

@@ -15,6 +15,7 @@
 #include "stats/ui/criteria_page.h"
 #include "stats/ui/function_save_panel.h"
 #include "stats/ui/obs_calc_chart.h"
+#include "stats/ui/report_list.h"
 #include "stats/ui/residuals_page.h"
 
 namespace rv::testing {
@@ -206,6 +207,63 @@ TEST_F(StatisticsDialogTest, TitlesLongerThanSixtyFourCharactersTakeTwoLines) {
   EXPECT_EQ(title->geometry(), QRect(16, 12, 404, 40));
   EXPECT_TRUE(title->wordWrap());
   EXPECT_GT(title->heightForWidth(title->width()), title->fontMetrics().height());
+}
+
+// A law with a large offset over n points, so that the point numbers, the
+// degrees of freedom and the sums of squares are as long as they come.
+FitWorkspace LongSheetEquation(int points) {
+  std::vector<std::vector<double>> rows;
+  for (int i = 0; i < points; ++i) {
+    const double x = 1.0 + i * 0.001;
+    rows.push_back({2.5e6 + 3.1e5 * x + ((i * 7919) % 13 - 6) * 170.0, x});
+  }
+  return FitEquation(rows, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}}));
+}
+
+// Every list's columns hold their longest texts whole, every label its text,
+// and the headings stand over the columns they name, at 99 points and at
+// 100,000: point numbers, degrees of freedom, sums of squares and criteria
+// are never cut.
+TEST_F(StatisticsDialogTest, EveryListAndTableSizesItsColumnsToItsContentsAt99And100000Points) {
+  for (const int points : {99, 100000}) {
+    SCOPED_TRACE(points);
+    equation = LongSheetEquation(points);
+    open();
+    for (const int page : {StatisticsDialog::kResidualsButtonId, StatisticsDialog::kStdErrorsButtonId,
+                           StatisticsDialog::kCriteriaButtonId, StatisticsDialog::kResidualsButtonId}) {
+      press(page);
+      for (QTableView* list : dialog->findChildren<QTableView*>()) {
+        if (!list->isVisible()) continue;
+        const QFontMetrics metrics(list->font());
+        for (int c = 0; c < list->model()->columnCount(); ++c) {
+          int widest = 0;
+          QString longest;
+          for (int r = 0; r < list->model()->rowCount(); r += std::max(1, list->model()->rowCount() / 500)) {
+            const QString text = list->model()->index(r, c).data().toString();
+            if (metrics.horizontalAdvance(text) > widest) {
+              widest = metrics.horizontalAdvance(text);
+              longest = text;
+            }
+          }
+          const QString last = list->model()->index(list->model()->rowCount() - 1, c).data().toString();
+          widest = std::max(widest, metrics.horizontalAdvance(last));
+          EXPECT_LE(widest + 6, list->columnWidth(c)) << "column " << c << ": " << longest.toStdString();
+        }
+      }
+    }
+    const QTableView* residuals = dialog->residualsPage()->list();
+    EXPECT_EQ(residuals->model()->index(points - 1, 0).data().toString(), QStringLiteral("  %1").arg(points));
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+      if (label->text().isEmpty() || label->wordWrap() || ControlId(label) == StatisticsDialog::kTitleId) continue;
+      EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
+          << label->text().toStdString();
+    }
+    // The ANOVA table ends before the coefficients' box at x 252.
+    for (int id = 107; id <= 122; ++id)
+      if (const QWidget* cell = control(id))
+        EXPECT_LE(cell->mapTo(dialog.get(), QPoint(cell->width(), 0)).x(), 250) << id;
+    dialog.reset();
+  }
 }
 
 }  // namespace

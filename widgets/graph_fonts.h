@@ -12,4 +12,9 @@ namespace rv {
 // desktop settings the platform reads.
 QFont CellHeightFont(const QString& family, QFont::StyleHint hint, int cellHeight);
 
+// The graph's label font, "MS Sans Serif" as fontconfig resolves it, and
+// the equation text's, "Times New Roman", by their cell heights.
+QFont GraphLabelFont(int cellHeight);
+QFont EquationTextFont(int cellHeight);
+
 }  // namespace rv

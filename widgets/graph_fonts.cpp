@@ -1,4 +1,4 @@
-#include "graph/ui/cell_height_font.h"
+#include "widgets/graph_fonts.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
@@ -18,6 +18,14 @@ QFont CellHeightFont(const QString& family, QFont::StyleHint hint, int cellHeigh
   const int pixelSize = cellPerPixel > 0 ? static_cast<int>(std::lround(cellHeight / cellPerPixel)) : cellHeight;
   font.setPixelSize(std::max(pixelSize, 1));
   return font;
+}
+
+QFont GraphLabelFont(int cellHeight) {
+  return CellHeightFont(QStringLiteral("MS Sans Serif"), QFont::SansSerif, cellHeight);
+}
+
+QFont EquationTextFont(int cellHeight) {
+  return CellHeightFont(QStringLiteral("Times New Roman"), QFont::Serif, cellHeight);
 }
 
 }  // namespace rv
