@@ -37,6 +37,10 @@ class LargeSearchTest : public EquationsTest {
     return std::to_string(CountCandidates(shape));
   }
 
+  // The count of candidates a finished or stopped search shows; what it
+  // refused follows it after "; ".
+  long long shownCount() const { return statusPane(StatusPane::Detail).section(';', 0, 0).toLongLong(); }
+
   // Starts the search and lets it fit for a while.
   void startAndLetRun(int ms) {
     window->runCommand(command::kCalculate);
@@ -72,8 +76,8 @@ TEST_F(LargeSearchTiming, EveryStopRequestEndsTheRunWithinTwoSecondsKeepingWhatI
     EXPECT_EQ(window->session().selectedIndex, 0) << name;
     EXPECT_EQ(statusPane(StatusPane::Activity), "Ready") << name;
     // The count of candidates examined when it stopped, not of them all.
-    EXPECT_GT(statusPane(StatusPane::Detail).toLongLong(), 0) << name;
-    EXPECT_LT(statusPane(StatusPane::Detail).toLongLong(), std::stoll(wholeCount())) << name;
+    EXPECT_GT(shownCount(), 0) << name;
+    EXPECT_LT(shownCount(), std::stoll(wholeCount())) << name;
     EXPECT_FALSE(window->frame().progressBar()->isVisible()) << name;
   }
 }
@@ -82,8 +86,7 @@ TEST_F(LargeSearchTest, AStoppedSearchShowsTheCandidatesItExamined) {
   startAndLetRun(500);
   window->runCommand(command::kStop);
   ASSERT_TRUE(searchEnded(60000));
-  // The count comes first; what was refused follows it after "; ".
-  const long long shown = statusPane(StatusPane::Detail).section(';', 0, 0).toLongLong();
+  const long long shown = shownCount();
   EXPECT_GT(shown, 0);
   EXPECT_LT(shown, std::stoll(wholeCount()));
   EXPECT_GT(rows(), 0);
