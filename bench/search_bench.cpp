@@ -126,11 +126,12 @@ long PeakMegabytes() {
 }
 
 void Report(const char* name, const Measurement& m, const char* extra = "") {
+  const double rate = static_cast<double>(m.candidates) / m.seconds;
   std::printf("%-4s %12lld candidates %10.3f s %12.0f candidates/s  best R2 %.6f  peak %ld MB%s\n", name, m.candidates,
-              m.seconds, m.candidates / m.seconds, m.bestRSquared, PeakMegabytes(), extra);
+              m.seconds, rate, m.bestRSquared, PeakMegabytes(), extra);
   if (m.fast)
     std::printf("     %d threads, %.0f candidates/s a thread; %lld fitted, %lld outside a range, %lld not resolved\n",
-                m.threads, m.candidates / m.seconds / m.threads, static_cast<long long>(m.refusals.fitted),
+                m.threads, rate / m.threads, static_cast<long long>(m.refusals.fitted),
                 static_cast<long long>(m.refusals.outsideRange), static_cast<long long>(m.refusals.unresolved));
   std::fflush(stdout);
 }
@@ -225,8 +226,7 @@ int main(int argc, char** argv) {
       std::stringstream list(argv[++i]);
       for (std::string item; std::getline(list, item, ',');) problems.push_back(item);
     } else {
-      std::fprintf(stderr,
-                   "usage: regrovantis-bench [--threads T] [--rounds R] [--only P1,P2,P3,P4,P5,P6]\n");
+      std::fprintf(stderr, "usage: regrovantis-bench [--threads T] [--rounds R] [--only P1,P2,P3,P4,P5,P6]\n");
       return 2;
     }
   }

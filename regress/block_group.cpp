@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
+#include <bit>
 #include <cmath>
+#include <vector>
 
 #include "regress/kernel_dispatch.h"
 #include "regress/lane_back_transform.h"
@@ -29,7 +30,7 @@ namespace {
 // followers instead of from the bank.
 struct GroupLayout {
   int engine = 1;
-  int firstTwoVariableKind = 1;  // engine when the pass has none
+  int firstTwoVariableKind = 1;   // engine when the pass has none
   unsigned oneVariableKinds = 0;  // bit k: kind k uses one variable
 
   explicit GroupLayout(const KindPass& pass) : engine(pass.engine), firstTwoVariableKind(pass.engine) {
@@ -46,7 +47,7 @@ bool Extends(unsigned group, unsigned path, int lastKind) { return (group & ((2u
 int HighestKind(unsigned path) { return 31 - __builtin_clz(path); }
 
 // The number of kinds in a path of at most four.
-constexpr int KindCount(unsigned path) { return (path & 1u) + ((path >> 1) & 1u) + ((path >> 2) & 1u) + ((path >> 3) & 1u); }
+constexpr int KindCount(unsigned path) { return std::popcount(path & 0xFu); }
 
 // The paths of kinds of an engine in depth-first order: A, AB, ABC, ABCD,
 // ABD, AC, ACD, AD, B, ... as masks (bit k for kind k).
@@ -295,9 +296,9 @@ class GroupWalk {
                     s_.inverseSquare[from];
     for (int level = from; level < to; ++level) {
       if (level + 1 < to) {
-        amount = LanesSubtractThenDot<V>(buffer, state.values, amount, s_.column[level], s_.column[level + 1],
-                                         points_) *
-                 s_.inverseSquare[level + 1];
+        amount =
+            LanesSubtractThenDot<V>(buffer, state.values, amount, s_.column[level], s_.column[level + 1], points_) *
+            s_.inverseSquare[level + 1];
       } else {
         LanesSubtractThenSums<V>(buffer, state.values, amount, s_.column[level], s_.residual(level),
                                  state.squaredLength, state.withResidual, points_);
@@ -384,8 +385,8 @@ class GroupWalk {
     TrieStates& root = trieStates_[0];
     const unsigned lastKinds = trie_.kinds;
     for (int k = 0; k < engine; ++k)
-      root.state[k] = lastKinds & (1u << k) ? project(followerOf(node, k, u[m - 1]), level, s_.trieState(0, k))
-                                            : ColumnState{};
+      root.state[k] =
+          lastKinds & (1u << k) ? project(followerOf(node, k, u[m - 1]), level, s_.trieState(0, k)) : ColumnState{};
     for (int k = 0; k < engine; ++k)
       for (int l = k + 1; l < engine; ++l)
         if ((trie_.pairsWanted[k] & (1u << l)) && root.state[k].values && root.state[l].values)
@@ -458,7 +459,8 @@ class GroupWalk {
       next.state[later] = ColumnState{};
       if (!(trie_.later[child] & (1u << later)) || states.state[later].values == nullptr) continue;
       // A second pass changed the column since its sums with the others were taken.
-      const double sum = reorthogonalised ? LanesDot<V>(a, states.state[later].values, points_) : states.pairs[k][later];
+      const double sum =
+          reorthogonalised ? LanesDot<V>(a, states.state[later].values, points_) : states.pairs[k][later];
       kinds[count] = later;
       outs[count] = s_.trieState(depth + 1, later);
       ins[count] = states.state[later].values;
@@ -470,8 +472,12 @@ class GroupWalk {
     const double h = s_.projection[level];
     switch (count) {
       case 0: LanesSubtractMultiple<V>(residual, before, h, a, points_); break;
-      case 1: LanesSpread<V, 1>(residual, before, h, a, outs, ins, amounts, squares, withResidual, pairs, points_); break;
-      case 2: LanesSpread<V, 2>(residual, before, h, a, outs, ins, amounts, squares, withResidual, pairs, points_); break;
+      case 1:
+        LanesSpread<V, 1>(residual, before, h, a, outs, ins, amounts, squares, withResidual, pairs, points_);
+        break;
+      case 2:
+        LanesSpread<V, 2>(residual, before, h, a, outs, ins, amounts, squares, withResidual, pairs, points_);
+        break;
       default: LanesSpread<V, 3>(residual, before, h, a, outs, ins, amounts, squares, withResidual, pairs, points_);
     }
     for (int i = 0; i < count; ++i) {
@@ -584,8 +590,8 @@ class GroupWalk {
 
 struct WalkGroup {
   template <class V>
-  static void run(const BlockGroup& group, const GroupWalkContext& context, PrefixScratch& scratch,
-                  RefusalCount& count, std::vector<GroupCandidacy>& candidacies) {
+  static void run(const BlockGroup& group, const GroupWalkContext& context, PrefixScratch& scratch, RefusalCount& count,
+                  std::vector<GroupCandidacy>& candidacies) {
     GroupWalk<V>(group, context, scratch, count, candidacies).run();
   }
 };

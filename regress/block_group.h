@@ -81,7 +81,7 @@ class PrefixScratch {
   ColumnState followers[kNodeDepths][kFollowers];
 
  private:
-  double* at(std::vector<double>& values, int index) {
+  double* at(std::vector<double>& values, int index) const {
     return values.data() + static_cast<size_t>(index) * static_cast<size_t>(stride_);
   }
 

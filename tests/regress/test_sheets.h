@@ -60,6 +60,7 @@ inline SearchData TwoPointSheet() { return SheetFromRows({{1.0, 2.0, 5.0}, {3.0,
 // Y values, which make many candidates tie.
 inline SearchData DegenerateSheet() {
   std::vector<std::vector<double>> rows;
+  rows.reserve(9);
   for (int i = 0; i < 9; ++i) rows.push_back({(i % 3) + 1.0, 2.0, 1.0 + i, (i % 3) + 1.0});
   return SheetFromRows(rows);
 }
@@ -67,6 +68,7 @@ inline SearchData DegenerateSheet() {
 // Every Y equal: the R squared denominator is zero up to rounding.
 inline SearchData AllYEqualSheet() {
   std::vector<std::vector<double>> rows;
+  rows.reserve(7);
   for (int i = 0; i < 7; ++i) rows.push_back({0.1, 1.0 + i, 3.0 - 0.2 * i});
   return SheetFromRows(rows);
 }
