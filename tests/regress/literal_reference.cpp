@@ -364,6 +364,7 @@ std::vector<LiteralEntry> LiteralSearch(const SearchData& data, const SearchShap
     order.insert(order.begin() + static_cast<std::ptrdiff_t>(r), i);
   }
   std::vector<LiteralEntry> shown;
+  shown.reserve(order.size());
   for (size_t slot : order) shown.push_back(slots[slot]);
   return shown;
 }

@@ -239,6 +239,7 @@ TEST(EquationStatistics, ShowUndefinedValuesAsNotAvailable) {
 
   // X2 is twice X1: the design is singular, which the fit refuses.
   std::vector<std::vector<double>> rows;
+  rows.reserve(8);
   for (int i = 0; i < 8; ++i) rows.push_back({1.0 + i * 0.7 + 0.1 * (i % 3), 1.0 + i, 2.0 + 2.0 * i});
   FitWorkspace singular;
   BuildCandidate(singular, SheetFromRows(rows), plane);
@@ -299,6 +300,7 @@ TEST(CopyTexts, HoldEveryValueWithCrLfLineEnds) {
 
 TEST(CopyTexts, KeepAllNinetyNinePointsOfLargeValues) {
   std::vector<std::vector<double>> rows;
+  rows.reserve(99);
   for (int i = 0; i < 99; ++i) rows.push_back({1e12 * (1 + i) + 3e9 * std::sin(i), 1.0 + i});
   const EquationStatistics s = StatisticsPass(FitEquation(rows, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}})));
   const std::string copy = CopyResidualsText(s.residuals);
