@@ -36,7 +36,7 @@ void PrintText(const SearchOutcome& outcome, int top) {
 // even when --quiet.
 void ReportRefusals(const SearchOutcome& outcome, bool quiet) {
   const std::string refusals = RefusalSummary(outcome.refusals);
-  if (outcome.list.sortOrder().empty())
+  if (outcome.list.empty())
     std::fprintf(stderr, "found no equation: %s\n",
                  refusals.empty() ? "no candidate fits better than the mean of Y" : refusals.c_str());
   else if (!quiet && !refusals.empty()) std::fprintf(stderr, "%s\n", refusals.c_str());

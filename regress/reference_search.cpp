@@ -1,8 +1,10 @@
 #include "regress/reference_search.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "regress/fit_workspace.h"
+#include "regress/scoring_order.h"
 #include "regress/walk.h"
 
 namespace rv {
@@ -18,6 +20,7 @@ SearchOutcome RunReferenceSearch(const SearchData& data, const SearchShape& shap
   const OrdinalRange examined = part.value_or(OrdinalRange{1, outcome.candidateCount});
   monitor.setTotal(examined.count());
   FitWorkspace workspace;
+  const std::vector<int> scoringOrder = ScoringOrder(data);
   RefusalCount& count = outcome.refusals;
   for (EquationSet set : kEquationSets) {
     const SetRange& range = sequence.setRanges()[set];
@@ -31,7 +34,7 @@ SearchOutcome RunReferenceSearch(const SearchData& data, const SearchShape& shap
       // A pass made again whose first copy was examined holds nothing new.
       const bool countsRefusals = segment.repeatShift == 0;
       WalkSegment(shape, ExaminedPart(segment, examined.first), [&](std::int64_t ordinal, const Candidate& candidate) {
-        BuildCandidate(workspace, data, candidate);
+        BuildCandidate(workspace, data, candidate, &scoringOrder);
         if (!FitCandidate(workspace, ordinal)) {
           if (!countsRefusals) return;
           if (workspace.verdict == FitVerdict::OutsideRange) ++count.outsideRange;
