@@ -87,6 +87,16 @@ PrintSettingsControls::PrintSettingsControls(const PrintControlSetup& setup, QWi
   connect(landscape_, &QRadioButton::toggled, this, &PrintSettingsControls::orientationChanged);
 }
 
+void PrintSettingsControls::place(const PrintControlPlaces& places) {
+  printers_->setGeometry(places.printers);
+  fonts_->setGeometry(places.fonts);
+  fontSize_->setGeometry(places.fontSize);
+  copies_->setGeometry(places.copies);
+  portrait_->setGeometry(places.portrait);
+  landscape_->setGeometry(places.landscape);
+  paper_->setGeometry(places.paper);
+}
+
 void PrintSettingsControls::setPrinters(QStringList names, const QString& current) {
   FillSorted(printers_, std::move(names));
   int row = 0;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPixmap>
+#include <QRect>
 #include <QStringList>
 #include <string>
 #include <vector>
@@ -11,7 +12,6 @@ class QListWidget;
 class QPainter;
 class QPalette;
 class QRadioButton;
-class QRect;
 class QWidget;
 
 namespace rv {
@@ -34,6 +34,17 @@ struct PrintControlSetup {
   int minCopies, maxCopies;
 };
 
+// Where a dialog puts each of its print controls, in its own coordinates.
+struct PrintControlPlaces {
+  QRect printers;
+  QRect fonts;
+  QRect fontSize;
+  QRect copies;
+  QRect portrait;
+  QRect landscape;
+  QRect paper;
+};
+
 // The controls with which a dialog chooses where and how to print: the
 // printer list, the font list, the font size and copies boxes with their
 // up-downs, the Portrait and Landscape buttons and the paper. They are
@@ -53,6 +64,8 @@ class PrintSettingsControls : public QObject {
   QRadioButton* portraitButton() const { return portrait_; }
   QRadioButton* landscapeButton() const { return landscape_; }
   QComboBox* paperBox() const { return paper_; }
+
+  void place(const PrintControlPlaces& places);
 
   // The names sorted, case aside; the first one that starts with current
   // (case aside) is selected and scrolled to the top, else the first.

@@ -23,8 +23,33 @@ constexpr QSize kClientSize(448, 232);
 constexpr QRect kPrinterPanel(6, 6, 300, 148);
 constexpr QRect kFontPanel(310, 6, 132, 122);
 constexpr QPoint kOrientationPicture(216, 192);
+
+constexpr PrintControlPlaces kControlPlaces{
+    .printers = QRect(12, 30, 288, 60),
+    .fonts = QRect(316, 30, 120, 62),
+    .fontSize = QRect(372, 100, 62, 20),
+    .copies = QRect(60, 166, 56, 20),
+    .portrait = QRect(130, 164, 80, 18),
+    .landscape = QRect(130, 186, 80, 18),
+    .paper = QRect(60, 196, 66, 22),
+};
+constexpr QRect kFontSizeLabel(316, 100, 56, 20);
+constexpr QRect kCopiesLabel(14, 166, 44, 20);
+constexpr QRect kPaperLabel(14, 196, 44, 20);
+
+// The printer's status: a caption and its field on each line.
 constexpr int kStatusTop = 94;
 constexpr int kStatusPitch = 14;
+constexpr int kStatusCaptionLeft = 14;
+constexpr int kStatusCaptionWidth = 56;
+constexpr int kStatusFieldLeft = 72;
+constexpr int kStatusFieldWidth = 228;
+
+// The buttons, one under the other at the right.
+constexpr QRect kPrintButton(318, 134, 116, 22);
+constexpr QRect kPropertiesButton(318, 158, 116, 22);
+constexpr QRect kPreviewButton(318, 182, 116, 22);
+constexpr QRect kCancelButton(318, 206, 116, 22);
 
 QLabel* Label(const QString& text, const QRect& place, QWidget* dialog) {
   auto* label = new QLabel(text, dialog);
@@ -63,19 +88,13 @@ PrintDialog::PrintDialog(PrintDialogKind kind, const PrintSettings& settings, QW
       {kPrinterListId, kFontListId, kFontSizeId, kFontSizeUpDownId, kCopiesId, kCopiesUpDownId, kPortraitId,
        kLandscapeId, kPaperId, kMinFontSizeChoice, kMaxFontSizeChoice, kMinCopies, kMaxCopies},
       this);
-  controls_->printerList()->setGeometry(12, 30, 288, 60);
-  controls_->fontList()->setGeometry(316, 30, 120, 62);
-  Label(QStringLiteral("Font Size"), QRect(316, 100, 56, 20), this);
-  controls_->fontSizeBox()->setGeometry(372, 100, 62, 20);
-  Label(QStringLiteral("Copies"), QRect(14, 166, 44, 20), this);
-  controls_->copiesBox()->setGeometry(60, 166, 56, 20);
-  controls_->portraitButton()->setGeometry(130, 164, 80, 18);
-  controls_->landscapeButton()->setGeometry(130, 186, 80, 18);
+  controls_->place(kControlPlaces);
+  Label(QStringLiteral("Font Size"), kFontSizeLabel, this);
+  Label(QStringLiteral("Copies"), kCopiesLabel, this);
 
   // Page Setup: the paper, or the one the printer (or, for a PDF, the
   // locale) has.
-  Label(QStringLiteral("Paper"), QRect(14, 196, 44, 20), this);
-  controls_->paperBox()->setGeometry(60, 196, 66, 22);
+  Label(QStringLiteral("Paper"), kPaperLabel, this);
   controls_->setPapers(PaperNames(), settings.paper);
 
   QLabel** fields[4] = {&status_, &type_, &where_, &comment_};
@@ -83,17 +102,17 @@ PrintDialog::PrintDialog(PrintDialogKind kind, const PrintSettings& settings, QW
   const int ids[4] = {kStatusId, kTypeId, kWhereId, kCommentId};
   for (int i = 0; i < 4; ++i) {
     const int y = kStatusTop + i * kStatusPitch;
-    Label(QString::fromLatin1(captions[i]), QRect(14, y, 56, kStatusPitch), this);
-    *fields[i] = Label(QString(), QRect(72, y, 228, kStatusPitch), this);
+    Label(QString::fromLatin1(captions[i]), QRect(kStatusCaptionLeft, y, kStatusCaptionWidth, kStatusPitch), this);
+    *fields[i] = Label(QString(), QRect(kStatusFieldLeft, y, kStatusFieldWidth, kStatusPitch), this);
     SetControlId(*fields[i], ids[i]);
   }
 
-  auto* print = Button(QStringLiteral("&Print"), kPrintButtonId, QRect(318, 134, 116, 22), this);
+  auto* print = Button(QStringLiteral("&Print"), kPrintButtonId, kPrintButton, this);
   print->setDefault(true);
-  propertiesButton_ = Button(QStringLiteral("P&roperties"), kPropertiesButtonId, QRect(318, 158, 116, 22), this);
-  previewButton_ = Button(QStringLiteral("Pre&view"), kPreviewButtonId, QRect(318, 182, 116, 22), this);
+  propertiesButton_ = Button(QStringLiteral("P&roperties"), kPropertiesButtonId, kPropertiesButton, this);
+  previewButton_ = Button(QStringLiteral("Pre&view"), kPreviewButtonId, kPreviewButton, this);
   previewButton_->setEnabled(static_cast<bool>(preview_));
-  auto* cancel = Button(QStringLiteral("&Cancel"), kCancelButtonId, QRect(318, 206, 116, 22), this);
+  auto* cancel = Button(QStringLiteral("&Cancel"), kCancelButtonId, kCancelButton, this);
   options_ = {settings.sides, settings.quality};
   optionsPrinter_ = settings.printer;
   connect(print, &QPushButton::clicked, this, [this] {

@@ -30,6 +30,21 @@ namespace rv {
 
 namespace {
 
+// The Data page: the name box and the entry line on the top line, the
+// column header under them, then the row strip and the grid down to the
+// bottom, with the scroll arrows in the corners the scroll bars leave.
+constexpr QSize kInitialSize(628, 395);
+constexpr int kMargin = 5;
+constexpr int kEntryTop = 6;
+constexpr int kEntryHeight = 16;
+constexpr int kNameBoxWidth = 128;
+constexpr int kEntryLineLeft = 192;
+constexpr int kHeaderTop = 24;
+constexpr int kHeaderHeight = 18;
+constexpr int kGridTop = 41;
+constexpr int kGridBottomMargin = 3;
+constexpr int kStripBottomMargin = 4;
+
 bool ClipboardHasText() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   return data != nullptr && data->hasText();
@@ -109,7 +124,7 @@ DataTab::DataTab(const Document& document, QWidget* parent)
     focusCurrentCell();
   });
 
-  resize(628, 395);
+  resize(kInitialSize);
   enterCell({0, 0}, false);
 }
 
@@ -128,20 +143,20 @@ void DataTab::resizeEvent(QResizeEvent*) { placePieces(); }
 // rest of the page. Only a sheet whose row numbers are too long for the row
 // strip widens the strip and moves the grid to the right.
 void DataTab::placePieces() {
-  constexpr int kMargin = 5;
   const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   const int strip = rowStrip_->stripWidth();
   const int gridLeft = kMargin + strip;
   const int headerWidth = std::max(0, width() - scrollBar - gridLeft - kMargin);
-  const int stripHeight = std::max(0, height() - scrollBar - 45);
-  nameBox_->setGeometry(kMargin, 6, 128, 16);
-  entryLine_->setGeometry(192, 6, std::max(0, width() - 197), 16);
-  corner_->setGeometry(kMargin, 24, strip, 18);
-  columnHeader_->setGeometry(gridLeft, 24, headerWidth, 18);
-  topArrow_->setGeometry(gridLeft + headerWidth, 24, scrollBar, 18);
-  rowStrip_->setGeometry(kMargin, 41, strip, stripHeight);
-  leftArrow_->setGeometry(kMargin, 41 + stripHeight, strip, scrollBar);
-  grid_->setGeometry(gridLeft, 41, std::max(0, width() - gridLeft - kMargin), std::max(0, height() - 44));
+  const int stripHeight = std::max(0, height() - kGridTop - scrollBar - kStripBottomMargin);
+  nameBox_->setGeometry(kMargin, kEntryTop, kNameBoxWidth, kEntryHeight);
+  entryLine_->setGeometry(kEntryLineLeft, kEntryTop, std::max(0, width() - kEntryLineLeft - kMargin), kEntryHeight);
+  corner_->setGeometry(kMargin, kHeaderTop, strip, kHeaderHeight);
+  columnHeader_->setGeometry(gridLeft, kHeaderTop, headerWidth, kHeaderHeight);
+  topArrow_->setGeometry(gridLeft + headerWidth, kHeaderTop, scrollBar, kHeaderHeight);
+  rowStrip_->setGeometry(kMargin, kGridTop, strip, stripHeight);
+  leftArrow_->setGeometry(kMargin, kGridTop + stripHeight, strip, scrollBar);
+  grid_->setGeometry(gridLeft, kGridTop, std::max(0, width() - gridLeft - kMargin),
+                     std::max(0, height() - kGridTop - kGridBottomMargin));
 }
 
 void DataTab::setEditMode(bool on) {

@@ -22,6 +22,21 @@ const QRect kPrinterPanel = Corners(20, 52, 280, 188);
 const QRect kFontPanel = Corners(284, 52, 416, 164);
 constexpr QPoint kOrientationPicture(24, 196);
 
+constexpr PrintControlPlaces kControlPlaces{
+    .printers = OnPage(24, 76, 252, 80),
+    .fonts = OnPage(288, 76, 124, 58),
+    .fontSize = OnPage(348, 140, 62, 20),
+    .copies = OnPage(72, 162, 56, 20),
+    .portrait = OnPage(64, 196, 90, 18),
+    .landscape = OnPage(64, 216, 90, 18),
+    .paper = OnPage(332, 168, 82, 22),
+};
+constexpr QRect kCopiesLabel = OnPage(28, 162, 42, 20);
+constexpr QRect kFontSizeLabel = OnPage(290, 140, 56, 20);
+constexpr QRect kPaperLabel = OnPage(290, 168, 40, 20);
+constexpr QRect kPreviewButton = OnPage(250, 196, 80, 24);
+constexpr QRect kPrintButton = OnPage(336, 196, 80, 24);
+
 QLabel* Label(const QString& text, int id, const QRect& place, QWidget* page) {
   auto* label = new QLabel(text, page);
   SetControlId(label, id);
@@ -39,25 +54,19 @@ PrintPage::PrintPage(const PrintPageChoices& choices, QWidget* parent)
            kLandscapeId, kPaperId, kMinFontSizeChoice, kMaxFontSizeChoice, kMinCopies, kMaxCopies},
           this)) {
   setGeometry(kPageArea);
-  controls_->printerList()->setGeometry(OnPage(24, 76, 252, 80));
-  Label(QStringLiteral("Copies"), kCopiesLabelId, OnPage(28, 162, 42, 20), this);
-  controls_->copiesBox()->setGeometry(OnPage(72, 162, 56, 20));
-  controls_->portraitButton()->setGeometry(OnPage(64, 196, 90, 18));
-  controls_->landscapeButton()->setGeometry(OnPage(64, 216, 90, 18));
-  controls_->fontList()->setGeometry(OnPage(288, 76, 124, 58));
-  Label(QStringLiteral("Font Size"), kFontSizeLabelId, OnPage(290, 140, 56, 20), this);
-  controls_->fontSizeBox()->setGeometry(OnPage(348, 140, 62, 20));
-  Label(QStringLiteral("Paper"), kPaperLabelId, OnPage(290, 168, 40, 20), this);
-  controls_->paperBox()->setGeometry(OnPage(332, 168, 82, 22));
+  controls_->place(kControlPlaces);
+  Label(QStringLiteral("Copies"), kCopiesLabelId, kCopiesLabel, this);
+  Label(QStringLiteral("Font Size"), kFontSizeLabelId, kFontSizeLabel, this);
+  Label(QStringLiteral("Paper"), kPaperLabelId, kPaperLabel, this);
 
   auto* preview = new QPushButton(QStringLiteral("Pre&view"), this);
   SetControlId(preview, kPreviewButtonId);
   preview->setAutoDefault(false);
-  preview->setGeometry(OnPage(250, 196, 80, 24));
+  preview->setGeometry(kPreviewButton);
   auto* print = new QPushButton(QStringLiteral("Print"), this);
   SetControlId(print, kPrintButtonId);
   print->setAutoDefault(false);
-  print->setGeometry(OnPage(336, 196, 80, 24));
+  print->setGeometry(kPrintButton);
   // A font size that cannot be printed with is said before anything is made.
   connect(preview, &QPushButton::clicked, this, [this] {
     if (!controls_->refuseFontSize(this)) emit previewPressed();
