@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "files/utf8.h"
+#include "sheet/utf8.h"
 
 namespace rv::cli {
 

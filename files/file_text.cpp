@@ -4,7 +4,7 @@
 #include <array>
 #include <stdexcept>
 
-#include "files/utf8.h"
+#include "sheet/utf8.h"
 
 namespace rv {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "files/file_text.h"
-#include "files/utf8.h"
+#include "sheet/utf8.h"
 
 namespace rv {
 

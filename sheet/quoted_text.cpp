@@ -1,21 +1,29 @@
 #include "sheet/quoted_text.h"
 
+#include "sheet/utf8.h"
+
 namespace rv {
 
 std::string QuotedText(std::string_view text, std::size_t shown) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string quoted = "'";
-  for (std::size_t i = 0; i < text.size() && i < shown; ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte >= 0x20 && byte < 0x7F) {
-      quoted += static_cast<char>(byte);
+  std::size_t i = 0;
+  for (std::size_t characters = 0; i < text.size() && characters < shown; ++characters) {
+    char32_t codePoint = 0;
+    const std::size_t length = DecodeUtf8(text, i, codePoint);
+    const bool control = codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F);
+    if (length > 0 && !control) {
+      quoted.append(text.substr(i, length));
+      i += length;
     } else {
+      const auto byte = static_cast<unsigned char>(text[i]);
       quoted += "\\x";
       quoted += kHex[byte >> 4];
       quoted += kHex[byte & 0xF];
+      ++i;
     }
   }
-  quoted += text.size() > shown ? "'..." : "'";
+  quoted += i < text.size() ? "'..." : "'";
   return quoted;
 }
 

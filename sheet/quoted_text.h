@@ -8,9 +8,11 @@ namespace rv {
 
 // A short, printable quotation of a text for a message: a field of a file or
 // of the clipboard may be megabytes long or hold control bytes, and a file
-// name may hold escape sequences that would reach a terminal. Printable
-// ASCII stays as it is, every other byte is written "\xHH", and a text longer
-// than `shown` bytes is cut, "..." following the closing quote.
+// name may hold escape sequences that would reach a terminal. Characters
+// stay as they are, UTF-8 included ('5 µs'); a control character (C0, DEL
+// or C1) and a byte that is not part of valid UTF-8 are written "\xHH" byte
+// by byte. A text of more than `shown` characters is cut, "..." following
+// the closing quote.
 std::string QuotedText(std::string_view text, std::size_t shown = 24);
 
 // A message for a terminal whose file names and quoted input may hold

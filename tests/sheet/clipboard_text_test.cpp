@@ -14,6 +14,12 @@
 namespace rv {
 namespace {
 
+std::string Repeated(const std::string& text, int times) {
+  std::string repeated;
+  for (int i = 0; i < times; ++i) repeated += text;
+  return repeated;
+}
+
 class ClipboardTextTest : public ::testing::Test {
  protected:
   DataSheet sheet;
@@ -101,9 +107,15 @@ TEST_F(ClipboardTextTest, AFieldThatIsNoNumberRefusesThePasteAndChangesNothing) 
       {"-nan", "'-nan'"},
       {"1e400", "'1e400'"},
       {"1e-400", "'1e-400'"},
-      {"3\xc3\xa9", "'3\\xC3\\xA9'"},
-      {"\xef\xbc\x95", "'\\xEF\\xBC\\x95'"},
-      {"5 \xc2\xb5s", "'5 \\xC2\\xB5s'"},
+      // Characters as they are, UTF-8 included; control characters and
+      // bytes that are no UTF-8 escaped, one by one.
+      {"3\xc3\xa9", "'3\xc3\xa9'"},
+      {"\xef\xbc\x95", "'\xef\xbc\x95'"},
+      {"5 \xc2\xb5s", "'5 \xc2\xb5s'"},
+      {"5 \xb5s", "'5 \\xB5s'"},
+      {"1\xc2\x85", "'1\\xC2\\x85'"},
+      {"\xe2\x82", "'\\xE2\\x82'"},
+      {Repeated("\xc3\xa9", 30), "'" + Repeated("\xc3\xa9", 24) + "'..."},
       {"--1", "'--1'"},
       {"+-1", "'+-1'"},
       {"0x1p3", "'0x1p3'"},

@@ -58,7 +58,7 @@ TEST_F(PasteTest, AFieldThatIsNoNumberIsRefusedWithItsRowAndColumn) {
   EXPECT_TRUE(SameBits(window->document().sheet.cells, before.cells));
   EXPECT_EQ(window->history().steps().steps(), 0u);
   ASSERT_EQ(answers.messageTexts().size(), 1);
-  EXPECT_EQ(answers.messageTexts()[0], "Nothing was pasted: '3\\xC3\\xA9' for row 2, column X1 is not a number.");
+  EXPECT_EQ(answers.messageTexts()[0], "Nothing was pasted: '3\xc3\xa9' for row 2, column X1 is not a number.");
   EXPECT_EQ(answers.dialogNames()[0], "MSGDLG4");
 }
 

@@ -1,4 +1,4 @@
-#include "files/utf8.h"
+#include "sheet/utf8.h"
 
 #include <cstdint>
 
