@@ -49,17 +49,16 @@ def _default_roles(columns):
 def _chosen_columns(columns, y, x, is_frame):
     if y is None and x is None:
         return _default_roles(columns) if is_frame else (0, list(range(1, len(columns))))
-    what_y, what_x = "y", "x"
     if y is None:
         y_position = _default_roles(columns)[0] if is_frame else 0
     else:
-        y_position = _position(columns, y, what_y)
+        y_position = _position(columns, y, "y")
     if x is None:
         x_positions = [i for i in range(len(columns)) if i != y_position]
     else:
         if isinstance(x, (str, bytes)) or not hasattr(x, "__iter__"):
             x = [x]
-        x_positions = [_position(columns, key, what_x) for key in x]
+        x_positions = [_position(columns, key, "x") for key in x]
     if y_position in x_positions:
         raise ValueError(f"x names the Y column {columns[y_position]!r}")
     if len(set(x_positions)) != len(x_positions):
@@ -140,7 +139,7 @@ def x_rows(data, names, used):
             position = _position([str(column) for column in data.columns], name, "predict")
             rows[:, variable - 1] = _column_values(data.iloc[:, position], name, labels)
         return rows
-    array = np.array(data, dtype=object if np.asarray(data).dtype.kind == "O" else None, copy=True)
+    array = np.asarray(data)
     if array.ndim == 1:
         array = array.reshape(-1, 1)
     if array.ndim != 2:

@@ -186,3 +186,10 @@ def test_quickstart_runs():
                           capture_output=True, text=True, env=environment, timeout=300)
     assert done.returncode == 0, done.stderr
     assert "ln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d" in done.stdout
+
+
+def test_a_sixteenth_x_column_takes_no_part_and_a_warning_says_so():
+    rows = np.random.default_rng(1).uniform(1.0, 2.0, size=(30, 17))
+    with pytest.warns(UserWarning, match="X16 takes no part"):
+        result = regrovantis.search(rows, max_terms=1, sets=[1], top=1)
+    assert result.candidates == regrovantis.count(15, 1, [1])
