@@ -52,6 +52,7 @@ class FittedEquation {
 
   std::vector<std::string> letters() const {
     std::vector<std::string> letters;
+    letters.reserve(static_cast<size_t>(workspace_.coefficientCount()));
     for (int k = 0; k < workspace_.coefficientCount(); ++k) letters.emplace_back(1, CoefficientLetter(k));
     return letters;
   }

@@ -81,7 +81,7 @@ py::dict Search(const RowArray& rows, int maxTerms, const std::vector<int>& sets
     } catch (py::error_already_set& error) {
       // The search stops and ends normally; the error is raised once it has.
       interrupted = error.matches(PyExc_KeyboardInterrupt);
-      failure = std::move(error);
+      failure = error;
       run.requestStop();
     }
   }
