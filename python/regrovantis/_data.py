@@ -31,9 +31,14 @@ def _position(columns, key, what):
     return matches[0]
 
 
+def _import_roles(columns):
+    """The role of each column as the import dialog gives it unless told: 0 Y, k Xk, -1 left out."""
+    return _core.default_column_roles([str(column) for column in columns], len(columns))
+
+
 def _default_roles(columns):
     """Y and the X columns as the import dialog takes them unless told."""
-    roles = _core.default_column_roles([str(column) for column in columns], len(columns))
+    roles = _import_roles(columns)
     y = roles.index(0)
     xs = sorted((role, i) for i, role in enumerate(roles) if role > 0)
     if len(xs) + 1 < len(columns):
@@ -47,10 +52,10 @@ def _default_roles(columns):
 
 
 def _chosen_columns(columns, y, x, is_frame):
-    if y is None and x is None:
-        return _default_roles(columns) if is_frame else (0, list(range(1, len(columns))))
+    if y is None and x is None and is_frame:
+        return _default_roles(columns)
     if y is None:
-        y_position = _default_roles(columns)[0] if is_frame else 0
+        y_position = _import_roles(columns).index(0) if is_frame else 0
     else:
         y_position = _position(columns, y, "y")
     if x is None:
@@ -64,7 +69,7 @@ def _chosen_columns(columns, y, x, is_frame):
     if len(set(x_positions)) != len(x_positions):
         raise ValueError("x names a column more than once")
     if len(x_positions) > _core.MAX_X_COLUMNS:
-        raise ValueError(f"x names {len(x_positions)} columns; a search takes at most {_core.MAX_X_COLUMNS} X columns")
+        raise ValueError(f"there are {len(x_positions)} X columns; a search takes at most {_core.MAX_X_COLUMNS}")
     return y_position, x_positions
 
 
