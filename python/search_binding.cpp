@@ -64,7 +64,7 @@ py::dict Search(const RowArray& rows, int maxTerms, const std::vector<int>& sets
   request.threads = threads;
 
   SearchRun run;
-  run.start(std::move(request));
+  if (run.start(std::move(request)) != SearchStart::Started) throw py::value_error("the search could not start");
   std::optional<py::error_already_set> failure;
   bool interrupted = false;
   for (;;) {
