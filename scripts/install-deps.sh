@@ -15,6 +15,7 @@ packages="
   libcups2-dev cups-daemon poppler-utils
   desktop-file-utils libxml2-utils shared-mime-info
   slurm-wlm munge parallel rsync openssh-server openssh-client
+  pybind11-dev python3-pybind11 python3-numpy python3-pandas python3-pytest python3-sympy
 "
 
 # `install-deps.sh portable` adds what `make test-portable` needs: the cross
