@@ -12,8 +12,9 @@ inline constexpr double kMaxBandLevel = 0.999;
 inline bool IsBandLevel(double level) { return level >= kMinBandLevel && level <= kMaxBandLevel; }
 
 // The graph colour selections the bands of a curve are drawn in: bright
-// blue for the band of the mean, dark green for that of a new observation.
-inline constexpr std::int32_t kDefaultConfidenceBandColor = 12;
+// magenta for the band of the mean, dark green for that of a new observation,
+// apart from the default grid, curve and data-point colours.
+inline constexpr std::int32_t kDefaultConfidenceBandColor = 15;
 inline constexpr std::int32_t kDefaultPredictionBandColor = 9;
 
 // The bands' settings; they travel in the data file's band section.
