@@ -77,7 +77,8 @@ std::vector<std::vector<double>> RationalSensitivityColumns(const FitWorkspace& 
   const auto n = static_cast<size_t>(workspace.pointCount);
   std::vector<std::vector<double>> columns(3, std::vector<double>(n));
   for (size_t i = 0; i < n; ++i) {
-    const std::array<double, 3> gradient = RationalGradient(workspace, TermValuesAtPoint(workspace, static_cast<int>(i)));
+    const std::array<double, 3> gradient =
+        RationalGradient(workspace, TermValuesAtPoint(workspace, static_cast<int>(i)));
     for (size_t k = 0; k < columns.size(); ++k) columns[k][i] = gradient[k];
   }
   return columns;

@@ -55,8 +55,8 @@ std::vector<TermStatistics> BuildTermStatistics(const FitWorkspace& workspace) {
   const int count = workspace.coefficientCount();
   const int residualDf = workspace.pointCount - count;
   const CoefficientCovariance covariance = BuildCoefficientCovariance(workspace);
-  const std::vector<double> stdErrors = workspace.candidate.rational ? RationalStdErrors(workspace, covariance)
-                                                                     : FactorStdErrors(workspace, covariance);
+  const std::vector<double> stdErrors =
+      workspace.candidate.rational ? RationalStdErrors(workspace, covariance) : FactorStdErrors(workspace, covariance);
   const std::vector<std::string> labels =
       workspace.candidate.rational ? RationalTermLabels(workspace.candidate) : TermLabels(workspace.text, count);
   std::vector<TermStatistics> terms(static_cast<size_t>(count));

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "fitted_equation.h"
+#include "stats/band_function_text.h"
 #include "stats/coefficient_literal.h"
+#include "stats/confidence_band.h"
 #include "stats/function_text.h"
 #include "stats/parameter_names.h"
 #include "stats/statistics_pass.h"
@@ -292,6 +294,77 @@ TEST_F(CompiledFunction, FortranAgreesWithTheProgram) {
     output += RunShell(base + ".run");
   }
   ExpectAgreement(output, "gfortran");
+}
+
+// The band functions of every linear equation, compiled as C, C++ and
+// FORTRAN, give the program's own half-widths at every sample, of the mean
+// and of a new observation; a rational equation has none.
+TEST_F(CompiledFunction, BandFunctionsAgreeWithTheProgram) {
+  constexpr double kLevel = 0.9;
+  const struct {
+    FunctionLanguage language;
+    const char* extension;
+  } languages[] = {{FunctionLanguage::C, ".c"}, {FunctionLanguage::Cpp, ".cpp"}, {FunctionLanguage::Fortran, ".for"}};
+  std::map<std::string, std::string> outputs;
+  for (const auto& [language, extension] : languages) {
+    const bool fortran = language == FunctionLanguage::Fortran;
+    std::string driver = "#include <math.h>\n#include <stdio.h>\n";
+    std::string body;
+    for (size_t e = 0; e < equations.size(); ++e) {
+      const std::string band = GenerateBandFunctionText(equations[e], language, kLevel);
+      EXPECT_EQ(band.empty(), equations[e].candidate.rational) << equations[e].text;
+      if (band.empty()) continue;
+      const std::string name = "b" + std::to_string(e);
+      WriteText(folder / (name + extension), band);
+      std::string function = fortran ? "funcb_" : "FuncBand" + std::to_string(e);
+      if (fortran) {
+        const std::string object = (folder / (name + ".o")).string();
+        RunShell("gfortran -Wall -Werror -c -o " + object + " " + (folder / (name + extension)).string());
+        std::string single = "#include <stdio.h>\ndouble funcb_();\nint main(void) {\n";
+        for (int s = 0; s < kSamples; ++s)
+          for (const int pred : {0, 1}) {
+            const std::string args = Arguments(equations[e], true) + (pred == 0 ? ", &zero" : ", &one");
+            single += "  { double zero = 0.0, one = 1.0; (void)zero; (void)one;\n" +
+                      ValueCall(e, 2 * s + pred, Samples()[static_cast<size_t>(s)].x, function, args) + "  }\n";
+          }
+        WriteText(folder / (name + "d.c"), single + "  return 0;\n}\n");
+        RunShell("gcc -Wall -Werror -Wno-strict-prototypes -c -o " + (folder / (name + "d.o")).string() + " " +
+                 (folder / (name + "d.c")).string());
+        RunShell("gfortran -o " + (folder / (name + ".run")).string() + " " + (folder / (name + "d.o")).string() + " " +
+                 object);
+        outputs[extension] += RunShell((folder / (name + ".run")).string());
+        continue;
+      }
+      driver += "#define FuncBand " + function + "\n#include \"" + name + extension + "\"\n#undef FuncBand\n";
+      for (int s = 0; s < kSamples; ++s)
+        for (const int pred : {0, 1})
+          body += ValueCall(e, 2 * s + pred, Samples()[static_cast<size_t>(s)].x, function,
+                            Arguments(equations[e], false) + (pred == 0 ? ", 0" : ", 1"));
+    }
+    if (fortran) continue;
+    const std::string compiler = language == FunctionLanguage::C ? "gcc" : "g++";
+    WriteText(folder / (std::string("band") + extension), driver + "int main(void) {\n" + body + "  return 0;\n}\n");
+    const std::string program = (folder / (std::string("band") + (extension + 1))).string();
+    RunShell(compiler + " -Wall -Werror -o " + program + " " + (folder / (std::string("band") + extension)).string() +
+             " -lm");
+    outputs[extension] = RunShell(program);
+  }
+  for (const auto& [extension, output] : outputs) {
+    std::istringstream lines(output);
+    int e, place, checked = 0, linear = 0;
+    double value;
+    while (lines >> e >> place >> value) {
+      const FitWorkspace& ws = equations[static_cast<size_t>(e)];
+      TermValues values;
+      ASSERT_TRUE(TermValuesAt(ws, Samples()[static_cast<size_t>(place / 2)].x, values));
+      const BandHalfWidths half = HalfWidthsAt(BuildConfidenceBands(ws, kLevel), ws, values);
+      const double expected = place % 2 == 0 ? half.confidence : half.prediction;
+      EXPECT_NEAR(value, expected, 1e-12 * expected) << extension << ": " << ws.text << " at " << place;
+      ++checked;
+    }
+    for (const FitWorkspace& ws : equations) linear += ws.candidate.rational ? 0 : 1;
+    EXPECT_EQ(checked, linear * kSamples * 2) << extension << " printed:\n" << output;
+  }
 }
 
 }  // namespace

@@ -61,11 +61,11 @@ TEST(ConfidenceBands, EndsWithoutAYAreUndefined) {
     EquationSet set;
     double fitted, half, low, high;
   } cases[] = {
-      {EquationSet::Reciprocal, 0.5, 1.0, kNaN, kNaN},     // the band of 1/Y crosses 0
-      {EquationSet::Reciprocal, -2.0, 1.0, -1.0, -1.0 / 3}, // wholly below 0: the ends swap
-      {EquationSet::Square, 1.0, 3.0, 0.0, 2.0},           // Y^2 stops at Y = 0
+      {EquationSet::Reciprocal, 0.5, 1.0, kNaN, kNaN},       // the band of 1/Y crosses 0
+      {EquationSet::Reciprocal, -2.0, 1.0, -1.0, -1.0 / 3},  // wholly below 0: the ends swap
+      {EquationSet::Square, 1.0, 3.0, 0.0, 2.0},             // Y^2 stops at Y = 0
       {EquationSet::Cube, -1.0, 0.5, 0.0, 0.0},
-      {EquationSet::Exp, 1.0, 2.0, kNaN, std::log(3.0)},   // exp(Y) reaches 0 at Y = -infinity
+      {EquationSet::Exp, 1.0, 2.0, kNaN, std::log(3.0)},  // exp(Y) reaches 0 at Y = -infinity
       {EquationSet::Log, 0.0, std::log(2.0), 0.5, 2.0},
       {EquationSet::Y, 1.0, kNaN, kNaN, kNaN},
   };

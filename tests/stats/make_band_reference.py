@@ -16,19 +16,11 @@ Run: python3 make_band_reference.py > band_reference.h
 
 from decimal import Decimal
 
-from make_fit_criteria_reference import DECAY, NORRIS, PLANE, rows_of, solve, student_critical
+from make_fit_criteria_reference import DECAY, NORRIS, PLANE, least_squares, rows_of, solve, student_critical
 
 
 def bands(rows, columns, transform, back, level, holds_pole=lambda low, high: False):
-    design = [columns(row) + [Decimal(1)] for row in rows]
-    ty = [transform(row[0]) for row in rows]
-    m = len(design[0])
-    xtx = [[sum(d[r] * d[c] for d in design) for c in range(m)] for r in range(m)]
-    xty = [sum(d[r] * y for d, y in zip(design, ty)) for r in range(m)]
-    coefficients = solve(xtx, xty)
-    fitted = [sum(c * v for c, v in zip(coefficients, d)) for d in design]
-    df = len(rows) - m
-    s2 = sum((y - f) ** 2 for y, f in zip(ty, fitted)) / df
+    design, xtx, _, fitted, df, s2 = least_squares(rows, columns, transform)
     t = student_critical(1 - Decimal(level), df)
     points = []
     for d, f in zip(design, fitted):
