@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "band_reference.h"
 #include "fitted_equation.h"
@@ -52,6 +53,35 @@ TEST(ConfidenceBands, AgreeWithAnIndependentComputationAtEveryPoint) {
   ExpectReference(kPlaneBands, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}}), "plane");
   ExpectReference(kDecayBands, MakeCandidate(EquationSet::Log, {{kTermX, 1, 0}}), "ln(Y)");
   ExpectReference(kReciprocalBands, MakeCandidate(EquationSet::Reciprocal, {{kTermSqrt, 1, 0}}), "1/Y");
+}
+
+// The unscaled variances at the data points are the fit's hat values, which
+// add up to its number of coefficients: for a rational equation too, whose
+// covariance comes from its own derivatives.
+TEST(ConfidenceBands, TheHatValuesAddUpToTheCoefficients) {
+  std::vector<std::vector<double>> rational;
+  std::uint32_t state = 5;
+  for (int i = 0; i < 14; ++i) {
+    const double x1 = 1.0 + 0.5 * i, x2 = 0.3 * (i % 5) + 0.1 * i;
+    rational.push_back({(0.8 * x1 + 2.0) / (1.0 - 0.1 * x2) + 0.05 * Noise(state), x1, x2});
+  }
+  const struct {
+    const std::vector<std::vector<double>>& rows;
+    Candidate candidate;
+  } fits[] = {
+      {kPlaneBands.rows, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}})},
+      {kDecayBands.rows, MakeCandidate(EquationSet::Log, {{kTermX, 1, 0}})},
+      {rational, MakeCandidate(EquationSet::Y, {{kRationalLinear, 1, 2}, {kRationalDenominator, 2, 0}}, true)},
+  };
+  for (const auto& fit : fits) {
+    const FitWorkspace workspace = FitEquation(fit.rows, fit.candidate);
+    const CoefficientCovariance covariance = BuildCoefficientCovariance(workspace);
+    ASSERT_TRUE(covariance.defined) << workspace.text;
+    double sum = 0.0;
+    for (int i = 0; i < workspace.pointCount; ++i)
+      sum += UnscaledVarianceAt(covariance, workspace, TermValuesAtPoint(workspace, i));
+    EXPECT_NEAR(sum, workspace.coefficientCount(), 1e-12) << workspace.text;
+  }
 }
 
 // Where a band leaves the values its Y form maps back, and where there is
