@@ -1,6 +1,8 @@
 #include "stats/band_function_text.h"
 
 #include <cmath>
+#include <initializer_list>
+#include <string_view>
 #include <vector>
 
 #include "sheet/value_text.h"
@@ -41,6 +43,12 @@ Spelling SpellingOf(FunctionLanguage language) {
   return SpellingOf(FunctionLanguage::C);
 }
 
+std::string Concatenated(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (const std::string_view part : parts) text += part;
+  return text;
+}
+
 // Seventeen significant digits: the double reads back as itself.
 std::string Literal(double value, char exponent) {
   std::string text = FormatText("%.16E", value);
@@ -57,7 +65,7 @@ std::string Names(const std::vector<std::string>& names, const std::string& pred
 
 class BandWriter {
  public:
-  BandWriter(const Spelling& spelling) : s_(spelling) {}
+  explicit BandWriter(const Spelling& spelling) : s_(spelling) {}
 
   void comment(const std::string& text) { out_ += s_.commentStart + text + s_.commentEnd + "\r\n"; }
   void line(const std::string& text) { out_ += text + "\r\n"; }
@@ -120,18 +128,20 @@ std::string GenerateBandFunctionText(const FitWorkspace& workspace, FunctionLang
   // part along orthogonal column k.
   for (size_t j = 0; j < p; ++j) {
     const ColumnScale& scale = c.columnScales[j];
-    out.statement(Variable(s, 'z', j), "(" + TermValueExpression(workspace.candidate.terms[j], s.dialect) + " - " +
-                                           out.literal(scale.mean) + ") / " + out.literal(scale.length));
+    out.statement(Variable(s, 'z', j),
+                  Concatenated({"(", TermValueExpression(workspace.candidate.terms[j], s.dialect), " - ",
+                                out.literal(scale.mean), ") / ", out.literal(scale.length)}));
   }
   for (size_t k = 0; k < p; ++k) {
     const std::string u = Variable(s, 'u', k);
     out.statement(u, Variable(s, 'z', k));
-    for (size_t j = 0; j < k; ++j) out.statement(u, u + " + " + out.literal(c.w[j][k]) + " * " + Variable(s, 'z', j));
+    for (size_t j = 0; j < k; ++j)
+      out.statement(u, Concatenated({u, " + ", out.literal(c.w[j][k]), " * ", Variable(s, 'z', j)}));
   }
   out.statement("V", out.literal(1.0 / c.points));
   for (size_t k = 0; k < p; ++k) {
     const std::string u = Variable(s, 'u', k);
-    out.statement("V", "V + " + u + " * " + u + " * " + out.literal(c.inverseSquares[k]));
+    out.statement("V", Concatenated({"V + ", u, " * ", u, " * ", out.literal(c.inverseSquares[k])}));
   }
   const double scale = bands.critical * c.yScale * std::sqrt(c.residualVariance);
   const std::string result = out.literal(scale) + " * " + s.sqrtOpen + "V + " + s.pred + s.sqrtClose;
