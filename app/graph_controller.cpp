@@ -129,7 +129,7 @@ void GraphController::copy() {
     case kCopyPicture: QApplication::clipboard()->setImage(IndexedImage(picture())); break;
     case kCopyDataPoints:
       QApplication::clipboard()->setText(
-          QString::fromStdString(GraphDataPointsText(graph_.model.surface, document_.sheet)));
+          QString::fromStdString(GraphDataPointsText(graph_.model.surface, document_.sheet, graph_.model.bands)));
       break;
     default: break;
   }

@@ -26,7 +26,7 @@ int OptionsHelpId(int id) { return id > kSetsCaptionId && id <= kLastSetsGroupId
 QPushButton* DialogButton(const QString& text, int id, int x, QWidget* parent) {
   auto* button = new QPushButton(text, parent);
   SetControlId(button, id);
-  button->setGeometry(x, 318, 76, 22);
+  button->setGeometry(x, 348, 76, 22);
   return button;
 }
 
@@ -36,7 +36,8 @@ OptionsDialog::OptionsDialog(const DocumentOptions& options, const ProgramOption
     : QDialog(parent), options_(options), tabs_(new QTabWidget(this)) {
   setObjectName(QStringLiteral("OptnDlg"));
   setWindowTitle(QStringLiteral("Options"));
-  resize(452, 348);
+  // 30 pixels taller than the original for the Graph page's row of bands.
+  resize(452, 378);
 
   SetControlId(tabs_, kTabsId);
   equationsPage_ = new OptionsEquationsPage(options, program, nullptr);
@@ -44,7 +45,7 @@ OptionsDialog::OptionsDialog(const DocumentOptions& options, const ProgramOption
   // Alt+Q and Alt+G choose the pages by the tabs' mnemonics.
   tabs_->addTab(equationsPage_, QStringLiteral("E&quations"));
   tabs_->addTab(graphPage_, QStringLiteral("&Graph"));
-  tabs_->setGeometry(4, 4, 444, 310);
+  tabs_->setGeometry(4, 4, 444, 340);
   tabs_->tabBar()->installEventFilter(this);
 
   QPushButton* ok = DialogButton(QStringLiteral("&OK"), kAnswerOk, 290, this);

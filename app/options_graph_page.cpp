@@ -6,7 +6,7 @@
 
 #include "app/color_button.h"
 #include "app/color_strip.h"
-#include "graph/graph_options.h"
+#include "app/options_band_group.h"
 #include "widgets/control_id.h"
 #include "widgets/program_fonts.h"
 #include "widgets/up_down_edit.h"
@@ -93,6 +93,9 @@ OptionsGraphPage::OptionsGraphPage(const DocumentOptions& options, QWidget* pare
   shadeSurface_ = new QCheckBox(QStringLiteral("Shade Surface"), this);
   SetControlId(shadeSurface_, kShadeSurfaceId);
   shadeSurface_->setGeometry(180, 64, 150, 16);
+  bands_ = new OptionsBandGroup(
+      options.bands, [this] { return strip_->currentRow(); }, this);
+  bands_->setGeometry(0, 282, 436, 22);
 
   for (int plane = 0; plane < 3; ++plane) {
     const PlaneDef& spec = kPlanes[plane];
@@ -106,24 +109,21 @@ OptionsGraphPage::OptionsGraphPage(const DocumentOptions& options, QWidget* pare
     segments_[static_cast<size_t>(plane)] = segments;
   }
 
-  connect(PageButton(kDefaultColorsId, "Default Colors", {8, 252}, this), &QPushButton::clicked, this, [this] {
-    const GraphOptions defaults = DefaultGraphOptions();
-    showColors(defaults.colors, defaults.shadeSurface);
-  });
-  connect(PageButton(kBlackAndWhiteId, "Black and White", {120, 252}, this), &QPushButton::clicked, this, [this] {
-    const GraphOptions blackAndWhite = BlackAndWhiteGraphOptions();
-    showColors(blackAndWhite.colors, blackAndWhite.shadeSurface);
-  });
+  connect(PageButton(kDefaultColorsId, "Default Colors", {8, 252}, this), &QPushButton::clicked, this,
+          [this] { showColors(DefaultGraphOptions()); });
+  connect(PageButton(kBlackAndWhiteId, "Black and White", {120, 252}, this), &QPushButton::clicked, this,
+          [this] { showColors(BlackAndWhiteGraphOptions()); });
 
   strip_ = new ColorStrip(this);
   strip_->setCurrentRow(options.colorRow);
-  showColors(options.graphColors, options.shadeSurface);
+  showColors(GraphOptionsOf(options));
 }
 
-void OptionsGraphPage::showColors(const std::array<std::int32_t, kGraphColorElementCount>& colors, bool shade) {
+void OptionsGraphPage::showColors(const GraphOptions& colors) {
   for (int element = 0; element < kGraphColorElementCount; ++element)
-    colorButtons_[static_cast<size_t>(element)]->setSelection(colors[static_cast<size_t>(element)]);
-  shadeSurface_->setChecked(shade);
+    colorButtons_[static_cast<size_t>(element)]->setSelection(colors.color(static_cast<GraphColorElement>(element)));
+  shadeSurface_->setChecked(colors.shadeSurface);
+  bands_->showColors(colors.confidenceBandColor, colors.predictionBandColor);
 }
 
 // The background always has a colour: the none row does not apply to it.
@@ -143,6 +143,7 @@ void OptionsGraphPage::store(DocumentOptions& options) const {
   for (int element = 0; element < kGraphColorElementCount; ++element)
     options.graphColors[static_cast<size_t>(element)] = colorButtons_[static_cast<size_t>(element)]->selection();
   options.shadeSurface = shadeSurface_->isChecked();
+  bands_->store(options.bands);
   options.colorRow = colorRow();
 }
 

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "graph/graph_options.h"
 #include "sheet/document.h"
 
 class QCheckBox;
@@ -11,11 +12,12 @@ namespace rv {
 
 class ColorButton;
 class ColorStrip;
+class OptionsBandGroup;
 class UpDownEdit;
 
 // The Graph page of the Options dialog ("OptnGph"): the sixteen graph colour
-// buttons, Shade Surface, the segment counts of the three planes and the
-// colour strip. The strip's row is kept also when the dialog is cancelled.
+// buttons, Shade Surface, the bands of a curve, the segment counts of the
+// three planes and the colour strip. The strip's row is kept also when the dialog is cancelled.
 class OptionsGraphPage : public QWidget {
   Q_OBJECT
  public:
@@ -28,11 +30,12 @@ class OptionsGraphPage : public QWidget {
   int colorRow() const;
 
  private:
-  void showColors(const std::array<std::int32_t, kGraphColorElementCount>& colors, bool shade);
+  void showColors(const GraphOptions& colors);
   void giveCurrentColor(ColorButton* button, GraphColorElement element);
 
   std::array<ColorButton*, kGraphColorElementCount> colorButtons_{};
   QCheckBox* shadeSurface_;
+  OptionsBandGroup* bands_;
   std::array<UpDownEdit*, 3> segments_{};
   ColorStrip* strip_;
 };

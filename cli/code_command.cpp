@@ -5,7 +5,9 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/current_equation.h"
+#include "cli/search_options.h"
 #include "cli/text_options.h"
+#include "stats/band_function_text.h"
 #include "stats/function_text.h"
 
 namespace rv::cli {
@@ -25,16 +27,28 @@ FunctionLanguage ParseLanguage(const Arguments& arguments) {
 }  // namespace
 
 int RunCodeCommand(const std::vector<std::string>& words) {
-  const Arguments arguments =
-      ParseArguments(words, AndTextValueOptions({"ordinal", "max-terms", "sets", "lang"}), AndTextFlagOptions({}));
+  const Arguments arguments = ParseArguments(
+      words, AndTextValueOptions({"ordinal", "max-terms", "sets", "lang", "level"}), AndTextFlagOptions({"band"}));
   const FunctionLanguage language = ParseLanguage(arguments);
-  const FitWorkspace workspace = LoadCurrentEquation(arguments, "code");
+  if (arguments.has("level") && !arguments.flag("band")) throw CliError("--level goes with --band");
+  DocumentOptions fileOptions;
+  const FitWorkspace workspace = LoadCurrentEquation(arguments, "code", &fileOptions);
   for (int k = 0; k < workspace.coefficientCount(); ++k)
     if (!std::isfinite(workspace.coefficients[k]))
       throw CliError("equation " + std::to_string(workspace.lastFittedOrdinal) +
                          " has no finite coefficients for this data (its design is singular)",
                      1);
-  const std::string text = GenerateFunctionText(workspace, language);
+  std::string text = GenerateFunctionText(workspace, language);
+  if (arguments.flag("band")) {
+    const std::string band =
+        GenerateBandFunctionText(workspace, language, BandLevelOption(arguments, fileOptions.bands.level));
+    if (band.empty())
+      throw CliError(workspace.candidate.rational
+                         ? "--band: a rational equation has no band function"
+                         : "--band: the equation has no band: it leaves no degrees of freedom for the residuals",
+                     1);
+    text += band;
+  }
   if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) throw CliError("cannot write the function", 1);
   return 0;
 }

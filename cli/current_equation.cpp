@@ -83,7 +83,7 @@ void CheckEquationChoice(const Arguments& arguments) {
     ParseInteger(arguments.value("ordinal"), "--ordinal", 1, std::numeric_limits<long long>::max());
 }
 
-FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command) {
+FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command, DocumentOptions* fileOptions) {
   if (arguments.positional.size() != 1) throw CliError(std::string(command) + " needs exactly one FILE");
   CheckOptionValues(arguments);
   CheckEquationChoice(arguments);
@@ -92,6 +92,7 @@ FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command
     throw CliError("--max-terms and --sets need --ordinal K: the stored equation goes with the file's own options");
   const std::string& path = arguments.positional[0];
   InputFile input = LoadInputFile(path, arguments);
+  if (fileOptions != nullptr) *fileOptions = input.document.options;
   if (arguments.has("rank")) return RankedEquation(arguments, input.document, path, RankOption(arguments));
   if (!arguments.has("ordinal")) {
     if (!input.dataFileSession) throw CliError(std::string(command) + " needs --ordinal K for a text file");

@@ -23,7 +23,9 @@ void CheckEquationChoice(const Arguments& arguments);
 // equation cannot be fitted.
 // With --rank K (and --ordinal not given), entry K of the list that a search
 // with the same options (--max-terms, --sets, --rank-by) gives.
-FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command);
+// `fileOptions`, when given, receives the options FILE holds.
+FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command,
+                                 DocumentOptions* fileOptions = nullptr);
 
 // Entry `rank` (1 for the best) of the list a search of the document with
 // these options (--max-terms, --sets, --rank-by) gives, re-created.

@@ -173,8 +173,8 @@ void WritePicture(PictureFormat format, const GraphModel& model, const Document&
 
 int RunGraphCommand(const std::vector<std::string>& words) {
   const Arguments arguments = ParseArguments(
-      words, AndTextValueOptions({"ordinal", "max-terms", "sets", "vars", "angles", "size", "out", "yrange"}),
-      AndTextFlagOptions({"data"}));
+      words, AndTextValueOptions({"ordinal", "max-terms", "sets", "vars", "angles", "size", "out", "yrange", "level"}),
+      AndTextFlagOptions({"data", "no-bands"}));
   if (!arguments.has("vars")) throw CliError("graph needs --vars X1 or --vars X1,X2");
   if (arguments.has("out") == arguments.flag("data"))
     throw CliError("graph needs either --out PICTURE.png|.svg|.pdf or --data");
@@ -197,13 +197,15 @@ int RunGraphCommand(const std::vector<std::string>& words) {
   RequireSearchedVariables(variables, input.document.sheet);
   const FitWorkspace workspace = ChosenEquation(arguments, input);
   Document document = input.document;
+  document.options.bands.level = BandLevelOption(arguments, document.options.bands.level);
+  if (arguments.flag("no-bands")) document.options.bands.shown = false;
   const GraphSelection selection = SelectVariables(variables, workspace.text);
 
   const Outcome<GraphModel> built = DrawnGraphModel(document.sheet, workspace, selection, document.options, yRange);
   if (!built) throw CliError(built.message().text, 1);
 
   if (arguments.flag("data")) {
-    const std::string text = GraphDataPointsText(built->surface, document.sheet);
+    const std::string text = GraphDataPointsText(built->surface, document.sheet, built->bands);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
   }

@@ -77,30 +77,37 @@ const Command kCommands[] = {
      "                        (a failed merge leaves no FILE, not even an empty one)\n",
      false},
     {"stats", rv::cli::RunStatsCommand,
-     "stats  FILE [--ordinal K | --rank K [--rank-by C]] [--max-terms M] [--sets ...] [--json] [text options]",
+     "stats  FILE [--ordinal K | --rank K [--rank-by C]] [--max-terms M] [--sets ...] [--level L] [--json]\n"
+     "                         [text options]",
      "Prints the statistics of one equation: ordinal K, entry K of the list, or the one a .rvd file stores.\n",
      "  --ordinal K           the equation, as search numbers it\n"
      "  --rank K              entry K of the list a search with the same options gives\n"
      "  --rank-by CRITERION   the list's criterion for --rank: r2 (default), adj-r2, aicc or bic\n"
+     "  --level L             the bands' level, 0.5 to 0.999 or 50 to 99.9 (default the file's, else 0.95)\n"
      "  --json                one JSON document\n",
      true},
     {"code", rv::cli::RunCodeCommand,
-     "code   FILE [--ordinal K] [--max-terms M] [--sets ...] --lang basic|c|cpp|fortran [text options]",
+     "code   FILE [--ordinal K] [--max-terms M] [--sets ...] --lang basic|c|cpp|fortran [--band [--level L]]\n"
+     "                         [text options]",
      "Prints one equation as a function in BASIC, C, C++ or FORTRAN.\n",
-     "  --ordinal K           the equation, as search numbers it\n  --lang LANGUAGE       basic, c, cpp or fortran\n",
+     "  --ordinal K           the equation, as search numbers it\n  --lang LANGUAGE       basic, c, cpp or fortran\n"
+     "  --band                add FuncBand, the half-width of its bands\n"
+     "  --level L             the bands' level, 0.5 to 0.999 or 50 to 99.9 (default the file's, else 0.95)\n",
      true},
     {"convert", rv::cli::RunConvertCommand, "convert IN OUT [text options]   (text <-> .rvd)",
      "Writes IN as OUT: text as a .rvd data file, a data file as .csv or .tsv text.\n", "", true},
     {"graph", rv::cli::RunGraphTool,
      "graph  FILE [--ordinal K] [--max-terms M] [--sets ...] --vars X1[,X2] [--angles H,V]\n"
-     "                         [--size N] (--out PICTURE.png | --data) [text options]",
+     "                         [--size N] [--level L | --no-bands] (--out PICTURE.png | --data) [text options]",
      "Draws one equation as a curve over one variable or a surface over two.\n",
      "  --ordinal K           the equation (default: the stored one, else the best)\n"
      "  --vars X1[,X2]        the X axis and, for a surface, the depth\n"
      "  --angles H,V          the view's angles, -180 to 180 (default 30,30)\n"
      "  --size N              the picture's size in pixels (default 640)\n"
      "  --out PICTURE.png     write the picture; - writes it to standard output\n"
-     "  --data                print the grid points instead\n",
+     "  --data                print the grid points instead\n"
+     "  --level L             a curve's bands' level, 0.5 to 0.999 or 50 to 99.9 (default the file's, else 0.95)\n"
+     "  --no-bands            a curve without its bands\n",
      true},
 };
 

@@ -1,5 +1,6 @@
 #include "cli/search_options.h"
 
+#include <charconv>
 #include <sstream>
 #include <thread>
 
@@ -31,6 +32,7 @@ void CheckOptionValues(const Arguments& arguments) {
   RankingCriterionOption(arguments);
   TopOption(arguments);
   ThreadsOption(arguments);
+  BandLevelOption(arguments);
   CheckTextOptions(arguments);
 }
 
@@ -48,6 +50,17 @@ int ThreadsOption(const Arguments& arguments) {
   const unsigned cores = std::thread::hardware_concurrency();
   return arguments.has("threads") ? static_cast<int>(ParseInteger(arguments.value("threads"), "--threads", 1, 256))
                                   : static_cast<int>(cores > 0 ? cores : 1);
+}
+
+double BandLevelOption(const Arguments& arguments, double fileLevel) {
+  if (!arguments.has("level")) return fileLevel;
+  const std::string& text = arguments.value("level");
+  double level = 0.0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), level);
+  if (error == std::errc() && end == text.data() + text.size() && level > 1.0) level = level / 100.0;
+  if (error != std::errc() || end != text.data() + text.size() || !IsBandLevel(level))
+    throw CliError("--level takes a probability from 0.5 to 0.999 or a percentage from 50 to 99.9, not '" + text + "'");
+  return level;
 }
 
 }  // namespace rv::cli

@@ -25,4 +25,9 @@ int TopOption(const Arguments& arguments);
 // --threads T (1 to 256); the machine's cores when not given.
 int ThreadsOption(const Arguments& arguments);
 
+// --level L, the level of the confidence and prediction bands: a
+// probability from 0.5 to 0.999 (0.95) or a percentage from 50 to 99.9 (95);
+// fileLevel, the one the data file stores, when not given.
+double BandLevelOption(const Arguments& arguments, double fileLevel = kDefaultBandLevel);
+
 }  // namespace rv::cli

@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/current_equation.h"
 #include "cli/json_text.h"
+#include "cli/search_options.h"
 #include "cli/text_options.h"
 #include "stats/criteria_text.h"
 #include "stats/fit_criteria.h"
@@ -42,6 +43,12 @@ void PrintCriteriaText(const EquationStatistics& s, const FitCriteria& c) {
   std::printf("\n95%% Confidence Intervals\nTerm\tLower\tUpper\n");
   for (const IntervalRow& row : IntervalRows(s, c))
     std::printf("%s\t%s\t%s\n", row.label.c_str(), row.lower.c_str(), row.upper.c_str());
+  std::printf("\n%s\nn\tConf Low\tConf High\tPred Low\tPred High\n", s.bandHeading.c_str());
+  for (size_t i = 0; i < s.bandRows.size(); ++i) {
+    const BandRow& band = s.bandRows[i];
+    std::printf("%s\t%s\t%s\t%s\t%s\n", s.residualRows[i].number.c_str(), band.confidenceLow.c_str(),
+                band.confidenceHigh.c_str(), band.predictionLow.c_str(), band.predictionHigh.c_str());
+  }
 }
 
 template <typename Item, typename Text>
@@ -83,23 +90,32 @@ void PrintJson(const EquationStatistics& s, const FitCriteria& c, long long ordi
   std::printf("  \"anova\": {\n    \"regress\": %s,\n    \"residual\": %s,\n    \"total\": %s\n  },\n",
               JsonAnovaRow(s.anova.regress, true).c_str(), JsonAnovaRow(s.anova.residual, true).c_str(),
               JsonAnovaRow(s.anova.total, false).c_str());
-  std::printf("  \"residuals\": [");
+  std::printf("  \"band_level\": %s,\n  \"band_heading\": %s,\n  \"residuals\": [", JsonNumber(s.bandLevel).c_str(),
+              JsonString(s.bandHeading).c_str());
   const ResidualTable& table = s.residuals;
-  for (int i = 0; i < table.pointCount(); ++i)
-    std::printf("%s\n    {\"n\": %d, \"y_obs\": %s, \"y_calc\": %s, \"difference\": %s, \"pct_diff\": %s}",
-                i == 0 ? "" : ",", i + 1, JsonNumber(table.yObs[static_cast<size_t>(i)]).c_str(),
-                JsonNumber(table.yCalc[static_cast<size_t>(i)]).c_str(), JsonNumber(table.difference(i)).c_str(),
-                JsonNumber(table.percentDifference(i)).c_str());
+  for (int i = 0; i < table.pointCount(); ++i) {
+    const PointBands& band = s.bands[static_cast<size_t>(i)];
+    std::printf(
+        "%s\n    {\"n\": %d, \"y_obs\": %s, \"y_calc\": %s, \"difference\": %s, \"pct_diff\": %s, "
+        "\"conf_low\": %s, \"conf_high\": %s, \"pred_low\": %s, \"pred_high\": %s}",
+        i == 0 ? "" : ",", i + 1, JsonNumber(table.yObs[static_cast<size_t>(i)]).c_str(),
+        JsonNumber(table.yCalc[static_cast<size_t>(i)]).c_str(), JsonNumber(table.difference(i)).c_str(),
+        JsonNumber(table.percentDifference(i)).c_str(), JsonNumber(band.confidence.low).c_str(),
+        JsonNumber(band.confidence.high).c_str(), JsonNumber(band.prediction.low).c_str(),
+        JsonNumber(band.prediction.high).c_str());
+  }
   std::printf("%s]\n}\n", table.pointCount() == 0 ? "" : "\n  ");
 }
 
 }  // namespace
 
 int RunStatsCommand(const std::vector<std::string>& words) {
-  const Arguments arguments = ParseArguments(
-      words, AndTextValueOptions({"ordinal", "rank", "rank-by", "max-terms", "sets"}), AndTextFlagOptions({"json"}));
-  const FitWorkspace workspace = LoadCurrentEquation(arguments, "stats");
-  const EquationStatistics statistics = StatisticsPass(workspace);
+  const Arguments arguments =
+      ParseArguments(words, AndTextValueOptions({"ordinal", "rank", "rank-by", "max-terms", "sets", "level"}),
+                     AndTextFlagOptions({"json"}));
+  DocumentOptions fileOptions;
+  const FitWorkspace workspace = LoadCurrentEquation(arguments, "stats", &fileOptions);
+  const EquationStatistics statistics = StatisticsPass(workspace, BandLevelOption(arguments, fileOptions.bands.level));
   const FitCriteria criteria = BuildFitCriteria(statistics);
   if (arguments.flag("json")) {
     PrintJson(statistics, criteria, static_cast<long long>(workspace.lastFittedOrdinal));

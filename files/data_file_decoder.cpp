@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
+#include "files/band_section.h"
 #include "files/byte_fields.h"
 #include "files/data_file_extension.h"
 #include "files/data_file_format.h"
@@ -118,6 +120,18 @@ void GetSession(Bytes bytes, DataFileSession& session) {
   session.graphVariables = GetGraphVariables(bytes);
 }
 
+// The bytes behind the block: the rows' extension, when it is there, then
+// the band section, when it is there. A rows' extension measures itself by
+// its row count; whatever follows it must be the band section.
+std::pair<Bytes, Bytes> SplitExtension(Bytes extension) {
+  if (extension.empty() || df::StartsBandSection(extension)) return {{}, extension};
+  if (extension.size() < df::kExtensionCells) return {extension, {}};
+  const std::uint32_t rows = GetUint32(extension, df::kExtensionRowCount);
+  const std::size_t size = rows <= kMaxSheetRows ? df::ExtensionSize(static_cast<int>(rows)) : 0;
+  if (size == 0 || size >= extension.size()) return {extension, {}};
+  return {extension.first(size), extension.subspan(size)};
+}
+
 }  // namespace
 
 std::optional<DataFileContents> DecodeDataFile(std::span<const std::uint8_t> bytes) {
@@ -128,8 +142,10 @@ std::optional<DataFileContents> DecodeDataFile(std::span<const std::uint8_t> byt
   DataFileContents contents;
   Document& document = contents.document;
   GetSheet(bytes, document.sheet);
-  if (!extension.empty() && !df::ReadExtension(extension, document.sheet.cells)) return std::nullopt;
+  const auto [rows, bands] = SplitExtension(extension);
+  if (!rows.empty() && !df::ReadExtension(rows, document.sheet.cells)) return std::nullopt;
   GetOptions(bytes, document.options);
+  if (!bands.empty() && !df::ReadBandSection(bands, document.options.bands)) return std::nullopt;
   document.columnCount = std::clamp(GetInt32(bytes, df::kColumnCount), 0, kSheetColumns - 1);
   document.pointCount = std::clamp(GetInt32(bytes, df::kPointCount), 0, document.sheet.cells.rowCount());
   GetSession(bytes, contents.session);

@@ -2,6 +2,7 @@
 #include <limits>
 #include <string_view>
 
+#include "files/band_section.h"
 #include "files/byte_fields.h"
 #include "files/data_file_extension.h"
 #include "files/data_file_format.h"
@@ -102,6 +103,7 @@ DataFileBytes EncodeDataFile(const Document& document, const DataFileSession& se
   PutGraphVariables(bytes, session);
   PutOptions(bytes, document.options);
   df::AppendExtension(image, document.sheet.cells);
+  df::AppendBandSection(image, document.options.bands);
   return image;
 }
 

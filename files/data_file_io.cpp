@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "files/atomic_file.h"
+#include "files/band_section.h"
 #include "files/data_file_extension.h"
 #include "files/data_file_messages.h"
 #include "files/file_paths.h"
@@ -34,7 +35,8 @@ Outcome<void> StoreDataFile(const std::string& path, const DataFileBytes& image)
 }
 
 Outcome<std::string> ReadDataFileBytes(const std::string& path) {
-  constexpr std::size_t kLongestFile = data_file::kFileSize + data_file::ExtensionSize(kMaxSheetRows);
+  constexpr std::size_t kLongestFile =
+      data_file::kFileSize + data_file::ExtensionSize(kMaxSheetRows) + data_file::kBandSectionSize;
   FileRead read = ReadRegularFile(path, kLongestFile);
   const auto refused = [&path](const std::string& why) {
     return Message{InputFileErrorMessage(path).text + "\n(" + why + ")", MessageKind::Error};

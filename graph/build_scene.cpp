@@ -8,6 +8,7 @@ Scene BuildScene(const GraphModel& model, const GraphOptions& options) {
   Scene scene;
   scene.clearIndex = BackgroundIndex(options);
   scene.lists[kSurfaceList] = SurfaceList(model.surface, options);
+  AddBandLines(scene.lists[kSurfaceList], model.bands, model.surface, options);
   scene.lists[kMarkerList] = MarkerList(model, options);
   scene.lists[kPlaneList] = PlaneList(model.surface, options);
   scene.lists[kLabelList] = LabelList(model, options);

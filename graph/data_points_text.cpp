@@ -1,5 +1,7 @@
 #include "graph/data_points_text.h"
 
+#include <cmath>
+
 #include "sheet/value_text.h"
 
 namespace rv {
@@ -9,11 +11,21 @@ namespace {
 // Every number as the shortest text that reads back as the same double.
 std::string Number(double value) { return RoundTripText(value); }
 
-std::string CurveText(const Surface& surface) {
-  std::string text = FormatText("X%d\tY\r\n", surface.selection.first);
+std::string Optional(double value) { return std::isfinite(value) ? Number(value) : std::string(); }
+
+std::string CurveText(const Surface& surface, const CurveBands& bands) {
+  std::string text = FormatText("X%d\tY", surface.selection.first);
+  if (bands.shown()) text += "\tConf Low\tConf High\tPred Low\tPred High";
+  text += "\r\n";
   for (int k = 0; k < kGridPoints; ++k) {
     const SurfacePoint& p = surface.grid[static_cast<size_t>(k)][0];
-    text += Number(p.x) + "\t" + (p.hasValue() ? Number(p.value) : std::string()) + "\r\n";
+    text += Number(p.x) + "\t" + (p.hasValue() ? Number(p.value) : std::string());
+    if (bands.shown()) {
+      const PointBands& b = bands.points[static_cast<size_t>(k)];
+      for (const double end : {b.confidence.low, b.confidence.high, b.prediction.low, b.prediction.high})
+        text += "\t" + Optional(end);
+    }
+    text += "\r\n";
   }
   return text;
 }
@@ -39,8 +51,8 @@ std::string SurfaceText(const Surface& surface, const DataSheet& sheet) {
 
 }  // namespace
 
-std::string GraphDataPointsText(const Surface& surface, const DataSheet& sheet) {
-  return surface.isCurve() ? CurveText(surface) : SurfaceText(surface, sheet);
+std::string GraphDataPointsText(const Surface& surface, const DataSheet& sheet, const CurveBands& bands) {
+  return surface.isCurve() ? CurveText(surface, bands) : SurfaceText(surface, sheet);
 }
 
 }  // namespace rv

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "graph/curve_bands.h"
 #include "graph/surface.h"
 #include "sheet/data_sheet.h"
 
@@ -14,6 +15,8 @@ namespace rv {
 // each field followed by a tab. Every number is the shortest text that
 // reads back as the same double (RoundTripText). A point without a value
 // leaves its field empty, as an empty cell of the data sheet would be.
-std::string GraphDataPointsText(const Surface& surface, const DataSheet& sheet);
+// A curve with bands adds the columns "Conf Low", "Conf High", "Pred Low"
+// and "Pred High" after Y, an end without a value empty.
+std::string GraphDataPointsText(const Surface& surface, const DataSheet& sheet, const CurveBands& bands = {});
 
 }  // namespace rv

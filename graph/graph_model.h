@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "graph/axis_labels.h"
+#include "graph/curve_bands.h"
 #include "graph/data_point_markers.h"
 #include "graph/graph_selection.h"
 #include "graph/surface.h"
@@ -18,6 +19,7 @@ namespace rv {
 struct GraphModel {
   Surface surface;
   std::vector<DataPointMarker> markers;
+  CurveBands bands;
   std::string xTitle;
   std::string yTitle;
   std::string zTitle;

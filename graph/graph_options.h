@@ -7,11 +7,13 @@
 
 namespace rv {
 
-// The graph's colour selections (in the order of GraphColorElement) and the
-// Shade Surface switch.
+// The graph's colour selections (in the order of GraphColorElement), the
+// Shade Surface switch and the colours of a curve's bands.
 struct GraphOptions {
   std::array<std::int32_t, kGraphColorElementCount> colors = kDefaultGraphColors;
   bool shadeSurface = true;
+  std::int32_t confidenceBandColor = kDefaultConfidenceBandColor;
+  std::int32_t predictionBandColor = kDefaultPredictionBandColor;
 
   std::int32_t color(GraphColorElement element) const { return colors[static_cast<size_t>(element)]; }
   friend bool operator==(const GraphOptions&, const GraphOptions&) = default;
@@ -19,7 +21,7 @@ struct GraphOptions {
 
 GraphOptions DefaultGraphOptions();
 
-// White background; black cube edges, grids, labels, data points and
+// White background; black cube edges, grids, labels, data points, bands and
 // equation text; a white surface without shading; no plane surfaces.
 GraphOptions BlackAndWhiteGraphOptions();
 

@@ -9,7 +9,9 @@ namespace rv {
 Outcome<GraphModel> DrawnGraphModel(DataSheet& sheet, const FitWorkspace& workspace, const GraphSelection& selection,
                                     const DocumentOptions& options, const YRange& yRange) {
   ApplyAutoUpdate(sheet);
-  return BuildGraphModel(workspace, sheet, selection, options.segments, yRange);
+  Outcome<GraphModel> model = BuildGraphModel(workspace, sheet, selection, options.segments, yRange);
+  if (model) model->bands = BuildCurveBands(workspace, model->surface, options.bands);
+  return model;
 }
 
 Outcome<void> PrepareGraph(GraphState& graph, DataSheet& sheet, const FitWorkspace& workspace,

@@ -11,7 +11,8 @@ namespace rv {
 
 // The model a Draw graphs: Auto Update applied to the sheet, then the
 // surface of the workspace's current equation over the selected variables
-// and the Y range, with its ticks and markers. The program and the
+// and the Y range, with its ticks and markers, and a curve's bands as the
+// options set them. The program and the
 // command-line tool both graph through it, so their pictures agree.
 Outcome<GraphModel> DrawnGraphModel(DataSheet& sheet, const FitWorkspace& workspace, const GraphSelection& selection,
                                     const DocumentOptions& options, const YRange& yRange = {});

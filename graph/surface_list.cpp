@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "graph/graph_color.h"
+#include "graph/line_strips.h"
 #include "graph/scene_lists.h"
 
 namespace rv {
@@ -15,26 +16,6 @@ constexpr double kBandMargin = 2 * kSolidDrop;
 
 const SurfacePoint& PointAt(const Surface& surface, int row, int column) {
   return surface.grid[static_cast<size_t>(row)][static_cast<size_t>(column)];
-}
-
-// Line strips through a path of grid points, broken where a point has no
-// value or a pole lies between two points: no segment touches such a point
-// or crosses the pole.
-template <typename PointOf>
-void AddStrips(DisplayList& list, int length, PointOf pointOf, std::uint8_t index) {
-  Primitive strip{PrimitiveKind::LineStrip, {}, true};
-  auto flush = [&] {
-    if (strip.vertices.size() >= 2) list.commands.emplace_back(strip);
-    strip.vertices.clear();
-  };
-  const SurfacePoint* previous = nullptr;
-  for (int k = 0; k < length; ++k) {
-    const SurfacePoint& p = pointOf(k);
-    if (previous != nullptr && !Joinable(*previous, p)) flush();
-    if (p.hasValue()) strip.vertices.push_back({p.x, p.value, p.z, index});
-    previous = &p;
-  }
-  flush();
 }
 
 // The shade of a vertex: trunc(31 × (v − low) / (high − low)) up the ramp.

@@ -6,6 +6,7 @@
 #include "print/page_flow.h"
 #include "print/printed_table.h"
 #include "print/title_block.h"
+#include "print/wrapped_lines.h"
 #include "stats/chart_points.h"
 
 namespace rv {
@@ -20,10 +21,12 @@ constexpr int kChartGap = 100;
 constexpr int kPointMargin = 20;
 
 // The narrowest the table's columns print: "n" from the margin to 400,
-// Y Obs up to 700, the others 500 units each.
+// Y Obs up to 700, the others 500 units each, but the four band columns
+// 400, so that they fit one block beside "n".
 constexpr int kNumberWidth = 100;
 constexpr int kObsWidth = 300;
 constexpr int kValueWidth = 500;
+constexpr int kBandWidth = 400;
 
 // The titles, then the equation: the top of every page of the report.
 int ReportHeading(PrintJob& job, const DocumentOptions& options, const std::string& equation, int lineHeight) {
@@ -38,11 +41,19 @@ std::string WithoutLeadingBlanks(const std::string& text) {
   return first == std::string::npos ? std::string() : text.substr(first);
 }
 
-PrintedTable ResidualTableOf(const std::vector<ResidualRow>& rows) {
+// The residual list's columns, then the ends of the bands (when there are
+// bands), which go on in a block of their own where the page has no room
+// for them.
+PrintedTable ResidualTableOf(const std::vector<ResidualRow>& rows, const std::vector<BandRow>& bands) {
   using Field = std::string ResidualRow::*;
   const auto column = [&rows](const char* heading, int width, Field field) {
     return TableColumn{heading, TextAlign::Right, width,
                        [&rows, field](int row) { return rows[static_cast<size_t>(row)].*field; }};
+  };
+  using BandField = std::string BandRow::*;
+  const auto bandColumn = [&bands](const char* heading, BandField field) {
+    return TableColumn{heading, TextAlign::Right, kBandWidth,
+                       [&bands, field](int row) { return bands[static_cast<size_t>(row)].*field; }};
   };
   PrintedTable table;
   table.rowCount = static_cast<int>(rows.size());
@@ -52,7 +63,23 @@ PrintedTable ResidualTableOf(const std::vector<ResidualRow>& rows) {
   table.columns.push_back(column("Y Calc", kValueWidth, &ResidualRow::yCalc));
   table.columns.push_back(column("Difference", kValueWidth, &ResidualRow::difference));
   table.columns.push_back(column("Pct Diff", kValueWidth, &ResidualRow::pctDiff));
+  if (bands.size() != rows.size()) return table;
+  table.columns.push_back(bandColumn("Conf Low", &BandRow::confidenceLow));
+  table.columns.push_back(bandColumn("Conf High", &BandRow::confidenceHigh));
+  table.columns.push_back(bandColumn("Pred Low", &BandRow::predictionLow));
+  table.columns.push_back(bandColumn("Pred High", &BandRow::predictionHigh));
   return table;
+}
+
+// What the band columns are, below the table from the left margin, wrapped
+// to the body's width.
+void PrintBandHeading(PrintJob& job, PageFlow& flow, const std::string& heading, int y, int lineHeight) {
+  for (const std::string& line :
+       WrappedLines(job.canvas, PrintFont::Body, heading, job.geometry.bodyRight - kLeftMargin)) {
+    y = flow.place(y, lineHeight);
+    job.canvas.drawText(kLeftMargin, y, TextAlign::Left, PrintFont::Body, line);
+    y += lineHeight;
+  }
 }
 
 void PrintTable(PrintJob& job, const DocumentOptions& options, const EquationStatistics& statistics, int lineHeight) {
@@ -60,7 +87,9 @@ void PrintTable(PrintJob& job, const DocumentOptions& options, const EquationSta
   TableStyle style = UnruledTableStyle(job, lineHeight);
   style.headingGap = lineHeight / 2;
   style.rowsPerPage = kResidualRowsPerPage;
-  PrintTable(job, flow, ResidualTableOf(statistics.residualRows), style, flow.start());
+  const int y =
+      PrintTable(job, flow, ResidualTableOf(statistics.residualRows, statistics.bandRows), style, flow.start());
+  if (!statistics.bandRows.empty()) PrintBandHeading(job, flow, statistics.bandHeading, y + lineHeight / 2, lineHeight);
   flow.finish();
 }
 

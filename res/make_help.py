@@ -42,6 +42,8 @@ CONTROLS = [
     (MAIN, 402, "Draw", "Draws the graph of the selected equation over the selected variables (Alt+W)."),
     (MAIN, 403, "Rotate", "Turns the graph continuously; press again to stop (Alt+R)."),
     (MAIN, 410, "Graph variables", "Select one variable to draw a curve, or two to draw a surface."),
+    (MAIN, 411, "Y Range Min", "The bottom of the graph's Y axis; leave it empty for an automatic range taken from the equation and the data."),
+    (MAIN, 412, "Y Range Max", "The top of the graph's Y axis; leave it empty for an automatic range taken from the equation and the data."),
     (MAIN, 420, "Graph", "The graph of the selected equation. Drag the scroll bars to turn it; drag a rectangle to zoom in."),
     (MAIN, 1000, "Data cell", "One observation. Y is the dependent variable, X1 to X16 the independent variables; "
      "each row is one point. Type a number (digits, sign, point and exponent), press F2 to edit the text in place, "
@@ -103,6 +105,14 @@ CONTROLS = [
     (OPTIONS, 328, "Z Labels", "The numbers along the Z axis."),
     (OPTIONS, 332, "Default Colors", "Sets every colour button back to the program's colours."),
     (OPTIONS, 333, "Black and White", "Sets the colour buttons for printing in black on white."),
+    (OPTIONS, 334, "Bands", "The confidence and prediction bands a curve is drawn with."),
+    (OPTIONS, 335, "Show Bands", "Draws a curve with its confidence band (of the mean) and its prediction band "
+     "(of a new observation); clear it to hide them. The statistics show the bands either way."),
+    (OPTIONS, 336, "Conf Band", "The colour of the confidence band: where the true curve lies."),
+    (OPTIONS, 337, "Pred Band", "The colour of the prediction band: where one more reading would fall."),
+    (OPTIONS, 338, "Level", "The level of both bands, 50 to 99.9 %. For an equation of a transformed Y "
+     "(ln(Y), 1/Y, ...) the bands are those of the transformed value mapped back, so only approximately "
+     "bands about the mean of Y."),
     (COPY, 101, "Copy Picture", "Copies the graph to the clipboard as a picture."),
     (COPY, 102, "Copy Data Points", "Copies the points of the graph to the clipboard as text."),
     (FORMAT, 101, "Category", "General shows each value as it is; Number with a fixed count of decimals; Scientific with an exponent."),

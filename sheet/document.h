@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "sheet/band_options.h"
 #include "sheet/data_sheet.h"
 #include "sheet/equation_set.h"
 
@@ -51,6 +52,7 @@ struct DocumentOptions {
   std::int32_t colorRow = 1;
   std::array<std::int32_t, kGraphColorElementCount> graphColors = kDefaultGraphColors;
   bool shadeSurface = true;
+  BandOptions bands;
 };
 
 // Whether the sheet is saved, and where.

@@ -112,4 +112,13 @@ std::string BuildEquationBody(const Candidate& candidate, CodeDialect dialect) {
   return body + CoefficientLetter(candidate.termCount, upperCase) + Closing(candidate.set).of(dialect);
 }
 
+std::string TermValueExpression(const Term& term, CodeDialect dialect) {
+  std::string text = RenderTerm(TermRendering(term.kind).of(dialect), '1', term);
+  const std::string joint = " + ";
+  if (text.ends_with(joint)) text.resize(text.size() - joint.size());
+  const std::string unit = "1 * ";
+  if (text.starts_with(unit)) text.erase(0, unit.size());
+  return text;
+}
+
 }  // namespace rv

@@ -15,4 +15,9 @@ enum class CodeDialect { Basic = 1, C = 2, Fortran = 3 };
 // The rational form writes its constant as the literal c (C in FORTRAN).
 std::string BuildEquationBody(const Candidate& candidate, CodeDialect dialect);
 
+// The value of one ordinary term (not a piece of the rational form) as an
+// expression, spelled as BuildEquationBody spells it without its
+// coefficient: "X1 * X1", "1 / sqrt (X2)".
+std::string TermValueExpression(const Term& term, CodeDialect dialect);
+
 }  // namespace rv

@@ -40,7 +40,7 @@ bool HouseholderTriangularise(std::vector<std::vector<double>>& a) {
 
 }  // namespace
 
-std::optional<std::vector<double>> GramInverseDiagonal(std::vector<std::vector<double>> columns) {
+std::optional<std::vector<std::vector<double>>> GramFactor(std::vector<std::vector<double>> columns) {
   const size_t m = columns.size();
   if (m == 0) return std::nullopt;
   for (const auto& column : columns) {
@@ -49,6 +49,14 @@ std::optional<std::vector<double>> GramInverseDiagonal(std::vector<std::vector<d
       if (!std::isfinite(x)) return std::nullopt;
   }
   if (!HouseholderTriangularise(columns)) return std::nullopt;
+  return columns;
+}
+
+std::optional<std::vector<double>> GramInverseDiagonal(std::vector<std::vector<double>> columns) {
+  const auto r = GramFactor(std::move(columns));
+  if (!r) return std::nullopt;
+  const auto& columnsOfR = *r;
+  const size_t m = columnsOfR.size();
   // X'X = R'R, so (X'X)^-1 = R^-1 R^-T and its diagonal entry k is the sum of
   // squares of row k of R^-1. Column j of R^-1 solves R x = e_j.
   std::vector<double> diagonal(m, 0.0);
@@ -56,14 +64,27 @@ std::optional<std::vector<double>> GramInverseDiagonal(std::vector<std::vector<d
   for (size_t j = 0; j < m; ++j) {
     for (size_t ii = j + 1; ii-- > 0;) {
       double sum = ii == j ? 1.0 : 0.0;
-      for (size_t l = ii + 1; l <= j; ++l) sum -= columns[l][ii] * x[l];
-      x[ii] = sum / columns[ii][ii];
+      for (size_t l = ii + 1; l <= j; ++l) sum -= columnsOfR[l][ii] * x[l];
+      x[ii] = sum / columnsOfR[ii][ii];
       diagonal[ii] += x[ii] * x[ii];
     }
   }
   for (const double d : diagonal)
     if (!std::isfinite(d)) return std::nullopt;
   return diagonal;
+}
+
+double GramInverseForm(const std::vector<std::vector<double>>& r, const std::vector<double>& g) {
+  // R' is lower triangular: row j of R' is column j of R.
+  std::vector<double> v(r.size());
+  double squares = 0.0;
+  for (size_t j = 0; j < r.size(); ++j) {
+    double sum = g[j];
+    for (size_t i = 0; i < j; ++i) sum -= r[j][i] * v[i];
+    v[j] = sum / r[j][j];
+    squares += v[j] * v[j];
+  }
+  return squares;
 }
 
 }  // namespace rv

@@ -14,4 +14,13 @@ namespace rv {
 // tolerance of its own length.
 std::optional<std::vector<double>> GramInverseDiagonal(std::vector<std::vector<double>> columns);
 
+// The triangular factor R of the same QR factorisation, X'X = R'R, stored
+// column by column (r[j][i] is entry (i, j), i <= j); empty in the same
+// cases as GramInverseDiagonal.
+std::optional<std::vector<std::vector<double>>> GramFactor(std::vector<std::vector<double>> columns);
+
+// g' (X'X)^-1 g from the factor R of GramFactor: the squared length of the
+// v that solves R' v = g.
+double GramInverseForm(const std::vector<std::vector<double>>& r, const std::vector<double>& g);
+
 }  // namespace rv

@@ -40,7 +40,16 @@ std::vector<ResidualRow> ResidualRows(const ResidualTable& table) {
   return rows;
 }
 
-EquationStatistics StatisticsPass(const FitWorkspace& workspace) {
+std::vector<BandRow> BandRows(const std::vector<PointBands>& bands) {
+  std::vector<BandRow> rows;
+  rows.reserve(bands.size());
+  for (const PointBands& band : bands)
+    rows.push_back({ScientificText(band.confidence.low, 4), ScientificText(band.confidence.high, 4),
+                    ScientificText(band.prediction.low, 4), ScientificText(band.prediction.high, 4)});
+  return rows;
+}
+
+EquationStatistics StatisticsPass(const FitWorkspace& workspace, double bandLevel) {
   EquationStatistics statistics;
   statistics.equationText = workspace.text;
   statistics.coefficients.assign(workspace.coefficients.begin(),
@@ -49,6 +58,11 @@ EquationStatistics StatisticsPass(const FitWorkspace& workspace) {
 
   statistics.residuals = BuildResidualTable(workspace);
   statistics.residualRows = ResidualRows(statistics.residuals);
+  statistics.bandLevel = bandLevel;
+  statistics.bandHeading = BandHeading(bandLevel, workspace.set());
+  const ConfidenceBands bands = BuildConfidenceBands(workspace, bandLevel);
+  for (int i = 0; i < workspace.pointCount; ++i) statistics.bands.push_back(BandsAtPoint(bands, workspace, i));
+  statistics.bandRows = BandRows(statistics.bands);
 
   statistics.summary = BuildFitSummary(statistics.residuals, workspace.lastRSquared);
   statistics.rSquaredLine = "R Squared  =  " + FixedText(statistics.summary.rSquared, 6);

@@ -5,6 +5,7 @@
 
 #include "regress/fit_workspace.h"
 #include "stats/anova_table.h"
+#include "stats/confidence_band.h"
 #include "stats/fit_summary.h"
 #include "stats/residual_table.h"
 #include "stats/term_statistics.h"
@@ -21,6 +22,12 @@ struct CoefficientRow {
 // number), Y Obs, Y Calc and the difference with "%.4E", Pct Diff with "%.2f".
 struct ResidualRow {
   std::string number, yObs, yCalc, difference, pctDiff;
+};
+
+// The ends of the confidence band (of the mean) and of the prediction band
+// (of a new observation) at one point, "%.4E" each.
+struct BandRow {
+  std::string confidenceLow, confidenceHigh, predictionLow, predictionHigh;
 };
 
 // The df ("%d"), SS and MS texts of one ANOVA row; Total has no MS text.
@@ -55,6 +62,11 @@ struct EquationStatistics {
 
   ResidualTable residuals;  // read by the chart and the residual copy
   std::vector<ResidualRow> residualRows;
+  // The bands at every point, at the level the document sets.
+  double bandLevel = kDefaultBandLevel;
+  std::string bandHeading;  // BandHeading
+  std::vector<PointBands> bands;
+  std::vector<BandRow> bandRows;
 
   std::vector<TermStatistics> terms;
   std::vector<TermRow> termRows;
@@ -63,8 +75,11 @@ struct EquationStatistics {
 // The residual list's rows of a table, point by point.
 std::vector<ResidualRow> ResidualRows(const ResidualTable& table);
 
+// The band columns of the residual list, point by point.
+std::vector<BandRow> BandRows(const std::vector<PointBands>& bands);
+
 // Computes the statistics of the equation the workspace holds, as its last
-// fit left it; nothing is fitted again.
-EquationStatistics StatisticsPass(const FitWorkspace& workspace);
+// fit left it; nothing is fitted again. The bands are at bandLevel.
+EquationStatistics StatisticsPass(const FitWorkspace& workspace, double bandLevel = kDefaultBandLevel);
 
 }  // namespace rv

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "stats/coefficient_covariance.h"
 #include "stats/gram_inverse.h"
 #include "stats/student_t.h"
 #include "stats/term_label.h"
@@ -13,85 +14,38 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// The columns whose Gram inverse, times s^2, is the asymptotic covariance of
-// a rational equation's coefficients. It is not linear in b (its linearised
-// design has Y on both sides), so its columns are the derivatives of
-// (a u + c) / (1 - b x) with respect to a, b and c at each point.
-std::vector<std::vector<double>> RationalSensitivityColumns(const FitWorkspace& workspace) {
-  const int n = workspace.pointCount;
-  std::vector<std::vector<double>> columns(3, std::vector<double>(static_cast<size_t>(n)));
-  for (int i = 0; i < n; ++i) {
-    const size_t row = static_cast<size_t>(i);
-    const double u = workspace.design[row][0];
-    const double x = workspace.denominatorX[row];
-    const double denominator = 1.0 - workspace.coefficients[1] * x;
-    columns[0][row] = u / denominator;
-    columns[1][row] = FittedValue(workspace, i) * x / denominator;
-    columns[2][row] = 1.0 / denominator;
-  }
-  return columns;
-}
-
-std::vector<double> RationalStdErrors(const FitWorkspace& workspace, int residualDf) {
+// The asymptotic errors of a rational equation: the diagonal of the inverse
+// of J'J, J its derivatives by a, b and c at the data points, times s^2.
+std::vector<double> RationalStdErrors(const FitWorkspace& workspace, const CoefficientCovariance& covariance) {
   std::vector<double> errors(3, kNaN);
-  if (residualDf <= 0) return errors;
-  double sum = 0.0;
-  for (int i = 0; i < workspace.pointCount; ++i) {
-    const double residual = workspace.transformedY[static_cast<size_t>(i)] - FittedValue(workspace, i);
-    sum += residual * residual;
-  }
+  if (!covariance.defined) return errors;
   if (const auto diagonal = GramInverseDiagonal(RationalSensitivityColumns(workspace)))
-    for (size_t k = 0; k < errors.size(); ++k) errors[k] = std::sqrt(sum / residualDf * (*diagonal)[k]);
+    for (size_t k = 0; k < errors.size(); ++k) errors[k] = std::sqrt(covariance.residualVariance * (*diagonal)[k]);
   return errors;
 }
 
 // The standard errors from the fit's own factorisation of the standardised
-// columns z_j = (x_j - mean_j) / length_j: Z = A U, so (Z'Z)^-1 = W D^-1 W'
-// with W = U^-1 and D the squared lengths of A's columns. Coefficient j is
-// beta_j times Y's length over length_j; the constant is Y's mean less the
-// terms at their means, and Y's mean is independent of the centred terms.
-// Every sum is taken in the standardised scale and multiplied by Y's length
-// last, so that no square overflows for Y of any magnitude.
-std::vector<double> FactorStdErrors(const FitWorkspace& workspace, int residualDf) {
-  const OrthogonalFactors& factors = workspace.factors;
+// columns z_j = (x_j - mean_j) / length_j (CoefficientCovariance).
+// Coefficient j is beta_j times Y's length over length_j; the constant is
+// the fitted value where every term is 0. Every sum is taken in the
+// standardised scale and multiplied by Y's length last, so that no square
+// overflows for Y of any magnitude.
+std::vector<double> FactorStdErrors(const FitWorkspace& workspace, const CoefficientCovariance& covariance) {
   const int p = workspace.constantColumn;
   std::vector<double> errors(static_cast<size_t>(p + 1), kNaN);
-  if (residualDf <= 0) return errors;
-  double residualSquares = 0.0;
-  for (double r : factors.residual) residualSquares += r * r;
-  const double variance = residualSquares / residualDf;
-  // w[j][k] of the unit upper triangular inverse of U, row by row.
-  std::vector<std::vector<double>> w(static_cast<size_t>(p), std::vector<double>(static_cast<size_t>(p), 0.0));
-  for (int j = 0; j < p; ++j) {
-    std::vector<double>& row = w[static_cast<size_t>(j)];
-    row[static_cast<size_t>(j)] = 1.0;
-    for (int k = j + 1; k < p; ++k) {
-      double sum = 0.0;
-      for (int i = j; i < k; ++i) sum += row[static_cast<size_t>(i)] * factors.uEntry(i, k);
-      row[static_cast<size_t>(k)] = -sum;
-    }
-  }
-  const double yLength = workspace.yScale.length;
-  double constantShare = 1.0 / workspace.pointCount;
-  for (int k = 0; k < p; ++k) {
-    const double inverseSquare = factors.inverseSquares[static_cast<size_t>(k)];
-    double meansAlong = 0.0;
-    for (int j = 0; j <= k; ++j) {
-      const ColumnScale& scale = workspace.columnScales[static_cast<size_t>(j)];
-      meansAlong += scale.mean / scale.length * w[static_cast<size_t>(j)][static_cast<size_t>(k)];
-    }
-    constantShare += meansAlong * meansAlong * inverseSquare;
-  }
+  if (!covariance.defined) return errors;
+  const double variance = covariance.residualVariance;
+  const double yLength = covariance.yScale;
   for (int j = 0; j < p; ++j) {
     double share = 0.0;
     for (int k = j; k < p; ++k) {
-      const double entry = w[static_cast<size_t>(j)][static_cast<size_t>(k)];
-      share += entry * entry * factors.inverseSquares[static_cast<size_t>(k)];
+      const double entry = covariance.w[static_cast<size_t>(j)][static_cast<size_t>(k)];
+      share += entry * entry * covariance.inverseSquares[static_cast<size_t>(k)];
     }
     errors[static_cast<size_t>(j)] =
         yLength / workspace.columnScales[static_cast<size_t>(j)].length * std::sqrt(variance * share);
   }
-  errors[static_cast<size_t>(p)] = yLength * std::sqrt(variance * constantShare);
+  errors[static_cast<size_t>(p)] = yLength * std::sqrt(variance * UnscaledVarianceAt(covariance, workspace, {}));
   return errors;
 }
 
@@ -100,8 +54,9 @@ std::vector<double> FactorStdErrors(const FitWorkspace& workspace, int residualD
 std::vector<TermStatistics> BuildTermStatistics(const FitWorkspace& workspace) {
   const int count = workspace.coefficientCount();
   const int residualDf = workspace.pointCount - count;
+  const CoefficientCovariance covariance = BuildCoefficientCovariance(workspace);
   const std::vector<double> stdErrors =
-      workspace.candidate.rational ? RationalStdErrors(workspace, residualDf) : FactorStdErrors(workspace, residualDf);
+      workspace.candidate.rational ? RationalStdErrors(workspace, covariance) : FactorStdErrors(workspace, covariance);
   const std::vector<std::string> labels =
       workspace.candidate.rational ? RationalTermLabels(workspace.candidate) : TermLabels(workspace.text, count);
   std::vector<TermStatistics> terms(static_cast<size_t>(count));

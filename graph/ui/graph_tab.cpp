@@ -207,6 +207,9 @@ void GraphTab::rotationTick() {
 void GraphTab::showNewGraph() {
   window_->showAnglePositions();
   showAngles();
+  // What a curve's bands are, approximate ones included, where they show.
+  const CurveBands& bands = context_.graph.model.bands;
+  window_->setToolTip(context_.session.graphDrawn && bands.shown() ? QString::fromStdString(bands.heading) : QString());
   window_->redraw();
 }
 

@@ -19,24 +19,36 @@ ListFrame ResidualsFrame() {
            {1, QStringLiteral("Y Obs")},
            {2, QStringLiteral("Y Calc")},
            {3, QStringLiteral("Difference")},
-           {4, QStringLiteral("Pct Diff")}},
-          {0, 1, 2, 3, 4}};
+           {4, QStringLiteral("Pct Diff")},
+           {5, QStringLiteral("Conf Low")},
+           {6, QStringLiteral("Conf High")},
+           {7, QStringLiteral("Pred Low")},
+           {8, QStringLiteral("Pred High")}},
+          {0, 1, 2, 3, 4, 5, 6, 7, 8}};
 }
 
 }  // namespace
 
 ResidualsPage::ResidualsPage(const EquationStatistics& statistics, QWidget* parent)
     : StatisticsPage(ResidualsFrame(), parent),
-      list_(new ReportList(kListId, {{30, false}, {88, true}, {88, true}, {88, true}, {76, true}}, this)),
+      list_(new ReportList(
+          kListId,
+          {{30, false}, {88, true}, {88, true}, {88, true}, {76, true}, {88, true}, {88, true}, {88, true}, {88, true}},
+          this)),
       chart_(new ObsCalcChart(statistics.residuals, this)),
       filler_(new QWidget(this)),
       chartButton_(new PictureButton(QStringLiteral("&G"), ResourcePicture(QStringLiteral("CHRT"), QSize(16, 14)),
                                      kChartButtonId, this)) {
   list_->setGeometry(OnPage(22, 72, 392, 152));
   std::vector<std::vector<std::string>> rows;
-  for (const ResidualRow& row : statistics.residualRows)
-    rows.push_back({row.number, row.yObs, row.yCalc, row.difference, row.pctDiff});
+  for (size_t i = 0; i < statistics.residualRows.size(); ++i) {
+    const ResidualRow& row = statistics.residualRows[i];
+    const BandRow& band = statistics.bandRows[i];
+    rows.push_back({row.number, row.yObs, row.yCalc, row.difference, row.pctDiff, band.confidenceLow,
+                    band.confidenceHigh, band.predictionLow, band.predictionHigh});
+  }
   list_->setRows(rows);
+  list_->setToolTip(QString::fromStdString(statistics.bandHeading));
   headList(list_);
 
   chart_->setGeometry(OnPage(22, 54, 372, 170));

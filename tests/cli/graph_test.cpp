@@ -199,7 +199,8 @@ TEST_F(GraphCommand, APictureThatCannotBeWrittenLeavesTheOldOne) {
 TEST_F(GraphCommand, DataPrintsTheGridPointsAsCopyDataPointsWould) {
   const ToolResult curve = RunTool({"graph", file(kAnscombe, "a.csv"), "--ordinal", "3", "--vars", "X1", "--data"});
   ASSERT_EQ(curve.status, 0) << curve.err;
-  EXPECT_EQ(curve.out.rfind("X1\tY\r\n4\t", 0), 0u) << curve.out;  // X1 4 to 14 by Auto Update
+  // X1 4 to 14 by Auto Update, with the curve's bands.
+  EXPECT_EQ(curve.out.rfind("X1\tY\tConf Low\tConf High\tPred Low\tPred High\r\n4\t", 0), 0u) << curve.out;
   EXPECT_EQ(std::count(curve.out.begin(), curve.out.end(), '\n'), 22);
   EXPECT_NE(curve.out.find("\r\n14\t"), std::string::npos);
 

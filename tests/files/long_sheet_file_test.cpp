@@ -5,6 +5,7 @@
 #include <limits>
 #include <random>
 
+#include "files/band_section.h"
 #include "files/byte_fields.h"
 #include "files/data_file_extension.h"
 #include "files/data_file_format.h"
@@ -159,12 +160,12 @@ TEST(LongSheetFile, ADamagedExtensionIsRefusedAndTheSheetStays) {
   }
   // Longer than any sheet makes: refused unread, the limit named.
   Bytes tooLong = sound;
-  tooLong.resize(df::kFileSize + df::ExtensionSize(kMaxSheetRows) + 1);
+  tooLong.resize(df::kFileSize + df::ExtensionSize(kMaxSheetRows) + df::kBandSectionSize + 1);
   WriteBytes(folder.file("long.rvd"), tooLong);
   const Outcome<ViewUpdates> outcome = Reader().read(folder.file("long.rvd"));
   ASSERT_FALSE(outcome);
   EXPECT_EQ(outcome.message().text, "Error opening input data file\n" + folder.file("long.rvd") +
-                                        "\n(it is larger than 13602930 bytes, the size of a data file of 100000 rows)");
+                                        "\n(it is larger than 13602970 bytes, the size of a data file of 100000 rows)");
 }
 
 }  // namespace

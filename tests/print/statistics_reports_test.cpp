@@ -203,6 +203,30 @@ TEST(ResidualsReport, EveryPageOfTableAndChartIsHeadedByTheEquation) {
   }
 }
 
+// The bands' four columns follow the residual list's in a block of their
+// own, the point numbers repeated, and the statement of what they are
+// follows the table.
+TEST(ResidualsReport, TheBandsPrintInABlockOfTheirOwnAndAreNamed) {
+  EquationStatistics statistics = Residuals(60, "Y = aX1 + b");
+  for (int i = 0; i < 60; ++i) statistics.bandRows.push_back({"1.0000E+00", "2.0000E+00", "3.0000E+00", "4.2000E+00"});
+  statistics.bandHeading = "95% bands: Conf of the mean, Pred of a new observation";
+  RecordingCanvas canvas;
+  PrintResidualsReport(canvas, Settings(), Document{}, statistics, false);
+  ASSERT_EQ(canvas.pages.size(), 4u);
+  for (const size_t page : {size_t{2}, size_t{3}}) {
+    SCOPED_TRACE(page);
+    EXPECT_EQ(canvas.find(page, "Y Obs"), nullptr);
+    EXPECT_EQ(At(canvas, page, "Conf Low").y, At(canvas, page, "Pred High").y);
+    EXPECT_EQ(At(canvas, page, "n").x, 300);
+  }
+  // Under the equation the rows start at 480 and 44 fit a page: rows 45 to
+  // 60 on the last page, the statement half a line below them.
+  EXPECT_EQ(At(canvas, 2, "1").y, 480);
+  EXPECT_EQ(At(canvas, 3, "60").y, 480 + 15 * 60);
+  ExpectText(At(canvas, 3, statistics.bandHeading), 300, 480 + 16 * 60 + 30, TextAlign::Left);
+  EXPECT_EQ(canvas.strayCalls, 0);
+}
+
 TEST(ResidualsReport, TheChartPagePlotsEveryPointInItsSquareWithNumberedAxes) {
   RecordingCanvas canvas;
   PrintResidualsReport(canvas, Settings(), Document{}, Residuals(5), true);

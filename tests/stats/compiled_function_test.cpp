@@ -5,14 +5,18 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fitted_equation.h"
+#include "stats/band_function_text.h"
 #include "stats/coefficient_literal.h"
+#include "stats/confidence_band.h"
 #include "stats/function_text.h"
 #include "stats/parameter_names.h"
 #include "stats/statistics_pass.h"
@@ -141,6 +145,13 @@ std::string SampleCall(size_t equation, int sample, const std::string& function,
 void WriteText(const std::filesystem::path& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary);
   out << text;
+}
+
+// A shell command from its pieces.
+std::string Command(std::initializer_list<std::string_view> pieces) {
+  std::string command;
+  for (const std::string_view piece : pieces) command += piece;
+  return command;
 }
 
 // Runs a shell command; its output, or a failure naming the command.
@@ -286,12 +297,95 @@ TEST_F(CompiledFunction, FortranAgreesWithTheProgram) {
     const std::string base = (folder / name).string();
     const std::string fortran = (folder / ("f" + name + ".for")).string();
     const std::string c = (folder / ("d" + name + ".c")).string();
-    RunShell("gfortran -Wall -Werror -c -o " + base + "f.o " + fortran);
-    RunShell("gcc -Wall -Werror -Wno-strict-prototypes -c -o " + base + "d.o " + c);
-    RunShell("gfortran -o " + base + ".run " + base + "d.o " + base + "f.o");
+    RunShell(Command({"gfortran -Wall -Werror -c -o ", base, "f.o ", fortran}));
+    RunShell(Command({"gcc -Wall -Werror -Wno-strict-prototypes -c -o ", base, "d.o ", c}));
+    RunShell(Command({"gfortran -o ", base, ".run ", base, "d.o ", base, "f.o"}));
     output += RunShell(base + ".run");
   }
   ExpectAgreement(output, "gfortran");
+}
+
+// The calls of a band function at every sample: Pred 0 at place 2s, 1 at
+// place 2s + 1.
+std::string BandCalls(size_t e, const std::string& function, const std::string& arguments, const char* zero,
+                      const char* one) {
+  std::string calls;
+  for (int s = 0; s < kSamples; ++s)
+    for (const int pred : {0, 1})
+      calls += ValueCall(e, 2 * s + pred, Samples()[static_cast<size_t>(s)].x, function,
+                         arguments + (pred == 0 ? zero : one));
+  return calls;
+}
+
+// The band functions of every linear equation, compiled as C, C++ and
+// FORTRAN, give the program's own half-widths at every sample, of the mean
+// and of a new observation; a rational equation has none.
+TEST_F(CompiledFunction, BandFunctionsAgreeWithTheProgram) {
+  constexpr double kLevel = 0.9;
+  std::map<std::string, std::string> outputs;
+  // FORTRAN's function has one name: a program for each equation.
+  const auto runFortran = [this](size_t e, const std::string& band) {
+    const std::string name = "b" + std::to_string(e);
+    const std::string source = (folder / (name + ".for")).string();
+    const std::string object = (folder / (name + ".o")).string();
+    const std::string driver = (folder / (name + "d.c")).string();
+    const std::string program = (folder / (name + ".run")).string();
+    WriteText(source, band);
+    WriteText(driver,
+              "#include <stdio.h>\ndouble funcb_();\nint main(void) {\n"
+              "  double zero = 0.0, one = 1.0;\n" +
+                  BandCalls(e, "funcb_", Arguments(equations[e], true), ", &zero", ", &one") + "  return 0;\n}\n");
+    RunShell("gfortran -Wall -Werror -c -o " + object + " " + source);
+    RunShell("gcc -Wall -Werror -Wno-strict-prototypes -c -o " + driver + ".o " + driver);
+    RunShell("gfortran -o " + program + " " + driver + ".o " + object);
+    return RunShell(program);
+  };
+  // C and C++: one program with every equation's function, each renamed.
+  const auto runCFamily = [this](FunctionLanguage language, const std::string& compiler, const std::string& extension) {
+    std::string driver = "#include <math.h>\n#include <stdio.h>\n";
+    std::string body;
+    for (size_t e = 0; e < equations.size(); ++e) {
+      if (equations[e].candidate.rational) continue;
+      const std::string name = "b" + std::to_string(e) + extension;
+      const std::string function = "FuncBand" + std::to_string(e);
+      WriteText(folder / name, GenerateBandFunctionText(equations[e], language, kLevel));
+      driver += "#define FuncBand ";
+      driver += function;
+      driver += "\n#include \"";
+      driver += name;
+      driver += "\"\n#undef FuncBand\n";
+      body += BandCalls(e, function, Arguments(equations[e], false), ", 0", ", 1");
+    }
+    const std::string source = (folder / ("band" + extension)).string();
+    const std::string program = source + ".run";
+    WriteText(source, driver + "int main(void) {\n" + body + "  return 0;\n}\n");
+    RunShell(compiler + " -Wall -Werror -o " + program + " " + source + " -lm");
+    return RunShell(program);
+  };
+  for (const FitWorkspace& ws : equations)
+    for (const FunctionLanguage language : {FunctionLanguage::C, FunctionLanguage::Fortran})
+      EXPECT_EQ(GenerateBandFunctionText(ws, language, kLevel).empty(), ws.candidate.rational) << ws.text;
+  outputs[".c"] = runCFamily(FunctionLanguage::C, "gcc", ".c");
+  outputs[".cpp"] = runCFamily(FunctionLanguage::Cpp, "g++", ".cpp");
+  for (size_t e = 0; e < equations.size(); ++e)
+    if (!equations[e].candidate.rational)
+      outputs[".for"] += runFortran(e, GenerateBandFunctionText(equations[e], FunctionLanguage::Fortran, kLevel));
+  for (const auto& [extension, output] : outputs) {
+    std::istringstream lines(output);
+    int e, place, checked = 0, linear = 0;
+    double value;
+    while (lines >> e >> place >> value) {
+      const FitWorkspace& ws = equations[static_cast<size_t>(e)];
+      TermValues values;
+      ASSERT_TRUE(TermValuesAt(ws, Samples()[static_cast<size_t>(place / 2)].x, values));
+      const BandHalfWidths half = HalfWidthsAt(BuildConfidenceBands(ws, kLevel), ws, values);
+      const double expected = place % 2 == 0 ? half.confidence : half.prediction;
+      EXPECT_NEAR(value, expected, 1e-12 * expected) << extension << ": " << ws.text << " at " << place;
+      ++checked;
+    }
+    for (const FitWorkspace& ws : equations) linear += ws.candidate.rational ? 0 : 1;
+    EXPECT_EQ(checked, linear * kSamples * 2) << extension << " printed:\n" << output;
+  }
 }
 
 }  // namespace

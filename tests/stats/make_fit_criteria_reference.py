@@ -157,8 +157,10 @@ def f_upper_p(f, d1, d2):
     raise ValueError("no closed form")
 
 
-def fit(rows, columns, transform, back):
-    """Least squares of transform(Y) on the columns of each row, the constant last."""
+def least_squares(rows, columns, transform):
+    """Least squares of transform(Y) on the columns of each row, the constant
+    last: the design, X'X, the coefficients, the fitted values, the residual
+    degrees of freedom and s^2."""
     design = [columns(row) + [Decimal(1)] for row in rows]
     ty = [transform(row[0]) for row in rows]
     m = len(design[0])
@@ -166,9 +168,15 @@ def fit(rows, columns, transform, back):
     xty = [sum(d[r] * y for d, y in zip(design, ty)) for r in range(m)]
     coefficients = solve(xtx, xty)
     fitted = [sum(c * v for c, v in zip(coefficients, d)) for d in design]
-    n, p = len(rows), m - 1
-    df = n - p - 1
+    df = len(rows) - m
     s2 = sum((y - f) ** 2 for y, f in zip(ty, fitted)) / df
+    return design, xtx, coefficients, fitted, df, s2
+
+
+def fit(rows, columns, transform, back):
+    """The fit's statistics and criteria on the scale of Y."""
+    design, xtx, coefficients, fitted, df, s2 = least_squares(rows, columns, transform)
+    n, p = len(rows), len(design[0]) - 1
     errors = [(s2 * g).sqrt() for g in inverse_diagonal(xtx)]
     y = [row[0] for row in rows]
     mean = sum(y) / n

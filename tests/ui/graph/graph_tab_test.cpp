@@ -243,7 +243,7 @@ TEST_F(GraphTabTest, CopyDataPointsOfACurveOverX3StartsWithX3AndY) {
   window->runCommand(command::kCopyGraph);
   EXPECT_EQ(answers.dialogNames(), QStringList{"CopyDlg"});
   const QString text = QGuiApplication::clipboard()->text();
-  EXPECT_TRUE(text.startsWith("X3\tY\r\n")) << text.left(40).toStdString();
+  EXPECT_TRUE(text.startsWith("X3\tY\tConf Low\tConf High\tPred Low\tPred High\r\n")) << text.left(60).toStdString();
   EXPECT_EQ(text.count("\r\n"), 22);
 }
 

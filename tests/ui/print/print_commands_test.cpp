@@ -279,9 +279,10 @@ TEST_F(PrintCommandsTest, TheStatisticsPrintPagePrintsThePageTheUserCameFromWith
 
   const PdfText text = ReadPdfText(path);
   ASSERT_TRUE(text.error.isEmpty()) << text.error.toStdString();
-  ASSERT_EQ(text.pages.size(), 1u);
+  // The residual list, then its band columns in a block of their own.
+  ASSERT_EQ(text.pages.size(), 2u);
   EXPECT_GT(text.pages[0].width, text.pages[0].height);
-  for (const char* heading : {"n", "Obs", "Calc", "Difference", "Pct", "Diff"})
+  for (const char* heading : {"n", "Obs", "Calc", "Difference", "Pct", "Diff", "Conf", "Pred", "High"})
     EXPECT_TRUE(Holds(text, heading)) << heading;
   EXPECT_FALSE(Holds(text, "Coefficients"));
   EXPECT_EQ(window->printing().settings().fontSize, 10);

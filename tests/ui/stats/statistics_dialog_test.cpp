@@ -48,8 +48,12 @@ TEST_F(StatisticsDialogTest, ShowsTheEnginesTextsInTheirControls) {
   EXPECT_EQ(RowTexts(control(123), 1),
             QStringList({Text(expected.coefficientRows[1].label), Text(expected.coefficientRows[1].value)}));
   const ResidualRow& residual = expected.residualRows[5];
-  EXPECT_EQ(RowTexts(control(202), 5), QStringList({Text(residual.number), Text(residual.yObs), Text(residual.yCalc),
-                                                    Text(residual.difference), Text(residual.pctDiff)}));
+  const BandRow& band = expected.bandRows[5];
+  EXPECT_EQ(RowTexts(control(202), 5),
+            QStringList({Text(residual.number), Text(residual.yObs), Text(residual.yCalc), Text(residual.difference),
+                         Text(residual.pctDiff), Text(band.confidenceLow), Text(band.confidenceHigh),
+                         Text(band.predictionLow), Text(band.predictionHigh)}));
+  EXPECT_EQ(control(202)->toolTip(), Text(expected.bandHeading));
   const TermRow& term = expected.termRows[0];
   EXPECT_EQ(RowTexts(control(301), 0),
             QStringList({Text(term.label), Text(term.stdError), Text(term.tStat), Text(term.pValue)}));
