@@ -13,10 +13,16 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
+// 1 / sigma of the transformed Y at a point, 1 without weights.
+double RootWeight(const FitWorkspace& workspace, int point) {
+  return workspace.weights.weighted() ? workspace.weights.rootWeight[static_cast<size_t>(point)] : 1.0;
+}
+
 // The columns whose Gram inverse, times s^2, is the asymptotic covariance of
 // a rational equation's coefficients. It is not linear in b (its linearised
 // design has Y on both sides), so its columns are the derivatives of
-// (a u + c) / (1 - b x) with respect to a, b and c at each point.
+// (a u + c) / (1 - b x) with respect to a, b and c at each point, each
+// times the point's root weight in a weighted fit.
 std::vector<std::vector<double>> RationalSensitivityColumns(const FitWorkspace& workspace) {
   const int n = workspace.pointCount;
   std::vector<std::vector<double>> columns(3, std::vector<double>(static_cast<size_t>(n)));
@@ -25,9 +31,10 @@ std::vector<std::vector<double>> RationalSensitivityColumns(const FitWorkspace& 
     const double u = workspace.design[row][0];
     const double x = workspace.denominatorX[row];
     const double denominator = 1.0 - workspace.coefficients[1] * x;
-    columns[0][row] = u / denominator;
-    columns[1][row] = FittedValue(workspace, i) * x / denominator;
-    columns[2][row] = 1.0 / denominator;
+    const double rootWeight = RootWeight(workspace, i);
+    columns[0][row] = u / denominator * rootWeight;
+    columns[1][row] = FittedValue(workspace, i) * x / denominator * rootWeight;
+    columns[2][row] = 1.0 / denominator * rootWeight;
   }
   return columns;
 }
@@ -37,7 +44,8 @@ std::vector<double> RationalStdErrors(const FitWorkspace& workspace, int residua
   if (residualDf <= 0) return errors;
   double sum = 0.0;
   for (int i = 0; i < workspace.pointCount; ++i) {
-    const double residual = workspace.transformedY[static_cast<size_t>(i)] - FittedValue(workspace, i);
+    const double residual =
+        (workspace.transformedY[static_cast<size_t>(i)] - FittedValue(workspace, i)) * RootWeight(workspace, i);
     sum += residual * residual;
   }
   if (const auto diagonal = GramInverseDiagonal(RationalSensitivityColumns(workspace)))
@@ -72,7 +80,8 @@ std::vector<double> FactorStdErrors(const FitWorkspace& workspace, int residualD
     }
   }
   const double yLength = workspace.yScale.length;
-  double constantShare = 1.0 / workspace.pointCount;
+  // Y's (weighted) mean has the variance s^2 / sum w: 1 / N without weights.
+  double constantShare = 1.0 / workspace.weightSum;
   for (int k = 0; k < p; ++k) {
     const double inverseSquare = factors.inverseSquares[static_cast<size_t>(k)];
     double meansAlong = 0.0;
