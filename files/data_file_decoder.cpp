@@ -5,6 +5,7 @@
 #include "files/data_file_extension.h"
 #include "files/data_file_format.h"
 #include "files/file_text.h"
+#include "files/options_extension.h"
 
 // The decoder trusts no field: each one is brought back into the range the
 // program writes, so that whatever a file holds, the document read from it is
@@ -128,8 +129,14 @@ std::optional<DataFileContents> DecodeDataFile(std::span<const std::uint8_t> byt
   DataFileContents contents;
   Document& document = contents.document;
   GetSheet(bytes, document.sheet);
-  if (!extension.empty() && !df::ReadExtension(extension, document.sheet.cells)) return std::nullopt;
+  // The rows' extension, if any, then the options' one, if any.
+  const std::size_t rowsSize =
+      extension.empty() || df::StartsOptionsExtension(extension) ? 0 : df::StoredExtensionSize(extension);
+  if (rowsSize > extension.size()) return std::nullopt;
+  if (rowsSize > 0 && !df::ReadExtension(extension.first(rowsSize), document.sheet.cells)) return std::nullopt;
   GetOptions(bytes, document.options);
+  const Bytes options = extension.subspan(rowsSize);
+  if (!options.empty() && !df::ReadOptionsExtension(options, document.options)) return std::nullopt;
   document.columnCount = std::clamp(GetInt32(bytes, df::kColumnCount), 0, kSheetColumns - 1);
   document.pointCount = std::clamp(GetInt32(bytes, df::kPointCount), 0, document.sheet.cells.rowCount());
   GetSession(bytes, contents.session);
