@@ -25,8 +25,8 @@ FunctionLanguage ParseLanguage(const Arguments& arguments) {
 }  // namespace
 
 int RunCodeCommand(const std::vector<std::string>& words) {
-  const Arguments arguments =
-      ParseArguments(words, AndTextValueOptions({"ordinal", "max-terms", "sets", "lang"}), AndTextFlagOptions({}));
+  const Arguments arguments = ParseArguments(
+      words, AndTextValueOptions({"ordinal", "max-terms", "sets", "sigma", "lang"}), AndTextFlagOptions({}));
   const FunctionLanguage language = ParseLanguage(arguments);
   const FitWorkspace workspace = LoadCurrentEquation(arguments, "code");
   for (int k = 0; k < workspace.coefficientCount(); ++k)

@@ -173,7 +173,7 @@ void WritePicture(PictureFormat format, const GraphModel& model, const Document&
 
 int RunGraphCommand(const std::vector<std::string>& words) {
   const Arguments arguments = ParseArguments(
-      words, AndTextValueOptions({"ordinal", "max-terms", "sets", "vars", "angles", "size", "out", "yrange"}),
+      words, AndTextValueOptions({"ordinal", "max-terms", "sets", "sigma", "vars", "angles", "size", "out", "yrange"}),
       AndTextFlagOptions({"data"}));
   if (!arguments.has("vars")) throw CliError("graph needs --vars X1 or --vars X1,X2");
   if (arguments.has("out") == arguments.flag("data"))

@@ -53,11 +53,13 @@ const Command kCommands[] = {
      "Prints the equation an ordinal names for N variables.\n",
      "  --vars N              the number of X variables, 1 to 15\n", false},
     {"search", rv::cli::RunSearchCommand,
-     "search FILE [--max-terms M] [--sets ...] [--rank-by r2|adj-r2|aicc|bic] [--top K]\n"
-     "                         [--threads T] [--engine fast|reference] [--shard K/N] [--json] [--quiet]\n"
+     "search FILE [--max-terms M] [--sets ...] [--sigma X16] [--rank-by r2|adj-r2|aicc|bic|pred-r2]\n"
+     "                         [--top K] [--threads T] [--engine fast|reference] [--shard K/N] [--json] [--quiet]\n"
      "                         [text options]",
      "Searches FILE's data and prints the best equations: R squared, ordinal, equation.\n",
-     "  --rank-by CRITERION   rank by r2 (default), adj-r2, aicc or bic\n"
+     "  --sigma X16|none      weight every fit by 1/sigma^2, sigma of Y in X16 (none: unweighted,\n"
+     "                        whatever a .rvd file says)\n"
+     "  --rank-by CRITERION   rank by r2 (default), adj-r2, aicc, bic or pred-r2\n"
      "  --top K               print the K best (default all, at most 1000)\n"
      "  --threads T           threads to search with (default every core)\n"
      "  --engine fast|reference  the fast search or the plain reference one\n"
@@ -77,11 +79,13 @@ const Command kCommands[] = {
      "                        (a failed merge leaves no FILE, not even an empty one)\n",
      false},
     {"stats", rv::cli::RunStatsCommand,
-     "stats  FILE [--ordinal K | --rank K [--rank-by C]] [--max-terms M] [--sets ...] [--json] [text options]",
+     "stats  FILE [--ordinal K | --rank K [--rank-by C]] [--max-terms M] [--sets ...] [--sigma X16]\n"
+     "                         [--json] [text options]",
      "Prints the statistics of one equation: ordinal K, entry K of the list, or the one a .rvd file stores.\n",
      "  --ordinal K           the equation, as search numbers it\n"
      "  --rank K              entry K of the list a search with the same options gives\n"
-     "  --rank-by CRITERION   the list's criterion for --rank: r2 (default), adj-r2, aicc or bic\n"
+     "  --rank-by CRITERION   the list's criterion for --rank: r2 (default), adj-r2, aicc, bic or pred-r2\n"
+     "  --sigma X16|none      weight the fit by 1/sigma^2, sigma of Y in X16\n"
      "  --json                one JSON document\n",
      true},
     {"code", rv::cli::RunCodeCommand,
