@@ -53,16 +53,17 @@ constexpr TextEncoding kEncodings[] = {TextEncoding::Utf8, TextEncoding::Windows
 constexpr int kWatchMilliseconds = 50;
 constexpr qsizetype kListedCharacters = 120;
 
-// The role box lists Y, X1 ... X16, then "left out", then "\u03c3 of Y",
-// which goes to X16 and weights the sheet's fits by it.
-constexpr int kSigmaOfYIndex = kSheetColumns + 1;
+// The role box lists Y, X1 ... X16, "\u03c3 of Y" (which goes to X16 and
+// weights the sheet's fits by it), then "left out".
+constexpr int kSigmaOfYIndex = kSheetColumns;
+constexpr int kLeftOutIndex = kSheetColumns + 1;
 int RoleOfIndex(int index) {
   if (index == kSigmaOfYIndex) return kSigmaColumn;
   return index < kSheetColumns ? index : kLeftOutColumn;
 }
 int IndexOfRole(int role, bool sigmaOfY) {
   if (role == kSigmaColumn && sigmaOfY) return kSigmaOfYIndex;
-  return role >= 0 && role < kSheetColumns ? role : kSheetColumns;
+  return role >= 0 && role < kSheetColumns ? role : kLeftOutIndex;
 }
 
 // The first of `count` choices that `matches`, else the first.
@@ -130,8 +131,8 @@ ImportDialog::ImportDialog(const QString& fileName, std::string bytes, QWidget* 
   roleLabel_ = new QLabel(this);
   role_ = new QComboBox(this);
   for (int role = 0; role < kSheetColumns; ++role) role_->addItem(Text(RoleName(role)));
-  role_->addItem(QStringLiteral("left out"));
   role_->addItem(QString::fromUtf8("\u03c3 of Y"));
+  role_->addItem(QStringLiteral("left out"));
   drop_ = new QCheckBox(this);
   keepFirst_ = new QCheckBox(QStringLiteral("&Keep the first %1 rows of a longer text").arg(kMaxSheetRows), this);
   progress_ = new QProgressBar(this);

@@ -10,20 +10,22 @@ namespace {
 const std::string kCounts = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/decay_counts.csv";
 
 // --sigma X16 weights the search and the statistics by the counting errors
-// of the example, says so, and gives the normalised residuals; the law it was
-// made from comes first. A sigma that cannot weight a fit is refused naming
+// of the example, says so, and gives the normalised residuals; ranked by
+// predicted R squared, the law it was made from comes first. A sigma that cannot weight a fit is refused naming
 // its row, and so is a column other than X16.
 TEST(SigmaOption, WeightsEveryFitAndRefusesWhatCannotWeightIt) {
-  const ToolResult search = RunTool({"search", kCounts, "--sigma", "X16", "--json", "--quiet", "--top", "1"});
+  const ToolResult search =
+      RunTool({"search", kCounts, "--sigma", "X16", "--rank-by", "pred-r2", "--json", "--quiet", "--top", "1"});
   ASSERT_EQ(search.status, 0) << search.err;
   EXPECT_NE(search.out.find("\"weighting\": \"weighted by \xcf\x83 (X16)\""), std::string::npos) << search.out;
   EXPECT_NE(search.out.find("\"equation\": \"ln(Y) = aX1 + b\""), std::string::npos) << search.out;
-  const ToolResult plain = RunTool({"search", kCounts, "--json", "--quiet", "--top", "1"});
+  EXPECT_NE(search.out.find("\"predicted_r_squared\": 0.9988"), std::string::npos) << search.out;
+  const ToolResult plain = RunTool({"search", kCounts, "--rank-by", "pred-r2", "--json", "--quiet", "--top", "1"});
   ASSERT_EQ(plain.status, 0) << plain.err;
   EXPECT_EQ(plain.out.find("weighting"), std::string::npos);
   EXPECT_NE(plain.out, search.out);
 
-  const ToolResult stats = RunTool({"stats", kCounts, "--sigma", "X16", "--rank", "1", "--json"});
+  const ToolResult stats = RunTool({"stats", kCounts, "--sigma", "X16", "--rank", "1", "--rank-by", "aicc", "--json"});
   ASSERT_EQ(stats.status, 0) << stats.err;
   EXPECT_NE(stats.out.find("\"normalised\": "), std::string::npos);
   EXPECT_NE(stats.out.find("\"predicted_r_squared\": 0.99"), std::string::npos) << stats.out;
