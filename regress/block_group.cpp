@@ -578,24 +578,45 @@ class GroupWalk {
     };
     EntryScore entry;
     if constexpr (LeaveOneOut) {
+      // 1 - h of the points k ... k + N - 1 after this column.
       const double* hatBeforeLevel = hatBefore(level);
       const Lanes inverseSquare = V::broadcast(s_.inverseSquare[level]);
-      double ssRes = 0.0;
+      auto oneLessAt = [&](int k) [[gnu::always_inline]] {
+        const Lanes a = V::load(column + k);
+        return V::broadcast(1.0) - (V::load(hatBeforeLevel + k) + a * a * inverseSquare);
+      };
+      // The floors of the leave-one-out differences first, as of the
+      // residuals without it; a point whose 1 - h is not resolved gives no
+      // fit without it, so whatever its floor rules out could not be listed.
+      if constexpr (!HasCheapBackTransform(Set)) {
+        double floors = 0.0;
+        for (int k = 0; k < points_; k += N) {
+          Lanes estimate, slack;
+          EstimateBackTransform<V, Set>(fromStandard(k, residualAt(k) / oneLessAt(k)), estimate, slack);
+          const Lanes gap = V::abs(V::load(observed + k) - estimate) * V::broadcast(kDifferenceShare) - slack;
+          const Lanes floor = V::select(V::above(gap, V::broadcast(0.0)), gap * scaleAt(k), V::broadcast(0.0));
+          const Lanes floorSquares = floor * floor;
+          for (int l = 0; l < N && k + l < points_; ++l) floors += floorSquares[l];
+          if (test.rulesOut(floors * kFloorSumShare)) return;
+        }
+      }
       double press = 0.0;
       for (int k = 0; k < points_; k += N) {
-        const Lanes residual = residualAt(k);
-        const Lanes a = V::load(column + k);
-        const Lanes oneLess = V::broadcast(1.0) - (V::load(hatBeforeLevel + k) + a * a * inverseSquare);
-        const Lanes fittedDifference = differences(k, fromStandard(k, residual));
-        const Lanes leftOutDifference = differences(k, fromStandard(k, residual / oneLess));
-        const Lanes squares = fittedDifference * fittedDifference;
+        const Lanes oneLess = oneLessAt(k);
+        const Lanes leftOutDifference = differences(k, fromStandard(k, residualAt(k) / oneLess));
         const Lanes leftOutSquares = leftOutDifference * leftOutDifference;
         for (int l = 0; l < N && k + l < points_; ++l) {
           if (!HasLeaveOneOut(oneLess[l])) return;
-          ssRes += squares[l];
           press += leftOutSquares[l];
         }
         if (test.rulesOut(press)) return;
+      }
+      // Only a candidate whose leave-one-out sum may enter needs its residual sum.
+      double ssRes = 0.0;
+      for (int k = 0; k < points_; k += N) {
+        const Lanes difference = differences(k, fitted(k));
+        const Lanes squares = difference * difference;
+        for (int l = 0; l < N && k + l < points_; ++l) ssRes += squares[l];
       }
       entry.ssRes = ssRes;
       entry.press = press;
