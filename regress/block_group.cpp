@@ -576,6 +576,22 @@ class GroupWalk {
       }
       return difference;
     };
+    // Whether the floors of the squared differences from these values (a
+    // back transform that calls the library only) already rule the
+    // candidate out.
+    auto floorsRuleOut = [&](auto valuesAt) [[gnu::always_inline]] {
+      double floors = 0.0;
+      for (int k = 0; k < points_; k += N) {
+        Lanes estimate, slack;
+        EstimateBackTransform<V, Set>(valuesAt(k), estimate, slack);
+        const Lanes gap = V::abs(V::load(observed + k) - estimate) * V::broadcast(kDifferenceShare) - slack;
+        const Lanes floor = V::select(V::above(gap, V::broadcast(0.0)), gap * scaleAt(k), V::broadcast(0.0));
+        const Lanes floorSquares = floor * floor;
+        for (int l = 0; l < N && k + l < points_; ++l) floors += floorSquares[l];
+        if (test.rulesOut(floors * kFloorSumShare)) return true;
+      }
+      return false;
+    };
     EntryScore entry;
     if constexpr (LeaveOneOut) {
       // 1 - h of the points k ... k + N - 1 after this column.
@@ -588,18 +604,9 @@ class GroupWalk {
       // The floors of the leave-one-out differences first, as of the
       // residuals without it; a point whose 1 - h is not resolved gives no
       // fit without it, so whatever its floor rules out could not be listed.
-      if constexpr (!HasCheapBackTransform(Set)) {
-        double floors = 0.0;
-        for (int k = 0; k < points_; k += N) {
-          Lanes estimate, slack;
-          EstimateBackTransform<V, Set>(fromStandard(k, residualAt(k) / oneLessAt(k)), estimate, slack);
-          const Lanes gap = V::abs(V::load(observed + k) - estimate) * V::broadcast(kDifferenceShare) - slack;
-          const Lanes floor = V::select(V::above(gap, V::broadcast(0.0)), gap * scaleAt(k), V::broadcast(0.0));
-          const Lanes floorSquares = floor * floor;
-          for (int l = 0; l < N && k + l < points_; ++l) floors += floorSquares[l];
-          if (test.rulesOut(floors * kFloorSumShare)) return;
-        }
-      }
+      if constexpr (!HasCheapBackTransform(Set))
+        if (floorsRuleOut([&](int k) [[gnu::always_inline]] { return fromStandard(k, residualAt(k) / oneLessAt(k)); }))
+          return;
       double press = 0.0;
       for (int k = 0; k < points_; k += N) {
         const Lanes oneLess = oneLessAt(k);
@@ -621,18 +628,8 @@ class GroupWalk {
       entry.ssRes = ssRes;
       entry.press = press;
     } else {
-      if constexpr (!HasCheapBackTransform(Set)) {
-        double floors = 0.0;
-        for (int k = 0; k < points_; k += N) {
-          Lanes estimate, slack;
-          EstimateBackTransform<V, Set>(fitted(k), estimate, slack);
-          const Lanes gap = V::abs(V::load(observed + k) - estimate) * V::broadcast(kDifferenceShare) - slack;
-          const Lanes floor = V::select(V::above(gap, V::broadcast(0.0)), gap * scaleAt(k), V::broadcast(0.0));
-          const Lanes floorSquares = floor * floor;
-          for (int l = 0; l < N && k + l < points_; ++l) floors += floorSquares[l];
-          if (test.rulesOut(floors * kFloorSumShare)) return;
-        }
-      }
+      if constexpr (!HasCheapBackTransform(Set))
+        if (floorsRuleOut(fitted)) return;
       double ssRes = 0.0;
       for (int k = 0; k < points_; k += N) {
         const Lanes difference = differences(k, fitted(k));

@@ -1,5 +1,6 @@
 #include "regress/ui/ranking_choice.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 

@@ -25,6 +25,8 @@ Run: python3 make_weighted_reference.py > weighted_fit_reference.h
 
 from decimal import Decimal, getcontext
 
+from make_fit_criteria_reference import rows_of, solve
+
 getcontext().prec = 120
 
 LINE = """4.8232 1 0.15
@@ -61,24 +63,6 @@ DECAY = """5.02553 0.0 0.16
 1.79183 3.5 0.0625
 1.61730 4.0 0.0552
 1.28526 4.5 0.0489"""
-
-
-def rows_of(text):
-    return [[Decimal(v) for v in line.split()] for line in text.splitlines()]
-
-
-def solve(matrix, vector):
-    """Gauss-Jordan elimination with partial pivoting."""
-    m = len(vector)
-    a = [row[:] + [vector[i]] for i, row in enumerate(matrix)]
-    for col in range(m):
-        pivot = max(range(col, m), key=lambda r: abs(a[r][col]))
-        a[col], a[pivot] = a[pivot], a[col]
-        for r in range(m):
-            if r != col:
-                f = a[r][col] / a[col][col]
-                a[r] = [a[r][c] - f * a[col][c] for c in range(m + 1)]
-    return [a[i][m] / a[i][i] for i in range(m)]
 
 
 def inverse(matrix):
