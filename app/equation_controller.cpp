@@ -36,7 +36,7 @@ const EquationRecord* EquationController::entryInRow(int row) const {
 
 bool EquationController::makeCurrent(const EquationRecord* chosen) {
   if (chosen == nullptr) return false;
-  const SearchData data = SnapshotWithCounts(document_.sheet.cells, document_.pointCount, document_.columnCount);
+  const SearchData data = SnapshotWithStoredCounts(document_);
   if (MakeChosenEquationCurrent(workspace_, data, listShape_, *chosen)) return true;
   // A failed attempt has left a half-built candidate in the workspace.
   forgetFit();
@@ -47,8 +47,7 @@ bool EquationController::makeCurrent(const EquationRecord* chosen) {
 void EquationController::adoptSearchShape(const SearchShape& shape) { listShape_ = shape; }
 
 void EquationController::adoptStoredShape() {
-  listShape_ = MakeSearchShape(SnapshotWithCounts(document_.sheet.cells, document_.pointCount, document_.columnCount),
-                               document_.options);
+  listShape_ = MakeSearchShape(SnapshotWithStoredCounts(document_), document_.options);
   forgetFit();
 }
 

@@ -22,6 +22,7 @@
 #include "app/import_preview_model.h"
 #include "files/delimited_text.h"
 #include "files/text_lines.h"
+#include "regress/y_uncertainty.h"
 #include "sheet/variable_name.h"
 #include "widgets/control_id.h"
 #include "widgets/message_dialog.h"
@@ -52,9 +53,18 @@ constexpr TextEncoding kEncodings[] = {TextEncoding::Utf8, TextEncoding::Windows
 constexpr int kWatchMilliseconds = 50;
 constexpr qsizetype kListedCharacters = 120;
 
-// The role box lists Y, X1 ... X16, then "left out".
-int RoleOfIndex(int index) { return index < kSheetColumns ? index : kLeftOutColumn; }
-int IndexOfRole(int role) { return role >= 0 && role < kSheetColumns ? role : kSheetColumns; }
+// The role box lists Y, X1 ... X16, "\u03c3 of Y" (which goes to X16 and
+// weights the sheet's fits by it), then "left out".
+constexpr int kSigmaOfYIndex = kSheetColumns;
+constexpr int kLeftOutIndex = kSheetColumns + 1;
+int RoleOfIndex(int index) {
+  if (index == kSigmaOfYIndex) return kSigmaColumn;
+  return index < kSheetColumns ? index : kLeftOutColumn;
+}
+int IndexOfRole(int role, bool sigmaOfY) {
+  if (role == kSigmaColumn && sigmaOfY) return kSigmaOfYIndex;
+  return role >= 0 && role < kSheetColumns ? role : kLeftOutIndex;
+}
 
 // The first of `count` choices that `matches`, else the first.
 template <class Matches>
@@ -121,6 +131,7 @@ ImportDialog::ImportDialog(const QString& fileName, std::string bytes, QWidget* 
   roleLabel_ = new QLabel(this);
   role_ = new QComboBox(this);
   for (int role = 0; role < kSheetColumns; ++role) role_->addItem(Text(RoleName(role)));
+  role_->addItem(QString::fromUtf8("\u03c3 of Y"));
   role_->addItem(QStringLiteral("left out"));
   drop_ = new QCheckBox(this);
   keepFirst_ = new QCheckBox(QStringLiteral("&Keep the first %1 rows of a longer text").arg(kMaxSheetRows), this);
@@ -363,7 +374,8 @@ void ImportDialog::showPreview() {
   column_ = std::clamp(column_, 0, std::max(0, columns - 1));
   roleLabel_->setText(QStringLiteral("Column %1 is:").arg(column_ + 1));
   role_->setEnabled(columns > 0);
-  if (columns > 0) role_->setCurrentIndex(IndexOfRole(reading_.roles[static_cast<size_t>(column_)]));
+  if (columns > 0)
+    role_->setCurrentIndex(IndexOfRole(reading_.roles[static_cast<size_t>(column_)], reading_.weightedBySigma));
   for (int i = 0; i < lines_->count(); ++i)
     lines_->item(i)->setSelected(lines_->item(i)->data(Qt::UserRole).toInt() == options_.namesLine);
 }
@@ -420,7 +432,10 @@ void ImportDialog::columnChosen(int column) {
 
 void ImportDialog::roleChosen(int index) {
   if (column_ >= static_cast<int>(options_.roles.size())) return;
+  const bool wasSigma = options_.sigmaOfY && options_.roles[static_cast<size_t>(column_)] == kSigmaColumn;
   options_.roles = ChooseColumnRole(options_.roles, column_, RoleOfIndex(index));
+  if (index == kSigmaOfYIndex) options_.sigmaOfY = true;
+  else if (wasSigma || RoleOfIndex(index) == kSigmaColumn) options_.sigmaOfY = false;
   read();
 }
 

@@ -26,6 +26,7 @@ constexpr int kMoveDirectionId = 218;
 constexpr int kToolTipsId = 220;
 constexpr int kUndoMemoryId = 222;
 constexpr int kUndoMemoryUpDownId = 223;
+constexpr int kWeightedBySigmaId = 224;
 constexpr int kTitleBoxLength = 62;  // one more than is kept
 
 QLabel* Label(const QString& text, const QRect& geometry, QWidget* parent) {
@@ -106,6 +107,11 @@ OptionsEquationsPage::OptionsEquationsPage(const DocumentOptions& options, const
   undoMemory_->setGeometry(110, 250, 60, 20);
   undoMemory_->setValue(program.undoMegabytes);
   Label(QStringLiteral("MB"), {174, 252, 30, 16}, this);
+
+  weightedBySigma_ = new QCheckBox(QString::fromUtf8("Weight by \u03c3 of Y in X16"), this);
+  SetControlId(weightedBySigma_, kWeightedBySigmaId);
+  weightedBySigma_->setGeometry(20, 278, 260, 18);
+  weightedBySigma_->setChecked(options.weightedBySigma);
 }
 
 void OptionsEquationsPage::store(DocumentOptions& options) const {
@@ -114,6 +120,7 @@ void OptionsEquationsPage::store(DocumentOptions& options) const {
   for (EquationSet set : kEquationSets) options.setEnabled[set] = sets_[set]->isChecked();
   options.moveSelectionAfterEnter = moveSelection_->isChecked() ? moveDirection_->currentIndex() + 1 : 0;
   options.maxTerms = ClampedDecimal(maxTerms_->text(), kMinMaxTerms, kMaxMaxTerms);
+  options.weightedBySigma = weightedBySigma_->isChecked();
 }
 
 ProgramOptions OptionsEquationsPage::programOptions() const {

@@ -14,8 +14,8 @@ namespace rv {
 class UpDownEdit;
 
 // The Equations page of the Options dialog ("OptnGen"): printout titles,
-// equation sets, Maximum Terms, Move Selection After Enter, tooltips, and the
-// memory Undo may keep.
+// equation sets, Maximum Terms, Move Selection After Enter, tooltips, the
+// memory Undo may keep, and whether fits are weighted by sigma of Y in X16.
 class OptionsEquationsPage : public QWidget {
   Q_OBJECT
  public:
@@ -36,6 +36,7 @@ class OptionsEquationsPage : public QWidget {
   QComboBox* moveDirection_;
   QCheckBox* toolTips_;
   UpDownEdit* undoMemory_;
+  QCheckBox* weightedBySigma_;
 };
 
 }  // namespace rv

@@ -37,6 +37,7 @@
 #include "regress/fast_search.h"
 #include "regress/recreate_equation.h"
 #include "regress/reference_search.h"
+#include "regress/y_uncertainty.h"
 
 namespace {
 
@@ -77,6 +78,19 @@ rv::SearchData SyntheticSheet(int points, int variables) {
     for (int c = 1; c <= variables; ++c) row[static_cast<size_t>(c)] = x[c - 1];
   }
   return rv::SnapshotWithCounts(values, points, variables + 1);
+}
+
+// The sheet with an uncertainty of Y in X16, 0.5 % to 1.5 % of Y, and its
+// fits weighted by it.
+rv::SearchData WithSigma(rv::SearchData data) {
+  std::uint64_t state = 7;
+  for (int i = 0; i < data.pointCount; ++i) {
+    state = (state * 1103515245 + 12345) % (std::uint64_t{1} << 31);
+    const double share = 0.005 + 0.01 * static_cast<double>(state) / static_cast<double>(std::uint64_t{1} << 31);
+    data.values[i][rv::kSigmaColumn] = share * std::fabs(data.values[i][0]);
+  }
+  data.weighted = true;
+  return data;
 }
 
 rv::SearchShape Shape(const rv::SearchData& data, int maxTerms) {
@@ -187,6 +201,34 @@ void RunProblem(const std::string& name, const Settings& settings) {
                   ranking.speedUps.front(), ranking.speedUps.back());
     }
     std::printf("P1a  by AICc the speed-up is %.0f %% of the one by R squared\n", 100.0 * medians[1] / medians[0]);
+  } else if (name == "P1w") {
+    const rv::SearchData plain = LoadSynthetic(15);
+    const rv::SearchData weighted = WithSigma(plain);
+    struct Variant {
+      const rv::SearchData* data;
+      rv::RankingCriterion criterion;
+      const char* label;
+      std::vector<double> seconds;
+    };
+    Variant variants[] = {{&plain, rv::RankingCriterion::RSquared, "P1", {}},
+                          {&weighted, rv::RankingCriterion::RSquared, "P1w", {}},
+                          {&plain, rv::RankingCriterion::PredictedRSquared, "P1p", {}}};
+    for (int round = 0; round < settings.rounds; ++round)
+      for (Variant& variant : variants) {
+        const Measurement fast = TimeSearch(*variant.data, Shape(*variant.data, 5), false, settings, variant.criterion);
+        variant.seconds.push_back(fast.seconds);
+        char extra[96];
+        std::snprintf(extra, sizeof extra, "  by %s%s", rv::RankingCriterionName(variant.criterion),
+                      variant.data->weighted ? ", weighted by sigma (X16)" : "");
+        Report(variant.label, fast, extra);
+      }
+    std::vector<double> medians;
+    for (Variant& variant : variants) {
+      std::sort(variant.seconds.begin(), variant.seconds.end());
+      medians.push_back(variant.seconds[variant.seconds.size() / 2]);
+    }
+    std::printf("P1w  weighted: %.0f %% of P1's time; P1p by predicted R squared: %.0f %% (medians of %zu rounds)\n",
+                100.0 * medians[1] / medians[0], 100.0 * medians[2] / medians[0], variants[0].seconds.size());
   } else if (name == "P2") {
     const rv::SearchData data = LoadSynthetic(3);
     Report("P2", TimeSearch(data, Shape(data, 20), false, settings));
@@ -213,7 +255,7 @@ void RunProblem(const std::string& name, const Settings& settings) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> problems = {"P1", "P2", "P4", "P3", "P5", "P6"};
+  std::vector<std::string> problems = {"P1", "P1w", "P2", "P4", "P3", "P5", "P6"};
   Settings settings;
   settings.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   for (int i = 1; i < argc; ++i) {
@@ -226,7 +268,7 @@ int main(int argc, char** argv) {
       std::stringstream list(argv[++i]);
       for (std::string item; std::getline(list, item, ',');) problems.push_back(item);
     } else {
-      std::fprintf(stderr, "usage: regrovantis-bench [--threads T] [--rounds R] [--only P1,P2,P3,P4,P5,P6]\n");
+      std::fprintf(stderr, "usage: regrovantis-bench [--threads T] [--rounds R] [--only P1,P1w,P2,P3,P4,P5,P6]\n");
       return 2;
     }
   }

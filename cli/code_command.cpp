@@ -27,8 +27,9 @@ FunctionLanguage ParseLanguage(const Arguments& arguments) {
 }  // namespace
 
 int RunCodeCommand(const std::vector<std::string>& words) {
-  const Arguments arguments = ParseArguments(
-      words, AndTextValueOptions({"ordinal", "max-terms", "sets", "lang", "level"}), AndTextFlagOptions({"band"}));
+  const Arguments arguments =
+      ParseArguments(words, AndTextValueOptions({"ordinal", "max-terms", "sets", "sigma", "lang", "level"}),
+                     AndTextFlagOptions({"band"}));
   const FunctionLanguage language = ParseLanguage(arguments);
   if (arguments.has("level") && !arguments.flag("band")) throw CliError("--level goes with --band");
   DocumentOptions fileOptions;

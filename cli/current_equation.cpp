@@ -53,9 +53,7 @@ long long RankOption(const Arguments& arguments) {
 
 FitWorkspace RankedEquation(const Arguments& arguments, Document document, const std::string& path, long long rank) {
   ApplySearchOptions(arguments, document.options);
-  const SearchData data = TakeSearchSnapshot(document.sheet.cells);
-  RequireSearchableData(data, path);
-  WarnAboutLeftOutData(document.sheet.cells);
+  const SearchData data = SearchableSnapshot(document, path);
   const SearchShape shape = MakeSearchShape(data, document.options);
   const unsigned cores = std::thread::hardware_concurrency();
   const ForegroundSearch search =
@@ -99,9 +97,7 @@ FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command
     return StoredEquation(input, path);
   }
   ApplySearchOptions(arguments, input.document.options);
-  const SearchData data = TakeSearchSnapshot(input.document.sheet.cells);
-  RequireSearchableData(data, path);
-  WarnAboutLeftOutData(input.document.sheet.cells);
+  const SearchData data = SearchableSnapshot(input.document, path);
   const SearchShape shape = MakeSearchShape(data, input.document.options);
   if (CountCandidates(shape) == 0) throw CliError("no equation set is enabled: give --sets", 1);
   return Recreate(data, shape, ParseInteger(arguments.value("ordinal"), "--ordinal", 1, CountCandidates(shape)));

@@ -172,9 +172,10 @@ void WritePicture(PictureFormat format, const GraphModel& model, const Document&
 }  // namespace
 
 int RunGraphCommand(const std::vector<std::string>& words) {
-  const Arguments arguments = ParseArguments(
-      words, AndTextValueOptions({"ordinal", "max-terms", "sets", "vars", "angles", "size", "out", "yrange", "level"}),
-      AndTextFlagOptions({"data", "no-bands"}));
+  const Arguments arguments = ParseArguments(words,
+                                             AndTextValueOptions({"ordinal", "max-terms", "sets", "sigma", "vars",
+                                                                  "angles", "size", "out", "yrange", "level"}),
+                                             AndTextFlagOptions({"data", "no-bands"}));
   if (!arguments.has("vars")) throw CliError("graph needs --vars X1 or --vars X1,X2");
   if (arguments.has("out") == arguments.flag("data"))
     throw CliError("graph needs either --out PICTURE.png|.svg|.pdf or --data");

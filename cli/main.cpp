@@ -53,11 +53,13 @@ const Command kCommands[] = {
      "Prints the equation an ordinal names for N variables.\n",
      "  --vars N              the number of X variables, 1 to 15\n", false},
     {"search", rv::cli::RunSearchCommand,
-     "search FILE [--max-terms M] [--sets ...] [--rank-by r2|adj-r2|aicc|bic] [--top K]\n"
-     "                         [--threads T] [--engine fast|reference] [--shard K/N] [--json] [--quiet]\n"
+     "search FILE [--max-terms M] [--sets ...] [--sigma X16] [--rank-by r2|adj-r2|aicc|bic|pred-r2]\n"
+     "                         [--top K] [--threads T] [--engine fast|reference] [--shard K/N] [--json] [--quiet]\n"
      "                         [text options]",
      "Searches FILE's data and prints the best equations: R squared, ordinal, equation.\n",
-     "  --rank-by CRITERION   rank by r2 (default), adj-r2, aicc or bic\n"
+     "  --sigma X16|none      weight every fit by 1/sigma^2, sigma of Y in X16 (none: unweighted,\n"
+     "                        whatever a .rvd file says)\n"
+     "  --rank-by CRITERION   rank by r2 (default), adj-r2, aicc, bic or pred-r2\n"
      "  --top K               print the K best (default all, at most 1000)\n"
      "  --threads T           threads to search with (default every core)\n"
      "  --engine fast|reference  the fast search or the plain reference one\n"
@@ -77,12 +79,13 @@ const Command kCommands[] = {
      "                        (a failed merge leaves no FILE, not even an empty one)\n",
      false},
     {"stats", rv::cli::RunStatsCommand,
-     "stats  FILE [--ordinal K | --rank K [--rank-by C]] [--max-terms M] [--sets ...] [--level L] [--json]\n"
-     "                         [text options]",
+     "stats  FILE [--ordinal K | --rank K [--rank-by C]] [--max-terms M] [--sets ...] [--sigma X16] [--level L]\n"
+     "                         [--json] [text options]",
      "Prints the statistics of one equation: ordinal K, entry K of the list, or the one a .rvd file stores.\n",
      "  --ordinal K           the equation, as search numbers it\n"
      "  --rank K              entry K of the list a search with the same options gives\n"
-     "  --rank-by CRITERION   the list's criterion for --rank: r2 (default), adj-r2, aicc or bic\n"
+     "  --rank-by CRITERION   the list's criterion for --rank: r2 (default), adj-r2, aicc, bic or pred-r2\n"
+     "  --sigma X16|none      weight the fit by 1/sigma^2, sigma of Y in X16\n"
      "  --level L             the bands' level, 0.5 to 0.999 or 50 to 99.9 (default the file's, else 0.95)\n"
      "  --json                one JSON document\n",
      true},
@@ -91,6 +94,7 @@ const Command kCommands[] = {
      "                         [text options]",
      "Prints one equation as a function in BASIC, C, C++ or FORTRAN.\n",
      "  --ordinal K           the equation, as search numbers it\n  --lang LANGUAGE       basic, c, cpp or fortran\n"
+     "  --sigma X16|none      weight the fit by 1/sigma^2, sigma of Y in X16\n"
      "  --band                add FuncBand, the half-width of its bands\n"
      "  --level L             the bands' level, 0.5 to 0.999 or 50 to 99.9 (default the file's, else 0.95)\n",
      true},
@@ -106,6 +110,7 @@ const Command kCommands[] = {
      "  --size N              the picture's size in pixels (default 640)\n"
      "  --out PICTURE.png     write the picture; - writes it to standard output\n"
      "  --data                print the grid points instead\n"
+     "  --sigma X16|none      weight the fit by 1/sigma^2, sigma of Y in X16\n"
      "  --level L             a curve's bands' level, 0.5 to 0.999 or 50 to 99.9 (default the file's, else 0.95)\n"
      "  --no-bands            a curve without its bands\n",
      true},

@@ -45,9 +45,9 @@ void ReportRefusals(const SearchOutcome& outcome, bool quiet) {
 }  // namespace
 
 int RunSearchCommand(const std::vector<std::string>& words) {
-  const Arguments arguments =
-      ParseArguments(words, AndTextValueOptions({"max-terms", "sets", "top", "threads", "engine", "rank-by", "shard"}),
-                     AndTextFlagOptions({"json", "quiet"}));
+  const Arguments arguments = ParseArguments(
+      words, AndTextValueOptions({"max-terms", "sets", "sigma", "top", "threads", "engine", "rank-by", "shard"}),
+      AndTextFlagOptions({"json", "quiet"}));
   if (arguments.positional.size() != 1) throw CliError("search needs exactly one FILE");
   CheckOptionValues(arguments);
   const int top = TopOption(arguments);
@@ -70,9 +70,7 @@ int RunSearchCommand(const std::vector<std::string>& words) {
   const std::string& path = arguments.positional[0];
   Document document = LoadDocument(path, arguments);
   ApplySearchOptions(arguments, document.options);
-  const SearchData data = TakeSearchSnapshot(document.sheet.cells);
-  RequireSearchableData(data, path);
-  WarnAboutLeftOutData(document.sheet.cells);
+  const SearchData data = SearchableSnapshot(document, path);
   const SearchShape shape = MakeSearchShape(data, document.options);
   std::optional<OrdinalRange> part;
   if (shard) part = ShardRange(CountCandidates(shape), shard->shard, shard->shards);
@@ -82,7 +80,8 @@ int RunSearchCommand(const std::vector<std::string>& words) {
   if (shard) {
     PrintSearchPart(MakeSearchPart(data, shape, *shard, search.outcome, search.examined));
   } else if (arguments.flag("json")) {
-    const std::string json = SearchJson(data.pointCount, data.columnCount, shape, search.outcome, search.examined, top);
+    const std::string json =
+        SearchJson(data.pointCount, data.columnCount, shape, search.outcome, search.examined, top, data.weighted);
     std::fwrite(json.data(), 1, json.size(), stdout);
   } else {
     PrintText(search.outcome, top);

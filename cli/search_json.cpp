@@ -1,12 +1,13 @@
 #include "cli/search_json.h"
 
 #include "cli/json_text.h"
+#include "regress/y_uncertainty.h"
 #include "sheet/value_text.h"
 
 namespace rv::cli {
 
 std::string SearchJson(int points, int columns, const SearchShape& shape, const SearchOutcome& outcome,
-                       std::int64_t examined, int top) {
+                       std::int64_t examined, int top, bool weighted) {
   std::string json = FormatText("{\n  \"points\": %d,\n  \"columns\": %d,\n  \"max_terms\": %d,\n  \"sets\": [", points,
                                 columns, shape.maxTerms);
   bool first = true;
@@ -21,6 +22,8 @@ std::string SearchJson(int points, int columns, const SearchShape& shape, const 
       JsonString(RankingCriterionKey(outcome.list.criterion())).c_str(), static_cast<long long>(outcome.candidateCount),
       static_cast<long long>(examined), outcome.stopped ? "true" : "false",
       static_cast<long long>(outcome.refusals.outsideRange), static_cast<long long>(outcome.refusals.unresolved));
+  if (weighted) json.insert(json.rfind("  \"candidates\""), "  \"weighting\": " + JsonString(kWeightingText) + ",\n");
+  const bool leaveOneOut = outcome.list.criterion() == RankingCriterion::PredictedRSquared;
   const std::vector<int> order = outcome.list.sortOrder();
   for (int i = 0; i < static_cast<int>(order.size()) && i < top; ++i) {
     const EquationRecord& record = outcome.list.slot(order[static_cast<size_t>(i)]);
@@ -33,6 +36,8 @@ std::string SearchJson(int points, int columns, const SearchShape& shape, const 
         JsonNumber(score.value(RankingCriterion::AdjustedRSquared)).c_str(),
         JsonNumber(score.value(RankingCriterion::Aicc)).c_str(),
         JsonNumber(score.value(RankingCriterion::Bic)).c_str());
+    if (leaveOneOut)
+      json.insert(json.size() - 1, ", \"predicted_r_squared\": " + JsonNumber(score.predictedRSquared()));
   }
   json += FormatText("%s]\n}\n", order.empty() ? "" : "\n  ");
   return json;

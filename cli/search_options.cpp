@@ -24,6 +24,12 @@ void ApplySearchOptions(const Arguments& arguments, DocumentOptions& options) {
     }
     if (!any) throw CliError("--sets needs at least one set number from 1 to 6");
   }
+  if (arguments.has("sigma")) {
+    const std::string& column = arguments.value("sigma");
+    if (column != "X16" && column != "none")
+      throw CliError("--sigma must be X16 (the uncertainties of Y) or none, not '" + column + "'");
+    options.weightedBySigma = column == "X16";
+  }
 }
 
 void CheckOptionValues(const Arguments& arguments) {
@@ -39,7 +45,7 @@ void CheckOptionValues(const Arguments& arguments) {
 RankingCriterion RankingCriterionOption(const Arguments& arguments) {
   if (!arguments.has("rank-by")) return RankingCriterion::RSquared;
   if (const auto criterion = RankingCriterionFromKey(arguments.value("rank-by"))) return *criterion;
-  throw CliError("--rank-by must be r2, adj-r2, aicc or bic, not '" + arguments.value("rank-by") + "'");
+  throw CliError("--rank-by must be r2, adj-r2, aicc, bic or pred-r2, not '" + arguments.value("rank-by") + "'");
 }
 
 int TopOption(const Arguments& arguments) {

@@ -8,15 +8,16 @@
 
 namespace rv::cli {
 
-// Every value among --max-terms, --sets, --rank-by, --top, --threads and
+// Every value among --max-terms, --sets, --sigma, --rank-by, --top, --threads and
 // the text options (text_options.h) that is given, checked before any work
 // is done: CliError naming the first one that is wrong.
 void CheckOptionValues(const Arguments& arguments);
 
-// --max-terms M (1 to 20) and --sets 1,2,... applied over the given options.
+// --max-terms M (1 to 20), --sets 1,2,... and --sigma X16|none applied over
+// the given options.
 void ApplySearchOptions(const Arguments& arguments, DocumentOptions& options);
 
-// --rank-by r2|adj-r2|aicc|bic; R squared when not given.
+// --rank-by r2|adj-r2|aicc|bic|pred-r2; R squared when not given.
 RankingCriterion RankingCriterionOption(const Arguments& arguments);
 
 // --top K (1 to 1000); 1000 when not given.

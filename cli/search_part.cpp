@@ -1,6 +1,7 @@
 #include "cli/search_part.h"
 
 #include <bit>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 
@@ -152,6 +153,8 @@ void PrintSearchPart(const SearchPart& part) {
     // Sums of squares of a sheet far beyond 1e±150 are kept as a power of two
     // times the sums of scaled values.
     if (entry.score.squaresExponent != 0) std::printf(", \"squares_exponent\": %d", entry.score.squaresExponent);
+    // The leave-one-out sum, kept by a search that ranks by it.
+    if (std::isfinite(entry.score.press)) std::printf(", \"press\": %s", JsonNumber(entry.score.press).c_str());
     std::printf("}");
   }
   std::printf("%s]\n}\n", part.entries.empty() ? "" : "\n  ");
@@ -179,7 +182,7 @@ SearchPart ReadSearchPart(std::string_view text) {
     part.shape.sets[*EquationSetFromNumber(static_cast<int>(JsonInteger(set, 1, kSetCount)))] = true;
   const std::string& rankBy = Member(document, "rank_by", JsonValue::Kind::String).text;
   const auto criterion = RankingCriterionFromKey(rankBy);
-  if (!criterion) throw JsonError("\"rank_by\" is not r2, adj-r2, aicc or bic");
+  if (!criterion) throw JsonError("\"rank_by\" is not r2, adj-r2, aicc, bic or pred-r2");
   part.criterion = *criterion;
   part.candidates = IntegerMember(document, "candidates", 0, std::numeric_limits<std::int64_t>::max());
   if (part.candidates != CountCandidates(part.shape))
@@ -207,6 +210,7 @@ SearchPart ReadSearchPart(std::string_view text) {
     if (item.member("squares_exponent"))
       entry.score.squaresExponent =
           static_cast<int>(IntegerMember(item, "squares_exponent", -kMaxSquaresExponent, kMaxSquaresExponent));
+    if (item.member("press")) entry.score.press = DoubleMember(item, "press");
     CheckSums(entry, part.criterion);
     part.entries.push_back(entry);
     previous = entry.ordinal;

@@ -21,15 +21,17 @@ void PrintText(const EquationStatistics& s) {
   for (const CoefficientRow& row : s.coefficientRows) std::printf("%s\t%s\n", row.label.c_str(), row.value.c_str());
   std::printf("\nRegression Statistics:\n%s\n%s\n%s\n", s.rSquaredLine.c_str(), s.stdErrorLine.c_str(),
               s.stdDevLine.c_str());
+  if (!s.weighting.empty()) std::printf("%s\n", s.weighting.c_str());
   std::printf("\nANOVA\tdf\tSS\tMS\n");
   std::printf("Regress\t%s\t%s\t%s\n", s.regressTexts.df.c_str(), s.regressTexts.ss.c_str(), s.regressTexts.ms.c_str());
   std::printf("Residual\t%s\t%s\t%s\n", s.residualTexts.df.c_str(), s.residualTexts.ss.c_str(),
               s.residualTexts.ms.c_str());
   std::printf("Total\t%s\t%s\n", s.totalTexts.df.c_str(), s.totalTexts.ss.c_str());
-  std::printf("\nResiduals\nn\tY Obs\tY Calc\tDifference\tPct Diff\n");
+  const bool weighted = s.residuals.weighted();
+  std::printf("\nResiduals\nn\tY Obs\tY Calc\tDifference\tPct Diff%s\n", weighted ? "\tNormalised" : "");
   for (const ResidualRow& row : s.residualRows)
-    std::printf("%s\t%s\t%s\t%s\t%s\n", row.number.c_str(), row.yObs.c_str(), row.yCalc.c_str(), row.difference.c_str(),
-                row.pctDiff.c_str());
+    std::printf("%s\t%s\t%s\t%s\t%s%s%s\n", row.number.c_str(), row.yObs.c_str(), row.yCalc.c_str(),
+                row.difference.c_str(), row.pctDiff.c_str(), weighted ? "\t" : "", row.normalised.c_str());
   std::printf("\nStd Errs\nTerm\tStd Error\tt Stat\tP Value\n");
   for (const TermRow& row : s.termRows)
     std::printf("%s\t%s\t%s\t%s\n", row.label.c_str(), row.stdError.c_str(), row.tStat.c_str(), row.pValue.c_str());
@@ -86,6 +88,8 @@ void PrintJson(const EquationStatistics& s, const FitCriteria& c, long long ordi
               JsonNumber(c.adjustedRSquared).c_str(), JsonNumber(c.fStat).c_str(), JsonNumber(c.fPValue).c_str());
   std::printf("  \"aicc\": %s,\n  \"bic\": %s,\n  \"residual_std_error\": %s,\n", JsonNumber(c.aicc).c_str(),
               JsonNumber(c.bic).c_str(), JsonNumber(c.residualStdError).c_str());
+  std::printf("  \"predicted_r_squared\": %s,\n", JsonNumber(c.predictedRSquared).c_str());
+  if (s.residuals.weighted()) std::printf("  \"weighting\": %s,\n", JsonString(s.weighting).c_str());
   std::printf("  \"coef_ci95\": %s,\n", JsonArray(c.coefficientCi95, JsonInterval).c_str());
   std::printf("  \"anova\": {\n    \"regress\": %s,\n    \"residual\": %s,\n    \"total\": %s\n  },\n",
               JsonAnovaRow(s.anova.regress, true).c_str(), JsonAnovaRow(s.anova.residual, true).c_str(),
@@ -95,14 +99,16 @@ void PrintJson(const EquationStatistics& s, const FitCriteria& c, long long ordi
   const ResidualTable& table = s.residuals;
   for (int i = 0; i < table.pointCount(); ++i) {
     const PointBands& band = s.bands[static_cast<size_t>(i)];
-    std::printf(
-        "%s\n    {\"n\": %d, \"y_obs\": %s, \"y_calc\": %s, \"difference\": %s, \"pct_diff\": %s, "
-        "\"conf_low\": %s, \"conf_high\": %s, \"pred_low\": %s, \"pred_high\": %s}",
-        i == 0 ? "" : ",", i + 1, JsonNumber(table.yObs[static_cast<size_t>(i)]).c_str(),
-        JsonNumber(table.yCalc[static_cast<size_t>(i)]).c_str(), JsonNumber(table.difference(i)).c_str(),
-        JsonNumber(table.percentDifference(i)).c_str(), JsonNumber(band.confidence.low).c_str(),
-        JsonNumber(band.confidence.high).c_str(), JsonNumber(band.prediction.low).c_str(),
-        JsonNumber(band.prediction.high).c_str());
+    std::printf("%s\n    {\"n\": %d, \"y_obs\": %s, \"y_calc\": %s, \"difference\": %s, \"pct_diff\": %s",
+                i == 0 ? "" : ",", i + 1, JsonNumber(table.yObs[static_cast<size_t>(i)]).c_str(),
+                JsonNumber(table.yCalc[static_cast<size_t>(i)]).c_str(), JsonNumber(table.difference(i)).c_str(),
+                JsonNumber(table.percentDifference(i)).c_str());
+    if (table.weighted())
+      std::printf(", \"sigma\": %s, \"normalised\": %s", JsonNumber(table.sigma[static_cast<size_t>(i)]).c_str(),
+                  JsonNumber(table.normalisedResidual(i)).c_str());
+    std::printf(", \"conf_low\": %s, \"conf_high\": %s, \"pred_low\": %s, \"pred_high\": %s}",
+                JsonNumber(band.confidence.low).c_str(), JsonNumber(band.confidence.high).c_str(),
+                JsonNumber(band.prediction.low).c_str(), JsonNumber(band.prediction.high).c_str());
   }
   std::printf("%s]\n}\n", table.pointCount() == 0 ? "" : "\n  ");
 }
@@ -111,7 +117,7 @@ void PrintJson(const EquationStatistics& s, const FitCriteria& c, long long ordi
 
 int RunStatsCommand(const std::vector<std::string>& words) {
   const Arguments arguments =
-      ParseArguments(words, AndTextValueOptions({"ordinal", "rank", "rank-by", "max-terms", "sets", "level"}),
+      ParseArguments(words, AndTextValueOptions({"ordinal", "rank", "rank-by", "max-terms", "sets", "sigma", "level"}),
                      AndTextFlagOptions({"json"}));
   DocumentOptions fileOptions;
   const FitWorkspace workspace = LoadCurrentEquation(arguments, "stats", &fileOptions);

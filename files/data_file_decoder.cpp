@@ -7,6 +7,7 @@
 #include "files/data_file_extension.h"
 #include "files/data_file_format.h"
 #include "files/file_text.h"
+#include "files/options_extension.h"
 
 // The decoder trusts no field: each one is brought back into the range the
 // program writes, so that whatever a file holds, the document read from it is
@@ -120,18 +121,6 @@ void GetSession(Bytes bytes, DataFileSession& session) {
   session.graphVariables = GetGraphVariables(bytes);
 }
 
-// The bytes behind the block: the rows' extension, when it is there, then
-// the band section, when it is there. A rows' extension measures itself by
-// its row count; whatever follows it must be the band section.
-std::pair<Bytes, Bytes> SplitExtension(Bytes extension) {
-  if (extension.empty() || df::StartsBandSection(extension)) return {{}, extension};
-  if (extension.size() < df::kExtensionCells) return {extension, {}};
-  const std::uint32_t rows = GetUint32(extension, df::kExtensionRowCount);
-  const std::size_t size = rows <= kMaxSheetRows ? df::ExtensionSize(static_cast<int>(rows)) : 0;
-  if (size == 0 || size >= extension.size()) return {extension, {}};
-  return {extension.first(size), extension.subspan(size)};
-}
-
 }  // namespace
 
 std::optional<DataFileContents> DecodeDataFile(std::span<const std::uint8_t> bytes) {
@@ -142,10 +131,22 @@ std::optional<DataFileContents> DecodeDataFile(std::span<const std::uint8_t> byt
   DataFileContents contents;
   Document& document = contents.document;
   GetSheet(bytes, document.sheet);
-  const auto [rows, bands] = SplitExtension(extension);
-  if (!rows.empty() && !df::ReadExtension(rows, document.sheet.cells)) return std::nullopt;
+  // Behind the block: the rows' extension, if any, then the sections of the
+  // options a document of default settings does not have, each if any: the
+  // weighting's, then the bands'.
+  const bool optionsFollow =
+      extension.empty() || df::StartsOptionsExtension(extension) || df::StartsBandSection(extension);
+  const std::size_t rowsSize = optionsFollow ? 0 : df::StoredExtensionSize(extension);
+  if (rowsSize > extension.size()) return std::nullopt;
+  if (rowsSize > 0 && !df::ReadExtension(extension.first(rowsSize), document.sheet.cells)) return std::nullopt;
   GetOptions(bytes, document.options);
-  if (!bands.empty() && !df::ReadBandSection(bands, document.options.bands)) return std::nullopt;
+  Bytes sections = extension.subspan(rowsSize);
+  if (df::StartsOptionsExtension(sections)) {
+    if (sections.size() < df::kOptionsSize) return std::nullopt;
+    if (!df::ReadOptionsExtension(sections.first(df::kOptionsSize), document.options)) return std::nullopt;
+    sections = sections.subspan(df::kOptionsSize);
+  }
+  if (!sections.empty() && !df::ReadBandSection(sections, document.options.bands)) return std::nullopt;
   document.columnCount = std::clamp(GetInt32(bytes, df::kColumnCount), 0, kSheetColumns - 1);
   document.pointCount = std::clamp(GetInt32(bytes, df::kPointCount), 0, document.sheet.cells.rowCount());
   GetSession(bytes, contents.session);

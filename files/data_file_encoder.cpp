@@ -7,6 +7,7 @@
 #include "files/data_file_extension.h"
 #include "files/data_file_format.h"
 #include "files/file_text.h"
+#include "files/options_extension.h"
 
 namespace rv {
 
@@ -103,6 +104,7 @@ DataFileBytes EncodeDataFile(const Document& document, const DataFileSession& se
   PutGraphVariables(bytes, session);
   PutOptions(bytes, document.options);
   df::AppendExtension(image, document.sheet.cells);
+  df::AppendOptionsExtension(image, document.options);
   df::AppendBandSection(image, document.options.bands);
   return image;
 }

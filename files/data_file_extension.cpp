@@ -36,6 +36,13 @@ void AppendExtension(std::vector<std::uint8_t>& image, const SheetValues& cells)
   PutUint64(extension, offset, Fnv1a64(extension.first(offset)));
 }
 
+std::size_t StoredExtensionSize(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < kExtensionCells) return 0;
+  const std::uint32_t rows = GetUint32(bytes, kExtensionRowCount);
+  if (rows <= kSheetRows || rows > kMaxSheetRows) return bytes.size();
+  return ExtensionSize(static_cast<int>(rows));
+}
+
 bool ReadExtension(std::span<const std::uint8_t> extension, SheetValues& cells) {
   if (extension.size() < kExtensionCells + kExtensionChecksumSize) return false;
   if (!std::equal(kExtensionTag.begin(), kExtensionTag.end(), extension.begin())) return false;

@@ -46,7 +46,11 @@ std::uint64_t Fnv1a64(std::span<const std::uint8_t> bytes);
 // Appends the extension for the stored rows past the 99th, if any.
 void AppendExtension(std::vector<std::uint8_t>& image, const SheetValues& cells);
 
-// Reads an extension (every byte behind the block) into the cells. False,
+// The size a rows' extension at the start of these bytes gives itself by its
+// row count; 0 when the bytes are too short to tell.
+std::size_t StoredExtensionSize(std::span<const std::uint8_t> bytes);
+
+// Reads an extension (every byte of it) into the cells. False,
 // with the cells untouched, when any part of it is wrong: tag, version,
 // row count, length or checksum.
 bool ReadExtension(std::span<const std::uint8_t> extension, SheetValues& cells);

@@ -7,6 +7,7 @@
 #include "files/data_file_extension.h"
 #include "files/data_file_messages.h"
 #include "files/file_paths.h"
+#include "files/options_extension.h"
 #include "files/regular_file.h"
 
 namespace rv {
@@ -35,8 +36,8 @@ Outcome<void> StoreDataFile(const std::string& path, const DataFileBytes& image)
 }
 
 Outcome<std::string> ReadDataFileBytes(const std::string& path) {
-  constexpr std::size_t kLongestFile =
-      data_file::kFileSize + data_file::ExtensionSize(kMaxSheetRows) + data_file::kBandSectionSize;
+  constexpr std::size_t kLongestFile = data_file::kFileSize + data_file::ExtensionSize(kMaxSheetRows) +
+                                       data_file::kOptionsSize + data_file::kBandSectionSize;
   FileRead read = ReadRegularFile(path, kLongestFile);
   const auto refused = [&path](const std::string& why) {
     return Message{InputFileErrorMessage(path).text + "\n(" + why + ")", MessageKind::Error};

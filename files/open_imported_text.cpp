@@ -10,6 +10,7 @@ ViewUpdates OpenImportedText(const std::string& path, const TextImport& reading,
   const std::string source = AbsolutePath(path);
   const ViewUpdates updates = NewDataSheet(document, session, equations);
   document.sheet.cells = reading.values;
+  document.options.weightedBySigma = reading.weightedBySigma;
   for (int column = 0; column < kSheetColumns; ++column)
     if (!reading.names[static_cast<size_t>(column)].empty())
       document.sheet.names[static_cast<size_t>(column)] = reading.names[static_cast<size_t>(column)];

@@ -33,7 +33,7 @@ struct Settings {
   std::string dataFolder;                                 // DATAFOLDER
   std::string paper;      // PAPER: the paper chosen for printouts, empty for the printer's own
   std::string pdfFolder;  // PDFFOLDER: where the last printout to PDF went
-  RankingCriterion rankBy = RankingCriterion::RSquared;   // RANKBY: r2, adj-r2, aicc or bic
+  RankingCriterion rankBy = RankingCriterion::RSquared;   // RANKBY: r2, adj-r2, aicc, bic or pred-r2
   int autoRecoveryMinutes = kDefaultAutoRecoveryMinutes;  // AUTORECOVERY
   int undoMegabytes = kDefaultUndoMegabytes;              // UNDOMEMORY
   friend bool operator==(const Settings&, const Settings&) = default;

@@ -37,7 +37,7 @@ void RefreshSaveArea(DataFileSession& session, const EquationList& equations) {
 
 StoredEquationFit RecreateStoredEquation(FitWorkspace& workspace, const Document& document,
                                          const EquationRecord& stored) {
-  const SearchData data = SnapshotWithCounts(document.sheet.cells, document.pointCount, document.columnCount);
+  const SearchData data = SnapshotWithStoredCounts(document);
   const SearchShape shape = MakeSearchShape(data, document.options);
   if (stored.ordinal < 1 || stored.ordinal > CandidateSequence(shape).count()) return StoredEquationFit::Differs;
   if (!RecreateEquation(workspace, data, shape, stored.ordinal)) return StoredEquationFit::CannotBeFitted;

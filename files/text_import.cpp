@@ -4,6 +4,7 @@
 
 #include "files/text_fields.h"
 #include "files/text_lines.h"
+#include "regress/y_uncertainty.h"
 #include "sheet/number_format_guess.h"
 #include "sheet/quoted_text.h"
 #include "sheet/value_text.h"
@@ -329,6 +330,8 @@ TextImport ImportText(std::string_view text, const TextImportOptions& options, i
     Refuse(result, TextImportFault::Roles, std::move(fault));
     return result;
   }
+  result.weightedBySigma =
+      options.sigmaOfY && std::find(result.roles.begin(), result.roles.end(), kSigmaColumn) != result.roles.end();
   for (size_t column = 0; column < result.headings.size(); ++column) {
     const int role = result.roles[column];
     if (role == kLeftOutColumn) continue;

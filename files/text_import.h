@@ -41,6 +41,9 @@ struct TextImportOptions {
   // Per column of the text: 0 Y, c for Xc, or kLeftOutColumn; columns beyond
   // the list are left out. Empty: DefaultColumnRoles.
   std::vector<int> roles;
+  // The column that goes to X16 holds sigma of Y ("\u03c3 of Y"): the sheet
+  // weights every fit by it.
+  bool sigmaOfY = false;
   // Rows with an empty or missing field among the chosen columns are left
   // out; so are blank-separated rows with fewer fields than the text has
   // columns.
@@ -61,6 +64,7 @@ struct TextImport {
   TextImportFault fault = TextImportFault::None;
   std::vector<std::string> headings;  // the names line's fields; empty without one
   std::vector<int> roles;             // the role of every column of the text as read
+  bool weightedBySigma = false;       // some column is sigma of Y, in X16
   int columnCount = 0;                // fields of the widest line
   int usedColumns = 0;                // columns up to the last holding a name or a value
   int widestLine = 0;                 // the first line with that many fields

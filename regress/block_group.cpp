@@ -9,6 +9,7 @@
 #include "regress/kernel_dispatch.h"
 #include "regress/lane_back_transform.h"
 #include "regress/lane_sums.h"
+#include "regress/leave_one_out.h"
 #include "regress/orthogonal_fit.h"
 #include "regress/y_form.h"
 
@@ -152,6 +153,7 @@ class GroupWalk {
  private:
   int kind(int k) const { return group_.pass.kinds[static_cast<size_t>(k)]; }
   const double* residualBefore(int level) { return level == 0 ? scoring_.standardY.data() : s_.residual(level - 1); }
+  const double* hatBefore(int level) { return level == 0 ? scoring_.constantShares.data() : s_.hat(level - 1); }
 
   void refuse(bool outsideRange) {
     if (!group_.countsRefusals) return;
@@ -335,6 +337,20 @@ class GroupWalk {
   [[gnu::always_inline]] void materialiseResidual(int level) {
     LanesSubtractMultiple<V>(s_.residual(level), residualBefore(level), s_.projection[level], s_.column[level],
                              points_);
+    materialiseHat(level);
+  }
+
+  // The hat values after the level's column: those before it plus a^2 / (a . a).
+  [[gnu::always_inline]] void materialiseHat(int level) {
+    if (!context_.leaveOneOut) return;
+    double* out = s_.hat(level);
+    const double* in = hatBefore(level);
+    const double* a = s_.column[level];
+    const typename V::Lanes inverseSquare = V::broadcast(s_.inverseSquare[level]);
+    ForEachVector<V>(points_, [&](int i, int) [[gnu::always_inline]] {
+      const typename V::Lanes column = V::load(a + i);
+      V::store(out + i, V::load(in + i) + column * column * inverseSquare);
+    });
   }
 
   // The leaf of the last variable: its candidates, one per block with a
@@ -480,6 +496,7 @@ class GroupWalk {
         break;
       default: LanesSpread<V, 3>(residual, before, h, a, outs, ins, amounts, squares, withResidual, pairs, points_);
     }
+    materialiseHat(level);
     for (int i = 0; i < count; ++i) {
       const ColumnState& from = states.state[kinds[i]];
       next.state[kinds[i]] = {outs[i], squares[i], withResidual[i], from.id, level + 1};
@@ -488,13 +505,21 @@ class GroupWalk {
   }
 
   void score(int level, unsigned last) {
+    const bool weighted = scoring_.weighted;
+    if (context_.leaveOneOut)
+      return weighted ? scoreWith<true, true>(level, last) : scoreWith<false, true>(level, last);
+    return weighted ? scoreWith<true, false>(level, last) : scoreWith<false, false>(level, last);
+  }
+
+  template <bool Weighted, bool LeaveOneOut>
+  void scoreWith(int level, unsigned last) {
     switch (scoring_.set) {
-      case EquationSet::Y: return scoreAs<EquationSet::Y>(level, last);
-      case EquationSet::Reciprocal: return scoreAs<EquationSet::Reciprocal>(level, last);
-      case EquationSet::Square: return scoreAs<EquationSet::Square>(level, last);
-      case EquationSet::Cube: return scoreAs<EquationSet::Cube>(level, last);
-      case EquationSet::Log: return scoreAs<EquationSet::Log>(level, last);
-      case EquationSet::Exp: return scoreAs<EquationSet::Exp>(level, last);
+      case EquationSet::Y: return scoreAs<EquationSet::Y, Weighted, LeaveOneOut>(level, last);
+      case EquationSet::Reciprocal: return scoreAs<EquationSet::Reciprocal, Weighted, LeaveOneOut>(level, last);
+      case EquationSet::Square: return scoreAs<EquationSet::Square, Weighted, LeaveOneOut>(level, last);
+      case EquationSet::Cube: return scoreAs<EquationSet::Cube, Weighted, LeaveOneOut>(level, last);
+      case EquationSet::Log: return scoreAs<EquationSet::Log, Weighted, LeaveOneOut>(level, last);
+      case EquationSet::Exp: return scoreAs<EquationSet::Exp, Weighted, LeaveOneOut>(level, last);
     }
   }
 
@@ -504,8 +529,12 @@ class GroupWalk {
   // running sum rules it out; that sum at the end is the residual sum. The
   // sets whose back transform calls the library first sum floors of the
   // squared residuals from an estimate of it (regress/lane_back_transform.h):
-  // a floor sum that rules the candidate out rules out the true sum.
-  template <EquationSet Set>
+  // a floor sum that rules the candidate out rules out the true sum. Weighted,
+  // each point's difference is scaled by its own weight and the fitted value
+  // on the transformed scale multiplied back by its sigma; ranked by
+  // predicted R squared, the leave-one-out sum is formed beside the residual
+  // sum and rules the candidate out instead.
+  template <EquationSet Set, bool Weighted, bool LeaveOneOut>
   void scoreAs(int level, unsigned last) {
     using Lanes = typename V::Lanes;
     constexpr int N = V::kLanes;
@@ -515,45 +544,102 @@ class GroupWalk {
     const double* column = s_.column[level];
     const double* standardY = scoring_.standardY.data();
     const double* observed = scoring_.observed.data();
+    const double* sigma = scoring_.sigma.data();
+    const double* pointScale = scoring_.pointScale.data();
     const Lanes projection = V::broadcast(s_.projection[level]);
     const Lanes mean = V::broadcast(scoring_.yScale.mean);
     const Lanes length = V::broadcast(scoring_.yScale.length);
     const Lanes toScale = V::broadcast(scoring_.toSquaresScale);
-    // The fitted values of the points k ... k + N - 1 (past the last point,
-    // of the zeros that pad the columns).
-    auto fitted = [&](int k) [[gnu::always_inline]] {
-      const Lanes residual = V::load(before + k) - projection * V::load(column + k);
-      return mean + length * (V::load(standardY + k) - residual);
+    auto scaleAt = [&](int k) [[gnu::always_inline]] {
+      if constexpr (Weighted) return V::load(pointScale + k);
+      else return toScale;
     };
-    if constexpr (!HasCheapBackTransform(Set)) {
+    auto residualAt = [&](int k)
+                          [[gnu::always_inline]] { return V::load(before + k) - projection * V::load(column + k); };
+    // The value on the transformed scale of the points k ... k + N - 1 (past
+    // the last point, of the zeros that pad the columns) with this residual.
+    auto fromStandard = [&](int k, Lanes residual) [[gnu::always_inline]] {
+      const Lanes standard = V::load(standardY + k) - residual;
+      if constexpr (Weighted) return mean + length * (standard * V::load(sigma + k));
+      else return mean + length * standard;
+    };
+    auto fitted = [&](int k) [[gnu::always_inline]] { return fromStandard(k, residualAt(k)); };
+    // Each point's observation less the back transform of a value, scaled.
+    auto differences = [&](int k, Lanes values) [[gnu::always_inline]] {
+      Lanes difference = V::broadcast(0.0);
+      if constexpr (HasCheapBackTransform(Set)) {
+        difference = (V::load(observed + k) - CheapBackTransform<V, Set>(values)) * scaleAt(k);
+      } else {
+        const Lanes scale = scaleAt(k);
+        for (int l = 0; l < N && k + l < points_; ++l)
+          difference[l] = (observed[k + l] - BackTransform(Set, values[l])) * scale[l];
+      }
+      return difference;
+    };
+    // Whether the floors of the squared differences from these values (a
+    // back transform that calls the library only) already rule the
+    // candidate out.
+    auto floorsRuleOut = [&](auto valuesAt) [[gnu::always_inline]] {
       double floors = 0.0;
       for (int k = 0; k < points_; k += N) {
         Lanes estimate, slack;
-        EstimateBackTransform<V, Set>(fitted(k), estimate, slack);
+        EstimateBackTransform<V, Set>(valuesAt(k), estimate, slack);
         const Lanes gap = V::abs(V::load(observed + k) - estimate) * V::broadcast(kDifferenceShare) - slack;
-        const Lanes floor = V::select(V::above(gap, V::broadcast(0.0)), gap * toScale, V::broadcast(0.0));
+        const Lanes floor = V::select(V::above(gap, V::broadcast(0.0)), gap * scaleAt(k), V::broadcast(0.0));
         const Lanes floorSquares = floor * floor;
         for (int l = 0; l < N && k + l < points_; ++l) floors += floorSquares[l];
-        if (test.rulesOut(floors * kFloorSumShare)) return;
+        if (test.rulesOut(floors * kFloorSumShare)) return true;
       }
-    }
-    double ssRes = 0.0;
-    for (int k = 0; k < points_; k += N) {
-      Lanes difference = V::broadcast(0.0);
-      if constexpr (HasCheapBackTransform(Set)) {
-        difference = (V::load(observed + k) - CheapBackTransform<V, Set>(fitted(k))) * toScale;
-      } else {
-        const Lanes values = fitted(k);
-        for (int l = 0; l < N && k + l < points_; ++l)
-          difference[l] = (observed[k + l] - BackTransform(Set, values[l])) * toScale[l];
-      }
-      const Lanes square = difference * difference;
-      for (int l = 0; l < N && k + l < points_; ++l) ssRes += square[l];
-      if (test.rulesOut(ssRes)) return;
-    }
+      return false;
+    };
     EntryScore entry;
-    entry.ssRes = ssRes;
-    if (!test.admits(ssRes, entry.merit)) return;
+    if constexpr (LeaveOneOut) {
+      // 1 - h of the points k ... k + N - 1 after this column.
+      const double* hatBeforeLevel = hatBefore(level);
+      const Lanes inverseSquare = V::broadcast(s_.inverseSquare[level]);
+      auto oneLessAt = [&](int k) [[gnu::always_inline]] {
+        const Lanes a = V::load(column + k);
+        return V::broadcast(1.0) - (V::load(hatBeforeLevel + k) + a * a * inverseSquare);
+      };
+      // The floors of the leave-one-out differences first, as of the
+      // residuals without it; a point whose 1 - h is not resolved gives no
+      // fit without it, so whatever its floor rules out could not be listed.
+      if constexpr (!HasCheapBackTransform(Set))
+        if (floorsRuleOut([&](int k) [[gnu::always_inline]] { return fromStandard(k, residualAt(k) / oneLessAt(k)); }))
+          return;
+      double press = 0.0;
+      for (int k = 0; k < points_; k += N) {
+        const Lanes oneLess = oneLessAt(k);
+        const Lanes leftOutDifference = differences(k, fromStandard(k, residualAt(k) / oneLess));
+        const Lanes leftOutSquares = leftOutDifference * leftOutDifference;
+        for (int l = 0; l < N && k + l < points_; ++l) {
+          if (!HasLeaveOneOut(oneLess[l])) return;
+          press += leftOutSquares[l];
+        }
+        if (test.rulesOut(press)) return;
+      }
+      // Only a candidate whose leave-one-out sum may enter needs its residual sum.
+      double ssRes = 0.0;
+      for (int k = 0; k < points_; k += N) {
+        const Lanes difference = differences(k, fitted(k));
+        const Lanes squares = difference * difference;
+        for (int l = 0; l < N && k + l < points_; ++l) ssRes += squares[l];
+      }
+      entry.ssRes = ssRes;
+      entry.press = press;
+    } else {
+      if constexpr (!HasCheapBackTransform(Set))
+        if (floorsRuleOut(fitted)) return;
+      double ssRes = 0.0;
+      for (int k = 0; k < points_; k += N) {
+        const Lanes difference = differences(k, fitted(k));
+        const Lanes square = difference * difference;
+        for (int l = 0; l < N && k + l < points_; ++l) ssRes += square[l];
+        if (test.rulesOut(ssRes)) return;
+      }
+      entry.ssRes = ssRes;
+    }
+    if (!test.admits(entry.ssRes, entry.press, entry.merit)) return;
     candidacies_.push_back({ordinalOf_[last], entry, coefficients});
   }
 
@@ -609,6 +695,7 @@ PrefixScratch::PrefixScratch(int points)
           kNodeDepths, kFollowerBytes / (static_cast<double>(kFollowers) * PaddedPoints(points) * sizeof(double))))),
       levelColumns_(static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride_), 0.0),
       residuals_(static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride_), 0.0),
+      hats_(static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride_), 0.0),
       followers_(static_cast<size_t>(keptNodeDepths_) * kFollowers * static_cast<size_t>(stride_), 0.0),
       trieStates_(static_cast<size_t>(kTrieDepths * 4) * static_cast<size_t>(stride_), 0.0) {}
 

@@ -64,6 +64,9 @@ class PrefixScratch {
   // A level's own room, for a column worked out there rather than kept.
   double* levelColumn(int level) { return at(levelColumns_, level); }
   double* residual(int level) { return at(residuals_, level); }
+  // Each point's hat value after the level's column (regress/leave_one_out.h),
+  // kept only by a search that ranks by predicted R squared.
+  double* hat(int level) { return at(hats_, level); }
   double* follower(int depth, int slot) { return at(followers_, depth * kFollowers + slot); }
   double* trieState(int depth, int kind) { return at(trieStates_, depth * 4 + kind); }
   // Nodes deeper than this keep no followers of their own: theirs are worked
@@ -89,16 +92,18 @@ class PrefixScratch {
   int keptNodeDepths_;
   std::vector<double> levelColumns_;
   std::vector<double> residuals_;
+  std::vector<double> hats_;
   std::vector<double> followers_;
   std::vector<double> trieStates_;
 };
 
 // What a walk needs besides its group: the bank and the tests a candidate
-// must pass to be offered.
+// must pass to be offered, and whether they test its leave-one-out sum.
 struct GroupWalkContext {
   const ColumnBank* bank = nullptr;
   int variables = 0;
   EntryTests* tests = nullptr;
+  bool leaveOneOut = false;
 };
 
 // Examines every candidate of the group: classifies the refused ones into

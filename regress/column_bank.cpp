@@ -26,7 +26,7 @@ std::vector<int> FirstColumnOfEachVariable(int variables) {
 
 }  // namespace
 
-ColumnBank::ColumnBank(const SearchData& data)
+ColumnBank::ColumnBank(const SearchData& data, const FormWeights& weights)
     : points_(data.pointCount),
       variables_(data.variableCount()),
       firstOfVariable_(FirstColumnOfEachVariable(variables_)),
@@ -40,6 +40,8 @@ ColumnBank::ColumnBank(const SearchData& data)
   rankReferences_.assign(static_cast<size_t>(columns_), 0.0);
   std::vector<double> raw(static_cast<size_t>(points_));
   std::vector<double> standard(static_cast<size_t>(points_));
+  const double* rootWeights = weights.weighted() ? weights.rootWeight.data() : nullptr;
+  const double weightSum = WeightSum(weights.rootWeight, points_);
   auto fill = [&](int columnId, int kind, int v, int w) {
     const size_t c = static_cast<size_t>(columnId);
     for (int i = 0; i < points_; ++i)
@@ -47,12 +49,13 @@ ColumnBank::ColumnBank(const SearchData& data)
         faulted_[c] = 1;
     if (faulted_[c]) return;
     ColumnScale scale;
-    varies_[c] = StandardiseColumn(raw.data(), points_, standard.data(), scale) == ColumnSpread::Varies;
+    varies_[c] = StandardiseColumn(raw.data(), points_, standard.data(), scale, rootWeights) == ColumnSpread::Varies;
     if (!varies_[c]) return;
     double* stored = values_.data() + c * static_cast<size_t>(stride_);
     for (int k = 0; k < points_; ++k) stored[k] = standard[static_cast<size_t>(order_[static_cast<size_t>(k)])];
     squaredLengths_[c] = PointDot(stored, stored, points_);
-    rankReferences_[c] = RankReference(squaredLengths_[c], scale.mean, scale.length, points_, HasComputedValues(kind));
+    rankReferences_[c] =
+        RankReference(squaredLengths_[c], scale.mean, scale.length, weightSum, HasComputedValues(kind));
   };
   for (int kind = 1; kind <= kOrdinaryKindCount; ++kind)
     for (int v = 1; v <= variables_; ++v) {

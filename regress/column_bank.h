@@ -5,6 +5,7 @@
 
 #include "regress/search_data.h"
 #include "regress/term_kind.h"
+#include "regress/y_uncertainty.h"
 
 namespace rv {
 
@@ -12,12 +13,15 @@ namespace rv {
 // standardised once (regress/standard_column.h): each ordinary kind on each
 // variable, the two-variable kinds on each pair. The standardised values lie
 // in the scoring order (regress/scoring_order.h), each column padded with
-// zeros to PaddedPoints.
+// zeros to PaddedPoints. A fit weighted by 1 / sigma^2 standardises its
+// columns with the weights of its Y form, so such a search keeps one bank per
+// Y form.
 class ColumnBank {
  public:
   static constexpr int kSingleVariableKinds = 14;  // kinds 1 to 14 use one variable
 
-  explicit ColumnBank(const SearchData& data);
+  // weights: those of one Y form, or none (FormWeights::weighted).
+  explicit ColumnBank(const SearchData& data, const FormWeights& weights = {});
 
   int pointCount() const { return points_; }
   int columnCount() const { return columns_; }

@@ -40,7 +40,8 @@ double CriterionResidualLimit(RankingCriterion criterion, double bound, double s
   const double k = coefficients;
   double limit = kInfinity;
   switch (criterion) {
-    case RankingCriterion::RSquared: return RSquaredResidualLimit(bound, sst);
+    case RankingCriterion::RSquared:
+    case RankingCriterion::PredictedRSquared: return RSquaredResidualLimit(bound, sst);
     case RankingCriterion::AdjustedRSquared:
       // 1 - (SSE / (N - k)) / (SST / (N - 1)) > bound
       if (!(n - k >= 1.0) || !(sst > 0.0)) return 0.0;
@@ -75,6 +76,12 @@ EntryTest::EntryTest(RankingCriterion rankingCriterion, double meritBound, doubl
       squaresExponent(exponent) {
   if (criterion == RankingCriterion::RSquared) {
     residualLimit = RSquaredResidualLimit(std::max(bound, 0.0), sst);
+    return;
+  }
+  // The leave-one-out sum has no bound from R squared above 0: a predicted
+  // R squared may be negative.
+  if (criterion == RankingCriterion::PredictedRSquared) {
+    residualLimit = RSquaredResidualLimit(bound, sst);
     return;
   }
   // R squared above 0 needs SSE / SST below 1, so SSE below SST.

@@ -13,7 +13,8 @@ namespace rv {
 // fixed number of coefficients), and the residual sum is taken in the
 // scoring order, so a running sum over the first points that reaches the
 // limit already rules the candidate out: adding rounded non-negative terms
-// never makes a sum smaller.
+// never makes a sum smaller. Ranked by predicted R squared, the running sum
+// is that of the squared leave-one-out residuals.
 struct EntryTest {
   EntryTest() = default;
   // bound: the merit to beat, -infinity while the list takes anything it
@@ -21,13 +22,13 @@ struct EntryTest {
   // sst and the residual sums are of the observations times 2^-squaresExponent.
   EntryTest(RankingCriterion criterion, double bound, double sst, int points, int coefficients,
             int squaresExponent = 0);
-  // True when a running sum of squared residuals already rules the
-  // candidate out.
+  // True when a running sum of squared residuals (leave-one-out ones by
+  // predicted R squared) already rules the candidate out.
   bool rulesOut(double partialSum) const { return partialSum >= residualLimit; }
-  // The verdict on the whole residual sum, by the list's own rule; the merit
-  // is set either way.
-  bool admits(double ssRes, double& merit) const {
-    return MayEnterList(ResidualScore{ssRes, sst, points, coefficients, squaresExponent}, criterion, merit) &&
+  // The verdict on the whole residual sums, by the list's own rule; the
+  // merit is set either way.
+  bool admits(double ssRes, double press, double& merit) const {
+    return MayEnterList(ResidualScore{ssRes, sst, points, coefficients, squaresExponent, press}, criterion, merit) &&
            merit > bound;
   }
 
@@ -57,7 +58,9 @@ class EntryTests {
     made_ = 0;
   }
   const EntryTest& forCoefficients(int coefficients) {
-    const int slot = criterion_ == RankingCriterion::RSquared ? 0 : coefficients;
+    const bool sameForAll =
+        criterion_ == RankingCriterion::RSquared || criterion_ == RankingCriterion::PredictedRSquared;
+    const int slot = sameForAll ? 0 : coefficients;
     if (!(made_ & (std::uint64_t{1} << slot))) {
       tests_[slot] = EntryTest(criterion_, bound_, sst_, points_, coefficients, squaresExponent_);
       made_ |= std::uint64_t{1} << slot;
@@ -73,10 +76,12 @@ class EntryTests {
   EntryTest tests_[32];
 };
 
-// A candidate that passed: its residual sum (in point order) and its merit.
+// A candidate that passed: its residual sum (in point order), its
+// leave-one-out sum where the list ranks by it, and its merit.
 struct EntryScore {
   double ssRes = 0.0;
   double merit = 0.0;
+  double press = std::numeric_limits<double>::quiet_NaN();
 };
 
 }  // namespace rv

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <limits>
 #include <map>
@@ -86,8 +87,15 @@ class FastSearch {
         vectors_(options.vectors.value_or(WidestVectors())),
         criterion_(options.criterion),
         list_(options.criterion) {
-    for (EquationSet set : kEquationSets)
-      if (shape.sets[set]) scorings_[set] = PrepareSetScoring(data, set, bank_);
+    for (EquationSet set : kEquationSets) {
+      if (!shape.sets[set]) continue;
+      banks_[set] = &bank_;
+      if (data.weighted) {
+        const FormWeights weights = WeightsOfForm(data, set);
+        if (weights.usable) banks_[set] = &weightedBanks_.emplace_back(data, weights);
+      }
+      scorings_[set] = PrepareSetScoring(data, set, *banks_[set]);
+    }
     total_ = sequence_.count();
     range_ = options.part.value_or(OrdinalRange{1, total_});
     if (options.part) list_.keepEntryLog();
@@ -161,8 +169,7 @@ class FastSearch {
     return result;
   }
 
-  void examineSegments(const Segment* segments, size_t count, EntryBound& bound, Worker& worker,
-                       ChunkResult& result) {
+  void examineSegments(const Segment* segments, size_t count, EntryBound& bound, Worker& worker, ChunkResult& result) {
     const Segment& head = segments[0];
     const SetScoring& scoring = *scorings_[head.set];
     const bool countsRefusals = head.repeatShift == 0;
@@ -191,7 +198,8 @@ class FastSearch {
     EntryTests& tests = worker.tests[head.set];
     tests.set(criterion_, bound.value(), scoring.denominator, data_.pointCount, scoring.squaresExponent);
     GroupWalkContext context;
-    context.bank = &bank_;
+    context.bank = banks_[head.set];
+    context.leaveOneOut = criterion_ == RankingCriterion::PredictedRSquared;
     context.variables = shape_.variables;
     context.tests = &tests;
     worker.groupCandidacies.clear();
@@ -212,8 +220,8 @@ class FastSearch {
         return;
       }
       ++worker.count.fitted;
-      ScoreCandidate(workspace);
-      EntryScore score{workspace.lastScore.ssRes, 0.0};
+      ScoreCandidate(workspace, criterion_ == RankingCriterion::PredictedRSquared);
+      EntryScore score{workspace.lastScore.ssRes, 0.0, workspace.lastScore.press};
       if (MayEnterList(workspace.lastScore, criterion_, score.merit) && score.merit > bound.value()) {
         result.candidacies.push_back({ordinal, score, candidate.set, workspace.coefficientCount()});
         bound.push(score.merit);
@@ -234,7 +242,8 @@ class FastSearch {
       for (const Candidacy& c : found->second.candidacies) {
         const SetScoring& scoring = *scorings_[c.set];
         OfferBareEntry(list_,
-                       {c.score.ssRes, scoring.denominator, data_.pointCount, c.coefficients, scoring.squaresExponent},
+                       {c.score.ssRes, scoring.denominator, data_.pointCount, c.coefficients, scoring.squaresExponent,
+                        c.score.press},
                        c.score.merit, c.ordinal, textOf_);
       }
       const std::int64_t lastOrdinal = found->second.lastOrdinal;
@@ -277,7 +286,11 @@ class FastSearch {
   const SearchShape shape_;
   const CandidateSequence sequence_;
   SearchMonitor& monitor_;
+  // The bank of the columns as they are; a weighted search's Y forms have
+  // theirs, standardised with their weights.
   const ColumnBank bank_;
+  std::deque<ColumnBank> weightedBanks_;
+  PerEquationSet<const ColumnBank*> banks_{};
   const VectorWidth vectors_;
   const RankingCriterion criterion_;
   const std::function<std::string(std::int64_t)> textOf_ = [this](std::int64_t ordinal) {

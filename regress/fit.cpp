@@ -1,8 +1,11 @@
 #include <cmath>
+#include <limits>
 
 #include "regress/fit_workspace.h"
+#include "regress/leave_one_out.h"
 #include "regress/point_sums.h"
 #include "regress/rational_form.h"
+#include "regress/score_scale.h"
 #include "regress/scoring_order.h"
 #include "regress/sum_of_squares.h"
 #include "regress/y_form.h"
@@ -64,6 +67,9 @@ void BuildCandidate(FitWorkspace& ws, const SearchData& data, const Candidate& c
   ws.candidate = candidate;
   ws.text = EquationText(candidate);
   ApplyYForm(ws, data, candidate.set);
+  ws.weights = WeightsOfForm(data, candidate.set);
+  ws.weightSum = WeightSum(ws.weights.rootWeight, ws.pointCount);
+  if (!ws.weights.usable) ws.domainFault = true;
   for (int j = 0; j < candidate.termCount; ++j) BuildTerm(ws, data, j, candidate.terms[j]);
   BuildConstant(ws, candidate.termCount);
 }
@@ -83,9 +89,10 @@ bool FitCandidate(FitWorkspace& ws, std::int64_t ordinal) {
     for (size_t k = 0; k < points; ++k) ordered[k] = byPoint[static_cast<size_t>(order[k])];
     return ordered;
   };
+  const double* rootWeights = ws.weights.weighted() ? ws.weights.rootWeight.data() : nullptr;
   std::vector<double> standard(points, 0.0);
-  StandardiseColumn(ws.transformedY.data(), n, standard.data(), ws.yScale);
-  const std::vector<double> standardY = inScoringOrder(standard);
+  StandardiseColumn(ws.transformedY.data(), n, standard.data(), ws.yScale, rootWeights);
+  ws.standardY = inScoringOrder(standard);
   std::vector<double> values(points);
   std::vector<std::vector<double>> ordered(static_cast<size_t>(p));
   std::vector<const double*> columns;
@@ -93,14 +100,15 @@ bool FitCandidate(FitWorkspace& ws, std::int64_t ordinal) {
   for (int j = 0; j < p; ++j) {
     for (int i = 0; i < n; ++i) values[static_cast<size_t>(i)] = ws.design[static_cast<size_t>(i)][j];
     const ColumnScale& scale = ws.columnScales[j];
-    if (StandardiseColumn(values.data(), n, standard.data(), ws.columnScales[j]) != ColumnSpread::Varies) return false;
+    if (StandardiseColumn(values.data(), n, standard.data(), ws.columnScales[j], rootWeights) != ColumnSpread::Varies)
+      return false;
     ordered[static_cast<size_t>(j)] = inScoringOrder(standard);
     const double* column = ordered[static_cast<size_t>(j)].data();
     columns.push_back(column);
-    rankReferences.push_back(RankReference(PointDot(column, column, n), scale.mean, scale.length, n,
+    rankReferences.push_back(RankReference(PointDot(column, column, n), scale.mean, scale.length, ws.weightSum,
                                            HasComputedValues(ws.candidate.terms[static_cast<size_t>(j)].kind)));
   }
-  if (!FactoriseColumns(columns, rankReferences, standardY.data(), n, ws.factors)) return false;
+  if (!FactoriseColumns(columns, rankReferences, ws.standardY.data(), n, ws.factors)) return false;
 
   // Back to the columns as they are: x = mean + length z, y = mean + length z.
   const std::vector<double> b = ws.factors.solve();
@@ -110,30 +118,52 @@ bool FitCandidate(FitWorkspace& ws, std::int64_t ordinal) {
     c[j] = b[static_cast<size_t>(j)] * ws.yScale.length / ws.columnScales[j].length;
     c[p] = c[p] - c[j] * ws.columnScales[j].mean;
   }
-  for (size_t k = 0; k < points; ++k) {
-    const size_t i = static_cast<size_t>(order[k]);
-    ws.fitted[i] = ws.yScale.mean + ws.yScale.length * (standardY[k] - ws.factors.residual[k]);
-  }
+  for (size_t k = 0; k < points; ++k)
+    ws.fitted[static_cast<size_t>(order[k])] = StandardFittedValue(ws, k, ws.factors.residual[k]);
   ws.verdict = FitVerdict::Fitted;
   ws.lastFittedOrdinal = ordinal;
   return true;
 }
 
-double ScoreCandidate(FitWorkspace& ws) {
+namespace {
+
+// The leave-one-out sum of a linear candidate; not a number where some point
+// fixes its own fitted value.
+double LeaveOneOutSum(const FitWorkspace& ws, const std::vector<double>& pointScale) {
+  const std::vector<double> inOrder = [&] {
+    std::vector<double> weights;
+    if (ws.weights.weighted())
+      for (const int i : ws.scoringOrder) weights.push_back(ws.weights.rootWeight[static_cast<size_t>(i)]);
+    return weights;
+  }();
+  const std::vector<double> hat = HatValues(ws.factors, ConstantShares(inOrder, ws.weightSum, ws.pointCount));
+  double press = 0.0;
+  for (size_t k = 0; k < hat.size(); ++k) {
+    const double oneLess = 1.0 - hat[k];
+    if (!HasLeaveOneOut(oneLess)) return std::numeric_limits<double>::quiet_NaN();
+    const size_t i = static_cast<size_t>(ws.scoringOrder[k]);
+    const double left = StandardFittedValue(ws, k, ws.factors.residual[k] / oneLess);
+    const double difference = (ws.scoredY[i] - BackTransform(ws.candidate.set, left)) * pointScale[i];
+    press += difference * difference;
+  }
+  return press;
+}
+
+}  // namespace
+
+double ScoreCandidate(FitWorkspace& ws, bool leaveOneOut) {
   const EquationSet set = ws.candidate.set;
   std::vector<double>& observed = ws.scoredY;
   for (int i = 0; i < ws.pointCount; ++i) observed[static_cast<size_t>(i)] = BackTransform(set, ws.transformedY[i]);
-  const int exponent = SquaresExponent(observed.data(), ws.pointCount);
-  const double toScale = std::ldexp(1.0, -exponent);
+  const ScoreScale scale = MakeScoreScale(observed, ws.weights, ws.pointCount);
   double ssRes = 0.0;
   for (const int i : ws.scoringOrder) {
-    const double difference = (observed[static_cast<size_t>(i)] - BackTransform(set, FittedValue(ws, i))) * toScale;
+    const size_t point = static_cast<size_t>(i);
+    const double difference = (observed[point] - BackTransform(set, FittedValue(ws, i))) * scale.pointScale[point];
     ssRes += difference * difference;
   }
-  std::vector<double> scaled(observed.begin(), observed.end());
-  for (double& y : scaled) y = y * toScale;
-  ws.lastScore = {ssRes, SumOfSquaresAboutMean(scaled.data(), ws.pointCount), ws.pointCount, ws.coefficientCount(),
-                  exponent};
+  ws.lastScore = {ssRes, scale.sst, ws.pointCount, ws.coefficientCount(), scale.squaresExponent};
+  if (leaveOneOut && !ws.candidate.rational) ws.lastScore.press = LeaveOneOutSum(ws, scale.pointScale);
   ws.lastRSquared = ws.lastScore.rSquared();
   return ws.lastRSquared;
 }

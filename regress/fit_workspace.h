@@ -11,6 +11,7 @@
 #include "regress/rational_form.h"
 #include "regress/search_data.h"
 #include "regress/standard_column.h"
+#include "regress/y_uncertainty.h"
 
 namespace rv {
 
@@ -46,6 +47,11 @@ struct FitWorkspace {
   std::array<ColumnScale, kMaxCandidateColumns> columnScales{};
   ColumnScale yScale;
   std::vector<int> scoringOrder;
+  // The weights of the Y form by point, empty without uncertainties of Y,
+  // and their sum (the point count without them).
+  FormWeights weights;
+  double weightSum = 0.0;
+  std::vector<double> standardY;  // in the scoring order
   OrthogonalFactors factors;
   // Each point's fitted value on the transformed scale by the linear fit (a
   // rational candidate's linearised one; FittedValue gives its equation's).
@@ -92,9 +98,26 @@ inline double FittedValue(const FitWorkspace& workspace, int point) {
 // BackTransform of its fitted value with its observation mapped to the
 // transformed scale and back: 1 - SSE / SST, SSE summed in the scoring order,
 // SST taken about the mean of those observations (SumOfSquaresAboutMean),
-// both on the squares' scale of the observations (SquaresExponent). Kept as
-// lastRSquared, with its sums as lastScore.
-double ScoreCandidate(FitWorkspace& workspace);
+// both on the squares' scale of the observations (SquaresExponent), and
+// both weighted by 1 / sigma^2 of Y in a weighted fit (regress/score_scale.h).
+// PRESS, the same sum of each point's observation less the BackTransform of
+// its leave-one-out fitted value (regress/leave_one_out.h), is worked out
+// too, except for a rational equation, which is not linear in its
+// coefficients, or when not asked for (it costs more than the rest of the
+// score). Kept as lastRSquared, with its sums as lastScore.
+double ScoreCandidate(FitWorkspace& workspace, bool leaveOneOut = true);
+
+// The fitted value on the transformed scale of the point taken k-th in the
+// scoring order, from its standardised Y and the residual left of it (its
+// leave-one-out residual for the leave-one-out fitted value): Y's mean plus
+// Y's length times their difference, that times sigma of the transformed Y
+// in a weighted fit.
+inline double StandardFittedValue(const FitWorkspace& workspace, size_t k, double residual) {
+  const double standard = workspace.standardY[k] - residual;
+  if (!workspace.weights.weighted()) return workspace.yScale.mean + workspace.yScale.length * standard;
+  const double sigma = workspace.weights.sigma[static_cast<size_t>(workspace.scoringOrder[k])];
+  return workspace.yScale.mean + workspace.yScale.length * (standard * sigma);
+}
 
 // The fitted equation evaluated for single variable values; variables[k] is
 // the value of Xk (index 0 is not used). A rational equation is evaluated as

@@ -45,10 +45,12 @@ inline constexpr double kReorthogonalisedBelow = 1e-2;
 // the rounding of the mean, which the constant takes, so its reference is
 // its own squared length, and a line through twelve consecutive Julian
 // dates is fitted.
-inline double RankReference(double squaredLength, double mean, double length, int points, bool computedValues) {
+// With weights 1 / sigma^2 the points count by their weights: weightSum is
+// their sum, the points themselves without weights.
+inline double RankReference(double squaredLength, double mean, double length, double weightSum, bool computedValues) {
   if (!computedValues) return squaredLength;
   const double offset = mean / length;
-  return squaredLength + points * (offset * offset);
+  return squaredLength + weightSum * (offset * offset);
 }
 
 // Whether a term's values are computed from the data rather than taken as

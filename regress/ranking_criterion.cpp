@@ -22,6 +22,7 @@ const char* RankingCriterionName(RankingCriterion criterion) {
     case RankingCriterion::AdjustedRSquared: return "Adjusted R squared";
     case RankingCriterion::Aicc: return "AICc";
     case RankingCriterion::Bic: return "BIC";
+    case RankingCriterion::PredictedRSquared: return "Predicted R squared";
   }
   return "";
 }
@@ -32,6 +33,7 @@ const char* RankingCriterionKey(RankingCriterion criterion) {
     case RankingCriterion::AdjustedRSquared: return "adj-r2";
     case RankingCriterion::Aicc: return "aicc";
     case RankingCriterion::Bic: return "bic";
+    case RankingCriterion::PredictedRSquared: return "pred-r2";
   }
   return "";
 }
@@ -70,6 +72,7 @@ double ResidualScore::value(RankingCriterion criterion) const {
     case RankingCriterion::AdjustedRSquared: return AdjustedRSquared(ssRes, sst, points, coefficients);
     case RankingCriterion::Aicc: return Aicc(ssRes, points, coefficients, squaresExponent);
     case RankingCriterion::Bic: return Bic(ssRes, points, coefficients, squaresExponent);
+    case RankingCriterion::PredictedRSquared: return predictedRSquared();
   }
   return kNaN;
 }

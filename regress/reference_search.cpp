@@ -42,7 +42,7 @@ SearchOutcome RunReferenceSearch(const SearchData& data, const SearchShape& shap
           return;
         }
         ++count.fitted;
-        ScoreCandidate(workspace);
+        ScoreCandidate(workspace, criterion == RankingCriterion::PredictedRSquared);
         double merit = 0.0;
         if (!MayEnterList(workspace.lastScore, criterion, merit)) return;
         const int slot = outcome.list.chooseSlot(merit);

@@ -17,4 +17,16 @@ SearchData SnapshotWithCounts(const SheetValues& values, int pointCount, int col
   return data;
 }
 
+SearchData TakeSearchSnapshot(const Document& document) {
+  SearchData data = TakeSearchSnapshot(document.sheet.cells);
+  data.weighted = document.options.weightedBySigma;
+  return data;
+}
+
+SearchData SnapshotWithStoredCounts(const Document& document) {
+  SearchData data = SnapshotWithCounts(document.sheet.cells, document.pointCount, document.columnCount);
+  data.weighted = document.options.weightedBySigma;
+  return data;
+}
+
 }  // namespace rv

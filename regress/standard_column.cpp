@@ -17,35 +17,57 @@ constexpr double kRoundingSpread = 1e-14;
 
 }  // namespace
 
-ColumnSpread StandardiseColumn(const double* values, int points, double* standard, ColumnScale& scale) {
+ColumnSpread StandardiseColumn(const double* values, int points, double* standard, ColumnScale& scale,
+                               const double* rootWeights) {
   scale = {points > 0 ? values[0] : 0.0, 0.0};
   if (points <= 0) return ColumnSpread::Constant;
+  auto weight = [rootWeights](int i) { return rootWeights[i] * rootWeights[i]; };
   bool allEqual = true;
   double sum = 0.0;
+  double weightSum = points;
   double largestValue = 0.0;
   for (int i = 0; i < points; ++i) {
     allEqual = allEqual && values[i] == values[0];
-    sum += values[i];
     largestValue = std::fmax(largestValue, std::fabs(values[i]));
   }
   if (allEqual) return ColumnSpread::Constant;
-  const double roughMean = sum / points;
+  if (rootWeights == nullptr) {
+    for (int i = 0; i < points; ++i) sum += values[i];
+  } else {
+    weightSum = 0.0;
+    for (int i = 0; i < points; ++i) {
+      sum += weight(i) * values[i];
+      weightSum += weight(i);
+    }
+  }
+  const double roughMean = sum / weightSum;
   double correction = 0.0;
-  for (int i = 0; i < points; ++i) correction += values[i] - roughMean;
-  const double mean = roughMean + correction / points;
+  if (rootWeights == nullptr) {
+    for (int i = 0; i < points; ++i) correction += values[i] - roughMean;
+  } else {
+    for (int i = 0; i < points; ++i) correction += weight(i) * (values[i] - roughMean);
+  }
+  const double mean = roughMean + correction / weightSum;
   scale.mean = mean;
+  std::vector<double> deviations(static_cast<size_t>(points));
   double largestDeviation = 0.0;
-  for (int i = 0; i < points; ++i) largestDeviation = std::fmax(largestDeviation, std::fabs(values[i] - mean));
+  double largestWeighted = 0.0;
+  for (int i = 0; i < points; ++i) {
+    const double deviation = values[i] - mean;
+    largestDeviation = std::fmax(largestDeviation, std::fabs(deviation));
+    deviations[static_cast<size_t>(i)] = rootWeights == nullptr ? deviation : rootWeights[i] * deviation;
+    largestWeighted = std::fmax(largestWeighted, std::fabs(deviations[static_cast<size_t>(i)]));
+  }
   if (!std::isfinite(largestDeviation) || !std::isfinite(largestValue) || !(largestDeviation >= DBL_MIN) ||
-      !(largestDeviation > kRoundingSpread * largestValue))
+      !(largestDeviation > kRoundingSpread * largestValue) || !std::isfinite(largestWeighted) ||
+      !(largestWeighted >= DBL_MIN))
     return ColumnSpread::Unresolved;
   int exponent = 0;
-  std::frexp(largestDeviation, &exponent);
+  std::frexp(largestWeighted, &exponent);
   const double toNearOne = std::ldexp(1.0, -exponent);
-  std::vector<double> near(static_cast<size_t>(points));
-  for (int i = 0; i < points; ++i) near[static_cast<size_t>(i)] = (values[i] - mean) * toNearOne;
-  const double length = std::sqrt(PointDot(near.data(), near.data(), points));
-  for (int i = 0; i < points; ++i) standard[i] = near[static_cast<size_t>(i)] / length;
+  for (double& deviation : deviations) deviation = deviation * toNearOne;
+  const double length = std::sqrt(PointDot(deviations.data(), deviations.data(), points));
+  for (int i = 0; i < points; ++i) standard[i] = deviations[static_cast<size_t>(i)] / length;
   scale.length = std::ldexp(length, exponent);
   return ColumnSpread::Varies;
 }

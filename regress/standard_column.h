@@ -24,6 +24,12 @@ enum class ColumnSpread {
 // deviations, brought near 1 by a power of two (exact) and divided by the
 // length of their vector, taken with PointDot. Writes the standardised
 // column to `standard` when it varies; otherwise leaves it alone.
-ColumnSpread StandardiseColumn(const double* values, int points, double* standard, ColumnScale& scale);
+// With root weights r (1 / sigma, y_uncertainty.h) the mean is the weighted
+// one, sum r^2 x / sum r^2, and each deviation is multiplied by r before it
+// is scaled: the constant's column r is then orthogonal to every
+// standardised column, as 1 is without weights. Without them every weight is
+// 1 and no step multiplies by it.
+ColumnSpread StandardiseColumn(const double* values, int points, double* standard, ColumnScale& scale,
+                               const double* rootWeights = nullptr);
 
 }  // namespace rv

@@ -22,6 +22,27 @@ double SumOfSquaresAboutMean(const double* values, int count) {
   return squares;
 }
 
+double WeightedSumOfSquaresAboutMean(const double* values, const double* rootWeights, int count) {
+  if (count <= 0) return 0.0;
+  bool allEqual = true;
+  double sum = 0.0;
+  double weightSum = 0.0;
+  for (int i = 0; i < count; ++i) {
+    const double weight = rootWeights[i] * rootWeights[i];
+    sum += weight * values[i];
+    weightSum += weight;
+    allEqual = allEqual && values[i] == values[0];
+  }
+  if (allEqual) return 0.0;
+  const double mean = sum / weightSum;
+  double squares = 0.0;
+  for (int i = 0; i < count; ++i) {
+    const double deviation = rootWeights[i] * (values[i] - mean);
+    squares += deviation * deviation;
+  }
+  return squares;
+}
+
 int SquaresExponent(const double* values, int count) {
   double largest = 0.0;
   for (int i = 0; i < count; ++i) largest = std::fmax(largest, std::fabs(values[i]));

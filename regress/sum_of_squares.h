@@ -10,6 +10,10 @@ namespace rv {
 // value would otherwise leave a spread of rounding noise.
 double SumOfSquaresAboutMean(const double* values, int count);
 
+// The same with weights r^2 (r = 1 / sigma): the weighted mean
+// sum r^2 v / sum r^2, then the sum of (r (v - mean))^2, in the order given.
+double WeightedSumOfSquaresAboutMean(const double* values, const double* rootWeights, int count);
+
 // Squares of values beyond about 1e120 overflow in a sum, and of values
 // below about 1e-160 vanish. Where the largest magnitude of the values lies
 // outside 2^-400 .. 2^400, the sums of squares of a fit (the residual sum and

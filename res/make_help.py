@@ -75,6 +75,10 @@ CONTROLS = [
     (OPTIONS, 222, "Undo Memory", "The memory, in megabytes, that Edit › Undo may keep: 32 to 16384, 256 at first. "
      "When the changes kept would take more, the oldest are let go. Kept in the settings file."),
     (OPTIONS, 223, "Undo Memory", "Steps the memory of Undo up or down."),
+    (OPTIONS, 224, "Weight by \u03c3 of Y in X16", "When checked, X16 holds each point's standard uncertainty \u03c3 of Y "
+     "and every fit is weighted by 1/\u03c3\u00b2: R squared, adjusted R squared, AICc and BIC take \u03c7\u00b2 in place "
+     "of the residual sum of squares. A \u03c3 that is empty, zero or negative is refused, naming its row. "
+     "Kept in the data file."),
     (OPTIONS, 301, "Graph Options and Colors", "Click a colour in the column on the right, then click the button of the part of the graph that should take it."),
     (OPTIONS, 302, "Background", "The colour behind the graph. It always has a colour."),
     (OPTIONS, 303, "Border Outline", "The frame of a copied graph picture."),

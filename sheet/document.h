@@ -53,6 +53,8 @@ struct DocumentOptions {
   std::array<std::int32_t, kGraphColorElementCount> graphColors = kDefaultGraphColors;
   bool shadeSurface = true;
   BandOptions bands;
+  // Every fit weighted by 1 / sigma^2, sigma of Y in X16.
+  bool weightedBySigma = false;
 };
 
 // Whether the sheet is saved, and where.

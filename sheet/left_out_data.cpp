@@ -51,9 +51,11 @@ std::string ColumnReason(const SheetValues& cells, const PointsAndColumns& count
 }
 
 // One sentence for each reason; columns that share one share the sentence.
-std::vector<std::string> DescribeLeftOutColumns(const SheetValues& cells, const PointsAndColumns& counts) {
+std::vector<std::string> DescribeLeftOutColumns(const SheetValues& cells, const PointsAndColumns& counts,
+                                                bool sigmaInX16) {
   std::vector<std::pair<std::string, std::vector<int>>> reasons;
-  for (int column = counts.columnCount; column < kSheetColumns; ++column) {
+  const int end = sigmaInX16 ? kLastSearchedColumn + 1 : kSheetColumns;
+  for (int column = counts.columnCount; column < end; ++column) {
     if (!HoldsValue(cells, column, counts.pointCount)) continue;
     const std::string reason = ColumnReason(cells, counts, column, false);
     if (!reasons.empty() && reasons.back().first == reason) reasons.back().second.push_back(column);
@@ -84,8 +86,8 @@ std::string DescribeLeftOutRows(const SheetValues& cells) {
   return "Rows " + gap + " to " + std::to_string(lastRow + 1) + " take no part: Y is empty in row " + gap;
 }
 
-std::vector<std::string> DescribeLeftOutData(const SheetValues& cells) {
-  std::vector<std::string> sentences = DescribeLeftOutColumns(cells, CountPointsAndColumns(cells));
+std::vector<std::string> DescribeLeftOutData(const SheetValues& cells, bool sigmaInX16) {
+  std::vector<std::string> sentences = DescribeLeftOutColumns(cells, CountPointsAndColumns(cells), sigmaInX16);
   if (std::string rows = DescribeLeftOutRows(cells); !rows.empty())
     sentences.insert(sentences.begin(), std::move(rows));
   return sentences;

@@ -13,8 +13,9 @@ namespace rv {
 // each variable with its own reason ("Rows 7 to 13 take no part: Y is empty
 // in row 7"; "X3 takes no part: it is empty in row 6"; "X4 and X5 take no
 // part: they come after X3, which is empty in row 6"), for a user who may
-// not expect it.
-std::vector<std::string> DescribeLeftOutData(const SheetValues& cells);
+// not expect it. X16 is not named where it holds the uncertainties of Y
+// (sigmaInX16): there it takes part in every fit, as the weights.
+std::vector<std::string> DescribeLeftOutData(const SheetValues& cells, bool sigmaInX16 = false);
 
 // Why a search would have no X variable to fit and what to change, when
 // the points are there but X1 is not; empty when X1 takes part.

@@ -1,6 +1,7 @@
 #include "stats/anova_table.h"
 
 #include <limits>
+#include <vector>
 
 #include "regress/sum_of_squares.h"
 
@@ -16,9 +17,17 @@ double MeanSquare(double ss, int df) { return df > 0 ? ss / df : kNaN; }
 
 AnovaTable BuildAnovaTable(const ResidualTable& table, int termCount) {
   const int n = table.pointCount();
-  const double sst = SumOfSquaresAboutMean(table.yObs.data(), n);
   double sse = 0.0;
-  for (int i = 0; i < n; ++i) sse += table.difference(i) * table.difference(i);
+  double sst = 0.0;
+  if (table.weighted()) {
+    std::vector<double> rootWeights;
+    for (const double sigma : table.sigma) rootWeights.push_back(1.0 / sigma);
+    sst = WeightedSumOfSquaresAboutMean(table.yObs.data(), rootWeights.data(), n);
+    for (int i = 0; i < n; ++i) sse += table.normalisedResidual(i) * table.normalisedResidual(i);
+  } else {
+    sst = SumOfSquaresAboutMean(table.yObs.data(), n);
+    for (int i = 0; i < n; ++i) sse += table.difference(i) * table.difference(i);
+  }
   // No spread to explain, or an equation (fitted on a transformed scale)
   // that predicts Y worse than its mean: no explained sum of squares.
   const double explained = sst > 0.0 && sst >= sse ? sst - sse : kNaN;

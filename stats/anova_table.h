@@ -16,7 +16,9 @@ struct AnovaRow {
 // Total SS = sum of (Y Obs - mean)^2 (about the mean, in two passes) with
 // N - 1 df, Residual SS = sum of (Y Obs - Y Calc)^2 with N - p - 1 df,
 // Regress SS = their difference with p df, not finite when the total is 0
-// or below the residual; each mean square is SS / df.
+// or below the residual; each mean square is SS / df. A fit weighted by
+// 1 / sigma^2 weights every square: the Total about the weighted mean, the
+// Residual chi squared.
 struct AnovaTable {
   AnovaRow regress, residual, total;
 };

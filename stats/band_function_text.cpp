@@ -138,7 +138,7 @@ std::string GenerateBandFunctionText(const FitWorkspace& workspace, FunctionLang
     for (size_t j = 0; j < k; ++j)
       out.statement(u, Concatenated({u, " + ", out.literal(c.w[j][k]), " * ", Variable(s, 'z', j)}));
   }
-  out.statement("V", out.literal(1.0 / c.points));
+  out.statement("V", out.literal(1.0 / c.weightSum));
   for (size_t k = 0; k < p; ++k) {
     const std::string u = Variable(s, 'u', k);
     out.statement("V", Concatenated({"V + ", u, " * ", u, " * ", out.literal(c.inverseSquares[k])}));

@@ -9,10 +9,16 @@ namespace rv {
 
 namespace {
 
+// 1 / sigma of the transformed Y at a point, 1 without weights.
+double RootWeight(const FitWorkspace& workspace, int point) {
+  return workspace.weights.weighted() ? workspace.weights.rootWeight[static_cast<size_t>(point)] : 1.0;
+}
+
 double RationalResidualSquares(const FitWorkspace& workspace) {
   double sum = 0.0;
   for (int i = 0; i < workspace.pointCount; ++i) {
-    const double residual = workspace.transformedY[static_cast<size_t>(i)] - FittedValue(workspace, i);
+    const double residual =
+        (workspace.transformedY[static_cast<size_t>(i)] - FittedValue(workspace, i)) * RootWeight(workspace, i);
     sum += residual * residual;
   }
   return sum;
@@ -79,7 +85,8 @@ std::vector<std::vector<double>> RationalSensitivityColumns(const FitWorkspace& 
   for (size_t i = 0; i < n; ++i) {
     const std::array<double, 3> gradient =
         RationalGradient(workspace, TermValuesAtPoint(workspace, static_cast<int>(i)));
-    for (size_t k = 0; k < columns.size(); ++k) columns[k][i] = gradient[k];
+    const double rootWeight = RootWeight(workspace, static_cast<int>(i));
+    for (size_t k = 0; k < columns.size(); ++k) columns[k][i] = gradient[k] * rootWeight;
   }
   return columns;
 }
@@ -102,6 +109,7 @@ std::vector<std::vector<double>> UnitTriangularInverse(const OrthogonalFactors& 
 CoefficientCovariance BuildCoefficientCovariance(const FitWorkspace& workspace) {
   CoefficientCovariance covariance;
   covariance.points = workspace.pointCount;
+  covariance.weightSum = workspace.weightSum;
   covariance.residualDf = workspace.pointCount - workspace.coefficientCount();
   if (covariance.residualDf <= 0) return covariance;
   if (workspace.candidate.rational) AddRationalCovariance(workspace, covariance);
@@ -115,9 +123,9 @@ double UnscaledVarianceAt(const CoefficientCovariance& covariance, const FitWork
     const std::array<double, 3> gradient = RationalGradient(workspace, values);
     return GramInverseForm(covariance.rationalFactor, {gradient.begin(), gradient.end()});
   }
-  // 1/N for the mean of the transformed Y, then z' W D^-1 W' z summed along
-  // the orthogonal columns.
-  double share = 1.0 / covariance.points;
+  // 1 / sum w for the (weighted) mean of the transformed Y, 1 / N without
+  // weights, then z' W D^-1 W' z summed along the orthogonal columns.
+  double share = 1.0 / covariance.weightSum;
   const size_t p = covariance.w.size();
   for (size_t k = 0; k < p; ++k) {
     double along = 0.0;

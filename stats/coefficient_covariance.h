@@ -26,7 +26,8 @@ bool TermValuesAt(const FitWorkspace& workspace, const double* variables, TermVa
 // at one point: it is not linear in b, so these stand in for its columns.
 std::array<double, 3> RationalGradient(const FitWorkspace& workspace, const TermValues& values);
 
-// RationalGradient at every data point, one column per coefficient.
+// RationalGradient at every data point, one column per coefficient, each
+// point's row times its root weight in a weighted fit.
 std::vector<std::vector<double>> RationalSensitivityColumns(const FitWorkspace& workspace);
 
 // W = U^-1 of the fit's unit upper triangular U, row by row (w[j][k] for
@@ -53,6 +54,7 @@ struct CoefficientCovariance {
   double residualVariance = 0.0;
   double yScale = 1.0;
   int points = 0;
+  double weightSum = 0.0;  // of the points' weights: the point count without weights
   std::vector<std::vector<double>> w;
   std::vector<double> inverseSquares;
   std::vector<ColumnScale> columnScales;

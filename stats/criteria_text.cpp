@@ -5,12 +5,18 @@
 namespace rv {
 
 std::vector<CriterionRow> CriterionRows(const FitCriteria& c) {
-  return {{"Adjusted R Squared", FixedText(c.adjustedRSquared, 6)},
-          {"F Stat", ScientificText(c.fStat, 8)},
-          {"F P Value", ScientificText(c.fPValue, 4)},
-          {"AICc", FixedText(c.aicc, 6)},
-          {"BIC", FixedText(c.bic, 6)},
-          {"Residual Std Error", FixedText(c.residualStdError, 6)}};
+  std::vector<CriterionRow> rows = {{"Adjusted R Squared", FixedText(c.adjustedRSquared, 6)},
+                                    {"F Stat", ScientificText(c.fStat, 8)},
+                                    {"F P Value", ScientificText(c.fPValue, 4)},
+                                    {"AICc", FixedText(c.aicc, 6)},
+                                    {"BIC", FixedText(c.bic, 6)},
+                                    {"Predicted R Squared", FixedText(c.predictedRSquared, 6)},
+                                    {"Residual Std Error", FixedText(c.residualStdError, 6)}};
+  if (!c.weighting.empty()) {
+    rows.push_back({"Chi Squared", FixedText(c.chiSquared, 6)});
+    rows.push_back({"Weights", c.weighting});
+  }
+  return rows;
 }
 
 std::vector<IntervalRow> IntervalRows(const EquationStatistics& statistics, const FitCriteria& criteria) {

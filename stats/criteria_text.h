@@ -10,7 +10,9 @@ namespace rv {
 
 // One figure of the fit criteria as the statistics dialog's Criteria page,
 // its copy, its printout and the command line show it: "Adjusted R
-// Squared", "F Stat", "F P Value", "AICc", "BIC", "Residual Std Error", with
+// Squared", "F Stat", "F P Value", "AICc", "BIC", "Predicted R Squared",
+// "Residual Std Error", and for a weighted fit "Chi Squared" and "Weights"
+// (its weighting), with
 // "%.6f" (F with "%.8E", its P with "%.4E"); "n/a" where undefined.
 struct CriterionRow {
   std::string name, value;

@@ -44,6 +44,9 @@ FitCriteria BuildFitCriteria(const EquationStatistics& statistics) {
   criteria.aicc = Aicc(sse, n, p + 1);
   criteria.bic = Bic(sse, n, p + 1);
   criteria.residualStdError = hasResidualDf ? std::sqrt(sse / residualDf) : kNaN;
+  criteria.predictedRSquared = statistics.predictedRSquared;
+  criteria.weighting = statistics.weighting;
+  criteria.chiSquared = sse;
   criteria.coefficientCi95 = ConfidenceIntervals(statistics.terms, residualDf);
   return criteria;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "stats/statistics_pass.h"
@@ -20,6 +21,9 @@ struct FitCriteria {
   double aicc = 0.0;
   double bic = 0.0;
   double residualStdError = 0.0;                    // sqrt(SSE / (n - p - 1)), on the scale of Y
+  double predictedRSquared = 0.0;                   // 1 - PRESS / SST (regress/leave_one_out.h)
+  std::string weighting;                            // the statistics' weighting, empty without
+  double chiSquared = 0.0;                          // the weighted residual sum, where weighted
   std::vector<ConfidenceInterval> coefficientCi95;  // one per coefficient, the constant last
 };
 
@@ -38,7 +42,9 @@ struct FitCriteria {
 // constant (SST 0) or an equation, fitted on a transformed scale, that
 // predicts Y worse than Y's mean (no Regress sum of squares); AICc and BIC
 // with SSE 0, AICc also when n - k - 1 <= 0; an interval whose coefficient
-// or Std Error is not finite.
+// or Std Error is not finite; predicted R squared where a point's hat value
+// is 1 and for a rational equation. A fit weighted by 1 / sigma^2 takes chi
+// squared for SSE and the weighted SST of its ANOVA table.
 FitCriteria BuildFitCriteria(const EquationStatistics& statistics);
 
 }  // namespace rv

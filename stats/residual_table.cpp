@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "regress/y_form.h"
+#include "regress/y_uncertainty.h"
 
 namespace rv {
 
@@ -35,6 +36,8 @@ ResidualTable BuildResidualTable(const FitWorkspace& workspace) {
     obs.add(table.yObs[static_cast<size_t>(i)]);
     calc.add(table.yCalc[static_cast<size_t>(i)]);
   }
+  if (workspace.weights.weighted())
+    for (const double scoreWeight : workspace.weights.scoreWeight) table.sigma.push_back(1.0 / scoreWeight);
   table.obsMin = obs.low;
   table.obsRange = obs.high - obs.low;
   table.calcMin = calc.low;

@@ -13,6 +13,8 @@ namespace rv {
 struct ResidualTable {
   std::vector<double> yObs;
   std::vector<double> yCalc;
+  // sigma of Y at each point of a fit weighted by 1 / sigma^2; empty without.
+  std::vector<double> sigma;
   double obsMin = 0.0, obsRange = 0.0;
   double calcMin = 0.0, calcRange = 0.0;
 
@@ -20,6 +22,9 @@ struct ResidualTable {
   double difference(int i) const { return yObs[i] - yCalc[i]; }
   // The difference as a percentage of Y Obs; not finite when Y Obs is 0.
   double percentDifference(int i) const { return difference(i) * 100.0 / yObs[i]; }
+  bool weighted() const { return !sigma.empty(); }
+  // The difference in units of its sigma, whose squares sum to chi squared.
+  double normalisedResidual(int i) const { return difference(i) / sigma[static_cast<size_t>(i)]; }
 };
 
 // Y Obs is the sheet's Y; Y Calc maps the equation's fitted value back with

@@ -36,7 +36,8 @@ std::vector<ResidualRow> ResidualRows(const ResidualTable& table) {
   for (int i = 0; i < table.pointCount(); ++i)
     rows.push_back({FormatText("  %d", i + 1), ScientificText(table.yObs[static_cast<size_t>(i)], 4),
                     ScientificText(table.yCalc[static_cast<size_t>(i)], 4), ScientificText(table.difference(i), 4),
-                    FixedText(table.percentDifference(i), 2)});
+                    FixedText(table.percentDifference(i), 2),
+                    table.weighted() ? ScientificText(table.normalisedResidual(i), 4) : std::string()});
   return rows;
 }
 
@@ -63,6 +64,8 @@ EquationStatistics StatisticsPass(const FitWorkspace& workspace, double bandLeve
   const ConfidenceBands bands = BuildConfidenceBands(workspace, bandLevel);
   for (int i = 0; i < workspace.pointCount; ++i) statistics.bands.push_back(BandsAtPoint(bands, workspace, i));
   statistics.bandRows = BandRows(statistics.bands);
+  statistics.predictedRSquared = workspace.lastScore.predictedRSquared();
+  if (workspace.weights.weighted()) statistics.weighting = kWeightingText;
 
   statistics.summary = BuildFitSummary(statistics.residuals, workspace.lastRSquared);
   statistics.rSquaredLine = "R Squared  =  " + FixedText(statistics.summary.rSquared, 6);

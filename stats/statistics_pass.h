@@ -19,9 +19,11 @@ struct CoefficientRow {
 };
 
 // One row of the residual list: "  n" (two blanks and the 1-based point
-// number), Y Obs, Y Calc and the difference with "%.4E", Pct Diff with "%.2f".
+// number), Y Obs, Y Calc and the difference with "%.4E", Pct Diff with "%.2f";
+// for a weighted fit also the normalised residual, the difference over sigma,
+// with "%.4E" (empty without weights).
 struct ResidualRow {
-  std::string number, yObs, yCalc, difference, pctDiff;
+  std::string number, yObs, yCalc, difference, pctDiff, normalised;
 };
 
 // The ends of the confidence band (of the mean) and of the prediction band
@@ -67,6 +69,12 @@ struct EquationStatistics {
   std::string bandHeading;  // BandHeading
   std::vector<PointBands> bands;
   std::vector<BandRow> bandRows;
+  // 1 - PRESS / SST as the fit scored it (regress/leave_one_out.h); not a
+  // number where undefined.
+  double predictedRSquared = 0.0;
+  // "weighted by σ (X16)" for a fit weighted by the uncertainties of Y,
+  // empty without.
+  std::string weighting;
 
   std::vector<TermStatistics> terms;
   std::vector<TermRow> termRows;

@@ -25,7 +25,9 @@ struct TermStatistics {
 // P Value = the two-sided P of Student's t with N - p - 1 degrees of
 // freedom. For a rational equation the fitted values are its own and X holds
 // the derivatives of (a u + c) / (1 - b x) by a, b and c, the asymptotic
-// errors of a non-linear fit. One entry per coefficient, the constant last.
+// errors of a non-linear fit. A fit weighted by 1 / sigma^2 weights every
+// square and every row of X alike (s^2 is then chi squared over the degrees
+// of freedom). One entry per coefficient, the constant last.
 std::vector<TermStatistics> BuildTermStatistics(const FitWorkspace& workspace);
 
 }  // namespace rv

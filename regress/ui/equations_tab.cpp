@@ -14,6 +14,7 @@
 #include "regress/ui/left_out_notice.h"
 #include "regress/ui/ranking_choice.h"
 #include "regress/ui/set_status_lines.h"
+#include "regress/y_uncertainty.h"
 #include "widgets/command_ids.h"
 #include "widgets/context_menu.h"
 #include "widgets/control_id.h"
@@ -157,7 +158,7 @@ void EquationsTab::statsPressed() {
 
 void EquationsTab::startSearch() {
   SearchRequest request;
-  request.data = TakeSearchSnapshot(context_.document.sheet.cells);
+  request.data = TakeSearchSnapshot(context_.document);
   request.shape = MakeSearchShape(request.data, context_.document.options);
   request.criterion = context_.rankBy;
   if (request.data.pointCount < 2) {
@@ -165,6 +166,12 @@ void EquationsTab::startSearch() {
     start_->setPressed(false);
     return;
   }
+  if (const int row = request.data.weighted ? FirstUnusableSigmaRow(request.data) : 0; row != 0) {
+    ShowMessage(QString::fromStdString(UnusableSigmaMessage(row)), window(), MessageKind::Error);
+    start_->setPressed(false);
+    return;
+  }
+  weighted_ = request.data.weighted;
   showLeftOutData();
   if (!leftOut_->confirmStart(context_.document.sheet.cells, window())) {
     start_->setPressed(false);
@@ -232,6 +239,7 @@ void EquationsTab::finishSearch(SearchOutcome outcome) {
   if (list_->isVisible()) list_->setFocus();
   // A stopped search shows how far it got, not the count of the whole sequence.
   QString detail = CountText(outcome.stopped ? run_.progress().done : outcome.candidateCount);
+  if (weighted_) detail += QStringLiteral("; ") + QString::fromUtf8(kWeightingText);
   const std::string refusals = RefusalSummary(outcome.refusals);
   if (!refusals.empty()) detail += QStringLiteral("; ") + QString::fromStdString(refusals);
   context_.status.setPaneText(StatusPane::Detail, detail);
@@ -311,7 +319,7 @@ void EquationsTab::resizeEvent(QResizeEvent*) {
 void EquationsTab::showEvent(QShowEvent*) { showLeftOutData(); }
 
 void EquationsTab::showLeftOutData() {
-  leftOut_->showFor(context_.document.sheet.cells);
+  leftOut_->showFor(context_.document.sheet.cells, context_.document.options.weightedBySigma);
   resizeEvent(nullptr);
 }
 

@@ -118,6 +118,7 @@ class EquationsTab : public QWidget {
   EquationsTabContext context_;
   SearchRun run_;
   bool searching_ = false;
+  bool weighted_ = false;  // the running or last search is weighted by sigma of Y
   // The sheet the running search started from was replaced: its result is dropped.
   bool abandoned_ = false;
   // The report of the running search: its shape and counts from the start,

@@ -13,9 +13,10 @@ LeftOutNotice::LeftOutNotice(QWidget* parent) : QLabel(parent) {
   hide();
 }
 
-void LeftOutNotice::showFor(const SheetValues& cells) {
+void LeftOutNotice::showFor(const SheetValues& cells, bool sigmaInX16) {
   QStringList lines;
-  for (const std::string& sentence : DescribeLeftOutData(cells)) lines << QString::fromStdString(sentence) + '.';
+  for (const std::string& sentence : DescribeLeftOutData(cells, sigmaInX16))
+    lines << QString::fromStdString(sentence) + '.';
   setText(lines.join('\n'));
   setVisible(!lines.isEmpty());
 }

@@ -17,7 +17,7 @@ class LeftOutNotice : public QLabel {
   explicit LeftOutNotice(QWidget* parent = nullptr);
 
   // Shows what of these cells takes no part.
-  void showFor(const SheetValues& cells);
+  void showFor(const SheetValues& cells, bool sigmaInX16);
   // Before a search: false when no X variable would take part (said why),
   // or when the user would rather not search without the rows left out.
   // Asks only while the user has not said yes for this sheet.

@@ -1,5 +1,6 @@
 #include "regress/ui/ranking_choice.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 
@@ -12,6 +13,8 @@ namespace {
 
 constexpr int kLineHeight = 16;
 constexpr int kDropDownHeight = 22;
+// "Listed by Predicted R squared" takes three lines of the column.
+constexpr int kListedLines = 3;
 
 }  // namespace
 
@@ -33,8 +36,8 @@ RankingChoice::RankingChoice(QWidget* parent) : QWidget(parent) {
   listed_->setObjectName(QStringLiteral("ListedBy"));
   listed_->setWordWrap(true);
   listed_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  listed_->setGeometry(0, kLineHeight + kDropDownHeight + 4, kWidth, 2 * kLineHeight);
-  setFixedSize(kWidth, kLineHeight + kDropDownHeight + 4 + 2 * kLineHeight);
+  listed_->setGeometry(0, kLineHeight + kDropDownHeight + 4, kWidth, kListedLines * kLineHeight);
+  setFixedSize(kWidth, kLineHeight + kDropDownHeight + 4 + kListedLines * kLineHeight);
   connect(dropDown_, &QComboBox::activated, this,
           [this](int index) { emit chosen(static_cast<RankingCriterion>(dropDown_->itemData(index).toInt())); });
 }

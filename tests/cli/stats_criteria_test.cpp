@@ -43,6 +43,7 @@ TEST_F(StatsCriteria, TextFollowsTheDialogsContent) {
       "F P Value  =  2.1696E-03\n"
       "AICc  =  7.964726\n"
       "BIC  =  7.260517\n"
+      "Predicted R Squared  =  0.501383\n"
       "Residual Std Error  =  1.236603\n"
       "\n95% Confidence Intervals\nTerm\tLower\tUpper\n"
       "aX1 \t2.33370136E-01\t7.66811682E-01\n"
@@ -55,22 +56,27 @@ TEST_F(StatsCriteria, JsonCarriesThemWithFullPrecisionAndNullWhereUndefined) {
   const ToolResult result = RunTool({"stats", file(kAnscombe), "--ordinal", "3", "--json"});
   ASSERT_EQ(result.status, 0) << result.err;
   // With one term F is the square of the slope's t, and its P the slope's P.
-  for (const char* part :
-       {"\"p_values\": [0.002169628873078", "\"adjusted_r_squared\": 0.629491621676", "\"f_stat\": 17.98994296767",
-        "\"f_p_value\": 0.002169628873078", "\"aicc\": 7.964726382650", "\"bic\": 7.260516928246",
-        "\"coef_ci95\": [[0.23337013", ", 0.76681168", "], [0.4557368999", ", 5.5444449"})
+  for (const char* part : {"\"p_values\": [0.002169628873078", "\"adjusted_r_squared\": 0.629491621676",
+                           "\"f_stat\": 17.98994296767", "\"f_p_value\": 0.002169628873078", "\"aicc\": 7.964726382650",
+                           "\"bic\": 7.260516928246", "\"predicted_r_squared\": 0.50138325814",
+                           "\"coef_ci95\": [[0.23337013", ", 0.76681168", "], [0.4557368999", ", 5.5444449"})
     EXPECT_NE(result.out.find(part), std::string::npos) << part << "\nin\n" << result.out;
 
-  // Two points leave no residual degrees of freedom.
+  // Two points leave no residual degrees of freedom, and each alone fixes
+  // its own fitted value: no leave-one-out fit.
   const ToolResult two = RunTool({"stats", file("Y,X1\n1,1\n3,2\n"), "--ordinal", "3", "--json"});
   ASSERT_EQ(two.status, 0) << two.err;
-  EXPECT_NE(two.out.find("\"adjusted_r_squared\": null,\n  \"f_stat\": null,\n  \"f_p_value\": null,\n"
-                         "  \"aicc\": null,\n  \"bic\": null,\n  \"residual_std_error\": null,\n  \"coef_ci95\": "
-                         "[[null, null], [null, null]],\n"),
-            std::string::npos)
+  EXPECT_NE(
+      two.out.find(
+          "\"adjusted_r_squared\": null,\n  \"f_stat\": null,\n  \"f_p_value\": null,\n"
+          "  \"aicc\": null,\n  \"bic\": null,\n  \"residual_std_error\": null,\n  \"predicted_r_squared\": null,\n"
+          "  \"coef_ci95\": "
+          "[[null, null], [null, null]],\n"),
+      std::string::npos)
       << two.out;
   const ToolResult twoText = RunTool({"stats", path, "--ordinal", "3"});
   EXPECT_NE(twoText.out.find("\nAdjusted R Squared  =  n/a\nF Stat  =  n/a\n"), std::string::npos) << twoText.out;
+  EXPECT_NE(twoText.out.find("\nPredicted R Squared  =  n/a\n"), std::string::npos) << twoText.out;
   EXPECT_NE(twoText.out.find("\naX1 \tn/a\tn/a\n"), std::string::npos) << twoText.out;
 }
 

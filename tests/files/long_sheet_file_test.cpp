@@ -10,6 +10,7 @@
 #include "files/data_file_extension.h"
 #include "files/data_file_format.h"
 #include "files/data_file_messages.h"
+#include "files/options_extension.h"
 #include "files/read_data_file.h"
 #include "files/recovery_file.h"
 #include "files/write_data_file.h"
@@ -158,14 +159,14 @@ TEST(LongSheetFile, ADamagedExtensionIsRefusedAndTheSheetStays) {
     EXPECT_TRUE(SameBits(reader.document.sheet.cells, before.sheet.cells)) << c.damage;
     EXPECT_EQ(EncodeDataFile(reader.document, reader.session), EncodeDataFile(before, SampleSession())) << c.damage;
   }
-  // Longer than any sheet makes: refused unread, the limit named.
+  // Longer than any sheet makes, with its options: refused unread, the limit named.
   Bytes tooLong = sound;
-  tooLong.resize(df::kFileSize + df::ExtensionSize(kMaxSheetRows) + df::kBandSectionSize + 1);
+  tooLong.resize(df::kFileSize + df::ExtensionSize(kMaxSheetRows) + df::kOptionsSize + df::kBandSectionSize + 1);
   WriteBytes(folder.file("long.rvd"), tooLong);
   const Outcome<ViewUpdates> outcome = Reader().read(folder.file("long.rvd"));
   ASSERT_FALSE(outcome);
   EXPECT_EQ(outcome.message().text, "Error opening input data file\n" + folder.file("long.rvd") +
-                                        "\n(it is larger than 13602970 bytes, the size of a data file of 100000 rows)");
+                                        "\n(it is larger than 13602994 bytes, the size of a data file of 100000 rows)");
 }
 
 }  // namespace

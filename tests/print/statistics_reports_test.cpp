@@ -120,14 +120,14 @@ TEST(CriteriaReport, FiguresThenTheIntervalsUnderTheEquation) {
   ASSERT_EQ(canvas.pages.size(), 1u);
   ExpectText(At(canvas, 0, "Y = aX1 + b"), 1275, 420, TextAlign::Centre);
   const std::vector<CriterionRow> rows = CriterionRows(criteria);
-  ASSERT_EQ(rows.size(), 6u);
+  ASSERT_EQ(rows.size(), 7u);
   for (size_t i = 0; i < rows.size(); ++i) {
     ExpectText(At(canvas, 0, rows[i].name), 300, 600 + 60 * static_cast<int>(i), TextAlign::Left);
     ExpectText(At(canvas, 0, rows[i].value), 1300, 600 + 60 * static_cast<int>(i), TextAlign::Right);
   }
-  ExpectText(At(canvas, 0, "Lower 95%"), 1300, 1020, TextAlign::Right);
-  ExpectText(At(canvas, 0, "aX1 "), 700, 1080, TextAlign::Right);
-  ExpectText(At(canvas, 0, IntervalRows(statistics, criteria)[1].upper), 1900, 1140, TextAlign::Right);
+  ExpectText(At(canvas, 0, "Lower 95%"), 1300, 1080, TextAlign::Right);
+  ExpectText(At(canvas, 0, "aX1 "), 700, 1140, TextAlign::Right);
+  ExpectText(At(canvas, 0, IntervalRows(statistics, criteria)[1].upper), 1900, 1200, TextAlign::Right);
   EXPECT_EQ(canvas.strayCalls, 0);
 }
 

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <thread>
 
+#include "regress/y_uncertainty.h"
 #include "search_expectations.h"
 #include "test_sheets.h"
 
@@ -125,6 +126,53 @@ TEST(FastSearch, LongSheetsGiveTheLiteralList) {
         const SearchOutcome outcome = RunFastSearch(c.data, shape, options, monitor);
         ExpectSameList(outcome, literal);
         EXPECT_EQ(outcome.list.insertCount(), insertions);
+      }
+    }
+  }
+}
+
+// The sheet with an uncertainty of Y in X16 at every point, growing with Y
+// and scattered, and every fit weighted by it.
+SearchData Weighted(SearchData data, std::uint32_t seed) {
+  for (int i = 0; i < data.pointCount; ++i)
+    data.values[i][kSigmaColumn] = 0.02 * (1.0 + std::fabs(data.values[i][0])) * (1.0 + testing::Noise(seed));
+  data.weighted = true;
+  return data;
+}
+
+// Weighted fits on every Y form (with the faults of zeros and negatives, and
+// Y^2 whose sigma vanishes at Y = 0), a large offset and a long sheet, ranked
+// by R squared, AICc and predicted R squared.
+TEST(FastSearch, WeightedSearchesGiveTheLiteralList) {
+  const std::vector<Case> cases = {
+      {"smooth law", Weighted(testing::SmoothLawSheet(), 5), 6},
+      {"zeros and negatives", Weighted(testing::ZerosAndNegativesSheet(), 6), 5},
+      {"large offset", Weighted(testing::LargeOffsetSheet(), 7), 4},
+      {"five variables", Weighted(FiveVariableSheet(), 8), 4},
+      {"150 points", Weighted(testing::LongLawSheet(150, 3), 9), 3, {true, false, true, false, true, false}}};
+  for (const Case& c : cases) {
+    const SearchShape shape = ShapeFor(c.data, c.maxTerms, c.sets);
+    for (RankingCriterion criterion :
+         {RankingCriterion::RSquared, RankingCriterion::Aicc, RankingCriterion::PredictedRSquared}) {
+      SCOPED_TRACE(::testing::Message() << c.name << ", by " << RankingCriterionName(criterion));
+      std::int64_t insertions = 0;
+      RefusalCount refusals;
+      const auto literal = testing::LiteralSearch(c.data, shape, &insertions, criterion, &refusals);
+      ASSERT_FALSE(literal.empty());
+      for (VectorWidth width : SupportedWidths()) {
+        for (int threads : {1, 2}) {
+          SCOPED_TRACE(::testing::Message() << threads << " threads, vector width " << static_cast<int>(width));
+          FastSearchOptions options(threads);
+          options.vectors = width;
+          options.criterion = criterion;
+          options.chunkSize = 997;
+          SearchMonitor monitor;
+          const SearchOutcome outcome = RunFastSearch(c.data, shape, options, monitor);
+          ExpectSameList(outcome, literal);
+          EXPECT_EQ(outcome.list.insertCount(), insertions);
+          EXPECT_EQ(outcome.refusals.outsideRange, refusals.outsideRange);
+          EXPECT_EQ(outcome.refusals.unresolved, refusals.unresolved);
+        }
       }
     }
   }

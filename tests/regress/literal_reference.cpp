@@ -120,40 +120,60 @@ double Dot(const std::vector<double>& a, const std::vector<double>& b) {
   return s[0] + s[1];
 }
 
+// The sigma of a transformed Y, |dT/dY| sigma.
+double TransformedSigma(int set, double y, double sigma) {
+  switch (set) {
+    case 2: return sigma / (y * y);
+    case 3: return 2.0 * std::fabs(y) * sigma;
+    case 4: return 3.0 * (y * y) * sigma;
+    case 5: return sigma / std::fabs(y);
+    case 6: return std::exp(y) * sigma;
+  }
+  return sigma;
+}
+
 // A column centred on its mean (the sum's mean, corrected by the mean of the
-// deviations) and divided by its length (taken of the deviations times the
-// power of two that brings the largest near 1). False when its values are
-// all equal, or do not differ by more than 1e-14 of their magnitude, or the
+// deviations; both weighted by r^2 where root weights r are given) and
+// divided by its length (taken of the deviations, times r, times the power
+// of two that brings the largest near 1). False when its values are all
+// equal, or do not differ by more than 1e-14 of their magnitude, or the
 // largest deviation is not a normal number.
-bool Standardise(const std::vector<double>& x, std::vector<double>& z, double& mean, double& length) {
+bool Standardise(const std::vector<double>& x, std::vector<double>& z, double& mean, double& length,
+                 const std::vector<double>& r) {
   const size_t n = x.size();
+  const bool weighted = !r.empty();
   bool allEqual = true;
-  double sum = 0.0, largest = 0.0;
+  double sum = 0.0, largest = 0.0, weights = 0.0;
   for (size_t i = 0; i < n; ++i) {
     allEqual = allEqual && x[i] == x[0];
-    sum += x[i];
+    sum += weighted ? r[i] * r[i] * x[i] : x[i];
+    weights += weighted ? r[i] * r[i] : 1.0;
     largest = std::fmax(largest, std::fabs(x[i]));
   }
   mean = x[0];
   length = 0.0;
   if (allEqual) return false;
-  const double rough = sum / static_cast<double>(n);
+  const double rough = sum / weights;
   double correction = 0.0;
-  for (size_t i = 0; i < n; ++i) correction += x[i] - rough;
-  mean = rough + correction / static_cast<double>(n);
-  double deviation = 0.0;
-  for (size_t i = 0; i < n; ++i) deviation = std::fmax(deviation, std::fabs(x[i] - mean));
+  for (size_t i = 0; i < n; ++i) correction += weighted ? r[i] * r[i] * (x[i] - rough) : x[i] - rough;
+  mean = rough + correction / weights;
+  double deviation = 0.0, weightedDeviation = 0.0;
+  for (size_t i = 0; i < n; ++i) {
+    deviation = std::fmax(deviation, std::fabs(x[i] - mean));
+    weightedDeviation = std::fmax(weightedDeviation, std::fabs(weighted ? r[i] * (x[i] - mean) : x[i] - mean));
+  }
   if (!std::isfinite(deviation) || !std::isfinite(largest) || !(deviation >= 2.2250738585072014e-308) ||
-      !(deviation > 1e-14 * largest))
+      !(deviation > 1e-14 * largest) || !std::isfinite(weightedDeviation) ||
+      !(weightedDeviation >= 2.2250738585072014e-308))
     return false;
   int e = 0;
-  std::frexp(deviation, &e);
+  std::frexp(weightedDeviation, &e);
   std::vector<double> near(n);
-  for (size_t i = 0; i < n; ++i) near[i] = (x[i] - mean) * std::ldexp(1.0, -e);
-  const double r = std::sqrt(Dot(near, near));
+  for (size_t i = 0; i < n; ++i) near[i] = (weighted ? r[i] * (x[i] - mean) : x[i] - mean) * std::ldexp(1.0, -e);
+  const double nearLength = std::sqrt(Dot(near, near));
   z.assign(n, 0.0);
-  for (size_t i = 0; i < n; ++i) z[i] = near[i] / r;
-  length = std::ldexp(r, e);
+  for (size_t i = 0; i < n; ++i) z[i] = near[i] / nearLength;
+  length = std::ldexp(nearLength, e);
   return true;
 }
 
@@ -172,6 +192,22 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
     for (int i = 0; i < n; ++i)
       fault |= !Column(candidate.terms[static_cast<size_t>(j)], data, i, ty,
                        design[static_cast<size_t>(j)][static_cast<size_t>(i)]);
+  // The weights: r = 1 / sigma of the transformed Y for the fit, 1 / sigma
+  // of Y for the sums on the scale of Y.
+  std::vector<double> sigmaT, r, rY;
+  double weightSum = n;
+  if (data.weighted) {
+    weightSum = 0.0;
+    for (int i = 0; i < n && !fault; ++i) {
+      const double sigma = data.values[i][16];
+      sigmaT.push_back(TransformedSigma(set, data.values[i][0], sigma));
+      r.push_back(1.0 / sigmaT.back());
+      rY.push_back(1.0 / sigma);
+      weightSum += r.back() * r.back();
+      fault |= !(sigmaT.back() > 0.0) || !std::isfinite(sigmaT.back()) || !(sigma > 0.0) || !std::isfinite(r.back()) ||
+               !std::isfinite(rY.back());
+    }
+  }
   if (fault) return fit;
   fit.inRange = true;
   if (p + 1 > n) return fit;
@@ -180,10 +216,10 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
   std::vector<std::vector<double>> z(static_cast<size_t>(p));
   std::vector<double> mean(static_cast<size_t>(p)), length(static_cast<size_t>(p));
   for (int j = 0; j < p; ++j)
-    if (!Standardise(design[j], z[j], mean[j], length[j])) return fit;
+    if (!Standardise(design[j], z[j], mean[j], length[j], r)) return fit;
   std::vector<double> yz(static_cast<size_t>(n), 0.0);
   double yMean = 0.0, yLength = 0.0;
-  Standardise(ty, yz, yMean, yLength);
+  Standardise(ty, yz, yMean, yLength, r);
 
   // From here on the points go in the scoring order: Y farthest from its
   // mean (the sum over N) first, ties in point order.
@@ -227,7 +263,7 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
     // are computed; against the squared length for X itself.
     const int kind = candidate.terms[static_cast<size_t>(j)].kind;
     const double offset = mean[j] / length[j];
-    const double raw = kind == kTermX || kind == kRationalLinear ? before : before + n * (offset * offset);
+    const double raw = kind == kTermX || kind == kRationalLinear ? before : before + weightSum * (offset * offset);
     const double left = Dot(column, column);
     if (!(left > 1e-10 * raw)) return fit;
     a[j] = column;
@@ -272,30 +308,60 @@ LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidat
       d = 1.0 - d;
       fitted[i] = t / d;
     } else {
-      fitted[i] = yMean + yLength * (yz[k] - residual[k]);
+      fitted[i] = data.weighted ? yMean + yLength * ((yz[k] - residual[k]) * sigmaT[i])
+                                : yMean + yLength * (yz[k] - residual[k]);
     }
+  }
+  if (data.weighted) {
+    largest = 0.0;
+    for (int i = 0; i < n; ++i) largest = std::fmax(largest, std::fabs(observed[i] * rY[i]));
   }
   int e = 0;
   if (std::isfinite(largest) && largest > 0.0) std::frexp(largest, &e);
   if (e >= -400 && e <= 400) e = 0;
-  const double toScale = std::ldexp(1.0, -e);
+  auto scale = [&](int i) { return data.weighted ? std::ldexp(rY[i], -e) : std::ldexp(1.0, -e); };
   double ssRes = 0.0;
   for (int k = 0; k < n; ++k) {
-    const double d = (observed[order[k]] - Back(set, fitted[order[k]])) * toScale;
+    const double d = (observed[order[k]] - Back(set, fitted[order[k]])) * scale(order[k]);
     ssRes += d * d;
   }
-  // The total sum of squares about the mean, in two passes; exactly 0 when
-  // every observation is the same.
-  double sumY = 0.0;
+
+  // PRESS: each residual over 1 - h, h = r^2 / sum r^2 (1 / N without
+  // weights) + sum over the columns of a_j^2 / (a_j . a_j), mapped back.
+  fit.press = 0.0;
+  for (int k = 0; k < n && !candidate.rational; ++k) {
+    const int i = order[k];
+    double hat = data.weighted ? r[i] * r[i] / weightSum : 1.0 / n;
+    for (int j = 0; j < p; ++j) hat += a[j][k] * a[j][k] * inverse[j];
+    const double oneLess = 1.0 - hat;
+    if (!(oneLess > 1e-10)) {
+      fit.press = std::nan("");
+      break;
+    }
+    const double standard = yz[k] - residual[k] / oneLess;
+    const double left = data.weighted ? yMean + yLength * (standard * sigmaT[i]) : yMean + yLength * standard;
+    const double d = (observed[i] - Back(set, left)) * scale(i);
+    fit.press += d * d;
+  }
+  if (candidate.rational) fit.press = std::nan("");
+
+  // The total sum of squares about the (weighted) mean, in two passes;
+  // exactly 0 when every observation is the same.
+  double sumY = 0.0, sumWeights = 0.0;
   bool allEqual = true;
   for (int i = 0; i < n; ++i) {
-    observed[i] = observed[i] * toScale;
-    sumY += observed[i];
+    observed[i] = std::ldexp(observed[i], -e);
+    const double w = data.weighted ? rY[i] * rY[i] : 1.0;
+    sumY += data.weighted ? w * observed[i] : observed[i];
+    sumWeights += w;
     allEqual = allEqual && observed[i] == observed[0];
   }
-  const double mean0 = sumY / n;
+  const double mean0 = sumY / sumWeights;
   double sst = 0.0;
-  for (int i = 0; i < n && !allEqual; ++i) sst += (observed[i] - mean0) * (observed[i] - mean0);
+  for (int i = 0; i < n && !allEqual; ++i) {
+    const double d = data.weighted ? rY[i] * (observed[i] - mean0) : observed[i] - mean0;
+    sst += d * d;
+  }
   fit.squaresExponent = e;
   fit.ssRes = ssRes;
   fit.sst = sst;
@@ -317,6 +383,7 @@ double LiteralCriterion(RankingCriterion criterion, const LiteralFit& fit, int n
     case RankingCriterion::Aicc:
       return n - k - 1 >= 1 ? logLikelihood + 2.0 * kd + 2.0 * kd * (kd + 1.0) / (nd - kd - 1.0) : nan;
     case RankingCriterion::Bic: return n - k >= 1 ? logLikelihood + kd * std::log(nd) : nan;
+    case RankingCriterion::PredictedRSquared: return 1.0 - fit.press / fit.sst;
   }
   return nan;
 }
@@ -324,7 +391,7 @@ double LiteralCriterion(RankingCriterion criterion, const LiteralFit& fit, int n
 std::vector<LiteralEntry> LiteralSearch(const SearchData& data, const SearchShape& shape, std::int64_t* insertions,
                                         RankingCriterion criterion, RefusalCount* refusals) {
   // Larger is better for R squared and adjusted R squared, smaller for AICc and BIC.
-  const bool larger = criterion == RankingCriterion::RSquared || criterion == RankingCriterion::AdjustedRSquared;
+  const bool larger = criterion != RankingCriterion::Aicc && criterion != RankingCriterion::Bic;
   auto better = [larger](double a, double b) { return larger ? a > b : a < b; };
   std::vector<LiteralEntry> slots;
   std::int64_t insertCount = 0;

@@ -18,7 +18,11 @@ namespace rv::testing {
 // pass where needed and the rank test, back substitution, scoring with the
 // back transform. A
 // rational candidate is fitted through its linearised design and scored by
-// the value of its own equation.
+// the value of its own equation. With data.weighted every fit is weighted by
+// 1 / sigma^2, sigma of Y in X16 carried through the Y form to first order,
+// and the sums are weighted by 1 / sigma^2 of Y; PRESS sums the squared
+// leave-one-out residuals from the hat values (not a number for a rational
+// candidate or a point whose hat value is within 1e-10 of 1).
 struct LiteralFit {
   bool inRange = false;   // false: a guard failed somewhere
   bool resolved = false;  // false: out of range, more coefficients than points, or refused by the rank test
@@ -26,6 +30,7 @@ struct LiteralFit {
   double ssRes = 0.0;
   double sst = 0.0;  // about the mean, in two passes
   double rSquared = 0.0;
+  double press = 0.0;
   int squaresExponent = 0;  // the sums are of values times 2^-squaresExponent
 };
 LiteralFit LiteralFitCandidate(const SearchData& data, const Candidate& candidate);

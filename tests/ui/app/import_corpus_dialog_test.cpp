@@ -55,7 +55,8 @@ int ColumnNamed(const ImportDialog& import, const std::string& name) {
 
 void ChooseRole(ImportDialog& import, int column, int role) {
   emit import.preview()->horizontalHeader()->sectionClicked(column);
-  Activate(import.roleBox(), role < 0 ? kSheetColumns : role);
+  // "left out" is the box's last item.
+  Activate(import.roleBox(), role < 0 ? import.roleBox()->count() - 1 : role);
 }
 
 // The tool's options as the user gives them in the dialog, in the order the
