@@ -16,8 +16,8 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 PointBands BandsAbout(const ConfidenceBands& bands, const FitWorkspace& workspace, const TermValues& values,
-                      double fitted) {
-  const BandHalfWidths half = HalfWidthsAt(bands, workspace, values);
+                      double fitted, double observationVariance) {
+  const BandHalfWidths half = HalfWidthsAt(bands, workspace, values, observationVariance);
   const EquationSet set = workspace.set();
   return {BackTransform(set, fitted), BackTransformedBand(set, fitted, half.confidence),
           BackTransformedBand(set, fitted, half.prediction)};
@@ -41,13 +41,14 @@ ConfidenceBands BuildConfidenceBands(const FitWorkspace& workspace, double level
   return bands;
 }
 
-BandHalfWidths HalfWidthsAt(const ConfidenceBands& bands, const FitWorkspace& workspace, const TermValues& values) {
+BandHalfWidths HalfWidthsAt(const ConfidenceBands& bands, const FitWorkspace& workspace, const TermValues& values,
+                            double observationVariance) {
   if (!bands.covariance.defined) return {kNaN, kNaN};
   const CoefficientCovariance& covariance = bands.covariance;
   const double share = UnscaledVarianceAt(covariance, workspace, values);
   const double scale = bands.critical * covariance.yScale;
   return {scale * std::sqrt(covariance.residualVariance * share),
-          scale * std::sqrt(covariance.residualVariance * (1.0 + share))};
+          scale * std::sqrt(covariance.residualVariance * (observationVariance + share))};
 }
 
 BandLimits BackTransformedBand(EquationSet set, double fitted, double halfWidth) {
@@ -75,14 +76,25 @@ BandLimits BackTransformedBand(EquationSet set, double fitted, double halfWidth)
 }
 
 PointBands BandsAtPoint(const ConfidenceBands& bands, const FitWorkspace& workspace, int point) {
-  return BandsAbout(bands, workspace, TermValuesAtPoint(workspace, point), FittedValue(workspace, point));
+  // A new observation at a data point has that point's uncertainty: 1 / w,
+  // 1 without weights.
+  double observationVariance = 1.0;
+  if (workspace.weights.weighted()) {
+    const double rootWeight = workspace.weights.rootWeight[static_cast<size_t>(point)];
+    observationVariance = 1.0 / (rootWeight * rootWeight);
+  }
+  return BandsAbout(bands, workspace, TermValuesAtPoint(workspace, point), FittedValue(workspace, point),
+                    observationVariance);
 }
 
 PointBands BandsAt(const ConfidenceBands& bands, const FitWorkspace& workspace, const double* variables) {
   TermValues values;
   if (!std::isfinite(EquationPointAt(workspace, variables).value) || !TermValuesAt(workspace, variables, values))
     return {kNaN, {kNaN, kNaN}, {kNaN, kNaN}};
-  return BandsAbout(bands, workspace, values, TransformedEquationValue(workspace, variables));
+  // Between the data points of a weighted fit no uncertainty of a new
+  // observation is known: its prediction band has no ends there.
+  const double observationVariance = workspace.weights.weighted() ? kNaN : 1.0;
+  return BandsAbout(bands, workspace, values, TransformedEquationValue(workspace, variables), observationVariance);
 }
 
 }  // namespace rv

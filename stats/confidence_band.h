@@ -50,7 +50,11 @@ std::string BandHeading(double level, EquationSet set);
 
 ConfidenceBands BuildConfidenceBands(const FitWorkspace& workspace, double level);
 
-BandHalfWidths HalfWidthsAt(const ConfidenceBands& bands, const FitWorkspace& workspace, const TermValues& values);
+// The half-widths at a point of the given term values. observationVariance
+// is a new observation's variance in the fit's units: 1 without weights,
+// 1 / w with them (not a number where it is not known).
+BandHalfWidths HalfWidthsAt(const ConfidenceBands& bands, const FitWorkspace& workspace, const TermValues& values,
+                            double observationVariance = 1.0);
 
 BandLimits BackTransformedBand(EquationSet set, double fitted, double halfWidth);
 
