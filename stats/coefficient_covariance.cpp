@@ -9,11 +9,6 @@ namespace rv {
 
 namespace {
 
-// 1 / sigma of the transformed Y at a point, 1 without weights.
-double RootWeight(const FitWorkspace& workspace, int point) {
-  return workspace.weights.weighted() ? workspace.weights.rootWeight[static_cast<size_t>(point)] : 1.0;
-}
-
 double RationalResidualSquares(const FitWorkspace& workspace) {
   double sum = 0.0;
   for (int i = 0; i < workspace.pointCount; ++i) {
@@ -46,6 +41,10 @@ void AddLinearCovariance(const FitWorkspace& workspace, CoefficientCovariance& c
 }
 
 }  // namespace
+
+double RootWeight(const FitWorkspace& workspace, int point) {
+  return workspace.weights.weighted() ? workspace.weights.rootWeight[static_cast<size_t>(point)] : 1.0;
+}
 
 TermValues TermValuesAtPoint(const FitWorkspace& workspace, int point) {
   TermValues values;

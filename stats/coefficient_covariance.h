@@ -15,6 +15,9 @@ struct TermValues {
   double denominatorX = 0.0;
 };
 
+// 1 / sigma of the transformed Y at a data point, 1 without weights.
+double RootWeight(const FitWorkspace& workspace, int point);
+
 // The term values at data point `point`, as the fit's design holds them.
 TermValues TermValuesAtPoint(const FitWorkspace& workspace, int point);
 

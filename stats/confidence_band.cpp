@@ -78,11 +78,8 @@ BandLimits BackTransformedBand(EquationSet set, double fitted, double halfWidth)
 PointBands BandsAtPoint(const ConfidenceBands& bands, const FitWorkspace& workspace, int point) {
   // A new observation at a data point has that point's uncertainty: 1 / w,
   // 1 without weights.
-  double observationVariance = 1.0;
-  if (workspace.weights.weighted()) {
-    const double rootWeight = workspace.weights.rootWeight[static_cast<size_t>(point)];
-    observationVariance = 1.0 / (rootWeight * rootWeight);
-  }
+  const double rootWeight = RootWeight(workspace, point);
+  const double observationVariance = 1.0 / (rootWeight * rootWeight);
   return BandsAbout(bands, workspace, TermValuesAtPoint(workspace, point), FittedValue(workspace, point),
                     observationVariance);
 }
