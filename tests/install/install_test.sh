@@ -2,12 +2,14 @@
 # Installs the build into a fresh prefix, whose path holds a blank, and checks
 # what the desktop reads from it.
 #
-#   install_test.sh CMAKE BUILD_DIR SOURCE_DIR MIME_TYPE_OF [PYTHON]
+#   install_test.sh CMAKE BUILD_DIR SOURCE_DIR MIME_TYPE_OF [PYTHON...]
 #
-# With PYTHON, the interpreter the Python module is built for, the module
-# must import from the prefix's site-packages and search there.
+# With PYTHON, the command that starts the interpreter the Python module is
+# built for (with the environment a sanitizer build needs before it), the
+# module must import from the prefix's site-packages and search there.
 set -eu
-cmake=$1 build=$2 source=$3 mime_type_of=$4 python=${5:-}
+cmake=$1 build=$2 source=$3 mime_type_of=$4
+shift 4
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -89,10 +91,10 @@ type_of() {
 [ "$(type_of content "$work/gas")" = $data_type ] || fail "a data file without its extension is $(type_of content "$work/gas")"
 [ "$(type_of content "$source/examples/ideal_gas.csv")" != $data_type ] || fail "a CSV file is taken for a data file"
 
-if [ -n "$python" ]; then
+if [ $# -gt 0 ]; then
   site=$(echo "$prefix"/lib/python3*/site-packages)
   [ -f "$site/regrovantis/__init__.py" ] || fail "the Python module is not installed in lib/python3.X/site-packages"
-  PYTHONPATH="$site" "$python" -c "
+  PYTHONPATH="$site" "$@" -c "
 import regrovantis
 assert regrovantis.__file__.startswith('$site'), regrovantis.__file__
 frame = regrovantis.read_rvd('$work/gas.rvd')
