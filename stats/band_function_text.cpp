@@ -99,7 +99,15 @@ std::string GenerateBandFunctionText(const FitWorkspace& workspace, FunctionLang
 
   out.comment(FormatText("Regrovantis Band (%s): half-width of the %g%% bands", s.name, level * 100.0));
   if (workspace.set() != EquationSet::Y) out.comment("on the scale of the transformed Y that Func maps back");
-  out.comment(std::string(s.pred) + " = 0: the band of the mean; 1: of a new observation");
+  // A weighted fit knows no variance of a new observation: its caller gives
+  // that observation's sigma squared, on the scale the fit is made on.
+  const bool weighted = workspace.weights.weighted();
+  if (weighted) {
+    out.comment(std::string(s.pred) + " = 0: the band of the mean; for that of a new observation,");
+    out.comment("its sigma squared on that scale (the fit is weighted by sigma)");
+  } else {
+    out.comment(std::string(s.pred) + " = 0: the band of the mean; 1: of a new observation");
+  }
   out.line("");
   const std::string head = Names(parameters, s.pred);
   switch (s.dialect) {
@@ -107,7 +115,7 @@ std::string GenerateBandFunctionText(const FitWorkspace& workspace, FunctionLang
     case CodeDialect::C: {
       std::string cHead = "double FuncBand (";
       for (const std::string& name : parameters) cHead += "double " + name + ", ";
-      out.line(cHead + "int Pred) {");
+      out.line(cHead + (weighted ? "double Pred) {" : "int Pred) {"));
       break;
     }
     case CodeDialect::Fortran: out.line("      FUNCTION FUNCB (" + head + ")"); break;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "fitted_equation.h"
+#include "regress/y_uncertainty.h"
 #include "stats/band_function_text.h"
 #include "stats/coefficient_literal.h"
 #include "stats/confidence_band.h"
@@ -173,9 +174,28 @@ class CompiledFunction : public ::testing::Test {
     ASSERT_NE(mkdtemp(pattern), nullptr);
     folder = pattern;
     std::uint32_t seed = 17;
-    for (const Candidate& candidate : EquationsOfEveryFormAndKind()) {
+    const std::vector<Candidate> candidates = EquationsOfEveryFormAndKind();
+    for (const Candidate& candidate : candidates) {
       rows.push_back(RowsOfItsLaw(candidate, seed++));
       equations.push_back(FitEquation(rows.back(), candidate));
+    }
+    // The first equations of Y and of ln Y again, weighted by sigmas of Y
+    // in X16 that differ from point to point.
+    for (const size_t e : {size_t{0}, size_t{4}}) {
+      std::vector<std::vector<double>> weighted = rows[e];
+      for (std::vector<double>& row : weighted) {
+        row.resize(kSheetColumns, EmptyValue);
+        row[kSigmaColumn] = 0.01 * (1.0 + Noise(seed)) * std::fabs(row[0]);
+      }
+      SearchData data = SheetFromRows(weighted);
+      data.weighted = true;
+      FitWorkspace workspace;
+      BuildCandidate(workspace, data, candidates[e]);
+      ASSERT_TRUE(FitCandidate(workspace, 1)) << workspace.text;
+      ScoreCandidate(workspace);
+      ASSERT_TRUE(workspace.weights.weighted());
+      rows.push_back(weighted);
+      equations.push_back(workspace);
     }
   }
   void TearDown() override { std::filesystem::remove_all(folder); }
@@ -305,21 +325,25 @@ TEST_F(CompiledFunction, FortranAgreesWithTheProgram) {
   ExpectAgreement(output, "gfortran");
 }
 
-// The calls of a band function at every sample: Pred 0 at place 2s, 1 at
-// place 2s + 1.
+// A new observation's variance on the fit's scale: 1 for an unweighted fit,
+// whose band function takes Pred = 1; a weighted fit's takes it as Pred.
+double NewObservationVariance(const FitWorkspace& ws) { return ws.weights.weighted() ? 2.5e-3 : 1.0; }
+
+// The calls of a band function at every sample: Pred 0 at place 2s, the new
+// observation's variance at place 2s + 1.
 std::string BandCalls(size_t e, const std::string& function, const std::string& arguments, const char* zero,
-                      const char* one) {
+                      const char* observation) {
   std::string calls;
   for (int s = 0; s < kSamples; ++s)
     for (const int pred : {0, 1})
       calls += ValueCall(e, 2 * s + pred, Samples()[static_cast<size_t>(s)].x, function,
-                         arguments + (pred == 0 ? zero : one));
+                         arguments + (pred == 0 ? zero : observation));
   return calls;
 }
 
-// The band functions of every linear equation, compiled as C, C++ and
-// FORTRAN, give the program's own half-widths at every sample, of the mean
-// and of a new observation; a rational equation has none.
+// The band functions of every linear equation, weighted or not, compiled as
+// C, C++ and FORTRAN, give the program's own half-widths at every sample, of
+// the mean and of a new observation; a rational equation has none.
 TEST_F(CompiledFunction, BandFunctionsAgreeWithTheProgram) {
   constexpr double kLevel = 0.9;
   std::map<std::string, std::string> outputs;
@@ -333,8 +357,10 @@ TEST_F(CompiledFunction, BandFunctionsAgreeWithTheProgram) {
     WriteText(source, band);
     WriteText(driver,
               "#include <stdio.h>\ndouble funcb_();\nint main(void) {\n"
-              "  double zero = 0.0, one = 1.0;\n" +
-                  BandCalls(e, "funcb_", Arguments(equations[e], true), ", &zero", ", &one") + "  return 0;\n}\n");
+              "  double zero = 0.0, observation = " +
+                  std::to_string(NewObservationVariance(equations[e])) + ";\n" +
+                  BandCalls(e, "funcb_", Arguments(equations[e], true), ", &zero", ", &observation") +
+                  "  return 0;\n}\n");
     RunShell("gfortran -Wall -Werror -c -o " + object + " " + source);
     RunShell("gcc -Wall -Werror -Wno-strict-prototypes -c -o " + driver + ".o " + driver);
     RunShell("gfortran -o " + program + " " + driver + ".o " + object);
@@ -354,7 +380,8 @@ TEST_F(CompiledFunction, BandFunctionsAgreeWithTheProgram) {
       driver += "\n#include \"";
       driver += name;
       driver += "\"\n#undef FuncBand\n";
-      body += BandCalls(e, function, Arguments(equations[e], false), ", 0", ", 1");
+      body += BandCalls(e, function, Arguments(equations[e], false), ", 0",
+                        (", " + std::to_string(NewObservationVariance(equations[e]))).c_str());
     }
     const std::string source = (folder / ("band" + extension)).string();
     const std::string program = source + ".run";
@@ -378,7 +405,8 @@ TEST_F(CompiledFunction, BandFunctionsAgreeWithTheProgram) {
       const FitWorkspace& ws = equations[static_cast<size_t>(e)];
       TermValues values;
       ASSERT_TRUE(TermValuesAt(ws, Samples()[static_cast<size_t>(place / 2)].x, values));
-      const BandHalfWidths half = HalfWidthsAt(BuildConfidenceBands(ws, kLevel), ws, values);
+      const BandHalfWidths half =
+          HalfWidthsAt(BuildConfidenceBands(ws, kLevel), ws, values, NewObservationVariance(ws));
       const double expected = place % 2 == 0 ? half.confidence : half.prediction;
       EXPECT_NEAR(value, expected, 1e-12 * expected) << extension << ": " << ws.text << " at " << place;
       ++checked;
