@@ -63,6 +63,9 @@ PrintedTable ResidualTableOf(const std::vector<ResidualRow>& rows, const std::ve
   table.columns.push_back(column("Y Calc", kValueWidth, &ResidualRow::yCalc));
   table.columns.push_back(column("Difference", kValueWidth, &ResidualRow::difference));
   table.columns.push_back(column("Pct Diff", kValueWidth, &ResidualRow::pctDiff));
+  // A weighted fit's normalised residual, the difference over sigma.
+  if (!rows.empty() && !rows.front().normalised.empty())
+    table.columns.push_back(column("Normalised", kValueWidth, &ResidualRow::normalised));
   if (bands.size() != rows.size()) return table;
   table.columns.push_back(bandColumn("Conf Low", &BandRow::confidenceLow));
   table.columns.push_back(bandColumn("Conf High", &BandRow::confidenceHigh));

@@ -25,13 +25,17 @@ std::string CopyCoefficientsText(const FitWorkspace& workspace) {
 }
 
 std::string CopyResidualsText(const ResidualTable& table) {
-  std::string text = "n\tY Obs\tY Calc\tDifference\tPct Diff\r\n";
+  // A weighted fit adds its normalised residuals, the differences over sigma.
+  std::string text = table.weighted() ? "n\tY Obs\tY Calc\tDifference\tPct Diff\tNormalised\r\n"
+                                      : "n\tY Obs\tY Calc\tDifference\tPct Diff\r\n";
   for (int i = 0; i < table.pointCount(); ++i) {
     text += FormatText("%d\t", i + 1);
     text += FixedText(table.yObs[static_cast<size_t>(i)], 12) + '\t';
     text += FixedText(table.yCalc[static_cast<size_t>(i)], 12) + '\t';
     text += FixedText(table.difference(i), 12) + '\t';
-    text += FixedText(table.percentDifference(i), 12) + kLineEnd;
+    text += FixedText(table.percentDifference(i), 12);
+    if (table.weighted()) text += '\t' + FixedText(table.normalisedResidual(i), 12);
+    text += kLineEnd;
   }
   DropLastLineEnd(text);
   return text;

@@ -12,29 +12,38 @@ namespace rv {
 
 namespace {
 
-ListFrame ResidualsFrame() {
-  return {Corners(20, 52, 416, 226),
-          Corners(22, 54, 394, 72),
-          {{0, QStringLiteral("n")},
-           {1, QStringLiteral("Y Obs")},
-           {2, QStringLiteral("Y Calc")},
-           {3, QStringLiteral("Difference")},
-           {4, QStringLiteral("Pct Diff")},
-           {5, QStringLiteral("Conf Low")},
-           {6, QStringLiteral("Conf High")},
-           {7, QStringLiteral("Pred Low")},
-           {8, QStringLiteral("Pred High")}},
-          {0, 1, 2, 3, 4, 5, 6, 7, 8}};
+// A weighted fit's list has the normalised residual, the difference over
+// sigma, after Pct Diff.
+bool Weighted(const EquationStatistics& statistics) {
+  return !statistics.residualRows.empty() && !statistics.residualRows.front().normalised.empty();
+}
+
+ListFrame ResidualsFrame(bool weighted) {
+  std::vector<QString> headings = {QStringLiteral("n"), QStringLiteral("Y Obs"), QStringLiteral("Y Calc"),
+                                   QStringLiteral("Difference"), QStringLiteral("Pct Diff")};
+  if (weighted) headings.push_back(QStringLiteral("Normalised"));
+  for (const char* band : {"Conf Low", "Conf High", "Pred Low", "Pred High"})
+    headings.push_back(QString::fromLatin1(band));
+  ListFrame frame{Corners(20, 52, 416, 226), Corners(22, 54, 394, 72), {}, {}};
+  for (size_t c = 0; c < headings.size(); ++c) {
+    frame.headings.push_back({static_cast<int>(c), headings[c]});
+    frame.separatorsAfter.push_back(static_cast<int>(c));
+  }
+  return frame;
+}
+
+std::vector<ReportColumn> ResidualColumns(bool weighted) {
+  std::vector<ReportColumn> columns = {{30, false}, {88, true}, {88, true}, {88, true}, {76, true}};
+  if (weighted) columns.push_back({76, true});
+  columns.insert(columns.end(), 4, {88, true});
+  return columns;
 }
 
 }  // namespace
 
 ResidualsPage::ResidualsPage(const EquationStatistics& statistics, QWidget* parent)
-    : StatisticsPage(ResidualsFrame(), parent),
-      list_(new ReportList(
-          kListId,
-          {{30, false}, {88, true}, {88, true}, {88, true}, {76, true}, {88, true}, {88, true}, {88, true}, {88, true}},
-          this)),
+    : StatisticsPage(ResidualsFrame(Weighted(statistics)), parent),
+      list_(new ReportList(kListId, ResidualColumns(Weighted(statistics)), this)),
       chart_(new ObsCalcChart(statistics.residuals, this)),
       filler_(new QWidget(this)),
       chartButton_(new PictureButton(QStringLiteral("&G"), ResourcePicture(QStringLiteral("CHRT"), QSize(16, 14)),
@@ -44,8 +53,10 @@ ResidualsPage::ResidualsPage(const EquationStatistics& statistics, QWidget* pare
   for (size_t i = 0; i < statistics.residualRows.size(); ++i) {
     const ResidualRow& row = statistics.residualRows[i];
     const BandRow& band = statistics.bandRows[i];
-    rows.push_back({row.number, row.yObs, row.yCalc, row.difference, row.pctDiff, band.confidenceLow,
-                    band.confidenceHigh, band.predictionLow, band.predictionHigh});
+    std::vector<std::string> cells = {row.number, row.yObs, row.yCalc, row.difference, row.pctDiff};
+    if (Weighted(statistics)) cells.push_back(row.normalised);
+    cells.insert(cells.end(), {band.confidenceLow, band.confidenceHigh, band.predictionLow, band.predictionHigh});
+    rows.push_back(cells);
   }
   list_->setRows(rows);
   list_->setToolTip(QString::fromStdString(statistics.bandHeading));

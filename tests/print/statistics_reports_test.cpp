@@ -227,6 +227,30 @@ TEST(ResidualsReport, TheBandsPrintInABlockOfTheirOwnAndAreNamed) {
   EXPECT_EQ(canvas.strayCalls, 0);
 }
 
+// A weighted fit's normalised residuals print in a column of their own, one
+// a row, none cut at the page's edge; an unweighted fit has no such column.
+TEST(ResidualsReport, AWeightedFitPrintsItsNormalisedResiduals) {
+  for (const bool weighted : {false, true}) {
+    SCOPED_TRACE(weighted);
+    EquationStatistics statistics = Residuals(60, "Y = aX1 + b");
+    if (weighted)
+      for (ResidualRow& row : statistics.residualRows) row.normalised = "-2.5000E+00";
+    RecordingCanvas canvas;
+    PrintResidualsReport(canvas, Settings(), Document{}, statistics, false);
+    int headings = 0, values = 0;
+    for (const RecordingCanvas::Page& page : canvas.pages)
+      for (const RecordingCanvas::Text& text : page.texts) {
+        headings += text.text == "Normalised" ? 1 : 0;
+        if (text.text != "-2.5000E+00") continue;
+        ++values;
+        EXPECT_LE(text.x, canvas.pageSize().width) << "row printed past the page's edge";
+      }
+    EXPECT_EQ(headings, weighted ? 2 : 0);
+    EXPECT_EQ(values, weighted ? 60 : 0);
+    EXPECT_EQ(canvas.strayCalls, 0);
+  }
+}
+
 TEST(ResidualsReport, TheChartPagePlotsEveryPointInItsSquareWithNumberedAxes) {
   RecordingCanvas canvas;
   PrintResidualsReport(canvas, Settings(), Document{}, Residuals(5), true);

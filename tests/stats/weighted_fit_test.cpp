@@ -7,6 +7,7 @@
 #include "fitted_equation.h"
 #include "regress/sum_of_squares.h"
 #include "regress/y_uncertainty.h"
+#include "stats/copy_texts.h"
 #include "stats/fit_criteria.h"
 #include "weighted_fit_reference.h"
 
@@ -62,6 +63,10 @@ TEST(WeightedFit, AgreesWithAnIndependentComputation) {
                  "PRESS");
     ExpectAgrees(criteria.predictedRSquared, reference.predictedRSquared, "predicted R squared");
     EXPECT_EQ(statistics.weighting, reference.weighted ? kWeightingText : "");
+    // The residuals carry the normalised residual wherever they are shown.
+    EXPECT_EQ(CopyResidualsText(statistics.residuals).find("\tPct Diff\tNormalised\r\n") != std::string::npos,
+              reference.weighted);
+    EXPECT_EQ(statistics.residualRows.front().normalised.empty(), !reference.weighted);
   }
 }
 
