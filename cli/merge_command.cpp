@@ -46,7 +46,7 @@ std::string Listed(const std::vector<std::string>& items) {
 
 bool SameOptions(const SearchPart& a, const SearchPart& b) {
   return a.points == b.points && a.columns == b.columns && a.shape.maxTerms == b.shape.maxTerms &&
-         a.shape.sets == b.shape.sets && a.criterion == b.criterion;
+         a.shape.sets == b.shape.sets && a.criterion == b.criterion && a.weighted == b.weighted;
 }
 
 std::string ShardName(int shard, int shards) { return std::to_string(shard) + "/" + std::to_string(shards); }
@@ -142,7 +142,7 @@ int RunMergeCommand(const std::vector<std::string>& words) {
     outcome.refusals += part.refusals;
   }
   CompleteBareEntries(outcome.list, sequence, threads);
-  const std::string json = SearchJson(first.points, first.columns, first.shape, outcome, examined, top);
+  const std::string json = SearchJson(first.points, first.columns, first.shape, outcome, examined, top, first.weighted);
   // A file named by --out is written whole once the merge has succeeded,
   // never left empty or half written as a shell's redirection would be.
   if (!arguments.has("out")) {

@@ -10,6 +10,7 @@
 #include "cli/json_text.h"
 #include "regress/candidate.h"
 #include "regress/sum_of_squares.h"
+#include "regress/y_uncertainty.h"
 
 namespace rv::cli {
 
@@ -104,6 +105,12 @@ std::string SearchFingerprint(const SearchData& data, const SearchShape& shape, 
   for (int row = 0; row < data.pointCount; ++row)
     for (int column = 0; column < data.columnCount; ++column)
       fingerprint.add(std::bit_cast<std::uint64_t>(data.values[static_cast<size_t>(row)][static_cast<size_t>(column)]));
+  // An unweighted search keeps the fingerprint its parts have always had.
+  if (data.weighted) {
+    fingerprint.add(kSigmaColumn);
+    for (int row = 0; row < data.pointCount; ++row)
+      fingerprint.add(std::bit_cast<std::uint64_t>(data.values[static_cast<size_t>(row)][kSigmaColumn]));
+  }
   return fingerprint.text();
 }
 
@@ -120,6 +127,7 @@ SearchPart MakeSearchPart(const SearchData& data, const SearchShape& shape, Shar
   part.range = ShardRange(outcome.candidateCount, shard.shard, shard.shards);
   part.examined = examined;
   part.stopped = outcome.stopped;
+  part.weighted = data.weighted;
   part.refusals = outcome.refusals;
   for (const EquationRecord& record : outcome.list.entryLog()) part.entries.push_back({record.ordinal, record.score});
   return part;
@@ -137,13 +145,14 @@ void PrintSearchPart(const SearchPart& part) {
       std::printf("%s%d", first ? "" : ", ", EquationSetNumber(set));
       first = false;
     }
+  std::printf("],\n  \"rank_by\": %s,\n", JsonString(RankingCriterionKey(part.criterion)).c_str());
+  if (part.weighted) std::printf("  \"weighting\": %s,\n", JsonString(kWeightingText).c_str());
   std::printf(
-      "],\n  \"rank_by\": %s,\n  \"candidates\": %lld,\n  \"first_ordinal\": %lld,\n"
+      "  \"candidates\": %lld,\n  \"first_ordinal\": %lld,\n"
       "  \"last_ordinal\": %lld,\n  \"examined\": %lld,\n  \"stopped\": %s,\n  \"outside_range\": %lld,\n"
       "  \"cannot_be_resolved\": %lld,\n  \"entered\": [",
-      JsonString(RankingCriterionKey(part.criterion)).c_str(), static_cast<long long>(part.candidates),
-      static_cast<long long>(part.range.first), static_cast<long long>(part.range.last),
-      static_cast<long long>(part.examined), part.stopped ? "true" : "false",
+      static_cast<long long>(part.candidates), static_cast<long long>(part.range.first),
+      static_cast<long long>(part.range.last), static_cast<long long>(part.examined), part.stopped ? "true" : "false",
       static_cast<long long>(part.refusals.outsideRange), static_cast<long long>(part.refusals.unresolved));
   for (size_t i = 0; i < part.entries.size(); ++i) {
     const PartEntry& entry = part.entries[i];
@@ -184,6 +193,11 @@ SearchPart ReadSearchPart(std::string_view text) {
   const auto criterion = RankingCriterionFromKey(rankBy);
   if (!criterion) throw JsonError("\"rank_by\" is not r2, adj-r2, aicc, bic or pred-r2");
   part.criterion = *criterion;
+  if (document.member("weighting")) {
+    if (Member(document, "weighting", JsonValue::Kind::String).text != kWeightingText)
+      throw JsonError("\"weighting\" is not " + JsonString(kWeightingText));
+    part.weighted = true;
+  }
   part.candidates = IntegerMember(document, "candidates", 0, std::numeric_limits<std::int64_t>::max());
   if (part.candidates != CountCandidates(part.shape))
     throw JsonError("\"candidates\" is not the count of the search's candidates");

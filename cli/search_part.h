@@ -45,12 +45,14 @@ struct SearchPart {
   OrdinalRange range;           // the part's ordinals
   std::int64_t examined = 0;
   bool stopped = false;
+  bool weighted = false;  // every fit weighted by the sigma of Y in X16
   RefusalCount refusals;  // of the first copies of candidates within the range, so that parts add up
   std::vector<PartEntry> entries;
 };
 
 // 16 hex digits that change with any value taking part in the search, with
-// the number of points and columns, Maximum Terms, the sets and the criterion.
+// the number of points and columns, Maximum Terms, the sets and the criterion,
+// and, for a weighted search, with the weighting and every sigma.
 std::string SearchFingerprint(const SearchData& data, const SearchShape& shape, RankingCriterion criterion);
 
 // The part a search of this shard left in its outcome (a search given the

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <map>
+#include <sstream>
 
 #include "run_tool.h"
 
@@ -10,6 +11,7 @@ namespace rv::testing {
 namespace {
 
 const std::string kExample = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.csv";
+const std::string kWeightedExample = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/decay_counts.csv";
 
 // X3 repeats X1, so every equation on X1 has a twin of the very same fit:
 // ties everywhere, in the list and at its lowest entry, where the insertion
@@ -69,12 +71,15 @@ TEST_F(SearchShards, MergedPartsGiveTheVeryJsonOfOneSearch) {
       {"twins by R squared", {"search", twins, "--json", "--quiet", "--max-terms", "3"}},
       {"twins by BIC, three sets",
        {"search", twins, "--json", "--quiet", "--max-terms", "3", "--rank-by", "bic", "--sets", "2,4,6"}},
+      {"weighted by pred-r2",
+       {"search", kWeightedExample, "--json", "--quiet", "--sigma", "X16", "--rank-by", "pred-r2"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const ToolResult whole = RunTool(c.search);
     ASSERT_EQ(whole.status, 0) << whole.err;
     ASSERT_NE(whole.out.find("\"equation\": "), std::string::npos);
+    EXPECT_EQ(whole.out.find("\"weighting\": ") != std::string::npos, c.name.starts_with("weighted"));
     for (const int n : {1, 2, 3, 7}) {
       SCOPED_TRACE(std::to_string(n) + " shards");
       std::vector<std::string> merge = {"merge"};
@@ -100,6 +105,16 @@ TEST_F(SearchShards, MergeRefusesPartsThatDoNotMakeOneSearch) {
   const ToolResult foreign = RunTool({"search", otherData, "--json", "--quiet", "--max-terms", "2", "--shard", "3/3"},
                                      IntoFile(folder + "/foreign.json"));
   ASSERT_EQ(foreign.status, 0) << foreign.err;
+  // The same sheet searched unweighted and weighted, by sigmas in X16.
+  std::string sigmasText;
+  std::istringstream lines(TwinsSheet());
+  for (std::string line; std::getline(lines, line);) sigmasText += line + (sigmasText.empty() ? ",X16\n" : ",0.25\n");
+  const std::string sigmas = folder + "/sigmas.csv";
+  WriteFile(sigmas, sigmasText);
+  const ToolResult weighted =
+      RunTool({"search", sigmas, "--json", "--quiet", "--max-terms", "2", "--sigma", "X16", "--shard", "3/3"},
+              IntoFile(folder + "/weighted.json"));
+  ASSERT_EQ(weighted.status, 0) << weighted.err;
   const std::string whole = folder + "/whole.json";
   RunTool(search, IntoFile(whole));
   const std::string truncated = folder + "/truncated.json";
@@ -140,6 +155,9 @@ TEST_F(SearchShards, MergeRefusesPartsThatDoNotMakeOneSearch) {
       {{"merge", one, three}, "shard 2/3 is missing", 1},
       {{"merge", one, two, two, three}, "shard 2/3 is given twice", 1},
       {{"merge", one, two, folder + "/foreign.json"}, "is a part of another search than '" + one + "': other data", 1},
+      {{"merge", one, two, folder + "/weighted.json"},
+       "is a part of another search than '" + one + "': other search options",
+       1},
       {{"merge", one, two, whole}, "'" + whole + "' is not a part written by search --shard", 1},
       {{"merge", one, two, stopped}, "holds shard 3/3, whose search was stopped", 1},
       {{"merge", one, two, truncated}, "'" + truncated + "' is not a part written by search --shard: line ", 1},
