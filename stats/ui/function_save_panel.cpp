@@ -1,14 +1,17 @@
 #include "stats/ui/function_save_panel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLineEdit>
 
+#include "stats/band_function_text.h"
 #include "stats/function_file.h"
 #include "stats/function_text.h"
 #include "stats/ui/picture_button.h"
+#include "widgets/control_id.h"
 #include "widgets/message_dialog.h"
 #include "widgets/resource_pictures.h"
 
@@ -29,8 +32,9 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 
 }  // namespace
 
-FunctionSavePanel::FunctionSavePanel(const FitWorkspace& equation, const QString& folder, QWidget* parent)
-    : QFileDialog(parent), equation_(equation) {
+FunctionSavePanel::FunctionSavePanel(const FitWorkspace& equation, double bandLevel, const QString& folder,
+                                     QWidget* parent)
+    : QFileDialog(parent), equation_(equation), bandLevel_(bandLevel) {
   setObjectName(QStringLiteral("FunctionSavePanel"));
   setWindowFlags(Qt::Widget);
   setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
@@ -64,6 +68,17 @@ FunctionSavePanel::FunctionSavePanel(const FitWorkspace& equation, const QString
     grid->removeWidget(buttons);
     grid->addWidget(saveButton_, row, column, 2, columnSpan, Qt::AlignCenter);
   }
+  bandFunction_ = new QCheckBox(QStringLiteral("Add the &band function"), this);
+  SetControlId(bandFunction_, kBandFunctionId);
+  bandFunction_->setEnabled(!GenerateBandFunctionText(equation_, FunctionLanguage::C, bandLevel_).empty());
+  if (grid != nullptr) grid->addWidget(bandFunction_, grid->rowCount(), 1, 1, 1);
+}
+
+std::string FunctionSavePanel::functionText() const {
+  std::string text = GenerateFunctionText(equation_, language());
+  if (bandFunction_->isEnabled() && bandFunction_->isChecked())
+    text += GenerateBandFunctionText(equation_, language(), bandLevel_);
+  return text;
 }
 
 FunctionLanguage FunctionSavePanel::language() const {
@@ -89,7 +104,7 @@ void FunctionSavePanel::save() {
   }
   const std::string path = FunctionFilePath(LocalPath(target.absolutePath()), LocalPath(target.fileName()), language());
   if (FunctionFileExists(path) && !confirmReplace(path)) return;
-  const Outcome<void> written = WriteFunctionFile(path, GenerateFunctionText(equation_, language()));
+  const Outcome<void> written = WriteFunctionFile(path, functionText());
   if (!written) ShowMessage(QString::fromLocal8Bit(written.message().text.c_str()), this, written.message().kind);
 }
 

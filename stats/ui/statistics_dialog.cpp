@@ -11,7 +11,6 @@
 
 #include "stats/copy_texts.h"
 #include "stats/criteria_text.h"
-#include "stats/function_text.h"
 #include "stats/ui/chart_picture.h"
 #include "stats/ui/coefficients_page.h"
 #include "stats/ui/criteria_page.h"
@@ -87,7 +86,7 @@ StatisticsDialog::StatisticsDialog(const FitWorkspace& equation, const Document&
   residualsPage_ = new ResidualsPage(statistics_, this);
   stdErrorsPage_ = new StdErrorsPage(statistics_, this);
   criteriaPage_ = new CriteriaPage(statistics_, criteria_, this);
-  functionPanel_ = new FunctionSavePanel(equation_, DataFolder(document), this);
+  functionPanel_ = new FunctionSavePanel(equation_, statistics_.bandLevel, DataFolder(document), this);
   functionPanel_->setGeometry(kFunctionPanelPlace);
   connect(functionPanel_, &FunctionSavePanel::cancelled, this, &QDialog::reject);
   printPage_ = new PrintPage(print, this);
@@ -210,7 +209,7 @@ void StatisticsDialog::copyPage() {
       else PutTextOnClipboard(CopyResidualsText(statistics_.residuals));
       break;
     case kStdErrorsPage: PutTextOnClipboard(CopyStdErrorsText(statistics_)); break;
-    case kFunctionPage: PutTextOnClipboard(GenerateFunctionText(equation_, functionPanel_->language())); break;
+    case kFunctionPage: PutTextOnClipboard(functionPanel_->functionText()); break;
     case kCriteriaPage: PutTextOnClipboard(CopyCriteriaText(statistics_, criteria_)); break;
   }
 }

@@ -1,11 +1,13 @@
 #include "stats/ui/function_save_panel.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
 #include "statistics_dialog_fixture.h"
+#include "stats/band_function_text.h"
 #include "stats/function_file.h"
 #include "stats/function_text.h"
 #include "support/modal_answers.h"
@@ -113,6 +115,31 @@ TEST_F(FunctionSavePanelTest, TypedFoldersAreFollowedAndOnlyTheFileNameTakesTheE
   EXPECT_TRUE(panel.fileNameBox()->text().isEmpty());
   save(QStringLiteral("other"), "Basic Function (*.bas)");
   EXPECT_EQ(Contents(pathOf("sub.d/other.bas")), expectedText(FunctionLanguage::Basic));
+}
+
+// With "Add the band function" the file and the copy carry the band
+// function at the statistics' level after the function; a rational
+// equation, which has no bands, cannot ask for it.
+TEST_F(FunctionSavePanelTest, TheBandFunctionIsAddedWhenAskedAndWhereThereIsOne) {
+  openPanel();
+  auto* band = qobject_cast<QAbstractButton*>(control(FunctionSavePanel::kBandFunctionId));
+  ASSERT_NE(band, nullptr);
+  EXPECT_TRUE(band->isEnabled());
+  EXPECT_FALSE(band->isChecked());
+  QTest::mouseClick(band, Qt::LeftButton, {}, QPoint(6, band->height() / 2));  // on its box
+  save(QStringLiteral("fit"), "C Procedure (*.c)");
+  const QByteArray withBand =
+      expectedText(FunctionLanguage::C) +
+      QByteArray::fromStdString(GenerateBandFunctionText(equation, FunctionLanguage::C, kDefaultBandLevel));
+  EXPECT_EQ(Contents(pathOf("fit.c")), withBand);
+  QApplication::clipboard()->clear();
+  press(StatisticsDialog::kCopyButtonId);
+  EXPECT_EQ(QApplication::clipboard()->text().toUtf8(), withBand);
+
+  equation = FitEquation({{3.1, 1, 2}, {4.9, 2, 1}, {7.2, 3, 5}, {8.8, 4, 3}, {11.1, 5, 4}, {13.0, 6, 7}},
+                         MakeCandidate(EquationSet::Y, {{kRationalLinear, 1, 2}, {kRationalDenominator, 2, 0}}, true));
+  openPanel();
+  EXPECT_FALSE(qobject_cast<QAbstractButton*>(control(FunctionSavePanel::kBandFunctionId))->isEnabled());
 }
 
 TEST_F(FunctionSavePanelTest, EscapeInThePanelClosesTheDialog) {
