@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/input_file.h"
 #include "cli/output_target.h"
+#include "cli/search_options.h"
 #include "cli/text_options.h"
 #include "files/atomic_file.h"
 #include "files/data_file_io.h"
@@ -37,21 +38,27 @@ void WriteTextOutput(const std::string& path, const InputFile& input, char delim
 
 }  // namespace
 
-// A .csv or .tsv file becomes a data file with the defaults of a new sheet; a
-// data file becomes text with its values only (the first line names the
-// columns Y, X1 ...), every number written so that it reads back exactly.
+// A .csv or .tsv file becomes a data file with the defaults of a new sheet
+// (with --sigma X16, weighted by the uncertainties of Y in X16); a data file
+// becomes text with its values only (the first line names the columns Y,
+// X1 ...), every number written so that it reads back exactly.
 int RunConvertCommand(const std::vector<std::string>& words) {
-  const Arguments arguments = ParseArguments(words, AndTextValueOptions({}), AndTextFlagOptions({}));
+  const Arguments arguments = ParseArguments(words, AndTextValueOptions({"sigma"}), AndTextFlagOptions({}));
   if (arguments.positional.size() != 2) throw CliError("convert needs IN and OUT");
   CheckTextOptions(arguments);
+  DocumentOptions valuesChecked;  // a wrong --sigma is refused before IN is read
+  ApplySearchOptions(arguments, valuesChecked);
   const std::string& in = arguments.positional[0];
   const std::string& out = arguments.positional[1];
   const char delimiter = DelimiterForPath(out);
   if (!HasDataFileExtension(out) && delimiter == '\0')
     throw CliError(InputName(out) + ": OUT must be a .rvd, .csv or .tsv file");
+  if (arguments.has("sigma") && !HasDataFileExtension(out))
+    throw CliError("--sigma is an option the data file keeps: OUT must be a .rvd file");
   RequireWritableTarget(out);
   if (in != "-") RequireOtherFile(in, out);
-  const InputFile input = LoadInputFile(in, arguments);
+  InputFile input = LoadInputFile(in, arguments);
+  ApplySearchOptions(arguments, input.document.options);
   if (HasDataFileExtension(out)) WriteDataFileOutput(out, input);
   else WriteTextOutput(out, input, delimiter);
   return 0;

@@ -98,8 +98,9 @@ const Command kCommands[] = {
      "  --band                add FuncBand, the half-width of its bands\n"
      "  --level L             the bands' level, 0.5 to 0.999 or 50 to 99.9 (default the file's, else 0.95)\n",
      true},
-    {"convert", rv::cli::RunConvertCommand, "convert IN OUT [text options]   (text <-> .rvd)",
-     "Writes IN as OUT: text as a .rvd data file, a data file as .csv or .tsv text.\n", "", true},
+    {"convert", rv::cli::RunConvertCommand, "convert IN OUT [--sigma X16] [text options]   (text <-> .rvd)",
+     "Writes IN as OUT: text as a .rvd data file, a data file as .csv or .tsv text.\n",
+     "  --sigma X16|none      the data file weights every fit by 1/sigma^2, sigma of Y in X16\n", true},
     {"graph", rv::cli::RunGraphTool,
      "graph  FILE [--ordinal K] [--max-terms M] [--sets ...] --vars X1[,X2] [--angles H,V]\n"
      "                         [--size N] [--level L | --no-bands] (--out PICTURE.png | --data) [text options]",

@@ -117,6 +117,19 @@ TEST_F(ConvertCommand, SearchOnADataFileUsesItsStoredOptionsUnlessGiven) {
 
   const ToolResult example = RunTool({"search", kExampleRvd, "--top", "1", "--quiet"});
   EXPECT_EQ(example.out, " 0.999912\t43068\tln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d\n");
+
+  // A data file converted with --sigma X16 keeps the weighting: its search
+  // is the weighted search of the text.
+  const std::string counts = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/decay_counts.csv";
+  const ToolResult weightedConvert = RunTool({"convert", counts, file("counts.rvd"), "--sigma", "X16"});
+  ASSERT_EQ(weightedConvert.status, 0) << weightedConvert.err;
+  const ToolResult weightedText = RunTool({"search", counts, "--sigma", "X16", "--json", "--quiet", "--top", "5"});
+  const ToolResult weightedFile = RunTool({"search", file("counts.rvd"), "--json", "--quiet", "--top", "5"});
+  EXPECT_NE(weightedFile.out.find("\"weighting\""), std::string::npos) << weightedFile.out;
+  EXPECT_EQ(weightedFile.out, weightedText.out);
+  EXPECT_EQ(RunTool({"convert", counts, file("counts.csv"), "--sigma", "X16"}).status, 2);
+  EXPECT_EQ(RunTool({"convert", counts, file("other.rvd"), "--sigma", "X15"}).status, 2);
+  EXPECT_FALSE(std::filesystem::exists(file("counts.csv")) || std::filesystem::exists(file("other.rvd")));
 }
 
 TEST_F(ConvertCommand, ReportsEachFaultWithTheProgramsMessage) {

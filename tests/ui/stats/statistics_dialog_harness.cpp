@@ -50,8 +50,7 @@ int main(int argc, char** argv) {
 
   // A stored equation goes with the point and column counts of its search.
   const rv::SearchData data =
-      chosenOrdinal == 0 ? rv::SnapshotWithCounts(document.sheet.cells, document.pointCount, document.columnCount)
-                         : rv::TakeSearchSnapshot(document.sheet.cells);
+      chosenOrdinal == 0 ? rv::SnapshotWithStoredCounts(document) : rv::TakeSearchSnapshot(document);
   const long long ordinal = chosenOrdinal == 0 ? session.savedEquation.ordinal : chosenOrdinal;
   rv::FitWorkspace workspace;
   if (!rv::RecreateEquation(workspace, data, rv::MakeSearchShape(data, document.options), ordinal))
