@@ -689,13 +689,13 @@ constexpr double kFollowerBytes = 64.0 * 1024 * 1024;
 
 }  // namespace
 
-PrefixScratch::PrefixScratch(int points)
+PrefixScratch::PrefixScratch(int points, bool keepsHats)
     : stride_(PaddedPoints(points)),
       keptNodeDepths_(static_cast<int>(std::min<double>(
           kNodeDepths, kFollowerBytes / (static_cast<double>(kFollowers) * PaddedPoints(points) * sizeof(double))))),
       levelColumns_(static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride_), 0.0),
       residuals_(static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride_), 0.0),
-      hats_(static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride_), 0.0),
+      hats_(keepsHats ? static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride_) : 0, 0.0),
       followers_(static_cast<size_t>(keptNodeDepths_) * kFollowers * static_cast<size_t>(stride_), 0.0),
       trieStates_(static_cast<size_t>(kTrieDepths * 4) * static_cast<size_t>(stride_), 0.0) {}
 

@@ -58,7 +58,9 @@ class PrefixScratch {
   static constexpr int kNodeDepths = 11;
   static constexpr int kTrieDepths = 5;
 
-  explicit PrefixScratch(int points);
+  // keepsHats: room for the hat values, which only a search that ranks by
+  // predicted R squared works out.
+  PrefixScratch(int points, bool keepsHats);
 
   int stride() const { return stride_; }
   // A level's own room, for a column worked out there rather than kept.

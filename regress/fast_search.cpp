@@ -56,7 +56,7 @@ class EntryBound {
 
 // What one thread works with, sized for the search's points once.
 struct Worker {
-  explicit Worker(int stride) : scratch(stride) {}
+  Worker(int stride, bool leaveOneOut) : scratch(stride, leaveOneOut) {}
 
   PrefixScratch scratch;
   FitWorkspace workspace;
@@ -125,7 +125,7 @@ class FastSearch {
 
  private:
   void work() {
-    auto worker = std::make_unique<Worker>(bank_.stride());
+    auto worker = std::make_unique<Worker>(bank_.stride(), criterion_ == RankingCriterion::PredictedRSquared);
     for (;;) {
       if (monitor_.stopRequested()) break;
       const std::int64_t chunk = nextChunk_.fetch_add(1);
