@@ -33,6 +33,13 @@ constexpr int kSmallestPixelSize = 6;
 constexpr int kAnovaHeadingY = 150;
 constexpr int kAnovaRowY[3] = {170, 188, 206};
 
+// The regression statistics above the ANOVA table: a heading, three figure
+// lines indented under it, and a rule between them and the table.
+constexpr QRect kStatisticsHeading = OnPage(20, 58, 208, kLabelHeight);
+constexpr QRect kFirstFigureLine = OnPage(36, 80, 192, kLabelHeight);
+constexpr int kFigureLineStep = 18;
+constexpr QLine kRule(20, 143, 228, 143);
+
 QLabel* AddLabel(QWidget* page, int id, const std::string& text, QRect place, Qt::Alignment alignment = Qt::AlignLeft) {
   auto* label = new QLabel(QString::fromStdString(text), page);
   SetControlId(label, id);
@@ -112,16 +119,14 @@ ListFrame CoefficientsFrame() {
 
 CoefficientsPage::CoefficientsPage(const EquationStatistics& statistics, QWidget* parent)
     : StatisticsPage(CoefficientsFrame(), parent), list_(new ReportList(kListId, {{36, false}, {112, true}}, this)) {
-  AddLabel(this, 102, "Regression Statistics:", OnPage(20, 58, 208, kLabelHeight));
-  AddLabel(this, 103, statistics.rSquaredLine, OnPage(36, 80, 192, kLabelHeight));
-  AddLabel(this, 104, statistics.stdErrorLine, OnPage(36, 98, 192, kLabelHeight));
-  AddLabel(this, 105, statistics.stdDevLine, OnPage(36, 116, 192, kLabelHeight));
+  AddLabel(this, 102, "Regression Statistics:", kStatisticsHeading);
+  const std::string* figures[3] = {&statistics.rSquaredLine, &statistics.stdErrorLine, &statistics.stdDevLine};
+  for (int f = 0; f < 3; ++f) AddLabel(this, 103 + f, *figures[f], kFirstFigureLine.translated(0, f * kFigureLineStep));
 
   AddAnovaTable(this, {{111, "Regress", 112, statistics.regressTexts, 3},
                        {116, "Residual", 117, statistics.residualTexts, 3},
                        {120, "Total", 121, statistics.totalTexts, 2}});
 
-  list_->setGeometry(OnPage(254, 72, 160, 152));
   std::vector<std::vector<std::string>> rows;
   for (const CoefficientRow& row : statistics.coefficientRows) rows.push_back({row.label, row.value});
   list_->setRows(rows);
@@ -130,7 +135,7 @@ CoefficientsPage::CoefficientsPage(const EquationStatistics& statistics, QWidget
 
 void CoefficientsPage::paintDecorations(QPainter& painter) {
   painter.setPen(Qt::black);
-  painter.drawLine(20, 143, 228, 143);
+  painter.drawLine(kRule);
 }
 
 }  // namespace rv

@@ -17,6 +17,8 @@ namespace {
 
 constexpr int kLineHeight = 18;
 constexpr int kLineWidth = 174;
+// The figures, one a line from here down, left of the intervals.
+constexpr QRect kFirstLine = OnPage(20, 58, kLineWidth, kLineHeight);
 constexpr int kSmallestPixelSize = 6;
 
 // The line in the page's font, or in a smaller one where its text would
@@ -47,10 +49,9 @@ CriteriaPage::CriteriaPage(const EquationStatistics& statistics, const FitCriter
   for (size_t i = 0; i < rows.size(); ++i) {
     auto* line = new QLabel(QString::fromStdString(rows[i].name + "  =  " + rows[i].value), this);
     SetControlId(line, kFirstLineId + static_cast<int>(i));
-    line->setGeometry(OnPage(20, 58 + kLineHeight * static_cast<int>(i), kLineWidth, kLineHeight));
+    line->setGeometry(kFirstLine.translated(0, kLineHeight * static_cast<int>(i)));
     FitToWidth(line);
   }
-  list_->setGeometry(OnPage(198, 72, 216, 152));
   std::vector<std::vector<std::string>> intervals;
   const std::vector<IntervalRow> bounds = IntervalRows(statistics, criteria);
   for (size_t k = 0; k < bounds.size(); ++k)

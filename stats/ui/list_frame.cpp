@@ -14,6 +14,12 @@ constexpr int kHeadingTop = 55;
 
 QRect Corners(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
 
+QRect ListPlace(const ListFrame& frame) {
+  constexpr int kEdge = 2;
+  return Corners(frame.box.left() + kEdge, frame.strip.bottom() + 1, frame.box.right() + 1 - kEdge,
+                 frame.box.bottom() + 1 - kEdge);
+}
+
 void PaintListFrame(QPainter& painter, const QPalette& palette, const ListFrame& frame, const ColumnSpan& column) {
   qDrawWinPanel(&painter, frame.box, palette, true);
   painter.fillRect(frame.strip, Qt::white);

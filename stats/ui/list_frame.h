@@ -36,4 +36,8 @@ void PaintListFrame(QPainter& painter, const QPalette& palette, const ListFrame&
 // bottom excluded, as the dialog's drawing is laid out.
 QRect Corners(int left, int top, int right, int bottom);
 
+// Where the list of a frame lies: inside the box's two-pixel sunken edge,
+// below the heading strip.
+QRect ListPlace(const ListFrame& frame);
+
 }  // namespace rv

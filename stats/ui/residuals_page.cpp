@@ -18,13 +18,18 @@ bool Weighted(const EquationStatistics& statistics) {
   return !statistics.residualRows.empty() && !statistics.residualRows.front().normalised.empty();
 }
 
+// The list's box; its heading strip leaves room at the right for the chart
+// button, and the chart takes the strip's width from the strip down.
+const QRect kListBox = Corners(20, 52, 416, 226);
+const QRect kHeadingStrip = Corners(22, 54, 394, 72);
+
 ListFrame ResidualsFrame(bool weighted) {
   std::vector<QString> headings = {QStringLiteral("n"), QStringLiteral("Y Obs"), QStringLiteral("Y Calc"),
                                    QStringLiteral("Difference"), QStringLiteral("Pct Diff")};
   if (weighted) headings.push_back(QStringLiteral("Normalised"));
   for (const char* band : {"Conf Low", "Conf High", "Pred Low", "Pred High"})
     headings.push_back(QString::fromLatin1(band));
-  ListFrame frame{Corners(20, 52, 416, 226), Corners(22, 54, 394, 72), {}, {}};
+  ListFrame frame{kListBox, kHeadingStrip, {}, {}};
   for (size_t c = 0; c < headings.size(); ++c) {
     frame.headings.push_back({static_cast<int>(c), headings[c]});
     frame.separatorsAfter.push_back(static_cast<int>(c));
@@ -48,7 +53,6 @@ ResidualsPage::ResidualsPage(const EquationStatistics& statistics, QWidget* pare
       filler_(new QWidget(this)),
       chartButton_(new PictureButton(QStringLiteral("&G"), ResourcePicture(QStringLiteral("CHRT"), QSize(16, 14)),
                                      kChartButtonId, this)) {
-  list_->setGeometry(OnPage(22, 72, 392, 152));
   std::vector<std::vector<std::string>> rows;
   for (size_t i = 0; i < statistics.residualRows.size(); ++i) {
     const ResidualRow& row = statistics.residualRows[i];
@@ -62,15 +66,18 @@ ResidualsPage::ResidualsPage(const EquationStatistics& statistics, QWidget* pare
   list_->setToolTip(QString::fromStdString(statistics.bandHeading));
   headList(list_);
 
-  chart_->setGeometry(OnPage(22, 54, 372, 170));
+  const QRect list = ListPlace(ResidualsFrame(false));
+  chart_->setGeometry(
+      OnPage(Corners(kHeadingStrip.left(), kHeadingStrip.top(), kHeadingStrip.right() + 1, list.bottom() + 1)));
   SetControlId(filler_, kFillerId);
-  filler_->setGeometry(OnPage(394, 72, 20, 152));
+  filler_->setGeometry(OnPage(Corners(kHeadingStrip.right() + 1, list.top(), list.right() + 1, list.bottom() + 1)));
   filler_->setAutoFillBackground(true);
   QPalette white = filler_->palette();
   white.setColor(QPalette::Window, Qt::white);
   filler_->setPalette(white);
 
-  chartButton_->setGeometry(OnPage(394, 54, 20, 18));
+  chartButton_->setGeometry(
+      OnPage(Corners(kHeadingStrip.right() + 1, kHeadingStrip.top(), list.right() + 1, kHeadingStrip.bottom() + 1)));
   chartButton_->setCheckable(true);
   connect(chartButton_, &QPushButton::clicked, this, [this] { setChartMode(!chartMode_); });
   setChartMode(false);

@@ -14,5 +14,6 @@ inline constexpr QRect kPageArea(8, 50, 420, 190);
 constexpr QRect OnPage(int x, int y, int width, int height) {
   return QRect(x - kPageArea.x(), y - kPageArea.y(), width, height);
 }
+constexpr QRect OnPage(const QRect& client) { return client.translated(-kPageArea.topLeft()); }
 
 }  // namespace rv

@@ -15,6 +15,7 @@ StatisticsPage::StatisticsPage(ListFrame frame, QWidget* parent) : QWidget(paren
 
 void StatisticsPage::headList(ReportList* list) {
   list_ = list;
+  list->setGeometry(OnPage(ListPlace(frame_)));
   connect(list->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { update(); });
   connect(list->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { update(); });
 }

@@ -23,7 +23,7 @@ class StatisticsPage : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   // Further lines of the page, in client-area coordinates.
   virtual void paintDecorations(QPainter&) {}
-  // The list whose columns the headings stand over.
+  // The list whose columns the headings stand over, placed in the frame.
   void headList(ReportList* list);
 
  private:

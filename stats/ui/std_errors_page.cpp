@@ -23,7 +23,6 @@ ListFrame StdErrorsFrame() {
 StdErrorsPage::StdErrorsPage(const EquationStatistics& statistics, QWidget* parent)
     : StatisticsPage(StdErrorsFrame(), parent),
       list_(new ReportList(kListId, {{80, false}, {88, true}, {88, true}, {88, true}}, this)) {
-  list_->setGeometry(OnPage(22, 72, 392, 152));
   std::vector<std::vector<std::string>> rows;
   for (const TermRow& row : statistics.termRows) rows.push_back({row.label, row.stdError, row.tStat, row.pValue});
   list_->setRows(rows);
