@@ -1,8 +1,6 @@
 #include "regress/fast_search.h"
 
 #include <algorithm>
-#include <atomic>
-#include <deque>
 #include <functional>
 #include <limits>
 #include <map>
@@ -18,6 +16,8 @@
 #include "regress/column_bank.h"
 #include "regress/entry_test.h"
 #include "regress/fit_workspace.h"
+#include "regress/point_sums.h"
+#include "regress/scoring_order.h"
 #include "regress/set_scoring.h"
 #include "regress/walk.h"
 
@@ -65,6 +65,9 @@ struct Worker {
   RefusalCount count;
 };
 
+// The banks of the sets a chunk holds, kept alive while it is examined.
+using HeldBanks = PerEquationSet<std::shared_ptr<const ColumnBank>>;
+
 struct ChunkResult {
   std::vector<Candidacy> candidacies;
   std::int64_t lastOrdinal = 0;  // the last ordinal examined
@@ -83,18 +86,18 @@ class FastSearch {
         shape_(shape),
         sequence_(shape),
         monitor_(monitor),
-        bank_(data),
+        stride_(PaddedPoints(data.pointCount)),
+        scoringOrder_(ScoringOrder(data)),
         vectors_(options.vectors.value_or(WidestVectors())),
         criterion_(options.criterion),
         list_(options.criterion) {
-    for (EquationSet set : kEquationSets) {
-      if (!shape.sets[set]) continue;
-      banks_[set] = &bank_;
-      if (data.weighted) {
-        const FormWeights weights = WeightsOfForm(data, set);
-        if (weights.usable) banks_[set] = &weightedBanks_.emplace_back(data, weights);
+    if (!data.weighted) {
+      const auto bank = std::make_shared<const ColumnBank>(data);
+      for (EquationSet set : kEquationSets) {
+        if (!shape.sets[set]) continue;
+        banks_[set] = bank;
+        scorings_[set] = PrepareSetScoring(data, set, *bank);
       }
-      scorings_[set] = PrepareSetScoring(data, set, *banks_[set]);
     }
     total_ = sequence_.count();
     range_ = options.part.value_or(OrdinalRange{1, total_});
@@ -125,21 +128,24 @@ class FastSearch {
 
  private:
   void work() {
-    auto worker = std::make_unique<Worker>(bank_.stride(), criterion_ == RankingCriterion::PredictedRSquared);
+    auto worker = std::make_unique<Worker>(stride_, criterion_ == RankingCriterion::PredictedRSquared);
     for (;;) {
       if (monitor_.stopRequested()) break;
-      const std::int64_t chunk = nextChunk_.fetch_add(1);
-      if (chunk >= chunkCount_) break;
+      std::int64_t chunk = 0;
+      HeldBanks held;
       // The candidates of chunks before this one that are finished but not
       // yet committed come earlier too.
       std::vector<double> earlier;
       {
         std::lock_guard lock(mutex_);
+        chunk = nextChunk_++;
+        if (chunk >= chunkCount_) break;
+        held = holdBanks(chunk);
         earlier = committedValues_;
         for (auto it = finished_.begin(); it != finished_.end() && it->first < chunk; ++it)
           for (const Candidacy& c : it->second.candidacies) earlier.push_back(c.score.merit);
       }
-      ChunkResult result = examine(chunk, EntryBound(earlier), *worker);
+      ChunkResult result = examine(chunk, EntryBound(earlier), *worker, held);
       std::lock_guard lock(mutex_);
       finished_.emplace(chunk, std::move(result));
       commitReady(false);
@@ -148,10 +154,46 @@ class FastSearch {
     count_ += worker->count;
   }
 
-  ChunkResult examine(std::int64_t chunk, EntryBound bound, Worker& worker) {
+  std::int64_t firstOfChunk(std::int64_t chunk) const { return range_.first + chunk * chunkSize_; }
+  std::int64_t lastOfChunk(std::int64_t chunk) const {
+    return std::min(range_.last, firstOfChunk(chunk) + chunkSize_ - 1);
+  }
+
+  // The banks of the sets the chunk holds, made where they are not yet;
+  // the banks of sets the chunks handed out have passed are let go (a chunk
+  // still at work holds its own). Called under the mutex, in chunk order.
+  HeldBanks holdBanks(std::int64_t chunk) {
+    const std::int64_t first = firstOfChunk(chunk), last = lastOfChunk(chunk);
+    HeldBanks held;
+    for (EquationSet set : kEquationSets) {
+      const SetRange& range = sequence_.setRanges()[set];
+      if (range.count == 0) continue;
+      const std::int64_t end = range.first + range.count - 1;
+      if (end < first) {
+        banks_[set].reset();
+        continue;
+      }
+      if (range.first > last) continue;
+      if (!scorings_[set]) makeWeightedBank(set);
+      held[set] = banks_[set];
+    }
+    return held;
+  }
+
+  // A weighted search's set has its columns standardised with its weights;
+  // where its sigmas cannot weight it, its scoring refuses it on those of
+  // the columns as they are.
+  void makeWeightedBank(EquationSet set) {
+    const FormWeights weights = WeightsOfForm(data_, set);
+    banks_[set] =
+        weights.usable ? std::make_shared<const ColumnBank>(data_, weights) : std::make_shared<const ColumnBank>(data_);
+    scorings_[set] = PrepareSetScoring(data_, set, *banks_[set]);
+  }
+
+  ChunkResult examine(std::int64_t chunk, EntryBound bound, Worker& worker, const HeldBanks& held) {
     ChunkResult result;
-    const std::int64_t first = range_.first + chunk * chunkSize_;
-    const std::int64_t last = std::min(range_.last, first + chunkSize_ - 1);
+    const std::int64_t first = firstOfChunk(chunk);
+    const std::int64_t last = lastOfChunk(chunk);
     result.lastOrdinal = first - 1;
     const std::vector<Segment> segments = sequence_.segmentsBetween(first, last);
     for (size_t s = 0; s < segments.size();) {
@@ -161,7 +203,7 @@ class FastSearch {
       while (end < segments.size() && SameGroup(segments[s], segments[end])) ++end;
       std::int64_t examined = 0;
       for (size_t i = s; i < end; ++i) examined += segments[i].count;
-      examineSegments(segments.data() + s, end - s, bound, worker, result);
+      examineSegments(segments.data() + s, end - s, bound, worker, *held[segments[s].set], result);
       result.lastOrdinal = segments[end - 1].firstOrdinal + segments[end - 1].count - 1;
       monitor_.addDone(examined);
       s = end;
@@ -169,7 +211,8 @@ class FastSearch {
     return result;
   }
 
-  void examineSegments(const Segment* segments, size_t count, EntryBound& bound, Worker& worker, ChunkResult& result) {
+  void examineSegments(const Segment* segments, size_t count, EntryBound& bound, Worker& worker, const ColumnBank& bank,
+                       ChunkResult& result) {
     const Segment& head = segments[0];
     const SetScoring& scoring = *scorings_[head.set];
     const bool countsRefusals = head.repeatShift == 0;
@@ -198,7 +241,7 @@ class FastSearch {
     EntryTests& tests = worker.tests[head.set];
     tests.set(criterion_, bound.value(), scoring.denominator, data_.pointCount, scoring.squaresExponent);
     GroupWalkContext context;
-    context.bank = banks_[head.set];
+    context.bank = &bank;
     context.leaveOneOut = criterion_ == RankingCriterion::PredictedRSquared;
     context.variables = shape_.variables;
     context.tests = &tests;
@@ -213,7 +256,7 @@ class FastSearch {
   void examineRationals(const Segment& segment, EntryBound& bound, Worker& worker, ChunkResult& result) {
     FitWorkspace& workspace = worker.workspace;
     WalkSegment(shape_, segment, [&](std::int64_t ordinal, const Candidate& candidate) {
-      BuildCandidate(workspace, data_, candidate, &bank_.scoringOrder());
+      BuildCandidate(workspace, data_, candidate, &scoringOrder_);
       if (!FitCandidate(workspace, ordinal)) {
         if (workspace.verdict == FitVerdict::OutsideRange) ++worker.count.outsideRange;
         else ++worker.count.unresolved;
@@ -286,11 +329,14 @@ class FastSearch {
   const SearchShape shape_;
   const CandidateSequence sequence_;
   SearchMonitor& monitor_;
-  // The bank of the columns as they are; a weighted search's Y forms have
-  // theirs, standardised with their weights.
-  const ColumnBank bank_;
-  std::deque<ColumnBank> weightedBanks_;
-  PerEquationSet<const ColumnBank*> banks_{};
+  const int stride_;
+  const std::vector<int> scoringOrder_;
+  // The bank of the columns as they are, which every set of an unweighted
+  // search shares; a weighted search's sets have theirs, standardised with
+  // their weights, made when a chunk first needs them and let go when the
+  // chunks have passed the set, so that a long sheet holds one or two at a
+  // time rather than one for every set. Written under the mutex.
+  PerEquationSet<std::shared_ptr<const ColumnBank>> banks_{};
   const VectorWidth vectors_;
   const RankingCriterion criterion_;
   const std::function<std::string(std::int64_t)> textOf_ = [this](std::int64_t ordinal) {
@@ -302,7 +348,7 @@ class FastSearch {
   OrdinalRange range_;
   std::int64_t chunkSize_ = 1;
   std::int64_t chunkCount_ = 0;
-  std::atomic<std::int64_t> nextChunk_{0};
+  std::int64_t nextChunk_ = 0;  // under the mutex
 
   std::mutex mutex_;
   std::map<std::int64_t, ChunkResult> finished_;
