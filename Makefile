@@ -1,9 +1,9 @@
 # Two commands matter: `make run` builds the command-line tool alone and
-# searches the bundled example; `make test` runs every test, then the tests
-# with a wall-clock limit alone on the same optimised build, then every other
-# test again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
-# threaded search under ThreadSanitizer, then each fuzz target for a minute.
-# Both install missing Debian packages first.
+# searches the bundled example; `make test` builds once, optimised, runs every
+# test, then the tests with a wall-clock limit alone. `make test-all` (CI)
+# adds every other test again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the threaded search under ThreadSanitizer and
+# each fuzz target for a minute. All install missing Debian packages first.
 
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
@@ -19,13 +19,15 @@ PREFIX     ?= $(HOME)/.local
 # New build folders use Ninja; one made earlier keeps its generator.
 generator = $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja)
 
-.PHONY: run test check-style deps configure build build-sanitize test-fast test-timing test-sanitize test-threads test-portable fuzz bench gui install clean
+.PHONY: run test test-all check-style deps configure build build-sanitize test-fast test-timing test-sanitize test-threads test-portable fuzz bench gui install clean
 
 run: configure
 	cmake --build $(BUILD) -j$(JOBS) --target regrovantis-cli
 	$(CLI) search examples/ideal_gas.csv --top 20
 
-test: test-fast test-timing test-sanitize test-threads fuzz
+test: test-fast test-timing
+
+test-all: test test-sanitize test-threads fuzz
 
 deps:
 	@./scripts/install-deps.sh

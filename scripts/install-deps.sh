@@ -7,7 +7,7 @@
 set -eu
 
 packages="
-  build-essential cmake ninja-build pkg-config lld python3
+  build-essential cmake ninja-build pkg-config lld ccache python3
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev gfortran clang-format clang-tidy
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
