@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 
-#include "app/copy_graph_dialog.h"
 #include "app/equation_controller.h"
 #include "app/file_commands.h"
 #include "app/print_controller.h"
@@ -12,6 +11,7 @@
 #include "graph/graph_options.h"
 #include "graph/graph_selection.h"
 #include "graph/prepare_graph.h"
+#include "graph/ui/copy_graph_dialog.h"
 #include "graph/ui/graph_bitmap.h"
 #include "graph/ui/graph_export.h"
 #include "graph/ui/graph_tab.h"

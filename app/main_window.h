@@ -6,12 +6,12 @@
 #include <optional>
 #include <string>
 
-#include "app/path_chooser.h"
 #include "app/sheet_history.h"
 #include "files/data_file_session.h"
 #include "files/recent_files.h"
 #include "files/recovery_file.h"
 #include "files/settings_file.h"
+#include "files/ui/path_chooser.h"
 #include "regress/equation_list.h"
 #include "regress/ranking_criterion.h"
 #include "sheet/document.h"
