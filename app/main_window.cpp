@@ -70,9 +70,7 @@ MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
   frame_ = new WindowFrame(this, commands_->menuBar());
   printing_ = std::make_unique<PrintController>(document_, frame_->statusBar(), this);
   equationController_ = std::make_unique<EquationController>(document_, session_, equations_, *printing_, this);
-  graphs_ = std::make_unique<GraphController>(
-      document_, session_, *equationController_, *printing_, *history_,
-      [this](const DataSheet& sheet) { document_.sheet = sheet; }, this);
+  graphs_ = std::make_unique<GraphController>(document_, session_, *equationController_, *printing_, *history_, this);
   views_ = std::make_unique<DocumentViews>(DocumentViews::Parts{*this, document_, session_, recentFiles_, *commands_,
                                                                 *history_, *frame_, *equationController_, *graphs_,
                                                                 *recovery_});
