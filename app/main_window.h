@@ -27,6 +27,7 @@ class GraphController;
 class KeyGate;
 class OpenFileGuard;
 class PrintController;
+class SearchController;
 class SheetHistory;
 class ToolTipSwitch;
 class WhatsThisMode;
@@ -141,6 +142,7 @@ class MainWindow : public QWidget, private SheetChangeOwner {
   std::unique_ptr<PrintController> printing_;
   std::unique_ptr<EquationController> equationController_;
   std::unique_ptr<GraphController> graphs_;
+  SearchController* searches_ = nullptr;
   std::unique_ptr<DocumentViews> views_;
   std::unique_ptr<FileCommands> files_;
 };
