@@ -8,6 +8,7 @@
 #include "app/graph_controller.h"
 #include "app/main_window.h"
 #include "app/print_controller.h"
+#include "app/search_controller.h"
 #include "app/sheet_history.h"
 #include "app/whats_this_mode.h"
 #include "app/window_frame.h"
@@ -96,7 +97,7 @@ void MainWindow::runCommand(int id) {
       if (page == kEquationsPage) equationsTab->pressStart();
       else if (page == kGraphPage) graphTab->pressDraw();
       break;
-    case command::kStop: equationsTab->requestStop(); break;
+    case command::kStop: searches_->requestStop(); break;
     case command::kStats:
       if (page == kEquationsPage) equationsTab->pressStats();
       break;

@@ -6,6 +6,7 @@
 #include "app/command_actions.h"
 #include "app/equation_controller.h"
 #include "app/graph_controller.h"
+#include "app/search_controller.h"
 #include "app/sheet_history.h"
 #include "app/window_frame.h"
 #include "app/window_recovery.h"
@@ -52,6 +53,7 @@ void DocumentViews::showOutcome(const Outcome<ViewUpdates>& result) {
   if (outcome.reloadSheet && frame.dataTab() != nullptr) frame.dataTab()->reloadFromDocument();
   if (outcome.reloadEquationList && frame.equationsTab() != nullptr) {
     parts_.equations.adoptStoredShape();
+    parts_.searches.abandon();
     frame.equationsTab()->reloadList(parts_.session.selectedIndex);
     frame.statusBar()->setPaneText(StatusPane::Detail, QString());
   }

@@ -9,6 +9,7 @@ namespace rv {
 class CommandActions;
 class EquationController;
 class GraphController;
+class SearchController;
 class SheetHistory;
 class WindowFrame;
 class WindowRecovery;
@@ -29,6 +30,7 @@ class DocumentViews : public FileCommandsView {
     WindowFrame& frame;
     EquationController& equations;
     GraphController& graphs;
+    SearchController& searches;
     WindowRecovery& recovery;
   };
   explicit DocumentViews(Parts parts) : parts_(parts) {}

@@ -36,6 +36,8 @@ const EquationRecord* EquationController::entryInRow(int row) const {
 
 bool EquationController::makeCurrent(const EquationRecord* chosen) {
   if (chosen == nullptr) return false;
+  // The snapshot copies the whole sheet: only a re-creation needs it.
+  if (ChosenEquationIsCurrent(*chosen, workspace_)) return true;
   const SearchData data = SnapshotWithStoredCounts(document_);
   if (MakeChosenEquationCurrent(workspace_, data, listShape_, *chosen)) return true;
   // A failed attempt has left a half-built candidate in the workspace.

@@ -1,9 +1,9 @@
 #include <QFile>
 
 #include "app/file_commands.h"
-#include "app/path_chooser.h"
 #include "files/export_data_file.h"
 #include "files/file_paths.h"
+#include "files/ui/path_chooser.h"
 #include "graph/ui/picture_file.h"
 #include "widgets/message_dialog.h"
 

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include "app/path_chooser.h"
 #include "files/data_file_messages.h"
 #include "files/file_paths.h"
 #include "files/new_data_sheet.h"
@@ -10,6 +9,7 @@
 #include "files/read_data_file.h"
 #include "files/recovery_file.h"
 #include "files/save_changes.h"
+#include "files/ui/path_chooser.h"
 #include "files/write_data_file.h"
 #include "widgets/message_dialog.h"
 

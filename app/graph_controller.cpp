@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <cstring>
 
-#include "app/copy_graph_dialog.h"
 #include "app/equation_controller.h"
 #include "app/file_commands.h"
 #include "app/print_controller.h"
@@ -12,6 +12,7 @@
 #include "graph/graph_options.h"
 #include "graph/graph_selection.h"
 #include "graph/prepare_graph.h"
+#include "graph/ui/copy_graph_dialog.h"
 #include "graph/ui/graph_bitmap.h"
 #include "graph/ui/graph_export.h"
 #include "graph/ui/graph_tab.h"
@@ -33,17 +34,22 @@ constexpr const char* kDrawToCopyMessage = "First draw the graph to copy.";
 constexpr const char* kDrawToExportMessage = "First draw the graph to export.";
 constexpr const char* kDrawToPrintMessage = "First draw the graph to print.";
 
+// What Auto Update derives at a Draw: the graph values, compared bit for bit.
+bool SameGraphValues(const DataSheet& a, const DataSheet& b) {
+  return std::memcmp(a.graphMinimum.data(), b.graphMinimum.data(), sizeof a.graphMinimum) == 0 &&
+         std::memcmp(a.graphMaximum.data(), b.graphMaximum.data(), sizeof a.graphMaximum) == 0 &&
+         std::memcmp(a.graphConstant.data(), b.graphConstant.data(), sizeof a.graphConstant) == 0;
+}
+
 }  // namespace
 
 GraphController::GraphController(const Document& document, DataFileSession& session, EquationController& equations,
-                                 PrintController& printing, SheetHistory& history, SheetStore storeSheet,
-                                 QWidget* window)
+                                 PrintController& printing, SheetHistory& history, QWidget* window)
     : document_(document),
       session_(session),
       equations_(equations),
       printing_(printing),
       history_(history),
-      storeSheet_(std::move(storeSheet)),
       window_(window) {}
 
 void GraphController::attach(GraphTab* tab) {
@@ -84,7 +90,7 @@ bool GraphController::prepareGraph(bool showMessages) {
   DataSheet sheet = document_.sheet;
   const Outcome<void> prepared =
       PrepareGraph(graph_, sheet, equations_.workspace(), *selection, document_.options, *yRange);
-  storeSheet_(sheet);
+  if (!SameGraphValues(sheet, document_.sheet)) history_.push(QStringLiteral("Draw"), document_.sheet, sheet);
   if (!prepared) {
     if (showMessages) ShowMessage(QString::fromStdString(prepared.message().text), window_, prepared.message().kind);
     return false;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <vector>
 
 #include "files/data_file_session.h"
@@ -23,15 +22,14 @@ class SheetHistory;
 // The graph: what was drawn (model, view and equation text), the variable
 // list of the equation it belongs to, and the commands on it (Copy, Export,
 // Print, Variables). It reads the document and leaves writing the sheet to
-// its owner: the graph values the Variables dialog stores reach it as a step
-// of the sheet's history, and those a Draw's Auto Update finds through
-// storeSheet.
+// its owner: the graph values the Variables dialog stores and those a Draw's
+// Auto Update finds reach it as steps of the sheet's history, which Undo
+// takes back and which mark the sheet modified.
 class GraphController : public GraphOwner {
  public:
-  using SheetStore = std::function<void(const DataSheet& sheet)>;
   // Dialogs and messages are shown over window.
   GraphController(const Document& document, DataFileSession& session, EquationController& equations,
-                  PrintController& printing, SheetHistory& history, SheetStore storeSheet, QWidget* window);
+                  PrintController& printing, SheetHistory& history, QWidget* window);
 
   // The Graph tab that shows the graph; the label font's glyphs are taken
   // now, once the application has started.
@@ -66,7 +64,6 @@ class GraphController : public GraphOwner {
   EquationController& equations_;
   PrintController& printing_;
   SheetHistory& history_;
-  SheetStore storeSheet_;
   QWidget* window_;
   GraphTab* tab_ = nullptr;
   GraphState graph_;

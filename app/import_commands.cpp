@@ -1,9 +1,9 @@
 #include "app/file_commands.h"
-#include "app/import_dialog.h"
-#include "app/path_chooser.h"
 #include "files/delimited_text.h"
 #include "files/file_paths.h"
 #include "files/open_imported_text.h"
+#include "files/ui/import_dialog.h"
+#include "files/ui/path_chooser.h"
 
 namespace rv {
 

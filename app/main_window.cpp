@@ -18,6 +18,7 @@
 #include "app/open_file_guard.h"
 #include "app/options_dialog.h"
 #include "app/print_controller.h"
+#include "app/search_controller.h"
 #include "app/sheet_history.h"
 #include "app/whats_this_mode.h"
 #include "app/window_frame.h"
@@ -70,12 +71,11 @@ MainWindow::MainWindow(StartUpOptions options) : startUp_(std::move(options)) {
   frame_ = new WindowFrame(this, commands_->menuBar());
   printing_ = std::make_unique<PrintController>(document_, frame_->statusBar(), this);
   equationController_ = std::make_unique<EquationController>(document_, session_, equations_, *printing_, this);
-  graphs_ = std::make_unique<GraphController>(
-      document_, session_, *equationController_, *printing_, *history_,
-      [this](const DataSheet& sheet) { document_.sheet = sheet; }, this);
+  graphs_ = std::make_unique<GraphController>(document_, session_, *equationController_, *printing_, *history_, this);
+  searches_ = new SearchController({document_, session_, equations_, rankBy_, *equationController_}, this);
   views_ = std::make_unique<DocumentViews>(DocumentViews::Parts{*this, document_, session_, recentFiles_, *commands_,
                                                                 *history_, *frame_, *equationController_, *graphs_,
-                                                                *recovery_});
+                                                                *searches_, *recovery_});
   files_ = std::make_unique<FileCommands>(document_, session_, equations_, recentFiles_, *guard_,
                                           std::move(startUp_.pathChooser), *views_);
   connect(recovery_, &WindowRecovery::failed, this,

@@ -6,12 +6,12 @@
 #include <optional>
 #include <string>
 
-#include "app/path_chooser.h"
 #include "app/sheet_history.h"
 #include "files/data_file_session.h"
 #include "files/recent_files.h"
 #include "files/recovery_file.h"
 #include "files/settings_file.h"
+#include "files/ui/path_chooser.h"
 #include "regress/equation_list.h"
 #include "regress/ranking_criterion.h"
 #include "sheet/document.h"
@@ -27,6 +27,7 @@ class GraphController;
 class KeyGate;
 class OpenFileGuard;
 class PrintController;
+class SearchController;
 class SheetHistory;
 class ToolTipSwitch;
 class WhatsThisMode;
@@ -141,6 +142,7 @@ class MainWindow : public QWidget, private SheetChangeOwner {
   std::unique_ptr<PrintController> printing_;
   std::unique_ptr<EquationController> equationController_;
   std::unique_ptr<GraphController> graphs_;
+  SearchController* searches_ = nullptr;
   std::unique_ptr<DocumentViews> views_;
   std::unique_ptr<FileCommands> files_;
 };

@@ -6,7 +6,7 @@
 #include <QTabWidget>
 
 #include "app/options_equations_page.h"
-#include "app/options_graph_page.h"
+#include "graph/ui/options_graph_page.h"
 #include "widgets/control_id.h"
 #include "widgets/help.h"
 #include "widgets/message_dialog.h"

@@ -11,6 +11,7 @@
 #include "app/key_gate.h"
 #include "app/main_window.h"
 #include "app/print_controller.h"
+#include "app/search_controller.h"
 #include "app/sheet_history.h"
 #include "app/window_frame.h"
 #include "app/window_recovery.h"
@@ -18,7 +19,6 @@
 #include "files/settings_file.h"
 #include "graph/ui/graph_tab.h"
 #include "regress/ui/equations_tab.h"
-#include "regress/ui/finished_search.h"
 #include "sheet/ui/data_tab.h"
 #include "widgets/help.h"
 #include "widgets/message_dialog.h"
@@ -53,24 +53,7 @@ void MainWindow::finishStartUp() {
   auto* equationsTab = new EquationsTab({document_, equations_, rankBy_, *frame_->statusBar(), *progress});
   frame_->putInPage(equationsTab);
   connect(equationsTab, &EquationsTab::commandRequested, this, &MainWindow::runCommand);
-  // A new search replaces the list: nothing is selected or graphed, and the
-  // workspace's equation belongs to the old list.
-  connect(equationsTab, &EquationsTab::searchStarted, this, [this] {
-    equations_.clear();
-    session_.selectedIndex = -1;
-    session_.graphedIndex = -2;
-    equationController_->forgetFit();
-  });
-  // The counts go with the ordinals of the new list: the data file stores
-  // them and re-creation reads them.
-  connect(equationsTab, &EquationsTab::searchFinished, this, [this](const FinishedSearch& search) {
-    equations_ = search.list;
-    equationController_->adoptSearchShape(search.shape);
-    document_.pointCount = search.pointCount;
-    document_.columnCount = search.columnCount;
-    session_.graphDrawn = false;
-    document_.state.modified = true;
-  });
+  searches_->attach(equationsTab);
   connect(equationsTab, &EquationsTab::selectionChanged, this, [this](int row) { session_.selectedIndex = row; });
   connect(equationsTab, &EquationsTab::statisticsRequested, this, [this] { equationController_->showStatistics(); });
   connect(equationsTab, &EquationsTab::rankByChosen, this, [this](RankingCriterion criterion) { rankBy_ = criterion; });
@@ -190,7 +173,7 @@ void MainWindow::shutDown() {
   if (shutDown_) return;
   shutDown_ = true;
   recovery_->setKeeping(false);
-  if (frame_->equationsTab() != nullptr) frame_->equationsTab()->requestStop();
+  searches_->requestStop();
   if (frame_->graphTab() != nullptr) frame_->graphTab()->stopRotation();
   if (!started_ || startUp_.settingsPath.empty()) return;
   Settings settings;

@@ -58,14 +58,10 @@ void ReadByOptions(const std::string& path, const std::string& text, const Argum
 // What to give when a text fails to read as the program exports a sheet:
 // other names call for --y and --x; a field that is no number in the
 // export's own format, for the options that say how numbers are written.
-std::string ExportedSheetHint(const std::string& text, char delimiter, const std::string& failure) {
-  const Outcome<DelimitedColumns> columns = DelimitedTextColumns(text, delimiter);
-  if (!columns) return kOtherNamesHint;
-  const TextImportOptions options = DelimitedTextOptions(delimiter, *columns);
-  const TextImport reading = ImportText(text, options);
-  // A fault found before the fields are read (a line too long, say) has
-  // nothing to do with how numbers are written.
-  if (reading.error != failure) return {};
+// A fault of the text's layout (a line too long, say) has nothing to do
+// with either.
+std::string ExportedSheetHint(const TextImport& reading, const TextImportOptions& options) {
+  if (reading.fault == TextImportFault::Names) return kOtherNamesHint;
   const std::string hint = TextOptionsHint(reading, options);
   return hint.empty() ? "" : " (" + hint + ")";
 }
@@ -74,13 +70,11 @@ std::string ExportedSheetHint(const std::string& text, char delimiter, const std
 // take no part, as the program's own export names its columns by position.
 void ReadAsExportedSheet(const std::string& path, const std::string& text, Document& document) {
   const char delimiter = path == kStandardInput ? DelimiterOfText(text) : DelimiterForPath(path);
-  Outcome<TextImport> read = ReadDelimitedText(text, delimiter);
-  if (!read) {
-    const std::string& failure = read.message().text;
-    throw CliError(InputName(path) + ": " + failure + ExportedSheetHint(text, delimiter, failure), 1);
-  }
-  WarnAboutTextReading(InputName(path), *read, DelimitedTextOptions(delimiter, {}), Arguments{});
-  document.sheet.cells = std::move(read->values);
+  const TextImportOptions options = ExportedSheetOptions(delimiter);
+  TextImport read = ImportText(text, options);
+  if (!read.error.empty()) throw CliError(InputName(path) + ": " + read.error + ExportedSheetHint(read, options), 1);
+  WarnAboutTextReading(InputName(path), read, options, Arguments{});
+  document.sheet.cells = std::move(read.values);
 }
 
 }  // namespace

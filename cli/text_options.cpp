@@ -212,7 +212,9 @@ std::string TextOptionsHint(const TextImport& reading, const TextImportOptions& 
     case TextImportFault::NoRows: return "--names and --skip say where the data start";
     case TextImportFault::Roles: return "--y and --x choose the columns";
     case TextImportFault::None:
-    case TextImportFault::Stopped: break;
+    case TextImportFault::Stopped:
+    case TextImportFault::Names:
+    case TextImportFault::Layout: break;
   }
   return {};
 }

@@ -11,35 +11,18 @@
 namespace rv {
 
 // A full sheet of 100,000 points as the program exports it needs at most
-// 42.4 MB (17 fields of 24 characters and their separators a line); these
-// bounds are beyond any valid file and keep a wrong file from exhausting
+// 42.4 MB (17 fields of 24 characters and their separators a line); this
+// bound is beyond any valid file and keeps a wrong file from exhausting
 // memory.
 inline constexpr std::size_t kMaxDelimitedFileBytes = std::size_t{64} << 20;
-inline constexpr std::size_t kMaxDelimitedLineBytes = 8192;
 
 // A data sheet read from comma- or tab-separated text as the program exports
-// it: the first line names the columns (Y, X1 ... X16, in any order), every
-// further line is one point, an empty field or a missing marker is an empty
-// cell; up to kMaxSheetRows points. It is the import reader with the options
-// DelimitedTextOptions gives, so every number reads as it does there. The
-// message names the line and the column of the first problem.
+// it: the import reader's strict reading (ExportedSheetOptions), so the
+// first line names the columns (Y, X1 ... X16, in any order), every further
+// line is one point, an empty field or a missing marker is an empty cell; up
+// to kMaxSheetRows points. The message names the line and the column of the
+// first problem.
 Outcome<SheetValues> ParseDelimitedText(std::string_view text, char delimiter);
-
-// The same, with all the reading tells beyond the values.
-Outcome<TextImport> ReadDelimitedText(std::string_view text, char delimiter);
-
-// The names line of such a text (the first neither blank nor a comment) and
-// the column of the sheet each name gives; the message says what is wrong
-// with the names.
-struct DelimitedColumns {
-  int namesLine = 0;
-  std::vector<int> roles;
-};
-Outcome<DelimitedColumns> DelimitedTextColumns(std::string_view text, char delimiter);
-
-// The import reader's options for such a text: the delimiter, the names
-// line, the columns where their names say, every row kept.
-TextImportOptions DelimitedTextOptions(char delimiter, const DelimitedColumns& columns);
 
 // The bytes of a text file of measurements: only a regular file of at most
 // kMaxDelimitedFileBytes. The message names the file when it cannot be read.

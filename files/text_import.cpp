@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/exported_sheet_names.h"
 #include "files/text_fields.h"
 #include "files/text_lines.h"
 #include "regress/y_uncertainty.h"
@@ -261,7 +262,29 @@ void ReadValues(std::string_view text, const TextImportOptions& options, const s
   if (!anyValue) Refuse(result, TextImportFault::NoRows, "the chosen columns hold no values");
 }
 
+// The strict reading's names line and roles in the options; false, with the
+// refusal in the result, when the text is no sheet as the program exports
+// it. A line too long is named first, but the fault stays that of the names
+// when they are wrong too, since the names tell what kind of text it is.
+bool TakeExportedColumns(std::string_view text, TextImportOptions& options, TextImport& result) {
+  const std::optional<std::string> tooLong = ExportedLineTooLong(text);
+  const Outcome<ExportedColumns> columns = ExportedSheetColumns(text, options.separator, options.commentMark);
+  if (tooLong) Refuse(result, columns ? TextImportFault::Layout : TextImportFault::Names, *tooLong);
+  if (!columns) Refuse(result, TextImportFault::Names, columns.message().text);
+  if (!result.error.empty()) return false;
+  options.namesLine = columns->namesLine;
+  options.roles = columns->roles;
+  return true;
+}
+
 }  // namespace
+
+TextImportOptions ExportedSheetOptions(char separator) {
+  TextImportOptions options;
+  options.separator = separator;
+  options.exportedSheet = true;
+  return options;
+}
 
 TextImportOptions DetectTextImportOptions(std::string_view text, const TextLayoutHints& hints) {
   TextImportOptions options;
@@ -314,12 +337,21 @@ TextImportOptions DetectTextImportOptions(std::string_view text, const TextLayou
   return options;
 }
 
-TextImport ImportText(std::string_view text, const TextImportOptions& options, int previewRows,
+TextImport ImportText(std::string_view text, const TextImportOptions& given, int previewRows,
                       TextImportProgress* progress) {
   TextImport result;
+  TextImportOptions options = given;
+  if (options.exportedSheet && !TakeExportedColumns(text, options, result)) return result;
   result.headings = Headings(text, options);
   const Shape shape = MeasureText(text, options, previewRows, progress, result);
   if (result.fault == TextImportFault::Stopped) return result;
+  const auto named = static_cast<int>(options.roles.size());
+  if (options.exportedSheet && result.columnCount > named) {
+    Refuse(result, TextImportFault::Layout,
+           Where(result.widestLine, named + 1) + "the line has " + std::to_string(result.columnCount) +
+               " fields, but the first line names " + std::to_string(named) + " columns");
+    return result;
+  }
 
   result.usedColumns = shape.usedColumns;
   result.roles = options.roles.empty() ? DefaultColumnRoles(result.headings, shape.usedColumns) : options.roles;

@@ -52,10 +52,33 @@ struct TextImportOptions {
   // first maxRows kept.
   bool keepFirstRows = false;
   int maxRows = kMaxSheetRows;
+  // The strict reading of a sheet as the program exports it: the first line
+  // that is neither blank nor a comment names the columns (Y, X1 ... X16,
+  // each once, in any order: ExportedSheetColumns), which go where their
+  // names say, whatever namesLine and roles hold; no line is longer than
+  // kMaxExportedLineBytes or holds more fields than the names.
+  bool exportedSheet = false;
 };
 
+// The options of the strict reading, with every other option as it is by
+// default: how the tool reads a .csv or .tsv file given without options.
+TextImportOptions ExportedSheetOptions(char separator);
+
 // What the reader tells its callers apart by, to add what they can do about it.
-enum class TextImportFault { None, Roles, UndecidedNumber, NotANumber, ShortRow, NoRows, TooManyRows, Stopped };
+// Names and Layout only in the strict reading: names that are not the
+// program's columns, and a line too long or with more fields than names.
+enum class TextImportFault {
+  None,
+  Roles,
+  UndecidedNumber,
+  NotANumber,
+  ShortRow,
+  NoRows,
+  TooManyRows,
+  Stopped,
+  Names,
+  Layout
+};
 
 struct TextImport {
   // Empty when the text was read; else what is wrong and where (line and

@@ -11,6 +11,11 @@ namespace rv {
 // The copied and printed picture is a square of 640 pixels.
 inline constexpr int kPictureSize = 640;
 
+// The sides an exported picture may have, in pixels (or points): 640 unless
+// the user asks for another.
+inline constexpr int kMinExportSize = 64;
+inline constexpr int kMaxExportSize = 4096;
+
 // How wide a picture's lines are: 1 pixel at 640, in proportion above.
 int PictureLineWidth(int size);
 

@@ -17,7 +17,6 @@ mkdir -p "$build/findings"
 targets="
 data_file_fuzzer       rvd                         -max_len=20000
 profile_text_fuzzer    ini                         -
-delimited_text_fuzzer  csv                         -
 paste_text_fuzzer      paste                       -
 text_import_fuzzer     import,csv,import_corpus    -
 text_encoding_fuzzer   import_corpus               -

@@ -8,6 +8,7 @@
 #include "graph/glyph_set.h"
 #include "graph/graph_model.h"
 #include "graph/graph_options.h"
+#include "graph/graph_picture.h"
 #include "graph/view_state.h"
 
 namespace rv {
@@ -18,11 +19,6 @@ enum class PictureFormat { Png, Svg, Pdf };
 std::optional<PictureFormat> PictureFormatOf(const std::string& path);
 
 inline constexpr const char* kPictureExtensions = ".png, .svg or .pdf";
-
-// The sides an exported picture may have, in pixels (or points): 640 unless
-// the user asks for another.
-inline constexpr int kMinExportSize = 64;
-inline constexpr int kMaxExportSize = 4096;
 
 // Everything an exported picture is drawn from.
 struct GraphPictureRequest {

@@ -4,11 +4,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
-#include <climits>
-#include <string>
 
-#include "regress/refusal_count.h"
 #include "regress/ui/equation_list_model.h"
 #include "regress/ui/equation_list_view.h"
 #include "regress/ui/left_out_notice.h"
@@ -60,9 +56,6 @@ constexpr QPoint kRankingPlace(5, 70 + SetStatusLines::kLineCount * SetStatusLin
 
 QString CountText(std::int64_t count) { return QString::number(count); }
 
-// A progress bar counts in int; longer searches are shown in proportion.
-std::int64_t ProgressScale(std::int64_t total) { return total <= INT_MAX ? 1 : total / INT_MAX + 1; }
-
 StickyButton* MakeStickyButton(const char* text, int id, int toolTip, QWidget* parent) {
   auto* button = new StickyButton(QString::fromLatin1(text), id, parent);
   AddTooltip(button, toolTip);
@@ -88,7 +81,7 @@ EquationsTab::EquationsTab(EquationsTabContext context, QWidget* parent) : QWidg
   stats_->setGeometry(kButtonPlaces[2]);
   connect(start_, &StickyButton::command, this, &EquationsTab::buttonCommand);
   connect(stats_, &StickyButton::command, this, &EquationsTab::buttonCommand);
-  connect(stop_, &QPushButton::clicked, this, &EquationsTab::requestStop);
+  connect(stop_, &QPushButton::clicked, this, &EquationsTab::stopPressed);
 
   statusLines_ = new SetStatusLines(this);
   statusLines_->move(kStatusLinesPlace);
@@ -107,25 +100,16 @@ EquationsTab::EquationsTab(EquationsTabContext context, QWidget* parent) : QWidg
   // The headings follow the columns' widths.
   connect(list_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { update(); });
   leftOut_ = new LeftOutNotice(this);
-
-  progressTimer_ = new QTimer(this);
-  progressTimer_->setObjectName(QStringLiteral("ProgressTimer"));
-  progressTimer_->setInterval(kProgressPeriodMs);
-  connect(progressTimer_, &QTimer::timeout, this, &EquationsTab::showProgress);
-  watchTimer_ = new QTimer(this);
-  watchTimer_->setInterval(kWatchPeriodMs);
-  connect(watchTimer_, &QTimer::timeout, this, &EquationsTab::watchSearch);
 }
 
-// The search's worker threads are stopped and joined by the run itself.
 EquationsTab::~EquationsTab() = default;
 
 void EquationsTab::pressStart() { start_->click(); }
 
 void EquationsTab::pressStats() { stats_->click(); }
 
-void EquationsTab::requestStop() {
-  if (searching_) run_.requestStop();
+void EquationsTab::stopPressed() {
+  if (searching_) emit stopRequested();
 }
 
 void EquationsTab::showRankBy() { ranking_->showChoice(context_.rankBy); }
@@ -139,117 +123,74 @@ void EquationsTab::buttonCommand(int id) {
 // pressed until the search has ended.
 void EquationsTab::startPressed() {
   if (searching_) {
-    requestStop();
+    emit stopRequested();
     start_->setPressed(true);
     stats_->setPressed(false);
     return;
   }
-  startSearch();
+  emit startRequested();
 }
 
 void EquationsTab::statsPressed() {
   if (searching_) {
-    requestStop();
+    emit stopRequested();
     stats_->setPressed(false);
     return;
   }
   showStatistics();
 }
 
-void EquationsTab::startSearch() {
-  SearchRequest request;
-  request.data = TakeSearchSnapshot(context_.document);
-  request.shape = MakeSearchShape(request.data, context_.document.options);
-  request.criterion = context_.rankBy;
-  if (request.data.pointCount < 2) {
-    ShowMessage(QString::fromLatin1(kTooFewPointsMessage), window(), MessageKind::Information);
-    start_->setPressed(false);
-    return;
-  }
-  if (const int row = request.data.weighted ? FirstUnusableSigmaRow(request.data) : 0; row != 0) {
-    ShowMessage(QString::fromStdString(UnusableSigmaMessage(row)), window(), MessageKind::Error);
-    start_->setPressed(false);
-    return;
-  }
-  weighted_ = request.data.weighted;
-  showLeftOutData();
-  if (!leftOut_->confirmStart(context_.document.sheet.cells, window())) {
-    start_->setPressed(false);
-    return;
-  }
-  // The counts go with the ordinals of the new list: the data file stores
-  // them and re-creation reads them.
-  report_ = {{}, request.shape, request.data.pointCount, request.data.columnCount, 0};
+void EquationsTab::showStartRefused() { start_->setPressed(false); }
 
+bool EquationsTab::confirmStart() {
+  showLeftOutData();
+  if (leftOut_->confirmStart(context_.document.sheet.cells, window())) return true;
+  start_->setPressed(false);
+  return false;
+}
+
+void EquationsTab::showSearchStarted() {
   start_->setPressed(true);
   statusLines_->clear();
   context_.status.setPaneText(StatusPane::Activity, QStringLiteral("Working"));
   context_.status.setPaneText(StatusPane::Detail, QString());
   model_->showNothing();
   ranking_->showListCriterion(std::nullopt);
-  emit searchStarted();
-  progressScale_ = 1;
   context_.progress.setRange(0, 0);
   context_.progress.setValue(0);
   context_.progress.show();
-
-  abandoned_ = false;
   searching_ = true;
-  run_.start(std::move(request));
-  progressTimer_->start();
-  watchTimer_->start();
 }
 
-void EquationsTab::watchSearch() {
-  for (const SetEvent& event : run_.takeEvents()) statusLines_->present(event);
-  const SearchProgress progress = run_.progress();
-  if (progress.phase != SearchPhase::Counting && context_.progress.maximum() == 0 && progress.total > 0) {
-    progressScale_ = ProgressScale(progress.total);
-    context_.progress.setRange(0, static_cast<int>(progress.total / progressScale_));
-  }
-  if (run_.running()) return;
-  if (std::optional<SearchOutcome> outcome = run_.takeOutcome()) finishSearch(std::move(*outcome));
-}
+void EquationsTab::showSetReached(const SetEvent& event) { statusLines_->present(event); }
 
-void EquationsTab::showProgress() {
-  const SearchProgress progress = run_.progress();
-  if (progress.phase != SearchPhase::Fitting) return;
-  const std::int64_t done = progress.done;
-  context_.progress.setValue(static_cast<int>(done / progressScale_));
+void EquationsTab::showProgressRange(int maximum) { context_.progress.setRange(0, maximum); }
+
+void EquationsTab::showProgress(int barValue, std::int64_t done) {
+  context_.progress.setValue(barValue);
   context_.status.setPaneText(StatusPane::Detail, CountText(done));
 }
 
-void EquationsTab::finishSearch(SearchOutcome outcome) {
+void EquationsTab::showSearchEnded() {
   searching_ = false;
-  progressTimer_->stop();
-  watchTimer_->stop();
   context_.progress.hide();
   start_->setPressed(false);
   context_.status.setPaneText(StatusPane::Activity, QStringLiteral("Ready"));
-  if (abandoned_) return;
+}
 
-  report_.list = std::move(outcome.list);
-  report_.candidateCount = outcome.candidateCount;
-  emit searchFinished(report_);
-  report_.list.clear();
+void EquationsTab::showFoundList(std::int64_t count, bool weighted, const std::string& refusals) {
   model_->showEntries();
   list_->fitColumns();
   ranking_->showListCriterion(context_.equations.criterion());
   selectRow(context_.equations.empty() ? -1 : 0);
   if (list_->isVisible()) list_->setFocus();
-  // A stopped search shows how far it got, not the count of the whole sequence.
-  QString detail = CountText(outcome.stopped ? run_.progress().done : outcome.candidateCount);
-  if (weighted_) detail += QStringLiteral("; ") + QString::fromUtf8(kWeightingText);
-  const std::string refusals = RefusalSummary(outcome.refusals);
+  QString detail = CountText(count);
+  if (weighted) detail += QStringLiteral("; ") + QString::fromUtf8(kWeightingText);
   if (!refusals.empty()) detail += QStringLiteral("; ") + QString::fromStdString(refusals);
   context_.status.setPaneText(StatusPane::Detail, detail);
 }
 
 void EquationsTab::reloadList(int selectedRow) {
-  if (searching_) {
-    abandoned_ = true;
-    run_.requestStop();
-  }
   statusLines_->clear();
   leftOut_->forgetAnswer();
   showLeftOutData();

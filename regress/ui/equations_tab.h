@@ -1,15 +1,15 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
+#include <string>
 
 #include "regress/equation_list.h"
 #include "regress/search_run.h"
-#include "regress/ui/finished_search.h"
 #include "sheet/document.h"
 
 class QProgressBar;
 class QPushButton;
-class QTimer;
 
 namespace rv {
 
@@ -33,45 +33,57 @@ struct EquationsTabContext {
 };
 
 // "EqunTab": Start, Stop and Stats, the status lines of the equation sets
-// and the ranked list. A search runs on the engine's worker threads; the tab
-// polls it, shows its progress and, at its end, reports what it found and
-// shows the list best first. What the user does is reported to the owner,
-// which changes the list, the selection and the current equation.
+// and the ranked list. The owner of the search runs it and has the tab show
+// its start, its progress and its end, the list best first. What the user
+// does is reported to the owner, which changes the list, the selection and
+// the current equation.
 class EquationsTab : public QWidget {
   Q_OBJECT
  public:
   static constexpr int kStartId = 301;
   static constexpr int kStopId = 302;
   static constexpr int kStatsId = 303;
-  // The count and the progress bar follow a search every two seconds.
-  static constexpr int kProgressPeriodMs = 2000;
-  // How often the tab looks for the sets reached and the end of a search.
-  static constexpr int kWatchPeriodMs = 100;
-
   static constexpr const char* kSelectToDisplayMessage = "Select the equation to display.";
 
   explicit EquationsTab(EquationsTabContext context, QWidget* parent = nullptr);
   ~EquationsTab() override;
 
-  // Presses Start: a search starts, or, while one runs, it is asked to stop.
+  // Presses Start: a search is asked to start, or, while one runs, to stop.
   void pressStart();
   // Presses Stats: the statistics of the selected equation, or, while a
   // search runs, a stop request.
   void pressStats();
-  // Asks a running search to stop; it ends with the equations found so far.
-  void requestStop();
   // After New or Open: the status lines cleared and the list shown anew from
-  // the equation list, with this row selected. A search still running
-  // belongs to the sheet that was replaced: it is stopped and its result
-  // dropped.
+  // the equation list, with this row selected.
   void reloadList(int selectedRow);
+
+  // What the owner of the search has the tab show. Start was pressed but
+  // no search starts.
+  void showStartRefused();
+  // The gap question: whether to search the rows before the first empty Y
+  // when data follow it; false leaves Start released.
+  bool confirmStart();
+  // A search starts: Start stays pressed, the list and the status lines are
+  // empty, and the progress bar waits for the count of candidates.
+  void showSearchStarted();
+  void showSetReached(const SetEvent& event);
+  // The progress bar counts to `maximum`.
+  void showProgressRange(int maximum);
+  // `done` candidates fitted, `barValue` on the progress bar.
+  void showProgress(int barValue, std::int64_t done);
+  // The search ended: Start released, the progress bar gone, "Ready".
+  void showSearchEnded();
+  // The list a search found, best first, its best row selected, with the
+  // count of candidates fitted, whether the fit was weighted and what was
+  // refused.
+  void showFoundList(std::int64_t count, bool weighted, const std::string& refusals);
 
   // The sheet changed: the line of what takes no part follows it.
   void showLeftOutData();
   // After the owner changed the criterion the next search ranks by.
   void showRankBy();
 
-  // From Start until the tab has shown the search's end.
+  // From a search's start until the tab has shown its end.
   bool searchRunning() const { return searching_; }
 
   StickyButton* startButton() const { return start_; }
@@ -86,10 +98,10 @@ class EquationsTab : public QWidget {
  signals:
   // A context-menu item, for the main window's command table.
   void commandRequested(int id);
-  // A search starts: the list it replaces is gone and nothing is selected.
-  void searchStarted();
-  // A search ended with this list; the tab shows it once the signal returns.
-  void searchFinished(const rv::FinishedSearch& search);
+  // Start pressed while no search runs.
+  void startRequested();
+  // Stop, or Start or Stats pressed while a search runs.
+  void stopRequested();
   // The user chose what the next search ranks by.
   void rankByChosen(rv::RankingCriterion criterion);
   // A row of the list was selected, or none (-1).
@@ -107,24 +119,13 @@ class EquationsTab : public QWidget {
   void buttonCommand(int id);
   void startPressed();
   void statsPressed();
-  void startSearch();
-  void watchSearch();
-  void showProgress();
-  void finishSearch(SearchOutcome outcome);
+  void stopPressed();
   void showStatistics();
   void selectRow(int row);
   void showContextMenu(const QPoint& globalPosition);
 
   EquationsTabContext context_;
-  SearchRun run_;
   bool searching_ = false;
-  bool weighted_ = false;  // the running or last search is weighted by sigma of Y
-  // The sheet the running search started from was replaced: its result is dropped.
-  bool abandoned_ = false;
-  // The report of the running search: its shape and counts from the start,
-  // its list and candidate count at the end.
-  FinishedSearch report_;
-  std::int64_t progressScale_ = 1;
 
   StickyButton* start_;
   QPushButton* stop_;
@@ -134,8 +135,6 @@ class EquationsTab : public QWidget {
   EquationListModel* model_;
   EquationListView* list_;
   LeftOutNotice* leftOut_;
-  QTimer* progressTimer_;
-  QTimer* watchTimer_;
 };
 
 }  // namespace rv

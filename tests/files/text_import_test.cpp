@@ -145,6 +145,44 @@ TEST(TextImport, FaultsAreNamedWithLineAndColumnAndNamesAreCutToEightCharacters)
   EXPECT_EQ(named.namesCut, 1);
 }
 
+// The strict reading of an exported sheet: what is wrong with the names is
+// told apart from what is wrong with the lines (the tool's hints depend on
+// it); a line too long is named first, a line wider than the names before
+// anything the values hold, and the names, not namesLine or roles, say where
+// the columns go.
+TEST(TextImport, TheExportedSheetPresetRefusesOtherNamesAndLayoutsByTheirKind) {
+  const std::string longLine = "Y,X1\n1," + std::string(9000, '2') + "\n";
+  const std::string longNames = "Y,Q" + std::string(9000, 'x') + "\n1,2\n";
+  const struct {
+    std::string text;
+    TextImportFault fault;
+    const char* error;
+  } cases[] = {
+      {"\n# only a comment\n", TextImportFault::Names,
+       "the file is empty: the first line must name the columns (Y, X1 ... X16)"},
+      {"Y,x1,X1\n1,2,3\n", TextImportFault::Names, "line 1, column 3: column 'X1' is named twice"},
+      {"Y,X01\n1,2\n", TextImportFault::Names, "line 1, column 2: unknown column name 'X01' (expected Y, X1 ... X16)"},
+      {longLine, TextImportFault::Layout, "line 2: longer than 8192 bytes; no line of a data sheet is that long"},
+      {longNames, TextImportFault::Names, "line 1: longer than 8192 bytes; no line of a data sheet is that long"},
+      {"X1,X2\n1,abc\n4,5,6\n", TextImportFault::Layout,
+       "line 3, column 3: the line has 3 fields, but the first line names 2 columns"},
+      {"X1,X2\n1,2\n", TextImportFault::Roles, "no column is Y"},
+      {"Y,X1\n1,abc\n", TextImportFault::NotANumber, "line 2, column 2: 'abc' is not a number"},
+  };
+  for (const auto& c : cases) {
+    const TextImport read = ImportText(c.text, ExportedSheetOptions(','));
+    EXPECT_EQ(read.fault, c.fault) << c.error;
+    EXPECT_EQ(read.error, c.error);
+  }
+  TextImportOptions options = ExportedSheetOptions('\t');
+  options.namesLine = 0;
+  options.roles = {1, 0};
+  const TextImport read = ImportText("# made by hand\n\nx2\ty\n3\t4\n", options);
+  ASSERT_EQ(read.error, "");
+  EXPECT_EQ(read.values[0][0], 4);
+  EXPECT_EQ(read.values[0][2], 3);
+}
+
 // How the text is laid out: comments, the names line (in a comment or
 // not), units below it but never a line of numbers, the separator (tab for a
 // .tsv file), and rows dropped unless the names are the program's own.

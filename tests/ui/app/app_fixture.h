@@ -13,8 +13,8 @@
 #include "app/equation_controller.h"
 #include "app/graph_controller.h"
 #include "app/main_window.h"
-#include "app/path_chooser.h"
 #include "app/window_frame.h"
+#include "files/ui/path_chooser.h"
 
 namespace rv::testing {
 

@@ -2,9 +2,9 @@
 #include <QFile>
 #include <QSet>
 
-#include "app/copy_graph_dialog.h"
 #include "app/options_dialog.h"
 #include "app_fixture.h"
+#include "graph/ui/copy_graph_dialog.h"
 #include "sheet/ui/format_dialog.h"
 #include "sheet/ui/scale_dialog.h"
 #include "support/modal_answers.h"

@@ -13,7 +13,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/import_dialog.h"
+#include "files/ui/import_dialog.h"
 #include "support/import_corpus.h"
 
 namespace rv::testing {

@@ -1,4 +1,4 @@
-#include "app/import_dialog.h"
+#include "files/ui/import_dialog.h"
 
 #include <sys/resource.h>
 
@@ -16,7 +16,7 @@
 #include <fstream>
 
 #include "app/app_fixture.h"
-#include "app/import_preview_model.h"
+#include "files/ui/import_preview_model.h"
 #include "support/modal_answers.h"
 #include "widgets/command_ids.h"
 #include "widgets/message_dialog.h"

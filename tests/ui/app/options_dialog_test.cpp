@@ -6,12 +6,12 @@
 #include <QTabWidget>
 #include <QtTest/QTest>
 
-#include "app/color_button.h"
-#include "app/color_strip.h"
 #include "app/sheet_history.h"
 #include "app_fixture.h"
 #include "files/settings_file.h"
 #include "graph/graph_options.h"
+#include "graph/ui/color_button.h"
+#include "graph/ui/color_strip.h"
 #include "support/modal_answers.h"
 #include "widgets/command_ids.h"
 #include "widgets/control_id.h"

@@ -13,8 +13,8 @@
 #include <fstream>
 
 #include "app/command_actions.h"
-#include "app/import_dialog.h"
 #include "app/sheet_history.h"
+#include "files/ui/import_dialog.h"
 #include "graph/graph_fixture.h"
 #include "support/modal_answers.h"
 #include "widgets/command_ids.h"

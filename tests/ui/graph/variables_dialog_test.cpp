@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <cmath>
 
+#include "app/command_actions.h"
 #include "graph/ui/variables_panel.h"
 #include "graph_fixture.h"
+#include "regress/ui/equations_tab.h"
 #include "sheet/graph_range.h"
 #include "support/modal_answers.h"
 #include "widgets/control_id.h"
@@ -104,6 +106,30 @@ TEST_F(VariablesDialogTest, OkStoresNamesValuesAndAutoUpdateButRefusesBoxesWitho
   EXPECT_EQ(sheet.graphMinimum[1], 123.0) << "boxes left alone keep their values";
   EXPECT_FALSE(sheet.autoUpdate);
   EXPECT_TRUE(window->document().state.modified);
+}
+
+// Auto Update at a Draw replaces the graph values with the data's: a change
+// of the sheet like any other, so the sheet is marked modified and Undo gives
+// the values back; a Draw that finds them as they are adds no step.
+TEST_F(VariablesDialogTest, AutoUpdateAtADrawIsAStepThatUndoTakesBack) {
+  openedWindow();
+  ASSERT_TRUE(window->document().sheet.autoUpdate);
+  window->runCommand(command::kShowEquations);
+  window->frame().equationsTab()->pressStart();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !window->frame().equationsTab()->searchRunning(); }, 60000));
+  window->runCommand(command::kShowGraph);
+  window->document().state.modified = false;
+
+  drawOver({0});
+  const DataSheet& sheet = window->document().sheet;
+  EXPECT_EQ(sheet.graphMinimum[1], ComputeGraphRange(sheet.cells, 1).minimum);
+  EXPECT_TRUE(window->document().state.modified);
+  EXPECT_EQ(window->commands().action(command::kUndo)->text(), "Und&o Draw\tCtrl+Z");
+  window->runCommand(command::kDraw);
+  window->runCommand(command::kUndo);
+  EXPECT_EQ(sheet.graphMinimum[1], 123.0);
+  EXPECT_EQ(sheet.graphMaximum[1], 456.0);
+  EXPECT_EQ(sheet.graphConstant[1], 200.0);
 }
 
 TEST_F(VariablesDialogTest, RenamingYKeepsTinyGraphValuesBitForBit) {

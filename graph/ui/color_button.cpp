@@ -1,10 +1,10 @@
-#include "app/color_button.h"
+#include "graph/ui/color_button.h"
 
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
-#include "app/graph_color_swatches.h"
+#include "graph/ui/graph_color_swatches.h"
 #include "widgets/control_id.h"
 #include "widgets/resource_pictures.h"
 

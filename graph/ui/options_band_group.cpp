@@ -1,4 +1,4 @@
-#include "app/options_band_group.h"
+#include "graph/ui/options_band_group.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/color_button.h"
+#include "graph/ui/color_button.h"
 #include "widgets/control_id.h"
 #include "widgets/program_fonts.h"
 

@@ -1,4 +1,4 @@
-#include "app/copy_graph_dialog.h"
+#include "graph/ui/copy_graph_dialog.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

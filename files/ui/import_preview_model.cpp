@@ -1,4 +1,4 @@
-#include "app/import_preview_model.h"
+#include "files/ui/import_preview_model.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "app/graph_color_swatches.h"
+#include "graph/ui/graph_color_swatches.h"
 
 #include "graph/graph_color.h"
 #include "graph/graph_palette.h"

@@ -1,9 +1,9 @@
-#include "app/color_strip.h"
+#include "graph/ui/color_strip.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/graph_color_swatches.h"
+#include "graph/ui/graph_color_swatches.h"
 #include "widgets/resource_pictures.h"
 
 namespace rv {

@@ -1,4 +1,4 @@
-#include "app/path_chooser.h"
+#include "files/ui/path_chooser.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -7,7 +7,6 @@
 #include <QSpinBox>
 
 #include "graph/graph_picture.h"
-#include "graph/ui/graph_export.h"
 #include "widgets/place_dialog.h"
 #include "widgets/program_fonts.h"
 

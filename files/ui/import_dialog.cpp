@@ -1,4 +1,4 @@
-#include "app/import_dialog.h"
+#include "files/ui/import_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,9 +19,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/import_preview_model.h"
 #include "files/delimited_text.h"
 #include "files/text_lines.h"
+#include "files/ui/import_preview_model.h"
 #include "regress/y_uncertainty.h"
 #include "sheet/variable_name.h"
 #include "widgets/control_id.h"

@@ -1,12 +1,12 @@
-#include "app/options_graph_page.h"
+#include "graph/ui/options_graph_page.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/color_button.h"
-#include "app/color_strip.h"
-#include "app/options_band_group.h"
+#include "graph/ui/color_button.h"
+#include "graph/ui/color_strip.h"
+#include "graph/ui/options_band_group.h"
 #include "widgets/control_id.h"
 #include "widgets/program_fonts.h"
 #include "widgets/up_down_edit.h"
