@@ -3,8 +3,8 @@
 #include <functional>
 #include <vector>
 
+#include "base/frame_buffer.h"
 #include "files/data_file_session.h"
-#include "graph/frame_buffer.h"
 #include "graph/glyph_set.h"
 #include "graph/graph_state.h"
 #include "graph/ui/graph_owner.h"

@@ -17,6 +17,7 @@
 
 #include "files/data_file_io.h"
 #include "files/file_paths.h"
+#include "print/paper.h"
 #include "print/ui/print_destinations.h"
 #include "regress/enumeration.h"
 #include "regress/recreate_equation.h"
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
   rv::PrintSettings printSettings;
   printSettings.printer = rv::DefaultPrinterChoice(survey).toStdString();
   rv::StatisticsDialog dialog(workspace, document, nullptr,
-                              {rv::PrinterChoices(survey), rv::PrintFontFaces(), printSettings});
+                              {rv::PrinterChoices(survey), rv::PrintFontFaces(), printSettings, rv::PaperNames()});
   dialog.show();
   if (page >= rv::StatisticsDialog::kResidualsPage && page <= rv::StatisticsDialog::kPrintPage)
     qobject_cast<QAbstractButton*>(rv::FindControl(&dialog, rv::StatisticsDialog::kResidualsButtonId + page - 1))
