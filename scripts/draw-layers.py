@@ -35,29 +35,43 @@ def include_counts():
     return counts
 
 
-def rows_of(edges):
-    """A row for each folder, and the arrows that must run up."""
-    below = collections.defaultdict(set)
-    for folder, included in edges:
-        below[folder].add(included)
-    row, state, upward = {}, {}, set()
+def rows_of(counts):
+    """A row for each folder, and the arrows that must run up: the folders
+    are put in order by the greedy rule of Eades, Lin and Smyth (sinks to
+    the bottom, sources to the top, else the folder that includes the most
+    more than it is included, weighted by include lines), which leaves few
+    include lines running against the order when the includes go round in
+    a circle, and none when they do not."""
+    left = set(FOLDERS)
+    top, bottom = [], []
 
-    def place(folder):
-        state[folder] = "open"
-        highest = -1
-        for included in sorted(below[folder]):
-            if state.get(included) == "open":
-                upward.add((folder, included))
-                continue
-            if included not in row:
-                place(included)
-            highest = max(highest, row[included])
-        state[folder] = "done"
-        row[folder] = highest + 1
+    def weight(folder, outward):
+        return sum(count for (a, b), count in counts.items()
+                   if a in left and b in left and (a if outward else b) == folder)
 
-    for folder in FOLDERS:
-        if folder not in row:
-            place(folder)
+    while left:
+        changed = True
+        while changed:
+            changed = False
+            for folder in [f for f in FOLDERS if f in left]:
+                if weight(folder, True) == 0:
+                    bottom.insert(0, folder)
+                    left.discard(folder)
+                    changed = True
+                elif weight(folder, False) == 0:
+                    top.append(folder)
+                    left.discard(folder)
+                    changed = True
+        if left:
+            folder = max((f for f in FOLDERS if f in left), key=lambda f: weight(f, True) - weight(f, False))
+            top.append(folder)
+            left.discard(folder)
+    position = {folder: number for number, folder in enumerate(top + bottom)}
+    upward = {edge for edge in counts if position[edge[0]] > position[edge[1]]}
+    row = {}
+    for folder in reversed(top + bottom):
+        below = [row[b] for (a, b) in counts if a == folder and (a, b) not in upward]
+        row[folder] = max(below, default=-1) + 1
     return row, upward
 
 
@@ -67,8 +81,9 @@ def svg(counts, row, upward):
     up is on the left, red)."""
     order = sorted(FOLDERS, key=lambda folder: (-row[folder], FOLDERS.index(folder)))
     level = {folder: number for number, folder in enumerate(order)}
-    left = MARGIN + COLUMN // 2
-    width = left + BOX_WIDTH + 2 * COLUMN - 20 + MARGIN
+    reach = 2 * COLUMN - 20  # the widest bulge of an arc
+    left = MARGIN + (reach if upward else COLUMN // 2)
+    width = left + BOX_WIDTH + reach + MARGIN
     height = 2 * MARGIN + (len(order) - 1) * ROW + BOX_HEIGHT
     centre = {folder: (left + BOX_WIDTH / 2, MARGIN + level[folder] * ROW + BOX_HEIGHT / 2) for folder in order}
     out = [f'<svg xmlns="http://www.w3.org/2000/svg" width="{width:.0f}" height="{height:.0f}" '
@@ -83,7 +98,7 @@ def svg(counts, row, upward):
         going_up = (folder, included) in upward
         side = -1 if going_up else 1
         x += side * BOX_WIDTH / 2
-        bulge = side * (18 + 0.55 * abs(y2 - y1) * COLUMN / (len(order) * ROW) * 3)
+        bulge = side * min(reach - 20, 18 + 1.65 * abs(y2 - y1) * COLUMN / (len(order) * ROW))
         colour, head = ("#c00000", "up") if going_up else ("#606060", "head")
         out.append(f'<path d="M{x:.1f},{y1 - 4:.1f} C{x + bulge:.1f},{y1:.1f} {x + bulge:.1f},{y2:.1f} '
                    f'{x:.1f},{y2 + 4:.1f}" fill="none" stroke="{colour}" marker-end="url(#{head})">'
