@@ -108,6 +108,7 @@ TEST(FitCriteria, AreUndefinedWhereTheirFormulasAre) {
   // sum of squares or F, never a negative one.
   for (double y : {2.0, 0.1}) {
     std::vector<std::vector<double>> rows;
+    rows.reserve(7);
     for (int i = 0; i < 7; ++i) rows.push_back({y, 1.0 + i * i});
     const EquationStatistics flat = StatisticsPass(FitEquation(rows, line));
     const FitCriteria c = BuildFitCriteria(flat);

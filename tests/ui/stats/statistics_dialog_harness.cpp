@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <string>
 
 #include "files/data_file_io.h"
@@ -32,9 +33,7 @@ int Fail(const std::string& message) {
   return 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   QApplication application(argc, argv);
   if (argc < 2) return Fail("usage: statistics_dialog_harness FILE.rvd [ORDINAL [PAGE [chart]]]");
   const std::string path = argv[1];
@@ -71,4 +70,17 @@ int main(int argc, char** argv) {
     qobject_cast<QAbstractButton*>(rv::FindControl(&dialog, rv::StatisticsDialog::kCriteriaButtonId))->click();
   if (chart) dialog.residualsPage()->setChartMode(true);
   return dialog.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+  } catch (...) {
+    std::fprintf(stderr, "statistics_dialog_harness failed\n");
+  }
+  return 1;
 }
