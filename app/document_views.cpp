@@ -36,31 +36,31 @@ void DocumentViews::showBusy(const char* status) {
   QApplication::restoreOverrideCursor();
 }
 
-void DocumentViews::showOutcome(const Outcome<ViewUpdates>& result) {
+void DocumentViews::showOutcome(const Outcome<ViewUpdates>& outcome) {
   const WindowFrame& frame = parts_.frame;
-  ViewUpdates outcome;
-  if (result) {
-    outcome = *result;
+  ViewUpdates updates;
+  if (outcome) {
+    updates = *outcome;
   } else {
-    ShowMessage(QString::fromStdString(result.message().text), dialogOwner(), result.message().kind);
+    ShowMessage(QString::fromStdString(outcome.message().text), dialogOwner(), outcome.message().kind);
     // A data file that could not be opened has left the recent files.
-    outcome.updateRecentFileMenu = true;
+    updates.updateRecentFileMenu = true;
   }
-  if (outcome.notice) ShowMessage(QString::fromStdString(outcome.notice->text), dialogOwner(), outcome.notice->kind);
-  if (outcome.updateTitle) updateTitle();
-  if (outcome.updateRecentFileMenu) parts_.commands.setRecentFiles(parts_.recentFiles.menuItems());
-  if (outcome.reloadSheet) parts_.history.forget();
-  if (outcome.reloadSheet && frame.dataTab() != nullptr) frame.dataTab()->reloadFromDocument();
-  if (outcome.reloadEquationList && frame.equationsTab() != nullptr) {
+  if (updates.notice) ShowMessage(QString::fromStdString(updates.notice->text), dialogOwner(), updates.notice->kind);
+  if (updates.updateTitle) updateTitle();
+  if (updates.updateRecentFileMenu) parts_.commands.setRecentFiles(parts_.recentFiles.menuItems());
+  if (updates.reloadSheet) parts_.history.forget();
+  if (updates.reloadSheet && frame.dataTab() != nullptr) frame.dataTab()->reloadFromDocument();
+  if (updates.reloadEquationList && frame.equationsTab() != nullptr) {
     parts_.equations.adoptStoredShape();
     parts_.searches.abandon();
     frame.equationsTab()->reloadList(parts_.session.selectedIndex);
     frame.statusBar()->setPaneText(StatusPane::Detail, QString());
   }
-  if (outcome.reloadGraphVariables && frame.graphTab() != nullptr) frame.graphTab()->showVariables();
-  if (outcome.releaseGraph && frame.graphTab() != nullptr) parts_.graphs.forget();
-  if (outcome.pressDraw && frame.graphTab() != nullptr) frame.graphTab()->pressDraw();
-  if (outcome.focusCurrentCell && frame.tabs()->currentIndex() == WindowFrame::kDataPage && frame.dataTab() != nullptr)
+  if (updates.reloadGraphVariables && frame.graphTab() != nullptr) frame.graphTab()->showVariables();
+  if (updates.releaseGraph && frame.graphTab() != nullptr) parts_.graphs.forget();
+  if (updates.pressDraw && frame.graphTab() != nullptr) frame.graphTab()->pressDraw();
+  if (updates.focusCurrentCell && frame.tabs()->currentIndex() == WindowFrame::kDataPage && frame.dataTab() != nullptr)
     frame.dataTab()->focusCurrentCell();
   if (!parts_.document.state.modified) parts_.recovery.keep();
 }

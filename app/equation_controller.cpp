@@ -6,6 +6,8 @@
 
 #include "app/print_controller.h"
 #include "print/coefficients_report.h"
+#include "print/paper.h"
+#include "print/statistics_printout.h"
 #include "print/ui/print_destinations.h"
 #include "print/ui/print_dialog.h"
 #include "regress/current_equation.h"
@@ -61,14 +63,16 @@ void EquationController::showStatistics() {
   const PrintSettings& printSettings = printing_.settings();
   if (!printSettings.printer.empty() && printSettings.printer != kPrintToPdf)
     printers.prepend(QString::fromStdString(printSettings.printer));
-  StatisticsDialog dialog(workspace_, document_, window_, {printers, PrintFontFaces(), printSettings});
+  StatisticsDialog dialog(workspace_, document_, window_, {printers, PrintFontFaces(), printSettings, PaperNames()});
   QObject::connect(&dialog, &StatisticsDialog::printRequested, &dialog,
-                   [this, &dialog](const PrintSettings& settings, const StatisticsReport& report) {
-                     printing_.printStatisticsReport(settings, report, &dialog);
+                   [this, &dialog](const PrintSettings& settings, const PrintedStatisticsPage& printed) {
+                     printing_.printStatisticsPage(
+                         settings, StatisticsPrintout(printed, dialog.equation(), dialog.statistics()), &dialog);
                    });
   QObject::connect(&dialog, &StatisticsDialog::previewRequested, &dialog,
-                   [this, &dialog](const PrintSettings& settings, const StatisticsReport& report) {
-                     printing_.previewReport(settings, report, &dialog);
+                   [this, &dialog](const PrintSettings& settings, const PrintedStatisticsPage& printed) {
+                     printing_.previewPrintout(
+                         settings, StatisticsPrintout(printed, dialog.equation(), dialog.statistics()), &dialog);
                    });
   QFutureWatcher<PrintServerSurvey> survey;
   QObject::connect(&survey, &QFutureWatcherBase::finished, &dialog, [this, &survey, &dialog] {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/open_file_guard.h"
+#include "base/outcome.h"
 #include "files/data_file_session.h"
 #include "files/recent_files.h"
 #include "files/recovery_file.h"
@@ -13,7 +14,6 @@
 #include "graph/ui/graph_export.h"
 #include "regress/equation_list.h"
 #include "sheet/document.h"
-#include "sheet/outcome.h"
 
 class QWidget;
 

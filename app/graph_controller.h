@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "base/frame_buffer.h"
 #include "files/data_file_session.h"
-#include "graph/frame_buffer.h"
 #include "graph/glyph_set.h"
 #include "graph/graph_state.h"
 #include "graph/ui/graph_owner.h"

@@ -16,18 +16,18 @@ namespace rv {
 PrintController::PrintController(const Document& document, StatusBar* status, QWidget* window)
     : document_(document), status_(status), window_(window) {}
 
-void PrintController::previewReport(const PrintSettings& settings, const StatisticsReport& report, QWidget* over) {
-  ShowPrintPreview([&](PageCanvas& canvas) { report(canvas, settings, document_); }, over);
+void PrintController::previewPrintout(const PrintSettings& settings, const Printout& printout, QWidget* over) {
+  ShowPrintPreview([&](PageCanvas& canvas) { printout(canvas, settings, document_); }, over);
 }
 
-void PrintController::printWithDialog(PrintDialogKind kind, const StatisticsReport& report) {
-  const auto preview = [this, &report](const PrintSettings& settings, QWidget* over) {
-    previewReport(settings, report, over);
+void PrintController::printWithDialog(PrintDialogKind kind, const Printout& printout) {
+  const auto preview = [this, &printout](const PrintSettings& settings, QWidget* over) {
+    previewPrintout(settings, printout, over);
   };
   const std::optional<PrintSettings> chosen = ShowPrintDialog(kind, settings_, window_, preview);
   if (!chosen) return;
   settings_ = *chosen;
-  runPrintJob([&](PageCanvas& canvas) { report(canvas, settings_, document_); }, window_);
+  runPrintJob([&](PageCanvas& canvas) { printout(canvas, settings_, document_); }, window_);
 }
 
 void PrintController::printData() {
@@ -37,8 +37,7 @@ void PrintController::printData() {
 
 // A printer's own options, set in the print dialog's Properties, go with
 // that printer's jobs only.
-void PrintController::printStatisticsReport(const PrintSettings& settings, const StatisticsReport& report,
-                                            QWidget* dialog) {
+void PrintController::printStatisticsPage(const PrintSettings& settings, const Printout& printout, QWidget* dialog) {
   const bool samePrinter = settings.printer == settings_.printer;
   settings_ = settings;
   if (!samePrinter) {
@@ -46,7 +45,7 @@ void PrintController::printStatisticsReport(const PrintSettings& settings, const
     settings_.quality = 0;
   }
   settings_.printerMedia = QueueMedia(QString::fromStdString(settings.printer), serverSurvey_);
-  runPrintJob([&](PageCanvas& canvas) { report(canvas, settings_, document_); }, dialog);
+  runPrintJob([&](PageCanvas& canvas) { printout(canvas, settings_, document_); }, dialog);
 }
 
 void PrintController::runPrintJob(const PrintReport& report, QWidget* owner) {

@@ -4,11 +4,11 @@
 #include <QString>
 #include <utility>
 
-#include "print/print_settings.h"
+#include "base/print_settings.h"
+#include "print/printout.h"
 #include "print/ui/print_server.h"
 #include "print/ui/run_print_job.h"
 #include "sheet/document.h"
-#include "stats/ui/statistics_report.h"
 
 class QWidget;
 
@@ -29,17 +29,17 @@ class PrintController {
   // in the status bar.
   PrintController(const Document& document, StatusBar* status, QWidget* window);
 
-  // The print dialog of the kind, whose Preview shows the report with the
-  // settings of the dialog; on Print the report with the settings chosen,
+  // The print dialog of the kind, whose Preview shows the printout with the
+  // settings of the dialog; on Print the printout with the settings chosen,
   // which are kept for the next one.
-  void printWithDialog(PrintDialogKind kind, const StatisticsReport& report);
+  void printWithDialog(PrintDialogKind kind, const Printout& printout);
   void printData();
   // The statistics dialog's Print page: its settings are kept too. Failures
   // are told over the dialog.
-  void printStatisticsReport(const PrintSettings& settings, const StatisticsReport& report, QWidget* dialog);
-  // The preview of the report with the settings over the dialog; the
+  void printStatisticsPage(const PrintSettings& settings, const Printout& printout, QWidget* dialog);
+  // The preview of the printout with the settings over the dialog; the
   // settings are not kept.
-  void previewReport(const PrintSettings& settings, const StatisticsReport& report, QWidget* over);
+  void previewPrintout(const PrintSettings& settings, const Printout& printout, QWidget* over);
 
   const PrintSettings& settings() const { return settings_; }
   const PrintServerSurvey& serverSurvey() const { return serverSurvey_; }

@@ -33,6 +33,7 @@
 #include <thread>
 #include <vector>
 
+#include "base/thread_count.h"
 #include "files/delimited_text.h"
 #include "regress/fast_search.h"
 #include "regress/recreate_equation.h"
@@ -257,7 +258,7 @@ void RunProblem(const std::string& name, const Settings& settings) {
 int main(int argc, char** argv) {
   std::vector<std::string> problems = {"P1", "P1w", "P2", "P4", "P3", "P5", "P6"};
   Settings settings;
-  settings.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  settings.threads = rv::EveryCoreThreadCount();
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--threads") == 0 && i + 1 < argc) {
       settings.threads = std::atoi(argv[++i]);

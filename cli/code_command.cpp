@@ -4,7 +4,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
-#include "cli/current_equation.h"
+#include "cli/equation_choice.h"
 #include "cli/search_options.h"
 #include "cli/text_options.h"
 #include "stats/band_function_text.h"
@@ -33,7 +33,7 @@ int RunCodeCommand(const std::vector<std::string>& words) {
   const FunctionLanguage language = ParseLanguage(arguments);
   if (arguments.has("level") && !arguments.flag("band")) throw CliError("--level goes with --band");
   DocumentOptions fileOptions;
-  const FitWorkspace workspace = LoadCurrentEquation(arguments, "code", &fileOptions);
+  const FitWorkspace workspace = LoadChosenEquation(arguments, "code", &fileOptions);
   for (int k = 0; k < workspace.coefficientCount(); ++k)
     if (!std::isfinite(workspace.coefficients[k]))
       throw CliError("equation " + std::to_string(workspace.lastFittedOrdinal) +

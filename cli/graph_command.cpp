@@ -9,7 +9,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
-#include "cli/current_equation.h"
+#include "cli/equation_choice.h"
 #include "cli/input_file.h"
 #include "cli/output_target.h"
 #include "cli/search_options.h"
@@ -49,7 +49,7 @@ FitWorkspace BestEquation(const Arguments& arguments, const Document& document, 
 // The equation to graph: the one --ordinal names, else the one a .rvd file
 // stores, else the best one a search of the file finds.
 FitWorkspace ChosenEquation(const Arguments& arguments, const InputFile& input) {
-  if (arguments.has("ordinal") || input.storedEquation() != nullptr) return LoadCurrentEquation(arguments, "graph");
+  if (arguments.has("ordinal") || input.storedEquation() != nullptr) return LoadChosenEquation(arguments, "graph");
   return BestEquation(arguments, input.document, arguments.positional[0]);
 }
 

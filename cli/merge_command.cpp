@@ -9,7 +9,7 @@
 #include "cli/output_target.h"
 #include "cli/search_json.h"
 #include "cli/search_options.h"
-#include "cli/search_part.h"
+#include "cli/search_shard.h"
 #include "files/atomic_file.h"
 #include "files/regular_file.h"
 #include "regress/bare_entry.h"
@@ -22,15 +22,15 @@ namespace {
 // (0.5 MB) for the 1.1 million candidates of a search of 15 variables at
 // Maximum Terms 5, and some thousand more for each tenfold of candidates.
 // Reading one part at this limit takes some 180 MB.
-constexpr std::size_t kMaxPartBytes = std::size_t{16} << 20;
+constexpr std::size_t kMaxShardBytes = std::size_t{16} << 20;
 // Of many parts that cannot be merged, this many are named.
 constexpr int kNamedParts = 10;
 
 // The whole text of a part; "-" is standard input.
-std::string ReadPartText(const std::string& path) {
+std::string ReadShardText(const std::string& path) {
   const std::string why = "no part of a search holds as much";
-  if (path == "-") return ReadStandardInput(kMaxPartBytes, why);
-  Outcome<std::string> read = ReadBoundedFile(path, kMaxPartBytes, why);
+  if (path == "-") return ReadStandardInput(kMaxShardBytes, why);
+  Outcome<std::string> read = ReadBoundedFile(path, kMaxShardBytes, why);
   if (!read) throw CliError(read.message().text, 1);
   return std::move(*read);
 }
@@ -44,7 +44,7 @@ std::string Listed(const std::vector<std::string>& items) {
   return list + (items.size() > kNamedParts ? " ..." : "");
 }
 
-bool SameOptions(const SearchPart& a, const SearchPart& b) {
+bool SameOptions(const SearchShard& a, const SearchShard& b) {
   return a.points == b.points && a.columns == b.columns && a.shape.maxTerms == b.shape.maxTerms &&
          a.shape.sets == b.shape.sets && a.criterion == b.criterion && a.weighted == b.weighted;
 }
@@ -55,19 +55,19 @@ std::string ShardName(int shard, int shards) { return std::to_string(shard) + "/
 // another search or data, a repeated shard or a missing one is refused. The
 // empty parts (a shard whose search failed before it wrote anything) are
 // named all at once.
-std::vector<SearchPart> CheckedParts(const std::vector<std::string>& paths) {
+std::vector<SearchShard> CheckedShards(const std::vector<std::string>& paths) {
   std::vector<std::string> empty;
-  std::vector<SearchPart> parts;
+  std::vector<SearchShard> parts;
   std::map<int, std::string> pathOfShard;
   for (const std::string& path : paths) {
-    SearchPart part;
+    SearchShard part;
     try {
-      const std::string text = ReadPartText(path);
+      const std::string text = ReadShardText(path);
       if (IsBlank(text)) {
         empty.push_back(InputName(path));
         continue;
       }
-      part = ReadSearchPart(text);
+      part = ReadSearchShard(text);
     } catch (const JsonError& error) {
       throw CliError(InputName(path) + " is not a part written by search --shard: " + error.what(), 1);
     }
@@ -78,7 +78,7 @@ std::vector<SearchPart> CheckedParts(const std::vector<std::string>& paths) {
                          " candidates: search that shard again",
                      1);
     if (!parts.empty()) {
-      const SearchPart& first = parts.front();
+      const SearchShard& first = parts.front();
       const std::string& firstPath = pathOfShard.at(first.shard.shard);
       if (part.fingerprint != first.fingerprint)
         throw CliError(InputName(path) + " is a part of another search than " + InputName(firstPath) + ": " +
@@ -109,7 +109,7 @@ std::vector<SearchPart> CheckedParts(const std::vector<std::string>& paths) {
                                         : std::to_string(missing.size()) + " shards are missing: " + Listed(missing)),
                    1);
   std::sort(parts.begin(), parts.end(),
-            [](const SearchPart& a, const SearchPart& b) { return a.shard.shard < b.shard.shard; });
+            [](const SearchShard& a, const SearchShard& b) { return a.shard.shard < b.shard.shard; });
   return parts;
 }
 
@@ -125,8 +125,8 @@ int RunMergeCommand(const std::vector<std::string>& words) {
   const int threads = ThreadsOption(arguments);
   if (arguments.has("out")) RequireWritableTarget(arguments.value("out"));
 
-  const std::vector<SearchPart> parts = CheckedParts(arguments.positional);
-  const SearchPart& first = parts.front();
+  const std::vector<SearchShard> parts = CheckedShards(arguments.positional);
+  const SearchShard& first = parts.front();
   // Every part's entries in ordinal order through the insertion rule fill the
   // list as the search over all candidates filled it.
   const CandidateSequence sequence(first.shape);
@@ -135,8 +135,8 @@ int RunMergeCommand(const std::vector<std::string>& words) {
   outcome.list = EquationList(first.criterion);
   outcome.candidateCount = first.candidates;
   std::int64_t examined = 0;
-  for (const SearchPart& part : parts) {
-    for (const PartEntry& entry : part.entries)
+  for (const SearchShard& part : parts) {
+    for (const ShardEntry& entry : part.entries)
       OfferBareEntry(outcome.list, entry.score, entry.score.merit(first.criterion), entry.ordinal, textOf);
     examined += part.examined;
     outcome.refusals += part.refusals;

@@ -7,8 +7,8 @@
 #include "cli/input_file.h"
 #include "cli/search_json.h"
 #include "cli/search_options.h"
-#include "cli/search_part.h"
 #include "cli/search_runner.h"
+#include "cli/search_shard.h"
 #include "cli/searchable_data.h"
 #include "cli/text_options.h"
 #include "regress/refusal_count.h"
@@ -78,7 +78,7 @@ int RunSearchCommand(const std::vector<std::string>& words) {
   const ForegroundSearch search =
       RunSearchInForeground(data, shape, criterion, engine, threads, part, !arguments.flag("quiet"));
   if (shard) {
-    PrintSearchPart(MakeSearchPart(data, shape, *shard, search.outcome, search.examined));
+    PrintSearchShard(MakeSearchShard(data, shape, *shard, search.outcome, search.examined));
   } else if (arguments.flag("json")) {
     const std::string json =
         SearchJson(data.pointCount, data.columnCount, shape, search.outcome, search.examined, top, data.weighted);

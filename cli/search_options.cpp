@@ -2,8 +2,8 @@
 
 #include <charconv>
 #include <sstream>
-#include <thread>
 
+#include "base/thread_count.h"
 #include "cli/text_options.h"
 
 namespace rv::cli {
@@ -53,9 +53,8 @@ int TopOption(const Arguments& arguments) {
 }
 
 int ThreadsOption(const Arguments& arguments) {
-  const unsigned cores = std::thread::hardware_concurrency();
   return arguments.has("threads") ? static_cast<int>(ParseInteger(arguments.value("threads"), "--threads", 1, 256))
-                                  : static_cast<int>(cores > 0 ? cores : 1);
+                                  : EveryCoreThreadCount();
 }
 
 double BandLevelOption(const Arguments& arguments, double fileLevel) {

@@ -3,7 +3,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
-#include "cli/current_equation.h"
+#include "cli/equation_choice.h"
 #include "cli/json_text.h"
 #include "cli/search_options.h"
 #include "cli/text_options.h"
@@ -120,7 +120,7 @@ int RunStatsCommand(const std::vector<std::string>& words) {
       ParseArguments(words, AndTextValueOptions({"ordinal", "rank", "rank-by", "max-terms", "sets", "sigma", "level"}),
                      AndTextFlagOptions({"json"}));
   DocumentOptions fileOptions;
-  const FitWorkspace workspace = LoadCurrentEquation(arguments, "stats", &fileOptions);
+  const FitWorkspace workspace = LoadChosenEquation(arguments, "stats", &fileOptions);
   const EquationStatistics statistics = StatisticsPass(workspace, BandLevelOption(arguments, fileOptions.bands.level));
   const FitCriteria criteria = BuildFitCriteria(statistics);
   if (arguments.flag("json")) {

@@ -2,7 +2,10 @@
 # libraries below it, and a build step refuses any include that reaches a
 # folder the library does not use.
 #
-#   engine folders (plain C++20, no Qt)  ->  widgets/  ->  */ui  ->  app/, cli/
+#   base/  ->  engine folders (plain C++20, no Qt)  ->  widgets/  ->  */ui  ->  app/, cli/
+#
+# base/ holds the vocabulary every library shares and includes nothing of the
+# program; every other library builds on it without saying so.
 
 include(${CMAKE_CURRENT_LIST_DIR}/precompiled_headers.cmake)
 
@@ -20,7 +23,8 @@ function(regrovantis_check_includes target folder)
   add_dependencies(${target} ${target}_includes)
 endfunction()
 
-# An engine folder's library. USES names the engine folders it builds on.
+# An engine folder's library (base/ among them). USES names the engine
+# folders it builds on.
 # Every engine library is compiled without floating-point contraction, and
 # so is whatever includes its headers: sums and products happen in the order
 # the rules state, so results are reproducible to the last bit.
@@ -30,12 +34,16 @@ function(regrovantis_engine_library folder)
   add_library(${target} STATIC ${ARG_SOURCES})
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   target_compile_options(${target} PUBLIC -ffp-contract=off -fno-fast-math PRIVATE -Wall -Wextra -Wpedantic)
+  set(uses ${ARG_USES})
+  if(NOT folder STREQUAL "base")
+    list(PREPEND uses base)
+  endif()
   set(used "")
-  foreach(lower ${ARG_USES})
+  foreach(lower ${uses})
     list(APPEND used regrovantis_${lower})
   endforeach()
   target_link_libraries(${target} PUBLIC ${used} Threads::Threads)
-  regrovantis_check_includes(${target} ${folder} ${folder} ${ARG_USES})
+  regrovantis_check_includes(${target} ${folder} ${folder} ${uses})
 endfunction()
 
 # A Qt library: widgets/, a subsystem's ui/ folder or app/. USES names the
@@ -54,7 +62,7 @@ function(regrovantis_qt_library target folder)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
   set(used "")
   set(allowed ${folder})
-  foreach(lower ${ARG_USES})
+  foreach(lower base ${ARG_USES})
     list(APPEND allowed ${lower})
     string(REPLACE "/" "_" library ${lower})
     list(APPEND used regrovantis_${library})

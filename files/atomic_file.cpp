@@ -14,7 +14,7 @@
 #include <memory>
 #include <random>
 
-#include "files/data_file_extension.h"
+#include "base/fnv1a.h"
 #include "files/file_kind.h"
 #include "files/file_paths.h"
 
@@ -170,9 +170,7 @@ std::string TemporaryPrefix(const std::string& target) {
   if (name.size() + fixed <= limit) return "." + name + ".";
   // "~" and 16 hex digits of the whole name's hash stand for its end.
   char hash[18];
-  std::snprintf(hash, sizeof hash, "~%016llx",
-                static_cast<unsigned long long>(
-                    data_file::Fnv1a64({reinterpret_cast<const std::uint8_t*>(name.data()), name.size()})));
+  std::snprintf(hash, sizeof hash, "~%016llx", static_cast<unsigned long long>(Fnv1a64(name)));
   const std::size_t room = limit > fixed + 17 ? limit - fixed - 17 : 0;
   return "." + std::string(LeadingBytes(name, room)) + hash + ".";
 }

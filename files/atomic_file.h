@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "sheet/outcome.h"
+#include "base/outcome.h"
 
 namespace rv {
 

@@ -3,20 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/fnv1a.h"
 #include "files/byte_fields.h"
 
 namespace rv::data_file {
 
 int StoredRowCount(const SheetValues& cells) { return std::max(LastRowWithData(cells) + 1, kSheetRows); }
-
-std::uint64_t Fnv1a64(std::span<const std::uint8_t> bytes) {
-  std::uint64_t hash = 0xCBF29CE484222325u;
-  for (const std::uint8_t byte : bytes) {
-    hash ^= byte;
-    hash *= 0x100000001B3u;
-  }
-  return hash;
-}
 
 void AppendExtension(std::vector<std::uint8_t>& image, const SheetValues& cells) {
   const int rows = StoredRowCount(cells);

@@ -10,7 +10,7 @@
 
 // A sheet longer than the fixed block's 99 rows keeps its other rows in an
 // extension right behind the block's 16,370 bytes. A sheet whose rows past
-// the 99th are all empty has none, so its file is what it always was.
+// the 99th are all empty has none: its file is the block alone.
 //
 //   offset  size            content
 //   0       8               tag "RVDROWS\x1A"
@@ -39,9 +39,6 @@ constexpr std::size_t ExtensionSize(int rowCount) {
 
 // The rows a data file stores: up to the last one holding a value, at least 99.
 int StoredRowCount(const SheetValues& cells);
-
-// FNV-1a, 64 bits: offset basis 0xCBF29CE484222325, prime 0x100000001B3.
-std::uint64_t Fnv1a64(std::span<const std::uint8_t> bytes);
 
 // Appends the extension for the stored rows past the 99th, if any.
 void AppendExtension(std::vector<std::uint8_t>& image, const SheetValues& cells);

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/outcome.h"
 #include "files/data_file_format.h"
-#include "sheet/outcome.h"
 
 namespace rv {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/outcome.h"
 #include "files/text_import.h"
 #include "sheet/data_sheet.h"
-#include "sheet/outcome.h"
 
 namespace rv {
 

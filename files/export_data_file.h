@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/outcome.h"
 #include "sheet/data_sheet.h"
-#include "sheet/outcome.h"
 
 namespace rv {
 

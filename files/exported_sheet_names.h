@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sheet/outcome.h"
+#include "base/outcome.h"
 
 namespace rv {
 

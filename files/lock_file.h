@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "sheet/outcome.h"
+#include "base/outcome.h"
 
 namespace rv {
 
@@ -42,6 +42,8 @@ LockReading ReadLockFile(const std::string& dataPath);
 // counts as live.
 bool LockIsLive(const LockOwner& owner, const std::string& thisHost);
 
+// More than an outcome: a lock held by another names its holder, whom the
+// user is told of, and each way of not taking it is answered differently.
 struct [[nodiscard]] LockAttempt {
   enum class Result {
     Taken,       // the lock names owner now

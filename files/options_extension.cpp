@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/fnv1a.h"
 #include "files/byte_fields.h"
 #include "files/data_file_extension.h"
 

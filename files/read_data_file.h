@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "base/outcome.h"
 #include "files/data_file_session.h"
 #include "files/recent_files.h"
 #include "files/view_updates.h"
 #include "regress/equation_list.h"
 #include "sheet/document.h"
-#include "sheet/outcome.h"
 
 namespace rv {
 

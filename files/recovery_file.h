@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "base/outcome.h"
 #include "files/data_file_session.h"
 #include "files/disk_identity.h"
 #include "files/view_updates.h"
 #include "regress/equation_list.h"
 #include "sheet/document.h"
-#include "sheet/outcome.h"
 
 namespace rv {
 

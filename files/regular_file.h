@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "sheet/outcome.h"
+#include "base/outcome.h"
 
 namespace rv {
 
@@ -15,6 +15,8 @@ enum class FileReadFailure {
   Unreadable,  // opened, but reading failed: reason says why
 };
 
+// More than an outcome: the kind of failure chooses the caller's message,
+// and a read stopped at the limit says whether the file holds more.
 struct FileRead {
   FileReadFailure failure = FileReadFailure::None;
   std::string bytes;

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "files/data_file_extension.h"
+#include "base/fnv1a.h"
 
 namespace rv {
 
@@ -44,7 +44,7 @@ std::uint64_t ProcessStartStamp(int processId) {
   if (ticks.empty()) return 0;
   // The ticks repeat after a reboot; the boot's id does not.
   const std::string run = BootId() + "/" + ticks;
-  const std::uint64_t stamp = data_file::Fnv1a64({reinterpret_cast<const std::uint8_t*>(run.data()), run.size()});
+  const std::uint64_t stamp = Fnv1a64(run);
   return stamp != 0 ? stamp : 1;
 }
 

@@ -49,9 +49,8 @@ void WritePrintingKeys(ProfileText& profile, const Settings& settings) {
   if (!settings.pdfFolder.empty()) profile.setValue(kSettingsSection, "PDFFOLDER", settings.pdfFolder);
 }
 
-// The autosave interval and the memory of Undo have keys of their own, read
-// and written apart from the recent files and folder that the program has
-// always kept: whole numbers within a range, else the default stays.
+// A key that holds a whole number within a range (the autosave interval, the
+// memory of Undo); anything else leaves the default.
 void ReadWholeNumber(const ProfileText& profile, const char* key, int low, int high, int& number) {
   const auto text = profile.value(kSettingsSection, key);
   if (!text || text->empty() || text->size() > 5 || text->find_first_not_of("0123456789") != std::string::npos) return;

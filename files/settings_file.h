@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <string>
 
+#include "base/outcome.h"
 #include "files/recent_files.h"
 #include "regress/ranking_criterion.h"
-#include "sheet/outcome.h"
 
 namespace rv {
 
@@ -47,6 +47,8 @@ std::string SettingsFilePath(const char* xdgConfigHome, const char* home);
 // A settings file holds a few short lines; anything larger is not one.
 inline constexpr std::size_t kMaxSettingsFileBytes = 64 * 1024;
 
+// More than an outcome: a refused file still gives the default settings,
+// which the program starts with while the status bar tells why.
 struct SettingsRead {
   Settings settings;
   // Why the file was not read, for the status bar; empty when it was read or

@@ -3,11 +3,11 @@
 #include <optional>
 #include <string>
 
+#include "base/message.h"
 #include "files/data_file_session.h"
 #include "regress/equation_list.h"
 #include "regress/fit_workspace.h"
 #include "sheet/document.h"
-#include "sheet/message.h"
 
 namespace rv {
 
@@ -21,6 +21,8 @@ void ListStoredEquation(DataFileSession& session, EquationList& equations);
 // otherwise it stays as it was last saved or read.
 void RefreshSaveArea(DataFileSession& session, const EquationList& equations);
 
+// Not an outcome: two of the four keep the equation and two drop it, and
+// each is told to the user in its own words.
 enum class StoredEquationFit {
   Matches,         // its ordinal re-creates the same text and R squared
   Refitted,        // the same text, whose R squared the fit now gives otherwise (a file of an earlier, less exact fit)
@@ -43,6 +45,7 @@ Message StoredEquationMismatchMessage(const std::string& name);
 // Said when it is kept with the R squared of its fit now.
 Message StoredEquationRefittedMessage(const std::string& name, const std::string& storedText, double now);
 
+// More than an outcome: a kept equation may come with a notice too.
 struct StoredEquationCheck {
   std::optional<Message> notice;  // what the user is told, if anything
   bool kept = true;               // whether the stored equation stays selected

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "sheet/message.h"
+#include "base/message.h"
 
 namespace rv {
 

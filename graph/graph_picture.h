@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/frame_buffer.h"
 #include "graph/display_list.h"
-#include "graph/frame_buffer.h"
 #include "graph/glyph_set.h"
 #include "graph/graph_options.h"
 #include "graph/view_state.h"

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "base/outcome.h"
 #include "sheet/graph_variable_entry.h"
-#include "sheet/outcome.h"
 
 namespace rv {
 

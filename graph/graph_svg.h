@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "graph/vector_graph.h"
+#include "base/vector_graph.h"
 
 namespace rv {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "base/outcome.h"
 #include "graph/graph_model.h"
 #include "graph/graph_selection.h"
 #include "graph/graph_state.h"
 #include "regress/fit_workspace.h"
 #include "sheet/document.h"
-#include "sheet/outcome.h"
 
 namespace rv {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "graph/frame_buffer.h"
+#include "base/frame_buffer.h"
 #include "graph/viewport.h"
 
 namespace rv {

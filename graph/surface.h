@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/outcome.h"
 #include "graph/axis_ticks.h"
 #include "graph/evaluate_equation.h"
 #include "graph/graph_selection.h"
@@ -12,7 +13,6 @@
 #include "regress/fit_workspace.h"
 #include "sheet/data_sheet.h"
 #include "sheet/document.h"
-#include "sheet/outcome.h"
 
 namespace rv {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "sheet/outcome.h"
+#include "base/outcome.h"
 
 namespace rv {
 

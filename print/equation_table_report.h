@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "base/print_settings.h"
 #include "print/page_canvas.h"
 #include "print/pdf_file_name.h"
-#include "print/print_settings.h"
 #include "sheet/document.h"
 
 namespace rv {

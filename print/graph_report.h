@@ -1,8 +1,8 @@
 #pragma once
 
-#include "graph/vector_graph.h"
+#include "base/print_settings.h"
+#include "base/vector_graph.h"
 #include "print/page_canvas.h"
-#include "print/print_settings.h"
 #include "regress/fit_workspace.h"
 #include "sheet/document.h"
 

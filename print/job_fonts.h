@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "print/print_settings.h"
+#include "base/print_settings.h"
 
 namespace rv {
 

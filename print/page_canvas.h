@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "graph/vector_graph.h"
+#include "base/vector_graph.h"
 #include "print/job_fonts.h"
 #include "print/page_geometry.h"
 

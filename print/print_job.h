@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "base/print_settings.h"
 #include "print/page_canvas.h"
 #include "print/page_geometry.h"
 #include "print/pdf_file_name.h"
-#include "print/print_settings.h"
 #include "sheet/document.h"
 
 namespace rv {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/print_settings.h"
 #include "print/page_canvas.h"
-#include "print/print_settings.h"
 #include "sheet/document.h"
 #include "stats/statistics_pass.h"
 

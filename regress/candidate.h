@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
+#include "base/expect.h"
 #include "regress/term_kind.h"
 #include "sheet/equation_set.h"
-#include "sheet/expect.h"
 
 namespace rv {
 

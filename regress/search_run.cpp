@@ -1,5 +1,6 @@
 #include "regress/search_run.h"
 
+#include "base/thread_count.h"
 #include "regress/fast_search.h"
 #include "regress/reference_search.h"
 
@@ -39,8 +40,7 @@ void SearchRun::work(SearchRequest request) {
     if (request.reference) {
       outcome = RunReferenceSearch(request.data, request.shape, *monitor_, request.criterion, request.part);
     } else {
-      const unsigned cores = std::thread::hardware_concurrency();
-      const int threads = request.threads > 0 ? request.threads : static_cast<int>(cores > 0 ? cores : 1);
+      const int threads = request.threads > 0 ? request.threads : EveryCoreThreadCount();
       FastSearchOptions options(threads);
       options.criterion = request.criterion;
       options.part = request.part;

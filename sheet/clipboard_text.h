@@ -32,6 +32,8 @@ struct PastedName {
   std::string name;
 };
 
+// More than an outcome: a paste that went in says what it wrote, what
+// names it took and how much of the text did not fit.
 struct PasteOutcome {
   // Not empty when a field is no number: nothing was written, and this says
   // which field, where.

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "base/expect.h"
 #include "sheet/empty_value.h"
-#include "sheet/expect.h"
 
 namespace rv {
 
-// The rows of the data file's fixed block: a sheet always has at least these,
-// so a sheet of 99 rows is in memory, on screen and on disk what it always was.
+// The rows of the data file's fixed block. A sheet has at least these in
+// memory and on screen, and one of no more is stored in the block alone.
 inline constexpr int kSheetRows = 99;
 // A longer sheet grows with empty rows up to this many.
 inline constexpr int kMaxSheetRows = 100000;

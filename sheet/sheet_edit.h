@@ -78,6 +78,7 @@ struct ColumnResized {
 using SheetEdit = std::variant<CellTextEntered, TextPasted, CellsCleared, RowInserted, RowDeleted, RowAppended,
                                ColumnInserted, ColumnDeleted, ColumnFormatted, ColumnScaled, ColumnResized>;
 
+// More than an outcome: an edit that went in may still carry a notice.
 struct SheetEditOutcome {
   // The edit did part of what was asked (a paste larger than the room it
   // had): what the user should be told.

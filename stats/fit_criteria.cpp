@@ -32,21 +32,22 @@ FitCriteria BuildFitCriteria(const EquationStatistics& statistics) {
   const int n = statistics.residuals.pointCount();
   const int p = anova.regress.df;
   const int residualDf = anova.residual.df;
-  const double sse = anova.residual.ss;
+  const double ssRes = anova.residual.ss;
   const double sst = anova.total.ss;
   const bool hasResidualDf = residualDf > 0;
 
   FitCriteria criteria;
-  criteria.adjustedRSquared = AdjustedRSquared(sse, sst, n, p + 1);
-  criteria.fStat =
-      hasResidualDf && p > 0 && sse > 0.0 && anova.regress.ss >= 0.0 ? ((sst - sse) / p) / (sse / residualDf) : kNaN;
+  criteria.adjustedRSquared = AdjustedRSquared(ssRes, sst, n, p + 1);
+  criteria.fStat = hasResidualDf && p > 0 && ssRes > 0.0 && anova.regress.ss >= 0.0
+                       ? ((sst - ssRes) / p) / (ssRes / residualDf)
+                       : kNaN;
   criteria.fPValue = std::isfinite(criteria.fStat) ? FUpperTailP(criteria.fStat, p, residualDf) : kNaN;
-  criteria.aicc = Aicc(sse, n, p + 1);
-  criteria.bic = Bic(sse, n, p + 1);
-  criteria.residualStdError = hasResidualDf ? std::sqrt(sse / residualDf) : kNaN;
+  criteria.aicc = Aicc(ssRes, n, p + 1);
+  criteria.bic = Bic(ssRes, n, p + 1);
+  criteria.residualStdError = hasResidualDf ? std::sqrt(ssRes / residualDf) : kNaN;
   criteria.predictedRSquared = statistics.predictedRSquared;
   criteria.weighting = statistics.weighting;
-  criteria.chiSquared = sse;
+  criteria.chiSquared = ssRes;
   criteria.coefficientCi95 = ConfidenceIntervals(statistics.terms, residualDf);
   return criteria;
 }

@@ -1,6 +1,6 @@
 # Fails when any engine source outside a ui/ folder includes a Qt header.
 set(offenders "")
-foreach(folder sheet files regress stats graph print)
+foreach(folder base sheet files regress stats graph print)
   file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
   foreach(source ${sources})
     if(source MATCHES "/ui/")

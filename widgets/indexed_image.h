@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QImage>
 
-#include "graph/frame_buffer.h"
-#include "graph/graph_palette.h"
+#include "base/frame_buffer.h"
+#include "base/graph_palette.h"
 
 namespace rv {
 

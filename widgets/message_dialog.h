@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "sheet/message.h"
+#include "base/message.h"
 
 class QWidget;
 

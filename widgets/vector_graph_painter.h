@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/vector_graph.h"
+#include "base/vector_graph.h"
 
 class QPainter;
 

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "graph/vector_graph.h"
+#include "graph/build_vector_graph.h"
 #include "widgets/graph_fonts.h"
 
 namespace rv {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "graph/frame_buffer.h"
+#include "base/frame_buffer.h"
 
 namespace rv {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "graph/frame_buffer.h"
+#include "base/frame_buffer.h"
 #include "graph/glyph_set.h"
 #include "graph/graph_model.h"
 #include "graph/graph_options.h"

@@ -1,7 +1,7 @@
 #include "graph/ui/graph_color_swatches.h"
 
+#include "base/graph_palette.h"
 #include "graph/graph_color.h"
-#include "graph/graph_palette.h"
 
 namespace rv {
 

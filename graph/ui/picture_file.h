@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/outcome.h"
+#include "base/outcome.h"
 
 namespace rv {
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "graph/build_scene.h"
+#include "graph/build_vector_graph.h"
 #include "graph/graph_picture.h"
 #include "graph/graph_svg.h"
 #include "graph/ui/graph_bitmap.h"

@@ -3,10 +3,10 @@
 #include <QByteArray>
 #include <string>
 
+#include "base/vector_graph.h"
 #include "graph/glyph_set.h"
 #include "graph/graph_model.h"
 #include "graph/graph_options.h"
-#include "graph/vector_graph.h"
 #include "graph/view_state.h"
 
 namespace rv {

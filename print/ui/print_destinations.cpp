@@ -3,7 +3,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 
-#include "print/print_settings.h"
+#include "base/print_settings.h"
 #include "print/ui/background_task.h"
 
 namespace rv {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "print/print_settings.h"
+#include "base/print_settings.h"
 #include "print/ui/print_destinations.h"
 #include "print/ui/printer_properties_dialog.h"
 

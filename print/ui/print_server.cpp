@@ -140,13 +140,9 @@ PrintServerSurvey SurveyPrintServer() {
   return survey;
 }
 
-QueueJobSubmission SubmitQueueJob(const QueueJob& job) {
-  QueueJobSubmission submission;
+Outcome<int> SubmitQueueJob(const QueueJob& job) {
   const Connection http = Connect();
-  if (!http) {
-    submission.failure = NoAnswer();
-    return submission;
-  }
+  if (!http) return Message{NoAnswer()};
   cups_option_t* options = nullptr;
   int count = cupsAddIntegerOption("copies", job.copies, 0, &options);
   if (!job.media.empty()) count = cupsAddOption("media", job.media.c_str(), count, &options);
@@ -154,10 +150,7 @@ QueueJobSubmission SubmitQueueJob(const QueueJob& job) {
   if (job.quality != 0) count = cupsAddIntegerOption("print-quality", job.quality, count, &options);
   const int id = cupsCreateJob(http.get(), job.queue.c_str(), job.name.c_str(), count, options);
   cupsFreeOptions(count, options);
-  if (id <= 0) {
-    submission.failure = ServerFailure();
-    return submission;
-  }
+  if (id <= 0) return Message{ServerFailure()};
   const bool sent = cupsStartDocument(http.get(), job.queue.c_str(), id, job.name.c_str(), CUPS_FORMAT_PDF, 1) ==
                         HTTP_STATUS_CONTINUE &&
                     cupsWriteRequestData(http.get(), job.pdf.constData(), static_cast<size_t>(job.pdf.size())) ==
@@ -166,12 +159,11 @@ QueueJobSubmission SubmitQueueJob(const QueueJob& job) {
   // the server does not keep waiting for the rest.
   const bool finished = cupsFinishDocument(http.get(), job.queue.c_str()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
   if (!sent || !finished) {
-    submission.failure = ServerFailure();
+    const Message failure{ServerFailure()};
     cupsCancelJob2(http.get(), job.queue.c_str(), id, 0);
-    return submission;
+    return failure;
   }
-  submission.jobId = id;
-  return submission;
+  return id;
 }
 
 QueueJobState ReadQueueJobState(const std::string& queue, int jobId) {

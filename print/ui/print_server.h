@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/outcome.h"
 #include "print/printer_status.h"
 
 namespace rv {
@@ -25,6 +26,9 @@ struct PrintQueue {
 // The queues of the print server and its default one. These calls block for
 // up to the timeout of each request they make: run them off the user
 // interface thread.
+// It stays a survey rather than an outcome: a server that could not be
+// asked still leaves the printer in use to list and the failure to show in
+// its status fields.
 struct PrintServerSurvey {
   std::vector<PrintQueue> queues;
   std::string defaultQueue;  // empty when the server has none
@@ -45,17 +49,14 @@ struct QueueJob {
 };
 
 // What the server did with a job: its number, or why it was not taken.
-struct QueueJobSubmission {
-  int jobId = 0;
-  std::string failure;
-};
-
-QueueJobSubmission SubmitQueueJob(const QueueJob& job);
+Outcome<int> SubmitQueueJob(const QueueJob& job);
 
 // What has become of a job the server took: whether the server answered,
 // whether the job has ended (printed, stopped, aborted, cancelled, or gone
 // from the server) and, when it was stopped, aborted or cancelled, why, as
-// the server says it. One request, as the others.
+// the server says it. One request, as the others. More than an outcome: a
+// server that does not answer is asked again, and a job that has not ended
+// is no failure.
 struct QueueJobState {
   bool answered = false;
   bool ended = false;

@@ -4,8 +4,8 @@
 #include <QPdfWriter>
 #include <span>
 
+#include "base/print_settings.h"
 #include "files/atomic_file.h"
-#include "print/print_settings.h"
 #include "print/ui/print_failure_message.h"
 #include "widgets/message_dialog.h"
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "base/outcome.h"
 #include "print/ui/painted_canvas.h"
 #include "print/ui/print_server.h"
-#include "sheet/outcome.h"
 
 class QPdfWriter;
 class QWidget;

@@ -76,15 +76,15 @@ void SendToQueue(QueueJob job, QWidget* owner, const PrintJobPlaces& places) {
   const QPointer<QWidget> guardedOwner(owner);
   const auto sent = places.sent;
   const int polls = std::max(1, places.watchMilliseconds / kJobPollMilliseconds);
-  WhenDone<QueueJobSubmission>(
+  WhenDone<Outcome<int>>(
       QCoreApplication::instance(), [job = std::move(job)] { return SubmitQueueJob(job); },
-      [guardedOwner, queue, sent, polls](const QueueJobSubmission& submission) {
-        if (submission.jobId <= 0) {
-          TellFailure(guardedOwner, queue, submission.failure);
+      [guardedOwner, queue, sent, polls](const Outcome<int>& jobId) {
+        if (!jobId) {
+          TellFailure(guardedOwner, queue, jobId.message().text);
           return;
         }
-        if (sent) sent(JobSentText(submission.jobId, queue));
-        FollowJob(guardedOwner, queue, submission.jobId, polls, 0);
+        if (sent) sent(JobSentText(*jobId, queue));
+        FollowJob(guardedOwner, queue, *jobId, polls, 0);
       });
 }
 

@@ -139,8 +139,8 @@ int DataTab::cellIdAt(const QPoint& globalPosition) const {
 
 void DataTab::resizeEvent(QResizeEvent*) { placePieces(); }
 
-// The pieces sit where the Data page has always had them; the grid takes the
-// rest of the page. Only a sheet whose row numbers are too long for the row
+// The pieces sit at the Data page's fixed places; the grid takes the rest
+// of the page. Only a sheet whose row numbers are too long for the row
 // strip widens the strip and moves the grid to the right.
 void DataTab::placePieces() {
   const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);

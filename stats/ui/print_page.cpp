@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "print/paper.h"
 #include "stats/ui/list_frame.h"
 #include "stats/ui/statistics_layout.h"
 #include "widgets/control_id.h"
@@ -80,7 +79,7 @@ PrintPage::PrintPage(const PrintPageChoices& choices, QWidget* parent)
   controls_->setFontSize(kStartFontSize);
   controls_->setCopies(1);
   controls_->setLandscape(settings_.landscape);
-  controls_->setPapers(PaperNames(), settings_.paper);
+  controls_->setPapers(choices.papers, settings_.paper);
   connect(controls_, &PrintSettingsControls::orientationChanged, this, [this] { update(); });
   // A PDF file is written once, whatever Copies says.
   const auto greyCopiesForPdf = [this](const QString& printer) {

@@ -3,8 +3,10 @@
 #include <QStringList>
 #include <QWidget>
 #include <optional>
+#include <string>
+#include <vector>
 
-#include "print/print_settings.h"
+#include "base/print_settings.h"
 
 class QPushButton;
 
@@ -12,12 +14,13 @@ namespace rv {
 
 class PrintSettingsControls;
 
-// What the Print page offers: the printers and font faces to choose from,
-// and the print settings now in use.
+// What the Print page offers: the printers, font faces and papers to choose
+// from, and the print settings now in use.
 struct PrintPageChoices {
   QStringList printers;
   QStringList fonts;
   PrintSettings settings;
+  std::vector<std::string> papers;
 };
 
 // Page 4 of the statistics dialog: where and how the page the user came

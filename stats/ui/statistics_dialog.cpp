@@ -194,10 +194,9 @@ void StatisticsDialog::printPageToPrint(bool preview) {
     QApplication::beep();
     return;
   }
-  const StatisticsReport report =
-      ReportOfPage(pageToPrint_, equation_, statistics_, residualsPage_->chartMode(), functionPanel_->language());
-  if (preview) emit previewRequested(*settings, report);
-  else emit printRequested(*settings, report);
+  const PrintedStatisticsPage printed{pageToPrint_, residualsPage_->chartMode(), functionPanel_->language()};
+  if (preview) emit previewRequested(*settings, printed);
+  else emit printRequested(*settings, printed);
 }
 
 void StatisticsDialog::copyPage() {

@@ -6,9 +6,9 @@
 #include "regress/fit_workspace.h"
 #include "sheet/document.h"
 #include "stats/fit_criteria.h"
+#include "stats/printed_statistics_page.h"
 #include "stats/statistics_pass.h"
 #include "stats/ui/print_page.h"
-#include "stats/ui/statistics_report.h"
 
 class QLabel;
 class QPushButton;
@@ -63,6 +63,7 @@ class StatisticsDialog : public QDialog {
   // What the Copy button does on the page that shows.
   void copyPage();
 
+  const FitWorkspace& equation() const { return equation_; }
   const EquationStatistics& statistics() const { return statistics_; }
   const FitCriteria& criteria() const { return criteria_; }
   ResidualsPage* residualsPage() const { return residualsPage_; }
@@ -71,12 +72,12 @@ class StatisticsDialog : public QDialog {
 
  signals:
   // The Print page's Print button with a printer selected: the owner stores
-  // the settings and prints the report before the dialog goes on. The
-  // report reads the dialog's equation and statistics.
-  void printRequested(const PrintSettings& settings, const StatisticsReport& report);
-  // The Print page's Preview button: the owner shows the report's pages
+  // the settings and prints the page's printout (StatisticsPrintout of the
+  // dialog's equation and statistics) before the dialog goes on.
+  void printRequested(const PrintSettings& settings, const PrintedStatisticsPage& printed);
+  // The Print page's Preview button: the owner shows the printout's pages
   // with the settings; nothing is printed or stored.
-  void previewRequested(const PrintSettings& settings, const StatisticsReport& report);
+  void previewRequested(const PrintSettings& settings, const PrintedStatisticsPage& printed);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -88,8 +89,8 @@ class StatisticsDialog : public QDialog {
   void showPage(int page);
   QWidget* pageWidget(int page) const;
   void placeTitle();
-  // The Print page's Print or Preview button: the report of the page to
-  // print goes to the signal; a beep when no printer is selected.
+  // The Print page's Print or Preview button: the page to print goes to
+  // the signal; a beep when no printer is selected.
   void printPageToPrint(bool preview);
 
   const FitWorkspace equation_;

@@ -46,7 +46,7 @@ class SearchShards : public ::testing::Test {
   // Searches shard k of n of the sheet into a part file and returns its path.
   // Odd shards take one thread, even ones two; shard 2 of 3 the reference
   // engine: none of it may change the merged list.
-  std::string searchPart(const std::vector<std::string>& search, int k, int n) {
+  std::string searchShard(const std::vector<std::string>& search, int k, int n) {
     const std::string path = folder + "/part" + std::to_string(k) + "of" + std::to_string(n) + ".json";
     std::vector<std::string> words = search;
     words.insert(words.end(), {"--shard", std::to_string(k) + "/" + std::to_string(n), "--threads", k % 2 ? "1" : "2"});
@@ -83,7 +83,7 @@ TEST_F(SearchShards, MergedPartsGiveTheVeryJsonOfOneSearch) {
     for (const int n : {1, 2, 3, 7}) {
       SCOPED_TRACE(std::to_string(n) + " shards");
       std::vector<std::string> merge = {"merge"};
-      for (int k = n; k >= 1; --k) merge.push_back(searchPart(c.search, k, n));  // any order
+      for (int k = n; k >= 1; --k) merge.push_back(searchShard(c.search, k, n));  // any order
       const ToolResult merged = RunTool(merge);
       EXPECT_EQ(merged.status, 0) << merged.err;
       EXPECT_EQ(merged.out, whole.out);
@@ -99,7 +99,7 @@ TEST_F(SearchShards, MergedPartsGiveTheVeryJsonOfOneSearch) {
 
 TEST_F(SearchShards, MergeRefusesPartsThatDoNotMakeOneSearch) {
   const std::vector<std::string> search = {"search", twins, "--json", "--quiet", "--max-terms", "2"};
-  const std::string one = searchPart(search, 1, 3), two = searchPart(search, 2, 3), three = searchPart(search, 3, 3);
+  const std::string one = searchShard(search, 1, 3), two = searchShard(search, 2, 3), three = searchShard(search, 3, 3);
   const std::string otherData = folder + "/other.csv";
   WriteFile(otherData, TwinsSheet(37.5));
   const ToolResult foreign = RunTool({"search", otherData, "--json", "--quiet", "--max-terms", "2", "--shard", "3/3"},

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "base/fnv1a.h"
 #include "files/byte_fields.h"
 #include "files/data_file_extension.h"
 #include "files/data_file_format.h"
@@ -28,7 +29,7 @@ Document WithBands(Document document, int rows) {
 
 void ResealSection(Bytes& bytes) {
   const std::span<std::uint8_t> section = std::span(bytes).last(df::kBandSectionSize);
-  PutUint64(section, 32, df::Fnv1a64(section.first(32)));
+  PutUint64(section, 32, Fnv1a64(section.first(32)));
 }
 
 TEST(BandSection, OnlyOtherSettingsAreWrittenAndTheyReopenOrRefuseTheFile) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/fnv1a.h"
 #include "files/byte_fields.h"
 #include "files/data_file_extension.h"
 #include "files/data_file_format.h"
@@ -48,7 +49,7 @@ TEST(OptionsExtension, CarriesTheWeightingAndNothingElse) {
     DataFileBytes unknownFlag = weighted;
     std::span<std::uint8_t> extension(unknownFlag.data() + start, df::kOptionsSize);
     PutUint32(extension, df::kOptionsFlags, 3);
-    PutUint64(extension, df::kOptionsSize - 8, df::Fnv1a64(extension.first(df::kOptionsSize - 8)));
+    PutUint64(extension, df::kOptionsSize - 8, Fnv1a64(extension.first(df::kOptionsSize - 8)));
     EXPECT_FALSE(DecodeDataFile(unknownFlag).has_value());
     weighted.pop_back();
     EXPECT_FALSE(DecodeDataFile(weighted).has_value());

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "base/graph_palette.h"
 #include "graph/graph_color.h"
 #include "graph/graph_options.h"
-#include "graph/graph_palette.h"
 
 namespace rv {
 namespace {

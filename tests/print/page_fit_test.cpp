@@ -11,7 +11,7 @@
 #include <functional>
 #include <map>
 
-#include "graph/vector_graph.h"
+#include "base/vector_graph.h"
 #include "print/coefficients_report.h"
 #include "print/criteria_report.h"
 #include "print/data_report.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "print/print_settings.h"
+#include "base/print_settings.h"
 #include "sheet/document.h"
 
 namespace rv::testing {

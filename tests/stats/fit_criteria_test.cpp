@@ -108,6 +108,7 @@ TEST(FitCriteria, AreUndefinedWhereTheirFormulasAre) {
   // sum of squares or F, never a negative one.
   for (double y : {2.0, 0.1}) {
     std::vector<std::vector<double>> rows;
+    rows.reserve(7);
     for (int i = 0; i < 7; ++i) rows.push_back({y, 1.0 + i * i});
     const EquationStatistics flat = StatisticsPass(FitEquation(rows, line));
     const FitCriteria c = BuildFitCriteria(flat);
@@ -133,12 +134,12 @@ TEST(FitCriteria, ALargeOffsetOfYLeavesTheSumsAboutTheMeanIntact) {
   long double meanObs = 0, meanCalc = 0;
   for (int i = 0; i < n; ++i) meanObs += s.residuals.yObs[i], meanCalc += s.residuals.yCalc[i];
   meanObs /= n, meanCalc /= n;
-  long double soo = 0, scc = 0, soc = 0, sse = 0;
+  long double soo = 0, scc = 0, soc = 0, ssRes = 0;
   for (int i = 0; i < n; ++i) {
     const long double o = s.residuals.yObs[i] - meanObs, c = s.residuals.yCalc[i] - meanCalc;
     soo += o * o, scc += c * c, soc += o * c;
-    sse += (s.residuals.yObs[i] - s.residuals.yCalc[i]) *
-           static_cast<long double>(s.residuals.yObs[i] - s.residuals.yCalc[i]);
+    ssRes += (s.residuals.yObs[i] - s.residuals.yCalc[i]) *
+             static_cast<long double>(s.residuals.yObs[i] - s.residuals.yCalc[i]);
   }
   const double stdError = static_cast<double>(std::sqrt((soo - soc * soc / scc) / (n - 2)));
   const auto expectWithin1e9 = [](double actual, double expected) {
@@ -147,7 +148,7 @@ TEST(FitCriteria, ALargeOffsetOfYLeavesTheSumsAboutTheMeanIntact) {
   expectWithin1e9(s.summary.stdError, stdError);
   expectWithin1e9(s.summary.stdDev, static_cast<double>(std::sqrt(soo / (n - 1))));
   expectWithin1e9(s.anova.total.ss, static_cast<double>(soo));
-  expectWithin1e9(s.summary.rSquared, static_cast<double>(1 - sse / soo));
+  expectWithin1e9(s.summary.rSquared, static_cast<double>(1 - ssRes / soo));
   EXPECT_GT(stdError, 1e-4);
   EXPECT_GT(s.summary.rSquared, 0.9);
   EXPECT_LE(s.summary.rSquared, 1.0);

@@ -143,13 +143,13 @@ TEST(EquationStatistics, AgreeWithAnExactlyKnownDesignOfTwoVariables) {
     rows.push_back({y[i], x1[i], x2[i]});
     a += x1[i] * y[i] / 8.0L, b += x2[i] * y[i] / 8.0L, c += y[i] / 8.0L;
   }
-  long double sse = 0, sst = 0;
+  long double ssRes = 0, sst = 0;
   for (int i = 0; i < 8; ++i) {
     const long double residual = y[i] - (a * x1[i] + b * x2[i] + c);
-    sse += residual * residual;
+    ssRes += residual * residual;
     sst += (y[i] - c) * (y[i] - c);
   }
-  const long double error = std::sqrt(sse / 5 / 8);
+  const long double error = std::sqrt(ssRes / 5 / 8);
   const EquationStatistics s =
       StatisticsPass(FitEquation(rows, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}, {kTermX, 2, 0}})));
   const long double expected[] = {a, b, c};
@@ -160,8 +160,8 @@ TEST(EquationStatistics, AgreeWithAnExactlyKnownDesignOfTwoVariables) {
     ExpectRelative(s.terms[k].pValue, ClosedFormTwoSidedP(expected[k] / error, 5), 1e-9, "P");
   }
   EXPECT_EQ(s.anova.residual.df, 5);
-  ExpectRelative(s.anova.residual.ss, sse, 1e-10, "residual SS");
-  ExpectRelative(s.anova.regress.ss, sst - sse, 1e-10, "regress SS");
+  ExpectRelative(s.anova.residual.ss, ssRes, 1e-10, "residual SS");
+  ExpectRelative(s.anova.regress.ss, sst - ssRes, 1e-10, "regress SS");
   EXPECT_EQ(s.termRows[0].label, "aX1 ");
   EXPECT_EQ(s.termRows[1].label, "bX2 ");
   EXPECT_EQ(s.termRows[2].label, "c");
@@ -187,9 +187,10 @@ TEST(EquationStatistics, GiveStandardErrorsOfLinesWithOffsetsAndOfYOfAnyMagnitud
       long double sxx = 0, sxy = 0;
       for (const auto& row : rows) sxx += (row[1] - mx) * (row[1] - mx), sxy += (row[1] - mx) * (row[0] - my);
       const long double slope = sxy / sxx, intercept = my - slope * mx;
-      long double sse = 0;
-      for (const auto& row : rows) sse += (row[0] - intercept - slope * row[1]) * (row[0] - intercept - slope * row[1]);
-      const long double s2 = sse / (n - 2);
+      long double ssRes = 0;
+      for (const auto& row : rows)
+        ssRes += (row[0] - intercept - slope * row[1]) * (row[0] - intercept - slope * row[1]);
+      const long double s2 = ssRes / (n - 2);
       const EquationStatistics s = StatisticsPass(FitEquation(rows, MakeCandidate(EquationSet::Y, {{kTermX, 1, 0}})));
       ExpectRelative(s.terms[0].stdError, std::sqrt(s2 / sxx), 1e-9, "slope std error");
       ExpectRelative(s.terms[1].stdError, std::sqrt(s2 * (1.0L / n + mx * mx / sxx)), 1e-9, "intercept std error");

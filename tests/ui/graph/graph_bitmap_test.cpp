@@ -7,7 +7,7 @@
 #include <QSvgRenderer>
 #include <algorithm>
 
-#include "graph/graph_palette.h"
+#include "base/graph_palette.h"
 #include "graph/ui/equation_text.h"
 #include "graph/ui/label_glyphs.h"
 #include "graph/ui/vector_picture.h"

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <set>
 
-#include "graph/graph_palette.h"
+#include "base/graph_palette.h"
 #include "graph/graph_selection.h"
 #include "graph_fixture.h"
 #include "regress/ui/equation_list_model.h"

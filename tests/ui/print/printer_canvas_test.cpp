@@ -15,7 +15,7 @@
 #include <tuple>
 
 #include "../../print/sample_documents.h"
-#include "graph/vector_graph.h"
+#include "base/vector_graph.h"
 #include "known_sheet.h"
 #include "print/data_report.h"
 #include "print/graph_report.h"

@@ -14,6 +14,7 @@
 #include "print/coefficients_report.h"
 #include "print/function_report.h"
 #include "print/residuals_report.h"
+#include "print/statistics_printout.h"
 #include "print/std_errors_report.h"
 #include "statistics_dialog_fixture.h"
 #include "stats/ui/function_save_panel.h"
@@ -54,9 +55,9 @@ class PrintPageTest : public StatisticsDialogTest {
   void open() {
     StatisticsDialogTest::open();
     QObject::connect(dialog.get(), &StatisticsDialog::printRequested, dialog.get(),
-                     [this](const PrintSettings& settings, const StatisticsReport& report) {
+                     [this](const PrintSettings& settings, const PrintedStatisticsPage& page) {
                        requested = settings;
-                       report(printed, settings, document);
+                       StatisticsPrintout(page, dialog->equation(), dialog->statistics())(printed, settings, document);
                      });
   }
 
@@ -144,7 +145,7 @@ TEST_F(PrintPageTest, PaperPreviewAndAFontSizeRefusedBeforePrinting) {
   open();
   std::optional<PrintSettings> previewed;
   QObject::connect(dialog.get(), &StatisticsDialog::previewRequested, dialog.get(),
-                   [&](const PrintSettings& settings, const StatisticsReport&) { previewed = settings; });
+                   [&](const PrintSettings& settings, const PrintedStatisticsPage&) { previewed = settings; });
   press(StatisticsDialog::kPrintButtonId);
   for (const int id : {PrintPage::kPaperId, PrintPage::kPaperLabelId, PrintPage::kPreviewButtonId})
     EXPECT_TRUE(control(id) != nullptr && control(id)->isVisible()) << id;

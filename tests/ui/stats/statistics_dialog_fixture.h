@@ -6,6 +6,7 @@
 #include <QtTest/QTest>
 #include <memory>
 
+#include "print/paper.h"
 #include "stats/fitted_equation.h"
 #include "stats/ui/statistics_dialog.h"
 #include "widgets/control_id.h"
@@ -39,7 +40,7 @@ class StatisticsDialogTest : public ::testing::Test {
 
   FitWorkspace equation = Line();
   Document document;
-  PrintPageChoices print;  // what the Print page offers
+  PrintPageChoices print{.papers = PaperNames()};  // what the Print page offers
   std::unique_ptr<StatisticsDialog> dialog;
 };
 

@@ -13,10 +13,12 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <string>
 
 #include "files/data_file_io.h"
 #include "files/file_paths.h"
+#include "print/paper.h"
 #include "print/ui/print_destinations.h"
 #include "regress/enumeration.h"
 #include "regress/recreate_equation.h"
@@ -31,9 +33,7 @@ int Fail(const std::string& message) {
   return 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   QApplication application(argc, argv);
   if (argc < 2) return Fail("usage: statistics_dialog_harness FILE.rvd [ORDINAL [PAGE [chart]]]");
   const std::string path = argv[1];
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
   rv::PrintSettings printSettings;
   printSettings.printer = rv::DefaultPrinterChoice(survey).toStdString();
   rv::StatisticsDialog dialog(workspace, document, nullptr,
-                              {rv::PrinterChoices(survey), rv::PrintFontFaces(), printSettings});
+                              {rv::PrinterChoices(survey), rv::PrintFontFaces(), printSettings, rv::PaperNames()});
   dialog.show();
   if (page >= rv::StatisticsDialog::kResidualsPage && page <= rv::StatisticsDialog::kPrintPage)
     qobject_cast<QAbstractButton*>(rv::FindControl(&dialog, rv::StatisticsDialog::kResidualsButtonId + page - 1))
@@ -69,4 +69,17 @@ int main(int argc, char** argv) {
     qobject_cast<QAbstractButton*>(rv::FindControl(&dialog, rv::StatisticsDialog::kCriteriaButtonId))->click();
   if (chart) dialog.residualsPage()->setChartMode(true);
   return dialog.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+  } catch (...) {
+    std::fprintf(stderr, "statistics_dialog_harness failed\n");
+  }
+  return 1;
 }

@@ -5,6 +5,7 @@ regrovantis_add_ui_tests(stats_ui_tests
     print_page_test.cpp
   LIBRARIES
     regrovantis_stats_ui
+    regrovantis_print
 )
 
 # Opens the dialog on the equation a data file stores, for screenshots.

@@ -24,8 +24,8 @@ void CheckEquationChoice(const Arguments& arguments);
 // With --rank K (and --ordinal not given), entry K of the list that a search
 // with the same options (--max-terms, --sets, --rank-by) gives.
 // `fileOptions`, when given, receives the options FILE holds.
-FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command,
-                                 DocumentOptions* fileOptions = nullptr);
+FitWorkspace LoadChosenEquation(const Arguments& arguments, const char* command,
+                                DocumentOptions* fileOptions = nullptr);
 
 // Entry `rank` (1 for the best) of the list a search of the document with
 // these options (--max-terms, --sets, --rank-by) gives, re-created.

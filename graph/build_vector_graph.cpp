@@ -1,10 +1,10 @@
-#include "graph/vector_graph.h"
+#include "graph/build_vector_graph.h"
 
 #include <algorithm>
 #include <cmath>
 
+#include "base/graph_palette.h"
 #include "graph/graph_color.h"
-#include "graph/graph_palette.h"
 #include "graph/graph_picture.h"
 #include "graph/project_scene.h"
 

@@ -1,4 +1,4 @@
-#include "stats/ui/statistics_report.h"
+#include "print/statistics_printout.h"
 
 #include "print/coefficients_report.h"
 #include "print/criteria_report.h"
@@ -8,9 +8,11 @@
 
 namespace rv {
 
-StatisticsReport ReportOfPage(int page, const FitWorkspace& equation, const EquationStatistics& statistics, bool chart,
-                              FunctionLanguage language) {
-  switch (page) {
+Printout StatisticsPrintout(const PrintedStatisticsPage& printed, const FitWorkspace& equation,
+                            const EquationStatistics& statistics) {
+  const bool chart = printed.chart;
+  const FunctionLanguage language = printed.language;
+  switch (printed.page) {
     case 1:
       return [&statistics, chart](PageCanvas& canvas, const PrintSettings& settings, const Document& document) {
         PrintResidualsReport(canvas, settings, document, statistics, chart);

@@ -9,7 +9,8 @@ namespace rv {
 enum class MessageKind : int { Information = 1, YesNo = 2, YesNoCancel = 3, Error = 4 };
 enum class MessageAnswer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
-struct Message {
+// A message is never dropped: whoever makes one means it to be shown.
+struct [[nodiscard]] Message {
   std::string text;
   MessageKind kind = MessageKind::Error;
   friend bool operator==(const Message&, const Message&) = default;

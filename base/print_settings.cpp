@@ -1,4 +1,4 @@
-#include "print/print_settings.h"
+#include "base/print_settings.h"
 
 #include <algorithm>
 

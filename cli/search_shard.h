@@ -13,7 +13,7 @@
 
 namespace rv::cli {
 
-// --shard K/N: part K of N.
+// --shard K/N: shard K of N.
 struct ShardChoice {
   int shard = 1;
   int shards = 1;
@@ -22,19 +22,19 @@ struct ShardChoice {
 // Reads "K/N" with 1 <= K <= N; CliError (status 2) otherwise.
 ShardChoice ParseShardOption(const std::string& text);
 
-// One candidate that entered a part's list, in the order it entered.
-struct PartEntry {
+// One candidate that entered a shard's list, in the order it entered.
+struct ShardEntry {
   std::int64_t ordinal = 0;
   ResidualScore score;
 };
 
-// What `search --shard K/N --json` writes and `merge` reads back: one part of
-// a search, with what tells it apart from parts of other searches and every
-// number written so that it reads back to the same bits. Its entry log is
-// the part's whole contribution: a candidate that did not enter the part's
-// own list cannot enter the list of the whole search either, which holds
-// all the part saw and more.
-struct SearchPart {
+// What `search --shard K/N --json` writes and `merge` reads back: one shard
+// of a search, with what tells it apart from shards of other searches and
+// every number written so that it reads back to the same bits. Its entry log
+// is the shard's whole contribution: a candidate that did not enter the
+// shard's own list cannot enter the list of the whole search either, which
+// holds all the shard saw and more.
+struct SearchShard {
   ShardChoice shard;
   std::string fingerprint;  // of the data values and the options below
   int points = 0;
@@ -42,12 +42,12 @@ struct SearchPart {
   SearchShape shape;
   RankingCriterion criterion = RankingCriterion::RSquared;
   std::int64_t candidates = 0;  // in the whole sequence
-  OrdinalRange range;           // the part's ordinals
+  OrdinalRange range;           // the shard's ordinals
   std::int64_t examined = 0;
   bool stopped = false;
   bool weighted = false;  // every fit weighted by the sigma of Y in X16
-  RefusalCount refusals;  // of the first copies of candidates within the range, so that parts add up
-  std::vector<PartEntry> entries;
+  RefusalCount refusals;  // of the first copies of candidates within the range, so that shards add up
+  std::vector<ShardEntry> entries;
 };
 
 // 16 hex digits that change with any value taking part in the search, with
@@ -55,15 +55,15 @@ struct SearchPart {
 // and, for a weighted search, with the weighting and every sigma.
 std::string SearchFingerprint(const SearchData& data, const SearchShape& shape, RankingCriterion criterion);
 
-// The part a search of this shard left in its outcome (a search given the
-// part's range, so that its list kept its entry log).
-SearchPart MakeSearchPart(const SearchData& data, const SearchShape& shape, ShardChoice shard,
-                          const SearchOutcome& outcome, std::int64_t examined);
+// What a search of this shard left in its outcome (a search given the
+// shard's range, so that its list kept its entry log).
+SearchShard MakeSearchShard(const SearchData& data, const SearchShape& shape, ShardChoice shard,
+                            const SearchOutcome& outcome, std::int64_t examined);
 
-void PrintSearchPart(const SearchPart& part);
+void PrintSearchShard(const SearchShard& part);
 
-// Reads a part back and checks that it holds together (its counts, its
+// Reads a shard back and checks that it holds together (its counts, its
 // range, its entries in order within it); JsonError naming the fault.
-SearchPart ReadSearchPart(std::string_view text);
+SearchShard ReadSearchShard(std::string_view text);
 
 }  // namespace rv::cli

@@ -1,4 +1,4 @@
-#include "graph/frame_buffer.h"
+#include "base/frame_buffer.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <variant>
 
-#include "sheet/message.h"
+#include "base/message.h"
 
 namespace rv {
 

@@ -1,10 +1,11 @@
-#include "cli/search_part.h"
+#include "cli/search_shard.h"
 
 #include <bit>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
+#include "base/fnv1a.h"
 #include "cli/command_line.h"
 #include "cli/json_reader.h"
 #include "cli/json_text.h"
@@ -18,27 +19,8 @@ namespace {
 
 // The version of the part's layout, so that a later layout is refused
 // rather than misread.
-constexpr int kPartLayout = 2;
+constexpr int kShardLayout = 2;
 constexpr int kMaxShards = 1000000;
-
-// FNV-1a over 64 bits.
-class Fingerprint {
- public:
-  void add(std::uint64_t word) {
-    for (int byte = 0; byte < 8; ++byte) {
-      hash_ ^= (word >> (8 * byte)) & 0xFFu;
-      hash_ *= 0x100000001B3u;
-    }
-  }
-  std::string text() const {
-    char digits[17];
-    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash_));
-    return digits;
-  }
-
- private:
-  std::uint64_t hash_ = 0xCBF29CE484222325u;
-};
 
 const JsonValue& Member(const JsonValue& object, const char* name, JsonValue::Kind kind) {
   const JsonValue* value = object.member(name);
@@ -66,7 +48,7 @@ double DoubleMember(const JsonValue& object, const char* name) {
 // Sums that no search makes: a sum of squares below 0, an R squared
 // (1 - ss_res / sst) above 1 or not above 0, which no list admits, or a
 // criterion without a value.
-void CheckSums(const PartEntry& entry, RankingCriterion criterion) {
+void CheckSums(const ShardEntry& entry, RankingCriterion criterion) {
   const std::string which = "the entry of ordinal " + std::to_string(entry.ordinal) + ": ";
   if (!(entry.score.ssRes >= 0.0)) throw JsonError(which + "\"ss_res\" is below 0");
   if (!(entry.score.sst > 0.0)) throw JsonError(which + "\"sst\" is not above 0");
@@ -96,7 +78,7 @@ ShardChoice ParseShardOption(const std::string& text) {
 }
 
 std::string SearchFingerprint(const SearchData& data, const SearchShape& shape, RankingCriterion criterion) {
-  Fingerprint fingerprint;
+  Fnv1a64Hash fingerprint;
   fingerprint.add(static_cast<std::uint64_t>(data.pointCount));
   fingerprint.add(static_cast<std::uint64_t>(data.columnCount));
   fingerprint.add(static_cast<std::uint64_t>(shape.maxTerms));
@@ -111,12 +93,14 @@ std::string SearchFingerprint(const SearchData& data, const SearchShape& shape, 
     for (int row = 0; row < data.pointCount; ++row)
       fingerprint.add(std::bit_cast<std::uint64_t>(data.values[static_cast<size_t>(row)][kSigmaColumn]));
   }
-  return fingerprint.text();
+  char digits[17];
+  std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(fingerprint.value()));
+  return digits;
 }
 
-SearchPart MakeSearchPart(const SearchData& data, const SearchShape& shape, ShardChoice shard,
-                          const SearchOutcome& outcome, std::int64_t examined) {
-  SearchPart part;
+SearchShard MakeSearchShard(const SearchData& data, const SearchShape& shape, ShardChoice shard,
+                            const SearchOutcome& outcome, std::int64_t examined) {
+  SearchShard part;
   part.shard = shard;
   part.criterion = outcome.list.criterion();
   part.fingerprint = SearchFingerprint(data, shape, part.criterion);
@@ -133,12 +117,12 @@ SearchPart MakeSearchPart(const SearchData& data, const SearchShape& shape, Shar
   return part;
 }
 
-void PrintSearchPart(const SearchPart& part) {
+void PrintSearchShard(const SearchShard& part) {
   std::printf(
       "{\n  \"search_part\": %d,\n  \"shard\": %d,\n  \"shards\": %d,\n  \"fingerprint\": %s,\n"
       "  \"points\": %d,\n  \"columns\": %d,\n  \"max_terms\": %d,\n  \"sets\": [",
-      kPartLayout, part.shard.shard, part.shard.shards, JsonString(part.fingerprint).c_str(), part.points, part.columns,
-      part.shape.maxTerms);
+      kShardLayout, part.shard.shard, part.shard.shards, JsonString(part.fingerprint).c_str(), part.points,
+      part.columns, part.shape.maxTerms);
   bool first = true;
   for (EquationSet set : kEquationSets)
     if (part.shape.sets[set]) {
@@ -155,7 +139,7 @@ void PrintSearchPart(const SearchPart& part) {
       static_cast<long long>(part.range.last), static_cast<long long>(part.examined), part.stopped ? "true" : "false",
       static_cast<long long>(part.refusals.outsideRange), static_cast<long long>(part.refusals.unresolved));
   for (size_t i = 0; i < part.entries.size(); ++i) {
-    const PartEntry& entry = part.entries[i];
+    const ShardEntry& entry = part.entries[i];
     std::printf("%s\n    {\"ordinal\": %lld, \"ss_res\": %s, \"sst\": %s, \"k\": %d", i == 0 ? "" : ",",
                 static_cast<long long>(entry.ordinal), JsonNumber(entry.score.ssRes).c_str(),
                 JsonNumber(entry.score.sst).c_str(), entry.score.coefficients);
@@ -169,14 +153,14 @@ void PrintSearchPart(const SearchPart& part) {
   std::printf("%s]\n}\n", part.entries.empty() ? "" : "\n  ");
 }
 
-SearchPart ReadSearchPart(std::string_view text) {
+SearchShard ReadSearchShard(std::string_view text) {
   const JsonValue document = ParseJson(text);
   if (document.kind != JsonValue::Kind::Object) throw JsonError("not a JSON object");
   if (!document.member("search_part")) throw JsonError("it has no \"search_part\" member");
-  if (IntegerMember(document, "search_part", 0, std::numeric_limits<int>::max()) != kPartLayout)
-    throw JsonError("written by another version of the program (\"search_part\" is not " + std::to_string(kPartLayout) +
-                    ")");
-  SearchPart part;
+  if (IntegerMember(document, "search_part", 0, std::numeric_limits<int>::max()) != kShardLayout)
+    throw JsonError("written by another version of the program (\"search_part\" is not " +
+                    std::to_string(kShardLayout) + ")");
+  SearchShard part;
   part.shard.shards = static_cast<int>(IntegerMember(document, "shards", 1, kMaxShards));
   part.shard.shard = static_cast<int>(IntegerMember(document, "shard", 1, part.shard.shards));
   part.fingerprint = Member(document, "fingerprint", JsonValue::Kind::String).text;
@@ -215,7 +199,7 @@ SearchPart ReadSearchPart(std::string_view text) {
   std::int64_t previous = part.range.first - 1;
   for (const JsonValue& item : Member(document, "entered", JsonValue::Kind::Array).items) {
     if (item.kind != JsonValue::Kind::Object) throw JsonError("an entry of \"entered\" is not an object");
-    PartEntry entry;
+    ShardEntry entry;
     entry.ordinal = IntegerMember(item, "ordinal", previous + 1, part.range.last);
     entry.score.ssRes = DoubleMember(item, "ss_res");
     entry.score.sst = DoubleMember(item, "sst");

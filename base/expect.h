@@ -4,8 +4,8 @@
 // where the entry point begins. The Debug and sanitizer builds check it
 // (REGROVANTIS_CONTRACTS): a broken one prints the condition, file and line
 // and aborts, at the caller's mistake rather than at the memory it spoils
-// later. The optimised build neither evaluates nor keeps it. It lives in the
-// lowest engine folder so that every engine library can use it.
+// later. The optimised build neither evaluates nor keeps it. It lives in
+// base/, below every library, so that each of them can use it.
 
 #if defined(REGROVANTIS_CONTRACTS)
 #include <cstdio>

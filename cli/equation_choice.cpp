@@ -1,9 +1,9 @@
-#include "cli/current_equation.h"
+#include "cli/equation_choice.h"
 
 #include <cstdio>
 #include <limits>
-#include <thread>
 
+#include "base/thread_count.h"
 #include "cli/input_file.h"
 #include "cli/search_options.h"
 #include "cli/search_runner.h"
@@ -55,10 +55,8 @@ FitWorkspace RankedEquation(const Arguments& arguments, Document document, const
   ApplySearchOptions(arguments, document.options);
   const SearchData data = SearchableSnapshot(document, path);
   const SearchShape shape = MakeSearchShape(data, document.options);
-  const unsigned cores = std::thread::hardware_concurrency();
-  const ForegroundSearch search =
-      RunSearchInForeground(data, shape, RankingCriterionOption(arguments), SearchEngine::Fast,
-                            static_cast<int>(cores > 0 ? cores : 1), std::nullopt, false);
+  const ForegroundSearch search = RunSearchInForeground(
+      data, shape, RankingCriterionOption(arguments), SearchEngine::Fast, EveryCoreThreadCount(), std::nullopt, false);
   const std::vector<int> order = search.outcome.list.sortOrder();
   if (order.empty()) throw CliError("the search of " + InputName(path) + " found no equation", 1);
   if (static_cast<long long>(order.size()) < rank)
@@ -81,7 +79,7 @@ void CheckEquationChoice(const Arguments& arguments) {
     ParseInteger(arguments.value("ordinal"), "--ordinal", 1, std::numeric_limits<long long>::max());
 }
 
-FitWorkspace LoadCurrentEquation(const Arguments& arguments, const char* command, DocumentOptions* fileOptions) {
+FitWorkspace LoadChosenEquation(const Arguments& arguments, const char* command, DocumentOptions* fileOptions) {
   if (arguments.positional.size() != 1) throw CliError(std::string(command) + " needs exactly one FILE");
   CheckOptionValues(arguments);
   CheckEquationChoice(arguments);
