@@ -4,6 +4,7 @@
 #include "files/export_data_file.h"
 #include "files/file_paths.h"
 #include "files/ui/path_chooser.h"
+#include "graph/graph_picture.h"
 #include "graph/ui/picture_file.h"
 #include "widgets/message_dialog.h"
 
@@ -30,8 +31,8 @@ void FileCommands::exportData() {
 }
 
 void FileCommands::exportGraph(const GraphPictureMaker& picture) {
-  const std::optional<GraphExportChoice> chosen =
-      pathChooser_->exportGraphPath(view_.dialogOwner(), document_.state.dataFolder);
+  const std::optional<GraphExportChoice> chosen = pathChooser_->exportGraphPath(
+      view_.dialogOwner(), document_.state.dataFolder, {kMinExportSize, kMaxExportSize, kPictureSize});
   if (!chosen) return;
   const std::string path = PicturePath(chosen->path);
   const QString shown = QFile::decodeName(path.c_str());

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QSpinBox>
 
-#include "graph/graph_picture.h"
 #include "widgets/place_dialog.h"
 #include "widgets/program_fonts.h"
 
@@ -86,7 +85,8 @@ std::optional<std::string> FileDialogPathChooser::exportDataPath(QWidget* owner,
 }
 
 // A name typed without an extension takes that of the chosen kind of picture.
-std::optional<GraphExportChoice> FileDialogPathChooser::exportGraphPath(QWidget* owner, const std::string& folder) {
+std::optional<GraphExportChoice> FileDialogPathChooser::exportGraphPath(QWidget* owner, const std::string& folder,
+                                                                        const PictureSizes& sizes) {
   const QStringList filters = {QStringLiteral("PNG Pictures (*.png) (*.png)"),
                                QStringLiteral("SVG Pictures (*.svg) (*.svg)"),
                                QStringLiteral("PDF Documents (*.pdf) (*.pdf)")};
@@ -99,8 +99,8 @@ std::optional<GraphExportChoice> FileDialogPathChooser::exportGraphPath(QWidget*
 
   auto* size = new QSpinBox(&dialog);
   size->setObjectName(QStringLiteral("ExportSize"));
-  size->setRange(kMinExportSize, kMaxExportSize);
-  size->setValue(kPictureSize);
+  size->setRange(sizes.smallest, sizes.largest);
+  size->setValue(sizes.initial);
   size->setSuffix(QStringLiteral(" pixels"));
   auto* sizeLabel = new QLabel(QStringLiteral("Si&ze:"), &dialog);
   sizeLabel->setBuddy(size);

@@ -12,7 +12,15 @@ namespace rv {
 // points) a side the picture has.
 struct GraphExportChoice {
   std::string path;
-  int size = 640;
+  int size = 0;
+};
+
+// The sizes a side of an exported picture may have, and the one offered
+// first; the graph knows them.
+struct PictureSizes {
+  int smallest = 0;
+  int largest = 0;
+  int initial = 0;
 };
 
 // Where the file commands get a path from the user. The program uses file
@@ -30,7 +38,8 @@ class PathChooser {
   // before an existing file is replaced. Nothing when cancelled.
   virtual std::optional<std::string> exportDataPath(QWidget* owner, const std::string& folder) = 0;
   // The same for the graph's picture, with the picture's size.
-  virtual std::optional<GraphExportChoice> exportGraphPath(QWidget* owner, const std::string& folder) = 0;
+  virtual std::optional<GraphExportChoice> exportGraphPath(QWidget* owner, const std::string& folder,
+                                                           const PictureSizes& sizes) = 0;
 };
 
 // The file dialogs with the filters "Regrovantis Data Files (*.rvd)" and
@@ -38,13 +47,14 @@ class PathChooser {
 // "Data files (*.rvd *.csv *.tsv *.txt)", every file it reads, then each kind.
 // The export dialogs, titled "Export Data" and "Export Graph", offer .csv and
 // .tsv files (default .csv) or .png, .svg and .pdf pictures (default .png)
-// with a Size box, 64 to 4096, 640 at first.
+// with a Size box over the sizes the caller gives.
 class FileDialogPathChooser : public PathChooser {
  public:
   std::optional<std::string> openPath(QWidget* owner, const std::string& folder) override;
   std::optional<std::string> savePath(QWidget* owner, const QString& title, const std::string& folder) override;
   std::optional<std::string> exportDataPath(QWidget* owner, const std::string& folder) override;
-  std::optional<GraphExportChoice> exportGraphPath(QWidget* owner, const std::string& folder) override;
+  std::optional<GraphExportChoice> exportGraphPath(QWidget* owner, const std::string& folder,
+                                                   const PictureSizes& sizes) override;
 };
 
 }  // namespace rv

@@ -35,7 +35,7 @@ class ScriptedPathChooser : public PathChooser {
   std::optional<std::string> exportDataPath(QWidget*, const std::string&) override {
     return next(QStringLiteral("Export Data"));
   }
-  std::optional<GraphExportChoice> exportGraphPath(QWidget*, const std::string&) override {
+  std::optional<GraphExportChoice> exportGraphPath(QWidget*, const std::string&, const PictureSizes&) override {
     const std::optional<std::string> path = next(QStringLiteral("Export Graph"));
     if (!path) return std::nullopt;
     return GraphExportChoice{*path, script_->exportSize};
