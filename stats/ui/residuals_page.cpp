@@ -66,7 +66,7 @@ ResidualsPage::ResidualsPage(const EquationStatistics& statistics, QWidget* pare
   list_->setToolTip(QString::fromStdString(statistics.bandHeading));
   headList(list_);
 
-  const QRect list = ListPlace(ResidualsFrame(false));
+  const QRect list = ListPlace({kListBox, kHeadingStrip, {}, {}});
   chart_->setGeometry(
       OnPage(Corners(kHeadingStrip.left(), kHeadingStrip.top(), kHeadingStrip.right() + 1, list.bottom() + 1)));
   SetControlId(filler_, kFillerId);

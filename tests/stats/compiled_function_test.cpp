@@ -187,15 +187,9 @@ class CompiledFunction : public ::testing::Test {
         row.resize(kSheetColumns, EmptyValue);
         row[kSigmaColumn] = 0.01 * (1.0 + Noise(seed)) * std::fabs(row[0]);
       }
-      SearchData data = SheetFromRows(weighted);
-      data.weighted = true;
-      FitWorkspace workspace;
-      BuildCandidate(workspace, data, candidates[e]);
-      ASSERT_TRUE(FitCandidate(workspace, 1)) << workspace.text;
-      ScoreCandidate(workspace);
-      ASSERT_TRUE(workspace.weights.weighted());
+      equations.push_back(FitEquation(weighted, candidates[e], true));
+      ASSERT_TRUE(equations.back().weights.weighted());
       rows.push_back(weighted);
-      equations.push_back(workspace);
     }
   }
   void TearDown() override { std::filesystem::remove_all(folder); }

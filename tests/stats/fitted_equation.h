@@ -20,9 +20,12 @@ inline Candidate MakeCandidate(EquationSet set, std::initializer_list<Term> term
   return candidate;
 }
 
-// Fits the candidate to the rows exactly as the program re-creates an equation.
-inline FitWorkspace FitEquation(const std::vector<std::vector<double>>& rows, const Candidate& candidate) {
-  const SearchData data = SheetFromRows(rows);
+// Fits the candidate to the rows exactly as the program re-creates an equation;
+// weighted by the sigmas of Y in X16 where asked.
+inline FitWorkspace FitEquation(const std::vector<std::vector<double>>& rows, const Candidate& candidate,
+                                bool weighted = false) {
+  SearchData data = SheetFromRows(rows);
+  data.weighted = weighted;
   FitWorkspace workspace;
   BuildCandidate(workspace, data, candidate);
   EXPECT_TRUE(FitCandidate(workspace, 1)) << workspace.text;

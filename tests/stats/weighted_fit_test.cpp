@@ -28,16 +28,10 @@ FitWorkspace FitReference(const WeightedReference& reference) {
     if (reference.weighted) cells[kSigmaColumn] = row.back();
     rows.push_back(cells);
   }
-  SearchData data = SheetFromRows(rows);
-  data.weighted = reference.weighted;
   Candidate candidate;
   candidate.set = reference.logY ? EquationSet::Log : EquationSet::Y;
   for (int v = 1; v <= reference.variables; ++v) candidate.add({kTermX, static_cast<std::uint8_t>(v), 0});
-  FitWorkspace workspace;
-  BuildCandidate(workspace, data, candidate);
-  EXPECT_TRUE(FitCandidate(workspace, 1));
-  ScoreCandidate(workspace);
-  return workspace;
+  return FitEquation(rows, candidate, reference.weighted);
 }
 
 // Coefficients, their errors, chi squared and every criterion of weighted
