@@ -189,7 +189,7 @@ class GroupWalk {
     levelsAfter_[r] = from + count;
     if (faulted_[r] || !resolved_[r]) return;
     for (int c = 0; c < count; ++c, ++level) {
-      const ColumnState start = kept[c] ? followerOf(r - 1, kinds[c], u[r]) : bankState(ids[c]);
+      const ColumnState start = kept[c] ? followerOf(r - 1, kinds[c], u[r]) : bankState(ids[c], s_.levelColumn(level));
       if (!finish(level, project(start, level, s_.levelColumn(level)))) {
         resolved_[r] = false;
         return;
@@ -208,9 +208,11 @@ class GroupWalk {
     return s_.followers[depth][k * 16 + v];
   }
 
-  ColumnState bankState(int id) {
+  // The bank's column as a state before any projection; `room` takes a
+  // column the bank makes on demand (a two-variable one of a long sheet).
+  ColumnState bankState(int id, double* room = nullptr) {
     if (bank_.faulted(id) || !bank_.varies(id)) return ColumnState{nullptr, 0.0, 0.0, id, 0};
-    return {bank_.column(id), bank_.squaredLength(id), 0.0, id, 0};
+    return {bank_.makeColumn(id, room), bank_.squaredLength(id), 0.0, id, 0};
   }
 
   // Node r's followers: each one-variable kind that a later node or the
@@ -392,7 +394,8 @@ class GroupWalk {
     // The tail's levels, each from the bank.
     int level = fixed;
     for (int t = 0; t < tailCount; ++t, ++level) {
-      if (!finish(level, project(bankState(tailIds[t]), level, s_.levelColumn(level)))) return refuseBelow(0);
+      double* room = s_.levelColumn(level);
+      if (!finish(level, project(bankState(tailIds[t], room), level, room))) return refuseBelow(0);
       materialiseResidual(level);
     }
     // The last groups' columns after the tail's projections, and the sums
@@ -689,15 +692,22 @@ constexpr double kFollowerBytes = 64.0 * 1024 * 1024;
 
 }  // namespace
 
-PrefixScratch::PrefixScratch(int points, bool keepsHats)
+PrefixScratch::PrefixScratch(int points, bool keepsHats, const WalkExtent& extent)
     : stride_(PaddedPoints(points)),
-      keptNodeDepths_(static_cast<int>(std::min<double>(
-          kNodeDepths, kFollowerBytes / (static_cast<double>(kFollowers) * PaddedPoints(points) * sizeof(double))))),
-      levelColumns_(static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride_), 0.0),
-      residuals_(static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride_), 0.0),
-      hats_(keepsHats ? static_cast<size_t>(kMaxCandidateColumns) * static_cast<size_t>(stride_) : 0, 0.0),
-      followers_(static_cast<size_t>(keptNodeDepths_) * kFollowers * static_cast<size_t>(stride_), 0.0),
-      trieStates_(static_cast<size_t>(kTrieDepths * 4) * static_cast<size_t>(stride_), 0.0) {}
+      followerSlots_(16 * std::min(extent.nodeKinds, 4)),
+      keptNodeDepths_(followerSlots_ == 0
+                          ? 0
+                          : static_cast<int>(std::min<double>(
+                                std::min(kNodeDepths, extent.nodeDepths),
+                                kFollowerBytes / (static_cast<double>(followerSlots_) * stride_ * sizeof(double))))) {
+  const auto levels = static_cast<size_t>(std::clamp(extent.termColumns, 1, kMaxCandidateColumns));
+  const auto stride = static_cast<size_t>(stride_);
+  levelColumns_.assign(levels * stride, 0.0);
+  residuals_.assign(levels * stride, 0.0);
+  if (keepsHats) hats_.assign(levels * stride, 0.0);
+  followers_.assign(static_cast<size_t>(keptNodeDepths_) * static_cast<size_t>(followerSlots_) * stride, 0.0);
+  trieStates_.assign(static_cast<size_t>(kTrieStates) * stride, 0.0);
+}
 
 bool RepeatsAColumn(const KindPass& pass, const VariableBlock& block) {
   for (int a = 0; a < pass.engine; ++a)

@@ -57,10 +57,12 @@ class PrefixScratch {
   // a block has, less its last.
   static constexpr int kNodeDepths = 11;
   static constexpr int kTrieDepths = 5;
+  static constexpr int kTrieStates = 4 + 3 + 2 + 1;
 
   // keepsHats: room for the hat values, which only a search that ranks by
-  // predicted R squared works out.
-  PrefixScratch(int points, bool keepsHats);
+  // predicted R squared works out. The levels, followers and nodes are those
+  // the search's walks reach (extent).
+  PrefixScratch(int points, bool keepsHats, const WalkExtent& extent);
 
   int stride() const { return stride_; }
   // A level's own room, for a column worked out there rather than kept.
@@ -69,8 +71,10 @@ class PrefixScratch {
   // Each point's hat value after the level's column (regress/leave_one_out.h),
   // kept only by a search that ranks by predicted R squared.
   double* hat(int level) { return at(hats_, level); }
-  double* follower(int depth, int slot) { return at(followers_, depth * kFollowers + slot); }
-  double* trieState(int depth, int kind) { return at(trieStates_, depth * 4 + kind); }
+  double* follower(int depth, int slot) { return at(followers_, depth * followerSlots_ + slot); }
+  // The later kinds of a trie node at `depth` are at least `depth`
+  // (regress/block_group.cpp), so their rooms are packed: 4 + 3 + 2 + 1.
+  double* trieState(int depth, int kind) { return at(trieStates_, 4 * depth - depth * (depth - 1) / 2 + kind - depth); }
   // Nodes deeper than this keep no followers of their own: theirs are worked
   // out from the deepest node that keeps them.
   int keptNodeDepths() const { return keptNodeDepths_; }
@@ -91,6 +95,7 @@ class PrefixScratch {
   }
 
   int stride_;
+  int followerSlots_;  // kind * 16 + variable for the kinds of the widest pass with nodes
   int keptNodeDepths_;
   std::vector<double> levelColumns_;
   std::vector<double> residuals_;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "regress/search_data.h"
+#include "regress/standard_column.h"
 #include "regress/term_kind.h"
 #include "regress/y_uncertainty.h"
 
@@ -16,12 +17,19 @@ namespace rv {
 // zeros to PaddedPoints. A fit weighted by 1 / sigma^2 standardises its
 // columns with the weights of its Y form, so such a search keeps one bank per
 // Y form.
+// On a long sheet the pairs' columns would outweigh the rest (210 of 420
+// columns at fifteen variables, 168 MB at 100,000 points): beyond
+// kStoredBytes the bank keeps only their standardising steps and makes such
+// a column again, to the same bits, where a walk needs it (makeColumn).
 class ColumnBank {
  public:
   static constexpr int kSingleVariableKinds = 14;  // kinds 1 to 14 use one variable
+  // The most a bank stores, by default, of columns that it can make again.
+  static constexpr double kStoredBytes = 128.0 * 1024 * 1024;
 
   // weights: those of one Y form, or none (FormWeights::weighted).
-  explicit ColumnBank(const SearchData& data, const FormWeights& weights = {});
+  // storedBytes: the most the bank stores of columns it can make again.
+  explicit ColumnBank(const SearchData& data, const FormWeights& weights = {}, double storedBytes = kStoredBytes);
 
   int pointCount() const { return points_; }
   int columnCount() const { return columns_; }
@@ -48,9 +56,20 @@ class ColumnBank {
   // False for a column that does not vary beyond the rounding of its values:
   // the rank test refuses every candidate that holds it.
   bool varies(int id) const { return varies_[static_cast<size_t>(id)] != 0; }
-  // The standardised values, their squared length and their RankReference,
-  // as the plain fit computes them.
-  const double* column(int id) const { return values_.data() + static_cast<size_t>(id) * static_cast<size_t>(stride_); }
+  // Whether the bank holds the column's values; a column it does not hold
+  // (a two-variable one of a long sheet) is made by makeColumn.
+  bool stores(int id) const { return slot_[static_cast<size_t>(id)] >= 0; }
+  // The standardised values of a column the bank stores, its squared length
+  // and its RankReference, as the plain fit computes them.
+  const double* column(int id) const {
+    return values_.data() + static_cast<size_t>(slot_[static_cast<size_t>(id)]) * static_cast<size_t>(stride_);
+  }
+  // The standardised values of a column that varies: the stored ones, or
+  // those made again into `room` (stride() values, zeros past the points).
+  const double* makeColumn(int id, double* room) const;
+  // The sum over the points (PointDot's) of every column that varies with
+  // `y` (stride() values in the scoring order), by id; 0 for the others.
+  std::vector<double> sumsWith(const double* y) const;
   double squaredLength(int id) const { return squaredLengths_[static_cast<size_t>(id)]; }
   double rankReference(int id) const { return rankReferences_[static_cast<size_t>(id)]; }
   // The sum over the points (PointDot's) of two standardised columns, kept
@@ -68,7 +87,15 @@ class ColumnBank {
   int columns_;
   int stride_;
   std::vector<int> order_;
+  std::vector<int> slot_;  // by id: the column's place in values_, -1 when it is made on demand
   std::vector<double> values_;
+  // For the columns made on demand: each one's kind and variables, its
+  // standardising steps, and the variables and root weights in the scoring
+  // order they are made from.
+  std::vector<Term> terms_;
+  std::vector<StandardSteps> steps_;
+  std::vector<double> variablesInOrder_;  // variable v at (v - 1) * points
+  std::vector<double> rootWeightsInOrder_;
   std::vector<std::uint8_t> faulted_;
   std::vector<std::uint8_t> varies_;
   std::vector<double> squaredLengths_;

@@ -172,6 +172,19 @@ void ClipInto(std::vector<Segment>& out, Segment segment, std::int64_t first, st
 
 }  // namespace
 
+WalkExtent WalkExtentOf(const SearchShape& shape) {
+  WalkExtent extent;
+  for (int engine = 1; engine <= 4; ++engine)
+    for (const VariableBlock& block : EngineBlocks(engine)) {
+      if (!BlockRuns(shape, engine, block)) continue;
+      extent.termColumns = std::max(extent.termColumns, engine * (block.m - 1) + std::popcount(block.last));
+      if (block.m < 2) continue;
+      extent.nodeKinds = std::max(extent.nodeKinds, engine);
+      extent.nodeDepths = std::max(extent.nodeDepths, block.m - 1);
+    }
+  return extent;
+}
+
 SearchShape MakeSearchShape(const SearchData& data, const DocumentOptions& options) {
   SearchShape shape;
   shape.variables = data.variableCount();

@@ -60,12 +60,22 @@ struct Segment {
 
 std::int64_t Binomial(int n, int k);
 
+// How far the walks of a search's passes reach (regress/block_group.h), so
+// that each thread's room is sized for them: the most term columns of a
+// candidate, and of the blocks of several variables the most kinds of their
+// pass and the most nodes of variables above their leaves (m - 1).
+struct WalkExtent {
+  int termColumns = 0;
+  int nodeKinds = 0;
+  int nodeDepths = 0;
+};
+WalkExtent WalkExtentOf(const SearchShape& shape);
+
 // The part of a segment that must be examined: all of it, or for a pass
 // made again the candidates whose first copy lies before the examined range
 // starts (the others could never enter the list). Its count is 0 when
 // nothing is left.
 Segment ExaminedPart(const Segment& segment, std::int64_t rangeFirst);
-
 
 // Ordinal of the first candidate of each enabled set and its number of
 // candidates; zero for a disabled set.

@@ -54,9 +54,9 @@ class EntryBound {
   std::set<double> best_;
 };
 
-// What one thread works with, sized for the search's points once.
+// What one thread works with, sized for the search's points and walks once.
 struct Worker {
-  Worker(int stride, bool leaveOneOut) : scratch(stride, leaveOneOut) {}
+  Worker(int stride, bool leaveOneOut, const WalkExtent& extent) : scratch(stride, leaveOneOut, extent) {}
 
   PrefixScratch scratch;
   FitWorkspace workspace;
@@ -90,9 +90,10 @@ class FastSearch {
         scoringOrder_(ScoringOrder(data)),
         vectors_(options.vectors.value_or(WidestVectors())),
         criterion_(options.criterion),
+        storedBankBytes_(options.storedBankBytes),
         list_(options.criterion) {
     if (!data.weighted) {
-      const auto bank = std::make_shared<const ColumnBank>(data);
+      const auto bank = std::make_shared<const ColumnBank>(data, FormWeights{}, storedBankBytes_);
       for (EquationSet set : kEquationSets) {
         if (!shape.sets[set]) continue;
         banks_[set] = bank;
@@ -128,7 +129,8 @@ class FastSearch {
 
  private:
   void work() {
-    auto worker = std::make_unique<Worker>(stride_, criterion_ == RankingCriterion::PredictedRSquared);
+    auto worker =
+        std::make_unique<Worker>(stride_, criterion_ == RankingCriterion::PredictedRSquared, WalkExtentOf(shape_));
     for (;;) {
       if (monitor_.stopRequested()) break;
       std::int64_t chunk = 0;
@@ -181,12 +183,18 @@ class FastSearch {
   }
 
   // A weighted search's set has its columns standardised with its weights;
-  // where its sigmas cannot weight it, its scoring refuses it on those of
-  // the columns as they are.
+  // where its sigmas cannot weight it, every candidate of the set lies
+  // outside its range, and no columns are made for it.
   void makeWeightedBank(EquationSet set) {
     const FormWeights weights = WeightsOfForm(data_, set);
-    banks_[set] =
-        weights.usable ? std::make_shared<const ColumnBank>(data_, weights) : std::make_shared<const ColumnBank>(data_);
+    if (!weights.usable) {
+      SetScoring refused;
+      refused.set = set;
+      refused.yFault = true;
+      scorings_[set] = std::move(refused);
+      return;
+    }
+    banks_[set] = std::make_shared<const ColumnBank>(data_, weights, storedBankBytes_);
     scorings_[set] = PrepareSetScoring(data_, set, *banks_[set]);
   }
 
@@ -203,7 +211,7 @@ class FastSearch {
       while (end < segments.size() && SameGroup(segments[s], segments[end])) ++end;
       std::int64_t examined = 0;
       for (size_t i = s; i < end; ++i) examined += segments[i].count;
-      examineSegments(segments.data() + s, end - s, bound, worker, *held[segments[s].set], result);
+      examineSegments(segments.data() + s, end - s, bound, worker, held[segments[s].set].get(), result);
       result.lastOrdinal = segments[end - 1].firstOrdinal + segments[end - 1].count - 1;
       monitor_.addDone(examined);
       s = end;
@@ -211,7 +219,8 @@ class FastSearch {
     return result;
   }
 
-  void examineSegments(const Segment* segments, size_t count, EntryBound& bound, Worker& worker, const ColumnBank& bank,
+  // bank: none for a set whose every candidate is refused.
+  void examineSegments(const Segment* segments, size_t count, EntryBound& bound, Worker& worker, const ColumnBank* bank,
                        ChunkResult& result) {
     const Segment& head = segments[0];
     const SetScoring& scoring = *scorings_[head.set];
@@ -241,7 +250,7 @@ class FastSearch {
     EntryTests& tests = worker.tests[head.set];
     tests.set(criterion_, bound.value(), scoring.denominator, data_.pointCount, scoring.squaresExponent);
     GroupWalkContext context;
-    context.bank = &bank;
+    context.bank = bank;
     context.leaveOneOut = criterion_ == RankingCriterion::PredictedRSquared;
     context.variables = shape_.variables;
     context.tests = &tests;
@@ -339,6 +348,7 @@ class FastSearch {
   PerEquationSet<std::shared_ptr<const ColumnBank>> banks_{};
   const VectorWidth vectors_;
   const RankingCriterion criterion_;
+  const double storedBankBytes_;
   const std::function<std::string(std::int64_t)> textOf_ = [this](std::int64_t ordinal) {
     return EquationText(sequence_.candidateAt(ordinal));
   };

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "regress/column_bank.h"
 #include "regress/enumeration.h"
 #include "regress/ordinal_range.h"
 #include "regress/ranking_criterion.h"
@@ -24,12 +25,15 @@ namespace rv {
 struct FastSearchOptions {
   explicit FastSearchOptions(int threadCount = 1) : threads(threadCount) {}
   int threads;
-  std::int64_t chunkSize = 1 << 16;    // candidates a thread takes at a time, at most
-  std::optional<VectorWidth> vectors;  // the processor's widest when not given
+  std::int64_t chunkSize = 1 << 16;                         // candidates a thread takes at a time, at most
+  std::optional<VectorWidth> vectors;                       // the processor's widest when not given
   RankingCriterion criterion = RankingCriterion::RSquared;  // what the list ranks by
   // Only this part of the sequence, its list keeping its entry log; the
   // whole sequence when not given.
   std::optional<OrdinalRange> part;
+  // The most bytes a column bank stores of the columns it can make again
+  // (regress/column_bank.h).
+  double storedBankBytes = ColumnBank::kStoredBytes;
 };
 
 SearchOutcome RunFastSearch(const SearchData& data, const SearchShape& shape, const FastSearchOptions& options,

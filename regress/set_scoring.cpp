@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "regress/column_sums.h"
 #include "regress/leave_one_out.h"
 #include "regress/score_scale.h"
 #include "regress/y_form.h"
@@ -51,8 +50,7 @@ SetScoring PrepareSetScoring(const SearchData& data, EquationSet set, const Colu
   }
   const std::vector<double> shares = ConstantShares(rootWeightsInOrder, WeightSum(weights.rootWeight, n), n);
   std::copy(shares.begin(), shares.end(), scoring.constantShares.begin());
-  scoring.columnSums =
-      ColumnSumsWith(bank.column(0), stride, bank.columnCount(), scoring.standardY.data(), n, WidestVectors());
+  scoring.columnSums = bank.sumsWith(scoring.standardY.data());
   return scoring;
 }
 

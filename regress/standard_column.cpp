@@ -18,7 +18,7 @@ constexpr double kRoundingSpread = 1e-14;
 }  // namespace
 
 ColumnSpread StandardiseColumn(const double* values, int points, double* standard, ColumnScale& scale,
-                               const double* rootWeights) {
+                               const double* rootWeights, StandardSteps* steps) {
   scale = {points > 0 ? values[0] : 0.0, 0.0};
   if (points <= 0) return ColumnSpread::Constant;
   auto weight = [rootWeights](int i) { return rootWeights[i] * rootWeights[i]; };
@@ -69,6 +69,7 @@ ColumnSpread StandardiseColumn(const double* values, int points, double* standar
   const double length = std::sqrt(PointDot(deviations.data(), deviations.data(), points));
   for (int i = 0; i < points; ++i) standard[i] = deviations[static_cast<size_t>(i)] / length;
   scale.length = std::ldexp(length, exponent);
+  if (steps != nullptr) *steps = {mean, toNearOne, length};
   return ColumnSpread::Varies;
 }
 

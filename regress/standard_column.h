@@ -19,6 +19,15 @@ enum class ColumnSpread {
   Unresolved,  // the values differ by no more than the rounding of their digits, or not finite
 };
 
+// The steps that took each value to its standardised one, kept so that a
+// column can be made again from its values to the same bits
+// (StandardValue) instead of being stored.
+struct StandardSteps {
+  double mean = 0.0;
+  double toNearOne = 1.0;  // a power of two
+  double length = 1.0;     // of the deviations times toNearOne
+};
+
 // Centres and scales values[0 .. points): the mean in two passes (the sum's
 // mean, corrected by the mean of the deviations from it), then the
 // deviations, brought near 1 by a power of two (exact) and divided by the
@@ -29,7 +38,16 @@ enum class ColumnSpread {
 // is scaled: the constant's column r is then orthogonal to every
 // standardised column, as 1 is without weights. Without them every weight is
 // 1 and no step multiplies by it.
+// `steps`, when given, receives the steps of a column that varies.
 ColumnSpread StandardiseColumn(const double* values, int points, double* standard, ColumnScale& scale,
-                               const double* rootWeights = nullptr);
+                               const double* rootWeights = nullptr, StandardSteps* steps = nullptr);
+
+// One value's standardised value by the steps StandardiseColumn took for its
+// column (rootWeight 1 without weights): the same operations in the same
+// order.
+inline double StandardValue(double value, const StandardSteps& steps, double rootWeight, bool weighted) {
+  const double deviation = value - steps.mean;
+  return ((weighted ? rootWeight * deviation : deviation) * steps.toNearOne) / steps.length;
+}
 
 }  // namespace rv

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <chrono>
 
 #include "regress/ordinal_range.h"
@@ -82,6 +83,29 @@ TEST(CandidateSequence, SegmentsOfAnyRangeJoinUpToTheWholeWalk) {
     }
     EXPECT_EQ(next, last + 1);
   }
+}
+
+// A thread's room is sized by WalkExtentOf: it must reach as far as every
+// segment of the whole sequence does, and no further.
+TEST(CandidateSequence, TheWalkExtentIsTheFarthestAnySegmentReaches) {
+  for (int variables : {1, 2, 3, 5, 15})
+    for (int maxTerms : {1, 2, 3, 5, 8, 17, 18, 20}) {
+      SCOPED_TRACE(::testing::Message() << variables << " variables, Maximum Terms " << maxTerms);
+      const SearchShape shape = Shape(variables, maxTerms);
+      WalkExtent reached;
+      for (const Segment& segment : CandidateSequence(shape).segmentsBetween(1, CountCandidates(shape))) {
+        if (segment.rational) continue;
+        const int columns = segment.pass.engine * (segment.block.m - 1) + std::popcount(segment.block.last);
+        reached.termColumns = std::max(reached.termColumns, columns);
+        if (segment.block.m < 2) continue;
+        reached.nodeKinds = std::max(reached.nodeKinds, segment.pass.engine);
+        reached.nodeDepths = std::max(reached.nodeDepths, segment.block.m - 1);
+      }
+      const WalkExtent extent = WalkExtentOf(shape);
+      EXPECT_EQ(extent.termColumns, reached.termColumns);
+      EXPECT_EQ(extent.nodeKinds, reached.nodeKinds);
+      EXPECT_EQ(extent.nodeDepths, reached.nodeDepths);
+    }
 }
 
 // Shards follow one another from ordinal 1 to the last, their sizes within
