@@ -12,7 +12,6 @@
 
 #include "app/command_actions.h"
 #include "app_fixture.h"
-#include "files/read_data_file.h"
 #include "files/settings_file.h"
 #include "sheet/ui/cell_editor.h"
 #include "sheet/ui/data_tab.h"
@@ -33,15 +32,6 @@ class FileCommandsTest : public AppTest {
     QWidget* cell = window->frame().dataTab()->cellEditor();
     cell->setFocus();
     QTest::keyClicks(cell, text);
-  }
-
-  double cellOnDisk(const std::string& path, int row, int column) {
-    Document document;
-    DataFileSession session;
-    EquationList equations;
-    RecentFiles recent;
-    EXPECT_TRUE(ReadDataFile(path, document, session, equations, recent)) << path;
-    return document.sheet.cell(row, column);
   }
 
   QStringList recentLabels() const {
@@ -93,7 +83,7 @@ TEST_F(FileCommandsTest, YesSavesTheTypedValueUnderTheSheetsNameBeforeGoingOn) {
   answers.answer(kAnswerYes);
   window->runCommand(command::kNew);
   EXPECT_EQ(answers.messageTexts(), QStringList{"Do you want to save the changes in 'named.rvd'?"});
-  EXPECT_EQ(cellOnDisk(path, 0, 0), 42);
+  EXPECT_EQ(DocumentOnDisk(path).sheet.cell(0, 0), 42);
   EXPECT_TRUE(IsEmptyValue(window->document().sheet.cell(0, 0)));
   EXPECT_EQ(window->windowTitle(), "Regrovantis - Untitled");
 }
