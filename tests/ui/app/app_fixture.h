@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
 #include <deque>
@@ -17,6 +19,7 @@
 #include "app/window_frame.h"
 #include "files/read_data_file.h"
 #include "files/ui/path_chooser.h"
+#include "widgets/command_ids.h"
 
 namespace rv::testing {
 
@@ -111,6 +114,12 @@ class AppTest : public ::testing::Test {
   // locks it, and tests that run side by side must not share a lock.
   static bool CopyExample(const std::string& path) {
     return QFile::copy(QString::fromLatin1(kExampleFile), QString::fromStdString(path));
+  }
+
+  // Text on the clipboard pasted by the Edit menu's Paste Data.
+  void paste(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    window->runCommand(command::kPasteData);
   }
 
   // The document of a data file, as reading it back gives it.

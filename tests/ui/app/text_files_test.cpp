@@ -1,7 +1,5 @@
-#include <QClipboard>
 #include <QDropEvent>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -39,10 +37,6 @@ class TextFilesTest : public GraphTest {
   void SetUp() override { startedWindow(); }
 
   const Document& document() const { return window->document(); }
-  void paste(const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-    window->runCommand(command::kPasteData);
-  }
   void writeFile(const std::string& path, const char* text) { std::ofstream(path, std::ios::binary) << text; }
   void openFile(const std::string& path) {
     paths->answers.push_back(path);
