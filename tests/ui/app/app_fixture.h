@@ -4,9 +4,12 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QtTest/QTest>
 #include <deque>
 #include <memory>
@@ -120,6 +123,18 @@ class AppTest : public ::testing::Test {
   void paste(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
     window->runCommand(command::kPasteData);
+  }
+
+  // The file dragged from a file manager and dropped on the window, which
+  // takes it.
+  void dropFile(const std::string& path) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.get(), &drop);
   }
 
   // The document of a data file, as reading it back gives it.

@@ -1,11 +1,8 @@
 #include <sys/resource.h>
 
 #include <QAction>
-#include <QDropEvent>
 #include <QFile>
 #include <QMenu>
-#include <QMimeData>
-#include <QUrl>
 #include <QtTest/QTest>
 #include <csignal>
 #include <fstream>
@@ -262,15 +259,9 @@ TEST_F(FileCommandsTest, ADroppedFileIsOpenedAfterTheQuestion) {
   window->runCommand(command::kNew);
   type("2");
 
-  QMimeData mime;
-  mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
-  QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(window.get(), &enter);
-  EXPECT_TRUE(enter.isAccepted());
-  QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
   ModalAnswers answers;
   answers.answer(kAnswerNo);
-  QCoreApplication::sendEvent(window.get(), &drop);
+  dropFile(path);
   EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Regrovantis - dropped.rvd"; }));
   EXPECT_TRUE(IsEmptyValue(window->document().sheet.cell(0, 0)));
   EXPECT_EQ(answers.pending(), 0);
