@@ -3,7 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QtTest/QTest>
 #include <deque>
 #include <memory>
@@ -14,7 +20,9 @@
 #include "app/graph_controller.h"
 #include "app/main_window.h"
 #include "app/window_frame.h"
+#include "files/read_data_file.h"
 #include "files/ui/path_chooser.h"
+#include "widgets/command_ids.h"
 
 namespace rv::testing {
 
@@ -56,6 +64,8 @@ class ScriptedPathChooser : public PathChooser {
   std::shared_ptr<Script> script_;
 };
 
+inline const char* const kExampleFile = REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd";
+
 // A main window whose settings file lives in a temporary folder, with the
 // program's help file and scripted file dialogs. Start-up's second stage is
 // run by the test.
@@ -66,16 +76,22 @@ class AppTest : public ::testing::Test {
   std::string settingsPath() const { return folder.filePath(QStringLiteral("Regrovantis.ini")).toStdString(); }
   std::string pathIn(const char* name) const { return folder.filePath(QString::fromLatin1(name)).toStdString(); }
 
-  MainWindow& makeWindow(std::optional<std::string> commandLineFile = std::nullopt,
-                         QString helpFile = QStringLiteral(REGROVANTIS_SOURCE_DIR "/res/Regrovantis.hlp")) {
+  StartUpOptions startUpOptions(std::optional<std::string> commandLineFile = std::nullopt,
+                                QString helpFile = QStringLiteral(REGROVANTIS_SOURCE_DIR
+                                                                  "/res/Regrovantis.hlp")) const {
     StartUpOptions options;
     options.settingsPath = settingsPath();
-    options.helpFilePath = helpFile;
+    options.helpFilePath = std::move(helpFile);
     options.firstDataFolder = folder.path().toStdString();
     options.commandLineFile = std::move(commandLineFile);
     options.pathChooser = std::make_unique<ScriptedPathChooser>(paths);
     options.secondStageDelayMs = -1;
-    window = std::make_unique<MainWindow>(std::move(options));
+    return options;
+  }
+
+  MainWindow& makeWindow(std::optional<std::string> commandLineFile = std::nullopt,
+                         QString helpFile = QStringLiteral(REGROVANTIS_SOURCE_DIR "/res/Regrovantis.hlp")) {
+    window = std::make_unique<MainWindow>(startUpOptions(std::move(commandLineFile), std::move(helpFile)));
     window->show();
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -86,6 +102,49 @@ class AppTest : public ::testing::Test {
     makeWindow();
     window->finishStartUp();
     return *window;
+  }
+
+  // A window besides the test's own, as another copy of the program opens
+  // one, with both stages of start-up run.
+  static std::unique_ptr<MainWindow> StartedWindow(StartUpOptions options) {
+    auto made = std::make_unique<MainWindow>(std::move(options));
+    made->show();
+    made->finishStartUp();
+    return made;
+  }
+
+  // The bundled example copied into the test's folder: opening a data file
+  // locks it, and tests that run side by side must not share a lock.
+  static bool CopyExample(const std::string& path) {
+    return QFile::copy(QString::fromLatin1(kExampleFile), QString::fromStdString(path));
+  }
+
+  // Text on the clipboard pasted by the Edit menu's Paste Data.
+  void paste(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    window->runCommand(command::kPasteData);
+  }
+
+  // The file dragged from a file manager and dropped on the window, which
+  // takes it.
+  void dropFile(const std::string& path) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.get(), &drop);
+  }
+
+  // The document of a data file, as reading it back gives it.
+  static Document DocumentOnDisk(const std::string& path) {
+    Document document;
+    DataFileSession session;
+    EquationList equations;
+    RecentFiles recent;
+    EXPECT_TRUE(ReadDataFile(path, document, session, equations, recent)) << path;
+    return document;
   }
 
   QTemporaryDir folder;

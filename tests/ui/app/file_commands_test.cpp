@@ -1,18 +1,14 @@
 #include <sys/resource.h>
 
 #include <QAction>
-#include <QDropEvent>
 #include <QFile>
 #include <QMenu>
-#include <QMimeData>
-#include <QUrl>
 #include <QtTest/QTest>
 #include <csignal>
 #include <fstream>
 
 #include "app/command_actions.h"
 #include "app_fixture.h"
-#include "files/read_data_file.h"
 #include "files/settings_file.h"
 #include "sheet/ui/cell_editor.h"
 #include "sheet/ui/data_tab.h"
@@ -33,15 +29,6 @@ class FileCommandsTest : public AppTest {
     QWidget* cell = window->frame().dataTab()->cellEditor();
     cell->setFocus();
     QTest::keyClicks(cell, text);
-  }
-
-  double cellOnDisk(const std::string& path, int row, int column) {
-    Document document;
-    DataFileSession session;
-    EquationList equations;
-    RecentFiles recent;
-    EXPECT_TRUE(ReadDataFile(path, document, session, equations, recent)) << path;
-    return document.sheet.cell(row, column);
   }
 
   QStringList recentLabels() const {
@@ -93,39 +80,41 @@ TEST_F(FileCommandsTest, YesSavesTheTypedValueUnderTheSheetsNameBeforeGoingOn) {
   answers.answer(kAnswerYes);
   window->runCommand(command::kNew);
   EXPECT_EQ(answers.messageTexts(), QStringList{"Do you want to save the changes in 'named.rvd'?"});
-  EXPECT_EQ(cellOnDisk(path, 0, 0), 42);
+  EXPECT_EQ(DocumentOnDisk(path).sheet.cell(0, 0), 42);
   EXPECT_TRUE(IsEmptyValue(window->document().sheet.cell(0, 0)));
   EXPECT_EQ(window->windowTitle(), "Regrovantis - Untitled");
 }
 
-TEST_F(FileCommandsTest, YesOnAnUntitledSheetThenCancelInSaveAsAbandonsTheCommand) {
-  startedWindow();
-  type("3");
-  paths->answers.push_back(std::nullopt);
-  ModalAnswers answers;
-  answers.answer(kAnswerYes);
-  window->runCommand(command::kNew);
-  EXPECT_EQ(paths->titles, QStringList{"Save As"});
-  EXPECT_EQ(window->document().sheet.cell(0, 0), 3);
-  EXPECT_TRUE(window->document().state.modified);
-}
-
-TEST_F(FileCommandsTest, AFailedSaveShowsItsErrorAndAbandonsTheCommand) {
-  startedWindow();
-  type("3");
+// Yes on an untitled sheet asks for its name; a Save As that is cancelled,
+// or that fails with its error shown, abandons the command.
+TEST_F(FileCommandsTest, YesOnAnUntitledSheetThenACancelledOrFailedSaveAsAbandonsTheCommand) {
   const std::string unreachable = pathIn("no-such-folder/data.rvd");
-  paths->answers.push_back(unreachable);
-  ModalAnswers answers;
-  answers.answer(kAnswerYes).answer(kAnswerOk);
-  window->runCommand(command::kNew);
-  ASSERT_EQ(answers.messageTexts().size(), 2);
-  EXPECT_EQ(answers.messageTexts()[1],
-            QString::fromStdString("Error opening output data file\n" + unreachable +
-                                   "\nData not saved, try using Save As.\n(No such file or directory)"));
-  EXPECT_EQ(answers.dialogNames()[1], "MSGDLG4");
-  EXPECT_EQ(window->document().sheet.cell(0, 0), 3);
-  EXPECT_TRUE(window->document().state.modified);
-  EXPECT_EQ(window->frame().statusBar()->paneText(StatusPane::Activity), "Ready");
+  const struct {
+    const char* name;
+    std::optional<std::string> savedAs;  // nothing: Save As is cancelled
+    QStringList errors;                  // shown after the question, each answered with OK
+  } cases[] = {{"cancelled", std::nullopt, {}},
+               {"failed",
+                unreachable,
+                {QString::fromStdString("Error opening output data file\n" + unreachable +
+                                        "\nData not saved, try using Save As.\n(No such file or directory)")}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    startedWindow();
+    paths->titles.clear();
+    type("3");
+    paths->answers.push_back(c.savedAs);
+    ModalAnswers answers;
+    answers.answer(kAnswerYes);
+    for (qsizetype i = 0; i < c.errors.size(); ++i) answers.answer(kAnswerOk);
+    window->runCommand(command::kNew);
+    EXPECT_EQ(paths->titles, QStringList{"Save As"});
+    EXPECT_EQ(answers.messageTexts(), QStringList{"Do you want to save the changes in 'Untitled'?"} + c.errors);
+    EXPECT_EQ(answers.dialogNames().mid(1), QStringList(c.errors.size(), "MSGDLG4"));
+    EXPECT_EQ(window->document().sheet.cell(0, 0), 3);
+    EXPECT_TRUE(window->document().state.modified);
+    EXPECT_EQ(window->frame().statusBar()->paneText(StatusPane::Activity), "Ready");
+  }
 }
 
 // A disk that fills up (here a limit of the file's size) fails the save with
@@ -270,15 +259,9 @@ TEST_F(FileCommandsTest, ADroppedFileIsOpenedAfterTheQuestion) {
   window->runCommand(command::kNew);
   type("2");
 
-  QMimeData mime;
-  mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
-  QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(window.get(), &enter);
-  EXPECT_TRUE(enter.isAccepted());
-  QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
   ModalAnswers answers;
   answers.answer(kAnswerNo);
-  QCoreApplication::sendEvent(window.get(), &drop);
+  dropFile(path);
   EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Regrovantis - dropped.rvd"; }));
   EXPECT_TRUE(IsEmptyValue(window->document().sheet.cell(0, 0)));
   EXPECT_EQ(answers.pending(), 0);

@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "support/modal_answers.h"
 #include "widgets/control_id.h"
@@ -52,56 +55,50 @@ int LongestLineWidth(const QString& text) {
   return width;
 }
 
-TEST(MessageDialog, OneLineTextSizesTheDialogAndCentresOneButton) {
-  const QString text = QStringLiteral("First draw the graph to print.");
-  int result = 0;
-  const SeenDialog seen = ShowAndMeasure(text, MessageKind::Information, kAnswerOk, &result);
-  const int w = LongestLineWidth(text);
-  const int h = kCaptionHeight + 13;
-  EXPECT_EQ(result, kAnswerOk);
-  EXPECT_EQ(seen.size, QSize(w + 112, h + 76 - kCaptionHeight));
-  EXPECT_EQ(seen.text, QRect(60, 14, w + 40, h + 2));
-  ASSERT_EQ(seen.buttons.size(), 1u);
-  EXPECT_EQ(seen.buttons[0].second, QRect((w + 112) / 2 - 38, h + 16, 76, 20));
-  EXPECT_EQ(seen.defaultId, kAnswerOk);
-}
-
-TEST(MessageDialog, TwoLineTextIsAsWideAsItsLongestLine) {
-  for (const QString& text : {QStringLiteral("The data file has been corrupted\nyou need to reenter your data."),
-                              QStringLiteral("Short\nA much longer second line of text")}) {
+// Each line of text is 13 pixels high; the dialog is as wide as the longest
+// line, and its buttons, 80 pixels apart, stand around its centre below the text.
+TEST(MessageDialog, TheTextSizesTheDialogAndTheButtonsStandAroundTheCentre) {
+  struct Buttons {
+    std::vector<int> ids;      // left to right
+    std::vector<int> offsets;  // of each one's left edge from the dialog's centre
+    int defaultId;             // 0: none
+  };
+  const std::map<MessageKind, Buttons> buttonsOf = {
+      {MessageKind::Information, {{kAnswerOk}, {-38}, kAnswerOk}},
+      {MessageKind::Error, {{kAnswerOk}, {-38}, kAnswerOk}},
+      {MessageKind::YesNoCancel, {{kAnswerYes, kAnswerNo, kAnswerCancel}, {-118, -38, 42}, 0}},
+      {MessageKind::YesNo, {{kAnswerYes, kAnswerNo}, {-78, 2}, kAnswerYes}}};
+  const char* const question = "Do you want to save the changes in 'Untitled'?";
+  const struct {
+    const char* text;
+    MessageKind kind;
+    int answer;
+  } cases[] = {{"First draw the graph to print.", MessageKind::Information, kAnswerOk},
+               {"The data file has been corrupted\nyou need to reenter your data.", MessageKind::Error, kAnswerOk},
+               {"Short\nA much longer second line of text", MessageKind::Error, kAnswerOk},
+               {question, MessageKind::YesNoCancel, kAnswerYes},
+               {question, MessageKind::YesNoCancel, kAnswerNo},
+               {question, MessageKind::YesNoCancel, kAnswerCancel},
+               {question, MessageKind::YesNo, kAnswerNo}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.text) + ", answered " + std::to_string(c.answer));
+    const QString text = QString::fromLatin1(c.text);
     int result = 0;
-    const SeenDialog seen = ShowAndMeasure(text, MessageKind::Error, kAnswerOk, &result);
+    const SeenDialog seen = ShowAndMeasure(text, c.kind, c.answer, &result);
     const int w = LongestLineWidth(text);
-    EXPECT_EQ(seen.size.width(), w + 112) << text.toStdString();
-    EXPECT_EQ(seen.text.width(), w + 40);
-    EXPECT_EQ(seen.size.height(), 26 + 76);
-    EXPECT_EQ(seen.text.height(), kCaptionHeight + 26 + 2);
+    const int textHeight = 13 * static_cast<int>(text.count(QLatin1Char('\n')) + 1);
+    EXPECT_EQ(result, c.answer);
+    EXPECT_EQ(seen.size, QSize(w + 112, textHeight + 76));
+    EXPECT_EQ(seen.text, QRect(60, 14, w + 40, kCaptionHeight + textHeight + 2));
+    const Buttons& expected = buttonsOf.at(c.kind);
+    ASSERT_EQ(seen.buttons.size(), expected.ids.size());
+    for (std::size_t b = 0; b < expected.ids.size(); ++b) {
+      EXPECT_EQ(seen.buttons[b].first, expected.ids[b]);
+      EXPECT_EQ(seen.buttons[b].second,
+                QRect((w + 112) / 2 + expected.offsets[b], kCaptionHeight + textHeight + 16, 76, 20));
+    }
+    EXPECT_EQ(seen.defaultId, expected.defaultId);
   }
-}
-
-TEST(MessageDialog, QuestionsPlaceTheirButtonsAroundTheCentreAndReturnTheClickedAnswer) {
-  const QString text = QStringLiteral("Do you want to save the changes in 'Untitled'?");
-  const int x0 = (LongestLineWidth(text) + 112) / 2;
-  for (int answer : {kAnswerYes, kAnswerNo, kAnswerCancel}) {
-    int result = 0;
-    const SeenDialog seen = ShowAndMeasure(text, MessageKind::YesNoCancel, answer, &result);
-    EXPECT_EQ(result, answer);
-    ASSERT_EQ(seen.buttons.size(), 3u);
-    EXPECT_EQ(seen.buttons[0].first, kAnswerYes);
-    EXPECT_EQ(seen.buttons[0].second.x(), x0 - 118);
-    EXPECT_EQ(seen.buttons[1].first, kAnswerNo);
-    EXPECT_EQ(seen.buttons[1].second.x(), x0 - 38);
-    EXPECT_EQ(seen.buttons[2].first, kAnswerCancel);
-    EXPECT_EQ(seen.buttons[2].second.x(), x0 + 42);
-    EXPECT_EQ(seen.defaultId, 0) << "the three-way question has no default button";
-  }
-  int result = 0;
-  const SeenDialog seen = ShowAndMeasure(text, MessageKind::YesNo, kAnswerNo, &result);
-  EXPECT_EQ(result, kAnswerNo);
-  ASSERT_EQ(seen.buttons.size(), 2u);
-  EXPECT_EQ(seen.buttons[0].second.x(), x0 - 78);
-  EXPECT_EQ(seen.buttons[1].second.x(), x0 + 2);
-  EXPECT_EQ(seen.defaultId, kAnswerYes);
 }
 
 TEST(MessageDialog, EscapeCancelsTheThreeWayQuestionButCannotDismissAYesNoQuestion) {

@@ -50,6 +50,8 @@ void ClickStripAt(QWidget* dialog, QPoint pagePoint) {
 
 class OptionsDialogTest : public AppTest {
  protected:
+  void SetUp() override { startedWindow(); }
+
   // Opens the Options dialog from the View menu, lets edit change it, then
   // presses the button with closeId.
   void runOptions(std::function<void(QWidget*)> edit, int closeId) {
@@ -65,7 +67,6 @@ class OptionsDialogTest : public AppTest {
 };
 
 TEST_F(OptionsDialogTest, NumbersAreClampedToTheirRangesOnOk) {
-  startedWindow();
   const struct {
     const char* maxTerms;
     int expectedTerms;
@@ -97,7 +98,6 @@ TEST_F(OptionsDialogTest, NumbersAreClampedToTheirRangesOnOk) {
 }
 
 TEST_F(OptionsDialogTest, CancelStoresNothingButTheColourStripRow) {
-  startedWindow();
   const DocumentOptions before = window->document().options;
   runOptions(
       [](QWidget* dialog) {
@@ -117,7 +117,6 @@ TEST_F(OptionsDialogTest, CancelStoresNothingButTheColourStripRow) {
 }
 
 TEST_F(OptionsDialogTest, BlackAndWhiteAndTheNoneRowReachTheColours) {
-  startedWindow();
   runOptions([](QWidget* dialog) { ClickControl(dialog, kBlackAndWhite); }, kAnswerOk);
   EXPECT_EQ(window->document().options.graphColors, BlackAndWhiteGraphOptions().colors);
   EXPECT_FALSE(window->document().options.shadeSurface);
@@ -142,7 +141,6 @@ TEST_F(OptionsDialogTest, BlackAndWhiteAndTheNoneRowReachTheColours) {
 }
 
 TEST_F(OptionsDialogTest, TitlesMoveSelectionAndToolTipsAreStoredOnOk) {
-  startedWindow();
   const QString longTitle(70, QLatin1Char('t'));
   runOptions(
       [&](QWidget* dialog) {
@@ -164,7 +162,6 @@ TEST_F(OptionsDialogTest, TitlesMoveSelectionAndToolTipsAreStoredOnOk) {
 }
 
 TEST_F(OptionsDialogTest, F1OnASetCheckBoxShowsTheHelpOfTheirGroup) {
-  startedWindow();
   runOptions(
       [](QWidget* dialog) {
         dialog->activateWindow();

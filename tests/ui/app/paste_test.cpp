@@ -1,5 +1,3 @@
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QUndoStack>
 #include <cstring>
 
@@ -7,7 +5,6 @@
 #include "app/sheet_history.h"
 #include "sheet/ui/data_tab.h"
 #include "support/modal_answers.h"
-#include "widgets/command_ids.h"
 #include "widgets/message_dialog.h"
 
 namespace rv::testing {
@@ -17,10 +14,6 @@ namespace {
 class PasteTest : public AppTest {
  protected:
   void SetUp() override { startedWindow(); }
-  void paste(const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-    window->runCommand(command::kPasteData);
-  }
   double cell(int row, int column) const { return window->document().sheet.cell(row, column); }
   const std::string& name(int column) const { return window->document().sheet.names[static_cast<size_t>(column)]; }
 };

@@ -37,18 +37,9 @@ class SessionEndTest : public AppTest {
   }
 
   std::unique_ptr<MainWindow> newWindow(std::optional<std::string> commandLineFile = std::nullopt) {
-    StartUpOptions options;
-    options.settingsPath = settingsPath();
-    options.helpFilePath = QStringLiteral(REGROVANTIS_SOURCE_DIR "/res/Regrovantis.hlp");
-    options.firstDataFolder = folder.path().toStdString();
-    options.pathChooser = std::make_unique<ScriptedPathChooser>(paths);
-    options.secondStageDelayMs = -1;
+    StartUpOptions options = startUpOptions(std::move(commandLineFile));
     options.recoveryFolder = recoveryFolder();
-    options.commandLineFile = std::move(commandLineFile);
-    auto made = std::make_unique<MainWindow>(std::move(options));
-    made->show();
-    made->finishStartUp();
-    return made;
+    return StartedWindow(std::move(options));
   }
   MainWindow& startWindow(std::optional<std::string> commandLineFile = std::nullopt) {
     window = newWindow(std::move(commandLineFile));
@@ -127,8 +118,7 @@ TEST_F(SessionEndTest, SigtermKeepsEveryWindowsSheetAndTheNextStartOffersThemAll
 // its first save overwrites that version.
 TEST_F(SessionEndTest, ManyKeptSheetsComeInOneDialogAndARestoredOneKnowsItsFile) {
   const std::string named = pathIn("named.rvd");
-  ASSERT_TRUE(
-      QFile::copy(QStringLiteral(REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd"), QString::fromStdString(named)));
+  ASSERT_TRUE(CopyExample(named));
   const std::optional<DiskIdentity> opened = DiskIdentityOf(named);
   const int self = static_cast<int>(::getpid());
   const RecoveryKeeper sameIdLaterRun{self, ProcessStartStamp(self) + 1};
@@ -193,8 +183,7 @@ TEST_F(SessionEndTest, CtrlCInTheTerminalKeepsTheSheetAndASavedSheetKeepsNothing
 // equation it had selected and that equation's graph variables.
 TEST_F(SessionEndTest, AFileNamedAtStartOpensAfterARestore) {
   const std::string named = pathIn("named.rvd");
-  ASSERT_TRUE(
-      QFile::copy(QStringLiteral(REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd"), QString::fromStdString(named)));
+  ASSERT_TRUE(CopyExample(named));
   startWindow(named);
   MainWindow& first = *window;
   first.document().sheet.cell(0, 0) = 99.0;

@@ -1,14 +1,9 @@
-#include <QClipboard>
-#include <QDropEvent>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
-#include <QMimeData>
 #include <QPushButton>
 #include <QUndoStack>
-#include <QUrl>
 #include <cstring>
 #include <fstream>
 
@@ -39,10 +34,6 @@ class TextFilesTest : public GraphTest {
   void SetUp() override { startedWindow(); }
 
   const Document& document() const { return window->document(); }
-  void paste(const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-    window->runCommand(command::kPasteData);
-  }
   void writeFile(const std::string& path, const char* text) { std::ofstream(path, std::ios::binary) << text; }
   void openFile(const std::string& path) {
     paths->answers.push_back(path);
@@ -119,12 +110,7 @@ TEST_F(TextFilesTest, ADroppedCsvFileOpensAsText) {
   writeFile(csv, "X2,Y\n5,6\n");
   ModalAnswers answers;
   answers.then(AcceptImport);
-  QMimeData mime;
-  mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(csv))});
-  QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(window.get(), &enter);
-  QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(window.get(), &drop);
+  dropFile(csv);
   EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowTitle() == "Regrovantis - dropped.csv"; }));
   EXPECT_EQ(document().sheet.cell(0, 0), 6.0);
   EXPECT_EQ(document().sheet.cell(0, 2), 5.0);

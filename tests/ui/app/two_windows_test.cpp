@@ -6,7 +6,6 @@
 
 #include "app_fixture.h"
 #include "files/lock_file.h"
-#include "files/read_data_file.h"
 #include "support/modal_answers.h"
 #include "widgets/command_ids.h"
 #include "widgets/message_dialog.h"
@@ -17,25 +16,18 @@ namespace {
 // Two windows on one data file, as two copies of the program would have it.
 class TwoWindowsTest : public AppTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(
-        QFile::copy(QStringLiteral(REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd"), QString::fromStdString(data)));
-  }
+  void SetUp() override { ASSERT_TRUE(CopyExample(data)); }
   void TearDown() override {
     other.reset();
     AppTest::TearDown();
   }
 
+  // Without a settings file of its own, as the first window's is the one
+  // the tests leave behind.
   std::unique_ptr<MainWindow> otherWindow() {
-    StartUpOptions options;
-    options.firstDataFolder = folder.path().toStdString();
-    options.helpFilePath = QStringLiteral(REGROVANTIS_SOURCE_DIR "/res/Regrovantis.hlp");
-    options.pathChooser = std::make_unique<ScriptedPathChooser>(paths);
-    options.secondStageDelayMs = -1;
-    auto made = std::make_unique<MainWindow>(std::move(options));
-    made->show();
-    made->finishStartUp();
-    return made;
+    StartUpOptions options = startUpOptions();
+    options.settingsPath.clear();
+    return StartedWindow(std::move(options));
   }
 
   static void open(MainWindow& window, std::shared_ptr<ScriptedPathChooser::Script>& paths, const std::string& path) {
@@ -48,14 +40,7 @@ class TwoWindowsTest : public AppTest {
     window.document().state.modified = true;
   }
 
-  double cellOnDisk(const std::string& path, int row) {
-    Document document;
-    DataFileSession session;
-    EquationList equations;
-    RecentFiles recent;
-    EXPECT_TRUE(ReadDataFile(path, document, session, equations, recent)) << path;
-    return document.sheet.cell(row, 0);
-  }
+  static double CellOnDisk(const std::string& path, int row) { return DocumentOnDisk(path).sheet.cell(row, 0); }
 
   const std::string data = pathIn("rt.rvd");
   std::unique_ptr<MainWindow> other;
@@ -89,7 +74,7 @@ TEST_F(TwoWindowsTest, TheSecondIsWarnedAndASaveOverAChangedFileAsks) {
   other->runCommand(command::kSave);
   EXPECT_EQ(answers.messageTexts().value(2),
             "The file 'rt.rvd' was changed by another program after it was opened. Save anyway?");
-  EXPECT_EQ(cellOnDisk(data, 0), 111);
+  EXPECT_EQ(CellOnDisk(data, 0), 111);
   EXPECT_EQ(other->document().sheet.cell(1, 0), 222);
   EXPECT_EQ(other->document().sheet.cell(0, 0), y1Before);
   EXPECT_TRUE(other->document().state.modified);
@@ -98,8 +83,8 @@ TEST_F(TwoWindowsTest, TheSecondIsWarnedAndASaveOverAChangedFileAsks) {
   answers.answer(kAnswerNo);
   paths->answers.push_back(pathIn("rt-b.rvd"));
   other->runCommand(command::kSave);
-  EXPECT_EQ(cellOnDisk(pathIn("rt-b.rvd"), 1), 222);
-  EXPECT_EQ(cellOnDisk(data, 0), 111);
+  EXPECT_EQ(CellOnDisk(pathIn("rt-b.rvd"), 1), 222);
+  EXPECT_EQ(CellOnDisk(data, 0), 111);
   EXPECT_FALSE(other->document().state.modified);
 
   // Save Anyway, asked also by the question before closing.
@@ -112,7 +97,7 @@ TEST_F(TwoWindowsTest, TheSecondIsWarnedAndASaveOverAChangedFileAsks) {
   EXPECT_TRUE(answers.messageTexts().value(3).startsWith("The file 'rt.rvd' was changed"));
   EXPECT_EQ(answers.messageTexts().value(4), "Do you want to save the changes in 'rt.rvd'?");
   EXPECT_TRUE(answers.messageTexts().value(5).startsWith("The file 'rt.rvd' was changed"));
-  EXPECT_EQ(cellOnDisk(data, 2), 333);
+  EXPECT_EQ(CellOnDisk(data, 2), 333);
   EXPECT_FALSE(std::filesystem::exists(LockFilePath(data))) << "New lets the file go";
   EXPECT_EQ(answers.pending(), 0);
 }

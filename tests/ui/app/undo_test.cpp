@@ -1,5 +1,3 @@
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QUndoStack>
 #include <QtTest/QTest>
@@ -62,10 +60,6 @@ class UndoTest : public AppTest {
   QAction* item(int id) const { return window->commands().action(id); }
   QString itemText(int id) const { return item(id)->text(); }
 
-  void paste(const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-    window->runCommand(command::kPasteData);
-  }
   // An edit as the Data tab reports it from its header menus and dialogs.
   void edit(const SheetEdit& change) { emit window->frame().dataTab()->sheetEdited(change); }
   void keys(int key, Qt::KeyboardModifiers modifiers) {

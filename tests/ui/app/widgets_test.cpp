@@ -36,21 +36,18 @@ TEST(StickyButton, EachPressTogglesAndSendsItsCommandButTheOwnersReleaseSendsNot
   EXPECT_EQ(commands.size(), 3);
 }
 
-TEST(StatusBar, PanesKeepTheirOwnTexts) {
+// Each pane keeps its own text; a message in pane 2 widens it to show whole,
+// as far as the bar allows.
+TEST(StatusBar, PanesKeepTheirOwnTextsAndAMessageWidensItsPane) {
   StatusBar status;
   EXPECT_EQ(status.paneText(StatusPane::Activity), "Loading");
+  EXPECT_EQ(status.height(), StatusBar::kHeight);
   status.setPaneText(StatusPane::Activity, QStringLiteral("Working"));
   status.setPaneText(StatusPane::Detail, QStringLiteral("12345"));
   EXPECT_EQ(status.paneText(StatusPane::Activity), "Working");
   EXPECT_EQ(status.paneText(StatusPane::Detail), "12345");
-  EXPECT_EQ(status.height(), StatusBar::kHeight);
-}
 
-// A message in pane 2 widens it to show whole, as far as the bar allows.
-TEST(StatusBar, AMessageWidensItsPane) {
-  StatusBar status;
   status.resize(1200, StatusBar::kHeight);
-  status.setPaneText(StatusPane::Detail, QStringLiteral("12345"));
   const int countWidth = status.paneRect(StatusPane::Detail).width();
   const QString message = QStringLiteral("The settings file is not one: the program starts with the defaults.");
   status.setPaneText(StatusPane::Detail, message);

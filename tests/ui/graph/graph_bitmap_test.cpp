@@ -108,27 +108,27 @@ GraphOptions BackgroundOnly() {
   return options;
 }
 
-GraphModel LineModel(const FitWorkspace& ws) {
+// The line over X1 from 0 to 10, face-on, drawn with these options at size x size.
+FrameBuffer RenderLine(const GraphOptions& options, int size = kPictureSize) {
+  const FitWorkspace ws = LineEquation();
   DataSheet sheet;
   sheet.autoUpdate = false;
   sheet.graphMinimum[1] = 0.0;
   sheet.graphMaximum[1] = 10.0;
-  return BuildGraphModel(ws, sheet, {1, 1, 1}, {10, 10, 10}).value();
+  ViewState view;
+  ResetView(view, 1);
+  return RenderGraphBitmap(BuildGraphModel(ws, sheet, {1, 1, 1}, {10, 10, 10}).value(), options, LabelGlyphs(), view,
+                           ws.text, size);
 }
 
 TEST(GraphBitmap, DrawsTheEquationTextThenTheBorderOverThePicture) {
-  const FitWorkspace ws = LineEquation();
   GraphOptions options = BackgroundOnly();
-  ViewState view;
-  ResetView(view, 1);
-  const GlyphSet glyphs = LabelGlyphs();
-
-  const FrameBuffer blank = RenderGraphBitmap(LineModel(ws), options, glyphs, view, ws.text);
+  const FrameBuffer blank = RenderLine(options);
   for (const std::uint8_t i : blank.pixels) ASSERT_EQ(i, kWhite);
 
   options.colors[kEquationText] = 12;  // blue
   options.colors[kBorderOutline] = 5;  // red
-  const FrameBuffer picture = RenderGraphBitmap(LineModel(ws), options, glyphs, view, ws.text);
+  const FrameBuffer picture = RenderLine(options);
   EXPECT_EQ(picture.width, 640);
   EXPECT_EQ(picture.at(0, 0), 63);
   EXPECT_EQ(picture.at(1, 638), 63);
@@ -168,15 +168,11 @@ int FirstRunHeight(const FrameBuffer& picture, std::uint8_t index) {
 }
 
 TEST(GraphBitmap, ALargerPictureLooksLikeTheSmallOneOnlySharper) {
-  const FitWorkspace ws = LineEquation();
   GraphOptions options = BackgroundOnly();
   options.colors[kYLabels] = 0;
   options.colors[kBorderOutline] = 5;
-  ViewState view;
-  ResetView(view, 1);
-  const GlyphSet glyphs = LabelGlyphs();
-  const FrameBuffer small = RenderGraphBitmap(LineModel(ws), options, glyphs, view, ws.text, 640);
-  const FrameBuffer large = RenderGraphBitmap(LineModel(ws), options, glyphs, view, ws.text, 2000);
+  const FrameBuffer small = RenderLine(options, 640);
+  const FrameBuffer large = RenderLine(options, 2000);
   ASSERT_EQ(large.width, 2000);
   const int smallLabel = FirstRunHeight(small, 0);
   const int largeLabel = FirstRunHeight(large, 0);

@@ -15,19 +15,15 @@
 
 namespace rv::testing {
 
-inline const char* kExampleFile = REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd";
-
 // A main window with the bundled example searched: the best equation,
 // ln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d, is selected and the Graph tab
 // offers X1, X2 and X3.
 class GraphTest : public AppTest {
  protected:
-  // A copy of the bundled example in the test's own folder: opening a data
-  // file locks it, and tests that run side by side must not share a lock.
+  // The bundled example, copied into the test's folder once.
   std::string copiedExample() {
     const std::string path = pathIn("ideal_gas.rvd");
-    if (!QFile::exists(QString::fromStdString(path)))
-      EXPECT_TRUE(QFile::copy(QString::fromLatin1(kExampleFile), QString::fromStdString(path)));
+    if (!QFile::exists(QString::fromStdString(path))) EXPECT_TRUE(CopyExample(path));
     return path;
   }
 

@@ -56,12 +56,15 @@ std::set<QRgb> ColorsOf(const QImage& picture) {
   return colors;
 }
 
-using GraphTabTest = GraphTest;
+// Every test starts on the Graph tab of the searched example.
+class GraphTabTest : public GraphTest {
+ protected:
+  void SetUp() override { searchedWindow(); }
+};
 
 // The Y range typed on the tab takes effect at the next Draw; one that is
 // not two numbers in order is refused with its message, the graph as it was.
 TEST_F(GraphTabTest, TheYRangeTypedOnTheTabSetsTheValueAxisAtTheNextDraw) {
-  searchedWindow();
   drawOver({0});
   const GraphRanges automatic = window->graphController().state().model.surface.ranges;
   QTest::keyClicks(tab().yMinimumBox(), "100");
@@ -84,7 +87,6 @@ TEST_F(GraphTabTest, TheYRangeTypedOnTheTabSetsTheValueAxisAtTheNextDraw) {
 }
 
 TEST_F(GraphTabTest, OffersTheEquationsVariablesAndDrawsASurfaceTurnedThirtyDegrees) {
-  searchedWindow();
   QStringList entries;
   for (int row = 0; row < tab().variableList()->count(); ++row)
     entries << tab().variableList()->item(row)->text().trimmed();
@@ -117,7 +119,6 @@ TEST_F(GraphTabTest, OffersTheEquationsVariablesAndDrawsASurfaceTurnedThirtyDegr
 
 // Also run on a screen of two device pixels per pixel (QT_SCALE_FACTOR=2).
 TEST_F(GraphTabTest, HighDensityScreensGetAPictureWithAPixelForEveryDevicePixel) {
-  searchedWindow();
   drawOver({0, 1});
   const GraphCanvas* canvas = graphWindow().canvas();
   const double ratio = canvas->devicePixelRatioF();
@@ -132,7 +133,6 @@ TEST_F(GraphTabTest, HighDensityScreensGetAPictureWithAPixelForEveryDevicePixel)
 }
 
 TEST_F(GraphTabTest, RotateTwiceLeavesTheGraphAtTheAngleReachedWithTheScrollBarThere) {
-  searchedWindow();
   drawOver({0, 1});
   QScrollBar* bar = graphWindow().horizontalBar();
   window->runCommand(command::kRotate);
@@ -171,7 +171,6 @@ TEST_F(GraphTabTest, RotateTwiceLeavesTheGraphAtTheAngleReachedWithTheScrollBarT
 }
 
 TEST_F(GraphTabTest, AScrollArrowMovesTheAngleAtOnceAndTheGraphWhenLetGo) {
-  searchedWindow();
   drawOver({0, 1});
   QScrollBar* horizontal = graphWindow().horizontalBar();
   const QImage before = picture();
@@ -194,7 +193,6 @@ TEST_F(GraphTabTest, AScrollArrowMovesTheAngleAtOnceAndTheGraphWhenLetGo) {
 }
 
 TEST_F(GraphTabTest, ADragZoomsButOneOfEightByTwentyPixelsResetsTheZoom) {
-  searchedWindow();
   drawOver({0, 1});
   const QImage full = picture();
   GraphCanvas* canvas = graphWindow().canvas();
@@ -219,7 +217,6 @@ TEST_F(GraphTabTest, ADragZoomsButOneOfEightByTwentyPixelsResetsTheZoom) {
 }
 
 TEST_F(GraphTabTest, AClickOnAnEmptyGraphDrawsItWithoutAWord) {
-  searchedWindow();
   GraphCanvas* canvas = graphWindow().canvas();
   QTest::mouseClick(canvas, Qt::LeftButton, {}, {50, 50});  // no variable selected: nothing, no message
   EXPECT_FALSE(window->session().graphDrawn);
@@ -233,7 +230,6 @@ TEST_F(GraphTabTest, AClickOnAnEmptyGraphDrawsItWithoutAWord) {
 }
 
 TEST_F(GraphTabTest, CopyDataPointsOfACurveOverX3StartsWithX3AndY) {
-  searchedWindow();
   drawOver({2});
   ModalAnswers answers;
   answers.then([](QWidget* dialog) {
@@ -248,7 +244,6 @@ TEST_F(GraphTabTest, CopyDataPointsOfACurveOverX3StartsWithX3AndY) {
 }
 
 TEST_F(GraphTabTest, AnotherEquationBringsItsOwnVariablesAndNoGraphToCopy) {
-  searchedWindow();
   drawOver({0, 1});
   window->runCommand(command::kShowEquations);
   const EquationListModel* model = window->frame().equationsTab()->listModel();
@@ -275,7 +270,6 @@ TEST_F(GraphTabTest, AnotherEquationBringsItsOwnVariablesAndNoGraphToCopy) {
 }
 
 TEST_F(GraphTabTest, BlackAndWhiteInOptionsRedrawsADrawnGraphInBlackAndWhite) {
-  searchedWindow();
   drawOver({0, 1});
   EXPECT_GT(ColorsOf(picture()).size(), 10u) << "shades of the colour surface";
   window->runCommand(command::kRotate);  // also while it turns
@@ -296,7 +290,6 @@ TEST_F(GraphTabTest, BlackAndWhiteInOptionsRedrawsADrawnGraphInBlackAndWhite) {
 }
 
 TEST_F(GraphTabTest, ANewSheetForgetsTheGraphAndItsVariables) {
-  searchedWindow();
   drawOver({0, 1});
   window->runCommand(command::kRotate);
   ModalAnswers answers;

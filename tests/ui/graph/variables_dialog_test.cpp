@@ -29,7 +29,7 @@ QLineEdit* BoxIn(QWidget* dialog, int id) {
 class VariablesDialogTest : public GraphTest {
  protected:
   // The example opened, with graph values of X1 that differ from its data.
-  MainWindow& openedWindow() {
+  void SetUp() override {
     startedWindow();
     paths->answers.push_back(copiedExample());
     window->runCommand(command::kOpen);
@@ -37,12 +37,10 @@ class VariablesDialogTest : public GraphTest {
     sheet.graphMinimum[1] = 123.0;
     sheet.graphMaximum[1] = 456.0;
     sheet.graphConstant[1] = 200.0;
-    return *window;
   }
 };
 
 TEST_F(VariablesDialogTest, SetFillsTheBoxesFromTheDataButCancelStoresNothing) {
-  openedWindow();
   const DataSheet before = window->document().sheet;
   const GraphRange fromData = ComputeGraphRange(before.cells, 1);
   ASSERT_NE(fromData.minimum, 123.0);
@@ -70,7 +68,6 @@ TEST_F(VariablesDialogTest, SetFillsTheBoxesFromTheDataButCancelStoresNothing) {
 }
 
 TEST_F(VariablesDialogTest, OkStoresNamesValuesAndAutoUpdateButRefusesBoxesWithoutANumber) {
-  openedWindow();
   ModalAnswers answers;
   answers.then([](QWidget* dialog) {
     QLineEdit* name = BoxIn(dialog, VariablesPanel::NameId(1));
@@ -112,7 +109,6 @@ TEST_F(VariablesDialogTest, OkStoresNamesValuesAndAutoUpdateButRefusesBoxesWitho
 // of the sheet like any other, so the sheet is marked modified and Undo gives
 // the values back; a Draw that finds them as they are adds no step.
 TEST_F(VariablesDialogTest, AutoUpdateAtADrawIsAStepThatUndoTakesBack) {
-  openedWindow();
   ASSERT_TRUE(window->document().sheet.autoUpdate);
   window->runCommand(command::kShowEquations);
   window->frame().equationsTab()->pressStart();
@@ -133,7 +129,6 @@ TEST_F(VariablesDialogTest, AutoUpdateAtADrawIsAStepThatUndoTakesBack) {
 }
 
 TEST_F(VariablesDialogTest, RenamingYKeepsTinyGraphValuesBitForBit) {
-  openedWindow();
   DataSheet& sheet = window->document().sheet;
   sheet.graphMinimum[1] = 1.234567890123456e-25;
   sheet.graphMaximum[1] = 2.0e-25 / 3.0;

@@ -14,8 +14,11 @@
 namespace rv::testing {
 namespace {
 
+// Every test starts on the Equations tab of the bundled example.
 class EquationStatisticsTest : public EquationsTest {
  protected:
+  void SetUp() override { openExample(); }
+
   // The coefficient text of the entry, re-created from the sheet as it is
   // now with the given options, as the engine alone makes it.
   std::string expectedCopy(const EquationRecord& entry, const DocumentOptions& options) const {
@@ -50,7 +53,6 @@ class EquationStatisticsTest : public EquationsTest {
 };
 
 TEST_F(EquationStatisticsTest, StatsShowsTheSelectedEquationReCreatedAndTakesTheCopyCommand) {
-  openExample();
   // Nothing listed yet: Stats asks for an equation and does not stay pressed.
   answers.answer(kAnswerOk);
   window->runCommand(command::kStats);
@@ -94,7 +96,6 @@ TEST_F(EquationStatisticsTest, StatsShowsTheSelectedEquationReCreatedAndTakesThe
 }
 
 TEST_F(EquationStatisticsTest, OptionsChangedAfterASearchDoNotChangeTheListedEquations) {
-  openExample();
   search();
   const DocumentOptions searched = window->document().options;
   select(5);
@@ -106,7 +107,6 @@ TEST_F(EquationStatisticsTest, OptionsChangedAfterASearchDoNotChangeTheListedEqu
 }
 
 TEST_F(EquationStatisticsTest, AnEquationTheEditedDataNoLongerFitsIsReportedAndTakesNoOtherOnesPlace) {
-  openExample();
   search();
   // An entry that takes X3 only as it is, so a negative X3 still fits.
   const int plain = firstRowWhere([](const std::string& text) {
@@ -143,7 +143,6 @@ TEST_F(EquationStatisticsTest, AnEquationTheEditedDataNoLongerFitsIsReportedAndT
 }
 
 TEST_F(EquationStatisticsTest, AReopenedDataFileShowsItsStoredEquationAndStatsReCreatesIt) {
-  openExample();
   search();
   select(2);
   const EquationRecord stored = row(2);
@@ -170,7 +169,6 @@ TEST_F(EquationStatisticsTest, AReopenedDataFileShowsItsStoredEquationAndStatsRe
 }
 
 TEST_F(EquationStatisticsTest, AStoredEquationIsNotFittedToACellEmptiedSinceTheSearch) {
-  openExample();
   search();
   // An equation of Y that takes X1 as it is: an emptied X1 would read as a
   // number near zero and fit without complaint.

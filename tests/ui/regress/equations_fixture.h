@@ -26,8 +26,7 @@ class EquationsTest : public AppTest {
   // The bundled example opened as the user opens it, from a copy.
   void openExample() {
     const std::string path = pathIn("ideal_gas.rvd");
-    ASSERT_TRUE(
-        QFile::copy(QStringLiteral(REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.rvd"), QString::fromStdString(path)));
+    ASSERT_TRUE(CopyExample(path));
     makeWindow(path);
     window->finishStartUp();
     window->runCommand(command::kShowEquations);

@@ -18,7 +18,7 @@ class TypedValueTest : public EquationsTest {
  protected:
   // Six points of Y = 2 X1 + 1 with a little noise, and a seventh row with
   // X1 but no Y yet.
-  void startWithOpenRow() {
+  void SetUp() override {
     const double noise[] = {0.01, -0.02, 0.015, 0.0, -0.01, 0.02};
     std::vector<std::vector<double>> rows;
     rows.reserve(6);
@@ -47,7 +47,6 @@ class TypedValueTest : public EquationsTest {
 };
 
 TEST_F(TypedValueTest, StartSearchesWithTheValueTypedIntoAnEmptyY) {
-  startWithOpenRow();
   typeInto({6, 0}, "15");
   window->runCommand(command::kShowEquations);
   search();
@@ -56,7 +55,6 @@ TEST_F(TypedValueTest, StartSearchesWithTheValueTypedIntoAnEmptyY) {
 }
 
 TEST_F(TypedValueTest, CopyEquationFromTheMenuReCreatesWithTheTypedValue) {
-  startWithOpenRow();
   search();
   ASSERT_GT(rows(), 0);
   typeInto({0, 0}, "3.5");
@@ -66,7 +64,6 @@ TEST_F(TypedValueTest, CopyEquationFromTheMenuReCreatesWithTheTypedValue) {
 }
 
 TEST_F(TypedValueTest, StatsReCreatesWithTheValueTypedBeforeLeavingTheDataTab) {
-  startWithOpenRow();
   search();
   ASSERT_GT(rows(), 0);
   typeInto({1, 0}, "4.75");
@@ -84,7 +81,6 @@ TEST_F(TypedValueTest, StatsReCreatesWithTheValueTypedBeforeLeavingTheDataTab) {
 }
 
 TEST_F(TypedValueTest, AnEditAfterAnEquationWasShownMakesItReCreatedFromTheNewValues) {
-  startWithOpenRow();
   search();
   ASSERT_GT(rows(), 0);
   window->runCommand(command::kCopyEquation);

@@ -1,6 +1,7 @@
 #include <QElapsedTimer>
 #include <QScrollBar>
 #include <QToolButton>
+#include <vector>
 
 #include "data_tab_fixture.h"
 #include "sheet/clipboard_text.h"
@@ -44,47 +45,55 @@ TEST_F(ClipboardTest, WithoutARangeTheCurrentCellIsCopiedAndAOneCellDragIsNoRang
   EXPECT_FALSE(tab->hasRangeSelection());
 }
 
-TEST_F(ClipboardTest, PastesTextAsSpreadsheetsAndEditorsPutItOnTheClipboard) {
-  // A spreadsheet: LF line ends with one after the last row.
-  SetClipboardText("1\t2\n3\t4\n");
-  tab->paste();
-  EXPECT_EQ(value(0, 0), 1.0);
-  EXPECT_EQ(value(1, 1), 4.0);
-  EXPECT_TRUE(IsEmptyValue(value(2, 0)));
-  EXPECT_TRUE(document.state.modified);
-
-  // A text editor: no line end after the last line.
-  pressCell({10, 2});
-  releaseAt({10, 2});
-  SetClipboardText("5.5\n6");
-  tab->paste();
-  EXPECT_EQ(value(10, 2), 5.5);
-  EXPECT_EQ(value(11, 2), 6.0);
-  EXPECT_EQ(entryText(), "5.5");
-
-  // One value copied from another program goes into the current cell.
-  key(Qt::Key_Down);
-  SetClipboardText("7.25");
-  tab->paste();
-  EXPECT_EQ(value(11, 2), 7.25);
-  EXPECT_EQ(cellText(), "7.25");
-}
-
-// An empty field or a missing marker empties its cell; text that is no
-// finite number refuses the whole paste.
-TEST_F(ClipboardTest, PasteEmptiesCellsOfEmptyFieldsAndRefusesInfiniteOrNotANumberText) {
-  loadValues([](int, int) { return 9.0; }, 2, 4);
-  SetClipboardText("1\tNA\t3\r\n");
-  tab->paste();
-  EXPECT_EQ(value(0, 0), 1.0);
-  EXPECT_TRUE(IsEmptyValue(value(0, 1)));
-  EXPECT_EQ(value(0, 2), 3.0);
-  EXPECT_EQ(value(0, 3), 9.0);
-  for (const char* text : {"5\t1e999\r\n", "5\tinf\r\n", "5\tabc\r\n", "5\t0x10\r\n"}) {
-    SetClipboardText(text);
+// A paste writes from the current cell, or from a range's anchor into the
+// range only. A spreadsheet ends every row with a line end, a text editor not
+// the last, and one value copied from another program has none. An empty
+// field or a missing marker empties its cell; text that is no finite number
+// refuses the whole paste, as an empty clipboard changes nothing.
+TEST_F(ClipboardTest, PasteWritesFromTheCurrentCellOrRangeAndRefusesTextThatIsNoNumber) {
+  const double e = EmptyValue;
+  struct Cell {
+    int row, column;
+    double value;
+  };
+  const struct {
+    const char* name;
+    CellPosition from, to;  // the current cell, or the range dragged
+    const char* text;       // nothing: an empty clipboard
+    const char* shown;      // by the current cell and the entry line
+    std::vector<Cell> after;
+  } cases[] = {
+      {"spreadsheet", {0, 0}, {0, 0}, "1\t2\n3\t4\n", "1", {{0, 0, 1}, {1, 1, 4}, {0, 2, 9}, {2, 0, e}}},
+      {"text editor", {10, 2}, {10, 2}, "5.5\n6", "5.5", {{10, 2, 5.5}, {11, 2, 6}, {12, 2, e}}},
+      {"one value", {11, 2}, {11, 2}, "7.25", "7.25", {{11, 2, 7.25}, {12, 2, e}}},
+      {"empty fields", {0, 0}, {0, 0}, "1\tNA\t3\r\n", "1", {{0, 0, 1}, {0, 1, e}, {0, 2, 3}, {0, 3, 9}}},
+      {"range", {1, 1}, {2, 2}, "1\t2\t3\n4\t5\t6\n7\t8\t9\n", "1", {{1, 1, 1}, {2, 2, 5}, {1, 3, 9}, {3, 1, e}}},
+      {"infinite", {0, 0}, {0, 0}, "5\t1e999\r\n", "9", {{0, 0, 9}, {0, 1, 9}}},
+      {"infinity", {0, 0}, {0, 0}, "5\tinf\r\n", "9", {{0, 0, 9}, {0, 1, 9}}},
+      {"letters", {0, 0}, {0, 0}, "5\tabc\r\n", "9", {{0, 0, 9}, {0, 1, 9}}},
+      {"hexadecimal", {0, 0}, {0, 0}, "5\t0x10\r\n", "9", {{0, 0, 9}, {0, 1, 9}}},
+      {"empty clipboard", {0, 0}, {0, 0}, nullptr, "9", {{0, 0, 9}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    document.sheet = DataSheet();
+    loadValues([](int, int) { return 9.0; }, 2, 4);
+    document.state.modified = false;
+    edits.clear();
+    dragCells(c.from, c.to);
+    if (c.text != nullptr) SetClipboardText(QString::fromLatin1(c.text));
+    else QApplication::clipboard()->clear();
     tab->paste();
-    EXPECT_EQ(value(0, 0), 1.0) << text;
-    EXPECT_TRUE(IsEmptyValue(value(0, 1))) << text;
+    for (const Cell& cell : c.after) {
+      if (IsEmptyValue(cell.value))
+        EXPECT_TRUE(IsEmptyValue(value(cell.row, cell.column))) << cell.row << "," << cell.column;
+      else EXPECT_EQ(value(cell.row, cell.column), cell.value) << cell.row << "," << cell.column;
+    }
+    // The tab reports a paste to the owner as one edit, which applies or refuses it.
+    EXPECT_EQ(edits.size(), c.text != nullptr ? 1U : 0U);
+    if (c.text == nullptr) EXPECT_FALSE(document.state.modified);
+    EXPECT_EQ(cellText(), c.shown);
+    EXPECT_EQ(entryText(), c.shown);
   }
 }
 
@@ -111,24 +120,6 @@ TEST_F(ClipboardTest, ANumberInDoubtIsAskedAboutAndATinyOneNeverShowsAsZero) {
   EXPECT_EQ(cellText(), "1.602176634E-19");
   EXPECT_EQ(entryText(), "1.602176634E-19");
   EXPECT_EQ(value(0, 0), 1.602176634e-19);
-}
-
-TEST_F(ClipboardTest, PasteIntoARangeStartsAtItsAnchorAndFillsOnlyHighlightedCells) {
-  dragCells({1, 1}, {2, 2});
-  SetClipboardText("1\t2\t3\n4\t5\t6\n7\t8\t9\n");
-  tab->paste();
-  EXPECT_EQ(value(1, 1), 1.0);
-  EXPECT_EQ(value(2, 2), 5.0);
-  EXPECT_TRUE(IsEmptyValue(value(1, 3)));
-  EXPECT_TRUE(IsEmptyValue(value(3, 1)));
-}
-
-TEST_F(ClipboardTest, PasteWithoutTextChangesNothing) {
-  loadValues([](int, int) { return 2.0; }, 1, 1);
-  document.state.modified = false;
-  tab->paste();
-  EXPECT_EQ(value(0, 0), 2.0);
-  EXPECT_FALSE(document.state.modified);
 }
 
 TEST_F(ClipboardTiming, AFullSheetPastesAndRedrawsWellUnder100Milliseconds) {

@@ -18,19 +18,22 @@ namespace {
 
 using rv::testing::ModalAnswers;
 
+// Every test starts on the dialog's Function page, its folder the test's own.
 class FunctionSavePanelTest : public StatisticsDialogTest {
  protected:
-  FunctionSavePanel& openPanel() {
+  void SetUp() override { openPanel(); }
+
+  void openPanel() {
     document.state.dataFolder = folder.path().toStdString();
     open();
     press(StatisticsDialog::kFunctionButtonId);
-    return *dialog->functionPanel();
   }
 
+  FunctionSavePanel& panel() const { return *dialog->functionPanel(); }
+
   void save(const QString& name, const char* language = "C++ Procedure (*.cpp)") {
-    FunctionSavePanel& panel = *dialog->functionPanel();
-    panel.selectNameFilter(QString::fromLatin1(language));
-    panel.fileNameBox()->setText(name);
+    panel().selectNameFilter(QString::fromLatin1(language));
+    panel().fileNameBox()->setText(name);
     press(FunctionSavePanel::kSaveButtonId);
   }
 
@@ -49,31 +52,28 @@ class FunctionSavePanelTest : public StatisticsDialogTest {
 };
 
 TEST_F(FunctionSavePanelTest, SavesUnderTheLanguagesExtensionInTheFolderShown) {
-  FunctionSavePanel& panel = openPanel();
-  EXPECT_EQ(QDir(panel.directory()).absolutePath(), QDir(folder.path()).absolutePath());
+  EXPECT_EQ(QDir(panel().directory()).absolutePath(), QDir(folder.path()).absolutePath());
   save(QStringLiteral("fit.txt"));
   EXPECT_EQ(Contents(pathOf("fit.cpp")), expectedText(FunctionLanguage::Cpp));
   EXPECT_FALSE(QFile::exists(pathOf("fit.txt")));
 
   // Enter in the name box saves too, and the panel stays open.
-  panel.selectNameFilter(QStringLiteral("Basic Function (*.bas)"));
-  panel.fileNameBox()->setText(QStringLiteral("fit"));
-  QTest::keyClick(panel.fileNameBox(), Qt::Key_Return);
+  panel().selectNameFilter(QStringLiteral("Basic Function (*.bas)"));
+  panel().fileNameBox()->setText(QStringLiteral("fit"));
+  QTest::keyClick(panel().fileNameBox(), Qt::Key_Return);
   EXPECT_EQ(Contents(pathOf("fit.bas")), expectedText(FunctionLanguage::Basic));
-  EXPECT_TRUE(panel.isVisible());
+  EXPECT_TRUE(panel().isVisible());
   EXPECT_TRUE(dialog->isVisible());
 }
 
 TEST_F(FunctionSavePanelTest, AnEmptyNameWritesNothingAndKeepsTheFocusInTheNameBox) {
-  FunctionSavePanel& panel = openPanel();
   save(QString());
   save(QStringLiteral("   "));
-  EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(panel.fileNameBox()));
+  EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(panel().fileNameBox()));
   EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(FunctionSavePanelTest, AnExistingFileIsReplacedOnlyAfterYes) {
-  openPanel();
   {
     QFile existing(pathOf("fit.c"));
     ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
@@ -91,7 +91,6 @@ TEST_F(FunctionSavePanelTest, AnExistingFileIsReplacedOnlyAfterYes) {
 }
 
 TEST_F(FunctionSavePanelTest, AFileThatCannotBeWrittenIsReportedAsAnError) {
-  openPanel();
   ModalAnswers answers;
   answers.answer(kAnswerOk);
   save(QStringLiteral("no such folder/fit"), "FORTRAN Function (*.for)");
@@ -103,7 +102,6 @@ TEST_F(FunctionSavePanelTest, AFileThatCannotBeWrittenIsReportedAsAnError) {
 }
 
 TEST_F(FunctionSavePanelTest, TypedFoldersAreFollowedAndOnlyTheFileNameTakesTheExtension) {
-  FunctionSavePanel& panel = openPanel();
   ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub.d")));
   save(QStringLiteral("sub.d/fit"));
   EXPECT_EQ(Contents(pathOf("sub.d/fit.cpp")), expectedText(FunctionLanguage::Cpp));
@@ -111,8 +109,8 @@ TEST_F(FunctionSavePanelTest, TypedFoldersAreFollowedAndOnlyTheFileNameTakesTheE
 
   // The name of a folder opens it.
   save(QStringLiteral("sub.d"));
-  EXPECT_EQ(QDir(panel.directory()).absolutePath(), QDir(pathOf("sub.d")).absolutePath());
-  EXPECT_TRUE(panel.fileNameBox()->text().isEmpty());
+  EXPECT_EQ(QDir(panel().directory()).absolutePath(), QDir(pathOf("sub.d")).absolutePath());
+  EXPECT_TRUE(panel().fileNameBox()->text().isEmpty());
   save(QStringLiteral("other"), "Basic Function (*.bas)");
   EXPECT_EQ(Contents(pathOf("sub.d/other.bas")), expectedText(FunctionLanguage::Basic));
 }
@@ -121,7 +119,6 @@ TEST_F(FunctionSavePanelTest, TypedFoldersAreFollowedAndOnlyTheFileNameTakesTheE
 // function at the statistics' level after the function; a rational
 // equation, which has no bands, cannot ask for it.
 TEST_F(FunctionSavePanelTest, TheBandFunctionIsAddedWhenAskedAndWhereThereIsOne) {
-  openPanel();
   auto* band = qobject_cast<QAbstractButton*>(control(FunctionSavePanel::kBandFunctionId));
   ASSERT_NE(band, nullptr);
   EXPECT_TRUE(band->isEnabled());
@@ -143,8 +140,7 @@ TEST_F(FunctionSavePanelTest, TheBandFunctionIsAddedWhenAskedAndWhereThereIsOne)
 }
 
 TEST_F(FunctionSavePanelTest, EscapeInThePanelClosesTheDialog) {
-  FunctionSavePanel& panel = openPanel();
-  QTest::keyClick(panel.fileNameBox(), Qt::Key_Escape);
+  QTest::keyClick(panel().fileNameBox(), Qt::Key_Escape);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(dialog->result(), QDialog::Rejected);
 }
