@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <string>
 
 #include "run_tool.h"
@@ -14,26 +12,10 @@
 namespace rv::testing {
 namespace {
 
-const char kAnscombe[] =
-    "Y,X1\n8.04,10\n6.95,8\n7.58,13\n8.81,9\n8.33,11\n9.96,14\n7.24,6\n4.26,4\n10.84,12\n4.82,7\n5.68,5\n";
-
-class StatsCriteria : public ::testing::Test {
- protected:
-  void SetUp() override { folder = MakeTemporaryFolder(); }
-  void TearDown() override {
-    std::remove(path.c_str());
-    rmdir(folder.c_str());
-  }
-  std::string file(const std::string& content) {
-    path = folder + "/data.csv";
-    WriteFile(path, content);
-    return path;
-  }
-  std::string folder, path;
-};
+using StatsCriteria = ToolFolderTest;
 
 TEST_F(StatsCriteria, TextFollowsTheDialogsContent) {
-  const ToolResult result = RunTool({"stats", file(kAnscombe), "--ordinal", "3"});
+  const ToolResult result = RunTool({"stats", write("data.csv", kAnscombe), "--ordinal", "3"});
   ASSERT_EQ(result.status, 0) << result.err;
   const std::string criteria =
       "\nb\t+1.124747E+00\t+2.667348\t2.5734E-02\n"
@@ -53,7 +35,7 @@ TEST_F(StatsCriteria, TextFollowsTheDialogsContent) {
 }
 
 TEST_F(StatsCriteria, JsonCarriesThemWithFullPrecisionAndNullWhereUndefined) {
-  const ToolResult result = RunTool({"stats", file(kAnscombe), "--ordinal", "3", "--json"});
+  const ToolResult result = RunTool({"stats", write("data.csv", kAnscombe), "--ordinal", "3", "--json"});
   ASSERT_EQ(result.status, 0) << result.err;
   // With one term F is the square of the slope's t, and its P the slope's P.
   for (const char* part : {"\"p_values\": [0.002169628873078", "\"adjusted_r_squared\": 0.629491621676",
@@ -64,7 +46,7 @@ TEST_F(StatsCriteria, JsonCarriesThemWithFullPrecisionAndNullWhereUndefined) {
 
   // Two points leave no residual degrees of freedom, and each alone fixes
   // its own fitted value: no leave-one-out fit.
-  const ToolResult two = RunTool({"stats", file("Y,X1\n1,1\n3,2\n"), "--ordinal", "3", "--json"});
+  const ToolResult two = RunTool({"stats", write("two.csv", "Y,X1\n1,1\n3,2\n"), "--ordinal", "3", "--json"});
   ASSERT_EQ(two.status, 0) << two.err;
   EXPECT_NE(
       two.out.find(
@@ -74,7 +56,7 @@ TEST_F(StatsCriteria, JsonCarriesThemWithFullPrecisionAndNullWhereUndefined) {
           "[[null, null], [null, null]],\n"),
       std::string::npos)
       << two.out;
-  const ToolResult twoText = RunTool({"stats", path, "--ordinal", "3"});
+  const ToolResult twoText = RunTool({"stats", path("two.csv"), "--ordinal", "3"});
   EXPECT_NE(twoText.out.find("\nAdjusted R Squared  =  n/a\nF Stat  =  n/a\n"), std::string::npos) << twoText.out;
   EXPECT_NE(twoText.out.find("\nPredicted R Squared  =  n/a\n"), std::string::npos) << twoText.out;
   EXPECT_NE(twoText.out.find("\naX1 \tn/a\tn/a\n"), std::string::npos) << twoText.out;
@@ -84,8 +66,7 @@ TEST_F(StatsCriteria, NoSumOfSquaresOrFIsNegative) {
   // The bundled example's ordinal 4, (aX1^2 + c) / (1 - bX1), has a negative
   // R squared on the scale of Y: it explains nothing, so it has no Regress
   // sum of squares and no F.
-  const std::string example = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.csv";
-  const ToolResult worse = RunTool({"stats", example, "--ordinal", "4", "--json"});
+  const ToolResult worse = RunTool({"stats", kIdealGasCsv, "--ordinal", "4", "--json"});
   ASSERT_EQ(worse.status, 0) << worse.err;
   EXPECT_NE(worse.out.find("\"r_squared\": -0.1249"), std::string::npos) << worse.out;
   EXPECT_NE(worse.out.find("\"f_stat\": null,\n  \"f_p_value\": null,"), std::string::npos) << worse.out;
@@ -93,8 +74,9 @@ TEST_F(StatsCriteria, NoSumOfSquaresOrFIsNegative) {
 
   // A constant Y (whose mean, seven times 0.1 over 7, is not exactly 0.1)
   // has nothing to explain.
-  const ToolResult flat = RunTool(
-      {"stats", file("Y,X1\n0.1,1\n0.1,2\n0.1,5\n0.1,10\n0.1,11\n0.1,12\n0.1,20\n"), "--ordinal", "3", "--json"});
+  const ToolResult flat =
+      RunTool({"stats", write("flat.csv", "Y,X1\n0.1,1\n0.1,2\n0.1,5\n0.1,10\n0.1,11\n0.1,12\n0.1,20\n"), "--ordinal",
+               "3", "--json"});
   ASSERT_EQ(flat.status, 0) << flat.err;
   for (const char* part : {"\"r_squared\": null", "\"adjusted_r_squared\": null", "\"f_stat\": null",
                            "\"regress\": {\"df\": 1, \"ss\": null", "\"total\": {\"df\": 6, \"ss\": 0}"})
