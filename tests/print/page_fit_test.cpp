@@ -240,6 +240,7 @@ std::vector<ReportCase> AllReports() {
   };
 }
 
+// Each report's job begins and ends once, and its pages number on from 1.
 TEST(PageFit, EveryReportAtEverySizeOrientationAndPaperPrintsWholeTextsInsideTheirCellsAndThePage) {
   for (const ReportCase& report : AllReports())
     for (const PageCase& c : AllCases()) {
@@ -247,20 +248,27 @@ TEST(PageFit, EveryReportAtEverySizeOrientationAndPaperPrintsWholeTextsInsideThe
       RecordingCanvas canvas;
       canvas.paper = c.paper;
       report.print(canvas, Settings(c.fontSize, c.landscape));
+      EXPECT_EQ(canvas.jobsBegun, 1);
+      EXPECT_EQ(canvas.jobsEnded, 1);
       ExpectLaidOut(canvas);
       ExpectPrinted(canvas, report.shown);
+      for (size_t p = 0; p < canvas.pages.size(); ++p)
+        EXPECT_EQ(canvas.pages[p].texts.back().text, std::to_string(p + 1)) << p;
       if (::testing::Test::HasFailure()) return;
     }
 }
 
-// The pages of a report number on from 1, whatever paper it is printed on.
-TEST(PageFit, PagesAreNumberedInOrder) {
+// Every report stops when its job cannot start: no page, no end of a job
+// that never began.
+TEST(PageFit, NoReportPrintsWhenTheJobCannotStart) {
   for (const ReportCase& report : AllReports()) {
     SCOPED_TRACE(report.name);
-    RecordingCanvas canvas;
-    report.print(canvas, Settings(24, true));
-    for (size_t p = 0; p < canvas.pages.size(); ++p)
-      EXPECT_EQ(canvas.pages[p].texts.back().text, std::to_string(p + 1)) << p;
+    RecordingCanvas refused;
+    refused.acceptJob = false;
+    report.print(refused, Settings());
+    EXPECT_TRUE(refused.pages.empty());
+    EXPECT_EQ(refused.jobsEnded, 0);
+    EXPECT_EQ(refused.strayCalls, 0);
   }
 }
 
