@@ -204,7 +204,7 @@ std::vector<ReportCase> AllReports() {
   for (int k = 0; k < s.equation.coefficientCount(); ++k)
     coefficients.push_back(FormatValueText(s.equation.coefficients[static_cast<size_t>(k)], ValueTextMode::Scientific));
 
-  return {
+  std::vector<ReportCase> reports = {
       {"data", [&s](PageCanvas& c, const PrintSettings& p) { PrintDataReport(c, p, s.document); }, cells},
       {"coefficients",
        [&s](PageCanvas& c, const PrintSettings& p) { PrintCoefficientsReport(c, p, s.document, s.equation); },
@@ -219,25 +219,18 @@ std::vector<ReportCase> AllReports() {
        [&s](PageCanvas& c, const PrintSettings& p) { PrintStdErrorsReport(c, p, s.document, s.statistics); }, terms},
       {"criteria", [&s](PageCanvas& c, const PrintSettings& p) { PrintCriteriaReport(c, p, s.document, s.statistics); },
        criteria},
-      {"basic",
-       [&s](PageCanvas& c, const PrintSettings& p) {
-         PrintFunctionReport(c, p, s.document, s.equation, FunctionLanguage::Basic);
-       },
-       {}},
-      {"c",
-       [&s](PageCanvas& c, const PrintSettings& p) {
-         PrintFunctionReport(c, p, s.document, s.equation, FunctionLanguage::C);
-       },
-       {}},
-      {"fortran",
-       [&s](PageCanvas& c, const PrintSettings& p) {
-         PrintFunctionReport(c, p, s.document, s.equation, FunctionLanguage::Fortran);
-       },
-       {}},
       {"graph",
        [&s](PageCanvas& c, const PrintSettings& p) { PrintGraphReport(c, p, s.document, s.graph, s.equation); },
        coefficients},
   };
+  for (const auto& [name, language] : {std::pair{"basic", FunctionLanguage::Basic}, std::pair{"c", FunctionLanguage::C},
+                                       std::pair{"fortran", FunctionLanguage::Fortran}})
+    reports.push_back({name,
+                       [&s, language](PageCanvas& c, const PrintSettings& p) {
+                         PrintFunctionReport(c, p, s.document, s.equation, language);
+                       },
+                       {}});
+  return reports;
 }
 
 // Each report's job begins and ends once, and its pages number on from 1.
