@@ -226,7 +226,7 @@ std::vector<ReportCase> AllReports() {
   for (const auto& [name, language] : {std::pair{"basic", FunctionLanguage::Basic}, std::pair{"c", FunctionLanguage::C},
                                        std::pair{"fortran", FunctionLanguage::Fortran}})
     reports.push_back({name,
-                       [&s, language](PageCanvas& c, const PrintSettings& p) {
+                       [&s, language = language](PageCanvas& c, const PrintSettings& p) {
                          PrintFunctionReport(c, p, s.document, s.equation, language);
                        },
                        {}});
