@@ -2,86 +2,62 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
-
 #include "run_tool.h"
 
 namespace rv::testing {
 namespace {
 
-const std::string kExample = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.csv";
 const std::string kLargeSearch = std::string(REGROVANTIS_SOURCE_DIR) + "/bench/synthetic_15.csv";
 
-class BadInput : public ::testing::Test {
- protected:
-  void SetUp() override { folder = MakeTemporaryFolder(); }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-  std::string write(const std::string& name, const std::string& content) {
-    const std::string path = folder + "/" + name;
-    WriteFile(path, content);
-    return path;
-  }
-  static bool mentions(const ToolResult& result, const std::string& text) {
-    return result.err.find(text) != std::string::npos;
-  }
-  std::string folder;
-};
+using BadInput = ToolFolderTest;
+
+bool Mentions(const ToolResult& result, const std::string& text) { return result.err.find(text) != std::string::npos; }
 
 TEST_F(BadInput, OnlyRegularFilesOfASensibleSizeAreRead) {
-  const std::string fifo = folder + "/x.csv";
-  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  const ToolResult pipe = RunTool({"search", fifo, "--quiet"});
-  EXPECT_EQ(pipe.status, 1);
-  EXPECT_TRUE(mentions(pipe, "is a pipe")) << pipe.err;
-
-  const std::string zero = folder + "/zero.csv";
-  ASSERT_EQ(symlink("/dev/zero", zero.c_str()), 0);
-  const ToolResult device = RunTool({"search", zero, "--quiet"});
-  EXPECT_EQ(device.status, 1);
-  EXPECT_TRUE(mentions(device, "is a device")) << device.err;
-
-  const std::string directory = folder + "/sheet.csv";
-  ASSERT_EQ(mkdir(directory.c_str(), 0700), 0);
-  const ToolResult notAFile = RunTool({"search", directory, "--quiet"});
-  EXPECT_EQ(notAFile.status, 1);
-  EXPECT_TRUE(mentions(notAFile, "is a folder")) << notAFile.err;
-  EXPECT_FALSE(mentions(notAFile, "empty"));
-
-  const ToolResult huge = RunTool({"search", write("huge.csv", "Y,X1\n" + std::string(65 << 20, ' ')), "--quiet"});
-  EXPECT_EQ(huge.status, 1);
-  EXPECT_TRUE(mentions(huge, "larger than 64 MB")) << huge.err;
+  ASSERT_EQ(mkfifo(path("x.csv").c_str(), 0600), 0);
+  ASSERT_EQ(symlink("/dev/zero", path("zero.csv").c_str()), 0);
+  ASSERT_EQ(mkdir(path("sheet.csv").c_str(), 0700), 0);
+  write("huge.csv", "Y,X1\n" + std::string(65 << 20, ' '));
+  const std::pair<const char*, const char*> refusals[] = {{"x.csv", "is a pipe"},
+                                                          {"zero.csv", "is a device"},
+                                                          {"sheet.csv", "is a folder"},
+                                                          {"huge.csv", "larger than 64 MB"}};
+  for (const auto& [name, message] : refusals) {
+    const ToolResult result = RunTool({"search", path(name), "--quiet"});
+    EXPECT_EQ(result.status, 1) << name;
+    EXPECT_TRUE(Mentions(result, message)) << result.err;
+    EXPECT_FALSE(Mentions(result, "empty")) << result.err;
+  }
 }
 
+// A field that is no number is quoted, cut short and with its control
+// characters and NUL bytes escaped, at its place; a line too long to read
+// is refused in a short message that does not quote it.
 TEST_F(BadInput, ABadFieldIsQuotedShortAndEscaped) {
-  const std::string longField(100000, '7');
-  const ToolResult longLine = RunTool({"search", write("long.csv", "Y,X1\n1," + longField + "x\n"), "--quiet"});
-  EXPECT_EQ(longLine.status, 1);
-  EXPECT_TRUE(mentions(longLine, "line 2: longer than")) << longLine.err.substr(0, 200);
-  EXPECT_LT(longLine.err.size(), 200u);
-
-  const ToolResult wide =
-      RunTool({"search", write("wide.csv", "Y,X1\n1," + std::string(3000, '7') + "x\n"), "--quiet"});
-  EXPECT_EQ(wide.status, 1);
-  EXPECT_TRUE(mentions(wide, "line 2, column 2: '777777777777777777777777'... is not a number")) << wide.err;
-
-  const ToolResult control = RunTool({"search", write("control.csv", "Y,X1\n1,\x1b[2J\n"), "--quiet"});
-  EXPECT_TRUE(mentions(control, "'\\x1B[2J' is not a number")) << control.err;
-}
-
-TEST_F(BadInput, ANulByteInAFieldIsRefusedWithItsPlace) {
-  const ToolResult result =
-      RunTool({"search", write("nul.csv", std::string("Y,X1\n1,2\n3,1\0999\n4,5\n", 20)), "--quiet"});
-  EXPECT_EQ(result.status, 1);
-  EXPECT_TRUE(mentions(result, "line 3, column 2: '1\\x00999' is not a number")) << result.err;
+  const struct {
+    std::string content, message;
+  } fields[] = {
+      {"Y,X1\n1," + std::string(100000, '7') + "x\n", "line 2: longer than"},
+      {"Y,X1\n1," + std::string(3000, '7') + "x\n", "line 2, column 2: '777777777777777777777777'... is not a number"},
+      {"Y,X1\n1,\x1b[2J\n", "'\\x1B[2J' is not a number"},
+      {std::string("Y,X1\n1,2\n3,1\0999\n4,5\n", 20), "line 3, column 2: '1\\x00999' is not a number"},
+  };
+  for (const auto& field : fields) {
+    const ToolResult result = RunTool({"search", write("field.csv", field.content), "--quiet"});
+    EXPECT_EQ(result.status, 1) << field.message;
+    EXPECT_TRUE(Mentions(result, field.message)) << result.err.substr(0, 200);
+    if (field.content.size() > 100000) EXPECT_LT(result.err.size(), 200u) << "the long line is not quoted";
+  }
 }
 
 TEST_F(BadInput, OutputThatCannotBeWrittenFailsTheCommand) {
-  for (const std::vector<std::string>& command : {std::vector<std::string>{"search", kExample, "--top", "5", "--quiet"},
-                                                  std::vector<std::string>{"count", "--vars", "3"},
-                                                  std::vector<std::string>{"stats", kExample, "--ordinal", "3"}}) {
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"search", kIdealGasCsv, "--top", "5", "--quiet"},
+        std::vector<std::string>{"count", "--vars", "3"},
+        std::vector<std::string>{"stats", kIdealGasCsv, "--ordinal", "3"}}) {
     const ToolResult result = RunTool(command, {.standardOutput = "/dev/full"});
     EXPECT_EQ(result.status, 1) << command[0];
-    EXPECT_TRUE(mentions(result, "cannot write the output")) << result.err;
+    EXPECT_TRUE(Mentions(result, "cannot write the output")) << result.err;
   }
 }
 
@@ -97,7 +73,7 @@ TEST_F(BadInput, DataTheSearchLeavesOutIsNamedWithTheReason) {
       "warning: X3 takes no part: it comes after X2, which is empty in row 3\n";
   EXPECT_EQ(result.err, "warning: Rows 5 to 6 take no part: Y is empty in row 5\n" + columns);
   const ToolResult stats = RunTool({"stats", sheet, "--ordinal", "1", "--max-terms", "2"});
-  EXPECT_TRUE(mentions(stats, columns)) << stats.err;
+  EXPECT_TRUE(Mentions(stats, columns)) << stats.err;
 
   std::string header = "Y", row = "1";
   for (int c = 1; c <= 16; ++c) {
@@ -106,10 +82,10 @@ TEST_F(BadInput, DataTheSearchLeavesOutIsNamedWithTheReason) {
   }
   const ToolResult full = RunTool({"search", write("full.csv", header + "\n" + row + "\n2" + row.substr(1) + "\n"),
                                    "--quiet", "--max-terms", "1", "--sets", "1"});
-  EXPECT_TRUE(mentions(full, "warning: X16 takes no part: a search uses at most X1 to X15")) << full.err;
+  EXPECT_TRUE(Mentions(full, "warning: X16 takes no part: a search uses at most X1 to X15")) << full.err;
 
-  const ToolResult clean = RunTool({"search", kExample, "--quiet", "--max-terms", "1"});
-  EXPECT_FALSE(mentions(clean, "warning")) << clean.err;
+  const ToolResult clean = RunTool({"search", kIdealGasCsv, "--quiet", "--max-terms", "1"});
+  EXPECT_FALSE(Mentions(clean, "warning")) << clean.err;
 }
 
 TEST_F(BadInput, ASheetWithoutAnXVariableIsRefusedLikeStats) {
@@ -118,16 +94,16 @@ TEST_F(BadInput, ASheetWithoutAnXVariableIsRefusedLikeStats) {
   const ToolResult stats = RunTool({"stats", sheet, "--ordinal", "1"});
   EXPECT_EQ(search.status, 1);
   EXPECT_EQ(stats.status, 1);
-  EXPECT_TRUE(mentions(search, "has no X variable to regress on")) << search.err;
+  EXPECT_TRUE(Mentions(search, "has no X variable to regress on")) << search.err;
   EXPECT_EQ(search.err.substr(search.err.find('\'')), stats.err.substr(stats.err.find('\'')));
   EXPECT_TRUE(search.out.empty());
 }
 
 TEST_F(BadInput, ASaveThatFailsSaysWhy) {
-  const ToolResult result = RunTool({"convert", kExample, "/proc/regrovantis.rvd"});
+  const ToolResult result = RunTool({"convert", kIdealGasCsv, "/proc/regrovantis.rvd"});
   EXPECT_EQ(result.status, 1);
-  EXPECT_FALSE(mentions(result, "disk space")) << result.err;
-  EXPECT_TRUE(mentions(result, "Error opening output data file")) << result.err;
+  EXPECT_FALSE(Mentions(result, "disk space")) << result.err;
+  EXPECT_TRUE(Mentions(result, "Error opening output data file")) << result.err;
 }
 
 // Every option is checked before any work: an option given twice, or a
@@ -140,14 +116,14 @@ TEST_F(BadInput, TheCommandLineIsCheckedBeforeAnyWork) {
     std::vector<std::string> words;
     std::string message;
   } refusals[] = {
-      {{"search", kExample, "--top", "5", "--top", "7"}, "option --top is given twice"},
-      {{"search", kExample, "--json", "--quiet", "--json"}, "option --json is given twice"},
-      {{"search", kExample, "--sep=;", "--sep", ","}, "option --sep is given twice"},
+      {{"search", kIdealGasCsv, "--top", "5", "--top", "7"}, "option --top is given twice"},
+      {{"search", kIdealGasCsv, "--json", "--quiet", "--json"}, "option --json is given twice"},
+      {{"search", kIdealGasCsv, "--sep=;", "--sep", ","}, "option --sep is given twice"},
       {{"search", folder + "/absent.csv", "--top", "0"}, "--top must be a whole number from 1 to 1000, not '0'"},
       {{"search", kLargeSearch, "--max-terms", "20", "--threads", "x"}, "--threads must be a whole number"},
       {{"search", kLargeSearch, "--sep", "|"}, "--sep must be ',', ';', tab or space, not '|'"},
       {{"stats", folder + "/absent.csv", "--rank", "1", "--rank-by", "best"}, "--rank-by must be r2, adj-r2"},
-      {{"stats", kExample, "--ordinal", "x"}, "--ordinal must be a whole number"},
+      {{"stats", kIdealGasCsv, "--ordinal", "x"}, "--ordinal must be a whole number"},
       {{"stats", kLargeSearch, "--rank", "1001"}, "--rank must be a whole number from 1 to 1000"},
       {{"graph", kLargeSearch, "--max-terms", "20", "--vars", "X1", "--angles", "30,200", "--data"},
        "the vertical angle must be a whole number from -180 to 180, not '200'"},
@@ -158,8 +134,8 @@ TEST_F(BadInput, TheCommandLineIsCheckedBeforeAnyWork) {
   for (const auto& refusal : refusals) {
     const ToolResult result = RunTool(refusal.words);
     EXPECT_EQ(result.status, refusal.message.starts_with("--vars") ? 1 : 2) << refusal.message;
-    EXPECT_TRUE(mentions(result, refusal.message)) << result.err;
-    EXPECT_FALSE(mentions(result, "graphing the best")) << "no search was made";
+    EXPECT_TRUE(Mentions(result, refusal.message)) << result.err;
+    EXPECT_FALSE(Mentions(result, "graphing the best")) << "no search was made";
   }
 
   const std::string named = folder + "/line\nend\tand\x1b[2J.rvd";
@@ -168,10 +144,10 @@ TEST_F(BadInput, TheCommandLineIsCheckedBeforeAnyWork) {
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err, "Error opening input data file\n" + escaped + "\n") << missing.err;
   const ToolResult text = RunTool({"search", named.substr(0, named.size() - 4) + ".csv", "--quiet"});
-  EXPECT_TRUE(mentions(text, "cannot open '" + escaped.substr(0, escaped.size() - 4) + ".csv'")) << text.err;
-  const ToolResult out = RunTool({"convert", kExample, folder + "/no\nfolder/x.rvd"});
-  EXPECT_TRUE(mentions(out, folder + "/no\\x0Afolder/x.rvd")) << out.err;
-  EXPECT_FALSE(mentions(out, "no\nfolder")) << out.err;
+  EXPECT_TRUE(Mentions(text, "cannot open '" + escaped.substr(0, escaped.size() - 4) + ".csv'")) << text.err;
+  const ToolResult out = RunTool({"convert", kIdealGasCsv, folder + "/no\nfolder/x.rvd"});
+  EXPECT_TRUE(Mentions(out, folder + "/no\\x0Afolder/x.rvd")) << out.err;
+  EXPECT_FALSE(Mentions(out, "no\nfolder")) << out.err;
 }
 
 TEST(Interrupt, CtrlCEndsTheSearchWithWhatItFoundAndStatus130) {

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "run_tool.h"
@@ -16,9 +14,6 @@
 namespace rv::testing {
 namespace {
 
-const char kAnscombe[] =
-    "Y,X1\n8.04,10\n6.95,8\n7.58,13\n8.81,9\n8.33,11\n9.96,14\n7.24,6\n4.26,4\n10.84,12\n4.82,7\n5.68,5\n";
-
 // The number after `"key": ` in the text from `from` on.
 double JsonValue(const std::string& text, const std::string& key, size_t from) {
   const size_t at = text.find("\"" + key + "\": ", from);
@@ -26,21 +21,10 @@ double JsonValue(const std::string& text, const std::string& key, size_t from) {
   return std::stod(text.substr(at + key.size() + 4));
 }
 
-class BandTool : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder = MakeTemporaryFolder();
-    path = folder + "/data.csv";
-    WriteFile(path, kAnscombe);
-  }
-  void TearDown() override {
-    std::remove(path.c_str());
-    rmdir(folder.c_str());
-  }
-  std::string folder, path;
-};
+using BandTool = ToolFolderTest;
 
 TEST_F(BandTool, EveryOutputCarriesTheBandsAtTheLevelAsked) {
+  const std::string path = write("data.csv", kAnscombe);
   const double t = 2.262157162740992, s = 1.2366033468, fitted = 3.0000909090909 + 0.500090909090909 * 9;
   const struct {
     const char* level;

@@ -1,44 +1,60 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "run_tool.h"
 
 namespace rv::testing {
 namespace {
 
-const std::string kExample = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.csv";
-
-TEST(CountCommand, PrintsEverySetAndTheTotal) {
-  const ToolResult result = RunTool({"count", "--vars", "15", "--max-terms", "20"});
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.out,
-            "Set 1: 99420318\nSet 2: 132918816\nSet 3: 103064880\nSet 4: 103064880\n"
-            "Set 5: 93824616\nSet 6: 93824616\nTotal: 626118126\n");
-  EXPECT_EQ(RunTool({"count", "--vars", "3", "--sets", "2,5"}).out, "Set 2: 13372\nSet 5: 8104\nTotal: 21476\n");
+// What the counting commands print, exactly.
+TEST(CountAndEquationCommands, PrintTheirTextExactly) {
+  const struct {
+    std::vector<std::string> words;
+    std::string out;
+  } cases[] = {
+      {{"count", "--vars", "15", "--max-terms", "20"},
+       "Set 1: 99420318\nSet 2: 132918816\nSet 3: 103064880\nSet 4: 103064880\n"
+       "Set 5: 93824616\nSet 6: 93824616\nTotal: 626118126\n"},
+      {{"count", "--vars", "3", "--sets", "2,5"}, "Set 2: 13372\nSet 5: 8104\nTotal: 21476\n"},
+      {{"equation", "1", "--vars", "1", "--sets", "1"}, "Y = (aX1 + c) / (1 - bX1)   \n"},
+      {{"equation", "3", "--vars", "1"}, "Y = aX1 + b\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.words[0] + " " + c.words[1] + " " + c.words[2]);
+    const ToolResult result = RunTool(c.words);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, c.out);
+  }
 }
 
-TEST(EquationCommand, PrintsTheTextExactlyAsBuilt) {
-  EXPECT_EQ(RunTool({"equation", "1", "--vars", "1", "--sets", "1"}).out, "Y = (aX1 + c) / (1 - bX1)   \n");
-  EXPECT_EQ(RunTool({"equation", "3", "--vars", "1"}).out, "Y = aX1 + b\n");
-  const ToolResult beyond = RunTool({"equation", "1700", "--vars", "1", "--sets", "1"});
-  EXPECT_NE(beyond.status, 0);
-  EXPECT_NE(beyond.err.find("1 to 1699"), std::string::npos) << beyond.err;
-}
-
+// A mistake on the command line is a usage error (status 2) whose message
+// names what was wrong.
 TEST(CommandLine, RejectsMistakesWithAMessage) {
-  EXPECT_EQ(RunTool({}).status, 2);
-  EXPECT_EQ(RunTool({"frobnicate"}).status, 2);
-  const ToolResult noVars = RunTool({"count"});
-  EXPECT_EQ(noVars.status, 2);
-  EXPECT_NE(noVars.err.find("--vars"), std::string::npos);
-  EXPECT_NE(RunTool({"count", "--vars", "16"}).status, 0);
-  EXPECT_NE(RunTool({"count", "--vars", "3", "--max-terms", "21"}).status, 0);
-  EXPECT_NE(RunTool({"count", "--vars", "3", "--sets", "7"}).status, 0);
-  EXPECT_NE(RunTool({"count", "--vars", "3", "--bogus"}).status, 0);
+  const struct {
+    std::vector<std::string> words;
+    std::string message;
+  } mistakes[] = {
+      {{}, "usage:"},
+      {{"frobnicate"}, "unknown command 'frobnicate'"},
+      {{"count"}, "--vars"},
+      {{"count", "--vars", "16"}, "--vars must be a whole number from 1 to 15"},
+      {{"count", "--vars", "3", "--max-terms", "21"}, "--max-terms must be a whole number from 1 to 20"},
+      {{"count", "--vars", "3", "--sets", "7"}, "--sets must be a whole number from 1 to 6"},
+      {{"count", "--vars", "3", "--bogus"}, "unknown option --bogus"},
+      {{"equation", "1700", "--vars", "1", "--sets", "1"}, "1 to 1699"},
+      {{"search", kIdealGasCsv, "--rank-by", "aic"}, "--rank-by must be r2, adj-r2, aicc, bic or pred-r2"},
+      {{"stats", kIdealGasCsv, "--rank", "1", "--ordinal", "3"}, "give --ordinal K or --rank K, not both"},
+      {{"stats", kIdealGasCsv, "--rank", "1001"}, "--rank must be a whole number from 1 to 1000"},
+      {{"stats", kIdealGasCsv, "--rank-by", "bic", "--ordinal", "3"}, "--rank-by needs --rank K"},
+  };
+  for (const auto& mistake : mistakes) {
+    const ToolResult result = RunTool(mistake.words);
+    EXPECT_EQ(result.status, 2) << mistake.message;
+    EXPECT_NE(result.err.find(mistake.message), std::string::npos) << result.err;
+  }
 }
 
 TEST(SearchCommand, RanksTheBundledExample) {
-  const ToolResult result = RunTool({"search", kExample, "--top", "3", "--quiet"});
+  const ToolResult result = RunTool({"search", kIdealGasCsv, "--top", "3", "--quiet"});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.out.substr(0, result.out.find('\n')),
             " 0.999912\t43068\tln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d");
@@ -46,7 +62,7 @@ TEST(SearchCommand, RanksTheBundledExample) {
 }
 
 TEST(SearchCommand, WritesJsonWithFullPrecision) {
-  const ToolResult result = RunTool({"search", kExample, "--top", "2", "--json", "--quiet", "--max-terms", "4"});
+  const ToolResult result = RunTool({"search", kIdealGasCsv, "--top", "2", "--json", "--quiet", "--max-terms", "4"});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_NE(result.out.find("\"points\": 40"), std::string::npos);
   EXPECT_NE(result.out.find("\"max_terms\": 4"), std::string::npos);
@@ -58,41 +74,28 @@ TEST(SearchCommand, WritesJsonWithFullPrecision) {
 // JSON names the criterion and gives every criterion of every entry; stats
 // --rank K takes entry K of that very list.
 TEST(SearchCommand, RanksByTheCriterionGivenAndStatsFollowsItsList) {
-  const ToolResult text = RunTool({"search", kExample, "--top", "2", "--quiet", "--rank-by", "aicc"});
+  const ToolResult text = RunTool({"search", kIdealGasCsv, "--top", "2", "--quiet", "--rank-by", "aicc"});
   ASSERT_EQ(text.status, 0) << text.err;
   EXPECT_EQ(text.out.substr(0, text.out.find('\n')),
             " 0.999912\t 15.526952\t43068\tln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d");
-  const ToolResult json = RunTool({"search", kExample, "--top", "2", "--json", "--quiet", "--rank-by", "adj-r2"});
+  const ToolResult json = RunTool({"search", kIdealGasCsv, "--top", "2", "--json", "--quiet", "--rank-by", "adj-r2"});
   for (const char* part : {"\"rank_by\": \"adj-r2\"", "\"k\": 4, \"adjusted_r_squared\": 0.999905135",
                            "\"aicc\": 15.52695190", "\"bic\": 21.13961257"})
     EXPECT_NE(json.out.find(part), std::string::npos) << part << "\nin\n" << json.out;
 
-  const ToolResult bic = RunTool({"search", kExample, "--top", "2", "--quiet", "--rank-by", "bic"});
+  const ToolResult bic = RunTool({"search", kIdealGasCsv, "--top", "2", "--quiet", "--rank-by", "bic"});
   const std::string second = bic.out.substr(bic.out.find('\n') + 1);
   const std::string secondText = second.substr(second.rfind('\t') + 1, second.find('\n') - second.rfind('\t') - 1);
-  const ToolResult stats = RunTool({"stats", kExample, "--rank", "2", "--rank-by", "bic"});
+  const ToolResult stats = RunTool({"stats", kIdealGasCsv, "--rank", "2", "--rank-by", "bic"});
   ASSERT_EQ(stats.status, 0) << stats.err;
   EXPECT_EQ(stats.out.substr(0, stats.out.find('\n')), secondText);
-
-  EXPECT_EQ(RunTool({"search", kExample, "--rank-by", "aic"}).status, 2);
-  EXPECT_EQ(RunTool({"stats", kExample, "--rank", "1", "--ordinal", "3"}).status, 2);
-  EXPECT_EQ(RunTool({"stats", kExample, "--rank", "1001"}).status, 2);
-  EXPECT_EQ(RunTool({"stats", kExample, "--rank-by", "bic", "--ordinal", "3"}).status, 2);
 }
 
-class MalformedInput : public ::testing::Test {
+class MalformedInput : public ToolFolderTest {
  protected:
-  void SetUp() override { folder = MakeTemporaryFolder(); }
-  void TearDown() override {
-    std::remove(path.c_str());
-    rmdir(folder.c_str());
-  }
   ToolResult search(const std::string& content, const std::string& name = "data.csv") {
-    path = folder + "/" + name;
-    WriteFile(path, content);
-    return RunTool({"search", path, "--quiet", "--max-terms", "2"});
+    return RunTool({"search", write(name, content), "--quiet", "--max-terms", "2"});
   }
-  std::string folder, path;
 };
 
 TEST_F(MalformedInput, EachFaultIsNamedWithItsLineAndColumn) {
@@ -126,7 +129,8 @@ TEST_F(MalformedInput, EachFaultIsNamedWithItsLineAndColumn) {
 TEST_F(MalformedInput, FewerThanTwoPointsAreNamedWithTheFile) {
   const ToolResult result = search("Y\tX1\n1.5\t2\n\t3\n4\t5\n", "data.tsv");
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "'" + path + "' has fewer than two points: a search uses the rows before the first empty Y\n");
+  EXPECT_EQ(result.err,
+            "'" + path("data.tsv") + "' has fewer than two points: a search uses the rows before the first empty Y\n");
 }
 
 TEST_F(MalformedInput, AFileThatCannotBeReadIsReported) {

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <string>
@@ -10,24 +9,9 @@
 namespace rv::testing {
 namespace {
 
-const std::string kExample = REGROVANTIS_SOURCE_DIR "/examples/ideal_gas.csv";
 const std::string kLabFile = REGROVANTIS_SOURCE_DIR "/tests/data/import/pendulum.csv";
 
-class Conventions : public ::testing::Test {
- protected:
-  void SetUp() override { folder = MakeTemporaryFolder(); }
-  void TearDown() override {
-    for (const std::string& path : written) unlink(path.c_str());
-    rmdir(folder.c_str());
-  }
-  std::string write(const std::string& name, const std::string& content) {
-    written.push_back(folder + "/" + name);
-    WriteFile(written.back(), content);
-    return written.back();
-  }
-  std::string folder;
-  std::vector<std::string> written;
-};
+using Conventions = ToolFolderTest;
 
 TEST_F(Conventions, EveryCommandAnswersHelpAndTheToolItsVersion) {
   for (const char* command : {"count", "equation", "search", "stats", "code", "convert", "graph"})
@@ -46,20 +30,19 @@ TEST_F(Conventions, EveryCommandAnswersHelpAndTheToolItsVersion) {
 // gives the same list as the file; the graph's picture goes to standard
 // output as the same PNG bytes.
 TEST_F(Conventions, StandardInputAndOutputStandForFiles) {
-  const std::vector<std::string> search = {"search", kExample, "--quiet", "--top", "3", "--max-terms", "3"};
+  const std::vector<std::string> search = {"search", kIdealGasCsv, "--quiet", "--top", "3", "--max-terms", "3"};
   const ToolResult fromFile = RunTool(search);
   std::vector<std::string> fromStandardInput = search;
   fromStandardInput[1] = "-";
-  EXPECT_EQ(RunTool(fromStandardInput, {.standardInput = kExample}).out, fromFile.out);
-  std::string tabs = ReadFile(kExample);
+  EXPECT_EQ(RunTool(fromStandardInput, {.standardInput = kIdealGasCsv}).out, fromFile.out);
+  std::string tabs = ReadFile(kIdealGasCsv);
   for (char& c : tabs)
     if (c == ',') c = '\t';
   EXPECT_EQ(RunTool(fromStandardInput, {.standardInput = write("tabs.txt", tabs)}).out, fromFile.out);
 
-  const std::string picture = folder + "/g.png";
-  written.push_back(picture);
-  ASSERT_EQ(RunTool({"graph", kExample, "--ordinal", "43068", "--vars", "X1", "--out", picture}).status, 0);
-  const ToolResult piped = RunTool({"graph", kExample, "--ordinal", "43068", "--vars", "X1", "--out", "-"});
+  const std::string picture = path("g.png");
+  ASSERT_EQ(RunTool({"graph", kIdealGasCsv, "--ordinal", "43068", "--vars", "X1", "--out", picture}).status, 0);
+  const ToolResult piped = RunTool({"graph", kIdealGasCsv, "--ordinal", "43068", "--vars", "X1", "--out", "-"});
   EXPECT_EQ(piped.status, 0) << piped.err;
   EXPECT_EQ(piped.out, ReadFile(picture));
 }
@@ -83,8 +66,7 @@ TEST_F(Conventions, FileNamesAndInputTextsAreEscapedInMessages) {
 // The lab file as instruments write it, by the options and by detection,
 // gives the same sheet: its names, the units row skipped, all 120 rows.
 TEST_F(Conventions, TheLabFileReadsByOptionsOrByDetection) {
-  const std::string byOptions = folder + "/options.csv", detected = folder + "/detected.csv";
-  written.insert(written.end(), {byOptions, detected});
+  const std::string byOptions = path("options.csv"), detected = path("detected.csv");
   EXPECT_EQ(RunTool({"convert", kLabFile, byOptions, "--sep", ";", "--decimal-comma", "--skip", "1"}).status, 0);
   EXPECT_EQ(RunTool({"convert", kLabFile, detected, "--keep-first"}).status, 0);
   const std::string sheet = ReadFile(byOptions);

@@ -13,16 +13,9 @@
 namespace rv::testing {
 namespace {
 
-const std::string kExampleCsv = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.csv";
-const std::string kExampleRvd = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.rvd";
-
-class ConvertCommand : public ::testing::Test {
+class ConvertCommand : public ToolFolderTest {
  protected:
-  void SetUp() override { folder = MakeTemporaryFolder(); }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-  std::string file(const std::string& name) const { return folder + "/" + name; }
-  ToolResult convert(const std::string& in, const std::string& out) { return RunTool({"convert", in, out}); }
-  std::string folder;
+  static ToolResult convert(const std::string& in, const std::string& out) { return RunTool({"convert", in, out}); }
 };
 
 SheetValues ValuesOf(const std::string& text, char delimiter) {
@@ -51,110 +44,110 @@ TEST_F(ConvertCommand, TextToDataFileAndBackKeepsEveryValue) {
   };
   for (const auto& c : cases) {
     const std::string& text = c.text;
-    WriteFile(file("in.csv"), text);
-    ASSERT_EQ(convert(file("in.csv"), file("sheet.rvd")).status, 0);
-    EXPECT_EQ(std::filesystem::file_size(file("sheet.rvd")), c.fileSize);
-    ASSERT_EQ(convert(file("sheet.rvd"), file("out.csv")).status, 0);
-    EXPECT_TRUE(SameBits(ValuesOf(text, ','), ValuesOf(ReadFile(file("out.csv")), ',')));
+    WriteFile(path("in.csv"), text);
+    ASSERT_EQ(convert(path("in.csv"), path("sheet.rvd")).status, 0);
+    EXPECT_EQ(std::filesystem::file_size(path("sheet.rvd")), c.fileSize);
+    ASSERT_EQ(convert(path("sheet.rvd"), path("out.csv")).status, 0);
+    EXPECT_TRUE(SameBits(ValuesOf(text, ','), ValuesOf(ReadFile(path("out.csv")), ',')));
 
-    ASSERT_EQ(convert(file("out.csv"), file("again.rvd")).status, 0);
-    EXPECT_EQ(ReadFile(file("again.rvd")), ReadFile(file("sheet.rvd")));
-    ASSERT_EQ(convert(file("sheet.rvd"), file("out.tsv")).status, 0);
-    EXPECT_TRUE(SameBits(ValuesOf(text, ','), ValuesOf(ReadFile(file("out.tsv")), '\t')));
+    ASSERT_EQ(convert(path("out.csv"), path("again.rvd")).status, 0);
+    EXPECT_EQ(ReadFile(path("again.rvd")), ReadFile(path("sheet.rvd")));
+    ASSERT_EQ(convert(path("sheet.rvd"), path("out.tsv")).status, 0);
+    EXPECT_TRUE(SameBits(ValuesOf(text, ','), ValuesOf(ReadFile(path("out.tsv")), '\t')));
   }
 }
 
 // A link to a device or a pipe is refused before anything is read or
 // written, in either direction, and the device stays a device.
 TEST_F(ConvertCommand, AnOutputThatLeadsToADeviceOrAPipeIsRefused) {
-  const bool device = mknod(file("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
-  ASSERT_EQ(mkfifo(file("pipe").c_str(), 0600), 0);
+  const bool device = mknod(path("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+  ASSERT_EQ(mkfifo(path("pipe").c_str(), 0600), 0);
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"pipe", "out.csv"}, {"pipe", "out.rvd"}, {"null", "out.tsv"}, {"null", "out.rvd"}};
   for (const auto& [special, out] : cases) {
     if (special == "null" && !device) continue;  // mknod needs privileges
     SCOPED_TRACE(out);
-    std::filesystem::remove(file(out));
-    std::filesystem::create_symlink(special, file(out));
-    const ToolResult result = convert(HasDataFileExtension(out) ? kExampleCsv : kExampleRvd, file(out));
+    std::filesystem::remove(path(out));
+    std::filesystem::create_symlink(special, path(out));
+    const ToolResult result = convert(HasDataFileExtension(out) ? kIdealGasCsv : kIdealGasRvd, path(out));
     EXPECT_EQ(result.status, 1);
     const std::string kind = special == "pipe" ? "a pipe" : "a device";
-    EXPECT_EQ(result.err, "'" + file(out) + "' leads to " + kind + ", not a file\n");
-    EXPECT_TRUE(std::filesystem::is_symlink(file(out)));
+    EXPECT_EQ(result.err, "'" + path(out) + "' leads to " + kind + ", not a file\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(path(out)));
   }
-  EXPECT_TRUE(std::filesystem::is_fifo(file("pipe")));
-  if (device) EXPECT_TRUE(std::filesystem::is_character_file(file("null")));
+  EXPECT_TRUE(std::filesystem::is_fifo(path("pipe")));
+  if (device) EXPECT_TRUE(std::filesystem::is_character_file(path("null")));
 }
 
 TEST_F(ConvertCommand, ADataFileFromTextHasTheDefaultsOfANewSheet) {
-  ASSERT_EQ(convert(kExampleCsv, file("gas.rvd")).status, 0);
-  const std::string bytes = ReadFile(file("gas.rvd"));
+  ASSERT_EQ(convert(kIdealGasCsv, path("gas.rvd")).status, 0);
+  const std::string bytes = ReadFile(path("gas.rvd"));
   const auto contents = DecodeDataFile(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
   ASSERT_TRUE(contents);
   Document fresh;
   fresh.sheet.cells = contents->document.sheet.cells;
   EXPECT_EQ(EncodeDataFile(contents->document, contents->session), EncodeDataFile(fresh, DataFileSession{}));
-  EXPECT_EQ(ReadFile(kExampleRvd), bytes) << "examples/ideal_gas.rvd is the converted example";
+  EXPECT_EQ(ReadFile(kIdealGasRvd), bytes) << "examples/ideal_gas.rvd is the converted example";
 }
 
 TEST_F(ConvertCommand, SearchOnADataFileUsesItsStoredOptionsUnlessGiven) {
-  ASSERT_EQ(convert(kExampleCsv, file("gas.csv")).status, 0);
+  ASSERT_EQ(convert(kIdealGasCsv, path("gas.csv")).status, 0);
   Document document;
-  document.sheet.cells = ValuesOf(ReadFile(file("gas.csv")), ',');
+  document.sheet.cells = ValuesOf(ReadFile(path("gas.csv")), ',');
   document.options.maxTerms = 2;
   document.options.setEnabled = {false, true, false, false, true, false};
   const DataFileBytes image = EncodeDataFile(document, DataFileSession{});
-  WriteFile(file("options.rvd"), std::string(image.begin(), image.end()));
+  WriteFile(path("options.rvd"), std::string(image.begin(), image.end()));
 
-  const ToolResult stored = RunTool({"search", file("options.rvd"), "--json", "--quiet", "--top", "1"});
+  const ToolResult stored = RunTool({"search", path("options.rvd"), "--json", "--quiet", "--top", "1"});
   ASSERT_EQ(stored.status, 0) << stored.err;
   EXPECT_NE(stored.out.find("\"max_terms\": 2"), std::string::npos) << stored.out;
   EXPECT_NE(stored.out.find("\"sets\": [2, 5]"), std::string::npos) << stored.out;
   const ToolResult given =
-      RunTool({"search", file("options.rvd"), "--json", "--quiet", "--top", "1", "--max-terms", "3"});
+      RunTool({"search", path("options.rvd"), "--json", "--quiet", "--top", "1", "--max-terms", "3"});
   EXPECT_NE(given.out.find("\"max_terms\": 3"), std::string::npos) << given.out;
   EXPECT_NE(given.out.find("\"sets\": [2, 5]"), std::string::npos);
 
-  const ToolResult example = RunTool({"search", kExampleRvd, "--top", "1", "--quiet"});
+  const ToolResult example = RunTool({"search", kIdealGasRvd, "--top", "1", "--quiet"});
   EXPECT_EQ(example.out, " 0.999912\t43068\tln(Y) = a ln(X1) + b ln(X2) + c ln(X3) + d\n");
 
   // A data file converted with --sigma X16 keeps the weighting: its search
   // is the weighted search of the text.
   const std::string counts = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/decay_counts.csv";
-  const ToolResult weightedConvert = RunTool({"convert", counts, file("counts.rvd"), "--sigma", "X16"});
+  const ToolResult weightedConvert = RunTool({"convert", counts, path("counts.rvd"), "--sigma", "X16"});
   ASSERT_EQ(weightedConvert.status, 0) << weightedConvert.err;
   const ToolResult weightedText = RunTool({"search", counts, "--sigma", "X16", "--json", "--quiet", "--top", "5"});
-  const ToolResult weightedFile = RunTool({"search", file("counts.rvd"), "--json", "--quiet", "--top", "5"});
+  const ToolResult weightedFile = RunTool({"search", path("counts.rvd"), "--json", "--quiet", "--top", "5"});
   EXPECT_NE(weightedFile.out.find("\"weighting\""), std::string::npos) << weightedFile.out;
   EXPECT_EQ(weightedFile.out, weightedText.out);
-  EXPECT_EQ(RunTool({"convert", counts, file("counts.csv"), "--sigma", "X16"}).status, 2);
-  EXPECT_EQ(RunTool({"convert", counts, file("other.rvd"), "--sigma", "X15"}).status, 2);
-  EXPECT_FALSE(std::filesystem::exists(file("counts.csv")) || std::filesystem::exists(file("other.rvd")));
+  EXPECT_EQ(RunTool({"convert", counts, path("counts.csv"), "--sigma", "X16"}).status, 2);
+  EXPECT_EQ(RunTool({"convert", counts, path("other.rvd"), "--sigma", "X15"}).status, 2);
+  EXPECT_FALSE(std::filesystem::exists(path("counts.csv")) || std::filesystem::exists(path("other.rvd")));
 }
 
 TEST_F(ConvertCommand, ReportsEachFaultWithTheProgramsMessage) {
-  ToolResult result = convert(file("missing.rvd"), file("out.csv"));
+  ToolResult result = convert(path("missing.rvd"), path("out.csv"));
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "Error opening input data file\n" + file("missing.rvd") + "\n");
+  EXPECT_EQ(result.err, "Error opening input data file\n" + path("missing.rvd") + "\n");
 
-  WriteFile(file("short.rvd"), std::string(16369, '\0'));
-  result = convert(file("short.rvd"), file("out.csv"));
+  WriteFile(path("short.rvd"), std::string(16369, '\0'));
+  result = convert(path("short.rvd"), path("out.csv"));
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "The data file has been corrupted\nyou need to reenter your data.\n");
 
-  result = convert(kExampleCsv, file("missing/out.rvd"));
+  result = convert(kIdealGasCsv, path("missing/out.rvd"));
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(
       result.err.rfind(
-          "Error opening output data file\n" + file("missing/out.rvd") + "\nData not saved, try using Save As.", 0),
+          "Error opening output data file\n" + path("missing/out.rvd") + "\nData not saved, try using Save As.", 0),
       0u)
       << result.err;
 
-  WriteFile(file("bad.csv"), "Y,X1\n1,abc\n");
-  EXPECT_NE(convert(file("bad.csv"), file("x.rvd")).err.find("line 2, column 2"), std::string::npos);
-  EXPECT_EQ(convert(kExampleCsv, file("out.xls")).status, 2);
-  EXPECT_EQ(RunTool({"convert", kExampleCsv}).status, 2);
-  EXPECT_FALSE(std::filesystem::exists(file("out.csv")) || std::filesystem::exists(file("x.rvd")));
+  WriteFile(path("bad.csv"), "Y,X1\n1,abc\n");
+  EXPECT_NE(convert(path("bad.csv"), path("x.rvd")).err.find("line 2, column 2"), std::string::npos);
+  EXPECT_EQ(convert(kIdealGasCsv, path("out.xls")).status, 2);
+  EXPECT_EQ(RunTool({"convert", kIdealGasCsv}).status, 2);
+  EXPECT_FALSE(std::filesystem::exists(path("out.csv")) || std::filesystem::exists(path("x.rvd")));
 }
 
 }  // namespace

@@ -28,11 +28,12 @@ std::optional<double> Cell(const std::vector<CorpusRow>& rows, size_t row, size_
 // .expected file documents: the values exactly, each warning said, and
 // no warning unasked for; with the options that leave it in doubt, a
 // refusal naming the cause. A file that must give no sheet is refused.
-TEST(ImportCorpus, TheToolGivesEveryFileItsValuesOrRefusesNamingTheCause) {
+using ImportCorpus = ToolFolderTest;
+
+TEST_F(ImportCorpus, TheToolGivesEveryFileItsValuesOrRefusesNamingTheCause) {
   const std::vector<CorpusCase> corpus = LoadImportCorpus();
   ASSERT_GE(corpus.size(), 20u);
-  const std::string folder = MakeTemporaryFolder();
-  const std::string out = folder + "/out.csv";
+  const std::string out = path("out.csv");
   for (const CorpusCase& c : corpus) {
     SCOPED_TRACE(c.name);
     std::vector<std::string> arguments = {"convert", c.path, out};
@@ -64,7 +65,6 @@ TEST(ImportCorpus, TheToolGivesEveryFileItsValuesOrRefusesNamingTheCause) {
       EXPECT_NE(failed.err.find(refusal.substr(bar + 3)), std::string::npos) << failed.err;
     }
   }
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include <sys/resource.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 
 #include "run_tool.h"
@@ -36,15 +35,14 @@ std::size_t WriteLongText(const std::string& path) {
 // time, never every line of the text: the tool's largest resident set
 // stays within twice the text's size (a reader that kept the lines as
 // fields took about 3 GB).
-TEST(ImportMemory, A64MegabyteTextIsReadWithinTwiceItsSize) {
+using ImportMemory = ToolFolderTest;
+
+TEST_F(ImportMemory, A64MegabyteTextIsReadWithinTwiceItsSize) {
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP() << "AddressSanitizer's shadow memory and quarantine are no measure of the reader's";
 #endif
-  const std::string folder = MakeTemporaryFolder();
-  const std::size_t size = WriteLongText(folder + "/long.csv");
-  const ToolResult result =
-      RunTool({"convert", folder + "/long.csv", folder + "/sheet.csv", "--sep", ",", "--keep-first"});
-  std::filesystem::remove_all(folder);
+  const std::size_t size = WriteLongText(path("long.csv"));
+  const ToolResult result = RunTool({"convert", path("long.csv"), path("sheet.csv"), "--sep", ",", "--keep-first"});
   ASSERT_EQ(result.status, 0) << result.err;
   // The tool starts as this program, and the kernel counts this program's
   // largest resident set as the tool's first: only a larger one is the tool's.

@@ -10,7 +10,6 @@
 namespace rv::testing {
 namespace {
 
-const std::string kExample = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/ideal_gas.csv";
 const std::string kWeightedExample = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/decay_counts.csv";
 
 // X3 repeats X1, so every equation on X1 has a twin of the very same fit:
@@ -34,14 +33,12 @@ ToolRun IntoFile(const std::string& path) {
   return run;
 }
 
-class SearchShards : public ::testing::Test {
+class SearchShards : public ToolFolderTest {
  protected:
   void SetUp() override {
-    folder = MakeTemporaryFolder();
-    twins = folder + "/twins.csv";
-    WriteFile(twins, TwinsSheet());
+    ToolFolderTest::SetUp();
+    twins = write("twins.csv", TwinsSheet());
   }
-  void TearDown() override { std::filesystem::remove_all(folder); }
 
   // Searches shard k of n of the sheet into a part file and returns its path.
   // Odd shards take one thread, even ones two; shard 2 of 3 the reference
@@ -56,7 +53,6 @@ class SearchShards : public ::testing::Test {
     return path;
   }
 
-  std::string folder;
   std::string twins;
 };
 
@@ -66,8 +62,8 @@ TEST_F(SearchShards, MergedPartsGiveTheVeryJsonOfOneSearch) {
     std::vector<std::string> search;
   };
   const std::vector<Case> cases = {
-      {"example by R squared", {"search", kExample, "--json", "--quiet"}},
-      {"example by AICc", {"search", kExample, "--json", "--quiet", "--rank-by", "aicc"}},
+      {"example by R squared", {"search", kIdealGasCsv, "--json", "--quiet"}},
+      {"example by AICc", {"search", kIdealGasCsv, "--json", "--quiet", "--rank-by", "aicc"}},
       {"twins by R squared", {"search", twins, "--json", "--quiet", "--max-terms", "3"}},
       {"twins by BIC, three sets",
        {"search", twins, "--json", "--quiet", "--max-terms", "3", "--rank-by", "bic", "--sets", "2,4,6"}},
@@ -100,8 +96,7 @@ TEST_F(SearchShards, MergedPartsGiveTheVeryJsonOfOneSearch) {
 TEST_F(SearchShards, MergeRefusesPartsThatDoNotMakeOneSearch) {
   const std::vector<std::string> search = {"search", twins, "--json", "--quiet", "--max-terms", "2"};
   const std::string one = searchShard(search, 1, 3), two = searchShard(search, 2, 3), three = searchShard(search, 3, 3);
-  const std::string otherData = folder + "/other.csv";
-  WriteFile(otherData, TwinsSheet(37.5));
+  const std::string otherData = write("other.csv", TwinsSheet(37.5));
   const ToolResult foreign = RunTool({"search", otherData, "--json", "--quiet", "--max-terms", "2", "--shard", "3/3"},
                                      IntoFile(folder + "/foreign.json"));
   ASSERT_EQ(foreign.status, 0) << foreign.err;
@@ -109,41 +104,34 @@ TEST_F(SearchShards, MergeRefusesPartsThatDoNotMakeOneSearch) {
   std::string sigmasText;
   std::istringstream lines(TwinsSheet());
   for (std::string line; std::getline(lines, line);) sigmasText += line + (sigmasText.empty() ? ",X16\n" : ",0.25\n");
-  const std::string sigmas = folder + "/sigmas.csv";
-  WriteFile(sigmas, sigmasText);
+  const std::string sigmas = write("sigmas.csv", sigmasText);
   const ToolResult weighted =
       RunTool({"search", sigmas, "--json", "--quiet", "--max-terms", "2", "--sigma", "X16", "--shard", "3/3"},
               IntoFile(folder + "/weighted.json"));
   ASSERT_EQ(weighted.status, 0) << weighted.err;
   const std::string whole = folder + "/whole.json";
   RunTool(search, IntoFile(whole));
-  const std::string truncated = folder + "/truncated.json";
-  WriteFile(truncated, ReadFile(one).substr(0, 300));
+  const std::string truncated = write("truncated.json", ReadFile(one).substr(0, 300));
   std::string stoppedText = ReadFile(three);
   const std::string notStopped = "\"stopped\": false";
   stoppedText.replace(stoppedText.find(notStopped), notStopped.size(), "\"stopped\": true");
-  const std::string stopped = folder + "/stopped.json";
-  WriteFile(stopped, stoppedText);
+  const std::string stopped = write("stopped.json", stoppedText);
   // A part edited by hand: sums no search makes.
   const auto edited = [&](const std::string& name, const std::string& from, const std::string& to) {
     std::string text = ReadFile(three);
     const size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;
     text.replace(at, from.size(), to);
-    WriteFile(folder + "/" + name, text);
-    return folder + "/" + name;
+    return write(name, text);
   };
   const std::string negative = edited("negative.json", "\"ss_res\": ", "\"ss_res\": -1, \"was\": ");
   const std::string aboveOne = edited("above.json", "\"sst\": ", "\"sst\": 1e-300, \"was\": ");
-  const std::string emptyOne = folder + "/empty1.json", emptyTwo = folder + "/empty2.json";
-  WriteFile(emptyOne, "");
-  WriteFile(emptyTwo, "\n");
+  const std::string emptyOne = write("empty1.json", ""), emptyTwo = write("empty2.json", "\n");
   const std::string fifo = folder + "/fifo.json";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const std::string zero = folder + "/zero.json";
   std::filesystem::create_symlink("/dev/zero", zero);
-  const std::string huge = folder + "/huge.json";
-  WriteFile(huge, "{");
+  const std::string huge = write("huge.json", "{");
   std::filesystem::resize_file(huge, (std::size_t{16} << 20) + 1);
 
   struct Refusal {

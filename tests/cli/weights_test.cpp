@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "run_tool.h"
 
 namespace rv::testing {
@@ -13,7 +11,9 @@ const std::string kCounts = std::string(REGROVANTIS_SOURCE_DIR) + "/examples/dec
 // of the example, says so, and gives the normalised residuals; ranked by
 // predicted R squared, the law it was made from comes first. A sigma that cannot weight a fit is refused naming
 // its row, and so is a column other than X16.
-TEST(SigmaOption, WeightsEveryFitAndRefusesWhatCannotWeightIt) {
+using SigmaOption = ToolFolderTest;
+
+TEST_F(SigmaOption, WeightsEveryFitAndRefusesWhatCannotWeightIt) {
   const ToolResult search =
       RunTool({"search", kCounts, "--sigma", "X16", "--rank-by", "pred-r2", "--json", "--quiet", "--top", "1"});
   ASSERT_EQ(search.status, 0) << search.err;
@@ -34,16 +34,13 @@ TEST(SigmaOption, WeightsEveryFitAndRefusesWhatCannotWeightIt) {
   EXPECT_NE(text.out.find("Weights  =  weighted by \xcf\x83 (X16)"), std::string::npos) << text.out;
   EXPECT_NE(text.out.find("Pct Diff\tNormalised\n"), std::string::npos);
 
-  const std::string folder = MakeTemporaryFolder();
   for (const char* sigma : {"0", "-1", ""}) {
-    const std::string sheet = folder + "/bad.csv";
-    WriteFile(sheet, std::string("Y,X1,X16\n1,1,0.1\n2,2,0.1\n3,3,") + sigma + "\n4,4,0.1\n");
+    const std::string sheet = write("bad.csv", std::string("Y,X1,X16\n1,1,0.1\n2,2,0.1\n3,3,") + sigma + "\n4,4,0.1\n");
     const ToolResult refused = RunTool({"search", sheet, "--sigma", "X16", "--quiet"});
     EXPECT_EQ(refused.status, 1) << sigma;
     EXPECT_NE(refused.err.find("X16 of row 3 is empty, zero or negative"), std::string::npos) << refused.err;
     EXPECT_EQ(RunTool({"search", sheet, "--quiet"}).status, 0) << sigma;
   }
-  std::filesystem::remove_all(folder);
   EXPECT_EQ(RunTool({"search", kCounts, "--sigma", "X15"}).status, 2);
 }
 

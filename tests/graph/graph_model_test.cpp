@@ -28,39 +28,38 @@ std::vector<std::string> Texts(const std::vector<GraphVariableEntry>& entries) {
   return texts;
 }
 
+// Each variable is offered once, in the order the text names it first, so
+// it cannot be chosen for two axes; products and quotients name their
+// second variable three characters after the first. One or two entries
+// come pre-selected, more do not.
 TEST(GraphVariableList, OffersEachVariableOnceInTheOrderTheTextNamesThem) {
-  // X1 and X1 squared collapse; two entries come pre-selected.
-  const auto squared = GraphVariableEntries("Y = aX1 + bX1^2 + cX3 + d");
-  EXPECT_EQ(Texts(squared), (std::vector<std::string>{"\tX1", "\tX3"}));
-  EXPECT_TRUE(squared[0].selected && squared[1].selected);
-
-  // A variable named again later is not offered twice, so it cannot be
-  // chosen for two axes; three entries are not pre-selected.
-  const auto again = GraphVariableEntries("Y = aX1 + bX2 + cX1 + d");
-  EXPECT_EQ(Texts(again), (std::vector<std::string>{"\tX1", "\tX2"}));
-  EXPECT_EQ(Texts(GraphVariableEntries("Y = aX1 + bX2 + cX3 + dX1 + e")),
-            (std::vector<std::string>{"\tX1", "\tX2", "\tX3"}));
-
-  EXPECT_EQ(Texts(GraphVariableEntries("ln(Y) = a/sqr(X12) + b")), (std::vector<std::string>{"\tX12"}));
-  EXPECT_TRUE(GraphVariableEntries("Y = a").empty());
-}
-
-TEST(GraphVariableList, ReadsVariablesThatFollowCloselyAndPastSixteenOccurrences) {
-  // Products and quotients name their second variable three characters
-  // after the first.
-  EXPECT_EQ(Texts(GraphVariableEntries("Y = a X1 X2 + b")), (std::vector<std::string>{"\tX1", "\tX2"}));
-  EXPECT_EQ(Texts(GraphVariableEntries("Y = a X1/X2 + b X3/X1 + c")),
-            (std::vector<std::string>{"\tX1", "\tX2", "\tX3"}));
-
-  std::string text = "Y =";
-  std::vector<std::string> expected;
   // X1 to X8 twice each, then X9 and X10 as the 17th and 18th occurrences.
+  std::string eighteen = "Y =";
+  std::vector<std::string> pastSixteen;
   for (int i = 0; i < 18; ++i) {
     const int variable = i < 16 ? i / 2 + 1 : i - 7;
-    text += " a X" + std::to_string(variable) + " +";
-    if (i % 2 == 0 || i >= 16) expected.push_back("\tX" + std::to_string(variable));
+    eighteen += " a X" + std::to_string(variable) + " +";
+    if (i % 2 == 0 || i >= 16) pastSixteen.push_back("\tX" + std::to_string(variable));
   }
-  EXPECT_EQ(Texts(GraphVariableEntries(text + " b")), expected);
+  const struct {
+    std::string text;
+    std::vector<std::string> entries;
+  } cases[] = {
+      {"Y = aX1 + bX1^2 + cX3 + d", {"\tX1", "\tX3"}},  // X1 and X1 squared collapse
+      {"Y = aX1 + bX2 + cX1 + d", {"\tX1", "\tX2"}},
+      {"Y = aX1 + bX2 + cX3 + dX1 + e", {"\tX1", "\tX2", "\tX3"}},
+      {"ln(Y) = a/sqr(X12) + b", {"\tX12"}},
+      {"Y = a", {}},
+      {"Y = a X1 X2 + b", {"\tX1", "\tX2"}},
+      {"Y = a X1/X2 + b X3/X1 + c", {"\tX1", "\tX2", "\tX3"}},
+      {eighteen + " b", pastSixteen},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const std::vector<GraphVariableEntry> entries = GraphVariableEntries(c.text);
+    EXPECT_EQ(Texts(entries), c.entries);
+    for (const GraphVariableEntry& entry : entries) EXPECT_EQ(entry.selected, entries.size() <= 2) << entry.text;
+  }
 }
 
 TEST(GraphSelectionCheck, NeedsAnEquationAndOneOrTwoVariables) {

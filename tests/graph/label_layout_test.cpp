@@ -161,31 +161,32 @@ std::vector<std::string> Shown(const std::vector<TextBlock>& blocks) {
   return texts;
 }
 
+// Labels stand a round step apart, the finest at which none run together
+// (7 pixels a character): 30 pixels apart every tick; 15 apart every second,
+// where "10" and "12" are 14 wide with 4 of room; 7 apart every fifth, never
+// every fourth, which is no round number. A view zoomed four times shows a
+// finer step, with the digits it needs, and no label whose value is off the
+// picture: ticks every 0.1 from 0 to 10, 20 pixels apart, of which a
+// picture of 400 shows those from 0 to 1.9, and which the whole view labels
+// every 1.
 TEST(LabelLayout, LabelsStandARoundStepApartTheFinestAtWhichNoneRunTogether) {
   const GlyphSet glyphs = LabelSizedGlyphs();
-  const std::vector<LabelAxis> axis{{TextRole::XLabel, 1.0, 1}};
-  // 7 pixels a character, 30 apart: every tick.
-  EXPECT_EQ(Shown(LayOutTexts(Ticks(5, 30), glyphs, 400, 100, axis)),
-            (std::vector<std::string>{"0", "1", "2", "3", "4"}));
-  // 15 apart: every second tick would be "10" and "12" 30 apart, 14 wide
-  // with 4 of room; every second it is.
-  EXPECT_EQ(Shown(LayOutTexts(Ticks(13, 15), glyphs, 400, 100, axis)),
-            (std::vector<std::string>{"0", "2", "4", "6", "8", "10", "12"}));
-  // 7 apart: every fifth, never every fourth, which is no round number.
-  EXPECT_EQ(Shown(LayOutTexts(Ticks(21, 7), glyphs, 400, 100, axis)),
-            (std::vector<std::string>{"0", "5", "10", "15", "20"}));
-}
-
-// A view zoomed four times shows a finer step, with the digits it needs,
-// and no label whose value is off the picture.
-TEST(LabelLayout, AZoomedViewLabelsTheValuesInViewAtAFinerStep) {
-  const GlyphSet glyphs = LabelSizedGlyphs();
-  // Ticks every 0.1 from 0 to 10, 20 pixels apart: the picture of 400
-  // shows those from 0 to 1.9; the whole view labels every 1.
-  const std::vector<LabelAxis> axis{{TextRole::XLabel, 0.1, 10}};
-  EXPECT_EQ(Shown(LayOutTexts(Ticks(101, 20, 0.1), glyphs, 400, 100, axis, 1.0)), (std::vector<std::string>{"0", "1"}));
-  EXPECT_EQ(Shown(LayOutTexts(Ticks(101, 20, 0.1), glyphs, 400, 100, axis, 4.0)),
-            (std::vector<std::string>{"0", "0.5", "1.0", "1.5"}));
+  const struct {
+    int count;
+    double pitch, fine;
+    int perStep;
+    double magnification;
+    std::vector<std::string> shown;
+  } cases[] = {
+      {5, 30, 1.0, 1, 1.0, {"0", "1", "2", "3", "4"}},     {13, 15, 1.0, 1, 1.0, {"0", "2", "4", "6", "8", "10", "12"}},
+      {21, 7, 1.0, 1, 1.0, {"0", "5", "10", "15", "20"}},  {101, 20, 0.1, 10, 1.0, {"0", "1"}},
+      {101, 20, 0.1, 10, 4.0, {"0", "0.5", "1.0", "1.5"}},
+  };
+  for (const auto& c : cases) {
+    const std::vector<LabelAxis> axis{{TextRole::XLabel, c.fine, c.perStep}};
+    EXPECT_EQ(Shown(LayOutTexts(Ticks(c.count, c.pitch, c.fine), glyphs, 400, 100, axis, c.magnification)), c.shown)
+        << c.count << " ticks " << c.pitch << " apart, zoomed " << c.magnification;
+  }
   // A label off the picture across its axis stays, at the edge.
   std::vector<TextBlock> below = Ticks(3, 100);
   for (TextBlock& b : below) b.anchor.y = -40.0;

@@ -9,23 +9,13 @@ namespace {
 
 TEST(GraphPalette, HoldsEightRampsOfThirtyTwo) {
   const GraphPalette& p = kGraphPalette;
-  EXPECT_EQ(p[0], (PaletteColor{0, 0, 0}));
-  EXPECT_EQ(p[1], (PaletteColor{9, 9, 9}));
-  EXPECT_EQ(p[28], (PaletteColor{252, 252, 252}));
-  for (const int k : {29, 30, 31}) EXPECT_EQ(p[k], (PaletteColor{255, 255, 255})) << k;
-  EXPECT_EQ(p[32], (PaletteColor{69, 0, 0}));
-  EXPECT_EQ(p[42], (PaletteColor{129, 0, 0}));
-  EXPECT_EQ(p[63], (PaletteColor{255, 0, 0}));
-  EXPECT_EQ(p[64], (PaletteColor{0, 69, 0}));
-  EXPECT_EQ(p[95], (PaletteColor{0, 255, 0}));
-  EXPECT_EQ(p[106], (PaletteColor{0, 0, 129}));
-  EXPECT_EQ(p[127], (PaletteColor{0, 0, 255}));
-  EXPECT_EQ(p[138], (PaletteColor{129, 129, 0}));
-  EXPECT_EQ(p[159], (PaletteColor{255, 255, 0}));
-  EXPECT_EQ(p[160], (PaletteColor{0, 69, 69}));
-  EXPECT_EQ(p[191], (PaletteColor{0, 255, 255}));
-  EXPECT_EQ(p[192], (PaletteColor{69, 0, 69}));
-  EXPECT_EQ(p[223], (PaletteColor{255, 0, 255}));
+  // The ends of the grey ramp and of every colour ramp, and a step within.
+  const std::pair<int, PaletteColor> entries[] = {
+      {0, {0, 0, 0}},        {1, {9, 9, 9}},       {28, {252, 252, 252}}, {29, {255, 255, 255}}, {30, {255, 255, 255}},
+      {31, {255, 255, 255}}, {32, {69, 0, 0}},     {42, {129, 0, 0}},     {63, {255, 0, 0}},     {64, {0, 69, 0}},
+      {95, {0, 255, 0}},     {106, {0, 0, 129}},   {127, {0, 0, 255}},    {138, {129, 129, 0}},  {159, {255, 255, 0}},
+      {160, {0, 69, 69}},    {191, {0, 255, 255}}, {192, {69, 0, 69}},    {223, {255, 0, 255}}};
+  for (const auto& [index, color] : entries) EXPECT_EQ(p[index], color) << index;
   for (int i = 224; i < 256; ++i) EXPECT_EQ(p[i], (PaletteColor{255, 255, 255})) << i;
   // Within each colour ramp every entry is 6 brighter than the one before.
   for (int ramp = 1; ramp < 7; ++ramp)
@@ -52,13 +42,10 @@ TEST(GraphColor, SelectionsNameFixedEntriesAndSixteenOrMoreNone) {
 
 TEST(GraphOptions, DefaultAndBlackAndWhiteColumns) {
   const GraphOptions standard = DefaultGraphOptions();
-  EXPECT_EQ(standard.color(kBackground), 1);
-  EXPECT_EQ(standard.color(kEquationText), kNoColor);
-  EXPECT_EQ(standard.color(kCubeEdges), 3);
-  EXPECT_EQ(standard.color(kSolidSurface), 11);
-  EXPECT_EQ(standard.color(kBackPlaneGrid), 12);
-  EXPECT_EQ(standard.color(kBottomPlaneGrid), 5);
-  EXPECT_EQ(standard.color(kRightPlaneGrid), 8);
+  const std::pair<GraphColorElement, std::int32_t> defaults[] = {
+      {kBackground, 1},     {kEquationText, kNoColor}, {kCubeEdges, 3},     {kSolidSurface, 11},
+      {kBackPlaneGrid, 12}, {kBottomPlaneGrid, 5},     {kRightPlaneGrid, 8}};
+  for (const auto& [element, color] : defaults) EXPECT_EQ(standard.color(element), color) << element;
   EXPECT_TRUE(standard.shadeSurface);
 
   const GraphOptions plain = BlackAndWhiteGraphOptions();

@@ -37,6 +37,13 @@ int CountText(const Page& page, const std::string& wanted) {
       std::count_if(page.texts.begin(), page.texts.end(), [&](const auto& t) { return t.text == wanted; }));
 }
 
+// The data report of a document as a device would have printed it.
+RecordingCanvas Printed(const Document& document, const PrintSettings& settings = Settings()) {
+  RecordingCanvas canvas;
+  PrintDataReport(canvas, settings, document);
+  return canvas;
+}
+
 void SetAllWidths(Document& document, int width) {
   for (int c = 0; c < kSheetColumns; ++c) SetColumnWidth(document.sheet, c, width);
 }
@@ -59,8 +66,7 @@ TEST(DataReportLayout, FontSize12Quantities) {
 
 TEST(DataReport, ValuesInRowsOneToThreeOfYAndX1PrintTwoColumnsAndThreeRows) {
   const Document document = DocumentWithRows({{1.5, 10}, {2.5, 20}, {3.25, 30}});
-  RecordingCanvas canvas;
-  PrintDataReport(canvas, Settings(), document);
+  const RecordingCanvas canvas = Printed(document);
 
   ASSERT_EQ(canvas.pages.size(), 1u);
   const Page& page = canvas.pages[0];
@@ -105,8 +111,7 @@ TEST(DataReport, EmptyCellsPrintNothingAndFormatsApply) {
   Document document = DocumentWithRows({{1.5, 10, 7}, {EmptyValue, 20}});
   document.sheet.formats[1] = {FormatKind::Number, 3};
   document.sheet.formats[2] = {FormatKind::Scientific, 2};
-  RecordingCanvas canvas;
-  PrintDataReport(canvas, Settings(), document);
+  const RecordingCanvas canvas = Printed(document);
   ASSERT_EQ(canvas.pages.size(), 1u);
   EXPECT_EQ(RowTexts(canvas.pages[0], 368), (std::vector<std::string>{"1", "1.5", "10.000", "7.00E+00"}));
   // Row 2 has no Y and no X2, but its row is printed with its number.
@@ -124,62 +129,66 @@ TEST(DataReport, TheExtentIsTheLastRowAndTheLastColumnHoldingAnyValue) {
 }
 
 TEST(DataReport, AnEmptySheetPrintsNothing) {
-  RecordingCanvas canvas;
-  PrintDataReport(canvas, Settings(), Document{});
+  const RecordingCanvas canvas = Printed(Document{});
   EXPECT_EQ(canvas.jobsBegun, 0);
   EXPECT_TRUE(canvas.setup.printer.empty());
   EXPECT_TRUE(canvas.pages.empty());
 }
 
-TEST(DataReport, TitlesOfThreeCharactersOrFewerTakeNoSpace) {
-  Document document = DocumentWithRows({{1, 2}});
-  document.options.title1 = "abc";
-  document.options.title2 = "\xC3\xA4\xC3\xB6\xC3\xBC";  // three letters in six bytes
-  RecordingCanvas canvas;
-  PrintDataReport(canvas, Settings(), document);
-  ASSERT_EQ(canvas.pages.size(), 1u);
-  EXPECT_EQ(canvas.find(0, "abc"), nullptr);
-  EXPECT_EQ(canvas.find(0, document.options.title2), nullptr);
-  EXPECT_EQ(canvas.find(0, "Y")->y, 308);
-}
-
-TEST(DataReport, TitlesAreCentredAndPushTheTableDown) {
-  Document document = DocumentWithRows({{1, 2}});
-  document.options.title1 = "Gas law";
-  RecordingCanvas one;
-  PrintDataReport(one, Settings(), document);
-  const auto* title = one.find(0, "Gas law");
-  ASSERT_NE(title, nullptr);
-  EXPECT_EQ(title->x, 1275);
-  EXPECT_EQ(title->y, 300);
-  EXPECT_EQ(title->align, TextAlign::Centre);
-  EXPECT_EQ(title->font, PrintFont::Title1);
-  // 300 + 12 × 50 / 8 = 375, then 12 × 5 / 3 = 20 before the heading row.
-  EXPECT_EQ(one.find(0, "Y")->y, 395 + 8);
-
-  document.options.title2 = "Run 2";
-  RecordingCanvas two;
-  PrintDataReport(two, Settings(12, true), document);
-  EXPECT_EQ(two.find(0, "Gas law")->x, 1575);
-  const auto* second = two.find(0, "Run 2");
-  ASSERT_NE(second, nullptr);
-  EXPECT_EQ(second->y, 375);
-  EXPECT_EQ(second->font, PrintFont::Title2);
-  EXPECT_EQ(two.find(0, "Y")->y, 470 + 8);
-
-  // Title 2 alone takes Title 1's place.
-  document.options.title1.clear();
-  RecordingCanvas alone;
-  PrintDataReport(alone, Settings(), document);
-  EXPECT_EQ(alone.find(0, "Run 2")->y, 300);
+// Titles are centred over the page in their own fonts and push the table
+// down; a title of three characters or fewer takes no space, and Title 2
+// alone takes Title 1's place.
+TEST(DataReport, TitlesAreCentredAndPushTheTableDownUnlessTheyAreThreeCharactersOrFewer) {
+  struct Title {
+    std::string text;
+    int x, y;
+    PrintFont font;
+  };
+  const struct {
+    const char* name;
+    std::string title1, title2;
+    bool landscape;
+    std::vector<Title> printed;
+    int headingY;
+  } cases[] = {
+      // Three letters in six bytes are three characters.
+      {"short", "abc", "\xC3\xA4\xC3\xB6\xC3\xBC", false, {}, 308},
+      // 300 + 12 × 50 / 8 = 375, then 12 × 5 / 3 = 20 before the heading row.
+      {"title 1", "Gas law", "", false, {{"Gas law", 1275, 300, PrintFont::Title1}}, 395 + 8},
+      {"both, landscape",
+       "Gas law",
+       "Run 2",
+       true,
+       {{"Gas law", 1575, 300, PrintFont::Title1}, {"Run 2", 1575, 375, PrintFont::Title2}},
+       470 + 8},
+      {"title 2 alone", "", "Run 2", false, {{"Run 2", 1275, 300, PrintFont::Title2}}, 395 + 8},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Document document = DocumentWithRows({{1, 2}});
+    document.options.title1 = c.title1;
+    document.options.title2 = c.title2;
+    const RecordingCanvas canvas = Printed(document, Settings(12, c.landscape));
+    ASSERT_EQ(canvas.pages.size(), 1u);
+    for (const Title& title : c.printed) {
+      const auto* text = canvas.find(0, title.text);
+      ASSERT_NE(text, nullptr) << title.text;
+      EXPECT_EQ(text->x, title.x);
+      EXPECT_EQ(text->y, title.y);
+      EXPECT_EQ(text->align, TextAlign::Centre);
+      EXPECT_EQ(text->font, title.font);
+    }
+    for (const std::string& title : {c.title1, c.title2})
+      if (!title.empty() && c.printed.empty()) EXPECT_EQ(canvas.find(0, title), nullptr) << title;
+    EXPECT_EQ(canvas.find(0, "Y")->y, c.headingY);
+  }
 }
 
 TEST(DataReport, LandscapePutsThePageNumberAtX3120AndTheFooterAtY2400) {
   Document document = DocumentWithRows({{1, 2}});
   document.state.named = true;
   document.state.path = "/tmp/sheet.rvd";
-  RecordingCanvas canvas;
-  PrintDataReport(canvas, Settings(12, true), document);
+  const RecordingCanvas canvas = Printed(document, Settings(12, true));
   ASSERT_EQ(canvas.pages.size(), 1u);
   const auto* number = canvas.find(0, "1");
   const auto* path = canvas.find(0, "/tmp/sheet.rvd");
@@ -196,8 +205,7 @@ TEST(DataReport, LandscapePutsThePageNumberAtX3120AndTheFooterAtY2400) {
 TEST(DataReport, RowsBreakIntoPagesThatRepeatTheHeading) {
   // At size 12 portrait the heading ends at 360 and 42 rows reach 2880,
   // past the break at 2850.
-  RecordingCanvas canvas;
-  PrintDataReport(canvas, Settings(), FilledDocument(99, 2));
+  const RecordingCanvas canvas = Printed(FilledDocument(99, 2));
   ASSERT_EQ(canvas.pages.size(), 3u);
   const int rowsPerPage[] = {42, 42, 15};
   for (size_t p = 0; p < 3; ++p) {
@@ -222,8 +230,7 @@ TEST(DataReport, ALastRowThatFillsItsPageEndsThatPageOnce) {
   // next block's page is number 2.
   Document document = FilledDocument(42, 17);
   SetAllWidths(document, 200);
-  RecordingCanvas canvas;
-  PrintDataReport(canvas, Settings(), document);
+  const RecordingCanvas canvas = Printed(document);
   EXPECT_EQ(canvas.strayCalls, 0);
   ASSERT_EQ(canvas.pages.size(), 9u);
   for (size_t p = 0; p < canvas.pages.size(); ++p) EXPECT_EQ(PageNumber(canvas.pages[p]), std::to_string(p + 1));
@@ -234,8 +241,7 @@ TEST(DataReport, SeventeenWideColumnsPrintInBlocksEachOnNewPagesWithTitlesAndHea
   Document document = FilledDocument(5, 17);
   SetAllWidths(document, 200);
   document.options.title1 = "Wide sheet";
-  RecordingCanvas canvas;
-  PrintDataReport(canvas, Settings(), document);
+  const RecordingCanvas canvas = Printed(document);
   ASSERT_EQ(canvas.pages.size(), 9u);
   for (size_t p = 0; p < canvas.pages.size(); ++p) {
     SCOPED_TRACE(p);
@@ -254,8 +260,7 @@ TEST(DataReport, SeventeenWideColumnsPrintInBlocksEachOnNewPagesWithTitlesAndHea
   EXPECT_EQ(canvas.find(2, "X5")->x, 396 + 1500 - 8);
 
   // Lying, the page holds three: 396 + 3 × 750 = 2646 is within 3000.
-  RecordingCanvas landscape;
-  PrintDataReport(landscape, Settings(12, true), document);
+  const RecordingCanvas landscape = Printed(document, Settings(12, true));
   ASSERT_EQ(landscape.pages.size(), 6u);
   EXPECT_EQ(RowTexts(landscape.pages[0], 395 + 8), (std::vector<std::string>{"Y", "X1", "X2"}));
 }
@@ -265,8 +270,7 @@ TEST(DataReport, AColumnWiderThanThePageNarrowsToThePageButNeverBelowItsTexts) {
   // prints in a block of its own, as wide as the page's body.
   Document document = FilledDocument(3, 3);
   SetColumnWidth(document.sheet, 1, 400);
-  RecordingCanvas canvas;
-  PrintDataReport(canvas, Settings(48, false), document);
+  const RecordingCanvas canvas = Printed(document, Settings(48, false));
   ASSERT_EQ(canvas.pages.size(), 3u);
   EXPECT_EQ(RowTexts(canvas.pages[1], 300 + 32), (std::vector<std::string>{"X1"}));
   EXPECT_EQ(canvas.find(1, "X1")->x, 2250 - 32);
@@ -276,8 +280,7 @@ TEST(DataReport, AColumnWiderThanThePageNarrowsToThePageButNeverBelowItsTexts) {
   // A column narrower than its texts widens to hold them.
   Document narrow = DocumentWithRows({{123456.789, 1}});
   SetColumnWidth(narrow.sheet, 0, 10);
-  RecordingCanvas widened;
-  PrintDataReport(widened, Settings(12, false), narrow);
+  const RecordingCanvas widened = Printed(narrow, Settings(12, false));
   const auto* value = widened.find(0, "123456.789");
   ASSERT_NE(value, nullptr);
   EXPECT_GE(value->left(), 396 + 8);
@@ -286,16 +289,13 @@ TEST(DataReport, AColumnWiderThanThePageNarrowsToThePageButNeverBelowItsTexts) {
 
 TEST(DataReport, FontSizesOutsideTheFieldsRangePrintAtItsEnds) {
   const Document document = FilledDocument(99, 17);
-  RecordingCanvas tiny;
-  PrintDataReport(tiny, Settings(0, false), document);
+  const RecordingCanvas tiny = Printed(document, Settings(0, false));
   // Size 0 prints as size 2: rows 10 units apart, all on one page.
   ASSERT_EQ(tiny.pages.size(), 1u);
   EXPECT_EQ(tiny.strayCalls, 0);
 
-  RecordingCanvas huge;
-  RecordingCanvas largest;
-  PrintDataReport(huge, Settings(2'000'000'000, false), document);
-  PrintDataReport(largest, Settings(48, false), document);
+  const RecordingCanvas huge = Printed(document, Settings(2'000'000'000, false));
+  const RecordingCanvas largest = Printed(document, Settings(48, false));
   EXPECT_EQ(huge.pages.size(), largest.pages.size());
   EXPECT_EQ(huge.strayCalls, 0);
   EXPECT_EQ(huge.jobsEnded, 1);

@@ -204,7 +204,7 @@ std::vector<ReportCase> AllReports() {
   for (int k = 0; k < s.equation.coefficientCount(); ++k)
     coefficients.push_back(FormatValueText(s.equation.coefficients[static_cast<size_t>(k)], ValueTextMode::Scientific));
 
-  return {
+  std::vector<ReportCase> reports = {
       {"data", [&s](PageCanvas& c, const PrintSettings& p) { PrintDataReport(c, p, s.document); }, cells},
       {"coefficients",
        [&s](PageCanvas& c, const PrintSettings& p) { PrintCoefficientsReport(c, p, s.document, s.equation); },
@@ -219,27 +219,21 @@ std::vector<ReportCase> AllReports() {
        [&s](PageCanvas& c, const PrintSettings& p) { PrintStdErrorsReport(c, p, s.document, s.statistics); }, terms},
       {"criteria", [&s](PageCanvas& c, const PrintSettings& p) { PrintCriteriaReport(c, p, s.document, s.statistics); },
        criteria},
-      {"basic",
-       [&s](PageCanvas& c, const PrintSettings& p) {
-         PrintFunctionReport(c, p, s.document, s.equation, FunctionLanguage::Basic);
-       },
-       {}},
-      {"c",
-       [&s](PageCanvas& c, const PrintSettings& p) {
-         PrintFunctionReport(c, p, s.document, s.equation, FunctionLanguage::C);
-       },
-       {}},
-      {"fortran",
-       [&s](PageCanvas& c, const PrintSettings& p) {
-         PrintFunctionReport(c, p, s.document, s.equation, FunctionLanguage::Fortran);
-       },
-       {}},
       {"graph",
        [&s](PageCanvas& c, const PrintSettings& p) { PrintGraphReport(c, p, s.document, s.graph, s.equation); },
        coefficients},
   };
+  for (const auto& [name, language] : {std::pair{"basic", FunctionLanguage::Basic}, std::pair{"c", FunctionLanguage::C},
+                                       std::pair{"fortran", FunctionLanguage::Fortran}})
+    reports.push_back({name,
+                       [&s, language = language](PageCanvas& c, const PrintSettings& p) {
+                         PrintFunctionReport(c, p, s.document, s.equation, language);
+                       },
+                       {}});
+  return reports;
 }
 
+// Each report's job begins and ends once, and its pages number on from 1.
 TEST(PageFit, EveryReportAtEverySizeOrientationAndPaperPrintsWholeTextsInsideTheirCellsAndThePage) {
   for (const ReportCase& report : AllReports())
     for (const PageCase& c : AllCases()) {
@@ -247,20 +241,27 @@ TEST(PageFit, EveryReportAtEverySizeOrientationAndPaperPrintsWholeTextsInsideThe
       RecordingCanvas canvas;
       canvas.paper = c.paper;
       report.print(canvas, Settings(c.fontSize, c.landscape));
+      EXPECT_EQ(canvas.jobsBegun, 1);
+      EXPECT_EQ(canvas.jobsEnded, 1);
       ExpectLaidOut(canvas);
       ExpectPrinted(canvas, report.shown);
+      for (size_t p = 0; p < canvas.pages.size(); ++p)
+        EXPECT_EQ(canvas.pages[p].texts.back().text, std::to_string(p + 1)) << p;
       if (::testing::Test::HasFailure()) return;
     }
 }
 
-// The pages of a report number on from 1, whatever paper it is printed on.
-TEST(PageFit, PagesAreNumberedInOrder) {
+// Every report stops when its job cannot start: no page, no end of a job
+// that never began.
+TEST(PageFit, NoReportPrintsWhenTheJobCannotStart) {
   for (const ReportCase& report : AllReports()) {
     SCOPED_TRACE(report.name);
-    RecordingCanvas canvas;
-    report.print(canvas, Settings(24, true));
-    for (size_t p = 0; p < canvas.pages.size(); ++p)
-      EXPECT_EQ(canvas.pages[p].texts.back().text, std::to_string(p + 1)) << p;
+    RecordingCanvas refused;
+    refused.acceptJob = false;
+    report.print(refused, Settings());
+    EXPECT_TRUE(refused.pages.empty());
+    EXPECT_EQ(refused.jobsEnded, 0);
+    EXPECT_EQ(refused.strayCalls, 0);
   }
 }
 

@@ -9,37 +9,31 @@
 namespace rv::testing {
 namespace {
 
+// Size 1 would give 4, 6 and 5 units, all below the lower clamp; size 40
+// 160, 240 and 200, all above the upper one; at size 20 body 80 stays and
+// the titles (120, 100) are just within.
 TEST(PrintJobFonts, HeightsGrowWithTheFontSizeWithinTheirClamps) {
-  const JobFontHeights twelve = JobFontHeightsFor(12);
-  EXPECT_EQ(twelve.body, 48);
-  EXPECT_EQ(twelve.title1, 72);
-  EXPECT_EQ(twelve.title2, 60);
-  // Size 1 would give 4, 6 and 5 units: all come up to the lower clamp.
-  const JobFontHeights one = JobFontHeightsFor(1);
-  EXPECT_EQ(one.body, 8);
-  EXPECT_EQ(one.title1, 8);
-  EXPECT_EQ(one.title2, 8);
-  // Size 40 would give 160, 240 and 200.
-  const JobFontHeights forty = JobFontHeightsFor(40);
-  EXPECT_EQ(forty.body, 120);
-  EXPECT_EQ(forty.title1, 120);
-  EXPECT_EQ(forty.title2, 120);
-  // Size 20: body 80 stays, the titles (120, 100) are just within.
-  EXPECT_EQ(JobFontHeightsFor(20).title1, 120);
-  EXPECT_EQ(JobFontHeightsFor(20).title2, 100);
-  EXPECT_EQ(JobFontHeightsFor(1'000'000'000).body, 120);
+  const struct {
+    int size;
+    JobFontHeights heights;
+  } cases[] = {{12, {48, 72, 60}},
+               {1, {8, 8, 8}},
+               {40, {120, 120, 120}},
+               {20, {80, 120, 100}},
+               {1'000'000'000, {120, 120, 120}}};
+  for (const auto& c : cases) {
+    const JobFontHeights heights = JobFontHeightsFor(c.size);
+    EXPECT_EQ(heights.body, c.heights.body) << c.size;
+    EXPECT_EQ(heights.title1, c.heights.title1) << c.size;
+    EXPECT_EQ(heights.title2, c.heights.title2) << c.size;
+  }
 }
 
 TEST(PrintSettingsClamps, CopiesAndTypedFontSizesStayInRange) {
-  EXPECT_EQ(ClampCopies(0), 1);
-  EXPECT_EQ(ClampCopies(-4), 1);
-  EXPECT_EQ(ClampCopies(1), 1);
-  EXPECT_EQ(ClampCopies(99), 99);
-  EXPECT_EQ(ClampCopies(150), 99);
-  EXPECT_EQ(ClampTypedFontSize(0), 2);
-  EXPECT_EQ(ClampTypedFontSize(2), 2);
-  EXPECT_EQ(ClampTypedFontSize(48), 48);
-  EXPECT_EQ(ClampTypedFontSize(5'000'000'000LL), 48);
+  const std::pair<int, int> copies[] = {{0, 1}, {-4, 1}, {1, 1}, {99, 99}, {150, 99}};
+  for (const auto& [typed, clamped] : copies) EXPECT_EQ(ClampCopies(typed), clamped) << typed;
+  const std::pair<long long, int> sizes[] = {{0, 2}, {2, 2}, {48, 48}, {5'000'000'000LL, 48}};
+  for (const auto& [typed, clamped] : sizes) EXPECT_EQ(ClampTypedFontSize(typed), clamped) << typed;
 }
 
 TEST(PrintSettingsClamps, AChoiceWithoutAPrinterOrFaceKeepsThePreviousOnesAndClampsWhatWasTyped) {
@@ -61,50 +55,61 @@ TEST(PrintSettingsClamps, AChoiceWithoutAPrinterOrFaceKeepsThePreviousOnesAndCla
   EXPECT_FALSE(chosen.landscape);
 }
 
+// The footer prints the path of a named sheet at the left and the page
+// number at the right; a path without the Named flag is left over from
+// before and not the sheet's, so it is not printed.
 TEST(PrintJobPages, TheFooterPrintsThePathOfANamedSheetAndThePageNumber) {
-  for (const bool landscape : {false, true}) {
-    SCOPED_TRACE(landscape ? "landscape" : "portrait");
+  struct Footer {
+    std::string text;
+    int x;
+    TextAlign align;
+  };
+  const struct {
+    const char* name;
+    bool named, landscape;
+    int pageNumber, footerY;
+    std::vector<Footer> texts;
+  } cases[] = {
+      {"named, portrait",
+       true,
+       false,
+       7,
+       3120,
+       {{"/home/ada/fits/gas.rvd", 150, TextAlign::Left}, {"7", 2400, TextAlign::Right}}},
+      {"named, landscape",
+       true,
+       true,
+       7,
+       2400,
+       {{"/home/ada/fits/gas.rvd", 150, TextAlign::Left}, {"7", 3120, TextAlign::Right}}},
+      {"unnamed", false, false, 1, 3120, {{"1", 2400, TextAlign::Right}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     RecordingCanvas canvas;
-    DocumentState named;
-    named.named = true;
-    named.path = "/home/ada/fits/gas.rvd";
-    PrintJob job = MakePrintJob(canvas, Settings(12, landscape), named, kDataReportName);
+    DocumentState state;
+    state.named = c.named;
+    state.path = c.named ? "/home/ada/fits/gas.rvd" : "/left/over/from/before.rvd";
+    PrintJob job = MakePrintJob(canvas, Settings(12, c.landscape), state, kDataReportName);
     ASSERT_TRUE(BeginPrintJob(job));
     StartPrintPage(job);
-    job.pageCounter = 7;
+    job.pageCounter = c.pageNumber;
     EndPrintPage(job);
     EndPrintJob(job);
 
     ASSERT_EQ(canvas.pages.size(), 1u);
     const auto& texts = canvas.pages[0].texts;
-    ASSERT_EQ(texts.size(), 2u);
-    const int footerY = landscape ? 2400 : 3120;
-    EXPECT_EQ(texts[0].text, "/home/ada/fits/gas.rvd");
-    EXPECT_EQ(texts[0].x, 150);
-    EXPECT_EQ(texts[0].y, footerY);
-    EXPECT_EQ(texts[0].align, TextAlign::Left);
-    EXPECT_EQ(texts[0].font, PrintFont::Footer);
-    EXPECT_EQ(texts[1].text, "7");
-    EXPECT_EQ(texts[1].x, landscape ? 3120 : 2400);
-    EXPECT_EQ(texts[1].y, footerY);
-    EXPECT_EQ(texts[1].align, TextAlign::Right);
-    EXPECT_EQ(texts[1].font, PrintFont::Footer);
+    ASSERT_EQ(texts.size(), c.texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) {
+      EXPECT_EQ(texts[i].text, c.texts[i].text);
+      EXPECT_EQ(texts[i].x, c.texts[i].x) << texts[i].text;
+      EXPECT_EQ(texts[i].y, c.footerY) << texts[i].text;
+      EXPECT_EQ(texts[i].align, c.texts[i].align) << texts[i].text;
+      EXPECT_EQ(texts[i].font, PrintFont::Footer) << texts[i].text;
+    }
     EXPECT_TRUE(canvas.pages[0].ended);
     EXPECT_EQ(canvas.strayCalls, 0);
   }
-}
-
-TEST(PrintJobPages, AnUnnamedSheetPrintsOnlyThePageNumber) {
-  RecordingCanvas canvas;
-  DocumentState unnamed;
-  unnamed.path = "/left/over/from/before.rvd";  // a path without the Named flag is not the sheet's
-  PrintJob job = MakePrintJob(canvas, Settings(), unnamed, kDataReportName);
-  ASSERT_TRUE(BeginPrintJob(job));
-  StartPrintPage(job);
-  job.pageCounter = 1;
-  EndPrintPage(job);
-  EndPrintJob(job);
-  EXPECT_EQ(canvas.textsOf(0), std::vector<std::string>{"1"});
 }
 
 TEST(PrintJobPages, TheDeviceIsOpenedWithTheSettings) {
