@@ -63,7 +63,7 @@ TEST(DataFileCorpus, ShortAndGrownFilesAreRefusedAndLeaveTheSheet) {
       damaged.back().second.resize(bytes.size() + extra, 0xA5);
     }
     for (const auto& [what, file] : damaged) {
-      SCOPED_TRACE(seed + " " + what);
+      SCOPED_TRACE(::testing::Message() << seed << " " << what);
       WriteBytes(folder.file("damaged.rvd"), file);
       Reader reader;
       const DataFileBytes before = EncodeDataFile(reader.document, reader.session);
