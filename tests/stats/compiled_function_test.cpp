@@ -11,7 +11,6 @@
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
 #include "fitted_equation.h"
@@ -149,11 +148,11 @@ void WriteText(const std::filesystem::path& path, const std::string& text) {
   out << text;
 }
 
-// A shell command from its pieces.
-std::string Command(std::initializer_list<std::string_view> pieces) {
-  std::string command;
-  for (const std::string_view piece : pieces) command += piece;
-  return command;
+// A text from its pieces: a shell command, a driver's lines.
+std::string Joined(std::initializer_list<std::string_view> pieces) {
+  std::string text;
+  for (const std::string_view piece : pieces) text += piece;
+  return text;
 }
 
 // Runs a shell command; its output, or a failure naming the command.
@@ -223,8 +222,7 @@ class CompiledFunction : public ::testing::Test {
       const std::string renamed = name + std::to_string(e);
       const std::string file = renamed + extension;
       WriteText(folder / file, text(e));
-      driver += "#define ";  // built in steps: g++ 12 misreports "literal" + string here
-      driver += name + " " + renamed + "\n#include \"" + file + "\"\n#undef " + name + "\n";
+      driver += Joined({"#define ", name, " ", renamed, "\n#include \"", file, "\"\n#undef ", name, "\n"});
       body += calls(e, renamed, Arguments(equations[e], false));
     }
     const std::string source = (folder / (name + "Driver" + extension)).string();
@@ -241,9 +239,9 @@ class CompiledFunction : public ::testing::Test {
     WriteText(base + ".for", function);
     WriteText(base + "d.c",
               "#include <stdio.h>\ndouble " + symbol + "();\nint main(void) {\n" + calls + "  return 0;\n}\n");
-    RunShell(Command({"gfortran -Wall -Werror -c -o ", base, "f.o ", base, ".for"}));
-    RunShell(Command({"gcc -Wall -Werror -Wno-strict-prototypes -c -o ", base, "d.o ", base, "d.c"}));
-    RunShell(Command({"gfortran -o ", base, ".run ", base, "d.o ", base, "f.o"}));
+    RunShell(Joined({"gfortran -Wall -Werror -c -o ", base, "f.o ", base, ".for"}));
+    RunShell(Joined({"gcc -Wall -Werror -Wno-strict-prototypes -c -o ", base, "d.o ", base, "d.c"}));
+    RunShell(Joined({"gfortran -o ", base, ".run ", base, "d.o ", base, "f.o"}));
     return RunShell(base + ".run");
   }
 
@@ -361,18 +359,19 @@ TEST_F(CompiledFunction, BandFunctionsAgreeWithTheProgram) {
   for (const FitWorkspace& ws : equations)
     for (const FunctionLanguage language : {FunctionLanguage::C, FunctionLanguage::Fortran})
       EXPECT_EQ(GenerateBandFunctionText(ws, language, kLevel).empty(), ws.candidate.rational) << ws.text;
-  for (const auto& [language, compiler, extension] :
-       {std::tuple{FunctionLanguage::C, "gcc", ".c"}, std::tuple{FunctionLanguage::Cpp, "g++", ".cpp"}}) {
+  const auto runCFamily = [&](FunctionLanguage language, const std::string& compiler, const std::string& extension) {
     const auto text = [&](size_t e) { return GenerateBandFunctionText(equations[e], language, kLevel); };
     outputs[extension] = RunCFamily(linear, "FuncBand", text, compiler, extension, calls);
-  }
+  };
+  runCFamily(FunctionLanguage::C, "gcc", ".c");
+  runCFamily(FunctionLanguage::Cpp, "g++", ".cpp");
   // FORTRAN's function has one name: a program for each equation.
   for (const size_t e : linear) {
     const std::string observation = std::to_string(NewObservationVariance(equations[e]));
-    outputs[".for"] += RunFortran(
-        "b" + std::to_string(e), GenerateBandFunctionText(equations[e], FunctionLanguage::Fortran, kLevel), "funcb_",
-        "  double zero = 0.0, observation = " + observation + ";\n" +
-            BandCalls(e, "funcb_", Arguments(equations[e], true), ", &zero", ", &observation"));
+    const std::string fortranCalls = BandCalls(e, "funcb_", Arguments(equations[e], true), ", &zero", ", &observation");
+    outputs[".for"] +=
+        RunFortran("b" + std::to_string(e), GenerateBandFunctionText(equations[e], FunctionLanguage::Fortran, kLevel),
+                   "funcb_", Joined({"  double zero = 0.0, observation = ", observation, ";\n", fortranCalls}));
   }
   for (const auto& [extension, output] : outputs) {
     std::istringstream lines(output);
