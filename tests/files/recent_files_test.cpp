@@ -22,28 +22,31 @@ TEST(RecentFiles, OnlyAbsolutePathsFromTheSettingsTakeASlot) {
   EXPECT_TRUE(RecentFiles::FromSettings({"C:\\data\\a.rvd", "", "", ""}).menuItems().empty());
 }
 
-TEST(RecentFiles, ASavedOrOpenedFileMovesToTheTop) {
+// A saved or opened file moves to the top; paths are compared with their
+// letter case; of several equal slots the last is dropped.
+TEST(RecentFiles, ARememberedFileMovesToTheTop) {
+  using Slots4 = std::array<std::string, 4>;
+  const struct {
+    const char* what;
+    Slots4 settings;
+    std::vector<std::string> remembered;
+    Slots4 slots;
+  } cases[] = {
+      {"a listed file", {A, B, C, D}, {C}, {C, A, B, D}},
+      {"a new file", {A, B, C, D}, {C, E}, {E, C, A, B}},
+      {"the top file again", {A, B, C, D}, {C, E, E}, {E, C, A, B}},
+      {"another letter case", {A, "", "", ""}, {"/data/A.rvd"}, {"/data/A.rvd", A, "", ""}},
+      {"a file in two slots", {A, B, A, C}, {A}, {A, A, B, C}},
+  };
+  for (const auto& c : cases) {
+    RecentFiles recent = RecentFiles::FromSettings(c.settings);
+    for (const std::string& path : c.remembered) recent.remember(path);
+    EXPECT_EQ(Slots(recent), c.slots) << c.what;
+  }
   RecentFiles recent = RecentFiles::FromSettings({A, B, C, D});
-  recent.remember(C);
-  EXPECT_EQ(Slots(recent), (std::array<std::string, 4>{C, A, B, D}));
-  recent.remember(E);
-  EXPECT_EQ(Slots(recent), (std::array<std::string, 4>{E, C, A, B}));
-  recent.remember(E);
-  EXPECT_EQ(Slots(recent), (std::array<std::string, 4>{E, C, A, B}));
+  for (const std::string& path : {C, E}) recent.remember(path);
   EXPECT_EQ(recent.menuItems(),
             (Items{{401, "&1 " + E, true}, {402, "&2 " + C, true}, {403, "&3 " + A, true}, {404, "&4 " + B, true}}));
-}
-
-TEST(RecentFiles, PathsAreComparedWithTheirLetterCase) {
-  RecentFiles recent = RecentFiles::FromSettings({A, "", "", ""});
-  recent.remember("/data/A.rvd");
-  EXPECT_EQ(Slots(recent), (std::array<std::string, 4>{"/data/A.rvd", A, "", ""}));
-}
-
-TEST(RecentFiles, TheLastOfSeveralEqualSlotsIsDropped) {
-  RecentFiles recent = RecentFiles::FromSettings({A, B, A, C});
-  recent.remember(A);
-  EXPECT_EQ(Slots(recent), (std::array<std::string, 4>{A, A, B, C}));
 }
 
 TEST(RecentFiles, AFailedOpenGreysItsEntryAndDropsItFromTheSettings) {

@@ -47,46 +47,33 @@ TEST(SettingsFile, ReadsValuesLikeAProfileFile) {
   EXPECT_EQ(settings.dataFolder, "/data");
 }
 
-TEST(SettingsFile, RankByNamesACriterionOrMeansRSquared) {
+// RANKBY names a criterion or means R squared; TOOLTIPS is the leading
+// number of its first seven characters; AUTORECOVERY and UNDOMEMORY are whole
+// numbers in their ranges or the default.
+TEST(SettingsFile, EachKeyReadsItsValueOrTheDefault) {
   TemporaryFolder folder;
-  const std::pair<const char*, RankingCriterion> cases[] = {{"adj-r2", RankingCriterion::AdjustedRSquared},
-                                                            {"bic", RankingCriterion::Bic},
-                                                            {"AICc", RankingCriterion::RSquared},
-                                                            {"", RankingCriterion::RSquared}};
-  for (const auto& [text, expected] : cases) {
-    WriteText(folder.file("r.ini"), std::string("[Regrovantis]\nRANKBY=") + text + "\n");
-    EXPECT_EQ(ReadSettingsFile(folder.file("r.ini")).settings.rankBy, expected) << text;
-  }
-}
-
-TEST(SettingsFile, TooltipsReadsTheLeadingNumberOfSevenCharacters) {
-  TemporaryFolder folder;
-  const std::pair<const char*, int> cases[] = {
-      {"1", 1}, {"0", 0}, {"", 0}, {"abc", 0}, {"12abc", 12}, {"-3", -3}, {"123456789", 1234567}};
-  for (const auto& [text, expected] : cases) {
-    WriteText(folder.file("t.ini"), std::string("[Regrovantis]\nTOOLTIPS=") + text + "\n");
-    EXPECT_EQ(ReadSettingsFile(folder.file("t.ini")).settings.tooltips, expected) << text;
-  }
-}
-
-TEST(SettingsFile, AutoRecoveryAndUndoMemoryAreWholeNumbersInRangeOrTheDefault) {
-  TemporaryFolder folder;
+  const auto valueOf = [](const Settings& s, std::string_view key) {
+    if (key == "RANKBY") return static_cast<int>(s.rankBy);
+    if (key == "TOOLTIPS") return s.tooltips;
+    return key == "UNDOMEMORY" ? s.undoMegabytes : s.autoRecoveryMinutes;
+  };
+  const int adjusted = static_cast<int>(RankingCriterion::AdjustedRSquared),
+            bic = static_cast<int>(RankingCriterion::Bic), rSquared = static_cast<int>(RankingCriterion::RSquared);
   const struct {
     const char* key;
-    const char* text;
-    int expected;
+    std::vector<std::pair<const char*, int>> textsAndValues;
   } cases[] = {
-      {"AUTORECOVERY", "0", 0},       {"AUTORECOVERY", "1", 1},       {"AUTORECOVERY", "15", 15},
-      {"AUTORECOVERY", "1440", 1440}, {"AUTORECOVERY", "1441", 5},    {"AUTORECOVERY", "-1", 5},
-      {"AUTORECOVERY", "", 5},        {"AUTORECOVERY", "3m", 5},      {"AUTORECOVERY", "99999999999", 5},
-      {"UNDOMEMORY", "32", 32},       {"UNDOMEMORY", "16384", 16384}, {"UNDOMEMORY", "31", 256},
-      {"UNDOMEMORY", "16385", 256},   {"UNDOMEMORY", "1e3", 256},
+      {"RANKBY", {{"adj-r2", adjusted}, {"bic", bic}, {"AICc", rSquared}, {"", rSquared}}},
+      {"TOOLTIPS", {{"1", 1}, {"0", 0}, {"", 0}, {"abc", 0}, {"12abc", 12}, {"-3", -3}, {"123456789", 1234567}}},
+      {"AUTORECOVERY", {{"0", 0}, {"1", 1}, {"15", 15}, {"1440", 1440}, {"1441", 5}}},
+      {"AUTORECOVERY", {{"-1", 5}, {"", 5}, {"3m", 5}, {"99999999999", 5}}},
+      {"UNDOMEMORY", {{"32", 32}, {"16384", 16384}, {"31", 256}, {"16385", 256}, {"1e3", 256}}},
   };
-  for (const auto& c : cases) {
-    WriteText(folder.file("t.ini"), std::string("[Regrovantis]\n") + c.key + "=" + c.text + "\n");
-    const Settings settings = ReadSettingsFile(folder.file("t.ini")).settings;
-    EXPECT_EQ(std::string(c.key) == "UNDOMEMORY" ? settings.undoMegabytes : settings.autoRecoveryMinutes, c.expected)
-        << c.key << "=" << c.text;
+  for (const auto& [key, textsAndValues] : cases) {
+    for (const auto& [text, expected] : textsAndValues) {
+      WriteText(folder.file("t.ini"), std::string("[Regrovantis]\n") + key + "=" + text + "\n");
+      EXPECT_EQ(valueOf(ReadSettingsFile(folder.file("t.ini")).settings, key), expected) << key << "=" << text;
+    }
   }
 }
 

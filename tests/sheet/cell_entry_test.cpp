@@ -19,37 +19,21 @@ TEST(CellEntry, AcceptsOnlyTheCharactersOfANumber) {
   }
 }
 
-TEST(CellEntry, ReadsTheLongestLeadingNumber) {
-  EXPECT_EQ(CellValueFromText("1e3"), 1000.0);
-  EXPECT_EQ(CellValueFromText("12abc"), 12.0);
-  EXPECT_EQ(CellValueFromText("1e"), 1.0);
-  EXPECT_EQ(CellValueFromText("2.5E-1x"), 0.25);
-  EXPECT_EQ(CellValueFromText("  +7"), 7.0);
-  EXPECT_EQ(CellValueFromText(".5"), 0.5);
-  EXPECT_EQ(CellValueFromText("-4."), -4.0);
-  // Hexadecimal is not a number a user types into a data sheet.
-  EXPECT_EQ(CellValueFromText("0x10"), 0.0);
-}
-
-TEST(CellEntry, TextWithoutANumberGivesZeroAndEmptyTextEmptiesTheCell) {
-  EXPECT_EQ(CellValueFromText("-"), 0.0);
-  EXPECT_EQ(CellValueFromText("abc"), 0.0);
-  EXPECT_EQ(CellValueFromText("+-5"), 0.0);
-  EXPECT_EQ(CellValueFromText("E5"), 0.0);
-  EXPECT_TRUE(IsEmptyValue(CellValueFromText("")));
-  // The empty marker typed as a number is an empty cell.
-  EXPECT_TRUE(IsEmptyValue(CellValueFromText("-3.21e-33")));
-}
-
-TEST(CellEntry, InfiniteAndNotANumberEmptyTheCell) {
-  for (const char* text : {"1e999", "-1e999", "nan", "inf", "-Infinity", "NAN(123)"})
+// A cell reads the longest leading number of its text; hexadecimal is not a
+// number a user types into a data sheet. Text without a number gives zero;
+// empty text, the empty marker typed as a number, infinity and not a number
+// empty the cell. Below the double range a number reads as zero, as it
+// always has.
+TEST(CellEntry, ReadsTheLongestLeadingNumberOrZeroOrEmptiesTheCell) {
+  const std::pair<const char*, double> numbers[] = {
+      {"1e3", 1000.0}, {"12abc", 12.0}, {"1e", 1.0},     {"2.5E-1x", 0.25},  {"  +7", 7.0},
+      {".5", 0.5},     {"-4.", -4.0},   {"0x10", 0.0},   {"-", 0.0},         {"abc", 0.0},
+      {"+-5", 0.0},    {"E5", 0.0},     {"1e-400", 0.0}, {"1e-310", 1e-310}, {"0.000001e-400", 0.0}};
+  for (const auto& [text, value] : numbers) EXPECT_EQ(CellValueFromText(text), value) << text;
+  for (const char* text : {"", "-3.21e-33", "1e999", "-1e999", "nan", "inf", "-Infinity", "NAN(123)"})
     EXPECT_TRUE(IsEmptyValue(CellValueFromText(text))) << text;
   EXPECT_TRUE(std::isinf(ReadLeadingNumber("1e400")));
   EXPECT_LT(ReadLeadingNumber("-123456789e300"), 0.0);
-  // Below the double range a number reads as zero, as it always has.
-  EXPECT_EQ(CellValueFromText("1e-400"), 0.0);
-  EXPECT_EQ(CellValueFromText("0.000001e-400"), 0.0);
-  EXPECT_EQ(CellValueFromText("1e-310"), 1e-310);
 }
 
 TEST(CellEntry, AValueBoxTakesOnlyAWholeNumberOrNothing) {

@@ -46,52 +46,62 @@ TEST_F(ClipboardTextTest, CopyOfAFullSheetOfLongNumbersIsWholeAndPastesBack) {
   EXPECT_EQ(copy.cells, sheet.cells);
 }
 
-TEST_F(ClipboardTextTest, PasteStoresTheLastFieldWithoutALineEnd) {
-  const PasteOutcome outcome = paste("1\t2\r\n3\t4");
-  EXPECT_EQ(at(1, 1), 4.0);
-  EXPECT_EQ(outcome.written.size(), 4u);
-  paste("42", {7, 3});
-  EXPECT_EQ(at(7, 3), 42.0);
-  // An empty field before a line end empties its cell, as Copy writes an
-  // empty last cell; nothing after the final line end opens another field.
-  sheet.cell(0, 2) = 9.0;
-  sheet.cell(1, 0) = 9.0;
-  paste("5\t6\t\r\n");
-  EXPECT_TRUE(IsEmptyValue(at(0, 2)));
-  EXPECT_EQ(at(1, 0), 9.0);
-}
-
-TEST_F(ClipboardTextTest, ALineEndsAtCrLfOrABareLfOrABareCr) {
-  paste("1\r2\r\n3\n\r4", {30, 0});
-  EXPECT_EQ(at(30, 0), 1.0);
-  EXPECT_EQ(at(31, 0), 2.0);
-  EXPECT_EQ(at(32, 0), 3.0);
-  EXPECT_TRUE(IsEmptyValue(at(33, 0)));  // LF then CR are two line ends
-  EXPECT_EQ(at(34, 0), 4.0);
-}
-
-TEST_F(ClipboardTextTest, AFieldIsReadWhole) {
-  paste("1.00000000000000000000000000000e+05\t-1.2345678901234567890123456789e-05");
-  EXPECT_EQ(at(0, 0), 1e5);
-  EXPECT_EQ(at(0, 1), -1.2345678901234567890123456789e-05);
-  // A sign, blanks around the number, a bare point and a capital exponent.
-  ASSERT_TRUE(paste("+2\t .5 \t-0\t1E3", {2, 0}).error.empty());
-  EXPECT_EQ(at(2, 0), 2.0);
-  EXPECT_EQ(at(2, 1), 0.5);
-  EXPECT_TRUE(std::signbit(at(2, 2)));
-  EXPECT_EQ(at(2, 3), 1000.0);
+// Each paste onto a sheet holding `before` leaves the cells `after`: the
+// last field needs no line end, while an empty field before a line end
+// empties its cell (as Copy writes an empty last cell) and nothing after the
+// final line end opens another field; a line ends at CR LF, a bare LF or a
+// bare CR (LF then CR are two line ends); a field is read whole, with a sign,
+// blanks around it, a bare point or a capital exponent; text beyond ASCII is
+// read and only a NUL ends it; cells outside the sheet and the selection are
+// skipped.
+TEST_F(ClipboardTextTest, EachFieldGoesToItsCellFromTheStartOfThePaste) {
+  struct Cell {
+    int row, column;
+    double value;
+  };
+  const double e = EmptyValue;
+  const CellRange topLeft{0, 0, 1, 1};
+  const struct {
+    std::string text;
+    CellPosition start;
+    const CellRange* selection;
+    std::vector<Cell> before, after;
+    int written;  // -1: not counted
+  } cases[] = {
+      {"1\t2\r\n3\t4", {0, 0}, nullptr, {}, {{1, 1, 4}}, 4},
+      {"42", {7, 3}, nullptr, {}, {{7, 3, 42}}, -1},
+      {"5\t6\t\r\n", {0, 0}, nullptr, {{0, 2, 9}, {1, 0, 9}}, {{0, 2, e}, {1, 0, 9}}, -1},
+      {"1\r2\r\n3\n\r4", {30, 0}, nullptr, {}, {{30, 0, 1}, {31, 0, 2}, {32, 0, 3}, {33, 0, e}, {34, 0, 4}}, -1},
+      {"1.00000000000000000000000000000e+05\t-1.2345678901234567890123456789e-05",
+       {0, 0},
+       nullptr,
+       {},
+       {{0, 0, 1e5}, {0, 1, -1.2345678901234567890123456789e-05}},
+       -1},
+      {"+2\t .5 \t-0\t1E3", {2, 0}, nullptr, {}, {{2, 0, 2}, {2, 1, 0.5}, {2, 2, -0.0}, {2, 3, 1000}}, -1},
+      {"1\t2\n3\t4\n5\t6\n7\t8\n", {0, 0}, nullptr, {}, {{3, 1, 8}}, -1},
+      {std::string("8\0\t9", 4), {20, 0}, nullptr, {}, {{20, 0, 8}, {20, 1, e}}, -1},
+      {"1\t2\t3\n4\t5\t6\n", {98, 15}, nullptr, {}, {{98, 15, 1}, {99, 16, 5}}, 4},
+      {"1\t2\t3\n4\t5\t6\n7\t8\t9\n", {0, 0}, &topLeft, {}, {{1, 1, 5}, {0, 2, e}, {2, 0, e}}, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    DataSheet pasted;
+    for (const Cell& cell : c.before) pasted.cell(cell.row, cell.column) = cell.value;
+    const PasteOutcome outcome = PasteText(pasted.cells, c.text, c.start, c.selection);
+    EXPECT_EQ(outcome.error, "");
+    if (c.written >= 0) {
+      EXPECT_EQ(outcome.written.size(), static_cast<std::size_t>(c.written));
+    }
+    for (const Cell& cell : c.after)
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(pasted.cell(cell.row, cell.column)),
+                std::bit_cast<std::uint64_t>(cell.value))
+          << cell.row << "," << cell.column << " holds " << pasted.cell(cell.row, cell.column);
+  }
   // 100000 digits overflow: not a number a cell can hold.
   const std::string huge = std::string(100000, '7') + "\t2";
   EXPECT_FALSE(paste(huge, {1, 0}).error.empty());
   EXPECT_TRUE(IsEmptyValue(at(1, 1)));
-}
-
-TEST_F(ClipboardTextTest, TextBeyondAsciiIsReadWholeAndOnlyANulEndsIt) {
-  paste("1\t2\n3\t4\n5\t6\n7\t8\n");
-  EXPECT_EQ(at(3, 1), 8.0);
-  paste(std::string("8\0\t9", 4), {20, 0});
-  EXPECT_EQ(at(20, 0), 8.0);
-  EXPECT_TRUE(IsEmptyValue(at(20, 1)));
 }
 
 // A field that is no number stops the whole paste, whatever came before it;
@@ -260,19 +270,6 @@ TEST_F(ClipboardTextTest, WhatFallsRightOfTheSheetIsCountedAndRowsBelowItGrowIt)
   EXPECT_EQ(at(100, 16), 2.0);
   EXPECT_EQ(PasteNotice(outcome), "Pasted 5 of 5 rows and 2 of 4 columns; the rest did not fit.");
   EXPECT_EQ(paste("1\t2").columnsCut, 0);
-}
-
-TEST_F(ClipboardTextTest, PasteSkipsCellsOutsideTheSheetAndTheSelection) {
-  const PasteOutcome outcome = paste("1\t2\t3\n4\t5\t6\n", {98, 15});
-  EXPECT_EQ(at(98, 15), 1.0);
-  EXPECT_EQ(at(99, 16), 5.0);
-  EXPECT_EQ(outcome.written.size(), 4u);
-
-  const CellRange selection{0, 0, 1, 1};
-  paste("1\t2\t3\n4\t5\t6\n7\t8\t9\n", {0, 0}, &selection);
-  EXPECT_EQ(at(1, 1), 5.0);
-  EXPECT_TRUE(IsEmptyValue(at(0, 2)));
-  EXPECT_TRUE(IsEmptyValue(at(2, 0)));
 }
 
 }  // namespace

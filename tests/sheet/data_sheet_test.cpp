@@ -5,6 +5,8 @@
 #include <bit>
 #include <cmath>
 #include <cstdlib>
+#include <tuple>
+#include <vector>
 
 #include "sheet/document.h"
 #include "sheet/point_count.h"
@@ -64,45 +66,31 @@ TEST(DocumentState, TitleBarNamesTheFileOrUntitled) {
   EXPECT_EQ(WindowTitle(state), "Regrovantis - gas.rvd");
 }
 
-class PointCountTest : public ::testing::Test {
- protected:
-  DataSheet sheet;
-  void fill(int rows, int columns) {
-    for (int r = 0; r < rows; ++r)
-      for (int c = 0; c < columns; ++c) sheet.cell(r, c) = r + c * 0.5;
+// The points run from the top to the first empty Y, whatever the rows below
+// hold; the columns to the first column with an empty cell among them. A
+// zero is a number; the empty marker typed as a number is empty.
+TEST(PointCount, StopsAtTheFirstEmptyYAndAtTheFirstColumnWithAnEmptyCell) {
+  const struct {
+    const char* what;
+    int rows, columns;  // filled from the top left
+    std::vector<std::tuple<int, int, double>> changed;
+    int points, countedColumns;
+  } cases[] = {
+      {"an empty Y", 21, 3, {{10, 0, EmptyValue}}, 10, 3},
+      {"an empty cell in a counted row", 12, 5, {{6, 3, EmptyValue}, {13, 1, EmptyValue}}, 12, 3},
+      {"a full sheet with a zero", kSheetRows, kSheetColumns, {{0, 4, 0.0}}, 99, 16},
+      {"the empty marker typed", 5, 2, {{3, 0, -3.21e-33}}, 3, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    DataSheet sheet;
+    for (int r = 0; r < c.rows; ++r)
+      for (int col = 0; col < c.columns; ++col) sheet.cell(r, col) = r + col * 0.5;
+    for (const auto& [row, column, value] : c.changed) sheet.cell(row, column) = value;
+    const auto counts = CountPointsAndColumns(sheet.cells);
+    EXPECT_EQ(counts.pointCount, c.points);
+    EXPECT_EQ(counts.columnCount, c.countedColumns);
   }
-};
-
-TEST_F(PointCountTest, StopsAtTheFirstEmptyY) {
-  fill(21, 3);
-  sheet.cell(10, 0) = EmptyValue;
-  const auto counts = CountPointsAndColumns(sheet.cells);
-  EXPECT_EQ(counts.pointCount, 10);
-  EXPECT_EQ(counts.columnCount, 3);
-}
-
-TEST_F(PointCountTest, OneEmptyCellInACountedRowLimitsTheColumns) {
-  fill(12, 5);
-  sheet.cell(6, 3) = EmptyValue;
-  // Rows below the first empty Y do not count, whatever they hold.
-  sheet.cell(13, 1) = EmptyValue;
-  const auto counts = CountPointsAndColumns(sheet.cells);
-  EXPECT_EQ(counts.pointCount, 12);
-  EXPECT_EQ(counts.columnCount, 3);
-}
-
-TEST_F(PointCountTest, AFullSheetUsesFifteenVariablesAndZerosAreNumbers) {
-  fill(kSheetRows, kSheetColumns);
-  sheet.cell(0, 4) = 0.0;
-  const auto counts = CountPointsAndColumns(sheet.cells);
-  EXPECT_EQ(counts.pointCount, 99);
-  EXPECT_EQ(counts.columnCount, 16);
-}
-
-TEST_F(PointCountTest, ATypedEmptyValueCountsAsEmpty) {
-  fill(5, 2);
-  sheet.cell(3, 0) = -3.21e-33;
-  EXPECT_EQ(CountPointsAndColumns(sheet.cells).pointCount, 3);
 }
 
 }  // namespace

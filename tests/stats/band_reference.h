@@ -6,12 +6,15 @@
 #include <limits>
 #include <vector>
 
+#include "fit_criteria_reference.h"
+
 namespace rv::testing {
 
 inline constexpr double kNoEnd = std::numeric_limits<double>::quiet_NaN();
 
 struct ReferenceBands {
-  std::vector<std::vector<double>> rows;  // Y first, then X1, X2, ...
+  // The sheet of a fit of fit_criteria_reference.h: Y first, then X1, X2, ...
+  const std::vector<std::vector<double>>& rows;
   double level;
   // Per point: the confidence and prediction half-widths on the transformed
   // scale, then the confidence band's low and high end and the prediction
@@ -21,14 +24,7 @@ struct ReferenceBands {
 
 // Y = aX1 + b on NIST StRD Norris.
 inline const ReferenceBands kNorrisBands = {
-    {
-        {0.1, 0.2},     {338.8, 337.4}, {118.1, 118.2}, {888.0, 884.6}, {9.2, 10.1},    {228.1, 226.5},
-        {668.5, 666.3}, {998.5, 996.3}, {449.1, 448.6}, {778.9, 777.0}, {559.2, 558.2}, {0.3, 0.4},
-        {0.1, 0.6},     {778.1, 775.5}, {668.8, 666.9}, {339.3, 338.0}, {448.9, 447.5}, {10.8, 11.6},
-        {557.7, 556.0}, {228.3, 228.1}, {998.0, 995.8}, {888.8, 887.6}, {119.6, 120.2}, {0.3, 0.3},
-        {0.6, 0.3},     {557.6, 556.8}, {339.3, 339.1}, {888.0, 887.2}, {998.5, 999.0}, {778.9, 779.0},
-        {10.2, 11.1},   {117.6, 118.3}, {228.9, 229.2}, {668.4, 669.1}, {449.2, 448.9}, {0.2, 0.5},
-    },
+    kNorris.rows,
     0.95,
     {
         {4.73008410887935096332E-1, 1.85929607805663786200E+0, -5.34908121057873711825E-1, 4.11108700717996480838E-1,
@@ -108,19 +104,7 @@ inline const ReferenceBands kNorrisBands = {
 
 // Y = aX1 + bX2 + c.
 inline const ReferenceBands kPlaneBands = {
-    {
-        {4.31, 1, 0.5},
-        {3.12, 2, 1.5},
-        {6.45, 3, 0.2},
-        {2.02, 4, 2.9},
-        {7.98, 5, 0.7},
-        {4.77, 6, 2.6},
-        {6.01, 7, 2.3},
-        {10.2, 8, 0.4},
-        {5.55, 9, 3.6},
-        {11.4, 10, 1.1},
-        {8.87, 11, 2.8},
-    },
+    kPlane.rows,
     0.95,
     {
         {4.13052184314469122211E-1, 8.25342234942076267747E-1, 3.77328023127439645926E+0, 4.59938459990333470368E+0,
@@ -150,18 +134,7 @@ inline const ReferenceBands kPlaneBands = {
 
 // ln(Y) = aX1 + b.
 inline const ReferenceBands kDecayBands = {
-    {
-        {91.2, 0.5},
-        {73.9, 1.0},
-        {61.7, 1.5},
-        {49.2, 2.0},
-        {41.8, 2.5},
-        {33.1, 3.0},
-        {28.4, 3.5},
-        {22.0, 4.0},
-        {18.9, 4.5},
-        {15.1, 5.0},
-    },
+    kDecay.rows,
     0.95,
     {
         {2.67095003005048717351E-2, 5.27114329286289244148E-2, 8.84762802476004008104E+1, 9.33311103827703444345E+1,
@@ -190,18 +163,7 @@ inline const ReferenceBands kDecayBands = {
 // 1/Y = a sqr(X1) + b at 90 %: the ends change places on the way back, and
 // the prediction bands of the first two points hold 1/Y = 0.
 inline const ReferenceBands kReciprocalBands = {
-    {
-        {91.2, 0.5},
-        {73.9, 1.0},
-        {61.7, 1.5},
-        {49.2, 2.0},
-        {41.8, 2.5},
-        {33.1, 3.0},
-        {28.4, 3.5},
-        {22.0, 4.0},
-        {18.9, 4.5},
-        {15.1, 5.0},
-    },
+    kDecay.rows,
     0.90,
     {
         {9.06402782196087008003E-3, 1.63446339391051845646E-2, kNoEnd, kNoEnd, kNoEnd, kNoEnd},

@@ -27,37 +27,32 @@ ResidualTable Table(std::vector<double> yObs, std::vector<double> yCalc) {
   return table;
 }
 
-TEST(ChartPointsTest, ExtremesLandOnTheFrameCornersOnScreenAndInThePicture) {
-  const ResidualTable table = Table({2.0, 10.0, 6.0}, {1.0, 9.0, 5.0});
-  EXPECT_EQ(ChartPoints(table, kScreenChartFrame),
-            (std::vector<ChartPoint>{{39, 144}, {348, 8}, {39 + 154, 144 - 68}}));
-  EXPECT_EQ(ChartPoints(table, kPictureChartFrame),
-            (std::vector<ChartPoint>{{270, 1030}, {1230, 70}, {270 + 480, 1030 - 480}}));
-}
-
-TEST(ChartPointsTest, OffsetsAreTruncatedNotRounded) {
-  // 0.999 of the range: 308.69 units across and 135.86 up are truncated.
-  const ResidualTable table = Table({0.0, 0.999, 1.0}, {0.0, 0.999, 1.0});
-  const std::vector<ChartPoint> points = ChartPoints(table, kScreenChartFrame);
-  ASSERT_EQ(points.size(), 3u);
-  EXPECT_EQ(points[1], (ChartPoint{39 + 308, 144 - 135}));
-}
-
-TEST(ChartPointsTest, EqualValuesGoOnTheCentreLineInsteadOfDividingByZero) {
-  const ResidualTable flatCalc = Table({1.0, 2.0, 3.0}, {5.0, 5.0, 5.0});
-  EXPECT_EQ(ChartPoints(flatCalc, kScreenChartFrame),
-            (std::vector<ChartPoint>{{39 + 154, 144}, {39 + 154, 76}, {39 + 154, 8}}));
-  const ResidualTable flatObs = Table({7.0, 7.0}, {1.0, 2.0});
-  EXPECT_EQ(ChartPoints(flatObs, kPictureChartFrame), (std::vector<ChartPoint>{{270, 550}, {1230, 550}}));
-  const ResidualTable onePoint = Table({4.0}, {4.5});
-  EXPECT_EQ(ChartPoints(onePoint, kScreenChartFrame), (std::vector<ChartPoint>{{39 + 154, 144 - 68}}));
-}
-
-TEST(ChartPointsTest, PointsWithoutAFiniteValueAreLeftOut) {
+// The extremes land on the frame's corners, on screen and in the picture;
+// offsets are truncated, not rounded (0.999 of the range is 308.69 units
+// across and 135.86 up); equal values go on the centre line instead of
+// dividing by zero; points without a finite value are left out.
+TEST(ChartPointsTest, EachPointLandsWhereItsShareOfTheRangesSays) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
-  const ResidualTable table = Table({1.0, 2.0, 3.0, inf}, {1.0, nan, 3.0, 2.0});
-  EXPECT_EQ(ChartPoints(table, kScreenChartFrame), (std::vector<ChartPoint>{{39, 144}, {348, 8}}));
+  const ChartFrame screen = kScreenChartFrame, picture = kPictureChartFrame;
+  const struct {
+    const char* what;
+    std::vector<double> yObs, yCalc;
+    ChartFrame frame;
+    std::vector<ChartPoint> points;
+  } cases[] = {
+      {"on screen", {2, 10, 6}, {1, 9, 5}, screen, {{39, 144}, {348, 8}, {39 + 154, 144 - 68}}},
+      {"in the picture", {2, 10, 6}, {1, 9, 5}, picture, {{270, 1030}, {1230, 70}, {270 + 480, 1030 - 480}}},
+      {"truncated", {0, 0.999, 1}, {0, 0.999, 1}, screen, {{39, 144}, {39 + 308, 144 - 135}, {348, 8}}},
+      {"Y Calc flat", {1, 2, 3}, {5, 5, 5}, screen, {{39 + 154, 144}, {39 + 154, 76}, {39 + 154, 8}}},
+      {"Y Obs flat", {7, 7}, {1, 2}, picture, {{270, 550}, {1230, 550}}},
+      {"one point", {4}, {4.5}, screen, {{39 + 154, 144 - 68}}},
+      {"not finite", {1, 2, 3, inf}, {1, nan, 3, 2}, screen, {{39, 144}, {348, 8}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(ChartPoints(Table(c.yObs, c.yCalc), c.frame), c.points);
+  }
 }
 
 TEST(ChartPointsTest, HugeValuesStayInsideTheFrame) {

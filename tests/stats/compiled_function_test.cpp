@@ -148,11 +148,11 @@ void WriteText(const std::filesystem::path& path, const std::string& text) {
   out << text;
 }
 
-// A shell command from its pieces.
-std::string Command(std::initializer_list<std::string_view> pieces) {
-  std::string command;
-  for (const std::string_view piece : pieces) command += piece;
-  return command;
+// A text from its pieces: a shell command, a driver's lines.
+std::string Joined(std::initializer_list<std::string_view> pieces) {
+  std::string text;
+  for (const std::string_view piece : pieces) text += piece;
+  return text;
 }
 
 // Runs a shell command; its output, or a failure naming the command.
@@ -209,31 +209,47 @@ class CompiledFunction : public ::testing::Test {
     EXPECT_EQ(checked, static_cast<int>(equations.size()) * kSamples) << language << " printed:\n" << output;
   }
 
-  // One program with the functions of the chosen equations, each renamed by
-  // the preprocessor; it prints the lines that `calls` makes for each
-  // equation and its function's name and arguments.
-  template <typename Calls>
-  std::string RunCFamily(const std::vector<size_t>& chosen, FunctionLanguage language, const std::string& compiler,
-                         const std::string& extension, Calls calls) {
+  // One program with a function of each chosen equation, the function
+  // `name` that `text` writes renamed by the preprocessor for each; it prints
+  // the lines that `calls` makes for each equation and its function's name
+  // and arguments.
+  template <typename Text, typename Calls>
+  std::string RunCFamily(const std::vector<size_t>& chosen, const std::string& name, Text text,
+                         const std::string& compiler, const std::string& extension, Calls calls) {
     std::string driver = "#include <math.h>\n#include <stdio.h>\n";
     std::string body;
     for (const size_t e : chosen) {
-      std::string file = "f";  // built in steps: g++ 12 misreports "literal" + string here
-      file += std::to_string(e) + extension;
-      WriteText(folder / file, GenerateFunctionText(equations[e], language));
-      driver += "#define Func Func" + std::to_string(e) + "\n#include \"" + file + "\"\n#undef Func\n";
-      body += calls(e, "Func" + std::to_string(e), Arguments(equations[e], false));
+      const std::string renamed = name + std::to_string(e);
+      const std::string file = renamed + extension;
+      WriteText(folder / file, text(e));
+      driver += Joined({"#define ", name, " ", renamed, "\n#include \"", file, "\"\n#undef ", name, "\n"});
+      body += calls(e, renamed, Arguments(equations[e], false));
     }
-    WriteText(folder / ("driver" + extension), driver + "int main(void) {\n" + body + "  return 0;\n}\n");
-    const std::string program = (folder / ("run" + extension.substr(1))).string();
-    RunShell(compiler + " -Wall -Werror -o " + program + " " + (folder / ("driver" + extension)).string() + " -lm");
-    return RunShell(program);
+    const std::string source = (folder / (name + "Driver" + extension)).string();
+    WriteText(source, driver + "int main(void) {\n" + body + "  return 0;\n}\n");
+    RunShell(compiler + " -Wall -Werror -o " + source + ".run " + source + " -lm");
+    return RunShell(source + ".run");
+  }
+
+  // A FORTRAN function and a C driver that declares its `symbol` and runs
+  // `calls`, compiled, linked and run.
+  std::string RunFortran(const std::string& name, const std::string& function, const std::string& symbol,
+                         const std::string& calls) {
+    const std::string base = (folder / name).string();
+    WriteText(base + ".for", function);
+    WriteText(base + "d.c",
+              "#include <stdio.h>\ndouble " + symbol + "();\nint main(void) {\n" + calls + "  return 0;\n}\n");
+    RunShell(Joined({"gfortran -Wall -Werror -c -o ", base, "f.o ", base, ".for"}));
+    RunShell(Joined({"gcc -Wall -Werror -Wno-strict-prototypes -c -o ", base, "d.o ", base, "d.c"}));
+    RunShell(Joined({"gfortran -o ", base, ".run ", base, "d.o ", base, "f.o"}));
+    return RunShell(base + ".run");
   }
 
   void CheckCFamily(FunctionLanguage language, const std::string& compiler, const std::string& extension) {
     std::vector<size_t> all(equations.size());
     for (size_t e = 0; e < all.size(); ++e) all[e] = e;
-    const std::string output = RunCFamily(all, language, compiler, extension,
+    const auto text = [&](size_t e) { return GenerateFunctionText(equations[e], language); };
+    const std::string output = RunCFamily(all, "Func", text, compiler, extension,
                                           [](size_t e, const std::string& function, const std::string& arguments) {
                                             std::string lines;
                                             for (int s = 0; s < kSamples; ++s)
@@ -271,14 +287,15 @@ TEST_F(CompiledFunction, ARationalEquationsYCalcIsItsFunctionsValueAtEveryPoint)
       ws.coefficients[k] = std::strtod(CoefficientLiteral(ws.coefficients[k], 'E').c_str(), nullptr);
   }
   EXPECT_EQ(forms, (std::set<EquationSet>{EquationSet::Y, EquationSet::Log, EquationSet::Exp}));
-  const std::string output =
-      RunCFamily(rational, FunctionLanguage::C, "gcc", ".c",
-                 [this](size_t e, const std::string& function, const std::string& arguments) {
-                   std::string lines;
-                   for (int i = 0; i < kPoints; ++i)
-                     lines += ValueCall(e, i, rows[e][static_cast<size_t>(i)].data(), function, arguments);
-                   return lines;
-                 });
+  const std::string output = RunCFamily(
+      rational, "Func", [this](size_t e) { return GenerateFunctionText(equations[e], FunctionLanguage::C); }, "gcc",
+      ".c",
+      [this](size_t e, const std::string& function, const std::string& arguments) {
+        std::string lines;
+        for (int i = 0; i < kPoints; ++i)
+          lines += ValueCall(e, i, rows[e][static_cast<size_t>(i)].data(), function, arguments);
+        return lines;
+      });
   std::istringstream lines(output);
   int e, i, checked = 0;
   double value;
@@ -297,24 +314,15 @@ TEST_F(CompiledFunction, ARationalEquationsYCalcIsItsFunctionsValueAtEveryPoint)
 TEST_F(CompiledFunction, FortranAgreesWithTheProgram) {
   std::string output;
   for (size_t e = 0; e < equations.size(); ++e) {
-    const std::string name = std::to_string(e);
     const std::string text = GenerateFunctionText(equations[e], FunctionLanguage::Fortran);
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);)
       if (line[0] != 'C') {
         EXPECT_LE(line.size(), 73u) << line;  // 72 columns and the CR
       }
-    WriteText(folder / ("f" + name + ".for"), text);
-    std::string driver = "#include <stdio.h>\ndouble func_();\nint main(void) {\n";
-    for (int s = 0; s < kSamples; ++s) driver += SampleCall(e, s, "func_", Arguments(equations[e], true));
-    WriteText(folder / ("d" + name + ".c"), driver + "  return 0;\n}\n");
-    const std::string base = (folder / name).string();
-    const std::string fortran = (folder / ("f" + name + ".for")).string();
-    const std::string c = (folder / ("d" + name + ".c")).string();
-    RunShell(Command({"gfortran -Wall -Werror -c -o ", base, "f.o ", fortran}));
-    RunShell(Command({"gcc -Wall -Werror -Wno-strict-prototypes -c -o ", base, "d.o ", c}));
-    RunShell(Command({"gfortran -o ", base, ".run ", base, "d.o ", base, "f.o"}));
-    output += RunShell(base + ".run");
+    std::string calls;
+    for (int s = 0; s < kSamples; ++s) calls += SampleCall(e, s, "func_", Arguments(equations[e], true));
+    output += RunFortran(std::to_string(e), text, "func_", calls);
   }
   ExpectAgreement(output, "gfortran");
 }
@@ -341,59 +349,33 @@ std::string BandCalls(size_t e, const std::string& function, const std::string& 
 TEST_F(CompiledFunction, BandFunctionsAgreeWithTheProgram) {
   constexpr double kLevel = 0.9;
   std::map<std::string, std::string> outputs;
-  // FORTRAN's function has one name: a program for each equation.
-  const auto runFortran = [this](size_t e, const std::string& band) {
-    const std::string name = "b" + std::to_string(e);
-    const std::string source = (folder / (name + ".for")).string();
-    const std::string object = (folder / (name + ".o")).string();
-    const std::string driver = (folder / (name + "d.c")).string();
-    const std::string program = (folder / (name + ".run")).string();
-    WriteText(source, band);
-    WriteText(driver,
-              "#include <stdio.h>\ndouble funcb_();\nint main(void) {\n"
-              "  double zero = 0.0, observation = " +
-                  std::to_string(NewObservationVariance(equations[e])) + ";\n" +
-                  BandCalls(e, "funcb_", Arguments(equations[e], true), ", &zero", ", &observation") +
-                  "  return 0;\n}\n");
-    RunShell("gfortran -Wall -Werror -c -o " + object + " " + source);
-    RunShell("gcc -Wall -Werror -Wno-strict-prototypes -c -o " + driver + ".o " + driver);
-    RunShell("gfortran -o " + program + " " + driver + ".o " + object);
-    return RunShell(program);
-  };
-  // C and C++: one program with every equation's function, each renamed.
-  const auto runCFamily = [this](FunctionLanguage language, const std::string& compiler, const std::string& extension) {
-    std::string driver = "#include <math.h>\n#include <stdio.h>\n";
-    std::string body;
-    for (size_t e = 0; e < equations.size(); ++e) {
-      if (equations[e].candidate.rational) continue;
-      const std::string name = "b" + std::to_string(e) + extension;
-      const std::string function = "FuncBand" + std::to_string(e);
-      WriteText(folder / name, GenerateBandFunctionText(equations[e], language, kLevel));
-      driver += "#define FuncBand ";
-      driver += function;
-      driver += "\n#include \"";
-      driver += name;
-      driver += "\"\n#undef FuncBand\n";
-      body += BandCalls(e, function, Arguments(equations[e], false), ", 0",
-                        (", " + std::to_string(NewObservationVariance(equations[e]))).c_str());
-    }
-    const std::string source = (folder / ("band" + extension)).string();
-    const std::string program = source + ".run";
-    WriteText(source, driver + "int main(void) {\n" + body + "  return 0;\n}\n");
-    RunShell(compiler + " -Wall -Werror -o " + program + " " + source + " -lm");
-    return RunShell(program);
+  std::vector<size_t> linear;
+  for (size_t e = 0; e < equations.size(); ++e)
+    if (!equations[e].candidate.rational) linear.push_back(e);
+  const auto calls = [this](size_t e, const std::string& function, const std::string& arguments) {
+    return BandCalls(e, function, arguments, ", 0",
+                     (", " + std::to_string(NewObservationVariance(equations[e]))).c_str());
   };
   for (const FitWorkspace& ws : equations)
     for (const FunctionLanguage language : {FunctionLanguage::C, FunctionLanguage::Fortran})
       EXPECT_EQ(GenerateBandFunctionText(ws, language, kLevel).empty(), ws.candidate.rational) << ws.text;
-  outputs[".c"] = runCFamily(FunctionLanguage::C, "gcc", ".c");
-  outputs[".cpp"] = runCFamily(FunctionLanguage::Cpp, "g++", ".cpp");
-  for (size_t e = 0; e < equations.size(); ++e)
-    if (!equations[e].candidate.rational)
-      outputs[".for"] += runFortran(e, GenerateBandFunctionText(equations[e], FunctionLanguage::Fortran, kLevel));
+  const auto runCFamily = [&](FunctionLanguage language, const std::string& compiler, const std::string& extension) {
+    const auto text = [&](size_t e) { return GenerateBandFunctionText(equations[e], language, kLevel); };
+    outputs[extension] = RunCFamily(linear, "FuncBand", text, compiler, extension, calls);
+  };
+  runCFamily(FunctionLanguage::C, "gcc", ".c");
+  runCFamily(FunctionLanguage::Cpp, "g++", ".cpp");
+  // FORTRAN's function has one name: a program for each equation.
+  for (const size_t e : linear) {
+    const std::string observation = std::to_string(NewObservationVariance(equations[e]));
+    const std::string fortranCalls = BandCalls(e, "funcb_", Arguments(equations[e], true), ", &zero", ", &observation");
+    outputs[".for"] +=
+        RunFortran("b" + std::to_string(e), GenerateBandFunctionText(equations[e], FunctionLanguage::Fortran, kLevel),
+                   "funcb_", Joined({"  double zero = 0.0, observation = ", observation, ";\n", fortranCalls}));
+  }
   for (const auto& [extension, output] : outputs) {
     std::istringstream lines(output);
-    int e, place, checked = 0, linear = 0;
+    int e, place, checked = 0;
     double value;
     while (lines >> e >> place >> value) {
       const FitWorkspace& ws = equations[static_cast<size_t>(e)];
@@ -405,8 +387,7 @@ TEST_F(CompiledFunction, BandFunctionsAgreeWithTheProgram) {
       EXPECT_NEAR(value, expected, 1e-12 * expected) << extension << ": " << ws.text << " at " << place;
       ++checked;
     }
-    for (const FitWorkspace& ws : equations) linear += ws.candidate.rational ? 0 : 1;
-    EXPECT_EQ(checked, linear * kSamples * 2) << extension << " printed:\n" << output;
+    EXPECT_EQ(checked, static_cast<int>(linear.size()) * kSamples * 2) << extension << " printed:\n" << output;
   }
 }
 

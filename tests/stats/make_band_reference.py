@@ -43,12 +43,9 @@ def number(value):
     return "{:.20e}".format(value).replace("e", "E")
 
 
-def emit(name, text, level, points):
+def emit(name, sheet, level, points):
     print(f"inline const ReferenceBands k{name}Bands = {{")
-    print("    {")
-    for row in text.splitlines():
-        print("        {" + ", ".join(row.split()) + "},")
-    print("    },")
+    print(f"    k{sheet}.rows,")
     print(f"    {level},")
     print("    {")
     for point in points:
@@ -74,12 +71,15 @@ def main():
     print("#include <limits>")
     print("#include <vector>")
     print()
+    print('#include "fit_criteria_reference.h"')
+    print()
     print("namespace rv::testing {")
     print()
     print("inline constexpr double kNoEnd = std::numeric_limits<double>::quiet_NaN();")
     print()
     print("struct ReferenceBands {")
-    print("  std::vector<std::vector<double>> rows;  // Y first, then X1, X2, ...")
+    print("  // The sheet of a fit of fit_criteria_reference.h: Y first, then X1, X2, ...")
+    print("  const std::vector<std::vector<double>>& rows;")
     print("  double level;")
     print("  // Per point: the confidence and prediction half-widths on the transformed")
     print("  // scale, then the confidence band's low and high end and the prediction")
@@ -88,14 +88,14 @@ def main():
     print("};")
     print()
     print("// Y = aX1 + b on NIST StRD Norris.")
-    emit("Norris", NORRIS, "0.95", norris)
+    emit("Norris", "Norris", "0.95", norris)
     print("// Y = aX1 + bX2 + c.")
-    emit("Plane", PLANE, "0.95", plane)
+    emit("Plane", "Plane", "0.95", plane)
     print("// ln(Y) = aX1 + b.")
-    emit("Decay", DECAY, "0.95", decay)
+    emit("Decay", "Decay", "0.95", decay)
     print("// 1/Y = a sqr(X1) + b at 90 %: the ends change places on the way back, and")
     print("// the prediction bands of the first two points hold 1/Y = 0.")
-    emit("Reciprocal", DECAY, "0.90", reciprocal)
+    emit("Reciprocal", "Decay", "0.90", reciprocal)
     print("}  // namespace rv::testing")
 
 

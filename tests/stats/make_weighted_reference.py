@@ -114,14 +114,18 @@ def number(value):
     return "{:.20e}".format(value).replace("e", "E")
 
 
-def emit(name, text, variables, log_y, weighted):
+def emit(name, text, variables, log_y, weighted, rows_of_earlier=None):
+    """rows_of_earlier: an earlier reference of the same sheet, whose rows this one shares."""
     result = fit(rows_of(text), variables, log_y, weighted)
     print(f"inline const WeightedReference kWeighted{name} = {{")
     print(f"    \"{name}\", {variables}, {'true' if log_y else 'false'}, {'true' if weighted else 'false'},")
-    print("    {")
-    for row in text.splitlines():
-        print("        {" + ", ".join(row.split()) + "},")
-    print("    },")
+    if rows_of_earlier:
+        print(f"    kWeighted{rows_of_earlier}.rows,")
+    else:
+        print("    {")
+        for row in text.splitlines():
+            print("        {" + ", ".join(row.split()) + "},")
+        print("    },")
     print("    {" + ", ".join(number(v) for v in result["coefficients"]) + "},")
     print("    {" + ", ".join(number(v) for v in result["errors"]) + "},")
     for key in ("chi2", "r_squared", "adjusted_r_squared", "aicc", "bic", "press", "predicted_r_squared"):
@@ -152,7 +156,7 @@ def main():
     emit("Line", LINE, 1, False, True)
     emit("Plane", PLANE, 2, False, True)
     emit("Decay", DECAY, 1, True, True)
-    emit("LineUnweighted", LINE, 1, False, False)
+    emit("LineUnweighted", LINE, 1, False, False, rows_of_earlier="Line")
     print("inline std::vector<WeightedReference> WeightedReferences() { return {kWeightedLine, kWeightedPlane, kWeightedDecay, kWeightedLineUnweighted}; }")
     print()
     print("}  // namespace rv::testing")
