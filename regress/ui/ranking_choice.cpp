@@ -14,14 +14,13 @@ namespace {
 constexpr int kLineHeight = 16;
 constexpr int kDropDownHeight = 22;
 // "Listed by Predicted R squared" takes three lines of the column.
-constexpr int kListedLines = 3;
+constexpr int kListedHeight = 3 * kLineHeight;
 constexpr int kListedGap = 4;
 // Its caption, the drop-down and the line naming the list's order, one under
 // the other in a column of the tab.
 constexpr QRect kLabelPlace(0, 0, RankingChoice::kWidth, kLineHeight);
 constexpr QRect kDropDownPlace(0, kLineHeight, RankingChoice::kWidth, kDropDownHeight);
-constexpr QRect kListedPlace(0, kLineHeight + kDropDownHeight + kListedGap, RankingChoice::kWidth,
-                             kListedLines* kLineHeight);
+constexpr QRect kListedPlace(0, kLineHeight + kDropDownHeight + kListedGap, RankingChoice::kWidth, kListedHeight);
 // The open list is as wide as its longest name and this margin.
 constexpr int kOpenListMargin = 8;
 
