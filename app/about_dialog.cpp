@@ -18,12 +18,18 @@
 
 namespace rv {
 
+namespace {
+
+constexpr QSize kIconSize(32, 32);
+
+}  // namespace
+
 void ShowAboutDialog(QWidget* owner) {
   QDialog dialog(owner);
   dialog.setObjectName(QStringLiteral("AbutDlg"));
   dialog.setWindowTitle(QStringLiteral("About Regrovantis"));
   auto* icon = new QLabel(&dialog);
-  icon->setPixmap(ResourcePicture(QStringLiteral("Regrovantis"), QSize(32, 32)));
+  icon->setPixmap(ResourcePicture(QStringLiteral("Regrovantis"), kIconSize));
   auto* name = new QLabel(QStringLiteral("Regrovantis"), &dialog);
   name->setFont(CaptionFont());
   auto* version = new QLabel(QStringLiteral("Version %1").arg(QStringLiteral(REGROVANTIS_VERSION)), &dialog);

@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kChoiceColumn = 3;
 constexpr int kVisibleRows = 8;
+constexpr int kDialogWidth = 560;
 
 QPushButton* Button(const QString& text, int id, QWidget* parent) {
   auto* button = new QPushButton(text, parent);
@@ -98,7 +99,7 @@ std::vector<KeptSheetChoice> ChooseKeptSheets(const std::vector<RecoveredSheet>&
   layout->addWidget(text);
   layout->addWidget(table);
   layout->addLayout(buttons);
-  dialog.resize(560, dialog.sizeHint().height());
+  dialog.resize(kDialogWidth, dialog.sizeHint().height());
   PlaceDialog(&dialog, MainWindowOf(owner));
 
   std::vector<KeptSheetChoice> choices(sheets.size(), KeptSheetChoice::Keep);

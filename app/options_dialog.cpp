@@ -17,16 +17,24 @@ namespace rv {
 namespace {
 
 constexpr int kTabsId = 101;
+
+// The dialog's client area: the pages' tabs above the OK and Cancel buttons.
+// It is tall enough for the Graph page's row of bands below its colours.
+constexpr QSize kClientSize(452, 378);
+constexpr QRect kTabsPlace(4, 4, 444, 340);
+constexpr QRect kOkButtonPlace(290, 348, 76, 22);
+constexpr QRect kCancelButtonPlace(372, 348, 76, 22);
+
 constexpr int kSetsCaptionId = 203;
 constexpr int kLastSetsGroupId = 212;
 
 // The set check boxes share the help of their group, "Regress Equation Types".
 int OptionsHelpId(int id) { return id > kSetsCaptionId && id <= kLastSetsGroupId ? kSetsCaptionId : id; }
 
-QPushButton* DialogButton(const QString& text, int id, int x, QWidget* parent) {
+QPushButton* DialogButton(const QString& text, int id, const QRect& place, QWidget* parent) {
   auto* button = new QPushButton(text, parent);
   SetControlId(button, id);
-  button->setGeometry(x, 348, 76, 22);
+  button->setGeometry(place);
   return button;
 }
 
@@ -36,8 +44,7 @@ OptionsDialog::OptionsDialog(const DocumentOptions& options, const ProgramOption
     : QDialog(parent), options_(options), tabs_(new QTabWidget(this)) {
   setObjectName(QStringLiteral("OptnDlg"));
   setWindowTitle(QStringLiteral("Options"));
-  // 30 pixels taller than the original for the Graph page's row of bands.
-  resize(452, 378);
+  resize(kClientSize);
 
   SetControlId(tabs_, kTabsId);
   equationsPage_ = new OptionsEquationsPage(options, program, nullptr);
@@ -45,12 +52,12 @@ OptionsDialog::OptionsDialog(const DocumentOptions& options, const ProgramOption
   // Alt+Q and Alt+G choose the pages by the tabs' mnemonics.
   tabs_->addTab(equationsPage_, QStringLiteral("E&quations"));
   tabs_->addTab(graphPage_, QStringLiteral("&Graph"));
-  tabs_->setGeometry(4, 4, 444, 340);
+  tabs_->setGeometry(kTabsPlace);
   tabs_->tabBar()->installEventFilter(this);
 
-  QPushButton* ok = DialogButton(QStringLiteral("&OK"), kAnswerOk, 290, this);
+  QPushButton* ok = DialogButton(QStringLiteral("&OK"), kAnswerOk, kOkButtonPlace, this);
   ok->setDefault(true);
-  QPushButton* cancel = DialogButton(QStringLiteral("&Cancel"), kAnswerCancel, 372, this);
+  QPushButton* cancel = DialogButton(QStringLiteral("&Cancel"), kAnswerCancel, kCancelButtonPlace, this);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

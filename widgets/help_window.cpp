@@ -10,6 +10,12 @@
 
 namespace rv {
 
+namespace {
+
+constexpr QSize kFirstSize(560, 420);  // the user may resize it from there
+
+}  // namespace
+
 HelpWindow::HelpWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window), browser_(new QTextBrowser(this)) {
   setObjectName(QStringLiteral("HelpWindow"));
   setWindowTitle(QStringLiteral("Regrovantis Help"));
@@ -18,7 +24,7 @@ HelpWindow::HelpWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window), b
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
-  resize(560, 420);
+  resize(kFirstSize);
 }
 
 void HelpWindow::showAt(const QString& path, const QString& anchor) {

@@ -20,9 +20,18 @@ namespace rv {
 
 namespace {
 
+// The icon stands at the top left and the text beside it; the text decides
+// the dialog's size, with the buttons centred in a row below it.
+constexpr QRect kIconPlace(16, 14, 32, 32);
+constexpr QPoint kTextPlace(60, 14);
+constexpr int kLineHeight = 13;
+constexpr QSize kTextSlack(40, 2);     // the text's label is this much larger than the text
+constexpr int kWidthBeyondText = 112;  // the dialog is this much wider than the text
+constexpr int kHeightBeyondText = 76;  // and this much taller, counting the desktop's caption
+constexpr int kButtonsBelowText = 16;
 constexpr int kButtonWidth = 76;
 constexpr int kButtonHeight = 20;
-constexpr int kLineHeight = 13;
+constexpr int kButtonGap = 4;
 
 struct ButtonDef {
   MessageAnswer answer;
@@ -77,38 +86,37 @@ class MessageDialog : public QDialog {
       textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
     const int lines = static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
     const int textHeight = kCaptionHeight + kLineHeight * lines;
-    const int dialogWidth = textWidth + 112;
-    // The height counts the caption, which the desktop's frame adds above
-    // the dialog's own area.
-    resize(dialogWidth, textHeight + 76 - kCaptionHeight);
+    const int dialogWidth = textWidth + kWidthBeyondText;
+    // The desktop's frame adds the caption above the dialog's own area.
+    resize(dialogWidth, textHeight + kHeightBeyondText - kCaptionHeight);
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(style()->standardIcon(spec.icon).pixmap(32, 32));
-    icon->setGeometry(16, 14, 32, 32);
+    icon->setPixmap(style()->standardIcon(spec.icon).pixmap(kIconPlace.size()));
+    icon->setGeometry(kIconPlace);
 
     auto* label = new QLabel(this);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setText(text);
-    label->setGeometry(60, 14, textWidth + 40, textHeight + 2);
+    label->setGeometry(QRect(kTextPlace, QSize(textWidth, textHeight) + kTextSlack));
     SetControlId(label, kMessageTextId);
 
     const int count = static_cast<int>(spec.buttons.size());
     const int centre = dialogWidth / 2;
-    int x = centre - (count * (kButtonWidth + 4) - 4) / 2;
+    int x = centre - (count * (kButtonWidth + kButtonGap) - kButtonGap) / 2;
     for (const ButtonDef& buttonDef : spec.buttons) {
       const qsizetype index = &buttonDef - spec.buttons.data();
       auto* button =
           new QPushButton(index < labels.size() ? labels[index] : QString::fromLatin1(buttonDef.label), this);
       button->setAutoDefault(false);
       button->setDefault(buttonDef.answer == spec.defaultAnswer);
-      button->setGeometry(x, textHeight + 16, kButtonWidth, kButtonHeight);
+      button->setGeometry(x, textHeight + kButtonsBelowText, kButtonWidth, kButtonHeight);
       const int answer = ControlIdOf(buttonDef.answer);
       SetControlId(button, answer);
       connect(button, &QPushButton::clicked, this, [this, answer] { done(answer); });
       if (buttonDef.answer == spec.pointerAnswer) pointerButton_ = button;
       if (buttonDef.answer == spec.defaultAnswer || focusButton_ == nullptr) focusButton_ = button;
-      x += kButtonWidth + 4;
+      x += kButtonWidth + kButtonGap;
     }
   }
 

@@ -6,6 +6,13 @@
 
 namespace rv {
 
+namespace {
+
+// Where a dialog is placed when no screen is known.
+constexpr QRect kWorkAreaWithoutScreen(0, 0, 800, 600);
+
+}  // namespace
+
 QWidget* MainWindowOf(QWidget* widget) {
   if (widget == nullptr) return nullptr;
   QWidget* top = widget->window();
@@ -19,7 +26,7 @@ void PlaceDialog(QWidget* dialog, QWidget* mainWindow) {
   dialog->setFixedSize(size);
 
   QScreen* screen = mainWindow != nullptr ? mainWindow->screen() : QGuiApplication::primaryScreen();
-  const QRect workArea = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+  const QRect workArea = screen != nullptr ? screen->availableGeometry() : kWorkAreaWithoutScreen;
   const QPoint centre = mainWindow != nullptr ? mainWindow->frameGeometry().center() : workArea.center();
   QPoint topLeft(centre.x() - size.width() / 2, centre.y() - size.height() / 2);
   topLeft.setX(qBound(workArea.left(), topLeft.x(), qMax(workArea.left(), workArea.right() - size.width())));

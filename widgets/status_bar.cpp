@@ -20,6 +20,8 @@ constexpr int kDetailLeft = 72;
 constexpr int kDetailRight = 127;
 // Between the Detail pane and the size grip.
 constexpr int kGripGap = 8;
+// The grip sits in the bar's bottom right corner, this far from its edges.
+constexpr int kGripMargin = 2;
 
 size_t IndexOf(StatusPane pane) { return static_cast<size_t>(pane); }
 
@@ -72,7 +74,8 @@ void StatusBar::paintEvent(QPaintEvent*) {
 
 void StatusBar::resizeEvent(QResizeEvent*) {
   const QSize grip = grip_->sizeHint();
-  grip_->setGeometry(width() - grip.width() - 2, height() - grip.height() - 2, grip.width(), grip.height());
+  grip_->setGeometry(width() - grip.width() - kGripMargin, height() - grip.height() - kGripMargin, grip.width(),
+                     grip.height());
 }
 
 }  // namespace rv

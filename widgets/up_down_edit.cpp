@@ -14,6 +14,9 @@ namespace rv {
 
 namespace {
 
+// The up and down arrows stand one above the other beside the box.
+constexpr QSize kArrowButtonSize(16, 10);
+
 // Digits only, no more of them than the range's end has, and no number
 // beyond its end; what is left unfinished is made a number of the range.
 class RangeValidator : public QIntValidator {
@@ -33,7 +36,7 @@ QToolButton* ArrowButton(Qt::ArrowType arrow, QWidget* parent) {
   button->setArrowType(arrow);
   button->setAutoRepeat(true);
   button->setFocusPolicy(Qt::NoFocus);
-  button->setFixedSize(16, 10);
+  button->setFixedSize(kArrowButtonSize);
   return button;
 }
 

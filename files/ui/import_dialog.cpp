@@ -51,6 +51,12 @@ constexpr TextEncoding kEncodings[] = {TextEncoding::Utf8, TextEncoding::Windows
                                        TextEncoding::Utf16LittleEndian, TextEncoding::Utf16BigEndian};
 
 constexpr int kWatchMilliseconds = 50;
+// The text's first lines show this many at once, with room for the list's
+// frame; the preview table and the summary below it are at least this large.
+constexpr int kShownLines = 6;
+constexpr int kLinesFrame = 8;
+constexpr QSize kPreviewMinimumSize(560, 200);
+constexpr int kSummaryMinimumHeight = 36;
 constexpr qsizetype kListedCharacters = 120;
 
 // The role box lists Y, X1 ... X16, "\u03c3 of Y" (which goes to X16 and
@@ -118,7 +124,7 @@ ImportDialog::ImportDialog(const QString& fileName, std::string bytes, QWidget* 
   lines_ = new QListWidget(this);
   lines_->setObjectName(QStringLiteral("ImportLines"));
   lines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  lines_->setMaximumHeight(lines_->fontMetrics().height() * 6 + 8);
+  lines_->setMaximumHeight(lines_->fontMetrics().height() * kShownLines + kLinesFrame);
   model_ = new ImportPreviewModel(this);
   preview_ = new QTableView(this);
   preview_->setObjectName(QStringLiteral("ImportPreview"));
@@ -126,7 +132,7 @@ ImportDialog::ImportDialog(const QString& fileName, std::string bytes, QWidget* 
   preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   preview_->setSelectionBehavior(QAbstractItemView::SelectColumns);
   preview_->setSelectionMode(QAbstractItemView::SingleSelection);
-  preview_->setMinimumSize(560, 200);
+  preview_->setMinimumSize(kPreviewMinimumSize);
   preview_->verticalHeader()->setDefaultSectionSize(preview_->fontMetrics().height() + 4);
   roleLabel_ = new QLabel(this);
   role_ = new QComboBox(this);
@@ -142,7 +148,7 @@ ImportDialog::ImportDialog(const QString& fileName, std::string bytes, QWidget* 
   summary_->setObjectName(QStringLiteral("ImportSummary"));
   summary_->setWordWrap(true);
   summary_->setTextFormat(Qt::PlainText);
-  summary_->setMinimumHeight(36);
+  summary_->setMinimumHeight(kSummaryMinimumHeight);
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   SetControlId(ok_, kAnswerOk);
   ok_->setDefault(true);

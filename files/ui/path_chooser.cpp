@@ -13,6 +13,8 @@ namespace rv {
 
 namespace {
 
+constexpr QSize kFileDialogSize(560, 360);  // as it opens; the user may resize it
+
 // The dialog shows only the text before each filter's last parenthesis, so
 // the second filter can read "All Files (*.*)" and still match names without
 // a dot, as every file on this system may be.
@@ -43,7 +45,7 @@ void SetUpFileDialog(QFileDialog& dialog, QWidget* owner, const FileDialogKind& 
   dialog.setNameFilters(kind.filters);
   dialog.setDefaultSuffix(kind.defaultSuffix);
   dialog.setFont(DialogFont());
-  dialog.resize(560, 360);
+  dialog.resize(kFileDialogSize);
   PlaceDialog(&dialog, MainWindowOf(owner));
   dialog.setMinimumSize(0, 0);
   dialog.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

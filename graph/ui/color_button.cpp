@@ -6,9 +6,20 @@
 
 #include "graph/ui/graph_color_swatches.h"
 #include "widgets/control_id.h"
-#include "widgets/resource_pictures.h"
 
 namespace rv {
+
+namespace {
+
+// The button shows a swatch of its colour at its left and its caption beside
+// the swatch; the swatch's sunken frame is one pixel outside it.
+constexpr int kHeight = 16;
+constexpr QRect kSwatch(1, 1, 13, 13);
+constexpr QPoint kNoColorPicturePlace(2, 2);
+constexpr int kCaptionLeft = 20;
+constexpr int kCaptionRightMargin = 4;
+
+}  // namespace
 
 ColorButton::ColorButton(const QString& caption, int id, QWidget* parent) : QAbstractButton(parent) {
   setText(caption);
@@ -21,21 +32,22 @@ void ColorButton::setSelection(std::int32_t selection) {
   update();
 }
 
-QSize ColorButton::sizeHint() const { return {20 + fontMetrics().horizontalAdvance(text()) + 4, 16}; }
+QSize ColorButton::sizeHint() const {
+  return {kCaptionLeft + fontMetrics().horizontalAdvance(text()) + kCaptionRightMargin, kHeight};
+}
 
 void ColorButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const QRect swatch(1, 1, 13, 13);
   const QColor color = GraphSwatchColor(selection_);
   if (color.isValid()) {
-    painter.fillRect(swatch, color);
+    painter.fillRect(kSwatch, color);
   } else {
-    painter.fillRect(swatch, Qt::white);
-    painter.drawPixmap(2, 2, ResourcePicture(QStringLiteral("NONE"), QSize(11, 11)));
+    painter.fillRect(kSwatch, Qt::white);
+    painter.drawPixmap(kNoColorPicturePlace, NoColorPicture());
   }
-  qDrawShadePanel(&painter, swatch.adjusted(-1, -1, 1, 1), palette(), true, 1);
+  qDrawShadePanel(&painter, kSwatch.adjusted(-1, -1, 1, 1), palette(), true, 1);
   painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-  const QRect caption(20, 0, width() - 20, height());
+  const QRect caption(kCaptionLeft, 0, width() - kCaptionLeft, height());
   painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, text());
   if (hasFocus()) {
     QStyleOptionFocusRect focus;

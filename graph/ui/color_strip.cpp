@@ -10,18 +10,28 @@ namespace rv {
 
 namespace {
 
-// The strip's frame spans (344, 12) to (428, 272) of the page; the swatches
-// start at (346, 14) and a click counts from x 347 to 425 and y 17 to 271.
-constexpr QPoint kOrigin(344, 12);
-constexpr QPoint kSwatchOrigin = QPoint(346, 14) - kOrigin;
+// The strip's places, in pixels of the Options dialog's Graph page. The
+// frame spans kFramePlace; the swatches stand one under the other from
+// kFirstSwatch, and the mark of the current row is at their left. A click
+// counts inside kClickArea, its rows from kClickRowsTop.
+constexpr QRect kFramePlace(QPoint(344, 12), QPoint(428, 272));
+constexpr QPoint kOrigin = kFramePlace.topLeft();
+constexpr QPoint kFirstSwatch = QPoint(346, 14) - kOrigin;
 constexpr int kSwatchWidth = 80;
+constexpr QPoint kFirstMark = QPoint(348, 14) - kOrigin;
+constexpr QSize kMarkPictureSize(12, 15);
+constexpr QRect kClickArea(QPoint(347, 17), QPoint(425, 271));
+constexpr int kClickRowsTop = 16;
+// The none row: its picture and its word, from the swatch's top left.
+constexpr QPoint kNoColorPicturePlace(22, 2);
+constexpr int kNoColorTextIndent = 38;
 
 }  // namespace
 
 ColorStrip::ColorStrip(QWidget* parent) : QFrame(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(1);
-  setGeometry(QRect(kOrigin, QPoint(428, 272)));
+  setGeometry(kFramePlace);
 }
 
 void ColorStrip::setCurrentRow(int row) {
@@ -36,28 +46,29 @@ void ColorStrip::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
   for (int row = 0; row < kRows; ++row) {
-    const QRect swatch(kSwatchOrigin.x(), kSwatchOrigin.y() + kRowHeight * row, kSwatchWidth, kRowHeight);
+    const QRect swatch(kFirstSwatch + QPoint(0, kRowHeight * row), QSize(kSwatchWidth, kRowHeight));
     const QColor color = GraphSwatchColor(row);
     if (color.isValid()) {
       painter.fillRect(swatch.adjusted(0, 0, 0, -1), color);
     } else {
       painter.fillRect(swatch.adjusted(0, 0, 0, -1), Qt::white);
-      painter.drawPixmap(swatch.x() + 22, swatch.y() + 2, ResourcePicture(QStringLiteral("NONE"), QSize(11, 11)));
+      painter.drawPixmap(swatch.topLeft() + kNoColorPicturePlace, NoColorPicture());
       painter.setPen(Qt::black);
-      painter.drawText(swatch.adjusted(38, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("None"));
+      painter.drawText(swatch.adjusted(kNoColorTextIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                       QStringLiteral("None"));
     }
   }
-  painter.drawPixmap(QPoint(348, kRowHeight * row_ + 14) - kOrigin,
-                     ResourcePicture(QStringLiteral("MARK"), QSize(12, 15)));
+  painter.drawPixmap(kFirstMark + QPoint(0, kRowHeight * row_),
+                     ResourcePicture(QStringLiteral("MARK"), kMarkPictureSize));
 }
 
 void ColorStrip::mousePressEvent(QMouseEvent* event) {
   const QPoint page = event->position().toPoint() + kOrigin;
-  if (event->button() != Qt::LeftButton || page.x() < 347 || page.x() > 425 || page.y() < 17 || page.y() > 271) {
+  if (event->button() != Qt::LeftButton || !kClickArea.contains(page)) {
     QFrame::mousePressEvent(event);
     return;
   }
-  setCurrentRow((page.y() - 16) / kRowHeight);
+  setCurrentRow((page.y() - kClickRowsTop) / kRowHeight);
 }
 
 }  // namespace rv

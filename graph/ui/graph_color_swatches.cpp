@@ -2,6 +2,7 @@
 
 #include "base/graph_palette.h"
 #include "graph/graph_color.h"
+#include "widgets/resource_pictures.h"
 
 namespace rv {
 
@@ -11,5 +12,7 @@ QColor GraphSwatchColor(std::int32_t selection) {
   const PaletteColor& color = kGraphPalette[*index];
   return {color.red, color.green, color.blue};
 }
+
+QPixmap NoColorPicture() { return ResourcePicture(QStringLiteral("NONE"), QSize(11, 11)); }
 
 }  // namespace rv

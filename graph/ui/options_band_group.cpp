@@ -20,6 +20,15 @@ constexpr int kConfidenceColorId = 336;
 constexpr int kPredictionColorId = 337;
 constexpr int kLevelId = 338;
 
+// The group is one row, in pixels of the group: its caption, the check box,
+// the two bands' colours and the level.
+constexpr QRect kCaptionPlace(8, 2, 48, 18);
+constexpr QRect kShownBox(60, 4, 90, 16);
+constexpr QRect kConfidenceColorButton(154, 4, 86, 16);
+constexpr QRect kPredictionColorButton(244, 4, 86, 16);
+constexpr QRect kLevelLabel(336, 2, 34, 18);
+constexpr QRect kLevelBox(370, 0, 64, 20);
+
 }  // namespace
 
 OptionsBandGroup::OptionsBandGroup(const BandOptions& bands, std::function<std::int32_t()> currentColor,
@@ -27,24 +36,24 @@ OptionsBandGroup::OptionsBandGroup(const BandOptions& bands, std::function<std::
     : QWidget(parent) {
   auto* caption = new QLabel(QStringLiteral("Bands"), this);
   caption->setFont(CaptionFont());
-  caption->setGeometry(8, 2, 48, 18);
+  caption->setGeometry(kCaptionPlace);
   SetControlId(caption, kCaptionId);
 
   shown_ = new QCheckBox(QStringLiteral("Show Bands"), this);
   SetControlId(shown_, kShownId);
-  shown_->setGeometry(60, 4, 90, 16);
+  shown_->setGeometry(kShownBox);
   shown_->setChecked(bands.shown);
 
   confidence_ = new ColorButton(QStringLiteral("Conf Band"), kConfidenceColorId, this);
-  confidence_->setGeometry(154, 4, 86, 16);
+  confidence_->setGeometry(kConfidenceColorButton);
   prediction_ = new ColorButton(QStringLiteral("Pred Band"), kPredictionColorId, this);
-  prediction_->setGeometry(244, 4, 86, 16);
+  prediction_->setGeometry(kPredictionColorButton);
   for (ColorButton* button : {confidence_, prediction_})
     connect(button, &QAbstractButton::clicked, this, [button, currentColor] { button->setSelection(currentColor()); });
   showColors(bands.confidenceColor, bands.predictionColor);
 
   auto* label = new QLabel(QStringLiteral("Level"), this);
-  label->setGeometry(336, 2, 34, 18);
+  label->setGeometry(kLevelLabel);
   level_ = new QDoubleSpinBox(this);
   SetControlId(level_, kLevelId);
   level_->setRange(kMinBandLevel * 100.0, kMaxBandLevel * 100.0);
@@ -52,7 +61,7 @@ OptionsBandGroup::OptionsBandGroup(const BandOptions& bands, std::function<std::
   level_->setSingleStep(0.5);
   level_->setSuffix(QStringLiteral(" %"));
   level_->setValue(bands.level * 100.0);
-  level_->setGeometry(370, 0, 64, 20);
+  level_->setGeometry(kLevelBox);
 }
 
 void OptionsBandGroup::showColors(std::int32_t confidence, std::int32_t prediction) {

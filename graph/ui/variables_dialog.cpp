@@ -21,10 +21,20 @@ namespace rv {
 
 namespace {
 
+// The dialog's layout, in pixels of its client area: the headings over the
+// panel's columns, the panel, and a row of controls at the foot.
+constexpr QSize kClientSize(436, 294);
+constexpr QRect kTitleHeading(152, 4, 258, 16);
+constexpr QRect kVariableHeading(8, 24, 48, 16);
+constexpr QRect kNameHeading(56, 24, 92, 16);
+constexpr QRect kMinimumHeading(152, 24, 82, 16);
+constexpr QRect kMaximumHeading(240, 24, 82, 16);
+constexpr QRect kConstantHeading(328, 24, 82, 16);
 constexpr QPoint kPanelPlace(4, 44);
-constexpr int kWidth = 436;
-constexpr int kHeight = 294;
-constexpr int kButtonTop = 262;
+constexpr QRect kAutoUpdateBox(8, 264, 100, 18);
+constexpr QRect kSetButton(116, 262, 76, 22);
+constexpr QRect kOkButton(268, 262, 76, 22);
+constexpr QRect kCancelButton(352, 262, 76, 22);
 
 // Every digit the value needs to be read back as the same double.
 QString ValueText(double value) { return QString::fromStdString(ExactValueText(value)); }
@@ -43,10 +53,10 @@ void Heading(const char* text, QRect place, Qt::Alignment alignment, QWidget* pa
   label->setAlignment(alignment | Qt::AlignVCenter);
 }
 
-QPushButton* Button(const char* text, int id, int left, QWidget* parent) {
+QPushButton* Button(const char* text, int id, const QRect& place, QWidget* parent) {
   auto* button = new QPushButton(QString::fromLatin1(text), parent);
   SetControlId(button, id);
-  button->setGeometry(left, kButtonTop, 76, 22);
+  button->setGeometry(place);
   return button;
 }
 
@@ -60,26 +70,26 @@ VariablesDialog::VariablesDialog(const DataSheet& sheet, QWidget* parent)
   setObjectName(QStringLiteral("VarsDlg"));
   setWindowTitle(QStringLiteral("Variables"));
   setFont(DialogFont());
-  resize(kWidth, kHeight);
+  resize(kClientSize);
   panel_->move(kPanelPlace);
 
   // The headings stand over the panel's columns.
-  Heading("Graph Variable Values", {152, 4, 258, 16}, Qt::AlignHCenter, this);
-  Heading("Variable", {8, 24, 48, 16}, Qt::AlignLeft, this);
-  Heading("Name", {56, 24, 92, 16}, Qt::AlignLeft, this);
-  Heading("Minimum", {152, 24, 82, 16}, Qt::AlignLeft, this);
-  Heading("Maximum", {240, 24, 82, 16}, Qt::AlignLeft, this);
-  Heading("Constant", {328, 24, 82, 16}, Qt::AlignLeft, this);
+  Heading("Graph Variable Values", kTitleHeading, Qt::AlignHCenter, this);
+  Heading("Variable", kVariableHeading, Qt::AlignLeft, this);
+  Heading("Name", kNameHeading, Qt::AlignLeft, this);
+  Heading("Minimum", kMinimumHeading, Qt::AlignLeft, this);
+  Heading("Maximum", kMaximumHeading, Qt::AlignLeft, this);
+  Heading("Constant", kConstantHeading, Qt::AlignLeft, this);
 
   SetControlId(autoUpdate_, kAutoUpdateId);
   AddTooltip(autoUpdate_, kTipAutoUpdate);
-  autoUpdate_->setGeometry(8, kButtonTop + 2, 100, 18);
-  QPushButton* set = Button("&Set", kSetId, 116, this);
+  autoUpdate_->setGeometry(kAutoUpdateBox);
+  QPushButton* set = Button("&Set", kSetId, kSetButton, this);
   AddTooltip(set, kTipSetMinMaxCons);
   set->setAutoDefault(false);
-  QPushButton* ok = Button("&OK", kAnswerOk, 268, this);
+  QPushButton* ok = Button("&OK", kAnswerOk, kOkButton, this);
   ok->setDefault(true);
-  QPushButton* cancel = Button("&Cancel", kAnswerCancel, 352, this);
+  QPushButton* cancel = Button("&Cancel", kAnswerCancel, kCancelButton, this);
   cancel->setAutoDefault(false);
   connect(set, &QPushButton::clicked, this, &VariablesDialog::setFromData);
   connect(ok, &QPushButton::clicked, this, &VariablesDialog::acceptIfNumbers);

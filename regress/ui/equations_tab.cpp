@@ -28,6 +28,12 @@ namespace {
 // two columns ends, so they follow a column widened for a long ordinal.
 constexpr int kListLeft = 92;
 constexpr int kListTop = 24;
+// The list fills the tab to these margins; the line of data left out, when
+// shown, takes the list's bottom, kNoticeGap below the list.
+constexpr int kListRightMargin = 5;
+constexpr int kListBottomMargin = 3;
+constexpr int kNoticeGap = 2;
+constexpr int kNoticeSlack = 2;  // the line is this much taller than its sentences
 struct Heading {
   const char* text;
   int column;
@@ -251,10 +257,12 @@ void EquationsTab::paintEvent(QPaintEvent*) {
 // The line of data left out takes the bottom of the list's room, as high as
 // its sentences need.
 void EquationsTab::resizeEvent(QResizeEvent*) {
-  const int listWidth = std::max(0, width() - 97);
-  const int noticeHeight = !leftOut_->isHidden() ? leftOut_->heightForWidth(listWidth) + 4 : 0;
-  list_->setGeometry(kListLeft, kListTop, listWidth, std::max(0, height() - 27 - noticeHeight));
-  leftOut_->setGeometry(kListLeft, list_->geometry().bottom() + 3, listWidth, std::max(0, noticeHeight - 2));
+  const int listWidth = std::max(0, width() - kListLeft - kListRightMargin);
+  const int noticeHeight = !leftOut_->isHidden() ? kNoticeGap + leftOut_->heightForWidth(listWidth) + kNoticeSlack : 0;
+  list_->setGeometry(kListLeft, kListTop, listWidth,
+                     std::max(0, height() - kListTop - kListBottomMargin - noticeHeight));
+  leftOut_->setGeometry(kListLeft, list_->geometry().bottom() + 1 + kNoticeGap, listWidth,
+                        std::max(0, noticeHeight - kNoticeGap));
 }
 
 void EquationsTab::showEvent(QShowEvent*) { showLeftOutData(); }

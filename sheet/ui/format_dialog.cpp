@@ -18,6 +18,14 @@
 
 namespace rv {
 
+namespace {
+
+// The three categories' list shows them all without scrolling.
+constexpr QSize kCategoryListSize(120, 60);
+constexpr int kPreviewMinimumWidth = 140;
+
+}  // namespace
+
 FormatDialog::FormatDialog(ColumnFormat format, QWidget* parent)
     : QDialog(parent),
       category_(new QListWidget(this)),
@@ -29,11 +37,11 @@ FormatDialog::FormatDialog(ColumnFormat format, QWidget* parent)
 
   category_->addItems({QStringLiteral("General"), QStringLiteral("Number"), QStringLiteral("Scientific")});
   category_->setCurrentRow(static_cast<int>(format.kind));
-  category_->setFixedSize(120, 60);
+  category_->setFixedSize(kCategoryListSize);
   SetControlId(category_, kCategoryId);
   places_->setValue(static_cast<int>(std::min<std::uint32_t>(format.places, kMaxDecimalPlaces)));
   preview_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  preview_->setMinimumWidth(140);
+  preview_->setMinimumWidth(kPreviewMinimumWidth);
   SetControlId(preview_, kPreviewId);
 
   auto* sample = new QGroupBox(QStringLiteral("Sample"), this);

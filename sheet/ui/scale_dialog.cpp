@@ -16,6 +16,8 @@ namespace rv {
 
 namespace {
 
+constexpr QSize kOperationButtonSize(32, 28);
+
 struct OperationButton {
   ScaleOperation operation;
   int id;
@@ -44,7 +46,7 @@ ScaleDialog::ScaleDialog(DataSheet& sheet, int column, QWidget* parent)
     auto* push = new QPushButton(QString::fromUtf8(button.symbol), this);
     push->setObjectName(QString::fromLatin1(button.image));
     push->setAutoDefault(false);
-    push->setFixedSize(32, 28);
+    push->setFixedSize(kOperationButtonSize);
     SetControlId(push, button.id);
     connect(push, &QPushButton::clicked, this, [this, operation = button.operation] { apply(operation); });
     operations->addWidget(push);

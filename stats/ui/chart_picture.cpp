@@ -18,6 +18,12 @@ constexpr int kFrameTop = 50;
 constexpr int kFrameRight = 1250;
 constexpr int kFrameBottom = 1050;
 constexpr int kPenWidth = 6;
+// Where the captions start: "Observed" runs upwards, "Calculated" rightwards.
+constexpr QPoint kObservedCaption(130, 660);
+constexpr QPoint kCalculatedCaption(570, 1070);
+// Each point's cross reaches this far before and after it.
+constexpr int kCrossArmBefore = 12;
+constexpr int kCrossArmAfter = 13;
 // The captions' character cells are 80 units high; the letters themselves,
 // without the cell's leading, are 66 units.
 constexpr int kFontPixelSize = 66;
@@ -52,13 +58,13 @@ void PaintChartPicture(QPainter& painter, const ResidualTable& table) {
   painter.drawLine(kFrameLeft, kFrameBottom, kFrameRight, kFrameTop);
 
   painter.setFont(PictureFont());
-  DrawTextAt(painter, QPoint(130, 660), QStringLiteral("Observed"), true);
-  DrawTextAt(painter, QPoint(570, 1070), QStringLiteral("Calculated"), false);
+  DrawTextAt(painter, kObservedCaption, QStringLiteral("Observed"), true);
+  DrawTextAt(painter, kCalculatedCaption, QStringLiteral("Calculated"), false);
 
   painter.setPen(QPen(Qt::red, kPenWidth, Qt::SolidLine, Qt::FlatCap));
   for (const ChartPoint& point : ChartPoints(table, kPictureChartFrame)) {
-    painter.drawLine(point.x, point.y - 12, point.x, point.y + 13);
-    painter.drawLine(point.x - 12, point.y, point.x + 13, point.y);
+    painter.drawLine(point.x, point.y - kCrossArmBefore, point.x, point.y + kCrossArmAfter);
+    painter.drawLine(point.x - kCrossArmBefore, point.y, point.x + kCrossArmAfter, point.y);
   }
 }
 

@@ -40,6 +40,10 @@ constexpr QRect kFirstFigureLine = OnPage(36, 80, 192, kLabelHeight);
 constexpr int kFigureLineStep = 18;
 constexpr QLine kRule(20, 143, 228, 143);
 
+// The coefficients' list at the right of the page: its box and heading strip.
+const QRect kListBox = Corners(252, 52, 416, 226);
+const QRect kHeadingStrip = Corners(254, 54, 414, 72);
+
 QLabel* AddLabel(QWidget* page, int id, const std::string& text, QRect place, Qt::Alignment alignment = Qt::AlignLeft) {
   auto* label = new QLabel(QString::fromStdString(text), page);
   SetControlId(label, id);
@@ -111,9 +115,7 @@ void AddAnovaTable(QWidget* page, const std::vector<AnovaRow>& rows) {
   }
 }
 
-ListFrame CoefficientsFrame() {
-  return {Corners(252, 52, 416, 226), Corners(254, 54, 414, 72), {{1, QStringLiteral("Coefficients")}}, {0, 1}};
-}
+ListFrame CoefficientsFrame() { return {kListBox, kHeadingStrip, {{1, QStringLiteral("Coefficients")}}, {0, 1}}; }
 
 }  // namespace
 

@@ -20,6 +20,9 @@ constexpr int kLineWidth = 174;
 // The figures, one a line from here down, left of the intervals.
 constexpr QRect kFirstLine = OnPage(20, 58, kLineWidth, kLineHeight);
 constexpr int kSmallestPixelSize = 6;
+// The intervals' list beside the figures: its box and heading strip.
+const QRect kIntervalsBox = Corners(196, 52, 416, 226);
+const QRect kIntervalsHeadingStrip = Corners(198, 54, 414, 72);
 
 // The line in the page's font, or in a smaller one where its text would
 // not fit the room before the intervals: no digit is cut.
@@ -34,8 +37,8 @@ void FitToWidth(QLabel* line) {
 // The intervals beside the figures, narrower than the other pages' lists:
 // a coefficient by its letter, its bounds as the figures show F.
 ListFrame IntervalsFrame() {
-  return {Corners(196, 52, 416, 226),
-          Corners(198, 54, 414, 72),
+  return {kIntervalsBox,
+          kIntervalsHeadingStrip,
           {{1, QStringLiteral("Lower 95%")}, {2, QStringLiteral("Upper 95%")}},
           {0, 1}};
 }

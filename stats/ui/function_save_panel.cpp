@@ -20,6 +20,10 @@ namespace rv {
 namespace {
 
 constexpr int kNameBoxLength = 254;
+constexpr QMargins kNameTextMargins(2, 0, 0, 0);
+// The save button shows its picture with room around it.
+constexpr QSize kSaveButtonPictureSize(48, 32);
+constexpr QSize kSaveButtonSize(54, 48);
 
 QStringList LanguageFilters() {
   QStringList filters;
@@ -49,14 +53,14 @@ FunctionSavePanel::FunctionSavePanel(const FitWorkspace& equation, double bandLe
   setSizeGripEnabled(false);
 
   fileNameBox()->setMaxLength(kNameBoxLength);
-  fileNameBox()->setTextMargins(2, 0, 0, 0);
+  fileNameBox()->setTextMargins(kNameTextMargins);
   if (QWidget* sidebar = findChild<QWidget*>(QStringLiteral("sidebar"))) sidebar->hide();
 
   // The save button takes the place of the Save and Cancel buttons, beside
   // the name box and the Language list.
-  saveButton_ = new PictureButton(QStringLiteral("Save"), ResourcePicture(QStringLiteral("FBTN"), QSize(48, 32)),
-                                  kSaveButtonId, this);
-  saveButton_->setFixedSize(54, 48);
+  saveButton_ = new PictureButton(QStringLiteral("Save"),
+                                  ResourcePicture(QStringLiteral("FBTN"), kSaveButtonPictureSize), kSaveButtonId, this);
+  saveButton_->setFixedSize(kSaveButtonSize);
   saveButton_->setDefault(true);
   connect(saveButton_, &QPushButton::clicked, this, &FunctionSavePanel::save);
   auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));

@@ -7,6 +7,21 @@
 
 namespace rv {
 
+namespace {
+
+// The chart's drawing, in pixels of the chart: the axes meet at kAxesCorner
+// and end at kYAxisTop and kXAxisEnd; the diagonal runs from the corner to
+// kDiagonalEnd. The points themselves are placed by kScreenChartFrame.
+constexpr QPoint kAxesCorner(30, 148);
+constexpr QPoint kYAxisTop(30, 8);
+constexpr QPoint kXAxisEnd(364, 148);
+constexpr QPoint kDiagonalEnd(348, 8);
+constexpr QPoint kCalculatedCaption(170, 152);
+constexpr QPoint kObservedCaption(10, 100);
+constexpr int kCrossArm = 2;  // each point's cross reaches this far from it
+
+}  // namespace
+
 ObsCalcChart::ObsCalcChart(const ResidualTable& table, QWidget* parent)
     : QWidget(parent), points_(ChartPoints(table, kScreenChartFrame)) {
   setObjectName(QStringLiteral("chart"));
@@ -22,17 +37,17 @@ void ObsCalcChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(Qt::black);
   // The axes are two pixels thick: an L and a second L just inside it.
-  painter.drawPolyline(QPolygon({QPoint(30, 8), QPoint(30, 148), QPoint(364, 148)}));
-  painter.drawPolyline(QPolygon({QPoint(31, 8), QPoint(31, 147), QPoint(364, 147)}));
-  painter.drawLine(30, 148, 348, 8);
+  painter.drawPolyline(QPolygon({kYAxisTop, kAxesCorner, kXAxisEnd}));
+  painter.drawPolyline(QPolygon({kYAxisTop + QPoint(1, 0), kAxesCorner + QPoint(1, -1), kXAxisEnd + QPoint(0, -1)}));
+  painter.drawLine(kAxesCorner, kDiagonalEnd);
 
-  DrawTextAt(painter, QPoint(170, 152), QStringLiteral("Calculated"), false);
-  DrawTextAt(painter, QPoint(10, 100), QStringLiteral("Observed"), true);
+  DrawTextAt(painter, kCalculatedCaption, QStringLiteral("Calculated"), false);
+  DrawTextAt(painter, kObservedCaption, QStringLiteral("Observed"), true);
 
   painter.setPen(Qt::red);
   for (const ChartPoint& point : points_) {
-    painter.drawLine(point.x, point.y - 2, point.x, point.y + 2);
-    painter.drawLine(point.x - 2, point.y, point.x + 2, point.y);
+    painter.drawLine(point.x, point.y - kCrossArm, point.x, point.y + kCrossArm);
+    painter.drawLine(point.x - kCrossArm, point.y, point.x + kCrossArm, point.y);
   }
 }
 

@@ -22,6 +22,7 @@ bool Weighted(const EquationStatistics& statistics) {
 // button, and the chart takes the strip's width from the strip down.
 const QRect kListBox = Corners(20, 52, 416, 226);
 const QRect kHeadingStrip = Corners(22, 54, 394, 72);
+constexpr QSize kChartButtonPictureSize(16, 14);
 
 ListFrame ResidualsFrame(bool weighted) {
   std::vector<QString> headings = {QStringLiteral("n"), QStringLiteral("Y Obs"), QStringLiteral("Y Calc"),
@@ -51,8 +52,9 @@ ResidualsPage::ResidualsPage(const EquationStatistics& statistics, QWidget* pare
       list_(new ReportList(kListId, ResidualColumns(Weighted(statistics)), this)),
       chart_(new ObsCalcChart(statistics.residuals, this)),
       filler_(new QWidget(this)),
-      chartButton_(new PictureButton(QStringLiteral("&G"), ResourcePicture(QStringLiteral("CHRT"), QSize(16, 14)),
-                                     kChartButtonId, this)) {
+      chartButton_(new PictureButton(QStringLiteral("&G"),
+                                     ResourcePicture(QStringLiteral("CHRT"), kChartButtonPictureSize), kChartButtonId,
+                                     this)) {
   std::vector<std::vector<std::string>> rows;
   for (size_t i = 0; i < statistics.residualRows.size(); ++i) {
     const ResidualRow& row = statistics.residualRows[i];

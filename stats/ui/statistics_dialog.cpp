@@ -30,12 +30,6 @@ namespace rv {
 
 namespace {
 
-constexpr QRect kOneLineTitle(16, 20, 404, 20);
-constexpr QRect kTwoLineTitle(16, 12, 404, 40);
-constexpr QRect kFunctionPanelPlace(14, 47, 412, 192);
-constexpr int kButtonTop = 260;
-constexpr int kButtonHeight = 24;
-
 struct PageButtonTexts {
   const char* print;
   const char* copy;
@@ -52,10 +46,35 @@ constexpr PageButtonTexts kPageButtonTexts[6] = {
     {"&Print Criteria", "&Copy Criteria"},
 };
 
+// The dialog's layout, in pixels of its client area.
+constexpr QRect kOneLineTitle(16, 20, 404, 20);
+constexpr QRect kTwoLineTitle(16, 12, 404, 40);
+constexpr QRect kFunctionPanelPlace(14, 47, 412, 192);
+constexpr int kButtonTop = 260;
+constexpr int kButtonHeight = 24;
+
 // The Criteria button is a row of its own below the others, which keep
 // their places; the dialog is that much taller.
 constexpr int kCriteriaRowTop = kButtonTop + kButtonHeight + 6;
 constexpr QSize kClientSizeWithCriteria(kStatisticsClientSize.width(), kCriteriaRowTop + kButtonHeight + 10);
+
+struct PageButtonPlace {
+  int id;
+  const char* text;
+  QRect place;
+};
+
+// The buttons below the pages: first those that choose a page, in the order
+// of pageButtons_, then Copy and Close.
+constexpr PageButtonPlace kPageButtonPlaces[5] = {
+    {StatisticsDialog::kResidualsButtonId, "&Residuals", QRect(8, kButtonTop, 56, kButtonHeight)},
+    {StatisticsDialog::kStdErrorsButtonId, "&Std Errs", QRect(66, kButtonTop, 56, kButtonHeight)},
+    {StatisticsDialog::kFunctionButtonId, "&Function", QRect(124, kButtonTop, 56, kButtonHeight)},
+    {StatisticsDialog::kPrintButtonId, kPageButtonTexts[0].print, QRect(186, kButtonTop, 94, kButtonHeight)},
+    {StatisticsDialog::kCriteriaButtonId, "Cr&iteria", QRect(8, kCriteriaRowTop, 56, kButtonHeight)},
+};
+constexpr QRect kCopyButtonPlace(282, kButtonTop, 94, kButtonHeight);
+constexpr QRect kCloseButtonPlace(380, kButtonTop, 48, kButtonHeight);
 
 QString DataFolder(const Document& document) { return QFile::decodeName(document.state.dataFolder.c_str()); }
 
@@ -93,31 +112,23 @@ StatisticsDialog::StatisticsDialog(const FitWorkspace& equation, const Document&
   connect(printPage_, &PrintPage::printPressed, this, [this] { printPageToPrint(false); });
   connect(printPage_, &PrintPage::previewPressed, this, [this] { printPageToPrint(true); });
 
-  const struct {
-    int id;
-    const char* text;
-    int x, y, width;
-  } pageButtons[5] = {{kResidualsButtonId, "&Residuals", 8, kButtonTop, 56},
-                      {kStdErrorsButtonId, "&Std Errs", 66, kButtonTop, 56},
-                      {kFunctionButtonId, "&Function", 124, kButtonTop, 56},
-                      {kPrintButtonId, kPageButtonTexts[0].print, 186, kButtonTop, 94},
-                      {kCriteriaButtonId, "Cr&iteria", 8, kCriteriaRowTop, 56}};
-  for (size_t i = 0; i < std::size(pageButtons); ++i) {
-    auto* button = new StickyButton(QString::fromLatin1(pageButtons[i].text), pageButtons[i].id, this);
-    button->setGeometry(pageButtons[i].x, pageButtons[i].y, pageButtons[i].width, kButtonHeight);
+  for (size_t i = 0; i < std::size(kPageButtonPlaces); ++i) {
+    const PageButtonPlace& spec = kPageButtonPlaces[i];
+    auto* button = new StickyButton(QString::fromLatin1(spec.text), spec.id, this);
+    button->setGeometry(spec.place);
     connect(button, &StickyButton::command, this, &StatisticsDialog::pagePressed);
     pageButtons_[i] = button;
   }
   copyButton_ = new QPushButton(QString::fromLatin1(kPageButtonTexts[0].copy), this);
   SetControlId(copyButton_, kCopyButtonId);
   copyButton_->setAutoDefault(false);
-  copyButton_->setGeometry(282, kButtonTop, 94, kButtonHeight);
+  copyButton_->setGeometry(kCopyButtonPlace);
   connect(copyButton_, &QPushButton::clicked, this, &StatisticsDialog::copyPage);
 
   auto* close = new QPushButton(QStringLiteral("Close"), this);
   SetControlId(close, kCloseButtonId);
   close->setDefault(true);
-  close->setGeometry(380, kButtonTop, 48, kButtonHeight);
+  close->setGeometry(kCloseButtonPlace);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* copyKey = new QShortcut(QKeySequence::Copy, this);

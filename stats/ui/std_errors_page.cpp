@@ -8,9 +8,13 @@ namespace rv {
 
 namespace {
 
+// The list fills the page: its box and heading strip.
+const QRect kListBox = Corners(20, 52, 416, 226);
+const QRect kHeadingStrip = Corners(22, 54, 414, 72);
+
 ListFrame StdErrorsFrame() {
-  return {Corners(20, 52, 416, 226),
-          Corners(22, 54, 414, 72),
+  return {kListBox,
+          kHeadingStrip,
           {{0, QStringLiteral("Term")},
            {1, QStringLiteral("Std Error")},
            {2, QStringLiteral("t Stat")},
