@@ -5,7 +5,10 @@ with 3, 5 and 15 variables, each searched by the tool in a process of its own
 under /usr/bin/time. Prints a Markdown table: wall time, peak resident memory,
 candidate-points a second and the time per point relative to 1,000 points.
 
-usage: scale_table.py TOOL [--points 1000,10000,100000] [--vars 3,5,15]"""
+With --repeat R each search runs R times and the table gives the median
+wall time and the largest peak memory.
+
+usage: scale_table.py TOOL [--points 1000,10000,100000] [--vars 3,5,15] [--repeat R]"""
 import argparse, math, os, re, subprocess, sys, tempfile
 
 MAX_TERMS = {3: 5, 5: 5, 15: 3}
@@ -41,6 +44,7 @@ def main():
     parser.add_argument("tool")
     parser.add_argument("--points", default="1000,10000,100000")
     parser.add_argument("--vars", default="3,5,15")
+    parser.add_argument("--repeat", type=int, default=1)
     args = parser.parse_args()
     points_list = [int(p) for p in args.points.split(",")]
     print("| Points | Variables | Maximum Terms | Candidates | Wall time | Peak memory | Candidate-points a second | Time a point, to 1,000 points' |")
@@ -51,7 +55,10 @@ def main():
             for points in points_list:
                 path = os.path.join(folder, "sheet.csv")
                 write_sheet(path, points, variables)
-                seconds, peak_kb, candidates = run(args.tool, path, MAX_TERMS[variables])
+                runs = [run(args.tool, path, MAX_TERMS[variables]) for _ in range(max(1, args.repeat))]
+                seconds = sorted(r[0] for r in runs)[len(runs) // 2]
+                peak_kb = max(r[1] for r in runs)
+                candidates = runs[0][2]
                 per_point = seconds / points
                 first_per_point = first_per_point or per_point
                 print("| %s | %d | %d | %s | %.2f s | %d MB | %.3g | %.2f |" % (

@@ -1,5 +1,7 @@
 #include "regress/column_bank.h"
 
+#include <algorithm>
+
 #include "regress/column_sums.h"
 #include "regress/orthogonal_fit.h"
 #include "regress/point_sums.h"
@@ -88,8 +90,7 @@ ColumnBank::ColumnBank(const SearchData& data, const FormWeights& weights, doubl
     pairSums_ = ColumnPairSums(values_.data(), stride_, columns_, points_, WidestVectors());
 }
 
-const double* ColumnBank::makeColumn(int id, double* room) const {
-  if (stores(id)) return column(id);
+const double* ColumnBank::makeAgain(int id, double* room) const {
   const Term& term = terms_[static_cast<size_t>(id)];
   const StandardSteps& steps = steps_[static_cast<size_t>(id)];
   const double* x = variablesInOrder_.data() + static_cast<size_t>(term.variable - 1) * static_cast<size_t>(points_);
@@ -100,6 +101,7 @@ const double* ColumnBank::makeColumn(int id, double* room) const {
     TermColumnValue(term.kind, x[k], x2[k], 0.0, raw);
     room[k] = StandardValue(raw, steps, weighted ? rootWeightsInOrder_[static_cast<size_t>(k)] : 1.0, weighted);
   }
+  std::fill(room + points_, room + stride_, 0.0);
   return room;
 }
 

@@ -66,7 +66,7 @@ class ColumnBank {
   }
   // The standardised values of a column that varies: the stored ones, or
   // those made again into `room` (stride() values, zeros past the points).
-  const double* makeColumn(int id, double* room) const;
+  const double* makeColumn(int id, double* room) const { return stores(id) ? column(id) : makeAgain(id, room); }
   // The sum over the points (PointDot's) of every column that varies with
   // `y` (stride() values in the scoring order), by id; 0 for the others.
   std::vector<double> sumsWith(const double* y) const;
@@ -81,6 +81,8 @@ class ColumnBank {
   }
 
  private:
+  const double* makeAgain(int id, double* room) const;
+
   int points_;
   int variables_;
   std::vector<int> firstOfVariable_;  // the first column of each variable, by variable number
