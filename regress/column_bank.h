@@ -56,22 +56,16 @@ class ColumnBank {
   // False for a column that does not vary beyond the rounding of its values:
   // the rank test refuses every candidate that holds it.
   bool varies(int id) const { return varies_[static_cast<size_t>(id)] != 0; }
-  // Whether the bank holds the column's values; a column it does not hold
-  // (a two-variable one of a long sheet) is made by makeColumn.
-  bool stores(int id) const { return slot_[static_cast<size_t>(id)] >= 0; }
-  // The standardised values of a column the bank stores, its squared length
-  // and its RankReference, as the plain fit computes them.
-  const double* column(int id) const {
-    return values_.data() + static_cast<size_t>(slot_[static_cast<size_t>(id)]) * static_cast<size_t>(stride_);
-  }
   // The standardised values of a column that varies: the stored ones, or
   // those made again into `room` (stride() values, zeros past the points).
   const double* makeColumn(int id, double* room) const { return stores(id) ? column(id) : makeAgain(id, room); }
+  // A column's squared length and its RankReference, as the plain fit
+  // computes them.
+  double squaredLength(int id) const { return squaredLengths_[static_cast<size_t>(id)]; }
+  double rankReference(int id) const { return rankReferences_[static_cast<size_t>(id)]; }
   // The sum over the points (PointDot's) of every column that varies with
   // `y` (stride() values in the scoring order), by id; 0 for the others.
   std::vector<double> sumsWith(const double* y) const;
-  double squaredLength(int id) const { return squaredLengths_[static_cast<size_t>(id)]; }
-  double rankReference(int id) const { return rankReferences_[static_cast<size_t>(id)]; }
   // The sum over the points (PointDot's) of two standardised columns, kept
   // for sheets of up to kPairSumPoints points, where they cost little.
   static constexpr int kPairSumPoints = 4096;
@@ -81,6 +75,12 @@ class ColumnBank {
   }
 
  private:
+  // Whether the bank holds the column's values; a column it does not hold
+  // (a two-variable one of a long sheet) is made again by makeAgain.
+  bool stores(int id) const { return slot_[static_cast<size_t>(id)] >= 0; }
+  const double* column(int id) const {
+    return values_.data() + static_cast<size_t>(slot_[static_cast<size_t>(id)]) * static_cast<size_t>(stride_);
+  }
   const double* makeAgain(int id, double* room) const;
 
   int points_;

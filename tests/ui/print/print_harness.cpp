@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include <string>
 
 #include "files/data_file_io.h"
@@ -39,6 +38,7 @@
 #include "regress/enumeration.h"
 #include "regress/recreate_equation.h"
 #include "stats/statistics_pass.h"
+#include "support/harness_main.h"
 
 namespace {
 
@@ -143,12 +143,5 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  try {
-    return Run(argc, argv);
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "%s\n", error.what());
-  } catch (...) {
-    std::fprintf(stderr, "print_harness failed\n");
-  }
-  return 1;
+  return rv::testing::RunHarness("print_harness", [&] { return Run(argc, argv); });
 }

@@ -24,3 +24,4 @@ regrovantis_add_ui_tests(print_commands_tests
 # for screenshots.
 add_executable(print_harness ${CMAKE_CURRENT_LIST_DIR}/print_harness.cpp)
 target_link_libraries(print_harness PRIVATE regrovantis_print_ui regrovantis_graph_picture regrovantis_files)
+target_include_directories(print_harness PRIVATE ${PROJECT_SOURCE_DIR}/tests)

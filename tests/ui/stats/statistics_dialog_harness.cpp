@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include <string>
 
 #include "files/data_file_io.h"
@@ -24,6 +23,7 @@
 #include "regress/recreate_equation.h"
 #include "stats/ui/residuals_page.h"
 #include "stats/ui/statistics_dialog.h"
+#include "support/harness_main.h"
 #include "widgets/control_id.h"
 
 namespace {
@@ -74,12 +74,5 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  try {
-    return Run(argc, argv);
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "%s\n", error.what());
-  } catch (...) {
-    std::fprintf(stderr, "statistics_dialog_harness failed\n");
-  }
-  return 1;
+  return rv::testing::RunHarness("statistics_dialog_harness", [&] { return Run(argc, argv); });
 }
