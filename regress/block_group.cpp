@@ -21,7 +21,8 @@ namespace {
 // term order, on each u_r but the last every kind of the pass (a
 // two-variable kind taking u(r+1) as its second variable), then the last
 // group's kinds on u(m-1). The walk goes through the subsets as a tree of
-// variables: node r stands for u0 ... u_r (r <= m - 2) and adds the columns
+// variables, one tree for the blocks of every m: node r stands for u0 ...
+// u_r (r <= m - 2 for the blocks of m variables) and adds the columns
 // those fix (the kinds of u(r-1) from the first two-variable one on, which
 // u_r completes, and the kinds of u_r before it); a leaf adds the columns
 // the last variable fixes and the last groups of the blocks, which form a
@@ -124,33 +125,109 @@ class GroupWalk {
         count_(count),
         candidacies_(candidacies),
         points_(bank_.pointCount()) {
-    for (const Segment& segment : group_.segments) lastKinds_ |= segment.block.last;
+    const int n = context_.variables;
+    std::int64_t lastRanks[kMaxSearchVariables + 1] = {};
+    for (size_t i = 0; i < group_.segments.size(); ++i) {
+      const Segment& segment = group_.segments[i];
+      Size& size = sizes_[segment.block.m];
+      if (!size.present) size.firstSegment = i;
+      size.endSegment = i + 1;
+      size.nextRank = size.present ? std::min(size.nextRank, segment.firstRank) : segment.firstRank;
+      size.present = true;
+      lastRanks[segment.block.m] = std::max(lastRanks[segment.block.m], segment.firstRank + segment.count - 1);
+      size.lastKinds |= segment.block.last;
+      largest_ = std::max(largest_, segment.block.m);
+    }
+    const unsigned nodeKinds = layout_.oneVariableKinds & ((1u << layout_.firstTwoVariableKind) - 1u);
+    for (int m = 1; m <= largest_; ++m) {
+      Size& size = sizes_[m];
+      if (!size.present) continue;
+      size.lastRank = lastRanks[m];
+      UnrankSubset(n, m, size.nextRank, size.first);
+      UnrankSubset(n, m, size.lastRank, size.last);
+      size.whole = size.nextRank == 0 && size.lastRank == Binomial(n, m) - 1;
+      for (int r = 0; r + 2 <= m && r <= PrefixScratch::kNodeDepths; ++r)
+        followerKinds_[r] |= (size.lastKinds & layout_.oneVariableKinds) | (r + 2 < m ? nodeKinds : 0u);
+    }
   }
 
-  [[gnu::always_inline]] void run() {
-    std::int64_t firstRank = group_.segments.front().firstRank;
-    std::int64_t lastRank = firstRank;
-    for (const Segment& segment : group_.segments) {
-      firstRank = std::min(firstRank, segment.firstRank);
-      lastRank = std::max(lastRank, segment.firstRank + segment.count - 1);
-    }
+  // Blocks of one size m: their subsets in the order of their ranks, each
+  // entering the nodes from the first variable it changed.
+  [[gnu::always_inline]] void runOneSize() {
     const int n = context_.variables;
-    const int m = group_.m;
+    const int m = largest_;
+    const Size& size = sizes_[m];
     std::uint8_t subset[kMaxSearchVariables];
     std::uint8_t before[kMaxSearchVariables] = {};
-    UnrankSubset(n, m, firstRank, subset);
-    for (std::int64_t rank = firstRank; rank <= lastRank; ++rank) {
+    std::copy(size.first, size.first + m, subset);
+    for (std::int64_t rank = size.nextRank; rank <= size.lastRank; ++rank) {
       int changed = 0;
-      if (rank > firstRank)
+      if (rank > size.nextRank)
         while (changed < m - 1 && subset[changed] == before[changed]) ++changed;
       for (int r = changed; r + 1 < m; ++r) enterNode(r, subset);
-      examineLeaf(subset, rank);
+      examineLeaf(subset, m, rank);
       std::copy(subset, subset + m, before);
       NextSubset(n, m, subset);
     }
   }
 
+  // Blocks of several sizes: the subsets of variables in depth-first order,
+  // each before the subsets it is the start of. A subset of m variables is a
+  // leaf of the blocks of m variables (their subsets come in the order of
+  // their ranks) and the node of the blocks of more, so that every block
+  // shares the work on a common start.
+  [[gnu::always_inline]] void runTree() {
+    const int n = context_.variables;
+    std::uint8_t u[kMaxSearchVariables + 1];
+    int d = 1;
+    u[0] = 1;
+    while (d > 0) {
+      Size& size = sizes_[d];
+      if (size.present && reaches(size, d, u, d)) examineLeaf(u, d, size.nextRank++);
+      bool deeper = false;
+      for (int m = d + 1; m <= largest_ && !deeper; ++m) deeper = sizes_[m].present && reaches(sizes_[m], m, u, d);
+      if (deeper) {
+        enterNode(d - 1, u);
+        u[d] = static_cast<std::uint8_t>(u[d - 1] + 1);
+        ++d;
+        continue;
+      }
+      while (d > 0 && ++u[d - 1] > n) --d;
+    }
+  }
+
  private:
+  // The blocks of m variables of the group: their segments (next to one
+  // another, as the sequence orders the blocks of a pass by m), the first
+  // and last subsets of their ranks, the rank of the next leaf and the kinds
+  // of their last groups.
+  struct Size {
+    bool present = false;
+    size_t firstSegment = 0;
+    size_t endSegment = 0;
+    std::uint8_t first[kMaxSearchVariables] = {};
+    std::uint8_t last[kMaxSearchVariables] = {};
+    bool whole = false;  // every subset of m variables
+    std::int64_t nextRank = 0;
+    std::int64_t lastRank = 0;
+    unsigned lastKinds = 0;
+  };
+
+  // Whether a[0 .. d) comes before b[0 .. d) in lexicographic order.
+  static bool Before(const std::uint8_t* a, const std::uint8_t* b, int d) {
+    for (int i = 0; i < d; ++i)
+      if (a[i] != b[i]) return a[i] < b[i];
+    return false;
+  }
+
+  // Whether some subset of m variables that starts with u[0 .. d) lies in
+  // the ranks of the blocks of m variables: the start lies between those of
+  // their first and last subsets, and leaves room for m - d more variables.
+  bool reaches(const Size& size, int m, const std::uint8_t* u, int d) const {
+    if (u[d - 1] > context_.variables - (m - d)) return false;
+    return size.whole || (!Before(u, size.first, d) && !Before(size.last, u, d));
+  }
+
   int kind(int k) const { return group_.pass.kinds[static_cast<size_t>(k)]; }
   const double* residualBefore(int level) { return level == 0 ? scoring_.standardY.data() : s_.residual(level - 1); }
   const double* hatBefore(int level) { return level == 0 ? scoring_.constantShares.data() : s_.hat(level - 1); }
@@ -221,8 +298,7 @@ class GroupWalk {
   [[gnu::always_inline]] void keepFollowers(int r, const std::uint8_t* u) {
     const int n = context_.variables;
     const int to = levelsAfter_[r];
-    unsigned kinds = lastKinds_ & layout_.oneVariableKinds;
-    if (r + 2 < group_.m) kinds |= layout_.oneVariableKinds & ((1u << layout_.firstTwoVariableKind) - 1u);
+    const unsigned kinds = followerKinds_[r];
     int slots[2];
     int count = 0;
     for (int v = u[r] + 1; v <= n; ++v)
@@ -355,10 +431,9 @@ class GroupWalk {
     });
   }
 
-  // The leaf of the last variable: its candidates, one per block with a
-  // candidate at this rank.
-  [[gnu::always_inline]] void examineLeaf(const std::uint8_t* u, std::int64_t rank) {
-    const int m = group_.m;
+  // The leaf of the m variables u: its candidates, one per block of m
+  // variables with a candidate at this rank.
+  [[gnu::always_inline]] void examineLeaf(const std::uint8_t* u, int m, std::int64_t rank) {
     const int engine = layout_.engine;
     const int f = layout_.firstTwoVariableKind;
     const int node = m - 2;  // -1: no node above the leaf
@@ -379,7 +454,8 @@ class GroupWalk {
     }
     const bool prefixFault = (node >= 0 && faulted_[node]) || tailFault;
     unsigned fitted = 0;
-    for (const Segment& segment : group_.segments) {
+    for (size_t i = sizes_[m].firstSegment; i < sizes_[m].endSegment; ++i) {
+      const Segment& segment = group_.segments[i];
       if (rank < segment.firstRank || rank >= segment.firstRank + segment.count) continue;
       const unsigned last = segment.block.last;
       ordinalOf_[last] = segment.firstOrdinal + (rank - segment.firstRank);
@@ -389,7 +465,9 @@ class GroupWalk {
       else fitted |= 1u << last;
     }
     if (fitted == 0) return;
-    if (fitted != trie_.fitted) trie_.build(fitted, engine);
+    LastGroupTrie& trie = tries_[m];
+    if (fitted != trie.fitted) trie.build(fitted, engine);
+    trie_ = &trie;
     if (node >= 0 && !resolved_[node]) return refuseBelow(0);
     // The tail's levels, each from the bank.
     int level = fixed;
@@ -402,13 +480,13 @@ class GroupWalk {
     // of their pairs.
     trieLevel_ = level;
     TrieStates& root = trieStates_[0];
-    const unsigned lastKinds = trie_.kinds;
+    const unsigned lastKinds = trie_->kinds;
     for (int k = 0; k < engine; ++k)
       root.state[k] =
           lastKinds & (1u << k) ? project(followerOf(node, k, u[m - 1]), level, s_.trieState(0, k)) : ColumnState{};
     for (int k = 0; k < engine; ++k)
       for (int l = k + 1; l < engine; ++l)
-        if ((trie_.pairsWanted[k] & (1u << l)) && root.state[k].values && root.state[l].values)
+        if ((trie_->pairsWanted[k] & (1u << l)) && root.state[k].values && root.state[l].values)
           root.pairs[k][l] = pairSum(root.state[k], root.state[l]);
     walkTrie();
   }
@@ -423,7 +501,7 @@ class GroupWalk {
   // Every fitted last group through `path` (all of them for path 0) is refused.
   void refuseBelow(unsigned path) {
     for (unsigned g = 1; g < 16; ++g)
-      if ((trie_.fitted & (1u << g)) && (path == 0 || Extends(g, path, HighestKind(path)))) refuse(false);
+      if ((trie_->fitted & (1u << g)) && (path == 0 || Extends(g, path, HighestKind(path)))) refuse(false);
   }
 
   // The trie's nodes in depth-first order, each after its parent and before
@@ -437,7 +515,7 @@ class GroupWalk {
       const unsigned path = child & ~(1u << k);
       if (skipped != 0 && Extends(child, skipped, HighestKind(skipped))) continue;
       skipped = 0;
-      if (!trie_.needed[child]) {
+      if (!trie_->needed[child]) {
         skipped = child;
         continue;
       }
@@ -450,11 +528,11 @@ class GroupWalk {
         skipped = child;
         continue;
       }
-      if (trie_.fitted & (1u << child)) {
+      if (trie_->fitted & (1u << child)) {
         ++count_.fitted;
         score(level, child);
       }
-      if (trie_.later[child] != 0) spread(depth, level, k, child, reorthogonalised);
+      if (trie_->later[child] != 0) spread(depth, level, k, child, reorthogonalised);
     }
   }
 
@@ -476,7 +554,7 @@ class GroupWalk {
     int count = 0;
     for (int later = k + 1; later < engine; ++later) {
       next.state[later] = ColumnState{};
-      if (!(trie_.later[child] & (1u << later)) || states.state[later].values == nullptr) continue;
+      if (!(trie_->later[child] & (1u << later)) || states.state[later].values == nullptr) continue;
       // A second pass changed the column since its sums with the others were taken.
       const double sum =
           reorthogonalised ? LanesDot<V>(a, states.state[later].values, points_) : states.pairs[k][later];
@@ -665,23 +743,38 @@ class GroupWalk {
   RefusalCount& count_;
   std::vector<GroupCandidacy>& candidacies_;
   const int points_;
-  unsigned lastKinds_ = 0;  // the kinds of every last group of the group
+  Size sizes_[kMaxSearchVariables + 1];
+  int largest_ = 1;  // the most variables of a block
+  // Node r's followers: the one-variable kinds that a later node or a last
+  // group below it holds.
+  unsigned followerKinds_[PrefixScratch::kNodeDepths + 1] = {};
   // Node r: the levels after its columns, and whether some column up to it
   // fails a guard or the rank test.
   int levelsAfter_[PrefixScratch::kNodeDepths + 1] = {};
   bool faulted_[PrefixScratch::kNodeDepths + 1] = {};
   bool resolved_[PrefixScratch::kNodeDepths + 1] = {};
-  LastGroupTrie trie_;
-  int trieLevel_ = 0;  // the level of the last groups' first column
+  LastGroupTrie tries_[kMaxSearchVariables + 1];  // by number of variables
+  const LastGroupTrie* trie_ = nullptr;           // the leaf's
+  int trieLevel_ = 0;                             // the level of the last groups' first column
   TrieStates trieStates_[PrefixScratch::kTrieDepths];
   std::int64_t ordinalOf_[16] = {};  // by last group, the ordinal of its candidate here
 };
 
-struct WalkGroup {
+// The two walks are copies of their own: the tree's loop makes the
+// compiler keep more at hand, which slows the walks of one size.
+struct WalkOneSize {
   template <class V>
   static void run(const BlockGroup& group, const GroupWalkContext& context, PrefixScratch& scratch, RefusalCount& count,
                   std::vector<GroupCandidacy>& candidacies) {
-    GroupWalk<V>(group, context, scratch, count, candidacies).run();
+    GroupWalk<V>(group, context, scratch, count, candidacies).runOneSize();
+  }
+};
+
+struct WalkTree {
+  template <class V>
+  static void run(const BlockGroup& group, const GroupWalkContext& context, PrefixScratch& scratch, RefusalCount& count,
+                  std::vector<GroupCandidacy>& candidacies) {
+    GroupWalk<V>(group, context, scratch, count, candidacies).runTree();
   }
 };
 
@@ -721,7 +814,9 @@ bool RepeatsAColumn(const KindPass& pass, const VariableBlock& block) {
 void ExamineBlockGroup(const BlockGroup& group, const GroupWalkContext& context, VectorWidth width,
                        PrefixScratch& scratch, RefusalCount& count, std::vector<GroupCandidacy>& candidacies) {
   const size_t before = candidacies.size();
-  RunKernel<WalkGroup>(width, group, context, scratch, count, candidacies);
+  const bool oneSize = group.segments.front().block.m == group.segments.back().block.m;
+  if (oneSize) RunKernel<WalkOneSize>(width, group, context, scratch, count, candidacies);
+  else RunKernel<WalkTree>(width, group, context, scratch, count, candidacies);
   std::sort(candidacies.begin() + static_cast<std::ptrdiff_t>(before), candidacies.end(),
             [](const GroupCandidacy& a, const GroupCandidacy& b) { return a.ordinal < b.ordinal; });
 }

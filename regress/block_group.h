@@ -13,15 +13,15 @@
 
 namespace rv {
 
-// The blocks of one kind pass with the same number of variables m, next to
-// one another in the sequence: their candidates share every column on their
-// first m - 1 variables and differ only in the last group's kinds on the
-// last. Each segment is (part of) one block; the blocks differ in their last
-// groups.
+// The blocks of one kind pass, next to one another in the sequence: the
+// candidates of the blocks of m variables share every column on their first
+// m - 1 variables and differ only in the last group's kinds on the last, and
+// those columns are the first columns of the candidates of more variables
+// that start with the same variables. Each segment is (part of) one block;
+// the blocks differ in their number of variables or their last groups.
 struct BlockGroup {
   const SetScoring* scoring = nullptr;
   KindPass pass;
-  int m = 1;
   std::vector<Segment> segments;  // in ordinal order
   bool countsRefusals = true;     // false for a pass made again: its refusals were counted at its first copy
 };

@@ -68,15 +68,19 @@ struct Worker {
 // The banks of the sets a chunk holds, kept alive while it is examined.
 using HeldBanks = PerEquationSet<std::shared_ptr<const ColumnBank>>;
 
+// The fewest variables of a pass whose blocks of every size share one walk.
+constexpr int kTreeFromVariables = 5;
+
 struct ChunkResult {
   std::vector<Candidacy> candidacies;
   std::int64_t lastOrdinal = 0;  // the last ordinal examined
 };
 
-// Blocks of one pass with as many variables share a walk.
-bool SameGroup(const Segment& a, const Segment& b) {
+// Blocks of one pass, or (acrossSizes false) of one pass with as many
+// variables.
+bool SameGroup(const Segment& a, const Segment& b, bool acrossSizes) {
   return !a.rational && !b.rational && a.set == b.set && a.pass.engine == b.pass.engine &&
-         a.pass.kinds == b.pass.kinds && a.block.m == b.block.m && a.repeatShift == b.repeatShift;
+         a.pass.kinds == b.pass.kinds && a.repeatShift == b.repeatShift && (acrossSizes || a.block.m == b.block.m);
 }
 
 class FastSearch {
@@ -206,9 +210,18 @@ class FastSearch {
     const std::vector<Segment> segments = sequence_.segmentsBetween(first, last);
     for (size_t s = 0; s < segments.size();) {
       if (monitor_.stopRequested()) break;
-      // The segments of one block group (or one rational segment).
+      // The segments of one block group (or one rational segment): the
+      // blocks of a pass whose candidates reach kTreeFromVariables variables
+      // walk as one tree; those of shallower passes, which share little,
+      // walk each size apart, which costs less.
       size_t end = s + 1;
-      while (end < segments.size() && SameGroup(segments[s], segments[end])) ++end;
+      while (end < segments.size() && SameGroup(segments[s], segments[end], true)) ++end;
+      int largest = 0;
+      for (size_t i = s; i < end; ++i) largest = std::max(largest, segments[i].block.m);
+      if (largest < kTreeFromVariables) {
+        end = s + 1;
+        while (end < segments.size() && SameGroup(segments[s], segments[end], false)) ++end;
+      }
       std::int64_t examined = 0;
       for (size_t i = s; i < end; ++i) examined += segments[i].count;
       examineSegments(segments.data() + s, end - s, bound, worker, held[segments[s].set].get(), result);
@@ -237,7 +250,6 @@ class FastSearch {
     BlockGroup group;
     group.scoring = &scoring;
     group.pass = head.pass;
-    group.m = head.block.m;
     group.countsRefusals = countsRefusals;
     for (size_t i = 0; i < count; ++i) {
       const Segment part = ExaminedPart(segments[i], range_.first);
