@@ -26,6 +26,17 @@ trap stop_cluster EXIT
 trap 'exit 1' INT TERM
 . "$(dirname "$0")/recipe_checks.sh"
 
+# Waits up to a minute for the queue to empty (a cancelled job may still be
+# completing), failing with $1 and the queue if it does not.
+wait_for_empty_queue() {
+  waited=0
+  until [ -z "$(squeue -h)" ]; do
+    [ "$waited" -lt 120 ] || fail "$1: $(squeue)"
+    sleep 0.5
+    waited=$((waited + 1))
+  done
+}
+
 dd if=/dev/urandom of="$work/munge.key" bs=1024 count=1 2> /dev/null
 chmod 600 "$work/munge.key"
 munged --foreground --key-file="$work/munge.key" --socket="$work/munge.socket" --pid-file="$work/munged.pid" \
@@ -90,12 +101,7 @@ ls -d "$work"/result.json.parts.* > /dev/null 2>&1 && fail "the parts were not r
 
 # Without waiting, the merge job alone writes the result.
 WAIT=no "$recipe" "$data" "$work/later.json" $options 2> "$work/later.err" || fail "WAIT=no: $(cat "$work/later.err")"
-waited=0
-until [ -z "$(squeue -h)" ]; do
-  [ "$waited" -lt 120 ] || fail "WAIT=no: the jobs did not end: $(squeue)"
-  sleep 0.5
-  waited=$((waited + 1))
-done
+wait_for_empty_queue "WAIT=no: the jobs did not end"
 cmp -s "$work/one.json" "$work/later.json" || fail "WAIT=no: the merge job did not write one search's JSON"
 
 # A task larger than any node is refused before anything is queued.
@@ -108,10 +114,5 @@ CPUS_PER_TASK=$(($(nproc) + 1)) "$recipe" "$data" "$work/big.json" $options 2> "
 check_failure 60 "$failing_merge" "the parts do not fit together" "$recipe"
 check_failure 120 "$failing_shard" "shard 2 cannot read its data" "$recipe"
 # A job the script cancelled may still be completing (CG) when it returns.
-waited=0
-until [ -z "$(squeue -h)" ]; do
-  [ "$waited" -lt 60 ] || fail "jobs were left in the queue after a failed shard: $(squeue)"
-  sleep 0.5
-  waited=$((waited + 1))
-done
+wait_for_empty_queue "jobs were left in the queue after a failed shard"
 echo "search-slurm.sh merged 4 shards into one search's JSON in $merged_in s, and stopped at a failed shard in $stopped_in s"
