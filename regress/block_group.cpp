@@ -126,15 +126,15 @@ class GroupWalk {
         candidacies_(candidacies),
         points_(bank_.pointCount()) {
     const int n = context_.variables;
-    std::int64_t lastRanks[kMaxSearchVariables + 1] = {};
     for (size_t i = 0; i < group_.segments.size(); ++i) {
       const Segment& segment = group_.segments[i];
       Size& size = sizes_[segment.block.m];
       if (!size.present) size.firstSegment = i;
       size.endSegment = i + 1;
+      const std::int64_t lastRank = segment.firstRank + segment.count - 1;
       size.nextRank = size.present ? std::min(size.nextRank, segment.firstRank) : segment.firstRank;
+      size.lastRank = size.present ? std::max(size.lastRank, lastRank) : lastRank;
       size.present = true;
-      lastRanks[segment.block.m] = std::max(lastRanks[segment.block.m], segment.firstRank + segment.count - 1);
       size.lastKinds |= segment.block.last;
       largest_ = std::max(largest_, segment.block.m);
     }
@@ -142,7 +142,6 @@ class GroupWalk {
     for (int m = 1; m <= largest_; ++m) {
       Size& size = sizes_[m];
       if (!size.present) continue;
-      size.lastRank = lastRanks[m];
       UnrankSubset(n, m, size.nextRank, size.first);
       UnrankSubset(n, m, size.lastRank, size.last);
       size.whole = size.nextRank == 0 && size.lastRank == Binomial(n, m) - 1;
