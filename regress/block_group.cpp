@@ -182,11 +182,11 @@ class GroupWalk {
     u[0] = 1;
     while (d > 0) {
       Size& size = sizes_[d];
-      if (size.present && reaches(size, d, u, d)) examineLeaf(u, d, size.nextRank++);
+      const bool tailKept = size.present && reaches(size, d, u, d) && examineLeaf(u, d, size.nextRank++);
       bool deeper = false;
       for (int m = d + 1; m <= largest_ && !deeper; ++m) deeper = sizes_[m].present && reaches(sizes_[m], m, u, d);
       if (deeper) {
-        enterNode(d - 1, u);
+        enterNode(d - 1, u, tailKept);
         u[d] = static_cast<std::uint8_t>(u[d - 1] + 1);
         ++d;
         continue;
@@ -238,8 +238,9 @@ class GroupWalk {
   }
 
   // Node r: the columns u0 ... u_r fix beyond node r - 1's, each taken to its
-  // level, then the node's followers.
-  [[gnu::always_inline]] void enterNode(int r, const std::uint8_t* u) {
+  // level, then the node's followers. tailKept: the leaf of u0 ... u_r has
+  // just left its tail, the node's first columns, at their levels.
+  [[gnu::always_inline]] void enterNode(int r, const std::uint8_t* u, bool tailKept = false) {
     const int engine = layout_.engine;
     const int f = layout_.firstTwoVariableKind;
     const int from = r == 0 ? 0 : levelsAfter_[r - 1];
@@ -264,7 +265,9 @@ class GroupWalk {
     for (int c = 0; c < count; ++c) faulted_[r] = faulted_[r] || bank_.faulted(ids[c]);
     levelsAfter_[r] = from + count;
     if (faulted_[r] || !resolved_[r]) return;
-    for (int c = 0; c < count; ++c, ++level) {
+    const int tail = tailKept && r > 0 ? engine - f : 0;  // the two-variable kinds come first
+    level += tail;
+    for (int c = tail; c < count; ++c, ++level) {
       const ColumnState start = kept[c] ? followerOf(r - 1, kinds[c], u[r]) : bankState(ids[c], s_.levelColumn(level));
       if (!finish(level, project(start, level, s_.levelColumn(level)))) {
         resolved_[r] = false;
@@ -431,8 +434,10 @@ class GroupWalk {
   }
 
   // The leaf of the m variables u: its candidates, one per block of m
-  // variables with a candidate at this rank.
-  [[gnu::always_inline]] void examineLeaf(const std::uint8_t* u, int m, std::int64_t rank) {
+  // variables with a candidate at this rank. True when its tail's columns,
+  // residuals and hats stay at their levels, where node m - 1 of the same
+  // variables would work them out again.
+  [[gnu::always_inline]] bool examineLeaf(const std::uint8_t* u, int m, std::int64_t rank) {
     const int engine = layout_.engine;
     const int f = layout_.firstTwoVariableKind;
     const int node = m - 2;  // -1: no node above the leaf
@@ -463,16 +468,22 @@ class GroupWalk {
       else if (!CanEnterList(coefficients, points_) || RepeatsAColumn(group_.pass, segment.block)) refuse(false);
       else fitted |= 1u << last;
     }
-    if (fitted == 0) return;
+    if (fitted == 0) return false;
     LastGroupTrie& trie = tries_[m];
     if (fitted != trie.fitted) trie.build(fitted, engine);
     trie_ = &trie;
-    if (node >= 0 && !resolved_[node]) return refuseBelow(0);
+    if (node >= 0 && !resolved_[node]) {
+      refuseBelow(0);
+      return false;
+    }
     // The tail's levels, each from the bank.
     int level = fixed;
     for (int t = 0; t < tailCount; ++t, ++level) {
       double* room = s_.levelColumn(level);
-      if (!finish(level, project(bankState(tailIds[t], room), level, room))) return refuseBelow(0);
+      if (!finish(level, project(bankState(tailIds[t], room), level, room))) {
+        refuseBelow(0);
+        return false;
+      }
       materialiseResidual(level);
     }
     // The last groups' columns after the tail's projections, and the sums
@@ -488,6 +499,7 @@ class GroupWalk {
         if ((trie_->pairsWanted[k] & (1u << l)) && root.state[k].values && root.state[l].values)
           root.pairs[k][l] = pairSum(root.state[k], root.state[l]);
     walkTrie();
+    return true;
   }
 
   // The sum over the points of two states, from the bank's sums when both
