@@ -126,8 +126,9 @@ class GroupWalk {
         count_(count),
         candidacies_(candidacies),
         points_(bank_.pointCount()),
-        floorOrder_(static_cast<size_t>((points_ + V::kLanes - 1) / V::kLanes)) {
-    std::iota(floorOrder_.begin(), floorOrder_.end(), 0);
+        floorVectors_((points_ + V::kLanes - 1) / V::kLanes),
+        orderedFloorVectors_(std::min(floorVectors_, kOrderedFloorVectors)) {
+    std::iota(floorOrder_, floorOrder_ + orderedFloorVectors_, 0);
     const int n = context_.variables;
     for (size_t i = 0; i < group_.segments.size(); ++i) {
       const Segment& segment = group_.segments[i];
@@ -677,8 +678,8 @@ class GroupWalk {
     // the sum over all, so the vectors of points go in floorOrder_.
     auto floorsRuleOut = [&](auto valuesAt) [[gnu::always_inline]] {
       double floors = 0.0;
-      for (size_t p = 0; p < floorOrder_.size(); ++p) {
-        const int k = floorOrder_[p] * N;
+      for (int p = 0; p < floorVectors_; ++p) {
+        const int k = (p < orderedFloorVectors_ ? floorOrder_[p] : p) * N;
         Lanes estimate, slack;
         EstimateBackTransform<V, Set>(valuesAt(k), estimate, slack);
         const Lanes gap = V::abs(V::load(observed + k) - estimate) * V::broadcast(kDifferenceShare) - slack;
@@ -686,8 +687,7 @@ class GroupWalk {
         const Lanes floorSquares = floor * floor;
         for (int l = 0; l < N && k + l < points_; ++l) floors += floorSquares[l];
         if (test.rulesOut(floors * kFloorSumShare)) {
-          std::rotate(floorOrder_.begin(), floorOrder_.begin() + static_cast<std::ptrdiff_t>(p),
-                      floorOrder_.begin() + static_cast<std::ptrdiff_t>(p) + 1);
+          if (p < orderedFloorVectors_) std::swap(floorOrder_[0], floorOrder_[p]);
           return true;
         }
       }
@@ -780,8 +780,12 @@ class GroupWalk {
   std::int64_t ordinalOf_[16] = {};  // by last group, the ordinal of its candidate here
   // The vectors of points in the order the floors of a candidate's squared
   // differences are summed: the one whose floor last ruled a candidate out
-  // first, as the candidates after it tend to fail at the same points.
-  std::vector<int> floorOrder_;
+  // first, as the candidates after it tend to fail at the same points; past
+  // the first kOrderedFloorVectors, in point order.
+  static constexpr int kOrderedFloorVectors = 64;
+  const int floorVectors_;
+  const int orderedFloorVectors_;
+  std::uint8_t floorOrder_[kOrderedFloorVectors];
 };
 
 // The two walks are copies of their own: the tree's loop makes the
