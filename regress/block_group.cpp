@@ -140,6 +140,7 @@ class GroupWalk {
       size.lastRank = size.present ? std::max(size.lastRank, lastRank) : lastRank;
       size.present = true;
       size.lastKinds |= segment.block.last;
+      if (RepeatsAColumn(group_.pass, segment.block)) size.repeatingLasts |= 1u << segment.block.last;
       largest_ = std::max(largest_, segment.block.m);
     }
     const unsigned nodeKinds = layout_.oneVariableKinds & ((1u << layout_.firstTwoVariableKind) - 1u);
@@ -214,6 +215,7 @@ class GroupWalk {
     std::int64_t nextRank = 0;
     std::int64_t lastRank = 0;
     unsigned lastKinds = 0;
+    unsigned repeatingLasts = 0;  // bit g: the candidates of last group g hold a column twice
   };
 
   // Whether a[0 .. d) comes before b[0 .. d) in lexicographic order.
@@ -469,7 +471,7 @@ class GroupWalk {
       ordinalOf_[last] = segment.firstOrdinal + (rank - segment.firstRank);
       const int coefficients = fixed + tailCount + KindCount(last) + 1;
       if (prefixFault || (last & lastFaults) != 0) refuse(true);
-      else if (!CanEnterList(coefficients, points_) || RepeatsAColumn(group_.pass, segment.block)) refuse(false);
+      else if (!CanEnterList(coefficients, points_) || (sizes_[m].repeatingLasts & (1u << last)) != 0) refuse(false);
       else fitted |= 1u << last;
     }
     if (fitted == 0) return false;
