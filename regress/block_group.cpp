@@ -126,7 +126,7 @@ class GroupWalk {
         count_(count),
         candidacies_(candidacies),
         points_(bank_.pointCount()),
-        floorVectors_((points_ + V::kLanes - 1) / V::kLanes),
+        floorVectors_(VectorCount<V>(points_)),
         orderedFloorVectors_(std::min(floorVectors_, kOrderedFloorVectors)) {
     std::iota(floorOrder_, floorOrder_ + orderedFloorVectors_, 0);
     const int n = context_.variables;

@@ -38,12 +38,18 @@ struct LaneSum {
   }
 };
 
+// The vectors of V up to the one that holds point `points` - 1.
+template <class V>
+constexpr int VectorCount(int points) {
+  return (points + V::kLanes - 1) / V::kLanes;
+}
+
 // Runs body(offset, s) for every vector of points up to the one that holds
 // point `points` - 1, s its place in its block of eight.
 template <class V, class Body>
 [[gnu::always_inline]] inline void ForEachVector(int points, Body&& body) {
   constexpr int kVectors = LaneSum<V>::kVectors;
-  const int vectors = (points + V::kLanes - 1) / V::kLanes;
+  const int vectors = VectorCount<V>(points);
   int vector = 0;
   for (; vector + kVectors <= vectors; vector += kVectors)
 #pragma GCC unroll 8
@@ -63,9 +69,8 @@ template <class V>
 [[gnu::always_inline]] inline void LanesSubtractMultiple(double* out, const double* in, double c, const double* a,
                                                          int points) {
   const typename V::Lanes factor = V::broadcast(c);
-  ForEachVector<V>(points, [&](int i, int) [[gnu::always_inline]] {
-    V::store(out + i, V::load(in + i) - factor * V::load(a + i));
-  });
+  ForEachVector<V>(
+      points, [&](int i, int) [[gnu::always_inline]] { V::store(out + i, V::load(in + i) - factor * V::load(a + i)); });
 }
 
 // out = in - c a, and the sums of out times itself and times `other`.
@@ -180,8 +185,7 @@ template <class V, int K, bool Last>
 
 // The sums of a times each of columns[0 .. K).
 template <class V, int K>
-[[gnu::always_inline]] inline void LanesDots(const double* a, const double* const* columns, double* sums,
-                                             int points) {
+[[gnu::always_inline]] inline void LanesDots(const double* a, const double* const* columns, double* sums, int points) {
   LaneSum<V> each[K];
   ForEachVector<V>(points, [&](int i, int s) [[gnu::always_inline]] {
     const typename V::Lanes values = V::load(a + i);
