@@ -126,8 +126,10 @@ class GroupWalk {
         count_(count),
         candidacies_(candidacies),
         points_(bank_.pointCount()),
-        floorVectors_(VectorCount<V>(points_)),
-        orderedFloorVectors_(std::min(floorVectors_, kOrderedFloorVectors)) {
+        vectors_(VectorCount<V>(points_)),
+        orderedFloorVectors_(std::min(vectors_, kOrderedFloorVectors)),
+        lastPoints_(V::below(V::gather([](int l) { return static_cast<double>(l); }),
+                             V::broadcast(static_cast<double>(points_ - (vectors_ - 1) * V::kLanes)))) {
     std::iota(floorOrder_, floorOrder_ + orderedFloorVectors_, 0);
     const int n = context_.variables;
     for (size_t i = 0; i < group_.segments.size(); ++i) {
@@ -624,7 +626,8 @@ class GroupWalk {
   // The candidate whose last column is at `level`: Y's residual after it,
   // its fitted values and squared residuals in the scoring order, as
   // ScoreCandidate forms them, a vector of points at a time, until their
-  // running sum rules it out; that sum at the end is the residual sum. The
+  // running sum rules it out; at the end, their sum in point order is the
+  // residual sum. The
   // sets whose back transform calls the library first sum floors of the
   // squared residuals from an estimate of it (regress/lane_back_transform.h):
   // a floor sum that rules the candidate out rules out the true sum. Weighted,
@@ -679,16 +682,16 @@ class GroupWalk {
     // candidate out. A floor of the sum over some of the points is one of
     // the sum over all, so the vectors of points go in floorOrder_.
     auto floorsRuleOut = [&](auto valuesAt) [[gnu::always_inline]] {
-      double floors = 0.0;
-      for (int p = 0; p < floorVectors_; ++p) {
-        const int k = (p < orderedFloorVectors_ ? floorOrder_[p] : p) * N;
+      Lanes floors = V::broadcast(0.0);
+      for (int p = 0; p < vectors_; ++p) {
+        const int vector = p < orderedFloorVectors_ ? floorOrder_[p] : p;
+        const int k = vector * N;
         Lanes estimate, slack;
         EstimateBackTransform<V, Set>(valuesAt(k), estimate, slack);
         const Lanes gap = V::abs(V::load(observed + k) - estimate) * V::broadcast(kDifferenceShare) - slack;
         const Lanes floor = V::select(V::above(gap, V::broadcast(0.0)), gap * scaleAt(k), V::broadcast(0.0));
-        const Lanes floorSquares = floor * floor;
-        for (int l = 0; l < N && k + l < points_; ++l) floors += floorSquares[l];
-        if (test.rulesOut(floors * kFloorSumShare)) {
+        floors += pointsOnly(vector, floor * floor);
+        if (test.rulesOut(V::total(floors) * kReorderedSumShare)) {
           if (p < orderedFloorVectors_) std::swap(floorOrder_[0], floorOrder_[p]);
           return true;
         }
@@ -733,13 +736,20 @@ class GroupWalk {
     } else {
       if constexpr (!HasCheapBackTransform(Set))
         if (floorsRuleOut(fitted)) return;
-      double ssRes = 0.0;
+      // The running sum in lanes rules the candidate out: a sum in point
+      // order would hold each vector up by its chain of additions. Only a
+      // candidate it leaves in gets the residual sum in point order.
+      double* squares = s_.squares();
+      Lanes running = V::broadcast(0.0);
       for (int k = 0; k < points_; k += N) {
         const Lanes difference = differences(k, fitted(k));
-        const Lanes square = difference * difference;
-        for (int l = 0; l < N && k + l < points_; ++l) ssRes += square[l];
-        if (test.rulesOut(ssRes)) return;
+        const Lanes square = pointsOnly(k / N, difference * difference);
+        V::store(squares + k, square);
+        running += square;
+        if (test.rulesOut(V::total(running) * kReorderedSumShare)) return;
       }
+      double ssRes = 0.0;
+      for (int i = 0; i < points_; ++i) ssRes += squares[i];
       entry.ssRes = ssRes;
     }
     if (!test.admits(entry.ssRes, entry.press, entry.merit)) return;
@@ -750,11 +760,16 @@ class GroupWalk {
   // the difference is rounded by at most u = 2^-53 of itself, and this takes
   // off 1e-12, thousands of times more.
   static constexpr double kDifferenceShare = 1.0 - 1e-12;
-  // The share of a running sum of floors that the exact sum of the floors
-  // surely exceeds: each floor's square and the sum over n points round by
-  // less than (n + 2) u of it, 1.2e-11 at 100,000 points, and this takes off
-  // 1e-9.
-  static constexpr double kFloorSumShare = 1.0 - 1e-9;
+  // The share of a running sum of squares, in any order, that the sum of
+  // the same squares in point order surely exceeds: each square and either
+  // sum over n points round by less than (n + 2) u of it, 1.2e-11 at 100,000
+  // points, and this takes off 1e-9.
+  static constexpr double kReorderedSumShare = 1.0 - 1e-9;
+
+  // The lanes of vector `vector` that hold points; zeros past the last point.
+  [[gnu::always_inline]] typename V::Lanes pointsOnly(int vector, typename V::Lanes lanes) const {
+    return vector + 1 < vectors_ ? lanes : V::select(lastPoints_, lanes, V::broadcast(0.0));
+  }
 
   const BlockGroup& group_;
   const GroupWalkContext& context_;
@@ -785,8 +800,9 @@ class GroupWalk {
   // first, as the candidates after it tend to fail at the same points; past
   // the first kOrderedFloorVectors, in point order.
   static constexpr int kOrderedFloorVectors = 64;
-  const int floorVectors_;
+  const int vectors_;  // those that hold the points
   const int orderedFloorVectors_;
+  const typename V::Mask lastPoints_;  // the lanes of the last vector that hold points
   std::uint8_t floorOrder_[kOrderedFloorVectors];
 };
 
@@ -830,6 +846,7 @@ PrefixScratch::PrefixScratch(int points, bool keepsHats, const WalkExtent& exten
   if (keepsHats) hats_.assign(levels * stride, 0.0);
   followers_.assign(static_cast<size_t>(keptNodeDepths_) * static_cast<size_t>(followerSlots_) * stride, 0.0);
   trieStates_.assign(static_cast<size_t>(kTrieStates) * stride, 0.0);
+  squares_.assign(stride, 0.0);
 }
 
 bool RepeatsAColumn(const KindPass& pass, const VariableBlock& block) {

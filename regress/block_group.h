@@ -75,6 +75,8 @@ class PrefixScratch {
   // The later kinds of a trie node at `depth` are at least `depth`
   // (regress/block_group.cpp), so their rooms are packed: 4 + 3 + 2 + 1.
   double* trieState(int depth, int kind) { return at(trieStates_, 4 * depth - depth * (depth - 1) / 2 + kind - depth); }
+  // A candidate's squared differences, each point's, while they are summed.
+  double* squares() { return squares_.data(); }
   // Nodes deeper than this keep no followers of their own: theirs are worked
   // out from the deepest node that keeps them.
   int keptNodeDepths() const { return keptNodeDepths_; }
@@ -102,6 +104,7 @@ class PrefixScratch {
   std::vector<double> hats_;
   std::vector<double> followers_;
   std::vector<double> trieStates_;
+  std::vector<double> squares_;
 };
 
 // What a walk needs besides its group: the bank and the tests a candidate

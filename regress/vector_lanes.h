@@ -180,6 +180,21 @@ struct Simd : Ops {
       }
     }
   }
+  // The sum of the lanes, halves added to halves: for bounds, which hold
+  // whatever the order of the additions.
+  [[gnu::always_inline]] static double total(Lanes x) {
+    if constexpr (N == 8) {
+      const auto quarter = __builtin_shufflevector(x, x, 0, 1, 2, 3) + __builtin_shufflevector(x, x, 4, 5, 6, 7);
+      const auto half =
+          __builtin_shufflevector(quarter, quarter, 0, 1) + __builtin_shufflevector(quarter, quarter, 2, 3);
+      return half[0] + half[1];
+    } else if constexpr (N == 4) {
+      const auto half = __builtin_shufflevector(x, x, 0, 1) + __builtin_shufflevector(x, x, 2, 3);
+      return half[0] + half[1];
+    } else {
+      return x[0] + x[1];
+    }
+  }
   // Where the mask is set, the lane of `set`, elsewhere the lane of
   // `otherwise`, bit for bit.
   [[gnu::always_inline]] static Lanes select(Mask mask, Lanes set, Lanes otherwise) {
