@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <numeric>
 #include <vector>
@@ -48,9 +47,6 @@ struct GroupLayout {
 bool Extends(unsigned group, unsigned path, int lastKind) { return (group & ((2u << lastKind) - 1u)) == path; }
 
 int HighestKind(unsigned path) { return 31 - __builtin_clz(path); }
-
-// The number of kinds in a path of at most four.
-constexpr int KindCount(unsigned path) { return std::popcount(path & 0xFu); }
 
 // The paths of kinds of an engine in depth-first order: A, AB, ABC, ABCD,
 // ABD, AC, ACD, AD, B, ... as masks (bit k for kind k).

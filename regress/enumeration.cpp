@@ -1,7 +1,6 @@
 #include "regress/enumeration.h"
 
 #include <algorithm>
-#include <bit>
 #include <map>
 
 namespace rv {
@@ -57,18 +56,11 @@ const std::vector<VariableBlock>& EngineBlocks(int engine) {
 int RequiredMaxTerms(int engine, const VariableBlock& block) {
   if (block.ungated) return 0;
   if (engine == 4 && block.m == 4 && block.last == (kA | kB | kC)) return 18;
-  return engine * (block.m - 1) + std::popcount(block.last) + 1;
+  return engine * (block.m - 1) + KindCount(block.last) + 1;
 }
 
 bool BlockRuns(const SearchShape& shape, int engine, const VariableBlock& block) {
   return shape.variables >= block.m && shape.maxTerms >= RequiredMaxTerms(engine, block);
-}
-
-std::int64_t PassCount(const SearchShape& shape, int engine) {
-  std::int64_t count = 0;
-  for (const VariableBlock& block : EngineBlocks(engine))
-    if (BlockRuns(shape, engine, block)) count += Binomial(shape.variables, block.m);
-  return count;
 }
 
 void AddTriples(std::vector<Kinds>& passes, int highestKind) {
@@ -177,7 +169,7 @@ WalkExtent WalkExtentOf(const SearchShape& shape) {
   for (int engine = 1; engine <= 4; ++engine)
     for (const VariableBlock& block : EngineBlocks(engine)) {
       if (!BlockRuns(shape, engine, block)) continue;
-      extent.termColumns = std::max(extent.termColumns, engine * (block.m - 1) + std::popcount(block.last));
+      extent.termColumns = std::max(extent.termColumns, engine * (block.m - 1) + KindCount(block.last));
       if (block.m < 2) continue;
       extent.nodeKinds = std::max(extent.nodeKinds, engine);
       extent.nodeDepths = std::max(extent.nodeDepths, block.m - 1);
@@ -210,7 +202,14 @@ std::int64_t Binomial(int n, int k) {
 }
 
 CandidateSequence::CandidateSequence(const SearchShape& shape) : shape_(shape) {
-  for (int engine = 1; engine <= 4; ++engine) perPass_[static_cast<size_t>(engine)] = PassCount(shape, engine);
+  for (int engine = 1; engine <= 4; ++engine) {
+    const auto e = static_cast<size_t>(engine);
+    for (const VariableBlock& block : EngineBlocks(engine)) {
+      if (!BlockRuns(shape, engine, block)) continue;
+      blocks_[e].push_back({block, Binomial(shape.variables, block.m)});
+      perPass_[e] += blocks_[e].back().count;
+    }
+  }
   std::int64_t next = 1;
   for (EquationSet set : kEquationSets) {
     if (!shape.sets[set]) continue;
@@ -317,16 +316,14 @@ Candidate CandidateSequence::candidateAt(std::int64_t ordinal) const {
       }
       const Kinds& kinds = passes[static_cast<size_t>(offset / perPass)];
       std::int64_t rank = offset % perPass;
-      for (const VariableBlock& block : EngineBlocks(engine)) {
-        if (!BlockRuns(shape, engine, block)) continue;
-        const std::int64_t size = Binomial(shape.variables, block.m);
-        if (rank >= size) {
-          rank -= size;
+      for (const RunningBlock& running : blocks_[static_cast<size_t>(engine)]) {
+        if (rank >= running.count) {
+          rank -= running.count;
           continue;
         }
         std::uint8_t subset[kMaxSearchVariables];
-        UnrankSubset(shape.variables, block.m, rank, subset);
-        return BlockCandidate(MakeKindPass(set, engine, kinds), block, subset);
+        UnrankSubset(shape.variables, running.block.m, rank, subset);
+        return BlockCandidate(MakeKindPass(set, engine, kinds), running.block, subset);
       }
     }
   }
@@ -363,14 +360,13 @@ std::vector<Segment> CandidateSequence::segmentsBetween(std::int64_t first, std:
       for (size_t pass = static_cast<size_t>(firstPass); pass < passes.size(); ++pass) {
         std::int64_t blockStart = ordinal + static_cast<std::int64_t>(pass) * perPass;
         if (blockStart > last) break;
-        for (const VariableBlock& block : EngineBlocks(engine)) {
-          if (!BlockRuns(shape, engine, block)) continue;
+        for (const RunningBlock& running : blocks_[static_cast<size_t>(engine)]) {
           Segment segment;
           segment.set = set;
           segment.pass = MakeKindPass(set, engine, passes[pass]);
-          segment.block = block;
+          segment.block = running.block;
           segment.firstOrdinal = blockStart;
-          segment.count = Binomial(shape.variables, block.m);
+          segment.count = running.count;
           segment.repeatShift = static_cast<std::int64_t>(PassesSinceFirstCopy(set, engine)[pass]) * perPass;
           ClipInto(segments, segment, first, last);
           blockStart += segment.count;

@@ -41,6 +41,13 @@ struct VariableBlock {
   bool ungated = false;   // runs whenever there are m variables, whatever Maximum Terms
 };
 
+// The number of kinds in a last group (bit k for kind k, at most four): a
+// table, which needs no instruction a processor may lack.
+constexpr int KindCount(unsigned kinds) {
+  constexpr int kCounts[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
+  return kCounts[kinds & 0xFu];
+}
+
 // A stretch of consecutive ordinals inside one block (or inside the rational
 // candidates of a set), starting at rank firstRank of that block.
 struct Segment {
@@ -103,8 +110,15 @@ class CandidateSequence {
   std::vector<Segment> segmentsBetween(std::int64_t first, std::int64_t last) const;
 
  private:
+  // A block that runs at this shape, with its number of candidates in a pass.
+  struct RunningBlock {
+    VariableBlock block;
+    std::int64_t count = 0;
+  };
+
   SearchShape shape_;
-  std::array<std::int64_t, 5> perPass_{};  // candidates of one pass, by engine
+  std::array<std::vector<RunningBlock>, 5> blocks_{};  // by engine, in sequence order
+  std::array<std::int64_t, 5> perPass_{};              // candidates of one pass, by engine
   PerEquationSet<SetRange> ranges_{};
   std::int64_t total_ = 0;
 };
