@@ -41,11 +41,11 @@ struct VariableBlock {
   bool ungated = false;   // runs whenever there are m variables, whatever Maximum Terms
 };
 
-// The number of kinds in a last group (bit k for kind k, at most four): a
-// table, which needs no instruction a processor may lack.
+// The number of kinds in a last group (bit k for kind k, at most four),
+// from a table of sixteen counts in the nibbles of one number: no call, no
+// load, and no instruction a processor may lack.
 constexpr int KindCount(unsigned kinds) {
-  constexpr int kCounts[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
-  return kCounts[kinds & 0xFu];
+  return static_cast<int>((0x4332322132212110ULL >> (4 * (kinds & 0xFu))) & 0xFu);
 }
 
 // A stretch of consecutive ordinals inside one block (or inside the rational
