@@ -198,7 +198,64 @@ class GroupWalk {
     }
   }
 
+  // Blocks of one variable that hold every kind of their passes, which
+  // differ in their last kind only: on each variable the columns of the
+  // kinds before the last are taken to their levels once, and each pass's
+  // last kind from the bank to the level after them, by the steps of the
+  // plain fit.
+  [[gnu::always_inline]] void runLastKinds() {
+    const int shared = layout_.engine - 1;
+    const unsigned all = (1u << layout_.engine) - 1u;
+    const int coefficients = layout_.engine + 1;
+    for (int v = 1; v <= context_.variables; ++v) {
+      const std::int64_t rank = v - 1;
+      bool sharedFault = false;
+      for (int k = 0; k < shared; ++k) sharedFault = sharedFault || faultsOn(kind(k), v);
+      bool taken = false;
+      bool resolved = false;
+      for (const Segment& segment : group_.segments) {
+        if (rank < segment.firstRank || rank >= segment.firstRank + segment.count) continue;
+        const int lastKind = segment.pass.kinds[static_cast<size_t>(shared)];
+        if (sharedFault || faultsOn(lastKind, v)) {
+          refuse(true);
+          continue;
+        }
+        if (!CanEnterList(coefficients, points_) || RepeatsAColumn(segment.pass, segment.block)) {
+          refuse(false);
+          continue;
+        }
+        if (!taken) {
+          resolved = takeSharedKinds(v);
+          taken = true;
+        }
+        double* room = s_.levelColumn(shared);
+        if (!resolved || !finish(shared, project(bankState(bank_.id(lastKind, v, 0), room), shared, room))) {
+          refuse(false);
+          continue;
+        }
+        ++count_.fitted;
+        ordinalOf_[all] = segment.firstOrdinal + (rank - segment.firstRank);
+        score(shared, all);
+      }
+    }
+  }
+
  private:
+  // Whether a kind on variable v alone fails a guard: a kind of two
+  // variables has no column on one.
+  bool faultsOn(int kind, int v) const { return UsesSecondVariable(kind) || bank_.faulted(bank_.id(kind, v, 0)); }
+
+  // The kinds before the last on variable v, each taken to its level; false
+  // when the rank test refuses one.
+  bool takeSharedKinds(int v) {
+    for (int level = 0; level + 1 < layout_.engine; ++level) {
+      double* room = s_.levelColumn(level);
+      if (!finish(level, project(bankState(bank_.id(kind(level), v, 0), room), level, room))) return false;
+      materialiseResidual(level);
+    }
+    return true;
+  }
+
   // The blocks of m variables of the group: their segments (next to one
   // another, as the sequence orders the blocks of a pass by m), the first
   // and last subsets of their ranks, the rank of the next leaf and the kinds
@@ -812,6 +869,14 @@ struct WalkOneSize {
   }
 };
 
+struct WalkLastKinds {
+  template <class V>
+  static void run(const BlockGroup& group, const GroupWalkContext& context, PrefixScratch& scratch, RefusalCount& count,
+                  std::vector<GroupCandidacy>& candidacies) {
+    GroupWalk<V>(group, context, scratch, count, candidacies).runLastKinds();
+  }
+};
+
 struct WalkTree {
   template <class V>
   static void run(const BlockGroup& group, const GroupWalkContext& context, PrefixScratch& scratch, RefusalCount& count,
@@ -857,8 +922,9 @@ bool RepeatsAColumn(const KindPass& pass, const VariableBlock& block) {
 void ExamineBlockGroup(const BlockGroup& group, const GroupWalkContext& context, VectorWidth width,
                        PrefixScratch& scratch, RefusalCount& count, std::vector<GroupCandidacy>& candidacies) {
   const size_t before = candidacies.size();
-  const bool oneSize = group.segments.front().block.m == group.segments.back().block.m;
-  if (oneSize) RunKernel<WalkOneSize>(width, group, context, scratch, count, candidacies);
+  const int first = group.segments.front().block.m, last = group.segments.back().block.m;
+  if (first == 1 && last == 1) RunKernel<WalkLastKinds>(width, group, context, scratch, count, candidacies);
+  else if (first == last) RunKernel<WalkOneSize>(width, group, context, scratch, count, candidacies);
   else RunKernel<WalkTree>(width, group, context, scratch, count, candidacies);
   std::sort(candidacies.begin() + static_cast<std::ptrdiff_t>(before), candidacies.end(),
             [](const GroupCandidacy& a, const GroupCandidacy& b) { return a.ordinal < b.ordinal; });

@@ -18,10 +18,12 @@ namespace rv {
 // m - 1 variables and differ only in the last group's kinds on the last, and
 // those columns are the first columns of the candidates of more variables
 // that start with the same variables. Each segment is (part of) one block;
-// the blocks differ in their number of variables or their last groups.
+// the blocks differ in their number of variables or their last groups. Or
+// the blocks of one variable of passes that differ in their last kind only,
+// which share the columns of the kinds before it.
 struct BlockGroup {
   const SetScoring* scoring = nullptr;
-  KindPass pass;
+  KindPass pass;                  // the first segment's
   std::vector<Segment> segments;  // in ordinal order
   bool countsRefusals = true;     // false for a pass made again: its refusals were counted at its first copy
 };

@@ -83,6 +83,16 @@ bool SameGroup(const Segment& a, const Segment& b, bool acrossSizes) {
          a.pass.kinds == b.pass.kinds && a.repeatShift == b.repeatShift && (acrossSizes || a.block.m == b.block.m);
 }
 
+// Blocks of one variable (which hold every kind of their pass) of passes
+// that differ in their last kind only: they share the columns of the kinds
+// before it on each variable. Passes made again are left to their own.
+bool SharesLeadingKinds(const Segment& a, const Segment& b) {
+  const auto leading = static_cast<std::ptrdiff_t>(a.pass.engine - 1);
+  return !a.rational && !b.rational && a.set == b.set && a.pass.engine == b.pass.engine && a.block.m == 1 &&
+         b.block.m == 1 && a.repeatShift == 0 && b.repeatShift == 0 &&
+         std::equal(a.pass.kinds.begin(), a.pass.kinds.begin() + leading, b.pass.kinds.begin());
+}
+
 class FastSearch {
  public:
   FastSearch(const SearchData& data, const SearchShape& shape, const FastSearchOptions& options, SearchMonitor& monitor)
@@ -211,16 +221,22 @@ class FastSearch {
     for (size_t s = 0; s < segments.size();) {
       if (monitor_.stopRequested()) break;
       // The segments of one block group (or one rational segment): the
-      // blocks of a pass whose candidates reach kTreeFromVariables variables
+      // blocks of one variable of passes that differ in their last kind
+      // only walk together; the other blocks of a pass whose candidates
+      // reach kTreeFromVariables variables
       // walk as one tree; those of shallower passes, which share little,
       // walk each size apart, which costs less.
       size_t end = s + 1;
-      while (end < segments.size() && SameGroup(segments[s], segments[end], true)) ++end;
-      int largest = 0;
-      for (size_t i = s; i < end; ++i) largest = std::max(largest, segments[i].block.m);
-      if (largest < kTreeFromVariables) {
-        end = s + 1;
-        while (end < segments.size() && SameGroup(segments[s], segments[end], false)) ++end;
+      if (segments[s].block.m == 1 && !segments[s].rational) {
+        while (end < segments.size() && SharesLeadingKinds(segments[s], segments[end])) ++end;
+      } else {
+        while (end < segments.size() && SameGroup(segments[s], segments[end], true)) ++end;
+        int largest = 0;
+        for (size_t i = s; i < end; ++i) largest = std::max(largest, segments[i].block.m);
+        if (largest < kTreeFromVariables) {
+          end = s + 1;
+          while (end < segments.size() && SameGroup(segments[s], segments[end], false)) ++end;
+        }
       }
       std::int64_t examined = 0;
       for (size_t i = s; i < end; ++i) examined += segments[i].count;
