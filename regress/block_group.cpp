@@ -513,10 +513,8 @@ class GroupWalk {
         tailFault = tailFault || bank_.faulted(tailIds[tailCount++]);
       }
     unsigned lastFaults = 0;
-    for (int k = 0; k < engine; ++k) {
-      const bool faulted = UsesSecondVariable(kind(k)) || bank_.faulted(bank_.id(kind(k), u[m - 1], 0));
-      if (faulted) lastFaults |= 1u << k;
-    }
+    for (int k = 0; k < engine; ++k)
+      if (faultsOn(kind(k), u[m - 1])) lastFaults |= 1u << k;
     const bool prefixFault = (node >= 0 && faulted_[node]) || tailFault;
     unsigned fitted = 0;
     for (size_t i = sizes_[m].firstSegment; i < sizes_[m].endSegment; ++i) {
@@ -680,10 +678,10 @@ class GroupWalk {
   // its fitted values and squared residuals in the scoring order, as
   // ScoreCandidate forms them, a vector of points at a time, until their
   // running sum rules it out; at the end, their sum in point order is the
-  // residual sum. The
-  // sets whose back transform calls the library first sum floors of the
-  // squared residuals from an estimate of it (regress/lane_back_transform.h):
-  // a floor sum that rules the candidate out rules out the true sum. Weighted,
+  // residual sum. The sets whose back transform calls the library first sum
+  // floors of the squared residuals from an estimate of it
+  // (regress/lane_back_transform.h): a floor sum that rules the candidate
+  // out rules out the true sum. Weighted,
   // each point's difference is scaled by its own weight and the fitted value
   // on the transformed scale multiplied back by its sigma; ranked by
   // predicted R squared, the leave-one-out sum is formed beside the residual
@@ -859,8 +857,8 @@ class GroupWalk {
   std::uint8_t floorOrder_[kOrderedFloorVectors];
 };
 
-// The two walks are copies of their own: the tree's loop makes the
-// compiler keep more at hand, which slows the walks of one size.
+// The walks are copies of their own: the tree's loop makes the compiler
+// keep more at hand, which slows the walks of one size.
 struct WalkOneSize {
   template <class V>
   static void run(const BlockGroup& group, const GroupWalkContext& context, PrefixScratch& scratch, RefusalCount& count,

@@ -223,9 +223,9 @@ class FastSearch {
       // The segments of one block group (or one rational segment): the
       // blocks of one variable of passes that differ in their last kind
       // only walk together; the other blocks of a pass whose candidates
-      // reach kTreeFromVariables variables
-      // walk as one tree; those of shallower passes, which share little,
-      // walk each size apart, which costs less.
+      // reach kTreeFromVariables variables walk as one tree; those of
+      // shallower passes, which share little, walk each size apart, which
+      // costs less.
       size_t end = s + 1;
       if (segments[s].block.m == 1 && !segments[s].rational) {
         while (end < segments.size() && SharesLeadingKinds(segments[s], segments[end])) ++end;
