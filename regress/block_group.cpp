@@ -453,8 +453,8 @@ class GroupWalk {
 
   // Level `level` from its column's state, which has lost its projections on
   // every level before it once: the second pass where the first left less
-  // than half its squared length, the rank test, and Y's projection on it.
-  // False when the rank test refuses the column.
+  // than kReorthogonalisedBelow of its squared length, the rank test, and
+  // Y's projection on it. False when the rank test refuses the column.
   [[gnu::always_inline]] bool finish(int level, ColumnState state) {
     if (state.values == nullptr) return false;
     if (state.squaredLength < kReorthogonalisedBelow * bank_.squaredLength(state.id)) {
