@@ -681,11 +681,11 @@ class GroupWalk {
   // residual sum. The sets whose back transform calls the library first sum
   // floors of the squared residuals from an estimate of it
   // (regress/lane_back_transform.h): a floor sum that rules the candidate
-  // out rules out the true sum. Weighted,
-  // each point's difference is scaled by its own weight and the fitted value
-  // on the transformed scale multiplied back by its sigma; ranked by
-  // predicted R squared, the leave-one-out sum is formed beside the residual
-  // sum and rules the candidate out instead.
+  // out rules out the true sum. Weighted, each point's difference is scaled
+  // by its own weight and the fitted value on the transformed scale
+  // multiplied back by its sigma; ranked by predicted R squared, the
+  // leave-one-out sum is formed beside the residual sum and rules the
+  // candidate out instead.
   template <EquationSet Set, bool Weighted, bool LeaveOneOut>
   void scoreAs(int level, unsigned last) {
     using Lanes = typename V::Lanes;
