@@ -7,7 +7,6 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <set>
 #include <thread>
 #include <vector>
 
@@ -36,22 +35,23 @@ struct Candidacy {
 // thousandth best of the different merits among candidates known to come
 // earlier (-infinity while fewer are known). The list holds different
 // equations only, and one equation's copies share its merit, so counting
-// each merit once never overtakes the list's lowest merit.
+// each merit once never overtakes the list's lowest merit. The merits are
+// kept in descending order in one block, which a chunk copies at its start.
 class EntryBound {
  public:
-  explicit EntryBound(const std::vector<double>& earlier) {
-    for (double value : earlier) push(value);
-  }
   double value() const {
-    return best_.size() < EquationList::kCapacity ? -std::numeric_limits<double>::infinity() : *best_.begin();
+    return best_.size() < EquationList::kCapacity ? -std::numeric_limits<double>::infinity() : best_.back();
   }
   void push(double value) {
-    best_.insert(value);
-    if (best_.size() > EquationList::kCapacity) best_.erase(best_.begin());
+    if (best_.size() == EquationList::kCapacity && !(value > best_.back())) return;
+    const auto at = std::lower_bound(best_.begin(), best_.end(), value, std::greater<>());
+    if (at != best_.end() && *at == value) return;
+    best_.insert(at, value);
+    if (best_.size() > EquationList::kCapacity) best_.pop_back();
   }
 
  private:
-  std::set<double> best_;
+  std::vector<double> best_;
 };
 
 // What one thread works with, sized for the search's points and walks once.
@@ -149,19 +149,19 @@ class FastSearch {
       if (monitor_.stopRequested()) break;
       std::int64_t chunk = 0;
       HeldBanks held;
-      // The candidates of chunks before this one that are finished but not
-      // yet committed come earlier too.
-      std::vector<double> earlier;
+      EntryBound bound;
       {
         std::lock_guard lock(mutex_);
         chunk = nextChunk_++;
         if (chunk >= chunkCount_) break;
         held = holdBanks(chunk);
-        earlier = committedValues_;
+        // The candidates of chunks before this one that are finished but
+        // not yet committed come earlier too.
+        bound = committedBound_;
         for (auto it = finished_.begin(); it != finished_.end() && it->first < chunk; ++it)
-          for (const Candidacy& c : it->second.candidacies) earlier.push_back(c.score.merit);
+          for (const Candidacy& c : it->second.candidacies) bound.push(c.score.merit);
       }
-      ChunkResult result = examine(chunk, EntryBound(earlier), *worker, held);
+      ChunkResult result = examine(chunk, std::move(bound), *worker, held);
       std::lock_guard lock(mutex_);
       finished_.emplace(chunk, std::move(result));
       commitReady(false);
@@ -320,6 +320,7 @@ class FastSearch {
       }
       // (Every candidacy may be listed: the test admitted it.)
       for (const Candidacy& c : found->second.candidacies) {
+        committedBound_.push(c.score.merit);
         const SetScoring& scoring = *scorings_[c.set];
         OfferBareEntry(list_,
                        {c.score.ssRes, scoring.denominator, data_.pointCount, c.coefficients, scoring.squaresExponent,
@@ -331,8 +332,6 @@ class FastSearch {
       finished_.erase(found);
       if (!monitor_.stopRequested()) announceFinishedSets(lastOrdinal);
     }
-    committedValues_.clear();
-    for (int i = 0; i < list_.size(); ++i) committedValues_.push_back(list_.slot(i).merit);
   }
 
   void announceNextSet(std::int64_t afterOrdinal) {
@@ -391,7 +390,7 @@ class FastSearch {
   std::mutex mutex_;
   std::map<std::int64_t, ChunkResult> finished_;
   std::int64_t committedChunks_ = 0;
-  std::vector<double> committedValues_;
+  EntryBound committedBound_;        // of the committed candidates
   std::size_t nextSetToFinish_ = 0;  // into kEquationSets
   RefusalCount count_;
 };
