@@ -29,7 +29,8 @@ namespace {
 // trie of their own (A, AB, ABC, ...). Each node keeps its followers: every
 // one-variable kind on every later variable after the projections on all
 // the node's columns, so that a child or a leaf starts from its parent's
-// followers instead of from the bank.
+// followers instead of from the bank; and likewise every two-variable kind on
+// every pair of variables from its own last one on.
 struct GroupLayout {
   int engine = 1;
   int firstTwoVariableKind = 1;   // engine when the pass has none
@@ -151,6 +152,10 @@ class GroupWalk {
       for (int r = 0; r + 2 <= m && r <= PrefixScratch::kNodeDepths; ++r)
         followerKinds_[r] |= (size.lastKinds & layout_.oneVariableKinds) | (r + 2 < m ? nodeKinds : 0u);
     }
+    const int pairKinds = layout_.engine - layout_.firstTwoVariableKind;
+    keepsPairs_ = pairKinds > 0 && pairKinds <= PrefixScratch::kPairKinds &&
+                  (layout_.oneVariableKinds >> layout_.firstTwoVariableKind) == 0 && largest_ >= 2 &&
+                  s_.keptPairDepths() >= largest_ - 1;
   }
 
   // Blocks of one size m: their subsets in the order of their ranks, each
@@ -329,7 +334,9 @@ class GroupWalk {
     const int tail = tailKept && r > 0 ? engine - f : 0;  // the two-variable kinds come first
     level += tail;
     for (int c = tail; c < count; ++c, ++level) {
-      const ColumnState start = kept[c] ? followerOf(r - 1, kinds[c], u[r]) : bankState(ids[c], s_.levelColumn(level));
+      const ColumnState start = kept[c]       ? followerOf(r - 1, kinds[c], u[r])
+                                : keepsPairs_ ? s_.pairState(r - 1, pairSlot(kinds[c], u[r - 1], u[r]))
+                                              : bankState(ids[c], s_.levelColumn(level));
       if (!finish(level, project(start, level, s_.levelColumn(level)))) {
         resolved_[r] = false;
         return;
@@ -337,6 +344,7 @@ class GroupWalk {
       materialiseResidual(level);
     }
     if (r < s_.keptNodeDepths()) keepFollowers(r, u);
+    if (keepsPairs_ && r + 2 <= largest_) keepPairs(r, u);
   }
 
   // The follower of node r (r = -1: before any node) for kind k on
@@ -362,7 +370,8 @@ class GroupWalk {
     const int n = context_.variables;
     const int to = levelsAfter_[r];
     const unsigned kinds = followerKinds_[r];
-    int slots[2];
+    ColumnState* states[2];
+    double* outs[2];
     int count = 0;
     for (int v = u[r] + 1; v <= n; ++v)
       for (int k = 0; k < layout_.engine; ++k) {
@@ -370,28 +379,56 @@ class GroupWalk {
         const int slot = k * 16 + v;
         s_.followers[r][slot] = followerOf(r - 1, k, v);
         if (s_.followers[r][slot].values == nullptr) continue;
-        slots[count++] = slot;
+        states[count] = &s_.followers[r][slot];
+        outs[count++] = s_.follower(r, slot);
         if (count == 2) {
-          projectTogether(r, slots, to);
+          projectTogether(states, outs, to);
           count = 0;
         }
       }
-    if (count == 1) {
-      ColumnState& state = s_.followers[r][slots[0]];
-      state = project(state, to, s_.follower(r, slots[0]));
-    }
+    if (count == 1) *states[0] = project(*states[0], to, outs[0]);
   }
 
-  // Two of node r's followers (in their slots, holding their parent's
-  // states) after the projections on levels up to to - 1, side by side.
-  [[gnu::always_inline]] void projectTogether(int r, const int* slots, int to) {
-    ColumnState* states[2] = {&s_.followers[r][slots[0]], &s_.followers[r][slots[1]]};
+  int pairSlot(int k, int w, int v) const { return (k - layout_.firstTwoVariableKind) * 256 + w * 16 + v; }
+
+  // Node r's pairs of variables (w, v), u_r <= w < v, of each two-variable
+  // kind after the node's columns, two at a time: those with w = u_r are
+  // the first columns of its children and the tails of its leaves; the
+  // others, kept for the nodes below, need only the node's own columns
+  // taken away from its parent's.
+  [[gnu::always_inline]] void keepPairs(int r, const std::uint8_t* u) {
+    const int n = context_.variables;
+    const int to = levelsAfter_[r];
+    const int lastFirst = r + 3 <= largest_ ? n - 1 : u[r];
+    ColumnState* states[2];
+    double* outs[2];
+    int count = 0;
+    for (int w = u[r]; w <= lastFirst; ++w)
+      for (int v = w + 1; v <= n; ++v)
+        for (int k = layout_.firstTwoVariableKind; k < layout_.engine; ++k) {
+          const int slot = pairSlot(k, w, v);
+          ColumnState& state = s_.pairState(r, slot);
+          double* out = s_.pairFollower(r, slot);
+          state = r == 0 ? bankState(bank_.id(kind(k), w, v), out) : s_.pairState(r - 1, slot);
+          if (state.values == nullptr) continue;
+          states[count] = &state;
+          outs[count++] = out;
+          if (count == 2) {
+            projectTogether(states, outs, to);
+            count = 0;
+          }
+        }
+    if (count == 1) *states[0] = project(*states[0], to, outs[0]);
+  }
+
+  // Two states of as many levels after the projections on levels up to
+  // to - 1, side by side, into `outs`.
+  [[gnu::always_inline]] void projectTogether(ColumnState* const* states, double* const* outs, int to) {
     const int from = states[0]->levels;
     if (from >= to) {
-      for (int k = 0; k < 2; ++k) *states[k] = project(*states[k], to, s_.follower(r, slots[k]));
+      for (int k = 0; k < 2; ++k) *states[k] = project(*states[k], to, outs[k]);
       return;
     }
-    double* outs[2] = {s_.follower(r, slots[0]), s_.follower(r, slots[1])};
     const double* ins[2] = {states[0]->values, states[1]->values};
     double amounts[2];
     if (from == 0 && bank_.hasPairSums()) {
@@ -535,11 +572,13 @@ class GroupWalk {
       refuseBelow(0);
       return false;
     }
-    // The tail's levels, each from the bank.
+    // The tail's levels, each from the node's pairs or the bank.
     int level = fixed;
     for (int t = 0; t < tailCount; ++t, ++level) {
       double* room = s_.levelColumn(level);
-      if (!finish(level, project(bankState(tailIds[t], room), level, room))) {
+      const ColumnState start =
+          keepsPairs_ ? s_.pairState(node, pairSlot(f + t, u[m - 2], u[m - 1])) : bankState(tailIds[t], room);
+      if (!finish(level, project(start, level, room))) {
         refuseBelow(0);
         return false;
       }
@@ -833,6 +872,10 @@ class GroupWalk {
   const int points_;
   Size sizes_[kMaxSearchVariables + 1];
   int largest_ = 1;  // the most variables of a block
+  // Whether the nodes keep their pairs of variables (PrefixScratch::pairState):
+  // the kinds from the first two-variable one on all use two variables, and
+  // every node that needs them has room.
+  bool keepsPairs_ = false;
   // Node r's followers: the one-variable kinds that a later node or a last
   // group below it holds.
   unsigned followerKinds_[PrefixScratch::kNodeDepths + 1] = {};
@@ -897,13 +940,17 @@ PrefixScratch::PrefixScratch(int points, bool keepsHats, const WalkExtent& exten
                           ? 0
                           : static_cast<int>(std::min<double>(
                                 std::min(kNodeDepths, extent.nodeDepths),
-                                kFollowerBytes / (static_cast<double>(followerSlots_) * stride_ * sizeof(double))))) {
+                                kFollowerBytes / (static_cast<double>(followerSlots_) * stride_ * sizeof(double))))),
+      keptPairDepths_(static_cast<int>(std::min<double>(
+          extent.pairDepths, kFollowerBytes / (static_cast<double>(kPairSlots) * stride_ * sizeof(double))))) {
   const auto levels = static_cast<size_t>(std::clamp(extent.termColumns, 1, kMaxCandidateColumns));
   const auto stride = static_cast<size_t>(stride_);
   levelColumns_.assign(levels * stride, 0.0);
   residuals_.assign(levels * stride, 0.0);
   if (keepsHats) hats_.assign(levels * stride, 0.0);
   followers_.assign(static_cast<size_t>(keptNodeDepths_) * static_cast<size_t>(followerSlots_) * stride, 0.0);
+  pairFollowers_.assign(static_cast<size_t>(keptPairDepths_) * kPairSlots * stride, 0.0);
+  pairStates_.assign(static_cast<size_t>(keptPairDepths_) * kPairSlots, ColumnState{});
   trieStates_.assign(static_cast<size_t>(kTrieStates) * stride, 0.0);
   squares_.assign(stride, 0.0);
 }

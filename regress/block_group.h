@@ -49,8 +49,9 @@ struct ColumnState {
 
 // Room for one thread's walk, made once per thread and search for the
 // bank's points: the orthogonal columns and residuals of the levels, the
-// columns that may follow each node of variables (kept as far down the tree
-// as memory allows) and the states of the last groups' columns.
+// columns that may follow each node of variables and its pairs of variables
+// (kept as far down the tree as memory allows) and the states of the last
+// groups' columns.
 class PrefixScratch {
  public:
   // Kinds of a pass times variables: the columns that may follow a node.
@@ -82,6 +83,18 @@ class PrefixScratch {
   // Nodes deeper than this keep no followers of their own: theirs are worked
   // out from the deepest node that keeps them.
   int keptNodeDepths() const { return keptNodeDepths_; }
+  // The pairs of variables (w, v) a node keeps for each two-variable kind of
+  // its pass, at slot kind * 256 + w * 16 + v (kind counted from the pass's
+  // first two-variable kind): the first columns of later nodes and the
+  // leaves' tails. A walk that needs deeper nodes than this takes them from
+  // the bank.
+  static constexpr int kPairKinds = 2;
+  static constexpr int kPairSlots = kPairKinds * 256;
+  double* pairFollower(int depth, int slot) { return at(pairFollowers_, depth * kPairSlots + slot); }
+  ColumnState& pairState(int depth, int slot) {
+    return pairStates_[static_cast<size_t>(depth) * kPairSlots + static_cast<size_t>(slot)];
+  }
+  int keptPairDepths() const { return keptPairDepths_; }
 
   // The levels' orthogonal columns (each in a level's room, a follower, a
   // trie state or the bank), 1 / their squared lengths, Y's projections on
@@ -101,10 +114,13 @@ class PrefixScratch {
   int stride_;
   int followerSlots_;  // kind * 16 + variable for the kinds of the widest pass with nodes
   int keptNodeDepths_;
+  int keptPairDepths_;
   std::vector<double> levelColumns_;
   std::vector<double> residuals_;
   std::vector<double> hats_;
   std::vector<double> followers_;
+  std::vector<double> pairFollowers_;
+  std::vector<ColumnState> pairStates_;
   std::vector<double> trieStates_;
   std::vector<double> squares_;
 };

@@ -70,11 +70,15 @@ std::int64_t Binomial(int n, int k);
 // How far the walks of a search's passes reach (regress/block_group.h), so
 // that each thread's room is sized for them: the most term columns of a
 // candidate, and of the blocks of several variables the most kinds of their
-// pass and the most nodes of variables above their leaves (m - 1).
+// pass and the most nodes of variables above their leaves (m - 1), and
+// those nodes for the passes of two kinds or more (pairDepths): a pass of one
+// kind that uses two variables fits no candidate, as its last group, on one
+// variable, lacks the second.
 struct WalkExtent {
   int termColumns = 0;
   int nodeKinds = 0;
   int nodeDepths = 0;
+  int pairDepths = 0;
 };
 WalkExtent WalkExtentOf(const SearchShape& shape);
 
