@@ -389,7 +389,11 @@ class GroupWalk {
     if (count == 1) *states[0] = project(*states[0], to, outs[0]);
   }
 
-  int pairSlot(int k, int w, int v) const { return (k - layout_.firstTwoVariableKind) * 256 + w * 16 + v; }
+  // Kind k's pair of variables w < v among PrefixScratch's pairs.
+  int pairSlot(int k, int w, int v) const {
+    return (k - layout_.firstTwoVariableKind) * PrefixScratch::kPairsOfVariables + (w - 1) * kMaxSearchVariables -
+           (w - 1) * w / 2 + (v - w - 1);
+  }
 
   // Node r's pairs of variables (w, v), u_r <= w < v, of each two-variable
   // kind after the node's columns, two at a time: those with w = u_r are

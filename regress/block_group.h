@@ -83,13 +83,14 @@ class PrefixScratch {
   // Nodes deeper than this keep no followers of their own: theirs are worked
   // out from the deepest node that keeps them.
   int keptNodeDepths() const { return keptNodeDepths_; }
-  // The pairs of variables (w, v) a node keeps for each two-variable kind of
-  // its pass, at slot kind * 256 + w * 16 + v (kind counted from the pass's
-  // first two-variable kind): the first columns of later nodes and the
-  // leaves' tails. A walk that needs deeper nodes than this takes them from
-  // the bank.
+  // The pairs of variables w < v a node keeps for each two-variable kind of
+  // its pass, kind by kind (counted from the pass's first two-variable
+  // kind), the pairs in lexicographic order: the first columns of later
+  // nodes and the leaves' tails. A walk that needs deeper nodes than this
+  // takes them from the bank.
   static constexpr int kPairKinds = 2;
-  static constexpr int kPairSlots = kPairKinds * 256;
+  static constexpr int kPairsOfVariables = kMaxSearchVariables * (kMaxSearchVariables - 1) / 2;
+  static constexpr int kPairSlots = kPairKinds * kPairsOfVariables;
   double* pairFollower(int depth, int slot) { return at(pairFollowers_, depth * kPairSlots + slot); }
   ColumnState& pairState(int depth, int slot) {
     return pairStates_[static_cast<size_t>(depth) * kPairSlots + static_cast<size_t>(slot)];
