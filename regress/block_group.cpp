@@ -154,7 +154,7 @@ class GroupWalk {
     }
     const int pairKinds = layout_.engine - layout_.firstTwoVariableKind;
     keepsPairs_ = pairKinds > 0 && pairKinds <= PrefixScratch::kPairKinds &&
-                  (layout_.oneVariableKinds >> layout_.firstTwoVariableKind) == 0 && largest_ >= 2 &&
+                  (layout_.oneVariableKinds >> layout_.firstTwoVariableKind) == 0 && largest_ >= 3 &&
                   s_.keptPairDepths() >= largest_ - 1;
   }
 
@@ -877,8 +877,10 @@ class GroupWalk {
   Size sizes_[kMaxSearchVariables + 1];
   int largest_ = 1;  // the most variables of a block
   // Whether the nodes keep their pairs of variables (PrefixScratch::pairState):
-  // the kinds from the first two-variable one on all use two variables, and
-  // every node that needs them has room.
+  // the kinds from the first two-variable one on all use two variables, the
+  // blocks reach three variables (with two, each pair serves one leaf, and
+  // keeping them costs more than it saves), and every node that needs them
+  // has room.
   bool keepsPairs_ = false;
   // Node r's followers: the one-variable kinds that a later node or a last
   // group below it holds.

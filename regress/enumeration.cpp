@@ -173,7 +173,7 @@ WalkExtent WalkExtentOf(const SearchShape& shape) {
       if (block.m < 2) continue;
       extent.nodeKinds = std::max(extent.nodeKinds, engine);
       extent.nodeDepths = std::max(extent.nodeDepths, block.m - 1);
-      if (engine >= 2) extent.pairDepths = std::max(extent.pairDepths, block.m - 1);
+      if (engine >= 2 && block.m >= 3) extent.pairDepths = std::max(extent.pairDepths, block.m - 1);
     }
   return extent;
 }

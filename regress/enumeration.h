@@ -71,9 +71,10 @@ std::int64_t Binomial(int n, int k);
 // that each thread's room is sized for them: the most term columns of a
 // candidate, and of the blocks of several variables the most kinds of their
 // pass and the most nodes of variables above their leaves (m - 1), and
-// those nodes for the passes of two kinds or more (pairDepths): a pass of one
-// kind that uses two variables fits no candidate, as its last group, on one
-// variable, lacks the second.
+// those nodes for the blocks of three variables or more of the passes of two
+// kinds or more (pairDepths), which keep their pairs of variables: a pass of
+// one kind that uses two variables fits no candidate, as its last group, on
+// one variable, lacks the second.
 struct WalkExtent {
   int termColumns = 0;
   int nodeKinds = 0;
