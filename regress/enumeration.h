@@ -69,12 +69,12 @@ std::int64_t Binomial(int n, int k);
 
 // How far the walks of a search's passes reach (regress/block_group.h), so
 // that each thread's room is sized for them: the most term columns of a
-// candidate, and of the blocks of several variables the most kinds of their
-// pass and the most nodes of variables above their leaves (m - 1), and
-// those nodes for the blocks of three variables or more of the passes of two
-// kinds or more (pairDepths), which keep their pairs of variables: a pass of
-// one kind that uses two variables fits no candidate, as its last group, on
-// one variable, lacks the second.
+// candidate; of the blocks of several variables, the most kinds of their
+// pass and the most nodes of variables above their leaves (m - 1); and the
+// most such nodes of the blocks that keep pairs of variables (pairDepths),
+// those of three variables or more in passes of two kinds or more. (A pass
+// of one two-variable kind fits no candidate: its last group, on one
+// variable, lacks the second.)
 struct WalkExtent {
   int termColumns = 0;
   int nodeKinds = 0;
