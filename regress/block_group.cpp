@@ -124,10 +124,10 @@ class GroupWalk {
         candidacies_(candidacies),
         points_(bank_.pointCount()),
         vectors_(VectorCount<V>(points_)),
-        orderedFloorVectors_(std::min(vectors_, kOrderedFloorVectors)),
+        orderedVectors_(std::min(vectors_, kOrderedVectors)),
         lastPoints_(V::below(V::gather([](int l) { return static_cast<double>(l); }),
                              V::broadcast(static_cast<double>(points_ - (vectors_ - 1) * V::kLanes)))) {
-    std::iota(floorOrder_, floorOrder_ + orderedFloorVectors_, 0);
+    std::iota(vectorOrder_, vectorOrder_ + orderedVectors_, 0);
     const int n = context_.variables;
     for (size_t i = 0; i < group_.segments.size(); ++i) {
       const Segment& segment = group_.segments[i];
@@ -774,11 +774,11 @@ class GroupWalk {
     // Whether the floors of the squared differences from these values (a
     // back transform that calls the library only) already rule the
     // candidate out. A floor of the sum over some of the points is one of
-    // the sum over all, so the vectors of points go in floorOrder_.
+    // the sum over all, so the vectors of points go in vectorOrder_.
     auto floorsRuleOut = [&](auto valuesAt) [[gnu::always_inline]] {
       Lanes floors = V::broadcast(0.0);
       for (int p = 0; p < vectors_; ++p) {
-        const int vector = p < orderedFloorVectors_ ? floorOrder_[p] : p;
+        const int vector = vectorAt(p);
         const int k = vector * N;
         Lanes estimate, slack;
         EstimateBackTransform<V, Set>(valuesAt(k), estimate, slack);
@@ -786,7 +786,7 @@ class GroupWalk {
         const Lanes floor = V::select(V::above(gap, V::broadcast(0.0)), gap * scaleAt(k), V::broadcast(0.0));
         floors += pointsOnly(vector, floor * floor);
         if (test.rulesOut(V::total(floors) * kReorderedSumShare)) {
-          if (p < orderedFloorVectors_) std::swap(floorOrder_[0], floorOrder_[p]);
+          ruledOutAt(p);
           return true;
         }
       }
@@ -830,17 +830,23 @@ class GroupWalk {
     } else {
       if constexpr (!HasCheapBackTransform(Set))
         if (floorsRuleOut(fitted)) return;
-      // The running sum in lanes rules the candidate out: a sum in point
-      // order would hold each vector up by its chain of additions. Only a
-      // candidate it leaves in gets the residual sum in point order.
+      // The running sum in lanes, the vectors in vectorOrder_, rules the
+      // candidate out: a sum in point order would hold each vector up by its
+      // chain of additions. Only a candidate it leaves in gets the residual
+      // sum in point order.
       double* squares = s_.squares();
       Lanes running = V::broadcast(0.0);
-      for (int k = 0; k < points_; k += N) {
+      for (int p = 0; p < vectors_; ++p) {
+        const int vector = vectorAt(p);
+        const int k = vector * N;
         const Lanes difference = differences(k, fitted(k));
-        const Lanes square = pointsOnly(k / N, difference * difference);
+        const Lanes square = pointsOnly(vector, difference * difference);
         V::store(squares + k, square);
         running += square;
-        if (test.rulesOut(V::total(running) * kReorderedSumShare)) return;
+        if (test.rulesOut(V::total(running) * kReorderedSumShare)) {
+          ruledOutAt(p);
+          return;
+        }
       }
       double ssRes = 0.0;
       for (int i = 0; i < points_; ++i) ssRes += squares[i];
@@ -859,6 +865,15 @@ class GroupWalk {
   // sum over n points round by less than (n + 2) u of it, 1.2e-11 at 100,000
   // points, and this takes off 1e-9.
   static constexpr double kReorderedSumShare = 1.0 - 1e-9;
+
+  // The vector of points summed p-th (vectorOrder_).
+  int vectorAt(int p) const { return p < orderedVectors_ ? vectorOrder_[p] : p; }
+
+  // The vector summed p-th has ruled a candidate out: it moves one place
+  // forward, so that the vectors that do so most often come first.
+  void ruledOutAt(int p) {
+    if (p > 0 && p < orderedVectors_) std::swap(vectorOrder_[p - 1], vectorOrder_[p]);
+  }
 
   // The lanes of vector `vector` that hold points; zeros past the last point.
   [[gnu::always_inline]] typename V::Lanes pointsOnly(int vector, typename V::Lanes lanes) const {
@@ -895,15 +910,16 @@ class GroupWalk {
   int trieLevel_ = 0;                             // the level of the last groups' first column
   TrieStates trieStates_[PrefixScratch::kTrieDepths];
   std::int64_t ordinalOf_[16] = {};  // by last group, the ordinal of its candidate here
-  // The vectors of points in the order the floors of a candidate's squared
-  // differences are summed: the one whose floor last ruled a candidate out
-  // first, as the candidates after it tend to fail at the same points; past
-  // the first kOrderedFloorVectors, in point order.
-  static constexpr int kOrderedFloorVectors = 64;
+  // The vectors of points in the order a candidate's squared differences
+  // (or their floors) are summed until they rule it out: those that have
+  // ruled candidates out most often first, as the candidates after them
+  // tend to fail at the same points; past the first kOrderedVectors, in
+  // point order.
+  static constexpr int kOrderedVectors = 64;
   const int vectors_;  // those that hold the points
-  const int orderedFloorVectors_;
+  const int orderedVectors_;
   const typename V::Mask lastPoints_;  // the lanes of the last vector that hold points
-  std::uint8_t floorOrder_[kOrderedFloorVectors];
+  std::uint8_t vectorOrder_[kOrderedVectors];
 };
 
 // The walks are copies of their own: the tree's loop makes the compiler
