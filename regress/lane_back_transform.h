@@ -31,6 +31,15 @@ template <class V, EquationSet Set>
 inline constexpr double kToInteger = 6755399441055744.0;
 inline constexpr double kTwo52 = 4503599627370496.0;
 
+// 2^k for small integers k held as doubles: 2^52 + k + 1023 holds k + 1023
+// in its low bits, which go to the exponent.
+template <class V>
+[[gnu::always_inline]] inline typename V::Lanes PowerOfTwo(typename V::Lanes k) {
+  using Bits = typename V::Bits;
+  const Bits biased = reinterpret_cast<Bits>(k + V::broadcast(kTwo52 + 1023.0)) - 0x4330000000000000UL;
+  return reinterpret_cast<typename V::Lanes>(biased << 52);
+}
+
 // first + second x, lane by lane: two terms of a series in x.
 template <class V>
 [[gnu::always_inline]] inline typename V::Lanes TwoTerms(double first, double second, typename V::Lanes x) {
@@ -39,13 +48,12 @@ template <class V>
 
 // e^t for |t| <= 700 within 5e-13 of its value: t = k ln 2 + r with |r| <=
 // ln 2 / 2, the Taylor polynomial of e^r to degree 10 (the rest is below
-// |r|^11 / 11! e^|r|, 4.5e-13 of e^r), times 2^k put into the exponent bits. The polynomial goes by
+// |r|^11 / 11! e^|r|, 4.5e-13 of e^r), times 2^k. The polynomial goes by
 // pairs of terms, then by pairs of pairs, so that its products run side by
 // side.
 template <class V>
 [[gnu::always_inline]] inline typename V::Lanes LanesExp(typename V::Lanes t) {
   using Lanes = typename V::Lanes;
-  using Bits = typename V::Bits;
   const Lanes k = (t * V::broadcast(1.4426950408889634) + V::broadcast(kToInteger)) - V::broadcast(kToInteger);
   const Lanes r = t - k * V::broadcast(0.6931471805599453);
   const Lanes r2 = r * r;
@@ -55,9 +63,7 @@ template <class V>
   const Lanes middle = TwoTerms<V>(1.0 / 24, 1.0 / 120, r) + TwoTerms<V>(1.0 / 720, 1.0 / 5040, r) * r2;
   const Lanes high = TwoTerms<V>(1.0 / 40320, 1.0 / 362880, r) + V::broadcast(1.0 / 3628800) * r2;
   const Lanes sum = (low + middle * r4) + high * (r4 * r4);
-  // 2^52 + k + 1023 holds k + 1023 in its low bits, which go to the exponent.
-  const Bits biased = reinterpret_cast<Bits>(k + V::broadcast(kTwo52 + 1023.0)) - 0x4330000000000000UL;
-  return sum * reinterpret_cast<Lanes>(biased << 52);
+  return sum * PowerOfTwo<V>(k);
 }
 
 // A positive normal t as m 2^e: its mantissa m, from 1 to 2, and its
@@ -105,7 +111,6 @@ template <class V>
 [[gnu::always_inline]] inline typename V::Lanes LanesCubeRootPower(typename V::Lanes t) {
   using Lanes = typename V::Lanes;
   using Mask = typename V::Mask;
-  using Bits = typename V::Bits;
   Lanes e, m;
   SplitExponent<V>(t, e, m);
   // (e - 1) / 3 lies on an integer or a third away from it, so that the
@@ -125,9 +130,8 @@ template <class V>
                               V::select(rFromOne, V::broadcast(0.7937005259840998), V::broadcast(1.0)));
   const Lanes xThird = x * V::broadcast(1.0 / 3.0);
   for (int step = 0; step < 2; ++step) w = w * (V::broadcast(4.0 / 3.0) - xThird * (w * w * w));
-  const Bits scale = reinterpret_cast<Bits>(q + V::broadcast(kTwo52 + 1023.0)) - 0x4330000000000000UL;
   const Lanes shortfall = V::broadcast((1.0 / 3.0 - kCubeRootPower) * 0.6931471805599453) * e;
-  return x * (w * w) * reinterpret_cast<Lanes>(scale << 52) * (V::broadcast(1.0) - shortfall);
+  return x * (w * w) * PowerOfTwo<V>(q) * (V::broadcast(1.0) - shortfall);
 }
 
 // For the sets that call the library: an estimate of BackTransform worked
