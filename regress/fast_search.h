@@ -25,7 +25,11 @@ namespace rv {
 struct FastSearchOptions {
   explicit FastSearchOptions(int threadCount = 1) : threads(threadCount) {}
   int threads;
-  std::int64_t chunkSize = 1 << 16;                         // candidates a thread takes at a time, at most
+  // Candidates a thread takes at a time, at most. A chunk's edge cuts the
+  // walk of the pass it falls in, and each piece does the shared work on
+  // the pass's first columns again; passes whose candidates reach many
+  // variables hold 10^5 candidates and more, so chunks of millions cut few.
+  std::int64_t chunkSize = 1 << 22;
   std::optional<VectorWidth> vectors;                       // the processor's widest when not given
   RankingCriterion criterion = RankingCriterion::RSquared;  // what the list ranks by
   // Only this part of the sequence, its list keeping its entry log; the
