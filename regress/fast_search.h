@@ -28,7 +28,8 @@ struct FastSearchOptions {
   // Candidates a thread takes at a time, at most. A chunk's edge cuts the
   // walk of the pass it falls in, and each piece does the shared work on
   // the pass's first columns again; passes whose candidates reach many
-  // variables hold 10^5 candidates and more, so chunks of millions cut few.
+  // variables hold tens of thousands of candidates, so chunks of millions
+  // cut few.
   std::int64_t chunkSize = 1 << 22;
   std::optional<VectorWidth> vectors;                       // the processor's widest when not given
   RankingCriterion criterion = RankingCriterion::RSquared;  // what the list ranks by
